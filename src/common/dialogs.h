@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+namespace velmo {
+
+enum class MessageIcon { Critical, Information, Question };
+enum class Answer { Yes, No, Cancel };
+
+// The modal boxes a window model may open. The program shows real message boxes; tests record
+// what would have been shown and answer from a script.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // A message box with one OK button; returns when it is closed.
+    virtual void message(const QString &text, const QString &title, MessageIcon icon) = 0;
+
+    // An input box; Cancel gives the empty text.
+    virtual QString input(const QString &prompt, const QString &title, const QString &prefilled) = 0;
+
+    // A question with Yes, No and Cancel.
+    virtual Answer askYesNoCancel(const QString &text, const QString &title) = 0;
+};
+
+}  // namespace velmo

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+namespace velmo {
+
+// Numbers travel between the program's steps as the texts its controls show. Every reading and
+// writing rule for those texts lives here, and nowhere else.
+
+// Leading-number rule: blanks, tabs and line feeds are ignored wherever they stand; then the
+// longest prefix that is a number written with "." as decimal point (sign, digits, decimals,
+// exponent) is read. A text without such a prefix, the empty text included, reads as 0. Empty only
+// when the number is too large for a double (an arithmetic overflow in the caller's step).
+std::optional<double> readLeadingNumber(QStringView text);
+
+// Locale rule: the whole text, surrounding blanks allowed, must be a number in `locale` (its
+// decimal separator, group separators allowed). Empty when it is not.
+std::optional<double> readLocaleNumber(QStringView text, const QLocale &locale);
+
+// The locale rule where an unreadable text counts as 0 (sums never fail on a cell).
+double readLocaleNumberOrZero(QStringView text, const QLocale &locale);
+
+// A whole number typed in a box, read by the locale rule and rounded halves to even, within the
+// range of a signed 16-bit integer. Empty when unreadable or out of range.
+std::optional<qint16> readWholeNumber16(QStringView text, const QLocale &locale);
+
+// Plain shortest decimal: locale decimal separator, no grouping, no trailing zeros, at most 15
+// significant digits; a whole number has no separator (120, 108,75).
+QString formatPlain(double value, const QLocale &locale);
+
+// "##,##0.00": grouping every three digits and exactly two decimals (2.700,00 / 2,700.00).
+QString formatGrouped2(double value, const QLocale &locale);
+
+// "0.00": exactly two decimals, no grouping (55,39 / 55.39).
+QString formatFixed2(double value, const QLocale &locale);
+
+// "#,###,##0.##": grouping and at most two decimals, trailing zeros and separator dropped.
+QString formatGroupedUpTo2(double value, const QLocale &locale);
+
+}  // namespace velmo

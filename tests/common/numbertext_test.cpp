@@ -1,0 +1,200 @@
+#include "common/fixed4.h"
+#include "common/numbertext.h"
+#include "support/localeguard.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <optional>
+
+using namespace velmo;
+using velmo::test::english;
+using velmo::test::italian;
+
+namespace {
+
+struct LeadingCase {
+    int line;
+    const char *text;
+    std::optional<double> expected;
+};
+
+TEST(LeadingNumberRule, ReadsTheLongestNumericPrefix)
+{
+    const LeadingCase cases[] = {
+        {__LINE__, "", 0.0},
+        {__LINE__, "250", 250.0},
+        {__LINE__, "  2 5 0 ", 250.0},
+        {__LINE__, "1\t2\n3", 123.0},
+        {__LINE__, "12.5", 12.5},
+        {__LINE__, "12,5", 12.0},          // reading stops at the comma
+        {__LINE__, "90abc", 90.0},
+        {__LINE__, "abc", 0.0},
+        {__LINE__, "-7.25", -7.25},
+        {__LINE__, "+3", 3.0},
+        {__LINE__, ".5", 0.5},
+        {__LINE__, "5.", 5.0},
+        {__LINE__, "1e3", 1000.0},
+        {__LINE__, "1E+2x", 100.0},
+        {__LINE__, "2e", 2.0},              // no exponent digits: the "e" ends the number
+        {__LINE__, "-", 0.0},
+        {__LINE__, "1e-400", 0.0},          // underflow reads as zero
+        {__LINE__, "1e400", std::nullopt},  // overflow
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "case at line " << c.line << ": \"" << c.text << "\"");
+        EXPECT_EQ(readLeadingNumber(QString::fromUtf8(c.text)), c.expected);
+    }
+}
+
+TEST(LeadingNumberRule, OverflowsOnlyForHundredsOfDigits)
+{
+    EXPECT_TRUE(readLeadingNumber(QString(300, u'9')).has_value());
+    EXPECT_FALSE(readLeadingNumber(QString(400, u'9')).has_value());
+}
+
+struct LocaleReadCase {
+    int line;
+    const char *text;
+    std::optional<double> italianValue;
+    std::optional<double> englishValue;
+};
+
+TEST(LocaleRule, FollowsTheUsersSeparators)
+{
+    const LocaleReadCase cases[] = {
+        {__LINE__, "12,4", 12.4, std::nullopt},
+        {__LINE__, "12.4", std::nullopt, 12.4},
+        {__LINE__, "1.234,56", 1234.56, std::nullopt},
+        {__LINE__, "1,234.56", std::nullopt, 1234.56},
+        {__LINE__, " 24,00 ", 24.0, std::nullopt},
+        {__LINE__, "225", 225.0, 225.0},
+        {__LINE__, "", std::nullopt, std::nullopt},
+        {__LINE__, "   ", std::nullopt, std::nullopt},
+        {__LINE__, "abc", std::nullopt, std::nullopt},
+        {__LINE__, "12abc", std::nullopt, std::nullopt},
+        {__LINE__, "-3", -3.0, -3.0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "case at line " << c.line << ": \"" << c.text << "\"");
+        EXPECT_EQ(readLocaleNumber(QString::fromUtf8(c.text), italian()), c.italianValue);
+        EXPECT_EQ(readLocaleNumber(QString::fromUtf8(c.text), english()), c.englishValue);
+    }
+    EXPECT_EQ(readLocaleNumberOrZero(u"x", italian()), 0.0);
+    EXPECT_EQ(readLocaleNumberOrZero(u"1.234,56", italian()) + readLocaleNumberOrZero(u"10,00", italian()),
+              1244.56);
+}
+
+TEST(LocaleRule, WholeNumbersRoundHalvesToEvenWithin16Bits)
+{
+    EXPECT_EQ(readWholeNumber16(u"64,5", italian()), qint16(64));
+    EXPECT_EQ(readWholeNumber16(u"65,5", italian()), qint16(66));
+    EXPECT_EQ(readWholeNumber16(u"65.5", english()), qint16(66));
+    EXPECT_EQ(readWholeNumber16(u"32767", english()), qint16(32767));
+    EXPECT_EQ(readWholeNumber16(u"32768", english()), std::nullopt);
+    EXPECT_EQ(readWholeNumber16(u"", english()), std::nullopt);
+}
+
+struct FormatCase {
+    int line;
+    double value;
+    const char *italianText;
+    const char *englishText;
+};
+
+void checkFormat(const FormatCase *begin, const FormatCase *end, QString (*format)(double, const QLocale &))
+{
+    for (const FormatCase *c = begin; c != end; ++c) {
+        SCOPED_TRACE(testing::Message() << "case at line " << c->line);
+        EXPECT_EQ(format(c->value, italian()).toStdString(), c->italianText);
+        EXPECT_EQ(format(c->value, english()).toStdString(), c->englishText);
+    }
+}
+
+TEST(Formats, PlainShortestDecimal)
+{
+    const FormatCase cases[] = {
+        {__LINE__, 120, "120", "120"},
+        {__LINE__, 108.75, "108,75", "108.75"},
+        {__LINE__, 1000, "1000", "1000"},
+        {__LINE__, 1244.56, "1244,56", "1244.56"},
+        {__LINE__, 12.5, "12,5", "12.5"},
+        {__LINE__, 0, "0", "0"},
+        {__LINE__, -0.0, "0", "0"},
+        {__LINE__, 0.1 + 0.2, "0,3", "0.3"},           // 15 significant digits
+        {__LINE__, 2215.64, "2215,64", "2215.64"},
+        {__LINE__, 1.64 * 1351, "2215,64", "2215.64"},
+        {__LINE__, 123456789012345.6, "123456789012346", "123456789012346"},
+        {__LINE__, 27.900000000000002, "27,9", "27.9"},
+    };
+    checkFormat(std::begin(cases), std::end(cases), formatPlain);
+}
+
+TEST(Formats, GroupedTwoDecimals)
+{
+    const FormatCase cases[] = {
+        {__LINE__, 24, "24,00", "24.00"},
+        {__LINE__, 2700, "2.700,00", "2,700.00"},
+        {__LINE__, 27.9, "27,90", "27.90"},
+        {__LINE__, 787.5, "787,50", "787.50"},
+        {__LINE__, 0, "0,00", "0.00"},
+        {__LINE__, 1234567.891, "1.234.567,89", "1,234,567.89"},
+        {__LINE__, 0.125, "0,12", "0.12"},  // halves to even
+        {__LINE__, 0.135, "0,14", "0.14"},
+        {__LINE__, 2.675, "2,68", "2.68"},  // the decimal the user sees is a half
+        {__LINE__, 999.995, "1.000,00", "1,000.00"},
+        {__LINE__, -0.001, "0,00", "0.00"},
+    };
+    checkFormat(std::begin(cases), std::end(cases), formatGrouped2);
+}
+
+TEST(Formats, FixedTwoDecimalsAndScale)
+{
+    const FormatCase fixed[] = {
+        {__LINE__, 55.39, "55,39", "55.39"},
+        {__LINE__, 0, "0,00", "0.00"},
+        {__LINE__, 3113.22 * 65 / 100 / 4, "505,90", "505.90"},
+        {__LINE__, 2700, "2700,00", "2700.00"},
+    };
+    checkFormat(std::begin(fixed), std::end(fixed), formatFixed2);
+    const FormatCase scale[] = {
+        {__LINE__, 500000, "500.000", "500,000"},
+        {__LINE__, 1234.5, "1.234,5", "1,234.5"},
+        {__LINE__, 2.25, "2,25", "2.25"},
+        {__LINE__, 0.004, "0", "0"},
+    };
+    checkFormat(std::begin(scale), std::end(scale), formatGroupedUpTo2);
+}
+
+TEST(Fixed4, RoundsHalvesToEvenAndPrintsShortest)
+{
+    EXPECT_EQ(Fixed4::fromDouble(58.3 * 9 - 31)->units(), 4937000);
+    EXPECT_EQ(Fixed4::fromDouble(0.00005)->units(), 0);
+    EXPECT_EQ(Fixed4::fromDouble(0.00015)->units(), 2);
+    EXPECT_EQ(Fixed4::fromDouble(-1.23455)->units(), -12346);
+    EXPECT_FALSE(Fixed4::fromDouble(1e300).has_value());
+
+    const struct {
+        int line;
+        double value;
+        const char *it;
+        const char *en;
+    } cases[] = {
+        {__LINE__, 1351, "1351", "1351"},
+        {__LINE__, 1304.5, "1304,5", "1304.5"},
+        {__LINE__, 1.5, "1,5", "1.5"},
+        {__LINE__, 2.10, "2,1", "2.1"},
+        {__LINE__, 493.7, "493,7", "493.7"},
+        {__LINE__, 1.6400, "1,64", "1.64"},
+        {__LINE__, 0, "0", "0"},
+        {__LINE__, -31, "-31", "-31"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "case at line " << c.line);
+        const Fixed4 f = *Fixed4::fromDouble(c.value);
+        EXPECT_EQ(f.toText(italian()).toStdString(), c.it);
+        EXPECT_EQ(f.toText(english()).toStdString(), c.en);
+    }
+}
+
+}  // namespace

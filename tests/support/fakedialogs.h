@@ -1,0 +1,38 @@
+#pragma once
+
+#include "common/dialogs.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace velmo::test {
+
+// Records every box a model opens and answers from a script.
+class FakeDialogs : public Dialogs {
+public:
+    struct Shown {
+        enum class Kind { Message, Input, Question } kind;
+        QString text;
+        QString title;
+        MessageIcon icon = MessageIcon::Critical;
+        QString prefilled;
+    };
+
+    void message(const QString &text, const QString &title, MessageIcon icon) override;
+    QString input(const QString &prompt, const QString &title, const QString &prefilled) override;
+    Answer askYesNoCancel(const QString &text, const QString &title) override;
+
+    std::vector<Shown> shown;
+    std::deque<QString> inputAnswers;     // Cancel (empty text) when none is left
+    std::deque<Answer> questionAnswers;   // Cancel when none is left
+    std::function<void()> onMessage;      // runs while a message is "open"
+
+    QStringList messageTexts() const;
+    void clear() { shown.clear(); }
+};
+
+}  // namespace velmo::test
