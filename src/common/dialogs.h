@@ -21,6 +21,9 @@ public:
 
     // A question with Yes, No and Cancel.
     virtual Answer askYesNoCancel(const QString &text, const QString &title) = 0;
+
+    // A save dialog proposing `proposedPath`; empty when the user cancels.
+    virtual QString saveFileName(const QString &title, const QString &proposedPath, const QString &filter) = 0;
 };
 
 }  // namespace velmo

@@ -29,6 +29,16 @@ Answer FakeDialogs::askYesNoCancel(const QString &text, const QString &title)
     return answer;
 }
 
+QString FakeDialogs::saveFileName(const QString &title, const QString &proposedPath, const QString &filter)
+{
+    shown.push_back({Shown::Kind::SaveFile, filter, title, MessageIcon::Question, proposedPath});
+    if (saveAnswers.empty())
+        return {};
+    QString answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    return answer;
+}
+
 QStringList FakeDialogs::messageTexts() const
 {
     QStringList texts;

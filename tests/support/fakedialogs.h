@@ -15,7 +15,7 @@ namespace velmo::test {
 class FakeDialogs : public Dialogs {
 public:
     struct Shown {
-        enum class Kind { Message, Input, Question } kind;
+        enum class Kind { Message, Input, Question, SaveFile } kind;
         QString text;
         QString title;
         MessageIcon icon = MessageIcon::Critical;
@@ -25,10 +25,12 @@ public:
     void message(const QString &text, const QString &title, MessageIcon icon) override;
     QString input(const QString &prompt, const QString &title, const QString &prefilled) override;
     Answer askYesNoCancel(const QString &text, const QString &title) override;
+    QString saveFileName(const QString &title, const QString &proposedPath, const QString &filter) override;
 
     std::vector<Shown> shown;
     std::deque<QString> inputAnswers;     // Cancel (empty text) when none is left
     std::deque<Answer> questionAnswers;   // Cancel when none is left
+    std::deque<QString> saveAnswers;      // cancelled (empty) when none is left
     std::function<void()> onMessage;      // runs while a message is "open"
 
     QStringList messageTexts() const;
