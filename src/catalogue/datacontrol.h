@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QObject>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace velmo {
+
+// One food as the record source returns it: the name and the seven numbers, any of which the
+// database may leave without a value.
+struct FoodRow {
+    QString name;
+    std::array<double, 7> values{};  // edibile, proteine, lipidi, carboidrati, energia, fibra, colesterolo
+    std::uint8_t missing = 0;        // bit i set: values[i] has no value
+
+    bool hasValue(int i) const { return (missing & (1u << i)) == 0; }
+};
+
+// The data control of the main window: a database, a record source (a SELECT) and the recordset
+// it produced, with a cursor that can stand before the first row (begin of file) or after the
+// last (end of file). Before the first refresh there is no recordset: every move and every test
+// of the flags fails.
+class DataControl : public QObject {
+    Q_OBJECT
+public:
+    explicit DataControl(QObject *parent = nullptr);
+
+    void setDatabase(const QSqlDatabase &database) { database_ = database; }
+    void setRecordSource(const QString &sql) { recordSource_ = sql; }
+    QString recordSource() const { return recordSource_; }
+
+    // Runs the record source and makes its first row current. On failure the recordset is gone,
+    // `error` says why and the data-error notification is raised.
+    bool refresh(QString *error = nullptr);
+
+    bool hasRecordset() const { return open_; }
+    std::optional<bool> bof() const;
+    std::optional<bool> eof() const;
+
+    // Moves fail (return false, nothing notified) where the recordset cannot move.
+    bool moveFirst();
+    bool moveLast();
+    bool moveNext();
+    bool movePrevious();
+    bool moveTo(int row);
+
+    int rowCount() const { return static_cast<int>(rows_.size()); }
+    const FoodRow &row(int i) const { return rows_[static_cast<std::size_t>(i)]; }
+    // The current row, or nothing at either end or without a recordset.
+    std::optional<int> currentRow() const;
+    QStringList columnNames() const { return columns_; }
+
+signals:
+    void aboutToReset();
+    void reset();
+    void validate();     // before every move of the current record
+    void reposition();   // after every move, when the new position is in place
+    void dataError(const QString &message);
+
+private:
+    bool moveToPosition(long long position);
+
+    QSqlDatabase database_;
+    QString recordSource_;
+    bool open_ = false;
+    std::vector<FoodRow> rows_;
+    QStringList columns_;
+    long long position_ = -1;  // -1 before the first row, rows_.size() after the last
+};
+
+}  // namespace velmo

@@ -1,0 +1,57 @@
+#include "catalogue/foodcategory.h"
+
+namespace velmo {
+
+QString FoodCategory::recordSource() const
+{
+    QString sql = QStringLiteral("SELECT alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo FROM ")
+                  + table;
+    if (trailingBlank)
+        sql += u' ';
+    return sql;
+}
+
+const std::array<FoodCategory, kFoodCategoryCount> &foodCategories()
+{
+    static const std::array<FoodCategory, kFoodCategoryCount> categories{{
+        {"mnuBevande", QStringLiteral("&Bevande alcoliche"), QStringLiteral("Bevande alcoliche"), QStringLiteral("bevande_alcoliche"), true},
+        {"mnuCarni", QStringLiteral("&Carni fresche"), QStringLiteral("Carni fresche"), QStringLiteral("carni_fresche"), true},
+        {"mnuCarnitc", QStringLiteral("Carni &trasformate e conservate"), QStringLiteral("Carni trasformate e conservate"), QStringLiteral("carni_trasformate_e_conservate"), true},
+        {"mnuCereali", QStringLiteral("Cereali e &derivati"), QStringLiteral("Cereali e derivati"), QStringLiteral("cereali_e_derivati"), true},
+        {"mnuDolci", QStringLiteral("D&olci"), QStringLiteral("Dolci"), QStringLiteral("dolci"), true},
+        {"mnuFast", QStringLiteral("&Fast Food a base di carne"), QStringLiteral("Fast Food a base di carne"), QStringLiteral("Fast_Food_a_base_di_carne"), true},
+        {"mnuForm", QStringLiteral("Formaggi e &latticini"), QStringLiteral("Formaggi e latticini"), QStringLiteral("Formaggi_e_latticini"), true},
+        {"mnuFrattaglie", QStringLiteral("F&rattaglie"), QStringLiteral("Frattaglie"), QStringLiteral("Frattaglie"), true},
+        {"mnuFrutta", QStringLiteral("Fr&utta"), QStringLiteral("Frutta"), QStringLiteral("Frutta"), true},
+        {"mnuLatte", QStringLiteral("Latte e &yogurt"), QStringLiteral("Latte e yogurt"), QStringLiteral("Latte_e_Yogurt"), false},
+        {"mnuLegumi", QStringLiteral("L&egumi"), QStringLiteral("Legumi"), QStringLiteral("Legumi"), true},
+        {"mnuOlii", QStringLiteral("&Oli e grassi"), QStringLiteral("Oli e grassi"), QStringLiteral("Olii_e_grassi"), false},
+        {"mnuPesca", QStringLiteral("&Prodotti della pesca"), QStringLiteral("Prodotti della pesca"), QStringLiteral("Prodotti_della_pesca"), true},
+        {"mnuProdotti", QStringLiteral("Pro&dotti vari"), QStringLiteral("Prodotti vari"), QStringLiteral("Prodotti_vari"), false},
+        {"mnuUova", QStringLiteral("&Uova"), QStringLiteral("Uova"), QStringLiteral("Uova"), true},
+        {"mnuVerdure", QStringLiteral("&Verdure ed ortaggi"), QStringLiteral("Verdure ed ortaggi"), QStringLiteral("Verdure_ed_ortaggi"), false},
+    }};
+    return categories;
+}
+
+const std::array<QString, 8> &foodColumns()
+{
+    static const std::array<QString, 8> columns{
+        QStringLiteral("alimenti"), QStringLiteral("edibile"), QStringLiteral("proteine"), QStringLiteral("lipidi"),
+        QStringLiteral("carboidrati"), QStringLiteral("energia"), QStringLiteral("fibra"), QStringLiteral("colesterolo")};
+    return columns;
+}
+
+std::optional<int> findFoodCategory(const QString &name)
+{
+    const QString wanted = name.trimmed();
+    const auto &categories = foodCategories();
+    for (int i = 0; i < kFoodCategoryCount; ++i) {
+        const FoodCategory &c = categories[static_cast<std::size_t>(i)];
+        if (c.heading.compare(wanted, Qt::CaseInsensitive) == 0 || c.table.compare(wanted, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return std::nullopt;
+}
+
+}  // namespace velmo

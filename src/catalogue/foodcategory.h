@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace velmo {
+
+// One entry of the "&Scelta alimenti" menu: a food category and the table that holds it.
+struct FoodCategory {
+    const char *menuItem;     // the menu item's name, e.g. "mnuBevande"
+    QString menuCaption;      // with its accelerator, e.g. "&Bevande alcoliche"
+    QString heading;          // shown above the grid while the category is current
+    QString table;            // the table of the food database
+    bool trailingBlank;       // the record source ends with one blank
+
+    // The SELECT run by the data control for this category.
+    QString recordSource() const;
+};
+
+inline constexpr int kFoodCategoryCount = 16;
+
+// The sixteen categories, in menu order. Table names come from here only: no typed text ever
+// reaches a query.
+const std::array<FoodCategory, kFoodCategoryCount> &foodCategories();
+
+// The eight columns every category table has, in SELECT order.
+const std::array<QString, 8> &foodColumns();
+
+// The category whose heading or table name is `name` (compared without regard to case).
+std::optional<int> findFoodCategory(const QString &name);
+
+}  // namespace velmo

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+#include <memory>
+
+namespace velmo {
+
+// The food database, a read-only SQLite file beside the program. Opening it never creates or
+// changes the file.
+class FoodDatabase {
+public:
+    static constexpr const char *kFileName = "elementi97.db";
+
+    ~FoodDatabase();
+    FoodDatabase(const FoodDatabase &) = delete;
+    FoodDatabase &operator=(const FoodDatabase &) = delete;
+
+    // Opens the file at `path`. On failure returns null and sets `error` to an Italian message
+    // that names the file and the reason.
+    static std::unique_ptr<FoodDatabase> open(const QString &path, QString *error);
+
+    QSqlDatabase connection() const;
+    QString path() const { return path_; }
+
+private:
+    FoodDatabase(QString connectionName, QString path);
+    QString connectionName_;
+    QString path_;
+};
+
+}  // namespace velmo

@@ -1,0 +1,22 @@
+#include "catalogue_builder.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    QTextStream err(stderr);
+    if (args.size() != 4) {
+        err << "Uso: velmo-build-catalogue catalogo.csv sr28_foods.csv elementi97.db\n";
+        return 2;
+    }
+    const auto result = velmo::buildCatalogue(args[1], args[2], args[3]);
+    if (!result.ok) {
+        err << "velmo-build-catalogue: " << result.error << "\n";
+        return 1;
+    }
+    QTextStream(stdout) << "elementi97.db: " << result.foods << " alimenti\n";
+    return 0;
+}

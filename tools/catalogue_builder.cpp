@@ -1,0 +1,248 @@
+#include "catalogue_builder.h"
+
+#include "catalogue/foodcategory.h"
+#include "common/csv.h"
+#include "common/numbertext.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace velmo {
+
+namespace {
+
+constexpr int kMaxNameLength = 60;
+
+struct SourceFood {
+    QString edible;
+    std::array<QString, 6> nutrients;  // protein, fat, carbohydrate, energy, fibre, cholesterol
+};
+
+struct CatalogueFood {
+    int table = 0;
+    QString name;
+    const SourceFood *source = nullptr;
+};
+
+std::optional<QString> readText(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("%1: impossibile leggere il file (%2)").arg(path, file.errorString());
+        return std::nullopt;
+    }
+    return QString::fromUtf8(file.readAll());
+}
+
+QString problem(const QString &path, int line, const QString &what)
+{
+    return QStringLiteral("%1, riga %2: %3").arg(QFileInfo(path).fileName()).arg(line).arg(what);
+}
+
+std::optional<QHash<QString, SourceFood>> readSource(const QString &path, QString *error)
+{
+    const auto text = readText(path, error);
+    if (!text)
+        return std::nullopt;
+    const CsvParseResult csv = parseCsv(*text);
+    if (!csv.ok()) {
+        *error = QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), csv.error);
+        return std::nullopt;
+    }
+    if (csv.records.empty()) {
+        *error = QStringLiteral("%1: file vuoto").arg(path);
+        return std::nullopt;
+    }
+    const QStringList header = csv.records.front().fields;
+    const QStringList wanted{"ndb", "edible_pct", "protein_g", "fat_g", "carbohydrate_g", "energy_kcal", "fibre_g",
+                             "cholesterol_mg"};
+    std::array<qsizetype, 8> at{};
+    for (std::size_t i = 0; i < wanted.size(); ++i) {
+        at[i] = header.indexOf(wanted[static_cast<qsizetype>(i)]);
+        if (at[i] < 0) {
+            *error = problem(path, 1, QStringLiteral("manca la colonna %1").arg(wanted[static_cast<qsizetype>(i)]));
+            return std::nullopt;
+        }
+    }
+    QHash<QString, SourceFood> foods;
+    for (std::size_t r = 1; r < csv.records.size(); ++r) {
+        const CsvRecord &rec = csv.records[r];
+        if (rec.fields.size() != header.size()) {
+            *error = problem(path, rec.line, QStringLiteral("numero di campi errato"));
+            return std::nullopt;
+        }
+        SourceFood food;
+        food.edible = rec.fields[at[1]];
+        for (std::size_t i = 0; i < 6; ++i)
+            food.nutrients[i] = rec.fields[at[i + 2]];
+        foods.insert(rec.fields[at[0]], food);
+    }
+    return foods;
+}
+
+std::optional<std::vector<CatalogueFood>> readCatalogue(const QString &path, const QHash<QString, SourceFood> &source,
+                                                        QString *error)
+{
+    const auto text = readText(path, error);
+    if (!text)
+        return std::nullopt;
+    const CsvParseResult csv = parseCsv(*text);
+    if (!csv.ok()) {
+        *error = QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), csv.error);
+        return std::nullopt;
+    }
+    if (csv.records.empty() || csv.records.front().fields != QStringList{"tabella", "ndb", "alimenti"}) {
+        *error = problem(path, 1, QStringLiteral("l'intestazione deve essere tabella,ndb,alimenti"));
+        return std::nullopt;
+    }
+
+    std::vector<CatalogueFood> foods;
+    std::array<QSet<QString>, kFoodCategoryCount> namesPerTable;
+    for (std::size_t r = 1; r < csv.records.size(); ++r) {
+        const CsvRecord &rec = csv.records[r];
+        if (rec.fields.size() != 3) {
+            *error = problem(path, rec.line, QStringLiteral("riga malformata: servono 3 campi, ce ne sono %1")
+                                                 .arg(rec.fields.size()));
+            return std::nullopt;
+        }
+        const QString &table = rec.fields[0];
+        int tableIndex = -1;
+        for (int t = 0; t < kFoodCategoryCount; ++t)
+            if (foodCategories()[static_cast<std::size_t>(t)].table == table)
+                tableIndex = t;
+        if (tableIndex < 0) {
+            *error = problem(path, rec.line, QStringLiteral("tabella sconosciuta \"%1\"").arg(table));
+            return std::nullopt;
+        }
+        const auto it = source.constFind(rec.fields[1]);
+        if (it == source.constEnd()) {
+            *error = problem(path, rec.line, QStringLiteral("ndb %1 assente nei dati di origine").arg(rec.fields[1]));
+            return std::nullopt;
+        }
+        const QString &name = rec.fields[2];
+        if (name != name.trimmed() || name.size() <= 1 || name.size() > kMaxNameLength || name.contains(u';')
+            || name.contains(u'"') || name.contains(u'\n') || name.contains(u'\r')) {
+            *error = problem(path, rec.line,
+                             QStringLiteral("nome non valido \"%1\" (senza spazi ai lati, da 2 a %2 caratteri, "
+                                            "senza ; né virgolette)")
+                                 .arg(name)
+                                 .arg(kMaxNameLength));
+            return std::nullopt;
+        }
+        const QString key = name.toCaseFolded();
+        auto &names = namesPerTable[static_cast<std::size_t>(tableIndex)];
+        if (names.contains(key)) {
+            *error = problem(path, rec.line, QStringLiteral("nome ripetuto nella tabella %1: \"%2\"").arg(table, name));
+            return std::nullopt;
+        }
+        names.insert(key);
+        const auto edible = readLocaleNumber(it->edible, QLocale::c());
+        if (!edible || *edible != static_cast<int>(*edible) || *edible < 0 || *edible > 100) {
+            *error = problem(path, rec.line,
+                             QStringLiteral("ndb %1: la fonte non dà una parte edibile intera").arg(rec.fields[1]));
+            return std::nullopt;
+        }
+        foods.push_back({tableIndex, name, &it.value()});
+    }
+    return foods;
+}
+
+QVariant sourceValue(const QString &text)
+{
+    if (text.isEmpty())
+        return QVariant(QMetaType::fromType<double>());  // NULL
+    return readLocaleNumber(text, QLocale::c()).value_or(0.0);
+}
+
+bool writeDatabase(const QString &path, const std::vector<CatalogueFood> &foods, QString *error)
+{
+    const QString connection = QStringLiteral("velmo-builder-") + QUuid::createUuid().toString(QUuid::Id128);
+    bool ok = true;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(path);
+        if (!db.open()) {
+            *error = QStringLiteral("%1: %2").arg(path, db.lastError().text());
+            ok = false;
+        }
+        QSqlQuery q(db);
+        auto run = [&](const QString &sql) {
+            if (ok && !q.exec(sql)) {
+                *error = QStringLiteral("%1: %2").arg(sql.left(60), q.lastError().text());
+                ok = false;
+            }
+        };
+        run(QStringLiteral("PRAGMA journal_mode=OFF"));
+        run(QStringLiteral("PRAGMA page_size=4096"));
+        run(QStringLiteral("BEGIN"));
+        for (const FoodCategory &category : foodCategories())
+            run(QStringLiteral("CREATE TABLE %1 (alimenti TEXT NOT NULL, edibile REAL, proteine REAL, lipidi REAL, "
+                               "carboidrati REAL, energia REAL, fibra REAL, colesterolo REAL)")
+                    .arg(category.table));
+        for (const CatalogueFood &food : foods) {
+            if (!ok)
+                break;
+            q.prepare(QStringLiteral("INSERT INTO %1 VALUES (?,?,?,?,?,?,?,?)")
+                          .arg(foodCategories()[static_cast<std::size_t>(food.table)].table));
+            q.addBindValue(food.name);
+            q.addBindValue(sourceValue(food.source->edible));
+            for (const QString &v : food.source->nutrients)
+                q.addBindValue(sourceValue(v));
+            if (!q.exec()) {
+                *error = QStringLiteral("%1: %2").arg(food.name, q.lastError().text());
+                ok = false;
+            }
+        }
+        run(QStringLiteral("COMMIT"));
+        q.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return ok;
+}
+
+}  // namespace
+
+CatalogueBuildResult buildCatalogue(const QString &cataloguePath, const QString &sourcePath, const QString &outputPath)
+{
+    CatalogueBuildResult result;
+    const auto source = readSource(sourcePath, &result.error);
+    if (!source)
+        return result;
+    const auto foods = readCatalogue(cataloguePath, *source, &result.error);
+    if (!foods)
+        return result;
+
+    // Build beside the target and move it in place only when complete.
+    const QString temporary = outputPath + QStringLiteral(".partial");
+    QFile::remove(temporary);
+    if (!writeDatabase(temporary, *foods, &result.error)) {
+        QFile::remove(temporary);
+        return result;
+    }
+    if (QFile::exists(outputPath) && !QFile::remove(outputPath)) {
+        QFile::remove(temporary);
+        result.error = QStringLiteral("%1: impossibile sostituire il file").arg(outputPath);
+        return result;
+    }
+    if (!QFile::rename(temporary, outputPath)) {
+        QFile::remove(temporary);
+        result.error = QStringLiteral("%1: impossibile scrivere il file").arg(outputPath);
+        return result;
+    }
+    result.ok = true;
+    result.foods = static_cast<int>(foods->size());
+    return result;
+}
+
+}  // namespace velmo

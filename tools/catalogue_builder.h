@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace velmo {
+
+struct CatalogueBuildResult {
+    bool ok = false;
+    QString error;  // names the file and line at fault
+    int foods = 0;
+};
+
+// Joins the Italian catalogue (tabella,ndb,alimenti) with the source composition data (by ndb)
+// into a new SQLite food database at `outputPath`: the sixteen category tables with the eight
+// food columns, NULL where the source has no value, rows in catalogue order. Nothing is written
+// unless every line is sound; an existing file is replaced only by a complete build.
+CatalogueBuildResult buildCatalogue(const QString &cataloguePath, const QString &sourcePath, const QString &outputPath);
+
+}  // namespace velmo
