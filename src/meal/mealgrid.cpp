@@ -1,5 +1,7 @@
 #include "meal/mealgrid.h"
 
+#include <algorithm>
+
 namespace velmo {
 
 MealGrid::MealGrid(QObject *parent) : QObject(parent)
@@ -7,13 +9,51 @@ MealGrid::MealGrid(QObject *parent) : QObject(parent)
     rows_[0].visible = true;
 }
 
+const QString &MealGrid::totalText(MealColumn column) const
+{
+    const auto it = std::find(kValueColumns.begin(), kValueColumns.end(), column);
+    Q_ASSERT(it != kValueColumns.end());
+    return totals_.texts[static_cast<std::size_t>(it - kValueColumns.begin())];
+}
+
 void MealGrid::setCellText(int r, MealColumn c, const QString &text)
 {
     MealCell &cell = mutableRow(r).cell(c);
-    if (cell.text == text)
+    // A value written into a cell that `zero` once painted white must not stay invisible.
+    const bool recolour = !text.isEmpty() && cell.textColour != CellTextColour::WindowText;
+    if (cell.text == text && !recolour)
         return;
     cell.text = text;
+    if (recolour)
+        cell.textColour = CellTextColour::WindowText;
     emit cellChanged(r, c);
+}
+
+void MealGrid::setCellAlignment(int r, MealColumn c, CellAlignment alignment)
+{
+    MealCell &cell = mutableRow(r).cell(c);
+    if (cell.alignment == alignment)
+        return;
+    cell.alignment = alignment;
+    emit cellChanged(r, c);
+}
+
+void MealGrid::setCellBackground(int r, MealColumn c, CellBackground background)
+{
+    MealCell &cell = mutableRow(r).cell(c);
+    if (cell.background == background)
+        return;
+    cell.background = background;
+    emit cellChanged(r, c);
+}
+
+void MealGrid::setRowVisible(int r)
+{
+    MealRow &target = mutableRow(r);
+    if (target.visible)
+        return;
+    target.visible = true;
+    emit rowStateChanged(r);
 }
 
 void MealGrid::setCellLook(int r, MealColumn c, CellAlignment alignment, CellBackground background)
@@ -37,7 +77,10 @@ void MealGrid::setCellTextColour(int r, MealColumn c, CellTextColour colour)
 
 void MealGrid::setTotalText(int index, const QString &text)
 {
-    totals_.texts[static_cast<std::size_t>(index)] = text;
+    QString &total = totals_.texts[static_cast<std::size_t>(index)];
+    if (total == text)
+        return;
+    total = text;
     emit totalsChanged();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/foodbrowser.h"
+#include "common/dialogs.h"
 
 #include <QObject>
 #include <QString>
@@ -47,10 +48,15 @@ struct MealRow {
     bool isFree() const { return name().isEmpty(); }
 };
 
-// `MealTotals`: the sums of the eight value columns, as their labels show them.
+// `MealTotals`: the sums of the eight value columns, as their labels show them, in the order of
+// `kValueColumns`.
 struct MealTotals {
     std::array<QString, 8> texts;
 };
+
+// The three totals the chart shows, in its column order.
+enum class ChartColumn { Protein, Fat, Carbohydrate };
+inline constexpr int kChartColumns = 3;
 
 // `MealGrid`: the twelve-row composition table of the main window, its totals line and the
 // three chart values. Every value lives as the text its control shows; setting a cell notifies
@@ -62,6 +68,10 @@ public:
 
     const MealRow &row(int r) const { return rows_[static_cast<std::size_t>(r)]; }
     const MealTotals &totals() const { return totals_; }
+    const QString &totalText(MealColumn column) const;
+
+    // Where the refusal of a lock without gross weight is shown; none: the refusal stays silent.
+    void setDialogs(Dialogs *dialogs) { dialogs_ = dialogs; }
 
     // Places the current food in the table: every unlocked row is emptied, then the food goes
     // into the first unlocked row below locked, taken rows, and into any locked row without food.
@@ -70,23 +80,77 @@ public:
     // Colours of the value cells back to the window-text colour (a click in the food grid).
     void resetTextColours();
 
+    // --- The gross-weight boxes -------------------------------------------------------------
+    // The key filter: the character code that reaches the box, 0 when the key is discarded.
+    // Control codes 0 to 9 (backspace among them) and the digits pass; nothing else does.
+    static int textplKeyPress(int keyAscii);
+    // The same rule for text that arrives whole (pasted, dropped, or set by a program): only
+    // its digits are kept, so the box never holds anything but a whole number of grams.
+    static QString digitsOnly(QStringView text);
+    // The text of row r's gross-weight box, as typed; anything but digits is dropped.
+    void setGrossText(int r, const QString &text);
+    // A click into row r's gross-weight box shows its text in the window-text colour again.
+    void grossClicked(int r);
+
+    // --- The lock boxes ----------------------------------------------------------------------
+    // Sets the lock box of row r (0 unchecked, 1 checked). A change runs `lockClicked(r)` before
+    // this returns, whether the user clicked or the program set the value; the same value
+    // changes nothing.
+    void setLock(int r, int value);
+
+    // --- The chart ---------------------------------------------------------------------------
+    // The three values as the chart holds them (grams of protein, fat and carbohydrate).
+    const std::array<double, kChartColumns> &chartValues() const { return chart_; }
+    double chartValue(ChartColumn column) const { return chart_[static_cast<std::size_t>(column)]; }
+
+    // --- The procedures of the window, public so that tests and tools can run them one by one --
+    // The lock box handler of row r (`blocca_Click` and its eleven siblings).
+    void lockClicked(int r);
+    // Lock acceptance of row r; the older numbering called it calblocca(r + 1).
+    void calblocca(int r);
+    // Row calculation of row r: net weight and the six nutrients of the portion, calculated look.
+    void calcolitab(int r);
+    // Unlocked look of row r: left-aligned on the window background.
+    void sposta(int r);
+    // Fills every empty value cell with a white "0", so that `sommax` reads every cell.
+    void zero();
+    // Sums the value columns into the totals line, then runs `apici`.
+    void sommax();
+    // Blanks the cells that read as zero and unlocks every row left without a gross weight.
+    void apici();
+
 signals:
     void cellChanged(int row, velmo::MealColumn column);
     void rowStateChanged(int row);   // lock or visibility
     void totalsChanged();
+    void chartChanged();
 
 protected:
     MealRow &mutableRow(int r) { return rows_[static_cast<std::size_t>(r)]; }
     void setCellText(int r, MealColumn c, const QString &text);
     void setCellLook(int r, MealColumn c, CellAlignment alignment, CellBackground background);
+    void setCellAlignment(int r, MealColumn c, CellAlignment alignment);
+    void setCellBackground(int r, MealColumn c, CellBackground background);
     void setCellTextColour(int r, MealColumn c, CellTextColour colour);
     void setTotalText(int index, const QString &text);
+    void setRowVisible(int r);
+    void setChartData(ChartColumn column, const QString &text);
 
 private:
     void fillRow(int r, const CurrentFood &food);
+    void clearRow(int r);
+    void recomputeTotals();
+    void updateChart();
 
     std::array<MealRow, kMealRows> rows_;
     MealTotals totals_;
+    std::array<double, kChartColumns> chart_{};
+    Dialogs *dialogs_ = nullptr;
+    // How deep lock handlers are nested: only the outermost run recomputes the totals, so the
+    // unlocks that a refusal or `apici` start inside it never recompute on their own.
+    int lockDepth_ = 0;
+    // Set when a nested unlock empties cells that the last sums counted.
+    bool totalsStale_ = false;
 };
 
 }  // namespace velmo

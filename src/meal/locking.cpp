@@ -1,0 +1,74 @@
+#include "meal/mealgrid.h"
+
+namespace velmo {
+
+namespace {
+
+// Counts the nesting of lock handlers for as long as one runs.
+class DepthGuard {
+public:
+    explicit DepthGuard(int &depth) : depth_(++depth) {}
+    ~DepthGuard() { --depth_; }
+    DepthGuard(const DepthGuard &) = delete;
+    DepthGuard &operator=(const DepthGuard &) = delete;
+
+private:
+    int &depth_;
+};
+
+}  // namespace
+
+void MealGrid::setLock(int r, int value)
+{
+    MealRow &target = mutableRow(r);
+    if (target.lock == value)
+        return;
+    target.lock = value;
+    emit rowStateChanged(r);
+    lockClicked(r);
+}
+
+// Nested runs happen when the acceptance refuses a lock (it unchecks the box) and when `apici`
+// unchecks rows left without a gross weight; both run to their end inside the outer handler.
+void MealGrid::lockClicked(int r)
+{
+    DepthGuard depth(lockDepth_);
+    if (row(r).lock == 0) {
+        clearRow(r);
+        sposta(r);
+    }
+    if (row(r).lock == 1)
+        calblocca(r);
+    // An unlock changes the sums as much as a lock does; the nested runs leave the sums to the
+    // handler that started them, which recomputes once they are over.
+    if (lockDepth_ == 1)
+        recomputeTotals();
+    updateChart();
+}
+
+void MealGrid::clearRow(int r)
+{
+    for (MealColumn c : kValueColumns)
+        if (!row(r).cell(c).text.isEmpty())
+            totalsStale_ = true;
+    setCellText(r, MealColumn::Gross, QString());
+    for (MealColumn c : {MealColumn::Net, MealColumn::Name, MealColumn::Prot, MealColumn::Lip, MealColumn::Gluc,
+                         MealColumn::Ener, MealColumn::Fib, MealColumn::Col})
+        setCellText(r, c, QString());
+}
+
+void MealGrid::sposta(int r)
+{
+    for (MealColumn c : kNutrientColumns)
+        setCellAlignment(r, c, CellAlignment::Left);
+    setCellAlignment(r, MealColumn::Gross, CellAlignment::Left);
+    setCellAlignment(r, MealColumn::Net, CellAlignment::Left);
+
+    setCellBackground(r, MealColumn::Name, CellBackground::Window);
+    for (MealColumn c : kNutrientColumns)
+        setCellBackground(r, c, CellBackground::Window);
+    setCellBackground(r, MealColumn::Gross, CellBackground::Window);
+    setCellBackground(r, MealColumn::Net, CellBackground::Window);
+}
+
+}  // namespace velmo

@@ -1,0 +1,59 @@
+#include "meal/mealgrid.h"
+
+#include "common/numbertext.h"
+
+namespace velmo {
+
+void MealGrid::recomputeTotals()
+{
+    // `apici` may unlock and empty a row that the sums have just counted (a locked row whose
+    // gross weight was deleted afterwards); the sums are then taken once more, so that they
+    // always match the rows as they stand. The second pass unlocks nothing more.
+    do {
+        totalsStale_ = false;
+        zero();
+        sommax();
+    } while (totalsStale_);
+}
+
+void MealGrid::zero()
+{
+    for (MealColumn c : kValueColumns)
+        for (int r = 0; r < kMealRows; ++r)
+            if (row(r).cell(c).text.isEmpty()) {
+                setCellText(r, c, QStringLiteral("0"));
+                setCellTextColour(r, c, CellTextColour::White);
+            }
+}
+
+void MealGrid::sommax()
+{
+    const QLocale locale;
+    for (std::size_t i = 0; i < kValueColumns.size(); ++i) {
+        double sum = 0.0;
+        // Only locked rows are portions of the meal: an open row shows the browsed food per
+        // 100 g and its edible percentage, which are no grams eaten.
+        for (int r = 0; r < kMealRows; ++r)
+            if (row(r).lock == 1)
+                sum += readLocaleNumberOrZero(row(r).cell(kValueColumns[i]).text, locale);
+        setTotalText(static_cast<int>(i), formatPlain(sum, locale));
+    }
+    apici();
+}
+
+void MealGrid::apici()
+{
+    const QLocale locale;
+    for (MealColumn c : kValueColumns)
+        for (int r = 0; r < kMealRows; ++r) {
+            // A text that is no number is left as it is.
+            const auto value = readLocaleNumber(row(r).cell(c).text, locale);
+            if (value && *value == 0.0)
+                setCellText(r, c, QString());
+        }
+    for (int r = 0; r < kMealRows; ++r)
+        if (row(r).cell(MealColumn::Gross).text.isEmpty())
+            setLock(r, 0);
+}
+
+}  // namespace velmo

@@ -1,0 +1,127 @@
+#include "mealtestsupport.h"
+
+namespace velmo::test {
+namespace {
+
+struct KeyCase {
+    int line;
+    int keyAscii;
+    int expected;
+};
+
+const KeyCase kKeyCases[] = {
+    {__LINE__, '0', '0'}, {__LINE__, '5', '5'}, {__LINE__, '9', '9'},
+    {__LINE__, 8, 8},                    // backspace
+    {__LINE__, 0, 0}, {__LINE__, 3, 3}, {__LINE__, 9, 9},
+    {__LINE__, 10, 0}, {__LINE__, 13, 0}, // line feed, Enter
+    {__LINE__, 22, 0},                   // Ctrl+V as a character
+    {__LINE__, ',', 0}, {__LINE__, '.', 0}, {__LINE__, '-', 0}, {__LINE__, '+', 0}, {__LINE__, ' ', 0},
+    {__LINE__, 'a', 0}, {__LINE__, 'E', 0}, {__LINE__, '/', 0}, {__LINE__, ':', 0},
+    {__LINE__, 0x0663, 0},               // ARABIC-INDIC DIGIT THREE
+    {__LINE__, 0xE0, 0},                 // à
+};
+
+TEST(GrossWeightKeys, OnlyDigitsAndControlCodesPass)
+{
+    for (const KeyCase &c : kKeyCases) {
+        SCOPED_TRACE(testing::Message() << "case at " << __FILE__ << ":" << c.line);
+        EXPECT_EQ(MealGrid::textplKeyPress(c.keyAscii), c.expected);
+    }
+}
+
+struct PasteCase {
+    int line;
+    const char *pasted;
+    const char *kept;
+};
+
+const PasteCase kPasteCases[] = {
+    {__LINE__, "250", "250"},
+    {__LINE__, "1,5", "15"},
+    {__LINE__, "1.500", "1500"},
+    {__LINE__, "-30", "30"},
+    {__LINE__, "abc", ""},
+    {__LINE__, " 12 g\n", "12"},
+    {__LINE__, "1e5", "15"},
+    {__LINE__, "\t7\r\n", "7"},
+    {__LINE__, "\u0663\u0664", ""},
+    {__LINE__, "", ""},
+};
+
+class GrossWeight : public LocaleGridTest {};
+
+TEST_P(GrossWeight, PastedTextKeepsOnlyItsDigits)
+{
+    for (const PasteCase &c : kPasteCases) {
+        SCOPED_TRACE(testing::Message() << "case at " << __FILE__ << ":" << c.line);
+        grid.setGrossText(3, QString::fromUtf8(c.pasted));
+        EXPECT_EQ(cellText(grid, 3, MealColumn::Gross), QString::fromUtf8(c.kept));
+        EXPECT_EQ(MealGrid::digitsOnly(QString::fromUtf8(c.pasted)), QString::fromUtf8(c.kept));
+    }
+}
+
+TEST_P(GrossWeight, TypingOneCommaFiveGivesFifteen)
+{
+    QString text;
+    for (int key : {int('1'), int(','), int('5'), 13}) {
+        const int passed = MealGrid::textplKeyPress(key);
+        if (passed != 0)
+            text.append(QChar(passed));
+    }
+    grid.setGrossText(0, text);
+    EXPECT_EQ(cellText(grid, 0, MealColumn::Gross), QStringLiteral("15"));
+}
+
+// Pasted letters never reach the totals: the row is calculated from the digits that stay.
+TEST_P(GrossWeight, PastedLettersDoNotReachTheTotals)
+{
+    grid.inseri(food(QStringLiteral("Mela"), {QStringLiteral("100"), QStringLiteral("10")}));
+    grid.setGrossText(0, QStringLiteral("2x0y0"));
+    grid.setLock(0, 1);
+    EXPECT_EQ(grid.totalText(MealColumn::Gross), QStringLiteral("200"));
+    EXPECT_EQ(grid.totalText(MealColumn::Prot), QStringLiteral("20"));
+}
+
+// A value written into a cell that `zero` painted white is shown in the window-text colour.
+TEST_P(GrossWeight, CellsPaintedWhiteShowNewValues)
+{
+    grid.inseri(food(QStringLiteral("Mela"), {QStringLiteral("100"), QStringLiteral("10"), QStringLiteral("0")}));
+    grid.setGrossText(0, QStringLiteral("100"));
+    grid.setLock(0, 1);
+    // The recomputation left row 1 empty and white.
+    ASSERT_EQ(grid.row(1).cell(MealColumn::Gross).textColour, CellTextColour::White);
+    ASSERT_EQ(grid.row(1).cell(MealColumn::Prot).textColour, CellTextColour::White);
+
+    grid.inseri(food(QStringLiteral("Pera"), {QStringLiteral("90"), QStringLiteral("4"), QStringLiteral("1")}));
+    EXPECT_EQ(cellText(grid, 1, MealColumn::Prot), QStringLiteral("4"));
+    for (MealColumn c : {MealColumn::Net, MealColumn::Prot, MealColumn::Lip})
+        EXPECT_EQ(grid.row(1).cell(c).textColour, CellTextColour::WindowText) << static_cast<int>(c);
+    // An empty value stays as it is: nothing to show.
+    EXPECT_EQ(grid.row(1).cell(MealColumn::Col).textColour, CellTextColour::White);
+
+    grid.setGrossText(1, QStringLiteral("150"));
+    EXPECT_EQ(grid.row(1).cell(MealColumn::Gross).textColour, CellTextColour::WindowText);
+}
+
+TEST_P(GrossWeight, ClickShowsTheBoxTextAgain)
+{
+    grid.setCellText(2, MealColumn::Gross, QStringLiteral("0"));
+    grid.setCellTextColour(2, MealColumn::Gross, CellTextColour::White);
+    grid.grossClicked(2);
+    EXPECT_EQ(grid.row(2).cell(MealColumn::Gross).textColour, CellTextColour::WindowText);
+    EXPECT_EQ(cellText(grid, 2, MealColumn::Gross), QStringLiteral("0"));
+}
+
+TEST_P(GrossWeight, GridClickShowsEveryValueCell)
+{
+    grid.zero();
+    grid.resetTextColours();
+    for (int r = 0; r < kMealRows; ++r)
+        for (MealColumn c : kValueColumns)
+            EXPECT_EQ(grid.row(r).cell(c).textColour, CellTextColour::WindowText);
+}
+
+VELMO_BOTH_LOCALES(GrossWeight);
+
+}  // namespace
+}  // namespace velmo::test

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "meal/mealgrid.h"
+#include "support/fakedialogs.h"
+#include "support/localeguard.h"
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace velmo::test {
+
+// The grid with its protected setters open, to build a table the way earlier steps leave it.
+class OpenGrid : public MealGrid {
+public:
+    using MealGrid::mutableRow;
+    using MealGrid::setCellText;
+    using MealGrid::setCellTextColour;
+};
+
+// A food as the browser shows it: the name, then the texts of the edible percentage and of the
+// six values per 100 g.
+inline CurrentFood food(const QString &name, const QStringList &values)
+{
+    CurrentFood f;
+    f.name = name;
+    f.fields[0] = values.value(0);
+    for (int i = 1; i < 7; ++i)
+        f.fields[static_cast<std::size_t>(i + 1)] = values.value(i);
+    return f;
+}
+
+inline QString cellText(const MealGrid &g, int r, MealColumn c)
+{
+    return g.row(r).cell(c).text;
+}
+
+inline QStringList rowValues(const MealGrid &g, int r)
+{
+    QStringList texts;
+    for (MealColumn c : kValueColumns)
+        texts.append(cellText(g, r, c));
+    return texts;
+}
+
+inline QStringList totalsTexts(const MealGrid &g)
+{
+    QStringList texts;
+    for (const QString &t : g.totals().texts)
+        texts.append(t);
+    return texts;
+}
+
+// A grid whose messages are recorded, under the locale of the test's parameter.
+class LocaleGridTest : public ::testing::TestWithParam<const char *> {
+protected:
+    LocaleGridTest() : guard_(GetParam()) { grid.setDialogs(&dialogs); }
+
+    bool italianLocale() const { return QLocale().decimalPoint() == QStringLiteral(","); }
+    // The same number as the user's locale writes it: Italian text when the decimal is a comma.
+    QString local(const char *english, const char *italianText) const
+    {
+        return QString::fromUtf8(italianLocale() ? italianText : english);
+    }
+
+    // What the user does: the food becomes current, the weight is typed, the box checked.
+    void lockFood(int r, const CurrentFood &f, const QString &gross)
+    {
+        grid.inseri(f);
+        grid.setGrossText(r, gross);
+        grid.setLock(r, 1);
+    }
+
+    LocaleGuard guard_;
+    FakeDialogs dialogs;
+    OpenGrid grid;
+};
+
+inline std::string localeName(const ::testing::TestParamInfo<const char *> &info)
+{
+    return QString::fromLatin1(info.param).remove(u'_').toStdString();
+}
+
+}  // namespace velmo::test
+
+#define VELMO_BOTH_LOCALES(suite) \
+    INSTANTIATE_TEST_SUITE_P(Locales, suite, ::testing::Values("it_IT", "en_US"), velmo::test::localeName)
