@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/dialogs.h"
+#include "support/qtprinters.h"
 
 #include <QString>
 #include <QStringList>

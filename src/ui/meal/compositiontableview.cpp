@@ -1,0 +1,256 @@
+#include "ui/meal/compositiontableview.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+
+namespace velmo::ui {
+
+namespace {
+
+// Column geometry, in pixels: the name, eight value columns, the lock box.
+constexpr int kNameX = 8;
+constexpr int kNameWidth = 178;
+constexpr int kValueX = 188;
+constexpr int kValueWidth = 64;
+constexpr int kValueStep = 66;
+constexpr int kLockX = 718;
+constexpr int kHeadingHeight = 26;
+constexpr int kFirstRowY = kHeadingHeight + 2;
+constexpr int kSecondHeadingY = kFirstRowY + kMealRows * CompositionTableView::kRowHeight + 2;
+constexpr int kTotalsY = kSecondHeadingY + kHeadingHeight + 2;
+
+const QColor kCalculated(192, 255, 255);
+
+int columnX(MealColumn c)
+{
+    if (c == MealColumn::Name)
+        return kNameX;
+    return kValueX + (static_cast<int>(c) - 1) * kValueStep;
+}
+
+int columnWidth(MealColumn c)
+{
+    return c == MealColumn::Name ? kNameWidth : kValueWidth;
+}
+
+QString rowSuffix(int row)
+{
+    return QStringLiteral("(%1)").arg(row);
+}
+
+// The cursor shown over the lock boxes: a small padlock.
+QCursor padlockCursor()
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 2));
+    p.drawArc(QRect(9, 3, 14, 14), 0, 180 * 16);
+    p.drawLine(9, 10, 9, 14);
+    p.drawLine(23, 10, 23, 14);
+    p.setBrush(QColor(230, 180, 40));
+    p.drawRoundedRect(QRect(6, 14, 20, 15), 3, 3);
+    p.setBrush(Qt::black);
+    p.drawEllipse(QPoint(16, 21), 2, 2);
+    p.end();
+    return QCursor(pixmap, 16, 16);
+}
+
+}  // namespace
+
+const std::array<QString, 8> &CompositionTableView::headings()
+{
+    static const std::array<QString, 8> texts{
+        QStringLiteral("Peso lordo: g"), QStringLiteral(" Peso netto: g"), QStringLiteral("Protidi: g"),
+        QStringLiteral("Lipidi: g"),     QStringLiteral("Glucidi: g"),     QStringLiteral("Energia: kcal"),
+        QStringLiteral("Fibra alim: g"), QStringLiteral("Colesterolo: mg")};
+    return texts;
+}
+
+CompositionTableView::CompositionTableView(MealGrid &meal, QWidget *parent) : QWidget(parent), meal_(meal)
+{
+    QFont small = font();
+    small.setPointSizeF(7.5);
+    setFont(small);
+
+    for (int pass = 0; pass < 2; ++pass) {
+        const int y = pass == 0 ? 0 : kSecondHeadingY;
+        for (int i = 0; i < 8; ++i) {
+            auto *heading = new QLabel(headings()[static_cast<std::size_t>(i)], this);
+            heading->setObjectName(QStringLiteral("heading%1_%2").arg(pass).arg(i));
+            heading->setWordWrap(true);
+            heading->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+            heading->setGeometry(kValueX + i * kValueStep, y, kValueWidth, kHeadingHeight);
+        }
+    }
+
+    const QCursor lockCursor = padlockCursor();
+    for (int r = 0; r < kMealRows; ++r) {
+        const int y = kFirstRowY + r * kRowHeight;
+        for (int c = 0; c < kMealColumns; ++c) {
+            const auto column = static_cast<MealColumn>(c);
+            if (column == MealColumn::Gross) {
+                auto *box = new QLineEdit(this);
+                box->setObjectName(QStringLiteral("Textpl%1").arg(r));
+                box->setGeometry(columnX(column), y, columnWidth(column), kRowHeight - 1);
+                box->installEventFilter(this);
+                connect(box, &QLineEdit::textEdited, this, [this, r](const QString &text) { emit grossEdited(r, text); });
+                textpl_[static_cast<std::size_t>(r)] = box;
+                continue;
+            }
+            static const char *names[] = {"Labelnome", nullptr, "Textpn", "Labelprot", "Labellip",
+                                          "Labelgluc", "Labelener", "Labelfib", "Labelcol"};
+            auto *label = new QLabel(this);
+            label->setObjectName(QString::fromLatin1(names[c]) + rowSuffix(r));
+            label->setGeometry(columnX(column), y, columnWidth(column), kRowHeight - 1);
+            label->setAutoFillBackground(true);
+            label->setFrameStyle(QFrame::Box | QFrame::Plain);
+            label->setMargin(1);
+            labels_[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = label;
+        }
+        auto *lock = new QCheckBox(this);
+        lock->setObjectName(r == 0 ? QStringLiteral("blocca") : QStringLiteral("blocca%1").arg(r));
+        lock->setGeometry(kLockX, y, 18, kRowHeight - 1);
+        lock->setAutoFillBackground(true);
+        QPalette lp = lock->palette();
+        lp.setColor(QPalette::Window, QColor(224, 224, 224));
+        lock->setPalette(lp);
+        lock->setCursor(lockCursor);
+        connect(lock, &QCheckBox::clicked, this, [this, r](bool checked) {
+            // The model owns the lock's value: show what it says, then report the click.
+            renderRowState(r);
+            emit lockBoxClicked(r, checked);
+        });
+        blocca_[static_cast<std::size_t>(r)] = lock;
+        for (int c = 0; c < kMealColumns; ++c)
+            renderCell(r, static_cast<MealColumn>(c));
+        renderRowState(r);
+    }
+
+    auto *label4 = new QLabel(QStringLiteral("Calcolo per una persona"), this);
+    label4->setObjectName(QStringLiteral("Label4"));
+    label4->setGeometry(kNameX, kTotalsY, kNameWidth, 20);
+    QFont bold = small;
+    bold.setBold(true);
+    label4->setFont(bold);
+
+    static const char *totalNames[8] = {"Textplsomma", "Textpnsomma", "Labelprotsomma", "Labellipsomma",
+                                        "Labelglucsomma", "Labelenersomma", "Labelfibsomma", "Labelcolsomma"};
+    static const QColor backgrounds[8] = {QColor(192, 192, 192), QColor(192, 192, 192), QColor(0, 0, 255),
+                                          QColor(255, 255, 0),   QColor(255, 0, 0),     QColor(192, 0, 192),
+                                          QColor(0, 255, 0),     QColor(255, 128, 128)};
+    static const QColor foregrounds[8] = {QColor(255, 0, 0),     QColor(255, 0, 0),   QColor(255, 255, 255),
+                                          QColor(255, 0, 0),     QColor(255, 255, 255), QColor(255, 255, 255),
+                                          QColor(255, 0, 0),     QColor(255, 255, 255)};
+    for (int line = 0; line < 2; ++line) {
+        for (int i = 0; i < 8; ++i) {
+            auto *total = new QLabel(this);
+            total->setObjectName(QString::fromLatin1(totalNames[i]) + (line == 0 ? QString() : QStringLiteral("1")));
+            total->setGeometry(kValueX + i * kValueStep, kTotalsY + line * 22, kValueWidth, 20);
+            total->setFont(bold);
+            total->setFrameStyle(QFrame::Box | QFrame::Plain);
+            total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            total->setAutoFillBackground(true);
+            QPalette tp = total->palette();
+            tp.setColor(QPalette::Window, backgrounds[i]);
+            tp.setColor(QPalette::WindowText, foregrounds[i]);
+            total->setPalette(tp);
+            if (line == 0)
+                totals_[static_cast<std::size_t>(i)] = total;
+            else
+                total->hide();  // the second totals line is never shown
+        }
+    }
+
+    // The persons controls exist but are never offered: every total is for one person.
+    auto *label1 = new QLabel(this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->hide();
+    auto *combo1 = new QComboBox(this);
+    combo1->setObjectName(QStringLiteral("Combo1"));
+    for (int n = 1; n <= 11; ++n)
+        combo1->addItem(QString::number(n));
+    combo1->setPlaceholderText(QStringLiteral("Scegli il numero delle persone"));
+    combo1->setCurrentIndex(-1);
+    combo1->hide();
+
+    setFixedSize(760, kTotalsY + 22);
+    connect(&meal_, &MealGrid::cellChanged, this, &CompositionTableView::renderCell);
+    connect(&meal_, &MealGrid::rowStateChanged, this, &CompositionTableView::renderRowState);
+    connect(&meal_, &MealGrid::totalsChanged, this, &CompositionTableView::renderTotals);
+    renderTotals();
+}
+
+QLabel *CompositionTableView::cellLabel(int row, MealColumn column) const
+{
+    return labels_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+}
+
+QWidget *CompositionTableView::cellWidget(int row, MealColumn column) const
+{
+    if (column == MealColumn::Gross)
+        return grossBox(row);
+    return cellLabel(row, column);
+}
+
+void CompositionTableView::renderCell(int row, MealColumn column)
+{
+    const MealCell &cell = meal_.row(row).cell(column);
+    QWidget *widget = cellWidget(row, column);
+    const Qt::Alignment alignment =
+        (cell.alignment == CellAlignment::Right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    QPalette palette = widget->palette();
+    const QPalette system = QWidget::palette();
+    const QColor background = cell.background == CellBackground::Calculated ? kCalculated
+                                                                            : system.color(QPalette::Base);
+    const QColor text = cell.textColour == CellTextColour::White ? QColor(Qt::white)
+                                                                 : system.color(QPalette::Text);
+    if (auto *box = qobject_cast<QLineEdit *>(widget)) {
+        if (box->text() != cell.text)
+            box->setText(cell.text);
+        box->setAlignment(alignment);
+        palette.setColor(QPalette::Base, background);
+        palette.setColor(QPalette::Text, text);
+    } else {
+        auto *label = static_cast<QLabel *>(widget);
+        label->setText(cell.text);
+        label->setAlignment(alignment);
+        palette.setColor(QPalette::Window, background);
+        palette.setColor(QPalette::WindowText, text);
+    }
+    widget->setPalette(palette);
+}
+
+void CompositionTableView::renderRowState(int row)
+{
+    const MealRow &state = meal_.row(row);
+    for (int c = 0; c < kMealColumns; ++c)
+        cellWidget(row, static_cast<MealColumn>(c))->setVisible(state.visible);
+    QCheckBox *lock = lockBox(row);
+    lock->setVisible(state.visible);
+    lock->setChecked(state.lock == 1);
+}
+
+void CompositionTableView::renderTotals()
+{
+    for (int i = 0; i < 8; ++i)
+        totals_[static_cast<std::size_t>(i)]->setText(meal_.totals().texts[static_cast<std::size_t>(i)]);
+}
+
+bool CompositionTableView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (int r = 0; r < kMealRows; ++r)
+            if (watched == textpl_[static_cast<std::size_t>(r)])
+                emit grossClicked(r);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace velmo::ui

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "meal/mealgrid.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace velmo::ui {
+
+// The composition table of the main window: twelve rows of name, gross weight box, net weight,
+// six nutrients and lock box, the column headings above the rows and above the totals line,
+// the totals line, and the persons controls that are never offered. It shows the `MealGrid`
+// and reports what the user does; it decides nothing.
+class CompositionTableView : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kRowHeight = 18;
+
+    explicit CompositionTableView(MealGrid &meal, QWidget *parent = nullptr);
+
+    static const std::array<QString, 8> &headings();
+
+    QLabel *cellLabel(int row, MealColumn column) const;   // every cell but the gross weight
+    QLineEdit *grossBox(int row) const { return textpl_[static_cast<std::size_t>(row)]; }
+    QCheckBox *lockBox(int row) const { return blocca_[static_cast<std::size_t>(row)]; }
+    QLabel *totalLabel(int index) const { return totals_[static_cast<std::size_t>(index)]; }
+
+signals:
+    void grossEdited(int row, const QString &text);
+    void grossClicked(int row);
+    void lockBoxClicked(int row, bool checked);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void renderCell(int row, MealColumn column);
+    void renderRowState(int row);
+    void renderTotals();
+    QWidget *cellWidget(int row, MealColumn column) const;
+
+    MealGrid &meal_;
+    std::array<std::array<QLabel *, kMealColumns>, kMealRows> labels_{};
+    std::array<QLineEdit *, kMealRows> textpl_{};
+    std::array<QCheckBox *, kMealRows> blocca_{};
+    std::array<QLabel *, 8> totals_{};
+};
+
+}  // namespace velmo::ui

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QChartView>
+
+class QBarSet;
+
+namespace velmo::ui {
+
+// `MSChart1`: one data row, "Protidi     Lipidi     Glucidi", of three columns: the grams of
+// protein, fat and carbohydrate in blue, yellow and red.
+class MacroChartView : public QChartView {
+    Q_OBJECT
+public:
+    static QString rowLabel() { return QStringLiteral("Protidi     Lipidi     Glucidi"); }
+
+    explicit MacroChartView(QWidget *parent = nullptr);
+
+    // `Column` 1 to 3 and its `Data`.
+    void setData(int column, double value);
+    double data(int column) const;
+
+private:
+    QBarSet *sets_[3];
+};
+
+}  // namespace velmo::ui

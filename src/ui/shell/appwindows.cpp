@@ -1,0 +1,50 @@
+#include "ui/shell/appwindows.h"
+
+#include "ui/shell/helpwindow.h"
+#include "ui/shell/mainwindow.h"
+
+#include <QCoreApplication>
+
+namespace velmo::ui {
+
+AppWindows::AppWindows(QObject *parent)
+    : QObject(parent), ownDialogs_(std::make_unique<QtDialogs>()), printers_(std::make_unique<QtPrinterService>())
+{
+}
+
+AppWindows::~AppWindows() = default;
+
+bool AppWindows::start(const QString &databasePath, QString *error)
+{
+    dialogs_ = dialogsOverride_ ? dialogsOverride_ : ownDialogs_.get();
+    mainModel_ = std::make_unique<MainWindowModel>(*dialogs_);
+    mainWindow_ = std::make_unique<MainWindow>(*mainModel_);
+    if (!mainModel_->load(databasePath, error))
+        return false;
+
+    connect(mainWindow_.get(), &MainWindow::helpRequested, this, &AppWindows::showHelp);
+    connect(mainWindow_.get(), &MainWindow::exitRequested, this, &AppWindows::quitNow);
+    showMainWindow();
+    return true;
+}
+
+void AppWindows::showMainWindow()
+{
+    mainWindow_->show();
+    mainWindow_->raise();
+    mainWindow_->activateWindow();
+}
+
+void AppWindows::showHelp()
+{
+    if (!help_)
+        help_ = std::make_unique<HelpWindow>();
+    help_->showContents();
+}
+
+void AppWindows::quitNow()
+{
+    QCoreApplication::exit(0);
+}
+
+}  // namespace velmo::ui

@@ -1,0 +1,21 @@
+#include "catalogue/fooddatabase.h"
+#include "common/programdir.h"
+#include "ui/shell/appwindows.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velmo"));
+    QApplication::setOrganizationName(QStringLiteral("Velmo"));
+
+    velmo::ui::AppWindows windows;
+    QString error;
+    if (!windows.start(velmo::programFile(QString::fromLatin1(velmo::FoodDatabase::kFileName)), &error)) {
+        QMessageBox::critical(nullptr, QStringLiteral("Velmo"), error);
+        return 1;
+    }
+    return app.exec();
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "shell/mainwindowmodel.h"
+#include "ui/shell/screenpointer.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QStatusBar;
+class QTimer;
+class QToolBar;
+
+namespace velmo::ui {
+
+class CompositionTableView;
+class FoodGridView;
+class MacroChartView;
+
+// `frmmain`: menus, toolbar, status bar and timers around the food grid, the composition table
+// and the chart. It renders the main window model and forwards the user's commands to it.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // The client area, 11400 × 8610 twips at 15 twips per logical pixel.
+    static constexpr int kClientWidth = 760;
+    static constexpr int kClientHeight = 574;
+
+    explicit MainWindow(MainWindowModel &model, QWidget *parent = nullptr);
+
+    MainWindowModel &model() { return model_; }
+    QLabel *label5() const { return label5_; }
+    QLabel *label2() const { return label2_; }
+    FoodGridView *grid() const { return grid_; }
+    CompositionTableView *table() const { return table_; }
+    MacroChartView *chart() const { return chart_; }
+    QToolBar *toolbar() const { return toolbar_; }
+    QAction *toolbarButton(int position) const { return buttons_[static_cast<std::size_t>(position - 1)]; }
+    QMenu *categoryMenu() const { return mnuScelta_; }
+    QMenu *personsMenu() const { return mnuPersone_; }
+    QLabel *statusPanel(int panel) const { return panels_[static_cast<std::size_t>(panel - 1)]; }
+    QTimer *timer1() const { return timer1_; }
+    QTimer *timer2() const { return timer2_; }
+
+signals:
+    void lafFemminaRequested();
+    void lafMaschioRequested();
+    void printRequested();
+    void helpRequested();
+    void exitRequested();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildToolbar();
+    void buildStatusBar();
+    void buildTimers();
+    void renderToolbarStyle();
+
+    MainWindowModel &model_;
+    ScreenPointer pointer_;
+    QWidget *client_ = nullptr;
+    QLabel *label5_ = nullptr;
+    QLabel *label2_ = nullptr;
+    FoodGridView *grid_ = nullptr;
+    CompositionTableView *table_ = nullptr;
+    MacroChartView *chart_ = nullptr;
+    QToolBar *toolbar_ = nullptr;
+    std::array<QAction *, 9> buttons_{};
+    QMenu *mnuPersone_ = nullptr;
+    QMenu *mnuScelta_ = nullptr;
+    QStatusBar *statusBar_ = nullptr;
+    std::array<QLabel *, 3> panels_{};
+    QTimer *timer1_ = nullptr;
+    QTimer *timer2_ = nullptr;
+};
+
+}  // namespace velmo::ui

@@ -1,0 +1,128 @@
+// The main window's chrome: menus, toolbar, status bar and timers.
+
+#include "ui/shell/mainwindow.h"
+
+#include "catalogue/foodcategory.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTime>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace velmo::ui {
+
+void MainWindow::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+
+    // Every total is for one person: the persons menu is there but never opens.
+    mnuPersone_ = bar->addMenu(QStringLiteral("&N° Persone"));
+    mnuPersone_->setObjectName(QStringLiteral("mnuPersone"));
+    for (int n = 1; n <= 11; ++n) {
+        const QString caption = n <= 9 ? QStringLiteral("&%1").arg(n) : n == 10 ? QStringLiteral("1&0") : QStringLiteral("11");
+        mnuPersone_->addAction(caption)->setObjectName(QStringLiteral("mnu%1").arg(n));
+    }
+    mnuPersone_->menuAction()->setEnabled(false);
+
+    mnuScelta_ = bar->addMenu(QStringLiteral("&Scelta alimenti"));
+    mnuScelta_->setObjectName(QStringLiteral("mnuScelta"));
+    const auto &categories = foodCategories();
+    for (int i = 0; i < kFoodCategoryCount; ++i) {
+        const FoodCategory &category = categories[static_cast<std::size_t>(i)];
+        QAction *item = mnuScelta_->addAction(category.menuCaption);
+        item->setObjectName(QString::fromLatin1(category.menuItem));
+        connect(item, &QAction::triggered, &model_, [this, i] { model_.chooseCategory(i); });
+    }
+
+    QMenu *laf = bar->addMenu(QStringLiteral("&LAF"));
+    laf->setObjectName(QStringLiteral("mnuLAF"));
+    QAction *female = laf->addAction(QStringLiteral("LAF &Femmina"));
+    female->setObjectName(QStringLiteral("mnuLAFfemmina"));
+    connect(female, &QAction::triggered, this, &MainWindow::lafFemminaRequested);
+    QAction *male = laf->addAction(QStringLiteral("LAF &Maschio"));
+    male->setObjectName(QStringLiteral("mnuLAFmaschio"));
+    connect(male, &QAction::triggered, this, &MainWindow::lafMaschioRequested);
+
+    // Titles that are commands themselves.
+    QAction *print = bar->addAction(QStringLiteral("&Stampa"));
+    print->setObjectName(QStringLiteral("mnuStampa"));
+    connect(print, &QAction::triggered, this, &MainWindow::printRequested);
+    QAction *help = bar->addAction(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    connect(help, &QAction::triggered, this, &MainWindow::helpRequested);
+    QAction *quit = bar->addAction(QStringLiteral("&Esci"));
+    quit->setObjectName(QStringLiteral("mnuEsci"));
+    connect(quit, &QAction::triggered, this, &MainWindow::exitRequested);
+}
+
+void MainWindow::buildToolbar()
+{
+    toolbar_ = new QToolBar(client_);
+    toolbar_->setObjectName(QStringLiteral("Toolbar2"));
+    toolbar_->setGeometry(0, 0, kClientWidth, 28);
+    toolbar_->setIconSize(QSize(20, 20));
+    toolbar_->setMovable(false);
+
+    // Positions 1 and 6 are separators; the others carry the pictures in order, no captions.
+    static const char *pictures[9] = {nullptr, "first", "previous", "next", "last", nullptr, "print", "help", "exit"};
+    for (int position = 1; position <= 9; ++position) {
+        QAction *button = nullptr;
+        if (pictures[position - 1] == nullptr) {
+            button = toolbar_->addSeparator();
+        } else {
+            button = toolbar_->addAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(pictures[position - 1]))),
+                                         QString());
+            connect(button, &QAction::triggered, &model_, [this, position] { model_.toolbarButtonClicked(position); });
+        }
+        button->setObjectName(QStringLiteral("Toolbar2_%1").arg(position));
+        buttons_[static_cast<std::size_t>(position - 1)] = button;
+    }
+}
+
+void MainWindow::renderToolbarStyle()
+{
+    // Flat: the buttons show no frame until the mouse is over them.
+    for (QAction *button : buttons_) {
+        if (auto *tool = qobject_cast<QToolButton *>(toolbar_->widgetForAction(button)))
+            tool->setAutoRaise(model_.toolbarFlat());
+    }
+}
+
+void MainWindow::buildStatusBar()
+{
+    statusBar_ = new QStatusBar(client_);
+    statusBar_->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar_->setSizeGripEnabled(false);
+    statusBar_->setGeometry(0, kClientHeight - 20, kClientWidth, 20);
+    const int widths[3] = {180, 120, 0};
+    for (int i = 0; i < 3; ++i) {
+        auto *panel = new QLabel(statusBar_);
+        panel->setObjectName(QStringLiteral("StatusBar1_panel%1").arg(i + 1));
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        if (widths[i] > 0)
+            panel->setMinimumWidth(widths[i]);
+        statusBar_->addWidget(panel, widths[i] > 0 ? 0 : 1);
+        panels_[static_cast<std::size_t>(i)] = panel;
+    }
+}
+
+void MainWindow::buildTimers()
+{
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(1000);
+    connect(timer1_, &QTimer::timeout, this, [this] { model_.timer1Tick(QTime::currentTime()); });
+    timer1_->start();
+
+    timer2_ = new QTimer(this);
+    timer2_->setObjectName(QStringLiteral("Timer2"));
+    timer2_->setInterval(100);
+    connect(timer2_, &QTimer::timeout, &model_, &MainWindowModel::timer2Tick);
+    timer2_->start();
+}
+
+}  // namespace velmo::ui

@@ -1,0 +1,57 @@
+#include "ui/shell/qtdialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace velmo::ui {
+
+QWidget *QtDialogs::owner()
+{
+    return QApplication::activeWindow();
+}
+
+void QtDialogs::message(const QString &text, const QString &title, MessageIcon icon)
+{
+    QMessageBox box(owner());
+    box.setWindowTitle(title);
+    box.setText(text);
+    box.setIcon(icon == MessageIcon::Information ? QMessageBox::Information
+                : icon == MessageIcon::Question  ? QMessageBox::Question
+                                                 : QMessageBox::Critical);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+QString QtDialogs::input(const QString &prompt, const QString &title, const QString &prefilled)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(owner(), title, prompt, QLineEdit::Normal, prefilled, &ok);
+    return ok ? text : QString();
+}
+
+Answer QtDialogs::askYesNoCancel(const QString &text, const QString &title)
+{
+    QMessageBox box(owner());
+    box.setWindowTitle(title);
+    box.setText(text);
+    box.setIcon(QMessageBox::Question);
+    QPushButton *yes = box.addButton(QStringLiteral("&Sì"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    box.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
+    box.exec();
+    if (box.clickedButton() == yes)
+        return Answer::Yes;
+    if (box.clickedButton() == no)
+        return Answer::No;
+    return Answer::Cancel;
+}
+
+QString QtDialogs::saveFileName(const QString &title, const QString &proposedPath, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(owner(), title, proposedPath, filter);
+}
+
+}  // namespace velmo::ui

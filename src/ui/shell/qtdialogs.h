@@ -1,0 +1,22 @@
+#pragma once
+
+#include "common/dialogs.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace velmo::ui {
+
+// Modal message boxes, input boxes and file dialogs on QtWidgets, over the active window.
+class QtDialogs : public Dialogs {
+public:
+    void message(const QString &text, const QString &title, MessageIcon icon) override;
+    QString input(const QString &prompt, const QString &title, const QString &prefilled) override;
+    Answer askYesNoCancel(const QString &text, const QString &title) override;
+    QString saveFileName(const QString &title, const QString &proposedPath, const QString &filter) override;
+
+private:
+    static QWidget *owner();
+};
+
+}  // namespace velmo::ui

@@ -1,0 +1,112 @@
+#include "catalogue_builder.h"
+#include "support/fooddbfixture.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+using namespace velmo;
+
+namespace {
+
+const char *kSource =
+    "ndb,group_code,group,long_desc,common_name,sci_name,manufacturer,refuse_desc,refuse_pct,edible_pct,protein_g,"
+    "fat_g,carbohydrate_g,energy_kcal,fibre_g,cholesterol_mg\n"
+    "09003,0900,Fruits,\"Apples, raw, with skin\",,,,Core and stem,10,90,0.26,0.17,13.81,52,2.4,0\n"
+    "09252,0900,Fruits,\"Pears, raw\",,,,\"Core, stem\",8,92,0.36,0.14,15.23,57,3.1,\n"
+    "11529,1100,Vegetables,\"Tomatoes, red, ripe, raw\",,,,Core and stem ends,9,91,0.88,0.2,3.89,18,1.2,0\n"
+    "99999,1100,Vegetables,Unknown refuse,,,,,,,1,1,1,1,1,1\n";
+
+class CatalogueBuilderTest : public ::testing::Test {
+protected:
+    void write(const char *name, const QByteArray &text)
+    {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+    CatalogueBuildResult build(const QByteArray &catalogue)
+    {
+        write("catalogo.csv", catalogue);
+        write("sr28.csv", kSource);
+        return buildCatalogue(dir.filePath("catalogo.csv"), dir.filePath("sr28.csv"), out());
+    }
+    QString out() const { return dir.filePath("elementi97.db"); }
+    QTemporaryDir dir;
+};
+
+TEST_F(CatalogueBuilderTest, BuildsEveryTableAndKeepsMissingValuesNull)
+{
+    const auto result = build("tabella,ndb,alimenti\nFrutta,09003,\"Mela, con buccia, cruda\"\nFrutta,09252,\"Pera, cruda\"\n");
+    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    EXPECT_EQ(result.foods, 2);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "built");
+        db.setDatabaseName(out());
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        ASSERT_TRUE(q.exec("SELECT alimenti,edibile,colesterolo FROM Frutta"));
+        ASSERT_TRUE(q.next());
+        EXPECT_EQ(q.value(0).toString(), "Mela, con buccia, cruda");
+        EXPECT_EQ(q.value(1).toDouble(), 90.0);
+        ASSERT_TRUE(q.next());
+        EXPECT_TRUE(q.value(2).isNull());
+        EXPECT_TRUE(q.exec("SELECT count(*) FROM Verdure_ed_ortaggi"));
+        q.finish();
+    }
+    QSqlDatabase::removeDatabase("built");
+}
+
+TEST_F(CatalogueBuilderTest, RefusesBadLinesAndBuildsNothing)
+{
+    const struct {
+        int line;
+        const char *catalogue;
+        const char *message;
+    } cases[] = {
+        {__LINE__, "tabella,ndb,alimenti\nFrutti,09003,Mela\n", "tabella sconosciuta \"Frutti\""},
+        {__LINE__, "tabella,ndb,alimenti\nFrutta,01234,Mela\n", "ndb 01234 assente"},
+        {__LINE__, "tabella,ndb,alimenti\nFrutta,09003,Mela\nFrutta,09252,mela\n", "riga 3: nome ripetuto"},
+        {__LINE__, "tabella,ndb,alimenti\nFrutta,09003\n", "riga 2: riga malformata"},
+        {__LINE__, "tabella,ndb,alimenti\nFrutta,09003,\"Mela\n", "virgolette non chiuse"},
+        {__LINE__, "tabella,ndb,alimenti\nFrutta,09003,M\n", "nome non valido"},
+        {__LINE__, "tabella,ndb,alimenti\nFrutta,09003,Mela;Pera\n", "nome non valido"},
+        {__LINE__, "tabella,ndb,alimenti\nFrutta,09003, Mela\n", "nome non valido"},
+        {__LINE__, "tabella,ndb,alimenti\nVerdure_ed_ortaggi,99999,Ignoto\n", "parte edibile"},
+        {__LINE__, "alimento,ndb\nFrutta,09003,Mela\n", "intestazione"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "case at line " << c.line);
+        const auto result = build(c.catalogue);
+        EXPECT_FALSE(result.ok);
+        EXPECT_TRUE(result.error.contains(QString::fromUtf8(c.message))) << result.error.toStdString();
+        EXPECT_FALSE(QFile::exists(out()));
+        EXPECT_FALSE(QFile::exists(out() + ".partial"));
+    }
+}
+
+TEST_F(CatalogueBuilderTest, AFailedBuildLeavesTheEarlierDatabaseAlone)
+{
+    ASSERT_TRUE(build("tabella,ndb,alimenti\nFrutta,09003,Mela\n").ok);
+    const QByteArray before = test::fileBytes(out());
+    EXPECT_FALSE(build("tabella,ndb,alimenti\nFrutta,00000,Mela\n").ok);
+    EXPECT_EQ(test::fileBytes(out()), before);
+}
+
+TEST_F(CatalogueBuilderTest, ToolExitsNonZeroWithTheReasonOnStandardError)
+{
+    write("catalogo.csv", "tabella,ndb,alimenti\nFrutta,77777,Mela\n");
+    write("sr28.csv", kSource);
+    QProcess tool;
+    tool.start(QStringLiteral(VELMO_BUILDER), {dir.filePath("catalogo.csv"), dir.filePath("sr28.csv"), out()});
+    ASSERT_TRUE(tool.waitForFinished(30000));
+    EXPECT_EQ(tool.exitCode(), 1);
+    EXPECT_TRUE(QString::fromUtf8(tool.readAllStandardError()).contains("ndb 77777 assente"));
+    EXPECT_FALSE(QFile::exists(out()));
+}
+
+}  // namespace

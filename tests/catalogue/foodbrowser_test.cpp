@@ -1,0 +1,87 @@
+#include "catalogue/datacontrol.h"
+#include "catalogue/foodbrowser.h"
+#include "catalogue/fooddatabase.h"
+#include "support/fooddbfixture.h"
+#include "support/localeguard.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+using namespace velmo;
+using namespace velmo::test;
+
+namespace {
+
+class FoodBrowserTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const QString path = dir.filePath("elementi97.db");
+        ASSERT_TRUE(writeFoodDatabase(
+            path, {{"Frutta",
+                    {{"Mela", {90, 0.3, 0.2, 14, 52, 2.4, 0}},
+                     {"Mela", {75, 1, 2, 3, 4, 5, 6}},  // same name, other values
+                     {"Pera", {92, 12.4, 0.1, 15.5, 57, 3.1, QVariant()}}}}}));
+        QString error;
+        db = FoodDatabase::open(path, &error);
+        ASSERT_NE(db, nullptr);
+        data.setDatabase(db->connection());
+        QObject::connect(&browser, &FoodBrowser::lblnomeChanged, [this] {
+            changes << browser.lblnome() + "|" + browser.txtFields(0) + "|" + browser.txtFields(2);
+        });
+        data.setRecordSource("SELECT alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo FROM Frutta ");
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<FoodDatabase> db;
+    DataControl data;
+    FoodBrowser browser{data};
+    QStringList changes;
+};
+
+TEST_F(FoodBrowserTest, NameChangeSeesTheNewValuesInTheUsersLocale)
+{
+    LocaleGuard it("it_IT");
+    data.refresh();
+    data.moveTo(2);
+    // The change of the name is raised after the numbers are in place.
+    EXPECT_EQ(changes, (QStringList{"Mela|90|0,3", "Pera|92|12,4"}));
+    EXPECT_EQ(browser.txtFields(7), "");  // no value: empty text
+    EXPECT_EQ(browser.txtFields(5), "57");
+    EXPECT_EQ(browser.txtFields(1), "");
+}
+
+TEST_F(FoodBrowserTest, EnglishLocaleUsesThePoint)
+{
+    LocaleGuard en("en_US");
+    data.refresh();
+    data.moveTo(2);
+    EXPECT_EQ(browser.txtFields(2), "12.4");
+    EXPECT_EQ(browser.txtFields(6), "3.1");
+}
+
+TEST_F(FoodBrowserTest, SameNameRaisesNoChangeButTheValuesFollow)
+{
+    data.refresh();
+    changes.clear();
+    data.moveNext();
+    EXPECT_TRUE(changes.isEmpty());
+    EXPECT_EQ(browser.lblnome(), "Mela");
+    EXPECT_EQ(browser.txtFields(0), "75");
+}
+
+TEST_F(FoodBrowserTest, EndsKeepTheLastFoodAndAnEmptyTableClearsIt)
+{
+    data.refresh();
+    data.movePrevious();  // before the first row: no current record
+    EXPECT_EQ(browser.lblnome(), "Mela");
+    changes.clear();
+    data.setRecordSource("SELECT alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo FROM Uova ");
+    data.refresh();
+    EXPECT_EQ(browser.lblnome(), "");
+    EXPECT_EQ(browser.txtFields(0), "");
+    EXPECT_EQ(changes, QStringList{"||"});
+}
+
+}  // namespace

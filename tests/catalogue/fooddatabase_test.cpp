@@ -1,0 +1,104 @@
+#include "catalogue/datacontrol.h"
+#include "catalogue/fooddatabase.h"
+#include "support/fooddbfixture.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include <unistd.h>
+
+using namespace velmo;
+using namespace velmo::test;
+
+namespace {
+
+class FoodDatabaseTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
+};
+
+TEST_F(FoodDatabaseTest, MissingFileIsReportedAndNeverCreated)
+{
+    QString error;
+    EXPECT_EQ(FoodDatabase::open(path("elementi97.db"), &error), nullptr);
+    EXPECT_TRUE(error.contains("elementi97.db"));
+    EXPECT_TRUE(error.contains("non esiste"));
+    EXPECT_FALSE(QFile::exists(path("elementi97.db")));
+}
+
+TEST_F(FoodDatabaseTest, CorruptFileIsReportedAndLeftUnchanged)
+{
+    QFile file(path("elementi97.db"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(4096, 'x'));
+    file.close();
+    const QByteArray before = fileBytes(file.fileName());
+
+    QString error;
+    EXPECT_EQ(FoodDatabase::open(file.fileName(), &error), nullptr);
+    EXPECT_TRUE(error.contains("non è un archivio di alimenti valido")) << error.toStdString();
+    EXPECT_EQ(fileBytes(file.fileName()), before);
+}
+
+TEST_F(FoodDatabaseTest, UnreadableFileIsReported)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root reads every file: permissions cannot be tested";
+    ASSERT_TRUE(writeFoodDatabase(path("elementi97.db"), {}));
+    QFile::setPermissions(path("elementi97.db"), QFileDevice::WriteOwner);
+    QString error;
+    EXPECT_EQ(FoodDatabase::open(path("elementi97.db"), &error), nullptr);
+    EXPECT_TRUE(error.contains("non è leggibile"));
+}
+
+TEST_F(FoodDatabaseTest, ADirectoryIsNotADatabase)
+{
+    QString error;
+    EXPECT_EQ(FoodDatabase::open(dir.path(), &error), nullptr);
+    EXPECT_FALSE(error.isEmpty());
+}
+
+TEST_F(FoodDatabaseTest, IncompleteDatabaseOpensAndTheMissingTableFailsItsQuery)
+{
+    ASSERT_TRUE(writeFoodDatabase(path("elementi97.db"), {{"Frutta", {{"Mela", {90, 0.3, 0.2, 14, 52, 2.4, 0}}}}}, false));
+    const QByteArray before = fileBytes(path("elementi97.db"));
+    QString error;
+    auto db = FoodDatabase::open(path("elementi97.db"), &error);
+    ASSERT_NE(db, nullptr) << error.toStdString();
+
+    DataControl data;
+    data.setDatabase(db->connection());
+    QString reported;
+    QObject::connect(&data, &DataControl::dataError, [&](const QString &m) { reported = m; });
+    data.setRecordSource("SELECT alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo FROM Uova ");
+    EXPECT_FALSE(data.refresh());
+    EXPECT_TRUE(reported.contains("Uova"));
+    EXPECT_FALSE(data.hasRecordset());
+    EXPECT_EQ(data.rowCount(), 0);
+
+    data.setRecordSource("SELECT alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo FROM Frutta ");
+    EXPECT_TRUE(data.refresh());
+    EXPECT_EQ(data.rowCount(), 1);
+    db.reset();
+    EXPECT_EQ(fileBytes(path("elementi97.db")), before);
+}
+
+TEST_F(FoodDatabaseTest, ReadOnlyConnectionRefusesWrites)
+{
+    ASSERT_TRUE(writeFoodDatabase(path("elementi97.db"), {}));
+    const QByteArray before = fileBytes(path("elementi97.db"));
+    QString error;
+    auto db = FoodDatabase::open(path("elementi97.db"), &error);
+    ASSERT_NE(db, nullptr);
+    QSqlQuery q(db->connection());
+    EXPECT_FALSE(q.exec("INSERT INTO Frutta (alimenti) VALUES ('x')"));
+    q.finish();
+    db.reset();
+    EXPECT_EQ(fileBytes(path("elementi97.db")), before);
+}
+
+}  // namespace
