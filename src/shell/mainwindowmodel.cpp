@@ -10,6 +10,7 @@ MainWindowModel::MainWindowModel(Dialogs &dialogs, QObject *parent)
     : QObject(parent), dialogs_(dialogs), browser_(data1_)
 {
     connect(&browser_, &FoodBrowser::lblnomeChanged, this, [this] { meal_.inseri(browser_.current()); });
+    meal_.setDialogs(&dialogs_);
     connect(&data1_, &DataControl::validate, this, [this] { setMousePointer(MousePointer::Hourglass); });
     connect(&data1_, &DataControl::reposition, this, [this] { setMousePointer(MousePointer::Default); });
     connect(&data1_, &DataControl::dataError, this, [this](const QString &message) {

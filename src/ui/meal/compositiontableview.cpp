@@ -3,10 +3,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
+#include <QValidator>
+
+#include <algorithm>
 
 namespace velmo::ui {
 
@@ -62,6 +66,33 @@ QCursor padlockCursor()
     return QCursor(pixmap, 16, 16);
 }
 
+// Text that reaches a gross-weight box whole (pasted, dropped, composed) keeps only its digits,
+// as if each character had passed the key filter.
+class GrossWeightValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString &input, int &pos) const override
+    {
+        const QString digits = MealGrid::digitsOnly(input);
+        if (digits.size() != input.size()) {
+            pos = static_cast<int>(MealGrid::digitsOnly(QStringView(input).left(pos)).size());
+            input = digits;
+        }
+        return Acceptable;
+    }
+};
+
+// Editing commands are no characters: their result passes the validator instead.
+bool isEditingCommand(const QKeyEvent *key)
+{
+    for (QKeySequence::StandardKey command : {QKeySequence::Paste, QKeySequence::Copy, QKeySequence::Cut,
+                                              QKeySequence::SelectAll, QKeySequence::Undo, QKeySequence::Redo})
+        if (key->matches(command))
+            return true;
+    return key->key() == Qt::Key_Delete;
+}
+
 }  // namespace
 
 const std::array<QString, 8> &CompositionTableView::headings()
@@ -100,6 +131,7 @@ CompositionTableView::CompositionTableView(MealGrid &meal, QWidget *parent) : QW
                 box->setObjectName(QStringLiteral("Textpl%1").arg(r));
                 box->setGeometry(columnX(column), y, columnWidth(column), kRowHeight - 1);
                 box->installEventFilter(this);
+                box->setValidator(new GrossWeightValidator(box));
                 connect(box, &QLineEdit::textEdited, this, [this, r](const QString &text) { emit grossEdited(r, text); });
                 textpl_[static_cast<std::size_t>(r)] = box;
                 continue;
@@ -249,6 +281,15 @@ bool CompositionTableView::eventFilter(QObject *watched, QEvent *event)
         for (int r = 0; r < kMealRows; ++r)
             if (watched == textpl_[static_cast<std::size_t>(r)])
                 emit grossClicked(r);
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool grossBox = std::find(textpl_.begin(), textpl_.end(), watched) != textpl_.end();
+        // The key filter sees each typed character before the box does; a discarded key changes
+        // nothing. Keys without a character (arrows, Home, End) are no business of it.
+        if (grossBox && !key->text().isEmpty() && !isEditingCommand(key)
+            && MealGrid::textplKeyPress(key->text().at(0).unicode()) == 0)
+            return true;
     }
     return QWidget::eventFilter(watched, event);
 }

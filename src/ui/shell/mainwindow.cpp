@@ -70,6 +70,18 @@ MainWindow::MainWindow(MainWindowModel &model, QWidget *parent) : QMainWindow(pa
     buildStatusBar();
     buildTimers();
 
+    MealGrid &meal = model_.meal();
+    connect(table_, &CompositionTableView::grossEdited, &meal, &MealGrid::setGrossText);
+    connect(table_, &CompositionTableView::grossClicked, &meal, &MealGrid::grossClicked);
+    connect(table_, &CompositionTableView::lockBoxClicked, &meal,
+            [&meal](int row, bool checked) { meal.setLock(row, checked ? 1 : 0); });
+    auto showChart = [this, &meal] {
+        for (int column = 1; column <= kChartColumns; ++column)
+            chart_->setData(column, meal.chartValues()[static_cast<std::size_t>(column - 1)]);
+    };
+    connect(&meal, &MealGrid::chartChanged, chart_, showChart);
+    showChart();
+
     connect(grid_, &FoodGridView::gridClicked, &model_, &MainWindowModel::gridClicked);
     connect(grid_, &FoodGridView::rowChosen, &model_, &MainWindowModel::gridRowChosen);
     connect(grid_, &FoodGridView::categoryMenuRequested, this, [this](const QPoint &at) { mnuScelta_->popup(at); });

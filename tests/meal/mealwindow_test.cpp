@@ -1,0 +1,196 @@
+#include "catalogue/foodcategory.h"
+#include "catalogue/fooddatabase.h"
+#include "common/programdir.h"
+#include "shell/mainwindowmodel.h"
+#include "support/fakedialogs.h"
+#include "support/localeguard.h"
+#include "ui/meal/compositiontableview.h"
+#include "ui/meal/macrochartview.h"
+#include "ui/shell/mainwindow.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace velmo::test {
+namespace {
+
+using ui::CompositionTableView;
+using ui::MainWindow;
+
+// The real main window over the shipped food database, typed into and clicked like a user.
+class MealWindow : public ::testing::TestWithParam<const char *> {
+protected:
+    void SetUp() override
+    {
+        guard_ = std::make_unique<LocaleGuard>(GetParam());
+        model_ = std::make_unique<MainWindowModel>(dialogs);
+        QString error;
+        ASSERT_TRUE(model_->load(programFile(QString::fromLatin1(FoodDatabase::kFileName)), &error))
+            << error.toStdString();
+        window_ = std::make_unique<MainWindow>(*model_);
+        window_->show();
+        table = window_->table();
+    }
+    void TearDown() override
+    {
+        window_.reset();
+        model_.reset();
+        guard_.reset();
+    }
+
+    // The food of "Frutta" named `name` becomes current, as a click on its grid row does.
+    const FoodRow &browseTo(const QString &name)
+    {
+        model_->chooseCategory(*findFoodCategory(QStringLiteral("Frutta")));
+        DataControl &data = model_->data1();
+        for (int i = 0; i < data.rowCount(); ++i)
+            if (data.row(i).name == name) {
+                model_->gridRowChosen(i);
+                return data.row(i);
+            }
+        ADD_FAILURE() << "no food " << name.toStdString();
+        return data.row(0);
+    }
+
+    // Grams of a nutrient (value index 1 to 6) in a portion, computed here from the database.
+    static double grams(const FoodRow &food, double gross, int valueIndex)
+    {
+        const double net = gross * food.values[0] / 100.0;
+        return food.values[static_cast<std::size_t>(valueIndex)] * net / 100.0;
+    }
+
+    void clickLock(int row) { QTest::mouseClick(table->lockBox(row), Qt::LeftButton); }
+    QString total(int index) const { return table->totalLabel(index)->text(); }
+    double chart(int column) const { return window_->chart()->data(column); }
+    double read(const QString &text) const { return QLocale().toDouble(text); }
+    QColor textColour(int row) const { return table->grossBox(row)->palette().color(QPalette::Text); }
+
+    FakeDialogs dialogs;
+    CompositionTableView *table = nullptr;
+    std::unique_ptr<LocaleGuard> guard_;
+    std::unique_ptr<MainWindowModel> model_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+TEST_P(MealWindow, TypedWeightAndLockClickFillRowTotalsAndChart)
+{
+    const FoodRow &apricot = browseTo(QStringLiteral("Albicocche, crude"));
+    ASSERT_EQ(table->cellLabel(0, MealColumn::Name)->text(), QStringLiteral("Albicocche, crude"));
+
+    QTest::keyClicks(table->grossBox(0), QStringLiteral("2a,5-0 "));
+    EXPECT_EQ(table->grossBox(0)->text(), QStringLiteral("250"));
+    QTest::keyClick(table->grossBox(0), Qt::Key_Return);
+    EXPECT_EQ(table->grossBox(0)->text(), QStringLiteral("250"));
+    EXPECT_EQ(model_->meal().row(0).cell(MealColumn::Gross).text, QStringLiteral("250"));
+    EXPECT_FALSE(table->grossBox(1)->isVisible());
+
+    clickLock(0);
+
+    EXPECT_TRUE(table->lockBox(0)->isChecked());
+    EXPECT_TRUE(table->grossBox(1)->isVisible());
+    EXPECT_TRUE(table->lockBox(1)->isVisible());
+    EXPECT_TRUE(dialogs.shown.empty());
+    // 250 g of apricots, 93 % edible.
+    EXPECT_DOUBLE_EQ(read(table->cellLabel(0, MealColumn::Net)->text()), 250 * apricot.values[0] / 100);
+    EXPECT_EQ(total(0), QStringLiteral("250"));
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_NEAR(read(total(i + 1)), grams(apricot, 250, i), 0.005) << i;
+        EXPECT_DOUBLE_EQ(chart(i), read(total(i + 1))) << i;
+    }
+    EXPECT_EQ(table->cellLabel(0, MealColumn::Prot)->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+}
+
+TEST_P(MealWindow, TwoRowsThenUnlockingOneLeavesTheOther)
+{
+    const FoodRow &apricot = browseTo(QStringLiteral("Albicocche, crude"));
+    QTest::keyClicks(table->grossBox(0), QStringLiteral("100"));
+    clickLock(0);
+    const FoodRow &banana = browseTo(QStringLiteral("Banana, cruda"));
+    QTest::keyClicks(table->grossBox(1), QStringLiteral("120"));
+    clickLock(1);
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_NEAR(chart(i), grams(apricot, 100, i) + grams(banana, 120, i), 0.01) << i;
+
+    clickLock(0);
+
+    EXPECT_FALSE(table->lockBox(0)->isChecked());
+    EXPECT_TRUE(table->lockBox(1)->isChecked());
+    EXPECT_EQ(table->cellLabel(0, MealColumn::Name)->text(), QString());
+    EXPECT_EQ(table->grossBox(0)->text(), QString());
+    EXPECT_EQ(total(0), QStringLiteral("120"));
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_NEAR(read(total(i + 1)), grams(banana, 120, i), 0.005) << i;
+        EXPECT_DOUBLE_EQ(chart(i), read(total(i + 1))) << i;
+    }
+}
+
+TEST_P(MealWindow, LockClickWithoutWeightIsRefused)
+{
+    browseTo(QStringLiteral("Albicocche, crude"));
+    clickLock(0);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Inserire quantità sul campo peso lordo"));
+    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Attenzione"));
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
+    EXPECT_FALSE(table->lockBox(0)->isChecked());
+    EXPECT_EQ(table->cellLabel(0, MealColumn::Name)->text(), QString());
+    EXPECT_FALSE(table->grossBox(1)->isVisible());
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(total(i), QStringLiteral("0")) << i;
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_EQ(chart(i), 0.0) << i;
+}
+
+TEST_P(MealWindow, PastedAndDroppedTextKeepsOnlyDigits)
+{
+    browseTo(QStringLiteral("Albicocche, crude"));
+    QLineEdit *box = table->grossBox(0);
+    QApplication::clipboard()->setText(QStringLiteral("1,2 kg e 5"));
+    box->setFocus();
+    box->paste();
+    EXPECT_EQ(box->text(), QStringLiteral("125"));
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), QStringLiteral("125"));
+    box->insert(QStringLiteral("x9"));
+    EXPECT_EQ(box->text(), QStringLiteral("1259"));
+    QTest::keyClick(box, Qt::Key_Backspace);
+    EXPECT_EQ(box->text(), QStringLiteral("125"));
+    EXPECT_EQ(model_->meal().row(0).cell(MealColumn::Gross).text, QStringLiteral("125"));
+    clickLock(0);
+    EXPECT_EQ(total(0), QStringLiteral("125"));
+}
+
+TEST_P(MealWindow, EmptyBoxesPaintedWhiteShowWhatIsTypedLater)
+{
+    browseTo(QStringLiteral("Albicocche, crude"));
+    QTest::keyClicks(table->grossBox(0), QStringLiteral("100"));
+    clickLock(0);
+    const QColor white(Qt::white);
+    ASSERT_EQ(textColour(1), white);
+    ASSERT_EQ(table->cellLabel(1, MealColumn::Prot)->palette().color(QPalette::WindowText), white);
+
+    browseTo(QStringLiteral("Banana, cruda"));
+    EXPECT_NE(table->cellLabel(1, MealColumn::Prot)->palette().color(QPalette::WindowText), white);
+    QTest::keyClicks(table->grossBox(1), QStringLiteral("80"));
+    EXPECT_NE(textColour(1), white);
+
+    // A click into a box still shows it in the window-text colour.
+    ASSERT_EQ(textColour(2), white);
+    QTest::mouseClick(table->grossBox(2), Qt::LeftButton);
+    EXPECT_NE(textColour(2), white);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, MealWindow, ::testing::Values("it_IT", "en_US"),
+                         [](const auto &info) { return QString::fromLatin1(info.param).remove(u'_').toStdString(); });
+
+}  // namespace
+}  // namespace velmo::test
