@@ -54,6 +54,13 @@ struct MealTotals {
     std::array<QString, 8> texts;
 };
 
+// The headings of the eight value columns, as the window shows them above the rows and above
+// the totals line.
+const std::array<QString, 8> &valueColumnHeadings();
+
+// The caption at the head of the totals line.
+inline QString totalsCaption() { return QStringLiteral("Calcolo per una persona"); }
+
 // The three totals the chart shows, in its column order.
 enum class ChartColumn { Protein, Fat, Carbohydrate };
 inline constexpr int kChartColumns = 3;
@@ -114,7 +121,7 @@ public:
     void sposta(int r);
     // Fills every empty value cell with a white "0", so that `sommax` reads every cell.
     void zero();
-    // Sums the value columns into the totals line, then runs `apici`.
+    // Sums the value columns of the locked rows into the totals line, then runs `apici`.
     void sommax();
     // Blanks the cells that read as zero and unlocks every row left without a gross weight.
     void apici();

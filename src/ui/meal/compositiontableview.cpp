@@ -97,11 +97,7 @@ bool isEditingCommand(const QKeyEvent *key)
 
 const std::array<QString, 8> &CompositionTableView::headings()
 {
-    static const std::array<QString, 8> texts{
-        QStringLiteral("Peso lordo: g"), QStringLiteral(" Peso netto: g"), QStringLiteral("Protidi: g"),
-        QStringLiteral("Lipidi: g"),     QStringLiteral("Glucidi: g"),     QStringLiteral("Energia: kcal"),
-        QStringLiteral("Fibra alim: g"), QStringLiteral("Colesterolo: mg")};
-    return texts;
+    return valueColumnHeadings();
 }
 
 CompositionTableView::CompositionTableView(MealGrid &meal, QWidget *parent) : QWidget(parent), meal_(meal)
@@ -165,7 +161,7 @@ CompositionTableView::CompositionTableView(MealGrid &meal, QWidget *parent) : QW
         renderRowState(r);
     }
 
-    auto *label4 = new QLabel(QStringLiteral("Calcolo per una persona"), this);
+    auto *label4 = new QLabel(totalsCaption(), this);
     label4->setObjectName(QStringLiteral("Label4"));
     label4->setGeometry(kNameX, kTotalsY, kNameWidth, 20);
     QFont bold = small;

@@ -1,0 +1,146 @@
+#include "catalogue/foodcategory.h"
+#include "catalogue/fooddatabase.h"
+#include "common/programdir.h"
+#include "meal/pasto/mealcomposer.h"
+#include "meal/pasto/mealfile.h"
+#include "meal/pasto/mealreport.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+using namespace velmo;
+
+// Exit codes: the meal was computed; the food database is missing or unreadable; the input
+// (options, file, lines) is at fault.
+constexpr int kDone = 0;
+constexpr int kDatabaseFailure = 1;
+constexpr int kInputFailure = 2;
+
+void write(std::FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+int fail(int code, const QStringList &messages)
+{
+    for (const QString &m : messages)
+        write(stderr, QStringLiteral("velmo-pasto: %1\n").arg(m));
+    return code;
+}
+
+QString helpText()
+{
+    QString categories;
+    for (const FoodCategory &c : foodCategories())
+        categories += QStringLiteral("  %1 (tabella %2)\n").arg(c.heading, c.table);
+    return QStringLiteral(
+               "Uso: velmo-pasto [--csv] [FILE]\n"
+               "\n"
+               "Calcola le calorie e i nutrienti di un pasto, come la tabella di composizione di Velmo.\n"
+               "Legge il FILE indicato, oppure lo standard input se il FILE manca o è \"-\".\n"
+               "\n"
+               "Ogni riga descrive un alimento, al massimo dodici:\n"
+               "  categoria;alimento;grammi\n"
+               "- categoria: il titolo della categoria (per esempio \"Frutta\") o il nome della sua tabella;\n"
+               "- alimento: il nome esatto dell'alimento, come appare nella griglia degli alimenti;\n"
+               "- grammi: il peso lordo, un numero intero di grammi.\n"
+               "Le righe vuote e quelle che iniziano con \"#\" sono ignorate. Il testo è in UTF-8.\n"
+               "\n"
+               "Sullo standard output stampa la tabella: una riga per alimento (nome, peso lordo, peso netto,\n"
+               "protidi, lipidi, glucidi, energia, fibra, colesterolo) e la riga dei totali, con i numeri\n"
+               "nel formato della lingua dell'utente.\n"
+               "\n"
+               "Opzioni:\n"
+               "  --csv     stampa la tabella in formato CSV (RFC 4180) con le intestazioni della finestra\n"
+               "  -h, --help  mostra questo aiuto\n"
+               "\n"
+               "Codici di uscita: 0 pasto calcolato; 1 archivio degli alimenti (%1 accanto al programma)\n"
+               "mancante o illeggibile; 2 errore nelle opzioni o nel testo (i messaggi indicano la riga).\n"
+               "In caso di errore non viene stampato nulla sullo standard output.\n"
+               "\n"
+               "Categorie:\n")
+               .arg(QString::fromLatin1(FoodDatabase::kFileName))
+           + categories;
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+
+    bool csv = false;
+    QString path;
+    bool havePath = false;
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    for (const QString &argument : arguments) {
+        if (argument == QStringLiteral("-h") || argument == QStringLiteral("--help")) {
+            write(stdout, helpText());
+            return kDone;
+        }
+        if (argument == QStringLiteral("--csv")) {
+            csv = true;
+        } else if (argument.startsWith(u'-') && argument != QStringLiteral("-")) {
+            return fail(kInputFailure, {QStringLiteral("opzione sconosciuta \"%1\" (vedere velmo-pasto --help)").arg(argument)});
+        } else if (havePath) {
+            return fail(kInputFailure, {QStringLiteral("indicare un solo file (vedere velmo-pasto --help)")});
+        } else {
+            path = argument;
+            havePath = true;
+        }
+    }
+
+    QFile input;
+    const bool fromStdin = !havePath || path == QStringLiteral("-");
+    const bool opened = fromStdin ? input.open(stdin, QIODevice::ReadOnly) : (input.setFileName(path), input.open(QIODevice::ReadOnly));
+    if (!opened) {
+        const QFileInfo info(path);
+        const QString reason = !info.exists() ? QStringLiteral("il file non esiste")
+                               : info.isDir() ? QStringLiteral("è una cartella, non un file")
+                               : !info.isReadable() ? QStringLiteral("permessi insufficienti")
+                                                    : input.errorString();
+        return fail(kInputFailure, {QStringLiteral("impossibile leggere \"%1\": %2").arg(path, reason)});
+    }
+    const QByteArray bytes = input.readAll();
+    QString decodeError;
+    const QString text = decodeMealFile(bytes, &decodeError);
+    if (!decodeError.isEmpty())
+        return fail(kInputFailure, {decodeError});
+    const MealFile file = readMealFile(text);
+
+    QString error;
+    const auto database = FoodDatabase::open(programFile(QString::fromLatin1(FoodDatabase::kFileName)), &error);
+    if (!database)
+        return fail(kDatabaseFailure, {error});
+
+    MealComposer composer(database->connection());
+    std::vector<InputError> errors = file.errors;
+    QString databaseError;
+    const std::vector<InputError> missing = composer.missingFoods(file.entries, &databaseError);
+    if (!databaseError.isEmpty())
+        return fail(kDatabaseFailure, {databaseError});
+    if (!errors.empty() || !missing.empty()) {
+        errors.insert(errors.end(), missing.begin(), missing.end());
+        std::stable_sort(errors.begin(), errors.end(),
+                         [](const InputError &a, const InputError &b) { return a.line < b.line; });
+        QStringList messages;
+        for (const InputError &e : errors)
+            messages.append(e.message());
+        return fail(kInputFailure, messages);
+    }
+
+    for (const MealFileEntry &entry : file.entries)
+        if (!composer.add(entry, &error))
+            return fail(kDatabaseFailure, {error});
+
+    write(stdout, csv ? mealReportCsv(composer.grid()) : mealReportText(composer.grid()));
+    return kDone;
+}

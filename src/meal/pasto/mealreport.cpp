@@ -1,0 +1,68 @@
+#include "meal/pasto/mealreport.h"
+
+#include "common/csv.h"
+
+#include <algorithm>
+
+namespace velmo {
+
+std::vector<QStringList> mealReportLines(const MealGrid &grid)
+{
+    std::vector<QStringList> lines;
+    QStringList heading{QStringLiteral("Alimento")};
+    for (const QString &h : valueColumnHeadings())
+        heading.append(h);
+    lines.push_back(heading);
+    for (int r = 0; r < kMealRows; ++r) {
+        if (grid.row(r).lock != 1)
+            continue;
+        QStringList line{grid.row(r).name()};
+        for (MealColumn c : kValueColumns)
+            line.append(grid.row(r).cell(c).text);
+        lines.push_back(line);
+    }
+    QStringList totals{totalsCaption()};
+    for (const QString &t : grid.totals().texts)
+        totals.append(t);
+    lines.push_back(totals);
+    return lines;
+}
+
+QString mealReportText(const MealGrid &grid)
+{
+    const std::vector<QStringList> lines = mealReportLines(grid);
+    std::vector<qsizetype> widths(static_cast<std::size_t>(lines.front().size()), 0);
+    for (const QStringList &line : lines)
+        for (qsizetype i = 0; i < line.size(); ++i)
+            widths[static_cast<std::size_t>(i)] = std::max(widths[static_cast<std::size_t>(i)], line[i].size());
+
+    auto render = [&](const QStringList &line) {
+        QString text = line[0].leftJustified(widths[0]);
+        for (qsizetype i = 1; i < line.size(); ++i)
+            text += QStringLiteral("  ") + line[i].rightJustified(widths[static_cast<std::size_t>(i)]);
+        // An empty last cell leaves only padding.
+        while (text.endsWith(u' '))
+            text.chop(1);
+        return text + u'\n';
+    };
+    qsizetype total = 0;
+    for (qsizetype w : widths)
+        total += w;
+    const QString rule = QString(total + 2 * (static_cast<qsizetype>(widths.size()) - 1), u'-') + u'\n';
+
+    QString text = render(lines.front()) + rule;
+    for (std::size_t i = 1; i + 1 < lines.size(); ++i)
+        text += render(lines[i]);
+    text += rule + render(lines.back());
+    return text;
+}
+
+QString mealReportCsv(const MealGrid &grid)
+{
+    QString text;
+    for (const QStringList &line : mealReportLines(grid))
+        text += csvRecord(line);
+    return text;
+}
+
+}  // namespace velmo

@@ -1,0 +1,121 @@
+#include "catalogue/foodcategory.h"
+#include "catalogue/fooddatabase.h"
+#include "meal/pasto/mealcomposer.h"
+#include "meal/pasto/mealreport.h"
+#include "support/fooddbfixture.h"
+#include "support/localeguard.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace velmo::test {
+namespace {
+
+// A small database where names repeat: "Mela" twice in Frutta (the first food of the table)
+// and once in Dolci, each with its own values.
+class Composer : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("elementi97.db"));
+        QString error;
+        ASSERT_TRUE(writeFoodDatabase(path,
+                                      {{QStringLiteral("Frutta"),
+                                        {{QStringLiteral("Mela"), {100, 10, 1, 20, 100, 2, 0}},
+                                         {QStringLiteral("Mela"), {50, 40, 4, 40, 400, 4, 4}},
+                                         {QStringLiteral("Pera"), {80, 5, 1, 10, 50, 3, 0}}}},
+                                       {QStringLiteral("dolci"), {{QStringLiteral("Mela"), {100, 3, 30, 60, 500, 1, 80}}}}},
+                                      true, &error))
+            << error.toStdString();
+        database = FoodDatabase::open(path, &error);
+        ASSERT_TRUE(database) << error.toStdString();
+        composer = std::make_unique<MealComposer>(database->connection());
+    }
+
+    void add(int line, const char *category, const char *food, const char *grams)
+    {
+        MealFileEntry entry{line, *findFoodCategory(QString::fromUtf8(category)), QString::fromUtf8(food),
+                            QString::fromUtf8(grams)};
+        QString error;
+        ASSERT_TRUE(composer->add(entry, &error)) << error.toStdString();
+    }
+    QString cell(int r, MealColumn c) const { return composer->grid().row(r).cell(c).text; }
+
+    LocaleGuard guard{"it_IT"};
+    QTemporaryDir dir;
+    std::unique_ptr<FoodDatabase> database;
+    std::unique_ptr<MealComposer> composer;
+};
+
+TEST_F(Composer, SameFoodTwiceIsComputedTwice)
+{
+    add(1, "Frutta", "Pera", "100");
+    add(2, "Frutta", "Pera", "100");
+    add(3, "Frutta", "Mela", "100");  // the first food: current right after choosing the category
+    add(4, "Frutta", "Mela", "100");
+    EXPECT_EQ(cell(0, MealColumn::Prot), QStringLiteral("4,00"));
+    EXPECT_EQ(cell(1, MealColumn::Prot), QStringLiteral("4,00"));
+    EXPECT_EQ(cell(2, MealColumn::Prot), QStringLiteral("10,00"));
+    EXPECT_EQ(cell(3, MealColumn::Prot), QStringLiteral("10,00"));
+    EXPECT_EQ(composer->grid().totalText(MealColumn::Prot), QStringLiteral("28"));
+    for (int r = 0; r < 4; ++r)
+        EXPECT_EQ(composer->grid().row(r).lock, 1) << r;
+}
+
+TEST_F(Composer, NamesakeInAnotherCategoryBringsItsOwnValues)
+{
+    add(1, "Frutta", "Mela", "100");
+    add(2, "Dolci", "Mela", "100");
+    EXPECT_EQ(cell(0, MealColumn::Lip), QStringLiteral("1,00"));
+    EXPECT_EQ(cell(1, MealColumn::Lip), QStringLiteral("30,00"));
+    EXPECT_EQ(cell(1, MealColumn::Col), QStringLiteral("80,00"));
+}
+
+TEST_F(Composer, UnknownFoodsAreNamedWithTheirLine)
+{
+    QString databaseError;
+    const auto errors = composer->missingFoods(
+        {{4, *findFoodCategory(QStringLiteral("Frutta")), QStringLiteral("pera"), QStringLiteral("1")},
+         {7, *findFoodCategory(QStringLiteral("Frutta")), QStringLiteral("Mela"), QStringLiteral("1")},
+         {9, *findFoodCategory(QStringLiteral("Uova")), QStringLiteral("Uovo sodo"), QStringLiteral("1")}},
+        &databaseError);
+    EXPECT_TRUE(databaseError.isEmpty());
+    ASSERT_EQ(errors.size(), 2u);
+    EXPECT_EQ(errors[0].message(), QStringLiteral("riga 4: l'alimento \"pera\" non è nella categoria \"Frutta\" (forse \"Pera\"?)"));
+    EXPECT_EQ(errors[1].message(), QStringLiteral("riga 9: l'alimento \"Uovo sodo\" non è nella categoria \"Uova\""));
+}
+
+TEST_F(Composer, ReportShowsLockedRowsAndTotalsAligned)
+{
+    add(1, "Frutta", "Pera", "250");
+    const QStringList lines = mealReportText(composer->grid()).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Alimento")));
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral("Colesterolo: mg")));
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("-----")));
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("Pera ")));
+    EXPECT_TRUE(lines[4].startsWith(QStringLiteral("Calcolo per una persona")));
+    // Numbers end where their heading ends.
+    const qsizetype protEnd = lines[0].indexOf(QStringLiteral("Protidi: g")) + 10;
+    EXPECT_EQ(lines[2].mid(protEnd - 6, 6), QStringLiteral(" 10,00"));  // 5 g per 100 g of 200 g net
+    EXPECT_EQ(lines[4].mid(protEnd - 3, 3), QStringLiteral(" 10"));
+}
+
+TEST_F(Composer, CsvHasTheWindowHeadings)
+{
+    add(1, "Frutta", "Pera", "250");
+    const QString csv = mealReportCsv(composer->grid());
+    const QStringList records = csv.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_EQ(records.size(), 3);
+    EXPECT_EQ(records[0], QStringLiteral("Alimento,Peso lordo: g, Peso netto: g,Protidi: g,Lipidi: g,Glucidi: g,"
+                                         "Energia: kcal,Fibra alim: g,Colesterolo: mg"));
+    EXPECT_EQ(records[1], QStringLiteral("Pera,250,200,\"10,00\",\"2,00\",\"20,00\",\"100,00\",\"6,00\","));
+    EXPECT_EQ(records[2], QStringLiteral("Calcolo per una persona,250,200,10,2,20,100,6,0"));
+}
+
+}  // namespace
+}  // namespace velmo::test

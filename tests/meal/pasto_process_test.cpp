@@ -1,0 +1,231 @@
+#include "catalogue/fooddatabase.h"
+#include "common/csv.h"
+#include "support/qtprinters.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace velmo::test {
+namespace {
+
+// `velmo-pasto` run as a whole process, as a dietitian runs it.
+struct PastoRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+PastoRun runPasto(const QStringList &arguments, const QByteArray &input = {}, const char *locale = "it_IT.UTF-8",
+             const QString &program = QStringLiteral(VELMO_PASTO))
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(locale));
+    process.setProcessEnvironment(env);
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForStarted());
+    process.write(input);
+    process.closeWriteChannel();
+    EXPECT_TRUE(process.waitForFinished(30000));
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+// A food's values straight from the shipped database, to check the program's arithmetic.
+std::array<double, 7> foodValues(const QString &table, const QString &name)
+{
+    std::array<double, 7> values{};
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("pasto-check"));
+        db.setDatabaseName(QDir(QStringLiteral(VELMO_BIN_DIR)).filePath(QStringLiteral("elementi97.db")));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        EXPECT_TRUE(db.open());
+        QSqlQuery q(db);
+        q.prepare(QStringLiteral("SELECT edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo FROM %1 "
+                                 "WHERE alimenti = ?").arg(table));
+        q.addBindValue(name);
+        EXPECT_TRUE(q.exec() && q.next()) << name.toStdString();
+        for (int i = 0; i < 7; ++i)
+            values[static_cast<std::size_t>(i)] = q.value(i).toDouble();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("pasto-check"));
+    return values;
+}
+
+const QByteArray kLunch = "# pranzo\n"
+                          "Cereali e derivati;Pane tipo italiano;80\n"
+                          "\n"
+                          "Frutta;Banana, cruda;150\n"
+                          "Frutta;Banana, cruda;150\n";
+
+TEST(PastoProcess, GoodFileGivesTheAlignedTable)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("pranzo.txt"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(kLunch);
+    file.close();
+
+    const PastoRun run = runPasto({path});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.err, QString());
+    const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 7) << run.out.toStdString();
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("Pane tipo italiano")));
+    EXPECT_TRUE(lines[3].startsWith(QStringLiteral("Banana, cruda")));
+    EXPECT_EQ(lines[3], lines[4]);
+    // Banana: 150 g gross at 64 % edible is 96 g net.
+    const auto banana = foodValues(QStringLiteral("Frutta"), QStringLiteral("Banana, cruda"));
+    EXPECT_TRUE(lines[3].contains(QStringLiteral(" %1 ").arg(QLocale(QLocale::Italian).toString(150 * banana[0] / 100))));
+    EXPECT_TRUE(lines[6].startsWith(QStringLiteral("Calcolo per una persona")));
+    // Every column ends where its heading ends.
+    const qsizetype energyEnd = lines[0].indexOf(QStringLiteral("Energia: kcal")) + 13;
+    for (int i : {2, 3, 4, 6})
+        EXPECT_TRUE(lines[i].at(energyEnd - 1).isDigit()) << lines[i].toStdString();
+}
+
+TEST(PastoProcess, CsvFromStandardInputInTheUsersLocale)
+{
+    const auto bread = foodValues(QStringLiteral("cereali_e_derivati"), QStringLiteral("Pane tipo italiano"));
+    const auto banana = foodValues(QStringLiteral("Frutta"), QStringLiteral("Banana, cruda"));
+    for (const char *locale : {"it_IT.UTF-8", "en_US.UTF-8"}) {
+        SCOPED_TRACE(locale);
+        const QLocale user(QString::fromLatin1(locale).section(u'.', 0, 0));
+        const PastoRun run = runPasto({QStringLiteral("--csv"), QStringLiteral("-")}, kLunch, locale);
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const CsvParseResult csv = parseCsv(run.out);
+        ASSERT_TRUE(csv.ok());
+        ASSERT_EQ(csv.records.size(), 5u);
+        EXPECT_EQ(csv.records[0].fields,
+                  (QStringList{QStringLiteral("Alimento"), QStringLiteral("Peso lordo: g"), QStringLiteral(" Peso netto: g"),
+                               QStringLiteral("Protidi: g"), QStringLiteral("Lipidi: g"), QStringLiteral("Glucidi: g"),
+                               QStringLiteral("Energia: kcal"), QStringLiteral("Fibra alim: g"),
+                               QStringLiteral("Colesterolo: mg")}));
+        const QStringList totals = csv.records[4].fields;
+        EXPECT_EQ(totals[0], QStringLiteral("Calcolo per una persona"));
+        EXPECT_EQ(totals[1], QStringLiteral("380"));
+        // Energy of the whole meal, from the database, within the rounding of each row.
+        const double breadNet = 80 * bread[0] / 100, bananaNet = 150 * banana[0] / 100;
+        const double energy = bread[4] * breadNet / 100 + 2 * banana[4] * bananaNet / 100;
+        bool ok = false;
+        EXPECT_NEAR(user.toDouble(totals[6], &ok), energy, 0.015);
+        EXPECT_TRUE(ok) << totals[6].toStdString();
+        EXPECT_EQ(run.out.contains(QStringLiteral("\r\n")), true);
+    }
+}
+
+struct BadCase {
+    int line;
+    const char *input;
+    const char *message;
+};
+
+const BadCase kBadCases[] = {
+    {__LINE__, "Frutta;Banana, cruda;150\nVerdura;Carote;10\n", "velmo-pasto: riga 2: categoria sconosciuta \"Verdura\""},
+    {__LINE__, "Frutta;Banane;150\n", "velmo-pasto: riga 1: l'alimento \"Banane\" non è nella categoria \"Frutta\""},
+    {__LINE__, "Frutta;banana, cruda;150\n", "(forse \"Banana, cruda\"?)"},
+    {__LINE__, "Frutta;Banana, cruda;1,5\n", "velmo-pasto: riga 1: il peso lordo \"1,5\" non è un numero intero di grammi"},
+    {__LINE__, "\n\nFrutta;Banana, cruda;abc\n", "velmo-pasto: riga 3: il peso lordo \"abc\""},
+    {__LINE__, "Frutta;Banana, cruda;0\n", "riga 1: il peso lordo è 0"},
+    {__LINE__, "Frutta Banana 150\n", "riga 1: attese tre voci"},
+    {__LINE__, "# niente\n", "velmo-pasto: nessun alimento da calcolare"},
+    {__LINE__, "Frutta;Caff\xE8;1\n", "riga 1: il testo non è in codifica UTF-8"},
+};
+
+TEST(PastoProcess, BadInputsNameTheLineAndPrintNothing)
+{
+    for (const BadCase &c : kBadCases) {
+        SCOPED_TRACE(testing::Message() << "case at " << __FILE__ << ":" << c.line);
+        const PastoRun run = runPasto({}, QByteArray(c.input));
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.out, QString());
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.message))) << run.err.toStdString();
+    }
+}
+
+TEST(PastoProcess, ThirteenFoodsAreTooMany)
+{
+    QByteArray input;
+    for (int i = 1; i <= 13; ++i)
+        input += "Frutta;Banana, cruda;" + QByteArray::number(i) + "\n";
+    const PastoRun run = runPasto({}, input);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.out, QString());
+    EXPECT_TRUE(run.err.contains(QStringLiteral("riga 13: più di dodici alimenti"))) << run.err.toStdString();
+    input.chop(input.size() - input.lastIndexOf("Frutta"));
+    const PastoRun twelve = runPasto({}, input);
+    EXPECT_EQ(twelve.exitCode, 0) << twelve.err.toStdString();
+    EXPECT_EQ(twelve.out.count(QStringLiteral("Banana, cruda")), 12);
+}
+
+TEST(PastoProcess, EveryFaultOfTheFileIsReportedInLineOrder)
+{
+    const PastoRun run = runPasto({}, "Frutta;Pesca;1\nFrutta;Banana, cruda;x\n");
+    EXPECT_EQ(run.exitCode, 2);
+    const QStringList lines = run.err.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2) << run.err.toStdString();
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("velmo-pasto: riga 1: ")));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("velmo-pasto: riga 2: ")));
+}
+
+TEST(PastoProcess, OptionsAndFiles)
+{
+    const PastoRun help = runPasto({QStringLiteral("--help")});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.startsWith(QStringLiteral("Uso: velmo-pasto [--csv] [FILE]")));
+    EXPECT_TRUE(help.out.contains(QStringLiteral("Verdure ed ortaggi")));
+    EXPECT_EQ(help.err, QString());
+
+    const PastoRun option = runPasto({QStringLiteral("--xml")});
+    EXPECT_EQ(option.exitCode, 2);
+    EXPECT_EQ(option.out, QString());
+    EXPECT_TRUE(option.err.contains(QStringLiteral("opzione sconosciuta \"--xml\"")));
+
+    const PastoRun missing = runPasto({QStringLiteral("/nessuna/cartella/pasto.txt")});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_EQ(missing.out, QString());
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("il file non esiste")));
+}
+
+// A copy of the program in a folder of its own, with `database` as its food database.
+QString programBeside(const QTemporaryDir &dir, const QByteArray *database)
+{
+    const QString copy = dir.filePath(QFileInfo(QStringLiteral(VELMO_PASTO)).fileName());
+    EXPECT_TRUE(QFile::copy(QStringLiteral(VELMO_PASTO), copy));
+    QFile::setPermissions(copy, QFile::permissions(QStringLiteral(VELMO_PASTO)));
+    if (database) {
+        QFile db(dir.filePath(QStringLiteral("elementi97.db")));
+        EXPECT_TRUE(db.open(QIODevice::WriteOnly));
+        db.write(*database);
+    }
+    return copy;
+}
+
+TEST(PastoProcess, MissingOrUnreadableDatabaseEndsWithCodeOne)
+{
+    QTemporaryDir empty;
+    const PastoRun missing = runPasto({}, kLunch, "it_IT.UTF-8", programBeside(empty, nullptr));
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.out, QString());
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("elementi97.db"))) << missing.err.toStdString();
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("Il file non esiste")));
+
+    QTemporaryDir garbage;
+    const QByteArray notADatabase(4096, 'x');
+    const PastoRun unreadable = runPasto({}, kLunch, "it_IT.UTF-8", programBeside(garbage, &notADatabase));
+    EXPECT_EQ(unreadable.exitCode, 1);
+    EXPECT_EQ(unreadable.out, QString());
+    EXPECT_TRUE(unreadable.err.contains(QStringLiteral("Impossibile aprire l'archivio degli alimenti")))
+        << unreadable.err.toStdString();
+}
+
+}  // namespace
+}  // namespace velmo::test
