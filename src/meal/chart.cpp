@@ -4,25 +4,28 @@
 
 namespace velmo {
 
-void MealGrid::setChartData(ChartColumn column, const QString &text)
+bool MealGrid::setChartData(ChartColumn column, const QString &text)
 {
     // The chart reads the caption as a number in the user's format. A caption that is no
     // number (the totals are empty until the first recomputation) leaves the value as it was.
     const auto value = readLocaleNumber(text, QLocale());
     if (!value)
-        return;
+        return false;
     double &held = chart_[static_cast<std::size_t>(column)];
     if (held == *value)
-        return;
+        return false;
     held = *value;
-    emit chartChanged();
+    return true;
 }
 
 void MealGrid::updateChart()
 {
-    setChartData(ChartColumn::Protein, totalText(MealColumn::Prot));
-    setChartData(ChartColumn::Fat, totalText(MealColumn::Lip));
-    setChartData(ChartColumn::Carbohydrate, totalText(MealColumn::Gluc));
+    // One redraw for the three columns.
+    bool changed = setChartData(ChartColumn::Protein, totalText(MealColumn::Prot));
+    changed = setChartData(ChartColumn::Fat, totalText(MealColumn::Lip)) || changed;
+    changed = setChartData(ChartColumn::Carbohydrate, totalText(MealColumn::Gluc)) || changed;
+    if (changed)
+        emit chartChanged();
 }
 
 }  // namespace velmo

@@ -3,10 +3,12 @@
 #include "catalogue/foodbrowser.h"
 #include "common/dialogs.h"
 
+#include <QLocale>
 #include <QObject>
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace velmo {
 
@@ -141,7 +143,8 @@ protected:
     void setCellTextColour(int r, MealColumn c, CellTextColour colour);
     void setTotalText(int index, const QString &text);
     void setRowVisible(int r);
-    void setChartData(ChartColumn column, const QString &text);
+    // Sets one chart column from a caption; true when its value changed.
+    bool setChartData(ChartColumn column, const QString &text);
 
 private:
     void fillRow(int r, const CurrentFood &food);
@@ -158,6 +161,17 @@ private:
     int lockDepth_ = 0;
     // Set when a nested unlock empties cells that the last sums counted.
     bool totalsStale_ = false;
+
+    // Reading a number in the user's format is the costly part of a recomputation, and `apici`
+    // reads again the very texts that `sommax` has just read. Valid only while `sommax` runs.
+    struct NumberMemo {
+        bool valid = false;
+        QString text;
+        std::optional<double> value;
+    };
+    std::optional<double> cellNumber(int r, std::size_t columnIndex, const QLocale &locale);
+    std::array<NumberMemo, kMealRows * kValueColumns.size()> memo_;
+    bool memoActive_ = false;
 };
 
 }  // namespace velmo

@@ -239,20 +239,29 @@ void CompositionTableView::renderCell(int row, MealColumn column)
                                                                             : system.color(QPalette::Base);
     const QColor text = cell.textColour == CellTextColour::White ? QColor(Qt::white)
                                                                  : system.color(QPalette::Text);
+    // A recomputation touches most cells several times over; a widget is only told what really
+    // changed, since each change repaints it (and a palette change restyles it).
+    QPalette::ColorRole backgroundRole = QPalette::Window;
+    QPalette::ColorRole textRole = QPalette::WindowText;
     if (auto *box = qobject_cast<QLineEdit *>(widget)) {
         if (box->text() != cell.text)
             box->setText(cell.text);
-        box->setAlignment(alignment);
-        palette.setColor(QPalette::Base, background);
-        palette.setColor(QPalette::Text, text);
+        if (box->alignment() != alignment)
+            box->setAlignment(alignment);
+        backgroundRole = QPalette::Base;
+        textRole = QPalette::Text;
     } else {
         auto *label = static_cast<QLabel *>(widget);
-        label->setText(cell.text);
-        label->setAlignment(alignment);
-        palette.setColor(QPalette::Window, background);
-        palette.setColor(QPalette::WindowText, text);
+        if (label->text() != cell.text)
+            label->setText(cell.text);
+        if (label->alignment() != alignment)
+            label->setAlignment(alignment);
     }
-    widget->setPalette(palette);
+    if (palette.color(backgroundRole) != background || palette.color(textRole) != text) {
+        palette.setColor(backgroundRole, background);
+        palette.setColor(textRole, text);
+        widget->setPalette(palette);
+    }
 }
 
 void CompositionTableView::renderRowState(int row)
