@@ -13,6 +13,8 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QDropEvent>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -162,6 +164,18 @@ TEST_P(MealWindow, PastedAndDroppedTextKeepsOnlyDigits)
     EXPECT_EQ(box->text(), QStringLiteral("125"));
     box->insert(QStringLiteral("x9"));
     EXPECT_EQ(box->text(), QStringLiteral("1259"));
+    QMimeData dragged;
+    dragged.setText(QStringLiteral("-3 g"));
+    box->setCursorPosition(box->text().size());
+    const QPoint end(box->width() - 2, box->height() / 2);
+    QDragEnterEvent enter(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &enter);
+    QDragMoveEvent move(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &move);
+    QDropEvent drop(QPointF(end), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &drop);
+    EXPECT_EQ(box->text(), QStringLiteral("12593"));
+    QTest::keyClick(box, Qt::Key_Backspace);
     QTest::keyClick(box, Qt::Key_Backspace);
     EXPECT_EQ(box->text(), QStringLiteral("125"));
     EXPECT_EQ(model_->meal().row(0).cell(MealColumn::Gross).text, QStringLiteral("125"));

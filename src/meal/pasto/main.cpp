@@ -12,6 +12,10 @@
 #include <algorithm>
 #include <cstdio>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 
 using namespace velmo;
@@ -76,6 +80,10 @@ QString helpText()
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+#ifdef Q_OS_WIN
+    // Names and messages are written as UTF-8; the console must read them so.
+    SetConsoleOutputCP(CP_UTF8);
+#endif
 
     bool csv = false;
     QString path;
