@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -179,6 +180,20 @@ TEST_F(MainWindowTest, ExitEndsTheProgramAtOnce)
     safety.start(5000);
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST(MainWindowStart, AMissingDatabaseStopsTheStartWithItsReason)
+{
+    QTemporaryDir dir;
+    FakeDialogs dialogs;
+    ui::AppWindows windows;
+    windows.setDialogs(&dialogs);
+    QString error;
+    EXPECT_FALSE(windows.start(dir.filePath("elementi97.db"), &error));
+    EXPECT_TRUE(error.contains("elementi97.db"));
+    EXPECT_TRUE(error.contains("non esiste"));
+    EXPECT_FALSE(windows.mainWindow()->isVisible());
+    EXPECT_FALSE(QFile::exists(dir.filePath("elementi97.db")));
 }
 
 TEST_F(MainWindowTest, StatusBarShowsDateAndTimeAndTheTitleScrolls)
