@@ -1,8 +1,8 @@
 // Draws the energy windows, the launcher and the choice dialog into PNG files, for a look by eye.
-#include "choicedialog.h"
-#include "energyui.h"
-#include "energywindow.h"
-#include "launcherwindow.h"
+#include "ui/energy/choicedialog.h"
+#include "ui/energy/energyui.h"
+#include "ui/energy/energywindow.h"
+#include "ui/energy/launcherwindow.h"
 #include "support/fakedialogs.h"
 #include "support/fakeprinterservice.h"
 

@@ -91,14 +91,14 @@ void EnergyWindow::build()
     frame4->setObjectName(QStringLiteral("Frame4"));
     text1_ = makeBox(QStringLiteral("Text1"), frame4);
     text1_->setValidator(new ModelValidator(model_, EnergyControl::Text1, text1_));
-    text1_->setMaxLength(5);
+    text1_->setMaxLength(3);  // no age has more digits
     (new QVBoxLayout(frame4))->addWidget(text1_);
 
     auto *frame1 = new QGroupBox(QStringLiteral("Peso kg"), this);
     frame1->setObjectName(QStringLiteral("Frame1"));
     text3_ = makeBox(QStringLiteral("Text3"), frame1);
     text3_->setValidator(new ModelValidator(model_, EnergyControl::Text3, text3_));
-    text3_->setMaxLength(8);
+    text3_->setMaxLength(7);
     text3_->setToolTip(EnergyWindowModel::weightTooltip());
     (new QVBoxLayout(frame1))->addWidget(text3_);
 
