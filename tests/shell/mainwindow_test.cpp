@@ -2,6 +2,8 @@
 #include "support/fooddbfixture.h"
 #include "support/localeguard.h"
 #include "ui/catalogue/foodgridview.h"
+#include "ui/energy/energyui.h"
+#include "ui/energy/energywindow.h"
 #include "ui/meal/compositiontableview.h"
 #include "ui/meal/macrochartview.h"
 #include "ui/shell/appwindows.h"
@@ -160,6 +162,21 @@ TEST_F(MainWindowTest, MouseOnTheGridChoosesFoodsAndOpensTheCategoryMenu)
     QTest::mousePress(viewport, Qt::RightButton, {}, QPoint(20, 20));
     QTest::qWait(50);
     EXPECT_EQ(cell(0, MealColumn::Name), "Pera, cruda");
+}
+
+TEST_F(MainWindowTest, LafMenuOpensEachEnergyWindowOnce)
+{
+    menuItem("mnuLAFfemmina")->trigger();
+    ui::EnergyWindow *female = windows.energy()->energyWindow(Sex::Female);
+    ASSERT_NE(female, nullptr);
+    EXPECT_TRUE(female->isVisible());
+    EXPECT_EQ(female->windowTitle(), "Calcolo del Fabbisogno Energetico Giornaliero per le persone di sesso femminile");
+    EXPECT_TRUE(window->isVisible());
+    menuItem("mnuLAFmaschio")->trigger();
+    ASSERT_NE(windows.energy()->energyWindow(Sex::Male), nullptr);
+    EXPECT_TRUE(windows.energy()->energyWindow(Sex::Male)->isVisible());
+    menuItem("mnuLAFfemmina")->trigger();
+    EXPECT_EQ(windows.energy()->energyWindow(Sex::Female), female);
 }
 
 TEST_F(MainWindowTest, HelpOpensAtItsContents)
