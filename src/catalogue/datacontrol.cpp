@@ -1,13 +1,70 @@
 #include "catalogue/datacontrol.h"
 
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QVariant>
 
+#include <sqlite3.h>
+
 namespace velmo {
 
 DataControl::DataControl(QObject *parent) : QObject(parent) {}
+
+namespace {
+
+// The SQLite connection under Qt's driver, to read large tables without a QVariant per value.
+sqlite3 *sqliteHandle(const QSqlDatabase &database)
+{
+    if (!database.isOpen() || !database.driver())
+        return nullptr;
+    const QVariant handle = database.driver()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3 *const *>(handle.data());
+}
+
+}  // namespace
+
+bool DataControl::readRows(QString *detail)
+{
+    sqlite3 *db = sqliteHandle(database_);
+    if (!db) {
+        *detail = QStringLiteral("archivio degli alimenti non aperto");
+        return false;
+    }
+    const QByteArray sql = recordSource_.toUtf8();
+    sqlite3_stmt *statement = nullptr;
+    if (sqlite3_prepare_v2(db, sql.constData(), static_cast<int>(sql.size()), &statement, nullptr) != SQLITE_OK) {
+        *detail = QString::fromUtf8(sqlite3_errmsg(db));
+        sqlite3_finalize(statement);
+        return false;
+    }
+    const int columns = sqlite3_column_count(statement);
+    for (int c = 0; c < columns; ++c)
+        columns_.append(QString::fromUtf8(sqlite3_column_name(statement, c)));
+    const int numeric = std::min(columns - 1, 7);
+    int status = SQLITE_ROW;
+    while ((status = sqlite3_step(statement)) == SQLITE_ROW) {
+        FoodRow row;
+        row.name = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, 0)),
+                                     sqlite3_column_bytes(statement, 0));
+        for (int i = 0; i < 7; ++i) {
+            const int type = i < numeric ? sqlite3_column_type(statement, i + 1) : SQLITE_NULL;
+            if (type == SQLITE_INTEGER || type == SQLITE_FLOAT)
+                row.values[static_cast<std::size_t>(i)] = sqlite3_column_double(statement, i + 1);
+            else
+                row.missing |= static_cast<std::uint8_t>(1u << i);
+        }
+        rows_.push_back(std::move(row));
+    }
+    const bool ok = status == SQLITE_DONE;
+    if (!ok)
+        *detail = QString::fromUtf8(sqlite3_errmsg(db));
+    sqlite3_finalize(statement);
+    return ok;
+}
 
 bool DataControl::refresh(QString *error)
 {
@@ -18,11 +75,10 @@ bool DataControl::refresh(QString *error)
     columns_.clear();
     position_ = -1;
 
-    QSqlQuery query(database_);
-    query.setForwardOnly(true);
-    if (!database_.isOpen() || !query.exec(recordSource_)) {
-        const QString detail = database_.isOpen() ? query.lastError().text()
-                                                  : QStringLiteral("archivio degli alimenti non aperto");
+    QString detail;
+    if (!readRows(&detail)) {
+        rows_.clear();
+        columns_.clear();
         const QString message = QStringLiteral("Impossibile leggere gli alimenti di questa categoria.\n\n%1").arg(detail);
         emit reset();
         emit reposition();
@@ -30,25 +86,6 @@ bool DataControl::refresh(QString *error)
             *error = message;
         emit dataError(message);
         return false;
-    }
-
-    const QSqlRecord record = query.record();
-    for (int c = 0; c < record.count(); ++c)
-        columns_.append(record.fieldName(c));
-    const int numeric = std::min(record.count() - 1, 7);
-    while (query.next()) {
-        FoodRow row;
-        row.name = query.value(0).toString();
-        for (int i = 0; i < 7; ++i) {
-            const QVariant v = i < numeric ? query.value(i + 1) : QVariant();
-            bool ok = false;
-            const double d = v.isNull() ? 0.0 : v.toDouble(&ok);
-            if (v.isNull() || !ok)
-                row.missing |= static_cast<std::uint8_t>(1u << i);
-            else
-                row.values[static_cast<std::size_t>(i)] = d;
-        }
-        rows_.push_back(std::move(row));
     }
     open_ = true;
     position_ = rows_.empty() ? -1 : 0;

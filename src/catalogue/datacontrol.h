@@ -64,6 +64,7 @@ signals:
     void dataError(const QString &message);
 
 private:
+    bool readRows(QString *detail);
     bool moveToPosition(long long position);
 
     QSqlDatabase database_;

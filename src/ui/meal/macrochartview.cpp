@@ -24,7 +24,8 @@ MacroChartView::MacroChartView(QWidget *parent) : QChartView(parent)
     }
     chart->addSeries(series);
     auto *categories = new QBarCategoryAxis(chart);
-    categories->append(rowLabel());
+    // The axis draws rich text, which would fold the blanks between the three names.
+    categories->append(QString(rowLabel()).replace(u' ', QChar(0x00A0)));
     chart->addAxis(categories, Qt::AlignBottom);
     series->attachAxis(categories);
     auto *values = new QValueAxis(chart);

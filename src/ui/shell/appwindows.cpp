@@ -1,5 +1,6 @@
 #include "ui/shell/appwindows.h"
 
+#include "ui/energy/energyui.h"
 #include "ui/shell/helpwindow.h"
 #include "ui/shell/mainwindow.h"
 
@@ -22,6 +23,11 @@ bool AppWindows::start(const QString &databasePath, QString *error)
     if (!mainModel_->load(databasePath, error))
         return false;
 
+    energy_ = std::make_unique<EnergyUi>(*printers_, *dialogs_, [this] { showMainWindow(); }, [this] { quitNow(); });
+    connect(mainWindow_.get(), &MainWindow::lafFemminaRequested, this,
+            [this] { energy_->showEnergyWindow(Sex::Female); });
+    connect(mainWindow_.get(), &MainWindow::lafMaschioRequested, this,
+            [this] { energy_->showEnergyWindow(Sex::Male); });
     connect(mainWindow_.get(), &MainWindow::helpRequested, this, &AppWindows::showHelp);
     connect(mainWindow_.get(), &MainWindow::exitRequested, this, &AppWindows::quitNow);
     showMainWindow();

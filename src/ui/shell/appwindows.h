@@ -10,6 +10,7 @@
 
 namespace velmo::ui {
 
+class EnergyUi;
 class HelpWindow;
 class MainWindow;
 
@@ -33,6 +34,7 @@ public:
     MainWindow *mainWindow() const { return mainWindow_.get(); }
     MainWindowModel &mainModel() { return *mainModel_; }
     HelpWindow *helpWindow() const { return help_.get(); }
+    EnergyUi *energy() const { return energy_.get(); }
     Dialogs &dialogs() { return *dialogs_; }
     PrinterService &printers() { return *printers_; }
 
@@ -47,6 +49,7 @@ private:
     std::unique_ptr<MainWindowModel> mainModel_;
     std::unique_ptr<MainWindow> mainWindow_;
     std::unique_ptr<HelpWindow> help_;
+    std::unique_ptr<EnergyUi> energy_;
 };
 
 }  // namespace velmo::ui

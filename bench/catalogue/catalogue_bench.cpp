@@ -1,0 +1,141 @@
+// Choosing a category and moving through its foods, through the same model code as the window:
+// the query, the grid's model, the bound texts and the placing of the food in the table.
+
+#include "catalogue/foodcategory.h"
+#include "catalogue/foodgridmodel.h"
+#include "common/dialogs.h"
+#include "shell/mainwindowmodel.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace {
+
+class SilentDialogs : public velmo::Dialogs {
+public:
+    void message(const QString &, const QString &, velmo::MessageIcon) override {}
+    QString input(const QString &, const QString &, const QString &) override { return {}; }
+    velmo::Answer askYesNoCancel(const QString &, const QString &) override { return velmo::Answer::Cancel; }
+    QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
+};
+
+struct Window {
+    explicit Window(const QString &path)
+    {
+        QString error;
+        if (!model.load(path, &error))
+            qFatal("%s", qPrintable(error));
+    }
+    SilentDialogs dialogs;
+    velmo::MainWindowModel model{dialogs};
+    velmo::FoodGridModel grid{model.data1()};
+};
+
+QString shippedDatabase()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath("elementi97.db");
+}
+
+int largestCategory(const QString &path)
+{
+    Window w(path);
+    int best = 0;
+    int bestRows = -1;
+    for (int i = 0; i < velmo::kFoodCategoryCount; ++i) {
+        w.model.chooseCategory(i);
+        if (w.model.data1().rowCount() > bestRows) {
+            bestRows = w.model.data1().rowCount();
+            best = i;
+        }
+    }
+    return best;
+}
+
+// A Frutta table of `foods` rows, for the large-table case.
+QString syntheticDatabase(QTemporaryDir &dir, int foods)
+{
+    const QString path = dir.filePath("elementi97.db");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "synthetic");
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery q(db);
+        q.exec("BEGIN");
+        q.exec("CREATE TABLE Frutta (alimenti TEXT, edibile REAL, proteine REAL, lipidi REAL, carboidrati REAL, "
+               "energia REAL, fibra REAL, colesterolo REAL)");
+        q.prepare("INSERT INTO Frutta VALUES (?,?,?,?,?,?,?,?)");
+        for (int i = 0; i < foods; ++i) {
+            q.addBindValue(QStringLiteral("Alimento di prova numero %1").arg(i, 6, 10, QLatin1Char('0')));
+            q.addBindValue(90 + i % 10);
+            for (int c = 0; c < 6; ++c)
+                q.addBindValue(0.01 * ((i * 7 + c * 13) % 10000));
+            q.exec();
+        }
+        q.exec("COMMIT");
+        q.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("synthetic");
+    return path;
+}
+
+void BM_ChooseLargestShippedCategory(benchmark::State &state)
+{
+    const QString path = shippedDatabase();
+    const int category = largestCategory(path);
+    Window w(path);
+    for (auto _ : state)
+        w.model.chooseCategory(category);
+    state.counters["foods"] = w.model.data1().rowCount();
+}
+BENCHMARK(BM_ChooseLargestShippedCategory)->Unit(benchmark::kMillisecond);
+
+void BM_ChooseCategoryOf100000Foods(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    Window w(syntheticDatabase(dir, 100000));
+    const int frutta = *velmo::findFoodCategory("Frutta");
+    for (auto _ : state)
+        w.model.chooseCategory(frutta);
+    state.counters["foods"] = w.model.data1().rowCount();
+}
+BENCHMARK(BM_ChooseCategoryOf100000Foods)->Unit(benchmark::kMillisecond);
+
+void BM_NextFood(benchmark::State &state)
+{
+    const QString path = shippedDatabase();
+    const int category = largestCategory(path);
+    Window w(path);
+    w.model.chooseCategory(category);
+    const int rows = w.model.data1().rowCount();
+    int position = 0;
+    for (auto _ : state) {
+        if (++position == rows) {
+            state.PauseTiming();
+            w.model.data1().moveFirst();
+            position = 0;
+            state.ResumeTiming();
+            continue;
+        }
+        w.model.toolbarButtonClicked(velmo::MainWindowModel::Next);
+    }
+}
+BENCHMARK(BM_NextFood)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,54 @@
+// From nothing to the main window shown, as the program starts (offscreen), and the memory the
+// program holds once it is up.
+
+#include "ui/shell/appwindows.h"
+#include "ui/shell/mainwindow.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+double residentMegabytes()
+{
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    return 0;
+}
+
+void BM_StartUpToMainWindowShown(benchmark::State &state)
+{
+    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath("elementi97.db");
+    for (auto _ : state) {
+        velmo::ui::AppWindows windows;
+        QString error;
+        if (!windows.start(path, &error))
+            state.SkipWithError(qPrintable(error));
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(windows.mainWindow()->isVisible());
+        state.PauseTiming();
+        state.counters["rss_MB"] = residentMegabytes();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartUpToMainWindowShown)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

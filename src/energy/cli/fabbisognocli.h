@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QLocale>
+#include <QStringList>
+#include <QTextStream>
+
+namespace velmo {
+
+// The console calculator: `arguments` without the program name. Writes the results to `out`,
+// messages to `err`, and returns the exit code (0 done, 2 missing or invalid arguments).
+int runEnergyCalculator(const QStringList &arguments, QTextStream &out, QTextStream &err, const QLocale &locale);
+
+QString energyCalculatorHelp();
+
+}  // namespace velmo

@@ -1,0 +1,36 @@
+#include "choicedialog.h"
+
+#include "svgpicture.h"
+
+#include <QHBoxLayout>
+#include <QToolButton>
+
+namespace velmo::ui {
+
+ChoiceDialog::ChoiceDialog(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Dialog"));
+    setWindowTitle(QString());
+    const QSize pictureSize(150, 220);
+    auto *layout = new QHBoxLayout(this);
+    const struct {
+        const char *name;
+        const char *picture;
+        Sex sex;
+        const char *tip;
+    } buttons[] = {{"Command1", ":/energy/uomo.svg", Sex::Male, "Fabbisogno energetico per un uomo"},
+                   {"Command2", ":/energy/donna.svg", Sex::Female, "Fabbisogno energetico per una donna"}};
+    for (const auto &b : buttons) {
+        auto *button = new QToolButton(this);
+        button->setObjectName(QString::fromLatin1(b.name));
+        button->setIcon(svgIcon(QString::fromLatin1(b.picture), pictureSize));
+        button->setIconSize(pictureSize);
+        button->setToolTip(QString::fromUtf8(b.tip));
+        button->setAutoRaise(false);
+        layout->addWidget(button);
+        const Sex sex = b.sex;
+        connect(button, &QToolButton::clicked, this, [this, sex] { emit chosen(sex); });
+    }
+}
+
+}  // namespace velmo::ui

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "energy/energymodel.h"
+
+#include <QDialog>
+
+class QToolButton;
+
+namespace velmo::ui {
+
+// The choice dialog: a man or a woman, by two picture buttons (Command1 men, Command2 women).
+class ChoiceDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit ChoiceDialog(QWidget *parent = nullptr);
+
+signals:
+    void chosen(velmo::Sex sex);
+};
+
+}  // namespace velmo::ui

@@ -1,0 +1,156 @@
+#include "launcherwindow.h"
+
+#include "svgpicture.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace velmo::ui {
+
+namespace {
+
+QLabel *makeLabel(const QString &name, const QString &caption, QWidget *parent, int pointSize = 0, bool bold = false)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    if (pointSize > 0 || bold) {
+        QFont font = label->font();
+        if (pointSize > 0)
+            font.setPointSize(pointSize);
+        font.setBold(bold);
+        label->setFont(font);
+    }
+    return label;
+}
+
+}  // namespace
+
+LauncherWindow::LauncherWindow(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setWindowTitle(QString());
+    setAutoFillBackground(true);
+
+    auto *logo = new QLabel(this);
+    logo->setObjectName(QStringLiteral("imgLogo"));
+    logo->setPixmap(svgPixmap(QStringLiteral(":/energy/logo.svg"), QSize(160, 160)));
+
+    auto *productName = makeLabel(QStringLiteral("lblProductName"), QStringLiteral("Orvane"), this, 28, true);
+
+    frame1_ = new QFrame(this);
+    frame1_->setObjectName(QStringLiteral("Frame1"));
+    frame1_->setFrameShape(QFrame::StyledPanel);
+    frame1_->setMouseTracking(true);
+    frame1_->installEventFilter(this);
+    auto *label3 = makeLabel(QStringLiteral("Label3"), QStringLiteral("Programma"), frame1_);
+    label1_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("Velmo"), frame1_, 18, true);
+    auto *label4 = makeLabel(QStringLiteral("Label4"), QStringLiteral("Programma"), frame1_);
+    label2_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("Fabbisogno Energetico"), frame1_, 18, true);
+    for (QLabel *command : {label1_, label2_}) {
+        command->setMouseTracking(true);
+        command->setCursor(Qt::PointingHandCursor);
+        command->installEventFilter(this);
+    }
+    auto *frameLayout = new QVBoxLayout(frame1_);
+    frameLayout->setContentsMargins(24, 16, 24, 16);
+    frameLayout->addWidget(label3);
+    frameLayout->addWidget(label1_);
+    frameLayout->addSpacing(16);
+    frameLayout->addWidget(label4);
+    frameLayout->addWidget(label2_);
+
+    version_ = makeLabel(QStringLiteral("lblVersion"), QString(), this);
+    auto *warning = makeLabel(
+        QStringLiteral("lblWarning"),
+        QStringLiteral("Avviso: Prego leggere le avvertenze disponibili nel CDROM e nella cartella nel file Leggimi.txt"),
+        this);
+    warning->setWordWrap(true);
+
+    label5_ = makeLabel(QStringLiteral("Label5"), QStringLiteral("EXIT"), this, 12, true);
+    label5_->setAlignment(Qt::AlignCenter);
+    label5_->setStyleSheet(QStringLiteral("background-color: rgb(255, 0, 0); color: white; padding: 6px 18px;"));
+    label5_->setCursor(Qt::PointingHandCursor);
+    label5_->installEventFilter(this);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(logo);
+    auto *right = new QVBoxLayout;
+    right->addWidget(productName);
+    right->addWidget(frame1_);
+    top->addLayout(right, 1);
+
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(version_);
+    bottom->addStretch(1);
+    bottom->addWidget(label5_);
+
+    // A window without title bar: a plain border tells where it ends.
+    auto *border = new QFrame(this);
+    border->setFrameShape(QFrame::Box);
+    border->setLineWidth(2);
+    auto *inner = new QVBoxLayout(border);
+    inner->setContentsMargins(20, 20, 20, 20);
+    inner->addLayout(top);
+    inner->addWidget(warning);
+    inner->addLayout(bottom);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(border);
+
+    connect(&model_, &LauncherModel::coloursChanged, this, &LauncherWindow::renderColours);
+    renderColours();
+}
+
+void LauncherWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (event->spontaneous())
+        return;
+    // Every showing loads the launcher anew.
+    version_->setText(LauncherModel::versionLine());
+    model_.reset();
+}
+
+bool LauncherWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        // A label's move is its own: passed on, it would reach the frame and turn it black again.
+        if (watched == label1_) {
+            model_.mouseOverLabel1();
+            return true;
+        }
+        if (watched == label2_) {
+            model_.mouseOverLabel2();
+            return true;
+        }
+        if (watched == frame1_)
+            model_.mouseOverFrame1();
+    } else if (event->type() == QEvent::MouseButtonRelease
+               && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        if (watched == label1_)
+            emit calculatorChosen();
+        else if (watched == label2_)
+            emit requirementChosen();
+        else if (watched == label5_)
+            emit exitChosen();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void LauncherWindow::renderColours()
+{
+    const auto paint = [](QLabel *label, bool red) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, red ? QColor(255, 0, 0) : QColor(0, 0, 0));
+        label->setPalette(palette);
+    };
+    paint(label1_, model_.label1Red());
+    paint(label2_, model_.label2Red());
+}
+
+}  // namespace velmo::ui

@@ -1,0 +1,338 @@
+#include "energy/energymodel.h"
+
+#include "support/localeguard.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace velmo;
+using velmo::test::english;
+using velmo::test::italian;
+
+namespace {
+
+// Expected texts are written with a point; each case runs in both locales.
+QString inLocale(const char *pointText, const QLocale &locale)
+{
+    QString text = QString::fromUtf8(pointText);
+    text.replace(u'.', locale.decimalPoint());
+    return text;
+}
+
+std::vector<QLocale> bothLocales()
+{
+    return {italian(), english()};
+}
+
+QString where(int line, const QLocale &locale)
+{
+    return QStringLiteral("case on line %1, locale %2").arg(line).arg(locale.name());
+}
+
+const char *sexName(Sex sex)
+{
+    return sex == Sex::Female ? "female" : "male";
+}
+
+// --- Table 1 ---
+
+struct BasalCase {
+    int line;
+    Sex sex;
+    int age;
+    int weight;
+    const char *expected;
+};
+
+const BasalCase kBasalCases[] = {
+    {__LINE__, Sex::Female, -1, 1, "27.3"},
+    {__LINE__, Sex::Female, 0, 60, "3467"},
+    {__LINE__, Sex::Female, 2, 60, "3467"},
+    {__LINE__, Sex::Female, 3, 60, "1703"},
+    {__LINE__, Sex::Female, 9, 60, "1703"},
+    {__LINE__, Sex::Female, 10, 60, "1497"},
+    {__LINE__, Sex::Female, 17, 60, "1497"},
+    {__LINE__, Sex::Female, 18, 60, "1378"},
+    {__LINE__, Sex::Female, 29, 60, "1378"},
+    {__LINE__, Sex::Female, 30, 60, "1351"},
+    {__LINE__, Sex::Female, 59, 60, "1351"},
+    {__LINE__, Sex::Female, 60, 60, "1240"},
+    {__LINE__, Sex::Female, 74, 60, "1240"},
+    {__LINE__, Sex::Female, 75, 60, "1212"},
+    {__LINE__, Sex::Female, 120, 1, "633.8"},
+    {__LINE__, Sex::Female, 1, 9, "493.7"},
+    {__LINE__, Sex::Female, 8, 25, "992.5"},
+    {__LINE__, Sex::Female, 12, 40, "1229"},
+    {__LINE__, Sex::Female, 30, 32767, "285901.9"},
+    {__LINE__, Sex::Male, -1, 1, "28.5"},
+    {__LINE__, Sex::Male, 0, 60, "3539"},
+    {__LINE__, Sex::Male, 2, 60, "3539"},
+    {__LINE__, Sex::Male, 3, 60, "1866"},
+    {__LINE__, Sex::Male, 9, 60, "1866"},
+    {__LINE__, Sex::Male, 10, 60, "1712"},
+    {__LINE__, Sex::Male, 17, 60, "1712"},
+    {__LINE__, Sex::Male, 18, 60, "1597"},
+    {__LINE__, Sex::Male, 29, 60, "1597"},
+    {__LINE__, Sex::Male, 30, 60, "1575"},
+    {__LINE__, Sex::Male, 59, 60, "1575"},
+    {__LINE__, Sex::Male, 60, 60, "1414"},
+    {__LINE__, Sex::Male, 74, 60, "1414"},
+    {__LINE__, Sex::Male, 75, 60, "1323"},
+    {__LINE__, Sex::Male, 120, 1, "827.4"},
+    {__LINE__, Sex::Male, 1, 9, "504.5"},
+    {__LINE__, Sex::Male, 8, 25, "1071.5"},
+    {__LINE__, Sex::Male, 12, 40, "1358"},
+    {__LINE__, Sex::Male, 30, 32767, "380976.2"},
+};
+
+TEST(EnergyModel, BasalMetabolismOverEveryBandEdge)
+{
+    for (const QLocale &locale : bothLocales()) {
+        for (const BasalCase &c : kBasalCases) {
+            const Fixed4 basal = basalMetabolism(c.sex, static_cast<qint16>(c.age), static_cast<qint16>(c.weight));
+            EXPECT_EQ(basalText(basal, locale), inLocale(c.expected, locale))
+                << qPrintable(where(c.line, locale)) << " " << sexName(c.sex) << " age " << c.age;
+        }
+    }
+}
+
+TEST(EnergyModel, BasalMetabolismKeepsFourDecimalsExactly)
+{
+    // 58.3 × 9 is not exact in binary; the four-decimal value must be.
+    EXPECT_EQ(basalMetabolism(Sex::Female, 1, 9), Fixed4::fromUnits(4'937'000));
+    EXPECT_EQ(basalMetabolism(Sex::Male, 1, 9), Fixed4::fromUnits(5'045'000));
+    EXPECT_EQ(basalMetabolism(Sex::Female, 22, 55), Fixed4::fromUnits(13'045'000));
+}
+
+// --- LAF tables ---
+
+struct LafCase {
+    int line;
+    Sex sex;
+    int age;
+    ActivityLevel activity;
+    RecommendedActivities recommended;
+    const char *expected;  // nullptr: no LAF
+};
+
+constexpr auto L = ActivityLevel::Light;
+constexpr auto M = ActivityLevel::Moderate;
+constexpr auto H = ActivityLevel::Heavy;
+constexpr auto NA = ActivityLevel::NotChosen;
+constexpr auto W = RecommendedActivities::With;
+constexpr auto WO = RecommendedActivities::Without;
+constexpr auto NR = RecommendedActivities::NotChosen;
+
+const LafCase kLafCases[] = {
+    // Below ten: none, whatever is chosen.
+    {__LINE__, Sex::Female, 9, M, W, nullptr},
+    {__LINE__, Sex::Male, 0, L, WO, nullptr},
+    // Table A, whatever is chosen.
+    {__LINE__, Sex::Female, 10, NA, NR, "1.55"},
+    {__LINE__, Sex::Female, 13, H, W, "1.55"},
+    {__LINE__, Sex::Female, 14, L, WO, "1.5"},
+    {__LINE__, Sex::Female, 17, NA, NR, "1.5"},
+    {__LINE__, Sex::Male, 10, NA, NR, "1.65"},
+    {__LINE__, Sex::Male, 13, H, WO, "1.65"},
+    {__LINE__, Sex::Male, 14, M, W, "1.58"},
+    {__LINE__, Sex::Male, 17, NA, NR, "1.58"},
+    // Table B at both edges of its band.
+    {__LINE__, Sex::Female, 18, L, WO, "1.42"},
+    {__LINE__, Sex::Female, 59, L, W, "1.56"},
+    {__LINE__, Sex::Female, 18, M, WO, "1.56"},
+    {__LINE__, Sex::Female, 59, M, W, "1.64"},
+    {__LINE__, Sex::Female, 18, H, WO, "1.73"},
+    {__LINE__, Sex::Female, 59, H, W, "1.82"},
+    {__LINE__, Sex::Male, 18, L, WO, "1.41"},
+    {__LINE__, Sex::Male, 59, L, W, "1.55"},
+    {__LINE__, Sex::Male, 18, M, WO, "1.7"},
+    {__LINE__, Sex::Male, 59, M, W, "1.78"},
+    {__LINE__, Sex::Male, 18, H, WO, "2.01"},
+    {__LINE__, Sex::Male, 59, H, W, "2.1"},
+    {__LINE__, Sex::Female, 30, NA, W, nullptr},
+    {__LINE__, Sex::Male, 30, H, NR, nullptr},
+    // Table C: the activity is always light.
+    {__LINE__, Sex::Female, 60, NA, WO, "1.44"},
+    {__LINE__, Sex::Female, 74, H, WO, "1.44"},
+    {__LINE__, Sex::Female, 60, L, W, "1.56"},
+    {__LINE__, Sex::Female, 74, L, W, "1.56"},
+    {__LINE__, Sex::Female, 75, L, WO, "1.37"},
+    {__LINE__, Sex::Female, 110, M, WO, "1.37"},
+    {__LINE__, Sex::Female, 75, L, W, "1.56"},
+    {__LINE__, Sex::Male, 60, L, WO, "1.4"},
+    {__LINE__, Sex::Male, 74, NA, WO, "1.4"},
+    {__LINE__, Sex::Male, 60, L, W, "1.51"},
+    {__LINE__, Sex::Male, 74, L, W, "1.51"},
+    {__LINE__, Sex::Male, 75, L, WO, "1.33"},
+    {__LINE__, Sex::Male, 75, H, W, "1.51"},
+    {__LINE__, Sex::Male, 60, L, NR, nullptr},
+};
+
+TEST(EnergyModel, ActivityFactorOverEveryTableAndBandEdge)
+{
+    for (const QLocale &locale : bothLocales()) {
+        for (const LafCase &c : kLafCases) {
+            const auto laf = activityFactor(c.sex, static_cast<qint16>(c.age), c.activity, c.recommended);
+            if (c.expected == nullptr) {
+                EXPECT_FALSE(laf.has_value()) << qPrintable(where(c.line, locale));
+                continue;
+            }
+            ASSERT_TRUE(laf.has_value()) << qPrintable(where(c.line, locale));
+            EXPECT_EQ(lafText(*laf, locale), inLocale(c.expected, locale)) << qPrintable(where(c.line, locale));
+        }
+    }
+}
+
+struct DecimalAgeCase {
+    int line;
+    double age;
+    bool adolescent;
+    bool elderly;
+};
+
+TEST(EnergyModel, TableAandCBoundsAreTestedOnTheDecimalAge)
+{
+    const DecimalAgeCase cases[] = {
+        {__LINE__, 9.5, false, false},   {__LINE__, 10.0, true, false},  {__LINE__, 13.5, false, false},
+        {__LINE__, 17.0, true, false},   {__LINE__, 17.5, false, false}, {__LINE__, 59.5, false, false},
+        {__LINE__, 60.0, false, true},   {__LINE__, 74.5, false, false}, {__LINE__, 75.0, false, true},
+    };
+    for (const DecimalAgeCase &c : cases) {
+        EXPECT_EQ(adolescentFactor(Sex::Female, c.age).has_value(), c.adolescent) << "line " << c.line;
+        EXPECT_EQ(elderlyFactor(Sex::Female, c.age, RecommendedActivities::Without).has_value(), c.elderly)
+            << "line " << c.line;
+    }
+}
+
+// --- Energy and split from texts ---
+
+struct EnergyCase {
+    int line;
+    const char *laf;
+    const char *basal;
+    const char *expected;  // nullptr: cannot be computed
+};
+
+TEST(EnergyModel, EnergyRequirementIsFormedFromTheTexts)
+{
+    const EnergyCase cases[] = {
+        {__LINE__, "1.64", "1351", "2215.64"}, {__LINE__, "1.55", "1750", "2712.5"},
+        {__LINE__, "1.42", "1304.5", "1852.39"}, {__LINE__, "1.44", "1240", "1785.6"},
+        {__LINE__, "0", "1240", "0"},          {__LINE__, "", "1240", nullptr},
+        {__LINE__, "1.5", "", nullptr},        {__LINE__, " ", "1363", nullptr},
+        {__LINE__, "1.5", "abc", nullptr},
+    };
+    for (const QLocale &locale : bothLocales()) {
+        for (const EnergyCase &c : cases) {
+            const auto energy = energyRequirement(inLocale(c.laf, locale), inLocale(c.basal, locale), locale);
+            if (c.expected == nullptr) {
+                EXPECT_FALSE(energy.has_value()) << qPrintable(where(c.line, locale));
+                continue;
+            }
+            ASSERT_TRUE(energy.has_value()) << qPrintable(where(c.line, locale));
+            EXPECT_EQ(energyText(*energy, locale), inLocale(c.expected, locale)) << qPrintable(where(c.line, locale));
+        }
+    }
+}
+
+struct SplitCase {
+    int line;
+    const char *energy;
+    int age;
+    int percents[3];
+    const char *grams[3];
+};
+
+TEST(EnergyModel, SplitByAgeAndEnergyText)
+{
+    const SplitCase cases[] = {
+        {__LINE__, "2215.64", 30, {10, 25, 65}, {"55.39", "61.55", "360.04"}},
+        {__LINE__, "2044.5", 15, {15, 30, 55}, {"76.67", "68.15", "281.12"}},
+        {__LINE__, "1904.95", 12, {15, 30, 55}, {"71.44", "63.50", "261.93"}},
+        {__LINE__, "1000", 17, {15, 30, 55}, {"37.50", "33.33", "137.50"}},
+        {__LINE__, "1000", 18, {10, 25, 65}, {"25.00", "27.78", "162.50"}},
+        {__LINE__, "0", 40, {10, 25, 65}, {"0.00", "0.00", "0.00"}},
+        {__LINE__, "0", 9, {15, 30, 55}, {"0.00", "0.00", "0.00"}},
+    };
+    for (const QLocale &locale : bothLocales()) {
+        for (const SplitCase &c : cases) {
+            const auto split = macronutrientSplit(inLocale(c.energy, locale), c.age, locale);
+            ASSERT_TRUE(split.has_value()) << qPrintable(where(c.line, locale));
+            EXPECT_EQ(split->proteinPercent, c.percents[0]) << qPrintable(where(c.line, locale));
+            EXPECT_EQ(split->fatPercent, c.percents[1]) << qPrintable(where(c.line, locale));
+            EXPECT_EQ(split->carbohydratePercent, c.percents[2]) << qPrintable(where(c.line, locale));
+            EXPECT_EQ(gramsText(split->proteinGrams, locale), inLocale(c.grams[0], locale)) << qPrintable(where(c.line, locale));
+            EXPECT_EQ(gramsText(split->fatGrams, locale), inLocale(c.grams[1], locale)) << qPrintable(where(c.line, locale));
+            EXPECT_EQ(gramsText(split->carbohydrateGrams, locale), inLocale(c.grams[2], locale))
+                << qPrintable(where(c.line, locale));
+        }
+    }
+}
+
+TEST(EnergyModel, SplitOfAnUnreadableEnergyIsAbsent)
+{
+    for (const QLocale &locale : bothLocales()) {
+        EXPECT_FALSE(macronutrientSplit(QString(), 30, locale).has_value());
+        EXPECT_FALSE(macronutrientSplit(QStringLiteral("due"), 30, locale).has_value());
+    }
+}
+
+TEST(EnergyModel, TextsNeverGroupThousands)
+{
+    for (const QLocale &locale : bothLocales()) {
+        const QString basal = basalText(basalMetabolism(Sex::Female, 30, 32767), locale);
+        EXPECT_FALSE(basal.contains(locale.groupSeparator())) << qPrintable(basal);
+        const QString energy = energyText(1234567.25, locale);
+        EXPECT_EQ(energy, inLocale("1234567.25", locale));
+    }
+}
+
+// --- The worked examples, end to end ---
+
+struct ExampleCase {
+    int line;
+    EnergyProfile profile;
+    const char *basal;
+    const char *laf;
+    const char *energy;
+    const char *grams[3];
+};
+
+TEST(EnergyModel, WorkedExamplesInBothLocales)
+{
+    const ExampleCase cases[] = {
+        {__LINE__, {Sex::Female, 30, 60, M, W}, "1351", "1.64", "2215.64", {"55.39", "61.55", "360.04"}},
+        {__LINE__, {Sex::Female, 15, 50, NA, NR}, "1363", "1.5", "2044.5", {"76.67", "68.15", "281.12"}},
+        {__LINE__, {Sex::Male, 40, 75, M, W}, "1749", "1.78", "3113.22", {"77.83", "86.48", "505.90"}},
+        {__LINE__, {Sex::Female, 22, 55, L, WO}, "1304.5", "1.42", "1852.39", {"46.31", "51.46", "301.01"}},
+        {__LINE__, {Sex::Male, 25, 70, L, W}, "1750", "1.55", "2712.5", {"67.81", "75.35", "440.78"}},
+        {__LINE__, {Sex::Female, 65, 60, H, WO}, "1240", "1.44", "1785.6", {"44.64", "49.60", "290.16"}},
+    };
+    for (const QLocale &locale : bothLocales()) {
+        for (const ExampleCase &c : cases) {
+            const EnergyRequirement r = computeRequirement(c.profile, locale);
+            EXPECT_EQ(basalText(r.basalMetabolism, locale), inLocale(c.basal, locale)) << qPrintable(where(c.line, locale));
+            ASSERT_TRUE(r.laf && r.energy && r.split) << qPrintable(where(c.line, locale));
+            EXPECT_EQ(lafText(*r.laf, locale), inLocale(c.laf, locale)) << qPrintable(where(c.line, locale));
+            EXPECT_EQ(energyText(*r.energy, locale), inLocale(c.energy, locale)) << qPrintable(where(c.line, locale));
+            EXPECT_EQ(gramsText(r.split->proteinGrams, locale), inLocale(c.grams[0], locale))
+                << qPrintable(where(c.line, locale));
+            EXPECT_EQ(gramsText(r.split->fatGrams, locale), inLocale(c.grams[1], locale))
+                << qPrintable(where(c.line, locale));
+            EXPECT_EQ(gramsText(r.split->carbohydrateGrams, locale), inLocale(c.grams[2], locale))
+                << qPrintable(where(c.line, locale));
+        }
+    }
+}
+
+TEST(EnergyModel, BelowTenOnlyTheBasalMetabolism)
+{
+    const EnergyRequirement r = computeRequirement({Sex::Female, 8, 25, M, W}, italian());
+    EXPECT_EQ(basalText(r.basalMetabolism, italian()), QStringLiteral("992,5"));
+    EXPECT_FALSE(r.laf.has_value());
+    EXPECT_FALSE(r.energy.has_value());
+    EXPECT_FALSE(r.split.has_value());
+}
+
+}  // namespace

@@ -1,0 +1,180 @@
+#include "windowmodelfixture.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+using namespace velmo;
+using namespace velmo::test;
+using C = EnergyControl;
+
+namespace {
+
+class EnergyPrintTest : public WindowModelTest {
+protected:
+    void fillWoman()
+    {
+        open(Sex::Female);
+        type(C::Text1, "30");
+        type(C::Text3, "60");
+        click(4);
+        click(12);
+    }
+};
+
+const QString kRule = QString(67, u'_');
+
+TEST_P(EnergyPrintTest, PrintsTheEighteenLines)
+{
+    fillWoman();
+    dialogs.inputAnswers.push_back(QStringLiteral("Maria"));
+    QStringList statuses;
+    QObject::connect(model.get(), &EnergyWindowModel::controlChanged, [&](C c) {
+        if (c == C::PrintStatus)
+            statuses << model->printStatus();
+    });
+    model->userClickPrint();
+
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Inserisci il tuo NOME"));
+    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("NOME"));
+    EXPECT_EQ(dialogs.shown[0].prefilled, QStringLiteral("Accertati di aver inserito i dati prima di stampare."));
+
+    ASSERT_EQ(printers.textJobs.size(), 1u);
+    const auto &job = printers.textJobs[0];
+    EXPECT_EQ(job.printer, QStringLiteral("Ufficio"));
+    EXPECT_EQ(job.pointSize, 14);
+    EXPECT_EQ(job.documentName, QStringLiteral("Fabbisogno Energetico -  Maria"));
+    EXPECT_TRUE(job.pdfFile.isEmpty());
+    const QStringList expected{
+        QString(),
+        QString(),
+        QString(),
+        kRule,
+        QStringLiteral("Fabbisogno Energetico -  Maria"),
+        kRule,
+        QStringLiteral("Sesso Femmina "),
+        QStringLiteral("Anni 30"),
+        QStringLiteral("Peso 60 kg"),
+        QStringLiteral("Il tuo Metabolismo Basale è di 1351 kcal/giorno"),
+        QStringLiteral("Con una Attività Moderata Con attività fisiche auspicabili"),
+        QStringLiteral("Il tuo livello di Attività Fisica (LAF) è di ") + loc("1.64"),
+        QStringLiteral("Il tuo FABBISOGNO ENERGETICO è di ") + loc("2215.64") + QStringLiteral(" kcal/giorno"),
+        QStringLiteral("Che in una DIETA EQUILIBRATA va così suddiviso:"),
+        loc("55.39") + QStringLiteral(" g di PROTIDI"),
+        loc("61.55") + QStringLiteral(" g di LIPIDI"),
+        loc("360.04") + QStringLiteral(" g di GLUCIDI"),
+        kRule,
+    };
+    EXPECT_EQ(job.lines, expected);
+    EXPECT_EQ(statuses, QStringList({QStringLiteral("Stampa in corso..."), QString()}));
+    EXPECT_TRUE(model->printStatus().isEmpty());
+}
+
+TEST_P(EnergyPrintTest, ManWithoutAChoicePrintsSeventeenLines)
+{
+    open(Sex::Male);
+    type(C::Text1, "15");
+    type(C::Text3, "50");
+    dialogs.inputAnswers.push_back(QStringLiteral("Luca"));
+    model->userClickPrint();
+    ASSERT_EQ(printers.textJobs.size(), 1u);
+    const QStringList &lines = printers.textJobs[0].lines;
+    ASSERT_EQ(lines.size(), 17);
+    EXPECT_EQ(lines[6], QStringLiteral("Sesso Maschio"));
+    EXPECT_EQ(lines[9], QStringLiteral("Il tuo Metabolismo Basale è di 1535 kcal/giorno"));
+    EXPECT_EQ(lines[10], QStringLiteral("Il tuo livello di Attività Fisica (LAF) è di ") + loc("1.58"));
+    EXPECT_EQ(lines[11], QStringLiteral("Il tuo FABBISOGNO ENERGETICO è di ") + loc("2425.3") + QStringLiteral(" kcal/giorno"));
+}
+
+struct PairCase {
+    int line;
+    int activity;
+    int recommended;
+    const char *expected;
+};
+
+TEST_P(EnergyPrintTest, LineElevenNamesTheSelectedPair)
+{
+    const PairCase cases[] = {
+        {__LINE__, 3, 12, "Con una Attività Leggera Con attività fisiche auspicabili"},
+        {__LINE__, 3, 11, "Con una Attività Leggera Senza le attività fisiche auspicabili"},
+        {__LINE__, 4, 11, "Con una Attività Moderata Senza le attività fisiche auspicabili"},
+        {__LINE__, 5, 12, "Con una Attività Pesante Con attività fisiche auspicabili"},
+        {__LINE__, 5, 11, "Con una Attività Pesante Senza le attività fisiche auspicabili"},
+    };
+    for (const PairCase &c : cases) {
+        open(Sex::Female);
+        type(C::Text1, "40");
+        type(C::Text3, "70");
+        click(c.activity);
+        click(c.recommended);
+        const QStringList lines = model->printLines(QStringLiteral("X"));
+        ASSERT_EQ(lines.size(), 18) << "line " << c.line;
+        EXPECT_EQ(lines[10], QString::fromUtf8(c.expected)) << "line " << c.line;
+    }
+}
+
+TEST_P(EnergyPrintTest, StopsSilentlyOnCancelOrMissingData)
+{
+    fillWoman();
+    model->userClickPrint();  // Cancel
+    EXPECT_TRUE(printers.textJobs.empty());
+    EXPECT_TRUE(dialogs.messageTexts().isEmpty());
+
+    dialogs.inputAnswers.push_back(QStringLiteral("   "));
+    model->userClickPrint();
+    EXPECT_TRUE(printers.textJobs.empty());
+
+    model->userFocus(C::Text1);  // empties the weight
+    dialogs.inputAnswers.push_back(QStringLiteral("Maria"));
+    model->userClickPrint();
+    EXPECT_TRUE(printers.textJobs.empty());
+    EXPECT_TRUE(dialogs.messageTexts().isEmpty());
+    EXPECT_TRUE(model->printStatus().isEmpty());
+}
+
+TEST_P(EnergyPrintTest, FailedPrintIsReported)
+{
+    fillWoman();
+    printers.failNextJob = true;
+    dialogs.inputAnswers.push_back(QStringLiteral("Maria"));
+    model->userClickPrint();
+    ASSERT_EQ(dialogs.messageTexts().size(), 1);
+    const auto &shown = dialogs.shown.back();
+    EXPECT_EQ(shown.text, QStringLiteral("La stampa su \"Ufficio\" non è riuscita."));
+    EXPECT_EQ(shown.title, QStringLiteral("Attenzione"));
+    EXPECT_EQ(shown.icon, MessageIcon::Critical);
+    EXPECT_TRUE(model->printStatus().isEmpty());
+}
+
+TEST_P(EnergyPrintTest, WithoutAPrinterTheUserNamesAPdfFile)
+{
+    fillWoman();
+    printers.inUse = pdfPrinterName();
+    dialogs.inputAnswers.push_back(QStringLiteral("Maria"));
+    dialogs.saveAnswers.push_back(QStringLiteral("/tmp/riepilogo"));
+    model->userClickPrint();
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    const auto &save = dialogs.shown[1];
+    EXPECT_EQ(save.kind, FakeDialogs::Shown::Kind::SaveFile);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    EXPECT_EQ(save.prefilled, QDir(documents).filePath(QStringLiteral("Fabbisogno Energetico - Maria.pdf")));
+    ASSERT_EQ(printers.textJobs.size(), 1u);
+    EXPECT_EQ(printers.textJobs[0].pdfFile, QStringLiteral("/tmp/riepilogo.pdf"));
+
+    // Cancelling the save dialog prints nothing and says nothing.
+    dialogs.inputAnswers.push_back(QStringLiteral("Maria"));
+    model->userClickPrint();
+    EXPECT_EQ(printers.textJobs.size(), 1u);
+    EXPECT_TRUE(dialogs.messageTexts().isEmpty());
+}
+
+TEST_P(EnergyPrintTest, NameIsMadeSafeForTheProposedFile)
+{
+    const QString path = EnergyWindowModel::proposedPdfPath(QStringLiteral(" Anna/Maria: \"B\"?. "));
+    EXPECT_TRUE(path.endsWith(QStringLiteral("/Fabbisogno Energetico - Anna_Maria_ _B__.pdf"))) << qPrintable(path);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, EnergyPrintTest, ::testing::Values("it_IT", "en_US"));
+
+}  // namespace

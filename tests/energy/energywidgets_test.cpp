@@ -1,0 +1,284 @@
+#include "ui/energy/energywindow.h"
+#include "ui/energy/choicedialog.h"
+#include "ui/energy/energyui.h"
+#include "ui/energy/launcherwindow.h"
+#include "support/fakedialogs.h"
+#include "support/fakeprinterservice.h"
+#include "support/localeguard.h"
+#include "velmo/version.h"
+
+#include <QApplication>
+#include <QBarSet>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace velmo;
+using namespace velmo::test;
+using velmo::ui::EnergyUi;
+using velmo::ui::EnergyWindow;
+
+namespace {
+
+class EnergyWidgetsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ui = std::make_unique<EnergyUi>(printers, dialogs, [this] { ++mainWindowShown; }, [this] { ++quitRequested; });
+    }
+    void TearDown() override { ui.reset(); }
+
+    EnergyWindow *openWindow(Sex sex)
+    {
+        ui->showEnergyWindow(sex);
+        EnergyWindow *window = ui->energyWindow(sex);
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+        QCoreApplication::processEvents();
+        return window;
+    }
+
+    template <typename T>
+    T *child(QWidget *window, const char *name)
+    {
+        T *widget = window->findChild<T *>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    void clickOption(QWidget *window, int option)
+    {
+        auto *button = child<QRadioButton>(window, qPrintable(QStringLiteral("Option%1").arg(option)));
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
+
+    LocaleGuard guard{"it_IT"};
+    FakeDialogs dialogs;
+    FakePrinterService printers;
+    std::unique_ptr<EnergyUi> ui;
+    int mainWindowShown = 0;
+    int quitRequested = 0;
+};
+
+TEST_F(EnergyWidgetsTest, OpeningPutsTheFocusInTheAge)
+{
+    EnergyWindow *window = openWindow(Sex::Female);
+    EXPECT_EQ(window->windowTitle(),
+              QStringLiteral("Calcolo del Fabbisogno Energetico Giornaliero per le persone di sesso femminile"));
+    EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>(window, "Text1"));
+    EXPECT_EQ(ui->model(Sex::Female).focus(), EnergyControl::Text1);
+}
+
+TEST_F(EnergyWidgetsTest, TypingThirtyFiveMovesTheFocusToTheWeight)
+{
+    EnergyWindow *window = openWindow(Sex::Female);
+    auto *text1 = child<QLineEdit>(window, "Text1");
+    QTest::keyClicks(text1, QStringLiteral("3"));
+    EXPECT_EQ(QApplication::focusWidget(), text1);
+    QTest::keyClicks(text1, QStringLiteral("5"));
+    EXPECT_EQ(text1->text(), QStringLiteral("35"));
+    EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>(window, "Text3"));
+}
+
+TEST_F(EnergyWidgetsTest, AgeBoxRefusesLetters)
+{
+    EnergyWindow *window = openWindow(Sex::Male);
+    auto *text1 = child<QLineEdit>(window, "Text1");
+    QTest::keyClicks(text1, QStringLiteral("a4-"));
+    EXPECT_EQ(text1->text(), QStringLiteral("4"));
+    EXPECT_EQ(ui->model(Sex::Male).text1(), QStringLiteral("4"));
+}
+
+TEST_F(EnergyWidgetsTest, AgeTwelveFixesTheLaf)
+{
+    EnergyWindow *window = openWindow(Sex::Female);
+    QTest::keyClicks(child<QLineEdit>(window, "Text1"), QStringLiteral("12"));
+    EXPECT_EQ(child<QLabel>(window, "Label2")->text(), QStringLiteral("1,55"));
+    for (int option : EnergyWindowModel::kOptions)
+        EXPECT_FALSE(child<QRadioButton>(window, qPrintable(QStringLiteral("Option%1").arg(option)))->isEnabled());
+    QTest::keyClicks(child<QLineEdit>(window, "Text3"), QStringLiteral("40"));
+    EXPECT_EQ(child<QLabel>(window, "Label1")->text(), QStringLiteral("1229"));
+    EXPECT_EQ(child<QLineEdit>(window, "Text2")->text(), QStringLiteral("1904,95"));
+    EXPECT_EQ(child<QLabel>(window, "Label7")->text(), QStringLiteral("Adolescente (fino a 17 anni)"));
+    EXPECT_EQ(child<QLabel>(window, "Label6_0")->text(), QStringLiteral("71,44"));
+    EXPECT_EQ(child<QLabel>(window, "Label6_1")->text(), QStringLiteral("63,50"));
+    EXPECT_EQ(child<QLabel>(window, "Label6_2")->text(), QStringLiteral("261,93"));
+    EXPECT_DOUBLE_EQ(window->chartValue(1), 71.44);
+    EXPECT_DOUBLE_EQ(window->chartValue(3), 261.93);
+}
+
+TEST_F(EnergyWidgetsTest, AgeSixtyFiveSelectsLight)
+{
+    EnergyWindow *window = openWindow(Sex::Female);
+    QTest::keyClicks(child<QLineEdit>(window, "Text1"), QStringLiteral("65"));
+    QTest::keyClicks(child<QLineEdit>(window, "Text3"), QStringLiteral("60"));
+    EXPECT_TRUE(child<QRadioButton>(window, "Option3")->isChecked());
+    EXPECT_FALSE(child<QRadioButton>(window, "Option4")->isEnabled());
+    EXPECT_FALSE(child<QRadioButton>(window, "Option5")->isEnabled());
+    clickOption(window, 11);
+    EXPECT_TRUE(child<QRadioButton>(window, "Option11")->isChecked());
+    EXPECT_EQ(child<QLabel>(window, "Label2")->text(), QStringLiteral("1,44"));
+    EXPECT_EQ(child<QLineEdit>(window, "Text2")->text(), QStringLiteral("1785,6"));
+}
+
+TEST_F(EnergyWidgetsTest, MouseChoicesComputeTheRequirementAndTheChart)
+{
+    EnergyWindow *window = openWindow(Sex::Male);
+    QTest::keyClicks(child<QLineEdit>(window, "Text1"), QStringLiteral("40"));
+    QTest::keyClicks(child<QLineEdit>(window, "Text3"), QStringLiteral("75"));
+    clickOption(window, 4);
+    clickOption(window, 12);
+    EXPECT_TRUE(child<QRadioButton>(window, "Option4")->isChecked());
+    EXPECT_TRUE(child<QRadioButton>(window, "Option12")->isChecked());
+    EXPECT_EQ(child<QLabel>(window, "Label2")->text(), QStringLiteral("1,78"));
+    EXPECT_EQ(child<QLineEdit>(window, "Text2")->text(), QStringLiteral("3113,22"));
+    EXPECT_EQ(child<QLabel>(window, "Label8")->text(), QStringLiteral("Adulto (Da 18 anni in su)"));
+    EXPECT_TRUE(child<QLabel>(window, "Label8")->isVisible());
+    EXPECT_FALSE(child<QLabel>(window, "Label7")->isVisible());
+    EXPECT_DOUBLE_EQ(window->chartValue(2), 86.48);
+    // Another activity within the same column.
+    clickOption(window, 5);
+    EXPECT_FALSE(child<QRadioButton>(window, "Option4")->isChecked());
+    EXPECT_EQ(child<QLabel>(window, "Label2")->text(), QStringLiteral("2,1"));
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(EnergyWidgetsTest, RefusedButtonStaysUnselected)
+{
+    EnergyWindow *window = openWindow(Sex::Female);
+    QTest::keyClicks(child<QLineEdit>(window, "Text1"), QStringLiteral("30"));
+    QTest::keyClicks(child<QLineEdit>(window, "Text3"), QStringLiteral("60"));
+    clickOption(window, 12);
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("Non hai scelto l'attività")});
+    EXPECT_FALSE(child<QRadioButton>(window, "Option12")->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>(window, "Text3"));
+}
+
+TEST_F(EnergyWidgetsTest, OneDigitWeightGetsItsZeroOnTab)
+{
+    EnergyWindow *window = openWindow(Sex::Female);
+    QTest::keyClicks(child<QLineEdit>(window, "Text1"), QStringLiteral("15"));
+    auto *text3 = child<QLineEdit>(window, "Text3");
+    QTest::keyClicks(text3, QStringLiteral("7"));
+    QTest::keyClick(text3, Qt::Key_Tab);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(text3->text(), QStringLiteral("07"));
+    EXPECT_EQ(child<QLineEdit>(window, "Text2")->text(), QStringLiteral("1180,2"));
+}
+
+TEST_F(EnergyWidgetsTest, PrintButtonPrintsTheSummary)
+{
+    EnergyWindow *window = openWindow(Sex::Female);
+    QTest::keyClicks(child<QLineEdit>(window, "Text1"), QStringLiteral("30"));
+    QTest::keyClicks(child<QLineEdit>(window, "Text3"), QStringLiteral("60"));
+    clickOption(window, 4);
+    clickOption(window, 12);
+    dialogs.inputAnswers.push_back(QStringLiteral("Maria"));
+    QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
+    ASSERT_EQ(printers.textJobs.size(), 1u);
+    EXPECT_EQ(printers.textJobs[0].lines.value(12), QStringLiteral("Il tuo FABBISOGNO ENERGETICO è di 2215,64 kcal/giorno"));
+    EXPECT_TRUE(child<QLabel>(window, "lblStampa")->text().isEmpty());
+}
+
+TEST_F(EnergyWidgetsTest, EachWindowExistsOnceAndKeepsItsMembers)
+{
+    EnergyWindow *window = openWindow(Sex::Male);
+    QTest::keyClicks(child<QLineEdit>(window, "Text1"), QStringLiteral("40"));
+    QTest::keyClicks(child<QLineEdit>(window, "Text3"), QStringLiteral("75"));
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(openWindow(Sex::Male), window);
+    EXPECT_TRUE(child<QLineEdit>(window, "Text1")->text().isEmpty());
+    EXPECT_EQ(ui->model(Sex::Male).weightMember(), std::optional<qint16>(75));
+}
+
+TEST_F(EnergyWidgetsTest, MenAndWomenWindowsDiffer)
+{
+    EnergyWindow *women = openWindow(Sex::Female);
+    EnergyWindow *men = openWindow(Sex::Male);
+    EXPECT_EQ(child<QLabel>(women, "Label7")->font().family(), QStringLiteral("Arial"));
+    EXPECT_EQ(child<QLabel>(men, "Label8")->font().family(), QStringLiteral("MS Sans Serif"));
+    EXPECT_FALSE(child<QRadioButton>(women, "Option12")->toolTip().isEmpty());
+    EXPECT_TRUE(child<QRadioButton>(men, "Option12")->toolTip().isEmpty());
+    EXPECT_FALSE(child<QWidget>(men, "FrameFEM")->toolTip().isEmpty());
+    EXPECT_EQ(child<QLineEdit>(men, "Text3")->toolTip(),
+              QStringLiteral("Inserire il Peso sempre a 2 cifre, anteponendo lo 0 se il peso e minore di 10 Kg."));
+}
+
+TEST_F(EnergyWidgetsTest, BackButtonLeadsToTheLauncherAndOnToTheOtherWindow)
+{
+    EnergyWindow *window = openWindow(Sex::Female);
+    QTest::mouseClick(child<QPushButton>(window, "Command3"), Qt::LeftButton);
+    ASSERT_NE(ui->launcher(), nullptr);
+    EXPECT_TRUE(ui->launcher()->isVisible());
+    EXPECT_FALSE(window->isVisible());
+
+    QWidget *launcher = ui->launcher();
+    EXPECT_EQ(child<QLabel>(launcher, "lblVersion")->text(),
+              QStringLiteral("Versione %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionPatch));
+    QTest::mouseClick(child<QLabel>(launcher, "Label2"), Qt::LeftButton);
+    ASSERT_NE(ui->choiceDialog(), nullptr);
+    EXPECT_TRUE(ui->choiceDialog()->isVisible());
+    EXPECT_FALSE(launcher->isVisible());
+
+    QTest::mouseClick(child<QToolButton>(ui->choiceDialog(), "Command1"), Qt::LeftButton);
+    EXPECT_FALSE(ui->choiceDialog()->isVisible());
+    ASSERT_NE(ui->energyWindow(Sex::Male), nullptr);
+    EXPECT_TRUE(ui->energyWindow(Sex::Male)->isVisible());
+}
+
+TEST_F(EnergyWidgetsTest, LauncherColoursFollowTheMouse)
+{
+    ui->showLauncher();
+    QWidget *launcher = ui->launcher();
+    auto *label1 = child<QLabel>(launcher, "Label1");
+    auto *label2 = child<QLabel>(launcher, "Label2");
+    auto *frame = child<QWidget>(launcher, "Frame1");
+    const auto colour = [](QLabel *l) { return l->palette().color(QPalette::WindowText); };
+    EXPECT_EQ(colour(label1), QColor(0, 0, 0));
+    QMouseEvent move1(QEvent::MouseMove, QPointF(5, 5), label1->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                      Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(label1, &move1);
+    EXPECT_EQ(colour(label1), QColor(255, 0, 0));
+    QMouseEvent move2(QEvent::MouseMove, QPointF(5, 5), label2->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                      Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(label2, &move2);
+    EXPECT_EQ(colour(label1), QColor(255, 0, 0));
+    EXPECT_EQ(colour(label2), QColor(255, 0, 0));
+    QMouseEvent move3(QEvent::MouseMove, QPointF(1, 1), frame->mapToGlobal(QPointF(1, 1)), Qt::NoButton,
+                      Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(frame, &move3);
+    EXPECT_EQ(colour(label1), QColor(0, 0, 0));
+    EXPECT_EQ(colour(label2), QColor(0, 0, 0));
+}
+
+TEST_F(EnergyWidgetsTest, LauncherCommands)
+{
+    ui->showEnergyWindow(Sex::Female);
+    ui->showLauncher();
+    QTest::mouseClick(child<QLabel>(ui->launcher(), "Label5"), Qt::LeftButton);
+    EXPECT_EQ(quitRequested, 1);
+
+    QTest::mouseClick(child<QLabel>(ui->launcher(), "Label1"), Qt::LeftButton);
+    EXPECT_EQ(mainWindowShown, 1);
+    EXPECT_FALSE(ui->launcher()->isVisible());
+}
+
+TEST_F(EnergyWidgetsTest, ChoiceDialogOpensTheWomensWindow)
+{
+    ui->showChoiceDialog();
+    QTest::mouseClick(child<QToolButton>(ui->choiceDialog(), "Command2"), Qt::LeftButton);
+    ASSERT_NE(ui->energyWindow(Sex::Female), nullptr);
+    EXPECT_TRUE(ui->energyWindow(Sex::Female)->isVisible());
+    EXPECT_EQ(ui->energyWindow(Sex::Male), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,542 @@
+#include "windowmodelfixture.h"
+
+#include <vector>
+
+using namespace velmo;
+using namespace velmo::test;
+using C = EnergyControl;
+
+namespace {
+
+class EnergyWindowModelTest : public WindowModelTest {};
+
+TEST_P(EnergyWindowModelTest, OpeningStartsFromTheClearedStateWithTheFocusInTheAge)
+{
+    for (Sex sex : {Sex::Female, Sex::Male}) {
+        EnergyWindowModel &m = open(sex);
+        EXPECT_EQ(m.focus(), C::Text1);
+        EXPECT_TRUE(m.text1().isEmpty());
+        EXPECT_TRUE(m.text3().isEmpty());
+        EXPECT_TRUE(m.text2().isEmpty());
+        EXPECT_TRUE(m.label1().isEmpty());
+        EXPECT_TRUE(m.label2().isEmpty());
+        EXPECT_TRUE(m.label7().isEmpty());
+        EXPECT_TRUE(m.label8().isEmpty());
+        for (int option : EnergyWindowModel::kOptions) {
+            EXPECT_TRUE(m.optionEnabled(option)) << option;
+            EXPECT_FALSE(m.optionSelected(option)) << option;
+        }
+        EXPECT_EQ(m.label7Visible(), sex == Sex::Female);
+        EXPECT_EQ(m.label8Visible(), sex == Sex::Female);
+        EXPECT_TRUE(dialogs.shown.empty());
+    }
+}
+
+TEST_P(EnergyWindowModelTest, TwoDigitAgeMovesTheFocusToTheWeight)
+{
+    open(Sex::Female);
+    type(C::Text1, "3");
+    EXPECT_EQ(model->focus(), C::Text1);
+    type(C::Text1, "5");
+    EXPECT_EQ(model->focus(), C::Text3);
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_P(EnergyWindowModelTest, WomanOfThirtyModerateWithRecommendedActivities)
+{
+    open(Sex::Female);
+    type(C::Text1, "30");
+    type(C::Text3, "60");
+    EXPECT_EQ(model->label1(), loc("1351"));
+    click(4);
+    click(12);
+    EXPECT_TRUE(model->optionSelected(4));
+    EXPECT_TRUE(model->optionSelected(12));
+    EXPECT_EQ(model->label3(), loc("1.64"));
+    EXPECT_EQ(model->label2(), loc("1.64"));
+    EXPECT_EQ(model->text2(), loc("2215.64"));
+    EXPECT_EQ(model->label8(), QStringLiteral("Adulta (Da 18 anni in su)"));
+    EXPECT_TRUE(model->label8Visible());
+    EXPECT_EQ(grams(), expectedGrams("55.39", "61.55", "360.04"));
+    EXPECT_DOUBLE_EQ(model->chartValue(1), 55.39);
+    EXPECT_DOUBLE_EQ(model->chartValue(2), 61.55);
+    EXPECT_DOUBLE_EQ(model->chartValue(3), 360.04);
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_P(EnergyWindowModelTest, ManOfFortyModerateWithRecommendedActivities)
+{
+    open(Sex::Male);
+    type(C::Text1, "40");
+    type(C::Text3, "75");
+    click(4);
+    click(12);
+    EXPECT_EQ(model->label1(), loc("1749"));
+    EXPECT_EQ(model->label2(), loc("1.78"));
+    EXPECT_EQ(model->text2(), loc("3113.22"));
+    EXPECT_EQ(model->label8(), QStringLiteral("Adulto (Da 18 anni in su)"));
+    EXPECT_EQ(grams(), expectedGrams("77.83", "86.48", "505.90"));
+}
+
+TEST_P(EnergyWindowModelTest, WomanOfTwentyTwoLightWithout)
+{
+    open(Sex::Female);
+    type(C::Text1, "22");
+    type(C::Text3, "55");
+    click(3);
+    click(11);
+    EXPECT_EQ(model->label1(), loc("1304.5"));
+    EXPECT_EQ(model->label2(), loc("1.42"));
+    EXPECT_EQ(model->text2(), loc("1852.39"));
+    EXPECT_EQ(grams(), expectedGrams("46.31", "51.46", "301.01"));
+}
+
+TEST_P(EnergyWindowModelTest, AgeTwelveFixesTheLafAtOnce)
+{
+    open(Sex::Female);
+    type(C::Text1, "12");
+    EXPECT_EQ(model->label2(), loc("1.55"));
+    EXPECT_EQ(model->label3(), loc("1.55"));
+    for (int option : EnergyWindowModel::kOptions)
+        EXPECT_FALSE(model->optionEnabled(option)) << option;
+    type(C::Text3, "40");
+    EXPECT_EQ(model->label1(), loc("1229"));
+    EXPECT_EQ(model->text2(), loc("1904.95"));
+    EXPECT_EQ(model->label7(), QStringLiteral("Adolescente (fino a 17 anni)"));
+    EXPECT_EQ(grams(), expectedGrams("71.44", "63.50", "261.93"));
+}
+
+TEST_P(EnergyWindowModelTest, AdolescentOfFifteenUsesTheSecondRowOfTableA)
+{
+    open(Sex::Female);
+    type(C::Text1, "15");
+    type(C::Text3, "50");
+    EXPECT_EQ(model->label2(), loc("1.5"));
+    EXPECT_EQ(model->text2(), loc("2044.5"));
+    EXPECT_EQ(grams(), expectedGrams("76.67", "68.15", "281.12"));
+}
+
+TEST_P(EnergyWindowModelTest, AgeEightGivesTheBasalMetabolismOnly)
+{
+    open(Sex::Female);
+    type(C::Text1, "8");
+    model->userFocus(C::Text3);
+    for (int option : EnergyWindowModel::kOptions)
+        EXPECT_FALSE(model->optionEnabled(option)) << option;
+    type(C::Text3, "25");
+    EXPECT_EQ(model->label1(), loc("992.5"));
+    EXPECT_TRUE(model->text2().isEmpty());
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text,
+              QStringLiteral("In questo caso essendo minore di 10 anni, viene calcolato il solo Metabolismo Basale"));
+    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Informazione"));
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Information);
+}
+
+TEST_P(EnergyWindowModelTest, AgeNineTypedWithTwoDigitsAlsoGivesTheBasalMetabolismOnly)
+{
+    open(Sex::Female);
+    type(C::Text1, "09");
+    EXPECT_EQ(model->focus(), C::Text3);
+    for (int option : EnergyWindowModel::kOptions)
+        EXPECT_FALSE(model->optionEnabled(option)) << option;
+    type(C::Text3, "30");
+    EXPECT_EQ(model->label1(), loc("1094"));
+    EXPECT_TRUE(model->text2().isEmpty());
+    EXPECT_EQ(dialogs.messageTexts().size(), 1);
+}
+
+TEST_P(EnergyWindowModelTest, AgeSixtyFiveSelectsLightAndWaitsForTheChoice)
+{
+    open(Sex::Female);
+    type(C::Text1, "65");
+    type(C::Text3, "60");
+    EXPECT_TRUE(model->optionSelected(3));
+    EXPECT_TRUE(model->optionEnabled(3));
+    EXPECT_FALSE(model->optionEnabled(4));
+    EXPECT_FALSE(model->optionEnabled(5));
+    EXPECT_EQ(model->label1(), loc("1240"));
+    // No LAF is known yet for this person: nothing is shown rather than a made-up requirement.
+    EXPECT_TRUE(model->label2().isEmpty());
+    EXPECT_TRUE(model->text2().isEmpty());
+    click(11);
+    EXPECT_EQ(model->label2(), loc("1.44"));
+    EXPECT_EQ(model->text2(), loc("1785.6"));
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+struct ElderlyCase {
+    int line;
+    Sex sex;
+    const char *age;
+    int option;
+    const char *laf;
+};
+
+TEST_P(EnergyWindowModelTest, TableCAfterTableBOnTheRecommendedButtons)
+{
+    const ElderlyCase cases[] = {
+        {__LINE__, Sex::Female, "60", 11, "1.44"}, {__LINE__, Sex::Female, "74", 12, "1.56"},
+        {__LINE__, Sex::Female, "75", 11, "1.37"}, {__LINE__, Sex::Female, "80", 12, "1.56"},
+        {__LINE__, Sex::Male, "60", 11, "1.4"},    {__LINE__, Sex::Male, "74", 12, "1.51"},
+        {__LINE__, Sex::Male, "75", 11, "1.33"},   {__LINE__, Sex::Male, "99", 12, "1.51"},
+        {__LINE__, Sex::Male, "59", 12, "1.55"},   {__LINE__, Sex::Female, "59", 11, "1.42"},
+    };
+    for (const ElderlyCase &c : cases) {
+        open(c.sex);
+        type(C::Text1, c.age);
+        type(C::Text3, "70");
+        if (!model->optionSelected(3))
+            click(3);
+        click(c.option);
+        EXPECT_EQ(model->label2(), loc(c.laf)) << "line " << c.line;
+        EXPECT_TRUE(dialogs.shown.empty()) << "line " << c.line;
+    }
+}
+
+TEST_P(EnergyWindowModelTest, ChangingTheActivityKeepsTheRecommendedColumn)
+{
+    open(Sex::Male);
+    type(C::Text1, "25");
+    type(C::Text3, "70");
+    click(3);
+    click(12);
+    EXPECT_EQ(model->label1(), loc("1750"));
+    EXPECT_EQ(model->label2(), loc("1.55"));
+    EXPECT_EQ(model->text2(), loc("2712.5"));
+    click(5);
+    EXPECT_EQ(model->label2(), loc("2.1"));
+    EXPECT_EQ(model->text2(), loc("3675"));
+    click(11);
+    EXPECT_EQ(model->label2(), loc("2.01"));
+}
+
+TEST_P(EnergyWindowModelTest, ActivityClickWithoutRecommendedChoiceKeepsTheLafMember)
+{
+    open(Sex::Female);
+    type(C::Text1, "30");
+    type(C::Text3, "60");
+    click(4);
+    click(12);
+    model->setOptionSelected(12, false);  // neither column selected
+    model->setOptionSelected(5, true);
+    ASSERT_TRUE(model->lafMember().has_value());
+    EXPECT_EQ(model->lafMember()->toText(QLocale()), loc("1.64"));
+    EXPECT_EQ(model->label2(), loc("1.64"));
+    EXPECT_EQ(model->text2(), loc("2215.64"));
+}
+
+TEST_P(EnergyWindowModelTest, OneDigitWeightGetsItsLeadingZeroWhenLeft)
+{
+    open(Sex::Female);
+    type(C::Text1, "15");
+    type(C::Text3, "7");
+    model->userFocus(C::Text2);
+    EXPECT_EQ(model->text3(), QStringLiteral("07"));
+    EXPECT_EQ(model->label1(), loc("786.8"));
+    EXPECT_EQ(model->text2(), loc("1180.2"));
+}
+
+TEST_P(EnergyWindowModelTest, ThreeDigitWeightRecomputesTheRequirement)
+{
+    open(Sex::Female);
+    type(C::Text1, "30");
+    type(C::Text3, "60");
+    click(4);
+    click(12);
+    model->userFocus(C::Text3);
+    type(C::Text3, "0");
+    EXPECT_EQ(model->label1(), loc("6049"));
+    EXPECT_EQ(model->text2(), loc("9920.36"));
+    EXPECT_EQ(grams(), expectedGrams("248.01", "275.57", "1612.06"));
+}
+
+TEST_P(EnergyWindowModelTest, NoticesAndLightActivityHappenOnceAtTwoCharacters)
+{
+    open(Sex::Female);
+    type(C::Text1, "8");
+    type(C::Text3, "100");
+    EXPECT_EQ(dialogs.messageTexts().size(), 1);
+    EXPECT_EQ(model->label1(), loc("2515"));
+
+    open(Sex::Male);
+    dialogs.clear();
+    type(C::Text1, "70");
+    type(C::Text3, "10");
+    ASSERT_TRUE(model->optionSelected(3));
+    click(12);
+    type(C::Text3, "5");
+    EXPECT_EQ(model->label1(), loc("1949.5"));
+    EXPECT_EQ(model->label2(), loc("1.51"));
+    EXPECT_EQ(model->text2(), loc("2943.745"));
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_P(EnergyWindowModelTest, DecimalWeightIsRoundedHalvesToEven)
+{
+    open(Sex::Female);
+    type(C::Text1, "30");
+    type(C::Text3, "64.5");
+    EXPECT_EQ(model->weightMember(), std::optional<qint16>(64));
+    type(C::Text3, "");
+    model->userEdit(C::Text3, loc("65.5"));
+    EXPECT_EQ(model->weightMember(), std::optional<qint16>(66));
+    EXPECT_EQ(model->label1(), loc("1403.2"));
+}
+
+struct AcceptCase {
+    int line;
+    C box;
+    const char *text;  // with the locale's separator written as a point; "#" the other separator
+    bool accepted;
+};
+
+TEST_P(EnergyWindowModelTest, BoxesAcceptOnlyNumbers)
+{
+    const AcceptCase cases[] = {
+        {__LINE__, C::Text1, "35", true},    {__LINE__, C::Text1, "", true},
+        {__LINE__, C::Text1, "3a", false},   {__LINE__, C::Text1, "3.5", false},
+        {__LINE__, C::Text1, "-3", false},   {__LINE__, C::Text1, " 3", false},
+        {__LINE__, C::Text3, "60", true},    {__LINE__, C::Text3, "60.5", true},
+        {__LINE__, C::Text3, "60.", true},   {__LINE__, C::Text3, ".5", false},
+        {__LINE__, C::Text3, "6.0.1", false}, {__LINE__, C::Text3, "60#5", false},
+        {__LINE__, C::Text3, "6e2", false},  {__LINE__, C::Text3, "-6", false},
+        {__LINE__, C::Text2, "2000.5", true}, {__LINE__, C::Text2, "2000#5", false},
+        {__LINE__, C::Text2, "abc", false},
+    };
+    open(Sex::Female);
+    const QString other = QLocale().decimalPoint() == QStringLiteral(",") ? QStringLiteral(".") : QStringLiteral(",");
+    for (const AcceptCase &c : cases) {
+        QString text = loc(c.text);
+        text.replace(u'#', other);
+        EXPECT_EQ(model->acceptsText(c.box, text), c.accepted) << "line " << c.line << " " << qPrintable(text);
+    }
+    type(C::Text1, "3");
+    EXPECT_FALSE(model->userEdit(C::Text1, QStringLiteral("3x")));
+    EXPECT_EQ(model->text1(), QStringLiteral("3"));
+}
+
+TEST_P(EnergyWindowModelTest, UnreadableAgeOrWeightShowsNoResult)
+{
+    open(Sex::Female);
+    type(C::Text1, "30");
+    type(C::Text3, "60");
+    click(4);
+    click(12);
+    ASSERT_EQ(model->text2(), loc("2215.64"));
+    // Erasing the weight leaves nothing computed from the old one.
+    model->userEdit(C::Text3, QStringLiteral("6"));
+    EXPECT_EQ(model->label1(), loc("881.2"));
+    EXPECT_EQ(model->text2(), loc("1445.168"));
+    model->userEdit(C::Text3, QString());
+    EXPECT_TRUE(model->label1().isEmpty());
+    EXPECT_TRUE(model->text2().isEmpty());
+    EXPECT_FALSE(model->weightMember().has_value());
+    EXPECT_FALSE(model->basalMember().has_value());
+
+    // An age beyond any reading (more than 16 bits) is not replaced by the last one.
+    model->userFocus(C::Text1);
+    model->userEdit(C::Text1, QString());
+    type(C::Text1, "99999");
+    type(C::Text3, "60");
+    EXPECT_FALSE(model->ageMember().has_value());
+    EXPECT_TRUE(model->label1().isEmpty());
+    EXPECT_TRUE(model->text2().isEmpty());
+}
+
+TEST_P(EnergyWindowModelTest, RequirementTypedWithoutAnAgeShowsNoDivision)
+{
+    open(Sex::Female);
+    type(C::Text1, "30");
+    type(C::Text3, "60");
+    click(4);
+    click(12);
+    model->userFocus(C::Text1);
+    model->userEdit(C::Text1, QString());
+    type(C::Text2, "2000");
+    EXPECT_EQ(grams(), QStringList({QString(), QString(), QString()}));
+    EXPECT_DOUBLE_EQ(model->chartValue(1), 0.0);
+}
+
+TEST_P(EnergyWindowModelTest, TypingTheRequirementRunsTheSplit)
+{
+    open(Sex::Male);
+    type(C::Text1, "18");
+    type(C::Text3, "70");
+    type(C::Text2, "2000");
+    EXPECT_EQ(model->label8(), QStringLiteral("Adulto (Da 18 anni in su)"));
+    EXPECT_TRUE(model->label8Visible());
+    EXPECT_FALSE(model->label7Visible());
+    EXPECT_EQ(grams(), expectedGrams("50.00", "55.56", "325.00"));
+    EXPECT_DOUBLE_EQ(model->chartValue(2), 55.56);
+}
+
+TEST_P(EnergyWindowModelTest, SplitLabelsRunTwicePerCaption)
+{
+    open(Sex::Female);
+    type(C::Text1, "30");
+    type(C::Text3, "60");
+    click(4);
+    int label8Changes = 0;
+    int gramChanges = 0;
+    QObject::connect(model.get(), &EnergyWindowModel::controlChanged, [&](C c) {
+        label8Changes += c == C::Label8;
+        gramChanges += c == C::Label6;
+    });
+    click(12);
+    // Text2 changes once: Label8 is emptied and set, and each runs the split (three labels, then the chart).
+    EXPECT_EQ(label8Changes, 2);
+    EXPECT_EQ(gramChanges, 2 * 4);
+}
+
+TEST_P(EnergyWindowModelTest, RefocusingTheAgeClearsResultsAndChoices)
+{
+    open(Sex::Female);
+    type(C::Text1, "30");
+    type(C::Text3, "60");
+    click(4);
+    click(12);
+    model->userFocus(C::Text1);
+    EXPECT_TRUE(model->text3().isEmpty());
+    EXPECT_TRUE(model->text2().isEmpty());
+    EXPECT_TRUE(model->label1().isEmpty());
+    EXPECT_TRUE(model->label2().isEmpty());
+    EXPECT_TRUE(model->label8().isEmpty());
+    EXPECT_EQ(grams(), expectedGrams("0.00", "0.00", "0.00"));
+    EXPECT_DOUBLE_EQ(model->chartValue(3), 0.0);
+    for (int option : EnergyWindowModel::kOptions) {
+        EXPECT_TRUE(model->optionEnabled(option)) << option;
+        EXPECT_FALSE(model->optionSelected(option)) << option;
+    }
+    // The emptied weight box leaves no weight behind, and the LAF of the last person is not
+    // offered to the next.
+    EXPECT_EQ(model->ageMember(), std::optional<qint16>(30));
+    EXPECT_FALSE(model->weightMember().has_value());
+    EXPECT_FALSE(model->lafMember().has_value());
+}
+
+TEST_P(EnergyWindowModelTest, AdolescentAgeLeftUnchangedKeepsItsFixedLaf)
+{
+    open(Sex::Female);
+    type(C::Text1, "12");
+    type(C::Text3, "40");
+    model->userFocus(C::Text1);
+    model->userFocus(C::Text3);
+    for (int option : EnergyWindowModel::kOptions)
+        EXPECT_FALSE(model->optionEnabled(option)) << option;
+    EXPECT_EQ(model->label2(), loc("1.55"));
+    type(C::Text3, "40");
+    EXPECT_EQ(model->text2(), loc("1904.95"));
+}
+
+TEST_P(EnergyWindowModelTest, FocusMessagesAndRedirections)
+{
+    open(Sex::Female);
+    model->userFocus(C::Text3);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Non hai messo gli anni!!"));
+    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Attenzione"));
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(model->focus(), C::Text1);
+
+    dialogs.clear();
+    type(C::Text1, "40");
+    model->userFocus(C::Text1);
+    model->userFocus(C::Option4);
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("Non hai messo il peso!!")});
+    EXPECT_EQ(model->focus(), C::Text3);
+
+    dialogs.clear();
+    type(C::Text3, "80");
+    model->userFocus(C::Option12);
+    model->userClickOption(12);
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("Non hai scelto l'attività")});
+    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Attenzione"));
+    EXPECT_EQ(model->focus(), C::Text3);
+    EXPECT_FALSE(model->optionSelected(12)) << "a refused button is not selected";
+}
+
+TEST_P(EnergyWindowModelTest, RecommendedButtonWithNothingTypedNestsItsMessages)
+{
+    open(Sex::Female);
+    model->userFocus(C::Option11);
+    // The age message, then the activity one, whose move to the weight box asks for the age again.
+    EXPECT_EQ(dialogs.messageTexts(),
+              QStringList({QStringLiteral("Non hai messo gli anni!!"), QStringLiteral("Non hai scelto l'attività"),
+                           QStringLiteral("Non hai messo gli anni!!")}));
+    EXPECT_EQ(model->focus(), C::Text1);
+}
+
+TEST_P(EnergyWindowModelTest, DisabledButtonsTakeNeitherFocusNorClick)
+{
+    open(Sex::Female);
+    type(C::Text1, "12");
+    model->userFocus(C::Option4);
+    model->userClickOption(4);
+    EXPECT_EQ(model->focus(), C::Text3);
+    EXPECT_FALSE(model->optionSelected(4));
+}
+
+TEST_P(EnergyWindowModelTest, AgeBoxSelectionDiffersBetweenTheWindows)
+{
+    open(Sex::Female);
+    type(C::Text1, "35");
+    model->userFocus(C::Text1);
+    EXPECT_EQ(model->text1SelectionStart(), 2);
+    EXPECT_EQ(model->text1SelectionLength(), 0);
+
+    open(Sex::Male);
+    type(C::Text1, "35");
+    model->userFocus(C::Text1);
+    EXPECT_EQ(model->text1SelectionStart(), 0);
+    EXPECT_EQ(model->text1SelectionLength(), 2);
+}
+
+TEST_P(EnergyWindowModelTest, WindowTextsDifferBySex)
+{
+    open(Sex::Female);
+    EXPECT_EQ(model->windowCaption(),
+              QStringLiteral("Calcolo del Fabbisogno Energetico Giornaliero per le persone di sesso femminile"));
+    EXPECT_EQ(model->sexLine(), QStringLiteral("Sesso Femmina "));
+    EXPECT_EQ(model->adultCaption(), QStringLiteral("Adulta (Da 18 anni in su)"));
+    EXPECT_TRUE(model->recommendedTooltipOnButtons());
+    EXPECT_EQ(model->splitLabelFont(), QStringLiteral("Arial"));
+
+    open(Sex::Male);
+    EXPECT_EQ(model->windowCaption(),
+              QStringLiteral("Calcolo del Fabbisogno Energetico Giornaliero per le persone di sesso maschile"));
+    EXPECT_EQ(model->sexLine(), QStringLiteral("Sesso Maschio"));
+    EXPECT_EQ(model->adultCaption(), QStringLiteral("Adulto (Da 18 anni in su)"));
+    EXPECT_FALSE(model->recommendedTooltipOnButtons());
+    EXPECT_EQ(model->splitLabelFont(), QStringLiteral("MS Sans Serif"));
+}
+
+TEST_P(EnergyWindowModelTest, MembersOutliveClosingAndReopening)
+{
+    open(Sex::Male);
+    type(C::Text1, "40");
+    type(C::Text3, "75");
+    model->closed();
+    EXPECT_EQ(model->focus(), C::None);
+    model->opened();
+    EXPECT_EQ(model->focus(), C::Text1);
+    EXPECT_TRUE(model->text1().isEmpty());
+    EXPECT_TRUE(model->label1().isEmpty());
+    EXPECT_EQ(model->ageMember(), std::optional<qint16>(40));
+    EXPECT_EQ(model->weightMember(), std::optional<qint16>(75));
+    ASSERT_TRUE(model->basalMember().has_value());
+    EXPECT_EQ(model->basalMember()->toText(QLocale()), loc("1749"));
+}
+
+TEST_P(EnergyWindowModelTest, BackButtonAsksForTheLauncher)
+{
+    open(Sex::Female);
+    int requests = 0;
+    QObject::connect(model.get(), &EnergyWindowModel::backRequested, [&] { ++requests; });
+    model->userClickBack();
+    EXPECT_EQ(requests, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, EnergyWindowModelTest, ::testing::Values("it_IT", "en_US"));
+
+}  // namespace

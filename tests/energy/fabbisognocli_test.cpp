@@ -1,0 +1,173 @@
+#include "energy/cli/fabbisognocli.h"
+
+#include "support/localeguard.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include <gtest/gtest.h>
+
+using namespace velmo;
+using velmo::test::english;
+using velmo::test::italian;
+
+namespace {
+
+struct Outcome {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+Outcome run(const QString &arguments, const QLocale &locale)
+{
+    Outcome r;
+    QTextStream out(&r.out);
+    QTextStream err(&r.err);
+    r.code = runEnergyCalculator(arguments.split(u' ', Qt::SkipEmptyParts), out, err, locale);
+    return r;
+}
+
+struct GoodCase {
+    int line;
+    const char *arguments;
+    const char *italianOutput;
+};
+
+TEST(EnergyCalculator, GoodInvocationsPrintWhatTheWindowShows)
+{
+    const GoodCase cases[] = {
+        {__LINE__, "--sesso F --anni 30 --peso 60 --attivita moderata --auspicabili si",
+         "Metabolismo Basale = 1351 kcal\nLivello di Attività Fisica (LAF) = 1,64\nFabbisogno Energetico = 2215,64 kcal\n"
+         "Adulta (Da 18 anni in su)\n55,39 g di PROTIDI\n61,55 g di LIPIDI\n360,04 g di GLUCIDI\n"},
+        {__LINE__, "--sesso=M --anni=40 --peso=75 --attivita=Moderata --auspicabili=si",
+         "Metabolismo Basale = 1749 kcal\nLivello di Attività Fisica (LAF) = 1,78\nFabbisogno Energetico = 3113,22 kcal\n"
+         "Adulto (Da 18 anni in su)\n77,83 g di PROTIDI\n86,48 g di LIPIDI\n505,90 g di GLUCIDI\n"},
+        {__LINE__, "--sesso F --anni 15 --peso 50 --attivita pesante",
+         "Metabolismo Basale = 1363 kcal\nLivello di Attività Fisica (LAF) = 1,5\nFabbisogno Energetico = 2044,5 kcal\n"
+         "Adolescente (fino a 17 anni)\n76,67 g di PROTIDI\n68,15 g di LIPIDI\n281,12 g di GLUCIDI\n"},
+        {__LINE__, "--sesso F --anni 65 --peso 60 --auspicabili no",
+         "Metabolismo Basale = 1240 kcal\nLivello di Attività Fisica (LAF) = 1,44\nFabbisogno Energetico = 1785,6 kcal\n"
+         "Adulta (Da 18 anni in su)\n44,64 g di PROTIDI\n49,60 g di LIPIDI\n290,16 g di GLUCIDI\n"},
+        {__LINE__, "--sesso F --anni 22 --peso 54,5 --attivita leggera --auspicabili no",  // 54.5 rounds to 54
+         "Metabolismo Basale = 1289,8 kcal\nLivello di Attività Fisica (LAF) = 1,42\nFabbisogno Energetico = 1831,516 kcal\n"
+         "Adulta (Da 18 anni in su)\n45,79 g di PROTIDI\n50,88 g di LIPIDI\n297,62 g di GLUCIDI\n"},
+        {__LINE__, "--sesso F --anni 8 --peso 25", "Metabolismo Basale = 992,5 kcal\n"},
+    };
+    for (const GoodCase &c : cases) {
+        const Outcome it = run(QString::fromUtf8(c.arguments), italian());
+        EXPECT_EQ(it.code, 0) << "line " << c.line << " " << qPrintable(it.err);
+        EXPECT_EQ(it.out, QString::fromUtf8(c.italianOutput)) << "line " << c.line;
+        // The same figures with the English separator.
+        const Outcome en = run(QString::fromUtf8(c.arguments), english());
+        QString expected = QString::fromUtf8(c.italianOutput);
+        expected.replace(u',', u'.');
+        EXPECT_EQ(en.code, 0) << "line " << c.line;
+        EXPECT_EQ(en.out, expected) << "line " << c.line;
+    }
+}
+
+TEST(EnergyCalculator, NotesWhatItLeftOut)
+{
+    EXPECT_TRUE(run(QStringLiteral("--sesso F --anni 8 --peso 25"), italian()).err.contains(QStringLiteral("solo Metabolismo Basale")));
+    EXPECT_TRUE(run(QStringLiteral("--sesso M --anni 70 --peso 70 --attivita pesante --auspicabili si"), italian())
+                    .err.contains(QStringLiteral("sempre leggera")));
+}
+
+TEST(EnergyCalculator, CsvLineWithHeader)
+{
+    const Outcome r = run(QStringLiteral("--sesso M --anni 40 --peso 75 --attivita moderata --auspicabili si --csv"), italian());
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, QStringLiteral("sesso,anni,peso_kg,attivita,auspicabili,metabolismo_basale_kcal,laf,fabbisogno_kcal,"
+                                    "protidi_g,lipidi_g,glucidi_g\r\n"
+                                    "M,40,75,moderata,si,1749,\"1,78\",\"3113,22\",\"77,83\",\"86,48\",\"505,90\"\r\n"));
+    const Outcome child = run(QStringLiteral("--csv --sesso F --anni 8 --peso 25"), english());
+    EXPECT_TRUE(child.out.endsWith(QStringLiteral("F,8,25,,,992.5,,,,,\r\n"))) << qPrintable(child.out);
+}
+
+struct BadCase {
+    int line;
+    const char *arguments;
+    const char *reason;
+};
+
+TEST(EnergyCalculator, BadInvocationsExplainAndExitWithTwo)
+{
+    const BadCase cases[] = {
+        {__LINE__, "", "Manca l'opzione --sesso."},
+        {__LINE__, "--sesso F --anni 30", "Manca l'opzione --peso."},
+        {__LINE__, "--sesso X --anni 30 --peso 60", "Valore non valido per --sesso: \"X\""},
+        {__LINE__, "--sesso F --anni trenta --peso 60", "Valore non valido per --anni: \"trenta\""},
+        {__LINE__, "--sesso F --anni -3 --peso 60", "Valore non valido per --anni: \"-3\""},
+        {__LINE__, "--sesso F --anni 99999 --peso 60", "Valore non valido per --anni: \"99999\""},
+        {__LINE__, "--sesso F --anni 30 --peso 6,0,1", "Valore non valido per --peso: \"6,0,1\""},
+        {__LINE__, "--sesso F --anni 30 --peso", "Manca il valore di --peso."},
+        {__LINE__, "--sesso F --anni 30 --peso 60", "Dai 18 ai 59 anni servono --attivita e --auspicabili."},
+        {__LINE__, "--sesso F --anni 30 --peso 60 --attivita moderata", "Dai 18 ai 59 anni servono"},
+        {__LINE__, "--sesso F --anni 30 --peso 60 --attivita tanta --auspicabili si", "Valore non valido per --attivita"},
+        {__LINE__, "--sesso F --anni 30 --peso 60 --attivita leggera --auspicabili forse", "Valore non valido per --auspicabili"},
+        {__LINE__, "--sesso F --anni 70 --peso 60", "Dai 60 anni in su serve --auspicabili"},
+        {__LINE__, "--sesso F --sesso M --anni 30 --peso 60", "--sesso è indicato più di una volta."},
+        {__LINE__, "--sesso F --anni 30 --peso 60 extra", "Argomento non riconosciuto: \"extra\"."},
+        {__LINE__, "--csv=si --sesso F --anni 8 --peso 25", "Argomento non riconosciuto: \"--csv=si\"."},
+    };
+    for (const BadCase &c : cases) {
+        const Outcome r = run(QString::fromUtf8(c.arguments), italian());
+        EXPECT_EQ(r.code, 2) << "line " << c.line;
+        EXPECT_TRUE(r.out.isEmpty()) << "line " << c.line;
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.reason))) << "line " << c.line << ": " << qPrintable(r.err);
+        EXPECT_TRUE(r.err.contains(QStringLiteral("--help"))) << "line " << c.line;
+    }
+}
+
+TEST(EnergyCalculator, HelpIsItalian)
+{
+    const Outcome r = run(QStringLiteral("--help"), italian());
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.out.startsWith(QStringLiteral("Uso: velmo-fabbisogno --sesso F|M")));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("Codici di uscita")));
+}
+
+// The built program itself, in the locale of its environment.
+Outcome runProgram(const QStringList &arguments, const QString &localeName)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), localeName);
+    environment.insert(QStringLiteral("LANG"), localeName);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(VELMO_FABBISOGNO_EXE), arguments);
+    Outcome r;
+    if (!process.waitForFinished(30000))
+        return r;
+    r.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    r.out = QString::fromUtf8(process.readAllStandardOutput());
+    r.err = QString::fromUtf8(process.readAllStandardError());
+    return r;
+}
+
+TEST(EnergyCalculatorProgram, ExitCodesAndLocale)
+{
+    const QStringList good{QStringLiteral("--sesso"), QStringLiteral("F"), QStringLiteral("--anni"), QStringLiteral("30"),
+                           QStringLiteral("--peso"), QStringLiteral("60"), QStringLiteral("--attivita"),
+                           QStringLiteral("moderata"), QStringLiteral("--auspicabili"), QStringLiteral("si")};
+    const Outcome it = runProgram(good, QStringLiteral("it_IT.UTF-8"));
+    EXPECT_EQ(it.code, 0) << qPrintable(it.err);
+    EXPECT_TRUE(it.out.contains(QStringLiteral("Fabbisogno Energetico = 2215,64 kcal"))) << qPrintable(it.out);
+    const Outcome en = runProgram(good, QStringLiteral("en_US.UTF-8"));
+    EXPECT_EQ(en.code, 0);
+    EXPECT_TRUE(en.out.contains(QStringLiteral("Fabbisogno Energetico = 2215.64 kcal"))) << qPrintable(en.out);
+
+    QStringList badArguments = good;
+    badArguments[1] = QStringLiteral("Z");
+    const Outcome bad = runProgram(badArguments, QStringLiteral("it_IT.UTF-8"));
+    EXPECT_EQ(bad.code, 2);
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("Valore non valido per --sesso"))) << qPrintable(bad.err);
+    EXPECT_TRUE(bad.out.isEmpty());
+
+    const Outcome help = runProgram({QStringLiteral("--help")}, QStringLiteral("it_IT.UTF-8"));
+    EXPECT_EQ(help.code, 0);
+    EXPECT_TRUE(help.out.contains(QStringLiteral("attività fisiche auspicabili")));
+}
+
+}  // namespace

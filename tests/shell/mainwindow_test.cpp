@@ -1,0 +1,226 @@
+#include "support/fakedialogs.h"
+#include "support/fooddbfixture.h"
+#include "support/localeguard.h"
+#include "ui/catalogue/foodgridview.h"
+#include "ui/energy/energyui.h"
+#include "ui/energy/energywindow.h"
+#include "ui/meal/compositiontableview.h"
+#include "ui/meal/macrochartview.h"
+#include "ui/shell/appwindows.h"
+#include "ui/shell/helpwindow.h"
+#include "ui/shell/mainwindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+using namespace velmo;
+using namespace velmo::test;
+using velmo::ui::MainWindow;
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const QString path = dir.filePath("elementi97.db");
+        ASSERT_TRUE(writeFoodDatabase(path, {{"Frutta",
+                                              {{"Albicocche, crude", {93, 1.4, 0.39, 11.12, 48, 2, 0}},
+                                               {"Mela, con buccia, cruda", {90, 0.26, 0.17, 13.81, 52, 2.4, 0}},
+                                               {"Pera, cruda", {92, 0.36, 0.14, 15.23, 57, 3.1, QVariant()}}}}}));
+        windows.setDialogs(&dialogs);
+        QString error;
+        ASSERT_TRUE(windows.start(path, &error)) << error.toStdString();
+        window = windows.mainWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    }
+
+    QAction *menuItem(const char *name) const { return window->findChild<QAction *>(QString::fromLatin1(name)); }
+    QString cell(int row, MealColumn c) const { return window->table()->cellLabel(row, c)->text(); }
+
+    LocaleGuard italian{"it_IT"};
+    QTemporaryDir dir;
+    FakeDialogs dialogs;
+    ui::AppWindows windows;
+    MainWindow *window = nullptr;
+};
+
+TEST_F(MainWindowTest, OpensWithItsFixedLayout)
+{
+    EXPECT_EQ(window->windowTitle(), "Velmo");
+    EXPECT_EQ(window->centralWidget()->size(), QSize(760, 574));
+    EXPECT_EQ(window->centralWidget()->palette().color(QPalette::Window), QColor(224, 224, 224));
+    EXPECT_EQ(window->label5()->text(), "Alimenti");
+    EXPECT_EQ(window->label2()->text(), " - Valutazione calorica e nutrizionale in una dieta");
+    EXPECT_EQ(window->grid()->model()->rowCount(), 0);
+    EXPECT_EQ(window->chart()->geometry(), QRect(464, 56, 272, 185));
+
+    EXPECT_TRUE(window->table()->lockBox(0)->isVisible());
+    for (int r = 1; r < kMealRows; ++r) {
+        EXPECT_FALSE(window->table()->lockBox(r)->isVisible()) << r;
+        EXPECT_FALSE(window->table()->grossBox(r)->isVisible()) << r;
+    }
+    int headings = 0;
+    for (QLabel *label : window->table()->findChildren<QLabel *>())
+        headings += label->text() == "Colesterolo: mg" || label->text() == " Peso netto: g";
+    EXPECT_EQ(headings, 4);
+    EXPECT_EQ(window->table()->totalLabel(2)->palette().color(QPalette::Window), QColor(0, 0, 255));
+    EXPECT_EQ(window->table()->totalLabel(3)->palette().color(QPalette::Window), QColor(255, 255, 0));
+    EXPECT_TRUE(window->table()->totalLabel(0)->text().isEmpty());
+    EXPECT_TRUE(window->findChild<QLabel *>("Label4")->isVisible());
+    EXPECT_FALSE(window->findChild<QLabel *>("Labelprotsomma1")->isVisible());
+    EXPECT_FALSE(window->findChild<QComboBox *>("Combo1")->isVisible());
+    EXPECT_FALSE(window->findChild<QLabel *>("Label1")->isVisible());
+    EXPECT_FALSE(window->personsMenu()->menuAction()->isEnabled());
+    EXPECT_EQ(window->personsMenu()->actions().size(), 11);
+
+    for (int column = 1; column <= 3; ++column)
+        EXPECT_EQ(window->chart()->data(column), 0.0);
+
+    EXPECT_TRUE(window->toolbarButton(1)->isSeparator());
+    EXPECT_TRUE(window->toolbarButton(6)->isSeparator());
+    auto *first = qobject_cast<QToolButton *>(window->toolbar()->widgetForAction(window->toolbarButton(2)));
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->autoRaise());
+    EXPECT_TRUE(first->text().isEmpty());
+}
+
+TEST_F(MainWindowTest, MenuBarCaptionsInOrder)
+{
+    QStringList captions;
+    for (QAction *a : window->menuBar()->actions())
+        captions << a->text();
+    EXPECT_EQ(captions, (QStringList{"&N° Persone", "&Scelta alimenti", "&LAF", "&Stampa", "&Help", "&Esci"}));
+    QStringList categories;
+    for (QAction *a : window->categoryMenu()->actions())
+        categories << a->text();
+    ASSERT_EQ(categories.size(), 16);
+    EXPECT_EQ(categories[9], "Latte e &yogurt");
+}
+
+TEST_F(MainWindowTest, ChoosingACategoryFillsTheGridAndRowZero)
+{
+    menuItem("mnuFrutta")->trigger();
+    EXPECT_EQ(window->label5()->text(), "Frutta");
+    auto *grid = window->grid();
+    ASSERT_EQ(grid->model()->rowCount(), 3);
+    EXPECT_EQ(grid->model()->headerData(3, Qt::Horizontal).toString(), "lipidi");
+    EXPECT_EQ(grid->model()->index(0, 2).data().toString(), "1,4");
+    EXPECT_EQ(grid->currentIndex().row(), 0);
+    EXPECT_EQ(grid->palette().color(QPalette::Base), QColor(255, 255, 0));
+    EXPECT_EQ(cell(0, MealColumn::Name), "Albicocche, crude");
+    EXPECT_EQ(cell(0, MealColumn::Net), "93");
+    EXPECT_EQ(cell(0, MealColumn::Lip), "0,39");
+    EXPECT_EQ(cell(0, MealColumn::Gluc), "11,12");
+}
+
+TEST_F(MainWindowTest, ToolbarAndArrowKeysMoveTheCurrentFood)
+{
+    menuItem("mnuFrutta")->trigger();
+    window->toolbarButton(4)->trigger();
+    EXPECT_EQ(cell(0, MealColumn::Name), "Mela, con buccia, cruda");
+    EXPECT_EQ(window->grid()->currentIndex().row(), 1);
+    window->grid()->setFocus();
+    QTest::keyClick(window->grid(), Qt::Key_Down);
+    EXPECT_EQ(cell(0, MealColumn::Name), "Pera, cruda");
+    EXPECT_EQ(cell(0, MealColumn::Col), "");
+    window->toolbarButton(4)->trigger();
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{"Sei alla fine dell'Archivio"});
+    window->toolbarButton(2)->trigger();
+    EXPECT_EQ(cell(0, MealColumn::Name), "Albicocche, crude");
+    QTest::keyClick(window->grid(), Qt::Key_Up);
+    EXPECT_EQ(cell(0, MealColumn::Name), "Albicocche, crude");
+}
+
+TEST_F(MainWindowTest, MouseOnTheGridChoosesFoodsAndOpensTheCategoryMenu)
+{
+    menuItem("mnuFrutta")->trigger();
+    QWidget *viewport = window->grid()->viewport();
+    const QRect third = window->grid()->visualRect(window->grid()->model()->index(2, 0));
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, third.center());
+    EXPECT_EQ(cell(0, MealColumn::Name), "Pera, cruda");
+
+    QTimer::singleShot(0, [this] {
+        EXPECT_TRUE(window->categoryMenu()->isVisible());
+        window->categoryMenu()->close();
+    });
+    QTest::mousePress(viewport, Qt::RightButton, {}, QPoint(20, 20));
+    QTest::qWait(50);
+    EXPECT_EQ(cell(0, MealColumn::Name), "Pera, cruda");
+}
+
+TEST_F(MainWindowTest, LafMenuOpensEachEnergyWindowOnce)
+{
+    menuItem("mnuLAFfemmina")->trigger();
+    ui::EnergyWindow *female = windows.energy()->energyWindow(Sex::Female);
+    ASSERT_NE(female, nullptr);
+    EXPECT_TRUE(female->isVisible());
+    EXPECT_EQ(female->windowTitle(), "Calcolo del Fabbisogno Energetico Giornaliero per le persone di sesso femminile");
+    EXPECT_TRUE(window->isVisible());
+    menuItem("mnuLAFmaschio")->trigger();
+    ASSERT_NE(windows.energy()->energyWindow(Sex::Male), nullptr);
+    EXPECT_TRUE(windows.energy()->energyWindow(Sex::Male)->isVisible());
+    menuItem("mnuLAFfemmina")->trigger();
+    EXPECT_EQ(windows.energy()->energyWindow(Sex::Female), female);
+}
+
+TEST_F(MainWindowTest, HelpOpensAtItsContents)
+{
+    window->toolbarButton(8)->trigger();
+    ASSERT_NE(windows.helpWindow(), nullptr);
+    EXPECT_TRUE(windows.helpWindow()->isVisible());
+    EXPECT_EQ(windows.helpWindow()->browser()->source().toString(), "qrc:/help/index.html");
+    EXPECT_TRUE(windows.helpWindow()->browser()->toPlainText().contains("Comporre un pasto"));
+}
+
+TEST_F(MainWindowTest, ExitEndsTheProgramAtOnce)
+{
+    QTimer::singleShot(0, [this] { menuItem("mnuEsci")->trigger(); });
+    QTimer safety;
+    safety.setSingleShot(true);
+    QObject::connect(&safety, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    safety.start(5000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST(MainWindowStart, AMissingDatabaseStopsTheStartWithItsReason)
+{
+    QTemporaryDir dir;
+    FakeDialogs dialogs;
+    ui::AppWindows windows;
+    windows.setDialogs(&dialogs);
+    QString error;
+    EXPECT_FALSE(windows.start(dir.filePath("elementi97.db"), &error));
+    EXPECT_TRUE(error.contains("elementi97.db"));
+    EXPECT_TRUE(error.contains("non esiste"));
+    EXPECT_FALSE(windows.mainWindow()->isVisible());
+    EXPECT_FALSE(QFile::exists(dir.filePath("elementi97.db")));
+}
+
+TEST_F(MainWindowTest, StatusBarShowsDateAndTimeAndTheTitleScrolls)
+{
+    QApplication::setActiveWindow(window);
+    QTest::qWait(1150);
+    EXPECT_EQ(window->statusPanel(1)->text(), QLocale().toString(QDate::currentDate(), "dd MMMM yyyy"));
+    EXPECT_FALSE(window->statusPanel(2)->text().isEmpty());
+    EXPECT_NE(window->label2()->text(), " - Valutazione calorica e nutrizionale in una dieta");
+    EXPECT_EQ(window->timer2()->interval(), 100);
+}
+
+}  // namespace

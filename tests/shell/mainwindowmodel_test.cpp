@@ -1,0 +1,205 @@
+#include "catalogue/foodcategory.h"
+#include "shell/mainwindowmodel.h"
+#include "support/fakedialogs.h"
+#include "support/fooddbfixture.h"
+#include "support/localeguard.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+using namespace velmo;
+using namespace velmo::test;
+
+namespace {
+
+class MainWindowModelTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        path = dir.filePath("elementi97.db");
+        ASSERT_TRUE(writeFoodDatabase(path, {{"Frutta",
+                                              {{"Albicocche, crude", {93, 1.4, 0.39, 11.12, 48, 2, 0}},
+                                               {"Mela, con buccia, cruda", {90, 0.26, 0.17, 13.81, 52, 2.4, 0}},
+                                               {"Pera, cruda", {92, 0.36, 0.14, 15.23, 57, 3.1, QVariant()}}}},
+                                             {"Uova", {{"Uovo di quaglia", {91, 13.05, 11.09, 0.41, 158, 0, 844}}}}}));
+        QString error;
+        ASSERT_TRUE(model.load(path, &error)) << error.toStdString();
+    }
+
+    int index(const char *heading) const { return *findFoodCategory(QString::fromLatin1(heading)); }
+    QString row0Name() { return model.meal().row(0).name(); }
+
+    QTemporaryDir dir;
+    QString path;
+    FakeDialogs dialogs;
+    MainWindowModel model{dialogs};
+};
+
+TEST_F(MainWindowModelTest, LoadShowsAlimentiWithAnEmptyGridAndAFlatToolbar)
+{
+    EXPECT_EQ(model.label5(), "Alimenti");
+    EXPECT_FALSE(model.data1().hasRecordset());
+    EXPECT_TRUE(model.toolbarFlat());
+    model.flatToolbar();  // the flip is unconditional
+    EXPECT_FALSE(model.toolbarFlat());
+    EXPECT_EQ(model.mousePointer(), MousePointer::Default);
+}
+
+TEST_F(MainWindowModelTest, LoadFailsWithTheReasonWhenTheDatabaseIsMissing)
+{
+    FakeDialogs other;
+    MainWindowModel fresh(other);
+    QString error;
+    EXPECT_FALSE(fresh.load(dir.filePath("manca.db"), &error));
+    EXPECT_TRUE(error.contains("manca.db"));
+}
+
+TEST_F(MainWindowModelTest, BeforeAnyCategoryFirstAndLastDoNothingNextAndPreviousSaySo)
+{
+    model.toolbarButtonClicked(MainWindowModel::First);
+    model.toolbarButtonClicked(MainWindowModel::Last);
+    EXPECT_TRUE(dialogs.shown.empty());
+    model.toolbarButtonClicked(MainWindowModel::Next);
+    model.toolbarButtonClicked(MainWindowModel::Previous);
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[0].text, "Sei alla fine dell'Archivio");
+    EXPECT_EQ(dialogs.shown[1].text, "Sei all'inizio dell'Archivio");
+    for (const auto &s : dialogs.shown) {
+        EXPECT_EQ(s.title, "Attenzione");
+        EXPECT_EQ(s.icon, MessageIcon::Critical);
+    }
+    EXPECT_TRUE(row0Name().isEmpty());
+}
+
+TEST_F(MainWindowModelTest, ChoosingACategoryPutsItsFirstFoodInRowZero)
+{
+    LocaleGuard it("it_IT");
+    model.chooseCategory(index("Frutta"));
+    EXPECT_EQ(model.label5(), "Frutta");
+    EXPECT_EQ(model.data1().recordSource(),
+              "SELECT alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo FROM Frutta ");
+    EXPECT_EQ(row0Name(), "Albicocche, crude");
+    EXPECT_EQ(model.meal().row(0).cell(MealColumn::Net).text, "93");
+    EXPECT_EQ(model.meal().row(0).cell(MealColumn::Lip).text, "0,39");
+    EXPECT_EQ(model.mousePointer(), MousePointer::Default);
+}
+
+TEST_F(MainWindowModelTest, NavigationStopsAtBothEndsWithItsMessage)
+{
+    model.chooseCategory(index("Frutta"));
+    model.toolbarButtonClicked(MainWindowModel::Previous);
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{"Sei all'inizio dell'Archivio"});
+    EXPECT_EQ(model.data1().currentRow(), 0);
+    EXPECT_EQ(row0Name(), "Albicocche, crude");
+
+    model.toolbarButtonClicked(MainWindowModel::Next);
+    EXPECT_EQ(row0Name(), "Mela, con buccia, cruda");
+    model.toolbarButtonClicked(MainWindowModel::Last);
+    EXPECT_EQ(row0Name(), "Pera, cruda");
+    dialogs.clear();
+    model.toolbarButtonClicked(MainWindowModel::Next);
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{"Sei alla fine dell'Archivio"});
+    EXPECT_EQ(model.data1().currentRow(), 2);
+    EXPECT_EQ(row0Name(), "Pera, cruda");
+
+    model.toolbarButtonClicked(MainWindowModel::First);
+    EXPECT_EQ(row0Name(), "Albicocche, crude");
+}
+
+TEST_F(MainWindowModelTest, LastOnAOneFoodCategoryKeepsThatFood)
+{
+    model.chooseCategory(index("Uova"));
+    model.toolbarButtonClicked(MainWindowModel::Last);
+    EXPECT_EQ(row0Name(), "Uovo di quaglia");
+    model.toolbarButtonClicked(MainWindowModel::Next);
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{"Sei alla fine dell'Archivio"});
+    EXPECT_EQ(row0Name(), "Uovo di quaglia");
+}
+
+TEST_F(MainWindowModelTest, AnEmptyCategoryLeavesNoCurrentFood)
+{
+    model.chooseCategory(index("Frutta"));
+    model.chooseCategory(index("Legumi"));
+    EXPECT_EQ(model.label5(), "Legumi");
+    EXPECT_EQ(model.data1().rowCount(), 0);
+    EXPECT_TRUE(row0Name().isEmpty());
+    model.toolbarButtonClicked(MainWindowModel::Previous);  // wraps to the last record: none, no message
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(MainWindowModelTest, AMissingTableIsReportedAndTheProgramGoesOn)
+{
+    ASSERT_TRUE(writeFoodDatabase(dir.filePath("parziale.db"), {{"Frutta", {{"Mela", {90}}}}}, false));
+    FakeDialogs other;
+    MainWindowModel partial(other);
+    QString error;
+    ASSERT_TRUE(partial.load(dir.filePath("parziale.db"), &error));
+    partial.chooseCategory(index("Uova"));
+    ASSERT_EQ(other.shown.size(), 1u);
+    EXPECT_TRUE(other.shown[0].text.contains("Uova"));
+    EXPECT_EQ(partial.data1().rowCount(), 0);
+    EXPECT_EQ(partial.mousePointer(), MousePointer::Default);
+    partial.chooseCategory(index("Frutta"));
+    EXPECT_EQ(partial.meal().row(0).name(), "Mela");
+}
+
+TEST_F(MainWindowModelTest, GridRowsMakeTheFoodCurrentAndClicksResetColours)
+{
+    model.chooseCategory(index("Frutta"));
+    QStringList pointers;
+    QObject::connect(&model, &MainWindowModel::mousePointerChanged, [&] {
+        pointers << (model.mousePointer() == MousePointer::Hourglass ? "hourglass" : "default");
+    });
+    model.gridRowChosen(2);
+    EXPECT_EQ(row0Name(), "Pera, cruda");
+    EXPECT_EQ(pointers, (QStringList{"hourglass", "default"}));
+    model.gridClicked();
+    EXPECT_EQ(model.meal().row(0).cell(MealColumn::Gross).textColour, CellTextColour::WindowText);
+}
+
+TEST_F(MainWindowModelTest, TitleRotatesLeftAndComesBackAfter51Ticks)
+{
+    const QString title = MainWindowModel::initialTitle();
+    ASSERT_EQ(title.size(), 51);
+    model.timer2Tick();
+    EXPECT_EQ(model.label2(), title.mid(1) + title.left(1));
+    for (int i = 1; i < 51; ++i) {
+        EXPECT_NE(model.label2(), title);
+        model.timer2Tick();
+    }
+    EXPECT_EQ(model.label2(), title);
+}
+
+TEST_F(MainWindowModelTest, StatusBarDateAndTimeInTheUsersLanguage)
+{
+    {
+        LocaleGuard it("it_IT");
+        model.activate(QDate(2026, 12, 5));
+        EXPECT_EQ(model.statusDate(), "05 dicembre 2026");
+        model.timer1Tick(QTime(9, 5, 7));
+        EXPECT_EQ(model.statusTime(), "09:05:07");
+    }
+    {
+        LocaleGuard en("en_US");
+        model.activate(QDate(2026, 3, 1));
+        EXPECT_EQ(model.statusDate(), "01 March 2026");
+        model.timer1Tick(QTime(21, 5, 7));
+        EXPECT_TRUE(model.statusTime().startsWith("9:05:07")) << model.statusTime().toStdString();
+    }
+    EXPECT_TRUE(model.timer1Enabled());
+}
+
+TEST_F(MainWindowModelTest, PrintHelpAndExitAreHandedToTheWindow)
+{
+    QStringList asked;
+    QObject::connect(&model, &MainWindowModel::printRequested, [&] { asked << "print"; });
+    QObject::connect(&model, &MainWindowModel::helpRequested, [&] { asked << "help"; });
+    QObject::connect(&model, &MainWindowModel::exitRequested, [&] { asked << "exit"; });
+    for (int position = 1; position <= 9; ++position)
+        if (position < 2 || position > 5)
+            model.toolbarButtonClicked(position);
+    EXPECT_EQ(asked, (QStringList{"print", "help", "exit"}));
+}
+
+}  // namespace
