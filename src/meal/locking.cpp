@@ -21,9 +21,10 @@ private:
 void MealGrid::setLock(int r, int value)
 {
     MealRow &target = mutableRow(r);
-    if (target.lock == value)
+    const int checked = value != 0 ? 1 : 0;
+    if (target.lock == checked)
         return;
-    target.lock = value;
+    target.lock = checked;
     emit rowStateChanged(r);
     lockClicked(r);
 }

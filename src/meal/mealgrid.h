@@ -102,9 +102,9 @@ public:
     void grossClicked(int r);
 
     // --- The lock boxes ----------------------------------------------------------------------
-    // Sets the lock box of row r (0 unchecked, 1 checked). A change runs `lockClicked(r)` before
-    // this returns, whether the user clicked or the program set the value; the same value
-    // changes nothing.
+    // Sets the lock box of row r (0 unchecked, anything else checked). A change runs
+    // `lockClicked(r)` before this returns, whether the user clicked or the program set the
+    // value; the same value changes nothing.
     void setLock(int r, int value);
 
     // --- The chart ---------------------------------------------------------------------------
@@ -115,7 +115,8 @@ public:
     // --- The procedures of the window, public so that tests and tools can run them one by one --
     // The lock box handler of row r (`blocca_Click` and its eleven siblings).
     void lockClicked(int r);
-    // Lock acceptance of row r; the older numbering called it calblocca(r + 1).
+    // Lock acceptance of row r. Unlike the rows, this family counts from 1: row 0's acceptance
+    // is calblocca1 and row 11's calblocca12, so calblocca(r) here is calblocca(r + 1) there.
     void calblocca(int r);
     // Row calculation of row r: net weight and the six nutrients of the portion, calculated look.
     void calcolitab(int r);
