@@ -4,6 +4,7 @@
 #include "shell/mainwindowmodel.h"
 #include "support/fakedialogs.h"
 #include "support/localeguard.h"
+#include "ui/catalogue/foodgridview.h"
 #include "ui/meal/compositiontableview.h"
 #include "ui/meal/macrochartview.h"
 #include "ui/shell/mainwindow.h"
@@ -201,6 +202,23 @@ TEST_P(MealWindow, EmptyBoxesPaintedWhiteShowWhatIsTypedLater)
     ASSERT_EQ(textColour(2), white);
     QTest::mouseClick(table->grossBox(2), Qt::LeftButton);
     EXPECT_NE(textColour(2), white);
+}
+
+TEST_P(MealWindow, GridClickShowsEveryCellAgain)
+{
+    browseTo(QStringLiteral("Albicocche, crude"));
+    QTest::keyClicks(table->grossBox(0), QStringLiteral("100"));
+    clickLock(0);
+    const QColor white(Qt::white);
+    ASSERT_EQ(textColour(1), white);
+    ASSERT_EQ(table->cellLabel(1, MealColumn::Col)->palette().color(QPalette::WindowText), white);
+
+    QTest::mouseClick(window_->grid()->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 10));
+
+    for (int r = 0; r < kMealRows; ++r) {
+        EXPECT_NE(textColour(r), white) << r;
+        EXPECT_NE(table->cellLabel(r, MealColumn::Col)->palette().color(QPalette::WindowText), white) << r;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, MealWindow, ::testing::Values("it_IT", "en_US"),

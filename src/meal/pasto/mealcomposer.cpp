@@ -58,19 +58,19 @@ std::vector<InputError> MealComposer::missingFoods(const std::vector<MealFileEnt
 
 bool MealComposer::add(const MealFileEntry &entry, QString *error)
 {
-    QString databaseError;
-    const auto index = findFood(entry.category, entry.food, &databaseError);
-    if (!index) {
-        *error = databaseError.isEmpty() ? QStringLiteral("riga %1: alimento \"%2\" non trovato").arg(entry.line).arg(entry.food)
-                                         : databaseError;
-        return false;
-    }
-
     notifiedRow_.reset();
     data_.setRecordSource(foodCategories()[static_cast<std::size_t>(entry.category)].recordSource());
     if (!data_.refresh(error))
         return false;
-    data_.moveTo(*index);
+    int index = -1;
+    for (int i = 0; i < data_.rowCount() && index < 0; ++i)
+        if (data_.row(i).name == entry.food)
+            index = i;
+    if (index < 0) {
+        *error = QStringLiteral("riga %1: l'alimento \"%2\" non è più nell'archivio").arg(entry.line).arg(entry.food);
+        return false;
+    }
+    data_.moveTo(index);
     // The bound name reports only a different name: after the same food (or a namesake) the
     // table has not been told. The window's user would browse away and back; the end is the
     // same as handing the current food to the table once more.
