@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
+#include <QMenu>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -219,6 +221,34 @@ TEST_P(MealWindow, GridClickShowsEveryCellAgain)
         EXPECT_NE(textColour(r), white) << r;
         EXPECT_NE(table->cellLabel(r, MealColumn::Col)->palette().color(QPalette::WindowText), white) << r;
     }
+}
+
+// Every total is for one person: the persons controls exist and are never offered, whatever the
+// user does to the table.
+TEST_P(MealWindow, PersonsControlsAreNeverOffered)
+{
+    browseTo(QStringLiteral("Albicocche, crude"));
+    QTest::keyClicks(table->grossBox(0), QStringLiteral("100"));
+    clickLock(0);
+    clickLock(0);
+    EXPECT_FALSE(window_->personsMenu()->menuAction()->isEnabled());
+    EXPECT_EQ(window_->personsMenu()->actions().size(), 11);
+    auto *combo = table->findChild<QComboBox *>(QStringLiteral("Combo1"));
+    ASSERT_NE(combo, nullptr);
+    EXPECT_FALSE(combo->isVisible());
+    auto *label1 = table->findChild<QLabel *>(QStringLiteral("Label1"));
+    ASSERT_NE(label1, nullptr);
+    EXPECT_FALSE(label1->isVisible());
+    for (const char *name : {"Textplsomma1", "Labelprotsomma1", "Labelcolsomma1"}) {
+        auto *second = table->findChild<QLabel *>(QString::fromLatin1(name));
+        ASSERT_NE(second, nullptr) << name;
+        EXPECT_FALSE(second->isVisible()) << name;
+        EXPECT_EQ(second->text(), QString()) << name;
+    }
+    auto *label4 = table->findChild<QLabel *>(QStringLiteral("Label4"));
+    ASSERT_NE(label4, nullptr);
+    EXPECT_TRUE(label4->isVisible());
+    EXPECT_EQ(label4->text(), QStringLiteral("Calcolo per una persona"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, MealWindow, ::testing::Values("it_IT", "en_US"),
