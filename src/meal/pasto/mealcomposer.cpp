@@ -14,22 +14,19 @@ MealComposer::MealComposer(const QSqlDatabase &database) : browser_(data_)
     });
 }
 
-std::optional<int> MealComposer::findFood(int category, const QString &name, QString *databaseError)
+bool MealComposer::hasFood(int category, const QString &name, QString *databaseError)
 {
     auto known = names_.find(category);
     if (known == names_.end()) {
         lookup_.setRecordSource(foodCategories()[static_cast<std::size_t>(category)].recordSource());
         if (!lookup_.refresh(databaseError))
-            return std::nullopt;
+            return false;
         QStringList names;
         for (int i = 0; i < lookup_.rowCount(); ++i)
             names.append(lookup_.row(i).name);
         known = names_.emplace(category, names).first;
     }
-    const qsizetype index = known->second.indexOf(name);
-    if (index < 0)
-        return std::nullopt;
-    return static_cast<int>(index);
+    return known->second.contains(name);
 }
 
 std::vector<InputError> MealComposer::missingFoods(const std::vector<MealFileEntry> &entries,
@@ -39,7 +36,7 @@ std::vector<InputError> MealComposer::missingFoods(const std::vector<MealFileEnt
     for (const MealFileEntry &entry : entries) {
         if (entry.category < 0 || entry.food.isEmpty())
             continue;
-        if (findFood(entry.category, entry.food, databaseError))
+        if (hasFood(entry.category, entry.food, databaseError))
             continue;
         if (!databaseError->isEmpty())
             return errors;

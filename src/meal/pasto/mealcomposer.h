@@ -31,13 +31,14 @@ public:
     const MealGrid &grid() const { return grid_; }
 
 private:
-    std::optional<int> findFood(int category, const QString &name, QString *databaseError);
+    bool hasFood(int category, const QString &name, QString *databaseError);
 
     DataControl data_;
     FoodBrowser browser_;
     MealGrid grid_;
     std::optional<int> notifiedRow_;
-    // The names of each category already read, for checking a whole file before composing.
+    // The names of each category already read, for checking a whole file before composing; read
+    // through a data control of their own, so that checking moves nothing in the table.
     std::map<int, QStringList> names_;
     DataControl lookup_;
 };
