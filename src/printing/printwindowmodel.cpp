@@ -205,6 +205,19 @@ void PrintWindowModel::keyReleased(Field field)
     }
 }
 
+void PrintWindowModel::fieldLeft(Field field)
+{
+    if (!text(field).trimmed().isEmpty() && text(field).trimmed() != QStringLiteral("-"))
+        return;
+    switch (field) {
+    case Field::PrW: setNumber(field, w_); break;
+    case Field::PrH: setNumber(field, h_); break;
+    case Field::PrX: setNumber(field, x_); break;
+    case Field::PrY: setNumber(field, y_); break;
+    default: break;  // no copies is a choice the print button answers; the scale may stay empty
+    }
+}
+
 void PrintWindowModel::afterSizeStep(Field field)
 {
     if (chkProporzioni_) {

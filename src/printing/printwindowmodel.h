@@ -84,6 +84,8 @@ public:
     // characters selected from `cursor`.
     static bool acceptsKey(Field field, QChar key, const QString &text, int cursor, int selectionLength);
     void keyReleased(Field field);
+    // The user leaves a field: one left empty shows its value again.
+    void fieldLeft(Field field);
     void upDownClicked(Field field, int step);
     void setKeepProportions(bool checked);
     void setCentred(bool checked);

@@ -125,6 +125,12 @@ TEST_F(PrintWindowModelTest, ClearedFieldKeepsTheLastValue)
     EXPECT_EQ(model.rect().x, 0);
     model.setText(Field::NCopies, QString());
     EXPECT_EQ(model.copies(), 0);
+    model.fieldLeft(Field::PrW);
+    model.fieldLeft(Field::PrX);
+    model.fieldLeft(Field::NCopies);
+    EXPECT_EQ(model.text(Field::PrW), QStringLiteral("200"));
+    EXPECT_EQ(model.text(Field::PrX), QStringLiteral("0"));
+    EXPECT_EQ(model.text(Field::NCopies), QString());
 }
 
 TEST_F(PrintWindowModelTest, KeyFilters)
