@@ -5,7 +5,9 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QDialogButtonBox>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -178,6 +180,12 @@ bool QtPrinterService::showSettingsDialog(QWidget *owner)
     printer.setCopyCount(settings_.copies);
     QPrintDialog dialog(&printer, owner);
     dialog.setWindowTitle(QStringLiteral("Proprietà della stampante"));
+    // The dialog only chooses settings here; its "Print" button would promise a print that the
+    // print window makes later.
+    if (auto *buttons = dialog.findChild<QDialogButtonBox *>()) {
+        if (QPushButton *confirm = buttons->button(QDialogButtonBox::Ok))
+            confirm->setText(QStringLiteral("OK"));
+    }
     if (dialog.exec() != QDialog::Accepted)
         return false;
     PrinterSettings chosen;

@@ -47,11 +47,13 @@ int main(int argc, char **argv)
     window->move(20, 20);
     window->show();
     const QStringList args = app.arguments();
-    if (args.contains(QStringLiteral("--zoom")) || args.contains(QStringLiteral("--out"))) {
+    if (args.contains(QStringLiteral("--zoom")) || args.contains(QStringLiteral("--out")) || args.contains(QStringLiteral("--props"))) {
         module.onWindowReady = [&](velmo::ui::frmStampaFPB &print) {
             QTimer::singleShot(300, &print, [&] {
                 if (args.contains(QStringLiteral("--out")))
                     print.field(velmo::printing::Field::PrX)->setText(QStringLiteral("40")), print.model().keyReleased(velmo::printing::Field::PrX);
+                if (args.contains(QStringLiteral("--props")))
+                    print.model().cmdProprieta_Click(&print);
                 if (args.contains(QStringLiteral("--zoom")))
                     print.model().picPreview_Click(print.size() - QSize(16, 16));
             });
@@ -60,7 +62,10 @@ int main(int argc, char **argv)
     QTimer::singleShot(200, [&] {
         int w = 0, h = 0;
         module.FoglioStampa(w, h, 2);
-        module.StampaFPB(window.get(), 0, 0, w, h, 0, QStringLiteral("Velmo"), 500000);
+        if (args.contains(QStringLiteral("--noobject")))
+            module.StampaFPB(nullptr, 0, 0, 0, 0, 0, QString(), 0);
+        else
+            module.StampaFPB(window.get(), 0, 0, w, h, 0, QStringLiteral("Velmo"), 500000);
         app.quit();
     });
     return app.exec();

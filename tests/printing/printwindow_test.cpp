@@ -363,6 +363,42 @@ TEST_F(PrintWindowTest, StampaFPBRefusesBadArguments)
     }
 }
 
+TEST_F(PrintWindowTest, WithoutAPrinterInUseTheDefaultIsOpened)
+{
+    printers.inUse.clear();
+    printers.systemDefault = QStringLiteral("Laser");
+    bool shown = false;
+    module.onWindowReady = [&](frmStampaFPB &window) {
+        shown = true;
+        EXPECT_EQ(window.findChild<QComboBox *>(QStringLiteral("cboPrinterNames"))->currentText(), QStringLiteral("Laser"));
+        QTimer::singleShot(0, &window, &QDialog::close);
+    };
+    module.StampaFPB(mainWindow.get(), 0, 0, 100, 50, 0, QStringLiteral("Velmo"), 0);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(printers.printerInUse(), QStringLiteral("Laser"));
+}
+
+TEST_F(PrintWindowTest, ScaleZeroTakesTheObjectsOwnWidth)
+{
+    bool shown = false;
+    module.onWindowReady = [&](frmStampaFPB &window) {
+        shown = true;
+        // 600 pixels are 9000 twips; for a 90 mm wide print that is 1 : 100.
+        EXPECT_EQ(window.field(Field::Scala)->text(), QStringLiteral("100"));
+        QTimer::singleShot(0, &window, &QDialog::close);
+    };
+    module.StampaFPB(mainWindow.get(), 0, 0, 90, 60, 0, QStringLiteral("Velmo"), 0);
+    EXPECT_TRUE(shown);
+}
+
+TEST_F(PrintWindowTest, PictureBoxWithoutPictureIsOfTheWrongKind)
+{
+    QLabel box(mainWindow.get());
+    box.setObjectName(QStringLiteral("picVuoto"));
+    module.StampaFPB(&box, 0, 0, 100, 50, 0, QString(), 0);
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("Stampa di picVuoto\n\nL' oggetto da stampare\ne' di tipo errato.")});
+}
+
 TEST_F(PrintWindowTest, PictureBoxIsPrintedFromItsPicture)
 {
     QLabel box(mainWindow.get());
