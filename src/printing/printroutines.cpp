@@ -1,5 +1,7 @@
 #include "printing/printroutines.h"
 
+#include "common/numbertext.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -85,7 +87,7 @@ QStringList PrintRoutines::pdfFilesFor(const QString &title, int copies)
                              : chosen;
     QStringList files{stem + QStringLiteral(".pdf")};
     for (int copy = 2; copy <= copies; ++copy)
-        files.append(QStringLiteral("%1 (%2).pdf").arg(stem).arg(copy));
+        files.append(QStringLiteral("%1 (%2).pdf").arg(stem, formatPlain(copy, QLocale())));
     return files;
 }
 
@@ -94,7 +96,7 @@ bool PrintRoutines::Print_FPB(const QRect &target, const QString &title, const Q
     const bool printerOpen = !printers_.openPrinterName().isEmpty();
     QString failure;
     if (!printerOpen || image.isNull()) {
-        failure = QStringLiteral("prhDC = %1\n").arg(printerOpen ? 1 : 0);
+        failure = QStringLiteral("prhDC = %1\n").arg(formatPlain(printerOpen ? 1 : 0, QLocale()));
     } else if (copies >= 1) {
         QStringList pdfFiles;
         if (printers_.openPrinterName() == pdfPrinterName()) {
@@ -108,11 +110,10 @@ bool PrintRoutines::Print_FPB(const QRect &target, const QString &title, const Q
             if (!result.documentStarted) {
                 failure = QStringLiteral("Errore di StartDoc.\n");
             } else if (!result.ok()) {
+                const QLocale locale;
                 failure = QStringLiteral("Stampa interrotta.\nR1 = %1\nR2 = %2\nR3 = %3\nR4 = %4\n")
-                              .arg(result.pageStarted)
-                              .arg(result.linesDrawn)
-                              .arg(result.pageEnded)
-                              .arg(result.documentEnded);
+                              .arg(formatPlain(result.pageStarted, locale), formatPlain(result.linesDrawn, locale),
+                                   formatPlain(result.pageEnded, locale), formatPlain(result.documentEnded, locale));
             }
         }
     } else {

@@ -147,11 +147,8 @@ PrintableSheet QtPrinterService::sheetSize() const
 {
     if (open_.isEmpty())
         return {};
-    const QString key = QStringLiteral("%1|%2|%3|%4")
-                            .arg(open_, settings_.page.key())
-                            .arg(settings_.orientation)
-                            .arg(settings_.colorMode);
-    if (key == measuredKey_)
+    const MeasuredFor key{open_, settings_.page, settings_.orientation};
+    if (measured_.ok && key == measuredFor_)
         return measured_;
     QPrinter printer(QPrinter::HighResolution);
     configure(printer);
@@ -166,7 +163,7 @@ PrintableSheet QtPrinterService::sheetSize() const
         sheet.orientation = printer.pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;
         sheet.ok = sheet.widthMm > 0 && sheet.heightMm > 0 && sheet.widthPx > 0 && sheet.heightPx > 0;
     }
-    measuredKey_ = key;
+    measuredFor_ = key;
     measured_ = sheet;
     return sheet;
 }

@@ -39,7 +39,13 @@ private:
     QHash<QString, PrinterSettings> remembered_;
     // Measuring asks the print system for the printer's description, which is slow; the answer
     // only changes with the printer, the paper and the orientation.
-    mutable QString measuredKey_;
+    struct MeasuredFor {
+        QString printer;
+        QPageSize page;
+        int orientation = 0;
+        bool operator==(const MeasuredFor &) const = default;
+    };
+    mutable MeasuredFor measuredFor_;
     mutable PrintableSheet measured_;
 };
 
