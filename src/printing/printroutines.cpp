@@ -42,12 +42,6 @@ bool PrintRoutines::PrinterProperties(QWidget *owner)
 
 bool PrintRoutines::PrintImage(const MmRect &requested, const QString &title, const QImage &image, int copies)
 {
-    struct Busy {
-        const std::function<void(bool)> &notify;
-        explicit Busy(const std::function<void(bool)> &n) : notify(n) { if (notify) notify(true); }
-        ~Busy() { if (notify) notify(false); }
-    } busy(onBusy);
-
     const PrintableSheet sheet = SheetSize();
     if (!sheet.ok) {
         reportPrintFailure(QStringLiteral("prhDC = 0\n"));
@@ -104,6 +98,13 @@ bool PrintRoutines::Print_FPB(const QRect &target, const QString &title, const Q
             if (pdfFiles.isEmpty())
                 return false;  // the user cancelled the choice of the file
         }
+        // The hourglass only while the jobs run: the question and the file choice before them
+        // wait for the user, not the other way round.
+        struct Busy {
+            const std::function<void(bool)> &notify;
+            explicit Busy(const std::function<void(bool)> &n) : notify(n) { if (notify) notify(true); }
+            ~Busy() { if (notify) notify(false); }
+        } busy(onBusy);
         for (int copy = 1; copy <= copies && failure.isEmpty(); ++copy) {
             const ImageJob job{title, image, target, pdfFiles.value(copy - 1)};
             const ImageJobResult result = printers_.printImage(job);

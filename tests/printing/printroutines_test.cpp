@@ -176,12 +176,14 @@ TEST_F(PrintRoutinesTest, CancelledPdfFileChoicePrintsNothingAndSaysNothing)
     EXPECT_EQ(dialogs.shown[0].kind, FakeDialogs::Shown::Kind::SaveFile);
 }
 
-TEST_F(PrintRoutinesTest, BusyAroundThePrintRun)
+TEST_F(PrintRoutinesTest, BusyOnlyWhileTheJobsRun)
 {
     std::vector<bool> busy;
     routines.onBusy = [&](bool b) { busy.push_back(b); };
     dialogs.questionAnswers = {Answer::Cancel};
     routines.PrintImage({0, 0, 500, 50}, QStringLiteral("Velmo"), picture(), 1);
+    EXPECT_TRUE(busy.empty()) << "no hourglass over the scale question";
+    routines.PrintImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(), 2);
     EXPECT_EQ(busy, (std::vector<bool>{true, false}));
 }
 
