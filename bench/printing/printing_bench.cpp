@@ -1,5 +1,6 @@
 // Opening the print window (capture and first preview) and redrawing the preview after a field
 // changes, with the real printer service on the PDF file entry (no print system needed).
+#include "common/numbertext.h"
 #include "printing/frmstampafpb.h"
 #include "printing/printwindowmodel.h"
 #include "printing/qtprinterservice.h"
@@ -78,7 +79,7 @@ void BM_PreviewRedrawAfterFieldChange(benchmark::State &state)
     int width = 100;
     for (auto _ : state) {
         width = width == 100 ? 180 : 100;
-        model.setText(velmo::printing::Field::PrW, QString::number(width));
+        model.setText(velmo::printing::Field::PrW, velmo::formatPlain(width, QLocale()));
         model.keyReleased(velmo::printing::Field::PrW);
         benchmark::DoNotOptimize(model.preview().constBits());
     }
