@@ -164,8 +164,15 @@ QImage drawInBox(const QImage &image, QSize box, const QRect &target)
     out.fill(Qt::white);
     if (target.width() > 0 && target.height() > 0 && !image.isNull()) {
         QPainter painter(&out);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(target, image);
+        if (target.width() <= out.width() && target.height() <= out.height()) {
+            // Averaging scale-down: the painter's own smoothing samples too few pixels when a
+            // window shrinks eight times into the preview, and the text would break up.
+            painter.drawImage(target.topLeft(), image.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        } else {
+            // Larger than the box: only the part on the box is drawn, without scaling the rest.
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(target, image);
+        }
     }
     return out;
 }

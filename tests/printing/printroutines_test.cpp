@@ -201,6 +201,11 @@ TEST(DrawPreview, GreyOnlyInThePreview)
     ASSERT_TRUE(outside);
     EXPECT_EQ(outside->pixel(1, 1), qRgb(255, 255, 255)) << "the sheet around the picture stays white";
     EXPECT_FALSE(PrintRoutines::DrawPreview(QImage(), false, {8, 8}, {0, 0, 8, 8}));
+    // Far larger than the box (a 2000 mm print in the zoom): only the box is drawn.
+    const auto huge = PrintRoutines::DrawPreview(image, false, {8, 8}, {-40000, -40000, 80000, 80000});
+    ASSERT_TRUE(huge);
+    EXPECT_EQ(huge->size(), QSize(8, 8));
+    EXPECT_EQ(huge->pixel(4, 4), qRgb(255, 0, 0));
 }
 
 }  // namespace
