@@ -260,6 +260,30 @@ TEST_F(PrintWindowTest, PrintButtonPrintsAndCloses)
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
+TEST_F(PrintWindowTest, PrintingNoticeOverThePreviewWhileTheJobRuns)
+{
+    printers.imageJobFailures.insert(0, ImageJobResult{});
+    withWindow([this](frmStampaFPB &window) {
+        auto *notice = window.findChild<QLabel *>(QStringLiteral("lblStampaInCorso"));
+        auto *preview = window.findChild<QWidget *>(QStringLiteral("picPreview"));
+        bool seen = false;
+        printers.duringImageJob = [&] {
+            seen = notice->isVisible();
+            EXPECT_LE((notice->geometry().center() - preview->geometry().center()).manhattanLength(), 2);
+        };
+        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdStampa")), Qt::LeftButton);
+        EXPECT_TRUE(seen);
+        EXPECT_FALSE(notice->isVisible()) << "hidden again after the failure";
+        EXPECT_TRUE(window.isVisible()) << "a failed print leaves the window open";
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/Print_FPB"));
+        printers.duringImageJob = nullptr;
+        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdStampa")), Qt::LeftButton);
+        EXPECT_FALSE(window.isVisible()) << "the second attempt prints and closes";
+    });
+    EXPECT_EQ(printers.imageJobs.size(), 1u);
+}
+
 TEST_F(PrintWindowTest, ZeroCopiesKeepsTheWindowOpen)
 {
     withWindow([this](frmStampaFPB &window) {

@@ -85,6 +85,8 @@ bool FakePrinterService::showSettingsDialog(QWidget *)
 ImageJobResult FakePrinterService::printImage(const ImageJob &job)
 {
     const int attempt = imageJobsAttempted++;
+    if (duringImageJob)
+        duringImageJob();
     if (imageJobFailures.contains(attempt))
         return imageJobFailures.value(attempt);
     ImageJobResult result;

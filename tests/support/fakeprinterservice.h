@@ -65,6 +65,8 @@ public:
     int settingsDialogShown = 0;
     // Per image job (0-based), a result to give instead of printing.
     QHash<int, ImageJobResult> imageJobFailures;
+    // Runs inside every image job, to look at the program while it prints.
+    std::function<void()> duringImageJob;
 
     QString open;
     PrinterSettings current;
