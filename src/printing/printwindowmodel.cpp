@@ -334,6 +334,10 @@ void PrintWindowModel::cboPrinterNames_Click(int index)
 
 void PrintWindowModel::cmdProprieta_Click(QWidget *owner)
 {
+    // A printer that could not be opened has no settings to show; opening it again says why.
+    if (printers_.openPrinterName().isEmpty() &&
+        (printerIndex_ < 0 || !routines_.OpenDocPrinter(printerNames_.at(printerIndex_))))
+        return;
     PrinterSettings settings = printers_.settings();
     settings.copies = copies_;
     printers_.setSettings(settings);
@@ -362,8 +366,8 @@ void PrintWindowModel::cmdProprieta_Click(QWidget *owner)
 
 void PrintWindowModel::ShowSheet()
 {
-    sheetWidthText_ = formatPlain(sheetW_, QLocale());
-    sheetHeightText_ = formatPlain(sheetH_, QLocale());
+    sheetWidthText_ = sheetW_ > 0 ? formatPlain(sheetW_, QLocale()) : QString();
+    sheetHeightText_ = sheetH_ > 0 ? formatPlain(sheetH_, QLocale()) : QString();
     outlineTwips_ = printing::outlineTwips(sheetW_, sheetH_);
     if (objectAccepted_)
         Preview();

@@ -2,6 +2,8 @@
 
 #include "printing/printlayout.h"
 
+#include <algorithm>
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -174,7 +176,7 @@ bool QtPrinterService::showSettingsDialog(QWidget *owner)
         return false;
     QPrinter printer(QPrinter::HighResolution);
     configure(printer);
-    printer.setCopyCount(settings_.copies);
+    printer.setCopyCount(std::max(1, settings_.copies));
     QPrintDialog dialog(&printer, owner);
     dialog.setWindowTitle(QStringLiteral("Proprietà della stampante"));
     // The dialog only chooses settings here; its "Print" button would promise a print that the

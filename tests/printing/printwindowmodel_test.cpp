@@ -388,6 +388,17 @@ TEST_F(PrintWindowModelTest, PropertiesCarryTheCopiesBothWays)
     EXPECT_EQ(model.sheetHeight(), 287);
 }
 
+TEST_F(PrintWindowModelTest, PropertiesOfAPrinterThatCannotBeOpened)
+{
+    printers.unreachable.append(QStringLiteral("Laser"));
+    open();
+    model.cboPrinterNames_Click(1);
+    model.cmdProprieta_Click(nullptr);
+    EXPECT_EQ(printers.settingsDialogShown, 0);
+    ASSERT_EQ(dialogs.shown.size(), 2u) << "once when chosen, once when its settings are asked for";
+    EXPECT_EQ(dialogs.shown[1].title, QStringLiteral(" Errore in frmStampaFPB/OpenDocPrinter"));
+}
+
 TEST_F(PrintWindowModelTest, PropertiesCancelledChangesNothing)
 {
     open();
