@@ -160,6 +160,21 @@ TEST_F(PrintWindowTest, ProportionsFollowTheKeyRelease)
     });
 }
 
+TEST_F(PrintWindowTest, TabIntoTheHeightKeepsTheTypedWidth)
+{
+    withWindow([](frmStampaFPB &window) {
+        QLineEdit *width = window.field(Field::PrW);
+        width->selectAll();
+        QTest::keyClicks(width, QStringLiteral("51"));
+        // 51 × 200 / 287 = 35.54; the width derived back from 36 would be 52.
+        EXPECT_EQ(window.field(Field::PrH)->text(), QStringLiteral("36"));
+        QTest::keyRelease(window.field(Field::PrH), Qt::Key_Tab);
+        EXPECT_EQ(width->text(), QStringLiteral("51"));
+        QTest::keyClick(window.field(Field::PrH), Qt::Key_End);
+        EXPECT_EQ(width->text(), QStringLiteral("51"));
+    });
+}
+
 TEST_F(PrintWindowTest, ScaleConfirmedWithEnter)
 {
     withWindow([](frmStampaFPB &window) {

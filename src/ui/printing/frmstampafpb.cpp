@@ -315,8 +315,17 @@ bool frmStampaFPB::eventFilter(QObject *watched, QEvent *event)
         return !printing::PrintWindowModel::acceptsKey(field, text.front(), edit->text(), cursor, selected);
     }
     case QEvent::KeyRelease:
-        model_.keyReleased(field);
-        return false;
+        // Moving between fields is no typing: the Tab that enters the height field must not
+        // derive the width back from it, and turn a typed 51 into 52.
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Tab: case Qt::Key_Backtab: case Qt::Key_Shift: case Qt::Key_Control: case Qt::Key_Alt:
+        case Qt::Key_Meta: case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Up: case Qt::Key_Down:
+        case Qt::Key_Home: case Qt::Key_End: case Qt::Key_PageUp: case Qt::Key_PageDown:
+            return false;
+        default:
+            model_.keyReleased(field);
+            return false;
+        }
     case QEvent::FocusOut:
         if (field == Field::Scala)
             model_.txtScala_Confirm();
