@@ -1,8 +1,15 @@
 #include "printing/qtprinterservice.h"
 
+#include "printing/printlayout.h"
+
+#include <algorithm>
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QDialogButtonBox>
+#include <QPrintDialog>
+#include <QPushButton>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -76,6 +83,149 @@ PrintOutcome QtPrinterService::printText(const QString &documentName, int pointS
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         return {false, QStringLiteral("La stampa su \"%1\" non è riuscita.").arg(printerInUse_)};
     return {true, {}};
+}
+
+}  // namespace velmo
+
+namespace velmo {
+
+PrinterSettings QtPrinterService::defaultsFor(const QString &name) const
+{
+    PrinterSettings defaults;
+    if (name == pdfPrinterName())
+        return defaults;
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    const QPageSize page = info.defaultPageSize();
+    if (page.isValid())
+        defaults.page = page;
+    defaults.colorMode = info.defaultColorMode() == QPrinter::GrayScale ? 1 : 2;
+    return defaults;
+}
+
+bool QtPrinterService::openPrinter(const QString &name)
+{
+    open_.clear();
+    if (name.isEmpty())
+        return false;
+    if (name != pdfPrinterName() && QPrinterInfo::printerInfo(name).isNull())
+        return false;
+    open_ = name;
+    settings_ = remembered_.contains(name) ? remembered_.value(name) : defaultsFor(name);
+    return true;
+}
+
+QString QtPrinterService::openPrinterName() const
+{
+    return open_;
+}
+
+PrinterSettings QtPrinterService::settings() const
+{
+    return settings_;
+}
+
+void QtPrinterService::setSettings(const PrinterSettings &settings)
+{
+    settings_ = settings;
+    if (!open_.isEmpty())
+        remembered_.insert(open_, settings);
+}
+
+void QtPrinterService::configure(QPrinter &printer) const
+{
+    if (open_ == pdfPrinterName()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+    } else {
+        printer.setOutputFormat(QPrinter::NativeFormat);
+        printer.setPrinterName(open_);
+    }
+    printer.setPageSize(settings_.page);
+    printer.setPageOrientation(settings_.orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer.setColorMode(settings_.colorMode == 1 ? QPrinter::GrayScale : QPrinter::Color);
+    printer.setCopyCount(1);
+}
+
+PrintableSheet QtPrinterService::sheetSize() const
+{
+    if (open_.isEmpty())
+        return {};
+    const MeasuredFor key{open_, settings_.page, settings_.orientation};
+    if (measured_.ok && key == measuredFor_)
+        return measured_;
+    QPrinter printer(QPrinter::HighResolution);
+    configure(printer);
+    PrintableSheet sheet;
+    if (open_ == pdfPrinterName() || printer.isValid()) {
+        const QRectF mm = printer.pageRect(QPrinter::Millimeter);
+        const QRectF px = printer.pageRect(QPrinter::DevicePixel);
+        sheet.widthMm = printing::roundHalfEven(mm.width());
+        sheet.heightMm = printing::roundHalfEven(mm.height());
+        sheet.widthPx = printing::roundHalfEven(px.width());
+        sheet.heightPx = printing::roundHalfEven(px.height());
+        sheet.orientation = printer.pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;
+        sheet.ok = sheet.widthMm > 0 && sheet.heightMm > 0 && sheet.widthPx > 0 && sheet.heightPx > 0;
+    }
+    measuredFor_ = key;
+    measured_ = sheet;
+    return sheet;
+}
+
+bool QtPrinterService::showSettingsDialog(QWidget *owner)
+{
+    if (open_.isEmpty())
+        return false;
+    QPrinter printer(QPrinter::HighResolution);
+    configure(printer);
+    printer.setCopyCount(std::max(1, settings_.copies));
+    QPrintDialog dialog(&printer, owner);
+    dialog.setWindowTitle(QStringLiteral("Proprietà della stampante"));
+    // The dialog only chooses settings here; its "Print" button would promise a print that the
+    // print window makes later.
+    if (auto *buttons = dialog.findChild<QDialogButtonBox *>()) {
+        if (QPushButton *confirm = buttons->button(QDialogButtonBox::Ok))
+            confirm->setText(QStringLiteral("OK"));
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    PrinterSettings chosen;
+    chosen.page = printer.pageLayout().pageSize();
+    chosen.orientation = printer.pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;
+    chosen.colorMode = printer.colorMode() == QPrinter::GrayScale ? 1 : 2;
+    chosen.copies = printer.copyCount();
+    const QString name = printer.outputFormat() == QPrinter::PdfFormat ? pdfPrinterName() : printer.printerName();
+    if (!name.isEmpty())
+        open_ = name;
+    setSettings(chosen);
+    return true;
+}
+
+ImageJobResult QtPrinterService::printImage(const ImageJob &job)
+{
+    ImageJobResult result;
+    if (open_.isEmpty() || job.image.isNull())
+        return result;
+    QPrinter printer(QPrinter::HighResolution);
+    configure(printer);
+    printer.setDocName(job.documentName);
+    printer.setCreator(QStringLiteral("Velmo"));
+    if (open_ == pdfPrinterName()) {
+        if (job.pdfFile.isEmpty())
+            return result;
+        printer.setOutputFileName(job.pdfFile);
+    } else if (!printer.isValid()) {
+        return result;
+    }
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return result;
+    result.documentStarted = true;
+    result.pageStarted = 1;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(job.target), job.image, QRectF(job.image.rect()));
+    result.linesDrawn = printer.printerState() == QPrinter::Error ? 0 : job.image.height();
+    result.pageEnded = printer.printerState() == QPrinter::Error ? 0 : 1;
+    result.documentEnded = painter.end() && printer.printerState() != QPrinter::Error ? 1 : 0;
+    return result;
 }
 
 }  // namespace velmo

@@ -2,6 +2,10 @@
 
 #include "printing/printerservice.h"
 
+#include <QHash>
+
+class QPrinter;
+
 namespace velmo {
 
 // The printer service on Qt Print Support (CUPS on Linux).
@@ -16,8 +20,33 @@ public:
     PrintOutcome printText(const QString &documentName, int pointSize, const QStringList &lines,
                            const QString &pdfFile) override;
 
+    bool openPrinter(const QString &name) override;
+    QString openPrinterName() const override;
+    PrinterSettings settings() const override;
+    void setSettings(const PrinterSettings &settings) override;
+    PrintableSheet sheetSize() const override;
+    bool showSettingsDialog(QWidget *owner) override;
+    ImageJobResult printImage(const ImageJob &job) override;
+
 private:
+    PrinterSettings defaultsFor(const QString &name) const;
+    // Points `printer` at the open printer with its settings.
+    void configure(QPrinter &printer) const;
+
     QString printerInUse_;
+    QString open_;
+    PrinterSettings settings_;
+    QHash<QString, PrinterSettings> remembered_;
+    // Measuring asks the print system for the printer's description, which is slow; the answer
+    // only changes with the printer, the paper and the orientation.
+    struct MeasuredFor {
+        QString printer;
+        QPageSize page;
+        int orientation = 0;
+        bool operator==(const MeasuredFor &) const = default;
+    };
+    mutable MeasuredFor measuredFor_;
+    mutable PrintableSheet measured_;
 };
 
 }  // namespace velmo

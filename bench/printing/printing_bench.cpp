@@ -1,0 +1,102 @@
+// Opening the print window (capture and first preview) and redrawing the preview after a field
+// changes, with the real printer service on the PDF file entry (no print system needed).
+#include "common/numbertext.h"
+#include "printing/frmstampafpb.h"
+#include "printing/printwindowmodel.h"
+#include "printing/qtprinterservice.h"
+#include "printing/windowcapture.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QLabel>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class SilentDialogs : public velmo::Dialogs {
+public:
+    void message(const QString &, const QString &, velmo::MessageIcon) override { ++messages; }
+    QString input(const QString &, const QString &, const QString &) override { return {}; }
+    velmo::Answer askYesNoCancel(const QString &, const QString &) override { return velmo::Answer::Cancel; }
+    QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
+    int messages = 0;
+};
+
+// About the size of the program's main window, full of labels like its table.
+std::unique_ptr<QWidget> mainWindowLike()
+{
+    auto window = std::make_unique<QWidget>();
+    auto *layout = new QGridLayout(window.get());
+    for (int row = 0; row < 14; ++row)
+        for (int column = 0; column < 9; ++column)
+            layout->addWidget(new QLabel(QStringLiteral("%1,%2").arg(row).arg(column)), row, column);
+    window->resize(1024, 740);
+    window->show();
+    return window;
+}
+
+// Argument 0: the PDF file entry; 1: the CUPS queue named by VELMO_CUPS_QUEUE (scripts/test.sh).
+void BM_OpenPrintWindow(benchmark::State &state)
+{
+    auto window = mainWindowLike();
+    velmo::QtPrinterService printers;
+    const QString printer = state.range(0) == 0 ? velmo::pdfPrinterName() : qEnvironmentVariable("VELMO_CUPS_QUEUE");
+    if (!printers.printerNames().contains(printer) || printer.isEmpty()) {
+        state.SkipWithError("no CUPS queue to print on");
+        return;
+    }
+    printers.setPrinterInUse(printer);
+    SilentDialogs dialogs;
+    printers.openPrinter(printer);
+    velmo::PrinterSettings landscape = printers.settings();
+    landscape.orientation = 2;
+    printers.setSettings(landscape);
+    const velmo::PrintableSheet sheet = printers.sheetSize();
+    for (auto _ : state) {
+        const QImage image = velmo::ui::captureWindow(window.get());
+        velmo::printing::PrintWindowModel model(printers, dialogs);
+        model.loadObject({image, {0, 0, sheet.widthMm, sheet.heightMm}, 500000.0 * sheet.widthMm, QStringLiteral("Velmo"), 0});
+        velmo::ui::frmStampaFPB view(model);
+        model.activate();
+        benchmark::DoNotOptimize(model.preview().constBits());
+    }
+    state.counters["immagine_px"] = velmo::ui::captureWindow(window.get()).width();
+}
+BENCHMARK(BM_OpenPrintWindow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_PreviewRedrawAfterFieldChange(benchmark::State &state)
+{
+    auto window = mainWindowLike();
+    velmo::QtPrinterService printers;
+    printers.setPrinterInUse(velmo::pdfPrinterName());
+    printers.openPrinter(velmo::pdfPrinterName());
+    SilentDialogs dialogs;
+    velmo::printing::PrintWindowModel model(printers, dialogs);
+    model.loadObject({velmo::ui::captureWindow(window.get()), {0, 0, 280, 190}, 500000.0 * 280, QStringLiteral("Velmo"), 2});
+    velmo::ui::frmStampaFPB view(model);
+    model.activate();
+    int width = 100;
+    for (auto _ : state) {
+        width = width == 100 ? 180 : 100;
+        model.setText(velmo::printing::Field::PrW, velmo::formatPlain(width, QLocale()));
+        model.keyReleased(velmo::printing::Field::PrW);
+        benchmark::DoNotOptimize(model.preview().constBits());
+    }
+    if (dialogs.messages)
+        state.SkipWithError("the preview reported an error");
+}
+BENCHMARK(BM_PreviewRedrawAfterFieldChange)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace velmo::printing {
+
+// The name of a paper size code (the platform's codes, as QPageSize::windowsId() gives them).
+QString paperName(int code);
+
+// The caption of the sheet frame: " Foglio: A4,  Portrait".
+QString sheetCaption(int paperCode, int orientation);
+
+}  // namespace velmo::printing

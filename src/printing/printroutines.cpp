@@ -1,0 +1,146 @@
+#include "printing/printroutines.h"
+
+#include "common/numbertext.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace velmo::printing {
+
+QString errorTitle(const QString &routine)
+{
+    return QStringLiteral(" Errore in frmStampaFPB/") + routine;
+}
+
+PrintRoutines::PrintRoutines(PrinterService &printers, Dialogs &dialogs) : printers_(printers), dialogs_(dialogs) {}
+
+bool PrintRoutines::OpenDocPrinter(const QString &name)
+{
+    const QString wanted = name.isEmpty() ? printers_.defaultPrinterName() : name;
+    if (wanted.isEmpty())
+        return false;
+    if (!printers_.openPrinter(wanted)) {
+        dialogs_.message(QStringLiteral("Non posso accedere alla stampante richiesta.\n"), errorTitle(QStringLiteral("OpenDocPrinter")),
+                         MessageIcon::Critical);
+        return false;
+    }
+    return true;
+}
+
+PrintableSheet PrintRoutines::SheetSize() const
+{
+    if (printers_.openPrinterName().isEmpty())
+        return {};
+    return printers_.sheetSize();
+}
+
+bool PrintRoutines::PrinterProperties(QWidget *owner)
+{
+    return printers_.showSettingsDialog(owner);
+}
+
+bool PrintRoutines::PrintImage(const MmRect &requested, const QString &title, const QImage &image, int copies)
+{
+    const PrintableSheet sheet = SheetSize();
+    if (!sheet.ok) {
+        reportPrintFailure(QStringLiteral("prhDC = 0\n"));
+        return false;
+    }
+    MmRect r = requested;
+    if (exceedsSheet(r, sheet.widthMm, sheet.heightMm)) {
+        const Answer answer = dialogs_.askYesNoCancel(QStringLiteral("Le dimensioni di stampa richieste\n"
+                                                                     "sono superiori a quelle del foglio\n"
+                                                                     "della stampante selezionata.\n"
+                                                                     "\n"
+                                                                     "Posso cambiare la scala?"),
+                                                      QStringLiteral(" Errore di Scala"));
+        if (answer == Answer::Cancel)
+            return false;
+        if (answer == Answer::Yes)
+            r = scaleToSheet(r, sheet.widthMm, sheet.heightMm);
+    }
+    const QRect target = toPrinterPixels(r, {sheet.widthMm, sheet.heightMm}, {sheet.widthPx, sheet.heightPx});
+    return Print_FPB(target, title, image, copies);
+}
+
+QStringList PrintRoutines::pdfFilesFor(const QString &title, int copies)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    const QString base = title.trimmed().isEmpty() ? QStringLiteral("Velmo") : title.trimmed();
+    const QString chosen = dialogs_.saveFileName(QStringLiteral("Stampa su file PDF"), QDir(folder).filePath(base + QStringLiteral(".pdf")),
+                                                 QStringLiteral("File PDF (*.pdf)"));
+    if (chosen.isEmpty())
+        return {};
+    // Each copy is a job of its own, so each gets a file of its own: "nome.pdf", "nome (2).pdf", …
+    const QFileInfo info(chosen);
+    const QString stem = info.suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) == 0
+                             ? info.dir().filePath(info.completeBaseName())
+                             : chosen;
+    QStringList files{stem + QStringLiteral(".pdf")};
+    for (int copy = 2; copy <= copies; ++copy)
+        files.append(QStringLiteral("%1 (%2).pdf").arg(stem, formatPlain(copy, QLocale())));
+    return files;
+}
+
+bool PrintRoutines::Print_FPB(const QRect &target, const QString &title, const QImage &image, int copies)
+{
+    const bool printerOpen = !printers_.openPrinterName().isEmpty();
+    QString failure;
+    if (!printerOpen || image.isNull()) {
+        failure = QStringLiteral("prhDC = %1\n").arg(formatPlain(printerOpen ? 1 : 0, QLocale()));
+    } else if (copies >= 1) {
+        QStringList pdfFiles;
+        if (printers_.openPrinterName() == pdfPrinterName()) {
+            pdfFiles = pdfFilesFor(title, copies);
+            if (pdfFiles.isEmpty())
+                return false;  // the user cancelled the choice of the file
+        }
+        // The hourglass only while the jobs run: the question and the file choice before them
+        // wait for the user, not the other way round.
+        struct Busy {
+            const std::function<void(bool)> &notify;
+            explicit Busy(const std::function<void(bool)> &n) : notify(n) { if (notify) notify(true); }
+            ~Busy() { if (notify) notify(false); }
+        } busy(onBusy);
+        for (int copy = 1; copy <= copies && failure.isEmpty(); ++copy) {
+            const ImageJob job{title, image, target, pdfFiles.value(copy - 1)};
+            const ImageJobResult result = printers_.printImage(job);
+            if (!result.documentStarted) {
+                failure = QStringLiteral("Errore di StartDoc.\n");
+            } else if (!result.ok()) {
+                const QLocale locale;
+                failure = QStringLiteral("Stampa interrotta.\nR1 = %1\nR2 = %2\nR3 = %3\nR4 = %4\n")
+                              .arg(formatPlain(result.pageStarted, locale), formatPlain(result.linesDrawn, locale),
+                                   formatPlain(result.pageEnded, locale), formatPlain(result.documentEnded, locale));
+            }
+        }
+    } else {
+        return false;
+    }
+    if (failure.isEmpty())
+        return true;
+    reportPrintFailure(failure);
+    return false;
+}
+
+void PrintRoutines::reportPrintFailure(const QString &collected)
+{
+    dialogs_.message(collected + QStringLiteral("La funzione di Stampa\n"
+                                              "ha trovato una situazione imprevista.\n"
+                                              "\n"
+                                              "Codice di errore = 482\n"
+                                              "Errore della stampante"),
+                     errorTitle(QStringLiteral("Print_FPB")), MessageIcon::Critical);
+}
+
+std::optional<QImage> PrintRoutines::DrawPreview(const QImage &image, bool monochrome, QSize box, const QRect &target)
+{
+    if (image.isNull() || box.isEmpty())
+        return std::nullopt;
+    return drawInBox(monochrome ? greyed(image) : image, box, target);
+}
+
+}  // namespace velmo::printing

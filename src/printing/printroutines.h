@@ -1,0 +1,61 @@
+#pragma once
+
+#include "common/dialogs.h"
+#include "printing/printerservice.h"
+#include "printing/printlayout.h"
+
+#include <QImage>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace velmo::printing {
+
+// The title of every failure message of the print module: " Errore in frmStampaFPB/" and the
+// routine that failed.
+QString errorTitle(const QString &routine);
+
+// The print module's routines that talk to the printer: opening it, measuring its sheet, its
+// settings dialog, the print run and the preview picture. Each one reports its own failure in a
+// message box and tells the caller whether it succeeded.
+class PrintRoutines {
+public:
+    PrintRoutines(PrinterService &printers, Dialogs &dialogs);
+
+    // Makes `name` (the default printer when empty) the open printer.
+    bool OpenDocPrinter(const QString &name);
+
+    // The printable area of the open printer; not ok without one.
+    PrintableSheet SheetSize() const;
+
+    // The system's settings dialog for the open printer; true when confirmed.
+    bool PrinterProperties(QWidget *owner);
+
+    // Prints `image` at `r` (millimetres) as `copies` separate jobs, after the scale question when
+    // the rectangle reaches beyond the sheet. False when nothing or not everything was printed.
+    bool PrintImage(const MmRect &r, const QString &title, const QImage &image, int copies);
+
+    // The print jobs themselves, at `target` in printer pixels.
+    bool Print_FPB(const QRect &target, const QString &title, const QImage &image, int copies);
+
+    // The preview: `image` drawn into a white box of `box` pixels at `target`, grey when
+    // `monochrome`. Empty on failure.
+    static std::optional<QImage> DrawPreview(const QImage &image, bool monochrome, QSize box, const QRect &target);
+
+    // Runs around the print run, to show the user that the program is busy.
+    std::function<void(bool busy)> onBusy;
+
+private:
+    // The file each copy goes to when the open printer is the PDF file entry; empty when the user
+    // cancels.
+    QStringList pdfFilesFor(const QString &title, int copies);
+    void reportPrintFailure(const QString &collected);
+
+    PrinterService &printers_;
+    Dialogs &dialogs_;
+};
+
+}  // namespace velmo::printing

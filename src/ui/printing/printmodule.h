@@ -1,0 +1,45 @@
+#pragma once
+
+#include "common/dialogs.h"
+#include "printing/printerservice.h"
+#include "printing/printroutines.h"
+
+#include <QImage>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace velmo::ui {
+
+class frmStampaFPB;
+
+// The print module: for the whole run it keeps the printer in use and its settings (in the
+// printer service), measures the sheet and opens the print window for a window's picture.
+class PrintModule {
+public:
+    PrintModule(velmo::PrinterService &printers, velmo::Dialogs &dialogs);
+
+    // Fills width and height (mm) with the printable sheet of the printer in use; -1, -1 on failure.
+    void FoglioStampa(int &widthMm, int &heightMm, std::optional<int> orientation);
+
+    // Captures `object` (a top-level window, frame included) and shows the modal print window.
+    void StampaFPB(QWidget *object, int x, int y, int w, int h, int orientation, const QString &title, float scale);
+
+    // Runs once the print window is built and filled, just before it is shown modally; tests
+    // look at (and close) the window here.
+    std::function<void(frmStampaFPB &window)> onWindowReady;
+
+private:
+    bool Legge_Form(QWidget *window, QImage &image);
+    bool Legge_PictureBox(QWidget *box, QImage &image);
+    void fail(const QString &text);
+
+    velmo::PrinterService &printers_;
+    velmo::Dialogs &dialogs_;
+    printing::PrintRoutines routines_;
+};
+
+}  // namespace velmo::ui

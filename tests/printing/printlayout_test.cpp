@@ -1,0 +1,163 @@
+#include "printing/printlayout.h"
+
+#include "mmrectprinter.h"
+
+#include <gtest/gtest.h>
+
+namespace velmo::printing {
+
+namespace {
+
+TEST(PrintLayout, RoundsHalvesToEven)
+{
+    struct Case { int line; double value; int expected; };
+    const Case cases[] = {
+        {__LINE__, 0.5, 0}, {__LINE__, 1.5, 2}, {__LINE__, 2.5, 2}, {__LINE__, -2.5, -2},
+        {__LINE__, 2.4999, 2}, {__LINE__, 2.5001, 3}, {__LINE__, 148.5, 148}, {__LINE__, 149.5, 150},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(roundHalfEven(c.value), c.expected) << "line " << c.line;
+}
+
+TEST(PrintLayout, ScaleQuestionAndTwoStepScaling)
+{
+    struct Case { int line; MmRect in; int sheetW, sheetH; bool exceeds; MmRect scaled; };
+    const Case cases[] = {
+        // Inside: no question, nothing changes.
+        {__LINE__, {0, 0, 287, 200}, 287, 200, false, {0, 0, 287, 200}},
+        // Right edge 10 mm beyond: all four times 287 / 297.
+        {__LINE__, {10, 0, 287, 200}, 287, 200, true, {10, 0, 277, 193}},
+        // Bottom only: all four times 200 / 210.
+        {__LINE__, {0, 10, 100, 200}, 287, 200, true, {0, 10, 95, 190}},
+        // Both: first the width, then the height measured again on the scaled rectangle.
+        {__LINE__, {100, 100, 400, 400}, 250, 200, true, {40, 40, 160, 160}},
+        // Exact halves go to even: 5 × 0.5 = 2.5 → 2, 15 × 0.5 = 7.5 → 8.
+        {__LINE__, {5, 15, 95, 20}, 50, 100, true, {2, 8, 48, 10}},
+        // 3/10 is not exact in binary, the product 15 × 3/10 = 4.5 still is a half.
+        {__LINE__, {0, 15, 100, 5}, 30, 100, true, {0, 4, 30, 2}},
+        // Only one edge touching exactly is not beyond.
+        {__LINE__, {0, 0, 297, 210}, 297, 210, false, {0, 0, 297, 210}},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(exceedsSheet(c.in, c.sheetW, c.sheetH), c.exceeds) << "line " << c.line;
+        EXPECT_EQ(scaleToSheet(c.in, c.sheetW, c.sheetH), c.scaled) << "line " << c.line;
+    }
+}
+
+TEST(PrintLayout, OutOfSheetCountsEveryEdge)
+{
+    struct Case { int line; MmRect r; bool out; };
+    const Case cases[] = {
+        {__LINE__, {0, 0, 210, 297}, false},
+        {__LINE__, {5, 0, 210, 297}, true},    // 5 mm to the right of the edge
+        {__LINE__, {0, 1, 210, 297}, true},
+        {__LINE__, {-1, 0, 100, 100}, true},
+        {__LINE__, {0, -1, 100, 100}, true},
+        {__LINE__, {110, 197, 100, 100}, false},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(outOfSheet(c.r, 210, 297), c.out) << "line " << c.line;
+}
+
+TEST(PrintLayout, CentringRoundsHalvesToEven)
+{
+    struct Case { int line; int w, h, sheetW, sheetH; QPoint expected; };
+    const Case cases[] = {
+        {__LINE__, 100, 100, 210, 297, {55, 98}},    // 98.5 → 98
+        {__LINE__, 100, 100, 211, 298, {56, 99}},    // 55.5 → 56, 99
+        {__LINE__, 300, 100, 210, 297, {-45, 98}},
+        {__LINE__, 1, 1, 4, 6, {2, 2}},               // 1.5 → 2, 2.5 → 2
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(centredOrigin(c.w, c.h, c.sheetW, c.sheetH), c.expected) << "line " << c.line;
+}
+
+TEST(PrintLayout, MaxWithAndWithoutProportions)
+{
+    struct Case { int line; MmRect in; Ratio ratio; bool keep, centred; int sheetW, sheetH; MmRect expected; };
+    const Case cases[] = {
+        // A 2:1 picture on portrait A4 keeps its proportions: full width, half of it high, left 0.
+        {__LINE__, {20, 30, 100, 50}, {2, 1}, true, false, 210, 297, {0, 30, 210, 105}},
+        // A tall picture: full height, top 0, and the left margin pulled back inside.
+        {__LINE__, {150, 30, 50, 100}, {1, 2}, true, false, 210, 297, {62, 0, 148, 297}},
+        // 148.5 → 148 (ties to even).
+        {__LINE__, {0, 0, 50, 100}, {1, 2}, true, false, 210, 297, {0, 0, 148, 297}},
+        // Without proportions the whole sheet, margins pulled inside.
+        {__LINE__, {10, 20, 50, 50}, {1, 1}, false, false, 210, 297, {0, 0, 210, 297}},
+        // Centred: the margins are left to the centring.
+        {__LINE__, {10, 20, 50, 50}, {1, 1}, false, true, 210, 297, {10, 20, 210, 297}},
+        // Equal proportions take the width branch.
+        {__LINE__, {5, 5, 210, 297}, {210, 297}, true, false, 210, 297, {0, 0, 210, 297}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(maxOnSheet(c.in, c.ratio, c.keep, c.centred, c.sheetW, c.sheetH), c.expected) << "line " << c.line;
+}
+
+TEST(PrintLayout, SizeForScale)
+{
+    struct Case { int line; double n; double reference; Ratio ratio; std::optional<QSize> expected; };
+    const Case cases[] = {
+        {__LINE__, 500000, 500000.0 * 287, {287, 200}, QSize(287, 200)},
+        {__LINE__, 1000000, 500000.0 * 287, {287, 200}, QSize(144, 100)},   // 143.5 → 144 (even), 100
+        {__LINE__, 1, 500000.0 * 287, {287, 200}, QSize(2000, 1394)},       // width limited to 2000
+        {__LINE__, 1, 1e9, {1, 2}, QSize(1000, 2000)},                       // height limited, width follows
+        {__LINE__, 0, 1000, {1, 1}, std::nullopt},
+        {__LINE__, -3, 1000, {1, 1}, std::nullopt},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(sizeForScale(c.n, c.reference, c.ratio), c.expected) << "line " << c.line;
+}
+
+TEST(PrintLayout, MillimetresToPixels)
+{
+    struct Case { int line; MmRect r; QSize mm, px; QRect expected; };
+    const Case cases[] = {
+        // 600 dpi on a 277 × 190 mm area: 6543 × 4488 pixels.
+        {__LINE__, {0, 0, 277, 190}, {277, 190}, {6543, 4488}, {0, 0, 6543, 4488}},
+        {__LINE__, {10, 20, 100, 50}, {277, 190}, {6543, 4488}, {236, 472, 2362, 1181}},
+        // 2 px per 4 mm: 1 mm is half a pixel, 3 mm one and a half.
+        {__LINE__, {1, 3, 5, 7}, {4, 4}, {2, 2}, {0, 2, 2, 4}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(toPrinterPixels(c.r, c.mm, c.px), c.expected) << "line " << c.line;
+}
+
+TEST(PrintLayout, OutlineAndBox)
+{
+    EXPECT_EQ(outlineTwips(210, 297), QSize(1347, 1905));   // 1346.97
+    EXPECT_EQ(outlineTwips(297, 210), QSize(1905, 1347));
+    EXPECT_EQ(outlineTwips(100, 100), QSize(1905, 1905));
+    EXPECT_EQ(outlineTwips(-1, -1), QSize());
+    EXPECT_EQ(twipsToPixels(1905), 127);
+    EXPECT_EQ(twipsToPixels(1347), 90);  // 89.8
+    EXPECT_EQ(toBox({0, 0, 210, 297}, {90, 127}, {210, 297}), QRect(0, 0, 90, 127));
+    EXPECT_EQ(toBox({105, 0, 105, 148}, {90, 127}, {210, 297}), QRect(45, 0, 45, 63));  // 63.29
+}
+
+TEST(PrintLayout, BytesPerLine)
+{
+    struct Case { int line; int bits, width, expected; };
+    const Case cases[] = {
+        {__LINE__, 1, 1, 4}, {__LINE__, 1, 33, 8}, {__LINE__, 4, 9, 8}, {__LINE__, 8, 5, 8},
+        {__LINE__, 16, 3, 8}, {__LINE__, 24, 1, 4}, {__LINE__, 24, 5, 16}, {__LINE__, 32, 3, 12},
+        {__LINE__, 2, 10, 0}, {__LINE__, 24, 0, 0},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(bytesPerLine(c.bits, c.width), c.expected) << "line " << c.line;
+}
+
+TEST(PrintLayout, GreyIsTheRoundedMean)
+{
+    QImage image(3, 1, QImage::Format_RGB32);
+    image.setPixel(0, 0, qRgb(255, 0, 0));    // 85
+    image.setPixel(1, 0, qRgb(10, 20, 31));   // 20.33 → 20
+    image.setPixel(2, 0, qRgb(10, 20, 32));   // 20.67 → 21
+    const QImage grey = greyed(image);
+    EXPECT_EQ(grey.pixel(0, 0), qRgb(85, 85, 85));
+    EXPECT_EQ(grey.pixel(1, 0), qRgb(20, 20, 20));
+    EXPECT_EQ(grey.pixel(2, 0), qRgb(21, 21, 21));
+    EXPECT_EQ(image.pixel(0, 0), qRgb(255, 0, 0)) << "the printed picture keeps its colours";
+}
+
+}  // namespace
+}  // namespace velmo::printing

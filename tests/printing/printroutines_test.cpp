@@ -1,0 +1,212 @@
+#include "printing/printroutines.h"
+
+#include "mmrectprinter.h"
+#include "support/fakedialogs.h"
+#include "support/fakeprinterservice.h"
+
+#include <gtest/gtest.h>
+
+namespace velmo::printing {
+namespace {
+
+using test::FakeDialogs;
+using test::FakePrinterService;
+
+const QString kPrintFailureTail = QStringLiteral("La funzione di Stampa\nha trovato una situazione imprevista.\n\n"
+                                                 "Codice di errore = 482\nErrore della stampante");
+const QString kScaleQuestion = QStringLiteral("Le dimensioni di stampa richieste\nsono superiori a quelle del foglio\n"
+                                              "della stampante selezionata.\n\nPosso cambiare la scala?");
+
+QImage picture(int w = 40, int h = 30)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(qRgb(200, 30, 60));
+    return image;
+}
+
+class PrintRoutinesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        printers.printers[QStringLiteral("Ufficio")].marginMm = 5;
+        printers.printers[QStringLiteral("Ufficio")].dpi = 600;
+        ASSERT_TRUE(routines.OpenDocPrinter(QStringLiteral("Ufficio")));
+    }
+    FakePrinterService printers;
+    FakeDialogs dialogs;
+    PrintRoutines routines{printers, dialogs};
+};
+
+TEST_F(PrintRoutinesTest, OpenDocPrinterFailureMessage)
+{
+    printers.unreachable.append(QStringLiteral("Laser"));
+    EXPECT_FALSE(routines.OpenDocPrinter(QStringLiteral("Laser")));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Non posso accedere alla stampante richiesta.\n"));
+    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/OpenDocPrinter"));
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
+    EXPECT_TRUE(printers.openPrinterName().isEmpty());
+    EXPECT_FALSE(routines.SheetSize().ok);
+}
+
+TEST_F(PrintRoutinesTest, EmptyNameOpensTheDefaultPrinter)
+{
+    printers.systemDefault = QStringLiteral("Laser");
+    EXPECT_TRUE(routines.OpenDocPrinter(QString()));
+    EXPECT_EQ(printers.openPrinterName(), QStringLiteral("Laser"));
+}
+
+TEST_F(PrintRoutinesTest, WithoutPrintersThePdfEntryIsTheDefault)
+{
+    printers.installed.clear();
+    EXPECT_TRUE(routines.OpenDocPrinter(QString()));
+    EXPECT_EQ(printers.openPrinterName(), pdfPrinterName());
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(PrintRoutinesTest, InsideTheSheetPrintsWithoutQuestionOneJobPerCopy)
+{
+    // A4 portrait, 5 mm edges: 200 × 287 mm, 4724 × 6780 pixels at 600 dpi.
+    EXPECT_TRUE(routines.PrintImage({10, 20, 100, 50}, QStringLiteral("Velmo"), picture(), 3));
+    EXPECT_TRUE(dialogs.shown.empty());
+    ASSERT_EQ(printers.imageJobs.size(), 3u);
+    const PrintableSheet sheet = printers.sheetSize();
+    const QRect expected = toPrinterPixels({10, 20, 100, 50}, {sheet.widthMm, sheet.heightMm}, {sheet.widthPx, sheet.heightPx});
+    for (const auto &job : printers.imageJobs) {
+        EXPECT_EQ(job.job.target, expected);
+        EXPECT_EQ(job.job.documentName, QStringLiteral("Velmo"));
+        EXPECT_EQ(job.job.image.size(), QSize(40, 30));
+    }
+}
+
+TEST_F(PrintRoutinesTest, ScaleQuestionAnswers)
+{
+    struct Case { int line; Answer answer; bool ok; std::optional<MmRect> printedMm; };
+    const MmRect request{10, 0, 200, 100};  // 10 mm beyond the 200 mm width
+    const Case cases[] = {
+        {__LINE__, Answer::Yes, true, scaleToSheet(request, 200, 287)},
+        {__LINE__, Answer::No, true, request},
+        {__LINE__, Answer::Cancel, false, std::nullopt},
+    };
+    for (const Case &c : cases) {
+        printers.imageJobs.clear();
+        dialogs.clear();
+        dialogs.questionAnswers = {c.answer};
+        EXPECT_EQ(routines.PrintImage(request, QStringLiteral("Velmo"), picture(), 1), c.ok) << "line " << c.line;
+        ASSERT_EQ(dialogs.shown.size(), 1u) << "line " << c.line << ": only the question, no message";
+        EXPECT_EQ(dialogs.shown[0].kind, FakeDialogs::Shown::Kind::Question) << "line " << c.line;
+        EXPECT_EQ(dialogs.shown[0].text, kScaleQuestion) << "line " << c.line;
+        EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore di Scala")) << "line " << c.line;
+        if (!c.printedMm) {
+            EXPECT_TRUE(printers.imageJobs.empty()) << "line " << c.line;
+            continue;
+        }
+        ASSERT_EQ(printers.imageJobs.size(), 1u) << "line " << c.line;
+        const PrintableSheet sheet = printers.sheetSize();
+        EXPECT_EQ(printers.imageJobs[0].job.target,
+                  toPrinterPixels(*c.printedMm, {sheet.widthMm, sheet.heightMm}, {sheet.widthPx, sheet.heightPx}))
+            << "line " << c.line;
+    }
+    EXPECT_EQ(scaleToSheet(request, 200, 287), (MmRect{10, 0, 190, 95})) << "200/210 of each value";
+}
+
+TEST_F(PrintRoutinesTest, FailedJobStopsLaterCopiesWithTheStepResults)
+{
+    printers.imageJobFailures.insert(1, ImageJobResult{true, 1, 30, 1, 0});
+    EXPECT_FALSE(routines.PrintImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(), 3));
+    EXPECT_EQ(printers.imageJobs.size(), 1u) << "the first copy printed, the third not attempted";
+    EXPECT_EQ(printers.imageJobsAttempted, 2);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Stampa interrotta.\nR1 = 1\nR2 = 30\nR3 = 1\nR4 = 0\n") + kPrintFailureTail);
+    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/Print_FPB"));
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
+}
+
+TEST_F(PrintRoutinesTest, DocumentThatCannotStart)
+{
+    printers.imageJobFailures.insert(0, ImageJobResult{});
+    EXPECT_FALSE(routines.PrintImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(), 2));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Errore di StartDoc.\n") + kPrintFailureTail);
+    EXPECT_EQ(printers.imageJobsAttempted, 1);
+}
+
+TEST_F(PrintRoutinesTest, NoPrinterOrNoPicture)
+{
+    EXPECT_FALSE(routines.Print_FPB({0, 0, 10, 10}, QStringLiteral("Velmo"), QImage(), 1));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("prhDC = 1\n") + kPrintFailureTail);
+    printers.open.clear();
+    dialogs.clear();
+    EXPECT_FALSE(routines.PrintImage({0, 0, 10, 10}, QStringLiteral("Velmo"), picture(), 1));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("prhDC = 0\n") + kPrintFailureTail);
+    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/Print_FPB"));
+}
+
+TEST_F(PrintRoutinesTest, TheSamePictureCanBePrintedAgainAfterAFailure)
+{
+    const QImage image = picture();
+    printers.imageJobFailures.insert(0, ImageJobResult{});
+    EXPECT_FALSE(routines.PrintImage({0, 0, 100, 50}, QStringLiteral("Velmo"), image, 1));
+    EXPECT_TRUE(routines.PrintImage({0, 0, 100, 50}, QStringLiteral("Velmo"), image, 1));
+    EXPECT_EQ(printers.imageJobs.size(), 1u);
+}
+
+TEST_F(PrintRoutinesTest, PdfEntryAsksForTheFileOncePerRun)
+{
+    ASSERT_TRUE(routines.OpenDocPrinter(pdfPrinterName()));
+    dialogs.saveAnswers = {QStringLiteral("/tmp/uscita/pasto.pdf")};
+    EXPECT_TRUE(routines.PrintImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(), 3));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].kind, FakeDialogs::Shown::Kind::SaveFile);
+    EXPECT_TRUE(dialogs.shown[0].prefilled.endsWith(QStringLiteral("/Velmo.pdf")));
+    ASSERT_EQ(printers.imageJobs.size(), 3u);
+    EXPECT_EQ(printers.imageJobs[0].job.pdfFile, QStringLiteral("/tmp/uscita/pasto.pdf"));
+    EXPECT_EQ(printers.imageJobs[1].job.pdfFile, QStringLiteral("/tmp/uscita/pasto (2).pdf"));
+    EXPECT_EQ(printers.imageJobs[2].job.pdfFile, QStringLiteral("/tmp/uscita/pasto (3).pdf"));
+}
+
+TEST_F(PrintRoutinesTest, CancelledPdfFileChoicePrintsNothingAndSaysNothing)
+{
+    ASSERT_TRUE(routines.OpenDocPrinter(pdfPrinterName()));
+    EXPECT_FALSE(routines.PrintImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(), 1));
+    EXPECT_TRUE(printers.imageJobs.empty());
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].kind, FakeDialogs::Shown::Kind::SaveFile);
+}
+
+TEST_F(PrintRoutinesTest, BusyOnlyWhileTheJobsRun)
+{
+    std::vector<bool> busy;
+    routines.onBusy = [&](bool b) { busy.push_back(b); };
+    dialogs.questionAnswers = {Answer::Cancel};
+    routines.PrintImage({0, 0, 500, 50}, QStringLiteral("Velmo"), picture(), 1);
+    EXPECT_TRUE(busy.empty()) << "no hourglass over the scale question";
+    routines.PrintImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(), 2);
+    EXPECT_EQ(busy, (std::vector<bool>{true, false}));
+}
+
+TEST(DrawPreview, GreyOnlyInThePreview)
+{
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(qRgb(255, 0, 0));
+    const auto colour = PrintRoutines::DrawPreview(image, false, {8, 8}, {0, 0, 8, 8});
+    const auto grey = PrintRoutines::DrawPreview(image, true, {8, 8}, {0, 0, 8, 8});
+    ASSERT_TRUE(colour && grey);
+    EXPECT_EQ(colour->pixel(4, 4), qRgb(255, 0, 0));
+    EXPECT_EQ(grey->pixel(4, 4), qRgb(85, 85, 85));
+    EXPECT_EQ(grey->pixel(0, 0), qRgb(85, 85, 85));
+    const auto outside = PrintRoutines::DrawPreview(image, false, {8, 8}, {4, 4, 4, 4});
+    ASSERT_TRUE(outside);
+    EXPECT_EQ(outside->pixel(1, 1), qRgb(255, 255, 255)) << "the sheet around the picture stays white";
+    EXPECT_FALSE(PrintRoutines::DrawPreview(QImage(), false, {8, 8}, {0, 0, 8, 8}));
+    // Far larger than the box (a 2000 mm print in the zoom): only the box is drawn.
+    const auto huge = PrintRoutines::DrawPreview(image, false, {8, 8}, {-40000, -40000, 80000, 80000});
+    ASSERT_TRUE(huge);
+    EXPECT_EQ(huge->size(), QSize(8, 8));
+    EXPECT_EQ(huge->pixel(4, 4), qRgb(255, 0, 0));
+}
+
+}  // namespace
+}  // namespace velmo::printing

@@ -1,0 +1,509 @@
+#include "printing/printwindowmodel.h"
+
+#include "mmrectprinter.h"
+#include "support/fakedialogs.h"
+#include "support/fakeprinterservice.h"
+#include "support/localeguard.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace velmo::printing {
+namespace {
+
+using test::FakeDialogs;
+using test::FakePrinterService;
+
+QImage picture(int w = 200, int h = 100, QRgb colour = qRgb(200, 30, 60))
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+// The print window opened as the main window opens it: the landscape sheet's size, scale 500000.
+class PrintWindowModelTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        FakePrinterService::Printer mono;
+        mono.defaults.colorMode = 1;
+        printers.printers.insert(QStringLiteral("Laser"), mono);
+    }
+
+    void open(MmRect r = {0, 0, 200, 100}, int orientation = 0, double scale = 500000)
+    {
+        ASSERT_TRUE(printers.openPrinter(printers.printerInUse()));
+        model.loadObject({picture(), r, scale * r.w, QStringLiteral("Velmo"), orientation});
+        model.activate();
+    }
+
+    test::LocaleGuard locale{"it_IT"};
+    FakePrinterService printers;
+    FakeDialogs dialogs;
+    PrintWindowModel model{printers, dialogs};
+};
+
+TEST_F(PrintWindowModelTest, OpensWithTheRectangleTheScaleAndTheSheet)
+{
+    open({3, 4, 200, 100});
+    EXPECT_EQ(model.text(Field::PrX), QStringLiteral("3"));
+    EXPECT_EQ(model.text(Field::PrY), QStringLiteral("4"));
+    EXPECT_EQ(model.text(Field::PrW), QStringLiteral("200"));
+    EXPECT_EQ(model.text(Field::PrH), QStringLiteral("100"));
+    EXPECT_EQ(model.text(Field::Scala), QStringLiteral("500.000"));
+    EXPECT_EQ(model.text(Field::NCopies), QStringLiteral("1"));
+    EXPECT_EQ(model.scaleCaption(), QStringLiteral("Sca&la:"));
+    EXPECT_TRUE(model.keepProportions());
+    EXPECT_FALSE(model.centred());
+    EXPECT_EQ(model.printerNames(), (QStringList{QStringLiteral("Ufficio"), QStringLiteral("Laser"), QStringLiteral("File PDF")}));
+    EXPECT_EQ(model.printerIndex(), 0);
+    EXPECT_EQ(model.sheetFrameCaption(), QStringLiteral(" Foglio: A4,  Portrait"));
+    EXPECT_EQ(model.sheetWidthText(), QStringLiteral("200"));
+    EXPECT_EQ(model.sheetHeightText(), QStringLiteral("287"));
+    EXPECT_EQ(model.outlineTwips(), outlineTwips(200, 287));
+    EXPECT_EQ(model.previewBox(), QSize(twipsToPixels(outlineTwips(200, 287).width()), 127));
+    EXPECT_FALSE(model.preview().isNull());
+    EXPECT_EQ(model.preview().size(), model.previewBox());
+    EXPECT_EQ(model.previewToolTip(), QStringLiteral("Anteprima di stampa"));
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(PrintWindowModelTest, ScaleFieldUsesTheGroupedFormat)
+{
+    test::LocaleGuard english("en_US");
+    open({0, 0, 200, 100}, 0, 1234567.891);
+    EXPECT_EQ(model.text(Field::Scala), QStringLiteral("1,234,567.89"));
+}
+
+TEST_F(PrintWindowModelTest, OrientationArgumentReplacesTheSettings)
+{
+    open({0, 0, 200, 100}, 2);
+    EXPECT_EQ(model.sheetFrameCaption(), QStringLiteral(" Foglio: A4,  Landscape"));
+    EXPECT_EQ(model.sheetWidth(), 287);
+    EXPECT_EQ(model.sheetHeight(), 200);
+}
+
+TEST_F(PrintWindowModelTest, FieldLimits)
+{
+    open();
+    struct Case { int line; Field field; const char *typed; const char *shown; };
+    const Case cases[] = {
+        {__LINE__, Field::PrW, "2500", "2000"}, {__LINE__, Field::PrW, "0", "1"}, {__LINE__, Field::PrW, "150", "150"},
+        {__LINE__, Field::PrH, "2001", "2000"}, {__LINE__, Field::PrH, "0", "1"}, {__LINE__, Field::PrH, "1", "1"},
+        {__LINE__, Field::PrX, "-2500", "-2000"}, {__LINE__, Field::PrX, "2500", "2000"}, {__LINE__, Field::PrX, "-7", "-7"},
+        {__LINE__, Field::PrY, "-2001", "-2000"}, {__LINE__, Field::PrY, "99999", "2000"},
+        // Typed copies are taken beyond the up-down's bounds.
+        {__LINE__, Field::NCopies, "150", "150"},
+    };
+    for (const Case &c : cases) {
+        model.setText(c.field, QString::fromLatin1(c.typed));
+        EXPECT_EQ(model.text(c.field), QString::fromLatin1(c.shown)) << "line " << c.line;
+    }
+    EXPECT_EQ(model.rect(), (MmRect{-7, 2000, 150, 1}));
+    EXPECT_EQ(model.copies(), 150);
+}
+
+TEST_F(PrintWindowModelTest, WidthUpdatesTheScale)
+{
+    open();
+    model.setText(Field::PrW, QStringLiteral("400"));
+    EXPECT_EQ(model.text(Field::Scala), QStringLiteral("250.000"));
+    model.setText(Field::PrW, QStringLiteral("300"));
+    EXPECT_EQ(model.text(Field::Scala), QStringLiteral("333.333,33"));
+}
+
+TEST_F(PrintWindowModelTest, ClearedFieldKeepsTheLastValue)
+{
+    open();
+    model.setText(Field::PrW, QString());
+    EXPECT_EQ(model.rect().w, 200);
+    model.setText(Field::PrX, QStringLiteral("-"));
+    EXPECT_EQ(model.rect().x, 0);
+    model.setText(Field::NCopies, QString());
+    EXPECT_EQ(model.copies(), 0);
+    model.fieldLeft(Field::PrW);
+    model.fieldLeft(Field::PrX);
+    model.fieldLeft(Field::NCopies);
+    EXPECT_EQ(model.text(Field::PrW), QStringLiteral("200"));
+    EXPECT_EQ(model.text(Field::PrX), QStringLiteral("0"));
+    EXPECT_EQ(model.text(Field::NCopies), QString());
+}
+
+TEST_F(PrintWindowModelTest, KeyFilters)
+{
+    struct Case { int line; Field field; QChar key; const char *text; int cursor; int selection; bool accepted; };
+    const Case cases[] = {
+        {__LINE__, Field::PrW, u'7', "12", 2, 0, true},
+        {__LINE__, Field::PrW, u'\b', "12", 2, 0, true},
+        {__LINE__, Field::PrW, u'-', "", 0, 0, false},
+        {__LINE__, Field::PrW, u'a', "", 0, 0, false},
+        {__LINE__, Field::PrH, u',', "1", 1, 0, false},
+        {__LINE__, Field::NCopies, u'-', "", 0, 0, false},
+        {__LINE__, Field::NCopies, u'3', "", 0, 0, true},
+        {__LINE__, Field::PrX, u'-', "12", 0, 0, true},
+        {__LINE__, Field::PrX, u'-', "12", 1, 0, false},
+        {__LINE__, Field::PrX, u'-', "-12", 0, 0, false},
+        {__LINE__, Field::PrX, u'-', "-12", 0, 1, true},   // replaces the selected minus
+        {__LINE__, Field::PrY, u'-', "", 0, 0, true},
+        {__LINE__, Field::Scala, u',', "500", 3, 0, true},  // the Italian decimal separator
+        {__LINE__, Field::Scala, u',', "5,5", 3, 0, false},
+        {__LINE__, Field::Scala, u',', "5,5", 1, 1, true},
+        {__LINE__, Field::Scala, u'e', "5", 1, 0, false},
+        {__LINE__, Field::Scala, u'-', "", 0, 0, false},
+        {__LINE__, Field::Scala, u'\u0663', "", 0, 0, false},  // a digit of another script
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(PrintWindowModel::acceptsKey(c.field, c.key, QString::fromLatin1(c.text), c.cursor, c.selection), c.accepted)
+            << "line " << c.line;
+}
+
+TEST_F(PrintWindowModelTest, ProportionsOnKeyReleaseAndUpDown)
+{
+    open({0, 0, 200, 100});
+    model.setText(Field::PrW, QStringLiteral("51"));
+    model.keyReleased(Field::PrW);
+    EXPECT_EQ(model.text(Field::PrH), QStringLiteral("26"));  // 25.5 → 26
+    model.setText(Field::PrH, QStringLiteral("45"));
+    model.keyReleased(Field::PrH);
+    EXPECT_EQ(model.text(Field::PrW), QStringLiteral("90"));
+    model.upDownClicked(Field::PrW, +1);
+    EXPECT_EQ(model.text(Field::PrW), QStringLiteral("91"));
+    EXPECT_EQ(model.text(Field::PrH), QStringLiteral("46"));  // 45.5 → 46
+    model.upDownClicked(Field::PrH, -1);
+    EXPECT_EQ(model.rect(), (MmRect{0, 0, 90, 45}));
+
+    model.setKeepProportions(false);
+    EXPECT_EQ(model.scaleCaption(), QStringLiteral("Scala X:"));
+    EXPECT_FALSE(model.scaleEnabled());
+    model.setText(Field::PrW, QStringLiteral("120"));
+    model.keyReleased(Field::PrW);
+    EXPECT_EQ(model.text(Field::PrH), QStringLiteral("45"));
+    model.setKeepProportions(true);
+    EXPECT_EQ(model.scaleCaption(), QStringLiteral("Scala:"));
+    EXPECT_TRUE(model.scaleEnabled());
+    EXPECT_EQ(model.text(Field::PrH), QStringLiteral("60"));
+}
+
+TEST_F(PrintWindowModelTest, UpDownBounds)
+{
+    open();
+    struct Case { int line; Field field; const char *start; int step; const char *expected; };
+    const Case cases[] = {
+        {__LINE__, Field::PrW, "2", -1, "2"}, {__LINE__, Field::PrW, "2000", +1, "2000"},
+        {__LINE__, Field::PrX, "-2000", -1, "-2000"}, {__LINE__, Field::PrX, "-1", +1, "0"},
+        {__LINE__, Field::PrY, "2000", +1, "2000"}, {__LINE__, Field::NCopies, "1", -1, "1"},
+        {__LINE__, Field::NCopies, "100", +1, "100"}, {__LINE__, Field::NCopies, "5", +1, "6"},
+    };
+    model.setKeepProportions(false);
+    for (const Case &c : cases) {
+        model.setText(c.field, QString::fromLatin1(c.start));
+        model.upDownClicked(c.field, c.step);
+        EXPECT_EQ(model.text(c.field), QString::fromLatin1(c.expected)) << "line " << c.line;
+    }
+}
+
+TEST_F(PrintWindowModelTest, CentringFollowsEveryChange)
+{
+    open({0, 0, 100, 50});
+    model.setCentred(true);
+    EXPECT_FALSE(model.marginsEnabled());
+    EXPECT_EQ(model.rect(), (MmRect{50, 118, 100, 50}));  // 118.5 → 118
+    model.setText(Field::PrW, QStringLiteral("101"));
+    model.keyReleased(Field::PrW);
+    EXPECT_EQ(model.rect(), (MmRect{50, 118, 101, 50}));  // height 50.5 → 50, left 49.5 → 50
+    model.setCentred(false);
+    EXPECT_TRUE(model.marginsEnabled());
+    model.cmdOrigine_Click();
+    EXPECT_EQ(model.rect(), (MmRect{0, 0, 101, 50}));
+}
+
+TEST_F(PrintWindowModelTest, OutOfSheetWarningBlinks)
+{
+    open({0, 0, 200, 100});
+    EXPECT_FALSE(model.outOfSheetVisible());
+    EXPECT_FALSE(model.blinking());
+    model.setText(Field::PrX, QStringLiteral("5"));  // 5 mm beyond the right edge
+    model.keyReleased(Field::PrX);
+    EXPECT_TRUE(model.outOfSheetVisible());
+    EXPECT_TRUE(model.blinking());
+    const bool before = model.outOfSheetRed();
+    model.Timer1_Timer();
+    EXPECT_NE(model.outOfSheetRed(), before);
+    model.Timer1_Timer();
+    EXPECT_EQ(model.outOfSheetRed(), before);
+    model.setText(Field::PrX, QStringLiteral("0"));
+    model.keyReleased(Field::PrX);
+    EXPECT_FALSE(model.outOfSheetVisible());
+    EXPECT_FALSE(model.blinking());
+    EXPECT_FALSE(model.outOfSheetRed());
+}
+
+TEST_F(PrintWindowModelTest, MaxKeepsProportionsOnPortraitA4)
+{
+    open({30, 10, 100, 50});  // a 2:1 picture
+    model.cmdMax_Click();
+    EXPECT_EQ(model.rect(), (MmRect{0, 10, 200, 100}));
+    model.setKeepProportions(false);
+    model.cmdMax_Click();
+    EXPECT_EQ(model.rect(), (MmRect{0, 0, 200, 287}));
+    EXPECT_FALSE(model.outOfSheetVisible());
+}
+
+TEST_F(PrintWindowModelTest, ScaleStep)
+{
+    open({0, 0, 200, 100});
+    struct Case { int line; const char *typed; MmRect expected; };
+    const Case cases[] = {
+        {__LINE__, "1.000.000", {0, 0, 100, 50}},
+        {__LINE__, "400000", {0, 0, 250, 125}},
+        {__LINE__, "", {0, 0, 250, 125}},         // empty: nothing
+        {__LINE__, "abc", {0, 0, 250, 125}},      // not a number: ignored
+        {__LINE__, "0", {0, 0, 250, 125}},        // not positive: nothing
+        {__LINE__, "1", {0, 0, 2000, 1000}},      // limited to 2000
+        {__LINE__, "3000000,5", {0, 0, 33, 17}},  // 33.33…, 16.67
+    };
+    for (const Case &c : cases) {
+        model.setText(Field::Scala, QString::fromLatin1(c.typed));
+        model.txtScala_Confirm();
+        EXPECT_EQ(model.rect(), c.expected) << "line " << c.line;
+    }
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(PrintWindowModelTest, ScaleOverflowMessage)
+{
+    open();
+    model.setText(Field::Scala, QStringLiteral("1") + QString(40, u'0'));
+    model.txtScala_Confirm();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/txtScala"));
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(model.rect().w, 200);
+}
+
+TEST_F(PrintWindowModelTest, ZeroCopiesIsSaidAndTheWindowStays)
+{
+    open();
+    bool closed = false;
+    QObject::connect(&model, &PrintWindowModel::closeRequested, [&] { closed = true; });
+    model.setText(Field::NCopies, QStringLiteral("0"));
+    EXPECT_FALSE(model.cmdStampa_Click());
+    EXPECT_FALSE(closed);
+    EXPECT_TRUE(printers.imageJobs.empty());
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Il numero di copie deve essere almeno 1.\nNon è stato stampato nulla."));
+    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Attenzione"));
+}
+
+TEST_F(PrintWindowModelTest, PrintingClosesTheWindowAfterOneJobPerCopy)
+{
+    open({0, 0, 200, 100});
+    bool closed = false;
+    std::vector<bool> labelShownDuringRun;
+    QObject::connect(&model, &PrintWindowModel::closeRequested, [&] { closed = true; });
+    model.onRepaintNow = [&] { labelShownDuringRun.push_back(model.printingVisible()); };
+    model.setText(Field::NCopies, QStringLiteral("3"));
+    EXPECT_TRUE(model.cmdStampa_Click());
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(labelShownDuringRun, std::vector<bool>{true});
+    ASSERT_EQ(printers.imageJobs.size(), 3u);
+    for (const auto &job : printers.imageJobs) {
+        EXPECT_EQ(job.printer, QStringLiteral("Ufficio"));
+        EXPECT_EQ(job.job.documentName, QStringLiteral("Velmo"));
+    }
+}
+
+TEST_F(PrintWindowModelTest, FailedPrintCanBeRetried)
+{
+    open();
+    printers.imageJobFailures.insert(0, ImageJobResult{});
+    EXPECT_FALSE(model.cmdStampa_Click());
+    EXPECT_FALSE(model.printingVisible());
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(model.cmdStampa_Click());
+    EXPECT_EQ(printers.imageJobs.size(), 1u);
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+}
+
+TEST_F(PrintWindowModelTest, CancelledScaleQuestionCanBeRetried)
+{
+    open({20, 0, 200, 100});
+    dialogs.questionAnswers = {Answer::Cancel, Answer::Yes};
+    EXPECT_FALSE(model.cmdStampa_Click());
+    EXPECT_TRUE(printers.imageJobs.empty());
+    EXPECT_TRUE(model.cmdStampa_Click());
+    ASSERT_EQ(printers.imageJobs.size(), 1u);
+}
+
+TEST_F(PrintWindowModelTest, PrinterChoice)
+{
+    open();
+    model.cboPrinterNames_Click(1);
+    EXPECT_EQ(printers.printerInUse(), QStringLiteral("Laser"));
+    EXPECT_TRUE(model.monochrome());
+    const QImage grey = model.preview();
+    const QRgb inside = grey.pixel(2, 2);
+    EXPECT_EQ(qRed(inside), qGreen(inside));
+    EXPECT_EQ(qGreen(inside), qBlue(inside));
+    model.setText(Field::NCopies, QStringLiteral("1"));
+    EXPECT_TRUE(model.cmdStampa_Click());
+    ASSERT_EQ(printers.imageJobs.size(), 1u);
+    EXPECT_EQ(printers.imageJobs[0].job.image.pixel(0, 0), qRgb(200, 30, 60)) << "the page keeps its colours";
+}
+
+TEST_F(PrintWindowModelTest, UnreachablePrinterIsReported)
+{
+    printers.unreachable.append(QStringLiteral("Laser"));
+    open();
+    model.cboPrinterNames_Click(1);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/OpenDocPrinter"));
+}
+
+TEST_F(PrintWindowModelTest, PropertiesCarryTheCopiesBothWays)
+{
+    open();
+    model.setText(Field::NCopies, QStringLiteral("2"));
+    int copiesSeen = 0;
+    printers.settingsDialog = [&](QString &) {
+        copiesSeen = printers.settings().copies;
+        PrinterSettings chosen = printers.settings();
+        chosen.copies = 4;
+        chosen.page = QPageSize(QPageSize::A3);
+        chosen.orientation = 2;
+        chosen.colorMode = 1;
+        return std::optional<PrinterSettings>(chosen);
+    };
+    model.cmdProprieta_Click(nullptr);
+    EXPECT_EQ(copiesSeen, 2);
+    EXPECT_EQ(model.text(Field::NCopies), QStringLiteral("4"));
+    EXPECT_EQ(printers.settings().copies, 1);
+    EXPECT_TRUE(model.monochrome());
+    EXPECT_EQ(model.sheetFrameCaption(), QStringLiteral(" Foglio: A3,  Landscape"));
+    EXPECT_EQ(model.sheetWidth(), 410);
+    EXPECT_EQ(model.sheetHeight(), 287);
+}
+
+TEST_F(PrintWindowModelTest, PropertiesOfAPrinterThatCannotBeOpened)
+{
+    printers.unreachable.append(QStringLiteral("Laser"));
+    open();
+    model.cboPrinterNames_Click(1);
+    model.cmdProprieta_Click(nullptr);
+    EXPECT_EQ(printers.settingsDialogShown, 0);
+    ASSERT_EQ(dialogs.shown.size(), 2u) << "once when chosen, once when its settings are asked for";
+    EXPECT_EQ(dialogs.shown[1].title, QStringLiteral(" Errore in frmStampaFPB/OpenDocPrinter"));
+}
+
+TEST_F(PrintWindowModelTest, PropertiesCancelledChangesNothing)
+{
+    open();
+    model.cmdProprieta_Click(nullptr);
+    EXPECT_EQ(printers.settingsDialogShown, 1);
+    EXPECT_EQ(model.sheetFrameCaption(), QStringLiteral(" Foglio: A4,  Portrait"));
+    EXPECT_EQ(model.text(Field::NCopies), QStringLiteral("1"));
+}
+
+TEST_F(PrintWindowModelTest, PrinterChosenInThePropertiesBecomesTheOneInUse)
+{
+    open();
+    printers.settingsDialog = [&](QString &printer) {
+        printer = QStringLiteral("Laser");
+        return std::optional<PrinterSettings>(PrinterSettings{});
+    };
+    model.cmdProprieta_Click(nullptr);
+    EXPECT_EQ(model.printerIndex(), 1);
+    EXPECT_EQ(printers.printerInUse(), QStringLiteral("Laser"));
+}
+
+TEST_F(PrintWindowModelTest, SettingsSurviveTheWindow)
+{
+    open({0, 0, 200, 100}, 2);
+    model.cboPrinterNames_Click(1);
+    PrintWindowModel second(printers, dialogs);
+    second.loadObject({picture(), {0, 0, 100, 100}, 100, QStringLiteral("Velmo"), 0});
+    second.activate();
+    EXPECT_EQ(second.printerIndex(), 1);
+    model.cboPrinterNames_Click(0);
+    PrintWindowModel third(printers, dialogs);
+    third.loadObject({picture(), {0, 0, 100, 100}, 100, QStringLiteral("Velmo"), 0});
+    third.activate();
+    EXPECT_EQ(third.sheetFrameCaption(), QStringLiteral(" Foglio: A4,  Landscape"));
+}
+
+TEST_F(PrintWindowModelTest, ZoomFillsTheAreaInTheSheetsProportions)
+{
+    open();
+    model.picPreview_Click({600, 400});
+    EXPECT_TRUE(model.zoomVisible());
+    EXPECT_EQ(model.zoomOutline(), QSize(279, 400));  // 400 × 200 / 287 = 278.7
+    EXPECT_EQ(model.zoomPreview().size(), QSize(279, 400));
+    model.picZoom_Click();
+    EXPECT_FALSE(model.zoomVisible());
+}
+
+TEST_F(PrintWindowModelTest, WithoutAnObject)
+{
+    ASSERT_TRUE(printers.openPrinter(printers.printerInUse()));
+    model.loadWithoutObject(0);
+    model.activate();
+    EXPECT_FALSE(model.objectAccepted());
+    EXPECT_TRUE(model.preview().isNull());
+    EXPECT_TRUE(model.previewToolTip().isEmpty());
+    EXPECT_EQ(model.sheetFrameCaption(), QStringLiteral(" Foglio: A4,  Portrait"));
+    model.picPreview_Click({600, 400});
+    EXPECT_FALSE(model.zoomVisible());
+    EXPECT_FALSE(model.cmdStampa_Click());
+    EXPECT_TRUE(printers.imageJobs.empty());
+}
+
+class PreviewFileTest : public PrintWindowModelTest {
+protected:
+    void SetUp() override
+    {
+        PrintWindowModelTest::SetUp();
+        savedHome = qgetenv("HOME");
+        savedConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + QStringLiteral("/.config")));
+    }
+    void TearDown() override
+    {
+        qputenv("HOME", savedHome);
+        qputenv("XDG_CONFIG_HOME", savedConfig);
+    }
+    QTemporaryDir home;
+    QByteArray savedHome, savedConfig;
+};
+
+TEST_F(PreviewFileTest, SavedInThePicturesFolderOrHome)
+{
+    qputenv("HOME", QFile::encodeName(home.path()));
+    open();
+    model.zLabel1_DblClick();
+    EXPECT_TRUE(dialogs.shown.empty());
+    const QString path = PrintWindowModel::previewFilePath();
+    EXPECT_EQ(QFileInfo(path).fileName(), QStringLiteral("PicPrev.bmp"));
+    EXPECT_TRUE(path.startsWith(home.path()));
+    QImage saved(path);
+    ASSERT_FALSE(saved.isNull());
+    EXPECT_EQ(saved.size(), model.previewBox());
+    QDir(home.path()).mkpath(QStringLiteral("Pictures"));
+    EXPECT_EQ(PrintWindowModel::previewFilePath(), QDir(home.path()).filePath(QStringLiteral("Pictures/PicPrev.bmp")));
+}
+
+TEST_F(PreviewFileTest, FailureToSaveIsReported)
+{
+    qputenv("HOME", QFile::encodeName(home.path() + QStringLiteral("/non-esiste")));
+    open();
+    model.zLabel1_DblClick();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.shown[0].text.startsWith(QStringLiteral("Non posso salvare l'anteprima nel file\n")));
+    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/zLabel1_DblClick"));
+}
+
+}  // namespace
+}  // namespace velmo::printing
