@@ -2,7 +2,7 @@
 
 #include "common/dialogs.h"
 #include "common/numbertext.h"
-#include "printing/printerservice.h"
+#include "printing/textprinting.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -33,7 +33,7 @@ ActivityLevel activityOf(int option)
 
 }  // namespace
 
-EnergyWindowModel::EnergyWindowModel(Sex sex, Dialogs &dialogs, PrinterService &printers, QObject *parent)
+EnergyWindowModel::EnergyWindowModel(Sex sex, Dialogs &dialogs, TextPrinting &printers, QObject *parent)
     : QObject(parent), sex_(sex), dialogs_(dialogs), printers_(printers)
 {
     resetControls();

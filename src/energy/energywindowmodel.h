@@ -13,7 +13,7 @@
 namespace velmo {
 
 class Dialogs;
-class PrinterService;
+class TextPrinting;
 
 // The controls of an energy requirement window that the logic reads or writes.
 enum class EnergyControl {
@@ -44,7 +44,7 @@ enum class EnergyControl {
 class EnergyWindowModel : public QObject {
     Q_OBJECT
 public:
-    EnergyWindowModel(Sex sex, Dialogs &dialogs, PrinterService &printers, QObject *parent = nullptr);
+    EnergyWindowModel(Sex sex, Dialogs &dialogs, TextPrinting &printers, QObject *parent = nullptr);
 
     Sex sex() const { return sex_; }
 
@@ -173,7 +173,7 @@ private:
 
     Sex sex_;
     Dialogs &dialogs_;
-    PrinterService &printers_;
+    TextPrinting &printers_;
 
     QString text1_, text3_, text2_;
     QString label1_, label2_, label3_, label7_, label8_;

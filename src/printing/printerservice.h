@@ -1,22 +1,15 @@
 #pragma once
 
+#include "printing/textprinting.h"
+
 #include <QImage>
 #include <QPageSize>
 #include <QRect>
 #include <QString>
-#include <QStringList>
 
 class QWidget;
 
 namespace velmo {
-
-// The entry that every printer list offers: output to a PDF file named by the user.
-inline QString pdfPrinterName() { return QStringLiteral("File PDF"); }
-
-struct PrintOutcome {
-    bool ok = false;
-    QString error;  // for the user, in Italian; empty when ok
-};
 
 // The settings the print module reads and writes on the open printer.
 struct PrinterSettings {
@@ -61,27 +54,11 @@ struct ImageJobResult {
     bool ok() const { return documentStarted && pageStarted > 0 && linesDrawn != 0 && pageEnded > 0 && documentEnded != 0; }
 };
 
-// The printers of the system, the printer in use for the whole run, and the print jobs.
-// The program prints through QPrinter; tests use a recording fake.
-class PrinterService {
+// The printers of the system, the printer in use for the whole run, and the print jobs: text
+// documents and the print module's image jobs. The program prints through QPrinter; tests use a
+// recording fake.
+class PrinterService : public TextPrinting {
 public:
-    virtual ~PrinterService() = default;
-
-    // Installed printers in the system's order, then the PDF file entry.
-    virtual QStringList printerNames() const = 0;
-
-    // The system's default printer; the PDF file entry when the system has none.
-    virtual QString defaultPrinterName() const = 0;
-
-    // The printer in use; at start the default printer.
-    virtual QString printerInUse() const = 0;
-    virtual void setPrinterInUse(const QString &name) = 0;
-
-    // Prints `lines` as one text document on the printer in use, each line followed by a new line,
-    // at `pointSize`. `pdfFile` names the output when the printer in use is the PDF file entry.
-    virtual PrintOutcome printText(const QString &documentName, int pointSize, const QStringList &lines,
-                                   const QString &pdfFile) = 0;
-
     // Makes `name` the open printer for sheets, settings and image jobs, with the settings it had
     // earlier in this run or, the first time, the printer's own defaults. False when the printer
     // cannot be reached; the open printer is then none.

@@ -1,5 +1,7 @@
 #include "energyui.h"
 
+#include "printing/printerservice.h"
+
 #include "choicedialog.h"
 #include "energywindow.h"
 #include "launcherwindow.h"

@@ -1,6 +1,7 @@
 #include "ui/shell/appwindows.h"
 
 #include "ui/energy/energyui.h"
+#include "ui/printing/printmodule.h"
 #include "ui/shell/helpwindow.h"
 #include "ui/shell/mainwindow.h"
 
@@ -28,6 +29,8 @@ bool AppWindows::start(const QString &databasePath, QString *error)
             [this] { energy_->showEnergyWindow(Sex::Female); });
     connect(mainWindow_.get(), &MainWindow::lafMaschioRequested, this,
             [this] { energy_->showEnergyWindow(Sex::Male); });
+    printModule_ = std::make_unique<PrintModule>(*printers_, *dialogs_);
+    connect(mainWindow_.get(), &MainWindow::printRequested, this, &AppWindows::printMainWindow);
     connect(mainWindow_.get(), &MainWindow::helpRequested, this, &AppWindows::showHelp);
     connect(mainWindow_.get(), &MainWindow::exitRequested, this, &AppWindows::quitNow);
     showMainWindow();
@@ -39,6 +42,14 @@ void AppWindows::showMainWindow()
     mainWindow_->show();
     mainWindow_->raise();
     mainWindow_->activateWindow();
+}
+
+void AppWindows::printMainWindow()
+{
+    int widthMm = 0;
+    int heightMm = 0;
+    printModule_->FoglioStampa(widthMm, heightMm, 2);
+    printModule_->StampaFPB(mainWindow_.get(), 0, 0, widthMm, heightMm, 0, QStringLiteral("Velmo"), 500000.0F);
 }
 
 void AppWindows::showHelp()

@@ -13,6 +13,7 @@ namespace velmo::ui {
 class EnergyUi;
 class HelpWindow;
 class MainWindow;
+class PrintModule;
 
 // The program's windows and the services they share, for the whole run; each window exists
 // at most once. It connects the commands that lead from one window to another.
@@ -35,10 +36,15 @@ public:
     MainWindowModel &mainModel() { return *mainModel_; }
     HelpWindow *helpWindow() const { return help_.get(); }
     EnergyUi *energy() const { return energy_.get(); }
+    PrintModule *printModule() const { return printModule_.get(); }
+
+    // "&Stampa": the landscape sheet of the printer in use, then the print window over the main
+    // window's picture.
+    void printMainWindow();
     Dialogs &dialogs() { return *dialogs_; }
     PrinterService &printers() { return *printers_; }
 
-    // Tests replace the real boxes and printers before `start`.
+    // Tests replace the real boxes before `start`.
     void setDialogs(Dialogs *dialogs) { dialogsOverride_ = dialogs; }
 
 private:
@@ -50,6 +56,7 @@ private:
     std::unique_ptr<MainWindow> mainWindow_;
     std::unique_ptr<HelpWindow> help_;
     std::unique_ptr<EnergyUi> energy_;
+    std::unique_ptr<PrintModule> printModule_;
 };
 
 }  // namespace velmo::ui
