@@ -4,6 +4,7 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QLocale>
 #include <QValueAxis>
 
 namespace velmo::ui {
@@ -24,21 +25,26 @@ MacroChartView::MacroChartView(QWidget *parent) : QChartView(parent)
     }
     chart->addSeries(series);
     auto *categories = new QBarCategoryAxis(chart);
-    // The axis draws rich text, which would fold the blanks between the three names.
-    categories->append(QString(rowLabel()).replace(u' ', QChar(0x00A0)));
+    // One category; its name, the row label, is written as the chart's title, where it is never
+    // shortened. Rich text would fold the blanks between the three names.
+    categories->append(QStringLiteral("1"));
+    categories->setLabelsVisible(false);
+    chart->setTitle(QString(rowLabel()).replace(u' ', QStringLiteral("&nbsp;")));
     chart->addAxis(categories, Qt::AlignBottom);
     series->attachAxis(categories);
     auto *values = new QValueAxis(chart);
-    values->setLabelFormat(QStringLiteral("%g"));
-    values->setRange(0, 1);
+    values->setLabelFormat(QStringLiteral("%.0f"));
+    values->setRange(0, 10);
     chart->addAxis(values, Qt::AlignLeft);
     series->attachAxis(values);
     chart->legend()->setVisible(false);
+    chart->setLocalizeNumbers(true);
+    chart->setLocale(QLocale());
     chart->setMargins(QMargins(2, 2, 2, 2));
     chart->setBackgroundRoundness(0);
     QFont small = font();
     small.setPointSizeF(7);
-    categories->setLabelsFont(small);
+    chart->setTitleFont(small);
     values->setLabelsFont(small);
     setChart(chart);
     setRenderHint(QPainter::Antialiasing);
@@ -53,8 +59,12 @@ void MacroChartView::setData(int column, double value)
     for (const QBarSet *set : sets_)
         top = std::max(top, set->at(0));
     const auto axes = chart()->axes(Qt::Vertical);
-    if (!axes.isEmpty())
-        static_cast<QValueAxis *>(axes.first())->setRange(0, top > 0 ? top * 1.1 : 1);
+    if (!axes.isEmpty()) {
+        auto *axis = static_cast<QValueAxis *>(axes.first());
+        axis->setRange(0, top > 0 ? top * 1.05 : 10);
+        axis->applyNiceNumbers();
+        axis->setLabelFormat(axis->max() >= 5 ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
+    }
 }
 
 double MacroChartView::data(int column) const
