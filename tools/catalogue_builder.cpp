@@ -34,14 +34,20 @@ struct CatalogueFood {
     const SourceFood *source = nullptr;
 };
 
-std::optional<QString> readText(const QString &path, QString *error)
+// The records of a CSV file; empty, with the reason in `error`, when it cannot be read.
+std::optional<std::vector<CsvRecord>> readCsvFile(const QString &path, QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *error = QStringLiteral("%1: impossibile leggere il file (%2)").arg(path, file.errorString());
         return std::nullopt;
     }
-    return QString::fromUtf8(file.readAll());
+    CsvParseResult csv = parseCsv(QString::fromUtf8(file.readAll()));
+    if (!csv.ok()) {
+        *error = QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), csv.error);
+        return std::nullopt;
+    }
+    return std::move(csv.records);
 }
 
 QString problem(const QString &path, int line, const QString &what)
@@ -51,19 +57,14 @@ QString problem(const QString &path, int line, const QString &what)
 
 std::optional<QHash<QString, SourceFood>> readSource(const QString &path, QString *error)
 {
-    const auto text = readText(path, error);
-    if (!text)
+    const auto records = readCsvFile(path, error);
+    if (!records)
         return std::nullopt;
-    const CsvParseResult csv = parseCsv(*text);
-    if (!csv.ok()) {
-        *error = QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), csv.error);
-        return std::nullopt;
-    }
-    if (csv.records.empty()) {
+    if (records->empty()) {
         *error = QStringLiteral("%1: file vuoto").arg(path);
         return std::nullopt;
     }
-    const QStringList header = csv.records.front().fields;
+    const QStringList header = records->front().fields;
     const QStringList wanted{"ndb", "edible_pct", "protein_g", "fat_g", "carbohydrate_g", "energy_kcal", "fibre_g",
                              "cholesterol_mg"};
     std::array<qsizetype, 8> at{};
@@ -75,8 +76,8 @@ std::optional<QHash<QString, SourceFood>> readSource(const QString &path, QStrin
         }
     }
     QHash<QString, SourceFood> foods;
-    for (std::size_t r = 1; r < csv.records.size(); ++r) {
-        const CsvRecord &rec = csv.records[r];
+    for (std::size_t r = 1; r < records->size(); ++r) {
+        const CsvRecord &rec = (*records)[r];
         if (rec.fields.size() != header.size()) {
             *error = problem(path, rec.line, QStringLiteral("numero di campi errato"));
             return std::nullopt;
@@ -93,23 +94,18 @@ std::optional<QHash<QString, SourceFood>> readSource(const QString &path, QStrin
 std::optional<std::vector<CatalogueFood>> readCatalogue(const QString &path, const QHash<QString, SourceFood> &source,
                                                         QString *error)
 {
-    const auto text = readText(path, error);
-    if (!text)
+    const auto records = readCsvFile(path, error);
+    if (!records)
         return std::nullopt;
-    const CsvParseResult csv = parseCsv(*text);
-    if (!csv.ok()) {
-        *error = QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), csv.error);
-        return std::nullopt;
-    }
-    if (csv.records.empty() || csv.records.front().fields != QStringList{"tabella", "ndb", "alimenti"}) {
+    if (records->empty() || records->front().fields != QStringList{"tabella", "ndb", "alimenti"}) {
         *error = problem(path, 1, QStringLiteral("l'intestazione deve essere tabella,ndb,alimenti"));
         return std::nullopt;
     }
 
     std::vector<CatalogueFood> foods;
     std::array<QSet<QString>, kFoodCategoryCount> namesPerTable;
-    for (std::size_t r = 1; r < csv.records.size(); ++r) {
-        const CsvRecord &rec = csv.records[r];
+    for (std::size_t r = 1; r < records->size(); ++r) {
+        const CsvRecord &rec = (*records)[r];
         if (rec.fields.size() != 3) {
             *error = problem(path, rec.line, QStringLiteral("riga malformata: servono 3 campi, ce ne sono %1")
                                                  .arg(rec.fields.size()));

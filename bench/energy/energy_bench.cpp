@@ -42,12 +42,3 @@ static void WindowSequence(benchmark::State &state)
     }
 }
 BENCHMARK(WindowSequence);
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

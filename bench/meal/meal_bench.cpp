@@ -81,12 +81,3 @@ void BM_InseriWithElevenRowsLocked(benchmark::State &state)
 BENCHMARK(BM_InseriWithElevenRowsLocked)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

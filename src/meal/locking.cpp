@@ -60,16 +60,7 @@ void MealGrid::clearRow(int r)
 
 void MealGrid::sposta(int r)
 {
-    for (MealColumn c : kNutrientColumns)
-        setCellAlignment(r, c, CellAlignment::Left);
-    setCellAlignment(r, MealColumn::Gross, CellAlignment::Left);
-    setCellAlignment(r, MealColumn::Net, CellAlignment::Left);
-
-    setCellBackground(r, MealColumn::Name, CellBackground::Window);
-    for (MealColumn c : kNutrientColumns)
-        setCellBackground(r, c, CellBackground::Window);
-    setCellBackground(r, MealColumn::Gross, CellBackground::Window);
-    setCellBackground(r, MealColumn::Net, CellBackground::Window);
+    setRowLook(r, CellAlignment::Left, CellBackground::Window);
 }
 
 }  // namespace velmo

@@ -65,14 +65,18 @@ void MealGrid::setRowVisible(int r)
     emit rowStateChanged(r);
 }
 
-void MealGrid::setCellLook(int r, MealColumn c, CellAlignment alignment, CellBackground background)
+void MealGrid::setRowLook(int r, CellAlignment alignment, CellBackground background)
 {
-    MealCell &cell = mutableRow(r).cell(c);
-    if (cell.alignment == alignment && cell.background == background)
-        return;
-    cell.alignment = alignment;
-    cell.background = background;
-    emit cellChanged(r, c);
+    for (MealColumn c : kNutrientColumns)
+        setCellAlignment(r, c, alignment);
+    setCellAlignment(r, MealColumn::Gross, alignment);
+    setCellAlignment(r, MealColumn::Net, alignment);
+
+    setCellBackground(r, MealColumn::Name, background);
+    for (MealColumn c : kNutrientColumns)
+        setCellBackground(r, c, background);
+    setCellBackground(r, MealColumn::Gross, background);
+    setCellBackground(r, MealColumn::Net, background);
 }
 
 void MealGrid::setCellTextColour(int r, MealColumn c, CellTextColour colour)

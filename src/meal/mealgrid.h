@@ -138,7 +138,9 @@ signals:
 protected:
     MealRow &mutableRow(int r) { return rows_[static_cast<std::size_t>(r)]; }
     void setCellText(int r, MealColumn c, const QString &text);
-    void setCellLook(int r, MealColumn c, CellAlignment alignment, CellBackground background);
+    // A row's look, in the order the cells take it: the alignment of the six nutrients, the gross
+    // and the net weight, then the background of the name, the nutrients, gross and net weight.
+    void setRowLook(int r, CellAlignment alignment, CellBackground background);
     void setCellAlignment(int r, MealColumn c, CellAlignment alignment);
     void setCellBackground(int r, MealColumn c, CellBackground background);
     void setCellTextColour(int r, MealColumn c, CellTextColour colour);

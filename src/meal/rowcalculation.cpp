@@ -52,16 +52,7 @@ void MealGrid::calcolitab(int r)
         setCellText(r, c, formatGrouped2(value, locale));
     }
 
-    for (MealColumn c : kNutrientColumns)
-        setCellAlignment(r, c, CellAlignment::Right);
-    setCellAlignment(r, MealColumn::Gross, CellAlignment::Right);
-    setCellAlignment(r, MealColumn::Net, CellAlignment::Right);
-
-    setCellBackground(r, MealColumn::Name, CellBackground::Calculated);
-    for (MealColumn c : kNutrientColumns)
-        setCellBackground(r, c, CellBackground::Calculated);
-    setCellBackground(r, MealColumn::Gross, CellBackground::Calculated);
-    setCellBackground(r, MealColumn::Net, CellBackground::Calculated);
+    setRowLook(r, CellAlignment::Right, CellBackground::Calculated);
 }
 
 }  // namespace velmo
