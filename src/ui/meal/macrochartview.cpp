@@ -55,16 +55,34 @@ void MacroChartView::setData(int column, double value)
     if (column < 1 || column > 3)
         return;
     sets_[column - 1]->replace(0, value);
+    fitAxis();
+}
+
+void MacroChartView::setValues(double protein, double fat, double carbohydrate)
+{
+    const double values[3] = {protein, fat, carbohydrate};
+    for (int i = 0; i < 3; ++i)
+        if (sets_[i]->at(0) != values[i])
+            sets_[i]->replace(0, values[i]);
+    fitAxis();
+}
+
+void MacroChartView::fitAxis()
+{
     double top = 0;
     for (const QBarSet *set : sets_)
         top = std::max(top, set->at(0));
     const auto axes = chart()->axes(Qt::Vertical);
-    if (!axes.isEmpty()) {
-        auto *axis = static_cast<QValueAxis *>(axes.first());
-        axis->setRange(0, top > 0 ? top * 1.05 : 10);
-        axis->applyNiceNumbers();
-        axis->setLabelFormat(axis->max() >= 5 ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
-    }
+    if (axes.isEmpty())
+        return;
+    auto *axis = static_cast<QValueAxis *>(axes.first());
+    const double wanted = top > 0 ? top * 1.05 : 10;
+    // Only a top beyond the axis, or far below it, changes the scale.
+    if (wanted <= axis->max() && wanted > axis->max() / 2)
+        return;
+    axis->setRange(0, wanted);
+    axis->applyNiceNumbers();
+    axis->setLabelFormat(axis->max() >= 5 ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
 }
 
 double MacroChartView::data(int column) const

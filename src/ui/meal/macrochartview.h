@@ -17,9 +17,13 @@ public:
 
     // `Column` 1 to 3 and its `Data`.
     void setData(int column, double value);
+    // The three columns at once, with one redraw of the axis.
+    void setValues(double protein, double fat, double carbohydrate);
     double data(int column) const;
 
 private:
+    void fitAxis();
+
     QBarSet *sets_[3];
 };
 

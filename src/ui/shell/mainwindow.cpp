@@ -76,8 +76,8 @@ MainWindow::MainWindow(MainWindowModel &model, QWidget *parent) : QMainWindow(pa
     connect(table_, &CompositionTableView::lockBoxClicked, &meal,
             [&meal](int row, bool checked) { meal.setLock(row, checked ? 1 : 0); });
     auto showChart = [this, &meal] {
-        for (int column = 1; column <= kChartColumns; ++column)
-            chart_->setData(column, meal.chartValues()[static_cast<std::size_t>(column - 1)]);
+        const auto &values = meal.chartValues();
+        chart_->setValues(values[0], values[1], values[2]);
     };
     connect(&meal, &MealGrid::chartChanged, chart_, showChart);
     showChart();
