@@ -7,6 +7,8 @@
 #include <QLocale>
 #include <QValueAxis>
 
+#include <cmath>
+
 namespace velmo::ui {
 
 MacroChartView::MacroChartView(QWidget *parent) : QChartView(parent)
@@ -35,6 +37,7 @@ MacroChartView::MacroChartView(QWidget *parent) : QChartView(parent)
     auto *values = new QValueAxis(chart);
     values->setLabelFormat(QStringLiteral("%.0f"));
     values->setRange(0, 10);
+    values->setTickCount(6);
     chart->addAxis(values, Qt::AlignLeft);
     series->attachAxis(values);
     chart->legend()->setVisible(false);
@@ -82,7 +85,10 @@ void MacroChartView::fitAxis()
         return;
     axis->setRange(0, wanted);
     axis->applyNiceNumbers();
-    axis->setLabelFormat(axis->max() >= 5 ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
+    // As many decimals as the step between two ticks needs.
+    const double step = (axis->max() - axis->min()) / std::max(1, axis->tickCount() - 1);
+    const int decimals = step == std::floor(step) ? 0 : step * 10 == std::floor(step * 10) ? 1 : 2;
+    axis->setLabelFormat(QStringLiteral("%.%1f").arg(decimals));
 }
 
 double MacroChartView::data(int column) const
