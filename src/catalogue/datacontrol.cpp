@@ -1,9 +1,6 @@
 #include "catalogue/datacontrol.h"
 
 #include <QSqlDriver>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QVariant>
 
 #include <sqlite3.h>
