@@ -18,4 +18,6 @@ if ((${#missing[@]})); then
 fi
 
 cmake --preset default
+# Every CMake package the build found must come from the list above, through hard dependencies.
+scripts/check-packages.sh build
 cmake --build --preset default -j "$(nproc)"

@@ -13,6 +13,8 @@
 namespace velmo {
 
 inline constexpr int kMealRows = 12;
+// The gross-weight boxes take at most this many digits: up to 9,999,999 g.
+inline constexpr int kMaxGrossWeightDigits = 7;
 
 // The cells of a composition table row, in their order on screen. The eight from `Gross` on are
 // the value cells that totals, `zero` and `apici` work on.
