@@ -260,15 +260,24 @@ TEST_F(EnergyWidgetsTest, LauncherColoursFollowTheMouse)
     EXPECT_EQ(colour(label2), QColor(0, 0, 0));
 }
 
-TEST_F(EnergyWidgetsTest, LauncherCommands)
+TEST_F(EnergyWidgetsTest, LauncherCommandsRunOnAClickOnlyNotOnAPressDraggedAway)
 {
     ui->showEnergyWindow(Sex::Female);
-    ui->showLauncher();
-    QTest::mouseClick(child<QLabel>(ui->launcher(), "Label5"), Qt::LeftButton);
-    EXPECT_EQ(quitRequested, 1);
-
-    QTest::mouseClick(child<QLabel>(ui->launcher(), "Label1"), Qt::LeftButton);
-    EXPECT_EQ(mainWindowShown, 1);
+    const struct {
+        const char *label;
+        const int *runs;
+    } commands[] = {{"Label5", &quitRequested}, {"Label1", &mainWindowShown}};
+    for (const auto &c : commands) {
+        ui->showLauncher();
+        auto *label = child<QLabel>(ui->launcher(), c.label);
+        const QPoint outside(label->width() / 2, label->height() + 40);
+        QTest::mousePress(label, Qt::LeftButton, {}, label->rect().center());
+        QTest::mouseMove(label, outside);
+        QTest::mouseRelease(label, Qt::LeftButton, {}, outside);
+        EXPECT_EQ(*c.runs, 0) << c.label;
+        QTest::mouseClick(label, Qt::LeftButton);
+        EXPECT_EQ(*c.runs, 1) << c.label;
+    }
     EXPECT_FALSE(ui->launcher()->isVisible());
 }
 
