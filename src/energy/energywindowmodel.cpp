@@ -2,11 +2,11 @@
 
 #include "common/dialogs.h"
 #include "common/numbertext.h"
+#include "common/userfolder.h"
 #include "printing/textprinting.h"
 
 #include <QDir>
 #include <QRegularExpression>
-#include <QStandardPaths>
 
 namespace velmo {
 
@@ -678,10 +678,7 @@ QString EnergyWindowModel::proposedPdfPath(const QString &name)
     }
     while (safe.endsWith(u'.') || safe.endsWith(u' '))
         safe.chop(1);
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty())
-        folder = QDir::homePath();
-    return QDir(folder).filePath(QStringLiteral("Fabbisogno Energetico - ") + safe + QStringLiteral(".pdf"));
+    return QDir(userFolder(QStandardPaths::DocumentsLocation)).filePath(QStringLiteral("Fabbisogno Energetico - ") + safe + QStringLiteral(".pdf"));
 }
 
 void EnergyWindowModel::command1Click()

@@ -2,6 +2,8 @@
 
 #include "velmo/version.h"
 
+#include <utility>
+
 namespace velmo {
 
 QString LauncherModel::versionLine()
@@ -31,7 +33,19 @@ void LauncherModel::mouseOverFrame1()
 
 void LauncherModel::reset()
 {
+    pressed_ = LauncherCommand::None;
     set(false, false);
+}
+
+void LauncherModel::pressed(LauncherCommand on)
+{
+    pressed_ = on;
+}
+
+LauncherCommand LauncherModel::released(LauncherCommand on)
+{
+    const LauncherCommand begun = std::exchange(pressed_, LauncherCommand::None);
+    return begun == on ? on : LauncherCommand::None;
 }
 
 void LauncherModel::set(bool label1, bool label2)

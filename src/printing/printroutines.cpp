@@ -1,10 +1,10 @@
 #include "printing/printroutines.h"
 
 #include "common/numbertext.h"
+#include "common/userfolder.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace velmo::printing {
 
@@ -66,9 +66,7 @@ bool PrintRoutines::PrintImage(const MmRect &requested, const QString &title, co
 
 QStringList PrintRoutines::pdfFilesFor(const QString &title, int copies)
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::homePath();
+    const QString folder = userFolder(QStandardPaths::DocumentsLocation);
     const QString base = title.trimmed().isEmpty() ? QStringLiteral("Velmo") : title.trimmed();
     const QString chosen = dialogs_.saveFileName(QStringLiteral("Stampa su file PDF"), QDir(folder).filePath(base + QStringLiteral(".pdf")),
                                                  QStringLiteral("File PDF (*.pdf)"));

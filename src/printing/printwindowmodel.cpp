@@ -1,11 +1,11 @@
 #include "printing/printwindowmodel.h"
 
 #include "common/numbertext.h"
+#include "common/userfolder.h"
 #include "printing/papernames.h"
 
 #include <QDir>
 #include <QLocale>
-#include <QStandardPaths>
 
 #include <cfloat>
 #include <cmath>
@@ -446,10 +446,7 @@ void PrintWindowModel::picZoom_Click()
 
 QString PrintWindowModel::previewFilePath()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::homePath();
-    return QDir(folder).filePath(QStringLiteral("PicPrev.bmp"));
+    return QDir(userFolder(QStandardPaths::PicturesLocation)).filePath(QStringLiteral("PicPrev.bmp"));
 }
 
 void PrintWindowModel::zLabel1_DblClick()

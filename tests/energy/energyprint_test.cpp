@@ -1,7 +1,9 @@
 #include "windowmodelfixture.h"
 
+#include "support/homeguard.h"
+
 #include <QDir>
-#include <QStandardPaths>
+#include <QTemporaryDir>
 
 using namespace velmo;
 using namespace velmo::test;
@@ -149,6 +151,8 @@ TEST_P(EnergyPrintTest, FailedPrintIsReported)
 
 TEST_P(EnergyPrintTest, WithoutAPrinterTheUserNamesAPdfFile)
 {
+    const QTemporaryDir home;
+    const HomeGuard guard(home.path());
     fillWoman();
     printers.inUse = pdfPrinterName();
     dialogs.inputAnswers.push_back(QStringLiteral("Maria"));
@@ -157,8 +161,8 @@ TEST_P(EnergyPrintTest, WithoutAPrinterTheUserNamesAPdfFile)
     ASSERT_EQ(dialogs.shown.size(), 2u);
     const auto &save = dialogs.shown[1];
     EXPECT_EQ(save.kind, FakeDialogs::Shown::Kind::SaveFile);
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    EXPECT_EQ(save.prefilled, QDir(documents).filePath(QStringLiteral("Fabbisogno Energetico - Maria.pdf")));
+    // This home has no Documents folder: the file is proposed in the home folder itself.
+    EXPECT_EQ(save.prefilled, QDir(home.path()).filePath(QStringLiteral("Fabbisogno Energetico - Maria.pdf")));
     ASSERT_EQ(printers.textJobs.size(), 1u);
     EXPECT_EQ(printers.textJobs[0].pdfFile, QStringLiteral("/tmp/riepilogo.pdf"));
 

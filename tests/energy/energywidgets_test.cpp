@@ -129,6 +129,34 @@ TEST_F(EnergyWidgetsTest, AgeSixtyFiveSelectsLight)
     EXPECT_EQ(child<QLineEdit>(window, "Text2")->text(), QStringLiteral("1785,6"));
 }
 
+TEST_F(EnergyWidgetsTest, ActivityCaptionsAreGreyWhileDisabledAndColouredWhenEnabled)
+{
+    EnergyWindow *window = openWindow(Sex::Female);
+    const QColor grey = QApplication::palette().color(QPalette::Disabled, QPalette::WindowText);
+    const struct {
+        const char *name;
+        QColor caption;
+    } options[] = {{"Option3", QColor(0, 0, 255)}, {"Option4", QColor(190, 150, 0)}, {"Option5", QColor(255, 0, 0)}};
+    const auto shown = [](QRadioButton *b) { return b->palette().color(QPalette::WindowText); };
+
+    auto *text1 = child<QLineEdit>(window, "Text1");
+    QTest::keyClicks(text1, QStringLiteral("8"));
+    QTest::keyClick(text1, Qt::Key_Tab);  // a one-digit age disables the options
+    QCoreApplication::processEvents();
+    for (const auto &o : options) {
+        auto *button = child<QRadioButton>(window, o.name);
+        ASSERT_FALSE(button->isEnabled()) << o.name;
+        EXPECT_EQ(shown(button), grey) << o.name;
+    }
+    text1->setFocus(Qt::MouseFocusReason);  // back in the age box: enabled again
+    QCoreApplication::processEvents();
+    for (const auto &o : options) {
+        auto *button = child<QRadioButton>(window, o.name);
+        ASSERT_TRUE(button->isEnabled()) << o.name;
+        EXPECT_EQ(shown(button), o.caption) << o.name;
+    }
+}
+
 TEST_F(EnergyWidgetsTest, MouseChoicesComputeTheRequirementAndTheChart)
 {
     EnergyWindow *window = openWindow(Sex::Male);
@@ -260,15 +288,24 @@ TEST_F(EnergyWidgetsTest, LauncherColoursFollowTheMouse)
     EXPECT_EQ(colour(label2), QColor(0, 0, 0));
 }
 
-TEST_F(EnergyWidgetsTest, LauncherCommands)
+TEST_F(EnergyWidgetsTest, LauncherCommandsRunOnAClickOnlyNotOnAPressDraggedAway)
 {
     ui->showEnergyWindow(Sex::Female);
-    ui->showLauncher();
-    QTest::mouseClick(child<QLabel>(ui->launcher(), "Label5"), Qt::LeftButton);
-    EXPECT_EQ(quitRequested, 1);
-
-    QTest::mouseClick(child<QLabel>(ui->launcher(), "Label1"), Qt::LeftButton);
-    EXPECT_EQ(mainWindowShown, 1);
+    const struct {
+        const char *label;
+        const int *runs;
+    } commands[] = {{"Label5", &quitRequested}, {"Label1", &mainWindowShown}};
+    for (const auto &c : commands) {
+        ui->showLauncher();
+        auto *label = child<QLabel>(ui->launcher(), c.label);
+        const QPoint outside(label->width() / 2, label->height() + 40);
+        QTest::mousePress(label, Qt::LeftButton, {}, label->rect().center());
+        QTest::mouseMove(label, outside);
+        QTest::mouseRelease(label, Qt::LeftButton, {}, outside);
+        EXPECT_EQ(*c.runs, 0) << c.label;
+        QTest::mouseClick(label, Qt::LeftButton);
+        EXPECT_EQ(*c.runs, 1) << c.label;
+    }
     EXPECT_FALSE(ui->launcher()->isVisible());
 }
 

@@ -33,3 +33,40 @@ TEST(LauncherModel, LabelsStayRedUntilTheMouseCrossesTheFrame)
     EXPECT_FALSE(m.label2Red());
     EXPECT_EQ(changes, 3);
 }
+
+TEST(LauncherModel, ACommandRunsOnlyWhenPressedAndReleasedOnItsLabel)
+{
+    using C = velmo::LauncherCommand;
+    const struct {
+        C pressedOn;
+        C releasedOn;
+        C runs;
+    } cases[] = {
+        {C::Exit, C::Exit, C::Exit},
+        {C::Calculator, C::Calculator, C::Calculator},
+        {C::Requirement, C::Requirement, C::Requirement},
+        {C::Exit, C::None, C::None},              // dragged off into the window
+        {C::Exit, C::Calculator, C::None},        // dragged onto another command
+        {C::Requirement, C::Calculator, C::None},
+        {C::None, C::Exit, C::None},              // pressed elsewhere, released on EXIT
+    };
+    for (const auto &c : cases) {
+        LauncherModel m;
+        if (c.pressedOn != C::None)
+            m.pressed(c.pressedOn);
+        EXPECT_EQ(m.released(c.releasedOn), c.runs)
+            << static_cast<int>(c.pressedOn) << " -> " << static_cast<int>(c.releasedOn);
+    }
+}
+
+TEST(LauncherModel, AReleaseEndsThePressAndAShowingForgetsIt)
+{
+    using C = velmo::LauncherCommand;
+    LauncherModel m;
+    m.pressed(C::Exit);
+    EXPECT_EQ(m.released(C::Exit), C::Exit);
+    EXPECT_EQ(m.released(C::Exit), C::None);
+    m.pressed(C::Exit);
+    m.reset();
+    EXPECT_EQ(m.released(C::Exit), C::None);
+}

@@ -3,6 +3,7 @@
 #include "mmrectprinter.h"
 #include "support/fakedialogs.h"
 #include "support/fakeprinterservice.h"
+#include "support/homeguard.h"
 #include "support/localeguard.h"
 
 #include <QDir>
@@ -11,11 +12,14 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace velmo::printing {
 namespace {
 
 using test::FakeDialogs;
 using test::FakePrinterService;
+using test::HomeGuard;
 
 QImage picture(int w = 200, int h = 100, QRgb colour = qRgb(200, 30, 60))
 {
@@ -463,25 +467,13 @@ TEST_F(PrintWindowModelTest, WithoutAnObject)
 
 class PreviewFileTest : public PrintWindowModelTest {
 protected:
-    void SetUp() override
-    {
-        PrintWindowModelTest::SetUp();
-        savedHome = qgetenv("HOME");
-        savedConfig = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + QStringLiteral("/.config")));
-    }
-    void TearDown() override
-    {
-        qputenv("HOME", savedHome);
-        qputenv("XDG_CONFIG_HOME", savedConfig);
-    }
     QTemporaryDir home;
-    QByteArray savedHome, savedConfig;
+    std::optional<HomeGuard> guard;
 };
 
 TEST_F(PreviewFileTest, SavedInThePicturesFolderOrHome)
 {
-    qputenv("HOME", QFile::encodeName(home.path()));
+    guard.emplace(home.path());
     open();
     model.zLabel1_DblClick();
     EXPECT_TRUE(dialogs.shown.empty());
@@ -497,7 +489,7 @@ TEST_F(PreviewFileTest, SavedInThePicturesFolderOrHome)
 
 TEST_F(PreviewFileTest, FailureToSaveIsReported)
 {
-    qputenv("HOME", QFile::encodeName(home.path() + QStringLiteral("/non-esiste")));
+    guard.emplace(home.path() + QStringLiteral("/non-esiste"));
     open();
     model.zLabel1_DblClick();
     ASSERT_EQ(dialogs.shown.size(), 1u);

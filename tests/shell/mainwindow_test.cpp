@@ -4,6 +4,7 @@
 #include "ui/catalogue/foodgridview.h"
 #include "ui/energy/energyui.h"
 #include "ui/energy/energywindow.h"
+#include "ui/energy/launcherwindow.h"
 #include "ui/meal/compositiontableview.h"
 #include "ui/meal/macrochartview.h"
 #include "ui/shell/appwindows.h"
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -188,6 +190,48 @@ TEST_F(MainWindowTest, HelpOpensAtItsContents)
     EXPECT_TRUE(windows.helpWindow()->browser()->toPlainText().contains("Comporre un pasto"));
 }
 
+TEST_F(MainWindowTest, VelmoOnTheLauncherLoadsAClosedMainWindowAfresh)
+{
+    menuItem("mnuFrutta")->trigger();
+    ASSERT_EQ(cell(0, MealColumn::Name), "Albicocche, crude");
+    // An energy window keeps the program alive, as it does for the user.
+    menuItem("mnuLAFfemmina")->trigger();
+    const QPointer<MainWindow> closed = window;
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(closed.isNull());
+
+    const auto clickVelmo = [this] {
+        windows.energy()->showLauncher();
+        QTest::mouseClick(windows.energy()->launcher()->findChild<QLabel *>("Label1"), Qt::LeftButton);
+        return windows.mainWindow();
+    };
+    MainWindow *fresh = clickVelmo();
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_TRUE(fresh->isVisible());
+    EXPECT_EQ(fresh->label5()->text(), "Alimenti");
+    EXPECT_EQ(fresh->grid()->model()->rowCount(), 0);
+    EXPECT_EQ(fresh->table()->cellLabel(0, MealColumn::Name)->text(), "");
+    EXPECT_TRUE(fresh->toolbar()->findChildren<QToolButton *>().value(0)->autoRaise());
+    // While it is open, "Velmo" only brings it to the front.
+    EXPECT_EQ(clickVelmo(), fresh);
+}
+
+TEST_F(MainWindowTest, HelpClosesWithTheMainWindowAndTheProgramEnds)
+{
+    window->toolbarButton(8)->trigger();
+    const QPointer<ui::HelpWindow> help = windows.helpWindow();
+    ASSERT_TRUE(help && help->isVisible());
+    QTimer::singleShot(0, window, [this] { window->close(); });
+    QTimer safety;
+    safety.setSingleShot(true);
+    QObject::connect(&safety, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    safety.start(5000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(help.isNull() || !help->isVisible());
+    EXPECT_EQ(windows.helpWindow(), nullptr);
+}
+
 TEST_F(MainWindowTest, ExitEndsTheProgramAtOnce)
 {
     QTimer::singleShot(0, [this] { menuItem("mnuEsci")->trigger(); });
@@ -209,7 +253,7 @@ TEST(MainWindowStart, AMissingDatabaseStopsTheStartWithItsReason)
     EXPECT_FALSE(windows.start(dir.filePath("elementi97.db"), &error));
     EXPECT_TRUE(error.contains("elementi97.db"));
     EXPECT_TRUE(error.contains("non esiste"));
-    EXPECT_FALSE(windows.mainWindow()->isVisible());
+    EXPECT_EQ(windows.mainWindow(), nullptr);
     EXPECT_FALSE(QFile::exists(dir.filePath("elementi97.db")));
 }
 

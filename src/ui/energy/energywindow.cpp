@@ -119,9 +119,13 @@ void EnergyWindow::build()
         // The model keeps the groups exclusive and decides whether a click selects.
         button->setAutoExclusive(false);
         if (activity) {
+            // The caption's colour only while the button can be chosen: disabled, it greys like
+            // any other control, so that it does not look clickable.
             QPalette palette = button->palette();
-            palette.setColor(QPalette::WindowText, colours.value(option));
-            palette.setColor(QPalette::ButtonText, colours.value(option));
+            for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+                palette.setColor(group, QPalette::WindowText, colours.value(option));
+                palette.setColor(group, QPalette::ButtonText, colours.value(option));
+            }
             button->setPalette(palette);
             activityLayout->addWidget(button);
         } else {

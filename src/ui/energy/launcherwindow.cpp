@@ -130,16 +130,47 @@ bool LauncherWindow::eventFilter(QObject *watched, QEvent *event)
         }
         if (watched == frame1_)
             model_.mouseOverFrame1();
-    } else if (event->type() == QEvent::MouseButtonRelease
+    } else if ((event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)
                && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        if (watched == label1_)
-            emit calculatorChosen();
-        else if (watched == label2_)
-            emit requirementChosen();
-        else if (watched == label5_)
-            emit exitChosen();
+        const LauncherCommand label = commandOf(watched);
+        if (label == LauncherCommand::None)
+            return QWidget::eventFilter(watched, event);
+        if (event->type() == QEvent::MouseButtonPress) {
+            model_.pressed(label);
+        } else {
+            // The release comes to the pressed label wherever the pointer is now: ask what lies under it.
+            const QPoint local = static_cast<QMouseEvent *>(event)->position().toPoint();
+            const QPoint at = static_cast<QWidget *>(watched)->mapTo(this, local);
+            switch (model_.released(commandAt(at))) {
+            case LauncherCommand::Calculator: emit calculatorChosen(); break;
+            case LauncherCommand::Requirement: emit requirementChosen(); break;
+            case LauncherCommand::Exit: emit exitChosen(); break;
+            case LauncherCommand::None: break;
+            }
+        }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+std::array<std::pair<QLabel *, LauncherCommand>, 3> LauncherWindow::commands() const
+{
+    return {{{label1_, LauncherCommand::Calculator}, {label2_, LauncherCommand::Requirement}, {label5_, LauncherCommand::Exit}}};
+}
+
+LauncherCommand LauncherWindow::commandOf(const QObject *object) const
+{
+    for (const auto &[label, command] : commands())
+        if (label == object)
+            return command;
+    return LauncherCommand::None;
+}
+
+LauncherCommand LauncherWindow::commandAt(const QPoint &inWindow) const
+{
+    for (const auto &[label, command] : commands())
+        if (label->rect().contains(label->mapFrom(this, inWindow)))
+            return command;
+    return LauncherCommand::None;
 }
 
 void LauncherWindow::renderColours()

@@ -4,6 +4,9 @@
 
 #include <QWidget>
 
+#include <array>
+#include <utility>
+
 class QLabel;
 class QFrame;
 
@@ -28,6 +31,9 @@ protected:
 
 private:
     void renderColours();
+    std::array<std::pair<QLabel *, LauncherCommand>, 3> commands() const;
+    LauncherCommand commandOf(const QObject *object) const;
+    LauncherCommand commandAt(const QPoint &inWindow) const;  // the command label under a point, if any
 
     LauncherModel model_;
     QFrame *frame1_ = nullptr;

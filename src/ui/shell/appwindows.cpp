@@ -1,5 +1,6 @@
 #include "ui/shell/appwindows.h"
 
+#include "shell/mainwindowmodel.h"
 #include "ui/energy/energyui.h"
 #include "ui/printing/printmodule.h"
 #include "ui/shell/helpwindow.h"
@@ -8,6 +9,15 @@
 #include <QCoreApplication>
 
 namespace velmo::ui {
+
+// One loading of the main window: its model, the window and the help opened from it, unloaded
+// together. The members go in reverse order, so the views go before the model they show.
+class LoadedMainWindow : public QObject {
+public:
+    std::unique_ptr<MainWindowModel> model;
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<HelpWindow> help;
+};
 
 AppWindows::AppWindows(QObject *parent)
     : QObject(parent), ownDialogs_(std::make_unique<QtDialogs>()), printers_(std::make_unique<QtPrinterService>())
@@ -19,44 +29,92 @@ AppWindows::~AppWindows() = default;
 bool AppWindows::start(const QString &databasePath, QString *error)
 {
     dialogs_ = dialogsOverride_ ? dialogsOverride_ : ownDialogs_.get();
-    mainModel_ = std::make_unique<MainWindowModel>(*dialogs_);
-    mainWindow_ = std::make_unique<MainWindow>(*mainModel_);
-    if (!mainModel_->load(databasePath, error))
+    databasePath_ = databasePath;
+    if (!loadMainWindow(error))
         return false;
-
     energy_ = std::make_unique<EnergyUi>(*printers_, *dialogs_, [this] { showMainWindow(); }, [this] { quitNow(); });
-    connect(mainWindow_.get(), &MainWindow::lafFemminaRequested, this,
-            [this] { energy_->showEnergyWindow(Sex::Female); });
-    connect(mainWindow_.get(), &MainWindow::lafMaschioRequested, this,
-            [this] { energy_->showEnergyWindow(Sex::Male); });
     printModule_ = std::make_unique<PrintModule>(*printers_, *dialogs_);
-    connect(mainWindow_.get(), &MainWindow::printRequested, this, &AppWindows::printMainWindow);
-    connect(mainWindow_.get(), &MainWindow::helpRequested, this, &AppWindows::showHelp);
-    connect(mainWindow_.get(), &MainWindow::exitRequested, this, &AppWindows::quitNow);
     showMainWindow();
     return true;
 }
 
+MainWindow *AppWindows::mainWindow() const
+{
+    return main_ ? main_->window.get() : nullptr;
+}
+
+HelpWindow *AppWindows::helpWindow() const
+{
+    return main_ ? main_->help.get() : nullptr;
+}
+
+bool AppWindows::loadMainWindow(QString *error)
+{
+    auto loaded = std::make_unique<LoadedMainWindow>();
+    loaded->model = std::make_unique<MainWindowModel>(*dialogs_);
+    // The window before the load handler runs, so that it sees every value the handler sets.
+    loaded->window = std::make_unique<MainWindow>(*loaded->model);
+    if (!loaded->model->load(databasePath_, error))
+        return false;
+
+    MainWindow *window = loaded->window.get();
+    connect(window, &MainWindow::lafFemminaRequested, this, [this] { energy_->showEnergyWindow(Sex::Female); });
+    connect(window, &MainWindow::lafMaschioRequested, this, [this] { energy_->showEnergyWindow(Sex::Male); });
+    connect(window, &MainWindow::printRequested, this, &AppWindows::printMainWindow);
+    connect(window, &MainWindow::helpRequested, this, &AppWindows::showHelp);
+    connect(window, &MainWindow::exitRequested, this, &AppWindows::quitNow);
+    connect(window, &MainWindow::closed, this, &AppWindows::unloadMainWindow);
+    main_ = loaded.release();
+    main_->setParent(this);
+    return true;
+}
+
+void AppWindows::unloadMainWindow()
+{
+    if (!main_)
+        return;
+    // Within the window's own close: the help goes at once, so that the program does not stay
+    // alive on it alone; the window itself is deleted once its close is over.
+    if (main_->help)
+        main_->help->close();
+    main_->deleteLater();
+    main_ = nullptr;
+}
+
 void AppWindows::showMainWindow()
 {
-    mainWindow_->show();
-    mainWindow_->raise();
-    mainWindow_->activateWindow();
+    if (!main_) {
+        QString error;
+        if (!loadMainWindow(&error)) {
+            dialogs_->message(error, QStringLiteral("Velmo"), MessageIcon::Critical);
+            return;
+        }
+    }
+    MainWindow *window = main_->window.get();
+    if (window->isMinimized())
+        window->showNormal();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void AppWindows::printMainWindow()
 {
+    if (!main_)
+        return;
     int widthMm = 0;
     int heightMm = 0;
     printModule_->FoglioStampa(widthMm, heightMm, 2);
-    printModule_->StampaFPB(mainWindow_.get(), 0, 0, widthMm, heightMm, 0, QStringLiteral("Velmo"), 500000.0F);
+    printModule_->StampaFPB(main_->window.get(), 0, 0, widthMm, heightMm, 0, QStringLiteral("Velmo"), 500000.0F);
 }
 
 void AppWindows::showHelp()
 {
-    if (!help_)
-        help_ = std::make_unique<HelpWindow>();
-    help_->showContents();
+    if (!main_)
+        return;
+    if (!main_->help)
+        main_->help = std::make_unique<HelpWindow>();
+    main_->help->showContents();
 }
 
 void AppWindows::quitNow()

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "printing/qtprinterservice.h"
-#include "shell/mainwindowmodel.h"
 #include "ui/shell/qtdialogs.h"
 
 #include <QObject>
@@ -12,6 +11,7 @@ namespace velmo::ui {
 
 class EnergyUi;
 class HelpWindow;
+class LoadedMainWindow;
 class MainWindow;
 class PrintModule;
 
@@ -27,14 +27,18 @@ public:
     // shows it. False, with the reason in `error`, when the program cannot start.
     bool start(const QString &databasePath, QString *error);
 
+    // Brings the main window to the front; once it has been closed, loads it anew first, so
+    // the user finds it as at start-up.
     void showMainWindow();
     void showHelp();
     // Ends the program at once: no window is asked or closed first.
     void quitNow();
 
-    MainWindow *mainWindow() const { return mainWindow_.get(); }
-    MainWindowModel &mainModel() { return *mainModel_; }
-    HelpWindow *helpWindow() const { return help_.get(); }
+    // Null while the main window is not loaded (not yet, or closed).
+    MainWindow *mainWindow() const;
+    // The help belongs to the main window: null until asked for, and again once the main
+    // window has been closed.
+    HelpWindow *helpWindow() const;
     EnergyUi *energy() const { return energy_.get(); }
     PrintModule *printModule() const { return printModule_.get(); }
 
@@ -48,13 +52,15 @@ public:
     void setDialogs(Dialogs *dialogs) { dialogsOverride_ = dialogs; }
 
 private:
+    bool loadMainWindow(QString *error);
+    void unloadMainWindow();
+
     std::unique_ptr<QtDialogs> ownDialogs_;
     Dialogs *dialogsOverride_ = nullptr;
     Dialogs *dialogs_ = nullptr;
     std::unique_ptr<QtPrinterService> printers_;
-    std::unique_ptr<MainWindowModel> mainModel_;
-    std::unique_ptr<MainWindow> mainWindow_;
-    std::unique_ptr<HelpWindow> help_;
+    QString databasePath_;
+    LoadedMainWindow *main_ = nullptr;  // a child of this object
     std::unique_ptr<EnergyUi> energy_;
     std::unique_ptr<PrintModule> printModule_;
 };

@@ -118,6 +118,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     pointer_.set(MousePointer::Default);
     event->accept();
+    emit closed();
 }
 
 }  // namespace velmo::ui

@@ -51,6 +51,8 @@ signals:
     void printRequested();
     void helpRequested();
     void exitRequested();
+    // The window has been closed by the user: it is to be unloaded.
+    void closed();
 
 protected:
     void changeEvent(QEvent *event) override;

@@ -1,0 +1,54 @@
+#include "common/userfolder.h"
+#include "support/homeguard.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+using velmo::userFolder;
+using velmo::test::HomeGuard;
+
+namespace {
+
+TEST(UserFolder, TheStandardFolderWhenItExistsElseHome)
+{
+    const struct {
+        QStandardPaths::StandardLocation location;
+        const char *userDirsLine;  // the desktop's own folder names, when it has set any
+        const char *makeDir;       // what the home holds
+        const char *makeFile;
+        const char *expected;      // relative to home
+    } cases[] = {
+        {QStandardPaths::DocumentsLocation, nullptr, "Documents", nullptr, "Documents"},
+        {QStandardPaths::DocumentsLocation, nullptr, nullptr, nullptr, ""},
+        {QStandardPaths::DocumentsLocation, nullptr, nullptr, "Documents", ""},  // a file, not a folder
+        {QStandardPaths::PicturesLocation, nullptr, "Pictures", nullptr, "Pictures"},
+        {QStandardPaths::PicturesLocation, nullptr, "Documents", nullptr, ""},
+        {QStandardPaths::DocumentsLocation, "XDG_DOCUMENTS_DIR=\"$HOME/Documenti\"", "Documenti", nullptr, "Documenti"},
+        {QStandardPaths::DocumentsLocation, "XDG_DOCUMENTS_DIR=\"$HOME/Documenti\"", "Documents", nullptr, ""},
+    };
+    for (const auto &c : cases) {
+        QTemporaryDir home;
+        const HomeGuard guard(home.path());
+        const QDir dir(home.path());
+        if (c.userDirsLine) {
+            dir.mkpath(QStringLiteral(".config"));
+            QFile settings(dir.filePath(QStringLiteral(".config/user-dirs.dirs")));
+            ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+            settings.write(QByteArray(c.userDirsLine) + '\n');
+        }
+        if (c.makeDir)
+            dir.mkpath(QString::fromLatin1(c.makeDir));
+        if (c.makeFile) {
+            QFile file(dir.filePath(QString::fromLatin1(c.makeFile)));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        }
+        const QString expected = *c.expected ? dir.filePath(QString::fromLatin1(c.expected)) : home.path();
+        EXPECT_EQ(QDir::cleanPath(userFolder(c.location)), QDir::cleanPath(expected))
+            << c.location << " " << (c.makeDir ? c.makeDir : "-") << " " << (c.userDirsLine ? c.userDirsLine : "");
+    }
+}
+
+}  // namespace
