@@ -182,6 +182,8 @@ private:
             return;
         }
         const int line = lineNumber_++;
+        if (line_.isEmpty() && characters_ == 0)
+            return;
         const int characters = characters_;
         QString content = QString::fromUtf8(line_).trimmed();
         line_.clear();
