@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -199,7 +200,7 @@ TEST_F(MainWindowTest, ExitEndsTheProgramAtOnce)
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST(MainWindowStart, AMissingDatabaseStopsTheStartWithItsReason)
+TEST(MainWindowStart, AMissingOrEmptyDatabaseStopsTheStartWithItsReason)
 {
     QTemporaryDir dir;
     FakeDialogs dialogs;
@@ -211,6 +212,15 @@ TEST(MainWindowStart, AMissingDatabaseStopsTheStartWithItsReason)
     EXPECT_TRUE(error.contains("non esiste"));
     EXPECT_FALSE(windows.mainWindow()->isVisible());
     EXPECT_FALSE(QFile::exists(dir.filePath("elementi97.db")));
+
+    // An empty file is no database: refused the same way, and left empty.
+    ASSERT_TRUE(QFile(dir.filePath("elementi97.db")).open(QIODevice::WriteOnly));
+    ui::AppWindows again;
+    again.setDialogs(&dialogs);
+    EXPECT_FALSE(again.start(dir.filePath("elementi97.db"), &error));
+    EXPECT_TRUE(error.contains("Il file è vuoto")) << error.toStdString();
+    EXPECT_FALSE(again.mainWindow()->isVisible());
+    EXPECT_EQ(QFileInfo(dir.filePath("elementi97.db")).size(), 0);
 }
 
 TEST_F(MainWindowTest, StatusBarShowsDateAndTimeAndTheTitleScrolls)
