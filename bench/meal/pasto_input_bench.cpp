@@ -6,6 +6,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <cstring>
+
 #ifdef Q_OS_LINUX
 #include <csignal>
 #include <fcntl.h>

@@ -53,7 +53,7 @@ QString nameKey(const QString &name)
     QString key = name;
     for (QChar &c : key) {
         switch (c.unicode()) {
-        case 0x2018: case 0x2019: case 0x201A: case 0x201B: case 0x2032:
+        case 0x02BC: case 0x2018: case 0x2019: case 0x201A: case 0x201B: case 0x2032:
             c = u'\'';
             break;
         case 0x201C: case 0x201D: case 0x201E: case 0x201F: case 0x2033:
