@@ -1,5 +1,7 @@
 #include "catalogue/foodcategory.h"
 
+#include <algorithm>
+
 namespace velmo {
 
 QString FoodCategory::recordSource() const
@@ -42,9 +44,31 @@ const std::array<QString, 8> &foodColumns()
     return columns;
 }
 
+QString nameKey(const QString &name)
+{
+    // Most names are plain ASCII, already in their key form.
+    const bool ascii = std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    if (ascii)
+        return name;
+    QString key = name;
+    for (QChar &c : key) {
+        switch (c.unicode()) {
+        case 0x02BC: case 0x2018: case 0x2019: case 0x201A: case 0x201B: case 0x2032:
+            c = u'\'';
+            break;
+        case 0x201C: case 0x201D: case 0x201E: case 0x201F: case 0x2033:
+            c = u'"';
+            break;
+        default:
+            break;
+        }
+    }
+    return key.normalized(QString::NormalizationForm_C);
+}
+
 std::optional<int> findFoodCategory(const QString &name)
 {
-    const QString wanted = name.trimmed();
+    const QString wanted = nameKey(name.trimmed());
     const auto &categories = foodCategories();
     for (int i = 0; i < kFoodCategoryCount; ++i) {
         const FoodCategory &c = categories[static_cast<std::size_t>(i)];

@@ -28,7 +28,13 @@ const std::array<FoodCategory, kFoodCategoryCount> &foodCategories();
 // The eight columns every category table has, in SELECT order.
 const std::array<QString, 8> &foodColumns();
 
-// The category whose heading or table name is `name` (compared without regard to case).
+// A name as it is compared with the catalogue's: in Unicode NFC, so that an accent typed as a
+// separate mark matches the accented letter, and with typographic quotes and apostrophes folded
+// to plain ones, as word processors write them.
+QString nameKey(const QString &name);
+
+// The category whose heading or table name is `name` (compared by nameKey and without regard to
+// case).
 std::optional<int> findFoodCategory(const QString &name);
 
 }  // namespace velmo

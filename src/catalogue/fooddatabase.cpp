@@ -1,8 +1,11 @@
 #include "catalogue/fooddatabase.h"
 
+#include "catalogue/foodcategory.h"
+
 #include <QAtomicInt>
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -20,6 +23,77 @@ QString nextConnectionName()
 {
     static QAtomicInt counter;
     return QStringLiteral("velmo-food-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+// True when every category table has the eight food columns; otherwise `missing` says, in
+// Italian, what lacks (or the engine's reason when the file cannot be read at all).
+bool schemaIsComplete(const QSqlDatabase &db, QString *missing)
+{
+    // Preparing the sixteen SELECTs of the categories as one statement reads the file's schema
+    // and resolves every table and column, without running anything: the cheapest complete
+    // proof, paid at every start-up.
+    QStringList selects;
+    for (const FoodCategory &c : foodCategories())
+        selects.append(c.recordSource());
+    QString refusal;
+    {
+        QSqlQuery all(db);
+        if (all.prepare(selects.join(QStringLiteral(" UNION ALL "))))
+            return true;
+        refusal = all.lastError().text();
+    }
+
+    // Refused: list what lacks, at a cost only a faulty file pays.
+    QStringList tables;
+    for (const FoodCategory &c : foodCategories())
+        tables.append(u'\'' + c.table.toLower() + u'\'');
+    QStringList columns;
+    for (const QString &c : foodColumns())
+        columns.append(u'\'' + c + u'\'');
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    const QString sql = QStringLiteral("SELECT lower(m.name), lower(c.name) FROM sqlite_master AS m "
+                                       "JOIN pragma_table_info(m.name) AS c "
+                                       "WHERE m.type IN ('table','view') AND lower(m.name) IN (%1) "
+                                       "AND lower(c.name) IN (%2)")
+                            .arg(tables.join(u','), columns.join(u','));
+    if (!query.exec(sql)) {
+        *missing = query.lastError().text();
+        return false;
+    }
+    QSet<QString> found;
+    while (query.next())
+        found.insert(query.value(0).toString() + u'.' + query.value(1).toString());
+    query.finish();
+    if (found.size() == kFoodCategoryCount * static_cast<int>(foodColumns().size())) {
+        // Everything is there, yet the SELECTs cannot run (a broken view, for one).
+        *missing = refusal;
+        return false;
+    }
+
+    QStringList absentTables;
+    QStringList absentColumns;
+    for (const FoodCategory &c : foodCategories()) {
+        const QString table = c.table.toLower();
+        QStringList lacking;
+        for (const QString &column : foodColumns())
+            if (!found.contains(table + u'.' + column))
+                lacking.append(column);
+        if (lacking.size() == static_cast<qsizetype>(foodColumns().size()))
+            absentTables.append(c.table);
+        else if (!lacking.isEmpty())
+            absentColumns.append(QStringLiteral("nella tabella %1 mancano le colonne %2").arg(c.table, lacking.join(QStringLiteral(", "))));
+    }
+    QStringList parts;
+    if (absentTables.size() == kFoodCategoryCount)
+        parts.append(QStringLiteral("non contiene nessuna delle sedici tabelle degli alimenti"));
+    else if (absentTables.size() == 1)
+        parts.append(QStringLiteral("manca la tabella %1").arg(absentTables.front()));
+    else if (!absentTables.isEmpty())
+        parts.append(QStringLiteral("mancano le tabelle %1").arg(absentTables.join(QStringLiteral(", "))));
+    parts += absentColumns;
+    *missing = parts.join(QStringLiteral("; "));
+    return false;
 }
 
 }  // namespace
@@ -54,6 +128,10 @@ std::unique_ptr<FoodDatabase> FoodDatabase::open(const QString &path, QString *e
         *error = failure(path, QStringLiteral("Il file non è leggibile (permessi insufficienti)."));
         return nullptr;
     }
+    if (info.size() == 0) {
+        *error = failure(path, QStringLiteral("Il file è vuoto: non è un archivio di alimenti valido."));
+        return nullptr;
+    }
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
         *error = failure(path, QStringLiteral("Manca il driver SQLite di Qt (pacchetto libqt6sql6-sqlite)."));
         return nullptr;
@@ -69,12 +147,12 @@ std::unique_ptr<FoodDatabase> FoodDatabase::open(const QString &path, QString *e
         *error = failure(path, QStringLiteral("Errore del motore di database: %1").arg(db.lastError().text()));
         return nullptr;
     }
-    // SQLite reads the header only on the first query: ask for the schema to prove the file.
-    QSqlQuery probe(db);
-    if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
-        const QString detail = probe.lastError().text();
-        probe.finish();
-        *error = failure(path, QStringLiteral("Il file non è un archivio di alimenti valido (%1).").arg(detail));
+    // SQLite reads the header only on the first query. The one query that proves the file also
+    // lists the columns of the sixteen tables, so that a file without them is refused here and
+    // not, in the engine's English, at every choice of a category.
+    QString missing;
+    if (!schemaIsComplete(db, &missing)) {
+        *error = failure(path, QStringLiteral("Il file non è un archivio di alimenti valido (%1).").arg(missing));
         return nullptr;
     }
     return database;

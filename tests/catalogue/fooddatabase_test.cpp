@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
@@ -62,13 +63,79 @@ TEST_F(FoodDatabaseTest, ADirectoryIsNotADatabase)
     EXPECT_FALSE(error.isEmpty());
 }
 
-TEST_F(FoodDatabaseTest, IncompleteDatabaseOpensAndTheMissingTableFailsItsQuery)
+// Runs SQL on a writable connection of its own, as another program would change the file.
+bool changeDatabase(const QString &path, const QStringList &statements)
 {
-    ASSERT_TRUE(writeFoodDatabase(path("elementi97.db"), {{"Frutta", {{"Mela", {90, 0.3, 0.2, 14, 52, 2.4, 0}}}}}, false));
-    const QByteArray before = fileBytes(path("elementi97.db"));
+    bool ok = true;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "change");
+        db.setDatabaseName(path);
+        ok = db.open();
+        QSqlQuery q(db);
+        for (const QString &sql : statements)
+            ok = ok && q.exec(sql);
+    }
+    QSqlDatabase::removeDatabase("change");
+    return ok;
+}
+
+// A file that is no complete food database: made by `writeFoodDatabase` with every category
+// table (or none) and then changed by `sql`; refused naming what it lacks.
+struct SchemaCase {
+    int line;
+    bool allTables;
+    QStringList sql;
+    const char *fault;
+};
+
+const SchemaCase kSchemaCases[] = {
+    {__LINE__, false, {}, "Il file è vuoto"},
+    {__LINE__, false, {"CREATE TABLE note (testo TEXT)"}, "non contiene nessuna delle sedici tabelle degli alimenti"},
+    {__LINE__, true, {"DROP TABLE Uova"}, "(manca la tabella Uova)"},
+    {__LINE__, true, {"DROP TABLE Uova", "DROP TABLE dolci"}, "(mancano le tabelle dolci, Uova)"},
+    {__LINE__, true,
+     {"DROP TABLE Frutta", "CREATE TABLE Frutta (alimenti, edibile, proteine, lipidi, carboidrati, energia)"},
+     "(nella tabella Frutta mancano le colonne fibra, colesterolo)"},
+    {__LINE__, true,
+     {"DROP TABLE Uova", "CREATE TABLE UOVA (ALIMENTI, Edibile, PROTEINE, LIPIDI, CARBOIDRATI, ENERGIA, FIBRA, COLESTEROLO)"},
+     ""},
+};
+
+TEST_F(FoodDatabaseTest, IncompleteDatabaseIsRefusedNamingWhatLacksAndLeftUnchanged)
+{
+    for (const SchemaCase &c : kSchemaCases) {
+        SCOPED_TRACE(testing::Message() << "case at " << __FILE__ << ":" << c.line);
+        const QString file = path("elementi97.db");
+        QFile::remove(file);
+        if (c.allTables || !c.sql.isEmpty())
+            ASSERT_TRUE(writeFoodDatabase(file, {}, c.allTables));
+        else
+            ASSERT_TRUE(QFile(file).open(QIODevice::WriteOnly));
+        ASSERT_TRUE(changeDatabase(file, c.sql));
+        const QByteArray before = fileBytes(file);
+
+        QString error;
+        auto db = FoodDatabase::open(file, &error);
+        if (QString::fromUtf8(c.fault).isEmpty()) {
+            EXPECT_NE(db, nullptr) << error.toStdString();
+        } else {
+            EXPECT_EQ(db, nullptr);
+            EXPECT_TRUE(error.contains(file)) << error.toStdString();
+            EXPECT_TRUE(error.contains("non è un archivio di alimenti valido")) << error.toStdString();
+            EXPECT_TRUE(error.contains(QString::fromUtf8(c.fault))) << error.toStdString();
+        }
+        db.reset();
+        EXPECT_EQ(fileBytes(file), before);
+    }
+}
+
+TEST_F(FoodDatabaseTest, ATableLostAfterOpeningFailsItsQuery)
+{
+    ASSERT_TRUE(writeFoodDatabase(path("elementi97.db"), {{"Frutta", {{"Mela", {90, 0.3, 0.2, 14, 52, 2.4, 0}}}}}));
     QString error;
     auto db = FoodDatabase::open(path("elementi97.db"), &error);
     ASSERT_NE(db, nullptr) << error.toStdString();
+    ASSERT_TRUE(changeDatabase(path("elementi97.db"), {"DROP TABLE Uova"}));
 
     DataControl data;
     data.setDatabase(db->connection());
@@ -83,8 +150,6 @@ TEST_F(FoodDatabaseTest, IncompleteDatabaseOpensAndTheMissingTableFailsItsQuery)
     data.setRecordSource("SELECT alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo FROM Frutta ");
     EXPECT_TRUE(data.refresh());
     EXPECT_EQ(data.rowCount(), 1);
-    db.reset();
-    EXPECT_EQ(fileBytes(path("elementi97.db")), before);
 }
 
 TEST_F(FoodDatabaseTest, ReadOnlyConnectionRefusesWrites)

@@ -28,7 +28,11 @@ protected:
                                         {{QStringLiteral("Mela"), {100, 10, 1, 20, 100, 2, 0}},
                                          {QStringLiteral("Mela"), {50, 40, 4, 40, 400, 4, 4}},
                                          {QStringLiteral("Pera"), {80, 5, 1, 10, 50, 3, 0}}}},
-                                       {QStringLiteral("dolci"), {{QStringLiteral("Mela"), {100, 3, 30, 60, 500, 1, 80}}}}},
+                                       {QStringLiteral("dolci"),
+                                        {{QStringLiteral("Mela"), {100, 3, 30, 60, 500, 1, 80}},
+                                         {QStringLiteral("Crème caramel"), {100, 4, 2, 25, 135, 0, 70}},
+                                         {QStringLiteral("Torta “della nonna”"), {100, 6, 15, 50, 360, 1, 60}},
+                                         {QStringLiteral("Strudel d'Alto Adige"), {100, 3, 11, 36, 250, 2, 20}}}}},
                                       true, &error))
             << error.toStdString();
         database = FoodDatabase::open(path, &error);
@@ -87,6 +91,43 @@ TEST_F(Composer, UnknownFoodsAreNamedWithTheirLine)
     ASSERT_EQ(errors.size(), 2u);
     EXPECT_EQ(errors[0].message(), QStringLiteral("riga 4: l'alimento \"pera\" non è nella categoria \"Frutta\" (forse \"Pera\"?)"));
     EXPECT_EQ(errors[1].message(), QStringLiteral("riga 9: l'alimento \"Uovo sodo\" non è nella categoria \"Uova\""));
+}
+
+// A name typed as it looks, whatever its code points: decomposed accents, typographic quotes.
+struct NameCase {
+    int line;
+    const char *typed;
+    const char *catalogue;
+};
+
+const NameCase kNameCases[] = {
+    {__LINE__, "Cre\xCC\x80me caramel", "Crème caramel"},
+    {__LINE__, "Crème caramel", "Crème caramel"},
+    {__LINE__, "Torta \"della nonna\"", "Torta “della nonna”"},
+    {__LINE__, "Torta „della nonna“", "Torta “della nonna”"},
+    {__LINE__, "Strudel d’Alto Adige", "Strudel d'Alto Adige"},
+    {__LINE__, "Strudel d‘Alto Adige", "Strudel d'Alto Adige"},
+};
+
+TEST_F(Composer, NamesMatchAsTheyLookAndTheTableShowsTheCataloguesSpelling)
+{
+    int row = 0;
+    for (const NameCase &c : kNameCases) {
+        SCOPED_TRACE(testing::Message() << "case at " << __FILE__ << ":" << c.line);
+        const MealFileEntry entry{c.line, *findFoodCategory(QStringLiteral("Dolci")), QString::fromUtf8(c.typed),
+                                  QStringLiteral("100")};
+        QString databaseError;
+        EXPECT_TRUE(composer->missingFoods({entry}, &databaseError).empty());
+        QString error;
+        ASSERT_TRUE(composer->add(entry, &error)) << error.toStdString();
+        EXPECT_EQ(composer->grid().row(row++).name(), QString::fromUtf8(c.catalogue));
+    }
+    QString databaseError;
+    const auto errors = composer->missingFoods(
+        {{1, *findFoodCategory(QStringLiteral("Dolci")), QStringLiteral("torta \u201Cdella nonna\u201D\x1b"), {}}},
+        &databaseError);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].text, QStringLiteral("l'alimento \"torta “della nonna”\\x1b\" non è nella categoria \"Dolci\""));
 }
 
 TEST_F(Composer, ReportShowsLockedRowsAndTotalsAligned)

@@ -1,7 +1,11 @@
 #include "meal/pasto/mealfile.h"
 #include "support/qtprinters.h"
 
+#include <QIODevice>
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace velmo::test {
 namespace {
@@ -19,6 +23,7 @@ const LineCase kLineCases[] = {
     {__LINE__, "Latte_e_Yogurt;Banana, cruda;200", ""},
     {__LINE__, "Frutta;Banana, cruda;0120", ""},
     {__LINE__, "Frutta;Banana, cruda;999999999999999", ""},
+    {__LINE__, "Fr\xE2\x80\x99utta;Banana, cruda;1", "categoria sconosciuta \"Fr\xE2\x80\x99utta\""},
     {__LINE__, "Frutta;Banana, cruda;1000000000000000", "è troppo grande (al massimo 15 cifre)"},
     {__LINE__, "Frutta;Banana, cruda;1,5", "il peso lordo \"1,5\" non è un numero intero di grammi"},
     {__LINE__, "Frutta;Banana, cruda;-5", "non è un numero intero di grammi"},
@@ -30,13 +35,16 @@ const LineCase kLineCases[] = {
     {__LINE__, "Verdura;Carote;100", "categoria sconosciuta \"Verdura\""},
     {__LINE__, ";Carote;100", "manca la categoria"},
     {__LINE__, "Frutta;;100", "manca il nome dell'alimento"},
+    // What the input holds reaches the message, but never as a control of the terminal.
+    {__LINE__, "\x1b[31mFrutta;Banana, cruda;1", "categoria sconosciuta \"\\x1b[31mFrutta\""},
+    {__LINE__, "Frutta;Banana, cruda;1\t2", "il peso lordo \"1\\t2\""},
 };
 
 TEST(MealFile, EachLineIsCheckedOnItsOwn)
 {
     for (const LineCase &c : kLineCases) {
         SCOPED_TRACE(testing::Message() << "case at " << __FILE__ << ":" << c.line);
-        const MealFile file = readMealFile(QStringLiteral("# pranzo\n\n") + QString::fromUtf8(c.text) + u'\n');
+        const MealFile file = readMealFile(QByteArray("# pranzo\n\n") + c.text + '\n');
         const QString fault = QString::fromUtf8(c.fault);
         if (fault.isEmpty()) {
             ASSERT_TRUE(file.ok()) << file.errors.front().message().toStdString();
@@ -55,7 +63,7 @@ TEST(MealFile, EachLineIsCheckedOnItsOwn)
 
 TEST(MealFile, FieldsAreTrimmedAndCategoriesFoundByHeadingOrTable)
 {
-    const MealFile file = readMealFile(QStringLiteral("  Oli e grassi ;  Olio d'oliva ; 10 \r\nolii_e_grassi;Burro, salato;5"));
+    const MealFile file = readMealFile(QByteArray("  Oli e grassi ;  Olio d'oliva ; 10 \r\nolii_e_grassi;Burro, salato;5"));
     ASSERT_TRUE(file.ok());
     ASSERT_EQ(file.entries.size(), 2u);
     EXPECT_EQ(file.entries[0].category, file.entries[1].category);
@@ -64,34 +72,132 @@ TEST(MealFile, FieldsAreTrimmedAndCategoriesFoundByHeadingOrTable)
     EXPECT_EQ(file.entries[1].line, 2);
 }
 
-TEST(MealFile, TwelveFoodsAtMost)
+QByteArray repeated(const QByteArray &piece, int times)
 {
-    QString text;
-    for (int i = 0; i < 12; ++i)
-        text += QStringLiteral("Frutta;Banana, cruda;%1\n").arg(i + 1);
-    EXPECT_TRUE(readMealFile(text).ok());
-    text += QStringLiteral("# commento\nFrutta;Banana, cruda;13\n");
-    const MealFile file = readMealFile(text);
-    ASSERT_EQ(file.errors.size(), 1u);
-    EXPECT_EQ(file.errors[0].line, 14);
-    EXPECT_TRUE(file.errors[0].text.contains(QStringLiteral("più di dodici alimenti")));
+    return piece.repeated(times);
+}
+
+const QByteArray kFood = "Frutta;Banana, cruda;1";
+
+// A whole text, how many foods it gives, and its first fault (line and words; none when empty).
+struct TextCase {
+    int line;
+    QByteArray text;
+    std::size_t foods;
+    int faultLine;
+    const char *fault;
+};
+
+const TextCase kTextCases[] = {
+    {__LINE__, kFood + "\r" + kFood + "\r\r" + kFood, 3, 0, ""},
+    {__LINE__, kFood + "\r\n" + kFood + "\n\r" + kFood + "\r", 3, 0, ""},
+    {__LINE__, "\xEF\xBB\xBF" + kFood, 1, 0, ""},
+    {__LINE__, kFood + "\n" + kFood + "\xE8\n" + "x\n", 1, 2, "il testo non è in codifica UTF-8; salvare il file come UTF-8"},
+    {__LINE__, kFood + "\n\nFrutta;Banana" + QByteArray(1, '\0') + ";1\nx\n", 1, 3, "carattere nullo"},
+    {__LINE__, kFood + "\xC3\n", 0, 1, "non è in codifica UTF-8"},
+    {__LINE__, "Frutta;\xC0\xAF;1\n", 0, 1, "non è in codifica UTF-8"},
+    {__LINE__, "Frutta;\xED\xA0\x80;1\n", 0, 1, "non è in codifica UTF-8"},
+    {__LINE__, "Frutta;\xF4\x90\x80\x80;1\n", 0, 1, "non è in codifica UTF-8"},
+    {__LINE__, "#" + repeated("x", kMaxLineLength - 1) + "\n" + kFood, 1, 0, ""},
+    {__LINE__, "#" + repeated("\xC3\xA8", kMaxLineLength - 1) + "\n" + kFood, 1, 0, ""},
+    {__LINE__, "#" + repeated("x", kMaxLineLength) + "\n" + kFood, 1, 1, "la riga è più lunga di 1000 caratteri"},
+    {__LINE__, kFood + "\n" + repeated(kFood, 100) + "\n" + kFood, 2, 2, "più lunga di 1000 caratteri"},
+    {__LINE__, repeated(kFood + "\n", 13) + "\xFF\n", 13, 13, "più di dodici alimenti: la tabella del pasto ha 12 righe"},
+    {__LINE__, repeated("\n", kMaxMealFileBytes - kFood.size()) + kFood, 1, 0, ""},
+    {__LINE__, repeated("\n", kMaxMealFileBytes - kFood.size() + 1) + kFood, 0,
+     static_cast<int>(kMaxMealFileBytes - kFood.size() + 2), "supera 1 MB"},
+};
+
+TEST(MealFile, TextIsReadLineByLineWithinItsLimits)
+{
+    for (const TextCase &c : kTextCases) {
+        SCOPED_TRACE(testing::Message() << "case at " << __FILE__ << ":" << c.line);
+        const MealFile file = readMealFile(c.text);
+        EXPECT_EQ(file.entries.size(), c.foods);
+        const QString fault = QString::fromUtf8(c.fault);
+        if (fault.isEmpty()) {
+            EXPECT_TRUE(file.ok()) << file.errors.front().message().toStdString();
+        } else {
+            ASSERT_FALSE(file.ok());
+            const InputError &last = file.errors.back();
+            EXPECT_EQ(last.line, c.faultLine);
+            EXPECT_TRUE(last.text.contains(fault)) << last.text.toStdString();
+        }
+    }
+}
+
+// Input without end, such as a device or a pipe that is never closed.
+class EndlessInput : public QIODevice {
+public:
+    explicit EndlessInput(QByteArray pattern) : pattern_(std::move(pattern)) { open(QIODevice::ReadOnly); }
+    bool isSequential() const override { return true; }
+    qint64 served = 0;
+
+protected:
+    qint64 readData(char *data, qint64 size) override
+    {
+        for (qint64 i = 0; i < size; ++i)
+            data[i] = pattern_[static_cast<qsizetype>((served + i) % pattern_.size())];
+        served += size;
+        return size;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray pattern_;
+};
+
+struct EndlessCase {
+    int line;
+    QByteArray pattern;
+    const char *fault;
+};
+
+const EndlessCase kEndlessCases[] = {
+    {__LINE__, QByteArray(1, '\0'), "carattere nullo"},
+    {__LINE__, "\n", "supera 1 MB"},
+    {__LINE__, "# commento\r", "supera 1 MB"},
+    {__LINE__, "x", "supera 1 MB"},
+    {__LINE__, kFood + "\n", "più di dodici alimenti"},
+    {__LINE__, "x;y;z\n", "più di dodici alimenti"},
+};
+
+TEST(MealFile, EndlessInputStopsWithinTheSizeLimit)
+{
+    for (const EndlessCase &c : kEndlessCases) {
+        SCOPED_TRACE(testing::Message() << "case at " << __FILE__ << ":" << c.line);
+        EndlessInput input(c.pattern);
+        const MealFile file = readMealFile(input);
+        ASSERT_FALSE(file.ok());
+        EXPECT_TRUE(file.errors.back().text.contains(QString::fromUtf8(c.fault))) << file.errors.back().text.toStdString();
+        EXPECT_LE(input.served, kMaxMealFileBytes + 1);
+    }
 }
 
 TEST(MealFile, NothingToComputeIsAnError)
 {
-    const MealFile file = readMealFile(QStringLiteral("# solo commenti\n\n   \n"));
+    const MealFile file = readMealFile(QByteArray("# solo commenti\n\n   \n"));
     ASSERT_EQ(file.errors.size(), 1u);
     EXPECT_EQ(file.errors[0].line, 0);
     EXPECT_TRUE(file.errors[0].message().startsWith(QStringLiteral("nessun alimento")));
 }
 
-TEST(MealFile, TextMustBeUtf8)
+TEST(MealFile, AtMostTwentyErrorsAreReportedThenHowManyMore)
 {
-    QString error;
-    EXPECT_EQ(decodeMealFile(QByteArray("\xEF\xBB\xBF" "Frutta;Pesche;100"), &error), QStringLiteral("Frutta;Pesche;100"));
-    EXPECT_TRUE(error.isEmpty());
-    EXPECT_EQ(decodeMealFile(QByteArray("Frutta;Pesche;100\nFrutta;Caff\xE8;2\n"), &error), QString());
-    EXPECT_EQ(error, QStringLiteral("riga 2: il testo non è in codifica UTF-8; salvare il file come UTF-8"));
+    for (const int count : {20, 21, 37}) {
+        SCOPED_TRACE(count);
+        std::vector<InputError> errors;
+        for (int i = count; i > 0; --i)
+            errors.push_back({i, QStringLiteral("errore %1").arg(i)});
+        const QStringList report = errorReport(errors);
+        ASSERT_EQ(report.size(), std::min(count, kMaxReportedErrors + 1));
+        EXPECT_EQ(report.front(), QStringLiteral("riga 1: errore 1"));
+        EXPECT_EQ(report[kMaxReportedErrors - 1], QStringLiteral("riga 20: errore 20"));
+        if (count == 21)
+            EXPECT_EQ(report.back(), QStringLiteral("e un altro errore"));
+        if (count == 37)
+            EXPECT_EQ(report.back(), QStringLiteral("e altri 17 errori"));
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "catalogue/fooddatabase.h"
 #include "common/csv.h"
+#include "support/fooddbfixture.h"
 #include "support/qtprinters.h"
 
 #include <QDir>
@@ -124,7 +125,7 @@ TEST(PastoProcess, CsvFromStandardInputInTheUsersLocale)
 
 struct BadCase {
     int line;
-    const char *input;
+    QByteArray input;
     const char *message;
 };
 
@@ -138,13 +139,16 @@ const BadCase kBadCases[] = {
     {__LINE__, "Frutta Banana 150\n", "riga 1: attese tre voci"},
     {__LINE__, "# niente\n", "velmo-pasto: nessun alimento da calcolare"},
     {__LINE__, "Frutta;Caff\xE8;1\n", "riga 1: il testo non è in codifica UTF-8"},
+    {__LINE__, "Frutta;Banana, cruda;1\n\x1b]2\x07" "Frutta;Banana, cruda;1\n",
+     "riga 2: categoria sconosciuta \"\\x1b]2\\x07Frutta\""},
+    {__LINE__, QByteArray("Frutta;Banana, cruda;1\r\rFrutta;\0;1\n", 35), "riga 3: il testo contiene un carattere nullo"},
 };
 
 TEST(PastoProcess, BadInputsNameTheLineAndPrintNothing)
 {
     for (const BadCase &c : kBadCases) {
         SCOPED_TRACE(testing::Message() << "case at " << __FILE__ << ":" << c.line);
-        const PastoRun run = runPasto({}, QByteArray(c.input));
+        const PastoRun run = runPasto({}, c.input);
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_EQ(run.out, QString());
         EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.message))) << run.err.toStdString();
@@ -225,6 +229,121 @@ TEST(PastoProcess, MissingOrUnreadableDatabaseEndsWithCodeOne)
     EXPECT_EQ(unreadable.out, QString());
     EXPECT_TRUE(unreadable.err.contains(QStringLiteral("Impossibile aprire l'archivio degli alimenti")))
         << unreadable.err.toStdString();
+}
+
+}  // namespace
+}  // namespace velmo::test
+
+namespace velmo::test {
+namespace {
+
+// `velmo-pasto` with its standard input taken from `inputFile`, or from a shell line.
+PastoRun runPastoFrom(const QString &inputFile, const QStringList &arguments = {})
+{
+    QProcess process;
+    process.setStandardInputFile(inputFile);
+    process.start(QStringLiteral(VELMO_PASTO), arguments);
+    EXPECT_TRUE(process.waitForFinished(30000));
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+PastoRun runPastoInShell(const QString &line)
+{
+    QProcess process;
+    process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), line, QStringLiteral(VELMO_PASTO)});
+    EXPECT_TRUE(process.waitForFinished(30000));
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+TEST(PastoProcess, NamesMatchAsTheyLookOnLinesEndedByCarriageReturns)
+{
+    const PastoRun run = runPasto({}, "Carni trasformate e conservate;Wu\xCC\x88rstel di pollo;100\r"
+                                      "Oli e grassi;Olio d\xE2\x80\x99oliva;10\r");
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 6) << run.out.toStdString();
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("Würstel di pollo "))) << lines[2].toStdString();
+    EXPECT_TRUE(lines[3].startsWith(QStringLiteral("Olio d'oliva "))) << lines[3].toStdString();
+}
+
+TEST(PastoProcess, AtMostTwentyErrorsThenHowManyMore)
+{
+    const PastoRun run = runPasto({}, QByteArray(";;x\n").repeated(12));
+    EXPECT_EQ(run.exitCode, 2);
+    const QStringList lines = run.err.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 21) << run.err.toStdString();
+    EXPECT_TRUE(lines[19].startsWith(QStringLiteral("velmo-pasto: riga 7: "))) << lines[19].toStdString();
+    EXPECT_EQ(lines[20], QStringLiteral("velmo-pasto: e altri 16 errori"));
+}
+
+// Inputs without end, or far larger than any meal: each ends at once with its reason.
+TEST(PastoProcess, EndlessOrHugeInputEndsWithItsReason)
+{
+    QTemporaryDir dir;
+    auto largeFile = [&](const char *name, const QByteArray &line) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(line.repeated(static_cast<qsizetype>(2'000'000 / line.size())));
+        return path;
+    };
+    const QString blank = largeFile("vuote.txt", "\n");
+    const QString foods = largeFile("alimenti.txt", "Frutta;Banana, cruda;10\n");
+    const QString bad = largeFile("errate.txt", "x;y;z\n");
+    struct Case {
+        PastoRun run;
+        const char *message;
+    };
+    const Case cases[] = {
+        {runPasto({QStringLiteral("/dev/zero")}), "velmo-pasto: riga 1: il testo contiene un carattere nullo"},
+        {runPastoFrom(QStringLiteral("/dev/zero")), "velmo-pasto: riga 1: il testo contiene un carattere nullo"},
+        {runPastoFrom(QStringLiteral("/dev/urandom")), "velmo-pasto: riga "},
+        {runPasto({blank}), "velmo-pasto: riga 1000001: il testo supera 1 MB"},
+        {runPastoFrom(foods), "velmo-pasto: riga 13: più di dodici alimenti"},
+        {runPastoFrom(bad), "velmo-pasto: e altri 7 errori"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.message);
+        EXPECT_EQ(c.run.exitCode, 2);
+        EXPECT_EQ(c.run.out, QString());
+        EXPECT_TRUE(c.run.err.contains(QString::fromUtf8(c.message))) << c.run.err.toStdString();
+        EXPECT_LE(c.run.err.count(u'\n'), 21) << c.run.err.toStdString();
+    }
+}
+
+TEST(PastoProcess, AFolderOnStandardInputOrAnEmptyNameIsOneItalianLine)
+{
+    const PastoRun folder = runPastoInShell(QStringLiteral("exec \"$0\" < /"));
+    EXPECT_EQ(folder.exitCode, 2);
+    EXPECT_EQ(folder.err, QStringLiteral("velmo-pasto: impossibile leggere lo standard input: è una cartella, non un file\n"));
+    const PastoRun empty = runPasto({QString()});
+    EXPECT_EQ(empty.exitCode, 2);
+    EXPECT_EQ(empty.err, QStringLiteral("velmo-pasto: il nome del file è vuoto (per leggere lo standard input ometterlo "
+                                        "o scrivere \"-\")\n"));
+}
+
+TEST(PastoProcess, IncompleteDatabaseEndsWithCodeOneAndIsLeftUntouched)
+{
+    QTemporaryDir emptyDir;
+    const QByteArray nothing;
+    const PastoRun empty = runPasto({}, kLunch, "it_IT.UTF-8", programBeside(emptyDir, &nothing));
+    EXPECT_EQ(empty.exitCode, 1);
+    EXPECT_EQ(empty.out, QString());
+    EXPECT_TRUE(empty.err.contains(QStringLiteral("Il file è vuoto"))) << empty.err.toStdString();
+    EXPECT_EQ(QFileInfo(emptyDir.filePath(QStringLiteral("elementi97.db"))).size(), 0);
+
+    QTemporaryDir partialDir;
+    const QString program = programBeside(partialDir, nullptr);
+    const QString database = partialDir.filePath(QStringLiteral("elementi97.db"));
+    ASSERT_TRUE(writeFoodDatabase(database, {{QStringLiteral("Frutta"), {}}}, false));
+    const QByteArray before = fileBytes(database);
+    const PastoRun partial = runPasto({}, kLunch, "it_IT.UTF-8", program);
+    EXPECT_EQ(partial.exitCode, 1);
+    EXPECT_EQ(partial.out, QString());
+    EXPECT_TRUE(partial.err.contains(QStringLiteral("mancano le tabelle bevande_alcoliche"))) << partial.err.toStdString();
+    EXPECT_EQ(fileBytes(database), before);
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -243,7 +244,7 @@ TEST_F(MainWindowTest, ExitEndsTheProgramAtOnce)
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST(MainWindowStart, AMissingDatabaseStopsTheStartWithItsReason)
+TEST(MainWindowStart, AMissingOrEmptyDatabaseStopsTheStartWithItsReason)
 {
     QTemporaryDir dir;
     FakeDialogs dialogs;
@@ -255,6 +256,15 @@ TEST(MainWindowStart, AMissingDatabaseStopsTheStartWithItsReason)
     EXPECT_TRUE(error.contains("non esiste"));
     EXPECT_EQ(windows.mainWindow(), nullptr);
     EXPECT_FALSE(QFile::exists(dir.filePath("elementi97.db")));
+
+    // An empty file is no database: refused the same way, and left empty.
+    ASSERT_TRUE(QFile(dir.filePath("elementi97.db")).open(QIODevice::WriteOnly));
+    ui::AppWindows again;
+    again.setDialogs(&dialogs);
+    EXPECT_FALSE(again.start(dir.filePath("elementi97.db"), &error));
+    EXPECT_TRUE(error.contains("Il file è vuoto")) << error.toStdString();
+    EXPECT_FALSE(again.mainWindow()->isVisible());
+    EXPECT_EQ(QFileInfo(dir.filePath("elementi97.db")).size(), 0);
 }
 
 TEST_F(MainWindowTest, StatusBarShowsDateAndTimeAndTheTitleScrolls)

@@ -1,5 +1,6 @@
 #include "catalogue/foodcategory.h"
 #include "catalogue/fooddatabase.h"
+#include "common/inputecho.h"
 #include "common/programdir.h"
 #include "meal/pasto/mealcomposer.h"
 #include "meal/pasto/mealfile.h"
@@ -9,11 +10,13 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <algorithm>
 #include <cstdio>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
+#else
+#include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -40,6 +43,17 @@ int fail(int code, const QStringList &messages)
     return code;
 }
 
+// Reading a folder fails only at the first read, with the system's English words: say it first.
+bool standardInputIsFolder()
+{
+#ifdef Q_OS_WIN
+    return false;
+#else
+    struct stat status {};
+    return fstat(STDIN_FILENO, &status) == 0 && S_ISDIR(status.st_mode);
+#endif
+}
+
 QString helpText()
 {
     QString categories;
@@ -56,7 +70,9 @@ QString helpText()
                "- categoria: il titolo della categoria (per esempio \"Frutta\") o il nome della sua tabella;\n"
                "- alimento: il nome esatto dell'alimento, come appare nella griglia degli alimenti;\n"
                "- grammi: il peso lordo, un numero intero di grammi.\n"
-               "Le righe vuote e quelle che iniziano con \"#\" sono ignorate. Il testo è in UTF-8.\n"
+               "Le righe vuote e quelle che iniziano con \"#\" sono ignorate. Il testo è in UTF-8, con righe\n"
+               "di al massimo %2 caratteri e in tutto al massimo 1 MB; la lettura si ferma alla tredicesima\n"
+               "riga di alimenti e alla prima riga che non è testo.\n"
                "\n"
                "Sullo standard output stampa la tabella: una riga per alimento (nome, peso lordo, peso netto,\n"
                "protidi, lipidi, glucidi, energia, fibra, colesterolo) e la riga dei totali, con i numeri\n"
@@ -67,11 +83,13 @@ QString helpText()
                "  -h, --help  mostra questo aiuto\n"
                "\n"
                "Codici di uscita: 0 pasto calcolato; 1 archivio degli alimenti (%1 accanto al programma)\n"
-               "mancante o illeggibile; 2 errore nelle opzioni o nel testo (i messaggi indicano la riga).\n"
+               "mancante, illeggibile o incompleto; 2 errore nelle opzioni o nel testo (i messaggi indicano\n"
+               "la riga; sono mostrati i primi %3 errori e il numero dei successivi).\n"
                "In caso di errore non viene stampato nulla sullo standard output.\n"
                "\n"
                "Categorie:\n")
-               .arg(QString::fromLatin1(FoodDatabase::kFileName))
+               .arg(QString::fromLatin1(FoodDatabase::kFileName), QString::number(kMaxLineLength),
+                    QString::number(kMaxReportedErrors))
            + categories;
 }
 
@@ -97,7 +115,7 @@ int main(int argc, char **argv)
         if (argument == QStringLiteral("--csv")) {
             csv = true;
         } else if (argument.startsWith(u'-') && argument != QStringLiteral("-")) {
-            return fail(kInputFailure, {QStringLiteral("opzione sconosciuta \"%1\" (vedere velmo-pasto --help)").arg(argument)});
+            return fail(kInputFailure, {QStringLiteral("opzione sconosciuta %1 (vedere velmo-pasto --help)").arg(echoInput(argument))});
         } else if (havePath) {
             return fail(kInputFailure, {QStringLiteral("indicare un solo file (vedere velmo-pasto --help)")});
         } else {
@@ -106,8 +124,13 @@ int main(int argc, char **argv)
         }
     }
 
+    if (havePath && path.isEmpty())
+        return fail(kInputFailure, {QStringLiteral("il nome del file è vuoto (per leggere lo standard input "
+                                                   "ometterlo o scrivere \"-\")")});
     QFile input;
     const bool fromStdin = !havePath || path == QStringLiteral("-");
+    if (fromStdin && standardInputIsFolder())
+        return fail(kInputFailure, {QStringLiteral("impossibile leggere lo standard input: è una cartella, non un file")});
     const bool opened = fromStdin ? input.open(stdin, QIODevice::ReadOnly) : (input.setFileName(path), input.open(QIODevice::ReadOnly));
     if (!opened) {
         const QFileInfo info(path);
@@ -115,14 +138,9 @@ int main(int argc, char **argv)
                                : info.isDir() ? QStringLiteral("è una cartella, non un file")
                                : !info.isReadable() ? QStringLiteral("permessi insufficienti")
                                                     : input.errorString();
-        return fail(kInputFailure, {QStringLiteral("impossibile leggere \"%1\": %2").arg(path, reason)});
+        return fail(kInputFailure, {QStringLiteral("impossibile leggere %1: %2").arg(echoInput(path), reason)});
     }
-    const QByteArray bytes = input.readAll();
-    QString decodeError;
-    const QString text = decodeMealFile(bytes, &decodeError);
-    if (!decodeError.isEmpty())
-        return fail(kInputFailure, {decodeError});
-    const MealFile file = readMealFile(text);
+    const MealFile file = readMealFile(input);
 
     QString error;
     const auto database = FoodDatabase::open(programFile(QString::fromLatin1(FoodDatabase::kFileName)), &error);
@@ -137,12 +155,7 @@ int main(int argc, char **argv)
         return fail(kDatabaseFailure, {databaseError});
     if (!errors.empty() || !missing.empty()) {
         errors.insert(errors.end(), missing.begin(), missing.end());
-        std::stable_sort(errors.begin(), errors.end(),
-                         [](const InputError &a, const InputError &b) { return a.line < b.line; });
-        QStringList messages;
-        for (const InputError &e : errors)
-            messages.append(e.message());
-        return fail(kInputFailure, messages);
+        return fail(kInputFailure, errorReport(std::move(errors)));
     }
 
     for (const MealFileEntry &entry : file.entries)

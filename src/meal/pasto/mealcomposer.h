@@ -5,6 +5,7 @@
 #include "meal/mealgrid.h"
 #include "meal/pasto/mealfile.h"
 
+#include <QSet>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -31,7 +32,13 @@ public:
     const MealGrid &grid() const { return grid_; }
 
 private:
-    bool hasFood(int category, const QString &name, QString *databaseError);
+    // The names of one category, in table order, with their comparison keys.
+    struct Names {
+        QStringList names;
+        QStringList keys;
+        QSet<QString> known;
+    };
+    const Names *names(int category, QString *databaseError);
 
     DataControl data_;
     FoodBrowser browser_;
@@ -39,7 +46,7 @@ private:
     std::optional<int> notifiedRow_;
     // The names of each category already read, for checking a whole file before composing; read
     // through a data control of their own, so that checking moves nothing in the table.
-    std::map<int, QStringList> names_;
+    std::map<int, Names> names_;
     DataControl lookup_;
 };
 

@@ -1,10 +1,14 @@
 #include "meal/pasto/mealfile.h"
 
 #include "catalogue/foodcategory.h"
+#include "common/inputecho.h"
 #include "meal/mealgrid.h"
 
+#include <QBuffer>
+#include <QIODevice>
 #include <QRegularExpression>
-#include <QStringDecoder>
+
+#include <algorithm>
 
 namespace velmo {
 
@@ -14,94 +18,244 @@ namespace {
 // calculation: no meal weighs that much.
 constexpr int kMaxGramDigits = 15;
 
-InputError lineError(int line, const QString &what)
+// Checks UTF-8 one byte at a time, so that a line can be judged while it is read and a text
+// that is no UTF-8 stops the reading at its first faulty byte. Overlong forms, surrogates and
+// code points beyond U+10FFFF are faults, as in every strict decoder.
+class Utf8Check {
+public:
+    // False at a faulty byte. `lead` is set when the byte starts a character.
+    bool feed(unsigned char b, bool *lead)
+    {
+        *lead = pending_ == 0;
+        if (pending_ > 0) {
+            if (b < low_ || b > high_)
+                return false;
+            --pending_;
+            low_ = 0x80;
+            high_ = 0xBF;
+            return true;
+        }
+        if (b < 0x80)
+            return true;
+        if (b >= 0xC2 && b <= 0xDF)
+            return start(1, 0x80, 0xBF);
+        if (b == 0xE0)
+            return start(2, 0xA0, 0xBF);
+        if (b == 0xED)
+            return start(2, 0x80, 0x9F);
+        if (b >= 0xE1 && b <= 0xEF)
+            return start(2, 0x80, 0xBF);
+        if (b == 0xF0)
+            return start(3, 0x90, 0xBF);
+        if (b >= 0xF1 && b <= 0xF3)
+            return start(3, 0x80, 0xBF);
+        if (b == 0xF4)
+            return start(3, 0x80, 0x8F);
+        return false;
+    }
+    // A line may not end inside a character.
+    bool complete() const { return pending_ == 0; }
+
+private:
+    bool start(int pending, unsigned char low, unsigned char high)
+    {
+        pending_ = pending;
+        low_ = low;
+        high_ = high;
+        return true;
+    }
+    int pending_ = 0;
+    unsigned char low_ = 0x80;
+    unsigned char high_ = 0xBF;
+};
+
+// The checks of one line of text, with its faults added to `file`.
+void readLine(int line, const QString &content, MealFile &file)
 {
-    return {line, what};
+    const QStringList fields = content.split(u';');
+    if (fields.size() != 3) {
+        file.errors.push_back({line, QStringLiteral("attese tre voci separate da \";\" (categoria;alimento;grammi), "
+                                                    "trovate %1")
+                                         .arg(fields.size())});
+        return;
+    }
+    MealFileEntry entry;
+    entry.line = line;
+    const QString category = fields[0].trimmed();
+    entry.food = fields[1].trimmed();
+    entry.grams = fields[2].trimmed();
+
+    const auto found = findFoodCategory(category);
+    if (category.isEmpty()) {
+        file.errors.push_back({line, QStringLiteral("manca la categoria")});
+    } else if (!found) {
+        file.errors.push_back({line, QStringLiteral("categoria sconosciuta %1 (l'elenco delle categorie è in "
+                                                    "velmo-pasto --help)")
+                                         .arg(echoInput(category))});
+    } else {
+        entry.category = *found;
+    }
+    if (entry.food.isEmpty())
+        file.errors.push_back({line, QStringLiteral("manca il nome dell'alimento")});
+    if (entry.grams.isEmpty() || MealGrid::digitsOnly(entry.grams) != entry.grams) {
+        file.errors.push_back(
+            {line, QStringLiteral("il peso lordo %1 non è un numero intero di grammi").arg(echoInput(entry.grams))});
+    } else if (const qsizetype firstNonZero = entry.grams.indexOf(QRegularExpression(QStringLiteral("[1-9]")));
+               firstNonZero < 0) {
+        // The table would take a weight of 0 and drop the row at once: say so instead.
+        file.errors.push_back({line, QStringLiteral("il peso lordo è 0: un alimento del pasto pesa almeno 1 grammo")});
+    } else if (entry.grams.size() - firstNonZero > kMaxGramDigits) {
+        file.errors.push_back({line, QStringLiteral("il peso lordo %1 è troppo grande (al massimo %2 cifre)")
+                                         .arg(echoInput(entry.grams), QString::number(kMaxGramDigits))});
+    }
+    file.entries.push_back(entry);
 }
+
+// Splits the input into lines as it arrives, a block at a time: memory stays at one block and
+// one line whatever the input, and reading ends as soon as the rest cannot change the verdict.
+class MealFileReader {
+public:
+    explicit MealFileReader(QIODevice &input) : input_(input) {}
+
+    MealFile read()
+    {
+        static constexpr qint64 kBlock = 64 * 1024;
+        QByteArray block(kBlock, Qt::Uninitialized);
+        qint64 total = 0;
+        while (!stopped_) {
+            // One byte beyond the limit tells a text of exactly the limit from a longer one.
+            const qint64 wanted = std::min(kBlock, kMaxMealFileBytes + 1 - total);
+            const qint64 got = input_.read(block.data(), wanted);
+            if (got < 0) {
+                stop(QStringLiteral("lettura interrotta da un errore del sistema (%1)").arg(input_.errorString()));
+                break;
+            }
+            if (got == 0)
+                break;
+            total += got;
+            const qint64 usable = std::min(got, kMaxMealFileBytes - (total - got));
+            for (qint64 i = 0; i < usable && !stopped_; ++i)
+                feed(static_cast<unsigned char>(block[i]));
+            if (!stopped_ && total > kMaxMealFileBytes)
+                stop(QStringLiteral("il testo supera 1 MB: non è un file di pasto; lettura interrotta"));
+        }
+        if (!stopped_ && (!line_.isEmpty() || characters_ > 0))
+            endLine();
+        if (file_.entries.empty() && file_.errors.empty())
+            file_.errors.push_back(
+                {0, QStringLiteral("nessun alimento da calcolare: il testo è vuoto o contiene solo commenti")});
+        return std::move(file_);
+    }
+
+private:
+    void feed(unsigned char b)
+    {
+        if (afterCarriageReturn_) {
+            afterCarriageReturn_ = false;
+            if (b == '\n')
+                return;
+        }
+        if (b == '\n' || b == '\r') {
+            afterCarriageReturn_ = b == '\r';
+            endLine();
+            return;
+        }
+        bool lead = false;
+        if (b == 0) {
+            stop(QStringLiteral("il testo contiene un carattere nullo: non è un file di testo; lettura interrotta"));
+            return;
+        }
+        if (!utf8_.feed(b, &lead)) {
+            notUtf8();
+            return;
+        }
+        if (lead)
+            ++characters_;
+        if (characters_ <= kMaxLineLength)
+            line_.append(static_cast<char>(b));
+    }
+
+    void endLine()
+    {
+        if (!utf8_.complete()) {
+            notUtf8();
+            return;
+        }
+        const int line = lineNumber_++;
+        if (line_.isEmpty() && characters_ == 0)
+            return;
+        const int characters = characters_;
+        QString content = QString::fromUtf8(line_).trimmed();
+        line_.clear();
+        characters_ = 0;
+        if (line == 1 && content.startsWith(QChar(0xFEFF)))
+            content = content.mid(1).trimmed();
+        if (characters > kMaxLineLength) {
+            // Counted as a food line: the limit of twelve is about the lines the user wrote.
+            file_.errors.push_back({line, QStringLiteral("la riga è più lunga di %1 caratteri").arg(kMaxLineLength)});
+        } else if (content.isEmpty() || content.startsWith(u'#')) {
+            return;
+        } else {
+            readLine(line, content, file_);
+        }
+        if (++foodLines_ == kMealRows + 1) {
+            file_.errors.push_back({line, QStringLiteral("più di dodici alimenti: la tabella del pasto ha %1 righe; "
+                                                         "lettura interrotta")
+                                              .arg(kMealRows)});
+            stopped_ = true;
+        }
+    }
+
+    void notUtf8()
+    {
+        stop(QStringLiteral("il testo non è in codifica UTF-8; salvare il file come UTF-8"));
+    }
+
+    void stop(const QString &why)
+    {
+        file_.errors.push_back({lineNumber_, why});
+        stopped_ = true;
+    }
+
+    QIODevice &input_;
+    MealFile file_;
+    QByteArray line_;
+    int characters_ = 0;
+    int lineNumber_ = 1;
+    int foodLines_ = 0;
+    bool afterCarriageReturn_ = false;
+    bool stopped_ = false;
+    Utf8Check utf8_;
+};
 
 }  // namespace
 
-QString decodeMealFile(const QByteArray &bytes, QString *error)
+MealFile readMealFile(QIODevice &input)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError()) {
-        // Name the first line that is not UTF-8, to help whoever saved it in another encoding.
-        int line = 1;
-        for (const QByteArray &raw : bytes.split('\n')) {
-            QStringDecoder probe(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-            const QString decoded = probe.decode(raw);
-            if (probe.hasError())
-                break;
-            ++line;
-        }
-        *error = lineError(line, QStringLiteral("il testo non è in codifica UTF-8; salvare il file come UTF-8")).message();
-        return {};
-    }
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    return text;
+    return MealFileReader(input).read();
 }
 
-MealFile readMealFile(const QString &text)
+MealFile readMealFile(const QByteArray &bytes)
 {
-    MealFile file;
-    const QStringList lines = text.split(u'\n');
-    for (int i = 0; i < lines.size(); ++i) {
-        const int line = i + 1;
-        const QString content = lines[i].trimmed();
-        if (content.isEmpty() || content.startsWith(u'#'))
-            continue;
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return readMealFile(buffer);
+}
 
-        const QStringList fields = content.split(u';');
-        if (fields.size() != 3) {
-            file.errors.push_back(lineError(line, QStringLiteral("attese tre voci separate da \";\" "
-                                                              "(categoria;alimento;grammi), trovate %1")
-                                                   .arg(fields.size())));
-            continue;
-        }
-        MealFileEntry entry;
-        entry.line = line;
-        const QString category = fields[0].trimmed();
-        entry.food = fields[1].trimmed();
-        entry.grams = fields[2].trimmed();
-
-        const auto found = findFoodCategory(category);
-        if (category.isEmpty()) {
-            file.errors.push_back(lineError(line, QStringLiteral("manca la categoria")));
-        } else if (!found) {
-            file.errors.push_back(lineError(line, QStringLiteral("categoria sconosciuta \"%1\" (l'elenco delle "
-                                                              "categorie è in velmo-pasto --help)")
-                                                   .arg(category)));
-        } else {
-            entry.category = *found;
-        }
-        if (entry.food.isEmpty()) {
-            file.errors.push_back(lineError(line, QStringLiteral("manca il nome dell'alimento")));
-        }
-        if (entry.grams.isEmpty() || MealGrid::digitsOnly(entry.grams) != entry.grams) {
-            file.errors.push_back(lineError(line, QStringLiteral("il peso lordo \"%1\" non è un numero intero di grammi")
-                                                   .arg(entry.grams)));
-        } else if (const qsizetype firstNonZero = entry.grams.indexOf(QRegularExpression(QStringLiteral("[1-9]")));
-                   firstNonZero < 0) {
-            // The table would take a weight of 0 and drop the row at once: say so instead.
-            file.errors.push_back(
-                lineError(line, QStringLiteral("il peso lordo è 0: un alimento del pasto pesa almeno 1 grammo")));
-        } else if (entry.grams.size() - firstNonZero > kMaxGramDigits) {
-            file.errors.push_back(lineError(line, QStringLiteral("il peso lordo \"%1\" è troppo grande (al massimo %2 cifre)")
-                                                   .arg(entry.grams)
-                                                   .arg(kMaxGramDigits)));
-        }
-
-        // Faulty lines count as foods too: the limit of twelve is about the lines the user wrote.
-        file.entries.push_back(entry);
-        if (static_cast<int>(file.entries.size()) == kMealRows + 1)
-            file.errors.push_back(lineError(line, QStringLiteral("più di dodici alimenti: la tabella del pasto ha %1 righe")
-                                                   .arg(kMealRows)));
-    }
-    if (file.entries.empty() && file.errors.empty())
-        file.errors.push_back({0, QStringLiteral("nessun alimento da calcolare: il testo è vuoto o contiene solo commenti")});
-    return file;
+QStringList errorReport(std::vector<InputError> errors)
+{
+    std::stable_sort(errors.begin(), errors.end(), [](const InputError &a, const InputError &b) { return a.line < b.line; });
+    QStringList messages;
+    const std::size_t shown = std::min<std::size_t>(errors.size(), kMaxReportedErrors);
+    for (std::size_t i = 0; i < shown; ++i)
+        messages.append(errors[i].message());
+    const std::size_t more = errors.size() - shown;
+    if (more == 1)
+        messages.append(QStringLiteral("e un altro errore"));
+    else if (more > 1)
+        messages.append(QStringLiteral("e altri %1 errori").arg(more));
+    return messages;
 }
 
 }  // namespace velmo

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 #include <vector>
+
+class QIODevice;
 
 namespace velmo {
 
@@ -28,13 +31,23 @@ struct MealFile {
     bool ok() const { return errors.empty(); }
 };
 
-// Reads the lines of a meal file. Blank lines and lines starting with "#" are skipped; every
-// other line must name a known category, a food and a whole number of grams; at most twelve
-// foods, as many as the table has rows.
-MealFile readMealFile(const QString &text);
+// Limits that no real meal file reaches; they keep time and memory bounded whatever the input.
+inline constexpr int kMaxLineLength = 1000;       // characters of one line
+inline constexpr qint64 kMaxMealFileBytes = 1000000;  // the whole text, 1 MB
+inline constexpr int kMaxReportedErrors = 20;
 
-// The text of a meal file given as bytes: UTF-8, with or without a byte-order mark. When the
-// bytes are no UTF-8 text, `error` names the first faulty line and the text is empty.
-QString decodeMealFile(const QByteArray &bytes, QString *error);
+// Reads a meal file line by line. Lines end with LF, CR LF or CR alone; the text is UTF-8, with
+// or without a byte-order mark. Blank lines and lines starting with "#" are skipped; every other
+// line must name a known category, a food and a whole number of grams; at most twelve foods, as
+// many as the table has rows.
+// Reading stops at the first line that is no text (not UTF-8, or with a NUL byte), at the
+// thirteenth food line, beyond kMaxMealFileBytes, or on a read error; each is an error naming
+// its line. A line longer than kMaxLineLength characters is an error of its own.
+MealFile readMealFile(QIODevice &input);
+MealFile readMealFile(const QByteArray &bytes);
+
+// The messages of `errors` in line order, at most kMaxReportedErrors of them, and then one line
+// saying how many more there are.
+QStringList errorReport(std::vector<InputError> errors);
 
 }  // namespace velmo

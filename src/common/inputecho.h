@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace velmo {
+
+// Longer than any food name of the catalogue, short enough to read in one line of a terminal.
+inline constexpr int kEchoLength = 80;
+
+// A piece of the user's input as a message quotes it: between double quotes, with control and
+// direction-changing characters written visibly ("\x1b", "\0", "\t", "\u202e") so that nothing
+// of the input acts on the terminal, and cut to `maxLength` characters with an ellipsis.
+QString echoInput(const QString &text, int maxLength = kEchoLength);
+
+}  // namespace velmo
