@@ -2,6 +2,7 @@
 
 #include "common/decimalround.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -191,6 +192,20 @@ QString formatGroupedUpTo2(double value, const QLocale &locale)
     if (!std::isfinite(value))
         return {};
     return compose(roundHalfEven(value, 2), locale, true, true);
+}
+
+QString ungroupedNumberText(QStringView text, const QLocale &locale)
+{
+    // A text without groups is already what is wanted, exponent notation included.
+    if (!text.contains(locale.groupSeparator()))
+        return text.toString();
+    const auto value = readLocaleNumber(text, locale);
+    if (!value)
+        return text.toString();
+    const QStringView trimmed = text.trimmed();
+    const qsizetype point = trimmed.lastIndexOf(locale.decimalPoint());
+    const qsizetype decimals = point < 0 ? 0 : trimmed.size() - point - locale.decimalPoint().size();
+    return compose(roundHalfEven(*value, static_cast<int>(std::min<qsizetype>(decimals, 17))), locale, false, false);
 }
 
 }  // namespace velmo

@@ -166,6 +166,38 @@ TEST(Formats, FixedTwoDecimalsAndScale)
     checkFormat(std::begin(scale), std::end(scale), formatGroupedUpTo2);
 }
 
+struct UngroupCase {
+    int line;
+    const char *italianText;
+    const char *italianUngrouped;
+    const char *englishText;
+    const char *englishUngrouped;
+};
+
+TEST(Formats, UngroupedKeepsTheDecimalsItFound)
+{
+    const UngroupCase cases[] = {
+        {__LINE__, "2.700,00", "2700,00", "2,700.00", "2700.00"},
+        {__LINE__, "1.234.567,89", "1234567,89", "1,234,567.89", "1234567.89"},
+        {__LINE__, "1.234,5", "1234,5", "1,234.5", "1234.5"},
+        {__LINE__, "500.000", "500000", "500,000", "500000"},
+        {__LINE__, "-1.000,50", "-1000,50", "-1,000.50", "-1000.50"},
+        {__LINE__, "55,39", "55,39", "55.39", "55.39"},  // nothing to undo
+        {__LINE__, "1E+308", "1E+308", "1E+308", "1E+308"},
+        {__LINE__, "", "", "", ""},
+        {__LINE__, "1.2x", "1.2x", "1,2x", "1,2x"},      // not a number: left as it is
+    };
+    for (const UngroupCase &c : cases) {
+        SCOPED_TRACE(testing::Message() << "case at line " << c.line);
+        EXPECT_EQ(ungroupedNumberText(QString::fromUtf8(c.italianText), italian()).toStdString(), c.italianUngrouped);
+        EXPECT_EQ(ungroupedNumberText(QString::fromUtf8(c.englishText), english()).toStdString(), c.englishUngrouped);
+    }
+    // Undoing the grouping of the table's format gives its ungrouped twin.
+    for (double value : {0.0, 999.995, 2652.0, 1234567.891, -4321.5})
+        for (const QLocale &locale : {italian(), english()})
+            EXPECT_EQ(ungroupedNumberText(formatGrouped2(value, locale), locale), formatFixed2(value, locale)) << value;
+}
+
 TEST(Fixed4, RoundsHalvesToEvenAndPrintsShortest)
 {
     EXPECT_EQ(Fixed4::fromDouble(58.3 * 9 - 31)->units(), 4937000);
