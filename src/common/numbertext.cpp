@@ -12,6 +12,39 @@ namespace velmo {
 
 namespace {
 
+// Through the system locale Qt asks the operating system for every separator of every number
+// it reads or writes: thousands of questions for one meal, most of a console run's time. The
+// locale of the same language, script and territory answers from Qt's own tables; it stands in
+// for the system locale whenever it gives the same answers (always on Linux; elsewhere a user
+// may have chosen other separators, and then the system locale is asked as before).
+const QLocale &numericLocale(const QLocale &locale)
+{
+    struct Twin {
+        QLocale::Language language = QLocale::AnyLanguage;
+        QLocale::Script script = QLocale::AnyScript;
+        QLocale::Territory territory = QLocale::AnyTerritory;
+        QLocale locale = QLocale::c();
+        bool same = false;
+    };
+    thread_local Twin twin;
+    if (locale != QLocale::system())
+        return locale;
+    if (!twin.same || twin.language != locale.language() || twin.script != locale.script()
+        || twin.territory != locale.territory()) {
+        twin.language = locale.language();
+        twin.script = locale.script();
+        twin.territory = locale.territory();
+        twin.locale = QLocale(twin.language, twin.script, twin.territory);
+        twin.same = twin.locale.decimalPoint() == locale.decimalPoint()
+                    && twin.locale.groupSeparator() == locale.groupSeparator()
+                    && twin.locale.zeroDigit() == locale.zeroDigit()
+                    && twin.locale.negativeSign() == locale.negativeSign()
+                    && twin.locale.positiveSign() == locale.positiveSign()
+                    && twin.locale.exponential() == locale.exponential();
+    }
+    return twin.same ? twin.locale : locale;
+}
+
 bool isIgnoredBlank(QChar c)
 {
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
@@ -23,8 +56,9 @@ bool isDigit(char c)
 }
 
 // Joins sign, digits and separators as the locale writes them.
-QString compose(const RoundedDecimal &r, const QLocale &locale, bool grouped, bool trimZeros)
+QString compose(const RoundedDecimal &r, const QLocale &userLocale, bool grouped, bool trimZeros)
 {
+    const QLocale &locale = numericLocale(userLocale);
     QString integer = QString::fromLatin1(r.integerDigits);
     if (grouped && integer.size() > 3) {
         const QString group = locale.groupSeparator();
@@ -53,6 +87,40 @@ QString compose(const RoundedDecimal &r, const QLocale &locale, bool grouped, bo
     if (!fraction.isEmpty())
         text += locale.decimalPoint() + fraction;
     return text;
+}
+
+// The texts the program writes itself, ASCII digits with at most the locale's decimal separator
+// and no groups, read without the locale's full parser (which costs many times more and reads
+// these the same: both round the decimal correctly). Empty for any other text.
+std::optional<double> readPlainDecimal(QStringView text, const QLocale &locale)
+{
+    if (text.size() > 40)
+        return std::nullopt;
+    const QString point = locale.decimalPoint();
+    if (point.size() != 1 || locale.zeroDigit() != QStringLiteral("0"))
+        return std::nullopt;
+    char buffer[40];
+    std::size_t size = 0;
+    bool seenPoint = false;
+    bool seenDigit = false;
+    for (QChar c : text) {
+        if (c >= u'0' && c <= u'9') {
+            buffer[size++] = static_cast<char>(c.unicode());
+            seenDigit = true;
+        } else if (c == point.front() && !seenPoint && seenDigit) {
+            buffer[size++] = '.';
+            seenPoint = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!seenDigit || buffer[size - 1] == '.')
+        return std::nullopt;
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(buffer, buffer + size, value);
+    if (ec != std::errc() || end != buffer + size || !std::isfinite(value))
+        return std::nullopt;
+    return value;
 }
 
 }  // namespace
@@ -131,7 +199,10 @@ std::optional<double> readLocaleNumber(QStringView text, const QLocale &locale)
     const QStringView trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return std::nullopt;
-    QLocale reader = locale;
+    const QLocale &numeric = numericLocale(locale);
+    if (const auto plain = readPlainDecimal(trimmed, numeric))
+        return plain;
+    QLocale reader = numeric;
     reader.setNumberOptions(QLocale::DefaultNumberOptions);
     bool ok = false;
     const double value = reader.toDouble(trimmed, &ok);
@@ -162,7 +233,7 @@ QString formatPlain(double value, const QLocale &locale)
         return {};
     if (value == 0.0)
         value = 0.0;  // no "-0"
-    QLocale writer = locale;
+    QLocale writer = numericLocale(locale);
     writer.setNumberOptions(QLocale::OmitGroupSeparator);
     const double magnitude = std::fabs(value);
     if (magnitude != 0.0 && (magnitude >= 1e15 || magnitude < 1e-4))

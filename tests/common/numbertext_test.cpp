@@ -74,11 +74,21 @@ TEST(LocaleRule, FollowsTheUsersSeparators)
         {__LINE__, "abc", std::nullopt, std::nullopt},
         {__LINE__, "12abc", std::nullopt, std::nullopt},
         {__LINE__, "-3", -3.0, -3.0},
+        {__LINE__, "007", 7.0, 7.0},
+        {__LINE__, "00,1", 0.1, std::nullopt},
+        {__LINE__, "5,", 5.0, std::nullopt},
+        {__LINE__, "0.5", std::nullopt, 0.5},
+        {__LINE__, "1234567890123456789012", 1234567890123456789012.0, 1234567890123456789012.0},
+        {__LINE__, "1e3", 1000.0, 1000.0},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << "case at line " << c.line << ": \"" << c.text << "\"");
         EXPECT_EQ(readLocaleNumber(QString::fromUtf8(c.text), italian()), c.italianValue);
         EXPECT_EQ(readLocaleNumber(QString::fromUtf8(c.text), english()), c.englishValue);
+        // The system locale reads through a stand-in: it must read what Qt's own reader reads.
+        bool ok = false;
+        const double system = QLocale::system().toDouble(QString::fromUtf8(c.text), &ok);
+        EXPECT_EQ(readLocaleNumber(QString::fromUtf8(c.text), QLocale::system()), ok ? std::optional(system) : std::nullopt);
     }
     EXPECT_EQ(readLocaleNumberOrZero(u"x", italian()), 0.0);
     EXPECT_EQ(readLocaleNumberOrZero(u"1.234,56", italian()) + readLocaleNumberOrZero(u"10,00", italian()),

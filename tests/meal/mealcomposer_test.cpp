@@ -105,16 +105,33 @@ TEST_F(Composer, ReportShowsLockedRowsAndTotalsAligned)
     EXPECT_EQ(lines[4].mid(protEnd - 3, 3), QStringLiteral(" 10"));
 }
 
-TEST_F(Composer, CsvHasTheWindowHeadings)
+TEST_F(Composer, CsvHasTrimmedHeadingsAndNumbersWithoutGroups)
 {
-    add(1, "Frutta", "Pera", "250");
-    const QString csv = mealReportCsv(composer->grid());
-    const QStringList records = csv.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-    ASSERT_EQ(records.size(), 3);
-    EXPECT_EQ(records[0], QStringLiteral("Alimento,Peso lordo: g, Peso netto: g,Protidi: g,Lipidi: g,Glucidi: g,"
-                                         "Energia: kcal,Fibra alim: g,Colesterolo: mg"));
-    EXPECT_EQ(records[1], QStringLiteral("Pera,250,200,\"10,00\",\"2,00\",\"20,00\",\"100,00\",\"6,00\","));
-    EXPECT_EQ(records[2], QStringLiteral("Calcolo per una persona,250,200,10,2,20,100,6,0"));
+    struct Case {
+        const char *locale;
+        const char *tableEnergy;
+        const char *row;
+        const char *totals;
+    };
+    const Case cases[] = {
+        {"it_IT", "2.000,00", "Pera,5000,4000,\"200,00\",\"40,00\",\"400,00\",\"2000,00\",\"120,00\",",
+         "Calcolo per una persona,5000,4000,200,40,400,2000,120,0"},
+        {"en_US", "2,000.00", "Pera,5000,4000,200.00,40.00,400.00,2000.00,120.00,",
+         "Calcolo per una persona,5000,4000,200,40,400,2000,120,0"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.locale);
+        LocaleGuard locale(c.locale);
+        composer = std::make_unique<MealComposer>(database->connection());
+        add(1, "Frutta", "Pera", "5000");
+        ASSERT_TRUE(mealReportText(composer->grid()).contains(QString::fromLatin1(c.tableEnergy)));
+        const QStringList records = mealReportCsv(composer->grid()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        ASSERT_EQ(records.size(), 3);
+        EXPECT_EQ(records[0], QStringLiteral("Alimento,Peso lordo: g,Peso netto: g,Protidi: g,Lipidi: g,Glucidi: g,"
+                                             "Energia: kcal,Fibra alim: g,Colesterolo: mg"));
+        EXPECT_EQ(records[1], QString::fromLatin1(c.row));
+        EXPECT_EQ(records[2], QString::fromLatin1(c.totals));
+    }
 }
 
 }  // namespace

@@ -7,7 +7,9 @@ namespace velmo {
 MealComposer::MealComposer(const QSqlDatabase &database) : browser_(data_)
 {
     data_.setDatabase(database);
+    data_.setCache(&recordsets_);
     lookup_.setDatabase(database);
+    lookup_.setCache(&recordsets_);
     QObject::connect(&browser_, &FoodBrowser::lblnomeChanged, &grid_, [this] {
         notifiedRow_ = data_.currentRow();
         grid_.inseri(browser_.current());

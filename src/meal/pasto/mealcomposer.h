@@ -33,6 +33,9 @@ public:
 private:
     bool hasFood(int category, const QString &name, QString *databaseError);
 
+    // The file is read-only and read whole at once: each category is read from it once,
+    // whether for checking or composing.
+    RecordsetCache recordsets_;
     DataControl data_;
     FoodBrowser browser_;
     MealGrid grid_;

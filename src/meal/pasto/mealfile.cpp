@@ -3,7 +3,6 @@
 #include "catalogue/foodcategory.h"
 #include "meal/mealgrid.h"
 
-#include <QRegularExpression>
 #include <QStringDecoder>
 
 namespace velmo {
@@ -17,6 +16,15 @@ constexpr int kMaxGramDigits = 15;
 InputError lineError(int line, const QString &what)
 {
     return {line, what};
+}
+
+// Where the significant digits of a weight begin, -1 when it is all zeros.
+qsizetype firstNonZeroDigit(const QString &digits)
+{
+    for (qsizetype i = 0; i < digits.size(); ++i)
+        if (digits[i] >= u'1' && digits[i] <= u'9')
+            return i;
+    return -1;
 }
 
 }  // namespace
@@ -82,7 +90,7 @@ MealFile readMealFile(const QString &text)
         if (entry.grams.isEmpty() || MealGrid::digitsOnly(entry.grams) != entry.grams) {
             file.errors.push_back(lineError(line, QStringLiteral("il peso lordo \"%1\" non è un numero intero di grammi")
                                                    .arg(entry.grams)));
-        } else if (const qsizetype firstNonZero = entry.grams.indexOf(QRegularExpression(QStringLiteral("[1-9]")));
+        } else if (const qsizetype firstNonZero = firstNonZeroDigit(entry.grams);
                    firstNonZero < 0) {
             // The table would take a weight of 0 and drop the row at once: say so instead.
             file.errors.push_back(
