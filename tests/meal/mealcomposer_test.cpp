@@ -89,6 +89,23 @@ TEST_F(Composer, UnknownFoodsAreNamedWithTheirLine)
     EXPECT_EQ(errors[1].message(), QStringLiteral("riga 9: l'alimento \"Uovo sodo\" non è nella categoria \"Uova\""));
 }
 
+TEST_F(Composer, NamesAreLookedUpExactlyAndNeverAsSql)
+{
+    const int frutta = *findFoodCategory(QStringLiteral("Frutta"));
+    const QString names[] = {QStringLiteral("Pera' OR 'a'='a"), QStringLiteral("Olio d'oliva"), QStringLiteral("Pera\x01"),
+                             QStringLiteral("Pera "), QStringLiteral("PERA")};
+    std::vector<MealFileEntry> entries;
+    for (const QString &name : names)
+        entries.push_back({static_cast<int>(entries.size()) + 1, frutta, name, QStringLiteral("1")});
+    entries.push_back({9, frutta, QStringLiteral("Pera"), QStringLiteral("1")});
+    QString databaseError;
+    const auto errors = composer->missingFoods(entries, &databaseError);
+    EXPECT_TRUE(databaseError.isEmpty()) << databaseError.toStdString();
+    ASSERT_EQ(errors.size(), std::size(names));
+    for (std::size_t i = 0; i < errors.size(); ++i)
+        EXPECT_EQ(errors[i].line, static_cast<int>(i) + 1);
+}
+
 TEST_F(Composer, ReportShowsLockedRowsAndTotalsAligned)
 {
     add(1, "Frutta", "Pera", "250");

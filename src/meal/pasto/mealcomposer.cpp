@@ -16,19 +16,54 @@ MealComposer::MealComposer(const QSqlDatabase &database) : browser_(data_)
     });
 }
 
+namespace {
+
+// The rows of one food in its category, in the table's order: what choosing the category and
+// then the food makes current, without reading the rest of the category.
+QString foodSource(int category, const QString &name)
+{
+    QString literal = name;
+    literal.replace(u'\'', QStringLiteral("''"));
+    return foodCategories()[static_cast<std::size_t>(category)].recordSource().trimmed()
+           + QStringLiteral(" WHERE alimenti = '%1'").arg(literal);
+}
+
+// No name in the catalogue holds a control character; such a name could not even be quoted.
+bool couldBeAName(const QString &name)
+{
+    for (QChar c : name)
+        if (c.category() == QChar::Other_Control)
+            return false;
+    return true;
+}
+
+}  // namespace
+
 bool MealComposer::hasFood(int category, const QString &name, QString *databaseError)
+{
+    if (!couldBeAName(name))
+        return false;
+    lookup_.setRecordSource(foodSource(category, name));
+    if (!lookup_.refresh(databaseError))
+        return false;
+    for (int i = 0; i < lookup_.rowCount(); ++i)
+        if (lookup_.row(i).name == name)
+            return true;
+    return false;
+}
+
+const QStringList &MealComposer::namesOf(int category, QString *databaseError)
 {
     auto known = names_.find(category);
     if (known == names_.end()) {
         lookup_.setRecordSource(foodCategories()[static_cast<std::size_t>(category)].recordSource());
-        if (!lookup_.refresh(databaseError))
-            return false;
         QStringList names;
-        for (int i = 0; i < lookup_.rowCount(); ++i)
-            names.append(lookup_.row(i).name);
+        if (lookup_.refresh(databaseError))
+            for (int i = 0; i < lookup_.rowCount(); ++i)
+                names.append(lookup_.row(i).name);
         known = names_.emplace(category, names).first;
     }
-    return known->second.contains(name);
+    return known->second;
 }
 
 std::vector<InputError> MealComposer::missingFoods(const std::vector<MealFileEntry> &entries,
@@ -45,7 +80,7 @@ std::vector<InputError> MealComposer::missingFoods(const std::vector<MealFileEnt
         const FoodCategory &category = foodCategories()[static_cast<std::size_t>(entry.category)];
         QString message = QStringLiteral("l'alimento \"%1\" non è nella categoria \"%2\"").arg(entry.food, category.heading);
         // A name that differs only in capitals is most likely what was meant.
-        for (const QString &candidate : names_[entry.category])
+        for (const QString &candidate : namesOf(entry.category, databaseError))
             if (candidate.compare(entry.food, Qt::CaseInsensitive) == 0) {
                 message += QStringLiteral(" (forse \"%1\"?)").arg(candidate);
                 break;
@@ -58,9 +93,13 @@ std::vector<InputError> MealComposer::missingFoods(const std::vector<MealFileEnt
 bool MealComposer::add(const MealFileEntry &entry, QString *error)
 {
     notifiedRow_.reset();
-    data_.setRecordSource(foodCategories()[static_cast<std::size_t>(entry.category)].recordSource());
-    if (!data_.refresh(error))
-        return false;
+    // The category shows only the food's rows: the first of them is the one the user would
+    // pick, and the values it brings are the same.
+    if (couldBeAName(entry.food)) {
+        data_.setRecordSource(foodSource(entry.category, entry.food));
+        if (!data_.refresh(error))
+            return false;
+    }
     int index = -1;
     for (int i = 0; i < data_.rowCount() && index < 0; ++i)
         if (data_.row(i).name == entry.food)

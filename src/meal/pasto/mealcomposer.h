@@ -32,16 +32,18 @@ public:
 
 private:
     bool hasFood(int category, const QString &name, QString *databaseError);
+    // Every name of a category, read only to suggest what a missing name may have meant.
+    const QStringList &namesOf(int category, QString *databaseError);
 
-    // The file is read-only and read whole at once: each category is read from it once,
-    // whether for checking or composing.
+    // The database does not change during a run: each food is read from it once, whether for
+    // checking or composing.
     RecordsetCache recordsets_;
     DataControl data_;
     FoodBrowser browser_;
     MealGrid grid_;
     std::optional<int> notifiedRow_;
-    // The names of each category already read, for checking a whole file before composing; read
-    // through a data control of their own, so that checking moves nothing in the table.
+    // Checking a whole file before composing reads through a data control of its own, so that
+    // checking moves nothing in the table; what it reads is kept for composing.
     std::map<int, QStringList> names_;
     DataControl lookup_;
 };
