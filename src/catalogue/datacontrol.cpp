@@ -24,8 +24,26 @@ sqlite3 *sqliteHandle(const QSqlDatabase &database)
 
 }  // namespace
 
+const RecordsetCache::Recordset *RecordsetCache::find(const QString &recordSource) const
+{
+    const auto found = recordsets_.find(recordSource);
+    return found == recordsets_.end() ? nullptr : &found->second;
+}
+
+void RecordsetCache::insert(const QString &recordSource, Recordset recordset)
+{
+    recordsets_.insert_or_assign(recordSource, std::move(recordset));
+}
+
 bool DataControl::readRows(QString *detail)
 {
+    if (cache_) {
+        if (const RecordsetCache::Recordset *known = cache_->find(recordSource_)) {
+            rows_ = known->rows;
+            columns_ = known->columns;
+            return true;
+        }
+    }
     sqlite3 *db = sqliteHandle(database_);
     if (!db) {
         *detail = QStringLiteral("archivio degli alimenti non aperto");
@@ -60,6 +78,8 @@ bool DataControl::readRows(QString *detail)
     if (!ok)
         *detail = QString::fromUtf8(sqlite3_errmsg(db));
     sqlite3_finalize(statement);
+    if (ok && cache_)
+        cache_->insert(recordSource_, {rows_, columns_});
     return ok;
 }
 

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -22,6 +23,21 @@ struct FoodRow {
     bool hasValue(int i) const { return (missing & (1u << i)) == 0; }
 };
 
+// Recordsets already read from a database that does not change while they are kept, by record
+// source: data controls that share one read each table once.
+class RecordsetCache {
+public:
+    struct Recordset {
+        std::vector<FoodRow> rows;
+        QStringList columns;
+    };
+    const Recordset *find(const QString &recordSource) const;
+    void insert(const QString &recordSource, Recordset recordset);
+
+private:
+    std::map<QString, Recordset> recordsets_;
+};
+
 // The data control of the main window: a database, a record source (a SELECT) and the recordset
 // it produced, with a cursor that can stand before the first row (begin of file) or after the
 // last (end of file). Before the first refresh there is no recordset: every move and every test
@@ -33,6 +49,9 @@ public:
 
     void setDatabase(const QSqlDatabase &database) { database_ = database; }
     void setRecordSource(const QString &sql) { recordSource_ = sql; }
+    // Refreshes take a recordset from `cache` when it has one for the record source, and leave
+    // there what they read. Only for a database that nothing changes meanwhile.
+    void setCache(RecordsetCache *cache) { cache_ = cache; }
     QString recordSource() const { return recordSource_; }
 
     // Runs the record source and makes its first row current. On failure the recordset is gone,
@@ -69,6 +88,7 @@ private:
 
     QSqlDatabase database_;
     QString recordSource_;
+    RecordsetCache *cache_ = nullptr;
     bool open_ = false;
     std::vector<FoodRow> rows_;
     QStringList columns_;

@@ -2,14 +2,68 @@
 
 #include "common/decimalround.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace velmo {
 
 namespace {
+
+// What reading and writing a number needs of a locale, worked out once per locale in use.
+// Through the system locale Qt asks the operating system for every separator of every number it
+// reads or writes: thousands of questions for one meal, most of a console run's time. The locale
+// of the same language, script and territory answers from Qt's own tables; it stands in for the
+// system locale whenever it gives the same answers (always on Linux; elsewhere a user may have
+// chosen other separators, and then the system locale is asked as before).
+struct NumberSymbols {
+    QLocale source = QLocale::c();
+    QLocale::Language language = QLocale::AnyLanguage;
+    QLocale::Territory territory = QLocale::AnyTerritory;
+    QLocale numeric = QLocale::c();  // `source` or its stand-in
+    QString decimal;
+    QString group;
+    QString negative;
+    QString zero;
+    QChar point;                     // the decimal separator when it is one character, else null
+    bool asciiDigits = false;        // the locale writes 0 to 9
+};
+
+const NumberSymbols &numberSymbols(const QLocale &locale)
+{
+    thread_local NumberSymbols cached;
+    thread_local bool filled = false;
+    if (filled && cached.source == locale && cached.language == locale.language()
+        && cached.territory == locale.territory())
+        return cached;
+    cached.source = locale;
+    cached.language = locale.language();
+    cached.territory = locale.territory();
+    cached.numeric = locale;
+    if (locale == QLocale::system()) {
+        const QLocale twin(locale.language(), locale.script(), locale.territory());
+        if (twin.decimalPoint() == locale.decimalPoint() && twin.groupSeparator() == locale.groupSeparator()
+            && twin.zeroDigit() == locale.zeroDigit() && twin.negativeSign() == locale.negativeSign()
+            && twin.positiveSign() == locale.positiveSign() && twin.exponential() == locale.exponential())
+            cached.numeric = twin;
+    }
+    cached.decimal = cached.numeric.decimalPoint();
+    cached.group = cached.numeric.groupSeparator();
+    cached.negative = cached.numeric.negativeSign();
+    cached.zero = cached.numeric.zeroDigit();
+    cached.point = cached.decimal.size() == 1 ? cached.decimal.front() : QChar();
+    cached.asciiDigits = cached.zero == QStringLiteral("0");
+    filled = true;
+    return cached;
+}
+
+const QLocale &numericLocale(const QLocale &locale)
+{
+    return numberSymbols(locale).numeric;
+}
 
 bool isIgnoredBlank(QChar c)
 {
@@ -24,9 +78,10 @@ bool isDigit(char c)
 // Joins sign, digits and separators as the locale writes them.
 QString compose(const RoundedDecimal &r, const QLocale &locale, bool grouped, bool trimZeros)
 {
+    const NumberSymbols &symbols = numberSymbols(locale);
     QString integer = QString::fromLatin1(r.integerDigits);
     if (grouped && integer.size() > 3) {
-        const QString group = locale.groupSeparator();
+        const QString &group = symbols.group;
         QString withGroups;
         const int first = integer.size() % 3 == 0 ? 3 : integer.size() % 3;
         withGroups = integer.left(first);
@@ -34,24 +89,55 @@ QString compose(const RoundedDecimal &r, const QLocale &locale, bool grouped, bo
             withGroups += group + integer.mid(i, 3);
         integer = withGroups;
     }
-    QString fraction = QString::fromLatin1(r.fractionDigits);
+    std::string_view fractionDigits = r.fractionDigits;
     if (trimZeros) {
-        while (fraction.endsWith(u'0'))
-            fraction.chop(1);
+        while (!fractionDigits.empty() && fractionDigits.back() == '0')
+            fractionDigits.remove_suffix(1);
     }
+    QString fraction = QString::fromLatin1(fractionDigits.data(), static_cast<qsizetype>(fractionDigits.size()));
     // Digits as the locale writes them (all supported locales use ASCII digits, but stay honest).
-    const QString zero = locale.zeroDigit();
-    if (zero != QStringLiteral("0")) {
-        const char16_t base = zero.at(0).unicode();
+    if (!symbols.asciiDigits) {
+        const char16_t base = symbols.zero.at(0).unicode();
         for (QChar &c : integer)
             if (c.isDigit()) c = QChar(base + (c.unicode() - u'0'));
         for (QChar &c : fraction)
             if (c.isDigit()) c = QChar(base + (c.unicode() - u'0'));
     }
-    QString text = r.negative ? locale.negativeSign() + integer : integer;
+    QString text = r.negative ? symbols.negative + integer : integer;
     if (!fraction.isEmpty())
-        text += locale.decimalPoint() + fraction;
+        text += symbols.decimal + fraction;
     return text;
+}
+
+// The texts the program writes itself, ASCII digits with at most the locale's decimal separator
+// and no groups, read without the locale's full parser (which costs many times more and reads
+// these the same: both round the decimal correctly). Empty for any other text.
+std::optional<double> readPlainDecimal(QStringView text, const NumberSymbols &symbols)
+{
+    if (text.size() > 40 || symbols.point.isNull() || !symbols.asciiDigits)
+        return std::nullopt;
+    char buffer[40];
+    std::size_t size = 0;
+    bool seenPoint = false;
+    bool seenDigit = false;
+    for (QChar c : text) {
+        if (c >= u'0' && c <= u'9') {
+            buffer[size++] = static_cast<char>(c.unicode());
+            seenDigit = true;
+        } else if (c == symbols.point && !seenPoint && seenDigit) {
+            buffer[size++] = '.';
+            seenPoint = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!seenDigit || buffer[size - 1] == '.')
+        return std::nullopt;
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(buffer, buffer + size, value);
+    if (ec != std::errc() || end != buffer + size || !std::isfinite(value))
+        return std::nullopt;
+    return value;
 }
 
 }  // namespace
@@ -130,7 +216,10 @@ std::optional<double> readLocaleNumber(QStringView text, const QLocale &locale)
     const QStringView trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return std::nullopt;
-    QLocale reader = locale;
+    const NumberSymbols &symbols = numberSymbols(locale);
+    if (const auto plain = readPlainDecimal(trimmed, symbols))
+        return plain;
+    QLocale reader = symbols.numeric;
     reader.setNumberOptions(QLocale::DefaultNumberOptions);
     bool ok = false;
     const double value = reader.toDouble(trimmed, &ok);
@@ -161,15 +250,16 @@ QString formatPlain(double value, const QLocale &locale)
         return {};
     if (value == 0.0)
         value = 0.0;  // no "-0"
-    QLocale writer = locale;
-    writer.setNumberOptions(QLocale::OmitGroupSeparator);
     const double magnitude = std::fabs(value);
-    if (magnitude != 0.0 && (magnitude >= 1e15 || magnitude < 1e-4))
+    if (magnitude != 0.0 && (magnitude >= 1e15 || magnitude < 1e-4)) {
+        QLocale writer = numericLocale(locale);
+        writer.setNumberOptions(QLocale::OmitGroupSeparator);
         return writer.toString(value, 'g', 15);
+    }
     // Fifteen significant digits, then the shortest text of what is left.
     const int integerDigits = magnitude < 1.0 ? 1 : static_cast<int>(std::floor(std::log10(magnitude))) + 1;
     const int decimals = std::max(0, 15 - integerDigits);
-    return compose(roundHalfEven(value, std::min(decimals, 17)), writer, false, true);
+    return compose(roundHalfEven(value, std::min(decimals, 17)), locale, false, true);
 }
 
 QString formatGrouped2(double value, const QLocale &locale)
@@ -191,6 +281,21 @@ QString formatGroupedUpTo2(double value, const QLocale &locale)
     if (!std::isfinite(value))
         return {};
     return compose(roundHalfEven(value, 2), locale, true, true);
+}
+
+QString ungroupedNumberText(QStringView text, const QLocale &locale)
+{
+    const NumberSymbols &symbols = numberSymbols(locale);
+    // A text without groups is already what is wanted, exponent notation included.
+    if (!text.contains(symbols.group))
+        return text.toString();
+    const auto value = readLocaleNumber(text, locale);
+    if (!value)
+        return text.toString();
+    const QStringView trimmed = text.trimmed();
+    const qsizetype point = trimmed.lastIndexOf(symbols.decimal);
+    const qsizetype decimals = point < 0 ? 0 : trimmed.size() - point - symbols.decimal.size();
+    return compose(roundHalfEven(*value, static_cast<int>(std::min<qsizetype>(decimals, 17))), locale, false, false);
 }
 
 }  // namespace velmo

@@ -41,4 +41,9 @@ QString formatFixed2(double value, const QLocale &locale);
 // "#,###,##0.##": grouping and at most two decimals, trailing zeros and separator dropped.
 QString formatGroupedUpTo2(double value, const QLocale &locale);
 
+// A number text of `locale` written again without grouping, with the decimals it had
+// ("2.700,50" -> "2700,50"; "2,700.50" -> "2700.50"). A text without groups, or that is not a
+// number by the locale rule, comes back unchanged.
+QString ungroupedNumberText(QStringView text, const QLocale &locale);
+
 }  // namespace velmo

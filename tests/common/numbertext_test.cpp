@@ -74,11 +74,21 @@ TEST(LocaleRule, FollowsTheUsersSeparators)
         {__LINE__, "abc", std::nullopt, std::nullopt},
         {__LINE__, "12abc", std::nullopt, std::nullopt},
         {__LINE__, "-3", -3.0, -3.0},
+        {__LINE__, "007", 7.0, 7.0},
+        {__LINE__, "00,1", 0.1, std::nullopt},
+        {__LINE__, "5,", 5.0, std::nullopt},
+        {__LINE__, "0.5", std::nullopt, 0.5},
+        {__LINE__, "1234567890123456789012", 1234567890123456789012.0, 1234567890123456789012.0},
+        {__LINE__, "1e3", 1000.0, 1000.0},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << "case at line " << c.line << ": \"" << c.text << "\"");
         EXPECT_EQ(readLocaleNumber(QString::fromUtf8(c.text), italian()), c.italianValue);
         EXPECT_EQ(readLocaleNumber(QString::fromUtf8(c.text), english()), c.englishValue);
+        // The system locale reads through a stand-in: it must read what Qt's own reader reads.
+        bool ok = false;
+        const double system = QLocale::system().toDouble(QString::fromUtf8(c.text), &ok);
+        EXPECT_EQ(readLocaleNumber(QString::fromUtf8(c.text), QLocale::system()), ok ? std::optional(system) : std::nullopt);
     }
     EXPECT_EQ(readLocaleNumberOrZero(u"x", italian()), 0.0);
     EXPECT_EQ(readLocaleNumberOrZero(u"1.234,56", italian()) + readLocaleNumberOrZero(u"10,00", italian()),
@@ -164,6 +174,38 @@ TEST(Formats, FixedTwoDecimalsAndScale)
         {__LINE__, 0.004, "0", "0"},
     };
     checkFormat(std::begin(scale), std::end(scale), formatGroupedUpTo2);
+}
+
+struct UngroupCase {
+    int line;
+    const char *italianText;
+    const char *italianUngrouped;
+    const char *englishText;
+    const char *englishUngrouped;
+};
+
+TEST(Formats, UngroupedKeepsTheDecimalsItFound)
+{
+    const UngroupCase cases[] = {
+        {__LINE__, "2.700,00", "2700,00", "2,700.00", "2700.00"},
+        {__LINE__, "1.234.567,89", "1234567,89", "1,234,567.89", "1234567.89"},
+        {__LINE__, "1.234,5", "1234,5", "1,234.5", "1234.5"},
+        {__LINE__, "500.000", "500000", "500,000", "500000"},
+        {__LINE__, "-1.000,50", "-1000,50", "-1,000.50", "-1000.50"},
+        {__LINE__, "55,39", "55,39", "55.39", "55.39"},  // nothing to undo
+        {__LINE__, "1E+308", "1E+308", "1E+308", "1E+308"},
+        {__LINE__, "", "", "", ""},
+        {__LINE__, "1.2x", "1.2x", "1,2x", "1,2x"},      // not a number: left as it is
+    };
+    for (const UngroupCase &c : cases) {
+        SCOPED_TRACE(testing::Message() << "case at line " << c.line);
+        EXPECT_EQ(ungroupedNumberText(QString::fromUtf8(c.italianText), italian()).toStdString(), c.italianUngrouped);
+        EXPECT_EQ(ungroupedNumberText(QString::fromUtf8(c.englishText), english()).toStdString(), c.englishUngrouped);
+    }
+    // Undoing the grouping of the table's format gives its ungrouped twin.
+    for (double value : {0.0, 999.995, 2652.0, 1234567.891, -4321.5})
+        for (const QLocale &locale : {italian(), english()})
+            EXPECT_EQ(ungroupedNumberText(formatGrouped2(value, locale), locale), formatFixed2(value, locale)) << value;
 }
 
 TEST(Fixed4, RoundsHalvesToEvenAndPrintsShortest)

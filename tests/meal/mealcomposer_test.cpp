@@ -130,6 +130,23 @@ TEST_F(Composer, NamesMatchAsTheyLookAndTheTableShowsTheCataloguesSpelling)
     EXPECT_EQ(errors[0].text, QStringLiteral("l'alimento \"torta “della nonna”\\x1b\" non è nella categoria \"Dolci\""));
 }
 
+TEST_F(Composer, NamesAreLookedUpExactlyAndNeverAsSql)
+{
+    const int frutta = *findFoodCategory(QStringLiteral("Frutta"));
+    const QString names[] = {QStringLiteral("Pera' OR 'a'='a"), QStringLiteral("Olio d'oliva"), QStringLiteral("Pera\x01"),
+                             QStringLiteral("Pera "), QStringLiteral("PERA")};
+    std::vector<MealFileEntry> entries;
+    for (const QString &name : names)
+        entries.push_back({static_cast<int>(entries.size()) + 1, frutta, name, QStringLiteral("1")});
+    entries.push_back({9, frutta, QStringLiteral("Pera"), QStringLiteral("1")});
+    QString databaseError;
+    const auto errors = composer->missingFoods(entries, &databaseError);
+    EXPECT_TRUE(databaseError.isEmpty()) << databaseError.toStdString();
+    ASSERT_EQ(errors.size(), std::size(names));
+    for (std::size_t i = 0; i < errors.size(); ++i)
+        EXPECT_EQ(errors[i].line, static_cast<int>(i) + 1);
+}
+
 TEST_F(Composer, ReportShowsLockedRowsAndTotalsAligned)
 {
     add(1, "Frutta", "Pera", "250");
@@ -146,16 +163,33 @@ TEST_F(Composer, ReportShowsLockedRowsAndTotalsAligned)
     EXPECT_EQ(lines[4].mid(protEnd - 3, 3), QStringLiteral(" 10"));
 }
 
-TEST_F(Composer, CsvHasTheWindowHeadings)
+TEST_F(Composer, CsvHasTrimmedHeadingsAndNumbersWithoutGroups)
 {
-    add(1, "Frutta", "Pera", "250");
-    const QString csv = mealReportCsv(composer->grid());
-    const QStringList records = csv.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-    ASSERT_EQ(records.size(), 3);
-    EXPECT_EQ(records[0], QStringLiteral("Alimento,Peso lordo: g, Peso netto: g,Protidi: g,Lipidi: g,Glucidi: g,"
-                                         "Energia: kcal,Fibra alim: g,Colesterolo: mg"));
-    EXPECT_EQ(records[1], QStringLiteral("Pera,250,200,\"10,00\",\"2,00\",\"20,00\",\"100,00\",\"6,00\","));
-    EXPECT_EQ(records[2], QStringLiteral("Calcolo per una persona,250,200,10,2,20,100,6,0"));
+    struct Case {
+        const char *locale;
+        const char *tableEnergy;
+        const char *row;
+        const char *totals;
+    };
+    const Case cases[] = {
+        {"it_IT", "2.000,00", "Pera,5000,4000,\"200,00\",\"40,00\",\"400,00\",\"2000,00\",\"120,00\",",
+         "Calcolo per una persona,5000,4000,200,40,400,2000,120,0"},
+        {"en_US", "2,000.00", "Pera,5000,4000,200.00,40.00,400.00,2000.00,120.00,",
+         "Calcolo per una persona,5000,4000,200,40,400,2000,120,0"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.locale);
+        LocaleGuard locale(c.locale);
+        composer = std::make_unique<MealComposer>(database->connection());
+        add(1, "Frutta", "Pera", "5000");
+        ASSERT_TRUE(mealReportText(composer->grid()).contains(QString::fromLatin1(c.tableEnergy)));
+        const QStringList records = mealReportCsv(composer->grid()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        ASSERT_EQ(records.size(), 3);
+        EXPECT_EQ(records[0], QStringLiteral("Alimento,Peso lordo: g,Peso netto: g,Protidi: g,Lipidi: g,Glucidi: g,"
+                                             "Energia: kcal,Fibra alim: g,Colesterolo: mg"));
+        EXPECT_EQ(records[1], QString::fromLatin1(c.row));
+        EXPECT_EQ(records[2], QString::fromLatin1(c.totals));
+    }
 }
 
 }  // namespace

@@ -106,7 +106,7 @@ TEST(PastoProcess, CsvFromStandardInputInTheUsersLocale)
         ASSERT_TRUE(csv.ok());
         ASSERT_EQ(csv.records.size(), 5u);
         EXPECT_EQ(csv.records[0].fields,
-                  (QStringList{QStringLiteral("Alimento"), QStringLiteral("Peso lordo: g"), QStringLiteral(" Peso netto: g"),
+                  (QStringList{QStringLiteral("Alimento"), QStringLiteral("Peso lordo: g"), QStringLiteral("Peso netto: g"),
                                QStringLiteral("Protidi: g"), QStringLiteral("Lipidi: g"), QStringLiteral("Glucidi: g"),
                                QStringLiteral("Energia: kcal"), QStringLiteral("Fibra alim: g"),
                                QStringLiteral("Colesterolo: mg")}));
@@ -120,6 +120,25 @@ TEST(PastoProcess, CsvFromStandardInputInTheUsersLocale)
         EXPECT_NEAR(user.toDouble(totals[6], &ok), energy, 0.015);
         EXPECT_TRUE(ok) << totals[6].toStdString();
         EXPECT_EQ(run.out.contains(QStringLiteral("\r\n")), true);
+    }
+}
+
+TEST(PastoProcess, CsvNumbersHaveNoThousandsSeparators)
+{
+    const auto oil = foodValues(QStringLiteral("Olii_e_grassi"), QStringLiteral("Olio d'oliva"));
+    const QByteArray input = "Oli e grassi;Olio d'oliva;300\n";
+    for (const char *locale : {"it_IT.UTF-8", "en_US.UTF-8"}) {
+        SCOPED_TRACE(locale);
+        QLocale user(QString::fromLatin1(locale).section(u'.', 0, 0));
+        const QString grouped = user.toString(3 * oil[4], 'f', 2);
+        user.setNumberOptions(QLocale::OmitGroupSeparator);
+        const QString plain = user.toString(3 * oil[4], 'f', 2);
+        ASSERT_NE(grouped, plain);  // the energy needs a thousands separator in the table
+        EXPECT_TRUE(runPasto({}, input, locale).out.contains(grouped));
+        const CsvParseResult csv = parseCsv(runPasto({QStringLiteral("--csv")}, input, locale).out);
+        ASSERT_TRUE(csv.ok());
+        ASSERT_EQ(csv.records.size(), 3u);
+        EXPECT_EQ(csv.records[1].fields[6], plain);
     }
 }
 

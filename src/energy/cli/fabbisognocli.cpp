@@ -164,7 +164,8 @@ QString energyCalculatorHelp()
         "I numeri sono scritti secondo le impostazioni locali dell'utente.\n"
         "I valori sono stime e non sostituiscono il parere di un medico o di un dietista.\n"
         "\n"
-        "Codici di uscita: 0 calcolo eseguito, 2 argomenti mancanti o non validi.\n");
+        "Codici di uscita: 0 calcolo eseguito, 2 argomenti mancanti o non validi, 3 impossibile scrivere\n"
+        "il risultato sullo standard output (disco pieno, output chiuso, pipe interrotta).\n");
 }
 
 int runEnergyCalculator(const QStringList &arguments, QTextStream &out, QTextStream &err, const QLocale &locale)

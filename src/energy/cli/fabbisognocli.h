@@ -7,7 +7,8 @@
 namespace velmo {
 
 // The console calculator: `arguments` without the program name. Writes the results to `out`,
-// messages to `err`, and returns the exit code (0 done, 2 missing or invalid arguments).
+// messages to `err`, and returns the exit code (0 done, 2 missing or invalid arguments). Whether
+// `out` reached its destination is the caller's to check.
 int runEnergyCalculator(const QStringList &arguments, QTextStream &out, QTextStream &err, const QLocale &locale);
 
 QString energyCalculatorHelp();

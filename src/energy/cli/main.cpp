@@ -1,3 +1,4 @@
+#include "common/consoleoutput.h"
 #include "energy/cli/fabbisognocli.h"
 
 #include <QCoreApplication>
@@ -9,14 +10,29 @@
 
 int main(int argc, char **argv)
 {
+    velmo::ConsoleOutput output;
     QCoreApplication app(argc, argv);
 #ifdef Q_OS_WIN
     // The texts are UTF-8 ("Attività"); the console must read them so.
     SetConsoleOutputCP(CP_UTF8);
 #endif
-    QTextStream out(stdout);
-    QTextStream err(stderr);
+    // The result is gathered first and written in one checked piece: a stream on standard output
+    // would drop a write error on the floor.
+    QString result;
+    QString messages;
+    QTextStream out(&result);
+    QTextStream err(&messages);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
-    return velmo::runEnergyCalculator(arguments, out, err, QLocale::system());
+    const int code = velmo::runEnergyCalculator(arguments, out, err, QLocale::system());
+    out.flush();
+    err.flush();
+    velmo::writeStandardError(messages);
+    if (code != 0)
+        return code;
+    if (out.status() != QTextStream::Ok || !output.write(result) || !output.close()) {
+        velmo::writeStandardError(output.failureMessage(QStringLiteral("velmo-fabbisogno")) + u'\n');
+        return velmo::kOutputFailure;
+    }
+    return 0;
 }

@@ -1,6 +1,7 @@
 #include "catalogue/foodcategory.h"
 #include "catalogue/fooddatabase.h"
 #include "common/inputecho.h"
+#include "common/consoleoutput.h"
 #include "common/programdir.h"
 #include "meal/pasto/mealcomposer.h"
 #include "meal/pasto/mealfile.h"
@@ -24,22 +25,16 @@ namespace {
 using namespace velmo;
 
 // Exit codes: the meal was computed; the food database is missing or unreadable; the input
-// (options, file, lines) is at fault.
+// (options, file, lines) is at fault; the result could not be written.
 constexpr int kDone = 0;
 constexpr int kDatabaseFailure = 1;
 constexpr int kInputFailure = 2;
-
-void write(std::FILE *stream, const QString &text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-    std::fflush(stream);
-}
+static_assert(kOutputFailure == 3);
 
 int fail(int code, const QStringList &messages)
 {
     for (const QString &m : messages)
-        write(stderr, QStringLiteral("velmo-pasto: %1\n").arg(m));
+        writeStandardError(QStringLiteral("velmo-pasto: %1\n").arg(m));
     return code;
 }
 
@@ -52,6 +47,15 @@ bool standardInputIsFolder()
     struct stat status {};
     return fstat(STDIN_FILENO, &status) == 0 && S_ISDIR(status.st_mode);
 #endif
+}
+
+// The whole result in one piece, then standard output closed: done only if all of it arrived.
+int write(ConsoleOutput &output, const QString &text)
+{
+    if (output.write(text) && output.close())
+        return kDone;
+    writeStandardError(output.failureMessage(QStringLiteral("velmo-pasto")) + u'\n');
+    return kOutputFailure;
 }
 
 QString helpText()
@@ -84,8 +88,9 @@ QString helpText()
                "\n"
                "Codici di uscita: 0 pasto calcolato; 1 archivio degli alimenti (%1 accanto al programma)\n"
                "mancante, illeggibile o incompleto; 2 errore nelle opzioni o nel testo (i messaggi indicano\n"
-               "la riga; sono mostrati i primi %3 errori e il numero dei successivi).\n"
-               "In caso di errore non viene stampato nulla sullo standard output.\n"
+               "la riga; sono mostrati i primi %3 errori e il numero dei successivi); 3 impossibile scrivere\n"
+               "il risultato sullo standard output (disco pieno, output chiuso, pipe interrotta).\n"
+               "Con i codici 1 e 2 non viene stampato nulla sullo standard output.\n"
                "\n"
                "Categorie:\n")
                .arg(QString::fromLatin1(FoodDatabase::kFileName), QString::number(kMaxLineLength),
@@ -97,6 +102,7 @@ QString helpText()
 
 int main(int argc, char **argv)
 {
+    ConsoleOutput output;
     QCoreApplication app(argc, argv);
 #ifdef Q_OS_WIN
     // Names and messages are written as UTF-8; the console must read them so.
@@ -109,8 +115,7 @@ int main(int argc, char **argv)
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     for (const QString &argument : arguments) {
         if (argument == QStringLiteral("-h") || argument == QStringLiteral("--help")) {
-            write(stdout, helpText());
-            return kDone;
+            return write(output, helpText());
         }
         if (argument == QStringLiteral("--csv")) {
             csv = true;
@@ -162,6 +167,5 @@ int main(int argc, char **argv)
         if (!composer.add(entry, &error))
             return fail(kDatabaseFailure, {error});
 
-    write(stdout, csv ? mealReportCsv(composer.grid()) : mealReportText(composer.grid()));
-    return kDone;
+    return write(output, csv ? mealReportCsv(composer.grid()) : mealReportText(composer.grid()));
 }

@@ -8,29 +8,68 @@ namespace velmo {
 MealComposer::MealComposer(const QSqlDatabase &database) : browser_(data_)
 {
     data_.setDatabase(database);
+    data_.setCache(&recordsets_);
     lookup_.setDatabase(database);
+    lookup_.setCache(&recordsets_);
     QObject::connect(&browser_, &FoodBrowser::lblnomeChanged, &grid_, [this] {
         notifiedRow_ = data_.currentRow();
         grid_.inseri(browser_.current());
     });
 }
 
-const MealComposer::Names *MealComposer::names(int category, QString *databaseError)
+namespace {
+
+// The rows of one food in its category, in the table's order: what choosing the category and
+// then the food makes current, without reading the rest of the category.
+QString foodSource(int category, const QString &name)
+{
+    QString literal = name;
+    literal.replace(u'\'', QStringLiteral("''"));
+    return foodCategories()[static_cast<std::size_t>(category)].recordSource().trimmed()
+           + QStringLiteral(" WHERE alimenti = '%1'").arg(literal);
+}
+
+// No name in the catalogue holds a control character; such a name could not even be quoted.
+bool couldBeAName(const QString &name)
+{
+    for (QChar c : name)
+        if (c.category() == QChar::Other_Control)
+            return false;
+    return true;
+}
+
+}  // namespace
+
+bool MealComposer::hasFood(int category, const QString &key, QString *databaseError)
+{
+    if (couldBeAName(key)) {
+        lookup_.setRecordSource(foodSource(category, key));
+        if (!lookup_.refresh(databaseError))
+            return false;
+        for (int i = 0; i < lookup_.rowCount(); ++i)
+            if (lookup_.row(i).name == key)
+                return true;
+    }
+    // Shipped names are in their key form and found above; a name written with typographic
+    // quotes or decomposed accents is found only by comparing keys.
+    for (const QString &candidate : namesOf(category, databaseError))
+        if (nameKey(candidate) == key)
+            return true;
+    return false;
+}
+
+const QStringList &MealComposer::namesOf(int category, QString *databaseError)
 {
     auto known = names_.find(category);
     if (known == names_.end()) {
         lookup_.setRecordSource(foodCategories()[static_cast<std::size_t>(category)].recordSource());
-        if (!lookup_.refresh(databaseError))
-            return nullptr;
-        Names names;
-        for (int i = 0; i < lookup_.rowCount(); ++i) {
-            names.names.append(lookup_.row(i).name);
-            names.keys.append(nameKey(names.names.back()));
-        }
-        names.known = QSet<QString>(names.keys.cbegin(), names.keys.cend());
-        known = names_.emplace(category, std::move(names)).first;
+        QStringList names;
+        if (lookup_.refresh(databaseError))
+            for (int i = 0; i < lookup_.rowCount(); ++i)
+                names.append(lookup_.row(i).name);
+        known = names_.emplace(category, names).first;
     }
-    return &known->second;
+    return known->second;
 }
 
 std::vector<InputError> MealComposer::missingFoods(const std::vector<MealFileEntry> &entries,
@@ -40,19 +79,18 @@ std::vector<InputError> MealComposer::missingFoods(const std::vector<MealFileEnt
     for (const MealFileEntry &entry : entries) {
         if (entry.category < 0 || entry.food.isEmpty())
             continue;
-        const Names *category = names(entry.category, databaseError);
-        if (!category)
-            return errors;
         const QString key = nameKey(entry.food);
-        if (category->known.contains(key))
+        if (hasFood(entry.category, key, databaseError))
             continue;
+        if (!databaseError->isEmpty())
+            return errors;
         const QString heading = foodCategories()[static_cast<std::size_t>(entry.category)].heading;
         QString message =
             QStringLiteral("l'alimento %1 non è nella categoria \"%2\"").arg(echoInput(entry.food), heading);
         // A name that differs only in capitals is most likely what was meant.
-        for (qsizetype i = 0; i < category->keys.size(); ++i)
-            if (category->keys[i].compare(key, Qt::CaseInsensitive) == 0) {
-                message += QStringLiteral(" (forse %1?)").arg(echoInput(category->names[i]));
+        for (const QString &candidate : namesOf(entry.category, databaseError))
+            if (nameKey(candidate).compare(key, Qt::CaseInsensitive) == 0) {
+                message += QStringLiteral(" (forse %1?)").arg(echoInput(candidate));
                 break;
             }
         errors.push_back({entry.line, message});
@@ -63,14 +101,29 @@ std::vector<InputError> MealComposer::missingFoods(const std::vector<MealFileEnt
 bool MealComposer::add(const MealFileEntry &entry, QString *error)
 {
     notifiedRow_.reset();
-    data_.setRecordSource(foodCategories()[static_cast<std::size_t>(entry.category)].recordSource());
-    if (!data_.refresh(error))
-        return false;
+    // The category shows only the food's rows: the first of them is the one the user would
+    // pick, and the values it brings are the same. A name not in its key form (typographic
+    // quotes, decomposed accents) is found by reading the whole category.
     const QString wanted = nameKey(entry.food);
+    const auto find = [&] {
+        for (int i = 0; i < data_.rowCount(); ++i)
+            if (nameKey(data_.row(i).name) == wanted)
+                return i;
+        return -1;
+    };
     int index = -1;
-    for (int i = 0; i < data_.rowCount() && index < 0; ++i)
-        if (nameKey(data_.row(i).name) == wanted)
-            index = i;
+    if (couldBeAName(wanted)) {
+        data_.setRecordSource(foodSource(entry.category, wanted));
+        if (!data_.refresh(error))
+            return false;
+        index = find();
+    }
+    if (index < 0) {
+        data_.setRecordSource(foodCategories()[static_cast<std::size_t>(entry.category)].recordSource());
+        if (!data_.refresh(error))
+            return false;
+        index = find();
+    }
     if (index < 0) {
         *error = QStringLiteral("riga %1: l'alimento %2 non è più nell'archivio").arg(entry.line).arg(echoInput(entry.food));
         return false;

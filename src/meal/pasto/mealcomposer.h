@@ -5,7 +5,6 @@
 #include "meal/mealgrid.h"
 #include "meal/pasto/mealfile.h"
 
-#include <QSet>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -32,21 +31,21 @@ public:
     const MealGrid &grid() const { return grid_; }
 
 private:
-    // The names of one category, in table order, with their comparison keys.
-    struct Names {
-        QStringList names;
-        QStringList keys;
-        QSet<QString> known;
-    };
-    const Names *names(int category, QString *databaseError);
+    // Whether the category holds a food of this name, compared as the names look (nameKey).
+    bool hasFood(int category, const QString &key, QString *databaseError);
+    // Every name of a category, read only to suggest what a missing name may have meant.
+    const QStringList &namesOf(int category, QString *databaseError);
 
+    // The database does not change during a run: each food is read from it once, whether for
+    // checking or composing.
+    RecordsetCache recordsets_;
     DataControl data_;
     FoodBrowser browser_;
     MealGrid grid_;
     std::optional<int> notifiedRow_;
-    // The names of each category already read, for checking a whole file before composing; read
-    // through a data control of their own, so that checking moves nothing in the table.
-    std::map<int, Names> names_;
+    // Checking a whole file before composing reads through a data control of its own, so that
+    // checking moves nothing in the table; what it reads is kept for composing.
+    std::map<int, QStringList> names_;
     DataControl lookup_;
 };
 

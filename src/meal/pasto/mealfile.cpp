@@ -6,7 +6,6 @@
 
 #include <QBuffer>
 #include <QIODevice>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -17,6 +16,15 @@ namespace {
 // Beyond fifteen digits a weight no longer prints as plain grams and soon overflows the
 // calculation: no meal weighs that much.
 constexpr int kMaxGramDigits = 15;
+
+// Where the significant digits of a weight begin, -1 when it is all zeros.
+qsizetype firstNonZeroDigit(const QString &digits)
+{
+    for (qsizetype i = 0; i < digits.size(); ++i)
+        if (digits[i] >= u'1' && digits[i] <= u'9')
+            return i;
+    return -1;
+}
 
 // Checks UTF-8 one byte at a time, so that a line can be judged while it is read and a text
 // that is no UTF-8 stops the reading at its first faulty byte. Overlong forms, surrogates and
@@ -100,7 +108,7 @@ void readLine(int line, const QString &content, MealFile &file)
     if (entry.grams.isEmpty() || MealGrid::digitsOnly(entry.grams) != entry.grams) {
         file.errors.push_back(
             {line, QStringLiteral("il peso lordo %1 non è un numero intero di grammi").arg(echoInput(entry.grams))});
-    } else if (const qsizetype firstNonZero = entry.grams.indexOf(QRegularExpression(QStringLiteral("[1-9]")));
+    } else if (const qsizetype firstNonZero = firstNonZeroDigit(entry.grams);
                firstNonZero < 0) {
         // The table would take a weight of 0 and drop the row at once: say so instead.
         file.errors.push_back({line, QStringLiteral("il peso lordo è 0: un alimento del pasto pesa almeno 1 grammo")});

@@ -1,6 +1,7 @@
 #include "meal/pasto/mealreport.h"
 
 #include "common/csv.h"
+#include "common/numbertext.h"
 
 #include <algorithm>
 
@@ -59,8 +60,17 @@ QString mealReportText(const MealGrid &grid)
 
 QString mealReportCsv(const MealGrid &grid)
 {
+    // A spreadsheet reads "1.234,56" as text but "1234,56" as a number: every value cell is
+    // written without groups, and no heading carries the blanks the window pads it with.
+    const QLocale locale;
+    std::vector<QStringList> lines = mealReportLines(grid);
+    for (QString &heading : lines.front())
+        heading = heading.trimmed();
+    for (std::size_t i = 1; i < lines.size(); ++i)
+        for (qsizetype c = 1; c < lines[i].size(); ++c)
+            lines[i][c] = ungroupedNumberText(lines[i][c], locale);
     QString text;
-    for (const QStringList &line : mealReportLines(grid))
+    for (const QStringList &line : lines)
         text += csvRecord(line);
     return text;
 }

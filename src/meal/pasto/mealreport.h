@@ -16,7 +16,8 @@ std::vector<QStringList> mealReportLines(const MealGrid &grid);
 // The same lines aligned in columns: the name on the left, the numbers on the right.
 QString mealReportText(const MealGrid &grid);
 
-// The same lines as RFC 4180 comma-separated records.
+// The same lines as RFC 4180 comma-separated records, for spreadsheets: numbers without
+// thousands separators, headings without surrounding blanks.
 QString mealReportCsv(const MealGrid &grid);
 
 }  // namespace velmo

@@ -1,0 +1,35 @@
+// The yardstick for velmo-pasto's start-up: the least a Qt program can do to read a food table,
+// a QCoreApplication and a read-only SQLite connection that reads one category table.
+//   bare_sql_process [DATABASE] [TABLE]
+#include <QCoreApplication>
+#include <QDir>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    const QString path = arguments.size() > 1 ? arguments.at(1)
+                                              : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("elementi97.db"));
+    const QString table = arguments.size() > 2 ? arguments.at(2) : QStringLiteral("Frutta");
+    long long rows = 0;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (!db.open())
+            return 1;
+        QSqlQuery query(db);
+        if (!query.exec(QStringLiteral("SELECT * FROM \"%1\"").arg(table)))
+            return 1;
+        while (query.next())
+            rows += query.value(0).toString().size() > 0;
+    }
+    QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
+    std::printf("%lld\n", rows);
+    return rows > 0 ? 0 : 1;
+}

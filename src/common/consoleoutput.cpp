@@ -1,0 +1,156 @@
+#include "common/consoleoutput.h"
+
+#include <cerrno>
+#include <csignal>
+#include <algorithm>
+#include <cstdio>
+
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+#endif
+
+namespace velmo {
+
+namespace {
+
+constexpr int kStdout = 1;
+
+QString reasonText(int error)
+{
+    switch (error) {
+    case ENOSPC: return QStringLiteral("disco pieno");
+#ifdef EDQUOT
+    case EDQUOT: return QStringLiteral("spazio su disco dell'utente esaurito");
+#endif
+    case EPIPE: return QStringLiteral("la pipe è stata chiusa da chi leggeva");
+    case EBADF: return QStringLiteral("lo standard output è chiuso");
+    case EIO: return QStringLiteral("errore di lettura o scrittura del dispositivo");
+    case EFBIG: return QStringLiteral("il file ha raggiunto la dimensione massima");
+    case EACCES:
+    case EPERM: return QStringLiteral("permessi insufficienti");
+    default: return QStringLiteral("errore di sistema n. %1").arg(error);
+    }
+}
+
+bool isOpen(int fd)
+{
+#ifdef Q_OS_WIN
+    return _get_osfhandle(fd) != -1;
+#else
+    return fcntl(fd, F_GETFD) != -1 || errno != EBADF;
+#endif
+}
+
+// Writes all of `data`; the system's error number on failure, else 0.
+int writeAll(int fd, const char *data, qsizetype size)
+{
+    while (size > 0) {
+#ifdef Q_OS_WIN
+        const int chunk = static_cast<int>(std::min<qsizetype>(size, 1 << 20));
+        const int written = _write(fd, data, static_cast<unsigned>(chunk));
+#else
+        const ssize_t written = ::write(fd, data, static_cast<std::size_t>(size));
+#endif
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+#ifndef Q_OS_WIN
+            // A standard output left non-blocking by the caller: wait until it takes more.
+            if (errno == EAGAIN || errno == EWOULDBLOCK) {
+                pollfd p{fd, POLLOUT, 0};
+                if (poll(&p, 1, -1) >= 0 || errno == EINTR)
+                    continue;
+            }
+#endif
+            return errno;
+        }
+        if (written == 0)
+            return EIO;
+        data += written;
+        size -= written;
+    }
+    return 0;
+}
+
+}  // namespace
+
+ConsoleOutput::ConsoleOutput()
+{
+#ifndef Q_OS_WIN
+    // A reader that went away must become an error we can report, not a kill by signal.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
+    if (!isOpen(kStdout)) {
+        error_ = EBADF;
+        // Hold the slot with a device that takes no writes, so that no file opened later
+        // becomes standard output by accident.
+#ifdef Q_OS_WIN
+        const int placeholder = _open("NUL", _O_RDONLY);
+        if (placeholder >= 0 && placeholder != kStdout) {
+            _dup2(placeholder, kStdout);
+            _close(placeholder);
+        }
+#else
+        const int placeholder = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+        if (placeholder >= 0 && placeholder != kStdout) {
+            dup2(placeholder, kStdout);
+            ::close(placeholder);
+        }
+#endif
+    }
+}
+
+bool ConsoleOutput::writeBytes(const QByteArray &bytes)
+{
+    if (error_ == 0 && closed_)
+        error_ = EBADF;
+    if (error_ != 0)
+        return false;
+    error_ = writeAll(kStdout, bytes.constData(), bytes.size());
+    return error_ == 0;
+}
+
+bool ConsoleOutput::write(const QString &text)
+{
+    return writeBytes(text.toUtf8());
+}
+
+bool ConsoleOutput::close()
+{
+    if (closed_)
+        return error_ == 0;
+    closed_ = true;
+    // Anything a library may have put in the C library's buffer goes out first.
+    if (std::fflush(stdout) != 0 && error_ == 0)
+        error_ = errno;
+    if (error_ != 0)
+        return false;
+#ifdef Q_OS_WIN
+    const int result = _close(kStdout);
+#else
+    const int result = ::close(kStdout);
+#endif
+    // After an interrupted close the descriptor is gone all the same; only a real error counts.
+    if (result != 0 && errno != EINTR)
+        error_ = errno;
+    return error_ == 0;
+}
+
+QString ConsoleOutput::failureMessage(const QString &program) const
+{
+    return QStringLiteral("%1: impossibile scrivere il risultato sullo standard output: %2")
+        .arg(program, reasonText(error_ != 0 ? error_ : EIO));
+}
+
+void writeStandardError(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    writeAll(2, bytes.constData(), bytes.size());
+}
+
+}  // namespace velmo

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace velmo {
+
+// The console programs' standard output, written so that no lost text goes unnoticed: a full
+// disk, a closed standard output or a reader that went away all end the run with this code and
+// a message, never with a silent success.
+constexpr int kOutputFailure = 3;
+
+class ConsoleOutput {
+public:
+    // Call before anything could open a file: it notes whether standard output is open at all
+    // and turns a broken pipe into a write error instead of a silent kill.
+    ConsoleOutput();
+
+    // Appends `text` (as UTF-8) to standard output. False, now and for every later call, once
+    // any part of the output could not be written.
+    bool write(const QString &text);
+
+    // Hands the output over for good (the system may report a delayed write error only here).
+    // False when any of the output was lost.
+    bool close();
+
+    bool failed() const { return error_ != 0; }
+
+    // "<program>: impossibile scrivere ... sullo standard output: <reason>", in Italian.
+    QString failureMessage(const QString &program) const;
+
+private:
+    bool writeBytes(const QByteArray &bytes);
+
+    int error_ = 0;  // the system's error number of the first failure
+    bool closed_ = false;
+};
+
+// Messages for the user; standard error has nowhere to report its own failure.
+void writeStandardError(const QString &text);
+
+}  // namespace velmo
