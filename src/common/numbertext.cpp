@@ -2,6 +2,7 @@
 
 #include "common/decimalround.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -21,7 +22,10 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// Joins sign, digits and separators as the locale writes them.
+// Joins sign, digits and separators. The digits are always ASCII, whatever digits the locale
+// writes: every text the program writes is read back by the leading-number rule (ASCII only) or
+// by the locale rule, and console output must not mix two digit systems. The separators and the
+// sign stay the locale's own.
 QString compose(const RoundedDecimal &r, const QLocale &locale, bool grouped, bool trimZeros)
 {
     QString integer = QString::fromLatin1(r.integerDigits);
@@ -39,19 +43,43 @@ QString compose(const RoundedDecimal &r, const QLocale &locale, bool grouped, bo
         while (fraction.endsWith(u'0'))
             fraction.chop(1);
     }
-    // Digits as the locale writes them (all supported locales use ASCII digits, but stay honest).
-    const QString zero = locale.zeroDigit();
-    if (zero != QStringLiteral("0")) {
-        const char16_t base = zero.at(0).unicode();
-        for (QChar &c : integer)
-            if (c.isDigit()) c = QChar(base + (c.unicode() - u'0'));
-        for (QChar &c : fraction)
-            if (c.isDigit()) c = QChar(base + (c.unicode() - u'0'));
-    }
     QString text = r.negative ? locale.negativeSign() + integer : integer;
     if (!fraction.isEmpty())
         text += locale.decimalPoint() + fraction;
     return text;
+}
+
+// A number too large or too small for fifteen significant digits without an exponent, written
+// with ASCII digits and "E" like the other texts: 1,5E+15 / 1.5E+15.
+QString exponentText(double value, const QLocale &locale)
+{
+    QString text = QLocale::c().toString(value, 'g', 15).toUpper();
+    text.replace(u'.', locale.decimalPoint());
+    if (text.startsWith(u'-'))
+        text.replace(0, 1, locale.negativeSign());
+    return text;
+}
+
+// What the program writes (ASCII digits) and what a user of the locale may type (its own digits)
+// both read; the direction marks and the typographic minus that some locales put around and in
+// their negative sign are no part of the number.
+QString normaliseLocaleText(QStringView text, const QLocale &locale)
+{
+    const char16_t zero = locale.zeroDigit().at(0).unicode();
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == 0x200E || u == 0x200F || u == 0x061C)
+            continue;
+        if (u == 0x2212)
+            out.append(u'-');
+        else if (zero != u'0' && u >= zero && u <= zero + 9)
+            out.append(QChar(u'0' + (u - zero)));
+        else
+            out.append(c);
+    }
+    return out;
 }
 
 }  // namespace
@@ -127,6 +155,11 @@ std::optional<double> readLeadingNumber(QStringView text)
 
 std::optional<double> readLocaleNumber(QStringView text, const QLocale &locale)
 {
+    QString normalised;
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0x7F; })) {
+        normalised = normaliseLocaleText(text, locale);
+        text = normalised;
+    }
     const QStringView trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return std::nullopt;
@@ -165,7 +198,7 @@ QString formatPlain(double value, const QLocale &locale)
     writer.setNumberOptions(QLocale::OmitGroupSeparator);
     const double magnitude = std::fabs(value);
     if (magnitude != 0.0 && (magnitude >= 1e15 || magnitude < 1e-4))
-        return writer.toString(value, 'g', 15);
+        return exponentText(value, locale);
     // Fifteen significant digits, then the shortest text of what is left.
     const int integerDigits = magnitude < 1.0 ? 1 : static_cast<int>(std::floor(std::log10(magnitude))) + 1;
     const int decimals = std::max(0, 15 - integerDigits);
@@ -191,6 +224,20 @@ QString formatGroupedUpTo2(double value, const QLocale &locale)
     if (!std::isfinite(value))
         return {};
     return compose(roundHalfEven(value, 2), locale, true, true);
+}
+
+QString formatUnits(qint64 units, int decimals, const QLocale &locale)
+{
+    RoundedDecimal r;
+    r.negative = units < 0;
+    const std::uint64_t magnitude = r.negative ? 0 - static_cast<std::uint64_t>(units) : static_cast<std::uint64_t>(units);
+    std::string digits = std::to_string(magnitude);
+    decimals = std::max(0, decimals);
+    if (static_cast<int>(digits.size()) <= decimals)
+        digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
+    r.integerDigits = digits.substr(0, digits.size() - static_cast<std::size_t>(decimals));
+    r.fractionDigits = digits.substr(digits.size() - static_cast<std::size_t>(decimals));
+    return compose(r, locale, false, false);
 }
 
 }  // namespace velmo
