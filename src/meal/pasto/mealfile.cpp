@@ -10,10 +10,6 @@ namespace velmo {
 
 namespace {
 
-// Beyond fifteen digits a weight no longer prints as plain grams and soon overflows the
-// calculation: no meal weighs that much.
-constexpr int kMaxGramDigits = 15;
-
 InputError lineError(int line, const QString &what)
 {
     return {line, what};
@@ -79,7 +75,7 @@ MealFile readMealFile(const QString &text)
         if (entry.food.isEmpty()) {
             file.errors.push_back(lineError(line, QStringLiteral("manca il nome dell'alimento")));
         }
-        if (entry.grams.isEmpty() || MealGrid::digitsOnly(entry.grams) != entry.grams) {
+        if (entry.grams.isEmpty() || !MealGrid::allDigits(entry.grams)) {
             file.errors.push_back(lineError(line, QStringLiteral("il peso lordo \"%1\" non è un numero intero di grammi")
                                                    .arg(entry.grams)));
         } else if (const qsizetype firstNonZero = entry.grams.indexOf(QRegularExpression(QStringLiteral("[1-9]")));
@@ -87,10 +83,11 @@ MealFile readMealFile(const QString &text)
             // The table would take a weight of 0 and drop the row at once: say so instead.
             file.errors.push_back(
                 lineError(line, QStringLiteral("il peso lordo è 0: un alimento del pasto pesa almeno 1 grammo")));
-        } else if (entry.grams.size() - firstNonZero > kMaxGramDigits) {
+        } else if (!MealGrid::acceptsGrossText(entry.grams)) {
+            // The window's gross-weight boxes take no more digits either.
             file.errors.push_back(lineError(line, QStringLiteral("il peso lordo \"%1\" è troppo grande (al massimo %2 cifre)")
                                                    .arg(entry.grams)
-                                                   .arg(kMaxGramDigits)));
+                                                   .arg(kMaxGrossWeightDigits)));
         }
 
         // Faulty lines count as foods too: the limit of twelve is about the lines the user wrote.
