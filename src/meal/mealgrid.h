@@ -86,6 +86,8 @@ public:
 
     // Places the current food in the table: every unlocked row is emptied, then the food goes
     // into the first unlocked row below locked, taken rows, and into any locked row without food.
+    // Such a locked row is calculated at once (or released when it cannot be) and the totals and
+    // the chart are taken again, so that they always hold the portions of the locked rows.
     void inseri(const CurrentFood &food);
 
     // Colours of the value cells back to the window-text colour (a click in the food grid).
