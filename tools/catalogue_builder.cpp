@@ -68,7 +68,7 @@ std::optional<QHash<QString, SourceFood>> readSource(const QString &path, QStrin
     const QStringList wanted{"ndb", "edible_pct", "protein_g", "fat_g", "carbohydrate_g", "energy_kcal", "fibre_g",
                              "cholesterol_mg"};
     std::array<qsizetype, 8> at{};
-    for (std::size_t i = 0; i < wanted.size(); ++i) {
+    for (std::size_t i = 0; i < static_cast<std::size_t>(wanted.size()); ++i) {
         at[i] = header.indexOf(wanted[static_cast<qsizetype>(i)]);
         if (at[i] < 0) {
             *error = problem(path, 1, QStringLiteral("manca la colonna %1").arg(wanted[static_cast<qsizetype>(i)]));

@@ -29,7 +29,6 @@ struct NumberSymbols {
     QString negative;
     QString zero;
     QChar point;                     // the decimal separator when it is one character, else null
-    bool asciiDigits = false;        // the locale writes 0 to 9
 };
 
 const NumberSymbols &numberSymbols(const QLocale &locale)
@@ -55,14 +54,8 @@ const NumberSymbols &numberSymbols(const QLocale &locale)
     cached.negative = cached.numeric.negativeSign();
     cached.zero = cached.numeric.zeroDigit();
     cached.point = cached.decimal.size() == 1 ? cached.decimal.front() : QChar();
-    cached.asciiDigits = cached.zero == QStringLiteral("0");
     filled = true;
     return cached;
-}
-
-const QLocale &numericLocale(const QLocale &locale)
-{
-    return numberSymbols(locale).numeric;
 }
 
 bool isIgnoredBlank(QChar c)
@@ -75,7 +68,10 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// Joins sign, digits and separators as the locale writes them.
+// Joins sign, digits and separators. The digits are always ASCII, whatever digits the locale
+// writes: every text the program writes is read back by the leading-number rule (ASCII only) or
+// by the locale rule, and console output must not mix two digit systems. The separators and the
+// sign stay the locale's own.
 QString compose(const RoundedDecimal &r, const QLocale &locale, bool grouped, bool trimZeros)
 {
     const NumberSymbols &symbols = numberSymbols(locale);
@@ -95,14 +91,6 @@ QString compose(const RoundedDecimal &r, const QLocale &locale, bool grouped, bo
             fractionDigits.remove_suffix(1);
     }
     QString fraction = QString::fromLatin1(fractionDigits.data(), static_cast<qsizetype>(fractionDigits.size()));
-    // Digits as the locale writes them (all supported locales use ASCII digits, but stay honest).
-    if (!symbols.asciiDigits) {
-        const char16_t base = symbols.zero.at(0).unicode();
-        for (QChar &c : integer)
-            if (c.isDigit()) c = QChar(base + (c.unicode() - u'0'));
-        for (QChar &c : fraction)
-            if (c.isDigit()) c = QChar(base + (c.unicode() - u'0'));
-    }
     QString text = r.negative ? symbols.negative + integer : integer;
     if (!fraction.isEmpty())
         text += symbols.decimal + fraction;
@@ -114,7 +102,7 @@ QString compose(const RoundedDecimal &r, const QLocale &locale, bool grouped, bo
 // these the same: both round the decimal correctly). Empty for any other text.
 std::optional<double> readPlainDecimal(QStringView text, const NumberSymbols &symbols)
 {
-    if (text.size() > 40 || symbols.point.isNull() || !symbols.asciiDigits)
+    if (text.size() > 40 || symbols.point.isNull())
         return std::nullopt;
     char buffer[40];
     std::size_t size = 0;
@@ -138,6 +126,39 @@ std::optional<double> readPlainDecimal(QStringView text, const NumberSymbols &sy
     if (ec != std::errc() || end != buffer + size || !std::isfinite(value))
         return std::nullopt;
     return value;
+}
+
+// A number too large or too small for fifteen significant digits without an exponent, written
+// with ASCII digits and "E" like the other texts: 1,5E+15 / 1.5E+15.
+QString exponentText(double value, const QLocale &locale)
+{
+    QString text = QLocale::c().toString(value, 'g', 15).toUpper();
+    text.replace(u'.', numberSymbols(locale).decimal);
+    if (text.startsWith(u'-'))
+        text.replace(0, 1, numberSymbols(locale).negative);
+    return text;
+}
+
+// What the program writes (ASCII digits) and what a user of the locale may type (its own digits)
+// both read; the direction marks and the typographic minus that some locales put around and in
+// their negative sign are no part of the number.
+QString normaliseLocaleText(QStringView text, const QLocale &locale)
+{
+    const char16_t zero = numberSymbols(locale).zero.at(0).unicode();
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == 0x200E || u == 0x200F || u == 0x061C)
+            continue;
+        if (u == 0x2212)
+            out.append(u'-');
+        else if (zero != u'0' && u >= zero && u <= zero + 9)
+            out.append(QChar(u'0' + (u - zero)));
+        else
+            out.append(c);
+    }
+    return out;
 }
 
 }  // namespace
@@ -213,6 +234,11 @@ std::optional<double> readLeadingNumber(QStringView text)
 
 std::optional<double> readLocaleNumber(QStringView text, const QLocale &locale)
 {
+    QString normalised;
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0x7F; })) {
+        normalised = normaliseLocaleText(text, locale);
+        text = normalised;
+    }
     const QStringView trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return std::nullopt;
@@ -251,11 +277,8 @@ QString formatPlain(double value, const QLocale &locale)
     if (value == 0.0)
         value = 0.0;  // no "-0"
     const double magnitude = std::fabs(value);
-    if (magnitude != 0.0 && (magnitude >= 1e15 || magnitude < 1e-4)) {
-        QLocale writer = numericLocale(locale);
-        writer.setNumberOptions(QLocale::OmitGroupSeparator);
-        return writer.toString(value, 'g', 15);
-    }
+    if (magnitude != 0.0 && (magnitude >= 1e15 || magnitude < 1e-4))
+        return exponentText(value, locale);
     // Fifteen significant digits, then the shortest text of what is left.
     const int integerDigits = magnitude < 1.0 ? 1 : static_cast<int>(std::floor(std::log10(magnitude))) + 1;
     const int decimals = std::max(0, 15 - integerDigits);
@@ -296,6 +319,20 @@ QString ungroupedNumberText(QStringView text, const QLocale &locale)
     const qsizetype point = trimmed.lastIndexOf(symbols.decimal);
     const qsizetype decimals = point < 0 ? 0 : trimmed.size() - point - symbols.decimal.size();
     return compose(roundHalfEven(*value, static_cast<int>(std::min<qsizetype>(decimals, 17))), locale, false, false);
+}
+
+QString formatUnits(qint64 units, int decimals, const QLocale &locale)
+{
+    RoundedDecimal r;
+    r.negative = units < 0;
+    const std::uint64_t magnitude = r.negative ? 0 - static_cast<std::uint64_t>(units) : static_cast<std::uint64_t>(units);
+    std::string digits = std::to_string(magnitude);
+    decimals = std::max(0, decimals);
+    if (static_cast<int>(digits.size()) <= decimals)
+        digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
+    r.integerDigits = digits.substr(0, digits.size() - static_cast<std::size_t>(decimals));
+    r.fractionDigits = digits.substr(digits.size() - static_cast<std::size_t>(decimals));
+    return compose(r, locale, false, false);
 }
 
 }  // namespace velmo

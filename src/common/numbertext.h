@@ -9,7 +9,9 @@
 namespace velmo {
 
 // Numbers travel between the program's steps as the texts its controls show. Every reading and
-// writing rule for those texts lives here, and nowhere else.
+// writing rule for those texts lives here, and nowhere else. Every text is written with ASCII
+// digits and the locale's own separators and sign, whatever digits the locale itself uses, and
+// the readers take such texts (and the locale's own digits) back.
 
 // Leading-number rule: blanks, tabs and line feeds are ignored wherever they stand; then the
 // longest prefix that is a number written with "." as decimal point (sign, digits, decimals,
@@ -45,5 +47,10 @@ QString formatGroupedUpTo2(double value, const QLocale &locale);
 // ("2.700,50" -> "2700,50"; "2,700.50" -> "2700.50"). A text without groups, or that is not a
 // number by the locale rule, comes back unchanged.
 QString ungroupedNumberText(QStringView text, const QLocale &locale);
+
+// A whole count of units of 10^-decimals written exactly with that many decimals and no
+// grouping (units 6, decimals 1: 0,6 / 0.6). For values built from exact steps, such as the
+// labels of a chart axis.
+QString formatUnits(qint64 units, int decimals, const QLocale &locale);
 
 }  // namespace velmo

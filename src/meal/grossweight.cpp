@@ -1,5 +1,7 @@
 #include "meal/mealgrid.h"
 
+#include <algorithm>
+
 namespace velmo {
 
 int MealGrid::textplKeyPress(int keyAscii)
@@ -11,19 +13,25 @@ int MealGrid::textplKeyPress(int keyAscii)
     return 0;
 }
 
-QString MealGrid::digitsOnly(QStringView text)
+bool MealGrid::allDigits(QStringView text)
 {
-    QString digits;
-    digits.reserve(text.size());
-    for (QChar c : text)
-        if (c >= u'0' && c <= u'9')
-            digits.append(c);
-    return digits;
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
-void MealGrid::setGrossText(int r, const QString &text)
+bool MealGrid::acceptsGrossText(QStringView text)
 {
-    setCellText(r, MealColumn::Gross, digitsOnly(text));
+    return text.size() <= kMaxGrossWeightDigits && allDigits(text);
+}
+
+bool MealGrid::setGrossText(int r, const QString &text)
+{
+    if (row(r).lock != 0 || !acceptsGrossText(text)) {
+        // The box may already show what was refused: have it show the row's text again.
+        emit cellChanged(r, MealColumn::Gross);
+        return false;
+    }
+    setCellText(r, MealColumn::Gross, text);
+    return true;
 }
 
 void MealGrid::grossClicked(int r)

@@ -14,6 +14,7 @@ void MealGrid::inseri(const CurrentFood &food)
     }
 
     // Pass 2: every row is tested against what the earlier rows of this pass left.
+    std::array<bool, kMealRows> lockedRowFilled{};
     for (int r = 0; r < kMealRows; ++r) {
         const MealRow &current = row(r);
         if (!current.isFree())
@@ -23,8 +24,27 @@ void MealGrid::inseri(const CurrentFood &food)
             rowsBeforeLockedAndTaken = row(k).taken() && row(k).lock == 1;
         if (current.lock == 0 && rowsBeforeLockedAndTaken)
             fillRow(r, food);
-        else if (current.lock == 1)
+        else if (current.lock == 1) {
             fillRow(r, food);
+            lockedRowFilled[static_cast<std::size_t>(r)] = true;
+        }
+    }
+
+    // A locked row that had no food was locked for a weight: the food it receives is a portion
+    // of the meal at once, calculated and counted, or, when it cannot be calculated, the row is
+    // released as a row without gross weight is. Values per 100 g never stand in a locked row.
+    bool lockedRowChanged = false;
+    for (int r = 0; r < kMealRows; ++r) {
+        if (!lockedRowFilled[static_cast<std::size_t>(r)] || row(r).lock != 1)
+            continue;
+        if (calcolitab(r))
+            lockedRowChanged = true;
+        else
+            setLock(r, 0);  // its unlock handling takes the totals again
+    }
+    if (lockedRowChanged) {
+        recomputeTotals();
+        updateChart();
     }
 }
 

@@ -86,6 +86,8 @@ public:
 
     // Places the current food in the table: every unlocked row is emptied, then the food goes
     // into the first unlocked row below locked, taken rows, and into any locked row without food.
+    // Such a locked row is calculated at once (or released when it cannot be) and the totals and
+    // the chart are taken again, so that they always hold the portions of the locked rows.
     void inseri(const CurrentFood &food);
 
     // Colours of the value cells back to the window-text colour (a click in the food grid).
@@ -95,11 +97,16 @@ public:
     // The key filter: the character code that reaches the box, 0 when the key is discarded.
     // Control codes 0 to 9 (backspace among them) and the digits pass; nothing else does.
     static int textplKeyPress(int keyAscii);
-    // The same rule for text that arrives whole (pasted, dropped, or set by a program): only
-    // its digits are kept, so the box never holds anything but a whole number of grams.
-    static QString digitsOnly(QStringView text);
-    // The text of row r's gross-weight box, as typed; anything but digits is dropped.
-    void setGrossText(int r, const QString &text);
+    // True when `text` is made of ASCII digits only (the empty text included).
+    static bool allDigits(QStringView text);
+    // Whether a text that arrives whole (pasted, dropped, or set by a program) may stand in a
+    // gross-weight box: digits only, at most kMaxGrossWeightDigits of them. Such a text is taken
+    // whole or refused whole; keeping only its digits would turn "2.5" into 25 unseen.
+    static bool acceptsGrossText(QStringView text);
+    // The text of row r's gross-weight box. Refused (false, the box keeps its text) when the text
+    // is not acceptable or the row is locked: a locked row shows the weight it was calculated
+    // for, and changes only by being unlocked.
+    bool setGrossText(int r, const QString &text);
     // A click into row r's gross-weight box shows its text in the window-text colour again.
     void grossClicked(int r);
 
@@ -121,7 +128,9 @@ public:
     // is calblocca1 and row 11's calblocca12, so calblocca(r) here is calblocca(r + 1) there.
     void calblocca(int r);
     // Row calculation of row r: net weight and the six nutrients of the portion, calculated look.
-    void calcolitab(int r);
+    // All or nothing: false, and the row untouched, when any value cannot be calculated (no
+    // gross weight, a number too large, a value per 100 g that is no number).
+    bool calcolitab(int r);
     // Unlocked look of row r: left-aligned on the window background.
     void sposta(int r);
     // Fills every empty value cell with a white "0", so that `sommax` reads every cell.
@@ -152,6 +161,13 @@ protected:
     bool setChartData(ChartColumn column, const QString &text);
 
 private:
+    // The calculated texts of a row: net weight, then the six nutrients.
+    struct Portion {
+        QString net;
+        std::array<QString, 6> nutrients;
+    };
+    std::optional<Portion> portion(int r) const;
+    void writePortion(int r, const Portion &p);
     void fillRow(int r, const CurrentFood &food);
     void clearRow(int r);
     void recomputeTotals();

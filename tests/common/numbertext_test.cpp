@@ -208,6 +208,68 @@ TEST(Formats, UngroupedKeepsTheDecimalsItFound)
             EXPECT_EQ(ungroupedNumberText(formatGrouped2(value, locale), locale), formatFixed2(value, locale)) << value;
 }
 
+// Locales whose own digits are not ASCII write ASCII digits with their own separators, so that
+// what one step writes the next reads back, and console output keeps one digit system.
+struct DigitsCase {
+    int line;
+    const char *locale;
+    double value;
+    const char *plain;
+    const char *grouped2;
+    const char *upTo2;
+};
+
+TEST(Formats, AsciiDigitsWithTheLocalesSeparatorsReadBack)
+{
+    const DigitsCase cases[] = {
+        {__LINE__, "it_IT", 1234.5, "1234,5", "1.234,50", "1.234,5"},
+        {__LINE__, "en_US", 1234.5, "1234.5", "1,234.50", "1,234.5"},
+        {__LINE__, "fa_IR", 1234.5, "1234\u066b5", "1\u066c234\u066b50", "1\u066c234\u066b5"},
+        {__LINE__, "ar_EG", 1234.5, "1234\u066b5", "1\u066c234\u066b50", "1\u066c234\u066b5"},
+        {__LINE__, "fa_IR", 93, "93", "93\u066b00", "93"},
+        {__LINE__, "ar_EG", -2.25, "\u061c-2\u066b25", "\u061c-2\u066b25", "\u061c-2\u066b25"},
+        {__LINE__, "fa_IR", -2.25, "\u200e\u22122\u066b25", "\u200e\u22122\u066b25", "\u200e\u22122\u066b25"},
+        {__LINE__, "fa_IR", 1.5e15, "1\u066b5E+15", "1\u066c500\u066c000\u066c000\u066c000\u066c000\u066b00",
+         "1\u066c500\u066c000\u066c000\u066c000\u066c000"},
+        {__LINE__, "it_IT", 1.5e15, "1,5E+15", "1.500.000.000.000.000,00", "1.500.000.000.000.000"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "case at line " << c.line << " (" << c.locale << ")");
+        const QLocale locale(QString::fromLatin1(c.locale));
+        const QString texts[] = {formatPlain(c.value, locale), formatGrouped2(c.value, locale),
+                                 formatGroupedUpTo2(c.value, locale)};
+        const char *expected[] = {c.plain, c.grouped2, c.upTo2};
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(texts[i], QString::fromUtf8(expected[i])) << i;
+            EXPECT_EQ(readLocaleNumber(texts[i], locale), c.value) << i;
+        }
+    }
+    // What a user of such a locale types in its own digits reads as well.
+    EXPECT_EQ(readLocaleNumber(u"\u06f1\u06f2\u066b\u06f5", QLocale(QStringLiteral("fa_IR"))), 12.5);
+    EXPECT_EQ(readLocaleNumber(u"\u0661\u0662\u066b\u0665", QLocale(QStringLiteral("ar_EG"))), 12.5);
+}
+
+TEST(Formats, WholeUnitsWithExactDecimals)
+{
+    const struct {
+        int line;
+        qint64 units;
+        int decimals;
+        const char *italianText;
+        const char *englishText;
+    } cases[] = {
+        {__LINE__, 6, 1, "0,6", "0.6"},        {__LINE__, 0, 2, "0,00", "0.00"},
+        {__LINE__, 25, 3, "0,025", "0.025"},   {__LINE__, 12000, 0, "12000", "12000"},
+        {__LINE__, 1205, 2, "12,05", "12.05"}, {__LINE__, -15, 1, "-1,5", "-1.5"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "case at line " << c.line);
+        EXPECT_EQ(formatUnits(c.units, c.decimals, italian()).toStdString(), c.italianText);
+        EXPECT_EQ(formatUnits(c.units, c.decimals, english()).toStdString(), c.englishText);
+    }
+    EXPECT_EQ(formatUnits(25, 1, QLocale(QStringLiteral("fa_IR"))), QStringLiteral("2\u066b5"));
+}
+
 TEST(Fixed4, RoundsHalvesToEvenAndPrintsShortest)
 {
     EXPECT_EQ(Fixed4::fromDouble(58.3 * 9 - 31)->units(), 4937000);

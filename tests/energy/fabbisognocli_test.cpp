@@ -170,4 +170,17 @@ TEST(EnergyCalculatorProgram, ExitCodesAndLocale)
     EXPECT_TRUE(help.out.contains(QStringLiteral("attività fisiche auspicabili")));
 }
 
+// A locale with digits of its own: ASCII digits with its decimal separator, in every column.
+TEST(EnergyCalculatorProgram, PersianLocaleWritesOneDigitSystem)
+{
+    const Outcome fa = runProgram({QStringLiteral("--sesso"), QStringLiteral("F"), QStringLiteral("--anni"),
+                                   QStringLiteral("30"), QStringLiteral("--peso"), QStringLiteral("60"),
+                                   QStringLiteral("--attivita"), QStringLiteral("moderata"),
+                                   QStringLiteral("--auspicabili"), QStringLiteral("si"), QStringLiteral("--csv")},
+                                  QStringLiteral("fa_IR.UTF-8"));
+    EXPECT_EQ(fa.code, 0) << qPrintable(fa.err);
+    EXPECT_EQ(fa.out.split(u'\n').value(1).trimmed(),
+              QStringLiteral("F,30,60,moderata,si,1351,1\u066b64,2215\u066b64,55\u066b39,61\u066b55,360\u066b04"));
+}
+
 }  // namespace

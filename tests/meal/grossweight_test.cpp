@@ -32,32 +32,42 @@ TEST(GrossWeightKeys, OnlyDigitsAndControlCodesPass)
 struct PasteCase {
     int line;
     const char *pasted;
-    const char *kept;
+    bool taken;
 };
 
+// Text that arrives whole is taken whole or not at all: its digits alone would make "2.5" 25.
 const PasteCase kPasteCases[] = {
-    {__LINE__, "250", "250"},
-    {__LINE__, "1,5", "15"},
-    {__LINE__, "1.500", "1500"},
-    {__LINE__, "-30", "30"},
-    {__LINE__, "abc", ""},
-    {__LINE__, " 12 g\n", "12"},
-    {__LINE__, "1e5", "15"},
-    {__LINE__, "\t7\r\n", "7"},
-    {__LINE__, "\u0663\u0664", ""},
-    {__LINE__, "", ""},
+    {__LINE__, "250", true},       {__LINE__, "9999999", true},    {__LINE__, "", true},
+    {__LINE__, "0000001", true},   {__LINE__, "2.5", false},       {__LINE__, "12,5", false},
+    {__LINE__, "1.500", false},    {__LINE__, "-30", false},       {__LINE__, " 12", false},
+    {__LINE__, "12 g", false},     {__LINE__, "1e5", false},       {__LINE__, "10000000", false},
+    {__LINE__, "00000001", false}, {__LINE__, "\u0663\u0664", false}, {__LINE__, "7\n", false},
+    {__LINE__, "99999999999999999999999999999999999999999999999999", false},
 };
 
 class GrossWeight : public LocaleGridTest {};
 
-TEST_P(GrossWeight, PastedTextKeepsOnlyItsDigits)
+TEST_P(GrossWeight, PastedTextIsTakenWholeOrRefused)
 {
     for (const PasteCase &c : kPasteCases) {
         SCOPED_TRACE(testing::Message() << "case at " << __FILE__ << ":" << c.line);
-        grid.setGrossText(3, QString::fromUtf8(c.pasted));
-        EXPECT_EQ(cellText(grid, 3, MealColumn::Gross), QString::fromUtf8(c.kept));
-        EXPECT_EQ(MealGrid::digitsOnly(QString::fromUtf8(c.pasted)), QString::fromUtf8(c.kept));
+        const QString pasted = QString::fromUtf8(c.pasted);
+        ASSERT_TRUE(grid.setGrossText(3, QStringLiteral("80")));
+        EXPECT_EQ(MealGrid::acceptsGrossText(pasted), c.taken);
+        EXPECT_EQ(grid.setGrossText(3, pasted), c.taken);
+        EXPECT_EQ(cellText(grid, 3, MealColumn::Gross), c.taken ? pasted : QStringLiteral("80"));
     }
+}
+
+// A locked row was calculated for the weight it shows: it keeps it until it is unlocked.
+TEST_P(GrossWeight, ALockedRowKeepsItsWeight)
+{
+    lockFood(0, food(QStringLiteral("Mela"), {QStringLiteral("100"), QStringLiteral("10")}), QStringLiteral("200"));
+    EXPECT_FALSE(grid.setGrossText(0, QStringLiteral("300")));
+    EXPECT_FALSE(grid.setGrossText(0, QString()));
+    EXPECT_EQ(cellText(grid, 0, MealColumn::Gross), QStringLiteral("200"));
+    grid.setLock(0, 0);
+    EXPECT_TRUE(grid.setGrossText(0, QStringLiteral("300")));
 }
 
 TEST_P(GrossWeight, TypingOneCommaFiveGivesFifteen)
@@ -70,16 +80,6 @@ TEST_P(GrossWeight, TypingOneCommaFiveGivesFifteen)
     }
     grid.setGrossText(0, text);
     EXPECT_EQ(cellText(grid, 0, MealColumn::Gross), QStringLiteral("15"));
-}
-
-// Pasted letters never reach the totals: the row is calculated from the digits that stay.
-TEST_P(GrossWeight, PastedLettersDoNotReachTheTotals)
-{
-    grid.inseri(food(QStringLiteral("Mela"), {QStringLiteral("100"), QStringLiteral("10")}));
-    grid.setGrossText(0, QStringLiteral("2x0y0"));
-    grid.setLock(0, 1);
-    EXPECT_EQ(grid.totalText(MealColumn::Gross), QStringLiteral("200"));
-    EXPECT_EQ(grid.totalText(MealColumn::Prot), QStringLiteral("20"));
 }
 
 // A value written into a cell that `zero` painted white is shown in the window-text colour.

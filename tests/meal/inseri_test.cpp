@@ -1,4 +1,5 @@
 #include "meal/mealgrid.h"
+#include "support/localeguard.h"
 #include "support/qtprinters.h"
 
 #include <gtest/gtest.h>
@@ -71,16 +72,28 @@ TEST(Inseri, FullTableChangesNothing)
         EXPECT_EQ(t.row(r).name(), QStringLiteral("Cibo %1").arg(r));
 }
 
+// The locked row is a portion at once: calculated for its weight, not left per 100 g. One that
+// cannot be calculated (here: no weight) is released as `apici` releases a row without weight.
 TEST(Inseri, ALockedRowWithoutFoodTakesTheFoodAndSoDoesTheRowAfterIt)
 {
+    const test::LocaleGuard italian("it_IT");
     Table t;
     t.setCell(0, MealColumn::Name, "Pane");
+    t.setCell(0, MealColumn::Gross, "100");
     t.lockRow(0, 1);
+    t.setCell(1, MealColumn::Gross, "200");
     t.lockRow(1, 1);  // locked while it had no food
     t.inseri(food("Kiwi"));
     EXPECT_EQ(t.row(1).name(), "Kiwi");   // the locked row without food
     EXPECT_EQ(t.row(2).name(), "Kiwi");   // rows 0 and 1 now taken and locked
-    EXPECT_EQ(t.row(1).cell(MealColumn::Net).text, "90");
+    EXPECT_EQ(t.row(1).cell(MealColumn::Net).text, "180");
+    EXPECT_EQ(t.row(1).cell(MealColumn::Prot).text, "22,32");
+    EXPECT_EQ(t.totalText(MealColumn::Prot), "22,32");
+
+    t.lockRow(3, 1);  // locked without food and without weight
+    t.inseri(food("Fico"));
+    EXPECT_EQ(t.row(3).lock, 0);
+    EXPECT_TRUE(t.row(3).isFree());
 }
 
 TEST(Inseri, AOneCharacterNameDoesNotCountAsTaken)

@@ -22,9 +22,10 @@ const LineCase kLineCases[] = {
     {__LINE__, "  frutta ; Banana, cruda ; 120  ", ""},
     {__LINE__, "Latte_e_Yogurt;Banana, cruda;200", ""},
     {__LINE__, "Frutta;Banana, cruda;0120", ""},
-    {__LINE__, "Frutta;Banana, cruda;999999999999999", ""},
     {__LINE__, "Fr\xE2\x80\x99utta;Banana, cruda;1", "categoria sconosciuta \"Fr\xE2\x80\x99utta\""},
-    {__LINE__, "Frutta;Banana, cruda;1000000000000000", "è troppo grande (al massimo 15 cifre)"},
+    {__LINE__, "Frutta;Banana, cruda;9999999", ""},
+    {__LINE__, "Frutta;Banana, cruda;10000000", "è troppo grande (al massimo 7 cifre)"},
+    {__LINE__, "Frutta;Banana, cruda;00000120", "è troppo grande (al massimo 7 cifre)"},
     {__LINE__, "Frutta;Banana, cruda;1,5", "il peso lordo \"1,5\" non è un numero intero di grammi"},
     {__LINE__, "Frutta;Banana, cruda;-5", "non è un numero intero di grammi"},
     {__LINE__, "Frutta;Banana, cruda;12 g", "non è un numero intero di grammi"},
@@ -193,10 +194,12 @@ TEST(MealFile, AtMostTwentyErrorsAreReportedThenHowManyMore)
         ASSERT_EQ(report.size(), std::min(count, kMaxReportedErrors + 1));
         EXPECT_EQ(report.front(), QStringLiteral("riga 1: errore 1"));
         EXPECT_EQ(report[kMaxReportedErrors - 1], QStringLiteral("riga 20: errore 20"));
-        if (count == 21)
+        if (count == 21) {
             EXPECT_EQ(report.back(), QStringLiteral("e un altro errore"));
-        if (count == 37)
+        }
+        if (count == 37) {
             EXPECT_EQ(report.back(), QStringLiteral("e altri 17 errori"));
+        }
     }
 }
 

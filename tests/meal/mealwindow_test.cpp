@@ -154,36 +154,51 @@ TEST_P(MealWindow, LockClickWithoutWeightIsRefused)
         EXPECT_EQ(chart(i), 0.0) << i;
 }
 
-TEST_P(MealWindow, PastedAndDroppedTextKeepsOnlyDigits)
+// Pasted and dropped text reaches the table's rule whole: taken whole, or refused leaving the box
+// as it was ("2.5" must not become 25).
+TEST_P(MealWindow, PastedAndDroppedTextIsTakenWholeOrRefused)
 {
+    enum class Way { Paste, Drop };
+    const struct {
+        int line;
+        Way way;
+        const char *text;
+        const char *after;
+    } cases[] = {
+        {__LINE__, Way::Paste, "2.5", "12"},   {__LINE__, Way::Paste, "12,5", "12"},
+        {__LINE__, Way::Paste, "5", "125"},    {__LINE__, Way::Paste, "00000", "125"},  // eight digits
+        {__LINE__, Way::Drop, "2.5", "125"},   {__LINE__, Way::Drop, "-3 g", "125"},
+        {__LINE__, Way::Drop, "0", "1250"},
+    };
     browseTo(QStringLiteral("Albicocche, crude"));
     QLineEdit *box = table->grossBox(0);
-    QApplication::clipboard()->setText(QStringLiteral("1,2 kg e 5"));
-    box->setFocus();
-    box->paste();
-    EXPECT_EQ(box->text(), QStringLiteral("125"));
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(box->text(), QStringLiteral("125"));
-    box->insert(QStringLiteral("x9"));
-    EXPECT_EQ(box->text(), QStringLiteral("1259"));
-    QMimeData dragged;
-    dragged.setText(QStringLiteral("-3 g"));
-    box->setCursorPosition(box->text().size());
-    const QPoint end(box->width() - 2, box->height() / 2);
-    QDragEnterEvent enter(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(box, &enter);
-    QDragMoveEvent move(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(box, &move);
-    QDropEvent drop(QPointF(end), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(box, &drop);
-    EXPECT_EQ(box->text(), QStringLiteral("12593"));
-    QTest::keyClick(box, Qt::Key_Backspace);
-    QTest::keyClick(box, Qt::Key_Backspace);
-    EXPECT_EQ(box->text(), QStringLiteral("125"));
-    EXPECT_EQ(model_->meal().row(0).cell(MealColumn::Gross).text, QStringLiteral("125"));
+    QTest::keyClicks(box, QStringLiteral("12"));
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << "case at " << __FILE__ << ":" << c.line);
+        box->setFocus();
+        box->setCursorPosition(box->text().size());
+        if (c.way == Way::Paste) {
+            QApplication::clipboard()->setText(QString::fromUtf8(c.text));
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            QMimeData dragged;
+            dragged.setText(QString::fromUtf8(c.text));
+            const QPoint end(box->width() - 2, box->height() / 2);
+            QDragEnterEvent enter(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(box, &enter);
+            QDragMoveEvent move(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(box, &move);
+            QDropEvent drop(QPointF(end), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(box, &drop);
+        }
+        EXPECT_EQ(box->text(), QString::fromUtf8(c.after));
+        EXPECT_EQ(model_->meal().row(0).cell(MealColumn::Gross).text, QString::fromUtf8(c.after));
+    }
     clickLock(0);
-    EXPECT_EQ(total(0), QStringLiteral("125"));
+    EXPECT_EQ(total(0), QStringLiteral("1250"));
+    // Locked, the row keeps the weight it was calculated for.
+    QTest::keyClicks(box, QStringLiteral("9"));
+    EXPECT_EQ(box->text(), QStringLiteral("1250"));
 }
 
 TEST_P(MealWindow, EmptyBoxesPaintedWhiteShowWhatIsTypedLater)

@@ -13,17 +13,10 @@ namespace velmo {
 
 namespace {
 
-// Beyond fifteen digits a weight no longer prints as plain grams and soon overflows the
-// calculation: no meal weighs that much.
-constexpr int kMaxGramDigits = 15;
-
-// Where the significant digits of a weight begin, -1 when it is all zeros.
-qsizetype firstNonZeroDigit(const QString &digits)
+// A weight written with zeros only.
+bool isZero(const QString &digits)
 {
-    for (qsizetype i = 0; i < digits.size(); ++i)
-        if (digits[i] >= u'1' && digits[i] <= u'9')
-            return i;
-    return -1;
+    return std::all_of(digits.cbegin(), digits.cend(), [](QChar c) { return c == u'0'; });
 }
 
 // Checks UTF-8 one byte at a time, so that a line can be judged while it is read and a text
@@ -105,16 +98,16 @@ void readLine(int line, const QString &content, MealFile &file)
     }
     if (entry.food.isEmpty())
         file.errors.push_back({line, QStringLiteral("manca il nome dell'alimento")});
-    if (entry.grams.isEmpty() || MealGrid::digitsOnly(entry.grams) != entry.grams) {
+    if (entry.grams.isEmpty() || !MealGrid::allDigits(entry.grams)) {
         file.errors.push_back(
             {line, QStringLiteral("il peso lordo %1 non è un numero intero di grammi").arg(echoInput(entry.grams))});
-    } else if (const qsizetype firstNonZero = firstNonZeroDigit(entry.grams);
-               firstNonZero < 0) {
+    } else if (isZero(entry.grams)) {
         // The table would take a weight of 0 and drop the row at once: say so instead.
         file.errors.push_back({line, QStringLiteral("il peso lordo è 0: un alimento del pasto pesa almeno 1 grammo")});
-    } else if (entry.grams.size() - firstNonZero > kMaxGramDigits) {
+    } else if (!MealGrid::acceptsGrossText(entry.grams)) {
+        // The window's gross-weight boxes take no more digits either.
         file.errors.push_back({line, QStringLiteral("il peso lordo %1 è troppo grande (al massimo %2 cifre)")
-                                         .arg(echoInput(entry.grams), QString::number(kMaxGramDigits))});
+                                         .arg(echoInput(entry.grams), QString::number(kMaxGrossWeightDigits))});
     }
     file.entries.push_back(entry);
 }

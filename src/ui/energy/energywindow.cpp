@@ -1,10 +1,12 @@
 #include "energywindow.h"
 
 #include "svgpicture.h"
+#include "ui/chartvalueaxis.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QCloseEvent>
@@ -20,7 +22,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QValidator>
-#include <QValueAxis>
 
 namespace velmo::ui {
 
@@ -215,15 +216,14 @@ void EnergyWindow::build()
     chart->addSeries(series);
     auto *categories = new QBarCategoryAxis;
     categories->append({QStringLiteral("Protidi"), QStringLiteral("Lipidi"), QStringLiteral("Glucidi")});
-    auto *values = new QValueAxis;
+    auto *values = new QCategoryAxis;
     values->setTitleText(QStringLiteral("g di macronutrienti"));
-    values->setLabelFormat(QStringLiteral("%.0f"));
     chart->addAxis(categories, Qt::AlignBottom);
     chart->addAxis(values, Qt::AlignLeft);
     series->attachAxis(categories);
     series->attachAxis(values);
+    showChartAxis(values, chartAxis(0), QLocale());
     chart->legend()->hide();
-    chart->setLocalizeNumbers(true);
     auto *chartView = new QChartView(chart, this);
     chartView->setObjectName(QStringLiteral("MSChart1"));
     chartView->setRenderHint(QPainter::Antialiasing);
@@ -349,12 +349,10 @@ void EnergyWindow::render(EnergyControl control)
             chartSet_->replace(i, model_.chartValue(i + 1));
         }
         if (auto *view = findChild<QChartView *>(QStringLiteral("MSChart1"))) {
-            auto *axis = qobject_cast<QValueAxis *>(view->chart()->axes(Qt::Vertical).value(0));
-            const double top = std::max({model_.chartValue(1), model_.chartValue(2), model_.chartValue(3), 10.0});
-            if (axis) {
-                axis->setRange(0, top * 1.1);
-                axis->applyNiceNumbers();
-            }
+            auto *axis = qobject_cast<QCategoryAxis *>(view->chart()->axes(Qt::Vertical).value(0));
+            const double top = std::max({model_.chartValue(1), model_.chartValue(2), model_.chartValue(3)});
+            if (axis)
+                showChartAxis(axis, chartAxis(top), QLocale());
         }
         break;
     case EnergyControl::PrintStatus:

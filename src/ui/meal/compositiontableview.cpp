@@ -1,5 +1,6 @@
 #include "ui/meal/compositiontableview.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -66,20 +67,19 @@ QCursor padlockCursor()
     return QCursor(pixmap, 16, 16);
 }
 
-// Text that reaches a gross-weight box whole (pasted, dropped, composed) keeps only its digits,
-// as if each character had passed the key filter.
+// Text that reaches a gross-weight box whole (pasted, dropped, or a digit beyond the last one
+// the box takes) is taken whole or refused whole, as the table decides; a refused text leaves the
+// box as it was, with the beep a user expects of a refused input.
 class GrossWeightValidator : public QValidator {
 public:
     using QValidator::QValidator;
 
-    State validate(QString &input, int &pos) const override
+    State validate(QString &input, int &) const override
     {
-        const QString digits = MealGrid::digitsOnly(input);
-        if (digits.size() != input.size()) {
-            pos = static_cast<int>(MealGrid::digitsOnly(QStringView(input).left(pos)).size());
-            input = digits;
-        }
-        return Acceptable;
+        if (MealGrid::acceptsGrossText(input))
+            return Acceptable;
+        QApplication::beep();
+        return Invalid;
     }
 };
 
@@ -269,6 +269,8 @@ void CompositionTableView::renderRowState(int row)
     const MealRow &state = meal_.row(row);
     for (int c = 0; c < kMealColumns; ++c)
         cellWidget(row, static_cast<MealColumn>(c))->setVisible(state.visible);
+    // A locked row keeps the weight it was calculated for until it is unlocked.
+    grossBox(row)->setReadOnly(state.lock == 1);
     QCheckBox *lock = lockBox(row);
     lock->setVisible(state.visible);
     lock->setChecked(state.lock == 1);

@@ -1,13 +1,15 @@
 #include "ui/meal/macrochartview.h"
 
+#include "ui/chartvalueaxis.h"
+
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QLocale>
-#include <QValueAxis>
 
-#include <cmath>
+#include <algorithm>
 
 namespace velmo::ui {
 
@@ -34,15 +36,11 @@ MacroChartView::MacroChartView(QWidget *parent) : QChartView(parent)
     chart->setTitle(QString(rowLabel()).replace(u' ', QStringLiteral("&nbsp;")));
     chart->addAxis(categories, Qt::AlignBottom);
     series->attachAxis(categories);
-    auto *values = new QValueAxis(chart);
-    values->setLabelFormat(QStringLiteral("%.0f"));
-    values->setRange(0, 10);
-    values->setTickCount(6);
+    auto *values = new QCategoryAxis(chart);
     chart->addAxis(values, Qt::AlignLeft);
     series->attachAxis(values);
+    showChartAxis(values, axis_, QLocale());
     chart->legend()->setVisible(false);
-    chart->setLocalizeNumbers(true);
-    chart->setLocale(QLocale());
     chart->setMargins(QMargins(2, 2, 2, 2));
     chart->setBackgroundRoundness(0);
     QFont small = font();
@@ -75,20 +73,15 @@ void MacroChartView::fitAxis()
     double top = 0;
     for (const QBarSet *set : sets_)
         top = std::max(top, set->at(0));
-    const auto axes = chart()->axes(Qt::Vertical);
-    if (axes.isEmpty())
-        return;
-    auto *axis = static_cast<QValueAxis *>(axes.first());
-    const double wanted = top > 0 ? top * 1.05 : 10;
     // Only a top beyond the axis, or far below it, changes the scale.
-    if (wanted <= axis->max() && wanted > axis->max() / 2)
+    if (axis_.suits(top))
         return;
-    axis->setRange(0, wanted);
-    axis->applyNiceNumbers();
-    // As many decimals as the step between two ticks needs.
-    const double step = (axis->max() - axis->min()) / std::max(1, axis->tickCount() - 1);
-    const int decimals = step == std::floor(step) ? 0 : step * 10 == std::floor(step * 10) ? 1 : 2;
-    axis->setLabelFormat(QStringLiteral("%.%1f").arg(decimals));
+    const ChartAxis next = chartAxis(top);
+    const auto axes = chart()->axes(Qt::Vertical);
+    if (next == axis_ || axes.isEmpty())
+        return;
+    axis_ = next;
+    showChartAxis(static_cast<QCategoryAxis *>(axes.first()), axis_, QLocale());
 }
 
 double MacroChartView::data(int column) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/chartaxis.h"
+
 #include <QChartView>
 
 class QBarSet;
@@ -25,6 +27,7 @@ private:
     void fitAxis();
 
     QBarSet *sets_[3];
+    ChartAxis axis_;
 };
 
 }  // namespace velmo::ui
