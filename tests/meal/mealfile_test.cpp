@@ -152,13 +152,14 @@ struct EndlessCase {
     int line;
     QByteArray pattern;
     const char *fault;
+    const char *firstFault = "";  // when the stop follows another fault
 };
 
 const EndlessCase kEndlessCases[] = {
     {__LINE__, QByteArray(1, '\0'), "carattere nullo"},
     {__LINE__, "\n", "supera 1 MB"},
     {__LINE__, "# commento\r", "supera 1 MB"},
-    {__LINE__, "x", "supera 1 MB"},
+    {__LINE__, "x", "supera 1 MB", "la riga è più lunga di 1000 caratteri"},
     {__LINE__, kFood + "\n", "più di dodici alimenti"},
     {__LINE__, "x;y;z\n", "più di dodici alimenti"},
 };
@@ -172,6 +173,10 @@ TEST(MealFile, EndlessInputStopsWithinTheSizeLimit)
         ASSERT_FALSE(file.ok());
         EXPECT_TRUE(file.errors.back().text.contains(QString::fromUtf8(c.fault))) << file.errors.back().text.toStdString();
         EXPECT_LE(input.served, kMaxMealFileBytes + 1);
+        if (*c.firstFault) {
+            EXPECT_EQ(file.errors.front().line, 1);
+            EXPECT_EQ(file.errors.front().text, QString::fromUtf8(c.firstFault));
+        }
     }
 }
 

@@ -137,8 +137,12 @@ public:
             const qint64 usable = std::min(got, kMaxMealFileBytes - (total - got));
             for (qint64 i = 0; i < usable && !stopped_; ++i)
                 feed(static_cast<unsigned char>(block[i]));
-            if (!stopped_ && total > kMaxMealFileBytes)
+            if (!stopped_ && total > kMaxMealFileBytes) {
+                // The line that was being read when the limit came may already be too long.
+                if (characters_ > kMaxLineLength)
+                    file_.errors.push_back({lineNumber_, lineTooLong()});
                 stop(QStringLiteral("il testo supera 1 MB: non è un file di pasto; lettura interrotta"));
+            }
         }
         if (!stopped_ && (!line_.isEmpty() || characters_ > 0))
             endLine();
@@ -193,7 +197,7 @@ private:
             content = content.mid(1).trimmed();
         if (characters > kMaxLineLength) {
             // Counted as a food line: the limit of twelve is about the lines the user wrote.
-            file_.errors.push_back({line, QStringLiteral("la riga è più lunga di %1 caratteri").arg(kMaxLineLength)});
+            file_.errors.push_back({line, lineTooLong()});
         } else if (content.isEmpty() || content.startsWith(u'#')) {
             return;
         } else {
@@ -206,6 +210,8 @@ private:
             stopped_ = true;
         }
     }
+
+    static QString lineTooLong() { return QStringLiteral("la riga è più lunga di %1 caratteri").arg(kMaxLineLength); }
 
     void notUtf8()
     {
