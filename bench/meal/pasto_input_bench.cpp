@@ -1,5 +1,6 @@
 #include "common/programdir.h"
 #include "meal/pasto/mealfile.h"
+#include "support/endlessinput.h"
 
 #include <QIODevice>
 #include <QRandomGenerator>
@@ -22,6 +23,7 @@
 namespace {
 
 using namespace velmo;
+using test::EndlessInput;
 
 // The endless inputs a user can hand to velmo-pasto by mistake: a device, a binary file, a
 // runaway generator of lines.
@@ -50,30 +52,6 @@ const char *kindName(int kind)
     static const char *names[] = {"zeros", "random bytes", "blank lines", "food lines", "bad lines", "one endless line"};
     return names[kind];
 }
-
-class EndlessInput : public QIODevice {
-public:
-    explicit EndlessInput(QByteArray pattern) : pattern_(std::move(pattern)) { open(QIODevice::ReadOnly); }
-    bool isSequential() const override { return true; }
-    qint64 served = 0;
-
-protected:
-    qint64 readData(char *data, qint64 size) override
-    {
-        for (qint64 done = 0; done < size;) {
-            const qint64 at = served % pattern_.size();
-            const qint64 n = std::min(size - done, pattern_.size() - at);
-            std::memcpy(data + done, pattern_.constData() + at, static_cast<std::size_t>(n));
-            done += n;
-            served += n;
-        }
-        return size;
-    }
-    qint64 writeData(const char *, qint64) override { return -1; }
-
-private:
-    QByteArray pattern_;
-};
 
 // The reader alone on an endless input: how long until it gives up, and how much it reads.
 void BM_ReadEndlessMealFile(benchmark::State &state)

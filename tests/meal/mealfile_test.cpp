@@ -1,4 +1,5 @@
 #include "meal/pasto/mealfile.h"
+#include "support/endlessinput.h"
 #include "support/qtprinters.h"
 
 #include <QIODevice>
@@ -126,27 +127,6 @@ TEST(MealFile, TextIsReadLineByLineWithinItsLimits)
         }
     }
 }
-
-// Input without end, such as a device or a pipe that is never closed.
-class EndlessInput : public QIODevice {
-public:
-    explicit EndlessInput(QByteArray pattern) : pattern_(std::move(pattern)) { open(QIODevice::ReadOnly); }
-    bool isSequential() const override { return true; }
-    qint64 served = 0;
-
-protected:
-    qint64 readData(char *data, qint64 size) override
-    {
-        for (qint64 i = 0; i < size; ++i)
-            data[i] = pattern_[static_cast<qsizetype>((served + i) % pattern_.size())];
-        served += size;
-        return size;
-    }
-    qint64 writeData(const char *, qint64) override { return -1; }
-
-private:
-    QByteArray pattern_;
-};
 
 struct EndlessCase {
     int line;
