@@ -94,7 +94,7 @@ TEST_F(EnergyWidgetsTest, AgeBoxRefusesLetters)
     auto *text1 = child<QLineEdit>(window, "Text1");
     QTest::keyClicks(text1, QStringLiteral("a4-"));
     EXPECT_EQ(text1->text(), QStringLiteral("4"));
-    EXPECT_EQ(ui->model(Sex::Male).text1(), QStringLiteral("4"));
+    EXPECT_EQ(ui->model(Sex::Male).ageText(), QStringLiteral("4"));
 }
 
 TEST_F(EnergyWidgetsTest, AgeTwelveFixesTheLaf)
@@ -102,8 +102,8 @@ TEST_F(EnergyWidgetsTest, AgeTwelveFixesTheLaf)
     EnergyWindow *window = openWindow(Sex::Female);
     QTest::keyClicks(child<QLineEdit>(window, "Text1"), QStringLiteral("12"));
     EXPECT_EQ(child<QLabel>(window, "Label2")->text(), QStringLiteral("1,55"));
-    for (int option : EnergyWindowModel::kOptions)
-        EXPECT_FALSE(child<QRadioButton>(window, qPrintable(QStringLiteral("Option%1").arg(option)))->isEnabled());
+    for (const EnergyOption &o : EnergyWindowModel::kOptions)
+        EXPECT_FALSE(child<QRadioButton>(window, qPrintable(QStringLiteral("Option%1").arg(o.number)))->isEnabled());
     QTest::keyClicks(child<QLineEdit>(window, "Text3"), QStringLiteral("40"));
     EXPECT_EQ(child<QLabel>(window, "Label1")->text(), QStringLiteral("1229"));
     EXPECT_EQ(child<QLineEdit>(window, "Text2")->text(), QStringLiteral("1904,95"));
