@@ -4,6 +4,7 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
+#include <QChartView>
 #include <QLocale>
 
 #include <algorithm>
@@ -77,6 +78,14 @@ void BarChart::setValue(int bar, double value)
         return;
     setOf(bar)->replace(categoryOf(bar), value);
     fitValueAxis();
+}
+
+void BarChart::showIn(QChartView *view)
+{
+    QChart *previous = view->chart();
+    view->setChart(this);
+    if (previous != this)
+        delete previous;
 }
 
 void BarChart::fitValueAxis()

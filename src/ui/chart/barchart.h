@@ -10,6 +10,7 @@
 
 class QBarSet;
 class QCategoryAxis;
+class QChartView;
 
 namespace velmo::ui {
 
@@ -41,6 +42,10 @@ public:
     void setValue(int bar, double value);
 
     QCategoryAxis *valueAxis() const { return valueAxis_; }
+
+    // Makes this the chart of `view`, which owns it from now on; the chart the view had is deleted
+    // (a chart view lets go of its old chart without deleting it).
+    void showIn(QChartView *view);
 
 private:
     QBarSet *setOf(int bar) const;

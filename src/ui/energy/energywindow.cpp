@@ -54,9 +54,7 @@ EnergyWindow::EnergyWindow(EnergyWindowModel &model, QWidget *parent)
     chart_ = new BarChart({QStringLiteral("Protidi"), QStringLiteral("Lipidi"), QStringLiteral("Glucidi")},
                           {{QStringLiteral("g di macronutrienti"), QColor(0, 128, 0)}}, AxisFit::ToTallest);
     chart_->valueAxis()->setTitleText(QStringLiteral("g di macronutrienti"));
-    QChart *initial = form_->MSChart1->chart();
-    form_->MSChart1->setChart(chart_);
-    delete initial;
+    chart_->showIn(form_->MSChart1);
 
     widgets_ = {{EnergyControl::Text1, form_->Text1},       {EnergyControl::Text3, form_->Text3},
                 {EnergyControl::Text2, form_->Text2},       {EnergyControl::Label1, form_->Label1},

@@ -32,7 +32,7 @@ MacroChartView::MacroChartView(QWidget *parent) : QChartView(parent)
     small.setPointSizeF(7);
     bars_->setTitleFont(small);
     bars_->valueAxis()->setLabelsFont(small);
-    setChart(bars_);
+    bars_->showIn(this);
     setRenderHint(QPainter::Antialiasing);
 }
 
