@@ -140,8 +140,6 @@ public:
 
     // The eighteen lines of the printed summary for a name, as they stand now.
     QStringList printLines(const QString &name) const;
-    // "Con una Attività …" for the first selected pair of activity and column; empty without one.
-    QString activityLine() const;
     static QString printTitle(const QString &name);
     // The PDF file proposed for a name, in the user's documents folder.
     static QString proposedPdfPath(const QString &name);
@@ -176,6 +174,8 @@ private:
     void backClick();              // Command3_Click
 
     QLocale locale() const { return QLocale(); }
+    // "Con una Attività …" for the first selected pair of activity and column; empty without one.
+    QString activityLine() const;
     std::optional<double> readAge() const;
     // The LAF member becomes `value` and the working LAF label shows it.
     void applyLaf(std::optional<Fixed4> value);

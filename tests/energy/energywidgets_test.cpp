@@ -2,6 +2,7 @@
 #include "ui/energy/choicedialog.h"
 #include "ui/energy/energyui.h"
 #include "ui/energy/launcherwindow.h"
+#include "ui/chart/barchart.h"
 #include "support/fakedialogs.h"
 #include "support/fakeprinterservice.h"
 #include "support/localeguard.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -316,6 +318,31 @@ TEST_F(EnergyWidgetsTest, ChoiceDialogOpensTheWomensWindow)
     ASSERT_NE(ui->energyWindow(Sex::Female), nullptr);
     EXPECT_TRUE(ui->energyWindow(Sex::Female)->isVisible());
     EXPECT_EQ(ui->energyWindow(Sex::Male), nullptr);
+}
+
+// The shared bar chart: the energy chart's scale follows the tallest bar, the meal chart's stays
+// while the tallest bar still fills more than half of it.
+TEST(BarChart, ValueAxisFollowsTheTallestBarOrKeepsAScaleThatSuits)
+{
+    const struct {
+        int line;
+        ui::AxisFit fit;
+        double first;
+        double then;
+        double axisMax;
+    } cases[] = {
+        {__LINE__, ui::AxisFit::ToTallest, 100, 80, 100},
+        {__LINE__, ui::AxisFit::KeepWhileSuits, 100, 80, 150},
+        {__LINE__, ui::AxisFit::KeepWhileSuits, 100, 30, 40},
+        {__LINE__, ui::AxisFit::KeepWhileSuits, 100, 200, 250},
+    };
+    for (const auto &c : cases) {
+        ui::BarChart chart({}, {{QStringLiteral("a"), Qt::red}, {QStringLiteral("b"), Qt::blue}}, c.fit);
+        chart.setValues({c.first, 1});
+        chart.setValue(0, c.then);
+        EXPECT_EQ(chart.value(0), c.then) << "line " << c.line;
+        EXPECT_EQ(chart.valueAxis()->max(), c.axisMax) << "line " << c.line;
+    }
 }
 
 }  // namespace
