@@ -38,7 +38,7 @@ static void WindowSequence(benchmark::State &state)
         model.userClickOption(4);
         model.userFocus(EnergyControl::Option12);
         model.userClickOption(12);
-        benchmark::DoNotOptimize(model.text2());
+        benchmark::DoNotOptimize(model.requirementText());
     }
 }
 BENCHMARK(WindowSequence);

@@ -161,6 +161,20 @@ QString normaliseLocaleText(QStringView text, const QLocale &locale)
     return out;
 }
 
+// How many ASCII digits the text starts with.
+qsizetype leadingDigits(QStringView text)
+{
+    qsizetype n = 0;
+    while (n < text.size() && text[n] >= u'0' && text[n] <= u'9')
+        ++n;
+    return n;
+}
+
+bool allDigits(QStringView text)
+{
+    return leadingDigits(text) == text.size();
+}
+
 }  // namespace
 
 std::optional<double> readLeadingNumber(QStringView text)
@@ -268,6 +282,37 @@ std::optional<qint16> readWholeNumber16(QStringView text, const QLocale &locale)
     if (!whole || *whole < std::numeric_limits<qint16>::min() || *whole > std::numeric_limits<qint16>::max())
         return std::nullopt;
     return static_cast<qint16>(*whole);
+}
+
+bool isUnsignedWholeInput(QStringView text)
+{
+    return allDigits(text);
+}
+
+bool isUnsignedDecimalInput(QStringView text, const QLocale &locale)
+{
+    const qsizetype whole = leadingDigits(text);
+    if (whole == text.size())
+        return true;
+    const QString &point = numberSymbols(locale).decimal;
+    return whole > 0 && text.mid(whole).startsWith(point) && allDigits(text.mid(whole + point.size()));
+}
+
+std::optional<qint16> readWholeArgument16(QStringView text, ArgumentFraction fraction)
+{
+    const qsizetype whole = leadingDigits(text);
+    if (whole == 0)
+        return std::nullopt;
+    QString plain = text.left(whole).toString();
+    if (whole < text.size()) {
+        const QChar separator = text[whole];
+        const QStringView decimals = text.mid(whole + 1);
+        if (fraction == ArgumentFraction::Refused || (separator != u',' && separator != u'.') || decimals.isEmpty()
+            || !allDigits(decimals))
+            return std::nullopt;
+        plain += u'.' + decimals.toString();
+    }
+    return readWholeNumber16(plain, QLocale::c());
 }
 
 QString formatPlain(double value, const QLocale &locale)

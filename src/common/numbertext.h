@@ -30,6 +30,21 @@ double readLocaleNumberOrZero(QStringView text, const QLocale &locale);
 // range of a signed 16-bit integer. Empty when unreadable or out of range.
 std::optional<qint16> readWholeNumber16(QStringView text, const QLocale &locale);
 
+// What a box for a count without sign takes while the user types: ASCII digits only, the empty
+// text included.
+bool isUnsignedWholeInput(QStringView text);
+
+// What a box for an amount without sign takes while the user types: ASCII digits, then at most
+// one decimal separator of `locale` followed by digits ("60", "60,", "60,5"), the empty text
+// included; never a sign, a group separator, a blank or an exponent.
+bool isUnsignedDecimalInput(QStringView text, const QLocale &locale);
+
+// A number given on a command line, read alike under every locale: ASCII digits, and where
+// `fraction` allows it a decimal comma or point followed by digits; no sign, blanks or groups.
+// Rounded halves to even within a signed 16-bit integer; empty when unreadable or out of range.
+enum class ArgumentFraction { Refused, CommaOrPoint };
+std::optional<qint16> readWholeArgument16(QStringView text, ArgumentFraction fraction);
+
 // Plain shortest decimal: locale decimal separator, no grouping, no trailing zeros, at most 15
 // significant digits; a whole number has no separator (120, 108,75).
 QString formatPlain(double value, const QLocale &locale);

@@ -6,7 +6,6 @@
 #include "printing/textprinting.h"
 
 #include <QDir>
-#include <QRegularExpression>
 
 namespace velmo {
 
@@ -21,14 +20,20 @@ const QString kAttention = QStringLiteral("Attenzione");
 const QString kInformation = QStringLiteral("Informazione");
 const QString kRule = QString(67, u'_');
 
-ActivityLevel activityOf(int option)
+const EnergyOption *findOption(int number)
 {
-    switch (option) {
-    case 3: return ActivityLevel::Light;
-    case 4: return ActivityLevel::Moderate;
-    case 5: return ActivityLevel::Heavy;
-    default: return ActivityLevel::NotChosen;
-    }
+    for (const EnergyOption &option : EnergyWindowModel::kOptions)
+        if (option.number == number)
+            return &option;
+    return nullptr;
+}
+
+int columnOption(RecommendedActivities column)
+{
+    for (const EnergyOption &option : EnergyWindowModel::kOptions)
+        if (option.column == column)
+            return option.number;
+    return 0;
 }
 
 }  // namespace
@@ -46,7 +51,7 @@ QString EnergyWindowModel::windowCaption() const
                : QStringLiteral("Calcolo del Fabbisogno Energetico Giornaliero per le persone di sesso maschile");
 }
 
-QString EnergyWindowModel::adultCaption() const
+QString EnergyWindowModel::adultHeading() const
 {
     return splitCaption(sex_, SplitKind::Adult);
 }
@@ -61,88 +66,56 @@ QString EnergyWindowModel::splitLabelFont() const
     return sex_ == Sex::Female ? QStringLiteral("Arial") : QStringLiteral("MS Sans Serif");
 }
 
-QString EnergyWindowModel::weightTooltip()
-{
-    return QStringLiteral("Inserire il Peso sempre a 2 cifre, anteponendo lo 0 se il peso e minore di 10 Kg.");
-}
-
-QString EnergyWindowModel::recommendedTooltip()
-{
-    return QStringLiteral("Attività fisiche consigliate per i soggettti sedentari per il mantenimento del tono "
-                          "muscolare e cardiocircolatorio");
-}
-
-QString EnergyWindowModel::adolescentCaption()
+QString EnergyWindowModel::adolescentHeading()
 {
     return splitCaption(Sex::Female, SplitKind::Adolescent);
 }
 
 QString EnergyWindowModel::optionCaption(int option)
 {
-    switch (option) {
-    case 3: return QStringLiteral("Leggera");
-    case 4: return QStringLiteral("Moderata");
-    case 5: return QStringLiteral("Pesante");
-    case 12: return QStringLiteral("Con attività fisiche auspicabili");
-    case 11: return QStringLiteral("Senza le attività fisiche auspicabili");
-    default: return {};
-    }
+    const EnergyOption *found = findOption(option);
+    return found ? QString::fromUtf8(found->caption) : QString();
 }
 
 EnergyControl EnergyWindowModel::optionControl(int option)
 {
-    switch (option) {
-    case 3: return EnergyControl::Option3;
-    case 4: return EnergyControl::Option4;
-    case 5: return EnergyControl::Option5;
-    case 12: return EnergyControl::Option12;
-    case 11: return EnergyControl::Option11;
-    default: return EnergyControl::None;
-    }
+    const EnergyOption *found = findOption(option);
+    return found ? found->control : EnergyControl::None;
 }
 
 int EnergyWindowModel::optionNumber(EnergyControl control)
 {
-    for (int option : kOptions)
-        if (optionControl(option) == control)
-            return option;
+    for (const EnergyOption &option : kOptions)
+        if (option.control == control)
+            return option.number;
     return 0;
 }
 
 std::size_t EnergyWindowModel::slot(int option)
 {
-    for (std::size_t i = 0; i < kOptions.size(); ++i)
-        if (kOptions[i] == option)
-            return i;
-    Q_ASSERT_X(false, "EnergyWindowModel", "no such option button");
-    return 0;
+    const EnergyOption *found = findOption(option);
+    Q_ASSERT_X(found, "EnergyWindowModel", "no such option button");
+    return found ? static_cast<std::size_t>(found - kOptions.data()) : 0;
 }
 
 // --- Opening and closing ---
 
 void EnergyWindowModel::resetControls()
 {
-    text1_.clear();
-    text3_.clear();
-    text2_.clear();
-    label1_.clear();
-    label2_ = QStringLiteral(" ");
-    label3_ = QStringLiteral(" ");
-    label7_.clear();
-    label8_.clear();
-    label7Visible_ = label8Visible_ = sex_ == Sex::Female;
-    label6_.fill(QStringLiteral("0"));
+    texts_.fill(QString());
+    texts_[index(EnergyControl::Label2)] = QStringLiteral(" ");
+    texts_[index(EnergyControl::Label3)] = QStringLiteral(" ");
+    adolescentSplitVisible_ = adultSplitVisible_ = sex_ == Sex::Female;
+    grams_.fill(QStringLiteral("0"));
     chart_.fill(0.0);
-    for (OptionState &option : options_)
-        option = OptionState{};
-    printStatus_.clear();
-    text1SelStart_ = text1SelLength_ = 0;
+    options_.fill(OptionState{});
+    ageSelStart_ = ageSelLength_ = 0;
     for (EnergyControl c : {EnergyControl::Text1, EnergyControl::Text3, EnergyControl::Text2, EnergyControl::Label1,
                             EnergyControl::Label2, EnergyControl::Label3, EnergyControl::Label7, EnergyControl::Label8,
                             EnergyControl::Label6, EnergyControl::PrintStatus})
         emit controlChanged(c);
-    for (int option : kOptions)
-        emit controlChanged(optionControl(option));
+    for (const EnergyOption &option : kOptions)
+        emit controlChanged(option.control);
 }
 
 void EnergyWindowModel::opened()
@@ -170,18 +143,10 @@ void EnergyWindowModel::userFocus(EnergyControl control)
 
 bool EnergyWindowModel::acceptsText(EnergyControl box, const QString &text) const
 {
-    if (box == EnergyControl::Text1) {
-        for (QChar c : text)
-            if (c < u'0' || c > u'9')
-                return false;
-        return true;
-    }
-    if (box == EnergyControl::Text3 || box == EnergyControl::Text2) {
-        // Digits, then at most one decimal separator followed by digits.
-        const QRegularExpression pattern(QStringLiteral("^(?:[0-9]+(?:%1[0-9]*)?)?$")
-                                             .arg(QRegularExpression::escape(locale().decimalPoint())));
-        return pattern.match(text).hasMatch();
-    }
+    if (box == EnergyControl::Text1)
+        return isUnsignedWholeInput(text);
+    if (box == EnergyControl::Text3 || box == EnergyControl::Text2)
+        return isUnsignedDecimalInput(text, locale());
     return false;
 }
 
@@ -189,12 +154,7 @@ bool EnergyWindowModel::userEdit(EnergyControl box, const QString &text)
 {
     if (!acceptsText(box, text))
         return false;
-    if (box == EnergyControl::Text1)
-        setText1(text);
-    else if (box == EnergyControl::Text3)
-        setText3(text);
-    else
-        setText2(text);
+    setText(box, text);
     return true;
 }
 
@@ -209,84 +169,36 @@ void EnergyWindowModel::userClickPrint()
 {
     setFocusTo(EnergyControl::Command1);
     if (focus_ == EnergyControl::Command1)
-        command1Click();
+        printClick();
 }
 
 void EnergyWindowModel::userClickBack()
 {
     setFocusTo(EnergyControl::Command3);
     if (focus_ == EnergyControl::Command3)
-        command3Click();
+        backClick();
 }
 
 // --- Assignments ---
-// A text box runs its change handler when its text changes; a label on every assignment of its
-// caption (so a split label emptied and then set runs its split twice).
 
-void EnergyWindowModel::setText1(const QString &text)
+void EnergyWindowModel::setText(EnergyControl control, const QString &text)
 {
-    if (text == text1_)
+    QString &held = texts_.at(index(control));
+    const bool textBox = control == EnergyControl::Text1 || control == EnergyControl::Text3
+                         || control == EnergyControl::Text2;
+    if (textBox && text == held)
         return;
-    text1_ = text;
-    emit controlChanged(EnergyControl::Text1);
-    text1Change();
-}
-
-void EnergyWindowModel::setText3(const QString &text)
-{
-    if (text == text3_)
-        return;
-    text3_ = text;
-    emit controlChanged(EnergyControl::Text3);
-    text3Change();
-}
-
-void EnergyWindowModel::setText2(const QString &text)
-{
-    if (text == text2_)
-        return;
-    text2_ = text;
-    emit controlChanged(EnergyControl::Text2);
-    text2Change();
-}
-
-void EnergyWindowModel::setLabel1(const QString &caption)
-{
-    label1_ = caption;
-    emit controlChanged(EnergyControl::Label1);
-    label1Change();
-}
-
-void EnergyWindowModel::setLabel2(const QString &caption)
-{
-    label2_ = caption;
-    emit controlChanged(EnergyControl::Label2);
-}
-
-void EnergyWindowModel::setLabel3(const QString &caption)
-{
-    label3_ = caption;
-    emit controlChanged(EnergyControl::Label3);
-}
-
-void EnergyWindowModel::setLabel7(const QString &caption)
-{
-    label7_ = caption;
-    emit controlChanged(EnergyControl::Label7);
-    label7Change();
-}
-
-void EnergyWindowModel::setLabel8(const QString &caption)
-{
-    label8_ = caption;
-    emit controlChanged(EnergyControl::Label8);
-    label8Change();
-}
-
-void EnergyWindowModel::setLabel6(int index, const QString &caption)
-{
-    label6_.at(static_cast<std::size_t>(index)) = caption;
-    emit controlChanged(EnergyControl::Label6);
+    held = text;
+    emit controlChanged(control);
+    switch (control) {
+    case EnergyControl::Text1: ageChange(); break;
+    case EnergyControl::Text3: weightChange(); break;
+    case EnergyControl::Text2: requirementChange(); break;
+    case EnergyControl::Label1: basalMetabolismChange(); break;
+    case EnergyControl::Label7: splitChange(SplitKind::Adolescent); break;
+    case EnergyControl::Label8: splitChange(SplitKind::Adult); break;
+    default: break;  // Label2, Label3 and the print notice have no handler
+    }
 }
 
 void EnergyWindowModel::setOptionSelected(int option, bool selected)
@@ -296,12 +208,11 @@ void EnergyWindowModel::setOptionSelected(int option, bool selected)
         return;
     if (selected) {
         // The two groups are exclusive each within itself.
-        const bool activity = option == 3 || option == 4 || option == 5;
-        for (int other : kOptions) {
-            const bool otherActivity = other == 3 || other == 4 || other == 5;
-            if (other != option && otherActivity == activity && optionSelected(other)) {
-                options_.at(slot(other)).selected = false;
-                emit controlChanged(optionControl(other));
+        const bool activity = findOption(option)->isActivity();
+        for (const EnergyOption &other : kOptions) {
+            if (other.number != option && other.isActivity() == activity && optionSelected(other.number)) {
+                options_.at(slot(other.number)).selected = false;
+                emit controlChanged(other.control);
             }
         }
     }
@@ -345,9 +256,9 @@ void EnergyWindowModel::setFocusTo(EnergyControl control)
 void EnergyWindowModel::gotFocus(EnergyControl control)
 {
     if (control == EnergyControl::Text1)
-        text1GotFocus();
+        ageGotFocus();
     else if (control == EnergyControl::Text3)
-        text3GotFocus();
+        weightGotFocus();
     else if (const int option = optionNumber(control); option != 0)
         optionGotFocus(option);
 }
@@ -355,40 +266,36 @@ void EnergyWindowModel::gotFocus(EnergyControl control)
 void EnergyWindowModel::lostFocus(EnergyControl control)
 {
     if (control == EnergyControl::Text1)
-        text1LostFocus();
+        ageLostFocus();
     else if (control == EnergyControl::Text3)
-        text3LostFocus();
+        weightLostFocus();
 }
 
 // --- Helpers shared by the handlers ---
 
 std::optional<double> EnergyWindowModel::readAge() const
 {
-    return readLocaleNumber(text1_, locale());
+    return readLocaleNumber(ageText(), locale());
 }
 
-void EnergyWindowModel::setLaf(std::optional<Fixed4> value)
+void EnergyWindowModel::applyLaf(std::optional<Fixed4> value)
 {
     laf_ = value;
-}
-
-void EnergyWindowModel::setLabel3FromLaf()
-{
     // A LAF not yet known for this person shows as nothing, never as another person's value.
-    setLabel3(laf_ ? lafText(*laf_, locale()) : QString());
+    setText(EnergyControl::Label3, laf_ ? lafText(*laf_, locale()) : QString());
 }
 
-void EnergyWindowModel::recomputeText2()
+void EnergyWindowModel::recomputeRequirement()
 {
     // What cannot be computed from the labels as they read now is shown empty.
-    const auto energy = energyRequirement(label2_, label1_, locale());
-    setText2(energy ? energyText(*energy, locale()) : QString());
+    const auto energy = energyRequirement(lafCaption(), basalMetabolismCaption(), locale());
+    setText(EnergyControl::Text2, energy ? energyText(*energy, locale()) : QString());
 }
 
 void EnergyWindowModel::enableOptions(bool enabled)
 {
-    for (int option : kOptions)
-        setOptionEnabled(option, enabled);
+    for (const EnergyOption &option : kOptions)
+        setOptionEnabled(option.number, enabled);
 }
 
 void EnergyWindowModel::applyAdolescentFactor()
@@ -399,17 +306,24 @@ void EnergyWindowModel::applyAdolescentFactor()
     const auto factor = adolescentFactor(sex_, *age);
     if (!factor)
         return;
-    setLaf(factor);
-    setLabel2(lafText(*factor, locale()));
-    setLabel3FromLaf();
+    setText(EnergyControl::Label2, lafText(*factor, locale()));
+    applyLaf(factor);
     enableOptions(false);
-    recomputeText2();
+    recomputeRequirement();
 }
 
 bool EnergyWindowModel::ageBelowTen() const
 {
     const auto age = readAge();
     return age && *age < 10;
+}
+
+bool EnergyWindowModel::anyActivitySelected() const
+{
+    for (const EnergyOption &option : kOptions)
+        if (option.isActivity() && optionSelected(option.number))
+            return true;
+    return false;
 }
 
 void EnergyWindowModel::attention(const QString &text)
@@ -419,50 +333,43 @@ void EnergyWindowModel::attention(const QString &text)
 
 // --- Age box ---
 
-void EnergyWindowModel::text1GotFocus()
+void EnergyWindowModel::ageGotFocus()
 {
     // A new person starts here: the LAF chosen for the last one no longer applies.
     laf_.reset();
 
-    const int length = static_cast<int>(text1_.size());
+    const int length = static_cast<int>(ageText().size());
     if (sex_ == Sex::Female) {
-        text1SelStart_ = std::min(2, length);
-        text1SelLength_ = length - text1SelStart_;
+        ageSelStart_ = std::min(2, length);
+        ageSelLength_ = length - ageSelStart_;
     } else {
-        text1SelStart_ = 0;
-        text1SelLength_ = length;
+        ageSelStart_ = 0;
+        ageSelLength_ = length;
     }
-    emit text1SelectionPlaced();
+    emit ageSelectionPlaced();
 
-    setText3(QString());
-    setText2(QString());
-    setLabel1(QString());
-    setLabel2(QString());
-    setLabel7(QString());
-    setLabel8(QString());
+    for (EnergyControl c : {EnergyControl::Text3, EnergyControl::Text2, EnergyControl::Label1, EnergyControl::Label2,
+                            EnergyControl::Label7, EnergyControl::Label8})
+        setText(c, QString());
 
-    for (int option : {3, 4, 5}) {
-        setOptionEnabled(option, true);
-        setOptionSelected(option, false);
-    }
-    for (int option : {11, 12}) {
-        setOptionEnabled(option, true);
-        setOptionSelected(option, false);
+    for (const EnergyOption &option : kOptions) {
+        setOptionEnabled(option.number, true);
+        setOptionSelected(option.number, false);
     }
 }
 
-void EnergyWindowModel::text1Change()
+void EnergyWindowModel::ageChange()
 {
-    if (text1_.size() == 2)
+    if (ageText().size() == 2)
         setFocusTo(EnergyControl::Text3);
     applyAdolescentFactor();
 }
 
-void EnergyWindowModel::text1LostFocus()
+void EnergyWindowModel::ageLostFocus()
 {
     // Below ten only the basal metabolism is computed, however the age was typed ("9" or "09");
     // from ten to seventeen the LAF is fixed, also when the age was left as it stood.
-    if (text1_.size() == 1 || ageBelowTen())
+    if (ageText().size() == 1 || ageBelowTen())
         enableOptions(false);
     else
         applyAdolescentFactor();
@@ -470,72 +377,74 @@ void EnergyWindowModel::text1LostFocus()
 
 // --- Weight box ---
 
-void EnergyWindowModel::text3GotFocus()
+void EnergyWindowModel::weightGotFocus()
 {
-    if (text1_.isEmpty()) {
+    if (ageText().isEmpty()) {
         attention(kNoAge);
         setFocusTo(EnergyControl::Text1);
     }
 }
 
-void EnergyWindowModel::text3Change()
+void EnergyWindowModel::weightChange()
 {
-    age_ = readWholeNumber16(text1_, locale());
-    weight_ = readWholeNumber16(text3_, locale());
+    age_ = readWholeNumber16(ageText(), locale());
+    weight_ = readWholeNumber16(weightText(), locale());
     if (age_ && weight_) {
         basal_ = basalMetabolism(sex_, *age_, *weight_);
-        setLabel1(basalText(*basal_, locale()));
+        setText(EnergyControl::Label1, basalText(*basal_, locale()));
     } else {
         basal_.reset();
-        setLabel1(QString());
+        setText(EnergyControl::Label1, QString());
     }
 
     // The requirement follows every weight, however many digits it has.
-    recomputeText2();
+    recomputeRequirement();
 
-    if (text3_.size() == 2 && age_) {
+    if (weightText().size() == 2 && age_) {
         if (*age_ < 10) {
             dialogs_.message(kBelowTen, kInformation, MessageIcon::Information);
         } else if (*age_ >= 60) {
-            setOptionSelected(3, true);
-            setOptionEnabled(4, false);
-            setOptionEnabled(5, false);
+            // From sixty the activity is light: the other levels are no choice.
+            for (const EnergyOption &option : kOptions) {
+                if (option.activity == ActivityLevel::Light)
+                    setOptionSelected(option.number, true);
+                else if (option.isActivity())
+                    setOptionEnabled(option.number, false);
+            }
         }
     }
 }
 
-void EnergyWindowModel::text3LostFocus()
+void EnergyWindowModel::weightLostFocus()
 {
-    setText3(text3_.toUpper());
-    if (text3_.size() == 1)
-        setText3(QStringLiteral("0") + text3_);
+    setText(EnergyControl::Text3, weightText().toUpper());
+    if (weightText().size() == 1)
+        setText(EnergyControl::Text3, QStringLiteral("0") + weightText());
 }
 
 // --- Basal metabolism label ---
 
-void EnergyWindowModel::label1Change()
+void EnergyWindowModel::basalMetabolismChange()
 {
     const auto age = readAge();
     if (!age)
         return;
-    if (const auto factor = adolescentFactor(sex_, *age)) {
-        setLaf(factor);
-        setLabel3FromLaf();
-    }
+    if (const auto factor = adolescentFactor(sex_, *age))
+        applyLaf(factor);
 }
 
 // --- Option buttons ---
 
 void EnergyWindowModel::optionGotFocus(int option)
 {
-    if (text1_.isEmpty()) {
+    if (ageText().isEmpty()) {
         attention(kNoAge);
         setFocusTo(EnergyControl::Text1);
-    } else if (text3_.isEmpty()) {
+    } else if (weightText().isEmpty()) {
         attention(kNoWeight);
         setFocusTo(EnergyControl::Text3);
     }
-    if ((option == 11 || option == 12) && !optionSelected(3) && !optionSelected(4) && !optionSelected(5)) {
+    if (!findOption(option)->isActivity() && !anyActivitySelected()) {
         attention(kNoActivity);
         setFocusTo(EnergyControl::Text3);
     }
@@ -543,93 +452,89 @@ void EnergyWindowModel::optionGotFocus(int option)
 
 void EnergyWindowModel::optionClick(int option)
 {
-    if (option == 3 || option == 4 || option == 5) {
-        const ActivityLevel activity = activityOf(option);
-        if (optionSelected(option) && optionSelected(12) && !optionSelected(11)) {
-            setLaf(adultFactor(sex_, activity, RecommendedActivities::With));
-            setLabel3FromLaf();
-        }
-        if (optionSelected(option) && optionSelected(11) && !optionSelected(12))
-            setLaf(adultFactor(sex_, activity, RecommendedActivities::Without));
-        setLabel3FromLaf();
-        setLabel2(label3_);
-        recomputeText2();
+    const EnergyOption &button = *findOption(option);
+    if (button.isActivity()) {
+        // The column that is selected alone, if any; with neither (or both) the LAF stays.
+        const bool with = optionSelected(columnOption(RecommendedActivities::With));
+        const bool without = optionSelected(columnOption(RecommendedActivities::Without));
+        std::optional<Fixed4> laf = laf_;
+        if (optionSelected(option) && with != without)
+            laf = adultFactor(sex_, button.activity, with ? RecommendedActivities::With : RecommendedActivities::Without);
+        applyLaf(laf);
+        setText(EnergyControl::Label2, workingLafCaption());
+        recomputeRequirement();
         return;
     }
 
-    const RecommendedActivities column = option == 12 ? RecommendedActivities::With : RecommendedActivities::Without;
-    for (int activityOption : {3, 4, 5}) {
-        if (optionSelected(activityOption)) {
-            setLaf(adultFactor(sex_, activityOf(activityOption), column));
-            setLabel3FromLaf();
-        }
-        if ((sex_ == Sex::Female && option == 12 && activityOption == 3)
-            || (sex_ == Sex::Male && option == 11 && activityOption == 4))
-            setLabel3FromLaf();
+    for (const EnergyOption &activity : kOptions) {
+        if (!activity.isActivity())
+            continue;
+        if (optionSelected(activity.number))
+            applyLaf(adultFactor(sex_, activity.activity, button.column));
+        // Each window shows the LAF once more after one activity, whatever was selected.
+        if ((sex_ == Sex::Female && button.column == RecommendedActivities::With
+             && activity.activity == ActivityLevel::Light)
+            || (sex_ == Sex::Male && button.column == RecommendedActivities::Without
+                && activity.activity == ActivityLevel::Moderate))
+            applyLaf(laf_);
     }
 
     if (const auto age = readAge()) {
-        if (sex_ == Sex::Male && option == 12) {
-            if (*age >= 60) {
-                setLaf(elderlyFactor(sex_, 60, column));
-                setLabel3FromLaf();
-            }
-        } else if (const auto factor = elderlyFactor(sex_, *age, column)) {
-            setLaf(factor);
-            setLabel3FromLaf();
+        if (sex_ == Sex::Male && button.column == RecommendedActivities::With) {
+            // The men's window makes one test only: sixty or more.
+            if (*age >= 60)
+                applyLaf(elderlyFactor(sex_, 60, button.column));
+        } else if (const auto factor = elderlyFactor(sex_, *age, button.column)) {
+            applyLaf(factor);
         }
     }
 
-    setLabel2(label3_);
-    recomputeText2();
+    setText(EnergyControl::Label2, workingLafCaption());
+    recomputeRequirement();
 }
 
 // --- Energy requirement box and split labels ---
 
-void EnergyWindowModel::text2Change()
+void EnergyWindowModel::requirementChange()
 {
-    age_ = readWholeNumber16(text1_, locale());
+    age_ = readWholeNumber16(ageText(), locale());
     if (!age_) {
         // Without an age the division cannot be chosen: show none rather than the last one.
-        for (int i = 0; i < 3; ++i)
-            label6_.at(static_cast<std::size_t>(i)).clear();
-        chart_.fill(0.0);
-        emit controlChanged(EnergyControl::Label6);
+        clearGrams();
         return;
     }
     if (*age_ <= 17) {
-        label7Visible_ = true;
-        setLabel7(QString());
-        setLabel7(adolescentCaption());
+        adolescentSplitVisible_ = true;
+        setText(EnergyControl::Label7, QString());
+        setText(EnergyControl::Label7, adolescentHeading());
     }
     if (*age_ >= 18) {
-        label8Visible_ = true;
-        setLabel8(QString());
-        setLabel8(adultCaption());
+        adultSplitVisible_ = true;
+        setText(EnergyControl::Label8, QString());
+        setText(EnergyControl::Label8, adultHeading());
     }
 }
 
-void EnergyWindowModel::label7Change()
+void EnergyWindowModel::clearGrams()
 {
-    runSplit(SplitKind::Adolescent);
+    for (QString &grams : grams_)
+        grams.clear();
+    chart_.fill(0.0);
+    emit controlChanged(EnergyControl::Label6);
 }
 
-void EnergyWindowModel::label8Change()
+void EnergyWindowModel::splitChange(SplitKind kind)
 {
-    runSplit(SplitKind::Adult);
-}
-
-void EnergyWindowModel::runSplit(SplitKind kind)
-{
-    const auto split = macronutrientSplit(text2_, kind, locale());
+    const auto split = macronutrientSplit(requirementText(), kind, locale());
     const double grams[3] = {split ? split->proteinGrams : 0.0, split ? split->fatGrams : 0.0,
                              split ? split->carbohydrateGrams : 0.0};
-    for (int i = 0; i < 3; ++i)
-        setLabel6(i, gramsText(grams[i], locale()));
+    for (std::size_t i = 0; i < grams_.size(); ++i) {
+        grams_[i] = gramsText(grams[i], locale());
+        emit controlChanged(EnergyControl::Label6);
+    }
     // The chart is fed from the captions, so it shows exactly the rounded grams.
-    for (int column = 1; column <= 3; ++column)
-        chart_.at(static_cast<std::size_t>(column - 1)) =
-            readLocaleNumberOrZero(label6_.at(static_cast<std::size_t>(column - 1)), locale());
+    for (std::size_t i = 0; i < chart_.size(); ++i)
+        chart_[i] = readLocaleNumberOrZero(grams_[i], locale());
     emit controlChanged(EnergyControl::Label6);
 }
 
@@ -640,29 +545,33 @@ QString EnergyWindowModel::printTitle(const QString &name)
     return QStringLiteral("Fabbisogno Energetico -  ") + name;
 }
 
+QString EnergyWindowModel::activityLine() const
+{
+    // The pairs in order: each activity with, then without.
+    for (const EnergyOption &activity : kOptions) {
+        for (const EnergyOption &column : kOptions) {
+            if (activity.isActivity() && !column.isActivity() && optionSelected(activity.number)
+                && optionSelected(column.number))
+                return QStringLiteral("Con una Attività ") + QString::fromUtf8(activity.caption) + QStringLiteral(" ")
+                       + QString::fromUtf8(column.caption);
+        }
+    }
+    return {};
+}
+
 QStringList EnergyWindowModel::printLines(const QString &name) const
 {
     QStringList lines{QString(), QString(), QString(), kRule, printTitle(name), kRule, sexLine(),
-                      QStringLiteral("Anni ") + text1_, QStringLiteral("Peso ") + text3_ + QStringLiteral(" kg"),
-                      QStringLiteral("Il tuo Metabolismo Basale è di ") + label1_ + QStringLiteral(" kcal/giorno")};
-    for (int activity : {3, 4, 5}) {
-        bool printed = false;
-        for (int recommended : {12, 11}) {
-            if (optionSelected(activity) && optionSelected(recommended)) {
-                lines << QStringLiteral("Con una Attività ") + optionCaption(activity) + QStringLiteral(" ")
-                             + optionCaption(recommended);
-                printed = true;
-                break;
-            }
-        }
-        if (printed)
-            break;
-    }
-    lines << QStringLiteral("Il tuo livello di Attività Fisica (LAF) è di ") + label2_
-          << QStringLiteral("Il tuo FABBISOGNO ENERGETICO è di ") + text2_ + QStringLiteral(" kcal/giorno")
+                      QStringLiteral("Anni ") + ageText(), QStringLiteral("Peso ") + weightText() + QStringLiteral(" kg"),
+                      QStringLiteral("Il tuo Metabolismo Basale è di ") + basalMetabolismCaption()
+                          + QStringLiteral(" kcal/giorno")};
+    if (const QString activity = activityLine(); !activity.isEmpty())
+        lines << activity;
+    lines << QStringLiteral("Il tuo livello di Attività Fisica (LAF) è di ") + lafCaption()
+          << QStringLiteral("Il tuo FABBISOGNO ENERGETICO è di ") + requirementText() + QStringLiteral(" kcal/giorno")
           << QStringLiteral("Che in una DIETA EQUILIBRATA va così suddiviso:")
-          << label6_[0] + QStringLiteral(" g di PROTIDI") << label6_[1] + QStringLiteral(" g di LIPIDI")
-          << label6_[2] + QStringLiteral(" g di GLUCIDI") << kRule;
+          << grams_[0] + QStringLiteral(" g di PROTIDI") << grams_[1] + QStringLiteral(" g di LIPIDI")
+          << grams_[2] + QStringLiteral(" g di GLUCIDI") << kRule;
     return lines;
 }
 
@@ -681,11 +590,11 @@ QString EnergyWindowModel::proposedPdfPath(const QString &name)
     return QDir(userFolder(QStandardPaths::DocumentsLocation)).filePath(QStringLiteral("Fabbisogno Energetico - ") + safe + QStringLiteral(".pdf"));
 }
 
-void EnergyWindowModel::command1Click()
+void EnergyWindowModel::printClick()
 {
     const QString name = dialogs_.input(QStringLiteral("Inserisci il tuo NOME"), QStringLiteral("NOME"),
                                         QStringLiteral("Accertati di aver inserito i dati prima di stampare."));
-    if (text1_.isEmpty() || text3_.isEmpty() || name.trimmed().isEmpty())
+    if (ageText().isEmpty() || weightText().isEmpty() || name.trimmed().isEmpty())
         return;
 
     QString pdfFile;
@@ -698,11 +607,9 @@ void EnergyWindowModel::command1Click()
             pdfFile += QStringLiteral(".pdf");
     }
 
-    printStatus_ = QStringLiteral("Stampa in corso...");
-    emit controlChanged(EnergyControl::PrintStatus);
+    setText(EnergyControl::PrintStatus, QStringLiteral("Stampa in corso..."));
     const PrintOutcome outcome = printers_.printText(printTitle(name), 14, printLines(name), pdfFile);
-    printStatus_.clear();
-    emit controlChanged(EnergyControl::PrintStatus);
+    setText(EnergyControl::PrintStatus, QString());
 
     if (!outcome.ok) {
         const QString reason = outcome.error.isEmpty() ? QStringLiteral("La stampa non è riuscita.") : outcome.error;
@@ -710,7 +617,7 @@ void EnergyWindowModel::command1Click()
     }
 }
 
-void EnergyWindowModel::command3Click()
+void EnergyWindowModel::backClick()
 {
     emit backRequested();
 }

@@ -15,7 +15,8 @@ namespace velmo {
 class Dialogs;
 class TextPrinting;
 
-// The controls of an energy requirement window that the logic reads or writes.
+// The controls of an energy requirement window that the logic reads or writes, by the names they
+// carry in the window (and as object names in the view).
 enum class EnergyControl {
     None,
     Text1,     // age
@@ -28,19 +29,31 @@ enum class EnergyControl {
     Text2,     // energy requirement
     Command1,  // print
     Command3,  // back to the launcher
-    Label1,
-    Label2,
-    Label3,
-    Label7,
-    Label8,
+    Label1,    // basal metabolism
+    Label2,    // LAF shown to the user
+    Label3,    // working LAF
+    Label7,    // adolescent split caption
+    Label8,    // adult split caption
     Label6,    // the three gram labels and the chart
     PrintStatus,
+};
+
+// One option button: its number (`Option3` is 3), the activity level it stands for, or the
+// recommended-activities column it stands for.
+struct EnergyOption {
+    int number;
+    EnergyControl control;
+    const char *caption;  // UTF-8
+    ActivityLevel activity;             // NotChosen for the two recommended-activities buttons
+    RecommendedActivities column;       // NotChosen for the three activity buttons
+
+    bool isActivity() const { return activity != ActivityLevel::NotChosen; }
 };
 
 // The energy requirement window for one sex: the state of its controls and its event handlers.
 // As in the controls it stands for, assigning a text or a caption runs that control's change
 // handler at once, and selecting an option button from code runs its click: the handlers nest,
-// and the nesting is spelled out in the setters below.
+// and the nesting is spelled out in `setText` and `setOptionSelected`.
 class EnergyWindowModel : public QObject {
     Q_OBJECT
 public:
@@ -50,39 +63,48 @@ public:
 
     // Fixed texts that differ between the two windows.
     QString windowCaption() const;
-    QString adultCaption() const;
+    QString adultHeading() const;
     QString sexLine() const;
     bool recommendedTooltipOnButtons() const { return sex_ == Sex::Female; }
     QString splitLabelFont() const;
-    static QString weightTooltip();
-    static QString recommendedTooltip();
-    static QString adolescentCaption();
-    static QString optionCaption(int option);
+    static QString adolescentHeading();
 
-    // The option buttons by number: 3, 4, 5 (activity), 12 (with), 11 (without).
-    static constexpr std::array<int, 5> kOptions{3, 4, 5, 12, 11};
+    // The option buttons in tab order: the three activity levels, then with and without.
+    static constexpr std::array<EnergyOption, 5> kOptions{{
+        {3, EnergyControl::Option3, "Leggera", ActivityLevel::Light, RecommendedActivities::NotChosen},
+        {4, EnergyControl::Option4, "Moderata", ActivityLevel::Moderate, RecommendedActivities::NotChosen},
+        {5, EnergyControl::Option5, "Pesante", ActivityLevel::Heavy, RecommendedActivities::NotChosen},
+        {12, EnergyControl::Option12, "Con attività fisiche auspicabili", ActivityLevel::NotChosen,
+         RecommendedActivities::With},
+        {11, EnergyControl::Option11, "Senza le attività fisiche auspicabili", ActivityLevel::NotChosen,
+         RecommendedActivities::Without},
+    }};
+    static QString optionCaption(int option);
     static EnergyControl optionControl(int option);
     static int optionNumber(EnergyControl control);  // 0 when not an option button
 
     // --- What the view shows ---
-    const QString &text1() const { return text1_; }
-    const QString &text3() const { return text3_; }
-    const QString &text2() const { return text2_; }
-    const QString &label1() const { return label1_; }
-    const QString &label2() const { return label2_; }
-    const QString &label3() const { return label3_; }
-    const QString &label7() const { return label7_; }
-    const QString &label8() const { return label8_; }
-    bool label7Visible() const { return label7Visible_; }
-    bool label8Visible() const { return label8Visible_; }
-    const QString &label6(int index) const { return label6_.at(static_cast<std::size_t>(index)); }
+    // The text of a text box, the caption of a label, or the print notice.
+    const QString &text(EnergyControl control) const { return texts_.at(index(control)); }
+    const QString &ageText() const { return text(EnergyControl::Text1); }
+    const QString &weightText() const { return text(EnergyControl::Text3); }
+    const QString &requirementText() const { return text(EnergyControl::Text2); }
+    const QString &basalMetabolismCaption() const { return text(EnergyControl::Label1); }
+    const QString &lafCaption() const { return text(EnergyControl::Label2); }
+    const QString &workingLafCaption() const { return text(EnergyControl::Label3); }
+    const QString &adolescentSplitCaption() const { return text(EnergyControl::Label7); }
+    const QString &adultSplitCaption() const { return text(EnergyControl::Label8); }
+    const QString &printStatus() const { return text(EnergyControl::PrintStatus); }
+    bool adolescentSplitVisible() const { return adolescentSplitVisible_; }  // Label7
+    bool adultSplitVisible() const { return adultSplitVisible_; }            // Label8
+    // Label6(0), Label6(1), Label6(2): grams of protein, fat, carbohydrate.
+    const QString &gramsCaption(int index) const { return grams_.at(static_cast<std::size_t>(index)); }
     double chartValue(int column) const { return chart_.at(static_cast<std::size_t>(column - 1)); }
     bool optionSelected(int option) const { return options_.at(slot(option)).selected; }
     bool optionEnabled(int option) const { return options_.at(slot(option)).enabled; }
     EnergyControl focus() const { return focus_; }
-    int text1SelectionStart() const { return text1SelStart_; }
-    int text1SelectionLength() const { return text1SelLength_; }
-    const QString &printStatus() const { return printStatus_; }
+    int ageSelectionStart() const { return ageSelStart_; }
+    int ageSelectionLength() const { return ageSelLength_; }
 
     // The window members; kept for the whole run. Empty when what is typed cannot be read.
     std::optional<qint16> ageMember() const { return age_; }
@@ -109,34 +131,12 @@ public:
     void userClickBack();
 
     // --- Assignments from code: each runs the control's handler as described above ---
-    void setText1(const QString &text);
-    void setText3(const QString &text);
-    void setText2(const QString &text);
-    void setLabel1(const QString &caption);
-    void setLabel2(const QString &caption);
-    void setLabel3(const QString &caption);
-    void setLabel7(const QString &caption);
-    void setLabel8(const QString &caption);
-    void setLabel6(int index, const QString &caption);
+    // A text box runs its change handler when its text changes; a label with a handler on every
+    // assignment of its caption (so a split label emptied and then set runs its split twice).
+    void setText(EnergyControl control, const QString &text);
     void setOptionSelected(int option, bool selected);
     void setOptionEnabled(int option, bool enabled);
     void setFocusTo(EnergyControl control);
-
-    // --- The handlers ---
-    void text1GotFocus();
-    void text1Change();
-    void text1LostFocus();
-    void text3GotFocus();
-    void text3Change();
-    void text3LostFocus();
-    void label1Change();
-    void optionGotFocus(int option);
-    void optionClick(int option);
-    void text2Change();
-    void label7Change();
-    void label8Change();
-    void command1Click();
-    void command3Click();
 
     // The eighteen lines of the printed summary for a name, as they stand now.
     QStringList printLines(const QString &name) const;
@@ -148,7 +148,7 @@ signals:
     void controlChanged(velmo::EnergyControl control);
     void focusChanged(velmo::EnergyControl control);
     void backRequested();
-    void text1SelectionPlaced();
+    void ageSelectionPlaced();
 
 private:
     struct OptionState {
@@ -156,16 +156,35 @@ private:
         bool enabled = true;
     };
     static std::size_t slot(int option);
+    static std::size_t index(EnergyControl control) { return static_cast<std::size_t>(control); }
+
+    // --- The handlers, named after what their control holds ---
+    void ageGotFocus();            // Text1_GotFocus
+    void ageChange();              // Text1_Change
+    void ageLostFocus();           // Text1_LostFocus
+    void weightGotFocus();         // Text3_GotFocus
+    void weightChange();           // Text3_Change
+    void weightLostFocus();        // Text3_LostFocus
+    void basalMetabolismChange();  // Label1_Change
+    void optionGotFocus(int option);
+    void optionClick(int option);
+    void requirementChange();      // Text2_Change
+    void splitChange(SplitKind kind);  // Label7_Change, Label8_Change
+    void printClick();             // Command1_Click
+    void backClick();              // Command3_Click
 
     QLocale locale() const { return QLocale(); }
+    // "Con una Attività …" for the first selected pair of activity and column; empty without one.
+    QString activityLine() const;
     std::optional<double> readAge() const;
-    void setLaf(std::optional<Fixed4> value);
-    void setLabel3FromLaf();
-    void recomputeText2();
+    // The LAF member becomes `value` and the working LAF label shows it.
+    void applyLaf(std::optional<Fixed4> value);
+    void recomputeRequirement();
     void enableOptions(bool enabled);
     void applyAdolescentFactor();
     bool ageBelowTen() const;
-    void runSplit(SplitKind kind);
+    bool anyActivitySelected() const;
+    void clearGrams();
     void gotFocus(EnergyControl control);
     void lostFocus(EnergyControl control);
     void resetControls();
@@ -175,17 +194,15 @@ private:
     Dialogs &dialogs_;
     TextPrinting &printers_;
 
-    QString text1_, text3_, text2_;
-    QString label1_, label2_, label3_, label7_, label8_;
-    bool label7Visible_ = true;
-    bool label8Visible_ = true;
-    std::array<QString, 3> label6_;
+    std::array<QString, static_cast<std::size_t>(EnergyControl::PrintStatus) + 1> texts_;
+    bool adolescentSplitVisible_ = true;
+    bool adultSplitVisible_ = true;
+    std::array<QString, 3> grams_;
     std::array<double, 3> chart_{};
-    std::array<OptionState, 5> options_{};
+    std::array<OptionState, kOptions.size()> options_{};
     EnergyControl focus_ = EnergyControl::None;
-    int text1SelStart_ = 0;
-    int text1SelLength_ = 0;
-    QString printStatus_;
+    int ageSelStart_ = 0;
+    int ageSelLength_ = 0;
 
     std::optional<qint16> age_;
     std::optional<qint16> weight_;

@@ -1,5 +1,6 @@
 #include "energy/launchermodel.h"
 
+#include "common/numbertext.h"
 #include "velmo/version.h"
 
 #include <utility>
@@ -13,20 +14,22 @@ QString LauncherModel::versionLine()
 
 QString LauncherModel::versionLine(int major, int minor, int patch)
 {
-    return QStringLiteral("Versione %1.%2.%3").arg(major).arg(minor).arg(patch);
+    const QLocale plain = QLocale::c();
+    return QStringLiteral("Versione ") + formatUnits(major, 0, plain) + u'.' + formatUnits(minor, 0, plain) + u'.'
+           + formatUnits(patch, 0, plain);
 }
 
-void LauncherModel::mouseOverLabel1()
+void LauncherModel::mouseOverCalculator()
 {
-    set(true, label2Red_);
+    set(true, requirementRed_);
 }
 
-void LauncherModel::mouseOverLabel2()
+void LauncherModel::mouseOverRequirement()
 {
-    set(label1Red_, true);
+    set(calculatorRed_, true);
 }
 
-void LauncherModel::mouseOverFrame1()
+void LauncherModel::mouseOverFrame()
 {
     set(false, false);
 }
@@ -48,12 +51,12 @@ LauncherCommand LauncherModel::released(LauncherCommand on)
     return begun == on ? on : LauncherCommand::None;
 }
 
-void LauncherModel::set(bool label1, bool label2)
+void LauncherModel::set(bool calculator, bool requirement)
 {
-    if (label1 == label1Red_ && label2 == label2Red_)
+    if (calculator == calculatorRed_ && requirement == requirementRed_)
         return;
-    label1Red_ = label1;
-    label2Red_ = label2;
+    calculatorRed_ = calculator;
+    requirementRed_ = requirement;
     emit coloursChanged();
 }
 

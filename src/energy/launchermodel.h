@@ -19,13 +19,13 @@ public:
     static QString versionLine();
     static QString versionLine(int major, int minor, int patch);
 
-    bool label1Red() const { return label1Red_; }
-    bool label2Red() const { return label2Red_; }
+    bool calculatorRed() const { return calculatorRed_; }    // Label1 "Velmo"
+    bool requirementRed() const { return requirementRed_; }  // Label2 "Fabbisogno Energetico"
 
-    // A label turns red under the mouse and stays red until the mouse crosses the frame.
-    void mouseOverLabel1();
-    void mouseOverLabel2();
-    void mouseOverFrame1();
+    // A command label turns red under the mouse and stays red until the mouse crosses the frame.
+    void mouseOverCalculator();   // Label1_MouseMove
+    void mouseOverRequirement();  // Label2_MouseMove
+    void mouseOverFrame();        // Frame1_MouseMove
     // Each showing starts from black labels and no pressed command.
     void reset();
 
@@ -39,9 +39,9 @@ signals:
     void coloursChanged();
 
 private:
-    void set(bool label1, bool label2);
-    bool label1Red_ = false;
-    bool label2Red_ = false;
+    void set(bool calculator, bool requirement);
+    bool calculatorRed_ = false;
+    bool requirementRed_ = false;
     LauncherCommand pressed_ = LauncherCommand::None;
 };
 

@@ -105,6 +105,72 @@ TEST(LocaleRule, WholeNumbersRoundHalvesToEvenWithin16Bits)
     EXPECT_EQ(readWholeNumber16(u"", english()), std::nullopt);
 }
 
+struct InputCase {
+    int line;
+    const char *text;
+    bool countAccepts;  // any locale
+    bool italianAmountAccepts;
+    bool englishAmountAccepts;
+};
+
+TEST(TypedInput, CountsTakeDigitsAmountsOneDecimalSeparatorOfTheLocale)
+{
+    const InputCase cases[] = {
+        {__LINE__, "", true, true, true},          {__LINE__, "60", true, true, true},
+        {__LINE__, "60,", false, true, false},     {__LINE__, "60.", false, false, true},
+        {__LINE__, "60,5", false, true, false},    {__LINE__, "60.5", false, false, true},
+        {__LINE__, ",5", false, false, false},     {__LINE__, ".5", false, false, false},
+        {__LINE__, "6,0,1", false, false, false},  {__LINE__, "1.234,5", false, false, false},
+        {__LINE__, "-6", false, false, false},     {__LINE__, "6e2", false, false, false},
+        {__LINE__, " 6", false, false, false},     {__LINE__, "6\n", false, false, false},
+        {__LINE__, "\u0663", false, false, false},  // a digit of another script
+    };
+    for (const InputCase &c : cases) {
+        SCOPED_TRACE(testing::Message() << "case at line " << c.line << ": \"" << c.text << "\"");
+        const QString text = QString::fromUtf8(c.text);
+        EXPECT_EQ(isUnsignedWholeInput(text), c.countAccepts);
+        EXPECT_EQ(isUnsignedDecimalInput(text, italian()), c.italianAmountAccepts);
+        EXPECT_EQ(isUnsignedDecimalInput(text, english()), c.englishAmountAccepts);
+    }
+}
+
+struct ArgumentCase {
+    int line;
+    const char *text;
+    std::optional<qint16> whole;        // ArgumentFraction::Refused
+    std::optional<qint16> withFraction; // ArgumentFraction::CommaOrPoint
+};
+
+TEST(CommandLineNumbers, ReadAlikeUnderEveryLocale)
+{
+    const ArgumentCase cases[] = {
+        {__LINE__, "30", 30, 30},
+        {__LINE__, "007", 7, 7},
+        {__LINE__, "64,5", std::nullopt, 64},
+        {__LINE__, "65.5", std::nullopt, 66},
+        {__LINE__, "70,25", std::nullopt, 70},
+        {__LINE__, "70,", std::nullopt, std::nullopt},
+        {__LINE__, ",5", std::nullopt, std::nullopt},
+        {__LINE__, "1.234,5", std::nullopt, std::nullopt},
+        {__LINE__, "-5", std::nullopt, std::nullopt},
+        {__LINE__, " 5", std::nullopt, std::nullopt},
+        {__LINE__, "", std::nullopt, std::nullopt},
+        {__LINE__, "5kg", std::nullopt, std::nullopt},
+        {__LINE__, "32767", 32767, 32767},
+        {__LINE__, "32768", std::nullopt, std::nullopt},
+        {__LINE__, "32767,4", std::nullopt, 32767},
+    };
+    for (const char *locale : {"it_IT", "en_US"}) {
+        velmo::test::LocaleGuard guard(locale);
+        for (const ArgumentCase &c : cases) {
+            SCOPED_TRACE(testing::Message() << locale << ", case at line " << c.line << ": \"" << c.text << "\"");
+            EXPECT_EQ(readWholeArgument16(QString::fromUtf8(c.text), ArgumentFraction::Refused), c.whole);
+            EXPECT_EQ(readWholeArgument16(QString::fromUtf8(c.text), ArgumentFraction::CommaOrPoint),
+                      c.withFraction);
+        }
+    }
+}
+
 struct FormatCase {
     int line;
     double value;

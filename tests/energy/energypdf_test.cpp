@@ -31,9 +31,9 @@ TEST(EnergyPdf, SummaryPrintedToAPdfFileHoldsItsLines)
     EnergyWindowModel model(Sex::Female, dialogs, printers);
     model.opened();
     for (QChar c : QStringLiteral("30"))
-        model.userEdit(C::Text1, model.text1() + c);
+        model.userEdit(C::Text1, model.ageText() + c);
     for (QChar c : QStringLiteral("60"))
-        model.userEdit(C::Text3, model.text3() + c);
+        model.userEdit(C::Text3, model.weightText() + c);
     model.userFocus(C::Option4);
     model.userClickOption(4);
     model.userFocus(C::Option12);

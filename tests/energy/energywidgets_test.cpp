@@ -2,6 +2,7 @@
 #include "ui/energy/choicedialog.h"
 #include "ui/energy/energyui.h"
 #include "ui/energy/launcherwindow.h"
+#include "ui/chart/barchart.h"
 #include "support/fakedialogs.h"
 #include "support/fakeprinterservice.h"
 #include "support/localeguard.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -94,7 +96,7 @@ TEST_F(EnergyWidgetsTest, AgeBoxRefusesLetters)
     auto *text1 = child<QLineEdit>(window, "Text1");
     QTest::keyClicks(text1, QStringLiteral("a4-"));
     EXPECT_EQ(text1->text(), QStringLiteral("4"));
-    EXPECT_EQ(ui->model(Sex::Male).text1(), QStringLiteral("4"));
+    EXPECT_EQ(ui->model(Sex::Male).ageText(), QStringLiteral("4"));
 }
 
 TEST_F(EnergyWidgetsTest, AgeTwelveFixesTheLaf)
@@ -102,8 +104,8 @@ TEST_F(EnergyWidgetsTest, AgeTwelveFixesTheLaf)
     EnergyWindow *window = openWindow(Sex::Female);
     QTest::keyClicks(child<QLineEdit>(window, "Text1"), QStringLiteral("12"));
     EXPECT_EQ(child<QLabel>(window, "Label2")->text(), QStringLiteral("1,55"));
-    for (int option : EnergyWindowModel::kOptions)
-        EXPECT_FALSE(child<QRadioButton>(window, qPrintable(QStringLiteral("Option%1").arg(option)))->isEnabled());
+    for (const EnergyOption &o : EnergyWindowModel::kOptions)
+        EXPECT_FALSE(child<QRadioButton>(window, qPrintable(QStringLiteral("Option%1").arg(o.number)))->isEnabled());
     QTest::keyClicks(child<QLineEdit>(window, "Text3"), QStringLiteral("40"));
     EXPECT_EQ(child<QLabel>(window, "Label1")->text(), QStringLiteral("1229"));
     EXPECT_EQ(child<QLineEdit>(window, "Text2")->text(), QStringLiteral("1904,95"));
@@ -316,6 +318,31 @@ TEST_F(EnergyWidgetsTest, ChoiceDialogOpensTheWomensWindow)
     ASSERT_NE(ui->energyWindow(Sex::Female), nullptr);
     EXPECT_TRUE(ui->energyWindow(Sex::Female)->isVisible());
     EXPECT_EQ(ui->energyWindow(Sex::Male), nullptr);
+}
+
+// The shared bar chart: the energy chart's scale follows the tallest bar, the meal chart's stays
+// while the tallest bar still fills more than half of it.
+TEST(BarChart, ValueAxisFollowsTheTallestBarOrKeepsAScaleThatSuits)
+{
+    const struct {
+        int line;
+        ui::AxisFit fit;
+        double first;
+        double then;
+        double axisMax;
+    } cases[] = {
+        {__LINE__, ui::AxisFit::ToTallest, 100, 80, 100},
+        {__LINE__, ui::AxisFit::KeepWhileSuits, 100, 80, 150},
+        {__LINE__, ui::AxisFit::KeepWhileSuits, 100, 30, 40},
+        {__LINE__, ui::AxisFit::KeepWhileSuits, 100, 200, 250},
+    };
+    for (const auto &c : cases) {
+        ui::BarChart chart({}, {{QStringLiteral("a"), Qt::red}, {QStringLiteral("b"), Qt::blue}}, c.fit);
+        chart.setValues({c.first, 1});
+        chart.setValue(0, c.then);
+        EXPECT_EQ(chart.value(0), c.then) << "line " << c.line;
+        EXPECT_EQ(chart.valueAxis()->max(), c.axisMax) << "line " << c.line;
+    }
 }
 
 }  // namespace

@@ -15,19 +15,19 @@ TEST_P(EnergyWindowModelTest, OpeningStartsFromTheClearedStateWithTheFocusInTheA
     for (Sex sex : {Sex::Female, Sex::Male}) {
         EnergyWindowModel &m = open(sex);
         EXPECT_EQ(m.focus(), C::Text1);
-        EXPECT_TRUE(m.text1().isEmpty());
-        EXPECT_TRUE(m.text3().isEmpty());
-        EXPECT_TRUE(m.text2().isEmpty());
-        EXPECT_TRUE(m.label1().isEmpty());
-        EXPECT_TRUE(m.label2().isEmpty());
-        EXPECT_TRUE(m.label7().isEmpty());
-        EXPECT_TRUE(m.label8().isEmpty());
-        for (int option : EnergyWindowModel::kOptions) {
-            EXPECT_TRUE(m.optionEnabled(option)) << option;
-            EXPECT_FALSE(m.optionSelected(option)) << option;
+        EXPECT_TRUE(m.ageText().isEmpty());
+        EXPECT_TRUE(m.weightText().isEmpty());
+        EXPECT_TRUE(m.requirementText().isEmpty());
+        EXPECT_TRUE(m.basalMetabolismCaption().isEmpty());
+        EXPECT_TRUE(m.lafCaption().isEmpty());
+        EXPECT_TRUE(m.adolescentSplitCaption().isEmpty());
+        EXPECT_TRUE(m.adultSplitCaption().isEmpty());
+        for (const EnergyOption &o : EnergyWindowModel::kOptions) {
+            EXPECT_TRUE(m.optionEnabled(o.number)) << o.number;
+            EXPECT_FALSE(m.optionSelected(o.number)) << o.number;
         }
-        EXPECT_EQ(m.label7Visible(), sex == Sex::Female);
-        EXPECT_EQ(m.label8Visible(), sex == Sex::Female);
+        EXPECT_EQ(m.adolescentSplitVisible(), sex == Sex::Female);
+        EXPECT_EQ(m.adultSplitVisible(), sex == Sex::Female);
         EXPECT_TRUE(dialogs.shown.empty());
     }
 }
@@ -47,16 +47,16 @@ TEST_P(EnergyWindowModelTest, WomanOfThirtyModerateWithRecommendedActivities)
     open(Sex::Female);
     type(C::Text1, "30");
     type(C::Text3, "60");
-    EXPECT_EQ(model->label1(), loc("1351"));
+    EXPECT_EQ(model->basalMetabolismCaption(), loc("1351"));
     click(4);
     click(12);
     EXPECT_TRUE(model->optionSelected(4));
     EXPECT_TRUE(model->optionSelected(12));
-    EXPECT_EQ(model->label3(), loc("1.64"));
-    EXPECT_EQ(model->label2(), loc("1.64"));
-    EXPECT_EQ(model->text2(), loc("2215.64"));
-    EXPECT_EQ(model->label8(), QStringLiteral("Adulta (Da 18 anni in su)"));
-    EXPECT_TRUE(model->label8Visible());
+    EXPECT_EQ(model->workingLafCaption(), loc("1.64"));
+    EXPECT_EQ(model->lafCaption(), loc("1.64"));
+    EXPECT_EQ(model->requirementText(), loc("2215.64"));
+    EXPECT_EQ(model->adultSplitCaption(), QStringLiteral("Adulta (Da 18 anni in su)"));
+    EXPECT_TRUE(model->adultSplitVisible());
     EXPECT_EQ(grams(), expectedGrams("55.39", "61.55", "360.04"));
     EXPECT_DOUBLE_EQ(model->chartValue(1), 55.39);
     EXPECT_DOUBLE_EQ(model->chartValue(2), 61.55);
@@ -71,10 +71,10 @@ TEST_P(EnergyWindowModelTest, ManOfFortyModerateWithRecommendedActivities)
     type(C::Text3, "75");
     click(4);
     click(12);
-    EXPECT_EQ(model->label1(), loc("1749"));
-    EXPECT_EQ(model->label2(), loc("1.78"));
-    EXPECT_EQ(model->text2(), loc("3113.22"));
-    EXPECT_EQ(model->label8(), QStringLiteral("Adulto (Da 18 anni in su)"));
+    EXPECT_EQ(model->basalMetabolismCaption(), loc("1749"));
+    EXPECT_EQ(model->lafCaption(), loc("1.78"));
+    EXPECT_EQ(model->requirementText(), loc("3113.22"));
+    EXPECT_EQ(model->adultSplitCaption(), QStringLiteral("Adulto (Da 18 anni in su)"));
     EXPECT_EQ(grams(), expectedGrams("77.83", "86.48", "505.90"));
 }
 
@@ -85,9 +85,9 @@ TEST_P(EnergyWindowModelTest, WomanOfTwentyTwoLightWithout)
     type(C::Text3, "55");
     click(3);
     click(11);
-    EXPECT_EQ(model->label1(), loc("1304.5"));
-    EXPECT_EQ(model->label2(), loc("1.42"));
-    EXPECT_EQ(model->text2(), loc("1852.39"));
+    EXPECT_EQ(model->basalMetabolismCaption(), loc("1304.5"));
+    EXPECT_EQ(model->lafCaption(), loc("1.42"));
+    EXPECT_EQ(model->requirementText(), loc("1852.39"));
     EXPECT_EQ(grams(), expectedGrams("46.31", "51.46", "301.01"));
 }
 
@@ -95,14 +95,14 @@ TEST_P(EnergyWindowModelTest, AgeTwelveFixesTheLafAtOnce)
 {
     open(Sex::Female);
     type(C::Text1, "12");
-    EXPECT_EQ(model->label2(), loc("1.55"));
-    EXPECT_EQ(model->label3(), loc("1.55"));
-    for (int option : EnergyWindowModel::kOptions)
-        EXPECT_FALSE(model->optionEnabled(option)) << option;
+    EXPECT_EQ(model->lafCaption(), loc("1.55"));
+    EXPECT_EQ(model->workingLafCaption(), loc("1.55"));
+    for (const EnergyOption &o : EnergyWindowModel::kOptions)
+        EXPECT_FALSE(model->optionEnabled(o.number)) << o.number;
     type(C::Text3, "40");
-    EXPECT_EQ(model->label1(), loc("1229"));
-    EXPECT_EQ(model->text2(), loc("1904.95"));
-    EXPECT_EQ(model->label7(), QStringLiteral("Adolescente (fino a 17 anni)"));
+    EXPECT_EQ(model->basalMetabolismCaption(), loc("1229"));
+    EXPECT_EQ(model->requirementText(), loc("1904.95"));
+    EXPECT_EQ(model->adolescentSplitCaption(), QStringLiteral("Adolescente (fino a 17 anni)"));
     EXPECT_EQ(grams(), expectedGrams("71.44", "63.50", "261.93"));
 }
 
@@ -111,8 +111,8 @@ TEST_P(EnergyWindowModelTest, AdolescentOfFifteenUsesTheSecondRowOfTableA)
     open(Sex::Female);
     type(C::Text1, "15");
     type(C::Text3, "50");
-    EXPECT_EQ(model->label2(), loc("1.5"));
-    EXPECT_EQ(model->text2(), loc("2044.5"));
+    EXPECT_EQ(model->lafCaption(), loc("1.5"));
+    EXPECT_EQ(model->requirementText(), loc("2044.5"));
     EXPECT_EQ(grams(), expectedGrams("76.67", "68.15", "281.12"));
 }
 
@@ -121,11 +121,11 @@ TEST_P(EnergyWindowModelTest, AgeEightGivesTheBasalMetabolismOnly)
     open(Sex::Female);
     type(C::Text1, "8");
     model->userFocus(C::Text3);
-    for (int option : EnergyWindowModel::kOptions)
-        EXPECT_FALSE(model->optionEnabled(option)) << option;
+    for (const EnergyOption &o : EnergyWindowModel::kOptions)
+        EXPECT_FALSE(model->optionEnabled(o.number)) << o.number;
     type(C::Text3, "25");
-    EXPECT_EQ(model->label1(), loc("992.5"));
-    EXPECT_TRUE(model->text2().isEmpty());
+    EXPECT_EQ(model->basalMetabolismCaption(), loc("992.5"));
+    EXPECT_TRUE(model->requirementText().isEmpty());
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text,
               QStringLiteral("In questo caso essendo minore di 10 anni, viene calcolato il solo Metabolismo Basale"));
@@ -138,11 +138,11 @@ TEST_P(EnergyWindowModelTest, AgeNineTypedWithTwoDigitsAlsoGivesTheBasalMetaboli
     open(Sex::Female);
     type(C::Text1, "09");
     EXPECT_EQ(model->focus(), C::Text3);
-    for (int option : EnergyWindowModel::kOptions)
-        EXPECT_FALSE(model->optionEnabled(option)) << option;
+    for (const EnergyOption &o : EnergyWindowModel::kOptions)
+        EXPECT_FALSE(model->optionEnabled(o.number)) << o.number;
     type(C::Text3, "30");
-    EXPECT_EQ(model->label1(), loc("1094"));
-    EXPECT_TRUE(model->text2().isEmpty());
+    EXPECT_EQ(model->basalMetabolismCaption(), loc("1094"));
+    EXPECT_TRUE(model->requirementText().isEmpty());
     EXPECT_EQ(dialogs.messageTexts().size(), 1);
 }
 
@@ -155,13 +155,13 @@ TEST_P(EnergyWindowModelTest, AgeSixtyFiveSelectsLightAndWaitsForTheChoice)
     EXPECT_TRUE(model->optionEnabled(3));
     EXPECT_FALSE(model->optionEnabled(4));
     EXPECT_FALSE(model->optionEnabled(5));
-    EXPECT_EQ(model->label1(), loc("1240"));
+    EXPECT_EQ(model->basalMetabolismCaption(), loc("1240"));
     // No LAF is known yet for this person: nothing is shown rather than a made-up requirement.
-    EXPECT_TRUE(model->label2().isEmpty());
-    EXPECT_TRUE(model->text2().isEmpty());
+    EXPECT_TRUE(model->lafCaption().isEmpty());
+    EXPECT_TRUE(model->requirementText().isEmpty());
     click(11);
-    EXPECT_EQ(model->label2(), loc("1.44"));
-    EXPECT_EQ(model->text2(), loc("1785.6"));
+    EXPECT_EQ(model->lafCaption(), loc("1.44"));
+    EXPECT_EQ(model->requirementText(), loc("1785.6"));
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -189,7 +189,7 @@ TEST_P(EnergyWindowModelTest, TableCAfterTableBOnTheRecommendedButtons)
         if (!model->optionSelected(3))
             click(3);
         click(c.option);
-        EXPECT_EQ(model->label2(), loc(c.laf)) << "line " << c.line;
+        EXPECT_EQ(model->lafCaption(), loc(c.laf)) << "line " << c.line;
         EXPECT_TRUE(dialogs.shown.empty()) << "line " << c.line;
     }
 }
@@ -201,14 +201,14 @@ TEST_P(EnergyWindowModelTest, ChangingTheActivityKeepsTheRecommendedColumn)
     type(C::Text3, "70");
     click(3);
     click(12);
-    EXPECT_EQ(model->label1(), loc("1750"));
-    EXPECT_EQ(model->label2(), loc("1.55"));
-    EXPECT_EQ(model->text2(), loc("2712.5"));
+    EXPECT_EQ(model->basalMetabolismCaption(), loc("1750"));
+    EXPECT_EQ(model->lafCaption(), loc("1.55"));
+    EXPECT_EQ(model->requirementText(), loc("2712.5"));
     click(5);
-    EXPECT_EQ(model->label2(), loc("2.1"));
-    EXPECT_EQ(model->text2(), loc("3675"));
+    EXPECT_EQ(model->lafCaption(), loc("2.1"));
+    EXPECT_EQ(model->requirementText(), loc("3675"));
     click(11);
-    EXPECT_EQ(model->label2(), loc("2.01"));
+    EXPECT_EQ(model->lafCaption(), loc("2.01"));
 }
 
 TEST_P(EnergyWindowModelTest, ActivityClickWithoutRecommendedChoiceKeepsTheLafMember)
@@ -222,8 +222,8 @@ TEST_P(EnergyWindowModelTest, ActivityClickWithoutRecommendedChoiceKeepsTheLafMe
     model->setOptionSelected(5, true);
     ASSERT_TRUE(model->lafMember().has_value());
     EXPECT_EQ(model->lafMember()->toText(QLocale()), loc("1.64"));
-    EXPECT_EQ(model->label2(), loc("1.64"));
-    EXPECT_EQ(model->text2(), loc("2215.64"));
+    EXPECT_EQ(model->lafCaption(), loc("1.64"));
+    EXPECT_EQ(model->requirementText(), loc("2215.64"));
 }
 
 TEST_P(EnergyWindowModelTest, OneDigitWeightGetsItsLeadingZeroWhenLeft)
@@ -232,9 +232,9 @@ TEST_P(EnergyWindowModelTest, OneDigitWeightGetsItsLeadingZeroWhenLeft)
     type(C::Text1, "15");
     type(C::Text3, "7");
     model->userFocus(C::Text2);
-    EXPECT_EQ(model->text3(), QStringLiteral("07"));
-    EXPECT_EQ(model->label1(), loc("786.8"));
-    EXPECT_EQ(model->text2(), loc("1180.2"));
+    EXPECT_EQ(model->weightText(), QStringLiteral("07"));
+    EXPECT_EQ(model->basalMetabolismCaption(), loc("786.8"));
+    EXPECT_EQ(model->requirementText(), loc("1180.2"));
 }
 
 TEST_P(EnergyWindowModelTest, ThreeDigitWeightRecomputesTheRequirement)
@@ -246,8 +246,8 @@ TEST_P(EnergyWindowModelTest, ThreeDigitWeightRecomputesTheRequirement)
     click(12);
     model->userFocus(C::Text3);
     type(C::Text3, "0");
-    EXPECT_EQ(model->label1(), loc("6049"));
-    EXPECT_EQ(model->text2(), loc("9920.36"));
+    EXPECT_EQ(model->basalMetabolismCaption(), loc("6049"));
+    EXPECT_EQ(model->requirementText(), loc("9920.36"));
     EXPECT_EQ(grams(), expectedGrams("248.01", "275.57", "1612.06"));
 }
 
@@ -257,7 +257,7 @@ TEST_P(EnergyWindowModelTest, NoticesAndLightActivityHappenOnceAtTwoCharacters)
     type(C::Text1, "8");
     type(C::Text3, "100");
     EXPECT_EQ(dialogs.messageTexts().size(), 1);
-    EXPECT_EQ(model->label1(), loc("2515"));
+    EXPECT_EQ(model->basalMetabolismCaption(), loc("2515"));
 
     open(Sex::Male);
     dialogs.clear();
@@ -266,9 +266,9 @@ TEST_P(EnergyWindowModelTest, NoticesAndLightActivityHappenOnceAtTwoCharacters)
     ASSERT_TRUE(model->optionSelected(3));
     click(12);
     type(C::Text3, "5");
-    EXPECT_EQ(model->label1(), loc("1949.5"));
-    EXPECT_EQ(model->label2(), loc("1.51"));
-    EXPECT_EQ(model->text2(), loc("2943.745"));
+    EXPECT_EQ(model->basalMetabolismCaption(), loc("1949.5"));
+    EXPECT_EQ(model->lafCaption(), loc("1.51"));
+    EXPECT_EQ(model->requirementText(), loc("2943.745"));
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -281,7 +281,7 @@ TEST_P(EnergyWindowModelTest, DecimalWeightIsRoundedHalvesToEven)
     type(C::Text3, "");
     model->userEdit(C::Text3, loc("65.5"));
     EXPECT_EQ(model->weightMember(), std::optional<qint16>(66));
-    EXPECT_EQ(model->label1(), loc("1403.2"));
+    EXPECT_EQ(model->basalMetabolismCaption(), loc("1403.2"));
 }
 
 struct AcceptCase {
@@ -313,7 +313,7 @@ TEST_P(EnergyWindowModelTest, BoxesAcceptOnlyNumbers)
     }
     type(C::Text1, "3");
     EXPECT_FALSE(model->userEdit(C::Text1, QStringLiteral("3x")));
-    EXPECT_EQ(model->text1(), QStringLiteral("3"));
+    EXPECT_EQ(model->ageText(), QStringLiteral("3"));
 }
 
 TEST_P(EnergyWindowModelTest, UnreadableAgeOrWeightShowsNoResult)
@@ -323,14 +323,14 @@ TEST_P(EnergyWindowModelTest, UnreadableAgeOrWeightShowsNoResult)
     type(C::Text3, "60");
     click(4);
     click(12);
-    ASSERT_EQ(model->text2(), loc("2215.64"));
+    ASSERT_EQ(model->requirementText(), loc("2215.64"));
     // Erasing the weight leaves nothing computed from the old one.
     model->userEdit(C::Text3, QStringLiteral("6"));
-    EXPECT_EQ(model->label1(), loc("881.2"));
-    EXPECT_EQ(model->text2(), loc("1445.168"));
+    EXPECT_EQ(model->basalMetabolismCaption(), loc("881.2"));
+    EXPECT_EQ(model->requirementText(), loc("1445.168"));
     model->userEdit(C::Text3, QString());
-    EXPECT_TRUE(model->label1().isEmpty());
-    EXPECT_TRUE(model->text2().isEmpty());
+    EXPECT_TRUE(model->basalMetabolismCaption().isEmpty());
+    EXPECT_TRUE(model->requirementText().isEmpty());
     EXPECT_FALSE(model->weightMember().has_value());
     EXPECT_FALSE(model->basalMember().has_value());
 
@@ -340,8 +340,8 @@ TEST_P(EnergyWindowModelTest, UnreadableAgeOrWeightShowsNoResult)
     type(C::Text1, "99999");
     type(C::Text3, "60");
     EXPECT_FALSE(model->ageMember().has_value());
-    EXPECT_TRUE(model->label1().isEmpty());
-    EXPECT_TRUE(model->text2().isEmpty());
+    EXPECT_TRUE(model->basalMetabolismCaption().isEmpty());
+    EXPECT_TRUE(model->requirementText().isEmpty());
 }
 
 TEST_P(EnergyWindowModelTest, RequirementTypedWithoutAnAgeShowsNoDivision)
@@ -364,9 +364,9 @@ TEST_P(EnergyWindowModelTest, TypingTheRequirementRunsTheSplit)
     type(C::Text1, "18");
     type(C::Text3, "70");
     type(C::Text2, "2000");
-    EXPECT_EQ(model->label8(), QStringLiteral("Adulto (Da 18 anni in su)"));
-    EXPECT_TRUE(model->label8Visible());
-    EXPECT_FALSE(model->label7Visible());
+    EXPECT_EQ(model->adultSplitCaption(), QStringLiteral("Adulto (Da 18 anni in su)"));
+    EXPECT_TRUE(model->adultSplitVisible());
+    EXPECT_FALSE(model->adolescentSplitVisible());
     EXPECT_EQ(grams(), expectedGrams("50.00", "55.56", "325.00"));
     EXPECT_DOUBLE_EQ(model->chartValue(2), 55.56);
 }
@@ -397,16 +397,16 @@ TEST_P(EnergyWindowModelTest, RefocusingTheAgeClearsResultsAndChoices)
     click(4);
     click(12);
     model->userFocus(C::Text1);
-    EXPECT_TRUE(model->text3().isEmpty());
-    EXPECT_TRUE(model->text2().isEmpty());
-    EXPECT_TRUE(model->label1().isEmpty());
-    EXPECT_TRUE(model->label2().isEmpty());
-    EXPECT_TRUE(model->label8().isEmpty());
+    EXPECT_TRUE(model->weightText().isEmpty());
+    EXPECT_TRUE(model->requirementText().isEmpty());
+    EXPECT_TRUE(model->basalMetabolismCaption().isEmpty());
+    EXPECT_TRUE(model->lafCaption().isEmpty());
+    EXPECT_TRUE(model->adultSplitCaption().isEmpty());
     EXPECT_EQ(grams(), expectedGrams("0.00", "0.00", "0.00"));
     EXPECT_DOUBLE_EQ(model->chartValue(3), 0.0);
-    for (int option : EnergyWindowModel::kOptions) {
-        EXPECT_TRUE(model->optionEnabled(option)) << option;
-        EXPECT_FALSE(model->optionSelected(option)) << option;
+    for (const EnergyOption &o : EnergyWindowModel::kOptions) {
+        EXPECT_TRUE(model->optionEnabled(o.number)) << o.number;
+        EXPECT_FALSE(model->optionSelected(o.number)) << o.number;
     }
     // The emptied weight box leaves no weight behind, and the LAF of the last person is not
     // offered to the next.
@@ -422,11 +422,11 @@ TEST_P(EnergyWindowModelTest, AdolescentAgeLeftUnchangedKeepsItsFixedLaf)
     type(C::Text3, "40");
     model->userFocus(C::Text1);
     model->userFocus(C::Text3);
-    for (int option : EnergyWindowModel::kOptions)
-        EXPECT_FALSE(model->optionEnabled(option)) << option;
-    EXPECT_EQ(model->label2(), loc("1.55"));
+    for (const EnergyOption &o : EnergyWindowModel::kOptions)
+        EXPECT_FALSE(model->optionEnabled(o.number)) << o.number;
+    EXPECT_EQ(model->lafCaption(), loc("1.55"));
     type(C::Text3, "40");
-    EXPECT_EQ(model->text2(), loc("1904.95"));
+    EXPECT_EQ(model->requirementText(), loc("1904.95"));
 }
 
 TEST_P(EnergyWindowModelTest, FocusMessagesAndRedirections)
@@ -482,14 +482,14 @@ TEST_P(EnergyWindowModelTest, AgeBoxSelectionDiffersBetweenTheWindows)
     open(Sex::Female);
     type(C::Text1, "35");
     model->userFocus(C::Text1);
-    EXPECT_EQ(model->text1SelectionStart(), 2);
-    EXPECT_EQ(model->text1SelectionLength(), 0);
+    EXPECT_EQ(model->ageSelectionStart(), 2);
+    EXPECT_EQ(model->ageSelectionLength(), 0);
 
     open(Sex::Male);
     type(C::Text1, "35");
     model->userFocus(C::Text1);
-    EXPECT_EQ(model->text1SelectionStart(), 0);
-    EXPECT_EQ(model->text1SelectionLength(), 2);
+    EXPECT_EQ(model->ageSelectionStart(), 0);
+    EXPECT_EQ(model->ageSelectionLength(), 2);
 }
 
 TEST_P(EnergyWindowModelTest, WindowTextsDifferBySex)
@@ -498,7 +498,7 @@ TEST_P(EnergyWindowModelTest, WindowTextsDifferBySex)
     EXPECT_EQ(model->windowCaption(),
               QStringLiteral("Calcolo del Fabbisogno Energetico Giornaliero per le persone di sesso femminile"));
     EXPECT_EQ(model->sexLine(), QStringLiteral("Sesso Femmina "));
-    EXPECT_EQ(model->adultCaption(), QStringLiteral("Adulta (Da 18 anni in su)"));
+    EXPECT_EQ(model->adultHeading(), QStringLiteral("Adulta (Da 18 anni in su)"));
     EXPECT_TRUE(model->recommendedTooltipOnButtons());
     EXPECT_EQ(model->splitLabelFont(), QStringLiteral("Arial"));
 
@@ -506,7 +506,7 @@ TEST_P(EnergyWindowModelTest, WindowTextsDifferBySex)
     EXPECT_EQ(model->windowCaption(),
               QStringLiteral("Calcolo del Fabbisogno Energetico Giornaliero per le persone di sesso maschile"));
     EXPECT_EQ(model->sexLine(), QStringLiteral("Sesso Maschio"));
-    EXPECT_EQ(model->adultCaption(), QStringLiteral("Adulto (Da 18 anni in su)"));
+    EXPECT_EQ(model->adultHeading(), QStringLiteral("Adulto (Da 18 anni in su)"));
     EXPECT_FALSE(model->recommendedTooltipOnButtons());
     EXPECT_EQ(model->splitLabelFont(), QStringLiteral("MS Sans Serif"));
 }
@@ -520,8 +520,8 @@ TEST_P(EnergyWindowModelTest, MembersOutliveClosingAndReopening)
     EXPECT_EQ(model->focus(), C::None);
     model->opened();
     EXPECT_EQ(model->focus(), C::Text1);
-    EXPECT_TRUE(model->text1().isEmpty());
-    EXPECT_TRUE(model->label1().isEmpty());
+    EXPECT_TRUE(model->ageText().isEmpty());
+    EXPECT_TRUE(model->basalMetabolismCaption().isEmpty());
     EXPECT_EQ(model->ageMember(), std::optional<qint16>(40));
     EXPECT_EQ(model->weightMember(), std::optional<qint16>(75));
     ASSERT_TRUE(model->basalMember().has_value());

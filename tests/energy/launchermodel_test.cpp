@@ -20,17 +20,17 @@ TEST(LauncherModel, LabelsStayRedUntilTheMouseCrossesTheFrame)
     LauncherModel m;
     int changes = 0;
     QObject::connect(&m, &LauncherModel::coloursChanged, [&] { ++changes; });
-    m.mouseOverLabel1();
-    EXPECT_TRUE(m.label1Red());
-    EXPECT_FALSE(m.label2Red());
-    m.mouseOverLabel2();
-    EXPECT_TRUE(m.label1Red());
-    EXPECT_TRUE(m.label2Red());
-    m.mouseOverLabel2();
+    m.mouseOverCalculator();
+    EXPECT_TRUE(m.calculatorRed());
+    EXPECT_FALSE(m.requirementRed());
+    m.mouseOverRequirement();
+    EXPECT_TRUE(m.calculatorRed());
+    EXPECT_TRUE(m.requirementRed());
+    m.mouseOverRequirement();
     EXPECT_EQ(changes, 2);
-    m.mouseOverFrame1();
-    EXPECT_FALSE(m.label1Red());
-    EXPECT_FALSE(m.label2Red());
+    m.mouseOverFrame();
+    EXPECT_FALSE(m.calculatorRed());
+    EXPECT_FALSE(m.requirementRed());
     EXPECT_EQ(changes, 3);
 }
 

@@ -38,9 +38,7 @@ protected:
             model->userFocus(box);
         const QString text = loc(pointText);
         for (QChar c : text) {
-            const QString &current = box == EnergyControl::Text1   ? model->text1()
-                                     : box == EnergyControl::Text3 ? model->text3()
-                                                                   : model->text2();
+            const QString &current = model->text(box);
             ASSERT_TRUE(model->userEdit(box, current + c)) << "refused: " << qPrintable(current + c);
         }
     }
@@ -52,7 +50,7 @@ protected:
         model->userClickOption(option);
     }
 
-    QStringList grams() const { return {model->label6(0), model->label6(1), model->label6(2)}; }
+    QStringList grams() const { return {model->gramsCaption(0), model->gramsCaption(1), model->gramsCaption(2)}; }
     QStringList expectedGrams(const char *p, const char *f, const char *c) const { return {loc(p), loc(f), loc(c)}; }
 
     std::unique_ptr<LocaleGuard> guard;

@@ -5,7 +5,6 @@
 #include "energy/energymodel.h"
 
 #include <QMap>
-#include <QRegularExpression>
 
 #include <optional>
 
@@ -64,25 +63,6 @@ std::optional<Sex> readSex(const QString &text)
     if (t == QStringLiteral("m") || t == QStringLiteral("maschio"))
         return Sex::Male;
     return std::nullopt;
-}
-
-std::optional<qint16> readAgeArgument(const QString &text)
-{
-    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
-    if (!digits.match(text).hasMatch())
-        return std::nullopt;
-    return readWholeNumber16(text, QLocale::c());
-}
-
-// Kilograms with a decimal comma or point, rounded to the whole kilogram as the window does.
-std::optional<qint16> readWeightArgument(const QString &text)
-{
-    static const QRegularExpression number(QStringLiteral("^[0-9]+(?:[.,][0-9]+)?$"));
-    if (!number.match(text).hasMatch())
-        return std::nullopt;
-    QString plain = text;
-    plain.replace(u',', u'.');
-    return readWholeNumber16(plain, QLocale::c());
 }
 
 std::optional<ActivityLevel> readActivity(const QString &text)
@@ -189,11 +169,12 @@ int runEnergyCalculator(const QStringList &arguments, QTextStream &out, QTextStr
     const auto sex = readSex(value("--sesso"));
     if (!sex)
         return fail(err, QStringLiteral("Valore non valido per --sesso: \"%1\" (usare F o M).").arg(value("--sesso")));
-    const auto age = readAgeArgument(value("--anni"));
+    const auto age = readWholeArgument16(value("--anni"), ArgumentFraction::Refused);
     if (!age)
         return fail(err, QStringLiteral("Valore non valido per --anni: \"%1\" (un numero intero di anni, da 0 a 32767).")
                              .arg(value("--anni")));
-    const auto weight = readWeightArgument(value("--peso"));
+    // Kilograms with a decimal comma or point, rounded to the whole kilogram as the window does.
+    const auto weight = readWholeArgument16(value("--peso"), ArgumentFraction::CommaOrPoint);
     if (!weight)
         return fail(err, QStringLiteral("Valore non valido per --peso: \"%1\" (i kg, da 0 a 32767, con al più "
                                         "un separatore decimale).")
@@ -260,7 +241,7 @@ int runEnergyCalculator(const QStringList &arguments, QTextStream &out, QTextStr
                           QStringLiteral("fabbisogno_kcal"), QStringLiteral("protidi_g"), QStringLiteral("lipidi_g"),
                           QStringLiteral("glucidi_g")});
         out << csvRecord({profile.sex == Sex::Female ? QStringLiteral("F") : QStringLiteral("M"),
-                          QString::number(profile.age), QString::number(profile.weight), activityWord(profile.activity),
+                          formatUnits(profile.age, 0, locale), formatUnits(profile.weight, 0, locale), activityWord(profile.activity),
                           recommendedWord(profile.recommended), basal, laf, energy, grams[0], grams[1], grams[2]});
         out.flush();
         return 0;

@@ -5,20 +5,26 @@
 #include <QHash>
 #include <QWidget>
 
-class QBarSet;
-class QLabel;
+#include <memory>
+
 class QLineEdit;
-class QRadioButton;
-class QPushButton;
+
+namespace Ui {
+class EnergyWindowForm;
+}
 
 namespace velmo::ui {
 
+class BarChart;
+
 // An energy requirement window (women's or men's): renders its model and forwards the user's
-// typing, clicks and focus moves to it. Every child carries its control's name as object name.
+// typing, clicks and focus moves to it. The layout is the form's; every child carries its
+// control's name as object name.
 class EnergyWindow : public QWidget {
     Q_OBJECT
 public:
     explicit EnergyWindow(EnergyWindowModel &model, QWidget *parent = nullptr);
+    ~EnergyWindow() override;
 
     EnergyWindowModel &model() { return model_; }
     // The chart's value in column 1 to 3, as drawn.
@@ -30,29 +36,17 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void build();
+    void wireBox(QLineEdit *box, EnergyControl control);
     void track(QWidget *widget, EnergyControl control);
     void render(EnergyControl control);
     void renderOption(int option);
     void renderFocus(EnergyControl control);
-    void placeText1Selection();
-    static void setTextKeepingCursor(QLineEdit *box, const QString &text);
+    void placeAgeSelection();
 
     EnergyWindowModel &model_;
-    QLineEdit *text1_ = nullptr;
-    QLineEdit *text3_ = nullptr;
-    QLineEdit *text2_ = nullptr;
-    QLabel *label1_ = nullptr;
-    QLabel *label2_ = nullptr;
-    QLabel *label3_ = nullptr;
-    QLabel *label7_ = nullptr;
-    QLabel *label8_ = nullptr;
-    QLabel *label6_[3] = {};
-    QLabel *status_ = nullptr;
-    QBarSet *chartSet_ = nullptr;
-    QPushButton *command1_ = nullptr;
-    QPushButton *command3_ = nullptr;
-    QHash<int, QRadioButton *> options_;
+    std::unique_ptr<Ui::EnergyWindowForm> form_;
+    BarChart *chart_ = nullptr;
+    QHash<EnergyControl, QWidget *> widgets_;
     QHash<QObject *, EnergyControl> controls_;
 };
 

@@ -121,15 +121,15 @@ bool LauncherWindow::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseMove) {
         // A label's move is its own: passed on, it would reach the frame and turn it black again.
         if (watched == label1_) {
-            model_.mouseOverLabel1();
+            model_.mouseOverCalculator();
             return true;
         }
         if (watched == label2_) {
-            model_.mouseOverLabel2();
+            model_.mouseOverRequirement();
             return true;
         }
         if (watched == frame1_)
-            model_.mouseOverFrame1();
+            model_.mouseOverFrame();
     } else if ((event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)
                && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         const LauncherCommand label = commandOf(watched);
@@ -180,8 +180,8 @@ void LauncherWindow::renderColours()
         palette.setColor(QPalette::WindowText, red ? QColor(255, 0, 0) : QColor(0, 0, 0));
         label->setPalette(palette);
     };
-    paint(label1_, model_.label1Red());
-    paint(label2_, model_.label2Red());
+    paint(label1_, model_.calculatorRed());
+    paint(label2_, model_.requirementRed());
 }
 
 }  // namespace velmo::ui

@@ -25,3 +25,13 @@ QIcon svgIcon(const QString &resource, QSize size)
 }
 
 }  // namespace velmo::ui
+
+namespace velmo::ui {
+
+void SvgPushButton::setPicture(const QString &resource)
+{
+    picture_ = resource;
+    setIcon(svgIcon(resource, iconSize()));
+}
+
+}  // namespace velmo::ui

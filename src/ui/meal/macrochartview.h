@@ -1,12 +1,10 @@
 #pragma once
 
-#include "common/chartaxis.h"
-
 #include <QChartView>
 
-class QBarSet;
-
 namespace velmo::ui {
+
+class BarChart;
 
 // `MSChart1`: one data row, "Protidi     Lipidi     Glucidi", of three columns: the grams of
 // protein, fat and carbohydrate in blue, yellow and red.
@@ -24,10 +22,7 @@ public:
     double data(int column) const;
 
 private:
-    void fitAxis();
-
-    QBarSet *sets_[3];
-    ChartAxis axis_;
+    BarChart *bars_;
 };
 
 }  // namespace velmo::ui
