@@ -332,7 +332,7 @@ void PrintWindowModel::cboPrinterNames_Click(int index)
     emit changed();
 }
 
-void PrintWindowModel::cmdProprieta_Click(QWidget *owner)
+void PrintWindowModel::cmdProprieta_Click()
 {
     // A printer that could not be opened has no settings to show; opening it again says why.
     if (printers_.openPrinterName().isEmpty() &&
@@ -342,7 +342,7 @@ void PrintWindowModel::cmdProprieta_Click(QWidget *owner)
     settings.copies = copies_;
     printers_.setSettings(settings);
     const QString before = printers_.openPrinterName();
-    routines_.PrinterProperties(owner);
+    routines_.PrinterProperties();
     const QString after = printers_.openPrinterName();
     if (after != before) {
         // The user chose another printer in the system's dialog: it is now the one in use.

@@ -14,8 +14,6 @@
 #include <array>
 #include <functional>
 
-class QWidget;
-
 namespace velmo::printing {
 
 // The fields of the print window that hold numbers.
@@ -94,7 +92,7 @@ public:
     // Enter in the scale field, its button, or leaving it.
     void txtScala_Confirm();
     void cboPrinterNames_Click(int index);
-    void cmdProprieta_Click(QWidget *owner);
+    void cmdProprieta_Click();
     // True when the print succeeded and the window closes.
     bool cmdStampa_Click();
     // The enlarged preview fills `area` as far as the sheet's proportions allow.

@@ -1,5 +1,5 @@
-#include "printing/frmstampafpb.h"
-#include "printing/printmodule.h"
+#include "ui/printing/frmstampafpb.h"
+#include "ui/printing/printmodule.h"
 #include "sampleswindow.h"
 
 #include "support/fakedialogs.h"

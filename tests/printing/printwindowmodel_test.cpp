@@ -382,7 +382,7 @@ TEST_F(PrintWindowModelTest, PropertiesCarryTheCopiesBothWays)
         chosen.colorMode = 1;
         return std::optional<PrinterSettings>(chosen);
     };
-    model.cmdProprieta_Click(nullptr);
+    model.cmdProprieta_Click();
     EXPECT_EQ(copiesSeen, 2);
     EXPECT_EQ(model.text(Field::NCopies), QStringLiteral("4"));
     EXPECT_EQ(printers.settings().copies, 1);
@@ -397,7 +397,7 @@ TEST_F(PrintWindowModelTest, PropertiesOfAPrinterThatCannotBeOpened)
     printers.unreachable.append(QStringLiteral("Laser"));
     open();
     model.cboPrinterNames_Click(1);
-    model.cmdProprieta_Click(nullptr);
+    model.cmdProprieta_Click();
     EXPECT_EQ(printers.settingsDialogShown, 0);
     ASSERT_EQ(dialogs.shown.size(), 2u) << "once when chosen, once when its settings are asked for";
     EXPECT_EQ(dialogs.shown[1].title, QStringLiteral(" Errore in frmStampaFPB/OpenDocPrinter"));
@@ -406,7 +406,7 @@ TEST_F(PrintWindowModelTest, PropertiesOfAPrinterThatCannotBeOpened)
 TEST_F(PrintWindowModelTest, PropertiesCancelledChangesNothing)
 {
     open();
-    model.cmdProprieta_Click(nullptr);
+    model.cmdProprieta_Click();
     EXPECT_EQ(printers.settingsDialogShown, 1);
     EXPECT_EQ(model.sheetFrameCaption(), QStringLiteral(" Foglio: A4,  Portrait"));
     EXPECT_EQ(model.text(Field::NCopies), QStringLiteral("1"));
@@ -419,7 +419,7 @@ TEST_F(PrintWindowModelTest, PrinterChosenInThePropertiesBecomesTheOneInUse)
         printer = QStringLiteral("Laser");
         return std::optional<PrinterSettings>(PrinterSettings{});
     };
-    model.cmdProprieta_Click(nullptr);
+    model.cmdProprieta_Click();
     EXPECT_EQ(model.printerIndex(), 1);
     EXPECT_EQ(printers.printerInUse(), QStringLiteral("Laser"));
 }

@@ -1,7 +1,7 @@
-#include "frmstampafpb.h"
+#include "ui/printing/frmstampafpb.h"
 
-#include "sheetview.h"
-#include "updown.h"
+#include "ui/printing/sheetview.h"
+#include "ui/printing/updown.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -230,7 +230,7 @@ frmStampaFPB::frmStampaFPB(printing::PrintWindowModel &model, QWidget *parent) :
 
     // ---- user actions to the model
     connect(cboPrinterNames_, &QComboBox::activated, this, [this](int index) { model_.cboPrinterNames_Click(index); });
-    connect(cmdProprieta_, &QPushButton::clicked, this, [this] { model_.cmdProprieta_Click(this); });
+    connect(cmdProprieta_, &QPushButton::clicked, this, [this] { model_.cmdProprieta_Click(); });
     connect(chkProporzioni_, &QCheckBox::clicked, this, [this](bool checked) { model_.setKeepProportions(checked); });
     connect(chkCentro_, &QCheckBox::clicked, this, [this](bool checked) { model_.setCentred(checked); });
     connect(cmdMax_, &QPushButton::clicked, this, [this] { model_.cmdMax_Click(); });

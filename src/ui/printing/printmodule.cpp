@@ -1,7 +1,7 @@
-#include "printmodule.h"
+#include "ui/printing/printmodule.h"
 
-#include "frmstampafpb.h"
-#include "windowcapture.h"
+#include "ui/printing/frmstampafpb.h"
+#include "ui/printing/windowcapture.h"
 
 #include <QApplication>
 #include <QLabel>
