@@ -53,9 +53,9 @@ int main(int argc, char **argv)
                 if (args.contains(QStringLiteral("--out")))
                     print.field(velmo::printing::Field::PrX)->setText(QStringLiteral("40")), print.model().keyReleased(velmo::printing::Field::PrX);
                 if (args.contains(QStringLiteral("--props")))
-                    print.model().cmdProprieta_Click();
+                    print.model().propertiesClicked();
                 if (args.contains(QStringLiteral("--zoom")))
-                    print.model().picPreview_Click(print.size() - QSize(16, 16));
+                    print.model().previewClicked(print.size() - QSize(16, 16));
             });
         };
     }

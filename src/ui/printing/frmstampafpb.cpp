@@ -229,21 +229,21 @@ frmStampaFPB::frmStampaFPB(printing::PrintWindowModel &model, QWidget *parent) :
     picZoom_->hide();
 
     // ---- user actions to the model
-    connect(cboPrinterNames_, &QComboBox::activated, this, [this](int index) { model_.cboPrinterNames_Click(index); });
-    connect(cmdProprieta_, &QPushButton::clicked, this, [this] { model_.cmdProprieta_Click(); });
+    connect(cboPrinterNames_, &QComboBox::activated, this, [this](int index) { model_.printerChosen(index); });
+    connect(cmdProprieta_, &QPushButton::clicked, this, [this] { model_.propertiesClicked(); });
     connect(chkProporzioni_, &QCheckBox::clicked, this, [this](bool checked) { model_.setKeepProportions(checked); });
     connect(chkCentro_, &QCheckBox::clicked, this, [this](bool checked) { model_.setCentred(checked); });
-    connect(cmdMax_, &QPushButton::clicked, this, [this] { model_.cmdMax_Click(); });
-    connect(cmdOrigine_, &QPushButton::clicked, this, [this] { model_.cmdOrigine_Click(); });
-    connect(cmdScalaOK_, &QPushButton::clicked, this, [this] { model_.txtScala_Confirm(); });
-    connect(cmdStampa_, &QPushButton::clicked, this, [this] { model_.cmdStampa_Click(); });
+    connect(cmdMax_, &QPushButton::clicked, this, [this] { model_.maxClicked(); });
+    connect(cmdOrigine_, &QPushButton::clicked, this, [this] { model_.originClicked(); });
+    connect(cmdScalaOK_, &QPushButton::clicked, this, [this] { model_.scaleConfirmed(); });
+    connect(cmdStampa_, &QPushButton::clicked, this, [this] { model_.printClicked(); });
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdChiudi_, &QPushButton::clicked, this, &QDialog::reject);
     connect(picPreview_, &SheetView::clicked, this, [this] {
         placeZoom();
-        model_.picPreview_Click(picZoom_->size() - QSize(16, 16));
+        model_.previewClicked(picZoom_->size() - QSize(16, 16));
     });
-    connect(picPreviewZoom_, &SheetView::clicked, this, [this] { model_.picZoom_Click(); });
+    connect(picPreviewZoom_, &SheetView::clicked, this, [this] { model_.zoomClicked(); });
     connect(&model_, &printing::PrintWindowModel::changed, this, &frmStampaFPB::sync);
     connect(&model_, &printing::PrintWindowModel::closeRequested, this, &QDialog::accept);
     model_.onRepaintNow = [this] {
@@ -286,11 +286,11 @@ UpDown *frmStampaFPB::addUpDown(Field field, const QString &name)
 bool frmStampaFPB::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == zLabel1_ && event->type() == QEvent::MouseButtonDblClick) {
-        model_.zLabel1_DblClick();
+        model_.printerLabelDoubleClicked();
         return true;
     }
     if (watched == picZoom_ && event->type() == QEvent::MouseButtonPress) {
-        model_.picZoom_Click();
+        model_.zoomClicked();
         return true;
     }
     const auto found = fieldOf_.find(watched);
@@ -302,7 +302,7 @@ bool frmStampaFPB::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress: {
         auto *key = static_cast<QKeyEvent *>(event);
         if (field == Field::Scala && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
-            model_.txtScala_Confirm();
+            model_.scaleConfirmed();
             return true;
         }
         const QString text = key->text();
@@ -328,7 +328,7 @@ bool frmStampaFPB::eventFilter(QObject *watched, QEvent *event)
         }
     case QEvent::FocusOut:
         if (field == Field::Scala)
-            model_.txtScala_Confirm();
+            model_.scaleConfirmed();
         model_.fieldLeft(field);
         return false;
     default:
