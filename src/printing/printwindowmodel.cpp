@@ -369,13 +369,17 @@ void PrintWindowModel::updatePreview()
         previewSource_ = monochrome_ ? greyed(image_) : image_;
         previewSourceGrey_ = monochrome_;
     }
-    const QSize box = previewBox();
-    const auto drawn = PrintRoutines::DrawPreview(previewSource_, false, box, toBox(rect(), box, {sheetW_, sheetH_}));
-    if (drawn)
-        preview_ = *drawn;
-    else
-        dialogs_.message(QStringLiteral("Errore di Copia"), QStringLiteral(" Errore in Preview"), MessageIcon::Critical);
+    drawOnSheet(previewSource_, false, previewBox(), preview_, QStringLiteral(" Errore in Preview"));
     emit changed();
+}
+
+void PrintWindowModel::drawOnSheet(const QImage &source, bool grey, QSize outline, QImage &drawing, const QString &failureTitle)
+{
+    const auto drawn = PrintRoutines::DrawPreview(source, grey, outline, toBox(rect(), outline, {sheetW_, sheetH_}));
+    if (drawn)
+        drawing = *drawn;
+    else
+        dialogs_.message(QStringLiteral("Errore di Copia"), failureTitle, MessageIcon::Critical);
 }
 
 void PrintWindowModel::blinkTicked()
@@ -395,11 +399,7 @@ void PrintWindowModel::previewClicked(QSize area)
         zoomOutline_ = {roundHalfEven(static_cast<double>(area.height()) * sheetW_ / sheetH_), area.height()};
     else
         zoomOutline_ = {area.width(), roundHalfEven(static_cast<double>(area.width()) * sheetH_ / sheetW_)};
-    const auto drawn = PrintRoutines::DrawPreview(image_, monochrome_, zoomOutline_, toBox(rect(), zoomOutline_, {sheetW_, sheetH_}));
-    if (drawn)
-        zoomPreview_ = *drawn;
-    else
-        dialogs_.message(QStringLiteral("Errore di Copia"), QStringLiteral(" Errore in Zoom"), MessageIcon::Critical);
+    drawOnSheet(image_, monochrome_, zoomOutline_, zoomPreview_, QStringLiteral(" Errore in Zoom"));
     emit changed();
 }
 

@@ -134,6 +134,9 @@ private:
     void afterSizeStep(Field field);
     void setNumber(Field field, int value);
     void measureSheet();
+    // The picture drawn on a sheet outline of `outline` pixels into `drawing`; "Errore di Copia"
+    // under `failureTitle` when it cannot be drawn.
+    void drawOnSheet(const QImage &source, bool grey, QSize outline, QImage &drawing, const QString &failureTitle);
     void showOutOfSheet(bool out);
     QString formatScale() const;
 
