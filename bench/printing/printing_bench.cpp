@@ -1,10 +1,10 @@
 // Opening the print window (capture and first preview) and redrawing the preview after a field
 // changes, with the real printer service on the PDF file entry (no print system needed).
 #include "common/numbertext.h"
-#include "printing/frmstampafpb.h"
+#include "ui/printing/frmstampafpb.h"
 #include "printing/printwindowmodel.h"
-#include "printing/qtprinterservice.h"
-#include "printing/windowcapture.h"
+#include "ui/printing/qtprinterservice.h"
+#include "ui/printing/windowcapture.h"
 
 #include <QApplication>
 #include <QGridLayout>

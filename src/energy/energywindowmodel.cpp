@@ -3,7 +3,7 @@
 #include "common/dialogs.h"
 #include "common/numbertext.h"
 #include "common/userfolder.h"
-#include "printing/textprinting.h"
+#include "common/textprinting.h"
 
 #include <QDir>
 

@@ -1,13 +1,11 @@
 #pragma once
 
-#include "printing/textprinting.h"
+#include "common/textprinting.h"
 
 #include <QImage>
 #include <QPageSize>
 #include <QRect>
 #include <QString>
-
-class QWidget;
 
 namespace velmo {
 
@@ -55,7 +53,7 @@ struct ImageJobResult {
 };
 
 // The printers of the system, the printer in use for the whole run, and the print jobs: text
-// documents and the print module's image jobs. The program prints through QPrinter; tests use a
+// documents and the print module's image jobs. The program prints through Qt Print Support; tests use a
 // recording fake.
 class PrinterService : public TextPrinting {
 public:
@@ -74,10 +72,10 @@ public:
     // The printable area of the open printer with its settings; not ok without an open printer.
     virtual PrintableSheet sheetSize() const = 0;
 
-    // The system's print settings dialog for the open printer, starting from its settings and owned
-    // by `owner`. True when the user confirms; the settings (and, if the user chose another one,
-    // the open printer) then hold the user's choice.
-    virtual bool showSettingsDialog(QWidget *owner) = 0;
+    // The system's print settings dialog for the open printer, starting from its settings, over the
+    // window the user is working in. True when the user confirms; the settings (and, if the user
+    // chose another one, the open printer) then hold the user's choice.
+    virtual bool showSettingsDialog() = 0;
 
     // One job of one page on the open printer, with its settings.
     virtual ImageJobResult printImage(const ImageJob &job) = 0;

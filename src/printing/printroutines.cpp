@@ -35,9 +35,9 @@ PrintableSheet PrintRoutines::SheetSize() const
     return printers_.sheetSize();
 }
 
-bool PrintRoutines::PrinterProperties(QWidget *owner)
+bool PrintRoutines::PrinterProperties()
 {
-    return printers_.showSettingsDialog(owner);
+    return printers_.showSettingsDialog();
 }
 
 bool PrintRoutines::PrintImage(const MmRect &requested, const QString &title, const QImage &image, int copies)

@@ -10,8 +10,6 @@
 #include <functional>
 #include <optional>
 
-class QWidget;
-
 namespace velmo::printing {
 
 // The title of every failure message of the print module: " Errore in frmStampaFPB/" and the
@@ -32,7 +30,7 @@ public:
     PrintableSheet SheetSize() const;
 
     // The system's settings dialog for the open printer; true when confirmed.
-    bool PrinterProperties(QWidget *owner);
+    bool PrinterProperties();
 
     // Prints `image` at `r` (millimetres) as `copies` separate jobs, after the scale question when
     // the rectangle reaches beyond the sheet. False when nothing or not everything was printed.

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QLocale>
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -19,16 +20,29 @@ struct Bounds {
     int high;
 };
 
-// The steps of the up-down controls.
-Bounds upDownBounds(Field field)
+enum class Kind { Size, Margin, Scale, Copies };
+
+// Every field's rules in one place. A size or a margin takes its value within its limits on every
+// change, the number of copies takes any whole value, the scale waits to be confirmed; the
+// up-down controls step within bounds of their own.
+struct FieldRule {
+    Kind kind;
+    std::optional<Bounds> typed;  // empty: the value is taken as typed
+    std::optional<Bounds> upDown;
+};
+
+constexpr std::array<FieldRule, kFieldCount> kRules{{
+    /* PrW */ {Kind::Size, Bounds{kMinSize, kMaxSize}, Bounds{2, kMaxSize}},
+    /* PrH */ {Kind::Size, Bounds{kMinSize, kMaxSize}, Bounds{2, kMaxSize}},
+    /* PrX */ {Kind::Margin, Bounds{kMinMargin, kMaxMargin}, Bounds{kMinMargin, kMaxMargin}},
+    /* PrY */ {Kind::Margin, Bounds{kMinMargin, kMaxMargin}, Bounds{kMinMargin, kMaxMargin}},
+    /* Scala */ {Kind::Scale, std::nullopt, std::nullopt},
+    /* NCopies */ {Kind::Copies, std::nullopt, Bounds{1, 100}},
+}};
+
+const FieldRule &ruleOf(Field field)
 {
-    switch (field) {
-    case Field::PrW:
-    case Field::PrH: return {2, kMaxSize};
-    case Field::PrX:
-    case Field::PrY: return {kMinMargin, kMaxMargin};
-    default: return {1, 100};
-    }
+    return kRules[static_cast<int>(field)];
 }
 
 // A field's number as typed: empty while the user has cleared the field, 0 for a text that is not
@@ -49,9 +63,8 @@ std::optional<int> wholeValue(const QString &text)
 PrintWindowModel::PrintWindowModel(PrinterService &printers, Dialogs &dialogs, QObject *parent)
     : QObject(parent), printers_(printers), dialogs_(dialogs), routines_(printers, dialogs)
 {
-    texts_[index(Field::NCopies)] = QStringLiteral("1");
     blink_.setInterval(500);
-    connect(&blink_, &QTimer::timeout, this, &PrintWindowModel::Timer1_Timer);
+    connect(&blink_, &QTimer::timeout, this, &PrintWindowModel::blinkTicked);
 }
 
 void PrintWindowModel::loadObject(const PrintRequest &request)
@@ -88,7 +101,7 @@ void PrintWindowModel::activate()
         selected = printerNames_.indexOf(printers_.defaultPrinterName());
     if (selected < 0)
         selected = printerNames_.size() - 1;  // the PDF file entry, always there
-    cboPrinterNames_Click(selected);
+    printerChosen(selected);
 }
 
 QSize PrintWindowModel::previewBox() const
@@ -105,80 +118,44 @@ QString PrintWindowModel::previewToolTip() const
 
 void PrintWindowModel::setText(Field field, const QString &text)
 {
-    if (texts_[index(field)] == text)
+    if (fields_[index(field)].text == text)
         return;
-    texts_[index(field)] = text;
+    fields_[index(field)].text = text;
     onChange(field);
     emit changed();
 }
 
-void PrintWindowModel::assign(Field field, const QString &text)
-{
-    setText(field, text);
-}
-
 void PrintWindowModel::setNumber(Field field, int value)
 {
-    assign(field, formatPlain(value, QLocale()));
+    setText(field, formatPlain(value, QLocale()));
 }
 
 void PrintWindowModel::onChange(Field field)
 {
-    switch (field) {
-    case Field::PrW: sizeChanged(field, w_); break;
-    case Field::PrH: sizeChanged(field, h_); break;
-    case Field::PrX: marginChanged(field, x_); break;
-    case Field::PrY: marginChanged(field, y_); break;
-    case Field::NCopies: copiesChanged(); break;
-    case Field::Scala: break;  // the scale is taken only when confirmed
-    }
-}
-
-void PrintWindowModel::sizeChanged(Field field, int &target)
-{
-    const auto value = wholeValue(text(field));
-    if (!value)
-        return;  // a cleared field keeps the last size until something is typed
-    if (*value < kMinSize) {
-        setNumber(field, kMinSize);
+    const FieldRule &rule = ruleOf(field);
+    if (rule.kind == Kind::Scale)
+        return;
+    const auto typed = wholeValue(text(field));
+    if (!rule.typed) {
+        fields_[index(field)].value = typed.value_or(0);
         return;
     }
-    if (*value > kMaxSize) {
-        setNumber(field, kMaxSize);
+    if (!typed)
+        return;  // a cleared field keeps the last value until something is typed
+    if (*typed < rule.typed->low || *typed > rule.typed->high) {
+        setNumber(field, std::clamp(*typed, rule.typed->low, rule.typed->high));
         return;
     }
-    target = *value;
+    fields_[index(field)].value = *typed;
     if (field == Field::PrW)
-        assign(Field::Scala, formatScale());
-}
-
-void PrintWindowModel::marginChanged(Field field, int &target)
-{
-    const auto value = wholeValue(text(field));
-    if (!value)
-        return;
-    if (*value < kMinMargin) {
-        setNumber(field, kMinMargin);
-        return;
-    }
-    if (*value > kMaxMargin) {
-        setNumber(field, kMaxMargin);
-        return;
-    }
-    target = *value;
-}
-
-void PrintWindowModel::copiesChanged()
-{
-    const QString trimmed = text(Field::NCopies).trimmed();
-    copies_ = trimmed.isEmpty() ? 0 : wholeValue(trimmed).value_or(0);
+        setText(Field::Scala, formatScale());
 }
 
 QString PrintWindowModel::formatScale() const
 {
-    if (w_ <= 0)
+    if (value(Field::PrW) <= 0)
         return {};
-    return formatGroupedUpTo2(referenceWidth_ / w_, QLocale());
+    return formatGroupedUpTo2(referenceWidth_ / value(Field::PrW), QLocale());
 }
 
 bool PrintWindowModel::acceptsKey(Field field, QChar key, const QString &text, int cursor, int selectionLength)
@@ -187,62 +164,49 @@ bool PrintWindowModel::acceptsKey(Field field, QChar key, const QString &text, i
         return true;
     QString after = text;
     after.remove(cursor, selectionLength);
-    if (key == QChar(u'-') && (field == Field::PrX || field == Field::PrY))
+    const Kind kind = ruleOf(field).kind;
+    if (key == QChar(u'-') && kind == Kind::Margin)
         return cursor == 0 && !after.startsWith(u'-');
-    if (field == Field::Scala && key == QLocale().decimalPoint().front())
+    if (kind == Kind::Scale && key == QLocale().decimalPoint().front())
         return !after.contains(key);
     return false;
 }
 
 void PrintWindowModel::keyReleased(Field field)
 {
-    switch (field) {
-    case Field::PrW:
-    case Field::PrH: afterSizeStep(field); break;
-    case Field::PrX:
-    case Field::PrY: Preview(); break;
-    default: break;
+    switch (ruleOf(field).kind) {
+    case Kind::Size: afterSizeStep(field); break;
+    case Kind::Margin: updatePreview(); break;
+    case Kind::Scale:
+    case Kind::Copies: break;
     }
 }
 
 void PrintWindowModel::fieldLeft(Field field)
 {
-    if (!text(field).trimmed().isEmpty() && text(field).trimmed() != QStringLiteral("-"))
-        return;
-    switch (field) {
-    case Field::PrW: setNumber(field, w_); break;
-    case Field::PrH: setNumber(field, h_); break;
-    case Field::PrX: setNumber(field, x_); break;
-    case Field::PrY: setNumber(field, y_); break;
-    default: break;  // no copies is a choice the print button answers; the scale may stay empty
-    }
+    // No copies is a choice the print button answers; the scale may stay empty.
+    if (ruleOf(field).typed && !wholeValue(text(field)))
+        setNumber(field, value(field));
 }
 
 void PrintWindowModel::afterSizeStep(Field field)
 {
     if (chkProporzioni_) {
         if (field == Field::PrW)
-            setNumber(Field::PrH, ratio_.heightFor(w_));
+            setNumber(Field::PrH, ratio_.heightFor(value(Field::PrW)));
         else
-            setNumber(Field::PrW, ratio_.widthFor(h_));
+            setNumber(Field::PrW, ratio_.widthFor(value(Field::PrH)));
     }
-    if (w_ > 1 && h_ > 1)
-        Preview();
+    if (value(Field::PrW) > 1 && value(Field::PrH) > 1)
+        updatePreview();
 }
 
 void PrintWindowModel::upDownClicked(Field field, int step)
 {
-    const Bounds bounds = upDownBounds(field);
-    int current = 0;
-    switch (field) {
-    case Field::PrW: current = w_; break;
-    case Field::PrH: current = h_; break;
-    case Field::PrX: current = x_; break;
-    case Field::PrY: current = y_; break;
-    case Field::NCopies: current = copies_; break;
-    case Field::Scala: return;
-    }
-    setNumber(field, std::clamp(current + step, bounds.low, bounds.high));
+    const std::optional<Bounds> bounds = ruleOf(field).upDown;
+    if (!bounds)
+        return;
+    setNumber(field, std::clamp(value(field) + step, bounds->low, bounds->high));
     keyReleased(field);
 }
 
@@ -252,10 +216,10 @@ void PrintWindowModel::setKeepProportions(bool checked)
         return;
     chkProporzioni_ = checked;
     if (checked) {
-        setNumber(Field::PrH, ratio_.heightFor(w_));
+        setNumber(Field::PrH, ratio_.heightFor(value(Field::PrW)));
         scaleCaption_ = QStringLiteral("Scala:");
-        if (w_ > 1 && h_ > 1)
-            Preview();
+        if (value(Field::PrW) > 1 && value(Field::PrH) > 1)
+            updatePreview();
     } else {
         scaleCaption_ = QStringLiteral("Scala X:");
     }
@@ -268,18 +232,18 @@ void PrintWindowModel::setCentred(bool checked)
         return;
     chkCentro_ = checked;
     if (checked)
-        Preview();
+        updatePreview();
     emit changed();
 }
 
-void PrintWindowModel::cmdOrigine_Click()
+void PrintWindowModel::originClicked()
 {
     setNumber(Field::PrX, 0);
     setNumber(Field::PrY, 0);
-    Preview();
+    updatePreview();
 }
 
-void PrintWindowModel::cmdMax_Click()
+void PrintWindowModel::maxClicked()
 {
     if (sheetW_ <= 0 || sheetH_ <= 0)
         return;
@@ -288,10 +252,10 @@ void PrintWindowModel::cmdMax_Click()
     setNumber(Field::PrH, r.h);
     setNumber(Field::PrX, r.x);
     setNumber(Field::PrY, r.y);
-    Preview();
+    updatePreview();
 }
 
-void PrintWindowModel::txtScala_Confirm()
+void PrintWindowModel::scaleConfirmed()
 {
     const QString typed = text(Field::Scala).trimmed();
     if (typed.isEmpty())
@@ -309,13 +273,13 @@ void PrintWindowModel::txtScala_Confirm()
         return;
     setNumber(Field::PrW, size->width());
     setNumber(Field::PrH, size->height());
-    if (w_ >= 2 && h_ >= 2)
-        Preview();
+    if (value(Field::PrW) >= 2 && value(Field::PrH) >= 2)
+        updatePreview();
 }
 
 // ---------------------------------------------------------------- printer and sheet
 
-void PrintWindowModel::cboPrinterNames_Click(int index)
+void PrintWindowModel::printerChosen(int index)
 {
     if (index < 0 || index >= printerNames_.size())
         return;
@@ -323,26 +287,31 @@ void PrintWindowModel::cboPrinterNames_Click(int index)
     const QString name = printerNames_.at(index);
     printers_.setPrinterInUse(name);
     if (routines_.OpenDocPrinter(name)) {
-        const PrintableSheet sheet = routines_.SheetSize();
-        sheetW_ = sheet.ok ? sheet.widthMm : -1;
-        sheetH_ = sheet.ok ? sheet.heightMm : -1;
-        monochrome_ = printers_.settings().colorMode == 1;
-        ShowSheet();
+        measureSheet();
+        showSheet();
     }
     emit changed();
 }
 
-void PrintWindowModel::cmdProprieta_Click(QWidget *owner)
+void PrintWindowModel::measureSheet()
+{
+    const PrintableSheet sheet = routines_.SheetSize();
+    sheetW_ = sheet.ok ? sheet.widthMm : -1;
+    sheetH_ = sheet.ok ? sheet.heightMm : -1;
+    monochrome_ = printers_.settings().colorMode == 1;
+}
+
+void PrintWindowModel::propertiesClicked()
 {
     // A printer that could not be opened has no settings to show; opening it again says why.
     if (printers_.openPrinterName().isEmpty() &&
         (printerIndex_ < 0 || !routines_.OpenDocPrinter(printerNames_.at(printerIndex_))))
         return;
     PrinterSettings settings = printers_.settings();
-    settings.copies = copies_;
+    settings.copies = copies();
     printers_.setSettings(settings);
     const QString before = printers_.openPrinterName();
-    routines_.PrinterProperties(owner);
+    routines_.PrinterProperties();
     const QString after = printers_.openPrinterName();
     if (after != before) {
         // The user chose another printer in the system's dialog: it is now the one in use.
@@ -350,27 +319,24 @@ void PrintWindowModel::cmdProprieta_Click(QWidget *owner)
         printerNames_ = printers_.printerNames();
         printerIndex_ = printerNames_.indexOf(after);
     }
-    const PrintableSheet sheet = routines_.SheetSize();
-    sheetW_ = sheet.ok ? sheet.widthMm : -1;
-    sheetH_ = sheet.ok ? sheet.heightMm : -1;
+    measureSheet();
     settings = printers_.settings();
-    if (settings.copies != copies_)
+    if (settings.copies != copies())
         setNumber(Field::NCopies, settings.copies);
-    monochrome_ = settings.colorMode == 1;
     // Copies are printed by the module as separate jobs, never by the driver.
     settings.copies = 1;
     printers_.setSettings(settings);
-    ShowSheet();
+    showSheet();
     emit changed();
 }
 
-void PrintWindowModel::ShowSheet()
+void PrintWindowModel::showSheet()
 {
     sheetWidthText_ = sheetW_ > 0 ? formatPlain(sheetW_, QLocale()) : QString();
     sheetHeightText_ = sheetH_ > 0 ? formatPlain(sheetH_, QLocale()) : QString();
     outlineTwips_ = printing::outlineTwips(sheetW_, sheetH_);
     if (objectAccepted_)
-        Preview();
+        updatePreview();
     const PrinterSettings settings = printers_.settings();
     sheetCaption_ = sheetCaption(settings.paperSize(), settings.orientation);
     emit changed();
@@ -388,12 +354,12 @@ void PrintWindowModel::showOutOfSheet(bool out)
     }
 }
 
-void PrintWindowModel::Preview()
+void PrintWindowModel::updatePreview()
 {
     if (!objectAccepted_ || sheetW_ <= 0 || sheetH_ <= 0)
         return;
     if (chkCentro_) {
-        const QPoint origin = centredOrigin(w_, h_, sheetW_, sheetH_);
+        const QPoint origin = centredOrigin(value(Field::PrW), value(Field::PrH), sheetW_, sheetH_);
         setNumber(Field::PrX, origin.x());
         setNumber(Field::PrY, origin.y());
     }
@@ -403,16 +369,20 @@ void PrintWindowModel::Preview()
         previewSource_ = monochrome_ ? greyed(image_) : image_;
         previewSourceGrey_ = monochrome_;
     }
-    const QSize box = previewBox();
-    const auto drawn = PrintRoutines::DrawPreview(previewSource_, false, box, toBox(rect(), box, {sheetW_, sheetH_}));
-    if (drawn)
-        preview_ = *drawn;
-    else
-        dialogs_.message(QStringLiteral("Errore di Copia"), QStringLiteral(" Errore in Preview"), MessageIcon::Critical);
+    drawOnSheet(previewSource_, false, previewBox(), preview_, QStringLiteral(" Errore in Preview"));
     emit changed();
 }
 
-void PrintWindowModel::Timer1_Timer()
+void PrintWindowModel::drawOnSheet(const QImage &source, bool grey, QSize outline, QImage &drawing, const QString &failureTitle)
+{
+    const auto drawn = PrintRoutines::DrawPreview(source, grey, outline, toBox(rect(), outline, {sheetW_, sheetH_}));
+    if (drawn)
+        drawing = *drawn;
+    else
+        dialogs_.message(QStringLiteral("Errore di Copia"), failureTitle, MessageIcon::Critical);
+}
+
+void PrintWindowModel::blinkTicked()
 {
     outOfSheetRed_ = !outOfSheetRed_;
     emit changed();
@@ -420,7 +390,7 @@ void PrintWindowModel::Timer1_Timer()
 
 // ---------------------------------------------------------------- zoom, saving, printing
 
-void PrintWindowModel::picPreview_Click(QSize area)
+void PrintWindowModel::previewClicked(QSize area)
 {
     if (!objectAccepted_ || sheetW_ <= 0 || sheetH_ <= 0 || area.isEmpty())
         return;
@@ -429,15 +399,11 @@ void PrintWindowModel::picPreview_Click(QSize area)
         zoomOutline_ = {roundHalfEven(static_cast<double>(area.height()) * sheetW_ / sheetH_), area.height()};
     else
         zoomOutline_ = {area.width(), roundHalfEven(static_cast<double>(area.width()) * sheetH_ / sheetW_)};
-    const auto drawn = PrintRoutines::DrawPreview(image_, monochrome_, zoomOutline_, toBox(rect(), zoomOutline_, {sheetW_, sheetH_}));
-    if (drawn)
-        zoomPreview_ = *drawn;
-    else
-        dialogs_.message(QStringLiteral("Errore di Copia"), QStringLiteral(" Errore in Zoom"), MessageIcon::Critical);
+    drawOnSheet(image_, monochrome_, zoomOutline_, zoomPreview_, QStringLiteral(" Errore in Zoom"));
     emit changed();
 }
 
-void PrintWindowModel::picZoom_Click()
+void PrintWindowModel::zoomClicked()
 {
     zoomVisible_ = false;
     zoomPreview_ = QImage();
@@ -449,7 +415,7 @@ QString PrintWindowModel::previewFilePath()
     return QDir(userFolder(QStandardPaths::PicturesLocation)).filePath(QStringLiteral("PicPrev.bmp"));
 }
 
-void PrintWindowModel::zLabel1_DblClick()
+void PrintWindowModel::printerLabelDoubleClicked()
 {
     QImage picture = preview_;
     if (picture.isNull()) {
@@ -462,11 +428,11 @@ void PrintWindowModel::zLabel1_DblClick()
                          errorTitle(QStringLiteral("zLabel1_DblClick")), MessageIcon::Critical);
 }
 
-bool PrintWindowModel::cmdStampa_Click()
+bool PrintWindowModel::printClicked()
 {
     if (!objectAccepted_)
         return false;
-    if (copies_ < 1) {
+    if (copies() < 1) {
         dialogs_.message(QStringLiteral("Il numero di copie deve essere almeno 1.\nNon è stato stampato nulla."), QStringLiteral("Attenzione"),
                          MessageIcon::Critical);
         return false;
@@ -478,7 +444,7 @@ bool PrintWindowModel::cmdStampa_Click()
     if (onRepaintNow)
         onRepaintNow();
     // The picture stays with the window, so a failed or cancelled run can be tried again.
-    const bool ok = routines_.PrintImage(rect(), title_, image_, copies_);
+    const bool ok = routines_.PrintImage(rect(), title_, image_, copies());
     printing_ = false;
     emit changed();
     if (ok)

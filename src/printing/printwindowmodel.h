@@ -14,12 +14,11 @@
 #include <array>
 #include <functional>
 
-class QWidget;
-
 namespace velmo::printing {
 
-// The fields of the print window that hold numbers.
+// The fields of the print window that hold numbers, named after their controls (txtPrW …).
 enum class Field { PrW, PrH, PrX, PrY, Scala, NCopies };
+inline constexpr int kFieldCount = 6;
 
 // What the print module hands to its window when it opens it for an object.
 struct PrintRequest {
@@ -45,7 +44,7 @@ public:
     void activate();
 
     // ---- control values, as the view shows them
-    QString text(Field field) const { return texts_[index(field)]; }
+    QString text(Field field) const { return fields_[index(field)].text; }
     bool objectAccepted() const { return objectAccepted_; }
     bool keepProportions() const { return chkProporzioni_; }
     bool centred() const { return chkCentro_; }
@@ -70,8 +69,8 @@ public:
     QImage zoomPreview() const { return zoomPreview_; }
 
     // ---- the numbers behind the fields
-    MmRect rect() const { return {x_, y_, w_, h_}; }
-    int copies() const { return copies_; }
+    MmRect rect() const { return {value(Field::PrX), value(Field::PrY), value(Field::PrW), value(Field::PrH)}; }
+    int copies() const { return value(Field::NCopies); }
     int sheetWidth() const { return sheetW_; }
     int sheetHeight() const { return sheetH_; }
     bool monochrome() const { return monochrome_; }
@@ -86,25 +85,35 @@ public:
     void keyReleased(Field field);
     // The user leaves a field: one left empty shows its value again.
     void fieldLeft(Field field);
+    // A click on the field's up-down control (updPrW …).
     void upDownClicked(Field field, int step);
+    // The check boxes chkProporzioni and chkCentro; each runs its handler when it changes.
     void setKeepProportions(bool checked);
     void setCentred(bool checked);
-    void cmdOrigine_Click();
-    void cmdMax_Click();
-    // Enter in the scale field, its button, or leaving it.
-    void txtScala_Confirm();
-    void cboPrinterNames_Click(int index);
-    void cmdProprieta_Click(QWidget *owner);
-    // True when the print succeeded and the window closes.
-    bool cmdStampa_Click();
-    // The enlarged preview fills `area` as far as the sheet's proportions allow.
-    void picPreview_Click(QSize area);
-    void picZoom_Click();
-    void zLabel1_DblClick();
-    void Timer1_Timer();
+    // cmdOrigine "&0 / 0".
+    void originClicked();
+    // cmdMax "M a &x".
+    void maxClicked();
+    // Enter in the scale field txtScala, its button cmdScalaOK, or leaving it.
+    void scaleConfirmed();
+    // cboPrinterNames: the entry at `index` chosen.
+    void printerChosen(int index);
+    // cmdProprieta "&Proprieta'".
+    void propertiesClicked();
+    // cmdStampa "&Stampa"; true when the print succeeded and the window closes.
+    bool printClicked();
+    // picPreview: the enlarged preview fills `area` as far as the sheet's proportions allow.
+    void previewClicked(QSize area);
+    // picZoom or picPreviewZoom: the enlarged preview closes.
+    void zoomClicked();
+    // zLabel1 "&Nome:" double-clicked: the preview is saved.
+    void printerLabelDoubleClicked();
+    // Timer1: the out-of-sheet warning blinks.
+    void blinkTicked();
 
-    void Preview();
-    void ShowSheet();
+    // The window's procedures Preview and ShowSheet.
+    void updatePreview();
+    void showSheet();
 
     // Where the double click on "&Nome:" saves the preview.
     static QString previewFilePath();
@@ -120,13 +129,14 @@ signals:
 
 private:
     static int index(Field field) { return static_cast<int>(field); }
-    void assign(Field field, const QString &text);
+    int value(Field field) const { return fields_[index(field)].value; }
     void onChange(Field field);
-    void sizeChanged(Field field, int &target);
-    void marginChanged(Field field, int &target);
-    void copiesChanged();
     void afterSizeStep(Field field);
     void setNumber(Field field, int value);
+    void measureSheet();
+    // The picture drawn on a sheet outline of `outline` pixels into `drawing`; "Errore di Copia"
+    // under `failureTitle` when it cannot be drawn.
+    void drawOnSheet(const QImage &source, bool grey, QSize outline, QImage &drawing, const QString &failureTitle);
     void showOutOfSheet(bool out);
     QString formatScale() const;
 
@@ -134,7 +144,12 @@ private:
     Dialogs &dialogs_;
     PrintRoutines routines_;
 
-    std::array<QString, 6> texts_;
+    // A field's text as shown and the whole number its rule last took from it (the scale's is unused).
+    struct FieldState {
+        QString text;
+        int value = 0;
+    };
+    std::array<FieldState, kFieldCount> fields_{{{{}, 1}, {{}, 1}, {{}, 0}, {{}, 0}, {{}, 0}, {QStringLiteral("1"), 1}}};
     bool objectAccepted_ = false;
     QImage image_;
     QImage previewSource_;  // the picture as the preview shows it (grey on a monochrome printer)
@@ -144,8 +159,6 @@ private:
     Ratio ratio_;
     double referenceWidth_ = 0;
 
-    int x_ = 0, y_ = 0, w_ = 1, h_ = 1;
-    int copies_ = 1;
     int sheetW_ = -1, sheetH_ = -1;
     bool monochrome_ = false;
 

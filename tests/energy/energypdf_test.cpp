@@ -1,5 +1,5 @@
 #include "energy/energywindowmodel.h"
-#include "printing/qtprinterservice.h"
+#include "ui/printing/qtprinterservice.h"
 #include "support/fakedialogs.h"
 #include "support/localeguard.h"
 

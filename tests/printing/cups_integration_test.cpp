@@ -1,8 +1,8 @@
 // Prints through a real CUPS queue that writes PDF files (cups-pdf) and measures the pages it
 // produced. scripts/test.sh starts cupsd and adds the queue; without them the test is skipped.
-#include "printing/frmstampafpb.h"
-#include "printing/printmodule.h"
-#include "printing/qtprinterservice.h"
+#include "ui/printing/frmstampafpb.h"
+#include "ui/printing/printmodule.h"
+#include "ui/printing/qtprinterservice.h"
 
 #include "support/fakedialogs.h"
 #include "ui/shell/appwindows.h"

@@ -1,8 +1,8 @@
 // Opens the print window over a sample window with the real printer service, for looking at it
 // by hand (under Xvfb: take a screenshot while it runs). Not a test.
-#include "printing/frmstampafpb.h"
-#include "printing/printmodule.h"
-#include "printing/qtprinterservice.h"
+#include "ui/printing/frmstampafpb.h"
+#include "ui/printing/printmodule.h"
+#include "ui/printing/qtprinterservice.h"
 #include "sampleswindow.h"
 
 #include <QApplication>
@@ -53,9 +53,9 @@ int main(int argc, char **argv)
                 if (args.contains(QStringLiteral("--out")))
                     print.field(velmo::printing::Field::PrX)->setText(QStringLiteral("40")), print.model().keyReleased(velmo::printing::Field::PrX);
                 if (args.contains(QStringLiteral("--props")))
-                    print.model().cmdProprieta_Click(&print);
+                    print.model().propertiesClicked();
                 if (args.contains(QStringLiteral("--zoom")))
-                    print.model().picPreview_Click(print.size() - QSize(16, 16));
+                    print.model().previewClicked(print.size() - QSize(16, 16));
             });
         };
     }

@@ -1,5 +1,5 @@
-#include "printing/frmstampafpb.h"
-#include "printing/printmodule.h"
+#include "ui/printing/frmstampafpb.h"
+#include "ui/printing/printmodule.h"
 #include "sampleswindow.h"
 
 #include "support/fakedialogs.h"
@@ -335,87 +335,7 @@ TEST_F(PrintWindowTest, WithoutAnObjectOnlyThePrinterIsChosen)
     EXPECT_EQ(printers.printerInUse(), QStringLiteral("Laser"));
 }
 
-// ---------------------------------------------------------------- the module's entry points
-
-TEST_F(PrintWindowTest, FoglioStampa)
-{
-    struct Case { int line; std::optional<int> orientation; int w, h; const char *message; };
-    const Case cases[] = {
-        {__LINE__, 2, 287, 200, nullptr},
-        {__LINE__, 1, 200, 287, nullptr},
-        {__LINE__, std::nullopt, 200, 287, nullptr},  // keeps the last one
-        {__LINE__, 3, -1, -1, "Orientamento errato"},
-        {__LINE__, 0, -1, -1, "Orientamento errato"},
-    };
-    for (const Case &c : cases) {
-        dialogs.clear();
-        int w = 0, h = 0;
-        module.FoglioStampa(w, h, c.orientation);
-        EXPECT_EQ(w, c.w) << "line " << c.line;
-        EXPECT_EQ(h, c.h) << "line " << c.line;
-        if (!c.message) {
-            EXPECT_TRUE(dialogs.shown.empty()) << "line " << c.line;
-            continue;
-        }
-        ASSERT_EQ(dialogs.shown.size(), 1u) << "line " << c.line;
-        EXPECT_EQ(dialogs.shown[0].text, QString::fromLatin1(c.message)) << "line " << c.line;
-        EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/FoglioStampa")) << "line " << c.line;
-        EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical) << "line " << c.line;
-    }
-}
-
-TEST_F(PrintWindowTest, FoglioStampaWithAnUnreachablePrinter)
-{
-    printers.unreachable.append(QStringLiteral("Ufficio"));
-    int w = 0, h = 0;
-    module.FoglioStampa(w, h, 2);
-    EXPECT_EQ(w, -1);
-    EXPECT_EQ(h, -1);
-    EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("Non posso accedere alla stampante richiesta.\n")});
-}
-
-TEST_F(PrintWindowTest, StampaFPBRefusesBadArguments)
-{
-    QLabel plain(mainWindow.get());
-    plain.setObjectName(QStringLiteral("Label1"));
-    QLabel unnamed(mainWindow.get());
-    const QString wrong = QStringLiteral("L' oggetto da stampare\ne' di tipo errato.");
-    const QString sizes = QStringLiteral("Parametri errati.\n\nLa larghezza e l' altezza di stampa\nrichieste devono essere > 0.");
-    struct Case { int line; QWidget *object; int w, h; QString message; };
-    const Case cases[] = {
-        {__LINE__, mainWindow.get(), 0, 200, sizes},
-        {__LINE__, mainWindow.get(), 287, 0, sizes},
-        {__LINE__, mainWindow.get(), -5, 200, sizes},
-        {__LINE__, &plain, 287, 200, QStringLiteral("Stampa di Label1\n\n") + wrong},
-        {__LINE__, &unnamed, 287, 200, wrong},
-    };
-    bool shown = false;
-    module.onWindowReady = [&](frmStampaFPB &) { shown = true; };
-    for (const Case &c : cases) {
-        dialogs.clear();
-        module.StampaFPB(c.object, 0, 0, c.w, c.h, 0, QStringLiteral("Velmo"), 500000);
-        EXPECT_FALSE(shown) << "line " << c.line;
-        ASSERT_EQ(dialogs.shown.size(), 1u) << "line " << c.line;
-        EXPECT_EQ(dialogs.shown[0].text, c.message) << "line " << c.line;
-        EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/StampaFPB")) << "line " << c.line;
-        EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical) << "line " << c.line;
-    }
-}
-
-TEST_F(PrintWindowTest, WithoutAPrinterInUseTheDefaultIsOpened)
-{
-    printers.inUse.clear();
-    printers.systemDefault = QStringLiteral("Laser");
-    bool shown = false;
-    module.onWindowReady = [&](frmStampaFPB &window) {
-        shown = true;
-        EXPECT_EQ(window.findChild<QComboBox *>(QStringLiteral("cboPrinterNames"))->currentText(), QStringLiteral("Laser"));
-        QTimer::singleShot(0, &window, &QDialog::close);
-    };
-    module.StampaFPB(mainWindow.get(), 0, 0, 100, 50, 0, QStringLiteral("Velmo"), 0);
-    EXPECT_TRUE(shown);
-    EXPECT_EQ(printers.printerInUse(), QStringLiteral("Laser"));
-}
+// ---------------------------------------------------------------- what the module looks at in the object
 
 TEST_F(PrintWindowTest, ScaleZeroTakesTheObjectsOwnWidth)
 {
@@ -434,8 +354,11 @@ TEST_F(PrintWindowTest, PictureBoxWithoutPictureIsOfTheWrongKind)
 {
     QLabel box(mainWindow.get());
     box.setObjectName(QStringLiteral("picVuoto"));
+    bool shown = false;
+    module.onWindowReady = [&](frmStampaFPB &) { shown = true; };
     module.StampaFPB(&box, 0, 0, 100, 50, 0, QString(), 0);
     EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("Stampa di picVuoto\n\nL' oggetto da stampare\ne' di tipo errato.")});
+    EXPECT_FALSE(shown);
 }
 
 TEST_F(PrintWindowTest, PictureBoxIsPrintedFromItsPicture)

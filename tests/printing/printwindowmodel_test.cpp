@@ -221,7 +221,7 @@ TEST_F(PrintWindowModelTest, CentringFollowsEveryChange)
     EXPECT_EQ(model.rect(), (MmRect{50, 118, 101, 50}));  // height 50.5 → 50, left 49.5 → 50
     model.setCentred(false);
     EXPECT_TRUE(model.marginsEnabled());
-    model.cmdOrigine_Click();
+    model.originClicked();
     EXPECT_EQ(model.rect(), (MmRect{0, 0, 101, 50}));
 }
 
@@ -235,9 +235,9 @@ TEST_F(PrintWindowModelTest, OutOfSheetWarningBlinks)
     EXPECT_TRUE(model.outOfSheetVisible());
     EXPECT_TRUE(model.blinking());
     const bool before = model.outOfSheetRed();
-    model.Timer1_Timer();
+    model.blinkTicked();
     EXPECT_NE(model.outOfSheetRed(), before);
-    model.Timer1_Timer();
+    model.blinkTicked();
     EXPECT_EQ(model.outOfSheetRed(), before);
     model.setText(Field::PrX, QStringLiteral("0"));
     model.keyReleased(Field::PrX);
@@ -249,10 +249,10 @@ TEST_F(PrintWindowModelTest, OutOfSheetWarningBlinks)
 TEST_F(PrintWindowModelTest, MaxKeepsProportionsOnPortraitA4)
 {
     open({30, 10, 100, 50});  // a 2:1 picture
-    model.cmdMax_Click();
+    model.maxClicked();
     EXPECT_EQ(model.rect(), (MmRect{0, 10, 200, 100}));
     model.setKeepProportions(false);
-    model.cmdMax_Click();
+    model.maxClicked();
     EXPECT_EQ(model.rect(), (MmRect{0, 0, 200, 287}));
     EXPECT_FALSE(model.outOfSheetVisible());
 }
@@ -272,7 +272,7 @@ TEST_F(PrintWindowModelTest, ScaleStep)
     };
     for (const Case &c : cases) {
         model.setText(Field::Scala, QString::fromLatin1(c.typed));
-        model.txtScala_Confirm();
+        model.scaleConfirmed();
         EXPECT_EQ(model.rect(), c.expected) << "line " << c.line;
     }
     EXPECT_TRUE(dialogs.shown.empty());
@@ -282,7 +282,7 @@ TEST_F(PrintWindowModelTest, ScaleOverflowMessage)
 {
     open();
     model.setText(Field::Scala, QStringLiteral("1") + QString(40, u'0'));
-    model.txtScala_Confirm();
+    model.scaleConfirmed();
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/txtScala"));
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
@@ -295,7 +295,7 @@ TEST_F(PrintWindowModelTest, ZeroCopiesIsSaidAndTheWindowStays)
     bool closed = false;
     QObject::connect(&model, &PrintWindowModel::closeRequested, [&] { closed = true; });
     model.setText(Field::NCopies, QStringLiteral("0"));
-    EXPECT_FALSE(model.cmdStampa_Click());
+    EXPECT_FALSE(model.printClicked());
     EXPECT_FALSE(closed);
     EXPECT_TRUE(printers.imageJobs.empty());
     ASSERT_EQ(dialogs.shown.size(), 1u);
@@ -311,7 +311,7 @@ TEST_F(PrintWindowModelTest, PrintingClosesTheWindowAfterOneJobPerCopy)
     QObject::connect(&model, &PrintWindowModel::closeRequested, [&] { closed = true; });
     model.onRepaintNow = [&] { labelShownDuringRun.push_back(model.printingVisible()); };
     model.setText(Field::NCopies, QStringLiteral("3"));
-    EXPECT_TRUE(model.cmdStampa_Click());
+    EXPECT_TRUE(model.printClicked());
     EXPECT_TRUE(closed);
     EXPECT_EQ(labelShownDuringRun, std::vector<bool>{true});
     ASSERT_EQ(printers.imageJobs.size(), 3u);
@@ -325,10 +325,10 @@ TEST_F(PrintWindowModelTest, FailedPrintCanBeRetried)
 {
     open();
     printers.imageJobFailures.insert(0, ImageJobResult{});
-    EXPECT_FALSE(model.cmdStampa_Click());
+    EXPECT_FALSE(model.printClicked());
     EXPECT_FALSE(model.printingVisible());
     EXPECT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_TRUE(model.cmdStampa_Click());
+    EXPECT_TRUE(model.printClicked());
     EXPECT_EQ(printers.imageJobs.size(), 1u);
     EXPECT_EQ(dialogs.shown.size(), 1u);
 }
@@ -337,16 +337,16 @@ TEST_F(PrintWindowModelTest, CancelledScaleQuestionCanBeRetried)
 {
     open({20, 0, 200, 100});
     dialogs.questionAnswers = {Answer::Cancel, Answer::Yes};
-    EXPECT_FALSE(model.cmdStampa_Click());
+    EXPECT_FALSE(model.printClicked());
     EXPECT_TRUE(printers.imageJobs.empty());
-    EXPECT_TRUE(model.cmdStampa_Click());
+    EXPECT_TRUE(model.printClicked());
     ASSERT_EQ(printers.imageJobs.size(), 1u);
 }
 
 TEST_F(PrintWindowModelTest, PrinterChoice)
 {
     open();
-    model.cboPrinterNames_Click(1);
+    model.printerChosen(1);
     EXPECT_EQ(printers.printerInUse(), QStringLiteral("Laser"));
     EXPECT_TRUE(model.monochrome());
     const QImage grey = model.preview();
@@ -354,7 +354,7 @@ TEST_F(PrintWindowModelTest, PrinterChoice)
     EXPECT_EQ(qRed(inside), qGreen(inside));
     EXPECT_EQ(qGreen(inside), qBlue(inside));
     model.setText(Field::NCopies, QStringLiteral("1"));
-    EXPECT_TRUE(model.cmdStampa_Click());
+    EXPECT_TRUE(model.printClicked());
     ASSERT_EQ(printers.imageJobs.size(), 1u);
     EXPECT_EQ(printers.imageJobs[0].job.image.pixel(0, 0), qRgb(200, 30, 60)) << "the page keeps its colours";
 }
@@ -363,7 +363,7 @@ TEST_F(PrintWindowModelTest, UnreachablePrinterIsReported)
 {
     printers.unreachable.append(QStringLiteral("Laser"));
     open();
-    model.cboPrinterNames_Click(1);
+    model.printerChosen(1);
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/OpenDocPrinter"));
 }
@@ -382,7 +382,7 @@ TEST_F(PrintWindowModelTest, PropertiesCarryTheCopiesBothWays)
         chosen.colorMode = 1;
         return std::optional<PrinterSettings>(chosen);
     };
-    model.cmdProprieta_Click(nullptr);
+    model.propertiesClicked();
     EXPECT_EQ(copiesSeen, 2);
     EXPECT_EQ(model.text(Field::NCopies), QStringLiteral("4"));
     EXPECT_EQ(printers.settings().copies, 1);
@@ -396,8 +396,8 @@ TEST_F(PrintWindowModelTest, PropertiesOfAPrinterThatCannotBeOpened)
 {
     printers.unreachable.append(QStringLiteral("Laser"));
     open();
-    model.cboPrinterNames_Click(1);
-    model.cmdProprieta_Click(nullptr);
+    model.printerChosen(1);
+    model.propertiesClicked();
     EXPECT_EQ(printers.settingsDialogShown, 0);
     ASSERT_EQ(dialogs.shown.size(), 2u) << "once when chosen, once when its settings are asked for";
     EXPECT_EQ(dialogs.shown[1].title, QStringLiteral(" Errore in frmStampaFPB/OpenDocPrinter"));
@@ -406,7 +406,7 @@ TEST_F(PrintWindowModelTest, PropertiesOfAPrinterThatCannotBeOpened)
 TEST_F(PrintWindowModelTest, PropertiesCancelledChangesNothing)
 {
     open();
-    model.cmdProprieta_Click(nullptr);
+    model.propertiesClicked();
     EXPECT_EQ(printers.settingsDialogShown, 1);
     EXPECT_EQ(model.sheetFrameCaption(), QStringLiteral(" Foglio: A4,  Portrait"));
     EXPECT_EQ(model.text(Field::NCopies), QStringLiteral("1"));
@@ -419,7 +419,7 @@ TEST_F(PrintWindowModelTest, PrinterChosenInThePropertiesBecomesTheOneInUse)
         printer = QStringLiteral("Laser");
         return std::optional<PrinterSettings>(PrinterSettings{});
     };
-    model.cmdProprieta_Click(nullptr);
+    model.propertiesClicked();
     EXPECT_EQ(model.printerIndex(), 1);
     EXPECT_EQ(printers.printerInUse(), QStringLiteral("Laser"));
 }
@@ -427,12 +427,12 @@ TEST_F(PrintWindowModelTest, PrinterChosenInThePropertiesBecomesTheOneInUse)
 TEST_F(PrintWindowModelTest, SettingsSurviveTheWindow)
 {
     open({0, 0, 200, 100}, 2);
-    model.cboPrinterNames_Click(1);
+    model.printerChosen(1);
     PrintWindowModel second(printers, dialogs);
     second.loadObject({picture(), {0, 0, 100, 100}, 100, QStringLiteral("Velmo"), 0});
     second.activate();
     EXPECT_EQ(second.printerIndex(), 1);
-    model.cboPrinterNames_Click(0);
+    model.printerChosen(0);
     PrintWindowModel third(printers, dialogs);
     third.loadObject({picture(), {0, 0, 100, 100}, 100, QStringLiteral("Velmo"), 0});
     third.activate();
@@ -442,11 +442,11 @@ TEST_F(PrintWindowModelTest, SettingsSurviveTheWindow)
 TEST_F(PrintWindowModelTest, ZoomFillsTheAreaInTheSheetsProportions)
 {
     open();
-    model.picPreview_Click({600, 400});
+    model.previewClicked({600, 400});
     EXPECT_TRUE(model.zoomVisible());
     EXPECT_EQ(model.zoomOutline(), QSize(279, 400));  // 400 × 200 / 287 = 278.7
     EXPECT_EQ(model.zoomPreview().size(), QSize(279, 400));
-    model.picZoom_Click();
+    model.zoomClicked();
     EXPECT_FALSE(model.zoomVisible());
 }
 
@@ -459,9 +459,9 @@ TEST_F(PrintWindowModelTest, WithoutAnObject)
     EXPECT_TRUE(model.preview().isNull());
     EXPECT_TRUE(model.previewToolTip().isEmpty());
     EXPECT_EQ(model.sheetFrameCaption(), QStringLiteral(" Foglio: A4,  Portrait"));
-    model.picPreview_Click({600, 400});
+    model.previewClicked({600, 400});
     EXPECT_FALSE(model.zoomVisible());
-    EXPECT_FALSE(model.cmdStampa_Click());
+    EXPECT_FALSE(model.printClicked());
     EXPECT_TRUE(printers.imageJobs.empty());
 }
 
@@ -475,7 +475,7 @@ TEST_F(PreviewFileTest, SavedInThePicturesFolderOrHome)
 {
     guard.emplace(home.path());
     open();
-    model.zLabel1_DblClick();
+    model.printerLabelDoubleClicked();
     EXPECT_TRUE(dialogs.shown.empty());
     const QString path = PrintWindowModel::previewFilePath();
     EXPECT_EQ(QFileInfo(path).fileName(), QStringLiteral("PicPrev.bmp"));
@@ -491,7 +491,7 @@ TEST_F(PreviewFileTest, FailureToSaveIsReported)
 {
     guard.emplace(home.path() + QStringLiteral("/non-esiste"));
     open();
-    model.zLabel1_DblClick();
+    model.printerLabelDoubleClicked();
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_TRUE(dialogs.shown[0].text.startsWith(QStringLiteral("Non posso salvare l'anteprima nel file\n")));
     EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/zLabel1_DblClick"));

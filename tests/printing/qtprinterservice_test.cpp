@@ -1,6 +1,6 @@
 // The printer service on Qt Print Support, through its PDF file entry, which needs no print system.
 #include "printing/printlayout.h"
-#include "printing/qtprinterservice.h"
+#include "ui/printing/qtprinterservice.h"
 
 #include <QPainter>
 #include <QProcess>

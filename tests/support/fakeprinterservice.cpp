@@ -68,7 +68,7 @@ PrintableSheet FakePrinterService::sheetSize() const
     return sheetFor(open, current);
 }
 
-bool FakePrinterService::showSettingsDialog(QWidget *)
+bool FakePrinterService::showSettingsDialog()
 {
     ++settingsDialogShown;
     if (open.isEmpty() || !settingsDialog)

@@ -47,7 +47,7 @@ public:
     PrinterSettings settings() const override { return current; }
     void setSettings(const PrinterSettings &settings) override;
     PrintableSheet sheetSize() const override;
-    bool showSettingsDialog(QWidget *owner) override;
+    bool showSettingsDialog() override;
     ImageJobResult printImage(const ImageJob &job) override;
 
     // The fake system: printers by name ("File PDF" is always there), and what fails.

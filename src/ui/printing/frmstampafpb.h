@@ -5,24 +5,26 @@
 #include <QDialog>
 
 #include <map>
+#include <memory>
 
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
+
+namespace Ui {
+class frmStampaFPB;
+}
 
 namespace velmo::ui {
 
 class SheetView;
 class UpDown;
 
-// The print window " Anteprina di Stampa": shows its model and hands every user action to it.
+// The print window " Anteprina di Stampa": its fixed layout comes from frmstampafpb.ui; here it
+// shows its model and hands every user action to it.
 class frmStampaFPB : public QDialog {
     Q_OBJECT
 public:
     explicit frmStampaFPB(printing::PrintWindowModel &model, QWidget *parent = nullptr);
+    ~frmStampaFPB() override;
 
     printing::PrintWindowModel &model() { return model_; }
     QLineEdit *field(printing::Field field) const { return fields_.at(field); }
@@ -33,41 +35,17 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    QLineEdit *addField(printing::Field field, const QString &name, int maxLength);
-    UpDown *addUpDown(printing::Field field, const QString &name);
+    void connectField(printing::Field field, QLineEdit *edit, UpDown *upDown);
     void sync();
     void syncObjectMode();
     void placeZoom();
 
     printing::PrintWindowModel &model_;
+    std::unique_ptr<Ui::frmStampaFPB> ui_;
     std::map<printing::Field, QLineEdit *> fields_;
     std::map<printing::Field, UpDown *> upDowns_;
     std::map<QObject *, printing::Field> fieldOf_;
-
-    QGroupBox *zFrame1_ = nullptr;
-    QLabel *zLabel1_ = nullptr;
-    QComboBox *cboPrinterNames_ = nullptr;
-    QPushButton *cmdProprieta_ = nullptr;
-    QLabel *imgPrinter_ = nullptr;
-    QGroupBox *fraFoglio_ = nullptr;
-    SheetView *picPreview_ = nullptr;
-    QLabel *lblFgW_ = nullptr;
-    QLabel *lblFgH_ = nullptr;
-    QLabel *lblFuoriFoglio_ = nullptr;
-    QLabel *lblStampaInCorso_ = nullptr;
-    QWidget *rightColumn_ = nullptr;
-    QCheckBox *chkProporzioni_ = nullptr;
-    QPushButton *cmdMax_ = nullptr;
-    QCheckBox *chkCentro_ = nullptr;
-    QPushButton *cmdOrigine_ = nullptr;
-    QWidget *scaleRow_ = nullptr;
-    QLabel *lblLblScala_ = nullptr;
-    QPushButton *cmdScalaOK_ = nullptr;
-    QWidget *copiesRow_ = nullptr;
-    QPushButton *cmdStampa_ = nullptr;
-    QPushButton *cmdOK_ = nullptr;
-    QPushButton *cmdChiudi_ = nullptr;
-    QWidget *picZoom_ = nullptr;
+    QWidget *picZoom_ = nullptr;  // the enlarged preview, over the whole window
     SheetView *picPreviewZoom_ = nullptr;
 };
 

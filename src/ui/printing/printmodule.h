@@ -2,9 +2,8 @@
 
 #include "common/dialogs.h"
 #include "printing/printerservice.h"
-#include "printing/printroutines.h"
+#include "printing/printmodulemodel.h"
 
-#include <QImage>
 #include <QString>
 
 #include <functional>
@@ -17,7 +16,8 @@ namespace velmo::ui {
 class frmStampaFPB;
 
 // The print module: for the whole run it keeps the printer in use and its settings (in the
-// printer service), measures the sheet and opens the print window for a window's picture.
+// printer service), measures the sheet and opens the print window for a window's picture. The
+// decisions are its model's; here the object is looked at, captured and the window shown.
 class PrintModule {
 public:
     PrintModule(velmo::PrinterService &printers, velmo::Dialogs &dialogs);
@@ -25,7 +25,8 @@ public:
     // Fills width and height (mm) with the printable sheet of the printer in use; -1, -1 on failure.
     void FoglioStampa(int &widthMm, int &heightMm, std::optional<int> orientation);
 
-    // Captures `object` (a top-level window, frame included) and shows the modal print window.
+    // Captures `object` (a top-level window, frame included, or a label's picture) and shows the
+    // modal print window.
     void StampaFPB(QWidget *object, int x, int y, int w, int h, int orientation, const QString &title, float scale);
 
     // Runs once the print window is built and filled, just before it is shown modally; tests
@@ -33,13 +34,9 @@ public:
     std::function<void(frmStampaFPB &window)> onWindowReady;
 
 private:
-    bool Legge_Form(QWidget *window, QImage &image);
-    bool Legge_PictureBox(QWidget *box, QImage &image);
-    void fail(const QString &text);
-
     velmo::PrinterService &printers_;
     velmo::Dialogs &dialogs_;
-    printing::PrintRoutines routines_;
+    printing::PrintModuleModel model_;
 };
 
 }  // namespace velmo::ui

@@ -1,4 +1,4 @@
-#include "sheetview.h"
+#include "ui/printing/sheetview.h"
 
 #include <QMouseEvent>
 #include <QPainter>

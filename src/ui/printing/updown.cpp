@@ -1,4 +1,4 @@
-#include "updown.h"
+#include "ui/printing/updown.h"
 
 #include <QToolButton>
 #include <QVBoxLayout>

@@ -1,4 +1,4 @@
-#include "windowcapture.h"
+#include "ui/printing/windowcapture.h"
 
 #include <QGuiApplication>
 #include <QPixmap>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printing/qtprinterservice.h"
+#include "ui/printing/qtprinterservice.h"
 #include "ui/shell/qtdialogs.h"
 
 #include <QObject>

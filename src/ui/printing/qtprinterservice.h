@@ -25,7 +25,7 @@ public:
     PrinterSettings settings() const override;
     void setSettings(const PrinterSettings &settings) override;
     PrintableSheet sheetSize() const override;
-    bool showSettingsDialog(QWidget *owner) override;
+    bool showSettingsDialog() override;
     ImageJobResult printImage(const ImageJob &job) override;
 
 private:

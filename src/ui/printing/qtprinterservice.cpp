@@ -1,4 +1,4 @@
-#include "printing/qtprinterservice.h"
+#include "ui/printing/qtprinterservice.h"
 
 #include "printing/printlayout.h"
 
@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -170,14 +171,16 @@ PrintableSheet QtPrinterService::sheetSize() const
     return sheet;
 }
 
-bool QtPrinterService::showSettingsDialog(QWidget *owner)
+bool QtPrinterService::showSettingsDialog()
 {
     if (open_.isEmpty())
         return false;
     QPrinter printer(QPrinter::HighResolution);
     configure(printer);
     printer.setCopyCount(std::max(1, settings_.copies));
-    QPrintDialog dialog(&printer, owner);
+    // Owned by the window the user clicked in (the modal print window), so it stays above it.
+    QWidget *owner = QApplication::activeModalWidget();
+    QPrintDialog dialog(&printer, owner ? owner : QApplication::activeWindow());
     dialog.setWindowTitle(QStringLiteral("Proprietà della stampante"));
     // The dialog only chooses settings here; its "Print" button would promise a print that the
     // print window makes later.

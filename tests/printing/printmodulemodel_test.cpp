@@ -1,0 +1,122 @@
+#include "printing/printmodulemodel.h"
+
+#include "mmrectprinter.h"
+#include "support/fakedialogs.h"
+#include "support/fakeprinterservice.h"
+
+#include <gtest/gtest.h>
+
+namespace velmo::printing {
+namespace {
+
+using test::FakeDialogs;
+using test::FakePrinterService;
+
+const QString kWrongKind = QStringLiteral("L' oggetto da stampare\ne' di tipo errato.");
+const QString kBadSizes = QStringLiteral("Parametri errati.\n\nLa larghezza e l' altezza di stampa\nrichieste devono essere > 0.");
+
+TEST(PlanPrint, AcceptsOrRefusesTheObject)
+{
+    struct Case {
+        int line;
+        ObjectKind kind;
+        const char *name;
+        MmRect rect;
+        float scale;
+        const char *title;
+        QString refusal;
+        double referenceWidth;
+        const char *plannedTitle;
+    };
+    const Case cases[] = {
+        {__LINE__, ObjectKind::Window, "frmmain", {0, 0, 287, 200}, 500000, "Velmo", {}, 500000.0 * 287, "Velmo"},
+        {__LINE__, ObjectKind::Window, "frmmain", {0, 0, 90, 60}, 0, "Velmo", {}, 600 * 15.0, "Velmo"},  // the object's own width, in twips
+        {__LINE__, ObjectKind::PictureBox, "picGrafico", {5, -3, 100, 50}, 2, "", {}, 200, "picGrafico"},
+        {__LINE__, ObjectKind::Window, "frmmain", {0, 0, 0, 200}, 1, "Velmo", kBadSizes, 0, ""},
+        {__LINE__, ObjectKind::Window, "frmmain", {0, 0, 287, 0}, 1, "Velmo", kBadSizes, 0, ""},
+        {__LINE__, ObjectKind::Window, "frmmain", {0, 0, -5, 200}, 1, "Velmo", kBadSizes, 0, ""},
+        {__LINE__, ObjectKind::Other, "Label1", {0, 0, 287, 200}, 1, "Velmo", QStringLiteral("Stampa di Label1\n\n") + kWrongKind, 0, ""},
+        {__LINE__, ObjectKind::Other, "", {0, 0, 0, 0}, 1, "Velmo", kWrongKind, 0, ""},  // the kind is refused first
+    };
+    for (const Case &c : cases) {
+        const PrintPlan plan = planPrint({c.kind, QString::fromLatin1(c.name), 600}, {c.rect, 2, QString::fromLatin1(c.title), c.scale});
+        EXPECT_EQ(plan.refusal, c.refusal) << "line " << c.line;
+        if (!c.refusal.isEmpty())
+            continue;
+        EXPECT_EQ(plan.request.rect, c.rect) << "line " << c.line;
+        EXPECT_DOUBLE_EQ(plan.request.referenceWidth, c.referenceWidth) << "line " << c.line;
+        EXPECT_EQ(plan.request.title, QString::fromLatin1(c.plannedTitle)) << "line " << c.line;
+        EXPECT_EQ(plan.request.orientation, 2) << "line " << c.line;
+    }
+}
+
+class PrintModuleModelTest : public ::testing::Test {
+protected:
+    FakePrinterService printers;
+    FakeDialogs dialogs;
+    PrintModuleModel model{printers, dialogs};
+};
+
+TEST_F(PrintModuleModelTest, PrintableSheet)
+{
+    struct Case { int line; std::optional<int> orientation; int w, h; const char *message; };
+    const Case cases[] = {
+        {__LINE__, 2, 287, 200, nullptr},
+        {__LINE__, 1, 200, 287, nullptr},
+        {__LINE__, std::nullopt, 200, 287, nullptr},  // keeps the last one
+        {__LINE__, 3, -1, -1, "Orientamento errato"},
+        {__LINE__, 0, -1, -1, "Orientamento errato"},
+    };
+    for (const Case &c : cases) {
+        dialogs.clear();
+        EXPECT_EQ(model.printableSheet(c.orientation), QSize(c.w, c.h)) << "line " << c.line;
+        if (!c.message) {
+            EXPECT_TRUE(dialogs.shown.empty()) << "line " << c.line;
+            continue;
+        }
+        ASSERT_EQ(dialogs.shown.size(), 1u) << "line " << c.line;
+        EXPECT_EQ(dialogs.shown[0].text, QString::fromLatin1(c.message)) << "line " << c.line;
+        EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/FoglioStampa")) << "line " << c.line;
+        EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical) << "line " << c.line;
+    }
+}
+
+TEST_F(PrintModuleModelTest, PrintableSheetOfAnUnreachablePrinter)
+{
+    printers.unreachable.append(QStringLiteral("Ufficio"));
+    EXPECT_EQ(model.printableSheet(2), QSize(-1, -1));
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("Non posso accedere alla stampante richiesta.\n")});
+}
+
+TEST_F(PrintModuleModelTest, WithoutAPrinterInUseTheDefaultIsOpened)
+{
+    printers.inUse.clear();
+    printers.systemDefault = QStringLiteral("Laser");
+    EXPECT_TRUE(model.openPrinterInUse());
+    EXPECT_EQ(printers.printerInUse(), QStringLiteral("Laser"));
+    EXPECT_EQ(printers.openPrinterName(), QStringLiteral("Laser"));
+}
+
+TEST_F(PrintModuleModelTest, RefusalIsSaidWithTheModulesTitle)
+{
+    EXPECT_FALSE(model.requestFor({ObjectKind::Window, QStringLiteral("frmmain"), 600}, {{0, 0, 0, 10}, 0, {}, 1}));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, kBadSizes);
+    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/StampaFPB"));
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
+}
+
+TEST_F(PrintModuleModelTest, EmptyCaptureIsSaidTwice)
+{
+    QImage image(4, 3, QImage::Format_RGB32);
+    EXPECT_TRUE(model.acceptCapture(image, ObjectKind::Window));
+    EXPECT_FALSE(model.acceptCapture(QImage(), ObjectKind::PictureBox));
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Formato grafico sconosciuto.\n\nL' operazione di stampa viene interrotta."));
+    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/Legge_PictureBox"));
+    EXPECT_EQ(dialogs.shown[1].text, QStringLiteral("Si e' verificata una condizione\ninaspettata elaborando l' immagine."));
+    EXPECT_EQ(dialogs.shown[1].title, QStringLiteral(" Errore in frmStampaFPB/StampaFPB"));
+}
+
+}  // namespace
+}  // namespace velmo::printing
