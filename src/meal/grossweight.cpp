@@ -36,7 +36,7 @@ bool MealGrid::setGrossText(int r, const QString &text)
 
 void MealGrid::grossClicked(int r)
 {
-    setCellTextColour(r, MealColumn::Gross, CellTextColour::WindowText);
+    setCellProperty(r, MealColumn::Gross, &MealCell::textColour, CellTextColour::WindowText);
 }
 
 }  // namespace velmo

@@ -152,9 +152,17 @@ protected:
     // A row's look, in the order the cells take it: the alignment of the six nutrients, the gross
     // and the net weight, then the background of the name, the nutrients, gross and net weight.
     void setRowLook(int r, CellAlignment alignment, CellBackground background);
-    void setCellAlignment(int r, MealColumn c, CellAlignment alignment);
-    void setCellBackground(int r, MealColumn c, CellBackground background);
-    void setCellTextColour(int r, MealColumn c, CellTextColour colour);
+    // One look property of a cell (`&MealCell::alignment`, `background` or `textColour`); only a
+    // change notifies.
+    template <typename T>
+    void setCellProperty(int r, MealColumn c, T MealCell::*property, T value)
+    {
+        T &current = mutableRow(r).cell(c).*property;
+        if (current == value)
+            return;
+        current = value;
+        emit cellChanged(r, c);
+    }
     void setTotalText(int index, const QString &text);
     void setRowVisible(int r);
     // Sets one chart column from a caption; true when its value changed.

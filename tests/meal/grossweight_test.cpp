@@ -106,7 +106,7 @@ TEST_P(GrossWeight, CellsPaintedWhiteShowNewValues)
 TEST_P(GrossWeight, ClickShowsTheBoxTextAgain)
 {
     grid.setCellText(2, MealColumn::Gross, QStringLiteral("0"));
-    grid.setCellTextColour(2, MealColumn::Gross, CellTextColour::White);
+    grid.setCellProperty(2, MealColumn::Gross, &MealCell::textColour, CellTextColour::White);
     grid.grossClicked(2);
     EXPECT_EQ(grid.row(2).cell(MealColumn::Gross).textColour, CellTextColour::WindowText);
     EXPECT_EQ(cellText(grid, 2, MealColumn::Gross), QStringLiteral("0"));
