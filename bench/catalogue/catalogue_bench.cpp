@@ -36,7 +36,7 @@ struct Window {
     }
     SilentDialogs dialogs;
     velmo::MainWindowModel model{dialogs};
-    velmo::FoodGridModel grid{model.data1()};
+    velmo::FoodGridModel grid{model.dataControl()};
 };
 
 QString shippedDatabase()
@@ -51,8 +51,8 @@ int largestCategory(const QString &path)
     int bestRows = -1;
     for (int i = 0; i < velmo::kFoodCategoryCount; ++i) {
         w.model.chooseCategory(i);
-        if (w.model.data1().rowCount() > bestRows) {
-            bestRows = w.model.data1().rowCount();
+        if (w.model.dataControl().rowCount() > bestRows) {
+            bestRows = w.model.dataControl().rowCount();
             best = i;
         }
     }
@@ -94,7 +94,7 @@ void BM_ChooseLargestShippedCategory(benchmark::State &state)
     Window w(path);
     for (auto _ : state)
         w.model.chooseCategory(category);
-    state.counters["foods"] = w.model.data1().rowCount();
+    state.counters["foods"] = w.model.dataControl().rowCount();
 }
 BENCHMARK(BM_ChooseLargestShippedCategory)->Unit(benchmark::kMillisecond);
 
@@ -105,7 +105,7 @@ void BM_ChooseCategoryOf100000Foods(benchmark::State &state)
     const int frutta = *velmo::findFoodCategory("Frutta");
     for (auto _ : state)
         w.model.chooseCategory(frutta);
-    state.counters["foods"] = w.model.data1().rowCount();
+    state.counters["foods"] = w.model.dataControl().rowCount();
 }
 BENCHMARK(BM_ChooseCategoryOf100000Foods)->Unit(benchmark::kMillisecond);
 
@@ -115,12 +115,12 @@ void BM_NextFood(benchmark::State &state)
     const int category = largestCategory(path);
     Window w(path);
     w.model.chooseCategory(category);
-    const int rows = w.model.data1().rowCount();
+    const int rows = w.model.dataControl().rowCount();
     int position = 0;
     for (auto _ : state) {
         if (++position == rows) {
             state.PauseTiming();
-            w.model.data1().moveFirst();
+            w.model.dataControl().moveFirst();
             position = 0;
             state.ResumeTiming();
             continue;

@@ -4,7 +4,7 @@
 
 namespace velmo {
 
-int MealGrid::textplKeyPress(int keyAscii)
+int MealGrid::grossKeyPress(int keyAscii)
 {
     // Control codes keep editing keys such as backspace working; only digits enter the box, so
     // the gross weight is always a whole number of grams.

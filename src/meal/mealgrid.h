@@ -94,9 +94,10 @@ public:
     void resetTextColours();
 
     // --- The gross-weight boxes -------------------------------------------------------------
-    // The key filter: the character code that reaches the box, 0 when the key is discarded.
+    // The key press of the boxes `Textpl0` to `Textpl11`: the character code that reaches the
+    // box, 0 when the key is discarded.
     // Control codes 0 to 9 (backspace among them) and the digits pass; nothing else does.
-    static int textplKeyPress(int keyAscii);
+    static int grossKeyPress(int keyAscii);
     // True when `text` is made of ASCII digits only (the empty text included).
     static bool allDigits(QStringView text);
     // Whether a text that arrives whole (pasted, dropped, or set by a program) may stand in a

@@ -25,7 +25,7 @@ TEST(GrossWeightKeys, OnlyDigitsAndControlCodesPass)
 {
     for (const KeyCase &c : kKeyCases) {
         SCOPED_TRACE(testing::Message() << "case at " << __FILE__ << ":" << c.line);
-        EXPECT_EQ(MealGrid::textplKeyPress(c.keyAscii), c.expected);
+        EXPECT_EQ(MealGrid::grossKeyPress(c.keyAscii), c.expected);
     }
 }
 
@@ -74,7 +74,7 @@ TEST_P(GrossWeight, TypingOneCommaFiveGivesFifteen)
 {
     QString text;
     for (int key : {int('1'), int(','), int('5'), 13}) {
-        const int passed = MealGrid::textplKeyPress(key);
+        const int passed = MealGrid::grossKeyPress(key);
         if (passed != 0)
             text.append(QChar(passed));
     }
