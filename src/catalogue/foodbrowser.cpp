@@ -29,7 +29,7 @@ void FoodBrowser::follow()
         current_.fields.fill(QString());
         if (!current_.name.isEmpty()) {
             current_.name.clear();
-            emit lblnomeChanged();
+            emit foodNameChanged();
         }
         return;
     }
@@ -42,7 +42,7 @@ void FoodBrowser::follow()
         current_.fields[static_cast<std::size_t>(i)] = valueText(row, i - 1, locale);
     if (row.name != current_.name) {
         current_.name = row.name;
-        emit lblnomeChanged();
+        emit foodNameChanged();
     }
 }
 

@@ -19,22 +19,23 @@ struct CurrentFood {
 };
 
 // The bound display controls (`Lblnome` and `txtFields`). They follow the data control's
-// current record; `lblnomeChanged` is raised only when the shown name really changes.
+// current record; `foodNameChanged` is raised only when the shown name really changes.
 class FoodBrowser : public QObject {
     Q_OBJECT
 public:
     explicit FoodBrowser(DataControl &data, QObject *parent = nullptr);
 
     const CurrentFood &current() const { return current_; }
-    QString lblnome() const { return current_.name; }
-    QString txtFields(int index) const { return current_.fields[static_cast<std::size_t>(index)]; }
+    QString foodName() const { return current_.name; }   // `Lblnome`
+    // The bound text box `txtFields(index)`: 0 edible part, 2 to 7 the nutrients.
+    QString fieldText(int index) const { return current_.fields[static_cast<std::size_t>(index)]; }
 
     // The text a bound control shows for a value: the user's number format, whole numbers
     // without decimals, nothing for a missing value.
     static QString valueText(const FoodRow &row, int valueIndex, const QLocale &locale);
 
 signals:
-    void lblnomeChanged();
+    void foodNameChanged();
 
 private:
     void follow();

@@ -4,7 +4,7 @@
 
 namespace velmo {
 
-int MealGrid::textplKeyPress(int keyAscii)
+int MealGrid::grossKeyPress(int keyAscii)
 {
     // Control codes keep editing keys such as backspace working; only digits enter the box, so
     // the gross weight is always a whole number of grams.
@@ -36,7 +36,7 @@ bool MealGrid::setGrossText(int r, const QString &text)
 
 void MealGrid::grossClicked(int r)
 {
-    setCellTextColour(r, MealColumn::Gross, CellTextColour::WindowText);
+    setCellProperty(r, MealColumn::Gross, &MealCell::textColour, CellTextColour::WindowText);
 }
 
 }  // namespace velmo

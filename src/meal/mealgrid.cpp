@@ -38,24 +38,6 @@ void MealGrid::setCellText(int r, MealColumn c, const QString &text)
     emit cellChanged(r, c);
 }
 
-void MealGrid::setCellAlignment(int r, MealColumn c, CellAlignment alignment)
-{
-    MealCell &cell = mutableRow(r).cell(c);
-    if (cell.alignment == alignment)
-        return;
-    cell.alignment = alignment;
-    emit cellChanged(r, c);
-}
-
-void MealGrid::setCellBackground(int r, MealColumn c, CellBackground background)
-{
-    MealCell &cell = mutableRow(r).cell(c);
-    if (cell.background == background)
-        return;
-    cell.background = background;
-    emit cellChanged(r, c);
-}
-
 void MealGrid::setRowVisible(int r)
 {
     MealRow &target = mutableRow(r);
@@ -68,24 +50,15 @@ void MealGrid::setRowVisible(int r)
 void MealGrid::setRowLook(int r, CellAlignment alignment, CellBackground background)
 {
     for (MealColumn c : kNutrientColumns)
-        setCellAlignment(r, c, alignment);
-    setCellAlignment(r, MealColumn::Gross, alignment);
-    setCellAlignment(r, MealColumn::Net, alignment);
+        setCellProperty(r, c, &MealCell::alignment, alignment);
+    setCellProperty(r, MealColumn::Gross, &MealCell::alignment, alignment);
+    setCellProperty(r, MealColumn::Net, &MealCell::alignment, alignment);
 
-    setCellBackground(r, MealColumn::Name, background);
+    setCellProperty(r, MealColumn::Name, &MealCell::background, background);
     for (MealColumn c : kNutrientColumns)
-        setCellBackground(r, c, background);
-    setCellBackground(r, MealColumn::Gross, background);
-    setCellBackground(r, MealColumn::Net, background);
-}
-
-void MealGrid::setCellTextColour(int r, MealColumn c, CellTextColour colour)
-{
-    MealCell &cell = mutableRow(r).cell(c);
-    if (cell.textColour == colour)
-        return;
-    cell.textColour = colour;
-    emit cellChanged(r, c);
+        setCellProperty(r, c, &MealCell::background, background);
+    setCellProperty(r, MealColumn::Gross, &MealCell::background, background);
+    setCellProperty(r, MealColumn::Net, &MealCell::background, background);
 }
 
 void MealGrid::setTotalText(int index, const QString &text)
@@ -101,7 +74,7 @@ void MealGrid::resetTextColours()
 {
     for (MealColumn c : kValueColumns)
         for (int r = 0; r < kMealRows; ++r)
-            setCellTextColour(r, c, CellTextColour::WindowText);
+            setCellProperty(r, c, &MealCell::textColour, CellTextColour::WindowText);
 }
 
 }  // namespace velmo

@@ -94,9 +94,10 @@ public:
     void resetTextColours();
 
     // --- The gross-weight boxes -------------------------------------------------------------
-    // The key filter: the character code that reaches the box, 0 when the key is discarded.
+    // The key press of the boxes `Textpl0` to `Textpl11`: the character code that reaches the
+    // box, 0 when the key is discarded.
     // Control codes 0 to 9 (backspace among them) and the digits pass; nothing else does.
-    static int textplKeyPress(int keyAscii);
+    static int grossKeyPress(int keyAscii);
     // True when `text` is made of ASCII digits only (the empty text included).
     static bool allDigits(QStringView text);
     // Whether a text that arrives whole (pasted, dropped, or set by a program) may stand in a
@@ -152,9 +153,17 @@ protected:
     // A row's look, in the order the cells take it: the alignment of the six nutrients, the gross
     // and the net weight, then the background of the name, the nutrients, gross and net weight.
     void setRowLook(int r, CellAlignment alignment, CellBackground background);
-    void setCellAlignment(int r, MealColumn c, CellAlignment alignment);
-    void setCellBackground(int r, MealColumn c, CellBackground background);
-    void setCellTextColour(int r, MealColumn c, CellTextColour colour);
+    // One look property of a cell (`&MealCell::alignment`, `background` or `textColour`); only a
+    // change notifies.
+    template <typename T>
+    void setCellProperty(int r, MealColumn c, T MealCell::*property, T value)
+    {
+        T &current = mutableRow(r).cell(c).*property;
+        if (current == value)
+            return;
+        current = value;
+        emit cellChanged(r, c);
+    }
     void setTotalText(int index, const QString &text);
     void setRowVisible(int r);
     // Sets one chart column from a caption; true when its value changed.

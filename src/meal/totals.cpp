@@ -22,7 +22,7 @@ void MealGrid::zero()
         for (int r = 0; r < kMealRows; ++r)
             if (row(r).cell(c).text.isEmpty()) {
                 setCellText(r, c, QStringLiteral("0"));
-                setCellTextColour(r, c, CellTextColour::White);
+                setCellProperty(r, c, &MealCell::textColour, CellTextColour::White);
             }
 }
 

@@ -7,13 +7,13 @@
 namespace velmo {
 
 MainWindowModel::MainWindowModel(Dialogs &dialogs, QObject *parent)
-    : QObject(parent), dialogs_(dialogs), browser_(data1_)
+    : QObject(parent), dialogs_(dialogs), browser_(dataControl_)
 {
-    connect(&browser_, &FoodBrowser::lblnomeChanged, this, [this] { meal_.inseri(browser_.current()); });
+    connect(&browser_, &FoodBrowser::foodNameChanged, this, [this] { meal_.inseri(browser_.current()); });
     meal_.setDialogs(&dialogs_);
-    connect(&data1_, &DataControl::validate, this, [this] { setMousePointer(MousePointer::Hourglass); });
-    connect(&data1_, &DataControl::reposition, this, [this] { setMousePointer(MousePointer::Default); });
-    connect(&data1_, &DataControl::dataError, this, [this](const QString &message) {
+    connect(&dataControl_, &DataControl::validate, this, [this] { setMousePointer(MousePointer::Hourglass); });
+    connect(&dataControl_, &DataControl::reposition, this, [this] { setMousePointer(MousePointer::Default); });
+    connect(&dataControl_, &DataControl::dataError, this, [this](const QString &message) {
         setMousePointer(MousePointer::Default);
         dialogs_.message(message, QStringLiteral("Velmo"), MessageIcon::Critical);
     });
@@ -23,17 +23,17 @@ MainWindowModel::~MainWindowModel() = default;
 
 bool MainWindowModel::load(const QString &databasePath, QString *error)
 {
-    flatToolbar();
+    flipToolbarStyle();
     setMousePointer(MousePointer::Default);
     database_ = FoodDatabase::open(databasePath, error);
     if (!database_)
         return false;
-    data1_.setDatabase(database_->connection());
-    setLabel5(QStringLiteral("Alimenti"));
+    dataControl_.setDatabase(database_->connection());
+    setCategoryHeading(QStringLiteral("Alimenti"));
     return true;
 }
 
-void MainWindowModel::flatToolbar()
+void MainWindowModel::flipToolbarStyle()
 {
     toolbarFlat_ = !toolbarFlat_;
     emit toolbarFlatChanged();
@@ -42,11 +42,11 @@ void MainWindowModel::flatToolbar()
 void MainWindowModel::activate(const QDate &today)
 {
     statusDate_ = QLocale().toString(today, QStringLiteral("dd MMMM yyyy"));
-    timer1Enabled_ = true;
+    clockEnabled_ = true;
     emit statusChanged();
 }
 
-void MainWindowModel::timer1Tick(const QTime &now)
+void MainWindowModel::clockTick(const QTime &now)
 {
     // The user's time format with seconds, without the time zone that Qt's long format adds.
     QString format = QLocale().timeFormat(QLocale::LongFormat);
@@ -55,12 +55,12 @@ void MainWindowModel::timer1Tick(const QTime &now)
     emit statusChanged();
 }
 
-void MainWindowModel::timer2Tick()
+void MainWindowModel::titleTick()
 {
-    if (label2_.isEmpty())
+    if (scrollingTitle_.isEmpty())
         return;
-    label2_ = label2_.mid(1) + label2_.at(0);
-    emit label2Changed();
+    scrollingTitle_ = scrollingTitle_.mid(1) + scrollingTitle_.at(0);
+    emit scrollingTitleChanged();
 }
 
 void MainWindowModel::chooseCategory(int index)
@@ -68,9 +68,9 @@ void MainWindowModel::chooseCategory(int index)
     if (index < 0 || index >= kFoodCategoryCount)
         return;
     const FoodCategory &category = foodCategories()[static_cast<std::size_t>(index)];
-    setLabel5(category.heading);
-    data1_.setRecordSource(category.recordSource());
-    data1_.refresh();
+    setCategoryHeading(category.heading);
+    dataControl_.setRecordSource(category.recordSource());
+    dataControl_.refresh();
 }
 
 void MainWindowModel::gridClicked()
@@ -80,15 +80,15 @@ void MainWindowModel::gridClicked()
 
 void MainWindowModel::gridRowChosen(int row)
 {
-    data1_.moveTo(row);
+    dataControl_.moveTo(row);
 }
 
-void MainWindowModel::setLabel5(const QString &text)
+void MainWindowModel::setCategoryHeading(const QString &text)
 {
-    if (label5_ == text)
+    if (categoryHeading_ == text)
         return;
-    label5_ = text;
-    emit label5Changed();
+    categoryHeading_ = text;
+    emit categoryHeadingChanged();
 }
 
 void MainWindowModel::setMousePointer(MousePointer pointer)

@@ -22,7 +22,7 @@ enum class MousePointer { Default, Hourglass };
 class MainWindowModel : public QObject {
     Q_OBJECT
 public:
-    // The scrolling title `Label2`, 51 characters.
+    // The scrolling title at start, 51 characters.
     static QString initialTitle() { return QStringLiteral(" - Valutazione calorica e nutrizionale in una dieta"); }
 
     // The toolbar's buttons by their 1-based position.
@@ -37,8 +37,8 @@ public:
 
     // The activation handler: today's date in the status bar, the clock running.
     void activate(const QDate &today);
-    void timer1Tick(const QTime &now);   // every 1000 ms
-    void timer2Tick();                   // every 100 ms
+    void clockTick(const QTime &now);   // `Timer1`, every 1000 ms: the time in the status bar
+    void titleTick();                   // `Timer2`, every 100 ms: the title scrolls by one character
 
     // A category of the "&Scelta alimenti" menu (0 to 15).
     void chooseCategory(int index);
@@ -48,25 +48,25 @@ public:
     void gridClicked();
     void gridRowChosen(int row);
 
-    QString label5() const { return label5_; }
-    QString label2() const { return label2_; }
-    QString statusDate() const { return statusDate_; }
-    QString statusTime() const { return statusTime_; }
+    QString categoryHeading() const { return categoryHeading_; }   // `Label5`
+    QString scrollingTitle() const { return scrollingTitle_; }     // `Label2`
+    QString statusDate() const { return statusDate_; }             // `StatusBar1`, panel 1
+    QString statusTime() const { return statusTime_; }             // `StatusBar1`, panel 2
     bool toolbarFlat() const { return toolbarFlat_; }
-    bool timer1Enabled() const { return timer1Enabled_; }
+    bool clockEnabled() const { return clockEnabled_; }            // `Timer1` enabled
     MousePointer mousePointer() const { return mousePointer_; }
 
     // `FlatToolbar`: flips the toolbar's flat style, whatever it was.
-    void flatToolbar();
+    void flipToolbarStyle();
 
-    DataControl &data1() { return data1_; }
+    DataControl &dataControl() { return dataControl_; }   // `Data1`
     FoodBrowser &browser() { return browser_; }
     MealGrid &meal() { return meal_; }
     Dialogs &dialogs() { return dialogs_; }
 
 signals:
-    void label5Changed();
-    void label2Changed();
+    void categoryHeadingChanged();
+    void scrollingTitleChanged();
     void statusChanged();
     void toolbarFlatChanged();
     void mousePointerChanged();
@@ -75,7 +75,7 @@ signals:
     void exitRequested();
 
 private:
-    void setLabel5(const QString &text);
+    void setCategoryHeading(const QString &text);
     void setMousePointer(MousePointer pointer);
     void navigateFirst();
     void navigatePrevious();
@@ -85,15 +85,15 @@ private:
 
     Dialogs &dialogs_;
     std::unique_ptr<FoodDatabase> database_;
-    DataControl data1_;
+    DataControl dataControl_;
     FoodBrowser browser_;
     MealGrid meal_;
-    QString label5_;
-    QString label2_ = initialTitle();
+    QString categoryHeading_;
+    QString scrollingTitle_ = initialTitle();
     QString statusDate_;
     QString statusTime_;
     bool toolbarFlat_ = false;
-    bool timer1Enabled_ = true;
+    bool clockEnabled_ = true;
     MousePointer mousePointer_ = MousePointer::Default;
 };
 

@@ -23,51 +23,51 @@ void MainWindowModel::toolbarButtonClicked(int position)
 void MainWindowModel::refreshQuietly()
 {
     // Without a record source there is nothing to re-read: the step fails and is skipped.
-    if (!data1_.recordSource().isEmpty())
-        data1_.refresh();
+    if (!dataControl_.recordSource().isEmpty())
+        dataControl_.refresh();
 }
 
 void MainWindowModel::navigateFirst()
 {
     refreshQuietly();
-    data1_.moveFirst();
+    dataControl_.moveFirst();
 }
 
 void MainWindowModel::navigateLast()
 {
     refreshQuietly();
-    data1_.moveLast();
+    dataControl_.moveLast();
 }
 
 void MainWindowModel::navigatePrevious()
 {
-    if (!data1_.bof().value_or(false)) {
-        data1_.movePrevious();
-        if (data1_.bof().value_or(true)) {
+    if (!dataControl_.bof().value_or(false)) {
+        dataControl_.movePrevious();
+        if (dataControl_.bof().value_or(true)) {
             refreshQuietly();
-            data1_.moveFirst();
+            dataControl_.moveFirst();
             dialogs_.message(QStringLiteral("Sei all'inizio dell'Archivio"), QStringLiteral("Attenzione"),
                              MessageIcon::Critical);
         }
     } else {
         refreshQuietly();
-        data1_.moveLast();
+        dataControl_.moveLast();
     }
 }
 
 void MainWindowModel::navigateNext()
 {
-    if (!data1_.eof().value_or(false)) {
-        data1_.moveNext();
-        if (data1_.eof().value_or(true)) {
+    if (!dataControl_.eof().value_or(false)) {
+        dataControl_.moveNext();
+        if (dataControl_.eof().value_or(true)) {
             refreshQuietly();
-            data1_.moveLast();
+            dataControl_.moveLast();
             dialogs_.message(QStringLiteral("Sei alla fine dell'Archivio"), QStringLiteral("Attenzione"),
                              MessageIcon::Critical);
         }
     } else {
         refreshQuietly();
-        data1_.moveFirst();
+        dataControl_.moveFirst();
     }
 }
 

@@ -23,7 +23,10 @@ protected:
                                               {{"Mela", {90, 0.3, 0.2, 14, 52, 2.4, 0}},
                                                {"Pera", {92, 0.4, 0.1, 15.5, 57, 3.1, QVariant()}},
                                                {"Kiwi", {86, 1.1, 0.5, 14.7, 61, 3, 0}}}},
-                                             {"Uova", {{"Uovo intero, crudo", {88, 12.56, 9.51, 0.72, 143, 0, 372}}}}}));
+                                             {"Uova", {{"Uovo intero, crudo", {88, 12.56, 9.51, 0.72, 143, 0, 372}}}},
+                                             // Cells that are no number: a text, a blob, an empty cell.
+                                             {"Dolci", {{"Torta", {90, QStringLiteral("tracce"), QByteArray("\x01", 1),
+                                                                   QVariant(), 300, 1.5, 0}}}}}));
         QString error;
         db = FoodDatabase::open(path, &error);
         ASSERT_NE(db, nullptr) << error.toStdString();
@@ -106,6 +109,21 @@ TEST_F(DataControlTest, EmptyTableHasNoCurrentRow)
     EXPECT_FALSE(data.moveFirst());
     EXPECT_FALSE(data.moveLast());
     EXPECT_FALSE(data.moveNext());
+}
+
+TEST_F(DataControlTest, OnlyANumberIsAValue)
+{
+    choose("Dolci");
+    ASSERT_EQ(data.rowCount(), 1);
+    const FoodRow &torta = data.row(0);
+    const std::array<std::optional<double>, 7> expected{90, std::nullopt, std::nullopt, std::nullopt, 300, 1.5, 0};
+    for (int i = 0; i < 7; ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_EQ(torta.hasValue(i), expected[static_cast<std::size_t>(i)].has_value());
+        if (torta.hasValue(i)) {
+            EXPECT_EQ(torta.values[static_cast<std::size_t>(i)], *expected[static_cast<std::size_t>(i)]);
+        }
+    }
 }
 
 TEST_F(DataControlTest, ChoosingAgainReturnsToTheFirstRow)

@@ -27,8 +27,8 @@ protected:
         db = FoodDatabase::open(path, &error);
         ASSERT_NE(db, nullptr);
         data.setDatabase(db->connection());
-        QObject::connect(&browser, &FoodBrowser::lblnomeChanged, [this] {
-            changes << browser.lblnome() + "|" + browser.txtFields(0) + "|" + browser.txtFields(2);
+        QObject::connect(&browser, &FoodBrowser::foodNameChanged, [this] {
+            changes << browser.foodName() + "|" + browser.fieldText(0) + "|" + browser.fieldText(2);
         });
         data.setRecordSource("SELECT alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo FROM Frutta ");
     }
@@ -47,9 +47,9 @@ TEST_F(FoodBrowserTest, NameChangeSeesTheNewValuesInTheUsersLocale)
     data.moveTo(2);
     // The change of the name is raised after the numbers are in place.
     EXPECT_EQ(changes, (QStringList{"Mela|90|0,3", "Pera|92|12,4"}));
-    EXPECT_EQ(browser.txtFields(7), "");  // no value: empty text
-    EXPECT_EQ(browser.txtFields(5), "57");
-    EXPECT_EQ(browser.txtFields(1), "");
+    EXPECT_EQ(browser.fieldText(7), "");  // no value: empty text
+    EXPECT_EQ(browser.fieldText(5), "57");
+    EXPECT_EQ(browser.fieldText(1), "");
 }
 
 TEST_F(FoodBrowserTest, EnglishLocaleUsesThePoint)
@@ -57,8 +57,8 @@ TEST_F(FoodBrowserTest, EnglishLocaleUsesThePoint)
     LocaleGuard en("en_US");
     data.refresh();
     data.moveTo(2);
-    EXPECT_EQ(browser.txtFields(2), "12.4");
-    EXPECT_EQ(browser.txtFields(6), "3.1");
+    EXPECT_EQ(browser.fieldText(2), "12.4");
+    EXPECT_EQ(browser.fieldText(6), "3.1");
 }
 
 TEST_F(FoodBrowserTest, SameNameRaisesNoChangeButTheValuesFollow)
@@ -67,20 +67,20 @@ TEST_F(FoodBrowserTest, SameNameRaisesNoChangeButTheValuesFollow)
     changes.clear();
     data.moveNext();
     EXPECT_TRUE(changes.isEmpty());
-    EXPECT_EQ(browser.lblnome(), "Mela");
-    EXPECT_EQ(browser.txtFields(0), "75");
+    EXPECT_EQ(browser.foodName(), "Mela");
+    EXPECT_EQ(browser.fieldText(0), "75");
 }
 
 TEST_F(FoodBrowserTest, EndsKeepTheLastFoodAndAnEmptyTableClearsIt)
 {
     data.refresh();
     data.movePrevious();  // before the first row: no current record
-    EXPECT_EQ(browser.lblnome(), "Mela");
+    EXPECT_EQ(browser.foodName(), "Mela");
     changes.clear();
     data.setRecordSource("SELECT alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo FROM Uova ");
     data.refresh();
-    EXPECT_EQ(browser.lblnome(), "");
-    EXPECT_EQ(browser.txtFields(0), "");
+    EXPECT_EQ(browser.foodName(), "");
+    EXPECT_EQ(browser.fieldText(0), "");
     EXPECT_EQ(changes, QStringList{"||"});
 }
 

@@ -25,7 +25,7 @@ TEST(GrossWeightKeys, OnlyDigitsAndControlCodesPass)
 {
     for (const KeyCase &c : kKeyCases) {
         SCOPED_TRACE(testing::Message() << "case at " << __FILE__ << ":" << c.line);
-        EXPECT_EQ(MealGrid::textplKeyPress(c.keyAscii), c.expected);
+        EXPECT_EQ(MealGrid::grossKeyPress(c.keyAscii), c.expected);
     }
 }
 
@@ -74,7 +74,7 @@ TEST_P(GrossWeight, TypingOneCommaFiveGivesFifteen)
 {
     QString text;
     for (int key : {int('1'), int(','), int('5'), 13}) {
-        const int passed = MealGrid::textplKeyPress(key);
+        const int passed = MealGrid::grossKeyPress(key);
         if (passed != 0)
             text.append(QChar(passed));
     }
@@ -106,7 +106,7 @@ TEST_P(GrossWeight, CellsPaintedWhiteShowNewValues)
 TEST_P(GrossWeight, ClickShowsTheBoxTextAgain)
 {
     grid.setCellText(2, MealColumn::Gross, QStringLiteral("0"));
-    grid.setCellTextColour(2, MealColumn::Gross, CellTextColour::White);
+    grid.setCellProperty(2, MealColumn::Gross, &MealCell::textColour, CellTextColour::White);
     grid.grossClicked(2);
     EXPECT_EQ(grid.row(2).cell(MealColumn::Gross).textColour, CellTextColour::WindowText);
     EXPECT_EQ(cellText(grid, 2, MealColumn::Gross), QStringLiteral("0"));

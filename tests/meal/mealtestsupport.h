@@ -18,7 +18,7 @@ class OpenGrid : public MealGrid {
 public:
     using MealGrid::mutableRow;
     using MealGrid::setCellText;
-    using MealGrid::setCellTextColour;
+    using MealGrid::setCellProperty;
 };
 
 // A food as the browser shows it: the name, then the texts of the edible percentage and of the

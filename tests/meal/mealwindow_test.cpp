@@ -55,7 +55,7 @@ protected:
     const FoodRow &browseTo(const QString &name)
     {
         model_->chooseCategory(*findFoodCategory(QStringLiteral("Frutta")));
-        DataControl &data = model_->data1();
+        DataControl &data = model_->dataControl();
         for (int i = 0; i < data.rowCount(); ++i)
             if (data.row(i).name == name) {
                 model_->gridRowChosen(i);

@@ -68,8 +68,8 @@ TEST_F(MainWindowTest, OpensWithItsFixedLayout)
     EXPECT_EQ(window->windowTitle(), "Velmo");
     EXPECT_EQ(window->centralWidget()->size(), QSize(760, 574));
     EXPECT_EQ(window->centralWidget()->palette().color(QPalette::Window), QColor(224, 224, 224));
-    EXPECT_EQ(window->label5()->text(), "Alimenti");
-    EXPECT_EQ(window->label2()->text(), " - Valutazione calorica e nutrizionale in una dieta");
+    EXPECT_EQ(window->categoryHeading()->text(), "Alimenti");
+    EXPECT_EQ(window->scrollingTitle()->text(), " - Valutazione calorica e nutrizionale in una dieta");
     EXPECT_EQ(window->grid()->model()->rowCount(), 0);
     EXPECT_EQ(window->chart()->geometry(), QRect(464, 56, 272, 185));
 
@@ -119,7 +119,7 @@ TEST_F(MainWindowTest, MenuBarCaptionsInOrder)
 TEST_F(MainWindowTest, ChoosingACategoryFillsTheGridAndRowZero)
 {
     menuItem("mnuFrutta")->trigger();
-    EXPECT_EQ(window->label5()->text(), "Frutta");
+    EXPECT_EQ(window->categoryHeading()->text(), "Frutta");
     auto *grid = window->grid();
     ASSERT_EQ(grid->model()->rowCount(), 3);
     EXPECT_EQ(grid->model()->headerData(3, Qt::Horizontal).toString(), "lipidi");
@@ -210,7 +210,7 @@ TEST_F(MainWindowTest, VelmoOnTheLauncherLoadsAClosedMainWindowAfresh)
     MainWindow *fresh = clickVelmo();
     ASSERT_NE(fresh, nullptr);
     EXPECT_TRUE(fresh->isVisible());
-    EXPECT_EQ(fresh->label5()->text(), "Alimenti");
+    EXPECT_EQ(fresh->categoryHeading()->text(), "Alimenti");
     EXPECT_EQ(fresh->grid()->model()->rowCount(), 0);
     EXPECT_EQ(fresh->table()->cellLabel(0, MealColumn::Name)->text(), "");
     EXPECT_TRUE(fresh->toolbar()->findChildren<QToolButton *>().value(0)->autoRaise());
@@ -273,8 +273,8 @@ TEST_F(MainWindowTest, StatusBarShowsDateAndTimeAndTheTitleScrolls)
     QTest::qWait(1150);
     EXPECT_EQ(window->statusPanel(1)->text(), QLocale().toString(QDate::currentDate(), "dd MMMM yyyy"));
     EXPECT_FALSE(window->statusPanel(2)->text().isEmpty());
-    EXPECT_NE(window->label2()->text(), " - Valutazione calorica e nutrizionale in una dieta");
-    EXPECT_EQ(window->timer2()->interval(), 100);
+    EXPECT_NE(window->scrollingTitle()->text(), " - Valutazione calorica e nutrizionale in una dieta");
+    EXPECT_EQ(window->titleTimer()->interval(), 100);
 }
 
 }  // namespace

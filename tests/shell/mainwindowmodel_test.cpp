@@ -40,10 +40,10 @@ protected:
 
 TEST_F(MainWindowModelTest, LoadShowsAlimentiWithAnEmptyGridAndAFlatToolbar)
 {
-    EXPECT_EQ(model.label5(), "Alimenti");
-    EXPECT_FALSE(model.data1().hasRecordset());
+    EXPECT_EQ(model.categoryHeading(), "Alimenti");
+    EXPECT_FALSE(model.dataControl().hasRecordset());
     EXPECT_TRUE(model.toolbarFlat());
-    model.flatToolbar();  // the flip is unconditional
+    model.flipToolbarStyle();  // the flip is unconditional
     EXPECT_FALSE(model.toolbarFlat());
     EXPECT_EQ(model.mousePointer(), MousePointer::Default);
 }
@@ -85,8 +85,8 @@ TEST_F(MainWindowModelTest, ChoosingACategoryPutsItsFirstFoodInRowZero)
 {
     LocaleGuard it("it_IT");
     model.chooseCategory(index("Frutta"));
-    EXPECT_EQ(model.label5(), "Frutta");
-    EXPECT_EQ(model.data1().recordSource(),
+    EXPECT_EQ(model.categoryHeading(), "Frutta");
+    EXPECT_EQ(model.dataControl().recordSource(),
               "SELECT alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo FROM Frutta ");
     EXPECT_EQ(row0Name(), "Albicocche, crude");
     EXPECT_EQ(model.meal().row(0).cell(MealColumn::Net).text, "93");
@@ -99,7 +99,7 @@ TEST_F(MainWindowModelTest, NavigationStopsAtBothEndsWithItsMessage)
     model.chooseCategory(index("Frutta"));
     model.toolbarButtonClicked(MainWindowModel::Previous);
     EXPECT_EQ(dialogs.messageTexts(), QStringList{"Sei all'inizio dell'Archivio"});
-    EXPECT_EQ(model.data1().currentRow(), 0);
+    EXPECT_EQ(model.dataControl().currentRow(), 0);
     EXPECT_EQ(row0Name(), "Albicocche, crude");
 
     model.toolbarButtonClicked(MainWindowModel::Next);
@@ -109,7 +109,7 @@ TEST_F(MainWindowModelTest, NavigationStopsAtBothEndsWithItsMessage)
     dialogs.clear();
     model.toolbarButtonClicked(MainWindowModel::Next);
     EXPECT_EQ(dialogs.messageTexts(), QStringList{"Sei alla fine dell'Archivio"});
-    EXPECT_EQ(model.data1().currentRow(), 2);
+    EXPECT_EQ(model.dataControl().currentRow(), 2);
     EXPECT_EQ(row0Name(), "Pera, cruda");
 
     model.toolbarButtonClicked(MainWindowModel::First);
@@ -130,8 +130,8 @@ TEST_F(MainWindowModelTest, AnEmptyCategoryLeavesNoCurrentFood)
 {
     model.chooseCategory(index("Frutta"));
     model.chooseCategory(index("Legumi"));
-    EXPECT_EQ(model.label5(), "Legumi");
-    EXPECT_EQ(model.data1().rowCount(), 0);
+    EXPECT_EQ(model.categoryHeading(), "Legumi");
+    EXPECT_EQ(model.dataControl().rowCount(), 0);
     EXPECT_TRUE(row0Name().isEmpty());
     model.toolbarButtonClicked(MainWindowModel::Previous);  // wraps to the last record: none, no message
     EXPECT_TRUE(dialogs.shown.empty());
@@ -149,7 +149,7 @@ TEST_F(MainWindowModelTest, ATableLostWhileRunningIsReportedAndTheProgramGoesOn)
     model.chooseCategory(index("Uova"));
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_TRUE(dialogs.shown[0].text.contains("Uova"));
-    EXPECT_EQ(model.data1().rowCount(), 0);
+    EXPECT_EQ(model.dataControl().rowCount(), 0);
     EXPECT_EQ(model.mousePointer(), MousePointer::Default);
     model.chooseCategory(index("Frutta"));
     EXPECT_EQ(model.meal().row(0).name(), "Albicocche, crude");
@@ -173,13 +173,13 @@ TEST_F(MainWindowModelTest, TitleRotatesLeftAndComesBackAfter51Ticks)
 {
     const QString title = MainWindowModel::initialTitle();
     ASSERT_EQ(title.size(), 51);
-    model.timer2Tick();
-    EXPECT_EQ(model.label2(), title.mid(1) + title.left(1));
+    model.titleTick();
+    EXPECT_EQ(model.scrollingTitle(), title.mid(1) + title.left(1));
     for (int i = 1; i < 51; ++i) {
-        EXPECT_NE(model.label2(), title);
-        model.timer2Tick();
+        EXPECT_NE(model.scrollingTitle(), title);
+        model.titleTick();
     }
-    EXPECT_EQ(model.label2(), title);
+    EXPECT_EQ(model.scrollingTitle(), title);
 }
 
 TEST_F(MainWindowModelTest, StatusBarDateAndTimeInTheUsersLanguage)
@@ -188,17 +188,17 @@ TEST_F(MainWindowModelTest, StatusBarDateAndTimeInTheUsersLanguage)
         LocaleGuard it("it_IT");
         model.activate(QDate(2026, 12, 5));
         EXPECT_EQ(model.statusDate(), "05 dicembre 2026");
-        model.timer1Tick(QTime(9, 5, 7));
+        model.clockTick(QTime(9, 5, 7));
         EXPECT_EQ(model.statusTime(), "09:05:07");
     }
     {
         LocaleGuard en("en_US");
         model.activate(QDate(2026, 3, 1));
         EXPECT_EQ(model.statusDate(), "01 March 2026");
-        model.timer1Tick(QTime(21, 5, 7));
+        model.clockTick(QTime(21, 5, 7));
         EXPECT_TRUE(model.statusTime().startsWith("9:05:07")) << model.statusTime().toStdString();
     }
-    EXPECT_TRUE(model.timer1Enabled());
+    EXPECT_TRUE(model.clockEnabled());
 }
 
 TEST_F(MainWindowModelTest, PrintHelpAndExitAreHandedToTheWindow)

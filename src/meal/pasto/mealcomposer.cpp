@@ -11,7 +11,7 @@ MealComposer::MealComposer(const QSqlDatabase &database) : browser_(data_)
     data_.setCache(&recordsets_);
     lookup_.setDatabase(database);
     lookup_.setCache(&recordsets_);
-    QObject::connect(&browser_, &FoodBrowser::lblnomeChanged, &grid_, [this] {
+    QObject::connect(&browser_, &FoodBrowser::foodNameChanged, &grid_, [this] {
         notifiedRow_ = data_.currentRow();
         grid_.inseri(browser_.current());
     });

@@ -295,7 +295,7 @@ bool CompositionTableView::eventFilter(QObject *watched, QEvent *event)
         // The key filter sees each typed character before the box does; a discarded key changes
         // nothing. Keys without a character (arrows, Home, End) are no business of it.
         if (grossBox && !key->text().isEmpty() && !isEditingCommand(key)
-            && MealGrid::textplKeyPress(key->text().at(0).unicode()) == 0)
+            && MealGrid::grossKeyPress(key->text().at(0).unicode()) == 0)
             return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -1,5 +1,6 @@
 #include "ui/shell/appwindows.h"
 
+#include "ui/printing/qtprinterservice.h"
 #include "shell/mainwindowmodel.h"
 #include "ui/energy/energyui.h"
 #include "ui/printing/printmodule.h"
@@ -19,10 +20,7 @@ public:
     std::unique_ptr<HelpWindow> help;
 };
 
-AppWindows::AppWindows(QObject *parent)
-    : QObject(parent), ownDialogs_(std::make_unique<QtDialogs>()), printers_(std::make_unique<QtPrinterService>())
-{
-}
+AppWindows::AppWindows(QObject *parent) : QObject(parent), ownDialogs_(std::make_unique<QtDialogs>()) {}
 
 AppWindows::~AppWindows() = default;
 
@@ -32,10 +30,30 @@ bool AppWindows::start(const QString &databasePath, QString *error)
     databasePath_ = databasePath;
     if (!loadMainWindow(error))
         return false;
-    energy_ = std::make_unique<EnergyUi>(*printers_, *dialogs_, [this] { showMainWindow(); }, [this] { quitNow(); });
-    printModule_ = std::make_unique<PrintModule>(*printers_, *dialogs_);
     showMainWindow();
     return true;
+}
+
+PrinterService &AppWindows::printers()
+{
+    // Asking for the printers wakes the print system, which the first screen does not need.
+    if (!printers_)
+        printers_ = std::make_unique<QtPrinterService>();
+    return *printers_;
+}
+
+EnergyUi *AppWindows::energy()
+{
+    if (!energy_)
+        energy_ = std::make_unique<EnergyUi>(printers(), *dialogs_, [this] { showMainWindow(); }, [this] { quitNow(); });
+    return energy_.get();
+}
+
+PrintModule *AppWindows::printModule()
+{
+    if (!printModule_)
+        printModule_ = std::make_unique<PrintModule>(printers(), *dialogs_);
+    return printModule_.get();
 }
 
 MainWindow *AppWindows::mainWindow() const
@@ -58,8 +76,8 @@ bool AppWindows::loadMainWindow(QString *error)
         return false;
 
     MainWindow *window = loaded->window.get();
-    connect(window, &MainWindow::lafFemminaRequested, this, [this] { energy_->showEnergyWindow(Sex::Female); });
-    connect(window, &MainWindow::lafMaschioRequested, this, [this] { energy_->showEnergyWindow(Sex::Male); });
+    connect(window, &MainWindow::lafFemminaRequested, this, [this] { energy()->showEnergyWindow(Sex::Female); });
+    connect(window, &MainWindow::lafMaschioRequested, this, [this] { energy()->showEnergyWindow(Sex::Male); });
     connect(window, &MainWindow::printRequested, this, &AppWindows::printMainWindow);
     connect(window, &MainWindow::helpRequested, this, &AppWindows::showHelp);
     connect(window, &MainWindow::exitRequested, this, &AppWindows::quitNow);
@@ -104,8 +122,8 @@ void AppWindows::printMainWindow()
         return;
     int widthMm = 0;
     int heightMm = 0;
-    printModule_->FoglioStampa(widthMm, heightMm, 2);
-    printModule_->StampaFPB(main_->window.get(), 0, 0, widthMm, heightMm, 0, QStringLiteral("Velmo"), 500000.0F);
+    printModule()->FoglioStampa(widthMm, heightMm, 2);
+    printModule()->StampaFPB(main_->window.get(), 0, 0, widthMm, heightMm, 0, QStringLiteral("Velmo"), 500000.0F);
 }
 
 void AppWindows::showHelp()

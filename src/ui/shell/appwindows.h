@@ -1,11 +1,15 @@
 #pragma once
 
-#include "ui/printing/qtprinterservice.h"
 #include "ui/shell/qtdialogs.h"
 
 #include <QObject>
 
 #include <memory>
+
+namespace velmo {
+class PrinterService;
+class QtPrinterService;
+}  // namespace velmo
 
 namespace velmo::ui {
 
@@ -16,7 +20,9 @@ class MainWindow;
 class PrintModule;
 
 // The program's windows and the services they share, for the whole run; each window exists
-// at most once. It connects the commands that lead from one window to another.
+// at most once. It connects the commands that lead from one window to another. Only the main
+// window is made at start: the energy windows with their launcher, the print module with the
+// printers, and the help are made when first asked for, so that the first screen comes sooner.
 class AppWindows : public QObject {
     Q_OBJECT
 public:
@@ -39,14 +45,16 @@ public:
     // The help belongs to the main window: null until asked for, and again once the main
     // window has been closed.
     HelpWindow *helpWindow() const;
-    EnergyUi *energy() const { return energy_.get(); }
-    PrintModule *printModule() const { return printModule_.get(); }
+    // The energy windows and the print module, made on the first call (after `start`).
+    EnergyUi *energy();
+    PrintModule *printModule();
 
     // "&Stampa": the landscape sheet of the printer in use, then the print window over the main
     // window's picture.
     void printMainWindow();
     Dialogs &dialogs() { return *dialogs_; }
-    PrinterService &printers() { return *printers_; }
+    // The printers, looked up on the first call.
+    PrinterService &printers();
 
     // Tests replace the real boxes before `start`.
     void setDialogs(Dialogs *dialogs) { dialogsOverride_ = dialogs; }

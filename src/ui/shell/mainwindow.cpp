@@ -31,38 +31,38 @@ MainWindow::MainWindow(MainWindowModel &model, QWidget *parent) : QMainWindow(pa
     buildMenus();
     buildToolbar();
 
-    label5_ = new QLabel(client_);
-    label5_->setObjectName(QStringLiteral("Label5"));
-    label5_->setGeometry(8, 32, 450, 20);
-    label5_->setAutoFillBackground(true);
-    QPalette heading = label5_->palette();
+    categoryHeading_ = new QLabel(client_);
+    categoryHeading_->setObjectName(QStringLiteral("Label5"));
+    categoryHeading_->setGeometry(8, 32, 450, 20);
+    categoryHeading_->setAutoFillBackground(true);
+    QPalette heading = categoryHeading_->palette();
     heading.setColor(QPalette::Window, Qt::black);
     heading.setColor(QPalette::WindowText, Qt::white);
-    label5_->setPalette(heading);
+    categoryHeading_->setPalette(heading);
     QFont serif(QStringLiteral("DejaVu Serif"));
     serif.setStyleHint(QFont::Serif);
     serif.setPointSize(11);
     serif.setBold(true);
-    label5_->setFont(serif);
-    label5_->setIndent(6);
+    categoryHeading_->setFont(serif);
+    categoryHeading_->setIndent(6);
 
-    grid_ = new FoodGridView(model_.data1(), client_);
+    grid_ = new FoodGridView(model_.dataControl(), client_);
     grid_->setGeometry(8, 54, 450, 168);
 
     chart_ = new MacroChartView(client_);
     chart_->setGeometry(464, 56, 272, 185);
 
-    label2_ = new QLabel(client_);
-    label2_->setObjectName(QStringLiteral("Label2"));
-    label2_->setGeometry(8, 226, 450, 18);
-    label2_->setAutoFillBackground(true);
-    QPalette title = label2_->palette();
+    scrollingTitle_ = new QLabel(client_);
+    scrollingTitle_->setObjectName(QStringLiteral("Label2"));
+    scrollingTitle_->setGeometry(8, 226, 450, 18);
+    scrollingTitle_->setAutoFillBackground(true);
+    QPalette title = scrollingTitle_->palette();
     title.setColor(QPalette::Window, QColor(0, 192, 192));
     title.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    label2_->setPalette(title);
-    QFont titleFont = label2_->font();
+    scrollingTitle_->setPalette(title);
+    QFont titleFont = scrollingTitle_->font();
     titleFont.setBold(true);
-    label2_->setFont(titleFont);
+    scrollingTitle_->setFont(titleFont);
 
     table_ = new CompositionTableView(model_.meal(), client_);
     table_->move(0, 248);
@@ -86,8 +86,8 @@ MainWindow::MainWindow(MainWindowModel &model, QWidget *parent) : QMainWindow(pa
     connect(grid_, &FoodGridView::rowChosen, &model_, &MainWindowModel::gridRowChosen);
     connect(grid_, &FoodGridView::categoryMenuRequested, this, [this](const QPoint &at) { mnuScelta_->popup(at); });
 
-    connect(&model_, &MainWindowModel::label5Changed, this, [this] { label5_->setText(model_.label5()); });
-    connect(&model_, &MainWindowModel::label2Changed, this, [this] { label2_->setText(model_.label2()); });
+    connect(&model_, &MainWindowModel::categoryHeadingChanged, this, [this] { categoryHeading_->setText(model_.categoryHeading()); });
+    connect(&model_, &MainWindowModel::scrollingTitleChanged, this, [this] { scrollingTitle_->setText(model_.scrollingTitle()); });
     connect(&model_, &MainWindowModel::statusChanged, this, [this] {
         panels_[0]->setText(model_.statusDate());
         panels_[1]->setText(model_.statusTime());
@@ -98,8 +98,8 @@ MainWindow::MainWindow(MainWindowModel &model, QWidget *parent) : QMainWindow(pa
     connect(&model_, &MainWindowModel::helpRequested, this, &MainWindow::helpRequested);
     connect(&model_, &MainWindowModel::exitRequested, this, &MainWindow::exitRequested);
 
-    label5_->setText(model_.label5());
-    label2_->setText(model_.label2());
+    categoryHeading_->setText(model_.categoryHeading());
+    scrollingTitle_->setText(model_.scrollingTitle());
     renderToolbarStyle();
     setFixedSize(sizeHint());
 }
@@ -108,8 +108,8 @@ void MainWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         model_.activate(QDate::currentDate());
-        if (model_.timer1Enabled() && !timer1_->isActive())
-            timer1_->start();
+        if (model_.clockEnabled() && !clockTimer_->isActive())
+            clockTimer_->start();
     }
     QMainWindow::changeEvent(event);
 }

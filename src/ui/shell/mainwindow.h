@@ -32,8 +32,8 @@ public:
     explicit MainWindow(MainWindowModel &model, QWidget *parent = nullptr);
 
     MainWindowModel &model() { return model_; }
-    QLabel *label5() const { return label5_; }
-    QLabel *label2() const { return label2_; }
+    QLabel *categoryHeading() const { return categoryHeading_; }   // `Label5`
+    QLabel *scrollingTitle() const { return scrollingTitle_; }     // `Label2`
     FoodGridView *grid() const { return grid_; }
     CompositionTableView *table() const { return table_; }
     MacroChartView *chart() const { return chart_; }
@@ -42,8 +42,8 @@ public:
     QMenu *categoryMenu() const { return mnuScelta_; }
     QMenu *personsMenu() const { return mnuPersone_; }
     QLabel *statusPanel(int panel) const { return panels_[static_cast<std::size_t>(panel - 1)]; }
-    QTimer *timer1() const { return timer1_; }
-    QTimer *timer2() const { return timer2_; }
+    QTimer *clockTimer() const { return clockTimer_; }   // `Timer1`
+    QTimer *titleTimer() const { return titleTimer_; }   // `Timer2`
 
 signals:
     void lafFemminaRequested();
@@ -68,8 +68,8 @@ private:
     MainWindowModel &model_;
     ScreenPointer pointer_;
     QWidget *client_ = nullptr;
-    QLabel *label5_ = nullptr;
-    QLabel *label2_ = nullptr;
+    QLabel *categoryHeading_ = nullptr;
+    QLabel *scrollingTitle_ = nullptr;
     FoodGridView *grid_ = nullptr;
     CompositionTableView *table_ = nullptr;
     MacroChartView *chart_ = nullptr;
@@ -79,8 +79,8 @@ private:
     QMenu *mnuScelta_ = nullptr;
     QStatusBar *statusBar_ = nullptr;
     std::array<QLabel *, 3> panels_{};
-    QTimer *timer1_ = nullptr;
-    QTimer *timer2_ = nullptr;
+    QTimer *clockTimer_ = nullptr;
+    QTimer *titleTimer_ = nullptr;
 };
 
 }  // namespace velmo::ui

@@ -112,17 +112,17 @@ void MainWindow::buildStatusBar()
 
 void MainWindow::buildTimers()
 {
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName(QStringLiteral("Timer1"));
-    timer1_->setInterval(1000);
-    connect(timer1_, &QTimer::timeout, this, [this] { model_.timer1Tick(QTime::currentTime()); });
-    timer1_->start();
+    clockTimer_ = new QTimer(this);
+    clockTimer_->setObjectName(QStringLiteral("Timer1"));
+    clockTimer_->setInterval(1000);
+    connect(clockTimer_, &QTimer::timeout, this, [this] { model_.clockTick(QTime::currentTime()); });
+    clockTimer_->start();
 
-    timer2_ = new QTimer(this);
-    timer2_->setObjectName(QStringLiteral("Timer2"));
-    timer2_->setInterval(100);
-    connect(timer2_, &QTimer::timeout, &model_, &MainWindowModel::timer2Tick);
-    timer2_->start();
+    titleTimer_ = new QTimer(this);
+    titleTimer_->setObjectName(QStringLiteral("Timer2"));
+    titleTimer_->setInterval(100);
+    connect(titleTimer_, &QTimer::timeout, &model_, &MainWindowModel::titleTick);
+    titleTimer_->start();
 }
 
 }  // namespace velmo::ui
