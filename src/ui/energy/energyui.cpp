@@ -1,6 +1,6 @@
 #include "energyui.h"
 
-#include "printing/printerservice.h"
+#include "common/textprinting.h"
 
 #include "choicedialog.h"
 #include "energywindow.h"
@@ -27,10 +27,9 @@ void bringUp(QWidget *window)
 
 }  // namespace
 
-EnergyUi::EnergyUi(PrinterService &printers, Dialogs &dialogs, std::function<void()> showMainWindow,
+EnergyUi::EnergyUi(TextPrinting &printers, Dialogs &dialogs, std::function<void()> showMainWindow,
                    std::function<void()> quitProgram, QObject *parent)
     : QObject(parent),
-      printers_(printers),
       dialogs_(dialogs),
       showMainWindow_(std::move(showMainWindow)),
       quitProgram_(std::move(quitProgram)),

@@ -10,7 +10,7 @@
 
 namespace velmo {
 class Dialogs;
-class PrinterService;
+class TextPrinting;
 }  // namespace velmo
 
 namespace velmo::ui {
@@ -24,7 +24,7 @@ class LauncherWindow;
 class EnergyUi : public QObject {
     Q_OBJECT
 public:
-    EnergyUi(velmo::PrinterService &printers, velmo::Dialogs &dialogs,
+    EnergyUi(velmo::TextPrinting &printers, velmo::Dialogs &dialogs,
              std::function<void()> showMainWindow,  // the launcher's "Velmo": show or raise the main window
              std::function<void()> quitProgram,     // the launcher's "EXIT": end the program at once
              QObject *parent = nullptr);
@@ -44,7 +44,6 @@ public:
 private:
     std::unique_ptr<EnergyWindow> &windowSlot(velmo::Sex sex);
 
-    velmo::PrinterService &printers_;
     velmo::Dialogs &dialogs_;
     std::function<void()> showMainWindow_;
     std::function<void()> quitProgram_;

@@ -1,5 +1,7 @@
 #include "ui/meal/compositiontableview.h"
 
+#include "common/numbertext.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -203,7 +205,7 @@ CompositionTableView::CompositionTableView(MealGrid &meal, QWidget *parent) : QW
     auto *combo1 = new QComboBox(this);
     combo1->setObjectName(QStringLiteral("Combo1"));
     for (int n = 1; n <= 11; ++n)
-        combo1->addItem(QString::number(n));
+        combo1->addItem(formatUnits(n, 0, QLocale()));
     combo1->setPlaceholderText(QStringLiteral("Scegli il numero delle persone"));
     combo1->setCurrentIndex(-1);
     combo1->hide();
