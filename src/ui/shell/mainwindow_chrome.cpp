@@ -38,25 +38,28 @@ void MainWindow::buildMenus()
         connect(item, &QAction::triggered, &model_, [this, i] { model_.chooseCategory(i); });
     }
 
+    // The commands: the two energy windows under "&LAF", then titles that are commands themselves.
     QMenu *laf = bar->addMenu(QStringLiteral("&LAF"));
     laf->setObjectName(QStringLiteral("mnuLAF"));
-    QAction *female = laf->addAction(QStringLiteral("LAF &Femmina"));
-    female->setObjectName(QStringLiteral("mnuLAFfemmina"));
-    connect(female, &QAction::triggered, this, &MainWindow::lafFemminaRequested);
-    QAction *male = laf->addAction(QStringLiteral("LAF &Maschio"));
-    male->setObjectName(QStringLiteral("mnuLAFmaschio"));
-    connect(male, &QAction::triggered, this, &MainWindow::lafMaschioRequested);
-
-    // Titles that are commands themselves.
-    QAction *print = bar->addAction(QStringLiteral("&Stampa"));
-    print->setObjectName(QStringLiteral("mnuStampa"));
-    connect(print, &QAction::triggered, this, &MainWindow::printRequested);
-    QAction *help = bar->addAction(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(help, &QAction::triggered, this, &MainWindow::helpRequested);
-    QAction *quit = bar->addAction(QStringLiteral("&Esci"));
-    quit->setObjectName(QStringLiteral("mnuEsci"));
-    connect(quit, &QAction::triggered, this, &MainWindow::exitRequested);
+    struct Command {
+        QMenu *menu;  // none: a title of the menu bar
+        const char *caption;
+        const char *objectName;
+        void (MainWindow::*signal)();
+    };
+    const Command commands[] = {
+        {laf, "LAF &Femmina", "mnuLAFfemmina", &MainWindow::lafFemminaRequested},
+        {laf, "LAF &Maschio", "mnuLAFmaschio", &MainWindow::lafMaschioRequested},
+        {nullptr, "&Stampa", "mnuStampa", &MainWindow::printRequested},
+        {nullptr, "&Help", "mnuHelp", &MainWindow::helpRequested},
+        {nullptr, "&Esci", "mnuEsci", &MainWindow::exitRequested},
+    };
+    for (const Command &c : commands) {
+        const QString caption = QString::fromUtf8(c.caption);
+        QAction *action = c.menu ? c.menu->addAction(caption) : bar->addAction(caption);
+        action->setObjectName(QString::fromLatin1(c.objectName));
+        connect(action, &QAction::triggered, this, c.signal);
+    }
 }
 
 void MainWindow::buildToolbar()
