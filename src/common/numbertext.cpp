@@ -193,17 +193,17 @@ std::optional<double> readLeadingNumber(QStringView text)
     std::string number;
     if (i < s.size() && (s[i] == '+' || s[i] == '-'))
         number.push_back(s[i++]);
-    std::size_t mantissaDigits = 0;
-    while (i < s.size() && isDigit(s[i])) {
-        number.push_back(s[i++]);
-        ++mantissaDigits;
-    }
+    // Copies the run of digits at `at` into `into`; how many there were.
+    const auto takeDigits = [&s](std::size_t &at, std::string &into) {
+        std::size_t count = 0;
+        for (; at < s.size() && isDigit(s[at]); ++at, ++count)
+            into.push_back(s[at]);
+        return count;
+    };
+    std::size_t mantissaDigits = takeDigits(i, number);
     if (i < s.size() && s[i] == '.') {
         number.push_back(s[i++]);
-        while (i < s.size() && isDigit(s[i])) {
-            number.push_back(s[i++]);
-            ++mantissaDigits;
-        }
+        mantissaDigits += takeDigits(i, number);
     }
     if (mantissaDigits == 0)
         return 0.0;
@@ -212,12 +212,7 @@ std::optional<double> readLeadingNumber(QStringView text)
         std::string exponent = "e";
         if (j < s.size() && (s[j] == '+' || s[j] == '-'))
             exponent.push_back(s[j++]);
-        std::size_t exponentDigits = 0;
-        while (j < s.size() && isDigit(s[j])) {
-            exponent.push_back(s[j++]);
-            ++exponentDigits;
-        }
-        if (exponentDigits > 0)
+        if (takeDigits(j, exponent) > 0)
             number += exponent;
     }
 
