@@ -78,8 +78,7 @@ private:
     void setCategoryHeading(const QString &text);
     void setMousePointer(MousePointer pointer);
     void navigateFirst();
-    void navigatePrevious();
-    void navigateNext();
+    void navigateStep(bool forward);
     void navigateLast();
     void refreshQuietly();
 

@@ -10,8 +10,8 @@ void MainWindowModel::toolbarButtonClicked(int position)
 {
     switch (position) {
     case First: navigateFirst(); break;
-    case Previous: navigatePrevious(); break;
-    case Next: navigateNext(); break;
+    case Previous: navigateStep(false); break;
+    case Next: navigateStep(true); break;
     case Last: navigateLast(); break;
     case Print: emit printRequested(); break;
     case Help: emit helpRequested(); break;
@@ -39,35 +39,25 @@ void MainWindowModel::navigateLast()
     dataControl_.moveLast();
 }
 
-void MainWindowModel::navigatePrevious()
+// "Previous" and "next" are one step in opposite directions: past the end they go back to the
+// edge with a message; at the edge already, they wrap to the other end.
+void MainWindowModel::navigateStep(bool forward)
 {
-    if (!dataControl_.bof().value_or(false)) {
-        dataControl_.movePrevious();
-        if (dataControl_.bof().value_or(true)) {
+    const auto atEdge = [&] { return forward ? dataControl_.eof() : dataControl_.bof(); };
+    const auto toEdge = [&] { forward ? dataControl_.moveLast() : dataControl_.moveFirst(); };
+    const auto toOtherEnd = [&] { forward ? dataControl_.moveFirst() : dataControl_.moveLast(); };
+    if (!atEdge().value_or(false)) {
+        forward ? dataControl_.moveNext() : dataControl_.movePrevious();
+        if (atEdge().value_or(true)) {
             refreshQuietly();
-            dataControl_.moveFirst();
-            dialogs_.message(QStringLiteral("Sei all'inizio dell'Archivio"), QStringLiteral("Attenzione"),
-                             MessageIcon::Critical);
+            toEdge();
+            dialogs_.message(forward ? QStringLiteral("Sei alla fine dell'Archivio")
+                                     : QStringLiteral("Sei all'inizio dell'Archivio"),
+                             QStringLiteral("Attenzione"), MessageIcon::Critical);
         }
     } else {
         refreshQuietly();
-        dataControl_.moveLast();
-    }
-}
-
-void MainWindowModel::navigateNext()
-{
-    if (!dataControl_.eof().value_or(false)) {
-        dataControl_.moveNext();
-        if (dataControl_.eof().value_or(true)) {
-            refreshQuietly();
-            dataControl_.moveLast();
-            dialogs_.message(QStringLiteral("Sei alla fine dell'Archivio"), QStringLiteral("Attenzione"),
-                             MessageIcon::Critical);
-        }
-    } else {
-        refreshQuietly();
-        dataControl_.moveFirst();
+        toOtherEnd();
     }
 }
 
