@@ -6,7 +6,7 @@
 #include "common/programdir.h"
 #include "ui/shell/appwindows.h"
 #include "ui/shell/mainwindow.h"
-#include "ui/shell/qtitalian.h"
+#include "ui/shell/startup.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -14,7 +14,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    velmo::ui::installQtItalian(app);
+    velmo::ui::prepareApplication(app);
     velmo::ui::AppWindows windows;
     QString error;
     if (!windows.start(velmo::programFile(QString::fromLatin1(velmo::FoodDatabase::kFileName)), &error))

@@ -1,7 +1,7 @@
 #include "catalogue/fooddatabase.h"
 #include "common/programdir.h"
 #include "ui/shell/appwindows.h"
-#include "ui/shell/qtitalian.h"
+#include "ui/shell/startup.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -9,10 +9,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Velmo"));
-    QApplication::setOrganizationName(QStringLiteral("Velmo"));
-
-    velmo::ui::installQtItalian(app);
+    velmo::ui::prepareApplication(app);
 
     velmo::ui::AppWindows windows;
     QString error;
