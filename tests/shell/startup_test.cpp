@@ -17,7 +17,8 @@ namespace {
 TEST(StartUpStyle, ExtensionButtonsShowThePlatformStylesPictures)
 {
     const std::unique_ptr<QStyle> style(velmo::ui::newStartUpStyle());
-    for (QStyle::StandardPixmap which : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton})
+    for (QStyle::StandardPixmap which :
+         {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton})
         for (Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
             QStyleOption option;
             option.direction = direction;

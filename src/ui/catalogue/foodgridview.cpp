@@ -25,7 +25,8 @@ FoodGridView::FoodGridView(DataControl &data, QWidget *parent) : QTableView(pare
     for (QPalette::ColorRole role : {QPalette::Base, QPalette::AlternateBase, QPalette::Window, QPalette::Button})
         yellow.setColor(role, QColor(255, 255, 0));
     setPalette(yellow);
-    for (QWidget *part : std::initializer_list<QWidget *>{horizontalHeader(), verticalHeader(), horizontalScrollBar(), verticalScrollBar()}) {
+    QWidget *const parts[] = {horizontalHeader(), verticalHeader(), horizontalScrollBar(), verticalScrollBar()};
+    for (QWidget *part : parts) {
         QPalette own = part->palette();
         const QPalette around = QApplication::palette(part);
         for (QPalette::ColorRole role : {QPalette::AlternateBase, QPalette::Window, QPalette::Button})

@@ -190,7 +190,8 @@ void CompositionTableView::buildRow(int r) const
             box->setGeometry(columnX(column), y, columnWidth(column), kRowHeight - 1);
             box->installEventFilter(self);
             box->setValidator(new GrossWeightValidator(box));
-            connect(box, &QLineEdit::textEdited, self, [self, r](const QString &text) { emit self->grossEdited(r, text); });
+            connect(box, &QLineEdit::textEdited, self,
+                    [self, r](const QString &text) { emit self->grossEdited(r, text); });
             textpl_[static_cast<std::size_t>(r)] = box;
             continue;
         }
