@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
+#include <utility>
+
 namespace velmo::ui {
 
 FoodGridView::FoodGridView(DataControl &data, QWidget *parent) : QTableView(parent), data_(data), model_(data)
@@ -20,19 +22,27 @@ FoodGridView::FoodGridView(DataControl &data, QWidget *parent) : QTableView(pare
     verticalHeader()->setVisible(false);
     // Yellow through the palette, not a style sheet: a style sheet puts the grid under the style
     // sheet style, which costs the start-up more than the rest of the grid. The grid itself, its
-    // frame and its corner take the yellow; its headers and scroll bars keep the program's colours.
-    QPalette yellow = palette();
-    for (QPalette::ColorRole role : {QPalette::Base, QPalette::AlternateBase, QPalette::Window, QPalette::Button})
-        yellow.setColor(role, QColor(255, 255, 0));
-    setPalette(yellow);
+    // corner and its frame take the yellow, the frame's shades made from it as a style sheet
+    // makes them; its headers and scroll bars keep the program's colours.
+    const QColor yellow(255, 255, 0);
+    const std::pair<QPalette::ColorRole, QColor> own[] = {
+        {QPalette::Base, yellow},          {QPalette::AlternateBase, yellow},
+        {QPalette::Window, yellow},        {QPalette::Button, yellow},
+        {QPalette::Light, yellow.lighter(115)}, {QPalette::Midlight, yellow.lighter(107)},
+        {QPalette::Dark, yellow.darker(150)},   {QPalette::Shadow, yellow.darker(300)}};
+    QPalette grid = palette();
+    for (const auto &[role, colour] : own)
+        grid.setColor(role, colour);
+    setPalette(grid);
     QWidget *const parts[] = {horizontalHeader(), verticalHeader(), horizontalScrollBar(), verticalScrollBar()};
     for (QWidget *part : parts) {
-        QPalette own = part->palette();
+        QPalette program = part->palette();
         const QPalette around = QApplication::palette(part);
-        for (QPalette::ColorRole role : {QPalette::AlternateBase, QPalette::Window, QPalette::Button})
+        for (const auto &[role, colour] : own)
             for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-                own.setBrush(group, role, around.brush(group, role));
-        part->setPalette(own);
+                if (role != QPalette::Base)  // the one role the grid always passed on
+                    program.setBrush(group, role, around.brush(group, role));
+        part->setPalette(program);
     }
 
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
