@@ -23,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace velmo::test {
 namespace {
@@ -135,6 +136,28 @@ TEST_P(MealWindow, TwoRowsThenUnlockingOneLeavesTheOther)
         EXPECT_NEAR(read(total(i + 1)), grams(banana, 120, i), 0.005) << i;
         EXPECT_DOUBLE_EQ(chart(i), read(total(i + 1))) << i;
     }
+}
+
+// A row's widgets are made when the row is first shown or asked for, in any order: Tab still
+// visits the boxes row by row, as if every row had been made at once.
+TEST_P(MealWindow, RowsMadeLateKeepTheirPlaceInTheTabOrder)
+{
+    table->lockBox(5);
+    browseTo(QStringLiteral("Albicocche, crude"));
+    QTest::keyClicks(table->grossBox(0), QStringLiteral("100"));
+    clickLock(0);
+    ASSERT_TRUE(table->grossBox(1)->isVisible());
+
+    std::vector<QWidget *> chain;
+    QWidget *widget = table->grossBox(0);
+    do {
+        if (widget->parentWidget() == table && (qobject_cast<QLineEdit *>(widget) || qobject_cast<QCheckBox *>(widget)))
+            chain.push_back(widget);
+        widget = widget->nextInFocusChain();
+    } while (widget != table->grossBox(0));
+    const std::vector<QWidget *> expected = {table->grossBox(0), table->lockBox(0), table->grossBox(1),
+                                             table->lockBox(1), table->grossBox(5), table->lockBox(5)};
+    EXPECT_EQ(chain, expected);
 }
 
 TEST_P(MealWindow, LockClickWithoutWeightIsRefused)

@@ -1,7 +1,11 @@
 #include "ui/catalogue/foodgridview.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QScrollBar>
+
+#include <utility>
 
 namespace velmo::ui {
 
@@ -16,11 +20,30 @@ FoodGridView::FoodGridView(DataControl &data, QWidget *parent) : QTableView(pare
     horizontalHeader()->setVisible(true);
     verticalHeader()->setDefaultSectionSize(18);
     verticalHeader()->setVisible(false);
-    setStyleSheet(QStringLiteral("QTableView#DBGrid1 { background-color: rgb(255, 255, 0); "
-                                 "alternate-background-color: rgb(255, 255, 0); }"));
-    QPalette p = palette();
-    p.setColor(QPalette::Base, QColor(255, 255, 0));
-    setPalette(p);
+    // Yellow through the palette, not a style sheet: a style sheet puts the grid under the style
+    // sheet style, which costs the start-up more than the rest of the grid. The grid itself, its
+    // corner and its frame take the yellow, the frame's shades made from it as a style sheet
+    // makes them; its headers and scroll bars keep the program's colours.
+    const QColor yellow(255, 255, 0);
+    const std::pair<QPalette::ColorRole, QColor> own[] = {
+        {QPalette::Base, yellow},          {QPalette::AlternateBase, yellow},
+        {QPalette::Window, yellow},        {QPalette::Button, yellow},
+        {QPalette::Light, yellow.lighter(115)}, {QPalette::Midlight, yellow.lighter(107)},
+        {QPalette::Dark, yellow.darker(150)},   {QPalette::Shadow, yellow.darker(300)}};
+    QPalette grid = palette();
+    for (const auto &[role, colour] : own)
+        grid.setColor(role, colour);
+    setPalette(grid);
+    QWidget *const parts[] = {horizontalHeader(), verticalHeader(), horizontalScrollBar(), verticalScrollBar()};
+    for (QWidget *part : parts) {
+        QPalette program = part->palette();
+        const QPalette around = QApplication::palette(part);
+        for (const auto &[role, colour] : own)
+            for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+                if (role != QPalette::Base)  // the one role the grid always passed on
+                    program.setBrush(group, role, around.brush(group, role));
+        part->setPalette(program);
+    }
 
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) {

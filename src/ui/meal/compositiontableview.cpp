@@ -119,49 +119,11 @@ CompositionTableView::CompositionTableView(MealGrid &meal, QWidget *parent) : QW
         }
     }
 
-    const QCursor lockCursor = padlockCursor();
-    for (int r = 0; r < kMealRows; ++r) {
-        const int y = kFirstRowY + r * kRowHeight;
-        for (int c = 0; c < kMealColumns; ++c) {
-            const auto column = static_cast<MealColumn>(c);
-            if (column == MealColumn::Gross) {
-                auto *box = new QLineEdit(this);
-                box->setObjectName(QStringLiteral("Textpl%1").arg(r));
-                box->setGeometry(columnX(column), y, columnWidth(column), kRowHeight - 1);
-                box->installEventFilter(this);
-                box->setValidator(new GrossWeightValidator(box));
-                connect(box, &QLineEdit::textEdited, this, [this, r](const QString &text) { emit grossEdited(r, text); });
-                textpl_[static_cast<std::size_t>(r)] = box;
-                continue;
-            }
-            static const char *names[] = {"Labelnome", nullptr, "Textpn", "Labelprot", "Labellip",
-                                          "Labelgluc", "Labelener", "Labelfib", "Labelcol"};
-            auto *label = new QLabel(this);
-            label->setObjectName(QString::fromLatin1(names[c]) + rowSuffix(r));
-            label->setGeometry(columnX(column), y, columnWidth(column), kRowHeight - 1);
-            label->setAutoFillBackground(true);
-            label->setFrameStyle(QFrame::Box | QFrame::Plain);
-            label->setMargin(1);
-            labels_[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = label;
-        }
-        auto *lock = new QCheckBox(this);
-        lock->setObjectName(r == 0 ? QStringLiteral("blocca") : QStringLiteral("blocca%1").arg(r));
-        lock->setGeometry(kLockX, y, 18, kRowHeight - 1);
-        lock->setAutoFillBackground(true);
-        QPalette lp = lock->palette();
-        lp.setColor(QPalette::Window, QColor(224, 224, 224));
-        lock->setPalette(lp);
-        lock->setCursor(lockCursor);
-        connect(lock, &QCheckBox::clicked, this, [this, r](bool checked) {
-            // The model owns the lock's value: show what it says, then report the click.
-            renderRowState(r);
-            emit lockBoxClicked(r, checked);
-        });
-        blocca_[static_cast<std::size_t>(r)] = lock;
-        for (int c = 0; c < kMealColumns; ++c)
-            renderCell(r, static_cast<MealColumn>(c));
-        renderRowState(r);
-    }
+    // Only the rows the meal shows are made now (at start, the first): each row is a dozen
+    // widgets, and making the hidden ones was a good part of the window's start-up.
+    for (int r = 0; r < kMealRows; ++r)
+        if (r == 0 || meal_.row(r).visible)
+            buildRow(r);
 
     auto *label4 = new QLabel(totalsCaption(), this);
     label4->setObjectName(QStringLiteral("Label4"));
@@ -217,8 +179,88 @@ CompositionTableView::CompositionTableView(MealGrid &meal, QWidget *parent) : QW
     renderTotals();
 }
 
+void CompositionTableView::buildRow(int r) const
+{
+    // Made on first need, also from the const accessors: to the caller the row was always there.
+    auto *self = const_cast<CompositionTableView *>(this);
+    const int y = kFirstRowY + r * kRowHeight;
+    for (int c = 0; c < kMealColumns; ++c) {
+        const auto column = static_cast<MealColumn>(c);
+        if (column == MealColumn::Gross) {
+            auto *box = new QLineEdit(self);
+            box->setObjectName(QStringLiteral("Textpl%1").arg(r));
+            box->setGeometry(columnX(column), y, columnWidth(column), kRowHeight - 1);
+            box->installEventFilter(self);
+            box->setValidator(new GrossWeightValidator(box));
+            connect(box, &QLineEdit::textEdited, self,
+                    [self, r](const QString &text) { emit self->grossEdited(r, text); });
+            textpl_[static_cast<std::size_t>(r)] = box;
+            continue;
+        }
+        static const char *names[] = {"Labelnome", nullptr, "Textpn", "Labelprot", "Labellip",
+                                      "Labelgluc", "Labelener", "Labelfib", "Labelcol"};
+        auto *label = new QLabel(self);
+        label->setObjectName(QString::fromLatin1(names[c]) + rowSuffix(r));
+        label->setGeometry(columnX(column), y, columnWidth(column), kRowHeight - 1);
+        label->setAutoFillBackground(true);
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        label->setMargin(1);
+        labels_[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = label;
+    }
+    auto *lock = new QCheckBox(self);
+    lock->setObjectName(r == 0 ? QStringLiteral("blocca") : QStringLiteral("blocca%1").arg(r));
+    lock->setGeometry(kLockX, y, 18, kRowHeight - 1);
+    lock->setAutoFillBackground(true);
+    QPalette lp = lock->palette();
+    lp.setColor(QPalette::Window, QColor(224, 224, 224));
+    lock->setPalette(lp);
+    if (!lockCursor_)
+        lockCursor_ = std::make_unique<QCursor>(padlockCursor());
+    lock->setCursor(*lockCursor_);
+    connect(lock, &QCheckBox::clicked, self, [self, r](bool checked) {
+        // The model owns the lock's value: show what it says, then report the click.
+        self->renderRowState(r);
+        emit self->lockBoxClicked(r, checked);
+    });
+    blocca_[static_cast<std::size_t>(r)] = lock;
+
+    // A row made late goes where it would have been in the tab order: after the row above.
+    int above = r - 1;
+    while (above >= 0 && !blocca_[static_cast<std::size_t>(above)])
+        --above;
+    if (above >= 0) {
+        QWidget::setTabOrder(blocca_[static_cast<std::size_t>(above)], textpl_[static_cast<std::size_t>(r)]);
+        QWidget::setTabOrder(textpl_[static_cast<std::size_t>(r)], lock);
+    }
+
+    for (int c = 0; c < kMealColumns; ++c)
+        self->renderCell(r, static_cast<MealColumn>(c));
+    self->renderRowState(r);
+}
+
+bool CompositionTableView::isBuilt(int row) const
+{
+    return blocca_[static_cast<std::size_t>(row)] != nullptr;
+}
+
+QLineEdit *CompositionTableView::grossBox(int row) const
+{
+    if (!isBuilt(row))
+        buildRow(row);
+    return textpl_[static_cast<std::size_t>(row)];
+}
+
+QCheckBox *CompositionTableView::lockBox(int row) const
+{
+    if (!isBuilt(row))
+        buildRow(row);
+    return blocca_[static_cast<std::size_t>(row)];
+}
+
 QLabel *CompositionTableView::cellLabel(int row, MealColumn column) const
 {
+    if (!isBuilt(row))
+        buildRow(row);
     return labels_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
 }
 
@@ -231,6 +273,8 @@ QWidget *CompositionTableView::cellWidget(int row, MealColumn column) const
 
 void CompositionTableView::renderCell(int row, MealColumn column)
 {
+    if (!isBuilt(row))
+        return;  // the row shows every cell as it is when it is made
     const MealCell &cell = meal_.row(row).cell(column);
     QWidget *widget = cellWidget(row, column);
     const Qt::Alignment alignment =
@@ -269,6 +313,11 @@ void CompositionTableView::renderCell(int row, MealColumn column)
 void CompositionTableView::renderRowState(int row)
 {
     const MealRow &state = meal_.row(row);
+    if (!isBuilt(row)) {
+        if (state.visible)
+            buildRow(row);  // which renders the state
+        return;
+    }
     for (int c = 0; c < kMealColumns; ++c)
         cellWidget(row, static_cast<MealColumn>(c))->setVisible(state.visible);
     // A locked row keeps the weight it was calculated for until it is unlocked.

@@ -2,9 +2,11 @@
 
 #include "meal/mealgrid.h"
 
+#include <QCursor>
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -27,8 +29,8 @@ public:
     static const std::array<QString, 8> &headings();
 
     QLabel *cellLabel(int row, MealColumn column) const;   // every cell but the gross weight
-    QLineEdit *grossBox(int row) const { return textpl_[static_cast<std::size_t>(row)]; }
-    QCheckBox *lockBox(int row) const { return blocca_[static_cast<std::size_t>(row)]; }
+    QLineEdit *grossBox(int row) const;
+    QCheckBox *lockBox(int row) const;
     QLabel *totalLabel(int index) const { return totals_[static_cast<std::size_t>(index)]; }
 
 signals:
@@ -44,11 +46,15 @@ private:
     void renderRowState(int row);
     void renderTotals();
     QWidget *cellWidget(int row, MealColumn column) const;
+    // A row's widgets are made when the meal first shows the row, or when first asked for.
+    void buildRow(int row) const;
+    bool isBuilt(int row) const;
 
     MealGrid &meal_;
-    std::array<std::array<QLabel *, kMealColumns>, kMealRows> labels_{};
-    std::array<QLineEdit *, kMealRows> textpl_{};
-    std::array<QCheckBox *, kMealRows> blocca_{};
+    mutable std::array<std::array<QLabel *, kMealColumns>, kMealRows> labels_{};
+    mutable std::array<QLineEdit *, kMealRows> textpl_{};
+    mutable std::array<QCheckBox *, kMealRows> blocca_{};
+    mutable std::unique_ptr<QCursor> lockCursor_;
     std::array<QLabel *, 8> totals_{};
 };
 

@@ -15,24 +15,27 @@ BarSetStyle column(const char *label, QColor colour)
 
 }  // namespace
 
-MacroChartView::MacroChartView(QWidget *parent) : QChartView(parent)
+// One category; its name, the row label, is written as the chart's title, where it is never
+// shortened. A meal changes its totals a little at a time: the scale stays while it suits. The
+// view is made with its chart, which spares a default chart made and thrown away.
+MacroChartView::MacroChartView(QWidget *parent)
+    : QChartView(new BarChart({},
+                              {column("C1", QColor(72, 72, 255)), column("C2", QColor(255, 255, 0)),
+                               column("C3", QColor(255, 0, 0))},
+                              AxisFit::KeepWhileSuits),
+                 parent),
+      bars_(static_cast<BarChart *>(chart()))
 {
     setObjectName(QStringLiteral("MSChart1"));
-    // One category; its name, the row label, is written as the chart's title, where it is never
-    // shortened. A meal changes its totals a little at a time: the scale stays while it suits.
-    bars_ = new BarChart({},
-                         {column("C1", QColor(72, 72, 255)), column("C2", QColor(255, 255, 0)),
-                          column("C3", QColor(255, 0, 0))},
-                         AxisFit::KeepWhileSuits);
-    // Rich text would fold the blanks between the three names.
-    bars_->setTitle(QString(rowLabel()).replace(u' ', QStringLiteral("&nbsp;")));
     bars_->setMargins(QMargins(2, 2, 2, 2));
     bars_->setBackgroundRoundness(0);
     QFont small = font();
     small.setPointSizeF(7);
+    // The font before the text, so that the title is laid out once.
     bars_->setTitleFont(small);
+    // Rich text would fold the blanks between the three names.
+    bars_->setTitle(QString(rowLabel()).replace(u' ', QStringLiteral("&nbsp;")));
     bars_->valueAxis()->setLabelsFont(small);
-    bars_->showIn(this);
     setRenderHint(QPainter::Antialiasing);
 }
 
