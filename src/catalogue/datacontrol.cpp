@@ -22,6 +22,25 @@ void RecordsetCache::insert(const QString &recordSource, Recordset recordset)
     recordsets_.insert_or_assign(recordSource, std::move(recordset));
 }
 
+FoodRow foodRowOf(const QSqlQuery &query, int valueColumns)
+{
+    FoodRow row;
+    row.name = query.value(0).toString();
+    for (int i = 0; i < 7; ++i) {
+        const QVariant value = i < valueColumns ? query.value(i + 1) : QVariant();
+        double &target = row.values[static_cast<std::size_t>(i)];
+        if (value.isNull())
+            row.missing |= static_cast<std::uint8_t>(1u << i);
+        else if (value.typeId() == QMetaType::Double)
+            target = *static_cast<const double *>(value.constData());
+        else if (value.typeId() == QMetaType::LongLong)
+            target = static_cast<double>(*static_cast<const qlonglong *>(value.constData()));
+        else
+            row.missing |= static_cast<std::uint8_t>(1u << i);
+    }
+    return row;
+}
+
 bool DataControl::readRows(QString *detail)
 {
     if (cache_) {
@@ -48,24 +67,8 @@ bool DataControl::readRows(QString *detail)
     for (int c = 0; c < columns; ++c)
         columns_.append(record.fieldName(c));
     const int numeric = std::min(columns - 1, 7);
-    while (query.next()) {
-        FoodRow row;
-        row.name = query.value(0).toString();
-        for (int i = 0; i < 7; ++i) {
-            // Only a number is a value: an empty cell, a text or a blob leaves the value missing.
-            const QVariant value = i < numeric ? query.value(i + 1) : QVariant();
-            double &target = row.values[static_cast<std::size_t>(i)];
-            if (value.isNull())
-                row.missing |= static_cast<std::uint8_t>(1u << i);
-            else if (value.typeId() == QMetaType::Double)
-                target = *static_cast<const double *>(value.constData());
-            else if (value.typeId() == QMetaType::LongLong)
-                target = static_cast<double>(*static_cast<const qlonglong *>(value.constData()));
-            else
-                row.missing |= static_cast<std::uint8_t>(1u << i);
-        }
-        rows_.push_back(std::move(row));
-    }
+    while (query.next())
+        rows_.push_back(foodRowOf(query, numeric));
     if (query.lastError().isValid()) {
         *detail = query.lastError().databaseText();
         return false;

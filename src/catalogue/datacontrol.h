@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+class QSqlQuery;
+
 namespace velmo {
 
 // One food as the record source returns it: the name and the seven numbers, any of which the
@@ -22,6 +24,10 @@ struct FoodRow {
 
     bool hasValue(int i) const { return (missing & (1u << i)) == 0; }
 };
+
+// One row of a food table as a data control keeps it: the name in column 0, then up to seven
+// values; only a number is a value, an empty cell, a text or a blob leaves it missing.
+FoodRow foodRowOf(const QSqlQuery &query, int valueColumns);
 
 // Recordsets already read from a database that does not change while they are kept, by record
 // source: data controls that share one read each table once.

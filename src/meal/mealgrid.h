@@ -192,8 +192,10 @@ private:
     // Set when a nested unlock empties cells that the last sums counted.
     bool totalsStale_ = false;
 
-    // Reading a number in the user's format is the costly part of a recomputation, and `apici`
-    // reads again the very texts that `sommax` has just read. Valid only while `sommax` runs.
+    // Reading a number in the user's format is the costly part of a recomputation: `apici` reads
+    // again the very texts that `sommax` has just read, and each lock recomputes rows that have
+    // not changed. A cell's memo holds while its text and the locale stay the same; it is used
+    // only while `sommax` runs.
     struct NumberMemo {
         bool valid = false;
         QString text;
@@ -201,6 +203,7 @@ private:
     };
     std::optional<double> cellNumber(int r, std::size_t columnIndex, const QLocale &locale);
     std::array<NumberMemo, kMealRows * kValueColumns.size()> memo_;
+    QLocale memoLocale_;
     bool memoActive_ = false;
 };
 

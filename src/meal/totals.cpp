@@ -40,8 +40,11 @@ std::optional<double> MealGrid::cellNumber(int r, std::size_t columnIndex, const
 void MealGrid::sommax()
 {
     const QLocale locale;
-    for (NumberMemo &memo : memo_)
-        memo.valid = false;
+    if (memoLocale_ != locale) {
+        for (NumberMemo &memo : memo_)
+            memo.valid = false;
+        memoLocale_ = locale;
+    }
     memoActive_ = true;
     for (std::size_t i = 0; i < kValueColumns.size(); ++i) {
         double sum = 0.0;

@@ -99,6 +99,12 @@ const SchemaCase kSchemaCases[] = {
     {__LINE__, true,
      {"DROP TABLE Uova", "CREATE TABLE UOVA (ALIMENTI, Edibile, PROTEINE, LIPIDI, CARBOIDRATI, ENERGIA, FIBRA, COLESTEROLO)"},
      ""},
+    {__LINE__, true,
+     {"DROP TABLE Frutta", "CREATE TABLE Frutta (\"alimenti\" TEXT, [edibile] REAL, `proteine`, 'lipidi', carboidrati "
+                           "NUMERIC(10, 2), energia CHECK (energia >= 0), fibra, colesterolo, PRIMARY KEY (alimenti))"},
+     ""},
+    {__LINE__, true, {"DROP TABLE Frutta", "CREATE VIEW Frutta AS SELECT * FROM Uova"}, ""},
+    {__LINE__, true, {"DROP TABLE Frutta", "CREATE VIEW Frutta AS SELECT alimenti FROM Uova"}, "Frutta"},
 };
 
 TEST_F(FoodDatabaseTest, IncompleteDatabaseIsRefusedNamingWhatLacksAndLeftUnchanged)

@@ -3,9 +3,14 @@
 #include "catalogue/foodcategory.h"
 #include "common/inputecho.h"
 
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <algorithm>
+
 namespace velmo {
 
-MealComposer::MealComposer(const QSqlDatabase &database) : browser_(data_)
+MealComposer::MealComposer(const QSqlDatabase &database) : database_(database), browser_(data_)
 {
     data_.setDatabase(database);
     data_.setCache(&recordsets_);
@@ -19,14 +24,20 @@ MealComposer::MealComposer(const QSqlDatabase &database) : browser_(data_)
 
 namespace {
 
+// A text as an SQL string literal.
+QString sqlLiteral(const QString &text)
+{
+    QString literal = text;
+    literal.replace(u'\'', QStringLiteral("''"));
+    return u'\'' + literal + u'\'';
+}
+
 // The rows of one food in its category, in the table's order: what choosing the category and
 // then the food makes current, without reading the rest of the category.
 QString foodSource(int category, const QString &name)
 {
-    QString literal = name;
-    literal.replace(u'\'', QStringLiteral("''"));
     return foodCategories()[static_cast<std::size_t>(category)].recordSource().trimmed()
-           + QStringLiteral(" WHERE alimenti = '%1'").arg(literal);
+           + QStringLiteral(" WHERE alimenti = %1").arg(sqlLiteral(name));
 }
 
 // No name in the catalogue holds a control character; such a name could not even be quoted.
@@ -39,6 +50,54 @@ bool couldBeAName(const QString &name)
 }
 
 }  // namespace
+
+void MealComposer::prefetch(const std::vector<MealFileEntry> &entries)
+{
+    // Compiling a query costs many times what running it does, and a meal names at most twelve
+    // foods: one query reads them all, one SELECT per category joined by UNION ALL, each row
+    // tagged with its category. What it reads becomes the recordsets that checking and
+    // composing then ask for; should it fail, they ask the database one food at a time.
+    std::map<int, QStringList> wanted;  // category -> keys of the foods named in it
+    for (const MealFileEntry &entry : entries) {
+        const QString key = nameKey(entry.food);
+        if (entry.category < 0 || key.isEmpty() || !couldBeAName(key) || recordsets_.find(foodSource(entry.category, key)))
+            continue;
+        QStringList &keys = wanted[entry.category];
+        if (!keys.contains(key))
+            keys.append(key);
+    }
+    if (wanted.empty())
+        return;
+    const QString columns = QStringList(foodColumns().cbegin(), foodColumns().cend()).join(u',');
+    QStringList terms;
+    for (const auto &[category, keys] : wanted) {
+        QStringList literals;
+        for (const QString &key : keys)
+            literals.append(sqlLiteral(key));
+        terms.append(QStringLiteral("SELECT %1,%2 FROM %3 WHERE alimenti IN (%4)")
+                         .arg(columns)
+                         .arg(category)
+                         .arg(foodCategories()[static_cast<std::size_t>(category)].table, literals.join(u',')));
+    }
+    QSqlQuery query(database_);
+    query.setForwardOnly(true);
+    if (!query.exec(terms.join(QStringLiteral(" UNION ALL "))))
+        return;
+    const int tag = static_cast<int>(foodColumns().size());
+    std::map<QString, std::vector<FoodRow>> rows;  // by record source
+    while (query.next()) {
+        FoodRow row = foodRowOf(query, tag - 1);
+        rows[foodSource(query.value(tag).toInt(), row.name)].push_back(std::move(row));
+    }
+    if (query.lastError().isValid())
+        return;
+    const QStringList names(foodColumns().cbegin(), foodColumns().cend());
+    for (const auto &[category, keys] : wanted)
+        for (const QString &key : keys) {
+            const QString source = foodSource(category, key);
+            recordsets_.insert(source, {std::move(rows[source]), names});
+        }
+}
 
 bool MealComposer::hasFood(int category, const QString &key, QString *databaseError)
 {
@@ -75,6 +134,7 @@ const QStringList &MealComposer::namesOf(int category, QString *databaseError)
 std::vector<InputError> MealComposer::missingFoods(const std::vector<MealFileEntry> &entries,
                                                    QString *databaseError)
 {
+    prefetch(entries);
     std::vector<InputError> errors;
     for (const MealFileEntry &entry : entries) {
         if (entry.category < 0 || entry.food.isEmpty())

@@ -31,6 +31,8 @@ public:
     const MealGrid &grid() const { return grid_; }
 
 private:
+    // Reads every food the entries name, in one query, into the recordsets.
+    void prefetch(const std::vector<MealFileEntry> &entries);
     // Whether the category holds a food of this name, compared as the names look (nameKey).
     bool hasFood(int category, const QString &key, QString *databaseError);
     // Every name of a category, read only to suggest what a missing name may have meant.
@@ -38,6 +40,7 @@ private:
 
     // The database does not change during a run: each food is read from it once, whether for
     // checking or composing.
+    QSqlDatabase database_;
     RecordsetCache recordsets_;
     DataControl data_;
     FoodBrowser browser_;
