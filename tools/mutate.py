@@ -272,12 +272,23 @@ def log(message):
     print(message, file=sys.stderr, flush=True)
 
 
-def sync_tree(source, copy):
-    """Makes `copy` hold the working tree's files (tracked and untracked, not ignored), rewriting
-    only those whose content differs so that the build stays incremental."""
+def source_files(source):
+    """The files of a git checkout (tracked and untracked, not ignored), or of a plain folder
+    without its build folders."""
     listed = subprocess.run(["git", "ls-files", "-z", "--cached", "--others", "--exclude-standard"],
-                            cwd=source, check=True, capture_output=True).stdout.decode().split("\0")
-    wanted = {name for name in listed if name and (source / name).is_file()}
+                            cwd=source, capture_output=True)
+    if listed.returncode == 0 and (source / ".git").exists():
+        names = listed.stdout.decode().split("\0")
+    else:
+        names = [p.relative_to(source).as_posix() for p in source.rglob("*")
+                 if p.is_file() and not p.relative_to(source).parts[0].startswith(("build", ".git"))]
+    return {name for name in names if name and (source / name).is_file()}
+
+
+def sync_tree(source, copy):
+    """Makes `copy` hold the source's files, rewriting only those whose content differs so that
+    the build stays incremental."""
+    wanted = source_files(source)
     for name in wanted:
         src, dst = source / name, copy / name
         data = src.read_bytes()
@@ -351,12 +362,18 @@ def describe(m):
     return f"{m.label():<42} {m.operator:<18} {before}  ->  {after}"
 
 
-def report(results, libraries, seed, count, elapsed, partial):
-    out = []
-    head = subprocess.run(["git", "rev-parse", "--short", "HEAD"], cwd=ROOT, capture_output=True, text=True).stdout.strip()
-    dirty = subprocess.run(["git", "status", "--porcelain", "--", "src", "tests"], cwd=ROOT,
+def describe_source(source):
+    if not (source / ".git").exists():
+        return str(source)
+    head = subprocess.run(["git", "rev-parse", "--short", "HEAD"], cwd=source, capture_output=True, text=True).stdout.strip()
+    dirty = subprocess.run(["git", "status", "--porcelain", "--", "src", "tests"], cwd=source,
                            capture_output=True, text=True).stdout.strip()
-    out.append(f"Mutation score: seed {seed}, sample of {count}, source {head}{' (with local changes)' if dirty else ''}")
+    return head + (" with local changes" if dirty else "")
+
+
+def report(results, libraries, seed, count, elapsed, partial, source):
+    out = []
+    out.append(f"Mutation score: seed {seed}, sample of {count}, source {source}")
     if partial:
         out.append(f"PARTIAL RUN: {len(results)} of the sample's mutants were run")
     out.append(f"run time {elapsed / 60:.1f} min, {elapsed / max(1, len(results)):.1f} s a mutant")
@@ -403,11 +420,19 @@ def main():
                         help="seconds a test program may run (default: 3 times its run on the unchanged code, at least 20)")
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2, help="parallel compile jobs")
     parser.add_argument("--build-dir", default=str(ROOT / "build-mutation"), help="work folder (default build-mutation)")
+    parser.add_argument("--source", default=str(ROOT),
+                        help="the source tree whose code and tests are measured (default: this checkout)")
+    parser.add_argument("--label", help="how the report names the source (default: its commit)")
     parser.add_argument("--output", help="also write the report to this file")
     args = parser.parse_args()
+    # Stopped from outside, the run ends as on Ctrl-C: the mutated file is restored, the report printed.
+    signal.signal(signal.SIGTERM, signal.default_int_handler)
+    if signal.getsignal(signal.SIGINT) == signal.SIG_IGN:
+        signal.signal(signal.SIGINT, signal.default_int_handler)
 
+    source = Path(args.source).resolve()
     libraries = args.library or LIBRARIES
-    mutants, sizes, quota = sample(ROOT, args.seed, args.count, args.minimum, libraries)
+    mutants, sizes, quota = sample(source, args.seed, args.count, args.minimum, libraries)
     if args.list:
         for library in libraries:
             log(f"src/{library}: {sizes[library]} lines of code, {quota[library]} mutants")
@@ -420,7 +445,7 @@ def main():
     build_dir = work / "build"
     copy.mkdir(parents=True, exist_ok=True)
     log(f"Copying the working tree to {copy}")
-    sync_tree(ROOT, copy)
+    sync_tree(source, copy)
     configure(copy, build_dir)
     programs = test_programs(copy)
     for library in libraries:
@@ -480,7 +505,8 @@ def main():
         for name, text in original.items():
             (copy / name).write_text(text, encoding="utf-8")
     partial = partial or len(results) < len(mutants)
-    text, _ = report(results, libraries, args.seed, args.count, time.monotonic() - start, partial)
+    text, _ = report(results, libraries, args.seed, args.count, time.monotonic() - start, partial,
+                     args.label or describe_source(source))
     print(text, end="")
     if args.output:
         Path(args.output).write_text(text, encoding="utf-8")
