@@ -23,7 +23,8 @@ ctest --preset coverage -j "$(nproc)" "$@" || tests_rc=$?
 
 # Exception edges and compiler-made dead branches are noise in branch coverage.
 gcovr_options=(--root . --object-directory build-coverage --filter 'src/' -j "$(nproc)"
-               --exclude-throw-branches --exclude-unreachable-branches)
+               --exclude-throw-branches --exclude-unreachable-branches
+               --exclude-directories 'build-coverage/CMakeFiles/')
 gcovr "${gcovr_options[@]}" --json-summary build-coverage/coverage.json --txt build-coverage/coverage.txt
 
 python3 - build-coverage/coverage.json <<'PY'
@@ -40,10 +41,10 @@ for f in files:
         s[2] += f["branch_covered"]; s[3] += f["branch_total"]
 def pct(a, b):
     return f"{100.0 * a / b:5.1f}%" if b else "    -"
-print(f"{'library':<12} {'lines':>7} {'covered/total':>15} {'branches':>9} {'covered/total':>15}")
+print(f"{'library':<14} {'lines':>7} {'covered/total':>15} {'branches':>9} {'covered/total':>15}")
 for key in libraries + ["total"]:
     lc, lt, bc, bt = sums[key]
     name = f"src/{key}" if key != "total" else "total"
-    print(f"{name:<12} {pct(lc, lt):>7} {f'{lc}/{lt}':>15} {pct(bc, bt):>9} {f'{bc}/{bt}':>15}")
+    print(f"{name:<14} {pct(lc, lt):>7} {f'{lc}/{lt}':>15} {pct(bc, bt):>9} {f'{bc}/{bt}':>15}")
 PY
 exit "$tests_rc"
