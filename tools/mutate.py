@@ -371,9 +371,11 @@ def describe_source(source):
     return head + (" with local changes" if dirty else "")
 
 
-def report(results, libraries, seed, count, elapsed, partial, source):
+def report(results, libraries, seed, count, elapsed, partial, source, programs):
     out = []
     out.append(f"Mutation score: seed {seed}, sample of {count}, source {source}")
+    for library in libraries:
+        out.append(f"  src/{library} tested by " + ", ".join(p for p, _ in programs[library]))
     if partial:
         out.append(f"PARTIAL RUN: {len(results)} of the sample's mutants were run")
     out.append(f"run time {elapsed / 60:.1f} min, {elapsed / max(1, len(results)):.1f} s a mutant")
@@ -506,7 +508,7 @@ def main():
             (copy / name).write_text(text, encoding="utf-8")
     partial = partial or len(results) < len(mutants)
     text, _ = report(results, libraries, args.seed, args.count, time.monotonic() - start, partial,
-                     args.label or describe_source(source))
+                     args.label or describe_source(source), programs)
     print(text, end="")
     if args.output:
         Path(args.output).write_text(text, encoding="utf-8")
