@@ -1,13 +1,28 @@
 #!/usr/bin/env bash
 # Sets everything up and runs every test.
 #
+# Usage: scripts/test.sh [--sanitizers] [CTEST OPTIONS...]
+# With --sanitizers the tests run on a build with AddressSanitizer and UndefinedBehaviorSanitizer
+# (preset "asan", folder build-asan), which this script configures and builds first.
+#
 # The printing tests also print on a real print system: this script starts CUPS (unless it is
 # already running), adds a queue that writes PDF files, runs the tests, then removes the queue and
 # stops what it started. Where CUPS cannot be started the tests run all the same and the printing
 # test reports itself skipped, with the reason.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+preset=default
+if [[ ${1:-} == --sanitizers ]]; then
+  preset=asan
+  shift
+fi
 scripts/setup.sh
+if [[ $preset != default ]]; then
+  launcher=()
+  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  cmake --preset "$preset" "${launcher[@]}" >/dev/null
+  cmake --build --preset "$preset" -j "$(nproc)"
+fi
 
 queue=VelmoPDF
 pdf_root=/var/spool/cups-pdf/velmo-test
@@ -67,4 +82,4 @@ start_print_system() {
 }
 
 start_print_system || true
-ctest --preset default "$@"
+ctest --preset "$preset" "$@"

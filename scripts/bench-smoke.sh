@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Runs every benchmark program of a build once, briefly, so that a benchmark that crashes or
+# aborts is caught; the figures of so short a run mean nothing.
+#
+# Usage: scripts/bench-smoke.sh [BUILD_DIR]   (default: build)
+set -uo pipefail
+cd "$(dirname "$0")/.."
+bin="${1:-build}/bin"
+export QT_QPA_PLATFORM=offscreen
+
+shopt -s nullglob
+benches=("$bin"/*_bench)
+if ((${#benches[@]} == 0)); then
+  echo "Nessun benchmark in $bin: compilare prima (scripts/setup.sh)" >&2
+  exit 1
+fi
+
+failed=()
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+for bench in "${benches[@]}"; do
+  start=$(date +%s%N)
+  if timeout 300 "$bench" --benchmark_min_time=0.01 >"$log" 2>&1; then
+    echo "$(basename "$bench"): ok, $(( ($(date +%s%N) - start) / 1000000 )) ms"
+  else
+    echo "$(basename "$bench"): NON RIUSCITO (codice $?), ultime righe:"
+    tail -n 20 "$log"
+    failed+=("$(basename "$bench")")
+  fi
+done
+if ((${#failed[@]})); then
+  echo "Benchmark non riusciti: ${failed[*]}"
+  exit 1
+fi
