@@ -5,7 +5,8 @@ cd "$(dirname "$0")/.."
 
 scripts/install-packages.sh scripts/packages.txt
 
-cmake --preset default
+# CI builds our own code with its warnings as errors.
+cmake --preset default ${CI:+-DVELMO_WARNINGS_AS_ERRORS=ON}
 # Every CMake package the build found must come from the list above, through hard dependencies.
 scripts/check-packages.sh build
 cmake --build --preset default -j "$(nproc)"

@@ -79,9 +79,9 @@ QString compose(const RoundedDecimal &r, const QLocale &locale, bool grouped, bo
     if (grouped && integer.size() > 3) {
         const QString &group = symbols.group;
         QString withGroups;
-        const int first = integer.size() % 3 == 0 ? 3 : integer.size() % 3;
+        const qsizetype first = integer.size() % 3 == 0 ? 3 : integer.size() % 3;
         withGroups = integer.left(first);
-        for (int i = first; i < integer.size(); i += 3)
+        for (qsizetype i = first; i < integer.size(); i += 3)
             withGroups += group + integer.mid(i, 3);
         integer = withGroups;
     }

@@ -96,12 +96,12 @@ void PrintWindowModel::activate()
         printers_.setSettings(settings);
     }
     printerNames_ = printers_.printerNames();
-    int selected = printerNames_.indexOf(printers_.printerInUse());
+    qsizetype selected = printerNames_.indexOf(printers_.printerInUse());
     if (selected < 0)
         selected = printerNames_.indexOf(printers_.defaultPrinterName());
     if (selected < 0)
         selected = printerNames_.size() - 1;  // the PDF file entry, always there
-    printerChosen(selected);
+    printerChosen(static_cast<int>(selected));
 }
 
 QSize PrintWindowModel::previewBox() const
@@ -317,7 +317,7 @@ void PrintWindowModel::propertiesClicked()
         // The user chose another printer in the system's dialog: it is now the one in use.
         printers_.setPrinterInUse(after);
         printerNames_ = printers_.printerNames();
-        printerIndex_ = printerNames_.indexOf(after);
+        printerIndex_ = static_cast<int>(printerNames_.indexOf(after));
     }
     measureSheet();
     settings = printers_.settings();

@@ -9,7 +9,8 @@
 
 namespace velmo::ui {
 
-FoodGridView::FoodGridView(DataControl &data, QWidget *parent) : QTableView(parent), data_(data), model_(data)
+FoodGridView::FoodGridView(DataControl &dataControl, QWidget *parent)
+    : QTableView(parent), data_(dataControl), model_(dataControl)
 {
     setObjectName(QStringLiteral("DBGrid1"));
     setModel(&model_);

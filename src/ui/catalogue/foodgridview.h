@@ -12,7 +12,7 @@ namespace velmo::ui {
 class FoodGridView : public QTableView {
     Q_OBJECT
 public:
-    FoodGridView(DataControl &data, QWidget *parent = nullptr);
+    FoodGridView(DataControl &dataControl, QWidget *parent = nullptr);
 
 signals:
     void gridClicked();                         // a left click anywhere in the grid
