@@ -1,6 +1,7 @@
 #include "printing/printroutines.h"
 
 #include "mmrectprinter.h"
+#include "support/tablecase.h"
 #include "support/fakedialogs.h"
 #include "support/fakeprinterservice.h"
 
@@ -89,23 +90,24 @@ TEST_F(PrintRoutinesTest, ScaleQuestionAnswers)
         {__LINE__, Answer::Cancel, false, std::nullopt},
     };
     for (const Case &c : cases) {
+        VELMO_CASE(c);
         printers.imageJobs.clear();
         dialogs.clear();
         dialogs.questionAnswers = {c.answer};
-        EXPECT_EQ(routines.PrintImage(request, QStringLiteral("Velmo"), picture(), 1), c.ok) << "line " << c.line;
-        ASSERT_EQ(dialogs.shown.size(), 1u) << "line " << c.line << ": only the question, no message";
-        EXPECT_EQ(dialogs.shown[0].kind, FakeDialogs::Shown::Kind::Question) << "line " << c.line;
-        EXPECT_EQ(dialogs.shown[0].text, kScaleQuestion) << "line " << c.line;
-        EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore di Scala")) << "line " << c.line;
+        EXPECT_EQ(routines.PrintImage(request, QStringLiteral("Velmo"), picture(), 1), c.ok);
+        ASSERT_EQ(dialogs.shown.size(), 1u) << "only the question, no message";
+        EXPECT_EQ(dialogs.shown[0].kind, FakeDialogs::Shown::Kind::Question);
+        EXPECT_EQ(dialogs.shown[0].text, kScaleQuestion);
+        EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore di Scala"));
         if (!c.printedMm) {
-            EXPECT_TRUE(printers.imageJobs.empty()) << "line " << c.line;
+            EXPECT_TRUE(printers.imageJobs.empty());
             continue;
         }
-        ASSERT_EQ(printers.imageJobs.size(), 1u) << "line " << c.line;
+        ASSERT_EQ(printers.imageJobs.size(), 1u);
         const PrintableSheet sheet = printers.sheetSize();
         EXPECT_EQ(printers.imageJobs[0].job.target,
                   toPrinterPixels(*c.printedMm, {sheet.widthMm, sheet.heightMm}, {sheet.widthPx, sheet.heightPx}))
-            << "line " << c.line;
+           ;
     }
     EXPECT_EQ(scaleToSheet(request, 200, 287), (MmRect{10, 0, 190, 95})) << "200/210 of each value";
 }
