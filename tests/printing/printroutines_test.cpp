@@ -112,38 +112,35 @@ TEST_F(PrintRoutinesTest, ScaleQuestionAnswers)
     EXPECT_EQ(scaleToSheet(request, 200, 287), (MmRect{10, 0, 190, 95})) << "200/210 of each value";
 }
 
-TEST_F(PrintRoutinesTest, FailedJobStopsLaterCopiesWithTheStepResults)
+// A failure stops the copies still to print and says where the job stopped.
+TEST_F(PrintRoutinesTest, FailureMessages)
 {
-    printers.imageJobFailures.insert(1, ImageJobResult{true, 1, 30, 1, 0});
-    EXPECT_FALSE(routines.PrintImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(), 3));
-    EXPECT_EQ(printers.imageJobs.size(), 1u) << "the first copy printed, the third not attempted";
-    EXPECT_EQ(printers.imageJobsAttempted, 2);
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Stampa interrotta.\nR1 = 1\nR2 = 30\nR3 = 1\nR4 = 0\n") + kPrintFailureTail);
-    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/Print_FPB"));
-    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
-}
-
-TEST_F(PrintRoutinesTest, DocumentThatCannotStart)
-{
-    printers.imageJobFailures.insert(0, ImageJobResult{});
-    EXPECT_FALSE(routines.PrintImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(), 2));
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Errore di StartDoc.\n") + kPrintFailureTail);
-    EXPECT_EQ(printers.imageJobsAttempted, 1);
-}
-
-TEST_F(PrintRoutinesTest, NoPrinterOrNoPicture)
-{
-    EXPECT_FALSE(routines.Print_FPB({0, 0, 10, 10}, QStringLiteral("Velmo"), QImage(), 1));
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("prhDC = 1\n") + kPrintFailureTail);
-    printers.open.clear();
-    dialogs.clear();
-    EXPECT_FALSE(routines.PrintImage({0, 0, 10, 10}, QStringLiteral("Velmo"), picture(), 1));
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("prhDC = 0\n") + kPrintFailureTail);
-    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/Print_FPB"));
+    enum class Fault { SecondCopy, StartDoc, NoPicture, NoPrinter };
+    const struct { int line; Fault fault; const char *head; int printed, attempted; } cases[] = {
+        {__LINE__, Fault::SecondCopy, "Stampa interrotta.\nR1 = 1\nR2 = 30\nR3 = 1\nR4 = 0\n", 1, 2},
+        {__LINE__, Fault::StartDoc, "Errore di StartDoc.\n", 0, 1},
+        {__LINE__, Fault::NoPicture, "prhDC = 1\n", 0, 0},
+        {__LINE__, Fault::NoPrinter, "prhDC = 0\n", 0, 0},
+    };
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        FakePrinterService fresh;
+        FakeDialogs said;
+        PrintRoutines run{fresh, said};
+        ASSERT_TRUE(c.fault == Fault::NoPrinter || run.OpenDocPrinter(QStringLiteral("Ufficio")));
+        if (c.fault == Fault::SecondCopy)
+            fresh.imageJobFailures.insert(1, ImageJobResult{true, 1, 30, 1, 0});
+        if (c.fault == Fault::StartDoc)
+            fresh.imageJobFailures.insert(0, ImageJobResult{});
+        EXPECT_FALSE(c.fault == Fault::NoPicture ? run.Print_FPB({0, 0, 10, 10}, QStringLiteral("Velmo"), QImage(), 3)
+                                                 : run.PrintImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(), 3));
+        EXPECT_EQ(fresh.imageJobs.size(), size_t(c.printed));
+        EXPECT_EQ(fresh.imageJobsAttempted, c.attempted);
+        ASSERT_EQ(said.shown.size(), 1u);
+        EXPECT_EQ(said.shown[0].text, QString::fromUtf8(c.head) + kPrintFailureTail);
+        EXPECT_EQ(said.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/Print_FPB"));
+        EXPECT_EQ(said.shown[0].icon, MessageIcon::Critical);
+    }
 }
 
 TEST_F(PrintRoutinesTest, TheSamePictureCanBePrintedAgainAfterAFailure)

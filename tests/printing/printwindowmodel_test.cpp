@@ -294,35 +294,34 @@ TEST_F(PrintWindowModelTest, ScaleOverflowMessage)
     EXPECT_EQ(model.rect().w, 200);
 }
 
-TEST_F(PrintWindowModelTest, ZeroCopiesIsSaidAndTheWindowStays)
-{
-    open();
-    bool closed = false;
-    QObject::connect(&model, &PrintWindowModel::closeRequested, [&] { closed = true; });
-    model.setText(Field::NCopies, QStringLiteral("0"));
-    EXPECT_FALSE(model.printClicked());
-    EXPECT_FALSE(closed);
-    EXPECT_TRUE(printers.imageJobs.empty());
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Il numero di copie deve essere almeno 1.\nNon è stato stampato nulla."));
-    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Attenzione"));
-}
-
 TEST_F(PrintWindowModelTest, PrintingClosesTheWindowAfterOneJobPerCopy)
 {
-    open({0, 0, 200, 100});
-    bool closed = false;
-    std::vector<bool> labelShownDuringRun;
-    QObject::connect(&model, &PrintWindowModel::closeRequested, [&] { closed = true; });
-    model.onRepaintNow = [&] { labelShownDuringRun.push_back(model.printingVisible()); };
-    model.setText(Field::NCopies, QStringLiteral("3"));
-    EXPECT_TRUE(model.printClicked());
-    EXPECT_TRUE(closed);
-    EXPECT_EQ(labelShownDuringRun, std::vector<bool>{true});
-    ASSERT_EQ(printers.imageJobs.size(), 3u);
-    for (const auto &job : printers.imageJobs) {
-        EXPECT_EQ(job.printer, QStringLiteral("Ufficio"));
-        EXPECT_EQ(job.job.documentName, QStringLiteral("Velmo"));
+    const struct { int line; const char *copies; bool printed; const char *box; } cases[] = {
+        {__LINE__, "3", true, nullptr},
+        {__LINE__, "0", false, "Il numero di copie deve essere almeno 1.\nNon è stato stampato nulla."},
+    };
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        printers.imageJobs.clear();
+        dialogs.clear();
+        open();
+        bool closed = false;
+        std::vector<bool> labelShownDuringRun;
+        const auto connection = QObject::connect(&model, &PrintWindowModel::closeRequested, [&] { closed = true; });
+        model.onRepaintNow = [&] { labelShownDuringRun.push_back(model.printingVisible()); };
+        model.setText(Field::NCopies, QString::fromLatin1(c.copies));
+        EXPECT_EQ(model.printClicked(), c.printed);
+        QObject::disconnect(connection);
+        EXPECT_EQ(closed, c.printed);
+        EXPECT_EQ(labelShownDuringRun, std::vector<bool>(c.printed ? 1 : 0, true));
+        EXPECT_EQ(printers.imageJobs.size(), c.printed ? 3u : 0u);
+        for (const auto &job : printers.imageJobs) {
+            EXPECT_EQ(job.printer, QStringLiteral("Ufficio"));
+            EXPECT_EQ(job.job.documentName, QStringLiteral("Velmo"));
+        }
+        EXPECT_EQ(dialogs.messageTexts(), c.box ? QStringList{QString::fromUtf8(c.box)} : QStringList());
+        if (c.box)
+            EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Attenzione"));
     }
 }
 
@@ -369,6 +368,10 @@ TEST_F(PrintWindowModelTest, PropertiesCarryTheCopiesBothWays)
 {
     open();
     model.setText(Field::NCopies, QStringLiteral("2"));
+    model.propertiesClicked();  // cancelled: nothing changes
+    EXPECT_EQ(printers.settingsDialogShown, 1);
+    EXPECT_EQ(model.sheetFrameCaption(), QStringLiteral(" Foglio: A4,  Portrait"));
+    EXPECT_EQ(model.text(Field::NCopies), QStringLiteral("2"));
     int copiesSeen = 0;
     printers.settingsDialog = [&](QString &) {
         copiesSeen = printers.settings().copies;
@@ -399,15 +402,6 @@ TEST_F(PrintWindowModelTest, PropertiesOfAPrinterThatCannotBeOpened)
     EXPECT_EQ(printers.settingsDialogShown, 0);
     ASSERT_EQ(dialogs.shown.size(), 2u) << "once when chosen, once when its settings are asked for";
     EXPECT_EQ(dialogs.shown[1].title, QStringLiteral(" Errore in frmStampaFPB/OpenDocPrinter"));
-}
-
-TEST_F(PrintWindowModelTest, PropertiesCancelledChangesNothing)
-{
-    open();
-    model.propertiesClicked();
-    EXPECT_EQ(printers.settingsDialogShown, 1);
-    EXPECT_EQ(model.sheetFrameCaption(), QStringLiteral(" Foglio: A4,  Portrait"));
-    EXPECT_EQ(model.text(Field::NCopies), QStringLiteral("1"));
 }
 
 TEST_F(PrintWindowModelTest, PrinterChosenInThePropertiesBecomesTheOneInUse)
