@@ -1,4 +1,5 @@
 #include "common/decimalround.h"
+#include "support/tablecase.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +20,7 @@ TEST(RoundHalfEven, WholeNumbers)
         {__LINE__, 99.5, 100}, {__LINE__, 9.5, 10},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << "case at line " << c.line);
+        VELMO_CASE(c);
         EXPECT_EQ(roundHalfEvenToInteger(c.value), c.expected);
     }
     EXPECT_FALSE(roundHalfEvenToInteger(1e19).has_value());

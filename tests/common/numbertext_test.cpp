@@ -1,6 +1,7 @@
 #include "common/fixed4.h"
 #include "common/numbertext.h"
 #include "support/localeguard.h"
+#include "support/tablecase.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +43,7 @@ TEST(LeadingNumberRule, ReadsTheLongestNumericPrefix)
         {__LINE__, "1e400", std::nullopt},  // overflow
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << "case at line " << c.line << ": \"" << c.text << "\"");
+        VELMO_CASE(c);
         EXPECT_EQ(readLeadingNumber(QString::fromUtf8(c.text)), c.expected);
     }
 }
@@ -82,7 +83,7 @@ TEST(LocaleRule, FollowsTheUsersSeparators)
         {__LINE__, "1e3", 1000.0, 1000.0},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << "case at line " << c.line << ": \"" << c.text << "\"");
+        VELMO_CASE(c);
         EXPECT_EQ(readLocaleNumber(QString::fromUtf8(c.text), italian()), c.italianValue);
         EXPECT_EQ(readLocaleNumber(QString::fromUtf8(c.text), english()), c.englishValue);
         // The system locale reads through a stand-in: it must read what Qt's own reader reads.
@@ -97,12 +98,15 @@ TEST(LocaleRule, FollowsTheUsersSeparators)
 
 TEST(LocaleRule, WholeNumbersRoundHalvesToEvenWithin16Bits)
 {
-    EXPECT_EQ(readWholeNumber16(u"64,5", italian()), qint16(64));
-    EXPECT_EQ(readWholeNumber16(u"65,5", italian()), qint16(66));
-    EXPECT_EQ(readWholeNumber16(u"65.5", english()), qint16(66));
-    EXPECT_EQ(readWholeNumber16(u"32767", english()), qint16(32767));
-    EXPECT_EQ(readWholeNumber16(u"32768", english()), std::nullopt);
-    EXPECT_EQ(readWholeNumber16(u"", english()), std::nullopt);
+    const struct { int line; const char *italianText, *englishText; std::optional<qint16> expected; } cases[] = {
+        {__LINE__, "64,5", "64.5", 64}, {__LINE__, "65,5", "65.5", 66}, {__LINE__, "32767", "32767", 32767},
+        {__LINE__, "32768", "32768", std::nullopt}, {__LINE__, "", "", std::nullopt},
+    };
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        EXPECT_EQ(readWholeNumber16(QString::fromUtf8(c.italianText), italian()), c.expected);
+        EXPECT_EQ(readWholeNumber16(QString::fromUtf8(c.englishText), english()), c.expected);
+    }
 }
 
 struct InputCase {
@@ -126,7 +130,7 @@ TEST(TypedInput, CountsTakeDigitsAmountsOneDecimalSeparatorOfTheLocale)
         {__LINE__, "\u0663", false, false, false},  // a digit of another script
     };
     for (const InputCase &c : cases) {
-        SCOPED_TRACE(testing::Message() << "case at line " << c.line << ": \"" << c.text << "\"");
+        VELMO_CASE(c);
         const QString text = QString::fromUtf8(c.text);
         EXPECT_EQ(isUnsignedWholeInput(text), c.countAccepts);
         EXPECT_EQ(isUnsignedDecimalInput(text, italian()), c.italianAmountAccepts);
@@ -162,8 +166,9 @@ TEST(CommandLineNumbers, ReadAlikeUnderEveryLocale)
     };
     for (const char *locale : {"it_IT", "en_US"}) {
         velmo::test::LocaleGuard guard(locale);
+        SCOPED_TRACE(locale);
         for (const ArgumentCase &c : cases) {
-            SCOPED_TRACE(testing::Message() << locale << ", case at line " << c.line << ": \"" << c.text << "\"");
+            VELMO_CASE(c);
             EXPECT_EQ(readWholeArgument16(QString::fromUtf8(c.text), ArgumentFraction::Refused), c.whole);
             EXPECT_EQ(readWholeArgument16(QString::fromUtf8(c.text), ArgumentFraction::CommaOrPoint),
                       c.withFraction);
@@ -181,7 +186,7 @@ struct FormatCase {
 void checkFormat(const FormatCase *begin, const FormatCase *end, QString (*format)(double, const QLocale &))
 {
     for (const FormatCase *c = begin; c != end; ++c) {
-        SCOPED_TRACE(testing::Message() << "case at line " << c->line);
+        VELMO_CASE(*c);
         EXPECT_EQ(format(c->value, italian()).toStdString(), c->italianText);
         EXPECT_EQ(format(c->value, english()).toStdString(), c->englishText);
     }
@@ -202,6 +207,7 @@ TEST(Formats, PlainShortestDecimal)
         {__LINE__, 1.64 * 1351, "2215,64", "2215.64"},
         {__LINE__, 123456789012345.6, "123456789012346", "123456789012346"},
         {__LINE__, 27.900000000000002, "27,9", "27.9"},
+        {__LINE__, 123456789012.3125, "123456789012,312", "123456789012.312"},  // an exact half: to even
     };
     checkFormat(std::begin(cases), std::end(cases), formatPlain);
 }
@@ -264,7 +270,7 @@ TEST(Formats, UngroupedKeepsTheDecimalsItFound)
         {__LINE__, "1.2x", "1.2x", "1,2x", "1,2x"},      // not a number: left as it is
     };
     for (const UngroupCase &c : cases) {
-        SCOPED_TRACE(testing::Message() << "case at line " << c.line);
+        VELMO_CASE(c);
         EXPECT_EQ(ungroupedNumberText(QString::fromUtf8(c.italianText), italian()).toStdString(), c.italianUngrouped);
         EXPECT_EQ(ungroupedNumberText(QString::fromUtf8(c.englishText), english()).toStdString(), c.englishUngrouped);
     }
@@ -300,7 +306,7 @@ TEST(Formats, AsciiDigitsWithTheLocalesSeparatorsReadBack)
         {__LINE__, "it_IT", 1.5e15, "1,5E+15", "1.500.000.000.000.000,00", "1.500.000.000.000.000"},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << "case at line " << c.line << " (" << c.locale << ")");
+        VELMO_CASE(c);
         const QLocale locale(QString::fromLatin1(c.locale));
         const QString texts[] = {formatPlain(c.value, locale), formatGrouped2(c.value, locale),
                                  formatGroupedUpTo2(c.value, locale)};
@@ -329,7 +335,7 @@ TEST(Formats, WholeUnitsWithExactDecimals)
         {__LINE__, 1205, 2, "12,05", "12.05"}, {__LINE__, -15, 1, "-1,5", "-1.5"},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << "case at line " << c.line);
+        VELMO_CASE(c);
         EXPECT_EQ(formatUnits(c.units, c.decimals, italian()).toStdString(), c.italianText);
         EXPECT_EQ(formatUnits(c.units, c.decimals, english()).toStdString(), c.englishText);
     }
@@ -360,7 +366,7 @@ TEST(Fixed4, RoundsHalvesToEvenAndPrintsShortest)
         {__LINE__, -31, "-31", "-31"},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << "case at line " << c.line);
+        VELMO_CASE(c);
         const Fixed4 f = *Fixed4::fromDouble(c.value);
         EXPECT_EQ(f.toText(italian()).toStdString(), c.it);
         EXPECT_EQ(f.toText(english()).toStdString(), c.en);
