@@ -61,12 +61,7 @@ TEST(ChartAxis, RoundStepsWithTheDecimalsTheStepNeeds)
 
 TEST(ChartAxis, KeptWhileTheTopStaysWellInside)
 {
-    const struct {
-        int line;
-        double scaledFor;
-        double top;
-        bool suits;
-    } cases[] = {
+    const struct { int line; double scaledFor; double top; bool suits; } cases[] = {
         {__LINE__, 100, 100, true},  {__LINE__, 100, 140, true},   {__LINE__, 100, 145, false},
         {__LINE__, 100, 80, true},   {__LINE__, 100, 70, false},   {__LINE__, 100, 0, false},
         {__LINE__, 0, 5, true},      {__LINE__, 0, 12, false},

@@ -14,11 +14,7 @@ using velmo::test::italian;
 
 namespace {
 
-struct LeadingCase {
-    int line;
-    const char *text;
-    std::optional<double> expected;
-};
+struct LeadingCase { int line; const char *text; std::optional<double> expected; };
 
 TEST(LeadingNumberRule, ReadsTheLongestNumericPrefix)
 {
@@ -54,12 +50,7 @@ TEST(LeadingNumberRule, OverflowsOnlyForHundredsOfDigits)
     EXPECT_FALSE(readLeadingNumber(QString(400, u'9')).has_value());
 }
 
-struct LocaleReadCase {
-    int line;
-    const char *text;
-    std::optional<double> italianValue;
-    std::optional<double> englishValue;
-};
+struct LocaleReadCase { int line; const char *text; std::optional<double> italianValue; std::optional<double> englishValue; };
 
 TEST(LocaleRule, FollowsTheUsersSeparators)
 {
@@ -109,13 +100,8 @@ TEST(LocaleRule, WholeNumbersRoundHalvesToEvenWithin16Bits)
     }
 }
 
-struct InputCase {
-    int line;
-    const char *text;
-    bool countAccepts;  // any locale
-    bool italianAmountAccepts;
-    bool englishAmountAccepts;
-};
+// What a count field (any locale) and an amount field (Italian, English) let the user type.
+struct InputCase { int line; const char *text; bool countAccepts; bool italianAmountAccepts; bool englishAmountAccepts; };
 
 TEST(TypedInput, CountsTakeDigitsAmountsOneDecimalSeparatorOfTheLocale)
 {
@@ -138,12 +124,8 @@ TEST(TypedInput, CountsTakeDigitsAmountsOneDecimalSeparatorOfTheLocale)
     }
 }
 
-struct ArgumentCase {
-    int line;
-    const char *text;
-    std::optional<qint16> whole;        // ArgumentFraction::Refused
-    std::optional<qint16> withFraction; // ArgumentFraction::CommaOrPoint
-};
+// `whole` with ArgumentFraction::Refused, `withFraction` with ArgumentFraction::CommaOrPoint.
+struct ArgumentCase { int line; const char *text; std::optional<qint16> whole; std::optional<qint16> withFraction; };
 
 TEST(CommandLineNumbers, ReadAlikeUnderEveryLocale)
 {
@@ -176,85 +158,53 @@ TEST(CommandLineNumbers, ReadAlikeUnderEveryLocale)
     }
 }
 
-struct FormatCase {
-    int line;
-    double value;
-    const char *italianText;
-    const char *englishText;
-};
-
-void checkFormat(const FormatCase *begin, const FormatCase *end, QString (*format)(double, const QLocale &))
+// One row per value and format, as an Italian and an English user see it.
+TEST(Formats, EveryFormatInItalianAndEnglish)
 {
-    for (const FormatCase *c = begin; c != end; ++c) {
-        VELMO_CASE(*c);
-        EXPECT_EQ(format(c->value, italian()).toStdString(), c->italianText);
-        EXPECT_EQ(format(c->value, english()).toStdString(), c->englishText);
+    using Format = QString (*)(double, const QLocale &);
+    const Format plain = formatPlain, grouped2 = formatGrouped2, fixed2 = formatFixed2, upTo2 = formatGroupedUpTo2;
+    const struct { int line; Format format; double value; const char *italianText, *englishText; } cases[] = {
+        {__LINE__, plain, 120, "120", "120"},
+        {__LINE__, plain, 108.75, "108,75", "108.75"},
+        {__LINE__, plain, 1000, "1000", "1000"},
+        {__LINE__, plain, 1244.56, "1244,56", "1244.56"},
+        {__LINE__, plain, 12.5, "12,5", "12.5"},
+        {__LINE__, plain, 0, "0", "0"},
+        {__LINE__, plain, -0.0, "0", "0"},
+        {__LINE__, plain, 0.1 + 0.2, "0,3", "0.3"},           // 15 significant digits
+        {__LINE__, plain, 2215.64, "2215,64", "2215.64"},
+        {__LINE__, plain, 1.64 * 1351, "2215,64", "2215.64"},
+        {__LINE__, plain, 123456789012345.6, "123456789012346", "123456789012346"},
+        {__LINE__, plain, 27.900000000000002, "27,9", "27.9"},
+        {__LINE__, plain, 123456789012.3125, "123456789012,312", "123456789012.312"},  // an exact half: to even
+        {__LINE__, grouped2, 24, "24,00", "24.00"},
+        {__LINE__, grouped2, 2700, "2.700,00", "2,700.00"},
+        {__LINE__, grouped2, 27.9, "27,90", "27.90"},
+        {__LINE__, grouped2, 787.5, "787,50", "787.50"},
+        {__LINE__, grouped2, 0, "0,00", "0.00"},
+        {__LINE__, grouped2, 1234567.891, "1.234.567,89", "1,234,567.89"},
+        {__LINE__, grouped2, 0.125, "0,12", "0.12"},  // halves to even
+        {__LINE__, grouped2, 0.135, "0,14", "0.14"},
+        {__LINE__, grouped2, 2.675, "2,68", "2.68"},  // the decimal the user sees is a half
+        {__LINE__, grouped2, 999.995, "1.000,00", "1,000.00"},
+        {__LINE__, grouped2, -0.001, "0,00", "0.00"},
+        {__LINE__, fixed2, 55.39, "55,39", "55.39"},
+        {__LINE__, fixed2, 0, "0,00", "0.00"},
+        {__LINE__, fixed2, 3113.22 * 65 / 100 / 4, "505,90", "505.90"},
+        {__LINE__, fixed2, 2700, "2700,00", "2700.00"},
+        {__LINE__, upTo2, 500000, "500.000", "500,000"},
+        {__LINE__, upTo2, 1234.5, "1.234,5", "1,234.5"},
+        {__LINE__, upTo2, 2.25, "2,25", "2.25"},
+        {__LINE__, upTo2, 0.004, "0", "0"},
+    };
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        EXPECT_EQ(c.format(c.value, italian()).toStdString(), c.italianText);
+        EXPECT_EQ(c.format(c.value, english()).toStdString(), c.englishText);
     }
 }
 
-TEST(Formats, PlainShortestDecimal)
-{
-    const FormatCase cases[] = {
-        {__LINE__, 120, "120", "120"},
-        {__LINE__, 108.75, "108,75", "108.75"},
-        {__LINE__, 1000, "1000", "1000"},
-        {__LINE__, 1244.56, "1244,56", "1244.56"},
-        {__LINE__, 12.5, "12,5", "12.5"},
-        {__LINE__, 0, "0", "0"},
-        {__LINE__, -0.0, "0", "0"},
-        {__LINE__, 0.1 + 0.2, "0,3", "0.3"},           // 15 significant digits
-        {__LINE__, 2215.64, "2215,64", "2215.64"},
-        {__LINE__, 1.64 * 1351, "2215,64", "2215.64"},
-        {__LINE__, 123456789012345.6, "123456789012346", "123456789012346"},
-        {__LINE__, 27.900000000000002, "27,9", "27.9"},
-        {__LINE__, 123456789012.3125, "123456789012,312", "123456789012.312"},  // an exact half: to even
-    };
-    checkFormat(std::begin(cases), std::end(cases), formatPlain);
-}
-
-TEST(Formats, GroupedTwoDecimals)
-{
-    const FormatCase cases[] = {
-        {__LINE__, 24, "24,00", "24.00"},
-        {__LINE__, 2700, "2.700,00", "2,700.00"},
-        {__LINE__, 27.9, "27,90", "27.90"},
-        {__LINE__, 787.5, "787,50", "787.50"},
-        {__LINE__, 0, "0,00", "0.00"},
-        {__LINE__, 1234567.891, "1.234.567,89", "1,234,567.89"},
-        {__LINE__, 0.125, "0,12", "0.12"},  // halves to even
-        {__LINE__, 0.135, "0,14", "0.14"},
-        {__LINE__, 2.675, "2,68", "2.68"},  // the decimal the user sees is a half
-        {__LINE__, 999.995, "1.000,00", "1,000.00"},
-        {__LINE__, -0.001, "0,00", "0.00"},
-    };
-    checkFormat(std::begin(cases), std::end(cases), formatGrouped2);
-}
-
-TEST(Formats, FixedTwoDecimalsAndScale)
-{
-    const FormatCase fixed[] = {
-        {__LINE__, 55.39, "55,39", "55.39"},
-        {__LINE__, 0, "0,00", "0.00"},
-        {__LINE__, 3113.22 * 65 / 100 / 4, "505,90", "505.90"},
-        {__LINE__, 2700, "2700,00", "2700.00"},
-    };
-    checkFormat(std::begin(fixed), std::end(fixed), formatFixed2);
-    const FormatCase scale[] = {
-        {__LINE__, 500000, "500.000", "500,000"},
-        {__LINE__, 1234.5, "1.234,5", "1,234.5"},
-        {__LINE__, 2.25, "2,25", "2.25"},
-        {__LINE__, 0.004, "0", "0"},
-    };
-    checkFormat(std::begin(scale), std::end(scale), formatGroupedUpTo2);
-}
-
-struct UngroupCase {
-    int line;
-    const char *italianText;
-    const char *italianUngrouped;
-    const char *englishText;
-    const char *englishUngrouped;
-};
+struct UngroupCase { int line; const char *italianText; const char *italianUngrouped; const char *englishText; const char *englishUngrouped; };
 
 TEST(Formats, UngroupedKeepsTheDecimalsItFound)
 {
@@ -282,14 +232,7 @@ TEST(Formats, UngroupedKeepsTheDecimalsItFound)
 
 // Locales whose own digits are not ASCII write ASCII digits with their own separators, so that
 // what one step writes the next reads back, and console output keeps one digit system.
-struct DigitsCase {
-    int line;
-    const char *locale;
-    double value;
-    const char *plain;
-    const char *grouped2;
-    const char *upTo2;
-};
+struct DigitsCase { int line; const char *locale; double value; const char *plain; const char *grouped2; const char *upTo2; };
 
 TEST(Formats, AsciiDigitsWithTheLocalesSeparatorsReadBack)
 {
@@ -323,13 +266,7 @@ TEST(Formats, AsciiDigitsWithTheLocalesSeparatorsReadBack)
 
 TEST(Formats, WholeUnitsWithExactDecimals)
 {
-    const struct {
-        int line;
-        qint64 units;
-        int decimals;
-        const char *italianText;
-        const char *englishText;
-    } cases[] = {
+    const struct { int line; qint64 units; int decimals; const char *italianText; const char *englishText; } cases[] = {
         {__LINE__, 6, 1, "0,6", "0.6"},        {__LINE__, 0, 2, "0,00", "0.00"},
         {__LINE__, 25, 3, "0,025", "0.025"},   {__LINE__, 12000, 0, "12000", "12000"},
         {__LINE__, 1205, 2, "12,05", "12.05"}, {__LINE__, -15, 1, "-1,5", "-1.5"},
@@ -344,18 +281,17 @@ TEST(Formats, WholeUnitsWithExactDecimals)
 
 TEST(Fixed4, RoundsHalvesToEvenAndPrintsShortest)
 {
-    EXPECT_EQ(Fixed4::fromDouble(58.3 * 9 - 31)->units(), 4937000);
-    EXPECT_EQ(Fixed4::fromDouble(0.00005)->units(), 0);
-    EXPECT_EQ(Fixed4::fromDouble(0.00015)->units(), 2);
-    EXPECT_EQ(Fixed4::fromDouble(-1.23455)->units(), -12346);
-    EXPECT_FALSE(Fixed4::fromDouble(1e300).has_value());
+    const struct { int line; double value; std::optional<qint64> units; } exact[] = {
+        {__LINE__, 58.3 * 9 - 31, 4937000}, {__LINE__, 0.00005, 0}, {__LINE__, 0.00015, 2},
+        {__LINE__, -1.23455, -12346},       {__LINE__, 1e300, std::nullopt},
+    };
+    for (const auto &c : exact) {
+        VELMO_CASE(c);
+        const auto f = Fixed4::fromDouble(c.value);
+        EXPECT_EQ(f ? std::optional<qint64>(f->units()) : std::nullopt, c.units);
+    }
 
-    const struct {
-        int line;
-        double value;
-        const char *it;
-        const char *en;
-    } cases[] = {
+    const struct { int line; double value; const char *it; const char *en; } cases[] = {
         {__LINE__, 1351, "1351", "1351"},
         {__LINE__, 1304.5, "1304,5", "1304.5"},
         {__LINE__, 1.5, "1,5", "1.5"},
