@@ -38,31 +38,36 @@ protected:
     PrintRoutines routines{printers, dialogs};
 };
 
-TEST_F(PrintRoutinesTest, OpenDocPrinterFailureMessage)
+// An empty name is the system's default printer, or the PDF file entry where there is no printer.
+TEST_F(PrintRoutinesTest, OpenDocPrinter)
 {
-    printers.unreachable.append(QStringLiteral("Laser"));
-    EXPECT_FALSE(routines.OpenDocPrinter(QStringLiteral("Laser")));
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Non posso accedere alla stampante richiesta.\n"));
-    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/OpenDocPrinter"));
-    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
-    EXPECT_TRUE(printers.openPrinterName().isEmpty());
-    EXPECT_FALSE(routines.SheetSize().ok);
-}
-
-TEST_F(PrintRoutinesTest, EmptyNameOpensTheDefaultPrinter)
-{
-    printers.systemDefault = QStringLiteral("Laser");
-    EXPECT_TRUE(routines.OpenDocPrinter(QString()));
-    EXPECT_EQ(printers.openPrinterName(), QStringLiteral("Laser"));
-}
-
-TEST_F(PrintRoutinesTest, WithoutPrintersThePdfEntryIsTheDefault)
-{
-    printers.installed.clear();
-    EXPECT_TRUE(routines.OpenDocPrinter(QString()));
-    EXPECT_EQ(printers.openPrinterName(), pdfPrinterName());
-    EXPECT_TRUE(dialogs.shown.empty());
+    const struct { int line; bool installed; const char *name; bool ok; const char *opened; } cases[] = {
+        {__LINE__, true, "", true, "Laser"},
+        {__LINE__, false, "", true, "File PDF"},
+        {__LINE__, true, "Laser", true, "Laser"},
+        {__LINE__, true, "Ufficio", false, ""},  // installed, but unreachable
+    };
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        FakePrinterService fresh;
+        FakeDialogs said;
+        PrintRoutines run{fresh, said};
+        fresh.systemDefault = QStringLiteral("Laser");
+        fresh.unreachable.append(QStringLiteral("Ufficio"));
+        if (!c.installed)
+            fresh.installed.clear();
+        EXPECT_EQ(run.OpenDocPrinter(QString::fromLatin1(c.name)), c.ok);
+        EXPECT_EQ(fresh.openPrinterName(), QString::fromLatin1(c.opened));
+        EXPECT_EQ(run.SheetSize().ok, c.ok);
+        if (c.ok) {
+            EXPECT_TRUE(said.shown.empty());
+            continue;
+        }
+        ASSERT_EQ(said.shown.size(), 1u);
+        EXPECT_EQ(said.shown[0].text, QStringLiteral("Non posso accedere alla stampante richiesta.\n"));
+        EXPECT_EQ(said.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/OpenDocPrinter"));
+        EXPECT_EQ(said.shown[0].icon, MessageIcon::Critical);
+    }
 }
 
 TEST_F(PrintRoutinesTest, InsideTheSheetPrintsWithoutQuestionOneJobPerCopy)
@@ -152,27 +157,23 @@ TEST_F(PrintRoutinesTest, TheSamePictureCanBePrintedAgainAfterAFailure)
     EXPECT_EQ(printers.imageJobs.size(), 1u);
 }
 
+// One question for the file, whatever the copies; the copies after the first are numbered.
 TEST_F(PrintRoutinesTest, PdfEntryAsksForTheFileOncePerRun)
 {
     ASSERT_TRUE(routines.OpenDocPrinter(pdfPrinterName()));
+    EXPECT_FALSE(routines.PrintImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(), 1));  // cancelled
+    EXPECT_TRUE(printers.imageJobs.empty());
     dialogs.saveAnswers = {QStringLiteral("/tmp/uscita/pasto.pdf")};
     EXPECT_TRUE(routines.PrintImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(), 3));
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].kind, FakeDialogs::Shown::Kind::SaveFile);
-    EXPECT_TRUE(dialogs.shown[0].prefilled.endsWith(QStringLiteral("/Velmo.pdf")));
+    ASSERT_EQ(dialogs.shown.size(), 2u) << "nothing but the two questions";
+    for (const auto &shown : dialogs.shown) {
+        EXPECT_EQ(shown.kind, FakeDialogs::Shown::Kind::SaveFile);
+        EXPECT_TRUE(shown.prefilled.endsWith(QStringLiteral("/Velmo.pdf")));
+    }
     ASSERT_EQ(printers.imageJobs.size(), 3u);
     EXPECT_EQ(printers.imageJobs[0].job.pdfFile, QStringLiteral("/tmp/uscita/pasto.pdf"));
     EXPECT_EQ(printers.imageJobs[1].job.pdfFile, QStringLiteral("/tmp/uscita/pasto (2).pdf"));
     EXPECT_EQ(printers.imageJobs[2].job.pdfFile, QStringLiteral("/tmp/uscita/pasto (3).pdf"));
-}
-
-TEST_F(PrintRoutinesTest, CancelledPdfFileChoicePrintsNothingAndSaysNothing)
-{
-    ASSERT_TRUE(routines.OpenDocPrinter(pdfPrinterName()));
-    EXPECT_FALSE(routines.PrintImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(), 1));
-    EXPECT_TRUE(printers.imageJobs.empty());
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].kind, FakeDialogs::Shown::Kind::SaveFile);
 }
 
 TEST_F(PrintRoutinesTest, BusyOnlyWhileTheJobsRun)
