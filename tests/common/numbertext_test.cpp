@@ -24,6 +24,7 @@ TEST(LeadingNumberRule, ReadsTheLongestNumericPrefix)
         {__LINE__, "  2 5 0 ", 250.0},
         {__LINE__, "1\t2\n3", 123.0},
         {__LINE__, "12.5", 12.5},
+        {__LINE__, "1.5", 1.5},             // as many decimals as whole digits
         {__LINE__, "12,5", 12.0},          // reading stops at the comma
         {__LINE__, "90abc", 90.0},
         {__LINE__, "abc", 0.0},
@@ -33,6 +34,7 @@ TEST(LeadingNumberRule, ReadsTheLongestNumericPrefix)
         {__LINE__, "5.", 5.0},
         {__LINE__, "1e3", 1000.0},
         {__LINE__, "1E+2x", 100.0},
+        {__LINE__, "2D3", 2000.0},
         {__LINE__, "2e", 2.0},              // no exponent digits: the "e" ends the number
         {__LINE__, "-", 0.0},
         {__LINE__, "1e-400", 0.0},          // underflow reads as zero
