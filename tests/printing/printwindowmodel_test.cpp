@@ -407,13 +407,15 @@ TEST_F(PrintWindowModelTest, PropertiesOfAPrinterThatCannotBeOpened)
 TEST_F(PrintWindowModelTest, PrinterChosenInThePropertiesBecomesTheOneInUse)
 {
     open();
+    // Even one installed while the window was open.
     printers.settingsDialog = [&](QString &printer) {
-        printer = QStringLiteral("Laser");
+        printers.installed.append(QStringLiteral("Nuova"));
+        printer = QStringLiteral("Nuova");
         return std::optional<PrinterSettings>(PrinterSettings{});
     };
     model.propertiesClicked();
-    EXPECT_EQ(model.printerIndex(), 1);
-    EXPECT_EQ(printers.printerInUse(), QStringLiteral("Laser"));
+    EXPECT_EQ(model.printerNames().value(model.printerIndex()), QStringLiteral("Nuova"));
+    EXPECT_EQ(printers.printerInUse(), QStringLiteral("Nuova"));
 }
 
 TEST_F(PrintWindowModelTest, SettingsSurviveTheWindow)
