@@ -1,6 +1,7 @@
 #include "common/chartaxis.h"
 #include "support/localeguard.h"
 #include "support/qtprinters.h"
+#include "support/tablecase.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +39,7 @@ TEST(ChartAxis, RoundStepsWithTheDecimalsTheStepNeeds)
         {__LINE__, 1e9, 1.5e9, 4, 0, "0 500000000 1000000000 1500000000", "0 500000000 1000000000 1500000000"},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << "case at line " << c.line);
+        VELMO_CASE(c);
         const ChartAxis axis = chartAxis(c.top);
         EXPECT_EQ(axis.max, c.max);
         EXPECT_EQ(axis.tickCount, c.tickCount);
@@ -60,18 +61,13 @@ TEST(ChartAxis, RoundStepsWithTheDecimalsTheStepNeeds)
 
 TEST(ChartAxis, KeptWhileTheTopStaysWellInside)
 {
-    const struct {
-        int line;
-        double scaledFor;
-        double top;
-        bool suits;
-    } cases[] = {
+    const struct { int line; double scaledFor; double top; bool suits; } cases[] = {
         {__LINE__, 100, 100, true},  {__LINE__, 100, 140, true},   {__LINE__, 100, 145, false},
         {__LINE__, 100, 80, true},   {__LINE__, 100, 70, false},   {__LINE__, 100, 0, false},
         {__LINE__, 0, 5, true},      {__LINE__, 0, 12, false},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << "case at line " << c.line);
+        VELMO_CASE(c);
         EXPECT_EQ(chartAxis(c.scaledFor).suits(c.top), c.suits);
     }
 }

@@ -2,6 +2,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "support/tablecase.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -81,45 +83,30 @@ Outcome runWithOutput(const char *program, const QStringList &arguments, Sink si
     return run;
 }
 
-struct Case {
-    int line;
-    const char *program;
-    const char *name;
-    QStringList arguments;
-    Sink sink;
-    const char *reason;
-};
-
+// Every sink for every program and kind of output: the report, the CSV table, the help.
 TEST(ConsoleOutput, LostOutputEndsWithCodeThreeAndSaysWhy)
 {
-    const QStringList meal{QStringLiteral(VELMO_SOURCE_DIR "/examples/pasto.txt")};
-    const QStringList energy = QStringLiteral("--sesso F --anni 30 --peso 60 --attivita moderata --auspicabili si")
-                                   .split(u' ');
-    const QStringList help{QStringLiteral("--help")};
-    const QStringList energyCsv = energy + QStringList{QStringLiteral("--csv")};
-    const char *full = "disco pieno";
-    const char *closed = "lo standard output è chiuso";
-    const char *broken = "la pipe è stata chiusa da chi leggeva";
-    const Case cases[] = {
-        {__LINE__, VELMO_PASTO, "velmo-pasto", meal, Sink::FullDisk, full},
-        {__LINE__, VELMO_PASTO, "velmo-pasto", meal, Sink::Closed, closed},
-        {__LINE__, VELMO_PASTO, "velmo-pasto", meal, Sink::ReaderGone, broken},
-        {__LINE__, VELMO_PASTO, "velmo-pasto", help, Sink::FullDisk, full},
-        {__LINE__, VELMO_PASTO, "velmo-pasto", help, Sink::Closed, closed},
-        {__LINE__, VELMO_PASTO, "velmo-pasto", help, Sink::ReaderGone, broken},
-        {__LINE__, VELMO_FABBISOGNO, "velmo-fabbisogno", energy, Sink::FullDisk, full},
-        {__LINE__, VELMO_FABBISOGNO, "velmo-fabbisogno", energyCsv, Sink::Closed, closed},
-        {__LINE__, VELMO_FABBISOGNO, "velmo-fabbisogno", energy, Sink::ReaderGone, broken},
-        {__LINE__, VELMO_FABBISOGNO, "velmo-fabbisogno", help, Sink::FullDisk, full},
-        {__LINE__, VELMO_FABBISOGNO, "velmo-fabbisogno", help, Sink::Closed, closed},
-        {__LINE__, VELMO_FABBISOGNO, "velmo-fabbisogno", help, Sink::ReaderGone, broken},
+    const QStringList energy = QStringLiteral("--sesso F --anni 30 --peso 60 --attivita moderata --auspicabili si").split(u' ');
+    const struct { int line; const char *program; const char *name; QStringList arguments; } runs[] = {
+        {__LINE__, VELMO_PASTO, "velmo-pasto", {QStringLiteral(VELMO_SOURCE_DIR "/examples/pasto.txt")}},
+        {__LINE__, VELMO_PASTO, "velmo-pasto", {QStringLiteral("--help")}},
+        {__LINE__, VELMO_FABBISOGNO, "velmo-fabbisogno", energy},
+        {__LINE__, VELMO_FABBISOGNO, "velmo-fabbisogno", energy + QStringList{QStringLiteral("--csv")}},
+        {__LINE__, VELMO_FABBISOGNO, "velmo-fabbisogno", {QStringLiteral("--help")}},
     };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(testing::Message() << "case at line " << c.line);
-        const Outcome run = runWithOutput(c.program, c.arguments, c.sink);
-        EXPECT_EQ(run.exitCode, 3) << run.err.toStdString();
-        EXPECT_EQ(run.err, QStringLiteral("%1: impossibile scrivere il risultato sullo standard output: %2\n")
-                               .arg(QString::fromLatin1(c.name), QString::fromUtf8(c.reason)));
+    const struct { Sink sink; const char *reason; } sinks[] = {
+        {Sink::FullDisk, "disco pieno"},
+        {Sink::Closed, "lo standard output è chiuso"},
+        {Sink::ReaderGone, "la pipe è stata chiusa da chi leggeva"},
+    };
+    for (const auto &c : runs) {
+        VELMO_CASE(c);
+        for (const auto &s : sinks) {
+            const Outcome run = runWithOutput(c.program, c.arguments, s.sink);
+            EXPECT_EQ(run.exitCode, 3) << run.err.toStdString();
+            EXPECT_EQ(run.err, QStringLiteral("%1: impossibile scrivere il risultato sullo standard output: %2\n")
+                                   .arg(QString::fromLatin1(c.name), QString::fromUtf8(s.reason)));
+        }
     }
 }
 

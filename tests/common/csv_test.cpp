@@ -1,4 +1,6 @@
 #include "common/csv.h"
+#include "support/qtprinters.h"
+#include "support/tablecase.h"
 
 #include <gtest/gtest.h>
 
@@ -25,12 +27,20 @@ TEST(Csv, ReportsMalformedText)
     EXPECT_TRUE(parseCsv(QStringLiteral("a,\"b\"c\n")).error.contains(QStringLiteral("riga 1")));
 }
 
-TEST(Csv, WritesRfc4180Records)
+TEST(Csv, WritesRfc4180RecordsThatReadBack)
 {
-    EXPECT_EQ(csvRecord({"a", "b,c", "d\"e"}), QStringLiteral("a,\"b,c\",\"d\"\"e\"\r\n"));
-    const auto back = parseCsv(csvRecord({"x, y", "\"q\"", ""}));
-    ASSERT_TRUE(back.ok());
-    EXPECT_EQ(back.records[0].fields, (QStringList{"x, y", "\"q\"", ""}));
+    const struct { int line; QStringList fields; const char *record; } cases[] = {
+        {__LINE__, {"a", "b,c", "d\"e"}, "a,\"b,c\",\"d\"\"e\"\r\n"},
+        {__LINE__, {"x, y", "\"q\"", ""}, "\"x, y\",\"\"\"q\"\"\",\r\n"},
+        {__LINE__, {"a\nb", "c\rd", "e"}, "\"a\nb\",\"c\rd\",e\r\n"},
+    };
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        EXPECT_EQ(csvRecord(c.fields), QString::fromUtf8(c.record));
+        const auto back = parseCsv(csvRecord(c.fields));
+        ASSERT_TRUE(back.ok());
+        EXPECT_EQ(back.records[0].fields, c.fields);
+    }
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "common/decimalround.h"
+#include "support/tablecase.h"
 
 #include <gtest/gtest.h>
 
@@ -8,18 +9,14 @@ namespace {
 
 TEST(RoundHalfEven, WholeNumbers)
 {
-    const struct {
-        int line;
-        double value;
-        std::int64_t expected;
-    } cases[] = {
+    const struct { int line; double value; std::int64_t expected; } cases[] = {
         {__LINE__, 0.5, 0},   {__LINE__, 1.5, 2},     {__LINE__, 2.5, 2},   {__LINE__, 3.5, 4},
         {__LINE__, -2.5, -2}, {__LINE__, -3.5, -4},   {__LINE__, 2.4999, 2}, {__LINE__, 2.5001, 3},
         {__LINE__, 64.5, 64}, {__LINE__, 65.5, 66},   {__LINE__, 0.0, 0},   {__LINE__, 1e15, 1000000000000000},
         {__LINE__, 99.5, 100}, {__LINE__, 9.5, 10},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << "case at line " << c.line);
+        VELMO_CASE(c);
         EXPECT_EQ(roundHalfEvenToInteger(c.value), c.expected);
     }
     EXPECT_FALSE(roundHalfEvenToInteger(1e19).has_value());
@@ -28,16 +25,18 @@ TEST(RoundHalfEven, WholeNumbers)
 
 TEST(RoundHalfEven, DigitsOfLargeAndSmallValues)
 {
-    const RoundedDecimal big = roundHalfEven(1e20, 2);
-    EXPECT_EQ(big.integerDigits, "100000000000000000000");
-    EXPECT_EQ(big.fractionDigits, "00");
-    const RoundedDecimal small = roundHalfEven(0.000123, 4);
-    EXPECT_EQ(small.integerDigits, "0");
-    EXPECT_EQ(small.fractionDigits, "0001");
-    const RoundedDecimal carry = roundHalfEven(-9.9999, 2);
-    EXPECT_TRUE(carry.negative);
-    EXPECT_EQ(carry.integerDigits, "10");
-    EXPECT_EQ(carry.fractionDigits, "00");
+    const struct { int line; double value; int decimals; bool negative; const char *integer, *fraction; } cases[] = {
+        {__LINE__, 1e20, 2, false, "100000000000000000000", "00"},
+        {__LINE__, 0.000123, 4, false, "0", "0001"},
+        {__LINE__, -9.9999, 2, true, "10", "00"},  // the carry reaches the integer
+    };
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        const RoundedDecimal r = roundHalfEven(c.value, c.decimals);
+        EXPECT_EQ(r.negative, c.negative);
+        EXPECT_EQ(r.integerDigits, c.integer);
+        EXPECT_EQ(r.fractionDigits, c.fraction);
+    }
 }
 
 }  // namespace

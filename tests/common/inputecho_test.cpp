@@ -1,5 +1,6 @@
 #include "common/inputecho.h"
 #include "support/qtprinters.h"
+#include "support/tablecase.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +33,7 @@ const EchoCase kEchoCases[] = {
 TEST(InputEcho, ControlsAreShownEscapedAndLongTextCut)
 {
     for (const EchoCase &c : kEchoCases) {
-        SCOPED_TRACE(testing::Message() << "case at " << __FILE__ << ":" << c.line);
+        VELMO_CASE(c);
         EXPECT_EQ(echoInput(c.input, c.maxLength), c.shown);
     }
 }

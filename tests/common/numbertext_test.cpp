@@ -1,6 +1,7 @@
 #include "common/fixed4.h"
 #include "common/numbertext.h"
 #include "support/localeguard.h"
+#include "support/tablecase.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +14,7 @@ using velmo::test::italian;
 
 namespace {
 
-struct LeadingCase {
-    int line;
-    const char *text;
-    std::optional<double> expected;
-};
+struct LeadingCase { int line; const char *text; std::optional<double> expected; };
 
 TEST(LeadingNumberRule, ReadsTheLongestNumericPrefix)
 {
@@ -27,6 +24,7 @@ TEST(LeadingNumberRule, ReadsTheLongestNumericPrefix)
         {__LINE__, "  2 5 0 ", 250.0},
         {__LINE__, "1\t2\n3", 123.0},
         {__LINE__, "12.5", 12.5},
+        {__LINE__, "1.5", 1.5},             // as many decimals as whole digits
         {__LINE__, "12,5", 12.0},          // reading stops at the comma
         {__LINE__, "90abc", 90.0},
         {__LINE__, "abc", 0.0},
@@ -36,13 +34,14 @@ TEST(LeadingNumberRule, ReadsTheLongestNumericPrefix)
         {__LINE__, "5.", 5.0},
         {__LINE__, "1e3", 1000.0},
         {__LINE__, "1E+2x", 100.0},
+        {__LINE__, "2D3", 2000.0},
         {__LINE__, "2e", 2.0},              // no exponent digits: the "e" ends the number
         {__LINE__, "-", 0.0},
         {__LINE__, "1e-400", 0.0},          // underflow reads as zero
         {__LINE__, "1e400", std::nullopt},  // overflow
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << "case at line " << c.line << ": \"" << c.text << "\"");
+        VELMO_CASE(c);
         EXPECT_EQ(readLeadingNumber(QString::fromUtf8(c.text)), c.expected);
     }
 }
@@ -53,12 +52,7 @@ TEST(LeadingNumberRule, OverflowsOnlyForHundredsOfDigits)
     EXPECT_FALSE(readLeadingNumber(QString(400, u'9')).has_value());
 }
 
-struct LocaleReadCase {
-    int line;
-    const char *text;
-    std::optional<double> italianValue;
-    std::optional<double> englishValue;
-};
+struct LocaleReadCase { int line; const char *text; std::optional<double> italianValue; std::optional<double> englishValue; };
 
 TEST(LocaleRule, FollowsTheUsersSeparators)
 {
@@ -82,7 +76,7 @@ TEST(LocaleRule, FollowsTheUsersSeparators)
         {__LINE__, "1e3", 1000.0, 1000.0},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << "case at line " << c.line << ": \"" << c.text << "\"");
+        VELMO_CASE(c);
         EXPECT_EQ(readLocaleNumber(QString::fromUtf8(c.text), italian()), c.italianValue);
         EXPECT_EQ(readLocaleNumber(QString::fromUtf8(c.text), english()), c.englishValue);
         // The system locale reads through a stand-in: it must read what Qt's own reader reads.
@@ -97,21 +91,19 @@ TEST(LocaleRule, FollowsTheUsersSeparators)
 
 TEST(LocaleRule, WholeNumbersRoundHalvesToEvenWithin16Bits)
 {
-    EXPECT_EQ(readWholeNumber16(u"64,5", italian()), qint16(64));
-    EXPECT_EQ(readWholeNumber16(u"65,5", italian()), qint16(66));
-    EXPECT_EQ(readWholeNumber16(u"65.5", english()), qint16(66));
-    EXPECT_EQ(readWholeNumber16(u"32767", english()), qint16(32767));
-    EXPECT_EQ(readWholeNumber16(u"32768", english()), std::nullopt);
-    EXPECT_EQ(readWholeNumber16(u"", english()), std::nullopt);
+    const struct { int line; const char *italianText, *englishText; std::optional<qint16> expected; } cases[] = {
+        {__LINE__, "64,5", "64.5", 64}, {__LINE__, "65,5", "65.5", 66}, {__LINE__, "32767", "32767", 32767},
+        {__LINE__, "32768", "32768", std::nullopt}, {__LINE__, "", "", std::nullopt},
+    };
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        EXPECT_EQ(readWholeNumber16(QString::fromUtf8(c.italianText), italian()), c.expected);
+        EXPECT_EQ(readWholeNumber16(QString::fromUtf8(c.englishText), english()), c.expected);
+    }
 }
 
-struct InputCase {
-    int line;
-    const char *text;
-    bool countAccepts;  // any locale
-    bool italianAmountAccepts;
-    bool englishAmountAccepts;
-};
+// What a count field (any locale) and an amount field (Italian, English) let the user type.
+struct InputCase { int line; const char *text; bool countAccepts; bool italianAmountAccepts; bool englishAmountAccepts; };
 
 TEST(TypedInput, CountsTakeDigitsAmountsOneDecimalSeparatorOfTheLocale)
 {
@@ -126,7 +118,7 @@ TEST(TypedInput, CountsTakeDigitsAmountsOneDecimalSeparatorOfTheLocale)
         {__LINE__, "\u0663", false, false, false},  // a digit of another script
     };
     for (const InputCase &c : cases) {
-        SCOPED_TRACE(testing::Message() << "case at line " << c.line << ": \"" << c.text << "\"");
+        VELMO_CASE(c);
         const QString text = QString::fromUtf8(c.text);
         EXPECT_EQ(isUnsignedWholeInput(text), c.countAccepts);
         EXPECT_EQ(isUnsignedDecimalInput(text, italian()), c.italianAmountAccepts);
@@ -134,12 +126,8 @@ TEST(TypedInput, CountsTakeDigitsAmountsOneDecimalSeparatorOfTheLocale)
     }
 }
 
-struct ArgumentCase {
-    int line;
-    const char *text;
-    std::optional<qint16> whole;        // ArgumentFraction::Refused
-    std::optional<qint16> withFraction; // ArgumentFraction::CommaOrPoint
-};
+// `whole` with ArgumentFraction::Refused, `withFraction` with ArgumentFraction::CommaOrPoint.
+struct ArgumentCase { int line; const char *text; std::optional<qint16> whole; std::optional<qint16> withFraction; };
 
 TEST(CommandLineNumbers, ReadAlikeUnderEveryLocale)
 {
@@ -162,8 +150,9 @@ TEST(CommandLineNumbers, ReadAlikeUnderEveryLocale)
     };
     for (const char *locale : {"it_IT", "en_US"}) {
         velmo::test::LocaleGuard guard(locale);
+        SCOPED_TRACE(locale);
         for (const ArgumentCase &c : cases) {
-            SCOPED_TRACE(testing::Message() << locale << ", case at line " << c.line << ": \"" << c.text << "\"");
+            VELMO_CASE(c);
             EXPECT_EQ(readWholeArgument16(QString::fromUtf8(c.text), ArgumentFraction::Refused), c.whole);
             EXPECT_EQ(readWholeArgument16(QString::fromUtf8(c.text), ArgumentFraction::CommaOrPoint),
                       c.withFraction);
@@ -171,84 +160,53 @@ TEST(CommandLineNumbers, ReadAlikeUnderEveryLocale)
     }
 }
 
-struct FormatCase {
-    int line;
-    double value;
-    const char *italianText;
-    const char *englishText;
-};
-
-void checkFormat(const FormatCase *begin, const FormatCase *end, QString (*format)(double, const QLocale &))
+// One row per value and format, as an Italian and an English user see it.
+TEST(Formats, EveryFormatInItalianAndEnglish)
 {
-    for (const FormatCase *c = begin; c != end; ++c) {
-        SCOPED_TRACE(testing::Message() << "case at line " << c->line);
-        EXPECT_EQ(format(c->value, italian()).toStdString(), c->italianText);
-        EXPECT_EQ(format(c->value, english()).toStdString(), c->englishText);
+    using Format = QString (*)(double, const QLocale &);
+    const Format plain = formatPlain, grouped2 = formatGrouped2, fixed2 = formatFixed2, upTo2 = formatGroupedUpTo2;
+    const struct { int line; Format format; double value; const char *italianText, *englishText; } cases[] = {
+        {__LINE__, plain, 120, "120", "120"},
+        {__LINE__, plain, 108.75, "108,75", "108.75"},
+        {__LINE__, plain, 1000, "1000", "1000"},
+        {__LINE__, plain, 1244.56, "1244,56", "1244.56"},
+        {__LINE__, plain, 12.5, "12,5", "12.5"},
+        {__LINE__, plain, 0, "0", "0"},
+        {__LINE__, plain, -0.0, "0", "0"},
+        {__LINE__, plain, 0.1 + 0.2, "0,3", "0.3"},           // 15 significant digits
+        {__LINE__, plain, 2215.64, "2215,64", "2215.64"},
+        {__LINE__, plain, 1.64 * 1351, "2215,64", "2215.64"},
+        {__LINE__, plain, 123456789012345.6, "123456789012346", "123456789012346"},
+        {__LINE__, plain, 27.900000000000002, "27,9", "27.9"},
+        {__LINE__, plain, 123456789012.3125, "123456789012,312", "123456789012.312"},  // an exact half: to even
+        {__LINE__, grouped2, 24, "24,00", "24.00"},
+        {__LINE__, grouped2, 2700, "2.700,00", "2,700.00"},
+        {__LINE__, grouped2, 27.9, "27,90", "27.90"},
+        {__LINE__, grouped2, 787.5, "787,50", "787.50"},
+        {__LINE__, grouped2, 0, "0,00", "0.00"},
+        {__LINE__, grouped2, 1234567.891, "1.234.567,89", "1,234,567.89"},
+        {__LINE__, grouped2, 0.125, "0,12", "0.12"},  // halves to even
+        {__LINE__, grouped2, 0.135, "0,14", "0.14"},
+        {__LINE__, grouped2, 2.675, "2,68", "2.68"},  // the decimal the user sees is a half
+        {__LINE__, grouped2, 999.995, "1.000,00", "1,000.00"},
+        {__LINE__, grouped2, -0.001, "0,00", "0.00"},
+        {__LINE__, fixed2, 55.39, "55,39", "55.39"},
+        {__LINE__, fixed2, 0, "0,00", "0.00"},
+        {__LINE__, fixed2, 3113.22 * 65 / 100 / 4, "505,90", "505.90"},
+        {__LINE__, fixed2, 2700, "2700,00", "2700.00"},
+        {__LINE__, upTo2, 500000, "500.000", "500,000"},
+        {__LINE__, upTo2, 1234.5, "1.234,5", "1,234.5"},
+        {__LINE__, upTo2, 2.25, "2,25", "2.25"},
+        {__LINE__, upTo2, 0.004, "0", "0"},
+    };
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        EXPECT_EQ(c.format(c.value, italian()).toStdString(), c.italianText);
+        EXPECT_EQ(c.format(c.value, english()).toStdString(), c.englishText);
     }
 }
 
-TEST(Formats, PlainShortestDecimal)
-{
-    const FormatCase cases[] = {
-        {__LINE__, 120, "120", "120"},
-        {__LINE__, 108.75, "108,75", "108.75"},
-        {__LINE__, 1000, "1000", "1000"},
-        {__LINE__, 1244.56, "1244,56", "1244.56"},
-        {__LINE__, 12.5, "12,5", "12.5"},
-        {__LINE__, 0, "0", "0"},
-        {__LINE__, -0.0, "0", "0"},
-        {__LINE__, 0.1 + 0.2, "0,3", "0.3"},           // 15 significant digits
-        {__LINE__, 2215.64, "2215,64", "2215.64"},
-        {__LINE__, 1.64 * 1351, "2215,64", "2215.64"},
-        {__LINE__, 123456789012345.6, "123456789012346", "123456789012346"},
-        {__LINE__, 27.900000000000002, "27,9", "27.9"},
-    };
-    checkFormat(std::begin(cases), std::end(cases), formatPlain);
-}
-
-TEST(Formats, GroupedTwoDecimals)
-{
-    const FormatCase cases[] = {
-        {__LINE__, 24, "24,00", "24.00"},
-        {__LINE__, 2700, "2.700,00", "2,700.00"},
-        {__LINE__, 27.9, "27,90", "27.90"},
-        {__LINE__, 787.5, "787,50", "787.50"},
-        {__LINE__, 0, "0,00", "0.00"},
-        {__LINE__, 1234567.891, "1.234.567,89", "1,234,567.89"},
-        {__LINE__, 0.125, "0,12", "0.12"},  // halves to even
-        {__LINE__, 0.135, "0,14", "0.14"},
-        {__LINE__, 2.675, "2,68", "2.68"},  // the decimal the user sees is a half
-        {__LINE__, 999.995, "1.000,00", "1,000.00"},
-        {__LINE__, -0.001, "0,00", "0.00"},
-    };
-    checkFormat(std::begin(cases), std::end(cases), formatGrouped2);
-}
-
-TEST(Formats, FixedTwoDecimalsAndScale)
-{
-    const FormatCase fixed[] = {
-        {__LINE__, 55.39, "55,39", "55.39"},
-        {__LINE__, 0, "0,00", "0.00"},
-        {__LINE__, 3113.22 * 65 / 100 / 4, "505,90", "505.90"},
-        {__LINE__, 2700, "2700,00", "2700.00"},
-    };
-    checkFormat(std::begin(fixed), std::end(fixed), formatFixed2);
-    const FormatCase scale[] = {
-        {__LINE__, 500000, "500.000", "500,000"},
-        {__LINE__, 1234.5, "1.234,5", "1,234.5"},
-        {__LINE__, 2.25, "2,25", "2.25"},
-        {__LINE__, 0.004, "0", "0"},
-    };
-    checkFormat(std::begin(scale), std::end(scale), formatGroupedUpTo2);
-}
-
-struct UngroupCase {
-    int line;
-    const char *italianText;
-    const char *italianUngrouped;
-    const char *englishText;
-    const char *englishUngrouped;
-};
+struct UngroupCase { int line; const char *italianText; const char *italianUngrouped; const char *englishText; const char *englishUngrouped; };
 
 TEST(Formats, UngroupedKeepsTheDecimalsItFound)
 {
@@ -264,7 +222,7 @@ TEST(Formats, UngroupedKeepsTheDecimalsItFound)
         {__LINE__, "1.2x", "1.2x", "1,2x", "1,2x"},      // not a number: left as it is
     };
     for (const UngroupCase &c : cases) {
-        SCOPED_TRACE(testing::Message() << "case at line " << c.line);
+        VELMO_CASE(c);
         EXPECT_EQ(ungroupedNumberText(QString::fromUtf8(c.italianText), italian()).toStdString(), c.italianUngrouped);
         EXPECT_EQ(ungroupedNumberText(QString::fromUtf8(c.englishText), english()).toStdString(), c.englishUngrouped);
     }
@@ -276,14 +234,7 @@ TEST(Formats, UngroupedKeepsTheDecimalsItFound)
 
 // Locales whose own digits are not ASCII write ASCII digits with their own separators, so that
 // what one step writes the next reads back, and console output keeps one digit system.
-struct DigitsCase {
-    int line;
-    const char *locale;
-    double value;
-    const char *plain;
-    const char *grouped2;
-    const char *upTo2;
-};
+struct DigitsCase { int line; const char *locale; double value; const char *plain; const char *grouped2; const char *upTo2; };
 
 TEST(Formats, AsciiDigitsWithTheLocalesSeparatorsReadBack)
 {
@@ -300,7 +251,7 @@ TEST(Formats, AsciiDigitsWithTheLocalesSeparatorsReadBack)
         {__LINE__, "it_IT", 1.5e15, "1,5E+15", "1.500.000.000.000.000,00", "1.500.000.000.000.000"},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << "case at line " << c.line << " (" << c.locale << ")");
+        VELMO_CASE(c);
         const QLocale locale(QString::fromLatin1(c.locale));
         const QString texts[] = {formatPlain(c.value, locale), formatGrouped2(c.value, locale),
                                  formatGroupedUpTo2(c.value, locale)};
@@ -317,19 +268,13 @@ TEST(Formats, AsciiDigitsWithTheLocalesSeparatorsReadBack)
 
 TEST(Formats, WholeUnitsWithExactDecimals)
 {
-    const struct {
-        int line;
-        qint64 units;
-        int decimals;
-        const char *italianText;
-        const char *englishText;
-    } cases[] = {
+    const struct { int line; qint64 units; int decimals; const char *italianText; const char *englishText; } cases[] = {
         {__LINE__, 6, 1, "0,6", "0.6"},        {__LINE__, 0, 2, "0,00", "0.00"},
         {__LINE__, 25, 3, "0,025", "0.025"},   {__LINE__, 12000, 0, "12000", "12000"},
         {__LINE__, 1205, 2, "12,05", "12.05"}, {__LINE__, -15, 1, "-1,5", "-1.5"},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << "case at line " << c.line);
+        VELMO_CASE(c);
         EXPECT_EQ(formatUnits(c.units, c.decimals, italian()).toStdString(), c.italianText);
         EXPECT_EQ(formatUnits(c.units, c.decimals, english()).toStdString(), c.englishText);
     }
@@ -338,18 +283,17 @@ TEST(Formats, WholeUnitsWithExactDecimals)
 
 TEST(Fixed4, RoundsHalvesToEvenAndPrintsShortest)
 {
-    EXPECT_EQ(Fixed4::fromDouble(58.3 * 9 - 31)->units(), 4937000);
-    EXPECT_EQ(Fixed4::fromDouble(0.00005)->units(), 0);
-    EXPECT_EQ(Fixed4::fromDouble(0.00015)->units(), 2);
-    EXPECT_EQ(Fixed4::fromDouble(-1.23455)->units(), -12346);
-    EXPECT_FALSE(Fixed4::fromDouble(1e300).has_value());
+    const struct { int line; double value; std::optional<qint64> units; } exact[] = {
+        {__LINE__, 58.3 * 9 - 31, 4937000}, {__LINE__, 0.00005, 0}, {__LINE__, 0.00015, 2},
+        {__LINE__, -1.23455, -12346},       {__LINE__, 1e300, std::nullopt},
+    };
+    for (const auto &c : exact) {
+        VELMO_CASE(c);
+        const auto f = Fixed4::fromDouble(c.value);
+        EXPECT_EQ(f ? std::optional<qint64>(f->units()) : std::nullopt, c.units);
+    }
 
-    const struct {
-        int line;
-        double value;
-        const char *it;
-        const char *en;
-    } cases[] = {
+    const struct { int line; double value; const char *it; const char *en; } cases[] = {
         {__LINE__, 1351, "1351", "1351"},
         {__LINE__, 1304.5, "1304,5", "1304.5"},
         {__LINE__, 1.5, "1,5", "1.5"},
@@ -360,7 +304,7 @@ TEST(Fixed4, RoundsHalvesToEvenAndPrintsShortest)
         {__LINE__, -31, "-31", "-31"},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << "case at line " << c.line);
+        VELMO_CASE(c);
         const Fixed4 f = *Fixed4::fromDouble(c.value);
         EXPECT_EQ(f.toText(italian()).toStdString(), c.it);
         EXPECT_EQ(f.toText(english()).toStdString(), c.en);

@@ -1,5 +1,6 @@
 #include "common/userfolder.h"
 #include "support/homeguard.h"
+#include "support/tablecase.h"
 
 #include <gtest/gtest.h>
 
@@ -15,21 +16,23 @@ namespace {
 TEST(UserFolder, TheStandardFolderWhenItExistsElseHome)
 {
     const struct {
+        int line;
         QStandardPaths::StandardLocation location;
         const char *userDirsLine;  // the desktop's own folder names, when it has set any
         const char *makeDir;       // what the home holds
         const char *makeFile;
         const char *expected;      // relative to home
     } cases[] = {
-        {QStandardPaths::DocumentsLocation, nullptr, "Documents", nullptr, "Documents"},
-        {QStandardPaths::DocumentsLocation, nullptr, nullptr, nullptr, ""},
-        {QStandardPaths::DocumentsLocation, nullptr, nullptr, "Documents", ""},  // a file, not a folder
-        {QStandardPaths::PicturesLocation, nullptr, "Pictures", nullptr, "Pictures"},
-        {QStandardPaths::PicturesLocation, nullptr, "Documents", nullptr, ""},
-        {QStandardPaths::DocumentsLocation, "XDG_DOCUMENTS_DIR=\"$HOME/Documenti\"", "Documenti", nullptr, "Documenti"},
-        {QStandardPaths::DocumentsLocation, "XDG_DOCUMENTS_DIR=\"$HOME/Documenti\"", "Documents", nullptr, ""},
+        {__LINE__, QStandardPaths::DocumentsLocation, nullptr, "Documents", nullptr, "Documents"},
+        {__LINE__, QStandardPaths::DocumentsLocation, nullptr, nullptr, nullptr, ""},
+        {__LINE__, QStandardPaths::DocumentsLocation, nullptr, nullptr, "Documents", ""},  // a file, not a folder
+        {__LINE__, QStandardPaths::PicturesLocation, nullptr, "Pictures", nullptr, "Pictures"},
+        {__LINE__, QStandardPaths::PicturesLocation, nullptr, "Documents", nullptr, ""},
+        {__LINE__, QStandardPaths::DocumentsLocation, "XDG_DOCUMENTS_DIR=\"$HOME/Documenti\"", "Documenti", nullptr, "Documenti"},
+        {__LINE__, QStandardPaths::DocumentsLocation, "XDG_DOCUMENTS_DIR=\"$HOME/Documenti\"", "Documents", nullptr, ""},
     };
     for (const auto &c : cases) {
+        VELMO_CASE(c);
         QTemporaryDir home;
         const HomeGuard guard(home.path());
         const QDir dir(home.path());
@@ -46,8 +49,7 @@ TEST(UserFolder, TheStandardFolderWhenItExistsElseHome)
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         }
         const QString expected = *c.expected ? dir.filePath(QString::fromLatin1(c.expected)) : home.path();
-        EXPECT_EQ(QDir::cleanPath(userFolder(c.location)), QDir::cleanPath(expected))
-            << c.location << " " << (c.makeDir ? c.makeDir : "-") << " " << (c.userDirsLine ? c.userDirsLine : "");
+        EXPECT_EQ(QDir::cleanPath(userFolder(c.location)), QDir::cleanPath(expected));
     }
 }
 

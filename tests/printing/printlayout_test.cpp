@@ -1,6 +1,7 @@
 #include "printing/printlayout.h"
 
 #include "mmrectprinter.h"
+#include "support/tablecase.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +16,10 @@ TEST(PrintLayout, RoundsHalvesToEven)
         {__LINE__, 0.5, 0}, {__LINE__, 1.5, 2}, {__LINE__, 2.5, 2}, {__LINE__, -2.5, -2},
         {__LINE__, 2.4999, 2}, {__LINE__, 2.5001, 3}, {__LINE__, 148.5, 148}, {__LINE__, 149.5, 150},
     };
-    for (const Case &c : cases)
-        EXPECT_EQ(roundHalfEven(c.value), c.expected) << "line " << c.line;
+    for (const Case &c : cases) {
+        VELMO_CASE(c);
+        EXPECT_EQ(roundHalfEven(c.value), c.expected);
+    }
 }
 
 TEST(PrintLayout, ScaleQuestionAndTwoStepScaling)
@@ -39,8 +42,9 @@ TEST(PrintLayout, ScaleQuestionAndTwoStepScaling)
         {__LINE__, {0, 0, 297, 210}, 297, 210, false, {0, 0, 297, 210}},
     };
     for (const Case &c : cases) {
-        EXPECT_EQ(exceedsSheet(c.in, c.sheetW, c.sheetH), c.exceeds) << "line " << c.line;
-        EXPECT_EQ(scaleToSheet(c.in, c.sheetW, c.sheetH), c.scaled) << "line " << c.line;
+        VELMO_CASE(c);
+        EXPECT_EQ(exceedsSheet(c.in, c.sheetW, c.sheetH), c.exceeds);
+        EXPECT_EQ(scaleToSheet(c.in, c.sheetW, c.sheetH), c.scaled);
     }
 }
 
@@ -55,8 +59,10 @@ TEST(PrintLayout, OutOfSheetCountsEveryEdge)
         {__LINE__, {0, -1, 100, 100}, true},
         {__LINE__, {110, 197, 100, 100}, false},
     };
-    for (const Case &c : cases)
-        EXPECT_EQ(outOfSheet(c.r, 210, 297), c.out) << "line " << c.line;
+    for (const Case &c : cases) {
+        VELMO_CASE(c);
+        EXPECT_EQ(outOfSheet(c.r, 210, 297), c.out);
+    }
 }
 
 TEST(PrintLayout, CentringRoundsHalvesToEven)
@@ -68,8 +74,10 @@ TEST(PrintLayout, CentringRoundsHalvesToEven)
         {__LINE__, 300, 100, 210, 297, {-45, 98}},
         {__LINE__, 1, 1, 4, 6, {2, 2}},               // 1.5 → 2, 2.5 → 2
     };
-    for (const Case &c : cases)
-        EXPECT_EQ(centredOrigin(c.w, c.h, c.sheetW, c.sheetH), c.expected) << "line " << c.line;
+    for (const Case &c : cases) {
+        VELMO_CASE(c);
+        EXPECT_EQ(centredOrigin(c.w, c.h, c.sheetW, c.sheetH), c.expected);
+    }
 }
 
 TEST(PrintLayout, MaxWithAndWithoutProportions)
@@ -78,6 +86,7 @@ TEST(PrintLayout, MaxWithAndWithoutProportions)
     const Case cases[] = {
         // A 2:1 picture on portrait A4 keeps its proportions: full width, half of it high, left 0.
         {__LINE__, {20, 30, 100, 50}, {2, 1}, true, false, 210, 297, {0, 30, 210, 105}},
+        {__LINE__, {-10, 30, 100, 50}, {2, 1}, true, false, 210, 297, {0, 30, 210, 105}},
         // A tall picture: full height, top 0, and the left margin pulled back inside.
         {__LINE__, {150, 30, 50, 100}, {1, 2}, true, false, 210, 297, {62, 0, 148, 297}},
         // 148.5 → 148 (ties to even).
@@ -89,8 +98,10 @@ TEST(PrintLayout, MaxWithAndWithoutProportions)
         // Equal proportions take the width branch.
         {__LINE__, {5, 5, 210, 297}, {210, 297}, true, false, 210, 297, {0, 0, 210, 297}},
     };
-    for (const Case &c : cases)
-        EXPECT_EQ(maxOnSheet(c.in, c.ratio, c.keep, c.centred, c.sheetW, c.sheetH), c.expected) << "line " << c.line;
+    for (const Case &c : cases) {
+        VELMO_CASE(c);
+        EXPECT_EQ(maxOnSheet(c.in, c.ratio, c.keep, c.centred, c.sheetW, c.sheetH), c.expected);
+    }
 }
 
 TEST(PrintLayout, SizeForScale)
@@ -104,8 +115,10 @@ TEST(PrintLayout, SizeForScale)
         {__LINE__, 0, 1000, {1, 1}, std::nullopt},
         {__LINE__, -3, 1000, {1, 1}, std::nullopt},
     };
-    for (const Case &c : cases)
-        EXPECT_EQ(sizeForScale(c.n, c.reference, c.ratio), c.expected) << "line " << c.line;
+    for (const Case &c : cases) {
+        VELMO_CASE(c);
+        EXPECT_EQ(sizeForScale(c.n, c.reference, c.ratio), c.expected);
+    }
 }
 
 TEST(PrintLayout, MillimetresToPixels)
@@ -118,8 +131,10 @@ TEST(PrintLayout, MillimetresToPixels)
         // 2 px per 4 mm: 1 mm is half a pixel, 3 mm one and a half.
         {__LINE__, {1, 3, 5, 7}, {4, 4}, {2, 2}, {0, 2, 2, 4}},
     };
-    for (const Case &c : cases)
-        EXPECT_EQ(toPrinterPixels(c.r, c.mm, c.px), c.expected) << "line " << c.line;
+    for (const Case &c : cases) {
+        VELMO_CASE(c);
+        EXPECT_EQ(toPrinterPixels(c.r, c.mm, c.px), c.expected);
+    }
 }
 
 TEST(PrintLayout, OutlineAndBox)
@@ -142,8 +157,10 @@ TEST(PrintLayout, BytesPerLine)
         {__LINE__, 16, 3, 8}, {__LINE__, 24, 1, 4}, {__LINE__, 24, 5, 16}, {__LINE__, 32, 3, 12},
         {__LINE__, 2, 10, 0}, {__LINE__, 24, 0, 0},
     };
-    for (const Case &c : cases)
-        EXPECT_EQ(bytesPerLine(c.bits, c.width), c.expected) << "line " << c.line;
+    for (const Case &c : cases) {
+        VELMO_CASE(c);
+        EXPECT_EQ(bytesPerLine(c.bits, c.width), c.expected);
+    }
 }
 
 TEST(PrintLayout, GreyIsTheRoundedMean)

@@ -1,6 +1,7 @@
 #include "printing/printmodulemodel.h"
 
 #include "mmrectprinter.h"
+#include "support/tablecase.h"
 #include "support/fakedialogs.h"
 #include "support/fakeprinterservice.h"
 
@@ -39,14 +40,15 @@ TEST(PlanPrint, AcceptsOrRefusesTheObject)
         {__LINE__, ObjectKind::Other, "", {0, 0, 0, 0}, 1, "Velmo", kWrongKind, 0, ""},  // the kind is refused first
     };
     for (const Case &c : cases) {
+        VELMO_CASE(c);
         const PrintPlan plan = planPrint({c.kind, QString::fromLatin1(c.name), 600}, {c.rect, 2, QString::fromLatin1(c.title), c.scale});
-        EXPECT_EQ(plan.refusal, c.refusal) << "line " << c.line;
+        EXPECT_EQ(plan.refusal, c.refusal);
         if (!c.refusal.isEmpty())
             continue;
-        EXPECT_EQ(plan.request.rect, c.rect) << "line " << c.line;
-        EXPECT_DOUBLE_EQ(plan.request.referenceWidth, c.referenceWidth) << "line " << c.line;
-        EXPECT_EQ(plan.request.title, QString::fromLatin1(c.plannedTitle)) << "line " << c.line;
-        EXPECT_EQ(plan.request.orientation, 2) << "line " << c.line;
+        EXPECT_EQ(plan.request.rect, c.rect);
+        EXPECT_DOUBLE_EQ(plan.request.referenceWidth, c.referenceWidth);
+        EXPECT_EQ(plan.request.title, QString::fromLatin1(c.plannedTitle));
+        EXPECT_EQ(plan.request.orientation, 2);
     }
 }
 
@@ -68,16 +70,17 @@ TEST_F(PrintModuleModelTest, PrintableSheet)
         {__LINE__, 0, -1, -1, "Orientamento errato"},
     };
     for (const Case &c : cases) {
+        VELMO_CASE(c);
         dialogs.clear();
-        EXPECT_EQ(model.printableSheet(c.orientation), QSize(c.w, c.h)) << "line " << c.line;
+        EXPECT_EQ(model.printableSheet(c.orientation), QSize(c.w, c.h));
         if (!c.message) {
-            EXPECT_TRUE(dialogs.shown.empty()) << "line " << c.line;
+            EXPECT_TRUE(dialogs.shown.empty());
             continue;
         }
-        ASSERT_EQ(dialogs.shown.size(), 1u) << "line " << c.line;
-        EXPECT_EQ(dialogs.shown[0].text, QString::fromLatin1(c.message)) << "line " << c.line;
-        EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/FoglioStampa")) << "line " << c.line;
-        EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical) << "line " << c.line;
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].text, QString::fromLatin1(c.message));
+        EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/FoglioStampa"));
+        EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "printing/printroutines.h"
 
 #include "mmrectprinter.h"
+#include "support/tablecase.h"
 #include "support/fakedialogs.h"
 #include "support/fakeprinterservice.h"
 
@@ -37,31 +38,36 @@ protected:
     PrintRoutines routines{printers, dialogs};
 };
 
-TEST_F(PrintRoutinesTest, OpenDocPrinterFailureMessage)
+// An empty name is the system's default printer, or the PDF file entry where there is no printer.
+TEST_F(PrintRoutinesTest, OpenDocPrinter)
 {
-    printers.unreachable.append(QStringLiteral("Laser"));
-    EXPECT_FALSE(routines.OpenDocPrinter(QStringLiteral("Laser")));
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Non posso accedere alla stampante richiesta.\n"));
-    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/OpenDocPrinter"));
-    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
-    EXPECT_TRUE(printers.openPrinterName().isEmpty());
-    EXPECT_FALSE(routines.SheetSize().ok);
-}
-
-TEST_F(PrintRoutinesTest, EmptyNameOpensTheDefaultPrinter)
-{
-    printers.systemDefault = QStringLiteral("Laser");
-    EXPECT_TRUE(routines.OpenDocPrinter(QString()));
-    EXPECT_EQ(printers.openPrinterName(), QStringLiteral("Laser"));
-}
-
-TEST_F(PrintRoutinesTest, WithoutPrintersThePdfEntryIsTheDefault)
-{
-    printers.installed.clear();
-    EXPECT_TRUE(routines.OpenDocPrinter(QString()));
-    EXPECT_EQ(printers.openPrinterName(), pdfPrinterName());
-    EXPECT_TRUE(dialogs.shown.empty());
+    const struct { int line; bool installed; const char *name; bool ok; const char *opened; } cases[] = {
+        {__LINE__, true, "", true, "Laser"},
+        {__LINE__, false, "", true, "File PDF"},
+        {__LINE__, true, "Laser", true, "Laser"},
+        {__LINE__, true, "Ufficio", false, ""},  // installed, but unreachable
+    };
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        FakePrinterService fresh;
+        FakeDialogs said;
+        PrintRoutines run{fresh, said};
+        fresh.systemDefault = QStringLiteral("Laser");
+        fresh.unreachable.append(QStringLiteral("Ufficio"));
+        if (!c.installed)
+            fresh.installed.clear();
+        EXPECT_EQ(run.OpenDocPrinter(QString::fromLatin1(c.name)), c.ok);
+        EXPECT_EQ(fresh.openPrinterName(), QString::fromLatin1(c.opened));
+        EXPECT_EQ(run.SheetSize().ok, c.ok);
+        if (c.ok) {
+            EXPECT_TRUE(said.shown.empty());
+            continue;
+        }
+        ASSERT_EQ(said.shown.size(), 1u);
+        EXPECT_EQ(said.shown[0].text, QStringLiteral("Non posso accedere alla stampante richiesta.\n"));
+        EXPECT_EQ(said.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/OpenDocPrinter"));
+        EXPECT_EQ(said.shown[0].icon, MessageIcon::Critical);
+    }
 }
 
 TEST_F(PrintRoutinesTest, InsideTheSheetPrintsWithoutQuestionOneJobPerCopy)
@@ -89,59 +95,57 @@ TEST_F(PrintRoutinesTest, ScaleQuestionAnswers)
         {__LINE__, Answer::Cancel, false, std::nullopt},
     };
     for (const Case &c : cases) {
+        VELMO_CASE(c);
         printers.imageJobs.clear();
         dialogs.clear();
         dialogs.questionAnswers = {c.answer};
-        EXPECT_EQ(routines.PrintImage(request, QStringLiteral("Velmo"), picture(), 1), c.ok) << "line " << c.line;
-        ASSERT_EQ(dialogs.shown.size(), 1u) << "line " << c.line << ": only the question, no message";
-        EXPECT_EQ(dialogs.shown[0].kind, FakeDialogs::Shown::Kind::Question) << "line " << c.line;
-        EXPECT_EQ(dialogs.shown[0].text, kScaleQuestion) << "line " << c.line;
-        EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore di Scala")) << "line " << c.line;
+        EXPECT_EQ(routines.PrintImage(request, QStringLiteral("Velmo"), picture(), 1), c.ok);
+        ASSERT_EQ(dialogs.shown.size(), 1u) << "only the question, no message";
+        EXPECT_EQ(dialogs.shown[0].kind, FakeDialogs::Shown::Kind::Question);
+        EXPECT_EQ(dialogs.shown[0].text, kScaleQuestion);
+        EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore di Scala"));
         if (!c.printedMm) {
-            EXPECT_TRUE(printers.imageJobs.empty()) << "line " << c.line;
+            EXPECT_TRUE(printers.imageJobs.empty());
             continue;
         }
-        ASSERT_EQ(printers.imageJobs.size(), 1u) << "line " << c.line;
+        ASSERT_EQ(printers.imageJobs.size(), 1u);
         const PrintableSheet sheet = printers.sheetSize();
         EXPECT_EQ(printers.imageJobs[0].job.target,
                   toPrinterPixels(*c.printedMm, {sheet.widthMm, sheet.heightMm}, {sheet.widthPx, sheet.heightPx}))
-            << "line " << c.line;
+           ;
     }
     EXPECT_EQ(scaleToSheet(request, 200, 287), (MmRect{10, 0, 190, 95})) << "200/210 of each value";
 }
 
-TEST_F(PrintRoutinesTest, FailedJobStopsLaterCopiesWithTheStepResults)
+// A failure stops the copies still to print and says where the job stopped.
+TEST_F(PrintRoutinesTest, FailureMessages)
 {
-    printers.imageJobFailures.insert(1, ImageJobResult{true, 1, 30, 1, 0});
-    EXPECT_FALSE(routines.PrintImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(), 3));
-    EXPECT_EQ(printers.imageJobs.size(), 1u) << "the first copy printed, the third not attempted";
-    EXPECT_EQ(printers.imageJobsAttempted, 2);
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Stampa interrotta.\nR1 = 1\nR2 = 30\nR3 = 1\nR4 = 0\n") + kPrintFailureTail);
-    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/Print_FPB"));
-    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
-}
-
-TEST_F(PrintRoutinesTest, DocumentThatCannotStart)
-{
-    printers.imageJobFailures.insert(0, ImageJobResult{});
-    EXPECT_FALSE(routines.PrintImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(), 2));
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Errore di StartDoc.\n") + kPrintFailureTail);
-    EXPECT_EQ(printers.imageJobsAttempted, 1);
-}
-
-TEST_F(PrintRoutinesTest, NoPrinterOrNoPicture)
-{
-    EXPECT_FALSE(routines.Print_FPB({0, 0, 10, 10}, QStringLiteral("Velmo"), QImage(), 1));
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("prhDC = 1\n") + kPrintFailureTail);
-    printers.open.clear();
-    dialogs.clear();
-    EXPECT_FALSE(routines.PrintImage({0, 0, 10, 10}, QStringLiteral("Velmo"), picture(), 1));
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("prhDC = 0\n") + kPrintFailureTail);
-    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/Print_FPB"));
+    enum class Fault { SecondCopy, StartDoc, NoPicture, NoPrinter };
+    const struct { int line; Fault fault; const char *head; int printed, attempted; } cases[] = {
+        {__LINE__, Fault::SecondCopy, "Stampa interrotta.\nR1 = 1\nR2 = 30\nR3 = 1\nR4 = 0\n", 1, 2},
+        {__LINE__, Fault::StartDoc, "Errore di StartDoc.\n", 0, 1},
+        {__LINE__, Fault::NoPicture, "prhDC = 1\n", 0, 0},
+        {__LINE__, Fault::NoPrinter, "prhDC = 0\n", 0, 0},
+    };
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        FakePrinterService fresh;
+        FakeDialogs said;
+        PrintRoutines run{fresh, said};
+        ASSERT_TRUE(c.fault == Fault::NoPrinter || run.OpenDocPrinter(QStringLiteral("Ufficio")));
+        if (c.fault == Fault::SecondCopy)
+            fresh.imageJobFailures.insert(1, ImageJobResult{true, 1, 30, 1, 0});
+        if (c.fault == Fault::StartDoc)
+            fresh.imageJobFailures.insert(0, ImageJobResult{});
+        EXPECT_FALSE(c.fault == Fault::NoPicture ? run.Print_FPB({0, 0, 10, 10}, QStringLiteral("Velmo"), QImage(), 3)
+                                                 : run.PrintImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(), 3));
+        EXPECT_EQ(fresh.imageJobs.size(), size_t(c.printed));
+        EXPECT_EQ(fresh.imageJobsAttempted, c.attempted);
+        ASSERT_EQ(said.shown.size(), 1u);
+        EXPECT_EQ(said.shown[0].text, QString::fromUtf8(c.head) + kPrintFailureTail);
+        EXPECT_EQ(said.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/Print_FPB"));
+        EXPECT_EQ(said.shown[0].icon, MessageIcon::Critical);
+    }
 }
 
 TEST_F(PrintRoutinesTest, TheSamePictureCanBePrintedAgainAfterAFailure)
@@ -153,27 +157,23 @@ TEST_F(PrintRoutinesTest, TheSamePictureCanBePrintedAgainAfterAFailure)
     EXPECT_EQ(printers.imageJobs.size(), 1u);
 }
 
+// One question for the file, whatever the copies; the copies after the first are numbered.
 TEST_F(PrintRoutinesTest, PdfEntryAsksForTheFileOncePerRun)
 {
     ASSERT_TRUE(routines.OpenDocPrinter(pdfPrinterName()));
+    EXPECT_FALSE(routines.PrintImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(), 1));  // cancelled
+    EXPECT_TRUE(printers.imageJobs.empty());
     dialogs.saveAnswers = {QStringLiteral("/tmp/uscita/pasto.pdf")};
     EXPECT_TRUE(routines.PrintImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(), 3));
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].kind, FakeDialogs::Shown::Kind::SaveFile);
-    EXPECT_TRUE(dialogs.shown[0].prefilled.endsWith(QStringLiteral("/Velmo.pdf")));
+    ASSERT_EQ(dialogs.shown.size(), 2u) << "nothing but the two questions";
+    for (const auto &shown : dialogs.shown) {
+        EXPECT_EQ(shown.kind, FakeDialogs::Shown::Kind::SaveFile);
+        EXPECT_TRUE(shown.prefilled.endsWith(QStringLiteral("/Velmo.pdf")));
+    }
     ASSERT_EQ(printers.imageJobs.size(), 3u);
     EXPECT_EQ(printers.imageJobs[0].job.pdfFile, QStringLiteral("/tmp/uscita/pasto.pdf"));
     EXPECT_EQ(printers.imageJobs[1].job.pdfFile, QStringLiteral("/tmp/uscita/pasto (2).pdf"));
     EXPECT_EQ(printers.imageJobs[2].job.pdfFile, QStringLiteral("/tmp/uscita/pasto (3).pdf"));
-}
-
-TEST_F(PrintRoutinesTest, CancelledPdfFileChoicePrintsNothingAndSaysNothing)
-{
-    ASSERT_TRUE(routines.OpenDocPrinter(pdfPrinterName()));
-    EXPECT_FALSE(routines.PrintImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(), 1));
-    EXPECT_TRUE(printers.imageJobs.empty());
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].kind, FakeDialogs::Shown::Kind::SaveFile);
 }
 
 TEST_F(PrintRoutinesTest, BusyOnlyWhileTheJobsRun)

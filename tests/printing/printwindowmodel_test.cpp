@@ -5,6 +5,7 @@
 #include "support/fakeprinterservice.h"
 #include "support/homeguard.h"
 #include "support/localeguard.h"
+#include "support/tablecase.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <optional>
 
 namespace velmo::printing {
@@ -76,19 +78,23 @@ TEST_F(PrintWindowModelTest, OpensWithTheRectangleTheScaleAndTheSheet)
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(PrintWindowModelTest, ScaleFieldUsesTheGroupedFormat)
+TEST_F(PrintWindowModelTest, OrientationAndScaleOfTheCaller)
 {
-    test::LocaleGuard english("en_US");
-    open({0, 0, 200, 100}, 0, 1234567.891);
-    EXPECT_EQ(model.text(Field::Scala), QStringLiteral("1,234,567.89"));
-}
-
-TEST_F(PrintWindowModelTest, OrientationArgumentReplacesTheSettings)
-{
-    open({0, 0, 200, 100}, 2);
-    EXPECT_EQ(model.sheetFrameCaption(), QStringLiteral(" Foglio: A4,  Landscape"));
-    EXPECT_EQ(model.sheetWidth(), 287);
-    EXPECT_EQ(model.sheetHeight(), 200);
+    const struct { int line; const char *locale; int orientation; double scale; const char *scaleText; const char *caption; int sheetW, sheetH; } cases[] = {
+        {__LINE__, "en_US", 0, 1234567.891, "1,234,567.89", " Foglio: A4,  Portrait", 200, 287},
+        {__LINE__, "it_IT", 2, 1234567.891, "1.234.567,89", " Foglio: A4,  Landscape", 287, 200},
+    };
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        test::LocaleGuard guard(c.locale);
+        PrintWindowModel fresh(printers, dialogs);
+        fresh.loadObject({picture(), {0, 0, 200, 100}, c.scale * 200, QStringLiteral("Velmo"), c.orientation});
+        fresh.activate();
+        EXPECT_EQ(fresh.text(Field::Scala), QString::fromUtf8(c.scaleText));
+        EXPECT_EQ(fresh.sheetFrameCaption(), QString::fromUtf8(c.caption));
+        EXPECT_EQ(fresh.sheetWidth(), c.sheetW);
+        EXPECT_EQ(fresh.sheetHeight(), c.sheetH);
+    }
 }
 
 TEST_F(PrintWindowModelTest, FieldLimits)
@@ -104,20 +110,12 @@ TEST_F(PrintWindowModelTest, FieldLimits)
         {__LINE__, Field::NCopies, "150", "150"},
     };
     for (const Case &c : cases) {
+        VELMO_CASE(c);
         model.setText(c.field, QString::fromLatin1(c.typed));
-        EXPECT_EQ(model.text(c.field), QString::fromLatin1(c.shown)) << "line " << c.line;
+        EXPECT_EQ(model.text(c.field), QString::fromLatin1(c.shown));
     }
     EXPECT_EQ(model.rect(), (MmRect{-7, 2000, 150, 1}));
     EXPECT_EQ(model.copies(), 150);
-}
-
-TEST_F(PrintWindowModelTest, WidthUpdatesTheScale)
-{
-    open();
-    model.setText(Field::PrW, QStringLiteral("400"));
-    EXPECT_EQ(model.text(Field::Scala), QStringLiteral("250.000"));
-    model.setText(Field::PrW, QStringLiteral("300"));
-    EXPECT_EQ(model.text(Field::Scala), QStringLiteral("333.333,33"));
 }
 
 TEST_F(PrintWindowModelTest, ClearedFieldKeepsTheLastValue)
@@ -160,36 +158,97 @@ TEST_F(PrintWindowModelTest, KeyFilters)
         {__LINE__, Field::Scala, u'-', "", 0, 0, false},
         {__LINE__, Field::Scala, u'\u0663', "", 0, 0, false},  // a digit of another script
     };
-    for (const Case &c : cases)
-        EXPECT_EQ(PrintWindowModel::acceptsKey(c.field, c.key, QString::fromLatin1(c.text), c.cursor, c.selection), c.accepted)
-            << "line " << c.line;
+    for (const Case &c : cases) {
+        VELMO_CASE(c);
+        EXPECT_EQ(PrintWindowModel::acceptsKey(c.field, c.key, QString::fromLatin1(c.text), c.cursor, c.selection), c.accepted);
+    }
 }
 
-TEST_F(PrintWindowModelTest, ProportionsOnKeyReleaseAndUpDown)
+// A sequence of user actions on the window opened over `opened`, one token each:
+//   W=51   the width typed (W H X Y the rectangle, N the copies), then the key released
+//   S=…    the scale typed and confirmed       W+ H-   an up-down arrow
+//   keep0 keep1  the proportions check box     centre0 centre1  the centring check box
+//   max origin   the two buttons
+void play(PrintWindowModel &model, const char *steps)
 {
-    open({0, 0, 200, 100});
-    model.setText(Field::PrW, QStringLiteral("51"));
-    model.keyReleased(Field::PrW);
-    EXPECT_EQ(model.text(Field::PrH), QStringLiteral("26"));  // 25.5 → 26
-    model.setText(Field::PrH, QStringLiteral("45"));
-    model.keyReleased(Field::PrH);
-    EXPECT_EQ(model.text(Field::PrW), QStringLiteral("90"));
-    model.upDownClicked(Field::PrW, +1);
-    EXPECT_EQ(model.text(Field::PrW), QStringLiteral("91"));
-    EXPECT_EQ(model.text(Field::PrH), QStringLiteral("46"));  // 45.5 → 46
-    model.upDownClicked(Field::PrH, -1);
-    EXPECT_EQ(model.rect(), (MmRect{0, 0, 90, 45}));
+    const std::map<char, Field> fields = {{'W', Field::PrW}, {'H', Field::PrH}, {'X', Field::PrX},
+                                          {'Y', Field::PrY}, {'N', Field::NCopies}, {'S', Field::Scala}};
+    for (const QString &step : QString::fromUtf8(steps).split(u' ', Qt::SkipEmptyParts)) {
+        const auto field = fields.find(step[0].toLatin1());
+        if (step.startsWith(u"keep"))
+            model.setKeepProportions(step.endsWith(u'1'));
+        else if (step.startsWith(u"centre"))
+            model.setCentred(step.endsWith(u'1'));
+        else if (step == u"max")
+            model.maxClicked();
+        else if (step == u"origin")
+            model.originClicked();
+        else if (field == fields.end())
+            ADD_FAILURE() << "unknown step " << step.toStdString();
+        else if (step[1] == u'+' || step[1] == u'-')
+            model.upDownClicked(field->second, step[1] == u'+' ? 1 : -1);
+        else {
+            model.setText(field->second, step.mid(2));
+            field->second == Field::Scala ? model.scaleConfirmed() : model.keyReleased(field->second);
+        }
+    }
+}
 
+TEST_F(PrintWindowModelTest, SizeScaleMarginsAndSheetFollowTheUser)
+{
+    const struct { int line; MmRect opened; const char *steps; MmRect rect; const char *scale; bool out; } cases[] = {
+        {__LINE__, {0, 0, 200, 100}, "W=400", {0, 0, 400, 200}, "250.000", true},
+        {__LINE__, {0, 0, 200, 100}, "W=300", {0, 0, 300, 150}, "333.333,33", true},
+        {__LINE__, {0, 0, 200, 100}, "W=51", {0, 0, 51, 26}, "1.960.784,31", false},  // 25.5 → 26
+        {__LINE__, {0, 0, 200, 100}, "H=45", {0, 0, 90, 45}, "1.111.111,11", false},
+        {__LINE__, {0, 0, 200, 100}, "H=45 W+", {0, 0, 91, 46}, "1.098.901,1", false},  // 45.5 → 46
+        {__LINE__, {0, 0, 200, 100}, "H=45 W+ H-", {0, 0, 90, 45}, "1.111.111,11", false},
+        {__LINE__, {0, 0, 200, 100}, "H=45 keep0 W=120", {0, 0, 120, 45}, "833.333,33", false},
+        {__LINE__, {0, 0, 200, 100}, "H=45 keep0 W=120 keep1", {0, 0, 120, 60}, "833.333,33", false},
+        {__LINE__, {0, 0, 100, 50}, "centre1", {50, 118, 100, 50}, "500.000", false},  // 118.5 → 118
+        {__LINE__, {0, 0, 100, 50}, "centre1 W=101", {50, 118, 101, 50}, "495.049,5", false},  // 50.5 → 50, 49.5 → 50
+        {__LINE__, {0, 0, 100, 50}, "centre1 W=101 centre0 origin", {0, 0, 101, 50}, "495.049,5", false},
+        {__LINE__, {30, 10, 100, 50}, "max", {0, 10, 200, 100}, "250.000", false},
+        {__LINE__, {30, 10, 100, 50}, "keep0 max", {0, 0, 200, 287}, "250.000", false},
+        {__LINE__, {0, 0, 200, 100}, "X=5", {5, 0, 200, 100}, "500.000", true},  // 5 mm beyond the right edge
+        {__LINE__, {0, 0, 200, 100}, "X=5 X=0", {0, 0, 200, 100}, "500.000", false},
+        {__LINE__, {0, 0, 200, 100}, "S=1.000.000", {0, 0, 100, 50}, "1.000.000", false},
+        {__LINE__, {0, 0, 200, 100}, "S=400000", {0, 0, 250, 125}, "400.000", true},
+        {__LINE__, {0, 0, 200, 100}, "S=400000 S=", {0, 0, 250, 125}, "", true},        // empty: nothing
+        {__LINE__, {0, 0, 200, 100}, "S=400000 S=abc", {0, 0, 250, 125}, "abc", true},  // not a number: ignored
+        {__LINE__, {0, 0, 200, 100}, "S=400000 S=0", {0, 0, 250, 125}, "0", true},      // not positive: nothing
+        {__LINE__, {0, 0, 200, 100}, "S=1", {0, 0, 2000, 1000}, "50.000", true},             // limited to 2000
+        {__LINE__, {0, 0, 200, 100}, "S=3000000,5", {0, 0, 33, 17}, "3.030.303,03", false},  // 33.33…, 16.67
+    };
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        dialogs.clear();
+        PrintWindowModel fresh(printers, dialogs);
+        fresh.loadObject({picture(), c.opened, 500000.0 * c.opened.w, QStringLiteral("Velmo"), 0});
+        fresh.activate();
+        play(fresh, c.steps);
+        EXPECT_EQ(fresh.rect(), c.rect);
+        EXPECT_EQ(fresh.text(Field::PrW), QString::number(c.rect.w));
+        EXPECT_EQ(fresh.text(Field::Scala), QString::fromUtf8(c.scale));
+        EXPECT_EQ(fresh.outOfSheetVisible(), c.out);
+        EXPECT_EQ(fresh.blinking(), c.out);
+        EXPECT_TRUE(dialogs.shown.empty());
+    }
+}
+
+TEST_F(PrintWindowModelTest, CheckBoxesEnableTheirFields)
+{
+    open();
     model.setKeepProportions(false);
     EXPECT_EQ(model.scaleCaption(), QStringLiteral("Scala X:"));
     EXPECT_FALSE(model.scaleEnabled());
-    model.setText(Field::PrW, QStringLiteral("120"));
-    model.keyReleased(Field::PrW);
-    EXPECT_EQ(model.text(Field::PrH), QStringLiteral("45"));
     model.setKeepProportions(true);
     EXPECT_EQ(model.scaleCaption(), QStringLiteral("Scala:"));
     EXPECT_TRUE(model.scaleEnabled());
-    EXPECT_EQ(model.text(Field::PrH), QStringLiteral("60"));
+    model.setCentred(true);
+    EXPECT_FALSE(model.marginsEnabled());
+    model.setCentred(false);
+    EXPECT_TRUE(model.marginsEnabled());
 }
 
 TEST_F(PrintWindowModelTest, UpDownBounds)
@@ -204,78 +263,24 @@ TEST_F(PrintWindowModelTest, UpDownBounds)
     };
     model.setKeepProportions(false);
     for (const Case &c : cases) {
+        VELMO_CASE(c);
         model.setText(c.field, QString::fromLatin1(c.start));
         model.upDownClicked(c.field, c.step);
-        EXPECT_EQ(model.text(c.field), QString::fromLatin1(c.expected)) << "line " << c.line;
+        EXPECT_EQ(model.text(c.field), QString::fromLatin1(c.expected));
     }
 }
 
-TEST_F(PrintWindowModelTest, CentringFollowsEveryChange)
+TEST_F(PrintWindowModelTest, OutOfSheetWarningBlinksRedAndStopsPlain)
 {
-    open({0, 0, 100, 50});
-    model.setCentred(true);
-    EXPECT_FALSE(model.marginsEnabled());
-    EXPECT_EQ(model.rect(), (MmRect{50, 118, 100, 50}));  // 118.5 → 118
-    model.setText(Field::PrW, QStringLiteral("101"));
-    model.keyReleased(Field::PrW);
-    EXPECT_EQ(model.rect(), (MmRect{50, 118, 101, 50}));  // height 50.5 → 50, left 49.5 → 50
-    model.setCentred(false);
-    EXPECT_TRUE(model.marginsEnabled());
-    model.originClicked();
-    EXPECT_EQ(model.rect(), (MmRect{0, 0, 101, 50}));
-}
-
-TEST_F(PrintWindowModelTest, OutOfSheetWarningBlinks)
-{
-    open({0, 0, 200, 100});
-    EXPECT_FALSE(model.outOfSheetVisible());
-    EXPECT_FALSE(model.blinking());
-    model.setText(Field::PrX, QStringLiteral("5"));  // 5 mm beyond the right edge
-    model.keyReleased(Field::PrX);
-    EXPECT_TRUE(model.outOfSheetVisible());
-    EXPECT_TRUE(model.blinking());
+    open();
+    play(model, "X=5");
     const bool before = model.outOfSheetRed();
     model.blinkTicked();
     EXPECT_NE(model.outOfSheetRed(), before);
     model.blinkTicked();
     EXPECT_EQ(model.outOfSheetRed(), before);
-    model.setText(Field::PrX, QStringLiteral("0"));
-    model.keyReleased(Field::PrX);
-    EXPECT_FALSE(model.outOfSheetVisible());
-    EXPECT_FALSE(model.blinking());
+    play(model, "X=0");
     EXPECT_FALSE(model.outOfSheetRed());
-}
-
-TEST_F(PrintWindowModelTest, MaxKeepsProportionsOnPortraitA4)
-{
-    open({30, 10, 100, 50});  // a 2:1 picture
-    model.maxClicked();
-    EXPECT_EQ(model.rect(), (MmRect{0, 10, 200, 100}));
-    model.setKeepProportions(false);
-    model.maxClicked();
-    EXPECT_EQ(model.rect(), (MmRect{0, 0, 200, 287}));
-    EXPECT_FALSE(model.outOfSheetVisible());
-}
-
-TEST_F(PrintWindowModelTest, ScaleStep)
-{
-    open({0, 0, 200, 100});
-    struct Case { int line; const char *typed; MmRect expected; };
-    const Case cases[] = {
-        {__LINE__, "1.000.000", {0, 0, 100, 50}},
-        {__LINE__, "400000", {0, 0, 250, 125}},
-        {__LINE__, "", {0, 0, 250, 125}},         // empty: nothing
-        {__LINE__, "abc", {0, 0, 250, 125}},      // not a number: ignored
-        {__LINE__, "0", {0, 0, 250, 125}},        // not positive: nothing
-        {__LINE__, "1", {0, 0, 2000, 1000}},      // limited to 2000
-        {__LINE__, "3000000,5", {0, 0, 33, 17}},  // 33.33…, 16.67
-    };
-    for (const Case &c : cases) {
-        model.setText(Field::Scala, QString::fromLatin1(c.typed));
-        model.scaleConfirmed();
-        EXPECT_EQ(model.rect(), c.expected) << "line " << c.line;
-    }
-    EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(PrintWindowModelTest, ScaleOverflowMessage)
@@ -289,58 +294,58 @@ TEST_F(PrintWindowModelTest, ScaleOverflowMessage)
     EXPECT_EQ(model.rect().w, 200);
 }
 
-TEST_F(PrintWindowModelTest, ZeroCopiesIsSaidAndTheWindowStays)
-{
-    open();
-    bool closed = false;
-    QObject::connect(&model, &PrintWindowModel::closeRequested, [&] { closed = true; });
-    model.setText(Field::NCopies, QStringLiteral("0"));
-    EXPECT_FALSE(model.printClicked());
-    EXPECT_FALSE(closed);
-    EXPECT_TRUE(printers.imageJobs.empty());
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Il numero di copie deve essere almeno 1.\nNon è stato stampato nulla."));
-    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Attenzione"));
-}
-
 TEST_F(PrintWindowModelTest, PrintingClosesTheWindowAfterOneJobPerCopy)
 {
-    open({0, 0, 200, 100});
-    bool closed = false;
-    std::vector<bool> labelShownDuringRun;
-    QObject::connect(&model, &PrintWindowModel::closeRequested, [&] { closed = true; });
-    model.onRepaintNow = [&] { labelShownDuringRun.push_back(model.printingVisible()); };
-    model.setText(Field::NCopies, QStringLiteral("3"));
-    EXPECT_TRUE(model.printClicked());
-    EXPECT_TRUE(closed);
-    EXPECT_EQ(labelShownDuringRun, std::vector<bool>{true});
-    ASSERT_EQ(printers.imageJobs.size(), 3u);
-    for (const auto &job : printers.imageJobs) {
-        EXPECT_EQ(job.printer, QStringLiteral("Ufficio"));
-        EXPECT_EQ(job.job.documentName, QStringLiteral("Velmo"));
+    const struct { int line; const char *copies; bool printed; const char *box; } cases[] = {
+        {__LINE__, "3", true, nullptr},
+        {__LINE__, "0", false, "Il numero di copie deve essere almeno 1.\nNon è stato stampato nulla."},
+    };
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        printers.imageJobs.clear();
+        dialogs.clear();
+        open();
+        bool closed = false;
+        std::vector<bool> labelShownDuringRun;
+        const auto connection = QObject::connect(&model, &PrintWindowModel::closeRequested, [&] { closed = true; });
+        model.onRepaintNow = [&] { labelShownDuringRun.push_back(model.printingVisible()); };
+        model.setText(Field::NCopies, QString::fromLatin1(c.copies));
+        EXPECT_EQ(model.printClicked(), c.printed);
+        QObject::disconnect(connection);
+        EXPECT_EQ(closed, c.printed);
+        EXPECT_EQ(labelShownDuringRun, std::vector<bool>(c.printed ? 1 : 0, true));
+        EXPECT_EQ(printers.imageJobs.size(), c.printed ? 3u : 0u);
+        for (const auto &job : printers.imageJobs) {
+            EXPECT_EQ(job.printer, QStringLiteral("Ufficio"));
+            EXPECT_EQ(job.job.documentName, QStringLiteral("Velmo"));
+        }
+        EXPECT_EQ(dialogs.messageTexts(), c.box ? QStringList{QString::fromUtf8(c.box)} : QStringList());
+        if (c.box)
+            EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Attenzione"));
     }
 }
 
-TEST_F(PrintWindowModelTest, FailedPrintCanBeRetried)
+TEST_F(PrintWindowModelTest, FailedOrCancelledPrintCanBeRetried)
 {
-    open();
-    printers.imageJobFailures.insert(0, ImageJobResult{});
-    EXPECT_FALSE(model.printClicked());
-    EXPECT_FALSE(model.printingVisible());
-    EXPECT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_TRUE(model.printClicked());
-    EXPECT_EQ(printers.imageJobs.size(), 1u);
-    EXPECT_EQ(dialogs.shown.size(), 1u);
-}
-
-TEST_F(PrintWindowModelTest, CancelledScaleQuestionCanBeRetried)
-{
-    open({20, 0, 200, 100});
-    dialogs.questionAnswers = {Answer::Cancel, Answer::Yes};
-    EXPECT_FALSE(model.printClicked());
-    EXPECT_TRUE(printers.imageJobs.empty());
-    EXPECT_TRUE(model.printClicked());
-    ASSERT_EQ(printers.imageJobs.size(), 1u);
+    const struct { int line; bool jobFails; MmRect rect; int boxesAfterBoth; } cases[] = {
+        {__LINE__, true, {0, 0, 200, 100}, 1},    // the failure is said once
+        {__LINE__, false, {20, 0, 200, 100}, 2},  // the scale question cancelled, then answered
+    };
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        printers.imageJobs.clear();
+        dialogs.clear();
+        if (c.jobFails)
+            printers.imageJobFailures.insert(0, ImageJobResult{});
+        dialogs.questionAnswers = {Answer::Cancel, Answer::Yes};
+        open(c.rect);
+        EXPECT_FALSE(model.printClicked());
+        EXPECT_FALSE(model.printingVisible());
+        EXPECT_TRUE(printers.imageJobs.empty());
+        EXPECT_TRUE(model.printClicked());
+        EXPECT_EQ(printers.imageJobs.size(), 1u);
+        EXPECT_EQ(dialogs.shown.size(), size_t(c.boxesAfterBoth));
+    }
 }
 
 TEST_F(PrintWindowModelTest, PrinterChoice)
@@ -359,19 +364,14 @@ TEST_F(PrintWindowModelTest, PrinterChoice)
     EXPECT_EQ(printers.imageJobs[0].job.image.pixel(0, 0), qRgb(200, 30, 60)) << "the page keeps its colours";
 }
 
-TEST_F(PrintWindowModelTest, UnreachablePrinterIsReported)
-{
-    printers.unreachable.append(QStringLiteral("Laser"));
-    open();
-    model.printerChosen(1);
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/OpenDocPrinter"));
-}
-
 TEST_F(PrintWindowModelTest, PropertiesCarryTheCopiesBothWays)
 {
     open();
     model.setText(Field::NCopies, QStringLiteral("2"));
+    model.propertiesClicked();  // cancelled: nothing changes
+    EXPECT_EQ(printers.settingsDialogShown, 1);
+    EXPECT_EQ(model.sheetFrameCaption(), QStringLiteral(" Foglio: A4,  Portrait"));
+    EXPECT_EQ(model.text(Field::NCopies), QStringLiteral("2"));
     int copiesSeen = 0;
     printers.settingsDialog = [&](QString &) {
         copiesSeen = printers.settings().copies;
@@ -397,31 +397,25 @@ TEST_F(PrintWindowModelTest, PropertiesOfAPrinterThatCannotBeOpened)
     printers.unreachable.append(QStringLiteral("Laser"));
     open();
     model.printerChosen(1);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
     model.propertiesClicked();
     EXPECT_EQ(printers.settingsDialogShown, 0);
     ASSERT_EQ(dialogs.shown.size(), 2u) << "once when chosen, once when its settings are asked for";
     EXPECT_EQ(dialogs.shown[1].title, QStringLiteral(" Errore in frmStampaFPB/OpenDocPrinter"));
 }
 
-TEST_F(PrintWindowModelTest, PropertiesCancelledChangesNothing)
-{
-    open();
-    model.propertiesClicked();
-    EXPECT_EQ(printers.settingsDialogShown, 1);
-    EXPECT_EQ(model.sheetFrameCaption(), QStringLiteral(" Foglio: A4,  Portrait"));
-    EXPECT_EQ(model.text(Field::NCopies), QStringLiteral("1"));
-}
-
 TEST_F(PrintWindowModelTest, PrinterChosenInThePropertiesBecomesTheOneInUse)
 {
     open();
+    // Even one installed while the window was open.
     printers.settingsDialog = [&](QString &printer) {
-        printer = QStringLiteral("Laser");
+        printers.installed.append(QStringLiteral("Nuova"));
+        printer = QStringLiteral("Nuova");
         return std::optional<PrinterSettings>(PrinterSettings{});
     };
     model.propertiesClicked();
-    EXPECT_EQ(model.printerIndex(), 1);
-    EXPECT_EQ(printers.printerInUse(), QStringLiteral("Laser"));
+    EXPECT_EQ(model.printerNames().value(model.printerIndex()), QStringLiteral("Nuova"));
+    EXPECT_EQ(printers.printerInUse(), QStringLiteral("Nuova"));
 }
 
 TEST_F(PrintWindowModelTest, SettingsSurviveTheWindow)
