@@ -320,8 +320,9 @@ TEST_F(PrintWindowModelTest, PrintingClosesTheWindowAfterOneJobPerCopy)
             EXPECT_EQ(job.job.documentName, QStringLiteral("Velmo"));
         }
         EXPECT_EQ(dialogs.messageTexts(), c.box ? QStringList{QString::fromUtf8(c.box)} : QStringList());
-        if (c.box)
+        if (c.box) {
             EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Attenzione"));
+        }
     }
 }
 
