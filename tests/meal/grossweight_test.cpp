@@ -24,7 +24,7 @@ const KeyCase kKeyCases[] = {
 TEST(GrossWeightKeys, OnlyDigitsAndControlCodesPass)
 {
     for (const KeyCase &c : kKeyCases) {
-        SCOPED_TRACE(testing::Message() << "case at " << __FILE__ << ":" << c.line);
+        VELMO_CASE(c);
         EXPECT_EQ(MealGrid::grossKeyPress(c.keyAscii), c.expected);
     }
 }
@@ -50,7 +50,7 @@ class GrossWeight : public LocaleGridTest {};
 TEST_P(GrossWeight, PastedTextIsTakenWholeOrRefused)
 {
     for (const PasteCase &c : kPasteCases) {
-        SCOPED_TRACE(testing::Message() << "case at " << __FILE__ << ":" << c.line);
+        VELMO_CASE(c);
         const QString pasted = QString::fromUtf8(c.pasted);
         ASSERT_TRUE(grid.setGrossText(3, QStringLiteral("80")));
         EXPECT_EQ(MealGrid::acceptsGrossText(pasted), c.taken);

@@ -3,6 +3,7 @@
 #include "meal/pasto/mealcomposer.h"
 #include "meal/pasto/mealreport.h"
 #include "support/fooddbfixture.h"
+#include "support/tablecase.h"
 #include "support/localeguard.h"
 
 #include <QTemporaryDir>
@@ -113,7 +114,7 @@ TEST_F(Composer, NamesMatchAsTheyLookAndTheTableShowsTheCataloguesSpelling)
 {
     int row = 0;
     for (const NameCase &c : kNameCases) {
-        SCOPED_TRACE(testing::Message() << "case at " << __FILE__ << ":" << c.line);
+        VELMO_CASE(c);
         const MealFileEntry entry{c.line, *findFoodCategory(QStringLiteral("Dolci")), QString::fromUtf8(c.typed),
                                   QStringLiteral("100")};
         QString databaseError;

@@ -1,5 +1,6 @@
 #include "meal/pasto/mealfile.h"
 #include "support/endlessinput.h"
+#include "support/tablecase.h"
 #include "support/qtprinters.h"
 
 #include <QIODevice>
@@ -45,7 +46,7 @@ const LineCase kLineCases[] = {
 TEST(MealFile, EachLineIsCheckedOnItsOwn)
 {
     for (const LineCase &c : kLineCases) {
-        SCOPED_TRACE(testing::Message() << "case at " << __FILE__ << ":" << c.line);
+        VELMO_CASE(c);
         const MealFile file = readMealFile(QByteArray("# pranzo\n\n") + c.text + '\n');
         const QString fault = QString::fromUtf8(c.fault);
         if (fault.isEmpty()) {
@@ -113,7 +114,7 @@ const TextCase kTextCases[] = {
 TEST(MealFile, TextIsReadLineByLineWithinItsLimits)
 {
     for (const TextCase &c : kTextCases) {
-        SCOPED_TRACE(testing::Message() << "case at " << __FILE__ << ":" << c.line);
+        VELMO_CASE(c);
         const MealFile file = readMealFile(c.text);
         EXPECT_EQ(file.entries.size(), c.foods);
         const QString fault = QString::fromUtf8(c.fault);
@@ -147,7 +148,7 @@ const EndlessCase kEndlessCases[] = {
 TEST(MealFile, EndlessInputStopsWithinTheSizeLimit)
 {
     for (const EndlessCase &c : kEndlessCases) {
-        SCOPED_TRACE(testing::Message() << "case at " << __FILE__ << ":" << c.line);
+        VELMO_CASE(c);
         EndlessInput input(c.pattern);
         const MealFile file = readMealFile(input);
         ASSERT_FALSE(file.ok());

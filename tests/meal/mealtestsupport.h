@@ -3,6 +3,7 @@
 #include "meal/mealgrid.h"
 #include "support/fakedialogs.h"
 #include "support/localeguard.h"
+#include "support/tablecase.h"
 
 #include <QStringList>
 

@@ -3,6 +3,7 @@
 #include "common/programdir.h"
 #include "shell/mainwindowmodel.h"
 #include "support/fakedialogs.h"
+#include "support/tablecase.h"
 #include "support/localeguard.h"
 #include "ui/catalogue/foodgridview.h"
 #include "ui/meal/compositiontableview.h"
@@ -197,7 +198,7 @@ TEST_P(MealWindow, PastedAndDroppedTextIsTakenWholeOrRefused)
     QLineEdit *box = table->grossBox(0);
     QTest::keyClicks(box, QStringLiteral("12"));
     for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << "case at " << __FILE__ << ":" << c.line);
+        VELMO_CASE(c);
         box->setFocus();
         box->setCursorPosition(box->text().size());
         if (c.way == Way::Paste) {

@@ -55,7 +55,7 @@ TEST_P(RowCalculation, PortionFromGrossWeightAndValuesPer100g)
     const MealColumn order[] = {MealColumn::Net, MealColumn::Prot, MealColumn::Lip, MealColumn::Gluc,
                                 MealColumn::Ener, MealColumn::Fib, MealColumn::Col};
     for (const CalcCase &c : kCalcCases) {
-        SCOPED_TRACE(testing::Message() << "case at " << __FILE__ << ":" << c.line);
+        VELMO_CASE(c);
         OpenGrid g;
         const auto &values = italianLocale() ? c.foodItalian : c.foodEnglish;
         QStringList texts;
@@ -106,7 +106,7 @@ TEST_P(RowCalculation, RowThatCannotBeCalculatedIsRefusedLikeOneWithoutWeight)
         {__LINE__, QString(), QStringLiteral("100"), QStringLiteral("1")},                     // no weight at all
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << "case at " << __FILE__ << ":" << c.line);
+        VELMO_CASE(c);
         FakeDialogs messages;
         OpenGrid g;
         g.setDialogs(&messages);
