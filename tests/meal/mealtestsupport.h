@@ -7,6 +7,9 @@
 
 #include <QStringList>
 
+#include <cstring>
+#include <map>
+
 #include <gtest/gtest.h>
 
 #include <memory>

@@ -75,19 +75,6 @@ TEST_P(RowCalculation, PortionFromGrossWeightAndValuesPer100g)
     }
 }
 
-TEST_P(RowCalculation, GivesTheRowItsCalculatedLook)
-{
-    grid.inseri(food(QStringLiteral("Mele"), {QStringLiteral("90"), QStringLiteral("1")}));
-    grid.setGrossText(0, QStringLiteral("100"));
-    grid.calcolitab(0);
-    for (MealColumn c : kValueColumns) {
-        EXPECT_EQ(grid.row(0).cell(c).alignment, CellAlignment::Right) << static_cast<int>(c);
-        EXPECT_EQ(grid.row(0).cell(c).background, CellBackground::Calculated) << static_cast<int>(c);
-    }
-    EXPECT_EQ(grid.row(0).cell(MealColumn::Name).alignment, CellAlignment::Left);
-    EXPECT_EQ(grid.row(0).cell(MealColumn::Name).background, CellBackground::Calculated);
-}
-
 // A row that cannot be calculated, whatever the reason, is refused as a row without gross
 // weight is: it never stays locked with its values per 100 g, which the totals would add up as
 // grams. Weights longer than the box takes are put in as an earlier step could have left them.
@@ -123,39 +110,6 @@ TEST_P(RowCalculation, RowThatCannotBeCalculatedIsRefusedLikeOneWithoutWeight)
         EXPECT_FALSE(g.row(1).visible);
         EXPECT_EQ(totalsTexts(g), QStringList(8, QStringLiteral("0")));
     }
-}
-
-TEST_P(RowCalculation, AcceptanceRevealsTheNextRowOnly)
-{
-    EXPECT_TRUE(grid.row(0).visible);
-    for (int r = 1; r < kMealRows; ++r)
-        EXPECT_FALSE(grid.row(r).visible) << r;
-    lockFood(0, food(QStringLiteral("Mele"), {QStringLiteral("90"), QStringLiteral("1")}), QStringLiteral("100"));
-    EXPECT_TRUE(grid.row(1).visible);
-    EXPECT_FALSE(grid.row(2).visible);
-}
-
-TEST_P(RowCalculation, LockingTheLastRowCalculatesItAndRevealsNothing)
-{
-    for (int r = 0; r < kMealRows; ++r)
-        lockFood(r, food(QStringLiteral("Pera %1").arg(r), {QStringLiteral("100"), QString::number(r + 1)}),
-                 QStringLiteral("100"));
-    for (int r = 0; r < kMealRows; ++r) {
-        EXPECT_EQ(grid.row(r).lock, 1) << r;
-        EXPECT_TRUE(grid.row(r).visible) << r;
-        EXPECT_EQ(cellText(grid, r, MealColumn::Prot), local("%1.00", "%1,00").arg(r + 1)) << r;
-    }
-    EXPECT_TRUE(dialogs.shown.empty());
-}
-
-TEST_P(RowCalculation, ZeroGrossWeightIsCalculatedThenReleasedByTheTotals)
-{
-    lockFood(0, food(QStringLiteral("Mele"), {QStringLiteral("90"), QStringLiteral("1")}), QStringLiteral("0"));
-    EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_TRUE(grid.row(1).visible);
-    EXPECT_EQ(grid.row(0).lock, 0);
-    EXPECT_EQ(rowValues(grid, 0), QStringList(8, QString()));
-    EXPECT_EQ(cellText(grid, 0, MealColumn::Name), QString());
 }
 
 VELMO_BOTH_LOCALES(RowCalculation);
