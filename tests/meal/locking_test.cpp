@@ -72,13 +72,7 @@ protected:
             {'p', {"Pasta", {"100", "12.5", "1.5", "75"}}},
         };
         const auto &[name, values] = foods.at(which);
-        return food(QString::fromLatin1(name), localTexts(values));
-    }
-    QStringList localTexts(QStringList texts) const
-    {
-        if (italianLocale())
-            texts.replaceInStrings(QStringLiteral("."), QStringLiteral(","));
-        return texts;
+        return food(QString::fromLatin1(name), localized(values));
     }
 };
 
@@ -121,7 +115,7 @@ TEST_P(Locking, SequencesOfLocksAndUnlocks)
             case Act::Browse: break;
             }
         }
-        EXPECT_EQ(totalsTexts(g), localTexts(c.totals));
+        EXPECT_EQ(totalsTexts(g), localized(c.totals));
         EXPECT_EQ(g.chartValues(), c.chart);
         EXPECT_EQ(messages.shown.size(), static_cast<std::size_t>(c.messages));
         EXPECT_EQ(lastRowGrossChanges / 3, c.passes);

@@ -70,6 +70,21 @@ protected:
         return QString::fromUtf8(italianLocale() ? italianText : english);
     }
 
+    // An English number text as the user's locale writes it: in Italian, point and comma swapped.
+    QString localized(QString english) const
+    {
+        if (italianLocale())
+            for (QChar &ch : english)
+                ch = ch == u'.' ? u',' : ch == u',' ? u'.' : ch;
+        return english;
+    }
+    QStringList localized(QStringList english) const
+    {
+        for (QString &t : english)
+            t = localized(t);
+        return english;
+    }
+
     // What the user does: the food becomes current, the weight is typed, the box checked.
     void lockFood(int r, const CurrentFood &f, const QString &gross)
     {
