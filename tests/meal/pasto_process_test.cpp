@@ -15,12 +15,11 @@ namespace velmo::test {
 namespace {
 
 // How the input reaches the program: written to its standard input, saved to a file named as
-// its last argument or given as its standard input, or (`input` is a path) that path as standard
-// input.
-enum class Feed { Pipe, FileArgument, FileStdin, PathStdin };
-// The food database beside the program: the shipped one, none, no SQLite file, an empty file, or
-// one without most category tables.
-enum class Db { Shipped, Missing, Garbage, Empty, Partial };
+// its last argument, or (`input` is a path) that path as standard input.
+enum class Feed { Pipe, FileArgument, PathStdin };
+// The food database beside the program: the shipped one, none, or one without most category
+// tables (the catalogue's tests check every other fault of the file).
+enum class Db { Shipped, Missing, Partial };
 
 struct ProcessCase {
     int line;
@@ -43,7 +42,6 @@ const QByteArray kLunch = "# pranzo\n"
                           "\n"
                           "Frutta;Banana, cruda;150\n"
                           "Frutta;Banana, cruda;150\n";
-const QByteArray kOil = "Oli e grassi;Olio d'oliva;300\n";  // its energy needs a thousands separator
 const QByteArray kBanana = "Frutta;Banana, cruda;1\n";
 const char *const kCsvHeading = "\\AAlimento,Peso lordo: g,Peso netto: g,Protidi: g,Lipidi: g,Glucidi: g,"
                                 "Energia: kcal,Fibra alim: g,Colesterolo: mg\r\n";
@@ -64,54 +62,24 @@ const ProcessCase kCases[] = {
      "Pane tipo italiano,80,\\d+,\"\\d+,\\d\\d\",.*\r\n\"Banana, cruda\",150,.*\r\n\"Banana, cruda\",150,.*\r\n"
      "Calcolo per una persona,380,\\d+,\"\\d+,\\d\\d\",.*\r\n\\z", "", 0},
     {__LINE__, {"--csv"}, kLunch, Feed::Pipe, kEn, Db::Shipped, 0, "\r\nPane tipo italiano,80,\\d+,\\d+\\.\\d\\d,", "", 0},
-    {__LINE__, {}, kOil, Feed::Pipe, kIt, Db::Shipped, 0, "Olio d'oliva .* \\d\\.\\d{3},\\d\\d\n", "", 0},
-    {__LINE__, {}, kOil, Feed::Pipe, kEn, Db::Shipped, 0, "Olio d'oliva .* \\d,\\d{3}\\.\\d\\d\n", "", 0},
-    {__LINE__, {"--csv"}, kOil, Feed::Pipe, kIt, Db::Shipped, 0, "Olio d'oliva,300,300,.*,\"\\d{4},\\d\\d\",", "", 0},
-    {__LINE__, {"--csv"}, kOil, Feed::Pipe, kEn, Db::Shipped, 0, "Olio d'oliva,300,300,.*,\\d{4}\\.\\d\\d,", "", 0},
     {__LINE__, {}, kBanana.repeated(12), Feed::Pipe, kIt, Db::Shipped, 0, "-\n(Banana, cruda [^\n]*\n){12}-", "", 0},
-    // Names match as they look (decomposed accents, typographic apostrophes) on lines ended by CR.
-    {__LINE__, {}, "Carni trasformate e conservate;Wu\xCC\x88rstel di pollo;100\rOli e grassi;Olio d\xE2\x80\x99oliva;10\r",
-     Feed::Pipe, kIt, Db::Shipped, 0, "\nWürstel di pollo .*\nOlio d'oliva ", "", 0},
     // Faults of the input name their line, every one in line order, and print nothing.
     {__LINE__, {}, kBanana + "Verdura;Carote;10\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
      "velmo-pasto: riga 2: categoria sconosciuta \"Verdura\"", 1},
     {__LINE__, {}, "Frutta;Banane;150\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
      "velmo-pasto: riga 1: l'alimento \"Banane\" non è nella categoria \"Frutta\"", 1},
-    {__LINE__, {}, "Frutta;banana, cruda;150\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "(forse \"Banana, cruda\"?)", 1},
-    {__LINE__, {}, "Frutta;Banana, cruda;1,5\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
-     "velmo-pasto: riga 1: il peso lordo \"1,5\" non è un numero intero di grammi", 1},
-    {__LINE__, {}, "\n\nFrutta;Banana, cruda;abc\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
-     "velmo-pasto: riga 3: il peso lordo \"abc\"", 1},
-    {__LINE__, {}, "Frutta;Banana, cruda;0\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "riga 1: il peso lordo è 0", 1},
-    {__LINE__, {}, "Frutta Banana 150\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "riga 1: attese tre voci", 1},
     {__LINE__, {}, "# niente\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "velmo-pasto: nessun alimento da calcolare", 1},
-    {__LINE__, {}, "Frutta;Caff\xE8;1\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
-     "riga 1: il testo non è in codifica UTF-8", 1},
-    {__LINE__, {}, kBanana + "\x1b]2\x07" + kBanana, Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
-     "riga 2: categoria sconosciuta \"\\x1b]2\\x07Frutta\"", 1},
-    {__LINE__, {}, QByteArray("Frutta;Banana, cruda;1\r\rFrutta;\0;1\n", 35), Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
-     "riga 3: il testo contiene un carattere nullo", 1},
     {__LINE__, {}, kBanana.repeated(13), Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "riga 13: più di dodici alimenti", 1},
     {__LINE__, {}, "Frutta;Pesca;1\nFrutta;Banana, cruda;x\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
      "\nvelmo-pasto: riga 2: ", 2},
     {__LINE__, {}, QByteArray(";;x\n").repeated(12), Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
      "velmo-pasto: riga 7: manca il nome dell'alimento\nvelmo-pasto: e altri 16 errori\n", 21},
-    // Inputs without end, or far larger than any meal: each ends at once with its reason.
+    // Inputs without end stop at once with their reason (the meal file's tests try every kind).
     {__LINE__, {"/dev/zero"}, {}, Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
      "velmo-pasto: riga 1: il testo contiene un carattere nullo", 1},
-    {__LINE__, {}, "/dev/zero", Feed::PathStdin, kIt, Db::Shipped, 2, kNothing,
-     "velmo-pasto: riga 1: il testo contiene un carattere nullo", 1},
     {__LINE__, {}, "/dev/urandom", Feed::PathStdin, kIt, Db::Shipped, 2, kNothing, "velmo-pasto: riga ", 21},
-    {__LINE__, {}, QByteArray(2'000'000, '\n'), Feed::FileArgument, kIt, Db::Shipped, 2, kNothing,
-     "velmo-pasto: riga 1000001: il testo supera 1 MB", 1},
-    {__LINE__, {}, QByteArray("Frutta;Banana, cruda;10\n").repeated(80'000), Feed::FileStdin, kIt, Db::Shipped, 2,
-     kNothing, "velmo-pasto: riga 13: più di dodici alimenti", 1},
-    {__LINE__, {}, QByteArray("x;y;z\n").repeated(300'000), Feed::FileStdin, kIt, Db::Shipped, 2, kNothing,
-     "velmo-pasto: e altri 7 errori", 21},
     // A food database that cannot serve ends with code 1 and is left as it was.
     {__LINE__, {}, kLunch, Feed::Pipe, kIt, Db::Missing, 1, kNothing, "elementi97.db\n\nIl file non esiste", 4},
-    {__LINE__, {}, kLunch, Feed::Pipe, kIt, Db::Garbage, 1, kNothing, "Impossibile aprire l'archivio degli alimenti", 4},
-    {__LINE__, {}, kLunch, Feed::Pipe, kIt, Db::Empty, 1, kNothing, "Il file è vuoto", 4},
     {__LINE__, {}, kLunch, Feed::Pipe, kIt, Db::Partial, 1, kNothing, "mancano le tabelle bevande_alcoliche", 4},
 };
 
@@ -127,24 +95,16 @@ TEST(PastoProcess, ArgumentsAndInputGiveTheExitCodeAndTheOutput)
         if (c.db != Db::Shipped) {
             program = dir.filePath(QFileInfo(program).fileName());
             ASSERT_TRUE(QFile::copy(QStringLiteral(VELMO_PASTO), program));
-            if (c.db == Db::Partial) {
+            if (c.db == Db::Partial)
                 ASSERT_TRUE(writeFoodDatabase(database, {{QStringLiteral("Frutta"), {}}}, false));
-            } else if (c.db != Db::Missing) {
-                QFile file(database);
-                ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-                file.write(c.db == Db::Garbage ? QByteArray(4096, 'x') : QByteArray());
-            }
         }
         const QByteArray databaseBefore = fileBytes(database);
         QStringList arguments = c.arguments;
         QProcess process;
-        if (c.feed == Feed::FileArgument || c.feed == Feed::FileStdin) {
+        if (c.feed == Feed::FileArgument) {
             QFile file(dir.filePath(QStringLiteral("pasto.txt")));
             ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(c.input) == c.input.size());
-            if (c.feed == Feed::FileArgument)
-                arguments << file.fileName();
-            else
-                process.setStandardInputFile(file.fileName());
+            arguments << file.fileName();
         } else if (c.feed == Feed::PathStdin) {
             process.setStandardInputFile(QString::fromUtf8(c.input));
         }
