@@ -36,34 +36,22 @@ class MealWindow : public ::testing::TestWithParam<const char *> {
 protected:
     void SetUp() override
     {
-        guard_ = std::make_unique<LocaleGuard>(GetParam());
-        model_ = std::make_unique<MainWindowModel>(dialogs);
         QString error;
-        ASSERT_TRUE(model_->load(programFile(QString::fromLatin1(FoodDatabase::kFileName)), &error))
-            << error.toStdString();
-        window_ = std::make_unique<MainWindow>(*model_);
+        ASSERT_TRUE(model_.load(programFile(QString::fromLatin1(FoodDatabase::kFileName)), &error)) << error.toStdString();
+        window_ = std::make_unique<MainWindow>(model_);
         window_->show();
         table = window_->table();
     }
-    void TearDown() override
-    {
-        window_.reset();
-        model_.reset();
-        guard_.reset();
-    }
 
     // The food of "Frutta" named `name` becomes current, as a click on its grid row does.
-    const FoodRow &browseTo(const QString &name)
+    void browseTo(const QString &name)
     {
-        model_->chooseCategory(*findFoodCategory(QStringLiteral("Frutta")));
-        DataControl &data = model_->dataControl();
+        model_.chooseCategory(*findFoodCategory(QStringLiteral("Frutta")));
+        const DataControl &data = model_.dataControl();
         for (int i = 0; i < data.rowCount(); ++i)
-            if (data.row(i).name == name) {
-                model_->gridRowChosen(i);
-                return data.row(i);
-            }
+            if (data.row(i).name == name)
+                return model_.gridRowChosen(i);
         ADD_FAILURE() << "no food " << name.toStdString();
-        return data.row(0);
     }
 
     void clickLock(int row) { QTest::mouseClick(table->lockBox(row), Qt::LeftButton); }
@@ -76,7 +64,7 @@ protected:
     // The labels and the chart show what the model holds (the model's tests check the numbers).
     void expectViewsShowTheModel(int rows)
     {
-        const MealGrid &meal = model_->meal();
+        const MealGrid &meal = model_.meal();
         for (int r = 0; r < rows; ++r) {
             EXPECT_EQ(table->lockBox(r)->isChecked(), meal.row(r).lock == 1) << r;
             EXPECT_EQ(table->grossBox(r)->text(), meal.row(r).cell(MealColumn::Gross).text) << r;
@@ -89,11 +77,11 @@ protected:
             EXPECT_DOUBLE_EQ(window_->chart()->data(i + 1), meal.chartValues()[static_cast<std::size_t>(i)]) << i;
     }
 
+    LocaleGuard guard_{GetParam()};
     FakeDialogs dialogs;
-    CompositionTableView *table = nullptr;
-    std::unique_ptr<LocaleGuard> guard_;
-    std::unique_ptr<MainWindowModel> model_;
+    MainWindowModel model_{dialogs};
     std::unique_ptr<MainWindow> window_;
+    CompositionTableView *table = nullptr;
 };
 
 TEST_P(MealWindow, TypedWeightAndLockClicksReachTheModelAndItsTextsTheLabels)
@@ -104,11 +92,11 @@ TEST_P(MealWindow, TypedWeightAndLockClicksReachTheModelAndItsTextsTheLabels)
     QTest::keyClicks(table->grossBox(0), QStringLiteral("2a,5-0 "));
     EXPECT_EQ(table->grossBox(0)->text(), QStringLiteral("250"));
     QTest::keyClick(table->grossBox(0), Qt::Key_Return);
-    EXPECT_EQ(model_->meal().row(0).cell(MealColumn::Gross).text, QStringLiteral("250"));
+    EXPECT_EQ(model_.meal().row(0).cell(MealColumn::Gross).text, QStringLiteral("250"));
     EXPECT_FALSE(table->grossBox(1)->isVisible());
 
     clickLock(0);
-    EXPECT_EQ(model_->meal().row(0).lock, 1);
+    EXPECT_EQ(model_.meal().row(0).lock, 1);
     EXPECT_TRUE(table->grossBox(1)->isVisible());
     EXPECT_TRUE(table->lockBox(1)->isVisible());
     EXPECT_NE(total(0), QStringLiteral("0"));
@@ -121,7 +109,7 @@ TEST_P(MealWindow, TypedWeightAndLockClicksReachTheModelAndItsTextsTheLabels)
     expectViewsShowTheModel(3);
 
     clickLock(0);
-    EXPECT_EQ(model_->meal().row(0).lock, 0);
+    EXPECT_EQ(model_.meal().row(0).lock, 0);
     EXPECT_TRUE(table->lockBox(1)->isChecked());
     EXPECT_EQ(table->cellLabel(0, MealColumn::Name)->text(), QString());
     expectViewsShowTheModel(3);
@@ -199,7 +187,7 @@ TEST_P(MealWindow, PastedAndDroppedTextIsTakenWholeOrRefused)
             QApplication::sendEvent(box, &drop);
         }
         EXPECT_EQ(box->text(), QString::fromUtf8(c.after));
-        EXPECT_EQ(model_->meal().row(0).cell(MealColumn::Gross).text, QString::fromUtf8(c.after));
+        EXPECT_EQ(model_.meal().row(0).cell(MealColumn::Gross).text, QString::fromUtf8(c.after));
     }
     clickLock(0);
     EXPECT_EQ(total(0), QStringLiteral("1250"));
