@@ -8,7 +8,7 @@ enum class Act { Lock, Unlock, Browse, ClearGross };
 struct Step {
     Act act;
     int row;
-    char food = ' ';         // 'a' apple, 'b' bread, 'p' pasta, ' ' none browsed before the lock
+    char food = ' ';         // 'a' apple, 'b' bread, 'p' pasta, 'o' oil, ' ' none browsed before the lock
     const char *gross = "";  // typed before the lock
 };
 
@@ -37,6 +37,9 @@ const LockCase kLockCases[] = {
     {__LINE__, {{Act::Lock, 0, 'a', "200"}}, {"200", "200", "20", "10", "40", "340", "4", "60"}, {20, 10, 40}, "10", 2, 0,
      1, "lock 0=1,lock 1=0,totals,chart"},
     {__LINE__, {{Act::Lock, 0, 'p', "80"}}, {"80", "80", "10", "1.2", "60", "0", "0", "0"}, {10, 1.2, 60}, "10", 2, 0, 1,
+     "lock 0=1,lock 1=0,totals,chart"},
+    // The chart is redrawn when one column alone changes.
+    {__LINE__, {{Act::Lock, 0, 'o', "10"}}, {"10", "10", "0", "10", "0", "90", "0", "0"}, {0, 10, 0}, "10", 2, 0, 1,
      "lock 0=1,lock 1=0,totals,chart"},
     // Net 62.5 g of bread: fat 0.625 g rounds half to even, 0.62.
     {__LINE__, {{Act::Lock, 0, 'a', "200"}, {Act::Lock, 1, 'b', "125"}},
@@ -70,6 +73,7 @@ protected:
             {'a', {"Mela", {"100", "10", "5", "20", "170", "2", "30"}}},
             {'b', {"Pane", {"50", "8", "1", "60", "280", "3", "0"}}},
             {'p', {"Pasta", {"100", "12.5", "1.5", "75"}}},
+            {'o', {"Olio", {"100", "0", "100", "0", "900"}}},
         };
         const auto &[name, values] = foods.at(which);
         return food(QString::fromLatin1(name), localized(values));
