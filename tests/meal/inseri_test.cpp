@@ -3,7 +3,7 @@
 namespace velmo::test {
 namespace {
 
-// A row as an earlier step leaves it: name, gross weight, protein, lock.
+// A row as an earlier step leaves it: its name, gross weight and lock.
 struct Given {
     int row;
     const char *name;
