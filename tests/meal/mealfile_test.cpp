@@ -164,21 +164,21 @@ TEST(MealFile, EndlessInputStopsWithinTheSizeLimit)
 
 TEST(MealFile, AtMostTwentyErrorsAreReportedThenHowManyMore)
 {
-    for (const int count : {20, 21, 37}) {
-        SCOPED_TRACE(count);
+    const struct {
+        int line;
+        int count;
+        const char *last;
+    } cases[] = {{__LINE__, 20, "riga 20: errore 20"}, {__LINE__, 21, "e un altro errore"}, {__LINE__, 37, "e altri 17 errori"}};
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
         std::vector<InputError> errors;
-        for (int i = count; i > 0; --i)
+        for (int i = c.count; i > 0; --i)
             errors.push_back({i, QStringLiteral("errore %1").arg(i)});
         const QStringList report = errorReport(errors);
-        ASSERT_EQ(report.size(), std::min(count, kMaxReportedErrors + 1));
+        ASSERT_EQ(report.size(), std::min(c.count, kMaxReportedErrors + 1));
         EXPECT_EQ(report.front(), QStringLiteral("riga 1: errore 1"));
         EXPECT_EQ(report[kMaxReportedErrors - 1], QStringLiteral("riga 20: errore 20"));
-        if (count == 21) {
-            EXPECT_EQ(report.back(), QStringLiteral("e un altro errore"));
-        }
-        if (count == 37) {
-            EXPECT_EQ(report.back(), QStringLiteral("e altri 17 errori"));
-        }
+        EXPECT_EQ(report.back(), QString::fromUtf8(c.last));
     }
 }
 
