@@ -96,6 +96,9 @@ TEST_P(Totals, ZeroFillsOnlyEmptyCellsWithWhiteZero)
     EXPECT_EQ(cellText(grid, 11, MealColumn::Col), QStringLiteral("0"));
     EXPECT_EQ(grid.row(11).cell(MealColumn::Col).textColour, CellTextColour::White);
     EXPECT_EQ(cellText(grid, 5, MealColumn::Name), QString());  // the food name is no value cell
+    grid.apici();  // on its own, outside a recomputation
+    EXPECT_EQ(cellText(grid, 0, MealColumn::Gross), QString());
+    EXPECT_EQ(cellText(grid, 0, MealColumn::Lip), QStringLiteral("3"));
 }
 
 VELMO_BOTH_LOCALES(Totals);
