@@ -1,5 +1,6 @@
 #include "catalogue_builder.h"
 #include "support/fooddbfixture.h"
+#include "support/tablecase.h"
 
 #include <gtest/gtest.h>
 
@@ -80,7 +81,7 @@ TEST_F(CatalogueBuilderTest, RefusesBadLinesAndBuildsNothing)
         {__LINE__, "alimento,ndb\nFrutta,09003,Mela\n", "intestazione"},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << "case at line " << c.line);
+        VELMO_CASE(c);
         const auto result = build(c.catalogue);
         EXPECT_FALSE(result.ok);
         EXPECT_TRUE(result.error.contains(QString::fromUtf8(c.message))) << result.error.toStdString();

@@ -4,9 +4,11 @@
 #include "catalogue/foodgridmodel.h"
 #include "support/fooddbfixture.h"
 #include "support/localeguard.h"
+#include "support/tablecase.h"
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModelTester>
 #include <QTemporaryDir>
 
 using namespace velmo;
@@ -52,10 +54,7 @@ TEST_F(DataControlTest, WithoutRecordsetEveryMoveAndTestFails)
     EXPECT_FALSE(data.hasRecordset());
     EXPECT_EQ(data.bof(), std::nullopt);
     EXPECT_EQ(data.eof(), std::nullopt);
-    EXPECT_FALSE(data.moveFirst());
-    EXPECT_FALSE(data.moveLast());
-    EXPECT_FALSE(data.moveNext());
-    EXPECT_FALSE(data.movePrevious());
+    EXPECT_FALSE(data.moveFirst() || data.moveLast() || data.moveNext() || data.movePrevious() || data.moveTo(0));
     EXPECT_EQ(data.currentRow(), std::nullopt);
     EXPECT_TRUE(events.isEmpty());
 }
@@ -67,8 +66,6 @@ TEST_F(DataControlTest, RefreshMakesTheFirstRowCurrentInDatabaseOrder)
     EXPECT_EQ(data.rowCount(), 3);
     EXPECT_EQ(data.row(0).name, "Mela");
     EXPECT_EQ(data.row(2).name, "Kiwi");
-    EXPECT_EQ(data.bof(), false);
-    EXPECT_EQ(data.eof(), false);
     EXPECT_EQ(data.columnNames(), (QStringList{"alimenti", "edibile", "proteine", "lipidi", "carboidrati", "energia",
                                                "fibra", "colesterolo"}));
     EXPECT_FALSE(data.row(1).hasValue(6));
@@ -76,39 +73,63 @@ TEST_F(DataControlTest, RefreshMakesTheFirstRowCurrentInDatabaseOrder)
     EXPECT_EQ(events, (QStringList{"validate", "reposition"}));
 }
 
-TEST_F(DataControlTest, MovesPastEitherEndRaiseTheFlags)
-{
-    choose("Frutta");
-    events.clear();
-    EXPECT_TRUE(data.movePrevious());
-    EXPECT_EQ(data.bof(), true);
-    EXPECT_EQ(data.currentRow(), std::nullopt);
-    EXPECT_FALSE(data.movePrevious());   // already before the first row
-    EXPECT_TRUE(data.moveNext());        // back onto the first row
-    EXPECT_EQ(data.currentRow(), 0);
-    EXPECT_TRUE(data.moveLast());
-    EXPECT_EQ(data.currentRow(), 2);
-    EXPECT_TRUE(data.moveNext());
-    EXPECT_EQ(data.eof(), true);
-    EXPECT_FALSE(data.moveNext());
-    EXPECT_TRUE(data.movePrevious());
-    EXPECT_EQ(data.currentRow(), 2);
-    // Every move is wrapped in its two notifications.
-    EXPECT_EQ(events.count("validate"), 5);
-    EXPECT_EQ(events.count("reposition"), 5);
-    for (int i = 0; i < events.size(); i += 2)
-        EXPECT_EQ(events[i], "validate");
-}
+// Each move from where the previous one left, in "Frutta" (3 rows) or the empty "Legumi": whether
+// it moved, and the current row and end flags after it (-1: no current row).
+enum class Move { First, Last, Next, Previous, To2, Choose };
+struct MoveCase {
+    int line;
+    const char *table;
+    Move move;
+    bool moved;
+    int current;
+    bool bof;
+    bool eof;
+};
 
-TEST_F(DataControlTest, EmptyTableHasNoCurrentRow)
+const MoveCase kMoves[] = {
+    {__LINE__, "Frutta", Move::Choose, true, 0, false, false},
+    {__LINE__, "Frutta", Move::Previous, true, -1, true, false},
+    {__LINE__, "Frutta", Move::Previous, false, -1, true, false},  // already before the first row
+    {__LINE__, "Frutta", Move::Next, true, 0, false, false},
+    {__LINE__, "Frutta", Move::Last, true, 2, false, false},
+    {__LINE__, "Frutta", Move::Next, true, -1, false, true},
+    {__LINE__, "Frutta", Move::Next, false, -1, false, true},
+    {__LINE__, "Frutta", Move::Previous, true, 2, false, false},
+    {__LINE__, "Frutta", Move::First, true, 0, false, false},
+    {__LINE__, "Frutta", Move::To2, true, 2, false, false},
+    {__LINE__, "Frutta", Move::Choose, true, 0, false, false},  // choosing again returns to the top
+    {__LINE__, "Legumi", Move::Choose, true, -1, true, true},
+    {__LINE__, "Legumi", Move::First, false, -1, true, true},
+    {__LINE__, "Legumi", Move::Last, false, -1, true, true},
+    {__LINE__, "Legumi", Move::Next, false, -1, true, true},
+};
+
+// The grid model over the data control stays a consistent model through every category change
+// and move (the tester aborts at the first broken rule).
+TEST_F(DataControlTest, MovesRaiseTheFlagsAndKeepTheGridModelConsistent)
 {
-    choose("Legumi");
-    EXPECT_EQ(data.rowCount(), 0);
-    EXPECT_EQ(data.bof(), true);
-    EXPECT_EQ(data.eof(), true);
-    EXPECT_FALSE(data.moveFirst());
-    EXPECT_FALSE(data.moveLast());
-    EXPECT_FALSE(data.moveNext());
+    FoodGridModel grid(data);
+    QAbstractItemModelTester tester(&grid, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    for (const MoveCase &c : kMoves) {
+        VELMO_CASE(c);
+        events.clear();
+        bool moved = true;
+        switch (c.move) {
+        case Move::First: moved = data.moveFirst(); break;
+        case Move::Last: moved = data.moveLast(); break;
+        case Move::Next: moved = data.moveNext(); break;
+        case Move::Previous: moved = data.movePrevious(); break;
+        case Move::To2: moved = data.moveTo(2); break;
+        case Move::Choose: choose(c.table); break;
+        }
+        EXPECT_EQ(moved, c.moved);
+        EXPECT_EQ(data.currentRow().value_or(-1), c.current);
+        EXPECT_EQ(data.bof(), c.bof);
+        EXPECT_EQ(data.eof(), c.eof);
+        // Every move is wrapped in its two notifications.
+        EXPECT_EQ(events, c.moved ? QStringList({"validate", "reposition"}) : QStringList());
+        EXPECT_EQ(grid.rowCount(), data.rowCount());
+    }
 }
 
 TEST_F(DataControlTest, OnlyANumberIsAValue)
@@ -117,22 +138,10 @@ TEST_F(DataControlTest, OnlyANumberIsAValue)
     ASSERT_EQ(data.rowCount(), 1);
     const FoodRow &torta = data.row(0);
     const std::array<std::optional<double>, 7> expected{90, std::nullopt, std::nullopt, std::nullopt, 300, 1.5, 0};
-    for (int i = 0; i < 7; ++i) {
-        SCOPED_TRACE(i);
-        ASSERT_EQ(torta.hasValue(i), expected[static_cast<std::size_t>(i)].has_value());
-        if (torta.hasValue(i)) {
-            EXPECT_EQ(torta.values[static_cast<std::size_t>(i)], *expected[static_cast<std::size_t>(i)]);
-        }
+    for (std::size_t i = 0; i < 7; ++i) {
+        ASSERT_EQ(torta.hasValue(static_cast<int>(i)), expected[i].has_value()) << i;
+        EXPECT_EQ(torta.values[i], expected[i].value_or(torta.values[i])) << i;
     }
-}
-
-TEST_F(DataControlTest, ChoosingAgainReturnsToTheFirstRow)
-{
-    choose("Frutta");
-    data.moveTo(2);
-    ASSERT_EQ(data.currentRow(), 2);
-    choose("Frutta");
-    EXPECT_EQ(data.currentRow(), 0);
 }
 
 TEST_F(DataControlTest, GridShowsEveryColumnAsTheUsersNumberTexts)
@@ -144,15 +153,10 @@ TEST_F(DataControlTest, GridShowsEveryColumnAsTheUsersNumberTexts)
     ASSERT_EQ(grid.columnCount(), 8);
     EXPECT_EQ(grid.headerData(0, Qt::Horizontal).toString(), "alimenti");
     EXPECT_EQ(grid.headerData(7, Qt::Horizontal).toString(), "colesterolo");
-    {
-        LocaleGuard it("it_IT");
-        EXPECT_EQ(grid.data(grid.index(0, 2)).toString(), "12,56");
-        EXPECT_EQ(grid.data(grid.index(0, 1)).toString(), "88");
-    }
-    {
-        LocaleGuard en("en_US");
-        EXPECT_EQ(grid.data(grid.index(0, 2)).toString(), "12.56");
-        EXPECT_EQ(grid.data(grid.index(0, 7)).toString(), "372");
+    for (const auto &[locale, protein] : {std::pair{"it_IT", "12,56"}, std::pair{"en_US", "12.56"}}) {
+        LocaleGuard guard(locale);
+        EXPECT_EQ(grid.data(grid.index(0, 2)).toString(), protein) << locale;
+        EXPECT_EQ(grid.data(grid.index(0, 7)).toString(), "372") << locale;
     }
     EXPECT_FALSE(grid.flags(grid.index(0, 0)) & Qt::ItemIsEditable);
 }

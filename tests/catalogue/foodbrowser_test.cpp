@@ -4,6 +4,8 @@
 #include "support/fooddbfixture.h"
 #include "support/localeguard.h"
 
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -42,23 +44,19 @@ protected:
 
 TEST_F(FoodBrowserTest, NameChangeSeesTheNewValuesInTheUsersLocale)
 {
-    LocaleGuard it("it_IT");
-    data.refresh();
-    data.moveTo(2);
-    // The change of the name is raised after the numbers are in place.
-    EXPECT_EQ(changes, (QStringList{"Mela|90|0,3", "Pera|92|12,4"}));
-    EXPECT_EQ(browser.fieldText(7), "");  // no value: empty text
-    EXPECT_EQ(browser.fieldText(5), "57");
-    EXPECT_EQ(browser.fieldText(1), "");
-}
-
-TEST_F(FoodBrowserTest, EnglishLocaleUsesThePoint)
-{
-    LocaleGuard en("en_US");
-    data.refresh();
-    data.moveTo(2);
-    EXPECT_EQ(browser.fieldText(2), "12.4");
-    EXPECT_EQ(browser.fieldText(6), "3.1");
+    for (const auto &[locale, apple, pear, fibre] :
+         {std::tuple{"it_IT", "0,3", "12,4", "3,1"}, std::tuple{"en_US", "0.3", "12.4", "3.1"}}) {
+        LocaleGuard guard(locale);
+        changes.clear();
+        data.refresh();
+        data.moveTo(2);
+        // The change of the name is raised after the numbers are in place.
+        EXPECT_EQ(changes, (QStringList{QString("Mela|90|") + apple, QString("Pera|92|") + pear}));
+        EXPECT_EQ(browser.fieldText(6), fibre);
+        EXPECT_EQ(browser.fieldText(7), "");  // no value: empty text
+        EXPECT_EQ(browser.fieldText(5), "57");
+        EXPECT_EQ(browser.fieldText(1), "");
+    }
 }
 
 TEST_F(FoodBrowserTest, SameNameRaisesNoChangeButTheValuesFollow)

@@ -1,10 +1,13 @@
 #include "catalogue/datacontrol.h"
 #include "catalogue/fooddatabase.h"
 #include "support/fooddbfixture.h"
+#include "support/tablecase.h"
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -22,29 +25,6 @@ protected:
     QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
 };
 
-TEST_F(FoodDatabaseTest, MissingFileIsReportedAndNeverCreated)
-{
-    QString error;
-    EXPECT_EQ(FoodDatabase::open(path("elementi97.db"), &error), nullptr);
-    EXPECT_TRUE(error.contains("elementi97.db"));
-    EXPECT_TRUE(error.contains("non esiste"));
-    EXPECT_FALSE(QFile::exists(path("elementi97.db")));
-}
-
-TEST_F(FoodDatabaseTest, CorruptFileIsReportedAndLeftUnchanged)
-{
-    QFile file(path("elementi97.db"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(4096, 'x'));
-    file.close();
-    const QByteArray before = fileBytes(file.fileName());
-
-    QString error;
-    EXPECT_EQ(FoodDatabase::open(file.fileName(), &error), nullptr);
-    EXPECT_TRUE(error.contains("non è un archivio di alimenti valido")) << error.toStdString();
-    EXPECT_EQ(fileBytes(file.fileName()), before);
-}
-
 TEST_F(FoodDatabaseTest, UnreadableFileIsReported)
 {
     if (geteuid() == 0)
@@ -54,13 +34,6 @@ TEST_F(FoodDatabaseTest, UnreadableFileIsReported)
     QString error;
     EXPECT_EQ(FoodDatabase::open(path("elementi97.db"), &error), nullptr);
     EXPECT_TRUE(error.contains("non è leggibile"));
-}
-
-TEST_F(FoodDatabaseTest, ADirectoryIsNotADatabase)
-{
-    QString error;
-    EXPECT_EQ(FoodDatabase::open(dir.path(), &error), nullptr);
-    EXPECT_FALSE(error.isEmpty());
 }
 
 // Runs SQL on a writable connection of its own, as another program would change the file.
@@ -79,45 +52,57 @@ bool changeDatabase(const QString &path, const QStringList &statements)
     return ok;
 }
 
-// A file that is no complete food database: made by `writeFoodDatabase` with every category
-// table (or none) and then changed by `sql`; refused naming what it lacks.
+// A file that is no complete food database (missing, a folder, no SQLite file, or made by
+// `writeFoodDatabase` and then changed by `sql`): refused naming what it lacks, and left as it was.
+enum class Made { Nothing, Folder, Garbage, Empty, Database, AllTables };
 struct SchemaCase {
     int line;
-    bool allTables;
+    Made made;
     QStringList sql;
     const char *fault;
 };
 
 const SchemaCase kSchemaCases[] = {
-    {__LINE__, false, {}, "Il file è vuoto"},
-    {__LINE__, false, {"CREATE TABLE note (testo TEXT)"}, "non contiene nessuna delle sedici tabelle degli alimenti"},
-    {__LINE__, true, {"DROP TABLE Uova"}, "(manca la tabella Uova)"},
-    {__LINE__, true, {"DROP TABLE Uova", "DROP TABLE dolci"}, "(mancano le tabelle dolci, Uova)"},
-    {__LINE__, true,
+    {__LINE__, Made::Nothing, {}, "Il file non esiste"},
+    {__LINE__, Made::Folder, {}, "Il percorso non indica un file"},
+    {__LINE__, Made::Garbage, {}, "non è un archivio di alimenti valido"},
+    {__LINE__, Made::Empty, {}, "Il file è vuoto"},
+    {__LINE__, Made::Database, {"CREATE TABLE note (testo TEXT)"}, "non contiene nessuna delle sedici tabelle degli alimenti"},
+    {__LINE__, Made::AllTables, {"DROP TABLE Uova"}, "(manca la tabella Uova)"},
+    {__LINE__, Made::AllTables, {"DROP TABLE Uova", "DROP TABLE dolci"}, "(mancano le tabelle dolci, Uova)"},
+    {__LINE__, Made::AllTables,
      {"DROP TABLE Frutta", "CREATE TABLE Frutta (alimenti, edibile, proteine, lipidi, carboidrati, energia)"},
      "(nella tabella Frutta mancano le colonne fibra, colesterolo)"},
-    {__LINE__, true,
+    {__LINE__, Made::AllTables,
      {"DROP TABLE Uova", "CREATE TABLE UOVA (ALIMENTI, Edibile, PROTEINE, LIPIDI, CARBOIDRATI, ENERGIA, FIBRA, COLESTEROLO)"},
      ""},
-    {__LINE__, true,
+    {__LINE__, Made::AllTables,
      {"DROP TABLE Frutta", "CREATE TABLE Frutta (\"alimenti\" TEXT, [edibile] REAL, `proteine`, 'lipidi', carboidrati "
                            "NUMERIC(10, 2), energia CHECK (energia >= 0), fibra, colesterolo, PRIMARY KEY (alimenti))"},
      ""},
-    {__LINE__, true, {"DROP TABLE Frutta", "CREATE VIEW Frutta AS SELECT * FROM Uova"}, ""},
-    {__LINE__, true, {"DROP TABLE Frutta", "CREATE VIEW Frutta AS SELECT alimenti FROM Uova"}, "Frutta"},
+    {__LINE__, Made::AllTables, {"DROP TABLE Frutta", "CREATE VIEW Frutta AS SELECT * FROM Uova"}, ""},
+    {__LINE__, Made::AllTables, {"DROP TABLE Frutta", "CREATE VIEW Frutta AS SELECT alimenti FROM Uova"}, "Frutta"},
 };
 
 TEST_F(FoodDatabaseTest, IncompleteDatabaseIsRefusedNamingWhatLacksAndLeftUnchanged)
 {
     for (const SchemaCase &c : kSchemaCases) {
-        SCOPED_TRACE(testing::Message() << "case at " << __FILE__ << ":" << c.line);
+        VELMO_CASE(c);
         const QString file = path("elementi97.db");
         QFile::remove(file);
-        if (c.allTables || !c.sql.isEmpty())
-            ASSERT_TRUE(writeFoodDatabase(file, {}, c.allTables));
-        else
-            ASSERT_TRUE(QFile(file).open(QIODevice::WriteOnly));
-        ASSERT_TRUE(changeDatabase(file, c.sql));
+        QDir(file).removeRecursively();
+        QFile made(file);
+        switch (c.made) {
+        case Made::Nothing: break;
+        case Made::Folder: ASSERT_TRUE(QDir().mkdir(file)); break;
+        case Made::Garbage: ASSERT_TRUE(made.open(QIODevice::WriteOnly) && made.write(QByteArray(4096, 'x')) == 4096); break;
+        case Made::Empty: ASSERT_TRUE(made.open(QIODevice::WriteOnly)); break;
+        case Made::Database:
+        case Made::AllTables:
+            ASSERT_TRUE(writeFoodDatabase(file, {}, c.made == Made::AllTables));
+            ASSERT_TRUE(changeDatabase(file, c.sql));
+        }
+        made.close();
         const QByteArray before = fileBytes(file);
 
         QString error;
@@ -127,11 +112,12 @@ TEST_F(FoodDatabaseTest, IncompleteDatabaseIsRefusedNamingWhatLacksAndLeftUnchan
         } else {
             EXPECT_EQ(db, nullptr);
             EXPECT_TRUE(error.contains(file)) << error.toStdString();
-            EXPECT_TRUE(error.contains("non è un archivio di alimenti valido")) << error.toStdString();
+            EXPECT_EQ(error.contains("non è un archivio di alimenti valido"), c.made >= Made::Garbage);
             EXPECT_TRUE(error.contains(QString::fromUtf8(c.fault))) << error.toStdString();
         }
         db.reset();
         EXPECT_EQ(fileBytes(file), before);
+        EXPECT_EQ(QFileInfo::exists(file), c.made != Made::Nothing);  // never created
     }
 }
 

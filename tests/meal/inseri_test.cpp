@@ -1,140 +1,87 @@
-#include "meal/mealgrid.h"
-#include "support/localeguard.h"
-#include "support/qtprinters.h"
+#include "mealtestsupport.h"
 
-#include <gtest/gtest.h>
-
-using namespace velmo;
-
+namespace velmo::test {
 namespace {
 
-// Reaches the table's cells the way the lock boxes and the row calculation do.
-class Table : public MealGrid {
-public:
-    void lockRow(int r, int value) { mutableRow(r).lock = value; }
-    void setCell(int r, MealColumn c, const QString &text) { setCellText(r, c, text); }
+// A row as an earlier step leaves it: its name, gross weight and lock.
+struct Given {
+    int row;
+    const char *name;
+    const char *gross;
+    bool locked;
 };
 
-CurrentFood food(const QString &name, const QString &edible = "90", const QString &protein = "12,4")
-{
-    CurrentFood f;
-    f.name = name;
-    f.fields = {edible, QString(), protein, "1", "2", "350", "3", "4"};
-    return f;
-}
+// Foods browsed one after the other into a table given so, then every row's name, gross weight,
+// net cell, protein and lock ("name|gross|net|protein|lock", rows from the first; the rest empty).
+struct InseriCase {
+    int line;
+    std::vector<Given> given;
+    QStringList browsed;  // "name/edible/protein"
+    QStringList rows;
+};
 
-QStringList cells(const MealGrid &g, int r)
-{
-    QStringList out;
-    for (int c = 0; c < kMealColumns; ++c)
-        out << g.row(r).cell(static_cast<MealColumn>(c)).text;
-    return out;
-}
+const InseriCase kInseriCases[] = {
+    // The first open row follows browsing; its weight and look are left alone.
+    {__LINE__, {}, {"Mela/90/12,4"}, {"Mela||90|12,4|0"}},
+    {__LINE__, {{0, "", "150", false}, {5, "", "80", false}}, {"Mela/90/12,4", "Pera/92/0,4"},
+     {"Pera|150|92|0,4|0", "||||0", "||||0", "||||0", "||||0", "|80|||0"}},
+    // Locked rows stay; the next open row follows.
+    {__LINE__, {{0, "Cibo 0", "", true}, {1, "Cibo 1", "", true}, {2, "Cibo 2", "", true}}, {"Kiwi/90/12,4", "Fico/90/1"},
+     {"Cibo 0||||1", "Cibo 1||||1", "Cibo 2||||1", "Fico||90|1|0"}},
+    // A locked row without food takes the food and is calculated at once; so is the row after it.
+    {__LINE__, {{0, "Pane", "100", true}, {1, "", "200", true}}, {"Kiwi/90/12,4"},
+     {"Pane|100|||1", "Kiwi|200|180|22,32|1", "Kiwi||90|12,4|0"}},
+    // One locked without food and without weight is released; the food goes to the next.
+    {__LINE__, {{0, "", "", true}}, {"Fico/90/1"}, {"||||0", "Fico||90|1|0"}},
+    // A one-character name counts as no food, but the row stays as it is.
+    {__LINE__, {{0, "X", "", true}}, {"Kiwi/90/12,4"}, {"X||||1"}},
+    // A food without name leaves the row free for the next.
+    {__LINE__, {}, {"//"}, {"||||0"}},
+    {__LINE__, {}, {"//", "Kiwi/90/12,4"}, {"Kiwi||90|12,4|0"}},
+};
 
-TEST(Inseri, EmptyTableTakesTheFoodInRowZeroAndFollowsBrowsing)
+TEST(Inseri, BrowsedFoodGoesToTheFirstOpenRow)
 {
-    Table t;
-    t.inseri(food("Mela"));
-    EXPECT_EQ(cells(t, 0), (QStringList{"Mela", "", "90", "12,4", "1", "2", "350", "3", "4"}));
-    t.setCell(0, MealColumn::Gross, "150");
-    t.inseri(food("Pera", "92", "0,4"));
-    EXPECT_EQ(cells(t, 0), (QStringList{"Pera", "150", "92", "0,4", "1", "2", "350", "3", "4"}));
-    for (int r = 1; r < kMealRows; ++r)
-        EXPECT_TRUE(t.row(r).name().isEmpty());
-}
-
-TEST(Inseri, LockedRowsStayAndTheNextOpenRowFollows)
-{
-    Table t;
-    for (int r = 0; r < 3; ++r) {
-        t.setCell(r, MealColumn::Name, QStringLiteral("Cibo %1").arg(r));
-        t.setCell(r, MealColumn::Prot, "27,90");
-        t.lockRow(r, 1);
+    const LocaleGuard italian("it_IT");
+    for (const InseriCase &c : kInseriCases) {
+        VELMO_CASE(c);
+        OpenGrid g;
+        for (const Given &r : c.given) {
+            g.setCellText(r.row, MealColumn::Name, QString::fromUtf8(r.name));
+            g.setCellText(r.row, MealColumn::Gross, QString::fromUtf8(r.gross));
+            g.mutableRow(r.row).lock = r.locked ? 1 : 0;
+        }
+        for (const QString &f : c.browsed) {
+            const QStringList parts = f.split(u'/');
+            g.inseri(food(parts[0], {parts[1], parts[2], QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("350"),
+                                     QStringLiteral("3"), QString()}));
+        }
+        for (int r = 0; r < kMealRows; ++r) {
+            const QStringList cells{cellText(g, r, MealColumn::Name), cellText(g, r, MealColumn::Gross),
+                                    cellText(g, r, MealColumn::Net), cellText(g, r, MealColumn::Prot),
+                                    QString::number(g.row(r).lock)};
+            EXPECT_EQ(cells.join(u'|'), c.rows.value(r, QStringLiteral("||||0"))) << r;
+        }
     }
-    t.inseri(food("Kiwi"));
-    EXPECT_EQ(t.row(3).name(), "Kiwi");
-    EXPECT_EQ(t.row(2).cell(MealColumn::Prot).text, "27,90");
-    t.inseri(food("Fico"));
-    EXPECT_EQ(t.row(3).name(), "Fico");
-    EXPECT_EQ(t.row(2).name(), "Cibo 2");
-    EXPECT_TRUE(t.row(4).name().isEmpty());
 }
 
-TEST(Inseri, FullTableChangesNothing)
+// The other values per 100 g are copied as they are, an empty one as an empty text; the look is
+// left for the calculation, and a full table changes nothing.
+TEST(Inseri, ValuesAreCopiedAsTextsAndAFullTableIsLeftAlone)
 {
-    Table t;
+    OpenGrid t;
+    t.inseri(food(QStringLiteral("Pera"), {"92", "0,4", "1", "2", "350", "3", ""}));
+    EXPECT_EQ(rowValues(t, 0), (QStringList{"", "92", "0,4", "1", "2", "350", "3", ""}));
+    EXPECT_EQ(t.row(0).cell(MealColumn::Prot).alignment, CellAlignment::Left);
+    EXPECT_FALSE(t.row(1).visible);
     for (int r = 0; r < kMealRows; ++r) {
-        t.setCell(r, MealColumn::Name, QStringLiteral("Cibo %1").arg(r));
-        t.lockRow(r, 1);
+        t.setCellText(r, MealColumn::Name, QStringLiteral("Cibo %1").arg(r));
+        t.mutableRow(r).lock = 1;
     }
-    t.inseri(food("Kiwi"));
+    t.inseri(food(QStringLiteral("Kiwi"), {"90"}));
     for (int r = 0; r < kMealRows; ++r)
         EXPECT_EQ(t.row(r).name(), QStringLiteral("Cibo %1").arg(r));
 }
 
-// The locked row is a portion at once: calculated for its weight, not left per 100 g. One that
-// cannot be calculated (here: no weight) is released as `apici` releases a row without weight.
-TEST(Inseri, ALockedRowWithoutFoodTakesTheFoodAndSoDoesTheRowAfterIt)
-{
-    const test::LocaleGuard italian("it_IT");
-    Table t;
-    t.setCell(0, MealColumn::Name, "Pane");
-    t.setCell(0, MealColumn::Gross, "100");
-    t.lockRow(0, 1);
-    t.setCell(1, MealColumn::Gross, "200");
-    t.lockRow(1, 1);  // locked while it had no food
-    t.inseri(food("Kiwi"));
-    EXPECT_EQ(t.row(1).name(), "Kiwi");   // the locked row without food
-    EXPECT_EQ(t.row(2).name(), "Kiwi");   // rows 0 and 1 now taken and locked
-    EXPECT_EQ(t.row(1).cell(MealColumn::Net).text, "180");
-    EXPECT_EQ(t.row(1).cell(MealColumn::Prot).text, "22,32");
-    EXPECT_EQ(t.totalText(MealColumn::Prot), "22,32");
-
-    t.lockRow(3, 1);  // locked without food and without weight
-    t.inseri(food("Fico"));
-    EXPECT_EQ(t.row(3).lock, 0);
-    EXPECT_TRUE(t.row(3).isFree());
-}
-
-TEST(Inseri, AOneCharacterNameDoesNotCountAsTaken)
-{
-    Table t;
-    t.setCell(0, MealColumn::Name, "X");
-    t.lockRow(0, 1);
-    t.inseri(food("Kiwi"));
-    for (int r = 1; r < kMealRows; ++r)
-        EXPECT_TRUE(t.row(r).name().isEmpty()) << r;
-    EXPECT_EQ(t.row(0).name(), "X");
-}
-
-TEST(Inseri, AFoodWithoutNameLeavesTheRowFree)
-{
-    Table t;
-    t.inseri(food("", "", ""));
-    EXPECT_TRUE(t.row(0).isFree());
-    t.inseri(food("Kiwi"));
-    EXPECT_EQ(t.row(0).name(), "Kiwi");
-}
-
-TEST(Inseri, EmptyValuesAreCopiedAsEmptyTexts)
-{
-    Table t;
-    CurrentFood f = food("Pera");
-    f.fields[7].clear();
-    t.inseri(f);
-    EXPECT_EQ(t.row(0).cell(MealColumn::Col).text, "");
-    EXPECT_EQ(t.row(0).cell(MealColumn::Fib).text, "3");
-}
-
-TEST(Inseri, GrossWeightsAndLooksAreNeverTouched)
-{
-    Table t;
-    t.setCell(5, MealColumn::Gross, "80");
-    t.inseri(food("Kiwi"));
-    EXPECT_EQ(t.row(5).cell(MealColumn::Gross).text, "80");
-    EXPECT_EQ(t.row(0).cell(MealColumn::Prot).alignment, CellAlignment::Left);
-    EXPECT_EQ(t.row(0).lock, 0);
-    EXPECT_FALSE(t.row(1).visible);
-}
-
 }  // namespace
+}  // namespace velmo::test

@@ -1,5 +1,6 @@
 #include "meal/pasto/mealfile.h"
 #include "support/endlessinput.h"
+#include "support/tablecase.h"
 #include "support/qtprinters.h"
 
 #include <QIODevice>
@@ -45,7 +46,7 @@ const LineCase kLineCases[] = {
 TEST(MealFile, EachLineIsCheckedOnItsOwn)
 {
     for (const LineCase &c : kLineCases) {
-        SCOPED_TRACE(testing::Message() << "case at " << __FILE__ << ":" << c.line);
+        VELMO_CASE(c);
         const MealFile file = readMealFile(QByteArray("# pranzo\n\n") + c.text + '\n');
         const QString fault = QString::fromUtf8(c.fault);
         if (fault.isEmpty()) {
@@ -94,6 +95,7 @@ const TextCase kTextCases[] = {
     {__LINE__, kFood + "\r" + kFood + "\r\r" + kFood, 3, 0, ""},
     {__LINE__, kFood + "\r\n" + kFood + "\n\r" + kFood + "\r", 3, 0, ""},
     {__LINE__, "\xEF\xBB\xBF" + kFood, 1, 0, ""},
+    {__LINE__, "# solo commenti\n\n   \n", 0, 0, "nessun alimento da calcolare"},
     {__LINE__, kFood + "\n" + kFood + "\xE8\n" + "x\n", 1, 2, "il testo non è in codifica UTF-8; salvare il file come UTF-8"},
     {__LINE__, kFood + "\n\nFrutta;Banana" + QByteArray(1, '\0') + ";1\nx\n", 1, 3, "carattere nullo"},
     {__LINE__, kFood + "\xC3\n", 0, 1, "non è in codifica UTF-8"},
@@ -113,7 +115,7 @@ const TextCase kTextCases[] = {
 TEST(MealFile, TextIsReadLineByLineWithinItsLimits)
 {
     for (const TextCase &c : kTextCases) {
-        SCOPED_TRACE(testing::Message() << "case at " << __FILE__ << ":" << c.line);
+        VELMO_CASE(c);
         const MealFile file = readMealFile(c.text);
         EXPECT_EQ(file.entries.size(), c.foods);
         const QString fault = QString::fromUtf8(c.fault);
@@ -147,7 +149,7 @@ const EndlessCase kEndlessCases[] = {
 TEST(MealFile, EndlessInputStopsWithinTheSizeLimit)
 {
     for (const EndlessCase &c : kEndlessCases) {
-        SCOPED_TRACE(testing::Message() << "case at " << __FILE__ << ":" << c.line);
+        VELMO_CASE(c);
         EndlessInput input(c.pattern);
         const MealFile file = readMealFile(input);
         ASSERT_FALSE(file.ok());
@@ -160,31 +162,23 @@ TEST(MealFile, EndlessInputStopsWithinTheSizeLimit)
     }
 }
 
-TEST(MealFile, NothingToComputeIsAnError)
-{
-    const MealFile file = readMealFile(QByteArray("# solo commenti\n\n   \n"));
-    ASSERT_EQ(file.errors.size(), 1u);
-    EXPECT_EQ(file.errors[0].line, 0);
-    EXPECT_TRUE(file.errors[0].message().startsWith(QStringLiteral("nessun alimento")));
-}
-
 TEST(MealFile, AtMostTwentyErrorsAreReportedThenHowManyMore)
 {
-    for (const int count : {20, 21, 37}) {
-        SCOPED_TRACE(count);
+    const struct {
+        int line;
+        int count;
+        const char *last;
+    } cases[] = {{__LINE__, 20, "riga 20: errore 20"}, {__LINE__, 21, "e un altro errore"}, {__LINE__, 37, "e altri 17 errori"}};
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
         std::vector<InputError> errors;
-        for (int i = count; i > 0; --i)
+        for (int i = c.count; i > 0; --i)
             errors.push_back({i, QStringLiteral("errore %1").arg(i)});
         const QStringList report = errorReport(errors);
-        ASSERT_EQ(report.size(), std::min(count, kMaxReportedErrors + 1));
+        ASSERT_EQ(report.size(), std::min(c.count, kMaxReportedErrors + 1));
         EXPECT_EQ(report.front(), QStringLiteral("riga 1: errore 1"));
         EXPECT_EQ(report[kMaxReportedErrors - 1], QStringLiteral("riga 20: errore 20"));
-        if (count == 21) {
-            EXPECT_EQ(report.back(), QStringLiteral("e un altro errore"));
-        }
-        if (count == 37) {
-            EXPECT_EQ(report.back(), QStringLiteral("e altri 17 errori"));
-        }
+        EXPECT_EQ(report.back(), QString::fromUtf8(c.last));
     }
 }
 

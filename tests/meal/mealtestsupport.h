@@ -3,8 +3,12 @@
 #include "meal/mealgrid.h"
 #include "support/fakedialogs.h"
 #include "support/localeguard.h"
+#include "support/tablecase.h"
 
 #include <QStringList>
+
+#include <cstring>
+#include <map>
 
 #include <gtest/gtest.h>
 
@@ -64,6 +68,21 @@ protected:
     QString local(const char *english, const char *italianText) const
     {
         return QString::fromUtf8(italianLocale() ? italianText : english);
+    }
+
+    // An English number text as the user's locale writes it: in Italian, point and comma swapped.
+    QString localized(QString english) const
+    {
+        if (italianLocale())
+            for (QChar &ch : english)
+                ch = ch == u'.' ? u',' : ch == u',' ? u'.' : ch;
+        return english;
+    }
+    QStringList localized(QStringList english) const
+    {
+        for (QString &t : english)
+            t = localized(t);
+        return english;
     }
 
     // What the user does: the food becomes current, the weight is typed, the box checked.

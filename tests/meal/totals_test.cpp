@@ -9,19 +9,82 @@
 namespace velmo::test {
 namespace {
 
-class Totals : public LocaleGridTest {
-protected:
-    void lockedRow(int r, const QStringList &values)
-    {
-        grid.mutableRow(r).lock = 1;
-        grid.setCellText(r, MealColumn::Name, QStringLiteral("Alimento %1").arg(r));
-        for (std::size_t i = 0; i < kValueColumns.size(); ++i)
-            grid.setCellText(r, kValueColumns[i], values.value(static_cast<int>(i)));
-    }
+// Rows as an earlier step leaves them (English texts: the Italian ones swap point and comma),
+// then the totals recomputed: the totals (none: not checked) and each given row after.
+struct GivenRow {
+    bool locked;
+    QStringList values;  // gross, net, then the six nutrients
+    QStringList after;   // the values after the recomputation
+    bool lockedAfter;
 };
+struct TotalsCase {
+    int line;
+    std::vector<GivenRow> rows;
+    QStringList totals;
+};
+
+const TotalsCase kTotalsCases[] = {
+    // Sums read group separators and write plain decimals, to fifteen significant digits.
+    {__LINE__,
+     {{true, {"100", "90", "1,234.56", "12.5"}, {"100", "90", "1,234.56", "12.5", "", "", "", ""}, true},
+      {true, {"50", "40", "10.00", "0"}, {"50", "40", "10.00", "", "", "", "", ""}, true}},
+     {"150", "130", "1244.56", "12.5", "0", "0", "0", "0"}},
+    {__LINE__, {{true, {"1", "0.1"}, {"1", "0.1", "", "", "", "", "", ""}, true}, {true, {"2", "0.2"}, {"2", "0.2", "", "", "", "", "", ""}, true}},
+     {"3", "0.3", "0", "0", "0", "0", "0", "0"}},
+    // The open row shows the browsed food per 100 g: none of it is eaten until it is locked.
+    {__LINE__,
+     {{true, {"100", "100", "5"}, {"100", "100", "5", "", "", "", "", ""}, true},
+      {false, {"300", "90", "12"}, {"300", "90", "12", "", "", "", "", ""}, false}},
+     {"100", "100", "5", "0", "0", "0", "0", "0"}},
+    // Zero cells are blanked; a text that is no number is left as it is.
+    {__LINE__, {{true, {"100", "n.d.", "0.00", "1.50"}, {"100", "n.d.", "", "1.50", "", "", "", ""}, true}},
+     {"100", "0", "0", "1.5", "0", "0", "0", "0"}},
+    // Every locked row without gross weight is unlocked and emptied (the next pass counts it no more).
+    {__LINE__,
+     {{true, {"", "", "3"}, {"", "", "", "", "", "", "", ""}, false},
+      {true, {"100", "100", "4"}, {"100", "100", "4", "", "", "", "", ""}, true},
+      {true, {"0", "0"}, {"", "", "", "", "", "", "", ""}, false}},
+     {}},
+    {__LINE__, {}, {"0", "0", "0", "0", "0", "0", "0", "0"}},
+};
+
+class Totals : public LocaleGridTest {};
+
+TEST_P(Totals, RecomputationSumsTheLockedRowsAndBlanksTheirZeros)
+{
+    for (const TotalsCase &c : kTotalsCases) {
+        VELMO_CASE(c);
+        OpenGrid g;
+        for (std::size_t r = 0; r < c.rows.size(); ++r) {
+            const int row = static_cast<int>(r);
+            g.mutableRow(row).lock = c.rows[r].locked ? 1 : 0;
+            g.setCellText(row, MealColumn::Name, QStringLiteral("Alimento %1").arg(r));
+            const QStringList values = localized(c.rows[r].values);
+            for (std::size_t i = 0; i < kValueColumns.size(); ++i)
+                g.setCellText(row, kValueColumns[i], values.value(static_cast<int>(i)));
+        }
+        g.zero();
+        g.sommax();
+        if (!c.totals.isEmpty())
+            EXPECT_EQ(totalsTexts(g), localized(c.totals));
+        for (int r = 0; r < kMealRows; ++r) {
+            const GivenRow given = r < static_cast<int>(c.rows.size()) ? c.rows[static_cast<std::size_t>(r)] : GivenRow{};
+            EXPECT_EQ(rowValues(g, r), localized(given.after.isEmpty() ? QStringList(8, QString()) : given.after)) << r;
+            EXPECT_EQ(g.row(r).lock, given.lockedAfter ? 1 : 0) << r;
+            const bool emptied = r >= static_cast<int>(c.rows.size()) || (given.locked && !given.lockedAfter);
+            EXPECT_EQ(cellText(g, r, MealColumn::Name).isEmpty(), emptied) << r;
+            // A cell `zero` filled is blanked again and keeps its white.
+            for (std::size_t i = 0; i < kValueColumns.size(); ++i)
+                if (given.values.value(static_cast<int>(i)).isEmpty())
+                    EXPECT_EQ(g.row(r).cell(kValueColumns[i]).textColour, CellTextColour::White) << r << " " << i;
+        }
+    }
+}
 
 TEST_P(Totals, ZeroFillsOnlyEmptyCellsWithWhiteZero)
 {
+    EXPECT_EQ(totalsTexts(grid), QStringList(8, QString()));  // empty until the first recomputation
+    EXPECT_EQ(grid.chartValues(), (std::array<double, 3>{0, 0, 0}));
     grid.setCellText(0, MealColumn::Prot, QStringLiteral(" "));
     grid.setCellText(0, MealColumn::Lip, QStringLiteral("3"));
     grid.zero();
@@ -32,99 +95,10 @@ TEST_P(Totals, ZeroFillsOnlyEmptyCellsWithWhiteZero)
     EXPECT_EQ(grid.row(0).cell(MealColumn::Gross).textColour, CellTextColour::White);
     EXPECT_EQ(cellText(grid, 11, MealColumn::Col), QStringLiteral("0"));
     EXPECT_EQ(grid.row(11).cell(MealColumn::Col).textColour, CellTextColour::White);
-    // The food name is no value cell.
-    EXPECT_EQ(cellText(grid, 5, MealColumn::Name), QString());
-}
-
-TEST_P(Totals, SumsReadGroupSeparatorsAndWritePlainDecimals)
-{
-    lockedRow(0, {QStringLiteral("100"), QStringLiteral("90"), local("1,234.56", "1.234,56"), local("12.5", "12,5")});
-    lockedRow(1, {QStringLiteral("50"), QStringLiteral("40"), local("10.00", "10,00"), QStringLiteral("0")});
-    grid.zero();
-    grid.sommax();
-    EXPECT_EQ(grid.totalText(MealColumn::Gross), QStringLiteral("150"));
-    EXPECT_EQ(grid.totalText(MealColumn::Net), QStringLiteral("130"));
-    EXPECT_EQ(grid.totalText(MealColumn::Prot), local("1244.56", "1244,56"));
-    EXPECT_EQ(grid.totalText(MealColumn::Lip), local("12.5", "12,5"));
-    EXPECT_EQ(grid.totalText(MealColumn::Ener), QStringLiteral("0"));
-}
-
-TEST_P(Totals, SumsTakeFifteenSignificantDigits)
-{
-    lockedRow(0, {QStringLiteral("1"), local("0.1", "0,1")});
-    lockedRow(1, {QStringLiteral("2"), local("0.2", "0,2")});
-    grid.sommax();
-    EXPECT_EQ(grid.totalText(MealColumn::Net), local("0.3", "0,3"));
-}
-
-// The browsed food in the open row is shown per 100 g, with its edible percentage in the
-// net-weight cell: none of it is eaten until the row is locked.
-TEST_P(Totals, OpenRowIsNoPartOfTheMeal)
-{
-    lockedRow(0, {QStringLiteral("100"), QStringLiteral("100"), QStringLiteral("5")});
-    grid.setCellText(1, MealColumn::Name, QStringLiteral("Mela"));
-    grid.setCellText(1, MealColumn::Net, QStringLiteral("90"));
-    grid.setCellText(1, MealColumn::Prot, QStringLiteral("12"));
-    grid.setGrossText(1, QStringLiteral("300"));
-    grid.zero();
-    grid.sommax();
-    EXPECT_EQ(grid.totalText(MealColumn::Gross), QStringLiteral("100"));
-    EXPECT_EQ(grid.totalText(MealColumn::Net), QStringLiteral("100"));
-    EXPECT_EQ(grid.totalText(MealColumn::Prot), QStringLiteral("5"));
-    EXPECT_EQ(grid.row(1).lock, 0);
-    EXPECT_EQ(cellText(grid, 1, MealColumn::Prot), QStringLiteral("12"));
-}
-
-TEST_P(Totals, ApiciBlanksZeroCellsAndKeepsTheirColour)
-{
-    lockedRow(0, {QStringLiteral("100"), QStringLiteral("100"), local("0.00", "0,00"), local("1.50", "1,50")});
-    grid.zero();
-    grid.sommax();
-    EXPECT_EQ(cellText(grid, 0, MealColumn::Prot), QString());
-    EXPECT_EQ(cellText(grid, 0, MealColumn::Lip), local("1.50", "1,50"));
-    EXPECT_EQ(cellText(grid, 0, MealColumn::Gluc), QString());
-    EXPECT_EQ(grid.row(0).cell(MealColumn::Gluc).textColour, CellTextColour::White);
-    EXPECT_EQ(grid.row(0).lock, 1);
-    for (int r = 1; r < kMealRows; ++r)
-        EXPECT_EQ(rowValues(grid, r), QStringList(8, QString())) << r;
-}
-
-TEST_P(Totals, ApiciLeavesTextThatIsNoNumber)
-{
-    lockedRow(0, {QStringLiteral("100"), QStringLiteral("n.d."), QStringLiteral("0")});
-    grid.apici();
-    EXPECT_EQ(cellText(grid, 0, MealColumn::Net), QStringLiteral("n.d."));
-    EXPECT_EQ(cellText(grid, 0, MealColumn::Prot), QString());
-    EXPECT_EQ(grid.row(0).lock, 1);
-}
-
-TEST_P(Totals, ApiciUnlocksEveryRowWithoutGrossWeight)
-{
-    lockedRow(0, {QString(), QString(), QStringLiteral("3")});
-    lockedRow(1, {QStringLiteral("100"), QStringLiteral("100"), QStringLiteral("4")});
-    lockedRow(2, {QStringLiteral("0"), QStringLiteral("0")});
-    grid.apici();
-    EXPECT_EQ(grid.row(0).lock, 0);
-    EXPECT_EQ(cellText(grid, 0, MealColumn::Name), QString());
-    EXPECT_EQ(cellText(grid, 0, MealColumn::Prot), QString());
-    EXPECT_EQ(grid.row(1).lock, 1);
-    EXPECT_EQ(grid.row(2).lock, 0);
-    EXPECT_EQ(cellText(grid, 2, MealColumn::Name), QString());
-}
-
-TEST_P(Totals, EmptyTableTotalsAreZeroAndCellsStayEmpty)
-{
-    grid.zero();
-    grid.sommax();
-    EXPECT_EQ(totalsTexts(grid), QStringList(8, QStringLiteral("0")));
-    for (int r = 0; r < kMealRows; ++r)
-        EXPECT_EQ(rowValues(grid, r), QStringList(8, QString())) << r;
-}
-
-TEST_P(Totals, TotalsAreEmptyUntilTheFirstRecomputation)
-{
-    EXPECT_EQ(totalsTexts(grid), QStringList(8, QString()));
-    EXPECT_EQ(grid.chartValues(), (std::array<double, 3>{0, 0, 0}));
+    EXPECT_EQ(cellText(grid, 5, MealColumn::Name), QString());  // the food name is no value cell
+    grid.apici();  // on its own, outside a recomputation
+    EXPECT_EQ(cellText(grid, 0, MealColumn::Gross), QString());
+    EXPECT_EQ(cellText(grid, 0, MealColumn::Lip), QStringLiteral("3"));
 }
 
 VELMO_BOTH_LOCALES(Totals);
@@ -217,8 +191,8 @@ TEST_P(TotalsFollowTheLockedRows, AfterEveryUserAction)
         g.setDialogs(&messages);
         int index = 0;
         for (const Step &step : sequence.steps) {
-            SCOPED_TRACE(testing::Message() << "sequence at " << __FILE__ << ":" << sequence.line << ", step "
-                                            << ++index);
+            VELMO_CASE(sequence);
+            SCOPED_TRACE(++index);
             const QString text = QString::fromUtf8(step.text);
             switch (step.act) {
             case Act::Browse: g.inseri(browsed(text)); break;
