@@ -134,8 +134,9 @@ TEST_P(Locking, SequencesOfLocksAndUnlocks)
             EXPECT_EQ(row.cell(MealColumn::Prot).alignment, locked ? CellAlignment::Right : CellAlignment::Left) << r;
             EXPECT_EQ(row.cell(MealColumn::Name).background, locked ? CellBackground::Calculated : CellBackground::Window)
                 << r;
-            if (!locked && row.name() != QStringLiteral("Mela"))
+            if (!locked && row.name() != QStringLiteral("Mela")) {
                 EXPECT_EQ(QStringList(rowValues(g, r).mid(1)), QStringList(7, QString())) << r;
+            }
         }
     }
 }

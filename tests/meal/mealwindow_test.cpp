@@ -231,8 +231,9 @@ TEST_P(MealWindow, PersonsControlsAreNeverOffered)
         auto *hidden = table->findChild<QWidget *>(QString::fromLatin1(name));
         ASSERT_NE(hidden, nullptr) << name;
         EXPECT_FALSE(hidden->isVisible()) << name;
-        if (QByteArray(name).contains("somma"))
+        if (QByteArray(name).contains("somma")) {
             EXPECT_EQ(qobject_cast<QLabel *>(hidden)->text(), QString()) << name;
+        }
     }
     auto *label4 = table->findChild<QLabel *>(QStringLiteral("Label4"));
     ASSERT_NE(label4, nullptr);

@@ -95,8 +95,9 @@ TEST(PastoProcess, ArgumentsAndInputGiveTheExitCodeAndTheOutput)
         if (c.db != Db::Shipped) {
             program = dir.filePath(QFileInfo(program).fileName());
             ASSERT_TRUE(QFile::copy(QStringLiteral(VELMO_PASTO), program));
-            if (c.db == Db::Partial)
+            if (c.db == Db::Partial) {
                 ASSERT_TRUE(writeFoodDatabase(database, {{QStringLiteral("Frutta"), {}}}, false));
+            }
         }
         const QByteArray databaseBefore = fileBytes(database);
         QStringList arguments = c.arguments;

@@ -65,8 +65,9 @@ TEST_P(Totals, RecomputationSumsTheLockedRowsAndBlanksTheirZeros)
         }
         g.zero();
         g.sommax();
-        if (!c.totals.isEmpty())
+        if (!c.totals.isEmpty()) {
             EXPECT_EQ(totalsTexts(g), localized(c.totals));
+        }
         for (int r = 0; r < kMealRows; ++r) {
             const GivenRow given = r < static_cast<int>(c.rows.size()) ? c.rows[static_cast<std::size_t>(r)] : GivenRow{};
             EXPECT_EQ(rowValues(g, r), localized(given.after.isEmpty() ? QStringList(8, QString()) : given.after)) << r;
@@ -75,8 +76,9 @@ TEST_P(Totals, RecomputationSumsTheLockedRowsAndBlanksTheirZeros)
             EXPECT_EQ(cellText(g, r, MealColumn::Name).isEmpty(), emptied) << r;
             // A cell `zero` filled is blanked again and keeps its white.
             for (std::size_t i = 0; i < kValueColumns.size(); ++i)
-                if (given.values.value(static_cast<int>(i)).isEmpty())
+                if (given.values.value(static_cast<int>(i)).isEmpty()) {
                     EXPECT_EQ(g.row(r).cell(kValueColumns[i]).textColour, CellTextColour::White) << r << " " << i;
+                }
         }
     }
 }
@@ -210,3 +212,18 @@ VELMO_BOTH_LOCALES(TotalsFollowTheLockedRows);
 
 }  // namespace
 }  // namespace velmo::test
+
+// Numbers read once are remembered only for the locale they were read in.
+TEST(TotalsLocale, ATextIsReadAgainWhenTheLocaleChanges)
+{
+    const velmo::test::LocaleGuard italianLocale("it_IT");
+    velmo::test::OpenGrid g;
+    g.mutableRow(0).lock = 1;
+    g.setCellText(0, velmo::MealColumn::Name, QStringLiteral("Alimento"));
+    g.setCellText(0, velmo::MealColumn::Gross, QStringLiteral("1,234.5"));  // no number in Italian
+    g.sommax();
+    EXPECT_EQ(g.totalText(velmo::MealColumn::Gross), QStringLiteral("0"));
+    const velmo::test::LocaleGuard englishLocale("en_US");
+    g.sommax();
+    EXPECT_EQ(g.totalText(velmo::MealColumn::Gross), QStringLiteral("1234.5"));
+}
