@@ -1,4 +1,5 @@
 #include "windowmodelfixture.h"
+#include "support/tablecase.h"
 
 #include "support/homeguard.h"
 
@@ -105,14 +106,15 @@ TEST_P(EnergyPrintTest, LineElevenNamesTheSelectedPair)
         {__LINE__, 5, 11, "Con una Attività Pesante Senza le attività fisiche auspicabili"},
     };
     for (const PairCase &c : cases) {
+        VELMO_CASE(c);
         open(Sex::Female);
         type(C::Text1, "40");
         type(C::Text3, "70");
         click(c.activity);
         click(c.recommended);
         const QStringList lines = model->printLines(QStringLiteral("X"));
-        ASSERT_EQ(lines.size(), 18) << "line " << c.line;
-        EXPECT_EQ(lines[10], QString::fromUtf8(c.expected)) << "line " << c.line;
+        ASSERT_EQ(lines.size(), 18);
+        EXPECT_EQ(lines[10], QString::fromUtf8(c.expected));
     }
 }
 
