@@ -70,31 +70,18 @@ protected:
     int quitRequested = 0;
 };
 
-TEST_F(EnergyWidgetsTest, OpeningPutsTheFocusInTheAge)
-{
-    EnergyWindow *window = openWindow(Sex::Female);
-    EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>(window, "Text1"));
-    EXPECT_EQ(ui->model(Sex::Female).focus(), EnergyControl::Text1);
-}
-
-TEST_F(EnergyWidgetsTest, TypingThirtyFiveMovesTheFocusToTheWeight)
-{
-    EnergyWindow *window = openWindow(Sex::Female);
-    auto *text1 = child<QLineEdit>(window, "Text1");
-    QTest::keyClicks(text1, QStringLiteral("3"));
-    EXPECT_EQ(QApplication::focusWidget(), text1);
-    QTest::keyClicks(text1, QStringLiteral("5"));
-    EXPECT_EQ(text1->text(), QStringLiteral("35"));
-    EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>(window, "Text3"));
-}
-
-TEST_F(EnergyWidgetsTest, AgeBoxRefusesLetters)
+// The age box opens with the focus, lets only digits through and hands the focus on at two.
+TEST_F(EnergyWidgetsTest, AgeBoxFiltersKeysAndMovesTheFocus)
 {
     EnergyWindow *window = openWindow(Sex::Male);
     auto *text1 = child<QLineEdit>(window, "Text1");
-    QTest::keyClicks(text1, QStringLiteral("a4-"));
-    EXPECT_EQ(text1->text(), QStringLiteral("4"));
-    EXPECT_EQ(ui->model(Sex::Male).ageText(), QStringLiteral("4"));
+    EXPECT_EQ(QApplication::focusWidget(), text1);
+    QTest::keyClicks(text1, QStringLiteral("a3-"));
+    EXPECT_EQ(text1->text(), QStringLiteral("3"));
+    EXPECT_EQ(ui->model(Sex::Male).ageText(), QStringLiteral("3"));
+    EXPECT_EQ(QApplication::focusWidget(), text1);
+    QTest::keyClicks(text1, QStringLiteral("5"));
+    EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>(window, "Text3"));
 }
 
 TEST_F(EnergyWidgetsTest, ActivityCaptionsAreGreyWhileDisabledAndColouredWhenEnabled)
@@ -259,19 +246,18 @@ TEST_F(EnergyWidgetsTest, LauncherColoursFollowTheMouse)
     auto *label2 = child<QLabel>(launcher, "Label2");
     auto *frame = child<QWidget>(launcher, "Frame1");
     const auto colour = [](QLabel *l) { return l->palette().color(QPalette::WindowText); };
+    const auto moveOver = [](QWidget *w) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(1, 1), w->mapToGlobal(QPointF(1, 1)), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(w, &move);
+    };
     EXPECT_EQ(colour(label1), QColor(0, 0, 0));
-    QMouseEvent move1(QEvent::MouseMove, QPointF(5, 5), label1->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
-                      Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(label1, &move1);
+    moveOver(label1);
     EXPECT_EQ(colour(label1), QColor(255, 0, 0));
-    QMouseEvent move2(QEvent::MouseMove, QPointF(5, 5), label2->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
-                      Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(label2, &move2);
+    moveOver(label2);
     EXPECT_EQ(colour(label1), QColor(255, 0, 0));
     EXPECT_EQ(colour(label2), QColor(255, 0, 0));
-    QMouseEvent move3(QEvent::MouseMove, QPointF(1, 1), frame->mapToGlobal(QPointF(1, 1)), Qt::NoButton,
-                      Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(frame, &move3);
+    moveOver(frame);
     EXPECT_EQ(colour(label1), QColor(0, 0, 0));
     EXPECT_EQ(colour(label2), QColor(0, 0, 0));
 }

@@ -146,41 +146,39 @@ Outcome runProgram(const QStringList &arguments, const QString &localeName)
     return r;
 }
 
+struct ProgramCase {
+    int line;
+    const char *locale;
+    QStringList arguments;
+    int code;
+    const char *out;  // a line it holds; "" for none at all
+    const char *err;
+};
+
+// Exit codes, and the numbers in the locale of the environment; a locale with digits of its own
+// gets ASCII digits with its decimal separator, in every column.
 TEST(EnergyCalculatorProgram, ExitCodesAndLocale)
 {
-    const QStringList good{QStringLiteral("--sesso"), QStringLiteral("F"), QStringLiteral("--anni"), QStringLiteral("30"),
-                           QStringLiteral("--peso"), QStringLiteral("60"), QStringLiteral("--attivita"),
-                           QStringLiteral("moderata"), QStringLiteral("--auspicabili"), QStringLiteral("si")};
-    const Outcome it = runProgram(good, QStringLiteral("it_IT.UTF-8"));
-    EXPECT_EQ(it.code, 0) << qPrintable(it.err);
-    EXPECT_TRUE(it.out.contains(QStringLiteral("Fabbisogno Energetico = 2215,64 kcal"))) << qPrintable(it.out);
-    const Outcome en = runProgram(good, QStringLiteral("en_US.UTF-8"));
-    EXPECT_EQ(en.code, 0);
-    EXPECT_TRUE(en.out.contains(QStringLiteral("Fabbisogno Energetico = 2215.64 kcal"))) << qPrintable(en.out);
-
-    QStringList badArguments = good;
-    badArguments[1] = QStringLiteral("Z");
-    const Outcome bad = runProgram(badArguments, QStringLiteral("it_IT.UTF-8"));
-    EXPECT_EQ(bad.code, 2);
-    EXPECT_TRUE(bad.err.contains(QStringLiteral("Valore non valido per --sesso"))) << qPrintable(bad.err);
-    EXPECT_TRUE(bad.out.isEmpty());
-
-    const Outcome help = runProgram({QStringLiteral("--help")}, QStringLiteral("it_IT.UTF-8"));
-    EXPECT_EQ(help.code, 0);
-    EXPECT_TRUE(help.out.contains(QStringLiteral("attività fisiche auspicabili")));
-}
-
-// A locale with digits of its own: ASCII digits with its decimal separator, in every column.
-TEST(EnergyCalculatorProgram, PersianLocaleWritesOneDigitSystem)
-{
-    const Outcome fa = runProgram({QStringLiteral("--sesso"), QStringLiteral("F"), QStringLiteral("--anni"),
-                                   QStringLiteral("30"), QStringLiteral("--peso"), QStringLiteral("60"),
-                                   QStringLiteral("--attivita"), QStringLiteral("moderata"),
-                                   QStringLiteral("--auspicabili"), QStringLiteral("si"), QStringLiteral("--csv")},
-                                  QStringLiteral("fa_IR.UTF-8"));
-    EXPECT_EQ(fa.code, 0) << qPrintable(fa.err);
-    EXPECT_EQ(fa.out.split(u'\n').value(1).trimmed(),
-              QStringLiteral("F,30,60,moderata,si,1351,1\u066b64,2215\u066b64,55\u066b39,61\u066b55,360\u066b04"));
+    const QStringList woman = QStringLiteral("--sesso F --anni 30 --peso 60 --attivita moderata --auspicabili si").split(u' ');
+    const ProgramCase cases[] = {
+        {__LINE__, "it_IT.UTF-8", woman, 0, "Fabbisogno Energetico = 2215,64 kcal", ""},
+        {__LINE__, "en_US.UTF-8", woman, 0, "Fabbisogno Energetico = 2215.64 kcal", ""},
+        {__LINE__, "fa_IR.UTF-8", woman + QStringList{QStringLiteral("--csv")}, 0,
+         "\nF,30,60,moderata,si,1351,1\u066b64,2215\u066b64,55\u066b39,61\u066b55,360\u066b04\r\n", ""},
+        {__LINE__, "it_IT.UTF-8", QStringList{QStringLiteral("--sesso"), QStringLiteral("Z")} + woman.mid(2), 2, "",
+         "Valore non valido per --sesso"},
+        {__LINE__, "it_IT.UTF-8", {QStringLiteral("--help")}, 0, "attività fisiche auspicabili", ""},
+    };
+    for (const ProgramCase &c : cases) {
+        VELMO_CASE(c);
+        const Outcome r = runProgram(c.arguments, QString::fromLatin1(c.locale));
+        EXPECT_EQ(r.code, c.code) << qPrintable(r.err);
+        if (*c.out)
+            EXPECT_TRUE(r.out.contains(QString::fromUtf8(c.out))) << qPrintable(r.out);
+        else
+            EXPECT_TRUE(r.out.isEmpty()) << qPrintable(r.out);
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.err))) << qPrintable(r.err);
+    }
 }
 
 }  // namespace
