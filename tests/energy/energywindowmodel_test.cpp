@@ -2,8 +2,6 @@
 
 #include "support/tablecase.h"
 
-#include <vector>
-
 using namespace velmo;
 using namespace velmo::test;
 using C = EnergyControl;
