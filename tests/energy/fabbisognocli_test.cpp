@@ -66,11 +66,32 @@ TEST(EnergyCalculator, GoodInvocationsPrintWhatTheWindowShows)
     }
 }
 
+struct NoteCase {
+    int line;
+    const char *arguments;
+    const char *note;  // "" for none
+};
+
+// What the calculator left out of the arguments it was given, said on the error stream.
 TEST(EnergyCalculator, NotesWhatItLeftOut)
 {
-    EXPECT_TRUE(run(QStringLiteral("--sesso F --anni 8 --peso 25"), italian()).err.contains(QStringLiteral("solo Metabolismo Basale")));
-    EXPECT_TRUE(run(QStringLiteral("--sesso M --anni 70 --peso 70 --attivita pesante --auspicabili si"), italian())
-                    .err.contains(QStringLiteral("sempre leggera")));
+    const NoteCase cases[] = {
+        {__LINE__, "--sesso F --anni 8 --peso 25", "In questo caso essendo minore di 10 anni"},
+        {__LINE__, "--sesso M --anni 70 --peso 70 --attivita pesante --auspicabili si", "sempre leggera"},
+        {__LINE__, "--sesso M --anni 70 --peso 70 --attivita leggera --auspicabili si", ""},
+        {__LINE__, "--sesso F --anni 15 --peso 50 --attivita pesante", "sotto i 18 anni le opzioni di attività non contano"},
+        {__LINE__, "--sesso F --anni 15 --peso 50 --auspicabili no", "sotto i 18 anni le opzioni di attività non contano"},
+        {__LINE__, "--sesso F --anni 15 --peso 50", ""},
+    };
+    for (const NoteCase &c : cases) {
+        VELMO_CASE(c);
+        const Outcome r = run(QString::fromUtf8(c.arguments), italian());
+        EXPECT_EQ(r.code, 0);
+        if (*c.note)
+            EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.note))) << qPrintable(r.err);
+        else
+            EXPECT_TRUE(r.err.isEmpty()) << qPrintable(r.err);
+    }
 }
 
 TEST(EnergyCalculator, CsvLineWithHeader)
@@ -103,6 +124,7 @@ TEST(EnergyCalculator, BadInvocationsExplainAndExitWithTwo)
         {__LINE__, "--sesso F --anni 30 --peso", "Manca il valore di --peso."},
         {__LINE__, "--sesso F --anni 30 --peso 60", "Dai 18 ai 59 anni servono --attivita e --auspicabili."},
         {__LINE__, "--sesso F --anni 30 --peso 60 --attivita moderata", "Dai 18 ai 59 anni servono"},
+        {__LINE__, "--sesso F --anni 59 --peso 60 --auspicabili si", "Dai 18 ai 59 anni servono"},
         {__LINE__, "--sesso F --anni 30 --peso 60 --attivita tanta --auspicabili si", "Valore non valido per --attivita"},
         {__LINE__, "--sesso F --anni 30 --peso 60 --attivita leggera --auspicabili forse", "Valore non valido per --auspicabili"},
         {__LINE__, "--sesso F --anni 70 --peso 60", "Dai 60 anni in su serve --auspicabili"},
