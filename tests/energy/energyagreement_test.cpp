@@ -52,8 +52,10 @@ protected:
                 click(option);
         if (finishLater)
             type(C::Text3, typed.mid(2).constData());
-        Figures f{model->basalMetabolismCaption(), model->lafCaption(), model->requirementText(),
-                  model->adultSplitCaption() + model->adolescentSplitCaption(), {}};
+        // Only the heading the window shows counts.
+        const QString caption = (model->adultSplitVisible() ? model->adultSplitCaption() : QString())
+                                + (model->adolescentSplitVisible() ? model->adolescentSplitCaption() : QString());
+        Figures f{model->basalMetabolismCaption(), model->lafCaption(), model->requirementText(), caption, {}};
         if (!f.energy.isEmpty())
             f.grams = grams();
         return f;

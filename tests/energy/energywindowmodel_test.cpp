@@ -105,6 +105,8 @@ TEST_P(EnergyWindowModelTest, UserSessions)
         EXPECT_EQ(model->requirementText(), loc(c.requirement));
         const QStringList shownGrams = grams();
         EXPECT_EQ(shownGrams.join(u' ').trimmed(), loc(c.grams));
+        for (int i = 0; i < 3; ++i)  // the chart shows the rounded grams
+            EXPECT_DOUBLE_EQ(model->chartValue(i + 1), QLocale().toDouble(shownGrams[i]));
         QList<int> enabled, selected;
         for (const EnergyOption &o : EnergyWindowModel::kOptions) {
             if (model->optionEnabled(o.number))
