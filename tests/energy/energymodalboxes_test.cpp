@@ -53,7 +53,7 @@ TEST(EnergyModalBoxes, RealMessageBoxesLeaveTheWindowConsistent)
 
     // The weight box before the age.
     QTest::mouseClick(text3, Qt::LeftButton);
-    QTest::qWait(100);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !QApplication::activeModalWidget() && window->focusWidget() == text1; }));
     EXPECT_EQ(dialogs.texts, QStringList{QStringLiteral("Non hai messo gli anni!!")});
     EXPECT_EQ(energy.model(Sex::Female).focus(), EnergyControl::Text1);
     EXPECT_EQ(window->focusWidget(), text1);
@@ -69,7 +69,7 @@ TEST(EnergyModalBoxes, RealMessageBoxesLeaveTheWindowConsistent)
     // With or without, before the activity.
     dialogs.texts.clear();
     QTest::mouseClick(option12, Qt::LeftButton);
-    QTest::qWait(100);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !QApplication::activeModalWidget() && window->focusWidget() == text3; }));
     EXPECT_EQ(dialogs.texts, QStringList{QStringLiteral("Non hai scelto l'attività")});
     EXPECT_FALSE(option12->isChecked());
     EXPECT_EQ(energy.model(Sex::Female).focus(), EnergyControl::Text3);

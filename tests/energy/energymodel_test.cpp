@@ -1,6 +1,7 @@
 #include "energy/energymodel.h"
 
 #include "support/localeguard.h"
+#include "support/tablecase.h"
 
 #include <gtest/gtest.h>
 
@@ -20,19 +21,19 @@ QString inLocale(const char *pointText, const QLocale &locale)
     return text;
 }
 
+// A value the tables write as text, or nullptr where there is none.
+template <typename T, typename Text>
+void expectShown(const std::optional<T> &value, const char *expected, Text text, const QLocale &locale)
+{
+    ASSERT_EQ(value.has_value(), expected != nullptr);
+    if (expected) {
+        EXPECT_EQ(text(*value, locale), inLocale(expected, locale));
+    }
+}
+
 std::vector<QLocale> bothLocales()
 {
     return {italian(), english()};
-}
-
-QString where(int line, const QLocale &locale)
-{
-    return QStringLiteral("case on line %1, locale %2").arg(line).arg(locale.name());
-}
-
-const char *sexName(Sex sex)
-{
-    return sex == Sex::Female ? "female" : "male";
 }
 
 // --- Table 1 ---
@@ -89,10 +90,12 @@ const BasalCase kBasalCases[] = {
 TEST(EnergyModel, BasalMetabolismOverEveryBandEdge)
 {
     for (const QLocale &locale : bothLocales()) {
+        SCOPED_TRACE(qPrintable(locale.name()));
         for (const BasalCase &c : kBasalCases) {
+            VELMO_CASE(c);
             const Fixed4 basal = basalMetabolism(c.sex, static_cast<qint16>(c.age), static_cast<qint16>(c.weight));
             EXPECT_EQ(basalText(basal, locale), inLocale(c.expected, locale))
-                << qPrintable(where(c.line, locale)) << " " << sexName(c.sex) << " age " << c.age;
+               ;
         }
     }
 }
@@ -172,14 +175,11 @@ const LafCase kLafCases[] = {
 TEST(EnergyModel, ActivityFactorOverEveryTableAndBandEdge)
 {
     for (const QLocale &locale : bothLocales()) {
+        SCOPED_TRACE(qPrintable(locale.name()));
         for (const LafCase &c : kLafCases) {
-            const auto laf = activityFactor(c.sex, static_cast<qint16>(c.age), c.activity, c.recommended);
-            if (c.expected == nullptr) {
-                EXPECT_FALSE(laf.has_value()) << qPrintable(where(c.line, locale));
-                continue;
-            }
-            ASSERT_TRUE(laf.has_value()) << qPrintable(where(c.line, locale));
-            EXPECT_EQ(lafText(*laf, locale), inLocale(c.expected, locale)) << qPrintable(where(c.line, locale));
+            VELMO_CASE(c);
+            expectShown(activityFactor(c.sex, static_cast<qint16>(c.age), c.activity, c.recommended), c.expected,
+                        lafText, locale);
         }
     }
 }
@@ -199,9 +199,9 @@ TEST(EnergyModel, TableAandCBoundsAreTestedOnTheDecimalAge)
         {__LINE__, 60.0, false, true},   {__LINE__, 74.5, false, false}, {__LINE__, 75.0, false, true},
     };
     for (const DecimalAgeCase &c : cases) {
-        EXPECT_EQ(adolescentFactor(Sex::Female, c.age).has_value(), c.adolescent) << "line " << c.line;
-        EXPECT_EQ(elderlyFactor(Sex::Female, c.age, RecommendedActivities::Without).has_value(), c.elderly)
-            << "line " << c.line;
+        VELMO_CASE(c);
+        EXPECT_EQ(adolescentFactor(Sex::Female, c.age).has_value(), c.adolescent);
+        EXPECT_EQ(elderlyFactor(Sex::Female, c.age, RecommendedActivities::Without).has_value(), c.elderly);
     }
 }
 
@@ -224,14 +224,11 @@ TEST(EnergyModel, EnergyRequirementIsFormedFromTheTexts)
         {__LINE__, "1.5", "abc", nullptr},
     };
     for (const QLocale &locale : bothLocales()) {
+        SCOPED_TRACE(qPrintable(locale.name()));
         for (const EnergyCase &c : cases) {
-            const auto energy = energyRequirement(inLocale(c.laf, locale), inLocale(c.basal, locale), locale);
-            if (c.expected == nullptr) {
-                EXPECT_FALSE(energy.has_value()) << qPrintable(where(c.line, locale));
-                continue;
-            }
-            ASSERT_TRUE(energy.has_value()) << qPrintable(where(c.line, locale));
-            EXPECT_EQ(energyText(*energy, locale), inLocale(c.expected, locale)) << qPrintable(where(c.line, locale));
+            VELMO_CASE(c);
+            expectShown(energyRequirement(inLocale(c.laf, locale), inLocale(c.basal, locale), locale), c.expected,
+                        energyText, locale);
         }
     }
 }
@@ -256,16 +253,17 @@ TEST(EnergyModel, SplitByAgeAndEnergyText)
         {__LINE__, "0", 9, {15, 30, 55}, {"0.00", "0.00", "0.00"}},
     };
     for (const QLocale &locale : bothLocales()) {
+        SCOPED_TRACE(qPrintable(locale.name()));
         for (const SplitCase &c : cases) {
+            VELMO_CASE(c);
             const auto split = macronutrientSplit(inLocale(c.energy, locale), c.age, locale);
-            ASSERT_TRUE(split.has_value()) << qPrintable(where(c.line, locale));
-            EXPECT_EQ(split->proteinPercent, c.percents[0]) << qPrintable(where(c.line, locale));
-            EXPECT_EQ(split->fatPercent, c.percents[1]) << qPrintable(where(c.line, locale));
-            EXPECT_EQ(split->carbohydratePercent, c.percents[2]) << qPrintable(where(c.line, locale));
-            EXPECT_EQ(gramsText(split->proteinGrams, locale), inLocale(c.grams[0], locale)) << qPrintable(where(c.line, locale));
-            EXPECT_EQ(gramsText(split->fatGrams, locale), inLocale(c.grams[1], locale)) << qPrintable(where(c.line, locale));
-            EXPECT_EQ(gramsText(split->carbohydrateGrams, locale), inLocale(c.grams[2], locale))
-                << qPrintable(where(c.line, locale));
+            ASSERT_TRUE(split.has_value());
+            EXPECT_EQ(split->proteinPercent, c.percents[0]);
+            EXPECT_EQ(split->fatPercent, c.percents[1]);
+            EXPECT_EQ(split->carbohydratePercent, c.percents[2]);
+            EXPECT_EQ(gramsText(split->proteinGrams, locale), inLocale(c.grams[0], locale));
+            EXPECT_EQ(gramsText(split->fatGrams, locale), inLocale(c.grams[1], locale));
+            EXPECT_EQ(gramsText(split->carbohydrateGrams, locale), inLocale(c.grams[2], locale));
         }
     }
 }
@@ -286,53 +284,6 @@ TEST(EnergyModel, TextsNeverGroupThousands)
         const QString energy = energyText(1234567.25, locale);
         EXPECT_EQ(energy, inLocale("1234567.25", locale));
     }
-}
-
-// --- The worked examples, end to end ---
-
-struct ExampleCase {
-    int line;
-    EnergyProfile profile;
-    const char *basal;
-    const char *laf;
-    const char *energy;
-    const char *grams[3];
-};
-
-TEST(EnergyModel, WorkedExamplesInBothLocales)
-{
-    const ExampleCase cases[] = {
-        {__LINE__, {Sex::Female, 30, 60, M, W}, "1351", "1.64", "2215.64", {"55.39", "61.55", "360.04"}},
-        {__LINE__, {Sex::Female, 15, 50, NA, NR}, "1363", "1.5", "2044.5", {"76.67", "68.15", "281.12"}},
-        {__LINE__, {Sex::Male, 40, 75, M, W}, "1749", "1.78", "3113.22", {"77.83", "86.48", "505.90"}},
-        {__LINE__, {Sex::Female, 22, 55, L, WO}, "1304.5", "1.42", "1852.39", {"46.31", "51.46", "301.01"}},
-        {__LINE__, {Sex::Male, 25, 70, L, W}, "1750", "1.55", "2712.5", {"67.81", "75.35", "440.78"}},
-        {__LINE__, {Sex::Female, 65, 60, H, WO}, "1240", "1.44", "1785.6", {"44.64", "49.60", "290.16"}},
-    };
-    for (const QLocale &locale : bothLocales()) {
-        for (const ExampleCase &c : cases) {
-            const EnergyRequirement r = computeRequirement(c.profile, locale);
-            EXPECT_EQ(basalText(r.basalMetabolism, locale), inLocale(c.basal, locale)) << qPrintable(where(c.line, locale));
-            ASSERT_TRUE(r.laf && r.energy && r.split) << qPrintable(where(c.line, locale));
-            EXPECT_EQ(lafText(*r.laf, locale), inLocale(c.laf, locale)) << qPrintable(where(c.line, locale));
-            EXPECT_EQ(energyText(*r.energy, locale), inLocale(c.energy, locale)) << qPrintable(where(c.line, locale));
-            EXPECT_EQ(gramsText(r.split->proteinGrams, locale), inLocale(c.grams[0], locale))
-                << qPrintable(where(c.line, locale));
-            EXPECT_EQ(gramsText(r.split->fatGrams, locale), inLocale(c.grams[1], locale))
-                << qPrintable(where(c.line, locale));
-            EXPECT_EQ(gramsText(r.split->carbohydrateGrams, locale), inLocale(c.grams[2], locale))
-                << qPrintable(where(c.line, locale));
-        }
-    }
-}
-
-TEST(EnergyModel, BelowTenOnlyTheBasalMetabolism)
-{
-    const EnergyRequirement r = computeRequirement({Sex::Female, 8, 25, M, W}, italian());
-    EXPECT_EQ(basalText(r.basalMetabolism, italian()), QStringLiteral("992,5"));
-    EXPECT_FALSE(r.laf.has_value());
-    EXPECT_FALSE(r.energy.has_value());
-    EXPECT_FALSE(r.split.has_value());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "energy/cli/fabbisognocli.h"
 
 #include "support/localeguard.h"
+#include "support/tablecase.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -49,29 +50,48 @@ TEST(EnergyCalculator, GoodInvocationsPrintWhatTheWindowShows)
         {__LINE__, "--sesso F --anni 65 --peso 60 --auspicabili no",
          "Metabolismo Basale = 1240 kcal\nLivello di Attività Fisica (LAF) = 1,44\nFabbisogno Energetico = 1785,6 kcal\n"
          "Adulta (Da 18 anni in su)\n44,64 g di PROTIDI\n49,60 g di LIPIDI\n290,16 g di GLUCIDI\n"},
-        {__LINE__, "--sesso F --anni 22 --peso 54,5 --attivita leggera --auspicabili no",  // 54.5 rounds to 54
-         "Metabolismo Basale = 1289,8 kcal\nLivello di Attività Fisica (LAF) = 1,42\nFabbisogno Energetico = 1831,516 kcal\n"
-         "Adulta (Da 18 anni in su)\n45,79 g di PROTIDI\n50,88 g di LIPIDI\n297,62 g di GLUCIDI\n"},
         {__LINE__, "--sesso F --anni 8 --peso 25", "Metabolismo Basale = 992,5 kcal\n"},
     };
     for (const GoodCase &c : cases) {
+        VELMO_CASE(c);
         const Outcome it = run(QString::fromUtf8(c.arguments), italian());
-        EXPECT_EQ(it.code, 0) << "line " << c.line << " " << qPrintable(it.err);
-        EXPECT_EQ(it.out, QString::fromUtf8(c.italianOutput)) << "line " << c.line;
+        EXPECT_EQ(it.code, 0) << qPrintable(it.err);
+        EXPECT_EQ(it.out, QString::fromUtf8(c.italianOutput));
         // The same figures with the English separator.
         const Outcome en = run(QString::fromUtf8(c.arguments), english());
         QString expected = QString::fromUtf8(c.italianOutput);
         expected.replace(u',', u'.');
-        EXPECT_EQ(en.code, 0) << "line " << c.line;
-        EXPECT_EQ(en.out, expected) << "line " << c.line;
+        EXPECT_EQ(en.code, 0);
+        EXPECT_EQ(en.out, expected);
     }
 }
 
+struct NoteCase {
+    int line;
+    const char *arguments;
+    const char *note;  // "" for none
+};
+
+// What the calculator left out of the arguments it was given, said on the error stream.
 TEST(EnergyCalculator, NotesWhatItLeftOut)
 {
-    EXPECT_TRUE(run(QStringLiteral("--sesso F --anni 8 --peso 25"), italian()).err.contains(QStringLiteral("solo Metabolismo Basale")));
-    EXPECT_TRUE(run(QStringLiteral("--sesso M --anni 70 --peso 70 --attivita pesante --auspicabili si"), italian())
-                    .err.contains(QStringLiteral("sempre leggera")));
+    const NoteCase cases[] = {
+        {__LINE__, "--sesso F --anni 8 --peso 25", "In questo caso essendo minore di 10 anni"},
+        {__LINE__, "--sesso M --anni 70 --peso 70 --attivita pesante --auspicabili si", "sempre leggera"},
+        {__LINE__, "--sesso M --anni 70 --peso 70 --attivita leggera --auspicabili si", ""},
+        {__LINE__, "--sesso F --anni 15 --peso 50 --attivita pesante", "sotto i 18 anni le opzioni di attività non contano"},
+        {__LINE__, "--sesso F --anni 15 --peso 50 --auspicabili no", "sotto i 18 anni le opzioni di attività non contano"},
+        {__LINE__, "--sesso F --anni 15 --peso 50", ""},
+    };
+    for (const NoteCase &c : cases) {
+        VELMO_CASE(c);
+        const Outcome r = run(QString::fromUtf8(c.arguments), italian());
+        EXPECT_EQ(r.code, 0);
+        if (*c.note)
+            EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.note))) << qPrintable(r.err);
+        else
+            EXPECT_TRUE(r.err.isEmpty()) << qPrintable(r.err);
+    }
 }
 
 TEST(EnergyCalculator, CsvLineWithHeader)
@@ -104,6 +124,7 @@ TEST(EnergyCalculator, BadInvocationsExplainAndExitWithTwo)
         {__LINE__, "--sesso F --anni 30 --peso", "Manca il valore di --peso."},
         {__LINE__, "--sesso F --anni 30 --peso 60", "Dai 18 ai 59 anni servono --attivita e --auspicabili."},
         {__LINE__, "--sesso F --anni 30 --peso 60 --attivita moderata", "Dai 18 ai 59 anni servono"},
+        {__LINE__, "--sesso F --anni 59 --peso 60 --auspicabili si", "Dai 18 ai 59 anni servono"},
         {__LINE__, "--sesso F --anni 30 --peso 60 --attivita tanta --auspicabili si", "Valore non valido per --attivita"},
         {__LINE__, "--sesso F --anni 30 --peso 60 --attivita leggera --auspicabili forse", "Valore non valido per --auspicabili"},
         {__LINE__, "--sesso F --anni 70 --peso 60", "Dai 60 anni in su serve --auspicabili"},
@@ -112,11 +133,12 @@ TEST(EnergyCalculator, BadInvocationsExplainAndExitWithTwo)
         {__LINE__, "--csv=si --sesso F --anni 8 --peso 25", "Argomento non riconosciuto: \"--csv=si\"."},
     };
     for (const BadCase &c : cases) {
+        VELMO_CASE(c);
         const Outcome r = run(QString::fromUtf8(c.arguments), italian());
-        EXPECT_EQ(r.code, 2) << "line " << c.line;
-        EXPECT_TRUE(r.out.isEmpty()) << "line " << c.line;
-        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.reason))) << "line " << c.line << ": " << qPrintable(r.err);
-        EXPECT_TRUE(r.err.contains(QStringLiteral("--help"))) << "line " << c.line;
+        EXPECT_EQ(r.code, 2);
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.reason))) << qPrintable(r.err);
+        EXPECT_TRUE(r.err.contains(QStringLiteral("--help")));
     }
 }
 
@@ -146,41 +168,39 @@ Outcome runProgram(const QStringList &arguments, const QString &localeName)
     return r;
 }
 
+struct ProgramCase {
+    int line;
+    const char *locale;
+    QStringList arguments;
+    int code;
+    const char *out;  // a line it holds; "" for none at all
+    const char *err;
+};
+
+// Exit codes, and the numbers in the locale of the environment; a locale with digits of its own
+// gets ASCII digits with its decimal separator, in every column.
 TEST(EnergyCalculatorProgram, ExitCodesAndLocale)
 {
-    const QStringList good{QStringLiteral("--sesso"), QStringLiteral("F"), QStringLiteral("--anni"), QStringLiteral("30"),
-                           QStringLiteral("--peso"), QStringLiteral("60"), QStringLiteral("--attivita"),
-                           QStringLiteral("moderata"), QStringLiteral("--auspicabili"), QStringLiteral("si")};
-    const Outcome it = runProgram(good, QStringLiteral("it_IT.UTF-8"));
-    EXPECT_EQ(it.code, 0) << qPrintable(it.err);
-    EXPECT_TRUE(it.out.contains(QStringLiteral("Fabbisogno Energetico = 2215,64 kcal"))) << qPrintable(it.out);
-    const Outcome en = runProgram(good, QStringLiteral("en_US.UTF-8"));
-    EXPECT_EQ(en.code, 0);
-    EXPECT_TRUE(en.out.contains(QStringLiteral("Fabbisogno Energetico = 2215.64 kcal"))) << qPrintable(en.out);
-
-    QStringList badArguments = good;
-    badArguments[1] = QStringLiteral("Z");
-    const Outcome bad = runProgram(badArguments, QStringLiteral("it_IT.UTF-8"));
-    EXPECT_EQ(bad.code, 2);
-    EXPECT_TRUE(bad.err.contains(QStringLiteral("Valore non valido per --sesso"))) << qPrintable(bad.err);
-    EXPECT_TRUE(bad.out.isEmpty());
-
-    const Outcome help = runProgram({QStringLiteral("--help")}, QStringLiteral("it_IT.UTF-8"));
-    EXPECT_EQ(help.code, 0);
-    EXPECT_TRUE(help.out.contains(QStringLiteral("attività fisiche auspicabili")));
-}
-
-// A locale with digits of its own: ASCII digits with its decimal separator, in every column.
-TEST(EnergyCalculatorProgram, PersianLocaleWritesOneDigitSystem)
-{
-    const Outcome fa = runProgram({QStringLiteral("--sesso"), QStringLiteral("F"), QStringLiteral("--anni"),
-                                   QStringLiteral("30"), QStringLiteral("--peso"), QStringLiteral("60"),
-                                   QStringLiteral("--attivita"), QStringLiteral("moderata"),
-                                   QStringLiteral("--auspicabili"), QStringLiteral("si"), QStringLiteral("--csv")},
-                                  QStringLiteral("fa_IR.UTF-8"));
-    EXPECT_EQ(fa.code, 0) << qPrintable(fa.err);
-    EXPECT_EQ(fa.out.split(u'\n').value(1).trimmed(),
-              QStringLiteral("F,30,60,moderata,si,1351,1\u066b64,2215\u066b64,55\u066b39,61\u066b55,360\u066b04"));
+    const QStringList woman = QStringLiteral("--sesso F --anni 30 --peso 60 --attivita moderata --auspicabili si").split(u' ');
+    const ProgramCase cases[] = {
+        {__LINE__, "it_IT.UTF-8", woman, 0, "Fabbisogno Energetico = 2215,64 kcal", ""},
+        {__LINE__, "en_US.UTF-8", woman, 0, "Fabbisogno Energetico = 2215.64 kcal", ""},
+        {__LINE__, "fa_IR.UTF-8", woman + QStringList{QStringLiteral("--csv")}, 0,
+         "\nF,30,60,moderata,si,1351,1\u066b64,2215\u066b64,55\u066b39,61\u066b55,360\u066b04\r\n", ""},
+        {__LINE__, "it_IT.UTF-8", QStringList{QStringLiteral("--sesso"), QStringLiteral("Z")} + woman.mid(2), 2, "",
+         "Valore non valido per --sesso"},
+        {__LINE__, "it_IT.UTF-8", {QStringLiteral("--help")}, 0, "attività fisiche auspicabili", ""},
+    };
+    for (const ProgramCase &c : cases) {
+        VELMO_CASE(c);
+        const Outcome r = runProgram(c.arguments, QString::fromLatin1(c.locale));
+        EXPECT_EQ(r.code, c.code) << qPrintable(r.err);
+        if (*c.out)
+            EXPECT_TRUE(r.out.contains(QString::fromUtf8(c.out))) << qPrintable(r.out);
+        else
+            EXPECT_TRUE(r.out.isEmpty()) << qPrintable(r.out);
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.err))) << qPrintable(r.err);
+    }
 }
 
 }  // namespace

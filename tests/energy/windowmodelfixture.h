@@ -51,7 +51,6 @@ protected:
     }
 
     QStringList grams() const { return {model->gramsCaption(0), model->gramsCaption(1), model->gramsCaption(2)}; }
-    QStringList expectedGrams(const char *p, const char *f, const char *c) const { return {loc(p), loc(f), loc(c)}; }
 
     std::unique_ptr<LocaleGuard> guard;
     FakeDialogs dialogs;

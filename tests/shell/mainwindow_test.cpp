@@ -6,7 +6,6 @@
 #include "ui/energy/energywindow.h"
 #include "ui/energy/launcherwindow.h"
 #include "ui/meal/compositiontableview.h"
-#include "ui/meal/macrochartview.h"
 #include "ui/shell/appwindows.h"
 #include "ui/shell/helpwindow.h"
 #include "ui/shell/mainwindow.h"
@@ -15,14 +14,9 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QFile>
-#include <QFileInfo>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,6 +30,16 @@ using namespace velmo::test;
 using velmo::ui::MainWindow;
 
 namespace {
+
+// Runs the program's event loop until it ends, or 99 if it does not end within five seconds.
+int execUntilQuit()
+{
+    QTimer safety;
+    safety.setSingleShot(true);
+    QObject::connect(&safety, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    safety.start(5000);
+    return QApplication::exec();
+}
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -63,73 +67,16 @@ protected:
     MainWindow *window = nullptr;
 };
 
-TEST_F(MainWindowTest, OpensWithItsFixedLayout)
-{
-    EXPECT_EQ(window->windowTitle(), "Velmo");
-    EXPECT_EQ(window->centralWidget()->size(), QSize(760, 574));
-    EXPECT_EQ(window->centralWidget()->palette().color(QPalette::Window), QColor(224, 224, 224));
-    EXPECT_EQ(window->categoryHeading()->text(), "Alimenti");
-    EXPECT_EQ(window->scrollingTitle()->text(), " - Valutazione calorica e nutrizionale in una dieta");
-    EXPECT_EQ(window->grid()->model()->rowCount(), 0);
-    EXPECT_EQ(window->chart()->geometry(), QRect(464, 56, 272, 185));
-
-    EXPECT_TRUE(window->table()->lockBox(0)->isVisible());
-    for (int r = 1; r < kMealRows; ++r) {
-        EXPECT_FALSE(window->table()->lockBox(r)->isVisible()) << r;
-        EXPECT_FALSE(window->table()->grossBox(r)->isVisible()) << r;
-    }
-    int headings = 0;
-    for (QLabel *label : window->table()->findChildren<QLabel *>())
-        headings += label->text() == "Colesterolo: mg" || label->text() == " Peso netto: g";
-    EXPECT_EQ(headings, 4);
-    EXPECT_EQ(window->table()->totalLabel(2)->palette().color(QPalette::Window), QColor(0, 0, 255));
-    EXPECT_EQ(window->table()->totalLabel(3)->palette().color(QPalette::Window), QColor(255, 255, 0));
-    EXPECT_TRUE(window->table()->totalLabel(0)->text().isEmpty());
-    EXPECT_TRUE(window->findChild<QLabel *>("Label4")->isVisible());
-    EXPECT_FALSE(window->findChild<QLabel *>("Labelprotsomma1")->isVisible());
-    EXPECT_FALSE(window->findChild<QComboBox *>("Combo1")->isVisible());
-    EXPECT_FALSE(window->findChild<QLabel *>("Label1")->isVisible());
-    EXPECT_FALSE(window->personsMenu()->menuAction()->isEnabled());
-    EXPECT_EQ(window->personsMenu()->actions().size(), 11);
-
-    for (int column = 1; column <= 3; ++column)
-        EXPECT_EQ(window->chart()->data(column), 0.0);
-
-    EXPECT_TRUE(window->toolbarButton(1)->isSeparator());
-    EXPECT_TRUE(window->toolbarButton(6)->isSeparator());
-    auto *first = qobject_cast<QToolButton *>(window->toolbar()->widgetForAction(window->toolbarButton(2)));
-    ASSERT_NE(first, nullptr);
-    EXPECT_TRUE(first->autoRaise());
-    EXPECT_TRUE(first->text().isEmpty());
-}
-
-TEST_F(MainWindowTest, MenuBarCaptionsInOrder)
-{
-    QStringList captions;
-    for (QAction *a : window->menuBar()->actions())
-        captions << a->text();
-    EXPECT_EQ(captions, (QStringList{"&N° Persone", "&Scelta alimenti", "&LAF", "&Stampa", "&Help", "&Esci"}));
-    QStringList categories;
-    for (QAction *a : window->categoryMenu()->actions())
-        categories << a->text();
-    ASSERT_EQ(categories.size(), 16);
-    EXPECT_EQ(categories[9], "Latte e &yogurt");
-}
-
 TEST_F(MainWindowTest, ChoosingACategoryFillsTheGridAndRowZero)
 {
     menuItem("mnuFrutta")->trigger();
     EXPECT_EQ(window->categoryHeading()->text(), "Frutta");
     auto *grid = window->grid();
     ASSERT_EQ(grid->model()->rowCount(), 3);
-    EXPECT_EQ(grid->model()->headerData(3, Qt::Horizontal).toString(), "lipidi");
     EXPECT_EQ(grid->model()->index(0, 2).data().toString(), "1,4");
     EXPECT_EQ(grid->currentIndex().row(), 0);
-    EXPECT_EQ(grid->palette().color(QPalette::Base), QColor(255, 255, 0));
     EXPECT_EQ(cell(0, MealColumn::Name), "Albicocche, crude");
-    EXPECT_EQ(cell(0, MealColumn::Net), "93");
     EXPECT_EQ(cell(0, MealColumn::Lip), "0,39");
-    EXPECT_EQ(cell(0, MealColumn::Gluc), "11,12");
 }
 
 TEST_F(MainWindowTest, ToolbarAndArrowKeysMoveTheCurrentFood)
@@ -158,12 +105,13 @@ TEST_F(MainWindowTest, MouseOnTheGridChoosesFoodsAndOpensTheCategoryMenu)
     QTest::mouseClick(viewport, Qt::LeftButton, {}, third.center());
     EXPECT_EQ(cell(0, MealColumn::Name), "Pera, cruda");
 
-    QTimer::singleShot(0, [this] {
-        EXPECT_TRUE(window->categoryMenu()->isVisible());
+    bool menuShown = false;
+    QTimer::singleShot(0, [&] {
+        menuShown = window->categoryMenu()->isVisible();
         window->categoryMenu()->close();
     });
     QTest::mousePress(viewport, Qt::RightButton, {}, QPoint(20, 20));
-    QTest::qWait(50);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return menuShown; }));
     EXPECT_EQ(cell(0, MealColumn::Name), "Pera, cruda");
 }
 
@@ -173,7 +121,6 @@ TEST_F(MainWindowTest, LafMenuOpensEachEnergyWindowOnce)
     ui::EnergyWindow *female = windows.energy()->energyWindow(Sex::Female);
     ASSERT_NE(female, nullptr);
     EXPECT_TRUE(female->isVisible());
-    EXPECT_EQ(female->windowTitle(), "Calcolo del Fabbisogno Energetico Giornaliero per le persone di sesso femminile");
     EXPECT_TRUE(window->isVisible());
     menuItem("mnuLAFmaschio")->trigger();
     ASSERT_NE(windows.energy()->energyWindow(Sex::Male), nullptr);
@@ -224,11 +171,7 @@ TEST_F(MainWindowTest, HelpClosesWithTheMainWindowAndTheProgramEnds)
     const QPointer<ui::HelpWindow> help = windows.helpWindow();
     ASSERT_TRUE(help && help->isVisible());
     QTimer::singleShot(0, window, [this] { window->close(); });
-    QTimer safety;
-    safety.setSingleShot(true);
-    QObject::connect(&safety, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    safety.start(5000);
-    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(execUntilQuit(), 0);
     EXPECT_TRUE(help.isNull() || !help->isVisible());
     EXPECT_EQ(windows.helpWindow(), nullptr);
 }
@@ -236,15 +179,11 @@ TEST_F(MainWindowTest, HelpClosesWithTheMainWindowAndTheProgramEnds)
 TEST_F(MainWindowTest, ExitEndsTheProgramAtOnce)
 {
     QTimer::singleShot(0, [this] { menuItem("mnuEsci")->trigger(); });
-    QTimer safety;
-    safety.setSingleShot(true);
-    QObject::connect(&safety, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    safety.start(5000);
-    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(execUntilQuit(), 0);
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST(MainWindowStart, AMissingOrEmptyDatabaseStopsTheStartWithItsReason)
+TEST(MainWindowStart, AMissingDatabaseStopsTheStartWithItsReasonAndCreatesNothing)
 {
     QTemporaryDir dir;
     FakeDialogs dialogs;
@@ -253,28 +192,18 @@ TEST(MainWindowStart, AMissingOrEmptyDatabaseStopsTheStartWithItsReason)
     QString error;
     EXPECT_FALSE(windows.start(dir.filePath("elementi97.db"), &error));
     EXPECT_TRUE(error.contains("elementi97.db"));
-    EXPECT_TRUE(error.contains("non esiste"));
     EXPECT_EQ(windows.mainWindow(), nullptr);
     EXPECT_FALSE(QFile::exists(dir.filePath("elementi97.db")));
-
-    // An empty file is no database: refused the same way, and left empty.
-    ASSERT_TRUE(QFile(dir.filePath("elementi97.db")).open(QIODevice::WriteOnly));
-    ui::AppWindows again;
-    again.setDialogs(&dialogs);
-    EXPECT_FALSE(again.start(dir.filePath("elementi97.db"), &error));
-    EXPECT_TRUE(error.contains("Il file è vuoto")) << error.toStdString();
-    EXPECT_EQ(again.mainWindow(), nullptr);
-    EXPECT_EQ(QFileInfo(dir.filePath("elementi97.db")).size(), 0);
 }
 
 TEST_F(MainWindowTest, StatusBarShowsDateAndTimeAndTheTitleScrolls)
 {
+    const QString title = window->scrollingTitle()->text();
     QApplication::setActiveWindow(window);
-    QTest::qWait(1150);
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return !window->statusPanel(2)->text().isEmpty() && window->scrollingTitle()->text() != title;
+    }));
     EXPECT_EQ(window->statusPanel(1)->text(), QLocale().toString(QDate::currentDate(), "dd MMMM yyyy"));
-    EXPECT_FALSE(window->statusPanel(2)->text().isEmpty());
-    EXPECT_NE(window->scrollingTitle()->text(), " - Valutazione calorica e nutrizionale in una dieta");
-    EXPECT_EQ(window->titleTimer()->interval(), 100);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "support/fakedialogs.h"
 #include "support/fooddbfixture.h"
 #include "support/localeguard.h"
+#include "support/tablecase.h"
 
 #include <gtest/gtest.h>
 
@@ -64,77 +65,58 @@ TEST_F(MainWindowModelTest, LoadFailsWithTheReasonWhenTheDatabaseIsMissing)
     EXPECT_TRUE(other.shown.empty());
 }
 
-TEST_F(MainWindowModelTest, BeforeAnyCategoryFirstAndLastDoNothingNextAndPreviousSaySo)
+struct NavigationCase {
+    int line;
+    const char *category;  // nullptr: none chosen yet
+    QList<MainWindowModel::ToolbarButton> clicks;
+    const char *row0;
+    QStringList messages;
+};
+
+// The toolbar's arrows: the food they reach, and the message at either end of the archive.
+TEST_F(MainWindowModelTest, NavigationStopsAtBothEndsWithItsMessage)
 {
-    model.toolbarButtonClicked(MainWindowModel::First);
-    model.toolbarButtonClicked(MainWindowModel::Last);
-    EXPECT_TRUE(dialogs.shown.empty());
-    model.toolbarButtonClicked(MainWindowModel::Next);
-    model.toolbarButtonClicked(MainWindowModel::Previous);
-    ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(dialogs.shown[0].text, "Sei alla fine dell'Archivio");
-    EXPECT_EQ(dialogs.shown[1].text, "Sei all'inizio dell'Archivio");
-    for (const auto &s : dialogs.shown) {
-        EXPECT_EQ(s.title, "Attenzione");
-        EXPECT_EQ(s.icon, MessageIcon::Critical);
+    using M = MainWindowModel;
+    const QString end = "Sei alla fine dell'Archivio", start = "Sei all'inizio dell'Archivio";
+    const NavigationCase cases[] = {
+        {__LINE__, nullptr, {M::First, M::Last}, "", {}},
+        {__LINE__, nullptr, {M::Next, M::Previous}, "", {end, start}},
+        {__LINE__, "Frutta", {}, "Albicocche, crude", {}},
+        {__LINE__, "Frutta", {M::Previous}, "Albicocche, crude", {start}},
+        {__LINE__, "Frutta", {M::Next}, "Mela, con buccia, cruda", {}},
+        {__LINE__, "Frutta", {M::Last, M::Next}, "Pera, cruda", {end}},
+        {__LINE__, "Frutta", {M::Last, M::First}, "Albicocche, crude", {}},
+        {__LINE__, "Uova", {M::Last, M::Next}, "Uovo di quaglia", {end}},
+        {__LINE__, "Legumi", {M::Previous}, "", {}},  // an empty category: no food, no message
+    };
+    for (const NavigationCase &c : cases) {
+        VELMO_CASE(c);
+        FakeDialogs said;
+        MainWindowModel fresh(said);
+        ASSERT_TRUE(fresh.load(path, nullptr));
+        if (c.category)
+            fresh.chooseCategory(index(c.category));
+        for (M::ToolbarButton b : c.clicks)
+            fresh.toolbarButtonClicked(b);
+        EXPECT_EQ(fresh.meal().row(0).name(), QString::fromUtf8(c.row0));
+        EXPECT_EQ(said.messageTexts(), c.messages);
+        for (const auto &shown : said.shown) {
+            EXPECT_EQ(shown.title, "Attenzione");
+            EXPECT_EQ(shown.icon, MessageIcon::Critical);
+        }
     }
-    EXPECT_TRUE(row0Name().isEmpty());
 }
 
-TEST_F(MainWindowModelTest, ChoosingACategoryPutsItsFirstFoodInRowZero)
+TEST_F(MainWindowModelTest, ChoosingACategoryFillsTheGrid)
 {
     LocaleGuard it("it_IT");
     model.chooseCategory(index("Frutta"));
     EXPECT_EQ(model.categoryHeading(), "Frutta");
-    EXPECT_EQ(model.dataControl().recordSource(),
-              "SELECT alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo FROM Frutta ");
-    EXPECT_EQ(row0Name(), "Albicocche, crude");
-    EXPECT_EQ(model.meal().row(0).cell(MealColumn::Net).text, "93");
+    EXPECT_EQ(model.dataControl().rowCount(), 3);
     EXPECT_EQ(model.meal().row(0).cell(MealColumn::Lip).text, "0,39");
-    EXPECT_EQ(model.mousePointer(), MousePointer::Default);
-}
-
-TEST_F(MainWindowModelTest, NavigationStopsAtBothEndsWithItsMessage)
-{
-    model.chooseCategory(index("Frutta"));
-    model.toolbarButtonClicked(MainWindowModel::Previous);
-    EXPECT_EQ(dialogs.messageTexts(), QStringList{"Sei all'inizio dell'Archivio"});
-    EXPECT_EQ(model.dataControl().currentRow(), 0);
-    EXPECT_EQ(row0Name(), "Albicocche, crude");
-
-    model.toolbarButtonClicked(MainWindowModel::Next);
-    EXPECT_EQ(row0Name(), "Mela, con buccia, cruda");
-    model.toolbarButtonClicked(MainWindowModel::Last);
-    EXPECT_EQ(row0Name(), "Pera, cruda");
-    dialogs.clear();
-    model.toolbarButtonClicked(MainWindowModel::Next);
-    EXPECT_EQ(dialogs.messageTexts(), QStringList{"Sei alla fine dell'Archivio"});
-    EXPECT_EQ(model.dataControl().currentRow(), 2);
-    EXPECT_EQ(row0Name(), "Pera, cruda");
-
-    model.toolbarButtonClicked(MainWindowModel::First);
-    EXPECT_EQ(row0Name(), "Albicocche, crude");
-}
-
-TEST_F(MainWindowModelTest, LastOnAOneFoodCategoryKeepsThatFood)
-{
-    model.chooseCategory(index("Uova"));
-    model.toolbarButtonClicked(MainWindowModel::Last);
-    EXPECT_EQ(row0Name(), "Uovo di quaglia");
-    model.toolbarButtonClicked(MainWindowModel::Next);
-    EXPECT_EQ(dialogs.messageTexts(), QStringList{"Sei alla fine dell'Archivio"});
-    EXPECT_EQ(row0Name(), "Uovo di quaglia");
-}
-
-TEST_F(MainWindowModelTest, AnEmptyCategoryLeavesNoCurrentFood)
-{
-    model.chooseCategory(index("Frutta"));
     model.chooseCategory(index("Legumi"));
     EXPECT_EQ(model.categoryHeading(), "Legumi");
     EXPECT_EQ(model.dataControl().rowCount(), 0);
-    EXPECT_TRUE(row0Name().isEmpty());
-    model.toolbarButtonClicked(MainWindowModel::Previous);  // wraps to the last record: none, no message
-    EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(MainWindowModelTest, ATableLostWhileRunningIsReportedAndTheProgramGoesOn)
