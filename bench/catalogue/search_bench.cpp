@@ -5,6 +5,7 @@
 #include "catalogue/foodcategory.h"
 #include "catalogue/fooddatabase.h"
 #include "catalogue/foodsearch.h"
+#include "catalogue_builder.h"
 #include "ui/catalogue/foodsearchwindow.h"
 
 #include <benchmark/benchmark.h>
@@ -12,10 +13,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLineEdit>
-#include <QSqlDatabase>
-#include <QSqlQuery>
+#include <QFile>
 #include <QTemporaryDir>
 
+#include <map>
 #include <memory>
 #include <random>
 
@@ -59,61 +60,48 @@ QString shippedDatabase()
 }
 
 // A food database of `foods` names made of food words, with accents and punctuation as the real
-// ones have, spread over the sixteen categories, with its search index as the builder writes it.
-QString syntheticDatabase(QTemporaryDir &dir, int foods)
+// ones have, spread over the sixteen categories, made by the catalogue builder as the shipped
+// one is. Built once per run, in a folder that lasts as long as the run.
+QString syntheticDatabase(int foods)
 {
+    static QTemporaryDir dir;
+    static std::map<int, QString> built;
+    if (const auto known = built.find(foods); known != built.end())
+        return known->second;
     static const char *const nouns[] = {"Pane", "Pasta", "Würstel", "Formaggio", "Latte", "Mela", "Crème",
                                         "Prosciutto", "Yogurt", "Olio", "Biscotti", "Riso", "Merluzzo", "Fagioli"};
     static const char *const kinds[] = {"di città", "integrale", "fresco", "parzialmente scremato", "d’oliva",
                                         "di pollo", "al forno", "in scatola", "senza sale", "all'uovo"};
     static const char *const states[] = {"crudo", "cotto", "bollito", "surgelato", "affumicato", "tostato"};
     std::minstd_rand random(12);
-    std::vector<velmo::SearchableFood> all;
-    std::array<int, velmo::kFoodCategoryCount> rows{};
+    QString catalogue = QStringLiteral("tabella,ndb,alimenti\n");
     for (int i = 0; i < foods; ++i) {
         const QString name = QStringLiteral("%1 %2, %3 %4")
                                  .arg(QString::fromUtf8(nouns[random() % std::size(nouns)]),
                                       QString::fromUtf8(kinds[random() % std::size(kinds)]),
                                       QString::fromUtf8(states[random() % std::size(states)]))
                                  .arg(i);
-        const int category = static_cast<int>(random() % velmo::kFoodCategoryCount);
-        all.push_back({velmo::searchKey(name), name, category, rows[static_cast<std::size_t>(category)]++});
+        const auto &category = velmo::foodCategories()[random() % velmo::kFoodCategoryCount];
+        catalogue += QStringLiteral("%1,1,\"%2\"\n").arg(category.table, name);
     }
-    std::sort(all.begin(), all.end(), velmo::searchOrder);
-
-    const QString path = dir.filePath("elementi97.db");
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "synthetic");
-        db.setDatabaseName(path);
-        db.open();
-        QSqlQuery q(db);
-        q.exec("BEGIN");
-        for (const velmo::FoodCategory &c : velmo::foodCategories())
-            q.exec(QStringLiteral("CREATE TABLE %1 (alimenti TEXT, edibile REAL, proteine REAL, lipidi REAL, "
-                                  "carboidrati REAL, energia REAL, fibra REAL, colesterolo REAL)")
-                       .arg(c.table));
-        q.exec(QStringLiteral("CREATE TABLE %1 (chiave TEXT, categoria INTEGER, riga INTEGER, alimenti TEXT)")
-                   .arg(QLatin1String(velmo::kSearchIndexTable)));
-        q.prepare(QStringLiteral("INSERT INTO %1 VALUES (?,?,?,?)").arg(QLatin1String(velmo::kSearchIndexTable)));
-        for (const velmo::SearchableFood &food : all) {
-            q.addBindValue(food.key);
-            q.addBindValue(food.category);
-            q.addBindValue(food.row);
-            q.addBindValue(food.name);
-            q.exec();
-        }
-        q.exec("COMMIT");
-        q.finish();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase("synthetic");
-    return path;
+    const auto write = [](const QString &path, const QString &text) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0)
+            qFatal("cannot write %s", qPrintable(path));
+    };
+    const QString stem = dir.filePath(QString::number(foods));
+    write(stem + ".csv", catalogue);
+    write(stem + "-source.csv", "ndb,edible_pct,protein_g,fat_g,carbohydrate_g,energy_kcal,fibre_g,cholesterol_mg\n"
+                                "1,90,1,2,3,40,5,6\n");
+    const auto result = velmo::buildCatalogue(stem + ".csv", stem + "-source.csv", stem + ".db");
+    if (!result.ok)
+        qFatal("%s", qPrintable(result.error));
+    return built[foods] = stem + ".db";
 }
 
 // The catalogue a benchmark runs on: range 0 the shipped one, otherwise that many synthetic foods.
 struct Catalogue {
-    explicit Catalogue(int foods) : path(foods == 0 ? shippedDatabase() : syntheticDatabase(dir, foods)) {}
-    QTemporaryDir dir;
+    explicit Catalogue(int foods) : path(foods == 0 ? shippedDatabase() : syntheticDatabase(foods)) {}
     QString path;
 };
 

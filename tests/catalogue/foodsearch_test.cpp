@@ -1,12 +1,9 @@
 #include "catalogue/foodsearch.h"
-#include "support/fooddbfixture.h"
 #include "support/localeguard.h"
 #include "support/tablecase.h"
 
 #include <gtest/gtest.h>
 
-#include <QSqlDatabase>
-#include <QTemporaryDir>
 
 using namespace velmo;
 using namespace velmo::test;
@@ -74,32 +71,6 @@ TEST(FoodSearch, LimitKeepsTheBestAndCountsAll)
     const FoodSearch::Result result = search.find(QStringLiteral("pane"), 2);
     EXPECT_EQ(names(search, result), (QStringList{"Pane di città", "Pane integrale"}));
     EXPECT_EQ(result.total, 5);
-}
-
-// A file without the search index is searched through its category tables, each food at its
-// row of the category.
-TEST(FoodSearch, FileWithoutIndexIsReadFromTheCategories)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("cibi.db"));
-    ASSERT_TRUE(writeFoodDatabase(path, {{"Frutta", {{"Mela", {}}, {"Pera", {}}}}, {"Uova", {{"Uovo di gallina", {}}}}}));
-    FoodSearch search;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("search-test"));
-        db.setDatabaseName(path);
-        ASSERT_TRUE(db.open());
-        QString error;
-        ASSERT_TRUE(search.load(db, &error)) << error.toStdString();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("search-test"));
-    const FoodSearch::Result result = search.find(QStringLiteral("a"));
-    ASSERT_EQ(result.foods.size(), 3u);
-    const SearchableFood &pera = search.food(result.foods[1]);
-    EXPECT_EQ(pera.name, "Pera");
-    EXPECT_EQ(pera.category, 8);
-    EXPECT_EQ(pera.row, 1);
-    EXPECT_EQ(search.heading(result.foods[2]), "Uova");
 }
 
 }  // namespace

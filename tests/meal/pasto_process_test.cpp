@@ -1,3 +1,4 @@
+#include "catalogue/fooddatabase.h"
 #include "catalogue/foodsearch.h"
 #include "support/fooddbfixture.h"
 #include "support/qtprinters.h"
@@ -8,7 +9,6 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
-#include <QSqlDatabase>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -146,16 +146,10 @@ TEST(PastoProcess, ArgumentsAndInputGiveTheExitCodeAndTheOutput)
 // of a meal line.
 TEST(PastoProcess, SearchListsTheModelsMatchesAsMealLines)
 {
+    QString error;
+    const auto database = FoodDatabase::open(QStringLiteral(VELMO_BIN_DIR "/elementi97.db"), &error);
     FoodSearch search;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("pasto-search"));
-        db.setDatabaseName(QStringLiteral(VELMO_BIN_DIR "/elementi97.db"));
-        ASSERT_TRUE(db.open());
-        QString error;
-        ASSERT_TRUE(search.load(db, &error)) << error.toStdString();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("pasto-search"));
+    ASSERT_TRUE(database && search.load(database->connection(), &error)) << error.toStdString();
     QString expected;
     for (int food : search.find(QStringLiteral("pane")).foods)
         expected += search.heading(food) + u';' + search.food(food).name + u'\n';

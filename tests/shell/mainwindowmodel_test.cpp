@@ -119,22 +119,6 @@ TEST_F(MainWindowModelTest, ChoosingACategoryFillsTheGrid)
     EXPECT_EQ(model.dataControl().rowCount(), 0);
 }
 
-// A found food goes to the open row through its category; a row the table does not hold there
-// is found by the name.
-TEST_F(MainWindowModelTest, AFoundFoodIsChosenThroughItsCategory)
-{
-    const FoodSearch &search = model.foodSearch();
-    ASSERT_EQ(search.size(), 4);
-    for (int row : {2, 0}) {
-        SCOPED_TRACE(row);
-        model.chooseCategory(index("Uova"));
-        model.chooseFood({searchKey("Pera, cruda"), "Pera, cruda", index("Frutta"), row});
-        EXPECT_EQ(model.categoryHeading(), "Frutta");
-        EXPECT_EQ(model.dataControl().currentRow(), 2);
-        EXPECT_EQ(row0Name(), "Pera, cruda");
-    }
-}
-
 TEST_F(MainWindowModelTest, ATableLostWhileRunningIsReportedAndTheProgramGoesOn)
 {
     {
