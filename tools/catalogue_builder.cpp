@@ -1,6 +1,7 @@
 #include "catalogue_builder.h"
 
 #include "catalogue/foodcategory.h"
+#include "catalogue/foodsearch.h"
 #include "common/csv.h"
 #include "common/numbertext.h"
 
@@ -13,6 +14,7 @@
 #include <QSqlQuery>
 #include <QUuid>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <vector>
@@ -194,6 +196,31 @@ bool writeDatabase(const QString &path, const std::vector<CatalogueFood> &foods,
             q.addBindValue(sourceValue(food.source->edible));
             for (const QString &v : food.source->nutrients)
                 q.addBindValue(sourceValue(v));
+            if (!q.exec()) {
+                *error = QStringLiteral("%1: %2").arg(food.name, q.lastError().text());
+                ok = false;
+            }
+        }
+        // The search index: every food normalised and sorted here once, so that the program
+        // only reads it. The key comes from the program's own searchKey, built with this tool,
+        // so a change of the normalisation rebuilds the file.
+        std::vector<SearchableFood> index;
+        std::array<int, kFoodCategoryCount> rows{};
+        for (const CatalogueFood &food : foods)
+            index.push_back({searchKey(food.name), food.name, food.table, rows[static_cast<std::size_t>(food.table)]++});
+        std::sort(index.begin(), index.end(), searchOrder);
+        run(QStringLiteral("CREATE TABLE %1 (chiave TEXT NOT NULL, categoria INTEGER NOT NULL, riga INTEGER NOT NULL, "
+                           "alimenti TEXT NOT NULL)")
+                .arg(QLatin1String(kSearchIndexTable)));
+        if (ok)
+            q.prepare(QStringLiteral("INSERT INTO %1 VALUES (?,?,?,?)").arg(QLatin1String(kSearchIndexTable)));
+        for (const SearchableFood &food : index) {
+            if (!ok)
+                break;
+            q.addBindValue(food.key);
+            q.addBindValue(food.category);
+            q.addBindValue(food.row);
+            q.addBindValue(food.name);
             if (!q.exec()) {
                 *error = QStringLiteral("%1: %2").arg(food.name, q.lastError().text());
                 ok = false;

@@ -3,6 +3,7 @@
 #include "catalogue/datacontrol.h"
 #include "catalogue/foodbrowser.h"
 #include "catalogue/fooddatabase.h"
+#include "catalogue/foodsearch.h"
 #include "common/dialogs.h"
 #include "meal/mealgrid.h"
 
@@ -48,6 +49,14 @@ public:
     void gridClicked();
     void gridRowChosen(int row);
 
+    // The foods of every category by words of their names, read at the first search, not at
+    // start-up. A file that cannot be read finds nothing, and foodSearchError() says why.
+    const FoodSearch &foodSearch();
+    QString foodSearchError() const { return foodSearchError_; }
+    // A food found by a search: its category chosen as its menu item chooses it, then the food
+    // made current, so that it reaches the open row of the table as a browsed food does.
+    void chooseFood(const SearchableFood &food);
+
     QString categoryHeading() const { return categoryHeading_; }   // `Label5`
     QString scrollingTitle() const { return scrollingTitle_; }     // `Label2`
     QString statusDate() const { return statusDate_; }             // `StatusBar1`, panel 1
@@ -87,6 +96,9 @@ private:
     DataControl dataControl_;
     FoodBrowser browser_;
     MealGrid meal_;
+    FoodSearch foodSearch_;
+    bool foodSearchRead_ = false;
+    QString foodSearchError_;
     QString categoryHeading_;
     QString scrollingTitle_ = initialTitle();
     QString statusDate_;

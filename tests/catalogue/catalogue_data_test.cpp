@@ -1,4 +1,5 @@
 #include "catalogue/foodcategory.h"
+#include "catalogue/foodsearch.h"
 #include "catalogue_builder.h"
 #include "common/csv.h"
 #include "common/numbertext.h"
@@ -156,6 +157,20 @@ TEST_F(ShippedCatalogue, BuiltDatabaseHoldsTheSourceValuesInCatalogueOrder)
                 EXPECT_EQ(q.value(1).toDouble(), static_cast<int>(q.value(1).toDouble()));
             }
             EXPECT_EQ(n, expected.size());
+        }
+
+        // The search index names every food once, at its row of its category.
+        ASSERT_TRUE(QSqlQuery(db).exec(QStringLiteral("SELECT 1 FROM %1").arg(QLatin1String(kSearchIndexTable))));
+        FoodSearch search;
+        QString error;
+        ASSERT_TRUE(search.load(db, &error)) << error.toStdString();
+        ASSERT_EQ(search.size(), static_cast<int>(catalogue->size()) - 1);
+        for (int i = 0; i < search.size(); ++i) {
+            const SearchableFood &food = search.food(i);
+            const auto &rows = perTable.value(foodCategories()[static_cast<std::size_t>(food.category)].table);
+            ASSERT_LT(static_cast<std::size_t>(food.row), rows.size()) << food.name.toStdString();
+            EXPECT_EQ(rows[static_cast<std::size_t>(food.row)]->fields[2], food.name);
+            EXPECT_EQ(food.key, searchKey(food.name));
         }
     }
     QSqlDatabase::removeDatabase("shipped");

@@ -1,3 +1,5 @@
+#include "catalogue/fooddatabase.h"
+#include "catalogue/foodsearch.h"
 #include "support/fooddbfixture.h"
 #include "support/qtprinters.h"
 #include "support/tablecase.h"
@@ -78,6 +80,15 @@ const ProcessCase kCases[] = {
     {__LINE__, {"/dev/zero"}, {}, Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
      "velmo-pasto: riga 1: il testo contiene un carattere nullo", 1},
     {__LINE__, {}, "/dev/urandom", Feed::PathStdin, kIt, Db::Shipped, 2, kNothing, "velmo-pasto: riga ", 21},
+    // A search prints "categoria;alimento" lines, nothing when nothing is found.
+    {__LINE__, {"--cerca=WÜRSTEL DI POLLO"}, {}, Feed::Pipe, kEn, Db::Shipped, 0,
+     "\\ACarni trasformate e conservate;Würstel di pollo\n\\z", "", 0},
+    {__LINE__, {"--cerca", "nessun cibo ha questo nome"}, {}, Feed::Pipe, kIt, Db::Shipped, 0, kNothing, "", 0},
+    {__LINE__, {"--cerca"}, {}, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "manca il testo da cercare dopo --cerca", 1},
+    {__LINE__, {"--cerca", " "}, {}, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "il testo da cercare è vuoto", 1},
+    {__LINE__, {"--csv", "--cerca", "pane"}, {}, Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
+     "--cerca non si usa insieme ad altri argomenti (\"--csv\")", 1},
+    {__LINE__, {"--cerca", "pane"}, {}, Feed::Pipe, kIt, Db::Partial, 1, kNothing, "mancano le tabelle", 4},
     // A food database that cannot serve ends with code 1 and is left as it was.
     {__LINE__, {}, kLunch, Feed::Pipe, kIt, Db::Missing, 1, kNothing, "elementi97.db\n\nIl file non esiste", 4},
     {__LINE__, {}, kLunch, Feed::Pipe, kIt, Db::Partial, 1, kNothing, "mancano le tabelle bevande_alcoliche", 4},
@@ -129,6 +140,34 @@ TEST(PastoProcess, ArgumentsAndInputGiveTheExitCodeAndTheOutput)
         EXPECT_LE(err.count(u'\n'), c.errLines) << err.toStdString();
         EXPECT_EQ(fileBytes(database), databaseBefore);
     }
+}
+
+// The console lists what the window's search finds, in its order, and each line is the start
+// of a meal line.
+TEST(PastoProcess, SearchListsTheModelsMatchesAsMealLines)
+{
+    QString error;
+    const auto database = FoodDatabase::open(QStringLiteral(VELMO_BIN_DIR "/elementi97.db"), &error);
+    FoodSearch search;
+    ASSERT_TRUE(database && search.load(database->connection(), &error)) << error.toStdString();
+    QString expected;
+    for (int food : search.find(QStringLiteral("pane")).foods)
+        expected += search.heading(food) + u';' + search.food(food).name + u'\n';
+    ASSERT_GT(expected.count(u'\n'), 5);
+
+    QProcess process;
+    process.start(QStringLiteral(VELMO_PASTO), {QStringLiteral("--cerca"), QStringLiteral("pane")});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    const QString out = QString::fromUtf8(process.readAllStandardOutput());
+    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_EQ(out, expected);
+
+    QProcess meal;
+    meal.start(QStringLiteral(VELMO_PASTO), {QStringLiteral("-")});
+    meal.write((out.section(u'\n', -2, -2) + QStringLiteral(";100\n")).toUtf8());
+    meal.closeWriteChannel();
+    ASSERT_TRUE(meal.waitForFinished(30000));
+    EXPECT_EQ(meal.exitCode(), 0) << meal.readAllStandardError().toStdString();
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "support/fooddbfixture.h"
 #include "support/localeguard.h"
 #include "ui/catalogue/foodgridview.h"
+#include "ui/catalogue/foodsearchwindow.h"
 #include "ui/energy/energyui.h"
 #include "ui/energy/energywindow.h"
 #include "ui/energy/launcherwindow.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -24,6 +26,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeView>
 
 using namespace velmo;
 using namespace velmo::test;
@@ -112,6 +115,32 @@ TEST_F(MainWindowTest, MouseOnTheGridChoosesFoodsAndOpensTheCategoryMenu)
     });
     QTest::mousePress(viewport, Qt::RightButton, {}, QPoint(20, 20));
     EXPECT_TRUE(QTest::qWaitFor([&] { return menuShown; }));
+    EXPECT_EQ(cell(0, MealColumn::Name), "Pera, cruda");
+}
+
+// Ctrl+F opens the search, typing filters, Enter brings the food to the open row, Escape closes.
+TEST_F(MainWindowTest, SearchWindowFindsAndChoosesAFood)
+{
+    EXPECT_EQ(window->categoryMenu()->actions().at(0), menuItem("mnuCerca"));
+    EXPECT_TRUE(window->categoryMenu()->actions().at(1)->isSeparator());
+    QTest::keyClick(window, Qt::Key_F, Qt::ControlModifier);
+    ui::FoodSearchWindow *search = window->foodSearchWindow();
+    ASSERT_NE(search, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(search));
+    QTest::keyClicks(search->textBox(), QStringLiteral("CRUD"));
+    EXPECT_EQ(search->list()->model()->rowCount(), 3);
+    QTest::keyClicks(search->textBox(), QStringLiteral("a p"));
+    ASSERT_EQ(search->list()->model()->rowCount(), 1);
+    EXPECT_EQ(search->list()->model()->index(0, 1).data().toString(), "Frutta");
+    QTest::keyClick(search->textBox(), Qt::Key_Return);
+    EXPECT_FALSE(search->isVisible());
+    EXPECT_EQ(window->categoryHeading()->text(), "Frutta");
+    EXPECT_EQ(cell(0, MealColumn::Name), "Pera, cruda");
+
+    QTest::keyClick(window, Qt::Key_F, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(search));
+    QTest::keyClick(search->textBox(), Qt::Key_Escape);
+    EXPECT_FALSE(search->isVisible());
     EXPECT_EQ(cell(0, MealColumn::Name), "Pera, cruda");
 }
 

@@ -1,5 +1,6 @@
 #include "catalogue/foodcategory.h"
 #include "catalogue/fooddatabase.h"
+#include "catalogue/foodsearch.h"
 #include "common/inputecho.h"
 #include "common/consoleoutput.h"
 #include "common/programdir.h"
@@ -11,7 +12,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -65,6 +68,7 @@ QString helpText()
         categories += QStringLiteral("  %1 (tabella %2)\n").arg(c.heading, c.table);
     return QStringLiteral(
                "Uso: velmo-pasto [--csv] [FILE]\n"
+               "     velmo-pasto --cerca TESTO\n"
                "\n"
                "Calcola le calorie e i nutrienti di un pasto, come la tabella di composizione di Velmo.\n"
                "Legge il FILE indicato, oppure lo standard input se il FILE manca o è \"-\".\n"
@@ -84,6 +88,12 @@ QString helpText()
                "\n"
                "Opzioni:\n"
                "  --csv     stampa la tabella in formato CSV (RFC 4180) con le intestazioni della finestra\n"
+               "  --cerca TESTO  non calcola un pasto: elenca gli alimenti di tutte le categorie il cui nome\n"
+               "            contiene ogni parola del TESTO (senza distinguere maiuscole, accenti e apostrofi\n"
+               "            tipografici), una riga \"categoria;alimento\" per alimento: prima quelli il cui\n"
+               "            nome inizia con la prima parola, poi gli altri, in ordine alfabetico; aggiungendo\n"
+               "            \";grammi\" la riga diventa una riga valida di un pasto. Nessun alimento trovato:\n"
+               "            non stampa nulla ed esce con 0\n"
                "  -h, --help  mostra questo aiuto\n"
                "\n"
                "Codici di uscita: 0 pasto calcolato; 1 archivio degli alimenti (%1 accanto al programma)\n"
@@ -96,6 +106,40 @@ QString helpText()
                .arg(QString::fromLatin1(FoodDatabase::kFileName), QString::number(kMaxLineLength),
                     QString::number(kMaxReportedErrors))
            + categories;
+}
+
+// `--cerca TESTO` (or `--cerca=TESTO`): the foods the window's search finds, in its order, as
+// the first two fields of a meal line.
+int searchFoods(ConsoleOutput &output, const QStringList &arguments)
+{
+    std::optional<QString> text;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (argument == QStringLiteral("-h") || argument == QStringLiteral("--help"))
+            return write(output, helpText());
+        const bool joined = argument.startsWith(QStringLiteral("--cerca="));
+        if (argument != QStringLiteral("--cerca") && !joined)
+            return fail(kInputFailure, {QStringLiteral("--cerca non si usa insieme ad altri argomenti (%1)").arg(echoInput(argument))});
+        if (text)
+            return fail(kInputFailure, {QStringLiteral("indicare --cerca una volta sola")});
+        if (!joined && i + 1 == arguments.size())
+            return fail(kInputFailure, {QStringLiteral("manca il testo da cercare dopo --cerca")});
+        text = joined ? argument.mid(8) : arguments[++i];
+    }
+    if (!text || text->trimmed().isEmpty())
+        return fail(kInputFailure, {QStringLiteral("il testo da cercare è vuoto")});
+
+    QString error;
+    const auto database = FoodDatabase::open(programFile(QString::fromLatin1(FoodDatabase::kFileName)), &error);
+    if (!database)
+        return fail(kDatabaseFailure, {error});
+    FoodSearch search;
+    if (!search.load(database->connection(), &error))
+        return fail(kDatabaseFailure, {error});
+    QString lines;
+    for (int food : search.find(*text).foods)
+        lines += search.heading(food) + u';' + search.food(food).name + u'\n';
+    return write(output, lines);
 }
 
 }  // namespace
@@ -113,6 +157,8 @@ int main(int argc, char **argv)
     QString path;
     bool havePath = false;
     const QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (std::any_of(arguments.cbegin(), arguments.cend(), [](const QString &a) { return a == QStringLiteral("--cerca") || a.startsWith(QStringLiteral("--cerca=")); }))
+        return searchFoods(output, arguments);
     for (const QString &argument : arguments) {
         if (argument == QStringLiteral("-h") || argument == QStringLiteral("--help")) {
             return write(output, helpText());

@@ -1,6 +1,7 @@
 #include "ui/shell/mainwindow.h"
 
 #include "ui/catalogue/foodgridview.h"
+#include "ui/catalogue/foodsearchwindow.h"
 #include "ui/meal/compositiontableview.h"
 #include "ui/meal/macrochartview.h"
 
@@ -102,6 +103,16 @@ MainWindow::MainWindow(MainWindowModel &model, QWidget *parent) : QMainWindow(pa
     scrollingTitle_->setText(model_.scrollingTitle());
     renderToolbarStyle();
     setFixedSize(sizeHint());
+}
+
+void MainWindow::openFoodSearch()
+{
+    if (!searchWindow_) {
+        const FoodSearch &search = model_.foodSearch();
+        searchWindow_ = new FoodSearchWindow(search, model_.foodSearchError(), this);
+        connect(searchWindow_, &FoodSearchWindow::foodChosen, &model_, &MainWindowModel::chooseFood);
+    }
+    searchWindow_->showSearch();
 }
 
 void MainWindow::changeEvent(QEvent *event)

@@ -18,6 +18,7 @@ namespace velmo::ui {
 
 class CompositionTableView;
 class FoodGridView;
+class FoodSearchWindow;
 class MacroChartView;
 
 // `frmmain`: menus, toolbar, status bar and timers around the food grid, the composition table
@@ -40,6 +41,8 @@ public:
     QToolBar *toolbar() const { return toolbar_; }
     QAction *toolbarButton(int position) const { return buttons_[static_cast<std::size_t>(position - 1)]; }
     QMenu *categoryMenu() const { return mnuScelta_; }
+    // "Cerca alimento", made at its first opening.
+    FoodSearchWindow *foodSearchWindow() const { return searchWindow_; }
     QMenu *personsMenu() const { return mnuPersone_; }
     QLabel *statusPanel(int panel) const { return panels_[static_cast<std::size_t>(panel - 1)]; }
     QTimer *clockTimer() const { return clockTimer_; }   // `Timer1`
@@ -64,6 +67,7 @@ private:
     void buildStatusBar();
     void buildTimers();
     void renderToolbarStyle();
+    void openFoodSearch();
 
     MainWindowModel &model_;
     ScreenPointer pointer_;
@@ -77,6 +81,7 @@ private:
     std::array<QAction *, 9> buttons_{};
     QMenu *mnuPersone_ = nullptr;
     QMenu *mnuScelta_ = nullptr;
+    FoodSearchWindow *searchWindow_ = nullptr;
     QStatusBar *statusBar_ = nullptr;
     std::array<QLabel *, 3> panels_{};
     QTimer *clockTimer_ = nullptr;

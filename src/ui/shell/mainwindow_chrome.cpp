@@ -30,6 +30,11 @@ void MainWindow::buildMenus()
 
     mnuScelta_ = bar->addMenu(QStringLiteral("&Scelta alimenti"));
     mnuScelta_->setObjectName(QStringLiteral("mnuScelta"));
+    QAction *find = mnuScelta_->addAction(QStringLiteral("&Cerca alimento..."));
+    find->setObjectName(QStringLiteral("mnuCerca"));
+    find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    connect(find, &QAction::triggered, this, &MainWindow::openFoodSearch);
+    mnuScelta_->addSeparator();
     const auto &categories = foodCategories();
     for (int i = 0; i < kFoodCategoryCount; ++i) {
         const FoodCategory &category = categories[static_cast<std::size_t>(i)];

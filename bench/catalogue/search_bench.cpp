@@ -1,0 +1,151 @@
+// Finding a food by name, one keystroke at a time, as the search window does it: on the shipped
+// catalogue and on a synthetic one of 100,000 foods; and the one-time reading of the index at the
+// window's first opening.
+
+#include "catalogue/foodcategory.h"
+#include "catalogue/fooddatabase.h"
+#include "catalogue/foodsearch.h"
+#include "catalogue_builder.h"
+#include "ui/catalogue/foodsearchwindow.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <map>
+#include <memory>
+#include <random>
+
+namespace {
+
+// What a user types, letter by letter: every prefix of these texts is one keystroke.
+const QStringList &keystrokes()
+{
+    static const QStringList texts = [] {
+        QStringList all;
+        for (const char *typed : {"wurstel pollo", "pane integrale", "formaggio fresco", "citta", "latte parz"})
+            for (int n = 1; n <= static_cast<int>(qstrlen(typed)); ++n)
+                all << QString::fromLatin1(typed, n);
+        return all;
+    }();
+    return texts;
+}
+
+std::unique_ptr<velmo::FoodDatabase> openDatabase(const QString &path)
+{
+    QString error;
+    auto database = velmo::FoodDatabase::open(path, &error);
+    if (!database)
+        qFatal("%s", qPrintable(error));
+    return database;
+}
+
+velmo::FoodSearch loadSearch(const QString &path)
+{
+    const auto database = openDatabase(path);
+    velmo::FoodSearch search;
+    QString error;
+    if (!search.load(database->connection(), &error))
+        qFatal("%s", qPrintable(error));
+    return search;
+}
+
+QString shippedDatabase()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath("elementi97.db");
+}
+
+// A food database of `foods` names made of food words, with accents and punctuation as the real
+// ones have, spread over the sixteen categories, made by the catalogue builder as the shipped
+// one is. Built once per run, in a folder that lasts as long as the run.
+QString syntheticDatabase(int foods)
+{
+    static QTemporaryDir dir;
+    static std::map<int, QString> built;
+    if (const auto known = built.find(foods); known != built.end())
+        return known->second;
+    static const char *const nouns[] = {"Pane", "Pasta", "Würstel", "Formaggio", "Latte", "Mela", "Crème",
+                                        "Prosciutto", "Yogurt", "Olio", "Biscotti", "Riso", "Merluzzo", "Fagioli"};
+    static const char *const kinds[] = {"di città", "integrale", "fresco", "parzialmente scremato", "d’oliva",
+                                        "di pollo", "al forno", "in scatola", "senza sale", "all'uovo"};
+    static const char *const states[] = {"crudo", "cotto", "bollito", "surgelato", "affumicato", "tostato"};
+    std::minstd_rand random(12);
+    QString catalogue = QStringLiteral("tabella,ndb,alimenti\n");
+    for (int i = 0; i < foods; ++i) {
+        const QString name = QStringLiteral("%1 %2, %3 %4")
+                                 .arg(QString::fromUtf8(nouns[random() % std::size(nouns)]),
+                                      QString::fromUtf8(kinds[random() % std::size(kinds)]),
+                                      QString::fromUtf8(states[random() % std::size(states)]))
+                                 .arg(i);
+        const auto &category = velmo::foodCategories()[random() % velmo::kFoodCategoryCount];
+        catalogue += QStringLiteral("%1,1,\"%2\"\n").arg(category.table, name);
+    }
+    const auto write = [](const QString &path, const QString &text) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0)
+            qFatal("cannot write %s", qPrintable(path));
+    };
+    const QString stem = dir.filePath(QString::number(foods));
+    write(stem + ".csv", catalogue);
+    write(stem + "-source.csv", "ndb,edible_pct,protein_g,fat_g,carbohydrate_g,energy_kcal,fibre_g,cholesterol_mg\n"
+                                "1,90,1,2,3,40,5,6\n");
+    const auto result = velmo::buildCatalogue(stem + ".csv", stem + "-source.csv", stem + ".db");
+    if (!result.ok)
+        qFatal("%s", qPrintable(result.error));
+    return built[foods] = stem + ".db";
+}
+
+// The catalogue a benchmark runs on: range 0 the shipped one, otherwise that many synthetic foods.
+struct Catalogue {
+    explicit Catalogue(int foods) : path(foods == 0 ? shippedDatabase() : syntheticDatabase(foods)) {}
+    QString path;
+};
+
+void BM_SearchKeystroke(benchmark::State &state)
+{
+    Catalogue catalogue(static_cast<int>(state.range(0)));
+    const velmo::FoodSearch search = loadSearch(catalogue.path);
+    const QStringList &texts = keystrokes();
+    qsizetype next = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(search.find(texts[next], velmo::ui::FoodSearchWindow::kShownFoods));
+        next = (next + 1) % texts.size();
+    }
+    state.counters["foods"] = search.size();
+}
+BENCHMARK(BM_SearchKeystroke)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The same keystrokes typed into the window: the search, the list's model and the summary line.
+void BM_SearchWindowKeystroke(benchmark::State &state)
+{
+    Catalogue catalogue(static_cast<int>(state.range(0)));
+    const velmo::FoodSearch search = loadSearch(catalogue.path);
+    velmo::ui::FoodSearchWindow window(search, QString());
+    const QStringList &texts = keystrokes();
+    qsizetype next = 0;
+    for (auto _ : state) {
+        window.textBox()->setText(texts[next]);
+        next = (next + 1) % texts.size();
+    }
+    state.counters["foods"] = search.size();
+}
+BENCHMARK(BM_SearchWindowKeystroke)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The index read once, when the window first opens.
+void BM_ReadSearchIndex(benchmark::State &state)
+{
+    Catalogue catalogue(static_cast<int>(state.range(0)));
+    const auto database = openDatabase(catalogue.path);
+    for (auto _ : state) {
+        velmo::FoodSearch search;
+        QString error;
+        benchmark::DoNotOptimize(search.load(database->connection(), &error));
+    }
+}
+BENCHMARK(BM_ReadSearchIndex)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+}  // namespace

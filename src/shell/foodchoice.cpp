@@ -1,0 +1,23 @@
+#include "shell/mainwindowmodel.h"
+
+namespace velmo {
+
+const FoodSearch &MainWindowModel::foodSearch()
+{
+    if (!foodSearchRead_ && database_) {
+        foodSearchRead_ = true;
+        foodSearch_.load(database_->connection(), &foodSearchError_);
+    }
+    return foodSearch_;
+}
+
+void MainWindowModel::chooseFood(const SearchableFood &food)
+{
+    chooseCategory(food.category);
+    // The index and the tables are written together; the name guards against a file changed
+    // under a running program.
+    if (food.row >= 0 && food.row < dataControl_.rowCount() && dataControl_.row(food.row).name == food.name)
+        dataControl_.moveTo(food.row);
+}
+
+}  // namespace velmo

@@ -1,0 +1,161 @@
+#include "ui/catalogue/foodsearchwindow.h"
+
+#include "common/numbertext.h"
+
+#include <QAbstractTableModel>
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace velmo::ui {
+
+// The foods of a result: name and category heading.
+class FoodMatchModel : public QAbstractTableModel {
+public:
+    explicit FoodMatchModel(const FoodSearch &search, QObject *parent) : QAbstractTableModel(parent), search_(search) {}
+
+    void setFoods(std::vector<int> foods)
+    {
+        beginResetModel();
+        foods_ = std::move(foods);
+        endResetModel();
+    }
+    const SearchableFood &food(int row) const { return search_.food(foods_[static_cast<std::size_t>(row)]); }
+
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(foods_.size());
+    }
+    int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : 2; }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role != Qt::DisplayRole || !index.isValid())
+            return {};
+        const int food = foods_[static_cast<std::size_t>(index.row())];
+        return index.column() == 0 ? search_.food(food).name : search_.heading(food);
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
+            return {};
+        return section == 0 ? QStringLiteral("Alimento") : QStringLiteral("Categoria");
+    }
+
+private:
+    const FoodSearch &search_;
+    std::vector<int> foods_;
+};
+
+FoodSearchWindow::FoodSearchWindow(const FoodSearch &search, const QString &loadError, QWidget *parent)
+    : QDialog(parent), search_(search), loadError_(loadError)
+{
+    setObjectName(QStringLiteral("frmCerca"));
+    setWindowTitle(QStringLiteral("Cerca alimento"));
+    resize(560, 420);
+
+    text_ = new QLineEdit(this);
+    text_->setObjectName(QStringLiteral("txtCerca"));
+    text_->setPlaceholderText(QStringLiteral("Parole del nome, per esempio: pane integrale"));
+    text_->setClearButtonEnabled(true);
+    text_->setAccessibleName(QStringLiteral("Testo da cercare"));
+    text_->setAccessibleDescription(
+        QStringLiteral("Gli alimenti il cui nome contiene tutte le parole scritte, senza distinguere maiuscole e accenti"));
+    text_->installEventFilter(this);
+
+    matches_ = new FoodMatchModel(search_, this);
+    list_ = new QTreeView(this);
+    list_->setObjectName(QStringLiteral("lstAlimenti"));
+    list_->setModel(matches_);
+    list_->setRootIsDecorated(false);
+    list_->setUniformRowHeights(true);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    list_->header()->setStretchLastSection(false);
+    list_->header()->resizeSection(1, 190);
+    list_->setAccessibleName(QStringLiteral("Alimenti trovati"));
+    list_->setAccessibleDescription(QStringLiteral("Invio o doppio clic sceglie l'alimento"));
+
+    summary_ = new QLabel(this);
+    summary_->setObjectName(QStringLiteral("lblRisultati"));
+    summary_->setWordWrap(true);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(text_);
+    layout->addWidget(list_, 1);
+    layout->addWidget(summary_);
+
+    connect(text_, &QLineEdit::textChanged, this, &FoodSearchWindow::follow);
+    connect(text_, &QLineEdit::returnPressed, this, &FoodSearchWindow::choose);
+    connect(list_, &QAbstractItemView::activated, this, &FoodSearchWindow::choose);
+    follow(QString());
+}
+
+void FoodSearchWindow::showSearch()
+{
+    text_->selectAll();
+    text_->setFocus();
+    show();
+    raise();
+    activateWindow();
+}
+
+void FoodSearchWindow::follow(const QString &text)
+{
+    FoodSearch::Result result = search_.find(text, kShownFoods);
+    matches_->setFoods(std::move(result.foods));
+    if (matches_->rowCount() > 0)
+        list_->setCurrentIndex(matches_->index(0, 0));
+
+    const QLocale locale;
+    const auto count = [&locale](int n) { return formatGroupedUpTo2(n, locale); };
+    if (!loadError_.isEmpty())
+        summary_->setText(loadError_);
+    else if (text.trimmed().isEmpty())
+        summary_->setText(QStringLiteral("Scrivere una o più parole del nome dell'alimento."));
+    else if (result.total == 0)
+        summary_->setText(QStringLiteral("Nessun alimento trovato."));
+    else if (result.total == 1)
+        summary_->setText(QStringLiteral("1 alimento trovato."));
+    else if (result.total <= kShownFoods)
+        summary_->setText(QStringLiteral("%1 alimenti trovati.").arg(count(result.total)));
+    else
+        summary_->setText(QStringLiteral("%1 alimenti trovati; sono mostrati i primi %2: aggiungere altre parole per "
+                                         "restringere la ricerca.")
+                              .arg(count(result.total), count(kShownFoods)));
+}
+
+void FoodSearchWindow::choose()
+{
+    const QModelIndex current = list_->currentIndex();
+    if (!current.isValid())
+        return;
+    const SearchableFood food = matches_->food(current.row());
+    hide();
+    emit foodChosen(food);
+}
+
+bool FoodSearchWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // The arrows and page keys in the text box move through the list, so that the hands stay
+    // on the keyboard between typing and choosing.
+    if (watched == text_ && event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            QCoreApplication::sendEvent(list_, event);
+            return true;
+        default:
+            break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace velmo::ui

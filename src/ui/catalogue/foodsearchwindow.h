@@ -1,0 +1,51 @@
+#pragma once
+
+#include "catalogue/foodsearch.h"
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QTreeView;
+
+namespace velmo::ui {
+
+class FoodMatchModel;
+
+// "Cerca alimento": a text box and the foods whose names hold every typed word, with their
+// category. The list follows every keystroke; Enter or a double click chooses, Escape closes.
+class FoodSearchWindow : public QDialog {
+    Q_OBJECT
+public:
+    // The list shows at most this many foods; the line below it says how many there are.
+    static constexpr int kShownFoods = 500;
+
+    // `loadError`, when not empty, says why `search` holds no foods.
+    FoodSearchWindow(const FoodSearch &search, const QString &loadError, QWidget *parent = nullptr);
+
+    QLineEdit *textBox() const { return text_; }
+    QTreeView *list() const { return list_; }
+    QLabel *summary() const { return summary_; }
+
+    // Shows the window with its text selected, so that typing starts a new search.
+    void showSearch();
+
+signals:
+    void foodChosen(const velmo::SearchableFood &food);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void follow(const QString &text);
+    void choose();
+
+    const FoodSearch &search_;
+    QString loadError_;
+    QLineEdit *text_ = nullptr;
+    QTreeView *list_ = nullptr;
+    QLabel *summary_ = nullptr;
+    FoodMatchModel *matches_ = nullptr;
+};
+
+}  // namespace velmo::ui
