@@ -2,6 +2,7 @@
 #include "catalogue/fooddatabase.h"
 #include "common/inputecho.h"
 #include "common/consoleoutput.h"
+#include "common/numbertext.h"
 #include "common/programdir.h"
 #include "meal/pasto/mealcomposer.h"
 #include "meal/pasto/mealfile.h"
@@ -9,7 +10,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 
 #include <cstdio>
 
@@ -64,7 +64,7 @@ QString helpText()
     for (const FoodCategory &c : foodCategories())
         categories += QStringLiteral("  %1 (tabella %2)\n").arg(c.heading, c.table);
     return QStringLiteral(
-               "Uso: velmo-pasto [--csv] [FILE]\n"
+               "Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]\n"
                "\n"
                "Calcola le calorie e i nutrienti di un pasto, come la tabella di composizione di Velmo.\n"
                "Legge il FILE indicato, oppure lo standard input se il FILE manca o è \"-\".\n"
@@ -84,6 +84,8 @@ QString helpText()
                "\n"
                "Opzioni:\n"
                "  --csv     stampa la tabella in formato CSV (RFC 4180) con le intestazioni della finestra\n"
+               "  --fabbisogno KCAL  confronta il pasto con un fabbisogno giornaliero di KCAL kcal (un numero\n"
+               "            maggiore di 0): una riga dopo i totali, o cinque colonne in più con --csv\n"
                "  -h, --help  mostra questo aiuto\n"
                "\n"
                "Codici di uscita: 0 pasto calcolato; 1 archivio degli alimenti (%1 accanto al programma)\n"
@@ -96,6 +98,15 @@ QString helpText()
                .arg(QString::fromLatin1(FoodDatabase::kFileName), QString::number(kMaxLineLength),
                     QString::number(kMaxReportedErrors))
            + categories;
+}
+
+// The daily requirement of `--fabbisogno`, in kcal, as the energy windows would show it.
+std::optional<double> requirementArgument(const QString &text)
+{
+    const auto kcal = readWholeArgument16(text, ArgumentFraction::CommaOrPoint);
+    if (!kcal || *kcal <= 0)
+        return std::nullopt;
+    return *kcal;
 }
 
 }  // namespace
@@ -112,13 +123,27 @@ int main(int argc, char **argv)
     bool csv = false;
     QString path;
     bool havePath = false;
+    std::optional<double> requirement;
     const QStringList arguments = QCoreApplication::arguments().mid(1);
-    for (const QString &argument : arguments) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
         if (argument == QStringLiteral("-h") || argument == QStringLiteral("--help")) {
             return write(output, helpText());
         }
         if (argument == QStringLiteral("--csv")) {
             csv = true;
+        } else if (argument == QStringLiteral("--fabbisogno") || argument.startsWith(QStringLiteral("--fabbisogno="))) {
+            const bool joined = argument.contains(u'=');
+            if (!joined && i + 1 == arguments.size())
+                return fail(kInputFailure, {QStringLiteral("manca il fabbisogno dopo --fabbisogno (le kcal al giorno, "
+                                                           "per esempio --fabbisogno 2244)")});
+            const QString value = joined ? argument.section(u'=', 1) : arguments[++i];
+            requirement = requirementArgument(value);
+            if (!requirement)
+                return fail(kInputFailure, {QStringLiteral("fabbisogno non valido %1: indicare le kcal al giorno, un "
+                                                           "numero maggiore di 0 e al massimo 32767 (per esempio "
+                                                           "--fabbisogno 2244)")
+                                                .arg(echoInput(value))});
         } else if (argument.startsWith(u'-') && argument != QStringLiteral("-")) {
             return fail(kInputFailure, {QStringLiteral("opzione sconosciuta %1 (vedere velmo-pasto --help)").arg(echoInput(argument))});
         } else if (havePath) {
@@ -137,14 +162,8 @@ int main(int argc, char **argv)
     if (fromStdin && standardInputIsFolder())
         return fail(kInputFailure, {QStringLiteral("impossibile leggere lo standard input: è una cartella, non un file")});
     const bool opened = fromStdin ? input.open(stdin, QIODevice::ReadOnly) : (input.setFileName(path), input.open(QIODevice::ReadOnly));
-    if (!opened) {
-        const QFileInfo info(path);
-        const QString reason = !info.exists() ? QStringLiteral("il file non esiste")
-                               : info.isDir() ? QStringLiteral("è una cartella, non un file")
-                               : !info.isReadable() ? QStringLiteral("permessi insufficienti")
-                                                    : input.errorString();
-        return fail(kInputFailure, {QStringLiteral("impossibile leggere %1: %2").arg(echoInput(path), reason)});
-    }
+    if (!opened)
+        return fail(kInputFailure, {readFailureMessage(input)});
     const MealFile file = readMealFile(input);
 
     QString error;
@@ -163,9 +182,11 @@ int main(int argc, char **argv)
         return fail(kInputFailure, errorReport(std::move(errors)));
     }
 
-    for (const MealFileEntry &entry : file.entries)
-        if (!composer.add(entry, &error))
-            return fail(kDatabaseFailure, {error});
+    if (!composer.addAll(file.entries, &error))
+        return fail(kDatabaseFailure, {error});
 
-    return write(output, csv ? mealReportCsv(composer.grid()) : mealReportText(composer.grid()));
+    std::optional<MealComparison> comparison;
+    if (requirement)
+        comparison = compareWithRequirement(composer.grid().totals(), *requirement, QLocale());
+    return write(output, csv ? mealReportCsv(composer.grid(), comparison) : mealReportText(composer.grid(), comparison));
 }

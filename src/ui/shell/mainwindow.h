@@ -41,6 +41,7 @@ public:
     QAction *toolbarButton(int position) const { return buttons_[static_cast<std::size_t>(position - 1)]; }
     QMenu *categoryMenu() const { return mnuScelta_; }
     QMenu *personsMenu() const { return mnuPersone_; }
+    QMenu *mealMenu() const { return mnuPasto_; }
     QLabel *statusPanel(int panel) const { return panels_[static_cast<std::size_t>(panel - 1)]; }
     QTimer *clockTimer() const { return clockTimer_; }   // `Timer1`
     QTimer *titleTimer() const { return titleTimer_; }   // `Timer2`
@@ -60,6 +61,9 @@ protected:
 
 private:
     void buildMenus();
+    void buildMealMenu();
+    void bindMealDocument();
+    void exitChosen() { model_.exitClicked(); }
     void buildToolbar();
     void buildStatusBar();
     void buildTimers();
@@ -75,6 +79,7 @@ private:
     MacroChartView *chart_ = nullptr;
     QToolBar *toolbar_ = nullptr;
     std::array<QAction *, 9> buttons_{};
+    QMenu *mnuPasto_ = nullptr;
     QMenu *mnuPersone_ = nullptr;
     QMenu *mnuScelta_ = nullptr;
     QStatusBar *statusBar_ = nullptr;
