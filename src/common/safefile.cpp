@@ -28,7 +28,8 @@ QString openFailure(const QString &path)
 bool writeFileSafely(const QString &path, const QByteArray &bytes, QString *reason)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that a write the disk refuses fails here and not unseen in the final flush.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         *reason = openFailure(path);
         return false;
     }
