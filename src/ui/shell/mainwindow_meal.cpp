@@ -51,9 +51,20 @@ void MainWindow::bindMealDocument()
             [this, &document] { setWindowTitle(document.windowTitle()); });
     QLabel *comparison = panels_[2];
     comparison->setAccessibleName(QStringLiteral("Pasto e fabbisogno"));
-    connect(&model_, &MainWindowModel::comparisonChanged, comparison,
-            [this, comparison] { comparison->setText(model_.comparisonText()); });
-    comparison->setText(model_.comparisonText());
+    // The date and the time need less room than their panels keep; the comparison, with whose
+    // requirement it is, needs all the rest of the fixed-width window.
+    for (QLabel *panel : {panels_[0], panels_[1]})
+        panel->setMinimumWidth(panel->fontMetrics().horizontalAdvance(panel == panels_[0] ? QStringLiteral("30 settembre 2026 ")
+                                                                                            : QStringLiteral("00:00:00 ")));
+    QFont small = comparison->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    comparison->setFont(small);
+    const auto show = [this, comparison] {
+        comparison->setText(model_.comparisonText());
+        comparison->setToolTip(model_.comparisonText());
+    };
+    connect(&model_, &MainWindowModel::comparisonChanged, comparison, show);
+    show();
 }
 
 }  // namespace velmo::ui
