@@ -25,6 +25,7 @@ public:
     QString input(const QString &, const QString &, const QString &) override { return {}; }
     velmo::Answer askYesNoCancel(const QString &, const QString &) override { return velmo::Answer::Cancel; }
     QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
+    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
 };
 
 struct Window {

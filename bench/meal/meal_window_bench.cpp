@@ -26,6 +26,7 @@ public:
     QString input(const QString &, const QString &, const QString &) override { return {}; }
     Answer askYesNoCancel(const QString &, const QString &) override { return Answer::Cancel; }
     QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
+    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
     int shown = 0;
 };
 

@@ -7,8 +7,15 @@
 namespace velmo {
 
 MainWindowModel::MainWindowModel(Dialogs &dialogs, QObject *parent)
-    : QObject(parent), dialogs_(dialogs), browser_(dataControl_)
+    : QObject(parent), dialogs_(dialogs), browser_(dataControl_),
+      document_({dataControl_, browser_, meal_,
+                 [this](int category) {
+                     chooseCategory(category);
+                     return dataControl_.hasRecordset();
+                 }},
+                dialogs_)
 {
+    connect(&meal_, &MealGrid::totalsChanged, this, &MainWindowModel::updateComparison);
     connect(&browser_, &FoodBrowser::foodNameChanged, this, [this] { meal_.inseri(browser_.current()); });
     meal_.setDialogs(&dialogs_);
     connect(&dataControl_, &DataControl::validate, this, [this] { setMousePointer(MousePointer::Hourglass); });
@@ -29,6 +36,7 @@ bool MainWindowModel::load(const QString &databasePath, QString *error)
     if (!database_)
         return false;
     dataControl_.setDatabase(database_->connection());
+    document_.setDatabase(database_->connection());
     setCategoryHeading(QStringLiteral("Alimenti"));
     return true;
 }
@@ -69,6 +77,7 @@ void MainWindowModel::chooseCategory(int index)
         return;
     const FoodCategory &category = foodCategories()[static_cast<std::size_t>(index)];
     setCategoryHeading(category.heading);
+    document_.setCurrentCategory(index);
     dataControl_.setRecordSource(category.recordSource());
     dataControl_.refresh();
 }
@@ -81,6 +90,36 @@ void MainWindowModel::gridClicked()
 void MainWindowModel::gridRowChosen(int row)
 {
     dataControl_.moveTo(row);
+}
+
+void MainWindowModel::exitClicked()
+{
+    if (document_.confirmDiscard())
+        emit exitRequested();
+}
+
+std::optional<MealComparison> MainWindowModel::comparison() const
+{
+    if (!requirementKcal_)
+        return std::nullopt;
+    return compareWithRequirement(meal_.totals(), *requirementKcal_, QLocale());
+}
+
+void MainWindowModel::setRequirement(std::optional<double> kcal, const QString &whose)
+{
+    requirementKcal_ = kcal;
+    requirementWhose_ = whose;
+    updateComparison();
+}
+
+void MainWindowModel::updateComparison()
+{
+    const auto now = comparison();
+    const QString text = now ? velmo::comparisonText(*now, requirementWhose_, QLocale()) : QString();
+    if (text == comparisonText_)
+        return;
+    comparisonText_ = text;
+    emit comparisonChanged();
 }
 
 void MainWindowModel::setCategoryHeading(const QString &text)

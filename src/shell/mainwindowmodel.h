@@ -6,12 +6,15 @@
 #include "catalogue/foodsearch.h"
 #include "common/dialogs.h"
 #include "meal/mealgrid.h"
+#include "meal/pasto/mealdocument.h"
+#include "meal/requirementcomparison.h"
 
 #include <QDateTime>
 #include <QObject>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace velmo {
 
@@ -45,6 +48,10 @@ public:
     void chooseCategory(int index);
     // The toolbar's button-click notification.
     void toolbarButtonClicked(int position);
+    // "&Esci" and the toolbar's exit button: the program ends once the meal may be lost.
+    void exitClicked();
+    // The user closes the window: whether it may go (the meal saved, or not wanted).
+    bool mayClose() { return document_.confirmDiscard(); }
     // A click in the food grid; its row, when the click makes another food current.
     void gridClicked();
     void gridRowChosen(int row);
@@ -61,6 +68,11 @@ public:
     QString scrollingTitle() const { return scrollingTitle_; }     // `Label2`
     QString statusDate() const { return statusDate_; }             // `StatusBar1`, panel 1
     QString statusTime() const { return statusTime_; }             // `StatusBar1`, panel 2
+    // `StatusBar1`, panel 3: the meal against the daily requirement; empty without one.
+    QString comparisonText() const { return comparisonText_; }
+    std::optional<MealComparison> comparison() const;
+    // The requirement of an energy window (none: no window holds one) and, when two do, whose.
+    void setRequirement(std::optional<double> kcal, const QString &whose);
     bool toolbarFlat() const { return toolbarFlat_; }
     bool clockEnabled() const { return clockEnabled_; }            // `Timer1` enabled
     MousePointer mousePointer() const { return mousePointer_; }
@@ -71,12 +83,14 @@ public:
     DataControl &dataControl() { return dataControl_; }   // `Data1`
     FoodBrowser &browser() { return browser_; }
     MealGrid &meal() { return meal_; }
+    MealDocument &document() { return document_; }
     Dialogs &dialogs() { return dialogs_; }
 
 signals:
     void categoryHeadingChanged();
     void scrollingTitleChanged();
     void statusChanged();
+    void comparisonChanged();
     void toolbarFlatChanged();
     void mousePointerChanged();
     void printRequested();
@@ -90,6 +104,7 @@ private:
     void navigateStep(bool forward);
     void navigateLast();
     void refreshQuietly();
+    void updateComparison();
 
     Dialogs &dialogs_;
     std::unique_ptr<FoodDatabase> database_;
@@ -106,6 +121,10 @@ private:
     bool toolbarFlat_ = false;
     bool clockEnabled_ = true;
     MousePointer mousePointer_ = MousePointer::Default;
+    std::optional<double> requirementKcal_;
+    QString requirementWhose_;
+    QString comparisonText_;
+    MealDocument document_;
 };
 
 }  // namespace velmo

@@ -15,7 +15,7 @@ void MainWindowModel::toolbarButtonClicked(int position)
     case Last: navigateLast(); break;
     case Print: emit printRequested(); break;
     case Help: emit helpRequested(); break;
-    case Exit: emit exitRequested(); break;
+    case Exit: exitClicked(); break;
     default: break;  // the separators
     }
 }

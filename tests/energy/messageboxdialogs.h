@@ -28,6 +28,7 @@ public:
     {
         return QFileDialog::getSaveFileName(nullptr, title, proposedPath, filter);
     }
+    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
 
     QStringList texts;
 };

@@ -49,7 +49,7 @@ const char *const kCsvHeading = "\\AAlimento,Peso lordo: g,Peso netto: g,Protidi
                                 "Energia: kcal,Fibra alim: g,Colesterolo: mg\r\n";
 
 const ProcessCase kCases[] = {
-    {__LINE__, {"--help"}, {}, Feed::Pipe, kIt, Db::Shipped, 0, "\\AUso: velmo-pasto \\[--csv\\] \\[FILE\\][\\s\\S]*Verdure ed ortaggi", "", 0},
+    {__LINE__, {"--help"}, {}, Feed::Pipe, kIt, Db::Shipped, 0, "\\AUso: velmo-pasto \\[--csv\\] \\[--fabbisogno KCAL\\] \\[FILE\\][\\s\\S]*Verdure ed ortaggi", "", 0},
     {__LINE__, {"--xml"}, {}, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "opzione sconosciuta \"--xml\"", 1},
     {__LINE__, {"/nessuna/cartella/pasto.txt"}, {}, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "il file non esiste", 1},
     {__LINE__, {""}, {}, Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
@@ -65,6 +65,15 @@ const ProcessCase kCases[] = {
      "Calcolo per una persona,380,\\d+,\"\\d+,\\d\\d\",.*\r\n\\z", "", 0},
     {__LINE__, {"--csv"}, kLunch, Feed::Pipe, kEn, Db::Shipped, 0, "\r\nPane tipo italiano,80,\\d+,\\d+\\.\\d\\d,", "", 0},
     {__LINE__, {}, kBanana.repeated(12), Feed::Pipe, kIt, Db::Shipped, 0, "-\n(Banana, cruda [^\n]*\n){12}-", "", 0},
+    // The meal against a daily requirement: a line after the totals, or five more columns.
+    {__LINE__, {"--fabbisogno", "2244"}, kLunch, Feed::FileArgument, kIt, Db::Shipped, 0,
+     "\nCalcolo per una persona .*\nPasto \\d+ kcal = \\d+ % di 2244 kcal · Protidi \\d+ % Lipidi \\d+ % Glucidi \\d+ % "
+     "dell'energia\n\\z", "", 0},
+    {__LINE__, {"--csv", "--fabbisogno=2244,5"}, kLunch, Feed::Pipe, kEn, Db::Shipped, 0,
+     ",Colesterolo: mg,Fabbisogno: kcal,Pasto: % del fabbisogno,Protidi: % energia,Lipidi: % energia,Glucidi: % "
+     "energia\r\n[\\s\\S]*,,,,,\r\nCalcolo per una persona,[^\r]*,2244,\\d+,\\d+,\\d+,\\d+\r\n\\z", "", 0},
+    {__LINE__, {"--fabbisogno", "0"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "fabbisogno non valido \"0\"", 1},
+    {__LINE__, {"--fabbisogno"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "manca il fabbisogno dopo --fabbisogno", 1},
     // Faults of the input name their line, every one in line order, and print nothing.
     {__LINE__, {}, kBanana + "Verdura;Carote;10\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
      "velmo-pasto: riga 2: categoria sconosciuta \"Verdura\"", 1},

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -210,6 +211,40 @@ TEST_F(MainWindowTest, ExitEndsTheProgramAtOnce)
     QTimer::singleShot(0, [this] { menuItem("mnuEsci")->trigger(); });
     EXPECT_EQ(execUntilQuit(), 0);
     EXPECT_TRUE(dialogs.shown.empty());
+}
+
+// The meal's menu comes first with the usual shortcuts; closing with an unsaved meal asks, and
+// Annulla keeps the window and the meal.
+TEST_F(MainWindowTest, MealMenuAndTheQuestionBeforeClosing)
+{
+    EXPECT_EQ(window->menuBar()->actions().value(0), window->mealMenu()->menuAction());
+    const std::pair<const char *, QKeySequence> items[] = {
+        {"mnuPastoNuovo", QKeySequence::New},   {"mnuPastoApri", QKeySequence::Open},
+        {"mnuPastoSalva", QKeySequence::Save},  {"mnuPastoSalvaConNome", QKeySequence("Ctrl+Shift+S")},
+        {"mnuPastoEsporta", QKeySequence()}};
+    for (const auto &[name, keys] : items) {
+        ASSERT_NE(menuItem(name), nullptr) << name;
+        EXPECT_EQ(menuItem(name)->shortcut(), keys) << name;
+    }
+    menuItem("mnuFrutta")->trigger();
+    window->model().meal().setGrossText(0, "100");
+    window->model().meal().setLock(0, 1);
+    EXPECT_EQ(window->windowTitle(), "Velmo - Senza nome*");
+    dialogs.questionAnswers = {Answer::Cancel};
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_EQ(dialogs.shown.size(), 1U);
+    EXPECT_EQ(dialogs.shown[0].text, "Salvare le modifiche al pasto?");
+    EXPECT_EQ(window->model().meal().row(0).lock, 1);
+}
+
+TEST_F(MainWindowTest, TheStatusBarSetsTheMealAgainstTheRequirementComputedLast)
+{
+    EXPECT_EQ(window->statusPanel(3)->text(), "");
+    windows.energy()->model(Sex::Male).setText(EnergyControl::Text2, "2000");
+    EXPECT_EQ(window->statusPanel(3)->text(), "Pasto 0 kcal = 0 % di 2000 kcal");
+    windows.energy()->model(Sex::Female).setText(EnergyControl::Text2, "1800");
+    EXPECT_EQ(window->statusPanel(3)->text(), "Pasto 0 kcal = 0 % di 1800 kcal (femmina)");
 }
 
 TEST(MainWindowStart, AMissingDatabaseStopsTheStartWithItsReasonAndCreatesNothing)

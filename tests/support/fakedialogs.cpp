@@ -12,11 +12,7 @@ void FakeDialogs::message(const QString &text, const QString &title, MessageIcon
 QString FakeDialogs::input(const QString &prompt, const QString &title, const QString &prefilled)
 {
     shown.push_back({Shown::Kind::Input, prompt, title, MessageIcon::Question, prefilled});
-    if (inputAnswers.empty())
-        return {};
-    QString answer = inputAnswers.front();
-    inputAnswers.pop_front();
-    return answer;
+    return next(inputAnswers);
 }
 
 Answer FakeDialogs::askYesNoCancel(const QString &text, const QString &title)
@@ -32,10 +28,21 @@ Answer FakeDialogs::askYesNoCancel(const QString &text, const QString &title)
 QString FakeDialogs::saveFileName(const QString &title, const QString &proposedPath, const QString &filter)
 {
     shown.push_back({Shown::Kind::SaveFile, filter, title, MessageIcon::Question, proposedPath});
-    if (saveAnswers.empty())
+    return next(saveAnswers);
+}
+
+QString FakeDialogs::openFileName(const QString &title, const QString &folder, const QString &filter)
+{
+    shown.push_back({Shown::Kind::OpenFile, filter, title, MessageIcon::Question, folder});
+    return next(openAnswers);
+}
+
+QString FakeDialogs::next(std::deque<QString> &answers)
+{
+    if (answers.empty())
         return {};
-    QString answer = saveAnswers.front();
-    saveAnswers.pop_front();
+    QString answer = answers.front();
+    answers.pop_front();
     return answer;
 }
 

@@ -33,6 +33,7 @@ public:
     {
         return QFileDialog::getSaveFileName(nullptr, title, proposedPath, filter);
     }
+    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
 };
 
 }  // namespace

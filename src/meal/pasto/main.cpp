@@ -3,6 +3,7 @@
 #include "catalogue/foodsearch.h"
 #include "common/inputecho.h"
 #include "common/consoleoutput.h"
+#include "common/numbertext.h"
 #include "common/programdir.h"
 #include "meal/pasto/mealcomposer.h"
 #include "meal/pasto/mealfile.h"
@@ -10,7 +11,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <cstdio>
@@ -67,7 +67,7 @@ QString helpText()
     for (const FoodCategory &c : foodCategories())
         categories += QStringLiteral("  %1 (tabella %2)\n").arg(c.heading, c.table);
     return QStringLiteral(
-               "Uso: velmo-pasto [--csv] [FILE]\n"
+               "Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]\n"
                "     velmo-pasto --cerca TESTO\n"
                "\n"
                "Calcola le calorie e i nutrienti di un pasto, come la tabella di composizione di Velmo.\n"
@@ -94,6 +94,8 @@ QString helpText()
                "            nome inizia con la prima parola, poi gli altri, in ordine alfabetico; aggiungendo\n"
                "            \";grammi\" la riga diventa una riga valida di un pasto. Nessun alimento trovato:\n"
                "            non stampa nulla ed esce con 0\n"
+               "  --fabbisogno KCAL  confronta il pasto con un fabbisogno giornaliero di KCAL kcal (un numero\n"
+               "            maggiore di 0): una riga dopo i totali, o cinque colonne in più con --csv\n"
                "  -h, --help  mostra questo aiuto\n"
                "\n"
                "Codici di uscita: 0 pasto calcolato; 1 archivio degli alimenti (%1 accanto al programma)\n"
@@ -140,6 +142,13 @@ int searchFoods(ConsoleOutput &output, const QStringList &arguments)
     for (int food : search.find(*text).foods)
         lines += search.heading(food) + u';' + search.food(food).name + u'\n';
     return write(output, lines);
+// The daily requirement of `--fabbisogno`, in kcal, as the energy windows would show it.
+std::optional<double> requirementArgument(const QString &text)
+{
+    const auto kcal = readWholeArgument16(text, ArgumentFraction::CommaOrPoint);
+    if (!kcal || *kcal <= 0)
+        return std::nullopt;
+    return *kcal;
 }
 
 }  // namespace
@@ -156,15 +165,29 @@ int main(int argc, char **argv)
     bool csv = false;
     QString path;
     bool havePath = false;
+    std::optional<double> requirement;
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     if (std::any_of(arguments.cbegin(), arguments.cend(), [](const QString &a) { return a == QStringLiteral("--cerca") || a.startsWith(QStringLiteral("--cerca=")); }))
         return searchFoods(output, arguments);
-    for (const QString &argument : arguments) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
         if (argument == QStringLiteral("-h") || argument == QStringLiteral("--help")) {
             return write(output, helpText());
         }
         if (argument == QStringLiteral("--csv")) {
             csv = true;
+        } else if (argument == QStringLiteral("--fabbisogno") || argument.startsWith(QStringLiteral("--fabbisogno="))) {
+            const bool joined = argument.contains(u'=');
+            if (!joined && i + 1 == arguments.size())
+                return fail(kInputFailure, {QStringLiteral("manca il fabbisogno dopo --fabbisogno (le kcal al giorno, "
+                                                           "per esempio --fabbisogno 2244)")});
+            const QString value = joined ? argument.section(u'=', 1) : arguments[++i];
+            requirement = requirementArgument(value);
+            if (!requirement)
+                return fail(kInputFailure, {QStringLiteral("fabbisogno non valido %1: indicare le kcal al giorno, un "
+                                                           "numero maggiore di 0 e al massimo 32767 (per esempio "
+                                                           "--fabbisogno 2244)")
+                                                .arg(echoInput(value))});
         } else if (argument.startsWith(u'-') && argument != QStringLiteral("-")) {
             return fail(kInputFailure, {QStringLiteral("opzione sconosciuta %1 (vedere velmo-pasto --help)").arg(echoInput(argument))});
         } else if (havePath) {
@@ -183,14 +206,8 @@ int main(int argc, char **argv)
     if (fromStdin && standardInputIsFolder())
         return fail(kInputFailure, {QStringLiteral("impossibile leggere lo standard input: è una cartella, non un file")});
     const bool opened = fromStdin ? input.open(stdin, QIODevice::ReadOnly) : (input.setFileName(path), input.open(QIODevice::ReadOnly));
-    if (!opened) {
-        const QFileInfo info(path);
-        const QString reason = !info.exists() ? QStringLiteral("il file non esiste")
-                               : info.isDir() ? QStringLiteral("è una cartella, non un file")
-                               : !info.isReadable() ? QStringLiteral("permessi insufficienti")
-                                                    : input.errorString();
-        return fail(kInputFailure, {QStringLiteral("impossibile leggere %1: %2").arg(echoInput(path), reason)});
-    }
+    if (!opened)
+        return fail(kInputFailure, {readFailureMessage(input)});
     const MealFile file = readMealFile(input);
 
     QString error;
@@ -209,9 +226,11 @@ int main(int argc, char **argv)
         return fail(kInputFailure, errorReport(std::move(errors)));
     }
 
-    for (const MealFileEntry &entry : file.entries)
-        if (!composer.add(entry, &error))
-            return fail(kDatabaseFailure, {error});
+    if (!composer.addAll(file.entries, &error))
+        return fail(kDatabaseFailure, {error});
 
-    return write(output, csv ? mealReportCsv(composer.grid()) : mealReportText(composer.grid()));
+    std::optional<MealComparison> comparison;
+    if (requirement)
+        comparison = compareWithRequirement(composer.grid().totals(), *requirement, QLocale());
+    return write(output, csv ? mealReportCsv(composer.grid(), comparison) : mealReportText(composer.grid(), comparison));
 }

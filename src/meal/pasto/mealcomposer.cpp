@@ -10,16 +10,43 @@
 
 namespace velmo {
 
-MealComposer::MealComposer(const QSqlDatabase &database) : database_(database), browser_(data_)
+struct MealComposer::OwnParts {
+    DataControl data;
+    FoodBrowser browser{data};
+    MealGrid grid;
+};
+
+MealComposer::MealComposer(const QSqlDatabase &database, WindowParts parts, std::unique_ptr<OwnParts> &&own)
+    : database_(database), own_(std::move(own)), data_(parts.data), browser_(parts.browser), grid_(parts.grid),
+      chooseCategory_(std::move(parts.chooseCategory))
+{
+    lookup_.setDatabase(database);
+    lookup_.setCache(&recordsets_);
+    // The window's bound name already places every new food in its table.
+    following_ = QObject::connect(&browser_, &FoodBrowser::foodNameChanged, &grid_, [this] {
+        notifiedRow_ = data_.currentRow();
+        if (own_)
+            grid_.inseri(browser_.current());
+    });
+}
+
+MealComposer::MealComposer(const QSqlDatabase &database, WindowParts window)
+    : MealComposer(database, std::move(window), nullptr)
+{
+}
+
+MealComposer::MealComposer(const QSqlDatabase &database) : MealComposer(database, std::make_unique<OwnParts>()) {}
+
+MealComposer::MealComposer(const QSqlDatabase &database, std::unique_ptr<OwnParts> own)
+    : MealComposer(database, WindowParts{own->data, own->browser, own->grid, {}}, std::move(own))
 {
     data_.setDatabase(database);
     data_.setCache(&recordsets_);
-    lookup_.setDatabase(database);
-    lookup_.setCache(&recordsets_);
-    QObject::connect(&browser_, &FoodBrowser::foodNameChanged, &grid_, [this] {
-        notifiedRow_ = data_.currentRow();
-        grid_.inseri(browser_.current());
-    });
+}
+
+MealComposer::~MealComposer()
+{
+    QObject::disconnect(following_);
 }
 
 namespace {
@@ -158,32 +185,56 @@ std::vector<InputError> MealComposer::missingFoods(const std::vector<MealFileEnt
     return errors;
 }
 
-bool MealComposer::add(const MealFileEntry &entry, QString *error)
+bool MealComposer::showCategoryWith(int category, const QString &key, int *index, QString *error)
 {
-    notifiedRow_.reset();
-    // The category shows only the food's rows: the first of them is the one the user would
-    // pick, and the values it brings are the same. A name not in its key form (typographic
-    // quotes, decomposed accents) is found by reading the whole category.
-    const QString wanted = nameKey(entry.food);
     const auto find = [&] {
         for (int i = 0; i < data_.rowCount(); ++i)
-            if (nameKey(data_.row(i).name) == wanted)
+            if (nameKey(data_.row(i).name) == key)
                 return i;
         return -1;
     };
+    if (chooseCategory_) {
+        if (!chooseCategory_(category)) {
+            // The window has shown why already.
+            *error = QStringLiteral("impossibile leggere la categoria \"%1\"")
+                         .arg(foodCategories()[static_cast<std::size_t>(category)].heading);
+            return false;
+        }
+        *index = find();
+        return true;
+    }
+    // Alone, the category shows only the food's rows: the first of them is the one the user would
+    // pick, and the values it brings are the same. A name not in its key form (typographic
+    // quotes, decomposed accents) is found by reading the whole category.
+    if (couldBeAName(key)) {
+        data_.setRecordSource(foodSource(category, key));
+        if (!data_.refresh(error))
+            return false;
+        *index = find();
+    }
+    if (*index < 0) {
+        data_.setRecordSource(foodCategories()[static_cast<std::size_t>(category)].recordSource());
+        if (!data_.refresh(error))
+            return false;
+        *index = find();
+    }
+    return true;
+}
+
+bool MealComposer::addAll(const std::vector<MealFileEntry> &entries, QString *error)
+{
+    for (const MealFileEntry &entry : entries)
+        if (!add(entry, error))
+            return false;
+    return true;
+}
+
+bool MealComposer::add(const MealFileEntry &entry, QString *error)
+{
+    notifiedRow_.reset();
     int index = -1;
-    if (couldBeAName(wanted)) {
-        data_.setRecordSource(foodSource(entry.category, wanted));
-        if (!data_.refresh(error))
-            return false;
-        index = find();
-    }
-    if (index < 0) {
-        data_.setRecordSource(foodCategories()[static_cast<std::size_t>(entry.category)].recordSource());
-        if (!data_.refresh(error))
-            return false;
-        index = find();
-    }
+    if (!showCategoryWith(entry.category, nameKey(entry.food), &index, error))
+        return false;
     if (index < 0) {
         *error = QStringLiteral("riga %1: l'alimento %2 non è più nell'archivio").arg(entry.line).arg(echoInput(entry.food));
         return false;

@@ -9,7 +9,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 
 namespace velmo {
@@ -19,7 +21,22 @@ namespace velmo {
 // weight into the open row, check its lock box.
 class MealComposer {
 public:
+    // Composes into a table of its own.
     explicit MealComposer(const QSqlDatabase &database);
+
+    // The main window's parts, and its category menu: `chooseCategory` does what the menu item
+    // does and says whether the category could be read. The window's own links (the bound name
+    // placing each food in the table) stay as they are; the composer only follows them.
+    struct WindowParts {
+        DataControl &data;
+        FoodBrowser &browser;
+        MealGrid &grid;
+        std::function<bool(int category)> chooseCategory;
+    };
+    MealComposer(const QSqlDatabase &database, WindowParts window);
+    ~MealComposer();
+    MealComposer(const MealComposer &) = delete;
+    MealComposer &operator=(const MealComposer &) = delete;
 
     // Every entry whose food is not in its category, as Italian messages naming the line;
     // `databaseError` is set instead when a category cannot be read at all.
@@ -27,10 +44,19 @@ public:
 
     // Adds one food to the meal. False with the reason when it could not be placed.
     bool add(const MealFileEntry &entry, QString *error);
+    // The whole meal, after the checks: false with the reason at the first food not placed.
+    bool addAll(const std::vector<MealFileEntry> &entries, QString *error);
 
     const MealGrid &grid() const { return grid_; }
 
 private:
+    struct OwnParts;
+    MealComposer(const QSqlDatabase &database, std::unique_ptr<OwnParts> own);
+    // Taken by reference: `parts` refers into `own`, which must not move before they are bound.
+    MealComposer(const QSqlDatabase &database, WindowParts parts, std::unique_ptr<OwnParts> &&own);
+    // Makes the category current with the named food among its rows; its index, or -1.
+    bool showCategoryWith(int category, const QString &key, int *index, QString *error);
+
     // Reads every food the entries name, in one query, into the recordsets.
     void prefetch(const std::vector<MealFileEntry> &entries);
     // Whether the category holds a food of this name, compared as the names look (nameKey).
@@ -42,10 +68,13 @@ private:
     // checking or composing.
     QSqlDatabase database_;
     RecordsetCache recordsets_;
-    DataControl data_;
-    FoodBrowser browser_;
-    MealGrid grid_;
+    std::unique_ptr<OwnParts> own_;  // none in the window
+    DataControl &data_;
+    FoodBrowser &browser_;
+    MealGrid &grid_;
+    std::function<bool(int)> chooseCategory_;
     std::optional<int> notifiedRow_;
+    QMetaObject::Connection following_;  // a window's parts outlive the composer
     // Checking a whole file before composing reads through a data control of its own, so that
     // checking moves nothing in the table; what it reads is kept for composing.
     std::map<int, QStringList> names_;

@@ -5,6 +5,8 @@
 #include "meal/mealgrid.h"
 
 #include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
 
 #include <algorithm>
@@ -248,6 +250,26 @@ MealFile readMealFile(const QByteArray &bytes)
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     return readMealFile(buffer);
+}
+
+QString readFailureMessage(const QFile &file)
+{
+    const QFileInfo info(file.fileName());
+    const QString reason = !info.exists()     ? QStringLiteral("il file non esiste")
+                           : info.isDir()      ? QStringLiteral("è una cartella, non un file")
+                           : !info.isReadable() ? QStringLiteral("permessi insufficienti")
+                                                : file.errorString();
+    return QStringLiteral("impossibile leggere %1: %2").arg(echoInput(file.fileName()), reason);
+}
+
+QByteArray mealFileText(const std::vector<MealFileEntry> &entries)
+{
+    QString text = QStringLiteral("# Pasto di Velmo: categoria;alimento;grammi (peso lordo). "
+                                  "Si apre con Velmo o si calcola con velmo-pasto.\n");
+    for (const MealFileEntry &entry : entries)
+        text += QStringLiteral("%1;%2;%3\n")
+                    .arg(foodCategories()[static_cast<std::size_t>(entry.category)].heading, entry.food, entry.grams);
+    return text.toUtf8();
 }
 
 QStringList errorReport(std::vector<InputError> errors)

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+class QFile;
 class QIODevice;
 
 namespace velmo {
@@ -45,6 +46,15 @@ inline constexpr int kMaxReportedErrors = 20;
 // its line. A line longer than kMaxLineLength characters is an error of its own.
 MealFile readMealFile(QIODevice &input);
 MealFile readMealFile(const QByteArray &bytes);
+
+// Why `file` could not be opened for reading, in Italian: "impossibile leggere FILE: il file
+// non esiste" and the like.
+QString readFailureMessage(const QFile &file);
+
+// The text of a meal file holding `entries` in their order: a "#" line saying what the file is,
+// then one `categoria;alimento;grammi` line per food with the category's heading, UTF-8 with LF
+// line ends. `readMealFile` reads it back as the same entries.
+QByteArray mealFileText(const std::vector<MealFileEntry> &entries);
 
 // The messages of `errors` in line order, at most kMaxReportedErrors of them, and then one line
 // saying how many more there are.

@@ -29,7 +29,7 @@ std::vector<QStringList> mealReportLines(const MealGrid &grid)
     return lines;
 }
 
-QString mealReportText(const MealGrid &grid)
+QString mealReportText(const MealGrid &grid, const std::optional<MealComparison> &comparison)
 {
     const std::vector<QStringList> lines = mealReportLines(grid);
     std::vector<qsizetype> widths(static_cast<std::size_t>(lines.front().size()), 0);
@@ -55,10 +55,12 @@ QString mealReportText(const MealGrid &grid)
     for (std::size_t i = 1; i + 1 < lines.size(); ++i)
         text += render(lines[i]);
     text += rule + render(lines.back());
+    if (comparison)
+        text += comparisonText(*comparison, QString(), QLocale()) + u'\n';
     return text;
 }
 
-QString mealReportCsv(const MealGrid &grid)
+QString mealReportCsv(const MealGrid &grid, const std::optional<MealComparison> &comparison)
 {
     // A spreadsheet reads "1.234,56" as text but "1234,56" as a number: every value cell is
     // written without groups, and no heading carries the blanks the window pads it with.
@@ -69,6 +71,13 @@ QString mealReportCsv(const MealGrid &grid)
     for (std::size_t i = 1; i < lines.size(); ++i)
         for (qsizetype c = 1; c < lines[i].size(); ++c)
             lines[i][c] = ungroupedNumberText(lines[i][c], locale);
+    if (comparison) {
+        lines.front().append(comparisonCsvHeadings());
+        const QStringList none(comparisonCsvHeadings().size(), QString());
+        for (std::size_t i = 1; i + 1 < lines.size(); ++i)
+            lines[i].append(none);
+        lines.back().append(comparisonCsvCells(*comparison, locale));
+    }
     QString text;
     for (const QStringList &line : lines)
         text += csvRecord(line);

@@ -8,6 +8,7 @@
 #include "ui/shell/mainwindow.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace velmo::ui {
 
@@ -44,8 +45,19 @@ PrinterService &AppWindows::printers()
 
 EnergyUi *AppWindows::energy()
 {
-    if (!energy_)
-        energy_ = std::make_unique<EnergyUi>(printers(), *dialogs_, [this] { showMainWindow(); }, [this] { quitNow(); });
+    if (energy_)
+        return energy_.get();
+    energy_ = std::make_unique<EnergyUi>(printers(), *dialogs_, [this] { showMainWindow(); }, [this] { quitAsked(); });
+    for (const auto &[sex, whose] : {std::pair{Sex::Female, QStringLiteral("femmina")},
+                                     std::pair{Sex::Male, QStringLiteral("maschio")}}) {
+        EnergyWindowModel &model = energy_->model(sex);
+        connect(&model, &EnergyWindowModel::controlChanged, this, [this, &model, whose](EnergyControl control) {
+            if (control != EnergyControl::Text2)
+                return;
+            requirement_.update(whose, model.requirementText(), QLocale());
+            showRequirement();
+        });
+    }
     return energy_.get();
 }
 
@@ -84,7 +96,26 @@ bool AppWindows::loadMainWindow(QString *error)
     connect(window, &MainWindow::closed, this, &AppWindows::unloadMainWindow);
     main_ = loaded.release();
     main_->setParent(this);
+    showRequirement();
     return true;
+}
+
+void AppWindows::showRequirement()
+{
+    if (main_)
+        main_->model->setRequirement(requirement_.kcal(), requirement_.whose());
+}
+
+void AppWindows::openMealFile(const QString &path)
+{
+    if (main_)
+        main_->model->document().openFile(path);
+}
+
+void AppWindows::quitAsked()
+{
+    if (!main_ || main_->model->mayClose())
+        quitNow();
 }
 
 void AppWindows::unloadMainWindow()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/requirementchoice.h"
 #include "ui/shell/qtdialogs.h"
 
 #include <QObject>
@@ -39,6 +40,10 @@ public:
     void showHelp();
     // Ends the program at once: no window is asked or closed first.
     void quitNow();
+    // Ends the program once the main window's meal may be lost (saved, or not wanted).
+    void quitAsked();
+    // Opens a meal file in the main window, as "&Apri..." does once the file is chosen.
+    void openMealFile(const QString &path);
 
     // Null while the main window is not loaded (not yet, or closed).
     MainWindow *mainWindow() const;
@@ -62,6 +67,8 @@ public:
 private:
     bool loadMainWindow(QString *error);
     void unloadMainWindow();
+    // The meal is set against the requirement of the energy window computed last.
+    void showRequirement();
 
     std::unique_ptr<QtDialogs> ownDialogs_;
     Dialogs *dialogsOverride_ = nullptr;
@@ -71,6 +78,7 @@ private:
     LoadedMainWindow *main_ = nullptr;  // a child of this object
     std::unique_ptr<EnergyUi> energy_;
     std::unique_ptr<PrintModule> printModule_;
+    RequirementChoice requirement_;
 };
 
 }  // namespace velmo::ui

@@ -17,5 +17,9 @@ int main(int argc, char **argv)
         QMessageBox::critical(nullptr, QStringLiteral("Velmo"), error);
         return 1;
     }
+    // `velmo FILE`: a meal file opened as "&Apri..." opens it; a bad one leaves the table empty.
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1)
+        windows.openMealFile(arguments.at(1));
     return app.exec();
 }

@@ -70,6 +70,7 @@ MainWindow::MainWindow(MainWindowModel &model, QWidget *parent) : QMainWindow(pa
 
     buildStatusBar();
     buildTimers();
+    bindMealDocument();
 
     MealGrid &meal = model_.meal();
     connect(table_, &CompositionTableView::grossEdited, &meal, &MealGrid::setGrossText);
@@ -127,6 +128,10 @@ void MainWindow::changeEvent(QEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (!model_.mayClose()) {
+        event->ignore();
+        return;
+    }
     pointer_.set(MousePointer::Default);
     event->accept();
     emit closed();

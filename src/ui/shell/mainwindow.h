@@ -44,6 +44,7 @@ public:
     // "Cerca alimento", made at its first opening.
     FoodSearchWindow *foodSearchWindow() const { return searchWindow_; }
     QMenu *personsMenu() const { return mnuPersone_; }
+    QMenu *mealMenu() const { return mnuPasto_; }
     QLabel *statusPanel(int panel) const { return panels_[static_cast<std::size_t>(panel - 1)]; }
     QTimer *clockTimer() const { return clockTimer_; }   // `Timer1`
     QTimer *titleTimer() const { return titleTimer_; }   // `Timer2`
@@ -63,6 +64,9 @@ protected:
 
 private:
     void buildMenus();
+    void buildMealMenu();
+    void bindMealDocument();
+    void exitChosen() { model_.exitClicked(); }
     void buildToolbar();
     void buildStatusBar();
     void buildTimers();
@@ -79,6 +83,7 @@ private:
     MacroChartView *chart_ = nullptr;
     QToolBar *toolbar_ = nullptr;
     std::array<QAction *, 9> buttons_{};
+    QMenu *mnuPasto_ = nullptr;
     QMenu *mnuPersone_ = nullptr;
     QMenu *mnuScelta_ = nullptr;
     FoodSearchWindow *searchWindow_ = nullptr;

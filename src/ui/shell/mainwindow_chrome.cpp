@@ -18,6 +18,7 @@ namespace velmo::ui {
 void MainWindow::buildMenus()
 {
     QMenuBar *bar = menuBar();
+    buildMealMenu();
 
     // Every total is for one person: the persons menu is there but never opens.
     mnuPersone_ = bar->addMenu(QStringLiteral("&N° Persone"));
@@ -57,7 +58,7 @@ void MainWindow::buildMenus()
         {laf, "LAF &Maschio", "mnuLAFmaschio", &MainWindow::lafMaschioRequested},
         {nullptr, "&Stampa", "mnuStampa", &MainWindow::printRequested},
         {nullptr, "&Help", "mnuHelp", &MainWindow::helpRequested},
-        {nullptr, "&Esci", "mnuEsci", &MainWindow::exitRequested},
+        {nullptr, "&Esci", "mnuEsci", &MainWindow::exitChosen},
     };
     for (const Command &c : commands) {
         const QString caption = QString::fromUtf8(c.caption);

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "common/dialogs.h"
+#include "meal/pasto/mealcomposer.h"
+#include "meal/pasto/mealfile.h"
+#include "meal/requirementcomparison.h"
+
+#include <QObject>
+#include <QSqlDatabase>
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace velmo {
+
+// Entries are the same food lines when they name the same food and weight in the same category;
+// where they stood in a file does not matter.
+bool operator==(const MealFileEntry &a, const MealFileEntry &b);
+
+// The main window's meal as a file (the commands of the "&Pasto" menu): which file it was last
+// saved to or opened from, whether the table has changed since, and the question before a
+// command would lose the change. A meal file is the very text `velmo-pasto` reads, one locked
+// row per line in row order, so the console program computes a saved meal identically.
+class MealDocument : public QObject {
+    Q_OBJECT
+public:
+    MealDocument(MealComposer::WindowParts window, Dialogs &dialogs, QObject *parent = nullptr);
+
+    // The food database, for checking a file before its foods reach the table.
+    void setDatabase(const QSqlDatabase &database) { database_ = database; }
+    // The category being browsed: a food that reaches the table comes from it, and a saved
+    // line names it.
+    void setCurrentCategory(int category) { currentCategory_ = category; }
+
+    // The locked rows of the table as lines of a meal file, in row order.
+    std::vector<MealFileEntry> entries() const;
+    QString path() const { return path_; }
+    // The table differs from what was last saved or opened (an empty table from none at all).
+    bool isModified() const;
+    // Only changed locked rows are work: a table emptied since is no loss, the file still holds it.
+    bool hasWorkToLose() const;
+    // "Velmo" for a table never saved and unchanged, as at start; "Velmo - pranzo.pasto" once it
+    // has a file, "Velmo - Senza nome" for a change without one, with "*" while changed.
+    QString windowTitle() const;
+
+    // The commands. Each says whether it was carried out; a refusal has been told to the user.
+    bool newMeal();
+    bool open();
+    bool openFile(const QString &path);
+    bool save();
+    bool saveAs();
+    bool exportCsv(const std::optional<MealComparison> &comparison);
+
+    // Before the table is lost: true when nothing is to be lost, once the change has been saved,
+    // or when the user chooses not to save it; false when the user cancels or the save fails.
+    bool confirmDiscard();
+
+    static QString savePrompt() { return QStringLiteral("Salvare le modifiche al pasto?"); }
+
+signals:
+    void windowTitleChanged();
+
+private:
+    void emptyTable();
+    bool replay(const std::vector<MealFileEntry> &entries, QString *error);
+    // The file's foods, checked as velmo-pasto checks them; the messages naming lines on failure.
+    std::optional<std::vector<MealFileEntry>> checkedEntries(const QString &path, QStringList *errors);
+    bool writeTo(const QString &path);
+    QString proposedPath(const QString &suffix) const;
+    void markSaved(const QString &path);
+    void notifyTitle();
+    void refuse(const QString &text);
+
+    MealComposer::WindowParts window_;
+    Dialogs &dialogs_;
+    QSqlDatabase database_;
+    int currentCategory_ = -1;
+    std::array<int, kMealRows> rowCategory_{};
+    QString path_;
+    std::vector<MealFileEntry> saved_;
+    QString title_;
+};
+
+}  // namespace velmo

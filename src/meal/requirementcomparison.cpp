@@ -1,0 +1,103 @@
+#include "meal/requirementcomparison.h"
+
+#include "common/decimalround.h"
+#include "common/numbertext.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmo {
+
+namespace {
+
+// Kilocalories per gram of protein, fat and carbohydrate.
+constexpr std::array<double, 3> kKcalPerGram{4.0, 9.0, 4.0};
+constexpr std::array<MealColumn, 3> kMacroColumns{MealColumn::Prot, MealColumn::Lip, MealColumn::Gluc};
+// A meal of several million grams is the most the table holds: far below where whole numbers
+// stop fitting, so a failed rounding can only mean a value that is no number.
+qint64 whole(double value)
+{
+    return roundHalfEvenToInteger(value).value_or(0);
+}
+
+std::array<qint64, 3> largestRemainderShares(const std::array<double, 3> &energies, double sum)
+{
+    std::array<qint64, 3> shares{};
+    std::array<double, 3> remainders{};
+    qint64 given = 0;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const double exact = energies[i] / sum * 100.0;
+        shares[i] = static_cast<qint64>(std::floor(exact));
+        remainders[i] = exact - static_cast<double>(shares[i]);
+        given += shares[i];
+    }
+    // Ties go to the earlier nutrient, so equal meals always read alike.
+    for (; given < 100; ++given) {
+        const auto largest = std::max_element(remainders.begin(), remainders.end());
+        ++shares[static_cast<std::size_t>(largest - remainders.begin())];
+        *largest = -1.0;
+    }
+    return shares;
+}
+
+}  // namespace
+
+std::optional<MealComparison> compareWithRequirement(const MealTotals &totals, double requirementKcal,
+                                                     const QLocale &locale)
+{
+    if (!std::isfinite(requirementKcal) || requirementKcal <= 0.0)
+        return std::nullopt;
+    const auto total = [&](MealColumn column) {
+        const auto at = std::find(kValueColumns.begin(), kValueColumns.end(), column) - kValueColumns.begin();
+        return readLocaleNumberOrZero(totals.texts[static_cast<std::size_t>(at)], locale);
+    };
+    const double meal = total(MealColumn::Ener);
+    MealComparison comparison;
+    comparison.mealKcal = whole(meal);
+    comparison.requirementKcal = whole(requirementKcal);
+    comparison.percentOfRequirement = whole(meal / requirementKcal * 100.0);
+
+    std::array<double, 3> energies{};
+    double sum = 0.0;
+    for (std::size_t i = 0; i < 3; ++i) {
+        energies[i] = std::max(0.0, total(kMacroColumns[i])) * kKcalPerGram[i];
+        sum += energies[i];
+    }
+    if (sum > 0.0 && std::isfinite(sum))
+        comparison.shares = largestRemainderShares(energies, sum);
+    return comparison;
+}
+
+QString comparisonText(const MealComparison &comparison, const QString &whose, const QLocale &locale)
+{
+    const auto number = [&](qint64 value) { return formatUnits(value, 0, locale); };
+    QString text = QStringLiteral("Pasto %1 kcal = %2 % di %3 kcal")
+                       .arg(number(comparison.mealKcal), number(comparison.percentOfRequirement),
+                            number(comparison.requirementKcal));
+    if (!whose.isEmpty())
+        text += QStringLiteral(" (%1)").arg(whose);
+    if (comparison.shares) {
+        const auto &s = *comparison.shares;
+        text += QStringLiteral(" · Protidi %1 % Lipidi %2 % Glucidi %3 % dell'energia")
+                    .arg(number(s[0]), number(s[1]), number(s[2]));
+    }
+    return text;
+}
+
+QStringList comparisonCsvHeadings()
+{
+    return {QStringLiteral("Fabbisogno: kcal"), QStringLiteral("Pasto: % del fabbisogno"),
+            QStringLiteral("Protidi: % energia"), QStringLiteral("Lipidi: % energia"),
+            QStringLiteral("Glucidi: % energia")};
+}
+
+QStringList comparisonCsvCells(const MealComparison &comparison, const QLocale &locale)
+{
+    QStringList cells{formatUnits(comparison.requirementKcal, 0, locale),
+                      formatUnits(comparison.percentOfRequirement, 0, locale)};
+    for (std::size_t i = 0; i < 3; ++i)
+        cells.append(comparison.shares ? formatUnits((*comparison.shares)[i], 0, locale) : QString());
+    return cells;
+}
+
+}  // namespace velmo

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace velmo {
+
+// Whose daily requirement the meal is set against: of the energy windows that hold one, the
+// one computed last. It is named only when more than one holds a requirement, so that the user
+// knows which of them the status bar speaks of.
+class RequirementChoice {
+public:
+    // The requirement box of `whose` window now reads `requirementText`; a text that is no number
+    // above 0 (the box emptied, or not computed) leaves that window without one.
+    void update(const QString &whose, const QString &requirementText, const QLocale &locale);
+
+    std::optional<double> kcal() const;
+    QString whose() const;
+
+private:
+    std::vector<std::pair<QString, double>> held_;  // oldest first
+};
+
+}  // namespace velmo

@@ -1,0 +1,49 @@
+#include "meal/requirementcomparison.h"
+#include "support/localeguard.h"
+#include "support/tablecase.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace velmo::test {
+namespace {
+
+// totals: protein, fat, carbohydrate, energy, as the totals line shows them; expected: nullptr
+// for no comparison.
+struct ComparisonCase { int line; const char *locale; std::array<const char *, 4> totals; double requirement; const char *whose, *expected; };
+
+const ComparisonCase kCases[] = {
+    {__LINE__, "it_IT", {"9,14", "3,44", "83,94", "387,68"}, 2244, "",
+     "Pasto 388 kcal = 17 % di 2244 kcal · Protidi 9 % Lipidi 8 % Glucidi 83 % dell'energia"},
+    {__LINE__, "en_US", {"9.14", "3.44", "83.94", "387.68"}, 2244.5, "maschio",
+     "Pasto 388 kcal = 17 % di 2244 kcal (maschio) · Protidi 9 % Lipidi 8 % Glucidi 83 % dell'energia"},
+    // Grouped totals are read; equal thirds still add up to 100, the first nutrient taking the rest.
+    {__LINE__, "it_IT", {"0", "0", "325", "1.300"}, 2000, "",
+     "Pasto 1300 kcal = 65 % di 2000 kcal · Protidi 0 % Lipidi 0 % Glucidi 100 % dell'energia"},
+    {__LINE__, "en_US", {"9", "4", "9", "108"}, 1000, "", "Pasto 108 kcal = 11 % di 1000 kcal · Protidi 34 % Lipidi 33 % Glucidi 33 % dell'energia"},
+    // A meal without protein, fat or carbohydrate has no split to show.
+    {__LINE__, "it_IT", {"", "", "", ""}, 2000, "", "Pasto 0 kcal = 0 % di 2000 kcal"},
+    {__LINE__, "it_IT", {"0", "0", "0", "12,5"}, 2000, "femmina", "Pasto 12 kcal = 1 % di 2000 kcal (femmina)"},
+    {__LINE__, "it_IT", {"1", "1", "1", "17"}, 0, "", nullptr},
+    {__LINE__, "it_IT", {"1", "1", "1", "17"}, std::numeric_limits<double>::quiet_NaN(), "", nullptr},
+};
+
+TEST(RequirementComparison, TheMealAsAShareOfTheRequirementAndItsEnergySplit)
+{
+    for (const ComparisonCase &c : kCases) {
+        VELMO_CASE(c);
+        LocaleGuard guard(c.locale);
+        MealTotals totals;  // gross, net, then protein, fat, carbohydrate and energy from the third on
+        for (std::size_t i = 0; i < c.totals.size(); ++i)
+            totals.texts[2 + i] = QString::fromUtf8(c.totals[i]);
+        const auto comparison = compareWithRequirement(totals, c.requirement, QLocale());
+        ASSERT_EQ(comparison.has_value(), c.expected != nullptr);
+        if (comparison) {
+            EXPECT_EQ(comparisonText(*comparison, QString::fromUtf8(c.whose), QLocale()), QString::fromUtf8(c.expected));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace velmo::test

@@ -1,0 +1,212 @@
+#include "catalogue/fooddatabase.h"
+#include "catalogue/foodcategory.h"
+#include "shell/mainwindowmodel.h"
+#include "shell/requirementchoice.h"
+#include "support/fakedialogs.h"
+#include "support/fooddbfixture.h"
+#include "support/localeguard.h"
+#include "support/tablecase.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace velmo::test {
+namespace {
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class MealDocumentTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(writeFoodDatabase(database, {{"Frutta",
+                                                  {{"Albicocche, crude", {93, 1.4, 0.39, 11.12, 48, 2, 0}},
+                                                   {"Pera, cruda", {92, 0.36, 0.14, 15.23, 57, 3.1, QVariant()}}}},
+                                                 {"Uova", {{"Uovo di quaglia", {91, 13.05, 11.09, 0.41, 158, 0, 844}}}}}));
+        model = window(dialogs);
+    }
+    std::unique_ptr<MainWindowModel> window(FakeDialogs &boxes)
+    {
+        auto made = std::make_unique<MainWindowModel>(boxes);
+        QString error;
+        EXPECT_TRUE(made->load(database, &error)) << error.toStdString();
+        return made;
+    }
+    // What the user does: the category from the menu, a click on the food, the weight, the lock.
+    static void add(MainWindowModel &into, const char *category, int food, const char *grams)
+    {
+        into.chooseCategory(*findFoodCategory(QString::fromLatin1(category)));
+        into.gridRowChosen(food);
+        int open = 0;
+        while (into.meal().row(open).lock == 1)
+            ++open;
+        into.meal().setGrossText(open, QString::fromLatin1(grams));
+        into.meal().setLock(open, 1);
+    }
+    MealDocument &document() { return model->document(); }
+
+    QTemporaryDir dir;
+    QString database = dir.filePath("elementi97.db");
+    FakeDialogs dialogs;
+    std::unique_ptr<MainWindowModel> model;
+};
+
+// A meal saved in the window is what velmo-pasto computes, and opens again as it was.
+TEST_F(MealDocumentTest, ASavedMealIsComputedAlikeByTheConsoleAndOpensAgainUnchanged)
+{
+    for (const char *locale : {"it_IT", "en_US"}) {
+        LocaleGuard guard(locale);
+        FakeDialogs boxes;
+        const auto composed = window(boxes);
+        add(*composed, "Uova", 0, "30");
+        add(*composed, "Frutta", 1, "150");
+        add(*composed, "Frutta", 1, "150");
+        boxes.saveAnswers = {dir.filePath("pranzo")};
+        ASSERT_TRUE(composed->document().save());
+
+        const QString path = dir.filePath("pranzo.pasto");
+        QString error;
+        const auto db = FoodDatabase::open(database, &error);
+        MealComposer console(db->connection());
+        ASSERT_TRUE(console.addAll(readMealFile(bytesOf(path)).entries, &error)) << error.toStdString();
+        EXPECT_EQ(console.grid().totals().texts, composed->meal().totals().texts);
+
+        ASSERT_TRUE(document().openFile(path)) << dialogs.messageTexts().join('\n').toStdString();
+        EXPECT_EQ(model->meal().totals().texts, composed->meal().totals().texts);
+        EXPECT_FALSE(document().isModified());
+    }
+}
+
+enum class Before { Empty, Unsaved, Saved, SavedThenEmptied };
+enum class Command { New, Exit, Close };
+
+// "Salvare le modifiche al pasto?" only when locked rows changed since the last save.
+TEST_F(MealDocumentTest, TheQuestionComesOnlyWhenChangedRowsWouldBeLost)
+{
+    // answer: none when no question may be asked.
+    const struct { int line; Before before; const char *titleBefore; Command command; std::optional<Answer> answer; bool saveChosen, goes; } cases[] = {
+        {__LINE__, Before::Empty, "Velmo", Command::Exit, {}, false, true},
+        {__LINE__, Before::Unsaved, "Velmo - Senza nome*", Command::New, Answer::Cancel, false, false},
+        {__LINE__, Before::Unsaved, "Velmo - Senza nome*", Command::Exit, Answer::Cancel, false, false},
+        {__LINE__, Before::Unsaved, "Velmo - Senza nome*", Command::Close, Answer::No, false, true},
+        {__LINE__, Before::Unsaved, "Velmo - Senza nome*", Command::New, Answer::Yes, true, true},
+        {__LINE__, Before::Unsaved, "Velmo - Senza nome*", Command::Exit, Answer::Yes, false, false},
+        {__LINE__, Before::Saved, "Velmo - cena.pasto", Command::Close, {}, false, true},
+        {__LINE__, Before::SavedThenEmptied, "Velmo - cena.pasto*", Command::New, {}, false, true},
+    };
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        FakeDialogs boxes;
+        const auto w = window(boxes);
+        int ended = 0;
+        QObject::connect(w.get(), &MainWindowModel::exitRequested, [&] { ++ended; });
+        const QString file = dir.filePath(QStringLiteral("cena%1.pasto").arg(c.line));
+        if (c.before != Before::Empty)
+            add(*w, "Frutta", 0, "100");
+        boxes.saveAnswers = {dir.filePath("cena.pasto")};
+        if (c.before == Before::Saved || c.before == Before::SavedThenEmptied)
+            ASSERT_TRUE(w->document().saveAs());
+        if (c.before == Before::SavedThenEmptied)
+            w->meal().setLock(0, 0);
+        EXPECT_EQ(w->document().windowTitle(), c.titleBefore);
+        boxes.clear();
+        boxes.questionAnswers = {c.answer.value_or(Answer::Cancel)};
+        boxes.saveAnswers = {c.saveChosen ? file : QString()};
+
+        const bool went = c.command == Command::New    ? w->document().newMeal()
+                          : c.command == Command::Exit ? (w->exitClicked(), ended == 1)
+                                                       : w->mayClose();
+        EXPECT_EQ(went, c.goes);
+        ASSERT_EQ(!boxes.shown.empty() && boxes.shown[0].kind == FakeDialogs::Shown::Kind::Question, c.answer.has_value());
+        if (c.answer) {
+            EXPECT_EQ(boxes.shown[0].text, "Salvare le modifiche al pasto?");
+        }
+        EXPECT_EQ(QFile::exists(file), c.saveChosen);
+        EXPECT_EQ(w->meal().row(0).lock == 1, c.before != Before::Empty && c.before != Before::SavedThenEmptied
+                                                  && !(went && c.command == Command::New));
+    }
+}
+
+// A file that cannot be opened is told with the line at fault; the table stays as it was.
+TEST_F(MealDocumentTest, ABadFileLeavesTheTableAsItWas)
+{
+    // text: empty for no such file.
+    const struct { int line; const char *name; QByteArray text; const char *message; } cases[] = {
+        {__LINE__, "manca.pasto", {}, "impossibile leggere \"%1\": il file non esiste"},
+        {__LINE__, "errato.pasto", "Frutta;Pera, cruda;80\nVerdura;Carote;10\n", "riga 2: categoria sconosciuta \"Verdura\""},
+        {__LINE__, "ignoto.pasto", "Frutta;Banane;80\n", "riga 1: l'alimento \"Banane\" non è nella categoria \"Frutta\""},
+    };
+    add(*model, "Uova", 0, "30");
+    const std::vector<MealFileEntry> before = document().entries();
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        const QString path = dir.filePath(c.name);
+        QFile file(path);
+        ASSERT_TRUE(c.text.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(c.text) == c.text.size()));
+        file.close();
+        dialogs.clear();
+        EXPECT_FALSE(document().openFile(path));
+        EXPECT_TRUE(dialogs.messageTexts().value(0).contains(QString::fromUtf8(c.message).replace("%1", path)));
+        EXPECT_EQ(dialogs.shown.size(), 1U);
+        EXPECT_EQ(document().entries(), before);
+        EXPECT_EQ(document().windowTitle(), "Velmo - Senza nome*");
+    }
+}
+
+// A save that fails is told, and whatever the file held before is still there.
+TEST_F(MealDocumentTest, AFailedSaveKeepsThePreviousFile)
+{
+    add(*model, "Frutta", 0, "100");
+    dialogs.saveAnswers = {dir.filePath("nessuna/pasto.pasto"), dir.filePath("pranzo.pasto")};
+    EXPECT_FALSE(document().saveAs());
+    EXPECT_TRUE(dialogs.messageTexts().value(0).contains("la cartella " + dir.filePath("nessuna") + " non esiste"));
+    ASSERT_TRUE(document().saveAs());
+    const QByteArray saved = bytesOf(dir.filePath("pranzo.pasto"));
+    add(*model, "Uova", 0, "30");
+    // A disk that fills up: no file may grow past a few bytes while saving.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit tiny{16, limit.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &tiny);
+    const bool written = document().save();
+    setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_FALSE(written);
+    EXPECT_TRUE(dialogs.messageTexts().value(1).contains("scrittura non riuscita"));
+    EXPECT_EQ(bytesOf(dir.filePath("pranzo.pasto")), saved);
+    EXPECT_EQ(QDir(dir.path()).entryList({"pranzo.pasto*"}, QDir::Files | QDir::Hidden), QStringList{"pranzo.pasto"});
+    EXPECT_EQ(document().windowTitle(), "Velmo - pranzo.pasto*");
+}
+
+// The status bar's third panel follows the meal and the requirement of the energy window
+// computed last, named when both windows hold one.
+TEST_F(MealDocumentTest, TheComparisonFollowsTheMealAndTheLastRequirement)
+{
+    LocaleGuard guard("it_IT");
+    RequirementChoice choice;
+    const auto show = [&](const char *whose, const char *text) {
+        choice.update(QString::fromLatin1(whose), QString::fromLatin1(text), QLocale());
+        model->setRequirement(choice.kcal(), choice.whose());
+        return model->comparisonText();
+    };
+    EXPECT_EQ(show("maschio", "2.000"), "Pasto 0 kcal = 0 % di 2000 kcal");
+    EXPECT_EQ(show("femmina", "1800,4"), "Pasto 0 kcal = 0 % di 1800 kcal (femmina)");
+    EXPECT_EQ(show("maschio", "2500"), "Pasto 0 kcal = 0 % di 2500 kcal (maschio)");
+    add(*model, "Uova", 0, "100");
+    EXPECT_TRUE(model->comparisonText().startsWith("Pasto 144 kcal = 6 % di 2500 kcal (maschio) · Protidi "));
+    EXPECT_EQ(show("maschio", ""), "Pasto 144 kcal = 8 % di 1800 kcal · Protidi 34 % Lipidi 65 % Glucidi 1 % dell'energia");
+    EXPECT_EQ(show("femmina", "0"), "");
+}
+
+}  // namespace
+}  // namespace velmo::test
