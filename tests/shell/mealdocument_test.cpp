@@ -114,8 +114,9 @@ TEST_F(MealDocumentTest, TheQuestionComesOnlyWhenChangedRowsWouldBeLost)
         if (c.before != Before::Empty)
             add(*w, "Frutta", 0, "100");
         boxes.saveAnswers = {dir.filePath("cena.pasto")};
-        if (c.before == Before::Saved || c.before == Before::SavedThenEmptied)
+        if (c.before == Before::Saved || c.before == Before::SavedThenEmptied) {
             ASSERT_TRUE(w->document().saveAs());
+        }
         if (c.before == Before::SavedThenEmptied)
             w->meal().setLock(0, 0);
         EXPECT_EQ(w->document().windowTitle(), c.titleBefore);

@@ -142,6 +142,8 @@ int searchFoods(ConsoleOutput &output, const QStringList &arguments)
     for (int food : search.find(*text).foods)
         lines += search.heading(food) + u';' + search.food(food).name + u'\n';
     return write(output, lines);
+}
+
 // The daily requirement of `--fabbisogno`, in kcal, as the energy windows would show it.
 std::optional<double> requirementArgument(const QString &text)
 {
