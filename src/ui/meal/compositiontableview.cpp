@@ -153,7 +153,7 @@ CompositionTableView::CompositionTableView(MealGrid &meal, QWidget *parent) : QW
             tp.setColor(QPalette::Window, backgrounds[i]);
             tp.setColor(QPalette::WindowText, foregrounds[i]);
             total->setPalette(tp);
-            total->setAccessibleDescription(QStringLiteral("Totale, ") + headings()[static_cast<std::size_t>(i)]);
+            total->setAccessibleDescription(QStringLiteral("Totale, ") + headings()[static_cast<std::size_t>(i)].trimmed());
             if (line == 0)
                 totals_[static_cast<std::size_t>(i)] = total;
             else
