@@ -18,6 +18,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QDebug>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -233,7 +234,7 @@ void collectNameless(QAccessibleInterface *iface, QStringList &found)
     if (!iface || iface->state().invisible)
         return;
     if (iface->state().focusable && iface->text(QAccessible::Name).trimmed().isEmpty())
-        found << QStringLiteral("ruolo %1 %2").arg(iface->role()).arg(iface->object() ? iface->object()->objectName() : QString());
+        found << QStringLiteral("ruolo %1 %2").arg(iface->role()).arg(QDebug::toString(iface->object()));
     const QAccessible::Role role = iface->role();
     if (role != QAccessible::Table && role != QAccessible::List && role != QAccessible::Tree)
         for (int i = 0; i < iface->childCount(); ++i)
