@@ -55,11 +55,11 @@ void MainWindow::buildMenus()
         QKeySequence shortcut;
     };
     const Command commands[] = {
-        {laf, "LAF &Femmina", "mnuLAFfemmina", &MainWindow::lafFemminaRequested},
-        {laf, "LAF &Maschio", "mnuLAFmaschio", &MainWindow::lafMaschioRequested},
+        {laf, "LAF &Femmina", "mnuLAFfemmina", &MainWindow::lafFemminaRequested, {}},
+        {laf, "LAF &Maschio", "mnuLAFmaschio", &MainWindow::lafMaschioRequested, {}},
         {nullptr, "&Stampa", "mnuStampa", &MainWindow::printRequested, QKeySequence::Print},
         {nullptr, "&Help", "mnuHelp", &MainWindow::helpRequested, QKeySequence::HelpContents},
-        {nullptr, "&Esci", "mnuEsci", &MainWindow::exitRequested},
+        {nullptr, "&Esci", "mnuEsci", &MainWindow::exitRequested, {}},
     };
     for (const Command &c : commands) {
         const QString caption = QString::fromUtf8(c.caption);
