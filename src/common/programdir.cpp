@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace velmo {
 
@@ -12,7 +13,17 @@ QString programDir()
 
 QString programFile(const QString &name)
 {
-    return QDir(programDir()).filePath(name);
+    return programFileFrom(programDir(), name);
+}
+
+QString programFileFrom(const QString &programFolder, const QString &name)
+{
+    const QDir folder(programFolder);
+    const QString beside = folder.filePath(name);
+    if (QFileInfo::exists(beside))
+        return beside;
+    const QString installed = QDir::cleanPath(folder.filePath(QStringLiteral("../share/velmo/") + name));
+    return QFileInfo::exists(installed) ? installed : beside;
 }
 
 }  // namespace velmo

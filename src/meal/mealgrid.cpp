@@ -25,6 +25,14 @@ const QString &MealGrid::totalText(MealColumn column) const
     return totals_.texts[static_cast<std::size_t>(it - kValueColumns.begin())];
 }
 
+std::optional<int> MealGrid::openRow() const
+{
+    for (int r = 0; r < kMealRows; ++r)
+        if (row(r).visible && row(r).lock == 0)
+            return r;
+    return std::nullopt;
+}
+
 void MealGrid::setCellText(int r, MealColumn c, const QString &text)
 {
     MealCell &cell = mutableRow(r).cell(c);

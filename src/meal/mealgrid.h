@@ -79,6 +79,9 @@ public:
 
     const MealRow &row(int r) const { return rows_[static_cast<std::size_t>(r)]; }
     const MealTotals &totals() const { return totals_; }
+    // The row that takes the next food: the first shown row that is not locked; none when the
+    // twelve rows are all locked.
+    std::optional<int> openRow() const;
     const QString &totalText(MealColumn column) const;
 
     // Where the refusal of a lock without gross weight is shown; none: the refusal stays silent.

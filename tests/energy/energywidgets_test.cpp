@@ -283,6 +283,14 @@ TEST_F(EnergyWidgetsTest, LauncherCommandsRunOnAClickOnlyNotOnAPressDraggedAway)
     EXPECT_FALSE(ui->launcher()->isVisible());
 }
 
+// The labels that act as commands run from the keyboard too.
+TEST_F(EnergyWidgetsTest, LauncherCommandRunsWithSpace)
+{
+    ui->showLauncher();
+    QTest::keyClick(child<QLabel>(ui->launcher(), "Label1"), Qt::Key_Space);
+    EXPECT_EQ(mainWindowShown, 1);
+}
+
 TEST_F(EnergyWidgetsTest, ChoiceDialogOpensTheWomensWindow)
 {
     ui->showChoiceDialog();

@@ -1,4 +1,5 @@
 #include "support/fakedialogs.h"
+#include "support/fakeprinterservice.h"
 #include "support/fooddbfixture.h"
 #include "support/localeguard.h"
 #include "ui/catalogue/foodgridview.h"
@@ -13,8 +14,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QDebug>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -55,6 +60,7 @@ protected:
                                                {"Mela, con buccia, cruda", {90, 0.26, 0.17, 13.81, 52, 2.4, 0}},
                                                {"Pera, cruda", {92, 0.36, 0.14, 15.23, 57, 3.1, QVariant()}}}}}));
         windows.setDialogs(&dialogs);
+        windows.setPrinters(&printers);
         QString error;
         ASSERT_TRUE(windows.start(path, &error)) << error.toStdString();
         window = windows.mainWindow();
@@ -67,6 +73,7 @@ protected:
     LocaleGuard italian{"it_IT"};
     QTemporaryDir dir;
     FakeDialogs dialogs;
+    FakePrinterService printers;
     ui::AppWindows windows;
     MainWindow *window = nullptr;
 };
@@ -268,6 +275,85 @@ TEST_F(MainWindowTest, StatusBarShowsDateAndTimeAndTheTitleScrolls)
         return !window->statusPanel(2)->text().isEmpty() && window->scrollingTitle()->text() != title;
     }));
     EXPECT_EQ(window->statusPanel(1)->text(), QLocale().toString(QDate::currentDate(), "dd MMMM yyyy"));
+}
+
+// Runs `act` on each modal window open while it lives.
+class WhileModal : public QTimer {
+public:
+    explicit WhileModal(const std::function<void(QWidget *)> &act)
+    {
+        connect(this, &QTimer::timeout, [act] {
+            if (QWidget *open = QApplication::activeModalWidget())
+                act(open);
+        });
+        start(20);
+    }
+};
+
+// The focusable controls under `iface` that have no name; a table's cells are read by their
+// column and content, so a table or list needs only its own name.
+void collectNameless(QAccessibleInterface *iface, QStringList &found)
+{
+    if (!iface || iface->state().invisible)
+        return;
+    if (iface->state().focusable && iface->text(QAccessible::Name).trimmed().isEmpty())
+        found << QStringLiteral("ruolo %1 %2").arg(iface->role()).arg(QDebug::toString(iface->object()));
+    const QAccessible::Role role = iface->role();
+    if (role != QAccessible::Table && role != QAccessible::List && role != QAccessible::Tree)
+        for (int i = 0; i < iface->childCount(); ++i)
+            collectNameless(iface->child(i), found);
+}
+
+// Every command of the main window runs, so every window it opens, now or in later versions, is
+// looked at (a modal one while it runs); then the windows the energy windows lead to.
+TEST_F(MainWindowTest, EveryFocusableControlOfEveryWindowHasAName)
+{
+    int looked = 0;  // a modal window is closed once looked at, so none is looked at twice
+    QStringList nameless;
+    const auto look = [&](QWidget *top) {
+        ++looked;
+        collectNameless(QAccessible::queryAccessibleInterface(top), nameless);
+    };
+    const WhileModal modal([&](QWidget *open) { look(open); open->close(); });
+    for (QAction *command : window->findChildren<QAction *>())
+        if (command->isEnabled() && !command->menu() && !command->isSeparator() && command->text().remove(u'&') != "Esci")
+            command->trigger();
+    windows.energy()->showLauncher();
+    windows.energy()->showChoiceDialog();
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->isVisible())
+            look(top);
+    EXPECT_GE(looked, 7) << "main, print, help, two energy windows, launcher, choice";
+    EXPECT_EQ(nameless.join(u'\n'), "");
+}
+
+// A category from the menu bar, a food with the arrows, its weight in the open row, the lock with
+// Space, the energy window and printing: all with keys alone.
+TEST_F(MainWindowTest, TheMealFlowNeedsOnlyTheKeyboard)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_S, Qt::AltModifier);
+    QTest::keyClick(window->categoryMenu(), Qt::Key_U);  // Fr&utta comes before &Uova
+    QTest::keyClick(window->categoryMenu(), Qt::Key_Return);
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Tab, Qt::Key_1, Qt::Key_5, Qt::Key_0, Qt::Key_Tab, Qt::Key_Space})
+        QTest::keyClick(QApplication::focusWidget(), key);
+    EXPECT_EQ(cell(0, MealColumn::Net), "135");  // 150 g of apple, 90 % edible
+    QTest::keyClick(window->grid(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window->table()->grossBox(1));
+
+    QTest::keyClick(window, Qt::Key_L, Qt::AltModifier);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_F);
+    ASSERT_NE(windows.energy()->energyWindow(Sex::Female), nullptr);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    const WhileModal print([ticks = 0](QWidget *open) mutable {
+        if (QApplication::focusWidget()->objectName() == "cmdStampa")  // where the focus starts
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        else if (++ticks > 100)
+            open->close();
+    });
+    QTest::keyClick(window, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(printers.imageJobs.size(), 1u);
 }
 
 }  // namespace

@@ -80,10 +80,18 @@ void BarChart::setValue(int bar, double value)
     fitValueAxis();
 }
 
+void presentAsPicture(QChartView *view)
+{
+    view->setFocusPolicy(Qt::NoFocus);
+    view->viewport()->setFocusPolicy(Qt::NoFocus);
+    view->setAccessibleName(QStringLiteral("Grafico dei grammi di protidi, lipidi e glucidi"));
+}
+
 void BarChart::showIn(QChartView *view)
 {
     QChart *previous = view->chart();
     view->setChart(this);
+    presentAsPicture(view);
     if (previous != this)
         delete previous;
 }

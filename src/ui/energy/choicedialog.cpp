@@ -18,14 +18,17 @@ ChoiceDialog::ChoiceDialog(QWidget *parent) : QDialog(parent)
         const char *picture;
         Sex sex;
         const char *tip;
-    } buttons[] = {{"Command1", ":/energy/uomo.svg", Sex::Male, "Fabbisogno energetico per un uomo"},
-                   {"Command2", ":/energy/donna.svg", Sex::Female, "Fabbisogno energetico per una donna"}};
+        const char *accessibleName;
+    } buttons[] = {{"Command1", ":/energy/uomo.svg", Sex::Male, "Fabbisogno energetico per un uomo", "Uomo"},
+                   {"Command2", ":/energy/donna.svg", Sex::Female, "Fabbisogno energetico per una donna", "Donna"}};
     for (const auto &b : buttons) {
         auto *button = new QToolButton(this);
         button->setObjectName(QString::fromLatin1(b.name));
         button->setIcon(svgIcon(QString::fromLatin1(b.picture), pictureSize));
         button->setIconSize(pictureSize);
         button->setToolTip(QString::fromUtf8(b.tip));
+        button->setAccessibleName(QString::fromUtf8(b.accessibleName));
+        button->setAccessibleDescription(QString::fromUtf8(b.tip));
         button->setAutoRaise(false);
         layout->addWidget(button);
         const Sex sex = b.sex;

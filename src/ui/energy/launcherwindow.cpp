@@ -3,6 +3,7 @@
 #include "svgpicture.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -76,6 +77,13 @@ LauncherWindow::LauncherWindow(QWidget *parent) : QWidget(parent, Qt::Window | Q
     label5_->setStyleSheet(QStringLiteral("background-color: rgb(255, 0, 0); color: white; padding: 6px 18px;"));
     label5_->setCursor(Qt::PointingHandCursor);
     label5_->installEventFilter(this);
+    // The three commands are reached with Tab and run with Enter or Space, as buttons are.
+    const std::pair<QLabel *, const char *> keyboard[] = {
+        {label1_, "Apri il calcolatore Velmo"}, {label2_, "Fabbisogno energetico"}, {label5_, "Esci dal programma"}};
+    for (const auto &[label, name] : keyboard) {
+        label->setFocusPolicy(Qt::StrongFocus);
+        label->setAccessibleName(QString::fromUtf8(name));
+    }
 
     auto *top = new QHBoxLayout;
     top->addWidget(logo);
@@ -141,15 +149,36 @@ bool LauncherWindow::eventFilter(QObject *watched, QEvent *event)
             // The release comes to the pressed label wherever the pointer is now: ask what lies under it.
             const QPoint local = static_cast<QMouseEvent *>(event)->position().toPoint();
             const QPoint at = static_cast<QWidget *>(watched)->mapTo(this, local);
-            switch (model_.released(commandAt(at))) {
-            case LauncherCommand::Calculator: emit calculatorChosen(); break;
-            case LauncherCommand::Requirement: emit requirementChosen(); break;
-            case LauncherCommand::Exit: emit exitChosen(); break;
-            case LauncherCommand::None: break;
-            }
+            choose(model_.released(commandAt(at)));
         }
+    } else if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        const LauncherCommand label = commandOf(watched);
+        if (label != LauncherCommand::None && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+            model_.pressed(label);
+            choose(model_.released(label));
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusIn) {
+        // The command with the focus turns red, as under the pointer.
+        if (watched == label1_)
+            model_.mouseOverCalculator();
+        else if (watched == label2_)
+            model_.mouseOverRequirement();
+        else if (watched == label5_)
+            model_.mouseOverFrame();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void LauncherWindow::choose(LauncherCommand command)
+{
+    switch (command) {
+    case LauncherCommand::Calculator: emit calculatorChosen(); break;
+    case LauncherCommand::Requirement: emit requirementChosen(); break;
+    case LauncherCommand::Exit: emit exitChosen(); break;
+    case LauncherCommand::None: break;
+    }
 }
 
 std::array<std::pair<QLabel *, LauncherCommand>, 3> LauncherWindow::commands() const

@@ -153,6 +153,7 @@ CompositionTableView::CompositionTableView(MealGrid &meal, QWidget *parent) : QW
             tp.setColor(QPalette::Window, backgrounds[i]);
             tp.setColor(QPalette::WindowText, foregrounds[i]);
             total->setPalette(tp);
+            total->setAccessibleDescription(QStringLiteral("Totale, ") + headings()[static_cast<std::size_t>(i)].trimmed());
             if (line == 0)
                 totals_[static_cast<std::size_t>(i)] = total;
             else
@@ -192,6 +193,8 @@ void CompositionTableView::buildRow(int r) const
             box->setGeometry(columnX(column), y, columnWidth(column), kRowHeight - 1);
             box->installEventFilter(self);
             box->setValidator(new GrossWeightValidator(box));
+            box->setAccessibleName(QStringLiteral("Peso lordo, riga %1").arg(r + 1));
+            box->setAccessibleDescription(QStringLiteral("Grammi interi dell'alimento scelto; poi Tab e Spazio per bloccare la riga"));
             connect(box, &QLineEdit::textEdited, self,
                     [self, r](const QString &text) { emit self->grossEdited(r, text); });
             textpl_[static_cast<std::size_t>(r)] = box;
@@ -217,6 +220,8 @@ void CompositionTableView::buildRow(int r) const
     if (!lockCursor_)
         lockCursor_ = std::make_unique<QCursor>(padlockCursor());
     lock->setCursor(*lockCursor_);
+    lock->setAccessibleName(QStringLiteral("Blocca riga %1").arg(r + 1));
+    lock->setAccessibleDescription(QStringLiteral("Spazio calcola la riga e apre la successiva; di nuovo Spazio la svuota"));
     connect(lock, &QCheckBox::clicked, self, [self, r](bool checked) {
         // The model owns the lock's value: show what it says, then report the click.
         self->renderRowState(r);

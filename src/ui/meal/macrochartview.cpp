@@ -37,6 +37,7 @@ MacroChartView::MacroChartView(QWidget *parent)
     bars_->setTitle(QString(rowLabel()).replace(u' ', QStringLiteral("&nbsp;")));
     bars_->valueAxis()->setLabelsFont(small);
     setRenderHint(QPainter::Antialiasing);
+    presentAsPicture(this);
 }
 
 void MacroChartView::setData(int column, double value)

@@ -37,6 +37,8 @@ bool AppWindows::start(const QString &databasePath, QString *error)
 
 PrinterService &AppWindows::printers()
 {
+    if (printersOverride_)
+        return *printersOverride_;
     // Asking for the printers wakes the print system, which the first screen does not need.
     if (!printers_)
         printers_ = std::make_unique<QtPrinterService>();

@@ -61,8 +61,9 @@ public:
     // The printers, looked up on the first call.
     PrinterService &printers();
 
-    // Tests replace the real boxes before `start`.
+    // Tests replace the real boxes and printers before `start`.
     void setDialogs(Dialogs *dialogs) { dialogsOverride_ = dialogs; }
+    void setPrinters(PrinterService *printers) { printersOverride_ = printers; }
 
 private:
     bool loadMainWindow(QString *error);
@@ -74,6 +75,7 @@ private:
     Dialogs *dialogsOverride_ = nullptr;
     Dialogs *dialogs_ = nullptr;
     std::unique_ptr<QtPrinterService> printers_;
+    PrinterService *printersOverride_ = nullptr;
     QString databasePath_;
     LoadedMainWindow *main_ = nullptr;  // a child of this object
     std::unique_ptr<EnergyUi> energy_;

@@ -11,6 +11,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window), browser_(
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Guida di Velmo"));
+    browser_->setAccessibleName(QStringLiteral("Pagina della guida"));
     auto *back = new QPushButton(QStringLiteral("&Indietro"), this);
     auto *contents = new QPushButton(QStringLiteral("&Sommario"), this);
     auto *buttons = new QHBoxLayout;

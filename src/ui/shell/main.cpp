@@ -1,10 +1,12 @@
 #include "catalogue/fooddatabase.h"
 #include "common/programdir.h"
 #include "ui/shell/appwindows.h"
+#include "ui/shell/mainwindow.h"
 #include "ui/shell/startup.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 
 int main(int argc, char **argv)
 {
@@ -21,5 +23,12 @@ int main(int argc, char **argv)
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() > 1)
         windows.openMealFile(arguments.at(1));
+    // For checks of an installation (and the screenshots): the program ends as soon as its main
+    // window is on the screen, with 0, or with 1 if the window is not there.
+    if (velmo::ui::quitOnceShown()) {
+        QTimer::singleShot(0, &app, [&windows] {
+            QCoreApplication::exit(windows.mainWindow() && windows.mainWindow()->isVisible() ? 0 : 1);
+        });
+    }
     return app.exec();
 }

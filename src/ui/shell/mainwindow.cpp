@@ -6,6 +6,8 @@
 #include "ui/meal/macrochartview.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
 #include <QLabel>
@@ -84,6 +86,8 @@ MainWindow::MainWindow(MainWindowModel &model, QWidget *parent) : QMainWindow(pa
     connect(&meal, &MealGrid::chartChanged, chart_, showChart);
     showChart();
 
+    // From the grid, Tab goes on to the weight of the food just chosen, in the row that takes it.
+    grid_->installEventFilter(this);
     connect(grid_, &FoodGridView::gridClicked, &model_, &MainWindowModel::gridClicked);
     connect(grid_, &FoodGridView::rowChosen, &model_, &MainWindowModel::gridRowChosen);
     connect(grid_, &FoodGridView::categoryMenuRequested, this, [this](const QPoint &at) { mnuScelta_->popup(at); });
@@ -124,6 +128,19 @@ void MainWindow::changeEvent(QEvent *event)
             clockTimer_->start();
     }
     QMainWindow::changeEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == grid_ && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const std::optional<int> open = model_.meal().openRow();
+        if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier && open) {
+            table_->grossBox(*open)->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -3,6 +3,7 @@
 #include "ui/shell/mainwindow.h"
 
 #include "catalogue/foodcategory.h"
+#include "ui/catalogue/foodgridview.h"
 
 #include <QAction>
 #include <QLabel>
@@ -41,7 +42,11 @@ void MainWindow::buildMenus()
         const FoodCategory &category = categories[static_cast<std::size_t>(i)];
         QAction *item = mnuScelta_->addAction(category.menuCaption);
         item->setObjectName(QString::fromLatin1(category.menuItem));
-        connect(item, &QAction::triggered, &model_, [this, i] { model_.chooseCategory(i); });
+        // A category chosen from the keyboard is browsed from the keyboard: the grid takes the focus.
+        connect(item, &QAction::triggered, &model_, [this, i] {
+            model_.chooseCategory(i);
+            grid_->setFocus(Qt::ShortcutFocusReason);
+        });
     }
 
     // The commands: the two energy windows under "&LAF", then titles that are commands themselves.
@@ -52,18 +57,21 @@ void MainWindow::buildMenus()
         const char *caption;
         const char *objectName;
         void (MainWindow::*signal)();
+        // The usual keys of printing and help; "&Stampa" shares its accelerator with "&Scelta alimenti".
+        QKeySequence shortcut;
     };
     const Command commands[] = {
-        {laf, "LAF &Femmina", "mnuLAFfemmina", &MainWindow::lafFemminaRequested},
-        {laf, "LAF &Maschio", "mnuLAFmaschio", &MainWindow::lafMaschioRequested},
-        {nullptr, "&Stampa", "mnuStampa", &MainWindow::printRequested},
-        {nullptr, "&Help", "mnuHelp", &MainWindow::helpRequested},
-        {nullptr, "&Esci", "mnuEsci", &MainWindow::exitChosen},
+        {laf, "LAF &Femmina", "mnuLAFfemmina", &MainWindow::lafFemminaRequested, {}},
+        {laf, "LAF &Maschio", "mnuLAFmaschio", &MainWindow::lafMaschioRequested, {}},
+        {nullptr, "&Stampa", "mnuStampa", &MainWindow::printRequested, QKeySequence::Print},
+        {nullptr, "&Help", "mnuHelp", &MainWindow::helpRequested, QKeySequence::HelpContents},
+        {nullptr, "&Esci", "mnuEsci", &MainWindow::exitChosen, {}},
     };
     for (const Command &c : commands) {
         const QString caption = QString::fromUtf8(c.caption);
         QAction *action = c.menu ? c.menu->addAction(caption) : bar->addAction(caption);
         action->setObjectName(QString::fromLatin1(c.objectName));
+        action->setShortcut(c.shortcut);
         connect(action, &QAction::triggered, this, c.signal);
     }
 }
@@ -78,13 +86,16 @@ void MainWindow::buildToolbar()
 
     // Positions 1 and 6 are separators; the others carry the pictures in order, no captions.
     static const char *pictures[9] = {nullptr, "first", "previous", "next", "last", nullptr, "print", "help", "exit"};
+    // Named for the tooltips and screen readers; the buttons show only their pictures.
+    static const char *names[9] = {nullptr, "Primo alimento", "Alimento precedente", "Alimento successivo",
+                                   "Ultimo alimento", nullptr, "Stampa", "Guida", "Esci"};
     for (int position = 1; position <= 9; ++position) {
         QAction *button = nullptr;
         if (pictures[position - 1] == nullptr) {
             button = toolbar_->addSeparator();
         } else {
             button = toolbar_->addAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(pictures[position - 1]))),
-                                         QString());
+                                         QString::fromUtf8(names[position - 1]));
             connect(button, &QAction::triggered, &model_, [this, position] { model_.toolbarButtonClicked(position); });
         }
         button->setObjectName(QStringLiteral("Toolbar2_%1").arg(position));

@@ -103,10 +103,18 @@ QStyle *newStartUpStyle()
     return new StartUpStyle;
 }
 
+bool quitOnceShown()
+{
+    return qEnvironmentVariableIntValue("VELMO_ESCI_DOPO_AVVIO") == 1;
+}
+
 void prepareApplication(QApplication &app)
 {
     QApplication::setApplicationName(QStringLiteral("Velmo"));
     QApplication::setOrganizationName(QStringLiteral("Velmo"));
+    // Every window shows the program's icon, and the desktop matches the windows to its entry.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/velmo.svg")));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
     installQtItalian(app);
     QApplication::setStyle(newStartUpStyle());
 }

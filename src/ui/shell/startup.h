@@ -12,6 +12,13 @@ namespace velmo::ui {
 // fit) when they are first drawn: reading them at start-up woke every image format plugin.
 void prepareApplication(QApplication &app);
 
+// The program's identity on the desktop: the name of its desktop entry, AppStream and icon files.
+inline constexpr const char *kDesktopId = "io.github.velmo.Velmo";
+
+// Whether the program is to end as soon as its main window is shown (environment variable
+// VELMO_ESCI_DOPO_AVVIO=1): how an installation is checked without a user.
+bool quitOnceShown();
+
 // That style, new: the platform's own with the extension buttons' pictures read when first drawn.
 QStyle *newStartUpStyle();
 

@@ -1,3 +1,4 @@
+#include "common/programdir.h"
 #include "common/userfolder.h"
 #include "support/homeguard.h"
 #include "support/tablecase.h"
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+using velmo::programFileFrom;
 using velmo::userFolder;
 using velmo::test::HomeGuard;
 
@@ -51,6 +53,18 @@ TEST(UserFolder, TheStandardFolderWhenItExistsElseHome)
         const QString expected = *c.expected ? dir.filePath(QString::fromLatin1(c.expected)) : home.path();
         EXPECT_EQ(QDir::cleanPath(userFolder(c.location)), QDir::cleanPath(expected));
     }
+}
+
+// Beside the program in the build tree, else in ../share/velmo once installed.
+TEST(ProgramFile, BesideTheProgramElseInTheInstalledShareFolder)
+{
+    QTemporaryDir root;
+    const auto lookUp = [&root] { return programFileFrom(root.filePath("bin"), "a.db"); };
+    EXPECT_EQ(lookUp(), root.filePath("bin/a.db"));  // in neither: the path a message names
+    ASSERT_TRUE(QDir(root.path()).mkpath("share/velmo") && QFile(root.filePath("share/velmo/a.db")).open(QIODevice::WriteOnly));
+    EXPECT_EQ(lookUp(), root.filePath("share/velmo/a.db"));
+    ASSERT_TRUE(QDir(root.path()).mkpath("bin") && QFile(root.filePath("bin/a.db")).open(QIODevice::WriteOnly));
+    EXPECT_EQ(lookUp(), root.filePath("bin/a.db"));
 }
 
 }  // namespace

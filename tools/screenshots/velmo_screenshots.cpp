@@ -1,0 +1,122 @@
+// The screenshots of the README and the AppStream data: the main window with a meal read from a
+// meal file, the energy window of a worked example, and the print window over the main window.
+#include "catalogue/foodcategory.h"
+#include "catalogue/fooddatabase.h"
+#include "common/programdir.h"
+#include "meal/pasto/mealfile.h"
+#include "support/fakedialogs.h"
+#include "support/fakeprinterservice.h"
+#include "ui/catalogue/foodgridview.h"
+#include "ui/energy/energyui.h"
+#include "ui/energy/energywindow.h"
+#include "ui/meal/compositiontableview.h"
+#include "ui/printing/frmstampafpb.h"
+#include "ui/printing/printmodule.h"
+#include "ui/shell/appwindows.h"
+#include "ui/shell/mainwindow.h"
+#include "ui/shell/startup.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QTextStream>
+#include <QTimer>
+
+
+using namespace velmo;
+
+namespace {
+
+int fail(const QString &message)
+{
+    QTextStream(stderr) << "velmo_screenshots: " << message << '\n';
+    return 1;
+}
+
+// The meal of the file, entered as a user does: the category, the food in the grid, its gross
+// weight in the open row, the lock.
+bool composeMeal(ui::MainWindow &window, const MealFile &meal, QString *error)
+{
+    for (const MealFileEntry &entry : meal.entries) {
+        const FoodCategory &category = foodCategories()[static_cast<std::size_t>(entry.category)];
+        window.findChild<QAction *>(QString::fromLatin1(category.menuItem))->trigger();
+        QAbstractItemModel *foods = window.grid()->model();
+        const QModelIndexList found =
+            foods->match(foods->index(0, 0), Qt::DisplayRole, entry.food, 1, Qt::MatchFixedString);
+        const std::optional<int> row = window.model().meal().openRow();
+        if (found.isEmpty() || !row) {
+            *error = QStringLiteral("riga %1: alimento \"%2\" non trovato o tabella piena").arg(entry.line).arg(entry.food);
+            return false;
+        }
+        window.grid()->setCurrentIndex(found.first());
+        window.model().meal().setGrossText(*row, entry.grams);
+        window.table()->lockBox(*row)->click();
+    }
+    return true;
+}
+
+void fillEnergyWindow(EnergyWindowModel &m)
+{
+    for (QChar c : QStringLiteral("30"))
+        m.userEdit(EnergyControl::Text1, m.ageText() + c);
+    for (QChar c : QStringLiteral("60"))
+        m.userEdit(EnergyControl::Text3, m.weightText() + c);
+    for (int option : {4, 12}) {  // moderate activity, with the recommended activities
+        m.userFocus(EnergyWindowModel::optionControl(option));
+        m.userClickOption(option);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    ui::prepareApplication(app);
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    if (argc != 3)
+        return fail(QStringLiteral("uso: velmo_screenshots CARTELLA FILE_DEL_PASTO"));
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QFile input(QString::fromLocal8Bit(argv[2]));
+    if (!out.exists() || !input.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("cartella o file del pasto non leggibili"));
+    const MealFile meal = readMealFile(input);
+    if (!meal.errors.empty())
+        return fail(errorReport(meal.errors).join(QLatin1Char('\n')));
+
+    test::FakeDialogs dialogs;
+    test::FakePrinterService printers;
+    ui::AppWindows windows;
+    windows.setDialogs(&dialogs);
+    windows.setPrinters(&printers);
+    QString error;
+    if (!windows.start(programFile(QString::fromLatin1(FoodDatabase::kFileName)), &error))
+        return fail(error);
+    ui::MainWindow &window = *windows.mainWindow();
+    if (!composeMeal(window, meal, &error))
+        return fail(error);
+
+    windows.energy()->showEnergyWindow(Sex::Female);
+    fillEnergyWindow(windows.energy()->model(Sex::Female));
+
+    const auto save = [&out](QWidget &widget, const char *name) {
+        return widget.grab().save(out.filePath(QString::fromLatin1(name)));
+    };
+    bool saved = true;
+    // After the windows have been laid out and painted once.
+    QTimer::singleShot(300, [&] {
+        saved = save(window, "finestra-principale.png") && save(*windows.energy()->energyWindow(Sex::Female), "fabbisogno.png");
+        windows.printModule()->onWindowReady = [&](ui::frmStampaFPB &print) {
+            QTimer::singleShot(300, &print, [&] {
+                saved = save(print, "stampa.png") && saved;
+                print.close();
+            });
+        };
+        windows.printMainWindow();
+        app.quit();
+    });
+    app.exec();
+    return saved ? 0 : fail(QStringLiteral("impossibile scrivere le immagini in %1").arg(out.path()));
+}
