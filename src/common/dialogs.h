@@ -24,6 +24,14 @@ public:
 
     // A save dialog proposing `proposedPath`; empty when the user cancels.
     virtual QString saveFileName(const QString &title, const QString &proposedPath, const QString &filter) = 0;
+
+    // An open dialog starting in `folder`; empty when the user cancels. Boxes that cannot ask
+    // for a file answer as the user who cancels.
+    virtual QString openFileName(const QString &title, const QString &folder, const QString &filter)
+    {
+        (void)title, (void)folder, (void)filter;
+        return {};
+    }
 };
 
 }  // namespace velmo

@@ -65,9 +65,16 @@ void MainWindowModel::titleTick()
 
 void MainWindowModel::chooseCategory(int index)
 {
-    if (index < 0 || index >= kFoodCategoryCount)
+    if (index < 0 || index >= kAllCategoryCount)
         return;
-    const FoodCategory &category = foodCategories()[static_cast<std::size_t>(index)];
+    if (isPersonalCategory(index) && !openPersonal())
+        return;
+    category_ = index;
+    const FoodCategory &category = foodCategory(index);
+    // The personal foods live in a file of their own; the other sixteen in the shipped one.
+    dataControl_.setDatabase(isPersonalCategory(index) ? personal_->connection()
+                             : database_                ? database_->connection()
+                                                        : QSqlDatabase());
     setCategoryHeading(category.heading);
     dataControl_.setRecordSource(category.recordSource());
     dataControl_.refresh();

@@ -29,14 +29,29 @@ Answer FakeDialogs::askYesNoCancel(const QString &text, const QString &title)
     return answer;
 }
 
+namespace {
+
+QString next(std::deque<QString> &answers)
+{
+    if (answers.empty())
+        return {};
+    QString answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+}  // namespace
+
 QString FakeDialogs::saveFileName(const QString &title, const QString &proposedPath, const QString &filter)
 {
     shown.push_back({Shown::Kind::SaveFile, filter, title, MessageIcon::Question, proposedPath});
-    if (saveAnswers.empty())
-        return {};
-    QString answer = saveAnswers.front();
-    saveAnswers.pop_front();
-    return answer;
+    return next(saveAnswers);
+}
+
+QString FakeDialogs::openFileName(const QString &title, const QString &folder, const QString &filter)
+{
+    shown.push_back({Shown::Kind::OpenFile, filter, title, MessageIcon::Question, folder});
+    return next(openAnswers);
 }
 
 QStringList FakeDialogs::messageTexts() const

@@ -16,7 +16,7 @@ namespace velmo::test {
 class FakeDialogs : public Dialogs {
 public:
     struct Shown {
-        enum class Kind { Message, Input, Question, SaveFile } kind;
+        enum class Kind { Message, Input, Question, SaveFile, OpenFile } kind;
         QString text;
         QString title;
         MessageIcon icon = MessageIcon::Critical;
@@ -27,11 +27,13 @@ public:
     QString input(const QString &prompt, const QString &title, const QString &prefilled) override;
     Answer askYesNoCancel(const QString &text, const QString &title) override;
     QString saveFileName(const QString &title, const QString &proposedPath, const QString &filter) override;
+    QString openFileName(const QString &title, const QString &folder, const QString &filter) override;
 
     std::vector<Shown> shown;
     std::deque<QString> inputAnswers;     // Cancel (empty text) when none is left
     std::deque<Answer> questionAnswers;   // Cancel when none is left
     std::deque<QString> saveAnswers;      // cancelled (empty) when none is left
+    std::deque<QString> openAnswers;      // cancelled (empty) when none is left
     std::function<void()> onMessage;      // runs while a message is "open"
 
     QStringList messageTexts() const;

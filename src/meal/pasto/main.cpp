@@ -1,5 +1,6 @@
 #include "catalogue/foodcategory.h"
 #include "catalogue/fooddatabase.h"
+#include "catalogue/personalcatalogue.h"
 #include "common/inputecho.h"
 #include "common/consoleoutput.h"
 #include "common/programdir.h"
@@ -8,10 +9,14 @@
 #include "meal/pasto/mealreport.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdio>
+#include <memory>
+#include <optional>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -63,8 +68,12 @@ QString helpText()
     QString categories;
     for (const FoodCategory &c : foodCategories())
         categories += QStringLiteral("  %1 (tabella %2)\n").arg(c.heading, c.table);
+    categories += QStringLiteral("  %1 (i propri alimenti, nell'archivio %2)\n")
+                      .arg(personalCategory().heading, QDir::toNativeSeparators(PersonalCatalogue::defaultPath()));
     return QStringLiteral(
                "Uso: velmo-pasto [--csv] [FILE]\n"
+               "     velmo-pasto --importa-alimenti FILE.csv\n"
+               "     velmo-pasto --esporta-alimenti\n"
                "\n"
                "Calcola le calorie e i nutrienti di un pasto, come la tabella di composizione di Velmo.\n"
                "Legge il FILE indicato, oppure lo standard input se il FILE manca o è \"-\".\n"
@@ -84,10 +93,16 @@ QString helpText()
                "\n"
                "Opzioni:\n"
                "  --csv     stampa la tabella in formato CSV (RFC 4180) con le intestazioni della finestra\n"
+               "  --importa-alimenti FILE.csv  aggiunge agli alimenti personali quelli del file CSV (UTF-8,\n"
+               "            RFC 4180, intestazione alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,\n"
+               "            colesterolo; numeri con punto o virgola decimale; valori vuoti = sconosciuti). Un\n"
+               "            alimento con lo stesso nome viene aggiornato. Tutte le righe o nessuna.\n"
+               "  --esporta-alimenti  stampa gli alimenti personali in quel formato CSV\n"
                "  -h, --help  mostra questo aiuto\n"
                "\n"
-               "Codici di uscita: 0 pasto calcolato; 1 archivio degli alimenti (%1 accanto al programma)\n"
-               "mancante, illeggibile o incompleto; 2 errore nelle opzioni o nel testo (i messaggi indicano\n"
+               "Codici di uscita: 0 pasto calcolato (o alimenti importati o esportati); 1 archivio degli\n"
+               "alimenti (%1 accanto al programma) o archivio degli alimenti personali mancante, illeggibile\n"
+               "o incompleto; 2 errore nelle opzioni o nel testo (i messaggi indicano\n"
                "la riga; sono mostrati i primi %3 errori e il numero dei successivi); 3 impossibile scrivere\n"
                "il risultato sullo standard output (disco pieno, output chiuso, pipe interrotta).\n"
                "Con i codici 1 e 2 non viene stampato nulla sullo standard output.\n"
@@ -96,6 +111,44 @@ QString helpText()
                .arg(QString::fromLatin1(FoodDatabase::kFileName), QString::number(kMaxLineLength),
                     QString::number(kMaxReportedErrors))
            + categories;
+}
+
+int importFoods(ConsoleOutput &output, const QString &csvPath)
+{
+    if (csvPath.isEmpty())
+        return fail(kInputFailure, {QStringLiteral("il nome del file da importare è vuoto")});
+    const CsvFoods read = readFoodsFile(csvPath);
+    if (!read.ok()) {
+        QStringList messages;
+        for (const QString &e : read.errors)
+            messages.append(QStringLiteral("%1: %2").arg(echoInput(csvPath), e));
+        messages.append(QStringLiteral("nessun alimento importato"));
+        return fail(kInputFailure, messages);
+    }
+    QString error;
+    const auto personal = PersonalCatalogue::open(PersonalCatalogue::defaultPath(), true, &error);
+    if (!personal)
+        return fail(kDatabaseFailure, {error});
+    PersonalCatalogue::Merge counts;
+    if (!personal->merge(read.foods, &counts, &error))
+        return fail(kDatabaseFailure, {error});
+    return write(output, QStringLiteral("Importati %1 alimenti da %2 in %3: %4 nuovi, %5 aggiornati.\n")
+                             .arg(read.foods.size())
+                             .arg(echoInput(csvPath), QDir::toNativeSeparators(personal->path()))
+                             .arg(counts.added)
+                             .arg(counts.updated));
+}
+
+int exportPersonalFoods(ConsoleOutput &output)
+{
+    QString error;
+    const auto personal = PersonalCatalogue::open(PersonalCatalogue::defaultPath(), false, &error);
+    if (!personal)
+        return fail(kDatabaseFailure, {error});
+    const std::vector<PersonalFood> foods = personal->foods(&error);
+    if (!error.isEmpty())
+        return fail(kDatabaseFailure, {error});
+    return write(output, foodsToCsv(foods));
 }
 
 }  // namespace
@@ -109,16 +162,29 @@ int main(int argc, char **argv)
     SetConsoleOutputCP(CP_UTF8);
 #endif
 
+    // The same folder as the window's: the user's data folder of Velmo.
+    QCoreApplication::setApplicationName(QStringLiteral("Velmo"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Velmo"));
+
     bool csv = false;
+    bool exportFoods = false;
+    std::optional<QString> importFile;
     QString path;
     bool havePath = false;
     const QStringList arguments = QCoreApplication::arguments().mid(1);
-    for (const QString &argument : arguments) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
         if (argument == QStringLiteral("-h") || argument == QStringLiteral("--help")) {
             return write(output, helpText());
         }
         if (argument == QStringLiteral("--csv")) {
             csv = true;
+        } else if (argument == QStringLiteral("--esporta-alimenti")) {
+            exportFoods = true;
+        } else if (argument == QStringLiteral("--importa-alimenti")) {
+            if (i + 1 >= arguments.size() || importFile)
+                return fail(kInputFailure, {QStringLiteral("--importa-alimenti vuole un solo FILE.csv (vedere velmo-pasto --help)")});
+            importFile = arguments[++i];
         } else if (argument.startsWith(u'-') && argument != QStringLiteral("-")) {
             return fail(kInputFailure, {QStringLiteral("opzione sconosciuta %1 (vedere velmo-pasto --help)").arg(echoInput(argument))});
         } else if (havePath) {
@@ -127,6 +193,13 @@ int main(int argc, char **argv)
             path = argument;
             havePath = true;
         }
+    }
+
+    if (importFile || exportFoods) {
+        if (csv || havePath || (importFile && exportFoods))
+            return fail(kInputFailure, {QStringLiteral("--importa-alimenti e --esporta-alimenti vanno usati da soli "
+                                                       "(vedere velmo-pasto --help)")});
+        return importFile ? importFoods(output, *importFile) : exportPersonalFoods(output);
     }
 
     if (havePath && path.isEmpty())
@@ -152,7 +225,16 @@ int main(int argc, char **argv)
     if (!database)
         return fail(kDatabaseFailure, {error});
 
+    // The personal catalogue only when the meal names it; a missing one is empty, never created.
+    std::unique_ptr<PersonalCatalogue> personal;
+    if (std::any_of(file.entries.cbegin(), file.entries.cend(), [](const MealFileEntry &e) { return isPersonalCategory(e.category); })) {
+        personal = PersonalCatalogue::open(PersonalCatalogue::defaultPath(), false, &error);
+        if (!personal)
+            return fail(kDatabaseFailure, {error});
+    }
     MealComposer composer(database->connection());
+    if (personal)
+        composer.setPersonalDatabase(personal->connection());
     std::vector<InputError> errors = file.errors;
     QString databaseError;
     const std::vector<InputError> missing = composer.missingFoods(file.entries, &databaseError);

@@ -36,7 +36,7 @@ QString sqlLiteral(const QString &text)
 // then the food makes current, without reading the rest of the category.
 QString foodSource(int category, const QString &name)
 {
-    return foodCategories()[static_cast<std::size_t>(category)].recordSource().trimmed()
+    return foodCategory(category).recordSource().trimmed()
            + QStringLiteral(" WHERE alimenti = %1").arg(sqlLiteral(name));
 }
 
@@ -60,7 +60,7 @@ void MealComposer::prefetch(const std::vector<MealFileEntry> &entries)
     std::map<int, QStringList> wanted;  // category -> keys of the foods named in it
     for (const MealFileEntry &entry : entries) {
         const QString key = nameKey(entry.food);
-        if (entry.category < 0 || key.isEmpty() || !couldBeAName(key) || recordsets_.find(foodSource(entry.category, key)))
+        if (entry.category < 0 || isPersonalCategory(entry.category) || key.isEmpty() || !couldBeAName(key) || recordsets_.find(foodSource(entry.category, key)))
             continue;
         QStringList &keys = wanted[entry.category];
         if (!keys.contains(key))
@@ -77,7 +77,7 @@ void MealComposer::prefetch(const std::vector<MealFileEntry> &entries)
         terms.append(QStringLiteral("SELECT %1,%2 FROM %3 WHERE alimenti IN (%4)")
                          .arg(columns)
                          .arg(category)
-                         .arg(foodCategories()[static_cast<std::size_t>(category)].table, literals.join(u',')));
+                         .arg(foodCategory(category).table, literals.join(u',')));
     }
     QSqlQuery query(database_);
     query.setForwardOnly(true);
@@ -102,6 +102,7 @@ void MealComposer::prefetch(const std::vector<MealFileEntry> &entries)
 bool MealComposer::hasFood(int category, const QString &key, QString *databaseError)
 {
     if (couldBeAName(key)) {
+        lookup_.setDatabase(databaseOf(category));
         lookup_.setRecordSource(foodSource(category, key));
         if (!lookup_.refresh(databaseError))
             return false;
@@ -121,7 +122,8 @@ const QStringList &MealComposer::namesOf(int category, QString *databaseError)
 {
     auto known = names_.find(category);
     if (known == names_.end()) {
-        lookup_.setRecordSource(foodCategories()[static_cast<std::size_t>(category)].recordSource());
+        lookup_.setDatabase(databaseOf(category));
+        lookup_.setRecordSource(foodCategory(category).recordSource());
         QStringList names;
         if (lookup_.refresh(databaseError))
             for (int i = 0; i < lookup_.rowCount(); ++i)
@@ -144,7 +146,7 @@ std::vector<InputError> MealComposer::missingFoods(const std::vector<MealFileEnt
             continue;
         if (!databaseError->isEmpty())
             return errors;
-        const QString heading = foodCategories()[static_cast<std::size_t>(entry.category)].heading;
+        const QString heading = foodCategory(entry.category).heading;
         QString message =
             QStringLiteral("l'alimento %1 non è nella categoria \"%2\"").arg(echoInput(entry.food), heading);
         // A name that differs only in capitals is most likely what was meant.
@@ -172,6 +174,7 @@ bool MealComposer::add(const MealFileEntry &entry, QString *error)
         return -1;
     };
     int index = -1;
+    data_.setDatabase(databaseOf(entry.category));
     if (couldBeAName(wanted)) {
         data_.setRecordSource(foodSource(entry.category, wanted));
         if (!data_.refresh(error))
@@ -179,7 +182,7 @@ bool MealComposer::add(const MealFileEntry &entry, QString *error)
         index = find();
     }
     if (index < 0) {
-        data_.setRecordSource(foodCategories()[static_cast<std::size_t>(entry.category)].recordSource());
+        data_.setRecordSource(foodCategory(entry.category).recordSource());
         if (!data_.refresh(error))
             return false;
         index = find();

@@ -2,6 +2,7 @@
 
 #include "catalogue/datacontrol.h"
 #include "catalogue/foodbrowser.h"
+#include "catalogue/foodcategory.h"
 #include "meal/mealgrid.h"
 #include "meal/pasto/mealfile.h"
 
@@ -20,6 +21,9 @@ namespace velmo {
 class MealComposer {
 public:
     explicit MealComposer(const QSqlDatabase &database);
+
+    // The personal catalogue's connection, for entries of the personal category.
+    void setPersonalDatabase(const QSqlDatabase &personal) { personal_ = personal; }
 
     // Every entry whose food is not in its category, as Italian messages naming the line;
     // `databaseError` is set instead when a category cannot be read at all.
@@ -40,7 +44,11 @@ private:
 
     // The database does not change during a run: each food is read from it once, whether for
     // checking or composing.
+    // The connection that holds a category's table.
+    const QSqlDatabase &databaseOf(int category) const { return isPersonalCategory(category) ? personal_ : database_; }
+
     QSqlDatabase database_;
+    QSqlDatabase personal_;
     RecordsetCache recordsets_;
     DataControl data_;
     FoodBrowser browser_;

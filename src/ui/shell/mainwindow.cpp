@@ -1,6 +1,7 @@
 #include "ui/shell/mainwindow.h"
 
 #include "ui/catalogue/foodgridview.h"
+#include "ui/catalogue/foodwindow.h"
 #include "ui/meal/compositiontableview.h"
 #include "ui/meal/macrochartview.h"
 
@@ -97,6 +98,13 @@ MainWindow::MainWindow(MainWindowModel &model, QWidget *parent) : QMainWindow(pa
     connect(&model_, &MainWindowModel::printRequested, this, &MainWindow::printRequested);
     connect(&model_, &MainWindowModel::helpRequested, this, &MainWindow::helpRequested);
     connect(&model_, &MainWindowModel::exitRequested, this, &MainWindow::exitRequested);
+    connect(&model_, &MainWindowModel::foodWindowRequested, this, [this] {
+        if (FoodFormModel *form = model_.foodForm()) {
+            FoodWindow window(*form, this);
+            window.exec();
+        }
+        model_.foodWindowClosed();
+    });
 
     categoryHeading_->setText(model_.categoryHeading());
     scrollingTitle_->setText(model_.scrollingTitle());

@@ -54,4 +54,9 @@ QString QtDialogs::saveFileName(const QString &title, const QString &proposedPat
     return QFileDialog::getSaveFileName(owner(), title, proposedPath, filter);
 }
 
+QString QtDialogs::openFileName(const QString &title, const QString &folder, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(owner(), title, folder, filter);
+}
+
 }  // namespace velmo::ui

@@ -14,6 +14,7 @@ public:
     QString input(const QString &prompt, const QString &title, const QString &prefilled) override;
     Answer askYesNoCancel(const QString &text, const QString &title) override;
     QString saveFileName(const QString &title, const QString &proposedPath, const QString &filter) override;
+    QString openFileName(const QString &title, const QString &folder, const QString &filter) override;
 
 private:
     static QWidget *owner();
