@@ -175,7 +175,7 @@ std::unique_ptr<PersonalCatalogue> PersonalCatalogue::open(const QString &path, 
     QString reason;
     QSqlQuery query(db);
     if (!run(query, QStringLiteral("PRAGMA synchronous = FULL"), &reason))
-        return refuse(Problem::Damaged, QStringLiteral("Il file non è leggibile come archivio (%1).").arg(reason));
+        return refuse(Problem::Damaged, QStringLiteral("Il file è danneggiato o non è un archivio SQLite (%1).").arg(reason));
     const auto check = single(db, QStringLiteral("PRAGMA quick_check"), &reason);
     if (!check || check->toString() != QStringLiteral("ok"))
         return refuse(Problem::Damaged, QStringLiteral("Il file è danneggiato (%1).").arg(check ? check->toString() : reason));

@@ -114,6 +114,8 @@ private:
 
     Dialogs &dialogs_;
     std::unique_ptr<FoodDatabase> database_;
+    // Before the data control, which may hold its connection, so that it outlives it.
+    std::unique_ptr<PersonalCatalogue> personal_;
     DataControl dataControl_;
     FoodBrowser browser_;
     MealGrid meal_;
@@ -126,7 +128,6 @@ private:
     MousePointer mousePointer_ = MousePointer::Default;
     int category_ = -1;
     QString personalPath_;
-    std::unique_ptr<PersonalCatalogue> personal_;
     std::unique_ptr<FoodFormModel> foodForm_;
 };
 
