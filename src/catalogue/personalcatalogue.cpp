@@ -56,6 +56,14 @@ QStringList schema()
             QStringLiteral("PRAGMA user_version = %1").arg(PersonalCatalogue::kSchemaVersion)};
 }
 
+bool execute(QSqlQuery &query, QString *error)
+{
+    if (query.exec())
+        return true;
+    *error = query.lastError().text();
+    return false;
+}
+
 bool run(QSqlQuery &query, const QString &sql, QString *error)
 {
     if (query.exec(sql))
@@ -192,14 +200,16 @@ std::unique_ptr<PersonalCatalogue> PersonalCatalogue::open(const QString &path, 
         return refuse(Problem::Foreign, QStringLiteral("Il file non è un archivio di alimenti personali di Velmo."));
     if (found == 0) {
         // A new file, or one a crash left before its first transaction ended: nothing to lose.
-        if (!catalogue->transaction([&db](QString *e) {
+        if (!catalogue->transaction(QStringLiteral("Impossibile creare l'archivio degli alimenti personali"), [&db](QString *e) {
                 QSqlQuery q(db);
                 for (const QString &statement : schema())
                     if (!run(q, statement, e))
                         return false;
                 return true;
-            }, &reason))
-            return refuse(Problem::NoPermission, QStringLiteral("Impossibile creare l'archivio (%1).").arg(reason));
+            }, error)) {
+            why = Problem::NoPermission;
+            return nullptr;
+        }
     } else if (QSqlQuery probe(db); !run(probe, QStringLiteral("SELECT %1, chiave FROM %2 LIMIT 0").arg(selectColumns(), table()), &reason)) {
         return refuse(Problem::Damaged, QStringLiteral("Il file è danneggiato (%1).").arg(reason));
     }
@@ -229,17 +239,20 @@ QSqlDatabase PersonalCatalogue::connection() const
     return QSqlDatabase::database(connectionName_, false);
 }
 
-bool PersonalCatalogue::transaction(const std::function<bool(QString *)> &work, QString *error)
+bool PersonalCatalogue::transaction(const QString &failure, const std::function<bool(QString *)> &work, QString *error)
 {
     QSqlDatabase db = connection();
     QSqlQuery query(db);
-    if (!run(query, QStringLiteral("BEGIN IMMEDIATE"), error))
-        return false;
+    QString detail;
     const QString stamp = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
-    if (work(error) && run(query, QStringLiteral("UPDATE velmo_catalogo SET valore = '%1' WHERE nome = 'ultima_modifica'").arg(stamp), error)
-        && run(query, QStringLiteral("COMMIT"), error))
-        return true;
-    QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+    if (run(query, QStringLiteral("BEGIN IMMEDIATE"), &detail)) {
+        if (work(&detail)
+            && run(query, QStringLiteral("UPDATE velmo_catalogo SET valore = '%1' WHERE nome = 'ultima_modifica'").arg(stamp), &detail)
+            && run(query, QStringLiteral("COMMIT"), &detail))
+            return true;
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+    }
+    *error = QStringLiteral("%1:\n%2\n\n%3\n\nL'archivio non è stato modificato.").arg(failure, where(path_), detail);
     return false;
 }
 
@@ -283,8 +296,7 @@ bool PersonalCatalogue::save(const PersonalFood &food, const QString &replacing,
         *error = QStringLiteral("Esiste già un alimento personale di nome \"%1\".").arg(find(food.name)->name);
         return false;
     }
-    QString detail;
-    const bool saved = transaction([&](QString *e) {
+    return transaction(QStringLiteral("Impossibile salvare l'alimento nell'archivio degli alimenti personali"), [&](QString *e) {
         QSqlQuery query(connection());
         if (replacing.isEmpty()) {
             query.prepare(QStringLiteral("INSERT INTO %1 (%2, chiave) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)").arg(table(), selectColumns()));
@@ -294,46 +306,30 @@ bool PersonalCatalogue::save(const PersonalFood &food, const QString &replacing,
             bindFood(query, food);
             query.addBindValue(personalFoodKey(replacing));
         }
-        if (!query.exec()) {
-            *e = query.lastError().text();
+        if (!execute(query, e))
             return false;
-        }
         if (query.numRowsAffected() != 1) {
             *e = QStringLiteral("l'alimento \"%1\" non è più nell'archivio").arg(replacing);
             return false;
         }
         return true;
-    }, &detail);
-    if (!saved)
-        *error = QStringLiteral("Impossibile salvare l'alimento nell'archivio degli alimenti personali:\n%1\n\n%2")
-                     .arg(where(path_), detail);
-    return saved;
+    }, error);
 }
 
 bool PersonalCatalogue::remove(const QString &name, QString *error)
 {
-    QString detail;
-    const bool removed = transaction([&](QString *e) {
+    return transaction(QStringLiteral("Impossibile eliminare l'alimento dall'archivio degli alimenti personali"), [&](QString *e) {
         QSqlQuery query(connection());
         query.prepare(QStringLiteral("DELETE FROM %1 WHERE chiave = ?").arg(table()));
         query.addBindValue(personalFoodKey(name));
-        if (!query.exec()) {
-            *e = query.lastError().text();
-            return false;
-        }
-        return true;
-    }, &detail);
-    if (!removed)
-        *error = QStringLiteral("Impossibile eliminare l'alimento dall'archivio degli alimenti personali:\n%1\n\n%2")
-                     .arg(where(path_), detail);
-    return removed;
+        return execute(query, e);
+    }, error);
 }
 
 bool PersonalCatalogue::merge(const std::vector<PersonalFood> &foods, Merge *counts, QString *error)
 {
     Merge done;
-    QString detail;
-    const bool merged = transaction([&](QString *e) {
+    const bool merged = transaction(QStringLiteral("Impossibile importare gli alimenti nell'archivio degli alimenti personali"), [&](QString *e) {
         QSqlQuery known(connection());
         known.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE chiave = ?").arg(table()));
         QSqlQuery insert(connection());
@@ -342,10 +338,8 @@ bool PersonalCatalogue::merge(const std::vector<PersonalFood> &foods, Merge *cou
         update.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE chiave = ?").arg(table(), setList()));
         for (const PersonalFood &food : foods) {
             known.addBindValue(personalFoodKey(food.name));
-            if (!known.exec()) {
-                *e = known.lastError().text();
+            if (!execute(known, e))
                 return false;
-            }
             const bool exists = known.next();
             known.finish();
             QSqlQuery &write = exists ? update : insert;
@@ -359,14 +353,10 @@ bool PersonalCatalogue::merge(const std::vector<PersonalFood> &foods, Merge *cou
             ++(exists ? done.updated : done.added);
         }
         return true;
-    }, &detail);
-    if (!merged) {
-        *error = QStringLiteral("Impossibile importare gli alimenti nell'archivio degli alimenti personali:\n%1\n\n%2\n\n"
-                                "L'archivio non è stato modificato.").arg(where(path_), detail);
-        return false;
-    }
-    *counts = done;
-    return true;
+    }, error);
+    if (merged)
+        *counts = done;
+    return merged;
 }
 
 }  // namespace velmo

@@ -67,7 +67,9 @@ public:
 
 private:
     PersonalCatalogue(QString connectionName, QString path, bool inMemory);
-    bool transaction(const std::function<bool(QString *)> &work, QString *error);
+    // Runs `work` as one transaction, stamped with the time of the change. On failure nothing
+    // is changed and `error` says so, starting with `failure` and the file.
+    bool transaction(const QString &failure, const std::function<bool(QString *)> &work, QString *error);
 
     QString connectionName_;
     QString path_;
