@@ -57,24 +57,5 @@ TEST(FoodFormModel, ChecksEveryFieldAndAsksAboutAnEnergyThatDisagrees)
     }
 }
 
-TEST(FoodFormModel, EditingShowsTheFoodInTheUserFormatAndRenamesIt)
-{
-    const LocaleGuard locale("it_IT");
-    QTemporaryDir dir;
-    QString error;
-    auto catalogue = PersonalCatalogue::open(dir.filePath("p.db"), true, &error);
-    ASSERT_TRUE(catalogue->save({QStringLiteral("Torta"), 90, {6.5, {}, 50, 300, {}, {}}}, {}, &error));
-    FakeDialogs dialogs;
-    FoodFormModel form(*catalogue, dialogs, catalogue->find(QStringLiteral("torta")));
-    EXPECT_EQ(form.text(1), "90");
-    EXPECT_EQ(form.text(2), "6,5");
-    EXPECT_EQ(form.text(3), "");
-    form.setText(0, QStringLiteral("Torta di mele"));
-    form.setText(3, QStringLiteral("10"));
-    ASSERT_TRUE(form.accept());
-    EXPECT_EQ(catalogue->foods(&error).size(), 1u);
-    EXPECT_EQ(catalogue->find(QStringLiteral("Torta di mele"))->nutrients[1], 10.0);
-}
-
 }  // namespace
 }  // namespace velmo::test

@@ -29,29 +29,23 @@ Answer FakeDialogs::askYesNoCancel(const QString &text, const QString &title)
     return answer;
 }
 
-namespace {
-
-QString next(std::deque<QString> &answers)
-{
-    if (answers.empty())
-        return {};
-    QString answer = answers.front();
-    answers.pop_front();
-    return answer;
-}
-
-}  // namespace
-
 QString FakeDialogs::saveFileName(const QString &title, const QString &proposedPath, const QString &filter)
 {
     shown.push_back({Shown::Kind::SaveFile, filter, title, MessageIcon::Question, proposedPath});
-    return next(saveAnswers);
+    if (saveAnswers.empty())
+        return {};
+    QString answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    return answer;
 }
 
 QString FakeDialogs::openFileName(const QString &title, const QString &folder, const QString &filter)
 {
-    shown.push_back({Shown::Kind::OpenFile, filter, title, MessageIcon::Question, folder});
-    return next(openAnswers);
+    std::swap(saveAnswers, openAnswers);   // the same script, from the open answers
+    const QString answer = saveFileName(title, folder, filter);
+    std::swap(saveAnswers, openAnswers);
+    shown.back().kind = Shown::Kind::OpenFile;
+    return answer;
 }
 
 QStringList FakeDialogs::messageTexts() const
