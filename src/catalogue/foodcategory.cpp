@@ -36,6 +36,18 @@ const std::array<FoodCategory, kFoodCategoryCount> &foodCategories()
     return categories;
 }
 
+const FoodCategory &personalCategory()
+{
+    static const FoodCategory personal{"mnuPersonali", QStringLiteral("Alimenti &personali"),
+                                       QStringLiteral("Alimenti personali"), QStringLiteral("alimenti_personali"), false};
+    return personal;
+}
+
+const FoodCategory &foodCategory(int index)
+{
+    return isPersonalCategory(index) ? personalCategory() : foodCategories()[static_cast<std::size_t>(index)];
+}
+
 const std::array<QString, 8> &foodColumns()
 {
     static const std::array<QString, 8> columns{
@@ -69,9 +81,8 @@ QString nameKey(const QString &name)
 std::optional<int> findFoodCategory(const QString &name)
 {
     const QString wanted = nameKey(name.trimmed());
-    const auto &categories = foodCategories();
-    for (int i = 0; i < kFoodCategoryCount; ++i) {
-        const FoodCategory &c = categories[static_cast<std::size_t>(i)];
+    for (int i = 0; i < kAllCategoryCount; ++i) {
+        const FoodCategory &c = foodCategory(i);
         if (c.heading.compare(wanted, Qt::CaseInsensitive) == 0 || c.table.compare(wanted, Qt::CaseInsensitive) == 0)
             return i;
     }

@@ -25,6 +25,17 @@ inline constexpr int kFoodCategoryCount = 16;
 // reaches a query.
 const std::array<FoodCategory, kFoodCategoryCount> &foodCategories();
 
+// The seventeenth category, after the sixteen: the foods the user adds. Its table lives in the
+// personal catalogue, not in the shipped database, so whoever runs its record source must run it
+// on that catalogue's connection.
+inline constexpr int kPersonalCategory = kFoodCategoryCount;
+inline constexpr int kAllCategoryCount = kFoodCategoryCount + 1;
+const FoodCategory &personalCategory();
+
+// Any of the seventeen categories by index (0 to 16).
+const FoodCategory &foodCategory(int index);
+inline bool isPersonalCategory(int index) { return index == kPersonalCategory; }
+
 // The eight columns every category table has, in SELECT order.
 const std::array<QString, 8> &foodColumns();
 
@@ -33,8 +44,8 @@ const std::array<QString, 8> &foodColumns();
 // to plain ones, as word processors write them.
 QString nameKey(const QString &name);
 
-// The category whose heading or table name is `name` (compared by nameKey and without regard to
-// case).
+// The category, of all seventeen, whose heading or table name is `name` (compared by nameKey and
+// without regard to case).
 std::optional<int> findFoodCategory(const QString &name);
 
 }  // namespace velmo

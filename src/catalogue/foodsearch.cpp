@@ -35,24 +35,30 @@ bool searchOrder(const SearchableFood &a, const SearchableFood &b)
 
 namespace {
 
-// The foods of the sixteen category tables, each at its place in what the category's record
-// source returns: for a file built without the search index.
-bool readCategoryTables(const QSqlDatabase &database, std::vector<SearchableFood> *foods, QString *error)
+// The foods of one category, each at its place in what the category's record source returns.
+bool readCategoryRows(const QSqlDatabase &database, int category, std::vector<SearchableFood> *foods, QString *error)
 {
     QSqlQuery query(database);
     query.setForwardOnly(true);
-    for (int category = 0; category < kFoodCategoryCount; ++category) {
-        const FoodCategory &c = foodCategories()[static_cast<std::size_t>(category)];
-        if (!query.exec(c.recordSource())) {
-            *error = QStringLiteral("Impossibile leggere gli alimenti della categoria \"%1\": %2")
-                         .arg(c.heading, query.lastError().text());
-            return false;
-        }
-        for (int row = 0; query.next(); ++row) {
-            const QString name = query.value(0).toString();
-            foods->push_back({searchKey(name), name, category, row});
-        }
+    const FoodCategory &c = foodCategory(category);
+    if (!query.exec(c.recordSource())) {
+        *error = QStringLiteral("Impossibile leggere gli alimenti della categoria \"%1\": %2")
+                     .arg(c.heading, query.lastError().text());
+        return false;
     }
+    for (int row = 0; query.next(); ++row) {
+        const QString name = query.value(0).toString();
+        foods->push_back({searchKey(name), name, category, row});
+    }
+    return true;
+}
+
+// The foods of the sixteen category tables: for a file built without the search index.
+bool readCategoryTables(const QSqlDatabase &database, std::vector<SearchableFood> *foods, QString *error)
+{
+    for (int category = 0; category < kFoodCategoryCount; ++category)
+        if (!readCategoryRows(database, category, foods, error))
+            return false;
     return true;
 }
 
@@ -93,6 +99,19 @@ void FoodSearch::setFoods(std::vector<SearchableFood> foods)
     foods_ = std::move(foods);
 }
 
+bool FoodSearch::readCategory(const QSqlDatabase &database, int category, QString *error)
+{
+    std::vector<SearchableFood> read;
+    if (!readCategoryRows(database, category, &read, error))
+        return false;
+    std::sort(read.begin(), read.end(), searchOrder);
+    std::erase_if(foods_, [category](const SearchableFood &f) { return f.category == category; });
+    const auto middle = static_cast<std::ptrdiff_t>(foods_.size());
+    foods_.insert(foods_.end(), std::make_move_iterator(read.begin()), std::make_move_iterator(read.end()));
+    std::inplace_merge(foods_.begin(), foods_.begin() + middle, foods_.end(), searchOrder);
+    return true;
+}
+
 FoodSearch::Result FoodSearch::find(const QString &text, int limit) const
 {
     Result result;
@@ -130,7 +149,7 @@ FoodSearch::Result FoodSearch::find(const QString &text, int limit) const
 
 QString FoodSearch::heading(int index) const
 {
-    return foodCategories()[static_cast<std::size_t>(food(index).category)].heading;
+    return foodCategory(food(index).category).heading;
 }
 
 }  // namespace velmo

@@ -12,7 +12,7 @@ namespace velmo {
 // quotes and apostrophes as plain ones. It depends on no locale.
 QString searchKey(const QString &text);
 
-// One food as a search finds it, and what choosing it takes: its category (0 to 15) and its
+// One food as a search finds it, and what choosing it takes: its category (0 to 16) and its
 // position in the rows that the category's record source returns.
 struct SearchableFood {
     QString key;    // searchKey(name)
@@ -30,7 +30,7 @@ bool searchOrder(const SearchableFood &a, const SearchableFood &b);
 // catalogue builder so that the program neither normalises nor sorts the names at run time.
 inline constexpr const char *kSearchIndexTable = "ricerca_alimenti";
 
-// Finding foods of all sixteen categories by words of their names.
+// Finding foods of every category, the personal one included, by words of their names.
 class FoodSearch {
 public:
     struct Result {
@@ -43,6 +43,10 @@ public:
     bool load(const QSqlDatabase &database, QString *error);
     // The foods as they are (any order).
     void setFoods(std::vector<SearchableFood> foods);
+    // Replaces the foods of `category` with what its record source returns from `database`: the
+    // personal foods live in a file of their own and change while the program runs. False with
+    // an Italian message when they cannot be read (the earlier ones are kept then).
+    bool readCategory(const QSqlDatabase &database, int category, QString *error);
 
     // Every food whose key holds every word of `text`: those whose key starts with the first
     // word first, then the others, each part in search order. No words, no matches.

@@ -310,6 +310,35 @@ std::optional<qint16> readWholeArgument16(QStringView text, ArgumentFraction fra
     return readWholeNumber16(plain, QLocale::c());
 }
 
+std::optional<double> readPlainDecimal(QStringView text)
+{
+    text = text.trimmed();
+    qsizetype separator = -1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'.' || c == u',') {
+            if (separator >= 0)
+                return std::nullopt;
+            separator = i;
+        } else if (c < u'0' || c > u'9') {
+            return std::nullopt;
+        }
+    }
+    if (text.isEmpty() || separator == 0 || separator == text.size() - 1)
+        return std::nullopt;
+    QString ascii = text.toString();
+    if (separator > 0)
+        ascii[separator] = u'.';
+    bool ok = false;
+    const double value = ascii.toDouble(&ok);
+    return ok && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
+}
+
+QString formatPlainDecimal(double value)
+{
+    return formatPlain(value, QLocale::c());
+}
+
 QString formatPlain(double value, const QLocale &locale)
 {
     if (!std::isfinite(value))

@@ -45,6 +45,14 @@ bool isUnsignedDecimalInput(QStringView text, const QLocale &locale);
 enum class ArgumentFraction { Refused, CommaOrPoint };
 std::optional<qint16> readWholeArgument16(QStringView text, ArgumentFraction fraction);
 
+// A number of a data file that any locale may have written: ASCII digits with at most one
+// decimal point or comma and digits after it ("12", "0.5", "0,5"), surrounding blanks allowed;
+// no sign, groups or exponent. Empty when it is not such a number.
+std::optional<double> readPlainDecimal(QStringView text);
+
+// The same numbers written for a data file: the plain shortest decimal with a point.
+QString formatPlainDecimal(double value);
+
 // Plain shortest decimal: locale decimal separator, no grouping, no trailing zeros, at most 15
 // significant digits; a whole number has no separator (120, 108,75).
 QString formatPlain(double value, const QLocale &locale);

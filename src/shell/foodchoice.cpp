@@ -1,5 +1,7 @@
 #include "shell/mainwindowmodel.h"
 
+#include <QFileInfo>
+
 namespace velmo {
 
 const FoodSearch &MainWindowModel::foodSearch()
@@ -7,6 +9,13 @@ const FoodSearch &MainWindowModel::foodSearch()
     if (!foodSearchRead_ && database_) {
         foodSearchRead_ = true;
         foodSearch_.load(database_->connection(), &foodSearchError_);
+    }
+    // The personal foods change while the program runs, so they are read at every search; a
+    // catalogue never used is not created for it.
+    if ((personal_ || QFileInfo::exists(personalPath())) && openPersonal()) {
+        QString error;
+        if (!foodSearch_.readCategory(personal_->connection(), kPersonalCategory, &error))
+            foodSearchError_ = error;
     }
     return foodSearch_;
 }

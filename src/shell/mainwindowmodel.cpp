@@ -18,6 +18,11 @@ MainWindowModel::MainWindowModel(Dialogs &dialogs, QObject *parent)
     connect(&meal_, &MealGrid::totalsChanged, this, &MainWindowModel::updateComparison);
     connect(&browser_, &FoodBrowser::foodNameChanged, this, [this] { meal_.inseri(browser_.current()); });
     meal_.setDialogs(&dialogs_);
+    document_.setPersonalDatabase([this]() -> std::optional<QSqlDatabase> {
+        if (!openPersonal())
+            return std::nullopt;
+        return personal_->connection();
+    });
     connect(&dataControl_, &DataControl::validate, this, [this] { setMousePointer(MousePointer::Hourglass); });
     connect(&dataControl_, &DataControl::reposition, this, [this] { setMousePointer(MousePointer::Default); });
     connect(&dataControl_, &DataControl::dataError, this, [this](const QString &message) {
@@ -73,9 +78,16 @@ void MainWindowModel::titleTick()
 
 void MainWindowModel::chooseCategory(int index)
 {
-    if (index < 0 || index >= kFoodCategoryCount)
+    if (index < 0 || index >= kAllCategoryCount)
         return;
-    const FoodCategory &category = foodCategories()[static_cast<std::size_t>(index)];
+    if (isPersonalCategory(index) && !openPersonal())
+        return;
+    category_ = index;
+    const FoodCategory &category = foodCategory(index);
+    // The personal foods live in a file of their own; the other sixteen in the shipped one.
+    dataControl_.setDatabase(isPersonalCategory(index) ? personal_->connection()
+                             : database_                ? database_->connection()
+                                                        : QSqlDatabase());
     setCategoryHeading(category.heading);
     document_.setCurrentCategory(index);
     dataControl_.setRecordSource(category.recordSource());

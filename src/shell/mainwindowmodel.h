@@ -2,8 +2,11 @@
 
 #include "catalogue/datacontrol.h"
 #include "catalogue/foodbrowser.h"
+#include "catalogue/foodcategory.h"
+#include "catalogue/foodformmodel.h"
 #include "catalogue/fooddatabase.h"
 #include "catalogue/foodsearch.h"
+#include "catalogue/personalcatalogue.h"
 #include "common/dialogs.h"
 #include "meal/mealgrid.h"
 #include "meal/pasto/mealdocument.h"
@@ -44,7 +47,7 @@ public:
     void clockTick(const QTime &now);   // `Timer1`, every 1000 ms: the time in the status bar
     void titleTick();                   // `Timer2`, every 100 ms: the title scrolls by one character
 
-    // A category of the "&Scelta alimenti" menu (0 to 15).
+    // A category of the "&Scelta alimenti" menu (0 to 15, 16 the personal foods).
     void chooseCategory(int index);
     // The toolbar's button-click notification.
     void toolbarButtonClicked(int position);
@@ -80,6 +83,30 @@ public:
     // `FlatToolbar`: flips the toolbar's flat style, whatever it was.
     void flipToolbarStyle();
 
+    // --- The personal catalogue (its commands are in personalfoods.cpp) ------------------------
+    // The file to use; by default the one in the user's data folder.
+    void setPersonalPath(const QString &path) { personalPath_ = path; }
+    QString personalPath() const;
+    // Opens the catalogue on first use, creating the file. When it cannot be opened the user is
+    // told why and where; a damaged file may be set aside (renamed, never deleted) for a new one
+    // if the user says so. Otherwise nothing is written and Velmo goes on without personal foods,
+    // asking again at the next use.
+    bool openPersonal();
+    PersonalCatalogue *personal() { return personal_.get(); }
+    bool personalCategoryCurrent() const { return isPersonalCategory(category_); }
+    bool hasCurrentFood() const { return dataControl_.currentRow().has_value(); }
+
+    // "&Nuovo alimento...", "&Modifica alimento...": prepare the food window's model and ask for
+    // the window; the view shows it and reports with foodWindowClosed.
+    void newPersonalFood();
+    void modifyPersonalFood();
+    FoodFormModel *foodForm() { return foodForm_.get(); }
+    void foodWindowClosed();
+    void deletePersonalFood();                 // "&Elimina alimento", after a confirmation
+    void importPersonalFoods();                // from a CSV file the user picks
+    void exportPersonalFoods();                // to a CSV file the user names
+    void saveMealAsFood();                     // "Salva pasto come &alimento..."
+
     DataControl &dataControl() { return dataControl_; }   // `Data1`
     FoodBrowser &browser() { return browser_; }
     MealGrid &meal() { return meal_; }
@@ -96,6 +123,7 @@ signals:
     void printRequested();
     void helpRequested();
     void exitRequested();
+    void foodWindowRequested();
 
 private:
     void setCategoryHeading(const QString &text);
@@ -105,9 +133,13 @@ private:
     void navigateLast();
     void refreshQuietly();
     void updateComparison();
+    // Shows the personal category again, standing on the food called `name` when there is one.
+    void showPersonalFood(const QString &name);
 
     Dialogs &dialogs_;
     std::unique_ptr<FoodDatabase> database_;
+    // Before the data control, which may hold its connection, so that it outlives it.
+    std::unique_ptr<PersonalCatalogue> personal_;
     DataControl dataControl_;
     FoodBrowser browser_;
     MealGrid meal_;
@@ -125,6 +157,9 @@ private:
     QString requirementWhose_;
     QString comparisonText_;
     MealDocument document_;
+    int category_ = -1;
+    QString personalPath_;
+    std::unique_ptr<FoodFormModel> foodForm_;
 };
 
 }  // namespace velmo

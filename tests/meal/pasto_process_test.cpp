@@ -101,7 +101,49 @@ const ProcessCase kCases[] = {
     // A food database that cannot serve ends with code 1 and is left as it was.
     {__LINE__, {}, kLunch, Feed::Pipe, kIt, Db::Missing, 1, kNothing, "elementi97.db\n\nIl file non esiste", 4},
     {__LINE__, {}, kLunch, Feed::Pipe, kIt, Db::Partial, 1, kNothing, "mancano le tabelle bevande_alcoliche", 4},
+    // Personal foods: none yet, so an empty export and no such food; a bad import names its line.
+    {__LINE__, {"--esporta-alimenti"}, {}, Feed::Pipe, kIt, Db::Shipped, 0, "\\Aalimenti,edibile,[a-z,]+\r\n\\z", "", 0},
+    {__LINE__, {}, "Alimenti personali;Torta;100\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
+     "riga 1: l'alimento \"Torta\" non è nella categoria \"Alimenti personali\"", 1},
+    {__LINE__, {"--importa-alimenti"}, "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\nTorta,100,x,,,,,\n",
+     Feed::FileArgument, kIt, Db::Shipped, 2, kNothing, "riga 2: Proteine: \"x\" non è un numero", 2},
 };
+
+// Import, export, and a meal that names a personal food, in one user's data folder.
+TEST(PastoProcess, PersonalFoodsImportedExportedAndEaten)
+{
+    QTemporaryDir dir;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("it_IT.UTF-8"));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("dati")));
+    const auto run = [&env](const QStringList &arguments, const QByteArray &input = {}) {
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(VELMO_PASTO), arguments);
+        process.write(input);
+        process.closeWriteChannel();
+        EXPECT_TRUE(process.waitForFinished(30000));
+        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+        return QString::fromUtf8(process.readAllStandardOutput());
+    };
+    const QString csv = dir.filePath(QStringLiteral("miei.csv"));
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\xEF\xBB\xBF" "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\n"
+               "\"Torta, fetta\",100,\"6,5\",12,50,340,,40\nBirra,100,0.5,0,3.5,45,,\n");
+    file.close();
+    EXPECT_TRUE(run({QStringLiteral("--importa-alimenti"), csv}).startsWith("Importati 2 alimenti"));
+    const QString exported = run({QStringLiteral("--esporta-alimenti")});
+    EXPECT_EQ(exported, "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\r\n"
+                        "\"Torta, fetta\",100,6.5,12,50,340,,40\r\nBirra,100,0.5,0,3.5,45,,\r\n");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(exported.toUtf8());
+    file.close();
+    EXPECT_TRUE(run({QStringLiteral("--importa-alimenti"), csv}).contains(": 0 nuovi, 2 aggiornati."));
+    EXPECT_EQ(run({QStringLiteral("--esporta-alimenti")}), exported);
+    EXPECT_TRUE(run({QStringLiteral("--cerca"), QStringLiteral("fetta torta")}).contains("Alimenti personali;Torta, fetta\n"));
+    EXPECT_TRUE(run({}, "Alimenti personali;Torta, fetta;200\n").contains(QRegularExpression("Torta, fetta +200 +200 +13,00 ")));
+}
 
 // `velmo-pasto` run as a whole process, as a dietitian runs it: from its own folder, or copied
 // into `dir` beside the database the case asks for.
@@ -131,6 +173,7 @@ TEST(PastoProcess, ArgumentsAndInputGiveTheExitCodeAndTheOutput)
         }
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(c.locale));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("dati")));
         process.setProcessEnvironment(env);
         process.start(program, arguments);
         ASSERT_TRUE(process.waitForStarted());

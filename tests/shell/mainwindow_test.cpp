@@ -4,6 +4,7 @@
 #include "support/localeguard.h"
 #include "ui/catalogue/foodgridview.h"
 #include "ui/catalogue/foodsearchwindow.h"
+#include "ui/catalogue/foodwindow.h"
 #include "ui/energy/energyui.h"
 #include "ui/energy/energywindow.h"
 #include "ui/energy/launcherwindow.h"
@@ -150,6 +151,35 @@ TEST_F(MainWindowTest, SearchWindowFindsAndChoosesAFood)
     QTest::keyClick(search->textBox(), Qt::Key_Escape);
     EXPECT_FALSE(search->isVisible());
     EXPECT_EQ(cell(0, MealColumn::Name), "Pera, cruda");
+}
+
+TEST_F(MainWindowTest, PersonalFoodsMenuOpensTheFoodWindowAndItsCommandsWaitForAPersonalFood)
+{
+    window->model().setPersonalPath(dir.filePath("utente/alimenti-personali.db"));
+    const QList<QAction *> items = window->categoryMenu()->actions();
+    EXPECT_EQ(items.indexOf(menuItem("mnuPersonali")), items.indexOf(menuItem("mnuVerdure")) + 1);
+    menuItem("mnuFrutta")->trigger();
+    emit window->categoryMenu()->aboutToShow();
+    EXPECT_FALSE(menuItem("mnuModificaAlimento")->isEnabled());
+
+    // A wrong number keeps the window open on its box; a good one saves and shows the food.
+    QTimer::singleShot(0, [this] {
+        auto *food = window->findChild<ui::FoodWindow *>();
+        ASSERT_NE(food, nullptr);
+        EXPECT_EQ(food->field(1)->accessibleName(), "Parte edibile (%, 1–100)");
+        food->field(0)->setText("Torta");
+        food->field(2)->setText("x");
+        food->accept();
+        EXPECT_TRUE(food->isVisible());
+        EXPECT_EQ(food->focusWidget(), food->field(2));
+        food->field(2)->setText("6,5");
+        food->accept();
+    });
+    menuItem("mnuNuovoAlimento")->trigger();
+    EXPECT_EQ(window->categoryHeading()->text(), "Alimenti personali");
+    EXPECT_EQ(cell(0, MealColumn::Prot), "6,5");
+    emit window->categoryMenu()->aboutToShow();
+    EXPECT_TRUE(menuItem("mnuModificaAlimento")->isEnabled());
 }
 
 TEST_F(MainWindowTest, LafMenuOpensEachEnergyWindowOnce)

@@ -40,7 +40,7 @@ int fail(const QString &message)
 bool composeMeal(ui::MainWindow &window, const MealFile &meal, QString *error)
 {
     for (const MealFileEntry &entry : meal.entries) {
-        const FoodCategory &category = foodCategories()[static_cast<std::size_t>(entry.category)];
+        const FoodCategory &category = foodCategory(entry.category);
         window.findChild<QAction *>(QString::fromLatin1(category.menuItem))->trigger();
         QAbstractItemModel *foods = window.grid()->model();
         const QModelIndexList found =

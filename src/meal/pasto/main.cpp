@@ -1,6 +1,7 @@
 #include "catalogue/foodcategory.h"
 #include "catalogue/fooddatabase.h"
 #include "catalogue/foodsearch.h"
+#include "catalogue/personalcatalogue.h"
 #include "common/inputecho.h"
 #include "common/consoleoutput.h"
 #include "common/numbertext.h"
@@ -10,10 +11,12 @@
 #include "meal/pasto/mealreport.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <optional>
 
 #ifdef Q_OS_WIN
@@ -66,9 +69,13 @@ QString helpText()
     QString categories;
     for (const FoodCategory &c : foodCategories())
         categories += QStringLiteral("  %1 (tabella %2)\n").arg(c.heading, c.table);
+    categories += QStringLiteral("  %1 (i propri alimenti, nell'archivio %2)\n")
+                      .arg(personalCategory().heading, QDir::toNativeSeparators(PersonalCatalogue::defaultPath()));
     return QStringLiteral(
                "Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]\n"
                "     velmo-pasto --cerca TESTO\n"
+               "     velmo-pasto --importa-alimenti FILE.csv\n"
+               "     velmo-pasto --esporta-alimenti\n"
                "\n"
                "Calcola le calorie e i nutrienti di un pasto, come la tabella di composizione di Velmo.\n"
                "Legge il FILE indicato, oppure lo standard input se il FILE manca o è \"-\".\n"
@@ -96,10 +103,15 @@ QString helpText()
                "            non stampa nulla ed esce con 0\n"
                "  --fabbisogno KCAL  confronta il pasto con un fabbisogno giornaliero di KCAL kcal (un numero\n"
                "            maggiore di 0): una riga dopo i totali, o cinque colonne in più con --csv\n"
+               "  --importa-alimenti FILE.csv  aggiunge agli alimenti personali quelli del file CSV (UTF-8,\n"
+               "            RFC 4180, intestazione alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,\n"
+               "            colesterolo; numeri con punto o virgola decimale; valori vuoti = sconosciuti). Un\n"
+               "            alimento con lo stesso nome viene aggiornato. Tutte le righe o nessuna.\n"
+               "  --esporta-alimenti  stampa gli alimenti personali in quel formato CSV\n"
                "  -h, --help  mostra questo aiuto\n"
                "\n"
-               "Codici di uscita: 0 pasto calcolato; 1 archivio degli alimenti (%1, accanto al programma o in\n"
-               "../share/velmo) "
+               "Codici di uscita: 0 pasto calcolato (o alimenti importati o esportati); 1 archivio degli\n"
+               "alimenti (%1, accanto al programma o in ../share/velmo) o archivio degli alimenti personali\n"
                "mancante, illeggibile o incompleto; 2 errore nelle opzioni o nel testo (i messaggi indicano\n"
                "la riga; sono mostrati i primi %3 errori e il numero dei successivi); 3 impossibile scrivere\n"
                "il risultato sullo standard output (disco pieno, output chiuso, pipe interrotta).\n"
@@ -139,6 +151,11 @@ int searchFoods(ConsoleOutput &output, const QStringList &arguments)
     FoodSearch search;
     if (!search.load(database->connection(), &error))
         return fail(kDatabaseFailure, {error});
+    // The personal foods too, when there are some; a catalogue that cannot be read is said, and
+    // the shipped foods are searched all the same.
+    const auto personal = PersonalCatalogue::open(PersonalCatalogue::defaultPath(), false, &error);
+    if (!personal || !search.readCategory(personal->connection(), kPersonalCategory, &error))
+        writeStandardError(QStringLiteral("velmo-pasto: %1 (gli alimenti personali non sono cercati)\n").arg(error));
     QString lines;
     for (int food : search.find(*text).foods)
         lines += search.heading(food) + u';' + search.food(food).name + u'\n';
@@ -154,6 +171,44 @@ std::optional<double> requirementArgument(const QString &text)
     return *kcal;
 }
 
+int importFoods(ConsoleOutput &output, const QString &csvPath)
+{
+    if (csvPath.isEmpty())
+        return fail(kInputFailure, {QStringLiteral("il nome del file da importare è vuoto")});
+    const CsvFoods read = readFoodsFile(csvPath);
+    if (!read.ok()) {
+        QStringList messages;
+        for (const QString &e : read.errors)
+            messages.append(QStringLiteral("%1: %2").arg(echoInput(csvPath), e));
+        messages.append(QStringLiteral("nessun alimento importato"));
+        return fail(kInputFailure, messages);
+    }
+    QString error;
+    const auto personal = PersonalCatalogue::open(PersonalCatalogue::defaultPath(), true, &error);
+    if (!personal)
+        return fail(kDatabaseFailure, {error});
+    PersonalCatalogue::Merge counts;
+    if (!personal->merge(read.foods, &counts, &error))
+        return fail(kDatabaseFailure, {error});
+    return write(output, QStringLiteral("Importati %1 alimenti da %2 in %3: %4 nuovi, %5 aggiornati.\n")
+                             .arg(read.foods.size())
+                             .arg(echoInput(csvPath), QDir::toNativeSeparators(personal->path()))
+                             .arg(counts.added)
+                             .arg(counts.updated));
+}
+
+int exportPersonalFoods(ConsoleOutput &output)
+{
+    QString error;
+    const auto personal = PersonalCatalogue::open(PersonalCatalogue::defaultPath(), false, &error);
+    if (!personal)
+        return fail(kDatabaseFailure, {error});
+    const std::vector<PersonalFood> foods = personal->foods(&error);
+    if (!error.isEmpty())
+        return fail(kDatabaseFailure, {error});
+    return write(output, foodsToCsv(foods));
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
@@ -165,7 +220,13 @@ int main(int argc, char **argv)
     SetConsoleOutputCP(CP_UTF8);
 #endif
 
+    // The same folder as the window's: the user's data folder of Velmo.
+    QCoreApplication::setApplicationName(QStringLiteral("Velmo"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Velmo"));
+
     bool csv = false;
+    bool exportFoods = false;
+    std::optional<QString> importFile;
     QString path;
     bool havePath = false;
     std::optional<double> requirement;
@@ -191,6 +252,12 @@ int main(int argc, char **argv)
                                                            "numero maggiore di 0 e al massimo 32767 (per esempio "
                                                            "--fabbisogno 2244)")
                                                 .arg(echoInput(value))});
+        } else if (argument == QStringLiteral("--esporta-alimenti")) {
+            exportFoods = true;
+        } else if (argument == QStringLiteral("--importa-alimenti")) {
+            if (i + 1 >= arguments.size() || importFile)
+                return fail(kInputFailure, {QStringLiteral("--importa-alimenti vuole un solo FILE.csv (vedere velmo-pasto --help)")});
+            importFile = arguments[++i];
         } else if (argument.startsWith(u'-') && argument != QStringLiteral("-")) {
             return fail(kInputFailure, {QStringLiteral("opzione sconosciuta %1 (vedere velmo-pasto --help)").arg(echoInput(argument))});
         } else if (havePath) {
@@ -199,6 +266,13 @@ int main(int argc, char **argv)
             path = argument;
             havePath = true;
         }
+    }
+
+    if (importFile || exportFoods) {
+        if (csv || havePath || requirement || (importFile && exportFoods))
+            return fail(kInputFailure, {QStringLiteral("--importa-alimenti e --esporta-alimenti vanno usati da soli "
+                                                       "(vedere velmo-pasto --help)")});
+        return importFile ? importFoods(output, *importFile) : exportPersonalFoods(output);
     }
 
     if (havePath && path.isEmpty())
@@ -218,7 +292,16 @@ int main(int argc, char **argv)
     if (!database)
         return fail(kDatabaseFailure, {error});
 
+    // The personal catalogue only when the meal names it; a missing one is empty, never created.
+    std::unique_ptr<PersonalCatalogue> personal;
+    if (std::any_of(file.entries.cbegin(), file.entries.cend(), [](const MealFileEntry &e) { return isPersonalCategory(e.category); })) {
+        personal = PersonalCatalogue::open(PersonalCatalogue::defaultPath(), false, &error);
+        if (!personal)
+            return fail(kDatabaseFailure, {error});
+    }
     MealComposer composer(database->connection());
+    if (personal)
+        composer.setPersonalDatabase(personal->connection());
     std::vector<InputError> errors = file.errors;
     QString databaseError;
     const std::vector<InputError> missing = composer.missingFoods(file.entries, &databaseError);

@@ -63,7 +63,7 @@ QString sqlLiteral(const QString &text)
 // then the food makes current, without reading the rest of the category.
 QString foodSource(int category, const QString &name)
 {
-    return foodCategories()[static_cast<std::size_t>(category)].recordSource().trimmed()
+    return foodCategory(category).recordSource().trimmed()
            + QStringLiteral(" WHERE alimenti = %1").arg(sqlLiteral(name));
 }
 
@@ -87,7 +87,7 @@ void MealComposer::prefetch(const std::vector<MealFileEntry> &entries)
     std::map<int, QStringList> wanted;  // category -> keys of the foods named in it
     for (const MealFileEntry &entry : entries) {
         const QString key = nameKey(entry.food);
-        if (entry.category < 0 || key.isEmpty() || !couldBeAName(key) || recordsets_.find(foodSource(entry.category, key)))
+        if (entry.category < 0 || isPersonalCategory(entry.category) || key.isEmpty() || !couldBeAName(key) || recordsets_.find(foodSource(entry.category, key)))
             continue;
         QStringList &keys = wanted[entry.category];
         if (!keys.contains(key))
@@ -104,7 +104,7 @@ void MealComposer::prefetch(const std::vector<MealFileEntry> &entries)
         terms.append(QStringLiteral("SELECT %1,%2 FROM %3 WHERE alimenti IN (%4)")
                          .arg(columns)
                          .arg(category)
-                         .arg(foodCategories()[static_cast<std::size_t>(category)].table, literals.join(u',')));
+                         .arg(foodCategory(category).table, literals.join(u',')));
     }
     QSqlQuery query(database_);
     query.setForwardOnly(true);
@@ -129,6 +129,7 @@ void MealComposer::prefetch(const std::vector<MealFileEntry> &entries)
 bool MealComposer::hasFood(int category, const QString &key, QString *databaseError)
 {
     if (couldBeAName(key)) {
+        lookup_.setDatabase(databaseOf(category));
         lookup_.setRecordSource(foodSource(category, key));
         if (!lookup_.refresh(databaseError))
             return false;
@@ -148,7 +149,8 @@ const QStringList &MealComposer::namesOf(int category, QString *databaseError)
 {
     auto known = names_.find(category);
     if (known == names_.end()) {
-        lookup_.setRecordSource(foodCategories()[static_cast<std::size_t>(category)].recordSource());
+        lookup_.setDatabase(databaseOf(category));
+        lookup_.setRecordSource(foodCategory(category).recordSource());
         QStringList names;
         if (lookup_.refresh(databaseError))
             for (int i = 0; i < lookup_.rowCount(); ++i)
@@ -171,7 +173,7 @@ std::vector<InputError> MealComposer::missingFoods(const std::vector<MealFileEnt
             continue;
         if (!databaseError->isEmpty())
             return errors;
-        const QString heading = foodCategories()[static_cast<std::size_t>(entry.category)].heading;
+        const QString heading = foodCategory(entry.category).heading;
         QString message =
             QStringLiteral("l'alimento %1 non è nella categoria \"%2\"").arg(echoInput(entry.food), heading);
         // A name that differs only in capitals is most likely what was meant.
@@ -197,7 +199,7 @@ bool MealComposer::showCategoryWith(int category, const QString &key, int *index
         if (!chooseCategory_(category)) {
             // The window has shown why already.
             *error = QStringLiteral("impossibile leggere la categoria \"%1\"")
-                         .arg(foodCategories()[static_cast<std::size_t>(category)].heading);
+                         .arg(foodCategory(category).heading);
             return false;
         }
         *index = find();
@@ -206,6 +208,7 @@ bool MealComposer::showCategoryWith(int category, const QString &key, int *index
     // Alone, the category shows only the food's rows: the first of them is the one the user would
     // pick, and the values it brings are the same. A name not in its key form (typographic
     // quotes, decomposed accents) is found by reading the whole category.
+    data_.setDatabase(databaseOf(category));
     if (couldBeAName(key)) {
         data_.setRecordSource(foodSource(category, key));
         if (!data_.refresh(error))
@@ -213,7 +216,7 @@ bool MealComposer::showCategoryWith(int category, const QString &key, int *index
         *index = find();
     }
     if (*index < 0) {
-        data_.setRecordSource(foodCategories()[static_cast<std::size_t>(category)].recordSource());
+        data_.setRecordSource(foodCategory(category).recordSource());
         if (!data_.refresh(error))
             return false;
         *index = find();

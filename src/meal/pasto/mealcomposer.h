@@ -2,6 +2,7 @@
 
 #include "catalogue/datacontrol.h"
 #include "catalogue/foodbrowser.h"
+#include "catalogue/foodcategory.h"
 #include "meal/mealgrid.h"
 #include "meal/pasto/mealfile.h"
 
@@ -38,6 +39,9 @@ public:
     MealComposer(const MealComposer &) = delete;
     MealComposer &operator=(const MealComposer &) = delete;
 
+    // The personal catalogue's connection, for entries of the personal category.
+    void setPersonalDatabase(const QSqlDatabase &personal) { personal_ = personal; }
+
     // Every entry whose food is not in its category, as Italian messages naming the line;
     // `databaseError` is set instead when a category cannot be read at all.
     std::vector<InputError> missingFoods(const std::vector<MealFileEntry> &entries, QString *databaseError);
@@ -66,7 +70,11 @@ private:
 
     // The database does not change during a run: each food is read from it once, whether for
     // checking or composing.
+    // The connection that holds a category's table.
+    const QSqlDatabase &databaseOf(int category) const { return isPersonalCategory(category) ? personal_ : database_; }
+
     QSqlDatabase database_;
+    QSqlDatabase personal_;
     RecordsetCache recordsets_;
     std::unique_ptr<OwnParts> own_;  // none in the window
     DataControl &data_;

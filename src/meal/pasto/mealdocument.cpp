@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace velmo {
 
 namespace {
@@ -143,6 +145,15 @@ std::optional<std::vector<MealFileEntry>> MealDocument::checkedEntries(const QSt
     const MealFile file = readMealFile(input);
     // A trial run on a table of its own: the window's table changes only for a meal that fits.
     MealComposer trial(database_);
+    if (std::any_of(file.entries.cbegin(), file.entries.cend(), [](const MealFileEntry &e) { return isPersonalCategory(e.category); })) {
+        const std::optional<QSqlDatabase> personal = personal_ ? personal_() : std::nullopt;
+        if (!personal) {
+            *errors = {QStringLiteral("il pasto contiene alimenti personali, ma l'archivio degli alimenti personali non "
+                                      "si può aprire")};
+            return std::nullopt;
+        }
+        trial.setPersonalDatabase(*personal);
+    }
     QString databaseError;
     std::vector<InputError> faults = file.errors;
     const std::vector<InputError> missing = trial.missingFoods(file.entries, &databaseError);

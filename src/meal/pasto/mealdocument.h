@@ -7,6 +7,9 @@
 
 #include <QObject>
 #include <QSqlDatabase>
+
+#include <functional>
+#include <optional>
 #include <QString>
 
 #include <array>
@@ -30,6 +33,9 @@ public:
 
     // The food database, for checking a file before its foods reach the table.
     void setDatabase(const QSqlDatabase &database) { database_ = database; }
+    // The personal catalogue, asked for only when a file names a personal food: the connection,
+    // or nothing when the catalogue cannot be opened (whoever opens it has said why).
+    void setPersonalDatabase(std::function<std::optional<QSqlDatabase>()> open) { personal_ = std::move(open); }
     // The category being browsed: a food that reaches the table comes from it, and a saved
     // line names it.
     void setCurrentCategory(int category) { currentCategory_ = category; }
@@ -76,6 +82,7 @@ private:
     MealComposer::WindowParts window_;
     Dialogs &dialogs_;
     QSqlDatabase database_;
+    std::function<std::optional<QSqlDatabase>()> personal_;
     int currentCategory_ = -1;
     std::array<int, kMealRows> rowCategory_{};
     QString path_;

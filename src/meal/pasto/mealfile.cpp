@@ -268,7 +268,7 @@ QByteArray mealFileText(const std::vector<MealFileEntry> &entries)
                                   "Si apre con Velmo o si calcola con velmo-pasto.\n");
     for (const MealFileEntry &entry : entries)
         text += QStringLiteral("%1;%2;%3\n")
-                    .arg(foodCategories()[static_cast<std::size_t>(entry.category)].heading, entry.food, entry.grams);
+                    .arg(foodCategory(entry.category).heading, entry.food, entry.grams);
     return text.toUtf8();
 }
 

@@ -2,6 +2,7 @@
 
 #include "ui/catalogue/foodgridview.h"
 #include "ui/catalogue/foodsearchwindow.h"
+#include "ui/catalogue/foodwindow.h"
 #include "ui/meal/compositiontableview.h"
 #include "ui/meal/macrochartview.h"
 
@@ -103,6 +104,13 @@ MainWindow::MainWindow(MainWindowModel &model, QWidget *parent) : QMainWindow(pa
     connect(&model_, &MainWindowModel::printRequested, this, &MainWindow::printRequested);
     connect(&model_, &MainWindowModel::helpRequested, this, &MainWindow::helpRequested);
     connect(&model_, &MainWindowModel::exitRequested, this, &MainWindow::exitRequested);
+    connect(&model_, &MainWindowModel::foodWindowRequested, this, [this] {
+        if (FoodFormModel *form = model_.foodForm()) {
+            FoodWindow window(*form, this);
+            window.exec();
+        }
+        model_.foodWindowClosed();
+    });
 
     categoryHeading_->setText(model_.categoryHeading());
     scrollingTitle_->setText(model_.scrollingTitle());
@@ -112,8 +120,8 @@ MainWindow::MainWindow(MainWindowModel &model, QWidget *parent) : QMainWindow(pa
 
 void MainWindow::openFoodSearch()
 {
+    const FoodSearch &search = model_.foodSearch();  // the personal foods as they are now
     if (!searchWindow_) {
-        const FoodSearch &search = model_.foodSearch();
         searchWindow_ = new FoodSearchWindow(search, model_.foodSearchError(), this);
         connect(searchWindow_, &FoodSearchWindow::foodChosen, &model_, &MainWindowModel::chooseFood);
     }

@@ -6,6 +6,7 @@
 #include "ui/catalogue/foodgridview.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -13,6 +14,8 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <vector>
 
 namespace velmo::ui {
 
@@ -48,6 +51,44 @@ void MainWindow::buildMenus()
             grid_->setFocus(Qt::ShortcutFocusReason);
         });
     }
+    QAction *personal = mnuScelta_->addAction(personalCategory().menuCaption);
+    personal->setObjectName(QString::fromLatin1(personalCategory().menuItem));
+    connect(personal, &QAction::triggered, &model_, [this] { model_.chooseCategory(kPersonalCategory); });
+
+    // The personal foods' commands; the grid's right button opens this same menu.
+    struct PersonalCommand {
+        const char *caption;
+        const char *objectName;
+        void (MainWindowModel::*command)();
+        bool needsPersonalFood;   // only on a current food of the personal category
+    };
+    const PersonalCommand personalCommands[] = {
+        {"&Nuovo alimento...", "mnuNuovoAlimento", &MainWindowModel::newPersonalFood, false},
+        {"&Modifica alimento...", "mnuModificaAlimento", &MainWindowModel::modifyPersonalFood, true},
+        {"&Elimina alimento", "mnuEliminaAlimento", &MainWindowModel::deletePersonalFood, true},
+        {nullptr, nullptr, nullptr, false},
+        {"&Importa alimenti personali...", "mnuImportaAlimenti", &MainWindowModel::importPersonalFoods, false},
+        {"E&sporta alimenti personali...", "mnuEsportaAlimenti", &MainWindowModel::exportPersonalFoods, false},
+        {nullptr, nullptr, nullptr, false},
+        {"Salva pasto come &alimento...", "mnuSalvaPasto", &MainWindowModel::saveMealAsFood, false},
+    };
+    mnuScelta_->addSeparator();
+    std::vector<QAction *> needFood;
+    for (const PersonalCommand &c : personalCommands) {
+        if (!c.caption) {
+            mnuScelta_->addSeparator();
+            continue;
+        }
+        QAction *action = mnuScelta_->addAction(QString::fromUtf8(c.caption));
+        action->setObjectName(QString::fromLatin1(c.objectName));
+        connect(action, &QAction::triggered, &model_, c.command);
+        if (c.needsPersonalFood)
+            needFood.push_back(action);
+    }
+    connect(mnuScelta_, &QMenu::aboutToShow, this, [this, needFood] {
+        for (QAction *action : needFood)
+            action->setEnabled(model_.personalCategoryCurrent() && model_.hasCurrentFood());
+    });
 
     // The commands: the two energy windows under "&LAF", then titles that are commands themselves.
     QMenu *laf = bar->addMenu(QStringLiteral("&LAF"));

@@ -1,0 +1,67 @@
+// The personal catalogue: a large CSV import, which reads the file and writes every food in one
+// transaction with a full sync, and the personal category shown in the window's model.
+
+#include "catalogue/foodcategory.h"
+#include "catalogue/personalcatalogue.h"
+#include "common/dialogs.h"
+#include "shell/mainwindowmodel.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QTemporaryDir>
+
+namespace {
+
+QByteArray foodsCsv(int count)
+{
+    QByteArray text = "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\r\n";
+    for (int i = 0; i < count; ++i)
+        text += QStringLiteral("\"Ricetta di casa numero %1, porzione\",95,6.5,12.25,40,305,,35\r\n").arg(i).toUtf8();
+    return text;
+}
+
+void BM_ImportIntoANewCatalogue(benchmark::State &state)
+{
+    const QByteArray csv = foodsCsv(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTemporaryDir dir;
+        state.ResumeTiming();
+        QString error;
+        const auto catalogue = velmo::PersonalCatalogue::open(dir.filePath("p.db"), true, &error);
+        const velmo::CsvFoods read = velmo::foodsFromCsv(csv);
+        velmo::PersonalCatalogue::Merge counts;
+        if (!catalogue || !read.ok() || !catalogue->merge(read.foods, &counts, &error))
+            state.SkipWithError(qPrintable(error));
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_ImportIntoANewCatalogue)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void BM_ChoosePersonalCategory(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    QString error;
+    {
+        const auto catalogue = velmo::PersonalCatalogue::open(dir.filePath("p.db"), true, &error);
+        velmo::PersonalCatalogue::Merge counts;
+        catalogue->merge(velmo::foodsFromCsv(foodsCsv(static_cast<int>(state.range(0)))).foods, &counts, &error);
+    }
+    struct Silent : velmo::Dialogs {
+        void message(const QString &, const QString &, velmo::MessageIcon) override {}
+        QString input(const QString &, const QString &, const QString &) override { return {}; }
+        velmo::Answer askYesNoCancel(const QString &, const QString &) override { return velmo::Answer::Cancel; }
+        QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
+        QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
+    } dialogs;
+    velmo::MainWindowModel model(dialogs);
+    model.setPersonalPath(dir.filePath("p.db"));
+    for (auto _ : state) {
+        model.chooseCategory(velmo::kPersonalCategory);
+        if (model.dataControl().rowCount() != state.range(0))
+            state.SkipWithError("personal foods missing");
+    }
+}
+BENCHMARK(BM_ChoosePersonalCategory)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,86 @@
+#include "catalogue/foodformmodel.h"
+
+#include "common/inputecho.h"
+#include "common/numbertext.h"
+
+#include <QLocale>
+
+namespace velmo {
+
+FoodFormModel::FoodFormModel(PersonalCatalogue &catalogue, Dialogs &dialogs, std::optional<PersonalFood> editing)
+    : catalogue_(catalogue), dialogs_(dialogs), editing_(std::move(editing))
+{
+    if (!editing_) {
+        texts_[1] = QStringLiteral("100");
+        return;
+    }
+    const QLocale locale;
+    texts_[0] = editing_->name;
+    texts_[1] = formatPlain(editing_->edible, locale);
+    for (std::size_t i = 0; i < editing_->nutrients.size(); ++i)
+        if (editing_->nutrients[i])
+            texts_[i + 2] = formatPlain(*editing_->nutrients[i], locale);
+}
+
+QString FoodFormModel::title() const
+{
+    return editing_ ? QStringLiteral("Modifica alimento personale") : QStringLiteral("Nuovo alimento personale");
+}
+
+QString FoodFormModel::caption(int field)
+{
+    if (field == 0)
+        return QStringLiteral("&Nome");
+    static const char *accelerated[] = {"Parte &edibile", "&Proteine", "&Lipidi", "&Carboidrati", "E&nergia", "&Fibra",
+                                        "C&olesterolo"};
+    const FoodQuantity &q = foodQuantities()[static_cast<std::size_t>(field - 1)];
+    const QLocale locale;
+    return QStringLiteral("%1 (%2, %3–%4)")
+        .arg(QString::fromUtf8(accelerated[field - 1]), q.unit, formatPlain(q.minimum, locale), formatPlain(q.maximum, locale));
+}
+
+bool FoodFormModel::refuse(int field, const QString &message)
+{
+    focus_ = field;
+    dialogs_.message(message, QStringLiteral("Attenzione"), MessageIcon::Critical);
+    return false;
+}
+
+bool FoodFormModel::accept()
+{
+    if (const QString problem = nameProblem(texts_[0]); !problem.isEmpty())
+        return refuse(0, problem);
+    PersonalFood food;
+    food.name = personalFoodName(texts_[0]);
+    const QLocale locale;
+    for (int i = 0; i < 7; ++i) {
+        const QString &typed = texts_[static_cast<std::size_t>(i + 1)];
+        const FoodQuantity &q = foodQuantities()[static_cast<std::size_t>(i)];
+        if (typed.trimmed().isEmpty()) {
+            if (i == 0)
+                return refuse(1, QStringLiteral("%1: indicare la percentuale edibile (da 1 a 100).").arg(q.label));
+            continue;  // unknown, as in the shipped tables
+        }
+        const auto value = readLocaleNumber(typed, locale);
+        if (!value)
+            return refuse(i + 1, QStringLiteral("%1: %2 non è un numero.").arg(q.label, echoInput(typed)));
+        if (const QString problem = quantityProblem(i, *value); !problem.isEmpty())
+            return refuse(i + 1, problem);
+        if (i == 0)
+            food.edible = *value;
+        else
+            food.nutrients[static_cast<std::size_t>(i - 1)] = *value;
+    }
+    if (const QString mismatch = energyMismatch(food); !mismatch.isEmpty()
+        && dialogs_.askYesNoCancel(mismatch, QStringLiteral("Velmo")) != Answer::Yes) {
+        focus_ = 5;
+        return false;
+    }
+    QString error;
+    if (!catalogue_.save(food, editing_ ? editing_->name : QString(), &error))
+        return refuse(0, error);
+    saved_ = food.name;
+    return true;
+}
+
+}  // namespace velmo

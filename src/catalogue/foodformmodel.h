@@ -1,0 +1,48 @@
+#pragma once
+
+#include "catalogue/personalcatalogue.h"
+#include "catalogue/personalfood.h"
+#include "common/dialogs.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace velmo {
+
+// The food window without its widgets: the name and the seven numbers as the user types them,
+// in the user's number format, and the checks that stand between them and the catalogue.
+class FoodFormModel {
+public:
+    // Field 0 is the name, 1 the edible part, 2 to 7 the nutrients in column order.
+    static constexpr int kFieldCount = 8;
+
+    // A new food, or the food `editing` to change.
+    FoodFormModel(PersonalCatalogue &catalogue, Dialogs &dialogs, std::optional<PersonalFood> editing = std::nullopt);
+
+    QString title() const;
+    // The label of a field, with its unit and range.
+    static QString caption(int field);
+    QString text(int field) const { return texts_[static_cast<std::size_t>(field)]; }
+    void setText(int field, const QString &text) { texts_[static_cast<std::size_t>(field)] = text; }
+
+    // The OK button: checks every field, asks whether to keep an energy that does not agree with
+    // the macronutrients, and saves. True once the food is in the catalogue; otherwise a message
+    // has said why and focusField() is where the user should go.
+    bool accept();
+    int focusField() const { return focus_; }
+    QString savedName() const { return saved_; }
+
+private:
+    bool refuse(int field, const QString &message);
+
+    PersonalCatalogue &catalogue_;
+    Dialogs &dialogs_;
+    std::optional<PersonalFood> editing_;
+    std::array<QString, kFieldCount> texts_;
+    int focus_ = 0;
+    QString saved_;
+};
+
+}  // namespace velmo

@@ -1,0 +1,61 @@
+#include "catalogue/foodformmodel.h"
+#include "support/fakedialogs.h"
+#include "support/localeguard.h"
+#include "support/tablecase.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace velmo::test {
+namespace {
+
+// The food window's checks, in the user's number format: one line per case.
+TEST(FoodFormModel, ChecksEveryFieldAndAsksAboutAnEnergyThatDisagrees)
+{
+    const struct {
+        int line;
+        const char *locale;
+        std::array<const char *, 8> texts;   // name, edible, protein, fat, carbohydrate, energy, fibre, cholesterol
+        std::optional<Answer> answer;        // to the energy question, when it is asked
+        int focus;                           // where a refusal sends the user; -1: saved
+        std::optional<double> protein;       // as saved
+    } cases[] = {
+        {__LINE__, "it_IT", {"Yogurt", "100", "3,5", "1.000,5", "", "", "", ""}, {}, 3, {}},
+        {__LINE__, "it_IT", {"Yogurt", "100", "3,5", "1,5", "4,5", "", "", ""}, {}, -1, 3.5},
+        {__LINE__, "en_US", {"Yogurt", "100", "3.5", "1.5", "4.5", "45", "", "8"}, {}, -1, 3.5},
+        {__LINE__, "en_US", {"Yogurt", "100", "3,5", "", "", "", "", ""}, {}, 2, {}},
+        {__LINE__, "it_IT", {"  ", "100", "", "", "", "", "", ""}, {}, 0, {}},
+        {__LINE__, "it_IT", {"Yogurt", "", "", "", "", "", "", ""}, {}, 1, {}},
+        {__LINE__, "it_IT", {"Yogurt", "100,5", "", "", "", "", "", ""}, {}, 1, {}},
+        {__LINE__, "it_IT", {"Yogurt", "100", "", "", "", "", "", "6000"}, {}, 7, {}},
+        {__LINE__, "it_IT", {"Vino", "100", "0", "0", "1", "70", "", ""}, Answer::No, 5, {}},
+        {__LINE__, "it_IT", {"Vino", "100", "0", "0", "1", "70", "", ""}, Answer::Yes, -1, 0.0},
+    };
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        const LocaleGuard locale(c.locale);
+        QTemporaryDir dir;
+        QString error;
+        auto catalogue = PersonalCatalogue::open(dir.filePath("p.db"), true, &error);
+        FakeDialogs dialogs;
+        if (c.answer)
+            dialogs.questionAnswers.push_back(*c.answer);
+        FoodFormModel form(*catalogue, dialogs);
+        for (int i = 0; i < FoodFormModel::kFieldCount; ++i)
+            form.setText(i, QString::fromUtf8(c.texts[static_cast<std::size_t>(i)]));
+        EXPECT_EQ(form.accept(), c.focus < 0);
+        EXPECT_EQ(dialogs.shown.size(), c.answer || c.focus < 0 ? (c.answer ? 1u : 0u) : 1u);
+        if (c.focus >= 0) {
+            EXPECT_EQ(form.focusField(), c.focus);
+            continue;
+        }
+        const auto saved = catalogue->find(QString::fromUtf8(c.texts[0]));
+        ASSERT_TRUE(saved);
+        EXPECT_EQ(saved->nutrients[0], c.protein);
+        EXPECT_FALSE(saved->nutrients[4].has_value());  // an empty box stays unknown
+    }
+}
+
+}  // namespace
+}  // namespace velmo::test
