@@ -115,7 +115,8 @@ int main(int argc, char **argv)
             });
         };
         windows.printMainWindow();
-        app.quit();
+        // exit(), not quit(): quitting closes the main window, which would ask whether to save the meal.
+        QCoreApplication::exit(0);
     });
     app.exec();
     return saved ? 0 : fail(QStringLiteral("impossibile scrivere le immagini in %1").arg(out.path()));
