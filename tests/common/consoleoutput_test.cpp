@@ -21,10 +21,7 @@ namespace {
 // Where the program's standard output goes.
 enum class Sink { FullDisk, Closed, ReaderGone };
 
-struct Outcome {
-    int exitCode = -1;  // -1: ended by a signal
-    QString err;
-};
+struct Outcome { int exitCode = -1; QString err; };  // exit code -1: ended by a signal
 
 // Runs `program` with standard output sent to `sink` and SIGPIPE at its default, as a shell
 // leaves it; standard input is empty.

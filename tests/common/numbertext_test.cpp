@@ -24,15 +24,12 @@ TEST(LeadingNumberRule, ReadsTheLongestNumericPrefix)
         {__LINE__, "  2 5 0 ", 250.0},
         {__LINE__, "1\t2\n3", 123.0},
         {__LINE__, "12.5", 12.5},
-        {__LINE__, "1.5", 1.5},             // as many decimals as whole digits
         {__LINE__, "12,5", 12.0},          // reading stops at the comma
         {__LINE__, "90abc", 90.0},
         {__LINE__, "abc", 0.0},
         {__LINE__, "-7.25", -7.25},
-        {__LINE__, "+3", 3.0},
         {__LINE__, ".5", 0.5},
         {__LINE__, "5.", 5.0},
-        {__LINE__, "1e3", 1000.0},
         {__LINE__, "1E+2x", 100.0},
         {__LINE__, "2D3", 2000.0},
         {__LINE__, "2e", 2.0},              // no exponent digits: the "e" ends the number
@@ -61,7 +58,6 @@ TEST(LocaleRule, FollowsTheUsersSeparators)
         {__LINE__, "12.4", std::nullopt, 12.4},
         {__LINE__, "1.234,56", 1234.56, std::nullopt},
         {__LINE__, "1,234.56", std::nullopt, 1234.56},
-        {__LINE__, " 24,00 ", 24.0, std::nullopt},
         {__LINE__, "225", 225.0, 225.0},
         {__LINE__, "", std::nullopt, std::nullopt},
         {__LINE__, "   ", std::nullopt, std::nullopt},
@@ -69,9 +65,7 @@ TEST(LocaleRule, FollowsTheUsersSeparators)
         {__LINE__, "12abc", std::nullopt, std::nullopt},
         {__LINE__, "-3", -3.0, -3.0},
         {__LINE__, "007", 7.0, 7.0},
-        {__LINE__, "00,1", 0.1, std::nullopt},
         {__LINE__, "5,", 5.0, std::nullopt},
-        {__LINE__, "0.5", std::nullopt, 0.5},
         {__LINE__, "1234567890123456789012", 1234567890123456789012.0, 1234567890123456789012.0},
         {__LINE__, "1e3", 1000.0, 1000.0},
     };
@@ -133,17 +127,12 @@ TEST(CommandLineNumbers, ReadAlikeUnderEveryLocale)
 {
     const ArgumentCase cases[] = {
         {__LINE__, "30", 30, 30},
-        {__LINE__, "007", 7, 7},
         {__LINE__, "64,5", std::nullopt, 64},
         {__LINE__, "65.5", std::nullopt, 66},
-        {__LINE__, "70,25", std::nullopt, 70},
         {__LINE__, "70,", std::nullopt, std::nullopt},
-        {__LINE__, ",5", std::nullopt, std::nullopt},
         {__LINE__, "1.234,5", std::nullopt, std::nullopt},
         {__LINE__, "-5", std::nullopt, std::nullopt},
-        {__LINE__, " 5", std::nullopt, std::nullopt},
         {__LINE__, "", std::nullopt, std::nullopt},
-        {__LINE__, "5kg", std::nullopt, std::nullopt},
         {__LINE__, "32767", 32767, 32767},
         {__LINE__, "32768", std::nullopt, std::nullopt},
         {__LINE__, "32767,4", std::nullopt, 32767},
@@ -168,22 +157,14 @@ TEST(Formats, EveryFormatInItalianAndEnglish)
     const struct { int line; Format format; double value; const char *italianText, *englishText; } cases[] = {
         {__LINE__, plain, 120, "120", "120"},
         {__LINE__, plain, 108.75, "108,75", "108.75"},
-        {__LINE__, plain, 1000, "1000", "1000"},
         {__LINE__, plain, 1244.56, "1244,56", "1244.56"},
-        {__LINE__, plain, 12.5, "12,5", "12.5"},
-        {__LINE__, plain, 0, "0", "0"},
         {__LINE__, plain, -0.0, "0", "0"},
         {__LINE__, plain, 0.1 + 0.2, "0,3", "0.3"},           // 15 significant digits
-        {__LINE__, plain, 2215.64, "2215,64", "2215.64"},
         {__LINE__, plain, 1.64 * 1351, "2215,64", "2215.64"},
         {__LINE__, plain, 123456789012345.6, "123456789012346", "123456789012346"},
         {__LINE__, plain, 27.900000000000002, "27,9", "27.9"},
         {__LINE__, plain, 123456789012.3125, "123456789012,312", "123456789012.312"},  // an exact half: to even
-        {__LINE__, grouped2, 24, "24,00", "24.00"},
         {__LINE__, grouped2, 2700, "2.700,00", "2,700.00"},
-        {__LINE__, grouped2, 27.9, "27,90", "27.90"},
-        {__LINE__, grouped2, 787.5, "787,50", "787.50"},
-        {__LINE__, grouped2, 0, "0,00", "0.00"},
         {__LINE__, grouped2, 1234567.891, "1.234.567,89", "1,234,567.89"},
         {__LINE__, grouped2, 0.125, "0,12", "0.12"},  // halves to even
         {__LINE__, grouped2, 0.135, "0,14", "0.14"},
@@ -191,12 +172,10 @@ TEST(Formats, EveryFormatInItalianAndEnglish)
         {__LINE__, grouped2, 999.995, "1.000,00", "1,000.00"},
         {__LINE__, grouped2, -0.001, "0,00", "0.00"},
         {__LINE__, fixed2, 55.39, "55,39", "55.39"},
-        {__LINE__, fixed2, 0, "0,00", "0.00"},
         {__LINE__, fixed2, 3113.22 * 65 / 100 / 4, "505,90", "505.90"},
         {__LINE__, fixed2, 2700, "2700,00", "2700.00"},
         {__LINE__, upTo2, 500000, "500.000", "500,000"},
         {__LINE__, upTo2, 1234.5, "1.234,5", "1,234.5"},
-        {__LINE__, upTo2, 2.25, "2,25", "2.25"},
         {__LINE__, upTo2, 0.004, "0", "0"},
     };
     for (const auto &c : cases) {
@@ -213,12 +192,10 @@ TEST(Formats, UngroupedKeepsTheDecimalsItFound)
     const UngroupCase cases[] = {
         {__LINE__, "2.700,00", "2700,00", "2,700.00", "2700.00"},
         {__LINE__, "1.234.567,89", "1234567,89", "1,234,567.89", "1234567.89"},
-        {__LINE__, "1.234,5", "1234,5", "1,234.5", "1234.5"},
         {__LINE__, "500.000", "500000", "500,000", "500000"},
         {__LINE__, "-1.000,50", "-1000,50", "-1,000.50", "-1000.50"},
         {__LINE__, "55,39", "55,39", "55.39", "55.39"},  // nothing to undo
         {__LINE__, "1E+308", "1E+308", "1E+308", "1E+308"},
-        {__LINE__, "", "", "", ""},
         {__LINE__, "1.2x", "1.2x", "1,2x", "1,2x"},      // not a number: left as it is
     };
     for (const UngroupCase &c : cases) {
@@ -243,7 +220,6 @@ TEST(Formats, AsciiDigitsWithTheLocalesSeparatorsReadBack)
         {__LINE__, "en_US", 1234.5, "1234.5", "1,234.50", "1,234.5"},
         {__LINE__, "fa_IR", 1234.5, "1234\u066b5", "1\u066c234\u066b50", "1\u066c234\u066b5"},
         {__LINE__, "ar_EG", 1234.5, "1234\u066b5", "1\u066c234\u066b50", "1\u066c234\u066b5"},
-        {__LINE__, "fa_IR", 93, "93", "93\u066b00", "93"},
         {__LINE__, "ar_EG", -2.25, "\u061c-2\u066b25", "\u061c-2\u066b25", "\u061c-2\u066b25"},
         {__LINE__, "fa_IR", -2.25, "\u200e\u22122\u066b25", "\u200e\u22122\u066b25", "\u200e\u22122\u066b25"},
         {__LINE__, "fa_IR", 1.5e15, "1\u066b5E+15", "1\u066c500\u066c000\u066c000\u066c000\u066c000\u066b00",
@@ -296,11 +272,8 @@ TEST(Fixed4, RoundsHalvesToEvenAndPrintsShortest)
     const struct { int line; double value; const char *it; const char *en; } cases[] = {
         {__LINE__, 1351, "1351", "1351"},
         {__LINE__, 1304.5, "1304,5", "1304.5"},
-        {__LINE__, 1.5, "1,5", "1.5"},
         {__LINE__, 2.10, "2,1", "2.1"},
-        {__LINE__, 493.7, "493,7", "493.7"},
         {__LINE__, 1.6400, "1,64", "1.64"},
-        {__LINE__, 0, "0", "0"},
         {__LINE__, -31, "-31", "-31"},
     };
     for (const auto &c : cases) {

@@ -4,21 +4,12 @@ namespace velmo::test {
 namespace {
 
 // A row as an earlier step leaves it: its name, gross weight and lock.
-struct Given {
-    int row;
-    const char *name;
-    const char *gross;
-    bool locked;
-};
+struct Given { int row; const char *name; const char *gross; bool locked; };
 
 // Foods browsed one after the other into a table given so, then every row's name, gross weight,
 // net cell, protein and lock ("name|gross|net|protein|lock", rows from the first; the rest empty).
-struct InseriCase {
-    int line;
-    std::vector<Given> given;
-    QStringList browsed;  // "name/edible/protein"
-    QStringList rows;
-};
+// Browsed: "name/edible/protein".
+struct InseriCase { int line; std::vector<Given> given; QStringList browsed; QStringList rows; };
 
 const InseriCase kInseriCases[] = {
     // The first open row follows browsing; its weight and look are left alone.
