@@ -64,6 +64,7 @@ TEST_F(CatalogueBuilderTest, BuildsEveryTableAndKeepsMissingValuesNull)
 
 TEST_F(CatalogueBuilderTest, RefusesBadLinesAndBuildsNothing)
 {
+    // clang-format off
     const struct { int line; const char *catalogue, *message; } cases[] = {
         {__LINE__, "tabella,ndb,alimenti\nFrutti,09003,Mela\n", "tabella sconosciuta \"Frutti\""},
         {__LINE__, "tabella,ndb,alimenti\nFrutta,01234,Mela\n", "ndb 01234 assente"},
@@ -75,6 +76,7 @@ TEST_F(CatalogueBuilderTest, RefusesBadLinesAndBuildsNothing)
         {__LINE__, "tabella,ndb,alimenti\nVerdure_ed_ortaggi,99999,Ignoto\n", "parte edibile"},
         {__LINE__, "alimento,ndb\nFrutta,09003,Mela\n", "intestazione"},
     };
+    // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         const auto result = build(c.catalogue);

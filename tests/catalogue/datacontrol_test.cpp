@@ -73,8 +73,11 @@ TEST_F(DataControlTest, RefreshMakesTheFirstRowCurrentInDatabaseOrder)
 // Each move from where the previous one left, in "Frutta" (3 rows) or the empty "Legumi": whether
 // it moved, and the current row and end flags after it (-1: no current row).
 enum class Move { First, Last, Next, Previous, To2, Choose };
+// clang-format off
 struct MoveCase { int line; const char *table; Move move; bool moved; int current; bool bof, eof; };
+// clang-format on
 
+// clang-format off
 const MoveCase kMoves[] = {
     {__LINE__, "Frutta", Move::Choose, true, 0, false, false},
     {__LINE__, "Frutta", Move::Previous, true, -1, true, false},
@@ -92,6 +95,7 @@ const MoveCase kMoves[] = {
     {__LINE__, "Legumi", Move::Last, false, -1, true, true},
     {__LINE__, "Legumi", Move::Next, false, -1, true, true},
 };
+// clang-format on
 
 // The grid model over the data control stays a consistent model through every category change
 // and move (the tester aborts at the first broken rule).

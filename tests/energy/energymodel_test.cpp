@@ -38,8 +38,11 @@ std::vector<QLocale> bothLocales()
 
 // --- Table 1 ---
 
+// clang-format off
 struct BasalCase { int line; Sex sex; int age; int weight; const char *expected; };
+// clang-format on
 
+// clang-format off
 const BasalCase kBasalCases[] = {
     {__LINE__, Sex::Female, -1, 1, "27.3"},
     {__LINE__, Sex::Female, 2, 60, "3467"},
@@ -74,6 +77,7 @@ const BasalCase kBasalCases[] = {
     {__LINE__, Sex::Male, 1, 9, "504.5"},
     {__LINE__, Sex::Male, 30, 32767, "380976.2"},
 };
+// clang-format on
 
 TEST(EnergyModel, BasalMetabolismOverEveryBandEdge)
 {
@@ -98,7 +102,9 @@ TEST(EnergyModel, BasalMetabolismKeepsFourDecimalsExactly)
 // --- LAF tables ---
 
 // The expected LAF text, nullptr where there is none.
+// clang-format off
 struct LafCase { int line; Sex sex; int age; ActivityLevel activity; RecommendedActivities recommended; const char *expected; };
+// clang-format on
 
 constexpr auto L = ActivityLevel::Light;
 constexpr auto M = ActivityLevel::Moderate;
@@ -108,6 +114,7 @@ constexpr auto W = RecommendedActivities::With;
 constexpr auto WO = RecommendedActivities::Without;
 constexpr auto NR = RecommendedActivities::NotChosen;
 
+// clang-format off
 const LafCase kLafCases[] = {
     // Below ten: none, whatever is chosen.
     {__LINE__, Sex::Female, 9, M, W, nullptr},
@@ -149,6 +156,7 @@ const LafCase kLafCases[] = {
     {__LINE__, Sex::Male, 75, H, W, "1.51"},
     {__LINE__, Sex::Male, 60, L, NR, nullptr},
 };
+// clang-format on
 
 TEST(EnergyModel, ActivityFactorOverEveryTableAndBandEdge)
 {
@@ -164,11 +172,13 @@ TEST(EnergyModel, ActivityFactorOverEveryTableAndBandEdge)
 
 TEST(EnergyModel, TableAandCBoundsAreTestedOnTheDecimalAge)
 {
+    // clang-format off
     const struct { int line; double age; bool adolescent, elderly; } cases[] = {
         {__LINE__, 9.5, false, false},   {__LINE__, 10.0, true, false},  {__LINE__, 13.5, false, false},
         {__LINE__, 17.0, true, false},   {__LINE__, 17.5, false, false}, {__LINE__, 59.5, false, false},
         {__LINE__, 60.0, false, true},   {__LINE__, 74.5, false, false}, {__LINE__, 75.0, false, true},
     };
+    // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         EXPECT_EQ(adolescentFactor(Sex::Female, c.age).has_value(), c.adolescent);
@@ -181,6 +191,7 @@ TEST(EnergyModel, TableAandCBoundsAreTestedOnTheDecimalAge)
 TEST(EnergyModel, EnergyRequirementIsFormedFromTheTexts)
 {
     // The expected requirement, nullptr where it cannot be computed.
+    // clang-format off
     const struct { int line; const char *laf, *basal, *expected; } cases[] = {
         {__LINE__, "1.64", "1351", "2215.64"}, {__LINE__, "1.55", "1750", "2712.5"},
         {__LINE__, "1.42", "1304.5", "1852.39"}, {__LINE__, "1.44", "1240", "1785.6"},
@@ -188,6 +199,7 @@ TEST(EnergyModel, EnergyRequirementIsFormedFromTheTexts)
         {__LINE__, "1.5", "", nullptr},        {__LINE__, " ", "1363", nullptr},
         {__LINE__, "1.5", "abc", nullptr},
     };
+    // clang-format on
     for (const QLocale &locale : bothLocales()) {
         SCOPED_TRACE(qPrintable(locale.name()));
         for (const auto &c : cases) {
@@ -200,6 +212,7 @@ TEST(EnergyModel, EnergyRequirementIsFormedFromTheTexts)
 
 TEST(EnergyModel, SplitByAgeAndEnergyText)
 {
+    // clang-format off
     const struct { int line; const char *energy; int age; int percents[3]; const char *grams[3]; } cases[] = {
         {__LINE__, "2215.64", 30, {10, 25, 65}, {"55.39", "61.55", "360.04"}},
         {__LINE__, "1904.95", 12, {15, 30, 55}, {"71.44", "63.50", "261.93"}},
@@ -207,6 +220,7 @@ TEST(EnergyModel, SplitByAgeAndEnergyText)
         {__LINE__, "1000", 18, {10, 25, 65}, {"25.00", "27.78", "162.50"}},
         {__LINE__, "0", 40, {10, 25, 65}, {"0.00", "0.00", "0.00"}},
     };
+    // clang-format on
     for (const QLocale &locale : bothLocales()) {
         SCOPED_TRACE(qPrintable(locale.name()));
         for (const auto &c : cases) {

@@ -69,11 +69,14 @@ TEST_P(EnergyPrintTest, PrintsTheEighteenLines)
 }
 
 // Activity 0: no choice, as below eighteen; the expected line eleven with a point for the decimal separator.
+// clang-format off
 struct PairCase { int line; const char *age; int activity; int recommended; const char *expected; };
+// clang-format on
 
 // The chosen pair has a line of its own; without a choice, the LAF follows the weight.
 TEST_P(EnergyPrintTest, LineElevenNamesTheSelectedPair)
 {
+    // clang-format off
     const PairCase cases[] = {
         {__LINE__, "40", 3, 12, "Con una Attività Leggera Con attività fisiche auspicabili"},
         {__LINE__, "40", 3, 11, "Con una Attività Leggera Senza le attività fisiche auspicabili"},
@@ -82,6 +85,7 @@ TEST_P(EnergyPrintTest, LineElevenNamesTheSelectedPair)
         {__LINE__, "40", 5, 11, "Con una Attività Pesante Senza le attività fisiche auspicabili"},
         {__LINE__, "15", 0, 0, "Il tuo livello di Attività Fisica (LAF) è di 1.58"},
     };
+    // clang-format on
     for (const PairCase &c : cases) {
         VELMO_CASE(c);
         open(Sex::Male);

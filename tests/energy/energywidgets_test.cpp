@@ -109,15 +109,19 @@ TEST_F(EnergyWidgetsTest, ActivityCaptionsAreGreyWhileDisabledAndColouredWhenEna
     }
 }
 
+// clang-format off
 struct WiringCase { int line; Sex sex; const char *age; const char *weight; QList<int> clicks; };
+// clang-format on
 
 // Whatever the model decides reaches its widget: texts, visibility, buttons and the chart.
 TEST_F(EnergyWidgetsTest, EveryControlShowsItsModel)
 {
+    // clang-format off
     const WiringCase cases[] = {
         {__LINE__, Sex::Female, "12", "40", {}},
         {__LINE__, Sex::Male, "40", "75", {4, 12, 5}},
     };
+    // clang-format on
     for (const WiringCase &c : cases) {
         VELMO_CASE(c);
         EnergyWindow *window = openWindow(c.sex);
@@ -260,12 +264,14 @@ TEST_F(EnergyWidgetsTest, ChoiceDialogOpensTheWomensWindow)
 // while the tallest bar still fills more than half of it.
 TEST(BarChart, ValueAxisFollowsTheTallestBarOrKeepsAScaleThatSuits)
 {
+    // clang-format off
     const struct { int line; ui::AxisFit fit; double first, then, axisMax; } cases[] = {
         {__LINE__, ui::AxisFit::ToTallest, 100, 80, 100},
         {__LINE__, ui::AxisFit::KeepWhileSuits, 100, 80, 150},
         {__LINE__, ui::AxisFit::KeepWhileSuits, 100, 30, 40},
         {__LINE__, ui::AxisFit::KeepWhileSuits, 100, 200, 250},
     };
+    // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         ui::BarChart chart({}, {{QStringLiteral("a"), Qt::red}, {QStringLiteral("b"), Qt::blue}}, c.fit);

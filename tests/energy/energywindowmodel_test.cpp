@@ -60,6 +60,7 @@ struct ScriptCase {
 TEST_P(EnergyWindowModelTest, UserSessions)
 {
     constexpr Sex F = Sex::Female, M = Sex::Male;
+    // clang-format off
     const ScriptCase cases[] = {
         {__LINE__, F, "", C::Text1, "", "", "", "", kZero, kAll, {}, {}},
         {__LINE__, M, "a3", C::Text1, "", "", "", "", kZero, kAll, {}, {}},
@@ -94,6 +95,7 @@ TEST_P(EnergyWindowModelTest, UserSessions)
         // The activity message moves to the weight box, which asks for the age again.
         {__LINE__, F, "o11", C::Text1, "", "", "", "", kZero, kAll, {}, {kNoAge, kNoActivity, kNoAge}},
     };
+    // clang-format on
     for (const ScriptCase &c : cases) {
         VELMO_CASE(c);
         dialogs.clear();
@@ -137,10 +139,13 @@ TEST_P(EnergyWindowModelTest, ActivityClickWithoutRecommendedChoiceKeepsTheLafMe
 }
 
 // The text with the locale's separator written as a point, "#" the other separator.
+// clang-format off
 struct AcceptCase { int line; C box; const char *text; bool accepted; };
+// clang-format on
 
 TEST_P(EnergyWindowModelTest, BoxesAcceptOnlyNumbers)
 {
+    // clang-format off
     const AcceptCase cases[] = {
         {__LINE__, C::Text1, "35", true},    {__LINE__, C::Text1, "", true},
         {__LINE__, C::Text1, "-3", false},   {__LINE__, C::Text1, " 3", false},
@@ -149,6 +154,7 @@ TEST_P(EnergyWindowModelTest, BoxesAcceptOnlyNumbers)
         {__LINE__, C::Text2, "2000.5", true}, {__LINE__, C::Text2, "2000#5", false},
         {__LINE__, C::Text2, "abc", false},
     };
+    // clang-format on
     open(Sex::Female);
     const QString other = QLocale().decimalPoint() == QStringLiteral(",") ? QStringLiteral(".") : QStringLiteral(",");
     for (const AcceptCase &c : cases) {

@@ -34,6 +34,7 @@ TEST(LauncherModel, LabelsStayRedUntilTheMouseCrossesTheFrame)
 TEST(LauncherModel, ACommandRunsOnlyWhenPressedAndReleasedOnItsLabel)
 {
     using C = velmo::LauncherCommand;
+    // clang-format off
     const struct { C pressedOn, releasedOn, runs; } cases[] = {
         {C::Exit, C::Exit, C::Exit},
         {C::Calculator, C::Calculator, C::Calculator},
@@ -42,6 +43,7 @@ TEST(LauncherModel, ACommandRunsOnlyWhenPressedAndReleasedOnItsLabel)
         {C::Exit, C::Calculator, C::None},        // dragged onto another command
         {C::None, C::Exit, C::None},              // pressed elsewhere, released on EXIT
     };
+    // clang-format on
     for (const auto &c : cases) {
         LauncherModel m;
         if (c.pressedOn != C::None)

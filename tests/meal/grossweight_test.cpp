@@ -3,8 +3,11 @@
 namespace velmo::test {
 namespace {
 
+// clang-format off
 struct KeyCase { int line; int keyAscii; int expected; };
+// clang-format on
 
+// clang-format off
 const KeyCase kKeyCases[] = {
     {__LINE__, '0', '0'}, {__LINE__, '5', '5'}, {__LINE__, '9', '9'},
     {__LINE__, 8, 8},                    // backspace
@@ -15,6 +18,7 @@ const KeyCase kKeyCases[] = {
     {__LINE__, 0x0663, 0},               // ARABIC-INDIC DIGIT THREE
     {__LINE__, 0xE0, 0},                 // à
 };
+// clang-format on
 
 TEST(GrossWeightKeys, OnlyDigitsAndControlCodesPass)
 {
@@ -24,9 +28,12 @@ TEST(GrossWeightKeys, OnlyDigitsAndControlCodesPass)
     }
 }
 
+// clang-format off
 struct PasteCase { int line; const char *pasted; bool taken; };
+// clang-format on
 
 // Text that arrives whole is taken whole or not at all: its digits alone would make "2.5" 25.
+// clang-format off
 const PasteCase kPasteCases[] = {
     {__LINE__, "250", true},       {__LINE__, "9999999", true},    {__LINE__, "", true},
     {__LINE__, "0000001", true},   {__LINE__, "2.5", false},       {__LINE__, "12,5", false},
@@ -35,6 +42,7 @@ const PasteCase kPasteCases[] = {
     {__LINE__, "00000001", false}, {__LINE__, "\u0663\u0664", false}, {__LINE__, "7\n", false},
     {__LINE__, "99999999999999999999999999999999999999999999999999", false},
 };
+// clang-format on
 
 class GrossWeight : public LocaleGridTest {};
 

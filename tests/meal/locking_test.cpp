@@ -29,6 +29,7 @@ struct LockCase {
 
 const QStringList kZeros(8, QStringLiteral("0"));
 
+// clang-format off
 const LockCase kLockCases[] = {
     // No weight, or no food: refused with a message; the unlock runs nested, before the totals.
     {__LINE__, {{Act::Lock, 0, 'a'}}, kZeros, {0, 0, 0}, "0", 1, 1, 1, "lock 0=1,lock 0=0,totals"},
@@ -62,6 +63,7 @@ const LockCase kLockCases[] = {
      {"200", "100", "8", "1", "60", "280", "3", "0"}, {8, 1, 60}, "0110", 4, 0, 2,
      "lock 2=1,lock 3=0,totals,lock 0=0,chart,totals,chart"},
 };
+// clang-format on
 
 class Locking : public LocaleGridTest {
 protected:

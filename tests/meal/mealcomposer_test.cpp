@@ -77,8 +77,11 @@ TEST_F(Composer, EveryLineIsItsOwnLockedRow)
 // spelling; any other is named with its line (and the near name, if there is one), and never
 // read as SQL.
 // `found`: the catalogue's spelling, or the fault.
+// clang-format off
 struct NameCase { int line; const char *category, *typed, *found; };
+// clang-format on
 
+// clang-format off
 const NameCase kNameCases[] = {
     {__LINE__, "Dolci", "Cre\xCC\x80me caramel", "Crème caramel"},
     {__LINE__, "Dolci", "Torta \"della nonna\"", "Torta “della nonna”"},
@@ -93,6 +96,7 @@ const NameCase kNameCases[] = {
     {__LINE__, "Frutta", "Pera\x01", "l'alimento \"Pera\\x01\" non è nella categoria \"Frutta\""},
     {__LINE__, "Frutta", "PERA", "l'alimento \"PERA\" non è nella categoria \"Frutta\" (forse \"Pera\"?)"},
 };
+// clang-format on
 
 TEST_F(Composer, NamesMatchAsTheyLookOrAreNamedWithTheirLine)
 {
@@ -144,6 +148,7 @@ TEST_F(Composer, ReportShowsLockedRowsAndTotalsAligned)
 
 TEST_F(Composer, CsvHasTrimmedHeadingsAndNumbersWithoutGroups)
 {
+    // clang-format off
     struct Case { const char *locale, *tableEnergy, *row, *totals; };
     const Case cases[] = {
         {"it_IT", "2.000,00", "Pera,5000,4000,\"200,00\",\"40,00\",\"400,00\",\"2000,00\",\"120,00\",",
@@ -151,6 +156,7 @@ TEST_F(Composer, CsvHasTrimmedHeadingsAndNumbersWithoutGroups)
         {"en_US", "2,000.00", "Pera,5000,4000,200.00,40.00,400.00,2000.00,120.00,",
          "Calcolo per una persona,5000,4000,200,40,400,2000,120,0"},
     };
+    // clang-format on
     for (const Case &c : cases) {
         SCOPED_TRACE(c.locale);
         LocaleGuard locale(c.locale);

@@ -13,8 +13,11 @@ namespace velmo::test {
 namespace {
 
 // One line of a meal file and the fault found in it, empty when the line is good.
+// clang-format off
 struct LineCase { int line; const char *text; const char *fault; };
+// clang-format on
 
+// clang-format off
 const LineCase kLineCases[] = {
     {__LINE__, "Frutta;Banana, cruda;120", ""},
     {__LINE__, "  frutta ; Banana, cruda ; 120  ", ""},
@@ -35,6 +38,7 @@ const LineCase kLineCases[] = {
     {__LINE__, "\x1b[31mFrutta;Banana, cruda;1", "categoria sconosciuta \"\\x1b[31mFrutta\""},
     {__LINE__, "Frutta;Banana, cruda;1\t2", "il peso lordo \"1\\t2\""},
 };
+// clang-format on
 
 TEST(MealFile, EachLineIsCheckedOnItsOwn)
 {
@@ -71,8 +75,11 @@ TEST(MealFile, FieldsAreTrimmedAndCategoriesFoundByHeadingOrTable)
 const QByteArray kFood = "Frutta;Banana, cruda;1";
 
 // A whole text, how many foods it gives, and its first fault (line and words; none when empty).
+// clang-format off
 struct TextCase { int line; QByteArray text; std::size_t foods; int faultLine; const char *fault; };
+// clang-format on
 
+// clang-format off
 const TextCase kTextCases[] = {
     {__LINE__, kFood + "\r" + kFood + "\r\r" + kFood, 3, 0, ""},
     {__LINE__, kFood + "\r\n" + kFood + "\n\r" + kFood + "\r", 3, 0, ""},
@@ -92,6 +99,7 @@ const TextCase kTextCases[] = {
     {__LINE__, QByteArray("\n").repeated(kMaxMealFileBytes - kFood.size() + 1) + kFood, 0,
      static_cast<int>(kMaxMealFileBytes - kFood.size() + 2), "supera 1 MB"},
 };
+// clang-format on
 
 TEST(MealFile, TextIsReadLineByLineWithinItsLimits)
 {
@@ -112,8 +120,11 @@ TEST(MealFile, TextIsReadLineByLineWithinItsLimits)
 }
 
 // `firstFault`: when the stop follows another fault.
+// clang-format off
 struct EndlessCase { int line; QByteArray pattern; const char *fault; const char *firstFault = ""; };
+// clang-format on
 
+// clang-format off
 const EndlessCase kEndlessCases[] = {
     {__LINE__, QByteArray(1, '\0'), "carattere nullo"},
     {__LINE__, "\n", "supera 1 MB"},
@@ -121,6 +132,7 @@ const EndlessCase kEndlessCases[] = {
     {__LINE__, kFood + "\n", "più di dodici alimenti"},
     {__LINE__, "x;y;z\n", "più di dodici alimenti"},
 };
+// clang-format on
 
 TEST(MealFile, EndlessInputStopsWithinTheSizeLimit)
 {

@@ -145,12 +145,14 @@ TEST_P(MealWindow, LockClickWithoutWeightShowsTheRefusalAndUnchecksTheBox)
 TEST_P(MealWindow, PastedAndDroppedTextIsTakenWholeOrRefused)
 {
     enum class Way { Paste, Drop };
+    // clang-format off
     const struct { int line; Way way; const char *text; const char *after; } cases[] = {
         {__LINE__, Way::Paste, "2.5", "12"},   {__LINE__, Way::Paste, "12,5", "12"},
         {__LINE__, Way::Paste, "5", "125"},    {__LINE__, Way::Paste, "00000", "125"},  // eight digits
         {__LINE__, Way::Drop, "2.5", "125"},   {__LINE__, Way::Drop, "-3 g", "125"},
         {__LINE__, Way::Drop, "0", "1250"},
     };
+    // clang-format on
     browseTo(QStringLiteral("Albicocche, crude"));
     QLineEdit *box = table->grossBox(0);
     QTest::keyClicks(box, QStringLiteral("12"));

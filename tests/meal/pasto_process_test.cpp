@@ -46,6 +46,7 @@ const QByteArray kBanana = "Frutta;Banana, cruda;1\n";
 const char *const kCsvHeading = "\\AAlimento,Peso lordo: g,Peso netto: g,Protidi: g,Lipidi: g,Glucidi: g,"
                                 "Energia: kcal,Fibra alim: g,Colesterolo: mg\r\n";
 
+// clang-format off
 const ProcessCase kCases[] = {
     {__LINE__, {"--help"}, {}, Feed::Pipe, kIt, Db::Shipped, 0, "\\AUso: velmo-pasto \\[--csv\\] \\[FILE\\][\\s\\S]*Verdure ed ortaggi", "", 0},
     {__LINE__, {"--xml"}, {}, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "opzione sconosciuta \"--xml\"", 1},
@@ -80,6 +81,7 @@ const ProcessCase kCases[] = {
     {__LINE__, {}, kLunch, Feed::Pipe, kIt, Db::Missing, 1, kNothing, "elementi97.db\n\nIl file non esiste", 4},
     {__LINE__, {}, kLunch, Feed::Pipe, kIt, Db::Partial, 1, kNothing, "mancano le tabelle bevande_alcoliche", 4},
 };
+// clang-format on
 
 // `velmo-pasto` run as a whole process, as a dietitian runs it: from its own folder, or copied
 // into `dir` beside the database the case asks for.

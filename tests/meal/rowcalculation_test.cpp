@@ -17,6 +17,7 @@ struct CalcCase {
     Texts cellsItalian{};
 };
 
+// clang-format off
 const CalcCase kCalcCases[] = {
     {__LINE__, "250", {"90", "12.4", "3", "50", "350", "2", "0"}, {"225", "27.90", "6.75", "112.50", "787.50", "4.50", "0.00"}},
     {__LINE__, "1000", {"100", "0", "0", "0", "270", "0", "0"}, {"1000", "0.00", "0.00", "0.00", "2,700.00", "0.00", "0.00"}},
@@ -35,6 +36,7 @@ const CalcCase kCalcCases[] = {
     // Large portions keep every digit of the net weight and group the nutrients.
     {__LINE__, "123456", {"100", "100", "0", "0", "0", "0", "0"}, {"123456", "123,456.00", "0.00", "0.00", "0.00", "0.00", "0.00"}},
 };
+// clang-format on
 
 class RowCalculation : public LocaleGridTest {};
 
@@ -68,6 +70,7 @@ TEST_P(RowCalculation, PortionFromGrossWeightAndValuesPer100g)
 // grams. Weights longer than the box takes are put in as an earlier step could have left them.
 TEST_P(RowCalculation, RowThatCannotBeCalculatedIsRefusedLikeOneWithoutWeight)
 {
+    // clang-format off
     const struct { int line; QString gross, edible, protein; } cases[] = {
         {__LINE__, QString(400, u'9'), QStringLiteral("90"), QStringLiteral("1")},               // weight overflows
         {__LINE__, QStringLiteral("1") + QString(307, u'0'), QStringLiteral("90"), QStringLiteral("1")},  // product
@@ -75,6 +78,7 @@ TEST_P(RowCalculation, RowThatCannotBeCalculatedIsRefusedLikeOneWithoutWeight)
         {__LINE__, QStringLiteral("9999999"), QStringLiteral("100"), QStringLiteral("1e308")},  // nutrient overflows
         {__LINE__, QString(), QStringLiteral("100"), QStringLiteral("1")},                     // no weight at all
     };
+    // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         FakeDialogs messages;

@@ -8,9 +8,14 @@ namespace {
 // Rows as an earlier step leaves them (English texts: the Italian ones swap point and comma):
 // locked, the values (gross, net, then the six nutrients), the values after the recomputation
 // and whether it is still locked; then the totals (none: not checked).
+// clang-format off
 struct GivenRow { bool locked; QStringList values, after; bool lockedAfter; };
+// clang-format on
+// clang-format off
 struct TotalsCase { int line; std::vector<GivenRow> rows; QStringList totals; };
+// clang-format on
 
+// clang-format off
 const TotalsCase kTotalsCases[] = {
     // Sums read group separators and write plain decimals, to fifteen significant digits.
     {__LINE__,
@@ -35,6 +40,7 @@ const TotalsCase kTotalsCases[] = {
      {}},
     {__LINE__, {}, {"0", "0", "0", "0", "0", "0", "0", "0"}},
 };
+// clang-format on
 
 class Totals : public LocaleGridTest {};
 

@@ -18,6 +18,7 @@ const QString kBadSizes = QStringLiteral("Parametri errati.\n\nLa larghezza e l'
 
 TEST(PlanPrint, AcceptsOrRefusesTheObject)
 {
+    // clang-format off
     struct Case { int line; ObjectKind kind; const char *name; MmRect rect; float scale; const char *title; QString refusal; double referenceWidth; const char *plannedTitle; };
     const Case cases[] = {
         {__LINE__, ObjectKind::Window, "frmmain", {0, 0, 287, 200}, 500000, "Velmo", {}, 500000.0 * 287, "Velmo"},
@@ -28,6 +29,7 @@ TEST(PlanPrint, AcceptsOrRefusesTheObject)
         {__LINE__, ObjectKind::Other, "Label1", {0, 0, 287, 200}, 1, "Velmo", QStringLiteral("Stampa di Label1\n\n") + kWrongKind, 0, ""},
         {__LINE__, ObjectKind::Other, "", {0, 0, 0, 0}, 1, "Velmo", kWrongKind, 0, ""},  // the kind is refused first
     };
+    // clang-format on
     for (const Case &c : cases) {
         VELMO_CASE(c);
         const PrintPlan plan = planPrint({c.kind, QString::fromLatin1(c.name), 600}, {c.rect, 2, QString::fromLatin1(c.title), c.scale});
@@ -50,6 +52,7 @@ protected:
 
 TEST_F(PrintModuleModelTest, PrintableSheet)
 {
+    // clang-format off
     struct Case { int line; std::optional<int> orientation; int w, h; const char *message; };
     const Case cases[] = {
         {__LINE__, 2, 287, 200, nullptr},
@@ -58,6 +61,7 @@ TEST_F(PrintModuleModelTest, PrintableSheet)
         {__LINE__, 3, -1, -1, "Orientamento errato"},
         {__LINE__, 0, -1, -1, "Orientamento errato"},
     };
+    // clang-format on
     for (const Case &c : cases) {
         VELMO_CASE(c);
         dialogs.clear();

@@ -41,12 +41,14 @@ protected:
 // An empty name is the system's default printer, or the PDF file entry where there is no printer.
 TEST_F(PrintRoutinesTest, OpenDocPrinter)
 {
+    // clang-format off
     const struct { int line; bool installed; const char *name; bool ok; const char *opened; } cases[] = {
         {__LINE__, true, "", true, "Laser"},
         {__LINE__, false, "", true, "File PDF"},
         {__LINE__, true, "Laser", true, "Laser"},
         {__LINE__, true, "Ufficio", false, ""},  // installed, but unreachable
     };
+    // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         FakePrinterService fresh;
@@ -85,13 +87,17 @@ TEST_F(PrintRoutinesTest, InsideTheSheetPrintsWithoutQuestionOneJobPerCopy)
 
 TEST_F(PrintRoutinesTest, ScaleQuestionAnswers)
 {
+    // clang-format off
     struct Case { int line; Answer answer; bool ok; std::optional<MmRect> printedMm; };
+    // clang-format on
     const MmRect request{10, 0, 200, 100};  // 10 mm beyond the 200 mm width
+    // clang-format off
     const Case cases[] = {
         {__LINE__, Answer::Yes, true, scaleToSheet(request, 200, 287)},
         {__LINE__, Answer::No, true, request},
         {__LINE__, Answer::Cancel, false, std::nullopt},
     };
+    // clang-format on
     for (const Case &c : cases) {
         VELMO_CASE(c);
         printers.imageJobs.clear();
@@ -116,12 +122,14 @@ TEST_F(PrintRoutinesTest, ScaleQuestionAnswers)
 TEST_F(PrintRoutinesTest, FailureMessages)
 {
     enum class Fault { SecondCopy, StartDoc, NoPicture, NoPrinter };
+    // clang-format off
     const struct { int line; Fault fault; const char *head; int printed, attempted; } cases[] = {
         {__LINE__, Fault::SecondCopy, "Stampa interrotta.\nR1 = 1\nR2 = 30\nR3 = 1\nR4 = 0\n", 1, 2},
         {__LINE__, Fault::StartDoc, "Errore di StartDoc.\n", 0, 1},
         {__LINE__, Fault::NoPicture, "prhDC = 1\n", 0, 0},
         {__LINE__, Fault::NoPrinter, "prhDC = 0\n", 0, 0},
     };
+    // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         FakePrinterService fresh;

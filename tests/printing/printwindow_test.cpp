@@ -97,11 +97,13 @@ TEST_F(PrintWindowTest, OpensModalShowingTheModelWithFocusOnPrint)
 TEST_F(PrintWindowTest, TypingFollowsTheKeyFiltersAndLimits)
 {
     withWindow([](frmStampaFPB &window) {
+        // clang-format off
         const struct { int line; Field field; const char *typed; const char *shown; } cases[] = {
             {__LINE__, Field::PrW, "a1-2.x", "12"}, {__LINE__, Field::PrW, "2500", "2000"},
             {__LINE__, Field::PrW, "0", "1"},       {__LINE__, Field::PrX, "-1-5", "-15"},
             {__LINE__, Field::NCopies, "-3", "3"},
         };
+        // clang-format on
         for (const auto &c : cases) {
             VELMO_CASE(c);
             type(window.field(c.field), QString::fromLatin1(c.typed));

@@ -67,10 +67,12 @@ TEST_F(PrintWindowModelTest, OpensWithTheRectangleTheScaleAndTheSheet)
 
 TEST_F(PrintWindowModelTest, OrientationAndScaleOfTheCaller)
 {
+    // clang-format off
     const struct { int line; const char *locale; int orientation; double scale; const char *scaleText; const char *caption; int sheetW, sheetH; } cases[] = {
         {__LINE__, "en_US", 0, 1234567.891, "1,234,567.89", " Foglio: A4,  Portrait", 200, 287},
         {__LINE__, "it_IT", 2, 1234567.891, "1.234.567,89", " Foglio: A4,  Landscape", 287, 200},
     };
+    // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         test::LocaleGuard guard(c.locale);
@@ -87,6 +89,7 @@ TEST_F(PrintWindowModelTest, OrientationAndScaleOfTheCaller)
 TEST_F(PrintWindowModelTest, FieldLimits)
 {
     open();
+    // clang-format off
     struct Case { int line; Field field; const char *typed; const char *shown; };
     const Case cases[] = {
         {__LINE__, Field::PrW, "2500", "2000"}, {__LINE__, Field::PrW, "0", "1"}, {__LINE__, Field::PrW, "150", "150"},
@@ -96,6 +99,7 @@ TEST_F(PrintWindowModelTest, FieldLimits)
         // Typed copies are taken beyond the up-down's bounds.
         {__LINE__, Field::NCopies, "150", "150"},
     };
+    // clang-format on
     for (const Case &c : cases) {
         VELMO_CASE(c);
         model.setText(c.field, QString::fromLatin1(c.typed));
@@ -108,9 +112,11 @@ TEST_F(PrintWindowModelTest, FieldLimits)
 TEST_F(PrintWindowModelTest, ClearedFieldKeepsTheLastValue)
 {
     open();
+    // clang-format off
     const struct { int line; Field field; const char *typed; int value; const char *left; } cases[] = {
         {__LINE__, Field::PrW, "", 200, "200"}, {__LINE__, Field::PrX, "-", 0, "0"}, {__LINE__, Field::NCopies, "", 0, ""},
     };
+    // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         model.setText(c.field, QString::fromLatin1(c.typed));
@@ -122,6 +128,7 @@ TEST_F(PrintWindowModelTest, ClearedFieldKeepsTheLastValue)
 
 TEST_F(PrintWindowModelTest, KeyFilters)
 {
+    // clang-format off
     struct Case { int line; Field field; QChar key; const char *text; int cursor; int selection; bool accepted; };
     const Case cases[] = {
         {__LINE__, Field::PrW, u'7', "12", 2, 0, true},
@@ -139,6 +146,7 @@ TEST_F(PrintWindowModelTest, KeyFilters)
         {__LINE__, Field::Scala, u'-', "", 0, 0, false},
         {__LINE__, Field::Scala, u'\u0663', "", 0, 0, false},  // a digit of another script
     };
+    // clang-format on
     for (const Case &c : cases) {
         VELMO_CASE(c);
         EXPECT_EQ(PrintWindowModel::acceptsKey(c.field, c.key, QString::fromLatin1(c.text), c.cursor, c.selection), c.accepted);
@@ -177,6 +185,7 @@ void play(PrintWindowModel &model, const char *steps)
 
 TEST_F(PrintWindowModelTest, SizeScaleMarginsAndSheetFollowTheUser)
 {
+    // clang-format off
     const struct { int line; MmRect opened; const char *steps; MmRect rect; const char *scale; bool out; } cases[] = {
         {__LINE__, {0, 0, 200, 100}, "W=400", {0, 0, 400, 200}, "250.000", true},
         {__LINE__, {0, 0, 200, 100}, "W=51", {0, 0, 51, 26}, "1.960.784,31", false},  // 25.5 → 26
@@ -199,6 +208,7 @@ TEST_F(PrintWindowModelTest, SizeScaleMarginsAndSheetFollowTheUser)
         {__LINE__, {0, 0, 200, 100}, "S=1", {0, 0, 2000, 1000}, "50.000", true},             // limited to 2000
         {__LINE__, {0, 0, 200, 100}, "S=3000000,5", {0, 0, 33, 17}, "3.030.303,03", false},  // 33.33…, 16.67
     };
+    // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         dialogs.clear();
@@ -218,6 +228,7 @@ TEST_F(PrintWindowModelTest, SizeScaleMarginsAndSheetFollowTheUser)
 TEST_F(PrintWindowModelTest, UpDownBounds)
 {
     open();
+    // clang-format off
     struct Case { int line; Field field; const char *start; int step; const char *expected; };
     const Case cases[] = {
         {__LINE__, Field::PrW, "2", -1, "2"}, {__LINE__, Field::PrW, "2000", +1, "2000"},
@@ -225,6 +236,7 @@ TEST_F(PrintWindowModelTest, UpDownBounds)
         {__LINE__, Field::PrY, "2000", +1, "2000"}, {__LINE__, Field::NCopies, "1", -1, "1"},
         {__LINE__, Field::NCopies, "100", +1, "100"}, {__LINE__, Field::NCopies, "5", +1, "6"},
     };
+    // clang-format on
     model.setKeepProportions(false);
     for (const Case &c : cases) {
         VELMO_CASE(c);
@@ -246,10 +258,12 @@ TEST_F(PrintWindowModelTest, ScaleOverflowMessage)
 
 TEST_F(PrintWindowModelTest, PrintingClosesTheWindowAfterOneJobPerCopy)
 {
+    // clang-format off
     const struct { int line; const char *copies; bool printed; const char *box; } cases[] = {
         {__LINE__, "3", true, nullptr},
         {__LINE__, "0", false, "Il numero di copie deve essere almeno 1.\nNon è stato stampato nulla."},
     };
+    // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         printers.imageJobs.clear();
@@ -271,10 +285,12 @@ TEST_F(PrintWindowModelTest, PrintingClosesTheWindowAfterOneJobPerCopy)
 
 TEST_F(PrintWindowModelTest, FailedOrCancelledPrintCanBeRetried)
 {
+    // clang-format off
     const struct { int line; bool jobFails; MmRect rect; int boxesAfterBoth; } cases[] = {
         {__LINE__, true, {0, 0, 200, 100}, 1},    // the failure is said once
         {__LINE__, false, {20, 0, 200, 100}, 2},  // the scale question cancelled, then answered
     };
+    // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         printers.imageJobs.clear();

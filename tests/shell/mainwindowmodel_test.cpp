@@ -66,13 +66,16 @@ TEST_F(MainWindowModelTest, LoadFailsWithTheReasonWhenTheDatabaseIsMissing)
 }
 
 // The category chosen (nullptr: none yet), the arrows clicked, the food then current and the messages.
+// clang-format off
 struct NavigationCase { int line; const char *category; QList<MainWindowModel::ToolbarButton> clicks; const char *row0; QStringList messages; };
+// clang-format on
 
 // The toolbar's arrows: the food they reach, and the message at either end of the archive.
 TEST_F(MainWindowModelTest, NavigationStopsAtBothEndsWithItsMessage)
 {
     using M = MainWindowModel;
     const QString end = "Sei alla fine dell'Archivio", start = "Sei all'inizio dell'Archivio";
+    // clang-format off
     const NavigationCase cases[] = {
         {__LINE__, nullptr, {M::First, M::Last}, "", {}},
         {__LINE__, nullptr, {M::Next, M::Previous}, "", {end, start}},
@@ -84,6 +87,7 @@ TEST_F(MainWindowModelTest, NavigationStopsAtBothEndsWithItsMessage)
         {__LINE__, "Uova", {M::Last, M::Next}, "Uovo di quaglia", {end}},
         {__LINE__, "Legumi", {M::Previous}, "", {}},  // an empty category: no food, no message
     };
+    // clang-format on
     for (const NavigationCase &c : cases) {
         VELMO_CASE(c);
         FakeDialogs said;
@@ -152,10 +156,12 @@ TEST_F(MainWindowModelTest, TitleRotatesLeftAndComesBackAfter51Ticks)
 
 TEST_F(MainWindowModelTest, StatusBarDateAndTimeInTheUsersLanguage)
 {
+    // clang-format off
     const struct { int line; const char *locale; QDate day; QTime time; const char *date, *clock; } cases[] = {
         {__LINE__, "it_IT", QDate(2026, 12, 5), QTime(9, 5, 7), "05 dicembre 2026", "09:05:07"},
         {__LINE__, "en_US", QDate(2026, 3, 1), QTime(21, 5, 7), "01 March 2026", "9:05:07"},
     };
+    // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         LocaleGuard guard(c.locale);
