@@ -31,6 +31,7 @@ TEST(LeadingNumberRule, ReadsTheLongestNumericPrefix)
         {__LINE__, "90abc", 90.0},
         {__LINE__, "abc", 0.0},
         {__LINE__, "-7.25", -7.25},
+        {__LINE__, "+3", 3.0},
         {__LINE__, ".5", 0.5},
         {__LINE__, "5.", 5.0},
         {__LINE__, "1E+2x", 100.0},

@@ -114,6 +114,7 @@ TEST(EnergyCalculator, BadInvocationsExplainAndExitWithTwo)
         {__LINE__, "--sesso F --anni 30 --peso", "Manca il valore di --peso."},
         {__LINE__, "--sesso F --anni 30 --peso 60", "Dai 18 ai 59 anni servono --attivita e --auspicabili."},
         {__LINE__, "--sesso F --anni 59 --peso 60 --auspicabili si", "Dai 18 ai 59 anni servono"},
+        {__LINE__, "--sesso F --anni 30 --peso 60 --attivita tanta --auspicabili si", "Valore non valido per --attivita"},
         {__LINE__, "--sesso F --anni 30 --peso 60 --attivita leggera --auspicabili forse", "Valore non valido per --auspicabili"},
         {__LINE__, "--sesso F --anni 70 --peso 60", "Dai 60 anni in su serve --auspicabili"},
         {__LINE__, "--sesso F --sesso M --anni 30 --peso 60", "--sesso è indicato più di una volta."},

@@ -89,6 +89,7 @@ const TextCase kTextCases[] = {
     {__LINE__, kFood + "\n\nFrutta;Banana" + QByteArray(1, '\0') + ";1\nx\n", 1, 3, "carattere nullo"},
     {__LINE__, kFood + "\xC3\n", 0, 1, "non è in codifica UTF-8"},
     {__LINE__, "Frutta;\xC0\xAF;1\n", 0, 1, "non è in codifica UTF-8"},
+    {__LINE__, "Frutta;\xED\xA0\x80;1\n", 0, 1, "non è in codifica UTF-8"},
     {__LINE__, "Frutta;\xF4\x90\x80\x80;1\n", 0, 1, "non è in codifica UTF-8"},
     {__LINE__, "#" + QByteArray("x").repeated(kMaxLineLength - 1) + "\n" + kFood, 1, 0, ""},
     {__LINE__, "#" + QByteArray("\xC3\xA8").repeated(kMaxLineLength - 1) + "\n" + kFood, 1, 0, ""},

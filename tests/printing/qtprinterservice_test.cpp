@@ -29,6 +29,7 @@ TEST(QtPrinterService, PdfEntryIsAlwaysOfferedAndUnknownPrintersRefused)
     EXPECT_FALSE(printers.defaultPrinterName().isEmpty() || printers.printerInUse().isEmpty());
     const ImageJob job{QStringLiteral("Velmo"), QImage(10, 10, QImage::Format_RGB32), {0, 0, 10, 10}, {}};
     EXPECT_FALSE(printers.openPrinter(QStringLiteral("Nessuna stampante con questo nome")));
+    EXPECT_TRUE(printers.openPrinterName().isEmpty());
     EXPECT_FALSE(printers.sheetSize().ok);
     EXPECT_FALSE(printers.printImage(job).documentStarted);
     ASSERT_TRUE(printers.openPrinter(pdfPrinterName()));
