@@ -27,6 +27,7 @@ TEST(LeadingNumberRule, ReadsTheLongestNumericPrefix)
         {__LINE__, "  2 5 0 ", 250.0},
         {__LINE__, "1\t2\n3", 123.0},
         {__LINE__, "12.5", 12.5},
+        {__LINE__, "1.5", 1.5},             // as many decimals as whole digits
         {__LINE__, "12,5", 12.0},          // reading stops at the comma
         {__LINE__, "90abc", 90.0},
         {__LINE__, "abc", 0.0},
