@@ -60,6 +60,7 @@ TEST_F(PrintWindowModelTest, OpensWithTheRectangleTheScaleAndTheSheet)
     EXPECT_EQ(model.copies(), 1);
     EXPECT_EQ(model.printerNames(), (QStringList{QStringLiteral("Ufficio"), QStringLiteral("Laser"), QStringLiteral("File PDF")}));
     EXPECT_EQ(model.sheetHeightText(), QStringLiteral("287"));
+    EXPECT_EQ(model.outlineTwips(), outlineTwips(200, 287));
     EXPECT_EQ(model.previewBox(), QSize(twipsToPixels(outlineTwips(200, 287).width()), 127));
     EXPECT_EQ(model.preview().size(), model.previewBox());
     EXPECT_TRUE(dialogs.shown.empty());
