@@ -152,6 +152,7 @@ TEST(CommandLineNumbers, ReadAlikeUnderEveryLocale)
         {__LINE__, "1.234,5", std::nullopt, std::nullopt},
         {__LINE__, "-5", std::nullopt, std::nullopt},
         {__LINE__, "", std::nullopt, std::nullopt},
+        {__LINE__, "5kg", std::nullopt, std::nullopt},
         {__LINE__, "32767", 32767, 32767},
         {__LINE__, "32768", std::nullopt, std::nullopt},
         {__LINE__, "32767,4", std::nullopt, 32767},

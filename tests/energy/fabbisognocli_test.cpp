@@ -41,6 +41,9 @@ TEST(EnergyCalculator, GoodInvocationsPrintWhatTheWindowShows)
         {__LINE__, "--sesso=M --anni=40 --peso=75 --attivita=Moderata --auspicabili=si",
          "Metabolismo Basale = 1749 kcal\nLivello di Attività Fisica (LAF) = 1,78\nFabbisogno Energetico = 3113,22 kcal\n"
          "Adulto (Da 18 anni in su)\n77,83 g di PROTIDI\n86,48 g di LIPIDI\n505,90 g di GLUCIDI\n"},
+        {__LINE__, "--sesso F --anni 65 --peso 60 --auspicabili no",
+         "Metabolismo Basale = 1240 kcal\nLivello di Attività Fisica (LAF) = 1,44\nFabbisogno Energetico = 1785,6 kcal\n"
+         "Adulta (Da 18 anni in su)\n44,64 g di PROTIDI\n49,60 g di LIPIDI\n290,16 g di GLUCIDI\n"},
         {__LINE__, "--sesso F --anni 8 --peso 25", "Metabolismo Basale = 992,5 kcal\n"},
     };
     // clang-format on
@@ -113,6 +116,7 @@ TEST(EnergyCalculator, BadInvocationsExplainAndExitWithTwo)
         {__LINE__, "--sesso F --anni 30 --peso 6,0,1", "Valore non valido per --peso: \"6,0,1\""},
         {__LINE__, "--sesso F --anni 30 --peso", "Manca il valore di --peso."},
         {__LINE__, "--sesso F --anni 30 --peso 60", "Dai 18 ai 59 anni servono --attivita e --auspicabili."},
+        {__LINE__, "--sesso F --anni 30 --peso 60 --attivita moderata", "Dai 18 ai 59 anni servono"},
         {__LINE__, "--sesso F --anni 59 --peso 60 --auspicabili si", "Dai 18 ai 59 anni servono"},
         {__LINE__, "--sesso F --anni 30 --peso 60 --attivita tanta --auspicabili si", "Valore non valido per --attivita"},
         {__LINE__, "--sesso F --anni 30 --peso 60 --attivita leggera --auspicabili forse", "Valore non valido per --auspicabili"},

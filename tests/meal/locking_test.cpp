@@ -49,6 +49,8 @@ const LockCase kLockCases[] = {
     {__LINE__, {{Act::Lock, 0, 'a', "200"}, {Act::Lock, 1, 'b', "100"}, {Act::Browse, 2, 'a'}, {Act::Unlock, 0}},
      {"100", "50", "4", "0.5", "30", "140", "1.5", "0"}, {4, 0.5, 30}, "0100", 3, 0, 1, "lock 0=0,totals,chart"},
     {__LINE__, {{Act::Lock, 0, 'a', "200"}, {Act::Unlock, 0}}, kZeros, {0, 0, 0}, "00", 2, 0, 1, "lock 0=0,totals,chart"},
+    // Locked for a weight before any food reached it: the food browsed next is counted at once.
+    {__LINE__, {{Act::Lock, 0, 'a', "200"}, {Act::Lock, 1, ' ', "100"}, {Act::Browse, 0, 'a'}}, {"300", "300", "30", "15", "60", "510", "6", "90"}, {30, 15, 60}, "110", 3, 0, 1, "totals,chart"},
     // Locked again after an unlock: the row below is already shown.
     {__LINE__, {{Act::Lock, 0, 'a', "200"}, {Act::Unlock, 0}, {Act::Lock, 0, 'b', "100"}}, {"100", "50", "4", "0.5", "30", "140", "1.5", "0"}, {4, 0.5, 30}, "10", 2, 0, 1, "lock 0=1,totals,chart"},
     {__LINE__, {{Act::Lock, 0, 'a', "100"}, {Act::Lock, 1, 'b', "100"}, {Act::Lock, 2, 'a', "300"}, {Act::Unlock, 1}},

@@ -84,9 +84,11 @@ struct NameCase { int line; const char *category, *typed, *found; };
 // clang-format off
 const NameCase kNameCases[] = {
     {__LINE__, "Dolci", "Cre\xCC\x80me caramel", "Crème caramel"},
+    {__LINE__, "Dolci", "Crème caramel", "Crème caramel"},
     {__LINE__, "Dolci", "Torta \"della nonna\"", "Torta “della nonna”"},
     {__LINE__, "Dolci", "Torta „della nonna“", "Torta “della nonna”"},
     {__LINE__, "Dolci", "Strudel d’Alto Adige", "Strudel d'Alto Adige"},
+    {__LINE__, "Dolci", "Strudel d‘Alto Adige", "Strudel d'Alto Adige"},
     {__LINE__, "Frutta", "Mela", "Mela"},
     {__LINE__, "Frutta", "pera", "l'alimento \"pera\" non è nella categoria \"Frutta\" (forse \"Pera\"?)"},
     {__LINE__, "Uova", "Uovo sodo", "l'alimento \"Uovo sodo\" non è nella categoria \"Uova\""},
@@ -94,6 +96,7 @@ const NameCase kNameCases[] = {
     {__LINE__, "Frutta", "Pera' OR 'a'='a", "l'alimento \"Pera' OR 'a'='a\" non è nella categoria \"Frutta\""},
     {__LINE__, "Frutta", "Olio d'oliva", "l'alimento \"Olio d'oliva\" non è nella categoria \"Frutta\""},
     {__LINE__, "Frutta", "Pera\x01", "l'alimento \"Pera\\x01\" non è nella categoria \"Frutta\""},
+    {__LINE__, "Frutta", "Pera ", "l'alimento \"Pera \" non è nella categoria \"Frutta\""},
     {__LINE__, "Frutta", "PERA", "l'alimento \"PERA\" non è nella categoria \"Frutta\" (forse \"Pera\"?)"},
 };
 // clang-format on

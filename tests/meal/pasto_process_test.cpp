@@ -69,6 +69,8 @@ const ProcessCase kCases[] = {
      "velmo-pasto: riga 2: categoria sconosciuta \"Verdura\"", 1},
     {__LINE__, {}, "Frutta;Banane;150\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
      "velmo-pasto: riga 1: l'alimento \"Banane\" non è nella categoria \"Frutta\"", 1},
+    {__LINE__, {}, "# niente\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "velmo-pasto: nessun alimento da calcolare", 1},
+    {__LINE__, {}, kBanana.repeated(13), Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "riga 13: più di dodici alimenti", 1},
     {__LINE__, {}, "Frutta;Pesca;1\nFrutta;Banana, cruda;x\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
      "\nvelmo-pasto: riga 2: ", 2},
     {__LINE__, {}, QByteArray(";;x\n").repeated(12), Feed::Pipe, kIt, Db::Shipped, 2, kNothing,

@@ -25,6 +25,7 @@ TEST(PlanPrint, AcceptsOrRefusesTheObject)
         {__LINE__, ObjectKind::Window, "frmmain", {0, 0, 90, 60}, 0, "Velmo", {}, 600 * 15.0, "Velmo"},  // the object's own width, in twips
         {__LINE__, ObjectKind::PictureBox, "picGrafico", {5, -3, 100, 50}, 2, "", {}, 200, "picGrafico"},
         {__LINE__, ObjectKind::Window, "frmmain", {0, 0, 0, 200}, 1, "Velmo", kBadSizes, 0, ""},
+        {__LINE__, ObjectKind::Window, "frmmain", {0, 0, 287, 0}, 1, "Velmo", kBadSizes, 0, ""},
         {__LINE__, ObjectKind::Window, "frmmain", {0, 0, -5, 200}, 1, "Velmo", kBadSizes, 0, ""},
         {__LINE__, ObjectKind::Other, "Label1", {0, 0, 287, 200}, 1, "Velmo", QStringLiteral("Stampa di Label1\n\n") + kWrongKind, 0, ""},
         {__LINE__, ObjectKind::Other, "", {0, 0, 0, 0}, 1, "Velmo", kWrongKind, 0, ""},  // the kind is refused first

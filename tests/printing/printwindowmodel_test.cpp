@@ -133,6 +133,7 @@ TEST_F(PrintWindowModelTest, KeyFilters)
     struct Case { int line; Field field; QChar key; const char *text; int cursor; int selection; bool accepted; };
     const Case cases[] = {
         {__LINE__, Field::PrW, u'7', "12", 2, 0, true},
+        {__LINE__, Field::PrW, u'\b', "12", 2, 0, true},
         {__LINE__, Field::PrW, u'-', "", 0, 0, false},
         {__LINE__, Field::PrH, u',', "1", 1, 0, false},
         {__LINE__, Field::NCopies, u'-', "", 0, 0, false},
