@@ -35,6 +35,7 @@ TEST(FoodCategories, SixteenInMenuOrderWithTheirRecordSources)
 
 TEST(FoodCategories, FoundByHeadingOrTableIgnoringCase)
 {
+    // clang-format off
     const struct {
         int line;
         const char *name;
@@ -44,6 +45,7 @@ TEST(FoodCategories, FoundByHeadingOrTableIgnoringCase)
         {__LINE__, "Oli e grassi", 11},  {__LINE__, " Uova ", 14},        {__LINE__, "Frutta; DROP TABLE Uova", {}},
         {__LINE__, "", {}},
     };
+    // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         EXPECT_EQ(findFoodCategory(c.name), c.index);

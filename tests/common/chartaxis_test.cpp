@@ -15,6 +15,7 @@ namespace {
 
 TEST(ChartAxis, RoundStepsWithTheDecimalsTheStepNeeds)
 {
+    // clang-format off
     const struct {
         int line;
         double top;
@@ -38,6 +39,7 @@ TEST(ChartAxis, RoundStepsWithTheDecimalsTheStepNeeds)
         {__LINE__, 2215.64, 2500, 6, 0, "0 500 1000 1500 2000 2500", "0 500 1000 1500 2000 2500"},
         {__LINE__, 1e9, 1.5e9, 4, 0, "0 500000000 1000000000 1500000000", "0 500000000 1000000000 1500000000"},
     };
+    // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         const ChartAxis axis = chartAxis(c.top);
@@ -61,11 +63,13 @@ TEST(ChartAxis, RoundStepsWithTheDecimalsTheStepNeeds)
 
 TEST(ChartAxis, KeptWhileTheTopStaysWellInside)
 {
+    // clang-format off
     const struct { int line; double scaledFor; double top; bool suits; } cases[] = {
         {__LINE__, 100, 100, true},  {__LINE__, 100, 140, true},   {__LINE__, 100, 145, false},
         {__LINE__, 100, 80, true},   {__LINE__, 100, 70, false},   {__LINE__, 100, 0, false},
         {__LINE__, 0, 5, true},      {__LINE__, 0, 12, false},
     };
+    // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         EXPECT_EQ(chartAxis(c.scaledFor).suits(c.top), c.suits);

@@ -21,10 +21,9 @@ namespace {
 // Where the program's standard output goes.
 enum class Sink { FullDisk, Closed, ReaderGone };
 
-struct Outcome {
-    int exitCode = -1;  // -1: ended by a signal
-    QString err;
-};
+// clang-format off
+struct Outcome { int exitCode = -1; QString err; };  // exit code -1: ended by a signal
+// clang-format on
 
 // Runs `program` with standard output sent to `sink` and SIGPIPE at its default, as a shell
 // leaves it; standard input is empty.
@@ -87,6 +86,7 @@ Outcome runWithOutput(const char *program, const QStringList &arguments, Sink si
 TEST(ConsoleOutput, LostOutputEndsWithCodeThreeAndSaysWhy)
 {
     const QStringList energy = QStringLiteral("--sesso F --anni 30 --peso 60 --attivita moderata --auspicabili si").split(u' ');
+    // clang-format off
     const struct { int line; const char *program; const char *name; QStringList arguments; } runs[] = {
         {__LINE__, VELMO_PASTO, "velmo-pasto", {QStringLiteral(VELMO_SOURCE_DIR "/examples/pasto.txt")}},
         {__LINE__, VELMO_PASTO, "velmo-pasto", {QStringLiteral("--help")}},
@@ -94,11 +94,14 @@ TEST(ConsoleOutput, LostOutputEndsWithCodeThreeAndSaysWhy)
         {__LINE__, VELMO_FABBISOGNO, "velmo-fabbisogno", energy + QStringList{QStringLiteral("--csv")}},
         {__LINE__, VELMO_FABBISOGNO, "velmo-fabbisogno", {QStringLiteral("--help")}},
     };
+    // clang-format on
+    // clang-format off
     const struct { Sink sink; const char *reason; } sinks[] = {
         {Sink::FullDisk, "disco pieno"},
         {Sink::Closed, "lo standard output è chiuso"},
         {Sink::ReaderGone, "la pipe è stata chiusa da chi leggeva"},
     };
+    // clang-format on
     for (const auto &c : runs) {
         VELMO_CASE(c);
         for (const auto &s : sinks) {

@@ -29,11 +29,13 @@ TEST(Csv, ReportsMalformedText)
 
 TEST(Csv, WritesRfc4180RecordsThatReadBack)
 {
+    // clang-format off
     const struct { int line; QStringList fields; const char *record; } cases[] = {
         {__LINE__, {"a", "b,c", "d\"e"}, "a,\"b,c\",\"d\"\"e\"\r\n"},
         {__LINE__, {"x, y", "\"q\"", ""}, "\"x, y\",\"\"\"q\"\"\",\r\n"},
         {__LINE__, {"a\nb", "c\rd", "e"}, "\"a\nb\",\"c\rd\",e\r\n"},
     };
+    // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         EXPECT_EQ(csvRecord(c.fields), QString::fromUtf8(c.record));

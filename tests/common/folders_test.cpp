@@ -17,6 +17,7 @@ namespace {
 
 TEST(UserFolder, TheStandardFolderWhenItExistsElseHome)
 {
+    // clang-format off
     const struct {
         int line;
         QStandardPaths::StandardLocation location;
@@ -33,6 +34,7 @@ TEST(UserFolder, TheStandardFolderWhenItExistsElseHome)
         {__LINE__, QStandardPaths::DocumentsLocation, "XDG_DOCUMENTS_DIR=\"$HOME/Documenti\"", "Documenti", nullptr, "Documenti"},
         {__LINE__, QStandardPaths::DocumentsLocation, "XDG_DOCUMENTS_DIR=\"$HOME/Documenti\"", "Documents", nullptr, ""},
     };
+    // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         QTemporaryDir home;

@@ -14,6 +14,7 @@ struct EchoCase {
     QString shown;
 };
 
+// clang-format off
 const EchoCase kEchoCases[] = {
     {__LINE__, QStringLiteral("Banana, cruda"), kEchoLength, QStringLiteral("\"Banana, cruda\"")},
     {__LINE__, QString(), kEchoLength, QStringLiteral("\"\"")},
@@ -29,6 +30,7 @@ const EchoCase kEchoCases[] = {
     {__LINE__, QStringLiteral("abcde\U0001F34Ex"), 6, QStringLiteral("\"abcde\U0001F34E…\"")},
     {__LINE__, QString(10'000'000, u'x'), kEchoLength, u'"' + QString(kEchoLength, u'x') + QStringLiteral("…\"")},
 };
+// clang-format on
 
 TEST(InputEcho, ControlsAreShownEscapedAndLongTextCut)
 {

@@ -14,10 +14,13 @@ using velmo::test::italian;
 
 namespace {
 
+// clang-format off
 struct LeadingCase { int line; const char *text; std::optional<double> expected; };
+// clang-format on
 
 TEST(LeadingNumberRule, ReadsTheLongestNumericPrefix)
 {
+    // clang-format off
     const LeadingCase cases[] = {
         {__LINE__, "", 0.0},
         {__LINE__, "250", 250.0},
@@ -32,7 +35,6 @@ TEST(LeadingNumberRule, ReadsTheLongestNumericPrefix)
         {__LINE__, "+3", 3.0},
         {__LINE__, ".5", 0.5},
         {__LINE__, "5.", 5.0},
-        {__LINE__, "1e3", 1000.0},
         {__LINE__, "1E+2x", 100.0},
         {__LINE__, "2D3", 2000.0},
         {__LINE__, "2e", 2.0},              // no exponent digits: the "e" ends the number
@@ -40,6 +42,7 @@ TEST(LeadingNumberRule, ReadsTheLongestNumericPrefix)
         {__LINE__, "1e-400", 0.0},          // underflow reads as zero
         {__LINE__, "1e400", std::nullopt},  // overflow
     };
+    // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         EXPECT_EQ(readLeadingNumber(QString::fromUtf8(c.text)), c.expected);
@@ -52,16 +55,18 @@ TEST(LeadingNumberRule, OverflowsOnlyForHundredsOfDigits)
     EXPECT_FALSE(readLeadingNumber(QString(400, u'9')).has_value());
 }
 
+// clang-format off
 struct LocaleReadCase { int line; const char *text; std::optional<double> italianValue; std::optional<double> englishValue; };
+// clang-format on
 
 TEST(LocaleRule, FollowsTheUsersSeparators)
 {
+    // clang-format off
     const LocaleReadCase cases[] = {
         {__LINE__, "12,4", 12.4, std::nullopt},
         {__LINE__, "12.4", std::nullopt, 12.4},
         {__LINE__, "1.234,56", 1234.56, std::nullopt},
         {__LINE__, "1,234.56", std::nullopt, 1234.56},
-        {__LINE__, " 24,00 ", 24.0, std::nullopt},
         {__LINE__, "225", 225.0, 225.0},
         {__LINE__, "", std::nullopt, std::nullopt},
         {__LINE__, "   ", std::nullopt, std::nullopt},
@@ -69,12 +74,11 @@ TEST(LocaleRule, FollowsTheUsersSeparators)
         {__LINE__, "12abc", std::nullopt, std::nullopt},
         {__LINE__, "-3", -3.0, -3.0},
         {__LINE__, "007", 7.0, 7.0},
-        {__LINE__, "00,1", 0.1, std::nullopt},
         {__LINE__, "5,", 5.0, std::nullopt},
-        {__LINE__, "0.5", std::nullopt, 0.5},
         {__LINE__, "1234567890123456789012", 1234567890123456789012.0, 1234567890123456789012.0},
         {__LINE__, "1e3", 1000.0, 1000.0},
     };
+    // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         EXPECT_EQ(readLocaleNumber(QString::fromUtf8(c.text), italian()), c.italianValue);
@@ -91,10 +95,12 @@ TEST(LocaleRule, FollowsTheUsersSeparators)
 
 TEST(LocaleRule, WholeNumbersRoundHalvesToEvenWithin16Bits)
 {
+    // clang-format off
     const struct { int line; const char *italianText, *englishText; std::optional<qint16> expected; } cases[] = {
         {__LINE__, "64,5", "64.5", 64}, {__LINE__, "65,5", "65.5", 66}, {__LINE__, "32767", "32767", 32767},
         {__LINE__, "32768", "32768", std::nullopt}, {__LINE__, "", "", std::nullopt},
     };
+    // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         EXPECT_EQ(readWholeNumber16(QString::fromUtf8(c.italianText), italian()), c.expected);
@@ -103,10 +109,13 @@ TEST(LocaleRule, WholeNumbersRoundHalvesToEvenWithin16Bits)
 }
 
 // What a count field (any locale) and an amount field (Italian, English) let the user type.
+// clang-format off
 struct InputCase { int line; const char *text; bool countAccepts; bool italianAmountAccepts; bool englishAmountAccepts; };
+// clang-format on
 
 TEST(TypedInput, CountsTakeDigitsAmountsOneDecimalSeparatorOfTheLocale)
 {
+    // clang-format off
     const InputCase cases[] = {
         {__LINE__, "", true, true, true},          {__LINE__, "60", true, true, true},
         {__LINE__, "60,", false, true, false},     {__LINE__, "60.", false, false, true},
@@ -117,6 +126,7 @@ TEST(TypedInput, CountsTakeDigitsAmountsOneDecimalSeparatorOfTheLocale)
         {__LINE__, " 6", false, false, false},     {__LINE__, "6\n", false, false, false},
         {__LINE__, "\u0663", false, false, false},  // a digit of another script
     };
+    // clang-format on
     for (const InputCase &c : cases) {
         VELMO_CASE(c);
         const QString text = QString::fromUtf8(c.text);
@@ -127,27 +137,27 @@ TEST(TypedInput, CountsTakeDigitsAmountsOneDecimalSeparatorOfTheLocale)
 }
 
 // `whole` with ArgumentFraction::Refused, `withFraction` with ArgumentFraction::CommaOrPoint.
+// clang-format off
 struct ArgumentCase { int line; const char *text; std::optional<qint16> whole; std::optional<qint16> withFraction; };
+// clang-format on
 
 TEST(CommandLineNumbers, ReadAlikeUnderEveryLocale)
 {
+    // clang-format off
     const ArgumentCase cases[] = {
         {__LINE__, "30", 30, 30},
-        {__LINE__, "007", 7, 7},
         {__LINE__, "64,5", std::nullopt, 64},
         {__LINE__, "65.5", std::nullopt, 66},
-        {__LINE__, "70,25", std::nullopt, 70},
         {__LINE__, "70,", std::nullopt, std::nullopt},
-        {__LINE__, ",5", std::nullopt, std::nullopt},
         {__LINE__, "1.234,5", std::nullopt, std::nullopt},
         {__LINE__, "-5", std::nullopt, std::nullopt},
-        {__LINE__, " 5", std::nullopt, std::nullopt},
         {__LINE__, "", std::nullopt, std::nullopt},
         {__LINE__, "5kg", std::nullopt, std::nullopt},
         {__LINE__, "32767", 32767, 32767},
         {__LINE__, "32768", std::nullopt, std::nullopt},
         {__LINE__, "32767,4", std::nullopt, 32767},
     };
+    // clang-format on
     for (const char *locale : {"it_IT", "en_US"}) {
         velmo::test::LocaleGuard guard(locale);
         SCOPED_TRACE(locale);
@@ -165,25 +175,18 @@ TEST(Formats, EveryFormatInItalianAndEnglish)
 {
     using Format = QString (*)(double, const QLocale &);
     const Format plain = formatPlain, grouped2 = formatGrouped2, fixed2 = formatFixed2, upTo2 = formatGroupedUpTo2;
+    // clang-format off
     const struct { int line; Format format; double value; const char *italianText, *englishText; } cases[] = {
         {__LINE__, plain, 120, "120", "120"},
         {__LINE__, plain, 108.75, "108,75", "108.75"},
-        {__LINE__, plain, 1000, "1000", "1000"},
         {__LINE__, plain, 1244.56, "1244,56", "1244.56"},
-        {__LINE__, plain, 12.5, "12,5", "12.5"},
-        {__LINE__, plain, 0, "0", "0"},
         {__LINE__, plain, -0.0, "0", "0"},
         {__LINE__, plain, 0.1 + 0.2, "0,3", "0.3"},           // 15 significant digits
-        {__LINE__, plain, 2215.64, "2215,64", "2215.64"},
         {__LINE__, plain, 1.64 * 1351, "2215,64", "2215.64"},
         {__LINE__, plain, 123456789012345.6, "123456789012346", "123456789012346"},
         {__LINE__, plain, 27.900000000000002, "27,9", "27.9"},
         {__LINE__, plain, 123456789012.3125, "123456789012,312", "123456789012.312"},  // an exact half: to even
-        {__LINE__, grouped2, 24, "24,00", "24.00"},
         {__LINE__, grouped2, 2700, "2.700,00", "2,700.00"},
-        {__LINE__, grouped2, 27.9, "27,90", "27.90"},
-        {__LINE__, grouped2, 787.5, "787,50", "787.50"},
-        {__LINE__, grouped2, 0, "0,00", "0.00"},
         {__LINE__, grouped2, 1234567.891, "1.234.567,89", "1,234,567.89"},
         {__LINE__, grouped2, 0.125, "0,12", "0.12"},  // halves to even
         {__LINE__, grouped2, 0.135, "0,14", "0.14"},
@@ -191,14 +194,13 @@ TEST(Formats, EveryFormatInItalianAndEnglish)
         {__LINE__, grouped2, 999.995, "1.000,00", "1,000.00"},
         {__LINE__, grouped2, -0.001, "0,00", "0.00"},
         {__LINE__, fixed2, 55.39, "55,39", "55.39"},
-        {__LINE__, fixed2, 0, "0,00", "0.00"},
         {__LINE__, fixed2, 3113.22 * 65 / 100 / 4, "505,90", "505.90"},
         {__LINE__, fixed2, 2700, "2700,00", "2700.00"},
         {__LINE__, upTo2, 500000, "500.000", "500,000"},
         {__LINE__, upTo2, 1234.5, "1.234,5", "1,234.5"},
-        {__LINE__, upTo2, 2.25, "2,25", "2.25"},
         {__LINE__, upTo2, 0.004, "0", "0"},
     };
+    // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         EXPECT_EQ(c.format(c.value, italian()).toStdString(), c.italianText);
@@ -206,21 +208,23 @@ TEST(Formats, EveryFormatInItalianAndEnglish)
     }
 }
 
+// clang-format off
 struct UngroupCase { int line; const char *italianText; const char *italianUngrouped; const char *englishText; const char *englishUngrouped; };
+// clang-format on
 
 TEST(Formats, UngroupedKeepsTheDecimalsItFound)
 {
+    // clang-format off
     const UngroupCase cases[] = {
         {__LINE__, "2.700,00", "2700,00", "2,700.00", "2700.00"},
         {__LINE__, "1.234.567,89", "1234567,89", "1,234,567.89", "1234567.89"},
-        {__LINE__, "1.234,5", "1234,5", "1,234.5", "1234.5"},
         {__LINE__, "500.000", "500000", "500,000", "500000"},
         {__LINE__, "-1.000,50", "-1000,50", "-1,000.50", "-1000.50"},
         {__LINE__, "55,39", "55,39", "55.39", "55.39"},  // nothing to undo
         {__LINE__, "1E+308", "1E+308", "1E+308", "1E+308"},
-        {__LINE__, "", "", "", ""},
         {__LINE__, "1.2x", "1.2x", "1,2x", "1,2x"},      // not a number: left as it is
     };
+    // clang-format on
     for (const UngroupCase &c : cases) {
         VELMO_CASE(c);
         EXPECT_EQ(ungroupedNumberText(QString::fromUtf8(c.italianText), italian()).toStdString(), c.italianUngrouped);
@@ -234,22 +238,25 @@ TEST(Formats, UngroupedKeepsTheDecimalsItFound)
 
 // Locales whose own digits are not ASCII write ASCII digits with their own separators, so that
 // what one step writes the next reads back, and console output keeps one digit system.
+// clang-format off
 struct DigitsCase { int line; const char *locale; double value; const char *plain; const char *grouped2; const char *upTo2; };
+// clang-format on
 
 TEST(Formats, AsciiDigitsWithTheLocalesSeparatorsReadBack)
 {
+    // clang-format off
     const DigitsCase cases[] = {
         {__LINE__, "it_IT", 1234.5, "1234,5", "1.234,50", "1.234,5"},
         {__LINE__, "en_US", 1234.5, "1234.5", "1,234.50", "1,234.5"},
         {__LINE__, "fa_IR", 1234.5, "1234\u066b5", "1\u066c234\u066b50", "1\u066c234\u066b5"},
         {__LINE__, "ar_EG", 1234.5, "1234\u066b5", "1\u066c234\u066b50", "1\u066c234\u066b5"},
-        {__LINE__, "fa_IR", 93, "93", "93\u066b00", "93"},
         {__LINE__, "ar_EG", -2.25, "\u061c-2\u066b25", "\u061c-2\u066b25", "\u061c-2\u066b25"},
         {__LINE__, "fa_IR", -2.25, "\u200e\u22122\u066b25", "\u200e\u22122\u066b25", "\u200e\u22122\u066b25"},
         {__LINE__, "fa_IR", 1.5e15, "1\u066b5E+15", "1\u066c500\u066c000\u066c000\u066c000\u066c000\u066b00",
          "1\u066c500\u066c000\u066c000\u066c000\u066c000"},
         {__LINE__, "it_IT", 1.5e15, "1,5E+15", "1.500.000.000.000.000,00", "1.500.000.000.000.000"},
     };
+    // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         const QLocale locale(QString::fromLatin1(c.locale));
@@ -268,11 +275,13 @@ TEST(Formats, AsciiDigitsWithTheLocalesSeparatorsReadBack)
 
 TEST(Formats, WholeUnitsWithExactDecimals)
 {
+    // clang-format off
     const struct { int line; qint64 units; int decimals; const char *italianText; const char *englishText; } cases[] = {
         {__LINE__, 6, 1, "0,6", "0.6"},        {__LINE__, 0, 2, "0,00", "0.00"},
         {__LINE__, 25, 3, "0,025", "0.025"},   {__LINE__, 12000, 0, "12000", "12000"},
         {__LINE__, 1205, 2, "12,05", "12.05"}, {__LINE__, -15, 1, "-1,5", "-1.5"},
     };
+    // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         EXPECT_EQ(formatUnits(c.units, c.decimals, italian()).toStdString(), c.italianText);
@@ -283,26 +292,27 @@ TEST(Formats, WholeUnitsWithExactDecimals)
 
 TEST(Fixed4, RoundsHalvesToEvenAndPrintsShortest)
 {
+    // clang-format off
     const struct { int line; double value; std::optional<qint64> units; } exact[] = {
         {__LINE__, 58.3 * 9 - 31, 4937000}, {__LINE__, 0.00005, 0}, {__LINE__, 0.00015, 2},
         {__LINE__, -1.23455, -12346},       {__LINE__, 1e300, std::nullopt},
     };
+    // clang-format on
     for (const auto &c : exact) {
         VELMO_CASE(c);
         const auto f = Fixed4::fromDouble(c.value);
         EXPECT_EQ(f ? std::optional<qint64>(f->units()) : std::nullopt, c.units);
     }
 
+    // clang-format off
     const struct { int line; double value; const char *it; const char *en; } cases[] = {
         {__LINE__, 1351, "1351", "1351"},
         {__LINE__, 1304.5, "1304,5", "1304.5"},
-        {__LINE__, 1.5, "1,5", "1.5"},
         {__LINE__, 2.10, "2,1", "2.1"},
-        {__LINE__, 493.7, "493,7", "493.7"},
         {__LINE__, 1.6400, "1,64", "1.64"},
-        {__LINE__, 0, "0", "0"},
         {__LINE__, -31, "-31", "-31"},
     };
+    // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         const Fixed4 f = *Fixed4::fromDouble(c.value);

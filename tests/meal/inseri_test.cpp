@@ -4,22 +4,18 @@ namespace velmo::test {
 namespace {
 
 // A row as an earlier step leaves it: its name, gross weight and lock.
-struct Given {
-    int row;
-    const char *name;
-    const char *gross;
-    bool locked;
-};
+// clang-format off
+struct Given { int row; const char *name; const char *gross; bool locked; };
+// clang-format on
 
 // Foods browsed one after the other into a table given so, then every row's name, gross weight,
 // net cell, protein and lock ("name|gross|net|protein|lock", rows from the first; the rest empty).
-struct InseriCase {
-    int line;
-    std::vector<Given> given;
-    QStringList browsed;  // "name/edible/protein"
-    QStringList rows;
-};
+// Browsed: "name/edible/protein".
+// clang-format off
+struct InseriCase { int line; std::vector<Given> given; QStringList browsed; QStringList rows; };
+// clang-format on
 
+// clang-format off
 const InseriCase kInseriCases[] = {
     // The first open row follows browsing; its weight and look are left alone.
     {__LINE__, {}, {"Mela/90/12,4"}, {"Mela||90|12,4|0"}},
@@ -39,6 +35,7 @@ const InseriCase kInseriCases[] = {
     {__LINE__, {}, {"//"}, {"||||0"}},
     {__LINE__, {}, {"//", "Kiwi/90/12,4"}, {"Kiwi||90|12,4|0"}},
 };
+// clang-format on
 
 TEST(Inseri, BrowsedFoodGoesToTheFirstOpenRow)
 {

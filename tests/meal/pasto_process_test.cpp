@@ -48,6 +48,7 @@ const QByteArray kBanana = "Frutta;Banana, cruda;1\n";
 const char *const kCsvHeading = "\\AAlimento,Peso lordo: g,Peso netto: g,Protidi: g,Lipidi: g,Glucidi: g,"
                                 "Energia: kcal,Fibra alim: g,Colesterolo: mg\r\n";
 
+// clang-format off
 const ProcessCase kCases[] = {
     {__LINE__, {"--help"}, {}, Feed::Pipe, kIt, Db::Shipped, 0, "\\AUso: velmo-pasto \\[--csv\\] \\[--fabbisogno KCAL\\] \\[FILE\\][\\s\\S]*Verdure ed ortaggi", "", 0},
     {__LINE__, {"--xml"}, {}, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "opzione sconosciuta \"--xml\"", 1},
@@ -108,6 +109,7 @@ const ProcessCase kCases[] = {
     {__LINE__, {"--importa-alimenti"}, "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\nTorta,100,x,,,,,\n",
      Feed::FileArgument, kIt, Db::Shipped, 2, kNothing, "riga 2: Proteine: \"x\" non è un numero", 2},
 };
+// clang-format on
 
 // Import, export, and a meal that names a personal food, in one user's data folder.
 TEST(PastoProcess, PersonalFoodsImportedExportedAndEaten)

@@ -1,28 +1,21 @@
 #include "mealtestsupport.h"
 
-#include "common/numbertext.h"
 
-#include <cmath>
-#include <map>
-#include <optional>
 
 namespace velmo::test {
 namespace {
 
-// Rows as an earlier step leaves them (English texts: the Italian ones swap point and comma),
-// then the totals recomputed: the totals (none: not checked) and each given row after.
-struct GivenRow {
-    bool locked;
-    QStringList values;  // gross, net, then the six nutrients
-    QStringList after;   // the values after the recomputation
-    bool lockedAfter;
-};
-struct TotalsCase {
-    int line;
-    std::vector<GivenRow> rows;
-    QStringList totals;
-};
+// Rows as an earlier step leaves them (English texts: the Italian ones swap point and comma):
+// locked, the values (gross, net, then the six nutrients), the values after the recomputation
+// and whether it is still locked; then the totals (none: not checked).
+// clang-format off
+struct GivenRow { bool locked; QStringList values, after; bool lockedAfter; };
+// clang-format on
+// clang-format off
+struct TotalsCase { int line; std::vector<GivenRow> rows; QStringList totals; };
+// clang-format on
 
+// clang-format off
 const TotalsCase kTotalsCases[] = {
     // Sums read group separators and write plain decimals, to fifteen significant digits.
     {__LINE__,
@@ -47,6 +40,7 @@ const TotalsCase kTotalsCases[] = {
      {}},
     {__LINE__, {}, {"0", "0", "0", "0", "0", "0", "0", "0"}},
 };
+// clang-format on
 
 class Totals : public LocaleGridTest {};
 
@@ -105,109 +99,6 @@ TEST_P(Totals, ZeroFillsOnlyEmptyCellsWithWhiteZero)
 
 VELMO_BOTH_LOCALES(Totals);
 
-// After every user action the totals and the chart are the sums of what the locked rows hold,
-// and what a locked row holds is its portion calculated from the food and the weight: never its
-// values per 100 g, whatever the order of browsing, typing, locking and unlocking.
-class TotalsFollowTheLockedRows : public LocaleGridTest {
-protected:
-    struct Food {
-        double edible;
-        std::array<std::optional<double>, 6> per100;
-    };
-    const std::map<QString, Food> foods{
-        {QStringLiteral("Mela"), {90, {{0.3, 0.1, 13.7, 53, 2.0, 0}}}},
-        {QStringLiteral("Pane"), {100, {{8.1, 0.5, 63.5, 275, 3.8, std::nullopt}}}},
-        {QStringLiteral("Tonno"), {75, {{21.5, 8.1, 0, 159, 0, 40}}}},
-    };
-
-    CurrentFood browsed(const QString &name) const
-    {
-        const Food &f = foods.at(name);
-        QStringList texts{formatPlain(f.edible, QLocale())};
-        for (const auto &v : f.per100)
-            texts.append(v ? formatPlain(*v, QLocale()) : QString());
-        return food(name, texts);
-    }
-
-    void expectTotalsAreTheLockedPortions(const MealGrid &table) const
-    {
-        const QLocale locale;
-        std::array<double, 8> sums{};
-        for (int r = 0; r < kMealRows; ++r) {
-            const MealRow &row = table.row(r);
-            if (row.lock != 1)
-                continue;
-            std::array<double, 8> expected{};
-            expected[0] = readLocaleNumberOrZero(cellText(table, r, MealColumn::Gross), locale);
-            if (!row.isFree()) {
-                const Food &f = foods.at(row.name());
-                expected[1] = expected[0] * f.edible / 100;
-                for (std::size_t i = 0; i < 6; ++i)
-                    expected[i + 2] = std::round(f.per100[i].value_or(0) * expected[1]) / 100;
-            }
-            for (std::size_t i = 0; i < 8; ++i) {
-                EXPECT_NEAR(readLocaleNumberOrZero(cellText(table, r, kValueColumns[i]), locale), expected[i], 1e-9)
-                    << "row " << r << ", column " << i;
-                sums[i] += expected[i];
-            }
-        }
-        for (std::size_t i = 0; i < 8; ++i)
-            EXPECT_NEAR(readLocaleNumberOrZero(table.totals().texts[i], locale), sums[i], 1e-9) << "total " << i;
-        for (std::size_t i = 0; i < 3; ++i)
-            EXPECT_NEAR(table.chartValues()[i], sums[i + 2], 1e-9) << "chart " << i;
-    }
-};
-
-TEST_P(TotalsFollowTheLockedRows, AfterEveryUserAction)
-{
-    enum class Act { Browse, Type, Lock, Unlock };
-    struct Step {
-        Act act;
-        int row;
-        const char *text;  // the food browsed to, or the weight typed
-    };
-    const struct {
-        int line;
-        std::vector<Step> steps;
-    } sequences[] = {
-        // Row 1 locked before any food reached it, then filled by browsing; unlock; browse again.
-        {__LINE__,
-         {{Act::Browse, 0, "Mela"}, {Act::Type, 0, "200"}, {Act::Lock, 0, ""}, {Act::Type, 1, "150"},
-          {Act::Lock, 1, ""}, {Act::Browse, 0, "Pane"}, {Act::Browse, 0, "Tonno"}, {Act::Type, 2, "80"},
-          {Act::Lock, 2, ""}, {Act::Unlock, 1, ""}, {Act::Browse, 0, "Mela"}, {Act::Lock, 3, ""},
-          {Act::Type, 1, "120"}, {Act::Lock, 1, ""}, {Act::Browse, 0, "Pane"}}},
-        // A row unlocked in the middle, then filled again from the top.
-        {__LINE__,
-         {{Act::Browse, 0, "Pane"}, {Act::Type, 0, "100"}, {Act::Lock, 0, ""}, {Act::Browse, 0, "Tonno"},
-          {Act::Type, 1, "9999999"}, {Act::Lock, 1, ""}, {Act::Unlock, 0, ""}, {Act::Browse, 0, "Mela"},
-          {Act::Type, 0, "80"}, {Act::Lock, 0, ""}, {Act::Unlock, 1, ""}, {Act::Unlock, 0, ""}}},
-        // A weight of 0, a refused lock, and a weight typed before the food arrives.
-        {__LINE__,
-         {{Act::Type, 0, "300"}, {Act::Browse, 0, "Mela"}, {Act::Type, 0, "0"}, {Act::Lock, 0, ""},
-          {Act::Lock, 0, ""}, {Act::Browse, 0, "Pane"}, {Act::Type, 0, "250"}, {Act::Lock, 0, ""},
-          {Act::Lock, 1, ""}, {Act::Type, 1, "40"}, {Act::Lock, 1, ""}, {Act::Browse, 0, "Tonno"}}},
-    };
-    for (const auto &sequence : sequences) {
-        FakeDialogs messages;
-        MealGrid g;
-        g.setDialogs(&messages);
-        int index = 0;
-        for (const Step &step : sequence.steps) {
-            VELMO_CASE(sequence);
-            SCOPED_TRACE(++index);
-            const QString text = QString::fromUtf8(step.text);
-            switch (step.act) {
-            case Act::Browse: g.inseri(browsed(text)); break;
-            case Act::Type: g.setGrossText(step.row, text); break;
-            case Act::Lock: g.setLock(step.row, 1); break;
-            case Act::Unlock: g.setLock(step.row, 0); break;
-            }
-            expectTotalsAreTheLockedPortions(g);
-        }
-    }
-}
-
-VELMO_BOTH_LOCALES(TotalsFollowTheLockedRows);
 
 
 }  // namespace

@@ -12,6 +12,7 @@ namespace {
 // codes the names are looked up by.
 TEST(PaperNames, EdgesOfTheTableAndTheSheetCaption)
 {
+    // clang-format off
     struct Case { int line; int code; int orientation; const char *name; const char *caption; };
     const Case cases[] = {
         {__LINE__, 1, 1, "First", " Foglio: First,  Portrait"},
@@ -29,6 +30,7 @@ TEST(PaperNames, EdgesOfTheTableAndTheSheetCaption)
         {__LINE__, 255, 0, "Unknown", " Foglio: Unknown"},
         {__LINE__, -1, 0, "Unknown", " Foglio: Unknown"},
     };
+    // clang-format on
     for (const Case &c : cases) {
         VELMO_CASE(c);
         EXPECT_EQ(paperName(c.code), QString::fromLatin1(c.name));

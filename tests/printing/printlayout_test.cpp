@@ -11,11 +11,13 @@ namespace {
 
 TEST(PrintLayout, RoundsHalvesToEven)
 {
+    // clang-format off
     struct Case { int line; double value; int expected; };
     const Case cases[] = {
         {__LINE__, 0.5, 0}, {__LINE__, 1.5, 2}, {__LINE__, 2.5, 2}, {__LINE__, -2.5, -2},
         {__LINE__, 2.4999, 2}, {__LINE__, 2.5001, 3}, {__LINE__, 148.5, 148}, {__LINE__, 149.5, 150},
     };
+    // clang-format on
     for (const Case &c : cases) {
         VELMO_CASE(c);
         EXPECT_EQ(roundHalfEven(c.value), c.expected);
@@ -24,6 +26,7 @@ TEST(PrintLayout, RoundsHalvesToEven)
 
 TEST(PrintLayout, ScaleQuestionAndTwoStepScaling)
 {
+    // clang-format off
     struct Case { int line; MmRect in; int sheetW, sheetH; bool exceeds; MmRect scaled; };
     const Case cases[] = {
         // Inside: no question, nothing changes.
@@ -41,6 +44,7 @@ TEST(PrintLayout, ScaleQuestionAndTwoStepScaling)
         // Only one edge touching exactly is not beyond.
         {__LINE__, {0, 0, 297, 210}, 297, 210, false, {0, 0, 297, 210}},
     };
+    // clang-format on
     for (const Case &c : cases) {
         VELMO_CASE(c);
         EXPECT_EQ(exceedsSheet(c.in, c.sheetW, c.sheetH), c.exceeds);
@@ -50,6 +54,7 @@ TEST(PrintLayout, ScaleQuestionAndTwoStepScaling)
 
 TEST(PrintLayout, OutOfSheetCountsEveryEdge)
 {
+    // clang-format off
     struct Case { int line; MmRect r; bool out; };
     const Case cases[] = {
         {__LINE__, {0, 0, 210, 297}, false},
@@ -59,6 +64,7 @@ TEST(PrintLayout, OutOfSheetCountsEveryEdge)
         {__LINE__, {0, -1, 100, 100}, true},
         {__LINE__, {110, 197, 100, 100}, false},
     };
+    // clang-format on
     for (const Case &c : cases) {
         VELMO_CASE(c);
         EXPECT_EQ(outOfSheet(c.r, 210, 297), c.out);
@@ -67,6 +73,7 @@ TEST(PrintLayout, OutOfSheetCountsEveryEdge)
 
 TEST(PrintLayout, CentringRoundsHalvesToEven)
 {
+    // clang-format off
     struct Case { int line; int w, h, sheetW, sheetH; QPoint expected; };
     const Case cases[] = {
         {__LINE__, 100, 100, 210, 297, {55, 98}},    // 98.5 → 98
@@ -74,6 +81,7 @@ TEST(PrintLayout, CentringRoundsHalvesToEven)
         {__LINE__, 300, 100, 210, 297, {-45, 98}},
         {__LINE__, 1, 1, 4, 6, {2, 2}},               // 1.5 → 2, 2.5 → 2
     };
+    // clang-format on
     for (const Case &c : cases) {
         VELMO_CASE(c);
         EXPECT_EQ(centredOrigin(c.w, c.h, c.sheetW, c.sheetH), c.expected);
@@ -82,6 +90,7 @@ TEST(PrintLayout, CentringRoundsHalvesToEven)
 
 TEST(PrintLayout, MaxWithAndWithoutProportions)
 {
+    // clang-format off
     struct Case { int line; MmRect in; Ratio ratio; bool keep, centred; int sheetW, sheetH; MmRect expected; };
     const Case cases[] = {
         // A 2:1 picture on portrait A4 keeps its proportions: full width, half of it high, left 0.
@@ -98,6 +107,7 @@ TEST(PrintLayout, MaxWithAndWithoutProportions)
         // Equal proportions take the width branch.
         {__LINE__, {5, 5, 210, 297}, {210, 297}, true, false, 210, 297, {0, 0, 210, 297}},
     };
+    // clang-format on
     for (const Case &c : cases) {
         VELMO_CASE(c);
         EXPECT_EQ(maxOnSheet(c.in, c.ratio, c.keep, c.centred, c.sheetW, c.sheetH), c.expected);
@@ -106,6 +116,7 @@ TEST(PrintLayout, MaxWithAndWithoutProportions)
 
 TEST(PrintLayout, SizeForScale)
 {
+    // clang-format off
     struct Case { int line; double n; double reference; Ratio ratio; std::optional<QSize> expected; };
     const Case cases[] = {
         {__LINE__, 500000, 500000.0 * 287, {287, 200}, QSize(287, 200)},
@@ -115,6 +126,7 @@ TEST(PrintLayout, SizeForScale)
         {__LINE__, 0, 1000, {1, 1}, std::nullopt},
         {__LINE__, -3, 1000, {1, 1}, std::nullopt},
     };
+    // clang-format on
     for (const Case &c : cases) {
         VELMO_CASE(c);
         EXPECT_EQ(sizeForScale(c.n, c.reference, c.ratio), c.expected);
@@ -123,6 +135,7 @@ TEST(PrintLayout, SizeForScale)
 
 TEST(PrintLayout, MillimetresToPixels)
 {
+    // clang-format off
     struct Case { int line; MmRect r; QSize mm, px; QRect expected; };
     const Case cases[] = {
         // 600 dpi on a 277 × 190 mm area: 6543 × 4488 pixels.
@@ -131,6 +144,7 @@ TEST(PrintLayout, MillimetresToPixels)
         // 2 px per 4 mm: 1 mm is half a pixel, 3 mm one and a half.
         {__LINE__, {1, 3, 5, 7}, {4, 4}, {2, 2}, {0, 2, 2, 4}},
     };
+    // clang-format on
     for (const Case &c : cases) {
         VELMO_CASE(c);
         EXPECT_EQ(toPrinterPixels(c.r, c.mm, c.px), c.expected);
@@ -151,12 +165,14 @@ TEST(PrintLayout, OutlineAndBox)
 
 TEST(PrintLayout, BytesPerLine)
 {
+    // clang-format off
     struct Case { int line; int bits, width, expected; };
     const Case cases[] = {
         {__LINE__, 1, 1, 4}, {__LINE__, 1, 33, 8}, {__LINE__, 4, 9, 8}, {__LINE__, 8, 5, 8},
         {__LINE__, 16, 3, 8}, {__LINE__, 24, 1, 4}, {__LINE__, 24, 5, 16}, {__LINE__, 32, 3, 12},
         {__LINE__, 2, 10, 0}, {__LINE__, 24, 0, 0},
     };
+    // clang-format on
     for (const Case &c : cases) {
         VELMO_CASE(c);
         EXPECT_EQ(bytesPerLine(c.bits, c.width), c.expected);
