@@ -181,7 +181,7 @@ TEST(CupsPrinting, ThreeCopiesAreThreeLandscapeJobsOfOnePageWithThePictureInPlac
         // Whole millimetres, rounded twice: one millimetre of tolerance on every edge.
         const auto near = [&](const QRectF &c) {
             return std::max({std::abs(inkMm.left() - c.left()), std::abs(inkMm.top() - c.top()),
-                             std::abs(inkMm.right() - c.right()), std::abs(inkMm.bottom() - c.bottom())}) <= 1.0;
+                             std::abs(inkMm.width() - c.width()), std::abs(inkMm.height() - c.height())}) <= 1.0;
         };
         EXPECT_TRUE(std::any_of(candidates.begin(), candidates.end(), near))
             << "job " << job << ": ink at " << inkMm.left() << ", " << inkMm.top() << " size " << inkMm.width() << " x "
