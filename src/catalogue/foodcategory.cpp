@@ -15,6 +15,7 @@ QString FoodCategory::recordSource() const
 
 const std::array<FoodCategory, kFoodCategoryCount> &foodCategories()
 {
+    // clang-format off
     static const std::array<FoodCategory, kFoodCategoryCount> categories{{
         {"mnuBevande", QStringLiteral("&Bevande alcoliche"), QStringLiteral("Bevande alcoliche"), QStringLiteral("bevande_alcoliche"), true},
         {"mnuCarni", QStringLiteral("&Carni fresche"), QStringLiteral("Carni fresche"), QStringLiteral("carni_fresche"), true},
@@ -33,6 +34,7 @@ const std::array<FoodCategory, kFoodCategoryCount> &foodCategories()
         {"mnuUova", QStringLiteral("&Uova"), QStringLiteral("Uova"), QStringLiteral("Uova"), true},
         {"mnuVerdure", QStringLiteral("&Verdure ed ortaggi"), QStringLiteral("Verdure ed ortaggi"), QStringLiteral("Verdure_ed_ortaggi"), false},
     }};
+    // clang-format on
     return categories;
 }
 

@@ -7,6 +7,7 @@ namespace velmo::printing {
 QString paperName(int code)
 {
     // Codes 1 to 68; 48 and 49 have no name.
+    // clang-format off
     static const std::array<const char *, 68> names = {
         "First", "Letter Small", "Tabloid", "Ledger", "Legal", "Statement", "Executive", "A3", "A4",
         "A4 Small", "A5", "B4", "B5", "Folio", "Quarto", "10X14", "11X17", "Note", "Envelope 9",
@@ -19,6 +20,7 @@ QString paperName(int code)
         "A4 Transverse", "Letter Extra Transverse", "A Plus", "B Plus", "Letter Plus", "A4 Plus",
         "A5 Transverse", "B5 Transverse", "A3 Extra", "A5 Extra", "B5 Extra", "A2", "A3 Transverse",
         "A3 Extra Transverse"};
+    // clang-format on
     if (code == 256)
         return QStringLiteral("User");
     if (code >= 1 && code <= static_cast<int>(names.size()) && names[code - 1])
