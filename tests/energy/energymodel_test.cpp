@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 using namespace velmo;
 using velmo::test::english;
 using velmo::test::italian;
@@ -31,18 +29,9 @@ void expectShown(const std::optional<T> &value, const char *expected, Text text,
     }
 }
 
-std::vector<QLocale> bothLocales()
-{
-    return {italian(), english()};
-}
-
-// --- Table 1 ---
-
+// Every band's lower edge for both sexes, its upper edge once (the bands are shared).
 // clang-format off
 struct BasalCase { int line; Sex sex; int age; int weight; const char *expected; };
-// clang-format on
-
-// clang-format off
 const BasalCase kBasalCases[] = {
     {__LINE__, Sex::Female, -1, 1, "27.3"},
     {__LINE__, Sex::Female, 2, 60, "3467"},
@@ -61,19 +50,12 @@ const BasalCase kBasalCases[] = {
     {__LINE__, Sex::Female, 1, 9, "493.7"},
     {__LINE__, Sex::Female, 30, 32767, "285901.9"},
     {__LINE__, Sex::Male, -1, 1, "28.5"},
-    {__LINE__, Sex::Male, 2, 60, "3539"},
     {__LINE__, Sex::Male, 3, 60, "1866"},
-    {__LINE__, Sex::Male, 9, 60, "1866"},
     {__LINE__, Sex::Male, 10, 60, "1712"},
-    {__LINE__, Sex::Male, 17, 60, "1712"},
     {__LINE__, Sex::Male, 18, 60, "1597"},
-    {__LINE__, Sex::Male, 29, 60, "1597"},
     {__LINE__, Sex::Male, 30, 60, "1575"},
-    {__LINE__, Sex::Male, 59, 60, "1575"},
     {__LINE__, Sex::Male, 60, 60, "1414"},
-    {__LINE__, Sex::Male, 74, 60, "1414"},
     {__LINE__, Sex::Male, 75, 60, "1323"},
-    {__LINE__, Sex::Male, 120, 1, "827.4"},
     {__LINE__, Sex::Male, 1, 9, "504.5"},
     {__LINE__, Sex::Male, 30, 32767, "380976.2"},
 };
@@ -81,7 +63,7 @@ const BasalCase kBasalCases[] = {
 
 TEST(EnergyModel, BasalMetabolismOverEveryBandEdge)
 {
-    for (const QLocale &locale : bothLocales()) {
+    for (const QLocale &locale : {italian(), english()}) {
         SCOPED_TRACE(qPrintable(locale.name()));
         for (const BasalCase &c : kBasalCases) {
             VELMO_CASE(c);
@@ -99,12 +81,9 @@ TEST(EnergyModel, BasalMetabolismKeepsFourDecimalsExactly)
     EXPECT_EQ(basalMetabolism(Sex::Female, 22, 55), Fixed4::fromUnits(13'045'000));
 }
 
-// --- LAF tables ---
-
 // The expected LAF text, nullptr where there is none.
 // clang-format off
 struct LafCase { int line; Sex sex; int age; ActivityLevel activity; RecommendedActivities recommended; const char *expected; };
-// clang-format on
 
 constexpr auto L = ActivityLevel::Light;
 constexpr auto M = ActivityLevel::Moderate;
@@ -113,8 +92,6 @@ constexpr auto NA = ActivityLevel::NotChosen;
 constexpr auto W = RecommendedActivities::With;
 constexpr auto WO = RecommendedActivities::Without;
 constexpr auto NR = RecommendedActivities::NotChosen;
-
-// clang-format off
 const LafCase kLafCases[] = {
     // Below ten: none, whatever is chosen.
     {__LINE__, Sex::Female, 9, M, W, nullptr},
@@ -124,9 +101,7 @@ const LafCase kLafCases[] = {
     {__LINE__, Sex::Female, 14, L, WO, "1.5"},
     {__LINE__, Sex::Female, 17, NA, NR, "1.5"},
     {__LINE__, Sex::Male, 10, NA, NR, "1.65"},
-    {__LINE__, Sex::Male, 13, H, WO, "1.65"},
     {__LINE__, Sex::Male, 14, M, W, "1.58"},
-    {__LINE__, Sex::Male, 17, NA, NR, "1.58"},
     // Table B at both edges of its band.
     {__LINE__, Sex::Female, 18, L, WO, "1.42"},
     {__LINE__, Sex::Female, 59, L, W, "1.56"},
@@ -150,7 +125,6 @@ const LafCase kLafCases[] = {
     {__LINE__, Sex::Female, 110, M, WO, "1.37"},
     {__LINE__, Sex::Female, 75, L, W, "1.56"},
     {__LINE__, Sex::Male, 60, L, WO, "1.4"},
-    {__LINE__, Sex::Male, 74, NA, WO, "1.4"},
     {__LINE__, Sex::Male, 60, L, W, "1.51"},
     {__LINE__, Sex::Male, 75, L, WO, "1.33"},
     {__LINE__, Sex::Male, 75, H, W, "1.51"},
@@ -160,7 +134,7 @@ const LafCase kLafCases[] = {
 
 TEST(EnergyModel, ActivityFactorOverEveryTableAndBandEdge)
 {
-    for (const QLocale &locale : bothLocales()) {
+    for (const QLocale &locale : {italian(), english()}) {
         SCOPED_TRACE(qPrintable(locale.name()));
         for (const LafCase &c : kLafCases) {
             VELMO_CASE(c);
@@ -186,8 +160,6 @@ TEST(EnergyModel, TableAandCBoundsAreTestedOnTheDecimalAge)
     }
 }
 
-// --- Energy and split from texts ---
-
 TEST(EnergyModel, EnergyRequirementIsFormedFromTheTexts)
 {
     // The expected requirement, nullptr where it cannot be computed.
@@ -200,7 +172,7 @@ TEST(EnergyModel, EnergyRequirementIsFormedFromTheTexts)
         {__LINE__, "1.5", "abc", nullptr},
     };
     // clang-format on
-    for (const QLocale &locale : bothLocales()) {
+    for (const QLocale &locale : {italian(), english()}) {
         SCOPED_TRACE(qPrintable(locale.name()));
         for (const auto &c : cases) {
             VELMO_CASE(c);
@@ -221,7 +193,7 @@ TEST(EnergyModel, SplitByAgeAndEnergyText)
         {__LINE__, "0", 40, {10, 25, 65}, {"0.00", "0.00", "0.00"}},
     };
     // clang-format on
-    for (const QLocale &locale : bothLocales()) {
+    for (const QLocale &locale : {italian(), english()}) {
         SCOPED_TRACE(qPrintable(locale.name()));
         for (const auto &c : cases) {
             VELMO_CASE(c);
@@ -239,7 +211,7 @@ TEST(EnergyModel, SplitByAgeAndEnergyText)
 
 TEST(EnergyModel, UnreadableEnergyHasNoSplitAndTextsNeverGroupThousands)
 {
-    for (const QLocale &locale : bothLocales()) {
+    for (const QLocale &locale : {italian(), english()}) {
         EXPECT_FALSE(macronutrientSplit(QStringLiteral("due"), 30, locale).has_value());
         EXPECT_EQ(energyText(1234567.25, locale), inLocale("1234567.25", locale));
     }

@@ -55,13 +55,6 @@ protected:
         return widget;
     }
 
-    void clickOption(QWidget *window, int option)
-    {
-        auto *button = child<QRadioButton>(window, qPrintable(QStringLiteral("Option%1").arg(option)));
-        QTest::mouseClick(button, Qt::LeftButton);
-        QCoreApplication::processEvents();
-    }
-
     LocaleGuard guard{"it_IT"};
     FakeDialogs dialogs;
     FakePrinterService printers;
@@ -70,18 +63,24 @@ protected:
     int quitRequested = 0;
 };
 
-// The age box opens with the focus, lets only digits through and hands the focus on at two.
-TEST_F(EnergyWidgetsTest, AgeBoxFiltersKeysAndMovesTheFocus)
+// The age box opens with the focus, lets only digits through and hands the focus on at two; a
+// one-digit weight gets its zero when Tab leaves it.
+TEST_F(EnergyWidgetsTest, BoxesFilterKeysAndMoveTheFocus)
 {
     EnergyWindow *window = openWindow(Sex::Male);
     auto *text1 = child<QLineEdit>(window, "Text1");
+    auto *text3 = child<QLineEdit>(window, "Text3");
     EXPECT_EQ(QApplication::focusWidget(), text1);
     QTest::keyClicks(text1, QStringLiteral("a3-"));
     EXPECT_EQ(text1->text(), QStringLiteral("3"));
     EXPECT_EQ(ui->model(Sex::Male).ageText(), QStringLiteral("3"));
     EXPECT_EQ(QApplication::focusWidget(), text1);
     QTest::keyClicks(text1, QStringLiteral("5"));
-    EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>(window, "Text3"));
+    EXPECT_EQ(QApplication::focusWidget(), text3);
+    QTest::keyClicks(text3, QStringLiteral("7"));
+    QTest::keyClick(text3, Qt::Key_Tab);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(text3->text(), QStringLiteral("07"));
 }
 
 TEST_F(EnergyWidgetsTest, ActivityCaptionsAreGreyWhileDisabledAndColouredWhenEnabled)
@@ -89,23 +88,20 @@ TEST_F(EnergyWidgetsTest, ActivityCaptionsAreGreyWhileDisabledAndColouredWhenEna
     EnergyWindow *window = openWindow(Sex::Female);
     const QColor grey = QApplication::palette().color(QPalette::Disabled, QPalette::WindowText);
     const struct { const char *name; QColor caption; } options[] = {{"Option3", QColor(0, 0, 255)}, {"Option4", QColor(190, 150, 0)}, {"Option5", QColor(255, 0, 0)}};
-    const auto shown = [](QRadioButton *b) { return b->palette().color(QPalette::WindowText); };
-
     auto *text1 = child<QLineEdit>(window, "Text1");
     QTest::keyClicks(text1, QStringLiteral("8"));
-    QTest::keyClick(text1, Qt::Key_Tab);  // a one-digit age disables the options
-    QCoreApplication::processEvents();
-    for (const auto &o : options) {
-        auto *button = child<QRadioButton>(window, o.name);
-        ASSERT_FALSE(button->isEnabled()) << o.name;
-        EXPECT_EQ(shown(button), grey) << o.name;
-    }
-    text1->setFocus(Qt::MouseFocusReason);  // back in the age box: enabled again
-    QCoreApplication::processEvents();
-    for (const auto &o : options) {
-        auto *button = child<QRadioButton>(window, o.name);
-        ASSERT_TRUE(button->isEnabled()) << o.name;
-        EXPECT_EQ(shown(button), o.caption) << o.name;
+    for (const bool enabled : {false, true}) {
+        // A one-digit age left with Tab disables the options; back in the age box they return.
+        if (enabled)
+            text1->setFocus(Qt::MouseFocusReason);
+        else
+            QTest::keyClick(text1, Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        for (const auto &o : options) {
+            auto *button = child<QRadioButton>(window, o.name);
+            ASSERT_EQ(button->isEnabled(), enabled) << o.name;
+            EXPECT_EQ(button->palette().color(QPalette::WindowText), enabled ? o.caption : grey) << o.name;
+        }
     }
 }
 
@@ -113,7 +109,7 @@ TEST_F(EnergyWidgetsTest, ActivityCaptionsAreGreyWhileDisabledAndColouredWhenEna
 struct WiringCase { int line; Sex sex; const char *age; const char *weight; QList<int> clicks; };
 // clang-format on
 
-// Whatever the model decides reaches its widget: texts, visibility, buttons and the chart.
+// Whatever the model decides reaches its widget: texts, visibility, buttons, the chart and the print button.
 TEST_F(EnergyWidgetsTest, EveryControlShowsItsModel)
 {
     // clang-format off
@@ -124,12 +120,13 @@ TEST_F(EnergyWidgetsTest, EveryControlShowsItsModel)
     // clang-format on
     for (const WiringCase &c : cases) {
         VELMO_CASE(c);
+        dialogs.clear();
         EnergyWindow *window = openWindow(c.sex);
         const EnergyWindowModel &m = ui->model(c.sex);
         QTest::keyClicks(child<QLineEdit>(window, "Text1"), QString::fromLatin1(c.age));
         QTest::keyClicks(child<QLineEdit>(window, "Text3"), QString::fromLatin1(c.weight));
         for (int option : c.clicks)
-            clickOption(window, option);
+            QTest::mouseClick(child<QRadioButton>(window, qPrintable(QStringLiteral("Option%1").arg(option))), Qt::LeftButton);
         ASSERT_FALSE(m.requirementText().isEmpty());
         EXPECT_EQ(child<QLabel>(window, "Label1")->text(), m.basalMetabolismCaption());
         EXPECT_EQ(child<QLabel>(window, "Label2")->text(), m.lafCaption());
@@ -146,94 +143,73 @@ TEST_F(EnergyWidgetsTest, EveryControlShowsItsModel)
             EXPECT_EQ(button->isChecked(), m.optionSelected(o.number)) << o.number;
         }
         EXPECT_TRUE(dialogs.shown.empty());
+        dialogs.inputAnswers.push_back(QStringLiteral("Maria"));
+        QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
+        ASSERT_FALSE(printers.textJobs.empty());
+        EXPECT_EQ(printers.textJobs.back().lines, m.printLines(QStringLiteral("Maria")));
         window->close();
     }
 }
 
-TEST_F(EnergyWidgetsTest, OneDigitWeightGetsItsZeroOnTab)
+TEST_F(EnergyWidgetsTest, WindowsExistOnceKeepTheirMembersAndDifferBySex)
 {
-    EnergyWindow *window = openWindow(Sex::Female);
-    QTest::keyClicks(child<QLineEdit>(window, "Text1"), QStringLiteral("15"));
-    auto *text3 = child<QLineEdit>(window, "Text3");
-    QTest::keyClicks(text3, QStringLiteral("7"));
-    QTest::keyClick(text3, Qt::Key_Tab);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(text3->text(), QStringLiteral("07"));
-}
-
-TEST_F(EnergyWidgetsTest, PrintButtonPrintsTheSummary)
-{
-    EnergyWindow *window = openWindow(Sex::Female);
-    QTest::keyClicks(child<QLineEdit>(window, "Text1"), QStringLiteral("30"));
-    QTest::keyClicks(child<QLineEdit>(window, "Text3"), QStringLiteral("60"));
-    clickOption(window, 4);
-    clickOption(window, 12);
-    dialogs.inputAnswers.push_back(QStringLiteral("Maria"));
-    QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
-    ASSERT_EQ(printers.textJobs.size(), 1u);
-    EXPECT_EQ(printers.textJobs[0].lines, ui->model(Sex::Female).printLines(QStringLiteral("Maria")));
-}
-
-TEST_F(EnergyWidgetsTest, EachWindowExistsOnceAndKeepsItsMembers)
-{
-    EnergyWindow *window = openWindow(Sex::Male);
-    QTest::keyClicks(child<QLineEdit>(window, "Text1"), QStringLiteral("40"));
-    QTest::keyClicks(child<QLineEdit>(window, "Text3"), QStringLiteral("75"));
-    window->close();
-    EXPECT_EQ(openWindow(Sex::Male), window);
-    EXPECT_TRUE(child<QLineEdit>(window, "Text1")->text().isEmpty());
-    EXPECT_EQ(ui->model(Sex::Male).weightMember(), std::optional<qint16>(75));
-}
-
-TEST_F(EnergyWidgetsTest, MenAndWomenWindowsDiffer)
-{
-    EnergyWindow *women = openWindow(Sex::Female);
     EnergyWindow *men = openWindow(Sex::Male);
+    QTest::keyClicks(child<QLineEdit>(men, "Text1"), QStringLiteral("40"));
+    QTest::keyClicks(child<QLineEdit>(men, "Text3"), QStringLiteral("75"));
+    men->close();
+    EXPECT_EQ(openWindow(Sex::Male), men);
+    EXPECT_TRUE(child<QLineEdit>(men, "Text1")->text().isEmpty());
+    EXPECT_EQ(ui->model(Sex::Male).weightMember(), std::optional<qint16>(75));
+    EnergyWindow *women = openWindow(Sex::Female);
     EXPECT_EQ(child<QLabel>(women, "Label7")->font().family(), QStringLiteral("Arial"));
     EXPECT_EQ(child<QLabel>(men, "Label8")->font().family(), QStringLiteral("MS Sans Serif"));
     EXPECT_FALSE(child<QRadioButton>(women, "Option12")->toolTip().isEmpty());
     EXPECT_TRUE(child<QRadioButton>(men, "Option12")->toolTip().isEmpty());
 }
 
-TEST_F(EnergyWidgetsTest, BackButtonLeadsToTheLauncherAndOnToTheOtherWindow)
+// The back button leads to the launcher, its second label to the choice dialog, and each of the
+// dialog's buttons to its own window.
+TEST_F(EnergyWidgetsTest, RoadsBetweenTheWindows)
 {
     EnergyWindow *window = openWindow(Sex::Female);
     QTest::mouseClick(child<QPushButton>(window, "Command3"), Qt::LeftButton);
     ASSERT_NE(ui->launcher(), nullptr);
     EXPECT_TRUE(ui->launcher()->isVisible() && !window->isVisible());
-    QWidget *launcher = ui->launcher();
-    QTest::mouseClick(child<QLabel>(launcher, "Label2"), Qt::LeftButton);
+    QTest::mouseClick(child<QLabel>(ui->launcher(), "Label2"), Qt::LeftButton);
     ASSERT_NE(ui->choiceDialog(), nullptr);
-    EXPECT_TRUE(ui->choiceDialog()->isVisible() && !launcher->isVisible());
-    QTest::mouseClick(child<QToolButton>(ui->choiceDialog(), "Command1"), Qt::LeftButton);
-    EXPECT_FALSE(ui->choiceDialog()->isVisible());
-    ASSERT_NE(ui->energyWindow(Sex::Male), nullptr);
-    EXPECT_TRUE(ui->energyWindow(Sex::Male)->isVisible());
+    EXPECT_TRUE(ui->choiceDialog()->isVisible() && !ui->launcher()->isVisible());
+    for (const auto &[button, sex] : {std::pair{"Command1", Sex::Male}, std::pair{"Command2", Sex::Female}}) {
+        ui->showChoiceDialog();
+        QTest::mouseClick(child<QToolButton>(ui->choiceDialog(), button), Qt::LeftButton);
+        EXPECT_FALSE(ui->choiceDialog()->isVisible()) << button;
+        ASSERT_NE(ui->energyWindow(sex), nullptr) << button;
+        EXPECT_TRUE(ui->energyWindow(sex)->isVisible()) << button;
+    }
 }
 
 TEST_F(EnergyWidgetsTest, LauncherColoursFollowTheMouse)
 {
     ui->showLauncher();
-    QWidget *launcher = ui->launcher();
-    auto *label1 = child<QLabel>(launcher, "Label1");
-    auto *label2 = child<QLabel>(launcher, "Label2");
-    auto *frame = child<QWidget>(launcher, "Frame1");
-    const auto colour = [](QLabel *l) { return l->palette().color(QPalette::WindowText); };
-    const auto moveOver = [](QWidget *w) {
+    const auto moveOver = [&](const char *name) {
+        QWidget *w = child<QWidget>(ui->launcher(), name);
         QMouseEvent move(QEvent::MouseMove, QPointF(1, 1), w->mapToGlobal(QPointF(1, 1)), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
         QApplication::sendEvent(w, &move);
     };
+    const auto colours = [&] {
+        return QList<QColor>{child<QLabel>(ui->launcher(), "Label1")->palette().color(QPalette::WindowText),
+                             child<QLabel>(ui->launcher(), "Label2")->palette().color(QPalette::WindowText)};
+    };
     const QColor red(255, 0, 0), black(0, 0, 0);
-    moveOver(label1);
-    EXPECT_EQ(colour(label1), red);
-    moveOver(label2);
-    EXPECT_TRUE(colour(label1) == red && colour(label2) == red);
-    moveOver(frame);
-    EXPECT_TRUE(colour(label1) == black && colour(label2) == black);
+    moveOver("Label1");
+    moveOver("Label2");
+    EXPECT_EQ(colours(), QList<QColor>({red, red}));
+    moveOver("Frame1");
+    EXPECT_EQ(colours(), QList<QColor>({black, black}));
 }
 
-TEST_F(EnergyWidgetsTest, LauncherCommandsRunOnAClickOnlyNotOnAPressDraggedAway)
+// A command runs on a click or its key, not on a press dragged away.
+TEST_F(EnergyWidgetsTest, LauncherCommandsRunOnAClickOrSpaceNotOnAPressDraggedAway)
 {
     ui->showEnergyWindow(Sex::Female);
     const struct { const char *label; const int *runs; } commands[] = {{"Label5", &quitRequested}, {"Label1", &mainWindowShown}};
@@ -247,25 +223,11 @@ TEST_F(EnergyWidgetsTest, LauncherCommandsRunOnAClickOnlyNotOnAPressDraggedAway)
         EXPECT_EQ(*c.runs, 0) << c.label;
         QTest::mouseClick(label, Qt::LeftButton);
         EXPECT_EQ(*c.runs, 1) << c.label;
+        ui->showLauncher();
+        QTest::keyClick(label, Qt::Key_Space);
+        EXPECT_EQ(*c.runs, 2) << c.label;
     }
     EXPECT_FALSE(ui->launcher()->isVisible());
-}
-
-// The labels that act as commands run from the keyboard too.
-TEST_F(EnergyWidgetsTest, LauncherCommandRunsWithSpace)
-{
-    ui->showLauncher();
-    QTest::keyClick(child<QLabel>(ui->launcher(), "Label1"), Qt::Key_Space);
-    EXPECT_EQ(mainWindowShown, 1);
-}
-
-TEST_F(EnergyWidgetsTest, ChoiceDialogOpensTheWomensWindow)
-{
-    ui->showChoiceDialog();
-    QTest::mouseClick(child<QToolButton>(ui->choiceDialog(), "Command2"), Qt::LeftButton);
-    ASSERT_NE(ui->energyWindow(Sex::Female), nullptr);
-    EXPECT_TRUE(ui->energyWindow(Sex::Female)->isVisible());
-    EXPECT_EQ(ui->energyWindow(Sex::Male), nullptr);
 }
 
 // The shared bar chart: the energy chart's scale follows the tallest bar, the meal chart's stays

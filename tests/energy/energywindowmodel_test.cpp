@@ -170,10 +170,7 @@ TEST_P(EnergyWindowModelTest, BoxesAcceptOnlyNumbers)
 
 TEST_P(EnergyWindowModelTest, SplitLabelsRunTwicePerCaption)
 {
-    open(Sex::Female);
-    type(C::Text1, "30");
-    type(C::Text3, "60");
-    click(4);
+    play(Sex::Female, "a30 w60 c4");
     int label8Changes = 0;
     int gramChanges = 0;
     QObject::connect(model.get(), &EnergyWindowModel::controlChanged, [&](C c) {
@@ -187,48 +184,13 @@ TEST_P(EnergyWindowModelTest, SplitLabelsRunTwicePerCaption)
 }
 
 // The emptied weight box leaves no weight behind, and the LAF of the last person is not offered to
-// the next.
-TEST_P(EnergyWindowModelTest, RefocusingTheAgeForgetsTheWeightAndTheLaf)
+// the next; closing and reopening keeps the members but empties the boxes.
+TEST_P(EnergyWindowModelTest, MembersAfterRefocusingTheAgeAndReopening)
 {
     play(Sex::Female, "a30 w60 c4 c12 f1");
     EXPECT_EQ(model->ageMember(), std::optional<qint16>(30));
-    EXPECT_FALSE(model->weightMember().has_value());
-    EXPECT_FALSE(model->lafMember().has_value());
-    EXPECT_DOUBLE_EQ(model->chartValue(3), 0.0);
-}
-
-TEST_P(EnergyWindowModelTest, AgeBoxSelectionDiffersBetweenTheWindows)
-{
-    open(Sex::Female);
-    type(C::Text1, "35");
-    model->userFocus(C::Text1);
-    EXPECT_EQ(model->ageSelectionStart(), 2);
-    EXPECT_EQ(model->ageSelectionLength(), 0);
-
-    open(Sex::Male);
-    type(C::Text1, "35");
-    model->userFocus(C::Text1);
-    EXPECT_EQ(model->ageSelectionStart(), 0);
-    EXPECT_EQ(model->ageSelectionLength(), 2);
-}
-
-TEST_P(EnergyWindowModelTest, WindowTextsDifferBySex)
-{
-    open(Sex::Female);
-    EXPECT_EQ(model->adultHeading(), QStringLiteral("Adulta (Da 18 anni in su)"));
-    EXPECT_TRUE(model->recommendedTooltipOnButtons());
-    EXPECT_TRUE(model->adultSplitVisible() && model->adolescentSplitVisible());
-    open(Sex::Male);
-    EXPECT_EQ(model->adultHeading(), QStringLiteral("Adulto (Da 18 anni in su)"));
-    EXPECT_FALSE(model->recommendedTooltipOnButtons());
-    EXPECT_FALSE(model->adultSplitVisible() || model->adolescentSplitVisible());
-}
-
-TEST_P(EnergyWindowModelTest, MembersOutliveClosingAndReopening)
-{
-    open(Sex::Male);
-    type(C::Text1, "40");
-    type(C::Text3, "75");
+    EXPECT_FALSE(model->weightMember().has_value() || model->lafMember().has_value());
+    play(Sex::Male, "a40 w75");
     model->closed();
     model->opened();
     EXPECT_EQ(model->focus(), C::Text1);
@@ -237,6 +199,30 @@ TEST_P(EnergyWindowModelTest, MembersOutliveClosingAndReopening)
     EXPECT_EQ(model->weightMember(), std::optional<qint16>(75));
     ASSERT_TRUE(model->basalMember().has_value());
     EXPECT_EQ(model->basalMember()->toText(QLocale()), loc("1749"));
+}
+
+// What differs between the windows: the age box's selection on refocus, the heading, the tooltips
+// and the split captions.
+TEST_P(EnergyWindowModelTest, WindowsDifferBySex)
+{
+    // clang-format off
+    const struct { int line; Sex sex; int selStart, selLength; const char *heading; bool tooltips, splits; } cases[] = {
+        {__LINE__, Sex::Female, 2, 0, "Adulta (Da 18 anni in su)", true, true},
+        {__LINE__, Sex::Male, 0, 2, "Adulto (Da 18 anni in su)", false, false},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        open(c.sex);
+        EXPECT_EQ(model->adultHeading(), QString::fromUtf8(c.heading));
+        EXPECT_EQ(model->recommendedTooltipOnButtons(), c.tooltips);
+        EXPECT_EQ(model->adultSplitVisible(), c.splits);
+        EXPECT_EQ(model->adolescentSplitVisible(), c.splits);
+        type(C::Text1, "35");
+        model->userFocus(C::Text1);
+        EXPECT_EQ(model->ageSelectionStart(), c.selStart);
+        EXPECT_EQ(model->ageSelectionLength(), c.selLength);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, EnergyWindowModelTest, ::testing::Values("it_IT", "en_US"));
