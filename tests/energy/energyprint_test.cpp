@@ -12,23 +12,13 @@ using C = EnergyControl;
 
 namespace {
 
-class EnergyPrintTest : public WindowModelTest {
-protected:
-    void fillWoman()
-    {
-        open(Sex::Female);
-        type(C::Text1, "30");
-        type(C::Text3, "60");
-        click(4);
-        click(12);
-    }
-};
+class EnergyPrintTest : public WindowModelTest {};
 
 const QString kRule = QString(67, u'_');
 
 TEST_P(EnergyPrintTest, PrintsTheEighteenLines)
 {
-    fillWoman();
+    play(Sex::Female, "a30 w60 c4 c12");
     dialogs.inputAnswers.push_back(QStringLiteral("Maria"));
     QStringList statuses;
     QObject::connect(model.get(), &EnergyWindowModel::controlChanged, [&](C c) {
@@ -93,7 +83,7 @@ TEST_P(EnergyPrintTest, LineElevenNamesTheSelectedPair)
 
 TEST_P(EnergyPrintTest, StopsSilentlyOnCancelOrMissingData)
 {
-    fillWoman();
+    play(Sex::Female, "a30 w60 c4 c12");
     model->userClickPrint();  // Cancel
     dialogs.inputAnswers.push_back(QStringLiteral("   "));
     model->userClickPrint();
@@ -107,7 +97,7 @@ TEST_P(EnergyPrintTest, StopsSilentlyOnCancelOrMissingData)
 
 TEST_P(EnergyPrintTest, FailedPrintIsReported)
 {
-    fillWoman();
+    play(Sex::Female, "a30 w60 c4 c12");
     printers.failNextJob = true;
     dialogs.inputAnswers.push_back(QStringLiteral("Maria"));
     model->userClickPrint();
@@ -119,7 +109,7 @@ TEST_P(EnergyPrintTest, WithoutAPrinterTheUserNamesAPdfFile)
 {
     const QTemporaryDir home;
     const HomeGuard guard(home.path());
-    fillWoman();
+    play(Sex::Female, "a30 w60 c4 c12");
     printers.inUse = pdfPrinterName();
     dialogs.inputAnswers.push_back(QStringLiteral("Maria"));
     dialogs.saveAnswers.push_back(QStringLiteral("/tmp/riepilogo"));

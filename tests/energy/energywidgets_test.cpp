@@ -9,7 +9,6 @@
 #include "support/tablecase.h"
 
 #include <QApplication>
-#include <QBarSet>
 #include <QCategoryAxis>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,11 +30,6 @@ namespace {
 
 class EnergyWidgetsTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ui = std::make_unique<EnergyUi>(printers, dialogs, [this] { ++mainWindowShown; }, [this] { ++quitRequested; });
-    }
-    void TearDown() override { ui.reset(); }
 
     EnergyWindow *openWindow(Sex sex)
     {
@@ -58,9 +52,10 @@ protected:
     LocaleGuard guard{"it_IT"};
     FakeDialogs dialogs;
     FakePrinterService printers;
-    std::unique_ptr<EnergyUi> ui;
     int mainWindowShown = 0;
     int quitRequested = 0;
+    std::unique_ptr<EnergyUi> ui =
+        std::make_unique<EnergyUi>(printers, dialogs, [this] { ++mainWindowShown; }, [this] { ++quitRequested; });
 };
 
 // The age box opens with the focus, lets only digits through and hands the focus on at two; a
