@@ -12,9 +12,11 @@
 #include <QCategoryAxis>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -223,6 +225,44 @@ TEST_F(EnergyWidgetsTest, LauncherCommandsRunOnAClickOrSpaceNotOnAPressDraggedAw
         EXPECT_EQ(*c.runs, 2) << c.label;
     }
     EXPECT_FALSE(ui->launcher()->isVisible());
+}
+
+// The message boxes open inside focus changes and clicks; the window must come out of real modal
+// boxes (each closed as soon as it is open, as a user pressing OK would) with the focus and the
+// buttons where the window's rules put them.
+TEST_F(EnergyWidgetsTest, RealMessageBoxesLeaveTheWindowConsistent)
+{
+    dialogs.onMessage = [] {
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Attenzione"), QStringLiteral("?"), QMessageBox::Ok);
+        QTimer::singleShot(20, &box, &QMessageBox::accept);
+        box.exec();
+    };
+    EnergyWindow *window = openWindow(Sex::Female);
+    auto *text1 = child<QLineEdit>(window, "Text1");
+    auto *text3 = child<QLineEdit>(window, "Text3");
+    auto *option12 = child<QRadioButton>(window, "Option12");
+    const auto settled = [&](QWidget *focus) {
+        return QTest::qWaitFor([&] { return !QApplication::activeModalWidget() && window->focusWidget() == focus; });
+    };
+
+    // The weight box before the age.
+    QTest::mouseClick(text3, Qt::LeftButton);
+    EXPECT_TRUE(settled(text1));
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("Non hai messo gli anni!!")});
+    EXPECT_EQ(ui->model(Sex::Female).focus(), EnergyControl::Text1);
+    openWindow(Sex::Female);
+    QTest::keyClicks(text1, QStringLiteral("30"));
+    EXPECT_EQ(window->focusWidget(), text3);
+    QTest::keyClicks(text3, QStringLiteral("60"));
+
+    // With or without, before the activity.
+    dialogs.clear();
+    QTest::mouseClick(option12, Qt::LeftButton);
+    EXPECT_TRUE(settled(text3));
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("Non hai scelto l'attività")});
+    EXPECT_FALSE(option12->isChecked());
+    EXPECT_EQ(ui->model(Sex::Female).focus(), EnergyControl::Text3);
+    EXPECT_EQ(text1->text() + u'/' + text3->text(), QStringLiteral("30/60"));
 }
 
 // The shared bar chart: the energy chart's scale follows the tallest bar, the meal chart's stays
