@@ -102,20 +102,16 @@ TEST_F(EnergyWidgetsTest, ActivityCaptionsAreGreyWhileDisabledAndColouredWhenEna
     }
 }
 
-// clang-format off
-struct WiringCase { int line; Sex sex; const char *age; const char *weight; QList<int> clicks; };
-// clang-format on
-
 // Whatever the model decides reaches its widget: texts, visibility, buttons, the chart and the print button.
 TEST_F(EnergyWidgetsTest, EveryControlShowsItsModel)
 {
     // clang-format off
-    const WiringCase cases[] = {
+    const struct { int line; Sex sex; const char *age, *weight; QList<int> clicks; } cases[] = {
         {__LINE__, Sex::Female, "12", "40", {}},
         {__LINE__, Sex::Male, "40", "75", {4, 12, 5}},
     };
     // clang-format on
-    for (const WiringCase &c : cases) {
+    for (const auto &c : cases) {
         VELMO_CASE(c);
         dialogs.clear();
         EnergyWindow *window = openWindow(c.sex);

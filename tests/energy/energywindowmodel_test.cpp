@@ -22,18 +22,14 @@ const QString kBelowTen =
 const QList<int> kAll{3, 4, 5, 12, 11};
 const char *const kZero = "0.00 0.00 0.00";
 
+// Texts with a point for the decimal separator; `grams`: the three, blank-separated, "" when none is shown.
 struct ScriptCase {
     int line;
     Sex sex;
     const char *script;
     C focus;
-    const char *weight;  // texts with a point for the decimal separator
-    const char *basal;
-    const char *laf;
-    const char *requirement;
-    const char *grams;  // the three, blank-separated; "" when none is shown
-    QList<int> enabled;
-    QList<int> selected;
+    const char *weight, *basal, *laf, *requirement, *grams;
+    QList<int> enabled, selected;
     QStringList messages;
 };
 
@@ -119,15 +115,11 @@ TEST_P(EnergyWindowModelTest, ActivityClickWithoutRecommendedChoiceKeepsTheLafMe
     EXPECT_EQ(model->requirementText(), loc("2215.64"));
 }
 
-// The text with the locale's separator written as a point, "#" the other separator.
-// clang-format off
-struct AcceptCase { int line; C box; const char *text; bool accepted; };
-// clang-format on
-
 TEST_P(EnergyWindowModelTest, BoxesAcceptOnlyNumbers)
 {
+    // The text with the locale's separator written as a point, "#" the other separator.
     // clang-format off
-    const AcceptCase cases[] = {
+    const struct { int line; C box; const char *text; bool accepted; } cases[] = {
         {__LINE__, C::Text1, "35", true},    {__LINE__, C::Text1, "", true},
         {__LINE__, C::Text1, "-3", false},   {__LINE__, C::Text1, " 3", false},
         {__LINE__, C::Text3, "60", true},    {__LINE__, C::Text3, "60.5", true},
@@ -138,7 +130,7 @@ TEST_P(EnergyWindowModelTest, BoxesAcceptOnlyNumbers)
     // clang-format on
     open(Sex::Female);
     const QString other = QLocale().decimalPoint() == QStringLiteral(",") ? QStringLiteral(".") : QStringLiteral(",");
-    for (const AcceptCase &c : cases) {
+    for (const auto &c : cases) {
         VELMO_CASE(c);
         QString text = loc(c.text);
         text.replace(u'#', other);
@@ -242,16 +234,12 @@ TEST_P(EnergyWindowModelTest, PrintsTheEighteenLines)
     EXPECT_TRUE(model->printStatus().isEmpty());
 }
 
-// Activity 0: no choice, as below eighteen; the expected line eleven with a point for the decimal separator.
-// clang-format off
-struct PairCase { int line; const char *age; int activity; int recommended; const char *expected; };
-// clang-format on
-
-// The chosen pair has a line of its own; without a choice, the LAF follows the weight.
+// The chosen pair has a line of its own; without a choice (activity 0, as below eighteen), the
+// LAF follows the weight.
 TEST_P(EnergyWindowModelTest, LineElevenNamesTheSelectedPair)
 {
     // clang-format off
-    const PairCase cases[] = {
+    const struct { int line; const char *age; int activity, recommended; const char *expected; } cases[] = {
         {__LINE__, "40", 3, 12, "Con una Attività Leggera Con attività fisiche auspicabili"},
         {__LINE__, "40", 3, 11, "Con una Attività Leggera Senza le attività fisiche auspicabili"},
         {__LINE__, "40", 4, 11, "Con una Attività Moderata Senza le attività fisiche auspicabili"},
@@ -260,7 +248,7 @@ TEST_P(EnergyWindowModelTest, LineElevenNamesTheSelectedPair)
         {__LINE__, "15", 0, 0, "Il tuo livello di Attività Fisica (LAF) è di 1.58"},
     };
     // clang-format on
-    for (const PairCase &c : cases) {
+    for (const auto &c : cases) {
         VELMO_CASE(c);
         open(Sex::Male);
         type(C::Text1, c.age);
@@ -275,7 +263,8 @@ TEST_P(EnergyWindowModelTest, LineElevenNamesTheSelectedPair)
     }
 }
 
-TEST_P(EnergyWindowModelTest, StopsSilentlyOnCancelOrMissingData)
+// A cancelled or blank name, or data missing, stop the print silently; a failed print is told.
+TEST_P(EnergyWindowModelTest, PrintStopsSilentlyOrReportsItsFailure)
 {
     play(Sex::Female, "a30 w60 c4 c12");
     model->userClickPrint();  // Cancel
@@ -286,11 +275,7 @@ TEST_P(EnergyWindowModelTest, StopsSilentlyOnCancelOrMissingData)
     model->userClickPrint();
     EXPECT_TRUE(printers.textJobs.empty());
     EXPECT_TRUE(dialogs.messageTexts().isEmpty());
-    EXPECT_TRUE(model->printStatus().isEmpty());
-}
 
-TEST_P(EnergyWindowModelTest, FailedPrintIsReported)
-{
     play(Sex::Female, "a30 w60 c4 c12");
     printers.failNextJob = true;
     dialogs.inputAnswers.push_back(QStringLiteral("Maria"));

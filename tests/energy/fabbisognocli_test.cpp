@@ -118,7 +118,6 @@ Outcome runProgram(const QStringList &arguments, const QString &localeName)
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LC_ALL"), localeName);
-    environment.insert(QStringLiteral("LANG"), localeName);
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VELMO_FABBISOGNO_EXE), arguments);
     Outcome r;
@@ -142,7 +141,6 @@ TEST(EnergyCalculatorProgram, ExitCodesAndLocale)
     const QStringList woman = QStringLiteral("--sesso F --anni 30 --peso 60 --attivita moderata --auspicabili si").split(u' ');
     // clang-format off
     const ProgramCase cases[] = {
-        {__LINE__, "it_IT.UTF-8", woman, 0, "Fabbisogno Energetico = 2215,64 kcal", ""},
         {__LINE__, "en_US.UTF-8", woman, 0, "Fabbisogno Energetico = 2215.64 kcal", ""},
         {__LINE__, "fa_IR.UTF-8", woman + QStringList{QStringLiteral("--csv")}, 0,
          "\nF,30,60,moderata,si,1351,1\u066b64,2215\u066b64,55\u066b39,61\u066b55,360\u066b04\r\n", ""},

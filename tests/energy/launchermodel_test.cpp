@@ -23,6 +23,9 @@ TEST(LauncherModel, LabelsStayRedUntilTheMouseCrossesTheFrame)
     m.mouseOverFrame();
     EXPECT_FALSE(m.calculatorRed() || m.requirementRed());
     EXPECT_EQ(changes, 3);
+    m.mouseOverRequirement();
+    m.reset();  // the launcher shown again
+    EXPECT_FALSE(m.calculatorRed() || m.requirementRed());
 }
 
 TEST(LauncherModel, ACommandRunsOnlyWhenPressedAndReleasedOnItsLabel)
