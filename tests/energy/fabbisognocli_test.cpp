@@ -76,14 +76,10 @@ TEST(EnergyCalculator, CsvLineWithHeader)
     EXPECT_TRUE(child.out.endsWith(QStringLiteral("F,8,25,,,992.5,,,,,\r\n"))) << qPrintable(child.out);
 }
 
-// clang-format off
-struct BadCase { int line; const char *arguments; const char *reason; };
-// clang-format on
-
 TEST(EnergyCalculator, BadInvocationsExplainAndExitWithTwo)
 {
     // clang-format off
-    const BadCase cases[] = {
+    const struct { int line; const char *arguments, *reason; } cases[] = {
         {__LINE__, "", "Manca l'opzione --sesso."},
         {__LINE__, "--sesso F --anni 30", "Manca l'opzione --peso."},
         {__LINE__, "--sesso X --anni 30 --peso 60", "Valore non valido per --sesso: \"X\""},
@@ -102,7 +98,7 @@ TEST(EnergyCalculator, BadInvocationsExplainAndExitWithTwo)
         {__LINE__, "--csv=si --sesso F --anni 8 --peso 25", "Argomento non riconosciuto: \"--csv=si\"."},
     };
     // clang-format on
-    for (const BadCase &c : cases) {
+    for (const auto &c : cases) {
         VELMO_CASE(c);
         const Outcome r = run(QString::fromUtf8(c.arguments), italian());
         EXPECT_EQ(r.code, 2);
@@ -201,20 +197,17 @@ protected:
 
     QStringList fromConsole(Sex sex, int age, const char *weight, const Choice &activity, const Choice &column)
     {
-        QString out, err;
-        QTextStream o(&out), e(&err);
-        const QStringList arguments{QStringLiteral("--sesso"), QLatin1String(sex == Sex::Female ? "F" : "M"),
-                                    QStringLiteral("--anni"), QString::number(age),
-                                    QStringLiteral("--peso"), loc(weight),
-                                    QStringLiteral("--attivita"), QLatin1String(activity.word),
-                                    QStringLiteral("--auspicabili"), QLatin1String(column.word)};
-        EXPECT_EQ(runEnergyCalculator(arguments, o, e, QLocale()), 0) << qPrintable(err);
+        const Outcome r = run(QStringLiteral("--sesso %1 --anni %2 --peso %3 --attivita %4 --auspicabili %5")
+                                  .arg(QLatin1String(sex == Sex::Female ? "F" : "M"), QString::number(age), loc(weight),
+                                       QLatin1String(activity.word), QLatin1String(column.word)),
+                              QLocale());
+        EXPECT_EQ(r.code, 0) << qPrintable(r.err);
         // "Name = figure kcal", "grams g di NUTRIENT" or the heading alone.
         static const QRegularExpression line(
             QStringLiteral("^(?:(?:Metabolismo Basale|Livello di Attività Fisica \\(LAF\\)|Fabbisogno Energetico) = )?"
                            "(.+?)(?: kcal| g di (?:PROTIDI|LIPIDI|GLUCIDI))?$"));
         QStringList f;
-        for (const QString &text : out.split(u'\n', Qt::SkipEmptyParts))
+        for (const QString &text : r.out.split(u'\n', Qt::SkipEmptyParts))
             f << line.match(text).captured(1);
         return f;
     }
