@@ -176,7 +176,8 @@ TEST_P(EnergyModel, SplitByAgeAndEnergyText)
         ASSERT_TRUE(split.has_value());
         EXPECT_EQ((std::array{split->proteinPercent, split->fatPercent, split->carbohydratePercent}), c.percents);
         EXPECT_EQ(QStringList({gramsText(split->proteinGrams, locale), gramsText(split->fatGrams, locale),
-                               gramsText(split->carbohydrateGrams, locale)}).join(u' '),
+                               gramsText(split->carbohydrateGrams, locale)})
+                      .join(u' '),
                   loc(c.grams));
     }
 }

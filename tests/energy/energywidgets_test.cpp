@@ -32,7 +32,6 @@ namespace {
 
 class EnergyWidgetsTest : public ::testing::Test {
 protected:
-
     EnergyWindow *openWindow(Sex sex)
     {
         ui->showEnergyWindow(sex);
@@ -56,8 +55,8 @@ protected:
     FakePrinterService printers;
     int mainWindowShown = 0;
     int quitRequested = 0;
-    std::unique_ptr<EnergyUi> ui =
-        std::make_unique<EnergyUi>(printers, dialogs, [this] { ++mainWindowShown; }, [this] { ++quitRequested; });
+    std::unique_ptr<EnergyUi> ui = std::make_unique<EnergyUi>(
+        printers, dialogs, [this] { ++mainWindowShown; }, [this] { ++quitRequested; });
 };
 
 // The age box opens with the focus, lets only digits through and hands the focus on at two; a
@@ -119,7 +118,8 @@ TEST_F(EnergyWidgetsTest, EveryControlShowsItsModel)
         QTest::keyClicks(child<QLineEdit>(window, "Text1"), QString::fromLatin1(c.age));
         QTest::keyClicks(child<QLineEdit>(window, "Text3"), QString::fromLatin1(c.weight));
         for (int option : c.clicks)
-            QTest::mouseClick(child<QRadioButton>(window, qPrintable(QStringLiteral("Option%1").arg(option))), Qt::LeftButton);
+            QTest::mouseClick(child<QRadioButton>(window, qPrintable(QStringLiteral("Option%1").arg(option))),
+                              Qt::LeftButton);
         ASSERT_FALSE(m.requirementText().isEmpty());
         EXPECT_EQ(child<QLabel>(window, "Label1")->text(), m.basalMetabolismCaption());
         EXPECT_EQ(child<QLabel>(window, "Label2")->text(), m.lafCaption());

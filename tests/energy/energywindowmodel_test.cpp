@@ -221,13 +221,14 @@ TEST_P(EnergyWindowModelTest, PrintsTheEighteenLines)
     const auto &job = printers.textJobs[0];
     EXPECT_EQ(job.pointSize, 14);
     EXPECT_EQ(job.documentName, QStringLiteral("Fabbisogno Energetico -  Maria"));
-    const QString expected = QStringLiteral("\n\n\n%1\nFabbisogno Energetico -  Maria\n%1\nSesso Femmina \nAnni 30\nPeso 60 kg\n"
-                                            "Il tuo Metabolismo Basale è di 1351 kcal/giorno\n"
-                                            "Con una Attività Moderata Con attività fisiche auspicabili\n"
-                                            "Il tuo livello di Attività Fisica (LAF) è di 1.64\n"
-                                            "Il tuo FABBISOGNO ENERGETICO è di 2215.64 kcal/giorno\n"
-                                            "Che in una DIETA EQUILIBRATA va così suddiviso:\n"
-                                            "55.39 g di PROTIDI\n61.55 g di LIPIDI\n360.04 g di GLUCIDI\n%1")
+    const QString expected = QStringLiteral(
+                                 "\n\n\n%1\nFabbisogno Energetico -  Maria\n%1\nSesso Femmina \nAnni 30\nPeso 60 kg\n"
+                                 "Il tuo Metabolismo Basale è di 1351 kcal/giorno\n"
+                                 "Con una Attività Moderata Con attività fisiche auspicabili\n"
+                                 "Il tuo livello di Attività Fisica (LAF) è di 1.64\n"
+                                 "Il tuo FABBISOGNO ENERGETICO è di 2215.64 kcal/giorno\n"
+                                 "Che in una DIETA EQUILIBRATA va così suddiviso:\n"
+                                 "55.39 g di PROTIDI\n61.55 g di LIPIDI\n360.04 g di GLUCIDI\n%1")
                                  .arg(kRule);
     EXPECT_EQ(job.lines.join(u'\n'), QString(expected).replace(u'.', QLocale().decimalPoint()));
     EXPECT_EQ(statuses, QStringList({QStringLiteral("Stampa in corso..."), QString()}));
