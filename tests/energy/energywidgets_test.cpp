@@ -59,26 +59,6 @@ protected:
         printers, dialogs, [this] { ++mainWindowShown; }, [this] { ++quitRequested; });
 };
 
-// The age box opens with the focus, lets only digits through and hands the focus on at two; a
-// one-digit weight gets its zero when Tab leaves it.
-TEST_F(EnergyWidgetsTest, BoxesFilterKeysAndMoveTheFocus)
-{
-    EnergyWindow *window = openWindow(Sex::Male);
-    auto *text1 = child<QLineEdit>(window, "Text1");
-    auto *text3 = child<QLineEdit>(window, "Text3");
-    EXPECT_EQ(QApplication::focusWidget(), text1);
-    QTest::keyClicks(text1, QStringLiteral("a3-"));
-    EXPECT_EQ(text1->text(), QStringLiteral("3"));
-    EXPECT_EQ(ui->model(Sex::Male).ageText(), QStringLiteral("3"));
-    EXPECT_EQ(QApplication::focusWidget(), text1);
-    QTest::keyClicks(text1, QStringLiteral("5"));
-    EXPECT_EQ(QApplication::focusWidget(), text3);
-    QTest::keyClicks(text3, QStringLiteral("7"));
-    QTest::keyClick(text3, Qt::Key_Tab);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(text3->text(), QStringLiteral("07"));
-}
-
 TEST_F(EnergyWidgetsTest, ActivityCaptionsAreGreyWhileDisabledAndColouredWhenEnabled)
 {
     EnergyWindow *window = openWindow(Sex::Female);
@@ -223,10 +203,11 @@ TEST_F(EnergyWidgetsTest, LauncherCommandsRunOnAClickOrSpaceNotOnAPressDraggedAw
     EXPECT_FALSE(ui->launcher()->isVisible());
 }
 
-// The message boxes open inside focus changes and clicks; the window must come out of real modal
-// boxes (each closed as soon as it is open, as a user pressing OK would) with the focus and the
-// buttons where the window's rules put them.
-TEST_F(EnergyWidgetsTest, RealMessageBoxesLeaveTheWindowConsistent)
+// The age box opens with the focus, lets only digits through and hands the focus on at two; a
+// one-digit weight gets its zero when Tab leaves it. The message boxes open inside focus changes
+// and clicks: the window must come out of real modal boxes (each closed as soon as it is open, as
+// a user pressing OK would) with the focus and the buttons where the window's rules put them.
+TEST_F(EnergyWidgetsTest, KeysFocusAndRealMessageBoxes)
 {
     dialogs.onMessage = [] {
         QMessageBox box(QMessageBox::Critical, QStringLiteral("Attenzione"), QStringLiteral("?"), QMessageBox::Ok);
@@ -240,6 +221,7 @@ TEST_F(EnergyWidgetsTest, RealMessageBoxesLeaveTheWindowConsistent)
     const auto settled = [&](QWidget *focus) {
         return QTest::qWaitFor([&] { return !QApplication::activeModalWidget() && window->focusWidget() == focus; });
     };
+    EXPECT_EQ(QApplication::focusWidget(), text1);
 
     // The weight box before the age.
     QTest::mouseClick(text3, Qt::LeftButton);
@@ -247,9 +229,16 @@ TEST_F(EnergyWidgetsTest, RealMessageBoxesLeaveTheWindowConsistent)
     EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("Non hai messo gli anni!!")});
     EXPECT_EQ(ui->model(Sex::Female).focus(), EnergyControl::Text1);
     openWindow(Sex::Female);
-    QTest::keyClicks(text1, QStringLiteral("30"));
+    QTest::keyClicks(text1, QStringLiteral("a3-"));
+    EXPECT_EQ(text1->text(), QStringLiteral("3"));
+    EXPECT_EQ(ui->model(Sex::Female).ageText(), QStringLiteral("3"));
+    EXPECT_EQ(window->focusWidget(), text1);
+    QTest::keyClicks(text1, QStringLiteral("0"));
     EXPECT_EQ(window->focusWidget(), text3);
-    QTest::keyClicks(text3, QStringLiteral("60"));
+    QTest::keyClicks(text3, QStringLiteral("7"));
+    QTest::keyClick(text3, Qt::Key_Tab);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(text3->text(), QStringLiteral("07"));
 
     // With or without, before the activity.
     dialogs.clear();
@@ -258,7 +247,7 @@ TEST_F(EnergyWidgetsTest, RealMessageBoxesLeaveTheWindowConsistent)
     EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("Non hai scelto l'attività")});
     EXPECT_FALSE(option12->isChecked());
     EXPECT_EQ(ui->model(Sex::Female).focus(), EnergyControl::Text3);
-    EXPECT_EQ(text1->text() + u'/' + text3->text(), QStringLiteral("30/60"));
+    EXPECT_EQ(text1->text() + u'/' + text3->text(), QStringLiteral("30/07"));
 }
 
 // The shared bar chart: the energy chart's scale follows the tallest bar, the meal chart's stays
