@@ -141,21 +141,6 @@ TEST_P(EnergyWindowModelTest, BoxesAcceptOnlyNumbers)
     EXPECT_EQ(model->ageText(), QStringLiteral("3"));
 }
 
-TEST_P(EnergyWindowModelTest, SplitLabelsRunTwicePerCaption)
-{
-    play(Sex::Female, "a30 w60 c4");
-    int label8Changes = 0;
-    int gramChanges = 0;
-    QObject::connect(model.get(), &EnergyWindowModel::controlChanged, [&](C c) {
-        label8Changes += c == C::Label8;
-        gramChanges += c == C::Label6;
-    });
-    click(12);
-    // Text2 changes once: Label8 is emptied and set, and each runs the split (three labels, then the chart).
-    EXPECT_EQ(label8Changes, 2);
-    EXPECT_EQ(gramChanges, 2 * 4);
-}
-
 // The emptied weight box leaves no weight behind, and the LAF of the last person is not offered to
 // the next; closing and reopening keeps the members but empties the boxes.
 TEST_P(EnergyWindowModelTest, MembersAfterRefocusingTheAgeAndReopening)
