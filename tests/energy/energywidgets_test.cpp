@@ -68,10 +68,7 @@ TEST_F(EnergyWidgetsTest, ActivityCaptionsAreGreyWhileDisabledAndColouredWhenEna
     QTest::keyClicks(text1, QStringLiteral("8"));
     for (const bool enabled : {false, true}) {
         // A one-digit age left with Tab disables the options; back in the age box they return.
-        if (enabled)
-            text1->setFocus(Qt::MouseFocusReason);
-        else
-            QTest::keyClick(text1, Qt::Key_Tab);
+        enabled ? text1->setFocus(Qt::MouseFocusReason) : QTest::keyClick(text1, Qt::Key_Tab);
         QCoreApplication::processEvents();
         for (const auto &o : options) {
             auto *button = child<QRadioButton>(window, o.name);
@@ -124,7 +121,9 @@ TEST_F(EnergyWidgetsTest, EveryControlShowsItsModel)
     }
 }
 
-TEST_F(EnergyWidgetsTest, WindowsExistOnceKeepTheirMembersAndDifferBySex)
+// Each window exists once and keeps its members; the back button leads to the launcher, its second
+// label to the choice dialog, and each of the dialog's buttons to its own window.
+TEST_F(EnergyWidgetsTest, WindowsAndTheRoadsBetweenThem)
 {
     EnergyWindow *men = openWindow(Sex::Male);
     QTest::keyClicks(child<QLineEdit>(men, "Text1"), QStringLiteral("40"));
@@ -138,16 +137,10 @@ TEST_F(EnergyWidgetsTest, WindowsExistOnceKeepTheirMembersAndDifferBySex)
     EXPECT_EQ(child<QLabel>(men, "Label8")->font().family(), QStringLiteral("MS Sans Serif"));
     EXPECT_FALSE(child<QRadioButton>(women, "Option12")->toolTip().isEmpty());
     EXPECT_TRUE(child<QRadioButton>(men, "Option12")->toolTip().isEmpty());
-}
-
-// The back button leads to the launcher, its second label to the choice dialog, and each of the
-// dialog's buttons to its own window.
-TEST_F(EnergyWidgetsTest, RoadsBetweenTheWindows)
-{
-    EnergyWindow *window = openWindow(Sex::Female);
-    QTest::mouseClick(child<QPushButton>(window, "Command3"), Qt::LeftButton);
+    men->close();
+    QTest::mouseClick(child<QPushButton>(women, "Command3"), Qt::LeftButton);
     ASSERT_NE(ui->launcher(), nullptr);
-    EXPECT_TRUE(ui->launcher()->isVisible() && !window->isVisible());
+    EXPECT_TRUE(ui->launcher()->isVisible() && !women->isVisible());
     QTest::mouseClick(child<QLabel>(ui->launcher(), "Label2"), Qt::LeftButton);
     ASSERT_NE(ui->choiceDialog(), nullptr);
     EXPECT_TRUE(ui->choiceDialog()->isVisible() && !ui->launcher()->isVisible());
@@ -160,8 +153,11 @@ TEST_F(EnergyWidgetsTest, RoadsBetweenTheWindows)
     }
 }
 
-TEST_F(EnergyWidgetsTest, LauncherColoursFollowTheMouse)
+// The launcher's labels turn red under the mouse and black over the frame; a command runs on a
+// click or its key, not on a press dragged away.
+TEST_F(EnergyWidgetsTest, LauncherFollowsTheMouseAndRunsCommandsOnAClickOrSpace)
 {
+    ui->showEnergyWindow(Sex::Female);
     ui->showLauncher();
     const auto moveOver = [&](const char *name) {
         QWidget *w = child<QWidget>(ui->launcher(), name);
@@ -179,12 +175,7 @@ TEST_F(EnergyWidgetsTest, LauncherColoursFollowTheMouse)
     EXPECT_EQ(colours(), QList<QColor>({red, red}));
     moveOver("Frame1");
     EXPECT_EQ(colours(), QList<QColor>({black, black}));
-}
 
-// A command runs on a click or its key, not on a press dragged away.
-TEST_F(EnergyWidgetsTest, LauncherCommandsRunOnAClickOrSpaceNotOnAPressDraggedAway)
-{
-    ui->showEnergyWindow(Sex::Female);
     const struct { const char *label; const int *runs; } commands[] = {{"Label5", &quitRequested}, {"Label1", &mainWindowShown}};
     for (const auto &c : commands) {
         ui->showLauncher();

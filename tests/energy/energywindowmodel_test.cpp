@@ -104,17 +104,6 @@ TEST_P(EnergyWindowModelTest, UserSessions)
     }
 }
 
-TEST_P(EnergyWindowModelTest, ActivityClickWithoutRecommendedChoiceKeepsTheLafMember)
-{
-    play(Sex::Female, "a30 w60 c4 c12");
-    model->setOptionSelected(12, false);  // neither column selected
-    model->setOptionSelected(5, true);
-    ASSERT_TRUE(model->lafMember().has_value());
-    EXPECT_EQ(model->lafMember()->toText(QLocale()), loc("1.64"));
-    EXPECT_EQ(model->lafCaption(), loc("1.64"));
-    EXPECT_EQ(model->requirementText(), loc("2215.64"));
-}
-
 TEST_P(EnergyWindowModelTest, BoxesAcceptOnlyNumbers)
 {
     // The text with the locale's separator written as a point, "#" the other separator.
@@ -136,9 +125,6 @@ TEST_P(EnergyWindowModelTest, BoxesAcceptOnlyNumbers)
         text.replace(u'#', other);
         EXPECT_EQ(model->acceptsText(c.box, text), c.accepted) << qPrintable(text);
     }
-    type(C::Text1, "3");
-    EXPECT_FALSE(model->userEdit(C::Text1, QStringLiteral("3x")));
-    EXPECT_EQ(model->ageText(), QStringLiteral("3"));
 }
 
 // The emptied weight box leaves no weight behind, and the LAF of the last person is not offered to

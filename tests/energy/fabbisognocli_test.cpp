@@ -23,8 +23,7 @@ struct Outcome { int code = -1; QString out, err; };
 Outcome run(const QString &arguments, const QLocale &locale)
 {
     Outcome r;
-    QTextStream out(&r.out);
-    QTextStream err(&r.err);
+    QTextStream out(&r.out), err(&r.err);
     r.code = runEnergyCalculator(arguments.split(u' ', Qt::SkipEmptyParts), out, err, locale);
     return r;
 }
@@ -117,9 +116,7 @@ Outcome runProgram(const QStringList &arguments, const QString &localeName)
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VELMO_FABBISOGNO_EXE), arguments);
     Outcome r;
-    if (!process.waitForFinished(30000))
-        return r;
-    r.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    r.code = process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     r.out = QString::fromUtf8(process.readAllStandardOutput());
     r.err = QString::fromUtf8(process.readAllStandardError());
     return r;

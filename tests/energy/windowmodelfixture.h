@@ -25,11 +25,10 @@ protected:
     using C = EnergyControl;
     void SetUp() override { guard = std::make_unique<LocaleGuard>(GetParam()); }
 
-    EnergyWindowModel &open(Sex sex)
+    void open(Sex sex)
     {
         model = std::make_unique<EnergyWindowModel>(sex, dialogs, printers);
         model->opened();
-        return *model;
     }
 
     // Types character by character into a box, as the keyboard does, focusing it first if needed.
