@@ -9,13 +9,14 @@
 #include "support/tablecase.h"
 
 #include <QApplication>
-#include <QBarSet>
 #include <QCategoryAxis>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -31,12 +32,6 @@ namespace {
 
 class EnergyWidgetsTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ui = std::make_unique<EnergyUi>(printers, dialogs, [this] { ++mainWindowShown; }, [this] { ++quitRequested; });
-    }
-    void TearDown() override { ui.reset(); }
-
     EnergyWindow *openWindow(Sex sex)
     {
         ui->showEnergyWindow(sex);
@@ -55,81 +50,53 @@ protected:
         return widget;
     }
 
-    void clickOption(QWidget *window, int option)
-    {
-        auto *button = child<QRadioButton>(window, qPrintable(QStringLiteral("Option%1").arg(option)));
-        QTest::mouseClick(button, Qt::LeftButton);
-        QCoreApplication::processEvents();
-    }
-
     LocaleGuard guard{"it_IT"};
     FakeDialogs dialogs;
     FakePrinterService printers;
-    std::unique_ptr<EnergyUi> ui;
     int mainWindowShown = 0;
     int quitRequested = 0;
+    std::unique_ptr<EnergyUi> ui = std::make_unique<EnergyUi>(
+        printers, dialogs, [this] { ++mainWindowShown; }, [this] { ++quitRequested; });
 };
-
-// The age box opens with the focus, lets only digits through and hands the focus on at two.
-TEST_F(EnergyWidgetsTest, AgeBoxFiltersKeysAndMovesTheFocus)
-{
-    EnergyWindow *window = openWindow(Sex::Male);
-    auto *text1 = child<QLineEdit>(window, "Text1");
-    EXPECT_EQ(QApplication::focusWidget(), text1);
-    QTest::keyClicks(text1, QStringLiteral("a3-"));
-    EXPECT_EQ(text1->text(), QStringLiteral("3"));
-    EXPECT_EQ(ui->model(Sex::Male).ageText(), QStringLiteral("3"));
-    EXPECT_EQ(QApplication::focusWidget(), text1);
-    QTest::keyClicks(text1, QStringLiteral("5"));
-    EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>(window, "Text3"));
-}
 
 TEST_F(EnergyWidgetsTest, ActivityCaptionsAreGreyWhileDisabledAndColouredWhenEnabled)
 {
     EnergyWindow *window = openWindow(Sex::Female);
     const QColor grey = QApplication::palette().color(QPalette::Disabled, QPalette::WindowText);
     const struct { const char *name; QColor caption; } options[] = {{"Option3", QColor(0, 0, 255)}, {"Option4", QColor(190, 150, 0)}, {"Option5", QColor(255, 0, 0)}};
-    const auto shown = [](QRadioButton *b) { return b->palette().color(QPalette::WindowText); };
-
     auto *text1 = child<QLineEdit>(window, "Text1");
     QTest::keyClicks(text1, QStringLiteral("8"));
-    QTest::keyClick(text1, Qt::Key_Tab);  // a one-digit age disables the options
-    QCoreApplication::processEvents();
-    for (const auto &o : options) {
-        auto *button = child<QRadioButton>(window, o.name);
-        ASSERT_FALSE(button->isEnabled()) << o.name;
-        EXPECT_EQ(shown(button), grey) << o.name;
-    }
-    text1->setFocus(Qt::MouseFocusReason);  // back in the age box: enabled again
-    QCoreApplication::processEvents();
-    for (const auto &o : options) {
-        auto *button = child<QRadioButton>(window, o.name);
-        ASSERT_TRUE(button->isEnabled()) << o.name;
-        EXPECT_EQ(shown(button), o.caption) << o.name;
+    for (const bool enabled : {false, true}) {
+        // A one-digit age left with Tab disables the options; back in the age box they return.
+        enabled ? text1->setFocus(Qt::MouseFocusReason) : QTest::keyClick(text1, Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        for (const auto &o : options) {
+            auto *button = child<QRadioButton>(window, o.name);
+            ASSERT_EQ(button->isEnabled(), enabled) << o.name;
+            EXPECT_EQ(button->palette().color(QPalette::WindowText), enabled ? o.caption : grey) << o.name;
+        }
     }
 }
 
-// clang-format off
-struct WiringCase { int line; Sex sex; const char *age; const char *weight; QList<int> clicks; };
-// clang-format on
-
-// Whatever the model decides reaches its widget: texts, visibility, buttons and the chart.
+// Whatever the model decides reaches its widget: texts, visibility, buttons, the chart and the print button.
 TEST_F(EnergyWidgetsTest, EveryControlShowsItsModel)
 {
     // clang-format off
-    const WiringCase cases[] = {
+    const struct { int line; Sex sex; const char *age, *weight; QList<int> clicks; } cases[] = {
         {__LINE__, Sex::Female, "12", "40", {}},
         {__LINE__, Sex::Male, "40", "75", {4, 12, 5}},
     };
     // clang-format on
-    for (const WiringCase &c : cases) {
+    for (const auto &c : cases) {
         VELMO_CASE(c);
+        dialogs.clear();
         EnergyWindow *window = openWindow(c.sex);
         const EnergyWindowModel &m = ui->model(c.sex);
         QTest::keyClicks(child<QLineEdit>(window, "Text1"), QString::fromLatin1(c.age));
         QTest::keyClicks(child<QLineEdit>(window, "Text3"), QString::fromLatin1(c.weight));
         for (int option : c.clicks)
-            clickOption(window, option);
+            QTest::mouseClick(child<QRadioButton>(window, qPrintable(QStringLiteral("Option%1").arg(option))),
+                              Qt::LeftButton);
         ASSERT_FALSE(m.requirementText().isEmpty());
         EXPECT_EQ(child<QLabel>(window, "Label1")->text(), m.basalMetabolismCaption());
         EXPECT_EQ(child<QLabel>(window, "Label2")->text(), m.lafCaption());
@@ -146,96 +113,69 @@ TEST_F(EnergyWidgetsTest, EveryControlShowsItsModel)
             EXPECT_EQ(button->isChecked(), m.optionSelected(o.number)) << o.number;
         }
         EXPECT_TRUE(dialogs.shown.empty());
+        dialogs.inputAnswers.push_back(QStringLiteral("Maria"));
+        QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
+        ASSERT_FALSE(printers.textJobs.empty());
+        EXPECT_EQ(printers.textJobs.back().lines, m.printLines(QStringLiteral("Maria")));
         window->close();
     }
 }
 
-TEST_F(EnergyWidgetsTest, OneDigitWeightGetsItsZeroOnTab)
+// Each window exists once and keeps its members; the back button leads to the launcher, its second
+// label to the choice dialog, and each of the dialog's buttons to its own window.
+TEST_F(EnergyWidgetsTest, WindowsAndTheRoadsBetweenThem)
 {
-    EnergyWindow *window = openWindow(Sex::Female);
-    QTest::keyClicks(child<QLineEdit>(window, "Text1"), QStringLiteral("15"));
-    auto *text3 = child<QLineEdit>(window, "Text3");
-    QTest::keyClicks(text3, QStringLiteral("7"));
-    QTest::keyClick(text3, Qt::Key_Tab);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(text3->text(), QStringLiteral("07"));
-}
-
-TEST_F(EnergyWidgetsTest, PrintButtonPrintsTheSummary)
-{
-    EnergyWindow *window = openWindow(Sex::Female);
-    QTest::keyClicks(child<QLineEdit>(window, "Text1"), QStringLiteral("30"));
-    QTest::keyClicks(child<QLineEdit>(window, "Text3"), QStringLiteral("60"));
-    clickOption(window, 4);
-    clickOption(window, 12);
-    dialogs.inputAnswers.push_back(QStringLiteral("Maria"));
-    QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
-    ASSERT_EQ(printers.textJobs.size(), 1u);
-    EXPECT_EQ(printers.textJobs[0].lines, ui->model(Sex::Female).printLines(QStringLiteral("Maria")));
-}
-
-TEST_F(EnergyWidgetsTest, EachWindowExistsOnceAndKeepsItsMembers)
-{
-    EnergyWindow *window = openWindow(Sex::Male);
-    QTest::keyClicks(child<QLineEdit>(window, "Text1"), QStringLiteral("40"));
-    QTest::keyClicks(child<QLineEdit>(window, "Text3"), QStringLiteral("75"));
-    window->close();
-    EXPECT_EQ(openWindow(Sex::Male), window);
-    EXPECT_TRUE(child<QLineEdit>(window, "Text1")->text().isEmpty());
-    EXPECT_EQ(ui->model(Sex::Male).weightMember(), std::optional<qint16>(75));
-}
-
-TEST_F(EnergyWidgetsTest, MenAndWomenWindowsDiffer)
-{
-    EnergyWindow *women = openWindow(Sex::Female);
     EnergyWindow *men = openWindow(Sex::Male);
+    QTest::keyClicks(child<QLineEdit>(men, "Text1"), QStringLiteral("40"));
+    QTest::keyClicks(child<QLineEdit>(men, "Text3"), QStringLiteral("75"));
+    men->close();
+    EXPECT_EQ(openWindow(Sex::Male), men);
+    EXPECT_TRUE(child<QLineEdit>(men, "Text1")->text().isEmpty());
+    EXPECT_EQ(ui->model(Sex::Male).weightMember(), std::optional<qint16>(75));
+    EnergyWindow *women = openWindow(Sex::Female);
     EXPECT_EQ(child<QLabel>(women, "Label7")->font().family(), QStringLiteral("Arial"));
     EXPECT_EQ(child<QLabel>(men, "Label8")->font().family(), QStringLiteral("MS Sans Serif"));
     EXPECT_FALSE(child<QRadioButton>(women, "Option12")->toolTip().isEmpty());
     EXPECT_TRUE(child<QRadioButton>(men, "Option12")->toolTip().isEmpty());
-}
-
-TEST_F(EnergyWidgetsTest, BackButtonLeadsToTheLauncherAndOnToTheOtherWindow)
-{
-    EnergyWindow *window = openWindow(Sex::Female);
-    QTest::mouseClick(child<QPushButton>(window, "Command3"), Qt::LeftButton);
+    men->close();
+    QTest::mouseClick(child<QPushButton>(women, "Command3"), Qt::LeftButton);
     ASSERT_NE(ui->launcher(), nullptr);
-    EXPECT_TRUE(ui->launcher()->isVisible() && !window->isVisible());
-    QWidget *launcher = ui->launcher();
-    QTest::mouseClick(child<QLabel>(launcher, "Label2"), Qt::LeftButton);
+    EXPECT_TRUE(ui->launcher()->isVisible() && !women->isVisible());
+    QTest::mouseClick(child<QLabel>(ui->launcher(), "Label2"), Qt::LeftButton);
     ASSERT_NE(ui->choiceDialog(), nullptr);
-    EXPECT_TRUE(ui->choiceDialog()->isVisible() && !launcher->isVisible());
-    QTest::mouseClick(child<QToolButton>(ui->choiceDialog(), "Command1"), Qt::LeftButton);
-    EXPECT_FALSE(ui->choiceDialog()->isVisible());
-    ASSERT_NE(ui->energyWindow(Sex::Male), nullptr);
-    EXPECT_TRUE(ui->energyWindow(Sex::Male)->isVisible());
+    EXPECT_TRUE(ui->choiceDialog()->isVisible() && !ui->launcher()->isVisible());
+    for (const auto &[button, sex] : {std::pair{"Command1", Sex::Male}, std::pair{"Command2", Sex::Female}}) {
+        ui->showChoiceDialog();
+        QTest::mouseClick(child<QToolButton>(ui->choiceDialog(), button), Qt::LeftButton);
+        EXPECT_FALSE(ui->choiceDialog()->isVisible()) << button;
+        ASSERT_NE(ui->energyWindow(sex), nullptr) << button;
+        EXPECT_TRUE(ui->energyWindow(sex)->isVisible()) << button;
+    }
 }
 
-TEST_F(EnergyWidgetsTest, LauncherColoursFollowTheMouse)
+// The launcher's labels turn red under the mouse and black over the frame; a command runs on a
+// click or its key, not on a press dragged away.
+TEST_F(EnergyWidgetsTest, LauncherFollowsTheMouseAndRunsCommandsOnAClickOrSpace)
 {
+    ui->showEnergyWindow(Sex::Female);
     ui->showLauncher();
-    QWidget *launcher = ui->launcher();
-    auto *label1 = child<QLabel>(launcher, "Label1");
-    auto *label2 = child<QLabel>(launcher, "Label2");
-    auto *frame = child<QWidget>(launcher, "Frame1");
-    const auto colour = [](QLabel *l) { return l->palette().color(QPalette::WindowText); };
-    const auto moveOver = [](QWidget *w) {
+    const auto moveOver = [&](const char *name) {
+        QWidget *w = child<QWidget>(ui->launcher(), name);
         QMouseEvent move(QEvent::MouseMove, QPointF(1, 1), w->mapToGlobal(QPointF(1, 1)), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
         QApplication::sendEvent(w, &move);
     };
+    const auto colours = [&] {
+        return QList<QColor>{child<QLabel>(ui->launcher(), "Label1")->palette().color(QPalette::WindowText),
+                             child<QLabel>(ui->launcher(), "Label2")->palette().color(QPalette::WindowText)};
+    };
     const QColor red(255, 0, 0), black(0, 0, 0);
-    moveOver(label1);
-    EXPECT_EQ(colour(label1), red);
-    moveOver(label2);
-    EXPECT_TRUE(colour(label1) == red && colour(label2) == red);
-    moveOver(frame);
-    EXPECT_TRUE(colour(label1) == black && colour(label2) == black);
-}
+    moveOver("Label1");
+    moveOver("Label2");
+    EXPECT_EQ(colours(), QList<QColor>({red, red}));
+    moveOver("Frame1");
+    EXPECT_EQ(colours(), QList<QColor>({black, black}));
 
-TEST_F(EnergyWidgetsTest, LauncherCommandsRunOnAClickOnlyNotOnAPressDraggedAway)
-{
-    ui->showEnergyWindow(Sex::Female);
     const struct { const char *label; const int *runs; } commands[] = {{"Label5", &quitRequested}, {"Label1", &mainWindowShown}};
     for (const auto &c : commands) {
         ui->showLauncher();
@@ -247,25 +187,58 @@ TEST_F(EnergyWidgetsTest, LauncherCommandsRunOnAClickOnlyNotOnAPressDraggedAway)
         EXPECT_EQ(*c.runs, 0) << c.label;
         QTest::mouseClick(label, Qt::LeftButton);
         EXPECT_EQ(*c.runs, 1) << c.label;
+        ui->showLauncher();
+        QTest::keyClick(label, Qt::Key_Space);
+        EXPECT_EQ(*c.runs, 2) << c.label;
     }
     EXPECT_FALSE(ui->launcher()->isVisible());
 }
 
-// The labels that act as commands run from the keyboard too.
-TEST_F(EnergyWidgetsTest, LauncherCommandRunsWithSpace)
+// The age box opens with the focus, lets only digits through and hands the focus on at two; a
+// one-digit weight gets its zero when Tab leaves it. The message boxes open inside focus changes
+// and clicks: the window must come out of real modal boxes (each closed as soon as it is open, as
+// a user pressing OK would) with the focus and the buttons where the window's rules put them.
+TEST_F(EnergyWidgetsTest, KeysFocusAndRealMessageBoxes)
 {
-    ui->showLauncher();
-    QTest::keyClick(child<QLabel>(ui->launcher(), "Label1"), Qt::Key_Space);
-    EXPECT_EQ(mainWindowShown, 1);
-}
+    dialogs.onMessage = [] {
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Attenzione"), QStringLiteral("?"), QMessageBox::Ok);
+        QTimer::singleShot(20, &box, &QMessageBox::accept);
+        box.exec();
+    };
+    EnergyWindow *window = openWindow(Sex::Female);
+    auto *text1 = child<QLineEdit>(window, "Text1");
+    auto *text3 = child<QLineEdit>(window, "Text3");
+    auto *option12 = child<QRadioButton>(window, "Option12");
+    const auto settled = [&](QWidget *focus) {
+        return QTest::qWaitFor([&] { return !QApplication::activeModalWidget() && window->focusWidget() == focus; });
+    };
+    EXPECT_EQ(QApplication::focusWidget(), text1);
 
-TEST_F(EnergyWidgetsTest, ChoiceDialogOpensTheWomensWindow)
-{
-    ui->showChoiceDialog();
-    QTest::mouseClick(child<QToolButton>(ui->choiceDialog(), "Command2"), Qt::LeftButton);
-    ASSERT_NE(ui->energyWindow(Sex::Female), nullptr);
-    EXPECT_TRUE(ui->energyWindow(Sex::Female)->isVisible());
-    EXPECT_EQ(ui->energyWindow(Sex::Male), nullptr);
+    // The weight box before the age.
+    QTest::mouseClick(text3, Qt::LeftButton);
+    EXPECT_TRUE(settled(text1));
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("Non hai messo gli anni!!")});
+    EXPECT_EQ(ui->model(Sex::Female).focus(), EnergyControl::Text1);
+    openWindow(Sex::Female);
+    QTest::keyClicks(text1, QStringLiteral("a3-"));
+    EXPECT_EQ(text1->text(), QStringLiteral("3"));
+    EXPECT_EQ(ui->model(Sex::Female).ageText(), QStringLiteral("3"));
+    EXPECT_EQ(window->focusWidget(), text1);
+    QTest::keyClicks(text1, QStringLiteral("0"));
+    EXPECT_EQ(window->focusWidget(), text3);
+    QTest::keyClicks(text3, QStringLiteral("7"));
+    QTest::keyClick(text3, Qt::Key_Tab);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(text3->text(), QStringLiteral("07"));
+
+    // With or without, before the activity.
+    dialogs.clear();
+    QTest::mouseClick(option12, Qt::LeftButton);
+    EXPECT_TRUE(settled(text3));
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("Non hai scelto l'attività")});
+    EXPECT_FALSE(option12->isChecked());
+    EXPECT_EQ(ui->model(Sex::Female).focus(), EnergyControl::Text3);
+    EXPECT_EQ(text1->text() + u'/' + text3->text(), QStringLiteral("30/07"));
 }
 
 // The shared bar chart: the energy chart's scale follows the tallest bar, the meal chart's stays

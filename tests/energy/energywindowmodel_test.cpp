@@ -1,6 +1,10 @@
 #include "windowmodelfixture.h"
 
+#include "support/homeguard.h"
 #include "support/tablecase.h"
+
+#include <QDir>
+#include <QTemporaryDir>
 
 using namespace velmo;
 using namespace velmo::test;
@@ -8,30 +12,7 @@ using C = EnergyControl;
 
 namespace {
 
-class EnergyWindowModelTest : public WindowModelTest {
-protected:
-    // Plays what a user does, step by step: "a30" types the age, "w60" the weight and "r2000" the
-    // requirement (a point for the decimal separator), "c4" focuses and clicks option 4, "o11"
-    // only focuses option 11, "f1" focuses Text1 (f2 Text2, f3 Text3), "e3=6" puts "6" in Text3 at once.
-    void play(Sex sex, const char *script)
-    {
-        open(sex);
-        for (const QString &step : QString::fromLatin1(script).split(u' ', Qt::SkipEmptyParts)) {
-            const QString arg = step.mid(1);
-            const auto box = [&] { return arg.startsWith(u'1') ? C::Text1 : arg.startsWith(u'2') ? C::Text2 : C::Text3; };
-            switch (step.at(0).toLatin1()) {
-            case 'a': type(C::Text1, qPrintable(arg)); break;
-            case 'w': type(C::Text3, qPrintable(arg)); break;
-            case 'r': type(C::Text2, qPrintable(arg)); break;
-            case 'c': click(arg.toInt()); break;
-            case 'o': model->userFocus(EnergyWindowModel::optionControl(arg.toInt())); break;
-            case 'f': model->userFocus(box()); break;
-            case 'e': model->userEdit(box(), loc(qPrintable(arg.mid(2)))); break;
-            default: FAIL() << "unknown step " << qPrintable(step);
-            }
-        }
-    }
-};
+class EnergyWindowModelTest : public WindowModelTest {};
 
 const QString kNoAge = QStringLiteral("Non hai messo gli anni!!");
 const QString kNoWeight = QStringLiteral("Non hai messo il peso!!");
@@ -41,18 +22,14 @@ const QString kBelowTen =
 const QList<int> kAll{3, 4, 5, 12, 11};
 const char *const kZero = "0.00 0.00 0.00";
 
+// Texts with a point for the decimal separator; `grams`: the three, blank-separated, "" when none is shown.
 struct ScriptCase {
     int line;
     Sex sex;
     const char *script;
     C focus;
-    const char *weight;  // texts with a point for the decimal separator
-    const char *basal;
-    const char *laf;
-    const char *requirement;
-    const char *grams;  // the three, blank-separated; "" when none is shown
-    QList<int> enabled;
-    QList<int> selected;
+    const char *weight, *basal, *laf, *requirement, *grams;
+    QList<int> enabled, selected;
     QStringList messages;
 };
 
@@ -127,26 +104,11 @@ TEST_P(EnergyWindowModelTest, UserSessions)
     }
 }
 
-TEST_P(EnergyWindowModelTest, ActivityClickWithoutRecommendedChoiceKeepsTheLafMember)
-{
-    play(Sex::Female, "a30 w60 c4 c12");
-    model->setOptionSelected(12, false);  // neither column selected
-    model->setOptionSelected(5, true);
-    ASSERT_TRUE(model->lafMember().has_value());
-    EXPECT_EQ(model->lafMember()->toText(QLocale()), loc("1.64"));
-    EXPECT_EQ(model->lafCaption(), loc("1.64"));
-    EXPECT_EQ(model->requirementText(), loc("2215.64"));
-}
-
-// The text with the locale's separator written as a point, "#" the other separator.
-// clang-format off
-struct AcceptCase { int line; C box; const char *text; bool accepted; };
-// clang-format on
-
 TEST_P(EnergyWindowModelTest, BoxesAcceptOnlyNumbers)
 {
+    // The text with the locale's separator written as a point, "#" the other separator.
     // clang-format off
-    const AcceptCase cases[] = {
+    const struct { int line; C box; const char *text; bool accepted; } cases[] = {
         {__LINE__, C::Text1, "35", true},    {__LINE__, C::Text1, "", true},
         {__LINE__, C::Text1, "-3", false},   {__LINE__, C::Text1, " 3", false},
         {__LINE__, C::Text3, "60", true},    {__LINE__, C::Text3, "60.5", true},
@@ -157,78 +119,22 @@ TEST_P(EnergyWindowModelTest, BoxesAcceptOnlyNumbers)
     // clang-format on
     open(Sex::Female);
     const QString other = QLocale().decimalPoint() == QStringLiteral(",") ? QStringLiteral(".") : QStringLiteral(",");
-    for (const AcceptCase &c : cases) {
+    for (const auto &c : cases) {
         VELMO_CASE(c);
         QString text = loc(c.text);
         text.replace(u'#', other);
         EXPECT_EQ(model->acceptsText(c.box, text), c.accepted) << qPrintable(text);
     }
-    type(C::Text1, "3");
-    EXPECT_FALSE(model->userEdit(C::Text1, QStringLiteral("3x")));
-    EXPECT_EQ(model->ageText(), QStringLiteral("3"));
-}
-
-TEST_P(EnergyWindowModelTest, SplitLabelsRunTwicePerCaption)
-{
-    open(Sex::Female);
-    type(C::Text1, "30");
-    type(C::Text3, "60");
-    click(4);
-    int label8Changes = 0;
-    int gramChanges = 0;
-    QObject::connect(model.get(), &EnergyWindowModel::controlChanged, [&](C c) {
-        label8Changes += c == C::Label8;
-        gramChanges += c == C::Label6;
-    });
-    click(12);
-    // Text2 changes once: Label8 is emptied and set, and each runs the split (three labels, then the chart).
-    EXPECT_EQ(label8Changes, 2);
-    EXPECT_EQ(gramChanges, 2 * 4);
 }
 
 // The emptied weight box leaves no weight behind, and the LAF of the last person is not offered to
-// the next.
-TEST_P(EnergyWindowModelTest, RefocusingTheAgeForgetsTheWeightAndTheLaf)
+// the next; closing and reopening keeps the members but empties the boxes.
+TEST_P(EnergyWindowModelTest, MembersAfterRefocusingTheAgeAndReopening)
 {
     play(Sex::Female, "a30 w60 c4 c12 f1");
     EXPECT_EQ(model->ageMember(), std::optional<qint16>(30));
-    EXPECT_FALSE(model->weightMember().has_value());
-    EXPECT_FALSE(model->lafMember().has_value());
-    EXPECT_DOUBLE_EQ(model->chartValue(3), 0.0);
-}
-
-TEST_P(EnergyWindowModelTest, AgeBoxSelectionDiffersBetweenTheWindows)
-{
-    open(Sex::Female);
-    type(C::Text1, "35");
-    model->userFocus(C::Text1);
-    EXPECT_EQ(model->ageSelectionStart(), 2);
-    EXPECT_EQ(model->ageSelectionLength(), 0);
-
-    open(Sex::Male);
-    type(C::Text1, "35");
-    model->userFocus(C::Text1);
-    EXPECT_EQ(model->ageSelectionStart(), 0);
-    EXPECT_EQ(model->ageSelectionLength(), 2);
-}
-
-TEST_P(EnergyWindowModelTest, WindowTextsDifferBySex)
-{
-    open(Sex::Female);
-    EXPECT_EQ(model->adultHeading(), QStringLiteral("Adulta (Da 18 anni in su)"));
-    EXPECT_TRUE(model->recommendedTooltipOnButtons());
-    EXPECT_TRUE(model->adultSplitVisible() && model->adolescentSplitVisible());
-    open(Sex::Male);
-    EXPECT_EQ(model->adultHeading(), QStringLiteral("Adulto (Da 18 anni in su)"));
-    EXPECT_FALSE(model->recommendedTooltipOnButtons());
-    EXPECT_FALSE(model->adultSplitVisible() || model->adolescentSplitVisible());
-}
-
-TEST_P(EnergyWindowModelTest, MembersOutliveClosingAndReopening)
-{
-    open(Sex::Male);
-    type(C::Text1, "40");
-    type(C::Text3, "75");
+    EXPECT_FALSE(model->weightMember().has_value() || model->lafMember().has_value());
+    play(Sex::Male, "a40 w75");
     model->closed();
     model->opened();
     EXPECT_EQ(model->focus(), C::Text1);
@@ -237,6 +143,147 @@ TEST_P(EnergyWindowModelTest, MembersOutliveClosingAndReopening)
     EXPECT_EQ(model->weightMember(), std::optional<qint16>(75));
     ASSERT_TRUE(model->basalMember().has_value());
     EXPECT_EQ(model->basalMember()->toText(QLocale()), loc("1749"));
+}
+
+// What differs between the windows: the age box's selection on refocus, the heading, the tooltips
+// and the split captions.
+TEST_P(EnergyWindowModelTest, WindowsDifferBySex)
+{
+    // clang-format off
+    const struct { int line; Sex sex; int selStart, selLength; const char *heading; bool tooltips, splits; } cases[] = {
+        {__LINE__, Sex::Female, 2, 0, "Adulta (Da 18 anni in su)", true, true},
+        {__LINE__, Sex::Male, 0, 2, "Adulto (Da 18 anni in su)", false, false},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        open(c.sex);
+        EXPECT_EQ(model->adultHeading(), QString::fromUtf8(c.heading));
+        EXPECT_EQ(model->recommendedTooltipOnButtons(), c.tooltips);
+        EXPECT_EQ(model->adultSplitVisible(), c.splits);
+        EXPECT_EQ(model->adolescentSplitVisible(), c.splits);
+        type(C::Text1, "35");
+        model->userFocus(C::Text1);
+        EXPECT_EQ(model->ageSelectionStart(), c.selStart);
+        EXPECT_EQ(model->ageSelectionLength(), c.selLength);
+    }
+}
+
+// --- Printing ---
+
+const QString kRule = QString(67, u'_');
+
+TEST_P(EnergyWindowModelTest, PrintsTheEighteenLines)
+{
+    play(Sex::Female, "a30 w60 c4 c12");
+    dialogs.inputAnswers.push_back(QStringLiteral("Maria"));
+    QStringList statuses;
+    QObject::connect(model.get(), &EnergyWindowModel::controlChanged, [&](C c) {
+        if (c == C::PrintStatus)
+            statuses << model->printStatus();
+    });
+    model->userClickPrint();
+
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Inserisci il tuo NOME"));
+    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("NOME"));
+    EXPECT_EQ(dialogs.shown[0].prefilled, QStringLiteral("Accertati di aver inserito i dati prima di stampare."));
+    ASSERT_EQ(printers.textJobs.size(), 1u);
+    const auto &job = printers.textJobs[0];
+    EXPECT_EQ(job.pointSize, 14);
+    EXPECT_EQ(job.documentName, QStringLiteral("Fabbisogno Energetico -  Maria"));
+    const QString expected = QStringLiteral(
+                                 "\n\n\n%1\nFabbisogno Energetico -  Maria\n%1\nSesso Femmina \nAnni 30\nPeso 60 kg\n"
+                                 "Il tuo Metabolismo Basale è di 1351 kcal/giorno\n"
+                                 "Con una Attività Moderata Con attività fisiche auspicabili\n"
+                                 "Il tuo livello di Attività Fisica (LAF) è di 1.64\n"
+                                 "Il tuo FABBISOGNO ENERGETICO è di 2215.64 kcal/giorno\n"
+                                 "Che in una DIETA EQUILIBRATA va così suddiviso:\n"
+                                 "55.39 g di PROTIDI\n61.55 g di LIPIDI\n360.04 g di GLUCIDI\n%1")
+                                 .arg(kRule);
+    EXPECT_EQ(job.lines.join(u'\n'), QString(expected).replace(u'.', QLocale().decimalPoint()));
+    EXPECT_EQ(statuses, QStringList({QStringLiteral("Stampa in corso..."), QString()}));
+    EXPECT_TRUE(model->printStatus().isEmpty());
+}
+
+// The chosen pair has a line of its own; without a choice (activity 0, as below eighteen), the
+// LAF follows the weight.
+TEST_P(EnergyWindowModelTest, LineElevenNamesTheSelectedPair)
+{
+    // clang-format off
+    const struct { int line; const char *age; int activity, recommended; const char *expected; } cases[] = {
+        {__LINE__, "40", 3, 12, "Con una Attività Leggera Con attività fisiche auspicabili"},
+        {__LINE__, "40", 3, 11, "Con una Attività Leggera Senza le attività fisiche auspicabili"},
+        {__LINE__, "40", 4, 11, "Con una Attività Moderata Senza le attività fisiche auspicabili"},
+        {__LINE__, "40", 5, 12, "Con una Attività Pesante Con attività fisiche auspicabili"},
+        {__LINE__, "40", 5, 11, "Con una Attività Pesante Senza le attività fisiche auspicabili"},
+        {__LINE__, "15", 0, 0, "Il tuo livello di Attività Fisica (LAF) è di 1.58"},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        open(Sex::Male);
+        type(C::Text1, c.age);
+        type(C::Text3, "70");
+        for (int option : {c.activity, c.recommended})
+            if (option)
+                click(option);
+        const QStringList lines = model->printLines(QStringLiteral("X"));
+        ASSERT_EQ(lines.size(), c.activity ? 18 : 17);
+        EXPECT_EQ(lines[6], QStringLiteral("Sesso Maschio"));
+        EXPECT_EQ(lines[10], loc(c.expected));
+    }
+}
+
+// A cancelled or blank name, or data missing, stop the print silently; a failed print is told.
+TEST_P(EnergyWindowModelTest, PrintStopsSilentlyOrReportsItsFailure)
+{
+    play(Sex::Female, "a30 w60 c4 c12");
+    model->userClickPrint();  // Cancel
+    dialogs.inputAnswers.push_back(QStringLiteral("   "));
+    model->userClickPrint();
+    model->userFocus(C::Text1);  // empties the weight
+    dialogs.inputAnswers.push_back(QStringLiteral("Maria"));
+    model->userClickPrint();
+    EXPECT_TRUE(printers.textJobs.empty());
+    EXPECT_TRUE(dialogs.messageTexts().isEmpty());
+
+    play(Sex::Female, "a30 w60 c4 c12");
+    printers.failNextJob = true;
+    dialogs.inputAnswers.push_back(QStringLiteral("Maria"));
+    model->userClickPrint();
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("La stampa su \"Ufficio\" non è riuscita.")});
+    EXPECT_TRUE(model->printStatus().isEmpty());
+}
+
+TEST_P(EnergyWindowModelTest, WithoutAPrinterTheUserNamesAPdfFile)
+{
+    const QTemporaryDir home;
+    const HomeGuard guard(home.path());
+    play(Sex::Female, "a30 w60 c4 c12");
+    printers.inUse = pdfPrinterName();
+    dialogs.inputAnswers.push_back(QStringLiteral("Maria"));
+    dialogs.saveAnswers.push_back(QStringLiteral("/tmp/riepilogo"));
+    model->userClickPrint();
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    const auto &save = dialogs.shown[1];
+    EXPECT_EQ(save.kind, FakeDialogs::Shown::Kind::SaveFile);
+    // This home has no Documents folder: the file is proposed in the home folder itself.
+    EXPECT_EQ(save.prefilled, QDir(home.path()).filePath(QStringLiteral("Fabbisogno Energetico - Maria.pdf")));
+    ASSERT_EQ(printers.textJobs.size(), 1u);
+    EXPECT_EQ(printers.textJobs[0].pdfFile, QStringLiteral("/tmp/riepilogo.pdf"));
+
+    // Cancelling the save dialog prints nothing and says nothing.
+    dialogs.inputAnswers.push_back(QStringLiteral("Maria"));
+    model->userClickPrint();
+    EXPECT_EQ(printers.textJobs.size(), 1u);
+    EXPECT_TRUE(dialogs.messageTexts().isEmpty());
+}
+
+TEST_P(EnergyWindowModelTest, NameIsMadeSafeForTheProposedFile)
+{
+    const QString path = EnergyWindowModel::proposedPdfPath(QStringLiteral(" Anna/Maria: \"B\"?. "));
+    EXPECT_TRUE(path.endsWith(QStringLiteral("/Fabbisogno Energetico - Anna_Maria_ _B__.pdf"))) << qPrintable(path);
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, EnergyWindowModelTest, ::testing::Values("it_IT", "en_US"));

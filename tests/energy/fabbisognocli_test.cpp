@@ -1,16 +1,18 @@
 #include "energy/cli/fabbisognocli.h"
+#include "windowmodelfixture.h"
 
 #include "support/localeguard.h"
 #include "support/tablecase.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
 using namespace velmo;
-using velmo::test::english;
-using velmo::test::italian;
+using namespace velmo::test;
+using C = EnergyControl;
 
 namespace {
 
@@ -21,14 +23,15 @@ struct Outcome { int code = -1; QString out, err; };
 Outcome run(const QString &arguments, const QLocale &locale)
 {
     Outcome r;
-    QTextStream out(&r.out);
-    QTextStream err(&r.err);
+    QTextStream out(&r.out), err(&r.err);
     r.code = runEnergyCalculator(arguments.split(u' ', Qt::SkipEmptyParts), out, err, locale);
     return r;
 }
 
+// `italianOutput`: nullptr where the figures are left to the agreement with the window; `note`:
+// what the calculator left out of the arguments, said on the error stream ("": nothing).
 // clang-format off
-struct GoodCase { int line; const char *arguments; const char *italianOutput; };
+struct GoodCase { int line; const char *arguments; const char *italianOutput; const char *note; };
 // clang-format on
 
 TEST(EnergyCalculator, GoodInvocationsPrintWhatTheWindowShows)
@@ -37,55 +40,27 @@ TEST(EnergyCalculator, GoodInvocationsPrintWhatTheWindowShows)
     const GoodCase cases[] = {
         {__LINE__, "--sesso F --anni 30 --peso 60 --attivita moderata --auspicabili si",
          "Metabolismo Basale = 1351 kcal\nLivello di Attività Fisica (LAF) = 1,64\nFabbisogno Energetico = 2215,64 kcal\n"
-         "Adulta (Da 18 anni in su)\n55,39 g di PROTIDI\n61,55 g di LIPIDI\n360,04 g di GLUCIDI\n"},
-        {__LINE__, "--sesso=M --anni=40 --peso=75 --attivita=Moderata --auspicabili=si",
-         "Metabolismo Basale = 1749 kcal\nLivello di Attività Fisica (LAF) = 1,78\nFabbisogno Energetico = 3113,22 kcal\n"
-         "Adulto (Da 18 anni in su)\n77,83 g di PROTIDI\n86,48 g di LIPIDI\n505,90 g di GLUCIDI\n"},
-        {__LINE__, "--sesso F --anni 65 --peso 60 --auspicabili no",
-         "Metabolismo Basale = 1240 kcal\nLivello di Attività Fisica (LAF) = 1,44\nFabbisogno Energetico = 1785,6 kcal\n"
-         "Adulta (Da 18 anni in su)\n44,64 g di PROTIDI\n49,60 g di LIPIDI\n290,16 g di GLUCIDI\n"},
-        {__LINE__, "--sesso F --anni 8 --peso 25", "Metabolismo Basale = 992,5 kcal\n"},
+         "Adulta (Da 18 anni in su)\n55,39 g di PROTIDI\n61,55 g di LIPIDI\n360,04 g di GLUCIDI\n", ""},
+        {__LINE__, "--sesso=M --anni=40 --peso=75 --attivita=Moderata --auspicabili=si", nullptr, ""},
+        {__LINE__, "--sesso F --anni 65 --peso 60 --auspicabili no", nullptr, ""},
+        {__LINE__, "--sesso F --anni 8 --peso 25", "Metabolismo Basale = 992,5 kcal\n", "In questo caso essendo minore di 10 anni"},
+        {__LINE__, "--sesso M --anni 70 --peso 70 --attivita pesante --auspicabili si", nullptr, "sempre leggera"},
+        {__LINE__, "--sesso M --anni 70 --peso 70 --attivita leggera --auspicabili si", nullptr, ""},
+        {__LINE__, "--sesso F --anni 15 --peso 50 --attivita pesante", nullptr, "sotto i 18 anni le opzioni di attività non contano"},
+        {__LINE__, "--sesso F --anni 15 --peso 50 --auspicabili no", nullptr, "sotto i 18 anni le opzioni di attività non contano"},
+        {__LINE__, "--sesso F --anni 15 --peso 50", nullptr, ""},
     };
     // clang-format on
     for (const GoodCase &c : cases) {
         VELMO_CASE(c);
-        const Outcome it = run(QString::fromUtf8(c.arguments), italian());
-        EXPECT_EQ(it.code, 0) << qPrintable(it.err);
-        EXPECT_EQ(it.out, QString::fromUtf8(c.italianOutput));
-        // The same figures with the English separator.
-        const Outcome en = run(QString::fromUtf8(c.arguments), english());
-        QString expected = QString::fromUtf8(c.italianOutput);
-        expected.replace(u',', u'.');
-        EXPECT_EQ(en.code, 0);
-        EXPECT_EQ(en.out, expected);
-    }
-}
-
-// clang-format off
-struct NoteCase { int line; const char *arguments; const char *note; };  // note "": none
-// clang-format on
-
-// What the calculator left out of the arguments it was given, said on the error stream.
-TEST(EnergyCalculator, NotesWhatItLeftOut)
-{
-    // clang-format off
-    const NoteCase cases[] = {
-        {__LINE__, "--sesso F --anni 8 --peso 25", "In questo caso essendo minore di 10 anni"},
-        {__LINE__, "--sesso M --anni 70 --peso 70 --attivita pesante --auspicabili si", "sempre leggera"},
-        {__LINE__, "--sesso M --anni 70 --peso 70 --attivita leggera --auspicabili si", ""},
-        {__LINE__, "--sesso F --anni 15 --peso 50 --attivita pesante", "sotto i 18 anni le opzioni di attività non contano"},
-        {__LINE__, "--sesso F --anni 15 --peso 50 --auspicabili no", "sotto i 18 anni le opzioni di attività non contano"},
-        {__LINE__, "--sesso F --anni 15 --peso 50", ""},
-    };
-    // clang-format on
-    for (const NoteCase &c : cases) {
-        VELMO_CASE(c);
-        const Outcome r = run(QString::fromUtf8(c.arguments), italian());
-        EXPECT_EQ(r.code, 0);
-        if (*c.note)
-            EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.note))) << qPrintable(r.err);
-        else
-            EXPECT_TRUE(r.err.isEmpty()) << qPrintable(r.err);
+        for (const QLocale &locale : {italian(), english()}) {
+            const Outcome r = run(QString::fromUtf8(c.arguments), locale);
+            EXPECT_EQ(r.code, 0) << qPrintable(r.err);
+            EXPECT_TRUE(*c.note ? r.err.contains(QString::fromUtf8(c.note)) : r.err.isEmpty()) << qPrintable(r.err);
+            if (c.italianOutput) {  // the English output has its decimal point
+                EXPECT_EQ(r.out, QString::fromUtf8(c.italianOutput).replace(u',', locale.decimalPoint()));
+            }
+        }
     }
 }
 
@@ -100,14 +75,10 @@ TEST(EnergyCalculator, CsvLineWithHeader)
     EXPECT_TRUE(child.out.endsWith(QStringLiteral("F,8,25,,,992.5,,,,,\r\n"))) << qPrintable(child.out);
 }
 
-// clang-format off
-struct BadCase { int line; const char *arguments; const char *reason; };
-// clang-format on
-
 TEST(EnergyCalculator, BadInvocationsExplainAndExitWithTwo)
 {
     // clang-format off
-    const BadCase cases[] = {
+    const struct { int line; const char *arguments, *reason; } cases[] = {
         {__LINE__, "", "Manca l'opzione --sesso."},
         {__LINE__, "--sesso F --anni 30", "Manca l'opzione --peso."},
         {__LINE__, "--sesso X --anni 30 --peso 60", "Valore non valido per --sesso: \"X\""},
@@ -126,7 +97,7 @@ TEST(EnergyCalculator, BadInvocationsExplainAndExitWithTwo)
         {__LINE__, "--csv=si --sesso F --anni 8 --peso 25", "Argomento non riconosciuto: \"--csv=si\"."},
     };
     // clang-format on
-    for (const BadCase &c : cases) {
+    for (const auto &c : cases) {
         VELMO_CASE(c);
         const Outcome r = run(QString::fromUtf8(c.arguments), italian());
         EXPECT_EQ(r.code, 2);
@@ -136,27 +107,16 @@ TEST(EnergyCalculator, BadInvocationsExplainAndExitWithTwo)
     }
 }
 
-TEST(EnergyCalculator, HelpIsItalian)
-{
-    const Outcome r = run(QStringLiteral("--help"), italian());
-    EXPECT_EQ(r.code, 0);
-    EXPECT_TRUE(r.out.startsWith(QStringLiteral("Uso: velmo-fabbisogno --sesso F|M")));
-    EXPECT_TRUE(r.out.contains(QStringLiteral("Codici di uscita")));
-}
-
 // The built program itself, in the locale of its environment.
 Outcome runProgram(const QStringList &arguments, const QString &localeName)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LC_ALL"), localeName);
-    environment.insert(QStringLiteral("LANG"), localeName);
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VELMO_FABBISOGNO_EXE), arguments);
     Outcome r;
-    if (!process.waitForFinished(30000))
-        return r;
-    r.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    r.code = process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     r.out = QString::fromUtf8(process.readAllStandardOutput());
     r.err = QString::fromUtf8(process.readAllStandardError());
     return r;
@@ -174,25 +134,103 @@ TEST(EnergyCalculatorProgram, ExitCodesAndLocale)
     const QStringList woman = QStringLiteral("--sesso F --anni 30 --peso 60 --attivita moderata --auspicabili si").split(u' ');
     // clang-format off
     const ProgramCase cases[] = {
-        {__LINE__, "it_IT.UTF-8", woman, 0, "Fabbisogno Energetico = 2215,64 kcal", ""},
         {__LINE__, "en_US.UTF-8", woman, 0, "Fabbisogno Energetico = 2215.64 kcal", ""},
         {__LINE__, "fa_IR.UTF-8", woman + QStringList{QStringLiteral("--csv")}, 0,
          "\nF,30,60,moderata,si,1351,1\u066b64,2215\u066b64,55\u066b39,61\u066b55,360\u066b04\r\n", ""},
         {__LINE__, "it_IT.UTF-8", QStringList{QStringLiteral("--sesso"), QStringLiteral("Z")} + woman.mid(2), 2, "",
          "Valore non valido per --sesso"},
-        {__LINE__, "it_IT.UTF-8", {QStringLiteral("--help")}, 0, "attività fisiche auspicabili", ""},
+        {__LINE__, "it_IT.UTF-8", {QStringLiteral("--help")}, 0, "Uso: velmo-fabbisogno --sesso F|M", ""},
     };
     // clang-format on
     for (const ProgramCase &c : cases) {
         VELMO_CASE(c);
         const Outcome r = runProgram(c.arguments, QString::fromLatin1(c.locale));
         EXPECT_EQ(r.code, c.code) << qPrintable(r.err);
-        if (*c.out)
-            EXPECT_TRUE(r.out.contains(QString::fromUtf8(c.out))) << qPrintable(r.out);
-        else
-            EXPECT_TRUE(r.out.isEmpty()) << qPrintable(r.out);
+        EXPECT_TRUE(*c.out ? r.out.contains(QString::fromUtf8(c.out)) : r.out.isEmpty()) << qPrintable(r.out);
         EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.err))) << qPrintable(r.err);
     }
 }
+
+// --- The console program and the window ---
+
+struct Choice {
+    int option;
+    const char *word;
+};
+const Choice kActivities[] = {{3, "leggera"}, {4, "moderata"}, {5, "pesante"}};
+const Choice kColumns[] = {{12, "si"}, {11, "no"}};
+// Every band edge of the basal metabolism and of Tables A, B and C.
+const int kAges[] = {2, 3, 9, 10, 13, 14, 17, 18, 29, 30, 59, 60, 74, 75, 99};
+// Two digits, a decimal rounded half to even, and a third digit typed after the choices.
+const char *const kWeights[] = {"45", "65.5", "105"};
+
+// What a person is told, in order: basal metabolism, LAF, requirement, the split's heading and
+// its grams, whichever program tells them; figures not shown are left out.
+class EnergyAgreementTest : public velmo::test::WindowModelTest {
+protected:
+    // The window, driven like a user: age, weight, the activity and the column where they can be
+    // clicked; a three-digit weight is finished after the choices.
+    QStringList fromWindow(Sex sex, int age, const char *weight, const Choice &activity, const Choice &column)
+    {
+        open(sex);
+        type(C::Text1, qPrintable(QStringLiteral("%1").arg(age, 2, 10, QLatin1Char('0'))));
+        const QByteArray typed(weight);
+        const bool finishLater = typed.size() == 3;
+        type(C::Text3, finishLater ? typed.left(2).constData() : weight);
+        for (int option : {activity.option, column.option})
+            if (model->optionEnabled(option) && !model->optionSelected(option))
+                click(option);
+        if (finishLater)
+            type(C::Text3, typed.mid(2).constData());
+        // Only the heading the window shows counts.
+        QStringList f{model->basalMetabolismCaption(), model->lafCaption(), model->requirementText(),
+                      (model->adultSplitVisible() ? model->adultSplitCaption() : QString())
+                          + (model->adolescentSplitVisible() ? model->adolescentSplitCaption() : QString())};
+        if (!model->requirementText().isEmpty())
+            f << grams();
+        f.removeAll(QString());
+        return f;
+    }
+
+    QStringList fromConsole(Sex sex, int age, const char *weight, const Choice &activity, const Choice &column)
+    {
+        const Outcome r = run(QStringLiteral("--sesso %1 --anni %2 --peso %3 --attivita %4 --auspicabili %5")
+                                  .arg(QLatin1String(sex == Sex::Female ? "F" : "M"), QString::number(age), loc(weight),
+                                       QLatin1String(activity.word), QLatin1String(column.word)),
+                              QLocale());
+        EXPECT_EQ(r.code, 0) << qPrintable(r.err);
+        // "Name = figure kcal", "grams g di NUTRIENT" or the heading alone.
+        static const QRegularExpression line(
+            QStringLiteral("^(?:(?:Metabolismo Basale|Livello di Attività Fisica \\(LAF\\)|Fabbisogno Energetico) = )?"
+                           "(.+?)(?: kcal| g di (?:PROTIDI|LIPIDI|GLUCIDI))?$"));
+        QStringList f;
+        for (const QString &text : r.out.split(u'\n', Qt::SkipEmptyParts))
+            f << line.match(text).captured(1);
+        return f;
+    }
+};
+
+// Every sex × band-edge age × weight × activity × column: the window and the console program
+// agree on every figure, and the window says only what a child's age calls for.
+TEST_P(EnergyAgreementTest, WindowAndConsoleAgreeOnEveryFigure)
+{
+    for (Sex sex : {Sex::Female, Sex::Male})
+        for (int age : kAges)
+            for (const char *weight : kWeights)
+                for (const Choice &activity : kActivities)
+                    for (const Choice &column : kColumns) {
+                        SCOPED_TRACE(::testing::Message()
+                                     << (sex == Sex::Female ? "F" : "M") << " age " << age << " weight " << weight
+                                     << " " << activity.word << " " << column.word);
+                        dialogs.clear();
+                        const QStringList window = fromWindow(sex, age, weight, activity, column);
+                        EXPECT_EQ(dialogs.shown.size(), age < 10 ? 1u : 0u);
+                        EXPECT_EQ(window.size(), age < 10 ? 1 : 7) << qPrintable(window.join(u'|'));
+                        EXPECT_EQ(window, fromConsole(sex, age, weight, activity, column))
+                            << qPrintable(window.join(u'|'));
+                    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, EnergyAgreementTest, ::testing::Values("it_IT", "en_US"));
 
 }  // namespace

@@ -22,13 +22,13 @@ inline QString loc(const char *pointText)
 // One energy window model, opened, with recording dialogs and printers, under a chosen locale.
 class WindowModelTest : public ::testing::TestWithParam<const char *> {
 protected:
+    using C = EnergyControl;
     void SetUp() override { guard = std::make_unique<LocaleGuard>(GetParam()); }
 
-    EnergyWindowModel &open(Sex sex)
+    void open(Sex sex)
     {
         model = std::make_unique<EnergyWindowModel>(sex, dialogs, printers);
         model->opened();
-        return *model;
     }
 
     // Types character by character into a box, as the keyboard does, focusing it first if needed.
@@ -48,6 +48,28 @@ protected:
     {
         model->userFocus(EnergyWindowModel::optionControl(option));
         model->userClickOption(option);
+    }
+
+    // Plays what a user does, step by step: "a30" types the age, "w60" the weight and "r2000" the
+    // requirement (a point for the decimal separator), "c4" focuses and clicks option 4, "o11"
+    // only focuses option 11, "f1" focuses Text1 (f2 Text2, f3 Text3), "e3=6" puts "6" in Text3 at once.
+    void play(Sex sex, const char *script)
+    {
+        open(sex);
+        for (const QString &step : QString::fromLatin1(script).split(u' ', Qt::SkipEmptyParts)) {
+            const QString arg = step.mid(1);
+            const C box = arg.startsWith(u'1') ? C::Text1 : arg.startsWith(u'2') ? C::Text2 : C::Text3;
+            switch (step.at(0).toLatin1()) {
+            case 'a': type(C::Text1, qPrintable(arg)); break;
+            case 'w': type(C::Text3, qPrintable(arg)); break;
+            case 'r': type(C::Text2, qPrintable(arg)); break;
+            case 'c': click(arg.toInt()); break;
+            case 'o': model->userFocus(EnergyWindowModel::optionControl(arg.toInt())); break;
+            case 'f': model->userFocus(box); break;
+            case 'e': model->userEdit(box, loc(qPrintable(arg.mid(2)))); break;
+            default: FAIL() << "unknown step " << qPrintable(step);
+            }
+        }
     }
 
     QStringList grams() const { return {model->gramsCaption(0), model->gramsCaption(1), model->gramsCaption(2)}; }
