@@ -54,34 +54,26 @@ protected:
 TEST_F(PrintModuleModelTest, PrintableSheet)
 {
     // clang-format off
-    struct Case { int line; std::optional<int> orientation; int w, h; const char *message; };
+    struct Case { int line; bool reachable; std::optional<int> orientation; int w, h; const char *message; const char *title; };
     const Case cases[] = {
-        {__LINE__, 2, 287, 200, nullptr},
-        {__LINE__, 1, 200, 287, nullptr},
-        {__LINE__, std::nullopt, 200, 287, nullptr},  // keeps the last one
-        {__LINE__, 3, -1, -1, "Orientamento errato"},
-        {__LINE__, 0, -1, -1, "Orientamento errato"},
+        {__LINE__, true, 2, 287, 200, nullptr, nullptr},
+        {__LINE__, true, 1, 200, 287, nullptr, nullptr},
+        {__LINE__, true, std::nullopt, 200, 287, nullptr, nullptr},  // keeps the last one
+        {__LINE__, true, 3, -1, -1, "Orientamento errato", " Errore in frmStampaFPB/FoglioStampa"},
+        {__LINE__, true, 0, -1, -1, "Orientamento errato", " Errore in frmStampaFPB/FoglioStampa"},
+        {__LINE__, false, 2, -1, -1, "Non posso accedere alla stampante richiesta.\n", " Errore in frmStampaFPB/OpenDocPrinter"},
     };
     // clang-format on
     for (const Case &c : cases) {
         VELMO_CASE(c);
         dialogs.clear();
+        if (!c.reachable)
+            printers.unreachable.append(QStringLiteral("Ufficio"));
         EXPECT_EQ(model.printableSheet(c.orientation), QSize(c.w, c.h));
-        if (!c.message) {
-            EXPECT_TRUE(dialogs.shown.empty());
-            continue;
-        }
-        ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(dialogs.shown[0].text, QString::fromLatin1(c.message));
-        EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/FoglioStampa"));
+        EXPECT_EQ(dialogs.messageTexts(), c.message ? QStringList{QString::fromLatin1(c.message)} : QStringList());
+        for (const auto &box : dialogs.shown)
+            EXPECT_EQ(box.title, QString::fromLatin1(c.title));
     }
-}
-
-TEST_F(PrintModuleModelTest, PrintableSheetOfAnUnreachablePrinter)
-{
-    printers.unreachable.append(QStringLiteral("Ufficio"));
-    EXPECT_EQ(model.printableSheet(2), QSize(-1, -1));
-    EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("Non posso accedere alla stampante richiesta.\n")});
 }
 
 TEST_F(PrintModuleModelTest, WithoutAPrinterInUseTheDefaultIsOpened)

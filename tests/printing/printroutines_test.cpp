@@ -18,21 +18,24 @@ const QString kPrintFailureTail = QStringLiteral("La funzione di Stampa\nha trov
 const QString kScaleQuestion = QStringLiteral("Le dimensioni di stampa richieste\nsono superiori a quelle del foglio\n"
                                               "della stampante selezionata.\n\nPosso cambiare la scala?");
 
-QImage picture(int w = 40, int h = 30)
+QImage picture()
 {
-    QImage image(w, h, QImage::Format_RGB32);
+    QImage image(40, 30, QImage::Format_RGB32);
     image.fill(qRgb(200, 30, 60));
     return image;
 }
 
+// The fake's A4 portrait with 5 mm edges: 200 × 287 mm, 4724 × 6780 pixels at 600 dpi.
 class PrintRoutinesTest : public ::testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { ASSERT_TRUE(routines.OpenDocPrinter(QStringLiteral("Ufficio"))); }
+
+    QRect pixels(const MmRect &r) const
     {
-        printers.printers[QStringLiteral("Ufficio")].marginMm = 5;
-        printers.printers[QStringLiteral("Ufficio")].dpi = 600;
-        ASSERT_TRUE(routines.OpenDocPrinter(QStringLiteral("Ufficio")));
+        const PrintableSheet sheet = printers.sheetSize();
+        return toPrinterPixels(r, {sheet.widthMm, sheet.heightMm}, {sheet.widthPx, sheet.heightPx});
     }
+
     FakePrinterService printers;
     FakeDialogs dialogs;
     PrintRoutines routines{printers, dialogs};
@@ -61,61 +64,44 @@ TEST_F(PrintRoutinesTest, OpenDocPrinter)
         EXPECT_EQ(run.OpenDocPrinter(QString::fromLatin1(c.name)), c.ok);
         EXPECT_EQ(fresh.openPrinterName(), QString::fromLatin1(c.opened));
         EXPECT_EQ(run.SheetSize().ok, c.ok);
-        if (c.ok) {
-            EXPECT_TRUE(said.shown.empty());
-            continue;
-        }
-        ASSERT_EQ(said.shown.size(), 1u);
-        EXPECT_EQ(said.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/OpenDocPrinter"));
+        EXPECT_EQ(said.shown.size(), c.ok ? 0u : 1u);
+        for (const auto &box : said.shown)
+            EXPECT_EQ(box.title, QStringLiteral(" Errore in frmStampaFPB/OpenDocPrinter"));
     }
 }
 
-TEST_F(PrintRoutinesTest, InsideTheSheetPrintsWithoutQuestionOneJobPerCopy)
-{
-    // A4 portrait, 5 mm edges: 200 × 287 mm, 4724 × 6780 pixels at 600 dpi.
-    EXPECT_TRUE(routines.PrintImage({10, 20, 100, 50}, QStringLiteral("Velmo"), picture(), 3));
-    EXPECT_TRUE(dialogs.shown.empty());
-    ASSERT_EQ(printers.imageJobs.size(), 3u);
-    const PrintableSheet sheet = printers.sheetSize();
-    const QRect expected = toPrinterPixels({10, 20, 100, 50}, {sheet.widthMm, sheet.heightMm}, {sheet.widthPx, sheet.heightPx});
-    for (const auto &job : printers.imageJobs) {
-        EXPECT_EQ(job.job.target, expected);
-        EXPECT_EQ(job.job.documentName, QStringLiteral("Velmo"));
-        EXPECT_EQ(job.job.image.size(), QSize(40, 30));
-    }
-}
-
-TEST_F(PrintRoutinesTest, ScaleQuestionAnswers)
+// Beyond the sheet the user is asked whether to scale; each copy is a job of its own; the hourglass
+// shows only while the jobs run, not over the question.
+TEST_F(PrintRoutinesTest, ScaleQuestionAndOneJobPerCopy)
 {
     // clang-format off
-    struct Case { int line; Answer answer; bool ok; std::optional<MmRect> printedMm; };
-    // clang-format on
-    const MmRect request{10, 0, 200, 100};  // 10 mm beyond the 200 mm width
-    // clang-format off
-    const Case cases[] = {
-        {__LINE__, Answer::Yes, true, scaleToSheet(request, 200, 287)},
-        {__LINE__, Answer::No, true, request},
-        {__LINE__, Answer::Cancel, false, std::nullopt},
+    const struct { int line; MmRect request; Answer answer; bool ok; bool asked; MmRect printed; } cases[] = {
+        {__LINE__, {10, 20, 100, 50}, Answer::Cancel, true, false, {10, 20, 100, 50}},
+        {__LINE__, {10, 0, 200, 100}, Answer::Yes, true, true, {10, 0, 190, 95}},  // 200/210 of each value
+        {__LINE__, {10, 0, 200, 100}, Answer::No, true, true, {10, 0, 200, 100}},
+        {__LINE__, {10, 0, 200, 100}, Answer::Cancel, false, true, {}},
     };
     // clang-format on
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         VELMO_CASE(c);
         printers.imageJobs.clear();
         dialogs.clear();
         dialogs.questionAnswers = {c.answer};
-        EXPECT_EQ(routines.PrintImage(request, QStringLiteral("Velmo"), picture(), 1), c.ok);
-        ASSERT_EQ(dialogs.shown.size(), 1u) << "only the question, no message";
-        EXPECT_EQ(dialogs.shown[0].text, kScaleQuestion);
-        if (!c.printedMm) {
-            EXPECT_TRUE(printers.imageJobs.empty());
-            continue;
+        std::vector<bool> busy;
+        routines.onBusy = [&](bool b) { busy.push_back(b); };
+        EXPECT_EQ(routines.PrintImage(c.request, QStringLiteral("Velmo"), picture(), 2), c.ok);
+        EXPECT_EQ(busy, (c.ok ? std::vector<bool>{true, false} : std::vector<bool>{}));
+        EXPECT_EQ(dialogs.shown.size(), c.asked ? 1u : 0u) << "the question, no message";
+        if (c.asked) {
+            EXPECT_EQ(dialogs.shown[0].text, kScaleQuestion);
         }
-        ASSERT_EQ(printers.imageJobs.size(), 1u);
-        const PrintableSheet sheet = printers.sheetSize();
-        EXPECT_EQ(printers.imageJobs[0].job.target,
-                  toPrinterPixels(*c.printedMm, {sheet.widthMm, sheet.heightMm}, {sheet.widthPx, sheet.heightPx}));
+        ASSERT_EQ(printers.imageJobs.size(), c.ok ? 2u : 0u);
+        for (const auto &job : printers.imageJobs) {
+            EXPECT_EQ(job.job.target, pixels(c.printed));
+            EXPECT_EQ(job.job.documentName, QStringLiteral("Velmo"));
+            EXPECT_EQ(job.job.image.size(), QSize(40, 30));
+        }
     }
-    EXPECT_EQ(scaleToSheet(request, 200, 287), (MmRect{10, 0, 190, 95})) << "200/210 of each value";
 }
 
 // A failure stops the copies still to print and says where the job stopped.
@@ -164,17 +150,6 @@ TEST_F(PrintRoutinesTest, PdfEntryAsksForTheFileOncePerRun)
     EXPECT_EQ(printers.imageJobs[0].job.pdfFile, QStringLiteral("/tmp/uscita/pasto.pdf"));
     EXPECT_EQ(printers.imageJobs[1].job.pdfFile, QStringLiteral("/tmp/uscita/pasto (2).pdf"));
     EXPECT_EQ(printers.imageJobs[2].job.pdfFile, QStringLiteral("/tmp/uscita/pasto (3).pdf"));
-}
-
-TEST_F(PrintRoutinesTest, BusyOnlyWhileTheJobsRun)
-{
-    std::vector<bool> busy;
-    routines.onBusy = [&](bool b) { busy.push_back(b); };
-    dialogs.questionAnswers = {Answer::Cancel};
-    routines.PrintImage({0, 0, 500, 50}, QStringLiteral("Velmo"), picture(), 1);
-    EXPECT_TRUE(busy.empty()) << "no hourglass over the scale question";
-    routines.PrintImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(), 2);
-    EXPECT_EQ(busy, (std::vector<bool>{true, false}));
 }
 
 TEST(DrawPreview, GreyOnlyInThePreview)

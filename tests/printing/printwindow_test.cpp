@@ -151,19 +151,7 @@ TEST_F(PrintWindowTest, OutOfSheetBlinksUntilTheMarginsAreReset)
     });
 }
 
-TEST_F(PrintWindowTest, CheckBoxesEnableTheirFields)
-{
-    withWindow([](frmStampaFPB &window) {
-        click(window, "chkCentro");
-        for (const char *name : {"txtPrX", "txtPrY", "cmdOrigine", "updPrX"})
-            EXPECT_FALSE(child(window, name)->isEnabled()) << name;
-        click(window, "chkProporzioni");
-        EXPECT_EQ(child<QLabel>(window, "lblLblScala")->text(), QStringLiteral("Scala X:"));
-        EXPECT_FALSE(window.field(Field::Scala)->isEnabled());
-    });
-}
-
-TEST_F(PrintWindowTest, ZoomOpensAndCloses)
+TEST_F(PrintWindowTest, CheckBoxesEnableTheirFieldsAndThePreviewOpensTheZoom)
 {
     withWindow([](frmStampaFPB &window) {
         QWidget *zoom = child(window, "picZoom");
@@ -173,6 +161,12 @@ TEST_F(PrintWindowTest, ZoomOpensAndCloses)
         EXPECT_GT(child(window, "picPreviewZoom")->width(), child(window, "picPreview")->width());
         click(window, "picPreviewZoom");
         EXPECT_FALSE(zoom->isVisible());
+        click(window, "chkCentro");
+        for (const char *name : {"txtPrX", "txtPrY", "cmdOrigine", "updPrX"})
+            EXPECT_FALSE(child(window, name)->isEnabled()) << name;
+        click(window, "chkProporzioni");
+        EXPECT_EQ(child<QLabel>(window, "lblLblScala")->text(), QStringLiteral("Scala X:"));
+        EXPECT_FALSE(window.field(Field::Scala)->isEnabled());
     });
 }
 

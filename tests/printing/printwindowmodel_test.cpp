@@ -41,7 +41,41 @@ protected:
         m.activate();
     }
 
-    // The fields' texts (X Y W H scale copies), then the warning and the boxes shown, by title.
+    // A sequence of user actions, one token each:
+    //   W=51   the width typed (W H X Y the rectangle, N the copies), then the key released
+    //   S=…    the scale typed and confirmed       W+ H-   an up-down arrow     leaveW  the field left
+    //   keep0 keep1  the proportions check box     centre0 centre1  the centring check box
+    //   max origin print   the buttons             fail yes  the next job fails, the next question is answered yes
+    void play(PrintWindowModel &m, const char *steps)
+    {
+        const std::map<char, Field> fields = {{'W', Field::PrW}, {'H', Field::PrH}, {'X', Field::PrX},
+                                              {'Y', Field::PrY}, {'N', Field::NCopies}, {'S', Field::Scala}};
+        for (const QString &step : QString::fromUtf8(steps).split(u' ', Qt::SkipEmptyParts)) {
+            const auto field = fields.find(step[0].toLatin1());
+            if (step.startsWith(u"keep") || step.startsWith(u"centre"))
+                step[0] == u'k' ? m.setKeepProportions(step.endsWith(u'1')) : m.setCentred(step.endsWith(u'1'));
+            else if (step == u"max" || step == u"origin")
+                step == u"max" ? m.maxClicked() : m.originClicked();
+            else if (step == u"print")
+                m.printClicked();
+            else if (step == u"fail")
+                printers.imageJobFailures.insert(printers.imageJobsAttempted, ImageJobResult{});
+            else if (step == u"yes")
+                dialogs.questionAnswers.push_back(Answer::Yes);
+            else if (step.startsWith(u"leave"))
+                m.fieldLeft(fields.at(step.back().toLatin1()));
+            else if (field == fields.end() || step.size() < 2)
+                ADD_FAILURE() << "unknown step " << step.toStdString();
+            else if (step[1] == u'+' || step[1] == u'-')
+                m.upDownClicked(field->second, step[1] == u'+' ? 1 : -1);
+            else {
+                m.setText(field->second, step.mid(2));
+                field->second == Field::Scala ? m.scaleConfirmed() : m.keyReleased(field->second);
+            }
+        }
+    }
+
+    // The fields' texts (X Y W H scale copies), the warning, the jobs printed and the boxes shown.
     QString state(const PrintWindowModel &m) const
     {
         QStringList parts;
@@ -49,6 +83,8 @@ protected:
             parts << m.text(f);
         if (m.outOfSheetVisible())
             parts << QStringLiteral("fuori");
+        if (!printers.imageJobs.empty())
+            parts << QStringLiteral("stampe:%1").arg(printers.imageJobs.size());
         for (const auto &box : dialogs.shown)
             parts << QLatin1Char('[') + box.title.trimmed() + QLatin1Char(']');
         return parts.join(u' ');
@@ -113,41 +149,6 @@ TEST_F(PrintWindowModelTest, KeyFilters)
     }
 }
 
-// A sequence of user actions, one token each:
-//   W=51   the width typed (W H X Y the rectangle, N the copies), then the key released
-//   S=…    the scale typed and confirmed       W+ H-   an up-down arrow     leaveW  the field left
-//   keep0 keep1  the proportions check box     centre0 centre1  the centring check box
-//   max origin print   the buttons
-void play(PrintWindowModel &model, const char *steps)
-{
-    const std::map<char, Field> fields = {{'W', Field::PrW}, {'H', Field::PrH}, {'X', Field::PrX},
-                                          {'Y', Field::PrY}, {'N', Field::NCopies}, {'S', Field::Scala}};
-    for (const QString &step : QString::fromUtf8(steps).split(u' ', Qt::SkipEmptyParts)) {
-        const auto field = fields.find(step.back().toLatin1());
-        if (step.startsWith(u"keep"))
-            model.setKeepProportions(step.endsWith(u'1'));
-        else if (step.startsWith(u"centre"))
-            model.setCentred(step.endsWith(u'1'));
-        else if (step == u"max")
-            model.maxClicked();
-        else if (step == u"origin")
-            model.originClicked();
-        else if (step == u"print")
-            model.printClicked();
-        else if (step.startsWith(u"leave") && field != fields.end())
-            model.fieldLeft(field->second);
-        else if (!fields.count(step[0].toLatin1()) || step.size() < 2)
-            ADD_FAILURE() << "unknown step " << step.toStdString();
-        else if (step[1] == u'+' || step[1] == u'-')
-            model.upDownClicked(fields.at(step[0].toLatin1()), step[1] == u'+' ? 1 : -1);
-        else {
-            const Field typed = fields.at(step[0].toLatin1());
-            model.setText(typed, step.mid(2));
-            typed == Field::Scala ? model.scaleConfirmed() : model.keyReleased(typed);
-        }
-    }
-}
-
 TEST_F(PrintWindowModelTest, FieldsFollowTheUser)
 {
     // clang-format off
@@ -185,59 +186,37 @@ TEST_F(PrintWindowModelTest, FieldsFollowTheUser)
         // A cleared field keeps its value and shows it again when left; no copies are refused.
         {__LINE__, {0, 0, 200, 100}, "W= leaveW X=- leaveX", "0 0 200 100 500.000 1"},
         {__LINE__, {0, 0, 200, 100}, "N= leaveN print", "0 0 200 100 500.000  [Attenzione]"},
+        // A failed or cancelled print leaves the window to try again.
+        {__LINE__, {0, 0, 200, 100}, "N=3 print", "0 0 200 100 500.000 3 stampe:3"},
+        {__LINE__, {0, 0, 200, 100}, "fail print print", "0 0 200 100 500.000 1 stampe:1 [Errore in frmStampaFPB/Print_FPB]"},
+        {__LINE__, {20, 0, 200, 100}, "print yes print", "20 0 200 100 500.000 1 fuori stampe:1 [Errore di Scala] [Errore di Scala]"},
     };
     // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         dialogs.clear();
+        printers.imageJobs.clear();
         PrintWindowModel fresh(printers, dialogs);
         open(fresh, c.opened);
         play(fresh, c.steps);
         EXPECT_EQ(state(fresh), QString::fromUtf8(c.state));
         EXPECT_EQ(fresh.blinking(), fresh.outOfSheetVisible());
+        EXPECT_FALSE(fresh.printingVisible());
         EXPECT_EQ(fresh.rect(), (MmRect{fresh.text(Field::PrX).toInt(), fresh.text(Field::PrY).toInt(),
                                         fresh.text(Field::PrW).toInt(), fresh.text(Field::PrH).toInt()}));
     }
-    EXPECT_TRUE(printers.imageJobs.empty());
 }
 
-TEST_F(PrintWindowModelTest, PrintingClosesTheWindowAfterOneJobPerCopy)
+TEST_F(PrintWindowModelTest, PrintingIsShownDuringTheRunAndClosesTheWindow)
 {
     open(model);
-    bool closed = false;
+    int closed = 0;
     std::vector<bool> labelShownDuringRun;
-    QObject::connect(&model, &PrintWindowModel::closeRequested, [&] { closed = true; });
+    QObject::connect(&model, &PrintWindowModel::closeRequested, [&] { ++closed; });
     model.onRepaintNow = [&] { labelShownDuringRun.push_back(model.printingVisible()); };
-    play(model, "N=3 print");
-    EXPECT_TRUE(closed);
-    EXPECT_EQ(labelShownDuringRun, std::vector<bool>{true});
-    EXPECT_FALSE(model.printingVisible());
-    EXPECT_EQ(printers.imageJobs.size(), 3u);
-}
-
-TEST_F(PrintWindowModelTest, FailedOrCancelledPrintCanBeRetried)
-{
-    // clang-format off
-    const struct { int line; bool jobFails; MmRect rect; int boxesAfterBoth; } cases[] = {
-        {__LINE__, true, {0, 0, 200, 100}, 1},    // the failure is said once
-        {__LINE__, false, {20, 0, 200, 100}, 2},  // the scale question cancelled, then answered
-    };
-    // clang-format on
-    for (const auto &c : cases) {
-        VELMO_CASE(c);
-        printers.imageJobs.clear();
-        dialogs.clear();
-        if (c.jobFails)
-            printers.imageJobFailures.insert(printers.imageJobsAttempted, ImageJobResult{});
-        dialogs.questionAnswers = {Answer::Cancel, Answer::Yes};
-        open(model, c.rect);
-        EXPECT_FALSE(model.printClicked());
-        EXPECT_FALSE(model.printingVisible());
-        EXPECT_TRUE(printers.imageJobs.empty());
-        EXPECT_TRUE(model.printClicked());
-        EXPECT_EQ(printers.imageJobs.size(), 1u);
-        EXPECT_EQ(dialogs.shown.size(), size_t(c.boxesAfterBoth));
-    }
+    play(model, "fail print print");
+    EXPECT_EQ(closed, 1);
+    EXPECT_EQ(labelShownDuringRun, (std::vector<bool>{true, true}));
 }
 
 // The monochrome printer greys the preview, not the page; its choice outlasts the window.
@@ -286,16 +265,6 @@ TEST_F(PrintWindowModelTest, PropertiesCarryTheCopiesAndThePrinterBothWays)
     EXPECT_EQ(printers.printerInUse(), QStringLiteral("Nuova"));
 }
 
-TEST_F(PrintWindowModelTest, PropertiesOfAPrinterThatCannotBeOpened)
-{
-    printers.unreachable.append(QStringLiteral("Laser"));
-    open(model);
-    model.printerChosen(1);
-    model.propertiesClicked();
-    EXPECT_EQ(printers.settingsDialogShown, 0);
-    EXPECT_EQ(dialogs.shown.size(), 2u) << "once when chosen, once when its settings are asked for";
-}
-
 TEST_F(PrintWindowModelTest, ZoomFillsTheAreaInTheSheetsProportions)
 {
     open(model);
@@ -307,12 +276,16 @@ TEST_F(PrintWindowModelTest, ZoomFillsTheAreaInTheSheetsProportions)
     EXPECT_TRUE(model.zoomPreview().isNull());
 }
 
-// Without an object nothing is drawn or printed; without a sheet the saved preview is one white pixel.
+// Without an object nothing is drawn or printed; without a sheet the saved preview is one white
+// pixel, and a printer that cannot be opened has no settings to show.
 TEST_F(PrintWindowModelTest, WithoutAnObjectOrASheet)
 {
     printers.unreachable.append(QStringLiteral("Ufficio"));
     model.loadWithoutObject(0);
     model.activate();
+    model.propertiesClicked();
+    EXPECT_EQ(printers.settingsDialogShown, 0);
+    EXPECT_EQ(dialogs.shown.size(), 2u) << "once when chosen, once when its settings are asked for";
     EXPECT_TRUE(model.preview().isNull());
     model.previewClicked({600, 400});
     EXPECT_FALSE(model.zoomVisible());
