@@ -170,24 +170,9 @@ TEST_F(PrintWindowTest, CheckBoxesEnableTheirFieldsAndThePreviewOpensTheZoom)
     });
 }
 
-TEST_F(PrintWindowTest, PrintButtonPrintsTheWindowAndCloses)
-{
-    bool closedByPrint = false;
-    withWindow(
-        [&](frmStampaFPB &window) {
-            type(window.field(Field::NCopies), QStringLiteral("2"));
-            click(window, "cmdStampa");
-            closedByPrint = !window.isVisible();
-            window.close();
-        },
-        true, false);
-    EXPECT_TRUE(closedByPrint);
-    ASSERT_EQ(printers.imageJobs.size(), 2u);
-    EXPECT_EQ(printers.imageJobs[0].settings.orientation, 2);
-    EXPECT_EQ(printers.imageJobs[0].job.image.size(), mainWindow->grab().size());
-}
-
-TEST_F(PrintWindowTest, PrintingNoticeOverThePreviewWhileTheJobRuns)
+// The window's picture, one job per copy typed, on the sheet the caller turned; the notice shows
+// while a job runs.
+TEST_F(PrintWindowTest, PrintButtonPrintsWithANoticeOverThePreviewAndCloses)
 {
     printers.imageJobFailures.insert(0, ImageJobResult{});
     withWindow([this](frmStampaFPB &window) {
@@ -203,10 +188,13 @@ TEST_F(PrintWindowTest, PrintingNoticeOverThePreviewWhileTheJobRuns)
         EXPECT_FALSE(notice->isVisible()) << "hidden again after the failure";
         EXPECT_TRUE(window.isVisible()) << "a failed print leaves the window open";
         printers.duringImageJob = nullptr;
+        type(window.field(Field::NCopies), QStringLiteral("2"));
         click(window, "cmdStampa");
         EXPECT_FALSE(window.isVisible()) << "the second attempt prints and closes";
     });
-    EXPECT_EQ(printers.imageJobs.size(), 1u);
+    ASSERT_EQ(printers.imageJobs.size(), 2u);
+    EXPECT_EQ(printers.imageJobs[0].settings.orientation, 2);
+    EXPECT_EQ(printers.imageJobs[0].job.image.size(), mainWindow->grab().size());
 }
 
 TEST_F(PrintWindowTest, WithoutAnObjectOnlyThePrinterIsChosen)
@@ -227,23 +215,13 @@ TEST_F(PrintWindowTest, WithoutAnObjectOnlyThePrinterIsChosen)
 
 // ---------------------------------------------------------------- what the module takes from the object
 
-TEST_F(PrintWindowTest, ScaleZeroTakesTheObjectsOwnWidth)
-{
-    bool shown = false;
-    module.onWindowReady = [&](frmStampaFPB &window) {
-        shown = true;
-        // 600 pixels are 9000 twips; for a 90 mm wide print that is 1 : 100.
-        EXPECT_EQ(window.field(Field::Scala)->text(), QStringLiteral("100"));
-        QTimer::singleShot(0, &window, &QDialog::close);
-    };
-    module.StampaFPB(mainWindow.get(), 0, 0, 90, 60, 0, QStringLiteral("Velmo"), 0);
-    EXPECT_TRUE(shown);
-}
-
+// Without a scale the object's own width stands for 1 : 1: 200 pixels are 3000 twips, so a 100 mm
+// wide print is 1 : 30.
 TEST_F(PrintWindowTest, PictureBoxIsPrintedFromItsPictureOrRefused)
 {
     QLabel box(mainWindow.get());
     box.setObjectName(QStringLiteral("picGrafico"));
+    box.resize(200, 100);
     bool shown = false;
     module.onWindowReady = [&](frmStampaFPB &) { shown = true; };
     module.StampaFPB(&box, 0, 0, 100, 50, 0, QString(), 0);
@@ -255,6 +233,7 @@ TEST_F(PrintWindowTest, PictureBoxIsPrintedFromItsPictureOrRefused)
     box.setPixmap(pixmap);
     module.onWindowReady = [&](frmStampaFPB &window) {
         QTimer::singleShot(0, &window, [&] {
+            EXPECT_EQ(window.field(Field::Scala)->text(), QStringLiteral("30"));
             click(window, "cmdStampa");
             window.close();
         });
