@@ -162,6 +162,7 @@ TEST_F(PrintWindowModelTest, FieldsFollowTheUser)
         {__LINE__, {0, 0, 100, 50}, "centre1", "50 118 100 50 500.000 1"},  // 118.5 → 118
         {__LINE__, {0, 0, 100, 50}, "centre1 W=101", "50 118 101 50 495.049,5 1"},  // 50.5 → 50, 49.5 → 50
         {__LINE__, {0, 0, 100, 50}, "centre1 W=101 centre0 origin", "0 0 101 50 495.049,5 1"},
+        {__LINE__, {0, 0, 100, 50}, "centre1 W=300", "-50 68 300 150 166.666,67 1 fuori"},  // 68.5 → 68
         {__LINE__, {30, 10, 100, 50}, "max", "0 10 200 100 250.000 1"},
         {__LINE__, {30, 10, 100, 50}, "keep0 max", "0 0 200 287 250.000 1"},
         {__LINE__, {0, 0, 200, 100}, "X=5", "5 0 200 100 500.000 1 fuori"},  // 5 mm beyond the right edge
@@ -173,6 +174,9 @@ TEST_F(PrintWindowModelTest, FieldsFollowTheUser)
         {__LINE__, {0, 0, 200, 100}, "S=400000 S=0", "0 0 250 125 0 1 fuori"},      // not positive: nothing
         {__LINE__, {0, 0, 200, 100}, "S=1", "0 0 2000 1000 50.000 1 fuori"},            // limited to 2000
         {__LINE__, {0, 0, 200, 100}, "S=3000000,5", "0 0 33 17 3.030.303,03 1"},        // 33.33…, 16.67
+        {__LINE__, {0, 0, 100, 200}, "S=1", "0 0 1000 2000 50.000 1 fuori"},  // the height limited, the width follows
+        {__LINE__, {0, 0, 287, 200}, "S=1000000", "0 0 144 100 996.527,78 1"},  // 143.5 → 144
+        {__LINE__, {0, 0, 200, 100}, "S=-3", "0 0 200 100 -3 1"},
         {__LINE__, {0, 0, 200, 100}, "S=10000000000000000000000000000000000000000", "0 0 200 100 10000000000000000000000000000000000000000 1 [Errore in frmStampaFPB/txtScala]"},
         {__LINE__, {0, 0, 200, 100}, "X=5 S=25000000", "5 0 4 2 25.000.000 1"},
         // The limits of the typed values; typed copies go beyond the up-down's bounds.
