@@ -16,11 +16,18 @@ using test::FakePrinterService;
 const QString kWrongKind = QStringLiteral("L' oggetto da stampare\ne' di tipo errato.");
 const QString kBadSizes = QStringLiteral("Parametri errati.\n\nLa larghezza e l' altezza di stampa\nrichieste devono essere > 0.");
 
-TEST(PlanPrint, AcceptsOrRefusesTheObject)
+class PrintModuleModelTest : public ::testing::Test {
+protected:
+    FakePrinterService printers;
+    FakeDialogs dialogs;
+    PrintModuleModel model{printers, dialogs};
+};
+
+// A refusal is said under the module's title.
+TEST_F(PrintModuleModelTest, AcceptsOrRefusesTheObject)
 {
     // clang-format off
-    struct Case { int line; ObjectKind kind; const char *name; MmRect rect; float scale; const char *title; QString refusal; double referenceWidth; const char *plannedTitle; };
-    const Case cases[] = {
+    const struct { int line; ObjectKind kind; const char *name; MmRect rect; float scale; const char *title; QString refusal; double referenceWidth; const char *plannedTitle; } cases[] = {
         {__LINE__, ObjectKind::Window, "frmmain", {0, 0, 287, 200}, 500000, "Velmo", {}, 500000.0 * 287, "Velmo"},
         {__LINE__, ObjectKind::Window, "frmmain", {0, 0, 90, 60}, 0, "Velmo", {}, 600 * 15.0, "Velmo"},  // the object's own width, in twips
         {__LINE__, ObjectKind::PictureBox, "picGrafico", {5, -3, 100, 50}, 2, "", {}, 200, "picGrafico"},
@@ -31,31 +38,27 @@ TEST(PlanPrint, AcceptsOrRefusesTheObject)
         {__LINE__, ObjectKind::Other, "", {0, 0, 0, 0}, 1, "Velmo", kWrongKind, 0, ""},  // the kind is refused first
     };
     // clang-format on
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         VELMO_CASE(c);
-        const PrintPlan plan = planPrint({c.kind, QString::fromLatin1(c.name), 600}, {c.rect, 2, QString::fromLatin1(c.title), c.scale});
-        EXPECT_EQ(plan.refusal, c.refusal);
-        if (!c.refusal.isEmpty())
+        dialogs.clear();
+        const auto request = model.requestFor({c.kind, QString::fromLatin1(c.name), 600}, {c.rect, 2, QString::fromLatin1(c.title), c.scale});
+        EXPECT_EQ(dialogs.messageTexts(), c.refusal.isEmpty() ? QStringList() : QStringList{c.refusal});
+        for (const auto &box : dialogs.shown)
+            EXPECT_EQ(box.title, QStringLiteral(" Errore in frmStampaFPB/StampaFPB"));
+        ASSERT_EQ(request.has_value(), c.refusal.isEmpty());
+        if (!request)
             continue;
-        EXPECT_EQ(plan.request.rect, c.rect);
-        EXPECT_DOUBLE_EQ(plan.request.referenceWidth, c.referenceWidth);
-        EXPECT_EQ(plan.request.title, QString::fromLatin1(c.plannedTitle));
-        EXPECT_EQ(plan.request.orientation, 2);
+        EXPECT_EQ(request->rect, c.rect);
+        EXPECT_DOUBLE_EQ(request->referenceWidth, c.referenceWidth);
+        EXPECT_EQ(request->title, QString::fromLatin1(c.plannedTitle));
+        EXPECT_EQ(request->orientation, 2);
     }
 }
-
-class PrintModuleModelTest : public ::testing::Test {
-protected:
-    FakePrinterService printers;
-    FakeDialogs dialogs;
-    PrintModuleModel model{printers, dialogs};
-};
 
 TEST_F(PrintModuleModelTest, PrintableSheet)
 {
     // clang-format off
-    struct Case { int line; bool reachable; std::optional<int> orientation; int w, h; const char *message; const char *title; };
-    const Case cases[] = {
+    const struct { int line; bool reachable; std::optional<int> orientation; int w, h; const char *message; const char *title; } cases[] = {
         {__LINE__, true, 2, 287, 200, nullptr, nullptr},
         {__LINE__, true, 1, 200, 287, nullptr, nullptr},
         {__LINE__, true, std::nullopt, 200, 287, nullptr, nullptr},  // keeps the last one
@@ -64,7 +67,7 @@ TEST_F(PrintModuleModelTest, PrintableSheet)
         {__LINE__, false, 2, -1, -1, "Non posso accedere alla stampante richiesta.\n", " Errore in frmStampaFPB/OpenDocPrinter"},
     };
     // clang-format on
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         VELMO_CASE(c);
         dialogs.clear();
         if (!c.reachable)
@@ -83,13 +86,6 @@ TEST_F(PrintModuleModelTest, WithoutAPrinterInUseTheDefaultIsOpened)
     EXPECT_TRUE(model.openPrinterInUse());
     EXPECT_EQ(printers.printerInUse(), QStringLiteral("Laser"));
     EXPECT_EQ(printers.openPrinterName(), QStringLiteral("Laser"));
-}
-
-TEST_F(PrintModuleModelTest, RefusalIsSaidWithTheModulesTitle)
-{
-    EXPECT_FALSE(model.requestFor({ObjectKind::Window, QStringLiteral("frmmain"), 600}, {{0, 0, 0, 10}, 0, {}, 1}));
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/StampaFPB"));
 }
 
 TEST_F(PrintModuleModelTest, EmptyCaptureIsSaidTwice)

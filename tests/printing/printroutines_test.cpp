@@ -30,12 +30,6 @@ class PrintRoutinesTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(routines.OpenDocPrinter(QStringLiteral("Ufficio"))); }
 
-    QRect pixels(const MmRect &r) const
-    {
-        const PrintableSheet sheet = printers.sheetSize();
-        return toPrinterPixels(r, {sheet.widthMm, sheet.heightMm}, {sheet.widthPx, sheet.heightPx});
-    }
-
     FakePrinterService printers;
     FakeDialogs dialogs;
     PrintRoutines routines{printers, dialogs};
@@ -75,10 +69,10 @@ TEST_F(PrintRoutinesTest, OpenDocPrinter)
 TEST_F(PrintRoutinesTest, ScaleQuestionAndOneJobPerCopy)
 {
     // clang-format off
-    const struct { int line; MmRect request; Answer answer; bool ok; bool asked; MmRect printed; } cases[] = {
-        {__LINE__, {10, 20, 100, 50}, Answer::Cancel, true, false, {10, 20, 100, 50}},
-        {__LINE__, {10, 0, 200, 100}, Answer::Yes, true, true, {10, 0, 190, 95}},  // 200/210 of each value
-        {__LINE__, {10, 0, 200, 100}, Answer::No, true, true, {10, 0, 200, 100}},
+    const struct { int line; MmRect request; Answer answer; bool ok; bool asked; QRect printed; } cases[] = {
+        {__LINE__, {10, 20, 100, 50}, Answer::Cancel, true, false, {236, 472, 2362, 1181}},
+        {__LINE__, {10, 0, 200, 100}, Answer::Yes, true, true, {236, 0, 4488, 2244}},  // {10, 0, 190, 95}: 200/210 of each value
+        {__LINE__, {10, 0, 200, 100}, Answer::No, true, true, {236, 0, 4724, 2362}},
         {__LINE__, {10, 0, 200, 100}, Answer::Cancel, false, true, {}},
     };
     // clang-format on
@@ -97,7 +91,7 @@ TEST_F(PrintRoutinesTest, ScaleQuestionAndOneJobPerCopy)
         }
         ASSERT_EQ(printers.imageJobs.size(), c.ok ? 2u : 0u);
         for (const auto &job : printers.imageJobs) {
-            EXPECT_EQ(job.job.target, pixels(c.printed));
+            EXPECT_EQ(job.job.target, c.printed);
             EXPECT_EQ(job.job.documentName, QStringLiteral("Velmo"));
             EXPECT_EQ(job.job.image.size(), QSize(40, 30));
         }
@@ -152,24 +146,27 @@ TEST_F(PrintRoutinesTest, PdfEntryAsksForTheFileOncePerRun)
     EXPECT_EQ(printers.imageJobs[2].job.pdfFile, QStringLiteral("/tmp/uscita/pasto (3).pdf"));
 }
 
-TEST(DrawPreview, GreyOnlyInThePreview)
+// Grey only when asked, the sheet around the picture white; far larger than the box (a 2000 mm
+// print in the zoom) only the box is drawn.
+TEST(DrawPreview, GreyOnlyWhenAskedAndOnlyTheBoxDrawn)
 {
     QImage image(4, 4, QImage::Format_RGB32);
     image.fill(qRgb(255, 0, 0));
-    const auto colour = PrintRoutines::DrawPreview(image, false, {8, 8}, {0, 0, 8, 8});
-    const auto grey = PrintRoutines::DrawPreview(image, true, {8, 8}, {0, 0, 8, 8});
-    ASSERT_TRUE(colour && grey);
-    EXPECT_EQ(colour->pixel(4, 4), qRgb(255, 0, 0));
-    EXPECT_EQ(grey->pixel(4, 4), qRgb(85, 85, 85));
-    EXPECT_EQ(grey->pixel(0, 0), qRgb(85, 85, 85));
-    const auto outside = PrintRoutines::DrawPreview(image, false, {8, 8}, {4, 4, 4, 4});
-    EXPECT_EQ(outside.value_or(QImage()).pixel(1, 1), qRgb(255, 255, 255)) << "the sheet around the picture stays white";
+    // clang-format off
+    const struct { int line; bool grey; QRect target; QPoint at; QRgb expected; } cases[] = {
+        {__LINE__, false, {0, 0, 8, 8}, {4, 4}, qRgb(255, 0, 0)},
+        {__LINE__, true, {0, 0, 8, 8}, {0, 0}, qRgb(85, 85, 85)},
+        {__LINE__, false, {4, 4, 4, 4}, {1, 1}, qRgb(255, 255, 255)},
+        {__LINE__, false, {-40000, -40000, 80000, 80000}, {4, 4}, qRgb(255, 0, 0)},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        const QImage drawn = PrintRoutines::DrawPreview(image, c.grey, {8, 8}, c.target).value_or(QImage());
+        EXPECT_EQ(drawn.size(), QSize(8, 8));
+        EXPECT_EQ(drawn.pixel(c.at), c.expected);
+    }
     EXPECT_FALSE(PrintRoutines::DrawPreview(QImage(), false, {8, 8}, {0, 0, 8, 8}));
-    // Far larger than the box (a 2000 mm print in the zoom): only the box is drawn.
-    const auto huge = PrintRoutines::DrawPreview(image, false, {8, 8}, {-40000, -40000, 80000, 80000});
-    ASSERT_TRUE(huge);
-    EXPECT_EQ(huge->size(), QSize(8, 8));
-    EXPECT_EQ(huge->pixel(4, 4), qRgb(255, 0, 0));
 }
 
 }  // namespace

@@ -81,7 +81,7 @@ protected:
     std::unique_ptr<QWidget> mainWindow = test::makeWindowToPrint();
 };
 
-TEST_F(PrintWindowTest, OpensModalShowingTheModelWithFocusOnPrint)
+TEST_F(PrintWindowTest, OpensModalShowingTheModelAndTypingFollowsTheKeyFilters)
 {
     withWindow([](frmStampaFPB &window) {
         EXPECT_TRUE(window.isModal());
@@ -91,17 +91,10 @@ TEST_F(PrintWindowTest, OpensModalShowingTheModelWithFocusOnPrint)
         EXPECT_FALSE(child(window, "cmdOK")->isVisible());
         EXPECT_EQ(window.focusWidget(), child(window, "cmdStampa"));
         EXPECT_EQ(child<QComboBox>(window, "cboPrinterNames")->count(), 3);
-    });
-}
-
-TEST_F(PrintWindowTest, TypingFollowsTheKeyFiltersAndLimits)
-{
-    withWindow([](frmStampaFPB &window) {
         // clang-format off
         const struct { int line; Field field; const char *typed; const char *shown; } cases[] = {
             {__LINE__, Field::PrW, "a1-2.x", "12"}, {__LINE__, Field::PrW, "2500", "2000"},
-            {__LINE__, Field::PrW, "0", "1"},       {__LINE__, Field::PrX, "-1-5", "-15"},
-            {__LINE__, Field::NCopies, "-3", "3"},
+            {__LINE__, Field::PrX, "-1-5", "-15"},  {__LINE__, Field::NCopies, "-3", "3"},
         };
         // clang-format on
         for (const auto &c : cases) {
@@ -135,7 +128,9 @@ TEST_F(PrintWindowTest, KeyReleaseUpDownAndEnterReachTheModel)
     });
 }
 
-TEST_F(PrintWindowTest, OutOfSheetBlinksUntilTheMarginsAreReset)
+// The warning blinks until the margins are reset; the check boxes enable their fields; the
+// preview opens the zoom and the zoom closes itself.
+TEST_F(PrintWindowTest, WarningCheckBoxesAndZoomFollowTheModel)
 {
     withWindow([](frmStampaFPB &window) {
         auto *warning = child<QLabel>(window, "lblFuoriFoglio");
@@ -148,12 +143,6 @@ TEST_F(PrintWindowTest, OutOfSheetBlinksUntilTheMarginsAreReset)
         click(window, "cmdOrigine");
         EXPECT_FALSE(warning->isVisible());
         EXPECT_FALSE(window.model().blinking());
-    });
-}
-
-TEST_F(PrintWindowTest, CheckBoxesEnableTheirFieldsAndThePreviewOpensTheZoom)
-{
-    withWindow([](frmStampaFPB &window) {
         QWidget *zoom = child(window, "picZoom");
         EXPECT_FALSE(zoom->isVisible());
         click(window, "picPreview");
