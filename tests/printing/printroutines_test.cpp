@@ -1,6 +1,7 @@
+#include "printing/printmodulemodel.h"
 #include "printing/printroutines.h"
 
-#include "mmrectprinter.h"
+#include "printingtest.h"
 #include "support/tablecase.h"
 #include "support/fakedialogs.h"
 #include "support/fakeprinterservice.h"
@@ -17,13 +18,6 @@ const QString kPrintFailureTail = QStringLiteral("La funzione di Stampa\nha trov
                                                  "Codice di errore = 482\nErrore della stampante");
 const QString kScaleQuestion = QStringLiteral("Le dimensioni di stampa richieste\nsono superiori a quelle del foglio\n"
                                               "della stampante selezionata.\n\nPosso cambiare la scala?");
-
-QImage picture()
-{
-    QImage image(40, 30, QImage::Format_RGB32);
-    image.fill(qRgb(200, 30, 60));
-    return image;
-}
 
 // The fake's A4 portrait with 5 mm edges: 200 × 287 mm, 4724 × 6780 pixels at 600 dpi.
 class PrintRoutinesTest : public ::testing::Test {
@@ -83,7 +77,7 @@ TEST_F(PrintRoutinesTest, ScaleQuestionAndOneJobPerCopy)
         dialogs.questionAnswers = {c.answer};
         std::vector<bool> busy;
         routines.onBusy = [&](bool b) { busy.push_back(b); };
-        EXPECT_EQ(routines.PrintImage(c.request, QStringLiteral("Velmo"), picture(), 2), c.ok);
+        EXPECT_EQ(routines.PrintImage(c.request, QStringLiteral("Velmo"), picture(40, 30), 2), c.ok);
         EXPECT_EQ(busy, (c.ok ? std::vector<bool>{true, false} : std::vector<bool>{}));
         EXPECT_EQ(dialogs.shown.size(), c.asked ? 1u : 0u) << "the question, no message";
         if (c.asked) {
@@ -121,7 +115,7 @@ TEST_F(PrintRoutinesTest, FailureMessages)
         if (c.fault == Fault::StartDoc)
             fresh.imageJobFailures.insert(0, ImageJobResult{});
         EXPECT_FALSE(c.fault == Fault::NoPicture ? run.Print_FPB({0, 0, 10, 10}, QStringLiteral("Velmo"), QImage(), 3)
-                                                 : run.PrintImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(), 3));
+                                                 : run.PrintImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(40, 30), 3));
         EXPECT_EQ(fresh.imageJobs.size(), size_t(c.printed));
         EXPECT_EQ(fresh.imageJobsAttempted, c.attempted);
         ASSERT_EQ(said.shown.size(), 1u);
@@ -134,10 +128,10 @@ TEST_F(PrintRoutinesTest, FailureMessages)
 TEST_F(PrintRoutinesTest, PdfEntryAsksForTheFileOncePerRun)
 {
     ASSERT_TRUE(routines.OpenDocPrinter(pdfPrinterName()));
-    EXPECT_FALSE(routines.PrintImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(), 1));  // cancelled
+    EXPECT_FALSE(routines.PrintImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(40, 30), 1));  // cancelled
     EXPECT_TRUE(printers.imageJobs.empty());
     dialogs.saveAnswers = {QStringLiteral("/tmp/uscita/pasto.pdf")};
-    EXPECT_TRUE(routines.PrintImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(), 3));
+    EXPECT_TRUE(routines.PrintImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(40, 30), 3));
     ASSERT_EQ(dialogs.shown.size(), 2u) << "nothing but the two questions";
     EXPECT_TRUE(dialogs.shown[1].prefilled.endsWith(QStringLiteral("/Velmo.pdf")));
     ASSERT_EQ(printers.imageJobs.size(), 3u);
@@ -150,8 +144,7 @@ TEST_F(PrintRoutinesTest, PdfEntryAsksForTheFileOncePerRun)
 // print in the zoom) only the box is drawn.
 TEST(DrawPreview, GreyOnlyWhenAskedAndOnlyTheBoxDrawn)
 {
-    QImage image(4, 4, QImage::Format_RGB32);
-    image.fill(qRgb(255, 0, 0));
+    const QImage image = picture(4, 4, qRgb(255, 0, 0));
     // clang-format off
     const struct { int line; bool grey; QRect target; QPoint at; QRgb expected; } cases[] = {
         {__LINE__, false, {0, 0, 8, 8}, {4, 4}, qRgb(255, 0, 0)},
@@ -167,6 +160,92 @@ TEST(DrawPreview, GreyOnlyWhenAskedAndOnlyTheBoxDrawn)
         EXPECT_EQ(drawn.pixel(c.at), c.expected);
     }
     EXPECT_FALSE(PrintRoutines::DrawPreview(QImage(), false, {8, 8}, {0, 0, 8, 8}));
+}
+
+// ---------------------------------------------------------------- the print module
+
+const QString kWrongKind = QStringLiteral("L' oggetto da stampare\ne' di tipo errato.");
+const QString kBadSizes = QStringLiteral("Parametri errati.\n\nLa larghezza e l' altezza di stampa\nrichieste devono essere > 0.");
+
+class PrintModuleModelTest : public ::testing::Test {
+protected:
+    FakePrinterService printers;
+    FakeDialogs dialogs;
+    PrintModuleModel model{printers, dialogs};
+};
+
+// A refusal is said under the module's title.
+TEST_F(PrintModuleModelTest, AcceptsOrRefusesTheObject)
+{
+    // clang-format off
+    const struct { int line; ObjectKind kind; const char *name; MmRect rect; float scale; const char *title; QString refusal; double referenceWidth; const char *plannedTitle; } cases[] = {
+        {__LINE__, ObjectKind::Window, "frmmain", {0, 0, 287, 200}, 500000, "Velmo", {}, 500000.0 * 287, "Velmo"},
+        {__LINE__, ObjectKind::Window, "frmmain", {0, 0, 90, 60}, 0, "Velmo", {}, 600 * 15.0, "Velmo"},  // the object's own width, in twips
+        {__LINE__, ObjectKind::PictureBox, "picGrafico", {5, -3, 100, 50}, 2, "", {}, 200, "picGrafico"},
+        {__LINE__, ObjectKind::Window, "frmmain", {0, 0, 0, 200}, 1, "Velmo", kBadSizes, 0, ""},
+        {__LINE__, ObjectKind::Window, "frmmain", {0, 0, 287, 0}, 1, "Velmo", kBadSizes, 0, ""},
+        {__LINE__, ObjectKind::Window, "frmmain", {0, 0, -5, 200}, 1, "Velmo", kBadSizes, 0, ""},
+        {__LINE__, ObjectKind::Other, "Label1", {0, 0, 287, 200}, 1, "Velmo", QStringLiteral("Stampa di Label1\n\n") + kWrongKind, 0, ""},
+        {__LINE__, ObjectKind::Other, "", {0, 0, 0, 0}, 1, "Velmo", kWrongKind, 0, ""},  // the kind is refused first
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        dialogs.clear();
+        const auto request = model.requestFor({c.kind, QString::fromLatin1(c.name), 600}, {c.rect, 2, QString::fromLatin1(c.title), c.scale});
+        EXPECT_EQ(dialogs.messageTexts(), c.refusal.isEmpty() ? QStringList() : QStringList{c.refusal});
+        for (const auto &box : dialogs.shown)
+            EXPECT_EQ(box.title, QStringLiteral(" Errore in frmStampaFPB/StampaFPB"));
+        ASSERT_EQ(request.has_value(), c.refusal.isEmpty());
+        if (!request)
+            continue;
+        EXPECT_EQ(request->rect, c.rect);
+        EXPECT_DOUBLE_EQ(request->referenceWidth, c.referenceWidth);
+        EXPECT_EQ(request->title, QString::fromLatin1(c.plannedTitle));
+        EXPECT_EQ(request->orientation, 2);
+    }
+}
+
+TEST_F(PrintModuleModelTest, PrintableSheet)
+{
+    // clang-format off
+    const struct { int line; bool reachable; std::optional<int> orientation; int w, h; const char *message; const char *title; } cases[] = {
+        {__LINE__, true, 2, 287, 200, nullptr, nullptr},
+        {__LINE__, true, 1, 200, 287, nullptr, nullptr},
+        {__LINE__, true, std::nullopt, 200, 287, nullptr, nullptr},  // keeps the last one
+        {__LINE__, true, 3, -1, -1, "Orientamento errato", " Errore in frmStampaFPB/FoglioStampa"},
+        {__LINE__, true, 0, -1, -1, "Orientamento errato", " Errore in frmStampaFPB/FoglioStampa"},
+        {__LINE__, false, 2, -1, -1, "Non posso accedere alla stampante richiesta.\n", " Errore in frmStampaFPB/OpenDocPrinter"},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        dialogs.clear();
+        if (!c.reachable)
+            printers.unreachable.append(QStringLiteral("Ufficio"));
+        EXPECT_EQ(model.printableSheet(c.orientation), QSize(c.w, c.h));
+        EXPECT_EQ(dialogs.messageTexts(), c.message ? QStringList{QString::fromLatin1(c.message)} : QStringList());
+        for (const auto &box : dialogs.shown)
+            EXPECT_EQ(box.title, QString::fromLatin1(c.title));
+    }
+}
+
+TEST_F(PrintModuleModelTest, WithoutAPrinterInUseTheDefaultIsOpened)
+{
+    printers.inUse.clear();
+    printers.systemDefault = QStringLiteral("Laser");
+    EXPECT_TRUE(model.openPrinterInUse());
+    EXPECT_EQ(printers.printerInUse(), QStringLiteral("Laser"));
+    EXPECT_EQ(printers.openPrinterName(), QStringLiteral("Laser"));
+}
+
+TEST_F(PrintModuleModelTest, EmptyCaptureIsSaidTwice)
+{
+    QImage image(4, 3, QImage::Format_RGB32);
+    EXPECT_TRUE(model.acceptCapture(image, ObjectKind::Window));
+    EXPECT_FALSE(model.acceptCapture(QImage(), ObjectKind::PictureBox));
+    EXPECT_EQ(dialogs.messageTexts(), (QStringList{QStringLiteral("Formato grafico sconosciuto.\n\nL' operazione di stampa viene interrotta."),
+                                                   QStringLiteral("Si e' verificata una condizione\ninaspettata elaborando l' immagine.")}));
 }
 
 }  // namespace
