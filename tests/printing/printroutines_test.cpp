@@ -27,6 +27,7 @@ protected:
     FakePrinterService printers;
     FakeDialogs dialogs;
     PrintRoutines routines{printers, dialogs};
+    PrintModuleModel model{printers, dialogs};
 };
 
 // An empty name is the system's default printer, or the PDF file entry where there is no printer.
@@ -35,25 +36,23 @@ TEST_F(PrintRoutinesTest, OpenDocPrinter)
     // clang-format off
     const struct { int line; bool installed; const char *name; bool ok; const char *opened; } cases[] = {
         {__LINE__, true, "", true, "Laser"},
-        {__LINE__, false, "", true, "File PDF"},
         {__LINE__, true, "Laser", true, "Laser"},
         {__LINE__, true, "Ufficio", false, ""},  // installed, but unreachable
+        {__LINE__, false, "", true, "File PDF"},
     };
     // clang-format on
+    printers.systemDefault = QStringLiteral("Laser");
+    printers.unreachable.append(QStringLiteral("Ufficio"));
     for (const auto &c : cases) {
         VELMO_CASE(c);
-        FakePrinterService fresh;
-        FakeDialogs said;
-        PrintRoutines run{fresh, said};
-        fresh.systemDefault = QStringLiteral("Laser");
-        fresh.unreachable.append(QStringLiteral("Ufficio"));
+        dialogs.clear();
         if (!c.installed)
-            fresh.installed.clear();
-        EXPECT_EQ(run.OpenDocPrinter(QString::fromLatin1(c.name)), c.ok);
-        EXPECT_EQ(fresh.openPrinterName(), QString::fromLatin1(c.opened));
-        EXPECT_EQ(run.SheetSize().ok, c.ok);
-        EXPECT_EQ(said.shown.size(), c.ok ? 0u : 1u);
-        for (const auto &box : said.shown)
+            printers.installed.clear();
+        EXPECT_EQ(routines.OpenDocPrinter(QString::fromLatin1(c.name)), c.ok);
+        EXPECT_EQ(printers.openPrinterName(), QString::fromLatin1(c.opened));
+        EXPECT_EQ(routines.SheetSize().ok, c.ok);
+        EXPECT_EQ(dialogs.shown.size(), c.ok ? 0u : 1u);
+        for (const auto &box : dialogs.shown)
             EXPECT_EQ(box.title, QStringLiteral(" Errore in frmStampaFPB/OpenDocPrinter"));
     }
 }
@@ -167,15 +166,8 @@ TEST(DrawPreview, GreyOnlyWhenAskedAndOnlyTheBoxDrawn)
 const QString kWrongKind = QStringLiteral("L' oggetto da stampare\ne' di tipo errato.");
 const QString kBadSizes = QStringLiteral("Parametri errati.\n\nLa larghezza e l' altezza di stampa\nrichieste devono essere > 0.");
 
-class PrintModuleModelTest : public ::testing::Test {
-protected:
-    FakePrinterService printers;
-    FakeDialogs dialogs;
-    PrintModuleModel model{printers, dialogs};
-};
-
 // A refusal is said under the module's title.
-TEST_F(PrintModuleModelTest, AcceptsOrRefusesTheObject)
+TEST_F(PrintRoutinesTest, AcceptsOrRefusesTheObject)
 {
     // clang-format off
     const struct { int line; ObjectKind kind; const char *name; MmRect rect; float scale; const char *title; QString refusal; double referenceWidth; const char *plannedTitle; } cases[] = {
@@ -206,7 +198,7 @@ TEST_F(PrintModuleModelTest, AcceptsOrRefusesTheObject)
     }
 }
 
-TEST_F(PrintModuleModelTest, PrintableSheet)
+TEST_F(PrintRoutinesTest, PrintableSheet)
 {
     // clang-format off
     const struct { int line; bool reachable; std::optional<int> orientation; int w, h; const char *message; const char *title; } cases[] = {
@@ -230,7 +222,7 @@ TEST_F(PrintModuleModelTest, PrintableSheet)
     }
 }
 
-TEST_F(PrintModuleModelTest, WithoutAPrinterInUseTheDefaultIsOpened)
+TEST_F(PrintRoutinesTest, WithoutAPrinterInUseTheDefaultIsOpened)
 {
     printers.inUse.clear();
     printers.systemDefault = QStringLiteral("Laser");
@@ -239,7 +231,7 @@ TEST_F(PrintModuleModelTest, WithoutAPrinterInUseTheDefaultIsOpened)
     EXPECT_EQ(printers.openPrinterName(), QStringLiteral("Laser"));
 }
 
-TEST_F(PrintModuleModelTest, EmptyCaptureIsSaidTwice)
+TEST_F(PrintRoutinesTest, EmptyCaptureIsSaidTwice)
 {
     QImage image(4, 3, QImage::Format_RGB32);
     EXPECT_TRUE(model.acceptCapture(image, ObjectKind::Window));
