@@ -92,9 +92,9 @@ protected:
 TEST_F(PrintWindowModelTest, OpensWithTheCallersRectangleScaleAndOrientation)
 {
     // clang-format off
-    const struct { int line; const char *locale; int orientation; const char *scale; const char *caption; int sheetW, sheetH; } cases[] = {
-        {__LINE__, "en_US", 0, "1,234,567.89", " Foglio: A4,  Portrait", 200, 287},
-        {__LINE__, "it_IT", 2, "1.234.567,89", " Foglio: A4,  Landscape", 287, 200},
+    const struct { int line; const char *locale; int orientation; const char *scale; const char *caption; const char *height; QSize preview; } cases[] = {
+        {__LINE__, "en_US", 0, "1,234,567.89", " Foglio: A4,  Portrait", "287", {89, 127}},  // 1905 × 200 / 287 twips
+        {__LINE__, "it_IT", 2, "1.234.567,89", " Foglio: A4,  Landscape", "200", {127, 89}},
     };
     // clang-format on
     for (const auto &c : cases) {
@@ -105,10 +105,8 @@ TEST_F(PrintWindowModelTest, OpensWithTheCallersRectangleScaleAndOrientation)
         EXPECT_EQ(fresh.rect(), (MmRect{3, 4, 200, 100}));
         EXPECT_EQ(fresh.text(Field::Scala), QString::fromUtf8(c.scale));
         EXPECT_EQ(fresh.sheetFrameCaption(), QString::fromUtf8(c.caption));
-        EXPECT_EQ(fresh.sheetHeightText(), QString::number(c.sheetH));
-        const QSize outline = outlineTwips(c.sheetW, c.sheetH);
-        EXPECT_EQ(fresh.outlineTwips(), outline);
-        EXPECT_EQ(fresh.preview().size(), QSize(twipsToPixels(outline.width()), twipsToPixels(outline.height())));
+        EXPECT_EQ(fresh.sheetHeightText(), QString::fromLatin1(c.height));
+        EXPECT_EQ(fresh.preview().size(), c.preview);
         EXPECT_EQ(fresh.printerNames(), (QStringList{QStringLiteral("Ufficio"), QStringLiteral("Laser"), QStringLiteral("File PDF")}));
     }
     EXPECT_TRUE(dialogs.shown.empty());
@@ -201,8 +199,9 @@ TEST_F(PrintWindowModelTest, FieldsFollowTheUser)
     }
 }
 
-// The monochrome printer greys the preview, not the page; its choice outlasts the window.
-TEST_F(PrintWindowModelTest, PrinterChoiceOutlastsTheWindow)
+// The monochrome printer greys the preview, not the page; its choice outlasts the window. The zoom
+// fills its area in the sheet's proportions.
+TEST_F(PrintWindowModelTest, PrinterChoiceOutlastsTheWindowAndTheZoomKeepsTheSheetsProportions)
 {
     open(model, {0, 0, 200, 100}, 2);
     model.printerChosen(1);
@@ -210,6 +209,11 @@ TEST_F(PrintWindowModelTest, PrinterChoiceOutlastsTheWindow)
     EXPECT_TRUE(model.monochrome());
     const QRgb inside = model.preview().pixel(2, 2);
     EXPECT_TRUE(qRed(inside) == qGreen(inside) && qGreen(inside) == qBlue(inside));
+    model.previewClicked({600, 400});
+    EXPECT_TRUE(model.zoomVisible());
+    EXPECT_EQ(model.zoomPreview().size(), QSize(279, 400));  // 400 × 200 / 287 = 278.7
+    model.zoomClicked();
+    EXPECT_FALSE(model.zoomVisible() || !model.zoomPreview().isNull());
     EXPECT_TRUE(model.printClicked());
     ASSERT_EQ(printers.imageJobs.size(), 1u);
     EXPECT_EQ(printers.imageJobs[0].job.image.pixel(0, 0), qRgb(200, 30, 60));
@@ -247,40 +251,10 @@ TEST_F(PrintWindowModelTest, PropertiesCarryTheCopiesAndThePrinterBothWays)
     EXPECT_EQ(printers.printerInUse(), QStringLiteral("Nuova"));
 }
 
-TEST_F(PrintWindowModelTest, ZoomFillsTheAreaInTheSheetsProportions)
-{
-    open(model);
-    model.previewClicked({600, 400});
-    EXPECT_TRUE(model.zoomVisible());
-    EXPECT_EQ(model.zoomPreview().size(), QSize(279, 400));  // 400 × 200 / 287 = 278.7
-    model.zoomClicked();
-    EXPECT_FALSE(model.zoomVisible());
-    EXPECT_TRUE(model.zoomPreview().isNull());
-}
-
-// Without an object nothing is drawn or printed; without a sheet the saved preview is one white
-// pixel, and a printer that cannot be opened has no settings to show.
-TEST_F(PrintWindowModelTest, WithoutAnObjectOrASheet)
-{
-    printers.unreachable.append(QStringLiteral("Ufficio"));
-    model.loadWithoutObject(0);
-    model.activate();
-    model.propertiesClicked();
-    EXPECT_EQ(printers.settingsDialogShown, 0);
-    EXPECT_EQ(dialogs.shown.size(), 2u) << "once when chosen, once when its settings are asked for";
-    EXPECT_TRUE(model.preview().isNull());
-    model.previewClicked({600, 400});
-    EXPECT_FALSE(model.zoomVisible());
-    EXPECT_FALSE(model.printClicked());
-    EXPECT_TRUE(printers.imageJobs.empty());
-    QTemporaryDir home;
-    test::HomeGuard guard(home.path());
-    model.printerLabelDoubleClicked();
-    EXPECT_EQ(QImage(PrintWindowModel::previewFilePath()).size(), QSize(1, 1));
-}
-
-// The preview is saved in the Pictures folder, else in the home folder; a failure is said.
-TEST_F(PrintWindowModelTest, PreviewFileSavedOrItsFailureReported)
+// The preview is saved in the Pictures folder, else in the home folder; a failure is said. Without
+// an object nothing is drawn or printed, and without a sheet the saved preview is one white pixel; a
+// printer that cannot be opened has no settings to show.
+TEST_F(PrintWindowModelTest, PreviewFileAndAWindowWithoutAnObjectOrASheet)
 {
     QTemporaryDir home;
     {
@@ -296,6 +270,22 @@ TEST_F(PrintWindowModelTest, PreviewFileSavedOrItsFailureReported)
     EXPECT_EQ(QImage(QDir(home.path()).filePath(QStringLiteral("PicPrev.bmp"))).size(), model.previewBox());
     QDir(home.path()).mkpath(QStringLiteral("Pictures"));
     EXPECT_EQ(PrintWindowModel::previewFilePath(), QDir(home.path()).filePath(QStringLiteral("Pictures/PicPrev.bmp")));
+
+    dialogs.clear();
+    printers.unreachable.append(QStringLiteral("Ufficio"));
+    PrintWindowModel bare(printers, dialogs);
+    bare.loadWithoutObject(0);
+    bare.activate();
+    bare.propertiesClicked();
+    EXPECT_EQ(printers.settingsDialogShown, 0);
+    EXPECT_EQ(dialogs.shown.size(), 2u) << "once when chosen, once when its settings are asked for";
+    EXPECT_TRUE(bare.preview().isNull());
+    bare.previewClicked({600, 400});
+    EXPECT_FALSE(bare.zoomVisible());
+    EXPECT_FALSE(bare.printClicked());
+    EXPECT_TRUE(printers.imageJobs.empty());
+    bare.printerLabelDoubleClicked();
+    EXPECT_EQ(QImage(PrintWindowModel::previewFilePath()).size(), QSize(1, 1));
 }
 
 }  // namespace
