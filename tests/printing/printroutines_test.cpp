@@ -11,9 +11,6 @@
 namespace velmo::printing {
 namespace {
 
-using test::FakeDialogs;
-using test::FakePrinterService;
-
 const QString kPrintFailureTail = QStringLiteral("La funzione di Stampa\nha trovato una situazione imprevista.\n\n"
                                                  "Codice di errore = 482\nErrore della stampante");
 const QString kScaleQuestion = QStringLiteral("Le dimensioni di stampa richieste\nsono superiori a quelle del foglio\n"
@@ -24,8 +21,8 @@ class PrintRoutinesTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(routines.OpenDocPrinter(QStringLiteral("Ufficio"))); }
 
-    FakePrinterService printers;
-    FakeDialogs dialogs;
+    test::FakePrinterService printers;
+    test::FakeDialogs dialogs;
     PrintRoutines routines{printers, dialogs};
     PrintModuleModel model{printers, dialogs};
 };
@@ -105,8 +102,8 @@ TEST_F(PrintRoutinesTest, FailureMessages)
     // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
-        FakePrinterService fresh;
-        FakeDialogs said;
+        test::FakePrinterService fresh;
+        test::FakeDialogs said;
         PrintRoutines run{fresh, said};
         ASSERT_TRUE(c.fault == Fault::NoPrinter || run.OpenDocPrinter(QStringLiteral("Ufficio")));
         if (c.fault == Fault::SecondCopy)

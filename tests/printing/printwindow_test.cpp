@@ -1,5 +1,7 @@
+// The print window's widgets and the printer service the program prints through.
 #include "ui/printing/frmstampafpb.h"
 #include "ui/printing/printmodule.h"
+#include "ui/printing/qtprinterservice.h"
 #include "sampleswindow.h"
 
 #include "support/fakedialogs.h"
@@ -7,12 +9,13 @@
 #include "support/localeguard.h"
 #include "support/tablecase.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -25,8 +28,6 @@ namespace velmo::ui {
 namespace {
 
 using printing::Field;
-using test::FakeDialogs;
-using test::FakePrinterService;
 
 template <typename T = QWidget>
 T *child(QWidget &window, const char *name)
@@ -75,8 +76,8 @@ protected:
     }
 
     test::LocaleGuard locale{"it_IT"};
-    FakePrinterService printers;
-    FakeDialogs dialogs;
+    test::FakePrinterService printers;
+    test::FakeDialogs dialogs;
     PrintModule module{printers, dialogs};
     std::unique_ptr<QWidget> mainWindow = test::makeWindowToPrint();
 };
@@ -231,6 +232,90 @@ TEST_F(PrintWindowTest, PictureBoxIsPrintedFromItsPictureOrRefused)
     ASSERT_EQ(printers.imageJobs.size(), 1u);
     EXPECT_EQ(printers.imageJobs[0].job.image.size(), QSize(64, 32));
     EXPECT_EQ(printers.imageJobs[0].job.image.pixel(3, 3), qRgb(0, 255, 0));
+}
+
+// ---------------------------------------------------------------- the printer service on Qt Print Support
+// Through its PDF file entry, which needs no print system.
+
+// What a poppler tool writes to its standard output.
+QString poppler(const char *tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QString::fromLatin1(tool), arguments);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The PDF entry is always offered; an unknown printer cannot be opened, and the PDF entry
+// without a file starts no document.
+TEST(QtPrinterService, PdfEntryIsAlwaysOfferedAndUnknownPrintersRefused)
+{
+    QtPrinterService printers;
+    EXPECT_EQ(printers.printerNames().last(), pdfPrinterName());
+    EXPECT_FALSE(printers.defaultPrinterName().isEmpty() || printers.printerInUse().isEmpty());
+    const ImageJob job{QStringLiteral("Velmo"), QImage(10, 10, QImage::Format_RGB32), {0, 0, 10, 10}, {}};
+    EXPECT_FALSE(printers.openPrinter(QStringLiteral("Nessuna stampante con questo nome")));
+    EXPECT_TRUE(printers.openPrinterName().isEmpty());
+    EXPECT_FALSE(printers.sheetSize().ok);
+    EXPECT_FALSE(printers.printImage(job).documentStarted);
+    ASSERT_TRUE(printers.openPrinter(pdfPrinterName()));
+    EXPECT_FALSE(printers.printImage(job).documentStarted);
+}
+
+// The settings stay with their printer for the run; the sheet turns with the orientation, at well
+// over 10 pixels a millimetre.
+TEST(QtPrinterService, SettingsStayWithTheirPrinterAndTurnTheSheet)
+{
+    QtPrinterService printers;
+    ASSERT_TRUE(printers.openPrinter(pdfPrinterName()));
+    const PrintableSheet portrait = printers.sheetSize();
+    PrinterSettings settings = printers.settings();
+    EXPECT_EQ(settings.paperSize(), 9);
+    settings.orientation = 2;
+    printers.setSettings(settings);
+    const PrintableSheet landscape = printers.sheetSize();
+    ASSERT_TRUE(portrait.ok && landscape.ok);
+    EXPECT_EQ(landscape.orientation, 2);
+    EXPECT_LT(portrait.widthMm, portrait.heightMm);
+    EXPECT_EQ(QSize(landscape.widthMm, landscape.heightMm), QSize(portrait.heightMm, portrait.widthMm));
+    EXPECT_GT(landscape.widthPx, landscape.widthMm * 10);
+    settings.page = QPageSize(QPageSize::A3);
+    printers.setSettings(settings);
+    ASSERT_TRUE(printers.openPrinter(pdfPrinterName()));
+    EXPECT_EQ(printers.settings().orientation, 2);
+    EXPECT_EQ(printers.settings().paperSize(), 8);
+}
+
+// An image job writes one landscape page; a text job writes its lines, and nothing without a file.
+TEST(QtPrinterService, JobsOnThePdfEntryWriteTheirFile)
+{
+    QTemporaryDir folder;
+    QtPrinterService printers;
+    ASSERT_TRUE(printers.openPrinter(pdfPrinterName()));
+    PrinterSettings settings = printers.settings();
+    settings.orientation = 2;
+    printers.setSettings(settings);
+    const PrintableSheet sheet = printers.sheetSize();
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(qRgb(10, 120, 200));
+    const QRect target = printing::toPrinterPixels({20, 10, 100, 75}, {sheet.widthMm, sheet.heightMm}, {sheet.widthPx, sheet.heightPx});
+    const QString page = folder.filePath(QStringLiteral("pagina.pdf"));
+    EXPECT_TRUE(printers.printImage({QStringLiteral("Velmo"), image, target, page}).ok());
+    const QString info = poppler("pdfinfo", {page});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << info.toStdString();
+    const auto size = QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts")).match(info);
+    EXPECT_GT(size.captured(1).toDouble(), size.captured(2).toDouble()) << info.toStdString();
+
+    printers.setPrinterInUse(pdfPrinterName());
+    const QStringList lines{QStringLiteral("Il tuo FABBISOGNO ENERGETICO è di 2215,64 kcal/giorno"), QString(),
+                            QStringLiteral("55,39 g di PROTIDI")};
+    EXPECT_FALSE(printers.printText(QStringLiteral("Fabbisogno"), 14, lines, QString()).ok);
+    const QString file = folder.filePath(QStringLiteral("riepilogo.pdf"));
+    const PrintOutcome outcome = printers.printText(QStringLiteral("Fabbisogno"), 14, lines, file);
+    ASSERT_TRUE(outcome.ok) << outcome.error.toStdString();
+    const QString text = poppler("pdftotext", {file, QStringLiteral("-")}).normalized(QString::NormalizationForm_KC).simplified();
+    for (const QString &line : lines)
+        EXPECT_TRUE(text.contains(line)) << text.toStdString();
 }
 
 }  // namespace

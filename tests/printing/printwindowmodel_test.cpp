@@ -18,9 +18,6 @@
 namespace velmo::printing {
 namespace {
 
-using test::FakeDialogs;
-using test::FakePrinterService;
-
 // The window as the main window opens it: scale 1 : 500000, the fake's A4 portrait sheet of
 // 200 × 287 mm; "Laser" is a monochrome printer.
 class PrintWindowModelTest : public ::testing::Test {
@@ -84,8 +81,8 @@ protected:
     }
 
     test::LocaleGuard locale{"it_IT"};
-    FakePrinterService printers;
-    FakeDialogs dialogs;
+    test::FakePrinterService printers;
+    test::FakeDialogs dialogs;
     PrintWindowModel model{printers, dialogs};
 };
 
