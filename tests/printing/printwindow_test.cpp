@@ -2,6 +2,7 @@
 #include "ui/printing/frmstampafpb.h"
 #include "ui/printing/printmodule.h"
 #include "ui/printing/qtprinterservice.h"
+#include "printingtest.h"
 #include "sampleswindow.h"
 
 #include "support/fakedialogs.h"
@@ -68,10 +69,8 @@ protected:
                     window.close();
             });
         };
-        if (withObject)
-            module.StampaFPB(mainWindow.get(), 0, 0, w, h, 0, QStringLiteral("Velmo"), 500000);
-        else
-            module.StampaFPB(nullptr, 0, 0, 0, 0, 0, QString(), 0);
+        withObject ? module.StampaFPB(mainWindow.get(), 0, 0, w, h, 0, QStringLiteral("Velmo"), 500000)
+                   : module.StampaFPB(nullptr, 0, 0, 0, 0, 0, QString(), 0);
         EXPECT_TRUE(ran);
     }
 
@@ -82,7 +81,7 @@ protected:
     std::unique_ptr<QWidget> mainWindow = test::makeWindowToPrint();
 };
 
-TEST_F(PrintWindowTest, OpensModalShowingTheModelAndTypingFollowsTheKeyFilters)
+TEST_F(PrintWindowTest, OpensModalShowingTheModelAndTypingReachesIt)
 {
     withWindow([](frmStampaFPB &window) {
         EXPECT_TRUE(window.isModal());
@@ -103,14 +102,8 @@ TEST_F(PrintWindowTest, OpensModalShowingTheModelAndTypingFollowsTheKeyFilters)
             type(window.field(c.field), QString::fromLatin1(c.typed));
             EXPECT_EQ(window.field(c.field)->text(), QString::fromLatin1(c.shown));
         }
-    });
-}
-
-// Key releases, the up-down and Enter in the scale reach the model; a key that does not type
-// (Tab, End) into the height leaves the typed width alone.
-TEST_F(PrintWindowTest, KeyReleaseUpDownAndEnterReachTheModel)
-{
-    withWindow([](frmStampaFPB &window) {
+        // Key releases, the up-down and Enter in the scale reach the model; a key that does not
+        // type (Tab, End) into the height leaves the typed width alone.
         QLineEdit *width = window.field(Field::PrW);
         type(width, QStringLiteral("51"));
         // 51 × 200 / 287 = 35.54; the width derived back from 36 would be 52.
@@ -218,9 +211,7 @@ TEST_F(PrintWindowTest, PictureBoxIsPrintedFromItsPictureOrRefused)
     EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("Stampa di picGrafico\n\nL' oggetto da stampare\ne' di tipo errato.")});
     EXPECT_FALSE(shown) << "a picture box without a picture";
 
-    QPixmap pixmap(64, 32);
-    pixmap.fill(Qt::green);
-    box.setPixmap(pixmap);
+    box.setPixmap(QPixmap::fromImage(printing::picture(64, 32, qRgb(0, 255, 0))));
     module.onWindowReady = [&](frmStampaFPB &window) {
         QTimer::singleShot(0, &window, [&] {
             EXPECT_EQ(window.field(Field::Scala)->text(), QStringLiteral("30"));
@@ -292,12 +283,9 @@ TEST(QtPrinterService, JobsOnThePdfEntryWriteTheirFile)
     QTemporaryDir folder;
     QtPrinterService printers;
     ASSERT_TRUE(printers.openPrinter(pdfPrinterName()));
-    PrinterSettings settings = printers.settings();
-    settings.orientation = 2;
-    printers.setSettings(settings);
+    printers.setSettings({2, printers.settings().page, 2, 1});  // landscape
     const PrintableSheet sheet = printers.sheetSize();
-    QImage image(64, 48, QImage::Format_RGB32);
-    image.fill(qRgb(10, 120, 200));
+    const QImage image = printing::picture(64, 48, qRgb(10, 120, 200));
     const QRect target = printing::toPrinterPixels({20, 10, 100, 75}, {sheet.widthMm, sheet.heightMm}, {sheet.widthPx, sheet.heightPx});
     const QString page = folder.filePath(QStringLiteral("pagina.pdf"));
     EXPECT_TRUE(printers.printImage({QStringLiteral("Velmo"), image, target, page}).ok());
