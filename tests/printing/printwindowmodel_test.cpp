@@ -109,27 +109,28 @@ TEST_F(PrintWindowModelTest, OpensWithTheCallersRectangleScaleAndOrientation)
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
+// The decimal separator is the user's: a comma in Italian, a point in English.
 TEST_F(PrintWindowModelTest, KeyFilters)
 {
     // clang-format off
-    struct Case { int line; Field field; QChar key; const char *text; int cursor; int selection; bool accepted; };
-    const Case cases[] = {
-        {__LINE__, Field::PrW, u'7', "12", 2, 0, true},
-        {__LINE__, Field::PrW, u'\b', "12", 2, 0, true},
-        {__LINE__, Field::PrH, u',', "1", 1, 0, false},
-        {__LINE__, Field::PrX, u'-', "12", 0, 0, true},
-        {__LINE__, Field::PrX, u'-', "-12", 0, 0, false},
-        {__LINE__, Field::PrX, u'-', "-12", 0, 1, true},   // replaces the selected minus
-        {__LINE__, Field::PrY, u'-', "", 0, 0, true},
-        {__LINE__, Field::Scala, u',', "500", 3, 0, true},  // the Italian decimal separator
-        {__LINE__, Field::Scala, u',', "5,5", 3, 0, false},
-        {__LINE__, Field::Scala, u',', "5,5", 1, 1, true},
-        {__LINE__, Field::Scala, u'-', "", 0, 0, false},
-        {__LINE__, Field::Scala, u'\u0663', "", 0, 0, false},  // a digit of another script
+    const struct { int line; const char *locale; Field field; QChar key; const char *text; int cursor; int selection; bool accepted; } cases[] = {
+        {__LINE__, "it_IT", Field::PrW, u'\b', "12", 2, 0, true},
+        {__LINE__, "it_IT", Field::PrH, u',', "1", 1, 0, false},
+        {__LINE__, "it_IT", Field::PrX, u'-', "12", 0, 0, true},
+        {__LINE__, "it_IT", Field::PrX, u'-', "-12", 0, 0, false},
+        {__LINE__, "it_IT", Field::PrX, u'-', "-12", 0, 1, true},   // replaces the selected minus
+        {__LINE__, "it_IT", Field::Scala, u',', "500", 3, 0, true},
+        {__LINE__, "it_IT", Field::Scala, u',', "5,5", 3, 0, false},
+        {__LINE__, "it_IT", Field::Scala, u',', "5,5", 1, 1, true},
+        {__LINE__, "en_US", Field::Scala, u'.', "500", 3, 0, true},
+        {__LINE__, "en_US", Field::Scala, u',', "500", 3, 0, false},
+        {__LINE__, "it_IT", Field::Scala, u'-', "", 0, 0, false},
+        {__LINE__, "it_IT", Field::Scala, u'\u0663', "", 0, 0, false},  // a digit of another script
     };
     // clang-format on
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         VELMO_CASE(c);
+        test::LocaleGuard guard(c.locale);
         EXPECT_EQ(PrintWindowModel::acceptsKey(c.field, c.key, QString::fromLatin1(c.text), c.cursor, c.selection), c.accepted);
     }
 }
