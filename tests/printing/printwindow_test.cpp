@@ -1,4 +1,5 @@
-// The print window's widgets and the printer service the program prints through.
+// The print window's widgets, the print module that opens it, and the printer service the program
+// prints through.
 #include "ui/printing/frmstampafpb.h"
 #include "ui/printing/printmodule.h"
 #include "ui/printing/qtprinterservice.h"
@@ -198,8 +199,8 @@ TEST_F(PrintWindowTest, WithoutAnObjectOnlyThePrinterIsChosen)
 
 // ---------------------------------------------------------------- what the module takes from the object
 
-// Without a scale the object's own width stands for 1 : 1: 200 pixels are 3000 twips, so a 100 mm
-// wide print is 1 : 30.
+// A picture box is printed from its picture, and refused without one. Without a scale the object's
+// own width stands for 1 : 1: 200 pixels are 3000 twips, so a 100 mm wide print is 1 : 30.
 TEST_F(PrintWindowTest, PictureBoxIsPrintedFromItsPictureOrRefused)
 {
     QLabel box(mainWindow.get());
