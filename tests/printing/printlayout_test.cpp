@@ -51,6 +51,7 @@ TEST(PrintLayout, MaxWithAndWithoutProportions)
     const struct { int line; MmRect in; Ratio ratio; bool keep, centred; int sheetW, sheetH; MmRect expected; } cases[] = {
         // A 2:1 picture on portrait A4 keeps its proportions: full width, half of it high, left 0.
         {__LINE__, {20, 30, 100, 50}, {2, 1}, true, false, 210, 297, {0, 30, 210, 105}},
+        {__LINE__, {-10, 30, 100, 50}, {2, 1}, true, false, 210, 297, {0, 30, 210, 105}},  // left 0 even where it fits
         // A tall picture: full height, top 0, and the left margin pulled back inside; 148.5 → 148.
         {__LINE__, {150, 30, 50, 100}, {1, 2}, true, false, 210, 297, {62, 0, 148, 297}},
         // Without proportions the whole sheet, margins pulled inside.
