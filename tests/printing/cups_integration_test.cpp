@@ -45,10 +45,10 @@ QString run(const char *program, const QStringList &arguments)
 // The ids of the queue's completed jobs.
 QSet<int> completedJobs(const QString &queue)
 {
-    QSet<int> ids;
-    const QRegularExpression line(QStringLiteral("^%1-(\\d+)\\s").arg(QRegularExpression::escape(queue)), QRegularExpression::MultilineOption);
-    for (auto m = line.globalMatch(run("lpstat", {QStringLiteral("-W"), QStringLiteral("completed"), QStringLiteral("-o"), queue})); m.hasNext();)
-        ids.insert(m.next().captured(1).toInt());
+    QSet<int> ids;  // from lines "<queue>-<id> <user> <size> <date>"
+    for (const QString &line : run("lpstat", QStringLiteral("-W completed -o").split(u' ') << queue).split(u'\n'))
+        if (line.startsWith(queue + u'-'))
+            ids.insert(line.mid(queue.size() + 1).section(u' ', 0, 0).toInt());
     return ids;
 }
 
@@ -69,8 +69,9 @@ TEST(CupsPrinting, ThreeCopiesAreThreeLandscapeJobsOfOnePageWithThePictureInPlac
     const QString queue = qEnvironmentVariable("VELMO_CUPS_QUEUE", QStringLiteral("VelmoPDF"));
     const QString outDir = qEnvironmentVariable("VELMO_CUPS_PDF_DIR");
     if (!QPrinterInfo::availablePrinterNames().contains(queue) || outDir.isEmpty() || !QDir(outDir).exists())
-        GTEST_SKIP() << "no print system: the CUPS queue \"" << queue.toStdString() << "\" or the folder it writes to "
-                     << "(VELMO_CUPS_PDF_DIR) is not there; scripts/test.sh starts cupsd and adds both when CUPS is installed";
+        GTEST_SKIP()
+            << "no print system: the CUPS queue \"" << queue.toStdString() << "\" or the folder it writes to "
+            << "(VELMO_CUPS_PDF_DIR) is not there; scripts/test.sh starts cupsd and adds both when CUPS is installed";
 
     // The real program: its main window, printed from its "&Stampa" menu.
     test::FakeDialogs dialogs;
@@ -93,7 +94,12 @@ TEST(CupsPrinting, ThreeCopiesAreThreeLandscapeJobsOfOnePageWithThePictureInPlac
     module.onWindowReady = [&](frmStampaFPB &print) {
         QTimer::singleShot(0, &print, [&] {
             print.model().setKeepProportions(false);
-            for (const auto &[field, text] : {std::pair{Field::PrX, "20"}, {Field::PrY, "15"}, {Field::PrW, "150"}, {Field::PrH, "100"}, {Field::NCopies, "3"}})
+            const std::pair<Field, const char *> typed[] = {{Field::PrX, "20"},
+                                                            {Field::PrY, "15"},
+                                                            {Field::PrW, "150"},
+                                                            {Field::PrH, "100"},
+                                                            {Field::NCopies, "3"}};
+            for (const auto &[field, text] : typed)
                 print.field(field)->setText(QString::fromLatin1(text));
             printed = print.model().rect();
             QTest::mouseClick(print.findChild<QPushButton *>(QStringLiteral("cmdStampa")), Qt::LeftButton);
@@ -117,16 +123,16 @@ TEST(CupsPrinting, ThreeCopiesAreThreeLandscapeJobsOfOnePageWithThePictureInPlac
     reference.setPrinterName(queue);
     reference.setPageOrientation(QPageLayout::Landscape);
     const QPointF origin = reference.pageRect(QPrinter::Millimeter).topLeft();
-    const QRectF expectedMm(origin.x() + printed.x, origin.y() + printed.y, printed.w, printed.h);
+    const QRectF asked(origin.x() + printed.x, origin.y() + printed.y, printed.w, printed.h);  // millimetres
 
     QTemporaryDir scratch;
     for (int job : jobs) {
-        QString file;
-        ASSERT_TRUE(QTest::qWaitFor([&] {
-            const QStringList found = QDir(outDir).entryList({QStringLiteral("*-job_%1.pdf").arg(job)}, QDir::Files);
-            file = found.isEmpty() ? QString() : QDir(outDir).filePath(found.first());
-            return !file.isEmpty();
-        }, 30000)) << "job " << job << " wrote no PDF in " << outDir.toStdString();
+        QStringList found;
+        const auto written = [&] {
+            return !(found = QDir(outDir).entryList({QStringLiteral("*-job_%1.pdf").arg(job)})).isEmpty();
+        };
+        ASSERT_TRUE(QTest::qWaitFor(written, 30000)) << "job " << job << " wrote no PDF in " << outDir.toStdString();
+        const QString file = QDir(outDir).filePath(found.first());
         const QString info = run("pdfinfo", {file});
         EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << info.toStdString();
         const auto size = QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts")).match(info);
@@ -135,7 +141,7 @@ TEST(CupsPrinting, ThreeCopiesAreThreeLandscapeJobsOfOnePageWithThePictureInPlac
 
         // At 254 dpi one pixel is a tenth of a millimetre.
         const QString stem = scratch.filePath(QStringLiteral("job%1").arg(job));
-        run("pdftoppm", {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-png"), QStringLiteral("-singlefile"), file, stem});
+        run("pdftoppm", QStringLiteral("-r 254 -png -singlefile").split(u' ') << file << stem);
         const QImage page(stem + QStringLiteral(".png"));
         ASSERT_FALSE(page.isNull()) << "job " << job;
         const QRectF ink = inkMm(page);
@@ -144,19 +150,20 @@ TEST(CupsPrinting, ThreeCopiesAreThreeLandscapeJobsOfOnePageWithThePictureInPlac
         // the rectangle must land where it was asked for.
         std::vector<QRectF> candidates;
         if (landscapeMedia) {
-            candidates.push_back(expectedMm);
+            candidates.push_back(asked);
         } else {
-            candidates.emplace_back(expectedMm.top(), paper.width() - expectedMm.right(), expectedMm.height(), expectedMm.width());
-            candidates.emplace_back(paper.height() - expectedMm.bottom(), expectedMm.left(), expectedMm.height(), expectedMm.width());
+            candidates.emplace_back(asked.top(), paper.width() - asked.right(), asked.height(), asked.width());
+            candidates.emplace_back(paper.height() - asked.bottom(), asked.left(), asked.height(), asked.width());
         }
         // Whole millimetres, rounded twice: one millimetre of tolerance on every edge.
         const auto near = [&](const QRectF &c) {
-            return std::max({std::abs(ink.left() - c.left()), std::abs(ink.top() - c.top()), std::abs(ink.right() - c.right()),
-                             std::abs(ink.bottom() - c.bottom())}) <= 1.0;
+            return std::max({std::abs(ink.left() - c.left()), std::abs(ink.top() - c.top()),
+                             std::abs(ink.right() - c.right()), std::abs(ink.bottom() - c.bottom())})
+                   <= 1.0;
         };
         EXPECT_TRUE(std::any_of(candidates.begin(), candidates.end(), near))
-            << "job " << job << ": ink at " << ink.left() << ", " << ink.top() << " size " << ink.width() << " x " << ink.height()
-            << " mm; asked for " << expectedMm.left() << ", " << expectedMm.top() << " on the landscape sheet";
+            << "job " << job << ": ink at " << ink.left() << ", " << ink.top() << " (" << ink.width() << " x "
+            << ink.height() << " mm), asked for " << asked.left() << ", " << asked.top() << " on the landscape sheet";
     }
 }
 

@@ -19,7 +19,8 @@ std::unique_ptr<QWidget> makeWindowToPrint()
     const char *headings[] = {"Alimento", "Peso lordo", "Proteine", "Lipidi", "Glucidi", "Kcal"};
     for (int row = 0; row <= 6; ++row)
         for (int column = 0; column < 6; ++column)
-            layout->addWidget(new QLabel(row == 0 ? QString::fromLatin1(headings[column]) : QStringLiteral("%1.%2").arg(row).arg(column)),
+            layout->addWidget(new QLabel(row == 0 ? QString::fromLatin1(headings[column])
+                                                  : QStringLiteral("%1.%2").arg(row).arg(column)),
                               row, column);
     window->resize(600, 420);
     return window;
