@@ -158,7 +158,7 @@ TEST_F(PrintWindowModelTest, FieldsFollowTheUser)
         {__LINE__, {0, 0, 100, 200}, "S=1", "0 0 1000 2000 50.000 1 fuori"},  // the height limited, the width follows
         {__LINE__, {0, 0, 287, 200}, "S=1000000", "0 0 144 100 996.527,78 1"},  // 143.5 → 144
         {__LINE__, {0, 0, 200, 100}, "S=10000000000000000000000000000000000000000", "0 0 200 100 10000000000000000000000000000000000000000 1 [Errore in frmStampaFPB/txtScala]"},
-        {__LINE__, {0, 0, 200, 100}, "X=5 S=25000000", "5 0 4 2 25.000.000 1"},
+        {__LINE__, {0, 0, 200, 100}, "X=5 S=25000000", "5 0 4 2 25.000.000 1"},  // 2 mm high still redraws
         // The limits of the typed values; typed copies go beyond the up-down's bounds.
         {__LINE__, {0, 0, 200, 100}, "keep0 W=2500 H=2001 X=-2500 Y=99999 N=150", "-2000 2000 2000 2000 50.000 150 fuori"},
         {__LINE__, {0, 0, 200, 100}, "keep0 W=0 H=0 X=2500 Y=-2001", "2000 -2000 1 1 100.000.000 1 fuori"},
@@ -168,7 +168,7 @@ TEST_F(PrintWindowModelTest, FieldsFollowTheUser)
         // A cleared field keeps its value and shows it again when left; no copies are refused.
         {__LINE__, {0, 0, 200, 100}, "W= leaveW X=- leaveX", "0 0 200 100 500.000 1"},
         {__LINE__, {0, 0, 200, 100}, "N= leaveN print", "0 0 200 100 500.000  [Attenzione]"},
-        // A failed or cancelled print leaves the window to try again.
+        // One job a copy; a failed or cancelled print leaves the window to try again.
         {__LINE__, {0, 0, 200, 100}, "N=3 print", "0 0 200 100 500.000 3 stampe:3"},
         {__LINE__, {0, 0, 200, 100}, "fail print print", "0 0 200 100 500.000 1 stampe:1 [Errore in frmStampaFPB/Print_FPB]"},
         {__LINE__, {20, 0, 200, 100}, "print yes print", "20 0 200 100 500.000 1 fuori stampe:1 [Errore di Scala] [Errore di Scala]"},
