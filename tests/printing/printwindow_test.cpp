@@ -1,5 +1,9 @@
+// The print window's widgets, the print module that opens it, and the printer service the program
+// prints through.
 #include "ui/printing/frmstampafpb.h"
 #include "ui/printing/printmodule.h"
+#include "ui/printing/qtprinterservice.h"
+#include "printingtest.h"
 #include "sampleswindow.h"
 
 #include "support/fakedialogs.h"
@@ -7,12 +11,13 @@
 #include "support/localeguard.h"
 #include "support/tablecase.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -25,8 +30,6 @@ namespace velmo::ui {
 namespace {
 
 using printing::Field;
-using test::FakeDialogs;
-using test::FakePrinterService;
 
 template <typename T = QWidget>
 T *child(QWidget &window, const char *name)
@@ -67,21 +70,19 @@ protected:
                     window.close();
             });
         };
-        if (withObject)
-            module.StampaFPB(mainWindow.get(), 0, 0, w, h, 0, QStringLiteral("Velmo"), 500000);
-        else
-            module.StampaFPB(nullptr, 0, 0, 0, 0, 0, QString(), 0);
+        withObject ? module.StampaFPB(mainWindow.get(), 0, 0, w, h, 0, QStringLiteral("Velmo"), 500000)
+                   : module.StampaFPB(nullptr, 0, 0, 0, 0, 0, QString(), 0);
         EXPECT_TRUE(ran);
     }
 
     test::LocaleGuard locale{"it_IT"};
-    FakePrinterService printers;
-    FakeDialogs dialogs;
+    test::FakePrinterService printers;
+    test::FakeDialogs dialogs;
     PrintModule module{printers, dialogs};
     std::unique_ptr<QWidget> mainWindow = test::makeWindowToPrint();
 };
 
-TEST_F(PrintWindowTest, OpensModalShowingTheModelWithFocusOnPrint)
+TEST_F(PrintWindowTest, OpensModalShowingTheModelAndTypingReachesIt)
 {
     withWindow([](frmStampaFPB &window) {
         EXPECT_TRUE(window.isModal());
@@ -91,17 +92,10 @@ TEST_F(PrintWindowTest, OpensModalShowingTheModelWithFocusOnPrint)
         EXPECT_FALSE(child(window, "cmdOK")->isVisible());
         EXPECT_EQ(window.focusWidget(), child(window, "cmdStampa"));
         EXPECT_EQ(child<QComboBox>(window, "cboPrinterNames")->count(), 3);
-    });
-}
-
-TEST_F(PrintWindowTest, TypingFollowsTheKeyFiltersAndLimits)
-{
-    withWindow([](frmStampaFPB &window) {
         // clang-format off
         const struct { int line; Field field; const char *typed; const char *shown; } cases[] = {
             {__LINE__, Field::PrW, "a1-2.x", "12"}, {__LINE__, Field::PrW, "2500", "2000"},
-            {__LINE__, Field::PrW, "0", "1"},       {__LINE__, Field::PrX, "-1-5", "-15"},
-            {__LINE__, Field::NCopies, "-3", "3"},
+            {__LINE__, Field::PrX, "-1-5", "-15"},  {__LINE__, Field::NCopies, "-3", "3"},
         };
         // clang-format on
         for (const auto &c : cases) {
@@ -109,14 +103,8 @@ TEST_F(PrintWindowTest, TypingFollowsTheKeyFiltersAndLimits)
             type(window.field(c.field), QString::fromLatin1(c.typed));
             EXPECT_EQ(window.field(c.field)->text(), QString::fromLatin1(c.shown));
         }
-    });
-}
-
-// Key releases, the up-down and Enter in the scale reach the model; a key that does not type
-// (Tab, End) into the height leaves the typed width alone.
-TEST_F(PrintWindowTest, KeyReleaseUpDownAndEnterReachTheModel)
-{
-    withWindow([](frmStampaFPB &window) {
+        // Key releases, the up-down and Enter in the scale reach the model; a key that does not
+        // type (Tab, End) into the height leaves the typed width alone.
         QLineEdit *width = window.field(Field::PrW);
         type(width, QStringLiteral("51"));
         // 51 × 200 / 287 = 35.54; the width derived back from 36 would be 52.
@@ -135,7 +123,9 @@ TEST_F(PrintWindowTest, KeyReleaseUpDownAndEnterReachTheModel)
     });
 }
 
-TEST_F(PrintWindowTest, OutOfSheetBlinksUntilTheMarginsAreReset)
+// The warning blinks until the margins are reset; the check boxes enable their fields; the
+// preview opens the zoom and the zoom closes itself.
+TEST_F(PrintWindowTest, WarningCheckBoxesAndZoomFollowTheModel)
 {
     withWindow([](frmStampaFPB &window) {
         auto *warning = child<QLabel>(window, "lblFuoriFoglio");
@@ -148,12 +138,13 @@ TEST_F(PrintWindowTest, OutOfSheetBlinksUntilTheMarginsAreReset)
         click(window, "cmdOrigine");
         EXPECT_FALSE(warning->isVisible());
         EXPECT_FALSE(window.model().blinking());
-    });
-}
-
-TEST_F(PrintWindowTest, CheckBoxesEnableTheirFields)
-{
-    withWindow([](frmStampaFPB &window) {
+        QWidget *zoom = child(window, "picZoom");
+        EXPECT_FALSE(zoom->isVisible());
+        click(window, "picPreview");
+        EXPECT_TRUE(zoom->isVisible());
+        EXPECT_GT(child(window, "picPreviewZoom")->width(), child(window, "picPreview")->width());
+        click(window, "picPreviewZoom");
+        EXPECT_FALSE(zoom->isVisible());
         click(window, "chkCentro");
         for (const char *name : {"txtPrX", "txtPrY", "cmdOrigine", "updPrX"})
             EXPECT_FALSE(child(window, name)->isEnabled()) << name;
@@ -163,37 +154,9 @@ TEST_F(PrintWindowTest, CheckBoxesEnableTheirFields)
     });
 }
 
-TEST_F(PrintWindowTest, ZoomOpensAndCloses)
-{
-    withWindow([](frmStampaFPB &window) {
-        QWidget *zoom = child(window, "picZoom");
-        EXPECT_FALSE(zoom->isVisible());
-        click(window, "picPreview");
-        EXPECT_TRUE(zoom->isVisible());
-        EXPECT_GT(child(window, "picPreviewZoom")->width(), child(window, "picPreview")->width());
-        click(window, "picPreviewZoom");
-        EXPECT_FALSE(zoom->isVisible());
-    });
-}
-
-TEST_F(PrintWindowTest, PrintButtonPrintsTheWindowAndCloses)
-{
-    bool closedByPrint = false;
-    withWindow(
-        [&](frmStampaFPB &window) {
-            type(window.field(Field::NCopies), QStringLiteral("2"));
-            click(window, "cmdStampa");
-            closedByPrint = !window.isVisible();
-            window.close();
-        },
-        true, false);
-    EXPECT_TRUE(closedByPrint);
-    ASSERT_EQ(printers.imageJobs.size(), 2u);
-    EXPECT_EQ(printers.imageJobs[0].settings.orientation, 2);
-    EXPECT_EQ(printers.imageJobs[0].job.image.size(), mainWindow->grab().size());
-}
-
-TEST_F(PrintWindowTest, PrintingNoticeOverThePreviewWhileTheJobRuns)
+// The window's picture, one job per copy typed, on the sheet the caller turned; the notice shows
+// while a job runs.
+TEST_F(PrintWindowTest, PrintButtonPrintsWithANoticeOverThePreviewAndCloses)
 {
     printers.imageJobFailures.insert(0, ImageJobResult{});
     withWindow([this](frmStampaFPB &window) {
@@ -209,10 +172,13 @@ TEST_F(PrintWindowTest, PrintingNoticeOverThePreviewWhileTheJobRuns)
         EXPECT_FALSE(notice->isVisible()) << "hidden again after the failure";
         EXPECT_TRUE(window.isVisible()) << "a failed print leaves the window open";
         printers.duringImageJob = nullptr;
+        type(window.field(Field::NCopies), QStringLiteral("2"));
         click(window, "cmdStampa");
         EXPECT_FALSE(window.isVisible()) << "the second attempt prints and closes";
     });
-    EXPECT_EQ(printers.imageJobs.size(), 1u);
+    ASSERT_EQ(printers.imageJobs.size(), 2u);
+    EXPECT_EQ(printers.imageJobs[0].settings.orientation, 2);
+    EXPECT_EQ(printers.imageJobs[0].job.image.size(), mainWindow->grab().size());
 }
 
 TEST_F(PrintWindowTest, WithoutAnObjectOnlyThePrinterIsChosen)
@@ -233,34 +199,24 @@ TEST_F(PrintWindowTest, WithoutAnObjectOnlyThePrinterIsChosen)
 
 // ---------------------------------------------------------------- what the module takes from the object
 
-TEST_F(PrintWindowTest, ScaleZeroTakesTheObjectsOwnWidth)
-{
-    bool shown = false;
-    module.onWindowReady = [&](frmStampaFPB &window) {
-        shown = true;
-        // 600 pixels are 9000 twips; for a 90 mm wide print that is 1 : 100.
-        EXPECT_EQ(window.field(Field::Scala)->text(), QStringLiteral("100"));
-        QTimer::singleShot(0, &window, &QDialog::close);
-    };
-    module.StampaFPB(mainWindow.get(), 0, 0, 90, 60, 0, QStringLiteral("Velmo"), 0);
-    EXPECT_TRUE(shown);
-}
-
+// A picture box is printed from its picture, and refused without one. Without a scale the object's
+// own width stands for 1 : 1: 200 pixels are 3000 twips, so a 100 mm wide print is 1 : 30.
 TEST_F(PrintWindowTest, PictureBoxIsPrintedFromItsPictureOrRefused)
 {
     QLabel box(mainWindow.get());
     box.setObjectName(QStringLiteral("picGrafico"));
+    box.resize(200, 100);
     bool shown = false;
     module.onWindowReady = [&](frmStampaFPB &) { shown = true; };
     module.StampaFPB(&box, 0, 0, 100, 50, 0, QString(), 0);
-    EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("Stampa di picGrafico\n\nL' oggetto da stampare\ne' di tipo errato.")});
+    EXPECT_EQ(dialogs.messageTexts(),
+              QStringList{QStringLiteral("Stampa di picGrafico\n\nL' oggetto da stampare\ne' di tipo errato.")});
     EXPECT_FALSE(shown) << "a picture box without a picture";
 
-    QPixmap pixmap(64, 32);
-    pixmap.fill(Qt::green);
-    box.setPixmap(pixmap);
+    box.setPixmap(QPixmap::fromImage(printing::picture(64, 32, qRgb(0, 255, 0))));
     module.onWindowReady = [&](frmStampaFPB &window) {
         QTimer::singleShot(0, &window, [&] {
+            EXPECT_EQ(window.field(Field::Scala)->text(), QStringLiteral("30"));
             click(window, "cmdStampa");
             window.close();
         });
@@ -269,6 +225,87 @@ TEST_F(PrintWindowTest, PictureBoxIsPrintedFromItsPictureOrRefused)
     ASSERT_EQ(printers.imageJobs.size(), 1u);
     EXPECT_EQ(printers.imageJobs[0].job.image.size(), QSize(64, 32));
     EXPECT_EQ(printers.imageJobs[0].job.image.pixel(3, 3), qRgb(0, 255, 0));
+}
+
+// ---------------------------------------------------------------- the printer service on Qt Print Support
+// Through its PDF file entry, which needs no print system.
+
+// What a poppler tool writes to its standard output.
+QString poppler(const char *tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QString::fromLatin1(tool), arguments);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The PDF entry is always offered; an unknown printer cannot be opened, and the PDF entry
+// without a file starts no document.
+TEST(QtPrinterService, PdfEntryIsAlwaysOfferedAndUnknownPrintersRefused)
+{
+    QtPrinterService printers;
+    EXPECT_EQ(printers.printerNames().last(), pdfPrinterName());
+    EXPECT_FALSE(printers.defaultPrinterName().isEmpty() || printers.printerInUse().isEmpty());
+    const ImageJob job{QStringLiteral("Velmo"), QImage(10, 10, QImage::Format_RGB32), {0, 0, 10, 10}, {}};
+    EXPECT_FALSE(printers.openPrinter(QStringLiteral("Nessuna stampante con questo nome")));
+    EXPECT_TRUE(printers.openPrinterName().isEmpty());
+    EXPECT_FALSE(printers.sheetSize().ok);
+    EXPECT_FALSE(printers.printImage(job).documentStarted);
+    ASSERT_TRUE(printers.openPrinter(pdfPrinterName()));
+    EXPECT_FALSE(printers.printImage(job).documentStarted);
+}
+
+// The settings stay with their printer for the run; the sheet turns with the orientation, at well
+// over 10 pixels a millimetre.
+TEST(QtPrinterService, SettingsStayWithTheirPrinterAndTurnTheSheet)
+{
+    QtPrinterService printers;
+    ASSERT_TRUE(printers.openPrinter(pdfPrinterName()));
+    const PrintableSheet portrait = printers.sheetSize();
+    PrinterSettings settings = printers.settings();
+    EXPECT_EQ(settings.paperSize(), 9);
+    settings.orientation = 2;
+    printers.setSettings(settings);
+    const PrintableSheet landscape = printers.sheetSize();
+    ASSERT_TRUE(portrait.ok && landscape.ok);
+    EXPECT_EQ(landscape.orientation, 2);
+    EXPECT_EQ(QSize(landscape.widthMm, landscape.heightMm), QSize(portrait.heightMm, portrait.widthMm));
+    EXPECT_GT(landscape.widthPx, landscape.widthMm * 10);
+    settings.page = QPageSize(QPageSize::A3);
+    printers.setSettings(settings);
+    ASSERT_TRUE(printers.openPrinter(pdfPrinterName()));
+    EXPECT_EQ(printers.settings().orientation, 2);
+    EXPECT_EQ(printers.settings().paperSize(), 8);
+}
+
+// An image job writes one landscape page; a text job writes its lines, and nothing without a file.
+TEST(QtPrinterService, JobsOnThePdfEntryWriteTheirFile)
+{
+    QTemporaryDir folder;
+    QtPrinterService printers;
+    ASSERT_TRUE(printers.openPrinter(pdfPrinterName()));
+    printers.setSettings({2, printers.settings().page, 2, 1});  // landscape
+    const PrintableSheet sheet = printers.sheetSize();
+    const QImage image = printing::picture(64, 48, qRgb(10, 120, 200));
+    const QRect target = printing::toPrinterPixels({20, 10, 100, 75}, {sheet.widthMm, sheet.heightMm},
+                                                   {sheet.widthPx, sheet.heightPx});
+    const QString page = folder.filePath(QStringLiteral("pagina.pdf"));
+    EXPECT_TRUE(printers.printImage({QStringLiteral("Velmo"), image, target, page}).ok());
+    const QString info = poppler("pdfinfo", {page});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << info.toStdString();
+    const auto size = QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts")).match(info);
+    EXPECT_GT(size.captured(1).toDouble(), size.captured(2).toDouble()) << info.toStdString();
+
+    printers.setPrinterInUse(pdfPrinterName());
+    const QStringList lines{QStringLiteral("Il tuo FABBISOGNO ENERGETICO è di 2215,64 kcal/giorno"), QString(),
+                            QStringLiteral("55,39 g di PROTIDI")};
+    EXPECT_FALSE(printers.printText(QStringLiteral("Fabbisogno"), 14, lines, QString()).ok);
+    const QString file = folder.filePath(QStringLiteral("riepilogo.pdf"));
+    ASSERT_TRUE(printers.printText(QStringLiteral("Fabbisogno"), 14, lines, file).ok);
+    const QString text =
+        poppler("pdftotext", {file, QStringLiteral("-")}).normalized(QString::NormalizationForm_KC).simplified();
+    for (const QString &line : lines)
+        EXPECT_TRUE(text.contains(line)) << text.toStdString();
 }
 
 }  // namespace

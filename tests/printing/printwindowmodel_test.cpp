@@ -1,6 +1,6 @@
 #include "printing/printwindowmodel.h"
 
-#include "mmrectprinter.h"
+#include "printingtest.h"
 #include "support/fakedialogs.h"
 #include "support/fakeprinterservice.h"
 #include "support/homeguard.h"
@@ -18,327 +18,215 @@
 namespace velmo::printing {
 namespace {
 
-using test::FakeDialogs;
-using test::FakePrinterService;
-using test::HomeGuard;
-
-QImage picture(int w = 200, int h = 100, QRgb colour = qRgb(200, 30, 60))
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
-
-// The print window opened as the main window opens it: the landscape sheet's size, scale 500000.
+// The window as the main window opens it: scale 1 : 500000, the fake's A4 portrait sheet of
+// 200 × 287 mm; "Laser" is a monochrome printer.
 class PrintWindowModelTest : public ::testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { printers.printers[QStringLiteral("Laser")].defaults.colorMode = 1; }
+
+    void open(PrintWindowModel &m, MmRect r = {0, 0, 200, 100}, int orientation = 0, double scale = 500000)
     {
-        FakePrinterService::Printer mono;
-        mono.defaults.colorMode = 1;
-        printers.printers.insert(QStringLiteral("Laser"), mono);
+        printers.openPrinter(printers.printerInUse());  // as the print module leaves it
+        m.loadObject({picture(200, 100), r, scale * r.w, QStringLiteral("Velmo"), orientation});
+        m.activate();
     }
 
-    void open(MmRect r = {0, 0, 200, 100}, int orientation = 0, double scale = 500000)
+    // A sequence of user actions, one token each:
+    //   W=51   the width typed (W H X Y the rectangle, N the copies), then the key released
+    //   S=…    the scale typed and confirmed       W+ H-   an up-down arrow     leaveW  the field left
+    //   keep0 keep1  the proportions check box     centre0 centre1  the centring check box
+    //   max origin print   the buttons             fail yes  the next job fails, the next question is answered yes
+    void play(PrintWindowModel &m, const char *steps)
     {
-        ASSERT_TRUE(printers.openPrinter(printers.printerInUse()));
-        model.loadObject({picture(), r, scale * r.w, QStringLiteral("Velmo"), orientation});
-        model.activate();
+        const std::map<char, Field> fields = {{'W', Field::PrW}, {'H', Field::PrH},     {'X', Field::PrX},
+                                              {'Y', Field::PrY}, {'N', Field::NCopies}, {'S', Field::Scala}};
+        for (const QString &step : QString::fromUtf8(steps).split(u' ', Qt::SkipEmptyParts)) {
+            const auto field = fields.find(step[0].toLatin1());
+            if (step.startsWith(u"keep") || step.startsWith(u"centre"))
+                step[0] == u'k' ? m.setKeepProportions(step.endsWith(u'1')) : m.setCentred(step.endsWith(u'1'));
+            else if (step == u"max" || step == u"origin")
+                step == u"max" ? m.maxClicked() : m.originClicked();
+            else if (step == u"print")
+                m.printClicked();
+            else if (step == u"fail")
+                printers.imageJobFailures.insert(printers.imageJobsAttempted, ImageJobResult{});
+            else if (step == u"yes")
+                dialogs.questionAnswers.push_back(Answer::Yes);
+            else if (step.startsWith(u"leave"))
+                m.fieldLeft(fields.at(step.back().toLatin1()));
+            else if (field == fields.end() || step.size() < 2)
+                ADD_FAILURE() << "unknown step " << step.toStdString();
+            else if (step[1] == u'+' || step[1] == u'-')
+                m.upDownClicked(field->second, step[1] == u'+' ? 1 : -1);
+            else {
+                m.setText(field->second, step.mid(2));
+                field->second == Field::Scala ? m.scaleConfirmed() : m.keyReleased(field->second);
+            }
+        }
+    }
+
+    // The fields' texts (X Y W H scale copies), the warning, the jobs printed and the boxes shown.
+    QString state(const PrintWindowModel &m) const
+    {
+        QStringList parts;
+        for (Field f : {Field::PrX, Field::PrY, Field::PrW, Field::PrH, Field::Scala, Field::NCopies})
+            parts << m.text(f);
+        if (m.outOfSheetVisible())
+            parts << QStringLiteral("fuori");
+        if (!printers.imageJobs.empty())
+            parts << QStringLiteral("stampe:%1").arg(printers.imageJobs.size());
+        for (const auto &box : dialogs.shown)
+            parts << QLatin1Char('[') + box.title.trimmed() + QLatin1Char(']');
+        return parts.join(u' ');
     }
 
     test::LocaleGuard locale{"it_IT"};
-    FakePrinterService printers;
-    FakeDialogs dialogs;
+    test::FakePrinterService printers;
+    test::FakeDialogs dialogs;
     PrintWindowModel model{printers, dialogs};
 };
 
-TEST_F(PrintWindowModelTest, OpensWithTheRectangleTheScaleAndTheSheet)
-{
-    open({3, 4, 200, 100});
-    EXPECT_EQ(model.rect(), (MmRect{3, 4, 200, 100}));
-    EXPECT_EQ(model.text(Field::Scala), QStringLiteral("500.000"));
-    EXPECT_EQ(model.copies(), 1);
-    EXPECT_EQ(model.printerNames(), (QStringList{QStringLiteral("Ufficio"), QStringLiteral("Laser"), QStringLiteral("File PDF")}));
-    EXPECT_EQ(model.sheetHeightText(), QStringLiteral("287"));
-    EXPECT_EQ(model.outlineTwips(), outlineTwips(200, 287));
-    EXPECT_EQ(model.previewBox(), QSize(twipsToPixels(outlineTwips(200, 287).width()), 127));
-    EXPECT_EQ(model.preview().size(), model.previewBox());
-    EXPECT_TRUE(dialogs.shown.empty());
-}
-
-TEST_F(PrintWindowModelTest, OrientationAndScaleOfTheCaller)
+TEST_F(PrintWindowModelTest, OpensWithTheCallersRectangleScaleAndOrientation)
 {
     // clang-format off
-    const struct { int line; const char *locale; int orientation; double scale; const char *scaleText; const char *caption; int sheetW, sheetH; } cases[] = {
-        {__LINE__, "en_US", 0, 1234567.891, "1,234,567.89", " Foglio: A4,  Portrait", 200, 287},
-        {__LINE__, "it_IT", 2, 1234567.891, "1.234.567,89", " Foglio: A4,  Landscape", 287, 200},
+    const struct { int line; const char *locale; int orientation; const char *scale; const char *caption; const char *height; QSize preview; } cases[] = {
+        {__LINE__, "en_US", 0, "1,234,567.89", " Foglio: A4,  Portrait", "287", {89, 127}},  // 1905 × 200 / 287 twips
+        {__LINE__, "it_IT", 2, "1.234.567,89", " Foglio: A4,  Landscape", "200", {127, 89}},
     };
     // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         test::LocaleGuard guard(c.locale);
         PrintWindowModel fresh(printers, dialogs);
-        fresh.loadObject({picture(), {0, 0, 200, 100}, c.scale * 200, QStringLiteral("Velmo"), c.orientation});
-        fresh.activate();
-        EXPECT_EQ(fresh.text(Field::Scala), QString::fromUtf8(c.scaleText));
+        open(fresh, {3, 4, 200, 100}, c.orientation, 1234567.891);
+        EXPECT_EQ(fresh.rect(), (MmRect{3, 4, 200, 100}));
+        EXPECT_EQ(fresh.text(Field::Scala), QString::fromUtf8(c.scale));
         EXPECT_EQ(fresh.sheetFrameCaption(), QString::fromUtf8(c.caption));
-        EXPECT_EQ(fresh.sheetWidth(), c.sheetW);
-        EXPECT_EQ(fresh.sheetHeight(), c.sheetH);
+        EXPECT_EQ(fresh.sheetHeightText(), QString::fromLatin1(c.height));
+        EXPECT_EQ(fresh.preview().size(), c.preview);
+        EXPECT_EQ(fresh.printerNames(),
+                  (QStringList{QStringLiteral("Ufficio"), QStringLiteral("Laser"), QStringLiteral("File PDF")}));
     }
+    EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(PrintWindowModelTest, FieldLimits)
-{
-    open();
-    // clang-format off
-    struct Case { int line; Field field; const char *typed; const char *shown; };
-    const Case cases[] = {
-        {__LINE__, Field::PrW, "2500", "2000"}, {__LINE__, Field::PrW, "0", "1"}, {__LINE__, Field::PrW, "150", "150"},
-        {__LINE__, Field::PrH, "2001", "2000"}, {__LINE__, Field::PrH, "0", "1"}, {__LINE__, Field::PrH, "1", "1"},
-        {__LINE__, Field::PrX, "-2500", "-2000"}, {__LINE__, Field::PrX, "2500", "2000"}, {__LINE__, Field::PrX, "-7", "-7"},
-        {__LINE__, Field::PrY, "-2001", "-2000"}, {__LINE__, Field::PrY, "99999", "2000"},
-        // Typed copies are taken beyond the up-down's bounds.
-        {__LINE__, Field::NCopies, "150", "150"},
-    };
-    // clang-format on
-    for (const Case &c : cases) {
-        VELMO_CASE(c);
-        model.setText(c.field, QString::fromLatin1(c.typed));
-        EXPECT_EQ(model.text(c.field), QString::fromLatin1(c.shown));
-    }
-    EXPECT_EQ(model.rect(), (MmRect{-7, 2000, 150, 1}));
-    EXPECT_EQ(model.copies(), 150);
-}
-
-TEST_F(PrintWindowModelTest, ClearedFieldKeepsTheLastValue)
-{
-    open();
-    // clang-format off
-    const struct { int line; Field field; const char *typed; int value; const char *left; } cases[] = {
-        {__LINE__, Field::PrW, "", 200, "200"}, {__LINE__, Field::PrX, "-", 0, "0"}, {__LINE__, Field::NCopies, "", 0, ""},
-    };
-    // clang-format on
-    for (const auto &c : cases) {
-        VELMO_CASE(c);
-        model.setText(c.field, QString::fromLatin1(c.typed));
-        EXPECT_EQ(c.field == Field::NCopies ? model.copies() : c.field == Field::PrW ? model.rect().w : model.rect().x, c.value);
-        model.fieldLeft(c.field);
-        EXPECT_EQ(model.text(c.field), QString::fromLatin1(c.left));
-    }
-}
-
+// The decimal separator is the user's: a comma in Italian, a point in English.
 TEST_F(PrintWindowModelTest, KeyFilters)
 {
     // clang-format off
-    struct Case { int line; Field field; QChar key; const char *text; int cursor; int selection; bool accepted; };
-    const Case cases[] = {
-        {__LINE__, Field::PrW, u'7', "12", 2, 0, true},
-        {__LINE__, Field::PrW, u'\b', "12", 2, 0, true},
-        {__LINE__, Field::PrW, u'-', "", 0, 0, false},
-        {__LINE__, Field::PrH, u',', "1", 1, 0, false},
-        {__LINE__, Field::NCopies, u'-', "", 0, 0, false},
-        {__LINE__, Field::PrX, u'-', "12", 0, 0, true},
-        {__LINE__, Field::PrX, u'-', "12", 1, 0, false},
-        {__LINE__, Field::PrX, u'-', "-12", 0, 0, false},
-        {__LINE__, Field::PrX, u'-', "-12", 0, 1, true},   // replaces the selected minus
-        {__LINE__, Field::PrY, u'-', "", 0, 0, true},
-        {__LINE__, Field::Scala, u',', "500", 3, 0, true},  // the Italian decimal separator
-        {__LINE__, Field::Scala, u',', "5,5", 3, 0, false},
-        {__LINE__, Field::Scala, u',', "5,5", 1, 1, true},
-        {__LINE__, Field::Scala, u'-', "", 0, 0, false},
-        {__LINE__, Field::Scala, u'\u0663', "", 0, 0, false},  // a digit of another script
+    const struct { int line; const char *locale; Field field; QChar key; const char *text; int cursor; int selection; bool accepted; } cases[] = {
+        {__LINE__, "it_IT", Field::PrW, u'\b', "12", 2, 0, true},
+        {__LINE__, "it_IT", Field::PrH, u',', "1", 1, 0, false},
+        {__LINE__, "it_IT", Field::PrX, u'-', "12", 0, 0, true},
+        {__LINE__, "it_IT", Field::PrX, u'-', "-12", 0, 0, false},
+        {__LINE__, "it_IT", Field::PrX, u'-', "-12", 0, 1, true},   // replaces the selected minus
+        {__LINE__, "it_IT", Field::Scala, u',', "500", 3, 0, true},
+        {__LINE__, "it_IT", Field::Scala, u',', "5,5", 3, 0, false},
+        {__LINE__, "it_IT", Field::Scala, u',', "5,5", 1, 1, true},
+        {__LINE__, "en_US", Field::Scala, u'.', "500", 3, 0, true},
+        {__LINE__, "en_US", Field::Scala, u',', "500", 3, 0, false},
+        {__LINE__, "it_IT", Field::Scala, u'-', "", 0, 0, false},
+        {__LINE__, "it_IT", Field::Scala, u'\u0663', "", 0, 0, false},  // a digit of another script
     };
     // clang-format on
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         VELMO_CASE(c);
-        EXPECT_EQ(PrintWindowModel::acceptsKey(c.field, c.key, QString::fromLatin1(c.text), c.cursor, c.selection), c.accepted);
+        test::LocaleGuard guard(c.locale);
+        EXPECT_EQ(PrintWindowModel::acceptsKey(c.field, c.key, QString::fromLatin1(c.text), c.cursor, c.selection),
+                  c.accepted);
     }
 }
 
-// A sequence of user actions on the window opened over `opened`, one token each:
-//   W=51   the width typed (W H X Y the rectangle, N the copies), then the key released
-//   S=…    the scale typed and confirmed       W+ H-   an up-down arrow
-//   keep0 keep1  the proportions check box     centre0 centre1  the centring check box
-//   max origin   the two buttons
-void play(PrintWindowModel &model, const char *steps)
-{
-    const std::map<char, Field> fields = {{'W', Field::PrW}, {'H', Field::PrH}, {'X', Field::PrX},
-                                          {'Y', Field::PrY}, {'N', Field::NCopies}, {'S', Field::Scala}};
-    for (const QString &step : QString::fromUtf8(steps).split(u' ', Qt::SkipEmptyParts)) {
-        const auto field = fields.find(step[0].toLatin1());
-        if (step.startsWith(u"keep"))
-            model.setKeepProportions(step.endsWith(u'1'));
-        else if (step.startsWith(u"centre"))
-            model.setCentred(step.endsWith(u'1'));
-        else if (step == u"max")
-            model.maxClicked();
-        else if (step == u"origin")
-            model.originClicked();
-        else if (field == fields.end())
-            ADD_FAILURE() << "unknown step " << step.toStdString();
-        else if (step[1] == u'+' || step[1] == u'-')
-            model.upDownClicked(field->second, step[1] == u'+' ? 1 : -1);
-        else {
-            model.setText(field->second, step.mid(2));
-            field->second == Field::Scala ? model.scaleConfirmed() : model.keyReleased(field->second);
-        }
-    }
-}
-
-TEST_F(PrintWindowModelTest, SizeScaleMarginsAndSheetFollowTheUser)
+TEST_F(PrintWindowModelTest, FieldsFollowTheUser)
 {
     // clang-format off
-    const struct { int line; MmRect opened; const char *steps; MmRect rect; const char *scale; bool out; } cases[] = {
-        {__LINE__, {0, 0, 200, 100}, "W=400", {0, 0, 400, 200}, "250.000", true},
-        {__LINE__, {0, 0, 200, 100}, "W=51", {0, 0, 51, 26}, "1.960.784,31", false},  // 25.5 → 26
-        {__LINE__, {0, 0, 200, 100}, "H=45", {0, 0, 90, 45}, "1.111.111,11", false},
-        {__LINE__, {0, 0, 200, 100}, "H=45 W+", {0, 0, 91, 46}, "1.098.901,1", false},  // 45.5 → 46
-        {__LINE__, {0, 0, 200, 100}, "H=45 W+ H-", {0, 0, 90, 45}, "1.111.111,11", false},
-        {__LINE__, {0, 0, 200, 100}, "H=45 keep0 W=120 keep1", {0, 0, 120, 60}, "833.333,33", false},
-        {__LINE__, {0, 0, 100, 50}, "centre1", {50, 118, 100, 50}, "500.000", false},  // 118.5 → 118
-        {__LINE__, {0, 0, 100, 50}, "centre1 W=101", {50, 118, 101, 50}, "495.049,5", false},  // 50.5 → 50, 49.5 → 50
-        {__LINE__, {0, 0, 100, 50}, "centre1 W=101 centre0 origin", {0, 0, 101, 50}, "495.049,5", false},
-        {__LINE__, {30, 10, 100, 50}, "max", {0, 10, 200, 100}, "250.000", false},
-        {__LINE__, {30, 10, 100, 50}, "keep0 max", {0, 0, 200, 287}, "250.000", false},
-        {__LINE__, {0, 0, 200, 100}, "X=5", {5, 0, 200, 100}, "500.000", true},  // 5 mm beyond the right edge
-        {__LINE__, {0, 0, 200, 100}, "X=5 X=0", {0, 0, 200, 100}, "500.000", false},
-        {__LINE__, {0, 0, 200, 100}, "S=1.000.000", {0, 0, 100, 50}, "1.000.000", false},
-        {__LINE__, {0, 0, 200, 100}, "S=400000", {0, 0, 250, 125}, "400.000", true},
-        {__LINE__, {0, 0, 200, 100}, "S=400000 S=", {0, 0, 250, 125}, "", true},        // empty: nothing
-        {__LINE__, {0, 0, 200, 100}, "S=400000 S=abc", {0, 0, 250, 125}, "abc", true},  // not a number: ignored
-        {__LINE__, {0, 0, 200, 100}, "S=400000 S=0", {0, 0, 250, 125}, "0", true},      // not positive: nothing
-        {__LINE__, {0, 0, 200, 100}, "S=1", {0, 0, 2000, 1000}, "50.000", true},             // limited to 2000
-        {__LINE__, {0, 0, 200, 100}, "S=3000000,5", {0, 0, 33, 17}, "3.030.303,03", false},  // 33.33…, 16.67
+    const struct { int line; MmRect opened; const char *steps; const char *state; } cases[] = {
+        {__LINE__, {0, 0, 200, 100}, "W=51", "0 0 51 26 1.960.784,31 1"},  // 25.5 → 26
+        {__LINE__, {0, 0, 200, 100}, "H=45 W+", "0 0 91 46 1.098.901,1 1"},  // 45.5 → 46
+        {__LINE__, {0, 0, 200, 100}, "H=45 keep0 W=120 keep1", "0 0 120 60 833.333,33 1"},
+        {__LINE__, {0, 0, 100, 50}, "centre1 W=101", "50 118 101 50 495.049,5 1"},  // 118.5 → 118, 50.5 → 50, 49.5 → 50
+        {__LINE__, {0, 0, 100, 50}, "centre1 W=101 centre0 origin", "0 0 101 50 495.049,5 1"},
+        {__LINE__, {0, 0, 100, 50}, "centre1 W=300", "-50 68 300 150 166.666,67 1 fuori"},  // 68.5 → 68
+        {__LINE__, {30, 10, 100, 50}, "max", "0 10 200 100 250.000 1"},
+        {__LINE__, {30, 10, 100, 50}, "keep0 max", "0 0 200 287 250.000 1"},
+        {__LINE__, {0, 0, 200, 100}, "X=5", "5 0 200 100 500.000 1 fuori"},  // 5 mm beyond the right edge
+        {__LINE__, {0, 0, 200, 100}, "S=1.000.000", "0 0 100 50 1.000.000 1"},
+        {__LINE__, {0, 0, 200, 100}, "S=400000", "0 0 250 125 400.000 1 fuori"},
+        {__LINE__, {0, 0, 200, 100}, "S=400000 S=abc S=0 S=-3", "0 0 250 125 -3 1 fuori"},  // not a positive number: nothing
+        {__LINE__, {0, 0, 200, 100}, "S=1", "0 0 2000 1000 50.000 1 fuori"},            // limited to 2000
+        {__LINE__, {0, 0, 200, 100}, "S=3000000,5", "0 0 33 17 3.030.303,03 1"},        // 33.33…, 16.67
+        {__LINE__, {0, 0, 100, 200}, "S=1", "0 0 1000 2000 50.000 1 fuori"},  // the height limited, the width follows
+        {__LINE__, {0, 0, 287, 200}, "S=1000000", "0 0 144 100 996.527,78 1"},  // 143.5 → 144
+        {__LINE__, {0, 0, 200, 100}, "S=10000000000000000000000000000000000000000", "0 0 200 100 10000000000000000000000000000000000000000 1 [Errore in frmStampaFPB/txtScala]"},
+        {__LINE__, {0, 0, 200, 100}, "X=5 S=25000000", "5 0 4 2 25.000.000 1"},  // 2 mm high still redraws
+        // The limits of the typed values; typed copies go beyond the up-down's bounds.
+        {__LINE__, {0, 0, 200, 100}, "keep0 W=2500 H=2001 X=-2500 Y=99999 N=150", "-2000 2000 2000 2000 50.000 150 fuori"},
+        {__LINE__, {0, 0, 200, 100}, "keep0 W=0 H=0 X=2500 Y=-2001", "2000 -2000 1 1 100.000.000 1 fuori"},
+        // The up-down's bounds.
+        {__LINE__, {0, 0, 200, 100}, "keep0 H=1 W=2 W- X=-2000 X- Y=2000 Y+ N=1 N-", "-2000 2000 2 1 50.000.000 1 fuori"},
+        {__LINE__, {0, 0, 200, 100}, "keep0 W=2000 W+ X=-1 X+ N=100 N+", "0 0 2000 100 50.000 100 fuori"},
+        // A cleared field keeps its value and shows it again when left; no copies are refused.
+        {__LINE__, {0, 0, 200, 100}, "W= leaveW X=- leaveX", "0 0 200 100 500.000 1"},
+        {__LINE__, {0, 0, 200, 100}, "N= leaveN print", "0 0 200 100 500.000  [Attenzione]"},
+        // One job a copy; a failed or cancelled print leaves the window to try again.
+        {__LINE__, {0, 0, 200, 100}, "N=3 print", "0 0 200 100 500.000 3 stampe:3"},
+        {__LINE__, {0, 0, 200, 100}, "fail print print", "0 0 200 100 500.000 1 stampe:1 [Errore in frmStampaFPB/Print_FPB]"},
+        {__LINE__, {20, 0, 200, 100}, "print yes print", "20 0 200 100 500.000 1 fuori stampe:1 [Errore di Scala] [Errore di Scala]"},
     };
     // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         dialogs.clear();
+        printers.imageJobs.clear();
         PrintWindowModel fresh(printers, dialogs);
-        fresh.loadObject({picture(), c.opened, 500000.0 * c.opened.w, QStringLiteral("Velmo"), 0});
-        fresh.activate();
+        open(fresh, c.opened);
         play(fresh, c.steps);
-        EXPECT_EQ(fresh.rect(), c.rect);
-        EXPECT_EQ(fresh.text(Field::PrW), QString::number(c.rect.w));
-        EXPECT_EQ(fresh.text(Field::Scala), QString::fromUtf8(c.scale));
-        EXPECT_EQ(fresh.outOfSheetVisible(), c.out);
-        EXPECT_EQ(fresh.blinking(), c.out);
-        EXPECT_TRUE(dialogs.shown.empty());
+        EXPECT_EQ(state(fresh), QString::fromUtf8(c.state));
+        EXPECT_EQ(fresh.blinking(), fresh.outOfSheetVisible());
+        EXPECT_EQ(fresh.rect(), (MmRect{fresh.text(Field::PrX).toInt(), fresh.text(Field::PrY).toInt(),
+                                        fresh.text(Field::PrW).toInt(), fresh.text(Field::PrH).toInt()}));
     }
 }
 
-TEST_F(PrintWindowModelTest, UpDownBounds)
+// The monochrome printer greys the preview, not the page; its choice outlasts the window. The zoom
+// fills its area in the sheet's proportions.
+TEST_F(PrintWindowModelTest, PrinterChoiceOutlastsTheWindowAndTheZoomKeepsTheSheetsProportions)
 {
-    open();
-    // clang-format off
-    struct Case { int line; Field field; const char *start; int step; const char *expected; };
-    const Case cases[] = {
-        {__LINE__, Field::PrW, "2", -1, "2"}, {__LINE__, Field::PrW, "2000", +1, "2000"},
-        {__LINE__, Field::PrX, "-2000", -1, "-2000"}, {__LINE__, Field::PrX, "-1", +1, "0"},
-        {__LINE__, Field::PrY, "2000", +1, "2000"}, {__LINE__, Field::NCopies, "1", -1, "1"},
-        {__LINE__, Field::NCopies, "100", +1, "100"}, {__LINE__, Field::NCopies, "5", +1, "6"},
-    };
-    // clang-format on
-    model.setKeepProportions(false);
-    for (const Case &c : cases) {
-        VELMO_CASE(c);
-        model.setText(c.field, QString::fromLatin1(c.start));
-        model.upDownClicked(c.field, c.step);
-        EXPECT_EQ(model.text(c.field), QString::fromLatin1(c.expected));
-    }
-}
-
-TEST_F(PrintWindowModelTest, ScaleOverflowMessage)
-{
-    open();
-    model.setText(Field::Scala, QStringLiteral("1") + QString(40, u'0'));
-    model.scaleConfirmed();
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/txtScala"));
-    EXPECT_EQ(model.rect().w, 200);
-}
-
-TEST_F(PrintWindowModelTest, PrintingClosesTheWindowAfterOneJobPerCopy)
-{
-    // clang-format off
-    const struct { int line; const char *copies; bool printed; const char *box; } cases[] = {
-        {__LINE__, "3", true, nullptr},
-        {__LINE__, "0", false, "Il numero di copie deve essere almeno 1.\nNon è stato stampato nulla."},
-    };
-    // clang-format on
-    for (const auto &c : cases) {
-        VELMO_CASE(c);
-        printers.imageJobs.clear();
-        dialogs.clear();
-        open();
-        bool closed = false;
-        std::vector<bool> labelShownDuringRun;
-        const auto connection = QObject::connect(&model, &PrintWindowModel::closeRequested, [&] { closed = true; });
-        model.onRepaintNow = [&] { labelShownDuringRun.push_back(model.printingVisible()); };
-        model.setText(Field::NCopies, QString::fromLatin1(c.copies));
-        EXPECT_EQ(model.printClicked(), c.printed);
-        QObject::disconnect(connection);
-        EXPECT_EQ(closed, c.printed);
-        EXPECT_EQ(labelShownDuringRun, std::vector<bool>(c.printed ? 1 : 0, true));
-        EXPECT_EQ(printers.imageJobs.size(), c.printed ? 3u : 0u);
-        EXPECT_EQ(dialogs.messageTexts(), c.box ? QStringList{QString::fromUtf8(c.box)} : QStringList());
-    }
-}
-
-TEST_F(PrintWindowModelTest, FailedOrCancelledPrintCanBeRetried)
-{
-    // clang-format off
-    const struct { int line; bool jobFails; MmRect rect; int boxesAfterBoth; } cases[] = {
-        {__LINE__, true, {0, 0, 200, 100}, 1},    // the failure is said once
-        {__LINE__, false, {20, 0, 200, 100}, 2},  // the scale question cancelled, then answered
-    };
-    // clang-format on
-    for (const auto &c : cases) {
-        VELMO_CASE(c);
-        printers.imageJobs.clear();
-        dialogs.clear();
-        if (c.jobFails)
-            printers.imageJobFailures.insert(0, ImageJobResult{});
-        dialogs.questionAnswers = {Answer::Cancel, Answer::Yes};
-        open(c.rect);
-        EXPECT_FALSE(model.printClicked());
-        EXPECT_FALSE(model.printingVisible());
-        EXPECT_TRUE(printers.imageJobs.empty());
-        EXPECT_TRUE(model.printClicked());
-        EXPECT_EQ(printers.imageJobs.size(), 1u);
-        EXPECT_EQ(dialogs.shown.size(), size_t(c.boxesAfterBoth));
-    }
-}
-
-TEST_F(PrintWindowModelTest, PrinterChoice)
-{
-    open();
+    open(model, {0, 0, 200, 100}, 2);
     model.printerChosen(1);
     EXPECT_EQ(printers.printerInUse(), QStringLiteral("Laser"));
     EXPECT_TRUE(model.monochrome());
-    const QRgb inside = model.preview().pixel(2, 2);
-    EXPECT_TRUE(qRed(inside) == qGreen(inside) && qGreen(inside) == qBlue(inside));
-    model.setText(Field::NCopies, QStringLiteral("1"));
+    EXPECT_EQ(model.preview().pixel(2, 2), qRgb(97, 97, 97));  // (200 + 30 + 60) / 3
+    model.previewClicked({600, 400});
+    EXPECT_TRUE(model.zoomVisible());
+    EXPECT_EQ(model.zoomPreview().size(), QSize(279, 400));  // 400 × 200 / 287 = 278.7
+    model.zoomClicked();
+    EXPECT_FALSE(model.zoomVisible() || !model.zoomPreview().isNull());
     EXPECT_TRUE(model.printClicked());
     ASSERT_EQ(printers.imageJobs.size(), 1u);
-    EXPECT_EQ(printers.imageJobs[0].job.image.pixel(0, 0), qRgb(200, 30, 60)) << "the page keeps its colours";
+    EXPECT_EQ(printers.imageJobs[0].job.image.pixel(0, 0), qRgb(200, 30, 60));
+    PrintWindowModel second(printers, dialogs);
+    open(second);
+    EXPECT_EQ(second.printerIndex(), 1);
+    model.printerChosen(0);
+    PrintWindowModel third(printers, dialogs);
+    open(third);
+    EXPECT_EQ(third.sheetFrameCaption(), QStringLiteral(" Foglio: A4,  Landscape"));
 }
 
-TEST_F(PrintWindowModelTest, PropertiesCarryTheCopiesBothWays)
+TEST_F(PrintWindowModelTest, PropertiesCarryTheCopiesAndThePrinterBothWays)
 {
-    open();
+    open(model);
     model.setText(Field::NCopies, QStringLiteral("2"));
     model.propertiesClicked();  // cancelled: nothing changes
     EXPECT_EQ(model.text(Field::NCopies), QStringLiteral("2"));
     int copiesSeen = 0;
-    printers.settingsDialog = [&](QString &) {
+    // The user picks a printer installed while the window was open, A3 landscape in monochrome.
+    printers.settingsDialog = [&](QString &printer) {
         copiesSeen = printers.settings().copies;
-        PrinterSettings chosen = printers.settings();
-        chosen.copies = 4;
-        chosen.page = QPageSize(QPageSize::A3);
-        chosen.orientation = 2;
-        chosen.colorMode = 1;
-        return std::optional<PrinterSettings>(chosen);
+        printers.installed.append(QStringLiteral("Nuova"));
+        printer = QStringLiteral("Nuova");
+        return std::optional<PrinterSettings>(PrinterSettings{2, QPageSize(QPageSize::A3), 1, 4});
     };
     model.propertiesClicked();
     EXPECT_EQ(copiesSeen, 2);
@@ -347,86 +235,45 @@ TEST_F(PrintWindowModelTest, PropertiesCarryTheCopiesBothWays)
     EXPECT_TRUE(model.monochrome());
     EXPECT_EQ(model.sheetFrameCaption(), QStringLiteral(" Foglio: A3,  Landscape"));
     EXPECT_EQ(model.sheetWidth(), 410);
-}
-
-TEST_F(PrintWindowModelTest, PropertiesOfAPrinterThatCannotBeOpened)
-{
-    printers.unreachable.append(QStringLiteral("Laser"));
-    open();
-    model.printerChosen(1);
-    model.propertiesClicked();
-    EXPECT_EQ(printers.settingsDialogShown, 0);
-    EXPECT_EQ(dialogs.shown.size(), 2u) << "once when chosen, once when its settings are asked for";
-}
-
-TEST_F(PrintWindowModelTest, PrinterChosenInThePropertiesBecomesTheOneInUse)
-{
-    open();
-    // Even one installed while the window was open.
-    printers.settingsDialog = [&](QString &printer) {
-        printers.installed.append(QStringLiteral("Nuova"));
-        printer = QStringLiteral("Nuova");
-        return std::optional<PrinterSettings>(PrinterSettings{});
-    };
-    model.propertiesClicked();
     EXPECT_EQ(model.printerNames().value(model.printerIndex()), QStringLiteral("Nuova"));
     EXPECT_EQ(printers.printerInUse(), QStringLiteral("Nuova"));
 }
 
-TEST_F(PrintWindowModelTest, SettingsSurviveTheWindow)
-{
-    open({0, 0, 200, 100}, 2);
-    model.printerChosen(1);
-    PrintWindowModel second(printers, dialogs);
-    second.loadObject({picture(), {0, 0, 100, 100}, 100, QStringLiteral("Velmo"), 0});
-    second.activate();
-    EXPECT_EQ(second.printerIndex(), 1);
-    model.printerChosen(0);
-    PrintWindowModel third(printers, dialogs);
-    third.loadObject({picture(), {0, 0, 100, 100}, 100, QStringLiteral("Velmo"), 0});
-    third.activate();
-    EXPECT_EQ(third.sheetFrameCaption(), QStringLiteral(" Foglio: A4,  Landscape"));
-}
-
-TEST_F(PrintWindowModelTest, ZoomFillsTheAreaInTheSheetsProportions)
-{
-    open();
-    model.previewClicked({600, 400});
-    EXPECT_TRUE(model.zoomVisible());
-    EXPECT_EQ(model.zoomPreview().size(), QSize(279, 400));  // 400 × 200 / 287 = 278.7
-    model.zoomClicked();
-    EXPECT_FALSE(model.zoomVisible());
-}
-
-TEST_F(PrintWindowModelTest, WithoutAnObject)
-{
-    ASSERT_TRUE(printers.openPrinter(printers.printerInUse()));
-    model.loadWithoutObject(0);
-    model.activate();
-    EXPECT_TRUE(model.preview().isNull());
-    model.previewClicked({600, 400});
-    EXPECT_FALSE(model.zoomVisible());
-    EXPECT_FALSE(model.printClicked());
-    EXPECT_TRUE(printers.imageJobs.empty());
-}
-
-// The preview is saved in the Pictures folder, else in the home folder; a failure is said.
-TEST_F(PrintWindowModelTest, PreviewFileSavedOrItsFailureReported)
+// The preview is saved in the Pictures folder, else in the home folder; a failure is said. Without
+// an object nothing is drawn or printed, and without a sheet the saved preview is one white pixel; a
+// printer that cannot be opened has no settings to show.
+TEST_F(PrintWindowModelTest, PreviewFileAndAWindowWithoutAnObjectOrASheet)
 {
     QTemporaryDir home;
     {
-        HomeGuard missing(home.path() + QStringLiteral("/non-esiste"));
-        open();
+        test::HomeGuard missing(home.path() + QStringLiteral("/non-esiste"));
+        open(model);
         model.printerLabelDoubleClicked();
         ASSERT_EQ(dialogs.shown.size(), 1u);
         EXPECT_TRUE(dialogs.shown[0].text.startsWith(QStringLiteral("Non posso salvare l'anteprima nel file\n")));
     }
-    HomeGuard guard(home.path());
+    test::HomeGuard guard(home.path());
     model.printerLabelDoubleClicked();
     EXPECT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(QImage(QDir(home.path()).filePath(QStringLiteral("PicPrev.bmp"))).size(), model.previewBox());
     QDir(home.path()).mkpath(QStringLiteral("Pictures"));
     EXPECT_EQ(PrintWindowModel::previewFilePath(), QDir(home.path()).filePath(QStringLiteral("Pictures/PicPrev.bmp")));
+
+    dialogs.clear();
+    printers.unreachable.append(QStringLiteral("Ufficio"));
+    PrintWindowModel bare(printers, dialogs);
+    bare.loadWithoutObject(0);
+    bare.activate();
+    bare.propertiesClicked();
+    EXPECT_EQ(printers.settingsDialogShown, 0);
+    EXPECT_EQ(dialogs.shown.size(), 2u) << "once when chosen, once when its settings are asked for";
+    EXPECT_TRUE(bare.preview().isNull());
+    bare.previewClicked({600, 400});
+    EXPECT_FALSE(bare.zoomVisible());
+    EXPECT_FALSE(bare.printClicked());
+    EXPECT_TRUE(printers.imageJobs.empty());
+    bare.printerLabelDoubleClicked();
+    EXPECT_EQ(QImage(PrintWindowModel::previewFilePath()).size(), QSize(1, 1));
 }
 
 }  // namespace

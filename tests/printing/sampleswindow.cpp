@@ -17,11 +17,11 @@ std::unique_ptr<QWidget> makeWindowToPrint()
     window->setPalette(palette);
     auto *layout = new QGridLayout(window.get());
     const char *headings[] = {"Alimento", "Peso lordo", "Proteine", "Lipidi", "Glucidi", "Kcal"};
-    for (int column = 0; column < 6; ++column)
-        layout->addWidget(new QLabel(QString::fromLatin1(headings[column])), 0, column);
-    for (int row = 1; row <= 6; ++row)
+    for (int row = 0; row <= 6; ++row)
         for (int column = 0; column < 6; ++column)
-            layout->addWidget(new QLabel(QStringLiteral("%1.%2").arg(row).arg(column)), row, column);
+            layout->addWidget(new QLabel(row == 0 ? QString::fromLatin1(headings[column])
+                                                  : QStringLiteral("%1.%2").arg(row).arg(column)),
+                              row, column);
     window->resize(600, 420);
     return window;
 }
