@@ -1,4 +1,5 @@
 #include "catalogue/datacontrol.h"
+#include "catalogue/foodbrowser.h"
 #include "catalogue/foodcategory.h"
 #include "catalogue/fooddatabase.h"
 #include "catalogue/foodgridmodel.h"
@@ -10,6 +11,8 @@
 
 #include <QAbstractItemModelTester>
 #include <QTemporaryDir>
+
+#include <tuple>
 
 using namespace velmo;
 using namespace velmo::test;
@@ -23,8 +26,8 @@ protected:
         const QString path = dir.filePath("elementi97.db");
         ASSERT_TRUE(writeFoodDatabase(path, {{"Frutta",
                                               {{"Mela", {90, 0.3, 0.2, 14, 52, 2.4, 0}},
-                                               {"Pera", {92, 0.4, 0.1, 15.5, 57, 3.1, QVariant()}},
-                                               {"Kiwi", {86, 1.1, 0.5, 14.7, 61, 3, 0}}}},
+                                               {"Mela", {75, 1, 2, 3, 4, 5, 6}},  // same name, other values
+                                               {"Pera", {92, 12.4, 0.1, 15.5, 57, 3.1, QVariant()}}}},
                                              {"Uova", {{"Uovo intero, crudo", {88, 12.56, 9.51, 0.72, 143, 0, 372}}}},
                                              // Cells that are no number: a text, a blob, an empty cell.
                                              {"Dolci", {{"Torta", {90, QStringLiteral("tracce"), QByteArray("\x01", 1),
@@ -57,17 +60,6 @@ TEST_F(DataControlTest, WithoutRecordsetEveryMoveAndTestFails)
     EXPECT_FALSE(data.moveFirst() || data.moveLast() || data.moveNext() || data.movePrevious() || data.moveTo(0));
     EXPECT_EQ(data.currentRow(), std::nullopt);
     EXPECT_TRUE(events.isEmpty());
-}
-
-TEST_F(DataControlTest, RefreshMakesTheFirstRowCurrentInDatabaseOrder)
-{
-    choose("Frutta");
-    EXPECT_EQ(data.currentRow(), 0);
-    EXPECT_EQ(data.rowCount(), 3);
-    EXPECT_EQ(data.row(2).name, "Kiwi");
-    EXPECT_FALSE(data.row(1).hasValue(6));
-    EXPECT_TRUE(data.row(1).hasValue(5));
-    EXPECT_EQ(events, (QStringList{"validate", "reposition"}));
 }
 
 // Each move from where the previous one left, in "Frutta" (3 rows) or the empty "Legumi": whether
@@ -151,6 +143,38 @@ TEST_F(DataControlTest, GridShowsEveryColumnAsTheUsersNumberTexts)
         EXPECT_EQ(grid.data(grid.index(0, 7)).toString(), "372") << locale;
     }
     EXPECT_FALSE(grid.flags(grid.index(0, 0)) & Qt::ItemIsEditable);
+}
+
+// The browser shows the current food in the user's number format; a change of name is raised
+// only when the name differs, after the numbers are in place. Past the ends it keeps the last
+// food; an empty table clears it.
+TEST_F(DataControlTest, BrowserFollowsTheCurrentFood)
+{
+    FoodBrowser browser(data);
+    QStringList changes;
+    QObject::connect(&browser, &FoodBrowser::foodNameChanged, [&] {
+        changes << browser.foodName() + "|" + browser.fieldText(0) + "|" + browser.fieldText(2);
+    });
+    for (const auto &[locale, apple, pear, fibre] :
+         {std::tuple{"it_IT", "0,3", "12,4", "3,1"}, std::tuple{"en_US", "0.3", "12.4", "3.1"}}) {
+        LocaleGuard guard(locale);
+        changes.clear();
+        choose("Frutta");
+        data.moveNext();
+        EXPECT_EQ(browser.fieldText(0), "75");
+        data.moveNext();
+        EXPECT_EQ(changes, (QStringList{QString("Mela|90|") + apple, QString("Pera|92|") + pear}));
+        EXPECT_EQ(browser.fieldText(6), fibre);
+        EXPECT_EQ(browser.fieldText(7), "");  // no value: empty text
+        EXPECT_EQ(browser.fieldText(5), "57");
+        EXPECT_EQ(browser.fieldText(1), "");
+    }
+    data.moveNext();
+    EXPECT_EQ(browser.foodName(), "Pera");
+    changes.clear();
+    choose("Legumi");
+    EXPECT_EQ(browser.fieldText(0), "");
+    EXPECT_EQ(changes, QStringList{"||"});
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "catalogue/personalcatalogue.h"
+#include "support/fooddbfixture.h"
 #include "support/localeguard.h"
 #include "support/tablecase.h"
 
@@ -12,12 +13,6 @@ namespace velmo::test {
 namespace {
 
 const QByteArray kHeader = "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\r\n";
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(assente)");
-}
 
 PersonalFood food(const char *name, double edible, std::array<std::optional<double>, 6> nutrients)
 {
