@@ -40,7 +40,16 @@ public:
     void clear() { shown.clear(); }
 
 private:
-    static QString next(std::deque<QString> &answers);
+    // The first scripted answer, or `none` when the script has run out.
+    template <typename T>
+    static T next(std::deque<T> &answers, T none = {})
+    {
+        if (answers.empty())
+            return none;
+        T answer = std::move(answers.front());
+        answers.pop_front();
+        return answer;
+    }
 };
 
 }  // namespace velmo::test
