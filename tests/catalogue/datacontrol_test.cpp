@@ -24,14 +24,15 @@ protected:
     void SetUp() override
     {
         const QString path = dir.filePath("elementi97.db");
-        ASSERT_TRUE(writeFoodDatabase(path, {{"Frutta",
-                                              {{"Mela", {90, 0.3, 0.2, 14, 52, 2.4, 0}},
-                                               {"Mela", {75, 1, 2, 3, 4, 5, 6}},  // same name, other values
-                                               {"Pera", {92, 12.4, 0.1, 15.5, 57, 3.1, QVariant()}}}},
-                                             {"Uova", {{"Uovo intero, crudo", {88, 12.56, 9.51, 0.72, 143, 0, 372}}}},
-                                             // Cells that are no number: a text, a blob, an empty cell.
-                                             {"Dolci", {{"Torta", {90, QStringLiteral("tracce"), QByteArray("\x01", 1),
-                                                                   QVariant(), 300, 1.5, 0}}}}}));
+        ASSERT_TRUE(writeFoodDatabase(
+            path,
+            {{"Frutta",
+              {{"Mela", {90, 0.3, 0.2, 14, 52, 2.4, 0}},
+               {"Mela", {75, 1, 2, 3, 4, 5, 6}},  // same name, other values
+               {"Pera", {92, 12.4, 0.1, 15.5, 57, 3.1, QVariant()}}}},
+             {"Uova", {{"Uovo intero, crudo", {88, 12.56, 9.51, 0.72, 143, 0, 372}}}},
+             // Cells that are no number: a text, a blob, an empty cell.
+             {"Dolci", {{"Torta", {90, QStringLiteral("tracce"), QByteArray("\x01", 1), QVariant(), 300, 1.5, 0}}}}}));
         QString error;
         db = FoodDatabase::open(path, &error);
         ASSERT_NE(db, nullptr) << error.toStdString();
@@ -152,9 +153,8 @@ TEST_F(DataControlTest, BrowserFollowsTheCurrentFood)
 {
     FoodBrowser browser(data);
     QStringList changes;
-    QObject::connect(&browser, &FoodBrowser::foodNameChanged, [&] {
-        changes << browser.foodName() + "|" + browser.fieldText(0) + "|" + browser.fieldText(2);
-    });
+    QObject::connect(&browser, &FoodBrowser::foodNameChanged,
+                     [&] { changes << browser.foodName() + "|" + browser.fieldText(0) + "|" + browser.fieldText(2); });
     for (const auto &[locale, apple, pear, fibre] :
          {std::tuple{"it_IT", "0,3", "12,4", "3,1"}, std::tuple{"en_US", "0.3", "12.4", "3.1"}}) {
         LocaleGuard guard(locale);

@@ -86,8 +86,10 @@ TEST_F(FoodDatabaseTest, IncompleteDatabaseIsRefusedNamingWhatLacksAndLeftUnchan
         switch (c.made) {
         case Made::Nothing: break;
         case Made::Folder: ASSERT_TRUE(QDir().mkdir(file)); break;
+        // clang-format off
         case Made::Unreadable: ASSERT_TRUE(made.open(QIODevice::WriteOnly) && made.setPermissions(QFileDevice::WriteOwner)); break;
         case Made::Garbage: ASSERT_TRUE(made.open(QIODevice::WriteOnly) && made.write(QByteArray(4096, 'x')) == 4096); break;
+        // clang-format on
         case Made::Empty: ASSERT_TRUE(made.open(QIODevice::WriteOnly)); break;
         case Made::Database:
         case Made::AllTables:

@@ -40,7 +40,8 @@ std::pair<int, QString> runWithOutput(const char *program, const QStringList &ar
 // Every sink for every program and kind of output: the report, the CSV table, the help.
 TEST(ConsoleOutput, LostOutputEndsWithCodeThreeAndSaysWhy)
 {
-    const QStringList energy = QStringLiteral("--sesso F --anni 30 --peso 60 --attivita moderata --auspicabili si").split(u' ');
+    const QStringList energy =
+        QStringLiteral("--sesso F --anni 30 --peso 60 --attivita moderata --auspicabili si").split(u' ');
     // clang-format off
     const struct { int line; const char *program; const char *name; QStringList arguments; } runs[] = {
         {__LINE__, VELMO_PASTO, "velmo-pasto", {QStringLiteral(VELMO_SOURCE_DIR "/examples/pasto.txt")}},

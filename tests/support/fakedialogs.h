@@ -30,11 +30,11 @@ public:
     QString openFileName(const QString &title, const QString &folder, const QString &filter) override;
 
     std::vector<Shown> shown;
-    std::deque<QString> inputAnswers;     // Cancel (empty text) when none is left
-    std::deque<Answer> questionAnswers;   // Cancel when none is left
-    std::deque<QString> saveAnswers;      // cancelled (empty) when none is left
-    std::deque<QString> openAnswers;      // cancelled (empty) when none is left
-    std::function<void()> onMessage;      // runs while a message is "open"
+    std::deque<QString> inputAnswers;    // Cancel (empty text) when none is left
+    std::deque<Answer> questionAnswers;  // Cancel when none is left
+    std::deque<QString> saveAnswers;     // cancelled (empty) when none is left
+    std::deque<QString> openAnswers;     // cancelled (empty) when none is left
+    std::function<void()> onMessage;     // runs while a message is "open"
 
     QStringList messageTexts() const;
     void clear() { shown.clear(); }
