@@ -48,9 +48,7 @@ TEST(ChartAxis, RoundStepsWithTheDecimalsTheStepNeeds)
         EXPECT_EQ(italianLabels.join(u' '), QString::fromUtf8(c.italianLabels));
         EXPECT_EQ(englishLabels.join(u' '), QString::fromUtf8(c.englishLabels));
         EXPECT_EQ(axis.tickValue(axis.tickCount - 1), axis.max);
-        if (c.top > 0) {
-            EXPECT_GT(axis.max, c.top);
-        }
+        EXPECT_TRUE(!(c.top > 0) || axis.max > c.top);  // the top stays inside the chart
     }
 }
 
