@@ -58,11 +58,7 @@ protected:
 // current row; no flag without a table).
 enum class Move { First, Last, Next, Previous, To2, Choose };
 // clang-format off
-struct MoveCase { int line; const char *table; Move move; bool moved; int current; std::optional<bool> bof, eof; };
-// clang-format on
-
-// clang-format off
-const MoveCase kMoves[] = {
+const struct { int line; const char *table; Move move; bool moved; int current; std::optional<bool> bof, eof; } kMoves[] = {
     {__LINE__, "", Move::First, false, -1, {}, {}},
     {__LINE__, "", Move::Last, false, -1, {}, {}},
     {__LINE__, "", Move::Next, false, -1, {}, {}},
@@ -92,7 +88,7 @@ TEST_F(DataControlTest, MovesRaiseTheFlagsAndKeepTheGridModelConsistent)
 {
     FoodGridModel grid(data);
     QAbstractItemModelTester tester(&grid, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    for (const MoveCase &c : kMoves) {
+    for (const auto &c : kMoves) {
         VELMO_CASE(c);
         events.clear();
         bool moved = true;

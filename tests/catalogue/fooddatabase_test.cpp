@@ -45,11 +45,7 @@ bool changeDatabase(const QString &path, const QStringList &statements)
 // `writeFoodDatabase` and then changed by `sql`): refused naming what it lacks, and left as it was.
 enum class Made { Nothing, Folder, Unreadable, Garbage, Empty, Database, AllTables };
 // clang-format off
-struct SchemaCase { int line; Made made; QStringList sql; const char *fault; };
-// clang-format on
-
-// clang-format off
-const SchemaCase kSchemaCases[] = {
+const struct { int line; Made made; QStringList sql; const char *fault; } kSchemaCases[] = {
     {__LINE__, Made::Nothing, {}, "Il file non esiste"},
     {__LINE__, Made::Folder, {}, "Il percorso non indica un file"},
     {__LINE__, Made::Unreadable, {}, "non è leggibile"},
@@ -75,7 +71,7 @@ const SchemaCase kSchemaCases[] = {
 
 TEST_F(FoodDatabaseTest, IncompleteDatabaseIsRefusedNamingWhatLacksAndLeftUnchanged)
 {
-    for (const SchemaCase &c : kSchemaCases) {
+    for (const auto &c : kSchemaCases) {
         VELMO_CASE(c);
         if (c.made == Made::Unreadable && geteuid() == 0)
             continue;  // root reads every file: permissions cannot be tested

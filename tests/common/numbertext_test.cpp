@@ -44,10 +44,7 @@ TEST(LeadingNumberRule, ReadsTheLongestNumericPrefix)
         VELMO_CASE(c);
         EXPECT_EQ(readLeadingNumber(QString::fromUtf8(c.text)), c.expected);
     }
-}
-
-TEST(LeadingNumberRule, OverflowsOnlyForHundredsOfDigits)
-{
+    // Only hundreds of digits overflow.
     EXPECT_TRUE(readLeadingNumber(QString(300, u'9')).has_value());
     EXPECT_FALSE(readLeadingNumber(QString(400, u'9')).has_value());
 }
