@@ -39,7 +39,7 @@ TEST(PersonalFoodCsv, ImportRules)
     // clang-format off
     const struct { int line; QByteArray body; int foods; const char *error; } cases[] = {
         {__LINE__, "\"Torta, fetta\",100,6.5,\"12,3\",50,340,,40\r\n", 1, ""},
-        {__LINE__, "Birra,100,0.5,0,3.5,45,,\r\nAcqua,100,,,,,,\r\n", 2, ""},
+        {__LINE__, "Birra,100,0.5,0,3.5,45,,\r\nAcqua,100,,,,,,\r\nZucchero,100,0,0,100,,,\r\nAlbume,100,100,0,0,,,\r\n", 4, ""},
         {__LINE__, "Pane,0,1,1,1,1,1,1\r\n", 0, "riga 2: Parte edibile: il valore deve essere compreso fra 1 e 100"},
         {__LINE__, "Pane,,1,1,1,1,1,1\r\n", 0, "riga 2: Parte edibile: manca il valore"},
         {__LINE__, "Pane,100,1,1,1,1000,1,1\r\n", 0, "riga 2: Energia: il valore deve essere compreso fra 0 e 900"},
