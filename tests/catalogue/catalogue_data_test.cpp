@@ -1,9 +1,10 @@
 #include "catalogue/foodcategory.h"
+#include "catalogue/fooddatabase.h"
 #include "catalogue/foodsearch.h"
 #include "catalogue_builder.h"
 #include "common/csv.h"
-#include "common/numbertext.h"
 #include "support/fooddbfixture.h"
+#include "support/tablecase.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHash>
-#include <QSqlDatabase>
+#include <QProcess>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
@@ -24,10 +25,15 @@ QString dataFile(const char *name)
     return QDir(QStringLiteral(VELMO_DATA_DIR)).filePath(QString::fromLatin1(name));
 }
 
-std::vector<CsvRecord> readCsv(const QString &path)
+QString shippedDatabase()
 {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("elementi97.db"));
+}
+
+std::vector<CsvRecord> readCatalogue()
+{
+    QFile file(dataFile("catalogo.csv"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     const CsvParseResult parsed = parseCsv(QString::fromUtf8(file.readAll()));
     EXPECT_TRUE(parsed.ok()) << parsed.error.toStdString();
     return parsed.records;
@@ -43,147 +49,142 @@ QString sortKey(const QString &name)
     return key.toCaseFolded();
 }
 
-class ShippedCatalogue : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        catalogue = new std::vector<CsvRecord>(readCsv(dataFile("catalogo.csv")));
-        source = new QHash<QString, QStringList>;
-        const auto sourceRecords = readCsv(dataFile("sr28/sr28_foods.csv"));
-        header = new QStringList(sourceRecords.front().fields);
-        for (std::size_t i = 1; i < sourceRecords.size(); ++i)
-            source->insert(sourceRecords[i].fields[0], sourceRecords[i].fields);
-    }
-    static void TearDownTestSuite()
-    {
-        delete catalogue;
-        delete source;
-        delete header;
-    }
-    static std::vector<CsvRecord> *catalogue;
-    static QHash<QString, QStringList> *source;
-    static QStringList *header;
-};
-
-std::vector<CsvRecord> *ShippedCatalogue::catalogue = nullptr;
-QHash<QString, QStringList> *ShippedCatalogue::source = nullptr;
-QStringList *ShippedCatalogue::header = nullptr;
-
-TEST_F(ShippedCatalogue, MeetsTheMinimumOfEveryTable)
+// The builder refuses malformed and repeated names; what it leaves to the catalogue is the
+// reader's order.
+TEST(ShippedCatalogue, NamesStartWithACapitalAndEachTableIsInAlphabeticalOrder)
 {
-    const QHash<QString, int> minimum{
-        {"bevande_alcoliche", 20},  {"carni_fresche", 80}, {"carni_trasformate_e_conservate", 35},
-        {"cereali_e_derivati", 80}, {"dolci", 60},         {"Fast_Food_a_base_di_carne", 25},
-        {"Formaggi_e_latticini", 50}, {"Frattaglie", 20},  {"Frutta", 80},
-        {"Latte_e_Yogurt", 25},     {"Legumi", 35},        {"Olii_e_grassi", 30},
-        {"Prodotti_della_pesca", 70}, {"Prodotti_vari", 50}, {"Uova", 12},
-        {"Verdure_ed_ortaggi", 100}};
-    QHash<QString, int> count;
-    for (std::size_t i = 1; i < catalogue->size(); ++i)
-        ++count[(*catalogue)[i].fields.value(0)];
-    for (auto it = minimum.begin(); it != minimum.end(); ++it)
-        EXPECT_GE(count.value(it.key()), it.value()) << it.key().toStdString();
-    EXPECT_GE(static_cast<int>(catalogue->size()) - 1, 850);
-}
-
-TEST_F(ShippedCatalogue, NamesAreWellFormedUniqueAndInAlphabeticalOrder)
-{
-    ASSERT_EQ(catalogue->front().fields, (QStringList{"tabella", "ndb", "alimenti"}));
+    const auto catalogue = readCatalogue();
+    EXPECT_GE(catalogue.size(), 851u);
     QHash<QString, QString> lastKey;
-    QSet<QString> seen;
-    for (std::size_t i = 1; i < catalogue->size(); ++i) {
-        const CsvRecord &r = (*catalogue)[i];
-        SCOPED_TRACE(testing::Message() << "catalogo.csv line " << r.line);
-        ASSERT_EQ(r.fields.size(), 3);
-        const QString &name = r.fields[2];
-        EXPECT_TRUE(name == name.trimmed() && name.size() > 1 && name.size() <= 60 && name.at(0).isUpper()
-                    && !name.contains(u';') && !name.contains(u'"')) << name.toStdString();
-        const QString unique = r.fields[0] + u'\n' + name.toCaseFolded();
-        EXPECT_FALSE(seen.contains(unique)) << name.toStdString();
-        seen.insert(unique);
-        const QString key = sortKey(name);
-        EXPECT_LE(lastKey.value(r.fields[0]), key) << name.toStdString();
-        lastKey[r.fields[0]] = key;
+    for (std::size_t i = 1; i < catalogue.size(); ++i) {
+        const QString &table = catalogue[i].fields.value(0);
+        const QString &name = catalogue[i].fields.value(2);
+        SCOPED_TRACE(testing::Message() << "catalogo.csv line " << catalogue[i].line << ": " << name.toStdString());
+        EXPECT_TRUE(!name.isEmpty() && name.front().isUpper());
+        EXPECT_LE(lastKey.value(table), sortKey(name));
+        lastKey[table] = sortKey(name);
     }
 }
 
-TEST_F(ShippedCatalogue, BuiltDatabaseHoldsTheSourceValuesInCatalogueOrder)
+// The values themselves are the builder's, whose output the shipped file is (see below).
+TEST(ShippedCatalogue, DatabaseListsTheCatalogueInOrderAndItsIndexNamesEveryFoodOnce)
 {
-    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath("elementi97.db");
-    ASSERT_TRUE(QFile::exists(path));
-    const QStringList sourceColumns{"edible_pct", "protein_g", "fat_g", "carbohydrate_g", "energy_kcal", "fibre_g",
-                                    "cholesterol_mg"};
-    QHash<QString, std::vector<const CsvRecord *>> perTable;
-    for (std::size_t i = 1; i < catalogue->size(); ++i)
-        perTable[(*catalogue)[i].fields[0]].push_back(&(*catalogue)[i]);
-
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "shipped");
-        db.setDatabaseName(path);
-        db.setConnectOptions("QSQLITE_OPEN_READONLY");
-        ASSERT_TRUE(db.open());
-        for (const FoodCategory &category : foodCategories()) {
-            SCOPED_TRACE(category.table.toStdString());
-            QSqlQuery info(db);
-            ASSERT_TRUE(info.exec(QStringLiteral("PRAGMA table_info(%1)").arg(category.table)));
-            QStringList columns;
-            while (info.next())
-                columns << info.value(1).toString();
-            EXPECT_EQ(columns, (QStringList{"alimenti", "edibile", "proteine", "lipidi", "carboidrati", "energia", "fibra",
-                                            "colesterolo"}));
-
-            QSqlQuery q(db);
-            ASSERT_TRUE(q.exec(category.recordSource()));
-            const auto &expected = perTable.value(category.table);
-            std::size_t n = 0;
-            while (q.next()) {
-                ASSERT_LT(n, expected.size());
-                const CsvRecord &row = *expected[n++];
-                EXPECT_EQ(q.value(0).toString(), row.fields[2]);
-                ASSERT_TRUE(source->contains(row.fields[1])) << row.fields[1].toStdString();
-                const QStringList &src = source->value(row.fields[1]);
-                for (int c = 0; c < 7; ++c) {
-                    const QString text = src[header->indexOf(sourceColumns[c])];
-                    if (text.isEmpty())
-                        EXPECT_TRUE(q.value(c + 1).isNull()) << row.fields[2].toStdString() << " column " << c;
-                    else
-                        EXPECT_EQ(q.value(c + 1).toDouble(), *readLocaleNumber(text, QLocale::c()))
-                            << row.fields[2].toStdString() << " column " << c;
-                }
-                // Edible parts are whole percentages: the row calculation reads them so.
-                EXPECT_EQ(q.value(1).toDouble(), static_cast<int>(q.value(1).toDouble()));
-            }
-            EXPECT_EQ(n, expected.size());
-        }
-
-        // The search index names every food once, at its row of its category.
-        ASSERT_TRUE(QSqlQuery(db).exec(QStringLiteral("SELECT 1 FROM %1").arg(QLatin1String(kSearchIndexTable))));
-        FoodSearch search;
-        QString error;
-        ASSERT_TRUE(search.load(db, &error)) << error.toStdString();
-        ASSERT_EQ(search.size(), static_cast<int>(catalogue->size()) - 1);
-        for (int i = 0; i < search.size(); ++i) {
-            const SearchableFood &food = search.food(i);
-            const auto &rows = perTable.value(foodCategories()[static_cast<std::size_t>(food.category)].table);
-            ASSERT_LT(static_cast<std::size_t>(food.row), rows.size()) << food.name.toStdString();
-            EXPECT_EQ(rows[static_cast<std::size_t>(food.row)]->fields[2], food.name);
-            EXPECT_EQ(food.key, searchKey(food.name));
-        }
+    const auto catalogue = readCatalogue();
+    QHash<QString, QStringList> perTable;
+    for (std::size_t i = 1; i < catalogue.size(); ++i)
+        perTable[catalogue[i].fields[0]] << catalogue[i].fields[2];
+    QString error;
+    const auto db = FoodDatabase::open(shippedDatabase(), &error);
+    ASSERT_TRUE(db) << error.toStdString();
+    for (const FoodCategory &category : foodCategories()) {
+        SCOPED_TRACE(category.table.toStdString());
+        QSqlQuery q(db->connection());
+        ASSERT_TRUE(q.exec(category.recordSource()));
+        QStringList names;
+        while (q.next())
+            names << q.value(0).toString();
+        EXPECT_FALSE(names.isEmpty());
+        EXPECT_EQ(names, perTable.value(category.table));
     }
-    QSqlDatabase::removeDatabase("shipped");
+    FoodSearch search;
+    ASSERT_TRUE(search.load(db->connection(), &error)) << error.toStdString();
+    ASSERT_EQ(search.size(), static_cast<int>(catalogue.size()) - 1);
+    for (int i = 0; i < search.size(); ++i) {
+        const SearchableFood &food = search.food(i);
+        EXPECT_EQ(perTable.value(foodCategories()[static_cast<std::size_t>(food.category)].table).value(food.row),
+                  food.name);
+        EXPECT_EQ(food.key, searchKey(food.name));
+    }
 }
 
-TEST_F(ShippedCatalogue, BuildIsDeterministic)
+// The shipped file was built when the program was; a build now must give the same bytes.
+TEST(ShippedCatalogue, IsWhatTheBuilderMakesEveryTime)
 {
     QTemporaryDir dir;
-    const QString a = dir.filePath("a.db");
-    const QString b = dir.filePath("b.db");
-    ASSERT_TRUE(buildCatalogue(dataFile("catalogo.csv"), dataFile("sr28/sr28_foods.csv"), a).ok);
-    ASSERT_TRUE(buildCatalogue(dataFile("catalogo.csv"), dataFile("sr28/sr28_foods.csv"), b).ok);
-    const QByteArray bytes = test::fileBytes(a);
+    ASSERT_TRUE(buildCatalogue(dataFile("catalogo.csv"), dataFile("sr28/sr28_foods.csv"), dir.filePath("a.db")).ok);
+    const QByteArray bytes = test::fileBytes(dir.filePath("a.db"));
     EXPECT_FALSE(bytes.isEmpty());
-    EXPECT_EQ(bytes, test::fileBytes(b));
-    EXPECT_EQ(bytes, test::fileBytes(QDir(QCoreApplication::applicationDirPath()).filePath("elementi97.db")));
+    EXPECT_EQ(bytes, test::fileBytes(shippedDatabase()));
+}
+
+const char *kSource =
+    "ndb,group_code,group,long_desc,common_name,sci_name,manufacturer,refuse_desc,refuse_pct,edible_pct,protein_g,"
+    "fat_g,carbohydrate_g,energy_kcal,fibre_g,cholesterol_mg\n"
+    "09003,0900,Fruits,\"Apples, raw, with skin\",,,,Core and stem,10,90,0.26,0.17,13.81,52,2.4,0\n"
+    "09252,0900,Fruits,\"Pears, raw\",,,,\"Core, stem\",8,92,0.36,0.14,15.23,57,3.1,\n"
+    "11529,1100,Vegetables,\"Tomatoes, red, ripe, raw\",,,,Core and stem ends,9,91,0.88,0.2,3.89,18,1.2,0\n"
+    "99999,1100,Vegetables,Unknown refuse,,,,,,,1,1,1,1,1,1\n";
+
+// The builder program on a catalogue and the source above: what it says, and its exit code.
+class CatalogueBuilderTest : public ::testing::Test {
+protected:
+    std::pair<QString, int> build(const QByteArray &catalogue)
+    {
+        for (const auto &[name, text] :
+             {std::pair{"catalogo.csv", catalogue}, std::pair{"sr28.csv", QByteArray(kSource)}}) {
+            QFile file(dir.filePath(name));
+            EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+        }
+        QProcess tool;
+        tool.start(QStringLiteral(VELMO_BUILDER), {dir.filePath("catalogo.csv"), dir.filePath("sr28.csv"), out()});
+        EXPECT_TRUE(tool.waitForFinished(30000));
+        return {QString::fromUtf8(tool.readAllStandardOutput() + tool.readAllStandardError()), tool.exitCode()};
+    }
+    QString out() const { return dir.filePath("elementi97.db"); }
+    QTemporaryDir dir;
+};
+
+// Every column from the source, NULL where it has no value, in a file that opens as a food database.
+TEST_F(CatalogueBuilderTest, BuildsAFoodDatabaseWithEverySourceValue)
+{
+    const auto [said, exitCode] = build(
+        "tabella,ndb,alimenti\nFrutta,09003,\"Mela, con buccia, cruda\"\nFrutta,09252,\"Pera, cruda\"\n");
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(said, "elementi97.db: 2 alimenti\n");
+    QString error;
+    const auto db = FoodDatabase::open(out(), &error);
+    ASSERT_TRUE(db) << error.toStdString();
+    QSqlQuery q(db->connection());
+    ASSERT_TRUE(q.exec(foodCategories()[static_cast<std::size_t>(*findFoodCategory("Frutta"))].recordSource()));
+    QStringList rows;
+    while (q.next()) {
+        QStringList row;
+        for (int c = 0; c < 8; ++c)
+            row << q.value(c).toString();
+        rows << row.join(u'|');
+    }
+    EXPECT_EQ(rows, (QStringList{"Mela, con buccia, cruda|90|0.26|0.17|13.81|52|2.4|0",
+                                 "Pera, cruda|92|0.36|0.14|15.23|57|3.1|"}));
+}
+
+// A bad line builds nothing and ends the program with code 1: a database built earlier stays as
+// it was, and no partial file is left.
+TEST_F(CatalogueBuilderTest, RefusesBadLinesAndKeepsTheEarlierDatabase)
+{
+    ASSERT_EQ(build("tabella,ndb,alimenti\nFrutta,09003,Mela\n").second, 0);
+    const QByteArray before = test::fileBytes(out());
+    // clang-format off
+    const struct { int line; const char *catalogue, *message; } cases[] = {
+        {__LINE__, "tabella,ndb,alimenti\nFrutti,09003,Mela\n", "tabella sconosciuta \"Frutti\""},
+        {__LINE__, "tabella,ndb,alimenti\nFrutta,01234,Mela\n", "ndb 01234 assente"},
+        {__LINE__, "tabella,ndb,alimenti\nFrutta,09003,Mela\nFrutta,09252,mela\n", "riga 3: nome ripetuto"},
+        {__LINE__, "tabella,ndb,alimenti\nFrutta,09003\n", "riga 2: riga malformata"},
+        {__LINE__, "tabella,ndb,alimenti\nFrutta,09003,\"Mela\n", "virgolette non chiuse"},
+        {__LINE__, "tabella,ndb,alimenti\nFrutta,09003,M\n", "nome non valido"},
+        {__LINE__, "tabella,ndb,alimenti\nFrutta,09003, Mela\n", "nome non valido"},
+        {__LINE__, "tabella,ndb,alimenti\nVerdure_ed_ortaggi,99999,Ignoto\n", "parte edibile"},
+        {__LINE__, "alimento,ndb\nFrutta,09003,Mela\n", "intestazione"},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        const auto [said, exitCode] = build(c.catalogue);
+        EXPECT_EQ(exitCode, 1);
+        EXPECT_TRUE(said.startsWith("velmo-build-catalogue: ") && said.contains(QString::fromUtf8(c.message)))
+            << said.toStdString();
+        EXPECT_EQ(test::fileBytes(out()), before);
+        EXPECT_FALSE(QFile::exists(out() + ".partial"));
+    }
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "catalogue/datacontrol.h"
+#include "catalogue/foodbrowser.h"
 #include "catalogue/foodcategory.h"
 #include "catalogue/fooddatabase.h"
 #include "catalogue/foodgridmodel.h"
@@ -11,6 +12,8 @@
 #include <QAbstractItemModelTester>
 #include <QTemporaryDir>
 
+#include <tuple>
+
 using namespace velmo;
 using namespace velmo::test;
 
@@ -21,14 +24,15 @@ protected:
     void SetUp() override
     {
         const QString path = dir.filePath("elementi97.db");
-        ASSERT_TRUE(writeFoodDatabase(path, {{"Frutta",
-                                              {{"Mela", {90, 0.3, 0.2, 14, 52, 2.4, 0}},
-                                               {"Pera", {92, 0.4, 0.1, 15.5, 57, 3.1, QVariant()}},
-                                               {"Kiwi", {86, 1.1, 0.5, 14.7, 61, 3, 0}}}},
-                                             {"Uova", {{"Uovo intero, crudo", {88, 12.56, 9.51, 0.72, 143, 0, 372}}}},
-                                             // Cells that are no number: a text, a blob, an empty cell.
-                                             {"Dolci", {{"Torta", {90, QStringLiteral("tracce"), QByteArray("\x01", 1),
-                                                                   QVariant(), 300, 1.5, 0}}}}}));
+        ASSERT_TRUE(writeFoodDatabase(
+            path,
+            {{"Frutta",
+              {{"Mela", {90, 0.3, 0.2, 14, 52, 2.4, 0}},
+               {"Mela", {75, 1, 2, 3, 4, 5, 6}},  // same name, other values
+               {"Pera", {92, 12.4, 0.1, 15.5, 57, 3.1, QVariant()}}}},
+             {"Uova", {{"Uovo intero, crudo", {88, 12.56, 9.51, 0.72, 143, 0, 372}}}},
+             // Cells that are no number: a text, a blob, an empty cell.
+             {"Dolci", {{"Torta", {90, QStringLiteral("tracce"), QByteArray("\x01", 1), QVariant(), 300, 1.5, 0}}}}}));
         QString error;
         db = FoodDatabase::open(path, &error);
         ASSERT_NE(db, nullptr) << error.toStdString();
@@ -49,36 +53,17 @@ protected:
     QStringList events;
 };
 
-TEST_F(DataControlTest, WithoutRecordsetEveryMoveAndTestFails)
-{
-    EXPECT_FALSE(data.hasRecordset());
-    EXPECT_EQ(data.bof(), std::nullopt);
-    EXPECT_EQ(data.eof(), std::nullopt);
-    EXPECT_FALSE(data.moveFirst() || data.moveLast() || data.moveNext() || data.movePrevious() || data.moveTo(0));
-    EXPECT_EQ(data.currentRow(), std::nullopt);
-    EXPECT_TRUE(events.isEmpty());
-}
-
-TEST_F(DataControlTest, RefreshMakesTheFirstRowCurrentInDatabaseOrder)
-{
-    choose("Frutta");
-    EXPECT_EQ(data.currentRow(), 0);
-    EXPECT_EQ(data.rowCount(), 3);
-    EXPECT_EQ(data.row(2).name, "Kiwi");
-    EXPECT_FALSE(data.row(1).hasValue(6));
-    EXPECT_TRUE(data.row(1).hasValue(5));
-    EXPECT_EQ(events, (QStringList{"validate", "reposition"}));
-}
-
-// Each move from where the previous one left, in "Frutta" (3 rows) or the empty "Legumi": whether
-// it moved, and the current row and end flags after it (-1: no current row).
+// Each move from where the previous one left, before any table is chosen, in "Frutta" (3 rows) or
+// in the empty "Legumi": whether it moved, and the current row and end flags after it (-1: no
+// current row; no flag without a table).
 enum class Move { First, Last, Next, Previous, To2, Choose };
 // clang-format off
-struct MoveCase { int line; const char *table; Move move; bool moved; int current; bool bof, eof; };
-// clang-format on
-
-// clang-format off
-const MoveCase kMoves[] = {
+const struct { int line; const char *table; Move move; bool moved; int current; std::optional<bool> bof, eof; } kMoves[] = {
+    {__LINE__, "", Move::First, false, -1, {}, {}},
+    {__LINE__, "", Move::Last, false, -1, {}, {}},
+    {__LINE__, "", Move::Next, false, -1, {}, {}},
+    {__LINE__, "", Move::Previous, false, -1, {}, {}},
+    {__LINE__, "", Move::To2, false, -1, {}, {}},
     {__LINE__, "Frutta", Move::Choose, true, 0, false, false},
     {__LINE__, "Frutta", Move::Previous, true, -1, true, false},
     {__LINE__, "Frutta", Move::Previous, false, -1, true, false},  // already before the first row
@@ -103,7 +88,7 @@ TEST_F(DataControlTest, MovesRaiseTheFlagsAndKeepTheGridModelConsistent)
 {
     FoodGridModel grid(data);
     QAbstractItemModelTester tester(&grid, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    for (const MoveCase &c : kMoves) {
+    for (const auto &c : kMoves) {
         VELMO_CASE(c);
         events.clear();
         bool moved = true;
@@ -151,6 +136,37 @@ TEST_F(DataControlTest, GridShowsEveryColumnAsTheUsersNumberTexts)
         EXPECT_EQ(grid.data(grid.index(0, 7)).toString(), "372") << locale;
     }
     EXPECT_FALSE(grid.flags(grid.index(0, 0)) & Qt::ItemIsEditable);
+}
+
+// The browser shows the current food in the user's number format; a change of name is raised
+// only when the name differs, after the numbers are in place. Past the ends it keeps the last
+// food; an empty table clears it.
+TEST_F(DataControlTest, BrowserFollowsTheCurrentFood)
+{
+    FoodBrowser browser(data);
+    QStringList changes;
+    QObject::connect(&browser, &FoodBrowser::foodNameChanged,
+                     [&] { changes << browser.foodName() + "|" + browser.fieldText(0) + "|" + browser.fieldText(2); });
+    for (const auto &[locale, apple, pear, fibre] :
+         {std::tuple{"it_IT", "0,3", "12,4", "3,1"}, std::tuple{"en_US", "0.3", "12.4", "3.1"}}) {
+        LocaleGuard guard(locale);
+        changes.clear();
+        choose("Frutta");
+        data.moveNext();
+        EXPECT_EQ(browser.fieldText(0), "75");
+        data.moveNext();
+        EXPECT_EQ(changes, (QStringList{QString("Mela|90|") + apple, QString("Pera|92|") + pear}));
+        EXPECT_EQ(browser.fieldText(6), fibre);
+        EXPECT_EQ(browser.fieldText(7), "");  // no value: empty text
+        EXPECT_EQ(browser.fieldText(5), "57");
+        EXPECT_EQ(browser.fieldText(1), "");
+    }
+    data.moveNext();
+    EXPECT_EQ(browser.foodName(), "Pera");
+    changes.clear();
+    choose("Legumi");
+    EXPECT_EQ(browser.fieldText(0), "");
+    EXPECT_EQ(changes, QStringList{"||"});
 }
 
 }  // namespace

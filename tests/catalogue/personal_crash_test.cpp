@@ -24,8 +24,9 @@ namespace {
 constexpr int kFoods = 2000;
 constexpr int kKills = 200;
 
-// The catalogue's state in brief: how many foods, and the least and greatest protein. Every
-// import below gives all foods one protein value, so a half-applied import would show.
+// The catalogue's state in brief: whether SQLite finds the file sound, how many foods, and the
+// least and greatest protein. Every import below gives all foods one protein value, so a
+// half-applied import would show.
 QString stateOf(const QString &path)
 {
     QString error;
@@ -33,7 +34,9 @@ QString stateOf(const QString &path)
     if (!catalogue)
         return error;
     QSqlQuery query(catalogue->connection());
-    query.exec("SELECT count(*) || ' alimenti, proteine da ' || min(proteine) || ' a ' || max(proteine) FROM alimenti_personali");
+    query.exec(
+        "SELECT (SELECT integrity_check FROM pragma_integrity_check) || ': ' || count(*) || ' alimenti, proteine da '"
+        " || min(proteine) || ' a ' || max(proteine) FROM alimenti_personali");
     return query.next() ? query.value(0).toString() : query.lastError().text();
 }
 
@@ -53,8 +56,8 @@ TEST(PersonalCatalogueCrash, AKilledImportLeavesTheOldOrTheNewState)
 {
     QTemporaryDir dir;
     const QString csv[2] = {writeCsv(dir, 1), writeCsv(dir, 2)};
-    const QString full[2] = {QStringLiteral("%1 alimenti, proteine da 1.0 a 1.0").arg(kFoods),
-                             QStringLiteral("%1 alimenti, proteine da 2.0 a 2.0").arg(kFoods)};
+    const QString full[2] = {QStringLiteral("ok: %1 alimenti, proteine da 1.0 a 1.0").arg(kFoods),
+                             QStringLiteral("ok: %1 alimenti, proteine da 2.0 a 2.0").arg(kFoods)};
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("dati")));
     const QString path = dir.filePath(QStringLiteral("dati/Velmo/Velmo/alimenti-personali.db"));
@@ -89,12 +92,6 @@ TEST(PersonalCatalogueCrash, AKilledImportLeavesTheOldOrTheNewState)
     }
     // Not a check: how the kills fell depends on the machine.
     std::cout << kKills << " importazioni interrotte, " << newStates << " già concluse\n";
-    QString error;
-    const auto catalogue = PersonalCatalogue::open(path, false, &error);
-    ASSERT_TRUE(catalogue);
-    QSqlQuery check(catalogue->connection());
-    ASSERT_TRUE(check.exec("PRAGMA integrity_check") && check.next());
-    EXPECT_EQ(check.value(0).toString(), "ok");
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "catalogue/personalcatalogue.h"
+#include "support/fooddbfixture.h"
 #include "support/localeguard.h"
 #include "support/tablecase.h"
 
@@ -12,12 +13,6 @@ namespace velmo::test {
 namespace {
 
 const QByteArray kHeader = "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\r\n";
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(assente)");
-}
 
 PersonalFood food(const char *name, double edible, std::array<std::optional<double>, 6> nutrients)
 {
@@ -40,14 +35,11 @@ protected:
 // One line per rule of the import: all lines or none, and each fault names its line.
 TEST(PersonalFoodCsv, ImportRules)
 {
-    const struct {
-        int line;
-        QByteArray body;     // after the header
-        int foods;           // read when no error is expected
-        const char *error;   // words of the first error
-    } cases[] = {
+    // The lines after the header, the foods read when no error is expected, words of the first error.
+    // clang-format off
+    const struct { int line; QByteArray body; int foods; const char *error; } cases[] = {
         {__LINE__, "\"Torta, fetta\",100,6.5,\"12,3\",50,340,,40\r\n", 1, ""},
-        {__LINE__, "Birra,100,0.5,0,3.5,45,,\r\nAcqua,100,,,,,,\r\n", 2, ""},
+        {__LINE__, "Birra,100,0.5,0,3.5,45,,\r\nAcqua,100,,,,,,\r\nZucchero,100,0,0,100,,,\r\nAlbume,100,100,0,0,,,\r\n", 4, ""},
         {__LINE__, "Pane,0,1,1,1,1,1,1\r\n", 0, "riga 2: Parte edibile: il valore deve essere compreso fra 1 e 100"},
         {__LINE__, "Pane,,1,1,1,1,1,1\r\n", 0, "riga 2: Parte edibile: manca il valore"},
         {__LINE__, "Pane,100,1,1,1,1000,1,1\r\n", 0, "riga 2: Energia: il valore deve essere compreso fra 0 e 900"},
@@ -58,6 +50,7 @@ TEST(PersonalFoodCsv, ImportRules)
         {__LINE__, "\"Pane\r\n", 0, "riga 2: virgolette non chiuse"},
         {__LINE__, "Pan\xff,100,1,1,1,1,1,1\r\n", 0, "il file non è testo UTF-8"},
     };
+    // clang-format on
     const LocaleGuard locale("it_IT");
     for (const auto &c : cases) {
         VELMO_CASE(c);
@@ -94,7 +87,8 @@ TEST_F(PersonalCatalogueTest, ImportUpdatesKnownNamesAndExportThenImportGivesThe
     auto catalogue = open();
     QString error;
     ASSERT_TRUE(catalogue->save(food("Birra", 100, {1, 0, 1, 1, {}, {}}), {}, &error));
-    const CsvFoods read = foodsFromCsv(kHeader + "\"Torta, \"\"nonna\"\"\",100,6.5,\"12,3\",50,340,,40\r\nbirra,100,0.5,0,3.5,45,,\r\n");
+    const CsvFoods read = foodsFromCsv(
+        kHeader + "\"Torta, \"\"nonna\"\"\",100,6.5,\"12,3\",50,340,,40\r\nbirra,100,0.5,0,3.5,45,,\r\n");
     ASSERT_TRUE(read.ok());
     PersonalCatalogue::Merge counts;
     ASSERT_TRUE(catalogue->merge(read.foods, &counts, &error));
@@ -122,17 +116,14 @@ TEST_F(PersonalCatalogueTest, AFileThatCannotBeOpenedIsNeverWritten)
             QSqlQuery(c->connection()).exec(QString::fromLatin1(statement));
         };
     };
-    const struct {
-        int line;
-        std::function<void()> make;
-        PersonalCatalogue::Problem problem;
-        const char *words;
-    } cases[] = {
+    // clang-format off
+    const struct { int line; std::function<void()> make; PersonalCatalogue::Problem problem; const char *words; } cases[] = {
         {__LINE__, [this] { QFile f(path); f.open(QIODevice::WriteOnly); f.write(QByteArray(3000, 'x')); }, PersonalCatalogue::Problem::Damaged, "danneggiato"},
         {__LINE__, sqlite("PRAGMA user_version = 7"), PersonalCatalogue::Problem::Newer, "versione più recente"},
         {__LINE__, sqlite("DROP TABLE alimenti_personali"), PersonalCatalogue::Problem::Damaged, "danneggiato"},
         {__LINE__, [this] { QFile::remove(path); QDir().mkpath(path); }, PersonalCatalogue::Problem::NoPermission, "non indica un file"},
     };
+    // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         QDir(path).removeRecursively();

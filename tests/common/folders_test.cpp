@@ -17,15 +17,10 @@ namespace {
 
 TEST(UserFolder, TheStandardFolderWhenItExistsElseHome)
 {
+    // The desktop's own folder names when it has set any, the folder or file the home holds, and
+    // the answer relative to home.
     // clang-format off
-    const struct {
-        int line;
-        QStandardPaths::StandardLocation location;
-        const char *userDirsLine;  // the desktop's own folder names, when it has set any
-        const char *makeDir;       // what the home holds
-        const char *makeFile;
-        const char *expected;      // relative to home
-    } cases[] = {
+    const struct { int line; QStandardPaths::StandardLocation location; const char *userDirsLine, *makeDir, *makeFile, *expected; } cases[] = {
         {__LINE__, QStandardPaths::DocumentsLocation, nullptr, "Documents", nullptr, "Documents"},
         {__LINE__, QStandardPaths::DocumentsLocation, nullptr, nullptr, nullptr, ""},
         {__LINE__, QStandardPaths::DocumentsLocation, nullptr, nullptr, "Documents", ""},  // a file, not a folder
@@ -63,7 +58,8 @@ TEST(ProgramFile, BesideTheProgramElseInTheInstalledShareFolder)
     QTemporaryDir root;
     const auto lookUp = [&root] { return programFileFrom(root.filePath("bin"), "a.db"); };
     EXPECT_EQ(lookUp(), root.filePath("bin/a.db"));  // in neither: the path a message names
-    ASSERT_TRUE(QDir(root.path()).mkpath("share/velmo") && QFile(root.filePath("share/velmo/a.db")).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QDir(root.path()).mkpath("share/velmo")
+                && QFile(root.filePath("share/velmo/a.db")).open(QIODevice::WriteOnly));
     EXPECT_EQ(lookUp(), root.filePath("share/velmo/a.db"));
     ASSERT_TRUE(QDir(root.path()).mkpath("bin") && QFile(root.filePath("bin/a.db")).open(QIODevice::WriteOnly));
     EXPECT_EQ(lookUp(), root.filePath("bin/a.db"));

@@ -7,15 +7,8 @@
 namespace velmo::test {
 namespace {
 
-struct EchoCase {
-    int line;
-    QString input;
-    int maxLength;
-    QString shown;
-};
-
 // clang-format off
-const EchoCase kEchoCases[] = {
+const struct { int line; QString input; int maxLength; QString shown; } kEchoCases[] = {
     {__LINE__, QStringLiteral("Banana, cruda"), kEchoLength, QStringLiteral("\"Banana, cruda\"")},
     {__LINE__, QString(), kEchoLength, QStringLiteral("\"\"")},
     {__LINE__, QStringLiteral("Würstel – 1½ ’"), kEchoLength, QStringLiteral("\"Würstel – 1½ ’\"")},
@@ -34,7 +27,7 @@ const EchoCase kEchoCases[] = {
 
 TEST(InputEcho, ControlsAreShownEscapedAndLongTextCut)
 {
-    for (const EchoCase &c : kEchoCases) {
+    for (const auto &c : kEchoCases) {
         VELMO_CASE(c);
         EXPECT_EQ(echoInput(c.input, c.maxLength), c.shown);
     }

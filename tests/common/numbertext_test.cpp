@@ -1,3 +1,4 @@
+#include "common/decimalround.h"
 #include "common/fixed4.h"
 #include "common/numbertext.h"
 #include "support/localeguard.h"
@@ -14,14 +15,10 @@ using velmo::test::italian;
 
 namespace {
 
-// clang-format off
-struct LeadingCase { int line; const char *text; std::optional<double> expected; };
-// clang-format on
-
 TEST(LeadingNumberRule, ReadsTheLongestNumericPrefix)
 {
     // clang-format off
-    const LeadingCase cases[] = {
+    const struct { int line; const char *text; std::optional<double> expected; } cases[] = {
         {__LINE__, "", 0.0},
         {__LINE__, "250", 250.0},
         {__LINE__, "  2 5 0 ", 250.0},
@@ -47,22 +44,15 @@ TEST(LeadingNumberRule, ReadsTheLongestNumericPrefix)
         VELMO_CASE(c);
         EXPECT_EQ(readLeadingNumber(QString::fromUtf8(c.text)), c.expected);
     }
-}
-
-TEST(LeadingNumberRule, OverflowsOnlyForHundredsOfDigits)
-{
+    // Only hundreds of digits overflow.
     EXPECT_TRUE(readLeadingNumber(QString(300, u'9')).has_value());
     EXPECT_FALSE(readLeadingNumber(QString(400, u'9')).has_value());
 }
 
-// clang-format off
-struct LocaleReadCase { int line; const char *text; std::optional<double> italianValue; std::optional<double> englishValue; };
-// clang-format on
-
 TEST(LocaleRule, FollowsTheUsersSeparators)
 {
     // clang-format off
-    const LocaleReadCase cases[] = {
+    const struct { int line; const char *text; std::optional<double> italianValue; std::optional<double> englishValue; } cases[] = {
         {__LINE__, "12,4", 12.4, std::nullopt},
         {__LINE__, "12.4", std::nullopt, 12.4},
         {__LINE__, "1.234,56", 1234.56, std::nullopt},
@@ -86,11 +76,11 @@ TEST(LocaleRule, FollowsTheUsersSeparators)
         // The system locale reads through a stand-in: it must read what Qt's own reader reads.
         bool ok = false;
         const double system = QLocale::system().toDouble(QString::fromUtf8(c.text), &ok);
-        EXPECT_EQ(readLocaleNumber(QString::fromUtf8(c.text), QLocale::system()), ok ? std::optional(system) : std::nullopt);
+        EXPECT_EQ(readLocaleNumber(QString::fromUtf8(c.text), QLocale::system()),
+                  ok ? std::optional(system) : std::nullopt);
     }
     EXPECT_EQ(readLocaleNumberOrZero(u"x", italian()), 0.0);
-    EXPECT_EQ(readLocaleNumberOrZero(u"1.234,56", italian()) + readLocaleNumberOrZero(u"10,00", italian()),
-              1244.56);
+    EXPECT_EQ(readLocaleNumberOrZero(u"1.234,56", italian()) + readLocaleNumberOrZero(u"10,00", italian()), 1244.56);
 }
 
 TEST(LocaleRule, WholeNumbersRoundHalvesToEvenWithin16Bits)
@@ -109,14 +99,11 @@ TEST(LocaleRule, WholeNumbersRoundHalvesToEvenWithin16Bits)
 }
 
 // What a count field (any locale) and an amount field (Italian, English) let the user type.
-// clang-format off
-struct InputCase { int line; const char *text; bool countAccepts; bool italianAmountAccepts; bool englishAmountAccepts; };
-// clang-format on
 
 TEST(TypedInput, CountsTakeDigitsAmountsOneDecimalSeparatorOfTheLocale)
 {
     // clang-format off
-    const InputCase cases[] = {
+    const struct { int line; const char *text; bool countAccepts; bool italianAmountAccepts; bool englishAmountAccepts; } cases[] = {
         {__LINE__, "", true, true, true},          {__LINE__, "60", true, true, true},
         {__LINE__, "60,", false, true, false},     {__LINE__, "60.", false, false, true},
         {__LINE__, "60,5", false, true, false},    {__LINE__, "60.5", false, false, true},
@@ -127,7 +114,7 @@ TEST(TypedInput, CountsTakeDigitsAmountsOneDecimalSeparatorOfTheLocale)
         {__LINE__, "\u0663", false, false, false},  // a digit of another script
     };
     // clang-format on
-    for (const InputCase &c : cases) {
+    for (const auto &c : cases) {
         VELMO_CASE(c);
         const QString text = QString::fromUtf8(c.text);
         EXPECT_EQ(isUnsignedWholeInput(text), c.countAccepts);
@@ -137,14 +124,11 @@ TEST(TypedInput, CountsTakeDigitsAmountsOneDecimalSeparatorOfTheLocale)
 }
 
 // `whole` with ArgumentFraction::Refused, `withFraction` with ArgumentFraction::CommaOrPoint.
-// clang-format off
-struct ArgumentCase { int line; const char *text; std::optional<qint16> whole; std::optional<qint16> withFraction; };
-// clang-format on
 
 TEST(CommandLineNumbers, ReadAlikeUnderEveryLocale)
 {
     // clang-format off
-    const ArgumentCase cases[] = {
+    const struct { int line; const char *text; std::optional<qint16> whole; std::optional<qint16> withFraction; } cases[] = {
         {__LINE__, "30", 30, 30},
         {__LINE__, "64,5", std::nullopt, 64},
         {__LINE__, "65.5", std::nullopt, 66},
@@ -161,11 +145,10 @@ TEST(CommandLineNumbers, ReadAlikeUnderEveryLocale)
     for (const char *locale : {"it_IT", "en_US"}) {
         velmo::test::LocaleGuard guard(locale);
         SCOPED_TRACE(locale);
-        for (const ArgumentCase &c : cases) {
+        for (const auto &c : cases) {
             VELMO_CASE(c);
             EXPECT_EQ(readWholeArgument16(QString::fromUtf8(c.text), ArgumentFraction::Refused), c.whole);
-            EXPECT_EQ(readWholeArgument16(QString::fromUtf8(c.text), ArgumentFraction::CommaOrPoint),
-                      c.withFraction);
+            EXPECT_EQ(readWholeArgument16(QString::fromUtf8(c.text), ArgumentFraction::CommaOrPoint), c.withFraction);
         }
     }
 }
@@ -208,14 +191,10 @@ TEST(Formats, EveryFormatInItalianAndEnglish)
     }
 }
 
-// clang-format off
-struct UngroupCase { int line; const char *italianText; const char *italianUngrouped; const char *englishText; const char *englishUngrouped; };
-// clang-format on
-
 TEST(Formats, UngroupedKeepsTheDecimalsItFound)
 {
     // clang-format off
-    const UngroupCase cases[] = {
+    const struct { int line; const char *italianText; const char *italianUngrouped; const char *englishText; const char *englishUngrouped; } cases[] = {
         {__LINE__, "2.700,00", "2700,00", "2,700.00", "2700.00"},
         {__LINE__, "1.234.567,89", "1234567,89", "1,234,567.89", "1234567.89"},
         {__LINE__, "500.000", "500000", "500,000", "500000"},
@@ -225,7 +204,7 @@ TEST(Formats, UngroupedKeepsTheDecimalsItFound)
         {__LINE__, "1.2x", "1.2x", "1,2x", "1,2x"},      // not a number: left as it is
     };
     // clang-format on
-    for (const UngroupCase &c : cases) {
+    for (const auto &c : cases) {
         VELMO_CASE(c);
         EXPECT_EQ(ungroupedNumberText(QString::fromUtf8(c.italianText), italian()).toStdString(), c.italianUngrouped);
         EXPECT_EQ(ungroupedNumberText(QString::fromUtf8(c.englishText), english()).toStdString(), c.englishUngrouped);
@@ -238,14 +217,11 @@ TEST(Formats, UngroupedKeepsTheDecimalsItFound)
 
 // Locales whose own digits are not ASCII write ASCII digits with their own separators, so that
 // what one step writes the next reads back, and console output keeps one digit system.
-// clang-format off
-struct DigitsCase { int line; const char *locale; double value; const char *plain; const char *grouped2; const char *upTo2; };
-// clang-format on
 
 TEST(Formats, AsciiDigitsWithTheLocalesSeparatorsReadBack)
 {
     // clang-format off
-    const DigitsCase cases[] = {
+    const struct { int line; const char *locale; double value; const char *plain; const char *grouped2; const char *upTo2; } cases[] = {
         {__LINE__, "it_IT", 1234.5, "1234,5", "1.234,50", "1.234,5"},
         {__LINE__, "en_US", 1234.5, "1234.5", "1,234.50", "1,234.5"},
         {__LINE__, "fa_IR", 1234.5, "1234\u066b5", "1\u066c234\u066b50", "1\u066c234\u066b5"},
@@ -318,6 +294,42 @@ TEST(Fixed4, RoundsHalvesToEvenAndPrintsShortest)
         const Fixed4 f = *Fixed4::fromDouble(c.value);
         EXPECT_EQ(f.toText(italian()).toStdString(), c.it);
         EXPECT_EQ(f.toText(english()).toStdString(), c.en);
+    }
+}
+
+TEST(RoundHalfEven, WholeNumbers)
+{
+    // clang-format off
+    const struct { int line; double value; std::int64_t expected; } cases[] = {
+        {__LINE__, 0.5, 0},   {__LINE__, 1.5, 2},     {__LINE__, 2.5, 2},   {__LINE__, 3.5, 4},
+        {__LINE__, -2.5, -2}, {__LINE__, -3.5, -4},   {__LINE__, 2.4999, 2}, {__LINE__, 2.5001, 3},
+        {__LINE__, 64.5, 64}, {__LINE__, 65.5, 66},   {__LINE__, 0.0, 0},   {__LINE__, 1e15, 1000000000000000},
+        {__LINE__, 99.5, 100}, {__LINE__, 9.5, 10},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        EXPECT_EQ(roundHalfEvenToInteger(c.value), c.expected);
+    }
+    EXPECT_FALSE(roundHalfEvenToInteger(1e19).has_value());
+    EXPECT_FALSE(roundHalfEvenToInteger(std::numeric_limits<double>::infinity()).has_value());
+}
+
+TEST(RoundHalfEven, DigitsOfLargeAndSmallValues)
+{
+    // clang-format off
+    const struct { int line; double value; int decimals; bool negative; const char *integer, *fraction; } cases[] = {
+        {__LINE__, 1e20, 2, false, "100000000000000000000", "00"},
+        {__LINE__, 0.000123, 4, false, "0", "0001"},
+        {__LINE__, -9.9999, 2, true, "10", "00"},  // the carry reaches the integer
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        const RoundedDecimal r = roundHalfEven(c.value, c.decimals);
+        EXPECT_EQ(r.negative, c.negative);
+        EXPECT_EQ(r.integerDigits, c.integer);
+        EXPECT_EQ(r.fractionDigits, c.fraction);
     }
 }
 

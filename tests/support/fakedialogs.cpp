@@ -18,11 +18,7 @@ QString FakeDialogs::input(const QString &prompt, const QString &title, const QS
 Answer FakeDialogs::askYesNoCancel(const QString &text, const QString &title)
 {
     shown.push_back({Shown::Kind::Question, text, title, MessageIcon::Question, {}});
-    if (questionAnswers.empty())
-        return Answer::Cancel;
-    const Answer answer = questionAnswers.front();
-    questionAnswers.pop_front();
-    return answer;
+    return next(questionAnswers, Answer::Cancel);
 }
 
 QString FakeDialogs::saveFileName(const QString &title, const QString &proposedPath, const QString &filter)
@@ -35,15 +31,6 @@ QString FakeDialogs::openFileName(const QString &title, const QString &folder, c
 {
     shown.push_back({Shown::Kind::OpenFile, filter, title, MessageIcon::Question, folder});
     return next(openAnswers);
-}
-
-QString FakeDialogs::next(std::deque<QString> &answers)
-{
-    if (answers.empty())
-        return {};
-    QString answer = answers.front();
-    answers.pop_front();
-    return answer;
 }
 
 QStringList FakeDialogs::messageTexts() const

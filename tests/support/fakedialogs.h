@@ -30,17 +30,26 @@ public:
     QString openFileName(const QString &title, const QString &folder, const QString &filter) override;
 
     std::vector<Shown> shown;
-    std::deque<QString> inputAnswers;     // Cancel (empty text) when none is left
-    std::deque<Answer> questionAnswers;   // Cancel when none is left
-    std::deque<QString> saveAnswers;      // cancelled (empty) when none is left
-    std::deque<QString> openAnswers;      // cancelled (empty) when none is left
-    std::function<void()> onMessage;      // runs while a message is "open"
+    std::deque<QString> inputAnswers;    // Cancel (empty text) when none is left
+    std::deque<Answer> questionAnswers;  // Cancel when none is left
+    std::deque<QString> saveAnswers;     // cancelled (empty) when none is left
+    std::deque<QString> openAnswers;     // cancelled (empty) when none is left
+    std::function<void()> onMessage;     // runs while a message is "open"
 
     QStringList messageTexts() const;
     void clear() { shown.clear(); }
 
 private:
-    static QString next(std::deque<QString> &answers);
+    // The first scripted answer, or `none` when the script has run out.
+    template <typename T>
+    static T next(std::deque<T> &answers, T none = {})
+    {
+        if (answers.empty())
+            return none;
+        T answer = std::move(answers.front());
+        answers.pop_front();
+        return answer;
+    }
 };
 
 }  // namespace velmo::test

@@ -4,6 +4,10 @@
 #include <QFile>
 #include <QString>
 
+#include <optional>
+#include <utility>
+#include <vector>
+
 namespace velmo::test {
 
 // Makes `home` the user's home folder, with no folder settings of the desktop's own, for the
@@ -11,35 +15,25 @@ namespace velmo::test {
 class HomeGuard {
 public:
     explicit HomeGuard(const QString &home)
-        : home_(save("HOME")), config_(save("XDG_CONFIG_HOME"))
     {
-        qputenv("HOME", QFile::encodeName(home));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home + QStringLiteral("/.config")));
+        set("HOME", home);
+        set("XDG_CONFIG_HOME", home + QStringLiteral("/.config"));
     }
     ~HomeGuard()
     {
-        restore("HOME", home_);
-        restore("XDG_CONFIG_HOME", config_);
+        for (const auto &[name, value] : saved_)
+            value ? qputenv(name, *value) : qunsetenv(name);
     }
     HomeGuard(const HomeGuard &) = delete;
     HomeGuard &operator=(const HomeGuard &) = delete;
 
 private:
-    struct Saved {
-        bool set;
-        QByteArray value;
-    };
-    static Saved save(const char *name) { return {qEnvironmentVariableIsSet(name), qgetenv(name)}; }
-    static void restore(const char *name, const Saved &saved)
+    void set(const char *name, const QString &value)
     {
-        if (saved.set)
-            qputenv(name, saved.value);
-        else
-            qunsetenv(name);
+        saved_.emplace_back(name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
+        qputenv(name, QFile::encodeName(value));
     }
-
-    Saved home_;
-    Saved config_;
+    std::vector<std::pair<const char *, std::optional<QByteArray>>> saved_;
 };
 
 }  // namespace velmo::test
