@@ -9,10 +9,6 @@
 
 #include <cstring>
 #include <map>
-
-#include <gtest/gtest.h>
-
-#include <memory>
 #include <vector>
 
 namespace velmo::test {
@@ -64,11 +60,6 @@ protected:
     LocaleGridTest() : guard_(GetParam()) { grid.setDialogs(&dialogs); }
 
     bool italianLocale() const { return QLocale().decimalPoint() == QStringLiteral(","); }
-    // The same number as the user's locale writes it: Italian text when the decimal is a comma.
-    QString local(const char *english, const char *italianText) const
-    {
-        return QString::fromUtf8(italianLocale() ? italianText : english);
-    }
 
     // An English number text as the user's locale writes it: in Italian, point and comma swapped.
     QString localized(QString english) const
