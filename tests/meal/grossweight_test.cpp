@@ -96,7 +96,6 @@ TEST_P(GrossWeight, CellsPaintedWhiteShowNewValuesAndClicks)
             EXPECT_EQ(grid.row(r).cell(c).textColour, CellTextColour::WindowText) << r;
 }
 
-
 VELMO_BOTH_LOCALES(GrossWeight);
 
 }  // namespace

@@ -115,7 +115,8 @@ TEST_P(Locking, SequencesOfLocksAndUnlocks)
             // A locked row has the calculated look; an unlocked one is the window's again and
             // keeps nothing but a browsed food.
             EXPECT_EQ(row.cell(MealColumn::Prot).alignment, locked ? CellAlignment::Right : CellAlignment::Left) << r;
-            EXPECT_EQ(row.cell(MealColumn::Name).background, locked ? CellBackground::Calculated : CellBackground::Window)
+            EXPECT_EQ(row.cell(MealColumn::Name).background,
+                      locked ? CellBackground::Calculated : CellBackground::Window)
                 << r;
             if (!locked && row.name() != QStringLiteral("Mela")) {
                 EXPECT_EQ(QStringList(rowValues(g, r).mid(1)), QStringList(7, QString())) << r;

@@ -111,7 +111,8 @@ TEST_F(Composer, NamesMatchAsTheyLookOrAreNamedWithTheirLine)
             faults << QStringLiteral("riga %1: %2").arg(c.line).arg(found);
         } else {
             ASSERT_TRUE(composer->add(all.back(), &error)) << error.toStdString();
-            EXPECT_EQ(composer->grid().row(static_cast<int>(all.size()) - static_cast<int>(faults.size()) - 1).name(), found);
+            EXPECT_EQ(composer->grid().row(static_cast<int>(all.size()) - static_cast<int>(faults.size()) - 1).name(),
+                      found);
         }
     }
     // Looked up all at once, as the program does: every fault, in line order.

@@ -129,7 +129,8 @@ TEST(MealFile, EndlessInputStopsWithinTheSizeLimit)
         EndlessInput input(c.pattern);
         const MealFile file = readMealFile(input);
         ASSERT_FALSE(file.ok());
-        EXPECT_TRUE(file.errors.back().text.contains(QString::fromUtf8(c.fault))) << file.errors.back().text.toStdString();
+        EXPECT_TRUE(file.errors.back().text.contains(QString::fromUtf8(c.fault)))
+            << file.errors.back().text.toStdString();
         EXPECT_LE(input.served, kMaxMealFileBytes + 1);
         if (*c.firstFault) {
             EXPECT_EQ(file.errors.front().line, 1);

@@ -17,8 +17,8 @@ namespace velmo::test {
 class OpenGrid : public MealGrid {
 public:
     using MealGrid::mutableRow;
-    using MealGrid::setCellText;
     using MealGrid::setCellProperty;
+    using MealGrid::setCellText;
 };
 
 // A food as the browser shows it: the name, then the texts of the edible percentage and of the
@@ -96,5 +96,5 @@ inline std::string localeName(const ::testing::TestParamInfo<const char *> &info
 
 }  // namespace velmo::test
 
-#define VELMO_BOTH_LOCALES(suite) \
+#define VELMO_BOTH_LOCALES(suite)                                                                                      \
     INSTANTIATE_TEST_SUITE_P(Locales, suite, ::testing::Values("it_IT", "en_US"), velmo::test::localeName)

@@ -115,15 +115,18 @@ TEST(PastoProcess, PersonalFoodsImportedExportedAndEaten)
     const QString csv = dir.filePath(QStringLiteral("miei.csv"));
     QFile file(csv);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("\xEF\xBB\xBF" "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\n"
+    file.write("\xEF\xBB\xBF"
+               "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\n"
                "\"Torta, fetta\",100,\"6,5\",12,50,340,,40\nBirra,100,0.5,0,3.5,45,,\n");
     file.close();
     EXPECT_TRUE(run({QStringLiteral("--importa-alimenti"), csv}).startsWith("Importati 2 alimenti"));
     const QString exported = run({QStringLiteral("--esporta-alimenti")});
     EXPECT_EQ(exported, "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\r\n"
                         "\"Torta, fetta\",100,6.5,12,50,340,,40\r\nBirra,100,0.5,0,3.5,45,,\r\n");
-    EXPECT_TRUE(run({QStringLiteral("--cerca"), QStringLiteral("fetta torta")}).contains("Alimenti personali;Torta, fetta\n"));
-    EXPECT_TRUE(run({}, "Alimenti personali;Torta, fetta;200\n").contains(QRegularExpression("Torta, fetta +200 +200 +13,00 ")));
+    EXPECT_TRUE(
+        run({QStringLiteral("--cerca"), QStringLiteral("fetta torta")}).contains("Alimenti personali;Torta, fetta\n"));
+    EXPECT_TRUE(run({}, "Alimenti personali;Torta, fetta;200\n")
+                    .contains(QRegularExpression("Torta, fetta +200 +200 +13,00 ")));
 }
 
 // `velmo-pasto` run as a whole process, as a dietitian runs it: from its own folder, or copied

@@ -44,7 +44,8 @@ TEST(RequirementComparison, TheMealAsAShareOfTheRequirementAndItsEnergySplit)
         const auto comparison = compareWithRequirement(totals, c.requirement, QLocale());
         ASSERT_EQ(comparison.has_value(), c.expected != nullptr);
         if (comparison) {
-            EXPECT_EQ(comparisonText(*comparison, QString::fromUtf8(c.whose), QLocale()), QString::fromUtf8(c.expected));
+            EXPECT_EQ(comparisonText(*comparison, QString::fromUtf8(c.whose), QLocale()),
+                      QString::fromUtf8(c.expected));
         }
     }
 }

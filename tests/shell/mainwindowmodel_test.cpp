@@ -89,9 +89,8 @@ TEST_F(MainWindowModelTest, GridRowsMakeTheFoodCurrentAndClicksResetColours)
 {
     model->chooseCategory(category("Frutta"));
     QStringList pointers;
-    QObject::connect(model.get(), &MainWindowModel::mousePointerChanged, [&] {
-        pointers << (model->mousePointer() == MousePointer::Hourglass ? "hourglass" : "default");
-    });
+    QObject::connect(model.get(), &MainWindowModel::mousePointerChanged,
+                     [&] { pointers << (model->mousePointer() == MousePointer::Hourglass ? "hourglass" : "default"); });
     model->gridRowChosen(2);
     EXPECT_EQ(model->meal().row(0).name(), "Pera, cruda");
     EXPECT_EQ(pointers, (QStringList{"hourglass", "default"}));

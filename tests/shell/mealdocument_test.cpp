@@ -82,7 +82,8 @@ TEST_F(MealDocumentTest, TheQuestionComesOnlyWhenChangedRowsWouldBeLost)
                           : c.command == Command::Exit ? (w->exitClicked(), ended == 1)
                                                        : w->mayClose();
         EXPECT_EQ(went, c.goes);
-        ASSERT_EQ(!boxes.shown.empty() && boxes.shown[0].kind == FakeDialogs::Shown::Kind::Question, c.answer.has_value());
+        ASSERT_EQ(!boxes.shown.empty() && boxes.shown[0].kind == FakeDialogs::Shown::Kind::Question,
+                  c.answer.has_value());
         if (c.answer) {
             EXPECT_EQ(boxes.shown[0].text, "Salvare le modifiche al pasto?");
         }
@@ -160,7 +161,8 @@ TEST_F(MealDocumentTest, TheComparisonFollowsTheMealAndTheLastRequirement)
     EXPECT_EQ(show("maschio", "2500"), "Pasto 0 kcal = 0 % di 2500 kcal (maschio)");
     add(*model, "Uova", 0, "100");
     EXPECT_TRUE(model->comparisonText().startsWith("Pasto 144 kcal = 6 % di 2500 kcal (maschio) · Protidi "));
-    EXPECT_EQ(show("maschio", ""), "Pasto 144 kcal = 8 % di 1800 kcal · Protidi 34 % Lipidi 65 % Glucidi 1 % dell'energia");
+    EXPECT_EQ(show("maschio", ""),
+              "Pasto 144 kcal = 8 % di 1800 kcal · Protidi 34 % Lipidi 65 % Glucidi 1 % dell'energia");
     EXPECT_EQ(show("femmina", "0"), "");
 }
 

@@ -65,7 +65,7 @@ TEST_F(PersonalFoodsTest, ADamagedCatalogueIsLeftAloneUntilTheUserSetsItAside)
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly) && damaged.write(QByteArray(4096, '\x7f')) == 4096);
     damaged.close();
 
-    model->chooseCategory(kPersonalCategory);   // the question is cancelled
+    model->chooseCategory(kPersonalCategory);  // the question is cancelled
     EXPECT_EQ(model->categoryHeading(), "Alimenti");
     EXPECT_EQ(fileBytes(path), QByteArray(4096, '\x7f'));
     EXPECT_TRUE(dialogs.shown.back().text.contains(path));
@@ -93,7 +93,8 @@ TEST_F(PersonalFoodsTest, AMealSavedAsAFoodThenExportedAndImported)
     EXPECT_EQ(QString::fromUtf8(fileBytes(exported)), foodsToCsv(model->personal()->foods(&error)));
     dialogs.openAnswers = {exported};
     model->importPersonalFoods();
-    EXPECT_TRUE(dialogs.messageTexts().back().startsWith("Importati 1 alimenti")) << dialogs.messageTexts().back().toStdString();
+    EXPECT_TRUE(dialogs.messageTexts().back().startsWith("Importati 1 alimenti"))
+        << dialogs.messageTexts().back().toStdString();
 }
 
 }  // namespace
