@@ -8,11 +8,6 @@ namespace {
 
 class PersonalFoodsTest : public ShellModelTest {
 protected:
-    void SetUp() override
-    {
-        ShellModelTest::SetUp();
-        model->setPersonalPath(path);
-    }
     // What the user types into the food window before pressing Salva.
     void fillFoodWindow(const QStringList &texts)
     {
@@ -22,15 +17,13 @@ protected:
         ASSERT_TRUE(model->foodForm()->accept());
         model->foodWindowClosed();
     }
-
-    QString path = dir.filePath("utente/alimenti-personali.db");
 };
 
 TEST_F(PersonalFoodsTest, NewModifyDeleteAndTheFoodReachesTheOpenRow)
 {
     model->newPersonalFood();
     fillFoodWindow({"Torta", "100", "6,5", "12", "50", "340"});
-    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_TRUE(QFile::exists(personal));
     EXPECT_EQ(model->categoryHeading(), "Alimenti personali");
     EXPECT_EQ(model->meal().row(0).name(), "Torta");
     EXPECT_EQ(model->meal().row(0).cell(MealColumn::Prot).text, "6,5");
@@ -60,22 +53,22 @@ TEST_F(PersonalFoodsTest, NewModifyDeleteAndTheFoodReachesTheOpenRow)
 
 TEST_F(PersonalFoodsTest, ADamagedCatalogueIsLeftAloneUntilTheUserSetsItAside)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile damaged(path);
+    QDir().mkpath(QFileInfo(personal).absolutePath());
+    QFile damaged(personal);
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly) && damaged.write(QByteArray(4096, '\x7f')) == 4096);
     damaged.close();
 
     model->chooseCategory(kPersonalCategory);  // the question is cancelled
     EXPECT_EQ(model->categoryHeading(), "Alimenti");
-    EXPECT_EQ(fileBytes(path), QByteArray(4096, '\x7f'));
-    EXPECT_TRUE(dialogs.shown.back().text.contains(path));
+    EXPECT_EQ(fileBytes(personal), QByteArray(4096, '\x7f'));
+    EXPECT_TRUE(dialogs.shown.back().text.contains(personal));
 
     dialogs.questionAnswers = {Answer::Yes};
     model->chooseCategory(kPersonalCategory);
     EXPECT_EQ(model->categoryHeading(), "Alimenti personali");
-    const QStringList aside = QDir(QFileInfo(path).absolutePath()).entryList({"*.non-apribile-*"});
+    const QStringList aside = QDir(QFileInfo(personal).absolutePath()).entryList({"*.non-apribile-*"});
     ASSERT_EQ(aside.size(), 1);
-    EXPECT_EQ(fileBytes(QFileInfo(path).absolutePath() + u'/' + aside.front()), QByteArray(4096, '\x7f'));
+    EXPECT_EQ(fileBytes(QFileInfo(personal).absolutePath() + u'/' + aside.front()), QByteArray(4096, '\x7f'));
 }
 
 TEST_F(PersonalFoodsTest, AMealSavedAsAFoodThenExportedAndImported)

@@ -25,7 +25,8 @@ inline bool writeShellDatabase(const QString &path)
                                     {"Uova", {{"Uovo di quaglia", {91, 13.05, 11.09, 0.41, 158, 0, 844}}}}});
 }
 
-// The main window's model over that database, in an Italian locale, its boxes recorded.
+// The main window's model over that database, in an Italian locale, its boxes recorded; its
+// personal foods are kept in the test's folder, never in the user's.
 class ShellModelTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -36,6 +37,7 @@ protected:
     std::unique_ptr<MainWindowModel> window(FakeDialogs &boxes) const
     {
         auto made = std::make_unique<MainWindowModel>(boxes);
+        made->setPersonalPath(personal);
         QString error;
         EXPECT_TRUE(made->load(database, &error)) << error.toStdString();
         return made;
@@ -56,6 +58,7 @@ protected:
     LocaleGuard locale{"it_IT"};
     QTemporaryDir dir;
     QString database = dir.filePath("elementi97.db");
+    QString personal = dir.filePath("utente/alimenti-personali.db");
     FakeDialogs dialogs;
     std::unique_ptr<MainWindowModel> model;
 };
