@@ -9,10 +9,6 @@
 
 #include <cstring>
 #include <map>
-
-#include <gtest/gtest.h>
-
-#include <memory>
 #include <vector>
 
 namespace velmo::test {
@@ -21,8 +17,8 @@ namespace velmo::test {
 class OpenGrid : public MealGrid {
 public:
     using MealGrid::mutableRow;
-    using MealGrid::setCellText;
     using MealGrid::setCellProperty;
+    using MealGrid::setCellText;
 };
 
 // A food as the browser shows it: the name, then the texts of the edible percentage and of the
@@ -64,11 +60,6 @@ protected:
     LocaleGridTest() : guard_(GetParam()) { grid.setDialogs(&dialogs); }
 
     bool italianLocale() const { return QLocale().decimalPoint() == QStringLiteral(","); }
-    // The same number as the user's locale writes it: Italian text when the decimal is a comma.
-    QString local(const char *english, const char *italianText) const
-    {
-        return QString::fromUtf8(italianLocale() ? italianText : english);
-    }
 
     // An English number text as the user's locale writes it: in Italian, point and comma swapped.
     QString localized(QString english) const
@@ -105,5 +96,5 @@ inline std::string localeName(const ::testing::TestParamInfo<const char *> &info
 
 }  // namespace velmo::test
 
-#define VELMO_BOTH_LOCALES(suite) \
+#define VELMO_BOTH_LOCALES(suite)                                                                                      \
     INSTANTIATE_TEST_SUITE_P(Locales, suite, ::testing::Values("it_IT", "en_US"), velmo::test::localeName)

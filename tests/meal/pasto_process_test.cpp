@@ -1,5 +1,3 @@
-#include "catalogue/fooddatabase.h"
-#include "catalogue/foodsearch.h"
 #include "support/fooddbfixture.h"
 #include "support/qtprinters.h"
 #include "support/tablecase.h"
@@ -23,18 +21,14 @@ enum class Feed { Pipe, FileArgument, PathStdin };
 // tables (the catalogue's tests check every other fault of the file).
 enum class Db { Shipped, Missing, Partial };
 
+// The run, then what it gives: the exit code, a pattern the standard output matches (`kNothing`:
+// it is empty), words the standard error holds (empty: it is empty) and at most how many lines it has.
+// clang-format off
 struct ProcessCase {
-    int line;
-    QStringList arguments;
-    QByteArray input;
-    Feed feed;
-    const char *locale;
-    Db db;
-    int exitCode;
-    const char *out;  // a pattern the standard output matches (`kNothing`: it is empty)
-    const char *err;  // words the standard error holds (empty: it is empty)
-    int errLines;     // at most this many lines on the standard error
+    int line; QStringList arguments; QByteArray input; Feed feed; const char *locale; Db db;
+    int exitCode; const char *out; const char *err; int errLines;
 };
+// clang-format on
 
 const char *const kNothing = "\\A\\z";
 const char *const kIt = "it_IT.UTF-8";
@@ -44,9 +38,6 @@ const QByteArray kLunch = "# pranzo\n"
                           "\n"
                           "Frutta;Banana, cruda;150\n"
                           "Frutta;Banana, cruda;150\n";
-const QByteArray kBanana = "Frutta;Banana, cruda;1\n";
-const char *const kCsvHeading = "\\AAlimento,Peso lordo: g,Peso netto: g,Protidi: g,Lipidi: g,Glucidi: g,"
-                                "Energia: kcal,Fibra alim: g,Colesterolo: mg\r\n";
 
 // clang-format off
 const ProcessCase kCases[] = {
@@ -65,7 +56,6 @@ const ProcessCase kCases[] = {
      "Pane tipo italiano,80,\\d+,\"\\d+,\\d\\d\",.*\r\n\"Banana, cruda\",150,.*\r\n\"Banana, cruda\",150,.*\r\n"
      "Calcolo per una persona,380,\\d+,\"\\d+,\\d\\d\",.*\r\n\\z", "", 0},
     {__LINE__, {"--csv"}, kLunch, Feed::Pipe, kEn, Db::Shipped, 0, "\r\nPane tipo italiano,80,\\d+,\\d+\\.\\d\\d,", "", 0},
-    {__LINE__, {}, kBanana.repeated(12), Feed::Pipe, kIt, Db::Shipped, 0, "-\n(Banana, cruda [^\n]*\n){12}-", "", 0},
     // The meal against a daily requirement: a line after the totals, or five more columns.
     {__LINE__, {"--fabbisogno", "2244"}, kLunch, Feed::FileArgument, kIt, Db::Shipped, 0,
      "\nCalcolo per una persona .*\nPasto \\d+ kcal = \\d+ % di 2244 kcal · Protidi \\d+ % Lipidi \\d+ % Glucidi \\d+ % "
@@ -76,12 +66,8 @@ const ProcessCase kCases[] = {
     {__LINE__, {"--fabbisogno", "0"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "fabbisogno non valido \"0\"", 1},
     {__LINE__, {"--fabbisogno"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "manca il fabbisogno dopo --fabbisogno", 1},
     // Faults of the input name their line, every one in line order, and print nothing.
-    {__LINE__, {}, kBanana + "Verdura;Carote;10\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
-     "velmo-pasto: riga 2: categoria sconosciuta \"Verdura\"", 1},
     {__LINE__, {}, "Frutta;Banane;150\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
      "velmo-pasto: riga 1: l'alimento \"Banane\" non è nella categoria \"Frutta\"", 1},
-    {__LINE__, {}, "# niente\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "velmo-pasto: nessun alimento da calcolare", 1},
-    {__LINE__, {}, kBanana.repeated(13), Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "riga 13: più di dodici alimenti", 1},
     {__LINE__, {}, "Frutta;Pesca;1\nFrutta;Banana, cruda;x\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
      "\nvelmo-pasto: riga 2: ", 2},
     {__LINE__, {}, QByteArray(";;x\n").repeated(12), Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
@@ -104,8 +90,6 @@ const ProcessCase kCases[] = {
     {__LINE__, {}, kLunch, Feed::Pipe, kIt, Db::Partial, 1, kNothing, "mancano le tabelle bevande_alcoliche", 4},
     // Personal foods: none yet, so an empty export and no such food; a bad import names its line.
     {__LINE__, {"--esporta-alimenti"}, {}, Feed::Pipe, kIt, Db::Shipped, 0, "\\Aalimenti,edibile,[a-z,]+\r\n\\z", "", 0},
-    {__LINE__, {}, "Alimenti personali;Torta;100\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
-     "riga 1: l'alimento \"Torta\" non è nella categoria \"Alimenti personali\"", 1},
     {__LINE__, {"--importa-alimenti"}, "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\nTorta,100,x,,,,,\n",
      Feed::FileArgument, kIt, Db::Shipped, 2, kNothing, "riga 2: Proteine: \"x\" non è un numero", 2},
 };
@@ -131,20 +115,18 @@ TEST(PastoProcess, PersonalFoodsImportedExportedAndEaten)
     const QString csv = dir.filePath(QStringLiteral("miei.csv"));
     QFile file(csv);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("\xEF\xBB\xBF" "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\n"
+    file.write("\xEF\xBB\xBF"
+               "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\n"
                "\"Torta, fetta\",100,\"6,5\",12,50,340,,40\nBirra,100,0.5,0,3.5,45,,\n");
     file.close();
     EXPECT_TRUE(run({QStringLiteral("--importa-alimenti"), csv}).startsWith("Importati 2 alimenti"));
     const QString exported = run({QStringLiteral("--esporta-alimenti")});
     EXPECT_EQ(exported, "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\r\n"
                         "\"Torta, fetta\",100,6.5,12,50,340,,40\r\nBirra,100,0.5,0,3.5,45,,\r\n");
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(exported.toUtf8());
-    file.close();
-    EXPECT_TRUE(run({QStringLiteral("--importa-alimenti"), csv}).contains(": 0 nuovi, 2 aggiornati."));
-    EXPECT_EQ(run({QStringLiteral("--esporta-alimenti")}), exported);
-    EXPECT_TRUE(run({QStringLiteral("--cerca"), QStringLiteral("fetta torta")}).contains("Alimenti personali;Torta, fetta\n"));
-    EXPECT_TRUE(run({}, "Alimenti personali;Torta, fetta;200\n").contains(QRegularExpression("Torta, fetta +200 +200 +13,00 ")));
+    EXPECT_TRUE(
+        run({QStringLiteral("--cerca"), QStringLiteral("fetta torta")}).contains("Alimenti personali;Torta, fetta\n"));
+    EXPECT_TRUE(run({}, "Alimenti personali;Torta, fetta;200\n")
+                    .contains(QRegularExpression("Torta, fetta +200 +200 +13,00 ")));
 }
 
 // `velmo-pasto` run as a whole process, as a dietitian runs it: from its own folder, or copied
@@ -194,34 +176,6 @@ TEST(PastoProcess, ArgumentsAndInputGiveTheExitCodeAndTheOutput)
         EXPECT_LE(err.count(u'\n'), c.errLines) << err.toStdString();
         EXPECT_EQ(fileBytes(database), databaseBefore);
     }
-}
-
-// The console lists what the window's search finds, in its order, and each line is the start
-// of a meal line.
-TEST(PastoProcess, SearchListsTheModelsMatchesAsMealLines)
-{
-    QString error;
-    const auto database = FoodDatabase::open(QStringLiteral(VELMO_BIN_DIR "/elementi97.db"), &error);
-    FoodSearch search;
-    ASSERT_TRUE(database && search.load(database->connection(), &error)) << error.toStdString();
-    QString expected;
-    for (int food : search.find(QStringLiteral("pane")).foods)
-        expected += search.heading(food) + u';' + search.food(food).name + u'\n';
-    ASSERT_GT(expected.count(u'\n'), 5);
-
-    QProcess process;
-    process.start(QStringLiteral(VELMO_PASTO), {QStringLiteral("--cerca"), QStringLiteral("pane")});
-    ASSERT_TRUE(process.waitForFinished(30000));
-    const QString out = QString::fromUtf8(process.readAllStandardOutput());
-    EXPECT_EQ(process.exitCode(), 0);
-    EXPECT_EQ(out, expected);
-
-    QProcess meal;
-    meal.start(QStringLiteral(VELMO_PASTO), {QStringLiteral("-")});
-    meal.write((out.section(u'\n', -2, -2) + QStringLiteral(";100\n")).toUtf8());
-    meal.closeWriteChannel();
-    ASSERT_TRUE(meal.waitForFinished(30000));
-    EXPECT_EQ(meal.exitCode(), 0) << meal.readAllStandardError().toStdString();
 }
 
 }  // namespace

@@ -11,8 +11,11 @@ namespace {
 
 // totals: protein, fat, carbohydrate, energy, as the totals line shows them; expected: nullptr
 // for no comparison.
+// clang-format off
 struct ComparisonCase { int line; const char *locale; std::array<const char *, 4> totals; double requirement; const char *whose, *expected; };
+// clang-format on
 
+// clang-format off
 const ComparisonCase kCases[] = {
     {__LINE__, "it_IT", {"9,14", "3,44", "83,94", "387,68"}, 2244, "",
      "Pasto 388 kcal = 17 % di 2244 kcal · Protidi 9 % Lipidi 8 % Glucidi 83 % dell'energia"},
@@ -28,6 +31,7 @@ const ComparisonCase kCases[] = {
     {__LINE__, "it_IT", {"1", "1", "1", "17"}, 0, "", nullptr},
     {__LINE__, "it_IT", {"1", "1", "1", "17"}, std::numeric_limits<double>::quiet_NaN(), "", nullptr},
 };
+// clang-format on
 
 TEST(RequirementComparison, TheMealAsAShareOfTheRequirementAndItsEnergySplit)
 {
@@ -40,7 +44,8 @@ TEST(RequirementComparison, TheMealAsAShareOfTheRequirementAndItsEnergySplit)
         const auto comparison = compareWithRequirement(totals, c.requirement, QLocale());
         ASSERT_EQ(comparison.has_value(), c.expected != nullptr);
         if (comparison) {
-            EXPECT_EQ(comparisonText(*comparison, QString::fromUtf8(c.whose), QLocale()), QString::fromUtf8(c.expected));
+            EXPECT_EQ(comparisonText(*comparison, QString::fromUtf8(c.whose), QLocale()),
+                      QString::fromUtf8(c.expected));
         }
     }
 }

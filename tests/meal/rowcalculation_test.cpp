@@ -42,8 +42,8 @@ class RowCalculation : public LocaleGridTest {};
 
 TEST_P(RowCalculation, PortionFromGrossWeightAndValuesPer100g)
 {
-    const MealColumn order[] = {MealColumn::Net, MealColumn::Prot, MealColumn::Lip, MealColumn::Gluc,
-                                MealColumn::Ener, MealColumn::Fib, MealColumn::Col};
+    const MealColumn order[] = {MealColumn::Net,  MealColumn::Prot, MealColumn::Lip, MealColumn::Gluc,
+                                MealColumn::Ener, MealColumn::Fib,  MealColumn::Col};
     for (const CalcCase &c : kCalcCases) {
         VELMO_CASE(c);
         OpenGrid g;
@@ -86,10 +86,15 @@ TEST_P(RowCalculation, RowThatCannotBeCalculatedIsRefusedLikeOneWithoutWeight)
         g.setDialogs(&messages);
         g.inseri(food(QStringLiteral("Pane"), {c.edible, c.protein, QStringLiteral("3")}));
         g.setCellText(0, MealColumn::Gross, c.gross);
+        bool lockedAndNamed = false;  // while the refusal is on screen the row is as the user left it
+        messages.onMessage = [&] {
+            lockedAndNamed = g.row(0).lock == 1 && !cellText(g, 0, MealColumn::Name).isEmpty();
+        };
 
         g.setLock(0, 1);
 
         EXPECT_EQ(messages.shown.size(), 1u);
+        EXPECT_TRUE(lockedAndNamed);
         EXPECT_EQ(g.row(0).lock, 0);
         EXPECT_EQ(cellText(g, 0, MealColumn::Name), QString());
         EXPECT_EQ(rowValues(g, 0), QStringList(8, QString()));

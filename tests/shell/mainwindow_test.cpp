@@ -1,7 +1,5 @@
-#include "support/fakedialogs.h"
 #include "support/fakeprinterservice.h"
-#include "support/fooddbfixture.h"
-#include "support/localeguard.h"
+#include "shellfixture.h"
 #include "ui/catalogue/foodgridview.h"
 #include "ui/catalogue/foodsearchwindow.h"
 #include "ui/catalogue/foodwindow.h"
@@ -13,26 +11,20 @@
 #include "ui/shell/helpwindow.h"
 #include "ui/shell/mainwindow.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDebug>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
-#include <QToolBar>
-#include <QToolButton>
 #include <QTreeView>
 
 using namespace velmo;
@@ -56,15 +48,13 @@ protected:
     void SetUp() override
     {
         const QString path = dir.filePath("elementi97.db");
-        ASSERT_TRUE(writeFoodDatabase(path, {{"Frutta",
-                                              {{"Albicocche, crude", {93, 1.4, 0.39, 11.12, 48, 2, 0}},
-                                               {"Mela, con buccia, cruda", {90, 0.26, 0.17, 13.81, 52, 2.4, 0}},
-                                               {"Pera, cruda", {92, 0.36, 0.14, 15.23, 57, 3.1, QVariant()}}}}}));
+        ASSERT_TRUE(writeShellDatabase(path));
         windows.setDialogs(&dialogs);
         windows.setPrinters(&printers);
         QString error;
         ASSERT_TRUE(windows.start(path, &error)) << error.toStdString();
         window = windows.mainWindow();
+        window->model().setPersonalPath(dir.filePath("utente/alimenti-personali.db"));  // not the user's
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     }
 
@@ -79,18 +69,13 @@ protected:
     MainWindow *window = nullptr;
 };
 
-TEST_F(MainWindowTest, ChoosingACategoryFillsTheGridAndRowZero)
+// The menu fills the grid; the toolbar, the arrow keys and a click move the current food; a right
+// click opens the category menu.
+TEST_F(MainWindowTest, MenuToolbarKeysAndMouseChooseTheCurrentFood)
 {
     menuItem("mnuFrutta")->trigger();
     EXPECT_EQ(window->categoryHeading()->text(), "Frutta");
-    EXPECT_EQ(window->grid()->model()->index(0, 2).data().toString(), "1,4");
-    EXPECT_EQ(window->grid()->currentIndex().row(), 0);
     EXPECT_EQ(cell(0, MealColumn::Lip), "0,39");
-}
-
-TEST_F(MainWindowTest, ToolbarAndArrowKeysMoveTheCurrentFood)
-{
-    menuItem("mnuFrutta")->trigger();
     window->toolbarButton(4)->trigger();
     EXPECT_EQ(window->grid()->currentIndex().row(), 1);
     window->grid()->setFocus();
@@ -99,19 +84,13 @@ TEST_F(MainWindowTest, ToolbarAndArrowKeysMoveTheCurrentFood)
     window->toolbarButton(4)->trigger();
     EXPECT_EQ(dialogs.messageTexts(), QStringList{"Sei alla fine dell'Archivio"});
     window->toolbarButton(2)->trigger();
-    EXPECT_EQ(cell(0, MealColumn::Name), "Albicocche, crude");
     QTest::keyClick(window->grid(), Qt::Key_Up);
     EXPECT_EQ(cell(0, MealColumn::Name), "Albicocche, crude");
-}
 
-TEST_F(MainWindowTest, MouseOnTheGridChoosesFoodsAndOpensTheCategoryMenu)
-{
-    menuItem("mnuFrutta")->trigger();
     QWidget *viewport = window->grid()->viewport();
-    const QRect third = window->grid()->visualRect(window->grid()->model()->index(2, 0));
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, third.center());
+    QTest::mouseClick(viewport, Qt::LeftButton, {},
+                      window->grid()->visualRect(window->grid()->model()->index(2, 0)).center());
     EXPECT_EQ(cell(0, MealColumn::Name), "Pera, cruda");
-
     bool menuShown = false;
     QTimer::singleShot(0, [&] {
         menuShown = window->categoryMenu()->isVisible();
@@ -119,21 +98,16 @@ TEST_F(MainWindowTest, MouseOnTheGridChoosesFoodsAndOpensTheCategoryMenu)
     });
     QTest::mousePress(viewport, Qt::RightButton, {}, QPoint(20, 20));
     EXPECT_TRUE(QTest::qWaitFor([&] { return menuShown; }));
-    EXPECT_EQ(cell(0, MealColumn::Name), "Pera, cruda");
 }
 
 // Ctrl+F opens the search, typing filters, Enter brings the food to the open row, Escape closes.
 TEST_F(MainWindowTest, SearchWindowFindsAndChoosesAFood)
 {
-    EXPECT_EQ(window->categoryMenu()->actions().at(0), menuItem("mnuCerca"));
-    EXPECT_TRUE(window->categoryMenu()->actions().at(1)->isSeparator());
     QTest::keyClick(window, Qt::Key_F, Qt::ControlModifier);
     ui::FoodSearchWindow *search = window->foodSearchWindow();
     ASSERT_NE(search, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(search));
-    QTest::keyClicks(search->textBox(), QStringLiteral("CRUD"));
-    EXPECT_EQ(search->list()->model()->rowCount(), 3);
-    QTest::keyClicks(search->textBox(), QStringLiteral("a p"));
+    QTest::keyClicks(search->textBox(), QStringLiteral("CRUDa p"));
     ASSERT_EQ(search->list()->model()->rowCount(), 1);
     EXPECT_EQ(search->list()->model()->index(0, 1).data().toString(), "Frutta");
     QTest::keyClick(search->textBox(), Qt::Key_Return);
@@ -150,9 +124,6 @@ TEST_F(MainWindowTest, SearchWindowFindsAndChoosesAFood)
 
 TEST_F(MainWindowTest, PersonalFoodsMenuOpensTheFoodWindowAndItsCommandsWaitForAPersonalFood)
 {
-    window->model().setPersonalPath(dir.filePath("utente/alimenti-personali.db"));
-    const QList<QAction *> items = window->categoryMenu()->actions();
-    EXPECT_EQ(items.indexOf(menuItem("mnuPersonali")), items.indexOf(menuItem("mnuVerdure")) + 1);
     menuItem("mnuFrutta")->trigger();
     emit window->categoryMenu()->aboutToShow();
     EXPECT_FALSE(menuItem("mnuModificaAlimento")->isEnabled());
@@ -161,7 +132,6 @@ TEST_F(MainWindowTest, PersonalFoodsMenuOpensTheFoodWindowAndItsCommandsWaitForA
     QTimer::singleShot(0, [this] {
         auto *food = window->findChild<ui::FoodWindow *>();
         ASSERT_NE(food, nullptr);
-        EXPECT_EQ(food->field(1)->accessibleName(), "Parte edibile (%, 1–100)");
         food->field(0)->setText("Torta");
         food->field(2)->setText("x");
         food->accept();
@@ -177,25 +147,16 @@ TEST_F(MainWindowTest, PersonalFoodsMenuOpensTheFoodWindowAndItsCommandsWaitForA
     EXPECT_TRUE(menuItem("mnuModificaAlimento")->isEnabled());
 }
 
-TEST_F(MainWindowTest, LafMenuOpensEachEnergyWindowOnce)
-{
-    menuItem("mnuLAFfemmina")->trigger();
-    ui::EnergyWindow *female = windows.energy()->energyWindow(Sex::Female);
-    ASSERT_NE(female, nullptr);
-    EXPECT_TRUE(female->isVisible() && window->isVisible());
-    menuItem("mnuLAFmaschio")->trigger();
-    ASSERT_NE(windows.energy()->energyWindow(Sex::Male), nullptr);
-    EXPECT_TRUE(windows.energy()->energyWindow(Sex::Male)->isVisible());
-    menuItem("mnuLAFfemmina")->trigger();
-    EXPECT_EQ(windows.energy()->energyWindow(Sex::Female), female);
-}
-
-TEST_F(MainWindowTest, VelmoOnTheLauncherLoadsAClosedMainWindowAfresh)
+TEST_F(MainWindowTest, EnergyWindowsOpenOnceAndVelmoOnTheLauncherLoadsAClosedMainWindowAfresh)
 {
     menuItem("mnuFrutta")->trigger();
     ASSERT_EQ(cell(0, MealColumn::Name), "Albicocche, crude");
-    // An energy window keeps the program alive, as it does for the user.
+    // Each energy window opens once; one keeps the program alive, as it does for the user.
     menuItem("mnuLAFfemmina")->trigger();
+    ui::EnergyWindow *female = windows.energy()->energyWindow(Sex::Female);
+    ASSERT_TRUE(female && female->isVisible());
+    menuItem("mnuLAFfemmina")->trigger();
+    EXPECT_EQ(windows.energy()->energyWindow(Sex::Female), female);
     const QPointer<MainWindow> closed = window;
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -210,7 +171,6 @@ TEST_F(MainWindowTest, VelmoOnTheLauncherLoadsAClosedMainWindowAfresh)
     ASSERT_NE(fresh, nullptr);
     EXPECT_TRUE(fresh->isVisible());
     EXPECT_EQ(fresh->table()->cellLabel(0, MealColumn::Name)->text(), "");
-    EXPECT_TRUE(fresh->toolbar()->findChildren<QToolButton *>().value(0)->autoRaise());
     // While it is open, "Velmo" only brings it to the front.
     EXPECT_EQ(clickVelmo(), fresh);
 }
@@ -233,19 +193,11 @@ TEST_F(MainWindowTest, ExitEndsTheProgramAtOnce)
     EXPECT_EQ(execUntilQuit(), 0);
 }
 
-// The meal's menu comes first with the usual shortcuts; closing with an unsaved meal asks, and
-// Annulla keeps the window and the meal.
+// The meal's menu comes first; closing with an unsaved meal asks, and Annulla keeps the window and
+// the meal.
 TEST_F(MainWindowTest, MealMenuAndTheQuestionBeforeClosing)
 {
     EXPECT_EQ(window->menuBar()->actions().value(0), window->mealMenu()->menuAction());
-    const std::pair<const char *, QKeySequence> items[] = {
-        {"mnuPastoNuovo", QKeySequence::New},   {"mnuPastoApri", QKeySequence::Open},
-        {"mnuPastoSalva", QKeySequence::Save},  {"mnuPastoSalvaConNome", QKeySequence("Ctrl+Shift+S")},
-        {"mnuPastoEsporta", QKeySequence()}};
-    for (const auto &[name, keys] : items) {
-        ASSERT_NE(menuItem(name), nullptr) << name;
-        EXPECT_EQ(menuItem(name)->shortcut(), keys) << name;
-    }
     menuItem("mnuFrutta")->trigger();
     window->model().meal().setGrossText(0, "100");
     window->model().meal().setLock(0, 1);
@@ -260,33 +212,17 @@ TEST_F(MainWindowTest, MealMenuAndTheQuestionBeforeClosing)
 
 TEST_F(MainWindowTest, TheStatusBarSetsTheMealAgainstTheRequirementComputedLast)
 {
-    EXPECT_EQ(window->statusPanel(3)->text(), "");
     windows.energy()->model(Sex::Male).setText(EnergyControl::Text2, "2000");
-    EXPECT_EQ(window->statusPanel(3)->text(), "Pasto 0 kcal = 0 % di 2000 kcal");
     windows.energy()->model(Sex::Female).setText(EnergyControl::Text2, "1800");
     EXPECT_EQ(window->statusPanel(3)->text(), "Pasto 0 kcal = 0 % di 1800 kcal (femmina)");
-}
-
-TEST(MainWindowStart, AMissingDatabaseStopsTheStartWithItsReasonAndCreatesNothing)
-{
-    QTemporaryDir dir;
-    FakeDialogs dialogs;
-    ui::AppWindows windows;
-    windows.setDialogs(&dialogs);
-    QString error;
-    EXPECT_FALSE(windows.start(dir.filePath("elementi97.db"), &error));
-    EXPECT_TRUE(error.contains("elementi97.db"));
-    EXPECT_EQ(windows.mainWindow(), nullptr);
-    EXPECT_FALSE(QFile::exists(dir.filePath("elementi97.db")));
 }
 
 TEST_F(MainWindowTest, StatusBarShowsDateAndTimeAndTheTitleScrolls)
 {
     const QString title = window->scrollingTitle()->text();
     QApplication::setActiveWindow(window);
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        return !window->statusPanel(2)->text().isEmpty() && window->scrollingTitle()->text() != title;
-    }));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return !window->statusPanel(2)->text().isEmpty() && window->scrollingTitle()->text() != title; }));
     EXPECT_EQ(window->statusPanel(1)->text(), QLocale().toString(QDate::currentDate(), "dd MMMM yyyy"));
 }
 
@@ -327,9 +263,13 @@ TEST_F(MainWindowTest, EveryFocusableControlOfEveryWindowHasAName)
         ++looked;
         collectNameless(QAccessible::queryAccessibleInterface(top), nameless);
     };
-    const WhileModal modal([&](QWidget *open) { look(open); open->close(); });
+    const WhileModal modal([&](QWidget *open) {
+        look(open);
+        open->close();
+    });
     for (QAction *command : window->findChildren<QAction *>())
-        if (command->isEnabled() && !command->menu() && !command->isSeparator() && command->text().remove(u'&') != "Esci")
+        if (command->isEnabled() && !command->menu() && !command->isSeparator()
+            && command->text().remove(u'&') != "Esci")
             command->trigger();
     windows.energy()->showLauncher();
     windows.energy()->showChoiceDialog();

@@ -1,17 +1,9 @@
 #include "catalogue/fooddatabase.h"
-#include "catalogue/foodcategory.h"
-#include "shell/mainwindowmodel.h"
 #include "shell/requirementchoice.h"
-#include "support/fakedialogs.h"
-#include "support/fooddbfixture.h"
-#include "support/localeguard.h"
-#include "support/tablecase.h"
+#include "shellfixture.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -19,47 +11,7 @@
 namespace velmo::test {
 namespace {
 
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-class MealDocumentTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(writeFoodDatabase(database, {{"Frutta",
-                                                  {{"Albicocche, crude", {93, 1.4, 0.39, 11.12, 48, 2, 0}},
-                                                   {"Pera, cruda", {92, 0.36, 0.14, 15.23, 57, 3.1, QVariant()}}}},
-                                                 {"Uova", {{"Uovo di quaglia", {91, 13.05, 11.09, 0.41, 158, 0, 844}}}}}));
-        model = window(dialogs);
-    }
-    std::unique_ptr<MainWindowModel> window(FakeDialogs &boxes)
-    {
-        auto made = std::make_unique<MainWindowModel>(boxes);
-        QString error;
-        EXPECT_TRUE(made->load(database, &error)) << error.toStdString();
-        return made;
-    }
-    // What the user does: the category from the menu, a click on the food, the weight, the lock.
-    static void add(MainWindowModel &into, const char *category, int food, const char *grams)
-    {
-        into.chooseCategory(*findFoodCategory(QString::fromLatin1(category)));
-        into.gridRowChosen(food);
-        int open = 0;
-        while (into.meal().row(open).lock == 1)
-            ++open;
-        into.meal().setGrossText(open, QString::fromLatin1(grams));
-        into.meal().setLock(open, 1);
-    }
-    MealDocument &document() { return model->document(); }
-
-    QTemporaryDir dir;
-    QString database = dir.filePath("elementi97.db");
-    FakeDialogs dialogs;
-    std::unique_ptr<MainWindowModel> model;
-};
+using MealDocumentTest = ShellModelTest;
 
 // A meal saved in the window is what velmo-pasto computes, and opens again as it was.
 TEST_F(MealDocumentTest, ASavedMealIsComputedAlikeByTheConsoleAndOpensAgainUnchanged)
@@ -78,12 +30,12 @@ TEST_F(MealDocumentTest, ASavedMealIsComputedAlikeByTheConsoleAndOpensAgainUncha
         QString error;
         const auto db = FoodDatabase::open(database, &error);
         MealComposer console(db->connection());
-        ASSERT_TRUE(console.addAll(readMealFile(bytesOf(path)).entries, &error)) << error.toStdString();
+        ASSERT_TRUE(console.addAll(readMealFile(fileBytes(path)).entries, &error)) << error.toStdString();
         EXPECT_EQ(console.grid().totals().texts, composed->meal().totals().texts);
 
-        ASSERT_TRUE(document().openFile(path)) << dialogs.messageTexts().join('\n').toStdString();
+        ASSERT_TRUE(model->document().openFile(path)) << dialogs.messageTexts().join('\n').toStdString();
         EXPECT_EQ(model->meal().totals().texts, composed->meal().totals().texts);
-        EXPECT_FALSE(document().isModified());
+        EXPECT_FALSE(model->document().isModified());
     }
 }
 
@@ -94,6 +46,7 @@ enum class Command { New, Exit, Close };
 TEST_F(MealDocumentTest, TheQuestionComesOnlyWhenChangedRowsWouldBeLost)
 {
     // answer: none when no question may be asked.
+    // clang-format off
     const struct { int line; Before before; const char *titleBefore; Command command; std::optional<Answer> answer; bool saveChosen, goes; } cases[] = {
         {__LINE__, Before::Empty, "Velmo", Command::Exit, {}, false, true},
         {__LINE__, Before::Unsaved, "Velmo - Senza nome*", Command::New, Answer::Cancel, false, false},
@@ -104,6 +57,7 @@ TEST_F(MealDocumentTest, TheQuestionComesOnlyWhenChangedRowsWouldBeLost)
         {__LINE__, Before::Saved, "Velmo - cena.pasto", Command::Close, {}, false, true},
         {__LINE__, Before::SavedThenEmptied, "Velmo - cena.pasto*", Command::New, {}, false, true},
     };
+    // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         FakeDialogs boxes;
@@ -128,7 +82,8 @@ TEST_F(MealDocumentTest, TheQuestionComesOnlyWhenChangedRowsWouldBeLost)
                           : c.command == Command::Exit ? (w->exitClicked(), ended == 1)
                                                        : w->mayClose();
         EXPECT_EQ(went, c.goes);
-        ASSERT_EQ(!boxes.shown.empty() && boxes.shown[0].kind == FakeDialogs::Shown::Kind::Question, c.answer.has_value());
+        ASSERT_EQ(!boxes.shown.empty() && boxes.shown[0].kind == FakeDialogs::Shown::Kind::Question,
+                  c.answer.has_value());
         if (c.answer) {
             EXPECT_EQ(boxes.shown[0].text, "Salvare le modifiche al pasto?");
         }
@@ -142,13 +97,15 @@ TEST_F(MealDocumentTest, TheQuestionComesOnlyWhenChangedRowsWouldBeLost)
 TEST_F(MealDocumentTest, ABadFileLeavesTheTableAsItWas)
 {
     // text: empty for no such file.
+    // clang-format off
     const struct { int line; const char *name; QByteArray text; const char *message; } cases[] = {
         {__LINE__, "manca.pasto", {}, "impossibile leggere \"%1\": il file non esiste"},
         {__LINE__, "errato.pasto", "Frutta;Pera, cruda;80\nVerdura;Carote;10\n", "riga 2: categoria sconosciuta \"Verdura\""},
         {__LINE__, "ignoto.pasto", "Frutta;Banane;80\n", "riga 1: l'alimento \"Banane\" non è nella categoria \"Frutta\""},
     };
+    // clang-format on
     add(*model, "Uova", 0, "30");
-    const std::vector<MealFileEntry> before = document().entries();
+    const std::vector<MealFileEntry> before = model->document().entries();
     for (const auto &c : cases) {
         VELMO_CASE(c);
         const QString path = dir.filePath(c.name);
@@ -156,11 +113,11 @@ TEST_F(MealDocumentTest, ABadFileLeavesTheTableAsItWas)
         ASSERT_TRUE(c.text.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(c.text) == c.text.size()));
         file.close();
         dialogs.clear();
-        EXPECT_FALSE(document().openFile(path));
+        EXPECT_FALSE(model->document().openFile(path));
         EXPECT_TRUE(dialogs.messageTexts().value(0).contains(QString::fromUtf8(c.message).replace("%1", path)));
         EXPECT_EQ(dialogs.shown.size(), 1U);
-        EXPECT_EQ(document().entries(), before);
-        EXPECT_EQ(document().windowTitle(), "Velmo - Senza nome*");
+        EXPECT_EQ(model->document().entries(), before);
+        EXPECT_EQ(model->document().windowTitle(), "Velmo - Senza nome*");
     }
 }
 
@@ -169,10 +126,10 @@ TEST_F(MealDocumentTest, AFailedSaveKeepsThePreviousFile)
 {
     add(*model, "Frutta", 0, "100");
     dialogs.saveAnswers = {dir.filePath("nessuna/pasto.pasto"), dir.filePath("pranzo.pasto")};
-    EXPECT_FALSE(document().saveAs());
+    EXPECT_FALSE(model->document().saveAs());
     EXPECT_TRUE(dialogs.messageTexts().value(0).contains("la cartella " + dir.filePath("nessuna") + " non esiste"));
-    ASSERT_TRUE(document().saveAs());
-    const QByteArray saved = bytesOf(dir.filePath("pranzo.pasto"));
+    ASSERT_TRUE(model->document().saveAs());
+    const QByteArray saved = fileBytes(dir.filePath("pranzo.pasto"));
     add(*model, "Uova", 0, "30");
     // A disk that fills up: no file may grow past a few bytes while saving.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -180,20 +137,19 @@ TEST_F(MealDocumentTest, AFailedSaveKeepsThePreviousFile)
     getrlimit(RLIMIT_FSIZE, &limit);
     const rlimit tiny{16, limit.rlim_max};
     setrlimit(RLIMIT_FSIZE, &tiny);
-    const bool written = document().save();
+    const bool written = model->document().save();
     setrlimit(RLIMIT_FSIZE, &limit);
     EXPECT_FALSE(written);
     EXPECT_TRUE(dialogs.messageTexts().value(1).contains("scrittura non riuscita"));
-    EXPECT_EQ(bytesOf(dir.filePath("pranzo.pasto")), saved);
+    EXPECT_EQ(fileBytes(dir.filePath("pranzo.pasto")), saved);
     EXPECT_EQ(QDir(dir.path()).entryList({"pranzo.pasto*"}, QDir::Files | QDir::Hidden), QStringList{"pranzo.pasto"});
-    EXPECT_EQ(document().windowTitle(), "Velmo - pranzo.pasto*");
+    EXPECT_EQ(model->document().windowTitle(), "Velmo - pranzo.pasto*");
 }
 
 // The status bar's third panel follows the meal and the requirement of the energy window
 // computed last, named when both windows hold one.
 TEST_F(MealDocumentTest, TheComparisonFollowsTheMealAndTheLastRequirement)
 {
-    LocaleGuard guard("it_IT");
     RequirementChoice choice;
     const auto show = [&](const char *whose, const char *text) {
         choice.update(QString::fromLatin1(whose), QString::fromLatin1(text), QLocale());
@@ -205,7 +161,8 @@ TEST_F(MealDocumentTest, TheComparisonFollowsTheMealAndTheLastRequirement)
     EXPECT_EQ(show("maschio", "2500"), "Pasto 0 kcal = 0 % di 2500 kcal (maschio)");
     add(*model, "Uova", 0, "100");
     EXPECT_TRUE(model->comparisonText().startsWith("Pasto 144 kcal = 6 % di 2500 kcal (maschio) · Protidi "));
-    EXPECT_EQ(show("maschio", ""), "Pasto 144 kcal = 8 % di 1800 kcal · Protidi 34 % Lipidi 65 % Glucidi 1 % dell'energia");
+    EXPECT_EQ(show("maschio", ""),
+              "Pasto 144 kcal = 8 % di 1800 kcal · Protidi 34 % Lipidi 65 % Glucidi 1 % dell'energia");
     EXPECT_EQ(show("femmina", "0"), "");
 }
 

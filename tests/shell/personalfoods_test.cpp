@@ -1,122 +1,94 @@
-#include "catalogue/foodcategory.h"
-#include "shell/mainwindowmodel.h"
-#include "support/fakedialogs.h"
-#include "support/fooddbfixture.h"
-#include "support/localeguard.h"
+#include "shellfixture.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
-using namespace velmo;
-using namespace velmo::test;
-
+namespace velmo::test {
 namespace {
 
-class PersonalFoodsTest : public ::testing::Test {
+class PersonalFoodsTest : public ShellModelTest {
 protected:
-    void SetUp() override
-    {
-        const QString shipped = dir.filePath("elementi97.db");
-        ASSERT_TRUE(writeFoodDatabase(shipped, {{"Frutta", {{"Albicocche, crude", {93, 1.4, 0.39, 11.12, 48, 2, 0}}}}}));
-        QString error;
-        ASSERT_TRUE(model.load(shipped, &error)) << error.toStdString();
-        model.setPersonalPath(path);
-    }
     // What the user types into the food window before pressing Salva.
     void fillFoodWindow(const QStringList &texts)
     {
-        ASSERT_TRUE(model.foodForm());
+        ASSERT_TRUE(model->foodForm());
         for (int i = 0; i < texts.size(); ++i)
-            model.foodForm()->setText(i, texts[i]);
-        ASSERT_TRUE(model.foodForm()->accept());
-        model.foodWindowClosed();
+            model->foodForm()->setText(i, texts[i]);
+        ASSERT_TRUE(model->foodForm()->accept());
+        model->foodWindowClosed();
     }
-    QByteArray bytes(const QString &file) const
-    {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
-    LocaleGuard locale{"it_IT"};
-    QTemporaryDir dir;
-    QString path = dir.filePath("utente/alimenti-personali.db");
-    FakeDialogs dialogs;
-    MainWindowModel model{dialogs};
 };
 
 TEST_F(PersonalFoodsTest, NewModifyDeleteAndTheFoodReachesTheOpenRow)
 {
-    model.newPersonalFood();
+    model->newPersonalFood();
     fillFoodWindow({"Torta", "100", "6,5", "12", "50", "340"});
-    EXPECT_TRUE(QFile::exists(path));
-    EXPECT_EQ(model.categoryHeading(), "Alimenti personali");
-    EXPECT_EQ(model.meal().row(0).name(), "Torta");
-    EXPECT_EQ(model.meal().row(0).cell(MealColumn::Prot).text, "6,5");
+    EXPECT_TRUE(QFile::exists(personal));
+    EXPECT_EQ(model->categoryHeading(), "Alimenti personali");
+    EXPECT_EQ(model->meal().row(0).name(), "Torta");
+    EXPECT_EQ(model->meal().row(0).cell(MealColumn::Prot).text, "6,5");
 
-    model.modifyPersonalFood();
-    EXPECT_EQ(model.foodForm()->text(2), "6,5");
+    model->modifyPersonalFood();
+    EXPECT_EQ(model->foodForm()->text(2), "6,5");
     fillFoodWindow({"Torta di mele"});
-    EXPECT_EQ(model.meal().row(0).name(), "Torta di mele");
+    EXPECT_EQ(model->meal().row(0).name(), "Torta di mele");
     // The search and a meal file see the food as it is now.
-    const FoodSearch::Result found = model.foodSearch().find("MELE");
+    const FoodSearch::Result found = model->foodSearch().find("MELE");
     ASSERT_EQ(found.total, 1);
-    EXPECT_EQ(model.foodSearch().heading(found.foods[0]), "Alimenti personali");
+    EXPECT_EQ(model->foodSearch().heading(found.foods[0]), "Alimenti personali");
     QFile meal(dir.filePath("torta.pasto"));
     ASSERT_TRUE(meal.open(QIODevice::WriteOnly));
     meal.write("Alimenti personali;Torta di mele;150\n");
     meal.close();
-    ASSERT_TRUE(model.document().openFile(meal.fileName())) << dialogs.messageTexts().join(u'\n').toStdString();
-    EXPECT_EQ(model.meal().row(0).cell(MealColumn::Gross).text, "150");
+    ASSERT_TRUE(model->document().openFile(meal.fileName())) << dialogs.messageTexts().join(u'\n').toStdString();
+    EXPECT_EQ(model->meal().row(0).cell(MealColumn::Gross).text, "150");
 
     dialogs.questionAnswers = {Answer::No, Answer::Yes};
-    model.deletePersonalFood();
-    EXPECT_EQ(model.dataControl().rowCount(), 1);
-    model.deletePersonalFood();
+    model->deletePersonalFood();
+    EXPECT_EQ(model->dataControl().rowCount(), 1);
+    model->deletePersonalFood();
     EXPECT_TRUE(dialogs.shown.back().text.startsWith("Eliminare l'alimento personale \"Torta di mele\""));
-    EXPECT_EQ(model.dataControl().rowCount(), 0);
+    EXPECT_EQ(model->dataControl().rowCount(), 0);
 }
 
 TEST_F(PersonalFoodsTest, ADamagedCatalogueIsLeftAloneUntilTheUserSetsItAside)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile damaged(path);
+    QDir().mkpath(QFileInfo(personal).absolutePath());
+    QFile damaged(personal);
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly) && damaged.write(QByteArray(4096, '\x7f')) == 4096);
     damaged.close();
 
-    model.chooseCategory(kPersonalCategory);   // the question is cancelled
-    EXPECT_EQ(model.categoryHeading(), "Alimenti");
-    EXPECT_EQ(bytes(path), QByteArray(4096, '\x7f'));
-    EXPECT_TRUE(dialogs.shown.back().text.contains(path));
+    model->chooseCategory(kPersonalCategory);  // the question is cancelled
+    EXPECT_EQ(model->categoryHeading(), "Alimenti");
+    EXPECT_EQ(fileBytes(personal), QByteArray(4096, '\x7f'));
+    EXPECT_TRUE(dialogs.shown.back().text.contains(personal));
 
     dialogs.questionAnswers = {Answer::Yes};
-    model.chooseCategory(kPersonalCategory);
-    EXPECT_EQ(model.categoryHeading(), "Alimenti personali");
-    const QStringList aside = QDir(QFileInfo(path).absolutePath()).entryList({"*.non-apribile-*"});
+    model->chooseCategory(kPersonalCategory);
+    EXPECT_EQ(model->categoryHeading(), "Alimenti personali");
+    const QStringList aside = QDir(QFileInfo(personal).absolutePath()).entryList({"*.non-apribile-*"});
     ASSERT_EQ(aside.size(), 1);
-    EXPECT_EQ(bytes(QFileInfo(path).absolutePath() + u'/' + aside.front()), QByteArray(4096, '\x7f'));
+    EXPECT_EQ(fileBytes(QFileInfo(personal).absolutePath() + u'/' + aside.front()), QByteArray(4096, '\x7f'));
 }
 
 TEST_F(PersonalFoodsTest, AMealSavedAsAFoodThenExportedAndImported)
 {
-    model.chooseCategory(*findFoodCategory("Frutta"));
-    model.meal().setGrossText(0, "200");
-    model.meal().setLock(0, 1);
+    add(*model, "Frutta", 0, "200");
     dialogs.inputAnswers = {"Spuntino"};
-    model.saveMealAsFood();
+    model->saveMealAsFood();
     EXPECT_TRUE(dialogs.messageTexts().back().startsWith("Creato l'alimento personale \"Spuntino\""));
-    EXPECT_EQ(model.personal()->find("spuntino")->nutrients[0], 1.4);
+    EXPECT_EQ(model->personal()->find("spuntino")->nutrients[0], 1.4);
 
     const QString exported = dir.filePath("esportati.csv");
     dialogs.saveAnswers = {exported};
-    model.exportPersonalFoods();
+    model->exportPersonalFoods();
     QString error;
-    EXPECT_EQ(QString::fromUtf8(bytes(exported)), foodsToCsv(model.personal()->foods(&error)));
+    EXPECT_EQ(QString::fromUtf8(fileBytes(exported)), foodsToCsv(model->personal()->foods(&error)));
     dialogs.openAnswers = {exported};
-    model.importPersonalFoods();
-    EXPECT_TRUE(dialogs.messageTexts().back().startsWith("Importati 1 alimenti")) << dialogs.messageTexts().back().toStdString();
+    model->importPersonalFoods();
+    EXPECT_TRUE(dialogs.messageTexts().back().startsWith("Importati 1 alimenti"))
+        << dialogs.messageTexts().back().toStdString();
 }
 
 }  // namespace
+}  // namespace velmo::test

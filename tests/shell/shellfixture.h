@@ -1,0 +1,66 @@
+#pragma once
+
+#include "catalogue/foodcategory.h"
+#include "shell/mainwindowmodel.h"
+#include "support/fakedialogs.h"
+#include "support/fooddbfixture.h"
+#include "support/localeguard.h"
+#include "support/tablecase.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace velmo::test {
+
+// Three fruits and an egg, in the shipped database's shape.
+inline bool writeShellDatabase(const QString &path)
+{
+    return writeFoodDatabase(path, {{"Frutta",
+                                     {{"Albicocche, crude", {93, 1.4, 0.39, 11.12, 48, 2, 0}},
+                                      {"Mela, con buccia, cruda", {90, 0.26, 0.17, 13.81, 52, 2.4, 0}},
+                                      {"Pera, cruda", {92, 0.36, 0.14, 15.23, 57, 3.1, QVariant()}}}},
+                                    {"Uova", {{"Uovo di quaglia", {91, 13.05, 11.09, 0.41, 158, 0, 844}}}}});
+}
+
+// The main window's model over that database, in an Italian locale, its boxes recorded; its
+// personal foods are kept in the test's folder, never in the user's.
+class ShellModelTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(writeShellDatabase(database));
+        model = window(dialogs);
+    }
+    std::unique_ptr<MainWindowModel> window(FakeDialogs &boxes) const
+    {
+        auto made = std::make_unique<MainWindowModel>(boxes);
+        made->setPersonalPath(personal);
+        QString error;
+        EXPECT_TRUE(made->load(database, &error)) << error.toStdString();
+        return made;
+    }
+    static int category(const char *heading) { return *findFoodCategory(QString::fromLatin1(heading)); }
+    // What the user does: the category from the menu, a click on the food, the weight, the lock.
+    static void add(MainWindowModel &into, const char *heading, int food, const char *grams)
+    {
+        into.chooseCategory(category(heading));
+        into.gridRowChosen(food);
+        int open = 0;
+        while (into.meal().row(open).lock == 1)
+            ++open;
+        into.meal().setGrossText(open, QString::fromLatin1(grams));
+        into.meal().setLock(open, 1);
+    }
+
+    LocaleGuard locale{"it_IT"};
+    QTemporaryDir dir;
+    QString database = dir.filePath("elementi97.db");
+    QString personal = dir.filePath("utente/alimenti-personali.db");
+    FakeDialogs dialogs;
+    std::unique_ptr<MainWindowModel> model;
+};
+
+}  // namespace velmo::test
