@@ -67,8 +67,8 @@ std::optional<QHash<QString, SourceFood>> readSource(const QString &path, QStrin
         return std::nullopt;
     }
     const QStringList header = records->front().fields;
-    const QStringList wanted{"ndb", "edible_pct", "protein_g", "fat_g", "carbohydrate_g", "energy_kcal", "fibre_g",
-                             "cholesterol_mg"};
+    const QStringList wanted{"ndb",         "edible_pct", "protein_g",     "fat_g", "carbohydrate_g",
+                             "energy_kcal", "fibre_g",    "cholesterol_mg"};
     std::array<qsizetype, 8> at{};
     for (std::size_t i = 0; i < static_cast<std::size_t>(wanted.size()); ++i) {
         at[i] = header.indexOf(wanted[static_cast<qsizetype>(i)]);
@@ -109,8 +109,8 @@ std::optional<std::vector<CatalogueFood>> readCatalogue(const QString &path, con
     for (std::size_t r = 1; r < records->size(); ++r) {
         const CsvRecord &rec = (*records)[r];
         if (rec.fields.size() != 3) {
-            *error = problem(path, rec.line, QStringLiteral("riga malformata: servono 3 campi, ce ne sono %1")
-                                                 .arg(rec.fields.size()));
+            *error = problem(path, rec.line,
+                             QStringLiteral("riga malformata: servono 3 campi, ce ne sono %1").arg(rec.fields.size()));
             return std::nullopt;
         }
         const QString &table = rec.fields[0];
@@ -207,7 +207,8 @@ bool writeDatabase(const QString &path, const std::vector<CatalogueFood> &foods,
         std::vector<SearchableFood> index;
         std::array<int, kFoodCategoryCount> rows{};
         for (const CatalogueFood &food : foods)
-            index.push_back({searchKey(food.name), food.name, food.table, rows[static_cast<std::size_t>(food.table)]++});
+            index.push_back(
+                {searchKey(food.name), food.name, food.table, rows[static_cast<std::size_t>(food.table)]++});
         std::sort(index.begin(), index.end(), searchOrder);
         run(QStringLiteral("CREATE TABLE %1 (chiave TEXT NOT NULL, categoria INTEGER NOT NULL, riga INTEGER NOT NULL, "
                            "alimenti TEXT NOT NULL)")

@@ -68,10 +68,11 @@ QString syntheticDatabase(int foods)
     static std::map<int, QString> built;
     if (const auto known = built.find(foods); known != built.end())
         return known->second;
-    static const char *const nouns[] = {"Pane", "Pasta", "Würstel", "Formaggio", "Latte", "Mela", "Crème",
-                                        "Prosciutto", "Yogurt", "Olio", "Biscotti", "Riso", "Merluzzo", "Fagioli"};
-    static const char *const kinds[] = {"di città", "integrale", "fresco", "parzialmente scremato", "d’oliva",
-                                        "di pollo", "al forno", "in scatola", "senza sale", "all'uovo"};
+    static const char *const nouns[] = {"Pane",       "Pasta",  "Würstel", "Formaggio", "Latte", "Mela",     "Crème",
+                                        "Prosciutto", "Yogurt", "Olio",    "Biscotti",  "Riso",  "Merluzzo", "Fagioli"};
+    static const char *const kinds[] = {"di città",   "integrale", "fresco",   "parzialmente scremato",
+                                        "d’oliva",    "di pollo",  "al forno", "in scatola",
+                                        "senza sale", "all'uovo"};
     static const char *const states[] = {"crudo", "cotto", "bollito", "surgelato", "affumicato", "tostato"};
     std::minstd_rand random(12);
     QString catalogue = QStringLiteral("tabella,ndb,alimenti\n");

@@ -13,8 +13,9 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    const QString path = arguments.size() > 1 ? arguments.at(1)
-                                              : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("elementi97.db"));
+    const QString path = arguments.size() > 1
+                             ? arguments.at(1)
+                             : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("elementi97.db"));
     const QString table = arguments.size() > 2 ? arguments.at(2) : QStringLiteral("Frutta");
     long long rows = 0;
     {

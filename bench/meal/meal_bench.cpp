@@ -13,8 +13,10 @@ CurrentFood food(int i)
 {
     CurrentFood f;
     f.name = QStringLiteral("Alimento di prova %1").arg(i);
-    f.fields = {QStringLiteral("87"), QString(), QStringLiteral("12,4"), QStringLiteral("3,5"), QStringLiteral("50,25"),
-                QStringLiteral("350"), QStringLiteral("2,4"), QStringLiteral("15")};
+    f.fields = {QStringLiteral("87"),    QString(),
+                QStringLiteral("12,4"),  QStringLiteral("3,5"),
+                QStringLiteral("50,25"), QStringLiteral("350"),
+                QStringLiteral("2,4"),   QStringLiteral("15")};
     return f;
 }
 

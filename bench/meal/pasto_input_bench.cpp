@@ -49,7 +49,8 @@ QByteArray pattern(int kind)
 
 const char *kindName(int kind)
 {
-    static const char *names[] = {"zeros", "random bytes", "blank lines", "food lines", "bad lines", "one endless line"};
+    static const char *names[] = {"zeros",      "random bytes", "blank lines",
+                                  "food lines", "bad lines",    "one endless line"};
     return names[kind];
 }
 
@@ -118,10 +119,7 @@ void BM_PastoProcessEndlessInput(benchmark::State &state)
     state.SetLabel(kindName(static_cast<int>(state.range(0))));
     state.counters["peak_rss_MB"] = static_cast<double>(peakKb) / 1024.0;
 }
-BENCHMARK(BM_PastoProcessEndlessInput)
-    ->DenseRange(Zeros, OneEndlessLine)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+BENCHMARK(BM_PastoProcessEndlessInput)->DenseRange(Zeros, OneEndlessLine)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 #endif
 

@@ -57,7 +57,8 @@ void BM_OpenPrintWindow(benchmark::State &state)
     for (auto _ : state) {
         const QImage image = velmo::ui::captureWindow(window.get());
         velmo::printing::PrintWindowModel model(printers, dialogs);
-        model.loadObject({image, {0, 0, sheet.widthMm, sheet.heightMm}, 500000.0 * sheet.widthMm, QStringLiteral("Velmo"), 0});
+        model.loadObject(
+            {image, {0, 0, sheet.widthMm, sheet.heightMm}, 500000.0 * sheet.widthMm, QStringLiteral("Velmo"), 0});
         velmo::ui::frmStampaFPB view(model);
         model.activate();
         benchmark::DoNotOptimize(model.preview().constBits());
@@ -74,7 +75,8 @@ void BM_PreviewRedrawAfterFieldChange(benchmark::State &state)
     printers.openPrinter(velmo::pdfPrinterName());
     SilentDialogs dialogs;
     velmo::printing::PrintWindowModel model(printers, dialogs);
-    model.loadObject({velmo::ui::captureWindow(window.get()), {0, 0, 280, 190}, 500000.0 * 280, QStringLiteral("Velmo"), 2});
+    model.loadObject(
+        {velmo::ui::captureWindow(window.get()), {0, 0, 280, 190}, 500000.0 * 280, QStringLiteral("Velmo"), 2});
     velmo::ui::frmStampaFPB view(model);
     model.activate();
     int width = 100;

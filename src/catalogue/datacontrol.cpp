@@ -9,7 +9,9 @@
 
 namespace velmo {
 
-DataControl::DataControl(QObject *parent) : QObject(parent) {}
+DataControl::DataControl(QObject *parent) : QObject(parent)
+{
+}
 
 const RecordsetCache::Recordset *RecordsetCache::find(const QString &recordSource) const
 {
@@ -91,7 +93,8 @@ bool DataControl::refresh(QString *error)
     if (!readRows(&detail)) {
         rows_.clear();
         columns_.clear();
-        const QString message = QStringLiteral("Impossibile leggere gli alimenti di questa categoria.\n\n%1").arg(detail);
+        const QString message =
+            QStringLiteral("Impossibile leggere gli alimenti di questa categoria.\n\n%1").arg(detail);
         emit reset();
         emit reposition();
         if (error)

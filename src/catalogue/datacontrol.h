@@ -84,8 +84,8 @@ public:
 signals:
     void aboutToReset();
     void reset();
-    void validate();     // before every move of the current record
-    void reposition();   // after every move, when the new position is in place
+    void validate();    // before every move of the current record
+    void reposition();  // after every move, when the new position is in place
     void dataError(const QString &message);
 
 private:

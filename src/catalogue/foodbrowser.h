@@ -26,7 +26,7 @@ public:
     explicit FoodBrowser(DataControl &data, QObject *parent = nullptr);
 
     const CurrentFood &current() const { return current_; }
-    QString foodName() const { return current_.name; }   // `Lblnome`
+    QString foodName() const { return current_.name; }  // `Lblnome`
     // The bound text box `txtFields(index)`: 0 edible part, 2 to 7 the nutrients.
     QString fieldText(int index) const { return current_.fields[static_cast<std::size_t>(index)]; }
 

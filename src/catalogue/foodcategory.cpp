@@ -41,7 +41,8 @@ const std::array<FoodCategory, kFoodCategoryCount> &foodCategories()
 const FoodCategory &personalCategory()
 {
     static const FoodCategory personal{"mnuPersonali", QStringLiteral("Alimenti &personali"),
-                                       QStringLiteral("Alimenti personali"), QStringLiteral("alimenti_personali"), false};
+                                       QStringLiteral("Alimenti personali"), QStringLiteral("alimenti_personali"),
+                                       false};
     return personal;
 }
 
@@ -52,9 +53,10 @@ const FoodCategory &foodCategory(int index)
 
 const std::array<QString, 8> &foodColumns()
 {
-    static const std::array<QString, 8> columns{
-        QStringLiteral("alimenti"), QStringLiteral("edibile"), QStringLiteral("proteine"), QStringLiteral("lipidi"),
-        QStringLiteral("carboidrati"), QStringLiteral("energia"), QStringLiteral("fibra"), QStringLiteral("colesterolo")};
+    static const std::array<QString, 8> columns{QStringLiteral("alimenti"),    QStringLiteral("edibile"),
+                                                QStringLiteral("proteine"),    QStringLiteral("lipidi"),
+                                                QStringLiteral("carboidrati"), QStringLiteral("energia"),
+                                                QStringLiteral("fibra"),       QStringLiteral("colesterolo")};
     return columns;
 }
 
@@ -67,14 +69,18 @@ QString nameKey(const QString &name)
     QString key = name;
     for (QChar &c : key) {
         switch (c.unicode()) {
-        case 0x02BC: case 0x2018: case 0x2019: case 0x201A: case 0x201B: case 0x2032:
-            c = u'\'';
-            break;
-        case 0x201C: case 0x201D: case 0x201E: case 0x201F: case 0x2033:
-            c = u'"';
-            break;
-        default:
-            break;
+        case 0x02BC:
+        case 0x2018:
+        case 0x2019:
+        case 0x201A:
+        case 0x201B:
+        case 0x2032: c = u'\''; break;
+        case 0x201C:
+        case 0x201D:
+        case 0x201E:
+        case 0x201F:
+        case 0x2033: c = u'"'; break;
+        default: break;
         }
     }
     return key.normalized(QString::NormalizationForm_C);

@@ -9,11 +9,11 @@ namespace velmo {
 
 // One entry of the "&Scelta alimenti" menu: a food category and the table that holds it.
 struct FoodCategory {
-    const char *menuItem;     // the menu item's name, e.g. "mnuBevande"
-    QString menuCaption;      // with its accelerator, e.g. "&Bevande alcoliche"
-    QString heading;          // shown above the grid while the category is current
-    QString table;            // the table of the food database
-    bool trailingBlank;       // the record source ends with one blank
+    const char *menuItem;  // the menu item's name, e.g. "mnuBevande"
+    QString menuCaption;   // with its accelerator, e.g. "&Bevande alcoliche"
+    QString heading;       // shown above the grid while the category is current
+    QString table;         // the table of the food database
+    bool trailingBlank;    // the record source ends with one blank
 
     // The SELECT run by the data control for this category.
     QString recordSource() const;
@@ -34,7 +34,10 @@ const FoodCategory &personalCategory();
 
 // Any of the seventeen categories by index (0 to 16).
 const FoodCategory &foodCategory(int index);
-inline bool isPersonalCategory(int index) { return index == kPersonalCategory; }
+inline bool isPersonalCategory(int index)
+{
+    return index == kPersonalCategory;
+}
 
 // The eight columns every category table has, in SELECT order.
 const std::array<QString, 8> &foodColumns();

@@ -152,7 +152,8 @@ bool schemaIsComplete(const QSqlDatabase &db, QString *missing)
         if (lacking.size() == static_cast<qsizetype>(foodColumns().size()))
             absentTables.append(c.table);
         else if (!lacking.isEmpty())
-            absentColumns.append(QStringLiteral("nella tabella %1 mancano le colonne %2").arg(c.table, lacking.join(QStringLiteral(", "))));
+            absentColumns.append(QStringLiteral("nella tabella %1 mancano le colonne %2")
+                                     .arg(c.table, lacking.join(QStringLiteral(", "))));
     }
     QStringList parts;
     if (absentTables.size() == kFoodCategoryCount)

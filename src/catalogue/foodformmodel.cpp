@@ -31,12 +31,13 @@ QString FoodFormModel::caption(int field)
 {
     if (field == 0)
         return QStringLiteral("&Nome");
-    static const char *accelerated[] = {"Parte &edibile", "&Proteine", "&Lipidi", "&Carboidrati", "E&nergia", "&Fibra",
-                                        "C&olesterolo"};
+    static const char *accelerated[] = {"Parte &edibile", "&Proteine", "&Lipidi",     "&Carboidrati",
+                                        "E&nergia",       "&Fibra",    "C&olesterolo"};
     const FoodQuantity &q = foodQuantities()[static_cast<std::size_t>(field - 1)];
     const QLocale locale;
     return QStringLiteral("%1 (%2, %3–%4)")
-        .arg(QString::fromUtf8(accelerated[field - 1]), q.unit, formatPlain(q.minimum, locale), formatPlain(q.maximum, locale));
+        .arg(QString::fromUtf8(accelerated[field - 1]), q.unit, formatPlain(q.minimum, locale),
+             formatPlain(q.maximum, locale));
 }
 
 bool FoodFormModel::refuse(int field, const QString &message)
@@ -71,8 +72,8 @@ bool FoodFormModel::accept()
         else
             food.nutrients[static_cast<std::size_t>(i - 1)] = *value;
     }
-    if (const QString mismatch = energyMismatch(food); !mismatch.isEmpty()
-        && dialogs_.askYesNoCancel(mismatch, QStringLiteral("Velmo")) != Answer::Yes) {
+    if (const QString mismatch = energyMismatch(food);
+        !mismatch.isEmpty() && dialogs_.askYesNoCancel(mismatch, QStringLiteral("Velmo")) != Answer::Yes) {
         focus_ = 5;
         return false;
     }

@@ -76,7 +76,8 @@ bool FoodSearch::load(const QSqlDatabase &database, QString *error)
                 const int category = query.value(1).toInt();
                 if (category < 0 || category >= kFoodCategoryCount)
                     continue;
-                foods.push_back({query.value(0).toString(), query.value(3).toString(), category, query.value(2).toInt()});
+                foods.push_back(
+                    {query.value(0).toString(), query.value(3).toString(), category, query.value(2).toInt()});
             }
             if (!query.lastError().isValid()) {
                 setFoods(std::move(foods));

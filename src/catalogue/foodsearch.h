@@ -15,8 +15,8 @@ QString searchKey(const QString &text);
 // One food as a search finds it, and what choosing it takes: its category (0 to 16) and its
 // position in the rows that the category's record source returns.
 struct SearchableFood {
-    QString key;    // searchKey(name)
-    QString name;   // exactly as in the category table
+    QString key;   // searchKey(name)
+    QString name;  // exactly as in the category table
     int category = 0;
     int row = 0;
 };

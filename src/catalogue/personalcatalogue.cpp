@@ -160,13 +160,16 @@ std::unique_ptr<PersonalCatalogue> PersonalCatalogue::open(const QString &path, 
     // A file the engine could read but not write would fail only at the first change, or, with
     // a crash's journal beside it, could not even be read consistently.
     if (exists && (!info.isReadable() || !info.isWritable() || !QFileInfo(info.absolutePath()).isWritable()))
-        return refuse(Problem::NoPermission,
-                      QStringLiteral("Permessi insufficienti: il file e la sua cartella devono essere leggibili e scrivibili."));
+        return refuse(
+            Problem::NoPermission,
+            QStringLiteral("Permessi insufficienti: il file e la sua cartella devono essere leggibili e scrivibili."));
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
-        return refuse(Problem::NoPermission, QStringLiteral("Manca il driver SQLite di Qt (pacchetto libqt6sql6-sqlite)."));
+        return refuse(Problem::NoPermission,
+                      QStringLiteral("Manca il driver SQLite di Qt (pacchetto libqt6sql6-sqlite)."));
     const bool inMemory = !exists && !create;
     if (!exists && create && !QDir().mkpath(info.absolutePath()))
-        return refuse(Problem::NoPermission, QStringLiteral("Impossibile creare la cartella %1.").arg(where(info.absolutePath())));
+        return refuse(Problem::NoPermission,
+                      QStringLiteral("Impossibile creare la cartella %1.").arg(where(info.absolutePath())));
 
     const QString name = nextConnectionName();
     std::unique_ptr<PersonalCatalogue> catalogue(
@@ -176,17 +179,20 @@ std::unique_ptr<PersonalCatalogue> PersonalCatalogue::open(const QString &path, 
     // Another Velmo, or velmo-pasto importing, may hold the file for a moment.
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
     if (!db.open())
-        return refuse(Problem::NoPermission, QStringLiteral("Errore del motore di database: %1").arg(db.lastError().text()));
+        return refuse(Problem::NoPermission,
+                      QStringLiteral("Errore del motore di database: %1").arg(db.lastError().text()));
 
     // Nothing here writes before the file has proved to be ours and sound; a journal left by a
     // crash is rolled back by the first read, which is what the engine promises.
     QString reason;
     QSqlQuery query(db);
     if (!run(query, QStringLiteral("PRAGMA synchronous = FULL"), &reason))
-        return refuse(Problem::Damaged, QStringLiteral("Il file è danneggiato o non è un archivio SQLite (%1).").arg(reason));
+        return refuse(Problem::Damaged,
+                      QStringLiteral("Il file è danneggiato o non è un archivio SQLite (%1).").arg(reason));
     const auto check = single(db, QStringLiteral("PRAGMA quick_check"), &reason);
     if (!check || check->toString() != QStringLiteral("ok"))
-        return refuse(Problem::Damaged, QStringLiteral("Il file è danneggiato (%1).").arg(check ? check->toString() : reason));
+        return refuse(Problem::Damaged,
+                      QStringLiteral("Il file è danneggiato (%1).").arg(check ? check->toString() : reason));
     const auto version = single(db, QStringLiteral("PRAGMA user_version"), &reason);
     const auto objects = single(db, QStringLiteral("SELECT count(*) FROM sqlite_master"), &reason);
     if (!version || !objects)
@@ -195,22 +201,28 @@ std::unique_ptr<PersonalCatalogue> PersonalCatalogue::open(const QString &path, 
     if (found > kSchemaVersion)
         return refuse(Problem::Newer, QStringLiteral("Il file è stato scritto da una versione più recente di Velmo "
                                                      "(formato %1, questa versione legge fino al formato %2): "
-                                                     "aggiornare Velmo.").arg(found).arg(kSchemaVersion));
+                                                     "aggiornare Velmo.")
+                                          .arg(found)
+                                          .arg(kSchemaVersion));
     if (found == 0 && objects->toInt() > 0)
         return refuse(Problem::Foreign, QStringLiteral("Il file non è un archivio di alimenti personali di Velmo."));
     if (found == 0) {
         // A new file, or one a crash left before its first transaction ended: nothing to lose.
-        if (!catalogue->transaction(QStringLiteral("Impossibile creare l'archivio degli alimenti personali"), [&db](QString *e) {
-                QSqlQuery q(db);
-                for (const QString &statement : schema())
-                    if (!run(q, statement, e))
-                        return false;
-                return true;
-            }, error)) {
+        if (!catalogue->transaction(
+                QStringLiteral("Impossibile creare l'archivio degli alimenti personali"),
+                [&db](QString *e) {
+                    QSqlQuery q(db);
+                    for (const QString &statement : schema())
+                        if (!run(q, statement, e))
+                            return false;
+                    return true;
+                },
+                error)) {
             why = Problem::NoPermission;
             return nullptr;
         }
-    } else if (QSqlQuery probe(db); !run(probe, QStringLiteral("SELECT %1, chiave FROM %2 LIMIT 0").arg(selectColumns(), table()), &reason)) {
+    } else if (QSqlQuery probe(db); !run(
+                   probe, QStringLiteral("SELECT %1, chiave FROM %2 LIMIT 0").arg(selectColumns(), table()), &reason)) {
         return refuse(Problem::Damaged, QStringLiteral("Il file è danneggiato (%1).").arg(reason));
     }
     return catalogue;
@@ -247,7 +259,9 @@ bool PersonalCatalogue::transaction(const QString &failure, const std::function<
     const QString stamp = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
     if (run(query, QStringLiteral("BEGIN IMMEDIATE"), &detail)) {
         if (work(&detail)
-            && run(query, QStringLiteral("UPDATE velmo_catalogo SET valore = '%1' WHERE nome = 'ultima_modifica'").arg(stamp), &detail)
+            && run(query,
+                   QStringLiteral("UPDATE velmo_catalogo SET valore = '%1' WHERE nome = 'ultima_modifica'").arg(stamp),
+                   &detail)
             && run(query, QStringLiteral("COMMIT"), &detail))
             return true;
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
@@ -281,7 +295,8 @@ std::optional<PersonalFood> PersonalCatalogue::find(const QString &name) const
 std::optional<QDateTime> PersonalCatalogue::lastChange() const
 {
     QString ignored;
-    const auto value = single(connection(), QStringLiteral("SELECT valore FROM velmo_catalogo WHERE nome = 'ultima_modifica'"), &ignored);
+    const auto value = single(
+        connection(), QStringLiteral("SELECT valore FROM velmo_catalogo WHERE nome = 'ultima_modifica'"), &ignored);
     if (!value)
         return std::nullopt;
     const QDateTime time = QDateTime::fromString(value->toString(), Qt::ISODateWithMs);
@@ -296,64 +311,75 @@ bool PersonalCatalogue::save(const PersonalFood &food, const QString &replacing,
         *error = QStringLiteral("Esiste già un alimento personale di nome \"%1\".").arg(find(food.name)->name);
         return false;
     }
-    return transaction(QStringLiteral("Impossibile salvare l'alimento nell'archivio degli alimenti personali"), [&](QString *e) {
-        QSqlQuery query(connection());
-        if (replacing.isEmpty()) {
-            query.prepare(QStringLiteral("INSERT INTO %1 (%2, chiave) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)").arg(table(), selectColumns()));
-            bindFood(query, food);
-        } else {
-            query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE chiave = ?").arg(table(), setList()));
-            bindFood(query, food);
-            query.addBindValue(personalFoodKey(replacing));
-        }
-        if (!execute(query, e))
-            return false;
-        if (query.numRowsAffected() != 1) {
-            *e = QStringLiteral("l'alimento \"%1\" non è più nell'archivio").arg(replacing);
-            return false;
-        }
-        return true;
-    }, error);
+    return transaction(
+        QStringLiteral("Impossibile salvare l'alimento nell'archivio degli alimenti personali"),
+        [&](QString *e) {
+            QSqlQuery query(connection());
+            if (replacing.isEmpty()) {
+                query.prepare(QStringLiteral("INSERT INTO %1 (%2, chiave) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                                  .arg(table(), selectColumns()));
+                bindFood(query, food);
+            } else {
+                query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE chiave = ?").arg(table(), setList()));
+                bindFood(query, food);
+                query.addBindValue(personalFoodKey(replacing));
+            }
+            if (!execute(query, e))
+                return false;
+            if (query.numRowsAffected() != 1) {
+                *e = QStringLiteral("l'alimento \"%1\" non è più nell'archivio").arg(replacing);
+                return false;
+            }
+            return true;
+        },
+        error);
 }
 
 bool PersonalCatalogue::remove(const QString &name, QString *error)
 {
-    return transaction(QStringLiteral("Impossibile eliminare l'alimento dall'archivio degli alimenti personali"), [&](QString *e) {
-        QSqlQuery query(connection());
-        query.prepare(QStringLiteral("DELETE FROM %1 WHERE chiave = ?").arg(table()));
-        query.addBindValue(personalFoodKey(name));
-        return execute(query, e);
-    }, error);
+    return transaction(
+        QStringLiteral("Impossibile eliminare l'alimento dall'archivio degli alimenti personali"),
+        [&](QString *e) {
+            QSqlQuery query(connection());
+            query.prepare(QStringLiteral("DELETE FROM %1 WHERE chiave = ?").arg(table()));
+            query.addBindValue(personalFoodKey(name));
+            return execute(query, e);
+        },
+        error);
 }
 
 bool PersonalCatalogue::merge(const std::vector<PersonalFood> &foods, Merge *counts, QString *error)
 {
     Merge done;
-    const bool merged = transaction(QStringLiteral("Impossibile importare gli alimenti nell'archivio degli alimenti personali"), [&](QString *e) {
-        QSqlQuery known(connection());
-        known.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE chiave = ?").arg(table()));
-        QSqlQuery insert(connection());
-        insert.prepare(QStringLiteral("INSERT INTO %1 (%2, chiave) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)").arg(table(), selectColumns()));
-        QSqlQuery update(connection());
-        update.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE chiave = ?").arg(table(), setList()));
-        for (const PersonalFood &food : foods) {
-            known.addBindValue(personalFoodKey(food.name));
-            if (!execute(known, e))
-                return false;
-            const bool exists = known.next();
-            known.finish();
-            QSqlQuery &write = exists ? update : insert;
-            bindFood(write, food);
-            if (exists)
-                write.addBindValue(personalFoodKey(food.name));
-            if (!write.exec()) {
-                *e = QStringLiteral("%1: %2").arg(food.name, write.lastError().text());
-                return false;
+    const bool merged = transaction(
+        QStringLiteral("Impossibile importare gli alimenti nell'archivio degli alimenti personali"),
+        [&](QString *e) {
+            QSqlQuery known(connection());
+            known.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE chiave = ?").arg(table()));
+            QSqlQuery insert(connection());
+            insert.prepare(QStringLiteral("INSERT INTO %1 (%2, chiave) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                               .arg(table(), selectColumns()));
+            QSqlQuery update(connection());
+            update.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE chiave = ?").arg(table(), setList()));
+            for (const PersonalFood &food : foods) {
+                known.addBindValue(personalFoodKey(food.name));
+                if (!execute(known, e))
+                    return false;
+                const bool exists = known.next();
+                known.finish();
+                QSqlQuery &write = exists ? update : insert;
+                bindFood(write, food);
+                if (exists)
+                    write.addBindValue(personalFoodKey(food.name));
+                if (!write.exec()) {
+                    *e = QStringLiteral("%1: %2").arg(food.name, write.lastError().text());
+                    return false;
+                }
+                ++(exists ? done.updated : done.added);
             }
-            ++(exists ? done.updated : done.added);
-        }
-        return true;
-    }, error);
+            return true;
+        },
+        error);
     if (merged)
         *counts = done;
     return merged;

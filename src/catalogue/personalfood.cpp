@@ -48,7 +48,8 @@ QString nameProblem(const QString &name)
     if (kept.isEmpty())
         return QStringLiteral("Il nome dell'alimento è vuoto.");
     if (kept.size() > kMaxFoodNameLength)
-        return QStringLiteral("Il nome dell'alimento è troppo lungo (al massimo %1 caratteri).").arg(kMaxFoodNameLength);
+        return QStringLiteral("Il nome dell'alimento è troppo lungo (al massimo %1 caratteri).")
+            .arg(kMaxFoodNameLength);
     for (QChar c : kept)
         if (c.category() == QChar::Other_Control)
             return QStringLiteral("Il nome dell'alimento contiene caratteri di controllo.");
@@ -99,8 +100,10 @@ namespace {
 QString readFood(const QStringList &fields, PersonalFood *food)
 {
     if (fields.size() != 8)
-        return QStringLiteral("servono 8 campi (alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo), "
-                              "ce ne sono %1").arg(fields.size());
+        return QStringLiteral(
+                   "servono 8 campi (alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo), "
+                   "ce ne sono %1")
+            .arg(fields.size());
     if (const QString problem = nameProblem(fields[0]); !problem.isEmpty())
         return problem;
     food->name = personalFoodName(fields[0]);
@@ -115,7 +118,8 @@ QString readFood(const QStringList &fields, PersonalFood *food)
         }
         const auto value = readPlainDecimal(field);
         if (!value)
-            return QStringLiteral("%1: %2 non è un numero (usare cifre e al più un separatore decimale, punto o virgola)")
+            return QStringLiteral(
+                       "%1: %2 non è un numero (usare cifre e al più un separatore decimale, punto o virgola)")
                 .arg(q.label, echoInput(field));
         if (const QString problem = quantityProblem(i, *value); !problem.isEmpty())
             return problem;
@@ -175,7 +179,8 @@ CsvFoods foodsFromCsv(const QByteArray &bytes, int maxErrors)
         }
         const QString key = personalFoodKey(food.name);
         if (const auto known = lineOfName.constFind(key); known != lineOfName.cend()) {
-            fail(record.line, QStringLiteral("l'alimento %1 compare già alla riga %2").arg(echoInput(food.name)).arg(*known));
+            fail(record.line,
+                 QStringLiteral("l'alimento %1 compare già alla riga %2").arg(echoInput(food.name)).arg(*known));
             continue;
         }
         lineOfName.insert(key, record.line);

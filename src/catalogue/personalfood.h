@@ -23,8 +23,8 @@ struct PersonalFood {
 
 // One of the seven numbers of a food, as the food window and the import describe it.
 struct FoodQuantity {
-    const char *column;   // the column of the category tables
-    QString label;        // Italian, for the window and the messages
+    const char *column;  // the column of the category tables
+    QString label;       // Italian, for the window and the messages
     QString unit;
     double minimum;
     double maximum;

@@ -17,8 +17,7 @@ struct ShortestDigits {
 ShortestDigits shortestDigits(double value)
 {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                      std::chars_format::scientific);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific);
     const std::string text(buffer, result.ptr);
     const auto e = text.find('e');
     ShortestDigits out;
@@ -27,8 +26,7 @@ ShortestDigits shortestDigits(double value)
             out.digits.push_back(text[i]);
     }
     int exponent = 0;
-    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(),
-                    exponent);
+    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(), exponent);
     out.point = exponent + 1;
     return out;
 }
@@ -82,8 +80,7 @@ RoundedDecimal roundHalfEven(double value, int decimals)
         if (next > '5' || (next == '5' && restNonZero)) {
             roundUp = true;
         } else if (next == '5') {
-            const char last = keep > 0 ? fraction[keep - 1]
-                                       : (integer.empty() ? '0' : integer.back());
+            const char last = keep > 0 ? fraction[keep - 1] : (integer.empty() ? '0' : integer.back());
             roundUp = ((last - '0') % 2) == 1;
         }
         fraction.resize(keep);

@@ -11,9 +11,9 @@ namespace velmo {
 // as the same double (what a user would write for it), halves to the even digit: 2.675 is
 // "2.675", a true half, and gives 2.68; 0.125 gives 0.12.
 struct RoundedDecimal {
-    bool negative = false;      // never set for a value that rounds to zero
-    std::string integerDigits;  // at least "0", no leading zeros
-    std::string fractionDigits; // exactly the requested number of decimals
+    bool negative = false;       // never set for a value that rounds to zero
+    std::string integerDigits;   // at least "0", no leading zeros
+    std::string fractionDigits;  // exactly the requested number of decimals
 };
 
 // Rounds a finite double to `decimals` places (0 to 17), halves to even.

@@ -28,7 +28,7 @@ struct NumberSymbols {
     QString group;
     QString negative;
     QString zero;
-    QChar point;                     // the decimal separator when it is one character, else null
+    QChar point;  // the decimal separator when it is one character, else null
 };
 
 const NumberSymbols &numberSymbols(const QLocale &locale)
@@ -228,8 +228,7 @@ std::optional<double> readLeadingNumber(QStringView text)
         const std::size_t integerEnd = std::min(point, number.find('e'));
         const bool hasIntegerPart = firstSignificant != std::string::npos && firstSignificant < integerEnd;
         const std::size_t ePos = number.find('e');
-        const bool negativeExponent = ePos != std::string::npos && number.size() > ePos + 1
-                                      && number[ePos + 1] == '-';
+        const bool negativeExponent = ePos != std::string::npos && number.size() > ePos + 1 && number[ePos + 1] == '-';
         if (hasIntegerPart && !negativeExponent)
             return std::nullopt;
         if (!hasIntegerPart && ePos != std::string::npos && !negativeExponent)
@@ -394,7 +393,8 @@ QString formatUnits(qint64 units, int decimals, const QLocale &locale)
 {
     RoundedDecimal r;
     r.negative = units < 0;
-    const std::uint64_t magnitude = r.negative ? 0 - static_cast<std::uint64_t>(units) : static_cast<std::uint64_t>(units);
+    const std::uint64_t magnitude = r.negative ? 0 - static_cast<std::uint64_t>(units)
+                                               : static_cast<std::uint64_t>(units);
     std::string digits = std::to_string(magnitude);
     decimals = std::max(0, decimals);
     if (static_cast<int>(digits.size()) <= decimals)

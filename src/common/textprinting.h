@@ -6,7 +6,10 @@
 namespace velmo {
 
 // The entry that every printer list offers: output to a PDF file named by the user.
-inline QString pdfPrinterName() { return QStringLiteral("File PDF"); }
+inline QString pdfPrinterName()
+{
+    return QStringLiteral("File PDF");
+}
 
 struct PrintOutcome {
     bool ok = false;

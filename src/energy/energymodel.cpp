@@ -20,12 +20,8 @@ struct Table1Row {
 };
 
 constexpr Table1Row kTable1[] = {
-    {-32768, {58.3, -31}, {59.5, -31}},
-    {3, {20.3, 485}, {22.7, 504}},
-    {10, {13.4, 693}, {17.7, 650}},
-    {18, {14.7, 496}, {15.3, 679}},
-    {30, {8.7, 829}, {11.6, 879}},
-    {60, {9.2, 688}, {11.9, 700}},
+    {-32768, {58.3, -31}, {59.5, -31}}, {3, {20.3, 485}, {22.7, 504}}, {10, {13.4, 693}, {17.7, 650}},
+    {18, {14.7, 496}, {15.3, 679}},     {30, {8.7, 829}, {11.6, 879}}, {60, {9.2, 688}, {11.9, 700}},
     {75, {9.8, 624}, {8.4, 819}},
 };
 
@@ -66,11 +62,11 @@ std::optional<Fixed4> adolescentFactor(Sex sex, double age)
 std::optional<Fixed4> adultFactor(Sex sex, ActivityLevel activity, RecommendedActivities recommended)
 {
     static constexpr Fixed4 female[3][2] = {{lafOf(14200), lafOf(15600)},
-                                             {lafOf(15600), lafOf(16400)},
-                                             {lafOf(17300), lafOf(18200)}};
+                                            {lafOf(15600), lafOf(16400)},
+                                            {lafOf(17300), lafOf(18200)}};
     static constexpr Fixed4 male[3][2] = {{lafOf(14100), lafOf(15500)},
-                                           {lafOf(17000), lafOf(17800)},
-                                           {lafOf(20100), lafOf(21000)}};
+                                          {lafOf(17000), lafOf(17800)},
+                                          {lafOf(20100), lafOf(21000)}};
     const int row = activityIndex(activity);
     if (row < 0 || recommended == RecommendedActivities::NotChosen)
         return std::nullopt;
@@ -125,7 +121,8 @@ QString splitCaption(Sex sex, SplitKind kind)
 {
     if (kind == SplitKind::Adolescent)
         return QStringLiteral("Adolescente (fino a 17 anni)");
-    return sex == Sex::Female ? QStringLiteral("Adulta (Da 18 anni in su)") : QStringLiteral("Adulto (Da 18 anni in su)");
+    return sex == Sex::Female ? QStringLiteral("Adulta (Da 18 anni in su)")
+                              : QStringLiteral("Adulto (Da 18 anni in su)");
 }
 
 MacronutrientSplit macronutrientSplit(double energy, SplitKind kind)

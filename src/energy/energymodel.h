@@ -51,9 +51,9 @@ Fixed4 basalMetabolism(Sex sex, qint16 age, qint16 weight);
 std::optional<Fixed4> activityFactor(Sex sex, qint16 age, ActivityLevel activity, RecommendedActivities recommended);
 
 // The single tables, as the windows apply them one by one. Ages are tested as decimal numbers.
-std::optional<Fixed4> adolescentFactor(Sex sex, double age);                      // Table A
+std::optional<Fixed4> adolescentFactor(Sex sex, double age);                                            // Table A
 std::optional<Fixed4> adultFactor(Sex sex, ActivityLevel activity, RecommendedActivities recommended);  // Table B
-std::optional<Fixed4> elderlyFactor(Sex sex, double age, RecommendedActivities recommended);  // Table C
+std::optional<Fixed4> elderlyFactor(Sex sex, double age, RecommendedActivities recommended);            // Table C
 
 // LAF × basal metabolism, both read back from the texts that show them; empty when either text
 // cannot be read.

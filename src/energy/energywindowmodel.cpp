@@ -14,8 +14,8 @@ namespace {
 const QString kNoAge = QStringLiteral("Non hai messo gli anni!!");
 const QString kNoWeight = QStringLiteral("Non hai messo il peso!!");
 const QString kNoActivity = QStringLiteral("Non hai scelto l'attività");
-const QString kBelowTen =
-    QStringLiteral("In questo caso essendo minore di 10 anni, viene calcolato il solo Metabolismo Basale");
+const QString kBelowTen = QStringLiteral(
+    "In questo caso essendo minore di 10 anni, viene calcolato il solo Metabolismo Basale");
 const QString kAttention = QStringLiteral("Attenzione");
 const QString kInformation = QStringLiteral("Informazione");
 const QString kRule = QString(67, u'_');
@@ -459,7 +459,8 @@ void EnergyWindowModel::optionClick(int option)
         const bool without = optionSelected(columnOption(RecommendedActivities::Without));
         std::optional<Fixed4> laf = laf_;
         if (optionSelected(option) && with != without)
-            laf = adultFactor(sex_, button.activity, with ? RecommendedActivities::With : RecommendedActivities::Without);
+            laf = adultFactor(sex_, button.activity,
+                              with ? RecommendedActivities::With : RecommendedActivities::Without);
         applyLaf(laf);
         setText(EnergyControl::Label2, workingLafCaption());
         recomputeRequirement();
@@ -561,8 +562,15 @@ QString EnergyWindowModel::activityLine() const
 
 QStringList EnergyWindowModel::printLines(const QString &name) const
 {
-    QStringList lines{QString(), QString(), QString(), kRule, printTitle(name), kRule, sexLine(),
-                      QStringLiteral("Anni ") + ageText(), QStringLiteral("Peso ") + weightText() + QStringLiteral(" kg"),
+    QStringList lines{QString(),
+                      QString(),
+                      QString(),
+                      kRule,
+                      printTitle(name),
+                      kRule,
+                      sexLine(),
+                      QStringLiteral("Anni ") + ageText(),
+                      QStringLiteral("Peso ") + weightText() + QStringLiteral(" kg"),
                       QStringLiteral("Il tuo Metabolismo Basale è di ") + basalMetabolismCaption()
                           + QStringLiteral(" kcal/giorno")};
     if (const QString activity = activityLine(); !activity.isEmpty())
@@ -587,7 +595,8 @@ QString EnergyWindowModel::proposedPdfPath(const QString &name)
     }
     while (safe.endsWith(u'.') || safe.endsWith(u' '))
         safe.chop(1);
-    return QDir(userFolder(QStandardPaths::DocumentsLocation)).filePath(QStringLiteral("Fabbisogno Energetico - ") + safe + QStringLiteral(".pdf"));
+    return QDir(userFolder(QStandardPaths::DocumentsLocation))
+        .filePath(QStringLiteral("Fabbisogno Energetico - ") + safe + QStringLiteral(".pdf"));
 }
 
 void EnergyWindowModel::printClick()

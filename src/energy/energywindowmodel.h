@@ -43,9 +43,9 @@ enum class EnergyControl {
 struct EnergyOption {
     int number;
     EnergyControl control;
-    const char *caption;  // UTF-8
-    ActivityLevel activity;             // NotChosen for the two recommended-activities buttons
-    RecommendedActivities column;       // NotChosen for the three activity buttons
+    const char *caption;           // UTF-8
+    ActivityLevel activity;        // NotChosen for the two recommended-activities buttons
+    RecommendedActivities column;  // NotChosen for the three activity buttons
 
     bool isActivity() const { return activity != ActivityLevel::NotChosen; }
 };
@@ -168,10 +168,10 @@ private:
     void basalMetabolismChange();  // Label1_Change
     void optionGotFocus(int option);
     void optionClick(int option);
-    void requirementChange();      // Text2_Change
+    void requirementChange();          // Text2_Change
     void splitChange(SplitKind kind);  // Label7_Change, Label8_Change
-    void printClick();             // Command1_Click
-    void backClick();              // Command3_Click
+    void printClick();                 // Command1_Click
+    void backClick();                  // Command3_Click
 
     QLocale locale() const { return QLocale(); }
     // "Con una Attività …" for the first selected pair of activity and column; empty without one.

@@ -6,10 +6,10 @@ namespace velmo {
 
 const std::array<QString, 8> &valueColumnHeadings()
 {
-    static const std::array<QString, 8> texts{
-        QStringLiteral("Peso lordo: g"), QStringLiteral(" Peso netto: g"), QStringLiteral("Protidi: g"),
-        QStringLiteral("Lipidi: g"),     QStringLiteral("Glucidi: g"),     QStringLiteral("Energia: kcal"),
-        QStringLiteral("Fibra alim: g"), QStringLiteral("Colesterolo: mg")};
+    static const std::array<QString, 8> texts{QStringLiteral("Peso lordo: g"), QStringLiteral(" Peso netto: g"),
+                                              QStringLiteral("Protidi: g"),    QStringLiteral("Lipidi: g"),
+                                              QStringLiteral("Glucidi: g"),    QStringLiteral("Energia: kcal"),
+                                              QStringLiteral("Fibra alim: g"), QStringLiteral("Colesterolo: mg")};
     return texts;
 }
 

@@ -20,7 +20,7 @@ inline constexpr int kMaxGrossWeightDigits = 7;
 // the value cells that totals, `zero` and `apici` work on.
 enum class MealColumn { Name, Gross, Net, Prot, Lip, Gluc, Ener, Fib, Col };
 inline constexpr int kMealColumns = 9;
-inline constexpr std::array<MealColumn, 8> kValueColumns{MealColumn::Gross, MealColumn::Net, MealColumn::Prot,
+inline constexpr std::array<MealColumn, 8> kValueColumns{MealColumn::Gross, MealColumn::Net,  MealColumn::Prot,
                                                          MealColumn::Lip,   MealColumn::Gluc, MealColumn::Ener,
                                                          MealColumn::Fib,   MealColumn::Col};
 // The six nutrients, in the order protein, fat, carbohydrate, energy, fibre, cholesterol.
@@ -28,7 +28,7 @@ inline constexpr std::array<MealColumn, 6> kNutrientColumns{MealColumn::Prot, Me
                                                             MealColumn::Ener, MealColumn::Fib, MealColumn::Col};
 
 enum class CellAlignment { Left, Right };
-enum class CellBackground { Window, Calculated };   // system window background / light cyan
+enum class CellBackground { Window, Calculated };  // system window background / light cyan
 enum class CellTextColour { WindowText, White };
 
 struct MealCell {
@@ -41,7 +41,7 @@ struct MealCell {
 // `MealRow`: one row of the composition table.
 struct MealRow {
     std::array<MealCell, kMealColumns> cells;
-    int lock = 0;          // the lock box: 0 unchecked, 1 checked
+    int lock = 0;  // the lock box: 0 unchecked, 1 checked
     bool visible = false;
 
     MealCell &cell(MealColumn c) { return cells[static_cast<std::size_t>(c)]; }
@@ -63,7 +63,10 @@ struct MealTotals {
 const std::array<QString, 8> &valueColumnHeadings();
 
 // The caption at the head of the totals line.
-inline QString totalsCaption() { return QStringLiteral("Calcolo per una persona"); }
+inline QString totalsCaption()
+{
+    return QStringLiteral("Calcolo per una persona");
+}
 
 // The three totals the chart shows, in its column order.
 enum class ChartColumn { Protein, Fat, Carbohydrate };
@@ -146,7 +149,7 @@ public:
 
 signals:
     void cellChanged(int row, velmo::MealColumn column);
-    void rowStateChanged(int row);   // lock or visibility
+    void rowStateChanged(int row);  // lock or visibility
     void totalsChanged();
     void chartChanged();
 

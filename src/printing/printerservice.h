@@ -13,7 +13,7 @@ namespace velmo {
 struct PrinterSettings {
     int orientation = 1;  // 1 portrait, 2 landscape
     QPageSize page{QPageSize::A4};
-    int colorMode = 2;    // 1 monochrome, 2 colour
+    int colorMode = 2;  // 1 monochrome, 2 colour
     int copies = 1;
 
     // The platform's paper size code (1 letter, 9 A4, …; 256 a size of the user's own).
@@ -25,7 +25,7 @@ struct PrintableSheet {
     bool ok = false;
     int widthMm = -1;
     int heightMm = -1;
-    int widthPx = -1;   // the same area in the printer's pixels
+    int widthPx = -1;  // the same area in the printer's pixels
     int heightPx = -1;
     int orientation = -1;
 };
@@ -49,7 +49,10 @@ struct ImageJobResult {
     int pageEnded = 0;
     int documentEnded = 0;
 
-    bool ok() const { return documentStarted && pageStarted > 0 && linesDrawn != 0 && pageEnded > 0 && documentEnded != 0; }
+    bool ok() const
+    {
+        return documentStarted && pageStarted > 0 && linesDrawn != 0 && pageEnded > 0 && documentEnded != 0;
+    }
 };
 
 // The printers of the system, the printer in use for the whole run, and the print jobs: text

@@ -101,15 +101,23 @@ std::optional<QSize> sizeForScale(double n, double referenceWidth, const Ratio &
 
 QRect toPrinterPixels(const MmRect &r, QSize sheetMm, QSize sheetPx)
 {
-    const auto horizontal = [&](int v) { return roundHalfEven(static_cast<double>(v) * sheetPx.width() / sheetMm.width()); };
-    const auto vertical = [&](int v) { return roundHalfEven(static_cast<double>(v) * sheetPx.height() / sheetMm.height()); };
+    const auto horizontal = [&](int v) {
+        return roundHalfEven(static_cast<double>(v) * sheetPx.width() / sheetMm.width());
+    };
+    const auto vertical = [&](int v) {
+        return roundHalfEven(static_cast<double>(v) * sheetPx.height() / sheetMm.height());
+    };
     return {horizontal(r.x), vertical(r.y), horizontal(r.w), vertical(r.h)};
 }
 
 QRect toBox(const MmRect &r, QSize box, QSize sheetMm)
 {
-    const auto horizontal = [&](int v) { return roundHalfEven(static_cast<double>(box.width()) / sheetMm.width() * v); };
-    const auto vertical = [&](int v) { return roundHalfEven(static_cast<double>(box.height()) / sheetMm.height() * v); };
+    const auto horizontal = [&](int v) {
+        return roundHalfEven(static_cast<double>(box.width()) / sheetMm.width() * v);
+    };
+    const auto vertical = [&](int v) {
+        return roundHalfEven(static_cast<double>(box.height()) / sheetMm.height() * v);
+    };
     return {horizontal(r.x), vertical(r.y), horizontal(r.w), vertical(r.h)};
 }
 
@@ -167,7 +175,8 @@ QImage drawInBox(const QImage &image, QSize box, const QRect &target)
         if (target.width() <= out.width() && target.height() <= out.height()) {
             // Averaging scale-down: the painter's own smoothing samples too few pixels when a
             // window shrinks eight times into the preview, and the text would break up.
-            painter.drawImage(target.topLeft(), image.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            painter.drawImage(target.topLeft(),
+                              image.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         } else {
             // Larger than the box: only the part on the box is drawn, without scaling the rest.
             painter.setRenderHint(QPainter::SmoothPixmapTransform);

@@ -68,7 +68,10 @@ QSize outlineTwips(int sheetW, int sheetH);
 
 // Twips to logical pixels (15 twips a pixel at 96 dpi) and back.
 int twipsToPixels(int twips);
-inline double pixelsToTwips(int pixels) { return pixels * 15.0; }
+inline double pixelsToTwips(int pixels)
+{
+    return pixels * 15.0;
+}
 
 // Bytes of one pixel line for `bits` per pixel, padded to a multiple of 4; 0 for an unknown depth.
 int bytesPerLine(int bits, int width);

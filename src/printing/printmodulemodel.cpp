@@ -7,18 +7,22 @@ PrintPlan planPrint(const PrintObject &object, const PrintArguments &arguments)
     PrintPlan plan;
     if (object.kind == ObjectKind::Other) {
         const QString wrongKind = QStringLiteral("L' oggetto da stampare\ne' di tipo errato.");
-        plan.refusal = object.name.isEmpty() ? wrongKind : QStringLiteral("Stampa di ") + object.name + QStringLiteral("\n\n") + wrongKind;
+        plan.refusal = object.name.isEmpty()
+                           ? wrongKind
+                           : QStringLiteral("Stampa di ") + object.name + QStringLiteral("\n\n") + wrongKind;
         return plan;
     }
     const MmRect &r = arguments.rect;
     // Negative sizes are as meaningless as zero ones and would turn the proportions upside down.
     if (r.w <= 0 || r.h <= 0) {
-        plan.refusal = QStringLiteral("Parametri errati.\n\nLa larghezza e l' altezza di stampa\nrichieste devono essere > 0.");
+        plan.refusal = QStringLiteral(
+            "Parametri errati.\n\nLa larghezza e l' altezza di stampa\nrichieste devono essere > 0.");
         return plan;
     }
     plan.request.rect = r;
     // Without a scale the picture's natural width is the object's own, in twips.
-    plan.request.referenceWidth = arguments.scale != 0 ? static_cast<double>(arguments.scale) * r.w : pixelsToTwips(object.widthPx);
+    plan.request.referenceWidth = arguments.scale != 0 ? static_cast<double>(arguments.scale) * r.w
+                                                       : pixelsToTwips(object.widthPx);
     plan.request.title = arguments.title.isEmpty() ? object.name : arguments.title;
     plan.request.orientation = arguments.orientation;
     return plan;
@@ -35,7 +39,8 @@ QSize PrintModuleModel::printableSheet(std::optional<int> orientation)
     if (!routines_.OpenDocPrinter(printers_.printerInUse()))
         return failed;
     if (orientation && *orientation != 1 && *orientation != 2) {
-        dialogs_.message(QStringLiteral("Orientamento errato"), errorTitle(QStringLiteral("FoglioStampa")), MessageIcon::Critical);
+        dialogs_.message(QStringLiteral("Orientamento errato"), errorTitle(QStringLiteral("FoglioStampa")),
+                         MessageIcon::Critical);
         return failed;
     }
     if (orientation) {
@@ -74,9 +79,10 @@ bool PrintModuleModel::acceptCapture(const QImage &image, ObjectKind kind)
 {
     if (!image.isNull() && bytesPerLine(24, image.width()) * image.height() != 0)
         return true;
-    const QString routine = kind == ObjectKind::Window ? QStringLiteral("Legge_Form") : QStringLiteral("Legge_PictureBox");
-    dialogs_.message(QStringLiteral("Formato grafico sconosciuto.\n\nL' operazione di stampa viene interrotta."), errorTitle(routine),
-                     MessageIcon::Critical);
+    const QString routine = kind == ObjectKind::Window ? QStringLiteral("Legge_Form")
+                                                       : QStringLiteral("Legge_PictureBox");
+    dialogs_.message(QStringLiteral("Formato grafico sconosciuto.\n\nL' operazione di stampa viene interrotta."),
+                     errorTitle(routine), MessageIcon::Critical);
     dialogs_.message(QStringLiteral("Si e' verificata una condizione\ninaspettata elaborando l' immagine."),
                      errorTitle(QStringLiteral("StampaFPB")), MessageIcon::Critical);
     return false;

@@ -13,7 +13,9 @@ QString errorTitle(const QString &routine)
     return QStringLiteral(" Errore in frmStampaFPB/") + routine;
 }
 
-PrintRoutines::PrintRoutines(PrinterService &printers, Dialogs &dialogs) : printers_(printers), dialogs_(dialogs) {}
+PrintRoutines::PrintRoutines(PrinterService &printers, Dialogs &dialogs) : printers_(printers), dialogs_(dialogs)
+{
+}
 
 bool PrintRoutines::OpenDocPrinter(const QString &name)
 {
@@ -21,8 +23,8 @@ bool PrintRoutines::OpenDocPrinter(const QString &name)
     if (wanted.isEmpty())
         return false;
     if (!printers_.openPrinter(wanted)) {
-        dialogs_.message(QStringLiteral("Non posso accedere alla stampante richiesta.\n"), errorTitle(QStringLiteral("OpenDocPrinter")),
-                         MessageIcon::Critical);
+        dialogs_.message(QStringLiteral("Non posso accedere alla stampante richiesta.\n"),
+                         errorTitle(QStringLiteral("OpenDocPrinter")), MessageIcon::Critical);
         return false;
     }
     return true;
@@ -68,7 +70,8 @@ QStringList PrintRoutines::pdfFilesFor(const QString &title, int copies)
 {
     const QString folder = userFolder(QStandardPaths::DocumentsLocation);
     const QString base = title.trimmed().isEmpty() ? QStringLiteral("Velmo") : title.trimmed();
-    const QString chosen = dialogs_.saveFileName(QStringLiteral("Stampa su file PDF"), QDir(folder).filePath(base + QStringLiteral(".pdf")),
+    const QString chosen = dialogs_.saveFileName(QStringLiteral("Stampa su file PDF"),
+                                                 QDir(folder).filePath(base + QStringLiteral(".pdf")),
                                                  QStringLiteral("File PDF (*.pdf)"));
     if (chosen.isEmpty())
         return {};
@@ -100,8 +103,16 @@ bool PrintRoutines::Print_FPB(const QRect &target, const QString &title, const Q
         // wait for the user, not the other way round.
         struct Busy {
             const std::function<void(bool)> &notify;
-            explicit Busy(const std::function<void(bool)> &n) : notify(n) { if (notify) notify(true); }
-            ~Busy() { if (notify) notify(false); }
+            explicit Busy(const std::function<void(bool)> &n) : notify(n)
+            {
+                if (notify)
+                    notify(true);
+            }
+            ~Busy()
+            {
+                if (notify)
+                    notify(false);
+            }
         } busy(onBusy);
         for (int copy = 1; copy <= copies && failure.isEmpty(); ++copy) {
             const ImageJob job{title, image, target, pdfFiles.value(copy - 1)};
@@ -126,11 +137,12 @@ bool PrintRoutines::Print_FPB(const QRect &target, const QString &title, const Q
 
 void PrintRoutines::reportPrintFailure(const QString &collected)
 {
-    dialogs_.message(collected + QStringLiteral("La funzione di Stampa\n"
-                                              "ha trovato una situazione imprevista.\n"
-                                              "\n"
-                                              "Codice di errore = 482\n"
-                                              "Errore della stampante"),
+    dialogs_.message(collected
+                         + QStringLiteral("La funzione di Stampa\n"
+                                          "ha trovato una situazione imprevista.\n"
+                                          "\n"
+                                          "Codice di errore = 482\n"
+                                          "Errore della stampante"),
                      errorTitle(QStringLiteral("Print_FPB")), MessageIcon::Critical);
 }
 

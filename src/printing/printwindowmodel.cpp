@@ -264,8 +264,8 @@ void PrintWindowModel::scaleConfirmed()
     if (!n)
         return;  // not a number: the field is left as typed
     if (*n > FLT_MAX || (*n > 0 && referenceWidth_ / *n > FLT_MAX)) {
-        dialogs_.message(QStringLiteral("Overflow: la scala indicata è fuori dai limiti ammessi."), errorTitle(QStringLiteral("txtScala")),
-                         MessageIcon::Critical);
+        dialogs_.message(QStringLiteral("Overflow: la scala indicata è fuori dai limiti ammessi."),
+                         errorTitle(QStringLiteral("txtScala")), MessageIcon::Critical);
         return;
     }
     const auto size = sizeForScale(*n, referenceWidth_, ratio_);
@@ -304,8 +304,8 @@ void PrintWindowModel::measureSheet()
 void PrintWindowModel::propertiesClicked()
 {
     // A printer that could not be opened has no settings to show; opening it again says why.
-    if (printers_.openPrinterName().isEmpty() &&
-        (printerIndex_ < 0 || !routines_.OpenDocPrinter(printerNames_.at(printerIndex_))))
+    if (printers_.openPrinterName().isEmpty()
+        && (printerIndex_ < 0 || !routines_.OpenDocPrinter(printerNames_.at(printerIndex_))))
         return;
     PrinterSettings settings = printers_.settings();
     settings.copies = copies();
@@ -373,7 +373,8 @@ void PrintWindowModel::updatePreview()
     emit changed();
 }
 
-void PrintWindowModel::drawOnSheet(const QImage &source, bool grey, QSize outline, QImage &drawing, const QString &failureTitle)
+void PrintWindowModel::drawOnSheet(const QImage &source, bool grey, QSize outline, QImage &drawing,
+                                   const QString &failureTitle)
 {
     const auto drawn = PrintRoutines::DrawPreview(source, grey, outline, toBox(rect(), outline, {sheetW_, sheetH_}));
     if (drawn)
@@ -424,8 +425,9 @@ void PrintWindowModel::printerLabelDoubleClicked()
     }
     const QString path = previewFilePath();
     if (!picture.save(path, "BMP"))
-        dialogs_.message(QStringLiteral("Non posso salvare l'anteprima nel file\n%1").arg(QDir::toNativeSeparators(path)),
-                         errorTitle(QStringLiteral("zLabel1_DblClick")), MessageIcon::Critical);
+        dialogs_.message(
+            QStringLiteral("Non posso salvare l'anteprima nel file\n%1").arg(QDir::toNativeSeparators(path)),
+            errorTitle(QStringLiteral("zLabel1_DblClick")), MessageIcon::Critical);
 }
 
 bool PrintWindowModel::printClicked()
@@ -433,8 +435,8 @@ bool PrintWindowModel::printClicked()
     if (!objectAccepted_)
         return false;
     if (copies() < 1) {
-        dialogs_.message(QStringLiteral("Il numero di copie deve essere almeno 1.\nNon è stato stampato nulla."), QStringLiteral("Attenzione"),
-                         MessageIcon::Critical);
+        dialogs_.message(QStringLiteral("Il numero di copie deve essere almeno 1.\nNon è stato stampato nulla."),
+                         QStringLiteral("Attenzione"), MessageIcon::Critical);
         return false;
     }
     if (printerIndex_ >= 0)

@@ -22,11 +22,11 @@ inline constexpr int kFieldCount = 6;
 
 // What the print module hands to its window when it opens it for an object.
 struct PrintRequest {
-    QImage image;           // the captured picture of the object
-    MmRect rect;            // the initial print rectangle
+    QImage image;               // the captured picture of the object
+    MmRect rect;                // the initial print rectangle
     double referenceWidth = 0;  // the width at scale 1 : 1, for the scale field
-    QString title;          // the name of the print jobs
-    int orientation = 0;    // 1 or 2 force portrait or landscape when the window is shown
+    QString title;              // the name of the print jobs
+    int orientation = 0;        // 1 or 2 force portrait or landscape when the window is shown
 };
 
 // The print window's state and rules: the values of its controls, and what happens on every change,
@@ -149,7 +149,8 @@ private:
         QString text;
         int value = 0;
     };
-    std::array<FieldState, kFieldCount> fields_{{{{}, 1}, {{}, 1}, {{}, 0}, {{}, 0}, {{}, 0}, {QStringLiteral("1"), 1}}};
+    std::array<FieldState, kFieldCount> fields_{
+        {{{}, 1}, {{}, 1}, {{}, 0}, {{}, 0}, {{}, 0}, {QStringLiteral("1"), 1}}};
     bool objectAccepted_ = false;
     QImage image_;
     QImage previewSource_;  // the picture as the preview shows it (grey on a monochrome printer)

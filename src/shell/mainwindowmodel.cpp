@@ -7,13 +7,12 @@
 namespace velmo {
 
 MainWindowModel::MainWindowModel(Dialogs &dialogs, QObject *parent)
-    : QObject(parent), dialogs_(dialogs), browser_(dataControl_),
-      document_({dataControl_, browser_, meal_,
-                 [this](int category) {
-                     chooseCategory(category);
-                     return dataControl_.hasRecordset();
-                 }},
-                dialogs_)
+    : QObject(parent), dialogs_(dialogs), browser_(dataControl_), document_({dataControl_, browser_, meal_,
+                                                                             [this](int category) {
+                                                                                 chooseCategory(category);
+                                                                                 return dataControl_.hasRecordset();
+                                                                             }},
+                                                                            dialogs_)
 {
     connect(&meal_, &MealGrid::totalsChanged, this, &MainWindowModel::updateComparison);
     connect(&browser_, &FoodBrowser::foodNameChanged, this, [this] { meal_.inseri(browser_.current()); });
@@ -86,8 +85,8 @@ void MainWindowModel::chooseCategory(int index)
     const FoodCategory &category = foodCategory(index);
     // The personal foods live in a file of their own; the other sixteen in the shipped one.
     dataControl_.setDatabase(isPersonalCategory(index) ? personal_->connection()
-                             : database_                ? database_->connection()
-                                                        : QSqlDatabase());
+                             : database_               ? database_->connection()
+                                                       : QSqlDatabase());
     setCategoryHeading(category.heading);
     document_.setCurrentCategory(index);
     dataControl_.setRecordSource(category.recordSource());

@@ -44,8 +44,8 @@ public:
 
     // The activation handler: today's date in the status bar, the clock running.
     void activate(const QDate &today);
-    void clockTick(const QTime &now);   // `Timer1`, every 1000 ms: the time in the status bar
-    void titleTick();                   // `Timer2`, every 100 ms: the title scrolls by one character
+    void clockTick(const QTime &now);  // `Timer1`, every 1000 ms: the time in the status bar
+    void titleTick();                  // `Timer2`, every 100 ms: the title scrolls by one character
 
     // A category of the "&Scelta alimenti" menu (0 to 15, 16 the personal foods).
     void chooseCategory(int index);
@@ -67,17 +67,17 @@ public:
     // made current, so that it reaches the open row of the table as a browsed food does.
     void chooseFood(const SearchableFood &food);
 
-    QString categoryHeading() const { return categoryHeading_; }   // `Label5`
-    QString scrollingTitle() const { return scrollingTitle_; }     // `Label2`
-    QString statusDate() const { return statusDate_; }             // `StatusBar1`, panel 1
-    QString statusTime() const { return statusTime_; }             // `StatusBar1`, panel 2
+    QString categoryHeading() const { return categoryHeading_; }  // `Label5`
+    QString scrollingTitle() const { return scrollingTitle_; }    // `Label2`
+    QString statusDate() const { return statusDate_; }            // `StatusBar1`, panel 1
+    QString statusTime() const { return statusTime_; }            // `StatusBar1`, panel 2
     // `StatusBar1`, panel 3: the meal against the daily requirement; empty without one.
     QString comparisonText() const { return comparisonText_; }
     std::optional<MealComparison> comparison() const;
     // The requirement of an energy window (none: no window holds one) and, when two do, whose.
     void setRequirement(std::optional<double> kcal, const QString &whose);
     bool toolbarFlat() const { return toolbarFlat_; }
-    bool clockEnabled() const { return clockEnabled_; }            // `Timer1` enabled
+    bool clockEnabled() const { return clockEnabled_; }  // `Timer1` enabled
     MousePointer mousePointer() const { return mousePointer_; }
 
     // `FlatToolbar`: flips the toolbar's flat style, whatever it was.
@@ -102,12 +102,12 @@ public:
     void modifyPersonalFood();
     FoodFormModel *foodForm() { return foodForm_.get(); }
     void foodWindowClosed();
-    void deletePersonalFood();                 // "&Elimina alimento", after a confirmation
-    void importPersonalFoods();                // from a CSV file the user picks
-    void exportPersonalFoods();                // to a CSV file the user names
-    void saveMealAsFood();                     // "Salva pasto come &alimento..."
+    void deletePersonalFood();   // "&Elimina alimento", after a confirmation
+    void importPersonalFoods();  // from a CSV file the user picks
+    void exportPersonalFoods();  // to a CSV file the user names
+    void saveMealAsFood();       // "Salva pasto come &alimento..."
 
-    DataControl &dataControl() { return dataControl_; }   // `Data1`
+    DataControl &dataControl() { return dataControl_; }  // `Data1`
     FoodBrowser &browser() { return browser_; }
     MealGrid &meal() { return meal_; }
     MealDocument &document() { return document_; }

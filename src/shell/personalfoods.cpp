@@ -37,15 +37,17 @@ bool MainWindowModel::openPersonal()
     if (personal_)
         return true;
     if (problem != PersonalCatalogue::Problem::Damaged) {
-        dialogs_.message(error + QStringLiteral("\n\nVelmo continua senza alimenti personali; il file non viene modificato."),
-                         kWarning, MessageIcon::Critical);
+        dialogs_.message(
+            error + QStringLiteral("\n\nVelmo continua senza alimenti personali; il file non viene modificato."),
+            kWarning, MessageIcon::Critical);
         return false;
     }
     // Only the user may give up a damaged file, and even then it is kept under another name.
     const Answer answer = dialogs_.askYesNoCancel(
-        error + QStringLiteral("\n\nMettere da parte il file danneggiato (viene rinominato, non cancellato) e iniziare "
-                               "un archivio nuovo e vuoto?\n\nNo: Velmo continua senza alimenti personali e non scrive "
-                               "nulla; la domanda sarà ripetuta al prossimo uso degli alimenti personali."),
+        error
+            + QStringLiteral("\n\nMettere da parte il file danneggiato (viene rinominato, non cancellato) e iniziare "
+                             "un archivio nuovo e vuoto?\n\nNo: Velmo continua senza alimenti personali e non scrive "
+                             "nulla; la domanda sarà ripetuta al prossimo uso degli alimenti personali."),
         kWarning);
     if (answer != Answer::Yes)
         return false;
@@ -54,9 +56,11 @@ bool MainWindowModel::openPersonal()
         dialogs_.message(error, kWarning, MessageIcon::Critical);
         return false;
     }
-    dialogs_.message(QStringLiteral("Il file danneggiato è stato conservato come:\n%1\n\nÈ stato creato un archivio nuovo e vuoto:\n%2")
-                         .arg(QDir::toNativeSeparators(asideName), QDir::toNativeSeparators(path)),
-                     kNotice, MessageIcon::Information);
+    dialogs_.message(
+        QStringLiteral(
+            "Il file danneggiato è stato conservato come:\n%1\n\nÈ stato creato un archivio nuovo e vuoto:\n%2")
+            .arg(QDir::toNativeSeparators(asideName), QDir::toNativeSeparators(path)),
+        kNotice, MessageIcon::Information);
     return true;
 }
 
@@ -103,8 +107,10 @@ void MainWindowModel::deletePersonalFood()
     if (!personalCategoryCurrent() || !hasCurrentFood() || !openPersonal())
         return;
     const QString name = browser_.foodName();
-    if (dialogs_.askYesNoCancel(QStringLiteral("Eliminare l'alimento personale \"%1\"?\n\nL'eliminazione non si può annullare.").arg(name),
-                                kWarning) != Answer::Yes)
+    if (dialogs_.askYesNoCancel(
+            QStringLiteral("Eliminare l'alimento personale \"%1\"?\n\nL'eliminazione non si può annullare.").arg(name),
+            kWarning)
+        != Answer::Yes)
         return;
     const int row = *dataControl_.currentRow();
     QString error;
@@ -128,9 +134,10 @@ void MainWindowModel::importPersonalFoods()
     PersonalCatalogue::Merge counts;
     QString error;
     if (!read.ok()) {
-        dialogs_.message(QStringLiteral("Il file %1 non è stato importato: nessun alimento è stato aggiunto o modificato.\n\n%2")
-                             .arg(QDir::toNativeSeparators(path), read.errors.join(u'\n')),
-                         kWarning, MessageIcon::Critical);
+        dialogs_.message(
+            QStringLiteral("Il file %1 non è stato importato: nessun alimento è stato aggiunto o modificato.\n\n%2")
+                .arg(QDir::toNativeSeparators(path), read.errors.join(u'\n')),
+            kWarning, MessageIcon::Critical);
         return;
     }
     if (!personal_->merge(read.foods, &counts, &error)) {
@@ -157,19 +164,22 @@ void MainWindowModel::exportPersonalFoods()
         dialogs_.message(error, kWarning, MessageIcon::Critical);
         return;
     }
-    const QString proposed = QDir(userFolder(QStandardPaths::DocumentsLocation)).filePath(QStringLiteral("alimenti-personali.csv"));
+    const QString proposed =
+        QDir(userFolder(QStandardPaths::DocumentsLocation)).filePath(QStringLiteral("alimenti-personali.csv"));
     const QString path = dialogs_.saveFileName(QStringLiteral("Esporta alimenti personali"), proposed, kCsvFilter);
     if (path.isEmpty())
         return;
     // Written beside and renamed at the end: a failed export leaves any earlier file whole.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(foodsToCsv(foods).toUtf8()) < 0 || !file.commit()) {
-        dialogs_.message(QStringLiteral("Impossibile scrivere %1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString()),
-                         kWarning, MessageIcon::Critical);
+        dialogs_.message(
+            QStringLiteral("Impossibile scrivere %1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString()),
+            kWarning, MessageIcon::Critical);
         return;
     }
-    dialogs_.message(QStringLiteral("Esportati %1 alimenti personali in %2.").arg(foods.size()).arg(QDir::toNativeSeparators(path)),
-                     kNotice, MessageIcon::Information);
+    dialogs_.message(
+        QStringLiteral("Esportati %1 alimenti personali in %2.").arg(foods.size()).arg(QDir::toNativeSeparators(path)),
+        kNotice, MessageIcon::Information);
 }
 
 void MainWindowModel::saveMealAsFood()
@@ -198,8 +208,10 @@ void MainWindowModel::saveMealAsFood()
         return;
     QString replacing;
     if (const auto existing = personal_->find(food.name)) {
-        if (dialogs_.askYesNoCancel(QStringLiteral("Esiste già un alimento personale di nome \"%1\". Sostituirlo?").arg(existing->name),
-                                    kWarning) != Answer::Yes)
+        if (dialogs_.askYesNoCancel(
+                QStringLiteral("Esiste già un alimento personale di nome \"%1\". Sostituirlo?").arg(existing->name),
+                kWarning)
+            != Answer::Yes)
             return;
         replacing = existing->name;
     }
@@ -212,7 +224,8 @@ void MainWindowModel::saveMealAsFood()
     QStringList values;
     for (std::size_t k = 0; k < food.nutrients.size(); ++k) {
         const FoodQuantity &q = foodQuantities()[k + 1];
-        values.append(QStringLiteral("%1 %2 %3").arg(q.label.toLower(), formatGroupedUpTo2(*food.nutrients[k], locale), q.unit));
+        values.append(
+            QStringLiteral("%1 %2 %3").arg(q.label.toLower(), formatGroupedUpTo2(*food.nutrients[k], locale), q.unit));
     }
     dialogs_.message(QStringLiteral("Creato l'alimento personale \"%1\" (parte edibile 100%), per 100 g di pasto:\n%2.")
                          .arg(food.name, values.join(QStringLiteral(", "))),

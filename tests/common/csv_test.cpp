@@ -10,7 +10,8 @@ namespace {
 
 TEST(Csv, ReadsQuotedFieldsAndLineNumbers)
 {
-    const auto r = parseCsv(QStringLiteral("a,b,c\r\nFrutta,09003,\"Mela, con buccia, cruda\"\n\nx,\"say \"\"hi\"\"\",\n"));
+    const auto r = parseCsv(
+        QStringLiteral("a,b,c\r\nFrutta,09003,\"Mela, con buccia, cruda\"\n\nx,\"say \"\"hi\"\"\",\n"));
     ASSERT_TRUE(r.ok()) << r.error.toStdString();
     ASSERT_EQ(r.records.size(), 3u);
     EXPECT_EQ(r.records[1].line, 2);

@@ -63,7 +63,10 @@ TEST_F(EnergyWidgetsTest, ActivityCaptionsAreGreyWhileDisabledAndColouredWhenEna
 {
     EnergyWindow *window = openWindow(Sex::Female);
     const QColor grey = QApplication::palette().color(QPalette::Disabled, QPalette::WindowText);
-    const struct { const char *name; QColor caption; } options[] = {{"Option3", QColor(0, 0, 255)}, {"Option4", QColor(190, 150, 0)}, {"Option5", QColor(255, 0, 0)}};
+    const struct {
+        const char *name;
+        QColor caption;
+    } options[] = {{"Option3", QColor(0, 0, 255)}, {"Option4", QColor(190, 150, 0)}, {"Option5", QColor(255, 0, 0)}};
     auto *text1 = child<QLineEdit>(window, "Text1");
     QTest::keyClicks(text1, QStringLiteral("8"));
     for (const bool enabled : {false, true}) {
@@ -176,7 +179,10 @@ TEST_F(EnergyWidgetsTest, LauncherFollowsTheMouseAndRunsCommandsOnAClickOrSpace)
     moveOver("Frame1");
     EXPECT_EQ(colours(), QList<QColor>({black, black}));
 
-    const struct { const char *label; const int *runs; } commands[] = {{"Label5", &quitRequested}, {"Label1", &mainWindowShown}};
+    const struct {
+        const char *label;
+        const int *runs;
+    } commands[] = {{"Label5", &quitRequested}, {"Label1", &mainWindowShown}};
     for (const auto &c : commands) {
         ui->showLauncher();
         auto *label = child<QLabel>(ui->launcher(), c.label);

@@ -17,8 +17,8 @@ class EnergyWindowModelTest : public WindowModelTest {};
 const QString kNoAge = QStringLiteral("Non hai messo gli anni!!");
 const QString kNoWeight = QStringLiteral("Non hai messo il peso!!");
 const QString kNoActivity = QStringLiteral("Non hai scelto l'attività");
-const QString kBelowTen =
-    QStringLiteral("In questo caso essendo minore di 10 anni, viene calcolato il solo Metabolismo Basale");
+const QString kBelowTen = QStringLiteral(
+    "In questo caso essendo minore di 10 anni, viene calcolato il solo Metabolismo Basale");
 const QList<int> kAll{3, 4, 5, 12, 11};
 const char *const kZero = "0.00 0.00 0.00";
 

@@ -66,11 +66,13 @@ TEST(EnergyCalculator, GoodInvocationsPrintWhatTheWindowShows)
 
 TEST(EnergyCalculator, CsvLineWithHeader)
 {
-    const Outcome r = run(QStringLiteral("--sesso M --anni 40 --peso 75 --attivita moderata --auspicabili si --csv"), italian());
+    const Outcome r = run(QStringLiteral("--sesso M --anni 40 --peso 75 --attivita moderata --auspicabili si --csv"),
+                          italian());
     EXPECT_EQ(r.code, 0);
-    EXPECT_EQ(r.out, QStringLiteral("sesso,anni,peso_kg,attivita,auspicabili,metabolismo_basale_kcal,laf,fabbisogno_kcal,"
-                                    "protidi_g,lipidi_g,glucidi_g\r\n"
-                                    "M,40,75,moderata,si,1749,\"1,78\",\"3113,22\",\"77,83\",\"86,48\",\"505,90\"\r\n"));
+    EXPECT_EQ(r.out,
+              QStringLiteral("sesso,anni,peso_kg,attivita,auspicabili,metabolismo_basale_kcal,laf,fabbisogno_kcal,"
+                             "protidi_g,lipidi_g,glucidi_g\r\n"
+                             "M,40,75,moderata,si,1749,\"1,78\",\"3113,22\",\"77,83\",\"86,48\",\"505,90\"\r\n"));
     const Outcome child = run(QStringLiteral("--csv --sesso F --anni 8 --peso 25"), english());
     EXPECT_TRUE(child.out.endsWith(QStringLiteral("F,8,25,,,992.5,,,,,\r\n"))) << qPrintable(child.out);
 }
@@ -131,7 +133,8 @@ struct ProgramCase { int line; const char *locale; QStringList arguments; int co
 // gets ASCII digits with its decimal separator, in every column.
 TEST(EnergyCalculatorProgram, ExitCodesAndLocale)
 {
-    const QStringList woman = QStringLiteral("--sesso F --anni 30 --peso 60 --attivita moderata --auspicabili si").split(u' ');
+    const QStringList woman =
+        QStringLiteral("--sesso F --anni 30 --peso 60 --attivita moderata --auspicabili si").split(u' ');
     // clang-format off
     const ProgramCase cases[] = {
         {__LINE__, "en_US.UTF-8", woman, 0, "Fabbisogno Energetico = 2215.64 kcal", ""},

@@ -57,8 +57,8 @@ public:
     bool failNextJob = false;
     std::vector<TextJob> textJobs;
 
-    QHash<QString, Printer> printers;   // absent: A4 portrait, colour, 5 mm edges, 600 dpi
-    QStringList unreachable;            // printers that cannot be opened
+    QHash<QString, Printer> printers;  // absent: A4 portrait, colour, 5 mm edges, 600 dpi
+    QStringList unreachable;           // printers that cannot be opened
     // Answers the settings dialog: empty = cancelled, else the settings chosen (and the printer,
     // when the user picks another one).
     std::function<std::optional<PrinterSettings>(QString &printer)> settingsDialog;

@@ -21,9 +21,10 @@ bool writeFoodDatabase(const QString &path, const std::map<QString, std::vector<
         ok = db.open();
         QSqlQuery q(db);
         auto create = [&](const QString &table) {
-            ok = ok && q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (alimenti TEXT, edibile REAL, proteine REAL, "
-                                             "lipidi REAL, carboidrati REAL, energia REAL, fibra REAL, colesterolo REAL)")
-                                  .arg(table));
+            ok = ok
+                 && q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (alimenti TEXT, edibile REAL, proteine REAL, "
+                                          "lipidi REAL, carboidrati REAL, energia REAL, fibra REAL, colesterolo REAL)")
+                               .arg(table));
         };
         if (allTables)
             for (const FoodCategory &c : foodCategories())
@@ -34,8 +35,9 @@ bool writeFoodDatabase(const QString &path, const std::map<QString, std::vector<
                 q.prepare(QStringLiteral("INSERT INTO %1 VALUES (?,?,?,?,?,?,?,?)").arg(table));
                 q.addBindValue(food.name);
                 for (int i = 0; i < 7; ++i) {
-                    const QVariant v = i < static_cast<int>(food.values.size()) ? food.values[static_cast<std::size_t>(i)]
-                                                                                 : QVariant();
+                    const QVariant v = i < static_cast<int>(food.values.size())
+                                           ? food.values[static_cast<std::size_t>(i)]
+                                           : QVariant();
                     q.addBindValue(v.isValid() ? v : QVariant(QMetaType::fromType<double>()));
                 }
                 ok = ok && q.exec();

@@ -9,7 +9,10 @@ namespace velmo::test {
 // Makes `name` the user's locale for the lifetime of the guard.
 class LocaleGuard {
 public:
-    explicit LocaleGuard(const char *name) : saved_(QLocale()) { QLocale::setDefault(QLocale(QString::fromLatin1(name))); }
+    explicit LocaleGuard(const char *name) : saved_(QLocale())
+    {
+        QLocale::setDefault(QLocale(QString::fromLatin1(name)));
+    }
     ~LocaleGuard() { QLocale::setDefault(saved_); }
     LocaleGuard(const LocaleGuard &) = delete;
     LocaleGuard &operator=(const LocaleGuard &) = delete;
@@ -18,7 +21,13 @@ private:
     QLocale saved_;
 };
 
-inline QLocale italian() { return QLocale(QLocale::Italian, QLocale::Italy); }
-inline QLocale english() { return QLocale(QLocale::English, QLocale::UnitedStates); }
+inline QLocale italian()
+{
+    return QLocale(QLocale::Italian, QLocale::Italy);
+}
+inline QLocale english()
+{
+    return QLocale(QLocale::English, QLocale::UnitedStates);
+}
 
 }  // namespace velmo::test

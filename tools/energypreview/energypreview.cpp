@@ -20,7 +20,8 @@ int main(int argc, char **argv)
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     test::FakeDialogs dialogs;
     test::FakePrinterService printers;
-    ui::EnergyUi energy(printers, dialogs, [] {}, [] {});
+    ui::EnergyUi energy(
+        printers, dialogs, [] {}, [] {});
 
     const auto fill = [&](Sex sex, const char *age, const char *weight, int activity, int recommended) {
         energy.showEnergyWindow(sex);

@@ -17,7 +17,8 @@ class BoxDialogs : public velmo::Dialogs {
 public:
     void message(const QString &text, const QString &title, velmo::MessageIcon icon) override
     {
-        QMessageBox box(icon == velmo::MessageIcon::Information ? QMessageBox::Information : QMessageBox::Critical, title, text);
+        QMessageBox box(icon == velmo::MessageIcon::Information ? QMessageBox::Information : QMessageBox::Critical,
+                        title, text);
         box.exec();
     }
     QString input(const QString &prompt, const QString &title, const QString &prefilled) override
@@ -26,8 +27,11 @@ public:
     }
     velmo::Answer askYesNoCancel(const QString &text, const QString &title) override
     {
-        const auto answer = QMessageBox::question(nullptr, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        return answer == QMessageBox::Yes ? velmo::Answer::Yes : answer == QMessageBox::No ? velmo::Answer::No : velmo::Answer::Cancel;
+        const auto answer = QMessageBox::question(nullptr, title, text,
+                                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        return answer == QMessageBox::Yes  ? velmo::Answer::Yes
+               : answer == QMessageBox::No ? velmo::Answer::No
+                                           : velmo::Answer::Cancel;
     }
     QString saveFileName(const QString &title, const QString &proposedPath, const QString &filter) override
     {
@@ -48,11 +52,13 @@ int main(int argc, char **argv)
     window->move(20, 20);
     window->show();
     const QStringList args = app.arguments();
-    if (args.contains(QStringLiteral("--zoom")) || args.contains(QStringLiteral("--out")) || args.contains(QStringLiteral("--props"))) {
+    if (args.contains(QStringLiteral("--zoom")) || args.contains(QStringLiteral("--out"))
+        || args.contains(QStringLiteral("--props"))) {
         module.onWindowReady = [&](velmo::ui::frmStampaFPB &print) {
             QTimer::singleShot(300, &print, [&] {
                 if (args.contains(QStringLiteral("--out")))
-                    print.field(velmo::printing::Field::PrX)->setText(QStringLiteral("40")), print.model().keyReleased(velmo::printing::Field::PrX);
+                    print.field(velmo::printing::Field::PrX)->setText(QStringLiteral("40")),
+                        print.model().keyReleased(velmo::printing::Field::PrX);
                 if (args.contains(QStringLiteral("--props")))
                     print.model().propertiesClicked();
                 if (args.contains(QStringLiteral("--zoom")))

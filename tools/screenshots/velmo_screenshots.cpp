@@ -24,7 +24,6 @@
 #include <QTextStream>
 #include <QTimer>
 
-
 using namespace velmo;
 
 namespace {
@@ -43,11 +42,12 @@ bool composeMeal(ui::MainWindow &window, const MealFile &meal, QString *error)
         const FoodCategory &category = foodCategory(entry.category);
         window.findChild<QAction *>(QString::fromLatin1(category.menuItem))->trigger();
         QAbstractItemModel *foods = window.grid()->model();
-        const QModelIndexList found =
-            foods->match(foods->index(0, 0), Qt::DisplayRole, entry.food, 1, Qt::MatchFixedString);
+        const QModelIndexList found = foods->match(foods->index(0, 0), Qt::DisplayRole, entry.food, 1,
+                                                   Qt::MatchFixedString);
         const std::optional<int> row = window.model().meal().openRow();
         if (found.isEmpty() || !row) {
-            *error = QStringLiteral("riga %1: alimento \"%2\" non trovato o tabella piena").arg(entry.line).arg(entry.food);
+            *error =
+                QStringLiteral("riga %1: alimento \"%2\" non trovato o tabella piena").arg(entry.line).arg(entry.food);
             return false;
         }
         window.grid()->setCurrentIndex(found.first());
@@ -107,7 +107,8 @@ int main(int argc, char **argv)
     bool saved = true;
     // After the windows have been laid out and painted once.
     QTimer::singleShot(300, [&] {
-        saved = save(window, "finestra-principale.png") && save(*windows.energy()->energyWindow(Sex::Female), "fabbisogno.png");
+        saved = save(window, "finestra-principale.png")
+                && save(*windows.energy()->energyWindow(Sex::Female), "fabbisogno.png");
         windows.printModule()->onWindowReady = [&](ui::frmStampaFPB &print) {
             QTimer::singleShot(300, &print, [&] {
                 saved = save(print, "stampa.png") && saved;

@@ -171,8 +171,9 @@ int runEnergyCalculator(const QStringList &arguments, QTextStream &out, QTextStr
         return fail(err, QStringLiteral("Valore non valido per --sesso: \"%1\" (usare F o M).").arg(value("--sesso")));
     const auto age = readWholeArgument16(value("--anni"), ArgumentFraction::Refused);
     if (!age)
-        return fail(err, QStringLiteral("Valore non valido per --anni: \"%1\" (un numero intero di anni, da 0 a 32767).")
-                             .arg(value("--anni")));
+        return fail(err,
+                    QStringLiteral("Valore non valido per --anni: \"%1\" (un numero intero di anni, da 0 a 32767).")
+                        .arg(value("--anni")));
     // Kilograms with a decimal comma or point, rounded to the whole kilogram as the window does.
     const auto weight = readWholeArgument16(value("--peso"), ArgumentFraction::CommaOrPoint);
     if (!weight)
@@ -208,8 +209,8 @@ int runEnergyCalculator(const QStringList &arguments, QTextStream &out, QTextStr
 
     if (profile.age >= 60 && profile.activity != ActivityLevel::NotChosen && profile.activity != ActivityLevel::Light)
         err << QStringLiteral("Nota: dai 60 anni in su l'attività è sempre leggera.") << '\n';
-    if (profile.age < 18 && (profile.activity != ActivityLevel::NotChosen
-                             || profile.recommended != RecommendedActivities::NotChosen))
+    if (profile.age < 18
+        && (profile.activity != ActivityLevel::NotChosen || profile.recommended != RecommendedActivities::NotChosen))
         err << QStringLiteral("Nota: sotto i 18 anni le opzioni di attività non contano.") << '\n';
     if (profile.age < 10)
         err << QStringLiteral("In questo caso essendo minore di 10 anni, viene calcolato il solo Metabolismo Basale")
@@ -241,8 +242,9 @@ int runEnergyCalculator(const QStringList &arguments, QTextStream &out, QTextStr
                           QStringLiteral("fabbisogno_kcal"), QStringLiteral("protidi_g"), QStringLiteral("lipidi_g"),
                           QStringLiteral("glucidi_g")});
         out << csvRecord({profile.sex == Sex::Female ? QStringLiteral("F") : QStringLiteral("M"),
-                          formatUnits(profile.age, 0, locale), formatUnits(profile.weight, 0, locale), activityWord(profile.activity),
-                          recommendedWord(profile.recommended), basal, laf, energy, grams[0], grams[1], grams[2]});
+                          formatUnits(profile.age, 0, locale), formatUnits(profile.weight, 0, locale),
+                          activityWord(profile.activity), recommendedWord(profile.recommended), basal, laf, energy,
+                          grams[0], grams[1], grams[2]});
         out.flush();
         return 0;
     }

@@ -134,7 +134,9 @@ int searchFoods(ConsoleOutput &output, const QStringList &arguments)
             return write(output, helpText());
         const bool joined = argument.startsWith(QStringLiteral("--cerca="));
         if (argument != QStringLiteral("--cerca") && !joined)
-            return fail(kInputFailure, {QStringLiteral("--cerca non si usa insieme ad altri argomenti (%1)").arg(echoInput(argument))});
+            return fail(
+                kInputFailure,
+                {QStringLiteral("--cerca non si usa insieme ad altri argomenti (%1)").arg(echoInput(argument))});
         if (text)
             return fail(kInputFailure, {QStringLiteral("indicare --cerca una volta sola")});
         if (!joined && i + 1 == arguments.size())
@@ -231,7 +233,9 @@ int main(int argc, char **argv)
     bool havePath = false;
     std::optional<double> requirement;
     const QStringList arguments = QCoreApplication::arguments().mid(1);
-    if (std::any_of(arguments.cbegin(), arguments.cend(), [](const QString &a) { return a == QStringLiteral("--cerca") || a.startsWith(QStringLiteral("--cerca=")); }))
+    if (std::any_of(arguments.cbegin(), arguments.cend(), [](const QString &a) {
+            return a == QStringLiteral("--cerca") || a.startsWith(QStringLiteral("--cerca="));
+        }))
         return searchFoods(output, arguments);
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
@@ -256,10 +260,13 @@ int main(int argc, char **argv)
             exportFoods = true;
         } else if (argument == QStringLiteral("--importa-alimenti")) {
             if (i + 1 >= arguments.size() || importFile)
-                return fail(kInputFailure, {QStringLiteral("--importa-alimenti vuole un solo FILE.csv (vedere velmo-pasto --help)")});
+                return fail(kInputFailure,
+                            {QStringLiteral("--importa-alimenti vuole un solo FILE.csv (vedere velmo-pasto --help)")});
             importFile = arguments[++i];
         } else if (argument.startsWith(u'-') && argument != QStringLiteral("-")) {
-            return fail(kInputFailure, {QStringLiteral("opzione sconosciuta %1 (vedere velmo-pasto --help)").arg(echoInput(argument))});
+            return fail(
+                kInputFailure,
+                {QStringLiteral("opzione sconosciuta %1 (vedere velmo-pasto --help)").arg(echoInput(argument))});
         } else if (havePath) {
             return fail(kInputFailure, {QStringLiteral("indicare un solo file (vedere velmo-pasto --help)")});
         } else {
@@ -281,8 +288,10 @@ int main(int argc, char **argv)
     QFile input;
     const bool fromStdin = !havePath || path == QStringLiteral("-");
     if (fromStdin && standardInputIsFolder())
-        return fail(kInputFailure, {QStringLiteral("impossibile leggere lo standard input: è una cartella, non un file")});
-    const bool opened = fromStdin ? input.open(stdin, QIODevice::ReadOnly) : (input.setFileName(path), input.open(QIODevice::ReadOnly));
+        return fail(kInputFailure,
+                    {QStringLiteral("impossibile leggere lo standard input: è una cartella, non un file")});
+    const bool opened = fromStdin ? input.open(stdin, QIODevice::ReadOnly)
+                                  : (input.setFileName(path), input.open(QIODevice::ReadOnly));
     if (!opened)
         return fail(kInputFailure, {readFailureMessage(input)});
     const MealFile file = readMealFile(input);
@@ -294,7 +303,8 @@ int main(int argc, char **argv)
 
     // The personal catalogue only when the meal names it; a missing one is empty, never created.
     std::unique_ptr<PersonalCatalogue> personal;
-    if (std::any_of(file.entries.cbegin(), file.entries.cend(), [](const MealFileEntry &e) { return isPersonalCategory(e.category); })) {
+    if (std::any_of(file.entries.cbegin(), file.entries.cend(),
+                    [](const MealFileEntry &e) { return isPersonalCategory(e.category); })) {
         personal = PersonalCatalogue::open(PersonalCatalogue::defaultPath(), false, &error);
         if (!personal)
             return fail(kDatabaseFailure, {error});
@@ -318,5 +328,6 @@ int main(int argc, char **argv)
     std::optional<MealComparison> comparison;
     if (requirement)
         comparison = compareWithRequirement(composer.grid().totals(), *requirement, QLocale());
-    return write(output, csv ? mealReportCsv(composer.grid(), comparison) : mealReportText(composer.grid(), comparison));
+    return write(output,
+                 csv ? mealReportCsv(composer.grid(), comparison) : mealReportText(composer.grid(), comparison));
 }

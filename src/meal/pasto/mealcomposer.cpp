@@ -35,7 +35,9 @@ MealComposer::MealComposer(const QSqlDatabase &database, WindowParts window)
 {
 }
 
-MealComposer::MealComposer(const QSqlDatabase &database) : MealComposer(database, std::make_unique<OwnParts>()) {}
+MealComposer::MealComposer(const QSqlDatabase &database) : MealComposer(database, std::make_unique<OwnParts>())
+{
+}
 
 MealComposer::MealComposer(const QSqlDatabase &database, std::unique_ptr<OwnParts> own)
     : MealComposer(database, WindowParts{own->data, own->browser, own->grid, {}}, std::move(own))
@@ -87,7 +89,8 @@ void MealComposer::prefetch(const std::vector<MealFileEntry> &entries)
     std::map<int, QStringList> wanted;  // category -> keys of the foods named in it
     for (const MealFileEntry &entry : entries) {
         const QString key = nameKey(entry.food);
-        if (entry.category < 0 || isPersonalCategory(entry.category) || key.isEmpty() || !couldBeAName(key) || recordsets_.find(foodSource(entry.category, key)))
+        if (entry.category < 0 || isPersonalCategory(entry.category) || key.isEmpty() || !couldBeAName(key)
+            || recordsets_.find(foodSource(entry.category, key)))
             continue;
         QStringList &keys = wanted[entry.category];
         if (!keys.contains(key))
@@ -160,8 +163,7 @@ const QStringList &MealComposer::namesOf(int category, QString *databaseError)
     return known->second;
 }
 
-std::vector<InputError> MealComposer::missingFoods(const std::vector<MealFileEntry> &entries,
-                                                   QString *databaseError)
+std::vector<InputError> MealComposer::missingFoods(const std::vector<MealFileEntry> &entries, QString *databaseError)
 {
     prefetch(entries);
     std::vector<InputError> errors;
@@ -198,8 +200,7 @@ bool MealComposer::showCategoryWith(int category, const QString &key, int *index
     if (chooseCategory_) {
         if (!chooseCategory_(category)) {
             // The window has shown why already.
-            *error = QStringLiteral("impossibile leggere la categoria \"%1\"")
-                         .arg(foodCategory(category).heading);
+            *error = QStringLiteral("impossibile leggere la categoria \"%1\"").arg(foodCategory(category).heading);
             return false;
         }
         *index = find();
@@ -239,7 +240,8 @@ bool MealComposer::add(const MealFileEntry &entry, QString *error)
     if (!showCategoryWith(entry.category, nameKey(entry.food), &index, error))
         return false;
     if (index < 0) {
-        *error = QStringLiteral("riga %1: l'alimento %2 non è più nell'archivio").arg(entry.line).arg(echoInput(entry.food));
+        *error =
+            QStringLiteral("riga %1: l'alimento %2 non è più nell'archivio").arg(entry.line).arg(echoInput(entry.food));
         return false;
     }
     // The table shows the catalogue's own spelling of the name.

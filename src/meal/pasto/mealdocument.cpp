@@ -145,11 +145,13 @@ std::optional<std::vector<MealFileEntry>> MealDocument::checkedEntries(const QSt
     const MealFile file = readMealFile(input);
     // A trial run on a table of its own: the window's table changes only for a meal that fits.
     MealComposer trial(database_);
-    if (std::any_of(file.entries.cbegin(), file.entries.cend(), [](const MealFileEntry &e) { return isPersonalCategory(e.category); })) {
+    if (std::any_of(file.entries.cbegin(), file.entries.cend(),
+                    [](const MealFileEntry &e) { return isPersonalCategory(e.category); })) {
         const std::optional<QSqlDatabase> personal = personal_ ? personal_() : std::nullopt;
         if (!personal) {
-            *errors = {QStringLiteral("il pasto contiene alimenti personali, ma l'archivio degli alimenti personali non "
-                                      "si può aprire")};
+            *errors = {
+                QStringLiteral("il pasto contiene alimenti personali, ma l'archivio degli alimenti personali non "
+                               "si può aprire")};
             return std::nullopt;
         }
         trial.setPersonalDatabase(*personal);

@@ -215,10 +215,7 @@ private:
 
     static QString lineTooLong() { return QStringLiteral("la riga è più lunga di %1 caratteri").arg(kMaxLineLength); }
 
-    void notUtf8()
-    {
-        stop(QStringLiteral("il testo non è in codifica UTF-8; salvare il file come UTF-8"));
-    }
+    void notUtf8() { stop(QStringLiteral("il testo non è in codifica UTF-8; salvare il file come UTF-8")); }
 
     void stop(const QString &why)
     {
@@ -255,8 +252,8 @@ MealFile readMealFile(const QByteArray &bytes)
 QString readFailureMessage(const QFile &file)
 {
     const QFileInfo info(file.fileName());
-    const QString reason = !info.exists()     ? QStringLiteral("il file non esiste")
-                           : info.isDir()      ? QStringLiteral("è una cartella, non un file")
+    const QString reason = !info.exists()       ? QStringLiteral("il file non esiste")
+                           : info.isDir()       ? QStringLiteral("è una cartella, non un file")
                            : !info.isReadable() ? QStringLiteral("permessi insufficienti")
                                                 : file.errorString();
     return QStringLiteral("impossibile leggere %1: %2").arg(echoInput(file.fileName()), reason);
@@ -267,14 +264,14 @@ QByteArray mealFileText(const std::vector<MealFileEntry> &entries)
     QString text = QStringLiteral("# Pasto di Velmo: categoria;alimento;grammi (peso lordo). "
                                   "Si apre con Velmo o si calcola con velmo-pasto.\n");
     for (const MealFileEntry &entry : entries)
-        text += QStringLiteral("%1;%2;%3\n")
-                    .arg(foodCategory(entry.category).heading, entry.food, entry.grams);
+        text += QStringLiteral("%1;%2;%3\n").arg(foodCategory(entry.category).heading, entry.food, entry.grams);
     return text.toUtf8();
 }
 
 QStringList errorReport(std::vector<InputError> errors)
 {
-    std::stable_sort(errors.begin(), errors.end(), [](const InputError &a, const InputError &b) { return a.line < b.line; });
+    std::stable_sort(errors.begin(), errors.end(),
+                     [](const InputError &a, const InputError &b) { return a.line < b.line; });
     QStringList messages;
     const std::size_t shown = std::min<std::size_t>(errors.size(), kMaxReportedErrors);
     for (std::size_t i = 0; i < shown; ++i)

@@ -14,9 +14,9 @@ namespace velmo {
 // One food of a meal file: `categoria;alimento;grammi` on line `line`.
 struct MealFileEntry {
     int line = 0;
-    int category = -1;   // index in foodCategories()
+    int category = -1;  // index in foodCategories()
     QString food;
-    QString grams;       // digits only
+    QString grams;  // digits only
 };
 
 // A fault of the input, in Italian; `line` is 0 when it concerns the whole text.
@@ -33,7 +33,7 @@ struct MealFile {
 };
 
 // Limits that no real meal file reaches; they keep time and memory bounded whatever the input.
-inline constexpr int kMaxLineLength = 1000;       // characters of one line
+inline constexpr int kMaxLineLength = 1000;           // characters of one line
 inline constexpr qint64 kMaxMealFileBytes = 1000000;  // the whole text, 1 MB
 inline constexpr int kMaxReportedErrors = 20;
 

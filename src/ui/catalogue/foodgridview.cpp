@@ -19,7 +19,8 @@ FoodGridView::FoodGridView(DataControl &dataControl, QWidget *parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setTabKeyNavigation(false);
     setAccessibleName(QStringLiteral("Alimenti della categoria"));
-    setAccessibleDescription(QStringLiteral("Le frecce scelgono l'alimento della riga aperta; Tab porta al suo peso lordo"));
+    setAccessibleDescription(
+        QStringLiteral("Le frecce scelgono l'alimento della riga aperta; Tab porta al suo peso lordo"));
     horizontalHeader()->setVisible(true);
     verticalHeader()->setDefaultSectionSize(18);
     verticalHeader()->setVisible(false);
@@ -28,11 +29,14 @@ FoodGridView::FoodGridView(DataControl &dataControl, QWidget *parent)
     // corner and its frame take the yellow, the frame's shades made from it as a style sheet
     // makes them; its headers and scroll bars keep the program's colours.
     const QColor yellow(255, 255, 0);
-    const std::pair<QPalette::ColorRole, QColor> own[] = {
-        {QPalette::Base, yellow},          {QPalette::AlternateBase, yellow},
-        {QPalette::Window, yellow},        {QPalette::Button, yellow},
-        {QPalette::Light, yellow.lighter(115)}, {QPalette::Midlight, yellow.lighter(107)},
-        {QPalette::Dark, yellow.darker(150)},   {QPalette::Shadow, yellow.darker(300)}};
+    const std::pair<QPalette::ColorRole, QColor> own[] = {{QPalette::Base, yellow},
+                                                          {QPalette::AlternateBase, yellow},
+                                                          {QPalette::Window, yellow},
+                                                          {QPalette::Button, yellow},
+                                                          {QPalette::Light, yellow.lighter(115)},
+                                                          {QPalette::Midlight, yellow.lighter(107)},
+                                                          {QPalette::Dark, yellow.darker(150)},
+                                                          {QPalette::Shadow, yellow.darker(300)}};
     QPalette grid = palette();
     for (const auto &[role, colour] : own)
         grid.setColor(role, colour);
@@ -48,11 +52,10 @@ FoodGridView::FoodGridView(DataControl &dataControl, QWidget *parent)
         part->setPalette(program);
     }
 
-    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex &current) {
-                if (!following_ && current.isValid())
-                    emit rowChosen(current.row());
-            });
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &current) {
+        if (!following_ && current.isValid())
+            emit rowChosen(current.row());
+    });
     connect(&data_, &DataControl::reposition, this, &FoodGridView::followDataControl);
     connect(&data_, &DataControl::reset, this, [this] {
         resizeColumnsToContents();

@@ -15,8 +15,8 @@ public:
     FoodGridView(DataControl &dataControl, QWidget *parent = nullptr);
 
 signals:
-    void gridClicked();                         // a left click anywhere in the grid
-    void rowChosen(int row);                    // the user made another food current
+    void gridClicked();                                   // a left click anywhere in the grid
+    void rowChosen(int row);                              // the user made another food current
     void categoryMenuRequested(const QPoint &globalPos);  // right button
 
 protected:

@@ -62,8 +62,8 @@ FoodSearchWindow::FoodSearchWindow(const FoodSearch &search, const QString &load
     text_->setPlaceholderText(QStringLiteral("Parole del nome, per esempio: pane integrale"));
     text_->setClearButtonEnabled(true);
     text_->setAccessibleName(QStringLiteral("Testo da cercare"));
-    text_->setAccessibleDescription(
-        QStringLiteral("Gli alimenti il cui nome contiene tutte le parole scritte, senza distinguere maiuscole e accenti"));
+    text_->setAccessibleDescription(QStringLiteral(
+        "Gli alimenti il cui nome contiene tutte le parole scritte, senza distinguere maiuscole e accenti"));
     text_->installEventFilter(this);
 
     matches_ = new FoodMatchModel(search_, this);
@@ -148,11 +148,8 @@ bool FoodSearchWindow::eventFilter(QObject *watched, QEvent *event)
         case Qt::Key_Up:
         case Qt::Key_Down:
         case Qt::Key_PageUp:
-        case Qt::Key_PageDown:
-            QCoreApplication::sendEvent(list_, event);
-            return true;
-        default:
-            break;
+        case Qt::Key_PageDown: QCoreApplication::sendEvent(list_, event); return true;
+        default: break;
         }
     }
     return QDialog::eventFilter(watched, event);

@@ -16,7 +16,8 @@ FoodWindow::FoodWindow(FoodFormModel &model, QWidget *parent) : QDialog(parent),
     setObjectName(QStringLiteral("frmAlimento"));
     setWindowTitle(model_.title());
     auto *form = new QFormLayout;
-    auto *note = new QLabel(QStringLiteral("Valori per 100 g di parte edibile; un valore lasciato vuoto resta sconosciuto."), this);
+    auto *note = new QLabel(
+        QStringLiteral("Valori per 100 g di parte edibile; un valore lasciato vuoto resta sconosciuto."), this);
     note->setWordWrap(true);
     for (int i = 0; i < FoodFormModel::kFieldCount; ++i) {
         auto *edit = new QLineEdit(model_.text(i), this);
@@ -26,8 +27,9 @@ FoodWindow::FoodWindow(FoodFormModel &model, QWidget *parent) : QDialog(parent),
         if (i == 0)
             edit->setMaxLength(kMaxFoodNameLength);
         else
-            edit->setAccessibleDescription(i == 1 ? QStringLiteral("Obbligatorio, nel formato dei numeri della lingua dell'utente")
-                                                  : QStringLiteral("Facoltativo, nel formato dei numeri della lingua dell'utente"));
+            edit->setAccessibleDescription(
+                i == 1 ? QStringLiteral("Obbligatorio, nel formato dei numeri della lingua dell'utente")
+                       : QStringLiteral("Facoltativo, nel formato dei numeri della lingua dell'utente"));
         connect(edit, &QLineEdit::textChanged, this, [this, i](const QString &text) { model_.setText(i, text); });
         auto *label = new QLabel(caption, this);
         label->setBuddy(edit);

@@ -29,9 +29,7 @@ void bringUp(QWidget *window)
 
 EnergyUi::EnergyUi(TextPrinting &printers, Dialogs &dialogs, std::function<void()> showMainWindow,
                    std::function<void()> quitProgram, QObject *parent)
-    : QObject(parent),
-      dialogs_(dialogs),
-      showMainWindow_(std::move(showMainWindow)),
+    : QObject(parent), dialogs_(dialogs), showMainWindow_(std::move(showMainWindow)),
       quitProgram_(std::move(quitProgram)),
       femaleModel_(std::make_unique<EnergyWindowModel>(Sex::Female, dialogs, printers)),
       maleModel_(std::make_unique<EnergyWindowModel>(Sex::Male, dialogs, printers))

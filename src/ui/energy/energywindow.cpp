@@ -18,7 +18,9 @@ namespace {
 class ModelValidator : public QValidator {
 public:
     ModelValidator(const EnergyWindowModel &model, EnergyControl box, QObject *parent)
-        : QValidator(parent), model_(model), box_(box) {}
+        : QValidator(parent), model_(model), box_(box)
+    {
+    }
 
     State validate(QString &input, int &) const override
     {

@@ -68,7 +68,8 @@ LauncherWindow::LauncherWindow(QWidget *parent) : QWidget(parent, Qt::Window | Q
     version_ = makeLabel(QStringLiteral("lblVersion"), QString(), this);
     auto *warning = makeLabel(
         QStringLiteral("lblWarning"),
-        QStringLiteral("Avviso: Prego leggere le avvertenze disponibili nel CDROM e nella cartella nel file Leggimi.txt"),
+        QStringLiteral(
+            "Avviso: Prego leggere le avvertenze disponibili nel CDROM e nella cartella nel file Leggimi.txt"),
         this);
     warning->setWordWrap(true);
 
@@ -78,8 +79,9 @@ LauncherWindow::LauncherWindow(QWidget *parent) : QWidget(parent, Qt::Window | Q
     label5_->setCursor(Qt::PointingHandCursor);
     label5_->installEventFilter(this);
     // The three commands are reached with Tab and run with Enter or Space, as buttons are.
-    const std::pair<QLabel *, const char *> keyboard[] = {
-        {label1_, "Apri il calcolatore Velmo"}, {label2_, "Fabbisogno energetico"}, {label5_, "Esci dal programma"}};
+    const std::pair<QLabel *, const char *> keyboard[] = {{label1_, "Apri il calcolatore Velmo"},
+                                                          {label2_, "Fabbisogno energetico"},
+                                                          {label5_, "Esci dal programma"}};
     for (const auto &[label, name] : keyboard) {
         label->setFocusPolicy(Qt::StrongFocus);
         label->setAccessibleName(QString::fromUtf8(name));
@@ -183,7 +185,9 @@ void LauncherWindow::choose(LauncherCommand command)
 
 std::array<std::pair<QLabel *, LauncherCommand>, 3> LauncherWindow::commands() const
 {
-    return {{{label1_, LauncherCommand::Calculator}, {label2_, LauncherCommand::Requirement}, {label5_, LauncherCommand::Exit}}};
+    return {{{label1_, LauncherCommand::Calculator},
+             {label2_, LauncherCommand::Requirement},
+             {label5_, LauncherCommand::Exit}}};
 }
 
 LauncherCommand LauncherWindow::commandOf(const QObject *object) const

@@ -34,7 +34,7 @@ private:
     std::array<std::pair<QLabel *, LauncherCommand>, 3> commands() const;
     LauncherCommand commandOf(const QObject *object) const;
     LauncherCommand commandAt(const QPoint &inWindow) const;  // the command label under a point, if any
-    void choose(LauncherCommand command);  // emits the command's signal
+    void choose(LauncherCommand command);                     // emits the command's signal
 
     LauncherModel model_;
     QFrame *frame1_ = nullptr;

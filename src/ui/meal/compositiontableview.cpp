@@ -132,14 +132,14 @@ CompositionTableView::CompositionTableView(MealGrid &meal, QWidget *parent) : QW
     bold.setBold(true);
     label4->setFont(bold);
 
-    static const char *totalNames[8] = {"Textplsomma", "Textpnsomma", "Labelprotsomma", "Labellipsomma",
-                                        "Labelglucsomma", "Labelenersomma", "Labelfibsomma", "Labelcolsomma"};
+    static const char *totalNames[8] = {"Textplsomma",    "Textpnsomma",    "Labelprotsomma", "Labellipsomma",
+                                        "Labelglucsomma", "Labelenersomma", "Labelfibsomma",  "Labelcolsomma"};
     static const QColor backgrounds[8] = {QColor(192, 192, 192), QColor(192, 192, 192), QColor(0, 0, 255),
                                           QColor(255, 255, 0),   QColor(255, 0, 0),     QColor(192, 0, 192),
                                           QColor(0, 255, 0),     QColor(255, 128, 128)};
-    static const QColor foregrounds[8] = {QColor(255, 0, 0),     QColor(255, 0, 0),   QColor(255, 255, 255),
-                                          QColor(255, 0, 0),     QColor(255, 255, 255), QColor(255, 255, 255),
-                                          QColor(255, 0, 0),     QColor(255, 255, 255)};
+    static const QColor foregrounds[8] = {QColor(255, 0, 0), QColor(255, 0, 0),     QColor(255, 255, 255),
+                                          QColor(255, 0, 0), QColor(255, 255, 255), QColor(255, 255, 255),
+                                          QColor(255, 0, 0), QColor(255, 255, 255)};
     for (int line = 0; line < 2; ++line) {
         for (int i = 0; i < 8; ++i) {
             auto *total = new QLabel(this);
@@ -153,7 +153,8 @@ CompositionTableView::CompositionTableView(MealGrid &meal, QWidget *parent) : QW
             tp.setColor(QPalette::Window, backgrounds[i]);
             tp.setColor(QPalette::WindowText, foregrounds[i]);
             total->setPalette(tp);
-            total->setAccessibleDescription(QStringLiteral("Totale, ") + headings()[static_cast<std::size_t>(i)].trimmed());
+            total->setAccessibleDescription(QStringLiteral("Totale, ")
+                                            + headings()[static_cast<std::size_t>(i)].trimmed());
             if (line == 0)
                 totals_[static_cast<std::size_t>(i)] = total;
             else
@@ -194,13 +195,14 @@ void CompositionTableView::buildRow(int r) const
             box->installEventFilter(self);
             box->setValidator(new GrossWeightValidator(box));
             box->setAccessibleName(QStringLiteral("Peso lordo, riga %1").arg(r + 1));
-            box->setAccessibleDescription(QStringLiteral("Grammi interi dell'alimento scelto; poi Tab e Spazio per bloccare la riga"));
+            box->setAccessibleDescription(
+                QStringLiteral("Grammi interi dell'alimento scelto; poi Tab e Spazio per bloccare la riga"));
             connect(box, &QLineEdit::textEdited, self,
                     [self, r](const QString &text) { emit self->grossEdited(r, text); });
             textpl_[static_cast<std::size_t>(r)] = box;
             continue;
         }
-        static const char *names[] = {"Labelnome", nullptr, "Textpn", "Labelprot", "Labellip",
+        static const char *names[] = {"Labelnome", nullptr,     "Textpn",   "Labelprot", "Labellip",
                                       "Labelgluc", "Labelener", "Labelfib", "Labelcol"};
         auto *label = new QLabel(self);
         label->setObjectName(QString::fromLatin1(names[c]) + rowSuffix(r));
@@ -221,7 +223,8 @@ void CompositionTableView::buildRow(int r) const
         lockCursor_ = std::make_unique<QCursor>(padlockCursor());
     lock->setCursor(*lockCursor_);
     lock->setAccessibleName(QStringLiteral("Blocca riga %1").arg(r + 1));
-    lock->setAccessibleDescription(QStringLiteral("Spazio calcola la riga e apre la successiva; di nuovo Spazio la svuota"));
+    lock->setAccessibleDescription(
+        QStringLiteral("Spazio calcola la riga e apre la successiva; di nuovo Spazio la svuota"));
     connect(lock, &QCheckBox::clicked, self, [self, r](bool checked) {
         // The model owns the lock's value: show what it says, then report the click.
         self->renderRowState(r);
@@ -282,14 +285,13 @@ void CompositionTableView::renderCell(int row, MealColumn column)
         return;  // the row shows every cell as it is when it is made
     const MealCell &cell = meal_.row(row).cell(column);
     QWidget *widget = cellWidget(row, column);
-    const Qt::Alignment alignment =
-        (cell.alignment == CellAlignment::Right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+    const Qt::Alignment alignment = (cell.alignment == CellAlignment::Right ? Qt::AlignRight : Qt::AlignLeft)
+                                    | Qt::AlignVCenter;
     QPalette palette = widget->palette();
     const QPalette system = QWidget::palette();
     const QColor background = cell.background == CellBackground::Calculated ? kCalculated
                                                                             : system.color(QPalette::Base);
-    const QColor text = cell.textColour == CellTextColour::White ? QColor(Qt::white)
-                                                                 : system.color(QPalette::Text);
+    const QColor text = cell.textColour == CellTextColour::White ? QColor(Qt::white) : system.color(QPalette::Text);
     // A recomputation touches most cells several times over; a widget is only told what really
     // changed, since each change repaints it (and a palette change restyles it).
     QPalette::ColorRole backgroundRole = QPalette::Window;

@@ -28,7 +28,7 @@ public:
 
     static const std::array<QString, 8> &headings();
 
-    QLabel *cellLabel(int row, MealColumn column) const;   // every cell but the gross weight
+    QLabel *cellLabel(int row, MealColumn column) const;  // every cell but the gross weight
     QLineEdit *grossBox(int row) const;
     QCheckBox *lockBox(int row) const;
     QLabel *totalLabel(int index) const { return totals_[static_cast<std::size_t>(index)]; }

@@ -75,7 +75,8 @@ frmStampaFPB::frmStampaFPB(printing::PrintWindowModel &model, QWidget *parent)
     // ---- user actions to the model
     connect(ui_->cboPrinterNames, &QComboBox::activated, this, [this](int index) { model_.printerChosen(index); });
     connect(ui_->cmdProprieta, &QPushButton::clicked, this, [this] { model_.propertiesClicked(); });
-    connect(ui_->chkProporzioni, &QCheckBox::clicked, this, [this](bool checked) { model_.setKeepProportions(checked); });
+    connect(ui_->chkProporzioni, &QCheckBox::clicked, this,
+            [this](bool checked) { model_.setKeepProportions(checked); });
     connect(ui_->chkCentro, &QCheckBox::clicked, this, [this](bool checked) { model_.setCentred(checked); });
     connect(ui_->cmdMax, &QPushButton::clicked, this, [this] { model_.maxClicked(); });
     connect(ui_->cmdOrigine, &QPushButton::clicked, this, [this] { model_.originClicked(); });
@@ -154,21 +155,28 @@ bool frmStampaFPB::eventFilter(QObject *watched, QEvent *event)
         // Moving between fields is no typing: the Tab that enters the height field must not
         // derive the width back from it, and turn a typed 51 into 52.
         switch (static_cast<QKeyEvent *>(event)->key()) {
-        case Qt::Key_Tab: case Qt::Key_Backtab: case Qt::Key_Shift: case Qt::Key_Control: case Qt::Key_Alt:
-        case Qt::Key_Meta: case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Up: case Qt::Key_Down:
-        case Qt::Key_Home: case Qt::Key_End: case Qt::Key_PageUp: case Qt::Key_PageDown:
-            return false;
-        default:
-            model_.keyReleased(field);
-            return false;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_Meta:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown: return false;
+        default: model_.keyReleased(field); return false;
         }
     case QEvent::FocusOut:
         if (field == Field::Scala)
             model_.scaleConfirmed();
         model_.fieldLeft(field);
         return false;
-    default:
-        return false;
+    default: return false;
     }
 }
 

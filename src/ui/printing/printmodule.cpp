@@ -21,7 +21,9 @@ QLabel *pictureBox(QWidget *object)
 printing::PrintObject describe(QWidget *object)
 {
     using printing::ObjectKind;
-    const ObjectKind kind = object->isWindow() ? ObjectKind::Window : pictureBox(object) ? ObjectKind::PictureBox : ObjectKind::Other;
+    const ObjectKind kind = object->isWindow()   ? ObjectKind::Window
+                            : pictureBox(object) ? ObjectKind::PictureBox
+                                                 : ObjectKind::Other;
     return {kind, object->objectName(), object->width()};
 }
 
@@ -46,14 +48,16 @@ void PrintModule::FoglioStampa(int &widthMm, int &heightMm, std::optional<int> o
     heightMm = sheet.height();
 }
 
-void PrintModule::StampaFPB(QWidget *object, int x, int y, int w, int h, int orientation, const QString &title, float scale)
+void PrintModule::StampaFPB(QWidget *object, int x, int y, int w, int h, int orientation, const QString &title,
+                            float scale)
 {
     if (!model_.openPrinterInUse())
         return;
     printing::PrintWindowModel model(printers_, dialogs_);
     if (object) {
         const printing::PrintObject described = describe(object);
-        std::optional<printing::PrintRequest> request = model_.requestFor(described, {{x, y, w, h}, orientation, title, scale});
+        std::optional<printing::PrintRequest> request = model_.requestFor(described,
+                                                                          {{x, y, w, h}, orientation, title, scale});
         if (!request)
             return;
         request->image = capture(object, described.kind);

@@ -16,7 +16,9 @@
 
 namespace velmo {
 
-QtPrinterService::QtPrinterService() : printerInUse_(defaultPrinterName()) {}
+QtPrinterService::QtPrinterService() : printerInUse_(defaultPrinterName())
+{
+}
 
 QStringList QtPrinterService::printerNames() const
 {

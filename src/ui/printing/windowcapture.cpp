@@ -17,7 +17,8 @@ QImage grabFrame(QWidget *window)
     const QRect frame = window->frameGeometry();
     if (!window->isVisible() || frame == window->geometry())
         return {};
-    if (QGuiApplication::platformName() == QLatin1String("offscreen") || QGuiApplication::platformName() == QLatin1String("minimal"))
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")
+        || QGuiApplication::platformName() == QLatin1String("minimal"))
         return {};
     QScreen *screen = window->screen();
     if (!screen || !screen->geometry().contains(frame))

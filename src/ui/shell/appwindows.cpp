@@ -21,7 +21,9 @@ public:
     std::unique_ptr<HelpWindow> help;
 };
 
-AppWindows::AppWindows(QObject *parent) : QObject(parent), ownDialogs_(std::make_unique<QtDialogs>()) {}
+AppWindows::AppWindows(QObject *parent) : QObject(parent), ownDialogs_(std::make_unique<QtDialogs>())
+{
+}
 
 AppWindows::~AppWindows() = default;
 
@@ -49,9 +51,10 @@ EnergyUi *AppWindows::energy()
 {
     if (energy_)
         return energy_.get();
-    energy_ = std::make_unique<EnergyUi>(printers(), *dialogs_, [this] { showMainWindow(); }, [this] { quitAsked(); });
-    for (const auto &[sex, whose] : {std::pair{Sex::Female, QStringLiteral("femmina")},
-                                     std::pair{Sex::Male, QStringLiteral("maschio")}}) {
+    energy_ = std::make_unique<EnergyUi>(
+        printers(), *dialogs_, [this] { showMainWindow(); }, [this] { quitAsked(); });
+    for (const auto &[sex, whose] :
+         {std::pair{Sex::Female, QStringLiteral("femmina")}, std::pair{Sex::Male, QStringLiteral("maschio")}}) {
         EnergyWindowModel &model = energy_->model(sex);
         connect(&model, &EnergyWindowModel::controlChanged, this, [this, &model, whose](EnergyControl control) {
             if (control != EnergyControl::Text2)

@@ -93,8 +93,10 @@ MainWindow::MainWindow(MainWindowModel &model, QWidget *parent) : QMainWindow(pa
     connect(grid_, &FoodGridView::rowChosen, &model_, &MainWindowModel::gridRowChosen);
     connect(grid_, &FoodGridView::categoryMenuRequested, this, [this](const QPoint &at) { mnuScelta_->popup(at); });
 
-    connect(&model_, &MainWindowModel::categoryHeadingChanged, this, [this] { categoryHeading_->setText(model_.categoryHeading()); });
-    connect(&model_, &MainWindowModel::scrollingTitleChanged, this, [this] { scrollingTitle_->setText(model_.scrollingTitle()); });
+    connect(&model_, &MainWindowModel::categoryHeadingChanged, this,
+            [this] { categoryHeading_->setText(model_.categoryHeading()); });
+    connect(&model_, &MainWindowModel::scrollingTitleChanged, this,
+            [this] { scrollingTitle_->setText(model_.scrollingTitle()); });
     connect(&model_, &MainWindowModel::statusChanged, this, [this] {
         panels_[0]->setText(model_.statusDate());
         panels_[1]->setText(model_.statusTime());

@@ -33,8 +33,8 @@ public:
     explicit MainWindow(MainWindowModel &model, QWidget *parent = nullptr);
 
     MainWindowModel &model() { return model_; }
-    QLabel *categoryHeading() const { return categoryHeading_; }   // `Label5`
-    QLabel *scrollingTitle() const { return scrollingTitle_; }     // `Label2`
+    QLabel *categoryHeading() const { return categoryHeading_; }  // `Label5`
+    QLabel *scrollingTitle() const { return scrollingTitle_; }    // `Label2`
     FoodGridView *grid() const { return grid_; }
     CompositionTableView *table() const { return table_; }
     MacroChartView *chart() const { return chart_; }
@@ -46,8 +46,8 @@ public:
     QMenu *personsMenu() const { return mnuPersone_; }
     QMenu *mealMenu() const { return mnuPasto_; }
     QLabel *statusPanel(int panel) const { return panels_[static_cast<std::size_t>(panel - 1)]; }
-    QTimer *clockTimer() const { return clockTimer_; }   // `Timer1`
-    QTimer *titleTimer() const { return titleTimer_; }   // `Timer2`
+    QTimer *clockTimer() const { return clockTimer_; }  // `Timer1`
+    QTimer *titleTimer() const { return titleTimer_; }  // `Timer2`
 
 signals:
     void lafFemminaRequested();

@@ -28,7 +28,9 @@ void MainWindow::buildMenus()
     mnuPersone_ = bar->addMenu(QStringLiteral("&N° Persone"));
     mnuPersone_->setObjectName(QStringLiteral("mnuPersone"));
     for (int n = 1; n <= 11; ++n) {
-        const QString caption = n <= 9 ? QStringLiteral("&%1").arg(n) : n == 10 ? QStringLiteral("1&0") : QStringLiteral("11");
+        const QString caption = n <= 9    ? QStringLiteral("&%1").arg(n)
+                                : n == 10 ? QStringLiteral("1&0")
+                                          : QStringLiteral("11");
         mnuPersone_->addAction(caption)->setObjectName(QStringLiteral("mnu%1").arg(n));
     }
     mnuPersone_->menuAction()->setEnabled(false);
@@ -60,7 +62,7 @@ void MainWindow::buildMenus()
         const char *caption;
         const char *objectName;
         void (MainWindowModel::*command)();
-        bool needsPersonalFood;   // only on a current food of the personal category
+        bool needsPersonalFood;  // only on a current food of the personal category
     };
     const PersonalCommand personalCommands[] = {
         {"&Nuovo alimento...", "mnuNuovoAlimento", &MainWindowModel::newPersonalFood, false},
@@ -128,15 +130,23 @@ void MainWindow::buildToolbar()
     // Positions 1 and 6 are separators; the others carry the pictures in order, no captions.
     static const char *pictures[9] = {nullptr, "first", "previous", "next", "last", nullptr, "print", "help", "exit"};
     // Named for the tooltips and screen readers; the buttons show only their pictures.
-    static const char *names[9] = {nullptr, "Primo alimento", "Alimento precedente", "Alimento successivo",
-                                   "Ultimo alimento", nullptr, "Stampa", "Guida", "Esci"};
+    static const char *names[9] = {nullptr,
+                                   "Primo alimento",
+                                   "Alimento precedente",
+                                   "Alimento successivo",
+                                   "Ultimo alimento",
+                                   nullptr,
+                                   "Stampa",
+                                   "Guida",
+                                   "Esci"};
     for (int position = 1; position <= 9; ++position) {
         QAction *button = nullptr;
         if (pictures[position - 1] == nullptr) {
             button = toolbar_->addSeparator();
         } else {
-            button = toolbar_->addAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(pictures[position - 1]))),
-                                         QString::fromUtf8(names[position - 1]));
+            button = toolbar_->addAction(
+                QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(pictures[position - 1]))),
+                QString::fromUtf8(names[position - 1]));
             connect(button, &QAction::triggered, &model_, [this, position] { model_.toolbarButtonClicked(position); });
         }
         button->setObjectName(QStringLiteral("Toolbar2_%1").arg(position));

@@ -54,8 +54,8 @@ void MainWindow::bindMealDocument()
     // The date and the time need less room than their panels keep; the comparison, with whose
     // requirement it is, needs all the rest of the fixed-width window.
     for (QLabel *panel : {panels_[0], panels_[1]})
-        panel->setMinimumWidth(panel->fontMetrics().horizontalAdvance(panel == panels_[0] ? QStringLiteral("30 settembre 2026 ")
-                                                                                            : QStringLiteral("00:00:00 ")));
+        panel->setMinimumWidth(panel->fontMetrics().horizontalAdvance(
+            panel == panels_[0] ? QStringLiteral("30 settembre 2026 ") : QStringLiteral("00:00:00 ")));
     QFont small = comparison->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
     comparison->setFont(small);

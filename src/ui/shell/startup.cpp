@@ -81,8 +81,8 @@ public:
         QStyleOption asked;
         asked.direction = option ? option->direction : QGuiApplication::layoutDirection();
         const QStyle *base = baseStyle();
-        return QIcon(new DeferredIconEngine(
-            [base, which, asked] { return base->standardIcon(which, &asked, nullptr); }));
+        return QIcon(
+            new DeferredIconEngine([base, which, asked] { return base->standardIcon(which, &asked, nullptr); }));
     }
 };
 
