@@ -124,6 +124,10 @@ TEST_P(EnergyWindowModelTest, BoxesAcceptOnlyNumbers)
         QString text = loc(c.text);
         text.replace(u'#', other);
         EXPECT_EQ(model->acceptsText(c.box, text), c.accepted) << qPrintable(text);
+        // A refused edit leaves the box as it was.
+        const QString before = model->text(c.box);
+        EXPECT_EQ(model->userEdit(c.box, text), c.accepted) << qPrintable(text);
+        EXPECT_EQ(model->text(c.box), c.accepted ? text : before);
     }
 }
 

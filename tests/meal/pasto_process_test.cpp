@@ -66,6 +66,8 @@ const ProcessCase kCases[] = {
     {__LINE__, {"--fabbisogno", "0"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "fabbisogno non valido \"0\"", 1},
     {__LINE__, {"--fabbisogno"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "manca il fabbisogno dopo --fabbisogno", 1},
     // Faults of the input name their line, every one in line order, and print nothing.
+    {__LINE__, {}, "# solo commenti\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
+     "velmo-pasto: nessun alimento da calcolare", 1},
     {__LINE__, {}, "Frutta;Banane;150\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
      "velmo-pasto: riga 1: l'alimento \"Banane\" non è nella categoria \"Frutta\"", 1},
     {__LINE__, {}, "Frutta;Pesca;1\nFrutta;Banana, cruda;x\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing,

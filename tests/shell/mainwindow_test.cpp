@@ -43,6 +43,18 @@ int execUntilQuit()
     return QApplication::exec();
 }
 
+// A missing database stops the start with its reason and shows no window.
+TEST(AppWindowsStart, AMissingDatabaseShowsNoWindow)
+{
+    FakeDialogs dialogs;
+    ui::AppWindows windows;
+    windows.setDialogs(&dialogs);
+    QString error;
+    EXPECT_FALSE(windows.start(QStringLiteral("/nessuna/cartella/elementi97.db"), &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("elementi97.db"))) << error.toStdString();
+    EXPECT_EQ(windows.mainWindow(), nullptr);
+}
+
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
