@@ -4,8 +4,8 @@
 #include "catalogue/foodcategory.h"
 #include "catalogue/fooddatabase.h"
 #include "catalogue/foodgridmodel.h"
-#include "common/dialogs.h"
 #include "shell/mainwindowmodel.h"
+#include "silentdialogs.h"
 
 #include <benchmark/benchmark.h>
 
@@ -19,15 +19,6 @@
 
 namespace {
 
-class SilentDialogs : public velmo::Dialogs {
-public:
-    void message(const QString &, const QString &, velmo::MessageIcon) override {}
-    QString input(const QString &, const QString &, const QString &) override { return {}; }
-    velmo::Answer askYesNoCancel(const QString &, const QString &) override { return velmo::Answer::Cancel; }
-    QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
-};
-
 struct Window {
     explicit Window(const QString &path)
     {
@@ -35,7 +26,7 @@ struct Window {
         if (!model.load(path, &error))
             qFatal("%s", qPrintable(error));
     }
-    SilentDialogs dialogs;
+    velmo::bench::SilentDialogs dialogs;
     velmo::MainWindowModel model{dialogs};
     velmo::FoodGridModel grid{model.dataControl()};
 };

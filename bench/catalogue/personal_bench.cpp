@@ -3,8 +3,8 @@
 
 #include "catalogue/foodcategory.h"
 #include "catalogue/personalcatalogue.h"
-#include "common/dialogs.h"
 #include "shell/mainwindowmodel.h"
+#include "silentdialogs.h"
 
 #include <benchmark/benchmark.h>
 
@@ -47,13 +47,7 @@ void BM_ChoosePersonalCategory(benchmark::State &state)
         velmo::PersonalCatalogue::Merge counts;
         catalogue->merge(velmo::foodsFromCsv(foodsCsv(static_cast<int>(state.range(0)))).foods, &counts, &error);
     }
-    struct Silent : velmo::Dialogs {
-        void message(const QString &, const QString &, velmo::MessageIcon) override {}
-        QString input(const QString &, const QString &, const QString &) override { return {}; }
-        velmo::Answer askYesNoCancel(const QString &, const QString &) override { return velmo::Answer::Cancel; }
-        QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
-        QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
-    } dialogs;
+    velmo::bench::SilentDialogs dialogs;
     velmo::MainWindowModel model(dialogs);
     model.setPersonalPath(dir.filePath("p.db"));
     for (auto _ : state) {

@@ -2,6 +2,7 @@
 #include "catalogue/fooddatabase.h"
 #include "common/programdir.h"
 #include "shell/mainwindowmodel.h"
+#include "silentdialogs.h"
 #include "ui/meal/compositiontableview.h"
 #include "ui/shell/mainwindow.h"
 
@@ -19,23 +20,13 @@ namespace {
 
 using namespace velmo;
 
-// Boxes are never opened here: a refusal would be a failed run.
-class NoDialogs : public Dialogs {
-public:
-    void message(const QString &, const QString &, MessageIcon) override { ++shown; }
-    QString input(const QString &, const QString &, const QString &) override { return {}; }
-    Answer askYesNoCancel(const QString &, const QString &) override { return Answer::Cancel; }
-    QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
-    int shown = 0;
-};
-
 // The user's click on the last lock box of a full table, with the model's work and every widget
 // update it causes, painting included.
 void BM_WindowLockClickTwelveRows(benchmark::State &state)
 {
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    NoDialogs dialogs;
+    // Boxes are never opened here: a refusal would be a failed run.
+    bench::SilentDialogs dialogs;
     MainWindowModel model(dialogs);
     QString error;
     if (!model.load(programFile(QString::fromLatin1(FoodDatabase::kFileName)), &error)) {
@@ -66,7 +57,7 @@ void BM_WindowLockClickTwelveRows(benchmark::State &state)
         if (state.range(0) == 1)
             QCoreApplication::processEvents();
     }
-    if (!last->isChecked() || dialogs.shown != 0)
+    if (!last->isChecked() || dialogs.messages != 0)
         state.SkipWithError("the last row did not lock");
 }
 // Argument 1: painting included; 0: the click's handling and widget updates only.

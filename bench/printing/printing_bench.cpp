@@ -5,6 +5,7 @@
 #include "printing/printwindowmodel.h"
 #include "ui/printing/qtprinterservice.h"
 #include "ui/printing/windowcapture.h"
+#include "silentdialogs.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -13,16 +14,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class SilentDialogs : public velmo::Dialogs {
-public:
-    void message(const QString &, const QString &, velmo::MessageIcon) override { ++messages; }
-    QString input(const QString &, const QString &, const QString &) override { return {}; }
-    velmo::Answer askYesNoCancel(const QString &, const QString &) override { return velmo::Answer::Cancel; }
-    QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
-    int messages = 0;
-};
 
 // About the size of the program's main window, full of labels like its table.
 std::unique_ptr<QWidget> mainWindowLike()
@@ -48,7 +39,7 @@ void BM_OpenPrintWindow(benchmark::State &state)
         return;
     }
     printers.setPrinterInUse(printer);
-    SilentDialogs dialogs;
+    velmo::bench::SilentDialogs dialogs;
     printers.openPrinter(printer);
     velmo::PrinterSettings landscape = printers.settings();
     landscape.orientation = 2;
@@ -73,7 +64,7 @@ void BM_PreviewRedrawAfterFieldChange(benchmark::State &state)
     velmo::QtPrinterService printers;
     printers.setPrinterInUse(velmo::pdfPrinterName());
     printers.openPrinter(velmo::pdfPrinterName());
-    SilentDialogs dialogs;
+    velmo::bench::SilentDialogs dialogs;
     velmo::printing::PrintWindowModel model(printers, dialogs);
     model.loadObject(
         {velmo::ui::captureWindow(window.get()), {0, 0, 280, 190}, 500000.0 * 280, QStringLiteral("Velmo"), 2});
