@@ -4,10 +4,10 @@
 #include "common/csv.h"
 #include "common/inputecho.h"
 #include "common/numbertext.h"
+#include "common/safefile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QLocale>
 #include <QStringDecoder>
@@ -196,16 +196,9 @@ CsvFoods foodsFromCsv(const QByteArray &bytes, int maxErrors)
 CsvFoods readFoodsFile(const QString &path, int maxErrors)
 {
     QFile file(path);
-    const QFileInfo info(path);
     QString reason;
-    if (!info.exists())
-        reason = QStringLiteral("il file non esiste");
-    else if (info.isDir())
-        reason = QStringLiteral("è una cartella, non un file");
-    else if (!file.open(QIODevice::ReadOnly))
-        reason = info.isReadable() ? file.errorString() : QStringLiteral("permessi insufficienti");
     CsvFoods result;
-    if (reason.isEmpty()) {
+    if (openRegularFile(file, &reason)) {
         const QByteArray bytes = file.read(kMaxFoodCsvBytes + 1);
         if (file.error() == QFileDevice::NoError)
             return foodsFromCsv(bytes, maxErrors);

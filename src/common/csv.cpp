@@ -83,11 +83,58 @@ QString csvRecord(const QStringList &fields)
     quoted.reserve(fields.size());
     for (const QString &f : fields) {
         if (f.contains(u',') || f.contains(u'"') || f.contains(u'\n') || f.contains(u'\r'))
-            quoted.append(u'"' + QString(f).replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"');
+            quoted.append(csvQuoted(f));
         else
             quoted.append(f);
     }
     return quoted.join(u',') + QStringLiteral("\r\n");
+}
+
+QString csvQuoted(const QString &field)
+{
+    return u'"' + QString(field).replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
+}
+
+std::optional<QStringList> splitQuotedLine(const QString &line, QChar separator, QString *error)
+{
+    QStringList fields;
+    qsizetype i = 0;
+    while (true) {
+        while (i < line.size() && line.at(i).isSpace())
+            ++i;
+        if (i < line.size() && line.at(i) == u'"') {
+            QString field;
+            for (++i;; ++i) {
+                if (i == line.size()) {
+                    *error = QStringLiteral("virgolette non chiuse: una voce tra virgolette deve finire con \" "
+                                            "(le virgolette al suo interno vanno raddoppiate)");
+                    return std::nullopt;
+                }
+                if (line.at(i) == u'"') {
+                    if (i + 1 == line.size() || line.at(i + 1) != u'"')
+                        break;
+                    ++i;
+                }
+                field.append(line.at(i));
+            }
+            for (++i; i < line.size() && line.at(i).isSpace();)
+                ++i;
+            if (i < line.size() && line.at(i) != separator) {
+                *error = QStringLiteral("testo dopo le virgolette di chiusura: una voce tra virgolette deve essere "
+                                        "seguita da \"%1\" (le virgolette al suo interno vanno raddoppiate)")
+                             .arg(separator);
+                return std::nullopt;
+            }
+            fields.append(field);
+        } else {
+            const qsizetype end = line.indexOf(separator, i);
+            fields.append(line.mid(i, end < 0 ? -1 : end - i).trimmed());
+            i = end < 0 ? line.size() : end;
+        }
+        if (i == line.size())
+            return fields;
+        ++i;  // the separator
+    }
 }
 
 }  // namespace velmo

@@ -1,7 +1,15 @@
 #include "common/safefile.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#ifndef Q_OS_WIN
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace velmo {
 
@@ -41,6 +49,62 @@ bool writeFileSafely(const QString &path, const QByteArray &bytes, QString *reas
         return false;
     }
     return true;
+}
+
+bool openRegularFile(QFile &file, QString *reason)
+{
+    const QString notRegular = QStringLiteral(
+        "non è un file normale (è una pipe, un dispositivo o un socket): indicare un file salvato su disco");
+#ifdef Q_OS_WIN
+    const QFileInfo info(file.fileName());
+    if (info.exists() && !info.isDir() && !info.isFile()) {
+        *reason = notRegular;
+        return false;
+    }
+    if (info.exists() && !info.isDir() && file.open(QIODevice::ReadOnly))
+        return true;
+    *reason = !info.exists() ? QStringLiteral("il file non esiste")
+              : info.isDir() ? QStringLiteral("è una cartella, non un file")
+                             : QStringLiteral("permessi insufficienti");
+    return false;
+#else
+    // Non-blocking, so that opening a named pipe with no writer returns at once; the check is
+    // made on what was opened, so nothing can be swapped in between.
+    int fd = -1;
+    do {
+        fd = ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    struct stat status {};
+    if (fd < 0 || fstat(fd, &status) != 0) {
+        const int error = errno;
+        if (fd >= 0)
+            ::close(fd);
+        switch (error) {
+        case ENOENT:
+        case ENOTDIR: *reason = QStringLiteral("il file non esiste"); break;
+        case EACCES:
+        case EPERM: *reason = QStringLiteral("permessi insufficienti"); break;
+        case ENXIO: *reason = notRegular; break;  // a socket
+        case ELOOP: *reason = QStringLiteral("troppi collegamenti simbolici nel percorso"); break;
+        case ENAMETOOLONG: *reason = QStringLiteral("il nome del file è troppo lungo"); break;
+        default: *reason = QStringLiteral("errore di sistema n. %1").arg(error); break;
+        }
+        return false;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        ::close(fd);
+        *reason = S_ISDIR(status.st_mode) ? QStringLiteral("è una cartella, non un file") : notRegular;
+        return false;
+    }
+    const int flags = fcntl(fd, F_GETFL);
+    if (flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) < 0
+        || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        *reason = QStringLiteral("errore di sistema n. %1").arg(errno);
+        ::close(fd);
+        return false;
+    }
+    return true;
+#endif
 }
 
 }  // namespace velmo

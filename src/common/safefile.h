@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QFile;
+
 namespace velmo {
 
 // Writes `bytes` as the whole content of the file at `path` through a temporary file in the
@@ -10,5 +12,11 @@ namespace velmo {
 // full, no permission, a folder that is gone) leaves any previous file as it was. False with
 // the reason in Italian in `reason`.
 bool writeFileSafely(const QString &path, const QByteArray &bytes, QString *reason);
+
+// Opens the file named by `file` for reading, only if it is a regular file: a named pipe would
+// block the program until someone writes to it, a device or a socket may never end. False with
+// the reason in Italian in `reason`: "il file non esiste", "è una cartella, non un file",
+// "permessi insufficienti", "non è un file normale …" or another.
+bool openRegularFile(QFile &file, QString *reason);
 
 }  // namespace velmo

@@ -1,6 +1,12 @@
+#include "catalogue/foodcategory.h"
+#include "common/csv.h"
+#include "meal/pasto/mealdocument.h"
 #include "meal/pasto/mealfile.h"
 #include "support/endlessinput.h"
+#include "support/fooddbfixture.h"
 #include "support/tablecase.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -34,6 +40,12 @@ const LineCase kLineCases[] = {
     // What the input holds reaches the message, but never as a control of the terminal.
     {__LINE__, "\x1b[31mFrutta;Banana, cruda;1", "categoria sconosciuta \"\\x1b[31mFrutta\""},
     {__LINE__, "Frutta;Banana, cruda;1\t2", "il peso lordo \"1\\t2\""},
+    // A field in double quotes, as RFC 4180 writes one (a name holding ";" is written so).
+    {__LINE__, "Frutta;\"Banana, cruda\";7", ""},
+    {__LINE__, " \"Frutta\" ;  \"Banana, cruda\"  ;7", ""},
+    {__LINE__, "Frutta;\"Banana, cruda;7", "virgolette non chiuse: una voce tra virgolette deve finire con \""},
+    {__LINE__, "Frutta;\"Banana,\" cruda;7", "testo dopo le virgolette di chiusura: una voce tra virgolette deve essere seguita da \";\""},
+    {__LINE__, "Frutta;Banana, cruda;\"7\"\"", "virgolette non chiuse"},
 };
 // clang-format on
 
@@ -48,7 +60,7 @@ TEST(MealFile, EachLineIsCheckedOnItsOwn)
             ASSERT_EQ(file.entries.size(), 1u);
             EXPECT_EQ(file.entries[0].line, 3);
             EXPECT_GE(file.entries[0].category, 0);
-            EXPECT_EQ(file.entries[0].grams, QString::fromUtf8(c.text).section(u';', 2).trimmed());
+            EXPECT_EQ(file.entries[0].grams, QString::fromUtf8(c.text).section(u';', -1).trimmed());
             EXPECT_EQ(file.entries[0].food, QStringLiteral("Banana, cruda"));
         } else {
             ASSERT_EQ(file.errors.size(), 1u);
@@ -57,6 +69,33 @@ TEST(MealFile, EachLineIsCheckedOnItsOwn)
             EXPECT_TRUE(file.errors[0].text.contains(fault)) << file.errors[0].text.toStdString();
         }
     }
+}
+
+// The shipped catalogue's names are written as they always were; they, and names holding
+// separators, quotes or blanks at their ends, read back as they were written.
+TEST(MealFile, EveryNameReadsBackAsWritten)
+{
+    QFile catalogue(QStringLiteral(VELMO_DATA_DIR "/catalogo.csv"));
+    ASSERT_TRUE(catalogue.open(QIODevice::ReadOnly));
+    std::vector<MealFileEntry> entries;
+    for (const CsvRecord &food : parseCsv(QString::fromUtf8(catalogue.readAll())).records)
+        if (food.line > 1)  // below the header
+            entries.push_back({0, findFoodCategory(food.fields[0]).value_or(-1), food.fields[2], "1"});
+    ASSERT_GT(entries.size(), 800u);
+    const std::size_t shipped = entries.size();
+    for (const QString &name : kHostileFoodNames + QStringList{" Spazi ai lati\t", "\"", ";", "# solo"})
+        entries.push_back({0, kPersonalCategory, name, "25"});
+    for (std::size_t first = 0; first < entries.size(); first += kMealRows) {
+        const std::vector<MealFileEntry> meal(entries.begin() + first,
+                                              entries.begin() + std::min(first + kMealRows, entries.size()));
+        const QByteArray text = mealFileText(meal);
+        EXPECT_EQ(readMealFile(text).entries, meal) << text.toStdString();
+        for (std::size_t i = first; i < std::min(first + kMealRows, shipped); ++i)
+            EXPECT_TRUE(text.contains(
+                ('\n' + foodCategory(entries[i].category).heading + ';' + entries[i].food + ";1\n").toUtf8()));
+    }
+    // Files written before names were quoted: a quote inside a name is a quote.
+    EXPECT_EQ(readMealFile("Frutta;Torta \"della nonna\";1").entries.at(0).food, "Torta \"della nonna\"");
 }
 
 const QByteArray kFood = "Frutta;Banana, cruda;1";

@@ -1,3 +1,4 @@
+#include "catalogue/personalfood.h"
 #include "support/fooddbfixture.h"
 #include "support/qtprinters.h"
 #include "support/tablecase.h"
@@ -11,12 +12,15 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace velmo::test {
 namespace {
 
 // How the input reaches the program: written to its standard input, saved to a file named as
-// its last argument, or (`input` is a path) that path as standard input.
-enum class Feed { Pipe, FileArgument, PathStdin };
+// its last argument, a named pipe nobody writes to named so, or (`input` is a path) that path
+// as standard input.
+enum class Feed { Pipe, FileArgument, FifoArgument, PathStdin };
 // The food database beside the program: the shipped one, none, or one without most category
 // tables (the catalogue's tests check every other fault of the file).
 enum class Db { Shipped, Missing, Partial };
@@ -48,6 +52,9 @@ const ProcessCase kCases[] = {
      "velmo-pasto: il nome del file è vuoto (per leggere lo standard input ometterlo o scrivere \"-\")\n", 1},
     {__LINE__, {}, "/", Feed::PathStdin, kIt, Db::Shipped, 2, kNothing,
      "velmo-pasto: impossibile leggere lo standard input: è una cartella, non un file\n", 1},
+    {__LINE__, {"/"}, {}, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "velmo-pasto: impossibile leggere \"/\": è una cartella, non un file\n", 1},
+    {__LINE__, {}, {}, Feed::FifoArgument, kIt, Db::Shipped, 2, kNothing, "pasto.txt\": non è un file normale (è una pipe,", 1},
+    {__LINE__, {"--importa-alimenti"}, {}, Feed::FifoArgument, kIt, Db::Shipped, 2, kNothing, "pasto.txt: non è un file normale (è una pipe,", 2},
     // A good meal: the aligned table, or CSV, with the numbers as the user's locale writes them.
     {__LINE__, {}, kLunch, Feed::FileArgument, kIt, Db::Shipped, 0,
      "Pane tipo italiano +80 +\\d+ +\\d+,\\d\\d .*\nBanana, cruda +150 .*\nBanana, cruda +150 .*\n-+\n"
@@ -75,7 +82,7 @@ const ProcessCase kCases[] = {
     {__LINE__, {}, QByteArray(";;x\n").repeated(12), Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
      "velmo-pasto: riga 7: manca il nome dell'alimento\nvelmo-pasto: e altri 16 errori\n", 21},
     // Inputs without end stop at once with their reason (the meal file's tests try every kind).
-    {__LINE__, {"/dev/zero"}, {}, Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
+    {__LINE__, {}, "/dev/zero", Feed::PathStdin, kIt, Db::Shipped, 2, kNothing,
      "velmo-pasto: riga 1: il testo contiene un carattere nullo", 1},
     {__LINE__, {}, "/dev/urandom", Feed::PathStdin, kIt, Db::Shipped, 2, kNothing, "velmo-pasto: riga ", 21},
     // A search prints "categoria;alimento" lines, nothing when nothing is found.
@@ -125,10 +132,21 @@ TEST(PastoProcess, PersonalFoodsImportedExportedAndEaten)
     const QString exported = run({QStringLiteral("--esporta-alimenti")});
     EXPECT_EQ(exported, "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\r\n"
                         "\"Torta, fetta\",100,6.5,12,50,340,,40\r\nBirra,100,0.5,0,3.5,45,,\r\n");
-    EXPECT_TRUE(
-        run({QStringLiteral("--cerca"), QStringLiteral("fetta torta")}).contains("Alimenti personali;Torta, fetta\n"));
     EXPECT_TRUE(run({}, "Alimenti personali;Torta, fetta;200\n")
                     .contains(QRegularExpression("Torta, fetta +200 +200 +13,00 ")));
+
+    // Names a meal line must quote: what the search prints, once weighed, is a meal of that food.
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(foodsToCsv(hostileFoods()).toUtf8());
+    file.close();
+    EXPECT_TRUE(run({QStringLiteral("--importa-alimenti"), csv}).startsWith("Importati 12 alimenti"));
+    for (const QString &name : kHostileFoodNames) {
+        SCOPED_TRACE(name.toStdString());
+        const QString found = run({QStringLiteral("--cerca"), name});
+        EXPECT_TRUE(run({}, QString(found).replace(u'\n', QStringLiteral(";100\n")).toUtf8())
+                        .contains(QRegularExpression(u'^' + QRegularExpression::escape(name) + " +100 +100\\s",
+                                                     QRegularExpression::MultilineOption)));
+    }
 }
 
 // `velmo-pasto` run as a whole process, as a dietitian runs it: from its own folder, or copied
@@ -154,6 +172,9 @@ TEST(PastoProcess, ArgumentsAndInputGiveTheExitCodeAndTheOutput)
             QFile file(dir.filePath(QStringLiteral("pasto.txt")));
             ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(c.input) == c.input.size());
             arguments << file.fileName();
+        } else if (c.feed == Feed::FifoArgument) {
+            arguments << dir.filePath(QStringLiteral("pasto.txt"));
+            ASSERT_EQ(mkfifo(QFile::encodeName(arguments.back()).constData(), 0600), 0);
         } else if (c.feed == Feed::PathStdin) {
             process.setStandardInputFile(QString::fromUtf8(c.input));
         }

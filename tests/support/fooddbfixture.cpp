@@ -10,6 +10,23 @@
 
 namespace velmo::test {
 
+// clang-format off
+const QStringList kHostileFoodNames = {
+    QStringLiteral("Pasta; sugo"), QStringLiteral("Torta \"della nonna\""), QStringLiteral("\"Citato\""),
+    QStringLiteral("#1 Panino"), QStringLiteral(";;"), QStringLiteral("\"\""), QStringLiteral("Fine;"),
+    QStringLiteral("Ragù ;  piccante"), QStringLiteral("Щи; борщ"), QStringLiteral("寿司 \"\" maki"),
+    QStringLiteral("Caffè \"ristretto"), QStringLiteral("Dolce #2;\"x\";3"),
+};
+// clang-format on
+
+std::vector<PersonalFood> hostileFoods()
+{
+    std::vector<PersonalFood> foods;
+    for (const QString &name : kHostileFoodNames)
+        foods.push_back({name});
+    return foods;
+}
+
 bool writeFoodDatabase(const QString &path, const std::map<QString, std::vector<TestFood>> &tables, bool allTables,
                        QString *error)
 {

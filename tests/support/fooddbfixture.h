@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/personalfood.h"
 #include "support/qtprinters.h"
 
 #include <QString>
@@ -24,5 +25,13 @@ bool writeFoodDatabase(const QString &path, const std::map<QString, std::vector<
 
 // Bytes of a file, to prove that nothing changed it.
 QByteArray fileBytes(const QString &path);
+
+// Food names that a line of fields separated by ";" must still carry: separators, quotes (a
+// whole name in quotes too), the "#" of a comment at the start, other scripts. Each is a name
+// the personal catalogue takes and the meal's table keeps (a name of one character leaves a
+// row free); twelve, so that one meal holds them all.
+extern const QStringList kHostileFoodNames;
+// Those names as personal foods, their values unknown.
+std::vector<PersonalFood> hostileFoods();
 
 }  // namespace velmo::test

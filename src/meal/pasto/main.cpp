@@ -6,6 +6,7 @@
 #include "common/consoleoutput.h"
 #include "common/numbertext.h"
 #include "common/programdir.h"
+#include "common/safefile.h"
 #include "meal/pasto/mealcomposer.h"
 #include "meal/pasto/mealfile.h"
 #include "meal/pasto/mealreport.h"
@@ -78,13 +79,16 @@ QString helpText()
                "     velmo-pasto --esporta-alimenti\n"
                "\n"
                "Calcola le calorie e i nutrienti di un pasto, come la tabella di composizione di Velmo.\n"
-               "Legge il FILE indicato, oppure lo standard input se il FILE manca o è \"-\".\n"
+               "Legge il FILE indicato, oppure lo standard input se il FILE manca o è \"-\". Il FILE è un file\n"
+               "normale: una pipe con nome, un dispositivo o un socket si passano come standard input.\n"
                "\n"
                "Ogni riga descrive un alimento, al massimo dodici:\n"
                "  categoria;alimento;grammi\n"
                "- categoria: il titolo della categoria (per esempio \"Frutta\") o il nome della sua tabella;\n"
                "- alimento: il nome esatto dell'alimento, come appare nella griglia degli alimenti;\n"
                "- grammi: il peso lordo, un numero intero di grammi.\n"
+               "Una voce che contiene \";\" o virgolette, o che inizia o finisce con spazi, va tra virgolette\n"
+               "doppie, raddoppiando quelle al suo interno: \"Pasta; sugo\", \"Torta \"\"della nonna\"\"\".\n"
                "Le righe vuote e quelle che iniziano con \"#\" sono ignorate. Il testo è in UTF-8, con righe\n"
                "di al massimo %2 caratteri e in tutto al massimo 1 MB; la lettura si ferma alla tredicesima\n"
                "riga di alimenti e alla prima riga che non è testo.\n"
@@ -99,8 +103,8 @@ QString helpText()
                "            contiene ogni parola del TESTO (senza distinguere maiuscole, accenti e apostrofi\n"
                "            tipografici), una riga \"categoria;alimento\" per alimento: prima quelli il cui\n"
                "            nome inizia con la prima parola, poi gli altri, in ordine alfabetico; aggiungendo\n"
-               "            \";grammi\" la riga diventa una riga valida di un pasto. Nessun alimento trovato:\n"
-               "            non stampa nulla ed esce con 0\n"
+               "            \";grammi\" la riga diventa una riga valida di un pasto (i nomi che lo richiedono\n"
+               "            sono già tra virgolette). Nessun alimento trovato: non stampa nulla ed esce con 0\n"
                "  --fabbisogno KCAL  confronta il pasto con un fabbisogno giornaliero di KCAL kcal (un numero\n"
                "            maggiore di 0): una riga dopo i totali, o cinque colonne in più con --csv\n"
                "  --importa-alimenti FILE.csv  aggiunge agli alimenti personali quelli del file CSV (UTF-8,\n"
@@ -160,7 +164,7 @@ int searchFoods(ConsoleOutput &output, const QStringList &arguments)
         writeStandardError(QStringLiteral("velmo-pasto: %1 (gli alimenti personali non sono cercati)\n").arg(error));
     QString lines;
     for (int food : search.find(*text).foods)
-        lines += search.heading(food) + u';' + search.food(food).name + u'\n';
+        lines += mealFileLine(search.heading(food), search.food(food).name) + u'\n';
     return write(output, lines);
 }
 
@@ -286,14 +290,19 @@ int main(int argc, char **argv)
         return fail(kInputFailure, {QStringLiteral("il nome del file è vuoto (per leggere lo standard input "
                                                    "ometterlo o scrivere \"-\")")});
     QFile input;
-    const bool fromStdin = !havePath || path == QStringLiteral("-");
-    if (fromStdin && standardInputIsFolder())
+    QString reason;
+    if (havePath && path != QStringLiteral("-")) {
+        // A named file must be a regular one; a pipe is welcome as standard input.
+        input.setFileName(path);
+        if (!openRegularFile(input, &reason))
+            return fail(kInputFailure, {readFailureMessage(path, reason)});
+    } else if (standardInputIsFolder()) {
         return fail(kInputFailure,
                     {QStringLiteral("impossibile leggere lo standard input: è una cartella, non un file")});
-    const bool opened = fromStdin ? input.open(stdin, QIODevice::ReadOnly)
-                                  : (input.setFileName(path), input.open(QIODevice::ReadOnly));
-    if (!opened)
-        return fail(kInputFailure, {readFailureMessage(input)});
+    } else if (!input.open(stdin, QIODevice::ReadOnly)) {
+        return fail(kInputFailure,
+                    {QStringLiteral("impossibile leggere lo standard input: indicare il pasto come FILE")});
+    }
     const MealFile file = readMealFile(input);
 
     QString error;

@@ -138,8 +138,9 @@ bool MealDocument::open()
 std::optional<std::vector<MealFileEntry>> MealDocument::checkedEntries(const QString &path, QStringList *errors)
 {
     QFile input(path);
-    if (QFileInfo(path).isDir() || !input.open(QIODevice::ReadOnly)) {
-        *errors = {readFailureMessage(input)};
+    QString reason;
+    if (!openRegularFile(input, &reason)) {
+        *errors = {readFailureMessage(path, reason)};
         return std::nullopt;
     }
     const MealFile file = readMealFile(input);

@@ -1,15 +1,15 @@
 #include "meal/pasto/mealfile.h"
 
 #include "catalogue/foodcategory.h"
+#include "common/csv.h"
 #include "common/inputecho.h"
 #include "meal/mealgrid.h"
 
 #include <QBuffer>
-#include <QFile>
-#include <QFileInfo>
 #include <QIODevice>
 
 #include <algorithm>
+#include <optional>
 
 namespace velmo {
 
@@ -72,10 +72,24 @@ private:
     unsigned char high_ = 0xBF;
 };
 
+// Quoted only where the reader would otherwise split the field, take its quotes for quoting or
+// trim it; any other text is written as it always was, so that older readers read it alike.
+QString mealFileField(const QString &text)
+{
+    const bool quoted = text.contains(u';') || text.contains(u'"') || text != text.trimmed();
+    return quoted ? csvQuoted(text) : text;
+}
+
 // The checks of one line of text, with its faults added to `file`.
 void readLine(int line, const QString &content, MealFile &file)
 {
-    const QStringList fields = content.split(u';');
+    QString fault;
+    const std::optional<QStringList> split = splitQuotedLine(content, u';', &fault);
+    if (!split) {
+        file.errors.push_back({line, fault});
+        return;
+    }
+    const QStringList &fields = *split;
     if (fields.size() != 3) {
         file.errors.push_back({line, QStringLiteral("attese tre voci separate da \";\" (categoria;alimento;grammi), "
                                                     "trovate %1")
@@ -84,9 +98,9 @@ void readLine(int line, const QString &content, MealFile &file)
     }
     MealFileEntry entry;
     entry.line = line;
-    const QString category = fields[0].trimmed();
-    entry.food = fields[1].trimmed();
-    entry.grams = fields[2].trimmed();
+    const QString category = fields[0];
+    entry.food = fields[1];
+    entry.grams = fields[2];
 
     const auto found = findFoodCategory(category);
     if (category.isEmpty()) {
@@ -249,14 +263,14 @@ MealFile readMealFile(const QByteArray &bytes)
     return readMealFile(buffer);
 }
 
-QString readFailureMessage(const QFile &file)
+QString readFailureMessage(const QString &path, const QString &reason)
 {
-    const QFileInfo info(file.fileName());
-    const QString reason = !info.exists()       ? QStringLiteral("il file non esiste")
-                           : info.isDir()       ? QStringLiteral("è una cartella, non un file")
-                           : !info.isReadable() ? QStringLiteral("permessi insufficienti")
-                                                : file.errorString();
-    return QStringLiteral("impossibile leggere %1: %2").arg(echoInput(file.fileName()), reason);
+    return QStringLiteral("impossibile leggere %1: %2").arg(echoInput(path), reason);
+}
+
+QString mealFileLine(const QString &heading, const QString &food)
+{
+    return mealFileField(heading) + u';' + mealFileField(food);
 }
 
 QByteArray mealFileText(const std::vector<MealFileEntry> &entries)
@@ -264,7 +278,8 @@ QByteArray mealFileText(const std::vector<MealFileEntry> &entries)
     QString text = QStringLiteral("# Pasto di Velmo: categoria;alimento;grammi (peso lordo). "
                                   "Si apre con Velmo o si calcola con velmo-pasto.\n");
     for (const MealFileEntry &entry : entries)
-        text += QStringLiteral("%1;%2;%3\n").arg(foodCategory(entry.category).heading, entry.food, entry.grams);
+        text += mealFileLine(foodCategory(entry.category).heading, entry.food) + u';' + mealFileField(entry.grams)
+                + u'\n';
     return text.toUtf8();
 }
 

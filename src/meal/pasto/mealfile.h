@@ -6,7 +6,6 @@
 
 #include <vector>
 
-class QFile;
 class QIODevice;
 
 namespace velmo {
@@ -39,21 +38,27 @@ inline constexpr int kMaxReportedErrors = 20;
 
 // Reads a meal file line by line. Lines end with LF, CR LF or CR alone; the text is UTF-8, with
 // or without a byte-order mark. Blank lines and lines starting with "#" are skipped; every other
-// line must name a known category, a food and a whole number of grams; at most twelve foods, as
-// many as the table has rows.
+// line must name a known category, a food and a whole number of grams, separated by ";" and
+// each trimmed of blanks unless written between double quotes (see `mealFileLine`); at most
+// twelve foods, as many as the table has rows.
 // Reading stops at the first line that is no text (not UTF-8, or with a NUL byte), at the
 // thirteenth food line, beyond kMaxMealFileBytes, or on a read error; each is an error naming
 // its line. A line longer than kMaxLineLength characters is an error of its own.
 MealFile readMealFile(QIODevice &input);
 MealFile readMealFile(const QByteArray &bytes);
 
-// Why `file` could not be opened for reading, in Italian: "impossibile leggere FILE: il file
-// non esiste" and the like.
-QString readFailureMessage(const QFile &file);
+// "impossibile leggere FILE: REASON", the reason being openRegularFile's.
+QString readFailureMessage(const QString &path, const QString &reason);
+
+// The first two fields of a meal line, `categoria;alimento`: adding `;grammi` makes the line.
+// A field that holds ";" or '"' or begins or ends with blanks, which the reader would take for a
+// separator, a quote or blanks to trim, is written between double quotes (RFC 4180 with ";"
+// between fields, a quote inside doubled); any other is written as it is.
+QString mealFileLine(const QString &heading, const QString &food);
 
 // The text of a meal file holding `entries` in their order: a "#" line saying what the file is,
 // then one `categoria;alimento;grammi` line per food with the category's heading, UTF-8 with LF
-// line ends. `readMealFile` reads it back as the same entries.
+// line ends. `readMealFile` reads it back as the same entries, whatever the foods' names.
 QByteArray mealFileText(const std::vector<MealFileEntry> &entries);
 
 // The messages of `errors` in line order, at most kMaxReportedErrors of them, and then one line
