@@ -137,7 +137,7 @@ QString energyCalculatorHelp()
         "  --auspicabili si|no   con o senza le attività fisiche auspicabili\n"
         "                        (richiesto dai 18 anni in su)\n"
         "  --csv                 una riga CSV preceduta dall'intestazione\n"
-        "  --help                mostra questo aiuto\n"
+        "  -h, --help            mostra questo aiuto\n"
         "\n"
         "Sotto i 10 anni viene calcolato il solo metabolismo basale; dai 10 ai 17 anni il LAF è fisso\n"
         "e le opzioni di attività non contano; dai 60 anni in su l'attività è sempre leggera.\n"

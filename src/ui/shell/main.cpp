@@ -1,4 +1,5 @@
 #include "catalogue/fooddatabase.h"
+#include "common/consoleoutput.h"
 #include "common/programdir.h"
 #include "ui/shell/appwindows.h"
 #include "ui/shell/mainwindow.h"
@@ -8,8 +9,36 @@
 #include <QMessageBox>
 #include <QTimer>
 
+namespace {
+
+const char kHelp[] = "Uso: velmo [FILE]\n"
+                     "\n"
+                     "Apre la finestra di Velmo: le calorie e i nutrienti di un pasto composto dagli alimenti scelti\n"
+                     "per categoria, e il fabbisogno energetico giornaliero. Con FILE apre all'avvio quel pasto (un\n"
+                     "file .pasto salvato dal menu Pasto, lo stesso testo che legge velmo-pasto); un file che non si\n"
+                     "può leggere, che non è un file normale o che ha una riga sbagliata è segnalato da un messaggio.\n"
+                     "\n"
+                     "Opzioni:\n"
+                     "  -h, --help  mostra questo aiuto ed esce, senza aprire la finestra\n"
+                     "\n"
+                     "Con la variabile d'ambiente VELMO_ESCI_DOPO_AVVIO=1 il programma termina appena la finestra\n"
+                     "principale è mostrata: serve a verificare un'installazione.\n"
+                     "\n"
+                     "Codici di uscita: 0 il programma è terminato normalmente; 1 l'archivio degli alimenti manca o\n"
+                     "non si può leggere (un messaggio lo dice); 3 impossibile scrivere questo aiuto.\n";
+
+}  // namespace
+
 int main(int argc, char **argv)
 {
+    // The help goes to the terminal that asked for it, without a window or a display.
+    if (argc == 2 && (qstrcmp(argv[1], "--help") == 0 || qstrcmp(argv[1], "-h") == 0)) {
+        velmo::ConsoleOutput output;
+        if (output.write(QString::fromUtf8(kHelp)) && output.close())
+            return 0;
+        velmo::writeStandardError(output.failureMessage(QStringLiteral("velmo")) + u'\n');
+        return velmo::kOutputFailure;
+    }
     QApplication app(argc, argv);
     velmo::ui::prepareApplication(app);
 

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Each program's manual page describes, in its OPZIONI section, the options its --help names, and
+# no other. Usage: man_pages_test.sh MAN_DIR PROGRAM...
+set -uo pipefail
+man_dir=$1
+shift
+# The options a text names: "-h" and "--word", not the dashes inside names such as velmo-pasto.
+options() { grep -oE '(^|[^[:alnum:]_-])--?[a-z][a-z-]*' | sed -E 's/^[^-]+//' | sort -u; }
+failed=0
+for program in "$@"; do
+    name=$(basename "$program")
+    if ! help=$(XDG_DATA_HOME=/tmp QT_QPA_PLATFORM=offscreen "$program" --help); then
+        echo "FAIL: $name --help does not end with 0"
+        failed=1
+        continue
+    fi
+    in_help=$(options <<<"$help")
+    in_man=$(sed -n '/^\.SH OPZIONI/,/^\.SH /p' "$man_dir/$name.1" | sed 's/\\-/-/g' | options)
+    if [[ $'\n'$in_help$'\n' != *$'\n'--help$'\n'* || $in_help != "$in_man" ]]; then
+        echo "FAIL: $name: options of --help (<) and of $name.1 (>) differ:"
+        diff <(echo "$in_help") <(echo "$in_man")
+        failed=1
+    fi
+done
+[[ $failed -eq 0 ]] && echo "$# passed"
+exit $failed
