@@ -3,6 +3,7 @@
 #include "common/decimalround.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -376,7 +377,14 @@ std::optional<double> readPlainDecimal(QStringView text)
 
 QString formatPlainDecimal(double value)
 {
-    return formatPlain(value, QLocale::c());
+    if (!std::isfinite(value))
+        return {};
+    if (value == 0.0)
+        value = 0.0;  // no "-0"
+    // Never an exponent: readPlainDecimal, which reads the file back, takes digits and a point.
+    std::array<char, 400> text{};  // the longest double written in full, 1.8e308, needs 309
+    const char *end = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed).ptr;
+    return QString::fromLatin1(text.data(), end - text.data());
 }
 
 QString formatPlain(double value, const QLocale &locale)
