@@ -40,7 +40,7 @@ const std::array<FoodCategory, kFoodCategoryCount> &foodCategories()
 
 const FoodCategory &personalCategory()
 {
-    static const FoodCategory personal{"mnuPersonali", QStringLiteral("Alimenti &personali"),
+    static const FoodCategory personal{"mnuPersonali", QStringLiteral("Alimenti perso&nali"),
                                        QStringLiteral("Alimenti personali"), QStringLiteral("alimenti_personali"),
                                        false};
     return personal;

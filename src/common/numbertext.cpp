@@ -3,6 +3,7 @@
 #include "common/decimalround.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -292,20 +293,61 @@ bool isUnsignedDecimalInput(QStringView text, const QLocale &locale)
     return whole > 0 && text.mid(whole).startsWith(point) && allDigits(text.mid(whole + point.size()));
 }
 
-std::optional<qint16> readWholeArgument16(QStringView text, ArgumentFraction fraction)
+namespace {
+
+// "1.000" or "1.000,5" under Italian, "1,000" under English: the locale's group separators
+// between groups of three digits, then at most its decimal separator and digits; written again as
+// plain digits with a decimal point. Empty when `text` has no group separator or one out of place.
+std::optional<QString> ungroupedArgument(QStringView text, const NumberSymbols &symbols)
 {
-    const qsizetype whole = leadingDigits(text);
-    if (whole == 0)
+    if (symbols.group.isEmpty() || symbols.decimal.isEmpty())
         return std::nullopt;
-    QString plain = text.left(whole).toString();
-    if (whole < text.size()) {
-        const QChar separator = text[whole];
-        const QStringView decimals = text.mid(whole + 1);
-        if (fraction == ArgumentFraction::Refused || (separator != u',' && separator != u'.') || decimals.isEmpty()
-            || !allDigits(decimals))
+    const qsizetype point = text.indexOf(symbols.decimal);
+    const QList<QStringView> groups = (point < 0 ? text : text.left(point)).split(symbols.group);
+    if (groups.size() < 2 || groups.front().isEmpty() || groups.front().size() > 3)
+        return std::nullopt;
+    QString plain;
+    for (qsizetype i = 0; i < groups.size(); ++i) {
+        if ((i > 0 && groups[i].size() != 3) || !allDigits(groups[i]))
+            return std::nullopt;
+        plain += groups[i];
+    }
+    if (point >= 0) {
+        const QStringView decimals = text.mid(point + symbols.decimal.size());
+        if (decimals.isEmpty() || !allDigits(decimals))
             return std::nullopt;
         plain += u'.' + decimals.toString();
     }
+    return plain;
+}
+
+}  // namespace
+
+std::optional<qint16> readWholeArgument16(QStringView text, ArgumentFraction fraction, const QLocale &locale)
+{
+    const NumberSymbols &symbols = numberSymbols(locale);
+    QString plain;
+    if (const auto ungrouped = ungroupedArgument(text, symbols)) {
+        plain = *ungrouped;
+    } else {
+        const qsizetype whole = leadingDigits(text);
+        if (whole == 0)
+            return std::nullopt;
+        plain = text.left(whole).toString();
+        if (whole < text.size()) {
+            const QChar separator = text[whole];
+            const QStringView decimals = text.mid(whole + 1);
+            // Three digits after a comma or a point may be a thousand of another locale ("1,000"
+            // from an English script run under Italian), more after the locale's group separator
+            // a group out of place ("1,0000" under English): never decimals.
+            if ((separator != u',' && separator != u'.') || decimals.isEmpty() || !allDigits(decimals)
+                || decimals.size() == 3 || (symbols.group == separator && decimals.size() > 3))
+                return std::nullopt;
+            plain += u'.' + decimals.toString();
+        }
+    }
+    if (fraction == ArgumentFraction::Refused && plain.contains(u'.'))
+        return std::nullopt;
     return readWholeNumber16(plain, QLocale::c());
 }
 
@@ -335,7 +377,14 @@ std::optional<double> readPlainDecimal(QStringView text)
 
 QString formatPlainDecimal(double value)
 {
-    return formatPlain(value, QLocale::c());
+    if (!std::isfinite(value))
+        return {};
+    if (value == 0.0)
+        value = 0.0;  // no "-0"
+    // Never an exponent: readPlainDecimal, which reads the file back, takes digits and a point.
+    std::array<char, 400> text{};  // the longest double written in full, 1.8e308, needs 309
+    const char *end = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed).ptr;
+    return QString::fromLatin1(text.data(), end - text.data());
 }
 
 QString formatPlain(double value, const QLocale &locale)

@@ -39,18 +39,23 @@ bool isUnsignedWholeInput(QStringView text);
 // included; never a sign, a group separator, a blank or an exponent.
 bool isUnsignedDecimalInput(QStringView text, const QLocale &locale);
 
-// A number given on a command line, read alike under every locale: ASCII digits, and where
-// `fraction` allows it a decimal comma or point followed by digits; no sign, blanks or groups.
-// Rounded halves to even within a signed 16-bit integer; empty when unreadable or out of range.
+// A number given on a command line: ASCII digits, the group separators of `locale` where they
+// belong ("1.000" under Italian and "1,000" under English are both 1000), and where `fraction`
+// allows it decimals after a comma or a point ("64,5" and "65.5" under every locale); no sign or
+// blanks. A number is never read as a thousand times smaller: three digits after a comma or a
+// point not grouped by the locale ("1,000" under Italian), or more after its group separator
+// ("1,0000" under English), are refused. Rounded halves to even within a signed 16-bit integer;
+// empty when unreadable or out of range.
 enum class ArgumentFraction { Refused, CommaOrPoint };
-std::optional<qint16> readWholeArgument16(QStringView text, ArgumentFraction fraction);
+std::optional<qint16> readWholeArgument16(QStringView text, ArgumentFraction fraction, const QLocale &locale);
 
 // A number of a data file that any locale may have written: ASCII digits with at most one
 // decimal point or comma and digits after it ("12", "0.5", "0,5"), surrounding blanks allowed;
 // no sign, groups or exponent. Empty when it is not such a number.
 std::optional<double> readPlainDecimal(QStringView text);
 
-// The same numbers written for a data file: the plain shortest decimal with a point.
+// The same numbers written for a data file: the shortest decimal with a point that reads back as
+// the same double, never with an exponent (0.00001, not 1e-05); empty for infinity and NaN.
 QString formatPlainDecimal(double value);
 
 // Plain shortest decimal: locale decimal separator, no grouping, no trailing zeros, at most 15

@@ -49,6 +49,8 @@ TEST(EnergyCalculator, GoodInvocationsPrintWhatTheWindowShows)
         {__LINE__, "--sesso F --anni 15 --peso 50 --attivita pesante", nullptr, "sotto i 18 anni le opzioni di attività non contano"},
         {__LINE__, "--sesso F --anni 15 --peso 50 --auspicabili no", nullptr, "sotto i 18 anni le opzioni di attività non contano"},
         {__LINE__, "--sesso F --anni 15 --peso 50", nullptr, ""},
+        {__LINE__, "--sesso M --anni 120 --peso 350 --auspicabili no", nullptr, ""},  // the largest accepted
+        {__LINE__, "--sesso M --anni 0 --peso 0.6", nullptr, "minore di 10 anni"},  // 1 kg
     };
     // clang-format on
     for (const GoodCase &c : cases) {
@@ -80,13 +82,22 @@ TEST(EnergyCalculator, CsvLineWithHeader)
 TEST(EnergyCalculator, BadInvocationsExplainAndExitWithTwo)
 {
     // clang-format off
-    const struct { int line; const char *arguments, *reason; } cases[] = {
+    const struct { int line; const char *arguments, *reason; QLocale locale = italian(); } cases[] = {
         {__LINE__, "", "Manca l'opzione --sesso."},
         {__LINE__, "--sesso F --anni 30", "Manca l'opzione --peso."},
         {__LINE__, "--sesso X --anni 30 --peso 60", "Valore non valido per --sesso: \"X\""},
         {__LINE__, "--sesso F --anni trenta --peso 60", "Valore non valido per --anni: \"trenta\""},
         {__LINE__, "--sesso F --anni 99999 --peso 60", "Valore non valido per --anni: \"99999\""},
         {__LINE__, "--sesso F --anni 30 --peso 6,0,1", "Valore non valido per --peso: \"6,0,1\""},
+        {__LINE__, "--sesso F --anni 121 --peso 60 --auspicabili no", "Età non accettata: --anni \"121\" vale 121 anni; l'età va da 0 a 120 anni."},
+        {__LINE__, "--sesso F --anni 1,000 --peso 60 --auspicabili no", "--anni \"1,000\" vale 1000 anni", english()},
+        {__LINE__, "--sesso F --anni 8 --peso 0", "Peso non accettato: --peso \"0\" vale 0 kg; il peso va da 1 a 350 kg."},
+        {__LINE__, "--sesso F --anni 8 --peso 0.4", "--peso \"0.4\" vale 0 kg"},
+        {__LINE__, "--sesso F --anni 8 --peso 350,6", "--peso \"350,6\" vale 351 kg"},
+        {__LINE__, "--sesso F --anni 8 --peso 32767", "--peso \"32767\" vale 32767 kg"},
+        {__LINE__, "--sesso F --anni 8 --peso 1.000", "--peso \"1.000\" vale 1000 kg"},
+        {__LINE__, "--sesso F --anni 8 --peso 1,000", "--peso \"1,000\" vale 1000 kg", english()},
+        {__LINE__, "--sesso F --anni 8 --peso 1,000", "Valore non valido per --peso: \"1,000\""},
         {__LINE__, "--sesso F --anni 30 --peso", "Manca il valore di --peso."},
         {__LINE__, "--sesso F --anni 30 --peso 60", "Dai 18 ai 59 anni servono --attivita e --auspicabili."},
         {__LINE__, "--sesso F --anni 30 --peso 60 --attivita moderata", "Dai 18 ai 59 anni servono"},
@@ -101,7 +112,7 @@ TEST(EnergyCalculator, BadInvocationsExplainAndExitWithTwo)
     // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
-        const Outcome r = run(QString::fromUtf8(c.arguments), italian());
+        const Outcome r = run(QString::fromUtf8(c.arguments), c.locale);
         EXPECT_EQ(r.code, 2);
         EXPECT_TRUE(r.out.isEmpty());
         EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.reason))) << qPrintable(r.err);

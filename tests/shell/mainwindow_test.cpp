@@ -1,3 +1,4 @@
+#include "catalogue/foodcategory.h"
 #include "support/fakeprinterservice.h"
 #include "shellfixture.h"
 #include "ui/catalogue/foodgridview.h"
@@ -17,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDebug>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -132,6 +134,36 @@ TEST_F(MainWindowTest, SearchWindowFindsAndChoosesAFood)
     QTest::keyClick(search->textBox(), Qt::Key_Escape);
     EXPECT_FALSE(search->isVisible());
     EXPECT_EQ(cell(0, MealColumn::Name), "Pera, cruda");
+}
+
+// Every menu reachable from the menu bar, the bar's own titles included: every item has a key
+// (but the specified "11"), and items sharing one are all specified captions: the categories'
+// "Cereali e &derivati" / "Pro&dotti vari", "D&olci" / "&Oli e grassi", "Fr&utta" / "&Uova", and
+// the bar's "&Scelta alimenti" / "&Stampa".
+TEST_F(MainWindowTest, NoItemWeAddedSharesAKeyInItsMenu)
+{
+    QSet<QString> specified{"&N° Persone", "&Scelta alimenti", "&LAF", "&Stampa", "&Help", "&Esci", "11"};
+    for (const FoodCategory &category : foodCategories())
+        specified << category.menuCaption;
+    QList<QList<QAction *>> menus{window->menuBar()->actions()};
+    for (qsizetype m = 0; m < menus.size(); ++m)
+        for (QAction *item : menus[m])
+            if (item->menu())
+                menus << item->menu()->actions();
+    EXPECT_EQ(menus.size(), 6) << "bar, Pasto, Persone, Scelta and its submenu, LAF";
+    for (const QList<QAction *> &items : menus) {
+        QMap<int, QStringList> byKey;
+        for (QAction *item : items)
+            if (!item->isSeparator()) {
+                const QKeySequence key = QKeySequence::mnemonic(item->text());
+                EXPECT_TRUE(!key.isEmpty() || specified.contains(item->text())) << qPrintable(item->text());
+                if (!key.isEmpty())
+                    byKey[key[0].toCombined()] << item->text();
+            }
+        for (const QStringList &same : byKey)
+            for (const QString &text : same)
+                EXPECT_TRUE(same.size() == 1 || specified.contains(text)) << qPrintable(same.join(" | "));
+    }
 }
 
 TEST_F(MainWindowTest, PersonalFoodsMenuOpensTheFoodWindowAndItsCommandsWaitForAPersonalFood)

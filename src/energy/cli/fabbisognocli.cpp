@@ -13,6 +13,8 @@ namespace velmo {
 namespace {
 
 constexpr int kBadArguments = 2;
+constexpr int kMaxAge = 120;
+constexpr int kMaxWeight = 350;  // kg
 
 struct Options {
     QMap<QString, QString> values;
@@ -129,9 +131,9 @@ QString energyCalculatorHelp()
         "\n"
         "Opzioni:\n"
         "  --sesso F|M           F per femmina, M per maschio\n"
-        "  --anni N              età in anni compiuti (numero intero)\n"
-        "  --peso KG             peso in kg; i decimali (con la virgola o il punto) sono arrotondati\n"
-        "                        al kg intero\n"
+        "  --anni N              età in anni compiuti (numero intero, da 0 a 120)\n"
+        "  --peso KG             peso in kg, da 1 a 350; i decimali (con la virgola o il punto) sono\n"
+        "                        arrotondati al kg intero\n"
         "  --attivita LIVELLO    livello di attività fisica: leggera, moderata o pesante\n"
         "                        (richiesto dai 18 ai 59 anni)\n"
         "  --auspicabili si|no   con o senza le attività fisiche auspicabili\n"
@@ -141,7 +143,9 @@ QString energyCalculatorHelp()
         "\n"
         "Sotto i 10 anni viene calcolato il solo metabolismo basale; dai 10 ai 17 anni il LAF è fisso\n"
         "e le opzioni di attività non contano; dai 60 anni in su l'attività è sempre leggera.\n"
-        "I numeri sono scritti secondo le impostazioni locali dell'utente.\n"
+        "I numeri sono scritti secondo le impostazioni locali dell'utente. Nei valori il loro separatore\n"
+        "delle migliaia è letto come tale (1.000 in italiano, 1,000 in inglese: mille); altrimenti tre\n"
+        "cifre dopo la virgola o il punto sono rifiutate, perché potrebbero essere migliaia.\n"
         "I valori sono stime e non sostituiscono il parere di un medico o di un dietista.\n"
         "\n"
         "Codici di uscita: 0 calcolo eseguito, 2 argomenti mancanti o non validi, 3 impossibile scrivere\n"
@@ -169,17 +173,24 @@ int runEnergyCalculator(const QStringList &arguments, QTextStream &out, QTextStr
     const auto sex = readSex(value("--sesso"));
     if (!sex)
         return fail(err, QStringLiteral("Valore non valido per --sesso: \"%1\" (usare F o M).").arg(value("--sesso")));
-    const auto age = readWholeArgument16(value("--anni"), ArgumentFraction::Refused);
+    // The windows take what fits their boxes; a script's typing error (a weight of 0, a group
+    // separator read as a decimal one) must not become a plausible-looking figure.
+    const auto age = readWholeArgument16(value("--anni"), ArgumentFraction::Refused, locale);
     if (!age)
-        return fail(err,
-                    QStringLiteral("Valore non valido per --anni: \"%1\" (un numero intero di anni, da 0 a 32767).")
-                        .arg(value("--anni")));
-    // Kilograms with a decimal comma or point, rounded to the whole kilogram as the window does.
-    const auto weight = readWholeArgument16(value("--peso"), ArgumentFraction::CommaOrPoint);
+        return fail(err, QStringLiteral("Valore non valido per --anni: \"%1\" (un numero intero di anni, da 0 a %2).")
+                             .arg(value("--anni"), QString::number(kMaxAge)));
+    if (*age > kMaxAge)
+        return fail(err, QStringLiteral("Età non accettata: --anni \"%1\" vale %2 anni; l'età va da 0 a %3 anni.")
+                             .arg(value("--anni"), QString::number(*age), QString::number(kMaxAge)));
+    // Kilograms with decimals, rounded to the whole kilogram as the window does.
+    const auto weight = readWholeArgument16(value("--peso"), ArgumentFraction::CommaOrPoint, locale);
     if (!weight)
-        return fail(err, QStringLiteral("Valore non valido per --peso: \"%1\" (i kg, da 0 a 32767, con al più "
-                                        "un separatore decimale).")
-                             .arg(value("--peso")));
+        return fail(err, QStringLiteral("Valore non valido per --peso: \"%1\" (i kg, da 1 a %2, come 70 o 70,5; "
+                                        "tre cifre dopo la virgola o il punto potrebbero essere migliaia).")
+                             .arg(value("--peso"), QString::number(kMaxWeight)));
+    if (*weight < 1 || *weight > kMaxWeight)
+        return fail(err, QStringLiteral("Peso non accettato: --peso \"%1\" vale %2 kg; il peso va da 1 a %3 kg.")
+                             .arg(value("--peso"), QString::number(*weight), QString::number(kMaxWeight)));
 
     EnergyProfile profile;
     profile.sex = *sex;

@@ -171,7 +171,7 @@ int searchFoods(ConsoleOutput &output, const QStringList &arguments)
 // The daily requirement of `--fabbisogno`, in kcal, as the energy windows would show it.
 std::optional<double> requirementArgument(const QString &text)
 {
-    const auto kcal = readWholeArgument16(text, ArgumentFraction::CommaOrPoint);
+    const auto kcal = readWholeArgument16(text, ArgumentFraction::CommaOrPoint, QLocale());
     if (!kcal || *kcal <= 0)
         return std::nullopt;
     return *kcal;

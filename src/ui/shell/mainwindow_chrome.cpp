@@ -37,7 +37,9 @@ void MainWindow::buildMenus()
 
     mnuScelta_ = bar->addMenu(QStringLiteral("&Scelta alimenti"));
     mnuScelta_->setObjectName(QStringLiteral("mnuScelta"));
-    QAction *find = mnuScelta_->addAction(QStringLiteral("&Cerca alimento..."));
+    // The sixteen categories' keys are given; the items added beside them take letters that no
+    // category uses, and the personal foods' commands go in a submenu, which has keys of its own.
+    QAction *find = mnuScelta_->addAction(QStringLiteral("Cerca &alimento..."));
     find->setObjectName(QStringLiteral("mnuCerca"));
     find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     connect(find, &QAction::triggered, this, &MainWindow::openFoodSearch);
@@ -57,7 +59,7 @@ void MainWindow::buildMenus()
     personal->setObjectName(QString::fromLatin1(personalCategory().menuItem));
     connect(personal, &QAction::triggered, &model_, [this] { model_.chooseCategory(kPersonalCategory); });
 
-    // The personal foods' commands; the grid's right button opens this same menu.
+    // The personal foods' commands, in a submenu; the grid's right button opens this same menu.
     struct PersonalCommand {
         const char *caption;
         const char *objectName;
@@ -75,22 +77,26 @@ void MainWindow::buildMenus()
         {"Salva pasto come &alimento...", "mnuSalvaPasto", &MainWindowModel::saveMealAsFood, false},
     };
     mnuScelta_->addSeparator();
+    QMenu *personalMenu = mnuScelta_->addMenu(QStringLiteral("&Gestione alimenti personali"));
+    personalMenu->setObjectName(QStringLiteral("mnuGestionePersonali"));
     std::vector<QAction *> needFood;
     for (const PersonalCommand &c : personalCommands) {
         if (!c.caption) {
-            mnuScelta_->addSeparator();
+            personalMenu->addSeparator();
             continue;
         }
-        QAction *action = mnuScelta_->addAction(QString::fromUtf8(c.caption));
+        QAction *action = personalMenu->addAction(QString::fromUtf8(c.caption));
         action->setObjectName(QString::fromLatin1(c.objectName));
         connect(action, &QAction::triggered, &model_, c.command);
         if (c.needsPersonalFood)
             needFood.push_back(action);
     }
-    connect(mnuScelta_, &QMenu::aboutToShow, this, [this, needFood] {
+    const auto enableForFood = [this, needFood] {
         for (QAction *action : needFood)
             action->setEnabled(model_.personalCategoryCurrent() && model_.hasCurrentFood());
-    });
+    };
+    connect(mnuScelta_, &QMenu::aboutToShow, this, enableForFood);
+    connect(personalMenu, &QMenu::aboutToShow, this, enableForFood);
 
     // The commands: the two energy windows under "&LAF", then titles that are commands themselves.
     QMenu *laf = bar->addMenu(QStringLiteral("&LAF"));
