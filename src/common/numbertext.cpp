@@ -335,7 +335,11 @@ std::optional<double> readPlainDecimal(QStringView text)
 
 QString formatPlainDecimal(double value)
 {
-    return formatPlain(value, QLocale::c());
+    if (!std::isfinite(value))
+        return {};
+    // The fewest digits that read back to this very double, never an exponent: what a file
+    // exports must come back unchanged, and readPlainDecimal takes no exponent.
+    return QString::number(value == 0.0 ? 0.0 : value, 'f', QLocale::FloatingPointShortest);
 }
 
 QString formatPlain(double value, const QLocale &locale)
