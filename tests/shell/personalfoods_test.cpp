@@ -88,7 +88,35 @@ TEST_F(PersonalFoodsTest, AMealSavedAsAFoodThenExportedAndImported)
     model->importPersonalFoods();
     EXPECT_TRUE(dialogs.messageTexts().back().startsWith("Importati 1 alimenti"))
         << dialogs.messageTexts().back().toStdString();
+
+    // Values the food window would ask about are asked about once for the whole file.
+    QFile wine(dir.filePath("vino.csv"));
+    ASSERT_TRUE(wine.open(QIODevice::WriteOnly));
+    wine.write("alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\nVino,100,0,0,1,70,,\n");
+    wine.close();
+    dialogs.openAnswers = {wine.fileName(), wine.fileName()};
+    dialogs.questionAnswers = {Answer::No, Answer::Yes};
+    model->importPersonalFoods();
+    EXPECT_TRUE(dialogs.shown.back().text.startsWith("Il file")) << dialogs.shown.back().text.toStdString();
+    EXPECT_FALSE(model->personal()->find("Vino"));
+    model->importPersonalFoods();
+    EXPECT_TRUE(model->personal()->find("Vino"));
 }
+
+#ifdef Q_OS_UNIX
+TEST_F(PersonalFoodsTest, AFolderOpenToOtherUsersIsClosedWithANotice)
+{
+    const QString folder = QFileInfo(personal).absolutePath();
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                                      | QFile::ExeOther);
+    model->newPersonalFood();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Information);
+    EXPECT_TRUE(dialogs.shown[0].text.contains("era accessibile anche ad altri utenti")) << dialogs.shown[0].text.toStdString();
+    EXPECT_FALSE(QFile::permissions(folder) & (QFile::ReadOther | QFile::ExeOther));
+}
+#endif
 
 }  // namespace
 }  // namespace velmo::test
