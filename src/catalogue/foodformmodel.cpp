@@ -76,7 +76,8 @@ bool FoodFormModel::accept()
         QStringList texts;
         for (const ValueDoubt &doubt : doubts)
             texts.append(doubt.text);
-        if (dialogs_.askYesNoCancel(texts.join(QStringLiteral("\n\n")) + QStringLiteral("\n\nConservare i valori indicati?"),
+        if (dialogs_.askYesNoCancel(texts.join(QStringLiteral("\n\n"))
+                                        + QStringLiteral("\n\nConservare i valori indicati?"),
                                     QStringLiteral("Velmo"))
             != Answer::Yes) {
             focus_ = doubts.front().quantity + 1;

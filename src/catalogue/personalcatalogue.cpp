@@ -109,17 +109,14 @@ PersonalCatalogue::Problem problemOf(const QSqlError &failure)
 {
     switch (failure.nativeErrorCode().toInt() & 0xff) {
     case 5:
-    case 6:
-        return PersonalCatalogue::Problem::Busy;
+    case 6: return PersonalCatalogue::Problem::Busy;
     case 3:
     case 8:
     case 10:
     case 13:
     case 14:
-    case 23:
-        return PersonalCatalogue::Problem::NoPermission;
-    default:
-        return PersonalCatalogue::Problem::Damaged;
+    case 23: return PersonalCatalogue::Problem::NoPermission;
+    default: return PersonalCatalogue::Problem::Damaged;
     }
 }
 
@@ -214,8 +211,8 @@ public:
     explicit FoodWriter(const QSqlDatabase &db) : known_(db), insert_(db), update_(db)
     {
         known_.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE chiave = ?").arg(table()));
-        insert_.prepare(
-            QStringLiteral("INSERT INTO %1 (%2, chiave) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)").arg(table(), selectColumns()));
+        insert_.prepare(QStringLiteral("INSERT INTO %1 (%2, chiave) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                            .arg(table(), selectColumns()));
         update_.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE chiave = ?").arg(table(), setList()));
     }
 
@@ -372,8 +369,9 @@ std::unique_ptr<PersonalCatalogue> PersonalCatalogue::open(const QString &path, 
             why = Problem::NoPermission;
             return nullptr;
         }
-    } else if (QSqlQuery probe(db); !run(
-                   probe, QStringLiteral("SELECT %1, chiave FROM %2 LIMIT 0").arg(selectColumns(), table()), &failure)) {
+    } else if (QSqlQuery probe(db);
+               !run(probe, QStringLiteral("SELECT %1, chiave FROM %2 LIMIT 0").arg(selectColumns(), table()),
+                    &failure)) {
         return failed(failure);
     }
     return catalogue;

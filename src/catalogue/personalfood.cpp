@@ -277,8 +277,9 @@ CsvFoods readFoods(QIODevice &csv, const FoodReading &how)
     if (parsing && !stopped && fault < Fault::Syntax && !reader.finish() && !reader.error().isEmpty())
         wholeFile(Fault::Syntax, reader.error());
     if (!stopped && !headerRead && fault == Fault::None)
-        wholeFile(Fault::Header, QStringLiteral("riga 1: la prima riga deve essere l'intestazione "
-                                                "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo"));
+        wholeFile(Fault::Header,
+                  QStringLiteral("riga 1: la prima riga deve essere l'intestazione "
+                                 "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo"));
     if (fault != Fault::None) {
         result.errors = QStringList{faultText};
         result.faulty = 1;

@@ -48,9 +48,9 @@ bool CsvReader::feed(QStringView text)
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         if (maxRecordChars_ > 0 && ++recordChars_ > maxRecordChars_)
-            return fail(QStringLiteral("la riga supera %1 caratteri (mancano le virgolette di chiusura?)")
-                            .arg(maxRecordChars_),
-                        record_.line);
+            return fail(
+                QStringLiteral("la riga supera %1 caratteri (mancano le virgolette di chiusura?)").arg(maxRecordChars_),
+                record_.line);
         switch (state_) {
         case State::Quoted:
             if (c == u'"') {
@@ -76,8 +76,7 @@ bool CsvReader::feed(QStringView text)
                 continue;
             }
             break;
-        default:
-            break;
+        default: break;
         }
         // Outside quotes.
         if (c == u'"') {

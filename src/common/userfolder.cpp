@@ -84,8 +84,8 @@ bool makePrivateFolder(const QString &folder, QStringList *notices, QString *err
         return false;
     }
     makePrivate(info, notices);
-    const QFileInfoList files =
-        QDir(absolute).entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    const QFileInfoList files = QDir(absolute).entryInfoList(QDir::Files | QDir::Hidden | QDir::System
+                                                             | QDir::NoSymLinks);
     for (const QFileInfo &file : files)
         makePrivate(file, notices);
     return true;

@@ -137,7 +137,10 @@ void MainWindowModel::importPersonalFoods()
     QString error;
     const auto import = [&](bool force) {
         return personal_->importFoods(
-            [&](const FoodSink &sink) { return readFoodsFile(path, {sink, force}); }, &counts, &error);
+            [&](const FoodSink &sink) {
+                return readFoodsFile(path, {sink, force});
+            },
+            &counts, &error);
     };
     CsvFoods read = import(false);
     // What only looks wrong the user may confirm, as in the food window.
@@ -191,10 +194,11 @@ void MainWindowModel::exportPersonalFoods()
             kNotice, MessageIcon::Information);
         return;
     }
-    dialogs_.message(error.isEmpty() ? QStringLiteral("Impossibile scrivere %1:\n%2")
-                                           .arg(QDir::toNativeSeparators(path), file.errorString())
-                                     : error,
-                     kWarning, MessageIcon::Critical);
+    dialogs_.message(
+        error.isEmpty()
+            ? QStringLiteral("Impossibile scrivere %1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString())
+            : error,
+        kWarning, MessageIcon::Critical);
 }
 
 void MainWindowModel::saveMealAsFood()

@@ -143,6 +143,12 @@ TEST_F(PersonalCatalogueTest, ExportThenImportGivesBackEveryNameAndValue)
         {__LINE__, food("=SOMMA(A1:A9)", 100, {}), "'=SOMMA(A1:A9),100,,,,,,\r\n"},
         {__LINE__, food("'Nduja", 100, {}), "'Nduja,100,,,,,,\r\n"},
         {__LINE__, food("'=x", 100, {}), "''=x,100,,,,,,\r\n"},
+        {__LINE__, food("+39", 100, {}), "'+39,100,,,,,,\r\n"},
+        {__LINE__, food("-x", 100, {}), "'-x,100,,,,,,\r\n"},
+        {__LINE__, food("@x", 100, {}), "'@x,100,,,,,,\r\n"},
+        {__LINE__, food("''", 100, {}), "''',100,,,,,,\r\n"},
+        {__LINE__, food("'", 100, {}), "',100,,,,,,\r\n"},
+        {__LINE__, food("Pane = pasta", 100, {}), "Pane = pasta,100,"},
     };
     // clang-format on
     auto catalogue = open();
@@ -151,11 +157,12 @@ TEST_F(PersonalCatalogueTest, ExportThenImportGivesBackEveryNameAndValue)
         ASSERT_TRUE(catalogue->save(c.food, {}, &error)) << error.toStdString();
     QByteArray exported;
     qint64 count = 0;
-    ASSERT_TRUE(catalogue->exportFoods([&](const QByteArray &piece) {
-        exported += piece;
-        return true;
-    },
-                                       &count, &error));
+    ASSERT_TRUE(catalogue->exportFoods(
+        [&](const QByteArray &piece) {
+            exported += piece;
+            return true;
+        },
+        &count, &error));
     EXPECT_EQ(count, std::ssize(cases));
 
     QTemporaryDir other;
@@ -262,9 +269,9 @@ TEST(PersonalCataloguePrivacy, TheFolderAndItsFilesAreTheUsersAloneWhateverTheUm
         if (c.folder != 0) {
             ASSERT_TRUE(PersonalCatalogue::open(path, true, &error));
             QFile(folder + "/copia.csv").open(QIODevice::WriteOnly);
-            ::chmod(QFile::encodeName(folder + "/copia.csv").constData(), static_cast<mode_t>(c.other));
-            ::chmod(QFile::encodeName(path).constData(), static_cast<mode_t>(c.file));
-            ::chmod(QFile::encodeName(folder).constData(), static_cast<mode_t>(c.folder));
+            for (const auto &[made, permissions] :
+                 {std::pair(folder + "/copia.csv", c.other), {path, c.file}, {folder, c.folder}})
+                ::chmod(QFile::encodeName(made).constData(), static_cast<mode_t>(permissions));
         }
         const auto catalogue = PersonalCatalogue::open(path, true, &error);
         ::umask(umask);
@@ -272,11 +279,10 @@ TEST(PersonalCataloguePrivacy, TheFolderAndItsFilesAreTheUsersAloneWhateverTheUm
         QSqlQuery write(catalogue->connection());
         ASSERT_TRUE(write.exec("BEGIN IMMEDIATE")
                     && write.exec("INSERT INTO alimenti_personali (alimenti, edibile, chiave) VALUES ('x', 100, 'x')"));
-        EXPECT_EQ(mode(home.filePath("dati")), 0700);
-        EXPECT_EQ(mode(folder), 0700);
-        EXPECT_EQ(mode(path), 0600);
-        EXPECT_EQ(mode(path + "-journal"), 0600);
-        EXPECT_EQ(mode(folder + "/copia.csv"), c.other == 0 ? -1 : (c.other & 0700));
+        // The folders, the file, its journal, the other file.
+        EXPECT_EQ((std::vector{mode(home.filePath("dati")), mode(folder), mode(path), mode(path + "-journal"),
+                               mode(folder + "/copia.csv")}),
+                  (std::vector{0700, 0700, 0600, 0600, c.other == 0 ? -1 : (c.other & 0700)}));
         EXPECT_EQ(catalogue->notices().size(), c.notices) << catalogue->notices().join(u'\n').toStdString();
         write.exec("ROLLBACK");
     }

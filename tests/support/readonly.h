@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 
 #ifdef Q_OS_LINUX
@@ -13,48 +14,34 @@
 namespace velmo::test {
 
 // Takes the write permission from a file or folder for the guard's lifetime. Root writes
-// through permissions, so for root the file system's immutable attribute stands in for them
-// where there is one. held() says whether the path is now closed to writing here.
+// through permissions, so for root the immutable attribute of the file system stands in for
+// them where there is one; held() says whether writing is now refused.
 class ReadOnly {
 public:
     explicit ReadOnly(QString path) : path_(std::move(path)), permissions_(QFile::permissions(path_))
     {
-        QFile::setPermissions(path_, permissions_ & ~(QFile::WriteOwner | QFile::WriteUser | QFile::WriteGroup | QFile::WriteOther));
-        if (!held())
-            setImmutable(true);
+        QFile::setPermissions(
+            path_, permissions_ & ~(QFile::WriteOwner | QFile::WriteUser | QFile::WriteGroup | QFile::WriteOther));
+        immutable(!held());
     }
     ~ReadOnly()
     {
-        setImmutable(false);
+        immutable(false);
         QFile::setPermissions(path_, permissions_);
     }
-    ReadOnly(const ReadOnly &) = delete;
-    ReadOnly &operator=(const ReadOnly &) = delete;
-
-    bool held() const
-    {
-#ifdef Q_OS_UNIX
-        return ::access(QFile::encodeName(path_).constData(), W_OK) != 0;
-#else
-        return true;
-#endif
-    }
+    bool held() const { return !QFileInfo(path_).isWritable(); }
 
 private:
-    void setImmutable(bool on) const
+    void immutable([[maybe_unused]] bool on) const
     {
 #ifdef Q_OS_LINUX
         const int fd = ::open(QFile::encodeName(path_).constData(), O_RDONLY | O_NONBLOCK);
-        if (fd < 0)
-            return;
         int flags = 0;
-        if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 && ((flags & FS_IMMUTABLE_FL) != 0) != on) {
-            flags ^= FS_IMMUTABLE_FL;
+        if (fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
+            flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
             ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
         }
         ::close(fd);
-#else
-        Q_UNUSED(on);
 #endif
     }
 

@@ -201,7 +201,10 @@ int importFoods(const QString &csvPath, bool force)
         return fail(kDatabaseFailure, {error});
     PersonalCatalogue::Merge counts;
     const CsvFoods read = personal->importFoods(
-        [&](const FoodSink &sink) { return readFoodsFile(csvPath, {sink, force}); }, &counts, &error);
+        [&](const FoodSink &sink) {
+            return readFoodsFile(csvPath, {sink, force});
+        },
+        &counts, &error);
     if (!error.isEmpty())
         return fail(kDatabaseFailure, {error});
     if (!read.ok()) {
