@@ -119,7 +119,7 @@ QString helpText()
                "            alimento con lo stesso nome viene aggiornato. Tutte le righe o nessuna; il riepilogo\n"
                "            va sullo standard error. Sono rifiutati, con il numero della riga, anche i valori\n"
                "            che la finestra dell'alimento fa confermare (energia lontana più del 15% da quella\n"
-               "            di proteine, lipidi e carboidrati; proteine, lipidi e carboidrati oltre 100 g)\n"
+               "            di proteine, lipidi e carboidrati; proteine, lipidi e carboidrati oltre 100 g).\n"
                "  --forza   con --importa-alimenti: importa anche i valori da confermare\n"
                "  --esporta-alimenti  stampa gli alimenti personali in quel formato CSV\n"
                "  -h, --help  mostra questo aiuto\n"
