@@ -72,10 +72,17 @@ bool FoodFormModel::accept()
         else
             food.nutrients[static_cast<std::size_t>(i - 1)] = *value;
     }
-    if (const QString mismatch = energyMismatch(food);
-        !mismatch.isEmpty() && dialogs_.askYesNoCancel(mismatch, QStringLiteral("Velmo")) != Answer::Yes) {
-        focus_ = 5;
-        return false;
+    if (const auto doubts = valueDoubts(food); !doubts.empty()) {
+        QStringList texts;
+        for (const ValueDoubt &doubt : doubts)
+            texts.append(doubt.text);
+        if (dialogs_.askYesNoCancel(texts.join(QStringLiteral("\n\n"))
+                                        + QStringLiteral("\n\nConservare i valori indicati?"),
+                                    QStringLiteral("Velmo"))
+            != Answer::Yes) {
+            focus_ = doubts.front().quantity + 1;
+            return false;
+        }
     }
     QString error;
     if (!catalogue_.save(food, editing_ ? editing_->name : QString(), &error))

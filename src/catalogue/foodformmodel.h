@@ -27,8 +27,8 @@ public:
     QString text(int field) const { return texts_[static_cast<std::size_t>(field)]; }
     void setText(int field, const QString &text) { texts_[static_cast<std::size_t>(field)] = text; }
 
-    // The OK button: checks every field, asks whether to keep an energy that does not agree with
-    // the macronutrients, and saves. True once the food is in the catalogue; otherwise a message
+    // The OK button: checks every field, asks whether to keep values that only look wrong
+    // (valueDoubts), and saves. True once the food is in the catalogue; otherwise a message
     // has said why and focusField() is where the user should go.
     bool accept();
     int focusField() const { return focus_; }

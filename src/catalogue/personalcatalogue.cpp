@@ -1,6 +1,7 @@
 #include "catalogue/personalcatalogue.h"
 
 #include "catalogue/foodcategory.h"
+#include "common/userfolder.h"
 
 #include <QAtomicInt>
 #include <QDir>
@@ -56,32 +57,115 @@ QStringList schema()
             QStringLiteral("PRAGMA user_version = %1").arg(PersonalCatalogue::kSchemaVersion)};
 }
 
-bool execute(QSqlQuery &query, QString *error)
+// What a failure of the engine means for the user, in Italian; the engine's own words follow
+// as a detail for whoever helps.
+QString explained(const QSqlError &failure)
+{
+    QString what;
+    switch (failure.nativeErrorCode().toInt() & 0xff) {
+    case 5:  // SQLITE_BUSY
+    case 6:  // SQLITE_LOCKED
+        what = QStringLiteral("L'archivio è in uso da un altro programma (un'altra finestra di Velmo o velmo-pasto): "
+                              "riprovare fra poco.");
+        break;
+    case 8:  // SQLITE_READONLY
+        what = QStringLiteral("Il file o la sua cartella sono in sola lettura: renderli scrivibili (il permesso di "
+                              "scrittura per sé stessi) e riprovare.");
+        break;
+    case 3:   // SQLITE_PERM
+    case 14:  // SQLITE_CANTOPEN
+    case 23:  // SQLITE_AUTH
+        what = QStringLiteral("Impossibile aprire o creare i file dell'archivio nella sua cartella: controllare che la "
+                              "cartella esista e sia scrivibile, poi riprovare.");
+        break;
+    case 13:  // SQLITE_FULL
+        what = QStringLiteral("Il disco è pieno: liberare spazio e riprovare.");
+        break;
+    case 10:  // SQLITE_IOERR
+        what = QStringLiteral("Errore di lettura o scrittura sul disco: controllare il disco e riprovare.");
+        break;
+    case 11:  // SQLITE_CORRUPT
+    case 26:  // SQLITE_NOTADB
+        what = QStringLiteral("Il file è danneggiato.");
+        break;
+    default:
+        what = QStringLiteral("Errore imprevisto dell'archivio: riprovare; se si ripete, conservare il file e "
+                              "segnalarlo.");
+    }
+    return QStringLiteral("%1\nDettagli: %2").arg(what, failure.text().trimmed());
+}
+
+QString damaged(const QString &detail)
+{
+    return QStringLiteral("Il file è danneggiato o non è un archivio di Velmo. Ripristinarlo da una copia di "
+                          "sicurezza, oppure aprire gli alimenti personali nella finestra di Velmo, che lo mette da "
+                          "parte (senza cancellarlo) e inizia un archivio nuovo.\nDettagli: %1")
+        .arg(detail);
+}
+
+// Only a file the engine finds unsound may be called damaged: one that is busy or that cannot
+// be written must never be offered to be set aside.
+PersonalCatalogue::Problem problemOf(const QSqlError &failure)
+{
+    switch (failure.nativeErrorCode().toInt() & 0xff) {
+    case 5:
+    case 6: return PersonalCatalogue::Problem::Busy;
+    case 3:
+    case 8:
+    case 10:
+    case 13:
+    case 14:
+    case 23: return PersonalCatalogue::Problem::NoPermission;
+    default: return PersonalCatalogue::Problem::Damaged;
+    }
+}
+
+bool execute(QSqlQuery &query, QSqlError *failure)
 {
     if (query.exec())
         return true;
-    *error = query.lastError().text();
+    *failure = query.lastError();
+    return false;
+}
+
+bool run(QSqlQuery &query, const QString &sql, QSqlError *failure)
+{
+    if (query.exec(sql))
+        return true;
+    *failure = query.lastError();
+    return false;
+}
+
+std::optional<QVariant> single(const QSqlDatabase &db, const QString &sql, QSqlError *failure)
+{
+    QSqlQuery query(db);
+    if (!run(query, sql, failure))
+        return std::nullopt;
+    if (!query.next()) {
+        *failure = query.lastError().isValid()
+                       ? query.lastError()
+                       : QSqlError(QStringLiteral("nessun risultato"), {}, QSqlError::UnknownError);
+        return std::nullopt;
+    }
+    return query.value(0);
+}
+
+bool execute(QSqlQuery &query, QString *error)
+{
+    QSqlError failure;
+    if (execute(query, &failure))
+        return true;
+    *error = explained(failure);
     return false;
 }
 
 bool run(QSqlQuery &query, const QString &sql, QString *error)
 {
-    if (query.exec(sql))
+    QSqlError failure;
+    if (run(query, sql, &failure))
         return true;
-    *error = query.lastError().text();
+    *error = explained(failure);
     return false;
-}
-
-std::optional<QVariant> single(const QSqlDatabase &db, const QString &sql, QString *error)
-{
-    QSqlQuery query(db);
-    if (!run(query, sql, error))
-        return std::nullopt;
-    if (!query.next()) {
-        *error = query.lastError().isValid() ? query.lastError().text() : QStringLiteral("nessun risultato");
-        return std::nullopt;
-    }
-    return query.value(0);
 }
 
 QString selectColumns()
@@ -120,6 +204,44 @@ QString setList()
     return set.join(QStringLiteral(", "));
 }
 
+// Adds a food, or updates the one of the same name, counting which: the step an import repeats
+// for every food, with its statements prepared once.
+class FoodWriter {
+public:
+    explicit FoodWriter(const QSqlDatabase &db) : known_(db), insert_(db), update_(db)
+    {
+        known_.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE chiave = ?").arg(table()));
+        insert_.prepare(QStringLiteral("INSERT INTO %1 (%2, chiave) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                            .arg(table(), selectColumns()));
+        update_.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE chiave = ?").arg(table(), setList()));
+    }
+
+    bool write(const PersonalFood &food, PersonalCatalogue::Merge *counts, QString *error)
+    {
+        const QString key = personalFoodKey(food.name);
+        known_.addBindValue(key);
+        if (!execute(known_, error))
+            return false;
+        const bool exists = known_.next();
+        known_.finish();
+        QSqlQuery &write = exists ? update_ : insert_;
+        bindFood(write, food);
+        if (exists)
+            write.addBindValue(key);
+        if (!execute(write, error)) {
+            *error = QStringLiteral("%1: %2").arg(food.name, *error);
+            return false;
+        }
+        ++(exists ? counts->updated : counts->added);
+        return true;
+    }
+
+private:
+    QSqlQuery known_;
+    QSqlQuery insert_;
+    QSqlQuery update_;
+};
+
 }  // namespace
 
 QString PersonalCatalogue::defaultPath()
@@ -150,53 +272,64 @@ std::unique_ptr<PersonalCatalogue> PersonalCatalogue::open(const QString &path, 
     why = Problem::None;
     const QFileInfo info(path);
     const bool exists = info.exists();
+    QStringList notices;
     const auto refuse = [&](Problem p, const QString &reason) -> std::unique_ptr<PersonalCatalogue> {
         why = p;
         *error = openFailure(path, reason);
+        if (!notices.isEmpty())
+            *error += QStringLiteral("\n\n") + notices.join(u'\n');
         return nullptr;
     };
+    const auto failed = [&](const QSqlError &failure) {
+        const Problem p = problemOf(failure);
+        return refuse(p, p == Problem::Damaged ? damaged(failure.text().trimmed()) : explained(failure));
+    };
     if (exists && !info.isFile())
-        return refuse(Problem::NoPermission, QStringLiteral("Il percorso non indica un file."));
+        return refuse(Problem::NoPermission, QStringLiteral("Il percorso non indica un file: spostare o rinominare "
+                                                            "ciò che si trova al suo posto."));
+    QString reason;
+    if ((exists || create) && !makePrivateFolder(info.absolutePath(), &notices, &reason))
+        return refuse(Problem::NoPermission, reason);
     // A file the engine could read but not write would fail only at the first change, or, with
     // a crash's journal beside it, could not even be read consistently.
     if (exists && (!info.isReadable() || !info.isWritable() || !QFileInfo(info.absolutePath()).isWritable()))
-        return refuse(
-            Problem::NoPermission,
-            QStringLiteral("Permessi insufficienti: il file e la sua cartella devono essere leggibili e scrivibili."));
+        return refuse(Problem::NoPermission,
+                      QStringLiteral("Permessi insufficienti: il file e la sua cartella devono essere leggibili e "
+                                     "scrivibili. Dare a sé stessi questi permessi su entrambi e riprovare."));
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
         return refuse(Problem::NoPermission,
-                      QStringLiteral("Manca il driver SQLite di Qt (pacchetto libqt6sql6-sqlite)."));
+                      QStringLiteral("Manca il driver SQLite di Qt: installare il pacchetto libqt6sql6-sqlite."));
     const bool inMemory = !exists && !create;
-    if (!exists && create && !QDir().mkpath(info.absolutePath()))
-        return refuse(Problem::NoPermission,
-                      QStringLiteral("Impossibile creare la cartella %1.").arg(where(info.absolutePath())));
+    // Made here, not by the engine, which would let the umask open it to other users; the
+    // engine gives its journal the permissions of the file.
+    if (!exists && create && !createPrivateFile(info.absoluteFilePath(), &reason))
+        return refuse(Problem::NoPermission, reason);
 
     const QString name = nextConnectionName();
     std::unique_ptr<PersonalCatalogue> catalogue(
         new PersonalCatalogue(name, inMemory ? path : info.absoluteFilePath(), inMemory));
+    catalogue->notices_ = notices;
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     db.setDatabaseName(inMemory ? QStringLiteral(":memory:") : info.absoluteFilePath());
     // Another Velmo, or velmo-pasto importing, may hold the file for a moment.
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
     if (!db.open())
-        return refuse(Problem::NoPermission,
-                      QStringLiteral("Errore del motore di database: %1").arg(db.lastError().text()));
+        return failed(db.lastError());
 
     // Nothing here writes before the file has proved to be ours and sound; a journal left by a
     // crash is rolled back by the first read, which is what the engine promises.
-    QString reason;
+    QSqlError failure;
     QSqlQuery query(db);
-    if (!run(query, QStringLiteral("PRAGMA synchronous = FULL"), &reason))
-        return refuse(Problem::Damaged,
-                      QStringLiteral("Il file è danneggiato o non è un archivio SQLite (%1).").arg(reason));
-    const auto check = single(db, QStringLiteral("PRAGMA quick_check"), &reason);
-    if (!check || check->toString() != QStringLiteral("ok"))
-        return refuse(Problem::Damaged,
-                      QStringLiteral("Il file è danneggiato (%1).").arg(check ? check->toString() : reason));
-    const auto version = single(db, QStringLiteral("PRAGMA user_version"), &reason);
-    const auto objects = single(db, QStringLiteral("SELECT count(*) FROM sqlite_master"), &reason);
-    if (!version || !objects)
-        return refuse(Problem::Damaged, QStringLiteral("Il file è danneggiato (%1).").arg(reason));
+    if (!run(query, QStringLiteral("PRAGMA synchronous = FULL"), &failure))
+        return failed(failure);
+    const auto check = single(db, QStringLiteral("PRAGMA quick_check"), &failure);
+    if (!check)
+        return failed(failure);
+    if (check->toString() != QStringLiteral("ok"))
+        return refuse(Problem::Damaged, damaged(check->toString()));
+    const auto version = single(db, QStringLiteral("PRAGMA user_version"), &failure);
+    if (!version)
+        return failed(failure);
     const int found = version->toInt();
     if (found > kSchemaVersion)
         return refuse(Problem::Newer, QStringLiteral("Il file è stato scritto da una versione più recente di Velmo "
@@ -204,26 +337,42 @@ std::unique_ptr<PersonalCatalogue> PersonalCatalogue::open(const QString &path, 
                                                      "aggiornare Velmo.")
                                           .arg(found)
                                           .arg(kSchemaVersion));
-    if (found == 0 && objects->toInt() > 0)
-        return refuse(Problem::Foreign, QStringLiteral("Il file non è un archivio di alimenti personali di Velmo."));
     if (found == 0) {
         // A new file, or one a crash left before its first transaction ended: nothing to lose.
+        // Another program may be making it too, so what it holds is seen again once the file
+        // is ours alone.
+        bool foreign = false;
         if (!catalogue->transaction(
                 QStringLiteral("Impossibile creare l'archivio degli alimenti personali"),
-                [&db](QString *e) {
+                [&db, &foreign](QString *e) {
                     QSqlQuery q(db);
+                    if (!run(q,
+                             QStringLiteral("SELECT (SELECT user_version FROM pragma_user_version), "
+                                            "(SELECT count(*) FROM sqlite_master)"),
+                             e)
+                        || !q.next())
+                        return false;
+                    if (q.value(0).toInt() != 0)
+                        return true;
+                    foreign = q.value(1).toInt() > 0;
+                    if (foreign)
+                        return false;
                     for (const QString &statement : schema())
                         if (!run(q, statement, e))
                             return false;
                     return true;
                 },
                 error)) {
+            if (foreign)
+                return refuse(Problem::Foreign, QStringLiteral("Il file non è un archivio di alimenti personali di "
+                                                               "Velmo: indicare un altro file o spostarlo."));
             why = Problem::NoPermission;
             return nullptr;
         }
-    } else if (QSqlQuery probe(db); !run(
-                   probe, QStringLiteral("SELECT %1, chiave FROM %2 LIMIT 0").arg(selectColumns(), table()), &reason)) {
-        return refuse(Problem::Damaged, QStringLiteral("Il file è danneggiato (%1).").arg(reason));
+    } else if (QSqlQuery probe(db);
+               !run(probe, QStringLiteral("SELECT %1, chiave FROM %2 LIMIT 0").arg(selectColumns(), table()),
+                    &failure)) {
+        return failed(failure);
     }
     return catalogue;
 }
@@ -266,7 +415,7 @@ bool PersonalCatalogue::transaction(const QString &failure, const std::function<
             return true;
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
     }
-    *error = QStringLiteral("%1:\n%2\n\n%3\n\nL'archivio non è stato modificato.").arg(failure, where(path_), detail);
+    *error = QStringLiteral("%1; l'archivio non è stato modificato:\n%2\n\n%3").arg(failure, where(path_), detail);
     return false;
 }
 
@@ -294,7 +443,7 @@ std::optional<PersonalFood> PersonalCatalogue::find(const QString &name) const
 
 std::optional<QDateTime> PersonalCatalogue::lastChange() const
 {
-    QString ignored;
+    QSqlError ignored;
     const auto value = single(
         connection(), QStringLiteral("SELECT valore FROM velmo_catalogo WHERE nome = 'ultima_modifica'"), &ignored);
     if (!value)
@@ -354,35 +503,105 @@ bool PersonalCatalogue::merge(const std::vector<PersonalFood> &foods, Merge *cou
     const bool merged = transaction(
         QStringLiteral("Impossibile importare gli alimenti nell'archivio degli alimenti personali"),
         [&](QString *e) {
-            QSqlQuery known(connection());
-            known.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE chiave = ?").arg(table()));
-            QSqlQuery insert(connection());
-            insert.prepare(QStringLiteral("INSERT INTO %1 (%2, chiave) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)")
-                               .arg(table(), selectColumns()));
-            QSqlQuery update(connection());
-            update.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE chiave = ?").arg(table(), setList()));
-            for (const PersonalFood &food : foods) {
-                known.addBindValue(personalFoodKey(food.name));
-                if (!execute(known, e))
+            FoodWriter writer(connection());
+            for (const PersonalFood &food : foods)
+                if (!writer.write(food, &done, e))
                     return false;
-                const bool exists = known.next();
-                known.finish();
-                QSqlQuery &write = exists ? update : insert;
-                bindFood(write, food);
-                if (exists)
-                    write.addBindValue(personalFoodKey(food.name));
-                if (!write.exec()) {
-                    *e = QStringLiteral("%1: %2").arg(food.name, write.lastError().text());
-                    return false;
-                }
-                ++(exists ? done.updated : done.added);
-            }
             return true;
         },
         error);
     if (merged)
         *counts = done;
     return merged;
+}
+
+CsvFoods PersonalCatalogue::importFoods(const std::function<CsvFoods(const FoodSink &)> &read, Merge *counts,
+                                        QString *error)
+{
+    CsvFoods found;
+    Merge done;
+    bool fileFault = false;
+    const bool imported = transaction(
+        QStringLiteral("Impossibile importare gli alimenti nell'archivio degli alimenti personali"),
+        [&](QString *e) {
+            const QSqlDatabase db = connection();
+            // The lines the names were on, to find a name the file repeats: in the catalogue's own
+            // file, private as the foods themselves, and gone with the transaction.
+            QSqlQuery lines(db);
+            if (!run(lines,
+                     QStringLiteral("CREATE TABLE velmo_righe_importate (chiave TEXT PRIMARY KEY, riga INTEGER) "
+                                    "WITHOUT ROWID"),
+                     e))
+                return false;
+            {
+                FoodWriter writer(db);
+                QSqlQuery note(db);
+                note.prepare(QStringLiteral("INSERT OR IGNORE INTO velmo_righe_importate VALUES (?, ?)"));
+                QSqlQuery earlier(db);
+                earlier.prepare(QStringLiteral("SELECT riga FROM velmo_righe_importate WHERE chiave = ?"));
+                QString failure;
+                found = read([&](const PersonalFood &food, int line, bool keep) {
+                    const QString key = personalFoodKey(food.name);
+                    note.addBindValue(key);
+                    note.addBindValue(line);
+                    if (!execute(note, &failure))
+                        return -1;
+                    if (note.numRowsAffected() == 0) {
+                        earlier.addBindValue(key);
+                        if (!execute(earlier, &failure))
+                            return -1;
+                        const int first = earlier.next() ? earlier.value(0).toInt() : 0;
+                        earlier.finish();
+                        return first;
+                    }
+                    return !keep || writer.write(food, &done, &failure) ? 0 : -1;
+                });
+                if (!failure.isEmpty()) {
+                    *e = failure;
+                    return false;
+                }
+                if (!found.ok()) {
+                    fileFault = true;
+                    return false;
+                }
+            }
+            return run(lines, QStringLiteral("DROP TABLE velmo_righe_importate"), e);
+        },
+        error);
+    if (fileFault)
+        error->clear();
+    if (imported)
+        *counts = done;
+    return found;
+}
+
+bool PersonalCatalogue::exportFoods(const std::function<bool(const QByteArray &)> &write, qint64 *count,
+                                    QString *error) const
+{
+    const auto unreadable = [&](const QSqlError &failure) {
+        *error = QStringLiteral("Impossibile leggere l'archivio degli alimenti personali:\n%1\n\n%2")
+                     .arg(where(path_), explained(failure));
+        return false;
+    };
+    QSqlQuery query(connection());
+    query.setForwardOnly(true);
+    if (QSqlError failure;
+        !run(query, QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(selectColumns(), table()), &failure))
+        return unreadable(failure);
+    *count = 0;
+    QByteArray piece = foodsCsvHeader().toUtf8();
+    while (query.next()) {
+        piece += foodCsvRecord(foodOf(query)).toUtf8();
+        ++*count;
+        if (piece.size() >= 64 * 1024) {
+            if (!write(piece))
+                return false;
+            piece.clear();
+        }
+    }
+    if (query.lastError().isValid())
+        return unreadable(query.lastError());
+    return write(piece);
 }
 
 }  // namespace velmo

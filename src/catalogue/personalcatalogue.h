@@ -22,8 +22,9 @@ public:
     static constexpr const char *kFileName = "alimenti-personali.db";
     static constexpr int kSchemaVersion = 1;
 
-    // Why a file could not be opened. Only a damaged one may be set aside for a new one.
-    enum class Problem { None, Damaged, Newer, NoPermission, Foreign };
+    // Why a file could not be opened. Only a damaged one may be set aside for a new one; a busy
+    // one is held by another program for longer than a moment.
+    enum class Problem { None, Damaged, Newer, NoPermission, Foreign, Busy };
 
     // Where the catalogue lives: the user's data folder (QStandardPaths::AppDataLocation).
     static QString defaultPath();
@@ -33,8 +34,10 @@ public:
     PersonalCatalogue &operator=(const PersonalCatalogue &) = delete;
 
     // Opens the catalogue at `path`. A missing file is created, folder included, when `create`
-    // is set; otherwise an empty catalogue in memory stands for it and nothing is written. On
-    // failure: null, an Italian message naming the file in `error`, and why in `problem`.
+    // is set; otherwise an empty catalogue in memory stands for it and nothing is written. Two
+    // programs may create it at the same moment. The folder and its files are made private
+    // (makePrivateFolder): what was changed is in notices(). On failure: null, an Italian
+    // message naming the file in `error` (with those notices), and why in `problem`.
     static std::unique_ptr<PersonalCatalogue> open(const QString &path, bool create, QString *error,
                                                    Problem *problem = nullptr);
 
@@ -45,6 +48,8 @@ public:
     QSqlDatabase connection() const;
     QString path() const { return path_; }
     bool inMemory() const { return inMemory_; }
+    // The permissions that opening tightened, one Italian sentence each, for the user to read.
+    QStringList notices() const { return notices_; }
 
     // Every food, in the order they were added.
     std::vector<PersonalFood> foods(QString *error) const;
@@ -65,6 +70,17 @@ public:
     };
     bool merge(const std::vector<PersonalFood> &foods, Merge *counts, QString *error);
 
+    // The same for the foods that `read` hands to the sink it is given as it reads them (for
+    // example readFoodsFile with FoodReading::sink), so that a file of any size takes little
+    // memory: all or none of them. Returns what `read` returned: when that has errors, nothing
+    // is imported and `error` stays empty; when the catalogue fails, `error` says so.
+    CsvFoods importFoods(const std::function<CsvFoods(const FoodSink &)> &read, Merge *counts, QString *error);
+
+    // Every food as CSV (foodsCsvHeader, then foodCsvRecord for each, in the order they were
+    // added), handed to `write` a piece at a time; `write` returns false to stop. False when
+    // the writing stopped, or with `error` when the catalogue could not be read.
+    bool exportFoods(const std::function<bool(const QByteArray &)> &write, qint64 *count, QString *error) const;
+
 private:
     PersonalCatalogue(QString connectionName, QString path, bool inMemory);
     // Runs `work` as one transaction, stamped with the time of the change. On failure nothing
@@ -74,6 +90,7 @@ private:
     QString connectionName_;
     QString path_;
     bool inMemory_ = false;
+    QStringList notices_;
 };
 
 }  // namespace velmo

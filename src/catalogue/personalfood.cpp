@@ -6,12 +6,14 @@
 #include "common/numbertext.h"
 #include "common/safefile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QLocale>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cmath>
 
 namespace velmo {
@@ -66,35 +68,57 @@ QString quantityProblem(int index, double value)
         .arg(q.label, formatPlain(q.minimum, locale), formatPlain(q.maximum, locale), q.unit);
 }
 
-QString energyMismatch(const PersonalFood &food)
+std::vector<ValueDoubt> valueDoubts(const PersonalFood &food)
 {
+    std::vector<ValueDoubt> doubts;
     const auto &n = food.nutrients;
-    if (!n[0] || !n[1] || !n[2] || !n[3])
-        return {};
-    const double computed = 4 * *n[0] + 9 * *n[1] + 4 * *n[2];
-    if (std::fabs(*n[3] - computed) <= 0.15 * computed)
-        return {};
     const QLocale locale;
-    return QStringLiteral("L'energia indicata (%1 kcal) differisce di più del 15% da quella calcolata da proteine, "
-                          "lipidi e carboidrati (4 × %2 + 9 × %3 + 4 × %4 = %5 kcal).\n\n"
-                          "Può essere giusta (per esempio per l'alcol o i polioli). Conservare il valore indicato?")
-        .arg(formatGroupedUpTo2(*n[3], locale), formatGroupedUpTo2(*n[0], locale), formatGroupedUpTo2(*n[1], locale),
-             formatGroupedUpTo2(*n[2], locale), formatGroupedUpTo2(computed, locale));
+    if (n[0] && n[1] && n[2] && n[3]) {
+        const double computed = 4 * *n[0] + 9 * *n[1] + 4 * *n[2];
+        if (std::fabs(*n[3] - computed) > 0.15 * computed)
+            doubts.push_back(
+                {4, QStringLiteral("L'energia indicata (%1 kcal) differisce di più del 15% da quella calcolata da "
+                                   "proteine, lipidi e carboidrati (4 × %2 + 9 × %3 + 4 × %4 = %5 kcal); può essere "
+                                   "giusta, per esempio per l'alcol o i polioli.")
+                        .arg(formatGroupedUpTo2(*n[3], locale), formatGroupedUpTo2(*n[0], locale),
+                             formatGroupedUpTo2(*n[1], locale), formatGroupedUpTo2(*n[2], locale),
+                             formatGroupedUpTo2(computed, locale))});
+    }
+    // Each of them is at most 100 g already; a sum just above can be the rounding of the tables.
+    const double sum = n[0].value_or(0) + n[1].value_or(0) + n[2].value_or(0);
+    if (sum > 100)
+        doubts.push_back({1, QStringLiteral("Proteine, lipidi e carboidrati insieme fanno %1 g, più dei 100 g di "
+                                            "alimento a cui si riferiscono.")
+                                 .arg(formatGroupedUpTo2(sum, locale))});
+    return doubts;
+}
+
+QString foodsCsvHeader()
+{
+    return csvRecord(QStringList(foodColumns().cbegin(), foodColumns().cend()));
+}
+
+QString foodCsvRecord(const PersonalFood &food)
+{
+    QStringList fields{spreadsheetSafeText(food.name), formatPlainDecimal(food.edible)};
+    for (const auto &value : food.nutrients)
+        fields.append(value ? formatPlainDecimal(*value) : QString());
+    return csvRecord(fields);
 }
 
 QString foodsToCsv(const std::vector<PersonalFood> &foods)
 {
-    QString text = csvRecord(QStringList(foodColumns().cbegin(), foodColumns().cend()));
-    for (const PersonalFood &food : foods) {
-        QStringList fields{food.name, formatPlainDecimal(food.edible)};
-        for (const auto &value : food.nutrients)
-            fields.append(value ? formatPlainDecimal(*value) : QString());
-        text += csvRecord(fields);
-    }
+    QString text = foodsCsvHeader();
+    for (const PersonalFood &food : foods)
+        text += foodCsvRecord(food);
     return text;
 }
 
 namespace {
+
+// A row of eight short fields is far below this; an unclosed quote would otherwise take the
+// whole file into one field.
+constexpr qsizetype kMaxRecordChars = 64 * 1024;
 
 // One record of the file as a food, or the reason it is not one.
 QString readFood(const QStringList &fields, PersonalFood *food)
@@ -104,9 +128,10 @@ QString readFood(const QStringList &fields, PersonalFood *food)
                    "servono 8 campi (alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo), "
                    "ce ne sono %1")
             .arg(fields.size());
-    if (const QString problem = nameProblem(fields[0]); !problem.isEmpty())
+    const QString name = csvTextField(fields[0]);
+    if (const QString problem = nameProblem(name); !problem.isEmpty())
         return problem;
-    food->name = personalFoodName(fields[0]);
+    food->name = personalFoodName(name);
     for (int i = 0; i < 7; ++i) {
         const QString &field = fields[i + 1];
         const FoodQuantity &q = foodQuantities()[static_cast<std::size_t>(i)];
@@ -131,78 +156,161 @@ QString readFood(const QStringList &fields, PersonalFood *food)
     return {};
 }
 
+// The length of the head of `bytes` that does not end inside a UTF-8 sequence: the rest waits
+// for the next piece of the file.
+qsizetype wholeUtf8(QByteArrayView bytes)
+{
+    for (qsizetype back = 1; back <= std::min<qsizetype>(4, bytes.size()); ++back) {
+        const auto c = static_cast<unsigned char>(bytes[bytes.size() - back]);
+        if (c < 0x80)
+            return bytes.size();
+        if (c >= 0xC0)
+            return (c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2) > back ? bytes.size() - back : bytes.size();
+    }
+    return bytes.size();
+}
+
 }  // namespace
 
-CsvFoods foodsFromCsv(const QByteArray &bytes, int maxErrors)
+CsvFoods readFoods(QIODevice &csv, const FoodReading &how)
 {
     CsvFoods result;
-    if (bytes.size() > kMaxFoodCsvBytes) {
-        result.errors.append(QStringLiteral("il file supera %1 MB").arg(kMaxFoodCsvBytes / (1024 * 1024)));
-        return result;
-    }
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError()) {
-        result.errors.append(QStringLiteral("il file non è testo UTF-8"));
-        return result;
-    }
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    const CsvParseResult parsed = parseCsv(text);
-    if (!parsed.ok()) {
-        result.errors.append(parsed.error);
-        return result;
-    }
-    const auto &records = parsed.records;
-    QStringList header;
-    if (!records.empty())
-        for (const QString &field : records.front().fields)
-            header.append(field.trimmed().toLower());
-    if (header != QStringList(foodColumns().cbegin(), foodColumns().cend())) {
-        result.errors.append(QStringLiteral("riga %1: la prima riga deve essere l'intestazione "
-                                            "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo")
-                                 .arg(records.empty() ? 1 : records.front().line));
-        return result;
-    }
-    QHash<QString, int> lineOfName;
-    int failures = 0;
+    // A fault of the whole file is reported alone; the graver one when there are several, as
+    // if each check had read the whole file before the next.
+    enum class Fault { None, Header, Syntax, Encoding, Size } fault = Fault::None;
+    QString faultText;
+    const auto wholeFile = [&](Fault f, const QString &text) {
+        if (f > fault) {
+            fault = f;
+            faultText = text;
+        }
+    };
     const auto fail = [&](int line, const QString &why) {
-        if (failures++ < maxErrors)
+        if (result.faulty++ < how.maxErrors)
             result.errors.append(QStringLiteral("riga %1: %2").arg(line).arg(why));
     };
-    for (std::size_t r = 1; r < records.size(); ++r) {
-        const CsvRecord &record = records[r];
-        PersonalFood food;
-        if (const QString problem = readFood(record.fields, &food); !problem.isEmpty()) {
-            fail(record.line, problem);
-            continue;
-        }
+    QHash<QString, int> lineOfName;
+    const FoodSink keepInMemory = [&](const PersonalFood &food, int line, bool keep) {
         const QString key = personalFoodKey(food.name);
-        if (const auto known = lineOfName.constFind(key); known != lineOfName.cend()) {
-            fail(record.line,
-                 QStringLiteral("l'alimento %1 compare già alla riga %2").arg(echoInput(food.name)).arg(*known));
+        if (const auto known = lineOfName.constFind(key); known != lineOfName.cend())
+            return *known;
+        lineOfName.insert(key, line);
+        if (keep)
+            result.foods.push_back(food);
+        return 0;
+    };
+    const FoodSink &sink = how.sink ? how.sink : keepInMemory;
+    bool headerRead = false;
+    bool stopped = false;
+    CsvReader reader(
+        [&](const CsvRecord &record) {
+            if (!headerRead) {
+                headerRead = true;
+                QStringList header;
+                for (const QString &field : record.fields)
+                    header.append(field.trimmed().toLower());
+                if (header != QStringList(foodColumns().cbegin(), foodColumns().cend()))
+                    wholeFile(Fault::Header,
+                              QStringLiteral("riga %1: la prima riga deve essere l'intestazione "
+                                             "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo")
+                                  .arg(record.line));
+                return true;
+            }
+            if (fault != Fault::None)
+                return true;  // only the syntax of the rest may still matter
+            PersonalFood food;
+            if (const QString problem = readFood(record.fields, &food); !problem.isEmpty()) {
+                fail(record.line, problem);
+                return true;
+            }
+            QStringList doubts;
+            if (!how.force)
+                for (const ValueDoubt &d : valueDoubts(food))
+                    doubts.append(d.text);
+            const int earlier = sink(food, record.line, result.faulty == 0 && doubts.isEmpty());
+            if (earlier < 0) {
+                stopped = true;
+                return false;
+            }
+            if (earlier > 0) {
+                fail(record.line,
+                     QStringLiteral("l'alimento %1 compare già alla riga %2").arg(echoInput(food.name)).arg(earlier));
+            } else if (!doubts.isEmpty()) {
+                ++result.doubtful;
+                fail(record.line, doubts.join(u' '));
+            }
+            return true;
+        },
+        kMaxRecordChars);
+
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    qint64 total = 0;
+    bool parsing = true;
+    QByteArray pending;
+    char buffer[64 * 1024];
+    for (qint64 n; !stopped && (n = csv.read(buffer, sizeof buffer)) > 0;) {
+        total += n;
+        if (total > kMaxFoodCsvBytes) {
+            wholeFile(Fault::Size, QStringLiteral("il file supera %1 MB").arg(kMaxFoodCsvBytes / (1024 * 1024)));
+            break;
+        }
+        if (fault == Fault::Encoding)
+            continue;  // only the size can still matter
+        pending.append(buffer, n);
+        const qsizetype whole = wholeUtf8(pending);
+        QString text = decoder.decode(QByteArrayView(pending).first(whole));
+        pending.remove(0, whole);
+        if (decoder.hasError()) {
+            wholeFile(Fault::Encoding, QStringLiteral("il file non è testo UTF-8"));
             continue;
         }
-        lineOfName.insert(key, record.line);
-        result.foods.push_back(std::move(food));
+        if (total == n && text.startsWith(QChar(0xFEFF)))
+            text.remove(0, 1);
+        if (parsing && !reader.feed(text)) {
+            parsing = false;
+            if (!reader.error().isEmpty())
+                wholeFile(Fault::Syntax, reader.error());
+        }
     }
-    if (failures > maxErrors)
-        result.errors.append(QStringLiteral("e altri %1 errori").arg(failures - maxErrors));
+    if (!pending.isEmpty() && fault < Fault::Encoding)
+        wholeFile(Fault::Encoding, QStringLiteral("il file non è testo UTF-8"));
+    if (parsing && !stopped && fault < Fault::Syntax && !reader.finish() && !reader.error().isEmpty())
+        wholeFile(Fault::Syntax, reader.error());
+    if (!stopped && !headerRead && fault == Fault::None)
+        wholeFile(Fault::Header,
+                  QStringLiteral("riga 1: la prima riga deve essere l'intestazione "
+                                 "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo"));
+    if (fault != Fault::None) {
+        result.errors = QStringList{faultText};
+        result.faulty = 1;
+        result.doubtful = 0;
+    } else if (result.faulty > how.maxErrors) {
+        result.errors.append(QStringLiteral("e altri %1 errori").arg(result.faulty - how.maxErrors));
+    }
     if (!result.errors.isEmpty())
         result.foods.clear();
     return result;
 }
 
-CsvFoods readFoodsFile(const QString &path, int maxErrors)
+CsvFoods foodsFromCsv(const QByteArray &bytes, int maxErrors)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return readFoods(buffer, {{}, false, maxErrors});
+}
+
+CsvFoods readFoodsFile(const QString &path, const FoodReading &how)
 {
     QFile file(path);
     QString reason;
     CsvFoods result;
     if (openRegularFile(file, &reason)) {
-        const QByteArray bytes = file.read(kMaxFoodCsvBytes + 1);
+        result = readFoods(file, how);
         if (file.error() == QFileDevice::NoError)
-            return foodsFromCsv(bytes, maxErrors);
+            return result;
         reason = file.errorString();
+        result = {};
     }
     result.errors.append(QStringLiteral("impossibile leggere %1: %2").arg(QDir::toNativeSeparators(path), reason));
     return result;

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -46,25 +48,56 @@ QString nameProblem(const QString &name);
 // What is wrong with a number of quantity `index` (0 edible part, 1 to 6 the nutrients).
 QString quantityProblem(int index, double value);
 
-// When the energy is more than 15 % away from 4 × protein + 9 × fat + 4 × carbohydrate, the
-// message that says so; empty when it agrees or any of the four is unknown. Alcohol and polyols
-// bring energy of their own, so this is a question, never a refusal.
-QString energyMismatch(const PersonalFood &food);
+// What a person must confirm about a food whose every number is in range: an energy more than
+// 15 % away from 4 × protein + 9 × fat + 4 × carbohydrate (alcohol and polyols bring energy of
+// their own), or protein, fat and carbohydrate adding up to more than 100 g (rounded values, or
+// carbohydrate counted as monosaccharides, may). Each doubt names the quantity to look at
+// (an index of foodQuantities) and says what is odd. The food window asks whether to keep such
+// values; an import refuses them unless it is told to take them.
+struct ValueDoubt {
+    int quantity;
+    QString text;
+};
+std::vector<ValueDoubt> valueDoubts(const PersonalFood &food);
 
 // The catalogue as CSV: the header of the eight column names, then one record per food, numbers
-// with a decimal point, unknown values empty. UTF-8 with CRLF line ends.
+// with a decimal point and as many digits as read back to the same value, unknown values empty,
+// names a spreadsheet would take for a formula marked as text (spreadsheetSafeText). UTF-8 with
+// CRLF line ends.
+QString foodsCsvHeader();
+QString foodCsvRecord(const PersonalFood &food);
 QString foodsToCsv(const std::vector<PersonalFood> &foods);
 
-// Reads such a file. All or nothing: with any error the foods are not returned and `errors`
+// What reading such a file found. All or nothing: with any error no food counts, and `errors`
 // name the lines (at most `maxErrors` of them, then how many more).
 struct CsvFoods {
-    std::vector<PersonalFood> foods;
+    std::vector<PersonalFood> foods;  // only when read without a sink
     QStringList errors;
+    int faulty = 0;    // refused rows, or 1 for a fault of the whole file
+    int doubtful = 0;  // of which refused only for values to confirm (valueDoubts)
     bool ok() const { return errors.isEmpty(); }
+    // Reading again with FoodReading::force would take every row.
+    bool onlyDoubts() const { return doubtful > 0 && doubtful == faulty; }
 };
+
+// Where each food goes as soon as it is read, so that a file of any size needs no more memory
+// than one row: `food` is on `line`; `keep` is false once the file has shown a fault (the food
+// is then only noted, so that a name the file repeats is still found). Returns the line that
+// named the food before (0: none), or -1 to stop the reading (the food could not be kept).
+using FoodSink = std::function<int(const PersonalFood &food, int line, bool keep)>;
+
+struct FoodReading {
+    FoodSink sink;       // none: the foods are kept in CsvFoods::foods
+    bool force = false;  // take the rows whose values are only doubtful
+    int maxErrors = 20;
+};
+
 inline constexpr qint64 kMaxFoodCsvBytes = 64 * 1024 * 1024;
+// Reads the CSV text of `csv` a piece at a time. A fault of the whole file (too large, not
+// UTF-8, not CSV, a wrong header) is its only error.
+CsvFoods readFoods(QIODevice &csv, const FoodReading &how = {});
 CsvFoods foodsFromCsv(const QByteArray &bytes, int maxErrors = 20);
 // The same from a file; the errors name the file when it cannot be read.
-CsvFoods readFoodsFile(const QString &path, int maxErrors = 20);
+CsvFoods readFoodsFile(const QString &path, const FoodReading &how = {});
 
 }  // namespace velmo

@@ -5,76 +5,113 @@ namespace velmo {
 CsvParseResult parseCsv(const QString &text)
 {
     CsvParseResult result;
-    int line = 1;
-    int recordLine = 1;
-    QStringList fields;
-    QString field;
-    bool inQuotes = false;
-    bool fieldWasQuoted = false;
-    bool lineHasContent = false;
+    CsvReader reader([&result](const CsvRecord &record) {
+        result.records.push_back(record);
+        return true;
+    });
+    if (!reader.feed(text) || !reader.finish()) {
+        result.records.clear();
+        result.error = reader.error();
+    }
+    return result;
+}
 
-    auto endRecord = [&] {
-        if (lineHasContent) {
-            fields.append(field);
-            result.records.push_back({recordLine, fields});
-        }
-        fields.clear();
-        field.clear();
-        fieldWasQuoted = false;
-        lineHasContent = false;
-    };
+CsvReader::CsvReader(std::function<bool(const CsvRecord &)> take, qsizetype maxRecordChars)
+    : take_(std::move(take)), maxRecordChars_(maxRecordChars)
+{
+    record_.line = 1;
+}
 
+bool CsvReader::fail(const QString &why, int line)
+{
+    error_ = QStringLiteral("riga %1: %2").arg(line).arg(why);
+    return false;
+}
+
+bool CsvReader::endRecord()
+{
+    if (lineHasContent_) {
+        record_.fields.append(field_);
+        stopped_ = !take_(record_);
+    }
+    record_.fields.clear();
+    field_.clear();
+    lineHasContent_ = false;
+    recordChars_ = 0;
+    return !stopped_;
+}
+
+bool CsvReader::feed(QStringView text)
+{
+    if (stopped_ || !error_.isEmpty())
+        return false;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (inQuotes) {
+        const QChar c = text[i];
+        if (maxRecordChars_ > 0 && ++recordChars_ > maxRecordChars_)
+            return fail(
+                QStringLiteral("la riga supera %1 caratteri (mancano le virgolette di chiusura?)").arg(maxRecordChars_),
+                record_.line);
+        switch (state_) {
+        case State::Quoted:
             if (c == u'"') {
-                if (i + 1 < text.size() && text.at(i + 1) == u'"') {
-                    field.append(u'"');
-                    ++i;
-                } else {
-                    inQuotes = false;
-                }
+                state_ = State::QuoteInQuoted;
             } else {
                 if (c == u'\n')
-                    ++line;
-                field.append(c);
+                    ++line_;
+                field_.append(c);
             }
             continue;
+        case State::QuoteInQuoted:
+            if (c == u'"') {
+                field_.append(c);
+                state_ = State::Quoted;
+                continue;
+            }
+            state_ = State::AfterQuoted;
+            break;
+        case State::AfterCarriageReturn:
+            state_ = State::FieldStart;
+            if (c == u'\n') {
+                recordChars_ = 0;
+                continue;
+            }
+            break;
+        default: break;
         }
+        // Outside quotes.
         if (c == u'"') {
-            if (!field.isEmpty() || fieldWasQuoted) {
-                result.error = QStringLiteral("riga %1: virgolette fuori posto").arg(line);
-                return result;
-            }
-            inQuotes = true;
-            fieldWasQuoted = true;
-            lineHasContent = true;
+            if (state_ != State::FieldStart)
+                return fail(QStringLiteral("virgolette fuori posto"), line_);
+            state_ = State::Quoted;
+            lineHasContent_ = true;
         } else if (c == u',') {
-            fields.append(field);
-            field.clear();
-            fieldWasQuoted = false;
-            lineHasContent = true;
+            record_.fields.append(field_);
+            field_.clear();
+            state_ = State::FieldStart;
+            lineHasContent_ = true;
         } else if (c == u'\r' || c == u'\n') {
-            if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
-                ++i;
-            endRecord();
-            ++line;
-            recordLine = line;
+            if (!endRecord())
+                return false;
+            record_.line = ++line_;
+            state_ = c == u'\r' ? State::AfterCarriageReturn : State::FieldStart;
         } else {
-            if (fieldWasQuoted) {
-                result.error = QStringLiteral("riga %1: testo dopo un campo tra virgolette").arg(line);
-                return result;
-            }
-            field.append(c);
-            lineHasContent = true;
+            if (state_ == State::AfterQuoted)
+                return fail(QStringLiteral("testo dopo un campo tra virgolette"), line_);
+            field_.append(c);
+            state_ = State::Plain;
+            lineHasContent_ = true;
         }
     }
-    if (inQuotes) {
-        result.error = QStringLiteral("riga %1: virgolette non chiuse").arg(recordLine);
-        return result;
-    }
-    endRecord();
-    return result;
+    return true;
+}
+
+bool CsvReader::finish()
+{
+    if (stopped_ || !error_.isEmpty())
+        return false;
+    if (state_ == State::Quoted)
+        return fail(QStringLiteral("virgolette non chiuse"), record_.line);
+    return endRecord();
 }
 
 QString csvRecord(const QStringList &fields)
@@ -135,6 +172,32 @@ std::optional<QStringList> splitQuotedLine(const QString &line, QChar separator,
             return fields;
         ++i;  // the separator
     }
+}
+
+namespace {
+
+bool startsFormula(QChar c)
+{
+    return c == u'=' || c == u'+' || c == u'-' || c == u'@';
+}
+
+// An apostrophe before a character a spreadsheet would start a formula with, or before
+// another apostrophe: the mark spreadsheetSafeText() adds.
+bool startsWithMark(const QString &text)
+{
+    return text.size() > 1 && text[0] == u'\'' && (startsFormula(text[1]) || text[1] == u'\'');
+}
+
+}  // namespace
+
+QString spreadsheetSafeText(const QString &text)
+{
+    return (!text.isEmpty() && startsFormula(text[0])) || startsWithMark(text) ? u'\'' + text : text;
+}
+
+QString csvTextField(const QString &field)
+{
+    return startsWithMark(field) ? field.mid(1) : field;
 }
 
 }  // namespace velmo

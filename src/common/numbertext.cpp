@@ -379,12 +379,9 @@ QString formatPlainDecimal(double value)
 {
     if (!std::isfinite(value))
         return {};
-    if (value == 0.0)
-        value = 0.0;  // no "-0"
-    // Never an exponent: readPlainDecimal, which reads the file back, takes digits and a point.
-    std::array<char, 400> text{};  // the longest double written in full, 1.8e308, needs 309
-    const char *end = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed).ptr;
-    return QString::fromLatin1(text.data(), end - text.data());
+    // The fewest digits that read back to this very double, never an exponent: what a file
+    // exports must come back unchanged, and readPlainDecimal takes no exponent.
+    return QString::number(value == 0.0 ? 0.0 : value, 'f', QLocale::FloatingPointShortest);
 }
 
 QString formatPlain(double value, const QLocale &locale)

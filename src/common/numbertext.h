@@ -54,8 +54,8 @@ std::optional<qint16> readWholeArgument16(QStringView text, ArgumentFraction fra
 // no sign, groups or exponent. Empty when it is not such a number.
 std::optional<double> readPlainDecimal(QStringView text);
 
-// The same numbers written for a data file: the shortest decimal with a point that reads back as
-// the same double, never with an exponent (0.00001, not 1e-05); empty for infinity and NaN.
+// The same numbers written for a data file: the shortest decimal with a point that reads back
+// to the same double, without exponent ("0.1", "12.25", "0.30000000000000004").
 QString formatPlainDecimal(double value);
 
 // Plain shortest decimal: locale decimal separator, no grouping, no trailing zeros, at most 15

@@ -34,8 +34,11 @@ bool MainWindowModel::openPersonal()
     QString error;
     PersonalCatalogue::Problem problem = PersonalCatalogue::Problem::None;
     personal_ = PersonalCatalogue::open(path, true, &error, &problem);
-    if (personal_)
+    if (personal_) {
+        if (!personal_->notices().isEmpty())
+            dialogs_.message(personal_->notices().join(u'\n'), kNotice, MessageIcon::Information);
         return true;
+    }
     if (problem != PersonalCatalogue::Problem::Damaged) {
         dialogs_.message(
             error + QStringLiteral("\n\nVelmo continua senza alimenti personali; il file non viene modificato."),
@@ -130,9 +133,28 @@ void MainWindowModel::importPersonalFoods()
                                                userFolder(QStandardPaths::DocumentsLocation), kCsvFilter);
     if (path.isEmpty())
         return;
-    const CsvFoods read = readFoodsFile(path);
     PersonalCatalogue::Merge counts;
     QString error;
+    const auto import = [&](bool force) {
+        return personal_->importFoods(
+            [&](const FoodSink &sink) {
+                return readFoodsFile(path, {sink, force});
+            },
+            &counts, &error);
+    };
+    CsvFoods read = import(false);
+    // What only looks wrong the user may confirm, as in the food window.
+    if (error.isEmpty() && read.onlyDoubts()
+        && dialogs_.askYesNoCancel(QStringLiteral("Alcuni alimenti del file %1 hanno valori da confermare:\n\n%2\n\n"
+                                                  "Importarli comunque?")
+                                       .arg(QDir::toNativeSeparators(path), read.errors.join(u'\n')),
+                                   kWarning)
+               == Answer::Yes)
+        read = import(true);
+    if (!error.isEmpty()) {
+        dialogs_.message(error, kWarning, MessageIcon::Critical);
+        return;
+    }
     if (!read.ok()) {
         dialogs_.message(
             QStringLiteral("Il file %1 non è stato importato: nessun alimento è stato aggiunto o modificato.\n\n%2")
@@ -140,14 +162,10 @@ void MainWindowModel::importPersonalFoods()
             kWarning, MessageIcon::Critical);
         return;
     }
-    if (!personal_->merge(read.foods, &counts, &error)) {
-        dialogs_.message(error, kWarning, MessageIcon::Critical);
-        return;
-    }
     if (personalCategoryCurrent())
         chooseCategory(kPersonalCategory);
     dialogs_.message(QStringLiteral("Importati %1 alimenti da %2: %3 nuovi, %4 aggiornati.")
-                         .arg(read.foods.size())
+                         .arg(counts.added + counts.updated)
                          .arg(QDir::toNativeSeparators(path))
                          .arg(counts.added)
                          .arg(counts.updated),
@@ -158,12 +176,6 @@ void MainWindowModel::exportPersonalFoods()
 {
     if (!openPersonal())
         return;
-    QString error;
-    const std::vector<PersonalFood> foods = personal_->foods(&error);
-    if (!error.isEmpty()) {
-        dialogs_.message(error, kWarning, MessageIcon::Critical);
-        return;
-    }
     const QString proposed =
         QDir(userFolder(QStandardPaths::DocumentsLocation)).filePath(QStringLiteral("alimenti-personali.csv"));
     const QString path = dialogs_.saveFileName(QStringLiteral("Esporta alimenti personali"), proposed, kCsvFilter);
@@ -171,15 +183,22 @@ void MainWindowModel::exportPersonalFoods()
         return;
     // Written beside and renamed at the end: a failed export leaves any earlier file whole.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(foodsToCsv(foods).toUtf8()) < 0 || !file.commit()) {
+    QString error;
+    qint64 count = 0;
+    if (file.open(QIODevice::WriteOnly)
+        && personal_->exportFoods([&file](const QByteArray &piece) { return file.write(piece) == piece.size(); },
+                                  &count, &error)
+        && file.commit()) {
         dialogs_.message(
-            QStringLiteral("Impossibile scrivere %1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString()),
-            kWarning, MessageIcon::Critical);
+            QStringLiteral("Esportati %1 alimenti personali in %2.").arg(count).arg(QDir::toNativeSeparators(path)),
+            kNotice, MessageIcon::Information);
         return;
     }
     dialogs_.message(
-        QStringLiteral("Esportati %1 alimenti personali in %2.").arg(foods.size()).arg(QDir::toNativeSeparators(path)),
-        kNotice, MessageIcon::Information);
+        error.isEmpty()
+            ? QStringLiteral("Impossibile scrivere %1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString())
+            : error,
+        kWarning, MessageIcon::Critical);
 }
 
 void MainWindowModel::saveMealAsFood()

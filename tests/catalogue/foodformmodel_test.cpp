@@ -11,10 +11,10 @@ namespace velmo::test {
 namespace {
 
 // The food window's checks, in the user's number format: one line per case.
-TEST(FoodFormModel, ChecksEveryFieldAndAsksAboutAnEnergyThatDisagrees)
+TEST(FoodFormModel, ChecksEveryFieldAndAsksAboutDoubtfulValues)
 {
     // The texts of the name, edible part, protein, fat, carbohydrate, energy, fibre, cholesterol;
-    // the answer to the energy question, when it is asked; where a refusal sends the user (-1:
+    // the answer to the question on doubtful values, when it is asked; where a refusal sends the user (-1:
     // saved); the protein as saved.
     // clang-format off
     const struct { int line; const char *locale; std::array<const char *, 8> texts; std::optional<Answer> answer; int focus; std::optional<double> protein; } cases[] = {
@@ -28,6 +28,7 @@ TEST(FoodFormModel, ChecksEveryFieldAndAsksAboutAnEnergyThatDisagrees)
         {__LINE__, "it_IT", {"Yogurt", "100", "", "", "", "", "", "6000"}, {}, 7, {}},
         {__LINE__, "it_IT", {"Vino", "100", "0", "0", "1", "70", "", ""}, Answer::No, 5, {}},
         {__LINE__, "it_IT", {"Vino", "100", "0", "0", "1", "70", "", ""}, Answer::Yes, -1, 0.0},
+        {__LINE__, "it_IT", {"Pane", "100", "40", "40", "40", "680", "", ""}, Answer::No, 2, {}},
     };
     // clang-format on
     for (const auto &c : cases) {

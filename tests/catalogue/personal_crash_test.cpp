@@ -94,5 +94,34 @@ TEST(PersonalCatalogueCrash, AKilledImportLeavesTheOldOrTheNewState)
     std::cout << kKills << " importazioni interrotte, " << newStates << " già concluse\n";
 }
 
+// Two imports started together on a user folder that does not exist yet: each makes the
+// catalogue or finds it made, and both import.
+TEST(PersonalCatalogueCrash, TwoImportsStartedTogetherOnANewFolderBothSucceed)
+{
+    // A small file, so that both reach the catalogue at the same moment.
+    QTemporaryDir dir;
+    const QString csv = dir.filePath(QStringLiteral("pane.csv"));
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\r\nPane,100,1,,,,,\r\n");
+    file.close();
+    for (int round = 0; round < 20; ++round) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        const QString data = dir.filePath(QStringLiteral("dati-%1").arg(round));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), data);
+        QProcess imports[2];
+        for (QProcess &p : imports) {
+            p.setProcessEnvironment(env);
+            p.start(QStringLiteral(VELMO_PASTO), {QStringLiteral("--importa-alimenti"), csv});
+        }
+        for (QProcess &p : imports) {
+            ASSERT_TRUE(p.waitForFinished(60000));
+            EXPECT_EQ(p.exitCode(), 0) << "giro " << round << ": " << p.readAllStandardError().toStdString();
+        }
+        EXPECT_EQ(stateOf(data + QStringLiteral("/Velmo/Velmo/alimenti-personali.db")),
+                  QStringLiteral("ok: 1 alimenti, proteine da 1.0 a 1.0"));
+    }
+}
+
 }  // namespace
 }  // namespace velmo::test

@@ -1,13 +1,22 @@
 #include "catalogue/personalcatalogue.h"
 #include "support/fooddbfixture.h"
 #include "support/localeguard.h"
+#include "support/readonly.h"
 #include "support/tablecase.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <optional>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace velmo::test {
 namespace {
@@ -32,37 +41,77 @@ protected:
     QString path = dir.filePath(QStringLiteral("dati/alimenti-personali.db"));
 };
 
-// One line per rule of the import: all lines or none, and each fault names its line.
+// A message of the catalogue says in Italian what happened; the engine's words come only after
+// "Dettagli:".
+void expectItalian(const QString &message, const char *words)
+{
+    const QString told = message.section(QStringLiteral("\nDettagli:"), 0, 0);
+    EXPECT_TRUE(told.contains(QString::fromUtf8(words))) << message.toStdString();
+    EXPECT_FALSE(told.contains(QRegularExpression(QStringLiteral("database|unable|attempt|readonly|Impossibile "
+                                                                 "(ottenere|eseguire)"),
+                                                  QRegularExpression::CaseInsensitiveOption)))
+        << message.toStdString();
+}
+
+// One line per rule of the import: all lines or none, and each fault names its line; the same
+// whether the foods are read into memory or straight into a catalogue.
 TEST(PersonalFoodCsv, ImportRules)
 {
-    // The lines after the header, the foods read when no error is expected, words of the first error;
-    // what is read is exported and imported back.
+    // The lines after the header, the foods read when no error is expected, words of the first
+    // error, whether doubtful values are taken; what is read is exported and imported back.
     // clang-format off
-    const struct { int line; QByteArray body; int foods; const char *error; } cases[] = {
+    const struct { int line; QByteArray body; int foods; const char *error; bool force = false; } cases[] = {
         {__LINE__, "\"Torta, fetta\",100,6.5,\"12,3\",50,340,,40\r\n", 1, ""},
-        {__LINE__, "Birra,100,0.5,0,3.5,45,,\r\nAcqua,100,,,,,,\r\nZucchero,100,0,0,100,,,\r\nAlbume,100,100,0,0,,,\r\n", 4, ""},
-        {__LINE__, "Sale,100,0.00001,0,0,0.1234567890123456,0,0\r\n", 1, ""},  // exported as read, no exponent
+        {__LINE__, "Birra,100,0.5,0,3.5,,,\r\nAcqua,100,,,,,,\r\nZucchero,100,0,0,100,,,\r\nAlbume,100,100,0,0,,,\r\n", 4, ""},
+        {__LINE__, "Sale,100,0.00001,0,0,0.1234567890123456,0,0\r\n", 1, "", true},  // exported as read, no exponent
         {__LINE__, "Pane,0,1,1,1,1,1,1\r\n", 0, "riga 2: Parte edibile: il valore deve essere compreso fra 1 e 100"},
         {__LINE__, "Pane,,1,1,1,1,1,1\r\n", 0, "riga 2: Parte edibile: manca il valore"},
-        {__LINE__, "Pane,100,1,1,1,1000,1,1\r\n", 0, "riga 2: Energia: il valore deve essere compreso fra 0 e 900"},
-        {__LINE__, "Buono,100,1,1,1,1,1,1\r\nPane,100,-1,1,1,1,1,1\r\n", 0, "riga 3: Proteine: \"-1\" non è un numero"},
-        {__LINE__, "Pane,100,1.000,5,1,1,1,1\r\nPane,100,1,1\r\n", 0, "riga 3: servono 8 campi"},
-        {__LINE__, "Pane,100,1,1,1,1,1,1\r\npane ,90,1,1,1,1,1,1\r\n", 0, "riga 3: l'alimento \"pane\" compare già alla riga 2"},
+        {__LINE__, "Pane,100,1,1,1,1000,1,1\r\n", 0, "riga 2: Energia: il valore deve essere compreso fra 0 e 900", true},
+        {__LINE__, "Buono,100,1,1,1,17,1,1\r\nPane,100,-1,1,1,1,1,1\r\n", 0, "riga 3: Proteine: \"-1\" non è un numero"},
+        {__LINE__, "Pane,100,1.000,5,1,53,1,1\r\nPane,100,1,1\r\n", 0, "riga 3: servono 8 campi"},
+        {__LINE__, "Pane,100,1,1,1,17,1,1\r\npane ,90,1,1,1,17,1,1\r\n", 0, "riga 3: l'alimento \"pane\" compare già alla riga 2"},
+        {__LINE__, "Pane,100,50,50,50,1,,\r\npane,100,1,1,1,,,\r\n", 0, "riga 3: l'alimento \"pane\" compare già alla riga 2", true},
         {__LINE__, ",100,1,1,1,1,1,1\r\n", 0, "riga 2: Il nome dell'alimento è vuoto"},
         {__LINE__, "\"Pane\r\n", 0, "riga 2: virgolette non chiuse"},
+        {__LINE__, "\"Pane" + QByteArray(70000, 'x') + "\r\n", 0, "riga 2: la riga supera 65536 caratteri"},
         {__LINE__, "Pan\xff,100,1,1,1,1,1,1\r\n", 0, "il file non è testo UTF-8"},
+        {__LINE__, "x\"y\r\n\xc3", 0, "il file non è testo UTF-8"},
+        {__LINE__, QByteArray(kMaxFoodCsvBytes, '\n'), 0, "il file supera 64 MB"},
+        // What the food window asks to confirm is refused with its line, unless it is forced.
+        {__LINE__, "Vino,100,0,0,1,70,,\r\n", 0, "riga 2: L'energia indicata (70 kcal) differisce di più del 15%"},
+        {__LINE__, "Vino,100,0,0,1,70,,\r\n", 1, "", true},
+        {__LINE__, "Pane,100,50,50,50,1,,\r\n", 0, "(4 × 50 + 9 × 50 + 4 × 50 = 850 kcal); può essere giusta, per esempio per l'alcol o i polioli. Proteine, lipidi e carboidrati insieme fanno 150 g"},
+        {__LINE__, "Olio,100,0.11,99.98,0,884,,\r\n", 0, "riga 2: Proteine, lipidi e carboidrati insieme fanno 100,09 g"},
+        {__LINE__, "Olio,100,0.11,99.98,0,884,,\r\n", 1, "", true},
     };
     // clang-format on
     const LocaleGuard locale("it_IT");
     for (const auto &c : cases) {
         VELMO_CASE(c);
-        const CsvFoods read = foodsFromCsv(kHeader + c.body);
-        EXPECT_EQ(read.foods.size(), static_cast<std::size_t>(c.foods));
-        EXPECT_EQ(read.errors.value(0).toStdString().find(c.error) != std::string::npos, true)
-            << read.errors.join(u'|').toStdString();
-        EXPECT_EQ(read.ok(), *c.error == '\0');
-        if (read.ok())  // the export of what was read imports back the same
-            EXPECT_EQ(foodsFromCsv(foodsToCsv(read.foods).toUtf8()).foods, read.foods);
+        QBuffer csv;
+        csv.setData(kHeader + c.body);
+        const auto read = [&](const FoodSink &sink) {
+            csv.open(QIODevice::ReadOnly);
+            const CsvFoods found = readFoods(csv, {sink, c.force});
+            csv.close();
+            return found;
+        };
+        const CsvFoods inMemory = read({});
+        EXPECT_EQ(inMemory.foods.size(), static_cast<std::size_t>(c.foods));
+        EXPECT_TRUE(inMemory.errors.value(0).contains(QString::fromUtf8(c.error)))
+            << inMemory.errors.join(u'|').toStdString();
+        EXPECT_EQ(inMemory.ok(), *c.error == '\0');
+        QTemporaryDir dir;
+        QString error;
+        const auto catalogue = PersonalCatalogue::open(dir.filePath("p.db"), true, &error);
+        PersonalCatalogue::Merge counts;
+        EXPECT_EQ(catalogue->importFoods(read, &counts, &error).errors, inMemory.errors);
+        EXPECT_EQ(catalogue->foods(&error).size(), static_cast<std::size_t>(c.foods));
+        EXPECT_EQ(counts.added, c.foods);
+        if (inMemory.ok()) {
+            csv.setData(foodsToCsv(inMemory.foods).toUtf8());
+            EXPECT_EQ(read({}).foods, inMemory.foods);
+        }
     }
     EXPECT_EQ(foodsFromCsv("nome,edibile\r\nPane,100\r\n").errors.value(0).left(7), QStringLiteral("riga 1:"));
 }
@@ -86,31 +135,62 @@ TEST_F(PersonalCatalogueTest, CreatedOnFirstUseWithUniqueNamesWhateverTheCapital
     EXPECT_EQ(reopened->foods(&error), (std::vector<PersonalFood>{food("pane", 80, {1})}));
 }
 
-TEST_F(PersonalCatalogueTest, ImportUpdatesKnownNamesAndExportThenImportGivesTheSameCatalogue)
+// Export then import gives back every name and value exactly, into a catalogue that has one of
+// the foods already; a name a spreadsheet would run as a formula is exported as text.
+TEST_F(PersonalCatalogueTest, ExportThenImportGivesBackEveryNameAndValue)
 {
+    // clang-format off
+    const struct { int line; PersonalFood food; const char *record; } cases[] = {
+        {__LINE__, food("Birra", 100, {0.5, 0, 3.5, 17, {}, {}}), "Birra,100,0.5,0,3.5,17,,\r\n"},
+        {__LINE__, food("Torta, \"nonna\"", 100.0 / 3, {0.1 + 0.2, 1.0 / 3, 2.0 / 3, {}, 1e-7, 4999.999999999999}),
+         "\"Torta, \"\"nonna\"\"\",33.333333333333336,0.30000000000000004,0.3333333333333333,0.6666666666666666,,0.0000001,4999.999999999999\r\n"},
+        {__LINE__, food("Minimo", 100, {5e-324, {}, {}, {}, {}, {}}), "Minimo,100,0.0000000000"},
+        {__LINE__, food("=SOMMA(A1:A9)", 100, {}), "'=SOMMA(A1:A9),100,,,,,,\r\n"},
+        {__LINE__, food("'Nduja", 100, {}), "'Nduja,100,,,,,,\r\n"},
+        {__LINE__, food("'=x", 100, {}), "''=x,100,,,,,,\r\n"},
+        {__LINE__, food("+39", 100, {}), "'+39,100,,,,,,\r\n"},
+        {__LINE__, food("-x", 100, {}), "'-x,100,,,,,,\r\n"},
+        {__LINE__, food("@x", 100, {}), "'@x,100,,,,,,\r\n"},
+        {__LINE__, food("''", 100, {}), "''',100,,,,,,\r\n"},
+        {__LINE__, food("'", 100, {}), "',100,,,,,,\r\n"},
+        {__LINE__, food("Pane = pasta", 100, {}), "Pane = pasta,100,"},
+    };
+    // clang-format on
     auto catalogue = open();
     QString error;
-    ASSERT_TRUE(catalogue->save(food("Birra", 100, {1, 0, 1, 1, {}, {}}), {}, &error));
-    const CsvFoods read = foodsFromCsv(
-        kHeader + "\"Torta, \"\"nonna\"\"\",100,6.5,\"12,3\",50,340,,40\r\nbirra,100,0.5,0,3.5,45,,\r\n");
-    ASSERT_TRUE(read.ok());
-    PersonalCatalogue::Merge counts;
-    ASSERT_TRUE(catalogue->merge(read.foods, &counts, &error));
-    EXPECT_EQ(counts.added, 1);
-    EXPECT_EQ(counts.updated, 1);
-    const std::vector<PersonalFood> before = catalogue->foods(&error);
-    EXPECT_EQ(before.front(), food("birra", 100, {0.5, 0, 3.5, 45, {}, {}}));
+    for (const auto &c : cases)
+        ASSERT_TRUE(catalogue->save(c.food, {}, &error)) << error.toStdString();
+    QByteArray exported;
+    qint64 count = 0;
+    ASSERT_TRUE(catalogue->exportFoods(
+        [&](const QByteArray &piece) {
+            exported += piece;
+            return true;
+        },
+        &count, &error));
+    EXPECT_EQ(count, std::ssize(cases));
 
-    const QString exported = foodsToCsv(before);
     QTemporaryDir other;
-    QString otherError;
-    auto copy = PersonalCatalogue::open(other.filePath("copia.db"), true, &otherError);
-    ASSERT_TRUE(copy && copy->merge(foodsFromCsv(exported.toUtf8()).foods, &counts, &otherError));
-    EXPECT_EQ(copy->foods(&otherError), before);
-    EXPECT_EQ(foodsToCsv(copy->foods(&otherError)), exported);
+    auto copy = PersonalCatalogue::open(other.filePath("copia.db"), true, &error);
+    ASSERT_TRUE(copy->save(food("BIRRA", 90, {}), {}, &error));
+    QBuffer csv(&exported);
+    csv.open(QIODevice::ReadOnly);
+    PersonalCatalogue::Merge counts;
+    EXPECT_EQ(copy->importFoods([&](const FoodSink &sink) { return readFoods(csv, {sink}); }, &counts, &error).errors,
+              QStringList());
+    EXPECT_EQ(counts.added, std::ssize(cases) - 1);
+    EXPECT_EQ(counts.updated, 1);
+    const std::vector<PersonalFood> back = copy->foods(&error);
+    ASSERT_EQ(back.size(), std::size(cases));
+    for (std::size_t i = 0; i < back.size(); ++i) {
+        VELMO_CASE(cases[i]);
+        EXPECT_EQ(back[i], cases[i].food);
+        EXPECT_TRUE(exported.contains("\r\n" + QByteArray(cases[i].record))) << exported.toStdString();
+    }
 }
 
-// A file that cannot be opened is refused with its name and left byte for byte as it was.
+// A file that cannot be opened is refused with its name, says in Italian what to do, and is
+// left byte for byte as it was.
 TEST_F(PersonalCatalogueTest, AFileThatCannotBeOpenedIsNeverWritten)
 {
     const auto sqlite = [this](const char *statement) {
@@ -120,29 +200,99 @@ TEST_F(PersonalCatalogueTest, AFileThatCannotBeOpenedIsNeverWritten)
             QSqlQuery(c->connection()).exec(QString::fromLatin1(statement));
         };
     };
+    const QString folder = QFileInfo(path).absolutePath();
     // clang-format off
-    const struct { int line; std::function<void()> make; PersonalCatalogue::Problem problem; const char *words; } cases[] = {
-        {__LINE__, [this] { QFile f(path); f.open(QIODevice::WriteOnly); f.write(QByteArray(3000, 'x')); }, PersonalCatalogue::Problem::Damaged, "danneggiato"},
-        {__LINE__, sqlite("PRAGMA user_version = 7"), PersonalCatalogue::Problem::Newer, "versione più recente"},
-        {__LINE__, sqlite("DROP TABLE alimenti_personali"), PersonalCatalogue::Problem::Damaged, "danneggiato"},
-        {__LINE__, [this] { QFile::remove(path); QDir().mkpath(path); }, PersonalCatalogue::Problem::NoPermission, "non indica un file"},
+    const struct { int line; std::function<void()> make; QString readOnly; PersonalCatalogue::Problem problem; const char *words; } cases[] = {
+        {__LINE__, [this] { QFile f(path); f.open(QIODevice::WriteOnly); f.write(QByteArray(3000, 'x')); }, {}, PersonalCatalogue::Problem::Damaged, "danneggiato o non è un archivio di Velmo. Ripristinarlo da una copia"},
+        {__LINE__, sqlite("PRAGMA user_version = 7"), {}, PersonalCatalogue::Problem::Newer, "versione più recente"},
+        {__LINE__, sqlite("DROP TABLE alimenti_personali"), {}, PersonalCatalogue::Problem::Damaged, "danneggiato"},
+        {__LINE__, [this] { QFile::remove(path); QDir().mkpath(path); }, {}, PersonalCatalogue::Problem::NoPermission, "non indica un file"},
+        {__LINE__, sqlite("SELECT 1"), path, PersonalCatalogue::Problem::NoPermission, "Permessi insufficienti"},
+        {__LINE__, sqlite("SELECT 1"), folder, PersonalCatalogue::Problem::NoPermission, "Permessi insufficienti"},
     };
     // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         QDir(path).removeRecursively();
         QFile::remove(path);
-        QDir().mkpath(QFileInfo(path).absolutePath());
+        QDir().mkpath(folder);
         c.make();
         const QByteArray before = fileBytes(path);
+        std::optional<ReadOnly> readOnly;
+        if (!c.readOnly.isEmpty() && !readOnly.emplace(c.readOnly).held())
+            continue;  // nothing here can take writing from this user
         QString error;
         PersonalCatalogue::Problem problem{};
         EXPECT_FALSE(PersonalCatalogue::open(path, true, &error, &problem));
         EXPECT_EQ(problem, c.problem);
-        EXPECT_TRUE(error.contains(path) && error.contains(QString::fromUtf8(c.words))) << error.toStdString();
+        EXPECT_TRUE(error.contains(path)) << error.toStdString();
+        expectItalian(error, c.words);
         EXPECT_EQ(fileBytes(path), before);
     }
 }
+
+// A change refused by a folder made read-only while the catalogue is open says so in Italian.
+TEST_F(PersonalCatalogueTest, AChangeRefusedByAReadOnlyFolderSaysWhatToDo)
+{
+    auto catalogue = open();
+    const ReadOnly folder(QFileInfo(path).absolutePath());
+    if (!folder.held())
+        GTEST_SKIP() << "nothing here can take writing from this user";
+    QString error;
+    EXPECT_FALSE(catalogue->save(food("Pane", 100, {}), {}, &error));
+    expectItalian(error, "scrivibil");
+}
+
+#ifdef Q_OS_UNIX
+int mode(const QString &path)
+{
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? static_cast<int>(status.st_mode & 07777) : -1;
+}
+
+// The foods are the user's alone whatever the umask: the folder 0700, the file and its journal
+// 0600; a folder or file found open to others is closed to them, each with a notice.
+TEST(PersonalCataloguePrivacy, TheFolderAndItsFilesAreTheUsersAloneWhateverTheUmask)
+{
+    // The umask; the permissions the folder, the catalogue and another file in the folder are
+    // found with (0: the catalogue is new); the notices.
+    // clang-format off
+    const struct { int line; mode_t umask; int folder; int file; int other; int notices; } cases[] = {
+        {__LINE__, 022, 0, 0, 0, 0},
+        {__LINE__, 000, 0, 0, 0, 0},
+        {__LINE__, 000, 0755, 0644, 0666, 3},
+        {__LINE__, 022, 0711, 0600, 0400, 1},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        QTemporaryDir home;
+        const QString folder = home.filePath("dati/Velmo");
+        const QString path = folder + "/alimenti-personali.db";
+        const mode_t umask = ::umask(c.umask);
+        QString error;
+        if (c.folder != 0) {
+            ASSERT_TRUE(PersonalCatalogue::open(path, true, &error));
+            QFile(folder + "/copia.csv").open(QIODevice::WriteOnly);
+            for (const auto &[made, permissions] :
+                 {std::pair(folder + "/copia.csv", c.other), {path, c.file}, {folder, c.folder}})
+                ::chmod(QFile::encodeName(made).constData(), static_cast<mode_t>(permissions));
+        }
+        const auto catalogue = PersonalCatalogue::open(path, true, &error);
+        ::umask(umask);
+        ASSERT_TRUE(catalogue) << error.toStdString();
+        QSqlQuery write(catalogue->connection());
+        ASSERT_TRUE(write.exec("BEGIN IMMEDIATE")
+                    && write.exec("INSERT INTO alimenti_personali (alimenti, edibile, chiave) VALUES ('x', 100, 'x')"));
+        // The folders, the file, its journal, the other file.
+        EXPECT_EQ((std::vector{mode(home.filePath("dati")), mode(folder), mode(path), mode(path + "-journal"),
+                               mode(folder + "/copia.csv")}),
+                  (std::vector{0700, 0700, 0600, 0600, c.other == 0 ? -1 : (c.other & 0700)}));
+        EXPECT_EQ(catalogue->notices().size(), c.notices) << catalogue->notices().join(u'\n').toStdString();
+        write.exec("ROLLBACK");
+    }
+}
+#endif
 
 }  // namespace
 }  // namespace velmo::test

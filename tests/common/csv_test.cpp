@@ -8,24 +8,47 @@ using namespace velmo;
 
 namespace {
 
+// A file read a piece at a time: here one character at a time, the smallest pieces there are.
+CsvParseResult parseInPieces(const QString &text)
+{
+    CsvParseResult result;
+    CsvReader reader([&result](const CsvRecord &record) {
+        result.records.push_back(record);
+        return true;
+    });
+    bool read = true;
+    for (qsizetype i = 0; read && i < text.size(); ++i)
+        read = reader.feed(QStringView(text).sliced(i, 1));
+    if (!read || !reader.finish())
+        result.error = reader.error();
+    return result;
+}
+
 TEST(Csv, ReadsQuotedFieldsAndLineNumbers)
 {
-    const auto r = parseCsv(
-        QStringLiteral("a,b,c\r\nFrutta,09003,\"Mela, con buccia, cruda\"\n\nx,\"say \"\"hi\"\"\",\n"));
-    ASSERT_TRUE(r.ok()) << r.error.toStdString();
-    ASSERT_EQ(r.records.size(), 3u);
-    EXPECT_EQ(r.records[1].line, 2);
-    EXPECT_EQ(r.records[1].fields, (QStringList{"Frutta", "09003", "Mela, con buccia, cruda"}));
-    EXPECT_EQ(r.records[2].line, 4);
-    EXPECT_EQ(r.records[2].fields, (QStringList{"x", "say \"hi\"", ""}));
+    for (const auto parse : {&parseCsv, &parseInPieces}) {
+        const auto r = parse(
+            QStringLiteral("a,b,c\r\nFrutta,09003,\"Mela, con buccia,\r\ncruda\"\n\n\rx,\"say \"\"hi\"\"\",\n"));
+        ASSERT_TRUE(r.ok()) << r.error.toStdString();
+        ASSERT_EQ(r.records.size(), 3u);
+        EXPECT_EQ(r.records[1].line, 2);
+        EXPECT_EQ(r.records[1].fields, (QStringList{"Frutta", "09003", "Mela, con buccia,\r\ncruda"}));
+        EXPECT_EQ(r.records[2].line, 6);
+        EXPECT_EQ(r.records[2].fields, (QStringList{"x", "say \"hi\"", ""}));
+    }
 }
 
 TEST(Csv, ReportsMalformedText)
 {
-    EXPECT_FALSE(parseCsv(QStringLiteral("a,\"open\n")).ok());
-    EXPECT_FALSE(parseCsv(QStringLiteral("a,b\"c\n")).ok());
-    EXPECT_FALSE(parseCsv(QStringLiteral("a,\"b\"c\n")).ok());
-    EXPECT_TRUE(parseCsv(QStringLiteral("a,\"b\"c\n")).error.contains(QStringLiteral("riga 1")));
+    for (const auto parse : {&parseCsv, &parseInPieces}) {
+        EXPECT_EQ(parse(QStringLiteral("a,\"open\n")).error, QStringLiteral("riga 1: virgolette non chiuse"));
+        EXPECT_EQ(parse(QStringLiteral("a\nb\"c\n")).error, QStringLiteral("riga 2: virgolette fuori posto"));
+        EXPECT_EQ(parse(QStringLiteral("a,\"b\"c\n")).error,
+                  QStringLiteral("riga 1: testo dopo un campo tra virgolette"));
+    }
+    CsvReader reader([](const CsvRecord &) { return true; }, 5);
+    EXPECT_FALSE(reader.feed(QStringLiteral("a,b\r\n\"abcdef")));
+    EXPECT_TRUE(reader.error().startsWith(QStringLiteral("riga 2: la riga supera 5 caratteri")));
 }
 
 TEST(Csv, WritesRfc4180RecordsThatReadBack)
@@ -40,7 +63,7 @@ TEST(Csv, WritesRfc4180RecordsThatReadBack)
     for (const auto &c : cases) {
         VELMO_CASE(c);
         EXPECT_EQ(csvRecord(c.fields), QString::fromUtf8(c.record));
-        const auto back = parseCsv(csvRecord(c.fields));
+        const auto back = parseInPieces(csvRecord(c.fields));
         ASSERT_TRUE(back.ok());
         EXPECT_EQ(back.records[0].fields, c.fields);
     }

@@ -25,18 +25,22 @@ enum class Feed { Pipe, FileArgument, FifoArgument, PathStdin };
 // tables (the catalogue's tests check every other fault of the file).
 enum class Db { Shipped, Missing, Partial };
 
+// Where the standard output goes: to the test, or to a disk that is always full.
+enum class Out { Test, FullDisk };
+
 // The run, then what it gives: the exit code, a pattern the standard output matches (`kNothing`:
 // it is empty), words the standard error holds (empty: it is empty) and at most how many lines it has.
 // clang-format off
 struct ProcessCase {
     int line; QStringList arguments; QByteArray input; Feed feed; const char *locale; Db db;
-    int exitCode; const char *out; const char *err; int errLines;
+    int exitCode; const char *out; const char *err; int errLines; Out output = Out::Test;
 };
 // clang-format on
 
 const char *const kNothing = "\\A\\z";
 const char *const kIt = "it_IT.UTF-8";
 const char *const kEn = "en_US.UTF-8";
+const QByteArray kFoods = "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\n";
 const QByteArray kLunch = "# pranzo\n"
                           "Cereali e derivati;Pane tipo italiano;80\n"
                           "\n"
@@ -99,26 +103,42 @@ const ProcessCase kCases[] = {
     {__LINE__, {}, kLunch, Feed::Pipe, kIt, Db::Partial, 1, kNothing, "mancano le tabelle bevande_alcoliche", 4},
     // Personal foods: none yet, so an empty export and no such food; a bad import names its line.
     {__LINE__, {"--esporta-alimenti"}, {}, Feed::Pipe, kIt, Db::Shipped, 0, "\\Aalimenti,edibile,[a-z,]+\r\n\\z", "", 0},
-    {__LINE__, {"--importa-alimenti"}, "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\nTorta,100,x,,,,,\n",
+    {__LINE__, {"--importa-alimenti"}, kFoods + "Torta,100,x,,,,,\n",
      Feed::FileArgument, kIt, Db::Shipped, 2, kNothing, "riga 2: Proteine: \"x\" non è un numero", 2},
+    // What the food window asks to confirm is refused, unless forced; hard limits always.
+    {__LINE__, {"--importa-alimenti"}, kFoods + "Torta,100,10,10,10,1,,\n", Feed::FileArgument, kIt, Db::Shipped, 2, kNothing,
+     "velmo-pasto: se i valori da confermare sono giusti, importarli con --forza\n", 3},
+    {__LINE__, {"--forza", "--importa-alimenti"}, kFoods + "Torta,100,10,10,10,1,,\n", Feed::FileArgument, kIt, Db::Shipped, 0, kNothing,
+     "velmo-pasto: importati 1 alimenti da ", 1},
+    {__LINE__, {"--forza", "--importa-alimenti"}, kFoods + "Torta,100,10,10,10,1000,,\n", Feed::FileArgument, kIt, Db::Shipped, 2, kNothing,
+     "riga 2: Energia: il valore deve essere compreso fra 0 e 900 kcal", 2},
+    {__LINE__, {"--forza"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "--forza vale solo con --importa-alimenti", 1},
+    // An import done is done, whatever becomes of standard output; an export not written is not.
+    {__LINE__, {"--importa-alimenti"}, kFoods + "Torta,100,10,10,10,170,,\n", Feed::FileArgument, kIt, Db::Shipped, 0, kNothing,
+     "velmo-pasto: importati 1 alimenti da ", 1, Out::FullDisk},
+    {__LINE__, {"--esporta-alimenti"}, {}, Feed::Pipe, kIt, Db::Shipped, 3, kNothing,
+     "velmo-pasto: impossibile scrivere il risultato sullo standard output", 1, Out::FullDisk},
 };
 // clang-format on
 
-// Import, export, and a meal that names a personal food, in one user's data folder.
+// Import, export, and a meal that names a personal food, in one user's data folder; a folder
+// found open to other users is closed, with a word on standard error.
 TEST(PastoProcess, PersonalFoodsImportedExportedAndEaten)
 {
     QTemporaryDir dir;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("it_IT.UTF-8"));
     env.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("dati")));
-    const auto run = [&env](const QStringList &arguments, const QByteArray &input = {}) {
+    QString err;
+    const auto run = [&env, &err](const QStringList &arguments, const QByteArray &input = {}) {
         QProcess process;
         process.setProcessEnvironment(env);
         process.start(QStringLiteral(VELMO_PASTO), arguments);
         process.write(input);
         process.closeWriteChannel();
         EXPECT_TRUE(process.waitForFinished(30000));
-        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+        err = QString::fromUtf8(process.readAllStandardError());
+        EXPECT_EQ(process.exitCode(), 0) << err.toStdString();
         return QString::fromUtf8(process.readAllStandardOutput());
     };
     const QString csv = dir.filePath(QStringLiteral("miei.csv"));
@@ -126,12 +146,23 @@ TEST(PastoProcess, PersonalFoodsImportedExportedAndEaten)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("\xEF\xBB\xBF"
                "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\n"
-               "\"Torta, fetta\",100,\"6,5\",12,50,340,,40\nBirra,100,0.5,0,3.5,45,,\n");
+               "\"Torta, fetta\",100,\"6,5\",12,50,340,,40\nBirra,100,0.5,0,3.5,,,\n");
     file.close();
-    EXPECT_TRUE(run({QStringLiteral("--importa-alimenti"), csv}).startsWith("Importati 2 alimenti"));
+    EXPECT_EQ(run({QStringLiteral("--importa-alimenti"), csv}), QString());
+    EXPECT_TRUE(err.startsWith("velmo-pasto: importati 2 alimenti")) << err.toStdString();
+#ifdef Q_OS_UNIX
+    const QString folder = dir.filePath(QStringLiteral("dati/Velmo/Velmo"));
+    QFile::setPermissions(folder, QFile::permissions(folder) | QFile::ReadOther | QFile::ExeOther);
+#endif
     const QString exported = run({QStringLiteral("--esporta-alimenti")});
     EXPECT_EQ(exported, "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\r\n"
-                        "\"Torta, fetta\",100,6.5,12,50,340,,40\r\nBirra,100,0.5,0,3.5,45,,\r\n");
+                        "\"Torta, fetta\",100,6.5,12,50,340,,40\r\nBirra,100,0.5,0,3.5,,,\r\n");
+#ifdef Q_OS_UNIX
+    EXPECT_TRUE(err.contains("era accessibile anche ad altri utenti del computer")) << err.toStdString();
+    EXPECT_FALSE(QFile::permissions(folder) & QFile::ReadOther);
+#endif
+    EXPECT_TRUE(
+        run({QStringLiteral("--cerca"), QStringLiteral("fetta torta")}).contains("Alimenti personali;Torta, fetta\n"));
     EXPECT_TRUE(run({}, "Alimenti personali;Torta, fetta;200\n")
                     .contains(QRegularExpression("Torta, fetta +200 +200 +13,00 ")));
 
@@ -139,7 +170,8 @@ TEST(PastoProcess, PersonalFoodsImportedExportedAndEaten)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(foodsToCsv(hostileFoods()).toUtf8());
     file.close();
-    EXPECT_TRUE(run({QStringLiteral("--importa-alimenti"), csv}).startsWith("Importati 12 alimenti"));
+    EXPECT_EQ(run({QStringLiteral("--importa-alimenti"), csv}), QString());
+    EXPECT_TRUE(err.contains("importati 12 alimenti")) << err.toStdString();
     for (const QString &name : kHostileFoodNames) {
         SCOPED_TRACE(name.toStdString());
         const QString found = run({QStringLiteral("--cerca"), name});
@@ -182,6 +214,8 @@ TEST(PastoProcess, ArgumentsAndInputGiveTheExitCodeAndTheOutput)
         env.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(c.locale));
         env.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("dati")));
         process.setProcessEnvironment(env);
+        if (c.output == Out::FullDisk)
+            process.setStandardOutputFile(QStringLiteral("/dev/full"));
         process.start(program, arguments);
         ASSERT_TRUE(process.waitForStarted());
         if (c.feed == Feed::Pipe)

@@ -21,6 +21,14 @@ protected:
 
 TEST_F(PersonalFoodsTest, NewModifyDeleteAndTheFoodReachesTheOpenRow)
 {
+#ifdef Q_OS_UNIX  // a folder found open to other users is closed to them, and the user is told
+    const QString folder = QFileInfo(personal).absolutePath();
+    ASSERT_TRUE(QDir().mkpath(folder) && QFile::setPermissions(folder, QFile::permissions(folder) | QFile::ReadOther));
+    model->newPersonalFood();
+    EXPECT_TRUE(dialogs.shown.at(0).text.contains("era accessibile anche ad altri utenti"))
+        << dialogs.shown[0].text.toStdString();
+    EXPECT_FALSE(QFile::permissions(folder) & QFile::ReadOther);
+#endif
     model->newPersonalFood();
     fillFoodWindow({"Torta", "100", "6,5", "12", "50", "340"});
     EXPECT_TRUE(QFile::exists(personal));
@@ -88,6 +96,19 @@ TEST_F(PersonalFoodsTest, AMealSavedAsAFoodThenExportedAndImported)
     model->importPersonalFoods();
     EXPECT_TRUE(dialogs.messageTexts().back().startsWith("Importati 1 alimenti"))
         << dialogs.messageTexts().back().toStdString();
+
+    // Values the food window would ask about are asked about once for the whole file.
+    QFile wine(dir.filePath("vino.csv"));
+    ASSERT_TRUE(wine.open(QIODevice::WriteOnly));
+    wine.write("alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\nVino,100,0,0,1,70,,\n");
+    wine.close();
+    dialogs.openAnswers = {wine.fileName(), wine.fileName()};
+    dialogs.questionAnswers = {Answer::No, Answer::Yes};
+    model->importPersonalFoods();
+    EXPECT_TRUE(dialogs.shown.back().text.startsWith("Il file")) << dialogs.shown.back().text.toStdString();
+    EXPECT_FALSE(model->personal()->find("Vino"));
+    model->importPersonalFoods();
+    EXPECT_TRUE(model->personal()->find("Vino"));
 }
 
 }  // namespace

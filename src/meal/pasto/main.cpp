@@ -65,6 +65,16 @@ int write(ConsoleOutput &output, const QString &text)
     return kOutputFailure;
 }
 
+// The personal catalogue, with a word on standard error for every permission it had to tighten.
+std::unique_ptr<PersonalCatalogue> openPersonal(bool create, QString *error)
+{
+    auto personal = PersonalCatalogue::open(PersonalCatalogue::defaultPath(), create, error);
+    if (personal)
+        for (const QString &notice : personal->notices())
+            writeStandardError(QStringLiteral("velmo-pasto: %1\n").arg(notice));
+    return personal;
+}
+
 QString helpText()
 {
     QString categories;
@@ -75,7 +85,7 @@ QString helpText()
     return QStringLiteral(
                "Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]\n"
                "     velmo-pasto --cerca TESTO\n"
-               "     velmo-pasto --importa-alimenti FILE.csv\n"
+               "     velmo-pasto --importa-alimenti FILE.csv [--forza]\n"
                "     velmo-pasto --esporta-alimenti\n"
                "\n"
                "Calcola le calorie e i nutrienti di un pasto, come la tabella di composizione di Velmo.\n"
@@ -110,7 +120,11 @@ QString helpText()
                "  --importa-alimenti FILE.csv  aggiunge agli alimenti personali quelli del file CSV (UTF-8,\n"
                "            RFC 4180, intestazione alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,\n"
                "            colesterolo; numeri con punto o virgola decimale; valori vuoti = sconosciuti). Un\n"
-               "            alimento con lo stesso nome viene aggiornato. Tutte le righe o nessuna.\n"
+               "            alimento con lo stesso nome viene aggiornato. Tutte le righe o nessuna; il riepilogo\n"
+               "            va sullo standard error. Sono rifiutati, con il numero della riga, anche i valori\n"
+               "            che la finestra dell'alimento fa confermare (energia lontana più del 15% da quella\n"
+               "            di proteine, lipidi e carboidrati; proteine, lipidi e carboidrati oltre 100 g).\n"
+               "  --forza   con --importa-alimenti: importa anche i valori da confermare\n"
                "  --esporta-alimenti  stampa gli alimenti personali in quel formato CSV\n"
                "  -h, --help  mostra questo aiuto\n"
                "\n"
@@ -118,7 +132,8 @@ QString helpText()
                "alimenti (%1, accanto al programma o in ../share/velmo) o archivio degli alimenti personali\n"
                "mancante, illeggibile o incompleto; 2 errore nelle opzioni o nel testo (i messaggi indicano\n"
                "la riga; sono mostrati i primi %3 errori e il numero dei successivi); 3 impossibile scrivere\n"
-               "il risultato sullo standard output (disco pieno, output chiuso, pipe interrotta).\n"
+               "il risultato sullo standard output (disco pieno, output chiuso, pipe interrotta). Gli alimenti\n"
+               "importati sono nell'archivio se e solo se il codice è 0.\n"
                "Con i codici 1 e 2 non viene stampato nulla sullo standard output.\n"
                "\n"
                "Categorie:\n")
@@ -159,7 +174,7 @@ int searchFoods(ConsoleOutput &output, const QStringList &arguments)
         return fail(kDatabaseFailure, {error});
     // The personal foods too, when there are some; a catalogue that cannot be read is said, and
     // the shipped foods are searched all the same.
-    const auto personal = PersonalCatalogue::open(PersonalCatalogue::defaultPath(), false, &error);
+    const auto personal = openPersonal(false, &error);
     if (!personal || !search.readCategory(personal->connection(), kPersonalCategory, &error))
         writeStandardError(QStringLiteral("velmo-pasto: %1 (gli alimenti personali non sono cercati)\n").arg(error));
     QString lines;
@@ -177,42 +192,54 @@ std::optional<double> requirementArgument(const QString &text)
     return *kcal;
 }
 
-int importFoods(ConsoleOutput &output, const QString &csvPath)
+// Once the foods are in the catalogue the run has done what was asked: the summary goes to
+// standard error, so that a standard output that cannot be written does not make a script
+// believe that nothing was imported.
+int importFoods(const QString &csvPath, bool force)
 {
     if (csvPath.isEmpty())
         return fail(kInputFailure, {QStringLiteral("il nome del file da importare è vuoto")});
-    const CsvFoods read = readFoodsFile(csvPath);
+    QString error;
+    const auto personal = openPersonal(true, &error);
+    if (!personal)
+        return fail(kDatabaseFailure, {error});
+    PersonalCatalogue::Merge counts;
+    const CsvFoods read = personal->importFoods(
+        [&](const FoodSink &sink) {
+            return readFoodsFile(csvPath, {sink, force});
+        },
+        &counts, &error);
+    if (!error.isEmpty())
+        return fail(kDatabaseFailure, {error});
     if (!read.ok()) {
         QStringList messages;
         for (const QString &e : read.errors)
             messages.append(QStringLiteral("%1: %2").arg(echoInput(csvPath), e));
         messages.append(QStringLiteral("nessun alimento importato"));
+        if (read.doubtful > 0)
+            messages.append(QStringLiteral("se i valori da confermare sono giusti, importarli con --forza"));
         return fail(kInputFailure, messages);
     }
-    QString error;
-    const auto personal = PersonalCatalogue::open(PersonalCatalogue::defaultPath(), true, &error);
-    if (!personal)
-        return fail(kDatabaseFailure, {error});
-    PersonalCatalogue::Merge counts;
-    if (!personal->merge(read.foods, &counts, &error))
-        return fail(kDatabaseFailure, {error});
-    return write(output, QStringLiteral("Importati %1 alimenti da %2 in %3: %4 nuovi, %5 aggiornati.\n")
-                             .arg(read.foods.size())
-                             .arg(echoInput(csvPath), QDir::toNativeSeparators(personal->path()))
-                             .arg(counts.added)
-                             .arg(counts.updated));
+    writeStandardError(QStringLiteral("velmo-pasto: importati %1 alimenti da %2 in %3: %4 nuovi, %5 aggiornati.\n")
+                           .arg(counts.added + counts.updated)
+                           .arg(echoInput(csvPath), QDir::toNativeSeparators(personal->path()))
+                           .arg(counts.added)
+                           .arg(counts.updated));
+    return kDone;
 }
 
 int exportPersonalFoods(ConsoleOutput &output)
 {
     QString error;
-    const auto personal = PersonalCatalogue::open(PersonalCatalogue::defaultPath(), false, &error);
+    const auto personal = openPersonal(false, &error);
     if (!personal)
         return fail(kDatabaseFailure, {error});
-    const std::vector<PersonalFood> foods = personal->foods(&error);
-    if (!error.isEmpty())
+    qint64 count = 0;
+    if (!personal->exportFoods([&output](const QByteArray &piece) { return output.write(QString::fromUtf8(piece)); },
+                               &count, &error)
+        && !error.isEmpty())
         return fail(kDatabaseFailure, {error});
-    return write(output, foodsToCsv(foods));
+    return write(output, QString());
 }
 
 }  // namespace
@@ -232,6 +259,7 @@ int main(int argc, char **argv)
 
     bool csv = false;
     bool exportFoods = false;
+    bool force = false;
     std::optional<QString> importFile;
     QString path;
     bool havePath = false;
@@ -260,6 +288,8 @@ int main(int argc, char **argv)
                                                            "numero maggiore di 0 e al massimo 32767 (per esempio "
                                                            "--fabbisogno 2244)")
                                                 .arg(echoInput(value))});
+        } else if (argument == QStringLiteral("--forza")) {
+            force = true;
         } else if (argument == QStringLiteral("--esporta-alimenti")) {
             exportFoods = true;
         } else if (argument == QStringLiteral("--importa-alimenti")) {
@@ -280,11 +310,14 @@ int main(int argc, char **argv)
     }
 
     if (importFile || exportFoods) {
-        if (csv || havePath || requirement || (importFile && exportFoods))
+        if (csv || havePath || requirement || (importFile && exportFoods) || (exportFoods && force))
             return fail(kInputFailure, {QStringLiteral("--importa-alimenti e --esporta-alimenti vanno usati da soli "
                                                        "(vedere velmo-pasto --help)")});
-        return importFile ? importFoods(output, *importFile) : exportPersonalFoods(output);
+        return importFile ? importFoods(*importFile, force) : exportPersonalFoods(output);
     }
+    if (force)
+        return fail(kInputFailure,
+                    {QStringLiteral("--forza vale solo con --importa-alimenti (vedere velmo-pasto --help)")});
 
     if (havePath && path.isEmpty())
         return fail(kInputFailure, {QStringLiteral("il nome del file è vuoto (per leggere lo standard input "
@@ -314,7 +347,7 @@ int main(int argc, char **argv)
     std::unique_ptr<PersonalCatalogue> personal;
     if (std::any_of(file.entries.cbegin(), file.entries.cend(),
                     [](const MealFileEntry &e) { return isPersonalCategory(e.category); })) {
-        personal = PersonalCatalogue::open(PersonalCatalogue::defaultPath(), false, &error);
+        personal = openPersonal(false, &error);
         if (!personal)
             return fail(kDatabaseFailure, {error});
     }
