@@ -49,6 +49,10 @@ QString nameProblem(const QString &name)
     const QString kept = personalFoodName(name);
     if (kept.isEmpty())
         return QStringLiteral("Il nome dell'alimento è vuoto.");
+    // The composition table takes a row as filled only from two characters on: a shorter name
+    // would vanish from every meal it is weighed in.
+    if (kept.size() < 2)
+        return QStringLiteral("Il nome dell'alimento deve avere almeno due caratteri.");
     if (kept.size() > kMaxFoodNameLength)
         return QStringLiteral("Il nome dell'alimento è troppo lungo (al massimo %1 caratteri).")
             .arg(kMaxFoodNameLength);

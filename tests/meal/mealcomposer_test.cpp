@@ -33,7 +33,8 @@ protected:
                                         {{QStringLiteral("Mela"), {100, 3, 30, 60, 500, 1, 80}},
                                          {QStringLiteral("Crème caramel"), {100, 4, 2, 25, 135, 0, 70}},
                                          {QStringLiteral("Torta “della nonna”"), {100, 6, 15, 50, 360, 1, 60}},
-                                         {QStringLiteral("Strudel d'Alto Adige"), {100, 3, 11, 36, 250, 2, 20}}}}},
+                                         {QStringLiteral("Strudel d'Alto Adige"), {100, 3, 11, 36, 250, 2, 20}},
+                                         {QStringLiteral("=Gelato"), {100, 3, 11, 36, 250, 2, 20}}}}},
                                       true, &error))
             << error.toStdString();
         database = FoodDatabase::open(path, &error);
@@ -161,6 +162,8 @@ TEST_F(Composer, CsvHasTrimmedHeadingsAndNumbersWithoutGroups)
         EXPECT_EQ(records[1], QString::fromLatin1(c.row));
         EXPECT_EQ(records[2], QString::fromLatin1(c.totals));
     }
+    add(__LINE__, "dolci", "=Gelato", "100");  // shown by a spreadsheet, never run as a formula
+    EXPECT_TRUE(mealReportCsv(composer->grid()).contains(QStringLiteral("\r\n'=Gelato,100,")));
 }
 
 }  // namespace

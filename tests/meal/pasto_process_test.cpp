@@ -58,7 +58,7 @@ const ProcessCase kCases[] = {
      "velmo-pasto: impossibile leggere lo standard input: è una cartella, non un file\n", 1},
     {__LINE__, {"/"}, {}, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "velmo-pasto: impossibile leggere \"/\": è una cartella, non un file\n", 1},
     {__LINE__, {}, {}, Feed::FifoArgument, kIt, Db::Shipped, 2, kNothing, "pasto.txt\": non è un file normale (è una pipe,", 1},
-    {__LINE__, {"--importa-alimenti"}, {}, Feed::FifoArgument, kIt, Db::Shipped, 2, kNothing, "pasto.txt: non è un file normale (è una pipe,", 2},
+    {__LINE__, {"--importa-alimenti"}, {}, Feed::FifoArgument, kIt, Db::Shipped, 2, kNothing, "pasto.txt\": non è un file normale (è una pipe,", 2},
     // A good meal: the aligned table, or CSV, with the numbers as the user's locale writes them.
     {__LINE__, {}, kLunch, Feed::FileArgument, kIt, Db::Shipped, 0,
      "Pane tipo italiano +80 +\\d+ +\\d+,\\d\\d .*\nBanana, cruda +150 .*\nBanana, cruda +150 .*\n-+\n"
@@ -232,6 +232,8 @@ TEST(PastoProcess, ArgumentsAndInputGiveTheExitCodeAndTheOutput)
         EXPECT_TRUE(words.isEmpty() ? err.isEmpty() : err.contains(words)) << err.toStdString();
         EXPECT_LE(err.count(u'\n'), c.errLines) << err.toStdString();
         EXPECT_EQ(fileBytes(database), databaseBefore);
+        if (c.feed == Feed::FifoArgument)  // an input that cannot be read creates no personal catalogue
+            EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("dati"))));
     }
 }
 

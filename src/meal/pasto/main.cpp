@@ -200,6 +200,14 @@ int importFoods(const QString &csvPath, bool force)
     if (csvPath.isEmpty())
         return fail(kInputFailure, {QStringLiteral("il nome del file da importare è vuoto")});
     QString error;
+    {
+        // A file that cannot be read creates no catalogue.
+        QFile csv(csvPath);
+        if (!openRegularFile(csv, &error))
+            return fail(kInputFailure,
+                        {QStringLiteral("impossibile leggere %1: %2").arg(echoInput(csvPath), error),
+                         QStringLiteral("nessun alimento importato")});
+    }
     const auto personal = openPersonal(true, &error);
     if (!personal)
         return fail(kDatabaseFailure, {error});

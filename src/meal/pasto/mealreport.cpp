@@ -68,9 +68,12 @@ QString mealReportCsv(const MealGrid &grid, const std::optional<MealComparison> 
     std::vector<QStringList> lines = mealReportLines(grid);
     for (QString &heading : lines.front())
         heading = heading.trimmed();
-    for (std::size_t i = 1; i < lines.size(); ++i)
+    // A personal food may be named "=1+1": the spreadsheet must show it, not compute it.
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        lines[i][0] = spreadsheetSafeText(lines[i][0]);
         for (qsizetype c = 1; c < lines[i].size(); ++c)
             lines[i][c] = ungroupedNumberText(lines[i][c], locale);
+    }
     if (comparison) {
         lines.front().append(comparisonCsvHeadings());
         const QStringList none(comparisonCsvHeadings().size(), QString());
