@@ -204,9 +204,8 @@ int importFoods(const QString &csvPath, bool force)
         // A file that cannot be read creates no catalogue.
         QFile csv(csvPath);
         if (!openRegularFile(csv, &error))
-            return fail(kInputFailure,
-                        {QStringLiteral("impossibile leggere %1: %2").arg(echoInput(csvPath), error),
-                         QStringLiteral("nessun alimento importato")});
+            return fail(kInputFailure, {QStringLiteral("impossibile leggere %1: %2").arg(echoInput(csvPath), error),
+                                        QStringLiteral("nessun alimento importato")});
     }
     const auto personal = openPersonal(true, &error);
     if (!personal)
