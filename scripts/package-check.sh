@@ -34,7 +34,7 @@ root=$scratch/root
 dpkg-deb -x "$deb" "$root"
 usr=$root/usr
 for file in bin/velmo bin/velmo-pasto bin/velmo-fabbisogno share/velmo/elementi97.db share/velmo/Leggimi.txt \
-  share/velmo/help/index.html share/applications/io.github.velmo.Velmo.desktop \
+  share/velmo/help/index.html share/doc/velmo/copyright share/applications/io.github.velmo.Velmo.desktop \
   share/metainfo/io.github.velmo.Velmo.metainfo.xml share/icons/hicolor/scalable/apps/io.github.velmo.Velmo.svg \
   share/mime/packages/io.github.velmo.Velmo.xml share/man/man1/velmo.1.gz share/man/man1/velmo-pasto.1.gz \
   share/man/man1/velmo-fabbisogno.1.gz; do
@@ -57,6 +57,9 @@ grep -q "^Calcolo per una persona .* 859.78 " "$elsewhere/pasto.out" ||
 desktop-file-validate "$usr/share/applications/io.github.velmo.Velmo.desktop" || fail "voce del menu non valida"
 appstreamcli validate --no-net --pedantic "$usr/share/metainfo/io.github.velmo.Velmo.metainfo.xml" ||
   fail "dati AppStream non validi"
+grep -q "<project_license>GPL-3.0-or-later</project_license>" "$usr/share/metainfo/io.github.velmo.Velmo.metainfo.xml" ||
+  fail "i dati AppStream non dicono la licenza GPL-3.0-or-later"
+grep -q "^License: GPL-3.0-or-later$" "$usr/share/doc/velmo/copyright" || fail "copyright senza la licenza del programma"
 for page in "$usr"/share/man/man1/*.1.gz; do
   warnings=$(zcat "$page" | LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -z 2>&1)
   [[ -z $warnings ]] || fail "$(basename "$page"): $warnings"
