@@ -1,4 +1,5 @@
 #include "common/programdir.h"
+#include "common/translation.h"
 #include "common/userfolder.h"
 #include "support/homeguard.h"
 #include "support/tablecase.h"
@@ -66,3 +67,42 @@ TEST(ProgramFile, BesideTheProgramElseInTheInstalledShareFolder)
 }
 
 }  // namespace
+
+// The interface's language: the command line, then LANGUAGE, then the first messages locale set.
+TEST(Language, TheCommandLineThenLanguageThenTheLocale)
+{
+    // clang-format off
+    const struct { int line; QStringList arguments; const char *language, *lcAll, *lcMessages, *lang; std::optional<velmo::Language> expected; } cases[] = {
+        {__LINE__, {}, "", "", "", "", velmo::Language::Italian},
+        {__LINE__, {}, "", "", "", "en_US.UTF-8", velmo::Language::English},
+        {__LINE__, {}, "", "", "", "de_DE.UTF-8", velmo::Language::Italian},
+        {__LINE__, {}, "", "", "", "C", velmo::Language::Italian},
+        {__LINE__, {}, "", "it_IT.UTF-8", "en_GB", "en_US", velmo::Language::Italian},  // LC_ALL first
+        {__LINE__, {}, "", "", "en_GB.UTF-8", "it_IT", velmo::Language::English},
+        {__LINE__, {}, "de:en_GB:it", "it_IT.UTF-8", "", "", velmo::Language::English},  // LANGUAGE's first we speak
+        {__LINE__, {}, "it", "en_US.UTF-8", "", "", velmo::Language::Italian},
+        {__LINE__, {}, "eng", "", "", "", velmo::Language::Italian},  // no language of ours
+        {__LINE__, {"--lingua", "en"}, "it", "it_IT", "", "", velmo::Language::English},
+        {__LINE__, {"--csv", "--lingua=it"}, "en", "en_US", "", "", velmo::Language::Italian},
+        {__LINE__, {"--", "--lingua=it"}, "", "en_US", "", "", velmo::Language::English},  // a file's name
+        {__LINE__, {"--lingua", "fr"}, "", "", "", "", std::nullopt},
+        {__LINE__, {"--lingua"}, "", "", "", "", std::nullopt},
+        {__LINE__, {"--lingua=en_US"}, "", "", "", "", std::nullopt},
+    };
+    // clang-format on
+    const char *variables[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+    std::vector<std::optional<QByteArray>> saved;
+    for (const char *v : variables)
+        saved.push_back(qEnvironmentVariableIsSet(v) ? std::optional(qgetenv(v)) : std::nullopt);
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        const char *values[] = {c.language, c.lcAll, c.lcMessages, c.lang};
+        for (int i = 0; i < 4; ++i)
+            qputenv(variables[i], values[i]);
+        QString error;
+        EXPECT_EQ(velmo::chooseLanguage(QStringList{QStringLiteral("velmo-pasto")} + c.arguments, &error), c.expected);
+        EXPECT_EQ(error.contains(QStringLiteral("--lingua vuole it (italiano) o en (inglese)")), !c.expected);
+    }
+    for (int i = 0; i < 4; ++i)
+        saved[i] ? qputenv(variables[i], *saved[i]) : qunsetenv(variables[i]);
+}
