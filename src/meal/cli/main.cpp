@@ -7,9 +7,10 @@
 #include "common/numbertext.h"
 #include "common/programdir.h"
 #include "common/safefile.h"
-#include "meal/pasto/mealcomposer.h"
-#include "meal/pasto/mealfile.h"
-#include "meal/pasto/mealreport.h"
+#include "meal/mealcomposer.h"
+#include "meal/mealfile.h"
+#include "meal/cli/mealreport.h"
+#include "meal/mealcsv.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "meal/pasto/mealcomposer.h"
+#include "meal/mealcomposer.h"
 
 #include "catalogue/foodcategory.h"
 #include "common/inputecho.h"
