@@ -26,7 +26,7 @@ MealComposer::MealComposer(const QSqlDatabase &database, WindowParts parts, std:
     following_ = QObject::connect(&browser_, &FoodBrowser::foodNameChanged, &grid_, [this] {
         notifiedRow_ = data_.currentRow();
         if (own_)
-            grid_.inseri(browser_.current());
+            grid_.placeFood(browser_.current());
     });
 }
 
@@ -251,7 +251,7 @@ bool MealComposer::add(const MealFileEntry &entry, QString *error)
     // table has not been told. The window's user would browse away and back; the end is the
     // same as handing the current food to the table once more.
     if (notifiedRow_ != data_.currentRow())
-        grid_.inseri(browser_.current());
+        grid_.placeFood(browser_.current());
 
     int open = -1;
     for (int r = 0; r < kMealRows && open < 0; ++r)
