@@ -27,7 +27,8 @@ int main(int argc, char **argv)
             return 1;
         // A table's name cannot be bound: the driver quotes it.
         QSqlQuery query(db);
-        if (!query.exec(QStringLiteral("SELECT * FROM %1").arg(db.driver()->escapeIdentifier(table, QSqlDriver::TableName))))
+        if (!query.exec(
+                QStringLiteral("SELECT * FROM %1").arg(db.driver()->escapeIdentifier(table, QSqlDriver::TableName))))
             return 1;
         while (query.next())
             rows += query.value(0).toString().size() > 0;

@@ -13,8 +13,7 @@ DataControl::DataControl(QObject *parent) : QObject(parent)
 {
 }
 
-const RecordsetCache::Recordset *RecordsetCache::find(const QString &recordSource,
-                                                      const QStringList &boundValues) const
+const RecordsetCache::Recordset *RecordsetCache::find(const QString &recordSource, const QStringList &boundValues) const
 {
     const auto found = recordsets_.find({recordSource, boundValues});
     return found == recordsets_.end() ? nullptr : &found->second;

@@ -95,8 +95,8 @@ void MealGrid::placeFood(const CurrentFood &food)
     for (int r = 0; r < kMealRows; ++r) {
         if (row(r).lock != 0)
             continue;
-        for (MealColumn c : {MealColumn::Net, MealColumn::Name, MealColumn::Protein, MealColumn::Fat, MealColumn::Carbohydrate,
-                             MealColumn::Energy, MealColumn::Fibre, MealColumn::Cholesterol})
+        for (MealColumn c : {MealColumn::Net, MealColumn::Name, MealColumn::Protein, MealColumn::Fat,
+                             MealColumn::Carbohydrate, MealColumn::Energy, MealColumn::Fibre, MealColumn::Cholesterol})
             setCellText(r, c, QString());
     }
 
@@ -229,8 +229,8 @@ void MealGrid::clearRow(int r)
         if (!row(r).cell(c).text.isEmpty())
             totalsStale_ = true;
     setCellText(r, MealColumn::Gross, QString());
-    for (MealColumn c : {MealColumn::Net, MealColumn::Name, MealColumn::Protein, MealColumn::Fat, MealColumn::Carbohydrate,
-                         MealColumn::Energy, MealColumn::Fibre, MealColumn::Cholesterol})
+    for (MealColumn c : {MealColumn::Net, MealColumn::Name, MealColumn::Protein, MealColumn::Fat,
+                         MealColumn::Carbohydrate, MealColumn::Energy, MealColumn::Fibre, MealColumn::Cholesterol})
         setCellText(r, c, QString());
 }
 

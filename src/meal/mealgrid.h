@@ -22,12 +22,13 @@ inline constexpr int kMaxGrossWeightDigits = 7;
 // the value cells that the totals, `fillEmptyWithZero` and `blankZeros` work on.
 enum class MealColumn { Name, Gross, Net, Protein, Fat, Carbohydrate, Energy, Fibre, Cholesterol };
 inline constexpr int kMealColumns = 9;
-inline constexpr std::array<MealColumn, 8> kValueColumns{MealColumn::Gross, MealColumn::Net,  MealColumn::Protein,
-                                                         MealColumn::Fat,   MealColumn::Carbohydrate, MealColumn::Energy,
-                                                         MealColumn::Fibre,   MealColumn::Cholesterol};
+inline constexpr std::array<MealColumn, 8> kValueColumns{
+    MealColumn::Gross,        MealColumn::Net,    MealColumn::Protein, MealColumn::Fat,
+    MealColumn::Carbohydrate, MealColumn::Energy, MealColumn::Fibre,   MealColumn::Cholesterol};
 // The six nutrients, in the order protein, fat, carbohydrate, energy, fibre, cholesterol.
-inline constexpr std::array<MealColumn, 6> kNutrientColumns{MealColumn::Protein, MealColumn::Fat, MealColumn::Carbohydrate,
-                                                            MealColumn::Energy, MealColumn::Fibre, MealColumn::Cholesterol};
+inline constexpr std::array<MealColumn, 6> kNutrientColumns{MealColumn::Protein,      MealColumn::Fat,
+                                                            MealColumn::Carbohydrate, MealColumn::Energy,
+                                                            MealColumn::Fibre,        MealColumn::Cholesterol};
 
 enum class CellAlignment { Left, Right };
 enum class CellBackground { Window, Calculated };  // system window background / light cyan

@@ -123,7 +123,8 @@ TEST_P(Locking, SequencesOfLocksAndUnlocks)
             EXPECT_EQ(row.visible, r < c.shown) << r;
             // A locked row has the calculated look; an unlocked one is the window's again and
             // keeps nothing but a browsed food.
-            EXPECT_EQ(row.cell(MealColumn::Protein).alignment, locked ? CellAlignment::Right : CellAlignment::Left) << r;
+            EXPECT_EQ(row.cell(MealColumn::Protein).alignment, locked ? CellAlignment::Right : CellAlignment::Left)
+                << r;
             EXPECT_EQ(row.cell(MealColumn::Name).background,
                       locked ? CellBackground::Calculated : CellBackground::Window)
                 << r;

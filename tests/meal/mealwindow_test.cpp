@@ -75,7 +75,9 @@ protected:
         for (int i = 0; i < 8; ++i)
             EXPECT_EQ(total(i), meal.totals().texts[static_cast<std::size_t>(i)]) << i;
         for (int i = 0; i < kChartColumns; ++i)
-            EXPECT_DOUBLE_EQ(window_->chart()->value(static_cast<ChartColumn>(i)), meal.chartValues()[static_cast<std::size_t>(i)]) << i;
+            EXPECT_DOUBLE_EQ(window_->chart()->value(static_cast<ChartColumn>(i)),
+                             meal.chartValues()[static_cast<std::size_t>(i)])
+                << i;
     }
 
     LocaleGuard guard_{GetParam()};
@@ -189,7 +191,8 @@ TEST_P(MealWindow, CellsPaintedWhiteShowWhatIsTypedBrowsedOrClicked)
     browseTo(QStringLiteral("Albicocche, crude"));
     QTest::keyClicks(table->grossBox(0), QStringLiteral("100"));
     clickLock(0);
-    ASSERT_TRUE(white(1) && white(2) && white(3) && whiteLabel(1, MealColumn::Protein) && whiteLabel(2, MealColumn::Cholesterol));
+    ASSERT_TRUE(white(1) && white(2) && white(3) && whiteLabel(1, MealColumn::Protein)
+                && whiteLabel(2, MealColumn::Cholesterol));
 
     browseTo(QStringLiteral("Banana, cruda"));
     EXPECT_FALSE(whiteLabel(1, MealColumn::Protein));

@@ -51,7 +51,7 @@ TEST(PlaceFood, BrowsedFoodGoesToTheFirstOpenRow)
         for (const QString &f : c.browsed) {
             const QStringList parts = f.split(u'/');
             g.placeFood(food(parts[0], {parts[1], parts[2], QStringLiteral("1"), QStringLiteral("2"),
-                                     QStringLiteral("350"), QStringLiteral("3"), QString()}));
+                                        QStringLiteral("350"), QStringLiteral("3"), QString()}));
         }
         for (int r = 0; r < kMealRows; ++r) {
             const QStringList cells{cellText(g, r, MealColumn::Name), cellText(g, r, MealColumn::Gross),

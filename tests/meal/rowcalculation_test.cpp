@@ -42,8 +42,9 @@ class RowCalculation : public LocaleGridTest {};
 
 TEST_P(RowCalculation, PortionFromGrossWeightAndValuesPer100g)
 {
-    const MealColumn order[] = {MealColumn::Net,  MealColumn::Protein, MealColumn::Fat, MealColumn::Carbohydrate,
-                                MealColumn::Energy, MealColumn::Fibre,  MealColumn::Cholesterol};
+    const MealColumn order[] = {MealColumn::Net,          MealColumn::Protein, MealColumn::Fat,
+                                MealColumn::Carbohydrate, MealColumn::Energy,  MealColumn::Fibre,
+                                MealColumn::Cholesterol};
     for (const CalcCase &c : kCalcCases) {
         VELMO_CASE(c);
         OpenGrid g;

@@ -87,7 +87,7 @@ TEST_P(Totals, ZeroFillsOnlyEmptyCellsWithWhiteZero)
     EXPECT_EQ(cellText(grid, 0, MealColumn::Gross), QStringLiteral("0"));
     EXPECT_EQ(grid.row(0).cell(MealColumn::Gross).textColour, CellTextColour::White);
     EXPECT_EQ(cellText(grid, 5, MealColumn::Name), QString());  // the food name is no value cell
-    grid.blankZeros();                                               // on its own, outside a recomputation
+    grid.blankZeros();                                          // on its own, outside a recomputation
     EXPECT_EQ(cellText(grid, 0, MealColumn::Gross), QString());
     EXPECT_EQ(cellText(grid, 0, MealColumn::Fat), QStringLiteral("3"));
 }
