@@ -36,7 +36,8 @@ void openLastRow(MealGrid &grid)
     grid.setGrossText(kMealRows - 1, QStringLiteral("250"));
 }
 
-// A lock click on the last row: acceptance, row calculation, `fillEmptyWithZero`, `sumTotals`, `blankZeros`, chart.
+// A lock click on the last row: acceptance, row calculation, `fillEmptyWithZero`, `sumTotals`,
+// `blankZeros`, chart.
 void BM_LockRowWithTwelveRowsFilled(benchmark::State &state)
 {
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));

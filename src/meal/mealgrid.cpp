@@ -8,6 +8,22 @@
 
 namespace velmo {
 
+namespace {
+
+// Counts the nesting of lock handlers for as long as one runs.
+class DepthGuard {
+public:
+    explicit DepthGuard(int &depth) : depth_(++depth) {}
+    ~DepthGuard() { --depth_; }
+    DepthGuard(const DepthGuard &) = delete;
+    DepthGuard &operator=(const DepthGuard &) = delete;
+
+private:
+    int &depth_;
+};
+
+}  // namespace
+
 const std::array<QString, 8> &valueColumnHeadings()
 {
     static const std::array<QString, 8> texts{QStringLiteral("Peso lordo: g"), QStringLiteral(" Peso netto: g"),
@@ -40,7 +56,8 @@ std::optional<int> MealGrid::openRow() const
 void MealGrid::setCellText(int r, MealColumn c, const QString &text)
 {
     MealCell &cell = mutableRow(r).cell(c);
-    // A value written into a cell that `fillEmptyWithZero` once painted white must not stay invisible.
+    // A value written into a cell that `fillEmptyWithZero` once painted white must not stay
+    // invisible.
     const bool recolour = !text.isEmpty() && cell.textColour != CellTextColour::WindowText;
     if (cell.text == text && !recolour)
         return;
@@ -178,22 +195,6 @@ void MealGrid::grossClicked(int r)
     setCellProperty(r, MealColumn::Gross, &MealCell::textColour, CellTextColour::WindowText);
 }
 
-namespace {
-
-// Counts the nesting of lock handlers for as long as one runs.
-class DepthGuard {
-public:
-    explicit DepthGuard(int &depth) : depth_(++depth) {}
-    ~DepthGuard() { --depth_; }
-    DepthGuard(const DepthGuard &) = delete;
-    DepthGuard &operator=(const DepthGuard &) = delete;
-
-private:
-    int &depth_;
-};
-
-}  // namespace
-
 void MealGrid::setLock(int r, int value)
 {
     MealRow &target = mutableRow(r);
@@ -205,8 +206,9 @@ void MealGrid::setLock(int r, int value)
     lockClicked(r);
 }
 
-// Nested runs happen when the acceptance refuses a lock (it unchecks the box) and when `blankZeros`
-// unchecks rows left without a gross weight; both run to their end inside the outer handler.
+// Nested runs happen when the acceptance refuses a lock (it unchecks the box) and when
+// `blankZeros` unchecks rows left without a gross weight; both run to their end inside the outer
+// handler.
 void MealGrid::lockClicked(int r)
 {
     DepthGuard depth(lockDepth_);

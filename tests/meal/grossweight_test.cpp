@@ -69,7 +69,8 @@ TEST_P(GrossWeight, ALockedRowKeepsItsWeight)
     EXPECT_TRUE(grid.setGrossText(0, QStringLiteral("300")));
 }
 
-// A value written into a cell that `fillEmptyWithZero` painted white, or a click, shows it in the window-text colour.
+// A value written into a cell that `fillEmptyWithZero` painted white, or a click, shows it in the
+// window-text colour.
 TEST_P(GrossWeight, CellsPaintedWhiteShowNewValuesAndClicks)
 {
     grid.placeFood(food(QStringLiteral("Mela"), {QStringLiteral("100"), QStringLiteral("10"), QStringLiteral("0")}));
