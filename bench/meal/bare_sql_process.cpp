@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -24,8 +25,10 @@ int main(int argc, char **argv)
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
         if (!db.open())
             return 1;
+        // A table's name cannot be bound: the driver quotes it.
         QSqlQuery query(db);
-        if (!query.exec(QStringLiteral("SELECT * FROM \"%1\"").arg(table)))
+        if (!query.exec(
+                QStringLiteral("SELECT * FROM %1").arg(db.driver()->escapeIdentifier(table, QSqlDriver::TableName))))
             return 1;
         while (query.next())
             rows += query.value(0).toString().size() > 0;

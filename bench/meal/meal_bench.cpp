@@ -24,7 +24,7 @@ CurrentFood food(int i)
 void fillElevenRows(MealGrid &grid)
 {
     for (int r = 0; r < kMealRows - 1; ++r) {
-        grid.inseri(food(r));
+        grid.placeFood(food(r));
         grid.setGrossText(r, QString::number(100 + 13 * r));
         grid.setLock(r, 1);
     }
@@ -32,11 +32,12 @@ void fillElevenRows(MealGrid &grid)
 
 void openLastRow(MealGrid &grid)
 {
-    grid.inseri(food(kMealRows - 1));
+    grid.placeFood(food(kMealRows - 1));
     grid.setGrossText(kMealRows - 1, QStringLiteral("250"));
 }
 
-// A lock click on the last row: acceptance, row calculation, `zero`, `sommax`, `apici`, chart.
+// A lock click on the last row: acceptance, row calculation, `fillEmptyWithZero`, `sumTotals`,
+// `blankZeros`, chart.
 void BM_LockRowWithTwelveRowsFilled(benchmark::State &state)
 {
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
@@ -70,16 +71,16 @@ void BM_UnlockRowWithTwelveRowsFilled(benchmark::State &state)
 }
 BENCHMARK(BM_UnlockRowWithTwelveRowsFilled)->Unit(benchmark::kMicrosecond);
 
-// Browsing with a full table: every move of the grid's cursor runs `inseri`.
-void BM_InseriWithElevenRowsLocked(benchmark::State &state)
+// Browsing with a full table: every move of the grid's cursor runs `placeFood`.
+void BM_PlaceFoodWithElevenRowsLocked(benchmark::State &state)
 {
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     MealGrid grid;
     fillElevenRows(grid);
     int i = 0;
     for (auto _ : state)
-        grid.inseri(food(++i % 2));
+        grid.placeFood(food(++i % 2));
 }
-BENCHMARK(BM_InseriWithElevenRowsLocked)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlaceFoodWithElevenRowsLocked)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -1,5 +1,5 @@
 #include "common/programdir.h"
-#include "meal/pasto/mealfile.h"
+#include "meal/mealfile.h"
 #include "support/endlessinput.h"
 
 #include <QIODevice>

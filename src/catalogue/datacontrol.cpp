@@ -13,15 +13,15 @@ DataControl::DataControl(QObject *parent) : QObject(parent)
 {
 }
 
-const RecordsetCache::Recordset *RecordsetCache::find(const QString &recordSource) const
+const RecordsetCache::Recordset *RecordsetCache::find(const QString &recordSource, const QStringList &boundValues) const
 {
-    const auto found = recordsets_.find(recordSource);
+    const auto found = recordsets_.find({recordSource, boundValues});
     return found == recordsets_.end() ? nullptr : &found->second;
 }
 
-void RecordsetCache::insert(const QString &recordSource, Recordset recordset)
+void RecordsetCache::insert(const QString &recordSource, const QStringList &boundValues, Recordset recordset)
 {
-    recordsets_.insert_or_assign(recordSource, std::move(recordset));
+    recordsets_.insert_or_assign({recordSource, boundValues}, std::move(recordset));
 }
 
 FoodRow foodRowOf(const QSqlQuery &query, int valueColumns)
@@ -46,7 +46,7 @@ FoodRow foodRowOf(const QSqlQuery &query, int valueColumns)
 bool DataControl::readRows(QString *detail)
 {
     if (cache_) {
-        if (const RecordsetCache::Recordset *known = cache_->find(recordSource_)) {
+        if (const RecordsetCache::Recordset *known = cache_->find(recordSource_, boundValues_)) {
             rows_ = known->rows;
             columns_ = known->columns;
             return true;
@@ -60,7 +60,10 @@ bool DataControl::readRows(QString *detail)
     // by name, which is what lets a category of 100,000 foods load within a tenth of a second.
     QSqlQuery query(database_);
     query.setForwardOnly(true);
-    if (!query.exec(recordSource_)) {
+    const bool prepared = query.prepare(recordSource_);
+    for (const QString &value : boundValues_)
+        query.addBindValue(value);
+    if (!prepared || !query.exec()) {
         *detail = query.lastError().databaseText();
         return false;
     }
@@ -76,7 +79,7 @@ bool DataControl::readRows(QString *detail)
         return false;
     }
     if (cache_)
-        cache_->insert(recordSource_, {rows_, columns_});
+        cache_->insert(recordSource_, boundValues_, {rows_, columns_});
     return true;
 }
 

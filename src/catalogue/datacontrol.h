@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QSqlQuery;
@@ -30,18 +31,18 @@ struct FoodRow {
 FoodRow foodRowOf(const QSqlQuery &query, int valueColumns);
 
 // Recordsets already read from a database that does not change while they are kept, by record
-// source: data controls that share one read each table once.
+// source and bound values: data controls that share one read each table once.
 class RecordsetCache {
 public:
     struct Recordset {
         std::vector<FoodRow> rows;
         QStringList columns;
     };
-    const Recordset *find(const QString &recordSource) const;
-    void insert(const QString &recordSource, Recordset recordset);
+    const Recordset *find(const QString &recordSource, const QStringList &boundValues = {}) const;
+    void insert(const QString &recordSource, const QStringList &boundValues, Recordset recordset);
 
 private:
-    std::map<QString, Recordset> recordsets_;
+    std::map<std::pair<QString, QStringList>, Recordset> recordsets_;
 };
 
 // The data control of the main window: a database, a record source (a SELECT) and the recordset
@@ -54,7 +55,12 @@ public:
     explicit DataControl(QObject *parent = nullptr);
 
     void setDatabase(const QSqlDatabase &database) { database_ = database; }
-    void setRecordSource(const QString &sql) { recordSource_ = sql; }
+    // The record source: a SELECT, and the values bound to its placeholders ("?"), in their order.
+    void setRecordSource(const QString &sql, const QStringList &boundValues = {})
+    {
+        recordSource_ = sql;
+        boundValues_ = boundValues;
+    }
     // Refreshes take a recordset from `cache` when it has one for the record source, and leave
     // there what they read. Only for a database that nothing changes meanwhile.
     void setCache(RecordsetCache *cache) { cache_ = cache; }
@@ -94,6 +100,7 @@ private:
 
     QSqlDatabase database_;
     QString recordSource_;
+    QStringList boundValues_;
     RecordsetCache *cache_ = nullptr;
     bool open_ = false;
     std::vector<FoodRow> rows_;

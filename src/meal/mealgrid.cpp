@@ -1,8 +1,28 @@
 #include "meal/mealgrid.h"
 
+#include "common/numbertext.h"
+#include "meal/mealportion.h"
+
 #include <algorithm>
+#include <optional>
 
 namespace velmo {
+
+namespace {
+
+// Counts the nesting of lock handlers for as long as one runs.
+class DepthGuard {
+public:
+    explicit DepthGuard(int &depth) : depth_(++depth) {}
+    ~DepthGuard() { --depth_; }
+    DepthGuard(const DepthGuard &) = delete;
+    DepthGuard &operator=(const DepthGuard &) = delete;
+
+private:
+    int &depth_;
+};
+
+}  // namespace
 
 const std::array<QString, 8> &valueColumnHeadings()
 {
@@ -36,7 +56,8 @@ std::optional<int> MealGrid::openRow() const
 void MealGrid::setCellText(int r, MealColumn c, const QString &text)
 {
     MealCell &cell = mutableRow(r).cell(c);
-    // A value written into a cell that `zero` once painted white must not stay invisible.
+    // A value written into a cell that `fillEmptyWithZero` once painted white must not stay
+    // invisible.
     const bool recolour = !text.isEmpty() && cell.textColour != CellTextColour::WindowText;
     if (cell.text == text && !recolour)
         return;
@@ -83,6 +104,274 @@ void MealGrid::resetTextColours()
     for (MealColumn c : kValueColumns)
         for (int r = 0; r < kMealRows; ++r)
             setCellProperty(r, c, &MealCell::textColour, CellTextColour::WindowText);
+}
+
+void MealGrid::placeFood(const CurrentFood &food)
+{
+    // Pass 1: release every unlocked row; the gross weight typed in it stays.
+    for (int r = 0; r < kMealRows; ++r) {
+        if (row(r).lock != 0)
+            continue;
+        for (MealColumn c : {MealColumn::Net, MealColumn::Name, MealColumn::Protein, MealColumn::Fat,
+                             MealColumn::Carbohydrate, MealColumn::Energy, MealColumn::Fibre, MealColumn::Cholesterol})
+            setCellText(r, c, QString());
+    }
+
+    // Pass 2: every row is tested against what the earlier rows of this pass left.
+    std::array<bool, kMealRows> lockedRowFilled{};
+    for (int r = 0; r < kMealRows; ++r) {
+        const MealRow &current = row(r);
+        if (!current.isFree())
+            continue;
+        bool rowsBeforeLockedAndTaken = true;
+        for (int k = 0; k < r && rowsBeforeLockedAndTaken; ++k)
+            rowsBeforeLockedAndTaken = row(k).taken() && row(k).lock == 1;
+        if (current.lock == 0 && rowsBeforeLockedAndTaken)
+            fillRow(r, food);
+        else if (current.lock == 1) {
+            fillRow(r, food);
+            lockedRowFilled[static_cast<std::size_t>(r)] = true;
+        }
+    }
+
+    // A locked row that had no food was locked for a weight: the food it receives is a portion
+    // of the meal at once, calculated and counted, or, when it cannot be calculated, the row is
+    // released as a row without gross weight is. Values per 100 g never stand in a locked row.
+    bool lockedRowChanged = false;
+    for (int r = 0; r < kMealRows; ++r) {
+        if (!lockedRowFilled[static_cast<std::size_t>(r)] || row(r).lock != 1)
+            continue;
+        if (calculateRow(r))
+            lockedRowChanged = true;
+        else
+            setLock(r, 0);  // its unlock handling takes the totals again
+    }
+    if (lockedRowChanged) {
+        recomputeTotals();
+        updateChart();
+    }
+}
+
+void MealGrid::fillRow(int r, const CurrentFood &food)
+{
+    setCellText(r, MealColumn::Name, food.name);
+    setCellText(r, MealColumn::Net, food.fields[0]);
+    for (std::size_t i = 0; i < kNutrientColumns.size(); ++i)
+        setCellText(r, kNutrientColumns[i], food.fields[i + 2]);
+}
+
+int MealGrid::grossKeyPress(int keyAscii)
+{
+    // Control codes keep editing keys such as backspace working; only digits enter the box, so
+    // the gross weight is always a whole number of grams.
+    if ((keyAscii >= 0 && keyAscii <= 9) || (keyAscii >= '0' && keyAscii <= '9'))
+        return keyAscii;
+    return 0;
+}
+
+bool MealGrid::allDigits(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+bool MealGrid::acceptsGrossText(QStringView text)
+{
+    return text.size() <= kMaxGrossWeightDigits && allDigits(text);
+}
+
+bool MealGrid::setGrossText(int r, const QString &text)
+{
+    if (row(r).lock != 0 || !acceptsGrossText(text)) {
+        // The box may already show what was refused: have it show the row's text again.
+        emit cellChanged(r, MealColumn::Gross);
+        return false;
+    }
+    setCellText(r, MealColumn::Gross, text);
+    return true;
+}
+
+void MealGrid::grossClicked(int r)
+{
+    setCellProperty(r, MealColumn::Gross, &MealCell::textColour, CellTextColour::WindowText);
+}
+
+void MealGrid::setLock(int r, int value)
+{
+    MealRow &target = mutableRow(r);
+    const int checked = value != 0 ? 1 : 0;
+    if (target.lock == checked)
+        return;
+    target.lock = checked;
+    emit rowStateChanged(r);
+    lockClicked(r);
+}
+
+// Nested runs happen when the acceptance refuses a lock (it unchecks the box) and when
+// `blankZeros` unchecks rows left without a gross weight; both run to their end inside the outer
+// handler.
+void MealGrid::lockClicked(int r)
+{
+    DepthGuard depth(lockDepth_);
+    if (row(r).lock == 0) {
+        clearRow(r);
+        showUnlocked(r);
+    }
+    if (row(r).lock == 1)
+        acceptLock(r);
+    // An unlock changes the sums as much as a lock does; the nested runs leave the sums to the
+    // handler that started them, which recomputes once they are over.
+    if (lockDepth_ == 1)
+        recomputeTotals();
+    updateChart();
+}
+
+void MealGrid::clearRow(int r)
+{
+    for (MealColumn c : kValueColumns)
+        if (!row(r).cell(c).text.isEmpty())
+            totalsStale_ = true;
+    setCellText(r, MealColumn::Gross, QString());
+    for (MealColumn c : {MealColumn::Net, MealColumn::Name, MealColumn::Protein, MealColumn::Fat,
+                         MealColumn::Carbohydrate, MealColumn::Energy, MealColumn::Fibre, MealColumn::Cholesterol})
+        setCellText(r, c, QString());
+}
+
+void MealGrid::showUnlocked(int r)
+{
+    setRowLook(r, CellAlignment::Left, CellBackground::Window);
+}
+
+void MealGrid::acceptLock(int r)
+{
+    if (row(r).lock != 1)
+        return;
+    // A row that cannot be calculated is refused like a row without gross weight: a locked row
+    // showing its values per 100 g would be added up as grams.
+    const std::optional<MealPortion> computed = MealPortion::of(row(r), QLocale());
+    if (!computed) {
+        if (dialogs_)
+            dialogs_->message(QStringLiteral("Inserire quantità sul campo peso lordo"), QStringLiteral("Attenzione"),
+                              MessageIcon::Critical);
+        // Runs this row's unlock handling nested, which empties the row.
+        setLock(r, 0);
+        return;
+    }
+    if (r + 1 < kMealRows)
+        setRowVisible(r + 1);
+    writePortion(r, *computed);
+}
+
+bool MealGrid::calculateRow(int r)
+{
+    const std::optional<MealPortion> computed = MealPortion::of(row(r), QLocale());
+    if (!computed)
+        return false;
+    writePortion(r, *computed);
+    return true;
+}
+
+void MealGrid::writePortion(int r, const MealPortion &p)
+{
+    setCellText(r, MealColumn::Net, p.net);
+    for (std::size_t i = 0; i < kNutrientColumns.size(); ++i)
+        setCellText(r, kNutrientColumns[i], p.nutrients[i]);
+    setRowLook(r, CellAlignment::Right, CellBackground::Calculated);
+}
+
+void MealGrid::recomputeTotals()
+{
+    // `blankZeros` may unlock and empty a row that the sums have just counted (a locked row whose
+    // gross weight was deleted afterwards); the sums are then taken once more, so that they
+    // always match the rows as they stand. The second pass unlocks nothing more.
+    do {
+        totalsStale_ = false;
+        fillEmptyWithZero();
+        sumTotals();
+    } while (totalsStale_);
+}
+
+void MealGrid::fillEmptyWithZero()
+{
+    for (MealColumn c : kValueColumns)
+        for (int r = 0; r < kMealRows; ++r)
+            if (row(r).cell(c).text.isEmpty()) {
+                setCellText(r, c, QStringLiteral("0"));
+                setCellProperty(r, c, &MealCell::textColour, CellTextColour::White);
+            }
+}
+
+std::optional<double> MealGrid::cellNumber(int r, std::size_t columnIndex, const QLocale &locale)
+{
+    const QString &text = row(r).cell(kValueColumns[columnIndex]).text;
+    if (!memoActive_)
+        return readLocaleNumber(text, locale);
+    NumberMemo &memo = memo_[columnIndex * kMealRows + static_cast<std::size_t>(r)];
+    if (!memo.valid || memo.text != text)
+        memo = {true, text, readLocaleNumber(text, locale)};
+    return memo.value;
+}
+
+void MealGrid::sumTotals()
+{
+    const QLocale locale;
+    if (memoLocale_ != locale) {
+        for (NumberMemo &memo : memo_)
+            memo.valid = false;
+        memoLocale_ = locale;
+    }
+    memoActive_ = true;
+    for (std::size_t i = 0; i < kValueColumns.size(); ++i) {
+        double sum = 0.0;
+        // Only locked rows are portions of the meal: an open row shows the browsed food per
+        // 100 g and its edible percentage, which are no grams eaten.
+        for (int r = 0; r < kMealRows; ++r)
+            if (row(r).lock == 1)
+                sum += cellNumber(r, i, locale).value_or(0.0);
+        setTotalText(static_cast<int>(i), formatPlain(sum, locale));
+    }
+    blankZeros();
+    memoActive_ = false;
+}
+
+void MealGrid::blankZeros()
+{
+    const QLocale locale;
+    for (std::size_t i = 0; i < kValueColumns.size(); ++i)
+        for (int r = 0; r < kMealRows; ++r) {
+            // A text that is no number is left as it is.
+            const auto value = cellNumber(r, i, locale);
+            if (value && *value == 0.0)
+                setCellText(r, kValueColumns[i], QString());
+        }
+    // Unlocking empties rows and reads nothing; the numbers read so far may be stale after it.
+    memoActive_ = false;
+    for (int r = 0; r < kMealRows; ++r)
+        if (row(r).cell(MealColumn::Gross).text.isEmpty())
+            setLock(r, 0);
+}
+
+bool MealGrid::setChartData(ChartColumn column, const QString &text)
+{
+    // The chart reads the caption as a number in the user's format. A caption that is no
+    // number (the totals are empty until the first recomputation) leaves the value as it was.
+    const auto value = readLocaleNumber(text, QLocale());
+    if (!value)
+        return false;
+    double &held = chart_[static_cast<std::size_t>(column)];
+    if (held == *value)
+        return false;
+    held = *value;
+    return true;
+}
+
+void MealGrid::updateChart()
+{
+    // One redraw for the three columns.
+    bool changed = setChartData(ChartColumn::Protein, totalText(MealColumn::Protein));
+    changed = setChartData(ChartColumn::Fat, totalText(MealColumn::Fat)) || changed;
+    changed = setChartData(ChartColumn::Carbohydrate, totalText(MealColumn::Carbohydrate)) || changed;
+    if (changed)
+        emit chartChanged();
 }
 
 }  // namespace velmo

@@ -12,20 +12,23 @@
 
 namespace velmo {
 
+struct MealPortion;
+
 inline constexpr int kMealRows = 12;
 // The gross-weight boxes take at most this many digits: up to 9,999,999 g.
 inline constexpr int kMaxGrossWeightDigits = 7;
 
 // The cells of a composition table row, in their order on screen. The eight from `Gross` on are
-// the value cells that totals, `zero` and `apici` work on.
-enum class MealColumn { Name, Gross, Net, Prot, Lip, Gluc, Ener, Fib, Col };
+// the value cells that the totals, `fillEmptyWithZero` and `blankZeros` work on.
+enum class MealColumn { Name, Gross, Net, Protein, Fat, Carbohydrate, Energy, Fibre, Cholesterol };
 inline constexpr int kMealColumns = 9;
-inline constexpr std::array<MealColumn, 8> kValueColumns{MealColumn::Gross, MealColumn::Net,  MealColumn::Prot,
-                                                         MealColumn::Lip,   MealColumn::Gluc, MealColumn::Ener,
-                                                         MealColumn::Fib,   MealColumn::Col};
+inline constexpr std::array<MealColumn, 8> kValueColumns{
+    MealColumn::Gross,        MealColumn::Net,    MealColumn::Protein, MealColumn::Fat,
+    MealColumn::Carbohydrate, MealColumn::Energy, MealColumn::Fibre,   MealColumn::Cholesterol};
 // The six nutrients, in the order protein, fat, carbohydrate, energy, fibre, cholesterol.
-inline constexpr std::array<MealColumn, 6> kNutrientColumns{MealColumn::Prot, MealColumn::Lip, MealColumn::Gluc,
-                                                            MealColumn::Ener, MealColumn::Fib, MealColumn::Col};
+inline constexpr std::array<MealColumn, 6> kNutrientColumns{MealColumn::Protein,      MealColumn::Fat,
+                                                            MealColumn::Carbohydrate, MealColumn::Energy,
+                                                            MealColumn::Fibre,        MealColumn::Cholesterol};
 
 enum class CellAlignment { Left, Right };
 enum class CellBackground { Window, Calculated };  // system window background / light cyan
@@ -94,15 +97,15 @@ public:
     // into the first unlocked row below locked, taken rows, and into any locked row without food.
     // Such a locked row is calculated at once (or released when it cannot be) and the totals and
     // the chart are taken again, so that they always hold the portions of the locked rows.
-    void inseri(const CurrentFood &food);
+    void placeFood(const CurrentFood &food);
 
     // Colours of the value cells back to the window-text colour (a click in the food grid).
     void resetTextColours();
 
     // --- The gross-weight boxes -------------------------------------------------------------
-    // The key press of the boxes `Textpl0` to `Textpl11`: the character code that reaches the
-    // box, 0 when the key is discarded.
-    // Control codes 0 to 9 (backspace among them) and the digits pass; nothing else does.
+    // A key press in a gross-weight box: the character code that reaches the box, 0 when the key
+    // is discarded. Control codes 0 to 9 (backspace among them) and the digits pass; nothing else
+    // does.
     static int grossKeyPress(int keyAscii);
     // True when `text` is made of ASCII digits only (the empty text included).
     static bool allDigits(QStringView text);
@@ -128,24 +131,25 @@ public:
     const std::array<double, kChartColumns> &chartValues() const { return chart_; }
     double chartValue(ChartColumn column) const { return chart_[static_cast<std::size_t>(column)]; }
 
-    // --- The procedures of the window, public so that tests and tools can run them one by one --
-    // The lock box handler of row r (`blocca_Click` and its eleven siblings).
+    // --- The steps of a change, public so that tests and tools can run them one by one --------
+    // What a change of row r's lock box does: an unlocked row is emptied and shown unlocked, a
+    // locked one accepted (`acceptLock`); then the totals and the chart are taken again.
     void lockClicked(int r);
-    // Lock acceptance of row r. Unlike the rows, this family counts from 1: row 0's acceptance
-    // is calblocca1 and row 11's calblocca12, so calblocca(r) here is calblocca(r + 1) there.
-    void calblocca(int r);
-    // Row calculation of row r: net weight and the six nutrients of the portion, calculated look.
+    // Accepts the lock of row r: the row is calculated and the next row shown; a row that cannot
+    // be calculated is refused with a message and unlocked again.
+    void acceptLock(int r);
+    // Calculates row r: net weight and the six nutrients of the portion, the calculated look.
     // All or nothing: false, and the row untouched, when any value cannot be calculated (no
     // gross weight, a number too large, a value per 100 g that is no number).
-    bool calcolitab(int r);
+    bool calculateRow(int r);
     // Unlocked look of row r: left-aligned on the window background.
-    void sposta(int r);
-    // Fills every empty value cell with a white "0", so that `sommax` reads every cell.
-    void zero();
-    // Sums the value columns of the locked rows into the totals line, then runs `apici`.
-    void sommax();
+    void showUnlocked(int r);
+    // Fills every empty value cell with a white "0", so that `sumTotals` reads every cell.
+    void fillEmptyWithZero();
+    // Sums the value columns of the locked rows into the totals line, then runs `blankZeros`.
+    void sumTotals();
     // Blanks the cells that read as zero and unlocks every row left without a gross weight.
-    void apici();
+    void blankZeros();
 
 signals:
     void cellChanged(int row, velmo::MealColumn column);
@@ -176,13 +180,7 @@ protected:
     bool setChartData(ChartColumn column, const QString &text);
 
 private:
-    // The calculated texts of a row: net weight, then the six nutrients.
-    struct Portion {
-        QString net;
-        std::array<QString, 6> nutrients;
-    };
-    std::optional<Portion> portion(int r) const;
-    void writePortion(int r, const Portion &p);
+    void writePortion(int r, const MealPortion &p);
     void fillRow(int r, const CurrentFood &food);
     void clearRow(int r);
     void recomputeTotals();
@@ -193,15 +191,15 @@ private:
     std::array<double, kChartColumns> chart_{};
     Dialogs *dialogs_ = nullptr;
     // How deep lock handlers are nested: only the outermost run recomputes the totals, so the
-    // unlocks that a refusal or `apici` start inside it never recompute on their own.
+    // unlocks that a refusal or `blankZeros` start inside it never recompute on their own.
     int lockDepth_ = 0;
     // Set when a nested unlock empties cells that the last sums counted.
     bool totalsStale_ = false;
 
-    // Reading a number in the user's format is the costly part of a recomputation: `apici` reads
-    // again the very texts that `sommax` has just read, and each lock recomputes rows that have
-    // not changed. A cell's memo holds while its text and the locale stay the same; it is used
-    // only while `sommax` runs.
+    // Reading a number in the user's format is the costly part of a recomputation: `blankZeros`
+    // reads again the very texts that `sumTotals` has just read, and each lock recomputes rows that
+    // have not changed. A cell's memo holds while its text and the locale stay the same; it is used
+    // only while `sumTotals` runs.
     struct NumberMemo {
         bool valid = false;
         QString text;

@@ -12,7 +12,7 @@ namespace {
 
 // Kilocalories per gram of protein, fat and carbohydrate.
 constexpr std::array<double, 3> kKcalPerGram{4.0, 9.0, 4.0};
-constexpr std::array<MealColumn, 3> kMacroColumns{MealColumn::Prot, MealColumn::Lip, MealColumn::Gluc};
+constexpr std::array<MealColumn, 3> kMacroColumns{MealColumn::Protein, MealColumn::Fat, MealColumn::Carbohydrate};
 // A meal of several million grams is the most the table holds: far below where whole numbers
 // stop fitting, so a failed rounding can only mean a value that is no number.
 qint64 whole(double value)
@@ -51,7 +51,7 @@ std::optional<MealComparison> compareWithRequirement(const MealTotals &totals, d
         const auto at = std::find(kValueColumns.begin(), kValueColumns.end(), column) - kValueColumns.begin();
         return readLocaleNumberOrZero(totals.texts[static_cast<std::size_t>(at)], locale);
     };
-    const double meal = total(MealColumn::Ener);
+    const double meal = total(MealColumn::Energy);
     MealComparison comparison;
     comparison.mealKcal = whole(meal);
     comparison.requirementKcal = whole(requirementKcal);

@@ -15,7 +15,7 @@ MainWindowModel::MainWindowModel(Dialogs &dialogs, QObject *parent)
                                                                             dialogs_)
 {
     connect(&meal_, &MealGrid::totalsChanged, this, &MainWindowModel::updateComparison);
-    connect(&browser_, &FoodBrowser::foodNameChanged, this, [this] { meal_.inseri(browser_.current()); });
+    connect(&browser_, &FoodBrowser::foodNameChanged, this, [this] { meal_.placeFood(browser_.current()); });
     meal_.setDialogs(&dialogs_);
     document_.setPersonalDatabase([this]() -> std::optional<QSqlDatabase> {
         if (!openPersonal())

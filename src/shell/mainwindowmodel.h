@@ -9,7 +9,7 @@
 #include "catalogue/personalcatalogue.h"
 #include "common/dialogs.h"
 #include "meal/mealgrid.h"
-#include "meal/pasto/mealdocument.h"
+#include "meal/mealdocument.h"
 #include "meal/requirementcomparison.h"
 
 #include <QDateTime>

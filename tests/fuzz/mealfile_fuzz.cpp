@@ -1,7 +1,7 @@
 // Any bytes as a meal file (libFuzzer, through scripts/fuzz.sh). Besides a crash, a leak or a
 // sanitizer report, a fault is a file read as sound whose foods, written again, read back other.
 
-#include "meal/pasto/mealfile.h"
+#include "meal/mealfile.h"
 
 #include <cstdint>
 #include <cstdlib>

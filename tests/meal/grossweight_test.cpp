@@ -69,21 +69,22 @@ TEST_P(GrossWeight, ALockedRowKeepsItsWeight)
     EXPECT_TRUE(grid.setGrossText(0, QStringLiteral("300")));
 }
 
-// A value written into a cell that `zero` painted white, or a click, shows it in the window-text colour.
+// A value written into a cell that `fillEmptyWithZero` painted white, or a click, shows it in the
+// window-text colour.
 TEST_P(GrossWeight, CellsPaintedWhiteShowNewValuesAndClicks)
 {
-    grid.inseri(food(QStringLiteral("Mela"), {QStringLiteral("100"), QStringLiteral("10"), QStringLiteral("0")}));
+    grid.placeFood(food(QStringLiteral("Mela"), {QStringLiteral("100"), QStringLiteral("10"), QStringLiteral("0")}));
     grid.setGrossText(0, QStringLiteral("100"));
     grid.setLock(0, 1);
     // The recomputation left row 1 empty and white.
     ASSERT_EQ(grid.row(1).cell(MealColumn::Gross).textColour, CellTextColour::White);
-    ASSERT_EQ(grid.row(1).cell(MealColumn::Prot).textColour, CellTextColour::White);
+    ASSERT_EQ(grid.row(1).cell(MealColumn::Protein).textColour, CellTextColour::White);
 
-    grid.inseri(food(QStringLiteral("Pera"), {QStringLiteral("90"), QStringLiteral("4"), QStringLiteral("1")}));
-    for (MealColumn c : {MealColumn::Net, MealColumn::Prot, MealColumn::Lip})
+    grid.placeFood(food(QStringLiteral("Pera"), {QStringLiteral("90"), QStringLiteral("4"), QStringLiteral("1")}));
+    for (MealColumn c : {MealColumn::Net, MealColumn::Protein, MealColumn::Fat})
         EXPECT_EQ(grid.row(1).cell(c).textColour, CellTextColour::WindowText) << static_cast<int>(c);
     // An empty value stays as it is: nothing to show.
-    EXPECT_EQ(grid.row(1).cell(MealColumn::Col).textColour, CellTextColour::White);
+    EXPECT_EQ(grid.row(1).cell(MealColumn::Cholesterol).textColour, CellTextColour::White);
 
     grid.setGrossText(1, QStringLiteral("150"));
     EXPECT_EQ(grid.row(1).cell(MealColumn::Gross).textColour, CellTextColour::WindowText);

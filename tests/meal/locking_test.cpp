@@ -101,7 +101,7 @@ TEST_P(Locking, SequencesOfLocksAndUnlocks)
             events.clear();
             lastRowGrossChanges = 0;
             if (step.food != ' ')
-                g.inseri(browsed(step.food));
+                g.placeFood(browsed(step.food));
             if (*step.gross)
                 g.setGrossText(step.row, QString::fromLatin1(step.gross));
             switch (step.act) {
@@ -123,7 +123,8 @@ TEST_P(Locking, SequencesOfLocksAndUnlocks)
             EXPECT_EQ(row.visible, r < c.shown) << r;
             // A locked row has the calculated look; an unlocked one is the window's again and
             // keeps nothing but a browsed food.
-            EXPECT_EQ(row.cell(MealColumn::Prot).alignment, locked ? CellAlignment::Right : CellAlignment::Left) << r;
+            EXPECT_EQ(row.cell(MealColumn::Protein).alignment, locked ? CellAlignment::Right : CellAlignment::Left)
+                << r;
             EXPECT_EQ(row.cell(MealColumn::Name).background,
                       locked ? CellBackground::Calculated : CellBackground::Window)
                 << r;
@@ -137,12 +138,12 @@ TEST_P(Locking, SequencesOfLocksAndUnlocks)
 // The refusal asks for the weight; without anyone to tell, it still unlocks.
 TEST_P(Locking, RefusalAsksForTheWeightAndUnlocksEvenUntold)
 {
-    grid.inseri(browsed('a'));
+    grid.placeFood(browsed('a'));
     grid.setLock(0, 1);
     EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("Inserire quantità sul campo peso lordo")});
 
     OpenGrid silent;  // without anyone to tell, the refusal still unlocks
-    silent.inseri(browsed('a'));
+    silent.placeFood(browsed('a'));
     silent.setLock(0, 1);
     EXPECT_EQ(silent.row(0).lock, 0);
     EXPECT_EQ(cellText(silent, 0, MealColumn::Name), QString());
@@ -156,7 +157,7 @@ TEST_P(Locking, LockingTheLastRowCalculatesItAndRevealsNothing)
     for (int r = 0; r < kMealRows; ++r) {
         EXPECT_EQ(grid.row(r).lock, 1) << r;
         EXPECT_TRUE(grid.row(r).visible) << r;
-        EXPECT_EQ(cellText(grid, r, MealColumn::Prot), localized(QStringLiteral("%1.00").arg(r + 1))) << r;
+        EXPECT_EQ(cellText(grid, r, MealColumn::Protein), localized(QStringLiteral("%1.00").arg(r + 1))) << r;
     }
     EXPECT_TRUE(dialogs.shown.empty());
 }

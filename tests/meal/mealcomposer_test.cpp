@@ -1,7 +1,8 @@
 #include "catalogue/foodcategory.h"
 #include "catalogue/fooddatabase.h"
-#include "meal/pasto/mealcomposer.h"
-#include "meal/pasto/mealreport.h"
+#include "meal/mealcomposer.h"
+#include "meal/cli/mealreport.h"
+#include "meal/mealcsv.h"
 #include "support/fooddbfixture.h"
 #include "support/tablecase.h"
 #include "support/localeguard.h"
@@ -67,11 +68,11 @@ TEST_F(Composer, EveryLineIsItsOwnLockedRow)
     add(5, "Dolci", "Mela", "100");
     const char *protein[] = {"4,00", "4,00", "10,00", "10,00", "3,00"};
     for (int r = 0; r < 5; ++r) {
-        EXPECT_EQ(cell(r, MealColumn::Prot), QString::fromLatin1(protein[r])) << r;
+        EXPECT_EQ(cell(r, MealColumn::Protein), QString::fromLatin1(protein[r])) << r;
         EXPECT_EQ(composer->grid().row(r).lock, 1) << r;
     }
-    EXPECT_EQ(cell(4, MealColumn::Col), QStringLiteral("80,00"));
-    EXPECT_EQ(composer->grid().totalText(MealColumn::Prot), QStringLiteral("31"));
+    EXPECT_EQ(cell(4, MealColumn::Cholesterol), QStringLiteral("80,00"));
+    EXPECT_EQ(composer->grid().totalText(MealColumn::Protein), QStringLiteral("31"));
 }
 
 // A name typed as it looks, whatever its code points, is found and shown in the catalogue's

@@ -79,7 +79,7 @@ protected:
     // What the user does: the food becomes current, the weight is typed, the box checked.
     void lockFood(int r, const CurrentFood &f, const QString &gross)
     {
-        grid.inseri(f);
+        grid.placeFood(f);
         grid.setGrossText(r, gross);
         grid.setLock(r, 1);
     }

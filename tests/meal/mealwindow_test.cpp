@@ -69,13 +69,15 @@ protected:
         for (int r = 0; r < rows; ++r) {
             EXPECT_EQ(table->lockBox(r)->isChecked(), meal.row(r).lock == 1) << r;
             EXPECT_EQ(table->grossBox(r)->text(), meal.row(r).cell(MealColumn::Gross).text) << r;
-            for (MealColumn c : {MealColumn::Name, MealColumn::Net, MealColumn::Prot, MealColumn::Col})
+            for (MealColumn c : {MealColumn::Name, MealColumn::Net, MealColumn::Protein, MealColumn::Cholesterol})
                 EXPECT_EQ(table->cellLabel(r, c)->text(), meal.row(r).cell(c).text) << r;
         }
         for (int i = 0; i < 8; ++i)
             EXPECT_EQ(total(i), meal.totals().texts[static_cast<std::size_t>(i)]) << i;
         for (int i = 0; i < kChartColumns; ++i)
-            EXPECT_DOUBLE_EQ(window_->chart()->data(i + 1), meal.chartValues()[static_cast<std::size_t>(i)]) << i;
+            EXPECT_DOUBLE_EQ(window_->chart()->value(static_cast<ChartColumn>(i)),
+                             meal.chartValues()[static_cast<std::size_t>(i)])
+                << i;
     }
 
     LocaleGuard guard_{GetParam()};
@@ -101,7 +103,7 @@ TEST_P(MealWindow, TypedWeightAndLockClicksReachTheModelAndItsTextsTheLabels)
 
     clickLock(0);
     EXPECT_TRUE(table->grossBox(1)->isVisible() && table->lockBox(1)->isVisible());
-    EXPECT_EQ(table->cellLabel(0, MealColumn::Prot)->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    EXPECT_EQ(table->cellLabel(0, MealColumn::Protein)->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
     expectViewsShowTheModel(2);
 
     browseTo(QStringLiteral("Banana, cruda"));
@@ -189,16 +191,17 @@ TEST_P(MealWindow, CellsPaintedWhiteShowWhatIsTypedBrowsedOrClicked)
     browseTo(QStringLiteral("Albicocche, crude"));
     QTest::keyClicks(table->grossBox(0), QStringLiteral("100"));
     clickLock(0);
-    ASSERT_TRUE(white(1) && white(2) && white(3) && whiteLabel(1, MealColumn::Prot) && whiteLabel(2, MealColumn::Col));
+    ASSERT_TRUE(white(1) && white(2) && white(3) && whiteLabel(1, MealColumn::Protein)
+                && whiteLabel(2, MealColumn::Cholesterol));
 
     browseTo(QStringLiteral("Banana, cruda"));
-    EXPECT_FALSE(whiteLabel(1, MealColumn::Prot));
+    EXPECT_FALSE(whiteLabel(1, MealColumn::Protein));
     QTest::mouseClick(table->grossBox(2), Qt::LeftButton);
     EXPECT_FALSE(white(2) || !white(3));
 
     QTest::mouseClick(window_->grid()->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 10));
     for (int r = 0; r < kMealRows; ++r)
-        EXPECT_FALSE(white(r) || whiteLabel(r, MealColumn::Col)) << r;
+        EXPECT_FALSE(white(r) || whiteLabel(r, MealColumn::Cholesterol)) << r;
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, MealWindow, ::testing::Values("it_IT", "en_US"),

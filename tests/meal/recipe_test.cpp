@@ -19,7 +19,7 @@ TEST_P(RecipeTest, LockedRowsPer100GramsOfNetWeight)
     lockFood(0, food(QStringLiteral("Pane"), {"100", "8", "1", "50", "250", "3", ""}), QStringLiteral("200"));
     lockFood(1, food(QStringLiteral("Mela"), localized({"90", "0.3", "0.1", "13", "52", "2", ""})),
              QStringLiteral("100"));
-    grid.inseri(food(QStringLiteral("Aperta"), {"100", "50", "50", "0", "650", "0", "0"}));
+    grid.placeFood(food(QStringLiteral("Aperta"), {"100", "50", "50", "0", "650", "0", "0"}));
     const auto recipe = mealAsFood(grid, QStringLiteral("  Pranzo  "), &problem);
     ASSERT_TRUE(recipe) << problem.toStdString();
     EXPECT_EQ(recipe->name, "Pranzo");

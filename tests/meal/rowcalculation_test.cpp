@@ -42,19 +42,20 @@ class RowCalculation : public LocaleGridTest {};
 
 TEST_P(RowCalculation, PortionFromGrossWeightAndValuesPer100g)
 {
-    const MealColumn order[] = {MealColumn::Net,  MealColumn::Prot, MealColumn::Lip, MealColumn::Gluc,
-                                MealColumn::Ener, MealColumn::Fib,  MealColumn::Col};
+    const MealColumn order[] = {MealColumn::Net,          MealColumn::Protein, MealColumn::Fat,
+                                MealColumn::Carbohydrate, MealColumn::Energy,  MealColumn::Fibre,
+                                MealColumn::Cholesterol};
     for (const CalcCase &c : kCalcCases) {
         VELMO_CASE(c);
         OpenGrid g;
         QStringList texts;
         for (const char *v : c.food)
             texts.append(localized(QString::fromUtf8(v)));
-        g.inseri(food(QStringLiteral("Alimento di prova"), texts));
+        g.placeFood(food(QStringLiteral("Alimento di prova"), texts));
         g.setGrossText(0, QString::fromUtf8(c.gross));
         g.mutableRow(0).lock = 1;
 
-        g.calcolitab(0);
+        g.calculateRow(0);
 
         for (std::size_t i = 0; i < 7; ++i) {
             const QString expected = italianLocale() && c.cellsItalian[0] ? QString::fromUtf8(c.cellsItalian[i])
@@ -84,7 +85,7 @@ TEST_P(RowCalculation, RowThatCannotBeCalculatedIsRefusedLikeOneWithoutWeight)
         FakeDialogs messages;
         OpenGrid g;
         g.setDialogs(&messages);
-        g.inseri(food(QStringLiteral("Pane"), {c.edible, c.protein, QStringLiteral("3")}));
+        g.placeFood(food(QStringLiteral("Pane"), {c.edible, c.protein, QStringLiteral("3")}));
         g.setCellText(0, MealColumn::Gross, c.gross);
         bool lockedAndNamed = false;  // while the refusal is on screen the row is as the user left it
         messages.onMessage = [&] {

@@ -53,8 +53,8 @@ TEST_P(Totals, RecomputationSumsTheLockedRowsAndBlanksTheirZeros)
             for (std::size_t i = 0; i < kValueColumns.size(); ++i)
                 g.setCellText(row, kValueColumns[i], values.value(static_cast<int>(i)));
         }
-        g.zero();
-        g.sommax();
+        g.fillEmptyWithZero();
+        g.sumTotals();
         if (!c.totals.isEmpty()) {
             EXPECT_EQ(totalsTexts(g), localized(c.totals));
         }
@@ -65,7 +65,7 @@ TEST_P(Totals, RecomputationSumsTheLockedRowsAndBlanksTheirZeros)
             EXPECT_EQ(g.row(r).lock, given.lockedAfter ? 1 : 0) << r;
             const bool emptied = r >= static_cast<int>(c.rows.size()) || (given.locked && !given.lockedAfter);
             EXPECT_EQ(cellText(g, r, MealColumn::Name).isEmpty(), emptied) << r;
-            // A cell `zero` filled is blanked again and keeps its white.
+            // A cell `fillEmptyWithZero` filled is blanked again and keeps its white.
             for (std::size_t i = 0; i < kValueColumns.size(); ++i)
                 if (given.values.value(static_cast<int>(i)).isEmpty()) {
                     EXPECT_EQ(g.row(r).cell(kValueColumns[i]).textColour, CellTextColour::White) << r << " " << i;
@@ -78,18 +78,18 @@ TEST_P(Totals, ZeroFillsOnlyEmptyCellsWithWhiteZero)
 {
     EXPECT_EQ(totalsTexts(grid), QStringList(8, QString()));  // empty until the first recomputation
     EXPECT_EQ(grid.chartValues(), (std::array<double, 3>{0, 0, 0}));
-    grid.setCellText(0, MealColumn::Prot, QStringLiteral(" "));
-    grid.setCellText(0, MealColumn::Lip, QStringLiteral("3"));
-    grid.zero();
-    EXPECT_EQ(cellText(grid, 0, MealColumn::Prot), QStringLiteral(" "));
-    EXPECT_EQ(grid.row(0).cell(MealColumn::Prot).textColour, CellTextColour::WindowText);
-    EXPECT_EQ(cellText(grid, 0, MealColumn::Lip), QStringLiteral("3"));
+    grid.setCellText(0, MealColumn::Protein, QStringLiteral(" "));
+    grid.setCellText(0, MealColumn::Fat, QStringLiteral("3"));
+    grid.fillEmptyWithZero();
+    EXPECT_EQ(cellText(grid, 0, MealColumn::Protein), QStringLiteral(" "));
+    EXPECT_EQ(grid.row(0).cell(MealColumn::Protein).textColour, CellTextColour::WindowText);
+    EXPECT_EQ(cellText(grid, 0, MealColumn::Fat), QStringLiteral("3"));
     EXPECT_EQ(cellText(grid, 0, MealColumn::Gross), QStringLiteral("0"));
     EXPECT_EQ(grid.row(0).cell(MealColumn::Gross).textColour, CellTextColour::White);
     EXPECT_EQ(cellText(grid, 5, MealColumn::Name), QString());  // the food name is no value cell
-    grid.apici();                                               // on its own, outside a recomputation
+    grid.blankZeros();                                          // on its own, outside a recomputation
     EXPECT_EQ(cellText(grid, 0, MealColumn::Gross), QString());
-    EXPECT_EQ(cellText(grid, 0, MealColumn::Lip), QStringLiteral("3"));
+    EXPECT_EQ(cellText(grid, 0, MealColumn::Fat), QStringLiteral("3"));
 }
 
 VELMO_BOTH_LOCALES(Totals);
@@ -105,9 +105,9 @@ TEST(TotalsLocale, ATextIsReadAgainWhenTheLocaleChanges)
     g.mutableRow(0).lock = 1;
     g.setCellText(0, velmo::MealColumn::Name, QStringLiteral("Alimento"));
     g.setCellText(0, velmo::MealColumn::Gross, QStringLiteral("1,234.5"));  // no number in Italian
-    g.sommax();
+    g.sumTotals();
     EXPECT_EQ(g.totalText(velmo::MealColumn::Gross), QStringLiteral("0"));
     const velmo::test::LocaleGuard englishLocale("en_US");
-    g.sommax();
+    g.sumTotals();
     EXPECT_EQ(g.totalText(velmo::MealColumn::Gross), QStringLiteral("1234.5"));
 }

@@ -89,7 +89,7 @@ TEST_F(MainWindowTest, MenuToolbarKeysAndMouseChooseTheCurrentFood)
 {
     menuItem("mnuFrutta")->trigger();
     EXPECT_EQ(window->categoryHeading()->text(), "Frutta");
-    EXPECT_EQ(cell(0, MealColumn::Lip), "0,39");
+    EXPECT_EQ(cell(0, MealColumn::Fat), "0,39");
     window->toolbarButton(4)->trigger();
     EXPECT_EQ(window->grid()->currentIndex().row(), 1);
     window->grid()->setFocus();
@@ -186,7 +186,7 @@ TEST_F(MainWindowTest, PersonalFoodsMenuOpensTheFoodWindowAndItsCommandsWaitForA
     });
     menuItem("mnuNuovoAlimento")->trigger();
     EXPECT_EQ(window->categoryHeading()->text(), "Alimenti personali");
-    EXPECT_EQ(cell(0, MealColumn::Prot), "6,5");
+    EXPECT_EQ(cell(0, MealColumn::Protein), "6,5");
     emit window->categoryMenu()->aboutToShow();
     EXPECT_TRUE(menuItem("mnuModificaAlimento")->isEnabled());
 }

@@ -34,7 +34,7 @@ TEST_F(PersonalFoodsTest, NewModifyDeleteAndTheFoodReachesTheOpenRow)
     EXPECT_TRUE(QFile::exists(personal));
     EXPECT_EQ(model->categoryHeading(), "Alimenti personali");
     EXPECT_EQ(model->meal().row(0).name(), "Torta");
-    EXPECT_EQ(model->meal().row(0).cell(MealColumn::Prot).text, "6,5");
+    EXPECT_EQ(model->meal().row(0).cell(MealColumn::Protein).text, "6,5");
 
     model->modifyPersonalFood();
     EXPECT_EQ(model->foodForm()->text(2), "6,5");

@@ -13,7 +13,8 @@
 #    target links that library or module, directly or through what it links.
 # 3. Links point down the layers: shell -> meal, energy, printing -> catalogue -> common; the
 #    views (src/ui/) may use any model and the shared chart (src/ui/chart), and the program's
-#    shell any view.
+#    shell any view. A console program's folder (src/<subsystem>/cli) is above them all: it may
+#    use its models, and nothing under src/ uses it.
 set -uo pipefail
 
 # Targets whose violations are reported but do not fail the check, while their repair is under
@@ -62,6 +63,8 @@ subsystem_of() {
   if [[ $first == ui ]]; then
     rel=${rel#ui/}
     echo "ui/${rel%%/*}"
+  elif [[ $rel == */cli || $rel == */cli/* ]]; then
+    echo "$first/cli"
   else
     echo "$first"
   fi
@@ -69,7 +72,7 @@ subsystem_of() {
 rank_of() {
   case $1 in
     common) echo 0 ;; catalogue) echo 1 ;; meal | energy | printing) echo 2 ;; shell) echo 3 ;;
-    ui/chart) echo 4 ;; ui/shell) echo 6 ;; ui/*) echo 5 ;; *) echo -1 ;;
+    ui/chart) echo 4 ;; ui/shell) echo 6 ;; ui/*) echo 5 ;; */cli) echo 7 ;; *) echo -1 ;;
   esac
 }
 

@@ -3,7 +3,7 @@
 #include "catalogue/foodcategory.h"
 #include "catalogue/fooddatabase.h"
 #include "common/programdir.h"
-#include "meal/pasto/mealfile.h"
+#include "meal/mealfile.h"
 #include "support/fakedialogs.h"
 #include "support/fakeprinterservice.h"
 #include "ui/catalogue/foodgridview.h"

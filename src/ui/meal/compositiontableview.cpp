@@ -125,12 +125,12 @@ CompositionTableView::CompositionTableView(MealGrid &meal, QWidget *parent) : QW
         if (r == 0 || meal_.row(r).visible)
             buildRow(r);
 
-    auto *label4 = new QLabel(totalsCaption(), this);
-    label4->setObjectName(QStringLiteral("Label4"));
-    label4->setGeometry(kNameX, kTotalsY, kNameWidth, 20);
+    auto *totalsCaptionLabel = new QLabel(totalsCaption(), this);
+    totalsCaptionLabel->setObjectName(QStringLiteral("Label4"));
+    totalsCaptionLabel->setGeometry(kNameX, kTotalsY, kNameWidth, 20);
     QFont bold = small;
     bold.setBold(true);
-    label4->setFont(bold);
+    totalsCaptionLabel->setFont(bold);
 
     static const char *totalNames[8] = {"Textplsomma",    "Textpnsomma",    "Labelprotsomma", "Labellipsomma",
                                         "Labelglucsomma", "Labelenersomma", "Labelfibsomma",  "Labelcolsomma"};
@@ -163,16 +163,16 @@ CompositionTableView::CompositionTableView(MealGrid &meal, QWidget *parent) : QW
     }
 
     // The persons controls exist but are never offered: every total is for one person.
-    auto *label1 = new QLabel(this);
-    label1->setObjectName(QStringLiteral("Label1"));
-    label1->hide();
-    auto *combo1 = new QComboBox(this);
-    combo1->setObjectName(QStringLiteral("Combo1"));
+    auto *personsLabel = new QLabel(this);
+    personsLabel->setObjectName(QStringLiteral("Label1"));
+    personsLabel->hide();
+    auto *personsCombo = new QComboBox(this);
+    personsCombo->setObjectName(QStringLiteral("Combo1"));
     for (int n = 1; n <= 11; ++n)
-        combo1->addItem(formatUnits(n, 0, QLocale()));
-    combo1->setPlaceholderText(QStringLiteral("Scegli il numero delle persone"));
-    combo1->setCurrentIndex(-1);
-    combo1->hide();
+        personsCombo->addItem(formatUnits(n, 0, QLocale()));
+    personsCombo->setPlaceholderText(QStringLiteral("Scegli il numero delle persone"));
+    personsCombo->setCurrentIndex(-1);
+    personsCombo->hide();
 
     setFixedSize(760, kTotalsY + 22);
     connect(&meal_, &MealGrid::cellChanged, this, &CompositionTableView::renderCell);
@@ -199,7 +199,7 @@ void CompositionTableView::buildRow(int r) const
                 QStringLiteral("Grammi interi dell'alimento scelto; poi Tab e Spazio per bloccare la riga"));
             connect(box, &QLineEdit::textEdited, self,
                     [self, r](const QString &text) { emit self->grossEdited(r, text); });
-            textpl_[static_cast<std::size_t>(r)] = box;
+            grossBoxes_[static_cast<std::size_t>(r)] = box;
             continue;
         }
         static const char *names[] = {"Labelnome", nullptr,     "Textpn",   "Labelprot", "Labellip",
@@ -210,7 +210,7 @@ void CompositionTableView::buildRow(int r) const
         label->setAutoFillBackground(true);
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
         label->setMargin(1);
-        labels_[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = label;
+        cellLabels_[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = label;
     }
     auto *lock = new QCheckBox(self);
     lock->setObjectName(r == 0 ? QStringLiteral("blocca") : QStringLiteral("blocca%1").arg(r));
@@ -230,15 +230,15 @@ void CompositionTableView::buildRow(int r) const
         self->renderRowState(r);
         emit self->lockBoxClicked(r, checked);
     });
-    blocca_[static_cast<std::size_t>(r)] = lock;
+    lockBoxes_[static_cast<std::size_t>(r)] = lock;
 
     // A row made late goes where it would have been in the tab order: after the row above.
     int above = r - 1;
-    while (above >= 0 && !blocca_[static_cast<std::size_t>(above)])
+    while (above >= 0 && !lockBoxes_[static_cast<std::size_t>(above)])
         --above;
     if (above >= 0) {
-        QWidget::setTabOrder(blocca_[static_cast<std::size_t>(above)], textpl_[static_cast<std::size_t>(r)]);
-        QWidget::setTabOrder(textpl_[static_cast<std::size_t>(r)], lock);
+        QWidget::setTabOrder(lockBoxes_[static_cast<std::size_t>(above)], grossBoxes_[static_cast<std::size_t>(r)]);
+        QWidget::setTabOrder(grossBoxes_[static_cast<std::size_t>(r)], lock);
     }
 
     for (int c = 0; c < kMealColumns; ++c)
@@ -248,28 +248,28 @@ void CompositionTableView::buildRow(int r) const
 
 bool CompositionTableView::isBuilt(int row) const
 {
-    return blocca_[static_cast<std::size_t>(row)] != nullptr;
+    return lockBoxes_[static_cast<std::size_t>(row)] != nullptr;
 }
 
 QLineEdit *CompositionTableView::grossBox(int row) const
 {
     if (!isBuilt(row))
         buildRow(row);
-    return textpl_[static_cast<std::size_t>(row)];
+    return grossBoxes_[static_cast<std::size_t>(row)];
 }
 
 QCheckBox *CompositionTableView::lockBox(int row) const
 {
     if (!isBuilt(row))
         buildRow(row);
-    return blocca_[static_cast<std::size_t>(row)];
+    return lockBoxes_[static_cast<std::size_t>(row)];
 }
 
 QLabel *CompositionTableView::cellLabel(int row, MealColumn column) const
 {
     if (!isBuilt(row))
         buildRow(row);
-    return labels_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+    return cellLabels_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
 }
 
 QWidget *CompositionTableView::cellWidget(int row, MealColumn column) const
@@ -344,12 +344,12 @@ bool CompositionTableView::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonPress) {
         for (int r = 0; r < kMealRows; ++r)
-            if (watched == textpl_[static_cast<std::size_t>(r)])
+            if (watched == grossBoxes_[static_cast<std::size_t>(r)])
                 emit grossClicked(r);
     }
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        const bool grossBox = std::find(textpl_.begin(), textpl_.end(), watched) != textpl_.end();
+        const bool grossBox = std::find(grossBoxes_.begin(), grossBoxes_.end(), watched) != grossBoxes_.end();
         // The key filter sees each typed character before the box does; a discarded key changes
         // nothing. Keys without a character (arrows, Home, End) are no business of it.
         if (grossBox && !key->text().isEmpty() && !isEditingCommand(key)

@@ -51,9 +51,9 @@ private:
     bool isBuilt(int row) const;
 
     MealGrid &meal_;
-    mutable std::array<std::array<QLabel *, kMealColumns>, kMealRows> labels_{};
-    mutable std::array<QLineEdit *, kMealRows> textpl_{};
-    mutable std::array<QCheckBox *, kMealRows> blocca_{};
+    mutable std::array<std::array<QLabel *, kMealColumns>, kMealRows> cellLabels_{};
+    mutable std::array<QLineEdit *, kMealRows> grossBoxes_{};
+    mutable std::array<QCheckBox *, kMealRows> lockBoxes_{};
     mutable std::unique_ptr<QCursor> lockCursor_;
     std::array<QLabel *, 8> totals_{};
 };

@@ -40,19 +40,14 @@ MacroChartView::MacroChartView(QWidget *parent)
     presentAsPicture(this);
 }
 
-void MacroChartView::setData(int column, double value)
-{
-    bars_->setValue(column - 1, value);
-}
-
 void MacroChartView::setValues(double protein, double fat, double carbohydrate)
 {
     bars_->setValues({protein, fat, carbohydrate});
 }
 
-double MacroChartView::data(int column) const
+double MacroChartView::value(ChartColumn column) const
 {
-    return bars_->value(column - 1);
+    return bars_->value(static_cast<int>(column));
 }
 
 }  // namespace velmo::ui

@@ -1,9 +1,7 @@
-#include "meal/pasto/mealreport.h"
+#include "meal/mealcsv.h"
 
 #include "common/csv.h"
 #include "common/numbertext.h"
-
-#include <algorithm>
 
 namespace velmo {
 
@@ -27,37 +25,6 @@ std::vector<QStringList> mealReportLines(const MealGrid &grid)
         totals.append(t);
     lines.push_back(totals);
     return lines;
-}
-
-QString mealReportText(const MealGrid &grid, const std::optional<MealComparison> &comparison)
-{
-    const std::vector<QStringList> lines = mealReportLines(grid);
-    std::vector<qsizetype> widths(static_cast<std::size_t>(lines.front().size()), 0);
-    for (const QStringList &line : lines)
-        for (qsizetype i = 0; i < line.size(); ++i)
-            widths[static_cast<std::size_t>(i)] = std::max(widths[static_cast<std::size_t>(i)], line[i].size());
-
-    auto render = [&](const QStringList &line) {
-        QString text = line[0].leftJustified(widths[0]);
-        for (qsizetype i = 1; i < line.size(); ++i)
-            text += QStringLiteral("  ") + line[i].rightJustified(widths[static_cast<std::size_t>(i)]);
-        // An empty last cell leaves only padding.
-        while (text.endsWith(u' '))
-            text.chop(1);
-        return text + u'\n';
-    };
-    qsizetype total = 0;
-    for (qsizetype w : widths)
-        total += w;
-    const QString rule = QString(total + 2 * (static_cast<qsizetype>(widths.size()) - 1), u'-') + u'\n';
-
-    QString text = render(lines.front()) + rule;
-    for (std::size_t i = 1; i + 1 < lines.size(); ++i)
-        text += render(lines[i]);
-    text += rule + render(lines.back());
-    if (comparison)
-        text += comparisonText(*comparison, QString(), QLocale()) + u'\n';
-    return text;
 }
 
 QString mealReportCsv(const MealGrid &grid, const std::optional<MealComparison> &comparison)

@@ -1,4 +1,4 @@
-#include "meal/pasto/mealcomposer.h"
+#include "meal/mealcomposer.h"
 
 #include "catalogue/foodcategory.h"
 #include "common/inputecho.h"
@@ -26,7 +26,7 @@ MealComposer::MealComposer(const QSqlDatabase &database, WindowParts parts, std:
     following_ = QObject::connect(&browser_, &FoodBrowser::foodNameChanged, &grid_, [this] {
         notifiedRow_ = data_.currentRow();
         if (own_)
-            grid_.inseri(browser_.current());
+            grid_.placeFood(browser_.current());
     });
 }
 
@@ -53,23 +53,15 @@ MealComposer::~MealComposer()
 
 namespace {
 
-// A text as an SQL string literal.
-QString sqlLiteral(const QString &text)
-{
-    QString literal = text;
-    literal.replace(u'\'', QStringLiteral("''"));
-    return u'\'' + literal + u'\'';
-}
-
 // The rows of one food in its category, in the table's order: what choosing the category and
-// then the food makes current, without reading the rest of the category.
-QString foodSource(int category, const QString &name)
+// then the food makes current, without reading the rest of the category. The food's name is the
+// one value bound; the table's name comes from the fixed list of categories.
+QString foodSource(int category)
 {
-    return foodCategory(category).recordSource().trimmed()
-           + QStringLiteral(" WHERE alimenti = %1").arg(sqlLiteral(name));
+    return foodCategory(category).recordSource().trimmed() + QStringLiteral(" WHERE alimenti = ?");
 }
 
-// No name in the catalogue holds a control character; such a name could not even be quoted.
+// No name in the catalogue holds a control character: such a name is not even looked up.
 bool couldBeAName(const QString &name)
 {
     for (QChar c : name)
@@ -90,7 +82,7 @@ void MealComposer::prefetch(const std::vector<MealFileEntry> &entries)
     for (const MealFileEntry &entry : entries) {
         const QString key = nameKey(entry.food);
         if (entry.category < 0 || isPersonalCategory(entry.category) || key.isEmpty() || !couldBeAName(key)
-            || recordsets_.find(foodSource(entry.category, key)))
+            || recordsets_.find(foodSource(entry.category), {key}))
             continue;
         QStringList &keys = wanted[entry.category];
         if (!keys.contains(key))
@@ -98,42 +90,45 @@ void MealComposer::prefetch(const std::vector<MealFileEntry> &entries)
     }
     if (wanted.empty())
         return;
+    // The names are bound, one placeholder each; the tables come from the fixed list of
+    // categories, the tags are their indexes.
     const QString columns = QStringList(foodColumns().cbegin(), foodColumns().cend()).join(u',');
     QStringList terms;
+    QStringList names;
     for (const auto &[category, keys] : wanted) {
-        QStringList literals;
-        for (const QString &key : keys)
-            literals.append(sqlLiteral(key));
+        const QStringList placeholders(keys.size(), QStringLiteral("?"));
         terms.append(QStringLiteral("SELECT %1,%2 FROM %3 WHERE alimenti IN (%4)")
                          .arg(columns)
                          .arg(category)
-                         .arg(foodCategory(category).table, literals.join(u',')));
+                         .arg(foodCategory(category).table, placeholders.join(u',')));
+        names.append(keys);
     }
     QSqlQuery query(database_);
     query.setForwardOnly(true);
-    if (!query.exec(terms.join(QStringLiteral(" UNION ALL "))))
+    const bool prepared = query.prepare(terms.join(QStringLiteral(" UNION ALL ")));
+    for (const QString &name : names)
+        query.addBindValue(name);
+    if (!prepared || !query.exec())
         return;
     const int tag = static_cast<int>(foodColumns().size());
-    std::map<QString, std::vector<FoodRow>> rows;  // by record source
+    std::map<std::pair<int, QString>, std::vector<FoodRow>> rows;  // by category and name
     while (query.next()) {
         FoodRow row = foodRowOf(query, tag - 1);
-        rows[foodSource(query.value(tag).toInt(), row.name)].push_back(std::move(row));
+        rows[{query.value(tag).toInt(), row.name}].push_back(std::move(row));
     }
     if (query.lastError().isValid())
         return;
-    const QStringList names(foodColumns().cbegin(), foodColumns().cend());
+    const QStringList columnNames(foodColumns().cbegin(), foodColumns().cend());
     for (const auto &[category, keys] : wanted)
-        for (const QString &key : keys) {
-            const QString source = foodSource(category, key);
-            recordsets_.insert(source, {std::move(rows[source]), names});
-        }
+        for (const QString &key : keys)
+            recordsets_.insert(foodSource(category), {key}, {std::move(rows[{category, key}]), columnNames});
 }
 
 bool MealComposer::hasFood(int category, const QString &key, QString *databaseError)
 {
     if (couldBeAName(key)) {
         lookup_.setDatabase(databaseOf(category));
-        lookup_.setRecordSource(foodSource(category, key));
+        lookup_.setRecordSource(foodSource(category), {key});
         if (!lookup_.refresh(databaseError))
             return false;
         for (int i = 0; i < lookup_.rowCount(); ++i)
@@ -211,7 +206,7 @@ bool MealComposer::showCategoryWith(int category, const QString &key, int *index
     // quotes, decomposed accents) is found by reading the whole category.
     data_.setDatabase(databaseOf(category));
     if (couldBeAName(key)) {
-        data_.setRecordSource(foodSource(category, key));
+        data_.setRecordSource(foodSource(category), {key});
         if (!data_.refresh(error))
             return false;
         *index = find();
@@ -251,7 +246,7 @@ bool MealComposer::add(const MealFileEntry &entry, QString *error)
     // table has not been told. The window's user would browse away and back; the end is the
     // same as handing the current food to the table once more.
     if (notifiedRow_ != data_.currentRow())
-        grid_.inseri(browser_.current());
+        grid_.placeFood(browser_.current());
 
     int open = -1;
     for (int r = 0; r < kMealRows && open < 0; ++r)

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/dialogs.h"
-#include "meal/pasto/mealcomposer.h"
-#include "meal/pasto/mealfile.h"
+#include "meal/mealcomposer.h"
+#include "meal/mealfile.h"
 #include "meal/requirementcomparison.h"
 
 #include <QObject>

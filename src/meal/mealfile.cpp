@@ -1,4 +1,4 @@
-#include "meal/pasto/mealfile.h"
+#include "meal/mealfile.h"
 
 #include "catalogue/foodcategory.h"
 #include "common/csv.h"

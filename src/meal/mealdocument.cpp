@@ -1,9 +1,9 @@
-#include "meal/pasto/mealdocument.h"
+#include "meal/mealdocument.h"
 
 #include "common/inputecho.h"
 #include "common/safefile.h"
 #include "common/userfolder.h"
-#include "meal/pasto/mealreport.h"
+#include "meal/mealcsv.h"
 
 #include <QDir>
 #include <QFile>

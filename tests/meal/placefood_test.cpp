@@ -12,11 +12,11 @@ struct Given { int row; const char *name; const char *gross; bool locked; };
 // net cell, protein and lock ("name|gross|net|protein|lock", rows from the first; the rest empty).
 // Browsed: "name/edible/protein".
 // clang-format off
-struct InseriCase { int line; std::vector<Given> given; QStringList browsed; QStringList rows; };
+struct PlaceFoodCase { int line; std::vector<Given> given; QStringList browsed; QStringList rows; };
 // clang-format on
 
 // clang-format off
-const InseriCase kInseriCases[] = {
+const PlaceFoodCase kPlaceFoodCases[] = {
     // The first open row follows browsing; its weight and look are left alone.
     {__LINE__, {}, {"Mela/90/12,4"}, {"Mela||90|12,4|0"}},
     {__LINE__, {{0, "", "150", false}, {5, "", "80", false}}, {"Mela/90/12,4", "Pera/92/0,4"},
@@ -37,10 +37,10 @@ const InseriCase kInseriCases[] = {
 };
 // clang-format on
 
-TEST(Inseri, BrowsedFoodGoesToTheFirstOpenRow)
+TEST(PlaceFood, BrowsedFoodGoesToTheFirstOpenRow)
 {
     const LocaleGuard italian("it_IT");
-    for (const InseriCase &c : kInseriCases) {
+    for (const PlaceFoodCase &c : kPlaceFoodCases) {
         VELMO_CASE(c);
         OpenGrid g;
         for (const Given &r : c.given) {
@@ -50,12 +50,12 @@ TEST(Inseri, BrowsedFoodGoesToTheFirstOpenRow)
         }
         for (const QString &f : c.browsed) {
             const QStringList parts = f.split(u'/');
-            g.inseri(food(parts[0], {parts[1], parts[2], QStringLiteral("1"), QStringLiteral("2"),
-                                     QStringLiteral("350"), QStringLiteral("3"), QString()}));
+            g.placeFood(food(parts[0], {parts[1], parts[2], QStringLiteral("1"), QStringLiteral("2"),
+                                        QStringLiteral("350"), QStringLiteral("3"), QString()}));
         }
         for (int r = 0; r < kMealRows; ++r) {
             const QStringList cells{cellText(g, r, MealColumn::Name), cellText(g, r, MealColumn::Gross),
-                                    cellText(g, r, MealColumn::Net), cellText(g, r, MealColumn::Prot),
+                                    cellText(g, r, MealColumn::Net), cellText(g, r, MealColumn::Protein),
                                     QString::number(g.row(r).lock)};
             EXPECT_EQ(cells.join(u'|'), c.rows.value(r, QStringLiteral("||||0"))) << r;
         }
@@ -64,18 +64,18 @@ TEST(Inseri, BrowsedFoodGoesToTheFirstOpenRow)
 
 // The other values per 100 g are copied as they are, an empty one as an empty text; the look is
 // left for the calculation, and a full table changes nothing.
-TEST(Inseri, ValuesAreCopiedAsTextsAndAFullTableIsLeftAlone)
+TEST(PlaceFood, ValuesAreCopiedAsTextsAndAFullTableIsLeftAlone)
 {
     OpenGrid t;
-    t.inseri(food(QStringLiteral("Pera"), {"92", "0,4", "1", "2", "350", "3", ""}));
+    t.placeFood(food(QStringLiteral("Pera"), {"92", "0,4", "1", "2", "350", "3", ""}));
     EXPECT_EQ(rowValues(t, 0), (QStringList{"", "92", "0,4", "1", "2", "350", "3", ""}));
-    EXPECT_EQ(t.row(0).cell(MealColumn::Prot).alignment, CellAlignment::Left);
+    EXPECT_EQ(t.row(0).cell(MealColumn::Protein).alignment, CellAlignment::Left);
     EXPECT_FALSE(t.row(1).visible);
     for (int r = 0; r < kMealRows; ++r) {
         t.setCellText(r, MealColumn::Name, QStringLiteral("Cibo %1").arg(r));
         t.mutableRow(r).lock = 1;
     }
-    t.inseri(food(QStringLiteral("Kiwi"), {"90"}));
+    t.placeFood(food(QStringLiteral("Kiwi"), {"90"}));
     for (int r = 0; r < kMealRows; ++r)
         EXPECT_EQ(t.row(r).name(), QStringLiteral("Cibo %1").arg(r));
 }

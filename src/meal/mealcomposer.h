@@ -4,7 +4,7 @@
 #include "catalogue/foodbrowser.h"
 #include "catalogue/foodcategory.h"
 #include "meal/mealgrid.h"
-#include "meal/pasto/mealfile.h"
+#include "meal/mealfile.h"
 
 #include <QSqlDatabase>
 #include <QString>

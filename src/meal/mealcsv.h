@@ -15,10 +15,6 @@ namespace velmo {
 // and the eight value cells) and the totals line, cells exactly as their texts stand.
 std::vector<QStringList> mealReportLines(const MealGrid &grid);
 
-// The same lines aligned in columns: the name on the left, the numbers on the right; the
-// comparison with a requirement, when there is one, on a line of its own after the totals.
-QString mealReportText(const MealGrid &grid, const std::optional<MealComparison> &comparison = {});
-
 // The same lines as RFC 4180 comma-separated records, for spreadsheets: numbers without
 // thousands separators, headings without surrounding blanks. A comparison with a requirement
 // adds its columns, filled on the totals line only.

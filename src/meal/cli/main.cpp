@@ -1,0 +1,253 @@
+#include "catalogue/fooddatabase.h"
+#include "catalogue/foodsearch.h"
+#include "catalogue/personalcatalogue.h"
+#include "common/consoleoutput.h"
+#include "common/inputecho.h"
+#include "common/programdir.h"
+#include "common/safefile.h"
+#include "meal/cli/mealreport.h"
+#include "meal/cli/pastocommandline.h"
+#include "meal/mealcomposer.h"
+#include "meal/mealcsv.h"
+#include "meal/mealfile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <optional>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+using namespace velmo;
+
+// Exit codes: the meal was computed; the food database is missing or unreadable; the input
+// (options, file, lines) is at fault; the result could not be written.
+constexpr int kDone = 0;
+constexpr int kDatabaseFailure = 1;
+constexpr int kInputFailure = 2;
+static_assert(kOutputFailure == 3);
+
+int fail(int code, const QStringList &messages)
+{
+    for (const QString &m : messages)
+        writeStandardError(QStringLiteral("velmo-pasto: %1\n").arg(m));
+    return code;
+}
+
+// Reading a folder fails only at the first read, with the system's English words: say it first.
+bool standardInputIsFolder()
+{
+#ifdef Q_OS_WIN
+    return false;
+#else
+    struct stat status {};
+    return fstat(STDIN_FILENO, &status) == 0 && S_ISDIR(status.st_mode);
+#endif
+}
+
+// The whole result in one piece, then standard output closed: done only if all of it arrived.
+int write(ConsoleOutput &output, const QString &text)
+{
+    if (output.write(text) && output.close())
+        return kDone;
+    writeStandardError(output.failureMessage(QStringLiteral("velmo-pasto")) + u'\n');
+    return kOutputFailure;
+}
+
+// The personal catalogue, with a word on standard error for every permission it had to tighten.
+std::unique_ptr<PersonalCatalogue> openPersonal(bool create, QString *error)
+{
+    auto personal = PersonalCatalogue::open(PersonalCatalogue::defaultPath(), create, error);
+    if (personal)
+        for (const QString &notice : personal->notices())
+            writeStandardError(QStringLiteral("velmo-pasto: %1\n").arg(notice));
+    return personal;
+}
+
+// `--cerca`: the foods the window's search finds, in its order, as the first two fields of a
+// meal line.
+int searchFoods(ConsoleOutput &output, const QString &text)
+{
+    QString error;
+    const auto database = FoodDatabase::open(programFile(QString::fromLatin1(FoodDatabase::kFileName)), &error);
+    if (!database)
+        return fail(kDatabaseFailure, {error});
+    FoodSearch search;
+    if (!search.load(database->connection(), &error))
+        return fail(kDatabaseFailure, {error});
+    // The personal foods too, when there are some; a catalogue that cannot be read is said, and
+    // the shipped foods are searched all the same.
+    const auto personal = openPersonal(false, &error);
+    if (!personal || !search.readCategory(personal->connection(), kPersonalCategory, &error))
+        writeStandardError(QStringLiteral("velmo-pasto: %1 (gli alimenti personali non sono cercati)\n").arg(error));
+    QString lines;
+    for (int food : search.find(text).foods)
+        lines += mealFileLine(search.heading(food), search.food(food).name) + u'\n';
+    return write(output, lines);
+}
+
+// Once the foods are in the catalogue the run has done what was asked: the summary goes to
+// standard error, so that a standard output that cannot be written does not make a script
+// believe that nothing was imported.
+int importFoods(const QString &csvPath, bool force)
+{
+    if (csvPath.isEmpty())
+        return fail(kInputFailure, {QStringLiteral("il nome del file da importare è vuoto")});
+    QString error;
+    {
+        // A file that cannot be read creates no catalogue.
+        QFile csv(csvPath);
+        if (!openRegularFile(csv, &error))
+            return fail(kInputFailure, {QStringLiteral("impossibile leggere %1: %2").arg(echoInput(csvPath), error),
+                                        QStringLiteral("nessun alimento importato")});
+    }
+    const auto personal = openPersonal(true, &error);
+    if (!personal)
+        return fail(kDatabaseFailure, {error});
+    PersonalCatalogue::Merge counts;
+    const CsvFoods read = personal->importFoods(
+        [&](const FoodSink &sink) {
+            return readFoodsFile(csvPath, {sink, force});
+        },
+        &counts, &error);
+    if (!error.isEmpty())
+        return fail(kDatabaseFailure, {error});
+    if (!read.ok()) {
+        QStringList messages;
+        for (const QString &e : read.errors)
+            messages.append(QStringLiteral("%1: %2").arg(echoInput(csvPath), e));
+        messages.append(QStringLiteral("nessun alimento importato"));
+        if (read.doubtful > 0)
+            messages.append(QStringLiteral("se i valori da confermare sono giusti, importarli con --forza"));
+        return fail(kInputFailure, messages);
+    }
+    writeStandardError(QStringLiteral("velmo-pasto: importati %1 alimenti da %2 in %3: %4 nuovi, %5 aggiornati.\n")
+                           .arg(counts.added + counts.updated)
+                           .arg(echoInput(csvPath), QDir::toNativeSeparators(personal->path()))
+                           .arg(counts.added)
+                           .arg(counts.updated));
+    return kDone;
+}
+
+int exportPersonalFoods(ConsoleOutput &output)
+{
+    QString error;
+    const auto personal = openPersonal(false, &error);
+    if (!personal)
+        return fail(kDatabaseFailure, {error});
+    qint64 count = 0;
+    if (!personal->exportFoods([&output](const QByteArray &piece) { return output.write(QString::fromUtf8(piece)); },
+                               &count, &error)
+        && !error.isEmpty())
+        return fail(kDatabaseFailure, {error});
+    return write(output, QString());
+}
+
+// The meal's text: the named file, which must be a regular one (a pipe is welcome as standard
+// input), or standard input.
+bool openMealInput(QFile &input, const std::optional<QString> &path, QString *error)
+{
+    if (path) {
+        input.setFileName(*path);
+        QString reason;
+        if (openRegularFile(input, &reason))
+            return true;
+        *error = readFailureMessage(*path, reason);
+        return false;
+    }
+    if (standardInputIsFolder()) {
+        *error = QStringLiteral("impossibile leggere lo standard input: è una cartella, non un file");
+        return false;
+    }
+    if (input.open(stdin, QIODevice::ReadOnly))
+        return true;
+    *error = QStringLiteral("impossibile leggere lo standard input: indicare il pasto come FILE");
+    return false;
+}
+
+// The meal of the file, computed through the window's own table, as a table or CSV.
+int computeMeal(ConsoleOutput &output, const PastoCommand &command)
+{
+    QFile input;
+    QString error;
+    if (!openMealInput(input, command.mealFile, &error))
+        return fail(kInputFailure, {error});
+    const MealFile file = readMealFile(input);
+
+    const auto database = FoodDatabase::open(programFile(QString::fromLatin1(FoodDatabase::kFileName)), &error);
+    if (!database)
+        return fail(kDatabaseFailure, {error});
+    // The personal catalogue only when the meal names it; a missing one is empty, never created.
+    std::unique_ptr<PersonalCatalogue> personal;
+    if (std::any_of(file.entries.cbegin(), file.entries.cend(),
+                    [](const MealFileEntry &e) { return isPersonalCategory(e.category); })) {
+        personal = openPersonal(false, &error);
+        if (!personal)
+            return fail(kDatabaseFailure, {error});
+    }
+    MealComposer composer(database->connection());
+    if (personal)
+        composer.setPersonalDatabase(personal->connection());
+    std::vector<InputError> errors = file.errors;
+    QString databaseError;
+    const std::vector<InputError> missing = composer.missingFoods(file.entries, &databaseError);
+    if (!databaseError.isEmpty())
+        return fail(kDatabaseFailure, {databaseError});
+    if (!errors.empty() || !missing.empty()) {
+        errors.insert(errors.end(), missing.begin(), missing.end());
+        return fail(kInputFailure, errorReport(std::move(errors)));
+    }
+    if (!composer.addAll(file.entries, &error))
+        return fail(kDatabaseFailure, {error});
+
+    std::optional<MealComparison> comparison;
+    if (command.requirement)
+        comparison = compareWithRequirement(composer.grid().totals(), *command.requirement, QLocale());
+    return write(output, command.csv ? mealReportCsv(composer.grid(), comparison)
+                                     : mealReportText(composer.grid(), comparison));
+}
+
+int run(ConsoleOutput &output, const PastoCommand &command)
+{
+    switch (command.action) {
+    case PastoCommand::Action::ShowHelp: return write(output, pastoHelpText());
+    case PastoCommand::Action::SearchFoods: return searchFoods(output, command.searchText);
+    case PastoCommand::Action::ImportFoods: return importFoods(command.foodsFile, command.force);
+    case PastoCommand::Action::ExportFoods: return exportPersonalFoods(output);
+    case PastoCommand::Action::ComputeMeal: break;
+    }
+    return computeMeal(output, command);
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    ConsoleOutput output;
+    QCoreApplication app(argc, argv);
+#ifdef Q_OS_WIN
+    // Names and messages are written as UTF-8; the console must read them so.
+    SetConsoleOutputCP(CP_UTF8);
+#endif
+
+    // The same folder as the window's: the user's data folder of Velmo.
+    QCoreApplication::setApplicationName(QStringLiteral("Velmo"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Velmo"));
+
+    QString error;
+    const std::optional<PastoCommand> command = readPastoCommand(QCoreApplication::arguments().mid(1), &error);
+    if (!command)
+        return fail(kInputFailure, {error});
+    return run(output, *command);
+}

@@ -1,0 +1,252 @@
+#include "meal/cli/pastocommandline.h"
+
+#include "catalogue/foodcategory.h"
+#include "catalogue/fooddatabase.h"
+#include "catalogue/personalcatalogue.h"
+#include "common/inputecho.h"
+#include "common/numbertext.h"
+#include "meal/mealfile.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QLocale>
+
+#include <algorithm>
+
+namespace velmo {
+
+namespace {
+
+// The options; the help text is written out in pastoHelpText, not made by the parser.
+struct PastoOptions {
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
+    QCommandLineOption csv{QStringLiteral("csv")};
+    QCommandLineOption requirement{QStringLiteral("fabbisogno"), QString(), QStringLiteral("KCAL")};
+    QCommandLineOption search{QStringLiteral("cerca"), QString(), QStringLiteral("TESTO")};
+    QCommandLineOption importFoods{QStringLiteral("importa-alimenti"), QString(), QStringLiteral("FILE.csv")};
+    QCommandLineOption force{QStringLiteral("forza")};
+    QCommandLineOption exportFoods{QStringLiteral("esporta-alimenti")};
+
+    QList<QCommandLineOption> all() const { return {help, csv, requirement, search, importFoods, force, exportFoods}; }
+};
+
+// Whether the argument is a spelling velmo-pasto takes for the option: "-h", "--name", and
+// "--name=VALUE" for the two options that have always been taken so, --fabbisogno and --cerca.
+bool spells(const QString &argument, const QCommandLineOption &option)
+{
+    for (const QString &name : option.names()) {
+        const QString dashed = (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+        const bool joinable = name == QStringLiteral("fabbisogno") || name == QStringLiteral("cerca");
+        if (argument == dashed || (joinable && argument.startsWith(dashed + u'=')))
+            return true;
+    }
+    return false;
+}
+
+// The parser also takes "--h", "-hh" or "-hcsv" for options, "--csv=1" as a fault of its own and
+// "--" as the end of the options; velmo-pasto never did, and scripts may count on the refusal.
+// The first argument, in line order, that is none of `options`' spellings yet begins with "-"
+// (any argument that is no option at all, when `othersAllowed` is false); the value that follows
+// an option is not looked at.
+std::optional<QString> firstStrayArgument(const QStringList &arguments, const QList<QCommandLineOption> &options,
+                                          bool othersAllowed)
+{
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        const auto option = std::find_if(options.cbegin(), options.cend(),
+                                         [&](const QCommandLineOption &o) { return spells(argument, o); });
+        if (option == options.cend()) {
+            if (!othersAllowed || (argument.startsWith(u'-') && argument != QStringLiteral("-")))
+                return argument;
+        } else if (!option->valueName().isEmpty() && !argument.contains(u'=')) {
+            ++i;
+        }
+    }
+    return std::nullopt;
+}
+
+// The option was the last argument, without the value it takes.
+bool missingValue(const QCommandLineParser &parser, const QCommandLineOption &option)
+{
+    return parser.optionNames().count(option.names().constFirst()) > parser.values(option).size();
+}
+
+std::optional<PastoCommand> refuse(QString *error, const QString &message)
+{
+    *error = message;
+    return std::nullopt;
+}
+
+// `--cerca TESTO` (or `--cerca=TESTO`), alone or with the help.
+std::optional<PastoCommand> readSearch(const QCommandLineParser &parser, const PastoOptions &options,
+                                       const QStringList &arguments, QString *error)
+{
+    if (const auto other = firstStrayArgument(arguments, {options.help, options.search}, false))
+        return refuse(error,
+                      QStringLiteral("--cerca non si usa insieme ad altri argomenti (%1)").arg(echoInput(*other)));
+    if (parser.optionNames().count(options.search.names().constFirst()) > 1)
+        return refuse(error, QStringLiteral("indicare --cerca una volta sola"));
+    PastoCommand command;
+    if (parser.isSet(options.help)) {
+        command.action = PastoCommand::Action::ShowHelp;
+        return command;
+    }
+    if (missingValue(parser, options.search))
+        return refuse(error, QStringLiteral("manca il testo da cercare dopo --cerca"));
+    command.action = PastoCommand::Action::SearchFoods;
+    command.searchText = parser.value(options.search);
+    if (command.searchText.trimmed().isEmpty())
+        return refuse(error, QStringLiteral("il testo da cercare è vuoto"));
+    return command;
+}
+
+// The daily requirement of `--fabbisogno`, in kcal, as the energy windows would show it; each
+// given is checked, the last counts.
+std::optional<PastoCommand> readRequirement(const QCommandLineParser &parser, const PastoOptions &options,
+                                            PastoCommand command, QString *error)
+{
+    for (const QString &value : parser.values(options.requirement)) {
+        const auto kcal = readWholeArgument16(value, ArgumentFraction::CommaOrPoint, QLocale());
+        if (!kcal || *kcal <= 0)
+            return refuse(error, QStringLiteral("fabbisogno non valido %1: indicare le kcal al giorno, un "
+                                                "numero maggiore di 0 e al massimo 32767 (per esempio "
+                                                "--fabbisogno 2244)")
+                                     .arg(echoInput(value)));
+        command.requirement = *kcal;
+    }
+    if (missingValue(parser, options.requirement))
+        return refuse(error, QStringLiteral("manca il fabbisogno dopo --fabbisogno (le kcal al giorno, "
+                                            "per esempio --fabbisogno 2244)"));
+    return command;
+}
+
+// What the options ask for, once each is known to be sound on its own.
+std::optional<PastoCommand> readAction(const QCommandLineParser &parser, const PastoOptions &options,
+                                       PastoCommand command, QString *error)
+{
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1)
+        return refuse(error, QStringLiteral("indicare un solo file (vedere velmo-pasto --help)"));
+    const bool importing = parser.isSet(options.importFoods);
+    const bool exporting = parser.isSet(options.exportFoods);
+    command.force = parser.isSet(options.force);
+    if (importing || exporting) {
+        if (command.csv || !files.isEmpty() || command.requirement || (importing && exporting)
+            || (exporting && command.force))
+            return refuse(error, QStringLiteral("--importa-alimenti e --esporta-alimenti vanno usati da soli "
+                                                "(vedere velmo-pasto --help)"));
+        command.action = importing ? PastoCommand::Action::ImportFoods : PastoCommand::Action::ExportFoods;
+        command.foodsFile = parser.value(options.importFoods);
+        return command;
+    }
+    if (command.force)
+        return refuse(error, QStringLiteral("--forza vale solo con --importa-alimenti (vedere velmo-pasto --help)"));
+    if (!files.isEmpty() && files.first().isEmpty())
+        return refuse(error, QStringLiteral("il nome del file è vuoto (per leggere lo standard input "
+                                            "ometterlo o scrivere \"-\")"));
+    if (!files.isEmpty() && files.first() != QStringLiteral("-"))
+        command.mealFile = files.first();
+    return command;
+}
+
+}  // namespace
+
+// The parser reads the whole line before anything is checked: a line with several faults is
+// refused for the first of them in this order: an unknown option, then --fabbisogno, a second
+// FILE.csv or FILE, and the options that go alone.
+std::optional<PastoCommand> readPastoCommand(const QStringList &arguments, QString *error)
+{
+    const PastoOptions options;
+    QCommandLineParser parser;
+    parser.addOptions(options.all());
+    // Its faults are found again below, each with velmo-pasto's own message.
+    parser.parse(QStringList{QStringLiteral("velmo-pasto")} + arguments);
+    if (parser.isSet(options.search))
+        return readSearch(parser, options, arguments, error);
+    if (const auto unknown = firstStrayArgument(arguments, options.all(), true))
+        return refuse(error,
+                      QStringLiteral("opzione sconosciuta %1 (vedere velmo-pasto --help)").arg(echoInput(*unknown)));
+    if (parser.isSet(options.help)) {
+        PastoCommand help;
+        help.action = PastoCommand::Action::ShowHelp;
+        return help;
+    }
+    if (missingValue(parser, options.importFoods) || parser.values(options.importFoods).size() > 1)
+        return refuse(error, QStringLiteral("--importa-alimenti vuole un solo FILE.csv (vedere velmo-pasto --help)"));
+    PastoCommand command;
+    command.csv = parser.isSet(options.csv);
+    const auto withRequirement = readRequirement(parser, options, command, error);
+    if (!withRequirement)
+        return std::nullopt;
+    return readAction(parser, options, *withRequirement, error);
+}
+
+QString pastoHelpText()
+{
+    QString categories;
+    for (const FoodCategory &c : foodCategories())
+        categories += QStringLiteral("  %1 (tabella %2)\n").arg(c.heading, c.table);
+    categories += QStringLiteral("  %1 (i propri alimenti, nell'archivio %2)\n")
+                      .arg(personalCategory().heading, QDir::toNativeSeparators(PersonalCatalogue::defaultPath()));
+    return QStringLiteral(
+               "Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]\n"
+               "     velmo-pasto --cerca TESTO\n"
+               "     velmo-pasto --importa-alimenti FILE.csv [--forza]\n"
+               "     velmo-pasto --esporta-alimenti\n"
+               "\n"
+               "Calcola le calorie e i nutrienti di un pasto, come la tabella di composizione di Velmo.\n"
+               "Legge il FILE indicato, oppure lo standard input se il FILE manca o è \"-\". Il FILE è un file\n"
+               "normale: una pipe con nome, un dispositivo o un socket si passano come standard input.\n"
+               "\n"
+               "Ogni riga descrive un alimento, al massimo dodici:\n"
+               "  categoria;alimento;grammi\n"
+               "- categoria: il titolo della categoria (per esempio \"Frutta\") o il nome della sua tabella;\n"
+               "- alimento: il nome esatto dell'alimento, come appare nella griglia degli alimenti;\n"
+               "- grammi: il peso lordo, un numero intero di grammi.\n"
+               "Una voce che contiene \";\" o virgolette, o che inizia o finisce con spazi, va tra virgolette\n"
+               "doppie, raddoppiando quelle al suo interno: \"Pasta; sugo\", \"Torta \"\"della nonna\"\"\".\n"
+               "Le righe vuote e quelle che iniziano con \"#\" sono ignorate. Il testo è in UTF-8, con righe\n"
+               "di al massimo %2 caratteri e in tutto al massimo 1 MB; la lettura si ferma alla tredicesima\n"
+               "riga di alimenti e alla prima riga che non è testo.\n"
+               "\n"
+               "Sullo standard output stampa la tabella: una riga per alimento (nome, peso lordo, peso netto,\n"
+               "protidi, lipidi, glucidi, energia, fibra, colesterolo) e la riga dei totali, con i numeri\n"
+               "nel formato della lingua dell'utente.\n"
+               "\n"
+               "Opzioni:\n"
+               "  --csv     stampa la tabella in formato CSV (RFC 4180) con le intestazioni della finestra\n"
+               "  --cerca TESTO  non calcola un pasto: elenca gli alimenti di tutte le categorie il cui nome\n"
+               "            contiene ogni parola del TESTO (senza distinguere maiuscole, accenti e apostrofi\n"
+               "            tipografici), una riga \"categoria;alimento\" per alimento: prima quelli il cui\n"
+               "            nome inizia con la prima parola, poi gli altri, in ordine alfabetico; aggiungendo\n"
+               "            \";grammi\" la riga diventa una riga valida di un pasto (i nomi che lo richiedono\n"
+               "            sono già tra virgolette). Nessun alimento trovato: non stampa nulla ed esce con 0\n"
+               "  --fabbisogno KCAL  confronta il pasto con un fabbisogno giornaliero di KCAL kcal (un numero\n"
+               "            maggiore di 0): una riga dopo i totali, o cinque colonne in più con --csv\n"
+               "  --importa-alimenti FILE.csv  aggiunge agli alimenti personali quelli del file CSV (UTF-8,\n"
+               "            RFC 4180, intestazione alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,\n"
+               "            colesterolo; numeri con punto o virgola decimale; valori vuoti = sconosciuti). Un\n"
+               "            alimento con lo stesso nome viene aggiornato. Tutte le righe o nessuna; il riepilogo\n"
+               "            va sullo standard error. Sono rifiutati, con il numero della riga, anche i valori\n"
+               "            che la finestra dell'alimento fa confermare (energia lontana più del 15% da quella\n"
+               "            di proteine, lipidi e carboidrati; proteine, lipidi e carboidrati oltre 100 g).\n"
+               "  --forza   con --importa-alimenti: importa anche i valori da confermare\n"
+               "  --esporta-alimenti  stampa gli alimenti personali in quel formato CSV\n"
+               "  -h, --help  mostra questo aiuto\n"
+               "\n"
+               "Codici di uscita: 0 pasto calcolato (o alimenti importati o esportati); 1 archivio degli\n"
+               "alimenti (%1, accanto al programma o in ../share/velmo) o archivio degli alimenti personali\n"
+               "mancante, illeggibile o incompleto; 2 errore nelle opzioni o nel testo (i messaggi indicano\n"
+               "la riga; sono mostrati i primi %3 errori e il numero dei successivi); 3 impossibile scrivere\n"
+               "il risultato sullo standard output (disco pieno, output chiuso, pipe interrotta). Gli alimenti\n"
+               "importati sono nell'archivio se e solo se il codice è 0.\n"
+               "Con i codici 1 e 2 non viene stampato nulla sullo standard output.\n"
+               "\n"
+               "Categorie:\n")
+               .arg(QString::fromLatin1(FoodDatabase::kFileName), QString::number(kMaxLineLength),
+                    QString::number(kMaxReportedErrors))
+           + categories;
+}
+
+}  // namespace velmo
