@@ -16,7 +16,7 @@ void MealGrid::calblocca(int r)
     const std::optional<Portion> computed = portion(r);
     if (!computed) {
         if (dialogs_)
-            dialogs_->message(QStringLiteral("Inserire quantità sul campo peso lordo"), QStringLiteral("Attenzione"),
+            dialogs_->message(QStringLiteral("Inserire quantità sul campo peso lordo"), warningTitle(),
                               MessageIcon::Critical);
         // Runs this row's unlock handling nested, which empties the row.
         setLock(r, 0);
