@@ -183,6 +183,8 @@ bool writeDatabase(const QString &path, const std::vector<CatalogueFood> &foods,
         run(QStringLiteral("PRAGMA journal_mode=OFF"));
         run(QStringLiteral("PRAGMA page_size=4096"));
         run(QStringLiteral("BEGIN"));
+        // The table names come from the fixed category list and the program's own index name;
+        // every value from the data files is bound.
         for (const FoodCategory &category : foodCategories())
             run(QStringLiteral("CREATE TABLE %1 (alimenti TEXT NOT NULL, edibile REAL, proteine REAL, lipidi REAL, "
                                "carboidrati REAL, energia REAL, fibra REAL, colesterolo REAL)")

@@ -74,7 +74,7 @@ void BM_ChoosePersonalCategory(benchmark::State &state)
     }
     velmo::bench::SilentDialogs dialogs;
     velmo::MainWindowModel model(dialogs);
-    model.setPersonalPath(dir.filePath("p.db"));
+    model.personalFoods().setPath(dir.filePath("p.db"));
     for (auto _ : state) {
         model.chooseCategory(velmo::kPersonalCategory);
         if (model.dataControl().rowCount() != state.range(0))

@@ -18,16 +18,16 @@ struct CurrentFood {
     std::array<QString, 8> fields;
 };
 
-// The bound display controls (`Lblnome` and `txtFields`). They follow the data control's
-// current record; `foodNameChanged` is raised only when the shown name really changes.
+// The current food's name and values as texts, bound to the data control: they follow its current
+// record; `foodNameChanged` is raised only when the shown name really changes.
 class FoodBrowser : public QObject {
     Q_OBJECT
 public:
     explicit FoodBrowser(DataControl &data, QObject *parent = nullptr);
 
     const CurrentFood &current() const { return current_; }
-    QString foodName() const { return current_.name; }  // `Lblnome`
-    // The bound text box `txtFields(index)`: 0 edible part, 2 to 7 the nutrients.
+    QString foodName() const { return current_.name; }
+    // One value as text: 0 edible part, 2 to 7 the nutrients.
     QString fieldText(int index) const { return current_.fields[static_cast<std::size_t>(index)]; }
 
     // The text a bound control shows for a value: the user's number format, whole numbers

@@ -6,6 +6,7 @@ namespace velmo {
 
 QString FoodCategory::recordSource() const
 {
+    // The table's name is one of the fixed list below, never a text from outside.
     QString sql = QStringLiteral("SELECT alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo FROM ")
                   + table;
     if (trailingBlank)

@@ -99,7 +99,8 @@ bool declaresEveryColumn(const QSqlDatabase &db)
 bool schemaIsComplete(const QSqlDatabase &db, QString *missing)
 {
     // Preparing the sixteen SELECTs of the categories as one statement reads the file's schema
-    // and resolves every table and column, without running anything: the complete proof.
+    // and resolves every table and column, without running anything: the complete proof. (Their
+    // table names come from the fixed category list, never from the file.)
     if (declaresEveryColumn(db))
         return true;
     QStringList selects;
@@ -114,20 +115,20 @@ bool schemaIsComplete(const QSqlDatabase &db, QString *missing)
     }
 
     // Refused: list what lacks, at a cost only a faulty file pays.
-    QStringList tables;
-    for (const FoodCategory &c : foodCategories())
-        tables.append(u'\'' + c.table.toLower() + u'\'');
-    QStringList columns;
-    for (const QString &c : foodColumns())
-        columns.append(u'\'' + c + u'\'');
+    const auto placeholders = [](std::size_t count) { return QStringList(qsizetype(count), QStringLiteral("?")); };
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    const QString sql = QStringLiteral("SELECT lower(m.name), lower(c.name) FROM sqlite_master AS m "
-                                       "JOIN pragma_table_info(m.name) AS c "
-                                       "WHERE m.type IN ('table','view') AND lower(m.name) IN (%1) "
-                                       "AND lower(c.name) IN (%2)")
-                            .arg(tables.join(u','), columns.join(u','));
-    if (!query.exec(sql)) {
+    const bool prepared = query.prepare(
+        QStringLiteral("SELECT lower(m.name), lower(c.name) FROM sqlite_master AS m "
+                       "JOIN pragma_table_info(m.name) AS c "
+                       "WHERE m.type IN ('table','view') AND lower(m.name) IN (%1) "
+                       "AND lower(c.name) IN (%2)")
+            .arg(placeholders(foodCategories().size()).join(u','), placeholders(foodColumns().size()).join(u',')));
+    for (const FoodCategory &c : foodCategories())
+        query.addBindValue(c.table.toLower());
+    for (const QString &c : foodColumns())
+        query.addBindValue(c);
+    if (!prepared || !query.exec()) {
         *missing = query.lastError().text();
         return false;
     }

@@ -43,7 +43,7 @@ QString FoodFormModel::caption(int field)
 bool FoodFormModel::refuse(int field, const QString &message)
 {
     focus_ = field;
-    dialogs_.message(message, QStringLiteral("Attenzione"), MessageIcon::Critical);
+    dialogs_.message(message, warningTitle(), MessageIcon::Critical);
     return false;
 }
 

@@ -41,7 +41,7 @@ bool readCategoryRows(const QSqlDatabase &database, int category, std::vector<Se
     QSqlQuery query(database);
     query.setForwardOnly(true);
     const FoodCategory &c = foodCategory(category);
-    if (!query.exec(c.recordSource())) {
+    if (!query.exec(c.recordSource())) {  // of the fixed category list: no value from outside
         *error = QStringLiteral("Impossibile leggere gli alimenti della categoria \"%1\": %2")
                      .arg(c.heading, query.lastError().text());
         return false;
@@ -70,6 +70,7 @@ bool FoodSearch::load(const QSqlDatabase &database, QString *error)
     {
         QSqlQuery query(database);
         query.setForwardOnly(true);
+        // The index's table name is the program's own.
         if (query.exec(QStringLiteral("SELECT chiave, categoria, riga, alimenti FROM %1 ORDER BY rowid")
                            .arg(QLatin1String(kSearchIndexTable)))) {
             while (query.next()) {

@@ -86,6 +86,9 @@ private:
     // Runs `work` as one transaction, stamped with the time of the change. On failure nothing
     // is changed and `error` says so, starting with `failure` and the file.
     bool transaction(const QString &failure, const std::function<bool(QString *)> &work, QString *error);
+    // Makes the tables of a new file, unless another program has made them meanwhile; `foreign`
+    // when the file turns out to hold something else.
+    bool createSchema(bool *foreign, QString *error);
 
     QString connectionName_;
     QString path_;

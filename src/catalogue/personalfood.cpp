@@ -174,126 +174,180 @@ qsizetype wholeUtf8(QByteArrayView bytes)
     return bytes.size();
 }
 
-}  // namespace
-
-CsvFoods readFoods(QIODevice &csv, const FoodReading &how)
+const QString &headerProblem()
 {
-    CsvFoods result;
-    // A fault of the whole file is reported alone; the graver one when there are several, as
-    // if each check had read the whole file before the next.
-    enum class Fault { None, Header, Syntax, Encoding, Size } fault = Fault::None;
-    QString faultText;
-    const auto wholeFile = [&](Fault f, const QString &text) {
-        if (f > fault) {
-            fault = f;
-            faultText = text;
-        }
-    };
-    const auto fail = [&](int line, const QString &why) {
-        if (result.faulty++ < how.maxErrors)
-            result.errors.append(QStringLiteral("riga %1: %2").arg(line).arg(why));
-    };
-    QHash<QString, int> lineOfName;
-    const FoodSink keepInMemory = [&](const PersonalFood &food, int line, bool keep) {
-        const QString key = personalFoodKey(food.name);
-        if (const auto known = lineOfName.constFind(key); known != lineOfName.cend())
-            return *known;
-        lineOfName.insert(key, line);
-        if (keep)
-            result.foods.push_back(food);
-        return 0;
-    };
-    const FoodSink &sink = how.sink ? how.sink : keepInMemory;
-    bool headerRead = false;
-    bool stopped = false;
-    CsvReader reader(
-        [&](const CsvRecord &record) {
-            if (!headerRead) {
-                headerRead = true;
-                QStringList header;
-                for (const QString &field : record.fields)
-                    header.append(field.trimmed().toLower());
-                if (header != QStringList(foodColumns().cbegin(), foodColumns().cend()))
-                    wholeFile(Fault::Header,
-                              QStringLiteral("riga %1: la prima riga deve essere l'intestazione "
-                                             "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo")
-                                  .arg(record.line));
-                return true;
-            }
-            if (fault != Fault::None)
-                return true;  // only the syntax of the rest may still matter
-            PersonalFood food;
-            if (const QString problem = readFood(record.fields, &food); !problem.isEmpty()) {
-                fail(record.line, problem);
-                return true;
-            }
-            QStringList doubts;
-            if (!how.force)
-                for (const ValueDoubt &d : valueDoubts(food))
-                    doubts.append(d.text);
-            const int earlier = sink(food, record.line, result.faulty == 0 && doubts.isEmpty());
-            if (earlier < 0) {
-                stopped = true;
-                return false;
-            }
-            if (earlier > 0) {
-                fail(record.line,
-                     QStringLiteral("l'alimento %1 compare già alla riga %2").arg(echoInput(food.name)).arg(earlier));
-            } else if (!doubts.isEmpty()) {
-                ++result.doubtful;
-                fail(record.line, doubts.join(u' '));
-            }
-            return true;
-        },
-        kMaxRecordChars);
+    static const QString text = QStringLiteral(
+        "la prima riga deve essere l'intestazione "
+        "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo");
+    return text;
+}
 
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+// One reading of a foods CSV, a piece at a time. A fault of the whole file is reported alone;
+// the graver one when there are several, as if each check had read the whole file before the
+// next.
+class FoodsCsvReading {
+public:
+    explicit FoodsCsvReading(const FoodReading &how) : how_(how) {}
+
+    // Reads `csv` to its end, or until the sink stops the reading.
+    void read(QIODevice &csv);
+    CsvFoods result();
+
+private:
+    enum class Fault { None, Header, Syntax, Encoding, Size };
+
+    void wholeFile(Fault f, const QString &text)
+    {
+        if (f > fault_) {
+            fault_ = f;
+            faultText_ = text;
+        }
+    }
+    void fail(int line, const QString &why)
+    {
+        if (result_.faulty++ < how_.maxErrors)
+            result_.errors.append(QStringLiteral("riga %1: %2").arg(line).arg(why));
+    }
+    // The reader's records: the header, then the foods. False stops the reading.
+    bool take(const CsvRecord &record);
+    void readHeader(const CsvRecord &record);
+    // The sink when none is given: the foods kept in the result.
+    int keepInMemory(const PersonalFood &food, int line, bool keep);
+    // The text of the next piece of the file; none once it is not UTF-8.
+    std::optional<QString> decode(const char *bytes, qint64 size, bool first);
+
+    const FoodReading &how_;
+    CsvFoods result_;
+    Fault fault_ = Fault::None;
+    QString faultText_;
+    QHash<QString, int> lineOfName_;
+    bool headerRead_ = false;
+    bool stopped_ = false;
+    QStringDecoder decoder_{QStringDecoder::Utf8, QStringDecoder::Flag::Stateless};
+    QByteArray pending_;
+};
+
+int FoodsCsvReading::keepInMemory(const PersonalFood &food, int line, bool keep)
+{
+    const QString key = personalFoodKey(food.name);
+    if (const auto known = lineOfName_.constFind(key); known != lineOfName_.cend())
+        return *known;
+    lineOfName_.insert(key, line);
+    if (keep)
+        result_.foods.push_back(food);
+    return 0;
+}
+
+void FoodsCsvReading::readHeader(const CsvRecord &record)
+{
+    headerRead_ = true;
+    QStringList header;
+    for (const QString &field : record.fields)
+        header.append(field.trimmed().toLower());
+    if (header != QStringList(foodColumns().cbegin(), foodColumns().cend()))
+        wholeFile(Fault::Header, QStringLiteral("riga %1: %2").arg(record.line).arg(headerProblem()));
+}
+
+bool FoodsCsvReading::take(const CsvRecord &record)
+{
+    if (!headerRead_) {
+        readHeader(record);
+        return true;
+    }
+    if (fault_ != Fault::None)
+        return true;  // only the syntax of the rest may still matter
+    PersonalFood food;
+    if (const QString problem = readFood(record.fields, &food); !problem.isEmpty()) {
+        fail(record.line, problem);
+        return true;
+    }
+    QStringList doubts;
+    if (!how_.force)
+        for (const ValueDoubt &d : valueDoubts(food))
+            doubts.append(d.text);
+    const bool keep = result_.faulty == 0 && doubts.isEmpty();
+    const int earlier = how_.sink ? how_.sink(food, record.line, keep) : keepInMemory(food, record.line, keep);
+    if (earlier < 0) {
+        stopped_ = true;
+        return false;
+    }
+    if (earlier > 0) {
+        fail(record.line,
+             QStringLiteral("l'alimento %1 compare già alla riga %2").arg(echoInput(food.name)).arg(earlier));
+    } else if (!doubts.isEmpty()) {
+        ++result_.doubtful;
+        fail(record.line, doubts.join(u' '));
+    }
+    return true;
+}
+
+std::optional<QString> FoodsCsvReading::decode(const char *bytes, qint64 size, bool first)
+{
+    pending_.append(bytes, size);
+    const qsizetype whole = wholeUtf8(pending_);
+    QString text = decoder_.decode(QByteArrayView(pending_).first(whole));
+    pending_.remove(0, whole);
+    if (decoder_.hasError())
+        return std::nullopt;
+    if (first && text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return text;
+}
+
+void FoodsCsvReading::read(QIODevice &csv)
+{
+    CsvReader reader([this](const CsvRecord &record) { return take(record); }, kMaxRecordChars);
     qint64 total = 0;
     bool parsing = true;
-    QByteArray pending;
     char buffer[64 * 1024];
-    for (qint64 n; !stopped && (n = csv.read(buffer, sizeof buffer)) > 0;) {
+    for (qint64 n; !stopped_ && (n = csv.read(buffer, sizeof buffer)) > 0;) {
         total += n;
         if (total > kMaxFoodCsvBytes) {
             wholeFile(Fault::Size, QStringLiteral("il file supera %1 MB").arg(kMaxFoodCsvBytes / (1024 * 1024)));
             break;
         }
-        if (fault == Fault::Encoding)
+        if (fault_ == Fault::Encoding)
             continue;  // only the size can still matter
-        pending.append(buffer, n);
-        const qsizetype whole = wholeUtf8(pending);
-        QString text = decoder.decode(QByteArrayView(pending).first(whole));
-        pending.remove(0, whole);
-        if (decoder.hasError()) {
+        const std::optional<QString> text = decode(buffer, n, total == n);
+        if (!text) {
             wholeFile(Fault::Encoding, QStringLiteral("il file non è testo UTF-8"));
             continue;
         }
-        if (total == n && text.startsWith(QChar(0xFEFF)))
-            text.remove(0, 1);
-        if (parsing && !reader.feed(text)) {
+        if (parsing && !reader.feed(*text)) {
             parsing = false;
             if (!reader.error().isEmpty())
                 wholeFile(Fault::Syntax, reader.error());
         }
     }
-    if (!pending.isEmpty() && fault < Fault::Encoding)
+    if (!pending_.isEmpty() && fault_ < Fault::Encoding)
         wholeFile(Fault::Encoding, QStringLiteral("il file non è testo UTF-8"));
-    if (parsing && !stopped && fault < Fault::Syntax && !reader.finish() && !reader.error().isEmpty())
+    if (parsing && !stopped_ && fault_ < Fault::Syntax && !reader.finish() && !reader.error().isEmpty())
         wholeFile(Fault::Syntax, reader.error());
-    if (!stopped && !headerRead && fault == Fault::None)
-        wholeFile(Fault::Header,
-                  QStringLiteral("riga 1: la prima riga deve essere l'intestazione "
-                                 "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo"));
-    if (fault != Fault::None) {
-        result.errors = QStringList{faultText};
-        result.faulty = 1;
-        result.doubtful = 0;
-    } else if (result.faulty > how.maxErrors) {
-        result.errors.append(QStringLiteral("e altri %1 errori").arg(result.faulty - how.maxErrors));
+    if (!stopped_ && !headerRead_ && fault_ == Fault::None)
+        wholeFile(Fault::Header, QStringLiteral("riga 1: %1").arg(headerProblem()));
+}
+
+CsvFoods FoodsCsvReading::result()
+{
+    if (fault_ != Fault::None) {
+        result_.errors = QStringList{faultText_};
+        result_.faulty = 1;
+        result_.doubtful = 0;
+    } else if (result_.faulty > how_.maxErrors) {
+        result_.errors.append(QStringLiteral("e altri %1 errori").arg(result_.faulty - how_.maxErrors));
     }
-    if (!result.errors.isEmpty())
-        result.foods.clear();
-    return result;
+    if (!result_.errors.isEmpty())
+        result_.foods.clear();
+    return std::move(result_);
+}
+
+}  // namespace
+
+CsvFoods readFoods(QIODevice &csv, const FoodReading &how)
+{
+    FoodsCsvReading reading(how);
+    reading.read(csv);
+    return reading.result();
 }
 
 CsvFoods foodsFromCsv(const QByteArray &bytes, int maxErrors)

@@ -7,6 +7,17 @@ namespace velmo {
 enum class MessageIcon { Critical, Information, Question };
 enum class Answer { Yes, No, Cancel };
 
+// The titles every window gives its boxes: a warning (a refusal, an error, a question before a
+// loss) and a notice (what has been done).
+inline QString warningTitle()
+{
+    return QStringLiteral("Attenzione");
+}
+inline QString noticeTitle()
+{
+    return QStringLiteral("Informazione");
+}
+
 // The modal boxes a window model may open. The program shows real message boxes; tests record
 // what would have been shown and answer from a script.
 class Dialogs {

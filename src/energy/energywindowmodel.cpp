@@ -16,8 +16,6 @@ const QString kNoWeight = QStringLiteral("Non hai messo il peso!!");
 const QString kNoActivity = QStringLiteral("Non hai scelto l'attività");
 const QString kBelowTen = QStringLiteral(
     "In questo caso essendo minore di 10 anni, viene calcolato il solo Metabolismo Basale");
-const QString kAttention = QStringLiteral("Attenzione");
-const QString kInformation = QStringLiteral("Informazione");
 const QString kRule = QString(67, u'_');
 
 const EnergyOption *findOption(int number)
@@ -328,7 +326,7 @@ bool EnergyWindowModel::anyActivitySelected() const
 
 void EnergyWindowModel::attention(const QString &text)
 {
-    dialogs_.message(text, kAttention, MessageIcon::Critical);
+    dialogs_.message(text, warningTitle(), MessageIcon::Critical);
 }
 
 // --- Age box ---
@@ -402,7 +400,7 @@ void EnergyWindowModel::weightChange()
 
     if (weightText().size() == 2 && age_) {
         if (*age_ < 10) {
-            dialogs_.message(kBelowTen, kInformation, MessageIcon::Information);
+            dialogs_.message(kBelowTen, noticeTitle(), MessageIcon::Information);
         } else if (*age_ >= 60) {
             // From sixty the activity is light: the other levels are no choice.
             for (const EnergyOption &option : kOptions) {
@@ -622,7 +620,7 @@ void EnergyWindowModel::printClick()
 
     if (!outcome.ok) {
         const QString reason = outcome.error.isEmpty() ? QStringLiteral("La stampa non è riuscita.") : outcome.error;
-        dialogs_.message(reason, kAttention, MessageIcon::Critical);
+        dialogs_.message(reason, warningTitle(), MessageIcon::Critical);
     }
 }
 

@@ -16,7 +16,6 @@ namespace velmo {
 namespace {
 
 const QString kTitle = QStringLiteral("Velmo");
-const QString kWarning = QStringLiteral("Attenzione");
 const QString kMealFilter = QStringLiteral("Pasti di Velmo (*.pasto);;Tutti i file (*)");
 
 }  // namespace
@@ -83,7 +82,7 @@ void MealDocument::notifyTitle()
 
 void MealDocument::refuse(const QString &text)
 {
-    dialogs_.message(text, kWarning, MessageIcon::Critical);
+    dialogs_.message(text, warningTitle(), MessageIcon::Critical);
 }
 
 bool MealDocument::confirmDiscard()

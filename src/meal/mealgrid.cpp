@@ -250,7 +250,7 @@ void MealGrid::acceptLock(int r)
     const std::optional<MealPortion> computed = MealPortion::of(row(r), QLocale());
     if (!computed) {
         if (dialogs_)
-            dialogs_->message(QStringLiteral("Inserire quantità sul campo peso lordo"), QStringLiteral("Attenzione"),
+            dialogs_->message(QStringLiteral("Inserire quantità sul campo peso lordo"), warningTitle(),
                               MessageIcon::Critical);
         // Runs this row's unlock handling nested, which empties the row.
         setLock(r, 0);

@@ -436,7 +436,7 @@ bool PrintWindowModel::printClicked()
         return false;
     if (copies() < 1) {
         dialogs_.message(QStringLiteral("Il numero di copie deve essere almeno 1.\nNon è stato stampato nulla."),
-                         QStringLiteral("Attenzione"), MessageIcon::Critical);
+                         warningTitle(), MessageIcon::Critical);
         return false;
     }
     if (printerIndex_ >= 0)

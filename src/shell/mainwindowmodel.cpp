@@ -2,6 +2,7 @@
 
 #include "catalogue/foodcategory.h"
 
+#include <QFileInfo>
 #include <QLocale>
 
 namespace velmo {
@@ -14,13 +15,18 @@ MainWindowModel::MainWindowModel(Dialogs &dialogs, QObject *parent)
                                                                              }},
                                                                             dialogs_)
 {
+    personalFoods_ = std::make_unique<PersonalFoodCommands>(
+        PersonalFoodCommands::WindowParts{dataControl_, browser_, meal_,
+                                          [this](int category) { chooseCategory(category); },
+                                          [this] { return category_; }},
+        dialogs_);
     connect(&meal_, &MealGrid::totalsChanged, this, &MainWindowModel::updateComparison);
     connect(&browser_, &FoodBrowser::foodNameChanged, this, [this] { meal_.placeFood(browser_.current()); });
     meal_.setDialogs(&dialogs_);
     document_.setPersonalDatabase([this]() -> std::optional<QSqlDatabase> {
-        if (!openPersonal())
+        if (!personalFoods_->open())
             return std::nullopt;
-        return personal_->connection();
+        return personalFoods_->catalogue()->connection();
     });
     connect(&dataControl_, &DataControl::validate, this, [this] { setMousePointer(MousePointer::Hourglass); });
     connect(&dataControl_, &DataControl::reposition, this, [this] { setMousePointer(MousePointer::Default); });
@@ -79,12 +85,12 @@ void MainWindowModel::chooseCategory(int index)
 {
     if (index < 0 || index >= kAllCategoryCount)
         return;
-    if (isPersonalCategory(index) && !openPersonal())
+    if (isPersonalCategory(index) && !personalFoods_->open())
         return;
     category_ = index;
     const FoodCategory &category = foodCategory(index);
     // The personal foods live in a file of their own; the other sixteen in the shipped one.
-    dataControl_.setDatabase(isPersonalCategory(index) ? personal_->connection()
+    dataControl_.setDatabase(isPersonalCategory(index) ? personalFoods_->catalogue()->connection()
                              : database_               ? database_->connection()
                                                        : QSqlDatabase());
     setCategoryHeading(category.heading);
@@ -147,6 +153,91 @@ void MainWindowModel::setMousePointer(MousePointer pointer)
         return;
     mousePointer_ = pointer;
     emit mousePointerChanged();
+}
+
+const FoodSearch &MainWindowModel::foodSearch()
+{
+    if (!foodSearchRead_ && database_) {
+        foodSearchRead_ = true;
+        foodSearch_.load(database_->connection(), &foodSearchError_);
+    }
+    // The personal foods change while the program runs, so they are read at every search; a
+    // catalogue never used is not created for it.
+    PersonalFoodCommands &personal = *personalFoods_;
+    if ((personal.catalogue() || QFileInfo::exists(personal.path())) && personal.open()) {
+        QString error;
+        if (!foodSearch_.readCategory(personal.catalogue()->connection(), kPersonalCategory, &error))
+            foodSearchError_ = error;
+    }
+    return foodSearch_;
+}
+
+void MainWindowModel::chooseFood(const SearchableFood &food)
+{
+    chooseCategory(food.category);
+    // The index and the tables are written together; the name guards against a file changed
+    // under a running program.
+    if (food.row >= 0 && food.row < dataControl_.rowCount() && dataControl_.row(food.row).name == food.name)
+        dataControl_.moveTo(food.row);
+}
+
+// The toolbar handler skips every step that fails and goes on with the next one; a test that
+// cannot be made (no recordset yet) counts as passed. That is why, before any category has been
+// chosen, "next" and "previous" still end with their message while "first" and "last" do nothing.
+
+void MainWindowModel::toolbarButtonClicked(int position)
+{
+    switch (position) {
+    case First: navigateFirst(); break;
+    case Previous: navigateStep(false); break;
+    case Next: navigateStep(true); break;
+    case Last: navigateLast(); break;
+    case Print: emit printRequested(); break;
+    case Help: emit helpRequested(); break;
+    case Exit: exitClicked(); break;
+    default: break;  // the separators
+    }
+}
+
+void MainWindowModel::refreshQuietly()
+{
+    // Without a record source there is nothing to re-read: the step fails and is skipped.
+    if (!dataControl_.recordSource().isEmpty())
+        dataControl_.refresh();
+}
+
+void MainWindowModel::navigateFirst()
+{
+    refreshQuietly();
+    dataControl_.moveFirst();
+}
+
+void MainWindowModel::navigateLast()
+{
+    refreshQuietly();
+    dataControl_.moveLast();
+}
+
+// "Previous" and "next" are one step in opposite directions: past the end they go back to the
+// edge with a message; at the edge already, they wrap to the other end.
+void MainWindowModel::navigateStep(bool forward)
+{
+    const auto atEdge = [&] { return forward ? dataControl_.eof() : dataControl_.bof(); };
+    const auto toEdge = [&] { forward ? dataControl_.moveLast() : dataControl_.moveFirst(); };
+    const auto toOtherEnd = [&] { forward ? dataControl_.moveFirst() : dataControl_.moveLast(); };
+    if (!atEdge().value_or(false)) {
+        forward ? dataControl_.moveNext() : dataControl_.movePrevious();
+        if (atEdge().value_or(true)) {
+            refreshQuietly();
+            toEdge();
+            dialogs_.message(forward ? QStringLiteral("Sei alla fine dell'Archivio")
+                                     : QStringLiteral("Sei all'inizio dell'Archivio"),
+                             warningTitle(), MessageIcon::Critical);
+        }
+    } else {
+        refreshQuietly();
+        toOtherEnd();
+    }
 }
 
 }  // namespace velmo

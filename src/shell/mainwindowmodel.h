@@ -3,14 +3,13 @@
 #include "catalogue/datacontrol.h"
 #include "catalogue/foodbrowser.h"
 #include "catalogue/foodcategory.h"
-#include "catalogue/foodformmodel.h"
 #include "catalogue/fooddatabase.h"
 #include "catalogue/foodsearch.h"
-#include "catalogue/personalcatalogue.h"
 #include "common/dialogs.h"
 #include "meal/mealgrid.h"
 #include "meal/mealdocument.h"
 #include "meal/requirementcomparison.h"
+#include "shell/personalfoodcommands.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -23,9 +22,10 @@ namespace velmo {
 
 enum class MousePointer { Default, Hourglass };
 
-// The main window `frmmain` without its widgets: the category heading, the scrolling title, the
-// status bar texts, the screen's mouse pointer, the data control with its bound controls, and the
-// composition table. The view renders it and forwards the user's commands.
+// The main window without its widgets: the category heading, the scrolling title, the status bar
+// texts, the screen's mouse pointer, the data control with its bound controls, the composition
+// table, and the commands of the toolbar and the menus (the meal's file and the personal foods
+// in classes of their own). The view renders it and forwards the user's commands.
 class MainWindowModel : public QObject {
     Q_OBJECT
 public:
@@ -44,8 +44,8 @@ public:
 
     // The activation handler: today's date in the status bar, the clock running.
     void activate(const QDate &today);
-    void clockTick(const QTime &now);  // `Timer1`, every 1000 ms: the time in the status bar
-    void titleTick();                  // `Timer2`, every 100 ms: the title scrolls by one character
+    void clockTick(const QTime &now);  // every second: the time in the status bar
+    void titleTick();                  // every 100 ms: the title scrolls by one character
 
     // A category of the "&Scelta alimenti" menu (0 to 15, 16 the personal foods).
     void chooseCategory(int index);
@@ -67,50 +67,30 @@ public:
     // made current, so that it reaches the open row of the table as a browsed food does.
     void chooseFood(const SearchableFood &food);
 
-    QString categoryHeading() const { return categoryHeading_; }  // `Label5`
-    QString scrollingTitle() const { return scrollingTitle_; }    // `Label2`
-    QString statusDate() const { return statusDate_; }            // `StatusBar1`, panel 1
-    QString statusTime() const { return statusTime_; }            // `StatusBar1`, panel 2
-    // `StatusBar1`, panel 3: the meal against the daily requirement; empty without one.
+    // The black heading above the grid: the category shown.
+    QString categoryHeading() const { return categoryHeading_; }
+    // The coloured line below the grid, where the program's title scrolls.
+    QString scrollingTitle() const { return scrollingTitle_; }
+    QString statusDate() const { return statusDate_; }  // the status bar's first panel
+    QString statusTime() const { return statusTime_; }  // the second
+    // The third: the meal against the daily requirement; empty without one.
     QString comparisonText() const { return comparisonText_; }
     std::optional<MealComparison> comparison() const;
     // The requirement of an energy window (none: no window holds one) and, when two do, whose.
     void setRequirement(std::optional<double> kcal, const QString &whose);
     bool toolbarFlat() const { return toolbarFlat_; }
-    bool clockEnabled() const { return clockEnabled_; }  // `Timer1` enabled
+    bool clockEnabled() const { return clockEnabled_; }  // the clock runs
     MousePointer mousePointer() const { return mousePointer_; }
 
-    // `FlatToolbar`: flips the toolbar's flat style, whatever it was.
+    // Flips the toolbar's flat style, whatever it was.
     void flipToolbarStyle();
 
-    // --- The personal catalogue (its commands are in personalfoods.cpp) ------------------------
-    // The file to use; by default the one in the user's data folder.
-    void setPersonalPath(const QString &path) { personalPath_ = path; }
-    QString personalPath() const;
-    // Opens the catalogue on first use, creating the file. When it cannot be opened the user is
-    // told why and where; a damaged file may be set aside (renamed, never deleted) for a new one
-    // if the user says so. Otherwise nothing is written and Velmo goes on without personal foods,
-    // asking again at the next use.
-    bool openPersonal();
-    PersonalCatalogue *personal() { return personal_.get(); }
-    bool personalCategoryCurrent() const { return isPersonalCategory(category_); }
-    bool hasCurrentFood() const { return dataControl_.currentRow().has_value(); }
-
-    // "&Nuovo alimento...", "&Modifica alimento...": prepare the food window's model and ask for
-    // the window; the view shows it and reports with foodWindowClosed.
-    void newPersonalFood();
-    void modifyPersonalFood();
-    FoodFormModel *foodForm() { return foodForm_.get(); }
-    void foodWindowClosed();
-    void deletePersonalFood();   // "&Elimina alimento", after a confirmation
-    void importPersonalFoods();  // from a CSV file the user picks
-    void exportPersonalFoods();  // to a CSV file the user names
-    void saveMealAsFood();       // "Salva pasto come &alimento..."
-
-    DataControl &dataControl() { return dataControl_; }  // `Data1`
+    // The data control: the current category's foods and the current one among them.
+    DataControl &dataControl() { return dataControl_; }
     FoodBrowser &browser() { return browser_; }
     MealGrid &meal() { return meal_; }
     MealDocument &document() { return document_; }
+    PersonalFoodCommands &personalFoods() { return *personalFoods_; }
     Dialogs &dialogs() { return dialogs_; }
 
 signals:
@@ -123,7 +103,6 @@ signals:
     void printRequested();
     void helpRequested();
     void exitRequested();
-    void foodWindowRequested();
 
 private:
     void setCategoryHeading(const QString &text);
@@ -133,13 +112,12 @@ private:
     void navigateLast();
     void refreshQuietly();
     void updateComparison();
-    // Shows the personal category again, standing on the food called `name` when there is one.
-    void showPersonalFood(const QString &name);
 
     Dialogs &dialogs_;
     std::unique_ptr<FoodDatabase> database_;
-    // Before the data control, which may hold its connection, so that it outlives it.
-    std::unique_ptr<PersonalCatalogue> personal_;
+    // Before the data control, which may hold the personal catalogue's connection, so that the
+    // catalogue outlives it; made once the parts it works on are.
+    std::unique_ptr<PersonalFoodCommands> personalFoods_;
     DataControl dataControl_;
     FoodBrowser browser_;
     MealGrid meal_;
@@ -158,8 +136,6 @@ private:
     QString comparisonText_;
     MealDocument document_;
     int category_ = -1;
-    QString personalPath_;
-    std::unique_ptr<FoodFormModel> foodForm_;
 };
 
 }  // namespace velmo

@@ -68,7 +68,7 @@ protected:
         QString error;
         ASSERT_TRUE(windows.start(path, &error)) << error.toStdString();
         window = windows.mainWindow();
-        window->model().setPersonalPath(dir.filePath("utente/alimenti-personali.db"));  // not the user's
+        window->model().personalFoods().setPath(dir.filePath("utente/alimenti-personali.db"));  // not the user's
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     }
 

@@ -36,7 +36,7 @@ TEST_F(MainWindowModelTest, LoadFailsWithTheReasonWhenTheDatabaseIsMissingOrPart
     EXPECT_TRUE(other.shown.empty());
     EXPECT_FALSE(QFile::exists(dir.filePath("manca.db")));  // nothing is created in its place
     // Until a test or the user says otherwise, the personal foods are the user's own file.
-    EXPECT_EQ(fresh.personalPath(), PersonalCatalogue::defaultPath());
+    EXPECT_EQ(fresh.personalFoods().path(), PersonalCatalogue::defaultPath());
 }
 
 // The toolbar's arrows: the food they reach, and the message at either end of the archive.

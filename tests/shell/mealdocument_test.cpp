@@ -47,7 +47,7 @@ TEST_F(MealDocumentTest, AMealOfAnyNamesOpensAgainAsSaved)
     model->chooseCategory(kPersonalCategory);
     PersonalCatalogue::Merge counts;
     QString error;
-    ASSERT_TRUE(model->personal()->merge(hostileFoods(), &counts, &error)) << error.toStdString();
+    ASSERT_TRUE(model->personalFoods().catalogue()->merge(hostileFoods(), &counts, &error)) << error.toStdString();
     for (int i = 0; i < kHostileFoodNames.size(); ++i)
         add(*model, "Alimenti personali", i, "100");
     const std::vector<MealFileEntry> saved = model->document().entries();

@@ -37,7 +37,7 @@ protected:
     std::unique_ptr<MainWindowModel> window(FakeDialogs &boxes) const
     {
         auto made = std::make_unique<MainWindowModel>(boxes);
-        made->setPersonalPath(personal);
+        made->personalFoods().setPath(personal);
         QString error;
         EXPECT_TRUE(made->load(database, &error)) << error.toStdString();
         return made;

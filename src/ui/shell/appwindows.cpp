@@ -93,8 +93,9 @@ bool AppWindows::loadMainWindow(QString *error)
         return false;
 
     MainWindow *window = loaded->window.get();
-    connect(window, &MainWindow::lafFemminaRequested, this, [this] { energy()->showEnergyWindow(Sex::Female); });
-    connect(window, &MainWindow::lafMaschioRequested, this, [this] { energy()->showEnergyWindow(Sex::Male); });
+    connect(window, &MainWindow::femaleEnergyWindowRequested, this,
+            [this] { energy()->showEnergyWindow(Sex::Female); });
+    connect(window, &MainWindow::maleEnergyWindowRequested, this, [this] { energy()->showEnergyWindow(Sex::Male); });
     connect(window, &MainWindow::printRequested, this, &AppWindows::printMainWindow);
     connect(window, &MainWindow::helpRequested, this, &AppWindows::showHelp);
     connect(window, &MainWindow::exitRequested, this, &AppWindows::quitNow);

@@ -6,8 +6,11 @@
 #include "ui/shell/startup.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QMessageBox>
 #include <QTimer>
+
+#include <optional>
 
 namespace {
 
@@ -27,18 +30,56 @@ const char kHelp[] = "Uso: velmo [FILE]\n"
                      "Codici di uscita: 0 il programma è terminato normalmente; 1 l'archivio degli alimenti manca o\n"
                      "non si può leggere (un messaggio lo dice); 3 impossibile scrivere questo aiuto.\n";
 
+// velmo's options, read by a parser that knows only the help: a program that opens a window
+// shows no usage errors, so whatever the parser does not know is taken as a file to open, whose
+// opening then says why it cannot be read.
+class Options {
+public:
+    explicit Options(const QStringList &arguments)
+    {
+        parser_.addOption(help_);
+        parser_.addPositionalArgument(QStringLiteral("FILE"), QString());
+        parsed_ = parser_.parse(arguments);
+        arguments_ = arguments;
+    }
+
+    bool help() const { return parsed_ && parser_.isSet(help_); }
+
+    // The meal file to open at start, if any.
+    std::optional<QString> mealFile() const
+    {
+        const QStringList files = parsed_ ? parser_.positionalArguments() : arguments_.mid(1);
+        return files.isEmpty() ? std::nullopt : std::optional<QString>(files.front());
+    }
+
+private:
+    QCommandLineParser parser_;
+    QCommandLineOption help_{{QStringLiteral("h"), QStringLiteral("help")}};
+    QStringList arguments_;
+    bool parsed_ = false;
+};
+
+// The help goes to the terminal that asked for it: 0, or kOutputFailure when it was lost.
+int writeHelp()
+{
+    velmo::ConsoleOutput output;
+    if (output.write(QString::fromUtf8(kHelp)) && output.close())
+        return 0;
+    velmo::writeStandardError(output.failureMessage(QStringLiteral("velmo")) + u'\n');
+    return velmo::kOutputFailure;
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
 {
-    // The help goes to the terminal that asked for it, without a window or a display.
-    if (argc == 2 && (qstrcmp(argv[1], "--help") == 0 || qstrcmp(argv[1], "-h") == 0)) {
-        velmo::ConsoleOutput output;
-        if (output.write(QString::fromUtf8(kHelp)) && output.close())
-            return 0;
-        velmo::writeStandardError(output.failureMessage(QStringLiteral("velmo")) + u'\n');
-        return velmo::kOutputFailure;
-    }
+    // The help is read before the application exists, so that it needs no window or display, and
+    // before anything could open a file where a closed standard output was (ConsoleOutput).
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (Options(arguments).help())
+        return writeHelp();
     QApplication app(argc, argv);
     velmo::ui::prepareApplication(app);
 
@@ -49,9 +90,9 @@ int main(int argc, char **argv)
         return 1;
     }
     // `velmo FILE`: a meal file opened as "&Apri..." opens it; a bad one leaves the table empty.
-    const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() > 1)
-        windows.openMealFile(arguments.at(1));
+    // Qt's own options (-platform, -style...) are gone from the arguments by now.
+    if (const auto file = Options(QCoreApplication::arguments()).mealFile())
+        windows.openMealFile(*file);
     // For checks of an installation (and the screenshots): the program ends as soon as its main
     // window is on the screen, with 0, or with 1 if the window is not there.
     if (velmo::ui::quitOnceShown()) {

@@ -8,14 +8,67 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTime>
 #include <QTimer>
-#include <QLabel>
-#include <QStatusBar>
-#include <QToolBar>
 
 namespace velmo::ui {
+
+namespace {
+
+// The black heading above the grid, in a bold serif: the category shown.
+QLabel *newCategoryHeading(QWidget *parent)
+{
+    auto *heading = new QLabel(parent);
+    heading->setObjectName(QStringLiteral("Label5"));
+    heading->setGeometry(8, 32, 450, 20);
+    heading->setAutoFillBackground(true);
+    QPalette palette = heading->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    heading->setPalette(palette);
+    QFont serif(QStringLiteral("DejaVu Serif"));
+    serif.setStyleHint(QFont::Serif);
+    serif.setPointSize(11);
+    serif.setBold(true);
+    heading->setFont(serif);
+    heading->setIndent(6);
+    return heading;
+}
+
+// The cyan line below the grid where the program's title scrolls, in bold red.
+QLabel *newScrollingTitle(QWidget *parent)
+{
+    auto *title = new QLabel(parent);
+    title->setObjectName(QStringLiteral("Label2"));
+    title->setGeometry(8, 226, 450, 18);
+    title->setAutoFillBackground(true);
+    QPalette palette = title->palette();
+    palette.setColor(QPalette::Window, QColor(0, 192, 192));
+    palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    title->setPalette(palette);
+    QFont font = title->font();
+    font.setBold(true);
+    title->setFont(font);
+    return title;
+}
+
+// The fixed-size client area, light grey.
+QWidget *newClientArea(QWidget *parent, QSize size)
+{
+    auto *client = new QWidget(parent);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(size);
+    client->setAutoFillBackground(true);
+    QPalette background = client->palette();
+    background.setColor(QPalette::Window, QColor(224, 224, 224));
+    client->setPalette(background);
+    return client;
+}
+
+}  // namespace
 
 MainWindow::MainWindow(MainWindowModel &model, QWidget *parent) : QMainWindow(parent), model_(model)
 {
@@ -23,58 +76,66 @@ MainWindow::MainWindow(MainWindowModel &model, QWidget *parent) : QMainWindow(pa
     setWindowTitle(QStringLiteral("Velmo"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/velmo.svg")));
 
-    client_ = new QWidget(this);
-    client_->setObjectName(QStringLiteral("client"));
-    client_->setFixedSize(kClientWidth, kClientHeight);
-    client_->setAutoFillBackground(true);
-    QPalette background = client_->palette();
-    background.setColor(QPalette::Window, QColor(224, 224, 224));
-    client_->setPalette(background);
+    client_ = newClientArea(this, QSize(kClientWidth, kClientHeight));
     setCentralWidget(client_);
+    menus_ = new MainMenuBar(model_, this);
+    setMenuBar(menus_);
+    buildClientArea();
+    buildTimers();
 
-    buildMenus();
-    buildToolbar();
+    connectMenus();
+    connectMeal();
+    connectGrid();
+    connectModel();
 
-    categoryHeading_ = new QLabel(client_);
-    categoryHeading_->setObjectName(QStringLiteral("Label5"));
-    categoryHeading_->setGeometry(8, 32, 450, 20);
-    categoryHeading_->setAutoFillBackground(true);
-    QPalette heading = categoryHeading_->palette();
-    heading.setColor(QPalette::Window, Qt::black);
-    heading.setColor(QPalette::WindowText, Qt::white);
-    categoryHeading_->setPalette(heading);
-    QFont serif(QStringLiteral("DejaVu Serif"));
-    serif.setStyleHint(QFont::Serif);
-    serif.setPointSize(11);
-    serif.setBold(true);
-    categoryHeading_->setFont(serif);
-    categoryHeading_->setIndent(6);
+    categoryHeading_->setText(model_.categoryHeading());
+    scrollingTitle_->setText(model_.scrollingTitle());
+    setFixedSize(sizeHint());
+}
 
+// The widgets of the client area, in the order the keyboard's focus visits them.
+void MainWindow::buildClientArea()
+{
+    toolbar_ = new MainToolBar(model_, client_);
+    toolbar_->setGeometry(0, 0, kClientWidth, 28);
+    categoryHeading_ = newCategoryHeading(client_);
     grid_ = new FoodGridView(model_.dataControl(), client_);
     grid_->setGeometry(8, 54, 450, 168);
-
     chart_ = new MacroChartView(client_);
     chart_->setGeometry(464, 56, 272, 185);
-
-    scrollingTitle_ = new QLabel(client_);
-    scrollingTitle_->setObjectName(QStringLiteral("Label2"));
-    scrollingTitle_->setGeometry(8, 226, 450, 18);
-    scrollingTitle_->setAutoFillBackground(true);
-    QPalette title = scrollingTitle_->palette();
-    title.setColor(QPalette::Window, QColor(0, 192, 192));
-    title.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    scrollingTitle_->setPalette(title);
-    QFont titleFont = scrollingTitle_->font();
-    titleFont.setBold(true);
-    scrollingTitle_->setFont(titleFont);
-
+    scrollingTitle_ = newScrollingTitle(client_);
     table_ = new CompositionTableView(model_.meal(), client_);
     table_->move(0, 248);
+    statusBar_ = new MainStatusBar(model_, QRect(0, kClientHeight - 20, kClientWidth, 20), client_);
+}
 
-    buildStatusBar();
-    buildTimers();
-    bindMealDocument();
+void MainWindow::buildTimers()
+{
+    clockTimer_ = new QTimer(this);
+    clockTimer_->setObjectName(QStringLiteral("Timer1"));
+    clockTimer_->setInterval(1000);
+    connect(clockTimer_, &QTimer::timeout, this, [this] { model_.clockTick(QTime::currentTime()); });
+    clockTimer_->start();
 
+    titleTimer_ = new QTimer(this);
+    titleTimer_->setObjectName(QStringLiteral("Timer2"));
+    titleTimer_->setInterval(100);
+    connect(titleTimer_, &QTimer::timeout, &model_, &MainWindowModel::titleTick);
+    titleTimer_->start();
+}
+
+void MainWindow::connectMenus()
+{
+    connect(menus_, &MainMenuBar::categoryChosen, this, [this] { grid_->setFocus(Qt::ShortcutFocusReason); });
+    connect(menus_, &MainMenuBar::foodSearchRequested, this, &MainWindow::openFoodSearch);
+    connect(menus_, &MainMenuBar::femaleEnergyWindowRequested, this, &MainWindow::femaleEnergyWindowRequested);
+    connect(menus_, &MainMenuBar::maleEnergyWindowRequested, this, &MainWindow::maleEnergyWindowRequested);
+    connect(menus_, &MainMenuBar::printRequested, this, &MainWindow::printRequested);
+    connect(menus_, &MainMenuBar::helpRequested, this, &MainWindow::helpRequested);
+}
+
+void MainWindow::connectMeal()
+{
     MealGrid &meal = model_.meal();
     connect(table_, &CompositionTableView::grossEdited, &meal, &MealGrid::setGrossText);
     connect(table_, &CompositionTableView::grossClicked, &meal, &MealGrid::grossClicked);
@@ -86,38 +147,41 @@ MainWindow::MainWindow(MainWindowModel &model, QWidget *parent) : QMainWindow(pa
     };
     connect(&meal, &MealGrid::chartChanged, chart_, showChart);
     showChart();
+    MealDocument &document = model_.document();
+    connect(&document, &MealDocument::windowTitleChanged, this,
+            [this, &document] { setWindowTitle(document.windowTitle()); });
+}
 
+void MainWindow::connectGrid()
+{
     // From the grid, Tab goes on to the weight of the food just chosen, in the row that takes it.
     grid_->installEventFilter(this);
     connect(grid_, &FoodGridView::gridClicked, &model_, &MainWindowModel::gridClicked);
     connect(grid_, &FoodGridView::rowChosen, &model_, &MainWindowModel::gridRowChosen);
-    connect(grid_, &FoodGridView::categoryMenuRequested, this, [this](const QPoint &at) { mnuScelta_->popup(at); });
+    connect(grid_, &FoodGridView::categoryMenuRequested, this,
+            [this](const QPoint &at) { menus_->categoryMenu()->popup(at); });
+}
 
+void MainWindow::connectModel()
+{
     connect(&model_, &MainWindowModel::categoryHeadingChanged, this,
             [this] { categoryHeading_->setText(model_.categoryHeading()); });
     connect(&model_, &MainWindowModel::scrollingTitleChanged, this,
             [this] { scrollingTitle_->setText(model_.scrollingTitle()); });
-    connect(&model_, &MainWindowModel::statusChanged, this, [this] {
-        panels_[0]->setText(model_.statusDate());
-        panels_[1]->setText(model_.statusTime());
-    });
     connect(&model_, &MainWindowModel::mousePointerChanged, this, [this] { pointer_.set(model_.mousePointer()); });
-    connect(&model_, &MainWindowModel::toolbarFlatChanged, this, &MainWindow::renderToolbarStyle);
     connect(&model_, &MainWindowModel::printRequested, this, &MainWindow::printRequested);
     connect(&model_, &MainWindowModel::helpRequested, this, &MainWindow::helpRequested);
     connect(&model_, &MainWindowModel::exitRequested, this, &MainWindow::exitRequested);
-    connect(&model_, &MainWindowModel::foodWindowRequested, this, [this] {
-        if (FoodFormModel *form = model_.foodForm()) {
-            FoodWindow window(*form, this);
-            window.exec();
-        }
-        model_.foodWindowClosed();
-    });
+    connect(&model_.personalFoods(), &PersonalFoodCommands::foodWindowRequested, this, &MainWindow::showFoodWindow);
+}
 
-    categoryHeading_->setText(model_.categoryHeading());
-    scrollingTitle_->setText(model_.scrollingTitle());
-    renderToolbarStyle();
-    setFixedSize(sizeHint());
+void MainWindow::showFoodWindow()
+{
+    if (FoodFormModel *form = model_.personalFoods().foodForm()) {
+        FoodWindow window(*form, this);
+        window.exec();
+    }
+    model_.personalFoods().foodWindowClosed();
 }
 
 void MainWindow::openFoodSearch()

@@ -1,16 +1,16 @@
 #pragma once
 
 #include "shell/mainwindowmodel.h"
+#include "ui/shell/mainmenubar.h"
+#include "ui/shell/mainstatusbar.h"
+#include "ui/shell/maintoolbar.h"
 #include "ui/shell/screenpointer.h"
 
 #include <QMainWindow>
 
-#include <array>
-
 class QAction;
 class QLabel;
 class QMenu;
-class QStatusBar;
 class QTimer;
 class QToolBar;
 
@@ -21,8 +21,8 @@ class FoodGridView;
 class FoodSearchWindow;
 class MacroChartView;
 
-// `frmmain`: menus, toolbar, status bar and timers around the food grid, the composition table
-// and the chart. It renders the main window model and forwards the user's commands to it.
+// The main window: menus, toolbar, status bar and timers around the food grid, the composition
+// table and the chart. It renders the main window model and forwards the user's commands to it.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -33,25 +33,25 @@ public:
     explicit MainWindow(MainWindowModel &model, QWidget *parent = nullptr);
 
     MainWindowModel &model() { return model_; }
-    QLabel *categoryHeading() const { return categoryHeading_; }  // `Label5`
-    QLabel *scrollingTitle() const { return scrollingTitle_; }    // `Label2`
+    QLabel *categoryHeading() const { return categoryHeading_; }
+    QLabel *scrollingTitle() const { return scrollingTitle_; }
     FoodGridView *grid() const { return grid_; }
     CompositionTableView *table() const { return table_; }
     MacroChartView *chart() const { return chart_; }
     QToolBar *toolbar() const { return toolbar_; }
-    QAction *toolbarButton(int position) const { return buttons_[static_cast<std::size_t>(position - 1)]; }
-    QMenu *categoryMenu() const { return mnuScelta_; }
+    QAction *toolbarButton(int position) const { return toolbar_->button(position); }
+    QMenu *categoryMenu() const { return menus_->categoryMenu(); }
     // "Cerca alimento", made at its first opening.
     FoodSearchWindow *foodSearchWindow() const { return searchWindow_; }
-    QMenu *personsMenu() const { return mnuPersone_; }
-    QMenu *mealMenu() const { return mnuPasto_; }
-    QLabel *statusPanel(int panel) const { return panels_[static_cast<std::size_t>(panel - 1)]; }
-    QTimer *clockTimer() const { return clockTimer_; }  // `Timer1`
-    QTimer *titleTimer() const { return titleTimer_; }  // `Timer2`
+    QMenu *personsMenu() const { return menus_->personsMenu(); }
+    QMenu *mealMenu() const { return menus_->mealMenu(); }
+    QLabel *statusPanel(int panel) const { return statusBar_->panel(panel); }
+    QTimer *clockTimer() const { return clockTimer_; }  // every second: the time
+    QTimer *titleTimer() const { return titleTimer_; }  // every 100 ms: the title scrolls
 
 signals:
-    void lafFemminaRequested();
-    void lafMaschioRequested();
+    void femaleEnergyWindowRequested();
+    void maleEnergyWindowRequested();
     void printRequested();
     void helpRequested();
     void exitRequested();
@@ -64,14 +64,13 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void buildMenus();
-    void buildMealMenu();
-    void bindMealDocument();
-    void exitChosen() { model_.exitClicked(); }
-    void buildToolbar();
-    void buildStatusBar();
+    void buildClientArea();
     void buildTimers();
-    void renderToolbarStyle();
+    void connectMenus();
+    void connectMeal();
+    void connectGrid();
+    void connectModel();
+    void showFoodWindow();
     void openFoodSearch();
 
     MainWindowModel &model_;
@@ -82,14 +81,10 @@ private:
     FoodGridView *grid_ = nullptr;
     CompositionTableView *table_ = nullptr;
     MacroChartView *chart_ = nullptr;
-    QToolBar *toolbar_ = nullptr;
-    std::array<QAction *, 9> buttons_{};
-    QMenu *mnuPasto_ = nullptr;
-    QMenu *mnuPersone_ = nullptr;
-    QMenu *mnuScelta_ = nullptr;
+    MainMenuBar *menus_ = nullptr;
+    MainToolBar *toolbar_ = nullptr;
     FoodSearchWindow *searchWindow_ = nullptr;
-    QStatusBar *statusBar_ = nullptr;
-    std::array<QLabel *, 3> panels_{};
+    MainStatusBar *statusBar_ = nullptr;
     QTimer *clockTimer_ = nullptr;
     QTimer *titleTimer_ = nullptr;
 };

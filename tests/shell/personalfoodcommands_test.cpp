@@ -6,38 +6,38 @@
 namespace velmo::test {
 namespace {
 
-class PersonalFoodsTest : public ShellModelTest {
+class PersonalFoodCommandsTest : public ShellModelTest {
 protected:
     // What the user types into the food window before pressing Salva.
     void fillFoodWindow(const QStringList &texts)
     {
-        ASSERT_TRUE(model->foodForm());
+        ASSERT_TRUE(model->personalFoods().foodForm());
         for (int i = 0; i < texts.size(); ++i)
-            model->foodForm()->setText(i, texts[i]);
-        ASSERT_TRUE(model->foodForm()->accept());
-        model->foodWindowClosed();
+            model->personalFoods().foodForm()->setText(i, texts[i]);
+        ASSERT_TRUE(model->personalFoods().foodForm()->accept());
+        model->personalFoods().foodWindowClosed();
     }
 };
 
-TEST_F(PersonalFoodsTest, NewModifyDeleteAndTheFoodReachesTheOpenRow)
+TEST_F(PersonalFoodCommandsTest, NewModifyDeleteAndTheFoodReachesTheOpenRow)
 {
 #ifdef Q_OS_UNIX  // a folder found open to other users is closed to them, and the user is told
     const QString folder = QFileInfo(personal).absolutePath();
     ASSERT_TRUE(QDir().mkpath(folder) && QFile::setPermissions(folder, QFile::permissions(folder) | QFile::ReadOther));
-    model->newPersonalFood();
+    model->personalFoods().newFood();
     EXPECT_TRUE(dialogs.shown.at(0).text.contains("era accessibile anche ad altri utenti"))
         << dialogs.shown[0].text.toStdString();
     EXPECT_FALSE(QFile::permissions(folder) & QFile::ReadOther);
 #endif
-    model->newPersonalFood();
+    model->personalFoods().newFood();
     fillFoodWindow({"Torta", "100", "6,5", "12", "50", "340"});
     EXPECT_TRUE(QFile::exists(personal));
     EXPECT_EQ(model->categoryHeading(), "Alimenti personali");
     EXPECT_EQ(model->meal().row(0).name(), "Torta");
     EXPECT_EQ(model->meal().row(0).cell(MealColumn::Protein).text, "6,5");
 
-    model->modifyPersonalFood();
-    EXPECT_EQ(model->foodForm()->text(2), "6,5");
+    model->personalFoods().modifyFood();
+    EXPECT_EQ(model->personalFoods().foodForm()->text(2), "6,5");
     fillFoodWindow({"Torta di mele"});
     EXPECT_EQ(model->meal().row(0).name(), "Torta di mele");
     // The search and a meal file see the food as it is now.
@@ -52,14 +52,14 @@ TEST_F(PersonalFoodsTest, NewModifyDeleteAndTheFoodReachesTheOpenRow)
     EXPECT_EQ(model->meal().row(0).cell(MealColumn::Gross).text, "150");
 
     dialogs.questionAnswers = {Answer::No, Answer::Yes};
-    model->deletePersonalFood();
+    model->personalFoods().deleteFood();
     EXPECT_EQ(model->dataControl().rowCount(), 1);
-    model->deletePersonalFood();
+    model->personalFoods().deleteFood();
     EXPECT_TRUE(dialogs.shown.back().text.startsWith("Eliminare l'alimento personale \"Torta di mele\""));
     EXPECT_EQ(model->dataControl().rowCount(), 0);
 }
 
-TEST_F(PersonalFoodsTest, ADamagedCatalogueIsLeftAloneUntilTheUserSetsItAside)
+TEST_F(PersonalFoodCommandsTest, ADamagedCatalogueIsLeftAloneUntilTheUserSetsItAside)
 {
     QDir().mkpath(QFileInfo(personal).absolutePath());
     QFile damaged(personal);
@@ -79,21 +79,21 @@ TEST_F(PersonalFoodsTest, ADamagedCatalogueIsLeftAloneUntilTheUserSetsItAside)
     EXPECT_EQ(fileBytes(QFileInfo(personal).absolutePath() + u'/' + aside.front()), QByteArray(4096, '\x7f'));
 }
 
-TEST_F(PersonalFoodsTest, AMealSavedAsAFoodThenExportedAndImported)
+TEST_F(PersonalFoodCommandsTest, AMealSavedAsAFoodThenExportedAndImported)
 {
     add(*model, "Frutta", 0, "200");
     dialogs.inputAnswers = {"Spuntino"};
-    model->saveMealAsFood();
+    model->personalFoods().saveMealAsFood();
     EXPECT_TRUE(dialogs.messageTexts().back().startsWith("Creato l'alimento personale \"Spuntino\""));
-    EXPECT_EQ(model->personal()->find("spuntino")->nutrients[0], 1.4);
+    EXPECT_EQ(model->personalFoods().catalogue()->find("spuntino")->nutrients[0], 1.4);
 
     const QString exported = dir.filePath("esportati.csv");
     dialogs.saveAnswers = {exported};
-    model->exportPersonalFoods();
+    model->personalFoods().exportFoods();
     QString error;
-    EXPECT_EQ(QString::fromUtf8(fileBytes(exported)), foodsToCsv(model->personal()->foods(&error)));
+    EXPECT_EQ(QString::fromUtf8(fileBytes(exported)), foodsToCsv(model->personalFoods().catalogue()->foods(&error)));
     dialogs.openAnswers = {exported};
-    model->importPersonalFoods();
+    model->personalFoods().importFoods();
     EXPECT_TRUE(dialogs.messageTexts().back().startsWith("Importati 1 alimenti"))
         << dialogs.messageTexts().back().toStdString();
 
@@ -104,11 +104,11 @@ TEST_F(PersonalFoodsTest, AMealSavedAsAFoodThenExportedAndImported)
     wine.close();
     dialogs.openAnswers = {wine.fileName(), wine.fileName()};
     dialogs.questionAnswers = {Answer::No, Answer::Yes};
-    model->importPersonalFoods();
+    model->personalFoods().importFoods();
     EXPECT_TRUE(dialogs.shown.back().text.startsWith("Il file")) << dialogs.shown.back().text.toStdString();
-    EXPECT_FALSE(model->personal()->find("Vino"));
-    model->importPersonalFoods();
-    EXPECT_TRUE(model->personal()->find("Vino"));
+    EXPECT_FALSE(model->personalFoods().catalogue()->find("Vino"));
+    model->personalFoods().importFoods();
+    EXPECT_TRUE(model->personalFoods().catalogue()->find("Vino"));
 }
 
 }  // namespace

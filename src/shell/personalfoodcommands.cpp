@@ -1,6 +1,4 @@
-// The main window's commands on the personal catalogue.
-
-#include "shell/mainwindowmodel.h"
+#include "shell/personalfoodcommands.h"
 
 #include "catalogue/foodcategory.h"
 #include "common/numbertext.h"
@@ -15,34 +13,60 @@ namespace velmo {
 
 namespace {
 
-const QString kWarning = QStringLiteral("Attenzione");
-const QString kNotice = QStringLiteral("Informazione");
 const QString kCsvFilter = QStringLiteral("File CSV (*.csv);;Tutti i file (*)");
 
 }  // namespace
 
-QString MainWindowModel::personalPath() const
+PersonalFoodCommands::PersonalFoodCommands(WindowParts window, Dialogs &dialogs, QObject *parent)
+    : QObject(parent), window_(std::move(window)), dialogs_(dialogs)
 {
-    return personalPath_.isEmpty() ? PersonalCatalogue::defaultPath() : personalPath_;
 }
 
-bool MainWindowModel::openPersonal()
+PersonalFoodCommands::~PersonalFoodCommands() = default;
+
+QString PersonalFoodCommands::path() const
 {
-    if (personal_)
+    return path_.isEmpty() ? PersonalCatalogue::defaultPath() : path_;
+}
+
+bool PersonalFoodCommands::personalCategoryCurrent() const
+{
+    return isPersonalCategory(window_.currentCategory());
+}
+
+bool PersonalFoodCommands::personalFoodCurrent() const
+{
+    return personalCategoryCurrent() && window_.data.currentRow().has_value();
+}
+
+void PersonalFoodCommands::refuse(const QString &text)
+{
+    dialogs_.message(text, warningTitle(), MessageIcon::Critical);
+}
+
+void PersonalFoodCommands::refreshCategory()
+{
+    if (personalCategoryCurrent())
+        window_.chooseCategory(kPersonalCategory);
+}
+
+bool PersonalFoodCommands::open()
+{
+    if (catalogue_)
         return true;
-    const QString path = personalPath();
+    const QString path = this->path();
     QString error;
     PersonalCatalogue::Problem problem = PersonalCatalogue::Problem::None;
-    personal_ = PersonalCatalogue::open(path, true, &error, &problem);
-    if (personal_) {
-        if (!personal_->notices().isEmpty())
-            dialogs_.message(personal_->notices().join(u'\n'), kNotice, MessageIcon::Information);
+    catalogue_ = PersonalCatalogue::open(path, true, &error, &problem);
+    if (catalogue_) {
+        if (!catalogue_->notices().isEmpty())
+            dialogs_.message(catalogue_->notices().join(u'\n'), noticeTitle(), MessageIcon::Information);
         return true;
     }
     if (problem != PersonalCatalogue::Problem::Damaged) {
         dialogs_.message(
             error + QStringLiteral("\n\nVelmo continua senza alimenti personali; il file non viene modificato."),
-            kWarning, MessageIcon::Critical);
+            warningTitle(), MessageIcon::Critical);
         return false;
     }
     // Only the user may give up a damaged file, and even then it is kept under another name.
@@ -51,83 +75,83 @@ bool MainWindowModel::openPersonal()
             + QStringLiteral("\n\nMettere da parte il file danneggiato (viene rinominato, non cancellato) e iniziare "
                              "un archivio nuovo e vuoto?\n\nNo: Velmo continua senza alimenti personali e non scrive "
                              "nulla; la domanda sarà ripetuta al prossimo uso degli alimenti personali."),
-        kWarning);
+        warningTitle());
     if (answer != Answer::Yes)
         return false;
     const QString asideName = PersonalCatalogue::setAside(path, &error);
-    if (asideName.isEmpty() || !(personal_ = PersonalCatalogue::open(path, true, &error))) {
-        dialogs_.message(error, kWarning, MessageIcon::Critical);
+    if (asideName.isEmpty() || !(catalogue_ = PersonalCatalogue::open(path, true, &error))) {
+        refuse(error);
         return false;
     }
     dialogs_.message(
         QStringLiteral(
             "Il file danneggiato è stato conservato come:\n%1\n\nÈ stato creato un archivio nuovo e vuoto:\n%2")
             .arg(QDir::toNativeSeparators(asideName), QDir::toNativeSeparators(path)),
-        kNotice, MessageIcon::Information);
+        noticeTitle(), MessageIcon::Information);
     return true;
 }
 
-void MainWindowModel::newPersonalFood()
+void PersonalFoodCommands::newFood()
 {
-    if (!openPersonal())
+    if (!open())
         return;
-    foodForm_ = std::make_unique<FoodFormModel>(*personal_, dialogs_);
+    foodForm_ = std::make_unique<FoodFormModel>(*catalogue_, dialogs_);
     emit foodWindowRequested();
 }
 
-void MainWindowModel::modifyPersonalFood()
+void PersonalFoodCommands::modifyFood()
 {
-    if (!personalCategoryCurrent() || !hasCurrentFood() || !openPersonal())
+    if (!personalFoodCurrent() || !open())
         return;
-    const auto food = personal_->find(browser_.foodName());
+    const auto food = catalogue_->find(window_.browser.foodName());
     if (!food)
         return;
-    foodForm_ = std::make_unique<FoodFormModel>(*personal_, dialogs_, food);
+    foodForm_ = std::make_unique<FoodFormModel>(*catalogue_, dialogs_, food);
     emit foodWindowRequested();
 }
 
-void MainWindowModel::foodWindowClosed()
+void PersonalFoodCommands::foodWindowClosed()
 {
     const QString saved = foodForm_ ? foodForm_->savedName() : QString();
     foodForm_.reset();
     if (!saved.isEmpty())
-        showPersonalFood(saved);
+        showFood(saved);
 }
 
-void MainWindowModel::showPersonalFood(const QString &name)
+void PersonalFoodCommands::showFood(const QString &name)
 {
-    chooseCategory(kPersonalCategory);
+    window_.chooseCategory(kPersonalCategory);
     const QString key = personalFoodKey(name);
-    for (int i = 0; i < dataControl_.rowCount(); ++i)
-        if (personalFoodKey(dataControl_.row(i).name) == key) {
-            dataControl_.moveTo(i);
+    for (int i = 0; i < window_.data.rowCount(); ++i)
+        if (personalFoodKey(window_.data.row(i).name) == key) {
+            window_.data.moveTo(i);
             return;
         }
 }
 
-void MainWindowModel::deletePersonalFood()
+void PersonalFoodCommands::deleteFood()
 {
-    if (!personalCategoryCurrent() || !hasCurrentFood() || !openPersonal())
+    if (!personalFoodCurrent() || !open())
         return;
-    const QString name = browser_.foodName();
+    const QString name = window_.browser.foodName();
     if (dialogs_.askYesNoCancel(
             QStringLiteral("Eliminare l'alimento personale \"%1\"?\n\nL'eliminazione non si può annullare.").arg(name),
-            kWarning)
+            warningTitle())
         != Answer::Yes)
         return;
-    const int row = *dataControl_.currentRow();
+    const int row = *window_.data.currentRow();
     QString error;
-    if (!personal_->remove(name, &error)) {
-        dialogs_.message(error, kWarning, MessageIcon::Critical);
+    if (!catalogue_->remove(name, &error)) {
+        refuse(error);
         return;
     }
-    chooseCategory(kPersonalCategory);
-    dataControl_.moveTo(std::min(row, dataControl_.rowCount() - 1));
+    window_.chooseCategory(kPersonalCategory);
+    window_.data.moveTo(std::min(row, window_.data.rowCount() - 1));
 }
 
-void MainWindowModel::importPersonalFoods()
+void PersonalFoodCommands::importFoods()
 {
-    if (!openPersonal())
+    if (!open())
         return;
     const QString path = dialogs_.openFileName(QStringLiteral("Importa alimenti personali"),
                                                userFolder(QStandardPaths::DocumentsLocation), kCsvFilter);
@@ -136,7 +160,7 @@ void MainWindowModel::importPersonalFoods()
     PersonalCatalogue::Merge counts;
     QString error;
     const auto import = [&](bool force) {
-        return personal_->importFoods(
+        return catalogue_->importFoods(
             [&](const FoodSink &sink) {
                 return readFoodsFile(path, {sink, force});
             },
@@ -148,33 +172,30 @@ void MainWindowModel::importPersonalFoods()
         && dialogs_.askYesNoCancel(QStringLiteral("Alcuni alimenti del file %1 hanno valori da confermare:\n\n%2\n\n"
                                                   "Importarli comunque?")
                                        .arg(QDir::toNativeSeparators(path), read.errors.join(u'\n')),
-                                   kWarning)
+                                   warningTitle())
                == Answer::Yes)
         read = import(true);
     if (!error.isEmpty()) {
-        dialogs_.message(error, kWarning, MessageIcon::Critical);
+        refuse(error);
         return;
     }
     if (!read.ok()) {
-        dialogs_.message(
-            QStringLiteral("Il file %1 non è stato importato: nessun alimento è stato aggiunto o modificato.\n\n%2")
-                .arg(QDir::toNativeSeparators(path), read.errors.join(u'\n')),
-            kWarning, MessageIcon::Critical);
+        refuse(QStringLiteral("Il file %1 non è stato importato: nessun alimento è stato aggiunto o modificato.\n\n%2")
+                   .arg(QDir::toNativeSeparators(path), read.errors.join(u'\n')));
         return;
     }
-    if (personalCategoryCurrent())
-        chooseCategory(kPersonalCategory);
+    refreshCategory();
     dialogs_.message(QStringLiteral("Importati %1 alimenti da %2: %3 nuovi, %4 aggiornati.")
                          .arg(counts.added + counts.updated)
                          .arg(QDir::toNativeSeparators(path))
                          .arg(counts.added)
                          .arg(counts.updated),
-                     kNotice, MessageIcon::Information);
+                     noticeTitle(), MessageIcon::Information);
 }
 
-void MainWindowModel::exportPersonalFoods()
+void PersonalFoodCommands::exportFoods()
 {
-    if (!openPersonal())
+    if (!open())
         return;
     const QString proposed =
         QDir(userFolder(QStandardPaths::DocumentsLocation)).filePath(QStringLiteral("alimenti-personali.csv"));
@@ -186,57 +207,62 @@ void MainWindowModel::exportPersonalFoods()
     QString error;
     qint64 count = 0;
     if (file.open(QIODevice::WriteOnly)
-        && personal_->exportFoods([&file](const QByteArray &piece) { return file.write(piece) == piece.size(); },
-                                  &count, &error)
+        && catalogue_->exportFoods([&file](const QByteArray &piece) { return file.write(piece) == piece.size(); },
+                                   &count, &error)
         && file.commit()) {
         dialogs_.message(
             QStringLiteral("Esportati %1 alimenti personali in %2.").arg(count).arg(QDir::toNativeSeparators(path)),
-            kNotice, MessageIcon::Information);
+            noticeTitle(), MessageIcon::Information);
         return;
     }
-    dialogs_.message(
-        error.isEmpty()
-            ? QStringLiteral("Impossibile scrivere %1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString())
-            : error,
-        kWarning, MessageIcon::Critical);
+    refuse(error.isEmpty()
+               ? QStringLiteral("Impossibile scrivere %1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString())
+               : error);
 }
 
-void MainWindowModel::saveMealAsFood()
+std::optional<PersonalFood> PersonalFoodCommands::mealFood()
 {
     QString problem;
-    if (!mealAsFood(meal_, QStringLiteral("-"), &problem)) {
-        dialogs_.message(problem, kWarning, MessageIcon::Critical);
-        return;
+    if (!mealAsFood(window_.meal, QStringLiteral("-"), &problem)) {
+        refuse(problem);
+        return std::nullopt;
     }
     const QString typed = dialogs_.input(QStringLiteral("Nome del nuovo alimento personale (i valori sono per 100 g "
                                                         "del peso netto del pasto):"),
                                          QStringLiteral("Salva pasto come alimento"), QString());
     if (typed.trimmed().isEmpty())
-        return;
+        return std::nullopt;
     if (problem = nameProblem(typed); !problem.isEmpty()) {
-        dialogs_.message(problem, kWarning, MessageIcon::Critical);
-        return;
+        refuse(problem);
+        return std::nullopt;
     }
-    const PersonalFood food = *mealAsFood(meal_, typed, &problem);
+    const PersonalFood food = *mealAsFood(window_.meal, typed, &problem);
     for (std::size_t k = 0; k < food.nutrients.size(); ++k)
         if (problem = quantityProblem(static_cast<int>(k) + 1, *food.nutrients[k]); !problem.isEmpty()) {
-            dialogs_.message(problem, kWarning, MessageIcon::Critical);
-            return;
+            refuse(problem);
+            return std::nullopt;
         }
-    if (!openPersonal())
+    return food;
+}
+
+void PersonalFoodCommands::saveMealAsFood()
+{
+    const std::optional<PersonalFood> made = mealFood();
+    if (!made || !open())
         return;
+    const PersonalFood &food = *made;
     QString replacing;
-    if (const auto existing = personal_->find(food.name)) {
+    if (const auto existing = catalogue_->find(food.name)) {
         if (dialogs_.askYesNoCancel(
                 QStringLiteral("Esiste già un alimento personale di nome \"%1\". Sostituirlo?").arg(existing->name),
-                kWarning)
+                warningTitle())
             != Answer::Yes)
             return;
         replacing = existing->name;
     }
     QString error;
-    if (!personal_->save(food, replacing, &error)) {
-        dialogs_.message(error, kWarning, MessageIcon::Critical);
+    if (!catalogue_->save(food, replacing, &error)) {
+        refuse(error);
         return;
     }
     const QLocale locale;
@@ -248,9 +274,8 @@ void MainWindowModel::saveMealAsFood()
     }
     dialogs_.message(QStringLiteral("Creato l'alimento personale \"%1\" (parte edibile 100%), per 100 g di pasto:\n%2.")
                          .arg(food.name, values.join(QStringLiteral(", "))),
-                     kNotice, MessageIcon::Information);
-    if (personalCategoryCurrent())
-        chooseCategory(kPersonalCategory);
+                     noticeTitle(), MessageIcon::Information);
+    refreshCategory();
 }
 
 }  // namespace velmo

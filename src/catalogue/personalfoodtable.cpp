@@ -1,0 +1,100 @@
+#include "catalogue/personalfoodtable.h"
+
+#include "catalogue/foodcategory.h"
+#include "catalogue/sqlstatements.h"
+
+#include <QVariant>
+
+namespace velmo {
+
+const QString &PersonalFoodTable::name()
+{
+    return personalCategory().table;
+}
+
+QString PersonalFoodTable::columns()
+{
+    return QStringList(foodColumns().cbegin(), foodColumns().cend()).join(u',');
+}
+
+QString PersonalFoodTable::createStatement()
+{
+    // The ranges are the program's own (foodQuantities): a statement that makes a table takes
+    // no bound values.
+    QStringList columns{QStringLiteral("alimenti TEXT NOT NULL")};
+    const auto &quantities = foodQuantities();
+    for (std::size_t i = 0; i < quantities.size(); ++i) {
+        const FoodQuantity &q = quantities[i];
+        columns.append(QStringLiteral("%1 REAL%2 CHECK (%1 IS NULL OR (typeof(%1) = 'real' AND %1 BETWEEN %3 AND %4))")
+                           .arg(QLatin1String(q.column), i == 0 ? QStringLiteral(" NOT NULL") : QString())
+                           .arg(q.minimum)
+                           .arg(q.maximum));
+    }
+    columns.append(QStringLiteral("chiave TEXT NOT NULL UNIQUE"));
+    return QStringLiteral("CREATE TABLE %1 (%2)").arg(name(), columns.join(QStringLiteral(", ")));
+}
+
+QString PersonalFoodTable::insertStatement()
+{
+    return QStringLiteral("INSERT INTO %1 (%2, chiave) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)").arg(name(), columns());
+}
+
+QString PersonalFoodTable::updateStatement()
+{
+    QStringList set;
+    for (const QString &column : foodColumns())
+        set.append(column + QStringLiteral(" = ?"));
+    set.append(QStringLiteral("chiave = ?"));
+    return QStringLiteral("UPDATE %1 SET %2 WHERE chiave = ?").arg(name(), set.join(QStringLiteral(", ")));
+}
+
+PersonalFood PersonalFoodTable::food(const QSqlQuery &query)
+{
+    PersonalFood food;
+    food.name = query.value(0).toString();
+    food.edible = query.value(1).toDouble();
+    for (int i = 0; i < 6; ++i) {
+        const QVariant value = query.value(i + 2);
+        if (!value.isNull())
+            food.nutrients[static_cast<std::size_t>(i)] = value.toDouble();
+    }
+    return food;
+}
+
+void PersonalFoodTable::bind(QSqlQuery &query, const PersonalFood &food)
+{
+    query.addBindValue(food.name);
+    query.addBindValue(food.edible);
+    for (const auto &value : food.nutrients)
+        query.addBindValue(value ? QVariant(*value) : QVariant(QMetaType(QMetaType::Double)));
+    query.addBindValue(personalFoodKey(food.name));
+}
+
+PersonalFoodTable::Writer::Writer(const QSqlDatabase &db) : known_(db), insert_(db), update_(db)
+{
+    known_.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE chiave = ?").arg(name()));
+    insert_.prepare(insertStatement());
+    update_.prepare(updateStatement());
+}
+
+bool PersonalFoodTable::Writer::write(const PersonalFood &food, PersonalCatalogue::Merge *counts, QString *error)
+{
+    const QString key = personalFoodKey(food.name);
+    known_.addBindValue(key);
+    if (!executeQuery(known_, error))
+        return false;
+    const bool exists = known_.next();
+    known_.finish();
+    QSqlQuery &write = exists ? update_ : insert_;
+    bind(write, food);
+    if (exists)
+        write.addBindValue(key);
+    if (!executeQuery(write, error)) {
+        *error = QStringLiteral("%1: %2").arg(food.name, *error);
+        return false;
+    }
+    ++(exists ? counts->updated : counts->added);
+    return true;
+}
+
+}  // namespace velmo

@@ -1,0 +1,95 @@
+#include "catalogue/sqlstatements.h"
+
+namespace velmo {
+
+int sqliteResultCode(const QSqlError &failure)
+{
+    // The extended codes keep the primary one in their low byte.
+    return failure.nativeErrorCode().toInt() & 0xff;
+}
+
+QString explainedFailure(const QSqlError &failure)
+{
+    QString what;
+    switch (sqliteResultCode(failure)) {
+    case 5:  // SQLITE_BUSY
+    case 6:  // SQLITE_LOCKED
+        what = QStringLiteral("L'archivio è in uso da un altro programma (un'altra finestra di Velmo o velmo-pasto): "
+                              "riprovare fra poco.");
+        break;
+    case 8:  // SQLITE_READONLY
+        what = QStringLiteral("Il file o la sua cartella sono in sola lettura: renderli scrivibili (il permesso di "
+                              "scrittura per sé stessi) e riprovare.");
+        break;
+    case 3:   // SQLITE_PERM
+    case 14:  // SQLITE_CANTOPEN
+    case 23:  // SQLITE_AUTH
+        what = QStringLiteral("Impossibile aprire o creare i file dell'archivio nella sua cartella: controllare che la "
+                              "cartella esista e sia scrivibile, poi riprovare.");
+        break;
+    case 13:  // SQLITE_FULL
+        what = QStringLiteral("Il disco è pieno: liberare spazio e riprovare.");
+        break;
+    case 10:  // SQLITE_IOERR
+        what = QStringLiteral("Errore di lettura o scrittura sul disco: controllare il disco e riprovare.");
+        break;
+    case 11:  // SQLITE_CORRUPT
+    case 26:  // SQLITE_NOTADB
+        what = QStringLiteral("Il file è danneggiato.");
+        break;
+    default:
+        what = QStringLiteral("Errore imprevisto dell'archivio: riprovare; se si ripete, conservare il file e "
+                              "segnalarlo.");
+    }
+    return QStringLiteral("%1\nDettagli: %2").arg(what, failure.text().trimmed());
+}
+
+bool executeQuery(QSqlQuery &query, QSqlError *failure)
+{
+    if (query.exec())
+        return true;
+    *failure = query.lastError();
+    return false;
+}
+
+bool runStatement(QSqlQuery &query, const QString &sql, QSqlError *failure)
+{
+    if (query.exec(sql))
+        return true;
+    *failure = query.lastError();
+    return false;
+}
+
+std::optional<QVariant> singleValue(const QSqlDatabase &db, const QString &sql, QSqlError *failure)
+{
+    QSqlQuery query(db);
+    if (!runStatement(query, sql, failure))
+        return std::nullopt;
+    if (!query.next()) {
+        *failure = query.lastError().isValid()
+                       ? query.lastError()
+                       : QSqlError(QStringLiteral("nessun risultato"), {}, QSqlError::UnknownError);
+        return std::nullopt;
+    }
+    return query.value(0);
+}
+
+bool executeQuery(QSqlQuery &query, QString *error)
+{
+    QSqlError failure;
+    if (executeQuery(query, &failure))
+        return true;
+    *error = explainedFailure(failure);
+    return false;
+}
+
+bool runStatement(QSqlQuery &query, const QString &sql, QString *error)
+{
+    QSqlError failure;
+    if (runStatement(query, sql, &failure))
+        return true;
+    *error = explainedFailure(failure);
+    return false;
+}
+
+}  // namespace velmo

@@ -1,0 +1,175 @@
+#include "ui/shell/mainmenubar.h"
+
+#include "catalogue/foodcategory.h"
+#include "shell/mainwindowmodel.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+
+#include <functional>
+#include <vector>
+
+namespace velmo::ui {
+
+MainMenuBar::MainMenuBar(MainWindowModel &model, QWidget *parent) : QMenuBar(parent), model_(model)
+{
+    buildMealMenu();
+    buildPersonsMenu();
+    buildCategoryMenu();
+    buildCommands();
+}
+
+void MainMenuBar::buildMealMenu()
+{
+    mealMenu_ = addMenu(QStringLiteral("&Pasto"));
+    mealMenu_->setObjectName(QStringLiteral("mnuPasto"));
+    MealDocument &document = model_.document();
+    struct Command {
+        const char *caption;
+        const char *objectName;
+        QKeySequence shortcut;
+        std::function<void()> run;
+        bool separatorAfter;
+    };
+    const Command commands[] = {
+        {"&Nuovo", "mnuPastoNuovo", QKeySequence::New, [&document] { document.newMeal(); }, false},
+        {"&Apri...", "mnuPastoApri", QKeySequence::Open, [&document] { document.open(); }, false},
+        {"&Salva", "mnuPastoSalva", QKeySequence::Save, [&document] { document.save(); }, false},
+        {"Salva &con nome...", "mnuPastoSalvaConNome", QKeySequence(QStringLiteral("Ctrl+Shift+S")),
+         [&document] { document.saveAs(); }, true},
+        {"&Esporta CSV...", "mnuPastoEsporta", QKeySequence(),
+         [this, &document] { document.exportCsv(model_.comparison()); }, false},
+    };
+    for (const Command &c : commands) {
+        QAction *action = mealMenu_->addAction(QString::fromUtf8(c.caption));
+        action->setObjectName(QString::fromLatin1(c.objectName));
+        action->setShortcut(c.shortcut);
+        connect(action, &QAction::triggered, this, c.run);
+        if (c.separatorAfter)
+            mealMenu_->addSeparator();
+    }
+}
+
+void MainMenuBar::buildPersonsMenu()
+{
+    // Every total is for one person: the persons menu is there but never opens.
+    personsMenu_ = addMenu(QStringLiteral("&N° Persone"));
+    personsMenu_->setObjectName(QStringLiteral("mnuPersone"));
+    for (int n = 1; n <= 11; ++n) {
+        const QString caption = n <= 9    ? QStringLiteral("&%1").arg(n)
+                                : n == 10 ? QStringLiteral("1&0")
+                                          : QStringLiteral("11");
+        personsMenu_->addAction(caption)->setObjectName(QStringLiteral("mnu%1").arg(n));
+    }
+    personsMenu_->menuAction()->setEnabled(false);
+}
+
+void MainMenuBar::buildCategoryMenu()
+{
+    categoryMenu_ = addMenu(QStringLiteral("&Scelta alimenti"));
+    categoryMenu_->setObjectName(QStringLiteral("mnuScelta"));
+    // The sixteen categories' keys are given; the items added beside them take letters that no
+    // category uses, and the personal foods' commands go in a submenu, which has keys of its own.
+    QAction *find = categoryMenu_->addAction(QStringLiteral("Cerca &alimento..."));
+    find->setObjectName(QStringLiteral("mnuCerca"));
+    find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    connect(find, &QAction::triggered, this, &MainMenuBar::foodSearchRequested);
+    categoryMenu_->addSeparator();
+    const auto &categories = foodCategories();
+    for (int i = 0; i < kFoodCategoryCount; ++i) {
+        const FoodCategory &category = categories[static_cast<std::size_t>(i)];
+        QAction *item = categoryMenu_->addAction(category.menuCaption);
+        item->setObjectName(QString::fromLatin1(category.menuItem));
+        // A category chosen from the keyboard is browsed from the keyboard: the grid takes the focus.
+        connect(item, &QAction::triggered, &model_, [this, i] {
+            model_.chooseCategory(i);
+            emit categoryChosen();
+        });
+    }
+    QAction *personal = categoryMenu_->addAction(personalCategory().menuCaption);
+    personal->setObjectName(QString::fromLatin1(personalCategory().menuItem));
+    connect(personal, &QAction::triggered, &model_, [this] { model_.chooseCategory(kPersonalCategory); });
+    buildPersonalFoodsMenu();
+}
+
+void MainMenuBar::buildPersonalFoodsMenu()
+{
+    // The personal foods' commands, in a submenu; the grid's right button opens the category
+    // menu that holds it.
+    struct PersonalCommand {
+        const char *caption;
+        const char *objectName;
+        void (PersonalFoodCommands::*command)();
+        bool needsPersonalFood;  // only on a current food of the personal category
+    };
+    const PersonalCommand personalCommands[] = {
+        {"&Nuovo alimento...", "mnuNuovoAlimento", &PersonalFoodCommands::newFood, false},
+        {"&Modifica alimento...", "mnuModificaAlimento", &PersonalFoodCommands::modifyFood, true},
+        {"&Elimina alimento", "mnuEliminaAlimento", &PersonalFoodCommands::deleteFood, true},
+        {nullptr, nullptr, nullptr, false},
+        {"&Importa alimenti personali...", "mnuImportaAlimenti", &PersonalFoodCommands::importFoods, false},
+        {"E&sporta alimenti personali...", "mnuEsportaAlimenti", &PersonalFoodCommands::exportFoods, false},
+        {nullptr, nullptr, nullptr, false},
+        {"Salva pasto come &alimento...", "mnuSalvaPasto", &PersonalFoodCommands::saveMealAsFood, false},
+    };
+    categoryMenu_->addSeparator();
+    QMenu *personalMenu = categoryMenu_->addMenu(QStringLiteral("&Gestione alimenti personali"));
+    personalMenu->setObjectName(QStringLiteral("mnuGestionePersonali"));
+    PersonalFoodCommands &commands = model_.personalFoods();
+    std::vector<QAction *> needFood;
+    for (const PersonalCommand &c : personalCommands) {
+        if (!c.caption) {
+            personalMenu->addSeparator();
+            continue;
+        }
+        QAction *action = personalMenu->addAction(QString::fromUtf8(c.caption));
+        action->setObjectName(QString::fromLatin1(c.objectName));
+        connect(action, &QAction::triggered, &commands, c.command);
+        if (c.needsPersonalFood)
+            needFood.push_back(action);
+    }
+    const auto enableForFood = [&commands, needFood] {
+        for (QAction *action : needFood)
+            action->setEnabled(commands.personalFoodCurrent());
+    };
+    connect(categoryMenu_, &QMenu::aboutToShow, this, enableForFood);
+    connect(personalMenu, &QMenu::aboutToShow, this, enableForFood);
+}
+
+void MainMenuBar::buildCommands()
+{
+    // The two energy windows under "&LAF", then titles that are commands themselves.
+    QMenu *laf = addMenu(QStringLiteral("&LAF"));
+    laf->setObjectName(QStringLiteral("mnuLAF"));
+    struct Command {
+        QMenu *menu;  // none: a title of the menu bar
+        const char *caption;
+        const char *objectName;
+        void (MainMenuBar::*run)();
+        // The usual keys of printing and help; "&Stampa" shares its accelerator with "&Scelta alimenti".
+        QKeySequence shortcut;
+    };
+    const Command commands[] = {
+        {laf, "LAF &Femmina", "mnuLAFfemmina", &MainMenuBar::femaleEnergyWindowRequested, {}},
+        {laf, "LAF &Maschio", "mnuLAFmaschio", &MainMenuBar::maleEnergyWindowRequested, {}},
+        {nullptr, "&Stampa", "mnuStampa", &MainMenuBar::printRequested, QKeySequence::Print},
+        {nullptr, "&Help", "mnuHelp", &MainMenuBar::helpRequested, QKeySequence::HelpContents},
+        {nullptr, "&Esci", "mnuEsci", &MainMenuBar::exitChosen, {}},
+    };
+    for (const Command &c : commands) {
+        const QString caption = QString::fromUtf8(c.caption);
+        QAction *action = c.menu ? c.menu->addAction(caption) : addAction(caption);
+        action->setObjectName(QString::fromLatin1(c.objectName));
+        action->setShortcut(c.shortcut);
+        connect(action, &QAction::triggered, this, c.run);
+    }
+}
+
+// "&Esci": the program ends once the meal may be lost.
+void MainMenuBar::exitChosen()
+{
+    model_.exitClicked();
+}
+
+}  // namespace velmo::ui

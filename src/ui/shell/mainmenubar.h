@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QMenuBar>
+
+class QMenu;
+
+namespace velmo {
+class MainWindowModel;
+}
+
+namespace velmo::ui {
+
+// The main window's menu bar: "&Pasto" (the meal's file), "&N° Persone" (there, never opened),
+// "&Scelta alimenti" (the search, the categories and the personal foods' commands), "&LAF" (the
+// energy windows) and the titles that are commands themselves. What the model can do it does at
+// once; what needs another window, or the window's own widgets, it asks for with a signal.
+class MainMenuBar : public QMenuBar {
+    Q_OBJECT
+public:
+    MainMenuBar(MainWindowModel &model, QWidget *parent);
+
+    QMenu *mealMenu() const { return mealMenu_; }
+    QMenu *personsMenu() const { return personsMenu_; }
+    QMenu *categoryMenu() const { return categoryMenu_; }
+
+signals:
+    // A category of the sixteen has been chosen from the menu: the grid is to take the focus.
+    void categoryChosen();
+    void foodSearchRequested();
+    void femaleEnergyWindowRequested();
+    void maleEnergyWindowRequested();
+    void printRequested();
+    void helpRequested();
+
+private:
+    void buildMealMenu();
+    void buildPersonsMenu();
+    void buildCategoryMenu();
+    void buildPersonalFoodsMenu();
+    void buildCommands();
+    void exitChosen();
+
+    MainWindowModel &model_;
+    QMenu *mealMenu_ = nullptr;
+    QMenu *personsMenu_ = nullptr;
+    QMenu *categoryMenu_ = nullptr;
+};
+
+}  // namespace velmo::ui
