@@ -103,16 +103,17 @@ std::size_t EnergyWindowModel::slot(int option)
 void EnergyWindowModel::resetControls()
 {
     texts_.fill(QString());
-    texts_[index(EnergyControl::Label2)] = QStringLiteral(" ");
-    texts_[index(EnergyControl::Label3)] = QStringLiteral(" ");
+    texts_[index(EnergyControl::LafLabel)] = QStringLiteral(" ");
+    texts_[index(EnergyControl::WorkingLafLabel)] = QStringLiteral(" ");
     adolescentSplitVisible_ = adultSplitVisible_ = sex_ == Sex::Female;
     grams_.fill(QStringLiteral("0"));
     chart_.fill(0.0);
     options_.fill(OptionState{});
     ageSelStart_ = ageSelLength_ = 0;
-    for (EnergyControl c : {EnergyControl::Text1, EnergyControl::Text3, EnergyControl::Text2, EnergyControl::Label1,
-                            EnergyControl::Label2, EnergyControl::Label3, EnergyControl::Label7, EnergyControl::Label8,
-                            EnergyControl::Label6, EnergyControl::PrintStatus})
+    for (EnergyControl c : {EnergyControl::AgeBox, EnergyControl::WeightBox, EnergyControl::RequirementBox,
+                            EnergyControl::BasalMetabolismLabel, EnergyControl::LafLabel,
+                            EnergyControl::WorkingLafLabel, EnergyControl::AdolescentSplitLabel,
+                            EnergyControl::AdultSplitLabel, EnergyControl::GramsLabels, EnergyControl::PrintStatus})
         emit controlChanged(c);
     for (const EnergyOption &option : kOptions)
         emit controlChanged(option.control);
@@ -124,7 +125,7 @@ void EnergyWindowModel::opened()
     // are the window's own and stay.
     resetControls();
     focus_ = EnergyControl::None;
-    setFocusTo(EnergyControl::Text1);
+    setFocusTo(EnergyControl::AgeBox);
 }
 
 void EnergyWindowModel::closed()
@@ -143,9 +144,9 @@ void EnergyWindowModel::userFocus(EnergyControl control)
 
 bool EnergyWindowModel::acceptsText(EnergyControl box, const QString &text) const
 {
-    if (box == EnergyControl::Text1)
+    if (box == EnergyControl::AgeBox)
         return isUnsignedWholeInput(text);
-    if (box == EnergyControl::Text3 || box == EnergyControl::Text2)
+    if (box == EnergyControl::WeightBox || box == EnergyControl::RequirementBox)
         return isUnsignedDecimalInput(text, locale());
     return false;
 }
@@ -167,15 +168,15 @@ void EnergyWindowModel::userClickOption(int option)
 
 void EnergyWindowModel::userClickPrint()
 {
-    setFocusTo(EnergyControl::Command1);
-    if (focus_ == EnergyControl::Command1)
+    setFocusTo(EnergyControl::PrintButton);
+    if (focus_ == EnergyControl::PrintButton)
         printClick();
 }
 
 void EnergyWindowModel::userClickBack()
 {
-    setFocusTo(EnergyControl::Command3);
-    if (focus_ == EnergyControl::Command3)
+    setFocusTo(EnergyControl::BackButton);
+    if (focus_ == EnergyControl::BackButton)
         backClick();
 }
 
@@ -184,20 +185,20 @@ void EnergyWindowModel::userClickBack()
 void EnergyWindowModel::setText(EnergyControl control, const QString &text)
 {
     QString &held = texts_.at(index(control));
-    const bool textBox = control == EnergyControl::Text1 || control == EnergyControl::Text3
-                         || control == EnergyControl::Text2;
+    const bool textBox = control == EnergyControl::AgeBox || control == EnergyControl::WeightBox
+                         || control == EnergyControl::RequirementBox;
     if (textBox && text == held)
         return;
     held = text;
     emit controlChanged(control);
     switch (control) {
-    case EnergyControl::Text1: ageChange(); break;
-    case EnergyControl::Text3: weightChange(); break;
-    case EnergyControl::Text2: requirementChange(); break;
-    case EnergyControl::Label1: basalMetabolismChange(); break;
-    case EnergyControl::Label7: splitChange(SplitKind::Adolescent); break;
-    case EnergyControl::Label8: splitChange(SplitKind::Adult); break;
-    default: break;  // Label2, Label3 and the print notice have no handler
+    case EnergyControl::AgeBox: ageChange(); break;
+    case EnergyControl::WeightBox: weightChange(); break;
+    case EnergyControl::RequirementBox: requirementChange(); break;
+    case EnergyControl::BasalMetabolismLabel: basalMetabolismChange(); break;
+    case EnergyControl::AdolescentSplitLabel: splitChange(SplitKind::Adolescent); break;
+    case EnergyControl::AdultSplitLabel: splitChange(SplitKind::Adult); break;
+    default: break;  // the two LAF labels and the print notice have no handler
     }
 }
 
@@ -255,9 +256,9 @@ void EnergyWindowModel::setFocusTo(EnergyControl control)
 
 void EnergyWindowModel::gotFocus(EnergyControl control)
 {
-    if (control == EnergyControl::Text1)
+    if (control == EnergyControl::AgeBox)
         ageGotFocus();
-    else if (control == EnergyControl::Text3)
+    else if (control == EnergyControl::WeightBox)
         weightGotFocus();
     else if (const int option = optionNumber(control); option != 0)
         optionGotFocus(option);
@@ -265,9 +266,9 @@ void EnergyWindowModel::gotFocus(EnergyControl control)
 
 void EnergyWindowModel::lostFocus(EnergyControl control)
 {
-    if (control == EnergyControl::Text1)
+    if (control == EnergyControl::AgeBox)
         ageLostFocus();
-    else if (control == EnergyControl::Text3)
+    else if (control == EnergyControl::WeightBox)
         weightLostFocus();
 }
 
@@ -282,14 +283,14 @@ void EnergyWindowModel::applyLaf(std::optional<Fixed4> value)
 {
     laf_ = value;
     // A LAF not yet known for this person shows as nothing, never as another person's value.
-    setText(EnergyControl::Label3, laf_ ? lafText(*laf_, locale()) : QString());
+    setText(EnergyControl::WorkingLafLabel, laf_ ? lafText(*laf_, locale()) : QString());
 }
 
 void EnergyWindowModel::recomputeRequirement()
 {
     // What cannot be computed from the labels as they read now is shown empty.
     const auto energy = energyRequirement(lafCaption(), basalMetabolismCaption(), locale());
-    setText(EnergyControl::Text2, energy ? energyText(*energy, locale()) : QString());
+    setText(EnergyControl::RequirementBox, energy ? energyText(*energy, locale()) : QString());
 }
 
 void EnergyWindowModel::enableOptions(bool enabled)
@@ -306,7 +307,7 @@ void EnergyWindowModel::applyAdolescentFactor()
     const auto factor = adolescentFactor(sex_, *age);
     if (!factor)
         return;
-    setText(EnergyControl::Label2, lafText(*factor, locale()));
+    setText(EnergyControl::LafLabel, lafText(*factor, locale()));
     applyLaf(factor);
     enableOptions(false);
     recomputeRequirement();
@@ -348,8 +349,9 @@ void EnergyWindowModel::ageGotFocus()
     }
     emit ageSelectionPlaced();
 
-    for (EnergyControl c : {EnergyControl::Text3, EnergyControl::Text2, EnergyControl::Label1, EnergyControl::Label2,
-                            EnergyControl::Label7, EnergyControl::Label8})
+    for (EnergyControl c :
+         {EnergyControl::WeightBox, EnergyControl::RequirementBox, EnergyControl::BasalMetabolismLabel,
+          EnergyControl::LafLabel, EnergyControl::AdolescentSplitLabel, EnergyControl::AdultSplitLabel})
         setText(c, QString());
 
     for (const EnergyOption &option : kOptions) {
@@ -361,7 +363,7 @@ void EnergyWindowModel::ageGotFocus()
 void EnergyWindowModel::ageChange()
 {
     if (ageText().size() == 2)
-        setFocusTo(EnergyControl::Text3);
+        setFocusTo(EnergyControl::WeightBox);
     applyAdolescentFactor();
 }
 
@@ -381,7 +383,7 @@ void EnergyWindowModel::weightGotFocus()
 {
     if (ageText().isEmpty()) {
         attention(kNoAge);
-        setFocusTo(EnergyControl::Text1);
+        setFocusTo(EnergyControl::AgeBox);
     }
 }
 
@@ -391,10 +393,10 @@ void EnergyWindowModel::weightChange()
     weight_ = readWholeNumber16(weightText(), locale());
     if (age_ && weight_) {
         basal_ = basalMetabolism(sex_, *age_, *weight_);
-        setText(EnergyControl::Label1, basalText(*basal_, locale()));
+        setText(EnergyControl::BasalMetabolismLabel, basalText(*basal_, locale()));
     } else {
         basal_.reset();
-        setText(EnergyControl::Label1, QString());
+        setText(EnergyControl::BasalMetabolismLabel, QString());
     }
 
     // The requirement follows every weight, however many digits it has.
@@ -417,9 +419,9 @@ void EnergyWindowModel::weightChange()
 
 void EnergyWindowModel::weightLostFocus()
 {
-    setText(EnergyControl::Text3, weightText().toUpper());
+    setText(EnergyControl::WeightBox, weightText().toUpper());
     if (weightText().size() == 1)
-        setText(EnergyControl::Text3, QStringLiteral("0") + weightText());
+        setText(EnergyControl::WeightBox, QStringLiteral("0") + weightText());
 }
 
 // --- Basal metabolism label ---
@@ -439,14 +441,14 @@ void EnergyWindowModel::optionGotFocus(int option)
 {
     if (ageText().isEmpty()) {
         attention(kNoAge);
-        setFocusTo(EnergyControl::Text1);
+        setFocusTo(EnergyControl::AgeBox);
     } else if (weightText().isEmpty()) {
         attention(kNoWeight);
-        setFocusTo(EnergyControl::Text3);
+        setFocusTo(EnergyControl::WeightBox);
     }
     if (!findOption(option)->isActivity() && !anyActivitySelected()) {
         attention(kNoActivity);
-        setFocusTo(EnergyControl::Text3);
+        setFocusTo(EnergyControl::WeightBox);
     }
 }
 
@@ -462,7 +464,7 @@ void EnergyWindowModel::optionClick(int option)
             laf = adultFactor(sex_, button.activity,
                               with ? RecommendedActivities::With : RecommendedActivities::Without);
         applyLaf(laf);
-        setText(EnergyControl::Label2, workingLafCaption());
+        setText(EnergyControl::LafLabel, workingLafCaption());
         recomputeRequirement();
         return;
     }
@@ -490,7 +492,7 @@ void EnergyWindowModel::optionClick(int option)
         }
     }
 
-    setText(EnergyControl::Label2, workingLafCaption());
+    setText(EnergyControl::LafLabel, workingLafCaption());
     recomputeRequirement();
 }
 
@@ -506,13 +508,13 @@ void EnergyWindowModel::requirementChange()
     }
     if (*age_ <= 17) {
         adolescentSplitVisible_ = true;
-        setText(EnergyControl::Label7, QString());
-        setText(EnergyControl::Label7, adolescentHeading());
+        setText(EnergyControl::AdolescentSplitLabel, QString());
+        setText(EnergyControl::AdolescentSplitLabel, adolescentHeading());
     }
     if (*age_ >= 18) {
         adultSplitVisible_ = true;
-        setText(EnergyControl::Label8, QString());
-        setText(EnergyControl::Label8, adultHeading());
+        setText(EnergyControl::AdultSplitLabel, QString());
+        setText(EnergyControl::AdultSplitLabel, adultHeading());
     }
 }
 
@@ -521,7 +523,7 @@ void EnergyWindowModel::clearGrams()
     for (QString &grams : grams_)
         grams.clear();
     chart_.fill(0.0);
-    emit controlChanged(EnergyControl::Label6);
+    emit controlChanged(EnergyControl::GramsLabels);
 }
 
 void EnergyWindowModel::splitChange(SplitKind kind)
@@ -531,12 +533,12 @@ void EnergyWindowModel::splitChange(SplitKind kind)
                              split ? split->carbohydrateGrams : 0.0};
     for (std::size_t i = 0; i < grams_.size(); ++i) {
         grams_[i] = gramsText(grams[i], locale());
-        emit controlChanged(EnergyControl::Label6);
+        emit controlChanged(EnergyControl::GramsLabels);
     }
     // The chart is fed from the captions, so it shows exactly the rounded grams.
     for (std::size_t i = 0; i < chart_.size(); ++i)
         chart_[i] = readLocaleNumberOrZero(grams_[i], locale());
-    emit controlChanged(EnergyControl::Label6);
+    emit controlChanged(EnergyControl::GramsLabels);
 }
 
 // --- Print and back ---

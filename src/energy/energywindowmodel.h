@@ -15,31 +15,31 @@ namespace velmo {
 class Dialogs;
 class TextPrinting;
 
-// The controls of an energy requirement window that the logic reads or writes, by the names they
-// carry in the window (and as object names in the view).
+// The controls of an energy requirement window that the logic reads or writes, in tab order.
 enum class EnergyControl {
     None,
-    Text1,     // age
-    Text3,     // weight
-    Option3,   // "Leggera"
-    Option4,   // "Moderata"
-    Option5,   // "Pesante"
-    Option12,  // with the recommended activities
-    Option11,  // without them
-    Text2,     // energy requirement
-    Command1,  // print
-    Command3,  // back to the launcher
-    Label1,    // basal metabolism
-    Label2,    // LAF shown to the user
-    Label3,    // working LAF
-    Label7,    // adolescent split caption
-    Label8,    // adult split caption
-    Label6,    // the three gram labels and the chart
+    AgeBox,
+    WeightBox,
+    LightActivityOption,       // "Leggera"
+    ModerateActivityOption,    // "Moderata"
+    HeavyActivityOption,       // "Pesante"
+    WithRecommendedOption,     // with the recommended physical activities
+    WithoutRecommendedOption,  // without them
+    RequirementBox,            // the energy requirement
+    PrintButton,
+    BackButton,  // back to the launcher
+    BasalMetabolismLabel,
+    LafLabel,              // the LAF shown to the user
+    WorkingLafLabel,       // the LAF the requirement is computed from
+    AdolescentSplitLabel,  // the caption of the adolescents' division
+    AdultSplitLabel,       // the caption of the adults' division
+    GramsLabels,           // the three gram labels and the chart
     PrintStatus,
 };
 
-// One option button: its number (`Option3` is 3), the activity level it stands for, or the
-// recommended-activities column it stands for.
+// One option button: its number (3, 4 and 5 the activity levels, 12 and 11 with and without the
+// recommended activities, as the window has always numbered them), the activity level it stands
+// for, or the recommended-activities column it stands for.
 struct EnergyOption {
     int number;
     EnergyControl control;
@@ -71,12 +71,13 @@ public:
 
     // The option buttons in tab order: the three activity levels, then with and without.
     static constexpr std::array<EnergyOption, 5> kOptions{{
-        {3, EnergyControl::Option3, "Leggera", ActivityLevel::Light, RecommendedActivities::NotChosen},
-        {4, EnergyControl::Option4, "Moderata", ActivityLevel::Moderate, RecommendedActivities::NotChosen},
-        {5, EnergyControl::Option5, "Pesante", ActivityLevel::Heavy, RecommendedActivities::NotChosen},
-        {12, EnergyControl::Option12, "Con attività fisiche auspicabili", ActivityLevel::NotChosen,
+        {3, EnergyControl::LightActivityOption, "Leggera", ActivityLevel::Light, RecommendedActivities::NotChosen},
+        {4, EnergyControl::ModerateActivityOption, "Moderata", ActivityLevel::Moderate,
+         RecommendedActivities::NotChosen},
+        {5, EnergyControl::HeavyActivityOption, "Pesante", ActivityLevel::Heavy, RecommendedActivities::NotChosen},
+        {12, EnergyControl::WithRecommendedOption, "Con attività fisiche auspicabili", ActivityLevel::NotChosen,
          RecommendedActivities::With},
-        {11, EnergyControl::Option11, "Senza le attività fisiche auspicabili", ActivityLevel::NotChosen,
+        {11, EnergyControl::WithoutRecommendedOption, "Senza le attività fisiche auspicabili", ActivityLevel::NotChosen,
          RecommendedActivities::Without},
     }};
     static QString optionCaption(int option);
@@ -86,18 +87,18 @@ public:
     // --- What the view shows ---
     // The text of a text box, the caption of a label, or the print notice.
     const QString &text(EnergyControl control) const { return texts_.at(index(control)); }
-    const QString &ageText() const { return text(EnergyControl::Text1); }
-    const QString &weightText() const { return text(EnergyControl::Text3); }
-    const QString &requirementText() const { return text(EnergyControl::Text2); }
-    const QString &basalMetabolismCaption() const { return text(EnergyControl::Label1); }
-    const QString &lafCaption() const { return text(EnergyControl::Label2); }
-    const QString &workingLafCaption() const { return text(EnergyControl::Label3); }
-    const QString &adolescentSplitCaption() const { return text(EnergyControl::Label7); }
-    const QString &adultSplitCaption() const { return text(EnergyControl::Label8); }
+    const QString &ageText() const { return text(EnergyControl::AgeBox); }
+    const QString &weightText() const { return text(EnergyControl::WeightBox); }
+    const QString &requirementText() const { return text(EnergyControl::RequirementBox); }
+    const QString &basalMetabolismCaption() const { return text(EnergyControl::BasalMetabolismLabel); }
+    const QString &lafCaption() const { return text(EnergyControl::LafLabel); }
+    const QString &workingLafCaption() const { return text(EnergyControl::WorkingLafLabel); }
+    const QString &adolescentSplitCaption() const { return text(EnergyControl::AdolescentSplitLabel); }
+    const QString &adultSplitCaption() const { return text(EnergyControl::AdultSplitLabel); }
     const QString &printStatus() const { return text(EnergyControl::PrintStatus); }
-    bool adolescentSplitVisible() const { return adolescentSplitVisible_; }  // Label7
-    bool adultSplitVisible() const { return adultSplitVisible_; }            // Label8
-    // Label6(0), Label6(1), Label6(2): grams of protein, fat, carbohydrate.
+    bool adolescentSplitVisible() const { return adolescentSplitVisible_; }
+    bool adultSplitVisible() const { return adultSplitVisible_; }
+    // The three gram labels: grams of protein, fat, carbohydrate.
     const QString &gramsCaption(int index) const { return grams_.at(static_cast<std::size_t>(index)); }
     double chartValue(int column) const { return chart_.at(static_cast<std::size_t>(column - 1)); }
     bool optionSelected(int option) const { return options_.at(slot(option)).selected; }
@@ -159,19 +160,19 @@ private:
     static std::size_t index(EnergyControl control) { return static_cast<std::size_t>(control); }
 
     // --- The handlers, named after what their control holds ---
-    void ageGotFocus();            // Text1_GotFocus
-    void ageChange();              // Text1_Change
-    void ageLostFocus();           // Text1_LostFocus
-    void weightGotFocus();         // Text3_GotFocus
-    void weightChange();           // Text3_Change
-    void weightLostFocus();        // Text3_LostFocus
-    void basalMetabolismChange();  // Label1_Change
+    void ageGotFocus();
+    void ageChange();
+    void ageLostFocus();
+    void weightGotFocus();
+    void weightChange();
+    void weightLostFocus();
+    void basalMetabolismChange();
     void optionGotFocus(int option);
     void optionClick(int option);
-    void requirementChange();          // Text2_Change
-    void splitChange(SplitKind kind);  // Label7_Change, Label8_Change
-    void printClick();                 // Command1_Click
-    void backClick();                  // Command3_Click
+    void requirementChange();
+    void splitChange(SplitKind kind);  // either division's caption assigned
+    void printClick();
+    void backClick();
 
     QLocale locale() const { return QLocale(); }
     // "Con una Attività …" for the first selected pair of activity and column; empty without one.

@@ -16,8 +16,9 @@
 
 namespace velmo::printing {
 
-// The fields of the print window that hold numbers, named after their controls (txtPrW …).
-enum class Field { PrW, PrH, PrX, PrY, Scala, NCopies };
+// The fields of the print window that hold numbers: the print rectangle in millimetres (its size,
+// then its distance from the left and top edges of the sheet), the scale and the copies.
+enum class Field { Width, Height, Left, Top, Scale, Copies };
 inline constexpr int kFieldCount = 6;
 
 // What the print module hands to its window when it opens it for an object.
@@ -46,10 +47,10 @@ public:
     // ---- control values, as the view shows them
     QString text(Field field) const { return fields_[index(field)].text; }
     bool objectAccepted() const { return objectAccepted_; }
-    bool keepProportions() const { return chkProporzioni_; }
-    bool centred() const { return chkCentro_; }
-    bool marginsEnabled() const { return !chkCentro_; }
-    bool scaleEnabled() const { return chkProporzioni_; }
+    bool keepProportions() const { return keepProportions_; }
+    bool centred() const { return centred_; }
+    bool marginsEnabled() const { return !centred_; }
+    bool scaleEnabled() const { return keepProportions_; }
     QString scaleCaption() const { return scaleCaption_; }
     QString sheetFrameCaption() const { return sheetCaption_; }
     QString sheetWidthText() const { return sheetWidthText_; }
@@ -69,8 +70,8 @@ public:
     QImage zoomPreview() const { return zoomPreview_; }
 
     // ---- the numbers behind the fields
-    MmRect rect() const { return {value(Field::PrX), value(Field::PrY), value(Field::PrW), value(Field::PrH)}; }
-    int copies() const { return value(Field::NCopies); }
+    MmRect rect() const { return {value(Field::Left), value(Field::Top), value(Field::Width), value(Field::Height)}; }
+    int copies() const { return value(Field::Copies); }
     int sheetWidth() const { return sheetW_; }
     int sheetHeight() const { return sheetH_; }
     bool monochrome() const { return monochrome_; }
@@ -85,33 +86,35 @@ public:
     void keyReleased(Field field);
     // The user leaves a field: one left empty shows its value again.
     void fieldLeft(Field field);
-    // A click on the field's up-down control (updPrW …).
+    // A click on the field's up-down arrows.
     void upDownClicked(Field field, int step);
-    // The check boxes chkProporzioni and chkCentro; each runs its handler when it changes.
+    // The check boxes "keep the proportions" and "centre on the sheet"; each takes effect when it
+    // changes.
     void setKeepProportions(bool checked);
     void setCentred(bool checked);
-    // cmdOrigine "&0 / 0".
+    // "&0 / 0": the rectangle moves to the sheet's top left corner.
     void originClicked();
-    // cmdMax "M a &x".
+    // "M a &x": the rectangle grows to the largest that fits the sheet.
     void maxClicked();
-    // Enter in the scale field txtScala, its button cmdScalaOK, or leaving it.
+    // Enter in the scale field, its confirm button, or leaving the field.
     void scaleConfirmed();
-    // cboPrinterNames: the entry at `index` chosen.
+    // The printer list: the entry at `index` chosen.
     void printerChosen(int index);
-    // cmdProprieta "&Proprieta'".
+    // "&Proprieta'": the printer's settings dialog.
     void propertiesClicked();
-    // cmdStampa "&Stampa"; true when the print succeeded and the window closes.
+    // "&Stampa"; true when the print succeeded and the window closes.
     bool printClicked();
-    // picPreview: the enlarged preview fills `area` as far as the sheet's proportions allow.
+    // A click on the preview: the enlarged preview fills `area` as far as the sheet's proportions
+    // allow.
     void previewClicked(QSize area);
-    // picZoom or picPreviewZoom: the enlarged preview closes.
+    // A click on the enlarged preview or around it: it closes.
     void zoomClicked();
-    // zLabel1 "&Nome:" double-clicked: the preview is saved.
+    // A double click on the printer caption "&Nome:": the preview is saved.
     void printerLabelDoubleClicked();
-    // Timer1: the out-of-sheet warning blinks.
+    // Every half second while the rectangle leaves the sheet: the warning blinks.
     void blinkTicked();
 
-    // The window's procedures Preview and ShowSheet.
+    // The picture drawn again on the sheet outline; the sheet's size, paper and outline shown.
     void updatePreview();
     void showSheet();
 
@@ -135,8 +138,8 @@ private:
     void setNumber(Field field, int value);
     void measureSheet();
     // The picture drawn on a sheet outline of `outline` pixels into `drawing`; "Errore di Copia"
-    // under `failureTitle` when it cannot be drawn.
-    void drawOnSheet(const QImage &source, bool grey, QSize outline, QImage &drawing, const QString &failureTitle);
+    // under the title of `step` when it cannot be drawn.
+    void drawOnSheet(const QImage &source, bool grey, QSize outline, QImage &drawing, PrintStep step);
     void showOutOfSheet(bool out);
     QString formatScale() const;
 
@@ -163,8 +166,8 @@ private:
     int sheetW_ = -1, sheetH_ = -1;
     bool monochrome_ = false;
 
-    bool chkProporzioni_ = true;
-    bool chkCentro_ = false;
+    bool keepProportions_ = true;
+    bool centred_ = false;
     QString scaleCaption_ = QStringLiteral("Sca&la:");
     QString sheetCaption_;
     QString sheetWidthText_, sheetHeightText_;

@@ -187,15 +187,15 @@ protected:
     QStringList fromWindow(Sex sex, int age, const char *weight, const Choice &activity, const Choice &column)
     {
         open(sex);
-        type(C::Text1, qPrintable(QStringLiteral("%1").arg(age, 2, 10, QLatin1Char('0'))));
+        type(C::AgeBox, qPrintable(QStringLiteral("%1").arg(age, 2, 10, QLatin1Char('0'))));
         const QByteArray typed(weight);
         const bool finishLater = typed.size() == 3;
-        type(C::Text3, finishLater ? typed.left(2).constData() : weight);
+        type(C::WeightBox, finishLater ? typed.left(2).constData() : weight);
         for (int option : {activity.option, column.option})
             if (model->optionEnabled(option) && !model->optionSelected(option))
                 click(option);
         if (finishLater)
-            type(C::Text3, typed.mid(2).constData());
+            type(C::WeightBox, typed.mid(2).constData());
         // Only the heading the window shows counts.
         QStringList f{model->basalMetabolismCaption(), model->lafCaption(), model->requirementText(),
                       (model->adultSplitVisible() ? model->adultSplitCaption() : QString())

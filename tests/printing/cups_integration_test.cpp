@@ -1,6 +1,6 @@
 // Prints through a real CUPS queue that writes PDF files (cups-pdf) and measures the pages it
 // produced. scripts/test.sh starts cupsd and adds the queue; without them the test is skipped.
-#include "ui/printing/frmstampafpb.h"
+#include "ui/printing/printsetupwindow.h"
 #include "ui/printing/printmodule.h"
 #include "ui/printing/qtprinterservice.h"
 
@@ -85,20 +85,20 @@ TEST(CupsPrinting, ThreeCopiesAreThreeLandscapeJobsOfOnePageWithThePictureInPlac
     PrintModule &module = *windows.printModule();
 
     int sheetW = 0, sheetH = 0;
-    module.FoglioStampa(sheetW, sheetH, 2);
+    module.measureSheet(sheetW, sheetH, 2);
     ASSERT_GT(sheetW, sheetH) << "a landscape sheet";
 
     const QSet<int> before = completedJobs(queue);
     printing::MmRect printed;
     bool closedAfterPrint = false;
-    module.onWindowReady = [&](frmStampaFPB &print) {
+    module.onWindowReady = [&](PrintSetupWindow &print) {
         QTimer::singleShot(0, &print, [&] {
             print.model().setKeepProportions(false);
-            const std::pair<Field, const char *> typed[] = {{Field::PrX, "20"},
-                                                            {Field::PrY, "15"},
-                                                            {Field::PrW, "150"},
-                                                            {Field::PrH, "100"},
-                                                            {Field::NCopies, "3"}};
+            const std::pair<Field, const char *> typed[] = {{Field::Left, "20"},
+                                                            {Field::Top, "15"},
+                                                            {Field::Width, "150"},
+                                                            {Field::Height, "100"},
+                                                            {Field::Copies, "3"}};
             for (const auto &[field, text] : typed)
                 print.field(field)->setText(QString::fromLatin1(text));
             printed = print.model().rect();

@@ -1,10 +1,15 @@
-#include "ui/printing/frmstampafpb.h"
-#include "ui_frmstampafpb.h"
+#include "ui/printing/printsetupwindow.h"
+#include "ui_printsetupwindow.h"
 
 #include "ui/printing/sheetview.h"
 #include "ui/printing/updown.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -41,58 +46,106 @@ QPixmap printerPicture()
     return pixmap;
 }
 
+// The form's widget of that object name. The names are the controls' old ones, which the tests and
+// the help pages know.
+template <typename T>
+T *formWidget(const QWidget *window, const char *objectName)
+{
+    T *widget = window->findChild<T *>(QString::fromLatin1(objectName));
+    Q_ASSERT_X(widget, "PrintSetupWindow", objectName);
+    return widget;
+}
+
 }  // namespace
 
-frmStampaFPB::frmStampaFPB(printing::PrintWindowModel &model, QWidget *parent)
-    : QDialog(parent), model_(model), ui_(std::make_unique<Ui::frmStampaFPB>())
+PrintSetupWindow::PrintSetupWindow(printing::PrintWindowModel &model, QWidget *parent) : QDialog(parent), model_(model)
 {
-    ui_->setupUi(this);
-    ui_->imgPrinter->setPixmap(printerPicture());
-    ui_->sheetArea->setFixedSize(printing::twipsToPixels(1905) + 8, printing::twipsToPixels(1905) + 8);
+    Ui::PrintSetupWindowForm form;
+    form.setupUi(this);
+    findFormWidgets();
+    printerPicture_->setPixmap(printerPicture());
+    sheetArea_->setFixedSize(printing::twipsToPixels(1905) + 8, printing::twipsToPixels(1905) + 8);
     // The warning comes and goes while blinking; its row keeps its place so nothing below moves.
-    ui_->sheetLayout->setRowMinimumHeight(3, ui_->lblFuoriFoglio->sizeHint().height());
-    ui_->zLabel1->installEventFilter(this);
+    formWidget<QGridLayout>(this, "sheetLayout")->setRowMinimumHeight(3, outOfSheetWarning_->sizeHint().height());
+    printerCaption_->installEventFilter(this);
 
-    connectField(Field::PrW, ui_->txtPrW, ui_->updPrW);
-    connectField(Field::PrH, ui_->txtPrH, ui_->updPrH);
-    connectField(Field::PrX, ui_->txtPrX, ui_->updPrX);
-    connectField(Field::PrY, ui_->txtPrY, ui_->updPrY);
-    connectField(Field::Scala, ui_->txtScala, nullptr);
-    connectField(Field::NCopies, ui_->txtNCopies, ui_->updNCopies);
+    connectField(Field::Width, "txtPrW", "updPrW");
+    connectField(Field::Height, "txtPrH", "updPrH");
+    connectField(Field::Left, "txtPrX", "updPrX");
+    connectField(Field::Top, "txtPrY", "updPrY");
+    connectField(Field::Scale, "txtScala", nullptr);
+    connectField(Field::Copies, "txtNCopies", "updNCopies");
+    addZoom();
+    connectActions();
+    sync();
+}
 
+PrintSetupWindow::~PrintSetupWindow() = default;
+
+void PrintSetupWindow::findFormWidgets()
+{
+    printerCaption_ = formWidget<QLabel>(this, "zLabel1");
+    printerList_ = formWidget<QComboBox>(this, "cboPrinterNames");
+    propertiesButton_ = formWidget<QPushButton>(this, "cmdProprieta");
+    printerPicture_ = formWidget<QLabel>(this, "imgPrinter");
+    sheetFrame_ = formWidget<QGroupBox>(this, "fraFoglio");
+    sheetArea_ = formWidget<QWidget>(this, "sheetArea");
+    preview_ = formWidget<SheetView>(this, "picPreview");
+    printingNotice_ = formWidget<QLabel>(this, "lblStampaInCorso");
+    sheetWidthLabel_ = formWidget<QLabel>(this, "lblFgW");
+    sheetHeightLabel_ = formWidget<QLabel>(this, "lblFgH");
+    outOfSheetWarning_ = formWidget<QLabel>(this, "lblFuoriFoglio");
+    rightColumn_ = formWidget<QWidget>(this, "rightColumn");
+    keepProportionsBox_ = formWidget<QCheckBox>(this, "chkProporzioni");
+    maxButton_ = formWidget<QPushButton>(this, "cmdMax");
+    centredBox_ = formWidget<QCheckBox>(this, "chkCentro");
+    originButton_ = formWidget<QPushButton>(this, "cmdOrigine");
+    scaleRow_ = formWidget<QWidget>(this, "scaleRow");
+    scaleCaption_ = formWidget<QLabel>(this, "lblLblScala");
+    scaleOkButton_ = formWidget<QPushButton>(this, "cmdScalaOK");
+    copiesRow_ = formWidget<QWidget>(this, "copiesRow");
+    printButton_ = formWidget<QPushButton>(this, "cmdStampa");
+    okButton_ = formWidget<QPushButton>(this, "cmdOK");
+    closeButton_ = formWidget<QPushButton>(this, "cmdChiudi");
+}
+
+void PrintSetupWindow::addZoom()
+{
     // The enlarged preview lies over the whole window, outside its layout.
-    picZoom_ = new QWidget(this);
-    picZoom_->setObjectName(QStringLiteral("picZoom"));
-    picZoom_->setAutoFillBackground(true);
-    picZoom_->setToolTip(QStringLiteral("Chiudi"));
-    picZoom_->setCursor(Qt::PointingHandCursor);
-    picZoom_->installEventFilter(this);
-    picPreviewZoom_ = new SheetView(picZoom_);
-    picPreviewZoom_->setObjectName(QStringLiteral("picPreviewZoom"));
-    picPreviewZoom_->setToolTip(QStringLiteral("Chiudi"));
-    picZoom_->hide();
+    zoom_ = new QWidget(this);
+    zoom_->setObjectName(QStringLiteral("picZoom"));
+    zoom_->setAutoFillBackground(true);
+    zoom_->setToolTip(QStringLiteral("Chiudi"));
+    zoom_->setCursor(Qt::PointingHandCursor);
+    zoom_->installEventFilter(this);
+    zoomPreview_ = new SheetView(zoom_);
+    zoomPreview_->setObjectName(QStringLiteral("picPreviewZoom"));
+    zoomPreview_->setToolTip(QStringLiteral("Chiudi"));
+    zoom_->hide();
+}
 
-    // ---- user actions to the model
-    connect(ui_->cboPrinterNames, &QComboBox::activated, this, [this](int index) { model_.printerChosen(index); });
-    connect(ui_->cmdProprieta, &QPushButton::clicked, this, [this] { model_.propertiesClicked(); });
-    connect(ui_->chkProporzioni, &QCheckBox::clicked, this,
+void PrintSetupWindow::connectActions()
+{
+    connect(printerList_, &QComboBox::activated, this, [this](int index) { model_.printerChosen(index); });
+    connect(propertiesButton_, &QPushButton::clicked, this, [this] { model_.propertiesClicked(); });
+    connect(keepProportionsBox_, &QCheckBox::clicked, this,
             [this](bool checked) { model_.setKeepProportions(checked); });
-    connect(ui_->chkCentro, &QCheckBox::clicked, this, [this](bool checked) { model_.setCentred(checked); });
-    connect(ui_->cmdMax, &QPushButton::clicked, this, [this] { model_.maxClicked(); });
-    connect(ui_->cmdOrigine, &QPushButton::clicked, this, [this] { model_.originClicked(); });
-    connect(ui_->cmdScalaOK, &QPushButton::clicked, this, [this] { model_.scaleConfirmed(); });
-    connect(ui_->cmdStampa, &QPushButton::clicked, this, [this] { model_.printClicked(); });
-    connect(ui_->cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(ui_->cmdChiudi, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ui_->picPreview, &SheetView::clicked, this, [this] {
+    connect(centredBox_, &QCheckBox::clicked, this, [this](bool checked) { model_.setCentred(checked); });
+    connect(maxButton_, &QPushButton::clicked, this, [this] { model_.maxClicked(); });
+    connect(originButton_, &QPushButton::clicked, this, [this] { model_.originClicked(); });
+    connect(scaleOkButton_, &QPushButton::clicked, this, [this] { model_.scaleConfirmed(); });
+    connect(printButton_, &QPushButton::clicked, this, [this] { model_.printClicked(); });
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(closeButton_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(preview_, &SheetView::clicked, this, [this] {
         placeZoom();
-        model_.previewClicked(picZoom_->size() - QSize(16, 16));
+        model_.previewClicked(zoom_->size() - QSize(16, 16));
     });
-    connect(picPreviewZoom_, &SheetView::clicked, this, [this] { model_.zoomClicked(); });
-    connect(&model_, &printing::PrintWindowModel::changed, this, &frmStampaFPB::sync);
+    connect(zoomPreview_, &SheetView::clicked, this, [this] { model_.zoomClicked(); });
+    connect(&model_, &printing::PrintWindowModel::changed, this, &PrintSetupWindow::sync);
     connect(&model_, &printing::PrintWindowModel::closeRequested, this, &QDialog::accept);
     model_.onRepaintNow = [this] {
-        ui_->lblStampaInCorso->repaint();
+        printingNotice_->repaint();
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     };
     model_.setBusyNotifier([](bool busy) {
@@ -101,44 +154,46 @@ frmStampaFPB::frmStampaFPB(printing::PrintWindowModel &model, QWidget *parent)
         else
             QApplication::restoreOverrideCursor();
     });
-    sync();
 }
 
-frmStampaFPB::~frmStampaFPB() = default;
-
-void frmStampaFPB::connectField(Field field, QLineEdit *edit, UpDown *upDown)
+void PrintSetupWindow::connectField(Field field, const char *editName, const char *upDownName)
 {
-    if (field != Field::Scala)
+    auto *edit = formWidget<QLineEdit>(this, editName);
+    if (field != Field::Scale)
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("-20000")) + 12);
     edit->installEventFilter(this);
     fields_[field] = edit;
     fieldOf_[edit] = field;
     connect(edit, &QLineEdit::textChanged, this, [this, field](const QString &text) { model_.setText(field, text); });
-    if (!upDown)
+    if (!upDownName)
         return;
+    auto *upDown = formWidget<UpDown>(this, upDownName);
     upDowns_[field] = upDown;
     connect(upDown, &UpDown::stepped, this, [this, field](int step) { model_.upDownClicked(field, step); });
 }
 
-bool frmStampaFPB::eventFilter(QObject *watched, QEvent *event)
+bool PrintSetupWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ui_->zLabel1 && event->type() == QEvent::MouseButtonDblClick) {
+    if (watched == printerCaption_ && event->type() == QEvent::MouseButtonDblClick) {
         model_.printerLabelDoubleClicked();
         return true;
     }
-    if (watched == picZoom_ && event->type() == QEvent::MouseButtonPress) {
+    if (watched == zoom_ && event->type() == QEvent::MouseButtonPress) {
         model_.zoomClicked();
         return true;
     }
     const auto found = fieldOf_.find(watched);
     if (found == fieldOf_.end())
         return QDialog::eventFilter(watched, event);
-    const Field field = found->second;
-    auto *edit = static_cast<QLineEdit *>(watched);
+    return filterFieldEvent(found->second, static_cast<QLineEdit *>(watched), event);
+}
+
+bool PrintSetupWindow::filterFieldEvent(Field field, QLineEdit *edit, QEvent *event)
+{
     switch (event->type()) {
     case QEvent::KeyPress: {
         auto *key = static_cast<QKeyEvent *>(event);
-        if (field == Field::Scala && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+        if (field == Field::Scale && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
             model_.scaleConfirmed();
             return true;
         }
@@ -172,7 +227,7 @@ bool frmStampaFPB::eventFilter(QObject *watched, QEvent *event)
         default: model_.keyReleased(field); return false;
         }
     case QEvent::FocusOut:
-        if (field == Field::Scala)
+        if (field == Field::Scale)
             model_.scaleConfirmed();
         model_.fieldLeft(field);
         return false;
@@ -180,20 +235,20 @@ bool frmStampaFPB::eventFilter(QObject *watched, QEvent *event)
     }
 }
 
-void frmStampaFPB::syncObjectMode()
+void PrintSetupWindow::syncObjectMode()
 {
     const bool withObject = model_.objectAccepted();
-    ui_->fraFoglio->setVisible(withObject);
-    ui_->rightColumn->setVisible(withObject);
-    ui_->cmdStampa->setVisible(withObject);
-    ui_->cmdChiudi->setVisible(withObject);
-    ui_->cmdOK->setVisible(!withObject);
-    ui_->imgPrinter->setVisible(!withObject);
-    ui_->scaleRow->setVisible(withObject);
-    ui_->copiesRow->setVisible(withObject);
+    sheetFrame_->setVisible(withObject);
+    rightColumn_->setVisible(withObject);
+    printButton_->setVisible(withObject);
+    closeButton_->setVisible(withObject);
+    okButton_->setVisible(!withObject);
+    printerPicture_->setVisible(!withObject);
+    scaleRow_->setVisible(withObject);
+    copiesRow_->setVisible(withObject);
 }
 
-void frmStampaFPB::sync()
+void PrintSetupWindow::sync()
 {
     syncObjectMode();
     for (const auto &[field, edit] : fields_) {
@@ -203,82 +258,88 @@ void frmStampaFPB::sync()
         }
     }
     const bool margins = model_.marginsEnabled();
-    for (Field f : {Field::PrX, Field::PrY}) {
+    for (Field f : {Field::Left, Field::Top}) {
         fields_[f]->setEnabled(margins);
         upDowns_[f]->setEnabled(margins);
     }
-    ui_->cmdOrigine->setEnabled(margins);
-    fields_[Field::Scala]->setEnabled(model_.scaleEnabled());
+    originButton_->setEnabled(margins);
+    fields_[Field::Scale]->setEnabled(model_.scaleEnabled());
     {
-        const QSignalBlocker a(ui_->chkProporzioni), b(ui_->chkCentro);
-        ui_->chkProporzioni->setChecked(model_.keepProportions());
-        ui_->chkCentro->setChecked(model_.centred());
+        const QSignalBlocker a(keepProportionsBox_), b(centredBox_);
+        keepProportionsBox_->setChecked(model_.keepProportions());
+        centredBox_->setChecked(model_.centred());
     }
-    ui_->lblLblScala->setText(model_.scaleCaption());
-
-    const QStringList names = model_.printerNames();
-    QStringList shown;
-    for (int i = 0; i < ui_->cboPrinterNames->count(); ++i)
-        shown.append(ui_->cboPrinterNames->itemText(i));
-    {
-        const QSignalBlocker blocker(ui_->cboPrinterNames);
-        if (shown != names) {
-            ui_->cboPrinterNames->clear();
-            ui_->cboPrinterNames->addItems(names);
-        }
-        ui_->cboPrinterNames->setCurrentIndex(model_.printerIndex());
-    }
-
-    ui_->fraFoglio->setTitle(model_.sheetFrameCaption());
-    ui_->lblFgW->setText(model_.sheetWidthText());
-    ui_->lblFgH->setText(model_.sheetHeightText());
-    const QSize box = model_.previewBox();
-    if (!box.isEmpty())
-        ui_->picPreview->setGeometry(centredIn(ui_->sheetArea->size(), box));
-    ui_->picPreview->setToolTip(model_.previewToolTip());
-    if (ui_->picPreview->picture().cacheKey() != model_.preview().cacheKey())
-        ui_->picPreview->setPicture(model_.preview());
-
-    ui_->lblFuoriFoglio->setVisible(model_.outOfSheetVisible());
-    QPalette warning = ui_->lblFuoriFoglio->palette();
-    warning.setColor(QPalette::Window, model_.outOfSheetRed() ? QColor(255, 0, 0) : palette().color(QPalette::Button));
-    ui_->lblFuoriFoglio->setPalette(warning);
-
-    if (model_.printingVisible()) {
-        ui_->lblStampaInCorso->adjustSize();
-        ui_->lblStampaInCorso->move(ui_->picPreview->geometry().center() - ui_->lblStampaInCorso->rect().center());
-        ui_->lblStampaInCorso->raise();
-    }
-    ui_->lblStampaInCorso->setVisible(model_.printingVisible());
+    scaleCaption_->setText(model_.scaleCaption());
+    syncPrinterList();
+    syncSheet();
 
     if (model_.zoomVisible()) {
         placeZoom();
-        picPreviewZoom_->setGeometry(centredIn(picZoom_->size(), model_.zoomOutline()));
-        picPreviewZoom_->setPicture(model_.zoomPreview());
-        picZoom_->raise();
+        zoomPreview_->setGeometry(centredIn(zoom_->size(), model_.zoomOutline()));
+        zoomPreview_->setPicture(model_.zoomPreview());
+        zoom_->raise();
     }
-    picZoom_->setVisible(model_.zoomVisible());
+    zoom_->setVisible(model_.zoomVisible());
 }
 
-void frmStampaFPB::placeZoom()
+void PrintSetupWindow::syncPrinterList()
 {
-    picZoom_->setGeometry(rect());
+    const QStringList names = model_.printerNames();
+    QStringList shown;
+    for (int i = 0; i < printerList_->count(); ++i)
+        shown.append(printerList_->itemText(i));
+    const QSignalBlocker blocker(printerList_);
+    if (shown != names) {
+        printerList_->clear();
+        printerList_->addItems(names);
+    }
+    printerList_->setCurrentIndex(model_.printerIndex());
 }
 
-void frmStampaFPB::resizeEvent(QResizeEvent *event)
+void PrintSetupWindow::syncSheet()
+{
+    sheetFrame_->setTitle(model_.sheetFrameCaption());
+    sheetWidthLabel_->setText(model_.sheetWidthText());
+    sheetHeightLabel_->setText(model_.sheetHeightText());
+    const QSize box = model_.previewBox();
+    if (!box.isEmpty())
+        preview_->setGeometry(centredIn(sheetArea_->size(), box));
+    preview_->setToolTip(model_.previewToolTip());
+    if (preview_->picture().cacheKey() != model_.preview().cacheKey())
+        preview_->setPicture(model_.preview());
+
+    outOfSheetWarning_->setVisible(model_.outOfSheetVisible());
+    QPalette warning = outOfSheetWarning_->palette();
+    warning.setColor(QPalette::Window, model_.outOfSheetRed() ? QColor(255, 0, 0) : palette().color(QPalette::Button));
+    outOfSheetWarning_->setPalette(warning);
+
+    if (model_.printingVisible()) {
+        printingNotice_->adjustSize();
+        printingNotice_->move(preview_->geometry().center() - printingNotice_->rect().center());
+        printingNotice_->raise();
+    }
+    printingNotice_->setVisible(model_.printingVisible());
+}
+
+void PrintSetupWindow::placeZoom()
+{
+    zoom_->setGeometry(rect());
+}
+
+void PrintSetupWindow::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
     placeZoom();
 }
 
-void frmStampaFPB::showEvent(QShowEvent *event)
+void PrintSetupWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     sync();
     if (model_.objectAccepted())
-        ui_->cmdStampa->setFocus();
+        printButton_->setFocus();
     else
-        ui_->cmdOK->setFocus();
+        okButton_->setFocus();
 }
 
 }  // namespace velmo::ui
