@@ -1,10 +1,8 @@
 #include "printing/printwindowmodel.h"
 
 #include "common/numbertext.h"
-#include "common/userfolder.h"
 #include "printing/papernames.h"
 
-#include <QDir>
 #include <QLocale>
 
 #include <algorithm>
@@ -61,16 +59,16 @@ std::optional<int> wholeValue(const QString &text)
 }  // namespace
 
 PrintWindowModel::PrintWindowModel(PrinterService &printers, Dialogs &dialogs, QObject *parent)
-    : QObject(parent), printers_(printers), dialogs_(dialogs), routines_(printers, dialogs)
+    : QObject(parent), printers_(printers), dialogs_(dialogs), routines_(printers, dialogs), sheet_(dialogs)
 {
-    blink_.setInterval(500);
-    connect(&blink_, &QTimer::timeout, this, &PrintWindowModel::blinkTicked);
+    connect(&sheet_, &SheetPreview::blinked, this, &PrintWindowModel::changed);
 }
 
 void PrintWindowModel::loadObject(const PrintRequest &request)
 {
     objectAccepted_ = true;
     image_ = request.image;
+    sheet_.setImage(request.image);
     title_ = request.title;
     orientationArgument_ = request.orientation;
     referenceWidth_ = request.referenceWidth;
@@ -102,11 +100,6 @@ void PrintWindowModel::activate()
     if (selected < 0)
         selected = printerNames_.size() - 1;  // the PDF file entry, always there
     printerChosen(static_cast<int>(selected));
-}
-
-QSize PrintWindowModel::previewBox() const
-{
-    return {twipsToPixels(outlineTwips_.width()), twipsToPixels(outlineTwips_.height())};
 }
 
 QString PrintWindowModel::previewToolTip() const
@@ -334,24 +327,12 @@ void PrintWindowModel::showSheet()
 {
     sheetWidthText_ = sheetW_ > 0 ? formatPlain(sheetW_, QLocale()) : QString();
     sheetHeightText_ = sheetH_ > 0 ? formatPlain(sheetH_, QLocale()) : QString();
-    outlineTwips_ = printing::outlineTwips(sheetW_, sheetH_);
+    sheet_.setSheet({sheetW_, sheetH_});
     if (objectAccepted_)
         updatePreview();
     const PrinterSettings settings = printers_.settings();
     sheetCaption_ = sheetCaption(settings.paperSize(), settings.orientation);
     emit changed();
-}
-
-void PrintWindowModel::showOutOfSheet(bool out)
-{
-    outOfSheet_ = out;
-    if (out) {
-        if (!blink_.isActive())
-            blink_.start();
-    } else {
-        blink_.stop();
-        outOfSheetRed_ = false;
-    }
 }
 
 void PrintWindowModel::updatePreview()
@@ -363,28 +344,7 @@ void PrintWindowModel::updatePreview()
         setNumber(Field::Left, origin.x());
         setNumber(Field::Top, origin.y());
     }
-    showOutOfSheet(outOfSheet(rect(), sheetW_, sheetH_));
-    if (previewSource_.isNull() || previewSourceGrey_ != monochrome_) {
-        // Greying the whole picture is the slow part of a redraw; it only changes with the printer.
-        previewSource_ = monochrome_ ? greyed(image_) : image_;
-        previewSourceGrey_ = monochrome_;
-    }
-    drawOnSheet(previewSource_, false, previewBox(), preview_, PrintStep::DrawPreview);
-    emit changed();
-}
-
-void PrintWindowModel::drawOnSheet(const QImage &source, bool grey, QSize outline, QImage &drawing, PrintStep step)
-{
-    const auto drawn = PrintRoutines::drawPreview(source, grey, outline, toBox(rect(), outline, {sheetW_, sheetH_}));
-    if (drawn)
-        drawing = *drawn;
-    else
-        dialogs_.message(QStringLiteral("Errore di Copia"), errorTitle(step), MessageIcon::Critical);
-}
-
-void PrintWindowModel::blinkTicked()
-{
-    outOfSheetRed_ = !outOfSheetRed_;
+    sheet_.draw(rect(), monochrome_);
     emit changed();
 }
 
@@ -394,39 +354,19 @@ void PrintWindowModel::previewClicked(QSize area)
 {
     if (!objectAccepted_ || sheetW_ <= 0 || sheetH_ <= 0 || area.isEmpty())
         return;
-    zoomVisible_ = true;
-    if (static_cast<long long>(sheetW_) * area.height() <= static_cast<long long>(area.width()) * sheetH_)
-        zoomOutline_ = {roundHalfEven(static_cast<double>(area.height()) * sheetW_ / sheetH_), area.height()};
-    else
-        zoomOutline_ = {area.width(), roundHalfEven(static_cast<double>(area.width()) * sheetH_ / sheetW_)};
-    drawOnSheet(image_, monochrome_, zoomOutline_, zoomPreview_, PrintStep::DrawZoom);
+    sheet_.zoom(rect(), monochrome_, area);
     emit changed();
 }
 
 void PrintWindowModel::zoomClicked()
 {
-    zoomVisible_ = false;
-    zoomPreview_ = QImage();
+    sheet_.closeZoom();
     emit changed();
-}
-
-QString PrintWindowModel::previewFilePath()
-{
-    return QDir(userFolder(QStandardPaths::PicturesLocation)).filePath(QStringLiteral("PicPrev.bmp"));
 }
 
 void PrintWindowModel::printerLabelDoubleClicked()
 {
-    QImage picture = preview_;
-    if (picture.isNull()) {
-        picture = QImage(previewBox().expandedTo({1, 1}), QImage::Format_RGB32);
-        picture.fill(Qt::white);
-    }
-    const QString path = previewFilePath();
-    if (!picture.save(path, "BMP"))
-        dialogs_.message(
-            QStringLiteral("Non posso salvare l'anteprima nel file\n%1").arg(QDir::toNativeSeparators(path)),
-            errorTitle(PrintStep::SavePreview), MessageIcon::Critical);
+    sheet_.save();
 }
 
 bool PrintWindowModel::printClicked()

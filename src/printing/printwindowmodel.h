@@ -4,12 +4,12 @@
 #include "printing/printerservice.h"
 #include "printing/printlayout.h"
 #include "printing/printroutines.h"
+#include "printing/sheetpreview.h"
 
 #include <QImage>
 #include <QObject>
 #include <QSize>
 #include <QStringList>
-#include <QTimer>
 
 #include <array>
 #include <functional>
@@ -57,17 +57,17 @@ public:
     QString sheetHeightText() const { return sheetHeightText_; }
     QStringList printerNames() const { return printerNames_; }
     int printerIndex() const { return printerIndex_; }
-    bool outOfSheetVisible() const { return outOfSheet_; }
-    bool outOfSheetRed() const { return outOfSheetRed_; }
-    bool blinking() const { return blink_.isActive(); }
+    bool outOfSheetVisible() const { return sheet_.outOfSheetVisible(); }
+    bool outOfSheetRed() const { return sheet_.outOfSheetRed(); }
+    bool blinking() const { return sheet_.blinking(); }
     bool printingVisible() const { return printing_; }
-    QSize outlineTwips() const { return outlineTwips_; }
-    QSize previewBox() const;
-    QImage preview() const { return preview_; }
+    QSize outlineTwips() const { return sheet_.outlineTwips(); }
+    QSize previewBox() const { return sheet_.box(); }
+    QImage preview() const { return sheet_.picture(); }
     QString previewToolTip() const;
-    bool zoomVisible() const { return zoomVisible_; }
-    QSize zoomOutline() const { return zoomOutline_; }
-    QImage zoomPreview() const { return zoomPreview_; }
+    bool zoomVisible() const { return sheet_.zoomVisible(); }
+    QSize zoomOutline() const { return sheet_.zoomOutline(); }
+    QImage zoomPreview() const { return sheet_.zoomPicture(); }
 
     // ---- the numbers behind the fields
     MmRect rect() const { return {value(Field::Left), value(Field::Top), value(Field::Width), value(Field::Height)}; }
@@ -112,14 +112,14 @@ public:
     // A double click on the printer caption "&Nome:": the preview is saved.
     void printerLabelDoubleClicked();
     // Every half second while the rectangle leaves the sheet: the warning blinks.
-    void blinkTicked();
+    void blinkTicked() { sheet_.blinkTicked(); }
 
     // The picture drawn again on the sheet outline; the sheet's size, paper and outline shown.
     void updatePreview();
     void showSheet();
 
     // Where the double click on "&Nome:" saves the preview.
-    static QString previewFilePath();
+    static QString previewFilePath() { return SheetPreview::filePath(); }
 
     // Lets the screen show "Stampa in corso..." before the print run blocks it.
     std::function<void()> onRepaintNow;
@@ -137,15 +137,12 @@ private:
     void afterSizeStep(Field field);
     void setNumber(Field field, int value);
     void measureSheet();
-    // The picture drawn on a sheet outline of `outline` pixels into `drawing`; "Errore di Copia"
-    // under the title of `step` when it cannot be drawn.
-    void drawOnSheet(const QImage &source, bool grey, QSize outline, QImage &drawing, PrintStep step);
-    void showOutOfSheet(bool out);
     QString formatScale() const;
 
     PrinterService &printers_;
     Dialogs &dialogs_;
     PrintRoutines routines_;
+    SheetPreview sheet_;
 
     // A field's text as shown and the whole number its rule last took from it (the scale's is unused).
     struct FieldState {
@@ -156,8 +153,6 @@ private:
         {{{}, 1}, {{}, 1}, {{}, 0}, {{}, 0}, {{}, 0}, {QStringLiteral("1"), 1}}};
     bool objectAccepted_ = false;
     QImage image_;
-    QImage previewSource_;  // the picture as the preview shows it (grey on a monochrome printer)
-    bool previewSourceGrey_ = false;
     QString title_;
     int orientationArgument_ = 0;
     Ratio ratio_;
@@ -173,15 +168,7 @@ private:
     QString sheetWidthText_, sheetHeightText_;
     QStringList printerNames_;
     int printerIndex_ = -1;
-    bool outOfSheet_ = false;
-    bool outOfSheetRed_ = false;
     bool printing_ = false;
-    QSize outlineTwips_;
-    QImage preview_;
-    bool zoomVisible_ = false;
-    QSize zoomOutline_;
-    QImage zoomPreview_;
-    QTimer blink_;
 };
 
 }  // namespace velmo::printing
