@@ -2,10 +2,7 @@
 
 #include "common/dialogs.h"
 #include "common/numbertext.h"
-#include "common/userfolder.h"
 #include "common/textprinting.h"
-
-#include <QDir>
 
 namespace velmo {
 
@@ -18,28 +15,11 @@ const QString kBelowTen = QStringLiteral(
     "In questo caso essendo minore di 10 anni, viene calcolato il solo Metabolismo Basale");
 const QString kAttention = QStringLiteral("Attenzione");
 const QString kInformation = QStringLiteral("Informazione");
-const QString kRule = QString(67, u'_');
-
-const EnergyOption *findOption(int number)
-{
-    for (const EnergyOption &option : EnergyWindowModel::kOptions)
-        if (option.number == number)
-            return &option;
-    return nullptr;
-}
-
-int columnOption(RecommendedActivities column)
-{
-    for (const EnergyOption &option : EnergyWindowModel::kOptions)
-        if (option.column == column)
-            return option.number;
-    return 0;
-}
 
 }  // namespace
 
 EnergyWindowModel::EnergyWindowModel(Sex sex, Dialogs &dialogs, TextPrinting &printers, QObject *parent)
-    : QObject(parent), sex_(sex), dialogs_(dialogs), printers_(printers)
+    : EnergyWindowControls(parent), sex_(sex), dialogs_(dialogs), printers_(printers)
 {
     resetControls();
 }
@@ -71,44 +51,15 @@ QString EnergyWindowModel::adolescentHeading()
     return splitCaption(Sex::Female, SplitKind::Adolescent);
 }
 
-QString EnergyWindowModel::optionCaption(int option)
-{
-    const EnergyOption *found = findOption(option);
-    return found ? QString::fromUtf8(found->caption) : QString();
-}
-
-EnergyControl EnergyWindowModel::optionControl(int option)
-{
-    const EnergyOption *found = findOption(option);
-    return found ? found->control : EnergyControl::None;
-}
-
-int EnergyWindowModel::optionNumber(EnergyControl control)
-{
-    for (const EnergyOption &option : kOptions)
-        if (option.control == control)
-            return option.number;
-    return 0;
-}
-
-std::size_t EnergyWindowModel::slot(int option)
-{
-    const EnergyOption *found = findOption(option);
-    Q_ASSERT_X(found, "EnergyWindowModel", "no such option button");
-    return found ? static_cast<std::size_t>(found - kOptions.data()) : 0;
-}
-
 // --- Opening and closing ---
 
 void EnergyWindowModel::resetControls()
 {
-    texts_.fill(QString());
-    texts_[index(EnergyControl::LafLabel)] = QStringLiteral(" ");
-    texts_[index(EnergyControl::WorkingLafLabel)] = QStringLiteral(" ");
+    clearControls(
+        {{EnergyControl::LafLabel, QStringLiteral(" ")}, {EnergyControl::WorkingLafLabel, QStringLiteral(" ")}});
     adolescentSplitVisible_ = adultSplitVisible_ = sex_ == Sex::Female;
     grams_.fill(QStringLiteral("0"));
     chart_.fill(0.0);
-    options_.fill(OptionState{});
     ageSelStart_ = ageSelLength_ = 0;
     for (EnergyControl c : {EnergyControl::AgeBox, EnergyControl::WeightBox, EnergyControl::RequirementBox,
                             EnergyControl::BasalMetabolismLabel, EnergyControl::LafLabel,
@@ -124,23 +75,11 @@ void EnergyWindowModel::opened()
     // A window shown again starts from its designed controls, as when first loaded; the members
     // are the window's own and stay.
     resetControls();
-    focus_ = EnergyControl::None;
+    forgetFocus();
     setFocusTo(EnergyControl::AgeBox);
 }
 
-void EnergyWindowModel::closed()
-{
-    // Closing unloads the controls: no lost-focus handler runs.
-    focus_ = EnergyControl::None;
-    emit focusChanged(focus_);
-}
-
 // --- User events ---
-
-void EnergyWindowModel::userFocus(EnergyControl control)
-{
-    setFocusTo(control);
-}
 
 bool EnergyWindowModel::acceptsText(EnergyControl box, const QString &text) const
 {
@@ -159,38 +98,24 @@ bool EnergyWindowModel::userEdit(EnergyControl box, const QString &text)
     return true;
 }
 
-void EnergyWindowModel::userClickOption(int option)
-{
-    if (focus_ != optionControl(option) || !optionEnabled(option))
-        return;
-    setOptionSelected(option, true);
-}
-
 void EnergyWindowModel::userClickPrint()
 {
     setFocusTo(EnergyControl::PrintButton);
-    if (focus_ == EnergyControl::PrintButton)
+    if (focus() == EnergyControl::PrintButton)
         printClick();
 }
 
 void EnergyWindowModel::userClickBack()
 {
     setFocusTo(EnergyControl::BackButton);
-    if (focus_ == EnergyControl::BackButton)
+    if (focus() == EnergyControl::BackButton)
         backClick();
 }
 
-// --- Assignments ---
+// --- Handlers by control ---
 
-void EnergyWindowModel::setText(EnergyControl control, const QString &text)
+void EnergyWindowModel::textAssigned(EnergyControl control)
 {
-    QString &held = texts_.at(index(control));
-    const bool textBox = control == EnergyControl::AgeBox || control == EnergyControl::WeightBox
-                         || control == EnergyControl::RequirementBox;
-    if (textBox && text == held)
-        return;
-    held = text;
-    emit controlChanged(control);
     switch (control) {
     case EnergyControl::AgeBox: ageChange(); break;
     case EnergyControl::WeightBox: weightChange(); break;
@@ -200,58 +125,6 @@ void EnergyWindowModel::setText(EnergyControl control, const QString &text)
     case EnergyControl::AdultSplitLabel: splitChange(SplitKind::Adult); break;
     default: break;  // the two LAF labels and the print notice have no handler
     }
-}
-
-void EnergyWindowModel::setOptionSelected(int option, bool selected)
-{
-    OptionState &state = options_.at(slot(option));
-    if (state.selected == selected)
-        return;
-    if (selected) {
-        // The two groups are exclusive each within itself.
-        const bool activity = findOption(option)->isActivity();
-        for (const EnergyOption &other : kOptions) {
-            if (other.number != option && other.isActivity() == activity && optionSelected(other.number)) {
-                options_.at(slot(other.number)).selected = false;
-                emit controlChanged(other.control);
-            }
-        }
-    }
-    state.selected = selected;
-    emit controlChanged(optionControl(option));
-    if (selected)
-        optionClick(option);
-}
-
-void EnergyWindowModel::setOptionEnabled(int option, bool enabled)
-{
-    OptionState &state = options_.at(slot(option));
-    if (state.enabled == enabled)
-        return;
-    state.enabled = enabled;
-    emit controlChanged(optionControl(option));
-}
-
-void EnergyWindowModel::setFocusTo(EnergyControl control)
-{
-    if (control == focus_ || control == EnergyControl::None)
-        return;
-    const int option = optionNumber(control);
-    if (option != 0 && !optionEnabled(option))
-        return;
-    const EnergyControl previous = focus_;
-    focus_ = control;
-    emit focusChanged(focus_);
-    lostFocus(previous);
-    if (focus_ != control)
-        return;  // the lost-focus handler sent the focus elsewhere
-    if (option != 0 && !optionEnabled(option)) {
-        // The lost-focus handler disabled the target: the focus stays where it was.
-        focus_ = previous;
-        emit focusChanged(focus_);
-        return;
-    }
-    gotFocus(control);
 }
 
 void EnergyWindowModel::gotFocus(EnergyControl control)
@@ -446,7 +319,7 @@ void EnergyWindowModel::optionGotFocus(int option)
         attention(kNoWeight);
         setFocusTo(EnergyControl::WeightBox);
     }
-    if (!findOption(option)->isActivity() && !anyActivitySelected()) {
+    if (!optionButton(option).isActivity() && !anyActivitySelected()) {
         attention(kNoActivity);
         setFocusTo(EnergyControl::WeightBox);
     }
@@ -454,7 +327,7 @@ void EnergyWindowModel::optionGotFocus(int option)
 
 void EnergyWindowModel::optionClick(int option)
 {
-    const EnergyOption &button = *findOption(option);
+    const EnergyOption &button = optionButton(option);
     if (button.isActivity()) {
         // The column that is selected alone, if any; with neither (or both) the LAF stays.
         const bool with = optionSelected(columnOption(RecommendedActivities::With));
@@ -543,11 +416,6 @@ void EnergyWindowModel::splitChange(SplitKind kind)
 
 // --- Print and back ---
 
-QString EnergyWindowModel::printTitle(const QString &name)
-{
-    return QStringLiteral("Fabbisogno Energetico -  ") + name;
-}
-
 QString EnergyWindowModel::activityLine() const
 {
     // The pairs in order: each activity with, then without.
@@ -562,70 +430,19 @@ QString EnergyWindowModel::activityLine() const
     return {};
 }
 
-QStringList EnergyWindowModel::printLines(const QString &name) const
+EnergySummary EnergyWindowModel::summary() const
 {
-    QStringList lines{QString(),
-                      QString(),
-                      QString(),
-                      kRule,
-                      printTitle(name),
-                      kRule,
-                      sexLine(),
-                      QStringLiteral("Anni ") + ageText(),
-                      QStringLiteral("Peso ") + weightText() + QStringLiteral(" kg"),
-                      QStringLiteral("Il tuo Metabolismo Basale è di ") + basalMetabolismCaption()
-                          + QStringLiteral(" kcal/giorno")};
-    if (const QString activity = activityLine(); !activity.isEmpty())
-        lines << activity;
-    lines << QStringLiteral("Il tuo livello di Attività Fisica (LAF) è di ") + lafCaption()
-          << QStringLiteral("Il tuo FABBISOGNO ENERGETICO è di ") + requirementText() + QStringLiteral(" kcal/giorno")
-          << QStringLiteral("Che in una DIETA EQUILIBRATA va così suddiviso:")
-          << grams_[0] + QStringLiteral(" g di PROTIDI") << grams_[1] + QStringLiteral(" g di LIPIDI")
-          << grams_[2] + QStringLiteral(" g di GLUCIDI") << kRule;
-    return lines;
-}
-
-QString EnergyWindowModel::proposedPdfPath(const QString &name)
-{
-    // The name becomes part of a file name: characters that no file system accepts are replaced.
-    QString safe;
-    for (QChar c : name.trimmed()) {
-        if (c.unicode() < 32 || QStringLiteral("\\/:*?\"<>|").contains(c))
-            safe += u'_';
-        else
-            safe += c;
-    }
-    while (safe.endsWith(u'.') || safe.endsWith(u' '))
-        safe.chop(1);
-    return QDir(userFolder(QStandardPaths::DocumentsLocation))
-        .filePath(QStringLiteral("Fabbisogno Energetico - ") + safe + QStringLiteral(".pdf"));
+    return {sexLine(),      ageText(),    weightText(),      basalMetabolismCaption(),
+            activityLine(), lafCaption(), requirementText(), grams_};
 }
 
 void EnergyWindowModel::printClick()
 {
-    const QString name = dialogs_.input(QStringLiteral("Inserisci il tuo NOME"), QStringLiteral("NOME"),
-                                        QStringLiteral("Accertati di aver inserito i dati prima di stampare."));
-    if (ageText().isEmpty() || weightText().isEmpty() || name.trimmed().isEmpty())
-        return;
-
-    QString pdfFile;
-    if (printers_.printerInUse() == pdfPrinterName()) {
-        pdfFile = dialogs_.saveFileName(QStringLiteral("Salva il fabbisogno energetico in PDF"), proposedPdfPath(name),
-                                        QStringLiteral("File PDF (*.pdf)"));
-        if (pdfFile.isEmpty())
-            return;  // the user chose not to save
-        if (!pdfFile.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-            pdfFile += QStringLiteral(".pdf");
-    }
-
-    setText(EnergyControl::PrintStatus, QStringLiteral("Stampa in corso..."));
-    const PrintOutcome outcome = printers_.printText(printTitle(name), 14, printLines(name), pdfFile);
-    setText(EnergyControl::PrintStatus, QString());
-
-    if (!outcome.ok) {
-        const QString reason = outcome.error.isEmpty() ? QStringLiteral("La stampa non è riuscita.") : outcome.error;
-        dialogs_.message(reason, kAttention, MessageIcon::Critical);
-    }
+    const QString failure = EnergyPrintout(dialogs_, printers_).print(summary(), [this](const QString &notice) {
+        setText(EnergyControl::PrintStatus, notice);
+    });
+    if (!failure.isEmpty())
+        attention(failure);
 }
 
 void EnergyWindowModel::backClick()

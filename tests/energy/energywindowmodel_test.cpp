@@ -286,7 +286,7 @@ TEST_P(EnergyWindowModelTest, WithoutAPrinterTheUserNamesAPdfFile)
 
 TEST_P(EnergyWindowModelTest, NameIsMadeSafeForTheProposedFile)
 {
-    const QString path = EnergyWindowModel::proposedPdfPath(QStringLiteral(" Anna/Maria: \"B\"?. "));
+    const QString path = EnergyPrintout::proposedPdfPath(QStringLiteral(" Anna/Maria: \"B\"?. "));
     EXPECT_TRUE(path.endsWith(QStringLiteral("/Fabbisogno Energetico - Anna_Maria_ _B__.pdf"))) << qPrintable(path);
 }
 
