@@ -5,6 +5,7 @@
 #include "ui/printing/qtprinterservice.h"
 
 #include "support/fakedialogs.h"
+#include "support/qtprinters.h"
 #include "ui/shell/appwindows.h"
 #include "ui/shell/mainwindow.h"
 

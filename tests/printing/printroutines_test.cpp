@@ -5,6 +5,7 @@
 #include "support/tablecase.h"
 #include "support/fakedialogs.h"
 #include "support/fakeprinterservice.h"
+#include "support/qtprinters.h"
 
 #include <gtest/gtest.h>
 
