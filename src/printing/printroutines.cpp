@@ -23,7 +23,7 @@ constexpr struct {
     {PrintStep::CapturePictureBox, " Errore in frmStampaFPB/Legge_PictureBox"},
     {PrintStep::ConfirmScale, " Errore in frmStampaFPB/txtScala"},
     {PrintStep::SavePreview, " Errore in frmStampaFPB/zLabel1_DblClick"},
-    {PrintStep::DrawPreview, " Errore in Preview"},
+    {PrintStep::RedrawPreview, " Errore in Preview"},
     {PrintStep::DrawZoom, " Errore in Zoom"},
 };
 // clang-format on

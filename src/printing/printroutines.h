@@ -22,7 +22,7 @@ enum class PrintStep {
     CapturePictureBox,
     ConfirmScale,
     SavePreview,
-    DrawPreview,
+    RedrawPreview,
     DrawZoom,
 };
 

@@ -38,7 +38,7 @@ void SheetPreview::draw(const MmRect &rect, bool monochrome)
         source_ = monochrome ? greyed(image_) : image_;
         sourceGrey_ = monochrome;
     }
-    drawOnSheet(source_, false, rect, box(), picture_, PrintStep::DrawPreview);
+    drawOnSheet(source_, false, rect, box(), picture_, PrintStep::RedrawPreview);
 }
 
 void SheetPreview::zoom(const MmRect &rect, bool monochrome, QSize area)
