@@ -108,6 +108,8 @@ TEST(EnergyCalculator, BadInvocationsExplainAndExitWithTwo)
         {__LINE__, "--sesso F --sesso M --anni 30 --peso 60", "--sesso è indicato più di una volta."},
         {__LINE__, "--sesso F --anni 30 --peso 60 extra", "Argomento non riconosciuto: \"extra\"."},
         {__LINE__, "--csv=si --sesso F --anni 8 --peso 25", "Argomento non riconosciuto: \"--csv=si\"."},
+        {__LINE__, "--sesso F --sesso M extra -hh", "--sesso è indicato più di una volta."},  // the first fault named
+        {__LINE__, "--sesso F --anni 8 --peso 25 --", "Argomento non riconosciuto: \"--\"."},
     };
     // clang-format on
     for (const auto &c : cases) {

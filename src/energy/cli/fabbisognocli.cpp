@@ -2,10 +2,8 @@
 
 #include "common/csv.h"
 #include "common/numbertext.h"
+#include "energy/cli/calculatorcommandline.h"
 #include "energy/energymodel.h"
-
-#include <QCommandLineParser>
-#include <QHash>
 
 #include <optional>
 
@@ -16,154 +14,6 @@ namespace {
 constexpr int kBadArguments = 2;
 constexpr int kMaxAge = 120;
 constexpr int kMaxWeight = 350;  // kg
-
-// The options that take a value, by name, each with the placeholder of its value.
-constexpr std::pair<const char *, const char *> kValueOptions[] = {
-    {"sesso", "F|M"}, {"anni", "N"}, {"peso", "KG"}, {"attivita", "LIVELLO"}, {"auspicabili", "si|no"}};
-
-// What the command line asks for: the values by option name ("--sesso"), trimmed.
-struct Arguments {
-    QHash<QString, QString> values;
-    bool csv = false;
-    bool help = false;
-
-    QString value(const char *name) const { return values.value(QString::fromLatin1(name)); }
-    bool has(const char *name) const { return values.contains(QString::fromLatin1(name)); }
-};
-
-// The word the user wrote for an option the parser did not know: the last one spelled with that
-// name (a word of single-letter options holds it among its letters).
-QString writtenAs(const QString &unknownName, const QStringList &words)
-{
-    for (auto word = words.crbegin(); word != words.crend(); ++word) {
-        const QString spelled = word->section(u'=', 0, 0);
-        if (spelled.startsWith(QStringLiteral("--"))
-                ? spelled.mid(2) == unknownName
-                : spelled.startsWith(u'-') && unknownName.size() == 1 && spelled.mid(1).contains(unknownName))
-            return *word;
-    }
-    return QStringLiteral("-") + unknownName;
-}
-
-// A word the parser reads as options that the program has never taken: "--", which ends the
-// parser's options, and "--h" or "-hh", the parser's other spellings of -h. A word that an option
-// took as its value is none.
-QString oddOptionWord(const QStringList &words, const QStringList &values)
-{
-    QHash<QString, qsizetype> notValues;
-    for (const QString &word : words)
-        ++notValues[word];
-    for (const QString &value : values)
-        --notValues[value];
-    for (auto word = words.crbegin(); word != words.crend(); ++word) {
-        const QString spelled = word->section(u'=', 0, 0);
-        const bool odd = *word == QStringLiteral("--") || spelled == QStringLiteral("--h")
-                         || (spelled.size() > 2 && spelled.startsWith(u'-')
-                             && !spelled.startsWith(QStringLiteral("--")));
-        if (odd && notValues.value(*word) > 0)
-            return *word;
-    }
-    return {};
-}
-
-// The program's options on Qt's command-line parser. The help is written whole by
-// energyCalculatorHelp() (its layout is part of the interface), so the options carry no
-// descriptions.
-class CommandLine {
-public:
-    CommandLine()
-    {
-        parser_.addOption(help_);
-        parser_.addOption(csv_);
-        for (const auto &[name, valueName] : kValueOptions)
-            parser_.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QString::fromLatin1(valueName)));
-    }
-
-    // Reads `words` (arguments without the program's name) and tells why they cannot be used, for
-    // the user; empty when they can. A word that is no option comes first, then an option given
-    // twice, then an option left without its value, unless the words are only the beginning of
-    // the command line (`complete` false): there the value may follow.
-    QString read(const QStringList &words, bool complete)
-    {
-        const bool parsed = parser_.parse(QStringList{QStringLiteral("velmo-fabbisogno")} + words);
-        const auto unknown = [](const QString &word) {
-            return QStringLiteral("Argomento non riconosciuto: \"%1\".").arg(word);
-        };
-        if (!parser_.unknownOptionNames().isEmpty())
-            return unknown(writtenAs(parser_.unknownOptionNames().constFirst(), words));
-        if (!parser_.positionalArguments().isEmpty())
-            return unknown(parser_.positionalArguments().constFirst());
-        QStringList values;
-        for (const auto &[name, valueName] : kValueOptions)
-            values += parser_.values(QString::fromLatin1(name));
-        if (const QString odd = oddOptionWord(words, values); !odd.isEmpty())
-            return unknown(odd);
-        const QStringList found = parser_.optionNames();  // in the order given, repeated ones again
-        QHash<QString, int> seen;
-        for (const QString &name : found) {
-            if (++seen[name] == 2 && parser_.values(name).size() > 1)
-                return QStringLiteral("--%1 è indicato più di una volta.").arg(name);
-        }
-        for (const auto &[name, valueName] : kValueOptions) {
-            const QString option = QString::fromLatin1(name);
-            if (complete && found.count(option) > parser_.values(option).size())
-                return QStringLiteral("Manca il valore di --%1.").arg(option);
-        }
-        if (!parsed) {
-            // A value given to an option that takes none ("--csv=si"), written as the option (not
-            // as another option's value); "--help=…" has always shown the help.
-            for (auto word = words.crbegin(); word != words.crend(); ++word) {
-                const QString spelled = word->section(u'=', 0, 0);
-                const QString flag = spelled == QStringLiteral("--csv") ? QStringLiteral("csv")
-                                     : spelled == QStringLiteral("-h")  ? QStringLiteral("h")
-                                                                        : QString();
-                if (word->contains(u'=') && !flag.isEmpty() && found.contains(flag))
-                    return unknown(*word);
-            }
-        }
-        return {};
-    }
-
-    // What the words read last ask for.
-    Arguments arguments() const
-    {
-        Arguments read;
-        read.help = parser_.isSet(help_);
-        read.csv = parser_.isSet(csv_);
-        for (const auto &[name, valueName] : kValueOptions) {
-            const QString option = QString::fromLatin1(name);
-            if (parser_.isSet(option))
-                read.values.insert(QStringLiteral("--") + option, parser_.value(option).trimmed());
-        }
-        return read;
-    }
-
-private:
-    QCommandLineParser parser_;
-    QCommandLineOption help_{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
-    QCommandLineOption csv_{QStringLiteral("csv")};
-};
-
-// Reads the command line; empty, with `why` said, when it cannot be used. The parser reads every
-// word before it answers; the user is told of the first word that cannot be read, as the program
-// always has: the word that ends the shortest refused beginning of the line.
-std::optional<Arguments> readArguments(const QStringList &words, QString &why)
-{
-    CommandLine line;
-    why = line.read(words, true);
-    if (why.isEmpty())
-        return line.arguments();
-    if (CommandLine().read(words, false).isEmpty())
-        return std::nullopt;           // only the last option lacks its value
-    qsizetype accepted = 0;            // a beginning of the line known to be readable
-    qsizetype refused = words.size();  // and one known not to be
-    while (refused - accepted > 1) {
-        const qsizetype middle = (accepted + refused) / 2;
-        (CommandLine().read(words.first(middle), false).isEmpty() ? accepted : refused) = middle;
-    }
-    why = CommandLine().read(words.first(refused), false);
-    return std::nullopt;
-}
 
 std::optional<Sex> readSex(const QString &text)
 {
@@ -228,7 +78,7 @@ int fail(QTextStream &err, const QString &reason)
 // The person of the command line; empty, with `why` said, when a value cannot be read or is out
 // of range. The windows take what fits their boxes; a script's typing error (a weight of 0, a
 // group separator read as a decimal one) must not become a plausible-looking figure.
-std::optional<EnergyProfile> readPerson(const Arguments &given, const QLocale &locale, QString &why)
+std::optional<EnergyProfile> readPerson(const CalculatorArguments &given, const QLocale &locale, QString &why)
 {
     const auto sex = readSex(given.value("--sesso"));
     if (!sex) {
@@ -268,7 +118,7 @@ std::optional<EnergyProfile> readPerson(const Arguments &given, const QLocale &l
 
 // The activity choices of the command line into `profile`, and whether the person's age has what
 // it needs; the reason when not.
-QString readChoices(const Arguments &given, EnergyProfile &profile)
+QString readChoices(const CalculatorArguments &given, EnergyProfile &profile)
 {
     if (given.has("--attivita")) {
         const auto activity = readActivity(given.value("--attivita"));
@@ -399,7 +249,7 @@ QString energyCalculatorHelp()
 int runEnergyCalculator(const QStringList &arguments, QTextStream &out, QTextStream &err, const QLocale &locale)
 {
     QString why;
-    const std::optional<Arguments> given = readArguments(arguments, why);
+    const std::optional<CalculatorArguments> given = readCalculatorArguments(arguments, why);
     if (!given)
         return fail(err, why);
     if (given->help) {
