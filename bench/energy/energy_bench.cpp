@@ -28,15 +28,15 @@ static void WindowSequence(benchmark::State &state)
     EnergyWindowModel model(Sex::Female, dialogs, printers);
     model.opened();
     for (auto _ : state) {
-        model.userFocus(EnergyControl::Text1);
-        model.userEdit(EnergyControl::Text1, QString());
-        model.userEdit(EnergyControl::Text1, QStringLiteral("3"));
-        model.userEdit(EnergyControl::Text1, QStringLiteral("30"));
-        model.userEdit(EnergyControl::Text3, QStringLiteral("6"));
-        model.userEdit(EnergyControl::Text3, QStringLiteral("60"));
-        model.userFocus(EnergyControl::Option4);
+        model.userFocus(EnergyControl::AgeBox);
+        model.userEdit(EnergyControl::AgeBox, QString());
+        model.userEdit(EnergyControl::AgeBox, QStringLiteral("3"));
+        model.userEdit(EnergyControl::AgeBox, QStringLiteral("30"));
+        model.userEdit(EnergyControl::WeightBox, QStringLiteral("6"));
+        model.userEdit(EnergyControl::WeightBox, QStringLiteral("60"));
+        model.userFocus(EnergyControl::ModerateActivityOption);
         model.userClickOption(4);
-        model.userFocus(EnergyControl::Option12);
+        model.userFocus(EnergyControl::WithRecommendedOption);
         model.userClickOption(12);
         benchmark::DoNotOptimize(model.requirementText());
     }

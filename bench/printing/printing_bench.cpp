@@ -1,7 +1,7 @@
 // Opening the print window (capture and first preview) and redrawing the preview after a field
 // changes, with the real printer service on the PDF file entry (no print system needed).
 #include "common/numbertext.h"
-#include "ui/printing/frmstampafpb.h"
+#include "ui/printing/printsetupwindow.h"
 #include "printing/printwindowmodel.h"
 #include "ui/printing/qtprinterservice.h"
 #include "ui/printing/windowcapture.h"
@@ -50,7 +50,7 @@ void BM_OpenPrintWindow(benchmark::State &state)
         velmo::printing::PrintWindowModel model(printers, dialogs);
         model.loadObject(
             {image, {0, 0, sheet.widthMm, sheet.heightMm}, 500000.0 * sheet.widthMm, QStringLiteral("Velmo"), 0});
-        velmo::ui::frmStampaFPB view(model);
+        velmo::ui::PrintSetupWindow view(model);
         model.activate();
         benchmark::DoNotOptimize(model.preview().constBits());
     }
@@ -68,13 +68,13 @@ void BM_PreviewRedrawAfterFieldChange(benchmark::State &state)
     velmo::printing::PrintWindowModel model(printers, dialogs);
     model.loadObject(
         {velmo::ui::captureWindow(window.get()), {0, 0, 280, 190}, 500000.0 * 280, QStringLiteral("Velmo"), 2});
-    velmo::ui::frmStampaFPB view(model);
+    velmo::ui::PrintSetupWindow view(model);
     model.activate();
     int width = 100;
     for (auto _ : state) {
         width = width == 100 ? 180 : 100;
-        model.setText(velmo::printing::Field::PrW, velmo::formatPlain(width, QLocale()));
-        model.keyReleased(velmo::printing::Field::PrW);
+        model.setText(velmo::printing::Field::Width, velmo::formatPlain(width, QLocale()));
+        model.keyReleased(velmo::printing::Field::Width);
         benchmark::DoNotOptimize(model.preview().constBits());
     }
     if (dialogs.messages)

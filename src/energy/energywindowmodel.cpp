@@ -2,10 +2,7 @@
 
 #include "common/dialogs.h"
 #include "common/numbertext.h"
-#include "common/userfolder.h"
 #include "common/textprinting.h"
-
-#include <QDir>
 
 namespace velmo {
 
@@ -16,28 +13,11 @@ const QString kNoWeight = QStringLiteral("Non hai messo il peso!!");
 const QString kNoActivity = QStringLiteral("Non hai scelto l'attività");
 const QString kBelowTen = QStringLiteral(
     "In questo caso essendo minore di 10 anni, viene calcolato il solo Metabolismo Basale");
-const QString kRule = QString(67, u'_');
-
-const EnergyOption *findOption(int number)
-{
-    for (const EnergyOption &option : EnergyWindowModel::kOptions)
-        if (option.number == number)
-            return &option;
-    return nullptr;
-}
-
-int columnOption(RecommendedActivities column)
-{
-    for (const EnergyOption &option : EnergyWindowModel::kOptions)
-        if (option.column == column)
-            return option.number;
-    return 0;
-}
 
 }  // namespace
 
 EnergyWindowModel::EnergyWindowModel(Sex sex, Dialogs &dialogs, TextPrinting &printers, QObject *parent)
-    : QObject(parent), sex_(sex), dialogs_(dialogs), printers_(printers)
+    : EnergyWindowControls(parent), sex_(sex), dialogs_(dialogs), printers_(printers)
 {
     resetControls();
 }
@@ -69,48 +49,20 @@ QString EnergyWindowModel::adolescentHeading()
     return splitCaption(Sex::Female, SplitKind::Adolescent);
 }
 
-QString EnergyWindowModel::optionCaption(int option)
-{
-    const EnergyOption *found = findOption(option);
-    return found ? QString::fromUtf8(found->caption) : QString();
-}
-
-EnergyControl EnergyWindowModel::optionControl(int option)
-{
-    const EnergyOption *found = findOption(option);
-    return found ? found->control : EnergyControl::None;
-}
-
-int EnergyWindowModel::optionNumber(EnergyControl control)
-{
-    for (const EnergyOption &option : kOptions)
-        if (option.control == control)
-            return option.number;
-    return 0;
-}
-
-std::size_t EnergyWindowModel::slot(int option)
-{
-    const EnergyOption *found = findOption(option);
-    Q_ASSERT_X(found, "EnergyWindowModel", "no such option button");
-    return found ? static_cast<std::size_t>(found - kOptions.data()) : 0;
-}
-
 // --- Opening and closing ---
 
 void EnergyWindowModel::resetControls()
 {
-    texts_.fill(QString());
-    texts_[index(EnergyControl::Label2)] = QStringLiteral(" ");
-    texts_[index(EnergyControl::Label3)] = QStringLiteral(" ");
+    clearControls(
+        {{EnergyControl::LafLabel, QStringLiteral(" ")}, {EnergyControl::WorkingLafLabel, QStringLiteral(" ")}});
     adolescentSplitVisible_ = adultSplitVisible_ = sex_ == Sex::Female;
     grams_.fill(QStringLiteral("0"));
     chart_.fill(0.0);
-    options_.fill(OptionState{});
     ageSelStart_ = ageSelLength_ = 0;
-    for (EnergyControl c : {EnergyControl::Text1, EnergyControl::Text3, EnergyControl::Text2, EnergyControl::Label1,
-                            EnergyControl::Label2, EnergyControl::Label3, EnergyControl::Label7, EnergyControl::Label8,
-                            EnergyControl::Label6, EnergyControl::PrintStatus})
+    for (EnergyControl c : {EnergyControl::AgeBox, EnergyControl::WeightBox, EnergyControl::RequirementBox,
+                            EnergyControl::BasalMetabolismLabel, EnergyControl::LafLabel,
+                            EnergyControl::WorkingLafLabel, EnergyControl::AdolescentSplitLabel,
+                            EnergyControl::AdultSplitLabel, EnergyControl::GramsLabels, EnergyControl::PrintStatus})
         emit controlChanged(c);
     for (const EnergyOption &option : kOptions)
         emit controlChanged(option.control);
@@ -121,29 +73,17 @@ void EnergyWindowModel::opened()
     // A window shown again starts from its designed controls, as when first loaded; the members
     // are the window's own and stay.
     resetControls();
-    focus_ = EnergyControl::None;
-    setFocusTo(EnergyControl::Text1);
-}
-
-void EnergyWindowModel::closed()
-{
-    // Closing unloads the controls: no lost-focus handler runs.
-    focus_ = EnergyControl::None;
-    emit focusChanged(focus_);
+    forgetFocus();
+    setFocusTo(EnergyControl::AgeBox);
 }
 
 // --- User events ---
 
-void EnergyWindowModel::userFocus(EnergyControl control)
-{
-    setFocusTo(control);
-}
-
 bool EnergyWindowModel::acceptsText(EnergyControl box, const QString &text) const
 {
-    if (box == EnergyControl::Text1)
+    if (box == EnergyControl::AgeBox)
         return isUnsignedWholeInput(text);
-    if (box == EnergyControl::Text3 || box == EnergyControl::Text2)
+    if (box == EnergyControl::WeightBox || box == EnergyControl::RequirementBox)
         return isUnsignedDecimalInput(text, locale());
     return false;
 }
@@ -156,106 +96,40 @@ bool EnergyWindowModel::userEdit(EnergyControl box, const QString &text)
     return true;
 }
 
-void EnergyWindowModel::userClickOption(int option)
-{
-    if (focus_ != optionControl(option) || !optionEnabled(option))
-        return;
-    setOptionSelected(option, true);
-}
-
 void EnergyWindowModel::userClickPrint()
 {
-    setFocusTo(EnergyControl::Command1);
-    if (focus_ == EnergyControl::Command1)
+    setFocusTo(EnergyControl::PrintButton);
+    if (focus() == EnergyControl::PrintButton)
         printClick();
 }
 
 void EnergyWindowModel::userClickBack()
 {
-    setFocusTo(EnergyControl::Command3);
-    if (focus_ == EnergyControl::Command3)
+    setFocusTo(EnergyControl::BackButton);
+    if (focus() == EnergyControl::BackButton)
         backClick();
 }
 
-// --- Assignments ---
+// --- Handlers by control ---
 
-void EnergyWindowModel::setText(EnergyControl control, const QString &text)
+void EnergyWindowModel::textAssigned(EnergyControl control)
 {
-    QString &held = texts_.at(index(control));
-    const bool textBox = control == EnergyControl::Text1 || control == EnergyControl::Text3
-                         || control == EnergyControl::Text2;
-    if (textBox && text == held)
-        return;
-    held = text;
-    emit controlChanged(control);
     switch (control) {
-    case EnergyControl::Text1: ageChange(); break;
-    case EnergyControl::Text3: weightChange(); break;
-    case EnergyControl::Text2: requirementChange(); break;
-    case EnergyControl::Label1: basalMetabolismChange(); break;
-    case EnergyControl::Label7: splitChange(SplitKind::Adolescent); break;
-    case EnergyControl::Label8: splitChange(SplitKind::Adult); break;
-    default: break;  // Label2, Label3 and the print notice have no handler
+    case EnergyControl::AgeBox: ageChange(); break;
+    case EnergyControl::WeightBox: weightChange(); break;
+    case EnergyControl::RequirementBox: requirementChange(); break;
+    case EnergyControl::BasalMetabolismLabel: basalMetabolismChange(); break;
+    case EnergyControl::AdolescentSplitLabel: splitChange(SplitKind::Adolescent); break;
+    case EnergyControl::AdultSplitLabel: splitChange(SplitKind::Adult); break;
+    default: break;  // the two LAF labels and the print notice have no handler
     }
-}
-
-void EnergyWindowModel::setOptionSelected(int option, bool selected)
-{
-    OptionState &state = options_.at(slot(option));
-    if (state.selected == selected)
-        return;
-    if (selected) {
-        // The two groups are exclusive each within itself.
-        const bool activity = findOption(option)->isActivity();
-        for (const EnergyOption &other : kOptions) {
-            if (other.number != option && other.isActivity() == activity && optionSelected(other.number)) {
-                options_.at(slot(other.number)).selected = false;
-                emit controlChanged(other.control);
-            }
-        }
-    }
-    state.selected = selected;
-    emit controlChanged(optionControl(option));
-    if (selected)
-        optionClick(option);
-}
-
-void EnergyWindowModel::setOptionEnabled(int option, bool enabled)
-{
-    OptionState &state = options_.at(slot(option));
-    if (state.enabled == enabled)
-        return;
-    state.enabled = enabled;
-    emit controlChanged(optionControl(option));
-}
-
-void EnergyWindowModel::setFocusTo(EnergyControl control)
-{
-    if (control == focus_ || control == EnergyControl::None)
-        return;
-    const int option = optionNumber(control);
-    if (option != 0 && !optionEnabled(option))
-        return;
-    const EnergyControl previous = focus_;
-    focus_ = control;
-    emit focusChanged(focus_);
-    lostFocus(previous);
-    if (focus_ != control)
-        return;  // the lost-focus handler sent the focus elsewhere
-    if (option != 0 && !optionEnabled(option)) {
-        // The lost-focus handler disabled the target: the focus stays where it was.
-        focus_ = previous;
-        emit focusChanged(focus_);
-        return;
-    }
-    gotFocus(control);
 }
 
 void EnergyWindowModel::gotFocus(EnergyControl control)
 {
-    if (control == EnergyControl::Text1)
+    if (control == EnergyControl::AgeBox)
         ageGotFocus();
-    else if (control == EnergyControl::Text3)
+    else if (control == EnergyControl::WeightBox)
         weightGotFocus();
     else if (const int option = optionNumber(control); option != 0)
         optionGotFocus(option);
@@ -263,9 +137,9 @@ void EnergyWindowModel::gotFocus(EnergyControl control)
 
 void EnergyWindowModel::lostFocus(EnergyControl control)
 {
-    if (control == EnergyControl::Text1)
+    if (control == EnergyControl::AgeBox)
         ageLostFocus();
-    else if (control == EnergyControl::Text3)
+    else if (control == EnergyControl::WeightBox)
         weightLostFocus();
 }
 
@@ -280,14 +154,14 @@ void EnergyWindowModel::applyLaf(std::optional<Fixed4> value)
 {
     laf_ = value;
     // A LAF not yet known for this person shows as nothing, never as another person's value.
-    setText(EnergyControl::Label3, laf_ ? lafText(*laf_, locale()) : QString());
+    setText(EnergyControl::WorkingLafLabel, laf_ ? lafText(*laf_, locale()) : QString());
 }
 
 void EnergyWindowModel::recomputeRequirement()
 {
     // What cannot be computed from the labels as they read now is shown empty.
     const auto energy = energyRequirement(lafCaption(), basalMetabolismCaption(), locale());
-    setText(EnergyControl::Text2, energy ? energyText(*energy, locale()) : QString());
+    setText(EnergyControl::RequirementBox, energy ? energyText(*energy, locale()) : QString());
 }
 
 void EnergyWindowModel::enableOptions(bool enabled)
@@ -304,7 +178,7 @@ void EnergyWindowModel::applyAdolescentFactor()
     const auto factor = adolescentFactor(sex_, *age);
     if (!factor)
         return;
-    setText(EnergyControl::Label2, lafText(*factor, locale()));
+    setText(EnergyControl::LafLabel, lafText(*factor, locale()));
     applyLaf(factor);
     enableOptions(false);
     recomputeRequirement();
@@ -346,8 +220,9 @@ void EnergyWindowModel::ageGotFocus()
     }
     emit ageSelectionPlaced();
 
-    for (EnergyControl c : {EnergyControl::Text3, EnergyControl::Text2, EnergyControl::Label1, EnergyControl::Label2,
-                            EnergyControl::Label7, EnergyControl::Label8})
+    for (EnergyControl c :
+         {EnergyControl::WeightBox, EnergyControl::RequirementBox, EnergyControl::BasalMetabolismLabel,
+          EnergyControl::LafLabel, EnergyControl::AdolescentSplitLabel, EnergyControl::AdultSplitLabel})
         setText(c, QString());
 
     for (const EnergyOption &option : kOptions) {
@@ -359,7 +234,7 @@ void EnergyWindowModel::ageGotFocus()
 void EnergyWindowModel::ageChange()
 {
     if (ageText().size() == 2)
-        setFocusTo(EnergyControl::Text3);
+        setFocusTo(EnergyControl::WeightBox);
     applyAdolescentFactor();
 }
 
@@ -379,7 +254,7 @@ void EnergyWindowModel::weightGotFocus()
 {
     if (ageText().isEmpty()) {
         attention(kNoAge);
-        setFocusTo(EnergyControl::Text1);
+        setFocusTo(EnergyControl::AgeBox);
     }
 }
 
@@ -389,10 +264,10 @@ void EnergyWindowModel::weightChange()
     weight_ = readWholeNumber16(weightText(), locale());
     if (age_ && weight_) {
         basal_ = basalMetabolism(sex_, *age_, *weight_);
-        setText(EnergyControl::Label1, basalText(*basal_, locale()));
+        setText(EnergyControl::BasalMetabolismLabel, basalText(*basal_, locale()));
     } else {
         basal_.reset();
-        setText(EnergyControl::Label1, QString());
+        setText(EnergyControl::BasalMetabolismLabel, QString());
     }
 
     // The requirement follows every weight, however many digits it has.
@@ -415,9 +290,9 @@ void EnergyWindowModel::weightChange()
 
 void EnergyWindowModel::weightLostFocus()
 {
-    setText(EnergyControl::Text3, weightText().toUpper());
+    setText(EnergyControl::WeightBox, weightText().toUpper());
     if (weightText().size() == 1)
-        setText(EnergyControl::Text3, QStringLiteral("0") + weightText());
+        setText(EnergyControl::WeightBox, QStringLiteral("0") + weightText());
 }
 
 // --- Basal metabolism label ---
@@ -437,20 +312,20 @@ void EnergyWindowModel::optionGotFocus(int option)
 {
     if (ageText().isEmpty()) {
         attention(kNoAge);
-        setFocusTo(EnergyControl::Text1);
+        setFocusTo(EnergyControl::AgeBox);
     } else if (weightText().isEmpty()) {
         attention(kNoWeight);
-        setFocusTo(EnergyControl::Text3);
+        setFocusTo(EnergyControl::WeightBox);
     }
-    if (!findOption(option)->isActivity() && !anyActivitySelected()) {
+    if (!optionButton(option).isActivity() && !anyActivitySelected()) {
         attention(kNoActivity);
-        setFocusTo(EnergyControl::Text3);
+        setFocusTo(EnergyControl::WeightBox);
     }
 }
 
 void EnergyWindowModel::optionClick(int option)
 {
-    const EnergyOption &button = *findOption(option);
+    const EnergyOption &button = optionButton(option);
     if (button.isActivity()) {
         // The column that is selected alone, if any; with neither (or both) the LAF stays.
         const bool with = optionSelected(columnOption(RecommendedActivities::With));
@@ -460,7 +335,7 @@ void EnergyWindowModel::optionClick(int option)
             laf = adultFactor(sex_, button.activity,
                               with ? RecommendedActivities::With : RecommendedActivities::Without);
         applyLaf(laf);
-        setText(EnergyControl::Label2, workingLafCaption());
+        setText(EnergyControl::LafLabel, workingLafCaption());
         recomputeRequirement();
         return;
     }
@@ -488,7 +363,7 @@ void EnergyWindowModel::optionClick(int option)
         }
     }
 
-    setText(EnergyControl::Label2, workingLafCaption());
+    setText(EnergyControl::LafLabel, workingLafCaption());
     recomputeRequirement();
 }
 
@@ -504,13 +379,13 @@ void EnergyWindowModel::requirementChange()
     }
     if (*age_ <= 17) {
         adolescentSplitVisible_ = true;
-        setText(EnergyControl::Label7, QString());
-        setText(EnergyControl::Label7, adolescentHeading());
+        setText(EnergyControl::AdolescentSplitLabel, QString());
+        setText(EnergyControl::AdolescentSplitLabel, adolescentHeading());
     }
     if (*age_ >= 18) {
         adultSplitVisible_ = true;
-        setText(EnergyControl::Label8, QString());
-        setText(EnergyControl::Label8, adultHeading());
+        setText(EnergyControl::AdultSplitLabel, QString());
+        setText(EnergyControl::AdultSplitLabel, adultHeading());
     }
 }
 
@@ -519,7 +394,7 @@ void EnergyWindowModel::clearGrams()
     for (QString &grams : grams_)
         grams.clear();
     chart_.fill(0.0);
-    emit controlChanged(EnergyControl::Label6);
+    emit controlChanged(EnergyControl::GramsLabels);
 }
 
 void EnergyWindowModel::splitChange(SplitKind kind)
@@ -529,20 +404,15 @@ void EnergyWindowModel::splitChange(SplitKind kind)
                              split ? split->carbohydrateGrams : 0.0};
     for (std::size_t i = 0; i < grams_.size(); ++i) {
         grams_[i] = gramsText(grams[i], locale());
-        emit controlChanged(EnergyControl::Label6);
+        emit controlChanged(EnergyControl::GramsLabels);
     }
     // The chart is fed from the captions, so it shows exactly the rounded grams.
     for (std::size_t i = 0; i < chart_.size(); ++i)
         chart_[i] = readLocaleNumberOrZero(grams_[i], locale());
-    emit controlChanged(EnergyControl::Label6);
+    emit controlChanged(EnergyControl::GramsLabels);
 }
 
 // --- Print and back ---
-
-QString EnergyWindowModel::printTitle(const QString &name)
-{
-    return QStringLiteral("Fabbisogno Energetico -  ") + name;
-}
 
 QString EnergyWindowModel::activityLine() const
 {
@@ -558,70 +428,19 @@ QString EnergyWindowModel::activityLine() const
     return {};
 }
 
-QStringList EnergyWindowModel::printLines(const QString &name) const
+EnergySummary EnergyWindowModel::summary() const
 {
-    QStringList lines{QString(),
-                      QString(),
-                      QString(),
-                      kRule,
-                      printTitle(name),
-                      kRule,
-                      sexLine(),
-                      QStringLiteral("Anni ") + ageText(),
-                      QStringLiteral("Peso ") + weightText() + QStringLiteral(" kg"),
-                      QStringLiteral("Il tuo Metabolismo Basale è di ") + basalMetabolismCaption()
-                          + QStringLiteral(" kcal/giorno")};
-    if (const QString activity = activityLine(); !activity.isEmpty())
-        lines << activity;
-    lines << QStringLiteral("Il tuo livello di Attività Fisica (LAF) è di ") + lafCaption()
-          << QStringLiteral("Il tuo FABBISOGNO ENERGETICO è di ") + requirementText() + QStringLiteral(" kcal/giorno")
-          << QStringLiteral("Che in una DIETA EQUILIBRATA va così suddiviso:")
-          << grams_[0] + QStringLiteral(" g di PROTIDI") << grams_[1] + QStringLiteral(" g di LIPIDI")
-          << grams_[2] + QStringLiteral(" g di GLUCIDI") << kRule;
-    return lines;
-}
-
-QString EnergyWindowModel::proposedPdfPath(const QString &name)
-{
-    // The name becomes part of a file name: characters that no file system accepts are replaced.
-    QString safe;
-    for (QChar c : name.trimmed()) {
-        if (c.unicode() < 32 || QStringLiteral("\\/:*?\"<>|").contains(c))
-            safe += u'_';
-        else
-            safe += c;
-    }
-    while (safe.endsWith(u'.') || safe.endsWith(u' '))
-        safe.chop(1);
-    return QDir(userFolder(QStandardPaths::DocumentsLocation))
-        .filePath(QStringLiteral("Fabbisogno Energetico - ") + safe + QStringLiteral(".pdf"));
+    return {sexLine(),      ageText(),    weightText(),      basalMetabolismCaption(),
+            activityLine(), lafCaption(), requirementText(), grams_};
 }
 
 void EnergyWindowModel::printClick()
 {
-    const QString name = dialogs_.input(QStringLiteral("Inserisci il tuo NOME"), QStringLiteral("NOME"),
-                                        QStringLiteral("Accertati di aver inserito i dati prima di stampare."));
-    if (ageText().isEmpty() || weightText().isEmpty() || name.trimmed().isEmpty())
-        return;
-
-    QString pdfFile;
-    if (printers_.printerInUse() == pdfPrinterName()) {
-        pdfFile = dialogs_.saveFileName(QStringLiteral("Salva il fabbisogno energetico in PDF"), proposedPdfPath(name),
-                                        QStringLiteral("File PDF (*.pdf)"));
-        if (pdfFile.isEmpty())
-            return;  // the user chose not to save
-        if (!pdfFile.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-            pdfFile += QStringLiteral(".pdf");
-    }
-
-    setText(EnergyControl::PrintStatus, QStringLiteral("Stampa in corso..."));
-    const PrintOutcome outcome = printers_.printText(printTitle(name), 14, printLines(name), pdfFile);
-    setText(EnergyControl::PrintStatus, QString());
-
-    if (!outcome.ok) {
-        const QString reason = outcome.error.isEmpty() ? QStringLiteral("La stampa non è riuscita.") : outcome.error;
-        dialogs_.message(reason, warningTitle(), MessageIcon::Critical);
-    }
+    const QString failure = EnergyPrintout(dialogs_, printers_).print(summary(), [this](const QString &notice) {
+        setText(EnergyControl::PrintStatus, notice);
+    });
+    if (!failure.isEmpty())
+        attention(failure);
 }
 
 void EnergyWindowModel::backClick()

@@ -2,8 +2,9 @@
 
 #include "common/fixed4.h"
 #include "energy/energymodel.h"
+#include "energy/energyprintout.h"
+#include "energy/energywindowcontrols.h"
 
-#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -15,46 +16,9 @@ namespace velmo {
 class Dialogs;
 class TextPrinting;
 
-// The controls of an energy requirement window that the logic reads or writes, by the names they
-// carry in the window (and as object names in the view).
-enum class EnergyControl {
-    None,
-    Text1,     // age
-    Text3,     // weight
-    Option3,   // "Leggera"
-    Option4,   // "Moderata"
-    Option5,   // "Pesante"
-    Option12,  // with the recommended activities
-    Option11,  // without them
-    Text2,     // energy requirement
-    Command1,  // print
-    Command3,  // back to the launcher
-    Label1,    // basal metabolism
-    Label2,    // LAF shown to the user
-    Label3,    // working LAF
-    Label7,    // adolescent split caption
-    Label8,    // adult split caption
-    Label6,    // the three gram labels and the chart
-    PrintStatus,
-};
-
-// One option button: its number (`Option3` is 3), the activity level it stands for, or the
-// recommended-activities column it stands for.
-struct EnergyOption {
-    int number;
-    EnergyControl control;
-    const char *caption;           // UTF-8
-    ActivityLevel activity;        // NotChosen for the two recommended-activities buttons
-    RecommendedActivities column;  // NotChosen for the three activity buttons
-
-    bool isActivity() const { return activity != ActivityLevel::NotChosen; }
-};
-
-// The energy requirement window for one sex: the state of its controls and its event handlers.
-// As in the controls it stands for, assigning a text or a caption runs that control's change
-// handler at once, and selecting an option button from code runs its click: the handlers nest,
-// and the nesting is spelled out in `setText` and `setOptionSelected`.
-class EnergyWindowModel : public QObject {
+// The energy requirement window for one sex: its event handlers, what they compute and keep, and
+// what the view shows beyond the controls' texts and buttons.
+class EnergyWindowModel : public EnergyWindowControls {
     Q_OBJECT
 public:
     EnergyWindowModel(Sex sex, Dialogs &dialogs, TextPrinting &printers, QObject *parent = nullptr);
@@ -69,40 +33,21 @@ public:
     QString splitLabelFont() const;
     static QString adolescentHeading();
 
-    // The option buttons in tab order: the three activity levels, then with and without.
-    static constexpr std::array<EnergyOption, 5> kOptions{{
-        {3, EnergyControl::Option3, "Leggera", ActivityLevel::Light, RecommendedActivities::NotChosen},
-        {4, EnergyControl::Option4, "Moderata", ActivityLevel::Moderate, RecommendedActivities::NotChosen},
-        {5, EnergyControl::Option5, "Pesante", ActivityLevel::Heavy, RecommendedActivities::NotChosen},
-        {12, EnergyControl::Option12, "Con attività fisiche auspicabili", ActivityLevel::NotChosen,
-         RecommendedActivities::With},
-        {11, EnergyControl::Option11, "Senza le attività fisiche auspicabili", ActivityLevel::NotChosen,
-         RecommendedActivities::Without},
-    }};
-    static QString optionCaption(int option);
-    static EnergyControl optionControl(int option);
-    static int optionNumber(EnergyControl control);  // 0 when not an option button
-
     // --- What the view shows ---
-    // The text of a text box, the caption of a label, or the print notice.
-    const QString &text(EnergyControl control) const { return texts_.at(index(control)); }
-    const QString &ageText() const { return text(EnergyControl::Text1); }
-    const QString &weightText() const { return text(EnergyControl::Text3); }
-    const QString &requirementText() const { return text(EnergyControl::Text2); }
-    const QString &basalMetabolismCaption() const { return text(EnergyControl::Label1); }
-    const QString &lafCaption() const { return text(EnergyControl::Label2); }
-    const QString &workingLafCaption() const { return text(EnergyControl::Label3); }
-    const QString &adolescentSplitCaption() const { return text(EnergyControl::Label7); }
-    const QString &adultSplitCaption() const { return text(EnergyControl::Label8); }
+    const QString &ageText() const { return text(EnergyControl::AgeBox); }
+    const QString &weightText() const { return text(EnergyControl::WeightBox); }
+    const QString &requirementText() const { return text(EnergyControl::RequirementBox); }
+    const QString &basalMetabolismCaption() const { return text(EnergyControl::BasalMetabolismLabel); }
+    const QString &lafCaption() const { return text(EnergyControl::LafLabel); }
+    const QString &workingLafCaption() const { return text(EnergyControl::WorkingLafLabel); }
+    const QString &adolescentSplitCaption() const { return text(EnergyControl::AdolescentSplitLabel); }
+    const QString &adultSplitCaption() const { return text(EnergyControl::AdultSplitLabel); }
     const QString &printStatus() const { return text(EnergyControl::PrintStatus); }
-    bool adolescentSplitVisible() const { return adolescentSplitVisible_; }  // Label7
-    bool adultSplitVisible() const { return adultSplitVisible_; }            // Label8
-    // Label6(0), Label6(1), Label6(2): grams of protein, fat, carbohydrate.
+    bool adolescentSplitVisible() const { return adolescentSplitVisible_; }
+    bool adultSplitVisible() const { return adultSplitVisible_; }
+    // The three gram labels: grams of protein, fat, carbohydrate.
     const QString &gramsCaption(int index) const { return grams_.at(static_cast<std::size_t>(index)); }
     double chartValue(int column) const { return chart_.at(static_cast<std::size_t>(column - 1)); }
-    bool optionSelected(int option) const { return options_.at(slot(option)).selected; }
-    bool optionEnabled(int option) const { return options_.at(slot(option)).enabled; }
-    EnergyControl focus() const { return focus_; }
     int ageSelectionStart() const { return ageSelStart_; }
     int ageSelectionLength() const { return ageSelLength_; }
 
@@ -115,63 +60,44 @@ public:
     // --- What the user does (the view forwards these) ---
     // Opening restores the controls as designed and puts the focus in the age box; the members stay.
     void opened();
-    void closed();
-    // Moves the focus as a click or the tab key does: the old control's lost-focus handler, then
-    // the new one's got-focus handler. A disabled control does not take the focus.
-    void userFocus(EnergyControl control);
     // Whether the box would accept this text as the user's edit: digits only for the age; digits
     // with at most one decimal separator of the user's locale for the weight and the requirement.
     bool acceptsText(EnergyControl box, const QString &text) const;
     // An edit of a text box; refused (false) when the box does not accept the text.
     bool userEdit(EnergyControl box, const QString &text);
-    // A click on an option button; it counts only while the button holds the focus, so a button
-    // whose got-focus handler sent the focus elsewhere is not selected.
-    void userClickOption(int option);
     void userClickPrint();
     void userClickBack();
 
-    // --- Assignments from code: each runs the control's handler as described above ---
-    // A text box runs its change handler when its text changes; a label with a handler on every
-    // assignment of its caption (so a split label emptied and then set runs its split twice).
-    void setText(EnergyControl control, const QString &text);
-    void setOptionSelected(int option, bool selected);
-    void setOptionEnabled(int option, bool enabled);
-    void setFocusTo(EnergyControl control);
-
-    // The eighteen lines of the printed summary for a name, as they stand now.
-    QStringList printLines(const QString &name) const;
-    static QString printTitle(const QString &name);
-    // The PDF file proposed for a name, in the user's documents folder.
-    static QString proposedPdfPath(const QString &name);
+    // What the window prints now, and its eighteen lines for a name.
+    EnergySummary summary() const;
+    QStringList printLines(const QString &name) const { return EnergyPrintout::lines(summary(), name); }
 
 signals:
-    void controlChanged(velmo::EnergyControl control);
-    void focusChanged(velmo::EnergyControl control);
     void backRequested();
     void ageSelectionPlaced();
 
-private:
-    struct OptionState {
-        bool selected = false;
-        bool enabled = true;
-    };
-    static std::size_t slot(int option);
-    static std::size_t index(EnergyControl control) { return static_cast<std::size_t>(control); }
+protected:
+    // The handlers of the controls, each passed on to the one of its control.
+    void textAssigned(EnergyControl control) override;
+    void optionClicked(int option) override { optionClick(option); }
+    void gotFocus(EnergyControl control) override;
+    void lostFocus(EnergyControl control) override;
 
+private:
     // --- The handlers, named after what their control holds ---
-    void ageGotFocus();            // Text1_GotFocus
-    void ageChange();              // Text1_Change
-    void ageLostFocus();           // Text1_LostFocus
-    void weightGotFocus();         // Text3_GotFocus
-    void weightChange();           // Text3_Change
-    void weightLostFocus();        // Text3_LostFocus
-    void basalMetabolismChange();  // Label1_Change
+    void ageGotFocus();
+    void ageChange();
+    void ageLostFocus();
+    void weightGotFocus();
+    void weightChange();
+    void weightLostFocus();
+    void basalMetabolismChange();
     void optionGotFocus(int option);
     void optionClick(int option);
-    void requirementChange();          // Text2_Change
-    void splitChange(SplitKind kind);  // Label7_Change, Label8_Change
-    void printClick();                 // Command1_Click
-    void backClick();                  // Command3_Click
+    void requirementChange();
+    void splitChange(SplitKind kind);  // either division's caption assigned
+    void printClick();
+    void backClick();
 
     QLocale locale() const { return QLocale(); }
     // "Con una Attività …" for the first selected pair of activity and column; empty without one.
@@ -185,8 +111,6 @@ private:
     bool ageBelowTen() const;
     bool anyActivitySelected() const;
     void clearGrams();
-    void gotFocus(EnergyControl control);
-    void lostFocus(EnergyControl control);
     void resetControls();
     void attention(const QString &text);
 
@@ -194,13 +118,10 @@ private:
     Dialogs &dialogs_;
     TextPrinting &printers_;
 
-    std::array<QString, static_cast<std::size_t>(EnergyControl::PrintStatus) + 1> texts_;
     bool adolescentSplitVisible_ = true;
     bool adultSplitVisible_ = true;
     std::array<QString, 3> grams_;
     std::array<double, 3> chart_{};
-    std::array<OptionState, kOptions.size()> options_{};
-    EnergyControl focus_ = EnergyControl::None;
     int ageSelStart_ = 0;
     int ageSelLength_ = 0;
 

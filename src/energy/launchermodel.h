@@ -5,8 +5,8 @@
 
 namespace velmo {
 
-// The launcher's three commands, each a label: Label1 "Velmo", Label2 "Fabbisogno Energetico",
-// Label5 "EXIT".
+// The launcher's three commands, each a label: "Velmo" (the calculator), "Fabbisogno Energetico"
+// (the requirement windows) and "EXIT".
 enum class LauncherCommand { None, Calculator, Requirement, Exit };
 
 // The launcher's state: the version line and the colours of its two command labels.
@@ -19,13 +19,14 @@ public:
     static QString versionLine();
     static QString versionLine(int major, int minor, int patch);
 
-    bool calculatorRed() const { return calculatorRed_; }    // Label1 "Velmo"
-    bool requirementRed() const { return requirementRed_; }  // Label2 "Fabbisogno Energetico"
+    bool calculatorRed() const { return calculatorRed_; }    // "Velmo"
+    bool requirementRed() const { return requirementRed_; }  // "Fabbisogno Energetico"
 
-    // A command label turns red under the mouse and stays red until the mouse crosses the frame.
-    void mouseOverCalculator();   // Label1_MouseMove
-    void mouseOverRequirement();  // Label2_MouseMove
-    void mouseOverFrame();        // Frame1_MouseMove
+    // A command label turns red under the mouse and stays red until the mouse crosses the frame
+    // around the two.
+    void mouseOverCalculator();
+    void mouseOverRequirement();
+    void mouseOverFrame();
     // Each showing starts from black labels and no pressed command.
     void reset();
 

@@ -36,10 +36,10 @@ PrintModuleModel::PrintModuleModel(PrinterService &printers, Dialogs &dialogs)
 QSize PrintModuleModel::printableSheet(std::optional<int> orientation)
 {
     const QSize failed(-1, -1);
-    if (!routines_.OpenDocPrinter(printers_.printerInUse()))
+    if (!routines_.openDocumentPrinter(printers_.printerInUse()))
         return failed;
     if (orientation && *orientation != 1 && *orientation != 2) {
-        dialogs_.message(QStringLiteral("Orientamento errato"), errorTitle(QStringLiteral("FoglioStampa")),
+        dialogs_.message(QStringLiteral("Orientamento errato"), errorTitle(PrintStep::MeasureSheet),
                          MessageIcon::Critical);
         return failed;
     }
@@ -48,14 +48,14 @@ QSize PrintModuleModel::printableSheet(std::optional<int> orientation)
         settings.orientation = *orientation;
         printers_.setSettings(settings);
     }
-    const PrintableSheet sheet = routines_.SheetSize();
+    const PrintableSheet sheet = routines_.sheetSize();
     return sheet.ok ? QSize(sheet.widthMm, sheet.heightMm) : failed;
 }
 
 bool PrintModuleModel::openPrinterInUse()
 {
     if (printers_.printerInUse().isEmpty()) {
-        if (!routines_.OpenDocPrinter(QString()))
+        if (!routines_.openDocumentPrinter(QString()))
             return false;
         printers_.setPrinterInUse(printers_.openPrinterName());
     } else if (printers_.openPrinterName() != printers_.printerInUse()) {
@@ -69,7 +69,7 @@ std::optional<PrintRequest> PrintModuleModel::requestFor(const PrintObject &obje
 {
     PrintPlan plan = planPrint(object, arguments);
     if (!plan.refusal.isEmpty()) {
-        dialogs_.message(plan.refusal, errorTitle(QStringLiteral("StampaFPB")), MessageIcon::Critical);
+        dialogs_.message(plan.refusal, errorTitle(PrintStep::PrintWindowImage), MessageIcon::Critical);
         return std::nullopt;
     }
     return std::move(plan.request);
@@ -79,12 +79,11 @@ bool PrintModuleModel::acceptCapture(const QImage &image, ObjectKind kind)
 {
     if (!image.isNull() && bytesPerLine(24, image.width()) * image.height() != 0)
         return true;
-    const QString routine = kind == ObjectKind::Window ? QStringLiteral("Legge_Form")
-                                                       : QStringLiteral("Legge_PictureBox");
+    const PrintStep capture = kind == ObjectKind::Window ? PrintStep::CaptureWindow : PrintStep::CapturePictureBox;
     dialogs_.message(QStringLiteral("Formato grafico sconosciuto.\n\nL' operazione di stampa viene interrotta."),
-                     errorTitle(routine), MessageIcon::Critical);
+                     errorTitle(capture), MessageIcon::Critical);
     dialogs_.message(QStringLiteral("Si e' verificata una condizione\ninaspettata elaborando l' immagine."),
-                     errorTitle(QStringLiteral("StampaFPB")), MessageIcon::Critical);
+                     errorTitle(PrintStep::PrintWindowImage), MessageIcon::Critical);
     return false;
 }
 

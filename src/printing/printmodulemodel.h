@@ -47,7 +47,7 @@ class PrintModuleModel {
 public:
     PrintModuleModel(PrinterService &printers, Dialogs &dialogs);
 
-    // FoglioStampa: the printable sheet of the printer in use in millimetres, after storing
+    // The printable sheet of the printer in use in millimetres, after storing
     // `orientation` (1 portrait, 2 landscape) in its settings; -1 × -1 on failure.
     QSize printableSheet(std::optional<int> orientation);
 

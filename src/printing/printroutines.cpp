@@ -8,43 +8,68 @@
 
 namespace velmo::printing {
 
-QString errorTitle(const QString &routine)
+namespace {
+
+// clang-format off
+constexpr struct {
+    PrintStep step;
+    const char *title;
+} kErrorTitles[] = {
+    {PrintStep::OpenPrinter, " Errore in frmStampaFPB/OpenDocPrinter"},
+    {PrintStep::PrintPicture, " Errore in frmStampaFPB/Print_FPB"},
+    {PrintStep::MeasureSheet, " Errore in frmStampaFPB/FoglioStampa"},
+    {PrintStep::PrintWindowImage, " Errore in frmStampaFPB/StampaFPB"},
+    {PrintStep::CaptureWindow, " Errore in frmStampaFPB/Legge_Form"},
+    {PrintStep::CapturePictureBox, " Errore in frmStampaFPB/Legge_PictureBox"},
+    {PrintStep::ConfirmScale, " Errore in frmStampaFPB/txtScala"},
+    {PrintStep::SavePreview, " Errore in frmStampaFPB/zLabel1_DblClick"},
+    {PrintStep::RedrawPreview, " Errore in Preview"},
+    {PrintStep::DrawZoom, " Errore in Zoom"},
+};
+// clang-format on
+
+}  // namespace
+
+QString errorTitle(PrintStep step)
 {
-    return QStringLiteral(" Errore in frmStampaFPB/") + routine;
+    for (const auto &entry : kErrorTitles)
+        if (entry.step == step)
+            return QString::fromLatin1(entry.title);
+    return {};
 }
 
 PrintRoutines::PrintRoutines(PrinterService &printers, Dialogs &dialogs) : printers_(printers), dialogs_(dialogs)
 {
 }
 
-bool PrintRoutines::OpenDocPrinter(const QString &name)
+bool PrintRoutines::openDocumentPrinter(const QString &name)
 {
     const QString wanted = name.isEmpty() ? printers_.defaultPrinterName() : name;
     if (wanted.isEmpty())
         return false;
     if (!printers_.openPrinter(wanted)) {
         dialogs_.message(QStringLiteral("Non posso accedere alla stampante richiesta.\n"),
-                         errorTitle(QStringLiteral("OpenDocPrinter")), MessageIcon::Critical);
+                         errorTitle(PrintStep::OpenPrinter), MessageIcon::Critical);
         return false;
     }
     return true;
 }
 
-PrintableSheet PrintRoutines::SheetSize() const
+PrintableSheet PrintRoutines::sheetSize() const
 {
     if (printers_.openPrinterName().isEmpty())
         return {};
     return printers_.sheetSize();
 }
 
-bool PrintRoutines::PrinterProperties()
+bool PrintRoutines::showPrinterProperties()
 {
     return printers_.showSettingsDialog();
 }
 
-bool PrintRoutines::PrintImage(const MmRect &requested, const QString &title, const QImage &image, int copies)
+bool PrintRoutines::printImage(const MmRect &requested, const QString &title, const QImage &image, int copies)
 {
-    const PrintableSheet sheet = SheetSize();
+    const PrintableSheet sheet = sheetSize();
     if (!sheet.ok) {
         reportPrintFailure(QStringLiteral("prhDC = 0\n"));
         return false;
@@ -63,7 +88,7 @@ bool PrintRoutines::PrintImage(const MmRect &requested, const QString &title, co
             r = scaleToSheet(r, sheet.widthMm, sheet.heightMm);
     }
     const QRect target = toPrinterPixels(r, {sheet.widthMm, sheet.heightMm}, {sheet.widthPx, sheet.heightPx});
-    return Print_FPB(target, title, image, copies);
+    return printPicture(target, title, image, copies);
 }
 
 QStringList PrintRoutines::pdfFilesFor(const QString &title, int copies)
@@ -86,7 +111,7 @@ QStringList PrintRoutines::pdfFilesFor(const QString &title, int copies)
     return files;
 }
 
-bool PrintRoutines::Print_FPB(const QRect &target, const QString &title, const QImage &image, int copies)
+bool PrintRoutines::printPicture(const QRect &target, const QString &title, const QImage &image, int copies)
 {
     const bool printerOpen = !printers_.openPrinterName().isEmpty();
     QString failure;
@@ -143,10 +168,10 @@ void PrintRoutines::reportPrintFailure(const QString &collected)
                                           "\n"
                                           "Codice di errore = 482\n"
                                           "Errore della stampante"),
-                     errorTitle(QStringLiteral("Print_FPB")), MessageIcon::Critical);
+                     errorTitle(PrintStep::PrintPicture), MessageIcon::Critical);
 }
 
-std::optional<QImage> PrintRoutines::DrawPreview(const QImage &image, bool monochrome, QSize box, const QRect &target)
+std::optional<QImage> PrintRoutines::drawPreview(const QImage &image, bool monochrome, QSize box, const QRect &target)
 {
     if (image.isNull() || box.isEmpty())
         return std::nullopt;

@@ -12,9 +12,23 @@
 
 namespace velmo::printing {
 
-// The title of every failure message of the print module: " Errore in frmStampaFPB/" and the
-// routine that failed.
-QString errorTitle(const QString &routine);
+// The steps of the print module that report their own failures.
+enum class PrintStep {
+    OpenPrinter,
+    PrintPicture,
+    MeasureSheet,
+    PrintWindowImage,
+    CaptureWindow,
+    CapturePictureBox,
+    ConfirmScale,
+    SavePreview,
+    RedrawPreview,
+    DrawZoom,
+};
+
+// The title of a step's failure messages. The titles name the module's routines as users have
+// always read them in these messages, so they stay as they were whatever the code calls the step.
+QString errorTitle(PrintStep step);
 
 // The print module's routines that talk to the printer: opening it, measuring its sheet, its
 // settings dialog, the print run and the preview picture. Each one reports its own failure in a
@@ -24,24 +38,24 @@ public:
     PrintRoutines(PrinterService &printers, Dialogs &dialogs);
 
     // Makes `name` (the default printer when empty) the open printer.
-    bool OpenDocPrinter(const QString &name);
+    bool openDocumentPrinter(const QString &name);
 
     // The printable area of the open printer; not ok without one.
-    PrintableSheet SheetSize() const;
+    PrintableSheet sheetSize() const;
 
     // The system's settings dialog for the open printer; true when confirmed.
-    bool PrinterProperties();
+    bool showPrinterProperties();
 
     // Prints `image` at `r` (millimetres) as `copies` separate jobs, after the scale question when
     // the rectangle reaches beyond the sheet. False when nothing or not everything was printed.
-    bool PrintImage(const MmRect &r, const QString &title, const QImage &image, int copies);
+    bool printImage(const MmRect &r, const QString &title, const QImage &image, int copies);
 
     // The print jobs themselves, at `target` in printer pixels.
-    bool Print_FPB(const QRect &target, const QString &title, const QImage &image, int copies);
+    bool printPicture(const QRect &target, const QString &title, const QImage &image, int copies);
 
     // The preview: `image` drawn into a white box of `box` pixels at `target`, grey when
     // `monochrome`. Empty on failure.
-    static std::optional<QImage> DrawPreview(const QImage &image, bool monochrome, QSize box, const QRect &target);
+    static std::optional<QImage> drawPreview(const QImage &image, bool monochrome, QSize box, const QRect &target);
 
     // Runs around the print run, to show the user that the program is busy.
     std::function<void(bool busy)> onBusy;

@@ -1,10 +1,8 @@
 #include "printing/printwindowmodel.h"
 
 #include "common/numbertext.h"
-#include "common/userfolder.h"
 #include "printing/papernames.h"
 
-#include <QDir>
 #include <QLocale>
 
 #include <algorithm>
@@ -32,12 +30,12 @@ struct FieldRule {
 };
 
 constexpr std::array<FieldRule, kFieldCount> kRules{{
-    /* PrW */ {Kind::Size, Bounds{kMinSize, kMaxSize}, Bounds{2, kMaxSize}},
-    /* PrH */ {Kind::Size, Bounds{kMinSize, kMaxSize}, Bounds{2, kMaxSize}},
-    /* PrX */ {Kind::Margin, Bounds{kMinMargin, kMaxMargin}, Bounds{kMinMargin, kMaxMargin}},
-    /* PrY */ {Kind::Margin, Bounds{kMinMargin, kMaxMargin}, Bounds{kMinMargin, kMaxMargin}},
-    /* Scala */ {Kind::Scale, std::nullopt, std::nullopt},
-    /* NCopies */ {Kind::Copies, std::nullopt, Bounds{1, 100}},
+    /* Width */ {Kind::Size, Bounds{kMinSize, kMaxSize}, Bounds{2, kMaxSize}},
+    /* Height */ {Kind::Size, Bounds{kMinSize, kMaxSize}, Bounds{2, kMaxSize}},
+    /* Left */ {Kind::Margin, Bounds{kMinMargin, kMaxMargin}, Bounds{kMinMargin, kMaxMargin}},
+    /* Top */ {Kind::Margin, Bounds{kMinMargin, kMaxMargin}, Bounds{kMinMargin, kMaxMargin}},
+    /* Scale */ {Kind::Scale, std::nullopt, std::nullopt},
+    /* Copies */ {Kind::Copies, std::nullopt, Bounds{1, 100}},
 }};
 
 const FieldRule &ruleOf(Field field)
@@ -61,24 +59,24 @@ std::optional<int> wholeValue(const QString &text)
 }  // namespace
 
 PrintWindowModel::PrintWindowModel(PrinterService &printers, Dialogs &dialogs, QObject *parent)
-    : QObject(parent), printers_(printers), dialogs_(dialogs), routines_(printers, dialogs)
+    : QObject(parent), printers_(printers), dialogs_(dialogs), routines_(printers, dialogs), sheet_(dialogs)
 {
-    blink_.setInterval(500);
-    connect(&blink_, &QTimer::timeout, this, &PrintWindowModel::blinkTicked);
+    connect(&sheet_, &SheetPreview::blinked, this, &PrintWindowModel::changed);
 }
 
 void PrintWindowModel::loadObject(const PrintRequest &request)
 {
     objectAccepted_ = true;
     image_ = request.image;
+    sheet_.setImage(request.image);
     title_ = request.title;
     orientationArgument_ = request.orientation;
     referenceWidth_ = request.referenceWidth;
     ratio_ = {std::max(1, request.rect.w), std::max(1, request.rect.h)};
-    setNumber(Field::PrX, request.rect.x);
-    setNumber(Field::PrY, request.rect.y);
-    setNumber(Field::PrW, request.rect.w);
-    setNumber(Field::PrH, request.rect.h);
+    setNumber(Field::Left, request.rect.x);
+    setNumber(Field::Top, request.rect.y);
+    setNumber(Field::Width, request.rect.w);
+    setNumber(Field::Height, request.rect.h);
 }
 
 void PrintWindowModel::loadWithoutObject(int orientation)
@@ -102,11 +100,6 @@ void PrintWindowModel::activate()
     if (selected < 0)
         selected = printerNames_.size() - 1;  // the PDF file entry, always there
     printerChosen(static_cast<int>(selected));
-}
-
-QSize PrintWindowModel::previewBox() const
-{
-    return {twipsToPixels(outlineTwips_.width()), twipsToPixels(outlineTwips_.height())};
 }
 
 QString PrintWindowModel::previewToolTip() const
@@ -147,15 +140,15 @@ void PrintWindowModel::onChange(Field field)
         return;
     }
     fields_[index(field)].value = *typed;
-    if (field == Field::PrW)
-        setText(Field::Scala, formatScale());
+    if (field == Field::Width)
+        setText(Field::Scale, formatScale());
 }
 
 QString PrintWindowModel::formatScale() const
 {
-    if (value(Field::PrW) <= 0)
+    if (value(Field::Width) <= 0)
         return {};
-    return formatGroupedUpTo2(referenceWidth_ / value(Field::PrW), QLocale());
+    return formatGroupedUpTo2(referenceWidth_ / value(Field::Width), QLocale());
 }
 
 bool PrintWindowModel::acceptsKey(Field field, QChar key, const QString &text, int cursor, int selectionLength)
@@ -191,13 +184,13 @@ void PrintWindowModel::fieldLeft(Field field)
 
 void PrintWindowModel::afterSizeStep(Field field)
 {
-    if (chkProporzioni_) {
-        if (field == Field::PrW)
-            setNumber(Field::PrH, ratio_.heightFor(value(Field::PrW)));
+    if (keepProportions_) {
+        if (field == Field::Width)
+            setNumber(Field::Height, ratio_.heightFor(value(Field::Width)));
         else
-            setNumber(Field::PrW, ratio_.widthFor(value(Field::PrH)));
+            setNumber(Field::Width, ratio_.widthFor(value(Field::Height)));
     }
-    if (value(Field::PrW) > 1 && value(Field::PrH) > 1)
+    if (value(Field::Width) > 1 && value(Field::Height) > 1)
         updatePreview();
 }
 
@@ -212,13 +205,13 @@ void PrintWindowModel::upDownClicked(Field field, int step)
 
 void PrintWindowModel::setKeepProportions(bool checked)
 {
-    if (chkProporzioni_ == checked)
+    if (keepProportions_ == checked)
         return;
-    chkProporzioni_ = checked;
+    keepProportions_ = checked;
     if (checked) {
-        setNumber(Field::PrH, ratio_.heightFor(value(Field::PrW)));
+        setNumber(Field::Height, ratio_.heightFor(value(Field::Width)));
         scaleCaption_ = QStringLiteral("Scala:");
-        if (value(Field::PrW) > 1 && value(Field::PrH) > 1)
+        if (value(Field::Width) > 1 && value(Field::Height) > 1)
             updatePreview();
     } else {
         scaleCaption_ = QStringLiteral("Scala X:");
@@ -228,9 +221,9 @@ void PrintWindowModel::setKeepProportions(bool checked)
 
 void PrintWindowModel::setCentred(bool checked)
 {
-    if (chkCentro_ == checked)
+    if (centred_ == checked)
         return;
-    chkCentro_ = checked;
+    centred_ = checked;
     if (checked)
         updatePreview();
     emit changed();
@@ -238,8 +231,8 @@ void PrintWindowModel::setCentred(bool checked)
 
 void PrintWindowModel::originClicked()
 {
-    setNumber(Field::PrX, 0);
-    setNumber(Field::PrY, 0);
+    setNumber(Field::Left, 0);
+    setNumber(Field::Top, 0);
     updatePreview();
 }
 
@@ -247,17 +240,17 @@ void PrintWindowModel::maxClicked()
 {
     if (sheetW_ <= 0 || sheetH_ <= 0)
         return;
-    const MmRect r = maxOnSheet(rect(), ratio_, chkProporzioni_, chkCentro_, sheetW_, sheetH_);
-    setNumber(Field::PrW, r.w);
-    setNumber(Field::PrH, r.h);
-    setNumber(Field::PrX, r.x);
-    setNumber(Field::PrY, r.y);
+    const MmRect r = maxOnSheet(rect(), ratio_, keepProportions_, centred_, sheetW_, sheetH_);
+    setNumber(Field::Width, r.w);
+    setNumber(Field::Height, r.h);
+    setNumber(Field::Left, r.x);
+    setNumber(Field::Top, r.y);
     updatePreview();
 }
 
 void PrintWindowModel::scaleConfirmed()
 {
-    const QString typed = text(Field::Scala).trimmed();
+    const QString typed = text(Field::Scale).trimmed();
     if (typed.isEmpty())
         return;
     const auto n = readLocaleNumber(typed, QLocale());
@@ -265,15 +258,15 @@ void PrintWindowModel::scaleConfirmed()
         return;  // not a number: the field is left as typed
     if (*n > FLT_MAX || (*n > 0 && referenceWidth_ / *n > FLT_MAX)) {
         dialogs_.message(QStringLiteral("Overflow: la scala indicata è fuori dai limiti ammessi."),
-                         errorTitle(QStringLiteral("txtScala")), MessageIcon::Critical);
+                         errorTitle(PrintStep::ConfirmScale), MessageIcon::Critical);
         return;
     }
     const auto size = sizeForScale(*n, referenceWidth_, ratio_);
     if (!size)
         return;
-    setNumber(Field::PrW, size->width());
-    setNumber(Field::PrH, size->height());
-    if (value(Field::PrW) >= 2 && value(Field::PrH) >= 2)
+    setNumber(Field::Width, size->width());
+    setNumber(Field::Height, size->height());
+    if (value(Field::Width) >= 2 && value(Field::Height) >= 2)
         updatePreview();
 }
 
@@ -286,7 +279,7 @@ void PrintWindowModel::printerChosen(int index)
     printerIndex_ = index;
     const QString name = printerNames_.at(index);
     printers_.setPrinterInUse(name);
-    if (routines_.OpenDocPrinter(name)) {
+    if (routines_.openDocumentPrinter(name)) {
         measureSheet();
         showSheet();
     }
@@ -295,7 +288,7 @@ void PrintWindowModel::printerChosen(int index)
 
 void PrintWindowModel::measureSheet()
 {
-    const PrintableSheet sheet = routines_.SheetSize();
+    const PrintableSheet sheet = routines_.sheetSize();
     sheetW_ = sheet.ok ? sheet.widthMm : -1;
     sheetH_ = sheet.ok ? sheet.heightMm : -1;
     monochrome_ = printers_.settings().colorMode == 1;
@@ -305,13 +298,13 @@ void PrintWindowModel::propertiesClicked()
 {
     // A printer that could not be opened has no settings to show; opening it again says why.
     if (printers_.openPrinterName().isEmpty()
-        && (printerIndex_ < 0 || !routines_.OpenDocPrinter(printerNames_.at(printerIndex_))))
+        && (printerIndex_ < 0 || !routines_.openDocumentPrinter(printerNames_.at(printerIndex_))))
         return;
     PrinterSettings settings = printers_.settings();
     settings.copies = copies();
     printers_.setSettings(settings);
     const QString before = printers_.openPrinterName();
-    routines_.PrinterProperties();
+    routines_.showPrinterProperties();
     const QString after = printers_.openPrinterName();
     if (after != before) {
         // The user chose another printer in the system's dialog: it is now the one in use.
@@ -322,7 +315,7 @@ void PrintWindowModel::propertiesClicked()
     measureSheet();
     settings = printers_.settings();
     if (settings.copies != copies())
-        setNumber(Field::NCopies, settings.copies);
+        setNumber(Field::Copies, settings.copies);
     // Copies are printed by the module as separate jobs, never by the driver.
     settings.copies = 1;
     printers_.setSettings(settings);
@@ -334,7 +327,7 @@ void PrintWindowModel::showSheet()
 {
     sheetWidthText_ = sheetW_ > 0 ? formatPlain(sheetW_, QLocale()) : QString();
     sheetHeightText_ = sheetH_ > 0 ? formatPlain(sheetH_, QLocale()) : QString();
-    outlineTwips_ = printing::outlineTwips(sheetW_, sheetH_);
+    sheet_.setSheet({sheetW_, sheetH_});
     if (objectAccepted_)
         updatePreview();
     const PrinterSettings settings = printers_.settings();
@@ -342,50 +335,16 @@ void PrintWindowModel::showSheet()
     emit changed();
 }
 
-void PrintWindowModel::showOutOfSheet(bool out)
-{
-    outOfSheet_ = out;
-    if (out) {
-        if (!blink_.isActive())
-            blink_.start();
-    } else {
-        blink_.stop();
-        outOfSheetRed_ = false;
-    }
-}
-
 void PrintWindowModel::updatePreview()
 {
     if (!objectAccepted_ || sheetW_ <= 0 || sheetH_ <= 0)
         return;
-    if (chkCentro_) {
-        const QPoint origin = centredOrigin(value(Field::PrW), value(Field::PrH), sheetW_, sheetH_);
-        setNumber(Field::PrX, origin.x());
-        setNumber(Field::PrY, origin.y());
+    if (centred_) {
+        const QPoint origin = centredOrigin(value(Field::Width), value(Field::Height), sheetW_, sheetH_);
+        setNumber(Field::Left, origin.x());
+        setNumber(Field::Top, origin.y());
     }
-    showOutOfSheet(outOfSheet(rect(), sheetW_, sheetH_));
-    if (previewSource_.isNull() || previewSourceGrey_ != monochrome_) {
-        // Greying the whole picture is the slow part of a redraw; it only changes with the printer.
-        previewSource_ = monochrome_ ? greyed(image_) : image_;
-        previewSourceGrey_ = monochrome_;
-    }
-    drawOnSheet(previewSource_, false, previewBox(), preview_, QStringLiteral(" Errore in Preview"));
-    emit changed();
-}
-
-void PrintWindowModel::drawOnSheet(const QImage &source, bool grey, QSize outline, QImage &drawing,
-                                   const QString &failureTitle)
-{
-    const auto drawn = PrintRoutines::DrawPreview(source, grey, outline, toBox(rect(), outline, {sheetW_, sheetH_}));
-    if (drawn)
-        drawing = *drawn;
-    else
-        dialogs_.message(QStringLiteral("Errore di Copia"), failureTitle, MessageIcon::Critical);
-}
-
-void PrintWindowModel::blinkTicked()
-{
-    outOfSheetRed_ = !outOfSheetRed_;
+    sheet_.draw(rect(), monochrome_);
     emit changed();
 }
 
@@ -395,39 +354,19 @@ void PrintWindowModel::previewClicked(QSize area)
 {
     if (!objectAccepted_ || sheetW_ <= 0 || sheetH_ <= 0 || area.isEmpty())
         return;
-    zoomVisible_ = true;
-    if (static_cast<long long>(sheetW_) * area.height() <= static_cast<long long>(area.width()) * sheetH_)
-        zoomOutline_ = {roundHalfEven(static_cast<double>(area.height()) * sheetW_ / sheetH_), area.height()};
-    else
-        zoomOutline_ = {area.width(), roundHalfEven(static_cast<double>(area.width()) * sheetH_ / sheetW_)};
-    drawOnSheet(image_, monochrome_, zoomOutline_, zoomPreview_, QStringLiteral(" Errore in Zoom"));
+    sheet_.zoom(rect(), monochrome_, area);
     emit changed();
 }
 
 void PrintWindowModel::zoomClicked()
 {
-    zoomVisible_ = false;
-    zoomPreview_ = QImage();
+    sheet_.closeZoom();
     emit changed();
-}
-
-QString PrintWindowModel::previewFilePath()
-{
-    return QDir(userFolder(QStandardPaths::PicturesLocation)).filePath(QStringLiteral("PicPrev.bmp"));
 }
 
 void PrintWindowModel::printerLabelDoubleClicked()
 {
-    QImage picture = preview_;
-    if (picture.isNull()) {
-        picture = QImage(previewBox().expandedTo({1, 1}), QImage::Format_RGB32);
-        picture.fill(Qt::white);
-    }
-    const QString path = previewFilePath();
-    if (!picture.save(path, "BMP"))
-        dialogs_.message(
-            QStringLiteral("Non posso salvare l'anteprima nel file\n%1").arg(QDir::toNativeSeparators(path)),
-            errorTitle(QStringLiteral("zLabel1_DblClick")), MessageIcon::Critical);
+    sheet_.save();
 }
 
 bool PrintWindowModel::printClicked()
@@ -446,7 +385,7 @@ bool PrintWindowModel::printClicked()
     if (onRepaintNow)
         onRepaintNow();
     // The picture stays with the window, so a failed or cancelled run can be tried again.
-    const bool ok = routines_.PrintImage(rect(), title_, image_, copies());
+    const bool ok = routines_.printImage(rect(), title_, image_, copies());
     printing_ = false;
     emit changed();
     if (ok)

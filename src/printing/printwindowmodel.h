@@ -4,20 +4,21 @@
 #include "printing/printerservice.h"
 #include "printing/printlayout.h"
 #include "printing/printroutines.h"
+#include "printing/sheetpreview.h"
 
 #include <QImage>
 #include <QObject>
 #include <QSize>
 #include <QStringList>
-#include <QTimer>
 
 #include <array>
 #include <functional>
 
 namespace velmo::printing {
 
-// The fields of the print window that hold numbers, named after their controls (txtPrW …).
-enum class Field { PrW, PrH, PrX, PrY, Scala, NCopies };
+// The fields of the print window that hold numbers: the print rectangle in millimetres (its size,
+// then its distance from the left and top edges of the sheet), the scale and the copies.
+enum class Field { Width, Height, Left, Top, Scale, Copies };
 inline constexpr int kFieldCount = 6;
 
 // What the print module hands to its window when it opens it for an object.
@@ -46,31 +47,31 @@ public:
     // ---- control values, as the view shows them
     QString text(Field field) const { return fields_[index(field)].text; }
     bool objectAccepted() const { return objectAccepted_; }
-    bool keepProportions() const { return chkProporzioni_; }
-    bool centred() const { return chkCentro_; }
-    bool marginsEnabled() const { return !chkCentro_; }
-    bool scaleEnabled() const { return chkProporzioni_; }
+    bool keepProportions() const { return keepProportions_; }
+    bool centred() const { return centred_; }
+    bool marginsEnabled() const { return !centred_; }
+    bool scaleEnabled() const { return keepProportions_; }
     QString scaleCaption() const { return scaleCaption_; }
     QString sheetFrameCaption() const { return sheetCaption_; }
     QString sheetWidthText() const { return sheetWidthText_; }
     QString sheetHeightText() const { return sheetHeightText_; }
     QStringList printerNames() const { return printerNames_; }
     int printerIndex() const { return printerIndex_; }
-    bool outOfSheetVisible() const { return outOfSheet_; }
-    bool outOfSheetRed() const { return outOfSheetRed_; }
-    bool blinking() const { return blink_.isActive(); }
+    bool outOfSheetVisible() const { return sheet_.outOfSheetVisible(); }
+    bool outOfSheetRed() const { return sheet_.outOfSheetRed(); }
+    bool blinking() const { return sheet_.blinking(); }
     bool printingVisible() const { return printing_; }
-    QSize outlineTwips() const { return outlineTwips_; }
-    QSize previewBox() const;
-    QImage preview() const { return preview_; }
+    QSize outlineTwips() const { return sheet_.outlineTwips(); }
+    QSize previewBox() const { return sheet_.box(); }
+    QImage preview() const { return sheet_.picture(); }
     QString previewToolTip() const;
-    bool zoomVisible() const { return zoomVisible_; }
-    QSize zoomOutline() const { return zoomOutline_; }
-    QImage zoomPreview() const { return zoomPreview_; }
+    bool zoomVisible() const { return sheet_.zoomVisible(); }
+    QSize zoomOutline() const { return sheet_.zoomOutline(); }
+    QImage zoomPreview() const { return sheet_.zoomPicture(); }
 
     // ---- the numbers behind the fields
-    MmRect rect() const { return {value(Field::PrX), value(Field::PrY), value(Field::PrW), value(Field::PrH)}; }
-    int copies() const { return value(Field::NCopies); }
+    MmRect rect() const { return {value(Field::Left), value(Field::Top), value(Field::Width), value(Field::Height)}; }
+    int copies() const { return value(Field::Copies); }
     int sheetWidth() const { return sheetW_; }
     int sheetHeight() const { return sheetH_; }
     bool monochrome() const { return monochrome_; }
@@ -85,38 +86,40 @@ public:
     void keyReleased(Field field);
     // The user leaves a field: one left empty shows its value again.
     void fieldLeft(Field field);
-    // A click on the field's up-down control (updPrW …).
+    // A click on the field's up-down arrows.
     void upDownClicked(Field field, int step);
-    // The check boxes chkProporzioni and chkCentro; each runs its handler when it changes.
+    // The check boxes "keep the proportions" and "centre on the sheet"; each takes effect when it
+    // changes.
     void setKeepProportions(bool checked);
     void setCentred(bool checked);
-    // cmdOrigine "&0 / 0".
+    // "&0 / 0": the rectangle moves to the sheet's top left corner.
     void originClicked();
-    // cmdMax "M a &x".
+    // "M a &x": the rectangle grows to the largest that fits the sheet.
     void maxClicked();
-    // Enter in the scale field txtScala, its button cmdScalaOK, or leaving it.
+    // Enter in the scale field, its confirm button, or leaving the field.
     void scaleConfirmed();
-    // cboPrinterNames: the entry at `index` chosen.
+    // The printer list: the entry at `index` chosen.
     void printerChosen(int index);
-    // cmdProprieta "&Proprieta'".
+    // "&Proprieta'": the printer's settings dialog.
     void propertiesClicked();
-    // cmdStampa "&Stampa"; true when the print succeeded and the window closes.
+    // "&Stampa"; true when the print succeeded and the window closes.
     bool printClicked();
-    // picPreview: the enlarged preview fills `area` as far as the sheet's proportions allow.
+    // A click on the preview: the enlarged preview fills `area` as far as the sheet's proportions
+    // allow.
     void previewClicked(QSize area);
-    // picZoom or picPreviewZoom: the enlarged preview closes.
+    // A click on the enlarged preview or around it: it closes.
     void zoomClicked();
-    // zLabel1 "&Nome:" double-clicked: the preview is saved.
+    // A double click on the printer caption "&Nome:": the preview is saved.
     void printerLabelDoubleClicked();
-    // Timer1: the out-of-sheet warning blinks.
-    void blinkTicked();
+    // Every half second while the rectangle leaves the sheet: the warning blinks.
+    void blinkTicked() { sheet_.blinkTicked(); }
 
-    // The window's procedures Preview and ShowSheet.
+    // The picture drawn again on the sheet outline; the sheet's size, paper and outline shown.
     void updatePreview();
     void showSheet();
 
     // Where the double click on "&Nome:" saves the preview.
-    static QString previewFilePath();
+    static QString previewFilePath() { return SheetPreview::filePath(); }
 
     // Lets the screen show "Stampa in corso..." before the print run blocks it.
     std::function<void()> onRepaintNow;
@@ -134,15 +137,12 @@ private:
     void afterSizeStep(Field field);
     void setNumber(Field field, int value);
     void measureSheet();
-    // The picture drawn on a sheet outline of `outline` pixels into `drawing`; "Errore di Copia"
-    // under `failureTitle` when it cannot be drawn.
-    void drawOnSheet(const QImage &source, bool grey, QSize outline, QImage &drawing, const QString &failureTitle);
-    void showOutOfSheet(bool out);
     QString formatScale() const;
 
     PrinterService &printers_;
     Dialogs &dialogs_;
     PrintRoutines routines_;
+    SheetPreview sheet_;
 
     // A field's text as shown and the whole number its rule last took from it (the scale's is unused).
     struct FieldState {
@@ -153,8 +153,6 @@ private:
         {{{}, 1}, {{}, 1}, {{}, 0}, {{}, 0}, {{}, 0}, {QStringLiteral("1"), 1}}};
     bool objectAccepted_ = false;
     QImage image_;
-    QImage previewSource_;  // the picture as the preview shows it (grey on a monochrome printer)
-    bool previewSourceGrey_ = false;
     QString title_;
     int orientationArgument_ = 0;
     Ratio ratio_;
@@ -163,22 +161,14 @@ private:
     int sheetW_ = -1, sheetH_ = -1;
     bool monochrome_ = false;
 
-    bool chkProporzioni_ = true;
-    bool chkCentro_ = false;
+    bool keepProportions_ = true;
+    bool centred_ = false;
     QString scaleCaption_ = QStringLiteral("Sca&la:");
     QString sheetCaption_;
     QString sheetWidthText_, sheetHeightText_;
     QStringList printerNames_;
     int printerIndex_ = -1;
-    bool outOfSheet_ = false;
-    bool outOfSheetRed_ = false;
     bool printing_ = false;
-    QSize outlineTwips_;
-    QImage preview_;
-    bool zoomVisible_ = false;
-    QSize zoomOutline_;
-    QImage zoomPreview_;
-    QTimer blink_;
 };
 
 }  // namespace velmo::printing

@@ -67,11 +67,11 @@ TEST_F(EnergyWidgetsTest, ActivityCaptionsAreGreyWhileDisabledAndColouredWhenEna
         const char *name;
         QColor caption;
     } options[] = {{"Option3", QColor(0, 0, 255)}, {"Option4", QColor(190, 150, 0)}, {"Option5", QColor(255, 0, 0)}};
-    auto *text1 = child<QLineEdit>(window, "Text1");
-    QTest::keyClicks(text1, QStringLiteral("8"));
+    auto *ageBox = child<QLineEdit>(window, "Text1");
+    QTest::keyClicks(ageBox, QStringLiteral("8"));
     for (const bool enabled : {false, true}) {
         // A one-digit age left with Tab disables the options; back in the age box they return.
-        enabled ? text1->setFocus(Qt::MouseFocusReason) : QTest::keyClick(text1, Qt::Key_Tab);
+        enabled ? ageBox->setFocus(Qt::MouseFocusReason) : QTest::keyClick(ageBox, Qt::Key_Tab);
         QCoreApplication::processEvents();
         for (const auto &o : options) {
             auto *button = child<QRadioButton>(window, o.name);
@@ -212,39 +212,39 @@ TEST_F(EnergyWidgetsTest, KeysFocusAndRealMessageBoxes)
         box.exec();
     };
     EnergyWindow *window = openWindow(Sex::Female);
-    auto *text1 = child<QLineEdit>(window, "Text1");
-    auto *text3 = child<QLineEdit>(window, "Text3");
-    auto *option12 = child<QRadioButton>(window, "Option12");
+    auto *ageBox = child<QLineEdit>(window, "Text1");
+    auto *weightBox = child<QLineEdit>(window, "Text3");
+    auto *withRecommended = child<QRadioButton>(window, "Option12");
     const auto settled = [&](QWidget *focus) {
         return QTest::qWaitFor([&] { return !QApplication::activeModalWidget() && window->focusWidget() == focus; });
     };
-    EXPECT_EQ(QApplication::focusWidget(), text1);
+    EXPECT_EQ(QApplication::focusWidget(), ageBox);
 
     // The weight box before the age.
-    QTest::mouseClick(text3, Qt::LeftButton);
-    EXPECT_TRUE(settled(text1));
+    QTest::mouseClick(weightBox, Qt::LeftButton);
+    EXPECT_TRUE(settled(ageBox));
     EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("Non hai messo gli anni!!")});
-    EXPECT_EQ(ui->model(Sex::Female).focus(), EnergyControl::Text1);
+    EXPECT_EQ(ui->model(Sex::Female).focus(), EnergyControl::AgeBox);
     openWindow(Sex::Female);
-    QTest::keyClicks(text1, QStringLiteral("a3-"));
-    EXPECT_EQ(text1->text(), QStringLiteral("3"));
+    QTest::keyClicks(ageBox, QStringLiteral("a3-"));
+    EXPECT_EQ(ageBox->text(), QStringLiteral("3"));
     EXPECT_EQ(ui->model(Sex::Female).ageText(), QStringLiteral("3"));
-    EXPECT_EQ(window->focusWidget(), text1);
-    QTest::keyClicks(text1, QStringLiteral("0"));
-    EXPECT_EQ(window->focusWidget(), text3);
-    QTest::keyClicks(text3, QStringLiteral("7"));
-    QTest::keyClick(text3, Qt::Key_Tab);
+    EXPECT_EQ(window->focusWidget(), ageBox);
+    QTest::keyClicks(ageBox, QStringLiteral("0"));
+    EXPECT_EQ(window->focusWidget(), weightBox);
+    QTest::keyClicks(weightBox, QStringLiteral("7"));
+    QTest::keyClick(weightBox, Qt::Key_Tab);
     QCoreApplication::processEvents();
-    EXPECT_EQ(text3->text(), QStringLiteral("07"));
+    EXPECT_EQ(weightBox->text(), QStringLiteral("07"));
 
     // With or without, before the activity.
     dialogs.clear();
-    QTest::mouseClick(option12, Qt::LeftButton);
-    EXPECT_TRUE(settled(text3));
+    QTest::mouseClick(withRecommended, Qt::LeftButton);
+    EXPECT_TRUE(settled(weightBox));
     EXPECT_EQ(dialogs.messageTexts(), QStringList{QStringLiteral("Non hai scelto l'attività")});
-    EXPECT_FALSE(option12->isChecked());
-    EXPECT_EQ(ui->model(Sex::Female).focus(), EnergyControl::Text3);
-    EXPECT_EQ(text1->text() + u'/' + text3->text(), QStringLiteral("30/07"));
+    EXPECT_FALSE(withRecommended->isChecked());
+    EXPECT_EQ(ui->model(Sex::Female).focus(), EnergyControl::WeightBox);
+    EXPECT_EQ(ageBox->text() + u'/' + weightBox->text(), QStringLiteral("30/07"));
 }
 
 // The shared bar chart: the energy chart's scale follows the tallest bar, the meal chart's stays

@@ -39,38 +39,38 @@ TEST_P(EnergyWindowModelTest, UserSessions)
     constexpr Sex F = Sex::Female, M = Sex::Male;
     // clang-format off
     const ScriptCase cases[] = {
-        {__LINE__, F, "", C::Text1, "", "", "", "", kZero, kAll, {}, {}},
-        {__LINE__, M, "a3", C::Text1, "", "", "", "", kZero, kAll, {}, {}},
-        {__LINE__, F, "a35", C::Text3, "", "", "", "", kZero, kAll, {}, {}},
+        {__LINE__, F, "", C::AgeBox, "", "", "", "", kZero, kAll, {}, {}},
+        {__LINE__, M, "a3", C::AgeBox, "", "", "", "", kZero, kAll, {}, {}},
+        {__LINE__, F, "a35", C::WeightBox, "", "", "", "", kZero, kAll, {}, {}},
         // What the age leaves to choose.
-        {__LINE__, F, "a12", C::Text3, "", "", "1.55", "", kZero, {}, {}, {}},
-        {__LINE__, F, "a08 w25", C::Text3, "25", "992.5", "", "", kZero, {}, {}, {kBelowTen}},
-        {__LINE__, F, "a65 w60", C::Text3, "60", "1240", "", "", kZero, {3, 12, 11}, {3}, {}},
-        {__LINE__, F, "a30 w60", C::Text3, "60", "1351", "", "", kZero, kAll, {}, {}},
-        {__LINE__, F, "a12 w40 f1 f3 w40", C::Text3, "40", "1229", "1.55", "1904.95", "71.44 63.50 261.93", {}, {}, {}},
-        {__LINE__, F, "a12 c4", C::Text3, "", "", "1.55", "", kZero, {}, {}, {}},
+        {__LINE__, F, "a12", C::WeightBox, "", "", "1.55", "", kZero, {}, {}, {}},
+        {__LINE__, F, "a08 w25", C::WeightBox, "25", "992.5", "", "", kZero, {}, {}, {kBelowTen}},
+        {__LINE__, F, "a65 w60", C::WeightBox, "60", "1240", "", "", kZero, {3, 12, 11}, {3}, {}},
+        {__LINE__, F, "a30 w60", C::WeightBox, "60", "1351", "", "", kZero, kAll, {}, {}},
+        {__LINE__, F, "a12 w40 f1 f3 w40", C::WeightBox, "40", "1229", "1.55", "1904.95", "71.44 63.50 261.93", {}, {}, {}},
+        {__LINE__, F, "a12 c4", C::WeightBox, "", "", "1.55", "", kZero, {}, {}, {}},
         // Another activity keeps the column, another column keeps the activity.
-        {__LINE__, M, "a25 w70 c3 c12", C::Option12, "70", "1750", "1.55", "2712.5", "67.81 75.35 440.78", kAll, {3, 12}, {}},
-        {__LINE__, M, "a25 w70 c3 c12 c5", C::Option5, "70", "1750", "2.1", "3675", "91.88 102.08 597.19", kAll, {5, 12}, {}},
-        {__LINE__, M, "a25 w70 c3 c12 c5 c11", C::Option11, "70", "1750", "2.01", "3517.5", "87.94 97.71 571.59", kAll, {5, 11}, {}},
+        {__LINE__, M, "a25 w70 c3 c12", C::WithRecommendedOption, "70", "1750", "1.55", "2712.5", "67.81 75.35 440.78", kAll, {3, 12}, {}},
+        {__LINE__, M, "a25 w70 c3 c12 c5", C::HeavyActivityOption, "70", "1750", "2.1", "3675", "91.88 102.08 597.19", kAll, {5, 12}, {}},
+        {__LINE__, M, "a25 w70 c3 c12 c5 c11", C::WithoutRecommendedOption, "70", "1750", "2.01", "3517.5", "87.94 97.71 571.59", kAll, {5, 11}, {}},
         // The weight: a leading zero when left, halves rounded to even, edits recomputed at once.
-        {__LINE__, F, "a15 w7 f2", C::Text2, "07", "786.8", "1.5", "1180.2", "44.26 39.34 162.28", {}, {}, {}},
-        {__LINE__, F, "a30 w64.5", C::Text3, "64.5", "1385.8", "", "", kZero, kAll, {}, {}},
-        {__LINE__, F, "a30 w65.5", C::Text3, "65.5", "1403.2", "", "", kZero, kAll, {}, {}},
-        {__LINE__, F, "a30 w60 c4 c12 e3=6", C::Option12, "6", "881.2", "1.64", "1445.168", "36.13 40.14 234.84", kAll, {4, 12}, {}},
-        {__LINE__, F, "a30 w60 c4 c12 e3=", C::Option12, "", "", "1.64", "", kZero, kAll, {4, 12}, {}},
-        {__LINE__, F, "a99999 w60", C::Text3, "60", "", "", "", kZero, kAll, {}, {}},
+        {__LINE__, F, "a15 w7 f2", C::RequirementBox, "07", "786.8", "1.5", "1180.2", "44.26 39.34 162.28", {}, {}, {}},
+        {__LINE__, F, "a30 w64.5", C::WeightBox, "64.5", "1385.8", "", "", kZero, kAll, {}, {}},
+        {__LINE__, F, "a30 w65.5", C::WeightBox, "65.5", "1403.2", "", "", kZero, kAll, {}, {}},
+        {__LINE__, F, "a30 w60 c4 c12 e3=6", C::WithRecommendedOption, "6", "881.2", "1.64", "1445.168", "36.13 40.14 234.84", kAll, {4, 12}, {}},
+        {__LINE__, F, "a30 w60 c4 c12 e3=", C::WithRecommendedOption, "", "", "1.64", "", kZero, kAll, {4, 12}, {}},
+        {__LINE__, F, "a99999 w60", C::WeightBox, "60", "", "", "", kZero, kAll, {}, {}},
         // Back in the age box: everything of the last person is cleared.
-        {__LINE__, F, "a30 w60 c4 c12 f1", C::Text1, "", "", "", "", "0.00 0.00 0.00", kAll, {}, {}},
+        {__LINE__, F, "a30 w60 c4 c12 f1", C::AgeBox, "", "", "", "", "0.00 0.00 0.00", kAll, {}, {}},
         // A requirement typed by hand is split, unless no age is known.
-        {__LINE__, M, "a18 w70 r2000", C::Text2, "70", "1750", "", "2000", "50.00 55.56 325.00", kAll, {}, {}},
-        {__LINE__, F, "a30 w60 c4 c12 f1 e1= r2000", C::Text2, "", "", "", "2000", "", kAll, {}, {}},
+        {__LINE__, M, "a18 w70 r2000", C::RequirementBox, "70", "1750", "", "2000", "50.00 55.56 325.00", kAll, {}, {}},
+        {__LINE__, F, "a30 w60 c4 c12 f1 e1= r2000", C::RequirementBox, "", "", "", "2000", "", kAll, {}, {}},
         // Boxes left empty send the user back with a message.
-        {__LINE__, F, "f3", C::Text1, "", "", "", "", kZero, kAll, {}, {kNoAge}},
-        {__LINE__, F, "a40 f1 o4", C::Text3, "", "", "", "", kZero, kAll, {}, {kNoWeight}},
-        {__LINE__, F, "a40 w80 c12", C::Text3, "80", "1525", "", "", kZero, kAll, {}, {kNoActivity}},
+        {__LINE__, F, "f3", C::AgeBox, "", "", "", "", kZero, kAll, {}, {kNoAge}},
+        {__LINE__, F, "a40 f1 o4", C::WeightBox, "", "", "", "", kZero, kAll, {}, {kNoWeight}},
+        {__LINE__, F, "a40 w80 c12", C::WeightBox, "80", "1525", "", "", kZero, kAll, {}, {kNoActivity}},
         // The activity message moves to the weight box, which asks for the age again.
-        {__LINE__, F, "o11", C::Text1, "", "", "", "", kZero, kAll, {}, {kNoAge, kNoActivity, kNoAge}},
+        {__LINE__, F, "o11", C::AgeBox, "", "", "", "", kZero, kAll, {}, {kNoAge, kNoActivity, kNoAge}},
     };
     // clang-format on
     for (const ScriptCase &c : cases) {
@@ -109,12 +109,12 @@ TEST_P(EnergyWindowModelTest, BoxesAcceptOnlyNumbers)
     // The text with the locale's separator written as a point, "#" the other separator.
     // clang-format off
     const struct { int line; C box; const char *text; bool accepted; } cases[] = {
-        {__LINE__, C::Text1, "35", true},    {__LINE__, C::Text1, "", true},
-        {__LINE__, C::Text1, "-3", false},   {__LINE__, C::Text1, " 3", false},
-        {__LINE__, C::Text3, "60", true},    {__LINE__, C::Text3, "60.5", true},
-        {__LINE__, C::Text3, "6.0.1", false}, {__LINE__, C::Text3, "60#5", false},
-        {__LINE__, C::Text2, "2000.5", true}, {__LINE__, C::Text2, "2000#5", false},
-        {__LINE__, C::Text2, "abc", false},
+        {__LINE__, C::AgeBox, "35", true},    {__LINE__, C::AgeBox, "", true},
+        {__LINE__, C::AgeBox, "-3", false},   {__LINE__, C::AgeBox, " 3", false},
+        {__LINE__, C::WeightBox, "60", true},    {__LINE__, C::WeightBox, "60.5", true},
+        {__LINE__, C::WeightBox, "6.0.1", false}, {__LINE__, C::WeightBox, "60#5", false},
+        {__LINE__, C::RequirementBox, "2000.5", true}, {__LINE__, C::RequirementBox, "2000#5", false},
+        {__LINE__, C::RequirementBox, "abc", false},
     };
     // clang-format on
     open(Sex::Female);
@@ -141,7 +141,7 @@ TEST_P(EnergyWindowModelTest, MembersAfterRefocusingTheAgeAndReopening)
     play(Sex::Male, "a40 w75");
     model->closed();
     model->opened();
-    EXPECT_EQ(model->focus(), C::Text1);
+    EXPECT_EQ(model->focus(), C::AgeBox);
     EXPECT_TRUE(model->ageText().isEmpty() && model->basalMetabolismCaption().isEmpty());
     EXPECT_EQ(model->ageMember(), std::optional<qint16>(40));
     EXPECT_EQ(model->weightMember(), std::optional<qint16>(75));
@@ -166,8 +166,8 @@ TEST_P(EnergyWindowModelTest, WindowsDifferBySex)
         EXPECT_EQ(model->recommendedTooltipOnButtons(), c.tooltips);
         EXPECT_EQ(model->adultSplitVisible(), c.splits);
         EXPECT_EQ(model->adolescentSplitVisible(), c.splits);
-        type(C::Text1, "35");
-        model->userFocus(C::Text1);
+        type(C::AgeBox, "35");
+        model->userFocus(C::AgeBox);
         EXPECT_EQ(model->ageSelectionStart(), c.selStart);
         EXPECT_EQ(model->ageSelectionLength(), c.selLength);
     }
@@ -227,8 +227,8 @@ TEST_P(EnergyWindowModelTest, LineElevenNamesTheSelectedPair)
     for (const auto &c : cases) {
         VELMO_CASE(c);
         open(Sex::Male);
-        type(C::Text1, c.age);
-        type(C::Text3, "70");
+        type(C::AgeBox, c.age);
+        type(C::WeightBox, "70");
         for (int option : {c.activity, c.recommended})
             if (option)
                 click(option);
@@ -246,7 +246,7 @@ TEST_P(EnergyWindowModelTest, PrintStopsSilentlyOrReportsItsFailure)
     model->userClickPrint();  // Cancel
     dialogs.inputAnswers.push_back(QStringLiteral("   "));
     model->userClickPrint();
-    model->userFocus(C::Text1);  // empties the weight
+    model->userFocus(C::AgeBox);  // empties the weight
     dialogs.inputAnswers.push_back(QStringLiteral("Maria"));
     model->userClickPrint();
     EXPECT_TRUE(printers.textJobs.empty());
@@ -286,7 +286,7 @@ TEST_P(EnergyWindowModelTest, WithoutAPrinterTheUserNamesAPdfFile)
 
 TEST_P(EnergyWindowModelTest, NameIsMadeSafeForTheProposedFile)
 {
-    const QString path = EnergyWindowModel::proposedPdfPath(QStringLiteral(" Anna/Maria: \"B\"?. "));
+    const QString path = EnergyPrintout::proposedPdfPath(QStringLiteral(" Anna/Maria: \"B\"?. "));
     EXPECT_TRUE(path.endsWith(QStringLiteral("/Fabbisogno Energetico - Anna_Maria_ _B__.pdf"))) << qPrintable(path);
 }
 

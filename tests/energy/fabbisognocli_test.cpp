@@ -108,6 +108,8 @@ TEST(EnergyCalculator, BadInvocationsExplainAndExitWithTwo)
         {__LINE__, "--sesso F --sesso M --anni 30 --peso 60", "--sesso è indicato più di una volta."},
         {__LINE__, "--sesso F --anni 30 --peso 60 extra", "Argomento non riconosciuto: \"extra\"."},
         {__LINE__, "--csv=si --sesso F --anni 8 --peso 25", "Argomento non riconosciuto: \"--csv=si\"."},
+        {__LINE__, "--sesso F --sesso M extra -hh", "--sesso è indicato più di una volta."},  // the first fault named
+        {__LINE__, "--sesso F --anni 8 --peso 25 --", "Argomento non riconosciuto: \"--\"."},
     };
     // clang-format on
     for (const auto &c : cases) {
@@ -187,15 +189,15 @@ protected:
     QStringList fromWindow(Sex sex, int age, const char *weight, const Choice &activity, const Choice &column)
     {
         open(sex);
-        type(C::Text1, qPrintable(QStringLiteral("%1").arg(age, 2, 10, QLatin1Char('0'))));
+        type(C::AgeBox, qPrintable(QStringLiteral("%1").arg(age, 2, 10, QLatin1Char('0'))));
         const QByteArray typed(weight);
         const bool finishLater = typed.size() == 3;
-        type(C::Text3, finishLater ? typed.left(2).constData() : weight);
+        type(C::WeightBox, finishLater ? typed.left(2).constData() : weight);
         for (int option : {activity.option, column.option})
             if (model->optionEnabled(option) && !model->optionSelected(option))
                 click(option);
         if (finishLater)
-            type(C::Text3, typed.mid(2).constData());
+            type(C::WeightBox, typed.mid(2).constData());
         // Only the heading the window shows counts.
         QStringList f{model->basalMetabolismCaption(), model->lafCaption(), model->requirementText(),
                       (model->adultSplitVisible() ? model->adultSplitCaption() : QString())

@@ -52,17 +52,18 @@ protected:
 
     // Plays what a user does, step by step: "a30" types the age, "w60" the weight and "r2000" the
     // requirement (a point for the decimal separator), "c4" focuses and clicks option 4, "o11"
-    // only focuses option 11, "f1" focuses Text1 (f2 Text2, f3 Text3), "e3=6" puts "6" in Text3 at once.
+    // only focuses option 11, "f1" focuses the age box (f2 the requirement, f3 the weight), "e3=6"
+    // puts "6" in the weight box at once.
     void play(Sex sex, const char *script)
     {
         open(sex);
         for (const QString &step : QString::fromLatin1(script).split(u' ', Qt::SkipEmptyParts)) {
             const QString arg = step.mid(1);
-            const C box = arg.startsWith(u'1') ? C::Text1 : arg.startsWith(u'2') ? C::Text2 : C::Text3;
+            const C box = arg.startsWith(u'1') ? C::AgeBox : arg.startsWith(u'2') ? C::RequirementBox : C::WeightBox;
             switch (step.at(0).toLatin1()) {
-            case 'a': type(C::Text1, qPrintable(arg)); break;
-            case 'w': type(C::Text3, qPrintable(arg)); break;
-            case 'r': type(C::Text2, qPrintable(arg)); break;
+            case 'a': type(C::AgeBox, qPrintable(arg)); break;
+            case 'w': type(C::WeightBox, qPrintable(arg)); break;
+            case 'r': type(C::RequirementBox, qPrintable(arg)); break;
             case 'c': click(arg.toInt()); break;
             case 'o': model->userFocus(EnergyWindowModel::optionControl(arg.toInt())); break;
             case 'f': model->userFocus(box); break;

@@ -1,10 +1,11 @@
 // Prints through a real CUPS queue that writes PDF files (cups-pdf) and measures the pages it
 // produced. scripts/test.sh starts cupsd and adds the queue; without them the test is skipped.
-#include "ui/printing/frmstampafpb.h"
+#include "ui/printing/printsetupwindow.h"
 #include "ui/printing/printmodule.h"
 #include "ui/printing/qtprinterservice.h"
 
 #include "support/fakedialogs.h"
+#include "support/qtprinters.h"
 #include "ui/shell/appwindows.h"
 #include "ui/shell/mainwindow.h"
 
@@ -64,6 +65,49 @@ QRectF inkMm(const QImage &page)
     return QRectF(ink.x() / 10.0, ink.y() / 10.0, ink.width() / 10.0, ink.height() / 10.0);
 }
 
+// The PDF that `job` wrote in `outDir`: one page with the ink where `asked` (millimetres on the
+// landscape sheet of `paper`) puts it.
+void expectPictureInPlace(int job, const QString &outDir, const QRectF &asked, const QSizeF &paper,
+                          const QTemporaryDir &scratch)
+{
+    QStringList found;
+    const auto written = [&] {
+        return !(found = QDir(outDir).entryList({QStringLiteral("*-job_%1.pdf").arg(job)})).isEmpty();
+    };
+    ASSERT_TRUE(QTest::qWaitFor(written, 30000)) << "job " << job << " wrote no PDF in " << outDir.toStdString();
+    const QString file = QDir(outDir).filePath(found.first());
+    const QString info = run("pdfinfo", {file});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << info.toStdString();
+    const auto size = QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts")).match(info);
+    ASSERT_TRUE(size.hasMatch()) << info.toStdString();
+    const bool landscapeMedia = size.captured(1).toDouble() > size.captured(2).toDouble();
+
+    // At 254 dpi one pixel is a tenth of a millimetre.
+    const QString stem = scratch.filePath(QStringLiteral("job%1").arg(job));
+    run("pdftoppm", QStringLiteral("-r 254 -png -singlefile").split(u' ') << file << stem);
+    const QImage page(stem + QStringLiteral(".png"));
+    ASSERT_FALSE(page.isNull()) << "job " << job;
+    const QRectF ink = inkMm(page);
+    // A printer prints landscape by turning the picture on upright paper; either way round
+    // the rectangle must land where it was asked for.
+    std::vector<QRectF> candidates;
+    if (landscapeMedia) {
+        candidates.push_back(asked);
+    } else {
+        candidates.emplace_back(asked.top(), paper.width() - asked.right(), asked.height(), asked.width());
+        candidates.emplace_back(paper.height() - asked.bottom(), asked.left(), asked.height(), asked.width());
+    }
+    // Whole millimetres, rounded twice: one millimetre of tolerance on every edge.
+    const auto near = [&](const QRectF &c) {
+        return std::max({std::abs(ink.left() - c.left()), std::abs(ink.top() - c.top()),
+                         std::abs(ink.width() - c.width()), std::abs(ink.height() - c.height())})
+               <= 1.0;
+    };
+    EXPECT_TRUE(std::any_of(candidates.begin(), candidates.end(), near))
+        << "job " << job << ": ink at " << ink.left() << ", " << ink.top() << " (" << ink.width() << " x "
+        << ink.height() << " mm), asked for " << asked.left() << ", " << asked.top() << " on the landscape sheet";
+}
+
 TEST(CupsPrinting, ThreeCopiesAreThreeLandscapeJobsOfOnePageWithThePictureInPlace)
 {
     const QString queue = qEnvironmentVariable("VELMO_CUPS_QUEUE", QStringLiteral("VelmoPDF"));
@@ -85,20 +129,20 @@ TEST(CupsPrinting, ThreeCopiesAreThreeLandscapeJobsOfOnePageWithThePictureInPlac
     PrintModule &module = *windows.printModule();
 
     int sheetW = 0, sheetH = 0;
-    module.FoglioStampa(sheetW, sheetH, 2);
+    module.measureSheet(sheetW, sheetH, 2);
     ASSERT_GT(sheetW, sheetH) << "a landscape sheet";
 
     const QSet<int> before = completedJobs(queue);
     printing::MmRect printed;
     bool closedAfterPrint = false;
-    module.onWindowReady = [&](frmStampaFPB &print) {
+    module.onWindowReady = [&](PrintSetupWindow &print) {
         QTimer::singleShot(0, &print, [&] {
             print.model().setKeepProportions(false);
-            const std::pair<Field, const char *> typed[] = {{Field::PrX, "20"},
-                                                            {Field::PrY, "15"},
-                                                            {Field::PrW, "150"},
-                                                            {Field::PrH, "100"},
-                                                            {Field::NCopies, "3"}};
+            const std::pair<Field, const char *> typed[] = {{Field::Left, "20"},
+                                                            {Field::Top, "15"},
+                                                            {Field::Width, "150"},
+                                                            {Field::Height, "100"},
+                                                            {Field::Copies, "3"}};
             for (const auto &[field, text] : typed)
                 print.field(field)->setText(QString::fromLatin1(text));
             printed = print.model().rect();
@@ -126,45 +170,9 @@ TEST(CupsPrinting, ThreeCopiesAreThreeLandscapeJobsOfOnePageWithThePictureInPlac
     const QRectF asked(origin.x() + printed.x, origin.y() + printed.y, printed.w, printed.h);  // millimetres
 
     QTemporaryDir scratch;
-    for (int job : jobs) {
-        QStringList found;
-        const auto written = [&] {
-            return !(found = QDir(outDir).entryList({QStringLiteral("*-job_%1.pdf").arg(job)})).isEmpty();
-        };
-        ASSERT_TRUE(QTest::qWaitFor(written, 30000)) << "job " << job << " wrote no PDF in " << outDir.toStdString();
-        const QString file = QDir(outDir).filePath(found.first());
-        const QString info = run("pdfinfo", {file});
-        EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << info.toStdString();
-        const auto size = QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts")).match(info);
-        ASSERT_TRUE(size.hasMatch()) << info.toStdString();
-        const bool landscapeMedia = size.captured(1).toDouble() > size.captured(2).toDouble();
-
-        // At 254 dpi one pixel is a tenth of a millimetre.
-        const QString stem = scratch.filePath(QStringLiteral("job%1").arg(job));
-        run("pdftoppm", QStringLiteral("-r 254 -png -singlefile").split(u' ') << file << stem);
-        const QImage page(stem + QStringLiteral(".png"));
-        ASSERT_FALSE(page.isNull()) << "job " << job;
-        const QRectF ink = inkMm(page);
-        const QSizeF paper = reference.paperRect(QPrinter::Millimeter).size();  // landscape
-        // A printer prints landscape by turning the picture on upright paper; either way round
-        // the rectangle must land where it was asked for.
-        std::vector<QRectF> candidates;
-        if (landscapeMedia) {
-            candidates.push_back(asked);
-        } else {
-            candidates.emplace_back(asked.top(), paper.width() - asked.right(), asked.height(), asked.width());
-            candidates.emplace_back(paper.height() - asked.bottom(), asked.left(), asked.height(), asked.width());
-        }
-        // Whole millimetres, rounded twice: one millimetre of tolerance on every edge.
-        const auto near = [&](const QRectF &c) {
-            return std::max({std::abs(ink.left() - c.left()), std::abs(ink.top() - c.top()),
-                             std::abs(ink.width() - c.width()), std::abs(ink.height() - c.height())})
-                   <= 1.0;
-        };
-        EXPECT_TRUE(std::any_of(candidates.begin(), candidates.end(), near))
-            << "job " << job << ": ink at " << ink.left() << ", " << ink.top() << " (" << ink.width() << " x "
-            << ink.height() << " mm), asked for " << asked.left() << ", " << asked.top() << " on the landscape sheet";
-    }
+    const QSizeF paper = reference.paperRect(QPrinter::Millimeter).size();  // landscape
+    for (int job : jobs)
+        expectPictureInPlace(job, outDir, asked, paper, scratch);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "support/tablecase.h"
 #include "support/fakedialogs.h"
 #include "support/fakeprinterservice.h"
+#include "support/qtprinters.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +20,7 @@ const QString kScaleQuestion = QStringLiteral("Le dimensioni di stampa richieste
 // The fake's A4 portrait with 5 mm edges: 200 × 287 mm, 4724 × 6780 pixels at 600 dpi.
 class PrintRoutinesTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(routines.OpenDocPrinter(QStringLiteral("Ufficio"))); }
+    void SetUp() override { ASSERT_TRUE(routines.openDocumentPrinter(QStringLiteral("Ufficio"))); }
 
     test::FakePrinterService printers;
     test::FakeDialogs dialogs;
@@ -28,7 +29,7 @@ protected:
 };
 
 // An empty name is the system's default printer, or the PDF file entry where there is no printer.
-TEST_F(PrintRoutinesTest, OpenDocPrinter)
+TEST_F(PrintRoutinesTest, OpenDocumentPrinter)
 {
     // clang-format off
     const struct { int line; bool installed; const char *name; bool ok; const char *opened; } cases[] = {
@@ -45,9 +46,9 @@ TEST_F(PrintRoutinesTest, OpenDocPrinter)
         dialogs.clear();
         if (!c.installed)
             printers.installed.clear();
-        EXPECT_EQ(routines.OpenDocPrinter(QString::fromLatin1(c.name)), c.ok);
+        EXPECT_EQ(routines.openDocumentPrinter(QString::fromLatin1(c.name)), c.ok);
         EXPECT_EQ(printers.openPrinterName(), QString::fromLatin1(c.opened));
-        EXPECT_EQ(routines.SheetSize().ok, c.ok);
+        EXPECT_EQ(routines.sheetSize().ok, c.ok);
         EXPECT_EQ(dialogs.shown.size(), c.ok ? 0u : 1u);
         for (const auto &box : dialogs.shown)
             EXPECT_EQ(box.title, QStringLiteral(" Errore in frmStampaFPB/OpenDocPrinter"));
@@ -73,7 +74,7 @@ TEST_F(PrintRoutinesTest, ScaleQuestionAndOneJobPerCopy)
         dialogs.questionAnswers = {c.answer};
         std::vector<bool> busy;
         routines.onBusy = [&](bool b) { busy.push_back(b); };
-        EXPECT_EQ(routines.PrintImage(c.request, QStringLiteral("Velmo"), picture(40, 30), 2), c.ok);
+        EXPECT_EQ(routines.printImage(c.request, QStringLiteral("Velmo"), picture(40, 30), 2), c.ok);
         EXPECT_EQ(busy, (c.ok ? std::vector<bool>{true, false} : std::vector<bool>{}));
         EXPECT_EQ(dialogs.shown.size(), c.asked ? 1u : 0u) << "the question, no message";
         for (const auto &box : dialogs.shown)
@@ -104,14 +105,14 @@ TEST_F(PrintRoutinesTest, FailureMessages)
         test::FakePrinterService fresh;
         test::FakeDialogs said;
         PrintRoutines run{fresh, said};
-        ASSERT_TRUE(c.fault == Fault::NoPrinter || run.OpenDocPrinter(QStringLiteral("Ufficio")));
+        ASSERT_TRUE(c.fault == Fault::NoPrinter || run.openDocumentPrinter(QStringLiteral("Ufficio")));
         if (c.fault == Fault::SecondCopy)
             fresh.imageJobFailures.insert(1, ImageJobResult{true, 1, 30, 1, 0});
         if (c.fault == Fault::StartDoc)
             fresh.imageJobFailures.insert(0, ImageJobResult{});
         EXPECT_FALSE(c.fault == Fault::NoPicture
-                         ? run.Print_FPB({0, 0, 10, 10}, QStringLiteral("Velmo"), QImage(), 3)
-                         : run.PrintImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(40, 30), 3));
+                         ? run.printPicture({0, 0, 10, 10}, QStringLiteral("Velmo"), QImage(), 3)
+                         : run.printImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(40, 30), 3));
         EXPECT_EQ(fresh.imageJobs.size(), size_t(c.printed));
         EXPECT_EQ(fresh.imageJobsAttempted, c.attempted);
         ASSERT_EQ(said.shown.size(), 1u);
@@ -123,11 +124,11 @@ TEST_F(PrintRoutinesTest, FailureMessages)
 // One question for the file, whatever the copies; the copies after the first are numbered.
 TEST_F(PrintRoutinesTest, PdfEntryAsksForTheFileOncePerRun)
 {
-    ASSERT_TRUE(routines.OpenDocPrinter(pdfPrinterName()));
-    EXPECT_FALSE(routines.PrintImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(40, 30), 1));  // cancelled
+    ASSERT_TRUE(routines.openDocumentPrinter(pdfPrinterName()));
+    EXPECT_FALSE(routines.printImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(40, 30), 1));  // cancelled
     EXPECT_TRUE(printers.imageJobs.empty());
     dialogs.saveAnswers = {QStringLiteral("/tmp/uscita/pasto.pdf")};
-    EXPECT_TRUE(routines.PrintImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(40, 30), 3));
+    EXPECT_TRUE(routines.printImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(40, 30), 3));
     ASSERT_EQ(dialogs.shown.size(), 2u) << "nothing but the two questions";
     EXPECT_TRUE(dialogs.shown[1].prefilled.endsWith(QStringLiteral("/Velmo.pdf")));
     ASSERT_EQ(printers.imageJobs.size(), 3u);
@@ -138,7 +139,7 @@ TEST_F(PrintRoutinesTest, PdfEntryAsksForTheFileOncePerRun)
 
 // Grey only when asked, the sheet around the picture white; far larger than the box (a 2000 mm
 // print in the zoom) only the box is drawn.
-TEST(DrawPreview, GreyOnlyWhenAskedAndOnlyTheBoxDrawn)
+TEST(PreviewDrawing, GreyOnlyWhenAskedAndOnlyTheBoxDrawn)
 {
     const QImage image = picture(4, 4, qRgb(255, 0, 0));
     // clang-format off
@@ -151,11 +152,11 @@ TEST(DrawPreview, GreyOnlyWhenAskedAndOnlyTheBoxDrawn)
     // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
-        const QImage drawn = PrintRoutines::DrawPreview(image, c.grey, {8, 8}, c.target).value_or(QImage());
+        const QImage drawn = PrintRoutines::drawPreview(image, c.grey, {8, 8}, c.target).value_or(QImage());
         EXPECT_EQ(drawn.size(), QSize(8, 8));
         EXPECT_EQ(drawn.pixel(c.at), c.expected);
     }
-    EXPECT_FALSE(PrintRoutines::DrawPreview(QImage(), false, {8, 8}, {0, 0, 8, 8}));
+    EXPECT_FALSE(PrintRoutines::drawPreview(QImage(), false, {8, 8}, {0, 0, 8, 8}));
 }
 
 // ---------------------------------------------------------------- the print module

@@ -1,6 +1,6 @@
 // The print window's widgets, the print module that opens it, and the printer service the program
 // prints through.
-#include "ui/printing/frmstampafpb.h"
+#include "ui/printing/printsetupwindow.h"
 #include "ui/printing/printmodule.h"
 #include "ui/printing/qtprinterservice.h"
 #include "printingtest.h"
@@ -56,13 +56,13 @@ protected:
 
     // Opens the print window over the main window as its print command does, or without an object
     // to choose the printer only, and runs `body` in it.
-    void withWindow(const std::function<void(frmStampaFPB &)> &body, bool withObject = true, bool closeAfter = true)
+    void withWindow(const std::function<void(PrintSetupWindow &)> &body, bool withObject = true, bool closeAfter = true)
     {
         int w = 0, h = 0;
-        module.FoglioStampa(w, h, 2);
+        module.measureSheet(w, h, 2);
         ASSERT_GT(w, 0);
         bool ran = false;
-        module.onWindowReady = [&](frmStampaFPB &window) {
+        module.onWindowReady = [&](PrintSetupWindow &window) {
             QTimer::singleShot(0, &window, [&] {
                 body(window);
                 ran = true;
@@ -70,8 +70,8 @@ protected:
                     window.close();
             });
         };
-        withObject ? module.StampaFPB(mainWindow.get(), 0, 0, w, h, 0, QStringLiteral("Velmo"), 500000)
-                   : module.StampaFPB(nullptr, 0, 0, 0, 0, 0, QString(), 0);
+        withObject ? module.printWindowImage(mainWindow.get(), 0, 0, w, h, 0, QStringLiteral("Velmo"), 500000)
+                   : module.printWindowImage(nullptr, 0, 0, 0, 0, 0, QString(), 0);
         EXPECT_TRUE(ran);
     }
 
@@ -84,9 +84,9 @@ protected:
 
 TEST_F(PrintWindowTest, OpensModalShowingTheModelAndTypingReachesIt)
 {
-    withWindow([](frmStampaFPB &window) {
+    withWindow([](PrintSetupWindow &window) {
         EXPECT_TRUE(window.isModal());
-        EXPECT_EQ(window.field(Field::Scala)->text(), window.model().text(Field::Scala));
+        EXPECT_EQ(window.field(Field::Scale)->text(), window.model().text(Field::Scale));
         EXPECT_EQ(child<QGroupBox>(window, "fraFoglio")->title(), window.model().sheetFrameCaption());
         EXPECT_EQ(child<QLabel>(window, "lblFgH")->text(), window.model().sheetHeightText());
         EXPECT_FALSE(child(window, "cmdOK")->isVisible());
@@ -94,8 +94,8 @@ TEST_F(PrintWindowTest, OpensModalShowingTheModelAndTypingReachesIt)
         EXPECT_EQ(child<QComboBox>(window, "cboPrinterNames")->count(), 3);
         // clang-format off
         const struct { int line; Field field; const char *typed; const char *shown; } cases[] = {
-            {__LINE__, Field::PrW, "a1-2.x", "12"}, {__LINE__, Field::PrW, "2500", "2000"},
-            {__LINE__, Field::PrX, "-1-5", "-15"},  {__LINE__, Field::NCopies, "-3", "3"},
+            {__LINE__, Field::Width, "a1-2.x", "12"}, {__LINE__, Field::Width, "2500", "2000"},
+            {__LINE__, Field::Left, "-1-5", "-15"},  {__LINE__, Field::Copies, "-3", "3"},
         };
         // clang-format on
         for (const auto &c : cases) {
@@ -105,16 +105,16 @@ TEST_F(PrintWindowTest, OpensModalShowingTheModelAndTypingReachesIt)
         }
         // Key releases, the up-down and Enter in the scale reach the model; a key that does not
         // type (Tab, End) into the height leaves the typed width alone.
-        QLineEdit *width = window.field(Field::PrW);
+        QLineEdit *width = window.field(Field::Width);
         type(width, QStringLiteral("51"));
         // 51 × 200 / 287 = 35.54; the width derived back from 36 would be 52.
-        EXPECT_EQ(window.field(Field::PrH)->text(), QStringLiteral("36"));
-        QTest::keyRelease(window.field(Field::PrH), Qt::Key_Tab);
-        QTest::keyClick(window.field(Field::PrH), Qt::Key_End);
+        EXPECT_EQ(window.field(Field::Height)->text(), QStringLiteral("36"));
+        QTest::keyRelease(window.field(Field::Height), Qt::Key_Tab);
+        QTest::keyClick(window.field(Field::Height), Qt::Key_End);
         EXPECT_EQ(width->text(), QStringLiteral("51"));
         QTest::mouseClick(child(window, "updPrW")->findChildren<QToolButton *>().at(0), Qt::LeftButton);
         EXPECT_EQ(width->text(), QStringLiteral("52"));
-        QLineEdit *scale = window.field(Field::Scala);
+        QLineEdit *scale = window.field(Field::Scale);
         scale->setFocus();
         type(scale, QStringLiteral("1000000"));
         QTest::keyClick(scale, Qt::Key_Return);
@@ -127,10 +127,10 @@ TEST_F(PrintWindowTest, OpensModalShowingTheModelAndTypingReachesIt)
 // preview opens the zoom and the zoom closes itself.
 TEST_F(PrintWindowTest, WarningCheckBoxesAndZoomFollowTheModel)
 {
-    withWindow([](frmStampaFPB &window) {
+    withWindow([](PrintSetupWindow &window) {
         auto *warning = child<QLabel>(window, "lblFuoriFoglio");
         EXPECT_FALSE(warning->isVisible());
-        type(window.field(Field::PrX), QStringLiteral("5"));
+        type(window.field(Field::Left), QStringLiteral("5"));
         EXPECT_TRUE(warning->isVisible());
         const QColor first = warning->palette().color(QPalette::Window);
         EXPECT_TRUE(QTest::qWaitFor([&] { return warning->palette().color(QPalette::Window) != first; }, 5000));
@@ -150,7 +150,7 @@ TEST_F(PrintWindowTest, WarningCheckBoxesAndZoomFollowTheModel)
             EXPECT_FALSE(child(window, name)->isEnabled()) << name;
         click(window, "chkProporzioni");
         EXPECT_EQ(child<QLabel>(window, "lblLblScala")->text(), QStringLiteral("Scala X:"));
-        EXPECT_FALSE(window.field(Field::Scala)->isEnabled());
+        EXPECT_FALSE(window.field(Field::Scale)->isEnabled());
     });
 }
 
@@ -159,7 +159,7 @@ TEST_F(PrintWindowTest, WarningCheckBoxesAndZoomFollowTheModel)
 TEST_F(PrintWindowTest, PrintButtonPrintsWithANoticeOverThePreviewAndCloses)
 {
     printers.imageJobFailures.insert(0, ImageJobResult{});
-    withWindow([this](frmStampaFPB &window) {
+    withWindow([this](PrintSetupWindow &window) {
         auto *notice = child<QLabel>(window, "lblStampaInCorso");
         QWidget *preview = child(window, "picPreview");
         bool seen = false;
@@ -172,7 +172,7 @@ TEST_F(PrintWindowTest, PrintButtonPrintsWithANoticeOverThePreviewAndCloses)
         EXPECT_FALSE(notice->isVisible()) << "hidden again after the failure";
         EXPECT_TRUE(window.isVisible()) << "a failed print leaves the window open";
         printers.duringImageJob = nullptr;
-        type(window.field(Field::NCopies), QStringLiteral("2"));
+        type(window.field(Field::Copies), QStringLiteral("2"));
         click(window, "cmdStampa");
         EXPECT_FALSE(window.isVisible()) << "the second attempt prints and closes";
     });
@@ -184,8 +184,8 @@ TEST_F(PrintWindowTest, PrintButtonPrintsWithANoticeOverThePreviewAndCloses)
 TEST_F(PrintWindowTest, WithoutAnObjectOnlyThePrinterIsChosen)
 {
     withWindow(
-        [](frmStampaFPB &window) {
-            EXPECT_FALSE(window.field(Field::Scala)->isVisible());
+        [](PrintSetupWindow &window) {
+            EXPECT_FALSE(window.field(Field::Scale)->isVisible());
             EXPECT_TRUE(child(window, "imgPrinter")->isVisible());
             EXPECT_EQ(window.focusWidget(), child(window, "cmdOK"));
             auto *combo = child<QComboBox>(window, "cboPrinterNames");
@@ -207,21 +207,21 @@ TEST_F(PrintWindowTest, PictureBoxIsPrintedFromItsPictureOrRefused)
     box.setObjectName(QStringLiteral("picGrafico"));
     box.resize(200, 100);
     bool shown = false;
-    module.onWindowReady = [&](frmStampaFPB &) { shown = true; };
-    module.StampaFPB(&box, 0, 0, 100, 50, 0, QString(), 0);
+    module.onWindowReady = [&](PrintSetupWindow &) { shown = true; };
+    module.printWindowImage(&box, 0, 0, 100, 50, 0, QString(), 0);
     EXPECT_EQ(dialogs.messageTexts(),
               QStringList{QStringLiteral("Stampa di picGrafico\n\nL' oggetto da stampare\ne' di tipo errato.")});
     EXPECT_FALSE(shown) << "a picture box without a picture";
 
     box.setPixmap(QPixmap::fromImage(printing::picture(64, 32, qRgb(0, 255, 0))));
-    module.onWindowReady = [&](frmStampaFPB &window) {
+    module.onWindowReady = [&](PrintSetupWindow &window) {
         QTimer::singleShot(0, &window, [&] {
-            EXPECT_EQ(window.field(Field::Scala)->text(), QStringLiteral("30"));
+            EXPECT_EQ(window.field(Field::Scale)->text(), QStringLiteral("30"));
             click(window, "cmdStampa");
             window.close();
         });
     };
-    module.StampaFPB(&box, 0, 0, 100, 50, 0, QString(), 0);
+    module.printWindowImage(&box, 0, 0, 100, 50, 0, QString(), 0);
     ASSERT_EQ(printers.imageJobs.size(), 1u);
     EXPECT_EQ(printers.imageJobs[0].job.image.size(), QSize(64, 32));
     EXPECT_EQ(printers.imageJobs[0].job.image.pixel(3, 3), qRgb(0, 255, 0));

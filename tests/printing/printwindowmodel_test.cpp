@@ -38,8 +38,8 @@ protected:
     //   max origin print   the buttons             fail yes  the next job fails, the next question is answered yes
     void play(PrintWindowModel &m, const char *steps)
     {
-        const std::map<char, Field> fields = {{'W', Field::PrW}, {'H', Field::PrH},     {'X', Field::PrX},
-                                              {'Y', Field::PrY}, {'N', Field::NCopies}, {'S', Field::Scala}};
+        const std::map<char, Field> fields = {{'W', Field::Width}, {'H', Field::Height}, {'X', Field::Left},
+                                              {'Y', Field::Top},   {'N', Field::Copies}, {'S', Field::Scale}};
         for (const QString &step : QString::fromUtf8(steps).split(u' ', Qt::SkipEmptyParts)) {
             const auto field = fields.find(step[0].toLatin1());
             if (step.startsWith(u"keep") || step.startsWith(u"centre"))
@@ -60,7 +60,7 @@ protected:
                 m.upDownClicked(field->second, step[1] == u'+' ? 1 : -1);
             else {
                 m.setText(field->second, step.mid(2));
-                field->second == Field::Scala ? m.scaleConfirmed() : m.keyReleased(field->second);
+                field->second == Field::Scale ? m.scaleConfirmed() : m.keyReleased(field->second);
             }
         }
     }
@@ -69,7 +69,7 @@ protected:
     QString state(const PrintWindowModel &m) const
     {
         QStringList parts;
-        for (Field f : {Field::PrX, Field::PrY, Field::PrW, Field::PrH, Field::Scala, Field::NCopies})
+        for (Field f : {Field::Left, Field::Top, Field::Width, Field::Height, Field::Scale, Field::Copies})
             parts << m.text(f);
         if (m.outOfSheetVisible())
             parts << QStringLiteral("fuori");
@@ -100,7 +100,7 @@ TEST_F(PrintWindowModelTest, OpensWithTheCallersRectangleScaleAndOrientation)
         PrintWindowModel fresh(printers, dialogs);
         open(fresh, {3, 4, 200, 100}, c.orientation, 1234567.891);
         EXPECT_EQ(fresh.rect(), (MmRect{3, 4, 200, 100}));
-        EXPECT_EQ(fresh.text(Field::Scala), QString::fromUtf8(c.scale));
+        EXPECT_EQ(fresh.text(Field::Scale), QString::fromUtf8(c.scale));
         EXPECT_EQ(fresh.sheetFrameCaption(), QString::fromUtf8(c.caption));
         EXPECT_EQ(fresh.sheetHeightText(), QString::fromLatin1(c.height));
         EXPECT_EQ(fresh.preview().size(), c.preview);
@@ -115,18 +115,18 @@ TEST_F(PrintWindowModelTest, KeyFilters)
 {
     // clang-format off
     const struct { int line; const char *locale; Field field; QChar key; const char *text; int cursor; int selection; bool accepted; } cases[] = {
-        {__LINE__, "it_IT", Field::PrW, u'\b', "12", 2, 0, true},
-        {__LINE__, "it_IT", Field::PrH, u',', "1", 1, 0, false},
-        {__LINE__, "it_IT", Field::PrX, u'-', "12", 0, 0, true},
-        {__LINE__, "it_IT", Field::PrX, u'-', "-12", 0, 0, false},
-        {__LINE__, "it_IT", Field::PrX, u'-', "-12", 0, 1, true},   // replaces the selected minus
-        {__LINE__, "it_IT", Field::Scala, u',', "500", 3, 0, true},
-        {__LINE__, "it_IT", Field::Scala, u',', "5,5", 3, 0, false},
-        {__LINE__, "it_IT", Field::Scala, u',', "5,5", 1, 1, true},
-        {__LINE__, "en_US", Field::Scala, u'.', "500", 3, 0, true},
-        {__LINE__, "en_US", Field::Scala, u',', "500", 3, 0, false},
-        {__LINE__, "it_IT", Field::Scala, u'-', "", 0, 0, false},
-        {__LINE__, "it_IT", Field::Scala, u'\u0663', "", 0, 0, false},  // a digit of another script
+        {__LINE__, "it_IT", Field::Width, u'\b', "12", 2, 0, true},
+        {__LINE__, "it_IT", Field::Height, u',', "1", 1, 0, false},
+        {__LINE__, "it_IT", Field::Left, u'-', "12", 0, 0, true},
+        {__LINE__, "it_IT", Field::Left, u'-', "-12", 0, 0, false},
+        {__LINE__, "it_IT", Field::Left, u'-', "-12", 0, 1, true},   // replaces the selected minus
+        {__LINE__, "it_IT", Field::Scale, u',', "500", 3, 0, true},
+        {__LINE__, "it_IT", Field::Scale, u',', "5,5", 3, 0, false},
+        {__LINE__, "it_IT", Field::Scale, u',', "5,5", 1, 1, true},
+        {__LINE__, "en_US", Field::Scale, u'.', "500", 3, 0, true},
+        {__LINE__, "en_US", Field::Scale, u',', "500", 3, 0, false},
+        {__LINE__, "it_IT", Field::Scale, u'-', "", 0, 0, false},
+        {__LINE__, "it_IT", Field::Scale, u'\u0663', "", 0, 0, false},  // a digit of another script
     };
     // clang-format on
     for (const auto &c : cases) {
@@ -183,8 +183,8 @@ TEST_F(PrintWindowModelTest, FieldsFollowTheUser)
         play(fresh, c.steps);
         EXPECT_EQ(state(fresh), QString::fromUtf8(c.state));
         EXPECT_EQ(fresh.blinking(), fresh.outOfSheetVisible());
-        EXPECT_EQ(fresh.rect(), (MmRect{fresh.text(Field::PrX).toInt(), fresh.text(Field::PrY).toInt(),
-                                        fresh.text(Field::PrW).toInt(), fresh.text(Field::PrH).toInt()}));
+        EXPECT_EQ(fresh.rect(), (MmRect{fresh.text(Field::Left).toInt(), fresh.text(Field::Top).toInt(),
+                                        fresh.text(Field::Width).toInt(), fresh.text(Field::Height).toInt()}));
     }
 }
 
@@ -217,9 +217,9 @@ TEST_F(PrintWindowModelTest, PrinterChoiceOutlastsTheWindowAndTheZoomKeepsTheShe
 TEST_F(PrintWindowModelTest, PropertiesCarryTheCopiesAndThePrinterBothWays)
 {
     open(model);
-    model.setText(Field::NCopies, QStringLiteral("2"));
+    model.setText(Field::Copies, QStringLiteral("2"));
     model.propertiesClicked();  // cancelled: nothing changes
-    EXPECT_EQ(model.text(Field::NCopies), QStringLiteral("2"));
+    EXPECT_EQ(model.text(Field::Copies), QStringLiteral("2"));
     int copiesSeen = 0;
     // The user picks a printer installed while the window was open, A3 landscape in monochrome.
     printers.settingsDialog = [&](QString &printer) {
@@ -230,7 +230,7 @@ TEST_F(PrintWindowModelTest, PropertiesCarryTheCopiesAndThePrinterBothWays)
     };
     model.propertiesClicked();
     EXPECT_EQ(copiesSeen, 2);
-    EXPECT_EQ(model.text(Field::NCopies), QStringLiteral("4"));
+    EXPECT_EQ(model.text(Field::Copies), QStringLiteral("4"));
     EXPECT_EQ(printers.settings().copies, 1);
     EXPECT_TRUE(model.monochrome());
     EXPECT_EQ(model.sheetFrameCaption(), QStringLiteral(" Foglio: A3,  Landscape"));

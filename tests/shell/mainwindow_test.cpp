@@ -256,8 +256,8 @@ TEST_F(MainWindowTest, MealMenuAndTheQuestionBeforeClosing)
 
 TEST_F(MainWindowTest, TheStatusBarSetsTheMealAgainstTheRequirementComputedLast)
 {
-    windows.energy()->model(Sex::Male).setText(EnergyControl::Text2, "2000");
-    windows.energy()->model(Sex::Female).setText(EnergyControl::Text2, "1800");
+    windows.energy()->model(Sex::Male).setText(EnergyControl::RequirementBox, "2000");
+    windows.energy()->model(Sex::Female).setText(EnergyControl::RequirementBox, "1800");
     EXPECT_EQ(window->statusPanel(3)->text(), "Pasto 0 kcal = 0 % di 1800 kcal (femmina)");
 }
 

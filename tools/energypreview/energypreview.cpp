@@ -27,9 +27,9 @@ int main(int argc, char **argv)
         energy.showEnergyWindow(sex);
         EnergyWindowModel &m = energy.model(sex);
         for (QChar c : QString::fromLatin1(age))
-            m.userEdit(EnergyControl::Text1, m.ageText() + c);
+            m.userEdit(EnergyControl::AgeBox, m.ageText() + c);
         for (QChar c : QString::fromLatin1(weight))
-            m.userEdit(EnergyControl::Text3, m.weightText() + c);
+            m.userEdit(EnergyControl::WeightBox, m.weightText() + c);
         if (activity) {
             m.userFocus(EnergyWindowModel::optionControl(activity));
             m.userClickOption(activity);

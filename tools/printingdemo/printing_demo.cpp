@@ -1,6 +1,6 @@
 // Opens the print window over a sample window with the real printer service, for looking at it
 // by hand (under Xvfb: take a screenshot while it runs). Not a test.
-#include "ui/printing/frmstampafpb.h"
+#include "ui/printing/printsetupwindow.h"
 #include "ui/printing/printmodule.h"
 #include "ui/printing/qtprinterservice.h"
 #include "sampleswindow.h"
@@ -54,11 +54,11 @@ int main(int argc, char **argv)
     const QStringList args = app.arguments();
     if (args.contains(QStringLiteral("--zoom")) || args.contains(QStringLiteral("--out"))
         || args.contains(QStringLiteral("--props"))) {
-        module.onWindowReady = [&](velmo::ui::frmStampaFPB &print) {
+        module.onWindowReady = [&](velmo::ui::PrintSetupWindow &print) {
             QTimer::singleShot(300, &print, [&] {
                 if (args.contains(QStringLiteral("--out")))
-                    print.field(velmo::printing::Field::PrX)->setText(QStringLiteral("40")),
-                        print.model().keyReleased(velmo::printing::Field::PrX);
+                    print.field(velmo::printing::Field::Left)->setText(QStringLiteral("40")),
+                        print.model().keyReleased(velmo::printing::Field::Left);
                 if (args.contains(QStringLiteral("--props")))
                     print.model().propertiesClicked();
                 if (args.contains(QStringLiteral("--zoom")))
@@ -68,11 +68,11 @@ int main(int argc, char **argv)
     }
     QTimer::singleShot(200, [&] {
         int w = 0, h = 0;
-        module.FoglioStampa(w, h, 2);
+        module.measureSheet(w, h, 2);
         if (args.contains(QStringLiteral("--noobject")))
-            module.StampaFPB(nullptr, 0, 0, 0, 0, 0, QString(), 0);
+            module.printWindowImage(nullptr, 0, 0, 0, 0, 0, QString(), 0);
         else
-            module.StampaFPB(window.get(), 0, 0, w, h, 0, QStringLiteral("Velmo"), 500000);
+            module.printWindowImage(window.get(), 0, 0, w, h, 0, QStringLiteral("Velmo"), 500000);
         app.quit();
     });
     return app.exec();

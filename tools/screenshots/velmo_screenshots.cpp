@@ -10,7 +10,7 @@
 #include "ui/energy/energyui.h"
 #include "ui/energy/energywindow.h"
 #include "ui/meal/compositiontableview.h"
-#include "ui/printing/frmstampafpb.h"
+#include "ui/printing/printsetupwindow.h"
 #include "ui/printing/printmodule.h"
 #include "ui/shell/appwindows.h"
 #include "ui/shell/mainwindow.h"
@@ -60,9 +60,9 @@ bool composeMeal(ui::MainWindow &window, const MealFile &meal, QString *error)
 void fillEnergyWindow(EnergyWindowModel &m)
 {
     for (QChar c : QStringLiteral("30"))
-        m.userEdit(EnergyControl::Text1, m.ageText() + c);
+        m.userEdit(EnergyControl::AgeBox, m.ageText() + c);
     for (QChar c : QStringLiteral("60"))
-        m.userEdit(EnergyControl::Text3, m.weightText() + c);
+        m.userEdit(EnergyControl::WeightBox, m.weightText() + c);
     for (int option : {4, 12}) {  // moderate activity, with the recommended activities
         m.userFocus(EnergyWindowModel::optionControl(option));
         m.userClickOption(option);
@@ -109,7 +109,7 @@ int main(int argc, char **argv)
     QTimer::singleShot(300, [&] {
         saved = save(window, "finestra-principale.png")
                 && save(*windows.energy()->energyWindow(Sex::Female), "fabbisogno.png");
-        windows.printModule()->onWindowReady = [&](ui::frmStampaFPB &print) {
+        windows.printModule()->onWindowReady = [&](ui::PrintSetupWindow &print) {
             QTimer::singleShot(300, &print, [&] {
                 saved = save(print, "stampa.png") && saved;
                 print.close();

@@ -2,9 +2,8 @@
 
 #include "common/csv.h"
 #include "common/numbertext.h"
+#include "energy/cli/calculatorcommandline.h"
 #include "energy/energymodel.h"
-
-#include <QMap>
 
 #include <optional>
 
@@ -15,47 +14,6 @@ namespace {
 constexpr int kBadArguments = 2;
 constexpr int kMaxAge = 120;
 constexpr int kMaxWeight = 350;  // kg
-
-struct Options {
-    QMap<QString, QString> values;
-    bool csv = false;
-    bool help = false;
-};
-
-const QStringList kValueOptions{QStringLiteral("--sesso"), QStringLiteral("--anni"), QStringLiteral("--peso"),
-                                QStringLiteral("--attivita"), QStringLiteral("--auspicabili")};
-
-// Empty text when the arguments are sound, else the reason.
-QString parse(const QStringList &arguments, Options &options)
-{
-    for (int i = 0; i < arguments.size(); ++i) {
-        QString name = arguments.at(i);
-        std::optional<QString> value;
-        if (const qsizetype eq = name.indexOf(u'='); name.startsWith(QStringLiteral("--")) && eq > 0) {
-            value = name.mid(eq + 1);
-            name = name.left(eq);
-        }
-        if (name == QStringLiteral("--help") || name == QStringLiteral("-h")) {
-            options.help = true;
-            continue;
-        }
-        if (name == QStringLiteral("--csv") && !value) {
-            options.csv = true;
-            continue;
-        }
-        if (!kValueOptions.contains(name))
-            return QStringLiteral("Argomento non riconosciuto: \"%1\".").arg(arguments.at(i));
-        if (!value) {
-            if (i + 1 >= arguments.size())
-                return QStringLiteral("Manca il valore di %1.").arg(name);
-            value = arguments.at(++i);
-        }
-        if (options.values.contains(name))
-            return QStringLiteral("%1 è indicato più di una volta.").arg(name);
-        options.values.insert(name, value->trimmed());
-    }
-    return {};
-}
 
 std::optional<Sex> readSex(const QString &text)
 {
@@ -117,6 +75,142 @@ int fail(QTextStream &err, const QString &reason)
     return kBadArguments;
 }
 
+// The person of the command line; empty, with `why` said, when a value cannot be read or is out
+// of range. The windows take what fits their boxes; a script's typing error (a weight of 0, a
+// group separator read as a decimal one) must not become a plausible-looking figure.
+std::optional<EnergyProfile> readPerson(const CalculatorArguments &given, const QLocale &locale, QString &why)
+{
+    const auto sex = readSex(given.value("--sesso"));
+    if (!sex) {
+        why = QStringLiteral("Valore non valido per --sesso: \"%1\" (usare F o M).").arg(given.value("--sesso"));
+        return std::nullopt;
+    }
+    const auto age = readWholeArgument16(given.value("--anni"), ArgumentFraction::Refused, locale);
+    if (!age) {
+        why = QStringLiteral("Valore non valido per --anni: \"%1\" (un numero intero di anni, da 0 a %2).")
+                  .arg(given.value("--anni"), QString::number(kMaxAge));
+        return std::nullopt;
+    }
+    if (*age > kMaxAge) {
+        why = QStringLiteral("Età non accettata: --anni \"%1\" vale %2 anni; l'età va da 0 a %3 anni.")
+                  .arg(given.value("--anni"), QString::number(*age), QString::number(kMaxAge));
+        return std::nullopt;
+    }
+    // Kilograms with decimals, rounded to the whole kilogram as the window does.
+    const auto weight = readWholeArgument16(given.value("--peso"), ArgumentFraction::CommaOrPoint, locale);
+    if (!weight) {
+        why = QStringLiteral("Valore non valido per --peso: \"%1\" (i kg, da 1 a %2, come 70 o 70,5; "
+                             "tre cifre dopo la virgola o il punto potrebbero essere migliaia).")
+                  .arg(given.value("--peso"), QString::number(kMaxWeight));
+        return std::nullopt;
+    }
+    if (*weight < 1 || *weight > kMaxWeight) {
+        why = QStringLiteral("Peso non accettato: --peso \"%1\" vale %2 kg; il peso va da 1 a %3 kg.")
+                  .arg(given.value("--peso"), QString::number(*weight), QString::number(kMaxWeight));
+        return std::nullopt;
+    }
+    EnergyProfile profile;
+    profile.sex = *sex;
+    profile.age = *age;
+    profile.weight = *weight;
+    return profile;
+}
+
+// The activity choices of the command line into `profile`, and whether the person's age has what
+// it needs; the reason when not.
+QString readChoices(const CalculatorArguments &given, EnergyProfile &profile)
+{
+    if (given.has("--attivita")) {
+        const auto activity = readActivity(given.value("--attivita"));
+        if (!activity)
+            return QStringLiteral("Valore non valido per --attivita: \"%1\" (usare leggera, moderata o pesante).")
+                .arg(given.value("--attivita"));
+        profile.activity = *activity;
+    }
+    if (given.has("--auspicabili")) {
+        const auto recommended = readRecommended(given.value("--auspicabili"));
+        if (!recommended)
+            return QStringLiteral("Valore non valido per --auspicabili: \"%1\" (usare si o no).")
+                .arg(given.value("--auspicabili"));
+        profile.recommended = *recommended;
+    }
+    if (profile.age >= 18 && profile.age <= 59
+        && (profile.activity == ActivityLevel::NotChosen || profile.recommended == RecommendedActivities::NotChosen))
+        return QStringLiteral("Dai 18 ai 59 anni servono --attivita e --auspicabili.");
+    if (profile.age >= 60 && profile.recommended == RecommendedActivities::NotChosen)
+        return QStringLiteral("Dai 60 anni in su serve --auspicabili (l'attività è sempre leggera).");
+    return {};
+}
+
+// Tells what the person's age leaves out of the choices, and leaves it out.
+void applyAgeRules(EnergyProfile &profile, QTextStream &err)
+{
+    if (profile.age >= 60 && profile.activity != ActivityLevel::NotChosen && profile.activity != ActivityLevel::Light)
+        err << QStringLiteral("Nota: dai 60 anni in su l'attività è sempre leggera.") << '\n';
+    if (profile.age < 18
+        && (profile.activity != ActivityLevel::NotChosen || profile.recommended != RecommendedActivities::NotChosen))
+        err << QStringLiteral("Nota: sotto i 18 anni le opzioni di attività non contano.") << '\n';
+    if (profile.age < 10)
+        err << QStringLiteral("In questo caso essendo minore di 10 anni, viene calcolato il solo Metabolismo Basale")
+            << '\n';
+    err.flush();
+
+    if (profile.age >= 60)
+        profile.activity = ActivityLevel::Light;
+    if (profile.age < 18) {
+        profile.activity = ActivityLevel::NotChosen;
+        profile.recommended = RecommendedActivities::NotChosen;
+    }
+}
+
+// The figures as the windows show them; empty where the person's age has none.
+struct Figures {
+    QString basal, laf, energy;
+    QString grams[3];
+};
+
+Figures figuresOf(const EnergyRequirement &result, const QLocale &locale)
+{
+    Figures f;
+    f.basal = basalText(result.basalMetabolism, locale);
+    f.laf = result.laf ? lafText(*result.laf, locale) : QString();
+    f.energy = result.energy ? energyText(*result.energy, locale) : QString();
+    if (result.split) {
+        f.grams[0] = gramsText(result.split->proteinGrams, locale);
+        f.grams[1] = gramsText(result.split->fatGrams, locale);
+        f.grams[2] = gramsText(result.split->carbohydrateGrams, locale);
+    }
+    return f;
+}
+
+void writeCsv(QTextStream &out, const EnergyProfile &profile, const Figures &f, const QLocale &locale)
+{
+    out << csvRecord({QStringLiteral("sesso"), QStringLiteral("anni"), QStringLiteral("peso_kg"),
+                      QStringLiteral("attivita"), QStringLiteral("auspicabili"),
+                      QStringLiteral("metabolismo_basale_kcal"), QStringLiteral("laf"),
+                      QStringLiteral("fabbisogno_kcal"), QStringLiteral("protidi_g"), QStringLiteral("lipidi_g"),
+                      QStringLiteral("glucidi_g")});
+    out << csvRecord({profile.sex == Sex::Female ? QStringLiteral("F") : QStringLiteral("M"),
+                      formatUnits(profile.age, 0, locale), formatUnits(profile.weight, 0, locale),
+                      activityWord(profile.activity), recommendedWord(profile.recommended), f.basal, f.laf, f.energy,
+                      f.grams[0], f.grams[1], f.grams[2]});
+}
+
+void writeReport(QTextStream &out, const EnergyProfile &profile, const EnergyRequirement &result, const Figures &f)
+{
+    out << QStringLiteral("Metabolismo Basale = ") << f.basal << QStringLiteral(" kcal") << '\n';
+    if (result.laf)
+        out << QStringLiteral("Livello di Attività Fisica (LAF) = ") << f.laf << '\n';
+    if (result.energy)
+        out << QStringLiteral("Fabbisogno Energetico = ") << f.energy << QStringLiteral(" kcal") << '\n';
+    if (result.split) {
+        out << splitCaption(profile.sex, splitKindForAge(profile.age)) << '\n';
+        out << f.grams[0] << QStringLiteral(" g di PROTIDI") << '\n';
+        out << f.grams[1] << QStringLiteral(" g di LIPIDI") << '\n';
+        out << f.grams[2] << QStringLiteral(" g di GLUCIDI") << '\n';
+    }
+}
+
 }  // namespace
 
 QString energyCalculatorHelp()
@@ -154,123 +248,31 @@ QString energyCalculatorHelp()
 
 int runEnergyCalculator(const QStringList &arguments, QTextStream &out, QTextStream &err, const QLocale &locale)
 {
-    Options options;
-    if (const QString reason = parse(arguments, options); !reason.isEmpty())
-        return fail(err, reason);
-    if (options.help) {
+    QString why;
+    const std::optional<CalculatorArguments> given = readCalculatorArguments(arguments, why);
+    if (!given)
+        return fail(err, why);
+    if (given->help) {
         out << energyCalculatorHelp();
         out.flush();
         return 0;
     }
-
-    const auto value = [&](const char *name) { return options.values.value(QString::fromLatin1(name)); };
-    const auto has = [&](const char *name) { return options.values.contains(QString::fromLatin1(name)); };
-
     for (const char *required : {"--sesso", "--anni", "--peso"})
-        if (!has(required))
+        if (!given->has(required))
             return fail(err, QStringLiteral("Manca l'opzione %1.").arg(QString::fromLatin1(required)));
+    std::optional<EnergyProfile> profile = readPerson(*given, locale, why);
+    if (!profile)
+        return fail(err, why);
+    if (why = readChoices(*given, *profile); !why.isEmpty())
+        return fail(err, why);
+    applyAgeRules(*profile, err);
 
-    const auto sex = readSex(value("--sesso"));
-    if (!sex)
-        return fail(err, QStringLiteral("Valore non valido per --sesso: \"%1\" (usare F o M).").arg(value("--sesso")));
-    // The windows take what fits their boxes; a script's typing error (a weight of 0, a group
-    // separator read as a decimal one) must not become a plausible-looking figure.
-    const auto age = readWholeArgument16(value("--anni"), ArgumentFraction::Refused, locale);
-    if (!age)
-        return fail(err, QStringLiteral("Valore non valido per --anni: \"%1\" (un numero intero di anni, da 0 a %2).")
-                             .arg(value("--anni"), QString::number(kMaxAge)));
-    if (*age > kMaxAge)
-        return fail(err, QStringLiteral("Età non accettata: --anni \"%1\" vale %2 anni; l'età va da 0 a %3 anni.")
-                             .arg(value("--anni"), QString::number(*age), QString::number(kMaxAge)));
-    // Kilograms with decimals, rounded to the whole kilogram as the window does.
-    const auto weight = readWholeArgument16(value("--peso"), ArgumentFraction::CommaOrPoint, locale);
-    if (!weight)
-        return fail(err, QStringLiteral("Valore non valido per --peso: \"%1\" (i kg, da 1 a %2, come 70 o 70,5; "
-                                        "tre cifre dopo la virgola o il punto potrebbero essere migliaia).")
-                             .arg(value("--peso"), QString::number(kMaxWeight)));
-    if (*weight < 1 || *weight > kMaxWeight)
-        return fail(err, QStringLiteral("Peso non accettato: --peso \"%1\" vale %2 kg; il peso va da 1 a %3 kg.")
-                             .arg(value("--peso"), QString::number(*weight), QString::number(kMaxWeight)));
-
-    EnergyProfile profile;
-    profile.sex = *sex;
-    profile.age = *age;
-    profile.weight = *weight;
-    if (has("--attivita")) {
-        const auto activity = readActivity(value("--attivita"));
-        if (!activity)
-            return fail(err, QStringLiteral("Valore non valido per --attivita: \"%1\" (usare leggera, moderata o "
-                                            "pesante).")
-                                 .arg(value("--attivita")));
-        profile.activity = *activity;
-    }
-    if (has("--auspicabili")) {
-        const auto recommended = readRecommended(value("--auspicabili"));
-        if (!recommended)
-            return fail(err, QStringLiteral("Valore non valido per --auspicabili: \"%1\" (usare si o no).")
-                                 .arg(value("--auspicabili")));
-        profile.recommended = *recommended;
-    }
-
-    if (profile.age >= 18 && profile.age <= 59
-        && (profile.activity == ActivityLevel::NotChosen || profile.recommended == RecommendedActivities::NotChosen))
-        return fail(err, QStringLiteral("Dai 18 ai 59 anni servono --attivita e --auspicabili."));
-    if (profile.age >= 60 && profile.recommended == RecommendedActivities::NotChosen)
-        return fail(err, QStringLiteral("Dai 60 anni in su serve --auspicabili (l'attività è sempre leggera)."));
-
-    if (profile.age >= 60 && profile.activity != ActivityLevel::NotChosen && profile.activity != ActivityLevel::Light)
-        err << QStringLiteral("Nota: dai 60 anni in su l'attività è sempre leggera.") << '\n';
-    if (profile.age < 18
-        && (profile.activity != ActivityLevel::NotChosen || profile.recommended != RecommendedActivities::NotChosen))
-        err << QStringLiteral("Nota: sotto i 18 anni le opzioni di attività non contano.") << '\n';
-    if (profile.age < 10)
-        err << QStringLiteral("In questo caso essendo minore di 10 anni, viene calcolato il solo Metabolismo Basale")
-            << '\n';
-    err.flush();
-
-    if (profile.age >= 60)
-        profile.activity = ActivityLevel::Light;
-    if (profile.age < 18) {
-        profile.activity = ActivityLevel::NotChosen;
-        profile.recommended = RecommendedActivities::NotChosen;
-    }
-
-    const EnergyRequirement result = computeRequirement(profile, locale);
-    const QString basal = basalText(result.basalMetabolism, locale);
-    const QString laf = result.laf ? lafText(*result.laf, locale) : QString();
-    const QString energy = result.energy ? energyText(*result.energy, locale) : QString();
-    QString grams[3];
-    if (result.split) {
-        grams[0] = gramsText(result.split->proteinGrams, locale);
-        grams[1] = gramsText(result.split->fatGrams, locale);
-        grams[2] = gramsText(result.split->carbohydrateGrams, locale);
-    }
-
-    if (options.csv) {
-        out << csvRecord({QStringLiteral("sesso"), QStringLiteral("anni"), QStringLiteral("peso_kg"),
-                          QStringLiteral("attivita"), QStringLiteral("auspicabili"),
-                          QStringLiteral("metabolismo_basale_kcal"), QStringLiteral("laf"),
-                          QStringLiteral("fabbisogno_kcal"), QStringLiteral("protidi_g"), QStringLiteral("lipidi_g"),
-                          QStringLiteral("glucidi_g")});
-        out << csvRecord({profile.sex == Sex::Female ? QStringLiteral("F") : QStringLiteral("M"),
-                          formatUnits(profile.age, 0, locale), formatUnits(profile.weight, 0, locale),
-                          activityWord(profile.activity), recommendedWord(profile.recommended), basal, laf, energy,
-                          grams[0], grams[1], grams[2]});
-        out.flush();
-        return 0;
-    }
-
-    out << QStringLiteral("Metabolismo Basale = ") << basal << QStringLiteral(" kcal") << '\n';
-    if (result.laf)
-        out << QStringLiteral("Livello di Attività Fisica (LAF) = ") << laf << '\n';
-    if (result.energy)
-        out << QStringLiteral("Fabbisogno Energetico = ") << energy << QStringLiteral(" kcal") << '\n';
-    if (result.split) {
-        out << splitCaption(profile.sex, splitKindForAge(profile.age)) << '\n';
-        out << grams[0] << QStringLiteral(" g di PROTIDI") << '\n';
-        out << grams[1] << QStringLiteral(" g di LIPIDI") << '\n';
-        out << grams[2] << QStringLiteral(" g di GLUCIDI") << '\n';
-    }
+    const EnergyRequirement result = computeRequirement(*profile, locale);
+    const Figures figures = figuresOf(result, locale);
+    if (given->csv)
+        writeCsv(out, *profile, figures, locale);
+    else
+        writeReport(out, *profile, result, figures);
     out.flush();
     return 0;
 }

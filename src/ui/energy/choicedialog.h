@@ -8,7 +8,7 @@ class QToolButton;
 
 namespace velmo::ui {
 
-// The choice dialog: a man or a woman, by two picture buttons (Command1 men, Command2 women).
+// The choice dialog: a man or a woman, by two picture buttons.
 class ChoiceDialog : public QDialog {
     Q_OBJECT
 public:

@@ -3,6 +3,12 @@
 #include "ui/chart/barchart.h"
 #include "ui_energywindow.h"
 
+#include <QChartView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
 #include <QCategoryAxis>
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -38,55 +44,72 @@ void setTextKeepingCursor(QLineEdit *box, const QString &text)
         box->setText(text);
 }
 
+// The form's widget of that object name. The names are the controls' old ones, which the tests and
+// the help pages know.
+template <typename T = QWidget>
+T *formWidget(const QWidget *window, const char *objectName)
+{
+    T *widget = window->findChild<T *>(QString::fromLatin1(objectName));
+    Q_ASSERT_X(widget, "EnergyWindow", objectName);
+    return widget;
+}
+
+// The form's widget of every control the model names.
+// clang-format off
+constexpr std::pair<EnergyControl, const char *> kControlWidgets[] = {
+    {EnergyControl::AgeBox, "Text1"},
+    {EnergyControl::WeightBox, "Text3"},
+    {EnergyControl::RequirementBox, "Text2"},
+    {EnergyControl::BasalMetabolismLabel, "Label1"},
+    {EnergyControl::LafLabel, "Label2"},
+    {EnergyControl::WorkingLafLabel, "Label3"},
+    {EnergyControl::AdolescentSplitLabel, "Label7"},
+    {EnergyControl::AdultSplitLabel, "Label8"},
+    {EnergyControl::LightActivityOption, "Option3"},
+    {EnergyControl::ModerateActivityOption, "Option4"},
+    {EnergyControl::HeavyActivityOption, "Option5"},
+    {EnergyControl::WithRecommendedOption, "Option12"},
+    {EnergyControl::WithoutRecommendedOption, "Option11"},
+    {EnergyControl::PrintButton, "Command1"},
+    {EnergyControl::BackButton, "Command3"},
+    {EnergyControl::PrintStatus, "lblStampa"},
+};
+// clang-format on
+
 }  // namespace
 
-EnergyWindow::EnergyWindow(EnergyWindowModel &model, QWidget *parent)
-    : QWidget(parent, Qt::Window), model_(model), form_(std::make_unique<Ui::EnergyWindowForm>())
+EnergyWindow::EnergyWindow(EnergyWindowModel &model, QWidget *parent) : QWidget(parent, Qt::Window), model_(model)
 {
     setObjectName(model.sex() == Sex::Female ? QStringLiteral("Form_LAF_Femmina") : QStringLiteral("Form_LAF_Uomo"));
-    form_->setupUi(this);
+    Ui::EnergyWindowForm form;
+    form.setupUi(this);
     setWindowTitle(model.windowCaption());
+    for (const auto &[control, objectName] : kControlWidgets)
+        widgets_.insert(control, formWidget(this, objectName));
+    gramsLabels_ = {formWidget<QLabel>(this, "Label6_0"), formWidget<QLabel>(this, "Label6_1"),
+                    formWidget<QLabel>(this, "Label6_2")};
 
     QFont splitFont(model_.splitLabelFont());
     splitFont.setBold(true);
-    form_->Label7->setFont(splitFont);
-    form_->Label8->setFont(splitFont);
+    widget(EnergyControl::AdolescentSplitLabel)->setFont(splitFont);
+    widget(EnergyControl::AdultSplitLabel)->setFont(splitFont);
 
     // The grams are written beside the chart in the user's number form; the bars only draw them.
     chart_ = new BarChart({QStringLiteral("Protidi"), QStringLiteral("Lipidi"), QStringLiteral("Glucidi")},
                           {{QStringLiteral("g di macronutrienti"), QColor(0, 128, 0)}}, AxisFit::ToTallest);
     chart_->valueAxis()->setTitleText(QStringLiteral("g di macronutrienti"));
-    chart_->showIn(form_->MSChart1);
+    chart_->showIn(formWidget<QChartView>(this, "MSChart1"));
 
-    widgets_ = {{EnergyControl::Text1, form_->Text1},       {EnergyControl::Text3, form_->Text3},
-                {EnergyControl::Text2, form_->Text2},       {EnergyControl::Label1, form_->Label1},
-                {EnergyControl::Label2, form_->Label2},     {EnergyControl::Label3, form_->Label3},
-                {EnergyControl::Label7, form_->Label7},     {EnergyControl::Label8, form_->Label8},
-                {EnergyControl::Option3, form_->Option3},   {EnergyControl::Option4, form_->Option4},
-                {EnergyControl::Option5, form_->Option5},   {EnergyControl::Option12, form_->Option12},
-                {EnergyControl::Option11, form_->Option11}, {EnergyControl::Command1, form_->Command1},
-                {EnergyControl::Command3, form_->Command3}, {EnergyControl::PrintStatus, form_->lblStampa}};
-
-    wireBox(form_->Text1, EnergyControl::Text1);
-    wireBox(form_->Text3, EnergyControl::Text3);
-    for (const EnergyOption &option : EnergyWindowModel::kOptions) {
-        auto *button = static_cast<QRadioButton *>(widgets_.value(option.control));
-        button->setText(QString::fromUtf8(option.caption));
-        if (!option.isActivity() && model_.recommendedTooltipOnButtons())
-            button->setToolTip(form_->FrameFEM->toolTip());
-        // The model keeps the groups exclusive and decides whether a click selects.
-        connect(button, &QRadioButton::clicked, this, [this, number = option.number] {
-            model_.userClickOption(number);
-            for (const EnergyOption &o : EnergyWindowModel::kOptions)
-                renderOption(o.number);
-        });
-        track(button, option.control);
-    }
-    wireBox(form_->Text2, EnergyControl::Text2);
-    track(form_->Command1, EnergyControl::Command1);
-    track(form_->Command3, EnergyControl::Command3);
-    connect(form_->Command1, &QPushButton::clicked, this, [this] { model_.userClickPrint(); });
-    connect(form_->Command3, &QPushButton::clicked, this, [this] { model_.userClickBack(); });
+    wireBox(EnergyControl::AgeBox);
+    wireBox(EnergyControl::WeightBox);
+    wireOptions(formWidget(this, "FrameFEM")->toolTip());
+    wireBox(EnergyControl::RequirementBox);
+    track(widget(EnergyControl::PrintButton), EnergyControl::PrintButton);
+    track(widget(EnergyControl::BackButton), EnergyControl::BackButton);
+    connect(widget<QPushButton>(EnergyControl::PrintButton), &QPushButton::clicked, this,
+            [this] { model_.userClickPrint(); });
+    connect(widget<QPushButton>(EnergyControl::BackButton), &QPushButton::clicked, this,
+            [this] { model_.userClickBack(); });
 
     connect(&model_, &EnergyWindowModel::controlChanged, this, &EnergyWindow::render);
     connect(&model_, &EnergyWindowModel::focusChanged, this, &EnergyWindow::renderFocus);
@@ -95,9 +118,10 @@ EnergyWindow::EnergyWindow(EnergyWindowModel &model, QWidget *parent)
         QTimer::singleShot(0, this, &EnergyWindow::placeAgeSelection);
     });
 
-    for (EnergyControl c : {EnergyControl::Text1, EnergyControl::Text3, EnergyControl::Text2, EnergyControl::Label1,
-                            EnergyControl::Label2, EnergyControl::Label3, EnergyControl::Label7, EnergyControl::Label8,
-                            EnergyControl::Label6, EnergyControl::PrintStatus})
+    for (EnergyControl c : {EnergyControl::AgeBox, EnergyControl::WeightBox, EnergyControl::RequirementBox,
+                            EnergyControl::BasalMetabolismLabel, EnergyControl::LafLabel,
+                            EnergyControl::WorkingLafLabel, EnergyControl::AdolescentSplitLabel,
+                            EnergyControl::AdultSplitLabel, EnergyControl::GramsLabels, EnergyControl::PrintStatus})
         render(c);
     for (const EnergyOption &option : EnergyWindowModel::kOptions)
         renderOption(option.number);
@@ -105,17 +129,35 @@ EnergyWindow::EnergyWindow(EnergyWindowModel &model, QWidget *parent)
 
 EnergyWindow::~EnergyWindow() = default;
 
-void EnergyWindow::wireBox(QLineEdit *box, EnergyControl control)
+void EnergyWindow::wireBox(EnergyControl control)
 {
+    auto *box = widget<QLineEdit>(control);
     box->setValidator(new ModelValidator(model_, control, box));
     connect(box, &QLineEdit::textEdited, this, [this, control](const QString &t) { model_.userEdit(control, t); });
     track(box, control);
 }
 
-void EnergyWindow::track(QWidget *widget, EnergyControl control)
+void EnergyWindow::wireOptions(const QString &recommendedTip)
 {
-    controls_.insert(widget, control);
-    widget->installEventFilter(this);
+    for (const EnergyOption &option : EnergyWindowModel::kOptions) {
+        auto *button = widget<QRadioButton>(option.control);
+        button->setText(QString::fromUtf8(option.caption));
+        if (!option.isActivity() && model_.recommendedTooltipOnButtons())
+            button->setToolTip(recommendedTip);
+        // The model keeps the groups exclusive and decides whether a click selects.
+        connect(button, &QRadioButton::clicked, this, [this, number = option.number] {
+            model_.userClickOption(number);
+            for (const EnergyOption &o : EnergyWindowModel::kOptions)
+                renderOption(o.number);
+        });
+        track(button, option.control);
+    }
+}
+
+void EnergyWindow::track(QWidget *target, EnergyControl control)
+{
+    controls_.insert(target, control);
+    target->installEventFilter(this);
 }
 
 bool EnergyWindow::eventFilter(QObject *watched, QEvent *event)
@@ -152,46 +194,45 @@ void EnergyWindow::closeEvent(QCloseEvent *event)
 void EnergyWindow::render(EnergyControl control)
 {
     switch (control) {
-    case EnergyControl::Text1:
-    case EnergyControl::Text3:
-    case EnergyControl::Text2:
-        setTextKeepingCursor(static_cast<QLineEdit *>(widgets_.value(control)), model_.text(control));
-        break;
-    case EnergyControl::Label1:
-    case EnergyControl::Label2:
-    case EnergyControl::Label3: static_cast<QLabel *>(widgets_.value(control))->setText(model_.text(control)); break;
-    case EnergyControl::Label7:
-    case EnergyControl::Label8: {
-        auto *label = static_cast<QLabel *>(widgets_.value(control));
+    case EnergyControl::AgeBox:
+    case EnergyControl::WeightBox:
+    case EnergyControl::RequirementBox: setTextKeepingCursor(widget<QLineEdit>(control), model_.text(control)); break;
+    case EnergyControl::BasalMetabolismLabel:
+    case EnergyControl::LafLabel:
+    case EnergyControl::WorkingLafLabel: widget<QLabel>(control)->setText(model_.text(control)); break;
+    case EnergyControl::AdolescentSplitLabel:
+    case EnergyControl::AdultSplitLabel: {
+        auto *label = widget<QLabel>(control);
         label->setText(model_.text(control));
-        label->setVisible(control == EnergyControl::Label7 ? model_.adolescentSplitVisible()
-                                                           : model_.adultSplitVisible());
+        label->setVisible(control == EnergyControl::AdolescentSplitLabel ? model_.adolescentSplitVisible()
+                                                                         : model_.adultSplitVisible());
         label->adjustSize();
         break;
     }
-    case EnergyControl::Label6:
-        form_->Label6_0->setText(model_.gramsCaption(0));
-        form_->Label6_1->setText(model_.gramsCaption(1));
-        form_->Label6_2->setText(model_.gramsCaption(2));
+    case EnergyControl::GramsLabels:
+        for (int i = 0; i < 3; ++i)
+            gramsLabels_[static_cast<std::size_t>(i)]->setText(model_.gramsCaption(i));
         chart_->setValues({model_.chartValue(1), model_.chartValue(2), model_.chartValue(3)});
         break;
-    case EnergyControl::PrintStatus:
-        form_->lblStampa->setText(model_.printStatus());
+    case EnergyControl::PrintStatus: {
+        auto *notice = widget<QLabel>(control);
+        notice->setText(model_.printStatus());
         // Printing runs to its end before the next event: show the notice now.
-        form_->lblStampa->repaint();
+        notice->repaint();
         break;
-    case EnergyControl::Option3:
-    case EnergyControl::Option4:
-    case EnergyControl::Option5:
-    case EnergyControl::Option12:
-    case EnergyControl::Option11: renderOption(EnergyWindowModel::optionNumber(control)); break;
+    }
+    case EnergyControl::LightActivityOption:
+    case EnergyControl::ModerateActivityOption:
+    case EnergyControl::HeavyActivityOption:
+    case EnergyControl::WithRecommendedOption:
+    case EnergyControl::WithoutRecommendedOption: renderOption(EnergyWindowModel::optionNumber(control)); break;
     default: break;
     }
 }
 
 void EnergyWindow::renderOption(int option)
 {
-    auto *button = static_cast<QRadioButton *>(widgets_.value(EnergyWindowModel::optionControl(option)));
+    auto *button = widget<QRadioButton>(EnergyWindowModel::optionControl(option));
     if (!button)
         return;
     button->setEnabled(model_.optionEnabled(option));
@@ -203,21 +244,21 @@ void EnergyWindow::renderOption(int option)
 
 void EnergyWindow::renderFocus(EnergyControl control)
 {
-    QWidget *widget = widgets_.value(control);
-    if (widget && controls_.contains(widget) && !widget->hasFocus())
-        widget->setFocus(Qt::OtherFocusReason);
+    QWidget *target = widget(control);
+    if (target && controls_.contains(target) && !target->hasFocus())
+        target->setFocus(Qt::OtherFocusReason);
 }
 
 void EnergyWindow::placeAgeSelection()
 {
-    if (model_.focus() != EnergyControl::Text1)
+    if (model_.focus() != EnergyControl::AgeBox)
         return;
     const int start = model_.ageSelectionStart();
     const int length = model_.ageSelectionLength();
     if (length > 0)
-        form_->Text1->setSelection(start, length);
+        widget<QLineEdit>(EnergyControl::AgeBox)->setSelection(start, length);
     else
-        form_->Text1->setCursorPosition(start);
+        widget<QLineEdit>(EnergyControl::AgeBox)->setCursorPosition(start);
 }
 
 double EnergyWindow::chartValue(int column) const

@@ -5,21 +5,17 @@
 #include <QHash>
 #include <QWidget>
 
-#include <memory>
+#include <array>
 
-class QLineEdit;
-
-namespace Ui {
-class EnergyWindowForm;
-}
+class QLabel;
 
 namespace velmo::ui {
 
 class BarChart;
 
 // An energy requirement window (women's or men's): renders its model and forwards the user's
-// typing, clicks and focus moves to it. The layout is the form's; every child carries its
-// control's name as object name.
+// typing, clicks and focus moves to it. The layout is the form's; the children keep the object
+// names the tests and the help pages know.
 class EnergyWindow : public QWidget {
     Q_OBJECT
 public:
@@ -36,16 +32,23 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void wireBox(QLineEdit *box, EnergyControl control);
-    void track(QWidget *widget, EnergyControl control);
+    // The form's widget of a control the model names.
+    template <typename T = QWidget>
+    T *widget(EnergyControl control) const
+    {
+        return static_cast<T *>(widgets_.value(control));
+    }
+    void wireBox(EnergyControl control);
+    void wireOptions(const QString &recommendedTip);
+    void track(QWidget *target, EnergyControl control);
     void render(EnergyControl control);
     void renderOption(int option);
     void renderFocus(EnergyControl control);
     void placeAgeSelection();
 
     EnergyWindowModel &model_;
-    std::unique_ptr<Ui::EnergyWindowForm> form_;
     BarChart *chart_ = nullptr;
+    std::array<QLabel *, 3> gramsLabels_{};
     QHash<EnergyControl, QWidget *> widgets_;
     QHash<QObject *, EnergyControl> controls_;
 };

@@ -43,27 +43,7 @@ LauncherWindow::LauncherWindow(QWidget *parent) : QWidget(parent, Qt::Window | Q
 
     auto *productName = makeLabel(QStringLiteral("lblProductName"), QStringLiteral("Orvane"), this, 28, true);
 
-    frame1_ = new QFrame(this);
-    frame1_->setObjectName(QStringLiteral("Frame1"));
-    frame1_->setFrameShape(QFrame::StyledPanel);
-    frame1_->setMouseTracking(true);
-    frame1_->installEventFilter(this);
-    auto *label3 = makeLabel(QStringLiteral("Label3"), QStringLiteral("Programma"), frame1_);
-    label1_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("Velmo"), frame1_, 18, true);
-    auto *label4 = makeLabel(QStringLiteral("Label4"), QStringLiteral("Programma"), frame1_);
-    label2_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("Fabbisogno Energetico"), frame1_, 18, true);
-    for (QLabel *command : {label1_, label2_}) {
-        command->setMouseTracking(true);
-        command->setCursor(Qt::PointingHandCursor);
-        command->installEventFilter(this);
-    }
-    auto *frameLayout = new QVBoxLayout(frame1_);
-    frameLayout->setContentsMargins(24, 16, 24, 16);
-    frameLayout->addWidget(label3);
-    frameLayout->addWidget(label1_);
-    frameLayout->addSpacing(16);
-    frameLayout->addWidget(label4);
-    frameLayout->addWidget(label2_);
+    buildCommandFrame();
 
     version_ = makeLabel(QStringLiteral("lblVersion"), QString(), this);
     auto *warning = makeLabel(
@@ -73,15 +53,15 @@ LauncherWindow::LauncherWindow(QWidget *parent) : QWidget(parent, Qt::Window | Q
         this);
     warning->setWordWrap(true);
 
-    label5_ = makeLabel(QStringLiteral("Label5"), QStringLiteral("EXIT"), this, 12, true);
-    label5_->setAlignment(Qt::AlignCenter);
-    label5_->setStyleSheet(QStringLiteral("background-color: rgb(255, 0, 0); color: white; padding: 6px 18px;"));
-    label5_->setCursor(Qt::PointingHandCursor);
-    label5_->installEventFilter(this);
+    exitCommand_ = makeLabel(QStringLiteral("Label5"), QStringLiteral("EXIT"), this, 12, true);
+    exitCommand_->setAlignment(Qt::AlignCenter);
+    exitCommand_->setStyleSheet(QStringLiteral("background-color: rgb(255, 0, 0); color: white; padding: 6px 18px;"));
+    exitCommand_->setCursor(Qt::PointingHandCursor);
+    exitCommand_->installEventFilter(this);
     // The three commands are reached with Tab and run with Enter or Space, as buttons are.
-    const std::pair<QLabel *, const char *> keyboard[] = {{label1_, "Apri il calcolatore Velmo"},
-                                                          {label2_, "Fabbisogno energetico"},
-                                                          {label5_, "Esci dal programma"}};
+    const std::pair<QLabel *, const char *> keyboard[] = {{calculatorCommand_, "Apri il calcolatore Velmo"},
+                                                          {requirementCommand_, "Fabbisogno energetico"},
+                                                          {exitCommand_, "Esci dal programma"}};
     for (const auto &[label, name] : keyboard) {
         label->setFocusPolicy(Qt::StrongFocus);
         label->setAccessibleName(QString::fromUtf8(name));
@@ -91,13 +71,13 @@ LauncherWindow::LauncherWindow(QWidget *parent) : QWidget(parent, Qt::Window | Q
     top->addWidget(logo);
     auto *right = new QVBoxLayout;
     right->addWidget(productName);
-    right->addWidget(frame1_);
+    right->addWidget(commandFrame_);
     top->addLayout(right, 1);
 
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(version_);
     bottom->addStretch(1);
-    bottom->addWidget(label5_);
+    bottom->addWidget(exitCommand_);
 
     // A window without title bar: a plain border tells where it ends.
     auto *border = new QFrame(this);
@@ -116,6 +96,32 @@ LauncherWindow::LauncherWindow(QWidget *parent) : QWidget(parent, Qt::Window | Q
     renderColours();
 }
 
+void LauncherWindow::buildCommandFrame()
+{
+    commandFrame_ = new QFrame(this);
+    commandFrame_->setObjectName(QStringLiteral("Frame1"));
+    commandFrame_->setFrameShape(QFrame::StyledPanel);
+    commandFrame_->setMouseTracking(true);
+    commandFrame_->installEventFilter(this);
+    auto *calculatorHeading = makeLabel(QStringLiteral("Label3"), QStringLiteral("Programma"), commandFrame_);
+    calculatorCommand_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("Velmo"), commandFrame_, 18, true);
+    auto *requirementHeading = makeLabel(QStringLiteral("Label4"), QStringLiteral("Programma"), commandFrame_);
+    requirementCommand_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("Fabbisogno Energetico"), commandFrame_,
+                                    18, true);
+    for (QLabel *command : {calculatorCommand_, requirementCommand_}) {
+        command->setMouseTracking(true);
+        command->setCursor(Qt::PointingHandCursor);
+        command->installEventFilter(this);
+    }
+    auto *frameLayout = new QVBoxLayout(commandFrame_);
+    frameLayout->setContentsMargins(24, 16, 24, 16);
+    frameLayout->addWidget(calculatorHeading);
+    frameLayout->addWidget(calculatorCommand_);
+    frameLayout->addSpacing(16);
+    frameLayout->addWidget(requirementHeading);
+    frameLayout->addWidget(requirementCommand_);
+}
+
 void LauncherWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
@@ -130,15 +136,15 @@ bool LauncherWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseMove) {
         // A label's move is its own: passed on, it would reach the frame and turn it black again.
-        if (watched == label1_) {
+        if (watched == calculatorCommand_) {
             model_.mouseOverCalculator();
             return true;
         }
-        if (watched == label2_) {
+        if (watched == requirementCommand_) {
             model_.mouseOverRequirement();
             return true;
         }
-        if (watched == frame1_)
+        if (watched == commandFrame_)
             model_.mouseOverFrame();
     } else if ((event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)
                && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
@@ -163,11 +169,11 @@ bool LauncherWindow::eventFilter(QObject *watched, QEvent *event)
         }
     } else if (event->type() == QEvent::FocusIn) {
         // The command with the focus turns red, as under the pointer.
-        if (watched == label1_)
+        if (watched == calculatorCommand_)
             model_.mouseOverCalculator();
-        else if (watched == label2_)
+        else if (watched == requirementCommand_)
             model_.mouseOverRequirement();
-        else if (watched == label5_)
+        else if (watched == exitCommand_)
             model_.mouseOverFrame();
     }
     return QWidget::eventFilter(watched, event);
@@ -185,9 +191,9 @@ void LauncherWindow::choose(LauncherCommand command)
 
 std::array<std::pair<QLabel *, LauncherCommand>, 3> LauncherWindow::commands() const
 {
-    return {{{label1_, LauncherCommand::Calculator},
-             {label2_, LauncherCommand::Requirement},
-             {label5_, LauncherCommand::Exit}}};
+    return {{{calculatorCommand_, LauncherCommand::Calculator},
+             {requirementCommand_, LauncherCommand::Requirement},
+             {exitCommand_, LauncherCommand::Exit}}};
 }
 
 LauncherCommand LauncherWindow::commandOf(const QObject *object) const
@@ -213,8 +219,8 @@ void LauncherWindow::renderColours()
         palette.setColor(QPalette::WindowText, red ? QColor(255, 0, 0) : QColor(0, 0, 0));
         label->setPalette(palette);
     };
-    paint(label1_, model_.calculatorRed());
-    paint(label2_, model_.requirementRed());
+    paint(calculatorCommand_, model_.calculatorRed());
+    paint(requirementCommand_, model_.requirementRed());
 }
 
 }  // namespace velmo::ui

@@ -12,7 +12,7 @@ class QFrame;
 
 namespace velmo::ui {
 
-// The launcher frmSplash: the two programs, the version, the notice and EXIT.
+// The launcher: the two programs, the version, the notice and EXIT.
 class LauncherWindow : public QWidget {
     Q_OBJECT
 public:
@@ -21,15 +21,16 @@ public:
     LauncherModel &model() { return model_; }
 
 signals:
-    void calculatorChosen();   // Label1 "Velmo"
-    void requirementChosen();  // Label2 "Fabbisogno Energetico"
-    void exitChosen();         // Label5 "EXIT"
+    void calculatorChosen();   // "Velmo"
+    void requirementChosen();  // "Fabbisogno Energetico"
+    void exitChosen();         // "EXIT"
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
+    void buildCommandFrame();  // the two programs
     void renderColours();
     std::array<std::pair<QLabel *, LauncherCommand>, 3> commands() const;
     LauncherCommand commandOf(const QObject *object) const;
@@ -37,10 +38,10 @@ private:
     void choose(LauncherCommand command);                     // emits the command's signal
 
     LauncherModel model_;
-    QFrame *frame1_ = nullptr;
-    QLabel *label1_ = nullptr;
-    QLabel *label2_ = nullptr;
-    QLabel *label5_ = nullptr;
+    QFrame *commandFrame_ = nullptr;  // around the two programs
+    QLabel *calculatorCommand_ = nullptr;
+    QLabel *requirementCommand_ = nullptr;
+    QLabel *exitCommand_ = nullptr;
     QLabel *version_ = nullptr;
 };
 

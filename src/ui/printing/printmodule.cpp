@@ -1,6 +1,6 @@
 #include "ui/printing/printmodule.h"
 
-#include "ui/printing/frmstampafpb.h"
+#include "ui/printing/printsetupwindow.h"
 #include "ui/printing/windowcapture.h"
 
 #include <QApplication>
@@ -41,15 +41,15 @@ PrintModule::PrintModule(velmo::PrinterService &printers, velmo::Dialogs &dialog
 {
 }
 
-void PrintModule::FoglioStampa(int &widthMm, int &heightMm, std::optional<int> orientation)
+void PrintModule::measureSheet(int &widthMm, int &heightMm, std::optional<int> orientation)
 {
     const QSize sheet = model_.printableSheet(orientation);
     widthMm = sheet.width();
     heightMm = sheet.height();
 }
 
-void PrintModule::StampaFPB(QWidget *object, int x, int y, int w, int h, int orientation, const QString &title,
-                            float scale)
+void PrintModule::printWindowImage(QWidget *object, int x, int y, int w, int h, int orientation, const QString &title,
+                                   float scale)
 {
     if (!model_.openPrinterInUse())
         return;
@@ -69,7 +69,7 @@ void PrintModule::StampaFPB(QWidget *object, int x, int y, int w, int h, int ori
     }
 
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    frmStampaFPB window(model, object ? object->window() : nullptr);
+    PrintSetupWindow window(model, object ? object->window() : nullptr);
     model.activate();
     if (onWindowReady)
         onWindowReady(window);

@@ -57,7 +57,7 @@ EnergyUi *AppWindows::energy()
          {std::pair{Sex::Female, QStringLiteral("femmina")}, std::pair{Sex::Male, QStringLiteral("maschio")}}) {
         EnergyWindowModel &model = energy_->model(sex);
         connect(&model, &EnergyWindowModel::controlChanged, this, [this, &model, whose](EnergyControl control) {
-            if (control != EnergyControl::Text2)
+            if (control != EnergyControl::RequirementBox)
                 return;
             requirement_.update(whose, model.requirementText(), QLocale());
             showRequirement();
@@ -159,8 +159,9 @@ void AppWindows::printMainWindow()
         return;
     int widthMm = 0;
     int heightMm = 0;
-    printModule()->FoglioStampa(widthMm, heightMm, 2);
-    printModule()->StampaFPB(main_->window.get(), 0, 0, widthMm, heightMm, 0, QStringLiteral("Velmo"), 500000.0F);
+    printModule()->measureSheet(widthMm, heightMm, 2);
+    printModule()->printWindowImage(main_->window.get(), 0, 0, widthMm, heightMm, 0, QStringLiteral("Velmo"),
+                                    500000.0F);
 }
 
 void AppWindows::showHelp()

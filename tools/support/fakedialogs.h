@@ -1,7 +1,6 @@
 #pragma once
 
 #include "common/dialogs.h"
-#include "support/qtprinters.h"
 
 #include <QString>
 #include <QStringList>
