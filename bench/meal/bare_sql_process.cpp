@@ -33,7 +33,7 @@ int main(int argc, char **argv)
         while (query.next())
             rows += query.value(0).toString().size() > 0;
     }
-    QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
+    QSqlDatabase::removeDatabase(QString::fromLatin1(QSqlDatabase::defaultConnection));
     std::printf("%lld\n", rows);
     return rows > 0 ? 0 : 1;
 }

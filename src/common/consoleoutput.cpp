@@ -1,5 +1,7 @@
 #include "common/consoleoutput.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <csignal>
 #include <algorithm>
@@ -23,17 +25,17 @@ constexpr int kStdout = 1;
 QString reasonText(int error)
 {
     switch (error) {
-    case ENOSPC: return QStringLiteral("disco pieno");
+    case ENOSPC: return QCoreApplication::translate("ConsoleOutput", "disco pieno");
 #ifdef EDQUOT
-    case EDQUOT: return QStringLiteral("spazio su disco dell'utente esaurito");
+    case EDQUOT: return QCoreApplication::translate("ConsoleOutput", "spazio su disco dell'utente esaurito");
 #endif
-    case EPIPE: return QStringLiteral("la pipe è stata chiusa da chi leggeva");
-    case EBADF: return QStringLiteral("lo standard output è chiuso");
-    case EIO: return QStringLiteral("errore di lettura o scrittura del dispositivo");
-    case EFBIG: return QStringLiteral("il file ha raggiunto la dimensione massima");
+    case EPIPE: return QCoreApplication::translate("ConsoleOutput", "la pipe è stata chiusa da chi leggeva");
+    case EBADF: return QCoreApplication::translate("ConsoleOutput", "lo standard output è chiuso");
+    case EIO: return QCoreApplication::translate("ConsoleOutput", "errore di lettura o scrittura del dispositivo");
+    case EFBIG: return QCoreApplication::translate("ConsoleOutput", "il file ha raggiunto la dimensione massima");
     case EACCES:
-    case EPERM: return QStringLiteral("permessi insufficienti");
-    default: return QStringLiteral("errore di sistema n. %1").arg(error);
+    case EPERM: return QCoreApplication::translate("ConsoleOutput", "permessi insufficienti");
+    default: return QCoreApplication::translate("ConsoleOutput", "errore di sistema n. %1").arg(error);
     }
 }
 
@@ -143,7 +145,7 @@ bool ConsoleOutput::close()
 
 QString ConsoleOutput::failureMessage(const QString &program) const
 {
-    return QStringLiteral("%1: impossibile scrivere il risultato sullo standard output: %2")
+    return QCoreApplication::translate("ConsoleOutput", "%1: impossibile scrivere il risultato sullo standard output: %2")
         .arg(program, reasonText(error_ != 0 ? error_ : EIO));
 }
 

@@ -1,5 +1,7 @@
 #include "common/csv.h"
 
+#include <QCoreApplication>
+
 namespace velmo {
 
 CsvParseResult parseCsv(const QString &text)
@@ -24,7 +26,7 @@ CsvReader::CsvReader(std::function<bool(const CsvRecord &)> take, qsizetype maxR
 
 bool CsvReader::fail(const QString &why, int line)
 {
-    error_ = QStringLiteral("riga %1: %2").arg(line).arg(why);
+    error_ = QCoreApplication::translate("Csv", "riga %1: %2").arg(line).arg(why);
     return false;
 }
 
@@ -49,7 +51,7 @@ bool CsvReader::feed(QStringView text)
         const QChar c = text[i];
         if (maxRecordChars_ > 0 && ++recordChars_ > maxRecordChars_)
             return fail(
-                QStringLiteral("la riga supera %1 caratteri (mancano le virgolette di chiusura?)").arg(maxRecordChars_),
+                QCoreApplication::translate("Csv", "la riga supera %1 caratteri (mancano le virgolette di chiusura?)").arg(maxRecordChars_),
                 record_.line);
         switch (state_) {
         case State::Quoted:
@@ -81,7 +83,7 @@ bool CsvReader::feed(QStringView text)
         // Outside quotes.
         if (c == u'"') {
             if (state_ != State::FieldStart)
-                return fail(QStringLiteral("virgolette fuori posto"), line_);
+                return fail(QCoreApplication::translate("Csv", "virgolette fuori posto"), line_);
             state_ = State::Quoted;
             lineHasContent_ = true;
         } else if (c == u',') {
@@ -96,7 +98,7 @@ bool CsvReader::feed(QStringView text)
             state_ = c == u'\r' ? State::AfterCarriageReturn : State::FieldStart;
         } else {
             if (state_ == State::AfterQuoted)
-                return fail(QStringLiteral("testo dopo un campo tra virgolette"), line_);
+                return fail(QCoreApplication::translate("Csv", "testo dopo un campo tra virgolette"), line_);
             field_.append(c);
             state_ = State::Plain;
             lineHasContent_ = true;
@@ -110,7 +112,7 @@ bool CsvReader::finish()
     if (stopped_ || !error_.isEmpty())
         return false;
     if (state_ == State::Quoted)
-        return fail(QStringLiteral("virgolette non chiuse"), record_.line);
+        return fail(QCoreApplication::translate("Csv", "virgolette non chiuse"), record_.line);
     return endRecord();
 }
 
@@ -143,7 +145,7 @@ std::optional<QStringList> splitQuotedLine(const QString &line, QChar separator,
             QString field;
             for (++i;; ++i) {
                 if (i == line.size()) {
-                    *error = QStringLiteral("virgolette non chiuse: una voce tra virgolette deve finire con \" "
+                    *error = QCoreApplication::translate("Csv", "virgolette non chiuse: una voce tra virgolette deve finire con \" "
                                             "(le virgolette al suo interno vanno raddoppiate)");
                     return std::nullopt;
                 }
@@ -157,7 +159,7 @@ std::optional<QStringList> splitQuotedLine(const QString &line, QChar separator,
             for (++i; i < line.size() && line.at(i).isSpace();)
                 ++i;
             if (i < line.size() && line.at(i) != separator) {
-                *error = QStringLiteral("testo dopo le virgolette di chiusura: una voce tra virgolette deve essere "
+                *error = QCoreApplication::translate("Csv", "testo dopo le virgolette di chiusura: una voce tra virgolette deve essere "
                                         "seguita da \"%1\" (le virgolette al suo interno vanno raddoppiate)")
                              .arg(separator);
                 return std::nullopt;

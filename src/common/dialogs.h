@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace velmo {
@@ -8,14 +9,15 @@ enum class MessageIcon { Critical, Information, Question };
 enum class Answer { Yes, No, Cancel };
 
 // The titles every window gives its boxes: a warning (a refusal, an error, a question before a
-// loss) and a notice (what has been done).
+// loss) and a notice (what has been done). One context for every window, so that each title has
+// one translation.
 inline QString warningTitle()
 {
-    return QStringLiteral("Attenzione");
+    return QCoreApplication::translate("Dialogs", "Attenzione");
 }
 inline QString noticeTitle()
 {
-    return QStringLiteral("Informazione");
+    return QCoreApplication::translate("Dialogs", "Informazione");
 }
 
 // The modal boxes a window model may open. The program shows real message boxes; tests record

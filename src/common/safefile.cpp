@@ -1,5 +1,6 @@
 #include "common/safefile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -21,14 +22,14 @@ QString openFailure(const QString &path)
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
     if (file.isDir())
-        return QStringLiteral("è una cartella, non un file");
+        return QCoreApplication::translate("SafeFile", "è una cartella, non un file");
     if (!folder.exists())
-        return QStringLiteral("la cartella %1 non esiste").arg(folder.absoluteFilePath());
+        return QCoreApplication::translate("SafeFile", "la cartella %1 non esiste").arg(folder.absoluteFilePath());
     if (!folder.isDir())
-        return QStringLiteral("%1 non è una cartella").arg(folder.absoluteFilePath());
+        return QCoreApplication::translate("SafeFile", "%1 non è una cartella").arg(folder.absoluteFilePath());
     if (!folder.isWritable() || (file.exists() && !file.isWritable()))
-        return QStringLiteral("permessi insufficienti");
-    return QStringLiteral("impossibile creare il file");
+        return QCoreApplication::translate("SafeFile", "permessi insufficienti");
+    return QCoreApplication::translate("SafeFile", "impossibile creare il file");
 }
 
 }  // namespace
@@ -44,8 +45,8 @@ bool writeFileSafely(const QString &path, const QByteArray &bytes, QString *reas
     // An uncommitted file is discarded with its temporary when `file` goes.
     if (file.write(bytes) != bytes.size() || !file.commit()) {
         *reason = file.error() == QFileDevice::RenameError
-                      ? QStringLiteral("impossibile sostituire il file esistente")
-                      : QStringLiteral("scrittura non riuscita (disco pieno o file troppo grande)");
+                      ? QCoreApplication::translate("SafeFile", "impossibile sostituire il file esistente")
+                      : QCoreApplication::translate("SafeFile", "scrittura non riuscita (disco pieno o file troppo grande)");
         return false;
     }
     return true;
@@ -53,7 +54,7 @@ bool writeFileSafely(const QString &path, const QByteArray &bytes, QString *reas
 
 bool openRegularFile(QFile &file, QString *reason)
 {
-    const QString notRegular = QStringLiteral(
+    const QString notRegular = QCoreApplication::translate("SafeFile", 
         "non è un file normale (è una pipe, un dispositivo o un socket): indicare un file salvato su disco");
 #ifdef Q_OS_WIN
     const QFileInfo info(file.fileName());
@@ -63,9 +64,9 @@ bool openRegularFile(QFile &file, QString *reason)
     }
     if (info.exists() && !info.isDir() && file.open(QIODevice::ReadOnly))
         return true;
-    *reason = !info.exists() ? QStringLiteral("il file non esiste")
-              : info.isDir() ? QStringLiteral("è una cartella, non un file")
-                             : QStringLiteral("permessi insufficienti");
+    *reason = !info.exists() ? QCoreApplication::translate("SafeFile", "il file non esiste")
+              : info.isDir() ? QCoreApplication::translate("SafeFile", "è una cartella, non un file")
+                             : QCoreApplication::translate("SafeFile", "permessi insufficienti");
     return false;
 #else
     // Non-blocking, so that opening a named pipe with no writer returns at once; the check is
@@ -81,25 +82,25 @@ bool openRegularFile(QFile &file, QString *reason)
             ::close(fd);
         switch (error) {
         case ENOENT:
-        case ENOTDIR: *reason = QStringLiteral("il file non esiste"); break;
+        case ENOTDIR: *reason = QCoreApplication::translate("SafeFile", "il file non esiste"); break;
         case EACCES:
-        case EPERM: *reason = QStringLiteral("permessi insufficienti"); break;
+        case EPERM: *reason = QCoreApplication::translate("SafeFile", "permessi insufficienti"); break;
         case ENXIO: *reason = notRegular; break;  // a socket
-        case ELOOP: *reason = QStringLiteral("troppi collegamenti simbolici nel percorso"); break;
-        case ENAMETOOLONG: *reason = QStringLiteral("il nome del file è troppo lungo"); break;
-        default: *reason = QStringLiteral("errore di sistema n. %1").arg(error); break;
+        case ELOOP: *reason = QCoreApplication::translate("SafeFile", "troppi collegamenti simbolici nel percorso"); break;
+        case ENAMETOOLONG: *reason = QCoreApplication::translate("SafeFile", "il nome del file è troppo lungo"); break;
+        default: *reason = QCoreApplication::translate("SafeFile", "errore di sistema n. %1").arg(error); break;
         }
         return false;
     }
     if (!S_ISREG(status.st_mode)) {
         ::close(fd);
-        *reason = S_ISDIR(status.st_mode) ? QStringLiteral("è una cartella, non un file") : notRegular;
+        *reason = S_ISDIR(status.st_mode) ? QCoreApplication::translate("SafeFile", "è una cartella, non un file") : notRegular;
         return false;
     }
     const int flags = fcntl(fd, F_GETFL);
     if (flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) < 0
         || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        *reason = QStringLiteral("errore di sistema n. %1").arg(errno);
+        *reason = QCoreApplication::translate("SafeFile", "errore di sistema n. %1").arg(errno);
         ::close(fd);
         return false;
     }

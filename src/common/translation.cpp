@@ -54,7 +54,9 @@ std::optional<Language> chooseLanguage(const QStringList &arguments, QString *er
             continue;
         if (const auto language = languageFromCode(*code); language && code->size() == 2)
             return language;
-        *error = QStringLiteral("lingua sconosciuta \"%1\": --lingua vuole it (italiano) o en (inglese)").arg(*code);
+        *error = QCoreApplication::translate("Translation",
+                                            "lingua sconosciuta \"%1\": --lingua vuole it (italiano) o en (inglese)")
+                     .arg(*code);
         return std::nullopt;
     }
     for (const QString &entry : qEnvironmentVariable("LANGUAGE").split(u':', Qt::SkipEmptyParts))

@@ -19,8 +19,8 @@ std::optional<Language> languageFromCode(QStringView code);
 // The language the interface speaks: `--lingua it|en` (or `--lingua=…`) among `arguments` when
 // given; otherwise the first entry of LANGUAGE that Velmo speaks; otherwise the messages locale
 // (LC_ALL, LC_MESSAGES, LANG, the first one set): English when it is English, Italian for every
-// other. None, with the reason in Italian in `error`, for a `--lingua` that names no language Velmo
-// speaks.
+// other. None, with the reason in `error` (in the language installed so far), for a `--lingua`
+// that names no language Velmo speaks.
 std::optional<Language> chooseLanguage(const QStringList &arguments, QString *error);
 
 // Makes every text from now on speak `language`: Velmo's translation and Qt's own (buttons of the

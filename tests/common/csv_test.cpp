@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 using namespace velmo;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -32,9 +33,9 @@ TEST(Csv, ReadsQuotedFieldsAndLineNumbers)
         ASSERT_TRUE(r.ok()) << r.error.toStdString();
         ASSERT_EQ(r.records.size(), 3u);
         EXPECT_EQ(r.records[1].line, 2);
-        EXPECT_EQ(r.records[1].fields, (QStringList{"Frutta", "09003", "Mela, con buccia,\r\ncruda"}));
+        EXPECT_EQ(r.records[1].fields, (QStringList{u"Frutta"_s, u"09003"_s, u"Mela, con buccia,\r\ncruda"_s}));
         EXPECT_EQ(r.records[2].line, 6);
-        EXPECT_EQ(r.records[2].fields, (QStringList{"x", "say \"hi\"", ""}));
+        EXPECT_EQ(r.records[2].fields, (QStringList{u"x"_s, u"say \"hi\""_s, u""_s}));
     }
 }
 
@@ -55,9 +56,9 @@ TEST(Csv, WritesRfc4180RecordsThatReadBack)
 {
     // clang-format off
     const struct { int line; QStringList fields; const char *record; } cases[] = {
-        {__LINE__, {"a", "b,c", "d\"e"}, "a,\"b,c\",\"d\"\"e\"\r\n"},
-        {__LINE__, {"x, y", "\"q\"", ""}, "\"x, y\",\"\"\"q\"\"\",\r\n"},
-        {__LINE__, {"a\nb", "c\rd", "e"}, "\"a\nb\",\"c\rd\",e\r\n"},
+        {__LINE__, {u"a"_s, u"b,c"_s, u"d\"e"_s}, "a,\"b,c\",\"d\"\"e\"\r\n"},
+        {__LINE__, {u"x, y"_s, u"\"q\""_s, u""_s}, "\"x, y\",\"\"\"q\"\"\",\r\n"},
+        {__LINE__, {u"a\nb"_s, u"c\rd"_s, u"e"_s}, "\"a\nb\",\"c\rd\",e\r\n"},
     };
     // clang-format on
     for (const auto &c : cases) {

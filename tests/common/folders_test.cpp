@@ -13,6 +13,7 @@
 using velmo::programFileFrom;
 using velmo::userFolder;
 using velmo::test::HomeGuard;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -57,13 +58,13 @@ TEST(UserFolder, TheStandardFolderWhenItExistsElseHome)
 TEST(ProgramFile, BesideTheProgramElseInTheInstalledShareFolder)
 {
     QTemporaryDir root;
-    const auto lookUp = [&root] { return programFileFrom(root.filePath("bin"), "a.db"); };
-    EXPECT_EQ(lookUp(), root.filePath("bin/a.db"));  // in neither: the path a message names
-    ASSERT_TRUE(QDir(root.path()).mkpath("share/velmo")
-                && QFile(root.filePath("share/velmo/a.db")).open(QIODevice::WriteOnly));
-    EXPECT_EQ(lookUp(), root.filePath("share/velmo/a.db"));
-    ASSERT_TRUE(QDir(root.path()).mkpath("bin") && QFile(root.filePath("bin/a.db")).open(QIODevice::WriteOnly));
-    EXPECT_EQ(lookUp(), root.filePath("bin/a.db"));
+    const auto lookUp = [&root] { return programFileFrom(root.filePath(u"bin"_s), u"a.db"_s); };
+    EXPECT_EQ(lookUp(), root.filePath(u"bin/a.db"_s));  // in neither: the path a message names
+    ASSERT_TRUE(QDir(root.path()).mkpath(u"share/velmo"_s)
+                && QFile(root.filePath(u"share/velmo/a.db"_s)).open(QIODevice::WriteOnly));
+    EXPECT_EQ(lookUp(), root.filePath(u"share/velmo/a.db"_s));
+    ASSERT_TRUE(QDir(root.path()).mkpath(u"bin"_s) && QFile(root.filePath(u"bin/a.db"_s)).open(QIODevice::WriteOnly));
+    EXPECT_EQ(lookUp(), root.filePath(u"bin/a.db"_s));
 }
 
 }  // namespace
@@ -82,12 +83,12 @@ TEST(Language, TheCommandLineThenLanguageThenTheLocale)
         {__LINE__, {}, "de:en_GB:it", "it_IT.UTF-8", "", "", velmo::Language::English},  // LANGUAGE's first we speak
         {__LINE__, {}, "it", "en_US.UTF-8", "", "", velmo::Language::Italian},
         {__LINE__, {}, "eng", "", "", "", velmo::Language::Italian},  // no language of ours
-        {__LINE__, {"--lingua", "en"}, "it", "it_IT", "", "", velmo::Language::English},
-        {__LINE__, {"--csv", "--lingua=it"}, "en", "en_US", "", "", velmo::Language::Italian},
-        {__LINE__, {"--", "--lingua=it"}, "", "en_US", "", "", velmo::Language::English},  // a file's name
-        {__LINE__, {"--lingua", "fr"}, "", "", "", "", std::nullopt},
-        {__LINE__, {"--lingua"}, "", "", "", "", std::nullopt},
-        {__LINE__, {"--lingua=en_US"}, "", "", "", "", std::nullopt},
+        {__LINE__, {u"--lingua"_s, u"en"_s}, "it", "it_IT", "", "", velmo::Language::English},
+        {__LINE__, {u"--csv"_s, u"--lingua=it"_s}, "en", "en_US", "", "", velmo::Language::Italian},
+        {__LINE__, {u"--"_s, u"--lingua=it"_s}, "", "en_US", "", "", velmo::Language::English},  // a file's name
+        {__LINE__, {u"--lingua"_s, u"fr"_s}, "", "", "", "", std::nullopt},
+        {__LINE__, {u"--lingua"_s}, "", "", "", "", std::nullopt},
+        {__LINE__, {u"--lingua=en_US"_s}, "", "", "", "", std::nullopt},
     };
     // clang-format on
     const char *variables[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};

@@ -18,7 +18,7 @@ struct Step {
 struct LockCase {
     int line;
     std::vector<Step> steps;
-    QStringList totals;
+    Texts totals;
     std::array<double, 3> chart;
     const char *locks;
     int shown;
@@ -63,7 +63,7 @@ protected:
     // Per 100 g after the edible percentage: protein, fat, carbohydrate, energy, fibre, cholesterol.
     CurrentFood browsed(char which) const
     {
-        const std::map<char, std::pair<const char *, QStringList>> foods{
+        const std::map<char, std::pair<const char *, Texts>> foods{
             {'a', {"Mela", {"100", "10", "5", "20", "170", "2", "30"}}},
             {'b', {"Pane", {"50", "8", "1", "60", "280", "3", "0"}}},
             {'p', {"Pasta", {"100", "12.5", "1.5", "75"}}},

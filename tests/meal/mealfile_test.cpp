@@ -15,6 +15,8 @@
 namespace velmo::test {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 // One line of a meal file and the fault found in it, empty when the line is good.
 // clang-format off
 struct LineCase { int line; const char *text; const char *fault; };
@@ -80,11 +82,11 @@ TEST(MealFile, EveryNameReadsBackAsWritten)
     std::vector<MealFileEntry> entries;
     for (const CsvRecord &food : parseCsv(QString::fromUtf8(catalogue.readAll())).records)
         if (food.line > 1)  // below the header
-            entries.push_back({0, findFoodCategory(food.fields[0]).value_or(-1), food.fields[2], "1"});
+            entries.push_back({0, findFoodCategory(food.fields[0]).value_or(-1), food.fields[2], QStringLiteral("1")});
     ASSERT_GT(entries.size(), 800u);
     const std::size_t shipped = entries.size();
-    for (const QString &name : kHostileFoodNames + QStringList{" Spazi ai lati\t", "\"", ";", "# solo"})
-        entries.push_back({0, kPersonalCategory, name, "25"});
+    for (const QString &name : kHostileFoodNames + QStringList{u" Spazi ai lati\t"_s, u"\""_s, u";"_s, u"# solo"_s})
+        entries.push_back({0, kPersonalCategory, name, QStringLiteral("25")});
     for (std::size_t first = 0; first < entries.size(); first += kMealRows) {
         const std::vector<MealFileEntry> meal(entries.begin() + first,
                                               entries.begin() + std::min(first + kMealRows, entries.size()));
@@ -92,10 +94,10 @@ TEST(MealFile, EveryNameReadsBackAsWritten)
         EXPECT_EQ(readMealFile(text).entries, meal) << text.toStdString();
         for (std::size_t i = first; i < std::min(first + kMealRows, shipped); ++i)
             EXPECT_TRUE(text.contains(
-                ('\n' + foodCategory(entries[i].category).heading + ';' + entries[i].food + ";1\n").toUtf8()));
+                (u'\n' + foodCategory(entries[i].category).heading + u';' + entries[i].food + QStringLiteral(";1\n")).toUtf8()));
     }
     // Files written before names were quoted: a quote inside a name is a quote.
-    EXPECT_EQ(readMealFile("Frutta;Torta \"della nonna\";1").entries.at(0).food, "Torta \"della nonna\"");
+    EXPECT_EQ(readMealFile("Frutta;Torta \"della nonna\";1").entries.at(0).food, QStringLiteral("Torta \"della nonna\""));
 }
 
 const QByteArray kFood = "Frutta;Banana, cruda;1";

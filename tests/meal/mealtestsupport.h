@@ -8,10 +8,23 @@
 #include <QStringList>
 
 #include <cstring>
+#include <initializer_list>
 #include <map>
 #include <vector>
 
 namespace velmo::test {
+
+// Texts as a table writes them: plain literals (UTF-8), or texts made in the test.
+struct Texts : QStringList {
+    Texts() = default;
+    Texts(std::initializer_list<const char *> texts)
+    {
+        for (const char *t : texts)
+            append(QString::fromUtf8(t));
+    }
+    Texts(std::initializer_list<QString> texts) : QStringList(texts) {}
+    Texts(const QStringList &texts) : QStringList(texts) {}
+};
 
 // The grid with its protected setters open, to build a table the way earlier steps leave it.
 class OpenGrid : public MealGrid {
@@ -23,7 +36,7 @@ public:
 
 // A food as the browser shows it: the name, then the texts of the edible percentage and of the
 // six values per 100 g.
-inline CurrentFood food(const QString &name, const QStringList &values)
+inline CurrentFood food(const QString &name, const Texts &values)
 {
     CurrentFood f;
     f.name = name;
@@ -69,11 +82,11 @@ protected:
                 ch = ch == u'.' ? u',' : ch == u',' ? u'.' : ch;
         return english;
     }
-    QStringList localized(QStringList english) const
+    QStringList localized(Texts english) const
     {
         for (QString &t : english)
             t = localized(t);
-        return english;
+        return std::move(english);
     }
 
     // What the user does: the food becomes current, the weight is typed, the box checked.

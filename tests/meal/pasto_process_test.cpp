@@ -32,7 +32,7 @@ enum class Out { Test, FullDisk };
 // it is empty), words the standard error holds (empty: it is empty) and at most how many lines it has.
 // clang-format off
 struct ProcessCase {
-    int line; QStringList arguments; QByteArray input; Feed feed; const char *locale; Db db;
+    int line; std::vector<const char *> arguments; QByteArray input; Feed feed; const char *locale; Db db;
     int exitCode; const char *out; const char *err; int errLines; Out output = Out::Test;
 };
 // clang-format on
@@ -149,34 +149,34 @@ TEST(PastoProcess, PersonalFoodsImportedExportedAndEaten)
                "\"Torta, fetta\",100,\"6,5\",12,50,340,,40\nBirra,100,0.5,0,3.5,,,\n");
     file.close();
     EXPECT_EQ(run({QStringLiteral("--importa-alimenti"), csv}), QString());
-    EXPECT_TRUE(err.startsWith("velmo-pasto: importati 2 alimenti")) << err.toStdString();
+    EXPECT_TRUE(err.startsWith(u"velmo-pasto: importati 2 alimenti")) << err.toStdString();
 #ifdef Q_OS_UNIX
     const QString folder = dir.filePath(QStringLiteral("dati/Velmo/Velmo"));
     QFile::setPermissions(folder, QFile::permissions(folder) | QFile::ReadOther | QFile::ExeOther);
 #endif
     const QString exported = run({QStringLiteral("--esporta-alimenti")});
-    EXPECT_EQ(exported, "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\r\n"
-                        "\"Torta, fetta\",100,6.5,12,50,340,,40\r\nBirra,100,0.5,0,3.5,,,\r\n");
+    EXPECT_EQ(exported, QStringLiteral("alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\r\n"
+                                       "\"Torta, fetta\",100,6.5,12,50,340,,40\r\nBirra,100,0.5,0,3.5,,,\r\n"));
 #ifdef Q_OS_UNIX
-    EXPECT_TRUE(err.contains("era accessibile anche ad altri utenti del computer")) << err.toStdString();
+    EXPECT_TRUE(err.contains(u"era accessibile anche ad altri utenti del computer")) << err.toStdString();
     EXPECT_FALSE(QFile::permissions(folder) & QFile::ReadOther);
 #endif
     EXPECT_TRUE(
-        run({QStringLiteral("--cerca"), QStringLiteral("fetta torta")}).contains("Alimenti personali;Torta, fetta\n"));
+        run({QStringLiteral("--cerca"), QStringLiteral("fetta torta")}).contains(u"Alimenti personali;Torta, fetta\n"));
     EXPECT_TRUE(run({}, "Alimenti personali;Torta, fetta;200\n")
-                    .contains(QRegularExpression("Torta, fetta +200 +200 +13,00 ")));
+                    .contains(QRegularExpression(QStringLiteral("Torta, fetta +200 +200 +13,00 "))));
 
     // Names a meal line must quote: what the search prints, once weighed, is a meal of that food.
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(foodsToCsv(hostileFoods()).toUtf8());
     file.close();
     EXPECT_EQ(run({QStringLiteral("--importa-alimenti"), csv}), QString());
-    EXPECT_TRUE(err.contains("importati 12 alimenti")) << err.toStdString();
+    EXPECT_TRUE(err.contains(u"importati 12 alimenti")) << err.toStdString();
     for (const QString &name : kHostileFoodNames) {
         SCOPED_TRACE(name.toStdString());
         const QString found = run({QStringLiteral("--cerca"), name});
         EXPECT_TRUE(run({}, QString(found).replace(u'\n', QStringLiteral(";100\n")).toUtf8())
-                        .contains(QRegularExpression(u'^' + QRegularExpression::escape(name) + " +100 +100\\s",
+                        .contains(QRegularExpression(u'^' + QRegularExpression::escape(name) + QStringLiteral(" +100 +100\\s"),
                                                      QRegularExpression::MultilineOption)));
     }
 }
@@ -198,7 +198,9 @@ TEST(PastoProcess, ArgumentsAndInputGiveTheExitCodeAndTheOutput)
             }
         }
         const QByteArray databaseBefore = fileBytes(database);
-        QStringList arguments = c.arguments;
+        QStringList arguments;
+        for (const char *argument : c.arguments)
+            arguments << QString::fromUtf8(argument);
         QProcess process;
         if (c.feed == Feed::FileArgument) {
             QFile file(dir.filePath(QStringLiteral("pasto.txt")));

@@ -12,7 +12,7 @@ struct Given { int row; const char *name; const char *gross; bool locked; };
 // net cell, protein and lock ("name|gross|net|protein|lock", rows from the first; the rest empty).
 // Browsed: "name/edible/protein".
 // clang-format off
-struct PlaceFoodCase { int line; std::vector<Given> given; QStringList browsed; QStringList rows; };
+struct PlaceFoodCase { int line; std::vector<Given> given; Texts browsed; Texts rows; };
 // clang-format on
 
 // clang-format off
@@ -68,7 +68,7 @@ TEST(PlaceFood, ValuesAreCopiedAsTextsAndAFullTableIsLeftAlone)
 {
     OpenGrid t;
     t.placeFood(food(QStringLiteral("Pera"), {"92", "0,4", "1", "2", "350", "3", ""}));
-    EXPECT_EQ(rowValues(t, 0), (QStringList{"", "92", "0,4", "1", "2", "350", "3", ""}));
+    EXPECT_EQ(rowValues(t, 0), (Texts{"", "92", "0,4", "1", "2", "350", "3", ""}));
     EXPECT_EQ(t.row(0).cell(MealColumn::Protein).alignment, CellAlignment::Left);
     EXPECT_FALSE(t.row(1).visible);
     for (int r = 0; r < kMealRows; ++r) {

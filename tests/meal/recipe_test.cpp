@@ -13,7 +13,7 @@ TEST_P(RecipeTest, LockedRowsPer100GramsOfNetWeight)
 {
     QString problem;
     EXPECT_FALSE(mealAsFood(grid, QStringLiteral("Pranzo"), &problem));
-    EXPECT_TRUE(problem.contains("Nessun alimento del pasto è bloccato")) << problem.toStdString();
+    EXPECT_TRUE(problem.contains(u"Nessun alimento del pasto è bloccato")) << problem.toStdString();
 
     // 200 g of bread (all edible) and 100 g of apple (90 % edible): 290 g net.
     lockFood(0, food(QStringLiteral("Pane"), {"100", "8", "1", "50", "250", "3", ""}), QStringLiteral("200"));
@@ -22,7 +22,7 @@ TEST_P(RecipeTest, LockedRowsPer100GramsOfNetWeight)
     grid.placeFood(food(QStringLiteral("Aperta"), {"100", "50", "50", "0", "650", "0", "0"}));
     const auto recipe = mealAsFood(grid, QStringLiteral("  Pranzo  "), &problem);
     ASSERT_TRUE(recipe) << problem.toStdString();
-    EXPECT_EQ(recipe->name, "Pranzo");
+    EXPECT_EQ(recipe->name, QStringLiteral("Pranzo"));
     EXPECT_EQ(recipe->edible, 100);
     // protein (16 + 0.27) / 290 × 100 = 5.61; energy (500 + 46.8) / 290 × 100 = 188.55; no cholesterol: 0
     const std::array<std::optional<double>, 6> expected{5.61, 0.72, 38.52, 188.55, 2.69, 0.0};
