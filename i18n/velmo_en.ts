@@ -1,4 +1,897 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="it_IT">
+<context>
+    <name>ConsoleOutput</name>
+    <message>
+        <source>disco pieno</source>
+        <translation>disk full</translation>
+    </message>
+    <message>
+        <source>spazio su disco dell&apos;utente esaurito</source>
+        <translation>the user&apos;s disk quota is used up</translation>
+    </message>
+    <message>
+        <source>la pipe è stata chiusa da chi leggeva</source>
+        <translation>the pipe was closed by its reader</translation>
+    </message>
+    <message>
+        <source>lo standard output è chiuso</source>
+        <translation>standard output is closed</translation>
+    </message>
+    <message>
+        <source>errore di lettura o scrittura del dispositivo</source>
+        <translation>device read or write error</translation>
+    </message>
+    <message>
+        <source>il file ha raggiunto la dimensione massima</source>
+        <translation>the file has reached its maximum size</translation>
+    </message>
+    <message>
+        <source>permessi insufficienti</source>
+        <translation>insufficient permissions</translation>
+    </message>
+    <message>
+        <source>errore di sistema n. %1</source>
+        <translation>system error no. %1</translation>
+    </message>
+    <message>
+        <source>%1: impossibile scrivere il risultato sullo standard output: %2</source>
+        <translation>%1: cannot write the result to standard output: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Csv</name>
+    <message>
+        <source>riga %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>la riga supera %1 caratteri (mancano le virgolette di chiusura?)</source>
+        <translation>the line exceeds %1 characters (closing quotes missing?)</translation>
+    </message>
+    <message>
+        <source>virgolette fuori posto</source>
+        <translation>quotes out of place</translation>
+    </message>
+    <message>
+        <source>testo dopo un campo tra virgolette</source>
+        <translation>text after a quoted field</translation>
+    </message>
+    <message>
+        <source>virgolette non chiuse</source>
+        <translation>unclosed quotes</translation>
+    </message>
+    <message>
+        <source>virgolette non chiuse: una voce tra virgolette deve finire con &quot; (le virgolette al suo interno vanno raddoppiate)</source>
+        <translation>unclosed quotes: a quoted field must end with &quot; (the quotes inside it are doubled)</translation>
+    </message>
+    <message>
+        <source>testo dopo le virgolette di chiusura: una voce tra virgolette deve essere seguita da &quot;%1&quot; (le virgolette al suo interno vanno raddoppiate)</source>
+        <translation>text after the closing quotes: a quoted field must be followed by &quot;%1&quot; (the quotes inside it are doubled)</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>Attenzione</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Informazione</source>
+        <translation>Information</translation>
+    </message>
+</context>
+<context>
+    <name>EnergyWindowForm</name>
+    <message>
+        <source>Anni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Età in anni compiuti; dopo due cifre si passa al peso</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Peso kg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Peso in kg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Peso in kg, due cifre; poi il livello di attività</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inserire il Peso sempre a 2 cifre, anteponendo lo 0 se il peso e minore di 10 Kg.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Livello di attività</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attività fisiche consigliate per i soggettti sedentari per il mantenimento del tono muscolare e cardiocircolatorio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Metabolismo Basale = </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kcal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Livello di Attività Fisica =</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fabbisogno energetico in kcal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calcolato, oppure scritto per averne la suddivisione</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kcal                Fabbisogno Energetico</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>g di PROTIDI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>g di LIPIDI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>g di GLUCIDI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stampa il riepilogo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Torna alla finestra iniziale</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MealComposer</name>
+    <message>
+        <source>l&apos;alimento %1 non è nella categoria &quot;%2&quot; (forse %3?)</source>
+        <translation>the food %1 is not in the category &quot;%2&quot; (did you mean %3?)</translation>
+    </message>
+    <message>
+        <source>l&apos;alimento %1 non è nella categoria &quot;%2&quot;</source>
+        <translation>the food %1 is not in the category &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>impossibile leggere la categoria &quot;%1&quot;</source>
+        <translation>cannot read the category &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>riga %1: l&apos;alimento %2 non è più nell&apos;archivio</source>
+        <translation>line %1: the food %2 is no longer in the database</translation>
+    </message>
+    <message>
+        <source>riga %1: nessuna riga libera per %2</source>
+        <translation>line %1: no free row for %2</translation>
+    </message>
+    <message>
+        <source>riga %1: la riga di %2 non è stata calcolata</source>
+        <translation>line %1: the row of %2 was not calculated</translation>
+    </message>
+</context>
+<context>
+    <name>MealCsv</name>
+    <message>
+        <source>Alimento</source>
+        <translation>Food</translation>
+    </message>
+</context>
+<context>
+    <name>MealFile</name>
+    <message>
+        <source>attese tre voci separate da &quot;;&quot; (categoria;alimento;grammi), trovate %1</source>
+        <translation>expected three fields separated by &quot;;&quot; (category;food;grams), found %1</translation>
+    </message>
+    <message>
+        <source>manca la categoria</source>
+        <translation>the category is missing</translation>
+    </message>
+    <message>
+        <source>categoria sconosciuta %1 (l&apos;elenco delle categorie è in velmo-pasto --help)</source>
+        <translation>unknown category %1 (the list of categories is in velmo-pasto --help)</translation>
+    </message>
+    <message>
+        <source>manca il nome dell&apos;alimento</source>
+        <translation>the food&apos;s name is missing</translation>
+    </message>
+    <message>
+        <source>il peso lordo %1 non è un numero intero di grammi</source>
+        <translation>the gross weight %1 is not a whole number of grams</translation>
+    </message>
+    <message>
+        <source>il peso lordo è 0: un alimento del pasto pesa almeno 1 grammo</source>
+        <translation>the gross weight is 0: a food of the meal weighs at least 1 gram</translation>
+    </message>
+    <message>
+        <source>il peso lordo %1 è troppo grande (al massimo %2 cifre)</source>
+        <translation>the gross weight %1 is too large (at most %2 digits)</translation>
+    </message>
+    <message>
+        <source>lettura interrotta da un errore del sistema (%1)</source>
+        <translation>reading stopped by a system error (%1)</translation>
+    </message>
+    <message>
+        <source>il testo supera 1 MB: non è un file di pasto; lettura interrotta</source>
+        <translation>the text exceeds 1 MB: it is not a meal file; reading stopped</translation>
+    </message>
+    <message>
+        <source>nessun alimento da calcolare: il testo è vuoto o contiene solo commenti</source>
+        <translation>no food to compute: the text is empty or holds only comments</translation>
+    </message>
+    <message>
+        <source>il testo contiene un carattere nullo: non è un file di testo; lettura interrotta</source>
+        <translation>the text contains a null character: it is not a text file; reading stopped</translation>
+    </message>
+    <message>
+        <source>più di dodici alimenti: la tabella del pasto ha %1 righe; lettura interrotta</source>
+        <translation>more than twelve foods: the meal table has %1 rows; reading stopped</translation>
+    </message>
+    <message>
+        <source>la riga è più lunga di %1 caratteri</source>
+        <translation>the line is longer than %1 characters</translation>
+    </message>
+    <message>
+        <source>il testo non è in codifica UTF-8; salvare il file come UTF-8</source>
+        <translation>the text is not in UTF-8 encoding; save the file as UTF-8</translation>
+    </message>
+    <message>
+        <source>impossibile leggere %1: %2</source>
+        <translation>cannot read %1: %2</translation>
+    </message>
+    <message>
+        <source>riga %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>e altri %n errori</source>
+        <translation>
+            <numerusform>and one more error</numerusform>
+            <numerusform>and %n more errors</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PastoCommandLine</name>
+    <message>
+        <source>--cerca non si usa insieme ad altri argomenti (%1)</source>
+        <translation>--cerca does not go with other arguments (%1)</translation>
+    </message>
+    <message>
+        <source>indicare --cerca una volta sola</source>
+        <translation>give --cerca only once</translation>
+    </message>
+    <message>
+        <source>manca il testo da cercare dopo --cerca</source>
+        <translation>the text to search for is missing after --cerca</translation>
+    </message>
+    <message>
+        <source>il testo da cercare è vuoto</source>
+        <translation>the text to search for is empty</translation>
+    </message>
+    <message>
+        <source>fabbisogno non valido %1: indicare le kcal al giorno, un numero maggiore di 0 e al massimo 32767 (per esempio --fabbisogno 2244)</source>
+        <translation>invalid requirement %1: give the kcal a day, a number above 0 and at most 32767 (for example --fabbisogno 2244)</translation>
+    </message>
+    <message>
+        <source>manca il fabbisogno dopo --fabbisogno (le kcal al giorno, per esempio --fabbisogno 2244)</source>
+        <translation>the requirement is missing after --fabbisogno (the kcal a day, for example --fabbisogno 2244)</translation>
+    </message>
+    <message>
+        <source>indicare un solo file (vedere velmo-pasto --help)</source>
+        <translation>give one file only (see velmo-pasto --help)</translation>
+    </message>
+    <message>
+        <source>--importa-alimenti e --esporta-alimenti vanno usati da soli (vedere velmo-pasto --help)</source>
+        <translation>--importa-alimenti and --esporta-alimenti go alone (see velmo-pasto --help)</translation>
+    </message>
+    <message>
+        <source>--forza vale solo con --importa-alimenti (vedere velmo-pasto --help)</source>
+        <translation>--forza applies only with --importa-alimenti (see velmo-pasto --help)</translation>
+    </message>
+    <message>
+        <source>il nome del file è vuoto (per leggere lo standard input ometterlo o scrivere &quot;-&quot;)</source>
+        <translation>the file name is empty (to read standard input, leave it out or write &quot;-&quot;)</translation>
+    </message>
+    <message>
+        <source>opzione sconosciuta %1 (vedere velmo-pasto --help)</source>
+        <translation>unknown option %1 (see velmo-pasto --help)</translation>
+    </message>
+    <message>
+        <source>--importa-alimenti vuole un solo FILE.csv (vedere velmo-pasto --help)</source>
+        <translation>--importa-alimenti takes one FILE.csv only (see velmo-pasto --help)</translation>
+    </message>
+    <message>
+        <source>  %1 (tabella %2)
+</source>
+        <translation>  %1 (table %2)
+</translation>
+    </message>
+    <message>
+        <source>  %1 (i propri alimenti, nell&apos;archivio %2)
+</source>
+        <translation>  %1 (the user&apos;s own foods, in the database %2)
+</translation>
+    </message>
+    <message>
+        <source>Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]
+     velmo-pasto --cerca TESTO
+     velmo-pasto --importa-alimenti FILE.csv [--forza]
+     velmo-pasto --esporta-alimenti
+
+</source>
+        <translation>Usage: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]
+       velmo-pasto --cerca TEXT
+       velmo-pasto --importa-alimenti FILE.csv [--forza]
+       velmo-pasto --esporta-alimenti
+
+</translation>
+    </message>
+    <message>
+        <source>Calcola le calorie e i nutrienti di un pasto, come la tabella di composizione di Velmo.
+Legge il FILE indicato, oppure lo standard input se il FILE manca o è &quot;-&quot;. Il FILE è un file
+normale: una pipe con nome, un dispositivo o un socket si passano come standard input.
+
+</source>
+        <translation>Computes the calories and nutrients of a meal, as Velmo&apos;s composition table does.
+Reads the given FILE, or standard input if FILE is missing or is &quot;-&quot;. FILE is a regular
+file: a named pipe, a device or a socket is passed as standard input.
+
+</translation>
+    </message>
+    <message>
+        <source>Ogni riga descrive un alimento, al massimo dodici:
+  categoria;alimento;grammi
+- categoria: il titolo della categoria (per esempio &quot;Frutta&quot;) o il nome della sua tabella;
+- alimento: il nome esatto dell&apos;alimento, come appare nella griglia degli alimenti;
+- grammi: il peso lordo, un numero intero di grammi.
+Una voce che contiene &quot;;&quot; o virgolette, o che inizia o finisce con spazi, va tra virgolette
+doppie, raddoppiando quelle al suo interno: &quot;Pasta; sugo&quot;, &quot;Torta &quot;&quot;della nonna&quot;&quot;&quot;.
+Le righe vuote e quelle che iniziano con &quot;#&quot; sono ignorate. Il testo è in UTF-8, con righe
+di al massimo %1 caratteri e in tutto al massimo 1 MB; la lettura si ferma alla tredicesima
+riga di alimenti e alla prima riga che non è testo.
+
+</source>
+        <translation>Each line describes a food, at most twelve:
+  category;food;grams
+- category: the heading of the category (for example &quot;Frutta&quot;) or the name of its table;
+- food: the exact name of the food, as it appears in the food grid;
+- grams: the gross weight, a whole number of grams.
+A field that contains &quot;;&quot; or quotes, or that begins or ends with blanks, goes between double
+quotes, with the quotes inside it doubled: &quot;Pasta; sugo&quot;, &quot;Torta &quot;&quot;della nonna&quot;&quot;&quot;.
+Blank lines and lines that begin with &quot;#&quot; are ignored. The text is in UTF-8, with lines of
+at most %1 characters and at most 1 MB in all; reading stops at the thirteenth food line
+and at the first line that is not text.
+
+</translation>
+    </message>
+    <message>
+        <source>Sullo standard output stampa la tabella: una riga per alimento (nome, peso lordo, peso netto,
+protidi, lipidi, glucidi, energia, fibra, colesterolo) e la riga dei totali, con i numeri
+nel formato della lingua dell&apos;utente.
+
+</source>
+        <translation>On standard output it prints the table: one line per food (name, gross weight, net weight,
+protein, fat, carbohydrate, energy, fibre, cholesterol) and the totals line, with the numbers
+in the format of the user&apos;s locale.
+
+</translation>
+    </message>
+    <message>
+        <source>Opzioni:
+  --csv     stampa la tabella in formato CSV (RFC 4180) con le intestazioni della finestra
+  --cerca TESTO  non calcola un pasto: elenca gli alimenti di tutte le categorie il cui nome
+            contiene ogni parola del TESTO (senza distinguere maiuscole, accenti e apostrofi
+            tipografici), una riga &quot;categoria;alimento&quot; per alimento: prima quelli il cui
+            nome inizia con la prima parola, poi gli altri, in ordine alfabetico; aggiungendo
+            &quot;;grammi&quot; la riga diventa una riga valida di un pasto (i nomi che lo richiedono
+            sono già tra virgolette). Nessun alimento trovato: non stampa nulla ed esce con 0
+  --fabbisogno KCAL  confronta il pasto con un fabbisogno giornaliero di KCAL kcal (un numero
+            maggiore di 0): una riga dopo i totali, o cinque colonne in più con --csv
+  --importa-alimenti FILE.csv  aggiunge agli alimenti personali quelli del file CSV (UTF-8,
+            RFC 4180, intestazione alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,
+            colesterolo; numeri con punto o virgola decimale; valori vuoti = sconosciuti). Un
+            alimento con lo stesso nome viene aggiornato. Tutte le righe o nessuna; il riepilogo
+            va sullo standard error. Sono rifiutati, con il numero della riga, anche i valori
+            che la finestra dell&apos;alimento fa confermare (energia lontana più del 15% da quella
+            di proteine, lipidi e carboidrati; proteine, lipidi e carboidrati oltre 100 g).
+  --forza   con --importa-alimenti: importa anche i valori da confermare
+  --esporta-alimenti  stampa gli alimenti personali in quel formato CSV
+  --lingua it|en  la lingua dei messaggi e di questo aiuto: it italiano, en inglese (senza,
+            quella di LANGUAGE o della lingua dell&apos;utente); si usa con ogni altra opzione
+  -h, --help  mostra questo aiuto
+
+</source>
+        <translation>Options:
+  --csv     prints the table as CSV (RFC 4180) with the headings of the window
+  --cerca TEXT  computes no meal: lists the foods of every category whose name contains
+            every word of TEXT (ignoring case, accents and typographic apostrophes), one
+            &quot;category;food&quot; line per food: first those whose name begins with the first
+            word, then the others, in alphabetical order; adding &quot;;grams&quot; makes the line a
+            valid line of a meal (names that need it are already quoted). No food found:
+            prints nothing and exits with 0
+  --fabbisogno KCAL  compares the meal with a daily requirement of KCAL kcal (a number
+            above 0): one line after the totals, or five more columns with --csv
+  --importa-alimenti FILE.csv  adds the foods of the CSV file to the personal foods (UTF-8,
+            RFC 4180, heading alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,
+            colesterolo; numbers with a decimal point or comma; empty values = unknown). A
+            food with the same name is updated. All lines or none; the summary goes to
+            standard error. Also refused, with the number of the line, are the values that
+            the food window asks to confirm (energy more than 15% away from that of protein,
+            fat and carbohydrate; protein, fat and carbohydrate above 100 g).
+  --forza   with --importa-alimenti: imports the values to confirm as well
+  --esporta-alimenti  prints the personal foods in that CSV format
+  --lingua it|en  the language of the messages and of this help: it Italian, en English
+            (without it, that of LANGUAGE or of the user&apos;s locale); goes with any other option
+  -h, --help  shows this help
+
+</translation>
+    </message>
+    <message>
+        <source>Codici di uscita: 0 pasto calcolato (o alimenti importati o esportati); 1 archivio degli
+alimenti (%1, accanto al programma o in ../share/velmo) o archivio degli alimenti personali
+mancante, illeggibile o incompleto; 2 errore nelle opzioni o nel testo (i messaggi indicano
+la riga; sono mostrati i primi %2 errori e il numero dei successivi); 3 impossibile scrivere
+il risultato sullo standard output (disco pieno, output chiuso, pipe interrotta). Gli alimenti
+importati sono nell&apos;archivio se e solo se il codice è 0.
+Con i codici 1 e 2 non viene stampato nulla sullo standard output.
+
+</source>
+        <translation>Exit codes: 0 meal computed (or foods imported or exported); 1 food database (%1,
+beside the program or in ../share/velmo) or personal foods database missing, unreadable
+or incomplete; 2 error in the options or in the text (the messages give the line; the
+first %2 errors are shown and the number of the others); 3 the result could not be
+written to standard output (disk full, output closed, broken pipe). The imported foods
+are in the database if and only if the code is 0.
+With codes 1 and 2 nothing is printed on standard output.
+
+</translation>
+    </message>
+    <message>
+        <source>Categorie:
+</source>
+        <translation>Categories:
+</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSetupWindowForm</name>
+    <message>
+        <source> Anteprina di Stampa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stampante</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Nome:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Proprieta&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stampa in corso...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Larghezza:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[mm]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Altezza:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stampa fuori foglio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dimensioni Stampa [mm]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Largh&amp;ezza:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alte&amp;zza:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mantieni proporzioni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usa tutto il foglio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>M a &amp;x</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Margini Stampa [mm]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;inistro:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;uperiore:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stampa &amp;al centro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imposta i margini a 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;0 / 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 :  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK o Invio per confermare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N. &amp;di copie:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Stampa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Recipe</name>
+    <message>
+        <source>Nessun alimento del pasto è bloccato: bloccare le righe da salvare come alimento.</source>
+        <translation>No food of the meal is locked: lock the rows to save as a food.</translation>
+    </message>
+    <message>
+        <source>Il peso netto del pasto è zero: non si può riportare a 100 g.</source>
+        <translation>The net weight of the meal is zero: it cannot be scaled to 100 g.</translation>
+    </message>
+    <message>
+        <source>I valori del pasto sono troppo grandi per essere riportati a 100 g.</source>
+        <translation>The meal&apos;s values are too large to be scaled to 100 g.</translation>
+    </message>
+</context>
+<context>
+    <name>RequirementComparison</name>
+    <message>
+        <source>Pasto %1 kcal = %2 % di %3 kcal</source>
+        <translation>Meal %1 kcal = %2 % of %3 kcal</translation>
+    </message>
+    <message>
+        <source>Pasto %1 kcal = %2 % di %3 kcal (%4)</source>
+        <translation>Meal %1 kcal = %2 % of %3 kcal (%4)</translation>
+    </message>
+    <message>
+        <source>Pasto %1 kcal = %2 % di %3 kcal · Protidi %4 % Lipidi %5 % Glucidi %6 % dell&apos;energia</source>
+        <translation>Meal %1 kcal = %2 % of %3 kcal · Protein %4 % Fat %5 % Carbohydrate %6 % of energy</translation>
+    </message>
+    <message>
+        <source>Pasto %1 kcal = %2 % di %3 kcal (%4) · Protidi %5 % Lipidi %6 % Glucidi %7 % dell&apos;energia</source>
+        <translation>Meal %1 kcal = %2 % of %3 kcal (%4) · Protein %5 % Fat %6 % Carbohydrate %7 % of energy</translation>
+    </message>
+    <message>
+        <source>Fabbisogno: kcal</source>
+        <translation>Requirement: kcal</translation>
+    </message>
+    <message>
+        <source>Pasto: % del fabbisogno</source>
+        <translation>Meal: % of requirement</translation>
+    </message>
+    <message>
+        <source>Protidi: % energia</source>
+        <translation>Protein: % energy</translation>
+    </message>
+    <message>
+        <source>Lipidi: % energia</source>
+        <translation>Fat: % energy</translation>
+    </message>
+    <message>
+        <source>Glucidi: % energia</source>
+        <translation>Carbohydrate: % energy</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>è una cartella, non un file</source>
+        <translation>it is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>la cartella %1 non esiste</source>
+        <translation>the folder %1 does not exist</translation>
+    </message>
+    <message>
+        <source>%1 non è una cartella</source>
+        <translation>%1 is not a folder</translation>
+    </message>
+    <message>
+        <source>permessi insufficienti</source>
+        <translation>insufficient permissions</translation>
+    </message>
+    <message>
+        <source>impossibile creare il file</source>
+        <translation>the file cannot be created</translation>
+    </message>
+    <message>
+        <source>impossibile sostituire il file esistente</source>
+        <translation>the existing file cannot be replaced</translation>
+    </message>
+    <message>
+        <source>scrittura non riuscita (disco pieno o file troppo grande)</source>
+        <translation>writing failed (disk full or file too large)</translation>
+    </message>
+    <message>
+        <source>non è un file normale (è una pipe, un dispositivo o un socket): indicare un file salvato su disco</source>
+        <translation>it is not a regular file (it is a pipe, a device or a socket): give a file saved on disk</translation>
+    </message>
+    <message>
+        <source>il file non esiste</source>
+        <translation>the file does not exist</translation>
+    </message>
+    <message>
+        <source>troppi collegamenti simbolici nel percorso</source>
+        <translation>too many symbolic links in the path</translation>
+    </message>
+    <message>
+        <source>il nome del file è troppo lungo</source>
+        <translation>the file name is too long</translation>
+    </message>
+    <message>
+        <source>errore di sistema n. %1</source>
+        <translation>system error no. %1</translation>
+    </message>
+</context>
+<context>
+    <name>Translation</name>
+    <message>
+        <source>lingua sconosciuta &quot;%1&quot;: --lingua vuole it (italiano) o en (inglese)</source>
+        <translation>unknown language &quot;%1&quot;: --lingua takes it (Italian) or en (English)</translation>
+    </message>
+</context>
+<context>
+    <name>UserFolder</name>
+    <message>
+        <source>La cartella %1 era accessibile anche ad altri utenti del computer: ora lo è solo al suo proprietario.</source>
+        <translation>The folder %1 was open to other users of the computer as well: now only its owner can reach it.</translation>
+    </message>
+    <message>
+        <source>Il file %1 era accessibile anche ad altri utenti del computer: ora lo è solo al suo proprietario.</source>
+        <translation>The file %1 was open to other users of the computer as well: now only its owner can reach it.</translation>
+    </message>
+    <message>
+        <source>La cartella %1 è accessibile anche ad altri utenti del computer e non è stato possibile cambiarlo (%2): cambiarne i permessi (chmod 700).</source>
+        <translation>The folder %1 is open to other users of the computer as well and this could not be changed (%2): change its permissions (chmod 700).</translation>
+    </message>
+    <message>
+        <source>Il file %1 è accessibile anche ad altri utenti del computer e non è stato possibile cambiarlo (%2): cambiarne i permessi (chmod 600).</source>
+        <translation>The file %1 is open to other users of the computer as well and this could not be changed (%2): change its permissions (chmod 600).</translation>
+    </message>
+    <message>
+        <source>Impossibile creare la cartella %1: controllare che la cartella che la contiene esista e sia scrivibile.</source>
+        <translation>The folder %1 cannot be created: check that the folder that contains it exists and is writable.</translation>
+    </message>
+    <message>
+        <source>%1 non è una cartella.</source>
+        <translation>%1 is not a folder.</translation>
+    </message>
+    <message>
+        <source>Impossibile creare il file %1 (%2): controllare che la cartella sia scrivibile.</source>
+        <translation>The file %1 cannot be created (%2): check that the folder is writable.</translation>
+    </message>
+</context>
+<context>
+    <name>VelmoPasto</name>
+    <message>
+        <source>%1 (gli alimenti personali non sono cercati)</source>
+        <translation>%1 (the personal foods are not searched)</translation>
+    </message>
+    <message>
+        <source>il nome del file da importare è vuoto</source>
+        <translation>the name of the file to import is empty</translation>
+    </message>
+    <message>
+        <source>nessun alimento importato</source>
+        <translation>no food imported</translation>
+    </message>
+    <message>
+        <source>se i valori da confermare sono giusti, importarli con --forza</source>
+        <translation>if the values to confirm are right, import them with --forza</translation>
+    </message>
+    <message numerus="yes">
+        <source>importati %n alimenti da %1 in %2: %3 nuovi, %4 aggiornati.</source>
+        <translation>
+            <numerusform>imported %n food from %1 into %2: %3 new, %4 updated.</numerusform>
+            <numerusform>imported %n foods from %1 into %2: %3 new, %4 updated.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>impossibile leggere lo standard input: è una cartella, non un file</source>
+        <translation>cannot read standard input: it is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>impossibile leggere lo standard input: indicare il pasto come FILE</source>
+        <translation>cannot read standard input: give the meal as FILE</translation>
+    </message>
+</context>
+<context>
+    <name>velmo::MealDocument</name>
+    <message>
+        <source>Pasti di Velmo</source>
+        <translation>Velmo meals</translation>
+    </message>
+    <message>
+        <source>Tutti i file</source>
+        <translation>All files</translation>
+    </message>
+    <message>
+        <source>Senza nome</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>Apri pasto</source>
+        <translation>Open meal</translation>
+    </message>
+    <message>
+        <source>il pasto contiene alimenti personali, ma l&apos;archivio degli alimenti personali non si può aprire</source>
+        <translation>the meal contains personal foods, but the personal foods database cannot be opened</translation>
+    </message>
+    <message>
+        <source>Il pasto %1 non può essere aperto:
+%2</source>
+        <translation>The meal %1 cannot be opened:
+%2</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare il pasto in %1: %2</source>
+        <translation>The meal cannot be saved in %1: %2</translation>
+    </message>
+    <message>
+        <source>Salva pasto</source>
+        <translation>Save meal</translation>
+    </message>
+    <message>
+        <source>Esporta CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>File CSV</source>
+        <translation>CSV files</translation>
+    </message>
+    <message>
+        <source>Impossibile esportare il pasto in %1: %2</source>
+        <translation>The meal cannot be exported to %1: %2</translation>
+    </message>
+    <message>
+        <source>Salvare le modifiche al pasto?</source>
+        <translation>Save the changes to the meal?</translation>
+    </message>
+</context>
+<context>
+    <name>velmo::MealGrid</name>
+    <message>
+        <source>Peso lordo: g</source>
+        <translation>Gross weight: g</translation>
+    </message>
+    <message>
+        <source> Peso netto: g</source>
+        <translation> Net weight: g</translation>
+    </message>
+    <message>
+        <source>Protidi: g</source>
+        <translation>Protein: g</translation>
+    </message>
+    <message>
+        <source>Lipidi: g</source>
+        <translation>Fat: g</translation>
+    </message>
+    <message>
+        <source>Glucidi: g</source>
+        <translation>Carbohydrate: g</translation>
+    </message>
+    <message>
+        <source>Energia: kcal</source>
+        <translation>Energy: kcal</translation>
+    </message>
+    <message>
+        <source>Fibra alim: g</source>
+        <translation>Dietary fibre: g</translation>
+    </message>
+    <message>
+        <source>Colesterolo: mg</source>
+        <translation>Cholesterol: mg</translation>
+    </message>
+    <message>
+        <source>Calcolo per una persona</source>
+        <translation>Total for one person</translation>
+    </message>
+    <message>
+        <source>Inserire quantità sul campo peso lordo</source>
+        <translation>Enter a quantity in the gross weight box</translation>
+    </message>
+</context>
+<context>
+    <name>velmo::ui::CompositionTableView</name>
+    <message>
+        <source>Totale, %1</source>
+        <translation>Total, %1</translation>
+    </message>
+    <message>
+        <source>Scegli il numero delle persone</source>
+        <translation>Choose the number of persons</translation>
+    </message>
+    <message>
+        <source>Peso lordo, riga %1</source>
+        <translation>Gross weight, row %1</translation>
+    </message>
+    <message>
+        <source>Grammi interi dell&apos;alimento scelto; poi Tab e Spazio per bloccare la riga</source>
+        <translation>Whole grams of the chosen food; then Tab and Space to lock the row</translation>
+    </message>
+    <message>
+        <source>Blocca riga %1</source>
+        <translation>Lock row %1</translation>
+    </message>
+    <message>
+        <source>Spazio calcola la riga e apre la successiva; di nuovo Spazio la svuota</source>
+        <translation>Space calculates the row and opens the next one; Space again empties it</translation>
+    </message>
+</context>
+<context>
+    <name>velmo::ui::MacroChartView</name>
+    <message>
+        <source>Protidi     Lipidi     Glucidi</source>
+        <translation>Protein     Fat     Carbohydrate</translation>
+    </message>
+</context>
 </TS>

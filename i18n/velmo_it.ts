@@ -1,4 +1,24 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="it_IT">
+<context>
+    <name>MealFile</name>
+    <message numerus="yes">
+        <source>e altri %n errori</source>
+        <translation>
+            <numerusform>e un altro errore</numerusform>
+            <numerusform>e altri %n errori</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>VelmoPasto</name>
+    <message numerus="yes">
+        <source>importati %n alimenti da %1 in %2: %3 nuovi, %4 aggiornati.</source>
+        <translation>
+            <numerusform>importati %n alimenti da %1 in %2: %3 nuovi, %4 aggiornati.</numerusform>
+            <numerusform>importati %n alimenti da %1 in %2: %3 nuovi, %4 aggiornati.</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -1,5 +1,6 @@
 #include "common/userfolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -39,16 +40,30 @@ void makePrivate(const QFileInfo &info, QStringList *notices)
         return;
     const QString path = info.absoluteFilePath();
     QFile file(path);
-    const QString what = info.isDir() ? QStringLiteral("La cartella") : QStringLiteral("Il file");
-    if (file.setPermissions(info.permissions() & (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)))
-        notices->append(QStringLiteral("%1 %2 era accessibile anche ad altri utenti del computer: ora lo è solo "
-                                       "al suo proprietario.")
-                            .arg(what, where(path)));
-    else
-        notices->append(QStringLiteral("%1 %2 è accessibile anche ad altri utenti del computer e non è stato "
-                                       "possibile cambiarlo (%3): cambiarne i permessi (chmod %4).")
-                            .arg(what, where(path), file.errorString(),
-                                 info.isDir() ? QStringLiteral("700") : QStringLiteral("600")));
+    const QString at = where(path);
+    if (file.setPermissions(info.permissions() & (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))) {
+        notices->append(info.isDir() ? QCoreApplication::translate("UserFolder",
+                                                                   "La cartella %1 era accessibile anche ad altri "
+                                                                   "utenti del computer: ora lo è solo al suo "
+                                                                   "proprietario.")
+                                           .arg(at)
+                                     : QCoreApplication::translate("UserFolder",
+                                                                   "Il file %1 era accessibile anche ad altri utenti "
+                                                                   "del computer: ora lo è solo al suo proprietario.")
+                                           .arg(at));
+        return;
+    }
+    const QString reason = file.errorString();
+    notices->append(info.isDir() ? QCoreApplication::translate("UserFolder",
+                                                               "La cartella %1 è accessibile anche ad altri utenti "
+                                                               "del computer e non è stato possibile cambiarlo (%2): "
+                                                               "cambiarne i permessi (chmod 700).")
+                                       .arg(at, reason)
+                                 : QCoreApplication::translate("UserFolder",
+                                                               "Il file %1 è accessibile anche ad altri utenti del "
+                                                               "computer e non è stato possibile cambiarlo (%2): "
+                                                               "cambiarne i permessi (chmod 600).")
+                                       .arg(at, reason));
 }
 
 }  // namespace
@@ -71,7 +86,7 @@ bool makePrivateFolder(const QString &folder, QStringList *notices, QString *err
     for (const QString &path : missing) {
         // Another program may make it at the same moment: what counts is that it is there.
         if (!QDir().mkdir(path, kPrivateFolder) && !QFileInfo(path).isDir()) {
-            *error = QStringLiteral("Impossibile creare la cartella %1: controllare che la cartella che la contiene "
+            *error = QCoreApplication::translate("UserFolder", "Impossibile creare la cartella %1: controllare che la cartella che la contiene "
                                     "esista e sia scrivibile.")
                          .arg(where(path));
             return false;
@@ -80,7 +95,7 @@ bool makePrivateFolder(const QString &folder, QStringList *notices, QString *err
     }
     const QFileInfo info(absolute);
     if (!info.isDir()) {
-        *error = QStringLiteral("%1 non è una cartella.").arg(where(absolute));
+        *error = QCoreApplication::translate("UserFolder", "%1 non è una cartella.").arg(where(absolute));
         return false;
     }
     makePrivate(info, notices);
@@ -101,7 +116,7 @@ bool createPrivateFile(const QString &path, QString *error)
     }
     if (QFileInfo::exists(path))
         return true;
-    *error = QStringLiteral("Impossibile creare il file %1 (%2): controllare che la cartella sia scrivibile.")
+    *error = QCoreApplication::translate("UserFolder", "Impossibile creare il file %1 (%2): controllare che la cartella sia scrivibile.")
                  .arg(where(path), file.errorString());
     return false;
 }

@@ -3,6 +3,7 @@
 #include "catalogue/foodcategory.h"
 #include "common/inputecho.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -171,14 +172,18 @@ std::vector<InputError> MealComposer::missingFoods(const std::vector<MealFileEnt
         if (!databaseError->isEmpty())
             return errors;
         const QString heading = foodCategory(entry.category).heading;
-        QString message =
-            QStringLiteral("l'alimento %1 non è nella categoria \"%2\"").arg(echoInput(entry.food), heading);
         // A name that differs only in capitals is most likely what was meant.
+        std::optional<QString> meant;
         for (const QString &candidate : namesOf(entry.category, databaseError))
             if (nameKey(candidate).compare(key, Qt::CaseInsensitive) == 0) {
-                message += QStringLiteral(" (forse %1?)").arg(echoInput(candidate));
+                meant = candidate;
                 break;
             }
+        const QString message =
+            meant ? QCoreApplication::translate("MealComposer", "l'alimento %1 non è nella categoria \"%2\" (forse %3?)")
+                        .arg(echoInput(entry.food), heading, echoInput(*meant))
+                  : QCoreApplication::translate("MealComposer", "l'alimento %1 non è nella categoria \"%2\"")
+                        .arg(echoInput(entry.food), heading);
         errors.push_back({entry.line, message});
     }
     return errors;
@@ -195,7 +200,7 @@ bool MealComposer::showCategoryWith(int category, const QString &key, int *index
     if (chooseCategory_) {
         if (!chooseCategory_(category)) {
             // The window has shown why already.
-            *error = QStringLiteral("impossibile leggere la categoria \"%1\"").arg(foodCategory(category).heading);
+            *error = QCoreApplication::translate("MealComposer", "impossibile leggere la categoria \"%1\"").arg(foodCategory(category).heading);
             return false;
         }
         *index = find();
@@ -236,7 +241,7 @@ bool MealComposer::add(const MealFileEntry &entry, QString *error)
         return false;
     if (index < 0) {
         *error =
-            QStringLiteral("riga %1: l'alimento %2 non è più nell'archivio").arg(entry.line).arg(echoInput(entry.food));
+            QCoreApplication::translate("MealComposer", "riga %1: l'alimento %2 non è più nell'archivio").arg(entry.line).arg(echoInput(entry.food));
         return false;
     }
     // The table shows the catalogue's own spelling of the name.
@@ -253,13 +258,13 @@ bool MealComposer::add(const MealFileEntry &entry, QString *error)
         if (grid_.row(r).visible && grid_.row(r).lock == 0)
             open = r;
     if (open < 0 || grid_.row(open).name() != name) {
-        *error = QStringLiteral("riga %1: nessuna riga libera per %2").arg(entry.line).arg(echoInput(name));
+        *error = QCoreApplication::translate("MealComposer", "riga %1: nessuna riga libera per %2").arg(entry.line).arg(echoInput(name));
         return false;
     }
     grid_.setGrossText(open, entry.grams);
     grid_.setLock(open, 1);
     if (grid_.row(open).lock != 1) {
-        *error = QStringLiteral("riga %1: la riga di %2 non è stata calcolata").arg(entry.line).arg(echoInput(name));
+        *error = QCoreApplication::translate("MealComposer", "riga %1: la riga di %2 non è stata calcolata").arg(entry.line).arg(echoInput(name));
         return false;
     }
     return true;

@@ -3,12 +3,14 @@
 #include "common/csv.h"
 #include "common/numbertext.h"
 
+#include <QCoreApplication>
+
 namespace velmo {
 
 std::vector<QStringList> mealReportLines(const MealGrid &grid)
 {
     std::vector<QStringList> lines;
-    QStringList heading{QStringLiteral("Alimento")};
+    QStringList heading{QCoreApplication::translate("MealCsv", "Alimento")};
     for (const QString &h : valueColumnHeadings())
         heading.append(h);
     lines.push_back(heading);

@@ -16,7 +16,12 @@ namespace velmo {
 namespace {
 
 const QString kTitle = QStringLiteral("Velmo");
-const QString kMealFilter = QStringLiteral("Pasti di Velmo (*.pasto);;Tutti i file (*)");
+
+// The patterns are no text to translate: only the names of the kinds of file are.
+QString mealFilter()
+{
+    return QStringLiteral("%1 (*.pasto);;%2 (*)").arg(MealDocument::tr("Pasti di Velmo"), MealDocument::tr("Tutti i file"));
+}
 
 }  // namespace
 
@@ -67,7 +72,7 @@ QString MealDocument::windowTitle() const
     const bool modified = isModified();
     if (path_.isEmpty() && !modified)
         return kTitle;
-    const QString name = path_.isEmpty() ? QStringLiteral("Senza nome") : QFileInfo(path_).fileName();
+    const QString name = path_.isEmpty() ? tr("Senza nome") : QFileInfo(path_).fileName();
     return QStringLiteral("%1 - %2%3").arg(kTitle, name, modified ? QStringLiteral("*") : QString());
 }
 
@@ -129,8 +134,8 @@ bool MealDocument::open()
 {
     if (!confirmDiscard())
         return false;
-    const QString path = dialogs_.openFileName(QStringLiteral("Apri pasto"), QFileInfo(proposedPath({})).absolutePath(),
-                                               kMealFilter);
+    const QString path = dialogs_.openFileName(tr("Apri pasto"), QFileInfo(proposedPath({})).absolutePath(),
+                                               mealFilter());
     return !path.isEmpty() && openFile(path);
 }
 
@@ -150,8 +155,8 @@ std::optional<std::vector<MealFileEntry>> MealDocument::checkedEntries(const QSt
         const std::optional<QSqlDatabase> personal = personal_ ? personal_() : std::nullopt;
         if (!personal) {
             *errors = {
-                QStringLiteral("il pasto contiene alimenti personali, ma l'archivio degli alimenti personali non "
-                               "si può aprire")};
+                tr("il pasto contiene alimenti personali, ma l'archivio degli alimenti personali non "
+                   "si può aprire")};
             return std::nullopt;
         }
         trial.setPersonalDatabase(*personal);
@@ -198,7 +203,7 @@ bool MealDocument::openFile(const QString &path)
         QString ignored;
         replay(before, &ignored);
     }
-    refuse(QStringLiteral("Il pasto %1 non può essere aperto:\n%2").arg(echoInput(path), errors.join(u'\n')));
+    refuse(tr("Il pasto %1 non può essere aperto:\n%2").arg(echoInput(path), errors.join(u'\n')));
     return false;
 }
 
@@ -213,7 +218,7 @@ bool MealDocument::writeTo(const QString &path)
 {
     QString reason;
     if (!writeFileSafely(path, mealFileText(entries()), &reason)) {
-        refuse(QStringLiteral("Impossibile salvare il pasto in %1: %2").arg(echoInput(path), reason));
+        refuse(tr("Impossibile salvare il pasto in %1: %2").arg(echoInput(path), reason));
         return false;
     }
     markSaved(path);
@@ -227,8 +232,7 @@ bool MealDocument::save()
 
 bool MealDocument::saveAs()
 {
-    QString path = dialogs_.saveFileName(QStringLiteral("Salva pasto"), proposedPath(QStringLiteral(".pasto")),
-                                         kMealFilter);
+    QString path = dialogs_.saveFileName(tr("Salva pasto"), proposedPath(QStringLiteral(".pasto")), mealFilter());
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
@@ -238,15 +242,15 @@ bool MealDocument::saveAs()
 
 bool MealDocument::exportCsv(const std::optional<MealComparison> &comparison)
 {
-    QString path = dialogs_.saveFileName(QStringLiteral("Esporta CSV"), proposedPath(QStringLiteral(".csv")),
-                                         QStringLiteral("File CSV (*.csv)"));
+    QString path = dialogs_.saveFileName(tr("Esporta CSV"), proposedPath(QStringLiteral(".csv")),
+                                         QStringLiteral("%1 (*.csv)").arg(tr("File CSV")));
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".csv");
     QString reason;
     if (!writeFileSafely(path, mealReportCsv(window_.grid, comparison).toUtf8(), &reason)) {
-        refuse(QStringLiteral("Impossibile esportare il pasto in %1: %2").arg(echoInput(path), reason));
+        refuse(tr("Impossibile esportare il pasto in %1: %2").arg(echoInput(path), reason));
         return false;
     }
     return true;

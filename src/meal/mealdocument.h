@@ -63,7 +63,7 @@ public:
     // or when the user chooses not to save it; false when the user cancels or the save fails.
     bool confirmDiscard();
 
-    static QString savePrompt() { return QStringLiteral("Salvare le modifiche al pasto?"); }
+    static QString savePrompt() { return tr("Salvare le modifiche al pasto?"); }
 
 signals:
     void windowTitleChanged();

@@ -6,6 +6,7 @@
 #include "meal/mealgrid.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QIODevice>
 
 #include <algorithm>
@@ -91,7 +92,7 @@ void readLine(int line, const QString &content, MealFile &file)
     }
     const QStringList &fields = *split;
     if (fields.size() != 3) {
-        file.errors.push_back({line, QStringLiteral("attese tre voci separate da \";\" (categoria;alimento;grammi), "
+        file.errors.push_back({line, QCoreApplication::translate("MealFile", "attese tre voci separate da \";\" (categoria;alimento;grammi), "
                                                     "trovate %1")
                                          .arg(fields.size())});
         return;
@@ -104,25 +105,25 @@ void readLine(int line, const QString &content, MealFile &file)
 
     const auto found = findFoodCategory(category);
     if (category.isEmpty()) {
-        file.errors.push_back({line, QStringLiteral("manca la categoria")});
+        file.errors.push_back({line, QCoreApplication::translate("MealFile", "manca la categoria")});
     } else if (!found) {
-        file.errors.push_back({line, QStringLiteral("categoria sconosciuta %1 (l'elenco delle categorie è in "
+        file.errors.push_back({line, QCoreApplication::translate("MealFile", "categoria sconosciuta %1 (l'elenco delle categorie è in "
                                                     "velmo-pasto --help)")
                                          .arg(echoInput(category))});
     } else {
         entry.category = *found;
     }
     if (entry.food.isEmpty())
-        file.errors.push_back({line, QStringLiteral("manca il nome dell'alimento")});
+        file.errors.push_back({line, QCoreApplication::translate("MealFile", "manca il nome dell'alimento")});
     if (entry.grams.isEmpty() || !MealGrid::allDigits(entry.grams)) {
         file.errors.push_back(
-            {line, QStringLiteral("il peso lordo %1 non è un numero intero di grammi").arg(echoInput(entry.grams))});
+            {line, QCoreApplication::translate("MealFile", "il peso lordo %1 non è un numero intero di grammi").arg(echoInput(entry.grams))});
     } else if (isZero(entry.grams)) {
         // The table would take a weight of 0 and drop the row at once: say so instead.
-        file.errors.push_back({line, QStringLiteral("il peso lordo è 0: un alimento del pasto pesa almeno 1 grammo")});
+        file.errors.push_back({line, QCoreApplication::translate("MealFile", "il peso lordo è 0: un alimento del pasto pesa almeno 1 grammo")});
     } else if (!MealGrid::acceptsGrossText(entry.grams)) {
         // The window's gross-weight boxes take no more digits either.
-        file.errors.push_back({line, QStringLiteral("il peso lordo %1 è troppo grande (al massimo %2 cifre)")
+        file.errors.push_back({line, QCoreApplication::translate("MealFile", "il peso lordo %1 è troppo grande (al massimo %2 cifre)")
                                          .arg(echoInput(entry.grams), QString::number(kMaxGrossWeightDigits))});
     }
     file.entries.push_back(entry);
@@ -144,7 +145,7 @@ public:
             const qint64 wanted = std::min(kBlock, kMaxMealFileBytes + 1 - total);
             const qint64 got = input_.read(block.data(), wanted);
             if (got < 0) {
-                stop(QStringLiteral("lettura interrotta da un errore del sistema (%1)").arg(input_.errorString()));
+                stop(QCoreApplication::translate("MealFile", "lettura interrotta da un errore del sistema (%1)").arg(input_.errorString()));
                 break;
             }
             if (got == 0)
@@ -157,14 +158,14 @@ public:
                 // The line that was being read when the limit came may already be too long.
                 if (characters_ > kMaxLineLength)
                     file_.errors.push_back({lineNumber_, lineTooLong()});
-                stop(QStringLiteral("il testo supera 1 MB: non è un file di pasto; lettura interrotta"));
+                stop(QCoreApplication::translate("MealFile", "il testo supera 1 MB: non è un file di pasto; lettura interrotta"));
             }
         }
         if (!stopped_ && (!line_.isEmpty() || characters_ > 0))
             endLine();
         if (file_.entries.empty() && file_.errors.empty())
             file_.errors.push_back(
-                {0, QStringLiteral("nessun alimento da calcolare: il testo è vuoto o contiene solo commenti")});
+                {0, QCoreApplication::translate("MealFile", "nessun alimento da calcolare: il testo è vuoto o contiene solo commenti")});
         return std::move(file_);
     }
 
@@ -183,7 +184,7 @@ private:
         }
         bool lead = false;
         if (b == 0) {
-            stop(QStringLiteral("il testo contiene un carattere nullo: non è un file di testo; lettura interrotta"));
+            stop(QCoreApplication::translate("MealFile", "il testo contiene un carattere nullo: non è un file di testo; lettura interrotta"));
             return;
         }
         if (!utf8_.feed(b, &lead)) {
@@ -220,16 +221,16 @@ private:
             readLine(line, content, file_);
         }
         if (++foodLines_ == kMealRows + 1) {
-            file_.errors.push_back({line, QStringLiteral("più di dodici alimenti: la tabella del pasto ha %1 righe; "
+            file_.errors.push_back({line, QCoreApplication::translate("MealFile", "più di dodici alimenti: la tabella del pasto ha %1 righe; "
                                                          "lettura interrotta")
                                               .arg(kMealRows)});
             stopped_ = true;
         }
     }
 
-    static QString lineTooLong() { return QStringLiteral("la riga è più lunga di %1 caratteri").arg(kMaxLineLength); }
+    static QString lineTooLong() { return QCoreApplication::translate("MealFile", "la riga è più lunga di %1 caratteri").arg(kMaxLineLength); }
 
-    void notUtf8() { stop(QStringLiteral("il testo non è in codifica UTF-8; salvare il file come UTF-8")); }
+    void notUtf8() { stop(QCoreApplication::translate("MealFile", "il testo non è in codifica UTF-8; salvare il file come UTF-8")); }
 
     void stop(const QString &why)
     {
@@ -265,7 +266,7 @@ MealFile readMealFile(const QByteArray &bytes)
 
 QString readFailureMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("impossibile leggere %1: %2").arg(echoInput(path), reason);
+    return QCoreApplication::translate("MealFile", "impossibile leggere %1: %2").arg(echoInput(path), reason);
 }
 
 QString mealFileLine(const QString &heading, const QString &food)
@@ -291,11 +292,9 @@ QStringList errorReport(std::vector<InputError> errors)
     const std::size_t shown = std::min<std::size_t>(errors.size(), kMaxReportedErrors);
     for (std::size_t i = 0; i < shown; ++i)
         messages.append(errors[i].message());
-    const std::size_t more = errors.size() - shown;
-    if (more == 1)
-        messages.append(QStringLiteral("e un altro errore"));
-    else if (more > 1)
-        messages.append(QStringLiteral("e altri %1 errori").arg(more));
+    const int more = static_cast<int>(errors.size() - shown);
+    if (more > 0)
+        messages.append(QCoreApplication::translate("MealFile", "e altri %n errori", nullptr, more));
     return messages;
 }
 

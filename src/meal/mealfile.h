@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -18,11 +19,14 @@ struct MealFileEntry {
     QString grams;  // digits only
 };
 
-// A fault of the input, in Italian; `line` is 0 when it concerns the whole text.
+// A fault of the input, in the interface's language; `line` is 0 when it concerns the whole text.
 struct InputError {
     int line = 0;
     QString text;
-    QString message() const { return line > 0 ? QStringLiteral("riga %1: %2").arg(line).arg(text) : text; }
+    QString message() const
+    {
+        return line > 0 ? QCoreApplication::translate("MealFile", "riga %1: %2").arg(QString::number(line), text) : text;
+    }
 };
 
 struct MealFile {

@@ -24,13 +24,22 @@ private:
 
 }  // namespace
 
-const std::array<QString, 8> &valueColumnHeadings()
+std::array<QString, 8> valueColumnHeadings()
 {
-    static const std::array<QString, 8> texts{QStringLiteral("Peso lordo: g"), QStringLiteral(" Peso netto: g"),
-                                              QStringLiteral("Protidi: g"),    QStringLiteral("Lipidi: g"),
-                                              QStringLiteral("Glucidi: g"),    QStringLiteral("Energia: kcal"),
-                                              QStringLiteral("Fibra alim: g"), QStringLiteral("Colesterolo: mg")};
+    static const char *const kHeadings[8] = {
+        QT_TRANSLATE_NOOP("velmo::MealGrid", "Peso lordo: g"), QT_TRANSLATE_NOOP("velmo::MealGrid", " Peso netto: g"),
+        QT_TRANSLATE_NOOP("velmo::MealGrid", "Protidi: g"),    QT_TRANSLATE_NOOP("velmo::MealGrid", "Lipidi: g"),
+        QT_TRANSLATE_NOOP("velmo::MealGrid", "Glucidi: g"),    QT_TRANSLATE_NOOP("velmo::MealGrid", "Energia: kcal"),
+        QT_TRANSLATE_NOOP("velmo::MealGrid", "Fibra alim: g"), QT_TRANSLATE_NOOP("velmo::MealGrid", "Colesterolo: mg")};
+    std::array<QString, 8> texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = MealGrid::tr(kHeadings[i]);
     return texts;
+}
+
+QString totalsCaption()
+{
+    return MealGrid::tr("Calcolo per una persona");
 }
 
 MealGrid::MealGrid(QObject *parent) : QObject(parent)
@@ -250,7 +259,7 @@ void MealGrid::acceptLock(int r)
     const std::optional<MealPortion> computed = MealPortion::of(row(r), QLocale());
     if (!computed) {
         if (dialogs_)
-            dialogs_->message(QStringLiteral("Inserire quantità sul campo peso lordo"), warningTitle(),
+            dialogs_->message(tr("Inserire quantità sul campo peso lordo"), warningTitle(),
                               MessageIcon::Critical);
         // Runs this row's unlock handling nested, which empties the row.
         setLock(r, 0);

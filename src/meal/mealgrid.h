@@ -62,14 +62,11 @@ struct MealTotals {
 };
 
 // The headings of the eight value columns, as the window shows them above the rows and above
-// the totals line.
-const std::array<QString, 8> &valueColumnHeadings();
+// the totals line, in the interface's language.
+std::array<QString, 8> valueColumnHeadings();
 
 // The caption at the head of the totals line.
-inline QString totalsCaption()
-{
-    return QStringLiteral("Calcolo per una persona");
-}
+QString totalsCaption();
 
 // The three totals the chart shows, in its column order.
 enum class ChartColumn { Protein, Fat, Carbohydrate };

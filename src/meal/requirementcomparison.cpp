@@ -3,6 +3,8 @@
 #include "common/decimalround.h"
 #include "common/numbertext.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -71,24 +73,34 @@ std::optional<MealComparison> compareWithRequirement(const MealTotals &totals, d
 QString comparisonText(const MealComparison &comparison, const QString &whose, const QLocale &locale)
 {
     const auto number = [&](qint64 value) { return formatUnits(value, 0, locale); };
-    QString text = QStringLiteral("Pasto %1 kcal = %2 % di %3 kcal")
-                       .arg(number(comparison.mealKcal), number(comparison.percentOfRequirement),
-                            number(comparison.requirementKcal));
-    if (!whose.isEmpty())
-        text += QStringLiteral(" (%1)").arg(whose);
-    if (comparison.shares) {
-        const auto &s = *comparison.shares;
-        text += QStringLiteral(" · Protidi %1 % Lipidi %2 % Glucidi %3 % dell'energia")
-                    .arg(number(s[0]), number(s[1]), number(s[2]));
-    }
-    return text;
+    const QString meal = number(comparison.mealKcal);
+    const QString percent = number(comparison.percentOfRequirement);
+    const QString requirement = number(comparison.requirementKcal);
+    if (!comparison.shares)
+        return whose.isEmpty() ? QCoreApplication::translate("RequirementComparison", "Pasto %1 kcal = %2 % di %3 kcal")
+                                     .arg(meal, percent, requirement)
+                               : QCoreApplication::translate("RequirementComparison",
+                                                             "Pasto %1 kcal = %2 % di %3 kcal (%4)")
+                                     .arg(meal, percent, requirement, whose);
+    const auto &s = *comparison.shares;
+    if (whose.isEmpty())
+        return QCoreApplication::translate("RequirementComparison",
+                                           "Pasto %1 kcal = %2 % di %3 kcal · Protidi %4 % Lipidi %5 % Glucidi %6 % "
+                                           "dell'energia")
+            .arg(meal, percent, requirement, number(s[0]), number(s[1]), number(s[2]));
+    return QCoreApplication::translate("RequirementComparison",
+                                       "Pasto %1 kcal = %2 % di %3 kcal (%4) · Protidi %5 % Lipidi %6 % Glucidi %7 % "
+                                       "dell'energia")
+        .arg(meal, percent, requirement, whose, number(s[0]), number(s[1]), number(s[2]));
 }
 
 QStringList comparisonCsvHeadings()
 {
-    return {QStringLiteral("Fabbisogno: kcal"), QStringLiteral("Pasto: % del fabbisogno"),
-            QStringLiteral("Protidi: % energia"), QStringLiteral("Lipidi: % energia"),
-            QStringLiteral("Glucidi: % energia")};
+    return {QCoreApplication::translate("RequirementComparison", "Fabbisogno: kcal"),
+            QCoreApplication::translate("RequirementComparison", "Pasto: % del fabbisogno"),
+            QCoreApplication::translate("RequirementComparison", "Protidi: % energia"),
+            QCoreApplication::translate("RequirementComparison", "Lipidi: % energia"),
+            QCoreApplication::translate("RequirementComparison", "Glucidi: % energia")};
 }
 
 QStringList comparisonCsvCells(const MealComparison &comparison, const QLocale &locale)

@@ -1,6 +1,7 @@
 #include "support/tablecase.h"
 
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -22,6 +23,9 @@ std::pair<int, QString> runWithOutput(const char *program, const QStringList &ar
         return {-1, {}};
     close(pipeFds[0]);  // the reader is gone before the program starts
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("it"));  // the messages below
+    process.setProcessEnvironment(environment);
     process.setStandardInputFile(QProcess::nullDevice());
     process.setChildProcessModifier([sink, writeEnd = pipeFds[1]] {
         switch (sink) {

@@ -1,5 +1,6 @@
 #include "catalogue/foodcategory.h"
 #include "common/csv.h"
+#include "common/translation.h"
 #include "meal/mealdocument.h"
 #include "meal/mealfile.h"
 #include "support/endlessinput.h"
@@ -182,6 +183,7 @@ TEST(MealFile, EndlessInputStopsWithinTheSizeLimit)
 
 TEST(MealFile, AtMostTwentyErrorsAreReportedThenHowManyMore)
 {
+    ASSERT_TRUE(installLanguage(Language::Italian));  // the Italian plural forms, as the programs load them
     // clang-format off
     const struct { int line; int count; const char *last; } cases[] = {{__LINE__, 20, "riga 20: errore 20"}, {__LINE__, 21, "e un altro errore"}, {__LINE__, 37, "e altri 17 errori"}};
     // clang-format on

@@ -86,7 +86,7 @@ protected:
     {
         for (QString &t : english)
             t = localized(t);
-        return std::move(english);
+        return english;
     }
 
     // What the user does: the food becomes current, the weight is typed, the box checked.

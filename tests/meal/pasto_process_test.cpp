@@ -85,6 +85,13 @@ const ProcessCase kCases[] = {
      "\nvelmo-pasto: riga 2: ", 2},
     {__LINE__, {}, QByteArray(";;x\n").repeated(12), Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
      "velmo-pasto: riga 7: manca il nome dell'alimento\nvelmo-pasto: e altri 16 errori\n", 21},
+    // The language of --lingua, before LANGUAGE (Italian in every run); one Velmo does not speak is a fault.
+    {__LINE__, {"--lingua=en"}, QByteArray(";;x\n").repeated(12), Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
+     "velmo-pasto: line 7: the food's name is missing\nvelmo-pasto: and 16 more errors\n", 21},
+    {__LINE__, {"--lingua", "en", "--help"}, {}, Feed::Pipe, kIt, Db::Shipped, 0,
+     "\\AUsage: velmo-pasto [\\s\\S]*\nOptions:\n[\\s\\S]*\nExit codes: [\\s\\S]*\nCategories:\n", "", 0},
+    {__LINE__, {"--csv", "--lingua", "fr"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
+     "velmo-pasto: lingua sconosciuta \"fr\": --lingua vuole it (italiano) o en (inglese)\n", 1},
     // Inputs without end stop at once with their reason (the meal file's tests try every kind).
     {__LINE__, {}, "/dev/zero", Feed::PathStdin, kIt, Db::Shipped, 2, kNothing,
      "velmo-pasto: riga 1: il testo contiene un carattere nullo", 1},
@@ -128,6 +135,7 @@ TEST(PastoProcess, PersonalFoodsImportedExportedAndEaten)
     QTemporaryDir dir;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("it_IT.UTF-8"));
+    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("it"));
     env.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("dati")));
     QString err;
     const auto run = [&env, &err](const QStringList &arguments, const QByteArray &input = {}) {
@@ -214,6 +222,7 @@ TEST(PastoProcess, ArgumentsAndInputGiveTheExitCodeAndTheOutput)
         }
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(c.locale));
+        env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("it"));  // the messages the cases expect
         env.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("dati")));
         process.setProcessEnvironment(env);
         if (c.output == Out::FullDisk)

@@ -5,6 +5,7 @@
 #include "common/inputecho.h"
 #include "common/programdir.h"
 #include "common/safefile.h"
+#include "common/translation.h"
 #include "meal/cli/mealreport.h"
 #include "meal/cli/pastocommandline.h"
 #include "meal/mealcomposer.h"
@@ -90,7 +91,8 @@ int searchFoods(ConsoleOutput &output, const QString &text)
     // the shipped foods are searched all the same.
     const auto personal = openPersonal(false, &error);
     if (!personal || !search.readCategory(personal->connection(), kPersonalCategory, &error))
-        writeStandardError(QStringLiteral("velmo-pasto: %1 (gli alimenti personali non sono cercati)\n").arg(error));
+        writeStandardError(QStringLiteral("velmo-pasto: %1\n")
+                               .arg(QCoreApplication::translate("VelmoPasto", "%1 (gli alimenti personali non sono cercati)").arg(error)));
     QString lines;
     for (int food : search.find(text).foods)
         lines += mealFileLine(search.heading(food), search.food(food).name) + u'\n';
@@ -103,14 +105,14 @@ int searchFoods(ConsoleOutput &output, const QString &text)
 int importFoods(const QString &csvPath, bool force)
 {
     if (csvPath.isEmpty())
-        return fail(kInputFailure, {QStringLiteral("il nome del file da importare è vuoto")});
+        return fail(kInputFailure, {QCoreApplication::translate("VelmoPasto", "il nome del file da importare è vuoto")});
     QString error;
     {
         // A file that cannot be read creates no catalogue.
         QFile csv(csvPath);
         if (!openRegularFile(csv, &error))
-            return fail(kInputFailure, {QStringLiteral("impossibile leggere %1: %2").arg(echoInput(csvPath), error),
-                                        QStringLiteral("nessun alimento importato")});
+            return fail(kInputFailure,
+                        {readFailureMessage(csvPath, error), QCoreApplication::translate("VelmoPasto", "nessun alimento importato")});
     }
     const auto personal = openPersonal(true, &error);
     if (!personal)
@@ -127,16 +129,16 @@ int importFoods(const QString &csvPath, bool force)
         QStringList messages;
         for (const QString &e : read.errors)
             messages.append(QStringLiteral("%1: %2").arg(echoInput(csvPath), e));
-        messages.append(QStringLiteral("nessun alimento importato"));
+        messages.append(QCoreApplication::translate("VelmoPasto", "nessun alimento importato"));
         if (read.doubtful > 0)
-            messages.append(QStringLiteral("se i valori da confermare sono giusti, importarli con --forza"));
+            messages.append(QCoreApplication::translate("VelmoPasto", "se i valori da confermare sono giusti, importarli con --forza"));
         return fail(kInputFailure, messages);
     }
-    writeStandardError(QStringLiteral("velmo-pasto: importati %1 alimenti da %2 in %3: %4 nuovi, %5 aggiornati.\n")
-                           .arg(counts.added + counts.updated)
-                           .arg(echoInput(csvPath), QDir::toNativeSeparators(personal->path()))
-                           .arg(counts.added)
-                           .arg(counts.updated));
+    const QString summary = QCoreApplication::translate("VelmoPasto", "importati %n alimenti da %1 in %2: %3 nuovi, %4 aggiornati.",
+                                                        nullptr, counts.added + counts.updated)
+                                .arg(echoInput(csvPath), QDir::toNativeSeparators(personal->path()),
+                                     QString::number(counts.added), QString::number(counts.updated));
+    writeStandardError(QStringLiteral("velmo-pasto: %1\n").arg(summary));
     return kDone;
 }
 
@@ -167,12 +169,12 @@ bool openMealInput(QFile &input, const std::optional<QString> &path, QString *er
         return false;
     }
     if (standardInputIsFolder()) {
-        *error = QStringLiteral("impossibile leggere lo standard input: è una cartella, non un file");
+        *error = QCoreApplication::translate("VelmoPasto", "impossibile leggere lo standard input: è una cartella, non un file");
         return false;
     }
     if (input.open(stdin, QIODevice::ReadOnly))
         return true;
-    *error = QStringLiteral("impossibile leggere lo standard input: indicare il pasto come FILE");
+    *error = QCoreApplication::translate("VelmoPasto", "impossibile leggere lo standard input: indicare il pasto come FILE");
     return false;
 }
 
@@ -245,8 +247,17 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("Velmo"));
     QCoreApplication::setOrganizationName(QStringLiteral("Velmo"));
 
+    // The language first: every text from here on speaks it. One that Velmo does not speak is
+    // refused in the language the environment asks for.
+    const QStringList arguments = QCoreApplication::arguments();
     QString error;
-    const std::optional<PastoCommand> command = readPastoCommand(QCoreApplication::arguments().mid(1), &error);
+    const std::optional<Language> language = chooseLanguage(arguments, &error);
+    installLanguage(language.value_or(chooseLanguage({}, &error).value_or(Language::Italian)));
+    if (!language) {
+        chooseLanguage(arguments, &error);
+        return fail(kInputFailure, {error});
+    }
+    const std::optional<PastoCommand> command = readPastoCommand(arguments.mid(1), &error);
     if (!command)
         return fail(kInputFailure, {error});
     return run(output, *command);

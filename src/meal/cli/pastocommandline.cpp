@@ -5,10 +5,12 @@
 #include "catalogue/personalcatalogue.h"
 #include "common/inputecho.h"
 #include "common/numbertext.h"
+#include "common/translation.h"
 #include "meal/mealfile.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
 
@@ -27,17 +29,23 @@ struct PastoOptions {
     QCommandLineOption importFoods{QStringLiteral("importa-alimenti"), QString(), QStringLiteral("FILE.csv")};
     QCommandLineOption force{QStringLiteral("forza")};
     QCommandLineOption exportFoods{QStringLiteral("esporta-alimenti")};
+    // Read before the parser by chooseLanguage; goes with any other option.
+    QCommandLineOption language{QStringLiteral("lingua"), QString(), QStringLiteral("LINGUA")};
 
-    QList<QCommandLineOption> all() const { return {help, csv, requirement, search, importFoods, force, exportFoods}; }
+    QList<QCommandLineOption> all() const
+    {
+        return {help, csv, requirement, search, importFoods, force, exportFoods, language};
+    }
 };
 
 // Whether the argument is a spelling velmo-pasto takes for the option: "-h", "--name", and
-// "--name=VALUE" for the two options that have always been taken so, --fabbisogno and --cerca.
+// "--name=VALUE" for --fabbisogno and --cerca, which have always been taken so, and --lingua.
 bool spells(const QString &argument, const QCommandLineOption &option)
 {
     for (const QString &name : option.names()) {
         const QString dashed = (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
-        const bool joinable = name == QStringLiteral("fabbisogno") || name == QStringLiteral("cerca");
+        const bool joinable = name == QStringLiteral("fabbisogno") || name == QStringLiteral("cerca")
+                              || name == QStringLiteral("lingua");
         if (argument == dashed || (joinable && argument.startsWith(dashed + u'=')))
             return true;
     }
@@ -82,22 +90,22 @@ std::optional<PastoCommand> refuse(QString *error, const QString &message)
 std::optional<PastoCommand> readSearch(const QCommandLineParser &parser, const PastoOptions &options,
                                        const QStringList &arguments, QString *error)
 {
-    if (const auto other = firstStrayArgument(arguments, {options.help, options.search}, false))
+    if (const auto other = firstStrayArgument(arguments, {options.help, options.search, options.language}, false))
         return refuse(error,
-                      QStringLiteral("--cerca non si usa insieme ad altri argomenti (%1)").arg(echoInput(*other)));
+                      QCoreApplication::translate("PastoCommandLine", "--cerca non si usa insieme ad altri argomenti (%1)").arg(echoInput(*other)));
     if (parser.optionNames().count(options.search.names().constFirst()) > 1)
-        return refuse(error, QStringLiteral("indicare --cerca una volta sola"));
+        return refuse(error, QCoreApplication::translate("PastoCommandLine", "indicare --cerca una volta sola"));
     PastoCommand command;
     if (parser.isSet(options.help)) {
         command.action = PastoCommand::Action::ShowHelp;
         return command;
     }
     if (missingValue(parser, options.search))
-        return refuse(error, QStringLiteral("manca il testo da cercare dopo --cerca"));
+        return refuse(error, QCoreApplication::translate("PastoCommandLine", "manca il testo da cercare dopo --cerca"));
     command.action = PastoCommand::Action::SearchFoods;
     command.searchText = parser.value(options.search);
     if (command.searchText.trimmed().isEmpty())
-        return refuse(error, QStringLiteral("il testo da cercare è vuoto"));
+        return refuse(error, QCoreApplication::translate("PastoCommandLine", "il testo da cercare è vuoto"));
     return command;
 }
 
@@ -109,14 +117,14 @@ std::optional<PastoCommand> readRequirement(const QCommandLineParser &parser, co
     for (const QString &value : parser.values(options.requirement)) {
         const auto kcal = readWholeArgument16(value, ArgumentFraction::CommaOrPoint, QLocale());
         if (!kcal || *kcal <= 0)
-            return refuse(error, QStringLiteral("fabbisogno non valido %1: indicare le kcal al giorno, un "
+            return refuse(error, QCoreApplication::translate("PastoCommandLine", "fabbisogno non valido %1: indicare le kcal al giorno, un "
                                                 "numero maggiore di 0 e al massimo 32767 (per esempio "
                                                 "--fabbisogno 2244)")
                                      .arg(echoInput(value)));
         command.requirement = *kcal;
     }
     if (missingValue(parser, options.requirement))
-        return refuse(error, QStringLiteral("manca il fabbisogno dopo --fabbisogno (le kcal al giorno, "
+        return refuse(error, QCoreApplication::translate("PastoCommandLine", "manca il fabbisogno dopo --fabbisogno (le kcal al giorno, "
                                             "per esempio --fabbisogno 2244)"));
     return command;
 }
@@ -127,23 +135,23 @@ std::optional<PastoCommand> readAction(const QCommandLineParser &parser, const P
 {
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
-        return refuse(error, QStringLiteral("indicare un solo file (vedere velmo-pasto --help)"));
+        return refuse(error, QCoreApplication::translate("PastoCommandLine", "indicare un solo file (vedere velmo-pasto --help)"));
     const bool importing = parser.isSet(options.importFoods);
     const bool exporting = parser.isSet(options.exportFoods);
     command.force = parser.isSet(options.force);
     if (importing || exporting) {
         if (command.csv || !files.isEmpty() || command.requirement || (importing && exporting)
             || (exporting && command.force))
-            return refuse(error, QStringLiteral("--importa-alimenti e --esporta-alimenti vanno usati da soli "
+            return refuse(error, QCoreApplication::translate("PastoCommandLine", "--importa-alimenti e --esporta-alimenti vanno usati da soli "
                                                 "(vedere velmo-pasto --help)"));
         command.action = importing ? PastoCommand::Action::ImportFoods : PastoCommand::Action::ExportFoods;
         command.foodsFile = parser.value(options.importFoods);
         return command;
     }
     if (command.force)
-        return refuse(error, QStringLiteral("--forza vale solo con --importa-alimenti (vedere velmo-pasto --help)"));
+        return refuse(error, QCoreApplication::translate("PastoCommandLine", "--forza vale solo con --importa-alimenti (vedere velmo-pasto --help)"));
     if (!files.isEmpty() && files.first().isEmpty())
-        return refuse(error, QStringLiteral("il nome del file è vuoto (per leggere lo standard input "
+        return refuse(error, QCoreApplication::translate("PastoCommandLine", "il nome del file è vuoto (per leggere lo standard input "
                                             "ometterlo o scrivere \"-\")"));
     if (!files.isEmpty() && files.first() != QStringLiteral("-"))
         command.mealFile = files.first();
@@ -162,18 +170,22 @@ std::optional<PastoCommand> readPastoCommand(const QStringList &arguments, QStri
     parser.addOptions(options.all());
     // Its faults are found again below, each with velmo-pasto's own message.
     parser.parse(QStringList{QStringLiteral("velmo-pasto")} + arguments);
+    // The first --lingua chose the language before the parser ran; every other must name one too.
+    for (const QString &code : parser.values(options.language))
+        if (!chooseLanguage({QString(), QStringLiteral("--lingua"), code}, error))
+            return std::nullopt;
     if (parser.isSet(options.search))
         return readSearch(parser, options, arguments, error);
     if (const auto unknown = firstStrayArgument(arguments, options.all(), true))
         return refuse(error,
-                      QStringLiteral("opzione sconosciuta %1 (vedere velmo-pasto --help)").arg(echoInput(*unknown)));
+                      QCoreApplication::translate("PastoCommandLine", "opzione sconosciuta %1 (vedere velmo-pasto --help)").arg(echoInput(*unknown)));
     if (parser.isSet(options.help)) {
         PastoCommand help;
         help.action = PastoCommand::Action::ShowHelp;
         return help;
     }
     if (missingValue(parser, options.importFoods) || parser.values(options.importFoods).size() > 1)
-        return refuse(error, QStringLiteral("--importa-alimenti vuole un solo FILE.csv (vedere velmo-pasto --help)"));
+        return refuse(error, QCoreApplication::translate("PastoCommandLine", "--importa-alimenti vuole un solo FILE.csv (vedere velmo-pasto --help)"));
     PastoCommand command;
     command.csv = parser.isSet(options.csv);
     const auto withRequirement = readRequirement(parser, options, command, error);
@@ -184,36 +196,47 @@ std::optional<PastoCommand> readPastoCommand(const QStringList &arguments, QStri
 
 QString pastoHelpText()
 {
+    const auto text = [](const char *source) { return QCoreApplication::translate("PastoCommandLine", source); };
+    // The headings as a meal file names its categories.
     QString categories;
     for (const FoodCategory &c : foodCategories())
-        categories += QStringLiteral("  %1 (tabella %2)\n").arg(c.heading, c.table);
-    categories += QStringLiteral("  %1 (i propri alimenti, nell'archivio %2)\n")
+        categories += text(QT_TRANSLATE_NOOP("PastoCommandLine", "  %1 (tabella %2)\n")).arg(c.heading, c.table);
+    categories += text(QT_TRANSLATE_NOOP("PastoCommandLine", "  %1 (i propri alimenti, nell'archivio %2)\n"))
                       .arg(personalCategory().heading, QDir::toNativeSeparators(PersonalCatalogue::defaultPath()));
-    return QStringLiteral(
-               "Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]\n"
-               "     velmo-pasto --cerca TESTO\n"
-               "     velmo-pasto --importa-alimenti FILE.csv [--forza]\n"
-               "     velmo-pasto --esporta-alimenti\n"
-               "\n"
+    return text(QT_TRANSLATE_NOOP("PastoCommandLine",
+                                  "Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]\n"
+                                  "     velmo-pasto --cerca TESTO\n"
+                                  "     velmo-pasto --importa-alimenti FILE.csv [--forza]\n"
+                                  "     velmo-pasto --esporta-alimenti\n"
+                                  "\n"))
+           + text(QT_TRANSLATE_NOOP(
+               "PastoCommandLine",
                "Calcola le calorie e i nutrienti di un pasto, come la tabella di composizione di Velmo.\n"
                "Legge il FILE indicato, oppure lo standard input se il FILE manca o è \"-\". Il FILE è un file\n"
                "normale: una pipe con nome, un dispositivo o un socket si passano come standard input.\n"
-               "\n"
-               "Ogni riga descrive un alimento, al massimo dodici:\n"
-               "  categoria;alimento;grammi\n"
-               "- categoria: il titolo della categoria (per esempio \"Frutta\") o il nome della sua tabella;\n"
-               "- alimento: il nome esatto dell'alimento, come appare nella griglia degli alimenti;\n"
-               "- grammi: il peso lordo, un numero intero di grammi.\n"
-               "Una voce che contiene \";\" o virgolette, o che inizia o finisce con spazi, va tra virgolette\n"
-               "doppie, raddoppiando quelle al suo interno: \"Pasta; sugo\", \"Torta \"\"della nonna\"\"\".\n"
-               "Le righe vuote e quelle che iniziano con \"#\" sono ignorate. Il testo è in UTF-8, con righe\n"
-               "di al massimo %2 caratteri e in tutto al massimo 1 MB; la lettura si ferma alla tredicesima\n"
-               "riga di alimenti e alla prima riga che non è testo.\n"
-               "\n"
+               "\n"))
+           + text(QT_TRANSLATE_NOOP(
+                      "PastoCommandLine",
+                      "Ogni riga descrive un alimento, al massimo dodici:\n"
+                      "  categoria;alimento;grammi\n"
+                      "- categoria: il titolo della categoria (per esempio \"Frutta\") o il nome della sua tabella;\n"
+                      "- alimento: il nome esatto dell'alimento, come appare nella griglia degli alimenti;\n"
+                      "- grammi: il peso lordo, un numero intero di grammi.\n"
+                      "Una voce che contiene \";\" o virgolette, o che inizia o finisce con spazi, va tra virgolette\n"
+                      "doppie, raddoppiando quelle al suo interno: \"Pasta; sugo\", \"Torta \"\"della nonna\"\"\".\n"
+                      "Le righe vuote e quelle che iniziano con \"#\" sono ignorate. Il testo è in UTF-8, con righe\n"
+                      "di al massimo %1 caratteri e in tutto al massimo 1 MB; la lettura si ferma alla tredicesima\n"
+                      "riga di alimenti e alla prima riga che non è testo.\n"
+                      "\n"))
+                  .arg(kMaxLineLength)
+           + text(QT_TRANSLATE_NOOP(
+               "PastoCommandLine",
                "Sullo standard output stampa la tabella: una riga per alimento (nome, peso lordo, peso netto,\n"
                "protidi, lipidi, glucidi, energia, fibra, colesterolo) e la riga dei totali, con i numeri\n"
                "nel formato della lingua dell'utente.\n"
-               "\n"
+               "\n"))
+           + text(QT_TRANSLATE_NOOP(
+               "PastoCommandLine",
                "Opzioni:\n"
                "  --csv     stampa la tabella in formato CSV (RFC 4180) con le intestazioni della finestra\n"
                "  --cerca TESTO  non calcola un pasto: elenca gli alimenti di tutte le categorie il cui nome\n"
@@ -233,20 +256,22 @@ QString pastoHelpText()
                "            di proteine, lipidi e carboidrati; proteine, lipidi e carboidrati oltre 100 g).\n"
                "  --forza   con --importa-alimenti: importa anche i valori da confermare\n"
                "  --esporta-alimenti  stampa gli alimenti personali in quel formato CSV\n"
+               "  --lingua it|en  la lingua dei messaggi e di questo aiuto: it italiano, en inglese (senza,\n"
+               "            quella di LANGUAGE o della lingua dell'utente); si usa con ogni altra opzione\n"
                "  -h, --help  mostra questo aiuto\n"
-               "\n"
-               "Codici di uscita: 0 pasto calcolato (o alimenti importati o esportati); 1 archivio degli\n"
-               "alimenti (%1, accanto al programma o in ../share/velmo) o archivio degli alimenti personali\n"
-               "mancante, illeggibile o incompleto; 2 errore nelle opzioni o nel testo (i messaggi indicano\n"
-               "la riga; sono mostrati i primi %3 errori e il numero dei successivi); 3 impossibile scrivere\n"
-               "il risultato sullo standard output (disco pieno, output chiuso, pipe interrotta). Gli alimenti\n"
-               "importati sono nell'archivio se e solo se il codice è 0.\n"
-               "Con i codici 1 e 2 non viene stampato nulla sullo standard output.\n"
-               "\n"
-               "Categorie:\n")
-               .arg(QString::fromLatin1(FoodDatabase::kFileName), QString::number(kMaxLineLength),
-                    QString::number(kMaxReportedErrors))
-           + categories;
+               "\n"))
+           + text(QT_TRANSLATE_NOOP(
+                      "PastoCommandLine",
+                      "Codici di uscita: 0 pasto calcolato (o alimenti importati o esportati); 1 archivio degli\n"
+                      "alimenti (%1, accanto al programma o in ../share/velmo) o archivio degli alimenti personali\n"
+                      "mancante, illeggibile o incompleto; 2 errore nelle opzioni o nel testo (i messaggi indicano\n"
+                      "la riga; sono mostrati i primi %2 errori e il numero dei successivi); 3 impossibile scrivere\n"
+                      "il risultato sullo standard output (disco pieno, output chiuso, pipe interrotta). Gli alimenti\n"
+                      "importati sono nell'archivio se e solo se il codice è 0.\n"
+                      "Con i codici 1 e 2 non viene stampato nulla sullo standard output.\n"
+                      "\n"))
+                  .arg(QString::fromLatin1(FoodDatabase::kFileName), QString::number(kMaxReportedErrors))
+           + text(QT_TRANSLATE_NOOP("PastoCommandLine", "Categorie:\n")) + categories;
 }
 
 }  // namespace velmo

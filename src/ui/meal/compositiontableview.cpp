@@ -97,7 +97,7 @@ bool isEditingCommand(const QKeyEvent *key)
 
 }  // namespace
 
-const std::array<QString, 8> &CompositionTableView::headings()
+std::array<QString, 8> CompositionTableView::headings()
 {
     return valueColumnHeadings();
 }
@@ -108,10 +108,11 @@ CompositionTableView::CompositionTableView(MealGrid &meal, QWidget *parent) : QW
     small.setPointSizeF(7.5);
     setFont(small);
 
+    const std::array<QString, 8> texts = headings();
     for (int pass = 0; pass < 2; ++pass) {
         const int y = pass == 0 ? 0 : kSecondHeadingY;
         for (int i = 0; i < 8; ++i) {
-            auto *heading = new QLabel(headings()[static_cast<std::size_t>(i)], this);
+            auto *heading = new QLabel(texts[static_cast<std::size_t>(i)], this);
             heading->setObjectName(QStringLiteral("heading%1_%2").arg(pass).arg(i));
             heading->setWordWrap(true);
             heading->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
@@ -153,8 +154,7 @@ CompositionTableView::CompositionTableView(MealGrid &meal, QWidget *parent) : QW
             tp.setColor(QPalette::Window, backgrounds[i]);
             tp.setColor(QPalette::WindowText, foregrounds[i]);
             total->setPalette(tp);
-            total->setAccessibleDescription(QStringLiteral("Totale, ")
-                                            + headings()[static_cast<std::size_t>(i)].trimmed());
+            total->setAccessibleDescription(tr("Totale, %1").arg(texts[static_cast<std::size_t>(i)].trimmed()));
             if (line == 0)
                 totals_[static_cast<std::size_t>(i)] = total;
             else
@@ -170,7 +170,7 @@ CompositionTableView::CompositionTableView(MealGrid &meal, QWidget *parent) : QW
     personsCombo->setObjectName(QStringLiteral("Combo1"));
     for (int n = 1; n <= 11; ++n)
         personsCombo->addItem(formatUnits(n, 0, QLocale()));
-    personsCombo->setPlaceholderText(QStringLiteral("Scegli il numero delle persone"));
+    personsCombo->setPlaceholderText(tr("Scegli il numero delle persone"));
     personsCombo->setCurrentIndex(-1);
     personsCombo->hide();
 
@@ -194,9 +194,9 @@ void CompositionTableView::buildRow(int r) const
             box->setGeometry(columnX(column), y, columnWidth(column), kRowHeight - 1);
             box->installEventFilter(self);
             box->setValidator(new GrossWeightValidator(box));
-            box->setAccessibleName(QStringLiteral("Peso lordo, riga %1").arg(r + 1));
+            box->setAccessibleName(tr("Peso lordo, riga %1").arg(r + 1));
             box->setAccessibleDescription(
-                QStringLiteral("Grammi interi dell'alimento scelto; poi Tab e Spazio per bloccare la riga"));
+                tr("Grammi interi dell'alimento scelto; poi Tab e Spazio per bloccare la riga"));
             connect(box, &QLineEdit::textEdited, self,
                     [self, r](const QString &text) { emit self->grossEdited(r, text); });
             grossBoxes_[static_cast<std::size_t>(r)] = box;
@@ -222,9 +222,9 @@ void CompositionTableView::buildRow(int r) const
     if (!lockCursor_)
         lockCursor_ = std::make_unique<QCursor>(padlockCursor());
     lock->setCursor(*lockCursor_);
-    lock->setAccessibleName(QStringLiteral("Blocca riga %1").arg(r + 1));
+    lock->setAccessibleName(tr("Blocca riga %1").arg(r + 1));
     lock->setAccessibleDescription(
-        QStringLiteral("Spazio calcola la riga e apre la successiva; di nuovo Spazio la svuota"));
+        tr("Spazio calcola la riga e apre la successiva; di nuovo Spazio la svuota"));
     connect(lock, &QCheckBox::clicked, self, [self, r](bool checked) {
         // The model owns the lock's value: show what it says, then report the click.
         self->renderRowState(r);

@@ -26,7 +26,7 @@ public:
 
     explicit CompositionTableView(MealGrid &meal, QWidget *parent = nullptr);
 
-    static const std::array<QString, 8> &headings();
+    static std::array<QString, 8> headings();
 
     QLabel *cellLabel(int row, MealColumn column) const;  // every cell but the gross weight
     QLineEdit *grossBox(int row) const;

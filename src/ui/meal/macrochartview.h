@@ -13,7 +13,7 @@ class BarChart;
 class MacroChartView : public QChartView {
     Q_OBJECT
 public:
-    static QString rowLabel() { return QStringLiteral("Protidi     Lipidi     Glucidi"); }
+    static QString rowLabel() { return tr("Protidi     Lipidi     Glucidi"); }
 
     explicit MacroChartView(QWidget *parent = nullptr);
 
