@@ -693,6 +693,13 @@ With codes 1 and 2 nothing is printed on standard output.
     </message>
 </context>
 <context>
+    <name>TextPrinting</name>
+    <message>
+        <source>File PDF</source>
+        <translation>PDF file</translation>
+    </message>
+</context>
+<context>
     <name>Translation</name>
     <message>
         <source>lingua sconosciuta &quot;%1&quot;: --lingua vuole it (italiano) o en (inglese)</source>

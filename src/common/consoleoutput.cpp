@@ -145,7 +145,8 @@ bool ConsoleOutput::close()
 
 QString ConsoleOutput::failureMessage(const QString &program) const
 {
-    return QCoreApplication::translate("ConsoleOutput", "%1: impossibile scrivere il risultato sullo standard output: %2")
+    return QCoreApplication::translate("ConsoleOutput",
+                                       "%1: impossibile scrivere il risultato sullo standard output: %2")
         .arg(program, reasonText(error_ != 0 ? error_ : EIO));
 }
 

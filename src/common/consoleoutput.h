@@ -26,7 +26,7 @@ public:
 
     bool failed() const { return error_ != 0; }
 
-    // "<program>: impossibile scrivere ... sullo standard output: <reason>", in Italian.
+    // "<program>: impossibile scrivere ... sullo standard output: <reason>", in the interface's language.
     QString failureMessage(const QString &program) const;
 
 private:

@@ -51,7 +51,8 @@ bool CsvReader::feed(QStringView text)
         const QChar c = text[i];
         if (maxRecordChars_ > 0 && ++recordChars_ > maxRecordChars_)
             return fail(
-                QCoreApplication::translate("Csv", "la riga supera %1 caratteri (mancano le virgolette di chiusura?)").arg(maxRecordChars_),
+                QCoreApplication::translate("Csv", "la riga supera %1 caratteri (mancano le virgolette di chiusura?)")
+                    .arg(maxRecordChars_),
                 record_.line);
         switch (state_) {
         case State::Quoted:
@@ -145,8 +146,9 @@ std::optional<QStringList> splitQuotedLine(const QString &line, QChar separator,
             QString field;
             for (++i;; ++i) {
                 if (i == line.size()) {
-                    *error = QCoreApplication::translate("Csv", "virgolette non chiuse: una voce tra virgolette deve finire con \" "
-                                            "(le virgolette al suo interno vanno raddoppiate)");
+                    *error = QCoreApplication::translate(
+                        "Csv", "virgolette non chiuse: una voce tra virgolette deve finire con \" "
+                               "(le virgolette al suo interno vanno raddoppiate)");
                     return std::nullopt;
                 }
                 if (line.at(i) == u'"') {
@@ -159,8 +161,9 @@ std::optional<QStringList> splitQuotedLine(const QString &line, QChar separator,
             for (++i; i < line.size() && line.at(i).isSpace();)
                 ++i;
             if (i < line.size() && line.at(i) != separator) {
-                *error = QCoreApplication::translate("Csv", "testo dopo le virgolette di chiusura: una voce tra virgolette deve essere "
-                                        "seguita da \"%1\" (le virgolette al suo interno vanno raddoppiate)")
+                *error = QCoreApplication::translate(
+                             "Csv", "testo dopo le virgolette di chiusura: una voce tra virgolette deve essere "
+                                    "seguita da \"%1\" (le virgolette al suo interno vanno raddoppiate)")
                              .arg(separator);
                 return std::nullopt;
             }

@@ -64,7 +64,7 @@ QString csvQuoted(const QString &field);
 // The fields of one line of text separated by `separator`, read as RFC 4180 reads a record but
 // lenient with text typed by hand: blanks around a field are dropped; a field that starts with
 // '"' runs to its closing quote, blanks inside kept and doubled quotes read as one; a quote
-// inside an unquoted field is a plain character. Null, with the reason in Italian in `error`,
+// inside an unquoted field is a plain character. Null, with the reason in `error`,
 // for a quote never closed or text after a closing quote.
 std::optional<QStringList> splitQuotedLine(const QString &line, QChar separator, QString *error);
 // A text for a CSV field that a spreadsheet shows as text and never runs as a formula: one

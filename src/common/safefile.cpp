@@ -46,7 +46,8 @@ bool writeFileSafely(const QString &path, const QByteArray &bytes, QString *reas
     if (file.write(bytes) != bytes.size() || !file.commit()) {
         *reason = file.error() == QFileDevice::RenameError
                       ? QCoreApplication::translate("SafeFile", "impossibile sostituire il file esistente")
-                      : QCoreApplication::translate("SafeFile", "scrittura non riuscita (disco pieno o file troppo grande)");
+                      : QCoreApplication::translate("SafeFile",
+                                                    "scrittura non riuscita (disco pieno o file troppo grande)");
         return false;
     }
     return true;
@@ -54,7 +55,8 @@ bool writeFileSafely(const QString &path, const QByteArray &bytes, QString *reas
 
 bool openRegularFile(QFile &file, QString *reason)
 {
-    const QString notRegular = QCoreApplication::translate("SafeFile", 
+    const QString notRegular = QCoreApplication::translate(
+        "SafeFile",
         "non è un file normale (è una pipe, un dispositivo o un socket): indicare un file salvato su disco");
 #ifdef Q_OS_WIN
     const QFileInfo info(file.fileName());
@@ -86,7 +88,9 @@ bool openRegularFile(QFile &file, QString *reason)
         case EACCES:
         case EPERM: *reason = QCoreApplication::translate("SafeFile", "permessi insufficienti"); break;
         case ENXIO: *reason = notRegular; break;  // a socket
-        case ELOOP: *reason = QCoreApplication::translate("SafeFile", "troppi collegamenti simbolici nel percorso"); break;
+        case ELOOP:
+            *reason = QCoreApplication::translate("SafeFile", "troppi collegamenti simbolici nel percorso");
+            break;
         case ENAMETOOLONG: *reason = QCoreApplication::translate("SafeFile", "il nome del file è troppo lungo"); break;
         default: *reason = QCoreApplication::translate("SafeFile", "errore di sistema n. %1").arg(error); break;
         }
@@ -94,7 +98,8 @@ bool openRegularFile(QFile &file, QString *reason)
     }
     if (!S_ISREG(status.st_mode)) {
         ::close(fd);
-        *reason = S_ISDIR(status.st_mode) ? QCoreApplication::translate("SafeFile", "è una cartella, non un file") : notRegular;
+        *reason = S_ISDIR(status.st_mode) ? QCoreApplication::translate("SafeFile", "è una cartella, non un file")
+                                          : notRegular;
         return false;
     }
     const int flags = fcntl(fd, F_GETFL);

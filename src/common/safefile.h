@@ -10,12 +10,12 @@ namespace velmo {
 // Writes `bytes` as the whole content of the file at `path` through a temporary file in the
 // same folder, renamed over the old file only once every byte is on disk: a failure (disk
 // full, no permission, a folder that is gone) leaves any previous file as it was. False with
-// the reason in Italian in `reason`.
+// the reason, for the user, in `reason`.
 bool writeFileSafely(const QString &path, const QByteArray &bytes, QString *reason);
 
 // Opens the file named by `file` for reading, only if it is a regular file: a named pipe would
 // block the program until someone writes to it, a device or a socket may never end. False with
-// the reason in Italian in `reason`: "il file non esiste", "è una cartella, non un file",
+// the reason, for the user, in `reason`: "il file non esiste", "è una cartella, non un file",
 // "permessi insufficienti", "non è un file normale …" or another.
 bool openRegularFile(QFile &file, QString *reason);
 

@@ -1,19 +1,21 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 namespace velmo {
 
-// The entry that every printer list offers: output to a PDF file named by the user.
+// The entry that every printer list offers: output to a PDF file named by the user. A name for
+// the user that no setting keeps, so it speaks the interface's language.
 inline QString pdfPrinterName()
 {
-    return QStringLiteral("File PDF");
+    return QCoreApplication::translate("TextPrinting", "File PDF");
 }
 
 struct PrintOutcome {
     bool ok = false;
-    QString error;  // for the user, in Italian; empty when ok
+    QString error;  // for the user, in the interface's language; empty when ok
 };
 
 // The printers of the system, the printer in use for the whole run, and text documents: what a

@@ -55,7 +55,7 @@ std::optional<Language> chooseLanguage(const QStringList &arguments, QString *er
         if (const auto language = languageFromCode(*code); language && code->size() == 2)
             return language;
         *error = QCoreApplication::translate("Translation",
-                                            "lingua sconosciuta \"%1\": --lingua vuole it (italiano) o en (inglese)")
+                                             "lingua sconosciuta \"%1\": --lingua vuole it (italiano) o en (inglese)")
                      .arg(*code);
         return std::nullopt;
     }

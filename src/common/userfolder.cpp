@@ -42,28 +42,26 @@ void makePrivate(const QFileInfo &info, QStringList *notices)
     QFile file(path);
     const QString at = where(path);
     if (file.setPermissions(info.permissions() & (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))) {
-        notices->append(info.isDir() ? QCoreApplication::translate("UserFolder",
-                                                                   "La cartella %1 era accessibile anche ad altri "
-                                                                   "utenti del computer: ora lo è solo al suo "
-                                                                   "proprietario.")
-                                           .arg(at)
-                                     : QCoreApplication::translate("UserFolder",
-                                                                   "Il file %1 era accessibile anche ad altri utenti "
-                                                                   "del computer: ora lo è solo al suo proprietario.")
-                                           .arg(at));
+        notices->append(
+            info.isDir() ? QCoreApplication::translate("UserFolder", "La cartella %1 era accessibile anche ad altri "
+                                                                     "utenti del computer: ora lo è solo al suo "
+                                                                     "proprietario.")
+                               .arg(at)
+                         : QCoreApplication::translate("UserFolder", "Il file %1 era accessibile anche ad altri utenti "
+                                                                     "del computer: ora lo è solo al suo proprietario.")
+                               .arg(at));
         return;
     }
     const QString reason = file.errorString();
-    notices->append(info.isDir() ? QCoreApplication::translate("UserFolder",
-                                                               "La cartella %1 è accessibile anche ad altri utenti "
-                                                               "del computer e non è stato possibile cambiarlo (%2): "
-                                                               "cambiarne i permessi (chmod 700).")
-                                       .arg(at, reason)
-                                 : QCoreApplication::translate("UserFolder",
-                                                               "Il file %1 è accessibile anche ad altri utenti del "
-                                                               "computer e non è stato possibile cambiarlo (%2): "
-                                                               "cambiarne i permessi (chmod 600).")
-                                       .arg(at, reason));
+    notices->append(
+        info.isDir() ? QCoreApplication::translate("UserFolder", "La cartella %1 è accessibile anche ad altri utenti "
+                                                                 "del computer e non è stato possibile cambiarlo (%2): "
+                                                                 "cambiarne i permessi (chmod 700).")
+                           .arg(at, reason)
+                     : QCoreApplication::translate("UserFolder", "Il file %1 è accessibile anche ad altri utenti del "
+                                                                 "computer e non è stato possibile cambiarlo (%2): "
+                                                                 "cambiarne i permessi (chmod 600).")
+                           .arg(at, reason));
 }
 
 }  // namespace
@@ -86,8 +84,9 @@ bool makePrivateFolder(const QString &folder, QStringList *notices, QString *err
     for (const QString &path : missing) {
         // Another program may make it at the same moment: what counts is that it is there.
         if (!QDir().mkdir(path, kPrivateFolder) && !QFileInfo(path).isDir()) {
-            *error = QCoreApplication::translate("UserFolder", "Impossibile creare la cartella %1: controllare che la cartella che la contiene "
-                                    "esista e sia scrivibile.")
+            *error = QCoreApplication::translate(
+                         "UserFolder", "Impossibile creare la cartella %1: controllare che la cartella che la contiene "
+                                       "esista e sia scrivibile.")
                          .arg(where(path));
             return false;
         }
@@ -116,7 +115,8 @@ bool createPrivateFile(const QString &path, QString *error)
     }
     if (QFileInfo::exists(path))
         return true;
-    *error = QCoreApplication::translate("UserFolder", "Impossibile creare il file %1 (%2): controllare che la cartella sia scrivibile.")
+    *error = QCoreApplication::translate(
+                 "UserFolder", "Impossibile creare il file %1 (%2): controllare che la cartella sia scrivibile.")
                  .arg(where(path), file.errorString());
     return false;
 }

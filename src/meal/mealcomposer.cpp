@@ -179,11 +179,12 @@ std::vector<InputError> MealComposer::missingFoods(const std::vector<MealFileEnt
                 meant = candidate;
                 break;
             }
-        const QString message =
-            meant ? QCoreApplication::translate("MealComposer", "l'alimento %1 non è nella categoria \"%2\" (forse %3?)")
-                        .arg(echoInput(entry.food), heading, echoInput(*meant))
-                  : QCoreApplication::translate("MealComposer", "l'alimento %1 non è nella categoria \"%2\"")
-                        .arg(echoInput(entry.food), heading);
+        const QString message = meant ? QCoreApplication::translate(
+                                            "MealComposer", "l'alimento %1 non è nella categoria \"%2\" (forse %3?)")
+                                            .arg(echoInput(entry.food), heading, echoInput(*meant))
+                                      : QCoreApplication::translate("MealComposer",
+                                                                    "l'alimento %1 non è nella categoria \"%2\"")
+                                            .arg(echoInput(entry.food), heading);
         errors.push_back({entry.line, message});
     }
     return errors;
@@ -200,7 +201,8 @@ bool MealComposer::showCategoryWith(int category, const QString &key, int *index
     if (chooseCategory_) {
         if (!chooseCategory_(category)) {
             // The window has shown why already.
-            *error = QCoreApplication::translate("MealComposer", "impossibile leggere la categoria \"%1\"").arg(foodCategory(category).heading);
+            *error = QCoreApplication::translate("MealComposer", "impossibile leggere la categoria \"%1\"")
+                         .arg(foodCategory(category).heading);
             return false;
         }
         *index = find();
@@ -240,8 +242,9 @@ bool MealComposer::add(const MealFileEntry &entry, QString *error)
     if (!showCategoryWith(entry.category, nameKey(entry.food), &index, error))
         return false;
     if (index < 0) {
-        *error =
-            QCoreApplication::translate("MealComposer", "riga %1: l'alimento %2 non è più nell'archivio").arg(entry.line).arg(echoInput(entry.food));
+        *error = QCoreApplication::translate("MealComposer", "riga %1: l'alimento %2 non è più nell'archivio")
+                     .arg(entry.line)
+                     .arg(echoInput(entry.food));
         return false;
     }
     // The table shows the catalogue's own spelling of the name.
@@ -258,13 +261,17 @@ bool MealComposer::add(const MealFileEntry &entry, QString *error)
         if (grid_.row(r).visible && grid_.row(r).lock == 0)
             open = r;
     if (open < 0 || grid_.row(open).name() != name) {
-        *error = QCoreApplication::translate("MealComposer", "riga %1: nessuna riga libera per %2").arg(entry.line).arg(echoInput(name));
+        *error = QCoreApplication::translate("MealComposer", "riga %1: nessuna riga libera per %2")
+                     .arg(entry.line)
+                     .arg(echoInput(name));
         return false;
     }
     grid_.setGrossText(open, entry.grams);
     grid_.setLock(open, 1);
     if (grid_.row(open).lock != 1) {
-        *error = QCoreApplication::translate("MealComposer", "riga %1: la riga di %2 non è stata calcolata").arg(entry.line).arg(echoInput(name));
+        *error = QCoreApplication::translate("MealComposer", "riga %1: la riga di %2 non è stata calcolata")
+                     .arg(entry.line)
+                     .arg(echoInput(name));
         return false;
     }
     return true;

@@ -42,7 +42,7 @@ public:
     // The personal catalogue's connection, for entries of the personal category.
     void setPersonalDatabase(const QSqlDatabase &personal) { personal_ = personal; }
 
-    // Every entry whose food is not in its category, as Italian messages naming the line;
+    // Every entry whose food is not in its category, as messages naming the line;
     // `databaseError` is set instead when a category cannot be read at all.
     std::vector<InputError> missingFoods(const std::vector<MealFileEntry> &entries, QString *databaseError);
 

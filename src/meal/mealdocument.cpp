@@ -20,7 +20,8 @@ const QString kTitle = QStringLiteral("Velmo");
 // The patterns are no text to translate: only the names of the kinds of file are.
 QString mealFilter()
 {
-    return QStringLiteral("%1 (*.pasto);;%2 (*)").arg(MealDocument::tr("Pasti di Velmo"), MealDocument::tr("Tutti i file"));
+    return QStringLiteral("%1 (*.pasto);;%2 (*)")
+        .arg(MealDocument::tr("Pasti di Velmo"), MealDocument::tr("Tutti i file"));
 }
 
 }  // namespace
@@ -154,9 +155,8 @@ std::optional<std::vector<MealFileEntry>> MealDocument::checkedEntries(const QSt
                     [](const MealFileEntry &e) { return isPersonalCategory(e.category); })) {
         const std::optional<QSqlDatabase> personal = personal_ ? personal_() : std::nullopt;
         if (!personal) {
-            *errors = {
-                tr("il pasto contiene alimenti personali, ma l'archivio degli alimenti personali non "
-                   "si può aprire")};
+            *errors = {tr("il pasto contiene alimenti personali, ma l'archivio degli alimenti personali non "
+                          "si può aprire")};
             return std::nullopt;
         }
         trial.setPersonalDatabase(*personal);

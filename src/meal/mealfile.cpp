@@ -92,8 +92,9 @@ void readLine(int line, const QString &content, MealFile &file)
     }
     const QStringList &fields = *split;
     if (fields.size() != 3) {
-        file.errors.push_back({line, QCoreApplication::translate("MealFile", "attese tre voci separate da \";\" (categoria;alimento;grammi), "
-                                                    "trovate %1")
+        file.errors.push_back({line, QCoreApplication::translate(
+                                         "MealFile", "attese tre voci separate da \";\" (categoria;alimento;grammi), "
+                                                     "trovate %1")
                                          .arg(fields.size())});
         return;
     }
@@ -107,9 +108,10 @@ void readLine(int line, const QString &content, MealFile &file)
     if (category.isEmpty()) {
         file.errors.push_back({line, QCoreApplication::translate("MealFile", "manca la categoria")});
     } else if (!found) {
-        file.errors.push_back({line, QCoreApplication::translate("MealFile", "categoria sconosciuta %1 (l'elenco delle categorie è in "
-                                                    "velmo-pasto --help)")
-                                         .arg(echoInput(category))});
+        file.errors.push_back(
+            {line, QCoreApplication::translate("MealFile", "categoria sconosciuta %1 (l'elenco delle categorie è in "
+                                                           "velmo-pasto --help)")
+                       .arg(echoInput(category))});
     } else {
         entry.category = *found;
     }
@@ -117,14 +119,17 @@ void readLine(int line, const QString &content, MealFile &file)
         file.errors.push_back({line, QCoreApplication::translate("MealFile", "manca il nome dell'alimento")});
     if (entry.grams.isEmpty() || !MealGrid::allDigits(entry.grams)) {
         file.errors.push_back(
-            {line, QCoreApplication::translate("MealFile", "il peso lordo %1 non è un numero intero di grammi").arg(echoInput(entry.grams))});
+            {line, QCoreApplication::translate("MealFile", "il peso lordo %1 non è un numero intero di grammi")
+                       .arg(echoInput(entry.grams))});
     } else if (isZero(entry.grams)) {
         // The table would take a weight of 0 and drop the row at once: say so instead.
-        file.errors.push_back({line, QCoreApplication::translate("MealFile", "il peso lordo è 0: un alimento del pasto pesa almeno 1 grammo")});
+        file.errors.push_back({line, QCoreApplication::translate(
+                                         "MealFile", "il peso lordo è 0: un alimento del pasto pesa almeno 1 grammo")});
     } else if (!MealGrid::acceptsGrossText(entry.grams)) {
         // The window's gross-weight boxes take no more digits either.
-        file.errors.push_back({line, QCoreApplication::translate("MealFile", "il peso lordo %1 è troppo grande (al massimo %2 cifre)")
-                                         .arg(echoInput(entry.grams), QString::number(kMaxGrossWeightDigits))});
+        file.errors.push_back(
+            {line, QCoreApplication::translate("MealFile", "il peso lordo %1 è troppo grande (al massimo %2 cifre)")
+                       .arg(echoInput(entry.grams), QString::number(kMaxGrossWeightDigits))});
     }
     file.entries.push_back(entry);
 }
@@ -145,7 +150,8 @@ public:
             const qint64 wanted = std::min(kBlock, kMaxMealFileBytes + 1 - total);
             const qint64 got = input_.read(block.data(), wanted);
             if (got < 0) {
-                stop(QCoreApplication::translate("MealFile", "lettura interrotta da un errore del sistema (%1)").arg(input_.errorString()));
+                stop(QCoreApplication::translate("MealFile", "lettura interrotta da un errore del sistema (%1)")
+                         .arg(input_.errorString()));
                 break;
             }
             if (got == 0)
@@ -158,14 +164,16 @@ public:
                 // The line that was being read when the limit came may already be too long.
                 if (characters_ > kMaxLineLength)
                     file_.errors.push_back({lineNumber_, lineTooLong()});
-                stop(QCoreApplication::translate("MealFile", "il testo supera 1 MB: non è un file di pasto; lettura interrotta"));
+                stop(QCoreApplication::translate("MealFile",
+                                                 "il testo supera 1 MB: non è un file di pasto; lettura interrotta"));
             }
         }
         if (!stopped_ && (!line_.isEmpty() || characters_ > 0))
             endLine();
         if (file_.entries.empty() && file_.errors.empty())
             file_.errors.push_back(
-                {0, QCoreApplication::translate("MealFile", "nessun alimento da calcolare: il testo è vuoto o contiene solo commenti")});
+                {0, QCoreApplication::translate(
+                        "MealFile", "nessun alimento da calcolare: il testo è vuoto o contiene solo commenti")});
         return std::move(file_);
     }
 
@@ -184,7 +192,8 @@ private:
         }
         bool lead = false;
         if (b == 0) {
-            stop(QCoreApplication::translate("MealFile", "il testo contiene un carattere nullo: non è un file di testo; lettura interrotta"));
+            stop(QCoreApplication::translate(
+                "MealFile", "il testo contiene un carattere nullo: non è un file di testo; lettura interrotta"));
             return;
         }
         if (!utf8_.feed(b, &lead)) {
@@ -221,16 +230,23 @@ private:
             readLine(line, content, file_);
         }
         if (++foodLines_ == kMealRows + 1) {
-            file_.errors.push_back({line, QCoreApplication::translate("MealFile", "più di dodici alimenti: la tabella del pasto ha %1 righe; "
-                                                         "lettura interrotta")
+            file_.errors.push_back({line, QCoreApplication::translate(
+                                              "MealFile", "più di dodici alimenti: la tabella del pasto ha %1 righe; "
+                                                          "lettura interrotta")
                                               .arg(kMealRows)});
             stopped_ = true;
         }
     }
 
-    static QString lineTooLong() { return QCoreApplication::translate("MealFile", "la riga è più lunga di %1 caratteri").arg(kMaxLineLength); }
+    static QString lineTooLong()
+    {
+        return QCoreApplication::translate("MealFile", "la riga è più lunga di %1 caratteri").arg(kMaxLineLength);
+    }
 
-    void notUtf8() { stop(QCoreApplication::translate("MealFile", "il testo non è in codifica UTF-8; salvare il file come UTF-8")); }
+    void notUtf8()
+    {
+        stop(QCoreApplication::translate("MealFile", "il testo non è in codifica UTF-8; salvare il file come UTF-8"));
+    }
 
     void stop(const QString &why)
     {

@@ -25,7 +25,8 @@ struct InputError {
     QString text;
     QString message() const
     {
-        return line > 0 ? QCoreApplication::translate("MealFile", "riga %1: %2").arg(QString::number(line), text) : text;
+        return line > 0 ? QCoreApplication::translate("MealFile", "riga %1: %2").arg(QString::number(line), text)
+                        : text;
     }
 };
 

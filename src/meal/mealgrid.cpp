@@ -259,8 +259,7 @@ void MealGrid::acceptLock(int r)
     const std::optional<MealPortion> computed = MealPortion::of(row(r), QLocale());
     if (!computed) {
         if (dialogs_)
-            dialogs_->message(tr("Inserire quantità sul campo peso lordo"), warningTitle(),
-                              MessageIcon::Critical);
+            dialogs_->message(tr("Inserire quantità sul campo peso lordo"), warningTitle(), MessageIcon::Critical);
         // Runs this row's unlock handling nested, which empties the row.
         setLock(r, 0);
         return;

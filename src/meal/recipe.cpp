@@ -24,11 +24,13 @@ std::optional<PersonalFood> mealAsFood(const MealGrid &grid, const QString &name
             sums[k] += readLocaleNumberOrZero(row.cell(kNutrientColumns[k]).text, locale);
     }
     if (locked == 0) {
-        *problem = QCoreApplication::translate("Recipe", "Nessun alimento del pasto è bloccato: bloccare le righe da salvare come alimento.");
+        *problem = QCoreApplication::translate(
+            "Recipe", "Nessun alimento del pasto è bloccato: bloccare le righe da salvare come alimento.");
         return std::nullopt;
     }
     if (!(net > 0)) {
-        *problem = QCoreApplication::translate("Recipe", "Il peso netto del pasto è zero: non si può riportare a 100 g.");
+        *problem = QCoreApplication::translate("Recipe",
+                                               "Il peso netto del pasto è zero: non si può riportare a 100 g.");
         return std::nullopt;
     }
     PersonalFood food;
@@ -37,7 +39,8 @@ std::optional<PersonalFood> mealAsFood(const MealGrid &grid, const QString &name
     for (std::size_t k = 0; k < sums.size(); ++k) {
         const auto cents = roundHalfEvenScaled(sums[k] / net * 100, 2);
         if (!cents) {
-            *problem = QCoreApplication::translate("Recipe", "I valori del pasto sono troppo grandi per essere riportati a 100 g.");
+            *problem = QCoreApplication::translate(
+                "Recipe", "I valori del pasto sono troppo grandi per essere riportati a 100 g.");
             return std::nullopt;
         }
         food.nutrients[k] = static_cast<double>(*cents) / 100;

@@ -77,11 +77,11 @@ QString comparisonText(const MealComparison &comparison, const QString &whose, c
     const QString percent = number(comparison.percentOfRequirement);
     const QString requirement = number(comparison.requirementKcal);
     if (!comparison.shares)
-        return whose.isEmpty() ? QCoreApplication::translate("RequirementComparison", "Pasto %1 kcal = %2 % di %3 kcal")
-                                     .arg(meal, percent, requirement)
-                               : QCoreApplication::translate("RequirementComparison",
-                                                             "Pasto %1 kcal = %2 % di %3 kcal (%4)")
-                                     .arg(meal, percent, requirement, whose);
+        return whose.isEmpty()
+                   ? QCoreApplication::translate("RequirementComparison", "Pasto %1 kcal = %2 % di %3 kcal")
+                         .arg(meal, percent, requirement)
+                   : QCoreApplication::translate("RequirementComparison", "Pasto %1 kcal = %2 % di %3 kcal (%4)")
+                         .arg(meal, percent, requirement, whose);
     const auto &s = *comparison.shares;
     if (whose.isEmpty())
         return QCoreApplication::translate("RequirementComparison",

@@ -95,10 +95,12 @@ TEST(MealFile, EveryNameReadsBackAsWritten)
         EXPECT_EQ(readMealFile(text).entries, meal) << text.toStdString();
         for (std::size_t i = first; i < std::min(first + kMealRows, shipped); ++i)
             EXPECT_TRUE(text.contains(
-                (u'\n' + foodCategory(entries[i].category).heading + u';' + entries[i].food + QStringLiteral(";1\n")).toUtf8()));
+                (u'\n' + foodCategory(entries[i].category).heading + u';' + entries[i].food + QStringLiteral(";1\n"))
+                    .toUtf8()));
     }
     // Files written before names were quoted: a quote inside a name is a quote.
-    EXPECT_EQ(readMealFile("Frutta;Torta \"della nonna\";1").entries.at(0).food, QStringLiteral("Torta \"della nonna\""));
+    EXPECT_EQ(readMealFile("Frutta;Torta \"della nonna\";1").entries.at(0).food,
+              QStringLiteral("Torta \"della nonna\""));
 }
 
 const QByteArray kFood = "Frutta;Banana, cruda;1";

@@ -183,9 +183,10 @@ TEST(PastoProcess, PersonalFoodsImportedExportedAndEaten)
     for (const QString &name : kHostileFoodNames) {
         SCOPED_TRACE(name.toStdString());
         const QString found = run({QStringLiteral("--cerca"), name});
-        EXPECT_TRUE(run({}, QString(found).replace(u'\n', QStringLiteral(";100\n")).toUtf8())
-                        .contains(QRegularExpression(u'^' + QRegularExpression::escape(name) + QStringLiteral(" +100 +100\\s"),
-                                                     QRegularExpression::MultilineOption)));
+        EXPECT_TRUE(
+            run({}, QString(found).replace(u'\n', QStringLiteral(";100\n")).toUtf8())
+                .contains(QRegularExpression(u'^' + QRegularExpression::escape(name) + QStringLiteral(" +100 +100\\s"),
+                                             QRegularExpression::MultilineOption)));
     }
 }
 
@@ -243,8 +244,9 @@ TEST(PastoProcess, ArgumentsAndInputGiveTheExitCodeAndTheOutput)
         EXPECT_TRUE(words.isEmpty() ? err.isEmpty() : err.contains(words)) << err.toStdString();
         EXPECT_LE(err.count(u'\n'), c.errLines) << err.toStdString();
         EXPECT_EQ(fileBytes(database), databaseBefore);
-        if (c.feed == Feed::FifoArgument)  // an input that cannot be read creates no personal catalogue
+        if (c.feed == Feed::FifoArgument) {  // an input that cannot be read creates no personal catalogue
             EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("dati"))));
+        }
     }
 }
 

@@ -61,7 +61,9 @@ TEST_P(Totals, RecomputationSumsTheLockedRowsAndBlanksTheirZeros)
         for (int r = 0; r < kMealRows; ++r) {
             const GivenRow given = r < static_cast<int>(c.rows.size()) ? c.rows[static_cast<std::size_t>(r)]
                                                                        : GivenRow{};
-            EXPECT_EQ(rowValues(g, r), localized(given.after.isEmpty() ? QStringList(8, QString()) : QStringList(given.after))) << r;
+            EXPECT_EQ(rowValues(g, r),
+                      localized(given.after.isEmpty() ? QStringList(8, QString()) : QStringList(given.after)))
+                << r;
             EXPECT_EQ(g.row(r).lock, given.lockedAfter ? 1 : 0) << r;
             const bool emptied = r >= static_cast<int>(c.rows.size()) || (given.locked && !given.lockedAfter);
             EXPECT_EQ(cellText(g, r, MealColumn::Name).isEmpty(), emptied) << r;

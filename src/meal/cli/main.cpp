@@ -91,8 +91,10 @@ int searchFoods(ConsoleOutput &output, const QString &text)
     // the shipped foods are searched all the same.
     const auto personal = openPersonal(false, &error);
     if (!personal || !search.readCategory(personal->connection(), kPersonalCategory, &error))
-        writeStandardError(QStringLiteral("velmo-pasto: %1\n")
-                               .arg(QCoreApplication::translate("VelmoPasto", "%1 (gli alimenti personali non sono cercati)").arg(error)));
+        writeStandardError(
+            QStringLiteral("velmo-pasto: %1\n")
+                .arg(QCoreApplication::translate("VelmoPasto", "%1 (gli alimenti personali non sono cercati)")
+                         .arg(error)));
     QString lines;
     for (int food : search.find(text).foods)
         lines += mealFileLine(search.heading(food), search.food(food).name) + u'\n';
@@ -105,14 +107,15 @@ int searchFoods(ConsoleOutput &output, const QString &text)
 int importFoods(const QString &csvPath, bool force)
 {
     if (csvPath.isEmpty())
-        return fail(kInputFailure, {QCoreApplication::translate("VelmoPasto", "il nome del file da importare è vuoto")});
+        return fail(kInputFailure,
+                    {QCoreApplication::translate("VelmoPasto", "il nome del file da importare è vuoto")});
     QString error;
     {
         // A file that cannot be read creates no catalogue.
         QFile csv(csvPath);
         if (!openRegularFile(csv, &error))
-            return fail(kInputFailure,
-                        {readFailureMessage(csvPath, error), QCoreApplication::translate("VelmoPasto", "nessun alimento importato")});
+            return fail(kInputFailure, {readFailureMessage(csvPath, error),
+                                        QCoreApplication::translate("VelmoPasto", "nessun alimento importato")});
     }
     const auto personal = openPersonal(true, &error);
     if (!personal)
@@ -131,10 +134,12 @@ int importFoods(const QString &csvPath, bool force)
             messages.append(QStringLiteral("%1: %2").arg(echoInput(csvPath), e));
         messages.append(QCoreApplication::translate("VelmoPasto", "nessun alimento importato"));
         if (read.doubtful > 0)
-            messages.append(QCoreApplication::translate("VelmoPasto", "se i valori da confermare sono giusti, importarli con --forza"));
+            messages.append(QCoreApplication::translate(
+                "VelmoPasto", "se i valori da confermare sono giusti, importarli con --forza"));
         return fail(kInputFailure, messages);
     }
-    const QString summary = QCoreApplication::translate("VelmoPasto", "importati %n alimenti da %1 in %2: %3 nuovi, %4 aggiornati.",
+    const QString summary = QCoreApplication::translate("VelmoPasto",
+                                                        "importati %n alimenti da %1 in %2: %3 nuovi, %4 aggiornati.",
                                                         nullptr, counts.added + counts.updated)
                                 .arg(echoInput(csvPath), QDir::toNativeSeparators(personal->path()),
                                      QString::number(counts.added), QString::number(counts.updated));
@@ -169,12 +174,14 @@ bool openMealInput(QFile &input, const std::optional<QString> &path, QString *er
         return false;
     }
     if (standardInputIsFolder()) {
-        *error = QCoreApplication::translate("VelmoPasto", "impossibile leggere lo standard input: è una cartella, non un file");
+        *error = QCoreApplication::translate("VelmoPasto",
+                                             "impossibile leggere lo standard input: è una cartella, non un file");
         return false;
     }
     if (input.open(stdin, QIODevice::ReadOnly))
         return true;
-    *error = QCoreApplication::translate("VelmoPasto", "impossibile leggere lo standard input: indicare il pasto come FILE");
+    *error = QCoreApplication::translate("VelmoPasto",
+                                         "impossibile leggere lo standard input: indicare il pasto come FILE");
     return false;
 }
 

@@ -91,8 +91,9 @@ std::optional<PastoCommand> readSearch(const QCommandLineParser &parser, const P
                                        const QStringList &arguments, QString *error)
 {
     if (const auto other = firstStrayArgument(arguments, {options.help, options.search, options.language}, false))
-        return refuse(error,
-                      QCoreApplication::translate("PastoCommandLine", "--cerca non si usa insieme ad altri argomenti (%1)").arg(echoInput(*other)));
+        return refuse(
+            error, QCoreApplication::translate("PastoCommandLine", "--cerca non si usa insieme ad altri argomenti (%1)")
+                       .arg(echoInput(*other)));
     if (parser.optionNames().count(options.search.names().constFirst()) > 1)
         return refuse(error, QCoreApplication::translate("PastoCommandLine", "indicare --cerca una volta sola"));
     PastoCommand command;
@@ -117,15 +118,17 @@ std::optional<PastoCommand> readRequirement(const QCommandLineParser &parser, co
     for (const QString &value : parser.values(options.requirement)) {
         const auto kcal = readWholeArgument16(value, ArgumentFraction::CommaOrPoint, QLocale());
         if (!kcal || *kcal <= 0)
-            return refuse(error, QCoreApplication::translate("PastoCommandLine", "fabbisogno non valido %1: indicare le kcal al giorno, un "
-                                                "numero maggiore di 0 e al massimo 32767 (per esempio "
-                                                "--fabbisogno 2244)")
+            return refuse(error, QCoreApplication::translate("PastoCommandLine",
+                                                             "fabbisogno non valido %1: indicare le kcal al giorno, un "
+                                                             "numero maggiore di 0 e al massimo 32767 (per esempio "
+                                                             "--fabbisogno 2244)")
                                      .arg(echoInput(value)));
         command.requirement = *kcal;
     }
     if (missingValue(parser, options.requirement))
-        return refuse(error, QCoreApplication::translate("PastoCommandLine", "manca il fabbisogno dopo --fabbisogno (le kcal al giorno, "
-                                            "per esempio --fabbisogno 2244)"));
+        return refuse(error, QCoreApplication::translate("PastoCommandLine",
+                                                         "manca il fabbisogno dopo --fabbisogno (le kcal al giorno, "
+                                                         "per esempio --fabbisogno 2244)"));
     return command;
 }
 
@@ -135,24 +138,29 @@ std::optional<PastoCommand> readAction(const QCommandLineParser &parser, const P
 {
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
-        return refuse(error, QCoreApplication::translate("PastoCommandLine", "indicare un solo file (vedere velmo-pasto --help)"));
+        return refuse(error, QCoreApplication::translate("PastoCommandLine",
+                                                         "indicare un solo file (vedere velmo-pasto --help)"));
     const bool importing = parser.isSet(options.importFoods);
     const bool exporting = parser.isSet(options.exportFoods);
     command.force = parser.isSet(options.force);
     if (importing || exporting) {
         if (command.csv || !files.isEmpty() || command.requirement || (importing && exporting)
             || (exporting && command.force))
-            return refuse(error, QCoreApplication::translate("PastoCommandLine", "--importa-alimenti e --esporta-alimenti vanno usati da soli "
-                                                "(vedere velmo-pasto --help)"));
+            return refuse(error, QCoreApplication::translate(
+                                     "PastoCommandLine", "--importa-alimenti e --esporta-alimenti vanno usati da soli "
+                                                         "(vedere velmo-pasto --help)"));
         command.action = importing ? PastoCommand::Action::ImportFoods : PastoCommand::Action::ExportFoods;
         command.foodsFile = parser.value(options.importFoods);
         return command;
     }
     if (command.force)
-        return refuse(error, QCoreApplication::translate("PastoCommandLine", "--forza vale solo con --importa-alimenti (vedere velmo-pasto --help)"));
+        return refuse(
+            error, QCoreApplication::translate("PastoCommandLine",
+                                               "--forza vale solo con --importa-alimenti (vedere velmo-pasto --help)"));
     if (!files.isEmpty() && files.first().isEmpty())
-        return refuse(error, QCoreApplication::translate("PastoCommandLine", "il nome del file è vuoto (per leggere lo standard input "
-                                            "ometterlo o scrivere \"-\")"));
+        return refuse(error, QCoreApplication::translate("PastoCommandLine",
+                                                         "il nome del file è vuoto (per leggere lo standard input "
+                                                         "ometterlo o scrivere \"-\")"));
     if (!files.isEmpty() && files.first() != QStringLiteral("-"))
         command.mealFile = files.first();
     return command;
@@ -177,15 +185,18 @@ std::optional<PastoCommand> readPastoCommand(const QStringList &arguments, QStri
     if (parser.isSet(options.search))
         return readSearch(parser, options, arguments, error);
     if (const auto unknown = firstStrayArgument(arguments, options.all(), true))
-        return refuse(error,
-                      QCoreApplication::translate("PastoCommandLine", "opzione sconosciuta %1 (vedere velmo-pasto --help)").arg(echoInput(*unknown)));
+        return refuse(
+            error, QCoreApplication::translate("PastoCommandLine", "opzione sconosciuta %1 (vedere velmo-pasto --help)")
+                       .arg(echoInput(*unknown)));
     if (parser.isSet(options.help)) {
         PastoCommand help;
         help.action = PastoCommand::Action::ShowHelp;
         return help;
     }
     if (missingValue(parser, options.importFoods) || parser.values(options.importFoods).size() > 1)
-        return refuse(error, QCoreApplication::translate("PastoCommandLine", "--importa-alimenti vuole un solo FILE.csv (vedere velmo-pasto --help)"));
+        return refuse(error,
+                      QCoreApplication::translate(
+                          "PastoCommandLine", "--importa-alimenti vuole un solo FILE.csv (vedere velmo-pasto --help)"));
     PastoCommand command;
     command.csv = parser.isSet(options.csv);
     const auto withRequirement = readRequirement(parser, options, command, error);
@@ -203,12 +214,11 @@ QString pastoHelpText()
         categories += text(QT_TRANSLATE_NOOP("PastoCommandLine", "  %1 (tabella %2)\n")).arg(c.heading, c.table);
     categories += text(QT_TRANSLATE_NOOP("PastoCommandLine", "  %1 (i propri alimenti, nell'archivio %2)\n"))
                       .arg(personalCategory().heading, QDir::toNativeSeparators(PersonalCatalogue::defaultPath()));
-    return text(QT_TRANSLATE_NOOP("PastoCommandLine",
-                                  "Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]\n"
-                                  "     velmo-pasto --cerca TESTO\n"
-                                  "     velmo-pasto --importa-alimenti FILE.csv [--forza]\n"
-                                  "     velmo-pasto --esporta-alimenti\n"
-                                  "\n"))
+    return text(QT_TRANSLATE_NOOP("PastoCommandLine", "Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]\n"
+                                                      "     velmo-pasto --cerca TESTO\n"
+                                                      "     velmo-pasto --importa-alimenti FILE.csv [--forza]\n"
+                                                      "     velmo-pasto --esporta-alimenti\n"
+                                                      "\n"))
            + text(QT_TRANSLATE_NOOP(
                "PastoCommandLine",
                "Calcola le calorie e i nutrienti di un pasto, come la tabella di composizione di Velmo.\n"
@@ -228,7 +238,7 @@ QString pastoHelpText()
                       "di al massimo %1 caratteri e in tutto al massimo 1 MB; la lettura si ferma alla tredicesima\n"
                       "riga di alimenti e alla prima riga che non è testo.\n"
                       "\n"))
-                  .arg(kMaxLineLength)
+                 .arg(kMaxLineLength)
            + text(QT_TRANSLATE_NOOP(
                "PastoCommandLine",
                "Sullo standard output stampa la tabella: una riga per alimento (nome, peso lordo, peso netto,\n"
@@ -270,7 +280,7 @@ QString pastoHelpText()
                       "importati sono nell'archivio se e solo se il codice è 0.\n"
                       "Con i codici 1 e 2 non viene stampato nulla sullo standard output.\n"
                       "\n"))
-                  .arg(QString::fromLatin1(FoodDatabase::kFileName), QString::number(kMaxReportedErrors))
+                 .arg(QString::fromLatin1(FoodDatabase::kFileName), QString::number(kMaxReportedErrors))
            + text(QT_TRANSLATE_NOOP("PastoCommandLine", "Categorie:\n")) + categories;
 }
 

@@ -223,8 +223,7 @@ void CompositionTableView::buildRow(int r) const
         lockCursor_ = std::make_unique<QCursor>(padlockCursor());
     lock->setCursor(*lockCursor_);
     lock->setAccessibleName(tr("Blocca riga %1").arg(r + 1));
-    lock->setAccessibleDescription(
-        tr("Spazio calcola la riga e apre la successiva; di nuovo Spazio la svuota"));
+    lock->setAccessibleDescription(tr("Spazio calcola la riga e apre la successiva; di nuovo Spazio la svuota"));
     connect(lock, &QCheckBox::clicked, self, [self, r](bool checked) {
         // The model owns the lock's value: show what it says, then report the click.
         self->renderRowState(r);
