@@ -844,7 +844,7 @@ With codes 1 and 2 nothing is printed on standard output.
     </message>
     <message>
         <source>Glucidi: g</source>
-        <translation>Carbohydrate: g</translation>
+        <translation>Carbohydr.: g</translation>
     </message>
     <message>
         <source>Energia: kcal</source>
