@@ -92,6 +92,8 @@ const ProcessCase kCases[] = {
      "\\AUsage: velmo-pasto [\\s\\S]*\nOptions:\n[\\s\\S]*\nExit codes: [\\s\\S]*\nCategories:\n", "", 0},
     {__LINE__, {"--csv", "--lingua", "fr"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
      "velmo-pasto: lingua sconosciuta \"fr\": --lingua vuole it (italiano) o en (inglese)\n", 1},
+    {__LINE__, {"--lingua=en", "--csv", "--lingua", "fr"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
+     "velmo-pasto: unknown language \"fr\": --lingua takes it (Italian) or en (English)\n", 1},
     // Inputs without end stop at once with their reason (the meal file's tests try every kind).
     {__LINE__, {}, "/dev/zero", Feed::PathStdin, kIt, Db::Shipped, 2, kNothing,
      "velmo-pasto: riga 1: il testo contiene un carattere nullo", 1},
