@@ -254,8 +254,8 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("Velmo"));
     QCoreApplication::setOrganizationName(QStringLiteral("Velmo"));
 
-    // The language first: every text from here on speaks it. One that Velmo does not speak is
-    // refused in the language the environment asks for.
+    // The language first: every text from here on speaks it. A --lingua that Velmo does not speak
+    // is refused in the language the environment asks for, its message made again once that is in.
     const QStringList arguments = QCoreApplication::arguments();
     QString error;
     const std::optional<Language> language = chooseLanguage(arguments, &error);
