@@ -1,15 +1,28 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en" sourcelanguage="it_IT">
-<context>
-    <name>ConsoleOutput</name>
+<context><name>BarChart</name><message>
+        <source>Grafico dei grammi di protidi, lipidi e glucidi</source>
+        <translation>Chart of the grams of protein, fat and carbohydrate</translation>
+    </message>
+</context><context><name>CalculatorCommandLine</name><message>
+        <source>Argomento non riconosciuto: "%1".</source>
+        <translation>Unrecognised argument: "%1".</translation>
+    </message>
     <message>
+        <source>--%1 è indicato più di una volta.</source>
+        <translation>--%1 is given more than once.</translation>
+    </message>
+    <message>
+        <source>Manca il valore di --%1.</source>
+        <translation>The value of --%1 is missing.</translation>
+    </message>
+</context><context><name>ConsoleOutput</name><message>
         <source>disco pieno</source>
         <translation>disk full</translation>
     </message>
     <message>
-        <source>spazio su disco dell&apos;utente esaurito</source>
-        <translation>the user&apos;s disk quota is used up</translation>
+        <source>spazio su disco dell'utente esaurito</source>
+        <translation>the user's disk quota is used up</translation>
     </message>
     <message>
         <source>la pipe è stata chiusa da chi leggeva</source>
@@ -39,10 +52,7 @@
         <source>%1: impossibile scrivere il risultato sullo standard output: %2</source>
         <translation>%1: cannot write the result to standard output: %2</translation>
     </message>
-</context>
-<context>
-    <name>Csv</name>
-    <message>
+</context><context><name>Csv</name><message>
         <source>riga %1: %2</source>
         <translation>line %1: %2</translation>
     </message>
@@ -63,17 +73,14 @@
         <translation>unclosed quotes</translation>
     </message>
     <message>
-        <source>virgolette non chiuse: una voce tra virgolette deve finire con &quot; (le virgolette al suo interno vanno raddoppiate)</source>
-        <translation>unclosed quotes: a quoted field must end with &quot; (the quotes inside it are doubled)</translation>
+        <source>virgolette non chiuse: una voce tra virgolette deve finire con " (le virgolette al suo interno vanno raddoppiate)</source>
+        <translation>unclosed quotes: a quoted field must end with " (the quotes inside it are doubled)</translation>
     </message>
     <message>
-        <source>testo dopo le virgolette di chiusura: una voce tra virgolette deve essere seguita da &quot;%1&quot; (le virgolette al suo interno vanno raddoppiate)</source>
-        <translation>text after the closing quotes: a quoted field must be followed by &quot;%1&quot; (the quotes inside it are doubled)</translation>
+        <source>testo dopo le virgolette di chiusura: una voce tra virgolette deve essere seguita da "%1" (le virgolette al suo interno vanno raddoppiate)</source>
+        <translation>text after the closing quotes: a quoted field must be followed by "%1" (the quotes inside it are doubled)</translation>
     </message>
-</context>
-<context>
-    <name>Dialogs</name>
-    <message>
+</context><context><name>Dialogs</name><message>
         <source>Attenzione</source>
         <translation>Warning</translation>
     </message>
@@ -81,102 +88,324 @@
         <source>Informazione</source>
         <translation>Information</translation>
     </message>
-</context>
-<context>
-    <name>EnergyWindowForm</name>
+</context><context><name>EnergyCalculator</name><message>
+        <source>Usa --help per l'elenco delle opzioni.</source>
+        <translation>Use --help for the list of options.</translation>
+    </message>
     <message>
+        <source>Valore non valido per --sesso: "%1" (usare F o M).</source>
+        <translation>Invalid value for --sesso: "%1" (use F or M).</translation>
+    </message>
+    <message>
+        <source>Valore non valido per --anni: "%1" (un numero intero di anni, da 0 a %2).</source>
+        <translation>Invalid value for --anni: "%1" (a whole number of years, from 0 to %2).</translation>
+    </message>
+    <message>
+        <source>Età non accettata: --anni "%1" vale %2 anni; l'età va da 0 a %3 anni.</source>
+        <translation>Age not accepted: --anni "%1" is %2 years; the age goes from 0 to %3 years.</translation>
+    </message>
+    <message>
+        <source>Valore non valido per --peso: "%1" (i kg, da 1 a %2, come 70 o 70,5; tre cifre dopo la virgola o il punto potrebbero essere migliaia).</source>
+        <translation>Invalid value for --peso: "%1" (the kg, from 1 to %2, such as 70 or 70.5; three digits after the comma or the point could be thousands).</translation>
+    </message>
+    <message>
+        <source>Peso non accettato: --peso "%1" vale %2 kg; il peso va da 1 a %3 kg.</source>
+        <translation>Weight not accepted: --peso "%1" is %2 kg; the weight goes from 1 to %3 kg.</translation>
+    </message>
+    <message>
+        <source>Valore non valido per --attivita: "%1" (usare leggera, moderata o pesante).</source>
+        <translation>Invalid value for --attivita: "%1" (use leggera, moderata or pesante: light, moderate or heavy).</translation>
+    </message>
+    <message>
+        <source>Valore non valido per --auspicabili: "%1" (usare si o no).</source>
+        <translation>Invalid value for --auspicabili: "%1" (use si or no: yes or no).</translation>
+    </message>
+    <message>
+        <source>Dai 18 ai 59 anni servono --attivita e --auspicabili.</source>
+        <translation>From 18 to 59 years --attivita and --auspicabili are required.</translation>
+    </message>
+    <message>
+        <source>Dai 60 anni in su serve --auspicabili (l'attività è sempre leggera).</source>
+        <translation>From 60 years up --auspicabili is required (the activity is always light).</translation>
+    </message>
+    <message>
+        <source>Nota: dai 60 anni in su l'attività è sempre leggera.</source>
+        <translation>Note: from 60 years up the activity is always light.</translation>
+    </message>
+    <message>
+        <source>Nota: sotto i 18 anni le opzioni di attività non contano.</source>
+        <translation>Note: under 18 years the activity options do not count.</translation>
+    </message>
+    <message>
+        <source>In questo caso essendo minore di 10 anni, viene calcolato il solo Metabolismo Basale</source>
+        <translation>As the age is under 10 years, only the Basal Metabolism is calculated</translation>
+    </message>
+    <message>
+        <source>Metabolismo Basale = %1 kcal</source>
+        <translation>Basal Metabolism = %1 kcal</translation>
+    </message>
+    <message>
+        <source>Livello di Attività Fisica (LAF) = %1</source>
+        <translation>Physical Activity Level (PAL) = %1</translation>
+    </message>
+    <message>
+        <source>Fabbisogno Energetico = %1 kcal</source>
+        <translation>Energy Requirement = %1 kcal</translation>
+    </message>
+    <message>
+        <source>%1 g di PROTIDI</source>
+        <translation>%1 g of PROTEIN</translation>
+    </message>
+    <message>
+        <source>%1 g di LIPIDI</source>
+        <translation>%1 g of FAT</translation>
+    </message>
+    <message>
+        <source>%1 g di GLUCIDI</source>
+        <translation>%1 g of CARBOHYDRATE</translation>
+    </message>
+    <message>
+        <source>Uso: velmo-fabbisogno --sesso F|M --anni N --peso KG [--attivita leggera|moderata|pesante]
+                      [--auspicabili si|no] [--csv] [--lingua it|en]
+
+Calcola il metabolismo basale, il livello di attività fisica (LAF), il fabbisogno energetico
+giornaliero e la sua suddivisione in grammi di protidi, lipidi e glucidi per una dieta
+equilibrata, con gli stessi valori che mostrano le finestre del programma.
+
+Opzioni:
+  --sesso F|M           F per femmina, M per maschio
+  --anni N              età in anni compiuti (numero intero, da 0 a 120)
+  --peso KG             peso in kg, da 1 a 350; i decimali (con la virgola o il punto) sono
+                        arrotondati al kg intero
+  --attivita LIVELLO    livello di attività fisica: leggera, moderata o pesante
+                        (richiesto dai 18 ai 59 anni)
+  --auspicabili si|no   con o senza le attività fisiche auspicabili
+                        (richiesto dai 18 anni in su)
+  --csv                 una riga CSV preceduta dall'intestazione
+  --lingua it|en        la lingua dei messaggi: it italiano, en inglese (senza l'opzione,
+                        quella di LANGUAGE o delle impostazioni locali)
+  -h, --help            mostra questo aiuto
+
+Sotto i 10 anni viene calcolato il solo metabolismo basale; dai 10 ai 17 anni il LAF è fisso
+e le opzioni di attività non contano; dai 60 anni in su l'attività è sempre leggera.
+I numeri sono scritti secondo le impostazioni locali dell'utente. Nei valori il loro separatore
+delle migliaia è letto come tale (1.000 in italiano, 1,000 in inglese: mille); altrimenti tre
+cifre dopo la virgola o il punto sono rifiutate, perché potrebbero essere migliaia.
+I valori sono stime e non sostituiscono il parere di un medico o di un dietista.
+
+Codici di uscita: 0 calcolo eseguito, 2 argomenti mancanti o non validi, 3 impossibile scrivere
+il risultato sullo standard output (disco pieno, output chiuso, pipe interrotta).
+</source>
+        <translation>Usage: velmo-fabbisogno --sesso F|M --anni N --peso KG [--attivita leggera|moderata|pesante]
+                        [--auspicabili si|no] [--csv] [--lingua it|en]
+
+Calculates the basal metabolism, the physical activity level (PAL), the daily energy
+requirement and its division into grams of protein, fat and carbohydrate for a balanced
+diet, with the same values that the program's windows show.
+
+Options:
+  --sesso F|M           F for female, M for male
+  --anni N              age in completed years (a whole number, from 0 to 120)
+  --peso KG             weight in kg, from 1 to 350; decimals (with a comma or a point) are
+                        rounded to the whole kg
+  --attivita LIVELLO    physical activity level: leggera (light), moderata (moderate) or
+                        pesante (heavy) (required from 18 to 59 years)
+  --auspicabili si|no   with (si) or without (no) the desirable physical activities
+                        (required from 18 years up)
+  --csv                 one CSV line preceded by its header
+  --lingua it|en        the language of the messages: it Italian, en English (without the
+                        option, that of LANGUAGE or of the locale settings)
+  -h, --help            show this help
+
+Under 10 years only the basal metabolism is calculated; from 10 to 17 years the PAL is fixed
+and the activity options do not count; from 60 years up the activity is always light.
+Numbers are written according to the user's locale settings. In the values its thousands
+separator is read as such (1.000 in Italian, 1,000 in English: one thousand); otherwise three
+digits after the comma or the point are refused, because they could be thousands.
+The values are estimates and do not replace the advice of a doctor or a dietitian.
+
+Exit codes: 0 calculation done, 2 missing or invalid arguments, 3 the result could not be
+written to standard output (disk full, output closed, broken pipe).
+</translation>
+    </message>
+    <message>
+        <source>Manca l'opzione %1.</source>
+        <translation>Option %1 is missing.</translation>
+    </message>
+</context><context><name>EnergyModel</name><message>
+        <source>Adolescente (fino a 17 anni)</source>
+        <translation>Adolescent (up to 17 years)</translation>
+    </message>
+    <message>
+        <source>Adulta (Da 18 anni in su)</source>
+        <translation>Adult (18 years and over)</translation>
+    </message>
+    <message>
+        <source>Adulto (Da 18 anni in su)</source>
+        <translation>Adult (18 years and over)</translation>
+    </message>
+</context><context><name>EnergyPrintout</name><message>
+        <source>Fabbisogno Energetico -  %1</source>
+        <translation>Energy Requirement -  %1</translation>
+    </message>
+    <message>
+        <source>Anni %1</source>
+        <translation>Age: %1</translation>
+    </message>
+    <message>
+        <source>Peso %1 kg</source>
+        <translation>Weight: %1 kg</translation>
+    </message>
+    <message>
+        <source>Il tuo Metabolismo Basale è di %1 kcal/giorno</source>
+        <translation>Your Basal Metabolism is %1 kcal/day</translation>
+    </message>
+    <message>
+        <source>Il tuo livello di Attività Fisica (LAF) è di %1</source>
+        <translation>Your Physical Activity Level (PAL) is %1</translation>
+    </message>
+    <message>
+        <source>Il tuo FABBISOGNO ENERGETICO è di %1 kcal/giorno</source>
+        <translation>Your ENERGY REQUIREMENT is %1 kcal/day</translation>
+    </message>
+    <message>
+        <source>Che in una DIETA EQUILIBRATA va così suddiviso:</source>
+        <translation>Which in a BALANCED DIET is divided as follows:</translation>
+    </message>
+    <message>
+        <source>%1 g di PROTIDI</source>
+        <translation>%1 g of PROTEIN</translation>
+    </message>
+    <message>
+        <source>%1 g di LIPIDI</source>
+        <translation>%1 g of FAT</translation>
+    </message>
+    <message>
+        <source>%1 g di GLUCIDI</source>
+        <translation>%1 g of CARBOHYDRATE</translation>
+    </message>
+    <message>
+        <source>Fabbisogno Energetico - %1.pdf</source>
+        <translation>Energy Requirement - %1.pdf</translation>
+    </message>
+    <message>
+        <source>Inserisci il tuo NOME</source>
+        <translation>Enter your NAME</translation>
+    </message>
+    <message>
+        <source>NOME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>Accertati di aver inserito i dati prima di stampare.</source>
+        <translation>Make sure you have entered the data before printing.</translation>
+    </message>
+    <message>
+        <source>Salva il fabbisogno energetico in PDF</source>
+        <translation>Save the energy requirement as PDF</translation>
+    </message>
+    <message>
+        <source>File PDF (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Stampa in corso...</source>
+        <translation>Printing...</translation>
+    </message>
+    <message>
+        <source>La stampa non è riuscita.</source>
+        <translation>Printing failed.</translation>
+    </message>
+</context><context><name>EnergyWindowForm</name><message>
         <source>Anni</source>
-        <translation type="unfinished"></translation>
+        <translation>Age</translation>
     </message>
     <message>
         <source>Età in anni compiuti; dopo due cifre si passa al peso</source>
-        <translation type="unfinished"></translation>
+        <translation>Age in completed years; after two digits the weight follows</translation>
     </message>
     <message>
         <source>Peso kg</source>
-        <translation type="unfinished"></translation>
+        <translation>Weight kg</translation>
     </message>
     <message>
         <source>Peso in kg</source>
-        <translation type="unfinished"></translation>
+        <translation>Weight in kg</translation>
     </message>
     <message>
         <source>Peso in kg, due cifre; poi il livello di attività</source>
-        <translation type="unfinished"></translation>
+        <translation>Weight in kg, two digits; then the activity level</translation>
     </message>
     <message>
         <source>Inserire il Peso sempre a 2 cifre, anteponendo lo 0 se il peso e minore di 10 Kg.</source>
-        <translation type="unfinished"></translation>
+        <translation>Always enter the Weight with 2 digits, with a leading 0 if the weight is under 10 kg.</translation>
     </message>
     <message>
         <source>Livello di attività</source>
-        <translation type="unfinished"></translation>
+        <translation>Activity level</translation>
     </message>
     <message>
         <source>Attività fisiche consigliate per i soggettti sedentari per il mantenimento del tono muscolare e cardiocircolatorio</source>
-        <translation type="unfinished"></translation>
+        <translation>Physical activities recommended for sedentary people to keep up muscle and cardiovascular tone</translation>
     </message>
     <message>
         <source>Metabolismo Basale = </source>
-        <translation type="unfinished"></translation>
+        <translation>Basal Metabolism = </translation>
     </message>
     <message>
         <source>kcal</source>
-        <translation type="unfinished"></translation>
+        <translation>kcal</translation>
     </message>
     <message>
         <source>Livello di Attività Fisica =</source>
-        <translation type="unfinished"></translation>
+        <translation>Physical Activity Level =</translation>
     </message>
     <message>
         <source>Fabbisogno energetico in kcal</source>
-        <translation type="unfinished"></translation>
+        <translation>Energy requirement in kcal</translation>
     </message>
     <message>
         <source>Calcolato, oppure scritto per averne la suddivisione</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculated, or typed to get its division</translation>
     </message>
     <message>
         <source>kcal                Fabbisogno Energetico</source>
-        <translation type="unfinished"></translation>
+        <translation>kcal                Energy Requirement</translation>
     </message>
     <message>
         <source>g di PROTIDI</source>
-        <translation type="unfinished"></translation>
+        <translation>g of PROTEIN</translation>
     </message>
     <message>
         <source>g di LIPIDI</source>
-        <translation type="unfinished"></translation>
+        <translation>g of FAT</translation>
     </message>
     <message>
         <source>g di GLUCIDI</source>
-        <translation type="unfinished"></translation>
+        <translation>g of CARBOHYDRATE</translation>
     </message>
     <message>
         <source>Stampa il riepilogo</source>
-        <translation type="unfinished"></translation>
+        <translation>Print the summary</translation>
     </message>
     <message>
         <source>Torna alla finestra iniziale</source>
-        <translation type="unfinished"></translation>
+        <translation>Back to the start window</translation>
     </message>
-</context>
-<context>
-    <name>MealComposer</name>
-    <message>
-        <source>l&apos;alimento %1 non è nella categoria &quot;%2&quot; (forse %3?)</source>
-        <translation>the food %1 is not in the category &quot;%2&quot; (did you mean %3?)</translation>
+</context><context><name>MealComposer</name><message>
+        <source>l'alimento %1 non è nella categoria "%2" (forse %3?)</source>
+        <translation>the food %1 is not in the category "%2" (did you mean %3?)</translation>
     </message>
     <message>
-        <source>l&apos;alimento %1 non è nella categoria &quot;%2&quot;</source>
-        <translation>the food %1 is not in the category &quot;%2&quot;</translation>
+        <source>l'alimento %1 non è nella categoria "%2"</source>
+        <translation>the food %1 is not in the category "%2"</translation>
     </message>
     <message>
-        <source>impossibile leggere la categoria &quot;%1&quot;</source>
-        <translation>cannot read the category &quot;%1&quot;</translation>
+        <source>impossibile leggere la categoria "%1"</source>
+        <translation>cannot read the category "%1"</translation>
     </message>
     <message>
-        <source>riga %1: l&apos;alimento %2 non è più nell&apos;archivio</source>
+        <source>riga %1: l'alimento %2 non è più nell'archivio</source>
         <translation>line %1: the food %2 is no longer in the database</translation>
     </message>
     <message>
@@ -187,31 +416,25 @@
         <source>riga %1: la riga di %2 non è stata calcolata</source>
         <translation>line %1: the row of %2 was not calculated</translation>
     </message>
-</context>
-<context>
-    <name>MealCsv</name>
-    <message>
+</context><context><name>MealCsv</name><message>
         <source>Alimento</source>
         <translation>Food</translation>
     </message>
-</context>
-<context>
-    <name>MealFile</name>
-    <message>
-        <source>attese tre voci separate da &quot;;&quot; (categoria;alimento;grammi), trovate %1</source>
-        <translation>expected three fields separated by &quot;;&quot; (category;food;grams), found %1</translation>
+</context><context><name>MealFile</name><message>
+        <source>attese tre voci separate da ";" (categoria;alimento;grammi), trovate %1</source>
+        <translation>expected three fields separated by ";" (category;food;grams), found %1</translation>
     </message>
     <message>
         <source>manca la categoria</source>
         <translation>the category is missing</translation>
     </message>
     <message>
-        <source>categoria sconosciuta %1 (l&apos;elenco delle categorie è in velmo-pasto --help)</source>
+        <source>categoria sconosciuta %1 (l'elenco delle categorie è in velmo-pasto --help)</source>
         <translation>unknown category %1 (the list of categories is in velmo-pasto --help)</translation>
     </message>
     <message>
-        <source>manca il nome dell&apos;alimento</source>
-        <translation>the food&apos;s name is missing</translation>
+        <source>manca il nome dell'alimento</source>
+        <translation>the food's name is missing</translation>
     </message>
     <message>
         <source>il peso lordo %1 non è un numero intero di grammi</source>
@@ -268,10 +491,19 @@
             <numerusform>and %n more errors</numerusform>
         </translation>
     </message>
-</context>
-<context>
-    <name>PastoCommandLine</name>
+</context><context><name>PaperNames</name><message>
+        <source> Foglio: %1,  Landscape</source>
+        <translation> Sheet: %1,  Landscape</translation>
+    </message>
     <message>
+        <source> Foglio: %1,  Portrait</source>
+        <translation> Sheet: %1,  Portrait</translation>
+    </message>
+    <message>
+        <source> Foglio: %1</source>
+        <translation> Sheet: %1</translation>
+    </message>
+</context><context><name>PastoCommandLine</name><message>
         <source>--cerca non si usa insieme ad altri argomenti (%1)</source>
         <translation>--cerca does not go with other arguments (%1)</translation>
     </message>
@@ -308,8 +540,8 @@
         <translation>--forza applies only with --importa-alimenti (see velmo-pasto --help)</translation>
     </message>
     <message>
-        <source>il nome del file è vuoto (per leggere lo standard input ometterlo o scrivere &quot;-&quot;)</source>
-        <translation>the file name is empty (to read standard input, leave it out or write &quot;-&quot;)</translation>
+        <source>il nome del file è vuoto (per leggere lo standard input ometterlo o scrivere "-")</source>
+        <translation>the file name is empty (to read standard input, leave it out or write "-")</translation>
     </message>
     <message>
         <source>opzione sconosciuta %1 (vedere velmo-pasto --help)</source>
@@ -326,9 +558,9 @@
 </translation>
     </message>
     <message>
-        <source>  %1 (i propri alimenti, nell&apos;archivio %2)
+        <source>  %1 (i propri alimenti, nell'archivio %2)
 </source>
-        <translation>  %1 (the user&apos;s own foods, in the database %2)
+        <translation>  %1 (the user's own foods, in the database %2)
 </translation>
     </message>
     <message>
@@ -347,12 +579,12 @@
     </message>
     <message>
         <source>Calcola le calorie e i nutrienti di un pasto, come la tabella di composizione di Velmo.
-Legge il FILE indicato, oppure lo standard input se il FILE manca o è &quot;-&quot;. Il FILE è un file
+Legge il FILE indicato, oppure lo standard input se il FILE manca o è "-". Il FILE è un file
 normale: una pipe con nome, un dispositivo o un socket si passano come standard input.
 
 </source>
-        <translation>Computes the calories and nutrients of a meal, as Velmo&apos;s composition table does.
-Reads the given FILE, or standard input if FILE is missing or is &quot;-&quot;. FILE is a regular
+        <translation>Computes the calories and nutrients of a meal, as Velmo's composition table does.
+Reads the given FILE, or standard input if FILE is missing or is "-". FILE is a regular
 file: a named pipe, a device or a socket is passed as standard input.
 
 </translation>
@@ -360,24 +592,24 @@ file: a named pipe, a device or a socket is passed as standard input.
     <message>
         <source>Ogni riga descrive un alimento, al massimo dodici:
   categoria;alimento;grammi
-- categoria: il titolo della categoria (per esempio &quot;Frutta&quot;) o il nome della sua tabella;
-- alimento: il nome esatto dell&apos;alimento, come appare nella griglia degli alimenti;
+- categoria: il titolo della categoria (per esempio "Frutta") o il nome della sua tabella;
+- alimento: il nome esatto dell'alimento, come appare nella griglia degli alimenti;
 - grammi: il peso lordo, un numero intero di grammi.
-Una voce che contiene &quot;;&quot; o virgolette, o che inizia o finisce con spazi, va tra virgolette
-doppie, raddoppiando quelle al suo interno: &quot;Pasta; sugo&quot;, &quot;Torta &quot;&quot;della nonna&quot;&quot;&quot;.
-Le righe vuote e quelle che iniziano con &quot;#&quot; sono ignorate. Il testo è in UTF-8, con righe
+Una voce che contiene ";" o virgolette, o che inizia o finisce con spazi, va tra virgolette
+doppie, raddoppiando quelle al suo interno: "Pasta; sugo", "Torta ""della nonna""".
+Le righe vuote e quelle che iniziano con "#" sono ignorate. Il testo è in UTF-8, con righe
 di al massimo %1 caratteri e in tutto al massimo 1 MB; la lettura si ferma alla tredicesima
 riga di alimenti e alla prima riga che non è testo.
 
 </source>
         <translation>Each line describes a food, at most twelve:
   category;food;grams
-- category: the heading of the category (for example &quot;Frutta&quot;) or the name of its table;
+- category: the heading of the category (for example "Frutta") or the name of its table;
 - food: the exact name of the food, as it appears in the food grid;
 - grams: the gross weight, a whole number of grams.
-A field that contains &quot;;&quot; or quotes, or that begins or ends with blanks, goes between double
-quotes, with the quotes inside it doubled: &quot;Pasta; sugo&quot;, &quot;Torta &quot;&quot;della nonna&quot;&quot;&quot;.
-Blank lines and lines that begin with &quot;#&quot; are ignored. The text is in UTF-8, with lines of
+A field that contains ";" or quotes, or that begins or ends with blanks, goes between double
+quotes, with the quotes inside it doubled: "Pasta; sugo", "Torta ""della nonna""".
+Blank lines and lines that begin with "#" are ignored. The text is in UTF-8, with lines of
 at most %1 characters and at most 1 MB in all; reading stops at the thirteenth food line
 and at the first line that is not text.
 
@@ -386,12 +618,12 @@ and at the first line that is not text.
     <message>
         <source>Sullo standard output stampa la tabella: una riga per alimento (nome, peso lordo, peso netto,
 protidi, lipidi, glucidi, energia, fibra, colesterolo) e la riga dei totali, con i numeri
-nel formato della lingua dell&apos;utente.
+nel formato della lingua dell'utente.
 
 </source>
         <translation>On standard output it prints the table: one line per food (name, gross weight, net weight,
 protein, fat, carbohydrate, energy, fibre, cholesterol) and the totals line, with the numbers
-in the format of the user&apos;s locale.
+in the format of the user's locale.
 
 </translation>
     </message>
@@ -400,9 +632,9 @@ in the format of the user&apos;s locale.
   --csv     stampa la tabella in formato CSV (RFC 4180) con le intestazioni della finestra
   --cerca TESTO  non calcola un pasto: elenca gli alimenti di tutte le categorie il cui nome
             contiene ogni parola del TESTO (senza distinguere maiuscole, accenti e apostrofi
-            tipografici), una riga &quot;categoria;alimento&quot; per alimento: prima quelli il cui
+            tipografici), una riga "categoria;alimento" per alimento: prima quelli il cui
             nome inizia con la prima parola, poi gli altri, in ordine alfabetico; aggiungendo
-            &quot;;grammi&quot; la riga diventa una riga valida di un pasto (i nomi che lo richiedono
+            ";grammi" la riga diventa una riga valida di un pasto (i nomi che lo richiedono
             sono già tra virgolette). Nessun alimento trovato: non stampa nulla ed esce con 0
   --fabbisogno KCAL  confronta il pasto con un fabbisogno giornaliero di KCAL kcal (un numero
             maggiore di 0): una riga dopo i totali, o cinque colonne in più con --csv
@@ -411,12 +643,12 @@ in the format of the user&apos;s locale.
             colesterolo; numeri con punto o virgola decimale; valori vuoti = sconosciuti). Un
             alimento con lo stesso nome viene aggiornato. Tutte le righe o nessuna; il riepilogo
             va sullo standard error. Sono rifiutati, con il numero della riga, anche i valori
-            che la finestra dell&apos;alimento fa confermare (energia lontana più del 15% da quella
+            che la finestra dell'alimento fa confermare (energia lontana più del 15% da quella
             di proteine, lipidi e carboidrati; proteine, lipidi e carboidrati oltre 100 g).
   --forza   con --importa-alimenti: importa anche i valori da confermare
   --esporta-alimenti  stampa gli alimenti personali in quel formato CSV
   --lingua it|en  la lingua dei messaggi e di questo aiuto: it italiano, en inglese (senza,
-            quella di LANGUAGE o della lingua dell&apos;utente); si usa con ogni altra opzione
+            quella di LANGUAGE o della lingua dell'utente); si usa con ogni altra opzione
   -h, --help  mostra questo aiuto
 
 </source>
@@ -424,8 +656,8 @@ in the format of the user&apos;s locale.
   --csv     prints the table as CSV (RFC 4180) with the headings of the window
   --cerca TEXT  computes no meal: lists the foods of every category whose name contains
             every word of TEXT (ignoring case, accents and typographic apostrophes), one
-            &quot;category;food&quot; line per food: first those whose name begins with the first
-            word, then the others, in alphabetical order; adding &quot;;grams&quot; makes the line a
+            "category;food" line per food: first those whose name begins with the first
+            word, then the others, in alphabetical order; adding ";grams" makes the line a
             valid line of a meal (names that need it are already quoted). No food found:
             prints nothing and exits with 0
   --fabbisogno KCAL  compares the meal with a daily requirement of KCAL kcal (a number
@@ -440,7 +672,7 @@ in the format of the user&apos;s locale.
   --forza   with --importa-alimenti: imports the values to confirm as well
   --esporta-alimenti  prints the personal foods in that CSV format
   --lingua it|en  the language of the messages and of this help: it Italian, en English
-            (without it, that of LANGUAGE or of the user&apos;s locale); goes with any other option
+            (without it, that of LANGUAGE or of the user's locale); goes with any other option
   -h, --help  shows this help
 
 </translation>
@@ -451,7 +683,7 @@ alimenti (%1, accanto al programma o in ../share/velmo) o archivio degli aliment
 mancante, illeggibile o incompleto; 2 errore nelle opzioni o nel testo (i messaggi indicano
 la riga; sono mostrati i primi %2 errori e il numero dei successivi); 3 impossibile scrivere
 il risultato sullo standard output (disco pieno, output chiuso, pipe interrotta). Gli alimenti
-importati sono nell&apos;archivio se e solo se il codice è 0.
+importati sono nell'archivio se e solo se il codice è 0.
 Con i codici 1 e 2 non viene stampato nulla sullo standard output.
 
 </source>
@@ -471,125 +703,257 @@ With codes 1 and 2 nothing is printed on standard output.
         <translation>Categories:
 </translation>
     </message>
-</context>
-<context>
-    <name>PrintSetupWindowForm</name>
+</context><context><name>PrintModuleModel</name><message>
+        <source>L' oggetto da stampare
+e' di tipo errato.</source>
+        <translation>The object to print
+is of the wrong type.</translation>
+    </message>
     <message>
+        <source>Stampa di %1
+
+L' oggetto da stampare
+e' di tipo errato.</source>
+        <translation>Printing %1
+
+The object to print
+is of the wrong type.</translation>
+    </message>
+    <message>
+        <source>Parametri errati.
+
+La larghezza e l' altezza di stampa
+richieste devono essere &gt; 0.</source>
+        <translation>Wrong parameters.
+
+The requested print width
+and height must be &gt; 0.</translation>
+    </message>
+    <message>
+        <source>Orientamento errato</source>
+        <translation>Wrong orientation</translation>
+    </message>
+    <message>
+        <source>Formato grafico sconosciuto.
+
+L' operazione di stampa viene interrotta.</source>
+        <translation>Unknown picture format.
+
+The print operation is stopped.</translation>
+    </message>
+    <message>
+        <source>Si e' verificata una condizione
+inaspettata elaborando l' immagine.</source>
+        <translation>An unexpected condition occurred
+while processing the picture.</translation>
+    </message>
+</context><context><name>PrintRoutines</name><message>
+        <source> Errore in %1</source>
+        <translation> Error in %1</translation>
+    </message>
+    <message>
+        <source>Non posso accedere alla stampante richiesta.
+</source>
+        <translation>Cannot access the requested printer.
+</translation>
+    </message>
+    <message>
+        <source>Le dimensioni di stampa richieste
+sono superiori a quelle del foglio
+della stampante selezionata.
+
+Posso cambiare la scala?</source>
+        <translation>The requested print size
+is larger than the sheet
+of the selected printer.
+
+Shall I change the scale?</translation>
+    </message>
+    <message>
+        <source> Errore di Scala</source>
+        <translation> Scale Error</translation>
+    </message>
+    <message>
+        <source>Stampa su file PDF</source>
+        <translation>Print to PDF file</translation>
+    </message>
+    <message>
+        <source>File PDF (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Errore di StartDoc.
+</source>
+        <translation>StartDoc error.
+</translation>
+    </message>
+    <message>
+        <source>Stampa interrotta.
+R1 = %1
+R2 = %2
+R3 = %3
+R4 = %4
+</source>
+        <translation>Printing interrupted.
+R1 = %1
+R2 = %2
+R3 = %3
+R4 = %4
+</translation>
+    </message>
+    <message>
+        <source>La funzione di Stampa
+ha trovato una situazione imprevista.
+
+Codice di errore = 482
+Errore della stampante</source>
+        <translation>The Print function
+met an unexpected situation.
+
+Error code = 482
+Printer error</translation>
+    </message>
+</context><context><name>PrintSetupWindowForm</name><message>
         <source> Anteprina di Stampa</source>
-        <translation type="unfinished"></translation>
+        <translation> Print Preview</translation>
     </message>
     <message>
         <source>Stampante</source>
-        <translation type="unfinished"></translation>
+        <translation>Printer</translation>
     </message>
     <message>
         <source>&amp;Nome:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
-        <source>&amp;Proprieta&apos;</source>
-        <translation type="unfinished"></translation>
+        <source>&amp;Proprieta'</source>
+        <translation>P&amp;roperties</translation>
     </message>
     <message>
         <source>Stampa in corso...</source>
-        <translation type="unfinished"></translation>
+        <translation>Printing...</translation>
     </message>
     <message>
         <source>Larghezza:</source>
-        <translation type="unfinished"></translation>
+        <translation>Width:</translation>
     </message>
     <message>
         <source>[mm]</source>
-        <translation type="unfinished"></translation>
+        <translation>[mm]</translation>
     </message>
     <message>
         <source>Altezza:</source>
-        <translation type="unfinished"></translation>
+        <translation>Height:</translation>
     </message>
     <message>
         <source>Stampa fuori foglio</source>
-        <translation type="unfinished"></translation>
+        <translation>Off the sheet</translation>
     </message>
     <message>
         <source>Dimensioni Stampa [mm]</source>
-        <translation type="unfinished"></translation>
+        <translation>Print Size [mm]</translation>
     </message>
     <message>
         <source>Largh&amp;ezza:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Width:</translation>
     </message>
     <message>
         <source>Alte&amp;zza:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Height:</translation>
     </message>
     <message>
         <source>&amp;Mantieni proporzioni</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Keep proportions</translation>
     </message>
     <message>
         <source>Usa tutto il foglio</source>
-        <translation type="unfinished"></translation>
+        <translation>Use the whole sheet</translation>
     </message>
     <message>
         <source>M a &amp;x</source>
-        <translation type="unfinished"></translation>
+        <translation>Ma&amp;x</translation>
     </message>
     <message>
         <source>Margini Stampa [mm]</source>
-        <translation type="unfinished"></translation>
+        <translation>Print Margins [mm]</translation>
     </message>
     <message>
         <source>S&amp;inistro:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Left:</translation>
     </message>
     <message>
         <source>S&amp;uperiore:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Top:</translation>
     </message>
     <message>
         <source>Stampa &amp;al centro</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;entre on sheet</translation>
     </message>
     <message>
         <source>Imposta i margini a 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Set the margins to 0</translation>
     </message>
     <message>
         <source>&amp;0 / 0</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;0 / 0</translation>
     </message>
     <message>
         <source>1 :  </source>
-        <translation type="unfinished"></translation>
+        <translation>1 :  </translation>
     </message>
     <message>
         <source>OK o Invio per confermare</source>
-        <translation type="unfinished"></translation>
+        <translation>OK or Enter to confirm</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>N. &amp;di copie:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cop&amp;ies:</translation>
     </message>
     <message>
         <source>&amp;Stampa</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Print</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Chiudi</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Close</translation>
     </message>
-</context>
-<context>
-    <name>Recipe</name>
+</context><context><name>QtPrinterService</name><message>
+        <source>Nessun file PDF indicato: la stampa non è stata eseguita.</source>
+        <translation>No PDF file given: nothing was printed.</translation>
+    </message>
     <message>
+        <source>La stampante "%1" non è disponibile.</source>
+        <translation>The printer "%1" is not available.</translation>
+    </message>
+    <message>
+        <source>Impossibile avviare la stampa su "%1".</source>
+        <translation>Cannot start printing on "%1".</translation>
+    </message>
+    <message>
+        <source>La stampa si è interrotta.</source>
+        <translation>Printing was interrupted.</translation>
+    </message>
+    <message>
+        <source>La stampa su "%1" non è riuscita.</source>
+        <translation>Printing on "%1" failed.</translation>
+    </message>
+    <message>
+        <source>Proprietà della stampante</source>
+        <translation>Printer Properties</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context><context><name>Recipe</name><message>
         <source>Nessun alimento del pasto è bloccato: bloccare le righe da salvare come alimento.</source>
         <translation>No food of the meal is locked: lock the rows to save as a food.</translation>
     </message>
@@ -599,12 +963,9 @@ With codes 1 and 2 nothing is printed on standard output.
     </message>
     <message>
         <source>I valori del pasto sono troppo grandi per essere riportati a 100 g.</source>
-        <translation>The meal&apos;s values are too large to be scaled to 100 g.</translation>
+        <translation>The meal's values are too large to be scaled to 100 g.</translation>
     </message>
-</context>
-<context>
-    <name>RequirementComparison</name>
-    <message>
+</context><context><name>RequirementComparison</name><message>
         <source>Pasto %1 kcal = %2 % di %3 kcal</source>
         <translation>Meal %1 kcal = %2 % of %3 kcal</translation>
     </message>
@@ -613,11 +974,11 @@ With codes 1 and 2 nothing is printed on standard output.
         <translation>Meal %1 kcal = %2 % of %3 kcal (%4)</translation>
     </message>
     <message>
-        <source>Pasto %1 kcal = %2 % di %3 kcal · Protidi %4 % Lipidi %5 % Glucidi %6 % dell&apos;energia</source>
+        <source>Pasto %1 kcal = %2 % di %3 kcal · Protidi %4 % Lipidi %5 % Glucidi %6 % dell'energia</source>
         <translation>Meal %1 kcal = %2 % of %3 kcal · Protein %4 % Fat %5 % Carbohydrate %6 % of energy</translation>
     </message>
     <message>
-        <source>Pasto %1 kcal = %2 % di %3 kcal (%4) · Protidi %5 % Lipidi %6 % Glucidi %7 % dell&apos;energia</source>
+        <source>Pasto %1 kcal = %2 % di %3 kcal (%4) · Protidi %5 % Lipidi %6 % Glucidi %7 % dell'energia</source>
         <translation>Meal %1 kcal = %2 % of %3 kcal (%4) · Protein %5 % Fat %6 % Carbohydrate %7 % of energy</translation>
     </message>
     <message>
@@ -640,10 +1001,7 @@ With codes 1 and 2 nothing is printed on standard output.
         <source>Glucidi: % energia</source>
         <translation>Carbohydrate: % energy</translation>
     </message>
-</context>
-<context>
-    <name>SafeFile</name>
-    <message>
+</context><context><name>SafeFile</name><message>
         <source>è una cartella, non un file</source>
         <translation>it is a folder, not a file</translation>
     </message>
@@ -691,24 +1049,15 @@ With codes 1 and 2 nothing is printed on standard output.
         <source>errore di sistema n. %1</source>
         <translation>system error no. %1</translation>
     </message>
-</context>
-<context>
-    <name>TextPrinting</name>
-    <message>
+</context><context><name>TextPrinting</name><message>
         <source>File PDF</source>
         <translation>PDF file</translation>
     </message>
-</context>
-<context>
-    <name>Translation</name>
-    <message>
-        <source>lingua sconosciuta &quot;%1&quot;: --lingua vuole it (italiano) o en (inglese)</source>
-        <translation>unknown language &quot;%1&quot;: --lingua takes it (Italian) or en (English)</translation>
+</context><context><name>Translation</name><message>
+        <source>lingua sconosciuta "%1": --lingua vuole it (italiano) o en (inglese)</source>
+        <translation>unknown language "%1": --lingua takes it (Italian) or en (English)</translation>
     </message>
-</context>
-<context>
-    <name>UserFolder</name>
-    <message>
+</context><context><name>UserFolder</name><message>
         <source>La cartella %1 era accessibile anche ad altri utenti del computer: ora lo è solo al suo proprietario.</source>
         <translation>The folder %1 was open to other users of the computer as well: now only its owner can reach it.</translation>
     </message>
@@ -736,10 +1085,7 @@ With codes 1 and 2 nothing is printed on standard output.
         <source>Impossibile creare il file %1 (%2): controllare che la cartella sia scrivibile.</source>
         <translation>The file %1 cannot be created (%2): check that the folder is writable.</translation>
     </message>
-</context>
-<context>
-    <name>VelmoPasto</name>
-    <message>
+</context><context><name>VelmoPasto</name><message>
         <source>%1 (gli alimenti personali non sono cercati)</source>
         <translation>%1 (the personal foods are not searched)</translation>
     </message>
@@ -770,10 +1116,67 @@ With codes 1 and 2 nothing is printed on standard output.
         <source>impossibile leggere lo standard input: indicare il pasto come FILE</source>
         <translation>cannot read standard input: give the meal as FILE</translation>
     </message>
-</context>
-<context>
-    <name>velmo::MealDocument</name>
+</context><context><name>velmo::EnergyWindowControls</name><message>
+        <source>Leggera</source>
+        <translation>Light</translation>
+    </message>
     <message>
+        <source>Moderata</source>
+        <translation>Moderate</translation>
+    </message>
+    <message>
+        <source>Pesante</source>
+        <translation>Heavy</translation>
+    </message>
+    <message>
+        <source>Con attività fisiche auspicabili</source>
+        <translation>With desirable physical activities</translation>
+    </message>
+    <message>
+        <source>Senza le attività fisiche auspicabili</source>
+        <translation>Without desirable physical activities</translation>
+    </message>
+</context><context><name>velmo::EnergyWindowModel</name><message>
+        <source>Calcolo del Fabbisogno Energetico Giornaliero per le persone di sesso femminile</source>
+        <translation>Calculation of the Daily Energy Requirement for females</translation>
+    </message>
+    <message>
+        <source>Calcolo del Fabbisogno Energetico Giornaliero per le persone di sesso maschile</source>
+        <translation>Calculation of the Daily Energy Requirement for males</translation>
+    </message>
+    <message>
+        <source>Sesso Femmina </source>
+        <translation>Sex: Female </translation>
+    </message>
+    <message>
+        <source>Sesso Maschio</source>
+        <translation>Sex: Male</translation>
+    </message>
+    <message>
+        <source>Non hai messo gli anni!!</source>
+        <translation>You have not entered the age!!</translation>
+    </message>
+    <message>
+        <source>In questo caso essendo minore di 10 anni, viene calcolato il solo Metabolismo Basale</source>
+        <translation>As the age is under 10 years, only the Basal Metabolism is calculated</translation>
+    </message>
+    <message>
+        <source>Non hai messo il peso!!</source>
+        <translation>You have not entered the weight!!</translation>
+    </message>
+    <message>
+        <source>Non hai scelto l'attività</source>
+        <translation>You have not chosen the activity</translation>
+    </message>
+    <message>
+        <source>Con una Attività %1 %2</source>
+        <translation>Activity: %1, %2</translation>
+    </message>
+</context><context><name>velmo::LauncherModel</name><message>
+        <source>Versione %1.%2.%3</source>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+</context><context><name>velmo::MealDocument</name><message>
         <source>Pasti di Velmo</source>
         <translation>Velmo meals</translation>
     </message>
@@ -790,7 +1193,7 @@ With codes 1 and 2 nothing is printed on standard output.
         <translation>Open meal</translation>
     </message>
     <message>
-        <source>il pasto contiene alimenti personali, ma l&apos;archivio degli alimenti personali non si può aprire</source>
+        <source>il pasto contiene alimenti personali, ma l'archivio degli alimenti personali non si può aprire</source>
         <translation>the meal contains personal foods, but the personal foods database cannot be opened</translation>
     </message>
     <message>
@@ -823,10 +1226,7 @@ With codes 1 and 2 nothing is printed on standard output.
         <source>Salvare le modifiche al pasto?</source>
         <translation>Save the changes to the meal?</translation>
     </message>
-</context>
-<context>
-    <name>velmo::MealGrid</name>
-    <message>
+</context><context><name>velmo::MealGrid</name><message>
         <source>Peso lordo: g</source>
         <translation>Gross weight: g</translation>
     </message>
@@ -866,10 +1266,59 @@ With codes 1 and 2 nothing is printed on standard output.
         <source>Inserire quantità sul campo peso lordo</source>
         <translation>Enter a quantity in the gross weight box</translation>
     </message>
-</context>
-<context>
-    <name>velmo::ui::CompositionTableView</name>
+</context><context><name>velmo::printing::PrintWindowModel</name><message>
+        <source>Anteprima di stampa</source>
+        <translation>Print preview</translation>
+    </message>
     <message>
+        <source>Scala:</source>
+        <translation>Scale:</translation>
+    </message>
+    <message>
+        <source>Scala X:</source>
+        <translation>Scale X:</translation>
+    </message>
+    <message>
+        <source>Overflow: la scala indicata è fuori dai limiti ammessi.</source>
+        <translation>Overflow: the given scale is outside the allowed limits.</translation>
+    </message>
+    <message>
+        <source>Il numero di copie deve essere almeno 1.
+Non è stato stampato nulla.</source>
+        <translation>The number of copies must be at least 1.
+Nothing was printed.</translation>
+    </message>
+    <message>
+        <source>Sca&amp;la:</source>
+        <translation>Sc&amp;ale:</translation>
+    </message>
+</context><context><name>velmo::printing::SheetPreview</name><message>
+        <source>Errore di Copia</source>
+        <translation>Copy Error</translation>
+    </message>
+    <message>
+        <source>Non posso salvare l'anteprima nel file
+%1</source>
+        <translation>Cannot save the preview to the file
+%1</translation>
+    </message>
+</context><context><name>velmo::ui::ChoiceDialog</name><message>
+        <source>Fabbisogno energetico per un uomo</source>
+        <translation>Energy requirement for a man</translation>
+    </message>
+    <message>
+        <source>Uomo</source>
+        <translation>Man</translation>
+    </message>
+    <message>
+        <source>Fabbisogno energetico per una donna</source>
+        <translation>Energy requirement for a woman</translation>
+    </message>
+    <message>
+        <source>Donna</source>
+        <translation>Woman</translation>
+    </message>
+</context><context><name>velmo::ui::CompositionTableView</name><message>
         <source>Totale, %1</source>
         <translation>Total, %1</translation>
     </message>
@@ -882,7 +1331,7 @@ With codes 1 and 2 nothing is printed on standard output.
         <translation>Gross weight, row %1</translation>
     </message>
     <message>
-        <source>Grammi interi dell&apos;alimento scelto; poi Tab e Spazio per bloccare la riga</source>
+        <source>Grammi interi dell'alimento scelto; poi Tab e Spazio per bloccare la riga</source>
         <translation>Whole grams of the chosen food; then Tab and Space to lock the row</translation>
     </message>
     <message>
@@ -893,12 +1342,64 @@ With codes 1 and 2 nothing is printed on standard output.
         <source>Spazio calcola la riga e apre la successiva; di nuovo Spazio la svuota</source>
         <translation>Space calculates the row and opens the next one; Space again empties it</translation>
     </message>
-</context>
-<context>
-    <name>velmo::ui::MacroChartView</name>
+</context><context><name>velmo::ui::EnergyWindow</name><message>
+        <source>Protidi</source>
+        <translation>Protein</translation>
+    </message>
     <message>
+        <source>Lipidi</source>
+        <translation>Fat</translation>
+    </message>
+    <message>
+        <source>Glucidi</source>
+        <translation>Carbs</translation>
+    </message>
+    <message>
+        <source>g di macronutrienti</source>
+        <translation>g of macronutrients</translation>
+    </message>
+</context><context><name>velmo::ui::LauncherWindow</name><message>
+        <source>Avviso: Prego leggere le avvertenze disponibili nel CDROM e nella cartella nel file Leggimi.txt</source>
+        <translation>Notice: Please read the warnings on the CD-ROM and in the file Leggimi.txt in the program folder</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>EXIT</translation>
+    </message>
+    <message>
+        <source>Apri il calcolatore Velmo</source>
+        <translation>Open the Velmo calculator</translation>
+    </message>
+    <message>
+        <source>Fabbisogno energetico</source>
+        <translation>Energy requirement</translation>
+    </message>
+    <message>
+        <source>Esci dal programma</source>
+        <translation>Exit the program</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Fabbisogno Energetico</source>
+        <translation>Energy Requirement</translation>
+    </message>
+</context><context><name>velmo::ui::MacroChartView</name><message>
         <source>Protidi     Lipidi     Glucidi</source>
         <translation>Protein     Fat     Carbohydrate</translation>
     </message>
-</context>
-</TS>
+</context><context><name>velmo::ui::PrintSetupWindow</name><message>
+        <source>Chiudi</source>
+        <translation>Close</translation>
+    </message>
+</context><context><name>velmo::ui::UpDown</name><message>
+        <source>Aumenta</source>
+        <translation>Increase</translation>
+    </message>
+    <message>
+        <source>Diminuisci</source>
+        <translation>Decrease</translation>
+    </message>
+</context></TS>

@@ -2,6 +2,8 @@
 
 #include "common/numbertext.h"
 
+#include <QCoreApplication>
+
 namespace velmo {
 
 namespace {
@@ -120,9 +122,9 @@ SplitKind splitKindForAge(int age)
 QString splitCaption(Sex sex, SplitKind kind)
 {
     if (kind == SplitKind::Adolescent)
-        return QStringLiteral("Adolescente (fino a 17 anni)");
-    return sex == Sex::Female ? QStringLiteral("Adulta (Da 18 anni in su)")
-                              : QStringLiteral("Adulto (Da 18 anni in su)");
+        return QCoreApplication::translate("EnergyModel", "Adolescente (fino a 17 anni)");
+    return sex == Sex::Female ? QCoreApplication::translate("EnergyModel", "Adulta (Da 18 anni in su)")
+                              : QCoreApplication::translate("EnergyModel", "Adulto (Da 18 anni in su)");
 }
 
 MacronutrientSplit macronutrientSplit(double energy, SplitKind kind)

@@ -10,7 +10,7 @@ namespace velmo {
 
 QString EnergyPrintout::title(const QString &name)
 {
-    return QStringLiteral("Fabbisogno Energetico -  ") + name;
+    return tr("Fabbisogno Energetico -  %1").arg(name);
 }
 
 QStringList EnergyPrintout::lines(const EnergySummary &summary, const QString &name)
@@ -23,17 +23,15 @@ QStringList EnergyPrintout::lines(const EnergySummary &summary, const QString &n
                       title(name),
                       rule,
                       summary.sexLine,
-                      QStringLiteral("Anni ") + summary.age,
-                      QStringLiteral("Peso ") + summary.weight + QStringLiteral(" kg"),
-                      QStringLiteral("Il tuo Metabolismo Basale è di ") + summary.basalMetabolism
-                          + QStringLiteral(" kcal/giorno")};
+                      tr("Anni %1").arg(summary.age),
+                      tr("Peso %1 kg").arg(summary.weight),
+                      tr("Il tuo Metabolismo Basale è di %1 kcal/giorno").arg(summary.basalMetabolism)};
     if (!summary.activity.isEmpty())
         lines << summary.activity;
-    lines << QStringLiteral("Il tuo livello di Attività Fisica (LAF) è di ") + summary.laf
-          << QStringLiteral("Il tuo FABBISOGNO ENERGETICO è di ") + summary.requirement + QStringLiteral(" kcal/giorno")
-          << QStringLiteral("Che in una DIETA EQUILIBRATA va così suddiviso:")
-          << summary.grams[0] + QStringLiteral(" g di PROTIDI") << summary.grams[1] + QStringLiteral(" g di LIPIDI")
-          << summary.grams[2] + QStringLiteral(" g di GLUCIDI") << rule;
+    lines << tr("Il tuo livello di Attività Fisica (LAF) è di %1").arg(summary.laf)
+          << tr("Il tuo FABBISOGNO ENERGETICO è di %1 kcal/giorno").arg(summary.requirement)
+          << tr("Che in una DIETA EQUILIBRATA va così suddiviso:") << tr("%1 g di PROTIDI").arg(summary.grams[0])
+          << tr("%1 g di LIPIDI").arg(summary.grams[1]) << tr("%1 g di GLUCIDI").arg(summary.grams[2]) << rule;
     return lines;
 }
 
@@ -49,34 +47,33 @@ QString EnergyPrintout::proposedPdfPath(const QString &name)
     }
     while (safe.endsWith(u'.') || safe.endsWith(u' '))
         safe.chop(1);
-    return QDir(userFolder(QStandardPaths::DocumentsLocation))
-        .filePath(QStringLiteral("Fabbisogno Energetico - ") + safe + QStringLiteral(".pdf"));
+    return QDir(userFolder(QStandardPaths::DocumentsLocation)).filePath(tr("Fabbisogno Energetico - %1.pdf").arg(safe));
 }
 
 QString EnergyPrintout::print(const EnergySummary &summary, const std::function<void(const QString &)> &status)
 {
-    const QString name = dialogs_.input(QStringLiteral("Inserisci il tuo NOME"), QStringLiteral("NOME"),
-                                        QStringLiteral("Accertati di aver inserito i dati prima di stampare."));
+    const QString name = dialogs_.input(tr("Inserisci il tuo NOME"), tr("NOME"),
+                                        tr("Accertati di aver inserito i dati prima di stampare."));
     if (summary.age.isEmpty() || summary.weight.isEmpty() || name.trimmed().isEmpty())
         return {};
 
     QString pdfFile;
     if (printers_.printerInUse() == pdfPrinterName()) {
-        pdfFile = dialogs_.saveFileName(QStringLiteral("Salva il fabbisogno energetico in PDF"), proposedPdfPath(name),
-                                        QStringLiteral("File PDF (*.pdf)"));
+        pdfFile = dialogs_.saveFileName(tr("Salva il fabbisogno energetico in PDF"), proposedPdfPath(name),
+                                        tr("File PDF (*.pdf)"));
         if (pdfFile.isEmpty())
             return {};  // the user chose not to save
         if (!pdfFile.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
             pdfFile += QStringLiteral(".pdf");
     }
 
-    status(QStringLiteral("Stampa in corso..."));
+    status(tr("Stampa in corso..."));
     const PrintOutcome outcome = printers_.printText(title(name), 14, lines(summary, name), pdfFile);
     status(QString());
 
     if (outcome.ok)
         return {};
-    return outcome.error.isEmpty() ? QStringLiteral("La stampa non è riuscita.") : outcome.error;
+    return outcome.error.isEmpty() ? tr("La stampa non è riuscita.") : outcome.error;
 }
 
 }  // namespace velmo

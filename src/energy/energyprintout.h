@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +27,8 @@ struct EnergySummary {
 // The printout of an energy window: it asks the person's name (and the PDF file when the printer in
 // use is the PDF entry) and prints the summary.
 class EnergyPrintout {
+    Q_DECLARE_TR_FUNCTIONS(EnergyPrintout)
+
 public:
     EnergyPrintout(Dialogs &dialogs, TextPrinting &printers) : dialogs_(dialogs), printers_(printers) {}
 

@@ -40,7 +40,7 @@ enum class EnergyControl {
 struct EnergyOption {
     int number;
     EnergyControl control;
-    const char *caption;           // UTF-8
+    const char *caption;           // UTF-8, to be translated: optionCaption()
     ActivityLevel activity;        // NotChosen for the two recommended-activities buttons
     RecommendedActivities column;  // NotChosen for the three activity buttons
 
@@ -58,15 +58,21 @@ class EnergyWindowControls : public QObject {
 public:
     // The option buttons in tab order: the three activity levels, then with and without.
     static constexpr std::array<EnergyOption, 5> kOptions{{
-        {3, EnergyControl::LightActivityOption, "Leggera", ActivityLevel::Light, RecommendedActivities::NotChosen},
-        {4, EnergyControl::ModerateActivityOption, "Moderata", ActivityLevel::Moderate,
-         RecommendedActivities::NotChosen},
-        {5, EnergyControl::HeavyActivityOption, "Pesante", ActivityLevel::Heavy, RecommendedActivities::NotChosen},
-        {12, EnergyControl::WithRecommendedOption, "Con attività fisiche auspicabili", ActivityLevel::NotChosen,
+        {3, EnergyControl::LightActivityOption, QT_TRANSLATE_NOOP("velmo::EnergyWindowControls", "Leggera"),
+         ActivityLevel::Light, RecommendedActivities::NotChosen},
+        {4, EnergyControl::ModerateActivityOption, QT_TRANSLATE_NOOP("velmo::EnergyWindowControls", "Moderata"),
+         ActivityLevel::Moderate, RecommendedActivities::NotChosen},
+        {5, EnergyControl::HeavyActivityOption, QT_TRANSLATE_NOOP("velmo::EnergyWindowControls", "Pesante"),
+         ActivityLevel::Heavy, RecommendedActivities::NotChosen},
+        {12, EnergyControl::WithRecommendedOption,
+         QT_TRANSLATE_NOOP("velmo::EnergyWindowControls", "Con attività fisiche auspicabili"), ActivityLevel::NotChosen,
          RecommendedActivities::With},
-        {11, EnergyControl::WithoutRecommendedOption, "Senza le attività fisiche auspicabili", ActivityLevel::NotChosen,
-         RecommendedActivities::Without},
+        {11, EnergyControl::WithoutRecommendedOption,
+         QT_TRANSLATE_NOOP("velmo::EnergyWindowControls", "Senza le attività fisiche auspicabili"),
+         ActivityLevel::NotChosen, RecommendedActivities::Without},
     }};
+    // The caption of an option button in the interface's language.
+    static QString optionCaption(const EnergyOption &option) { return tr(option.caption); }
     static EnergyControl optionControl(int option);
     static int optionNumber(EnergyControl control);  // 0 when not an option button
 

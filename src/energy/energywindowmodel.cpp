@@ -6,16 +6,6 @@
 
 namespace velmo {
 
-namespace {
-
-const QString kNoAge = QStringLiteral("Non hai messo gli anni!!");
-const QString kNoWeight = QStringLiteral("Non hai messo il peso!!");
-const QString kNoActivity = QStringLiteral("Non hai scelto l'attività");
-const QString kBelowTen = QStringLiteral(
-    "In questo caso essendo minore di 10 anni, viene calcolato il solo Metabolismo Basale");
-
-}  // namespace
-
 EnergyWindowModel::EnergyWindowModel(Sex sex, Dialogs &dialogs, TextPrinting &printers, QObject *parent)
     : EnergyWindowControls(parent), sex_(sex), dialogs_(dialogs), printers_(printers)
 {
@@ -24,9 +14,8 @@ EnergyWindowModel::EnergyWindowModel(Sex sex, Dialogs &dialogs, TextPrinting &pr
 
 QString EnergyWindowModel::windowCaption() const
 {
-    return sex_ == Sex::Female
-               ? QStringLiteral("Calcolo del Fabbisogno Energetico Giornaliero per le persone di sesso femminile")
-               : QStringLiteral("Calcolo del Fabbisogno Energetico Giornaliero per le persone di sesso maschile");
+    return sex_ == Sex::Female ? tr("Calcolo del Fabbisogno Energetico Giornaliero per le persone di sesso femminile")
+                               : tr("Calcolo del Fabbisogno Energetico Giornaliero per le persone di sesso maschile");
 }
 
 QString EnergyWindowModel::adultHeading() const
@@ -36,7 +25,7 @@ QString EnergyWindowModel::adultHeading() const
 
 QString EnergyWindowModel::sexLine() const
 {
-    return sex_ == Sex::Female ? QStringLiteral("Sesso Femmina ") : QStringLiteral("Sesso Maschio");
+    return sex_ == Sex::Female ? tr("Sesso Femmina ") : tr("Sesso Maschio");
 }
 
 QString EnergyWindowModel::splitLabelFont() const
@@ -253,7 +242,7 @@ void EnergyWindowModel::ageLostFocus()
 void EnergyWindowModel::weightGotFocus()
 {
     if (ageText().isEmpty()) {
-        attention(kNoAge);
+        attention(tr("Non hai messo gli anni!!"));
         setFocusTo(EnergyControl::AgeBox);
     }
 }
@@ -275,7 +264,8 @@ void EnergyWindowModel::weightChange()
 
     if (weightText().size() == 2 && age_) {
         if (*age_ < 10) {
-            dialogs_.message(kBelowTen, noticeTitle(), MessageIcon::Information);
+            dialogs_.message(tr("In questo caso essendo minore di 10 anni, viene calcolato il solo Metabolismo Basale"),
+                             noticeTitle(), MessageIcon::Information);
         } else if (*age_ >= 60) {
             // From sixty the activity is light: the other levels are no choice.
             for (const EnergyOption &option : kOptions) {
@@ -311,14 +301,14 @@ void EnergyWindowModel::basalMetabolismChange()
 void EnergyWindowModel::optionGotFocus(int option)
 {
     if (ageText().isEmpty()) {
-        attention(kNoAge);
+        attention(tr("Non hai messo gli anni!!"));
         setFocusTo(EnergyControl::AgeBox);
     } else if (weightText().isEmpty()) {
-        attention(kNoWeight);
+        attention(tr("Non hai messo il peso!!"));
         setFocusTo(EnergyControl::WeightBox);
     }
     if (!optionButton(option).isActivity() && !anyActivitySelected()) {
-        attention(kNoActivity);
+        attention(tr("Non hai scelto l'attività"));
         setFocusTo(EnergyControl::WeightBox);
     }
 }
@@ -421,8 +411,7 @@ QString EnergyWindowModel::activityLine() const
         for (const EnergyOption &column : kOptions) {
             if (activity.isActivity() && !column.isActivity() && optionSelected(activity.number)
                 && optionSelected(column.number))
-                return QStringLiteral("Con una Attività ") + QString::fromUtf8(activity.caption) + QStringLiteral(" ")
-                       + QString::fromUtf8(column.caption);
+                return tr("Con una Attività %1 %2").arg(optionCaption(activity), optionCaption(column));
         }
     }
     return {};

@@ -15,8 +15,8 @@ QString LauncherModel::versionLine()
 QString LauncherModel::versionLine(int major, int minor, int patch)
 {
     const QLocale plain = QLocale::c();
-    return QStringLiteral("Versione ") + formatUnits(major, 0, plain) + u'.' + formatUnits(minor, 0, plain) + u'.'
-           + formatUnits(patch, 0, plain);
+    return tr("Versione %1.%2.%3")
+        .arg(formatUnits(major, 0, plain), formatUnits(minor, 0, plain), formatUnits(patch, 0, plain));
 }
 
 void LauncherModel::mouseOverCalculator()

@@ -1,5 +1,7 @@
 #include "printing/papernames.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace velmo::printing {
@@ -30,12 +32,13 @@ QString paperName(int code)
 
 QString sheetCaption(int paperCode, int orientation)
 {
-    QString caption = QStringLiteral(" Foglio: ") + paperName(paperCode);
+    // The paper names are the platform's own, the same in every language.
+    const QString paper = paperName(paperCode);
     if (orientation == 2)
-        caption += QStringLiteral(",  Landscape");
-    else if (orientation == 1)
-        caption += QStringLiteral(",  Portrait");
-    return caption;
+        return QCoreApplication::translate("PaperNames", " Foglio: %1,  Landscape").arg(paper);
+    if (orientation == 1)
+        return QCoreApplication::translate("PaperNames", " Foglio: %1,  Portrait").arg(paper);
+    return QCoreApplication::translate("PaperNames", " Foglio: %1").arg(paper);
 }
 
 }  // namespace velmo::printing

@@ -6,16 +6,16 @@ PrintPlan planPrint(const PrintObject &object, const PrintArguments &arguments)
 {
     PrintPlan plan;
     if (object.kind == ObjectKind::Other) {
-        const QString wrongKind = QStringLiteral("L' oggetto da stampare\ne' di tipo errato.");
-        plan.refusal = object.name.isEmpty()
-                           ? wrongKind
-                           : QStringLiteral("Stampa di ") + object.name + QStringLiteral("\n\n") + wrongKind;
+        plan.refusal =
+            object.name.isEmpty()
+                ? PrintModuleModel::tr("L' oggetto da stampare\ne' di tipo errato.")
+                : PrintModuleModel::tr("Stampa di %1\n\nL' oggetto da stampare\ne' di tipo errato.").arg(object.name);
         return plan;
     }
     const MmRect &r = arguments.rect;
     // Negative sizes are as meaningless as zero ones and would turn the proportions upside down.
     if (r.w <= 0 || r.h <= 0) {
-        plan.refusal = QStringLiteral(
+        plan.refusal = PrintModuleModel::tr(
             "Parametri errati.\n\nLa larghezza e l' altezza di stampa\nrichieste devono essere > 0.");
         return plan;
     }
@@ -39,8 +39,7 @@ QSize PrintModuleModel::printableSheet(std::optional<int> orientation)
     if (!routines_.openDocumentPrinter(printers_.printerInUse()))
         return failed;
     if (orientation && *orientation != 1 && *orientation != 2) {
-        dialogs_.message(QStringLiteral("Orientamento errato"), errorTitle(PrintStep::MeasureSheet),
-                         MessageIcon::Critical);
+        dialogs_.message(tr("Orientamento errato"), errorTitle(PrintStep::MeasureSheet), MessageIcon::Critical);
         return failed;
     }
     if (orientation) {
@@ -80,9 +79,9 @@ bool PrintModuleModel::acceptCapture(const QImage &image, ObjectKind kind)
     if (!image.isNull() && bytesPerLine(24, image.width()) * image.height() != 0)
         return true;
     const PrintStep capture = kind == ObjectKind::Window ? PrintStep::CaptureWindow : PrintStep::CapturePictureBox;
-    dialogs_.message(QStringLiteral("Formato grafico sconosciuto.\n\nL' operazione di stampa viene interrotta."),
+    dialogs_.message(tr("Formato grafico sconosciuto.\n\nL' operazione di stampa viene interrotta."),
                      errorTitle(capture), MessageIcon::Critical);
-    dialogs_.message(QStringLiteral("Si e' verificata una condizione\ninaspettata elaborando l' immagine."),
+    dialogs_.message(tr("Si e' verificata una condizione\ninaspettata elaborando l' immagine."),
                      errorTitle(PrintStep::PrintWindowImage), MessageIcon::Critical);
     return false;
 }

@@ -5,6 +5,7 @@
 #include "printing/printroutines.h"
 #include "printing/printwindowmodel.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -44,6 +45,8 @@ PrintPlan planPrint(const PrintObject &object, const PrintArguments &arguments);
 // printer it opens, the objects it accepts and the pictures it prints. Each refusal is told to the
 // user; the view captures the picture and shows the window.
 class PrintModuleModel {
+    Q_DECLARE_TR_FUNCTIONS(PrintModuleModel)
+
 public:
     PrintModuleModel(PrinterService &printers, Dialogs &dialogs);
 

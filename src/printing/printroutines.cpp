@@ -3,6 +3,7 @@
 #include "common/numbertext.h"
 #include "common/userfolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -10,21 +11,22 @@ namespace velmo::printing {
 
 namespace {
 
+// The routine each title names; only the words around it are translated.
 // clang-format off
 constexpr struct {
     PrintStep step;
-    const char *title;
+    const char *routine;
 } kErrorTitles[] = {
-    {PrintStep::OpenPrinter, " Errore in frmStampaFPB/OpenDocPrinter"},
-    {PrintStep::PrintPicture, " Errore in frmStampaFPB/Print_FPB"},
-    {PrintStep::MeasureSheet, " Errore in frmStampaFPB/FoglioStampa"},
-    {PrintStep::PrintWindowImage, " Errore in frmStampaFPB/StampaFPB"},
-    {PrintStep::CaptureWindow, " Errore in frmStampaFPB/Legge_Form"},
-    {PrintStep::CapturePictureBox, " Errore in frmStampaFPB/Legge_PictureBox"},
-    {PrintStep::ConfirmScale, " Errore in frmStampaFPB/txtScala"},
-    {PrintStep::SavePreview, " Errore in frmStampaFPB/zLabel1_DblClick"},
-    {PrintStep::RedrawPreview, " Errore in Preview"},
-    {PrintStep::DrawZoom, " Errore in Zoom"},
+    {PrintStep::OpenPrinter, "frmStampaFPB/OpenDocPrinter"},
+    {PrintStep::PrintPicture, "frmStampaFPB/Print_FPB"},
+    {PrintStep::MeasureSheet, "frmStampaFPB/FoglioStampa"},
+    {PrintStep::PrintWindowImage, "frmStampaFPB/StampaFPB"},
+    {PrintStep::CaptureWindow, "frmStampaFPB/Legge_Form"},
+    {PrintStep::CapturePictureBox, "frmStampaFPB/Legge_PictureBox"},
+    {PrintStep::ConfirmScale, "frmStampaFPB/txtScala"},
+    {PrintStep::SavePreview, "frmStampaFPB/zLabel1_DblClick"},
+    {PrintStep::RedrawPreview, "Preview"},
+    {PrintStep::DrawZoom, "Zoom"},
 };
 // clang-format on
 
@@ -34,7 +36,7 @@ QString errorTitle(PrintStep step)
 {
     for (const auto &entry : kErrorTitles)
         if (entry.step == step)
-            return QString::fromLatin1(entry.title);
+            return PrintRoutines::tr(" Errore in %1").arg(QLatin1StringView(entry.routine));
     return {};
 }
 
@@ -48,8 +50,8 @@ bool PrintRoutines::openDocumentPrinter(const QString &name)
     if (wanted.isEmpty())
         return false;
     if (!printers_.openPrinter(wanted)) {
-        dialogs_.message(QStringLiteral("Non posso accedere alla stampante richiesta.\n"),
-                         errorTitle(PrintStep::OpenPrinter), MessageIcon::Critical);
+        dialogs_.message(tr("Non posso accedere alla stampante richiesta.\n"), errorTitle(PrintStep::OpenPrinter),
+                         MessageIcon::Critical);
         return false;
     }
     return true;
@@ -76,12 +78,12 @@ bool PrintRoutines::printImage(const MmRect &requested, const QString &title, co
     }
     MmRect r = requested;
     if (exceedsSheet(r, sheet.widthMm, sheet.heightMm)) {
-        const Answer answer = dialogs_.askYesNoCancel(QStringLiteral("Le dimensioni di stampa richieste\n"
-                                                                     "sono superiori a quelle del foglio\n"
-                                                                     "della stampante selezionata.\n"
-                                                                     "\n"
-                                                                     "Posso cambiare la scala?"),
-                                                      QStringLiteral(" Errore di Scala"));
+        const Answer answer = dialogs_.askYesNoCancel(tr("Le dimensioni di stampa richieste\n"
+                                                         "sono superiori a quelle del foglio\n"
+                                                         "della stampante selezionata.\n"
+                                                         "\n"
+                                                         "Posso cambiare la scala?"),
+                                                      tr(" Errore di Scala"));
         if (answer == Answer::Cancel)
             return false;
         if (answer == Answer::Yes)
@@ -95,9 +97,8 @@ QStringList PrintRoutines::pdfFilesFor(const QString &title, int copies)
 {
     const QString folder = userFolder(QStandardPaths::DocumentsLocation);
     const QString base = title.trimmed().isEmpty() ? QStringLiteral("Velmo") : title.trimmed();
-    const QString chosen = dialogs_.saveFileName(QStringLiteral("Stampa su file PDF"),
-                                                 QDir(folder).filePath(base + QStringLiteral(".pdf")),
-                                                 QStringLiteral("File PDF (*.pdf)"));
+    const QString chosen = dialogs_.saveFileName(
+        tr("Stampa su file PDF"), QDir(folder).filePath(base + QStringLiteral(".pdf")), tr("File PDF (*.pdf)"));
     if (chosen.isEmpty())
         return {};
     // Each copy is a job of its own, so each gets a file of its own: "nome.pdf", "nome (2).pdf", …
@@ -143,10 +144,10 @@ bool PrintRoutines::printPicture(const QRect &target, const QString &title, cons
             const ImageJob job{title, image, target, pdfFiles.value(copy - 1)};
             const ImageJobResult result = printers_.printImage(job);
             if (!result.documentStarted) {
-                failure = QStringLiteral("Errore di StartDoc.\n");
+                failure = tr("Errore di StartDoc.\n");
             } else if (!result.ok()) {
                 const QLocale locale;
-                failure = QStringLiteral("Stampa interrotta.\nR1 = %1\nR2 = %2\nR3 = %3\nR4 = %4\n")
+                failure = tr("Stampa interrotta.\nR1 = %1\nR2 = %2\nR3 = %3\nR4 = %4\n")
                               .arg(formatPlain(result.pageStarted, locale), formatPlain(result.linesDrawn, locale),
                                    formatPlain(result.pageEnded, locale), formatPlain(result.documentEnded, locale));
             }
@@ -163,11 +164,11 @@ bool PrintRoutines::printPicture(const QRect &target, const QString &title, cons
 void PrintRoutines::reportPrintFailure(const QString &collected)
 {
     dialogs_.message(collected
-                         + QStringLiteral("La funzione di Stampa\n"
-                                          "ha trovato una situazione imprevista.\n"
-                                          "\n"
-                                          "Codice di errore = 482\n"
-                                          "Errore della stampante"),
+                         + tr("La funzione di Stampa\n"
+                              "ha trovato una situazione imprevista.\n"
+                              "\n"
+                              "Codice di errore = 482\n"
+                              "Errore della stampante"),
                      errorTitle(PrintStep::PrintPicture), MessageIcon::Critical);
 }
 

@@ -4,6 +4,7 @@
 #include "printing/printerservice.h"
 #include "printing/printlayout.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 
@@ -27,13 +28,16 @@ enum class PrintStep {
 };
 
 // The title of a step's failure messages. The titles name the module's routines as users have
-// always read them in these messages, so they stay as they were whatever the code calls the step.
+// always read them in these messages, so the names stay as they were whatever the code calls the
+// step, in every language.
 QString errorTitle(PrintStep step);
 
 // The print module's routines that talk to the printer: opening it, measuring its sheet, its
 // settings dialog, the print run and the preview picture. Each one reports its own failure in a
 // message box and tells the caller whether it succeeded.
 class PrintRoutines {
+    Q_DECLARE_TR_FUNCTIONS(PrintRoutines)
+
 public:
     PrintRoutines(PrinterService &printers, Dialogs &dialogs);
 

@@ -104,7 +104,7 @@ void PrintWindowModel::activate()
 
 QString PrintWindowModel::previewToolTip() const
 {
-    return objectAccepted_ ? QStringLiteral("Anteprima di stampa") : QString();
+    return objectAccepted_ ? tr("Anteprima di stampa") : QString();
 }
 
 // ---------------------------------------------------------------- fields
@@ -210,11 +210,11 @@ void PrintWindowModel::setKeepProportions(bool checked)
     keepProportions_ = checked;
     if (checked) {
         setNumber(Field::Height, ratio_.heightFor(value(Field::Width)));
-        scaleCaption_ = QStringLiteral("Scala:");
+        scaleCaption_ = tr("Scala:");
         if (value(Field::Width) > 1 && value(Field::Height) > 1)
             updatePreview();
     } else {
-        scaleCaption_ = QStringLiteral("Scala X:");
+        scaleCaption_ = tr("Scala X:");
     }
     emit changed();
 }
@@ -257,7 +257,7 @@ void PrintWindowModel::scaleConfirmed()
     if (!n)
         return;  // not a number: the field is left as typed
     if (*n > FLT_MAX || (*n > 0 && referenceWidth_ / *n > FLT_MAX)) {
-        dialogs_.message(QStringLiteral("Overflow: la scala indicata è fuori dai limiti ammessi."),
+        dialogs_.message(tr("Overflow: la scala indicata è fuori dai limiti ammessi."),
                          errorTitle(PrintStep::ConfirmScale), MessageIcon::Critical);
         return;
     }
@@ -374,8 +374,8 @@ bool PrintWindowModel::printClicked()
     if (!objectAccepted_)
         return false;
     if (copies() < 1) {
-        dialogs_.message(QStringLiteral("Il numero di copie deve essere almeno 1.\nNon è stato stampato nulla."),
-                         warningTitle(), MessageIcon::Critical);
+        dialogs_.message(tr("Il numero di copie deve essere almeno 1.\nNon è stato stampato nulla."), warningTitle(),
+                         MessageIcon::Critical);
         return false;
     }
     if (printerIndex_ >= 0)

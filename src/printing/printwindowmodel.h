@@ -163,7 +163,7 @@ private:
 
     bool keepProportions_ = true;
     bool centred_ = false;
-    QString scaleCaption_ = QStringLiteral("Sca&la:");
+    QString scaleCaption_ = tr("Sca&la:");
     QString sheetCaption_;
     QString sheetWidthText_, sheetHeightText_;
     QStringList printerNames_;

@@ -84,7 +84,7 @@ void SheetPreview::drawOnSheet(const QImage &source, bool grey, const MmRect &re
     if (drawn)
         drawing = *drawn;
     else
-        dialogs_.message(QStringLiteral("Errore di Copia"), errorTitle(step), MessageIcon::Critical);
+        dialogs_.message(tr("Errore di Copia"), errorTitle(step), MessageIcon::Critical);
 }
 
 QString SheetPreview::filePath()
@@ -101,9 +101,8 @@ void SheetPreview::save() const
     }
     const QString path = filePath();
     if (!saved.save(path, "BMP"))
-        dialogs_.message(
-            QStringLiteral("Non posso salvare l'anteprima nel file\n%1").arg(QDir::toNativeSeparators(path)),
-            errorTitle(PrintStep::SavePreview), MessageIcon::Critical);
+        dialogs_.message(tr("Non posso salvare l'anteprima nel file\n%1").arg(QDir::toNativeSeparators(path)),
+                         errorTitle(PrintStep::SavePreview), MessageIcon::Critical);
 }
 
 }  // namespace velmo::printing

@@ -122,12 +122,13 @@ TEST(EnergyCalculator, BadInvocationsExplainAndExitWithTwo)
     }
 }
 
-// The built program itself, in the locale of its environment.
+// The built program itself, in the locale of its environment; Italian unless --lingua says else.
 Outcome runProgram(const QStringList &arguments, const QString &localeName)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LC_ALL"), localeName);
+    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("it"));
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VELMO_FABBISOGNO_EXE), arguments);
     Outcome r;
@@ -142,8 +143,8 @@ Outcome runProgram(const QStringList &arguments, const QString &localeName)
 struct ProgramCase { int line; const char *locale; QStringList arguments; int code; const char *out, *err; };
 // clang-format on
 
-// Exit codes, and the numbers in the locale of the environment; a locale with digits of its own
-// gets ASCII digits with its decimal separator, in every column.
+// Exit codes, the numbers in the locale of the environment (a locale with digits of its own gets
+// ASCII digits with its decimal separator, in every column) and the language of --lingua.
 TEST(EnergyCalculatorProgram, ExitCodesAndLocale)
 {
     const QStringList woman =
@@ -156,6 +157,9 @@ TEST(EnergyCalculatorProgram, ExitCodesAndLocale)
         {__LINE__, "it_IT.UTF-8", QStringList{QStringLiteral("--sesso"), QStringLiteral("Z")} + woman.mid(2), 2, "",
          "Valore non valido per --sesso"},
         {__LINE__, "it_IT.UTF-8", {QStringLiteral("--help")}, 0, "Uso: velmo-fabbisogno --sesso F|M", ""},
+        {__LINE__, "it_IT.UTF-8", woman + QStringList{QStringLiteral("--lingua"), QStringLiteral("en")}, 0,
+         "Energy Requirement = 2215,64 kcal\nAdult (18 years and over)\n55,39 g of PROTEIN", ""},
+        {__LINE__, "it_IT.UTF-8", woman + QStringList{QStringLiteral("--lingua=fr")}, 2, "", "lingua sconosciuta \"fr\""},
     };
     // clang-format on
     for (const ProgramCase &c : cases) {

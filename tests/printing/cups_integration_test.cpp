@@ -122,7 +122,8 @@ TEST(CupsPrinting, ThreeCopiesAreThreeLandscapeJobsOfOnePageWithThePictureInPlac
     AppWindows windows;
     windows.setDialogs(&dialogs);
     QString error;
-    ASSERT_TRUE(windows.start(QDir(QCoreApplication::applicationDirPath()).filePath("elementi97.db"), &error))
+    ASSERT_TRUE(
+        windows.start(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("elementi97.db")), &error))
         << error.toStdString();
     windows.printers().setPrinterInUse(queue);
     windows.mainWindow()->findChild<QAction *>(QStringLiteral("mnuFrutta"))->trigger();

@@ -1,4 +1,6 @@
-// Draws the energy windows, the launcher and the choice dialog into PNG files, for a look by eye.
+// Draws the energy windows, the launcher and the choice dialog into PNG files, for a look by eye, in
+// the language of the environment (LANGUAGE=en for English).
+#include "common/translation.h"
 #include "ui/energy/choicedialog.h"
 #include "ui/energy/energyui.h"
 #include "ui/energy/energywindow.h"
@@ -16,6 +18,8 @@ using namespace velmo;
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    QString languageError;
+    installLanguage(chooseLanguage({}, &languageError).value_or(Language::Italian));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     test::FakeDialogs dialogs;

@@ -1,5 +1,7 @@
 // Opens the print window over a sample window with the real printer service, for looking at it
-// by hand (under Xvfb: take a screenshot while it runs). Not a test.
+// by hand (under Xvfb: take a screenshot while it runs), in the language of `--lingua it|en` or of
+// the environment. Not a test.
+#include "common/translation.h"
 #include "ui/printing/printsetupwindow.h"
 #include "ui/printing/printmodule.h"
 #include "ui/printing/qtprinterservice.h"
@@ -45,6 +47,8 @@ public:
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    QString languageError;
+    velmo::installLanguage(velmo::chooseLanguage(app.arguments(), &languageError).value_or(velmo::Language::Italian));
     velmo::QtPrinterService printers;
     BoxDialogs dialogs;
     velmo::ui::PrintModule module(printers, dialogs);

@@ -4,9 +4,12 @@ namespace velmo {
 
 namespace {
 
-// The options that take a value, by name, each with the placeholder of its value.
+// The options that take a value, by name, each with the placeholder of its value. The program has
+// chosen its language from --lingua before the line is read here.
 constexpr std::pair<const char *, const char *> kValueOptions[] = {
-    {"sesso", "F|M"}, {"anni", "N"}, {"peso", "KG"}, {"attivita", "LIVELLO"}, {"auspicabili", "si|no"}};
+    {"sesso", "F|M"},         {"anni", "N"},       {"peso", "KG"}, {"attivita", "LIVELLO"},
+    {"auspicabili", "si|no"}, {"lingua", "it|en"},
+};
 
 // The word the user wrote for an option the parser did not know: the last one spelled with that
 // name (a word of single-letter options holds it among its letters).
@@ -56,9 +59,7 @@ CalculatorCommandLine::CalculatorCommandLine()
 QString CalculatorCommandLine::read(const QStringList &words, bool complete)
 {
     const bool parsed = parser_.parse(QStringList{QStringLiteral("velmo-fabbisogno")} + words);
-    const auto unknown = [](const QString &word) {
-        return QStringLiteral("Argomento non riconosciuto: \"%1\".").arg(word);
-    };
+    const auto unknown = [](const QString &word) { return tr("Argomento non riconosciuto: \"%1\".").arg(word); };
     if (!parser_.unknownOptionNames().isEmpty())
         return unknown(writtenAs(parser_.unknownOptionNames().constFirst(), words));
     if (!parser_.positionalArguments().isEmpty())
@@ -72,12 +73,12 @@ QString CalculatorCommandLine::read(const QStringList &words, bool complete)
     QHash<QString, int> seen;
     for (const QString &name : found) {
         if (++seen[name] == 2 && parser_.values(name).size() > 1)
-            return QStringLiteral("--%1 è indicato più di una volta.").arg(name);
+            return tr("--%1 è indicato più di una volta.").arg(name);
     }
     for (const auto &[name, valueName] : kValueOptions) {
         const QString option = QString::fromLatin1(name);
         if (complete && found.count(option) > parser_.values(option).size())
-            return QStringLiteral("Manca il valore di --%1.").arg(option);
+            return tr("Manca il valore di --%1.").arg(option);
     }
     if (!parsed) {
         // A value given to an option that takes none ("--csv=si"), written as the option (not

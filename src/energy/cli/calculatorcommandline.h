@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -23,6 +24,8 @@ struct CalculatorArguments {
 // energyCalculatorHelp() (its layout is part of the interface), so the options carry no
 // descriptions.
 class CalculatorCommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CalculatorCommandLine)
+
 public:
     CalculatorCommandLine();
 

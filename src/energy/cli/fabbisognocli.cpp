@@ -5,13 +5,19 @@
 #include "energy/cli/calculatorcommandline.h"
 #include "energy/energymodel.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 namespace velmo {
 
 namespace {
 
-constexpr int kBadArguments = 2;
+// The context of the program's texts.
+struct EnergyCalculator {
+    Q_DECLARE_TR_FUNCTIONS(EnergyCalculator)
+};
+
 constexpr int kMaxAge = 120;
 constexpr int kMaxWeight = 350;  // kg
 
@@ -70,9 +76,9 @@ QString recommendedWord(RecommendedActivities recommended)
 
 int fail(QTextStream &err, const QString &reason)
 {
-    err << reason << '\n' << QStringLiteral("Usa --help per l'elenco delle opzioni.") << '\n';
+    err << reason << '\n' << EnergyCalculator::tr("Usa --help per l'elenco delle opzioni.") << '\n';
     err.flush();
-    return kBadArguments;
+    return kCalculatorInputError;
 }
 
 // The person of the command line; empty, with `why` said, when a value cannot be read or is out
@@ -82,30 +88,30 @@ std::optional<EnergyProfile> readPerson(const CalculatorArguments &given, const 
 {
     const auto sex = readSex(given.value("--sesso"));
     if (!sex) {
-        why = QStringLiteral("Valore non valido per --sesso: \"%1\" (usare F o M).").arg(given.value("--sesso"));
+        why = EnergyCalculator::tr("Valore non valido per --sesso: \"%1\" (usare F o M).").arg(given.value("--sesso"));
         return std::nullopt;
     }
     const auto age = readWholeArgument16(given.value("--anni"), ArgumentFraction::Refused, locale);
     if (!age) {
-        why = QStringLiteral("Valore non valido per --anni: \"%1\" (un numero intero di anni, da 0 a %2).")
+        why = EnergyCalculator::tr("Valore non valido per --anni: \"%1\" (un numero intero di anni, da 0 a %2).")
                   .arg(given.value("--anni"), QString::number(kMaxAge));
         return std::nullopt;
     }
     if (*age > kMaxAge) {
-        why = QStringLiteral("Età non accettata: --anni \"%1\" vale %2 anni; l'età va da 0 a %3 anni.")
+        why = EnergyCalculator::tr("Età non accettata: --anni \"%1\" vale %2 anni; l'età va da 0 a %3 anni.")
                   .arg(given.value("--anni"), QString::number(*age), QString::number(kMaxAge));
         return std::nullopt;
     }
     // Kilograms with decimals, rounded to the whole kilogram as the window does.
     const auto weight = readWholeArgument16(given.value("--peso"), ArgumentFraction::CommaOrPoint, locale);
     if (!weight) {
-        why = QStringLiteral("Valore non valido per --peso: \"%1\" (i kg, da 1 a %2, come 70 o 70,5; "
-                             "tre cifre dopo la virgola o il punto potrebbero essere migliaia).")
+        why = EnergyCalculator::tr("Valore non valido per --peso: \"%1\" (i kg, da 1 a %2, come 70 o 70,5; "
+                                   "tre cifre dopo la virgola o il punto potrebbero essere migliaia).")
                   .arg(given.value("--peso"), QString::number(kMaxWeight));
         return std::nullopt;
     }
     if (*weight < 1 || *weight > kMaxWeight) {
-        why = QStringLiteral("Peso non accettato: --peso \"%1\" vale %2 kg; il peso va da 1 a %3 kg.")
+        why = EnergyCalculator::tr("Peso non accettato: --peso \"%1\" vale %2 kg; il peso va da 1 a %3 kg.")
                   .arg(given.value("--peso"), QString::number(*weight), QString::number(kMaxWeight));
         return std::nullopt;
     }
@@ -123,22 +129,22 @@ QString readChoices(const CalculatorArguments &given, EnergyProfile &profile)
     if (given.has("--attivita")) {
         const auto activity = readActivity(given.value("--attivita"));
         if (!activity)
-            return QStringLiteral("Valore non valido per --attivita: \"%1\" (usare leggera, moderata o pesante).")
+            return EnergyCalculator::tr("Valore non valido per --attivita: \"%1\" (usare leggera, moderata o pesante).")
                 .arg(given.value("--attivita"));
         profile.activity = *activity;
     }
     if (given.has("--auspicabili")) {
         const auto recommended = readRecommended(given.value("--auspicabili"));
         if (!recommended)
-            return QStringLiteral("Valore non valido per --auspicabili: \"%1\" (usare si o no).")
+            return EnergyCalculator::tr("Valore non valido per --auspicabili: \"%1\" (usare si o no).")
                 .arg(given.value("--auspicabili"));
         profile.recommended = *recommended;
     }
     if (profile.age >= 18 && profile.age <= 59
         && (profile.activity == ActivityLevel::NotChosen || profile.recommended == RecommendedActivities::NotChosen))
-        return QStringLiteral("Dai 18 ai 59 anni servono --attivita e --auspicabili.");
+        return EnergyCalculator::tr("Dai 18 ai 59 anni servono --attivita e --auspicabili.");
     if (profile.age >= 60 && profile.recommended == RecommendedActivities::NotChosen)
-        return QStringLiteral("Dai 60 anni in su serve --auspicabili (l'attività è sempre leggera).");
+        return EnergyCalculator::tr("Dai 60 anni in su serve --auspicabili (l'attività è sempre leggera).");
     return {};
 }
 
@@ -146,12 +152,13 @@ QString readChoices(const CalculatorArguments &given, EnergyProfile &profile)
 void applyAgeRules(EnergyProfile &profile, QTextStream &err)
 {
     if (profile.age >= 60 && profile.activity != ActivityLevel::NotChosen && profile.activity != ActivityLevel::Light)
-        err << QStringLiteral("Nota: dai 60 anni in su l'attività è sempre leggera.") << '\n';
+        err << EnergyCalculator::tr("Nota: dai 60 anni in su l'attività è sempre leggera.") << '\n';
     if (profile.age < 18
         && (profile.activity != ActivityLevel::NotChosen || profile.recommended != RecommendedActivities::NotChosen))
-        err << QStringLiteral("Nota: sotto i 18 anni le opzioni di attività non contano.") << '\n';
+        err << EnergyCalculator::tr("Nota: sotto i 18 anni le opzioni di attività non contano.") << '\n';
     if (profile.age < 10)
-        err << QStringLiteral("In questo caso essendo minore di 10 anni, viene calcolato il solo Metabolismo Basale")
+        err << EnergyCalculator::tr(
+            "In questo caso essendo minore di 10 anni, viene calcolato il solo Metabolismo Basale")
             << '\n';
     err.flush();
 
@@ -198,16 +205,16 @@ void writeCsv(QTextStream &out, const EnergyProfile &profile, const Figures &f, 
 
 void writeReport(QTextStream &out, const EnergyProfile &profile, const EnergyRequirement &result, const Figures &f)
 {
-    out << QStringLiteral("Metabolismo Basale = ") << f.basal << QStringLiteral(" kcal") << '\n';
+    out << EnergyCalculator::tr("Metabolismo Basale = %1 kcal").arg(f.basal) << '\n';
     if (result.laf)
-        out << QStringLiteral("Livello di Attività Fisica (LAF) = ") << f.laf << '\n';
+        out << EnergyCalculator::tr("Livello di Attività Fisica (LAF) = %1").arg(f.laf) << '\n';
     if (result.energy)
-        out << QStringLiteral("Fabbisogno Energetico = ") << f.energy << QStringLiteral(" kcal") << '\n';
+        out << EnergyCalculator::tr("Fabbisogno Energetico = %1 kcal").arg(f.energy) << '\n';
     if (result.split) {
         out << splitCaption(profile.sex, splitKindForAge(profile.age)) << '\n';
-        out << f.grams[0] << QStringLiteral(" g di PROTIDI") << '\n';
-        out << f.grams[1] << QStringLiteral(" g di LIPIDI") << '\n';
-        out << f.grams[2] << QStringLiteral(" g di GLUCIDI") << '\n';
+        out << EnergyCalculator::tr("%1 g di PROTIDI").arg(f.grams[0]) << '\n';
+        out << EnergyCalculator::tr("%1 g di LIPIDI").arg(f.grams[1]) << '\n';
+        out << EnergyCalculator::tr("%1 g di GLUCIDI").arg(f.grams[2]) << '\n';
     }
 }
 
@@ -215,9 +222,9 @@ void writeReport(QTextStream &out, const EnergyProfile &profile, const EnergyReq
 
 QString energyCalculatorHelp()
 {
-    return QStringLiteral(
+    return EnergyCalculator::tr(
         "Uso: velmo-fabbisogno --sesso F|M --anni N --peso KG [--attivita leggera|moderata|pesante]\n"
-        "                      [--auspicabili si|no] [--csv]\n"
+        "                      [--auspicabili si|no] [--csv] [--lingua it|en]\n"
         "\n"
         "Calcola il metabolismo basale, il livello di attività fisica (LAF), il fabbisogno energetico\n"
         "giornaliero e la sua suddivisione in grammi di protidi, lipidi e glucidi per una dieta\n"
@@ -233,6 +240,8 @@ QString energyCalculatorHelp()
         "  --auspicabili si|no   con o senza le attività fisiche auspicabili\n"
         "                        (richiesto dai 18 anni in su)\n"
         "  --csv                 una riga CSV preceduta dall'intestazione\n"
+        "  --lingua it|en        la lingua dei messaggi: it italiano, en inglese (senza l'opzione,\n"
+        "                        quella di LANGUAGE o delle impostazioni locali)\n"
         "  -h, --help            mostra questo aiuto\n"
         "\n"
         "Sotto i 10 anni viene calcolato il solo metabolismo basale; dai 10 ai 17 anni il LAF è fisso\n"
@@ -259,7 +268,7 @@ int runEnergyCalculator(const QStringList &arguments, QTextStream &out, QTextStr
     }
     for (const char *required : {"--sesso", "--anni", "--peso"})
         if (!given->has(required))
-            return fail(err, QStringLiteral("Manca l'opzione %1.").arg(QString::fromLatin1(required)));
+            return fail(err, EnergyCalculator::tr("Manca l'opzione %1.").arg(QString::fromLatin1(required)));
     std::optional<EnergyProfile> profile = readPerson(*given, locale, why);
     if (!profile)
         return fail(err, why);

@@ -6,6 +6,9 @@
 
 namespace velmo {
 
+// The exit code for missing or invalid arguments.
+inline constexpr int kCalculatorInputError = 2;
+
 // The console calculator: `arguments` without the program name. Writes the results to `out`,
 // messages to `err`, and returns the exit code (0 done, 2 missing or invalid arguments). Whether
 // `out` reached its destination is the caller's to check.

@@ -1,4 +1,5 @@
 #include "common/consoleoutput.h"
+#include "common/translation.h"
 #include "energy/cli/fabbisognocli.h"
 
 #include <QCoreApplication>
@@ -23,6 +24,15 @@ int main(int argc, char **argv)
     QTextStream out(&result);
     QTextStream err(&messages);
     QStringList arguments = QCoreApplication::arguments();
+    // The language first: every text from here on speaks it. One that Velmo does not speak is
+    // an input error like any other option's value.
+    QString languageError;
+    const std::optional<velmo::Language> language = velmo::chooseLanguage(arguments, &languageError);
+    if (!language) {
+        velmo::writeStandardError(languageError + u'\n');
+        return velmo::kCalculatorInputError;
+    }
+    velmo::installLanguage(*language);
     arguments.removeFirst();
     const int code = velmo::runEnergyCalculator(arguments, out, err, QLocale::system());
     out.flush();

@@ -5,6 +5,7 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -84,7 +85,7 @@ void presentAsPicture(QChartView *view)
 {
     view->setFocusPolicy(Qt::NoFocus);
     view->viewport()->setFocusPolicy(Qt::NoFocus);
-    view->setAccessibleName(QStringLiteral("Grafico dei grammi di protidi, lipidi e glucidi"));
+    view->setAccessibleName(QCoreApplication::translate("BarChart", "Grafico dei grammi di protidi, lipidi e glucidi"));
 }
 
 void BarChart::showIn(QChartView *view)

@@ -19,16 +19,18 @@ ChoiceDialog::ChoiceDialog(QWidget *parent) : QDialog(parent)
         Sex sex;
         const char *tip;
         const char *accessibleName;
-    } buttons[] = {{"Command1", ":/energy/uomo.svg", Sex::Male, "Fabbisogno energetico per un uomo", "Uomo"},
-                   {"Command2", ":/energy/donna.svg", Sex::Female, "Fabbisogno energetico per una donna", "Donna"}};
+    } buttons[] = {{"Command1", ":/energy/uomo.svg", Sex::Male, QT_TR_NOOP("Fabbisogno energetico per un uomo"),
+                    QT_TR_NOOP("Uomo")},
+                   {"Command2", ":/energy/donna.svg", Sex::Female, QT_TR_NOOP("Fabbisogno energetico per una donna"),
+                    QT_TR_NOOP("Donna")}};
     for (const auto &b : buttons) {
         auto *button = new QToolButton(this);
         button->setObjectName(QString::fromLatin1(b.name));
         button->setIcon(svgIcon(QString::fromLatin1(b.picture), pictureSize));
         button->setIconSize(pictureSize);
-        button->setToolTip(QString::fromUtf8(b.tip));
-        button->setAccessibleName(QString::fromUtf8(b.accessibleName));
-        button->setAccessibleDescription(QString::fromUtf8(b.tip));
+        button->setToolTip(tr(b.tip));
+        button->setAccessibleName(tr(b.accessibleName));
+        button->setAccessibleDescription(tr(b.tip));
         button->setAutoRaise(false);
         layout->addWidget(button);
         const Sex sex = b.sex;

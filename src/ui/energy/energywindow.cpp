@@ -95,9 +95,9 @@ EnergyWindow::EnergyWindow(EnergyWindowModel &model, QWidget *parent) : QWidget(
     widget(EnergyControl::AdultSplitLabel)->setFont(splitFont);
 
     // The grams are written beside the chart in the user's number form; the bars only draw them.
-    chart_ = new BarChart({QStringLiteral("Protidi"), QStringLiteral("Lipidi"), QStringLiteral("Glucidi")},
-                          {{QStringLiteral("g di macronutrienti"), QColor(0, 128, 0)}}, AxisFit::ToTallest);
-    chart_->valueAxis()->setTitleText(QStringLiteral("g di macronutrienti"));
+    chart_ = new BarChart({tr("Protidi"), tr("Lipidi"), tr("Glucidi")},
+                          {{tr("g di macronutrienti"), QColor(0, 128, 0)}}, AxisFit::ToTallest);
+    chart_->valueAxis()->setTitleText(tr("g di macronutrienti"));
     chart_->showIn(formWidget<QChartView>(this, "MSChart1"));
 
     wireBox(EnergyControl::AgeBox);
@@ -141,7 +141,7 @@ void EnergyWindow::wireOptions(const QString &recommendedTip)
 {
     for (const EnergyOption &option : EnergyWindowModel::kOptions) {
         auto *button = widget<QRadioButton>(option.control);
-        button->setText(QString::fromUtf8(option.caption));
+        button->setText(EnergyWindowModel::optionCaption(option));
         if (!option.isActivity() && model_.recommendedTooltipOnButtons())
             button->setToolTip(recommendedTip);
         // The model keeps the groups exclusive and decides whether a click selects.

@@ -48,23 +48,21 @@ LauncherWindow::LauncherWindow(QWidget *parent) : QWidget(parent, Qt::Window | Q
     version_ = makeLabel(QStringLiteral("lblVersion"), QString(), this);
     auto *warning = makeLabel(
         QStringLiteral("lblWarning"),
-        QStringLiteral(
-            "Avviso: Prego leggere le avvertenze disponibili nel CDROM e nella cartella nel file Leggimi.txt"),
-        this);
+        tr("Avviso: Prego leggere le avvertenze disponibili nel CDROM e nella cartella nel file Leggimi.txt"), this);
     warning->setWordWrap(true);
 
-    exitCommand_ = makeLabel(QStringLiteral("Label5"), QStringLiteral("EXIT"), this, 12, true);
+    exitCommand_ = makeLabel(QStringLiteral("Label5"), tr("EXIT"), this, 12, true);
     exitCommand_->setAlignment(Qt::AlignCenter);
     exitCommand_->setStyleSheet(QStringLiteral("background-color: rgb(255, 0, 0); color: white; padding: 6px 18px;"));
     exitCommand_->setCursor(Qt::PointingHandCursor);
     exitCommand_->installEventFilter(this);
     // The three commands are reached with Tab and run with Enter or Space, as buttons are.
-    const std::pair<QLabel *, const char *> keyboard[] = {{calculatorCommand_, "Apri il calcolatore Velmo"},
-                                                          {requirementCommand_, "Fabbisogno energetico"},
-                                                          {exitCommand_, "Esci dal programma"}};
+    const std::pair<QLabel *, QString> keyboard[] = {{calculatorCommand_, tr("Apri il calcolatore Velmo")},
+                                                     {requirementCommand_, tr("Fabbisogno energetico")},
+                                                     {exitCommand_, tr("Esci dal programma")}};
     for (const auto &[label, name] : keyboard) {
         label->setFocusPolicy(Qt::StrongFocus);
-        label->setAccessibleName(QString::fromUtf8(name));
+        label->setAccessibleName(name);
     }
 
     auto *top = new QHBoxLayout;
@@ -103,11 +101,10 @@ void LauncherWindow::buildCommandFrame()
     commandFrame_->setFrameShape(QFrame::StyledPanel);
     commandFrame_->setMouseTracking(true);
     commandFrame_->installEventFilter(this);
-    auto *calculatorHeading = makeLabel(QStringLiteral("Label3"), QStringLiteral("Programma"), commandFrame_);
+    auto *calculatorHeading = makeLabel(QStringLiteral("Label3"), tr("Programma"), commandFrame_);
     calculatorCommand_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("Velmo"), commandFrame_, 18, true);
-    auto *requirementHeading = makeLabel(QStringLiteral("Label4"), QStringLiteral("Programma"), commandFrame_);
-    requirementCommand_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("Fabbisogno Energetico"), commandFrame_,
-                                    18, true);
+    auto *requirementHeading = makeLabel(QStringLiteral("Label4"), tr("Programma"), commandFrame_);
+    requirementCommand_ = makeLabel(QStringLiteral("Label2"), tr("Fabbisogno Energetico"), commandFrame_, 18, true);
     for (QLabel *command : {calculatorCommand_, requirementCommand_}) {
         command->setMouseTracking(true);
         command->setCursor(Qt::PointingHandCursor);

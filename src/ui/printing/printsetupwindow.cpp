@@ -115,12 +115,12 @@ void PrintSetupWindow::addZoom()
     zoom_ = new QWidget(this);
     zoom_->setObjectName(QStringLiteral("picZoom"));
     zoom_->setAutoFillBackground(true);
-    zoom_->setToolTip(QStringLiteral("Chiudi"));
+    zoom_->setToolTip(tr("Chiudi"));
     zoom_->setCursor(Qt::PointingHandCursor);
     zoom_->installEventFilter(this);
     zoomPreview_ = new SheetView(zoom_);
     zoomPreview_->setObjectName(QStringLiteral("picPreviewZoom"));
-    zoomPreview_->setToolTip(QStringLiteral("Chiudi"));
+    zoomPreview_->setToolTip(tr("Chiudi"));
     zoom_->hide();
 }
 

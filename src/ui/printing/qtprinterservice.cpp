@@ -52,7 +52,7 @@ PrintOutcome QtPrinterService::printText(const QString &documentName, int pointS
     QPrinter printer(QPrinter::HighResolution);
     if (printerInUse_ == pdfPrinterName()) {
         if (pdfFile.isEmpty())
-            return {false, QStringLiteral("Nessun file PDF indicato: la stampa non è stata eseguita.")};
+            return {false, tr("Nessun file PDF indicato: la stampa non è stata eseguita.")};
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdfFile);
     } else {
@@ -60,11 +60,11 @@ PrintOutcome QtPrinterService::printText(const QString &documentName, int pointS
     }
     printer.setDocName(documentName);
     if (!printer.isValid())
-        return {false, QStringLiteral("La stampante \"%1\" non è disponibile.").arg(printerInUse_)};
+        return {false, tr("La stampante \"%1\" non è disponibile.").arg(printerInUse_)};
 
     QPainter painter;
     if (!painter.begin(&printer))
-        return {false, QStringLiteral("Impossibile avviare la stampa su \"%1\".").arg(printerInUse_)};
+        return {false, tr("Impossibile avviare la stampa su \"%1\".").arg(printerInUse_)};
     QFont font = painter.font();
     font.setPointSize(pointSize);
     painter.setFont(font);
@@ -76,7 +76,7 @@ PrintOutcome QtPrinterService::printText(const QString &documentName, int pointS
         if (y > pageHeight) {
             if (!printer.newPage()) {
                 painter.end();
-                return {false, QStringLiteral("La stampa si è interrotta.")};
+                return {false, tr("La stampa si è interrotta.")};
             }
             y = metrics.ascent();
         }
@@ -84,7 +84,7 @@ PrintOutcome QtPrinterService::printText(const QString &documentName, int pointS
         y += lineHeight;
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        return {false, QStringLiteral("La stampa su \"%1\" non è riuscita.").arg(printerInUse_)};
+        return {false, tr("La stampa su \"%1\" non è riuscita.").arg(printerInUse_)};
     return {true, {}};
 }
 
@@ -183,12 +183,12 @@ bool QtPrinterService::showSettingsDialog()
     // Owned by the window the user clicked in (the modal print window), so it stays above it.
     QWidget *owner = QApplication::activeModalWidget();
     QPrintDialog dialog(&printer, owner ? owner : QApplication::activeWindow());
-    dialog.setWindowTitle(QStringLiteral("Proprietà della stampante"));
+    dialog.setWindowTitle(tr("Proprietà della stampante"));
     // The dialog only chooses settings here; its "Print" button would promise a print that the
     // print window makes later.
     if (auto *buttons = dialog.findChild<QDialogButtonBox *>()) {
         if (QPushButton *confirm = buttons->button(QDialogButtonBox::Ok))
-            confirm->setText(QStringLiteral("OK"));
+            confirm->setText(tr("OK"));
     }
     if (dialog.exec() != QDialog::Accepted)
         return false;

@@ -2,6 +2,7 @@
 
 #include "printing/printerservice.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 class QPrinter;
@@ -10,6 +11,8 @@ namespace velmo {
 
 // The printer service on Qt Print Support (CUPS on Linux).
 class QtPrinterService : public PrinterService {
+    Q_DECLARE_TR_FUNCTIONS(QtPrinterService)
+
 public:
     QtPrinterService();
 

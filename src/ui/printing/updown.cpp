@@ -18,8 +18,8 @@ UpDown::UpDown(QWidget *parent) : QWidget(parent), up_(new QToolButton(this)), d
     }
     up_->setArrowType(Qt::UpArrow);
     down_->setArrowType(Qt::DownArrow);
-    up_->setAccessibleName(QStringLiteral("Aumenta"));
-    down_->setAccessibleName(QStringLiteral("Diminuisci"));
+    up_->setAccessibleName(tr("Aumenta"));
+    down_->setAccessibleName(tr("Diminuisci"));
     connect(up_, &QToolButton::clicked, this, [this] { emit stepped(+1); });
     connect(down_, &QToolButton::clicked, this, [this] { emit stepped(-1); });
 }
