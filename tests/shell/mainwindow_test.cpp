@@ -15,14 +15,12 @@
 
 #include <functional>
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDebug>
 #include <QFile>
-#include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -363,26 +361,18 @@ QSet<QString> translatedItalian()
 QStringList textsOf(QWidget *top)
 {
     QStringList texts;
-    QList<QWidget *> widgets = top->findChildren<QWidget *>();
-    for (QWidget *w : widgets << top) {
-        texts << w->windowTitle() << w->toolTip() << w->accessibleName() << w->accessibleDescription();
-        if (auto *label = qobject_cast<QLabel *>(w))
-            texts << label->text();
-        if (auto *button = qobject_cast<QAbstractButton *>(w))
-            texts << button->text();
-        if (auto *group = qobject_cast<QGroupBox *>(w))
-            texts << group->title();
-        if (auto *combo = qobject_cast<QComboBox *>(w))
+    QObjectList objects = top->findChildren<QObject *>();  // widgets and actions
+    for (QObject *o : objects << top) {
+        for (const char *name : {"text", "title", "windowTitle", "toolTip", "accessibleName", "accessibleDescription",
+                                 "documentTitle"})  // the help's page: in the interface's language
+            texts << o->property(name).toString();
+        if (auto *combo = qobject_cast<QComboBox *>(o))
             for (int i = 0; i < combo->count(); ++i)
                 texts << combo->itemText(i);
-        if (auto *view = qobject_cast<QAbstractItemView *>(w); view && view->model())
+        if (auto *view = qobject_cast<QAbstractItemView *>(o); view && view->model())
             for (int c = 0; c < view->model()->columnCount(); ++c)
                 texts << view->model()->headerData(c, Qt::Horizontal).toString();
-        if (auto *page = qobject_cast<QTextBrowser *>(w))
-            texts << page->documentTitle();  // the help in the interface's language
     }
-    for (QAction *action : top->findChildren<QAction *>())
-        texts << action->text() << action->toolTip();
     return texts;
 }
 
@@ -398,10 +388,7 @@ protected:
     void TearDown() override
     {
         installLanguage(Language::Italian);
-        for (QTranslator *translator : QCoreApplication::instance()->findChildren<QTranslator *>()) {
-            QCoreApplication::removeTranslator(translator);
-            delete translator;
-        }
+        qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>());  // each removes itself
     }
     LocaleGuard english{"en_US"};
 };
@@ -416,8 +403,7 @@ TEST_F(EnglishWindowTest, EveryWindowSpeaksEnglish)
     lookAtEveryWindow([&](QWidget *top) {
         for (const QString &text : textsOf(top))
             if (italian.contains(QString(text).remove(u'&')))
-                left << QStringLiteral("%1 %2: %3")
-                            .arg(QString::fromLatin1(top->metaObject()->className()), top->objectName(), text);
+                left << top->objectName() + u": "_s + text;
     });
     left.removeDuplicates();
     EXPECT_EQ(left.join(u'\n'), QString());
