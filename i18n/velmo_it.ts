@@ -1,24 +1,31 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="it_IT" sourcelanguage="it_IT">
-<context>
-    <name>MealFile</name>
-    <message numerus="yes">
+<context><name>MealFile</name><message numerus="yes">
         <source>e altri %n errori</source>
         <translation>
             <numerusform>e un altro errore</numerusform>
             <numerusform>e altri %n errori</numerusform>
         </translation>
     </message>
-</context>
-<context>
-    <name>VelmoPasto</name>
-    <message numerus="yes">
+</context><context><name>VelmoPasto</name><message numerus="yes">
         <source>importati %n alimenti da %1 in %2: %3 nuovi, %4 aggiornati.</source>
         <translation>
             <numerusform>importati %n alimenti da %1 in %2: %3 nuovi, %4 aggiornati.</numerusform>
             <numerusform>importati %n alimenti da %1 in %2: %3 nuovi, %4 aggiornati.</numerusform>
         </translation>
     </message>
-</context>
-</TS>
+</context><context><name>velmo::PersonalFoodCommands</name><message numerus="yes">
+        <source>Importati %n alimenti da %1: %2 nuovi, %3 aggiornati.</source>
+        <translation>
+            <numerusform>Importati %n alimenti da %1: %2 nuovi, %3 aggiornati.</numerusform>
+            <numerusform>Importati %n alimenti da %1: %2 nuovi, %3 aggiornati.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Esportati %n alimenti personali in %1.</source>
+        <translation>
+            <numerusform>Esportati %n alimenti personali in %1.</numerusform>
+            <numerusform>Esportati %n alimenti personali in %1.</numerusform>
+        </translation>
+    </message>
+</context></TS>

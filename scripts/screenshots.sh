@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the screenshots of docs/screenshots from the program's own windows, on Qt's offscreen
 # platform (no display needed): the main window with the meal of examples/pasto.txt, the energy
-# window of a woman of 30 years and 60 kg with moderate activity, and the print window.
+# window of a woman of 30 years and 60 kg with moderate activity, and the print window; then the
+# main window again in English.
 #
 # Usage: scripts/screenshots.sh [BUILD_DIR]   (default: build, configured with the tests)
 set -euo pipefail
@@ -11,6 +12,10 @@ build_dir=${1:-build}
 cmake --build "$build_dir" --target velmo_screenshots
 mkdir -p docs/screenshots
 # The pictures do not follow the look of the machine: the same style, fonts and scale everywhere.
-QT_QPA_PLATFORM=offscreen QT_STYLE_OVERRIDE=Fusion QT_SCALE_FACTOR=1 \
-  "$build_dir/bin/velmo_screenshots" docs/screenshots examples/pasto.txt
+shoot() {
+  QT_QPA_PLATFORM=offscreen QT_STYLE_OVERRIDE=Fusion QT_SCALE_FACTOR=1 \
+    "$build_dir/bin/velmo_screenshots" docs/screenshots examples/pasto.txt "$@"
+}
+shoot
+shoot en
 ls -1 docs/screenshots/*.png

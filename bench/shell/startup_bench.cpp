@@ -18,7 +18,7 @@ namespace {
 
 double residentMegabytes()
 {
-    QFile status("/proc/self/status");
+    QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return 0;
     for (const QByteArray &line : status.readAll().split('\n'))
@@ -29,7 +29,7 @@ double residentMegabytes()
 
 void BM_StartUpToMainWindowShown(benchmark::State &state)
 {
-    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath("elementi97.db");
+    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("elementi97.db"));
     for (auto _ : state) {
         velmo::ui::AppWindows windows;
         QString error;

@@ -14,9 +14,10 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    velmo::ui::prepareApplication(app);
-    velmo::ui::AppWindows windows;
     QString error;
+    velmo::ui::prepareApplication(
+        velmo::chooseLanguage(QCoreApplication::arguments(), &error).value_or(velmo::Language::Italian));
+    velmo::ui::AppWindows windows;
     if (!windows.start(velmo::programFile(QString::fromLatin1(velmo::FoodDatabase::kFileName)), &error))
         return 1;
     QCoreApplication::processEvents();

@@ -47,7 +47,7 @@ bool MainWindowModel::load(const QString &databasePath, QString *error)
         return false;
     dataControl_.setDatabase(database_->connection());
     document_.setDatabase(database_->connection());
-    setCategoryHeading(QStringLiteral("Alimenti"));
+    setCategoryHeading(tr("Alimenti"));
     return true;
 }
 
@@ -230,8 +230,7 @@ void MainWindowModel::navigateStep(bool forward)
         if (atEdge().value_or(true)) {
             refreshQuietly();
             toEdge();
-            dialogs_.message(forward ? QStringLiteral("Sei alla fine dell'Archivio")
-                                     : QStringLiteral("Sei all'inizio dell'Archivio"),
+            dialogs_.message(forward ? tr("Sei alla fine dell'Archivio") : tr("Sei all'inizio dell'Archivio"),
                              warningTitle(), MessageIcon::Critical);
         }
     } else {

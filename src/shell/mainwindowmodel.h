@@ -29,8 +29,8 @@ enum class MousePointer { Default, Hourglass };
 class MainWindowModel : public QObject {
     Q_OBJECT
 public:
-    // The scrolling title at start, 51 characters.
-    static QString initialTitle() { return QStringLiteral(" - Valutazione calorica e nutrizionale in una dieta"); }
+    // The scrolling title at start (in Italian 51 characters).
+    static QString initialTitle() { return tr(" - Valutazione calorica e nutrizionale in una dieta"); }
 
     // The toolbar's buttons by their 1-based position.
     enum ToolbarButton { First = 2, Previous = 3, Next = 4, Last = 5, Print = 7, Help = 8, Exit = 9 };

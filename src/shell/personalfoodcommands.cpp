@@ -11,18 +11,17 @@
 
 namespace velmo {
 
-namespace {
-
-const QString kCsvFilter = QStringLiteral("File CSV (*.csv);;Tutti i file (*)");
-
-}  // namespace
-
 PersonalFoodCommands::PersonalFoodCommands(WindowParts window, Dialogs &dialogs, QObject *parent)
     : QObject(parent), window_(std::move(window)), dialogs_(dialogs)
 {
 }
 
 PersonalFoodCommands::~PersonalFoodCommands() = default;
+
+QString PersonalFoodCommands::csvFilter()
+{
+    return tr("File CSV (*.csv);;Tutti i file (*)");
+}
 
 QString PersonalFoodCommands::path() const
 {
@@ -64,17 +63,16 @@ bool PersonalFoodCommands::open()
         return true;
     }
     if (problem != PersonalCatalogue::Problem::Damaged) {
-        dialogs_.message(
-            error + QStringLiteral("\n\nVelmo continua senza alimenti personali; il file non viene modificato."),
-            warningTitle(), MessageIcon::Critical);
+        dialogs_.message(error + tr("\n\nVelmo continua senza alimenti personali; il file non viene modificato."),
+                         warningTitle(), MessageIcon::Critical);
         return false;
     }
     // Only the user may give up a damaged file, and even then it is kept under another name.
     const Answer answer = dialogs_.askYesNoCancel(
         error
-            + QStringLiteral("\n\nMettere da parte il file danneggiato (viene rinominato, non cancellato) e iniziare "
-                             "un archivio nuovo e vuoto?\n\nNo: Velmo continua senza alimenti personali e non scrive "
-                             "nulla; la domanda sarà ripetuta al prossimo uso degli alimenti personali."),
+            + tr("\n\nMettere da parte il file danneggiato (viene rinominato, non cancellato) e iniziare "
+                 "un archivio nuovo e vuoto?\n\nNo: Velmo continua senza alimenti personali e non scrive "
+                 "nulla; la domanda sarà ripetuta al prossimo uso degli alimenti personali."),
         warningTitle());
     if (answer != Answer::Yes)
         return false;
@@ -84,8 +82,7 @@ bool PersonalFoodCommands::open()
         return false;
     }
     dialogs_.message(
-        QStringLiteral(
-            "Il file danneggiato è stato conservato come:\n%1\n\nÈ stato creato un archivio nuovo e vuoto:\n%2")
+        tr("Il file danneggiato è stato conservato come:\n%1\n\nÈ stato creato un archivio nuovo e vuoto:\n%2")
             .arg(QDir::toNativeSeparators(asideName), QDir::toNativeSeparators(path)),
         noticeTitle(), MessageIcon::Information);
     return true;
@@ -135,7 +132,7 @@ void PersonalFoodCommands::deleteFood()
         return;
     const QString name = window_.browser.foodName();
     if (dialogs_.askYesNoCancel(
-            QStringLiteral("Eliminare l'alimento personale \"%1\"?\n\nL'eliminazione non si può annullare.").arg(name),
+            tr("Eliminare l'alimento personale \"%1\"?\n\nL'eliminazione non si può annullare.").arg(name),
             warningTitle())
         != Answer::Yes)
         return;
@@ -153,8 +150,8 @@ void PersonalFoodCommands::importFoods()
 {
     if (!open())
         return;
-    const QString path = dialogs_.openFileName(QStringLiteral("Importa alimenti personali"),
-                                               userFolder(QStandardPaths::DocumentsLocation), kCsvFilter);
+    const QString path = dialogs_.openFileName(tr("Importa alimenti personali"),
+                                               userFolder(QStandardPaths::DocumentsLocation), csvFilter());
     if (path.isEmpty())
         return;
     PersonalCatalogue::Merge counts;
@@ -169,8 +166,8 @@ void PersonalFoodCommands::importFoods()
     CsvFoods read = import(false);
     // What only looks wrong the user may confirm, as in the food window.
     if (error.isEmpty() && read.onlyDoubts()
-        && dialogs_.askYesNoCancel(QStringLiteral("Alcuni alimenti del file %1 hanno valori da confermare:\n\n%2\n\n"
-                                                  "Importarli comunque?")
+        && dialogs_.askYesNoCancel(tr("Alcuni alimenti del file %1 hanno valori da confermare:\n\n%2\n\n"
+                                      "Importarli comunque?")
                                        .arg(QDir::toNativeSeparators(path), read.errors.join(u'\n')),
                                    warningTitle())
                == Answer::Yes)
@@ -180,17 +177,16 @@ void PersonalFoodCommands::importFoods()
         return;
     }
     if (!read.ok()) {
-        refuse(QStringLiteral("Il file %1 non è stato importato: nessun alimento è stato aggiunto o modificato.\n\n%2")
+        refuse(tr("Il file %1 non è stato importato: nessun alimento è stato aggiunto o modificato.\n\n%2")
                    .arg(QDir::toNativeSeparators(path), read.errors.join(u'\n')));
         return;
     }
     refreshCategory();
-    dialogs_.message(QStringLiteral("Importati %1 alimenti da %2: %3 nuovi, %4 aggiornati.")
-                         .arg(counts.added + counts.updated)
-                         .arg(QDir::toNativeSeparators(path))
-                         .arg(counts.added)
-                         .arg(counts.updated),
-                     noticeTitle(), MessageIcon::Information);
+    dialogs_.message(
+        tr("Importati %n alimenti da %1: %2 nuovi, %3 aggiornati.", nullptr,
+           static_cast<int>(counts.added + counts.updated))
+            .arg(QDir::toNativeSeparators(path), QString::number(counts.added), QString::number(counts.updated)),
+        noticeTitle(), MessageIcon::Information);
 }
 
 void PersonalFoodCommands::exportFoods()
@@ -199,7 +195,7 @@ void PersonalFoodCommands::exportFoods()
         return;
     const QString proposed =
         QDir(userFolder(QStandardPaths::DocumentsLocation)).filePath(QStringLiteral("alimenti-personali.csv"));
-    const QString path = dialogs_.saveFileName(QStringLiteral("Esporta alimenti personali"), proposed, kCsvFilter);
+    const QString path = dialogs_.saveFileName(tr("Esporta alimenti personali"), proposed, csvFilter());
     if (path.isEmpty())
         return;
     // Written beside and renamed at the end: a failed export leaves any earlier file whole.
@@ -210,14 +206,13 @@ void PersonalFoodCommands::exportFoods()
         && catalogue_->exportFoods([&file](const QByteArray &piece) { return file.write(piece) == piece.size(); },
                                    &count, &error)
         && file.commit()) {
-        dialogs_.message(
-            QStringLiteral("Esportati %1 alimenti personali in %2.").arg(count).arg(QDir::toNativeSeparators(path)),
-            noticeTitle(), MessageIcon::Information);
+        dialogs_.message(tr("Esportati %n alimenti personali in %1.", nullptr, static_cast<int>(count))
+                             .arg(QDir::toNativeSeparators(path)),
+                         noticeTitle(), MessageIcon::Information);
         return;
     }
-    refuse(error.isEmpty()
-               ? QStringLiteral("Impossibile scrivere %1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString())
-               : error);
+    refuse(error.isEmpty() ? tr("Impossibile scrivere %1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString())
+                           : error);
 }
 
 std::optional<PersonalFood> PersonalFoodCommands::mealFood()
@@ -227,9 +222,9 @@ std::optional<PersonalFood> PersonalFoodCommands::mealFood()
         refuse(problem);
         return std::nullopt;
     }
-    const QString typed = dialogs_.input(QStringLiteral("Nome del nuovo alimento personale (i valori sono per 100 g "
-                                                        "del peso netto del pasto):"),
-                                         QStringLiteral("Salva pasto come alimento"), QString());
+    const QString typed = dialogs_.input(tr("Nome del nuovo alimento personale (i valori sono per 100 g "
+                                            "del peso netto del pasto):"),
+                                         tr("Salva pasto come alimento"), QString());
     if (typed.trimmed().isEmpty())
         return std::nullopt;
     if (problem = nameProblem(typed); !problem.isEmpty()) {
@@ -254,8 +249,7 @@ void PersonalFoodCommands::saveMealAsFood()
     QString replacing;
     if (const auto existing = catalogue_->find(food.name)) {
         if (dialogs_.askYesNoCancel(
-                QStringLiteral("Esiste già un alimento personale di nome \"%1\". Sostituirlo?").arg(existing->name),
-                warningTitle())
+                tr("Esiste già un alimento personale di nome \"%1\". Sostituirlo?").arg(existing->name), warningTitle())
             != Answer::Yes)
             return;
         replacing = existing->name;
@@ -272,7 +266,7 @@ void PersonalFoodCommands::saveMealAsFood()
         values.append(
             QStringLiteral("%1 %2 %3").arg(q.label.toLower(), formatGroupedUpTo2(*food.nutrients[k], locale), q.unit));
     }
-    dialogs_.message(QStringLiteral("Creato l'alimento personale \"%1\" (parte edibile 100%), per 100 g di pasto:\n%2.")
+    dialogs_.message(tr("Creato l'alimento personale \"%1\" (parte edibile 100%), per 100 g di pasto:\n%2.")
                          .arg(food.name, values.join(QStringLiteral(", "))),
                      noticeTitle(), MessageIcon::Information);
     refreshCategory();

@@ -69,6 +69,7 @@ private:
     // The meal as a food named by the user, checked as the food window checks one.
     std::optional<PersonalFood> mealFood();
     void refuse(const QString &text);
+    static QString csvFilter();  // what the file boxes offer
 
     WindowParts window_;
     Dialogs &dialogs_;

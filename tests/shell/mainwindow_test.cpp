@@ -1,4 +1,5 @@
 #include "catalogue/foodcategory.h"
+#include "common/translation.h"
 #include "support/fakeprinterservice.h"
 #include "shellfixture.h"
 #include "ui/catalogue/foodgridview.h"
@@ -17,7 +18,9 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDebug>
+#include <QFile>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,11 +30,14 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QTranslator>
 #include <QTreeView>
+#include <QXmlStreamReader>
 
 using namespace velmo;
 using namespace velmo::test;
 using velmo::ui::MainWindow;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -61,18 +67,22 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const QString path = dir.filePath("elementi97.db");
+        const QString path = dir.filePath(u"elementi97.db"_s);
         ASSERT_TRUE(writeShellDatabase(path));
         windows.setDialogs(&dialogs);
         windows.setPrinters(&printers);
         QString error;
         ASSERT_TRUE(windows.start(path, &error)) << error.toStdString();
         window = windows.mainWindow();
-        window->model().personalFoods().setPath(dir.filePath("utente/alimenti-personali.db"));  // not the user's
+        window->model().personalFoods().setPath(dir.filePath(u"utente/alimenti-personali.db"_s));  // not the user's
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     }
 
     QAction *menuItem(const char *name) const { return window->findChild<QAction *>(QString::fromLatin1(name)); }
+    // Runs every command of the main window but exit, so every window it opens, now or in later
+    // versions, is looked at (a modal one while it runs); then the windows the energy windows lead
+    // to. How many windows were looked at.
+    int lookAtEveryWindow(const std::function<void(QWidget *)> &look);
     QString cell(int row, MealColumn c) const { return window->table()->cellLabel(row, c)->text(); }
 
     LocaleGuard italian{"it_IT"};
@@ -88,23 +98,23 @@ protected:
 TEST_F(MainWindowTest, MenuToolbarKeysAndMouseChooseTheCurrentFood)
 {
     menuItem("mnuFrutta")->trigger();
-    EXPECT_EQ(window->categoryHeading()->text(), "Frutta");
-    EXPECT_EQ(cell(0, MealColumn::Fat), "0,39");
+    EXPECT_EQ(window->categoryHeading()->text(), u"Frutta"_s);
+    EXPECT_EQ(cell(0, MealColumn::Fat), u"0,39"_s);
     window->toolbarButton(4)->trigger();
     EXPECT_EQ(window->grid()->currentIndex().row(), 1);
     window->grid()->setFocus();
     QTest::keyClick(window->grid(), Qt::Key_Down);
-    EXPECT_EQ(cell(0, MealColumn::Name), "Pera, cruda");
+    EXPECT_EQ(cell(0, MealColumn::Name), u"Pera, cruda"_s);
     window->toolbarButton(4)->trigger();
-    EXPECT_EQ(dialogs.messageTexts(), QStringList{"Sei alla fine dell'Archivio"});
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{u"Sei alla fine dell'Archivio"_s});
     window->toolbarButton(2)->trigger();
     QTest::keyClick(window->grid(), Qt::Key_Up);
-    EXPECT_EQ(cell(0, MealColumn::Name), "Albicocche, crude");
+    EXPECT_EQ(cell(0, MealColumn::Name), u"Albicocche, crude"_s);
 
     QWidget *viewport = window->grid()->viewport();
     QTest::mouseClick(viewport, Qt::LeftButton, {},
                       window->grid()->visualRect(window->grid()->model()->index(2, 0)).center());
-    EXPECT_EQ(cell(0, MealColumn::Name), "Pera, cruda");
+    EXPECT_EQ(cell(0, MealColumn::Name), u"Pera, cruda"_s);
     bool menuShown = false;
     QTimer::singleShot(0, [&] {
         menuShown = window->categoryMenu()->isVisible();
@@ -123,17 +133,17 @@ TEST_F(MainWindowTest, SearchWindowFindsAndChoosesAFood)
     ASSERT_TRUE(QTest::qWaitForWindowActive(search));
     QTest::keyClicks(search->textBox(), QStringLiteral("CRUDa p"));
     ASSERT_EQ(search->list()->model()->rowCount(), 1);
-    EXPECT_EQ(search->list()->model()->index(0, 1).data().toString(), "Frutta");
+    EXPECT_EQ(search->list()->model()->index(0, 1).data().toString(), u"Frutta"_s);
     QTest::keyClick(search->textBox(), Qt::Key_Return);
     EXPECT_FALSE(search->isVisible());
-    EXPECT_EQ(window->categoryHeading()->text(), "Frutta");
-    EXPECT_EQ(cell(0, MealColumn::Name), "Pera, cruda");
+    EXPECT_EQ(window->categoryHeading()->text(), u"Frutta"_s);
+    EXPECT_EQ(cell(0, MealColumn::Name), u"Pera, cruda"_s);
 
     QTest::keyClick(window, Qt::Key_F, Qt::ControlModifier);
     ASSERT_TRUE(QTest::qWaitForWindowActive(search));
     QTest::keyClick(search->textBox(), Qt::Key_Escape);
     EXPECT_FALSE(search->isVisible());
-    EXPECT_EQ(cell(0, MealColumn::Name), "Pera, cruda");
+    EXPECT_EQ(cell(0, MealColumn::Name), u"Pera, cruda"_s);
 }
 
 // Every menu reachable from the menu bar, the bar's own titles included: every item has a key
@@ -142,7 +152,8 @@ TEST_F(MainWindowTest, SearchWindowFindsAndChoosesAFood)
 // the bar's "&Scelta alimenti" / "&Stampa".
 TEST_F(MainWindowTest, NoItemWeAddedSharesAKeyInItsMenu)
 {
-    QSet<QString> specified{"&N° Persone", "&Scelta alimenti", "&LAF", "&Stampa", "&Help", "&Esci", "11"};
+    QSet<QString> specified{u"&N° Persone"_s, u"&Scelta alimenti"_s, u"&LAF"_s, u"&Stampa"_s, u"&Help"_s, u"&Esci"_s,
+                            u"11"_s};
     for (const FoodCategory &category : foodCategories())
         specified << category.menuCaption;
     QList<QList<QAction *>> menus{window->menuBar()->actions()};
@@ -162,7 +173,7 @@ TEST_F(MainWindowTest, NoItemWeAddedSharesAKeyInItsMenu)
             }
         for (const QStringList &same : byKey)
             for (const QString &text : same)
-                EXPECT_TRUE(same.size() == 1 || specified.contains(text)) << qPrintable(same.join(" | "));
+                EXPECT_TRUE(same.size() == 1 || specified.contains(text)) << qPrintable(same.join(u" | "_s));
     }
 }
 
@@ -176,17 +187,17 @@ TEST_F(MainWindowTest, PersonalFoodsMenuOpensTheFoodWindowAndItsCommandsWaitForA
     QTimer::singleShot(0, [this] {
         auto *food = window->findChild<ui::FoodWindow *>();
         ASSERT_NE(food, nullptr);
-        food->field(0)->setText("Torta");
-        food->field(2)->setText("x");
+        food->field(0)->setText(u"Torta"_s);
+        food->field(2)->setText(u"x"_s);
         food->accept();
         EXPECT_TRUE(food->isVisible());
         EXPECT_EQ(food->focusWidget(), food->field(2));
-        food->field(2)->setText("6,5");
+        food->field(2)->setText(u"6,5"_s);
         food->accept();
     });
     menuItem("mnuNuovoAlimento")->trigger();
-    EXPECT_EQ(window->categoryHeading()->text(), "Alimenti personali");
-    EXPECT_EQ(cell(0, MealColumn::Protein), "6,5");
+    EXPECT_EQ(window->categoryHeading()->text(), u"Alimenti personali"_s);
+    EXPECT_EQ(cell(0, MealColumn::Protein), u"6,5"_s);
     emit window->categoryMenu()->aboutToShow();
     EXPECT_TRUE(menuItem("mnuModificaAlimento")->isEnabled());
 }
@@ -194,7 +205,7 @@ TEST_F(MainWindowTest, PersonalFoodsMenuOpensTheFoodWindowAndItsCommandsWaitForA
 TEST_F(MainWindowTest, EnergyWindowsOpenOnceAndVelmoOnTheLauncherLoadsAClosedMainWindowAfresh)
 {
     menuItem("mnuFrutta")->trigger();
-    ASSERT_EQ(cell(0, MealColumn::Name), "Albicocche, crude");
+    ASSERT_EQ(cell(0, MealColumn::Name), u"Albicocche, crude"_s);
     // Each energy window opens once; one keeps the program alive, as it does for the user.
     menuItem("mnuLAFfemmina")->trigger();
     ui::EnergyWindow *female = windows.energy()->energyWindow(Sex::Female);
@@ -208,13 +219,13 @@ TEST_F(MainWindowTest, EnergyWindowsOpenOnceAndVelmoOnTheLauncherLoadsAClosedMai
 
     const auto clickVelmo = [this] {
         windows.energy()->showLauncher();
-        QTest::mouseClick(windows.energy()->launcher()->findChild<QLabel *>("Label1"), Qt::LeftButton);
+        QTest::mouseClick(windows.energy()->launcher()->findChild<QLabel *>(u"Label1"_s), Qt::LeftButton);
         return windows.mainWindow();
     };
     MainWindow *fresh = clickVelmo();
     ASSERT_NE(fresh, nullptr);
     EXPECT_TRUE(fresh->isVisible());
-    EXPECT_EQ(fresh->table()->cellLabel(0, MealColumn::Name)->text(), "");
+    EXPECT_EQ(fresh->table()->cellLabel(0, MealColumn::Name)->text(), u""_s);
     // While it is open, "Velmo" only brings it to the front.
     EXPECT_EQ(clickVelmo(), fresh);
 }
@@ -224,7 +235,7 @@ TEST_F(MainWindowTest, HelpClosesWithTheMainWindowAndTheProgramEnds)
     window->toolbarButton(8)->trigger();
     const QPointer<ui::HelpWindow> help = windows.helpWindow();
     ASSERT_TRUE(help && help->isVisible());
-    EXPECT_TRUE(help->browser()->toPlainText().contains("Comporre un pasto"));
+    EXPECT_TRUE(help->browser()->toPlainText().contains(u"Comporre un pasto"_s));
     QTimer::singleShot(0, window, [this] { window->close(); });
     EXPECT_EQ(execUntilQuit(), 0);
     EXPECT_TRUE(help.isNull() || !help->isVisible());
@@ -243,22 +254,22 @@ TEST_F(MainWindowTest, MealMenuAndTheQuestionBeforeClosing)
 {
     EXPECT_EQ(window->menuBar()->actions().value(0), window->mealMenu()->menuAction());
     menuItem("mnuFrutta")->trigger();
-    window->model().meal().setGrossText(0, "100");
+    window->model().meal().setGrossText(0, u"100"_s);
     window->model().meal().setLock(0, 1);
-    EXPECT_EQ(window->windowTitle(), "Velmo - Senza nome*");
+    EXPECT_EQ(window->windowTitle(), u"Velmo - Senza nome*"_s);
     dialogs.questionAnswers = {Answer::Cancel};
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
     ASSERT_EQ(dialogs.shown.size(), 1U);
-    EXPECT_EQ(dialogs.shown[0].text, "Salvare le modifiche al pasto?");
+    EXPECT_EQ(dialogs.shown[0].text, u"Salvare le modifiche al pasto?"_s);
     EXPECT_EQ(window->model().meal().row(0).lock, 1);
 }
 
 TEST_F(MainWindowTest, TheStatusBarSetsTheMealAgainstTheRequirementComputedLast)
 {
-    windows.energy()->model(Sex::Male).setText(EnergyControl::RequirementBox, "2000");
-    windows.energy()->model(Sex::Female).setText(EnergyControl::RequirementBox, "1800");
-    EXPECT_EQ(window->statusPanel(3)->text(), "Pasto 0 kcal = 0 % di 1800 kcal (femmina)");
+    windows.energy()->model(Sex::Male).setText(EnergyControl::RequirementBox, u"2000"_s);
+    windows.energy()->model(Sex::Female).setText(EnergyControl::RequirementBox, u"1800"_s);
+    EXPECT_EQ(window->statusPanel(3)->text(), u"Pasto 0 kcal = 0 % di 1800 kcal (femmina)"_s);
 }
 
 TEST_F(MainWindowTest, StatusBarShowsDateAndTimeAndTheTitleScrolls)
@@ -267,7 +278,7 @@ TEST_F(MainWindowTest, StatusBarShowsDateAndTimeAndTheTitleScrolls)
     QApplication::setActiveWindow(window);
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return !window->statusPanel(2)->text().isEmpty() && window->scrollingTitle()->text() != title; }));
-    EXPECT_EQ(window->statusPanel(1)->text(), QLocale().toString(QDate::currentDate(), "dd MMMM yyyy"));
+    EXPECT_EQ(window->statusPanel(1)->text(), QLocale().toString(QDate::currentDate(), u"dd MMMM yyyy"_s));
 }
 
 // Runs `act` on each modal window open while it lives.
@@ -283,6 +294,28 @@ public:
     }
 };
 
+int MainWindowTest::lookAtEveryWindow(const std::function<void(QWidget *)> &look)
+{
+    int looked = 0;  // a modal window is closed once looked at, so none is looked at twice
+    const WhileModal modal([&](QWidget *open) {
+        ++looked;
+        look(open);
+        open->close();
+    });
+    for (QAction *command : window->findChildren<QAction *>())
+        if (command->isEnabled() && !command->menu() && !command->isSeparator() && command->objectName() != "mnuEsci"_L1
+            && command->objectName() != "Toolbar2_9"_L1)
+            command->trigger();
+    windows.energy()->showLauncher();
+    windows.energy()->showChoiceDialog();
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->isVisible()) {
+            ++looked;
+            look(top);
+        }
+    return looked;
+}
+
 // The focusable controls under `iface` that have no name; a table's cells are read by their
 // column and content, so a table or list needs only its own name.
 void collectNameless(QAccessibleInterface *iface, QStringList &found)
@@ -297,31 +330,83 @@ void collectNameless(QAccessibleInterface *iface, QStringList &found)
             collectNameless(iface->child(i), found);
 }
 
-// Every command of the main window runs, so every window it opens, now or in later versions, is
-// looked at (a modal one while it runs); then the windows the energy windows lead to.
 TEST_F(MainWindowTest, EveryFocusableControlOfEveryWindowHasAName)
 {
-    int looked = 0;  // a modal window is closed once looked at, so none is looked at twice
     QStringList nameless;
-    const auto look = [&](QWidget *top) {
-        ++looked;
-        collectNameless(QAccessible::queryAccessibleInterface(top), nameless);
-    };
-    const WhileModal modal([&](QWidget *open) {
-        look(open);
-        open->close();
-    });
-    for (QAction *command : window->findChildren<QAction *>())
-        if (command->isEnabled() && !command->menu() && !command->isSeparator()
-            && command->text().remove(u'&') != "Esci")
-            command->trigger();
-    windows.energy()->showLauncher();
-    windows.energy()->showChoiceDialog();
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (top->isVisible())
-            look(top);
+    const int looked = lookAtEveryWindow(
+        [&](QWidget *top) { collectNameless(QAccessible::queryAccessibleInterface(top), nameless); });
     EXPECT_GE(looked, 7) << "main, print, help, two energy windows, launcher, choice";
-    EXPECT_EQ(nameless.join(u'\n'), "");
+    EXPECT_EQ(nameless.join(u'\n'), QString());
+}
+
+// The Italian texts that velmo_en.ts translates into something else, without their accelerators.
+QSet<QString> translatedItalian()
+{
+    QFile file(QStringLiteral(VELMO_ENGLISH_TS));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << VELMO_ENGLISH_TS;
+    QXmlStreamReader ts(&file);
+    QSet<QString> texts;
+    QString source;
+    while (!ts.atEnd())
+        if (ts.readNext() == QXmlStreamReader::StartElement && ts.name() == "source"_L1)
+            source = ts.readElementText().remove(u'&');
+        else if (ts.isStartElement() && ts.name() == "translation"_L1
+                 && ts.readElementText(QXmlStreamReader::IncludeChildElements).remove(u'&') != source)
+            texts << source;
+    return texts;
+}
+
+// Every text `top` shows or gives a screen reader, but the rows of its tables and lists: those
+// are the food database's.
+QStringList textsOf(QWidget *top)
+{
+    QStringList texts;
+    QObjectList objects = top->findChildren<QObject *>();  // widgets and actions
+    for (QObject *o : objects << top) {
+        for (const char *name : {"text", "title", "windowTitle", "toolTip", "accessibleName", "accessibleDescription",
+                                 "documentTitle"})  // the help's page: in the interface's language
+            texts << o->property(name).toString();
+        if (auto *combo = qobject_cast<QComboBox *>(o))
+            for (int i = 0; i < combo->count(); ++i)
+                texts << combo->itemText(i);
+        if (auto *view = qobject_cast<QAbstractItemView *>(o); view && view->model())
+            for (int c = 0; c < view->model()->columnCount(); ++c)
+                texts << view->model()->headerData(c, Qt::Horizontal).toString();
+    }
+    return texts;
+}
+
+// The main window built in English, with English numbers; Italian again afterwards, with no
+// translation installed, as the other tests run.
+class EnglishWindowTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(installLanguage(Language::English));
+        MainWindowTest::SetUp();
+    }
+    void TearDown() override
+    {
+        installLanguage(Language::Italian);
+        qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>());  // each removes itself
+    }
+    LocaleGuard english{"en_US"};
+};
+
+// In English no window shows an Italian text that has an English translation: every text reaches
+// the window through tr(), after the translation is installed.
+TEST_F(EnglishWindowTest, EveryWindowSpeaksEnglish)
+{
+    const QSet<QString> italian = translatedItalian();
+    ASSERT_FALSE(italian.isEmpty());
+    QStringList left;
+    lookAtEveryWindow([&](QWidget *top) {
+        for (const QString &text : textsOf(top))
+            if (italian.contains(QString(text).remove(u'&')))
+                left << top->objectName() + u": "_s + text;
+    });
+    left.removeDuplicates();
+    EXPECT_EQ(left.join(u'\n'), QString());
 }
 
 // A category from the menu bar, a food with the arrows, its weight in the open row, the lock with
@@ -334,7 +419,7 @@ TEST_F(MainWindowTest, TheMealFlowNeedsOnlyTheKeyboard)
     QTest::keyClick(window->categoryMenu(), Qt::Key_Return);
     for (Qt::Key key : {Qt::Key_Down, Qt::Key_Tab, Qt::Key_1, Qt::Key_5, Qt::Key_0, Qt::Key_Tab, Qt::Key_Space})
         QTest::keyClick(QApplication::focusWidget(), key);
-    EXPECT_EQ(cell(0, MealColumn::Net), "135");  // 150 g of apple, 90 % edible
+    EXPECT_EQ(cell(0, MealColumn::Net), u"135"_s);  // 150 g of apple, 90 % edible
     QTest::keyClick(window->grid(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), window->table()->grossBox(1));
 
@@ -344,7 +429,7 @@ TEST_F(MainWindowTest, TheMealFlowNeedsOnlyTheKeyboard)
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     const WhileModal print([ticks = 0](QWidget *open) mutable {
-        if (QApplication::focusWidget()->objectName() == "cmdStampa")  // where the focus starts
+        if (QApplication::focusWidget()->objectName() == u"cmdStampa"_s)  // where the focus starts
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         else if (++ticks > 100)
             open->close();

@@ -11,13 +11,13 @@ using MainWindowModelTest = ShellModelTest;
 
 TEST_F(MainWindowModelTest, LoadShowsAlimentiAndCategoriesFillTheGrid)
 {
-    EXPECT_EQ(model->categoryHeading(), "Alimenti");
+    EXPECT_EQ(model->categoryHeading(), u"Alimenti"_s);
     EXPECT_FALSE(model->dataControl().hasRecordset());
     EXPECT_TRUE(model->toolbarFlat());
     model->chooseCategory(category("Frutta"));
     EXPECT_EQ(model->dataControl().rowCount(), 3);
     model->chooseCategory(kAllCategoryCount);  // no such category: nothing changes
-    EXPECT_EQ(model->categoryHeading(), "Frutta");
+    EXPECT_EQ(model->categoryHeading(), u"Frutta"_s);
     model->chooseCategory(category("Legumi"));
     EXPECT_EQ(model->dataControl().rowCount(), 0);
 }
@@ -27,14 +27,14 @@ TEST_F(MainWindowModelTest, LoadFailsWithTheReasonWhenTheDatabaseIsMissingOrPart
     FakeDialogs other;
     MainWindowModel fresh(other);
     QString error;
-    EXPECT_FALSE(fresh.load(dir.filePath("manca.db"), &error));
-    EXPECT_TRUE(error.contains("manca.db"));
+    EXPECT_FALSE(fresh.load(dir.filePath(u"manca.db"_s), &error));
+    EXPECT_TRUE(error.contains(u"manca.db"_s));
     // A file without the sixteen tables is refused at start-up, not at each category.
-    ASSERT_TRUE(writeFoodDatabase(dir.filePath("parziale.db"), {{"Frutta", {{"Mela", {90}}}}}, false));
-    EXPECT_FALSE(fresh.load(dir.filePath("parziale.db"), &error));
-    EXPECT_TRUE(error.contains("parziale.db") && error.contains("Uova")) << error.toStdString();
+    ASSERT_TRUE(writeFoodDatabase(dir.filePath(u"parziale.db"_s), {{u"Frutta"_s, {{u"Mela"_s, {90}}}}}, false));
+    EXPECT_FALSE(fresh.load(dir.filePath(u"parziale.db"_s), &error));
+    EXPECT_TRUE(error.contains(u"parziale.db"_s) && error.contains(u"Uova"_s)) << error.toStdString();
     EXPECT_TRUE(other.shown.empty());
-    EXPECT_FALSE(QFile::exists(dir.filePath("manca.db")));  // nothing is created in its place
+    EXPECT_FALSE(QFile::exists(dir.filePath(u"manca.db"_s)));  // nothing is created in its place
     // Until a test or the user says otherwise, the personal foods are the user's own file.
     EXPECT_EQ(fresh.personalFoods().path(), PersonalCatalogue::defaultPath());
 }
@@ -43,7 +43,7 @@ TEST_F(MainWindowModelTest, LoadFailsWithTheReasonWhenTheDatabaseIsMissingOrPart
 TEST_F(MainWindowModelTest, NavigationStopsAtBothEndsWithItsMessage)
 {
     using M = MainWindowModel;
-    const QString end = "Sei alla fine dell'Archivio", start = "Sei all'inizio dell'Archivio";
+    const QString end = u"Sei alla fine dell'Archivio"_s, start = u"Sei all'inizio dell'Archivio"_s;
     // The category chosen (nullptr: none yet), the arrows clicked, the food then current and the messages.
     // clang-format off
     const struct { int line; const char *category; QList<M::ToolbarButton> clicks; const char *row0; QStringList messages; } cases[] = {
@@ -73,29 +73,30 @@ TEST_F(MainWindowModelTest, NavigationStopsAtBothEndsWithItsMessage)
 TEST_F(MainWindowModelTest, ATableLostWhileRunningIsReportedAndTheProgramGoesOn)
 {
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "other-program");
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"other-program"_s);
         db.setDatabaseName(database);
         ASSERT_TRUE(db.open());
-        ASSERT_TRUE(QSqlQuery(db).exec("DROP TABLE Uova"));
+        ASSERT_TRUE(QSqlQuery(db).exec(u"DROP TABLE Uova"_s));
     }
-    QSqlDatabase::removeDatabase("other-program");
+    QSqlDatabase::removeDatabase(u"other-program"_s);
     model->chooseCategory(category("Uova"));
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_TRUE(dialogs.shown[0].text.contains("Uova"));
+    EXPECT_TRUE(dialogs.shown[0].text.contains(u"Uova"_s));
     EXPECT_EQ(model->mousePointer(), MousePointer::Default);
     model->chooseCategory(category("Frutta"));
-    EXPECT_EQ(model->meal().row(0).name(), "Albicocche, crude");
+    EXPECT_EQ(model->meal().row(0).name(), u"Albicocche, crude"_s);
 }
 
 TEST_F(MainWindowModelTest, GridRowsMakeTheFoodCurrentAndClicksResetColours)
 {
     model->chooseCategory(category("Frutta"));
     QStringList pointers;
-    QObject::connect(model.get(), &MainWindowModel::mousePointerChanged,
-                     [&] { pointers << (model->mousePointer() == MousePointer::Hourglass ? "hourglass" : "default"); });
+    QObject::connect(model.get(), &MainWindowModel::mousePointerChanged, [&] {
+        pointers << (model->mousePointer() == MousePointer::Hourglass ? u"hourglass"_s : u"default"_s);
+    });
     model->gridRowChosen(2);
-    EXPECT_EQ(model->meal().row(0).name(), "Pera, cruda");
-    EXPECT_EQ(pointers, (QStringList{"hourglass", "default"}));
+    EXPECT_EQ(model->meal().row(0).name(), u"Pera, cruda"_s);
+    EXPECT_EQ(pointers, (QStringList{u"hourglass"_s, u"default"_s}));
     model->gridClicked();
     EXPECT_EQ(model->meal().row(0).cell(MealColumn::Gross).textColour, CellTextColour::WindowText);
 }
@@ -119,21 +120,21 @@ TEST_F(MainWindowModelTest, TitleRotatesAndStatusBarSpeaksTheUsersLanguage)
         LocaleGuard guard(c.locale);
         model->activate(c.day);
         model->clockTick(c.time);
-        EXPECT_EQ(model->statusDate(), c.date);
-        EXPECT_TRUE(model->statusTime().startsWith(c.clock)) << model->statusTime().toStdString();
+        EXPECT_EQ(model->statusDate(), QString::fromUtf8(c.date));
+        EXPECT_TRUE(model->statusTime().startsWith(QLatin1StringView(c.clock))) << model->statusTime().toStdString();
     }
 }
 
 TEST_F(MainWindowModelTest, PrintHelpAndExitAreHandedToTheWindow)
 {
     QStringList asked;
-    QObject::connect(model.get(), &MainWindowModel::printRequested, [&] { asked << "print"; });
-    QObject::connect(model.get(), &MainWindowModel::helpRequested, [&] { asked << "help"; });
-    QObject::connect(model.get(), &MainWindowModel::exitRequested, [&] { asked << "exit"; });
+    QObject::connect(model.get(), &MainWindowModel::printRequested, [&] { asked << u"print"_s; });
+    QObject::connect(model.get(), &MainWindowModel::helpRequested, [&] { asked << u"help"_s; });
+    QObject::connect(model.get(), &MainWindowModel::exitRequested, [&] { asked << u"exit"_s; });
     for (int position = 1; position <= 9; ++position)
         if (position < 2 || position > 5)
             model->toolbarButtonClicked(position);
-    EXPECT_EQ(asked, (QStringList{"print", "help", "exit"}));
+    EXPECT_EQ(asked, (QStringList{u"print"_s, u"help"_s, u"exit"_s}));
 }
 
 }  // namespace

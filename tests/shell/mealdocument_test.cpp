@@ -25,17 +25,17 @@ TEST_F(MealDocumentTest, ASavedMealIsComputedAlikeByTheConsoleAndOpensAgainUncha
         add(*composed, "Uova", 0, "30");
         add(*composed, "Frutta", 1, "150");
         add(*composed, "Frutta", 1, "150");
-        boxes.saveAnswers = {dir.filePath("pranzo")};
+        boxes.saveAnswers = {dir.filePath(u"pranzo"_s)};
         ASSERT_TRUE(composed->document().save());
 
-        const QString path = dir.filePath("pranzo.pasto");
+        const QString path = dir.filePath(u"pranzo.pasto"_s);
         QString error;
         const auto db = FoodDatabase::open(database, &error);
         MealComposer console(db->connection());
         ASSERT_TRUE(console.addAll(readMealFile(fileBytes(path)).entries, &error)) << error.toStdString();
         EXPECT_EQ(console.grid().totals().texts, composed->meal().totals().texts);
 
-        ASSERT_TRUE(model->document().openFile(path)) << dialogs.messageTexts().join('\n').toStdString();
+        ASSERT_TRUE(model->document().openFile(path)) << dialogs.messageTexts().join(u'\n').toStdString();
         EXPECT_EQ(model->meal().totals().texts, composed->meal().totals().texts);
         EXPECT_FALSE(model->document().isModified());
     }
@@ -52,10 +52,10 @@ TEST_F(MealDocumentTest, AMealOfAnyNamesOpensAgainAsSaved)
         add(*model, "Alimenti personali", i, "100");
     const std::vector<MealFileEntry> saved = model->document().entries();
     ASSERT_EQ(saved.size(), 12u);
-    dialogs.saveAnswers = {dir.filePath("ostili.pasto")};
+    dialogs.saveAnswers = {dir.filePath(u"ostili.pasto"_s)};
     ASSERT_TRUE(model->document().saveAs() && model->document().newMeal());
-    ASSERT_TRUE(model->document().openFile(dir.filePath("ostili.pasto")))
-        << dialogs.messageTexts().join('\n').toStdString();
+    ASSERT_TRUE(model->document().openFile(dir.filePath(u"ostili.pasto"_s)))
+        << dialogs.messageTexts().join(u'\n').toStdString();
     EXPECT_EQ(model->document().entries(), saved);
 }
 
@@ -87,13 +87,13 @@ TEST_F(MealDocumentTest, TheQuestionComesOnlyWhenChangedRowsWouldBeLost)
         const QString file = dir.filePath(QStringLiteral("cena%1.pasto").arg(c.line));
         if (c.before != Before::Empty)
             add(*w, "Frutta", 0, "100");
-        boxes.saveAnswers = {dir.filePath("cena.pasto")};
+        boxes.saveAnswers = {dir.filePath(u"cena.pasto"_s)};
         if (c.before == Before::Saved || c.before == Before::SavedThenEmptied) {
             ASSERT_TRUE(w->document().saveAs());
         }
         if (c.before == Before::SavedThenEmptied)
             w->meal().setLock(0, 0);
-        EXPECT_EQ(w->document().windowTitle(), c.titleBefore);
+        EXPECT_EQ(w->document().windowTitle(), QString::fromUtf8(c.titleBefore));
         boxes.clear();
         boxes.questionAnswers = {c.answer.value_or(Answer::Cancel)};
         boxes.saveAnswers = {c.saveChosen ? file : QString()};
@@ -105,7 +105,7 @@ TEST_F(MealDocumentTest, TheQuestionComesOnlyWhenChangedRowsWouldBeLost)
         ASSERT_EQ(!boxes.shown.empty() && boxes.shown[0].kind == FakeDialogs::Shown::Kind::Question,
                   c.answer.has_value());
         if (c.answer) {
-            EXPECT_EQ(boxes.shown[0].text, "Salvare le modifiche al pasto?");
+            EXPECT_EQ(boxes.shown[0].text, u"Salvare le modifiche al pasto?"_s);
         }
         EXPECT_EQ(QFile::exists(file), c.saveChosen);
         EXPECT_EQ(w->meal().row(0).lock == 1, c.before != Before::Empty && c.before != Before::SavedThenEmptied
@@ -129,7 +129,7 @@ TEST_F(MealDocumentTest, ABadFileLeavesTheTableAsItWas)
     const std::vector<MealFileEntry> before = model->document().entries();
     for (const auto &c : cases) {
         VELMO_CASE(c);
-        const QString path = dir.filePath(c.name);
+        const QString path = dir.filePath(QString::fromUtf8(c.name));
         QFile file(path);
         ASSERT_TRUE(c.text.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(c.text) == c.text.size()));
         file.close();
@@ -138,10 +138,10 @@ TEST_F(MealDocumentTest, ABadFileLeavesTheTableAsItWas)
         alarm(60);  // a reader that waits for a writer ends the test instead of hanging it
         EXPECT_FALSE(model->document().openFile(path));
         alarm(0);
-        EXPECT_TRUE(dialogs.messageTexts().value(0).contains(QString::fromUtf8(c.message).replace("%1", path)));
+        EXPECT_TRUE(dialogs.messageTexts().value(0).contains(QString::fromUtf8(c.message).replace(u"%1"_s, path)));
         EXPECT_EQ(dialogs.shown.size(), 1U);
         EXPECT_EQ(model->document().entries(), before);
-        EXPECT_EQ(model->document().windowTitle(), "Velmo - Senza nome*");
+        EXPECT_EQ(model->document().windowTitle(), u"Velmo - Senza nome*"_s);
     }
 }
 
@@ -149,11 +149,12 @@ TEST_F(MealDocumentTest, ABadFileLeavesTheTableAsItWas)
 TEST_F(MealDocumentTest, AFailedSaveKeepsThePreviousFile)
 {
     add(*model, "Frutta", 0, "100");
-    dialogs.saveAnswers = {dir.filePath("nessuna/pasto.pasto"), dir.filePath("pranzo.pasto")};
+    dialogs.saveAnswers = {dir.filePath(u"nessuna/pasto.pasto"_s), dir.filePath(u"pranzo.pasto"_s)};
     EXPECT_FALSE(model->document().saveAs());
-    EXPECT_TRUE(dialogs.messageTexts().value(0).contains("la cartella " + dir.filePath("nessuna") + " non esiste"));
+    EXPECT_TRUE(
+        dialogs.messageTexts().value(0).contains(u"la cartella "_s + dir.filePath(u"nessuna"_s) + u" non esiste"_s));
     ASSERT_TRUE(model->document().saveAs());
-    const QByteArray saved = fileBytes(dir.filePath("pranzo.pasto"));
+    const QByteArray saved = fileBytes(dir.filePath(u"pranzo.pasto"_s));
     add(*model, "Uova", 0, "30");
     // A disk that fills up: no file may grow past a few bytes while saving.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -164,10 +165,11 @@ TEST_F(MealDocumentTest, AFailedSaveKeepsThePreviousFile)
     const bool written = model->document().save();
     setrlimit(RLIMIT_FSIZE, &limit);
     EXPECT_FALSE(written);
-    EXPECT_TRUE(dialogs.messageTexts().value(1).contains("scrittura non riuscita"));
-    EXPECT_EQ(fileBytes(dir.filePath("pranzo.pasto")), saved);
-    EXPECT_EQ(QDir(dir.path()).entryList({"pranzo.pasto*"}, QDir::Files | QDir::Hidden), QStringList{"pranzo.pasto"});
-    EXPECT_EQ(model->document().windowTitle(), "Velmo - pranzo.pasto*");
+    EXPECT_TRUE(dialogs.messageTexts().value(1).contains(u"scrittura non riuscita"_s));
+    EXPECT_EQ(fileBytes(dir.filePath(u"pranzo.pasto"_s)), saved);
+    EXPECT_EQ(QDir(dir.path()).entryList({u"pranzo.pasto*"_s}, QDir::Files | QDir::Hidden),
+              QStringList{u"pranzo.pasto"_s});
+    EXPECT_EQ(model->document().windowTitle(), u"Velmo - pranzo.pasto*"_s);
 }
 
 // The status bar's third panel follows the meal and the requirement of the energy window
@@ -180,14 +182,14 @@ TEST_F(MealDocumentTest, TheComparisonFollowsTheMealAndTheLastRequirement)
         model->setRequirement(choice.kcal(), choice.whose());
         return model->comparisonText();
     };
-    EXPECT_EQ(show("maschio", "2.000"), "Pasto 0 kcal = 0 % di 2000 kcal");
-    EXPECT_EQ(show("femmina", "1800,4"), "Pasto 0 kcal = 0 % di 1800 kcal (femmina)");
-    EXPECT_EQ(show("maschio", "2500"), "Pasto 0 kcal = 0 % di 2500 kcal (maschio)");
+    EXPECT_EQ(show("maschio", "2.000"), u"Pasto 0 kcal = 0 % di 2000 kcal"_s);
+    EXPECT_EQ(show("femmina", "1800,4"), u"Pasto 0 kcal = 0 % di 1800 kcal (femmina)"_s);
+    EXPECT_EQ(show("maschio", "2500"), u"Pasto 0 kcal = 0 % di 2500 kcal (maschio)"_s);
     add(*model, "Uova", 0, "100");
-    EXPECT_TRUE(model->comparisonText().startsWith("Pasto 144 kcal = 6 % di 2500 kcal (maschio) · Protidi "));
+    EXPECT_TRUE(model->comparisonText().startsWith(u"Pasto 144 kcal = 6 % di 2500 kcal (maschio) · Protidi "_s));
     EXPECT_EQ(show("maschio", ""),
-              "Pasto 144 kcal = 8 % di 1800 kcal · Protidi 34 % Lipidi 65 % Glucidi 1 % dell'energia");
-    EXPECT_EQ(show("femmina", "0"), "");
+              u"Pasto 144 kcal = 8 % di 1800 kcal · Protidi 34 % Lipidi 65 % Glucidi 1 % dell'energia"_s);
+    EXPECT_EQ(show("femmina", "0"), u""_s);
 }
 
 }  // namespace

@@ -25,37 +25,37 @@ TEST_F(PersonalFoodCommandsTest, NewModifyDeleteAndTheFoodReachesTheOpenRow)
     const QString folder = QFileInfo(personal).absolutePath();
     ASSERT_TRUE(QDir().mkpath(folder) && QFile::setPermissions(folder, QFile::permissions(folder) | QFile::ReadOther));
     model->personalFoods().newFood();
-    EXPECT_TRUE(dialogs.shown.at(0).text.contains("era accessibile anche ad altri utenti"))
+    EXPECT_TRUE(dialogs.shown.at(0).text.contains(u"era accessibile anche ad altri utenti"_s))
         << dialogs.shown[0].text.toStdString();
     EXPECT_FALSE(QFile::permissions(folder) & QFile::ReadOther);
 #endif
     model->personalFoods().newFood();
-    fillFoodWindow({"Torta", "100", "6,5", "12", "50", "340"});
+    fillFoodWindow({u"Torta"_s, u"100"_s, u"6,5"_s, u"12"_s, u"50"_s, u"340"_s});
     EXPECT_TRUE(QFile::exists(personal));
-    EXPECT_EQ(model->categoryHeading(), "Alimenti personali");
-    EXPECT_EQ(model->meal().row(0).name(), "Torta");
-    EXPECT_EQ(model->meal().row(0).cell(MealColumn::Protein).text, "6,5");
+    EXPECT_EQ(model->categoryHeading(), u"Alimenti personali"_s);
+    EXPECT_EQ(model->meal().row(0).name(), u"Torta"_s);
+    EXPECT_EQ(model->meal().row(0).cell(MealColumn::Protein).text, u"6,5"_s);
 
     model->personalFoods().modifyFood();
-    EXPECT_EQ(model->personalFoods().foodForm()->text(2), "6,5");
-    fillFoodWindow({"Torta di mele"});
-    EXPECT_EQ(model->meal().row(0).name(), "Torta di mele");
+    EXPECT_EQ(model->personalFoods().foodForm()->text(2), u"6,5"_s);
+    fillFoodWindow({u"Torta di mele"_s});
+    EXPECT_EQ(model->meal().row(0).name(), u"Torta di mele"_s);
     // The search and a meal file see the food as it is now.
-    const FoodSearch::Result found = model->foodSearch().find("MELE");
+    const FoodSearch::Result found = model->foodSearch().find(u"MELE"_s);
     ASSERT_EQ(found.total, 1);
-    EXPECT_EQ(model->foodSearch().heading(found.foods[0]), "Alimenti personali");
-    QFile meal(dir.filePath("torta.pasto"));
+    EXPECT_EQ(model->foodSearch().heading(found.foods[0]), u"Alimenti personali"_s);
+    QFile meal(dir.filePath(u"torta.pasto"_s));
     ASSERT_TRUE(meal.open(QIODevice::WriteOnly));
     meal.write("Alimenti personali;Torta di mele;150\n");
     meal.close();
     ASSERT_TRUE(model->document().openFile(meal.fileName())) << dialogs.messageTexts().join(u'\n').toStdString();
-    EXPECT_EQ(model->meal().row(0).cell(MealColumn::Gross).text, "150");
+    EXPECT_EQ(model->meal().row(0).cell(MealColumn::Gross).text, u"150"_s);
 
     dialogs.questionAnswers = {Answer::No, Answer::Yes};
     model->personalFoods().deleteFood();
     EXPECT_EQ(model->dataControl().rowCount(), 1);
     model->personalFoods().deleteFood();
-    EXPECT_TRUE(dialogs.shown.back().text.startsWith("Eliminare l'alimento personale \"Torta di mele\""));
+    EXPECT_TRUE(dialogs.shown.back().text.startsWith(u"Eliminare l'alimento personale \"Torta di mele\""_s));
     EXPECT_EQ(model->dataControl().rowCount(), 0);
 }
 
@@ -67,14 +67,14 @@ TEST_F(PersonalFoodCommandsTest, ADamagedCatalogueIsLeftAloneUntilTheUserSetsItA
     damaged.close();
 
     model->chooseCategory(kPersonalCategory);  // the question is cancelled
-    EXPECT_EQ(model->categoryHeading(), "Alimenti");
+    EXPECT_EQ(model->categoryHeading(), u"Alimenti"_s);
     EXPECT_EQ(fileBytes(personal), QByteArray(4096, '\x7f'));
     EXPECT_TRUE(dialogs.shown.back().text.contains(personal));
 
     dialogs.questionAnswers = {Answer::Yes};
     model->chooseCategory(kPersonalCategory);
-    EXPECT_EQ(model->categoryHeading(), "Alimenti personali");
-    const QStringList aside = QDir(QFileInfo(personal).absolutePath()).entryList({"*.non-apribile-*"});
+    EXPECT_EQ(model->categoryHeading(), u"Alimenti personali"_s);
+    const QStringList aside = QDir(QFileInfo(personal).absolutePath()).entryList({u"*.non-apribile-*"_s});
     ASSERT_EQ(aside.size(), 1);
     EXPECT_EQ(fileBytes(QFileInfo(personal).absolutePath() + u'/' + aside.front()), QByteArray(4096, '\x7f'));
 }
@@ -82,33 +82,33 @@ TEST_F(PersonalFoodCommandsTest, ADamagedCatalogueIsLeftAloneUntilTheUserSetsItA
 TEST_F(PersonalFoodCommandsTest, AMealSavedAsAFoodThenExportedAndImported)
 {
     add(*model, "Frutta", 0, "200");
-    dialogs.inputAnswers = {"Spuntino"};
+    dialogs.inputAnswers = {u"Spuntino"_s};
     model->personalFoods().saveMealAsFood();
-    EXPECT_TRUE(dialogs.messageTexts().back().startsWith("Creato l'alimento personale \"Spuntino\""));
-    EXPECT_EQ(model->personalFoods().catalogue()->find("spuntino")->nutrients[0], 1.4);
+    EXPECT_TRUE(dialogs.messageTexts().back().startsWith(u"Creato l'alimento personale \"Spuntino\""_s));
+    EXPECT_EQ(model->personalFoods().catalogue()->find(u"spuntino"_s)->nutrients[0], 1.4);
 
-    const QString exported = dir.filePath("esportati.csv");
+    const QString exported = dir.filePath(u"esportati.csv"_s);
     dialogs.saveAnswers = {exported};
     model->personalFoods().exportFoods();
     QString error;
     EXPECT_EQ(QString::fromUtf8(fileBytes(exported)), foodsToCsv(model->personalFoods().catalogue()->foods(&error)));
     dialogs.openAnswers = {exported};
     model->personalFoods().importFoods();
-    EXPECT_TRUE(dialogs.messageTexts().back().startsWith("Importati 1 alimenti"))
+    EXPECT_TRUE(dialogs.messageTexts().back().startsWith(u"Importati 1 alimenti"_s))
         << dialogs.messageTexts().back().toStdString();
 
     // Values the food window would ask about are asked about once for the whole file.
-    QFile wine(dir.filePath("vino.csv"));
+    QFile wine(dir.filePath(u"vino.csv"_s));
     ASSERT_TRUE(wine.open(QIODevice::WriteOnly));
     wine.write("alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\nVino,100,0,0,1,70,,\n");
     wine.close();
     dialogs.openAnswers = {wine.fileName(), wine.fileName()};
     dialogs.questionAnswers = {Answer::No, Answer::Yes};
     model->personalFoods().importFoods();
-    EXPECT_TRUE(dialogs.shown.back().text.startsWith("Il file")) << dialogs.shown.back().text.toStdString();
-    EXPECT_FALSE(model->personalFoods().catalogue()->find("Vino"));
+    EXPECT_TRUE(dialogs.shown.back().text.startsWith(u"Il file"_s)) << dialogs.shown.back().text.toStdString();
+    EXPECT_FALSE(model->personalFoods().catalogue()->find(u"Vino"_s));
     model->personalFoods().importFoods();
-    EXPECT_TRUE(model->personalFoods().catalogue()->find("Vino"));
+    EXPECT_TRUE(model->personalFoods().catalogue()->find(u"Vino"_s));
 }
 
 }  // namespace

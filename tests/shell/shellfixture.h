@@ -15,14 +15,16 @@
 
 namespace velmo::test {
 
+using namespace Qt::StringLiterals;
+
 // Three fruits and an egg, in the shipped database's shape.
 inline bool writeShellDatabase(const QString &path)
 {
-    return writeFoodDatabase(path, {{"Frutta",
-                                     {{"Albicocche, crude", {93, 1.4, 0.39, 11.12, 48, 2, 0}},
-                                      {"Mela, con buccia, cruda", {90, 0.26, 0.17, 13.81, 52, 2.4, 0}},
-                                      {"Pera, cruda", {92, 0.36, 0.14, 15.23, 57, 3.1, QVariant()}}}},
-                                    {"Uova", {{"Uovo di quaglia", {91, 13.05, 11.09, 0.41, 158, 0, 844}}}}});
+    return writeFoodDatabase(path, {{u"Frutta"_s,
+                                     {{u"Albicocche, crude"_s, {93, 1.4, 0.39, 11.12, 48, 2, 0}},
+                                      {u"Mela, con buccia, cruda"_s, {90, 0.26, 0.17, 13.81, 52, 2.4, 0}},
+                                      {u"Pera, cruda"_s, {92, 0.36, 0.14, 15.23, 57, 3.1, QVariant()}}}},
+                                    {u"Uova"_s, {{u"Uovo di quaglia"_s, {91, 13.05, 11.09, 0.41, 158, 0, 844}}}}});
 }
 
 // The main window's model over that database, in an Italian locale, its boxes recorded; its
@@ -57,8 +59,8 @@ protected:
 
     LocaleGuard locale{"it_IT"};
     QTemporaryDir dir;
-    QString database = dir.filePath("elementi97.db");
-    QString personal = dir.filePath("utente/alimenti-personali.db");
+    QString database = dir.filePath(u"elementi97.db"_s);
+    QString personal = dir.filePath(u"utente/alimenti-personali.db"_s);
     FakeDialogs dialogs;
     std::unique_ptr<MainWindowModel> model;
 };

@@ -1,5 +1,6 @@
 // The screenshots of the README and the AppStream data: the main window with a meal read from a
-// meal file, the energy window of a worked example, and the print window over the main window.
+// meal file, the energy window of a worked example, and the print window over the main window;
+// or, with "en" after the meal file, the main window alone in English (finestra-principale-en.png).
 #include "catalogue/foodcategory.h"
 #include "catalogue/fooddatabase.h"
 #include "common/programdir.h"
@@ -74,10 +75,12 @@ void fillEnergyWindow(EnergyWindowModel &m)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    ui::prepareApplication(app);
-    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    if (argc != 3)
-        return fail(QStringLiteral("uso: velmo_screenshots CARTELLA FILE_DEL_PASTO"));
+    const bool english = argc == 4 && qstrcmp(argv[3], "en") == 0;
+    ui::prepareApplication(english ? Language::English : Language::Italian);
+    QLocale::setDefault(english ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                                : QLocale(QLocale::Italian, QLocale::Italy));
+    if (argc != 3 && !english)
+        return fail(QStringLiteral("uso: velmo_screenshots CARTELLA FILE_DEL_PASTO [en]"));
     const QDir out(QString::fromLocal8Bit(argv[1]));
     QFile input(QString::fromLocal8Bit(argv[2]));
     if (!out.exists() || !input.open(QIODevice::ReadOnly))
@@ -95,8 +98,12 @@ int main(int argc, char **argv)
     if (!windows.start(programFile(QString::fromLatin1(FoodDatabase::kFileName)), &error))
         return fail(error);
     ui::MainWindow &window = *windows.mainWindow();
-    if (!composeMeal(window, meal, &error))
-        return fail(error);
+    // The grid shows the foods' English names in English, so there the meal is opened as a file:
+    // the file names them in Italian.
+    if (english)
+        windows.openMealFile(input.fileName());
+    if (english ? !dialogs.shown.empty() : !composeMeal(window, meal, &error))
+        return fail(english ? dialogs.messageTexts().join(QLatin1Char('\n')) : error);
 
     windows.energy()->showEnergyWindow(Sex::Female);
     fillEnergyWindow(windows.energy()->model(Sex::Female));
@@ -107,6 +114,11 @@ int main(int argc, char **argv)
     bool saved = true;
     // After the windows have been laid out and painted once.
     QTimer::singleShot(300, [&] {
+        if (english) {
+            saved = save(window, "finestra-principale-en.png");
+            QCoreApplication::exit(0);
+            return;
+        }
         saved = save(window, "finestra-principale.png")
                 && save(*windows.energy()->energyWindow(Sex::Female), "fabbisogno.png");
         windows.printModule()->onWindowReady = [&](ui::PrintSetupWindow &print) {

@@ -53,8 +53,7 @@ EnergyUi *AppWindows::energy()
         return energy_.get();
     energy_ = std::make_unique<EnergyUi>(
         printers(), *dialogs_, [this] { showMainWindow(); }, [this] { quitAsked(); });
-    for (const auto &[sex, whose] :
-         {std::pair{Sex::Female, QStringLiteral("femmina")}, std::pair{Sex::Male, QStringLiteral("maschio")}}) {
+    for (const auto &[sex, whose] : {std::pair{Sex::Female, tr("femmina")}, std::pair{Sex::Male, tr("maschio")}}) {
         EnergyWindowModel &model = energy_->model(sex);
         connect(&model, &EnergyWindowModel::controlChanged, this, [this, &model, whose](EnergyControl control) {
             if (control != EnergyControl::RequirementBox)

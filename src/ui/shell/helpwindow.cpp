@@ -1,5 +1,7 @@
 #include "ui/shell/helpwindow.h"
 
+#include "common/translation.h"
+
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -10,10 +12,10 @@ namespace velmo::ui {
 HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Guida di Velmo"));
-    browser_->setAccessibleName(QStringLiteral("Pagina della guida"));
-    auto *back = new QPushButton(QStringLiteral("&Indietro"), this);
-    auto *contents = new QPushButton(QStringLiteral("&Sommario"), this);
+    setWindowTitle(tr("Guida di Velmo"));
+    browser_->setAccessibleName(tr("Pagina della guida"));
+    auto *back = new QPushButton(tr("&Indietro"), this);
+    auto *contents = new QPushButton(tr("&Sommario"), this);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(back);
     buttons->addWidget(contents);
@@ -28,9 +30,17 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window), browser_(
     resize(560, 480);
 }
 
+QUrl HelpWindow::page(const QString &name)
+{
+    // The pages a new user needs first are in English too; the others only in Italian, and the
+    // English contents links them where they are.
+    const bool english = currentLanguage() == Language::English;
+    return QUrl(QStringLiteral("qrc:/help/%1%2").arg(english ? QStringLiteral("en/") : QString(), name));
+}
+
 void HelpWindow::showContents()
 {
-    browser_->setSource(QUrl(QStringLiteral("qrc:/help/index.html")));
+    browser_->setSource(page(QStringLiteral("index.html")));
     show();
     raise();
     activateWindow();

@@ -1,6 +1,7 @@
 #include "catalogue/fooddatabase.h"
 #include "common/consoleoutput.h"
 #include "common/programdir.h"
+#include "common/translation.h"
 #include "ui/shell/appwindows.h"
 #include "ui/shell/mainwindow.h"
 #include "ui/shell/startup.h"
@@ -14,30 +15,40 @@
 
 namespace {
 
-const char kHelp[] = "Uso: velmo [FILE]\n"
-                     "\n"
-                     "Apre la finestra di Velmo: le calorie e i nutrienti di un pasto composto dagli alimenti scelti\n"
-                     "per categoria, e il fabbisogno energetico giornaliero. Con FILE apre all'avvio quel pasto (un\n"
-                     "file .pasto salvato dal menu Pasto, lo stesso testo che legge velmo-pasto); un file che non si\n"
-                     "può leggere, che non è un file normale o che ha una riga sbagliata è segnalato da un messaggio.\n"
-                     "\n"
-                     "Opzioni:\n"
-                     "  -h, --help  mostra questo aiuto ed esce, senza aprire la finestra\n"
-                     "\n"
-                     "Con la variabile d'ambiente VELMO_ESCI_DOPO_AVVIO=1 il programma termina appena la finestra\n"
-                     "principale è mostrata: serve a verificare un'installazione.\n"
-                     "\n"
-                     "Codici di uscita: 0 il programma è terminato normalmente; 1 l'archivio degli alimenti manca o\n"
-                     "non si può leggere (un messaggio lo dice); 3 impossibile scrivere questo aiuto.\n";
+// Exit codes besides 0 and kOutputFailure: no food database; a --lingua Velmo does not speak.
+constexpr int kNoDatabase = 1;
+constexpr int kUnknownLanguage = 2;
 
-// velmo's options, read by a parser that knows only the help: a program that opens a window
-// shows no usage errors, so whatever the parser does not know is taken as a file to open, whose
-// opening then says why it cannot be read.
+const char *const kHelp = QT_TRANSLATE_NOOP(
+    "velmo", "Uso: velmo [--lingua it|en] [FILE]\n"
+             "\n"
+             "Apre la finestra di Velmo: le calorie e i nutrienti di un pasto composto dagli alimenti scelti\n"
+             "per categoria, e il fabbisogno energetico giornaliero. Con FILE apre all'avvio quel pasto (un\n"
+             "file .pasto salvato dal menu Pasto, lo stesso testo che legge velmo-pasto); un file che non si\n"
+             "può leggere, che non è un file normale o che ha una riga sbagliata è segnalato da un messaggio.\n"
+             "\n"
+             "Opzioni:\n"
+             "  -h, --help         mostra questo aiuto ed esce, senza aprire la finestra\n"
+             "  --lingua it|en     la lingua dell'interfaccia: it italiano, en inglese. Senza l'opzione\n"
+             "                     vale la variabile d'ambiente LANGUAGE, poi la lingua del sistema\n"
+             "                     (LC_ALL, LC_MESSAGES, LANG): inglese se è inglese, altrimenti italiano\n"
+             "\n"
+             "Con la variabile d'ambiente VELMO_ESCI_DOPO_AVVIO=1 il programma termina appena la finestra\n"
+             "principale è mostrata: serve a verificare un'installazione.\n"
+             "\n"
+             "Codici di uscita: 0 il programma è terminato normalmente; 1 l'archivio degli alimenti manca o\n"
+             "non si può leggere (un messaggio lo dice); 2 --lingua non indica né it né en (un messaggio lo\n"
+             "dice); 3 impossibile scrivere questo aiuto.\n");
+
+// velmo's options, read by a parser that knows only the help and the language: a program that
+// opens a window shows no usage errors, so whatever the parser does not know is taken as a file to
+// open, whose opening then says why it cannot be read.
 class Options {
 public:
     explicit Options(const QStringList &arguments)
     {
         parser_.addOption(help_);
+        parser_.addOption(language_);  // read by chooseLanguage
         parser_.addPositionalArgument(QStringLiteral("FILE"), QString());
         parsed_ = parser_.parse(arguments);
         arguments_ = arguments;
@@ -48,22 +59,36 @@ public:
     // The meal file to open at start, if any.
     std::optional<QString> mealFile() const
     {
-        const QStringList files = parsed_ ? parser_.positionalArguments() : arguments_.mid(1);
+        const QStringList files = parsed_ ? parser_.positionalArguments() : unparsed();
         return files.isEmpty() ? std::nullopt : std::optional<QString>(files.front());
     }
 
 private:
+    // The arguments but the language, which has been read already.
+    QStringList unparsed() const
+    {
+        QStringList files;
+        for (qsizetype i = 1; i < arguments_.size(); ++i) {
+            if (arguments_[i] == QStringLiteral("--lingua"))
+                ++i;
+            else if (!arguments_[i].startsWith(QStringLiteral("--lingua=")))
+                files << arguments_[i];
+        }
+        return files;
+    }
+
     QCommandLineParser parser_;
     QCommandLineOption help_{{QStringLiteral("h"), QStringLiteral("help")}};
+    QCommandLineOption language_{QStringLiteral("lingua"), QString(), QStringLiteral("it|en")};
     QStringList arguments_;
     bool parsed_ = false;
 };
 
-// The help goes to the terminal that asked for it: 0, or kOutputFailure when it was lost.
-int writeHelp()
+// The help, in the interface's language, goes to the terminal that asked for it: 0, or
+// kOutputFailure when it was lost.
+int writeHelp(velmo::ConsoleOutput &output)
 {
-    velmo::ConsoleOutput output;
-    if (output.write(QString::fromUtf8(kHelp)) && output.close())
+    if (output.write(QCoreApplication::translate("velmo", kHelp)) && output.close())
         return 0;
     velmo::writeStandardError(output.failureMessage(QStringLiteral("velmo")) + u'\n');
     return velmo::kOutputFailure;
@@ -73,21 +98,30 @@ int writeHelp()
 
 int main(int argc, char **argv)
 {
-    // The help is read before the application exists, so that it needs no window or display, and
-    // before anything could open a file where a closed standard output was (ConsoleOutput).
+    // The language and the help are read before the window's application exists, so that they
+    // need no window or display.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    if (Options(arguments).help())
-        return writeHelp();
+    QString error;
+    const std::optional<velmo::Language> language = velmo::chooseLanguage(arguments, &error);
+    if (!language) {
+        velmo::writeStandardError(QStringLiteral("velmo: %1\n").arg(error));
+        return kUnknownLanguage;
+    }
+    if (Options(arguments).help()) {
+        velmo::ConsoleOutput output;  // before anything could open a file where a closed standard output was
+        const QCoreApplication console(argc, argv);
+        velmo::installLanguage(*language);
+        return writeHelp(output);
+    }
     QApplication app(argc, argv);
-    velmo::ui::prepareApplication(app);
+    velmo::ui::prepareApplication(*language);
 
     velmo::ui::AppWindows windows;
-    QString error;
     if (!windows.start(velmo::programFile(QString::fromLatin1(velmo::FoodDatabase::kFileName)), &error)) {
         QMessageBox::critical(nullptr, QStringLiteral("Velmo"), error);
-        return 1;
+        return kNoDatabase;
     }
     // `velmo FILE`: a meal file opened as "&Apri..." opens it; a bad one leaves the table empty.
     // Qt's own options (-platform, -style...) are gone from the arguments by now.

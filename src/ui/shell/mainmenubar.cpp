@@ -22,7 +22,7 @@ MainMenuBar::MainMenuBar(MainWindowModel &model, QWidget *parent) : QMenuBar(par
 
 void MainMenuBar::buildMealMenu()
 {
-    mealMenu_ = addMenu(QStringLiteral("&Pasto"));
+    mealMenu_ = addMenu(tr("&Pasto"));
     mealMenu_->setObjectName(QStringLiteral("mnuPasto"));
     MealDocument &document = model_.document();
     struct Command {
@@ -33,16 +33,16 @@ void MainMenuBar::buildMealMenu()
         bool separatorAfter;
     };
     const Command commands[] = {
-        {"&Nuovo", "mnuPastoNuovo", QKeySequence::New, [&document] { document.newMeal(); }, false},
-        {"&Apri...", "mnuPastoApri", QKeySequence::Open, [&document] { document.open(); }, false},
-        {"&Salva", "mnuPastoSalva", QKeySequence::Save, [&document] { document.save(); }, false},
-        {"Salva &con nome...", "mnuPastoSalvaConNome", QKeySequence(QStringLiteral("Ctrl+Shift+S")),
+        {QT_TR_NOOP("&Nuovo"), "mnuPastoNuovo", QKeySequence::New, [&document] { document.newMeal(); }, false},
+        {QT_TR_NOOP("&Apri..."), "mnuPastoApri", QKeySequence::Open, [&document] { document.open(); }, false},
+        {QT_TR_NOOP("&Salva"), "mnuPastoSalva", QKeySequence::Save, [&document] { document.save(); }, false},
+        {QT_TR_NOOP("Salva &con nome..."), "mnuPastoSalvaConNome", QKeySequence(QStringLiteral("Ctrl+Shift+S")),
          [&document] { document.saveAs(); }, true},
-        {"&Esporta CSV...", "mnuPastoEsporta", QKeySequence(),
+        {QT_TR_NOOP("&Esporta CSV..."), "mnuPastoEsporta", QKeySequence(),
          [this, &document] { document.exportCsv(model_.comparison()); }, false},
     };
     for (const Command &c : commands) {
-        QAction *action = mealMenu_->addAction(QString::fromUtf8(c.caption));
+        QAction *action = mealMenu_->addAction(tr(c.caption));
         action->setObjectName(QString::fromLatin1(c.objectName));
         action->setShortcut(c.shortcut);
         connect(action, &QAction::triggered, this, c.run);
@@ -54,7 +54,7 @@ void MainMenuBar::buildMealMenu()
 void MainMenuBar::buildPersonsMenu()
 {
     // Every total is for one person: the persons menu is there but never opens.
-    personsMenu_ = addMenu(QStringLiteral("&N° Persone"));
+    personsMenu_ = addMenu(tr("&N° Persone"));
     personsMenu_->setObjectName(QStringLiteral("mnuPersone"));
     for (int n = 1; n <= 11; ++n) {
         const QString caption = n <= 9    ? QStringLiteral("&%1").arg(n)
@@ -67,11 +67,11 @@ void MainMenuBar::buildPersonsMenu()
 
 void MainMenuBar::buildCategoryMenu()
 {
-    categoryMenu_ = addMenu(QStringLiteral("&Scelta alimenti"));
+    categoryMenu_ = addMenu(tr("&Scelta alimenti"));
     categoryMenu_->setObjectName(QStringLiteral("mnuScelta"));
     // The sixteen categories' keys are given; the items added beside them take letters that no
     // category uses, and the personal foods' commands go in a submenu, which has keys of its own.
-    QAction *find = categoryMenu_->addAction(QStringLiteral("Cerca &alimento..."));
+    QAction *find = categoryMenu_->addAction(tr("Cerca &alimento..."));
     find->setObjectName(QStringLiteral("mnuCerca"));
     find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     connect(find, &QAction::triggered, this, &MainMenuBar::foodSearchRequested);
@@ -104,17 +104,17 @@ void MainMenuBar::buildPersonalFoodsMenu()
         bool needsPersonalFood;  // only on a current food of the personal category
     };
     const PersonalCommand personalCommands[] = {
-        {"&Nuovo alimento...", "mnuNuovoAlimento", &PersonalFoodCommands::newFood, false},
-        {"&Modifica alimento...", "mnuModificaAlimento", &PersonalFoodCommands::modifyFood, true},
-        {"&Elimina alimento", "mnuEliminaAlimento", &PersonalFoodCommands::deleteFood, true},
+        {QT_TR_NOOP("&Nuovo alimento..."), "mnuNuovoAlimento", &PersonalFoodCommands::newFood, false},
+        {QT_TR_NOOP("&Modifica alimento..."), "mnuModificaAlimento", &PersonalFoodCommands::modifyFood, true},
+        {QT_TR_NOOP("&Elimina alimento"), "mnuEliminaAlimento", &PersonalFoodCommands::deleteFood, true},
         {nullptr, nullptr, nullptr, false},
-        {"&Importa alimenti personali...", "mnuImportaAlimenti", &PersonalFoodCommands::importFoods, false},
-        {"E&sporta alimenti personali...", "mnuEsportaAlimenti", &PersonalFoodCommands::exportFoods, false},
+        {QT_TR_NOOP("&Importa alimenti personali..."), "mnuImportaAlimenti", &PersonalFoodCommands::importFoods, false},
+        {QT_TR_NOOP("E&sporta alimenti personali..."), "mnuEsportaAlimenti", &PersonalFoodCommands::exportFoods, false},
         {nullptr, nullptr, nullptr, false},
-        {"Salva pasto come &alimento...", "mnuSalvaPasto", &PersonalFoodCommands::saveMealAsFood, false},
+        {QT_TR_NOOP("Salva pasto come &alimento..."), "mnuSalvaPasto", &PersonalFoodCommands::saveMealAsFood, false},
     };
     categoryMenu_->addSeparator();
-    QMenu *personalMenu = categoryMenu_->addMenu(QStringLiteral("&Gestione alimenti personali"));
+    QMenu *personalMenu = categoryMenu_->addMenu(tr("&Gestione alimenti personali"));
     personalMenu->setObjectName(QStringLiteral("mnuGestionePersonali"));
     PersonalFoodCommands &commands = model_.personalFoods();
     std::vector<QAction *> needFood;
@@ -123,7 +123,7 @@ void MainMenuBar::buildPersonalFoodsMenu()
             personalMenu->addSeparator();
             continue;
         }
-        QAction *action = personalMenu->addAction(QString::fromUtf8(c.caption));
+        QAction *action = personalMenu->addAction(tr(c.caption));
         action->setObjectName(QString::fromLatin1(c.objectName));
         connect(action, &QAction::triggered, &commands, c.command);
         if (c.needsPersonalFood)
@@ -140,7 +140,7 @@ void MainMenuBar::buildPersonalFoodsMenu()
 void MainMenuBar::buildCommands()
 {
     // The two energy windows under "&LAF", then titles that are commands themselves.
-    QMenu *laf = addMenu(QStringLiteral("&LAF"));
+    QMenu *laf = addMenu(tr("&LAF"));
     laf->setObjectName(QStringLiteral("mnuLAF"));
     struct Command {
         QMenu *menu;  // none: a title of the menu bar
@@ -151,14 +151,14 @@ void MainMenuBar::buildCommands()
         QKeySequence shortcut;
     };
     const Command commands[] = {
-        {laf, "LAF &Femmina", "mnuLAFfemmina", &MainMenuBar::femaleEnergyWindowRequested, {}},
-        {laf, "LAF &Maschio", "mnuLAFmaschio", &MainMenuBar::maleEnergyWindowRequested, {}},
-        {nullptr, "&Stampa", "mnuStampa", &MainMenuBar::printRequested, QKeySequence::Print},
-        {nullptr, "&Help", "mnuHelp", &MainMenuBar::helpRequested, QKeySequence::HelpContents},
-        {nullptr, "&Esci", "mnuEsci", &MainMenuBar::exitChosen, {}},
+        {laf, QT_TR_NOOP("LAF &Femmina"), "mnuLAFfemmina", &MainMenuBar::femaleEnergyWindowRequested, {}},
+        {laf, QT_TR_NOOP("LAF &Maschio"), "mnuLAFmaschio", &MainMenuBar::maleEnergyWindowRequested, {}},
+        {nullptr, QT_TR_NOOP("&Stampa"), "mnuStampa", &MainMenuBar::printRequested, QKeySequence::Print},
+        {nullptr, QT_TR_NOOP("&Help"), "mnuHelp", &MainMenuBar::helpRequested, QKeySequence::HelpContents},
+        {nullptr, QT_TR_NOOP("&Esci"), "mnuEsci", &MainMenuBar::exitChosen, {}},
     };
     for (const Command &c : commands) {
-        const QString caption = QString::fromUtf8(c.caption);
+        const QString caption = tr(c.caption);
         QAction *action = c.menu ? c.menu->addAction(caption) : addAction(caption);
         action->setObjectName(QString::fromLatin1(c.objectName));
         action->setShortcut(c.shortcut);

@@ -27,7 +27,7 @@ MainStatusBar::MainStatusBar(MainWindowModel &model, const QRect &geometry, QWid
     panels_[0]->setMinimumWidth(panels_[0]->fontMetrics().horizontalAdvance(QStringLiteral("30 settembre 2026 ")));
     panels_[1]->setMinimumWidth(panels_[1]->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00 ")));
     QLabel *comparison = panels_[2];
-    comparison->setAccessibleName(QStringLiteral("Pasto e fabbisogno"));
+    comparison->setAccessibleName(tr("Pasto e fabbisogno"));
     QFont small = comparison->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
     comparison->setFont(small);

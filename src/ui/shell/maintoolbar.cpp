@@ -19,21 +19,21 @@ MainToolBar::MainToolBar(MainWindowModel &model, QWidget *parent) : QToolBar(par
                                                nullptr, "print", "help",     "exit"};
     // Named for the tooltips and screen readers; the buttons show only their pictures.
     static const char *names[kPositions] = {nullptr,
-                                            "Primo alimento",
-                                            "Alimento precedente",
-                                            "Alimento successivo",
-                                            "Ultimo alimento",
+                                            QT_TR_NOOP("Primo alimento"),
+                                            QT_TR_NOOP("Alimento precedente"),
+                                            QT_TR_NOOP("Alimento successivo"),
+                                            QT_TR_NOOP("Ultimo alimento"),
                                             nullptr,
-                                            "Stampa",
-                                            "Guida",
-                                            "Esci"};
+                                            QT_TR_NOOP("Stampa"),
+                                            QT_TR_NOOP("Guida"),
+                                            QT_TR_NOOP("Esci")};
     for (int position = 1; position <= kPositions; ++position) {
         QAction *button = nullptr;
         if (pictures[position - 1] == nullptr) {
             button = addSeparator();
         } else {
             button = addAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(pictures[position - 1]))),
-                               QString::fromUtf8(names[position - 1]));
+                               tr(names[position - 1]));
             connect(button, &QAction::triggered, &model_, [this, position] { model_.toolbarButtonClicked(position); });
         }
         button->setObjectName(QStringLiteral("Toolbar2_%1").arg(position));

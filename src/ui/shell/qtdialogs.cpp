@@ -38,9 +38,9 @@ Answer QtDialogs::askYesNoCancel(const QString &text, const QString &title)
     box.setWindowTitle(title);
     box.setText(text);
     box.setIcon(QMessageBox::Question);
-    QPushButton *yes = box.addButton(QStringLiteral("&Sì"), QMessageBox::YesRole);
-    QPushButton *no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
-    box.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
+    QPushButton *yes = box.addButton(tr("&Sì"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(tr("&No"), QMessageBox::NoRole);
+    box.addButton(tr("Annulla"), QMessageBox::RejectRole);
     box.exec();
     if (box.clickedButton() == yes)
         return Answer::Yes;

@@ -2,6 +2,7 @@
 
 #include "common/dialogs.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 
@@ -9,6 +10,8 @@ namespace velmo::ui {
 
 // Modal message boxes, input boxes and file dialogs on QtWidgets, over the active window.
 class QtDialogs : public Dialogs {
+    Q_DECLARE_TR_FUNCTIONS(velmo::ui::QtDialogs)
+
 public:
     void message(const QString &text, const QString &title, MessageIcon icon) override;
     QString input(const QString &prompt, const QString &title, const QString &prefilled) override;

@@ -2,12 +2,9 @@
 
 #include <QApplication>
 #include <QIconEngine>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleOption>
-#include <QTranslator>
 
 #include <functional>
 #include <optional>
@@ -86,16 +83,6 @@ public:
     }
 };
 
-void installQtItalian(QApplication &app)
-{
-    auto *qtItalian = new QTranslator(&app);
-    if (qtItalian->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qtItalian);
-    else
-        delete qtItalian;
-}
-
 }  // namespace
 
 QStyle *newStartUpStyle()
@@ -108,14 +95,14 @@ bool quitOnceShown()
     return qEnvironmentVariableIntValue("VELMO_ESCI_DOPO_AVVIO") == 1;
 }
 
-void prepareApplication(QApplication &app)
+void prepareApplication(Language language)
 {
     QApplication::setApplicationName(QStringLiteral("Velmo"));
     QApplication::setOrganizationName(QStringLiteral("Velmo"));
     // Every window shows the program's icon, and the desktop matches the windows to its entry.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/velmo.svg")));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
-    installQtItalian(app);
+    installLanguage(language);
     QApplication::setStyle(newStartUpStyle());
 }
 

@@ -1,16 +1,17 @@
 #pragma once
 
-class QApplication;
+#include "common/translation.h"
+
 class QStyle;
 
 namespace velmo::ui {
 
-// What the program sets in the application before its first window: its name, Qt's own texts
-// (the system's file and printing dialogs, the standard buttons) in Italian when Qt's Italian
-// translations are installed, and a style that is the platform's own except that it reads the
+// What the program sets in the application, once it is made and before its first window: its
+// name, the language of every text (Velmo's own and Qt's: the system's file and printing dialogs,
+// the standard buttons), and a style that is the platform's own except that it reads the
 // pictures of the menu bar's and toolbars' extension buttons (shown only when the items do not
 // fit) when they are first drawn: reading them at start-up woke every image format plugin.
-void prepareApplication(QApplication &app);
+void prepareApplication(Language language);
 
 // The program's identity on the desktop: the name of its desktop entry, AppStream and icon files.
 inline constexpr const char *kDesktopId = "io.github.velmo.Velmo";
