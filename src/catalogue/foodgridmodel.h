@@ -20,6 +20,9 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
 private:
+    // The heading of a column of the record source in the interface's language.
+    static QString columnHeading(const QString &column);
+
     DataControl &data_;
 };
 

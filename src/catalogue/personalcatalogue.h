@@ -2,6 +2,7 @@
 
 #include "catalogue/personalfood.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QString>
@@ -18,6 +19,8 @@ namespace velmo {
 // transaction with a full sync (a crash leaves the old or the new state), and a file that cannot
 // be opened is left exactly as it is.
 class PersonalCatalogue {
+    Q_DECLARE_TR_FUNCTIONS(PersonalCatalogue)
+
 public:
     static constexpr const char *kFileName = "alimenti-personali.db";
     static constexpr int kSchemaVersion = 1;

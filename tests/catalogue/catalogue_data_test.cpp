@@ -16,6 +16,8 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
+using namespace Qt::StringLiterals;
+
 using namespace velmo;
 
 namespace {
@@ -101,8 +103,8 @@ TEST(ShippedCatalogue, DatabaseListsTheCatalogueInOrderAndItsIndexNamesEveryFood
 TEST(ShippedCatalogue, IsWhatTheBuilderMakesEveryTime)
 {
     QTemporaryDir dir;
-    ASSERT_TRUE(buildCatalogue(dataFile("catalogo.csv"), dataFile("sr28/sr28_foods.csv"), dir.filePath("a.db")).ok);
-    const QByteArray bytes = test::fileBytes(dir.filePath("a.db"));
+    ASSERT_TRUE(buildCatalogue(dataFile("catalogo.csv"), dataFile("sr28/sr28_foods.csv"), dir.filePath(u"a.db"_s)).ok);
+    const QByteArray bytes = test::fileBytes(dir.filePath(u"a.db"_s));
     EXPECT_FALSE(bytes.isEmpty());
     EXPECT_EQ(bytes, test::fileBytes(shippedDatabase()));
 }
@@ -121,16 +123,16 @@ protected:
     std::pair<QString, int> build(const QByteArray &catalogue)
     {
         for (const auto &[name, text] :
-             {std::pair{"catalogo.csv", catalogue}, std::pair{"sr28.csv", QByteArray(kSource)}}) {
+             {std::pair{u"catalogo.csv"_s, catalogue}, std::pair{u"sr28.csv"_s, QByteArray(kSource)}}) {
             QFile file(dir.filePath(name));
             EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
         }
         QProcess tool;
-        tool.start(QStringLiteral(VELMO_BUILDER), {dir.filePath("catalogo.csv"), dir.filePath("sr28.csv"), out()});
+        tool.start(QStringLiteral(VELMO_BUILDER), {dir.filePath(u"catalogo.csv"_s), dir.filePath(u"sr28.csv"_s), out()});
         EXPECT_TRUE(tool.waitForFinished(30000));
         return {QString::fromUtf8(tool.readAllStandardOutput() + tool.readAllStandardError()), tool.exitCode()};
     }
-    QString out() const { return dir.filePath("elementi97.db"); }
+    QString out() const { return dir.filePath(u"elementi97.db"_s); }
     QTemporaryDir dir;
 };
 
@@ -140,12 +142,12 @@ TEST_F(CatalogueBuilderTest, BuildsAFoodDatabaseWithEverySourceValue)
     const auto [said, exitCode] = build(
         "tabella,ndb,alimenti\nFrutta,09003,\"Mela, con buccia, cruda\"\nFrutta,09252,\"Pera, cruda\"\n");
     EXPECT_EQ(exitCode, 0);
-    EXPECT_EQ(said, "elementi97.db: 2 alimenti\n");
+    EXPECT_EQ(said, u"elementi97.db: 2 alimenti\n"_s);
     QString error;
     const auto db = FoodDatabase::open(out(), &error);
     ASSERT_TRUE(db) << error.toStdString();
     QSqlQuery q(db->connection());
-    ASSERT_TRUE(q.exec(foodCategories()[static_cast<std::size_t>(*findFoodCategory("Frutta"))].recordSource()));
+    ASSERT_TRUE(q.exec(foodCategories()[static_cast<std::size_t>(*findFoodCategory(u"Frutta"_s))].recordSource()));
     QStringList rows;
     while (q.next()) {
         QStringList row;
@@ -153,8 +155,8 @@ TEST_F(CatalogueBuilderTest, BuildsAFoodDatabaseWithEverySourceValue)
             row << q.value(c).toString();
         rows << row.join(u'|');
     }
-    EXPECT_EQ(rows, (QStringList{"Mela, con buccia, cruda|90|0.26|0.17|13.81|52|2.4|0",
-                                 "Pera, cruda|92|0.36|0.14|15.23|57|3.1|"}));
+    EXPECT_EQ(rows, (QStringList{u"Mela, con buccia, cruda|90|0.26|0.17|13.81|52|2.4|0"_s,
+                                 u"Pera, cruda|92|0.36|0.14|15.23|57|3.1|"_s}));
 }
 
 // A bad line builds nothing and ends the program with code 1: a database built earlier stays as
@@ -180,10 +182,10 @@ TEST_F(CatalogueBuilderTest, RefusesBadLinesAndKeepsTheEarlierDatabase)
         VELMO_CASE(c);
         const auto [said, exitCode] = build(c.catalogue);
         EXPECT_EQ(exitCode, 1);
-        EXPECT_TRUE(said.startsWith("velmo-build-catalogue: ") && said.contains(QString::fromUtf8(c.message)))
+        EXPECT_TRUE(said.startsWith(u"velmo-build-catalogue: "_s) && said.contains(QString::fromUtf8(c.message)))
             << said.toStdString();
         EXPECT_EQ(test::fileBytes(out()), before);
-        EXPECT_FALSE(QFile::exists(out() + ".partial"));
+        EXPECT_FALSE(QFile::exists(out() + u".partial"_s));
     }
 }
 
