@@ -4,6 +4,7 @@
 #include "catalogue_builder.h"
 #include "common/csv.h"
 #include "support/fooddbfixture.h"
+#include "support/languageguard.h"
 #include "support/tablecase.h"
 
 #include <gtest/gtest.h>
@@ -32,9 +33,9 @@ QString shippedDatabase()
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("elementi97.db"));
 }
 
-std::vector<CsvRecord> readCatalogue()
+std::vector<CsvRecord> readData(const char *name = "catalogo.csv")
 {
-    QFile file(dataFile("catalogo.csv"));
+    QFile file(dataFile(name));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     const CsvParseResult parsed = parseCsv(QString::fromUtf8(file.readAll()));
     EXPECT_TRUE(parsed.ok()) << parsed.error.toStdString();
@@ -55,7 +56,7 @@ QString sortKey(const QString &name)
 // reader's order.
 TEST(ShippedCatalogue, NamesStartWithACapitalAndEachTableIsInAlphabeticalOrder)
 {
-    const auto catalogue = readCatalogue();
+    const auto catalogue = readData();
     EXPECT_GE(catalogue.size(), 851u);
     QHash<QString, QString> lastKey;
     for (std::size_t i = 1; i < catalogue.size(); ++i) {
@@ -69,33 +70,44 @@ TEST(ShippedCatalogue, NamesStartWithACapitalAndEachTableIsInAlphabeticalOrder)
 }
 
 // The values themselves are the builder's, whose output the shipped file is (see below).
+// Under English the names are the source's descriptions, shown and searched.
 TEST(ShippedCatalogue, DatabaseListsTheCatalogueInOrderAndItsIndexNamesEveryFoodOnce)
 {
-    const auto catalogue = readCatalogue();
-    QHash<QString, QStringList> perTable;
-    for (std::size_t i = 1; i < catalogue.size(); ++i)
-        perTable[catalogue[i].fields[0]] << catalogue[i].fields[2];
-    QString error;
-    const auto db = FoodDatabase::open(shippedDatabase(), &error);
-    ASSERT_TRUE(db) << error.toStdString();
-    for (const FoodCategory &category : foodCategories()) {
-        SCOPED_TRACE(category.table.toStdString());
-        QSqlQuery q(db->connection());
-        ASSERT_TRUE(q.exec(category.recordSource()));
-        QStringList names;
-        while (q.next())
-            names << q.value(0).toString();
-        EXPECT_FALSE(names.isEmpty());
-        EXPECT_EQ(names, perTable.value(category.table));
-    }
-    FoodSearch search;
-    ASSERT_TRUE(search.load(db->connection(), &error)) << error.toStdString();
-    ASSERT_EQ(search.size(), static_cast<int>(catalogue.size()) - 1);
-    for (int i = 0; i < search.size(); ++i) {
-        const SearchableFood &food = search.food(i);
-        EXPECT_EQ(perTable.value(foodCategories()[static_cast<std::size_t>(food.category)].table).value(food.row),
-                  food.name);
-        EXPECT_EQ(food.key, searchKey(food.name));
+    const auto catalogue = readData();
+    const auto source = readData("sr28/sr28_foods.csv");
+    QHash<QString, QString> description;  // by ndb
+    for (const CsvRecord &food : source)
+        description.insert(food.fields[0], food.fields.value(source[0].fields.indexOf(u"long_desc"_s)));
+    for (const Language language : {Language::Italian, Language::English}) {
+        const test::LanguageGuard guard(language);
+        QHash<QString, QStringList> perTable;
+        for (std::size_t i = 1; i < catalogue.size(); ++i)
+            perTable[catalogue[i].fields[0]]
+                << (language == Language::English ? description.value(catalogue[i].fields[1]) : catalogue[i].fields[2]);
+        QString error;
+        const auto db = FoodDatabase::open(shippedDatabase(), &error);
+        ASSERT_TRUE(db) << error.toStdString();
+        for (const FoodCategory &category : foodCategories()) {
+            SCOPED_TRACE(category.table.toStdString());
+            QSqlQuery q(db->connection());
+            ASSERT_TRUE(q.exec(category.recordSource()));
+            QStringList names;
+            while (q.next())
+                names << q.value(0).toString();
+            EXPECT_FALSE(names.isEmpty());
+            EXPECT_EQ(names, perTable.value(category.table));
+        }
+        FoodSearch search;
+        ASSERT_TRUE(search.load(db->connection(), &error)) << error.toStdString();
+        ASSERT_EQ(search.size(), static_cast<int>(catalogue.size()) - 1);
+        for (int i = 0; i < search.size(); ++i) {
+            const SearchableFood &food = search.food(i);
+            EXPECT_EQ(perTable.value(foodCategories()[static_cast<std::size_t>(food.category)].table).value(food.row),
+                      food.name);
+            EXPECT_EQ(food.key, searchKey(food.name));
+        }
+        if (language == Language::English)
+            EXPECT_EQ(search.food(search.find(u"apricots raw"_s).foods.at(0)).name, u"Apricots, raw"_s);
     }
 }
 
@@ -128,7 +140,8 @@ protected:
             EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
         }
         QProcess tool;
-        tool.start(QStringLiteral(VELMO_BUILDER), {dir.filePath(u"catalogo.csv"_s), dir.filePath(u"sr28.csv"_s), out()});
+        tool.start(QStringLiteral(VELMO_BUILDER),
+                   {dir.filePath(u"catalogo.csv"_s), dir.filePath(u"sr28.csv"_s), out()});
         EXPECT_TRUE(tool.waitForFinished(30000));
         return {QString::fromUtf8(tool.readAllStandardOutput() + tool.readAllStandardError()), tool.exitCode()};
     }
@@ -176,6 +189,8 @@ TEST_F(CatalogueBuilderTest, RefusesBadLinesAndKeepsTheEarlierDatabase)
         {__LINE__, "tabella,ndb,alimenti\nFrutta,09003, Mela\n", "nome non valido"},
         {__LINE__, "tabella,ndb,alimenti\nVerdure_ed_ortaggi,99999,Ignoto\n", "parte edibile"},
         {__LINE__, "alimento,ndb\nFrutta,09003,Mela\n", "intestazione"},
+        {__LINE__, "tabella,ndb,alimenti\nFrutta,09003,Mela\nFrutta,09003,Mela cruda\n", "riga 3: nome inglese ripetuto"},
+        {__LINE__, "tabella,ndb,alimenti\nFrutta,09003,Mela\nFrutta,09252,\"Apples, raw, with skin\"\n", "riga 2: il nome inglese"},
     };
     // clang-format on
     for (const auto &c : cases) {

@@ -27,14 +27,13 @@ protected:
     {
         const QString path = dir.filePath(u"elementi97.db"_s);
         ASSERT_TRUE(writeFoodDatabase(
-            path,
-            {{u"Frutta"_s,
-              {{u"Mela"_s, {90, 0.3, 0.2, 14, 52, 2.4, 0}},
-               {u"Mela"_s, {75, 1, 2, 3, 4, 5, 6}},  // same name, other values
-               {u"Pera"_s, {92, 12.4, 0.1, 15.5, 57, 3.1, QVariant()}}}},
-             {u"Uova"_s, {{u"Uovo intero, crudo"_s, {88, 12.56, 9.51, 0.72, 143, 0, 372}}}},
-             // Cells that are no number: a text, a blob, an empty cell.
-             {u"Dolci"_s, {{u"Torta"_s, {90, u"tracce"_s, QByteArray("\x01", 1), QVariant(), 300, 1.5, 0}}}}}));
+            path, {{u"Frutta"_s,
+                    {{u"Mela"_s, {90, 0.3, 0.2, 14, 52, 2.4, 0}},
+                     {u"Mela"_s, {75, 1, 2, 3, 4, 5, 6}},  // same name, other values
+                     {u"Pera"_s, {92, 12.4, 0.1, 15.5, 57, 3.1, QVariant()}}}},
+                   {u"Uova"_s, {{u"Uovo intero, crudo"_s, {88, 12.56, 9.51, 0.72, 143, 0, 372}}}},
+                   // Cells that are no number: a text, a blob, an empty cell.
+                   {u"Dolci"_s, {{u"Torta"_s, {90, u"tracce"_s, QByteArray("\x01", 1), QVariant(), 300, 1.5, 0}}}}}));
         QString error;
         db = FoodDatabase::open(path, &error);
         ASSERT_NE(db, nullptr) << error.toStdString();
@@ -147,8 +146,9 @@ TEST_F(DataControlTest, BrowserFollowsTheCurrentFood)
 {
     FoodBrowser browser(data);
     QStringList changes;
-    QObject::connect(&browser, &FoodBrowser::foodNameChanged,
-                     [&] { changes << browser.foodName() + u"|"_s + browser.fieldText(0) + u"|"_s + browser.fieldText(2); });
+    QObject::connect(&browser, &FoodBrowser::foodNameChanged, [&] {
+        changes << browser.foodName() + u"|"_s + browser.fieldText(0) + u"|"_s + browser.fieldText(2);
+    });
     for (const auto &[locale, apple, pear, fibre] :
          {std::tuple{"it_IT", "0,3", "12,4", "3,1"}, std::tuple{"en_US", "0.3", "12.4", "3.1"}}) {
         LocaleGuard guard(locale);
@@ -157,7 +157,8 @@ TEST_F(DataControlTest, BrowserFollowsTheCurrentFood)
         data.moveNext();
         EXPECT_EQ(browser.fieldText(0), u"75"_s);
         data.moveNext();
-        EXPECT_EQ(changes, (QStringList{u"Mela|90|"_s + QLatin1StringView(apple), u"Pera|92|"_s + QLatin1StringView(pear)}));
+        EXPECT_EQ(changes,
+                  (QStringList{u"Mela|90|"_s + QLatin1StringView(apple), u"Pera|92|"_s + QLatin1StringView(pear)}));
         EXPECT_EQ(browser.fieldText(6), QLatin1StringView(fibre));
         EXPECT_EQ(browser.fieldText(7), u""_s);  // no value: empty text
         EXPECT_EQ(browser.fieldText(5), u"57"_s);

@@ -284,8 +284,9 @@ TEST(PersonalCataloguePrivacy, TheFolderAndItsFilesAreTheUsersAloneWhateverTheUm
         ::umask(umask);
         ASSERT_TRUE(catalogue) << error.toStdString();
         QSqlQuery write(catalogue->connection());
-        ASSERT_TRUE(write.exec(u"BEGIN IMMEDIATE"_s)
-                    && write.exec(u"INSERT INTO alimenti_personali (alimenti, edibile, chiave) VALUES ('x', 100, 'x')"_s));
+        ASSERT_TRUE(
+            write.exec(u"BEGIN IMMEDIATE"_s)
+            && write.exec(u"INSERT INTO alimenti_personali (alimenti, edibile, chiave) VALUES ('x', 100, 'x')"_s));
         // The folders, the file, its journal, the other file.
         EXPECT_EQ((std::vector{mode(home.filePath(u"dati"_s)), mode(folder), mode(path), mode(path + u"-journal"_s),
                                mode(folder + u"/copia.csv"_s)}),

@@ -4,6 +4,7 @@
 #include "shell/mainwindowmodel.h"
 #include "support/fakedialogs.h"
 #include "support/fooddbfixture.h"
+#include "support/languageguard.h"
 #include "support/localeguard.h"
 #include "support/tablecase.h"
 
@@ -15,14 +16,16 @@
 
 namespace velmo::test {
 
-// Three fruits and an egg, in the shipped database's shape.
+// Three fruits and an egg, in the shipped database's shape, with the English names of the source.
 inline bool writeShellDatabase(const QString &path)
 {
-    return writeFoodDatabase(path, {{"Frutta",
-                                     {{"Albicocche, crude", {93, 1.4, 0.39, 11.12, 48, 2, 0}},
-                                      {"Mela, con buccia, cruda", {90, 0.26, 0.17, 13.81, 52, 2.4, 0}},
-                                      {"Pera, cruda", {92, 0.36, 0.14, 15.23, 57, 3.1, QVariant()}}}},
-                                    {"Uova", {{"Uovo di quaglia", {91, 13.05, 11.09, 0.41, 158, 0, 844}}}}});
+    return writeFoodDatabase(
+        path,
+        {{"Frutta",
+          {{"Albicocche, crude", {93, 1.4, 0.39, 11.12, 48, 2, 0}, "Apricots, raw"},
+           {"Mela, con buccia, cruda", {90, 0.26, 0.17, 13.81, 52, 2.4, 0}, "Apples, raw, with skin"},
+           {"Pera, cruda", {92, 0.36, 0.14, 15.23, 57, 3.1, QVariant()}, "Pears, raw"}}},
+         {"Uova", {{"Uovo di quaglia", {91, 13.05, 11.09, 0.41, 158, 0, 844}, "Egg, quail, whole, fresh, raw"}}}});
 }
 
 // The main window's model over that database, in an Italian locale, its boxes recorded; its
