@@ -257,7 +257,7 @@ Details: %1</translation>
     </message>
     <message>
         <source>&amp;Fibra</source>
-        <translation>Dietary &amp;fibre</translation>
+        <translation>&amp;Fibre</translation>
     </message>
     <message>
         <source>C&amp;olesterolo</source>
@@ -376,7 +376,7 @@ Keep these values?</translation>
     </message>
     <message>
         <source>Fibra</source>
-        <translation>Dietary fibre</translation>
+        <translation>Fibre</translation>
     </message>
     <message>
         <source>Colesterolo</source>
