@@ -19,7 +19,7 @@ const FoodNames::Category &FoodNames::namesOf(int category) const
     if (known != read_.end())
         return known->second;
     Category names;
-    if (!isPersonalCategory(category)) {
+    if (!isPersonalCategory(category) && database_.isOpen()) {
         QSqlQuery query(database_);
         query.setForwardOnly(true);
         // The table and the column are the program's own; a file without the column fails here
