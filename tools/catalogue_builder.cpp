@@ -24,13 +24,17 @@ namespace velmo {
 namespace {
 
 constexpr int kMaxNameLength = 60;
+// The source's descriptions reach 116 characters.
+constexpr int kMaxEnglishNameLength = 200;
 
 struct SourceFood {
+    QString englishName;  // the source's description
     QString edible;
     std::array<QString, 6> nutrients;  // protein, fat, carbohydrate, energy, fibre, cholesterol
 };
 
 struct CatalogueFood {
+    int line = 0;
     int table = 0;
     QString name;
     const SourceFood *source = nullptr;
@@ -67,9 +71,10 @@ std::optional<QHash<QString, SourceFood>> readSource(const QString &path, QStrin
         return std::nullopt;
     }
     const QStringList header = records->front().fields;
-    const QStringList wanted{"ndb",         "edible_pct", "protein_g",     "fat_g", "carbohydrate_g",
-                             "energy_kcal", "fibre_g",    "cholesterol_mg"};
-    std::array<qsizetype, 8> at{};
+    const QStringList wanted{QStringLiteral("ndb"),     QStringLiteral("edible_pct"),     QStringLiteral("protein_g"),
+                             QStringLiteral("fat_g"),   QStringLiteral("carbohydrate_g"), QStringLiteral("energy_kcal"),
+                             QStringLiteral("fibre_g"), QStringLiteral("cholesterol_mg"), QStringLiteral("long_desc")};
+    std::array<qsizetype, 9> at{};
     for (std::size_t i = 0; i < static_cast<std::size_t>(wanted.size()); ++i) {
         at[i] = header.indexOf(wanted[static_cast<qsizetype>(i)]);
         if (at[i] < 0) {
@@ -85,6 +90,7 @@ std::optional<QHash<QString, SourceFood>> readSource(const QString &path, QStrin
             return std::nullopt;
         }
         SourceFood food;
+        food.englishName = rec.fields[at[8]];
         food.edible = rec.fields[at[1]];
         for (std::size_t i = 0; i < 6; ++i)
             food.nutrients[i] = rec.fields[at[i + 2]];
@@ -93,13 +99,48 @@ std::optional<QHash<QString, SourceFood>> readSource(const QString &path, QStrin
     return foods;
 }
 
+// Each food's English name must name it alone in its table, so that a meal line may name a food in
+// either language: unique there, and no other food's Italian name.
+bool checkEnglishNames(const QString &path, const std::vector<CatalogueFood> &foods, QString *error)
+{
+    std::array<QHash<QString, int>, kFoodCategoryCount> italian;  // case-folded name -> line
+    for (const CatalogueFood &food : foods)
+        italian[static_cast<std::size_t>(food.table)].insert(food.name.toCaseFolded(), food.line);
+    std::array<QSet<QString>, kFoodCategoryCount> english;
+    for (const CatalogueFood &food : foods) {
+        const QString &name = food.source->englishName;
+        const QString &table = foodCategories()[static_cast<std::size_t>(food.table)].table;
+        const QString key = name.toCaseFolded();
+        const bool control = std::any_of(name.cbegin(), name.cend(),
+                                         [](QChar c) { return c.category() == QChar::Other_Control; });
+        QString fault;
+        if (name != name.trimmed() || name.size() <= 1 || name.size() > kMaxEnglishNameLength || control)
+            fault = QStringLiteral("nome inglese non valido \"%1\" (senza spazi ai lati, da 2 a %2 caratteri)")
+                        .arg(name)
+                        .arg(kMaxEnglishNameLength);
+        else if (english[static_cast<std::size_t>(food.table)].contains(key))
+            fault = QStringLiteral("nome inglese ripetuto nella tabella %1: \"%2\"").arg(table, name);
+        else if (const int other = italian[static_cast<std::size_t>(food.table)].value(key);
+                 other != 0 && other != food.line)
+            fault = QStringLiteral("il nome inglese \"%1\" è il nome dell'alimento della riga %2").arg(name).arg(other);
+        if (!fault.isEmpty()) {
+            *error = problem(path, food.line, fault);
+            return false;
+        }
+        english[static_cast<std::size_t>(food.table)].insert(key);
+    }
+    return true;
+}
+
 std::optional<std::vector<CatalogueFood>> readCatalogue(const QString &path, const QHash<QString, SourceFood> &source,
                                                         QString *error)
 {
     const auto records = readCsvFile(path, error);
     if (!records)
         return std::nullopt;
-    if (records->empty() || records->front().fields != QStringList{"tabella", "ndb", "alimenti"}) {
+    if (records->empty()
+        || records->front().fields
+               != QStringList{QStringLiteral("tabella"), QStringLiteral("ndb"), QStringLiteral("alimenti")}) {
         *error = problem(path, 1, QStringLiteral("l'intestazione deve essere tabella,ndb,alimenti"));
         return std::nullopt;
     }
@@ -150,8 +191,10 @@ std::optional<std::vector<CatalogueFood>> readCatalogue(const QString &path, con
                              QStringLiteral("ndb %1: la fonte non dà una parte edibile intera").arg(rec.fields[1]));
             return std::nullopt;
         }
-        foods.push_back({tableIndex, name, &it.value()});
+        foods.push_back({rec.line, tableIndex, name, &it.value()});
     }
+    if (!checkEnglishNames(path, foods, error))
+        return std::nullopt;
     return foods;
 }
 
@@ -160,6 +203,42 @@ QVariant sourceValue(const QString &text)
     if (text.isEmpty())
         return QVariant(QMetaType::fromType<double>());  // NULL
     return readLocaleNumber(text, QLocale::c()).value_or(0.0);
+}
+
+// One search index: the foods by their Italian or their English names, in search order. The key
+// comes from the program's own searchKey, built with this tool, so a change of the normalisation
+// rebuilds the file.
+void writeSearchIndex(QSqlQuery &q, const std::vector<CatalogueFood> &foods, bool english, bool *ok, QString *error)
+{
+    if (!*ok)
+        return;
+    std::vector<SearchableFood> index;
+    std::array<int, kFoodCategoryCount> rows{};
+    for (const CatalogueFood &food : foods) {
+        const QString &name = english ? food.source->englishName : food.name;
+        index.push_back({searchKey(name), name, food.table, rows[static_cast<std::size_t>(food.table)]++});
+    }
+    const QLatin1StringView table = english ? kEnglishSearchIndexTable : kSearchIndexTable;
+    std::sort(index.begin(), index.end(), searchOrder);
+    const QString create = QStringLiteral("CREATE TABLE %1 (chiave TEXT NOT NULL, categoria INTEGER NOT NULL, "
+                                          "riga INTEGER NOT NULL, alimenti TEXT NOT NULL)")
+                               .arg(table);
+    if (!q.exec(create) || !q.prepare(QStringLiteral("INSERT INTO %1 VALUES (?,?,?,?)").arg(table))) {
+        *error = QStringLiteral("%1: %2").arg(table, q.lastError().text());
+        *ok = false;
+        return;
+    }
+    for (const SearchableFood &food : index) {
+        q.addBindValue(food.key);
+        q.addBindValue(food.category);
+        q.addBindValue(food.row);
+        q.addBindValue(food.name);
+        if (!q.exec()) {
+            *error = QStringLiteral("%1: %2").arg(food.name, q.lastError().text());
+            *ok = false;
+            return;
+        }
+    }
 }
 
 bool writeDatabase(const QString &path, const std::vector<CatalogueFood> &foods, QString *error)
@@ -187,48 +266,27 @@ bool writeDatabase(const QString &path, const std::vector<CatalogueFood> &foods,
         // every value from the data files is bound.
         for (const FoodCategory &category : foodCategories())
             run(QStringLiteral("CREATE TABLE %1 (alimenti TEXT NOT NULL, edibile REAL, proteine REAL, lipidi REAL, "
-                               "carboidrati REAL, energia REAL, fibra REAL, colesterolo REAL)")
-                    .arg(category.table));
+                               "carboidrati REAL, energia REAL, fibra REAL, colesterolo REAL, %2 TEXT NOT NULL)")
+                    .arg(category.table, kEnglishNameColumn));
         for (const CatalogueFood &food : foods) {
             if (!ok)
                 break;
-            q.prepare(QStringLiteral("INSERT INTO %1 VALUES (?,?,?,?,?,?,?,?)")
+            q.prepare(QStringLiteral("INSERT INTO %1 VALUES (?,?,?,?,?,?,?,?,?)")
                           .arg(foodCategories()[static_cast<std::size_t>(food.table)].table));
             q.addBindValue(food.name);
             q.addBindValue(sourceValue(food.source->edible));
             for (const QString &v : food.source->nutrients)
                 q.addBindValue(sourceValue(v));
+            q.addBindValue(food.source->englishName);
             if (!q.exec()) {
                 *error = QStringLiteral("%1: %2").arg(food.name, q.lastError().text());
                 ok = false;
             }
         }
-        // The search index: every food normalised and sorted here once, so that the program
-        // only reads it. The key comes from the program's own searchKey, built with this tool,
-        // so a change of the normalisation rebuilds the file.
-        std::vector<SearchableFood> index;
-        std::array<int, kFoodCategoryCount> rows{};
-        for (const CatalogueFood &food : foods)
-            index.push_back(
-                {searchKey(food.name), food.name, food.table, rows[static_cast<std::size_t>(food.table)]++});
-        std::sort(index.begin(), index.end(), searchOrder);
-        run(QStringLiteral("CREATE TABLE %1 (chiave TEXT NOT NULL, categoria INTEGER NOT NULL, riga INTEGER NOT NULL, "
-                           "alimenti TEXT NOT NULL)")
-                .arg(QLatin1String(kSearchIndexTable)));
-        if (ok)
-            q.prepare(QStringLiteral("INSERT INTO %1 VALUES (?,?,?,?)").arg(QLatin1String(kSearchIndexTable)));
-        for (const SearchableFood &food : index) {
-            if (!ok)
-                break;
-            q.addBindValue(food.key);
-            q.addBindValue(food.category);
-            q.addBindValue(food.row);
-            q.addBindValue(food.name);
-            if (!q.exec()) {
-                *error = QStringLiteral("%1: %2").arg(food.name, q.lastError().text());
-                ok = false;
-            }
-        }
+        // The search indexes, by the Italian names and by the English ones: every food normalised
+        // and sorted here once, so that the program only reads them.
+        writeSearchIndex(q, foods, false, &ok, error);
+        writeSearchIndex(q, foods, true, &ok, error);
         run(QStringLiteral("COMMIT"));
         q.finish();
         db.close();

@@ -12,9 +12,10 @@ struct CatalogueBuildResult {
 
 // Joins the Italian catalogue (tabella,ndb,alimenti) with the source composition data (by ndb)
 // into a new SQLite food database at `outputPath`: the sixteen category tables with the eight
-// food columns, NULL where the source has no value, rows in catalogue order, and the search index
-// (kSearchIndexTable). Nothing is written unless every line is sound; an existing file is
-// replaced only by a complete build.
+// food columns, NULL where the source has no value, and each food's English name (the source's
+// description, kEnglishNameColumn), rows in catalogue order, and the two search indexes
+// (kSearchIndexTable, kEnglishSearchIndexTable). Nothing is written unless every line is sound;
+// an existing file is replaced only by a complete build.
 CatalogueBuildResult buildCatalogue(const QString &cataloguePath, const QString &sourcePath, const QString &outputPath);
 
 }  // namespace velmo

@@ -1,9 +1,11 @@
 // Choosing a category and moving through its foods, through the same model code as the window:
-// the query, the grid's model, the bound texts and the placing of the food in the table.
+// the query, the grid's model, the bound texts and the placing of the food in the table. A last
+// argument 1 runs the case under English, with the foods' English names.
 
 #include "catalogue/foodcategory.h"
 #include "catalogue/fooddatabase.h"
 #include "catalogue/foodgridmodel.h"
+#include "benchlanguage.h"
 #include "shell/mainwindowmodel.h"
 #include "silentdialogs.h"
 
@@ -16,6 +18,8 @@
 #include <QTemporaryDir>
 
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -33,7 +37,7 @@ struct Window {
 
 QString shippedDatabase()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath("elementi97.db");
+    return QDir(QCoreApplication::applicationDirPath()).filePath(u"elementi97.db"_s);
 }
 
 int largestCategory(const QString &path)
@@ -51,38 +55,41 @@ int largestCategory(const QString &path)
     return best;
 }
 
-// A Frutta table of `foods` rows, for the large-table case; the other fifteen empty.
+// A Frutta table of `foods` rows with English names, for the large-table case; the other fifteen
+// empty.
 QString syntheticDatabase(QTemporaryDir &dir, int foods)
 {
-    const QString path = dir.filePath("elementi97.db");
+    const QString path = dir.filePath(u"elementi97.db"_s);
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "synthetic");
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"synthetic"_s);
         db.setDatabaseName(path);
         db.open();
         QSqlQuery q(db);
-        q.exec("BEGIN");
+        q.exec(u"BEGIN"_s);
         for (const velmo::FoodCategory &c : velmo::foodCategories())
             q.exec(QStringLiteral("CREATE TABLE %1 (alimenti TEXT, edibile REAL, proteine REAL, lipidi REAL, "
-                                  "carboidrati REAL, energia REAL, fibra REAL, colesterolo REAL)")
-                       .arg(c.table));
-        q.prepare("INSERT INTO Frutta VALUES (?,?,?,?,?,?,?,?)");
+                                  "carboidrati REAL, energia REAL, fibra REAL, colesterolo REAL, %2 TEXT)")
+                       .arg(c.table, velmo::kEnglishNameColumn));
+        q.prepare(u"INSERT INTO Frutta VALUES (?,?,?,?,?,?,?,?,?)"_s);
         for (int i = 0; i < foods; ++i) {
             q.addBindValue(QStringLiteral("Alimento di prova numero %1").arg(i, 6, 10, QLatin1Char('0')));
             q.addBindValue(90 + i % 10);
             for (int c = 0; c < 6; ++c)
                 q.addBindValue(0.01 * ((i * 7 + c * 13) % 10000));
+            q.addBindValue(QStringLiteral("Test food number %1").arg(i, 6, 10, QLatin1Char('0')));
             q.exec();
         }
-        q.exec("COMMIT");
+        q.exec(u"COMMIT"_s);
         q.finish();
         db.close();
     }
-    QSqlDatabase::removeDatabase("synthetic");
+    QSqlDatabase::removeDatabase(u"synthetic"_s);
     return path;
 }
 
 void BM_ChooseLargestShippedCategory(benchmark::State &state)
 {
+    const velmo::bench::BenchLanguage language(state.range(0) == 1);
     const QString path = shippedDatabase();
     const int category = largestCategory(path);
     Window w(path);
@@ -90,18 +97,19 @@ void BM_ChooseLargestShippedCategory(benchmark::State &state)
         w.model.chooseCategory(category);
     state.counters["foods"] = w.model.dataControl().rowCount();
 }
-BENCHMARK(BM_ChooseLargestShippedCategory)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChooseLargestShippedCategory)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_ChooseCategoryOf100000Foods(benchmark::State &state)
 {
+    const velmo::bench::BenchLanguage language(state.range(0) == 1);
     QTemporaryDir dir;
     Window w(syntheticDatabase(dir, 100000));
-    const int frutta = *velmo::findFoodCategory("Frutta");
+    const int frutta = *velmo::findFoodCategory(u"Frutta"_s);
     for (auto _ : state)
         w.model.chooseCategory(frutta);
     state.counters["foods"] = w.model.dataControl().rowCount();
 }
-BENCHMARK(BM_ChooseCategoryOf100000Foods)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChooseCategoryOf100000Foods)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_NextFood(benchmark::State &state)
 {
@@ -129,6 +137,7 @@ BENCHMARK(BM_NextFood)->Unit(benchmark::kMicrosecond);
 // connection and one query, to show what the check adds.
 void BM_OpenFoodDatabase(benchmark::State &state)
 {
+    const velmo::bench::BenchLanguage language(state.range(0) == 1);
     const QString path = shippedDatabase();
     for (auto _ : state) {
         QString error;
@@ -138,22 +147,22 @@ void BM_OpenFoodDatabase(benchmark::State &state)
         }
     }
 }
-BENCHMARK(BM_OpenFoodDatabase)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OpenFoodDatabase)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_OpenBareConnection(benchmark::State &state)
 {
     const QString path = shippedDatabase();
     for (auto _ : state) {
         {
-            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "bare");
+            QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"bare"_s);
             db.setDatabaseName(path);
-            db.setConnectOptions("QSQLITE_OPEN_READONLY");
-            if (!db.open() || !QSqlQuery(db).exec("SELECT count(*) FROM sqlite_master")) {
+            db.setConnectOptions(u"QSQLITE_OPEN_READONLY"_s);
+            if (!db.open() || !QSqlQuery(db).exec(u"SELECT count(*) FROM sqlite_master"_s)) {
                 state.SkipWithError("cannot open the shipped database");
                 return;
             }
         }
-        QSqlDatabase::removeDatabase("bare");
+        QSqlDatabase::removeDatabase(u"bare"_s);
     }
 }
 BENCHMARK(BM_OpenBareConnection)->Unit(benchmark::kMicrosecond);

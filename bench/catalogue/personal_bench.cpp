@@ -12,6 +12,8 @@
 #include <QBuffer>
 #include <QTemporaryDir>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QByteArray foodsCsv(int count)
@@ -30,7 +32,7 @@ void BM_ImportIntoANewCatalogue(benchmark::State &state)
         QTemporaryDir dir;
         state.ResumeTiming();
         QString error;
-        const auto catalogue = velmo::PersonalCatalogue::open(dir.filePath("p.db"), true, &error);
+        const auto catalogue = velmo::PersonalCatalogue::open(dir.filePath(u"p.db"_s), true, &error);
         QBuffer buffer;
         buffer.setData(csv);
         buffer.open(QIODevice::ReadOnly);
@@ -48,7 +50,7 @@ void BM_Export(benchmark::State &state)
 {
     QTemporaryDir dir;
     QString error;
-    const auto catalogue = velmo::PersonalCatalogue::open(dir.filePath("p.db"), true, &error);
+    const auto catalogue = velmo::PersonalCatalogue::open(dir.filePath(u"p.db"_s), true, &error);
     velmo::PersonalCatalogue::Merge counts;
     catalogue->merge(velmo::foodsFromCsv(foodsCsv(static_cast<int>(state.range(0)))).foods, &counts, &error);
     for (auto _ : state) {
@@ -68,13 +70,13 @@ void BM_ChoosePersonalCategory(benchmark::State &state)
     QTemporaryDir dir;
     QString error;
     {
-        const auto catalogue = velmo::PersonalCatalogue::open(dir.filePath("p.db"), true, &error);
+        const auto catalogue = velmo::PersonalCatalogue::open(dir.filePath(u"p.db"_s), true, &error);
         velmo::PersonalCatalogue::Merge counts;
         catalogue->merge(velmo::foodsFromCsv(foodsCsv(static_cast<int>(state.range(0)))).foods, &counts, &error);
     }
     velmo::bench::SilentDialogs dialogs;
     velmo::MainWindowModel model(dialogs);
-    model.personalFoods().setPath(dir.filePath("p.db"));
+    model.personalFoods().setPath(dir.filePath(u"p.db"_s));
     for (auto _ : state) {
         model.chooseCategory(velmo::kPersonalCategory);
         if (model.dataControl().rowCount() != state.range(0))

@@ -1,10 +1,11 @@
 // Finding a food by name, one keystroke at a time, as the search window does it: on the shipped
-// catalogue and on a synthetic one of 100,000 foods; and the one-time reading of the index at the
-// window's first opening.
+// catalogue and on a synthetic one of 100,000 foods, by the Italian names and (second argument 1)
+// by the English ones; and the one-time reading of the index at the window's first opening.
 
 #include "catalogue/foodcategory.h"
 #include "catalogue/fooddatabase.h"
 #include "catalogue/foodsearch.h"
+#include "benchlanguage.h"
 #include "catalogue_builder.h"
 #include "ui/catalogue/foodsearchwindow.h"
 
@@ -20,19 +21,20 @@
 #include <memory>
 #include <random>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // What a user types, letter by letter: every prefix of these texts is one keystroke.
-const QStringList &keystrokes()
+QStringList keystrokes(bool english)
 {
-    static const QStringList texts = [] {
-        QStringList all;
-        for (const char *typed : {"wurstel pollo", "pane integrale", "formaggio fresco", "citta", "latte parz"})
-            for (int n = 1; n <= static_cast<int>(qstrlen(typed)); ++n)
-                all << QString::fromLatin1(typed, n);
-        return all;
-    }();
-    return texts;
+    const auto italian = {"wurstel pollo", "pane integrale", "formaggio fresco", "citta", "latte parz"};
+    const auto inEnglish = {"frankfurter chicken", "bread whole", "cheese fresh", "city", "milk semi"};
+    QStringList all;
+    for (const char *typed : english ? inEnglish : italian)
+        for (int n = 1; n <= static_cast<int>(qstrlen(typed)); ++n)
+            all << QString::fromLatin1(typed, n);
+    return all;
 }
 
 std::unique_ptr<velmo::FoodDatabase> openDatabase(const QString &path)
@@ -56,12 +58,13 @@ velmo::FoodSearch loadSearch(const QString &path)
 
 QString shippedDatabase()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath("elementi97.db");
+    return QDir(QCoreApplication::applicationDirPath()).filePath(u"elementi97.db"_s);
 }
 
 // A food database of `foods` names made of food words, with accents and punctuation as the real
-// ones have, spread over the sixteen categories, made by the catalogue builder as the shipped
-// one is. Built once per run, in a folder that lasts as long as the run.
+// ones have, and English names made alike, spread over the sixteen categories, made by the
+// catalogue builder as the shipped one is. Built once per run, in a folder that lasts as long as
+// the run.
 QString syntheticDatabase(int foods)
 {
     static QTemporaryDir dir;
@@ -74,16 +77,30 @@ QString syntheticDatabase(int foods)
                                         "d’oliva",    "di pollo",  "al forno", "in scatola",
                                         "senza sale", "all'uovo"};
     static const char *const states[] = {"crudo", "cotto", "bollito", "surgelato", "affumicato", "tostato"};
+    static const char *const englishNouns[] = {"Bread", "Pasta",  "Frankfurter", "Cheese",   "Milk", "Apple", "Cream",
+                                               "Ham",   "Yogurt", "Oil",         "Biscuits", "Rice", "Cod",   "Beans"};
+    static const char *const englishKinds[] = {"city",    "wholemeal", "fresh",  "semi-skimmed", "olive",
+                                               "chicken", "baked",     "canned", "unsalted",     "egg"};
+    static const char *const englishStates[] = {"raw", "cooked", "boiled", "frozen", "smoked", "toasted"};
     std::minstd_rand random(12);
     QString catalogue = QStringLiteral("tabella,ndb,alimenti\n");
+    QString source = QStringLiteral("ndb,long_desc,edible_pct,protein_g,fat_g,carbohydrate_g,energy_kcal,fibre_g,"
+                                    "cholesterol_mg\n");
     for (int i = 0; i < foods; ++i) {
+        const auto noun = random() % std::size(nouns);
+        const auto kind = random() % std::size(kinds);
+        const auto state = random() % std::size(states);
         const QString name = QStringLiteral("%1 %2, %3 %4")
-                                 .arg(QString::fromUtf8(nouns[random() % std::size(nouns)]),
-                                      QString::fromUtf8(kinds[random() % std::size(kinds)]),
-                                      QString::fromUtf8(states[random() % std::size(states)]))
+                                 .arg(QString::fromUtf8(nouns[noun]), QString::fromUtf8(kinds[kind]),
+                                      QString::fromUtf8(states[state]))
                                  .arg(i);
+        const QString english = QStringLiteral("%1, %2, %3 %4")
+                                    .arg(QLatin1StringView(englishNouns[noun]), QLatin1StringView(englishKinds[kind]),
+                                         QLatin1StringView(englishStates[state]))
+                                    .arg(i);
         const auto &category = velmo::foodCategories()[random() % velmo::kFoodCategoryCount];
-        catalogue += QStringLiteral("%1,1,\"%2\"\n").arg(category.table, name);
+        catalogue += QStringLiteral("%1,%2,\"%3\"\n").arg(category.table).arg(i).arg(name);
+        source += QStringLiteral("%1,\"%2\",90,1,2,3,40,5,6\n").arg(i).arg(english);
     }
     const auto write = [](const QString &path, const QString &text) {
         QFile file(path);
@@ -91,13 +108,12 @@ QString syntheticDatabase(int foods)
             qFatal("cannot write %s", qPrintable(path));
     };
     const QString stem = dir.filePath(QString::number(foods));
-    write(stem + ".csv", catalogue);
-    write(stem + "-source.csv", "ndb,edible_pct,protein_g,fat_g,carbohydrate_g,energy_kcal,fibre_g,cholesterol_mg\n"
-                                "1,90,1,2,3,40,5,6\n");
-    const auto result = velmo::buildCatalogue(stem + ".csv", stem + "-source.csv", stem + ".db");
+    write(stem + u".csv"_s, catalogue);
+    write(stem + u"-source.csv"_s, source);
+    const auto result = velmo::buildCatalogue(stem + u".csv"_s, stem + u"-source.csv"_s, stem + u".db"_s);
     if (!result.ok)
         qFatal("%s", qPrintable(result.error));
-    return built[foods] = stem + ".db";
+    return built[foods] = stem + u".db"_s;
 }
 
 // The catalogue a benchmark runs on: range 0 the shipped one, otherwise that many synthetic foods.
@@ -109,8 +125,9 @@ struct Catalogue {
 void BM_SearchKeystroke(benchmark::State &state)
 {
     Catalogue catalogue(static_cast<int>(state.range(0)));
+    const velmo::bench::BenchLanguage language(state.range(1) == 1);
     const velmo::FoodSearch search = loadSearch(catalogue.path);
-    const QStringList &texts = keystrokes();
+    const QStringList texts = keystrokes(state.range(1) == 1);
     qsizetype next = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(search.find(texts[next], velmo::ui::FoodSearchWindow::kShownFoods));
@@ -118,15 +135,16 @@ void BM_SearchKeystroke(benchmark::State &state)
     }
     state.counters["foods"] = search.size();
 }
-BENCHMARK(BM_SearchKeystroke)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SearchKeystroke)->ArgsProduct({{0, 100000}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 // The same keystrokes typed into the window: the search, the list's model and the summary line.
 void BM_SearchWindowKeystroke(benchmark::State &state)
 {
     Catalogue catalogue(static_cast<int>(state.range(0)));
+    const velmo::bench::BenchLanguage language(state.range(1) == 1);
     const velmo::FoodSearch search = loadSearch(catalogue.path);
     velmo::ui::FoodSearchWindow window(search, QString());
-    const QStringList &texts = keystrokes();
+    const QStringList texts = keystrokes(state.range(1) == 1);
     qsizetype next = 0;
     for (auto _ : state) {
         window.textBox()->setText(texts[next]);
@@ -134,12 +152,13 @@ void BM_SearchWindowKeystroke(benchmark::State &state)
     }
     state.counters["foods"] = search.size();
 }
-BENCHMARK(BM_SearchWindowKeystroke)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SearchWindowKeystroke)->ArgsProduct({{0, 100000}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 // The index read once, when the window first opens.
 void BM_ReadSearchIndex(benchmark::State &state)
 {
     Catalogue catalogue(static_cast<int>(state.range(0)));
+    const velmo::bench::BenchLanguage language(state.range(1) == 1);
     const auto database = openDatabase(catalogue.path);
     for (auto _ : state) {
         velmo::FoodSearch search;
@@ -147,6 +166,6 @@ void BM_ReadSearchIndex(benchmark::State &state)
         benchmark::DoNotOptimize(search.load(database->connection(), &error));
     }
 }
-BENCHMARK(BM_ReadSearchIndex)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadSearchIndex)->ArgsProduct({{0, 100000}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -11,9 +11,10 @@ namespace {
 
 QString damaged(const QString &detail)
 {
-    return QStringLiteral("Il file è danneggiato o non è un archivio di Velmo. Ripristinarlo da una copia di "
-                          "sicurezza, oppure aprire gli alimenti personali nella finestra di Velmo, che lo mette da "
-                          "parte (senza cancellarlo) e inizia un archivio nuovo.\nDettagli: %1")
+    return CatalogueRefusal::tr(
+               "Il file è danneggiato o non è un archivio di Velmo. Ripristinarlo da una copia di "
+               "sicurezza, oppure aprire gli alimenti personali nella finestra di Velmo, che lo mette da "
+               "parte (senza cancellarlo) e inizia un archivio nuovo.\nDettagli: %1")
         .arg(detail);
 }
 
@@ -47,8 +48,8 @@ std::optional<CatalogueRefusal> CatalogueRefusal::beforeOpening(const QFileInfo 
     using Problem = PersonalCatalogue::Problem;
     if (exists && !info.isFile())
         return CatalogueRefusal{Problem::NoPermission,
-                                QStringLiteral("Il percorso non indica un file: spostare o rinominare "
-                                               "ciò che si trova al suo posto.")};
+                                CatalogueRefusal::tr("Il percorso non indica un file: spostare o rinominare "
+                                                     "ciò che si trova al suo posto.")};
     QString reason;
     if ((exists || create) && !makePrivateFolder(info.absolutePath(), notices, &reason))
         return CatalogueRefusal{Problem::NoPermission, reason};
@@ -57,12 +58,12 @@ std::optional<CatalogueRefusal> CatalogueRefusal::beforeOpening(const QFileInfo 
     if (exists && (!info.isReadable() || !info.isWritable() || !QFileInfo(info.absolutePath()).isWritable()))
         return CatalogueRefusal{
             Problem::NoPermission,
-            QStringLiteral("Permessi insufficienti: il file e la sua cartella devono essere leggibili e "
-                           "scrivibili. Dare a sé stessi questi permessi su entrambi e riprovare.")};
+            CatalogueRefusal::tr("Permessi insufficienti: il file e la sua cartella devono essere leggibili e "
+                                 "scrivibili. Dare a sé stessi questi permessi su entrambi e riprovare.")};
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
         return CatalogueRefusal{
             Problem::NoPermission,
-            QStringLiteral("Manca il driver SQLite di Qt: installare il pacchetto libqt6sql6-sqlite.")};
+            CatalogueRefusal::tr("Manca il driver SQLite di Qt: installare il pacchetto libqt6sql6-sqlite.")};
     // Made here, not by the engine, which would let the umask open it to other users; the engine
     // gives its journal the permissions of the file.
     if (!exists && create && !createPrivateFile(info.absoluteFilePath(), &reason))
@@ -88,9 +89,9 @@ std::optional<CatalogueRefusal> CatalogueRefusal::afterOpening(const QSqlDatabas
     *version = found->toInt();
     if (*version > PersonalCatalogue::kSchemaVersion)
         return CatalogueRefusal{Problem::Newer,
-                                QStringLiteral("Il file è stato scritto da una versione più recente di Velmo "
-                                               "(formato %1, questa versione legge fino al formato %2): "
-                                               "aggiornare Velmo.")
+                                CatalogueRefusal::tr("Il file è stato scritto da una versione più recente di Velmo "
+                                                     "(formato %1, questa versione legge fino al formato %2): "
+                                                     "aggiornare Velmo.")
                                     .arg(*version)
                                     .arg(PersonalCatalogue::kSchemaVersion)};
     return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include "catalogue/personalcatalogue.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -13,7 +14,7 @@
 namespace velmo {
 
 // Why the personal catalogue's file is not opened: the problem, and the reason the user reads
-// (in Italian, after the file's name). The checks that find one come before the engine sees the
+// (after the file's name). The checks that find one come before the engine sees the
 // file and once it has opened it; nothing is written to a file they refuse.
 struct CatalogueRefusal {
     PersonalCatalogue::Problem problem;
@@ -32,6 +33,8 @@ struct CatalogueRefusal {
     // `version` (0: a new file). A journal left by a crash is rolled back by the first read,
     // which is what the engine promises.
     static std::optional<CatalogueRefusal> afterOpening(const QSqlDatabase &db, int *version);
+
+    Q_DECLARE_TR_FUNCTIONS(CatalogueRefusal)
 };
 
 }  // namespace velmo

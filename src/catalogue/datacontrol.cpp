@@ -53,7 +53,7 @@ bool DataControl::readRows(QString *detail)
         }
     }
     if (!database_.isOpen()) {
-        *detail = QStringLiteral("archivio degli alimenti non aperto");
+        *detail = tr("archivio degli alimenti non aperto");
         return false;
     }
     // Forward only, values by position: the driver then keeps one row at a time and no lookup
@@ -96,8 +96,7 @@ bool DataControl::refresh(QString *error)
     if (!readRows(&detail)) {
         rows_.clear();
         columns_.clear();
-        const QString message =
-            QStringLiteral("Impossibile leggere gli alimenti di questa categoria.\n\n%1").arg(detail);
+        const QString message = tr("Impossibile leggere gli alimenti di questa categoria.\n\n%1").arg(detail);
         emit reset();
         emit reposition();
         if (error)

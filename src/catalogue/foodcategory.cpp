@@ -1,14 +1,43 @@
 #include "catalogue/foodcategory.h"
 
+#include "common/translation.h"
+
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace velmo {
 
+namespace {
+
+constexpr const char *kContext = "FoodCategory";
+
+}  // namespace
+
+QString FoodCategory::shownMenuCaption() const
+{
+    return QCoreApplication::translate(kContext, menuCaption.toUtf8().constData());
+}
+
+QString FoodCategory::shownHeading() const
+{
+    return QCoreApplication::translate(kContext, heading.toUtf8().constData());
+}
+
+QString FoodCategory::selectList() const
+{
+    static const QString italian = QStringLiteral(
+        "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo");
+    static const QString english =
+        QStringLiteral("ifnull(%1,alimenti) AS alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo")
+            .arg(kEnglishNameColumn);
+    return englishNames && currentLanguage() == Language::English ? english : italian;
+}
+
 QString FoodCategory::recordSource() const
 {
     // The table's name is one of the fixed list below, never a text from outside.
-    QString sql = QStringLiteral("SELECT alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo FROM ")
-                  + table;
+    QString sql = QStringLiteral("SELECT %1 FROM %2").arg(selectList(), table);
     if (trailingBlank)
         sql += u' ';
     return sql;
@@ -16,33 +45,58 @@ QString FoodCategory::recordSource() const
 
 const std::array<FoodCategory, kFoodCategoryCount> &foodCategories()
 {
-    // clang-format off
+    // The captions and headings are Italian, translated where they are shown.
     static const std::array<FoodCategory, kFoodCategoryCount> categories{{
-        {"mnuBevande", QStringLiteral("&Bevande alcoliche"), QStringLiteral("Bevande alcoliche"), QStringLiteral("bevande_alcoliche"), true},
-        {"mnuCarni", QStringLiteral("&Carni fresche"), QStringLiteral("Carni fresche"), QStringLiteral("carni_fresche"), true},
-        {"mnuCarnitc", QStringLiteral("Carni &trasformate e conservate"), QStringLiteral("Carni trasformate e conservate"), QStringLiteral("carni_trasformate_e_conservate"), true},
-        {"mnuCereali", QStringLiteral("Cereali e &derivati"), QStringLiteral("Cereali e derivati"), QStringLiteral("cereali_e_derivati"), true},
-        {"mnuDolci", QStringLiteral("D&olci"), QStringLiteral("Dolci"), QStringLiteral("dolci"), true},
-        {"mnuFast", QStringLiteral("&Fast Food a base di carne"), QStringLiteral("Fast Food a base di carne"), QStringLiteral("Fast_Food_a_base_di_carne"), true},
-        {"mnuForm", QStringLiteral("Formaggi e &latticini"), QStringLiteral("Formaggi e latticini"), QStringLiteral("Formaggi_e_latticini"), true},
-        {"mnuFrattaglie", QStringLiteral("F&rattaglie"), QStringLiteral("Frattaglie"), QStringLiteral("Frattaglie"), true},
-        {"mnuFrutta", QStringLiteral("Fr&utta"), QStringLiteral("Frutta"), QStringLiteral("Frutta"), true},
-        {"mnuLatte", QStringLiteral("Latte e &yogurt"), QStringLiteral("Latte e yogurt"), QStringLiteral("Latte_e_Yogurt"), false},
-        {"mnuLegumi", QStringLiteral("L&egumi"), QStringLiteral("Legumi"), QStringLiteral("Legumi"), true},
-        {"mnuOlii", QStringLiteral("&Oli e grassi"), QStringLiteral("Oli e grassi"), QStringLiteral("Olii_e_grassi"), false},
-        {"mnuPesca", QStringLiteral("&Prodotti della pesca"), QStringLiteral("Prodotti della pesca"), QStringLiteral("Prodotti_della_pesca"), true},
-        {"mnuProdotti", QStringLiteral("Pro&dotti vari"), QStringLiteral("Prodotti vari"), QStringLiteral("Prodotti_vari"), false},
-        {"mnuUova", QStringLiteral("&Uova"), QStringLiteral("Uova"), QStringLiteral("Uova"), true},
-        {"mnuVerdure", QStringLiteral("&Verdure ed ortaggi"), QStringLiteral("Verdure ed ortaggi"), QStringLiteral("Verdure_ed_ortaggi"), false},
+        {"mnuBevande", QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "&Bevande alcoliche")),
+         QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "Bevande alcoliche")), QStringLiteral("bevande_alcoliche"),
+         true},
+        {"mnuCarni", QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "&Carni fresche")),
+         QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "Carni fresche")), QStringLiteral("carni_fresche"), true},
+        {"mnuCarnitc", QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "Carni &trasformate e conservate")),
+         QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "Carni trasformate e conservate")),
+         QStringLiteral("carni_trasformate_e_conservate"), true},
+        {"mnuCereali", QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "Cereali e &derivati")),
+         QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "Cereali e derivati")), QStringLiteral("cereali_e_derivati"),
+         true},
+        {"mnuDolci", QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "D&olci")),
+         QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "Dolci")), QStringLiteral("dolci"), true},
+        {"mnuFast", QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "&Fast Food a base di carne")),
+         QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "Fast Food a base di carne")),
+         QStringLiteral("Fast_Food_a_base_di_carne"), true},
+        {"mnuForm", QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "Formaggi e &latticini")),
+         QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "Formaggi e latticini")),
+         QStringLiteral("Formaggi_e_latticini"), true},
+        {"mnuFrattaglie", QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "F&rattaglie")),
+         QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "Frattaglie")), QStringLiteral("Frattaglie"), true},
+        {"mnuFrutta", QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "Fr&utta")),
+         QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "Frutta")), QStringLiteral("Frutta"), true},
+        {"mnuLatte", QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "Latte e &yogurt")),
+         QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "Latte e yogurt")), QStringLiteral("Latte_e_Yogurt"), false},
+        {"mnuLegumi", QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "L&egumi")),
+         QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "Legumi")), QStringLiteral("Legumi"), true},
+        {"mnuOlii", QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "&Oli e grassi")),
+         QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "Oli e grassi")), QStringLiteral("Olii_e_grassi"), false},
+        {"mnuPesca", QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "&Prodotti della pesca")),
+         QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "Prodotti della pesca")),
+         QStringLiteral("Prodotti_della_pesca"), true},
+        {"mnuProdotti", QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "Pro&dotti vari")),
+         QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "Prodotti vari")), QStringLiteral("Prodotti_vari"), false},
+        {"mnuUova", QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "&Uova")),
+         QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "Uova")), QStringLiteral("Uova"), true},
+        {"mnuVerdure", QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "&Verdure ed ortaggi")),
+         QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "Verdure ed ortaggi")), QStringLiteral("Verdure_ed_ortaggi"),
+         false},
     }};
-    // clang-format on
     return categories;
 }
 
 const FoodCategory &personalCategory()
 {
-    static const FoodCategory personal{"mnuPersonali", QStringLiteral("Alimenti perso&nali"),
-                                       QStringLiteral("Alimenti personali"), QStringLiteral("alimenti_personali"),
+    static const FoodCategory personal{"mnuPersonali",
+                                       QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "Alimenti perso&nali")),
+                                       QStringLiteral(QT_TRANSLATE_NOOP("FoodCategory", "Alimenti personali")),
+                                       QStringLiteral("alimenti_personali"),
+                                       false,
                                        false};
     return personal;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLatin1StringView>
 #include <QString>
 
 #include <array>
@@ -7,14 +8,29 @@
 
 namespace velmo {
 
+// The column of the shipped category tables that holds each food's English name, the source's
+// own description of it.
+inline constexpr QLatin1StringView kEnglishNameColumn{"nome_inglese"};
+
 // One entry of the "&Scelta alimenti" menu: a food category and the table that holds it.
 struct FoodCategory {
-    const char *menuItem;  // the menu item's name, e.g. "mnuBevande"
-    QString menuCaption;   // with its accelerator, e.g. "&Bevande alcoliche"
-    QString heading;       // shown above the grid while the category is current
-    QString table;         // the table of the food database
-    bool trailingBlank;    // the record source ends with one blank
+    const char *menuItem;      // the menu item's name, e.g. "mnuBevande"
+    QString menuCaption;       // in Italian, with its accelerator, e.g. "&Bevande alcoliche"
+    QString heading;           // in Italian: the category's name in meal files, whatever the language
+    QString table;             // the table of the food database
+    bool trailingBlank;        // the record source ends with one blank
+    bool englishNames = true;  // its table has kEnglishNameColumn (the shipped ones)
 
+    // The menu caption and the heading (shown above the grid while the category is current) in
+    // the interface's language.
+    QString shownMenuCaption() const;
+    QString shownHeading() const;
+
+    // The columns the record source selects: the food's name as the interface shows it (under
+    // English its English name, where it has one), then the seven numbers. Whatever the
+    // language, the first is called `alimenti` and the table's own `alimenti` stays the Italian
+    // name, which a WHERE clause compares.
+    QString selectList() const;
     // The SELECT run by the data control for this category.
     QString recordSource() const;
 };

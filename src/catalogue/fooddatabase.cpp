@@ -1,6 +1,7 @@
 #include "catalogue/fooddatabase.h"
 
 #include "catalogue/foodcategory.h"
+#include "common/translation.h"
 
 #include <QAtomicInt>
 #include <QDir>
@@ -17,7 +18,7 @@ namespace {
 
 QString failure(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Impossibile aprire l'archivio degli alimenti:\n%1\n\n%2")
+    return FoodDatabase::tr("Impossibile aprire l'archivio degli alimenti:\n%1\n\n%2")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
@@ -74,7 +75,17 @@ QSet<QString> declaredColumns(QStringView sql)
     return names;
 }
 
-// Whether each category table declares the eight food columns in its CREATE TABLE text, as
+// The columns every category table must have: the eight of the record source and, when the
+// interface shows the foods' English names, the column that holds them.
+QStringList requiredColumns()
+{
+    QStringList columns(foodColumns().cbegin(), foodColumns().cend());
+    if (currentLanguage() == Language::English)
+        columns.append(kEnglishNameColumn);
+    return columns;
+}
+
+// Whether each category table declares the required columns in its CREATE TABLE text, as
 // the shipped file does: one short query, where compiling the sixteen SELECTs costs many times
 // more at every start-up. A file this cannot confirm gets the full check.
 bool declaresEveryColumn(const QSqlDatabase &db)
@@ -84,9 +95,10 @@ bool declaresEveryColumn(const QSqlDatabase &db)
     if (!query.exec(QStringLiteral("SELECT lower(name), sql FROM sqlite_master WHERE type = 'table'")))
         return false;
     QSet<QString> complete;
+    const QStringList required = requiredColumns();
     while (query.next()) {
         const QSet<QString> columns = declaredColumns(query.value(1).toString());
-        if (std::all_of(foodColumns().cbegin(), foodColumns().cend(),
+        if (std::all_of(required.cbegin(), required.cend(),
                         [&columns](const QString &c) { return columns.contains(c); }))
             complete.insert(query.value(0).toString());
     }
@@ -94,8 +106,8 @@ bool declaresEveryColumn(const QSqlDatabase &db)
                        [&complete](const FoodCategory &c) { return complete.contains(c.table.toLower()); });
 }
 
-// True when every category table has the eight food columns; otherwise `missing` says, in
-// Italian, what lacks (or the engine's reason when the file cannot be read at all).
+// True when every category table has the required columns; otherwise `missing` says what lacks
+// (or the engine's reason when the file cannot be read at all).
 bool schemaIsComplete(const QSqlDatabase &db, QString *missing)
 {
     // Preparing the sixteen SELECTs of the categories as one statement reads the file's schema
@@ -115,7 +127,8 @@ bool schemaIsComplete(const QSqlDatabase &db, QString *missing)
     }
 
     // Refused: list what lacks, at a cost only a faulty file pays.
-    const auto placeholders = [](std::size_t count) { return QStringList(qsizetype(count), QStringLiteral("?")); };
+    const QStringList required = requiredColumns();
+    const auto placeholders = [](qsizetype count) { return QStringList(count, QStringLiteral("?")); };
     QSqlQuery query(db);
     query.setForwardOnly(true);
     const bool prepared = query.prepare(
@@ -123,10 +136,10 @@ bool schemaIsComplete(const QSqlDatabase &db, QString *missing)
                        "JOIN pragma_table_info(m.name) AS c "
                        "WHERE m.type IN ('table','view') AND lower(m.name) IN (%1) "
                        "AND lower(c.name) IN (%2)")
-            .arg(placeholders(foodCategories().size()).join(u','), placeholders(foodColumns().size()).join(u',')));
+            .arg(placeholders(kFoodCategoryCount).join(u','), placeholders(required.size()).join(u',')));
     for (const FoodCategory &c : foodCategories())
         query.addBindValue(c.table.toLower());
-    for (const QString &c : foodColumns())
+    for (const QString &c : required)
         query.addBindValue(c);
     if (!prepared || !query.exec()) {
         *missing = query.lastError().text();
@@ -136,7 +149,7 @@ bool schemaIsComplete(const QSqlDatabase &db, QString *missing)
     while (query.next())
         found.insert(query.value(0).toString() + u'.' + query.value(1).toString());
     query.finish();
-    if (found.size() == kFoodCategoryCount * static_cast<int>(foodColumns().size())) {
+    if (found.size() == kFoodCategoryCount * required.size()) {
         // Everything is there, yet the SELECTs cannot run (a broken view, for one).
         *missing = refusal;
         return false;
@@ -147,22 +160,21 @@ bool schemaIsComplete(const QSqlDatabase &db, QString *missing)
     for (const FoodCategory &c : foodCategories()) {
         const QString table = c.table.toLower();
         QStringList lacking;
-        for (const QString &column : foodColumns())
+        for (const QString &column : required)
             if (!found.contains(table + u'.' + column))
                 lacking.append(column);
-        if (lacking.size() == static_cast<qsizetype>(foodColumns().size()))
+        if (lacking.size() == required.size())
             absentTables.append(c.table);
         else if (!lacking.isEmpty())
-            absentColumns.append(QStringLiteral("nella tabella %1 mancano le colonne %2")
+            absentColumns.append(FoodDatabase::tr("nella tabella %1 mancano le colonne %2")
                                      .arg(c.table, lacking.join(QStringLiteral(", "))));
     }
     QStringList parts;
     if (absentTables.size() == kFoodCategoryCount)
-        parts.append(QStringLiteral("non contiene nessuna delle sedici tabelle degli alimenti"));
-    else if (absentTables.size() == 1)
-        parts.append(QStringLiteral("manca la tabella %1").arg(absentTables.front()));
+        parts.append(FoodDatabase::tr("non contiene nessuna delle sedici tabelle degli alimenti"));
     else if (!absentTables.isEmpty())
-        parts.append(QStringLiteral("mancano le tabelle %1").arg(absentTables.join(QStringLiteral(", "))));
+        parts.append(FoodDatabase::tr("mancano le tabelle %1", nullptr, static_cast<int>(absentTables.size()))
+                         .arg(absentTables.join(QStringLiteral(", "))));
     parts += absentColumns;
     *missing = parts.join(QStringLiteral("; "));
     return false;
@@ -189,23 +201,23 @@ std::unique_ptr<FoodDatabase> FoodDatabase::open(const QString &path, QString *e
 {
     const QFileInfo info(path);
     if (!info.exists()) {
-        *error = failure(path, QStringLiteral("Il file non esiste."));
+        *error = failure(path, tr("Il file non esiste."));
         return nullptr;
     }
     if (!info.isFile()) {
-        *error = failure(path, QStringLiteral("Il percorso non indica un file."));
+        *error = failure(path, tr("Il percorso non indica un file."));
         return nullptr;
     }
     if (!info.isReadable()) {
-        *error = failure(path, QStringLiteral("Il file non è leggibile (permessi insufficienti)."));
+        *error = failure(path, tr("Il file non è leggibile (permessi insufficienti)."));
         return nullptr;
     }
     if (info.size() == 0) {
-        *error = failure(path, QStringLiteral("Il file è vuoto: non è un archivio di alimenti valido."));
+        *error = failure(path, tr("Il file è vuoto: non è un archivio di alimenti valido."));
         return nullptr;
     }
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
-        *error = failure(path, QStringLiteral("Manca il driver SQLite di Qt (pacchetto libqt6sql6-sqlite)."));
+        *error = failure(path, tr("Manca il driver SQLite di Qt (pacchetto libqt6sql6-sqlite)."));
         return nullptr;
     }
 
@@ -216,7 +228,7 @@ std::unique_ptr<FoodDatabase> FoodDatabase::open(const QString &path, QString *e
     // Read-only: a missing file is never created and no run changes the file's bytes.
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
     if (!db.open()) {
-        *error = failure(path, QStringLiteral("Errore del motore di database: %1").arg(db.lastError().text()));
+        *error = failure(path, tr("Errore del motore di database: %1").arg(db.lastError().text()));
         return nullptr;
     }
     // SQLite reads the header only on the first query. The one query that proves the file also
@@ -224,7 +236,7 @@ std::unique_ptr<FoodDatabase> FoodDatabase::open(const QString &path, QString *e
     // not, in the engine's English, at every choice of a category.
     QString missing;
     if (!schemaIsComplete(db, &missing)) {
-        *error = failure(path, QStringLiteral("Il file non è un archivio di alimenti valido (%1).").arg(missing));
+        *error = failure(path, tr("Il file non è un archivio di alimenti valido (%1).").arg(missing));
         return nullptr;
     }
     return database;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QString>
 
@@ -10,6 +11,8 @@ namespace velmo {
 // The food database, a read-only SQLite file beside the program. Opening it never creates or
 // changes the file.
 class FoodDatabase {
+    Q_DECLARE_TR_FUNCTIONS(FoodDatabase)
+
 public:
     static constexpr const char *kFileName = "elementi97.db";
 
@@ -17,8 +20,8 @@ public:
     FoodDatabase(const FoodDatabase &) = delete;
     FoodDatabase &operator=(const FoodDatabase &) = delete;
 
-    // Opens the file at `path`. On failure returns null and sets `error` to an Italian message
-    // that names the file and the reason.
+    // Opens the file at `path`. On failure returns null and sets `error` to a message that names
+    // the file and the reason. Under English the tables must hold the foods' English names too.
     static std::unique_ptr<FoodDatabase> open(const QString &path, QString *error);
 
     QSqlDatabase connection() const;

@@ -24,20 +24,22 @@ FoodFormModel::FoodFormModel(PersonalCatalogue &catalogue, Dialogs &dialogs, std
 
 QString FoodFormModel::title() const
 {
-    return editing_ ? QStringLiteral("Modifica alimento personale") : QStringLiteral("Nuovo alimento personale");
+    return editing_ ? tr("Modifica alimento personale") : tr("Nuovo alimento personale");
 }
 
 QString FoodFormModel::caption(int field)
 {
     if (field == 0)
-        return QStringLiteral("&Nome");
-    static const char *accelerated[] = {"Parte &edibile", "&Proteine", "&Lipidi",     "&Carboidrati",
-                                        "E&nergia",       "&Fibra",    "C&olesterolo"};
+        return tr("&Nome");
+    static const char *const accelerated[] = {
+        QT_TRANSLATE_NOOP("FoodFormModel", "Parte &edibile"), QT_TRANSLATE_NOOP("FoodFormModel", "&Proteine"),
+        QT_TRANSLATE_NOOP("FoodFormModel", "&Lipidi"),        QT_TRANSLATE_NOOP("FoodFormModel", "&Carboidrati"),
+        QT_TRANSLATE_NOOP("FoodFormModel", "E&nergia"),       QT_TRANSLATE_NOOP("FoodFormModel", "&Fibra"),
+        QT_TRANSLATE_NOOP("FoodFormModel", "C&olesterolo")};
     const FoodQuantity &q = foodQuantities()[static_cast<std::size_t>(field - 1)];
     const QLocale locale;
     return QStringLiteral("%1 (%2, %3–%4)")
-        .arg(QString::fromUtf8(accelerated[field - 1]), q.unit, formatPlain(q.minimum, locale),
-             formatPlain(q.maximum, locale));
+        .arg(tr(accelerated[field - 1]), q.unit, formatPlain(q.minimum, locale), formatPlain(q.maximum, locale));
 }
 
 bool FoodFormModel::refuse(int field, const QString &message)
@@ -59,12 +61,12 @@ bool FoodFormModel::accept()
         const FoodQuantity &q = foodQuantities()[static_cast<std::size_t>(i)];
         if (typed.trimmed().isEmpty()) {
             if (i == 0)
-                return refuse(1, QStringLiteral("%1: indicare la percentuale edibile (da 1 a 100).").arg(q.label));
+                return refuse(1, tr("%1: indicare la percentuale edibile (da 1 a 100).").arg(q.shownLabel()));
             continue;  // unknown, as in the shipped tables
         }
         const auto value = readLocaleNumber(typed, locale);
         if (!value)
-            return refuse(i + 1, QStringLiteral("%1: %2 non è un numero.").arg(q.label, echoInput(typed)));
+            return refuse(i + 1, tr("%1: %2 non è un numero.").arg(q.shownLabel(), echoInput(typed)));
         if (const QString problem = quantityProblem(i, *value); !problem.isEmpty())
             return refuse(i + 1, problem);
         if (i == 0)
@@ -76,8 +78,7 @@ bool FoodFormModel::accept()
         QStringList texts;
         for (const ValueDoubt &doubt : doubts)
             texts.append(doubt.text);
-        if (dialogs_.askYesNoCancel(texts.join(QStringLiteral("\n\n"))
-                                        + QStringLiteral("\n\nConservare i valori indicati?"),
+        if (dialogs_.askYesNoCancel(texts.join(QStringLiteral("\n\n")) + tr("\n\nConservare i valori indicati?"),
                                     QStringLiteral("Velmo"))
             != Answer::Yes) {
             focus_ = doubts.front().quantity + 1;

@@ -4,6 +4,7 @@
 #include "catalogue/personalfood.h"
 #include "common/dialogs.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -14,6 +15,8 @@ namespace velmo {
 // The food window without its widgets: the name and the seven numbers as the user types them,
 // in the user's number format, and the checks that stand between them and the catalogue.
 class FoodFormModel {
+    Q_DECLARE_TR_FUNCTIONS(FoodFormModel)
+
 public:
     // Field 0 is the name, 1 the edible part, 2 to 7 the nutrients in column order.
     static constexpr int kFieldCount = 8;

@@ -40,8 +40,21 @@ QVariant FoodGridModel::headerData(int section, Qt::Orientation orientation, int
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal)
-        return section < data_.columnNames().size() ? data_.columnNames().at(section) : QVariant();
+        return section < data_.columnNames().size() ? columnHeading(data_.columnNames().at(section)) : QVariant();
     return section + 1;
+}
+
+QString FoodGridModel::columnHeading(const QString &column)
+{
+    // The grid heads its columns with the names of the table's columns; these are their
+    // translations. A column of any other name keeps its own.
+    static const char *const headings[] = {QT_TR_NOOP("alimenti"), QT_TR_NOOP("edibile"),     QT_TR_NOOP("proteine"),
+                                           QT_TR_NOOP("lipidi"),   QT_TR_NOOP("carboidrati"), QT_TR_NOOP("energia"),
+                                           QT_TR_NOOP("fibra"),    QT_TR_NOOP("colesterolo")};
+    for (const char *heading : headings)
+        if (column == QLatin1StringView(heading))
+            return tr(heading);
+    return column;
 }
 
 Qt::ItemFlags FoodGridModel::flags(const QModelIndex &index) const

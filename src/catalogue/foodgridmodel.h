@@ -7,7 +7,8 @@
 namespace velmo {
 
 // The rows of the data control's recordset for the grid: every column of the record source in
-// SELECT order, headed by its name, values as the user's number texts. Read-only.
+// SELECT order, headed by its name (translated where it is one of the food columns), values as
+// the user's number texts. Read-only.
 class FoodGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -20,6 +21,9 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
 private:
+    // The heading of a column of the record source in the interface's language.
+    static QString columnHeading(const QString &column);
+
     DataControl &data_;
 };
 

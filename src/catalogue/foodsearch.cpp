@@ -1,6 +1,7 @@
 #include "catalogue/foodsearch.h"
 
 #include "catalogue/foodcategory.h"
+#include "common/translation.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -42,8 +43,8 @@ bool readCategoryRows(const QSqlDatabase &database, int category, std::vector<Se
     query.setForwardOnly(true);
     const FoodCategory &c = foodCategory(category);
     if (!query.exec(c.recordSource())) {  // of the fixed category list: no value from outside
-        *error = QStringLiteral("Impossibile leggere gli alimenti della categoria \"%1\": %2")
-                     .arg(c.heading, query.lastError().text());
+        *error = FoodSearch::tr("Impossibile leggere gli alimenti della categoria \"%1\": %2")
+                     .arg(c.shownHeading(), query.lastError().text());
         return false;
     }
     for (int row = 0; query.next(); ++row) {
@@ -71,8 +72,9 @@ bool FoodSearch::load(const QSqlDatabase &database, QString *error)
         QSqlQuery query(database);
         query.setForwardOnly(true);
         // The index's table name is the program's own.
-        if (query.exec(QStringLiteral("SELECT chiave, categoria, riga, alimenti FROM %1 ORDER BY rowid")
-                           .arg(QLatin1String(kSearchIndexTable)))) {
+        const QLatin1StringView index = currentLanguage() == Language::English ? kEnglishSearchIndexTable
+                                                                               : kSearchIndexTable;
+        if (query.exec(QStringLiteral("SELECT chiave, categoria, riga, alimenti FROM %1 ORDER BY rowid").arg(index))) {
             while (query.next()) {
                 const int category = query.value(1).toInt();
                 if (category < 0 || category >= kFoodCategoryCount)

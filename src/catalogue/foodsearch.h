@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QString>
 
@@ -16,7 +17,7 @@ QString searchKey(const QString &text);
 // position in the rows that the category's record source returns.
 struct SearchableFood {
     QString key;   // searchKey(name)
-    QString name;  // exactly as in the category table
+    QString name;  // exactly as the category's record source gives it (the shown name)
     int category = 0;
     int row = 0;
 };
@@ -26,26 +27,31 @@ struct SearchableFood {
 // sorts before digits and letters), then by the exact name, then by menu order of the category.
 bool searchOrder(const SearchableFood &a, const SearchableFood &b);
 
-// The table of the food database that holds every food in search order, written by the
-// catalogue builder so that the program neither normalises nor sorts the names at run time.
-inline constexpr const char *kSearchIndexTable = "ricerca_alimenti";
+// The tables of the food database that hold every food in search order, by its Italian name and
+// by its English one, written by the catalogue builder so that the program neither normalises nor
+// sorts the names at run time.
+inline constexpr QLatin1StringView kSearchIndexTable{"ricerca_alimenti"};
+inline constexpr QLatin1StringView kEnglishSearchIndexTable{"ricerca_alimenti_inglese"};
 
 // Finding foods of every category, the personal one included, by words of their names.
 class FoodSearch {
+    Q_DECLARE_TR_FUNCTIONS(FoodSearch)
+
 public:
     struct Result {
         std::vector<int> foods;  // indexes of food(), best first; at most the limit asked
         int total = 0;           // every match, also those beyond the limit
     };
 
-    // Reads the foods from the search index of `database`, or, in a file without it, from the
-    // sixteen category tables. False with an Italian message when neither can be read.
+    // Reads the foods by the names the interface shows (under English their English names) from
+    // the search index of `database`, or, in a file without it, from the sixteen category
+    // tables. False with a message when neither can be read.
     bool load(const QSqlDatabase &database, QString *error);
     // The foods as they are (any order).
     void setFoods(std::vector<SearchableFood> foods);
     // Replaces the foods of `category` with what its record source returns from `database`: the
     // personal foods live in a file of their own and change while the program runs. False with
-    // an Italian message when they cannot be read (the earlier ones are kept then).
+    // a message when they cannot be read (the earlier ones are kept then).
     bool readCategory(const QSqlDatabase &database, int category, QString *error);
 
     // Every food whose key holds every word of `text`: those whose key starts with the first
@@ -54,7 +60,8 @@ public:
 
     int size() const { return static_cast<int>(foods_.size()); }
     const SearchableFood &food(int index) const { return foods_[static_cast<std::size_t>(index)]; }
-    // The heading of the food's category, as the line above the grid shows it.
+    // The heading of the food's category as meal files name it (in Italian, whatever the
+    // interface's language).
     QString heading(int index) const;
 
 private:

@@ -28,7 +28,8 @@ QString where(const QString &path)
 
 QString openFailure(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Impossibile aprire l'archivio degli alimenti personali:\n%1\n\n%2").arg(where(path), reason);
+    return PersonalCatalogue::tr("Impossibile aprire l'archivio degli alimenti personali:\n%1\n\n%2")
+        .arg(where(path), reason);
 }
 
 // A new file: the foods' table, and the catalogue's own notes (the time of the last change, the
@@ -123,8 +124,8 @@ std::unique_ptr<PersonalCatalogue> PersonalCatalogue::open(const QString &path, 
         if (catalogue->createSchema(&foreign, error))
             return catalogue;
         if (foreign)
-            return refuse({Problem::Foreign, QStringLiteral("Il file non è un archivio di alimenti personali di "
-                                                            "Velmo: indicare un altro file o spostarlo.")});
+            return refuse({Problem::Foreign, PersonalCatalogue::tr("Il file non è un archivio di alimenti personali di "
+                                                                   "Velmo: indicare un altro file o spostarlo.")});
         why = Problem::NoPermission;
         return nullptr;
     }
@@ -143,7 +144,7 @@ bool PersonalCatalogue::createSchema(bool *foreign, QString *error)
     // is ours alone.
     const QSqlDatabase db = connection();
     return transaction(
-        QStringLiteral("Impossibile creare l'archivio degli alimenti personali"),
+        PersonalCatalogue::tr("Impossibile creare l'archivio degli alimenti personali"),
         [&db, foreign](QString *e) {
             QSqlQuery q(db);
             if (!runStatement(q,
@@ -177,7 +178,7 @@ QString PersonalCatalogue::setAside(const QString &path, QString *error)
         if (QFileInfo::exists(path + suffix))
             QFile::rename(path + suffix, target + suffix);
     if (!QFile::rename(path, target)) {
-        *error = QStringLiteral("Impossibile rinominare il file %1.").arg(where(path));
+        *error = PersonalCatalogue::tr("Impossibile rinominare il file %1.").arg(where(path));
         return {};
     }
     return target;
@@ -199,7 +200,8 @@ bool PersonalCatalogue::transaction(const QString &failure, const std::function<
             return true;
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
     }
-    *error = QStringLiteral("%1; l'archivio non è stato modificato:\n%2\n\n%3").arg(failure, where(path_), detail);
+    *error =
+        PersonalCatalogue::tr("%1; l'archivio non è stato modificato:\n%2\n\n%3").arg(failure, where(path_), detail);
     return false;
 }
 
@@ -242,11 +244,11 @@ bool PersonalCatalogue::save(const PersonalFood &food, const QString &replacing,
     const QString key = personalFoodKey(food.name);
     const bool renaming = replacing.isEmpty() || personalFoodKey(replacing) != key;
     if (renaming && find(food.name)) {
-        *error = QStringLiteral("Esiste già un alimento personale di nome \"%1\".").arg(find(food.name)->name);
+        *error = PersonalCatalogue::tr("Esiste già un alimento personale di nome \"%1\".").arg(find(food.name)->name);
         return false;
     }
     return transaction(
-        QStringLiteral("Impossibile salvare l'alimento nell'archivio degli alimenti personali"),
+        PersonalCatalogue::tr("Impossibile salvare l'alimento nell'archivio degli alimenti personali"),
         [&](QString *e) {
             QSqlQuery query(connection());
             query.prepare(replacing.isEmpty() ? PersonalFoodTable::insertStatement()
@@ -257,7 +259,7 @@ bool PersonalCatalogue::save(const PersonalFood &food, const QString &replacing,
             if (!executeQuery(query, e))
                 return false;
             if (query.numRowsAffected() != 1) {
-                *e = QStringLiteral("l'alimento \"%1\" non è più nell'archivio").arg(replacing);
+                *e = PersonalCatalogue::tr("l'alimento \"%1\" non è più nell'archivio").arg(replacing);
                 return false;
             }
             return true;
@@ -268,7 +270,7 @@ bool PersonalCatalogue::save(const PersonalFood &food, const QString &replacing,
 bool PersonalCatalogue::remove(const QString &name, QString *error)
 {
     return transaction(
-        QStringLiteral("Impossibile eliminare l'alimento dall'archivio degli alimenti personali"),
+        PersonalCatalogue::tr("Impossibile eliminare l'alimento dall'archivio degli alimenti personali"),
         [&](QString *e) {
             QSqlQuery query(connection());
             query.prepare(QStringLiteral("DELETE FROM %1 WHERE chiave = ?").arg(PersonalFoodTable::name()));
@@ -282,7 +284,7 @@ bool PersonalCatalogue::merge(const std::vector<PersonalFood> &foods, Merge *cou
 {
     Merge done;
     const bool merged = transaction(
-        QStringLiteral("Impossibile importare gli alimenti nell'archivio degli alimenti personali"),
+        PersonalCatalogue::tr("Impossibile importare gli alimenti nell'archivio degli alimenti personali"),
         [&](QString *e) {
             PersonalFoodTable::Writer writer(connection());
             for (const PersonalFood &food : foods)
@@ -303,7 +305,7 @@ CsvFoods PersonalCatalogue::importFoods(const std::function<CsvFoods(const FoodS
     Merge done;
     bool fileFault = false;
     const bool imported = transaction(
-        QStringLiteral("Impossibile importare gli alimenti nell'archivio degli alimenti personali"),
+        PersonalCatalogue::tr("Impossibile importare gli alimenti nell'archivio degli alimenti personali"),
         [&](QString *e) {
             const QSqlDatabase db = connection();
             // The lines the names were on, to find a name the file repeats: in the catalogue's own
@@ -360,7 +362,7 @@ bool PersonalCatalogue::exportFoods(const std::function<bool(const QByteArray &)
                                     QString *error) const
 {
     const auto unreadable = [&](const QSqlError &failure) {
-        *error = QStringLiteral("Impossibile leggere l'archivio degli alimenti personali:\n%1\n\n%2")
+        *error = PersonalCatalogue::tr("Impossibile leggere l'archivio degli alimenti personali:\n%1\n\n%2")
                      .arg(where(path_), explainedFailure(failure));
         return false;
     };

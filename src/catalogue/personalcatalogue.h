@@ -2,6 +2,7 @@
 
 #include "catalogue/personalfood.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QString>
@@ -18,6 +19,8 @@ namespace velmo {
 // transaction with a full sync (a crash leaves the old or the new state), and a file that cannot
 // be opened is left exactly as it is.
 class PersonalCatalogue {
+    Q_DECLARE_TR_FUNCTIONS(PersonalCatalogue)
+
 public:
     static constexpr const char *kFileName = "alimenti-personali.db";
     static constexpr int kSchemaVersion = 1;
@@ -36,8 +39,8 @@ public:
     // Opens the catalogue at `path`. A missing file is created, folder included, when `create`
     // is set; otherwise an empty catalogue in memory stands for it and nothing is written. Two
     // programs may create it at the same moment. The folder and its files are made private
-    // (makePrivateFolder): what was changed is in notices(). On failure: null, an Italian
-    // message naming the file in `error` (with those notices), and why in `problem`.
+    // (makePrivateFolder): what was changed is in notices(). On failure: null, a message
+    // naming the file in `error` (with those notices), and why in `problem`.
     static std::unique_ptr<PersonalCatalogue> open(const QString &path, bool create, QString *error,
                                                    Problem *problem = nullptr);
 
@@ -48,7 +51,7 @@ public:
     QSqlDatabase connection() const;
     QString path() const { return path_; }
     bool inMemory() const { return inMemory_; }
-    // The permissions that opening tightened, one Italian sentence each, for the user to read.
+    // The permissions that opening tightened, one sentence each, for the user to read.
     QStringList notices() const { return notices_; }
 
     // Every food, in the order they were added.

@@ -7,6 +7,7 @@
 #include "common/safefile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -18,18 +19,33 @@
 
 namespace velmo {
 
+namespace {
+
+// The texts of the personal foods and of their CSV files, in one context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PersonalFood)
+};
+
+}  // namespace
+
+QString FoodQuantity::shownLabel() const
+{
+    return Text::tr(label.toUtf8().constData());
+}
+
 const std::array<FoodQuantity, 7> &foodQuantities()
 {
     // Ranges per 100 g: no food holds more than 100 g of any component, fat alone gives 900
     // kcal, and the richest organ meats stay far below 5000 mg of cholesterol.
     static const std::array<FoodQuantity, 7> quantities{{
-        {"edibile", QStringLiteral("Parte edibile"), QStringLiteral("%"), 1, 100},
-        {"proteine", QStringLiteral("Proteine"), QStringLiteral("g"), 0, 100},
-        {"lipidi", QStringLiteral("Lipidi"), QStringLiteral("g"), 0, 100},
-        {"carboidrati", QStringLiteral("Carboidrati"), QStringLiteral("g"), 0, 100},
-        {"energia", QStringLiteral("Energia"), QStringLiteral("kcal"), 0, 900},
-        {"fibra", QStringLiteral("Fibra"), QStringLiteral("g"), 0, 100},
-        {"colesterolo", QStringLiteral("Colesterolo"), QStringLiteral("mg"), 0, 5000},
+        {"edibile", QStringLiteral(QT_TRANSLATE_NOOP("PersonalFood", "Parte edibile")), QStringLiteral("%"), 1, 100},
+        {"proteine", QStringLiteral(QT_TRANSLATE_NOOP("PersonalFood", "Proteine")), QStringLiteral("g"), 0, 100},
+        {"lipidi", QStringLiteral(QT_TRANSLATE_NOOP("PersonalFood", "Lipidi")), QStringLiteral("g"), 0, 100},
+        {"carboidrati", QStringLiteral(QT_TRANSLATE_NOOP("PersonalFood", "Carboidrati")), QStringLiteral("g"), 0, 100},
+        {"energia", QStringLiteral(QT_TRANSLATE_NOOP("PersonalFood", "Energia")), QStringLiteral("kcal"), 0, 900},
+        {"fibra", QStringLiteral(QT_TRANSLATE_NOOP("PersonalFood", "Fibra")), QStringLiteral("g"), 0, 100},
+        {"colesterolo", QStringLiteral(QT_TRANSLATE_NOOP("PersonalFood", "Colesterolo")), QStringLiteral("mg"), 0,
+         5000},
     }};
     return quantities;
 }
@@ -48,17 +64,16 @@ QString nameProblem(const QString &name)
 {
     const QString kept = personalFoodName(name);
     if (kept.isEmpty())
-        return QStringLiteral("Il nome dell'alimento è vuoto.");
+        return Text::tr("Il nome dell'alimento è vuoto.");
     // The composition table takes a row as filled only from two characters on: a shorter name
     // would vanish from every meal it is weighed in.
     if (kept.size() < 2)
-        return QStringLiteral("Il nome dell'alimento deve avere almeno due caratteri.");
+        return Text::tr("Il nome dell'alimento deve avere almeno due caratteri.");
     if (kept.size() > kMaxFoodNameLength)
-        return QStringLiteral("Il nome dell'alimento è troppo lungo (al massimo %1 caratteri).")
-            .arg(kMaxFoodNameLength);
+        return Text::tr("Il nome dell'alimento è troppo lungo (al massimo %1 caratteri).").arg(kMaxFoodNameLength);
     for (QChar c : kept)
         if (c.category() == QChar::Other_Control)
-            return QStringLiteral("Il nome dell'alimento contiene caratteri di controllo.");
+            return Text::tr("Il nome dell'alimento contiene caratteri di controllo.");
     return {};
 }
 
@@ -68,8 +83,8 @@ QString quantityProblem(int index, double value)
     if (value >= q.minimum && value <= q.maximum)
         return {};
     const QLocale locale;
-    return QStringLiteral("%1: il valore deve essere compreso fra %2 e %3 %4.")
-        .arg(q.label, formatPlain(q.minimum, locale), formatPlain(q.maximum, locale), q.unit);
+    return Text::tr("%1: il valore deve essere compreso fra %2 e %3 %4.")
+        .arg(q.shownLabel(), formatPlain(q.minimum, locale), formatPlain(q.maximum, locale), q.unit);
 }
 
 std::vector<ValueDoubt> valueDoubts(const PersonalFood &food)
@@ -81,9 +96,9 @@ std::vector<ValueDoubt> valueDoubts(const PersonalFood &food)
         const double computed = 4 * *n[0] + 9 * *n[1] + 4 * *n[2];
         if (std::fabs(*n[3] - computed) > 0.15 * computed)
             doubts.push_back(
-                {4, QStringLiteral("L'energia indicata (%1 kcal) differisce di più del 15% da quella calcolata da "
-                                   "proteine, lipidi e carboidrati (4 × %2 + 9 × %3 + 4 × %4 = %5 kcal); può essere "
-                                   "giusta, per esempio per l'alcol o i polioli.")
+                {4, Text::tr("L'energia indicata (%1 kcal) differisce di più del 15% da quella calcolata da "
+                             "proteine, lipidi e carboidrati (4 × %2 + 9 × %3 + 4 × %4 = %5 kcal); può essere "
+                             "giusta, per esempio per l'alcol o i polioli.")
                         .arg(formatGroupedUpTo2(*n[3], locale), formatGroupedUpTo2(*n[0], locale),
                              formatGroupedUpTo2(*n[1], locale), formatGroupedUpTo2(*n[2], locale),
                              formatGroupedUpTo2(computed, locale))});
@@ -91,8 +106,8 @@ std::vector<ValueDoubt> valueDoubts(const PersonalFood &food)
     // Each of them is at most 100 g already; a sum just above can be the rounding of the tables.
     const double sum = n[0].value_or(0) + n[1].value_or(0) + n[2].value_or(0);
     if (sum > 100)
-        doubts.push_back({1, QStringLiteral("Proteine, lipidi e carboidrati insieme fanno %1 g, più dei 100 g di "
-                                            "alimento a cui si riferiscono.")
+        doubts.push_back({1, Text::tr("Proteine, lipidi e carboidrati insieme fanno %1 g, più dei 100 g di "
+                                      "alimento a cui si riferiscono.")
                                  .arg(formatGroupedUpTo2(sum, locale))});
     return doubts;
 }
@@ -128,10 +143,9 @@ constexpr qsizetype kMaxRecordChars = 64 * 1024;
 QString readFood(const QStringList &fields, PersonalFood *food)
 {
     if (fields.size() != 8)
-        return QStringLiteral(
-                   "servono 8 campi (alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo), "
-                   "ce ne sono %1")
-            .arg(fields.size());
+        return Text::tr("servono 8 campi (alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo), "
+                        "ce ne sono %n",
+                        nullptr, static_cast<int>(fields.size()));
     const QString name = csvTextField(fields[0]);
     if (const QString problem = nameProblem(name); !problem.isEmpty())
         return problem;
@@ -141,15 +155,14 @@ QString readFood(const QStringList &fields, PersonalFood *food)
         const FoodQuantity &q = foodQuantities()[static_cast<std::size_t>(i)];
         if (field.trimmed().isEmpty()) {
             if (i == 0)
-                return QStringLiteral("%1: manca il valore").arg(q.label);
+                return Text::tr("%1: manca il valore").arg(q.shownLabel());
             food->nutrients[static_cast<std::size_t>(i - 1)].reset();
             continue;
         }
         const auto value = readPlainDecimal(field);
         if (!value)
-            return QStringLiteral(
-                       "%1: %2 non è un numero (usare cifre e al più un separatore decimale, punto o virgola)")
-                .arg(q.label, echoInput(field));
+            return Text::tr("%1: %2 non è un numero (usare cifre e al più un separatore decimale, punto o virgola)")
+                .arg(q.shownLabel(), echoInput(field));
         if (const QString problem = quantityProblem(i, *value); !problem.isEmpty())
             return problem;
         if (i == 0)
@@ -174,12 +187,10 @@ qsizetype wholeUtf8(QByteArrayView bytes)
     return bytes.size();
 }
 
-const QString &headerProblem()
+QString headerProblem()
 {
-    static const QString text = QStringLiteral(
-        "la prima riga deve essere l'intestazione "
-        "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo");
-    return text;
+    return Text::tr("la prima riga deve essere l'intestazione "
+                    "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo");
 }
 
 // One reading of a foods CSV, a piece at a time. A fault of the whole file is reported alone;
@@ -206,7 +217,7 @@ private:
     void fail(int line, const QString &why)
     {
         if (result_.faulty++ < how_.maxErrors)
-            result_.errors.append(QStringLiteral("riga %1: %2").arg(line).arg(why));
+            result_.errors.append(Text::tr("riga %1: %2").arg(line).arg(why));
     }
     // The reader's records: the header, then the foods. False stops the reading.
     bool take(const CsvRecord &record);
@@ -245,7 +256,7 @@ void FoodsCsvReading::readHeader(const CsvRecord &record)
     for (const QString &field : record.fields)
         header.append(field.trimmed().toLower());
     if (header != QStringList(foodColumns().cbegin(), foodColumns().cend()))
-        wholeFile(Fault::Header, QStringLiteral("riga %1: %2").arg(record.line).arg(headerProblem()));
+        wholeFile(Fault::Header, Text::tr("riga %1: %2").arg(record.line).arg(headerProblem()));
 }
 
 bool FoodsCsvReading::take(const CsvRecord &record)
@@ -272,8 +283,7 @@ bool FoodsCsvReading::take(const CsvRecord &record)
         return false;
     }
     if (earlier > 0) {
-        fail(record.line,
-             QStringLiteral("l'alimento %1 compare già alla riga %2").arg(echoInput(food.name)).arg(earlier));
+        fail(record.line, Text::tr("l'alimento %1 compare già alla riga %2").arg(echoInput(food.name)).arg(earlier));
     } else if (!doubts.isEmpty()) {
         ++result_.doubtful;
         fail(record.line, doubts.join(u' '));
@@ -303,14 +313,14 @@ void FoodsCsvReading::read(QIODevice &csv)
     for (qint64 n; !stopped_ && (n = csv.read(buffer, sizeof buffer)) > 0;) {
         total += n;
         if (total > kMaxFoodCsvBytes) {
-            wholeFile(Fault::Size, QStringLiteral("il file supera %1 MB").arg(kMaxFoodCsvBytes / (1024 * 1024)));
+            wholeFile(Fault::Size, Text::tr("il file supera %1 MB").arg(kMaxFoodCsvBytes / (1024 * 1024)));
             break;
         }
         if (fault_ == Fault::Encoding)
             continue;  // only the size can still matter
         const std::optional<QString> text = decode(buffer, n, total == n);
         if (!text) {
-            wholeFile(Fault::Encoding, QStringLiteral("il file non è testo UTF-8"));
+            wholeFile(Fault::Encoding, Text::tr("il file non è testo UTF-8"));
             continue;
         }
         if (parsing && !reader.feed(*text)) {
@@ -320,11 +330,11 @@ void FoodsCsvReading::read(QIODevice &csv)
         }
     }
     if (!pending_.isEmpty() && fault_ < Fault::Encoding)
-        wholeFile(Fault::Encoding, QStringLiteral("il file non è testo UTF-8"));
+        wholeFile(Fault::Encoding, Text::tr("il file non è testo UTF-8"));
     if (parsing && !stopped_ && fault_ < Fault::Syntax && !reader.finish() && !reader.error().isEmpty())
         wholeFile(Fault::Syntax, reader.error());
     if (!stopped_ && !headerRead_ && fault_ == Fault::None)
-        wholeFile(Fault::Header, QStringLiteral("riga 1: %1").arg(headerProblem()));
+        wholeFile(Fault::Header, Text::tr("riga 1: %1").arg(headerProblem()));
 }
 
 CsvFoods FoodsCsvReading::result()
@@ -334,7 +344,7 @@ CsvFoods FoodsCsvReading::result()
         result_.faulty = 1;
         result_.doubtful = 0;
     } else if (result_.faulty > how_.maxErrors) {
-        result_.errors.append(QStringLiteral("e altri %1 errori").arg(result_.faulty - how_.maxErrors));
+        result_.errors.append(Text::tr("e altri %n errori", nullptr, result_.faulty - how_.maxErrors));
     }
     if (!result_.errors.isEmpty())
         result_.foods.clear();
@@ -370,7 +380,7 @@ CsvFoods readFoodsFile(const QString &path, const FoodReading &how)
         reason = file.errorString();
         result = {};
     }
-    result.errors.append(QStringLiteral("impossibile leggere %1: %2").arg(QDir::toNativeSeparators(path), reason));
+    result.errors.append(Text::tr("impossibile leggere %1: %2").arg(QDir::toNativeSeparators(path), reason));
     return result;
 }
 

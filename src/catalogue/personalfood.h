@@ -26,10 +26,13 @@ struct PersonalFood {
 // One of the seven numbers of a food, as the food window and the import describe it.
 struct FoodQuantity {
     const char *column;  // the column of the category tables
-    QString label;       // Italian, for the window and the messages
+    QString label;       // in Italian; shownLabel() for the window and the messages
     QString unit;
     double minimum;
     double maximum;
+
+    // The label in the interface's language.
+    QString shownLabel() const;
 };
 
 // edibile, then the six nutrients in column order.
@@ -43,7 +46,7 @@ inline constexpr int kMaxFoodNameLength = 100;
 QString personalFoodName(const QString &typed);
 QString personalFoodKey(const QString &name);
 
-// What is wrong with a name, in Italian; empty when it is acceptable.
+// What is wrong with a name, as the user reads it; empty when it is acceptable.
 QString nameProblem(const QString &name);
 // What is wrong with a number of quantity `index` (0 edible part, 1 to 6 the nutrients).
 QString quantityProblem(int index, double value);

@@ -1,5 +1,7 @@
 #include "catalogue/sqlstatements.h"
 
+#include <QCoreApplication>
+
 namespace velmo {
 
 int sqliteResultCode(const QSqlError &failure)
@@ -14,34 +16,39 @@ QString explainedFailure(const QSqlError &failure)
     switch (sqliteResultCode(failure)) {
     case 5:  // SQLITE_BUSY
     case 6:  // SQLITE_LOCKED
-        what = QStringLiteral("L'archivio è in uso da un altro programma (un'altra finestra di Velmo o velmo-pasto): "
-                              "riprovare fra poco.");
+        what = QCoreApplication::translate(
+            "SqlStatements", "L'archivio è in uso da un altro programma (un'altra finestra di Velmo o velmo-pasto): "
+                             "riprovare fra poco.");
         break;
     case 8:  // SQLITE_READONLY
-        what = QStringLiteral("Il file o la sua cartella sono in sola lettura: renderli scrivibili (il permesso di "
-                              "scrittura per sé stessi) e riprovare.");
+        what = QCoreApplication::translate(
+            "SqlStatements", "Il file o la sua cartella sono in sola lettura: renderli scrivibili (il permesso di "
+                             "scrittura per sé stessi) e riprovare.");
         break;
     case 3:   // SQLITE_PERM
     case 14:  // SQLITE_CANTOPEN
     case 23:  // SQLITE_AUTH
-        what = QStringLiteral("Impossibile aprire o creare i file dell'archivio nella sua cartella: controllare che la "
-                              "cartella esista e sia scrivibile, poi riprovare.");
+        what = QCoreApplication::translate(
+            "SqlStatements", "Impossibile aprire o creare i file dell'archivio nella sua cartella: controllare che la "
+                             "cartella esista e sia scrivibile, poi riprovare.");
         break;
     case 13:  // SQLITE_FULL
-        what = QStringLiteral("Il disco è pieno: liberare spazio e riprovare.");
+        what = QCoreApplication::translate("SqlStatements", "Il disco è pieno: liberare spazio e riprovare.");
         break;
     case 10:  // SQLITE_IOERR
-        what = QStringLiteral("Errore di lettura o scrittura sul disco: controllare il disco e riprovare.");
+        what = QCoreApplication::translate(
+            "SqlStatements", "Errore di lettura o scrittura sul disco: controllare il disco e riprovare.");
         break;
     case 11:  // SQLITE_CORRUPT
     case 26:  // SQLITE_NOTADB
-        what = QStringLiteral("Il file è danneggiato.");
+        what = QCoreApplication::translate("SqlStatements", "Il file è danneggiato.");
         break;
     default:
-        what = QStringLiteral("Errore imprevisto dell'archivio: riprovare; se si ripete, conservare il file e "
-                              "segnalarlo.");
+        what = QCoreApplication::translate(
+            "SqlStatements", "Errore imprevisto dell'archivio: riprovare; se si ripete, conservare il file e "
+                             "segnalarlo.");
     }
-    return QStringLiteral("%1\nDettagli: %2").arg(what, failure.text().trimmed());
+    return QCoreApplication::translate("SqlStatements", "%1\nDettagli: %2").arg(what, failure.text().trimmed());
 }
 
 bool executeQuery(QSqlQuery &query, QSqlError *failure)
@@ -68,7 +75,8 @@ std::optional<QVariant> singleValue(const QSqlDatabase &db, const QString &sql, 
     if (!query.next()) {
         *failure = query.lastError().isValid()
                        ? query.lastError()
-                       : QSqlError(QStringLiteral("nessun risultato"), {}, QSqlError::UnknownError);
+                       : QSqlError(QCoreApplication::translate("SqlStatements", "nessun risultato"), {},
+                                   QSqlError::UnknownError);
         return std::nullopt;
     }
     return query.value(0);

@@ -9,8 +9,8 @@
 
 namespace velmo {
 
-// What a failure of the SQLite engine means for the user, in Italian; the engine's own words
-// follow as a detail for whoever helps.
+// What a failure of the SQLite engine means for the user, in the interface's language; the
+// engine's own words follow as a detail for whoever helps.
 QString explainedFailure(const QSqlError &failure);
 // The engine's primary result code of a failure (SQLITE_BUSY, SQLITE_FULL, ...).
 int sqliteResultCode(const QSqlError &failure);

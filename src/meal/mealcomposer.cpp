@@ -21,6 +21,7 @@ MealComposer::MealComposer(const QSqlDatabase &database, WindowParts parts, std:
     : database_(database), own_(std::move(own)), data_(parts.data), browser_(parts.browser), grid_(parts.grid),
       chooseCategory_(std::move(parts.chooseCategory))
 {
+    foodNames_.setDatabase(database);
     lookup_.setDatabase(database);
     lookup_.setCache(&recordsets_);
     // The window's bound name already places every new food in its table.
@@ -73,6 +74,14 @@ bool couldBeAName(const QString &name)
 
 }  // namespace
 
+MealComposer::FoodKey MealComposer::keyOf(const MealFileEntry &entry) const
+{
+    // A meal line may name a shipped food by its Italian or its English name, whatever the
+    // language: the table is searched by the first, its rows show the one of the language.
+    const QString key = nameKey(entry.food);
+    return {nameKey(foodNames_.canonical(entry.category, key)), nameKey(foodNames_.shown(entry.category, key))};
+}
+
 void MealComposer::prefetch(const std::vector<MealFileEntry> &entries)
 {
     // Compiling a query costs many times what running it does, and a meal names at most twelve
@@ -81,9 +90,10 @@ void MealComposer::prefetch(const std::vector<MealFileEntry> &entries)
     // composing then ask for; should it fail, they ask the database one food at a time.
     std::map<int, QStringList> wanted;  // category -> keys of the foods named in it
     for (const MealFileEntry &entry : entries) {
-        const QString key = nameKey(entry.food);
-        if (entry.category < 0 || isPersonalCategory(entry.category) || key.isEmpty() || !couldBeAName(key)
-            || recordsets_.find(foodSource(entry.category), {key}))
+        if (entry.category < 0 || isPersonalCategory(entry.category))
+            continue;
+        const QString key = keyOf(entry).canonical;
+        if (key.isEmpty() || !couldBeAName(key) || recordsets_.find(foodSource(entry.category), {key}))
             continue;
         QStringList &keys = wanted[entry.category];
         if (!keys.contains(key))
@@ -92,14 +102,13 @@ void MealComposer::prefetch(const std::vector<MealFileEntry> &entries)
     if (wanted.empty())
         return;
     // The names are bound, one placeholder each; the tables come from the fixed list of
-    // categories, the tags are their indexes.
-    const QString columns = QStringList(foodColumns().cbegin(), foodColumns().cend()).join(u',');
+    // categories, the tags are their indexes. Each row ends with the Italian name it was found by.
     QStringList terms;
     QStringList names;
     for (const auto &[category, keys] : wanted) {
         const QStringList placeholders(keys.size(), QStringLiteral("?"));
-        terms.append(QStringLiteral("SELECT %1,%2 FROM %3 WHERE alimenti IN (%4)")
-                         .arg(columns)
+        terms.append(QStringLiteral("SELECT %1,%2,alimenti FROM %3 WHERE alimenti IN (%4)")
+                         .arg(foodCategory(category).selectList())
                          .arg(category)
                          .arg(foodCategory(category).table, placeholders.join(u',')));
         names.append(keys);
@@ -115,7 +124,7 @@ void MealComposer::prefetch(const std::vector<MealFileEntry> &entries)
     std::map<std::pair<int, QString>, std::vector<FoodRow>> rows;  // by category and name
     while (query.next()) {
         FoodRow row = foodRowOf(query, tag - 1);
-        rows[{query.value(tag).toInt(), row.name}].push_back(std::move(row));
+        rows[{query.value(tag).toInt(), query.value(tag + 1).toString()}].push_back(std::move(row));
     }
     if (query.lastError().isValid())
         return;
@@ -125,21 +134,21 @@ void MealComposer::prefetch(const std::vector<MealFileEntry> &entries)
             recordsets_.insert(foodSource(category), {key}, {std::move(rows[{category, key}]), columnNames});
 }
 
-bool MealComposer::hasFood(int category, const QString &key, QString *databaseError)
+bool MealComposer::hasFood(int category, const FoodKey &key, QString *databaseError)
 {
-    if (couldBeAName(key)) {
+    if (couldBeAName(key.canonical)) {
         lookup_.setDatabase(databaseOf(category));
-        lookup_.setRecordSource(foodSource(category), {key});
+        lookup_.setRecordSource(foodSource(category), {key.canonical});
         if (!lookup_.refresh(databaseError))
             return false;
         for (int i = 0; i < lookup_.rowCount(); ++i)
-            if (lookup_.row(i).name == key)
+            if (lookup_.row(i).name == key.shown)
                 return true;
     }
     // Shipped names are in their key form and found above; a name written with typographic
     // quotes or decomposed accents is found only by comparing keys.
     for (const QString &candidate : namesOf(category, databaseError))
-        if (nameKey(candidate) == key)
+        if (nameKey(candidate) == key.shown)
             return true;
     return false;
 }
@@ -167,7 +176,7 @@ std::vector<InputError> MealComposer::missingFoods(const std::vector<MealFileEnt
         if (entry.category < 0 || entry.food.isEmpty())
             continue;
         const QString key = nameKey(entry.food);
-        if (hasFood(entry.category, key, databaseError))
+        if (hasFood(entry.category, keyOf(entry), databaseError))
             continue;
         if (!databaseError->isEmpty())
             return errors;
@@ -190,11 +199,11 @@ std::vector<InputError> MealComposer::missingFoods(const std::vector<MealFileEnt
     return errors;
 }
 
-bool MealComposer::showCategoryWith(int category, const QString &key, int *index, QString *error)
+bool MealComposer::showCategoryWith(int category, const FoodKey &key, int *index, QString *error)
 {
     const auto find = [&] {
         for (int i = 0; i < data_.rowCount(); ++i)
-            if (nameKey(data_.row(i).name) == key)
+            if (nameKey(data_.row(i).name) == key.shown)
                 return i;
         return -1;
     };
@@ -212,8 +221,8 @@ bool MealComposer::showCategoryWith(int category, const QString &key, int *index
     // pick, and the values it brings are the same. A name not in its key form (typographic
     // quotes, decomposed accents) is found by reading the whole category.
     data_.setDatabase(databaseOf(category));
-    if (couldBeAName(key)) {
-        data_.setRecordSource(foodSource(category), {key});
+    if (couldBeAName(key.canonical)) {
+        data_.setRecordSource(foodSource(category), {key.canonical});
         if (!data_.refresh(error))
             return false;
         *index = find();
@@ -239,7 +248,7 @@ bool MealComposer::add(const MealFileEntry &entry, QString *error)
 {
     notifiedRow_.reset();
     int index = -1;
-    if (!showCategoryWith(entry.category, nameKey(entry.food), &index, error))
+    if (!showCategoryWith(entry.category, keyOf(entry), &index, error))
         return false;
     if (index < 0) {
         *error = QCoreApplication::translate("MealComposer", "riga %1: l'alimento %2 non è più nell'archivio")

@@ -3,6 +3,7 @@
 #include "catalogue/datacontrol.h"
 #include "catalogue/foodbrowser.h"
 #include "catalogue/foodcategory.h"
+#include "catalogue/foodnames.h"
 #include "meal/mealgrid.h"
 #include "meal/mealfile.h"
 
@@ -58,13 +59,20 @@ private:
     MealComposer(const QSqlDatabase &database, std::unique_ptr<OwnParts> own);
     // Taken by reference: `parts` refers into `own`, which must not move before they are bound.
     MealComposer(const QSqlDatabase &database, WindowParts parts, std::unique_ptr<OwnParts> &&own);
+    // A food named in a meal file, in either language: the Italian name its table is looked up
+    // by, and the name its rows show (nameKey forms; the name itself when no food has it).
+    struct FoodKey {
+        QString canonical;
+        QString shown;
+    };
+    FoodKey keyOf(const MealFileEntry &entry) const;
     // Makes the category current with the named food among its rows; its index, or -1.
-    bool showCategoryWith(int category, const QString &key, int *index, QString *error);
+    bool showCategoryWith(int category, const FoodKey &key, int *index, QString *error);
 
     // Reads every food the entries name, in one query, into the recordsets.
     void prefetch(const std::vector<MealFileEntry> &entries);
     // Whether the category holds a food of this name, compared as the names look (nameKey).
-    bool hasFood(int category, const QString &key, QString *databaseError);
+    bool hasFood(int category, const FoodKey &key, QString *databaseError);
     // Every name of a category, read only to suggest what a missing name may have meant.
     const QStringList &namesOf(int category, QString *databaseError);
 
@@ -75,6 +83,7 @@ private:
 
     QSqlDatabase database_;
     QSqlDatabase personal_;
+    FoodNames foodNames_;
     RecordsetCache recordsets_;
     std::unique_ptr<OwnParts> own_;  // none in the window
     DataControl &data_;

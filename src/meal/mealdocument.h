@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/foodnames.h"
 #include "common/dialogs.h"
 #include "meal/mealcomposer.h"
 #include "meal/mealfile.h"
@@ -31,8 +32,13 @@ class MealDocument : public QObject {
 public:
     MealDocument(MealComposer::WindowParts window, Dialogs &dialogs, QObject *parent = nullptr);
 
-    // The food database, for checking a file before its foods reach the table.
-    void setDatabase(const QSqlDatabase &database) { database_ = database; }
+    // The food database, for checking a file before its foods reach the table, and for the
+    // Italian names a file holds of foods the table shows in English.
+    void setDatabase(const QSqlDatabase &database)
+    {
+        database_ = database;
+        names_.setDatabase(database);
+    }
     // The personal catalogue, asked for only when a file names a personal food: the connection,
     // or nothing when the catalogue cannot be opened (whoever opens it has said why).
     void setPersonalDatabase(std::function<std::optional<QSqlDatabase>()> open) { personal_ = std::move(open); }
@@ -40,7 +46,8 @@ public:
     // line names it.
     void setCurrentCategory(int category) { currentCategory_ = category; }
 
-    // The locked rows of the table as lines of a meal file, in row order.
+    // The locked rows of the table as lines of a meal file, in row order, each food by its
+    // Italian name whatever the language.
     std::vector<MealFileEntry> entries() const;
     QString path() const { return path_; }
     // The table differs from what was last saved or opened (an empty table from none at all).
@@ -82,6 +89,7 @@ private:
     MealComposer::WindowParts window_;
     Dialogs &dialogs_;
     QSqlDatabase database_;
+    FoodNames names_;
     std::function<std::optional<QSqlDatabase>()> personal_;
     int currentCategory_ = -1;
     std::array<int, kMealRows> rowCategory_{};

@@ -4,6 +4,7 @@
 #include "catalogue_builder.h"
 #include "common/csv.h"
 #include "support/fooddbfixture.h"
+#include "support/languageguard.h"
 #include "support/tablecase.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,8 @@
 #include <QProcess>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
 
 using namespace velmo;
 
@@ -30,9 +33,9 @@ QString shippedDatabase()
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("elementi97.db"));
 }
 
-std::vector<CsvRecord> readCatalogue()
+std::vector<CsvRecord> readData(const char *name = "catalogo.csv")
 {
-    QFile file(dataFile("catalogo.csv"));
+    QFile file(dataFile(name));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     const CsvParseResult parsed = parseCsv(QString::fromUtf8(file.readAll()));
     EXPECT_TRUE(parsed.ok()) << parsed.error.toStdString();
@@ -53,7 +56,7 @@ QString sortKey(const QString &name)
 // reader's order.
 TEST(ShippedCatalogue, NamesStartWithACapitalAndEachTableIsInAlphabeticalOrder)
 {
-    const auto catalogue = readCatalogue();
+    const auto catalogue = readData();
     EXPECT_GE(catalogue.size(), 851u);
     QHash<QString, QString> lastKey;
     for (std::size_t i = 1; i < catalogue.size(); ++i) {
@@ -67,33 +70,44 @@ TEST(ShippedCatalogue, NamesStartWithACapitalAndEachTableIsInAlphabeticalOrder)
 }
 
 // The values themselves are the builder's, whose output the shipped file is (see below).
+// Under English the names are the source's descriptions, shown and searched.
 TEST(ShippedCatalogue, DatabaseListsTheCatalogueInOrderAndItsIndexNamesEveryFoodOnce)
 {
-    const auto catalogue = readCatalogue();
-    QHash<QString, QStringList> perTable;
-    for (std::size_t i = 1; i < catalogue.size(); ++i)
-        perTable[catalogue[i].fields[0]] << catalogue[i].fields[2];
-    QString error;
-    const auto db = FoodDatabase::open(shippedDatabase(), &error);
-    ASSERT_TRUE(db) << error.toStdString();
-    for (const FoodCategory &category : foodCategories()) {
-        SCOPED_TRACE(category.table.toStdString());
-        QSqlQuery q(db->connection());
-        ASSERT_TRUE(q.exec(category.recordSource()));
-        QStringList names;
-        while (q.next())
-            names << q.value(0).toString();
-        EXPECT_FALSE(names.isEmpty());
-        EXPECT_EQ(names, perTable.value(category.table));
-    }
-    FoodSearch search;
-    ASSERT_TRUE(search.load(db->connection(), &error)) << error.toStdString();
-    ASSERT_EQ(search.size(), static_cast<int>(catalogue.size()) - 1);
-    for (int i = 0; i < search.size(); ++i) {
-        const SearchableFood &food = search.food(i);
-        EXPECT_EQ(perTable.value(foodCategories()[static_cast<std::size_t>(food.category)].table).value(food.row),
-                  food.name);
-        EXPECT_EQ(food.key, searchKey(food.name));
+    const auto catalogue = readData();
+    const auto source = readData("sr28/sr28_foods.csv");
+    QHash<QString, QString> description;  // by ndb
+    for (const CsvRecord &food : source)
+        description.insert(food.fields[0], food.fields.value(source[0].fields.indexOf(u"long_desc"_s)));
+    for (const Language language : {Language::Italian, Language::English}) {
+        const test::LanguageGuard guard(language);
+        QHash<QString, QStringList> perTable;
+        for (std::size_t i = 1; i < catalogue.size(); ++i)
+            perTable[catalogue[i].fields[0]]
+                << (language == Language::English ? description.value(catalogue[i].fields[1]) : catalogue[i].fields[2]);
+        QString error;
+        const auto db = FoodDatabase::open(shippedDatabase(), &error);
+        ASSERT_TRUE(db) << error.toStdString();
+        for (const FoodCategory &category : foodCategories()) {
+            SCOPED_TRACE(category.table.toStdString());
+            QSqlQuery q(db->connection());
+            ASSERT_TRUE(q.exec(category.recordSource()));
+            QStringList names;
+            while (q.next())
+                names << q.value(0).toString();
+            EXPECT_FALSE(names.isEmpty());
+            EXPECT_EQ(names, perTable.value(category.table));
+        }
+        FoodSearch search;
+        ASSERT_TRUE(search.load(db->connection(), &error)) << error.toStdString();
+        ASSERT_EQ(search.size(), static_cast<int>(catalogue.size()) - 1);
+        for (int i = 0; i < search.size(); ++i) {
+            const SearchableFood &food = search.food(i);
+            EXPECT_EQ(perTable.value(foodCategories()[static_cast<std::size_t>(food.category)].table).value(food.row),
+                      food.name);
+            EXPECT_EQ(food.key, searchKey(food.name));
+        }
+        if (language == Language::English)
+            EXPECT_EQ(search.food(search.find(u"apricots raw"_s).foods.at(0)).name, u"Apricots, raw"_s);
     }
 }
 
@@ -101,8 +115,8 @@ TEST(ShippedCatalogue, DatabaseListsTheCatalogueInOrderAndItsIndexNamesEveryFood
 TEST(ShippedCatalogue, IsWhatTheBuilderMakesEveryTime)
 {
     QTemporaryDir dir;
-    ASSERT_TRUE(buildCatalogue(dataFile("catalogo.csv"), dataFile("sr28/sr28_foods.csv"), dir.filePath("a.db")).ok);
-    const QByteArray bytes = test::fileBytes(dir.filePath("a.db"));
+    ASSERT_TRUE(buildCatalogue(dataFile("catalogo.csv"), dataFile("sr28/sr28_foods.csv"), dir.filePath(u"a.db"_s)).ok);
+    const QByteArray bytes = test::fileBytes(dir.filePath(u"a.db"_s));
     EXPECT_FALSE(bytes.isEmpty());
     EXPECT_EQ(bytes, test::fileBytes(shippedDatabase()));
 }
@@ -121,16 +135,17 @@ protected:
     std::pair<QString, int> build(const QByteArray &catalogue)
     {
         for (const auto &[name, text] :
-             {std::pair{"catalogo.csv", catalogue}, std::pair{"sr28.csv", QByteArray(kSource)}}) {
+             {std::pair{u"catalogo.csv"_s, catalogue}, std::pair{u"sr28.csv"_s, QByteArray(kSource)}}) {
             QFile file(dir.filePath(name));
             EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
         }
         QProcess tool;
-        tool.start(QStringLiteral(VELMO_BUILDER), {dir.filePath("catalogo.csv"), dir.filePath("sr28.csv"), out()});
+        tool.start(QStringLiteral(VELMO_BUILDER),
+                   {dir.filePath(u"catalogo.csv"_s), dir.filePath(u"sr28.csv"_s), out()});
         EXPECT_TRUE(tool.waitForFinished(30000));
         return {QString::fromUtf8(tool.readAllStandardOutput() + tool.readAllStandardError()), tool.exitCode()};
     }
-    QString out() const { return dir.filePath("elementi97.db"); }
+    QString out() const { return dir.filePath(u"elementi97.db"_s); }
     QTemporaryDir dir;
 };
 
@@ -140,12 +155,12 @@ TEST_F(CatalogueBuilderTest, BuildsAFoodDatabaseWithEverySourceValue)
     const auto [said, exitCode] = build(
         "tabella,ndb,alimenti\nFrutta,09003,\"Mela, con buccia, cruda\"\nFrutta,09252,\"Pera, cruda\"\n");
     EXPECT_EQ(exitCode, 0);
-    EXPECT_EQ(said, "elementi97.db: 2 alimenti\n");
+    EXPECT_EQ(said, u"elementi97.db: 2 alimenti\n"_s);
     QString error;
     const auto db = FoodDatabase::open(out(), &error);
     ASSERT_TRUE(db) << error.toStdString();
     QSqlQuery q(db->connection());
-    ASSERT_TRUE(q.exec(foodCategories()[static_cast<std::size_t>(*findFoodCategory("Frutta"))].recordSource()));
+    ASSERT_TRUE(q.exec(foodCategories()[static_cast<std::size_t>(*findFoodCategory(u"Frutta"_s))].recordSource()));
     QStringList rows;
     while (q.next()) {
         QStringList row;
@@ -153,8 +168,8 @@ TEST_F(CatalogueBuilderTest, BuildsAFoodDatabaseWithEverySourceValue)
             row << q.value(c).toString();
         rows << row.join(u'|');
     }
-    EXPECT_EQ(rows, (QStringList{"Mela, con buccia, cruda|90|0.26|0.17|13.81|52|2.4|0",
-                                 "Pera, cruda|92|0.36|0.14|15.23|57|3.1|"}));
+    EXPECT_EQ(rows, (QStringList{u"Mela, con buccia, cruda|90|0.26|0.17|13.81|52|2.4|0"_s,
+                                 u"Pera, cruda|92|0.36|0.14|15.23|57|3.1|"_s}));
 }
 
 // A bad line builds nothing and ends the program with code 1: a database built earlier stays as
@@ -174,16 +189,18 @@ TEST_F(CatalogueBuilderTest, RefusesBadLinesAndKeepsTheEarlierDatabase)
         {__LINE__, "tabella,ndb,alimenti\nFrutta,09003, Mela\n", "nome non valido"},
         {__LINE__, "tabella,ndb,alimenti\nVerdure_ed_ortaggi,99999,Ignoto\n", "parte edibile"},
         {__LINE__, "alimento,ndb\nFrutta,09003,Mela\n", "intestazione"},
+        {__LINE__, "tabella,ndb,alimenti\nFrutta,09003,Mela\nFrutta,09003,Mela cruda\n", "riga 3: nome inglese ripetuto"},
+        {__LINE__, "tabella,ndb,alimenti\nFrutta,09003,Mela\nFrutta,09252,\"Apples, raw, with skin\"\n", "riga 2: il nome inglese"},
     };
     // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         const auto [said, exitCode] = build(c.catalogue);
         EXPECT_EQ(exitCode, 1);
-        EXPECT_TRUE(said.startsWith("velmo-build-catalogue: ") && said.contains(QString::fromUtf8(c.message)))
+        EXPECT_TRUE(said.startsWith(u"velmo-build-catalogue: "_s) && said.contains(QString::fromUtf8(c.message)))
             << said.toStdString();
         EXPECT_EQ(test::fileBytes(out()), before);
-        EXPECT_FALSE(QFile::exists(out() + ".partial"));
+        EXPECT_FALSE(QFile::exists(out() + u".partial"_s));
     }
 }
 

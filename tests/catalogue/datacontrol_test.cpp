@@ -14,6 +14,8 @@
 
 #include <tuple>
 
+using namespace Qt::StringLiterals;
+
 using namespace velmo;
 using namespace velmo::test;
 
@@ -23,27 +25,26 @@ class DataControlTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const QString path = dir.filePath("elementi97.db");
+        const QString path = dir.filePath(u"elementi97.db"_s);
         ASSERT_TRUE(writeFoodDatabase(
-            path,
-            {{"Frutta",
-              {{"Mela", {90, 0.3, 0.2, 14, 52, 2.4, 0}},
-               {"Mela", {75, 1, 2, 3, 4, 5, 6}},  // same name, other values
-               {"Pera", {92, 12.4, 0.1, 15.5, 57, 3.1, QVariant()}}}},
-             {"Uova", {{"Uovo intero, crudo", {88, 12.56, 9.51, 0.72, 143, 0, 372}}}},
-             // Cells that are no number: a text, a blob, an empty cell.
-             {"Dolci", {{"Torta", {90, QStringLiteral("tracce"), QByteArray("\x01", 1), QVariant(), 300, 1.5, 0}}}}}));
+            path, {{u"Frutta"_s,
+                    {{u"Mela"_s, {90, 0.3, 0.2, 14, 52, 2.4, 0}},
+                     {u"Mela"_s, {75, 1, 2, 3, 4, 5, 6}},  // same name, other values
+                     {u"Pera"_s, {92, 12.4, 0.1, 15.5, 57, 3.1, QVariant()}}}},
+                   {u"Uova"_s, {{u"Uovo intero, crudo"_s, {88, 12.56, 9.51, 0.72, 143, 0, 372}}}},
+                   // Cells that are no number: a text, a blob, an empty cell.
+                   {u"Dolci"_s, {{u"Torta"_s, {90, u"tracce"_s, QByteArray("\x01", 1), QVariant(), 300, 1.5, 0}}}}}));
         QString error;
         db = FoodDatabase::open(path, &error);
         ASSERT_NE(db, nullptr) << error.toStdString();
         data.setDatabase(db->connection());
-        QObject::connect(&data, &DataControl::validate, [this] { events << "validate"; });
-        QObject::connect(&data, &DataControl::reposition, [this] { events << "reposition"; });
+        QObject::connect(&data, &DataControl::validate, [this] { events << u"validate"_s; });
+        QObject::connect(&data, &DataControl::reposition, [this] { events << u"reposition"_s; });
     }
 
     void choose(const char *heading)
     {
-        data.setRecordSource(foodCategories()[static_cast<std::size_t>(*findFoodCategory(heading))].recordSource());
+        data.setRecordSource(foodCategory(*findFoodCategory(QString::fromUtf8(heading))).recordSource());
         ASSERT_TRUE(data.refresh());
     }
 
@@ -105,7 +106,7 @@ TEST_F(DataControlTest, MovesRaiseTheFlagsAndKeepTheGridModelConsistent)
         EXPECT_EQ(data.bof(), c.bof);
         EXPECT_EQ(data.eof(), c.eof);
         // Every move is wrapped in its two notifications.
-        EXPECT_EQ(events, c.moved ? QStringList({"validate", "reposition"}) : QStringList());
+        EXPECT_EQ(events, c.moved ? QStringList({u"validate"_s, u"reposition"_s}) : QStringList());
         EXPECT_EQ(grid.rowCount(), data.rowCount());
     }
 }
@@ -129,11 +130,11 @@ TEST_F(DataControlTest, GridShowsEveryColumnAsTheUsersNumberTexts)
     choose("Uova");
     ASSERT_EQ(grid.rowCount(), 1);
     ASSERT_EQ(grid.columnCount(), 8);
-    EXPECT_EQ(grid.headerData(7, Qt::Horizontal).toString(), "colesterolo");
+    EXPECT_EQ(grid.headerData(7, Qt::Horizontal).toString(), u"colesterolo"_s);
     for (const auto &[locale, protein] : {std::pair{"it_IT", "12,56"}, std::pair{"en_US", "12.56"}}) {
         LocaleGuard guard(locale);
-        EXPECT_EQ(grid.data(grid.index(0, 2)).toString(), protein) << locale;
-        EXPECT_EQ(grid.data(grid.index(0, 7)).toString(), "372") << locale;
+        EXPECT_EQ(grid.data(grid.index(0, 2)).toString(), QLatin1StringView(protein)) << locale;
+        EXPECT_EQ(grid.data(grid.index(0, 7)).toString(), u"372"_s) << locale;
     }
     EXPECT_FALSE(grid.flags(grid.index(0, 0)) & Qt::ItemIsEditable);
 }
@@ -145,28 +146,30 @@ TEST_F(DataControlTest, BrowserFollowsTheCurrentFood)
 {
     FoodBrowser browser(data);
     QStringList changes;
-    QObject::connect(&browser, &FoodBrowser::foodNameChanged,
-                     [&] { changes << browser.foodName() + "|" + browser.fieldText(0) + "|" + browser.fieldText(2); });
+    QObject::connect(&browser, &FoodBrowser::foodNameChanged, [&] {
+        changes << browser.foodName() + u"|"_s + browser.fieldText(0) + u"|"_s + browser.fieldText(2);
+    });
     for (const auto &[locale, apple, pear, fibre] :
          {std::tuple{"it_IT", "0,3", "12,4", "3,1"}, std::tuple{"en_US", "0.3", "12.4", "3.1"}}) {
         LocaleGuard guard(locale);
         changes.clear();
         choose("Frutta");
         data.moveNext();
-        EXPECT_EQ(browser.fieldText(0), "75");
+        EXPECT_EQ(browser.fieldText(0), u"75"_s);
         data.moveNext();
-        EXPECT_EQ(changes, (QStringList{QString("Mela|90|") + apple, QString("Pera|92|") + pear}));
-        EXPECT_EQ(browser.fieldText(6), fibre);
-        EXPECT_EQ(browser.fieldText(7), "");  // no value: empty text
-        EXPECT_EQ(browser.fieldText(5), "57");
-        EXPECT_EQ(browser.fieldText(1), "");
+        EXPECT_EQ(changes,
+                  (QStringList{u"Mela|90|"_s + QLatin1StringView(apple), u"Pera|92|"_s + QLatin1StringView(pear)}));
+        EXPECT_EQ(browser.fieldText(6), QLatin1StringView(fibre));
+        EXPECT_EQ(browser.fieldText(7), u""_s);  // no value: empty text
+        EXPECT_EQ(browser.fieldText(5), u"57"_s);
+        EXPECT_EQ(browser.fieldText(1), u""_s);
     }
     data.moveNext();
-    EXPECT_EQ(browser.foodName(), "Pera");
+    EXPECT_EQ(browser.foodName(), u"Pera"_s);
     changes.clear();
     choose("Legumi");
-    EXPECT_EQ(browser.fieldText(0), "");
-    EXPECT_EQ(changes, QStringList{"||"});
+    EXPECT_EQ(browser.fieldText(0), u""_s);
+    EXPECT_EQ(changes, QStringList{u"||"_s});
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "catalogue/foodcategory.h"
 #include "catalogue/foodsearch.h"
+#include "support/languageguard.h"
 #include "support/localeguard.h"
 #include "support/tablecase.h"
 
@@ -7,32 +8,46 @@
 
 #include <QSet>
 
+using namespace Qt::StringLiterals;
+
 using namespace velmo;
 using namespace velmo::test;
 
 namespace {
 
-// The sixteen categories in menu order; every caption is its heading with one accelerator, and
-// only four record sources end without a blank.
+// The sixteen categories in menu order; every caption is its heading with one accelerator, in
+// either language, and only four record sources end without a blank.
 TEST(FoodCategories, SixteenInMenuOrderWithTheirRecordSources)
 {
     const auto &c = foodCategories();
     ASSERT_EQ(c.size(), 16u);
-    EXPECT_EQ(c[0].recordSource(),
-              "SELECT alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo FROM bevande_alcoliche ");
+    EXPECT_EQ(
+        c[0].recordSource(),
+        u"SELECT alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo FROM bevande_alcoliche "_s);
     EXPECT_EQ(c[9].recordSource(),
-              "SELECT alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo FROM Latte_e_Yogurt");
+              u"SELECT alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo FROM Latte_e_Yogurt"_s);
     EXPECT_STREQ(c[15].menuItem, "mnuVerdure");
     QStringList noBlank;
     QSet<QString> tables;
     for (const FoodCategory &category : c) {
         if (!category.recordSource().endsWith(u' '))
             noBlank << category.table;
-        EXPECT_EQ(QString(category.menuCaption).remove(u'&'), category.heading);
-        EXPECT_EQ(category.menuCaption.count(u'&'), 1) << category.menuCaption.toStdString();
         tables.insert(category.table);
     }
-    EXPECT_EQ(noBlank, (QStringList{"Latte_e_Yogurt", "Olii_e_grassi", "Prodotti_vari", "Verdure_ed_ortaggi"}));
+    // In English the seventeen items of the menu have keys of their own.
+    for (const Language language : {Language::Italian, Language::English}) {
+        const LanguageGuard guard(language);
+        QSet<QChar> keys;
+        for (int i = 0; i < kAllCategoryCount; ++i) {
+            const QString caption = foodCategory(i).shownMenuCaption();
+            EXPECT_EQ(QString(caption).remove(u'&'), foodCategory(i).shownHeading());
+            EXPECT_EQ(caption.count(u'&'), 1) << caption.toStdString();
+            keys.insert(caption.at(caption.indexOf(u'&') + 1).toLower());
+        }
+        EXPECT_TRUE(language == Language::Italian || keys.size() == kAllCategoryCount);
+    }
+    EXPECT_EQ(noBlank,
+              (QStringList{u"Latte_e_Yogurt"_s, u"Olii_e_grassi"_s, u"Prodotti_vari"_s, u"Verdure_ed_ortaggi"_s}));
     EXPECT_EQ(tables.size(), 16);
 }
 
@@ -47,7 +62,7 @@ TEST(FoodCategories, FoundByHeadingOrTableIgnoringCase)
     // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
-        EXPECT_EQ(findFoodCategory(c.name), c.index);
+        EXPECT_EQ(findFoodCategory(QString::fromUtf8(c.name)), c.index);
     }
 }
 
@@ -61,9 +76,10 @@ QStringList names(const FoodSearch &search, const FoodSearch::Result &result)
 
 FoodSearch sample()
 {
-    const QStringList foods{"Würstel di pollo", "Pane di città",  "Pane integrale", "Olio d’oliva extravergine",
-                            "Panettone",        "Budino di pane", "Pane, tostato",  "Mela",
-                            "Crème caramel"};
+    const QStringList foods{
+        u"Würstel di pollo"_s, u"Pane di città"_s,  u"Pane integrale"_s, u"Olio d’oliva extravergine"_s,
+        u"Panettone"_s,        u"Budino di pane"_s, u"Pane, tostato"_s,  u"Mela"_s,
+        u"Crème caramel"_s};
     std::vector<SearchableFood> all;
     for (const QString &name : foods)
         all.push_back({searchKey(name), name, static_cast<int>(all.size()) % 16, 0});
@@ -82,17 +98,19 @@ TEST(FoodSearch, MatchesEveryWordAndRanksThePrefixFirst)
         const char *text;
         QStringList expected;
     } cases[] = {
-        {__LINE__, "wurstel", {"Würstel di pollo"}},
-        {__LINE__, "WÜRSTEL", {"Würstel di pollo"}},
-        {__LINE__, "citta", {"Pane di città"}},
-        {__LINE__, "citta\u0300", {"Pane di città"}},
-        {__LINE__, "creme", {"Crème caramel"}},
-        {__LINE__, "d'oliva", {"Olio d’oliva extravergine"}},
-        {__LINE__, "d\u2019oliva", {"Olio d’oliva extravergine"}},
-        {__LINE__, "pane", {"Pane di città", "Pane integrale", "Pane, tostato", "Panettone", "Budino di pane"}},
-        {__LINE__, "integrale pane", {"Pane integrale"}},
-        {__LINE__, "  di\tpane ", {"Budino di pane", "Pane di città"}},
-        {__LINE__, "pane tostato", {"Pane, tostato"}},
+        {__LINE__, "wurstel", {u"Würstel di pollo"_s}},
+        {__LINE__, "WÜRSTEL", {u"Würstel di pollo"_s}},
+        {__LINE__, "citta", {u"Pane di città"_s}},
+        {__LINE__, "citta\u0300", {u"Pane di città"_s}},
+        {__LINE__, "creme", {u"Crème caramel"_s}},
+        {__LINE__, "d'oliva", {u"Olio d’oliva extravergine"_s}},
+        {__LINE__, "d\u2019oliva", {u"Olio d’oliva extravergine"_s}},
+        {__LINE__,
+         "pane",
+         {u"Pane di città"_s, u"Pane integrale"_s, u"Pane, tostato"_s, u"Panettone"_s, u"Budino di pane"_s}},
+        {__LINE__, "integrale pane", {u"Pane integrale"_s}},
+        {__LINE__, "  di\tpane ", {u"Budino di pane"_s, u"Pane di città"_s}},
+        {__LINE__, "pane tostato", {u"Pane, tostato"_s}},
         {__LINE__, "pane mela", {}},
         {__LINE__, "   ", {}},
     };
@@ -111,7 +129,7 @@ TEST(FoodSearch, LimitKeepsTheBestAndCountsAll)
 {
     const FoodSearch search = sample();
     const FoodSearch::Result result = search.find(QStringLiteral("pane"), 2);
-    EXPECT_EQ(names(search, result), (QStringList{"Pane di città", "Pane integrale"}));
+    EXPECT_EQ(names(search, result), (QStringList{u"Pane di città"_s, u"Pane integrale"_s}));
     EXPECT_EQ(result.total, 5);
 }
 

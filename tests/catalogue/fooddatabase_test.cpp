@@ -1,6 +1,7 @@
 #include "catalogue/datacontrol.h"
 #include "catalogue/fooddatabase.h"
 #include "support/fooddbfixture.h"
+#include "support/languageguard.h"
 #include "support/tablecase.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,8 @@
 #include <QTemporaryDir>
 
 #include <unistd.h>
+
+using namespace Qt::StringLiterals;
 
 using namespace velmo;
 using namespace velmo::test;
@@ -30,14 +33,14 @@ bool changeDatabase(const QString &path, const QStringList &statements)
 {
     bool ok = true;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "change");
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"change"_s);
         db.setDatabaseName(path);
         ok = db.open();
         QSqlQuery q(db);
         for (const QString &sql : statements)
             ok = ok && q.exec(sql);
     }
-    QSqlDatabase::removeDatabase("change");
+    QSqlDatabase::removeDatabase(u"change"_s);
     return ok;
 }
 
@@ -45,27 +48,28 @@ bool changeDatabase(const QString &path, const QStringList &statements)
 // `writeFoodDatabase` and then changed by `sql`): refused naming what it lacks, and left as it was.
 enum class Made { Nothing, Folder, Unreadable, Garbage, Empty, Database, AllTables };
 // clang-format off
-const struct { int line; Made made; QStringList sql; const char *fault; } kSchemaCases[] = {
+const struct { int line; Made made; QStringList sql; const char *fault; Language language = Language::Italian; } kSchemaCases[] = {
     {__LINE__, Made::Nothing, {}, "Il file non esiste"},
     {__LINE__, Made::Folder, {}, "Il percorso non indica un file"},
     {__LINE__, Made::Unreadable, {}, "non è leggibile"},
     {__LINE__, Made::Garbage, {}, "non è un archivio di alimenti valido"},
     {__LINE__, Made::Empty, {}, "Il file è vuoto"},
-    {__LINE__, Made::Database, {"CREATE TABLE note (testo TEXT)"}, "non contiene nessuna delle sedici tabelle degli alimenti"},
-    {__LINE__, Made::AllTables, {"DROP TABLE Uova"}, "(manca la tabella Uova)"},
-    {__LINE__, Made::AllTables, {"DROP TABLE Uova", "DROP TABLE dolci"}, "(mancano le tabelle dolci, Uova)"},
+    {__LINE__, Made::Database, {u"CREATE TABLE note (testo TEXT)"_s}, "non contiene nessuna delle sedici tabelle degli alimenti"},
+    {__LINE__, Made::AllTables, {u"DROP TABLE Uova"_s}, "(manca la tabella Uova)"},
+    {__LINE__, Made::AllTables, {u"DROP TABLE Uova"_s, u"DROP TABLE dolci"_s}, "(mancano le tabelle dolci, Uova)"},
     {__LINE__, Made::AllTables,
-     {"DROP TABLE Frutta", "CREATE TABLE Frutta (alimenti, edibile, proteine, lipidi, carboidrati, energia)"},
+     {u"DROP TABLE Frutta"_s, u"CREATE TABLE Frutta (alimenti, edibile, proteine, lipidi, carboidrati, energia)"_s},
      "(nella tabella Frutta mancano le colonne fibra, colesterolo)"},
     {__LINE__, Made::AllTables,
-     {"DROP TABLE Uova", "CREATE TABLE UOVA (ALIMENTI, Edibile, PROTEINE, LIPIDI, CARBOIDRATI, ENERGIA, FIBRA, COLESTEROLO)"},
+     {u"DROP TABLE Uova"_s, u"CREATE TABLE UOVA (ALIMENTI, Edibile, PROTEINE, LIPIDI, CARBOIDRATI, ENERGIA, FIBRA, COLESTEROLO)"_s},
      ""},
     {__LINE__, Made::AllTables,
-     {"DROP TABLE Frutta", "CREATE TABLE Frutta (\"alimenti\" TEXT, [edibile] REAL, `proteine`, 'lipidi', carboidrati "
-                           "NUMERIC(10, 2), energia CHECK (energia >= 0), fibra, colesterolo, PRIMARY KEY (alimenti))"},
+     {u"DROP TABLE Frutta"_s, u"CREATE TABLE Frutta (\"alimenti\" TEXT, [edibile] REAL, `proteine`, 'lipidi', carboidrati "
+                           "NUMERIC(10, 2), energia CHECK (energia >= 0), fibra, colesterolo, PRIMARY KEY (alimenti))"_s},
      ""},
-    {__LINE__, Made::AllTables, {"DROP TABLE Frutta", "CREATE VIEW Frutta AS SELECT * FROM Uova"}, ""},
-    {__LINE__, Made::AllTables, {"DROP TABLE Frutta", "CREATE VIEW Frutta AS SELECT alimenti FROM Uova"}, "Frutta"},
+    {__LINE__, Made::AllTables, {u"DROP TABLE Frutta"_s, u"CREATE VIEW Frutta AS SELECT * FROM Uova"_s}, ""},
+    {__LINE__, Made::AllTables, {u"DROP TABLE Frutta"_s, u"CREATE VIEW Frutta AS SELECT alimenti FROM Uova"_s}, "Frutta"},
+    {__LINE__, Made::AllTables, {u"ALTER TABLE Uova DROP COLUMN nome_inglese"_s}, "(the table Uova lacks the columns nome_inglese)", Language::English},
 };
 // clang-format on
 
@@ -73,6 +77,7 @@ TEST_F(FoodDatabaseTest, IncompleteDatabaseIsRefusedNamingWhatLacksAndLeftUnchan
 {
     for (const auto &c : kSchemaCases) {
         VELMO_CASE(c);
+        const LanguageGuard language(c.language);  // Italian with its plural forms, as the programs run
         if (c.made == Made::Unreadable && geteuid() == 0)
             continue;  // root reads every file: permissions cannot be tested
         const QString file = path("elementi97.db");
@@ -102,7 +107,9 @@ TEST_F(FoodDatabaseTest, IncompleteDatabaseIsRefusedNamingWhatLacksAndLeftUnchan
         } else {
             EXPECT_EQ(db, nullptr);
             EXPECT_TRUE(error.contains(file)) << error.toStdString();
-            EXPECT_EQ(error.contains("non è un archivio di alimenti valido"), c.made >= Made::Garbage);
+            EXPECT_EQ(error.contains(c.language == Language::Italian ? u"non è un archivio di alimenti valido"_s
+                                                                     : u"is not a valid food database"_s),
+                      c.made >= Made::Garbage);
             EXPECT_TRUE(error.contains(QString::fromUtf8(c.fault))) << error.toStdString();
         }
         db.reset();
@@ -114,25 +121,27 @@ TEST_F(FoodDatabaseTest, IncompleteDatabaseIsRefusedNamingWhatLacksAndLeftUnchan
 // The program only reads the file; another program may still change it under it.
 TEST_F(FoodDatabaseTest, WritesAreRefusedAndATableLostAfterOpeningFailsItsQuery)
 {
-    ASSERT_TRUE(writeFoodDatabase(path("elementi97.db"), {{"Frutta", {{"Mela", {90, 0.3, 0.2, 14, 52, 2.4, 0}}}}}));
+    ASSERT_TRUE(
+        writeFoodDatabase(path("elementi97.db"), {{u"Frutta"_s, {{u"Mela"_s, {90, 0.3, 0.2, 14, 52, 2.4, 0}}}}}));
     const QByteArray before = fileBytes(path("elementi97.db"));
     QString error;
     auto db = FoodDatabase::open(path("elementi97.db"), &error);
     ASSERT_NE(db, nullptr) << error.toStdString();
-    EXPECT_FALSE(QSqlQuery(db->connection()).exec("INSERT INTO Frutta (alimenti) VALUES ('x')"));
+    EXPECT_FALSE(QSqlQuery(db->connection()).exec(u"INSERT INTO Frutta (alimenti) VALUES ('x')"_s));
     EXPECT_EQ(fileBytes(path("elementi97.db")), before);
-    ASSERT_TRUE(changeDatabase(path("elementi97.db"), {"DROP TABLE Uova"}));
+    ASSERT_TRUE(changeDatabase(path("elementi97.db"), {u"DROP TABLE Uova"_s}));
 
     DataControl data;
     data.setDatabase(db->connection());
     QString reported;
     QObject::connect(&data, &DataControl::dataError, [&](const QString &m) { reported = m; });
-    data.setRecordSource("SELECT alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo FROM Uova ");
+    data.setRecordSource(u"SELECT alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo FROM Uova "_s);
     EXPECT_FALSE(data.refresh());
-    EXPECT_TRUE(reported.contains("Uova"));
+    EXPECT_TRUE(reported.contains(u"Uova"_s));
     EXPECT_EQ(data.rowCount(), 0);
 
-    data.setRecordSource("SELECT alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo FROM Frutta ");
+    data.setRecordSource(
+        u"SELECT alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo FROM Frutta "_s);
     EXPECT_TRUE(data.refresh());
     EXPECT_EQ(data.rowCount(), 1);
 }

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace velmo::test {
 namespace {
 
@@ -36,7 +38,7 @@ TEST(FoodFormModel, ChecksEveryFieldAndAsksAboutDoubtfulValues)
         const LocaleGuard locale(c.locale);
         QTemporaryDir dir;
         QString error;
-        auto catalogue = PersonalCatalogue::open(dir.filePath("p.db"), true, &error);
+        auto catalogue = PersonalCatalogue::open(dir.filePath(u"p.db"_s), true, &error);
         FakeDialogs dialogs;
         if (c.answer)
             dialogs.questionAnswers.push_back(*c.answer);

@@ -18,6 +18,8 @@
 #include <csignal>
 #include <iostream>
 
+using namespace Qt::StringLiterals;
+
 namespace velmo::test {
 namespace {
 
@@ -35,8 +37,8 @@ QString stateOf(const QString &path)
         return error;
     QSqlQuery query(catalogue->connection());
     query.exec(
-        "SELECT (SELECT integrity_check FROM pragma_integrity_check) || ': ' || count(*) || ' alimenti, proteine da '"
-        " || min(proteine) || ' a ' || max(proteine) FROM alimenti_personali");
+        u"SELECT (SELECT integrity_check FROM pragma_integrity_check) || ': ' || count(*) || ' alimenti, proteine da '"
+        " || min(proteine) || ' a ' || max(proteine) FROM alimenti_personali"_s);
     return query.next() ? query.value(0).toString() : query.lastError().text();
 }
 

@@ -16,6 +16,8 @@
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
 #endif
 
 namespace velmo::test {
@@ -104,7 +106,7 @@ TEST(PersonalFoodCsv, ImportRules)
         EXPECT_EQ(inMemory.ok(), *c.error == '\0');
         QTemporaryDir dir;
         QString error;
-        const auto catalogue = PersonalCatalogue::open(dir.filePath("p.db"), true, &error);
+        const auto catalogue = PersonalCatalogue::open(dir.filePath(u"p.db"_s), true, &error);
         PersonalCatalogue::Merge counts;
         EXPECT_EQ(catalogue->importFoods(read, &counts, &error).errors, inMemory.errors);
         EXPECT_EQ(catalogue->foods(&error).size(), static_cast<std::size_t>(c.foods));
@@ -126,7 +128,7 @@ TEST_F(PersonalCatalogueTest, CreatedOnFirstUseWithUniqueNamesWhateverTheCapital
     ASSERT_TRUE(catalogue->save(food("Pane", 100, {}), {}, &error));
     EXPECT_TRUE(catalogue->lastChange().has_value());
     EXPECT_FALSE(catalogue->save(food("PANE", 90, {}), {}, &error));
-    EXPECT_TRUE(error.contains("Esiste già un alimento personale di nome \"Pane\"")) << error.toStdString();
+    EXPECT_TRUE(error.contains(u"Esiste già un alimento personale di nome \"Pane\""_s)) << error.toStdString();
     ASSERT_TRUE(catalogue->save(food("Pane nero", 95, {}), {}, &error));
     EXPECT_FALSE(catalogue->save(food("pane nero", 95, {}), QStringLiteral("Pane"), &error));  // renaming onto another
     ASSERT_TRUE(catalogue->save(food("pane", 80, {1}), QStringLiteral("Pane"), &error)) << error.toStdString();
@@ -171,7 +173,7 @@ TEST_F(PersonalCatalogueTest, ExportThenImportGivesBackEveryNameAndValue)
     EXPECT_EQ(count, std::ssize(cases));
 
     QTemporaryDir other;
-    auto copy = PersonalCatalogue::open(other.filePath("copia.db"), true, &error);
+    auto copy = PersonalCatalogue::open(other.filePath(u"copia.db"_s), true, &error);
     ASSERT_TRUE(copy->save(food("BIRRA", 90, {}), {}, &error));
     QBuffer csv(&exported);
     csv.open(QIODevice::ReadOnly);
@@ -267,29 +269,30 @@ TEST(PersonalCataloguePrivacy, TheFolderAndItsFilesAreTheUsersAloneWhateverTheUm
     for (const auto &c : cases) {
         VELMO_CASE(c);
         QTemporaryDir home;
-        const QString folder = home.filePath("dati/Velmo");
-        const QString path = folder + "/alimenti-personali.db";
+        const QString folder = home.filePath(u"dati/Velmo"_s);
+        const QString path = folder + u"/alimenti-personali.db"_s;
         const mode_t umask = ::umask(c.umask);
         QString error;
         if (c.folder != 0) {
             ASSERT_TRUE(PersonalCatalogue::open(path, true, &error));
-            QFile(folder + "/copia.csv").open(QIODevice::WriteOnly);
+            QFile(folder + u"/copia.csv"_s).open(QIODevice::WriteOnly);
             for (const auto &[made, permissions] :
-                 {std::pair(folder + "/copia.csv", c.other), {path, c.file}, {folder, c.folder}})
+                 {std::pair(folder + u"/copia.csv"_s, c.other), {path, c.file}, {folder, c.folder}})
                 ::chmod(QFile::encodeName(made).constData(), static_cast<mode_t>(permissions));
         }
         const auto catalogue = PersonalCatalogue::open(path, true, &error);
         ::umask(umask);
         ASSERT_TRUE(catalogue) << error.toStdString();
         QSqlQuery write(catalogue->connection());
-        ASSERT_TRUE(write.exec("BEGIN IMMEDIATE")
-                    && write.exec("INSERT INTO alimenti_personali (alimenti, edibile, chiave) VALUES ('x', 100, 'x')"));
+        ASSERT_TRUE(
+            write.exec(u"BEGIN IMMEDIATE"_s)
+            && write.exec(u"INSERT INTO alimenti_personali (alimenti, edibile, chiave) VALUES ('x', 100, 'x')"_s));
         // The folders, the file, its journal, the other file.
-        EXPECT_EQ((std::vector{mode(home.filePath("dati")), mode(folder), mode(path), mode(path + "-journal"),
-                               mode(folder + "/copia.csv")}),
+        EXPECT_EQ((std::vector{mode(home.filePath(u"dati"_s)), mode(folder), mode(path), mode(path + u"-journal"_s),
+                               mode(folder + u"/copia.csv"_s)}),
                   (std::vector{0700, 0700, 0600, 0600, c.other == 0 ? -1 : (c.other & 0700)}));
         EXPECT_EQ(catalogue->notices().size(), c.notices) << catalogue->notices().join(u'\n').toStdString();
-        write.exec("ROLLBACK");
+        write.exec(u"ROLLBACK"_s);
     }
 }
 #endif

@@ -15,25 +15,45 @@ namespace {
 
 using MealDocumentTest = ShellModelTest;
 
-// A meal saved in the window is what velmo-pasto computes, and opens again as it was.
+// A meal saved in the window is what velmo-pasto computes, and opens again as it was. Files do
+// not depend on the language: saved under English (the foods shown by their English names) the
+// meal is the very file saved under Italian, read under either; and the line a search finds under
+// English, weighed, is a meal line too.
 TEST_F(MealDocumentTest, ASavedMealIsComputedAlikeByTheConsoleAndOpensAgainUnchanged)
 {
-    for (const char *locale : {"it_IT", "en_US"}) {
+    QByteArray italian;
+    for (const auto &[locale, language] : {std::pair{"it_IT", Language::Italian}, {"en_US", Language::English}}) {
         LocaleGuard guard(locale);
+        std::optional<LanguageGuard> speaking(std::in_place, language);
         FakeDialogs boxes;
         const auto composed = window(boxes);
         add(*composed, "Uova", 0, "30");
         add(*composed, "Frutta", 1, "150");
         add(*composed, "Frutta", 1, "150");
+        EXPECT_EQ(composed->meal().row(1).name(),
+                  language == Language::English ? u"Apples, raw, with skin"_s : u"Mela, con buccia, cruda"_s);
         boxes.saveAnswers = {dir.filePath(u"pranzo"_s)};
         ASSERT_TRUE(composed->document().save());
 
         const QString path = dir.filePath(u"pranzo.pasto"_s);
+        if (italian.isEmpty())
+            italian = fileBytes(path);
+        EXPECT_EQ(fileBytes(path), italian);
+        const bool english = language == Language::English;
+        const FoodSearch &search = composed->foodSearch();
+        const int pear = search.find(english ? QStringLiteral("pears raw") : QStringLiteral("pera cruda")).foods.at(0);
+        const QString found = mealFileLine(search.heading(pear), search.food(pear).name) + QStringLiteral(";100\n");
+        EXPECT_EQ(found, english ? u"Frutta;Pears, raw;100\n"_s : u"Frutta;Pera, cruda;100\n"_s);
         QString error;
         const auto db = FoodDatabase::open(database, &error);
         MealComposer console(db->connection());
-        ASSERT_TRUE(console.addAll(readMealFile(fileBytes(path)).entries, &error)) << error.toStdString();
+        const std::vector<MealFileEntry> entries = readMealFile(fileBytes(path)).entries;
+        EXPECT_TRUE(console.missingFoods(entries, &error).empty()) << error.toStdString();  // as velmo-pasto checks
+        ASSERT_TRUE(console.addAll(entries, &error)) << error.toStdString();
         EXPECT_EQ(console.grid().totals().texts, composed->meal().totals().texts);
+        speaking.reset();  // Italian from here: the search's line is read, the window opens the file
+        ASSERT_TRUE(console.addAll(readMealFile(found.toUtf8()).entries, &error)) << error.toStdString();
+        EXPECT_EQ(console.grid().row(3).name(), u"Pera, cruda"_s);
 
         ASSERT_TRUE(model->document().openFile(path)) << dialogs.messageTexts().join(u'\n').toStdString();
         EXPECT_EQ(model->meal().totals().texts, composed->meal().totals().texts);

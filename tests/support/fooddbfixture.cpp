@@ -40,8 +40,9 @@ bool writeFoodDatabase(const QString &path, const std::map<QString, std::vector<
         auto create = [&](const QString &table) {
             ok = ok
                  && q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (alimenti TEXT, edibile REAL, proteine REAL, "
-                                          "lipidi REAL, carboidrati REAL, energia REAL, fibra REAL, colesterolo REAL)")
-                               .arg(table));
+                                          "lipidi REAL, carboidrati REAL, energia REAL, fibra REAL, colesterolo REAL, "
+                                          "%2 TEXT)")
+                               .arg(table, kEnglishNameColumn));
         };
         if (allTables)
             for (const FoodCategory &c : foodCategories())
@@ -49,7 +50,7 @@ bool writeFoodDatabase(const QString &path, const std::map<QString, std::vector<
         for (const auto &[table, foods] : tables) {
             create(table);
             for (const TestFood &food : foods) {
-                q.prepare(QStringLiteral("INSERT INTO %1 VALUES (?,?,?,?,?,?,?,?)").arg(table));
+                q.prepare(QStringLiteral("INSERT INTO %1 VALUES (?,?,?,?,?,?,?,?,?)").arg(table));
                 q.addBindValue(food.name);
                 for (int i = 0; i < 7; ++i) {
                     const QVariant v = i < static_cast<int>(food.values.size())
@@ -57,6 +58,7 @@ bool writeFoodDatabase(const QString &path, const std::map<QString, std::vector<
                                            : QVariant();
                     q.addBindValue(v.isValid() ? v : QVariant(QMetaType::fromType<double>()));
                 }
+                q.addBindValue(food.english.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : food.english);
                 ok = ok && q.exec();
             }
         }

@@ -12,10 +12,12 @@
 
 namespace velmo::test {
 
-// A food row for a test database: the name and the seven numbers (an invalid QVariant is NULL).
+// A food row for a test database: the name, the seven numbers (an invalid QVariant is NULL) and
+// the English name (none: NULL, as in a file of an older build).
 struct TestFood {
     QString name;
     std::vector<QVariant> values;
+    QString english = {};
 };
 
 // Writes an SQLite food database at `path` with the given tables (every other category table is

@@ -18,9 +18,8 @@ FoodGridView::FoodGridView(DataControl &dataControl, QWidget *parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setTabKeyNavigation(false);
-    setAccessibleName(QStringLiteral("Alimenti della categoria"));
-    setAccessibleDescription(
-        QStringLiteral("Le frecce scelgono l'alimento della riga aperta; Tab porta al suo peso lordo"));
+    setAccessibleName(tr("Alimenti della categoria"));
+    setAccessibleDescription(tr("Le frecce scelgono l'alimento della riga aperta; Tab porta al suo peso lordo"));
     horizontalHeader()->setVisible(true);
     verticalHeader()->setDefaultSectionSize(18);
     verticalHeader()->setVisible(false);

@@ -1,5 +1,6 @@
 #include "ui/catalogue/foodsearchwindow.h"
 
+#include "catalogue/foodcategory.h"
 #include "common/numbertext.h"
 
 #include <QAbstractTableModel>
@@ -13,7 +14,7 @@
 
 namespace velmo::ui {
 
-// The foods of a result: name and category heading.
+// The foods of a result: name and category heading, as the interface shows them.
 class FoodMatchModel : public QAbstractTableModel {
 public:
     explicit FoodMatchModel(const FoodSearch &search, QObject *parent) : QAbstractTableModel(parent), search_(search) {}
@@ -36,13 +37,14 @@ public:
         if (role != Qt::DisplayRole || !index.isValid())
             return {};
         const int food = foods_[static_cast<std::size_t>(index.row())];
-        return index.column() == 0 ? search_.food(food).name : search_.heading(food);
+        const SearchableFood &found = search_.food(food);
+        return index.column() == 0 ? found.name : foodCategory(found.category).shownHeading();
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
         if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
             return {};
-        return section == 0 ? QStringLiteral("Alimento") : QStringLiteral("Categoria");
+        return section == 0 ? FoodSearchWindow::tr("Alimento") : FoodSearchWindow::tr("Categoria");
     }
 
 private:
@@ -54,16 +56,16 @@ FoodSearchWindow::FoodSearchWindow(const FoodSearch &search, const QString &load
     : QDialog(parent), search_(search), loadError_(loadError)
 {
     setObjectName(QStringLiteral("frmCerca"));
-    setWindowTitle(QStringLiteral("Cerca alimento"));
+    setWindowTitle(tr("Cerca alimento"));
     resize(560, 420);
 
     text_ = new QLineEdit(this);
     text_->setObjectName(QStringLiteral("txtCerca"));
-    text_->setPlaceholderText(QStringLiteral("Parole del nome, per esempio: pane integrale"));
+    text_->setPlaceholderText(tr("Parole del nome, per esempio: pane integrale"));
     text_->setClearButtonEnabled(true);
-    text_->setAccessibleName(QStringLiteral("Testo da cercare"));
-    text_->setAccessibleDescription(QStringLiteral(
-        "Gli alimenti il cui nome contiene tutte le parole scritte, senza distinguere maiuscole e accenti"));
+    text_->setAccessibleName(tr("Testo da cercare"));
+    text_->setAccessibleDescription(
+        tr("Gli alimenti il cui nome contiene tutte le parole scritte, senza distinguere maiuscole e accenti"));
     text_->installEventFilter(this);
 
     matches_ = new FoodMatchModel(search_, this);
@@ -77,8 +79,8 @@ FoodSearchWindow::FoodSearchWindow(const FoodSearch &search, const QString &load
     list_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     list_->header()->setStretchLastSection(false);
     list_->header()->resizeSection(1, 190);
-    list_->setAccessibleName(QStringLiteral("Alimenti trovati"));
-    list_->setAccessibleDescription(QStringLiteral("Invio o doppio clic sceglie l'alimento"));
+    list_->setAccessibleName(tr("Alimenti trovati"));
+    list_->setAccessibleDescription(tr("Invio o doppio clic sceglie l'alimento"));
 
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("lblRisultati"));
@@ -116,16 +118,14 @@ void FoodSearchWindow::follow(const QString &text)
     if (!loadError_.isEmpty())
         summary_->setText(loadError_);
     else if (text.trimmed().isEmpty())
-        summary_->setText(QStringLiteral("Scrivere una o più parole del nome dell'alimento."));
+        summary_->setText(tr("Scrivere una o più parole del nome dell'alimento."));
     else if (result.total == 0)
-        summary_->setText(QStringLiteral("Nessun alimento trovato."));
-    else if (result.total == 1)
-        summary_->setText(QStringLiteral("1 alimento trovato."));
+        summary_->setText(tr("Nessun alimento trovato."));
     else if (result.total <= kShownFoods)
-        summary_->setText(QStringLiteral("%1 alimenti trovati.").arg(count(result.total)));
+        summary_->setText(tr("%n alimenti trovati.", nullptr, result.total));
     else
-        summary_->setText(QStringLiteral("%1 alimenti trovati; sono mostrati i primi %2: aggiungere altre parole per "
-                                         "restringere la ricerca.")
+        summary_->setText(tr("%1 alimenti trovati; sono mostrati i primi %2: aggiungere altre parole per "
+                             "restringere la ricerca.")
                               .arg(count(result.total), count(kShownFoods)));
 }
 

@@ -16,8 +16,7 @@ FoodWindow::FoodWindow(FoodFormModel &model, QWidget *parent) : QDialog(parent),
     setObjectName(QStringLiteral("frmAlimento"));
     setWindowTitle(model_.title());
     auto *form = new QFormLayout;
-    auto *note = new QLabel(
-        QStringLiteral("Valori per 100 g di parte edibile; un valore lasciato vuoto resta sconosciuto."), this);
+    auto *note = new QLabel(tr("Valori per 100 g di parte edibile; un valore lasciato vuoto resta sconosciuto."), this);
     note->setWordWrap(true);
     for (int i = 0; i < FoodFormModel::kFieldCount; ++i) {
         auto *edit = new QLineEdit(model_.text(i), this);
@@ -27,9 +26,8 @@ FoodWindow::FoodWindow(FoodFormModel &model, QWidget *parent) : QDialog(parent),
         if (i == 0)
             edit->setMaxLength(kMaxFoodNameLength);
         else
-            edit->setAccessibleDescription(
-                i == 1 ? QStringLiteral("Obbligatorio, nel formato dei numeri della lingua dell'utente")
-                       : QStringLiteral("Facoltativo, nel formato dei numeri della lingua dell'utente"));
+            edit->setAccessibleDescription(i == 1 ? tr("Obbligatorio, nel formato dei numeri della lingua dell'utente")
+                                                  : tr("Facoltativo, nel formato dei numeri della lingua dell'utente"));
         connect(edit, &QLineEdit::textChanged, this, [this, i](const QString &text) { model_.setText(i, text); });
         auto *label = new QLabel(caption, this);
         label->setBuddy(edit);
@@ -37,10 +35,10 @@ FoodWindow::FoodWindow(FoodFormModel &model, QWidget *parent) : QDialog(parent),
         fields_[static_cast<std::size_t>(i)] = edit;
     }
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Salva"));
-    buttons->button(QDialogButtonBox::Ok)->setAccessibleName(QStringLiteral("Salva l'alimento"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
-    buttons->button(QDialogButtonBox::Cancel)->setAccessibleName(QStringLiteral("Annulla senza salvare"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("&Salva"));
+    buttons->button(QDialogButtonBox::Ok)->setAccessibleName(tr("Salva l'alimento"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Annulla"));
+    buttons->button(QDialogButtonBox::Cancel)->setAccessibleName(tr("Annulla senza salvare"));
     connect(buttons, &QDialogButtonBox::accepted, this, &FoodWindow::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &FoodWindow::reject);
     auto *layout = new QVBoxLayout(this);

@@ -1,0 +1,64 @@
+#include "catalogue/foodnames.h"
+
+#include "catalogue/foodcategory.h"
+#include "common/translation.h"
+
+#include <QSqlQuery>
+
+namespace velmo {
+
+void FoodNames::setDatabase(const QSqlDatabase &database)
+{
+    database_ = database;
+    read_.clear();
+}
+
+const FoodNames::Category &FoodNames::namesOf(int category) const
+{
+    const auto known = read_.find(category);
+    if (known != read_.end())
+        return known->second;
+    Category names;
+    if (!isPersonalCategory(category) && database_.isOpen()) {
+        QSqlQuery query(database_);
+        query.setForwardOnly(true);
+        // The table and the column are the program's own; a file without the column fails here
+        // and its foods keep their Italian names.
+        if (query.exec(QStringLiteral("SELECT alimenti, %1 FROM %2 WHERE %1 IS NOT NULL")
+                           .arg(QLatin1StringView(kEnglishNameColumn), foodCategory(category).table))) {
+            while (query.next())
+                names.foods.emplace_back(query.value(0).toString(), query.value(1).toString());
+        }
+        // Every Italian name first: where an English name is also another food's Italian name,
+        // the Italian one counts, as it did before foods had English names.
+        for (std::size_t i = 0; i < names.foods.size(); ++i)
+            names.byName.insert(nameKey(names.foods[i].first), i);
+        for (std::size_t i = 0; i < names.foods.size(); ++i)
+            if (const QString key = nameKey(names.foods[i].second); !names.byName.contains(key))
+                names.byName.insert(key, i);
+    }
+    return read_.emplace(category, std::move(names)).first->second;
+}
+
+const std::pair<QString, QString> *FoodNames::find(int category, const QString &name) const
+{
+    const Category &names = namesOf(category);
+    const auto found = names.byName.constFind(nameKey(name));
+    return found == names.byName.cend() ? nullptr : &names.foods[*found];
+}
+
+QString FoodNames::canonical(int category, const QString &name) const
+{
+    const auto *food = find(category, name);
+    return food ? food->first : name;
+}
+
+QString FoodNames::shown(int category, const QString &name) const
+{
+    const auto *food = find(category, name);
+    if (!food)
+        return name;
+    return currentLanguage() == Language::English ? food->second : food->first;
+}
+
+}  // namespace velmo

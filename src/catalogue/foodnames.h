@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QHash>
+#include <QSqlDatabase>
+#include <QString>
+
+#include <map>
+#include <utility>
+#include <vector>
+
+namespace velmo {
+
+// The two names of each shipped food: the Italian one, which meal files hold whatever the
+// interface's language, and the source's English description, which the grid and the meal's
+// table show under English. Read from a food database one category at a time, when first asked;
+// a database without English names (a file of an older build) gives every food its Italian name
+// only. The personal foods have the one name their user gave them.
+class FoodNames {
+public:
+    void setDatabase(const QSqlDatabase &database);
+
+    // The Italian name of the food of `category` called `name` in either language (compared as
+    // names look, nameKey; an Italian name before an English one); `name` itself when no shipped
+    // food of the category has it.
+    QString canonical(int category, const QString &name) const;
+    // The name the interface shows for that food: its English name under English, its Italian
+    // name otherwise; `name` itself as above.
+    QString shown(int category, const QString &name) const;
+
+private:
+    struct Category {
+        std::vector<std::pair<QString, QString>> foods;  // Italian, English
+        QHash<QString, std::size_t> byName;              // nameKey of either name -> index of foods
+    };
+    const Category &namesOf(int category) const;
+    const std::pair<QString, QString> *find(int category, const QString &name) const;
+
+    QSqlDatabase database_;
+    mutable std::map<int, Category> read_;
+};
+
+}  // namespace velmo
