@@ -1,20 +1,29 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="it_IT">
-<context><name>FoodDatabase</name><message numerus="yes">
+<context>
+    <name>FoodDatabase</name>
+    <message numerus="yes">
         <source>mancano le tabelle %1</source>
         <translation>
             <numerusform>manca la tabella %1</numerusform>
             <numerusform>mancano le tabelle %1</numerusform>
         </translation>
     </message>
-</context><context><name>MealFile</name><message numerus="yes">
+</context>
+<context>
+    <name>MealFile</name>
+    <message numerus="yes">
         <source>e altri %n errori</source>
         <translation>
             <numerusform>e un altro errore</numerusform>
             <numerusform>e altri %n errori</numerusform>
         </translation>
     </message>
-</context><context><name>PersonalFood</name><message numerus="yes">
+</context>
+<context>
+    <name>PersonalFood</name>
+    <message numerus="yes">
         <source>servono 8 campi (alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo), ce ne sono %n</source>
         <translation>
             <numerusform>servono 8 campi (alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo), ce ne sono %n</numerusform>
@@ -28,14 +37,20 @@
             <numerusform>e altri %n errori</numerusform>
         </translation>
     </message>
-</context><context><name>VelmoPasto</name><message numerus="yes">
+</context>
+<context>
+    <name>VelmoPasto</name>
+    <message numerus="yes">
         <source>importati %n alimenti da %1 in %2: %3 nuovi, %4 aggiornati.</source>
         <translation>
             <numerusform>importati %n alimenti da %1 in %2: %3 nuovi, %4 aggiornati.</numerusform>
             <numerusform>importati %n alimenti da %1 in %2: %3 nuovi, %4 aggiornati.</numerusform>
         </translation>
     </message>
-</context><context><name>velmo::PersonalFoodCommands</name><message numerus="yes">
+</context>
+<context>
+    <name>velmo::PersonalFoodCommands</name>
+    <message numerus="yes">
         <source>Importati %n alimenti da %1: %2 nuovi, %3 aggiornati.</source>
         <translation>
             <numerusform>Importati %n alimenti da %1: %2 nuovi, %3 aggiornati.</numerusform>
@@ -49,11 +64,15 @@
             <numerusform>Esportati %n alimenti personali in %1.</numerusform>
         </translation>
     </message>
-</context><context><name>velmo::ui::FoodSearchWindow</name><message numerus="yes">
+</context>
+<context>
+    <name>velmo::ui::FoodSearchWindow</name>
+    <message numerus="yes">
         <source>%n alimenti trovati.</source>
         <translation>
             <numerusform>%n alimento trovato.</numerusform>
             <numerusform>%n alimenti trovati.</numerusform>
         </translation>
     </message>
-</context></TS>
+</context>
+</TS>

@@ -93,7 +93,7 @@ void MainWindowModel::chooseCategory(int index)
     dataControl_.setDatabase(isPersonalCategory(index) ? personalFoods_->catalogue()->connection()
                              : database_               ? database_->connection()
                                                        : QSqlDatabase());
-    setCategoryHeading(category.heading);
+    setCategoryHeading(category.shownHeading());
     document_.setCurrentCategory(index);
     dataControl_.setRecordSource(category.recordSource());
     dataControl_.refresh();

@@ -1,3 +1,5 @@
+#include "common/translation.h"
+
 #include <gtest/gtest.h>
 
 #ifdef VELMO_TEST_GUI
@@ -7,7 +9,7 @@
 #endif
 
 // One application object for the whole test run; widget tests get a QApplication on the
-// offscreen platform.
+// offscreen platform. The tests speak Italian as the programs do, plural forms included.
 int main(int argc, char **argv)
 {
 #ifdef VELMO_TEST_GUI
@@ -17,6 +19,7 @@ int main(int argc, char **argv)
 #else
     QCoreApplication app(argc, argv);
 #endif
+    velmo::installLanguage(velmo::Language::Italian);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -208,10 +208,14 @@ std::optional<PastoCommand> readPastoCommand(const QStringList &arguments, QStri
 QString pastoHelpText()
 {
     const auto text = [](const char *source) { return QCoreApplication::translate("PastoCommandLine", source); };
-    // The headings as a meal file names its categories.
+    // The headings as a meal file names its categories, whatever the language; the name the
+    // windows show beside it where that differs.
     QString categories;
     for (const FoodCategory &c : foodCategories())
-        categories += text(QT_TRANSLATE_NOOP("PastoCommandLine", "  %1 (tabella %2)\n")).arg(c.heading, c.table);
+        categories += c.shownHeading() == c.heading
+                          ? text(QT_TRANSLATE_NOOP("PastoCommandLine", "  %1 (tabella %2)\n")).arg(c.heading, c.table)
+                          : text(QT_TRANSLATE_NOOP("PastoCommandLine", "  %1 (%3; tabella %2)\n"))
+                                .arg(c.heading, c.table, c.shownHeading());
     categories += text(QT_TRANSLATE_NOOP("PastoCommandLine", "  %1 (i propri alimenti, nell'archivio %2)\n"))
                       .arg(personalCategory().heading, QDir::toNativeSeparators(PersonalCatalogue::defaultPath()));
     return text(QT_TRANSLATE_NOOP("PastoCommandLine", "Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]\n"

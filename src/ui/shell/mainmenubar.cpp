@@ -79,7 +79,7 @@ void MainMenuBar::buildCategoryMenu()
     const auto &categories = foodCategories();
     for (int i = 0; i < kFoodCategoryCount; ++i) {
         const FoodCategory &category = categories[static_cast<std::size_t>(i)];
-        QAction *item = categoryMenu_->addAction(category.menuCaption);
+        QAction *item = categoryMenu_->addAction(category.shownMenuCaption());
         item->setObjectName(QString::fromLatin1(category.menuItem));
         // A category chosen from the keyboard is browsed from the keyboard: the grid takes the focus.
         connect(item, &QAction::triggered, &model_, [this, i] {
@@ -87,7 +87,7 @@ void MainMenuBar::buildCategoryMenu()
             emit categoryChosen();
         });
     }
-    QAction *personal = categoryMenu_->addAction(personalCategory().menuCaption);
+    QAction *personal = categoryMenu_->addAction(personalCategory().shownMenuCaption());
     personal->setObjectName(QString::fromLatin1(personalCategory().menuItem));
     connect(personal, &QAction::triggered, &model_, [this] { model_.chooseCategory(kPersonalCategory); });
     buildPersonalFoodsMenu();
