@@ -390,9 +390,10 @@ void EnergyWindowModel::clearGrams()
 void EnergyWindowModel::splitChange(SplitKind kind)
 {
     const auto split = macronutrientSplit(requirementText(), kind, locale());
-    const double grams[3] = {split ? split->proteinGrams : 0.0, split ? split->fatGrams : 0.0,
-                             split ? split->carbohydrateGrams : 0.0};
-    for (std::size_t i = 0; i < grams_.size(); ++i) {
+    const std::array<double, 3> grams{split ? split->proteinGrams : 0.0, split ? split->fatGrams : 0.0,
+                                      split ? split->carbohydrateGrams : 0.0};
+    static_assert(grams.size() == std::tuple_size_v<decltype(grams_)>);
+    for (std::size_t i = 0; i < grams.size(); ++i) {
         grams_[i] = gramsText(grams[i], locale());
         emit controlChanged(EnergyControl::GramsLabels);
     }

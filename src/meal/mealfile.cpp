@@ -100,7 +100,7 @@ void readLine(int line, const QString &content, MealFile &file)
     }
     MealFileEntry entry;
     entry.line = line;
-    const QString category = fields[0];
+    const QString &category = fields[0];
     entry.food = fields[1];
     entry.grams = fields[2];
 

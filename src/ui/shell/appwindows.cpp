@@ -53,8 +53,9 @@ EnergyUi *AppWindows::energy()
         return energy_.get();
     energy_ = std::make_unique<EnergyUi>(
         printers(), *dialogs_, [this] { showMainWindow(); }, [this] { quitAsked(); });
-    for (const auto &[sex, whose] : {std::pair{Sex::Female, tr("femmina")}, std::pair{Sex::Male, tr("maschio")}}) {
+    for (const auto &[sex, name] : {std::pair{Sex::Female, tr("femmina")}, std::pair{Sex::Male, tr("maschio")}}) {
         EnergyWindowModel &model = energy_->model(sex);
+        const QString whose = name;  // a lambda may not capture a structured binding (clang 14)
         connect(&model, &EnergyWindowModel::controlChanged, this, [this, &model, whose](EnergyControl control) {
             if (control != EnergyControl::RequirementBox)
                 return;
