@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmo authors
 # velmo-pasto on a twelve-food file against the least a QtCore + QtSql program does to read one
 # food table (bare_sql_process); see support/pair_ratio.sh for how the two are timed.
 #   bench/process_ratio.sh [BIN_DIR] [RUNS] [MEAL_FILE]

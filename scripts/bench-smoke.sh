@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmo authors
 # Runs every benchmark program of a build once, briefly, so that a benchmark that crashes or
 # aborts is caught; the figures of so short a run mean nothing.
 #

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmo authors
 # Checks that every tracked .cpp and .h file is as clang-format (Debian's `clang-format`, from
 # scripts/packages.txt) writes it with the project's .clang-format. Prints each file that differs
 # and how many of its lines would change; exits 1 if there is any, 2 if clang-format is missing.

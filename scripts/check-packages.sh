@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmo authors
 # Checks that every CMake package configuration the build found on the system comes from a Debian
 # package that scripts/packages.txt installs through hard dependencies alone, as the set-up does
 # with --no-install-recommends. A package that is merely present on this machine (installed by

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmo authors
 # Runs clang-tidy (.clang-tidy) on every C++ file of src/ and tools/, with the compile commands of
 # the default build (made by scripts/setup.sh, which also writes the files that moc and uic make).
 # Exit codes: 0 no finding; 1 a finding or a file clang-tidy could not read.

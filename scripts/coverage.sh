@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmo authors
 # Builds Velmo with gcc's coverage counters (preset "coverage", folder build-coverage), runs every
 # test and prints the line and branch coverage of src/, library by library, then in total.
 #

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmo authors
 # Builds the libFuzzer targets of tests/fuzz (preset "fuzz": clang, AddressSanitizer,
 # UndefinedBehaviorSanitizer, folder build-fuzz) and runs each for a bounded time, starting from
 # its seed corpus in tests/fuzz/corpus/TARGET. Fails on a crash, a leak, a sanitizer report, an

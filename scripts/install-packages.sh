@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmo authors
 # Installs the Debian packages of the given lists (one name a line, '#' starts a comment) that are
 # not installed yet, without their recommendations: what the project needs must be on its lists.
 #

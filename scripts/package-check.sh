@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmo authors
 # Builds the Debian package from the current build, unpacks it into a scratch root and checks what
 # a user would get: the package's dependencies, velmo-pasto on the example meal run from another
 # folder, velmo started until its main window is shown (offscreen), the desktop entry, the

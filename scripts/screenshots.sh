@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmo authors
 # Makes the screenshots of docs/screenshots from the program's own windows, on Qt's offscreen
 # platform (no display needed): the main window with the meal of examples/pasto.txt, the energy
 # window of a woman of 30 years and 60 kg with moderate activity, and the print window; then the

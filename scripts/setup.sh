@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmo authors
 # Installs the Debian packages that are missing, then configures and builds Velmo.
 set -euo pipefail
 cd "$(dirname "$0")/.."

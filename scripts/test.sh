@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmo authors
 # Sets everything up and runs every test.
 #
 # Usage: scripts/test.sh [--sanitizers] [CTEST OPTIONS...]

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmo authors
 """Mutation score of the model libraries' tests.
 
 Makes a fixed, seeded sample of small faults ("mutants") in the .cpp files of src/common,

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
 // Choosing a category and moving through its foods, through the same model code as the window:
 // the query, the grid's model, the bound texts and the placing of the food in the table. A last
 // argument 1 runs the case under English, with the foods' English names.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
 // The personal catalogue: a large CSV import, which reads the file a piece at a time and writes
 // every food in one transaction with a full sync, its export, and the personal category shown in
 // the window's model.

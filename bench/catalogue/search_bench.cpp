@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
 // Finding a food by name, one keystroke at a time, as the search window does it: on the shipped
 // catalogue and on a synthetic one of 100,000 foods, by the Italian names and (second argument 1)
 // by the English ones; and the one-time reading of the index at the window's first opening.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
 // How long a person's whole requirement takes, in the model and through a window's handlers.
 #include "energy/energymodel.h"
 #include "energy/energywindowmodel.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
 // The yardstick for velmo-pasto's start-up: the least a Qt program can do to read a food table,
 // a QCoreApplication and a read-only SQLite connection that reads one category table.
 //   bare_sql_process [DATABASE] [TABLE]

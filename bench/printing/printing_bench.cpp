@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
 // Opening the print window (capture and first preview) and redrawing the preview after a field
 // changes, with the real printer service on the PDF file entry (no print system needed).
 #include "common/numbertext.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
 // The yardstick of the program's start-up as a whole process (bench/shell/startup_ratio.sh).
 #include "barechartwindow.h"
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
 // From nothing to the main window shown, as the program starts (offscreen), and the memory the
 // program holds once it is up; beside it the yardstick, a bare Qt window with a three-bar chart
 // shown the same way. Compare the two times: the program's start-up is aimed at 1.2 times the

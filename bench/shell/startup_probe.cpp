@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
 // The program's start-up as a whole process, up to its main window shown, then out: what
 // bench/shell/startup_ratio.sh times against bare_chart_window. Given a file name, it also saves
 // the window as drawn there (PNG), so that a change meant to speed the start can be checked to

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmo authors
 # The program's start-up to its main window shown (startup_probe) against a bare Qt window with a
 # chart (bare_chart_window), on the same platform (offscreen unless QT_QPA_PLATFORM says
 # otherwise); see ../support/pair_ratio.sh for how the two are timed.

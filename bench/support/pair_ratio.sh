@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmo authors
 # Two programs as whole processes, run in turn so that a drift of the machine's speed touches
 # both alike: prints the median time of each and the median of the pair-by-pair ratios (the first
 # over the second). Each program is run once first, to check that it ends well and to warm the

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
 // A crash or a power cut in the middle of a change leaves the personal catalogue in its old or
 // its new state. velmo-pasto imports a large CSV file and is killed with SIGKILL at a random
 // moment, hundreds of times; after each kill the file must open and hold one of the two states.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
 // Any bytes as a personal foods CSV file (libFuzzer, through scripts/fuzz.sh). Besides a crash, a
 // leak or a sanitizer report, a fault is a file imported whole whose export imports back other.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
 // Prints through a real CUPS queue that writes PDF files (cups-pdf) and measures the pages it
 // produced. scripts/test.sh starts cupsd and adds the queue; without them the test is skipped.
 #include "ui/printing/printsetupwindow.h"

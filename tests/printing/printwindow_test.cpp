@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
 // The print window's widgets, the print module that opens it, and the printer service the program
 // prints through.
 #include "ui/printing/printsetupwindow.h"

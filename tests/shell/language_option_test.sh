@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmo authors
 # velmo speaks the language --lingua asks for, whatever the environment says, and the one of the
 # environment without it; a language it does not speak ends it at once with a message and code 2.
 # Usage: language_option_test.sh VELMO

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmo authors
 # The package check passes on the project's list and, with one package the build needs taken out
 # of it, fails naming that package.
 set -uo pipefail

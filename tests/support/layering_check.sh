@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmo authors
 # The layers hold: models know nothing of widgets or printers, and a library uses only what its
 # CMake target links.
 #   layering_check.sh TARGETS_FILE SOURCE_DIR

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmo authors
 # The layering check fails on a made-up tree with one violation of each kind, naming each, and
 # passes on the same tree once they are gone.
 #   layering_check_test.sh CHECK_SCRIPT TARGETS_FILE (the real one, for its Qt modules)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmo authors
 # Each program's manual page describes, in its OPZIONI section, the options its --help names, and
 # no other. Usage: man_pages_test.sh MAN_DIR PROGRAM...
 set -uo pipefail

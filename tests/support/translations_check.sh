@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Velmo authors
 # The translations are complete and up to date: lupdate run on the sources now would change
 # neither file of i18n/, and no text in them is left unfinished.
 # Usage: translations_check.sh LUPDATE SOURCE_DIR

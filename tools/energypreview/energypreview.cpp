@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
 // Draws the energy windows, the launcher and the choice dialog into PNG files, for a look by eye, in
 // the language of the environment (LANGUAGE=en for English).
 #include "common/translation.h"

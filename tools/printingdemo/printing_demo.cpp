@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
 // Opens the print window over a sample window with the real printer service, for looking at it
 // by hand (under Xvfb: take a screenshot while it runs), in the language of `--lingua it|en` or of
 // the environment. Not a test.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
 // The screenshots of the README and the AppStream data: the main window with a meal read from a
 // meal file, the energy window of a worked example, and the print window over the main window;
 // or, with "en" after the meal file, the main window alone in English (finestra-principale-en.png).
