@@ -35,8 +35,8 @@ QString FoodFormModel::caption(int field)
     if (field == 0)
         return tr("&Nome");
     static const char *const accelerated[] = {
-        QT_TRANSLATE_NOOP("FoodFormModel", "Parte &edibile"), QT_TRANSLATE_NOOP("FoodFormModel", "&Proteine"),
-        QT_TRANSLATE_NOOP("FoodFormModel", "&Lipidi"),        QT_TRANSLATE_NOOP("FoodFormModel", "&Carboidrati"),
+        QT_TRANSLATE_NOOP("FoodFormModel", "Parte &edibile"), QT_TRANSLATE_NOOP("FoodFormModel", "&Protidi"),
+        QT_TRANSLATE_NOOP("FoodFormModel", "&Lipidi"),        QT_TRANSLATE_NOOP("FoodFormModel", "&Glucidi"),
         QT_TRANSLATE_NOOP("FoodFormModel", "E&nergia"),       QT_TRANSLATE_NOOP("FoodFormModel", "&Fibra"),
         QT_TRANSLATE_NOOP("FoodFormModel", "C&olesterolo")};
     const FoodQuantity &q = foodQuantities()[static_cast<std::size_t>(field - 1)];

@@ -42,9 +42,9 @@ const std::array<FoodQuantity, 7> &foodQuantities()
     // kcal, and the richest organ meats stay far below 5000 mg of cholesterol.
     static const std::array<FoodQuantity, 7> quantities{{
         {"edibile", QStringLiteral(QT_TRANSLATE_NOOP("PersonalFood", "Parte edibile")), QStringLiteral("%"), 1, 100},
-        {"proteine", QStringLiteral(QT_TRANSLATE_NOOP("PersonalFood", "Proteine")), QStringLiteral("g"), 0, 100},
+        {"proteine", QStringLiteral(QT_TRANSLATE_NOOP("PersonalFood", "Protidi")), QStringLiteral("g"), 0, 100},
         {"lipidi", QStringLiteral(QT_TRANSLATE_NOOP("PersonalFood", "Lipidi")), QStringLiteral("g"), 0, 100},
-        {"carboidrati", QStringLiteral(QT_TRANSLATE_NOOP("PersonalFood", "Carboidrati")), QStringLiteral("g"), 0, 100},
+        {"carboidrati", QStringLiteral(QT_TRANSLATE_NOOP("PersonalFood", "Glucidi")), QStringLiteral("g"), 0, 100},
         {"energia", QStringLiteral(QT_TRANSLATE_NOOP("PersonalFood", "Energia")), QStringLiteral("kcal"), 0, 900},
         {"fibra", QStringLiteral(QT_TRANSLATE_NOOP("PersonalFood", "Fibra")), QStringLiteral("g"), 0, 100},
         {"colesterolo", QStringLiteral(QT_TRANSLATE_NOOP("PersonalFood", "Colesterolo")), QStringLiteral("mg"), 0,
@@ -100,16 +100,16 @@ std::vector<ValueDoubt> valueDoubts(const PersonalFood &food)
         if (std::fabs(*n[3] - computed) > 0.15 * computed)
             doubts.push_back(
                 {4, Text::tr("L'energia indicata (%1 kcal) differisce di più del 15% da quella calcolata da "
-                             "proteine, lipidi e carboidrati (4 × %2 + 9 × %3 + 4 × %4 = %5 kcal); può essere "
+                             "protidi, lipidi e glucidi (4 × %2 + 9 × %3 + 4 × %4 = %5 kcal); può essere "
                              "giusta, per esempio per l'alcol o i polioli.")
                         .arg(formatGroupedUpTo2(*n[3], locale), formatGroupedUpTo2(*n[0], locale),
                              formatGroupedUpTo2(*n[1], locale), formatGroupedUpTo2(*n[2], locale),
-                             formatGroupedUpTo2(computed, locale))});
+                             formatAmount(computed, Amount::Kilocalories, locale))});
     }
     // Each of them is at most 100 g already; a sum just above can be the rounding of the tables.
     const double sum = n[0].value_or(0) + n[1].value_or(0) + n[2].value_or(0);
     if (sum > 100)
-        doubts.push_back({1, Text::tr("Proteine, lipidi e carboidrati insieme fanno %1 g, più dei 100 g di "
+        doubts.push_back({1, Text::tr("Protidi, lipidi e glucidi insieme fanno %1 g, più dei 100 g di "
                                       "alimento a cui si riferiscono.")
                                  .arg(formatGroupedUpTo2(sum, locale))});
     return doubts;

@@ -453,4 +453,28 @@ QString formatUnits(qint64 units, int decimals, const QLocale &locale)
     return compose(r, locale, false, false);
 }
 
+std::optional<Amount> nutrientAmount(QStringView unit)
+{
+    if (unit == u"kcal")
+        return Amount::Kilocalories;
+    if (unit == u"g")
+        return Amount::Grams;
+    if (unit == u"mg")
+        return Amount::Milligrams;
+    if (unit == u"\u00b5g" || unit == u"\u03bcg" || unit == u"mcg")
+        return Amount::Micrograms;
+    return std::nullopt;
+}
+
+QString formatAmount(double value, Amount amount, const QLocale &locale)
+{
+    if (!std::isfinite(value))
+        return {};
+    RoundedDecimal rounded = roundHalfEven(value, amount == Amount::Grams || amount == Amount::Milligrams ? 1 : 0);
+    // Milligrams keep their decimal only while they are a single digit, 9,96 mg included (10 mg).
+    if (amount == Amount::Milligrams && rounded.integerDigits.size() > 1)
+        rounded = roundHalfEven(value, 0);
+    return compose(rounded, locale, false, false);
+}
+
 }  // namespace velmo

@@ -84,4 +84,17 @@ QString ungroupedNumberText(QStringView text, const QLocale &locale);
 // labels of a chart axis.
 QString formatUnits(qint64 units, int decimals, const QLocale &locale);
 
+// The one rule for amounts shown beside the fixed formats above (the meal against the
+// requirement, messages, and every panel or report to come): energy in whole kilocalories, food
+// in whole grams, nutrients with the decimals their unit deserves: grams with one decimal,
+// milligrams with one below 10 mg and none from there, micrograms none. A tenth of a kilocalorie
+// or of a gram of food is noise next to what a table of foods can tell; a tenth of a gram of
+// protein, or of a milligram of iron, is not.
+enum class Amount { Kilocalories, FoodGrams, Grams, Milligrams, Micrograms };
+// The amount a nutrient's unit ("kcal", "g", "mg", "µg") calls for; none for another unit.
+std::optional<Amount> nutrientAmount(QStringView unit);
+// Rounded halves to even, ASCII digits with the locale's decimal separator and no grouping (as
+// the energy windows write the requirement); empty for a value that is no number.
+QString formatAmount(double value, Amount amount, const QLocale &locale);
+
 }  // namespace velmo

@@ -266,8 +266,8 @@ void PersonalFoodCommands::saveMealAsFood()
     QStringList values;
     for (std::size_t k = 0; k < food.nutrients.size(); ++k) {
         const FoodQuantity &q = foodQuantities()[k + 1];
-        values.append(QStringLiteral("%1 %2 %3")
-                          .arg(q.shownLabel().toLower(), formatGroupedUpTo2(*food.nutrients[k], locale), q.unit));
+        const QString amount = formatAmount(*food.nutrients[k], nutrientAmount(q.unit).value_or(Amount::Grams), locale);
+        values.append(QStringLiteral("%1 %2 %3").arg(q.shownLabel().toLower(), amount, q.unit));
     }
     dialogs_.message(tr("Creato l'alimento personale \"%1\" (parte edibile 100%), per 100 g di pasto:\n%2.")
                          .arg(food.name, values.join(QStringLiteral(", "))),

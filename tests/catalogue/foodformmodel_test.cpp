@@ -61,5 +61,12 @@ TEST(FoodFormModel, ChecksEveryFieldAndAsksAboutDoubtfulValues)
     }
 }
 
+// The form names the nutrients with the composition table's words.
+TEST(FoodFormModel, NamesTheNutrientsAsTheTableDoes)
+{
+    EXPECT_EQ(QStringList({FoodFormModel::caption(2), FoodFormModel::caption(3), FoodFormModel::caption(4)}).join(u'|'),
+              u"&Protidi (g, 0–100)|&Lipidi (g, 0–100)|&Glucidi (g, 0–100)"_s);
+}
+
 }  // namespace
 }  // namespace velmo::test

@@ -72,7 +72,7 @@ TEST(PersonalFoodCsv, ImportRules)
         {__LINE__, "Pane,0,1,1,1,1,1,1\r\n", 0, "riga 2: Parte edibile: il valore deve essere compreso fra 1 e 100"},
         {__LINE__, "Pane,,1,1,1,1,1,1\r\n", 0, "riga 2: Parte edibile: manca il valore"},
         {__LINE__, "Pane,100,1,1,1,1000,1,1\r\n", 0, "riga 2: Energia: il valore deve essere compreso fra 0 e 900", true},
-        {__LINE__, "Buono,100,1,1,1,17,1,1\r\nPane,100,-1,1,1,1,1,1\r\n", 0, "riga 3: Proteine: \"-1\" non è un numero"},
+        {__LINE__, "Buono,100,1,1,1,17,1,1\r\nPane,100,-1,1,1,1,1,1\r\n", 0, "riga 3: Protidi: \"-1\" non è un numero"},
         {__LINE__, "Pane,100,1.000,5,1,53,1,1\r\nPane,100,1,1\r\n", 0, "riga 3: servono 8 campi"},
         {__LINE__, "Pane,100,1,1,1,17,1,1\r\npane ,90,1,1,1,17,1,1\r\n", 0, "riga 3: l'alimento \"pane\" compare già alla riga 2"},
         {__LINE__, "Pane,100,50,50,50,1,,\r\npane,100,1,1,1,,,\r\n", 0, "riga 3: l'alimento \"pane\" compare già alla riga 2", true},
@@ -86,8 +86,8 @@ TEST(PersonalFoodCsv, ImportRules)
         // What the food window asks to confirm is refused with its line, unless it is forced.
         {__LINE__, "Vino,100,0,0,1,70,,\r\n", 0, "riga 2: L'energia indicata (70 kcal) differisce di più del 15%"},
         {__LINE__, "Vino,100,0,0,1,70,,\r\n", 1, "", true},
-        {__LINE__, "Pane,100,50,50,50,1,,\r\n", 0, "(4 × 50 + 9 × 50 + 4 × 50 = 850 kcal); può essere giusta, per esempio per l'alcol o i polioli. Proteine, lipidi e carboidrati insieme fanno 150 g"},
-        {__LINE__, "Olio,100,0.11,99.98,0,884,,\r\n", 0, "riga 2: Proteine, lipidi e carboidrati insieme fanno 100,09 g"},
+        {__LINE__, "Pane,100,50,50,50,1,,\r\n", 0, "(4 × 50 + 9 × 50 + 4 × 50 = 850 kcal); può essere giusta, per esempio per l'alcol o i polioli. Protidi, lipidi e glucidi insieme fanno 150 g"},
+        {__LINE__, "Olio,100,0.11,99.98,0,884,,\r\n", 0, "riga 2: Protidi, lipidi e glucidi insieme fanno 100,09 g"},
         {__LINE__, "Olio,100,0.11,99.98,0,884,,\r\n", 1, "", true},
     };
     // clang-format on

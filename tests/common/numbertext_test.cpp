@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <optional>
 
@@ -274,6 +275,32 @@ TEST(Formats, WholeUnitsWithExactDecimals)
         EXPECT_EQ(formatUnits(c.units, c.decimals, english()).toStdString(), c.englishText);
     }
     EXPECT_EQ(formatUnits(25, 1, QLocale(QStringLiteral("fa_IR"))), QStringLiteral("2\u066b5"));
+}
+
+// One rule for the amounts shown outside the fixed formats, by the unit they are in.
+TEST(Formats, AmountsWithTheDecimalsTheirUnitDeserves)
+{
+    constexpr auto kcal = Amount::Kilocalories, food = Amount::FoodGrams, g = Amount::Grams, mg = Amount::Milligrams,
+                   ug = Amount::Micrograms;
+    // clang-format off
+    const struct { int line; Amount amount; double value; const char *italianText, *englishText; } cases[] = {
+        {__LINE__, kcal, 2244.4, "2244", "2244"},  {__LINE__, kcal, 249.5, "250", "250"},  // halves to even
+        {__LINE__, kcal, 250.5, "250", "250"},     {__LINE__, food, 150.6, "151", "151"},
+        {__LINE__, g, 12.25, "12,2", "12.2"},      {__LINE__, g, 1234.56, "1234,6", "1234.6"},
+        {__LINE__, g, -0.04, "0,0", "0.0"},        {__LINE__, g, 7, "7,0", "7.0"},
+        {__LINE__, mg, 9.94, "9,9", "9.9"},        {__LINE__, mg, 9.96, "10", "10"},
+        {__LINE__, mg, 844.5, "844", "844"},       {__LINE__, ug, 2.5, "2", "2"},
+        {__LINE__, g, std::nan(""), "", ""},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        EXPECT_EQ(formatAmount(c.value, c.amount, italian()).toStdString(), c.italianText);
+        EXPECT_EQ(formatAmount(c.value, c.amount, english()).toStdString(), c.englishText);
+    }
+    EXPECT_EQ(nutrientAmount(u"mg"), mg);
+    EXPECT_EQ(nutrientAmount(u"\u00b5g"), ug);
+    EXPECT_EQ(nutrientAmount(u"%"), std::nullopt);
 }
 
 TEST(Fixed4, RoundsHalvesToEvenAndPrintsShortest)

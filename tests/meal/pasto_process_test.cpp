@@ -116,7 +116,7 @@ const ProcessCase kCases[] = {
     // Personal foods: none yet, so an empty export and no such food; a bad import names its line.
     {__LINE__, {"--esporta-alimenti"}, {}, Feed::Pipe, kIt, Db::Shipped, 0, "\\Aalimenti,edibile,[a-z,]+\r\n\\z", "", 0},
     {__LINE__, {"--importa-alimenti"}, kFoods + "Torta,100,x,,,,,\n",
-     Feed::FileArgument, kIt, Db::Shipped, 2, kNothing, "riga 2: Proteine: \"x\" non è un numero", 2},
+     Feed::FileArgument, kIt, Db::Shipped, 2, kNothing, "riga 2: Protidi: \"x\" non è un numero", 2},
     // What the food window asks to confirm is refused, unless forced; hard limits always.
     {__LINE__, {"--importa-alimenti"}, kFoods + "Torta,100,10,10,10,1,,\n", Feed::FileArgument, kIt, Db::Shipped, 2, kNothing,
      "velmo-pasto: se i valori da confermare sono giusti, importarli con --forza\n", 3},
