@@ -659,16 +659,8 @@ written to standard output (disk full, output closed, broken pipe).
         <translation>&amp;Edible part</translation>
     </message>
     <message>
-        <source>&amp;Proteine</source>
-        <translation>&amp;Protein</translation>
-    </message>
-    <message>
         <source>&amp;Lipidi</source>
         <translation>F&amp;at</translation>
-    </message>
-    <message>
-        <source>&amp;Carboidrati</source>
-        <translation>&amp;Carbohydrate</translation>
     </message>
     <message>
         <source>E&amp;nergia</source>
@@ -698,12 +690,43 @@ Conservare i valori indicati?</source>
 
 Keep these values?</translation>
     </message>
+    <message>
+        <source>&amp;Protidi</source>
+        <translation>&amp;Protein</translation>
+    </message>
+    <message>
+        <source>&amp;Glucidi</source>
+        <translation>&amp;Carbohydrate</translation>
+    </message>
 </context>
 <context>
     <name>FoodSearch</name>
     <message>
         <source>Impossibile leggere gli alimenti della categoria &quot;%1&quot;: %2</source>
         <translation>Cannot read the foods of the category &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>GrossWeightHint</name>
+    <message>
+        <source>Solo grammi interi: la virgola non è accettata</source>
+        <translation>Whole grams only: the decimal comma is not accepted</translation>
+    </message>
+    <message>
+        <source>Solo cifre: il peso lordo si scrive in grammi interi</source>
+        <translation>Digits only: the gross weight is written in whole grams</translation>
+    </message>
+    <message>
+        <source>Riga bloccata: togli la spunta per cambiare il peso lordo</source>
+        <translation>Row locked: clear its tick to change the gross weight</translation>
+    </message>
+    <message>
+        <source>Invio non calcola la riga: spunta la sua casella di blocco (Tab, poi Spazio)</source>
+        <translation>Enter does not calculate the row: tick its lock box (Tab, then Space)</translation>
+    </message>
+    <message>
+        <source>Al massimo %1 cifre: il peso lordo arriva a %2 g</source>
+        <translation>At most %1 digits: the gross weight goes up to %2 g</translation>
     </message>
 </context>
 <context>
@@ -1110,16 +1133,8 @@ With codes 1 and 2 nothing is printed on standard output.
         <translation>Edible part</translation>
     </message>
     <message>
-        <source>Proteine</source>
-        <translation>Protein</translation>
-    </message>
-    <message>
         <source>Lipidi</source>
         <translation>Fat</translation>
-    </message>
-    <message>
-        <source>Carboidrati</source>
-        <translation>Carbohydrate</translation>
     </message>
     <message>
         <source>Energia</source>
@@ -1152,14 +1167,6 @@ With codes 1 and 2 nothing is printed on standard output.
     <message>
         <source>%1: il valore deve essere compreso fra %2 e %3 %4.</source>
         <translation>%1: the value must be between %2 and %3 %4.</translation>
-    </message>
-    <message>
-        <source>L&apos;energia indicata (%1 kcal) differisce di più del 15% da quella calcolata da proteine, lipidi e carboidrati (4 × %2 + 9 × %3 + 4 × %4 = %5 kcal); può essere giusta, per esempio per l&apos;alcol o i polioli.</source>
-        <translation>The energy given (%1 kcal) differs by more than 15% from the energy computed from protein, fat and carbohydrate (4 × %2 + 9 × %3 + 4 × %4 = %5 kcal); it may be right, for example because of alcohol or polyols.</translation>
-    </message>
-    <message>
-        <source>Proteine, lipidi e carboidrati insieme fanno %1 g, più dei 100 g di alimento a cui si riferiscono.</source>
-        <translation>Protein, fat and carbohydrate together make %1 g, more than the 100 g of food they refer to.</translation>
     </message>
     <message numerus="yes">
         <source>servono 8 campi (alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo), ce ne sono %n</source>
@@ -1210,6 +1217,22 @@ With codes 1 and 2 nothing is printed on standard output.
     <message>
         <source>impossibile leggere %1: %2</source>
         <translation>cannot read %1: %2</translation>
+    </message>
+    <message>
+        <source>Protidi</source>
+        <translation>Protein</translation>
+    </message>
+    <message>
+        <source>Glucidi</source>
+        <translation>Carbohydrate</translation>
+    </message>
+    <message>
+        <source>L&apos;energia indicata (%1 kcal) differisce di più del 15% da quella calcolata da protidi, lipidi e glucidi (4 × %2 + 9 × %3 + 4 × %4 = %5 kcal); può essere giusta, per esempio per l&apos;alcol o i polioli.</source>
+        <translation>The energy given (%1 kcal) differs by more than 15% from the energy computed from protein, fat and carbohydrate (4 × %2 + 9 × %3 + 4 × %4 = %5 kcal); it may be right, for example because of alcohol or polyols.</translation>
+    </message>
+    <message>
+        <source>Protidi, lipidi e glucidi insieme fanno %1 g, più dei 100 g di alimento a cui si riferiscono.</source>
+        <translation>Protein, fat and carbohydrate together make %1 g, more than the 100 g of food they refer to.</translation>
     </message>
 </context>
 <context>
@@ -1881,6 +1904,10 @@ could not be written.
         <source> - Valutazione calorica e nutrizionale in una dieta</source>
         <translation> - Calorie and nutrient assessment of a diet</translation>
     </message>
+    <message>
+        <source>Scegli un alimento: Scelta alimenti o Ctrl+F</source>
+        <translation>Choose a food: Foods menu or Ctrl+F</translation>
+    </message>
 </context>
 <context>
     <name>velmo::MealDocument</name>
@@ -2186,8 +2213,12 @@ Nothing was printed.</translation>
         <translation>Lock row %1</translation>
     </message>
     <message>
-        <source>Spazio calcola la riga e apre la successiva; di nuovo Spazio la svuota</source>
-        <translation>Space calculates the row and opens the next one; Space again empties it</translation>
+        <source>Blocca la riga e calcola la porzione</source>
+        <translation>Lock the row and calculate the portion</translation>
+    </message>
+    <message>
+        <source>Blocca la riga e calcola la porzione: Spazio la blocca e apre la riga successiva, di nuovo Spazio la sblocca e la svuota</source>
+        <translation>Lock the row and calculate the portion: Space locks it and opens the next row, Space again unlocks and empties it</translation>
     </message>
 </context>
 <context>
@@ -2458,6 +2489,10 @@ Nothing was printed.</translation>
     <message>
         <source>Pasto e fabbisogno</source>
         <translation>Meal and requirement</translation>
+    </message>
+    <message>
+        <source>Suggerimento</source>
+        <translation>Hint</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "meal/mealgrid.h"
 
 #include "common/numbertext.h"
+#include "meal/grossweighthint.h"
 #include "meal/mealportion.h"
 
 #include <algorithm>
@@ -199,7 +200,33 @@ bool MealGrid::setGrossText(int r, const QString &text)
         return false;
     }
     setCellText(r, MealColumn::Gross, text);
+    clearHint();
     return true;
+}
+
+bool MealGrid::refuseGrossKey(int r, int keyAscii)
+{
+    return setHint(grossKeyHint(keyAscii, row(r).lock != 0));
+}
+
+bool MealGrid::refuseGrossText(QStringView text)
+{
+    return setHint(grossTextHint(text));
+}
+
+// A hint is told again even when it is the one shown: the view shows it anew for as long.
+bool MealGrid::setHint(const QString &hint)
+{
+    if (hint.isEmpty() && hint_.isEmpty())
+        return false;
+    hint_ = hint;
+    emit hintChanged();
+    return !hint.isEmpty();
+}
+
+bool MealGrid::holdsNoFood() const
+{
+    return std::all_of(rows_.begin(), rows_.end(), [](const MealRow &row) { return row.isFree(); });
 }
 
 void MealGrid::grossClicked(int r)

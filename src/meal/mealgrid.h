@@ -120,6 +120,18 @@ public:
     // A click into row r's gross-weight box shows its text in the window-text colour again.
     void grossClicked(int r);
 
+    // --- Why a box did nothing ----------------------------------------------------------------
+    // A key typed into row r's gross-weight box that the box does not take (`grossKeyPress`
+    // discards it, or the row is locked), or a text refused whole: `hint()` says why, until the
+    // next weight the table takes or `clearHint()`. False, and no hint, for a key that is no
+    // typing (Escape): only a refusal with something to say is worth a beep.
+    bool refuseGrossKey(int r, int keyAscii);
+    bool refuseGrossText(QStringView text);
+    const QString &hint() const { return hint_; }
+    void clearHint() { setHint(QString()); }
+    // True while no row holds a food: the user's first step is still to choose one.
+    bool holdsNoFood() const;
+
     // --- The lock boxes ----------------------------------------------------------------------
     // Sets the lock box of row r (0 unchecked, anything else checked). A change runs
     // `lockClicked(r)` before this returns, whether the user clicked or the program set the
@@ -156,6 +168,7 @@ signals:
     void rowStateChanged(int row);  // lock or visibility
     void totalsChanged();
     void chartChanged();
+    void hintChanged();
 
 protected:
     MealRow &mutableRow(int r) { return rows_[static_cast<std::size_t>(r)]; }
@@ -185,11 +198,14 @@ private:
     void clearRow(int r);
     void recomputeTotals();
     void updateChart();
+    // Sets the hint; true when there is one.
+    bool setHint(const QString &hint);
 
     std::array<MealRow, kMealRows> rows_;
     MealTotals totals_;
     std::array<double, kChartColumns> chart_{};
     Dialogs *dialogs_ = nullptr;
+    QString hint_;
     // How deep lock handlers are nested: only the outermost run recomputes the totals, so the
     // unlocks that a refusal or `blankZeros` start inside it never recompute on their own.
     int lockDepth_ = 0;

@@ -24,6 +24,13 @@ MainWindowModel::MainWindowModel(Dialogs &dialogs, QObject *parent)
                                           [this] { return category_; }},
         dialogs_);
     connect(&meal_, &MealGrid::totalsChanged, this, &MainWindowModel::updateComparison);
+    connect(&meal_, &MealGrid::hintChanged, this, &MainWindowModel::statusHintChanged);
+    connect(&meal_, &MealGrid::cellChanged, this, [this](int, MealColumn column) {
+        if (column == MealColumn::Name && meal_.holdsNoFood() != mealHoldsNoFood_) {
+            mealHoldsNoFood_ = !mealHoldsNoFood_;
+            emit statusHintChanged();
+        }
+    });
     connect(&browser_, &FoodBrowser::foodNameChanged, this, [this] { meal_.placeFood(browser_.current()); });
     meal_.setDialogs(&dialogs_);
     document_.setPersonalDatabase([this]() -> std::optional<QSqlDatabase> {
@@ -123,6 +130,13 @@ std::optional<MealComparison> MainWindowModel::comparison() const
     if (!requirementKcal_)
         return std::nullopt;
     return compareWithRequirement(meal_.totals(), *requirementKcal_, QLocale());
+}
+
+QString MainWindowModel::statusHint() const
+{
+    if (!meal_.hint().isEmpty())
+        return meal_.hint();
+    return mealHoldsNoFood_ ? tr("Scegli un alimento: Scelta alimenti o Ctrl+F") : QString();
 }
 
 void MainWindowModel::setRequirement(std::optional<double> kcal, const QString &whose)

@@ -79,6 +79,9 @@ public:
     // The third: the meal against the daily requirement; empty without one.
     QString comparisonText() const { return comparisonText_; }
     std::optional<MealComparison> comparison() const;
+    // What the status bar says beside the comparison: why a gross-weight box refused a key or a
+    // text (`MealGrid::hint`), else, while the table holds no food, what to do first.
+    QString statusHint() const;
     // The requirement of an energy window (none: no window holds one) and, when two do, whose.
     void setRequirement(std::optional<double> kcal, const QString &whose);
     bool toolbarFlat() const { return toolbarFlat_; }
@@ -101,6 +104,8 @@ signals:
     void scrollingTitleChanged();
     void statusChanged();
     void comparisonChanged();
+    // Also when the same hint is given again, so that it is shown anew.
+    void statusHintChanged();
     void toolbarFlatChanged();
     void mousePointerChanged();
     void printRequested();
@@ -137,6 +142,7 @@ private:
     std::optional<double> requirementKcal_;
     QString requirementWhose_;
     QString comparisonText_;
+    bool mealHoldsNoFood_ = true;
     MealDocument document_;
     int category_ = -1;
 };

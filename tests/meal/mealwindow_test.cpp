@@ -166,6 +166,7 @@ TEST_P(MealWindow, PastedAndDroppedTextIsTakenWholeOrRefused)
     for (const auto &c : cases) {
         VELMO_CASE(c);
         box->setFocus();
+        const QString before = box->text();
         box->setCursorPosition(box->text().size());
         if (c.way == Way::Paste) {
             QApplication::clipboard()->setText(QString::fromUtf8(c.text));
@@ -182,6 +183,7 @@ TEST_P(MealWindow, PastedAndDroppedTextIsTakenWholeOrRefused)
             QApplication::sendEvent(box, &drop);
         }
         EXPECT_EQ(box->text(), QString::fromUtf8(c.after));
+        EXPECT_EQ(model_.meal().hint().isEmpty(), box->text() != before);  // a refusal says why
         EXPECT_EQ(model_.meal().row(0).cell(MealColumn::Gross).text, QString::fromUtf8(c.after));
     }
     clickLock(0);

@@ -21,6 +21,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDebug>
 #include <QFile>
@@ -268,11 +269,32 @@ TEST_F(MainWindowTest, MealMenuAndTheQuestionBeforeClosing)
     EXPECT_EQ(window->model().meal().row(0).lock, 1);
 }
 
-TEST_F(MainWindowTest, TheStatusBarSetsTheMealAgainstTheRequirementComputedLast)
+// The third panel: the meal against the requirement computed last, or in its place, with the
+// comparison in the tool tip, what to do first and why a key did nothing.
+TEST_F(MainWindowTest, TheStatusBarSetsTheMealAgainstTheRequirementComputedLastOrGivesAHint)
 {
     windows.energy()->model(Sex::Male).setText(EnergyControl::RequirementBox, u"2000"_s);
     windows.energy()->model(Sex::Female).setText(EnergyControl::RequirementBox, u"1800"_s);
-    EXPECT_EQ(window->statusPanel(3)->text(), u"Pasto 0 kcal = 0 % di 1800 kcal (femmina)"_s);
+    const QString comparison = u"Pasto 0 kcal = 0 % di 1800 kcal (femmina)"_s;
+    QLabel *panel = window->statusPanel(3);
+    EXPECT_EQ(panel->text(), u"Scegli un alimento: Scelta alimenti o Ctrl+F"_s);
+    EXPECT_EQ(panel->toolTip(), comparison);
+    menuItem("mnuFrutta")->trigger();
+    EXPECT_EQ(panel->text(), comparison);
+    QLineEdit *box = window->table()->grossBox(0);
+    QTest::keyClicks(box, u"1,"_s);
+    EXPECT_EQ(panel->text(), u"Solo grammi interi: la virgola non è accettata"_s);
+    QTest::keyClick(box, Qt::Key_5);  // the next key the box takes
+    EXPECT_EQ(box->text(), u"15"_s);
+    EXPECT_EQ(panel->text(), comparison);
+    QTest::keyClick(box, Qt::Key_G);
+    auto *hintTimer = window->findChild<QTimer *>(u"hintTimer"_s);
+    ASSERT_TRUE(hintTimer && hintTimer->isActive());
+    QMetaObject::invokeMethod(hintTimer, "timeout");  // the few seconds are over
+    EXPECT_EQ(panel->text(), comparison);
+    auto *lock = window->table()->lockBox(0);
+    EXPECT_EQ(lock->toolTip(), u"Blocca la riga e calcola la porzione"_s);
+    EXPECT_FALSE(lock->accessibleDescription().isEmpty());
 }
 
 TEST_F(MainWindowTest, StatusBarShowsDateAndTimeAndTheTitleScrolls)

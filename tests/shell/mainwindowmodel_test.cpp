@@ -128,6 +128,26 @@ TEST_F(MainWindowModelTest, TitleRotatesAndStatusBarSpeaksTheUsersLanguage)
     }
 }
 
+// The status bar's hint: what to do first while the table holds no food, and why a box refused a
+// key until it takes one.
+TEST_F(MainWindowModelTest, TheStatusHintSaysWhatToDoFirstAndWhyAKeyDidNothing)
+{
+    int told = 0;
+    QObject::connect(model.get(), &MainWindowModel::statusHintChanged, [&] { ++told; });
+    const QString first = u"Scegli un alimento: Scelta alimenti o Ctrl+F"_s;
+    EXPECT_EQ(model->statusHint(), first);
+    model->chooseCategory(category("Frutta"));
+    EXPECT_EQ(model->statusHint(), QString());
+    EXPECT_TRUE(model->meal().refuseGrossKey(0, ','));
+    EXPECT_TRUE(model->meal().refuseGrossKey(0, ','));  // told again, to be shown anew
+    EXPECT_EQ(model->statusHint(), u"Solo grammi interi: la virgola non è accettata"_s);
+    EXPECT_TRUE(model->meal().setGrossText(0, u"15"_s));
+    EXPECT_EQ(model->statusHint(), QString());
+    model->chooseCategory(category("Legumi"));  // no food: the open row is free again
+    EXPECT_EQ(model->statusHint(), first);
+    EXPECT_EQ(told, 5);
+}
+
 TEST_F(MainWindowModelTest, PrintHelpAndExitAreHandedToTheWindow)
 {
     QStringList asked;

@@ -74,18 +74,22 @@ QCursor padlockCursor()
 
 // Text that reaches a gross-weight box whole (pasted, dropped, or a digit beyond the last one
 // the box takes) is taken whole or refused whole, as the table decides; a refused text leaves the
-// box as it was, with the beep a user expects of a refused input.
+// box as it was, with the beep a user expects of a refused input and the table's word on why.
 class GrossWeightValidator : public QValidator {
 public:
-    using QValidator::QValidator;
+    GrossWeightValidator(MealGrid &meal, QObject *parent) : QValidator(parent), meal_(meal) {}
 
     State validate(QString &input, int &) const override
     {
         if (MealGrid::acceptsGrossText(input))
             return Acceptable;
-        QApplication::beep();
+        if (meal_.refuseGrossText(input))
+            QApplication::beep();
         return Invalid;
     }
+
+private:
+    MealGrid &meal_;
 };
 
 // Editing commands are no characters: their result passes the validator instead.
@@ -196,7 +200,7 @@ void CompositionTableView::buildRow(int r) const
             box->setObjectName(QStringLiteral("Textpl%1").arg(r));
             box->setGeometry(columnX(column), y, columnWidth(column), kRowHeight - 1);
             box->installEventFilter(self);
-            box->setValidator(new GrossWeightValidator(box));
+            box->setValidator(new GrossWeightValidator(meal_, box));
             box->setAccessibleName(tr("Peso lordo, riga %1").arg(r + 1));
             box->setAccessibleDescription(
                 tr("Grammi interi dell'alimento scelto; poi Tab e Spazio per bloccare la riga"));
@@ -226,7 +230,9 @@ void CompositionTableView::buildRow(int r) const
         lockCursor_ = std::make_unique<QCursor>(padlockCursor());
     lock->setCursor(*lockCursor_);
     lock->setAccessibleName(tr("Blocca riga %1").arg(r + 1));
-    lock->setAccessibleDescription(tr("Spazio calcola la riga e apre la successiva; di nuovo Spazio la svuota"));
+    lock->setToolTip(tr("Blocca la riga e calcola la porzione"));
+    lock->setAccessibleDescription(tr("Blocca la riga e calcola la porzione: Spazio la blocca e apre la riga "
+                                      "successiva, di nuovo Spazio la sblocca e la svuota"));
     connect(lock, &QCheckBox::clicked, self, [self, r](bool checked) {
         // The model owns the lock's value: show what it says, then report the click.
         self->renderRowState(r);
@@ -351,12 +357,19 @@ bool CompositionTableView::eventFilter(QObject *watched, QEvent *event)
     }
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        const bool grossBox = std::find(grossBoxes_.begin(), grossBoxes_.end(), watched) != grossBoxes_.end();
+        const auto box = std::find(grossBoxes_.begin(), grossBoxes_.end(), watched);
         // The key filter sees each typed character before the box does; a discarded key changes
-        // nothing. Keys without a character (arrows, Home, End) are no business of it.
-        if (grossBox && !key->text().isEmpty() && !isEditingCommand(key)
-            && MealGrid::grossKeyPress(key->text().at(0).unicode()) == 0)
-            return true;
+        // nothing but the table's hint, with a beep. Keys without a character (arrows, Home, End)
+        // are no business of it.
+        if (box != grossBoxes_.end() && !key->text().isEmpty() && !isEditingCommand(key)) {
+            const int code = key->text().at(0).unicode();
+            const bool typed = code >= 32 && code != 127;  // not Tab, Backspace and the like
+            if (MealGrid::grossKeyPress(code) == 0 || ((*box)->isReadOnly() && typed)) {
+                if (meal_.refuseGrossKey(static_cast<int>(box - grossBoxes_.begin()), code))
+                    QApplication::beep();
+                return true;
+            }
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -6,6 +6,7 @@
 #include "shell/mainwindowmodel.h"
 
 #include <QLabel>
+#include <QTimer>
 
 namespace velmo::ui {
 
@@ -30,7 +31,6 @@ MainStatusBar::MainStatusBar(MainWindowModel &model, const QRect &geometry, QWid
     panels_[0]->setMinimumWidth(panels_[0]->fontMetrics().horizontalAdvance(QStringLiteral("30 settembre 2026 ")));
     panels_[1]->setMinimumWidth(panels_[1]->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00 ")));
     QLabel *comparison = panels_[2];
-    comparison->setAccessibleName(tr("Pasto e fabbisogno"));
     QFont small = comparison->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
     comparison->setFont(small);
@@ -39,14 +39,27 @@ MainStatusBar::MainStatusBar(MainWindowModel &model, const QRect &geometry, QWid
         panels_[0]->setText(model_.statusDate());
         panels_[1]->setText(model_.statusTime());
     });
-    connect(&model_, &MainWindowModel::comparisonChanged, this, &MainStatusBar::showComparison);
-    showComparison();
+    connect(&model_, &MainWindowModel::comparisonChanged, this, &MainStatusBar::showThirdPanel);
+    hintTimer_ = new QTimer(this);
+    hintTimer_->setObjectName(QStringLiteral("hintTimer"));
+    hintTimer_->setSingleShot(true);
+    hintTimer_->setInterval(kRefusalHintMs);
+    connect(hintTimer_, &QTimer::timeout, &model_.meal(), &MealGrid::clearHint);
+    connect(&model_, &MainWindowModel::statusHintChanged, this, [this] {
+        if (!model_.meal().hint().isEmpty())
+            hintTimer_->start();
+        showThirdPanel();
+    });
+    showThirdPanel();
 }
 
-void MainStatusBar::showComparison()
+void MainStatusBar::showThirdPanel()
 {
-    panels_[2]->setText(model_.comparisonText());
-    panels_[2]->setToolTip(model_.comparisonText());
+    const QString hint = model_.statusHint();
+    QLabel *panel = panels_[2];
+    panel->setText(hint.isEmpty() ? model_.comparisonText() : hint);
+    panel->setToolTip(model_.comparisonText());
+    panel->setAccessibleName(hint.isEmpty() ? tr("Pasto e fabbisogno") : tr("Suggerimento"));
 }
 
 }  // namespace velmo::ui

@@ -8,6 +8,7 @@
 #include <array>
 
 class QLabel;
+class QTimer;
 
 namespace velmo {
 class MainWindowModel;
@@ -16,20 +17,26 @@ class MainWindowModel;
 namespace velmo::ui {
 
 // The main window's status bar: three sunken panels, today's date, the time, and the meal against
-// the daily requirement, each rendered from the model as it changes.
+// the daily requirement, each rendered from the model as it changes. The third panel gives way to
+// the model's hint while there is one (why a box refused a key, what to do first): the date and
+// the time are never covered, and the comparison stays in the panel's tool tip.
 class MainStatusBar : public QStatusBar {
     Q_OBJECT
 public:
+    // How long the hint on a refused key stays, unless the next key takes it away sooner.
+    static constexpr int kRefusalHintMs = 6000;
+
     MainStatusBar(MainWindowModel &model, const QRect &geometry, QWidget *parent);
 
-    // Panel 1 the date, 2 the time, 3 the comparison.
+    // Panel 1 the date, 2 the time, 3 the comparison (or the hint).
     QLabel *panel(int panel) const { return panels_[static_cast<std::size_t>(panel - 1)]; }
 
 private:
-    void showComparison();
+    void showThirdPanel();
 
     MainWindowModel &model_;
     std::array<QLabel *, 3> panels_{};
+    QTimer *hintTimer_ = nullptr;
 };
 
 }  // namespace velmo::ui
