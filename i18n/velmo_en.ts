@@ -2527,6 +2527,13 @@ Nothing was printed.</translation>
     </message>
 </context>
 <context>
+    <name>velmo::ui::MainWindow</name>
+    <message>
+        <source>Area di lavoro</source>
+        <translation>Work area</translation>
+    </message>
+</context>
+<context>
     <name>velmo::ui::PrintSetupWindow</name>
     <message>
         <source>Chiudi</source>

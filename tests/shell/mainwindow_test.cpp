@@ -31,6 +31,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -304,6 +306,32 @@ TEST_F(MainWindowTest, StatusBarShowsDateAndTimeAndTheTitleScrolls)
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return !window->statusPanel(2)->text().isEmpty() && window->scrollingTitle()->text() != title; }));
     EXPECT_EQ(window->statusPanel(1)->text(), QLocale().toString(QDate::currentDate(), u"dd MMMM yyyy"_s));
+}
+
+// A screen of 1024 × 600, one of 1920 × 1080 at a scale factor of 2 (960 × 540 logical pixels),
+// and one where the window fits: the window opens within it, and every total is in sight or a
+// scroll away while the status bar stays in sight.
+TEST_F(MainWindowTest, OnAnyScreenTheWindowFitsAndTheTotalsCanBeReached)
+{
+    EXPECT_EQ(window->fullSize().width(), MainWindow::kClientWidth);
+    QScrollArea *area = window->clientScrollArea();
+    for (const QRect &screen : {QRect(0, 0, 1024, 600), QRect(0, 0, 960, 540), QRect(0, 0, 1280, 900)}) {
+        SCOPED_TRACE(screen.height());
+        window->fitWithin(screen);
+        QCoreApplication::sendPostedEvents();
+        EXPECT_TRUE(screen.contains(window->frameGeometry()));
+        const bool whole = window->size() == window->fullSize();
+        EXPECT_TRUE(screen.height() == 540 ? !whole : screen.height() < 900 || whole);  // 600: the frame decides
+        EXPECT_EQ(area->verticalScrollBar()->isVisible(), !whole);
+        QLabel *panel = window->statusPanel(3);
+        EXPECT_TRUE(window->rect().contains(QRect(panel->mapTo(window, QPoint()), panel->size())));
+        for (int i = 0; i < 8; ++i) {
+            QLabel *total = window->table()->totalLabel(i);
+            area->ensureWidgetVisible(total, 0, 0);
+            EXPECT_TRUE(area->viewport()->rect().contains(QRect(total->mapTo(area->viewport(), QPoint()), total->size())))
+                << i;
+        }
+    }
 }
 
 // Runs `act` on each modal window open while it lives.

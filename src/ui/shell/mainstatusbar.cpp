@@ -16,6 +16,7 @@ MainStatusBar::MainStatusBar(MainWindowModel &model, const QRect &geometry, QWid
     setObjectName(QStringLiteral("StatusBar1"));
     setSizeGripEnabled(false);
     setGeometry(geometry);
+    setFixedHeight(geometry.height());
     // The room the date and the time first have; once their texts are there, they keep no more
     // than those need (below), and the comparison, with whose requirement it is, takes the rest.
     const int widths[3] = {180, 120, 0};

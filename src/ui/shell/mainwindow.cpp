@@ -9,13 +9,19 @@
 #include "ui/meal/compositiontableview.h"
 #include "ui/meal/macrochartview.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QTime>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace velmo::ui {
 
@@ -71,6 +77,27 @@ QWidget *newClientArea(QWidget *parent, QSize size)
     return client;
 }
 
+// The fixed client area scrolls inside the window only when the window is smaller than it (a
+// small screen, a high scaling): the window then still reaches every part of the table. It asks
+// for room for the whole area, so that the window is as large as the layout wherever it fits.
+class ClientScrollArea : public QScrollArea {
+public:
+    explicit ClientScrollArea(QWidget *client, QWidget *parent) : QScrollArea(parent)
+    {
+        setObjectName(QStringLiteral("clientScroll"));
+        setFrameShape(QFrame::NoFrame);
+        setFocusPolicy(Qt::NoFocus);  // the keys go to the controls; the focus scrolls to them
+        setAccessibleName(MainWindow::tr("Area di lavoro"));
+        setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        setWidget(client);
+        // Beyond the area (a window made larger than it) the same grey, not a hole.
+        viewport()->setPalette(client->palette());
+        viewport()->setBackgroundRole(QPalette::Window);
+        viewport()->setAutoFillBackground(true);
+    }
+    QSize sizeHint() const override { return widget()->size(); }
+};
+
 }  // namespace
 
 MainWindow::MainWindow(MainWindowModel &model, QWidget *parent) : QMainWindow(parent), model_(model)
@@ -79,8 +106,11 @@ MainWindow::MainWindow(MainWindowModel &model, QWidget *parent) : QMainWindow(pa
     setWindowTitle(QStringLiteral("Velmo"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/velmo.svg")));
 
-    client_ = newClientArea(this, QSize(kClientWidth, kClientHeight));
-    setCentralWidget(client_);
+    // The status bar is the client area's last line, held by the window below the scrolling part:
+    // the date, the time and the hints stay in sight on any screen.
+    client_ = newClientArea(this, QSize(kClientWidth, kClientHeight - kStatusBarHeight));
+    scrollArea_ = new ClientScrollArea(client_, this);
+    setCentralWidget(scrollArea_);
     menus_ = new MainMenuBar(model_, this);
     setMenuBar(menus_);
     buildClientArea();
@@ -93,7 +123,51 @@ MainWindow::MainWindow(MainWindowModel &model, QWidget *parent) : QMainWindow(pa
 
     categoryHeading_->setText(model_.categoryHeading());
     scrollingTitle_->setText(model_.scrollingTitle());
-    setFixedSize(sizeHint());
+    // Whatever takes the focus in the client area is scrolled into sight: Tab from the grid to
+    // the open row's weight, the row a lock opens.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && client_->isAncestorOf(now))
+            scrollArea_->ensureWidgetVisible(now);
+    });
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrollArea_);
+    setMaximumSize(sizeHint() + QSize(bar, bar));
+    if (const QScreen *screen = this->screen())
+        fitWithin(screen->availableGeometry());
+}
+
+QSize MainWindow::fullSize() const
+{
+    return sizeHint();
+}
+
+// Before the window is first shown its frame is not known: room is kept for a title bar and
+// borders of the usual size.
+QSize MainWindow::frameReserve() const
+{
+    const QSize frame = frameGeometry().size() - geometry().size();
+    if (isVisible() && frame.height() > 0)
+        return frame;
+    const int title = std::max(style()->pixelMetric(QStyle::PM_TitleBarHeight), 2 * fontMetrics().height());
+    return QSize(8, title + 8);
+}
+
+void MainWindow::fitWithin(const QRect &available)
+{
+    const QSize full = fullSize();
+    const QSize room = available.size() - frameReserve();
+    QSize size = full.boundedTo(room);
+    // A scroll bar takes room across the area: the window grows by as much where the screen allows,
+    // so that scrolling one way does not also need a bar the other way.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrollArea_);
+    if (size.height() < full.height())
+        size.setWidth(std::min(full.width() + bar, room.width()));
+    if (size.width() < full.width())
+        size.setHeight(std::min(full.height() + bar, room.height()));
+    resize(size);
+    // Where the window does not fit whole, it takes the screen's room from its corner; elsewhere
+    // the window manager places it, as always.
+    if (size != full)
+        move(available.topLeft());
 }
 
 // The widgets of the client area, in the order the keyboard's focus visits them.
@@ -109,7 +183,8 @@ void MainWindow::buildClientArea()
     scrollingTitle_ = newScrollingTitle(client_);
     table_ = new CompositionTableView(model_.meal(), client_);
     table_->move(0, 248);
-    statusBar_ = new MainStatusBar(model_, QRect(0, kClientHeight - 20, kClientWidth, 20), client_);
+    statusBar_ = new MainStatusBar(model_, QRect(0, 0, kClientWidth, kStatusBarHeight), this);
+    setStatusBar(statusBar_);
 }
 
 void MainWindow::buildTimers()

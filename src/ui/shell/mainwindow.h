@@ -14,6 +14,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QScrollArea;
 class QTimer;
 class QToolBar;
 
@@ -32,8 +33,17 @@ public:
     // The client area, 11400 × 8610 twips at 15 twips per logical pixel.
     static constexpr int kClientWidth = 760;
     static constexpr int kClientHeight = 574;
+    static constexpr int kStatusBarHeight = 20;
 
     explicit MainWindow(MainWindowModel &model, QWidget *parent = nullptr);
+
+    // The window's size with the whole client area shown. On a screen too small for it the
+    // window opens smaller, within the screen's available area, and the area scrolls.
+    QSize fullSize() const;
+    // Sizes the window for `available` (a screen's available area, frame included): the full
+    // size where it fits, otherwise as much as fits, from the area's corner.
+    void fitWithin(const QRect &available);
+    QScrollArea *clientScrollArea() const { return scrollArea_; }
 
     MainWindowModel &model() { return model_; }
     QLabel *categoryHeading() const { return categoryHeading_; }
@@ -75,10 +85,12 @@ private:
     void connectModel();
     void showFoodWindow();
     void openFoodSearch();
+    QSize frameReserve() const;
 
     MainWindowModel &model_;
     ScreenPointer pointer_;
     QWidget *client_ = nullptr;
+    QScrollArea *scrollArea_ = nullptr;
     QLabel *categoryHeading_ = nullptr;
     QLabel *scrollingTitle_ = nullptr;
     FoodGridView *grid_ = nullptr;
