@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Velmo authors
 
 #include "common/programdir.h"
+#include "common/settings.h"
 #include "common/translation.h"
 #include "common/userfolder.h"
 #include "support/homeguard.h"
@@ -11,6 +12,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
 
 using velmo::programFileFrom;
@@ -54,6 +57,54 @@ TEST(UserFolder, TheStandardFolderWhenItExistsElseHome)
         }
         const QString expected = *c.expected ? dir.filePath(QString::fromLatin1(c.expected)) : home.path();
         EXPECT_EQ(QDir::cleanPath(userFolder(c.location)), QDir::cleanPath(expected));
+    }
+}
+
+// A window's place comes back in the user's configuration folder, in a file the user alone can
+// read; a value of another kind or out of its range, or no file at all, gives the default (none).
+TEST(Settings, WindowPlacesKeptPrivatelyWithinTheirRanges)
+{
+    using velmo::RememberedWindow;
+    using velmo::Settings;
+    QTemporaryDir home;
+    const HomeGuard guard(home.path());
+    const QString path = Settings::defaultPath();
+    EXPECT_EQ(path, home.filePath(u".config/velmo/velmo.conf"_s));
+    Settings settings(path);
+    EXPECT_EQ(settings.windowGeometry(RememberedWindow::Help), std::nullopt);
+    EXPECT_TRUE(settings.setWindowGeometry(RememberedWindow::Help, QRect(-40, 30, 500, 400)));
+    EXPECT_FALSE(settings.setWindowGeometry(RememberedWindow::Food, QRect(0, 0, 50, 400)));  // narrower than any window
+    EXPECT_EQ(Settings(path).windowGeometry(RememberedWindow::Help), QRect(-40, 30, 500, 400));
+    EXPECT_EQ(Settings(path).windowGeometry(RememberedWindow::Food), std::nullopt);
+    const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther
+                        | QFile::ExeOther;
+    EXPECT_EQ(QFileInfo(path).permissions() & others, 0);
+    EXPECT_EQ(QFileInfo(QFileInfo(path).path()).permissions() & others, 0);
+    QSettings(path, QSettings::IniFormat).setValue(u"finestre/cerca_alimento"_s, u"grande"_s);  // edited by hand
+    QSettings(path, QSettings::IniFormat).setValue(u"finestre/alimento_personale"_s, QRect(0, 0, 99999, 400));
+    EXPECT_EQ(settings.windowGeometry(RememberedWindow::FoodSearch), std::nullopt);
+    EXPECT_EQ(settings.windowGeometry(RememberedWindow::Food), std::nullopt);
+    EXPECT_EQ(Settings().windowGeometry(RememberedWindow::Help), std::nullopt);  // no file: nothing kept
+    EXPECT_FALSE(Settings().setWindowGeometry(RememberedWindow::Help, QRect(0, 0, 500, 400)));
+}
+
+// A kept place moved, and shrunk where needed, into the screen's available area.
+TEST(Settings, APlaceIsBroughtWithinTheScreen)
+{
+    const QRect small(0, 0, 1024, 600), right(1920, 24, 1280, 1000);  // the second screen under a panel
+    // clang-format off
+    const struct { int line; QRect wanted, available, expected; } cases[] = {
+        {__LINE__, QRect(100, 100, 400, 300), small, QRect(100, 100, 400, 300)},
+        {__LINE__, QRect(5000, 100, 400, 300), small, QRect(624, 100, 400, 300)},
+        {__LINE__, QRect(-300, -50, 400, 300), small, QRect(0, 0, 400, 300)},
+        {__LINE__, QRect(100, 100, 2000, 900), small, QRect(0, 0, 1024, 600)},
+        {__LINE__, QRect(100, 100, 400, 300), right, QRect(1920, 100, 400, 300)},
+        {__LINE__, QRect(3100, 0, 400, 300), right, QRect(2800, 24, 400, 300)},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        EXPECT_EQ(velmo::placeWithin(c.wanted, c.available), c.expected);
     }
 }
 

@@ -31,6 +31,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
@@ -77,6 +78,7 @@ protected:
         ASSERT_TRUE(writeShellDatabase(path));
         windows.setDialogs(&dialogs);
         windows.setPrinters(&printers);
+        windows.settings().setPath(dir.filePath(u"velmo.conf"_s));  // not the user's
         QString error;
         ASSERT_TRUE(windows.start(path, &error)) << error.toStdString();
         window = windows.mainWindow();
@@ -204,8 +206,26 @@ TEST_F(MainWindowTest, PersonalFoodsMenuOpensTheFoodWindowAndItsCommandsWaitForA
     menuItem("mnuNuovoAlimento")->trigger();
     EXPECT_EQ(window->categoryHeading()->text(), u"Alimenti personali"_s);
     EXPECT_EQ(cell(0, MealColumn::Protein), u"6,5"_s);
+    EXPECT_TRUE(windows.settings().windowGeometry(RememberedWindow::Food));  // kept as it closed
     emit window->categoryMenu()->aboutToShow();
     EXPECT_TRUE(menuItem("mnuModificaAlimento")->isEnabled());
+}
+
+// The windows added beside the fixed ones come back where the user left them, never off-screen.
+TEST_F(MainWindowTest, NewWindowsComeBackWhereTheyWereLeftWithinTheScreen)
+{
+    QTest::keyClick(window, Qt::Key_F, Qt::ControlModifier);
+    ui::FoodSearchWindow *search = window->foodSearchWindow();
+    ASSERT_TRUE(search && QTest::qWaitForWindowExposed(search));
+    search->setGeometry(60, 70, 420, 330);
+    search->close();
+    EXPECT_EQ(windows.settings().windowGeometry(RememberedWindow::FoodSearch), QRect(60, 70, 420, 330));
+    windows.settings().setWindowGeometry(RememberedWindow::Help, QRect(5000, 4000, 420, 330));
+    window->toolbarButton(8)->trigger();
+    ui::HelpWindow *help = windows.helpWindow();
+    ASSERT_TRUE(help && QTest::qWaitForWindowExposed(help));
+    EXPECT_EQ(help->size(), QSize(420, 330));
+    EXPECT_TRUE(help->screen()->availableGeometry().contains(help->frameGeometry()));
 }
 
 TEST_F(MainWindowTest, EnergyWindowsOpenOnceAndVelmoOnTheLauncherLoadsAClosedMainWindowAfresh)

@@ -9,6 +9,7 @@
 #include "ui/printing/printmodule.h"
 #include "ui/shell/helpwindow.h"
 #include "ui/shell/mainwindow.h"
+#include "ui/shell/windowplacement.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -96,6 +97,7 @@ bool AppWindows::loadMainWindow(QString *error)
         return false;
 
     MainWindow *window = loaded->window.get();
+    window->setSettings(&settings_);
     connect(window, &MainWindow::femaleEnergyWindowRequested, this,
             [this] { energy()->showEnergyWindow(Sex::Female); });
     connect(window, &MainWindow::maleEnergyWindowRequested, this, [this] { energy()->showEnergyWindow(Sex::Male); });
@@ -171,8 +173,10 @@ void AppWindows::showHelp()
 {
     if (!main_)
         return;
-    if (!main_->help)
+    if (!main_->help) {
         main_->help = std::make_unique<HelpWindow>();
+        rememberPlacement(*main_->help, settings_, RememberedWindow::Help);
+    }
     main_->help->showContents();
 }
 

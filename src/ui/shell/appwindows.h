@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "common/settings.h"
 #include "shell/requirementchoice.h"
 #include "ui/shell/qtdialogs.h"
 
@@ -64,6 +65,9 @@ public:
     // The printers, looked up on the first call.
     PrinterService &printers();
 
+    // What the windows keep between runs; nothing until the program gives the settings a file.
+    Settings &settings() { return settings_; }
+
     // Tests replace the real boxes and printers before `start`.
     void setDialogs(Dialogs *dialogs) { dialogsOverride_ = dialogs; }
     void setPrinters(PrinterService *printers) { printersOverride_ = printers; }
@@ -84,6 +88,7 @@ private:
     std::unique_ptr<EnergyUi> energy_;
     std::unique_ptr<PrintModule> printModule_;
     RequirementChoice requirement_;
+    Settings settings_;
 };
 
 }  // namespace velmo::ui

@@ -122,6 +122,7 @@ int main(int argc, char **argv)
     velmo::ui::prepareApplication(*language);
 
     velmo::ui::AppWindows windows;
+    windows.settings().setPath(velmo::Settings::defaultPath());
     if (!windows.start(velmo::programFile(QString::fromLatin1(velmo::FoodDatabase::kFileName)), &error)) {
         QMessageBox::critical(nullptr, QStringLiteral("Velmo"), error);
         return kNoDatabase;

@@ -8,6 +8,7 @@
 #include "ui/catalogue/foodwindow.h"
 #include "ui/meal/compositiontableview.h"
 #include "ui/meal/macrochartview.h"
+#include "ui/shell/windowplacement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -140,21 +141,11 @@ QSize MainWindow::fullSize() const
     return sizeHint();
 }
 
-// Before the window is first shown its frame is not known: room is kept for a title bar and
-// borders of the usual size.
-QSize MainWindow::frameReserve() const
-{
-    const QSize frame = frameGeometry().size() - geometry().size();
-    if (isVisible() && frame.height() > 0)
-        return frame;
-    const int title = std::max(style()->pixelMetric(QStyle::PM_TitleBarHeight), 2 * fontMetrics().height());
-    return QSize(8, title + 8);
-}
-
 void MainWindow::fitWithin(const QRect &available)
 {
     const QSize full = fullSize();
-    const QSize room = available.size() - frameReserve();
+    const QMargins frame = frameAllowance(*this);
+    const QSize room = available.size() - QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
     QSize size = full.boundedTo(room);
     // A scroll bar takes room across the area: the window grows by as much where the screen allows,
     // so that scrolling one way does not also need a bar the other way.
@@ -257,6 +248,8 @@ void MainWindow::showFoodWindow()
 {
     if (FoodFormModel *form = model_.personalFoods().foodForm()) {
         FoodWindow window(*form, this);
+        if (settings_)
+            rememberPlacement(window, *settings_, RememberedWindow::Food);
         window.exec();
     }
     model_.personalFoods().foodWindowClosed();
@@ -267,6 +260,8 @@ void MainWindow::openFoodSearch()
     const FoodSearch &search = model_.foodSearch();  // the personal foods as they are now
     if (!searchWindow_) {
         searchWindow_ = new FoodSearchWindow(search, model_.foodSearchError(), this);
+        if (settings_)
+            rememberPlacement(*searchWindow_, *settings_, RememberedWindow::FoodSearch);
         connect(searchWindow_, &FoodSearchWindow::foodChosen, &model_, &MainWindowModel::chooseFood);
     }
     searchWindow_->showSearch();

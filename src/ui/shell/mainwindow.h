@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "common/settings.h"
 #include "shell/mainwindowmodel.h"
 #include "ui/shell/mainmenubar.h"
 #include "ui/shell/mainstatusbar.h"
@@ -44,6 +45,8 @@ public:
     // size where it fits, otherwise as much as fits, from the area's corner.
     void fitWithin(const QRect &available);
     QScrollArea *clientScrollArea() const { return scrollArea_; }
+    // Where the windows it opens keep their size and place; none: they keep nothing.
+    void setSettings(Settings *settings) { settings_ = settings; }
 
     MainWindowModel &model() { return model_; }
     QLabel *categoryHeading() const { return categoryHeading_; }
@@ -85,12 +88,12 @@ private:
     void connectModel();
     void showFoodWindow();
     void openFoodSearch();
-    QSize frameReserve() const;
 
     MainWindowModel &model_;
     ScreenPointer pointer_;
     QWidget *client_ = nullptr;
     QScrollArea *scrollArea_ = nullptr;
+    Settings *settings_ = nullptr;
     QLabel *categoryHeading_ = nullptr;
     QLabel *scrollingTitle_ = nullptr;
     FoodGridView *grid_ = nullptr;

@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#include "common/settings.h"
+
+#include "common/userfolder.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+namespace velmo {
+
+namespace {
+
+struct WindowKey {
+    RememberedWindow window;
+    const char *key;
+};
+
+// The keys of the remembered windows, in the file's group "finestre".
+constexpr WindowKey kWindowKeys[] = {
+    {RememberedWindow::FoodSearch, "finestre/cerca_alimento"},
+    {RememberedWindow::Food, "finestre/alimento_personale"},
+    {RememberedWindow::Help, "finestre/guida"},
+};
+
+QString windowKey(RememberedWindow window)
+{
+    const auto *found = std::find_if(std::begin(kWindowKeys), std::end(kWindowKeys),
+                                     [window](const WindowKey &k) { return k.window == window; });
+    return QString::fromLatin1(found->key);
+}
+
+bool withinRange(const QRect &r)
+{
+    const auto side = [](int length) { return length >= Settings::kMinWindowSide && length <= Settings::kMaxWindowSide; };
+    const auto offset = [](int at) { return at >= -Settings::kMaxWindowOffset && at <= Settings::kMaxWindowOffset; };
+    return side(r.width()) && side(r.height()) && offset(r.x()) && offset(r.y());
+}
+
+}  // namespace
+
+QString Settings::defaultPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/velmo/velmo.conf");
+}
+
+std::optional<QRect> Settings::windowGeometry(RememberedWindow window) const
+{
+    if (path_.isEmpty() || !QFileInfo::exists(path_))
+        return std::nullopt;
+    const QVariant value = QSettings(path_, QSettings::IniFormat).value(windowKey(window));
+    if (value.typeId() != QMetaType::QRect || !withinRange(value.toRect()))
+        return std::nullopt;
+    return value.toRect();
+}
+
+bool Settings::setWindowGeometry(RememberedWindow window, const QRect &geometry)
+{
+    if (path_.isEmpty() || !withinRange(geometry))
+        return false;
+    // Where the user keeps a meal is nobody else's business either: the folder and the file are
+    // the user's alone, as the user's data is.
+    QStringList notices;
+    QString error;
+    if (!makePrivateFolder(QFileInfo(path_).absolutePath(), &notices, &error) || !createPrivateFile(path_, &error))
+        return false;
+    QSettings file(path_, QSettings::IniFormat);
+    file.setValue(windowKey(window), geometry);
+    file.sync();
+    return file.status() == QSettings::NoError
+           && QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+QRect placeWithin(const QRect &wanted, const QRect &available)
+{
+    const QSize size = wanted.size().boundedTo(available.size());
+    const int x = std::clamp(wanted.x(), available.left(), available.left() + available.width() - size.width());
+    const int y = std::clamp(wanted.y(), available.top(), available.top() + available.height() - size.height());
+    return QRect(QPoint(x, y), size);
+}
+
+}  // namespace velmo
