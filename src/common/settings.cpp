@@ -37,7 +37,9 @@ QString windowKey(RememberedWindow window)
 
 bool withinRange(const QRect &r)
 {
-    const auto side = [](int length) { return length >= Settings::kMinWindowSide && length <= Settings::kMaxWindowSide; };
+    const auto side = [](int length) {
+        return length >= Settings::kMinWindowSide && length <= Settings::kMaxWindowSide;
+    };
     const auto offset = [](int at) { return at >= -Settings::kMaxWindowOffset && at <= Settings::kMaxWindowOffset; };
     return side(r.width()) && side(r.height()) && offset(r.x()) && offset(r.y());
 }
@@ -46,7 +48,8 @@ bool withinRange(const QRect &r)
 
 QString Settings::defaultPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/velmo/velmo.conf");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+           + QStringLiteral("/velmo/velmo.conf");
 }
 
 std::optional<QRect> Settings::windowGeometry(RememberedWindow window) const
@@ -72,8 +75,7 @@ bool Settings::setWindowGeometry(RememberedWindow window, const QRect &geometry)
     QSettings file(path_, QSettings::IniFormat);
     file.setValue(windowKey(window), geometry);
     file.sync();
-    return file.status() == QSettings::NoError
-           && QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
+    return file.status() == QSettings::NoError && QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
 }
 
 QRect placeWithin(const QRect &wanted, const QRect &available)

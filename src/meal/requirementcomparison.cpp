@@ -76,7 +76,9 @@ std::optional<MealComparison> compareWithRequirement(const MealTotals &totals, d
 QString comparisonText(const MealComparison &comparison, const QString &whose, const QLocale &locale)
 {
     const auto number = [&](qint64 value) { return formatUnits(value, 0, locale); };
-    const auto kcal = [&](qint64 value) { return formatAmount(static_cast<double>(value), Amount::Kilocalories, locale); };
+    const auto kcal = [&](qint64 value) {
+        return formatAmount(static_cast<double>(value), Amount::Kilocalories, locale);
+    };
     const QString meal = kcal(comparison.mealKcal);
     const QString percent = number(comparison.percentOfRequirement);
     const QString requirement = kcal(comparison.requirementKcal);

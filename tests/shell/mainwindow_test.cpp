@@ -348,7 +348,8 @@ TEST_F(MainWindowTest, OnAnyScreenTheWindowFitsAndTheTotalsCanBeReached)
         for (int i = 0; i < 8; ++i) {
             QLabel *total = window->table()->totalLabel(i);
             area->ensureWidgetVisible(total, 0, 0);
-            EXPECT_TRUE(area->viewport()->rect().contains(QRect(total->mapTo(area->viewport(), QPoint()), total->size())))
+            EXPECT_TRUE(
+                area->viewport()->rect().contains(QRect(total->mapTo(area->viewport(), QPoint()), total->size())))
                 << i;
         }
     }

@@ -88,9 +88,10 @@ TEST_F(PersonalFoodCommandsTest, AMealSavedAsAFoodThenExportedAndImported)
     dialogs.inputAnswers = {u"Spuntino"_s};
     model->personalFoods().saveMealAsFood();
     // 200 g of apricots, 186 g net: per 100 g, each amount with the decimals of its unit.
-    EXPECT_EQ(dialogs.messageTexts().back(), u"Creato l'alimento personale \"Spuntino\" (parte edibile 100%), per 100 g "
-                                             "di pasto:\nprotidi 1,4 g, lipidi 0,4 g, glucidi 11,1 g, energia 48 kcal, "
-                                             "fibra 2,0 g, colesterolo 0,0 mg."_s);
+    EXPECT_EQ(dialogs.messageTexts().back(),
+              u"Creato l'alimento personale \"Spuntino\" (parte edibile 100%), per 100 g "
+              "di pasto:\nprotidi 1,4 g, lipidi 0,4 g, glucidi 11,1 g, energia 48 kcal, "
+              "fibra 2,0 g, colesterolo 0,0 mg."_s);
     EXPECT_EQ(model->personalFoods().catalogue()->find(u"spuntino"_s)->nutrients[0], 1.4);
 
     const QString exported = dir.filePath(u"esportati.csv"_s);

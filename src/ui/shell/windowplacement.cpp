@@ -45,7 +45,8 @@ QMargins frameAllowance(const QWidget &window)
     if (window.isVisible() && frame != inside)
         return QMargins(inside.left() - frame.left(), inside.top() - frame.top(), frame.right() - inside.right(),
                         frame.bottom() - inside.bottom());
-    const int title = std::max(window.style()->pixelMetric(QStyle::PM_TitleBarHeight), 2 * window.fontMetrics().height());
+    const int title = std::max(window.style()->pixelMetric(QStyle::PM_TitleBarHeight),
+                               2 * window.fontMetrics().height());
     return QMargins(4, title + 4, 4, 4);
 }
 
