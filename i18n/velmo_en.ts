@@ -1961,6 +1961,14 @@ could not be written.
         <source>Salvare le modifiche al pasto?</source>
         <translation>Save the changes to the meal?</translation>
     </message>
+    <message>
+        <source>nuovo pasto</source>
+        <translation>new meal</translation>
+    </message>
+    <message>
+        <source>apertura di %1</source>
+        <translation>opening %1</translation>
+    </message>
 </context>
 <context>
     <name>velmo::MealGrid</name>
@@ -2003,6 +2011,33 @@ could not be written.
     <message>
         <source>Inserire quantità sul campo peso lordo</source>
         <translation>Enter a quantity in the gross weight box</translation>
+    </message>
+</context>
+<context>
+    <name>velmo::MealSteps</name>
+    <message>
+        <source>blocco di %1</source>
+        <translation>locking %1</translation>
+    </message>
+    <message>
+        <source>blocco della riga %1</source>
+        <translation>locking row %1</translation>
+    </message>
+    <message>
+        <source>sblocco di %1</source>
+        <translation>unlocking %1</translation>
+    </message>
+    <message>
+        <source>sblocco della riga %1</source>
+        <translation>unlocking row %1</translation>
+    </message>
+    <message>
+        <source>rifiuto del blocco di %1</source>
+        <translation>refused lock of %1</translation>
+    </message>
+    <message>
+        <source>rifiuto del blocco della riga %1</source>
+        <translation>refused lock of row %1</translation>
     </message>
 </context>
 <context>
@@ -2482,6 +2517,18 @@ Nothing was printed.</translation>
     <message>
         <source>&amp;Esci</source>
         <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Modifica</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Ripeti</source>
+        <translation>&amp;Redo</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,8 @@ namespace velmo {
 struct CurrentFood {
     QString name;
     std::array<QString, 8> fields;
+
+    bool operator==(const CurrentFood &) const = default;
 };
 
 // The current food's name and values as texts, bound to the data control: they follow its current

@@ -119,11 +119,26 @@ bool MealDocument::newMeal()
 {
     if (!confirmDiscard())
         return false;
+    emit tableReplacing();
     emptyTable();
     path_.clear();
     saved_.clear();
     notifyTitle();
+    emit tableReplaced(tr("nuovo pasto"));
     return true;
+}
+
+void MealDocument::setRowCategory(int row, int category)
+{
+    rowCategory_[static_cast<std::size_t>(row)] = category;
+    notifyTitle();
+}
+
+void MealDocument::setSavedMeal(const SavedMeal &saved)
+{
+    path_ = saved.path;
+    saved_ = saved.entries;
+    notifyTitle();
 }
 
 QString MealDocument::proposedPath(const QString &suffix) const
@@ -198,8 +213,10 @@ bool MealDocument::openFile(const QString &path)
     QString error;
     if (read) {
         const std::vector<MealFileEntry> before = entries();
+        emit tableReplacing();
         if (replay(*read, &error)) {
             markSaved(path);
+            emit tableReplaced(tr("apertura di %1").arg(QFileInfo(path).fileName()));
             return true;
         }
         errors = {error};

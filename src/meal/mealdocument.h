@@ -75,8 +75,24 @@ public:
 
     static QString savePrompt() { return tr("Salvare le modifiche al pasto?"); }
 
+    // What an undo puts back beside the table: the category each row's food came from, which a
+    // saved line names, and the file last saved or opened with what it held then.
+    int rowCategory(int row) const { return rowCategory_[static_cast<std::size_t>(row)]; }
+    void setRowCategory(int row, int category);
+    struct SavedMeal {
+        QString path;
+        std::vector<MealFileEntry> entries;
+    };
+    SavedMeal savedMeal() const { return {path_, saved_}; }
+    void setSavedMeal(const SavedMeal &saved);
+
 signals:
     void windowTitleChanged();
+    // "Nuovo" and "Apri..." replace the whole table: `tableReplacing` once the user has agreed and
+    // the file has been checked, `tableReplaced` once the table holds the new meal, with the
+    // step's name as the undo command names it ("nuovo pasto", "apertura di pranzo.pasto").
+    void tableReplacing();
+    void tableReplaced(const QString &step);
 
 private:
     void emptyTable();

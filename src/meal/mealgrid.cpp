@@ -121,6 +121,7 @@ void MealGrid::resetTextColours()
 
 void MealGrid::placeFood(const CurrentFood &food)
 {
+    ++placements_;
     // Pass 1: release every unlocked row; the gross weight typed in it stays.
     for (int r = 0; r < kMealRows; ++r) {
         if (row(r).lock != 0)
@@ -386,6 +387,46 @@ void MealGrid::blankZeros()
     for (int r = 0; r < kMealRows; ++r)
         if (row(r).cell(MealColumn::Gross).text.isEmpty())
             setLock(r, 0);
+}
+
+void MealGrid::writeRow(int r, const MealRow &state)
+{
+    for (int c = 0; c < kMealColumns; ++c) {
+        const auto column = static_cast<MealColumn>(c);
+        MealCell &cell = mutableRow(r).cell(column);
+        if (cell == state.cell(column))
+            continue;
+        cell = state.cell(column);
+        emit cellChanged(r, column);
+    }
+    MealRow &target = mutableRow(r);
+    if (target.lock == state.lock && target.visible == state.visible)
+        return;
+    target.lock = state.lock;
+    target.visible = state.visible;
+    emit rowStateChanged(r);
+}
+
+void MealGrid::restoreRows(const MealGridState &state, const std::vector<int> &rows)
+{
+    for (int r : rows)
+        writeRow(r, state.rows[static_cast<std::size_t>(r)]);
+    if (std::all_of(state.totals.texts.cbegin(), state.totals.texts.cend(),
+                    [](const QString &t) { return t.isEmpty(); })) {
+        for (int i = 0; i < static_cast<int>(kValueColumns.size()); ++i)
+            setTotalText(i, QString());
+        if (chart_ != state.chart) {
+            chart_ = state.chart;
+            emit chartChanged();
+        }
+        return;
+    }
+    recomputeTotals();
+    updateChart();
+    // The recomputation fills every empty cell with a white "0" and blanks it again, and blanks
+    // the zeros of an open row's values per 100 g: the rows put back show what they showed.
+    for (int r : rows)
+        writeRow(r, state.rows[static_cast<std::size_t>(r)]);
 }
 
 bool MealGrid::setChartData(ChartColumn column, const QString &text)

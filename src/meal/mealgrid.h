@@ -12,6 +12,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace velmo {
 
@@ -42,6 +43,8 @@ struct MealCell {
     CellAlignment alignment = CellAlignment::Left;
     CellBackground background = CellBackground::Window;
     CellTextColour textColour = CellTextColour::WindowText;
+
+    bool operator==(const MealCell &) const = default;
 };
 
 // `MealRow`: one row of the composition table.
@@ -56,12 +59,16 @@ struct MealRow {
     // A row is taken when its food name is longer than one character, free when it is empty.
     bool taken() const { return name().size() > 1; }
     bool isFree() const { return name().isEmpty(); }
+
+    bool operator==(const MealRow &) const = default;
 };
 
 // `MealTotals`: the sums of the eight value columns, as their labels show them, in the order of
 // `kValueColumns`.
 struct MealTotals {
     std::array<QString, 8> texts;
+
+    bool operator==(const MealTotals &) const = default;
 };
 
 // The headings of the eight value columns, as the window shows them above the rows and above
@@ -74,6 +81,15 @@ QString totalsCaption();
 // The three totals the chart shows, in its column order.
 enum class ChartColumn { Protein, Fat, Carbohydrate };
 inline constexpr int kChartColumns = 3;
+
+// Everything the table shows, as an undo puts it back: the rows, the totals line, the chart.
+struct MealGridState {
+    std::array<MealRow, kMealRows> rows;
+    MealTotals totals;
+    std::array<double, kChartColumns> chart{};
+
+    bool operator==(const MealGridState &) const = default;
+};
 
 // `MealGrid`: the twelve-row composition table of the main window, its totals line and the
 // three chart values. Every value lives as the text its control shows; setting a cell notifies
@@ -143,6 +159,17 @@ public:
     const std::array<double, kChartColumns> &chartValues() const { return chart_; }
     double chartValue(ChartColumn column) const { return chart_[static_cast<std::size_t>(column)]; }
 
+    // --- Undo ------------------------------------------------------------------------------
+    MealGridState state() const { return {rows_, totals_, chart_}; }
+    // How many times a current food has been placed: a change says that the user has browsed.
+    int placements() const { return placements_; }
+    // Puts `rows` back as `state` holds them: texts, look, lock and visibility, without running
+    // the lock handlers (a locked row was calculated when it was locked). The totals and the
+    // chart are then taken again, as a lock takes them, from the rows as they now stand; totals
+    // never taken, as when the window opens, are blank again. The current food is not placed:
+    // whoever restores decides whether the table must show it again.
+    void restoreRows(const MealGridState &state, const std::vector<int> &rows);
+
     // --- The steps of a change, public so that tests and tools can run them one by one --------
     // What a change of row r's lock box does: an unlocked row is emptied and shown unlocked, a
     // locked one accepted (`acceptLock`); then the totals and the chart are taken again.
@@ -200,12 +227,14 @@ private:
     void updateChart();
     // Sets the hint; true when there is one.
     bool setHint(const QString &hint);
+    void writeRow(int r, const MealRow &state);
 
     std::array<MealRow, kMealRows> rows_;
     MealTotals totals_;
     std::array<double, kChartColumns> chart_{};
     Dialogs *dialogs_ = nullptr;
     QString hint_;
+    int placements_ = 0;
     // How deep lock handlers are nested: only the outermost run recomputes the totals, so the
     // unlocks that a refusal or `blankZeros` start inside it never recompute on their own.
     int lockDepth_ = 0;

@@ -16,8 +16,11 @@ MainWindowModel::MainWindowModel(Dialogs &dialogs, QObject *parent)
                                                                                  chooseCategory(category);
                                                                                  return dataControl_.hasRecordset();
                                                                              }},
-                                                                            dialogs_)
+                                                                            dialogs_),
+      mealSteps_({meal_, document_, browser_, undoStack_})
 {
+    // Enough for a long session's steps, and a bound on what they keep.
+    undoStack_.setUndoLimit(kUndoLimit);
     personalFoods_ = std::make_unique<PersonalFoodCommands>(
         PersonalFoodCommands::WindowParts{dataControl_, browser_, meal_,
                                           [this](int category) { chooseCategory(category); },

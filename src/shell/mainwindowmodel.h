@@ -12,11 +12,13 @@
 #include "meal/mealgrid.h"
 #include "meal/mealdocument.h"
 #include "meal/requirementcomparison.h"
+#include "shell/mealsteps.h"
 #include "shell/personalfoodcommands.h"
 
 #include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <QUndoStack>
 
 #include <memory>
 #include <optional>
@@ -34,6 +36,9 @@ class MainWindowModel : public QObject {
 public:
     // The scrolling title at start (in Italian 51 characters).
     static QString initialTitle() { return tr(" - Valutazione calorica e nutrizionale in una dieta"); }
+
+    // How many steps "Annulla" can take back; the oldest are forgotten first.
+    static constexpr int kUndoLimit = 500;
 
     // The toolbar's buttons by their 1-based position.
     enum ToolbarButton { First = 2, Previous = 3, Next = 4, Last = 5, Print = 7, Help = 8, Exit = 9 };
@@ -61,6 +66,9 @@ public:
     // A click in the food grid; its row, when the click makes another food current.
     void gridClicked();
     void gridRowChosen(int row);
+    // The user's click on a lock box of the table: the lock handler runs, and "Annulla" takes back
+    // what it did.
+    void lockBoxClicked(int row, bool checked) { mealSteps_.lockClicked(row, checked); }
 
     // The foods of every category by words of their names, read at the first search, not at
     // start-up. A file that cannot be read finds nothing, and foodSearchError() says why.
@@ -98,6 +106,8 @@ public:
     MealDocument &document() { return document_; }
     PersonalFoodCommands &personalFoods() { return *personalFoods_; }
     Dialogs &dialogs() { return dialogs_; }
+    // The window's one undo stack: every edit that "Annulla" can take back is a command on it.
+    QUndoStack &undoStack() { return undoStack_; }
 
 signals:
     void categoryHeadingChanged();
@@ -144,6 +154,9 @@ private:
     QString comparisonText_;
     bool mealHoldsNoFood_ = true;
     MealDocument document_;
+    // Before the steps, which its commands refer to: the stack goes last.
+    QUndoStack undoStack_;
+    MealSteps mealSteps_;
     int category_ = -1;
 };
 

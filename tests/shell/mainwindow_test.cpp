@@ -169,7 +169,7 @@ TEST_F(MainWindowTest, NoItemWeAddedSharesAKeyInItsMenu)
         for (QAction *item : menus[m])
             if (item->menu())
                 menus << item->menu()->actions();
-    EXPECT_EQ(menus.size(), 6) << "bar, Pasto, Persone, Scelta and its submenu, LAF";
+    EXPECT_EQ(menus.size(), 7) << "bar, Pasto, Modifica, Persone, Scelta and its submenu, LAF";
     for (const QList<QAction *> &items : menus) {
         QMap<int, QStringList> byKey;
         for (QAction *item : items)
@@ -274,14 +274,22 @@ TEST_F(MainWindowTest, ExitEndsTheProgramAtOnce)
     EXPECT_EQ(execUntilQuit(), 0);
 }
 
-// The meal's menu comes first; closing with an unsaved meal asks, and Annulla keeps the window and
-// the meal.
-TEST_F(MainWindowTest, MealMenuAndTheQuestionBeforeClosing)
+// The meal's menu comes first and "Modifica" next: Ctrl+Z takes back the lock just clicked and
+// Ctrl+Maiusc+Z makes it again, the items naming the step. Closing with an unsaved meal asks, and
+// Annulla keeps the window and the meal.
+TEST_F(MainWindowTest, MealAndEditMenusAndTheQuestionBeforeClosing)
 {
     EXPECT_EQ(window->menuBar()->actions().value(0), window->mealMenu()->menuAction());
+    EXPECT_EQ(window->menuBar()->actions().value(1)->text(), u"&Modifica"_s);
     menuItem("mnuFrutta")->trigger();
-    window->model().meal().setGrossText(0, u"100"_s);
-    window->model().meal().setLock(0, 1);
+    QTest::keyClicks(window->table()->grossBox(0), u"100"_s);
+    QTest::mouseClick(window->table()->lockBox(0), Qt::LeftButton);
+    EXPECT_EQ(menuItem("mnuAnnulla")->text(), u"&Annulla blocco di Albicocche, crude"_s);
+    QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window->windowTitle(), u"Velmo"_s);
+    EXPECT_EQ(menuItem("mnuRipeti")->text(), u"&Ripeti blocco di Albicocche, crude"_s);
+    QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(window->table()->lockBox(0)->isChecked());
     EXPECT_EQ(window->windowTitle(), u"Velmo - Senza nome*"_s);
     dialogs.questionAnswers = {Answer::Cancel};
     EXPECT_FALSE(window->close());

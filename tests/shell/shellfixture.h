@@ -60,7 +60,7 @@ protected:
         while (into.meal().row(open).lock == 1)
             ++open;
         into.meal().setGrossText(open, QString::fromLatin1(grams));
-        into.meal().setLock(open, 1);
+        into.lockBoxClicked(open, true);
     }
 
     LocaleGuard locale{"it_IT"};

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
+#include <QUndoStack>
 
 #include <functional>
 #include <vector>
@@ -18,6 +19,7 @@ namespace velmo::ui {
 MainMenuBar::MainMenuBar(MainWindowModel &model, QWidget *parent) : QMenuBar(parent), model_(model)
 {
     buildMealMenu();
+    buildEditMenu();
     buildPersonsMenu();
     buildCategoryMenu();
     buildCommands();
@@ -52,6 +54,27 @@ void MainMenuBar::buildMealMenu()
         if (c.separatorAfter)
             mealMenu_->addSeparator();
     }
+}
+
+// "Annulla" and "Ripeti" name the step they take back or again ("Annulla sblocco di Pane tipo
+// italiano"), and are greyed out when there is none.
+void MainMenuBar::buildEditMenu()
+{
+    editMenu_ = addMenu(tr("&Modifica"));
+    editMenu_->setObjectName(QStringLiteral("mnuModifica"));
+    QUndoStack &stack = model_.undoStack();
+    QAction *undo = stack.createUndoAction(editMenu_, tr("&Annulla"));
+    undo->setObjectName(QStringLiteral("mnuAnnulla"));
+    undo->setShortcuts(QKeySequence::Undo);
+    QAction *redo = stack.createRedoAction(editMenu_, tr("&Ripeti"));
+    redo->setObjectName(QStringLiteral("mnuRipeti"));
+    // Ctrl+Maiusc+Z first, whatever else the desktop binds to redo.
+    QList<QKeySequence> redoKeys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
+    for (const QKeySequence &key : QKeySequence::keyBindings(QKeySequence::Redo))
+        if (!redoKeys.contains(key))
+            redoKeys << key;
+    redo->setShortcuts(redoKeys);
+    editMenu_->addActions({undo, redo});
 }
 
 void MainMenuBar::buildPersonsMenu()

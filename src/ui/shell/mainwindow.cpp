@@ -208,8 +208,7 @@ void MainWindow::connectMeal()
     MealGrid &meal = model_.meal();
     connect(table_, &CompositionTableView::grossEdited, &meal, &MealGrid::setGrossText);
     connect(table_, &CompositionTableView::grossClicked, &meal, &MealGrid::grossClicked);
-    connect(table_, &CompositionTableView::lockBoxClicked, &meal,
-            [&meal](int row, bool checked) { meal.setLock(row, checked ? 1 : 0); });
+    connect(table_, &CompositionTableView::lockBoxClicked, &model_, &MainWindowModel::lockBoxClicked);
     auto showChart = [this, &meal] {
         const auto &values = meal.chartValues();
         chart_->setValues(values[0], values[1], values[2]);
