@@ -65,6 +65,8 @@ public:
     bool newMeal();
     bool open();
     bool openFile(const QString &path);
+    // "Apri..." with the file already chosen (one of the recent files): the question first.
+    bool openChosen(const QString &path);
     bool save();
     bool saveAs();
     bool exportCsv(const std::optional<MealComparison> &comparison);
@@ -77,6 +79,8 @@ public:
 
 signals:
     void windowTitleChanged();
+    // The table now holds what the file at `path` (absolute) holds: opened, or saved to it.
+    void fileUsed(const QString &path);
 
 private:
     void emptyTable();

@@ -13,6 +13,7 @@
 #include "meal/mealdocument.h"
 #include "meal/requirementcomparison.h"
 #include "shell/personalfoodcommands.h"
+#include "shell/recentfiles.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -93,6 +94,8 @@ public:
     FoodBrowser &browser() { return browser_; }
     MealGrid &meal() { return meal_; }
     MealDocument &document() { return document_; }
+    // The meal files opened or saved last, for "File recenti".
+    RecentFiles &recentFiles() { return recentFiles_; }
     PersonalFoodCommands &personalFoods() { return *personalFoods_; }
     Dialogs &dialogs() { return dialogs_; }
 
@@ -138,6 +141,7 @@ private:
     QString requirementWhose_;
     QString comparisonText_;
     MealDocument document_;
+    RecentFiles recentFiles_;
     int category_ = -1;
 };
 
