@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <optional>
@@ -122,6 +123,9 @@ int main(int argc, char **argv)
     velmo::ui::prepareApplication(*language);
 
     velmo::ui::AppWindows windows;
+    // What Velmo keeps between runs is the user's own, in the user's configuration folder.
+    windows.setSettingsFile(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                            + QStringLiteral("/velmo/velmo.conf"));
     if (!windows.start(velmo::programFile(QString::fromLatin1(velmo::FoodDatabase::kFileName)), &error)) {
         QMessageBox::critical(nullptr, QStringLiteral("Velmo"), error);
         return kNoDatabase;

@@ -13,7 +13,7 @@ class MainWindowModel;
 
 namespace velmo::ui {
 
-// The main window's menu bar: "&Pasto" (the meal's file), "&N° Persone" (there, never opened),
+// The main window's menu bar: "&Pasto" (the meal's file and the recent ones), "&N° Persone" (there, never opened),
 // "&Scelta alimenti" (the search, the categories and the personal foods' commands), "&LAF" (the
 // energy windows) and the titles that are commands themselves. What the model can do it does at
 // once; what needs another window, or the window's own widgets, it asks for with a signal.
@@ -23,6 +23,8 @@ public:
     MainMenuBar(MainWindowModel &model, QWidget *parent);
 
     QMenu *mealMenu() const { return mealMenu_; }
+    // "File recenti" in "&Pasto": its items are made anew each time it opens.
+    QMenu *recentFilesMenu() const { return recentFilesMenu_; }
     QMenu *personsMenu() const { return personsMenu_; }
     QMenu *categoryMenu() const { return categoryMenu_; }
 
@@ -37,6 +39,8 @@ signals:
 
 private:
     void buildMealMenu();
+    void buildRecentFilesMenu();
+    void fillRecentFilesMenu();
     void buildPersonsMenu();
     void buildCategoryMenu();
     void buildPersonalFoodsMenu();
@@ -45,6 +49,7 @@ private:
 
     MainWindowModel &model_;
     QMenu *mealMenu_ = nullptr;
+    QMenu *recentFilesMenu_ = nullptr;
     QMenu *personsMenu_ = nullptr;
     QMenu *categoryMenu_ = nullptr;
 };
