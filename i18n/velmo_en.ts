@@ -2389,6 +2389,26 @@ Nothing was printed.</translation>
         <source>&amp;Sommario</source>
         <translation>&amp;Contents</translation>
     </message>
+    <message>
+        <source>&amp;Cerca:</source>
+        <translation>&amp;Search:</translation>
+    </message>
+    <message>
+        <source>Cerca nella guida</source>
+        <translation>Search the help</translation>
+    </message>
+    <message>
+        <source>parole da cercare in tutte le pagine</source>
+        <translation>words to look for in every page</translation>
+    </message>
+    <message>
+        <source>Pagine trovate</source>
+        <translation>Pages found</translation>
+    </message>
+    <message>
+        <source>Nessuna pagina contiene tutte queste parole: prova con meno parole o con altre.</source>
+        <translation>No page contains all these words: try fewer words or other ones.</translation>
+    </message>
 </context>
 <context>
     <name>velmo::ui::LauncherWindow</name>
@@ -2529,6 +2549,22 @@ Nothing was printed.</translation>
     <message>
         <source>&amp;Ripeti</source>
         <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>File &amp;recenti</source>
+        <translation>&amp;Recent files</translation>
+    </message>
+    <message>
+        <source>%1: il file non c&apos;è più</source>
+        <translation>%1: the file is no longer there</translation>
+    </message>
+    <message>
+        <source>&amp;Rimuovi i file mancanti</source>
+        <translation>&amp;Remove missing files</translation>
+    </message>
+    <message>
+        <source>&amp;Svuota elenco</source>
+        <translation>&amp;Clear list</translation>
     </message>
 </context>
 <context>

@@ -28,6 +28,8 @@ constexpr WindowKey kWindowKeys[] = {
     {RememberedWindow::Help, "finestre/guida"},
 };
 
+const QString kRecentMealFilesKey = QStringLiteral("pasto/file_recenti");
+
 QString windowKey(RememberedWindow window)
 {
     const auto *found = std::find_if(std::begin(kWindowKeys), std::end(kWindowKeys),
@@ -64,7 +66,24 @@ std::optional<QRect> Settings::windowGeometry(RememberedWindow window) const
 
 bool Settings::setWindowGeometry(RememberedWindow window, const QRect &geometry)
 {
-    if (path_.isEmpty() || !withinRange(geometry))
+    return withinRange(geometry) && write(windowKey(window), geometry);
+}
+
+QStringList Settings::recentMealFiles() const
+{
+    if (path_.isEmpty() || !QFileInfo::exists(path_))
+        return {};
+    return QSettings(path_, QSettings::IniFormat).value(kRecentMealFilesKey).toStringList();
+}
+
+bool Settings::setRecentMealFiles(const QStringList &paths)
+{
+    return write(kRecentMealFilesKey, paths);
+}
+
+bool Settings::write(const QString &key, const QVariant &value)
+{
+    if (path_.isEmpty())
         return false;
     // Where the user keeps a meal is nobody else's business either: the folder and the file are
     // the user's alone, as the user's data is.
@@ -73,7 +92,7 @@ bool Settings::setWindowGeometry(RememberedWindow window, const QRect &geometry)
     if (!makePrivateFolder(QFileInfo(path_).absolutePath(), &notices, &error) || !createPrivateFile(path_, &error))
         return false;
     QSettings file(path_, QSettings::IniFormat);
-    file.setValue(windowKey(window), geometry);
+    file.setValue(key, value);
     file.sync();
     return file.status() == QSettings::NoError && QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
 }

@@ -5,6 +5,8 @@
 
 #include <QRect>
 #include <QString>
+#include <QStringList>
+#include <QVariant>
 
 #include <optional>
 
@@ -39,7 +41,15 @@ public:
     // False when there is no file or it cannot be written; the window then opens as new next time.
     bool setWindowGeometry(RememberedWindow window, const QRect &geometry);
 
+    // The meal files of "File recenti", most recent first, as they were written (RecentFiles
+    // tidies them); none by default. False when there is no file or it cannot be written.
+    QStringList recentMealFiles() const;
+    bool setRecentMealFiles(const QStringList &paths);
+
 private:
+    // Writes one value, the folder and the file made the user's alone first.
+    bool write(const QString &key, const QVariant &value);
+
     QString path_;
 };
 

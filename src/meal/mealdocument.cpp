@@ -227,11 +227,17 @@ bool MealDocument::openFile(const QString &path)
     return false;
 }
 
+bool MealDocument::openChosen(const QString &path)
+{
+    return confirmDiscard() && openFile(path);
+}
+
 void MealDocument::markSaved(const QString &path)
 {
     path_ = QFileInfo(path).absoluteFilePath();
     saved_ = entries();
     notifyTitle();
+    emit fileUsed(path_);
 }
 
 bool MealDocument::writeTo(const QString &path)

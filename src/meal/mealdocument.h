@@ -65,6 +65,8 @@ public:
     bool newMeal();
     bool open();
     bool openFile(const QString &path);
+    // "Apri..." with the file already chosen (one of the recent files): the question first.
+    bool openChosen(const QString &path);
     bool save();
     bool saveAs();
     bool exportCsv(const std::optional<MealComparison> &comparison);
@@ -93,6 +95,8 @@ signals:
     // step's name as the undo command names it ("nuovo pasto", "apertura di pranzo.pasto").
     void tableReplacing();
     void tableReplaced(const QString &step);
+    // The table now holds what the file at `path` (absolute) holds: opened, or saved to it.
+    void fileUsed(const QString &path);
 
 private:
     void emptyTable();

@@ -41,6 +41,7 @@ MainWindowModel::MainWindowModel(Dialogs &dialogs, QObject *parent)
             return std::nullopt;
         return personalFoods_->catalogue()->connection();
     });
+    connect(&document_, &MealDocument::fileUsed, &recentFiles_, &RecentFiles::add);
     connect(&dataControl_, &DataControl::validate, this, [this] { setMousePointer(MousePointer::Hourglass); });
     connect(&dataControl_, &DataControl::reposition, this, [this] { setMousePointer(MousePointer::Default); });
     connect(&dataControl_, &DataControl::dataError, this, [this](const QString &message) {

@@ -14,6 +14,7 @@
 #include "meal/requirementcomparison.h"
 #include "shell/mealsteps.h"
 #include "shell/personalfoodcommands.h"
+#include "shell/recentfiles.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -104,6 +105,8 @@ public:
     FoodBrowser &browser() { return browser_; }
     MealGrid &meal() { return meal_; }
     MealDocument &document() { return document_; }
+    // The meal files opened or saved last, for "File recenti".
+    RecentFiles &recentFiles() { return recentFiles_; }
     PersonalFoodCommands &personalFoods() { return *personalFoods_; }
     Dialogs &dialogs() { return dialogs_; }
     // The window's one undo stack: every edit that "Annulla" can take back is a command on it.
@@ -157,6 +160,7 @@ private:
     // Before the steps, which its commands refer to: the stack goes last.
     QUndoStack undoStack_;
     MealSteps mealSteps_;
+    RecentFiles recentFiles_;
     int category_ = -1;
 };
 

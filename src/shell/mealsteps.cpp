@@ -111,7 +111,7 @@ void MealSteps::lockClicked(int row, bool checked)
     }
     if (!changed)
         return;
-    const LockStep step = !checked                           ? LockStep::Unlock
+    const LockStep step = !checked                         ? LockStep::Unlock
                           : parts_.grid.row(row).lock == 1 ? LockStep::Lock
                                                            : LockStep::Refusal;
     push(std::move(before), lockStepName(step, food, row), false);

@@ -8,6 +8,7 @@
 #include "ui/catalogue/foodgridview.h"
 #include "ui/catalogue/foodsearchwindow.h"
 #include "ui/catalogue/foodwindow.h"
+#include "ui/energy/choicedialog.h"
 #include "ui/energy/energyui.h"
 #include "ui/energy/energywindow.h"
 #include "ui/energy/launcherwindow.h"
@@ -28,6 +29,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -169,7 +171,7 @@ TEST_F(MainWindowTest, NoItemWeAddedSharesAKeyInItsMenu)
         for (QAction *item : menus[m])
             if (item->menu())
                 menus << item->menu()->actions();
-    EXPECT_EQ(menus.size(), 7) << "bar, Pasto, Modifica, Persone, Scelta and its submenu, LAF";
+    EXPECT_EQ(menus.size(), 8) << "bar, Pasto and its recent files, Modifica, Persone, Scelta and its submenu, LAF";
     for (const QList<QAction *> &items : menus) {
         QMap<int, QStringList> byKey;
         for (QAction *item : items)
@@ -268,6 +270,122 @@ TEST_F(MainWindowTest, HelpClosesWithTheMainWindowAndTheProgramEnds)
     EXPECT_EQ(windows.helpWindow(), nullptr);
 }
 
+// Runs `act` on each modal window open while it lives.
+class WhileModal : public QTimer {
+public:
+    explicit WhileModal(const std::function<void(QWidget *)> &act)
+    {
+        connect(this, &QTimer::timeout, [act] {
+            if (QWidget *open = QApplication::activeModalWidget())
+                act(open);
+        });
+        start(20);
+    }
+};
+
+// F1 opens the page about the window it is pressed in, in every window; over a modal one the help
+// is modal too, on top, so that it can be read. "&Help" opens the contents.
+TEST_F(MainWindowTest, F1OpensThePageAboutItsWindow)
+{
+    const auto pressF1 = [this](QWidget *in) {
+        QTest::keyClick(in->focusWidget() ? in->focusWidget() : in, Qt::Key_F1);
+        ui::HelpWindow *help = windows.helpWindow();
+        if (!help || !help->isVisible())
+            return QString();
+        const QString seen = help->browser()->source().toString()
+                             + (QApplication::activeModalWidget() == help ? u" modale"_s : QString());
+        help->close();
+        return seen;
+    };
+    using Opened = std::function<QWidget *()>;  // none: the command opens a modal window
+    // clang-format off
+    const struct { int line; const char *command; Opened window; const char *page; } cases[] = {
+        {__LINE__, nullptr, [this] { return window; }, "pasto.html"},
+        {__LINE__, "mnuCerca", [this] { return window->foodSearchWindow(); }, "alimenti.html#cerca"},
+        {__LINE__, "mnuLAFfemmina", [this] { return windows.energy()->energyWindow(Sex::Female); }, "fabbisogno.html"},
+        {__LINE__, "mnuLAFmaschio", [this] { return windows.energy()->energyWindow(Sex::Male); }, "fabbisogno.html"},
+        {__LINE__, nullptr, [this] { windows.energy()->showLauncher(); return windows.energy()->launcher(); }, "fabbisogno.html#iniziale"},
+        {__LINE__, nullptr, [this] { windows.energy()->showChoiceDialog(); return windows.energy()->choiceDialog(); }, "fabbisogno.html#iniziale"},
+        {__LINE__, "mnuNuovoAlimento", {}, "personali.html modale"},
+        {__LINE__, "mnuStampa", {}, "stampa.html modale"},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        QString seen;
+        if (c.window) {
+            if (c.command)
+                menuItem(c.command)->trigger();
+            seen = pressF1(c.window());
+        } else {
+            const WhileModal modal([&](QWidget *open) {
+                seen = pressF1(open);
+                open->close();
+            });
+            menuItem(c.command)->trigger();
+        }
+        EXPECT_EQ(seen, u"qrc:/help/"_s + QString::fromLatin1(c.page));
+    }
+    menuItem("mnuHelp")->trigger();
+    EXPECT_EQ(windows.helpWindow()->browser()->source(), QUrl(u"qrc:/help/index.html"_s));
+}
+
+// The help's search lists the pages holding every word, case and accents aside, most often first;
+// Enter opens the first at the first word, selected. Esc closes the help.
+TEST_F(MainWindowTest, HelpSearchFindsThePagesWithTheWordsAndEscCloses)
+{
+    menuItem("mnuHelp")->trigger();
+    ui::HelpWindow *help = windows.helpWindow();
+    // clang-format off
+    const struct { int line; const char *typed; const char *pages; const char *selected; } cases[] = {
+        {__LINE__, "GRIGIO persone", "Comporre un pasto | Leggere i totali e il grafico | Guida di Velmo", "Persone"},
+        {__LINE__, "lucchetto", "Comporre un pasto", "lucchetto"},
+        {__LINE__, "PERCHE grigio", "Comporre un pasto | Guida di Velmo | Leggere i totali e il grafico", "Perché"},
+        {__LINE__, "lucchetto zebra", "", ""},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        help->searchBox()->clear();
+        QTest::keyClicks(help->searchBox(), QString::fromUtf8(c.typed));
+        QStringList pages;
+        for (int i = 0; i < help->results()->count(); ++i)
+            pages << help->results()->item(i)->text();
+        EXPECT_EQ(pages.join(u" | "_s), QString::fromUtf8(c.pages));
+        QTest::keyClick(help->searchBox(), Qt::Key_Return);
+        if (!pages.isEmpty())
+            EXPECT_EQ(help->browser()->textCursor().selectedText(), QString::fromUtf8(c.selected));
+    }
+    QTest::keyClick(help->searchBox(), Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
+}
+
+// "File recenti" lists the files saved or opened, a missing one greyed out until removed; one
+// chosen opens as "Apri..." opens it.
+TEST_F(MainWindowTest, RecentFilesReopenMealsAndForgetMissingOnes)
+{
+    menuItem("mnuFrutta")->trigger();
+    window->model().meal().setGrossText(0, u"100"_s);
+    window->model().meal().setLock(0, 1);
+    dialogs.saveAnswers = {dir.filePath(u"cena.pasto"_s), dir.filePath(u"sparito.pasto"_s)};
+    menuItem("mnuPastoSalva")->trigger();
+    menuItem("mnuPastoSalvaConNome")->trigger();
+    ASSERT_TRUE(QFile::remove(dir.filePath(u"sparito.pasto"_s)));
+    const auto items = [this] {
+        emit window->mealMenu()->findChild<QMenu *>(u"mnuPastoRecenti"_s)->aboutToShow();
+        QStringList shown;
+        for (const char *name : {"mnuPastoRecente1", "mnuPastoRecente2", "mnuPastoRimuoviMancanti"})
+            if (QAction *item = menuItem(name))
+                shown << item->text().section(u' ', 0, 1) + (item->isEnabled() ? QString() : u" (grigio)"_s);
+        return shown.join(u", "_s);
+    };
+    EXPECT_EQ(items(), u"&1 sparito.pasto (grigio), &2 cena.pasto, &Rimuovi i"_s);
+    menuItem("mnuPastoRecente2")->trigger();
+    EXPECT_EQ(window->windowTitle(), u"Velmo - cena.pasto"_s);
+    menuItem("mnuPastoRimuoviMancanti")->trigger();
+    EXPECT_EQ(items(), u"&1 cena.pasto, &Rimuovi i (grigio)"_s);
+}
+
 TEST_F(MainWindowTest, ExitEndsTheProgramAtOnce)
 {
     QTimer::singleShot(0, [this] { menuItem("mnuEsci")->trigger(); });
@@ -362,19 +480,6 @@ TEST_F(MainWindowTest, OnAnyScreenTheWindowFitsAndTheTotalsCanBeReached)
         }
     }
 }
-
-// Runs `act` on each modal window open while it lives.
-class WhileModal : public QTimer {
-public:
-    explicit WhileModal(const std::function<void(QWidget *)> &act)
-    {
-        connect(this, &QTimer::timeout, [act] {
-            if (QWidget *open = QApplication::activeModalWidget())
-                act(open);
-        });
-        start(20);
-    }
-};
 
 int MainWindowTest::lookAtEveryWindow(const std::function<void(QWidget *)> &look)
 {
@@ -489,6 +594,16 @@ TEST_F(EnglishWindowTest, EveryWindowSpeaksEnglish)
     });
     left.removeDuplicates();
     EXPECT_EQ(left.join(u'\n'), QString());
+}
+
+// Under English F1 opens the English page, or the Italian one where there is no English page.
+TEST_F(EnglishWindowTest, F1OpensTheEnglishPageOrElseTheItalianOne)
+{
+    QTest::keyClick(window, Qt::Key_F1);
+    EXPECT_EQ(windows.helpWindow()->browser()->source(), QUrl(u"qrc:/help/en/pasto.html"_s));
+    menuItem("mnuCerca")->trigger();
+    QTest::keyClick(window->foodSearchWindow()->textBox(), Qt::Key_F1);
+    EXPECT_EQ(windows.helpWindow()->browser()->source(), QUrl(u"qrc:/help/alimenti.html#cerca"_s));
 }
 
 // A category from the menu bar, a food with the arrows, its weight in the open row, the lock with

@@ -4,6 +4,7 @@
 #include "shellfixture.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
@@ -158,6 +159,46 @@ TEST_F(MainWindowModelTest, PrintHelpAndExitAreHandedToTheWindow)
         if (position < 2 || position > 5)
             model->toolbarButtonClicked(position);
     EXPECT_EQ(asked, (QStringList{u"print"_s, u"help"_s, u"exit"_s}));
+}
+
+// "File recenti". The steps: a file of the test's folder given (by a path written in any way;
+// x and y are never there), "!" to remove the missing files, "0" to empty the list. The list then,
+// most recent first, a missing file marked "?"; the list read anew from its settings is the same,
+// and the settings file is the user's alone.
+TEST_F(MainWindowModelTest, RecentFilesAreTheLastEightOnceEachMostRecentFirst)
+{
+    // clang-format off
+    const struct { int line; const char *steps; const char *list; } cases[] = {
+        {__LINE__, "a b c", "c b a"},
+        {__LINE__, "a b a", "a b"},
+        {__LINE__, "a ./b x/../a", "a b"},
+        {__LINE__, "a b c d e f g h i", "i h g f e d c b"},
+        {__LINE__, "a x b", "b x? a"},
+        {__LINE__, "a x b y !", "b a"},
+        {__LINE__, "a b 0 c", "c"},
+    };
+    // clang-format on
+    for (const char *name : {"a", "b", "c", "d", "e", "f", "g", "h", "i"})
+        ASSERT_TRUE(QFile(dir.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly));
+    const auto listed = [](const RecentFiles &recent) {
+        QStringList names;
+        for (const QString &path : recent.paths())
+            names << QFileInfo(path).fileName() + (RecentFiles::isMissing(path) ? u"?"_s : QString());
+        return names.join(u' ');
+    };
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        const QString settings = dir.filePath(QStringLiteral("%1/velmo.conf").arg(c.line));
+        RecentFiles recent;
+        recent.keepIn(settings);
+        for (const QString &step : QString::fromLatin1(c.steps).split(u' '))
+            step == u"!"_s ? recent.removeMissing() : step == u"0"_s ? recent.clear() : recent.add(dir.filePath(step));
+        EXPECT_EQ(listed(recent), QString::fromLatin1(c.list));
+        RecentFiles read;
+        read.keepIn(settings);
+        EXPECT_EQ(read.paths(), recent.paths());
+        EXPECT_EQ(QFile::permissions(settings) & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
+    }
 }
 
 }  // namespace

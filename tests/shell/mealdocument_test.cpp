@@ -83,7 +83,7 @@ TEST_F(MealDocumentTest, AMealOfAnyNamesOpensAgainAsSaved)
 }
 
 enum class Before { Empty, Unsaved, Saved, SavedThenEmptied };
-enum class Command { New, Exit, Close };
+enum class Command { New, Exit, Close, OpenRecent };
 
 // "Salvare le modifiche al pasto?" only when locked rows changed since the last save.
 TEST_F(MealDocumentTest, TheQuestionComesOnlyWhenChangedRowsWouldBeLost)
@@ -95,6 +95,7 @@ TEST_F(MealDocumentTest, TheQuestionComesOnlyWhenChangedRowsWouldBeLost)
         {__LINE__, Before::Unsaved, "Velmo - Senza nome*", Command::New, Answer::Cancel, false, false},
         {__LINE__, Before::Unsaved, "Velmo - Senza nome*", Command::Exit, Answer::Cancel, false, false},
         {__LINE__, Before::Unsaved, "Velmo - Senza nome*", Command::Close, Answer::No, false, true},
+        {__LINE__, Before::Unsaved, "Velmo - Senza nome*", Command::OpenRecent, Answer::Cancel, false, false},
         {__LINE__, Before::Unsaved, "Velmo - Senza nome*", Command::New, Answer::Yes, true, true},
         {__LINE__, Before::Unsaved, "Velmo - Senza nome*", Command::Exit, Answer::Yes, false, false},
         {__LINE__, Before::Saved, "Velmo - cena.pasto", Command::Close, {}, false, true},
@@ -121,9 +122,10 @@ TEST_F(MealDocumentTest, TheQuestionComesOnlyWhenChangedRowsWouldBeLost)
         boxes.questionAnswers = {c.answer.value_or(Answer::Cancel)};
         boxes.saveAnswers = {c.saveChosen ? file : QString()};
 
-        const bool went = c.command == Command::New    ? w->document().newMeal()
-                          : c.command == Command::Exit ? (w->exitClicked(), ended == 1)
-                                                       : w->mayClose();
+        const bool went = c.command == Command::New          ? w->document().newMeal()
+                          : c.command == Command::Exit       ? (w->exitClicked(), ended == 1)
+                          : c.command == Command::OpenRecent ? w->document().openChosen(dir.filePath(u"cena.pasto"_s))
+                                                             : w->mayClose();
         EXPECT_EQ(went, c.goes);
         ASSERT_EQ(!boxes.shown.empty() && boxes.shown[0].kind == FakeDialogs::Shown::Kind::Question,
                   c.answer.has_value());

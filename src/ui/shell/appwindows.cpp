@@ -12,21 +12,23 @@
 #include "ui/shell/windowplacement.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLocale>
 
 namespace velmo::ui {
 
-// One loading of the main window: its model, the window and the help opened from it, unloaded
-// together. The members go in reverse order, so the views go before the model they show.
+// One loading of the main window: its model and the window, unloaded together. The members go in
+// reverse order, so the view goes before the model it shows.
 class LoadedMainWindow : public QObject {
 public:
     std::unique_ptr<MainWindowModel> model;
     std::unique_ptr<MainWindow> window;
-    std::unique_ptr<HelpWindow> help;
 };
 
 AppWindows::AppWindows(QObject *parent) : QObject(parent), ownDialogs_(std::make_unique<QtDialogs>())
 {
+    if (QCoreApplication *application = QCoreApplication::instance())
+        application->installEventFilter(this);
 }
 
 AppWindows::~AppWindows() = default;
@@ -82,11 +84,6 @@ MainWindow *AppWindows::mainWindow() const
     return main_ ? main_->window.get() : nullptr;
 }
 
-HelpWindow *AppWindows::helpWindow() const
-{
-    return main_ ? main_->help.get() : nullptr;
-}
-
 bool AppWindows::loadMainWindow(QString *error)
 {
     auto loaded = std::make_unique<LoadedMainWindow>();
@@ -95,6 +92,7 @@ bool AppWindows::loadMainWindow(QString *error)
     loaded->window = std::make_unique<MainWindow>(*loaded->model);
     if (!loaded->model->load(databasePath_, error))
         return false;
+    loaded->model->recentFiles().keepIn(settings_.path());
 
     MainWindow *window = loaded->window.get();
     window->setSettings(&settings_);
@@ -133,10 +131,12 @@ void AppWindows::unloadMainWindow()
 {
     if (!main_)
         return;
-    // Within the window's own close: the help goes at once, so that the program does not stay
-    // alive on it alone; the window itself is deleted once its close is over.
-    if (main_->help)
-        main_->help->close();
+    // Within the window's own close: the help goes at once; the window itself is deleted once its
+    // close is over.
+    if (help_) {
+        help_->close();
+        help_.release()->deleteLater();
+    }
     main_->deleteLater();
     main_ = nullptr;
 }
@@ -171,13 +171,32 @@ void AppWindows::printMainWindow()
 
 void AppWindows::showHelp()
 {
-    if (!main_)
-        return;
-    if (!main_->help) {
-        main_->help = std::make_unique<HelpWindow>();
-        rememberPlacement(*main_->help, settings_, RememberedWindow::Help);
+    showHelpPage(QStringLiteral("index.html"));
+}
+
+void AppWindows::showHelpPage(const QString &page)
+{
+    if (!help_) {
+        help_ = std::make_unique<HelpWindow>();
+        rememberPlacement(*help_, settings_, RememberedWindow::Help);
     }
-    main_->help->showContents();
+    help_->showPage(page);
+}
+
+bool AppWindows::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::KeyPress || type == QEvent::ShortcutOverride) && watched->isWidgetType()) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
+            if (type == QEvent::ShortcutOverride)
+                event->accept();  // the key goes to the widget, here, as a key press
+            else
+                showHelpPage(HelpWindow::pageFor(static_cast<QWidget *>(watched)));
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void AppWindows::quitNow()

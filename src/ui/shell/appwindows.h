@@ -28,6 +28,7 @@ class PrintModule;
 // at most once. It connects the commands that lead from one window to another. Only the main
 // window is made at start: the energy windows with their launcher, the print module with the
 // printers, and the help are made when first asked for, so that the first screen comes sooner.
+// Before any window is made it watches the application's keys for F1.
 class AppWindows : public QObject {
     Q_OBJECT
 public:
@@ -41,7 +42,10 @@ public:
     // Brings the main window to the front; once it has been closed, loads it anew first, so
     // the user finds it as at start-up.
     void showMainWindow();
+    // "&Help" and the toolbar's help button: the help's contents.
     void showHelp();
+    // The help at `page` ("pasto.html", "alimenti.html#cerca").
+    void showHelpPage(const QString &page);
     // Ends the program at once: no window is asked or closed first.
     void quitNow();
     // Ends the program once the main window's meal may be lost (saved, or not wanted).
@@ -51,9 +55,9 @@ public:
 
     // Null while the main window is not loaded (not yet, or closed).
     MainWindow *mainWindow() const;
-    // The help belongs to the main window: null until asked for, and again once the main
-    // window has been closed.
-    HelpWindow *helpWindow() const;
+    // Null until asked for, and again once the main window has been closed: the help goes with
+    // it.
+    HelpWindow *helpWindow() const { return help_.get(); }
     // The energy windows and the print module, made on the first call (after `start`).
     EnergyUi *energy();
     PrintModule *printModule();
@@ -72,6 +76,11 @@ public:
     void setDialogs(Dialogs *dialogs) { dialogsOverride_ = dialogs; }
     void setPrinters(PrinterService *printers) { printersOverride_ = printers; }
 
+protected:
+    // F1, in any window of the program, modal ones included, opens the help at the page about
+    // that window; no shortcut of the window takes the key first.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     bool loadMainWindow(QString *error);
     void unloadMainWindow();
@@ -85,6 +94,7 @@ private:
     PrinterService *printersOverride_ = nullptr;
     QString databasePath_;
     LoadedMainWindow *main_ = nullptr;  // a child of this object
+    std::unique_ptr<HelpWindow> help_;
     std::unique_ptr<EnergyUi> energy_;
     std::unique_ptr<PrintModule> printModule_;
     RequirementChoice requirement_;

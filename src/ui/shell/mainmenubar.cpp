@@ -7,6 +7,8 @@
 #include "shell/mainwindowmodel.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QMenu>
 #include <QUndoStack>
@@ -20,6 +22,7 @@ MainMenuBar::MainMenuBar(MainWindowModel &model, QWidget *parent) : QMenuBar(par
 {
     buildMealMenu();
     buildEditMenu();
+    buildRecentFilesMenu();
     buildPersonsMenu();
     buildCategoryMenu();
     buildCommands();
@@ -75,6 +78,57 @@ void MainMenuBar::buildEditMenu()
             redoKeys << key;
     redo->setShortcuts(redoKeys);
     editMenu_->addActions({undo, redo});
+}
+
+void MainMenuBar::buildRecentFilesMenu()
+{
+    mealMenu_->addSeparator();
+    recentFilesMenu_ = mealMenu_->addMenu(tr("File &recenti"));
+    recentFilesMenu_->setObjectName(QStringLiteral("mnuPastoRecenti"));
+    recentFilesMenu_->setToolTipsVisible(true);
+    // Made when it opens, so that a file deleted meanwhile shows as missing; never while one of
+    // its items is still being chosen.
+    connect(recentFilesMenu_, &QMenu::aboutToShow, this, &MainMenuBar::fillRecentFilesMenu);
+    fillRecentFilesMenu();
+}
+
+void MainMenuBar::fillRecentFilesMenu()
+{
+    RecentFiles &recent = model_.recentFiles();
+    recentFilesMenu_->clear();
+    const QString home = QDir::homePath();
+    bool anyMissing = false;
+    int number = 0;
+    for (const QString &path : recent.paths()) {
+        const QFileInfo file(path);
+        QString folder = file.absolutePath();
+        if (folder == home || folder.startsWith(home + u'/'))
+            folder = u'~' + folder.mid(home.size());
+        // An "&" in a name is no accelerator.
+        const auto plain = [](QString text) { return text.replace(u'&', QStringLiteral("&&")); };
+        QAction *item = recentFilesMenu_->addAction(
+            QStringLiteral("&%1 %2 (%3)")
+                .arg(++number)
+                .arg(plain(file.fileName()), plain(QDir::toNativeSeparators(folder))));
+        item->setObjectName(QStringLiteral("mnuPastoRecente%1").arg(number));
+        const bool missing = RecentFiles::isMissing(path);
+        anyMissing = anyMissing || missing;
+        item->setEnabled(!missing);
+        const QString shown = QDir::toNativeSeparators(path);
+        item->setToolTip(missing ? tr("%1: il file non c'è più").arg(shown) : shown);
+        MealDocument &document = model_.document();
+        connect(item, &QAction::triggered, &document, [&document, path] { document.openChosen(path); });
+    }
+    if (number > 0)
+        recentFilesMenu_->addSeparator();
+    QAction *removeMissing = recentFilesMenu_->addAction(tr("&Rimuovi i file mancanti"));
+    removeMissing->setObjectName(QStringLiteral("mnuPastoRimuoviMancanti"));
+    removeMissing->setEnabled(anyMissing);
+    connect(removeMissing, &QAction::triggered, &recent, &RecentFiles::removeMissing);
+    QAction *clear = recentFilesMenu_->addAction(tr("&Svuota elenco"));
+    clear->setObjectName(QStringLiteral("mnuPastoSvuotaRecenti"));
+    clear->setEnabled(number > 0);
+    connect(clear, &QAction::triggered, &recent, &RecentFiles::clear);
 }
 
 void MainMenuBar::buildPersonsMenu()
@@ -173,14 +227,15 @@ void MainMenuBar::buildCommands()
         const char *caption;
         const char *objectName;
         void (MainMenuBar::*run)();
-        // The usual keys of printing and help; "&Stampa" shares its accelerator with "&Scelta alimenti".
+        // The usual key of printing; "&Stampa" shares its accelerator with "&Scelta alimenti". F1 is
+        // the help of the window it is pressed in (AppWindows); "&Help" opens the contents.
         QKeySequence shortcut;
     };
     const Command commands[] = {
         {laf, QT_TR_NOOP("LAF &Femmina"), "mnuLAFfemmina", &MainMenuBar::femaleEnergyWindowRequested, {}},
         {laf, QT_TR_NOOP("LAF &Maschio"), "mnuLAFmaschio", &MainMenuBar::maleEnergyWindowRequested, {}},
         {nullptr, QT_TR_NOOP("&Stampa"), "mnuStampa", &MainMenuBar::printRequested, QKeySequence::Print},
-        {nullptr, QT_TR_NOOP("&Help"), "mnuHelp", &MainMenuBar::helpRequested, QKeySequence::HelpContents},
+        {nullptr, QT_TR_NOOP("&Help"), "mnuHelp", &MainMenuBar::helpRequested, {}},
         {nullptr, QT_TR_NOOP("&Esci"), "mnuEsci", &MainMenuBar::exitChosen, {}},
     };
     for (const Command &c : commands) {

@@ -13,8 +13,8 @@ class MainWindowModel;
 
 namespace velmo::ui {
 
-// The main window's menu bar: "&Pasto" (the meal's file), "&Modifica" (undo and redo),
-// "&N° Persone" (there, never opened),
+// The main window's menu bar: "&Pasto" (the meal's file and the recent ones), "&Modifica" (undo
+// and redo), "&N° Persone" (there, never opened),
 // "&Scelta alimenti" (the search, the categories and the personal foods' commands), "&LAF" (the
 // energy windows) and the titles that are commands themselves. What the model can do it does at
 // once; what needs another window, or the window's own widgets, it asks for with a signal.
@@ -25,6 +25,8 @@ public:
 
     QMenu *mealMenu() const { return mealMenu_; }
     QMenu *editMenu() const { return editMenu_; }
+    // "File recenti" in "&Pasto": its items are made anew each time it opens.
+    QMenu *recentFilesMenu() const { return recentFilesMenu_; }
     QMenu *personsMenu() const { return personsMenu_; }
     QMenu *categoryMenu() const { return categoryMenu_; }
 
@@ -40,6 +42,8 @@ signals:
 private:
     void buildMealMenu();
     void buildEditMenu();
+    void buildRecentFilesMenu();
+    void fillRecentFilesMenu();
     void buildPersonsMenu();
     void buildCategoryMenu();
     void buildPersonalFoodsMenu();
@@ -49,6 +53,7 @@ private:
     MainWindowModel &model_;
     QMenu *mealMenu_ = nullptr;
     QMenu *editMenu_ = nullptr;
+    QMenu *recentFilesMenu_ = nullptr;
     QMenu *personsMenu_ = nullptr;
     QMenu *categoryMenu_ = nullptr;
 };
