@@ -979,56 +979,6 @@ in the format of the user&apos;s locale.
 </translation>
     </message>
     <message>
-        <source>Opzioni:
-  --csv     stampa la tabella in formato CSV (RFC 4180) con le intestazioni della finestra
-  --cerca TESTO  non calcola un pasto: elenca gli alimenti di tutte le categorie il cui nome
-            contiene ogni parola del TESTO (senza distinguere maiuscole, accenti e apostrofi
-            tipografici), una riga &quot;categoria;alimento&quot; per alimento: prima quelli il cui
-            nome inizia con la prima parola, poi gli altri, in ordine alfabetico; aggiungendo
-            &quot;;grammi&quot; la riga diventa una riga valida di un pasto (i nomi che lo richiedono
-            sono già tra virgolette). Nessun alimento trovato: non stampa nulla ed esce con 0
-  --fabbisogno KCAL  confronta il pasto con un fabbisogno giornaliero di KCAL kcal (un numero
-            maggiore di 0): una riga dopo i totali, o cinque colonne in più con --csv
-  --importa-alimenti FILE.csv  aggiunge agli alimenti personali quelli del file CSV (UTF-8,
-            RFC 4180, intestazione alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,
-            colesterolo; numeri con punto o virgola decimale; valori vuoti = sconosciuti). Un
-            alimento con lo stesso nome viene aggiornato. Tutte le righe o nessuna; il riepilogo
-            va sullo standard error. Sono rifiutati, con il numero della riga, anche i valori
-            che la finestra dell&apos;alimento fa confermare (energia lontana più del 15% da quella
-            di proteine, lipidi e carboidrati; proteine, lipidi e carboidrati oltre 100 g).
-  --forza   con --importa-alimenti: importa anche i valori da confermare
-  --esporta-alimenti  stampa gli alimenti personali in quel formato CSV
-  --lingua it|en  la lingua dei messaggi e di questo aiuto: it italiano, en inglese (senza,
-            quella di LANGUAGE o della lingua dell&apos;utente); si usa con ogni altra opzione
-  -h, --help  mostra questo aiuto
-
-</source>
-        <translation>Options:
-  --csv     prints the table as CSV (RFC 4180) with the headings of the window
-  --cerca TEXT  computes no meal: lists the foods of every category whose name contains
-            every word of TEXT (ignoring case, accents and typographic apostrophes), one
-            &quot;category;food&quot; line per food: first those whose name begins with the first
-            word, then the others, in alphabetical order; adding &quot;;grams&quot; makes the line a
-            valid line of a meal (names that need it are already quoted). No food found:
-            prints nothing and exits with 0
-  --fabbisogno KCAL  compares the meal with a daily requirement of KCAL kcal (a number
-            above 0): one line after the totals, or five more columns with --csv
-  --importa-alimenti FILE.csv  adds the foods of the CSV file to the personal foods (UTF-8,
-            RFC 4180, heading alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,
-            colesterolo; numbers with a decimal point or comma; empty values = unknown). A
-            food with the same name is updated. All lines or none; the summary goes to
-            standard error. Also refused, with the number of the line, are the values that
-            the food window asks to confirm (energy more than 15% away from that of protein,
-            fat and carbohydrate; protein, fat and carbohydrate above 100 g).
-  --forza   with --importa-alimenti: imports the values to confirm as well
-  --esporta-alimenti  prints the personal foods in that CSV format
-  --lingua it|en  the language of the messages and of this help: it Italian, en English
-            (without it, that of LANGUAGE or of the user&apos;s locale); goes with any other option
-  -h, --help  shows this help
-
-</translation>
-    </message>
-    <message>
         <source>Codici di uscita: 0 pasto calcolato (o alimenti importati o esportati); 1 archivio degli
 alimenti (%1, accanto al programma o in ../share/velmo) o archivio degli alimenti personali
 mancante, illeggibile o incompleto; 2 errore nelle opzioni o nel testo (i messaggi indicano
@@ -1058,6 +1008,60 @@ With codes 1 and 2 nothing is printed on standard output.
         <source>  %1 (%3; tabella %2)
 </source>
         <translation>  %1 (%3; table %2)
+</translation>
+    </message>
+    <message>
+        <source>Opzioni:
+  --csv     stampa la tabella in formato CSV (RFC 4180) con le intestazioni della finestra
+  --cerca TESTO  non calcola un pasto: elenca gli alimenti di tutte le categorie il cui nome,
+            o un loro nome comune (&quot;insalata&quot;: le lattughe), contiene ogni parola del TESTO
+            (senza distinguere maiuscole, accenti e apostrofi tipografici), una riga
+            &quot;categoria;alimento&quot; per alimento: prima quelli che hanno il TESTO per nome comune,
+            poi quelli il cui nome o un nome comune inizia con la prima parola, poi gli altri,
+            in ordine alfabetico; aggiungendo &quot;;grammi&quot; la riga diventa una riga valida di un
+            pasto (i nomi che lo richiedono sono già tra virgolette). Nessun alimento trovato:
+            non stampa nulla ed esce con 0
+  --fabbisogno KCAL  confronta il pasto con un fabbisogno giornaliero di KCAL kcal (un numero
+            maggiore di 0): una riga dopo i totali, o cinque colonne in più con --csv
+  --importa-alimenti FILE.csv  aggiunge agli alimenti personali quelli del file CSV (UTF-8,
+            RFC 4180, intestazione alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,
+            colesterolo; numeri con punto o virgola decimale; valori vuoti = sconosciuti). Un
+            alimento con lo stesso nome viene aggiornato. Tutte le righe o nessuna; il riepilogo
+            va sullo standard error. Sono rifiutati, con il numero della riga, anche i valori
+            che la finestra dell&apos;alimento fa confermare (energia lontana più del 15% da quella
+            di proteine, lipidi e carboidrati; proteine, lipidi e carboidrati oltre 100 g).
+  --forza   con --importa-alimenti: importa anche i valori da confermare
+  --esporta-alimenti  stampa gli alimenti personali in quel formato CSV
+  --lingua it|en  la lingua dei messaggi e di questo aiuto: it italiano, en inglese (senza,
+            quella di LANGUAGE o della lingua dell&apos;utente); si usa con ogni altra opzione
+  -h, --help  mostra questo aiuto
+
+</source>
+        <translation>Options:
+  --csv     prints the table as CSV (RFC 4180) with the headings of the window
+  --cerca TEXT  computes no meal: lists the foods of every category whose name contains
+            every word of TEXT (ignoring case, accents and typographic apostrophes), one
+            &quot;category;food&quot; line per food: first those whose name begins with the first
+            word, then the others, in alphabetical order; adding &quot;;grams&quot; makes the line a
+            valid line of a meal (names that need it are already quoted). Under Italian the
+            Italian names are searched, and their common names too (&quot;insalata&quot;: the
+            lettuces), those having TEXT as a common name first. No food found: prints
+            nothing and exits with 0
+  --fabbisogno KCAL  compares the meal with a daily requirement of KCAL kcal (a number
+            above 0): one line after the totals, or five more columns with --csv
+  --importa-alimenti FILE.csv  adds the foods of the CSV file to the personal foods (UTF-8,
+            RFC 4180, heading alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,
+            colesterolo; numbers with a decimal point or comma; empty values = unknown). A
+            food with the same name is updated. All lines or none; the summary goes to
+            standard error. Also refused, with the number of the line, are the values that
+            the food window asks to confirm (energy more than 15% away from that of protein,
+            fat and carbohydrate; protein, fat and carbohydrate above 100 g).
+  --forza   with --importa-alimenti: imports the values to confirm as well
+  --esporta-alimenti  prints the personal foods in that CSV format
+  --lingua it|en  the language of the messages and of this help: it Italian, en English
+            (without it, that of LANGUAGE or of the user&apos;s locale); goes with any other option
+  -h, --help  shows this help
+
 </translation>
     </message>
 </context>
@@ -2309,10 +2313,6 @@ Nothing was printed.</translation>
         <translation>Text to find</translation>
     </message>
     <message>
-        <source>Gli alimenti il cui nome contiene tutte le parole scritte, senza distinguere maiuscole e accenti</source>
-        <translation>The foods whose name contains every word written, regardless of capitals and accents</translation>
-    </message>
-    <message>
         <source>Alimenti trovati</source>
         <translation>Foods found</translation>
     </message>
@@ -2338,6 +2338,14 @@ Nothing was printed.</translation>
     <message>
         <source>%1 alimenti trovati; sono mostrati i primi %2: aggiungere altre parole per restringere la ricerca.</source>
         <translation>%1 foods found; the first %2 are shown: add more words to narrow the search.</translation>
+    </message>
+    <message>
+        <source>Trovato come «%1», un nome comune di questo alimento</source>
+        <translation>Found as “%1”, a common name of this food</translation>
+    </message>
+    <message>
+        <source>Gli alimenti il cui nome, o un nome comune come «insalata», contiene tutte le parole scritte, senza distinguere maiuscole e accenti</source>
+        <translation>The foods whose name contains every word written, regardless of capitals and accents</translation>
     </message>
 </context>
 <context>

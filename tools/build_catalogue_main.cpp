@@ -11,11 +11,11 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     QTextStream err(stderr);
-    if (args.size() != 4) {
-        err << "Uso: velmo-build-catalogue catalogo.csv sr28_foods.csv elementi97.db\n";
+    if (args.size() != 4 && args.size() != 5) {
+        err << "Uso: velmo-build-catalogue catalogo.csv sr28_foods.csv [sinonimi.csv] elementi97.db\n";
         return 2;
     }
-    const auto result = velmo::buildCatalogue(args[1], args[2], args[3]);
+    const auto result = velmo::buildCatalogue(args[1], args[2], args.back(), args.size() == 5 ? args[3] : QString());
     if (!result.ok) {
         err << "velmo-build-catalogue: " << result.error << "\n";
         return 1;

@@ -39,8 +39,15 @@ struct SourceFood {
 struct CatalogueFood {
     int line = 0;
     int table = 0;
+    int row = 0;  // its place in its table
     QString name;
     const SourceFood *source = nullptr;
+};
+
+// One line of the common names: a name people use and the food it stands for.
+struct SynonymLine {
+    QString text;
+    const CatalogueFood *food = nullptr;
 };
 
 // The records of a CSV file; empty, with the reason in `error`, when it cannot be read.
@@ -135,6 +142,15 @@ bool checkEnglishNames(const QString &path, const std::vector<CatalogueFood> &fo
     return true;
 }
 
+// The category whose table is `table`, or -1.
+int categoryOfTable(const QString &table)
+{
+    for (int t = 0; t < kFoodCategoryCount; ++t)
+        if (foodCategories()[static_cast<std::size_t>(t)].table == table)
+            return t;
+    return -1;
+}
+
 std::optional<std::vector<CatalogueFood>> readCatalogue(const QString &path, const QHash<QString, SourceFood> &source,
                                                         QString *error)
 {
@@ -150,6 +166,7 @@ std::optional<std::vector<CatalogueFood>> readCatalogue(const QString &path, con
 
     std::vector<CatalogueFood> foods;
     std::array<QSet<QString>, kFoodCategoryCount> namesPerTable;
+    std::array<int, kFoodCategoryCount> rows{};
     for (std::size_t r = 1; r < records->size(); ++r) {
         const CsvRecord &rec = (*records)[r];
         if (rec.fields.size() != 3) {
@@ -158,10 +175,7 @@ std::optional<std::vector<CatalogueFood>> readCatalogue(const QString &path, con
             return std::nullopt;
         }
         const QString &table = rec.fields[0];
-        int tableIndex = -1;
-        for (int t = 0; t < kFoodCategoryCount; ++t)
-            if (foodCategories()[static_cast<std::size_t>(t)].table == table)
-                tableIndex = t;
+        const int tableIndex = categoryOfTable(table);
         if (tableIndex < 0) {
             *error = problem(path, rec.line, QStringLiteral("tabella sconosciuta \"%1\"").arg(table));
             return std::nullopt;
@@ -194,11 +208,60 @@ std::optional<std::vector<CatalogueFood>> readCatalogue(const QString &path, con
                              QStringLiteral("ndb %1: la fonte non dà una parte edibile intera").arg(rec.fields[1]));
             return std::nullopt;
         }
-        foods.push_back({rec.line, tableIndex, name, &it.value()});
+        foods.push_back({rec.line, tableIndex, rows[static_cast<std::size_t>(tableIndex)]++, name, &it.value()});
     }
     if (!checkEnglishNames(path, foods, error))
         return std::nullopt;
     return foods;
+}
+
+// The common names (sinonimo,tabella,alimenti): each line names a food of the catalogue exactly as
+// it is written there, so that a renamed or removed food cannot leave a name that finds nothing.
+std::optional<std::vector<SynonymLine>> readSynonyms(const QString &path, const std::vector<CatalogueFood> &foods,
+                                                     QString *error)
+{
+    const auto records = readCsvFile(path, error);
+    if (!records)
+        return std::nullopt;
+    if (records->empty()
+        || records->front().fields
+               != QStringList{QStringLiteral("sinonimo"), QStringLiteral("tabella"), QStringLiteral("alimenti")}) {
+        *error = problem(path, 1, QStringLiteral("l'intestazione deve essere sinonimo,tabella,alimenti"));
+        return std::nullopt;
+    }
+    std::array<QHash<QString, const CatalogueFood *>, kFoodCategoryCount> byName;
+    for (const CatalogueFood &food : foods)
+        byName[static_cast<std::size_t>(food.table)].insert(food.name, &food);
+    std::vector<SynonymLine> synonyms;
+    QSet<QString> seen;  // synonym and food
+    for (std::size_t r = 1; r < records->size(); ++r) {
+        const CsvRecord &rec = (*records)[r];
+        QString fault;
+        const int table = rec.fields.size() == 3 ? categoryOfTable(rec.fields[1]) : -1;
+        const CatalogueFood *food = table < 0 ? nullptr
+                                              : byName[static_cast<std::size_t>(table)].value(rec.fields[2], nullptr);
+        const QString text = rec.fields.value(0);
+        const QString pair = searchKey(text) + u'\n' + rec.fields.value(1) + u'\n' + rec.fields.value(2);
+        if (rec.fields.size() != 3)
+            fault = QStringLiteral("riga malformata: servono 3 campi, ce ne sono %1").arg(rec.fields.size());
+        else if (text != text.simplified() || text.size() <= 1 || text.size() > kMaxNameLength)
+            fault = QStringLiteral("sinonimo non valido \"%1\" (senza spazi doppi o ai lati, da 2 a %2 caratteri)")
+                        .arg(text)
+                        .arg(kMaxNameLength);
+        else if (table < 0)
+            fault = QStringLiteral("tabella sconosciuta \"%1\"").arg(rec.fields[1]);
+        else if (food == nullptr)
+            fault = QStringLiteral("alimento inesistente nella tabella %1: \"%2\"").arg(rec.fields[1], rec.fields[2]);
+        else if (seen.contains(pair))
+            fault = QStringLiteral("sinonimo ripetuto per lo stesso alimento: \"%1\"").arg(text);
+        if (!fault.isEmpty()) {
+            *error = problem(path, rec.line, fault);
+            return std::nullopt;
+        }
+        seen.insert(pair);
+        synonyms.push_back({text, food});
+    }
+    return synonyms;
 }
 
 QVariant sourceValue(const QString &text)
@@ -208,43 +271,65 @@ QVariant sourceValue(const QString &text)
     return readLocaleNumber(text, QLocale::c()).value_or(0.0);
 }
 
-// One search index: the foods by their Italian or their English names, in search order. The key
-// comes from the program's own searchKey, built with this tool, so a change of the normalisation
-// rebuilds the file.
-void writeSearchIndex(QSqlQuery &q, const std::vector<CatalogueFood> &foods, bool english, bool *ok, QString *error)
+// Creates `table` with `columns` and fills it with `rows`, in their order.
+void writeTable(QSqlQuery &q, QLatin1StringView table, const QString &columns,
+                const std::vector<std::array<QVariant, 4>> &rows, bool *ok, QString *error)
 {
     if (!*ok)
         return;
-    std::vector<SearchableFood> index;
-    std::array<int, kFoodCategoryCount> rows{};
-    for (const CatalogueFood &food : foods) {
-        const QString &name = english ? food.source->englishName : food.name;
-        index.push_back({searchKey(name), name, food.table, rows[static_cast<std::size_t>(food.table)]++});
-    }
-    const QLatin1StringView table = english ? kEnglishSearchIndexTable : kSearchIndexTable;
-    std::sort(index.begin(), index.end(), searchOrder);
-    const QString create = QStringLiteral("CREATE TABLE %1 (chiave TEXT NOT NULL, categoria INTEGER NOT NULL, "
-                                          "riga INTEGER NOT NULL, alimenti TEXT NOT NULL)")
-                               .arg(table);
-    if (!q.exec(create) || !q.prepare(QStringLiteral("INSERT INTO %1 VALUES (?,?,?,?)").arg(table))) {
+    if (!q.exec(QStringLiteral("CREATE TABLE %1 (%2)").arg(table, columns))
+        || !q.prepare(QStringLiteral("INSERT INTO %1 VALUES (?,?,?,?)").arg(table))) {
         *error = QStringLiteral("%1: %2").arg(table, q.lastError().text());
         *ok = false;
         return;
     }
-    for (const SearchableFood &food : index) {
-        q.addBindValue(food.key);
-        q.addBindValue(food.category);
-        q.addBindValue(food.row);
-        q.addBindValue(food.name);
+    for (const auto &row : rows) {
+        for (const QVariant &value : row)
+            q.addBindValue(value);
         if (!q.exec()) {
-            *error = QStringLiteral("%1: %2").arg(food.name, q.lastError().text());
+            *error = QStringLiteral("%1: %2").arg(table, q.lastError().text());
             *ok = false;
             return;
         }
     }
 }
 
-bool writeDatabase(const QString &path, const std::vector<CatalogueFood> &foods, QString *error)
+// One search index: the foods by their Italian or their English names, in search order. The key
+// comes from the program's own searchKey, built with this tool, so a change of the normalisation
+// rebuilds the file.
+void writeSearchIndex(QSqlQuery &q, const std::vector<CatalogueFood> &foods, bool english, bool *ok, QString *error)
+{
+    std::vector<SearchableFood> index;
+    for (const CatalogueFood &food : foods) {
+        const QString &name = english ? food.source->englishName : food.name;
+        index.push_back({searchKey(name), name, food.table, food.row});
+    }
+    std::sort(index.begin(), index.end(), searchOrder);
+    std::vector<std::array<QVariant, 4>> rows;
+    rows.reserve(index.size());
+    for (const SearchableFood &food : index)
+        rows.push_back({food.key, food.category, food.row, food.name});
+    writeTable(q, english ? kEnglishSearchIndexTable : kSearchIndexTable,
+               QStringLiteral("chiave TEXT NOT NULL, categoria INTEGER NOT NULL, riga INTEGER NOT NULL, "
+                              "alimenti TEXT NOT NULL"),
+               rows, ok, error);
+}
+
+// The common names beside the Italian index, in the order of their file, each with its key.
+void writeSynonymIndex(QSqlQuery &q, const std::vector<SynonymLine> &synonyms, bool *ok, QString *error)
+{
+    std::vector<std::array<QVariant, 4>> rows;
+    rows.reserve(synonyms.size());
+    for (const SynonymLine &synonym : synonyms)
+        rows.push_back({searchKey(synonym.text), synonym.text, synonym.food->table, synonym.food->row});
+    writeTable(q, kSynonymIndexTable,
+               QStringLiteral("chiave TEXT NOT NULL, sinonimo TEXT NOT NULL, categoria INTEGER NOT NULL, "
+                              "riga INTEGER NOT NULL"),
+               rows, ok, error);
+}
+
+bool writeDatabase(const QString &path, const std::vector<CatalogueFood> &foods,
+                   const std::vector<SynonymLine> &synonyms, QString *error)
 {
     const QString connection = QStringLiteral("velmo-builder-") + QUuid::createUuid().toString(QUuid::Id128);
     bool ok = true;
@@ -286,10 +371,11 @@ bool writeDatabase(const QString &path, const std::vector<CatalogueFood> &foods,
                 ok = false;
             }
         }
-        // The search indexes, by the Italian names and by the English ones: every food normalised
-        // and sorted here once, so that the program only reads them.
+        // The search indexes, by the Italian names and by the English ones, and the common names:
+        // every food normalised and sorted here once, so that the program only reads them.
         writeSearchIndex(q, foods, false, &ok, error);
         writeSearchIndex(q, foods, true, &ok, error);
+        writeSynonymIndex(q, synonyms, &ok, error);
         run(QStringLiteral("COMMIT"));
         q.finish();
         db.close();
@@ -300,7 +386,8 @@ bool writeDatabase(const QString &path, const std::vector<CatalogueFood> &foods,
 
 }  // namespace
 
-CatalogueBuildResult buildCatalogue(const QString &cataloguePath, const QString &sourcePath, const QString &outputPath)
+CatalogueBuildResult buildCatalogue(const QString &cataloguePath, const QString &sourcePath, const QString &outputPath,
+                                    const QString &synonymsPath)
 {
     CatalogueBuildResult result;
     const auto source = readSource(sourcePath, &result.error);
@@ -309,11 +396,16 @@ CatalogueBuildResult buildCatalogue(const QString &cataloguePath, const QString 
     const auto foods = readCatalogue(cataloguePath, *source, &result.error);
     if (!foods)
         return result;
+    std::optional<std::vector<SynonymLine>> synonyms{std::in_place};
+    if (!synonymsPath.isEmpty())
+        synonyms = readSynonyms(synonymsPath, *foods, &result.error);
+    if (!synonyms)
+        return result;
 
     // Build beside the target and move it in place only when complete.
     const QString temporary = outputPath + QStringLiteral(".partial");
     QFile::remove(temporary);
-    if (!writeDatabase(temporary, *foods, &result.error)) {
+    if (!writeDatabase(temporary, *foods, *synonyms, &result.error)) {
         QFile::remove(temporary);
         return result;
     }

@@ -17,8 +17,10 @@ struct CatalogueBuildResult {
 // into a new SQLite food database at `outputPath`: the sixteen category tables with the eight
 // food columns, NULL where the source has no value, and each food's English name (the source's
 // description, kEnglishNameColumn), rows in catalogue order, and the two search indexes
-// (kSearchIndexTable, kEnglishSearchIndexTable). Nothing is written unless every line is sound;
-// an existing file is replaced only by a complete build.
-CatalogueBuildResult buildCatalogue(const QString &cataloguePath, const QString &sourcePath, const QString &outputPath);
+// (kSearchIndexTable, kEnglishSearchIndexTable), with the common names of `synonymsPath`
+// (sinonimo,tabella,alimenti; none when empty) beside the Italian one (kSynonymIndexTable). Nothing
+// is written unless every line is sound; an existing file is replaced only by a complete build.
+CatalogueBuildResult buildCatalogue(const QString &cataloguePath, const QString &sourcePath, const QString &outputPath,
+                                    const QString &synonymsPath = {});
 
 }  // namespace velmo

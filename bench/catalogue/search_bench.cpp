@@ -2,8 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Velmo authors
 
 // Finding a food by name, one keystroke at a time, as the search window does it: on the shipped
-// catalogue and on a synthetic one of 100,000 foods, by the Italian names and (second argument 1)
-// by the English ones; and the one-time reading of the index at the window's first opening.
+// catalogue and on a synthetic one of 100,000 foods, by the Italian names and their common names
+// and (second argument 1) by the English ones; and the one-time reading of the index at the
+// window's first opening.
 
 #include "catalogue/foodcategory.h"
 #include "catalogue/fooddatabase.h"
@@ -65,9 +66,9 @@ QString shippedDatabase()
 }
 
 // A food database of `foods` names made of food words, with accents and punctuation as the real
-// ones have, and English names made alike, spread over the sixteen categories, made by the
-// catalogue builder as the shipped one is. Built once per run, in a folder that lasts as long as
-// the run.
+// ones have, and English names made alike, spread over the sixteen categories, with common names
+// for about as many foods as the shipped list has them, made by the catalogue builder as the
+// shipped one is. Built once per run, in a folder that lasts as long as the run.
 QString syntheticDatabase(int foods)
 {
     static QTemporaryDir dir;
@@ -85,10 +86,15 @@ QString syntheticDatabase(int foods)
     static const char *const englishKinds[] = {"city",    "wholemeal", "fresh",  "semi-skimmed", "olive",
                                                "chicken", "baked",     "canned", "unsalted",     "egg"};
     static const char *const englishStates[] = {"raw", "cooked", "boiled", "frozen", "smoked", "toasted"};
+    static const char *const commonNames[] = {"insalata", "spaghetti",        "petto di pollo", "latte magro",
+                                              "uova",     "tonno in scatola", "pomodoro",       "fette biscottate",
+                                              "grana"};
     std::minstd_rand random(12);
+    std::minstd_rand common(34);  // apart, so that the names are those of a catalogue without common names
     QString catalogue = QStringLiteral("tabella,ndb,alimenti\n");
     QString source = QStringLiteral("ndb,long_desc,edible_pct,protein_g,fat_g,carbohydrate_g,energy_kcal,fibre_g,"
                                     "cholesterol_mg\n");
+    QString synonyms = QStringLiteral("sinonimo,tabella,alimenti\n");
     for (int i = 0; i < foods; ++i) {
         const auto noun = random() % std::size(nouns);
         const auto kind = random() % std::size(kinds);
@@ -104,6 +110,10 @@ QString syntheticDatabase(int foods)
         const auto &category = velmo::foodCategories()[random() % velmo::kFoodCategoryCount];
         catalogue += QStringLiteral("%1,%2,\"%3\"\n").arg(category.table).arg(i).arg(name);
         source += QStringLiteral("%1,\"%2\",90,1,2,3,40,5,6\n").arg(i).arg(english);
+        if (common() % 7 < 4)  // as the shipped list: 500 lines for 881 foods
+            synonyms += QStringLiteral("%1,%2,\"%3\"\n")
+                            .arg(QLatin1StringView(commonNames[common() % std::size(commonNames)]), category.table,
+                                 name);
     }
     const auto write = [](const QString &path, const QString &text) {
         QFile file(path);
@@ -113,7 +123,9 @@ QString syntheticDatabase(int foods)
     const QString stem = dir.filePath(QString::number(foods));
     write(stem + u".csv"_s, catalogue);
     write(stem + u"-source.csv"_s, source);
-    const auto result = velmo::buildCatalogue(stem + u".csv"_s, stem + u"-source.csv"_s, stem + u".db"_s);
+    write(stem + u"-synonyms.csv"_s, synonyms);
+    const auto result = velmo::buildCatalogue(stem + u".csv"_s, stem + u"-source.csv"_s, stem + u".db"_s,
+                                              stem + u"-synonyms.csv"_s);
     if (!result.ok)
         qFatal("%s", qPrintable(result.error));
     return built[foods] = stem + u".db"_s;

@@ -6,7 +6,9 @@
 #include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 
+#include <cstdint>
 #include <vector>
 
 namespace velmo {
@@ -23,6 +25,18 @@ struct SearchableFood {
     QString name;  // exactly as the category's record source gives it (the shown name)
     int category = 0;
     int row = 0;
+    // Its common names, as the search that holds it keeps them: a range of that search's list.
+    std::uint32_t synonymsBegin = 0;
+    std::uint32_t synonymsEnd = 0;
+};
+
+// A name people use for a food, which its own name may not say ("insalata" for a lettuce), and
+// the food: its category and row as for SearchableFood.
+struct FoodSynonym {
+    QString key;   // searchKey(text)
+    QString text;  // as the list of common names writes it
+    int category = 0;
+    int row = 0;
 };
 
 // The order of the alphabetical part of a result: by key, compared code unit by code unit (so
@@ -35,6 +49,9 @@ bool searchOrder(const SearchableFood &a, const SearchableFood &b);
 // sorts the names at run time.
 inline constexpr QLatin1StringView kSearchIndexTable{"ricerca_alimenti"};
 inline constexpr QLatin1StringView kEnglishSearchIndexTable{"ricerca_alimenti_inglese"};
+// Beside them, the common names of the foods (data/sinonimi.csv): key, common name, category, row.
+// They are Italian words, so only the Italian search reads them.
+inline constexpr QLatin1StringView kSynonymIndexTable{"ricerca_sinonimi"};
 
 // Finding foods of every category, the personal one included, by words of their names.
 class FoodSearch {
@@ -43,22 +60,28 @@ class FoodSearch {
 public:
     struct Result {
         std::vector<int> foods;  // indexes of food(), best first; at most the limit asked
-        int total = 0;           // every match, also those beyond the limit
+        // Beside each of `foods`: the common name that found it, empty when its own name did.
+        std::vector<QString> synonyms;
+        int total = 0;  // every match, also those beyond the limit
     };
 
     // Reads the foods by the names the interface shows (under English their English names) from
-    // the search index of `database`, or, in a file without it, from the sixteen category
-    // tables. False with a message when neither can be read.
+    // the search index of `database`, with their common names under Italian, or, in a file
+    // without the index, from the sixteen category tables. False with a message when neither
+    // can be read.
     bool load(const QSqlDatabase &database, QString *error);
-    // The foods as they are (any order).
-    void setFoods(std::vector<SearchableFood> foods);
+    // The foods as they are (any order), and their common names (passed over when they name a
+    // food that is not there).
+    void setFoods(std::vector<SearchableFood> foods, const std::vector<FoodSynonym> &synonyms = {});
     // Replaces the foods of `category` with what its record source returns from `database`: the
     // personal foods live in a file of their own and change while the program runs. False with
     // a message when they cannot be read (the earlier ones are kept then).
     bool readCategory(const QSqlDatabase &database, int category, QString *error);
 
-    // Every food whose key holds every word of `text`: those whose key starts with the first
-    // word first, then the others, each part in search order. No words, no matches.
+    // Every food whose key, or whose key and common names together, hold every word of `text`.
+    // First the foods that have `text` whole as a common name ("latte": the milks), then those
+    // whose key or a common name starts with the first word, then the others, each part in
+    // search order. No words, no matches.
     Result find(const QString &text, int limit = -1) const;
 
     int size() const { return static_cast<int>(foods_.size()); }
@@ -68,7 +91,14 @@ public:
     QString heading(int index) const;
 
 private:
+    void attachSynonyms(const std::vector<FoodSynonym> &synonyms);
+
     std::vector<SearchableFood> foods_;
+    // The distinct common names (by key), and which of them each food has, food after food in
+    // the order of foods_, so that a search reads them in one sweep and compares each name once.
+    QStringList synonymKeys_;
+    QStringList synonymTexts_;
+    std::vector<std::uint32_t> synonymsOfFoods_;
 };
 
 }  // namespace velmo

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHash>
+#include <QMap>
 #include <QProcess>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -109,8 +110,71 @@ TEST(ShippedCatalogue, DatabaseListsTheCatalogueInOrderAndItsIndexNamesEveryFood
                       food.name);
             EXPECT_EQ(food.key, searchKey(food.name));
         }
-        if (language == Language::English)
+        if (language == Language::English) {
             EXPECT_EQ(search.food(search.find(u"apricots raw"_s).foods.at(0)).name, u"Apricots, raw"_s);
+            EXPECT_EQ(search.find(u"insalata"_s).total, 0);  // the common names are Italian words
+        }
+    }
+}
+
+// Every common name finds its foods first, each in its own table, and says so when their names do
+// not; a search finds what it must and leaves what only looks alike.
+TEST(ShippedCatalogue, CommonNamesFindTheFoodsTheyNameFirst)
+{
+    const test::LanguageGuard guard(Language::Italian);
+    QString error;
+    const auto db = FoodDatabase::open(shippedDatabase(), &error);
+    ASSERT_TRUE(db) << error.toStdString();
+    FoodSearch search;
+    ASSERT_TRUE(search.load(db->connection(), &error)) << error.toStdString();
+    // What a search finds, first the limit asked, as table;name and the common name that found it.
+    const auto found = [&search](const QString &text, int limit = -1, bool reasons = true) {
+        const FoodSearch::Result result = search.find(text, limit);
+        QStringList foods;
+        for (std::size_t i = 0; i < result.foods.size(); ++i)
+            foods << foodCategory(search.food(result.foods[i]).category).table + u';'
+                         + search.food(result.foods[i]).name
+                         + (!reasons || result.synonyms[i].isEmpty() ? QString() : u" ("_s + result.synonyms[i] + u')');
+        return foods;
+    };
+    QMap<QString, QStringList> lines;  // by common name
+    for (const CsvRecord &line : readData("sinonimi.csv"))
+        if (line.line > 1)
+            lines[line.fields[0]] << line.fields[1] + u';' + line.fields[2];
+    EXPECT_GE(lines.size(), 150);
+    for (auto line = lines.cbegin(); line != lines.cend(); ++line) {
+        QStringList first = found(line.key(), static_cast<int>(line->size()), false);
+        QStringList expected = line.value();
+        first.sort();
+        expected.sort();
+        EXPECT_EQ(first, expected) << line.key().toStdString();
+    }
+    // clang-format off
+    const struct { int line; const char *text; QStringList find, leave; } cases[] = {
+        {__LINE__, "insalata", {u"Verdure_ed_ortaggi;Lattuga romana, cruda (insalata)"_s},
+         {u"Fast_Food_a_base_di_carne;Panino con pollo croccante, lattuga e maionese, fast food"_s}},
+        {__LINE__, "insalata verde", {u"Verdure_ed_ortaggi;Lattuga a foglia verde, cruda (insalata)"_s},
+         {u"Verdure_ed_ortaggi;Lattuga romana, cruda (insalata)"_s}},
+        {__LINE__, "latte", {u"Latte_e_Yogurt;Latte scremato"_s, u"Legumi;Bevanda di soia, naturale o alla vaniglia (latte di soia)"_s}, {}},
+        {__LINE__, "petto di pollo", {u"carni_fresche;Pollo, petto senza pelle e senza osso, crudo (petto di pollo)"_s},
+         {u"Fast_Food_a_base_di_carne;Pollo fritto impanato, petto con pelle, fast food"_s, u"carni_fresche;Tacchino, petto, solo carne, crudo"_s}},
+        {__LINE__, "prosciutto", {u"carni_trasformate_e_conservate;Prosciutto cotto affettato, circa 11% di grassi"_s},
+         {u"carni_fresche;Maiale, coscia fresca intera, cruda"_s}},
+        {__LINE__, "tonno in scatola", {u"Prodotti_della_pesca;Tonno chiaro sott'olio, sgocciolato (tonno in scatola)"_s},
+         {u"Prodotti_della_pesca;Tonno rosso, fresco, crudo"_s}},
+        {__LINE__, "olio evo", {u"Olii_e_grassi;Olio d'oliva (olio evo)"_s}, {u"Olii_e_grassi;Olio di semi di lino, spremuto a freddo"_s}},
+        {__LINE__, "uova", {u"Uova;Uovo di gallina, intero, sodo (uova)"_s}, {u"Uova;Uovo d'oca, intero, crudo"_s}},
+        {__LINE__, "bistecca", {u"carni_fresche;Manzo, fesa, bistecca, cruda"_s}, {u"carni_fresche;Manzo, macinato, 5% di grasso, crudo"_s}},
+        {__LINE__, "bresaola", {u"carni_trasformate_e_conservate;Manzo salato ed essiccato (bresaola)"_s}, {}},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        const QStringList all = found(QString::fromUtf8(c.text));
+        for (const QString &food : c.find)
+            EXPECT_TRUE(all.contains(food)) << food.toStdString();
+        for (const QString &food : c.leave)
+            EXPECT_FALSE(all.contains(food)) << food.toStdString();
     }
 }
 
@@ -118,7 +182,9 @@ TEST(ShippedCatalogue, DatabaseListsTheCatalogueInOrderAndItsIndexNamesEveryFood
 TEST(ShippedCatalogue, IsWhatTheBuilderMakesEveryTime)
 {
     QTemporaryDir dir;
-    ASSERT_TRUE(buildCatalogue(dataFile("catalogo.csv"), dataFile("sr28/sr28_foods.csv"), dir.filePath(u"a.db"_s)).ok);
+    ASSERT_TRUE(buildCatalogue(dataFile("catalogo.csv"), dataFile("sr28/sr28_foods.csv"), dir.filePath(u"a.db"_s),
+                               dataFile("sinonimi.csv"))
+                    .ok);
     const QByteArray bytes = test::fileBytes(dir.filePath(u"a.db"_s));
     EXPECT_FALSE(bytes.isEmpty());
     EXPECT_EQ(bytes, test::fileBytes(shippedDatabase()));
@@ -135,16 +201,20 @@ const char *kSource =
 // The builder program on a catalogue and the source above: what it says, and its exit code.
 class CatalogueBuilderTest : public ::testing::Test {
 protected:
-    std::pair<QString, int> build(const QByteArray &catalogue)
+    // With `synonyms`, a list of common names too.
+    std::pair<QString, int> build(const QByteArray &catalogue, const char *synonyms = nullptr)
     {
         for (const auto &[name, text] :
-             {std::pair{u"catalogo.csv"_s, catalogue}, std::pair{u"sr28.csv"_s, QByteArray(kSource)}}) {
+             {std::pair{u"catalogo.csv"_s, catalogue}, std::pair{u"sr28.csv"_s, QByteArray(kSource)},
+              std::pair{u"sinonimi.csv"_s, QByteArray(synonyms)}}) {
             QFile file(dir.filePath(name));
             EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
         }
+        QStringList arguments{dir.filePath(u"catalogo.csv"_s), dir.filePath(u"sr28.csv"_s), out()};
+        if (synonyms != nullptr)
+            arguments.insert(2, dir.filePath(u"sinonimi.csv"_s));
         QProcess tool;
-        tool.start(QStringLiteral(VELMO_BUILDER),
-                   {dir.filePath(u"catalogo.csv"_s), dir.filePath(u"sr28.csv"_s), out()});
+        tool.start(QStringLiteral(VELMO_BUILDER), arguments);
         EXPECT_TRUE(tool.waitForFinished(30000));
         return {QString::fromUtf8(tool.readAllStandardOutput() + tool.readAllStandardError()), tool.exitCode()};
     }
@@ -182,7 +252,7 @@ TEST_F(CatalogueBuilderTest, RefusesBadLinesAndKeepsTheEarlierDatabase)
     ASSERT_EQ(build("tabella,ndb,alimenti\nFrutta,09003,Mela\n").second, 0);
     const QByteArray before = test::fileBytes(out());
     // clang-format off
-    const struct { int line; const char *catalogue, *message; } cases[] = {
+    const struct { int line; const char *catalogue, *message, *synonyms = nullptr; } cases[] = {
         {__LINE__, "tabella,ndb,alimenti\nFrutti,09003,Mela\n", "tabella sconosciuta \"Frutti\""},
         {__LINE__, "tabella,ndb,alimenti\nFrutta,01234,Mela\n", "ndb 01234 assente"},
         {__LINE__, "tabella,ndb,alimenti\nFrutta,09003,Mela\nFrutta,09252,mela\n", "riga 3: nome ripetuto"},
@@ -194,11 +264,18 @@ TEST_F(CatalogueBuilderTest, RefusesBadLinesAndKeepsTheEarlierDatabase)
         {__LINE__, "alimento,ndb\nFrutta,09003,Mela\n", "intestazione"},
         {__LINE__, "tabella,ndb,alimenti\nFrutta,09003,Mela\nFrutta,09003,Mela cruda\n", "riga 3: nome inglese ripetuto"},
         {__LINE__, "tabella,ndb,alimenti\nFrutta,09003,Mela\nFrutta,09252,\"Apples, raw, with skin\"\n", "riga 2: il nome inglese"},
+        {__LINE__, "tabella,ndb,alimenti\nFrutta,09003,Mela\n", "sinonimi.csv, riga 3: alimento inesistente nella tabella Frutta: \"Pera\"",
+         "sinonimo,tabella,alimenti\nmele,Frutta,Mela\nfrutto,Frutta,Pera\n"},
+        {__LINE__, "tabella,ndb,alimenti\nFrutta,09003,Mela\n", "sinonimi.csv, riga 2: tabella sconosciuta \"Frutti\"",
+         "sinonimo,tabella,alimenti\nmele,Frutti,Mela\n"},
+        {__LINE__, "tabella,ndb,alimenti\nFrutta,09003,Mela\n", "riga 3: sinonimo ripetuto", "sinonimo,tabella,alimenti\nmele,Frutta,Mela\nMELE,Frutta,Mela\n"},
+        {__LINE__, "tabella,ndb,alimenti\nFrutta,09003,Mela\n", "sinonimo non valido", "sinonimo,tabella,alimenti\nmele  rosse,Frutta,Mela\n"},
+        {__LINE__, "tabella,ndb,alimenti\nFrutta,09003,Mela\n", "intestazione", "alimenti,sinonimo\nMela,mele\n"},
     };
     // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
-        const auto [said, exitCode] = build(c.catalogue);
+        const auto [said, exitCode] = build(c.catalogue, c.synonyms);
         EXPECT_EQ(exitCode, 1);
         EXPECT_TRUE(said.startsWith(u"velmo-build-catalogue: "_s) && said.contains(QString::fromUtf8(c.message)))
             << said.toStdString();

@@ -69,31 +69,36 @@ TEST(FoodCategories, FoundByHeadingOrTableIgnoringCase)
     }
 }
 
+// The names found, each with the common name that found it, if any, in brackets.
 QStringList names(const FoodSearch &search, const FoodSearch::Result &result)
 {
     QStringList found;
-    for (int food : result.foods)
-        found << search.food(food).name;
+    for (std::size_t i = 0; i < result.foods.size(); ++i)
+        found << search.food(result.foods[i]).name
+                     + (result.synonyms.at(i).isEmpty() ? QString() : u" ("_s + result.synonyms.at(i) + u')');
     return found;
 }
 
 FoodSearch sample()
 {
     const QStringList foods{
-        u"Würstel di pollo"_s, u"Pane di città"_s,  u"Pane integrale"_s, u"Olio d’oliva extravergine"_s,
-        u"Panettone"_s,        u"Budino di pane"_s, u"Pane, tostato"_s,  u"Mela"_s,
-        u"Crème caramel"_s};
+        u"Würstel di pollo"_s, u"Pane di città"_s,  u"Pane integrale"_s,         u"Olio d’oliva extravergine"_s,
+        u"Panettone"_s,        u"Budino di pane"_s, u"Pane, tostato"_s,          u"Mela"_s,
+        u"Crème caramel"_s,    u"Lattuga romana"_s, u"Condimento per insalata"_s};
     std::vector<SearchableFood> all;
     for (const QString &name : foods)
         all.push_back({searchKey(name), name, static_cast<int>(all.size()) % 16, 0});
+    const std::vector<FoodSynonym> synonyms{{u"budino"_s, u"budino"_s, 8, 0}, {u"insalata"_s, u"insalata"_s, 9, 0}};
     FoodSearch search;
-    search.setFoods(std::move(all));
+    search.setFoods(std::move(all), synonyms);
     return search;
 }
 
-// Case, accents and typographic quotes do not count; every word must occur; names starting with
-// the first word come first, the rest follow, each part alphabetical (a blank before a comma
-// before a letter). Neither depends on the user's language.
+// Case, accents and typographic quotes do not count; every word must occur, in the name or in
+// the name and its common names together; the foods that have the text whole as a common name
+// come first, then those whose name or a common name starts with the first word, then the rest,
+// each part alphabetical by name (a blank before a comma before a letter). A food found through
+// a common name says which. Nothing depends on the user's language.
 TEST(FoodSearch, MatchesEveryWordAndRanksThePrefixFirst)
 {
     const struct {
@@ -116,6 +121,11 @@ TEST(FoodSearch, MatchesEveryWordAndRanksThePrefixFirst)
         {__LINE__, "pane tostato", {u"Pane, tostato"_s}},
         {__LINE__, "pane mela", {}},
         {__LINE__, "   ", {}},
+        {__LINE__, "INSALATA", {u"Lattuga romana (insalata)"_s, u"Condimento per insalata"_s}},
+        {__LINE__, "insal", {u"Lattuga romana (insalata)"_s, u"Condimento per insalata"_s}},
+        {__LINE__, "romana insalata", {u"Lattuga romana (insalata)"_s}},
+        {__LINE__, "budino", {u"Crème caramel (budino)"_s, u"Budino di pane"_s}},
+        {__LINE__, "caramel budino", {u"Crème caramel (budino)"_s}},
     };
     const FoodSearch search = sample();
     for (const char *locale : {"it_IT", "en_US"}) {

@@ -101,9 +101,11 @@ const ProcessCase kCases[] = {
     {__LINE__, {}, "/dev/zero", Feed::PathStdin, kIt, Db::Shipped, 2, kNothing,
      "velmo-pasto: riga 1: il testo contiene un carattere nullo", 1},
     {__LINE__, {}, "/dev/urandom", Feed::PathStdin, kIt, Db::Shipped, 2, kNothing, "velmo-pasto: riga ", 21},
-    // A search prints "categoria;alimento" lines, nothing when nothing is found.
+    // A search prints "categoria;alimento" lines (the real name of a food found by a common name:
+    // the four lettuces and nothing else), nothing when nothing is found.
     {__LINE__, {"--cerca=WÜRSTEL DI POLLO"}, {}, Feed::Pipe, kEn, Db::Shipped, 0,
      "\\ACarni trasformate e conservate;Würstel di pollo\n\\z", "", 0},
+    {__LINE__, {"--cerca", "insalata"}, {}, Feed::Pipe, kIt, Db::Shipped, 0, "\\A(Verdure ed ortaggi;Lattuga [^;\n]+\n){4}\\z", "", 0},
     {__LINE__, {"--cerca", "nessun cibo ha questo nome"}, {}, Feed::Pipe, kIt, Db::Shipped, 0, kNothing, "", 0},
     {__LINE__, {"--cerca"}, {}, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "manca il testo da cercare dopo --cerca", 1},
     {__LINE__, {"--cerca", " "}, {}, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "il testo da cercare è vuoto", 1},

@@ -156,6 +156,19 @@ TEST_F(MainWindowTest, SearchWindowFindsAndChoosesAFood)
     EXPECT_EQ(cell(0, MealColumn::Name), u"Pera, cruda"_s);
 }
 
+// A food found only by a common name shows it beside its own name.
+TEST(FoodSearchWindowTest, ShowsTheCommonNameThatFoundAFood)
+{
+    FoodSearch search;
+    search.setFoods({{u"lattuga romana"_s, u"Lattuga romana"_s, 15, 0}}, {{u"insalata"_s, u"insalata"_s, 15, 0}});
+    ui::FoodSearchWindow window(search, QString());
+    for (const auto &[typed, shown] :
+         {std::pair{u"insal"_s, u"Lattuga romana (insalata)"_s}, std::pair{u"lattuga"_s, u"Lattuga romana"_s}}) {
+        window.textBox()->setText(typed);
+        EXPECT_EQ(window.list()->model()->index(0, 0).data().toString(), shown);
+    }
+}
+
 // Every menu reachable from the menu bar, the bar's own titles included: every item has a key
 // (but the specified "11"), and items sharing one are all specified captions: the categories'
 // "Cereali e &derivati" / "Pro&dotti vari", "D&olci" / "&Oli e grassi", "Fr&utta" / "&Uova", and

@@ -208,19 +208,29 @@ std::optional<PastoCommand> readPastoCommand(const QStringList &arguments, QStri
     return readAction(parser, options, *withRequirement, error);
 }
 
-QString pastoHelpText()
+namespace {
+
+// The headings as a meal file names its categories, whatever the language; the name the windows
+// show beside it where that differs.
+QString categoryHelpLines()
 {
     const auto text = [](const char *source) { return QCoreApplication::translate("PastoCommandLine", source); };
-    // The headings as a meal file names its categories, whatever the language; the name the
-    // windows show beside it where that differs.
     QString categories;
     for (const FoodCategory &c : foodCategories())
         categories += c.shownHeading() == c.heading
                           ? text(QT_TRANSLATE_NOOP("PastoCommandLine", "  %1 (tabella %2)\n")).arg(c.heading, c.table)
                           : text(QT_TRANSLATE_NOOP("PastoCommandLine", "  %1 (%3; tabella %2)\n"))
                                 .arg(c.heading, c.table, c.shownHeading());
-    categories += text(QT_TRANSLATE_NOOP("PastoCommandLine", "  %1 (i propri alimenti, nell'archivio %2)\n"))
-                      .arg(personalCategory().heading, QDir::toNativeSeparators(PersonalCatalogue::defaultPath()));
+    return categories
+           + text(QT_TRANSLATE_NOOP("PastoCommandLine", "  %1 (i propri alimenti, nell'archivio %2)\n"))
+                 .arg(personalCategory().heading, QDir::toNativeSeparators(PersonalCatalogue::defaultPath()));
+}
+
+}  // namespace
+
+QString pastoHelpText()
+{
+    const auto text = [](const char *source) { return QCoreApplication::translate("PastoCommandLine", source); };
     return text(QT_TRANSLATE_NOOP("PastoCommandLine", "Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]\n"
                                                       "     velmo-pasto --cerca TESTO\n"
                                                       "     velmo-pasto --importa-alimenti FILE.csv [--forza]\n"
@@ -256,12 +266,14 @@ QString pastoHelpText()
                "PastoCommandLine",
                "Opzioni:\n"
                "  --csv     stampa la tabella in formato CSV (RFC 4180) con le intestazioni della finestra\n"
-               "  --cerca TESTO  non calcola un pasto: elenca gli alimenti di tutte le categorie il cui nome\n"
-               "            contiene ogni parola del TESTO (senza distinguere maiuscole, accenti e apostrofi\n"
-               "            tipografici), una riga \"categoria;alimento\" per alimento: prima quelli il cui\n"
-               "            nome inizia con la prima parola, poi gli altri, in ordine alfabetico; aggiungendo\n"
-               "            \";grammi\" la riga diventa una riga valida di un pasto (i nomi che lo richiedono\n"
-               "            sono già tra virgolette). Nessun alimento trovato: non stampa nulla ed esce con 0\n"
+               "  --cerca TESTO  non calcola un pasto: elenca gli alimenti di tutte le categorie il cui nome,\n"
+               "            o un loro nome comune (\"insalata\": le lattughe), contiene ogni parola del TESTO\n"
+               "            (senza distinguere maiuscole, accenti e apostrofi tipografici), una riga\n"
+               "            \"categoria;alimento\" per alimento: prima quelli che hanno il TESTO per nome comune,\n"
+               "            poi quelli il cui nome o un nome comune inizia con la prima parola, poi gli altri,\n"
+               "            in ordine alfabetico; aggiungendo \";grammi\" la riga diventa una riga valida di un\n"
+               "            pasto (i nomi che lo richiedono sono già tra virgolette). Nessun alimento trovato:\n"
+               "            non stampa nulla ed esce con 0\n"
                "  --fabbisogno KCAL  confronta il pasto con un fabbisogno giornaliero di KCAL kcal (un numero\n"
                "            maggiore di 0): una riga dopo i totali, o cinque colonne in più con --csv\n"
                "  --importa-alimenti FILE.csv  aggiunge agli alimenti personali quelli del file CSV (UTF-8,\n"
@@ -288,7 +300,7 @@ QString pastoHelpText()
                       "Con i codici 1 e 2 non viene stampato nulla sullo standard output.\n"
                       "\n"))
                  .arg(QString::fromLatin1(FoodDatabase::kFileName), QString::number(kMaxReportedErrors))
-           + text(QT_TRANSLATE_NOOP("PastoCommandLine", "Categorie:\n")) + categories;
+           + text(QT_TRANSLATE_NOOP("PastoCommandLine", "Categorie:\n")) + categoryHelpLines();
 }
 
 }  // namespace velmo

@@ -17,15 +17,17 @@
 
 namespace velmo::ui {
 
-// The foods of a result: name and category heading, as the interface shows them.
+// The foods of a result: name and category heading, as the interface shows them, and beside the
+// name the common name that found a food whose name does not say it.
 class FoodMatchModel : public QAbstractTableModel {
 public:
     explicit FoodMatchModel(const FoodSearch &search, QObject *parent) : QAbstractTableModel(parent), search_(search) {}
 
-    void setFoods(std::vector<int> foods)
+    void setFoods(FoodSearch::Result result)
     {
         beginResetModel();
-        foods_ = std::move(foods);
+        foods_ = std::move(result.foods);
+        synonyms_ = std::move(result.synonyms);
         endResetModel();
     }
     const SearchableFood &food(int row) const { return search_.food(foods_[static_cast<std::size_t>(row)]); }
@@ -37,11 +39,18 @@ public:
     int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : 2; }
     QVariant data(const QModelIndex &index, int role) const override
     {
-        if (role != Qt::DisplayRole || !index.isValid())
+        if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
             return {};
-        const int food = foods_[static_cast<std::size_t>(index.row())];
-        const SearchableFood &found = search_.food(food);
-        return index.column() == 0 ? found.name : foodCategory(found.category).shownHeading();
+        const auto row = static_cast<std::size_t>(index.row());
+        const SearchableFood &found = search_.food(foods_[row]);
+        const QString synonym = row < synonyms_.size() ? synonyms_[row] : QString();
+        if (index.column() == 1)
+            return role == Qt::DisplayRole ? foodCategory(found.category).shownHeading() : QVariant();
+        if (synonym.isEmpty())
+            return role == Qt::DisplayRole ? found.name : QVariant();
+        return role == Qt::DisplayRole
+                   ? QStringLiteral("%1 (%2)").arg(found.name, synonym)
+                   : FoodSearchWindow::tr("Trovato come «%1», un nome comune di questo alimento").arg(synonym);
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
@@ -53,6 +62,7 @@ public:
 private:
     const FoodSearch &search_;
     std::vector<int> foods_;
+    std::vector<QString> synonyms_;
 };
 
 FoodSearchWindow::FoodSearchWindow(const FoodSearch &search, const QString &loadError, QWidget *parent)
@@ -67,8 +77,8 @@ FoodSearchWindow::FoodSearchWindow(const FoodSearch &search, const QString &load
     text_->setPlaceholderText(tr("Parole del nome, per esempio: pane integrale"));
     text_->setClearButtonEnabled(true);
     text_->setAccessibleName(tr("Testo da cercare"));
-    text_->setAccessibleDescription(
-        tr("Gli alimenti il cui nome contiene tutte le parole scritte, senza distinguere maiuscole e accenti"));
+    text_->setAccessibleDescription(tr("Gli alimenti il cui nome, o un nome comune come «insalata», contiene tutte "
+                                       "le parole scritte, senza distinguere maiuscole e accenti"));
     text_->installEventFilter(this);
 
     matches_ = new FoodMatchModel(search_, this);
@@ -112,7 +122,8 @@ void FoodSearchWindow::showSearch()
 void FoodSearchWindow::follow(const QString &text)
 {
     FoodSearch::Result result = search_.find(text, kShownFoods);
-    matches_->setFoods(std::move(result.foods));
+    const int total = result.total;
+    matches_->setFoods(std::move(result));
     if (matches_->rowCount() > 0)
         list_->setCurrentIndex(matches_->index(0, 0));
 
@@ -122,14 +133,14 @@ void FoodSearchWindow::follow(const QString &text)
         summary_->setText(loadError_);
     else if (text.trimmed().isEmpty())
         summary_->setText(tr("Scrivere una o più parole del nome dell'alimento."));
-    else if (result.total == 0)
+    else if (total == 0)
         summary_->setText(tr("Nessun alimento trovato."));
-    else if (result.total <= kShownFoods)
-        summary_->setText(tr("%n alimenti trovati.", nullptr, result.total));
+    else if (total <= kShownFoods)
+        summary_->setText(tr("%n alimenti trovati.", nullptr, total));
     else
         summary_->setText(tr("%1 alimenti trovati; sono mostrati i primi %2: aggiungere altre parole per "
                              "restringere la ricerca.")
-                              .arg(count(result.total), count(kShownFoods)));
+                              .arg(count(total), count(kShownFoods)));
 }
 
 void FoodSearchWindow::choose()

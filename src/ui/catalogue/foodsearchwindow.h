@@ -15,8 +15,9 @@ namespace velmo::ui {
 
 class FoodMatchModel;
 
-// "Cerca alimento": a text box and the foods whose names hold every typed word, with their
-// category. The list follows every keystroke; Enter or a double click chooses, Escape closes.
+// "Cerca alimento": a text box and the foods whose names, or their common names, hold every typed
+// word, with their category. The list follows every keystroke; Enter or a double click chooses,
+// Escape closes.
 class FoodSearchWindow : public QDialog {
     Q_OBJECT
 public:
