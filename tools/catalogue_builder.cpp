@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Velmo authors
 
 #include "catalogue_builder.h"
+#include "nutrient_profile_builder.h"
 
 #include "catalogue/foodcategory.h"
 #include "catalogue/foodsearch.h"
@@ -41,6 +42,7 @@ struct CatalogueFood {
     int table = 0;
     QString name;
     const SourceFood *source = nullptr;
+    QString ndb;
 };
 
 // The records of a CSV file; empty, with the reason in `error`, when it cannot be read.
@@ -194,7 +196,7 @@ std::optional<std::vector<CatalogueFood>> readCatalogue(const QString &path, con
                              QStringLiteral("ndb %1: la fonte non dà una parte edibile intera").arg(rec.fields[1]));
             return std::nullopt;
         }
-        foods.push_back({rec.line, tableIndex, name, &it.value()});
+        foods.push_back({rec.line, tableIndex, name, &it.value(), rec.fields[1]});
     }
     if (!checkEnglishNames(path, foods, error))
         return std::nullopt;
@@ -298,6 +300,21 @@ bool writeDatabase(const QString &path, const std::vector<CatalogueFood> &foods,
     return ok;
 }
 
+// The nutrient profile's tables, when the data folder has the profile.
+bool addProfile(const QString &cataloguePath, const QString &sourcePath, const QString &databasePath,
+                const std::vector<CatalogueFood> &foods, QString *error)
+{
+    const auto files = nutrientProfileFilesBeside(cataloguePath, sourcePath);
+    if (!files)
+        return true;
+    std::vector<ProfileFood> profileFoods;
+    std::array<int, kFoodCategoryCount> rows{};
+    for (const CatalogueFood &food : foods)
+        profileFoods.push_back({food.table, rows[static_cast<std::size_t>(food.table)]++, food.ndb, food.name,
+                                food.source->nutrients});
+    return addNutrientProfile(databasePath, *files, profileFoods, error);
+}
+
 }  // namespace
 
 CatalogueBuildResult buildCatalogue(const QString &cataloguePath, const QString &sourcePath, const QString &outputPath)
@@ -313,7 +330,7 @@ CatalogueBuildResult buildCatalogue(const QString &cataloguePath, const QString 
     // Build beside the target and move it in place only when complete.
     const QString temporary = outputPath + QStringLiteral(".partial");
     QFile::remove(temporary);
-    if (!writeDatabase(temporary, *foods, &result.error)) {
+    if (!writeDatabase(temporary, *foods, &result.error) || !addProfile(cataloguePath, sourcePath, temporary, *foods, &result.error)) {
         QFile::remove(temporary);
         return result;
     }

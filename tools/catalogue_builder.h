@@ -17,7 +17,8 @@ struct CatalogueBuildResult {
 // into a new SQLite food database at `outputPath`: the sixteen category tables with the eight
 // food columns, NULL where the source has no value, and each food's English name (the source's
 // description, kEnglishNameColumn), rows in catalogue order, and the two search indexes
-// (kSearchIndexTable, kEnglishSearchIndexTable). Nothing is written unless every line is sound;
+// (kSearchIndexTable, kEnglishSearchIndexTable), and the nutrient profile when the data folder has
+// it (nutrientProfileFilesBeside, addNutrientProfile). Nothing is written unless every line is sound;
 // an existing file is replaced only by a complete build.
 CatalogueBuildResult buildCatalogue(const QString &cataloguePath, const QString &sourcePath, const QString &outputPath);
 
