@@ -838,6 +838,62 @@ Keep these values?</translation>
     </message>
 </context>
 <context>
+    <name>NutrientGroup</name>
+    <message>
+        <source>Energia e macronutrienti</source>
+        <translation>Energy and macronutrients</translation>
+    </message>
+    <message>
+        <source>Carboidrati</source>
+        <translation>Carbohydrates</translation>
+    </message>
+    <message>
+        <source>Lipidi</source>
+        <translation>Lipids</translation>
+    </message>
+    <message>
+        <source>Minerali</source>
+        <translation>Minerals</translation>
+    </message>
+    <message>
+        <source>Vitamine</source>
+        <translation>Vitamins</translation>
+    </message>
+    <message>
+        <source>Altro</source>
+        <translation>Other</translation>
+    </message>
+</context>
+<context>
+    <name>NutrientReport</name>
+    <message>
+        <source>n.d.</source>
+        <translation>n/a</translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n alimenti senza valore)</source>
+        <translation>
+            <numerusform>(%n food without a value)</numerusform>
+            <numerusform>(%n foods without a value)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Profilo nutrizionale</source>
+        <translation>Nutrient profile</translation>
+    </message>
+</context>
+<context>
+    <name>NutrientStore</name>
+    <message>
+        <source>impossibile leggere i nutrienti dall&apos;archivio degli alimenti (%1): reinstallare Velmo</source>
+        <translation>cannot read the nutrients from the food database (%1): reinstall Velmo</translation>
+    </message>
+    <message>
+        <source>l&apos;alimento %1 non è nell&apos;archivio</source>
+        <translation>the food %1 is not in the database</translation>
+    </message>
+</context>
+<context>
     <name>PaperNames</name>
     <message>
         <source> Foglio: %1,  Landscape</source>
@@ -915,20 +971,6 @@ Keep these values?</translation>
 </translation>
     </message>
     <message>
-        <source>Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]
-     velmo-pasto --cerca TESTO
-     velmo-pasto --importa-alimenti FILE.csv [--forza]
-     velmo-pasto --esporta-alimenti
-
-</source>
-        <translation>Usage: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]
-       velmo-pasto --cerca TEXT
-       velmo-pasto --importa-alimenti FILE.csv [--forza]
-       velmo-pasto --esporta-alimenti
-
-</translation>
-    </message>
-    <message>
         <source>Calcola le calorie e i nutrienti di un pasto, come la tabella di composizione di Velmo.
 Legge il FILE indicato, oppure lo standard input se il FILE manca o è &quot;-&quot;. Il FILE è un file
 normale: una pipe con nome, un dispositivo o un socket si passano come standard input.
@@ -979,56 +1021,6 @@ in the format of the user&apos;s locale.
 </translation>
     </message>
     <message>
-        <source>Opzioni:
-  --csv     stampa la tabella in formato CSV (RFC 4180) con le intestazioni della finestra
-  --cerca TESTO  non calcola un pasto: elenca gli alimenti di tutte le categorie il cui nome
-            contiene ogni parola del TESTO (senza distinguere maiuscole, accenti e apostrofi
-            tipografici), una riga &quot;categoria;alimento&quot; per alimento: prima quelli il cui
-            nome inizia con la prima parola, poi gli altri, in ordine alfabetico; aggiungendo
-            &quot;;grammi&quot; la riga diventa una riga valida di un pasto (i nomi che lo richiedono
-            sono già tra virgolette). Nessun alimento trovato: non stampa nulla ed esce con 0
-  --fabbisogno KCAL  confronta il pasto con un fabbisogno giornaliero di KCAL kcal (un numero
-            maggiore di 0): una riga dopo i totali, o cinque colonne in più con --csv
-  --importa-alimenti FILE.csv  aggiunge agli alimenti personali quelli del file CSV (UTF-8,
-            RFC 4180, intestazione alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,
-            colesterolo; numeri con punto o virgola decimale; valori vuoti = sconosciuti). Un
-            alimento con lo stesso nome viene aggiornato. Tutte le righe o nessuna; il riepilogo
-            va sullo standard error. Sono rifiutati, con il numero della riga, anche i valori
-            che la finestra dell&apos;alimento fa confermare (energia lontana più del 15% da quella
-            di proteine, lipidi e carboidrati; proteine, lipidi e carboidrati oltre 100 g).
-  --forza   con --importa-alimenti: importa anche i valori da confermare
-  --esporta-alimenti  stampa gli alimenti personali in quel formato CSV
-  --lingua it|en  la lingua dei messaggi e di questo aiuto: it italiano, en inglese (senza,
-            quella di LANGUAGE o della lingua dell&apos;utente); si usa con ogni altra opzione
-  -h, --help  mostra questo aiuto
-
-</source>
-        <translation>Options:
-  --csv     prints the table as CSV (RFC 4180) with the headings of the window
-  --cerca TEXT  computes no meal: lists the foods of every category whose name contains
-            every word of TEXT (ignoring case, accents and typographic apostrophes), one
-            &quot;category;food&quot; line per food: first those whose name begins with the first
-            word, then the others, in alphabetical order; adding &quot;;grams&quot; makes the line a
-            valid line of a meal (names that need it are already quoted). No food found:
-            prints nothing and exits with 0
-  --fabbisogno KCAL  compares the meal with a daily requirement of KCAL kcal (a number
-            above 0): one line after the totals, or five more columns with --csv
-  --importa-alimenti FILE.csv  adds the foods of the CSV file to the personal foods (UTF-8,
-            RFC 4180, heading alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,
-            colesterolo; numbers with a decimal point or comma; empty values = unknown). A
-            food with the same name is updated. All lines or none; the summary goes to
-            standard error. Also refused, with the number of the line, are the values that
-            the food window asks to confirm (energy more than 15% away from that of protein,
-            fat and carbohydrate; protein, fat and carbohydrate above 100 g).
-  --forza   with --importa-alimenti: imports the values to confirm as well
-  --esporta-alimenti  prints the personal foods in that CSV format
-  --lingua it|en  the language of the messages and of this help: it Italian, en English
-            (without it, that of LANGUAGE or of the user&apos;s locale); goes with any other option
-  -h, --help  shows this help
-
-</translation>
-    </message>
-    <message>
         <source>Codici di uscita: 0 pasto calcolato (o alimenti importati o esportati); 1 archivio degli
 alimenti (%1, accanto al programma o in ../share/velmo) o archivio degli alimenti personali
 mancante, illeggibile o incompleto; 2 errore nelle opzioni o nel testo (i messaggi indicano
@@ -1058,6 +1050,90 @@ With codes 1 and 2 nothing is printed on standard output.
         <source>  %1 (%3; tabella %2)
 </source>
         <translation>  %1 (%3; table %2)
+</translation>
+    </message>
+    <message>
+        <source>--fabbisogno non si usa con --nutrienti --csv, che stampa solo il profilo (vedere velmo-pasto --help)</source>
+        <translation>--fabbisogno does not go with --nutrienti --csv, which prints the profile only (see velmo-pasto --help)</translation>
+    </message>
+    <message>
+        <source>Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]
+     velmo-pasto --nutrienti [--csv] [--fabbisogno KCAL] [FILE]
+     velmo-pasto --cerca TESTO
+     velmo-pasto --importa-alimenti FILE.csv [--forza]
+     velmo-pasto --esporta-alimenti
+
+</source>
+        <translation>Usage: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]
+       velmo-pasto --nutrienti [--csv] [--fabbisogno KCAL] [FILE]
+       velmo-pasto --cerca TEXT
+       velmo-pasto --importa-alimenti FILE.csv [--forza]
+       velmo-pasto --esporta-alimenti
+
+</translation>
+    </message>
+    <message>
+        <source>Opzioni:
+  --csv     stampa la tabella in formato CSV (RFC 4180) con le intestazioni della finestra
+  --nutrienti  dopo i totali stampa il profilo nutrizionale del pasto: 47 nutrienti e i valori
+            derivati (sale, quota dell&apos;energia da proteine, lipidi, carboidrati, acidi grassi saturi
+            e zuccheri, fibra per 1000 kcal), per gruppi. Un valore che manca nei dati di un alimento
+            non vale zero: il totale degli altri è un limite inferiore (&quot;≥ 12,3 mg (2 alimenti
+            senza valore)&quot;); &quot;n.d.&quot; se nessun alimento ha il valore. Con --csv stampa solo il
+            profilo, una riga per nutriente: chiave,nutriente,unita,quantita,limite_inferiore,
+            alimenti_senza_valore,riferimento,tipo,percentuale,limite_massimo
+  --cerca TESTO  non calcola un pasto: elenca gli alimenti di tutte le categorie il cui nome
+            contiene ogni parola del TESTO (senza distinguere maiuscole, accenti e apostrofi
+            tipografici), una riga &quot;categoria;alimento&quot; per alimento: prima quelli il cui
+            nome inizia con la prima parola, poi gli altri, in ordine alfabetico; aggiungendo
+            &quot;;grammi&quot; la riga diventa una riga valida di un pasto (i nomi che lo richiedono
+            sono già tra virgolette). Nessun alimento trovato: non stampa nulla ed esce con 0
+  --fabbisogno KCAL  confronta il pasto con un fabbisogno giornaliero di KCAL kcal (un numero
+            maggiore di 0): una riga dopo i totali, o cinque colonne in più con --csv
+  --importa-alimenti FILE.csv  aggiunge agli alimenti personali quelli del file CSV (UTF-8,
+            RFC 4180, intestazione alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,
+            colesterolo; numeri con punto o virgola decimale; valori vuoti = sconosciuti). Un
+            alimento con lo stesso nome viene aggiornato. Tutte le righe o nessuna; il riepilogo
+            va sullo standard error. Sono rifiutati, con il numero della riga, anche i valori
+            che la finestra dell&apos;alimento fa confermare (energia lontana più del 15% da quella
+            di proteine, lipidi e carboidrati; proteine, lipidi e carboidrati oltre 100 g).
+  --forza   con --importa-alimenti: importa anche i valori da confermare
+  --esporta-alimenti  stampa gli alimenti personali in quel formato CSV
+  --lingua it|en  la lingua dei messaggi e di questo aiuto: it italiano, en inglese (senza,
+            quella di LANGUAGE o della lingua dell&apos;utente); si usa con ogni altra opzione
+  -h, --help  mostra questo aiuto
+
+</source>
+        <translation>Options:
+  --csv     prints the table as CSV (RFC 4180) with the headings of the window
+  --nutrienti  after the totals prints the meal&apos;s nutrient profile: 47 nutrients and the
+            derived values (salt, share of energy from protein, fat, carbohydrate, saturated
+            fatty acids and sugars, fibre per 1000 kcal), by group. A value missing from a food&apos;s
+            data is not zero: the total of the others is a lower bound (&quot;≥ 12.3 mg (2 foods
+            without a value)&quot;); &quot;n/a&quot; when no food has the value. With --csv prints the
+            profile only, one line per nutrient: chiave,nutriente,unita,quantita,limite_inferiore,
+            alimenti_senza_valore,riferimento,tipo,percentuale,limite_massimo
+  --cerca TEXT  computes no meal: lists the foods of every category whose name contains
+            every word of TEXT (ignoring case, accents and typographic apostrophes), one
+            &quot;category;food&quot; line per food: first those whose name begins with the first
+            word, then the others, in alphabetical order; adding &quot;;grams&quot; makes the line a
+            valid line of a meal (names that need it are already quoted). No food found:
+            prints nothing and exits with 0
+  --fabbisogno KCAL  compares the meal with a daily requirement of KCAL kcal (a number
+            above 0): one line after the totals, or five more columns with --csv
+  --importa-alimenti FILE.csv  adds the foods of the CSV file to the personal foods (UTF-8,
+            RFC 4180, heading alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,
+            colesterolo; numbers with a decimal point or comma; empty values = unknown). A
+            food with the same name is updated. All lines or none; the summary goes to
+            standard error. Also refused, with the number of the line, are the values that
+            the food window asks to confirm (energy more than 15% away from that of protein,
+            fat and carbohydrate; protein, fat and carbohydrate above 100 g).
+  --forza   with --importa-alimenti: imports the values to confirm as well
+  --esporta-alimenti  prints the personal foods in that CSV format
+  --lingua it|en  the language of the messages and of this help: it Italian, en English
+            (without it, that of LANGUAGE or of the user&apos;s locale); goes with any other option
+  -h, --help  shows this help
+
 </translation>
     </message>
 </context>

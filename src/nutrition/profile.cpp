@@ -61,6 +61,7 @@ NutrientAmount derive(const Derivation &d, const NutrientAmount &from, const std
         base = energy && !energy->lowerBound ? energy->amount : std::nullopt;
     else if (d.base == Base::BodyWeight)
         base = bodyWeightKg;
+    result.applies = d.base != Base::BodyWeight || bodyWeightKg.has_value();
     if (!from.amount || !base || *base <= 0) {
         result.amount.reset();
         result.lowerBound = false;

@@ -21,6 +21,7 @@ struct NutrientAmount {
     std::optional<double> amount;
     bool lowerBound = false;
     int foodsLacking = 0;
+    bool applies = true;  // false for a row that needs what is not known (protein per kg without a weight)
 };
 
 // A meal's amounts, by the index of the nutrient in `Nutrients`, derived rows included.

@@ -32,12 +32,13 @@ struct PastoOptions {
     QCommandLineOption importFoods{QStringLiteral("importa-alimenti"), QString(), QStringLiteral("FILE.csv")};
     QCommandLineOption force{QStringLiteral("forza")};
     QCommandLineOption exportFoods{QStringLiteral("esporta-alimenti")};
+    QCommandLineOption nutrients{QStringLiteral("nutrienti")};
     // Read before the parser by chooseLanguage; goes with any other option.
     QCommandLineOption language{QStringLiteral("lingua"), QString(), QStringLiteral("LINGUA")};
 
     QList<QCommandLineOption> all() const
     {
-        return {help, csv, requirement, search, importFoods, force, exportFoods, language};
+        return {help, csv, requirement, search, importFoods, force, exportFoods, nutrients, language};
     }
 };
 
@@ -147,7 +148,7 @@ std::optional<PastoCommand> readAction(const QCommandLineParser &parser, const P
     const bool exporting = parser.isSet(options.exportFoods);
     command.force = parser.isSet(options.force);
     if (importing || exporting) {
-        if (command.csv || !files.isEmpty() || command.requirement || (importing && exporting)
+        if (command.csv || command.nutrients || !files.isEmpty() || command.requirement || (importing && exporting)
             || (exporting && command.force))
             return refuse(error, QCoreApplication::translate(
                                      "PastoCommandLine", "--importa-alimenti e --esporta-alimenti vanno usati da soli "
@@ -160,6 +161,10 @@ std::optional<PastoCommand> readAction(const QCommandLineParser &parser, const P
         return refuse(
             error, QCoreApplication::translate("PastoCommandLine",
                                                "--forza vale solo con --importa-alimenti (vedere velmo-pasto --help)"));
+    if (command.nutrients && command.csv && command.requirement)
+        return refuse(error, QCoreApplication::translate("PastoCommandLine",
+                                                         "--fabbisogno non si usa con --nutrienti --csv, che stampa "
+                                                         "solo il profilo (vedere velmo-pasto --help)"));
     if (!files.isEmpty() && files.first().isEmpty())
         return refuse(error, QCoreApplication::translate("PastoCommandLine",
                                                          "il nome del file è vuoto (per leggere lo standard input "
@@ -202,6 +207,7 @@ std::optional<PastoCommand> readPastoCommand(const QStringList &arguments, QStri
                           "PastoCommandLine", "--importa-alimenti vuole un solo FILE.csv (vedere velmo-pasto --help)"));
     PastoCommand command;
     command.csv = parser.isSet(options.csv);
+    command.nutrients = parser.isSet(options.nutrients);
     const auto withRequirement = readRequirement(parser, options, command, error);
     if (!withRequirement)
         return std::nullopt;
@@ -222,6 +228,7 @@ QString pastoHelpText()
     categories += text(QT_TRANSLATE_NOOP("PastoCommandLine", "  %1 (i propri alimenti, nell'archivio %2)\n"))
                       .arg(personalCategory().heading, QDir::toNativeSeparators(PersonalCatalogue::defaultPath()));
     return text(QT_TRANSLATE_NOOP("PastoCommandLine", "Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]\n"
+                                                      "     velmo-pasto --nutrienti [--csv] [--fabbisogno KCAL] [FILE]\n"
                                                       "     velmo-pasto --cerca TESTO\n"
                                                       "     velmo-pasto --importa-alimenti FILE.csv [--forza]\n"
                                                       "     velmo-pasto --esporta-alimenti\n"
@@ -256,6 +263,13 @@ QString pastoHelpText()
                "PastoCommandLine",
                "Opzioni:\n"
                "  --csv     stampa la tabella in formato CSV (RFC 4180) con le intestazioni della finestra\n"
+               "  --nutrienti  dopo i totali stampa il profilo nutrizionale del pasto: 47 nutrienti e i valori\n"
+               "            derivati (sale, quota dell'energia da proteine, lipidi, carboidrati, acidi grassi saturi\n"
+               "            e zuccheri, fibra per 1000 kcal), per gruppi. Un valore che manca nei dati di un alimento\n"
+               "            non vale zero: il totale degli altri è un limite inferiore (\"≥ 12,3 mg (2 alimenti\n"
+               "            senza valore)\"); \"n.d.\" se nessun alimento ha il valore. Con --csv stampa solo il\n"
+               "            profilo, una riga per nutriente: chiave,nutriente,unita,quantita,limite_inferiore,\n"
+               "            alimenti_senza_valore,riferimento,tipo,percentuale,limite_massimo\n"
                "  --cerca TESTO  non calcola un pasto: elenca gli alimenti di tutte le categorie il cui nome\n"
                "            contiene ogni parola del TESTO (senza distinguere maiuscole, accenti e apostrofi\n"
                "            tipografici), una riga \"categoria;alimento\" per alimento: prima quelli il cui\n"
