@@ -310,8 +310,8 @@ bool addProfile(const QString &cataloguePath, const QString &sourcePath, const Q
     std::vector<ProfileFood> profileFoods;
     std::array<int, kFoodCategoryCount> rows{};
     for (const CatalogueFood &food : foods)
-        profileFoods.push_back({food.table, rows[static_cast<std::size_t>(food.table)]++, food.ndb, food.name,
-                                food.source->nutrients});
+        profileFoods.push_back(
+            {food.table, rows[static_cast<std::size_t>(food.table)]++, food.ndb, food.name, food.source->nutrients});
     return addNutrientProfile(databasePath, *files, profileFoods, error);
 }
 
@@ -330,7 +330,8 @@ CatalogueBuildResult buildCatalogue(const QString &cataloguePath, const QString 
     // Build beside the target and move it in place only when complete.
     const QString temporary = outputPath + QStringLiteral(".partial");
     QFile::remove(temporary);
-    if (!writeDatabase(temporary, *foods, &result.error) || !addProfile(cataloguePath, sourcePath, temporary, *foods, &result.error)) {
+    if (!writeDatabase(temporary, *foods, &result.error)
+        || !addProfile(cataloguePath, sourcePath, temporary, *foods, &result.error)) {
         QFile::remove(temporary);
         return result;
     }

@@ -85,9 +85,12 @@ std::optional<std::vector<Definition>> readDefinitions(const NutrientProfileFile
     QHash<QString, QStringList> sourceByNumber;
     for (const CsvRecord &rec : *source)
         sourceByNumber.insert(rec.fields[0], rec.fields);
-    static const QStringList groups{QStringLiteral("Energia e macronutrienti"), QStringLiteral("Carboidrati"),
-                                    QStringLiteral("Lipidi"),  QStringLiteral("Minerali"),
-                                    QStringLiteral("Vitamine"), QStringLiteral("Altro")};
+    static const QStringList groups{QStringLiteral("Energia e macronutrienti"),
+                                    QStringLiteral("Carboidrati"),
+                                    QStringLiteral("Lipidi"),
+                                    QStringLiteral("Minerali"),
+                                    QStringLiteral("Vitamine"),
+                                    QStringLiteral("Altro")};
     std::vector<Definition> definitions;
     QSet<QString> keys, used;
     for (const CsvRecord &rec : *rows) {
@@ -101,8 +104,10 @@ std::optional<std::vector<Definition>> readDefinitions(const NutrientProfileFile
             what = QStringLiteral("decimali non validi \"%1\"").arg(f[5]);
         else if (!groups.contains(f[6]))
             what = QStringLiteral("gruppo sconosciuto \"%1\"").arg(f[6]);
-        else if (!f[1].isEmpty() && (sourceRow.isEmpty() || used.contains(f[1]) || sourceRow[1] != f[0] || sourceRow[3] != f[4]))
-            what = QStringLiteral("il nutriente %1 della fonte manca, è ripetuto o ha un'altra sigla o unità").arg(f[1]);
+        else if (!f[1].isEmpty()
+                 && (sourceRow.isEmpty() || used.contains(f[1]) || sourceRow[1] != f[0] || sourceRow[3] != f[4]))
+            what =
+                QStringLiteral("il nutriente %1 della fonte manca, è ripetuto o ha un'altra sigla o unità").arg(f[1]);
         if (!what.isEmpty()) {
             *error = fault(files.definitions, rec.line, what);
             return std::nullopt;
@@ -124,7 +129,8 @@ std::optional<std::vector<Definition>> readDefinitions(const NutrientProfileFile
 std::optional<ProfileValues> readValues(const QString &path, const std::vector<ProfileFood> &foods,
                                         const std::vector<Definition> &definitions, QString *error)
 {
-    const auto rows = readCsv(path, {QStringLiteral("ndb"), QStringLiteral("nutrient"), QStringLiteral("value")}, error);
+    const auto rows = readCsv(path, {QStringLiteral("ndb"), QStringLiteral("nutrient"), QStringLiteral("value")},
+                              error);
     if (!rows)
         return std::nullopt;
     QSet<int> known;
@@ -246,8 +252,7 @@ bool writeProfile(const QString &databasePath, const std::vector<Definition> &de
 
 }  // namespace
 
-std::optional<NutrientProfileFiles> nutrientProfileFilesBeside(const QString &cataloguePath,
-                                                               const QString &sourcePath)
+std::optional<NutrientProfileFiles> nutrientProfileFilesBeside(const QString &cataloguePath, const QString &sourcePath)
 {
     const QDir source = QFileInfo(sourcePath).dir();
     NutrientProfileFiles files{QFileInfo(cataloguePath).dir().filePath(QStringLiteral("nutrienti.csv")),

@@ -21,8 +21,7 @@ struct NutrientProfileFiles {
 // The profile's files found where the data folder keeps them: nutrienti.csv beside the
 // catalogue, the other two beside the source's foods. None when the source has no
 // nutrient_values.csv beside it (a catalogue made up for a test builds without a profile).
-std::optional<NutrientProfileFiles> nutrientProfileFilesBeside(const QString &cataloguePath,
-                                                               const QString &sourcePath);
+std::optional<NutrientProfileFiles> nutrientProfileFilesBeside(const QString &cataloguePath, const QString &sourcePath);
 
 // A catalogue food as the profile needs it: its place, its number in the source and the six
 // values the category tables hold for it, as the source writes them (empty: no value).

@@ -29,7 +29,8 @@ void BM_ProfileOfATwelveRowMeal(benchmark::State &state)
     std::vector<MealFileEntry> entries;
     for (int category = 0; category < 12; ++category) {
         QSqlQuery q(database->connection());
-        q.exec(QStringLiteral("SELECT alimenti FROM %1 LIMIT 1").arg(foodCategories()[static_cast<std::size_t>(category)].table));
+        q.exec(QStringLiteral("SELECT alimenti FROM %1 LIMIT 1")
+                   .arg(foodCategories()[static_cast<std::size_t>(category)].table));
         if (q.next())
             entries.push_back({0, category, q.value(0).toString(), QString::number(50 + 10 * category)});
     }

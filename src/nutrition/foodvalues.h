@@ -16,9 +16,8 @@ struct FoodValues {
 
     std::optional<double> value(int index) const
     {
-        return index >= 0 && static_cast<std::size_t>(index) < per100g.size()
-                   ? per100g[static_cast<std::size_t>(index)]
-                   : std::nullopt;
+        return index >= 0 && static_cast<std::size_t>(index) < per100g.size() ? per100g[static_cast<std::size_t>(index)]
+                                                                              : std::nullopt;
     }
 };
 

@@ -14,10 +14,12 @@ namespace velmo {
 namespace {
 
 // The Italian names are the data's own words and the source texts of their translations.
-constexpr std::array<const char *, 6> kGroupNames{
-    QT_TRANSLATE_NOOP("NutrientGroup", "Energia e macronutrienti"), QT_TRANSLATE_NOOP("NutrientGroup", "Carboidrati"),
-    QT_TRANSLATE_NOOP("NutrientGroup", "Lipidi"), QT_TRANSLATE_NOOP("NutrientGroup", "Minerali"),
-    QT_TRANSLATE_NOOP("NutrientGroup", "Vitamine"), QT_TRANSLATE_NOOP("NutrientGroup", "Altro")};
+constexpr std::array<const char *, 6> kGroupNames{QT_TRANSLATE_NOOP("NutrientGroup", "Energia e macronutrienti"),
+                                                  QT_TRANSLATE_NOOP("NutrientGroup", "Carboidrati"),
+                                                  QT_TRANSLATE_NOOP("NutrientGroup", "Lipidi"),
+                                                  QT_TRANSLATE_NOOP("NutrientGroup", "Minerali"),
+                                                  QT_TRANSLATE_NOOP("NutrientGroup", "Vitamine"),
+                                                  QT_TRANSLATE_NOOP("NutrientGroup", "Altro")};
 
 }  // namespace
 

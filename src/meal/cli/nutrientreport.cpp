@@ -89,8 +89,8 @@ QString nutrientProfileText(const Nutrients &nutrients, const NutrientProfile &p
             text += nutrientGroupName(*group) + u'\n';
         }
         const auto &line = cells[i];
-        QString out = line[0].leftJustified(widths[0]) + QStringLiteral("  ") + line[1].rightJustified(widths[1])
-                      + u' ' + line[2].leftJustified(widths[2]);
+        QString out = line[0].leftJustified(widths[0]) + QStringLiteral("  ") + line[1].rightJustified(widths[1]) + u' '
+                      + line[2].leftJustified(widths[2]);
         for (std::size_t c = 3; c < line.size(); ++c)
             if (widths[c] > 0)
                 out += QStringLiteral("  ") + (c == 5 ? line[c] : line[c].rightJustified(widths[c]));

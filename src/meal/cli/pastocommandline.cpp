@@ -174,6 +174,43 @@ std::optional<PastoCommand> readAction(const QCommandLineParser &parser, const P
     return command;
 }
 
+// The options of `--help`, one paragraph each.
+QString optionsHelpText()
+{
+    return QCoreApplication::translate(
+        "PastoCommandLine",
+        "Opzioni:\n"
+        "  --csv     stampa la tabella in formato CSV (RFC 4180) con le intestazioni della finestra\n"
+        "  --nutrienti  dopo i totali stampa il profilo nutrizionale del pasto: 47 nutrienti e i valori\n"
+        "            derivati (sale, quota dell'energia da proteine, lipidi, carboidrati, acidi grassi saturi\n"
+        "            e zuccheri, fibra per 1000 kcal), per gruppi. Un valore che manca nei dati di un alimento\n"
+        "            non vale zero: il totale degli altri è un limite inferiore (\"≥ 12,3 mg (2 alimenti\n"
+        "            senza valore)\"); \"n.d.\" se nessun alimento ha il valore. Con --csv stampa solo il\n"
+        "            profilo, una riga per nutriente: chiave,nutriente,unita,quantita,limite_inferiore,\n"
+        "            alimenti_senza_valore,riferimento,tipo,percentuale,limite_massimo\n"
+        "  --cerca TESTO  non calcola un pasto: elenca gli alimenti di tutte le categorie il cui nome\n"
+        "            contiene ogni parola del TESTO (senza distinguere maiuscole, accenti e apostrofi\n"
+        "            tipografici), una riga \"categoria;alimento\" per alimento: prima quelli il cui\n"
+        "            nome inizia con la prima parola, poi gli altri, in ordine alfabetico; aggiungendo\n"
+        "            \";grammi\" la riga diventa una riga valida di un pasto (i nomi che lo richiedono\n"
+        "            sono già tra virgolette). Nessun alimento trovato: non stampa nulla ed esce con 0\n"
+        "  --fabbisogno KCAL  confronta il pasto con un fabbisogno giornaliero di KCAL kcal (un numero\n"
+        "            maggiore di 0): una riga dopo i totali, o cinque colonne in più con --csv\n"
+        "  --importa-alimenti FILE.csv  aggiunge agli alimenti personali quelli del file CSV (UTF-8,\n"
+        "            RFC 4180, intestazione alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,\n"
+        "            colesterolo; numeri con punto o virgola decimale; valori vuoti = sconosciuti). Un\n"
+        "            alimento con lo stesso nome viene aggiornato. Tutte le righe o nessuna; il riepilogo\n"
+        "            va sullo standard error. Sono rifiutati, con il numero della riga, anche i valori\n"
+        "            che la finestra dell'alimento fa confermare (energia lontana più del 15% da quella\n"
+        "            di proteine, lipidi e carboidrati; proteine, lipidi e carboidrati oltre 100 g).\n"
+        "  --forza   con --importa-alimenti: importa anche i valori da confermare\n"
+        "  --esporta-alimenti  stampa gli alimenti personali in quel formato CSV\n"
+        "  --lingua it|en  la lingua dei messaggi e di questo aiuto: it italiano, en inglese (senza,\n"
+        "            quella di LANGUAGE o della lingua dell'utente); si usa con ogni altra opzione\n"
+        "  -h, --help  mostra questo aiuto\n"
+        "\n");
+}
+
 }  // namespace
 
 // The parser reads the whole line before anything is checked: a line with several faults is
@@ -227,12 +264,13 @@ QString pastoHelpText()
                                 .arg(c.heading, c.table, c.shownHeading());
     categories += text(QT_TRANSLATE_NOOP("PastoCommandLine", "  %1 (i propri alimenti, nell'archivio %2)\n"))
                       .arg(personalCategory().heading, QDir::toNativeSeparators(PersonalCatalogue::defaultPath()));
-    return text(QT_TRANSLATE_NOOP("PastoCommandLine", "Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]\n"
-                                                      "     velmo-pasto --nutrienti [--csv] [--fabbisogno KCAL] [FILE]\n"
-                                                      "     velmo-pasto --cerca TESTO\n"
-                                                      "     velmo-pasto --importa-alimenti FILE.csv [--forza]\n"
-                                                      "     velmo-pasto --esporta-alimenti\n"
-                                                      "\n"))
+    return text(QT_TRANSLATE_NOOP("PastoCommandLine",
+                                  "Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]\n"
+                                  "     velmo-pasto --nutrienti [--csv] [--fabbisogno KCAL] [FILE]\n"
+                                  "     velmo-pasto --cerca TESTO\n"
+                                  "     velmo-pasto --importa-alimenti FILE.csv [--forza]\n"
+                                  "     velmo-pasto --esporta-alimenti\n"
+                                  "\n"))
            + text(QT_TRANSLATE_NOOP(
                "PastoCommandLine",
                "Calcola le calorie e i nutrienti di un pasto, come la tabella di composizione di Velmo.\n"
@@ -259,38 +297,7 @@ QString pastoHelpText()
                "protidi, lipidi, glucidi, energia, fibra, colesterolo) e la riga dei totali, con i numeri\n"
                "nel formato della lingua dell'utente.\n"
                "\n"))
-           + text(QT_TRANSLATE_NOOP(
-               "PastoCommandLine",
-               "Opzioni:\n"
-               "  --csv     stampa la tabella in formato CSV (RFC 4180) con le intestazioni della finestra\n"
-               "  --nutrienti  dopo i totali stampa il profilo nutrizionale del pasto: 47 nutrienti e i valori\n"
-               "            derivati (sale, quota dell'energia da proteine, lipidi, carboidrati, acidi grassi saturi\n"
-               "            e zuccheri, fibra per 1000 kcal), per gruppi. Un valore che manca nei dati di un alimento\n"
-               "            non vale zero: il totale degli altri è un limite inferiore (\"≥ 12,3 mg (2 alimenti\n"
-               "            senza valore)\"); \"n.d.\" se nessun alimento ha il valore. Con --csv stampa solo il\n"
-               "            profilo, una riga per nutriente: chiave,nutriente,unita,quantita,limite_inferiore,\n"
-               "            alimenti_senza_valore,riferimento,tipo,percentuale,limite_massimo\n"
-               "  --cerca TESTO  non calcola un pasto: elenca gli alimenti di tutte le categorie il cui nome\n"
-               "            contiene ogni parola del TESTO (senza distinguere maiuscole, accenti e apostrofi\n"
-               "            tipografici), una riga \"categoria;alimento\" per alimento: prima quelli il cui\n"
-               "            nome inizia con la prima parola, poi gli altri, in ordine alfabetico; aggiungendo\n"
-               "            \";grammi\" la riga diventa una riga valida di un pasto (i nomi che lo richiedono\n"
-               "            sono già tra virgolette). Nessun alimento trovato: non stampa nulla ed esce con 0\n"
-               "  --fabbisogno KCAL  confronta il pasto con un fabbisogno giornaliero di KCAL kcal (un numero\n"
-               "            maggiore di 0): una riga dopo i totali, o cinque colonne in più con --csv\n"
-               "  --importa-alimenti FILE.csv  aggiunge agli alimenti personali quelli del file CSV (UTF-8,\n"
-               "            RFC 4180, intestazione alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,\n"
-               "            colesterolo; numeri con punto o virgola decimale; valori vuoti = sconosciuti). Un\n"
-               "            alimento con lo stesso nome viene aggiornato. Tutte le righe o nessuna; il riepilogo\n"
-               "            va sullo standard error. Sono rifiutati, con il numero della riga, anche i valori\n"
-               "            che la finestra dell'alimento fa confermare (energia lontana più del 15% da quella\n"
-               "            di proteine, lipidi e carboidrati; proteine, lipidi e carboidrati oltre 100 g).\n"
-               "  --forza   con --importa-alimenti: importa anche i valori da confermare\n"
-               "  --esporta-alimenti  stampa gli alimenti personali in quel formato CSV\n"
-               "  --lingua it|en  la lingua dei messaggi e di questo aiuto: it italiano, en inglese (senza,\n"
-               "            quella di LANGUAGE o della lingua dell'utente); si usa con ogni altra opzione\n"
-               "  -h, --help  mostra questo aiuto\n"
-               "\n"))
+           + optionsHelpText()
            + text(QT_TRANSLATE_NOOP(
                       "PastoCommandLine",
                       "Codici di uscita: 0 pasto calcolato (o alimenti importati o esportati); 1 archivio degli\n"
