@@ -22,6 +22,16 @@
     </message>
 </context>
 <context>
+    <name>NutrientReport</name>
+    <message numerus="yes">
+        <source>(%n alimenti senza valore)</source>
+        <translation>
+            <numerusform>(%n alimento senza valore)</numerusform>
+            <numerusform>(%n alimenti senza valore)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PersonalFood</name>
     <message numerus="yes">
         <source>servono 8 campi (alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo), ce ne sono %n</source>

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Velmo authors
 
 #include "catalogue_builder.h"
+#include "nutrient_profile_builder.h"
 
 #include "catalogue/foodcategory.h"
 #include "catalogue/foodsearch.h"
@@ -42,6 +43,7 @@ struct CatalogueFood {
     int row = 0;  // its place in its table
     QString name;
     const SourceFood *source = nullptr;
+    QString ndb;
 };
 
 // One line of the common names: a name people use and the food it stands for.
@@ -208,7 +210,7 @@ std::optional<std::vector<CatalogueFood>> readCatalogue(const QString &path, con
                              QStringLiteral("ndb %1: la fonte non dà una parte edibile intera").arg(rec.fields[1]));
             return std::nullopt;
         }
-        foods.push_back({rec.line, tableIndex, rows[static_cast<std::size_t>(tableIndex)]++, name, &it.value()});
+        foods.push_back({rec.line, tableIndex, rows[static_cast<std::size_t>(tableIndex)]++, name, &it.value(), rec.fields[1]});
     }
     if (!checkEnglishNames(path, foods, error))
         return std::nullopt;
@@ -384,6 +386,19 @@ bool writeDatabase(const QString &path, const std::vector<CatalogueFood> &foods,
     return ok;
 }
 
+// The nutrient profile's tables, when the data folder has the profile.
+bool addProfile(const QString &cataloguePath, const QString &sourcePath, const QString &databasePath,
+                const std::vector<CatalogueFood> &foods, QString *error)
+{
+    const auto files = nutrientProfileFilesBeside(cataloguePath, sourcePath);
+    if (!files)
+        return true;
+    std::vector<ProfileFood> profileFoods;
+    for (const CatalogueFood &food : foods)
+        profileFoods.push_back({food.table, food.row, food.ndb, food.name, food.source->nutrients});
+    return addNutrientProfile(databasePath, *files, profileFoods, error);
+}
+
 }  // namespace
 
 CatalogueBuildResult buildCatalogue(const QString &cataloguePath, const QString &sourcePath, const QString &outputPath,
@@ -405,7 +420,8 @@ CatalogueBuildResult buildCatalogue(const QString &cataloguePath, const QString 
     // Build beside the target and move it in place only when complete.
     const QString temporary = outputPath + QStringLiteral(".partial");
     QFile::remove(temporary);
-    if (!writeDatabase(temporary, *foods, *synonyms, &result.error)) {
+    if (!writeDatabase(temporary, *foods, *synonyms, &result.error)
+        || !addProfile(cataloguePath, sourcePath, temporary, *foods, &result.error)) {
         QFile::remove(temporary);
         return result;
     }

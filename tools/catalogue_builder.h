@@ -18,8 +18,10 @@ struct CatalogueBuildResult {
 // food columns, NULL where the source has no value, and each food's English name (the source's
 // description, kEnglishNameColumn), rows in catalogue order, and the two search indexes
 // (kSearchIndexTable, kEnglishSearchIndexTable), with the common names of `synonymsPath`
-// (sinonimo,tabella,alimenti; none when empty) beside the Italian one (kSynonymIndexTable). Nothing
-// is written unless every line is sound; an existing file is replaced only by a complete build.
+// (sinonimo,tabella,alimenti; none when empty) beside the Italian one (kSynonymIndexTable), and the
+// nutrient profile when the data folder has it (nutrientProfileFilesBeside, addNutrientProfile).
+// Nothing is written unless every line is sound; an existing file is replaced only by a complete
+// build.
 CatalogueBuildResult buildCatalogue(const QString &cataloguePath, const QString &sourcePath, const QString &outputPath,
                                     const QString &synonymsPath = {});
 

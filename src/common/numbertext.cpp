@@ -453,6 +453,13 @@ QString formatUnits(qint64 units, int decimals, const QLocale &locale)
     return compose(r, locale, false, false);
 }
 
+QString formatDecimals(double value, int decimals, const QLocale &locale)
+{
+    if (!std::isfinite(value))
+        return {};
+    return compose(roundHalfEven(value, std::clamp(decimals, 0, 6)), locale, false, false);
+}
+
 std::optional<Amount> nutrientAmount(QStringView unit)
 {
     if (unit == u"kcal")

@@ -84,6 +84,11 @@ QString ungroupedNumberText(QStringView text, const QLocale &locale);
 // labels of a chart axis.
 QString formatUnits(qint64 units, int decimals, const QLocale &locale);
 
+// Exactly `decimals` decimals (0 to 6), rounded halves to even, no grouping, the locale's decimal
+// separator: the amounts of a nutrient profile, each with the decimals its nutrient is shown with.
+// Empty for a value that is no number.
+QString formatDecimals(double value, int decimals, const QLocale &locale);
+
 // The one rule for amounts shown beside the fixed formats above (the meal against the
 // requirement, messages, and every panel or report to come): energy in whole kilocalories, food
 // in whole grams, nutrients with the decimals their unit deserves: grams with one decimal,

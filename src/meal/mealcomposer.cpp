@@ -286,6 +286,7 @@ bool MealComposer::add(const MealFileEntry &entry, QString *error)
                      .arg(echoInput(name));
         return false;
     }
+    placed_.push_back({entry.line, entry.category, foodNames_.canonical(entry.category, name), entry.grams});
     return true;
 }
 

@@ -56,6 +56,9 @@ public:
     bool addAll(const std::vector<MealFileEntry> &entries, QString *error);
 
     const MealGrid &grid() const { return grid_; }
+    // The foods placed so far, in order, each by its category and its Italian name as the
+    // catalogue spells it (the names a file may write differently), with its grams.
+    const std::vector<MealFileEntry> &placed() const { return placed_; }
 
 private:
     struct OwnParts;
@@ -99,6 +102,7 @@ private:
     // checking moves nothing in the table; what it reads is kept for composing.
     std::map<int, QStringList> names_;
     DataControl lookup_;
+    std::vector<MealFileEntry> placed_;
 };
 
 }  // namespace velmo

@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QMap>
 #include <QProcess>
@@ -196,7 +197,12 @@ const char *kSource =
     "09003,0900,Fruits,\"Apples, raw, with skin\",,,,Core and stem,10,90,0.26,0.17,13.81,52,2.4,0\n"
     "09252,0900,Fruits,\"Pears, raw\",,,,\"Core, stem\",8,92,0.36,0.14,15.23,57,3.1,\n"
     "11529,1100,Vegetables,\"Tomatoes, red, ripe, raw\",,,,Core and stem ends,9,91,0.88,0.2,3.89,18,1.2,0\n"
-    "99999,1100,Vegetables,Unknown refuse,,,,,,,1,1,1,1,1,1\n";
+    "99999,1100,Vegetables,Unknown refuse,,,,,,,1,1,1,1,1,1\n"
+    "09004,0900,Fruits,\"Apples, raw, without skin\",,,,Core,8,92,0.27,0.13,12.76,48,1.3,0\n";
+// Their profile, beside them as in the data folder: the peeled apple's protein doctored.
+const char *kProfileValues = "ndb,nutrient,value\n09003,203,0.26\n09003,204,0.17\n09003,205,13.81\n09003,208,52\n"
+                             "09003,291,2.4\n09003,601,0\n09003,301,6\n09252,203,0.36\n09252,204,0.14\n"
+                             "09252,205,15.23\n09252,208,57\n09252,291,3.1\n09004,203,0.3\n";
 
 // The builder program on a catalogue and the source above: what it says, and its exit code.
 class CatalogueBuilderTest : public ::testing::Test {
@@ -213,6 +219,12 @@ protected:
         QStringList arguments{dir.filePath(u"catalogo.csv"_s), dir.filePath(u"sr28.csv"_s), out()};
         if (synonyms != nullptr)
             arguments.insert(2, dir.filePath(u"sinonimi.csv"_s));
+        {
+            QFile values(dir.filePath(u"nutrient_values.csv"_s));
+            EXPECT_TRUE(values.open(QIODevice::WriteOnly) && values.write(kProfileValues) > 0);
+        }
+        for (const char *name : {"nutrienti.csv", "sr28/nutrients.csv"})
+            QFile::copy(dataFile(name), dir.filePath(QFileInfo(dataFile(name)).fileName()));
         QProcess tool;
         tool.start(QStringLiteral(VELMO_BUILDER), arguments);
         EXPECT_TRUE(tool.waitForFinished(30000));
@@ -271,6 +283,7 @@ TEST_F(CatalogueBuilderTest, RefusesBadLinesAndKeepsTheEarlierDatabase)
         {__LINE__, "tabella,ndb,alimenti\nFrutta,09003,Mela\n", "riga 3: sinonimo ripetuto", "sinonimo,tabella,alimenti\nmele,Frutta,Mela\nMELE,Frutta,Mela\n"},
         {__LINE__, "tabella,ndb,alimenti\nFrutta,09003,Mela\n", "sinonimo non valido", "sinonimo,tabella,alimenti\nmele  rosse,Frutta,Mela\n"},
         {__LINE__, "tabella,ndb,alimenti\nFrutta,09003,Mela\n", "intestazione", "alimenti,sinonimo\nMela,mele\n"},
+        {__LINE__, "tabella,ndb,alimenti\nFrutta,09004,Mela sbucciata\n", "\"Mela sbucciata\" (ndb 09004): Proteine vale 0.27 nella tabella degli alimenti e 0.3 nel profilo"},
     };
     // clang-format on
     for (const auto &c : cases) {

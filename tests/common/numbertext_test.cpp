@@ -298,6 +298,10 @@ TEST(Formats, AmountsWithTheDecimalsTheirUnitDeserves)
         EXPECT_EQ(formatAmount(c.value, c.amount, italian()).toStdString(), c.italianText);
         EXPECT_EQ(formatAmount(c.value, c.amount, english()).toStdString(), c.englishText);
     }
+    // A nutrient's own decimals: exactly that many, halves to even, never grouped.
+    EXPECT_EQ(formatDecimals(1.125, 2, italian()), QStringLiteral("1,12"));
+    EXPECT_EQ(formatDecimals(1234.5, 0, english()), QStringLiteral("1234"));
+    EXPECT_EQ(formatDecimals(1234.5, 3, english()), QStringLiteral("1234.500"));
     EXPECT_EQ(nutrientAmount(u"mg"), mg);
     EXPECT_EQ(nutrientAmount(u"\u00b5g"), ug);
     EXPECT_EQ(nutrientAmount(u"%"), std::nullopt);

@@ -79,6 +79,16 @@ const ProcessCase kCases[] = {
      "energia\r\n[\\s\\S]*,,,,,\r\nCalcolo per una persona,[^\r]*,2244,\\d+,\\d+,\\d+,\\d+\r\n\\z", "", 0},
     {__LINE__, {"--fabbisogno", "0"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "fabbisogno non valido \"0\"", 1},
     {__LINE__, {"--fabbisogno"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "manca il fabbisogno dopo --fabbisogno", 1},
+    // The nutrient profile after the totals: a food without a value makes a lower bound, none an "n.d.".
+    {__LINE__, {"--nutrienti"}, kLunch, Feed::FileArgument, kIt, Db::Shipped, 0,
+     "\nCalcolo per una persona .*\n\nProfilo nutrizionale\nEnergia e macronutrienti\n  Energia +388 kcal\n[\\s\\S]*"
+     "\n  Amido +≥ 10,3 g +\\(1 alimento senza valore\\)\n[\\s\\S]*\n  Sodio +442 mg\n  Sale \\(sodio × 2,5\\) +1,10 g\n", "", 0},
+    {__LINE__, {"--nutrienti", "--csv"}, "Cereali e derivati;Pane tipo italiano;80\n", Feed::Pipe, kEn, Db::Shipped, 0,
+     "\\Achiave,nutriente,unita,quantita,limite_inferiore,alimenti_senza_valore,riferimento,tipo,percentuale,"
+     "limite_massimo\r\nENERC_KCAL,Energia,kcal,217,0,0,,,,\r\n[\\s\\S]*\r\nSTARCH,Amido,g,,0,1,,,,\r\n[\\s\\S]*"
+     "\r\nNA,Sodio,mg,440,0,0,,,,\r\nSALE,\"Sale \\(sodio × 2,5\\)\",g,1.10,0,0,,,,\r\n", "", 0},
+    {__LINE__, {"--nutrienti", "--csv", "--fabbisogno", "2000"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
+     "--fabbisogno non si usa con --nutrienti --csv", 1},
     // Faults of the input name their line, every one in line order, and print nothing.
     {__LINE__, {}, "# solo commenti\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
      "velmo-pasto: nessun alimento da calcolare", 1},

@@ -10,10 +10,13 @@
 #include "common/safefile.h"
 #include "common/translation.h"
 #include "meal/cli/mealreport.h"
+#include "meal/cli/nutrientreport.h"
 #include "meal/cli/pastocommandline.h"
 #include "meal/mealcomposer.h"
 #include "meal/mealcsv.h"
 #include "meal/mealfile.h"
+#include "meal/nutrientstore.h"
+#include "nutrition/profile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -188,6 +191,22 @@ bool openMealInput(QFile &input, const std::optional<QString> &path, QString *er
     return false;
 }
 
+// `--nutrienti`: the profile of the foods the composer placed, as text or CSV; none, with the
+// reason, when the food database has no profile.
+std::optional<QString> nutrientReport(const MealComposer &composer, const QSqlDatabase &database,
+                                      const PersonalCatalogue *personal, bool csv, QString *error)
+{
+    NutrientStore store(database);
+    if (personal)
+        store.setPersonalDatabase(personal->connection());
+    const Nutrients *nutrients = store.nutrients(error);
+    const auto meal = nutrients ? nutritionMeal(composer.placed(), store, error) : std::nullopt;
+    if (!meal)
+        return std::nullopt;
+    const NutrientProfile profile = nutrientProfile(*nutrients, *meal);
+    return csv ? nutrientProfileCsv(*nutrients, profile) : u'\n' + nutrientProfileText(*nutrients, profile);
+}
+
 // The meal of the file, computed through the window's own table, as a table or CSV.
 int computeMeal(ConsoleOutput &output, const PastoCommand &command)
 {
@@ -223,11 +242,20 @@ int computeMeal(ConsoleOutput &output, const PastoCommand &command)
     if (!composer.addAll(file.entries, &error))
         return fail(kDatabaseFailure, {error});
 
+    QString profile;
+    if (command.nutrients) {
+        const auto report = nutrientReport(composer, database->connection(), personal.get(), command.csv, &error);
+        if (!report)
+            return fail(kDatabaseFailure, {error});
+        if (command.csv)
+            return write(output, *report);
+        profile = *report;
+    }
     std::optional<MealComparison> comparison;
     if (command.requirement)
         comparison = compareWithRequirement(composer.grid().totals(), *command.requirement, QLocale());
     return write(output, command.csv ? mealReportCsv(composer.grid(), comparison)
-                                     : mealReportText(composer.grid(), comparison));
+                                     : mealReportText(composer.grid(), comparison) + profile);
 }
 
 int run(ConsoleOutput &output, const PastoCommand &command)

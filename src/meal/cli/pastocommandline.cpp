@@ -32,12 +32,13 @@ struct PastoOptions {
     QCommandLineOption importFoods{QStringLiteral("importa-alimenti"), QString(), QStringLiteral("FILE.csv")};
     QCommandLineOption force{QStringLiteral("forza")};
     QCommandLineOption exportFoods{QStringLiteral("esporta-alimenti")};
+    QCommandLineOption nutrients{QStringLiteral("nutrienti")};
     // Read before the parser by chooseLanguage; goes with any other option.
     QCommandLineOption language{QStringLiteral("lingua"), QString(), QStringLiteral("LINGUA")};
 
     QList<QCommandLineOption> all() const
     {
-        return {help, csv, requirement, search, importFoods, force, exportFoods, language};
+        return {help, csv, requirement, search, importFoods, force, exportFoods, nutrients, language};
     }
 };
 
@@ -147,7 +148,7 @@ std::optional<PastoCommand> readAction(const QCommandLineParser &parser, const P
     const bool exporting = parser.isSet(options.exportFoods);
     command.force = parser.isSet(options.force);
     if (importing || exporting) {
-        if (command.csv || !files.isEmpty() || command.requirement || (importing && exporting)
+        if (command.csv || command.nutrients || !files.isEmpty() || command.requirement || (importing && exporting)
             || (exporting && command.force))
             return refuse(error, QCoreApplication::translate(
                                      "PastoCommandLine", "--importa-alimenti e --esporta-alimenti vanno usati da soli "
@@ -160,6 +161,10 @@ std::optional<PastoCommand> readAction(const QCommandLineParser &parser, const P
         return refuse(
             error, QCoreApplication::translate("PastoCommandLine",
                                                "--forza vale solo con --importa-alimenti (vedere velmo-pasto --help)"));
+    if (command.nutrients && command.csv && command.requirement)
+        return refuse(error, QCoreApplication::translate("PastoCommandLine",
+                                                         "--fabbisogno non si usa con --nutrienti --csv, che stampa "
+                                                         "solo il profilo (vedere velmo-pasto --help)"));
     if (!files.isEmpty() && files.first().isEmpty())
         return refuse(error, QCoreApplication::translate("PastoCommandLine",
                                                          "il nome del file è vuoto (per leggere lo standard input "
@@ -167,6 +172,45 @@ std::optional<PastoCommand> readAction(const QCommandLineParser &parser, const P
     if (!files.isEmpty() && files.first() != QStringLiteral("-"))
         command.mealFile = files.first();
     return command;
+}
+
+// The options of `--help`, one paragraph each.
+QString optionsHelpText()
+{
+    return QCoreApplication::translate(
+        "PastoCommandLine",
+        "Opzioni:\n"
+        "  --csv     stampa la tabella in formato CSV (RFC 4180) con le intestazioni della finestra\n"
+        "  --nutrienti  dopo i totali stampa il profilo nutrizionale del pasto: 47 nutrienti e i valori\n"
+        "            derivati (sale, quota dell'energia da proteine, lipidi, carboidrati, acidi grassi saturi\n"
+        "            e zuccheri, fibra per 1000 kcal), per gruppi. Un valore che manca nei dati di un alimento\n"
+        "            non vale zero: il totale degli altri è un limite inferiore (\"≥ 12,3 mg (2 alimenti\n"
+        "            senza valore)\"); \"n.d.\" se nessun alimento ha il valore. Con --csv stampa solo il\n"
+        "            profilo, una riga per nutriente: chiave,nutriente,unita,quantita,limite_inferiore,\n"
+        "            alimenti_senza_valore,riferimento,tipo,percentuale,limite_massimo\n"
+        "  --cerca TESTO  non calcola un pasto: elenca gli alimenti di tutte le categorie il cui nome,\n"
+        "            o un loro nome comune (\"insalata\": le lattughe), contiene ogni parola del TESTO\n"
+        "            (senza distinguere maiuscole, accenti e apostrofi tipografici), una riga\n"
+        "            \"categoria;alimento\" per alimento: prima quelli che hanno il TESTO per nome comune,\n"
+        "            poi quelli il cui nome o un nome comune inizia con la prima parola, poi gli altri,\n"
+        "            in ordine alfabetico; aggiungendo \";grammi\" la riga diventa una riga valida di un\n"
+        "            pasto (i nomi che lo richiedono sono già tra virgolette). Nessun alimento trovato:\n"
+        "            non stampa nulla ed esce con 0\n"
+        "  --fabbisogno KCAL  confronta il pasto con un fabbisogno giornaliero di KCAL kcal (un numero\n"
+        "            maggiore di 0): una riga dopo i totali, o cinque colonne in più con --csv\n"
+        "  --importa-alimenti FILE.csv  aggiunge agli alimenti personali quelli del file CSV (UTF-8,\n"
+        "            RFC 4180, intestazione alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,\n"
+        "            colesterolo; numeri con punto o virgola decimale; valori vuoti = sconosciuti). Un\n"
+        "            alimento con lo stesso nome viene aggiornato. Tutte le righe o nessuna; il riepilogo\n"
+        "            va sullo standard error. Sono rifiutati, con il numero della riga, anche i valori\n"
+        "            che la finestra dell'alimento fa confermare (energia lontana più del 15% da quella\n"
+        "            di proteine, lipidi e carboidrati; proteine, lipidi e carboidrati oltre 100 g).\n"
+        "  --forza   con --importa-alimenti: importa anche i valori da confermare\n"
+        "  --esporta-alimenti  stampa gli alimenti personali in quel formato CSV\n"
+        "  --lingua it|en  la lingua dei messaggi e di questo aiuto: it italiano, en inglese (senza,\n"
+        "            quella di LANGUAGE o della lingua dell'utente); si usa con ogni altra opzione\n"
+        "  -h, --help  mostra questo aiuto\n"
+        "\n");
 }
 
 }  // namespace
@@ -202,6 +246,7 @@ std::optional<PastoCommand> readPastoCommand(const QStringList &arguments, QStri
                           "PastoCommandLine", "--importa-alimenti vuole un solo FILE.csv (vedere velmo-pasto --help)"));
     PastoCommand command;
     command.csv = parser.isSet(options.csv);
+    command.nutrients = parser.isSet(options.nutrients);
     const auto withRequirement = readRequirement(parser, options, command, error);
     if (!withRequirement)
         return std::nullopt;
@@ -232,6 +277,7 @@ QString pastoHelpText()
 {
     const auto text = [](const char *source) { return QCoreApplication::translate("PastoCommandLine", source); };
     return text(QT_TRANSLATE_NOOP("PastoCommandLine", "Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]\n"
+                                                      "     velmo-pasto --nutrienti [--csv] [--fabbisogno KCAL] [FILE]\n"
                                                       "     velmo-pasto --cerca TESTO\n"
                                                       "     velmo-pasto --importa-alimenti FILE.csv [--forza]\n"
                                                       "     velmo-pasto --esporta-alimenti\n"
@@ -262,33 +308,7 @@ QString pastoHelpText()
                "protidi, lipidi, glucidi, energia, fibra, colesterolo) e la riga dei totali, con i numeri\n"
                "nel formato della lingua dell'utente.\n"
                "\n"))
-           + text(QT_TRANSLATE_NOOP(
-               "PastoCommandLine",
-               "Opzioni:\n"
-               "  --csv     stampa la tabella in formato CSV (RFC 4180) con le intestazioni della finestra\n"
-               "  --cerca TESTO  non calcola un pasto: elenca gli alimenti di tutte le categorie il cui nome,\n"
-               "            o un loro nome comune (\"insalata\": le lattughe), contiene ogni parola del TESTO\n"
-               "            (senza distinguere maiuscole, accenti e apostrofi tipografici), una riga\n"
-               "            \"categoria;alimento\" per alimento: prima quelli che hanno il TESTO per nome comune,\n"
-               "            poi quelli il cui nome o un nome comune inizia con la prima parola, poi gli altri,\n"
-               "            in ordine alfabetico; aggiungendo \";grammi\" la riga diventa una riga valida di un\n"
-               "            pasto (i nomi che lo richiedono sono già tra virgolette). Nessun alimento trovato:\n"
-               "            non stampa nulla ed esce con 0\n"
-               "  --fabbisogno KCAL  confronta il pasto con un fabbisogno giornaliero di KCAL kcal (un numero\n"
-               "            maggiore di 0): una riga dopo i totali, o cinque colonne in più con --csv\n"
-               "  --importa-alimenti FILE.csv  aggiunge agli alimenti personali quelli del file CSV (UTF-8,\n"
-               "            RFC 4180, intestazione alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,\n"
-               "            colesterolo; numeri con punto o virgola decimale; valori vuoti = sconosciuti). Un\n"
-               "            alimento con lo stesso nome viene aggiornato. Tutte le righe o nessuna; il riepilogo\n"
-               "            va sullo standard error. Sono rifiutati, con il numero della riga, anche i valori\n"
-               "            che la finestra dell'alimento fa confermare (energia lontana più del 15% da quella\n"
-               "            di proteine, lipidi e carboidrati; proteine, lipidi e carboidrati oltre 100 g).\n"
-               "  --forza   con --importa-alimenti: importa anche i valori da confermare\n"
-               "  --esporta-alimenti  stampa gli alimenti personali in quel formato CSV\n"
-               "  --lingua it|en  la lingua dei messaggi e di questo aiuto: it italiano, en inglese (senza,\n"
-               "            quella di LANGUAGE o della lingua dell'utente); si usa con ogni altra opzione\n"
-               "  -h, --help  mostra questo aiuto\n"
-               "\n"))
+           + optionsHelpText()
            + text(QT_TRANSLATE_NOOP(
                       "PastoCommandLine",
                       "Codici di uscita: 0 pasto calcolato (o alimenti importati o esportati); 1 archivio degli\n"

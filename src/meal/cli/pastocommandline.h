@@ -20,6 +20,7 @@ struct PastoCommand {
     QString searchText;                 // --cerca
     QString foodsFile;                  // --importa-alimenti
     bool force = false;                 // --forza
+    bool nutrients = false;             // --nutrienti
 };
 
 // Reads the arguments that follow the program's name. None, and the message that says why, when

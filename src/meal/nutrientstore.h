@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#pragma once
+
+#include "meal/mealfile.h"
+#include "nutrition/foodvalues.h"
+#include "nutrition/nutrients.h"
+#include "nutrition/portion.h"
+
+#include <QHash>
+#include <QSqlDatabase>
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace velmo {
+
+// The nutrient profile's tables of the food database, read when first asked for (never at
+// start-up), each food once. A shipped food has its profile; a personal food has the six values
+// its table holds (the profile's other nutrients for personal foods are still to come).
+class NutrientStore {
+public:
+    explicit NutrientStore(const QSqlDatabase &database) : database_(database) {}
+    void setPersonalDatabase(const QSqlDatabase &personal) { personal_ = personal; }
+
+    // The profile's rows; none, with the reason, when the database has no profile.
+    const Nutrients *nutrients(QString *error);
+    // The food's values per 100 g of edible part; none, with the reason, when it is not found.
+    std::shared_ptr<const FoodValues> values(const FoodRef &food, QString *error);
+
+private:
+    QSqlDatabase database_;
+    QSqlDatabase personal_;
+    std::optional<Nutrients> nutrients_;
+    QHash<QString, std::shared_ptr<const FoodValues>> values_;  // by category and name
+};
+
+// The core's meal of the table's locked rows, as meal file entries give them (`MealDocument::
+// entries()`, `MealComposer::placed()`): each food by category and Italian name, its gross grams
+// and the edible part of its catalogue values. None, with the reason, at the first food not found.
+std::optional<Meal> nutritionMeal(const std::vector<MealFileEntry> &entries, NutrientStore &store, QString *error);
+
+}  // namespace velmo

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#pragma once
+
+#include "nutrition/foodvalues.h"
+#include "nutrition/nutrients.h"
+#include "nutrition/portion.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace velmo {
+
+// A total over foods of which some may lack the value: the sum of the known ones, a lower bound
+// when some food lacks it; none when no food has it.
+struct NutrientAmount {
+    std::optional<double> amount;
+    bool lowerBound = false;
+    int foodsLacking = 0;
+    bool applies = true;  // false for a row that needs what is not known (protein per kg without a weight)
+};
+
+// A meal's amounts, by the index of the nutrient in `Nutrients`, derived rows included.
+struct NutrientProfile {
+    std::vector<NutrientAmount> amounts;
+
+    const NutrientAmount &at(int index) const { return amounts[static_cast<std::size_t>(index)]; }
+};
+
+// The meal's profile. A food of zero grams counts for nothing, lacking or not. The derived rows
+// follow what they are made of: salt is sodium's bound, a share of energy or fibre per 1000 kcal
+// is taken against the profile's own energy and is unknown while that energy is unknown, zero or
+// itself a lower bound (a share of an incomplete energy would be no bound at all); protein per kg
+// needs the body weight.
+NutrientProfile nutrientProfile(const Nutrients &nutrients, const Meal &meal,
+                                std::optional<double> bodyWeightKg = std::nullopt);
+
+// A recipe as a food: its values per 100 g of its net weight, edible part 100 %. A value is
+// unknown when any ingredient of non-zero weight lacks it, since a recipe's value cannot be a
+// bound; none at all when the ingredients weigh nothing.
+std::optional<FoodValues> recipeValues(const Nutrients &nutrients, const Meal &recipe);
+
+// A reference intake for a row of the profile, in the row's unit: its value and kind (PRI, AI,
+// SDT...) and the tolerable upper level where there is one.
+struct ReferenceValue {
+    double value = 0;
+    QString kind;
+    std::optional<double> upper;
+};
+// Looks up the reference of a row by its key; none where there is no reference.
+using ReferenceFor = std::function<std::optional<ReferenceValue>(const QString &key)>;
+
+}  // namespace velmo
