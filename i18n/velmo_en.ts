@@ -1513,6 +1513,33 @@ Printer error</translation>
     </message>
 </context>
 <context>
+    <name>ReferenceIntakes</name>
+    <message>
+        <source>La tabella dei valori di riferimento non si legge: %1</source>
+        <translation>The table of reference values cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>La tabella dei valori di riferimento non ha le colonne attese: %1.</source>
+        <translation>The table of reference values does not have the expected columns: %1.</translation>
+    </message>
+    <message>
+        <source>Riga %1 della tabella dei valori di riferimento: %2 campi invece di %3.</source>
+        <translation>Line %1 of the table of reference values: %2 fields instead of %3.</translation>
+    </message>
+    <message>
+        <source>non disponibile nei dati degli alimenti</source>
+        <translation>not available in the food data</translation>
+    </message>
+    <message>
+        <source>Riga %1 della tabella dei valori di riferimento: il campo &quot;%2&quot; non può valere &quot;%3&quot;.</source>
+        <translation>Line %1 of the table of reference values: the field &quot;%2&quot; cannot be &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>La tabella dei valori di riferimento manca dal programma: reinstallare Velmo.</source>
+        <translation>The table of reference values is missing from the program: reinstall Velmo.</translation>
+    </message>
+</context>
+<context>
     <name>RequirementComparison</name>
     <message>
         <source>Pasto %1 kcal = %2 % di %3 kcal</source>

@@ -13,7 +13,7 @@
 #    QtPrintSupport, directly or through what it links, nor includes their headers.
 # 2. A header of another of our libraries, or of a Qt module, may be included only when the
 #    target links that library or module, directly or through what it links.
-# 3. Links point down the layers: shell -> meal, energy, printing -> catalogue -> common; the
+# 3. Links point down the layers: shell -> meal, energy, printing -> catalogue, nutrition -> common; the
 #    views (src/ui/) may use any model and the shared chart (src/ui/chart), and the program's
 #    shell any view. A console program's folder (src/<subsystem>/cli) is above them all: it may
 #    use its models, and nothing under src/ uses it.
@@ -73,7 +73,7 @@ subsystem_of() {
 }
 rank_of() {
   case $1 in
-    common) echo 0 ;; catalogue) echo 1 ;; meal | energy | printing) echo 2 ;; shell) echo 3 ;;
+    common) echo 0 ;; catalogue | nutrition) echo 1 ;; meal | energy | printing) echo 2 ;; shell) echo 3 ;;
     ui/chart) echo 4 ;; ui/shell) echo 6 ;; ui/*) echo 5 ;; */cli) echo 7 ;; *) echo -1 ;;
   esac
 }
@@ -180,7 +180,7 @@ for t in "${targets[@]}"; do
           path=$(realpath -m "${f%/*}/$header")
         else
           case ${header%%/*} in
-            common | catalogue | meal | energy | printing | shell | ui) ;;
+            common | catalogue | nutrition | meal | energy | printing | shell | ui) ;;
             *) continue ;;
           esac
           path=$src/$header
