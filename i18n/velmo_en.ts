@@ -1,12 +1,18 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="it_IT">
-<context><name>BarChart</name><message>
+<context>
+    <name>BarChart</name>
+    <message>
         <source>Grafico dei grammi di protidi, lipidi e glucidi</source>
         <translation>Chart of the grams of protein, fat and carbohydrate</translation>
     </message>
-</context><context><name>CalculatorCommandLine</name><message>
-        <source>Argomento non riconosciuto: "%1".</source>
-        <translation>Unrecognised argument: "%1".</translation>
+</context>
+<context>
+    <name>CalculatorCommandLine</name>
+    <message>
+        <source>Argomento non riconosciuto: &quot;%1&quot;.</source>
+        <translation>Unrecognised argument: &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>--%1 è indicato più di una volta.</source>
@@ -16,7 +22,10 @@
         <source>Manca il valore di --%1.</source>
         <translation>The value of --%1 is missing.</translation>
     </message>
-</context><context><name>CatalogueRefusal</name><message>
+</context>
+<context>
+    <name>CatalogueRefusal</name>
+    <message>
         <source>Il file è danneggiato o non è un archivio di Velmo. Ripristinarlo da una copia di sicurezza, oppure aprire gli alimenti personali nella finestra di Velmo, che lo mette da parte (senza cancellarlo) e inizia un archivio nuovo.
 Dettagli: %1</source>
         <translation>The file is damaged or is not a Velmo file. Restore it from a backup, or open the personal foods in the Velmo window, which sets it aside (without deleting it) and starts a new file.
@@ -32,19 +41,22 @@ Details: %1</translation>
     </message>
     <message>
         <source>Manca il driver SQLite di Qt: installare il pacchetto libqt6sql6-sqlite.</source>
-        <translation>Qt's SQLite driver is missing: install the package libqt6sql6-sqlite.</translation>
+        <translation>Qt&apos;s SQLite driver is missing: install the package libqt6sql6-sqlite.</translation>
     </message>
     <message>
         <source>Il file è stato scritto da una versione più recente di Velmo (formato %1, questa versione legge fino al formato %2): aggiornare Velmo.</source>
         <translation>The file was written by a newer version of Velmo (format %1; this version reads up to format %2): update Velmo.</translation>
     </message>
-</context><context><name>ConsoleOutput</name><message>
+</context>
+<context>
+    <name>ConsoleOutput</name>
+    <message>
         <source>disco pieno</source>
         <translation>disk full</translation>
     </message>
     <message>
-        <source>spazio su disco dell'utente esaurito</source>
-        <translation>the user's disk quota is used up</translation>
+        <source>spazio su disco dell&apos;utente esaurito</source>
+        <translation>the user&apos;s disk quota is used up</translation>
     </message>
     <message>
         <source>la pipe è stata chiusa da chi leggeva</source>
@@ -74,7 +86,10 @@ Details: %1</translation>
         <source>%1: impossibile scrivere il risultato sullo standard output: %2</source>
         <translation>%1: cannot write the result to standard output: %2</translation>
     </message>
-</context><context><name>Csv</name><message>
+</context>
+<context>
+    <name>Csv</name>
+    <message>
         <source>riga %1: %2</source>
         <translation>line %1: %2</translation>
     </message>
@@ -95,14 +110,17 @@ Details: %1</translation>
         <translation>unclosed quotes</translation>
     </message>
     <message>
-        <source>virgolette non chiuse: una voce tra virgolette deve finire con " (le virgolette al suo interno vanno raddoppiate)</source>
-        <translation>unclosed quotes: a quoted field must end with " (the quotes inside it are doubled)</translation>
+        <source>virgolette non chiuse: una voce tra virgolette deve finire con &quot; (le virgolette al suo interno vanno raddoppiate)</source>
+        <translation>unclosed quotes: a quoted field must end with &quot; (the quotes inside it are doubled)</translation>
     </message>
     <message>
-        <source>testo dopo le virgolette di chiusura: una voce tra virgolette deve essere seguita da "%1" (le virgolette al suo interno vanno raddoppiate)</source>
-        <translation>text after the closing quotes: a quoted field must be followed by "%1" (the quotes inside it are doubled)</translation>
+        <source>testo dopo le virgolette di chiusura: una voce tra virgolette deve essere seguita da &quot;%1&quot; (le virgolette al suo interno vanno raddoppiate)</source>
+        <translation>text after the closing quotes: a quoted field must be followed by &quot;%1&quot; (the quotes inside it are doubled)</translation>
     </message>
-</context><context><name>Dialogs</name><message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
         <source>Attenzione</source>
         <translation>Warning</translation>
     </message>
@@ -110,48 +128,51 @@ Details: %1</translation>
         <source>Informazione</source>
         <translation>Information</translation>
     </message>
-</context><context><name>EnergyCalculator</name><message>
-        <source>Usa --help per l'elenco delle opzioni.</source>
+</context>
+<context>
+    <name>EnergyCalculator</name>
+    <message>
+        <source>Usa --help per l&apos;elenco delle opzioni.</source>
         <translation>Use --help for the list of options.</translation>
     </message>
     <message>
-        <source>Valore non valido per --sesso: "%1" (usare F o M).</source>
-        <translation>Invalid value for --sesso: "%1" (use F or M).</translation>
+        <source>Valore non valido per --sesso: &quot;%1&quot; (usare F o M).</source>
+        <translation>Invalid value for --sesso: &quot;%1&quot; (use F or M).</translation>
     </message>
     <message>
-        <source>Valore non valido per --anni: "%1" (un numero intero di anni, da 0 a %2).</source>
-        <translation>Invalid value for --anni: "%1" (a whole number of years, from 0 to %2).</translation>
+        <source>Valore non valido per --anni: &quot;%1&quot; (un numero intero di anni, da 0 a %2).</source>
+        <translation>Invalid value for --anni: &quot;%1&quot; (a whole number of years, from 0 to %2).</translation>
     </message>
     <message>
-        <source>Età non accettata: --anni "%1" vale %2 anni; l'età va da 0 a %3 anni.</source>
-        <translation>Age not accepted: --anni "%1" is %2 years; the age goes from 0 to %3 years.</translation>
+        <source>Età non accettata: --anni &quot;%1&quot; vale %2 anni; l&apos;età va da 0 a %3 anni.</source>
+        <translation>Age not accepted: --anni &quot;%1&quot; is %2 years; the age goes from 0 to %3 years.</translation>
     </message>
     <message>
-        <source>Valore non valido per --peso: "%1" (i kg, da 1 a %2, come 70 o 70,5; tre cifre dopo la virgola o il punto potrebbero essere migliaia).</source>
-        <translation>Invalid value for --peso: "%1" (the kg, from 1 to %2, such as 70 or 70.5; three digits after the comma or the point could be thousands).</translation>
+        <source>Valore non valido per --peso: &quot;%1&quot; (i kg, da 1 a %2, come 70 o 70,5; tre cifre dopo la virgola o il punto potrebbero essere migliaia).</source>
+        <translation>Invalid value for --peso: &quot;%1&quot; (the kg, from 1 to %2, such as 70 or 70.5; three digits after the comma or the point could be thousands).</translation>
     </message>
     <message>
-        <source>Peso non accettato: --peso "%1" vale %2 kg; il peso va da 1 a %3 kg.</source>
-        <translation>Weight not accepted: --peso "%1" is %2 kg; the weight goes from 1 to %3 kg.</translation>
+        <source>Peso non accettato: --peso &quot;%1&quot; vale %2 kg; il peso va da 1 a %3 kg.</source>
+        <translation>Weight not accepted: --peso &quot;%1&quot; is %2 kg; the weight goes from 1 to %3 kg.</translation>
     </message>
     <message>
-        <source>Valore non valido per --attivita: "%1" (usare leggera, moderata o pesante).</source>
-        <translation>Invalid value for --attivita: "%1" (use leggera, moderata or pesante: light, moderate or heavy).</translation>
+        <source>Valore non valido per --attivita: &quot;%1&quot; (usare leggera, moderata o pesante).</source>
+        <translation>Invalid value for --attivita: &quot;%1&quot; (use leggera, moderata or pesante: light, moderate or heavy).</translation>
     </message>
     <message>
-        <source>Valore non valido per --auspicabili: "%1" (usare si o no).</source>
-        <translation>Invalid value for --auspicabili: "%1" (use si or no: yes or no).</translation>
+        <source>Valore non valido per --auspicabili: &quot;%1&quot; (usare si o no).</source>
+        <translation>Invalid value for --auspicabili: &quot;%1&quot; (use si or no: yes or no).</translation>
     </message>
     <message>
         <source>Dai 18 ai 59 anni servono --attivita e --auspicabili.</source>
         <translation>From 18 to 59 years --attivita and --auspicabili are required.</translation>
     </message>
     <message>
-        <source>Dai 60 anni in su serve --auspicabili (l'attività è sempre leggera).</source>
+        <source>Dai 60 anni in su serve --auspicabili (l&apos;attività è sempre leggera).</source>
         <translation>From 60 years up --auspicabili is required (the activity is always light).</translation>
     </message>
     <message>
-        <source>Nota: dai 60 anni in su l'attività è sempre leggera.</source>
+        <source>Nota: dai 60 anni in su l&apos;attività è sempre leggera.</source>
         <translation>Note: from 60 years up the activity is always light.</translation>
     </message>
     <message>
@@ -203,14 +224,14 @@ Opzioni:
                         (richiesto dai 18 ai 59 anni)
   --auspicabili si|no   con o senza le attività fisiche auspicabili
                         (richiesto dai 18 anni in su)
-  --csv                 una riga CSV preceduta dall'intestazione
-  --lingua it|en        la lingua dei messaggi: it italiano, en inglese (senza l'opzione,
+  --csv                 una riga CSV preceduta dall&apos;intestazione
+  --lingua it|en        la lingua dei messaggi: it italiano, en inglese (senza l&apos;opzione,
                         quella di LANGUAGE o delle impostazioni locali)
   -h, --help            mostra questo aiuto
 
 Sotto i 10 anni viene calcolato il solo metabolismo basale; dai 10 ai 17 anni il LAF è fisso
-e le opzioni di attività non contano; dai 60 anni in su l'attività è sempre leggera.
-I numeri sono scritti secondo le impostazioni locali dell'utente. Nei valori il loro separatore
+e le opzioni di attività non contano; dai 60 anni in su l&apos;attività è sempre leggera.
+I numeri sono scritti secondo le impostazioni locali dell&apos;utente. Nei valori il loro separatore
 delle migliaia è letto come tale (1.000 in italiano, 1,000 in inglese: mille); altrimenti tre
 cifre dopo la virgola o il punto sono rifiutate, perché potrebbero essere migliaia.
 I valori sono stime e non sostituiscono il parere di un medico o di un dietista.
@@ -223,7 +244,7 @@ il risultato sullo standard output (disco pieno, output chiuso, pipe interrotta)
 
 Calculates the basal metabolism, the physical activity level (PAL), the daily energy
 requirement and its division into grams of protein, fat and carbohydrate for a balanced
-diet, with the same values that the program's windows show.
+diet, with the same values that the program&apos;s windows show.
 
 Options:
   --sesso F|M           F for female, M for male
@@ -241,7 +262,7 @@ Options:
 
 Under 10 years only the basal metabolism is calculated; from 10 to 17 years the PAL is fixed
 and the activity options do not count; from 60 years up the activity is always light.
-Numbers are written according to the user's locale settings. In the values its thousands
+Numbers are written according to the user&apos;s locale settings. In the values its thousands
 separator is read as such (1.000 in Italian, 1,000 in English: one thousand); otherwise three
 digits after the comma or the point are refused, because they could be thousands.
 The values are estimates and do not replace the advice of a doctor or a dietitian.
@@ -251,10 +272,13 @@ written to standard output (disk full, output closed, broken pipe).
 </translation>
     </message>
     <message>
-        <source>Manca l'opzione %1.</source>
+        <source>Manca l&apos;opzione %1.</source>
         <translation>Option %1 is missing.</translation>
     </message>
-</context><context><name>EnergyModel</name><message>
+</context>
+<context>
+    <name>EnergyModel</name>
+    <message>
         <source>Adolescente (fino a 17 anni)</source>
         <translation>Adolescent (up to 17 years)</translation>
     </message>
@@ -266,7 +290,10 @@ written to standard output (disk full, output closed, broken pipe).
         <source>Adulto (Da 18 anni in su)</source>
         <translation>Adult (18 years and over)</translation>
     </message>
-</context><context><name>EnergyPrintout</name><message>
+</context>
+<context>
+    <name>EnergyPrintout</name>
+    <message>
         <source>Fabbisogno Energetico -  %1</source>
         <translation>Energy Requirement -  %1</translation>
     </message>
@@ -338,7 +365,10 @@ written to standard output (disk full, output closed, broken pipe).
         <source>La stampa non è riuscita.</source>
         <translation>Printing failed.</translation>
     </message>
-</context><context><name>EnergyWindowForm</name><message>
+</context>
+<context>
+    <name>EnergyWindowForm</name>
+    <message>
         <source>Anni</source>
         <translation>Age</translation>
     </message>
@@ -414,7 +444,10 @@ written to standard output (disk full, output closed, broken pipe).
         <source>Torna alla finestra iniziale</source>
         <translation>Back to the start window</translation>
     </message>
-</context><context><name>FoodCategory</name><message>
+</context>
+<context>
+    <name>FoodCategory</name>
+    <message>
         <source>&amp;Bevande alcoliche</source>
         <translation>&amp;Alcoholic drinks</translation>
     </message>
@@ -550,8 +583,11 @@ written to standard output (disk full, output closed, broken pipe).
         <source>Alimenti personali</source>
         <translation>Personal foods</translation>
     </message>
-</context><context><name>FoodDatabase</name><message>
-        <source>Impossibile aprire l'archivio degli alimenti:
+</context>
+<context>
+    <name>FoodDatabase</name>
+    <message>
+        <source>Impossibile aprire l&apos;archivio degli alimenti:
 %1
 
 %2</source>
@@ -593,7 +629,7 @@ written to standard output (disk full, output closed, broken pipe).
     </message>
     <message>
         <source>Manca il driver SQLite di Qt (pacchetto libqt6sql6-sqlite).</source>
-        <translation>Qt's SQLite driver is missing (package libqt6sql6-sqlite).</translation>
+        <translation>Qt&apos;s SQLite driver is missing (package libqt6sql6-sqlite).</translation>
     </message>
     <message>
         <source>Errore del motore di database: %1</source>
@@ -603,7 +639,10 @@ written to standard output (disk full, output closed, broken pipe).
         <source>Il file non è un archivio di alimenti valido (%1).</source>
         <translation>The file is not a valid food database (%1).</translation>
     </message>
-</context><context><name>FoodFormModel</name><message>
+</context>
+<context>
+    <name>FoodFormModel</name>
+    <message>
         <source>Modifica alimento personale</source>
         <translation>Modify personal food</translation>
     </message>
@@ -659,11 +698,17 @@ Keep these values?</translation>
         <source>&amp;Glucidi</source>
         <translation>&amp;Carbohydrate</translation>
     </message>
-</context><context><name>FoodSearch</name><message>
-        <source>Impossibile leggere gli alimenti della categoria "%1": %2</source>
-        <translation>Cannot read the foods of the category "%1": %2</translation>
+</context>
+<context>
+    <name>FoodSearch</name>
+    <message>
+        <source>Impossibile leggere gli alimenti della categoria &quot;%1&quot;: %2</source>
+        <translation>Cannot read the foods of the category &quot;%1&quot;: %2</translation>
     </message>
-</context><context><name>GrossWeightHint</name><message>
+</context>
+<context>
+    <name>GrossWeightHint</name>
+    <message>
         <source>Solo grammi interi: la virgola non è accettata</source>
         <translation>Whole grams only: the decimal comma is not accepted</translation>
     </message>
@@ -683,20 +728,23 @@ Keep these values?</translation>
         <source>Al massimo %1 cifre: il peso lordo arriva a %2 g</source>
         <translation>At most %1 digits: the gross weight goes up to %2 g</translation>
     </message>
-</context><context><name>MealComposer</name><message>
-        <source>l'alimento %1 non è nella categoria "%2" (forse %3?)</source>
-        <translation>the food %1 is not in the category "%2" (did you mean %3?)</translation>
+</context>
+<context>
+    <name>MealComposer</name>
+    <message>
+        <source>l&apos;alimento %1 non è nella categoria &quot;%2&quot; (forse %3?)</source>
+        <translation>the food %1 is not in the category &quot;%2&quot; (did you mean %3?)</translation>
     </message>
     <message>
-        <source>l'alimento %1 non è nella categoria "%2"</source>
-        <translation>the food %1 is not in the category "%2"</translation>
+        <source>l&apos;alimento %1 non è nella categoria &quot;%2&quot;</source>
+        <translation>the food %1 is not in the category &quot;%2&quot;</translation>
     </message>
     <message>
-        <source>impossibile leggere la categoria "%1"</source>
-        <translation>cannot read the category "%1"</translation>
+        <source>impossibile leggere la categoria &quot;%1&quot;</source>
+        <translation>cannot read the category &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>riga %1: l'alimento %2 non è più nell'archivio</source>
+        <source>riga %1: l&apos;alimento %2 non è più nell&apos;archivio</source>
         <translation>line %1: the food %2 is no longer in the database</translation>
     </message>
     <message>
@@ -707,25 +755,31 @@ Keep these values?</translation>
         <source>riga %1: la riga di %2 non è stata calcolata</source>
         <translation>line %1: the row of %2 was not calculated</translation>
     </message>
-</context><context><name>MealCsv</name><message>
+</context>
+<context>
+    <name>MealCsv</name>
+    <message>
         <source>Alimento</source>
         <translation>Food</translation>
     </message>
-</context><context><name>MealFile</name><message>
-        <source>attese tre voci separate da ";" (categoria;alimento;grammi), trovate %1</source>
-        <translation>expected three fields separated by ";" (category;food;grams), found %1</translation>
+</context>
+<context>
+    <name>MealFile</name>
+    <message>
+        <source>attese tre voci separate da &quot;;&quot; (categoria;alimento;grammi), trovate %1</source>
+        <translation>expected three fields separated by &quot;;&quot; (category;food;grams), found %1</translation>
     </message>
     <message>
         <source>manca la categoria</source>
         <translation>the category is missing</translation>
     </message>
     <message>
-        <source>categoria sconosciuta %1 (l'elenco delle categorie è in velmo-pasto --help)</source>
+        <source>categoria sconosciuta %1 (l&apos;elenco delle categorie è in velmo-pasto --help)</source>
         <translation>unknown category %1 (the list of categories is in velmo-pasto --help)</translation>
     </message>
     <message>
-        <source>manca il nome dell'alimento</source>
-        <translation>the food's name is missing</translation>
+        <source>manca il nome dell&apos;alimento</source>
+        <translation>the food&apos;s name is missing</translation>
     </message>
     <message>
         <source>il peso lordo %1 non è un numero intero di grammi</source>
@@ -782,7 +836,10 @@ Keep these values?</translation>
             <numerusform>and %n more errors</numerusform>
         </translation>
     </message>
-</context><context><name>NutrientGroup</name><message>
+</context>
+<context>
+    <name>NutrientGroup</name>
+    <message>
         <source>Energia e macronutrienti</source>
         <translation>Energy and macronutrients</translation>
     </message>
@@ -806,7 +863,10 @@ Keep these values?</translation>
         <source>Altro</source>
         <translation>Other</translation>
     </message>
-</context><context><name>NutrientReport</name><message>
+</context>
+<context>
+    <name>NutrientReport</name>
+    <message>
         <source>n.d.</source>
         <translation>n/a</translation>
     </message>
@@ -821,15 +881,21 @@ Keep these values?</translation>
         <source>Profilo nutrizionale</source>
         <translation>Nutrient profile</translation>
     </message>
-</context><context><name>NutrientStore</name><message>
-        <source>impossibile leggere i nutrienti dall'archivio degli alimenti (%1): reinstallare Velmo</source>
+</context>
+<context>
+    <name>NutrientStore</name>
+    <message>
+        <source>impossibile leggere i nutrienti dall&apos;archivio degli alimenti (%1): reinstallare Velmo</source>
         <translation>cannot read the nutrients from the food database (%1): reinstall Velmo</translation>
     </message>
     <message>
-        <source>l'alimento %1 non è nell'archivio</source>
+        <source>l&apos;alimento %1 non è nell&apos;archivio</source>
         <translation>the food %1 is not in the database</translation>
     </message>
-</context><context><name>PaperNames</name><message>
+</context>
+<context>
+    <name>PaperNames</name>
+    <message>
         <source> Foglio: %1,  Landscape</source>
         <translation> Sheet: %1,  Landscape</translation>
     </message>
@@ -841,7 +907,10 @@ Keep these values?</translation>
         <source> Foglio: %1</source>
         <translation> Sheet: %1</translation>
     </message>
-</context><context><name>PastoCommandLine</name><message>
+</context>
+<context>
+    <name>PastoCommandLine</name>
+    <message>
         <source>--cerca non si usa insieme ad altri argomenti (%1)</source>
         <translation>--cerca does not go with other arguments (%1)</translation>
     </message>
@@ -878,8 +947,8 @@ Keep these values?</translation>
         <translation>--forza applies only with --importa-alimenti (see velmo-pasto --help)</translation>
     </message>
     <message>
-        <source>il nome del file è vuoto (per leggere lo standard input ometterlo o scrivere "-")</source>
-        <translation>the file name is empty (to read standard input, leave it out or write "-")</translation>
+        <source>il nome del file è vuoto (per leggere lo standard input ometterlo o scrivere &quot;-&quot;)</source>
+        <translation>the file name is empty (to read standard input, leave it out or write &quot;-&quot;)</translation>
     </message>
     <message>
         <source>opzione sconosciuta %1 (vedere velmo-pasto --help)</source>
@@ -896,33 +965,19 @@ Keep these values?</translation>
 </translation>
     </message>
     <message>
-        <source>  %1 (i propri alimenti, nell'archivio %2)
+        <source>  %1 (i propri alimenti, nell&apos;archivio %2)
 </source>
-        <translation>  %1 (the user's own foods, in the database %2)
-</translation>
-    </message>
-    <message>
-        <source>Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]
-     velmo-pasto --cerca TESTO
-     velmo-pasto --importa-alimenti FILE.csv [--forza]
-     velmo-pasto --esporta-alimenti
-
-</source>
-        <translation>Usage: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]
-       velmo-pasto --cerca TEXT
-       velmo-pasto --importa-alimenti FILE.csv [--forza]
-       velmo-pasto --esporta-alimenti
-
+        <translation>  %1 (the user&apos;s own foods, in the database %2)
 </translation>
     </message>
     <message>
         <source>Calcola le calorie e i nutrienti di un pasto, come la tabella di composizione di Velmo.
-Legge il FILE indicato, oppure lo standard input se il FILE manca o è "-". Il FILE è un file
+Legge il FILE indicato, oppure lo standard input se il FILE manca o è &quot;-&quot;. Il FILE è un file
 normale: una pipe con nome, un dispositivo o un socket si passano come standard input.
 
 </source>
-        <translation>Computes the calories and nutrients of a meal, as Velmo's composition table does.
-Reads the given FILE, or standard input if FILE is missing or is "-". FILE must be a
+        <translation>Computes the calories and nutrients of a meal, as Velmo&apos;s composition table does.
+Reads the given FILE, or standard input if FILE is missing or is &quot;-&quot;. FILE must be a
 regular file: pass a named pipe, a device or a socket as standard input.
 
 </translation>
@@ -930,24 +985,24 @@ regular file: pass a named pipe, a device or a socket as standard input.
     <message>
         <source>Ogni riga descrive un alimento, al massimo dodici:
   categoria;alimento;grammi
-- categoria: il titolo della categoria (per esempio "Frutta") o il nome della sua tabella;
-- alimento: il nome esatto dell'alimento, come appare nella griglia degli alimenti;
+- categoria: il titolo della categoria (per esempio &quot;Frutta&quot;) o il nome della sua tabella;
+- alimento: il nome esatto dell&apos;alimento, come appare nella griglia degli alimenti;
 - grammi: il peso lordo, un numero intero di grammi.
-Una voce che contiene ";" o virgolette, o che inizia o finisce con spazi, va tra virgolette
-doppie, raddoppiando quelle al suo interno: "Pasta; sugo", "Torta ""della nonna""".
-Le righe vuote e quelle che iniziano con "#" sono ignorate. Il testo è in UTF-8, con righe
+Una voce che contiene &quot;;&quot; o virgolette, o che inizia o finisce con spazi, va tra virgolette
+doppie, raddoppiando quelle al suo interno: &quot;Pasta; sugo&quot;, &quot;Torta &quot;&quot;della nonna&quot;&quot;&quot;.
+Le righe vuote e quelle che iniziano con &quot;#&quot; sono ignorate. Il testo è in UTF-8, con righe
 di al massimo %1 caratteri e in tutto al massimo 1 MB; la lettura si ferma alla tredicesima
 riga di alimenti e alla prima riga che non è testo.
 
 </source>
         <translation>Each line describes a food, at most twelve:
   category;food;grams
-- category: the heading of the category (for example "Frutta") or the name of its table;
+- category: the heading of the category (for example &quot;Frutta&quot;) or the name of its table;
 - food: the exact name of the food, as it appears in the food grid;
 - grams: the gross weight, a whole number of grams.
-A field that contains ";" or quotes, or that begins or ends with blanks, goes between double
-quotes, with the quotes inside it doubled: "Pasta; sugo", "Torta ""della nonna""".
-Blank lines and lines that begin with "#" are ignored. The text is in UTF-8, with lines of
+A field that contains &quot;;&quot; or quotes, or that begins or ends with blanks, goes between double
+quotes, with the quotes inside it doubled: &quot;Pasta; sugo&quot;, &quot;Torta &quot;&quot;della nonna&quot;&quot;&quot;.
+Blank lines and lines that begin with &quot;#&quot; are ignored. The text is in UTF-8, with lines of
 at most %1 characters and at most 1 MB in all; reading stops at the thirteenth food line
 and at the first line that is not text.
 
@@ -956,12 +1011,12 @@ and at the first line that is not text.
     <message>
         <source>Sullo standard output stampa la tabella: una riga per alimento (nome, peso lordo, peso netto,
 protidi, lipidi, glucidi, energia, fibra, colesterolo) e la riga dei totali, con i numeri
-nel formato della lingua dell'utente.
+nel formato della lingua dell&apos;utente.
 
 </source>
         <translation>On standard output it prints the table: one line per food (name, gross weight, net weight,
 protein, fat, carbohydrate, energy, fibre, cholesterol) and the totals line, with the numbers
-in the format of the user's locale.
+in the format of the user&apos;s locale.
 
 </translation>
     </message>
@@ -971,7 +1026,7 @@ alimenti (%1, accanto al programma o in ../share/velmo) o archivio degli aliment
 mancante, illeggibile o incompleto; 2 errore nelle opzioni o nel testo (i messaggi indicano
 la riga; sono mostrati i primi %2 errori e il numero dei successivi); 3 impossibile scrivere
 il risultato sullo standard output (disco pieno, output chiuso, pipe interrotta). Gli alimenti
-importati sono nell'archivio se e solo se il codice è 0.
+importati sono nell&apos;archivio se e solo se il codice è 0.
 Con i codici 1 e 2 non viene stampato nulla sullo standard output.
 
 </source>
@@ -998,60 +1053,6 @@ With codes 1 and 2 nothing is printed on standard output.
 </translation>
     </message>
     <message>
-        <source>Opzioni:
-  --csv     stampa la tabella in formato CSV (RFC 4180) con le intestazioni della finestra
-  --cerca TESTO  non calcola un pasto: elenca gli alimenti di tutte le categorie il cui nome,
-            o un loro nome comune ("insalata": le lattughe), contiene ogni parola del TESTO
-            (senza distinguere maiuscole, accenti e apostrofi tipografici), una riga
-            "categoria;alimento" per alimento: prima quelli che hanno il TESTO per nome comune,
-            poi quelli il cui nome o un nome comune inizia con la prima parola, poi gli altri,
-            in ordine alfabetico; aggiungendo ";grammi" la riga diventa una riga valida di un
-            pasto (i nomi che lo richiedono sono già tra virgolette). Nessun alimento trovato:
-            non stampa nulla ed esce con 0
-  --fabbisogno KCAL  confronta il pasto con un fabbisogno giornaliero di KCAL kcal (un numero
-            maggiore di 0): una riga dopo i totali, o cinque colonne in più con --csv
-  --importa-alimenti FILE.csv  aggiunge agli alimenti personali quelli del file CSV (UTF-8,
-            RFC 4180, intestazione alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,
-            colesterolo; numeri con punto o virgola decimale; valori vuoti = sconosciuti). Un
-            alimento con lo stesso nome viene aggiornato. Tutte le righe o nessuna; il riepilogo
-            va sullo standard error. Sono rifiutati, con il numero della riga, anche i valori
-            che la finestra dell'alimento fa confermare (energia lontana più del 15% da quella
-            di proteine, lipidi e carboidrati; proteine, lipidi e carboidrati oltre 100 g).
-  --forza   con --importa-alimenti: importa anche i valori da confermare
-  --esporta-alimenti  stampa gli alimenti personali in quel formato CSV
-  --lingua it|en  la lingua dei messaggi e di questo aiuto: it italiano, en inglese (senza,
-            quella di LANGUAGE o della lingua dell'utente); si usa con ogni altra opzione
-  -h, --help  mostra questo aiuto
-
-</source>
-        <translation>Options:
-  --csv     prints the table as CSV (RFC 4180) with the headings of the window
-  --cerca TEXT  computes no meal: lists the foods of every category whose name contains
-            every word of TEXT (ignoring case, accents and typographic apostrophes), one
-            "category;food" line per food: first those whose name begins with the first
-            word, then the others, in alphabetical order; adding ";grams" makes the line a
-            valid line of a meal (names that need it are already quoted). Under Italian the
-            Italian names are searched, and their common names too ("insalata": the
-            lettuces), those having TEXT as a common name first. No food found: prints
-            nothing and exits with 0
-  --fabbisogno KCAL  compares the meal with a daily requirement of KCAL kcal (a number
-            above 0): one line after the totals, or five more columns with --csv
-  --importa-alimenti FILE.csv  adds the foods of the CSV file to the personal foods (UTF-8,
-            RFC 4180, heading alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,
-            colesterolo; numbers with a decimal point or comma; empty values = unknown). A
-            food with the same name is updated. All lines or none; the summary goes to
-            standard error. Also refused, with the number of the line, are the values that
-            the food window asks to confirm (energy more than 15% away from that of protein,
-            fat and carbohydrate; protein, fat and carbohydrate above 100 g).
-  --forza   with --importa-alimenti: imports the values to confirm as well
-  --esporta-alimenti  prints the personal foods in that CSV format
-  --lingua it|en  the language of the messages and of this help: it Italian, en English
-            (without it, that of LANGUAGE or of the user's locale); goes with any other option
-  -h, --help  shows this help
-
-</translation>
-    </message>
-<message>
         <source>--fabbisogno non si usa con --nutrienti --csv, che stampa solo il profilo (vedere velmo-pasto --help)</source>
         <translation>--fabbisogno does not go with --nutrienti --csv, which prints the profile only (see velmo-pasto --help)</translation>
     </message>
@@ -1075,18 +1076,20 @@ With codes 1 and 2 nothing is printed on standard output.
         <source>Opzioni:
   --csv     stampa la tabella in formato CSV (RFC 4180) con le intestazioni della finestra
   --nutrienti  dopo i totali stampa il profilo nutrizionale del pasto: 47 nutrienti e i valori
-            derivati (sale, quota dell'energia da proteine, lipidi, carboidrati, acidi grassi saturi
+            derivati (sale, quota dell&apos;energia da proteine, lipidi, carboidrati, acidi grassi saturi
             e zuccheri, fibra per 1000 kcal), per gruppi. Un valore che manca nei dati di un alimento
-            non vale zero: il totale degli altri è un limite inferiore ("≥ 12,3 mg (2 alimenti
-            senza valore)"); "n.d." se nessun alimento ha il valore. Con --csv stampa solo il
+            non vale zero: il totale degli altri è un limite inferiore (&quot;≥ 12,3 mg (2 alimenti
+            senza valore)&quot;); &quot;n.d.&quot; se nessun alimento ha il valore. Con --csv stampa solo il
             profilo, una riga per nutriente: chiave,nutriente,unita,quantita,limite_inferiore,
             alimenti_senza_valore,riferimento,tipo,percentuale,limite_massimo
-  --cerca TESTO  non calcola un pasto: elenca gli alimenti di tutte le categorie il cui nome
-            contiene ogni parola del TESTO (senza distinguere maiuscole, accenti e apostrofi
-            tipografici), una riga "categoria;alimento" per alimento: prima quelli il cui
-            nome inizia con la prima parola, poi gli altri, in ordine alfabetico; aggiungendo
-            ";grammi" la riga diventa una riga valida di un pasto (i nomi che lo richiedono
-            sono già tra virgolette). Nessun alimento trovato: non stampa nulla ed esce con 0
+  --cerca TESTO  non calcola un pasto: elenca gli alimenti di tutte le categorie il cui nome,
+            o un loro nome comune (&quot;insalata&quot;: le lattughe), contiene ogni parola del TESTO
+            (senza distinguere maiuscole, accenti e apostrofi tipografici), una riga
+            &quot;categoria;alimento&quot; per alimento: prima quelli che hanno il TESTO per nome comune,
+            poi quelli il cui nome o un nome comune inizia con la prima parola, poi gli altri,
+            in ordine alfabetico; aggiungendo &quot;;grammi&quot; la riga diventa una riga valida di un
+            pasto (i nomi che lo richiedono sono già tra virgolette). Nessun alimento trovato:
+            non stampa nulla ed esce con 0
   --fabbisogno KCAL  confronta il pasto con un fabbisogno giornaliero di KCAL kcal (un numero
             maggiore di 0): una riga dopo i totali, o cinque colonne in più con --csv
   --importa-alimenti FILE.csv  aggiunge agli alimenti personali quelli del file CSV (UTF-8,
@@ -1094,30 +1097,32 @@ With codes 1 and 2 nothing is printed on standard output.
             colesterolo; numeri con punto o virgola decimale; valori vuoti = sconosciuti). Un
             alimento con lo stesso nome viene aggiornato. Tutte le righe o nessuna; il riepilogo
             va sullo standard error. Sono rifiutati, con il numero della riga, anche i valori
-            che la finestra dell'alimento fa confermare (energia lontana più del 15% da quella
+            che la finestra dell&apos;alimento fa confermare (energia lontana più del 15% da quella
             di proteine, lipidi e carboidrati; proteine, lipidi e carboidrati oltre 100 g).
   --forza   con --importa-alimenti: importa anche i valori da confermare
   --esporta-alimenti  stampa gli alimenti personali in quel formato CSV
   --lingua it|en  la lingua dei messaggi e di questo aiuto: it italiano, en inglese (senza,
-            quella di LANGUAGE o della lingua dell'utente); si usa con ogni altra opzione
+            quella di LANGUAGE o della lingua dell&apos;utente); si usa con ogni altra opzione
   -h, --help  mostra questo aiuto
 
 </source>
         <translation>Options:
   --csv     prints the table as CSV (RFC 4180) with the headings of the window
-  --nutrienti  after the totals prints the meal's nutrient profile: 47 nutrients and the
+  --nutrienti  after the totals prints the meal&apos;s nutrient profile: 47 nutrients and the
             derived values (salt, share of energy from protein, fat, carbohydrate, saturated
-            fatty acids and sugars, fibre per 1000 kcal), by group. A value missing from a food's
-            data is not zero: the total of the others is a lower bound ("≥ 12.3 mg (2 foods
-            without a value)"); "n/a" when no food has the value. With --csv prints the
+            fatty acids and sugars, fibre per 1000 kcal), by group. A value missing from a food&apos;s
+            data is not zero: the total of the others is a lower bound (&quot;≥ 12.3 mg (2 foods
+            without a value)&quot;); &quot;n/a&quot; when no food has the value. With --csv prints the
             profile only, one line per nutrient: chiave,nutriente,unita,quantita,limite_inferiore,
             alimenti_senza_valore,riferimento,tipo,percentuale,limite_massimo
   --cerca TEXT  computes no meal: lists the foods of every category whose name contains
             every word of TEXT (ignoring case, accents and typographic apostrophes), one
-            "category;food" line per food: first those whose name begins with the first
-            word, then the others, in alphabetical order; adding ";grams" makes the line a
-            valid line of a meal (names that need it are already quoted). No food found:
-            prints nothing and exits with 0
+            &quot;category;food&quot; line per food: first those whose name begins with the first
+            word, then the others, in alphabetical order; adding &quot;;grams&quot; makes the line a
+            valid line of a meal (names that need it are already quoted). Under Italian the
+            Italian names are searched, and their common names too (&quot;insalata&quot;: the
+            lettuces), those having TEXT as a common name first. No food found: prints
+            nothing and exits with 0
   --fabbisogno KCAL  compares the meal with a daily requirement of KCAL kcal (a number
             above 0): one line after the totals, or five more columns with --csv
   --importa-alimenti FILE.csv  adds the foods of the CSV file to the personal foods (UTF-8,
@@ -1130,13 +1135,16 @@ With codes 1 and 2 nothing is printed on standard output.
   --forza   with --importa-alimenti: imports the values to confirm as well
   --esporta-alimenti  prints the personal foods in that CSV format
   --lingua it|en  the language of the messages and of this help: it Italian, en English
-            (without it, that of LANGUAGE or of the user's locale); goes with any other option
+            (without it, that of LANGUAGE or of the user&apos;s locale); goes with any other option
   -h, --help  shows this help
 
 </translation>
     </message>
-</context><context><name>PersonalCatalogue</name><message>
-        <source>Impossibile aprire l'archivio degli alimenti personali:
+</context>
+<context>
+    <name>PersonalCatalogue</name>
+    <message>
+        <source>Impossibile aprire l&apos;archivio degli alimenti personali:
 %1
 
 %2</source>
@@ -1150,7 +1158,7 @@ With codes 1 and 2 nothing is printed on standard output.
         <translation>The file is not a Velmo personal foods file: name another file or move it.</translation>
     </message>
     <message>
-        <source>Impossibile creare l'archivio degli alimenti personali</source>
+        <source>Impossibile creare l&apos;archivio degli alimenti personali</source>
         <translation>Cannot create the personal foods file</translation>
     </message>
     <message>
@@ -1158,7 +1166,7 @@ With codes 1 and 2 nothing is printed on standard output.
         <translation>Cannot rename the file %1.</translation>
     </message>
     <message>
-        <source>%1; l'archivio non è stato modificato:
+        <source>%1; l&apos;archivio non è stato modificato:
 %2
 
 %3</source>
@@ -1168,27 +1176,27 @@ With codes 1 and 2 nothing is printed on standard output.
 %3</translation>
     </message>
     <message>
-        <source>Esiste già un alimento personale di nome "%1".</source>
-        <translation>A personal food called "%1" already exists.</translation>
+        <source>Esiste già un alimento personale di nome &quot;%1&quot;.</source>
+        <translation>A personal food called &quot;%1&quot; already exists.</translation>
     </message>
     <message>
-        <source>Impossibile salvare l'alimento nell'archivio degli alimenti personali</source>
+        <source>Impossibile salvare l&apos;alimento nell&apos;archivio degli alimenti personali</source>
         <translation>Cannot save the food in the personal foods file</translation>
     </message>
     <message>
-        <source>l'alimento "%1" non è più nell'archivio</source>
-        <translation>the food "%1" is no longer in the file</translation>
+        <source>l&apos;alimento &quot;%1&quot; non è più nell&apos;archivio</source>
+        <translation>the food &quot;%1&quot; is no longer in the file</translation>
     </message>
     <message>
-        <source>Impossibile eliminare l'alimento dall'archivio degli alimenti personali</source>
+        <source>Impossibile eliminare l&apos;alimento dall&apos;archivio degli alimenti personali</source>
         <translation>Cannot delete the food from the personal foods file</translation>
     </message>
     <message>
-        <source>Impossibile importare gli alimenti nell'archivio degli alimenti personali</source>
+        <source>Impossibile importare gli alimenti nell&apos;archivio degli alimenti personali</source>
         <translation>Cannot import the foods into the personal foods file</translation>
     </message>
     <message>
-        <source>Impossibile leggere l'archivio degli alimenti personali:
+        <source>Impossibile leggere l&apos;archivio degli alimenti personali:
 %1
 
 %2</source>
@@ -1197,7 +1205,10 @@ With codes 1 and 2 nothing is printed on standard output.
 
 %2</translation>
     </message>
-</context><context><name>PersonalFood</name><message>
+</context>
+<context>
+    <name>PersonalFood</name>
+    <message>
         <source>Parte edibile</source>
         <translation>Edible part</translation>
     </message>
@@ -1218,19 +1229,19 @@ With codes 1 and 2 nothing is printed on standard output.
         <translation>Cholesterol</translation>
     </message>
     <message>
-        <source>Il nome dell'alimento è vuoto.</source>
+        <source>Il nome dell&apos;alimento è vuoto.</source>
         <translation>The name of the food is empty.</translation>
     </message>
     <message>
-        <source>Il nome dell'alimento deve avere almeno due caratteri.</source>
+        <source>Il nome dell&apos;alimento deve avere almeno due caratteri.</source>
         <translation>The name of the food must have at least two characters.</translation>
     </message>
     <message>
-        <source>Il nome dell'alimento è troppo lungo (al massimo %1 caratteri).</source>
+        <source>Il nome dell&apos;alimento è troppo lungo (al massimo %1 caratteri).</source>
         <translation>The name of the food is too long (at most %1 characters).</translation>
     </message>
     <message>
-        <source>Il nome dell'alimento contiene caratteri di controllo.</source>
+        <source>Il nome dell&apos;alimento contiene caratteri di controllo.</source>
         <translation>The name of the food contains control characters.</translation>
     </message>
     <message>
@@ -1253,7 +1264,7 @@ With codes 1 and 2 nothing is printed on standard output.
         <translation>%1: %2 is not a number (use digits and at most one decimal separator, point or comma)</translation>
     </message>
     <message>
-        <source>la prima riga deve essere l'intestazione alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo</source>
+        <source>la prima riga deve essere l&apos;intestazione alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo</source>
         <translation>the first line must be the header alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo</translation>
     </message>
     <message>
@@ -1261,7 +1272,7 @@ With codes 1 and 2 nothing is printed on standard output.
         <translation>line %1: %2</translation>
     </message>
     <message>
-        <source>l'alimento %1 compare già alla riga %2</source>
+        <source>l&apos;alimento %1 compare già alla riga %2</source>
         <translation>the food %1 already appears on line %2</translation>
     </message>
     <message>
@@ -1296,24 +1307,27 @@ With codes 1 and 2 nothing is printed on standard output.
         <translation>Carbohydrate</translation>
     </message>
     <message>
-        <source>L'energia indicata (%1 kcal) differisce di più del 15% da quella calcolata da protidi, lipidi e glucidi (4 × %2 + 9 × %3 + 4 × %4 = %5 kcal); può essere giusta, per esempio per l'alcol o i polioli.</source>
+        <source>L&apos;energia indicata (%1 kcal) differisce di più del 15% da quella calcolata da protidi, lipidi e glucidi (4 × %2 + 9 × %3 + 4 × %4 = %5 kcal); può essere giusta, per esempio per l&apos;alcol o i polioli.</source>
         <translation>The energy given (%1 kcal) differs by more than 15% from the energy computed from protein, fat and carbohydrate (4 × %2 + 9 × %3 + 4 × %4 = %5 kcal); it may be right, for example because of alcohol or polyols.</translation>
     </message>
     <message>
         <source>Protidi, lipidi e glucidi insieme fanno %1 g, più dei 100 g di alimento a cui si riferiscono.</source>
         <translation>Protein, fat and carbohydrate together make %1 g, more than the 100 g of food they refer to.</translation>
     </message>
-</context><context><name>PrintModuleModel</name><message>
-        <source>L' oggetto da stampare
-e' di tipo errato.</source>
+</context>
+<context>
+    <name>PrintModuleModel</name>
+    <message>
+        <source>L&apos; oggetto da stampare
+e&apos; di tipo errato.</source>
         <translation>The object to print
 is of the wrong type.</translation>
     </message>
     <message>
         <source>Stampa di %1
 
-L' oggetto da stampare
-e' di tipo errato.</source>
+L&apos; oggetto da stampare
+e&apos; di tipo errato.</source>
         <translation>Printing %1
 
 The object to print
@@ -1322,7 +1336,7 @@ is of the wrong type.</translation>
     <message>
         <source>Parametri errati.
 
-La larghezza e l' altezza di stampa
+La larghezza e l&apos; altezza di stampa
 richieste devono essere &gt; 0.</source>
         <translation>Wrong parameters.
 
@@ -1336,18 +1350,21 @@ and height must be &gt; 0.</translation>
     <message>
         <source>Formato grafico sconosciuto.
 
-L' operazione di stampa viene interrotta.</source>
+L&apos; operazione di stampa viene interrotta.</source>
         <translation>Unknown picture format.
 
 The print operation is stopped.</translation>
     </message>
     <message>
-        <source>Si e' verificata una condizione
-inaspettata elaborando l' immagine.</source>
+        <source>Si e&apos; verificata una condizione
+inaspettata elaborando l&apos; immagine.</source>
         <translation>An unexpected condition occurred
 while processing the picture.</translation>
     </message>
-</context><context><name>PrintRoutines</name><message>
+</context>
+<context>
+    <name>PrintRoutines</name>
+    <message>
         <source> Errore in %1</source>
         <translation> Error in %1</translation>
     </message>
@@ -1413,7 +1430,10 @@ met an unexpected situation.
 Error code = 482
 Printer error</translation>
     </message>
-</context><context><name>PrintSetupWindowForm</name><message>
+</context>
+<context>
+    <name>PrintSetupWindowForm</name>
+    <message>
         <source> Anteprina di Stampa</source>
         <translation> Print Preview</translation>
     </message>
@@ -1426,7 +1446,7 @@ Printer error</translation>
         <translation>&amp;Name:</translation>
     </message>
     <message>
-        <source>&amp;Proprieta'</source>
+        <source>&amp;Proprieta&apos;</source>
         <translation>P&amp;roperties</translation>
     </message>
     <message>
@@ -1525,25 +1545,28 @@ Printer error</translation>
         <source>&amp;Chiudi</source>
         <translation>&amp;Close</translation>
     </message>
-</context><context><name>QtPrinterService</name><message>
+</context>
+<context>
+    <name>QtPrinterService</name>
+    <message>
         <source>Nessun file PDF indicato: la stampa non è stata eseguita.</source>
         <translation>No PDF file given: nothing was printed.</translation>
     </message>
     <message>
-        <source>La stampante "%1" non è disponibile.</source>
-        <translation>The printer "%1" is not available.</translation>
+        <source>La stampante &quot;%1&quot; non è disponibile.</source>
+        <translation>The printer &quot;%1&quot; is not available.</translation>
     </message>
     <message>
-        <source>Impossibile avviare la stampa su "%1".</source>
-        <translation>Cannot start printing on "%1".</translation>
+        <source>Impossibile avviare la stampa su &quot;%1&quot;.</source>
+        <translation>Cannot start printing on &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>La stampa si è interrotta.</source>
         <translation>Printing was interrupted.</translation>
     </message>
     <message>
-        <source>La stampa su "%1" non è riuscita.</source>
-        <translation>Printing on "%1" failed.</translation>
+        <source>La stampa su &quot;%1&quot; non è riuscita.</source>
+        <translation>Printing on &quot;%1&quot; failed.</translation>
     </message>
     <message>
         <source>Proprietà della stampante</source>
@@ -1553,7 +1576,10 @@ Printer error</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
-</context><context><name>Recipe</name><message>
+</context>
+<context>
+    <name>Recipe</name>
+    <message>
         <source>Nessun alimento del pasto è bloccato: bloccare le righe da salvare come alimento.</source>
         <translation>No food of the meal is locked: lock the rows to save as a food.</translation>
     </message>
@@ -1563,9 +1589,39 @@ Printer error</translation>
     </message>
     <message>
         <source>I valori del pasto sono troppo grandi per essere riportati a 100 g.</source>
-        <translation>The meal's values are too large to be scaled to 100 g.</translation>
+        <translation>The meal&apos;s values are too large to be scaled to 100 g.</translation>
     </message>
-</context><context><name>RequirementComparison</name><message>
+</context>
+<context>
+    <name>ReferenceIntakes</name>
+    <message>
+        <source>La tabella dei valori di riferimento non si legge: %1</source>
+        <translation>The table of reference values cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>La tabella dei valori di riferimento non ha le colonne attese: %1.</source>
+        <translation>The table of reference values does not have the expected columns: %1.</translation>
+    </message>
+    <message>
+        <source>Riga %1 della tabella dei valori di riferimento: %2 campi invece di %3.</source>
+        <translation>Line %1 of the table of reference values: %2 fields instead of %3.</translation>
+    </message>
+    <message>
+        <source>non disponibile nei dati degli alimenti</source>
+        <translation>not available in the food data</translation>
+    </message>
+    <message>
+        <source>Riga %1 della tabella dei valori di riferimento: il campo &quot;%2&quot; non può valere &quot;%3&quot;.</source>
+        <translation>Line %1 of the table of reference values: the field &quot;%2&quot; cannot be &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>La tabella dei valori di riferimento manca dal programma: reinstallare Velmo.</source>
+        <translation>The table of reference values is missing from the program: reinstall Velmo.</translation>
+    </message>
+</context>
+<context>
+    <name>RequirementComparison</name>
+    <message>
         <source>Pasto %1 kcal = %2 % di %3 kcal</source>
         <translation>Meal %1 kcal = %2 % of %3 kcal</translation>
     </message>
@@ -1574,11 +1630,11 @@ Printer error</translation>
         <translation>Meal %1 kcal = %2 % of %3 kcal (%4)</translation>
     </message>
     <message>
-        <source>Pasto %1 kcal = %2 % di %3 kcal · Protidi %4 % Lipidi %5 % Glucidi %6 % dell'energia</source>
+        <source>Pasto %1 kcal = %2 % di %3 kcal · Protidi %4 % Lipidi %5 % Glucidi %6 % dell&apos;energia</source>
         <translation>Meal %1 kcal = %2 % of %3 kcal · Protein %4 % Fat %5 % Carbohydrate %6 % of energy</translation>
     </message>
     <message>
-        <source>Pasto %1 kcal = %2 % di %3 kcal (%4) · Protidi %5 % Lipidi %6 % Glucidi %7 % dell'energia</source>
+        <source>Pasto %1 kcal = %2 % di %3 kcal (%4) · Protidi %5 % Lipidi %6 % Glucidi %7 % dell&apos;energia</source>
         <translation>Meal %1 kcal = %2 % of %3 kcal (%4) · Protein %5 % Fat %6 % Carbohydrate %7 % of energy</translation>
     </message>
     <message>
@@ -1601,7 +1657,10 @@ Printer error</translation>
         <source>Glucidi: % energia</source>
         <translation>Carbohydrate: % energy</translation>
     </message>
-</context><context><name>SafeFile</name><message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
         <source>è una cartella, non un file</source>
         <translation>it is a folder, not a file</translation>
     </message>
@@ -1649,8 +1708,11 @@ Printer error</translation>
         <source>errore di sistema n. %1</source>
         <translation>system error no. %1</translation>
     </message>
-</context><context><name>SqlStatements</name><message>
-        <source>L'archivio è in uso da un altro programma (un'altra finestra di Velmo o velmo-pasto): riprovare fra poco.</source>
+</context>
+<context>
+    <name>SqlStatements</name>
+    <message>
+        <source>L&apos;archivio è in uso da un altro programma (un&apos;altra finestra di Velmo o velmo-pasto): riprovare fra poco.</source>
         <translation>The file is in use by another program (another Velmo window or velmo-pasto): try again shortly.</translation>
     </message>
     <message>
@@ -1658,8 +1720,8 @@ Printer error</translation>
         <translation>The file or its folder is read-only: make them writable (write permission for yourself) and try again.</translation>
     </message>
     <message>
-        <source>Impossibile aprire o creare i file dell'archivio nella sua cartella: controllare che la cartella esista e sia scrivibile, poi riprovare.</source>
-        <translation>Cannot open or create the file's files in its folder: check that the folder exists and is writable, then try again.</translation>
+        <source>Impossibile aprire o creare i file dell&apos;archivio nella sua cartella: controllare che la cartella esista e sia scrivibile, poi riprovare.</source>
+        <translation>Cannot open or create the file&apos;s files in its folder: check that the folder exists and is writable, then try again.</translation>
     </message>
     <message>
         <source>Il disco è pieno: liberare spazio e riprovare.</source>
@@ -1674,7 +1736,7 @@ Printer error</translation>
         <translation>The file is damaged.</translation>
     </message>
     <message>
-        <source>Errore imprevisto dell'archivio: riprovare; se si ripete, conservare il file e segnalarlo.</source>
+        <source>Errore imprevisto dell&apos;archivio: riprovare; se si ripete, conservare il file e segnalarlo.</source>
         <translation>Unexpected database error: try again; if it happens again, keep the file and report it.</translation>
     </message>
     <message>
@@ -1687,15 +1749,24 @@ Details: %2</translation>
         <source>nessun risultato</source>
         <translation>no result</translation>
     </message>
-</context><context><name>TextPrinting</name><message>
+</context>
+<context>
+    <name>TextPrinting</name>
+    <message>
         <source>File PDF</source>
         <translation>PDF file</translation>
     </message>
-</context><context><name>Translation</name><message>
-        <source>lingua sconosciuta "%1": --lingua vuole it (italiano) o en (inglese)</source>
-        <translation>unknown language "%1": --lingua takes it (Italian) or en (English)</translation>
+</context>
+<context>
+    <name>Translation</name>
+    <message>
+        <source>lingua sconosciuta &quot;%1&quot;: --lingua vuole it (italiano) o en (inglese)</source>
+        <translation>unknown language &quot;%1&quot;: --lingua takes it (Italian) or en (English)</translation>
     </message>
-</context><context><name>UserFolder</name><message>
+</context>
+<context>
+    <name>UserFolder</name>
+    <message>
         <source>La cartella %1 era accessibile anche ad altri utenti del computer: ora lo è solo al suo proprietario.</source>
         <translation>The folder %1 was open to other users of the computer as well: now only its owner can reach it.</translation>
     </message>
@@ -1723,7 +1794,10 @@ Details: %2</translation>
         <source>Impossibile creare il file %1 (%2): controllare che la cartella sia scrivibile.</source>
         <translation>The file %1 cannot be created (%2): check that the folder is writable.</translation>
     </message>
-</context><context><name>VelmoPasto</name><message>
+</context>
+<context>
+    <name>VelmoPasto</name>
+    <message>
         <source>%1 (gli alimenti personali non sono cercati)</source>
         <translation>%1 (the personal foods are not searched)</translation>
     </message>
@@ -1754,30 +1828,33 @@ Details: %2</translation>
         <source>impossibile leggere lo standard input: indicare il pasto come FILE</source>
         <translation>cannot read standard input: give the meal as FILE</translation>
     </message>
-</context><context><name>velmo</name><message>
+</context>
+<context>
+    <name>velmo</name>
+    <message>
         <source>Uso: velmo [--lingua it|en] [FILE]
 
 Apre la finestra di Velmo: le calorie e i nutrienti di un pasto composto dagli alimenti scelti
-per categoria, e il fabbisogno energetico giornaliero. Con FILE apre all'avvio quel pasto (un
+per categoria, e il fabbisogno energetico giornaliero. Con FILE apre all&apos;avvio quel pasto (un
 file .pasto salvato dal menu Pasto, lo stesso testo che legge velmo-pasto); un file che non si
 può leggere, che non è un file normale o che ha una riga sbagliata è segnalato da un messaggio.
 
 Opzioni:
   -h, --help         mostra questo aiuto ed esce, senza aprire la finestra
-  --lingua it|en     la lingua dell'interfaccia: it italiano, en inglese. Senza l'opzione
-                     vale la variabile d'ambiente LANGUAGE, poi la lingua del sistema
+  --lingua it|en     la lingua dell&apos;interfaccia: it italiano, en inglese. Senza l&apos;opzione
+                     vale la variabile d&apos;ambiente LANGUAGE, poi la lingua del sistema
                      (LC_ALL, LC_MESSAGES, LANG): inglese se è inglese, altrimenti italiano
 
-Con la variabile d'ambiente VELMO_ESCI_DOPO_AVVIO=1 il programma termina appena la finestra
-principale è mostrata: serve a verificare un'installazione.
+Con la variabile d&apos;ambiente VELMO_ESCI_DOPO_AVVIO=1 il programma termina appena la finestra
+principale è mostrata: serve a verificare un&apos;installazione.
 
-Codici di uscita: 0 il programma è terminato normalmente; 1 l'archivio degli alimenti manca o
+Codici di uscita: 0 il programma è terminato normalmente; 1 l&apos;archivio degli alimenti manca o
 non si può leggere (un messaggio lo dice); 2 --lingua non indica né it né en (un messaggio lo
 dice); 3 impossibile scrivere questo aiuto.
 </source>
         <translation>Usage: velmo [--lingua it|en] [FILE]
 
-Opens Velmo's window: the calories and nutrients of a meal made of foods chosen by
+Opens Velmo&apos;s window: the calories and nutrients of a meal made of foods chosen by
 category, and the daily energy requirement. With FILE it opens that meal at start-up (a
 .pasto file saved from the Meal menu, the same text that velmo-pasto reads); a file that
 cannot be read, is not a regular file or has a wrong line is reported in a message.
@@ -1796,7 +1873,10 @@ Exit codes: 0 the program ended normally; 1 the food database is missing or cann
 could not be written.
 </translation>
     </message>
-</context><context><name>velmo::DataControl</name><message>
+</context>
+<context>
+    <name>velmo::DataControl</name>
+    <message>
         <source>archivio degli alimenti non aperto</source>
         <translation>food database not open</translation>
     </message>
@@ -1808,7 +1888,10 @@ could not be written.
 
 %1</translation>
     </message>
-</context><context><name>velmo::EnergyWindowControls</name><message>
+</context>
+<context>
+    <name>velmo::EnergyWindowControls</name>
+    <message>
         <source>Leggera</source>
         <translation>Light</translation>
     </message>
@@ -1828,7 +1911,10 @@ could not be written.
         <source>Senza le attività fisiche auspicabili</source>
         <translation>Without desirable physical activities</translation>
     </message>
-</context><context><name>velmo::EnergyWindowModel</name><message>
+</context>
+<context>
+    <name>velmo::EnergyWindowModel</name>
+    <message>
         <source>Calcolo del Fabbisogno Energetico Giornaliero per le persone di sesso femminile</source>
         <translation>Calculation of the Daily Energy Requirement for females</translation>
     </message>
@@ -1857,14 +1943,17 @@ could not be written.
         <translation>You have not entered the weight!!</translation>
     </message>
     <message>
-        <source>Non hai scelto l'attività</source>
+        <source>Non hai scelto l&apos;attività</source>
         <translation>You have not chosen the activity</translation>
     </message>
     <message>
         <source>Con una Attività %1 %2</source>
         <translation>Activity: %1, %2</translation>
     </message>
-</context><context><name>velmo::FoodGridModel</name><message>
+</context>
+<context>
+    <name>velmo::FoodGridModel</name>
+    <message>
         <source>alimenti</source>
         <translation>food</translation>
     </message>
@@ -1896,20 +1985,26 @@ could not be written.
         <source>colesterolo</source>
         <translation>cholesterol</translation>
     </message>
-</context><context><name>velmo::LauncherModel</name><message>
+</context>
+<context>
+    <name>velmo::LauncherModel</name>
+    <message>
         <source>Versione %1.%2.%3</source>
         <translation>Version %1.%2.%3</translation>
     </message>
-</context><context><name>velmo::MainWindowModel</name><message>
+</context>
+<context>
+    <name>velmo::MainWindowModel</name>
+    <message>
         <source>Alimenti</source>
         <translation>Foods</translation>
     </message>
     <message>
-        <source>Sei alla fine dell'Archivio</source>
+        <source>Sei alla fine dell&apos;Archivio</source>
         <translation>You are at the end of the list</translation>
     </message>
     <message>
-        <source>Sei all'inizio dell'Archivio</source>
+        <source>Sei all&apos;inizio dell&apos;Archivio</source>
         <translation>You are at the start of the list</translation>
     </message>
     <message>
@@ -1920,7 +2015,10 @@ could not be written.
         <source>Scegli un alimento: Scelta alimenti o Ctrl+F</source>
         <translation>Choose a food: Foods menu or Ctrl+F</translation>
     </message>
-</context><context><name>velmo::MealDocument</name><message>
+</context>
+<context>
+    <name>velmo::MealDocument</name>
+    <message>
         <source>Pasti di Velmo</source>
         <translation>Velmo meals</translation>
     </message>
@@ -1937,7 +2035,7 @@ could not be written.
         <translation>Open meal</translation>
     </message>
     <message>
-        <source>il pasto contiene alimenti personali, ma l'archivio degli alimenti personali non si può aprire</source>
+        <source>il pasto contiene alimenti personali, ma l&apos;archivio degli alimenti personali non si può aprire</source>
         <translation>the meal contains personal foods, but the personal foods database cannot be opened</translation>
     </message>
     <message>
@@ -1978,7 +2076,10 @@ could not be written.
         <source>apertura di %1</source>
         <translation>opening %1</translation>
     </message>
-</context><context><name>velmo::MealGrid</name><message>
+</context>
+<context>
+    <name>velmo::MealGrid</name>
+    <message>
         <source>Peso lordo: g</source>
         <translation>Gross weight: g</translation>
     </message>
@@ -2018,7 +2119,10 @@ could not be written.
         <source>Inserire quantità sul campo peso lordo</source>
         <translation>Enter a quantity in the gross weight box</translation>
     </message>
-</context><context><name>velmo::MealSteps</name><message>
+</context>
+<context>
+    <name>velmo::MealSteps</name>
+    <message>
         <source>blocco di %1</source>
         <translation>locking %1</translation>
     </message>
@@ -2042,7 +2146,10 @@ could not be written.
         <source>rifiuto del blocco della riga %1</source>
         <translation>refused lock of row %1</translation>
     </message>
-</context><context><name>velmo::PersonalFoodCommands</name><message>
+</context>
+<context>
+    <name>velmo::PersonalFoodCommands</name>
+    <message>
         <source>File CSV (*.csv);;Tutti i file (*)</source>
         <translation>CSV files (*.csv);;All files (*)</translation>
     </message>
@@ -2079,10 +2186,10 @@ A new, empty file has been created:
 %2</translation>
     </message>
     <message>
-        <source>Eliminare l'alimento personale "%1"?
+        <source>Eliminare l&apos;alimento personale &quot;%1&quot;?
 
-L'eliminazione non si può annullare.</source>
-        <translation>Delete the personal food "%1"?
+L&apos;eliminazione non si può annullare.</source>
+        <translation>Delete the personal food &quot;%1&quot;?
 
 This cannot be undone.</translation>
     </message>
@@ -2136,23 +2243,26 @@ Import them anyway?</translation>
     </message>
     <message>
         <source>Nome del nuovo alimento personale (i valori sono per 100 g del peso netto del pasto):</source>
-        <translation>Name of the new personal food (the values are per 100 g of the meal's net weight):</translation>
+        <translation>Name of the new personal food (the values are per 100 g of the meal&apos;s net weight):</translation>
     </message>
     <message>
         <source>Salva pasto come alimento</source>
         <translation>Save meal as food</translation>
     </message>
     <message>
-        <source>Esiste già un alimento personale di nome "%1". Sostituirlo?</source>
-        <translation>A personal food called "%1" already exists. Replace it?</translation>
+        <source>Esiste già un alimento personale di nome &quot;%1&quot;. Sostituirlo?</source>
+        <translation>A personal food called &quot;%1&quot; already exists. Replace it?</translation>
     </message>
     <message>
-        <source>Creato l'alimento personale "%1" (parte edibile 100%), per 100 g di pasto:
+        <source>Creato l&apos;alimento personale &quot;%1&quot; (parte edibile 100%), per 100 g di pasto:
 %2.</source>
-        <translation>Created the personal food "%1" (edible part 100%), per 100 g of meal:
+        <translation>Created the personal food &quot;%1&quot; (edible part 100%), per 100 g of meal:
 %2.</translation>
     </message>
-</context><context><name>velmo::printing::PrintWindowModel</name><message>
+</context>
+<context>
+    <name>velmo::printing::PrintWindowModel</name>
+    <message>
         <source>Anteprima di stampa</source>
         <translation>Print preview</translation>
     </message>
@@ -2178,17 +2288,23 @@ Nothing was printed.</translation>
         <source>Sca&amp;la:</source>
         <translation>Sc&amp;ale:</translation>
     </message>
-</context><context><name>velmo::printing::SheetPreview</name><message>
+</context>
+<context>
+    <name>velmo::printing::SheetPreview</name>
+    <message>
         <source>Errore di Copia</source>
         <translation>Copy Error</translation>
     </message>
     <message>
-        <source>Non posso salvare l'anteprima nel file
+        <source>Non posso salvare l&apos;anteprima nel file
 %1</source>
         <translation>Cannot save the preview to the file
 %1</translation>
     </message>
-</context><context><name>velmo::ui::AppWindows</name><message>
+</context>
+<context>
+    <name>velmo::ui::AppWindows</name>
+    <message>
         <source>femmina</source>
         <translation>female</translation>
     </message>
@@ -2196,7 +2312,10 @@ Nothing was printed.</translation>
         <source>maschio</source>
         <translation>male</translation>
     </message>
-</context><context><name>velmo::ui::ChoiceDialog</name><message>
+</context>
+<context>
+    <name>velmo::ui::ChoiceDialog</name>
+    <message>
         <source>Fabbisogno energetico per un uomo</source>
         <translation>Energy requirement for a man</translation>
     </message>
@@ -2212,7 +2331,10 @@ Nothing was printed.</translation>
         <source>Donna</source>
         <translation>Woman</translation>
     </message>
-</context><context><name>velmo::ui::CompositionTableView</name><message>
+</context>
+<context>
+    <name>velmo::ui::CompositionTableView</name>
+    <message>
         <source>Totale, %1</source>
         <translation>Total, %1</translation>
     </message>
@@ -2225,7 +2347,7 @@ Nothing was printed.</translation>
         <translation>Gross weight, row %1</translation>
     </message>
     <message>
-        <source>Grammi interi dell'alimento scelto; poi Tab e Spazio per bloccare la riga</source>
+        <source>Grammi interi dell&apos;alimento scelto; poi Tab e Spazio per bloccare la riga</source>
         <translation>Whole grams of the chosen food; then Tab and Space to lock the row</translation>
     </message>
     <message>
@@ -2240,7 +2362,10 @@ Nothing was printed.</translation>
         <source>Blocca la riga e calcola la porzione: Spazio la blocca e apre la riga successiva, di nuovo Spazio la sblocca e la svuota</source>
         <translation>Lock the row and calculate the portion: Space locks it and opens the next row, Space again unlocks and empties it</translation>
     </message>
-</context><context><name>velmo::ui::EnergyWindow</name><message>
+</context>
+<context>
+    <name>velmo::ui::EnergyWindow</name>
+    <message>
         <source>Protidi</source>
         <translation>Protein</translation>
     </message>
@@ -2256,15 +2381,21 @@ Nothing was printed.</translation>
         <source>g di macronutrienti</source>
         <translation>g of macronutrients</translation>
     </message>
-</context><context><name>velmo::ui::FoodGridView</name><message>
+</context>
+<context>
+    <name>velmo::ui::FoodGridView</name>
+    <message>
         <source>Alimenti della categoria</source>
         <translation>Foods of the category</translation>
     </message>
     <message>
-        <source>Le frecce scelgono l'alimento della riga aperta; Tab porta al suo peso lordo</source>
+        <source>Le frecce scelgono l&apos;alimento della riga aperta; Tab porta al suo peso lordo</source>
         <translation>The arrows choose the food of the open row; Tab goes to its gross weight</translation>
     </message>
-</context><context><name>velmo::ui::FoodSearchWindow</name><message>
+</context>
+<context>
+    <name>velmo::ui::FoodSearchWindow</name>
+    <message>
         <source>Alimento</source>
         <translation>Food</translation>
     </message>
@@ -2289,11 +2420,11 @@ Nothing was printed.</translation>
         <translation>Foods found</translation>
     </message>
     <message>
-        <source>Invio o doppio clic sceglie l'alimento</source>
+        <source>Invio o doppio clic sceglie l&apos;alimento</source>
         <translation>Enter or a double click chooses the food</translation>
     </message>
     <message>
-        <source>Scrivere una o più parole del nome dell'alimento.</source>
+        <source>Scrivere una o più parole del nome dell&apos;alimento.</source>
         <translation>Write one or more words of the name of the food.</translation>
     </message>
     <message>
@@ -2319,28 +2450,27 @@ Nothing was printed.</translation>
         <source>Gli alimenti il cui nome, o un nome comune come «insalata», contiene tutte le parole scritte, senza distinguere maiuscole e accenti</source>
         <translation>The foods whose name contains every word written, regardless of capitals and accents</translation>
     </message>
-<message>
-        <source>Gli alimenti il cui nome contiene tutte le parole scritte, senza distinguere maiuscole e accenti</source>
-        <translation>The foods whose name contains every word written, regardless of capitals and accents</translation>
-    </message>
-    </context><context><name>velmo::ui::FoodWindow</name><message>
+</context>
+<context>
+    <name>velmo::ui::FoodWindow</name>
+    <message>
         <source>Valori per 100 g di parte edibile; un valore lasciato vuoto resta sconosciuto.</source>
         <translation>Values per 100 g of edible part; a value left empty stays unknown.</translation>
     </message>
     <message>
-        <source>Obbligatorio, nel formato dei numeri della lingua dell'utente</source>
-        <translation>Required, in the number format of the user's language</translation>
+        <source>Obbligatorio, nel formato dei numeri della lingua dell&apos;utente</source>
+        <translation>Required, in the number format of the user&apos;s language</translation>
     </message>
     <message>
-        <source>Facoltativo, nel formato dei numeri della lingua dell'utente</source>
-        <translation>Optional, in the number format of the user's language</translation>
+        <source>Facoltativo, nel formato dei numeri della lingua dell&apos;utente</source>
+        <translation>Optional, in the number format of the user&apos;s language</translation>
     </message>
     <message>
         <source>&amp;Salva</source>
         <translation>&amp;Save</translation>
     </message>
     <message>
-        <source>Salva l'alimento</source>
+        <source>Salva l&apos;alimento</source>
         <translation>Save the food</translation>
     </message>
     <message>
@@ -2351,7 +2481,10 @@ Nothing was printed.</translation>
         <source>Annulla senza salvare</source>
         <translation>Cancel without saving</translation>
     </message>
-</context><context><name>velmo::ui::HelpWindow</name><message>
+</context>
+<context>
+    <name>velmo::ui::HelpWindow</name>
+    <message>
         <source>Guida di Velmo</source>
         <translation>Velmo Help</translation>
     </message>
@@ -2387,7 +2520,10 @@ Nothing was printed.</translation>
         <source>Nessuna pagina contiene tutte queste parole: prova con meno parole o con altre.</source>
         <translation>No page contains all these words: try fewer words or other ones.</translation>
     </message>
-</context><context><name>velmo::ui::LauncherWindow</name><message>
+</context>
+<context>
+    <name>velmo::ui::LauncherWindow</name>
+    <message>
         <source>Avviso: Prego leggere le avvertenze disponibili nel CDROM e nella cartella nel file Leggimi.txt</source>
         <translation>Notice: Please read the warnings on the CD-ROM and in the file Leggimi.txt in the program folder</translation>
     </message>
@@ -2415,11 +2551,17 @@ Nothing was printed.</translation>
         <source>Fabbisogno Energetico</source>
         <translation>Energy Requirement</translation>
     </message>
-</context><context><name>velmo::ui::MacroChartView</name><message>
+</context>
+<context>
+    <name>velmo::ui::MacroChartView</name>
+    <message>
         <source>Protidi     Lipidi     Glucidi</source>
         <translation>Protein     Fat     Carbohydrate</translation>
     </message>
-</context><context><name>velmo::ui::MainMenuBar</name><message>
+</context>
+<context>
+    <name>velmo::ui::MainMenuBar</name>
+    <message>
         <source>&amp;Pasto</source>
         <translation>&amp;Meal</translation>
     </message>
@@ -2524,7 +2666,7 @@ Nothing was printed.</translation>
         <translation>&amp;Recent files</translation>
     </message>
     <message>
-        <source>%1: il file non c'è più</source>
+        <source>%1: il file non c&apos;è più</source>
         <translation>%1: the file is no longer there</translation>
     </message>
     <message>
@@ -2535,7 +2677,10 @@ Nothing was printed.</translation>
         <source>&amp;Svuota elenco</source>
         <translation>&amp;Clear list</translation>
     </message>
-</context><context><name>velmo::ui::MainStatusBar</name><message>
+</context>
+<context>
+    <name>velmo::ui::MainStatusBar</name>
+    <message>
         <source>Pasto e fabbisogno</source>
         <translation>Meal and requirement</translation>
     </message>
@@ -2543,7 +2688,10 @@ Nothing was printed.</translation>
         <source>Suggerimento</source>
         <translation>Hint</translation>
     </message>
-</context><context><name>velmo::ui::MainToolBar</name><message>
+</context>
+<context>
+    <name>velmo::ui::MainToolBar</name>
+    <message>
         <source>Primo alimento</source>
         <translation>First food</translation>
     </message>
@@ -2571,15 +2719,24 @@ Nothing was printed.</translation>
         <source>Esci</source>
         <translation>Exit</translation>
     </message>
-</context><context><name>velmo::ui::MainWindow</name><message>
+</context>
+<context>
+    <name>velmo::ui::MainWindow</name>
+    <message>
         <source>Area di lavoro</source>
         <translation>Work area</translation>
     </message>
-</context><context><name>velmo::ui::PrintSetupWindow</name><message>
+</context>
+<context>
+    <name>velmo::ui::PrintSetupWindow</name>
+    <message>
         <source>Chiudi</source>
         <translation>Close</translation>
     </message>
-</context><context><name>velmo::ui::QtDialogs</name><message>
+</context>
+<context>
+    <name>velmo::ui::QtDialogs</name>
+    <message>
         <source>&amp;Sì</source>
         <translation>&amp;Yes</translation>
     </message>
@@ -2591,7 +2748,10 @@ Nothing was printed.</translation>
         <source>Annulla</source>
         <translation>Cancel</translation>
     </message>
-</context><context><name>velmo::ui::UpDown</name><message>
+</context>
+<context>
+    <name>velmo::ui::UpDown</name>
+    <message>
         <source>Aumenta</source>
         <translation>Increase</translation>
     </message>
@@ -2599,4 +2759,5 @@ Nothing was printed.</translation>
         <source>Diminuisci</source>
         <translation>Decrease</translation>
     </message>
-</context></TS>
+</context>
+</TS>

@@ -366,8 +366,9 @@ TEST_F(MainWindowTest, HelpSearchFindsThePagesWithTheWordsAndEscCloses)
             pages << help->results()->item(i)->text();
         EXPECT_EQ(pages.join(u" | "_s), QString::fromUtf8(c.pages));
         QTest::keyClick(help->searchBox(), Qt::Key_Return);
-        if (!pages.isEmpty())
+        if (!pages.isEmpty()) {
             EXPECT_EQ(help->browser()->textCursor().selectedText(), QString::fromUtf8(c.selected));
+        }
     }
     QTest::keyClick(help->searchBox(), Qt::Key_Escape);
     EXPECT_FALSE(help->isVisible());

@@ -1,0 +1,245 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#include "referenceintakes.h"
+
+#include "common/csv.h"
+
+#include <QFile>
+#include <QStringList>
+
+#include <array>
+#include <utility>
+
+namespace velmo {
+
+namespace {
+
+const QStringList kHeader = {u"riferimento"_qs, u"chiave"_qs, u"tipo"_qs,  u"sesso"_qs,      u"eta_da"_qs, u"eta_a"_qs,
+                             u"condizione"_qs,  u"valore"_qs, u"unita"_qs, u"nota_unita"_qs, u"nota"_qs,   u"fonte"_qs};
+enum Column { Source, Key, Kind, Sex, AgeFrom, AgeTo, Condition, Value, Unit, UnitNote, Note, Origin };
+
+constexpr std::array<std::pair<const char16_t *, IntakeKind>, 6> kKinds = {{{u"PRI", IntakeKind::Pri},
+                                                                            {u"AI", IntakeKind::Ai},
+                                                                            {u"AR", IntakeKind::Ar},
+                                                                            {u"UL", IntakeKind::Ul},
+                                                                            {u"SDT", IntakeKind::Sdt},
+                                                                            {u"RI", IntakeKind::Ri}}};
+
+// Iodine, biotin, chloride, fluoride, molybdenum and chromium have references but no food values.
+constexpr std::array<const char16_t *, 6> kMissingFromFoods = {u"ID", u"BIOT", u"CLD", u"FD", u"MO", u"CR"};
+
+const QString kPregnancy = u"gravidanza"_qs;
+const QString kLactation = u"allattamento"_qs;
+
+std::optional<double> readNumber(QStringView text)
+{
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || value < 0)
+        return std::nullopt;
+    return value;
+}
+
+// An empty field is "no bound"; anything else must be a number.
+bool readOptionalNumber(const QString &text, std::optional<double> *out)
+{
+    if (text.isEmpty())
+        return true;
+    *out = readNumber(text);
+    return out->has_value();
+}
+
+std::optional<IntakeValue> readValue(const QString &text)
+{
+    IntakeValue value;
+    for (const auto &[prefix, isUpper] :
+         {std::pair{u"<=", true}, std::pair{u">=", false}, std::pair{u"<", true}, std::pair{u">", false}}) {
+        if (text.startsWith(QStringView(prefix))) {
+            const auto bound = readNumber(QStringView(text).mid(QStringView(prefix).size()));
+            if (!bound)
+                return std::nullopt;
+            (isUpper ? value.maximum : value.minimum) = bound;
+            return value;
+        }
+    }
+    const qsizetype dash = text.indexOf(u'-', 1);
+    value.minimum = readNumber(dash < 0 ? QStringView(text) : QStringView(text).left(dash));
+    value.maximum = dash < 0 ? value.minimum : readNumber(QStringView(text).mid(dash + 1));
+    if (!value.minimum || !value.maximum || *value.minimum > *value.maximum)
+        return std::nullopt;
+    return value;
+}
+
+// The column whose text is wrong, or none when the row is read into `row`.
+std::optional<Column> readRow(const QStringList &f, ReferenceRow *row)
+{
+    if (f[Source] == u"LARN"_qs || f[Source] == u"EFSA"_qs)
+        row->source = f[Source] == u"LARN"_qs ? ReferenceSource::Larn : ReferenceSource::Efsa;
+    else
+        return Source;
+    row->key = f[Key];
+    if (row->key.isEmpty())
+        return Key;
+    const auto kind = std::find_if(kKinds.begin(), kKinds.end(),
+                                   [&](const auto &k) { return f[Kind] == QStringView(k.first); });
+    if (kind == kKinds.end())
+        return Kind;
+    row->kind = kind->second;
+    if (!f[Sex].isEmpty() && f[Sex] != u"M"_qs && f[Sex] != u"F"_qs)
+        return Sex;
+    if (!f[Sex].isEmpty())
+        row->female = f[Sex] == u"F"_qs;
+    if (!readOptionalNumber(f[AgeFrom], &row->ageFrom))
+        return AgeFrom;
+    if (!readOptionalNumber(f[AgeTo], &row->ageTo) || (row->ageFrom && row->ageTo && *row->ageTo <= *row->ageFrom))
+        return AgeTo;
+    row->condition = f[Condition];
+    const auto value = readValue(f[Value]);
+    if (!value)
+        return Value;
+    row->value = *value;
+    row->unit = f[Unit];
+    if (row->unit.isEmpty())
+        return Unit;
+    row->unitNote = f[UnitNote];
+    row->note = f[Note];
+    row->origin = f[Origin];
+    return std::nullopt;
+}
+
+bool fitsAge(const ReferenceRow &row, double age)
+{
+    return (!row.ageFrom || *row.ageFrom <= age) && (!row.ageTo || age < *row.ageTo);
+}
+
+}  // namespace
+
+QString NutrientReference::unit() const
+{
+    for (const auto *row : {&reference, &averageRequirement, &upperLevel})
+        if (*row)
+            return (*row)->unit;
+    return {};
+}
+
+QString NutrientReference::unitNote() const
+{
+    for (const auto *row : {&reference, &averageRequirement, &upperLevel})
+        if (*row && !(*row)->unitNote.isEmpty())
+            return (*row)->unitNote;
+    return {};
+}
+
+std::optional<ReferenceIntakes> ReferenceIntakes::parse(const QString &csvText, QString *error)
+{
+    const CsvParseResult csv = parseCsv(csvText);
+    if (!csv.ok()) {
+        *error = tr("La tabella dei valori di riferimento non si legge: %1").arg(csv.error);
+        return std::nullopt;
+    }
+    if (csv.records.empty() || csv.records.front().fields != kHeader) {
+        *error = tr("La tabella dei valori di riferimento non ha le colonne attese: %1.").arg(kHeader.join(u", "_qs));
+        return std::nullopt;
+    }
+    ReferenceIntakes table;
+    for (auto record = csv.records.begin() + 1; record != csv.records.end(); ++record) {
+        ReferenceRow row;
+        row.line = record->line;
+        if (record->fields.size() != kHeader.size()) {
+            *error = tr("Riga %1 della tabella dei valori di riferimento: %2 campi invece di %3.")
+                         .arg(record->line)
+                         .arg(record->fields.size())
+                         .arg(kHeader.size());
+            return std::nullopt;
+        }
+        if (const auto wrong = readRow(record->fields, &row)) {
+            *error = tr("Riga %1 della tabella dei valori di riferimento: il campo \"%2\" non può "
+                        "valere \"%3\".")
+                         .arg(record->line)
+                         .arg(kHeader[*wrong], record->fields[*wrong]);
+            return std::nullopt;
+        }
+        table.rows_.push_back(std::move(row));
+    }
+    return table;
+}
+
+const ReferenceIntakes *ReferenceIntakes::shipped(QString *error)
+{
+    static const auto loaded = [] {
+        std::pair<std::optional<ReferenceIntakes>, QString> result;
+        QFile file(u":/nutrition/riferimenti.csv"_qs);
+        if (!file.open(QIODevice::ReadOnly))
+            result.second = tr("La tabella dei valori di riferimento manca dal programma: reinstallare Velmo.");
+        else
+            result.first = parse(QString::fromUtf8(file.readAll()), &result.second);
+        return result;
+    }();
+    if (!loaded.first && error)
+        *error = loaded.second;
+    return loaded.first ? &*loaded.first : nullptr;
+}
+
+std::optional<ReferenceRow> ReferenceIntakes::choose(const IntakePerson &person, const QString &key,
+                                                     IntakeKind kind) const
+{
+    const bool female = person.female || person.pregnant || person.lactating;
+    const QString condition = person.pregnant ? kPregnancy : (person.lactating ? kLactation : QString());
+    const auto pick = [&](const QString &wanted) -> std::optional<ReferenceRow> {
+        for (const ReferenceRow &row : rows_) {
+            if (row.source == person.source && row.kind == kind && row.key == key && row.condition == wanted
+                && (!row.female || *row.female == female) && fitsAge(row, person.ageYears))
+                return row;
+        }
+        return std::nullopt;
+    };
+    if (!condition.isEmpty())
+        if (auto row = pick(condition))
+            return row;
+    return pick(QString());
+}
+
+std::optional<NutrientReference> ReferenceIntakes::find(const IntakePerson &person, const QString &key) const
+{
+    NutrientReference found;
+    found.key = key;
+    found.missingFromFoods = missingFromFoods(key);
+    for (const IntakeKind kind : {IntakeKind::Pri, IntakeKind::Ai, IntakeKind::Sdt, IntakeKind::Ri}) {
+        found.reference = choose(person, key, kind);
+        if (found.reference)
+            break;
+    }
+    found.averageRequirement = choose(person, key, IntakeKind::Ar);
+    found.upperLevel = choose(person, key, IntakeKind::Ul);
+    if (!found.reference && !found.averageRequirement && !found.upperLevel)
+        return std::nullopt;
+    return found;
+}
+
+std::vector<NutrientReference> ReferenceIntakes::forPerson(const IntakePerson &person) const
+{
+    std::vector<NutrientReference> found;
+    QStringList seen;
+    for (const ReferenceRow &row : rows_) {
+        if (row.source != person.source || seen.contains(row.key))
+            continue;
+        seen.append(row.key);
+        if (auto reference = find(person, row.key))
+            found.push_back(std::move(*reference));
+    }
+    return found;
+}
+
+bool ReferenceIntakes::missingFromFoods(const QString &key)
+{
+    return std::any_of(kMissingFromFoods.begin(), kMissingFromFoods.end(),
+                       [&](const char16_t *missing) { return key == QStringView(missing); });
+}
+
+QString ReferenceIntakes::missingFromFoodsText()
+{
+    return tr("non disponibile nei dati degli alimenti");
+}
+
+}  // namespace velmo

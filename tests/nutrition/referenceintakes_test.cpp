@@ -1,0 +1,180 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#include "nutrition/referenceintakes.h"
+#include "support/tablecase.h"
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <tuple>
+
+using namespace velmo;
+
+namespace {
+
+const ReferenceIntakes &table()
+{
+    QString error;
+    const ReferenceIntakes *shipped = ReferenceIntakes::shipped(&error);
+    EXPECT_NE(shipped, nullptr) << error.toStdString();
+    static const ReferenceIntakes empty{};
+    return shipped ? *shipped : empty;
+}
+
+constexpr auto L = ReferenceSource::Larn;
+constexpr auto E = ReferenceSource::Efsa;
+constexpr double kNone = -1;
+
+// The expected values are those of the LARN 2014 pages and of the EFSA opinions.
+struct ChoiceCase {
+    int line;
+    ReferenceSource source;
+    bool female;
+    double age;
+    bool pregnant, lactating;
+    const char16_t *key;
+    const char16_t *kind;  // of the reference; empty when there is none
+    double min, max, ar, ul;
+};
+const ChoiceCase kChoices[] = {
+    {__LINE__, L, false, 30, false, false, u"CA", u"PRI", 1000, 1000, 800, 2500},
+    {__LINE__, L, true, 30, false, false, u"FE", u"PRI", 18, 18, 10, kNone},
+    {__LINE__, L, true, 60, false, false, u"FE", u"PRI", 10, 10, 6, kNone},
+    {__LINE__, L, true, 10.99, false, false, u"FE", u"PRI", 13, 13, 5, kNone},
+    {__LINE__, L, true, 11, false, false, u"FE", u"PRI", 10, 10, 7, kNone},
+    {__LINE__, L, false, 59.99, false, false, u"VITB6A", u"PRI", 1.3, 1.3, 1.1, 25},
+    {__LINE__, L, false, 60, false, false, u"VITB6A", u"PRI", 1.7, 1.7, 1.4, 25},
+    {__LINE__, L, false, 0.49, false, false, u"CA", u"", kNone, kNone, kNone, kNone},
+    {__LINE__, L, false, 0.5, false, false, u"CA", u"AI", 260, 260, kNone, kNone},
+    {__LINE__, L, false, 0.5, false, false, u"VITD", u"AI", 10, 10, kNone, 40},
+    {__LINE__, L, true, 30, true, false, u"FE", u"PRI", 27, 27, 22, kNone},
+    {__LINE__, L, true, 30, false, true, u"FOL", u"PRI", 500, 500, 450, 1000},
+    {__LINE__, L, true, 30, true, false, u"PROCNT", u"PRI", 54, 54, 43, kNone},
+    {__LINE__, L, false, 70, false, false, u"PROCNT", u"SDT", 77, 77, kNone, kNone},
+    {__LINE__, L, false, 40, false, false, u"NA", u"AI", 1500, 1500, kNone, kNone},
+    {__LINE__, L, false, 40, false, false, u"CHOCDF", u"RI", 45, 60, kNone, kNone},
+    {__LINE__, L, false, 40, false, false, u"FIBTG", u"SDT", 25, kNone, kNone, kNone},
+    {__LINE__, L, false, 8, false, false, u"FIBTG", u"AI", 8.4, 8.4, kNone, kNone},
+    {__LINE__, L, false, 40, false, false, u"FASAT", u"SDT", kNone, 10, kNone, kNone},
+    {__LINE__, E, false, 40, false, false, u"FIBTG", u"AI", 25, 25, kNone, kNone},
+    {__LINE__, E, true, 60, false, false, u"VITA_RAE", u"", kNone, kNone, kNone, kNone},
+    {__LINE__, E, false, 60, false, false, u"VITA_RAE", u"", kNone, kNone, kNone, 3000},
+    {__LINE__, E, false, 40, false, false, u"CA", u"", kNone, kNone, kNone, kNone},
+};
+
+std::optional<double> expected(double v)
+{
+    return v == kNone ? std::nullopt : std::optional(v);
+}
+std::optional<double> valueOf(const std::optional<ReferenceRow> &row, bool upper = false)
+{
+    if (!row)
+        return std::nullopt;
+    return upper ? row->value.maximum : row->value.minimum;
+}
+const char16_t *kindName(IntakeKind kind)
+{
+    const char16_t *names[] = {u"PRI", u"AI", u"AR", u"UL", u"SDT", u"RI"};
+    return names[static_cast<int>(kind)];
+}
+
+}  // namespace
+
+TEST(ReferenceIntakesTest, ChoosesBySourceSexAgeAndCondition)
+{
+    for (const auto &c : kChoices) {
+        VELMO_CASE(c);
+        const IntakePerson person{c.female, c.age, c.pregnant, c.lactating, c.source};
+        const auto found = table().find(person, QString::fromUtf16(c.key));
+        const std::optional<ReferenceRow> none;
+        const auto &ref = found ? found->reference : none;
+        EXPECT_EQ(ref ? QString::fromUtf16(kindName(ref->kind)) : QString(), QString::fromUtf16(c.kind));
+        EXPECT_EQ(valueOf(ref), expected(c.min));
+        EXPECT_EQ(valueOf(ref, true), expected(c.max));
+        EXPECT_EQ(valueOf(found ? found->averageRequirement : none), expected(c.ar));
+        EXPECT_EQ(valueOf(found ? found->upperLevel : none, true), expected(c.ul));
+    }
+}
+
+TEST(ReferenceIntakesTest, SaysWhereUnitsDifferAndWhatTheFoodsLack)
+{
+    const IntakePerson man{false, 40};
+    const auto all = table().forPerson(man);
+    std::map<QString, NutrientReference> byKey;
+    for (const auto &n : all)
+        byKey.emplace(n.key, n);
+    for (const char *key : {"VITA_RAE", "NIA", "TOCPHA", "FOL", "NA"})
+        EXPECT_FALSE(byKey.at(QString::fromLatin1(key)).unitNote().isEmpty()) << key;
+    EXPECT_TRUE(byKey.at(u"CA"_qs).unitNote().isEmpty());
+    EXPECT_EQ(byKey.at(u"NA"_qs).unit(), u"mg"_qs);
+    for (const char *key : {"ID", "BIOT", "CLD", "FD"})
+        EXPECT_TRUE(byKey.at(QString::fromLatin1(key)).missingFromFoods) << key;
+    EXPECT_FALSE(byKey.at(u"CA"_qs).missingFromFoods);
+    EXPECT_EQ(ReferenceIntakes::missingFromFoodsText(), u"non disponibile nei dati degli alimenti"_qs);
+}
+
+TEST(ReferenceIntakesTest, RefusesAMalformedTableNamingTheLine)
+{
+    const QString header = u"riferimento,chiave,tipo,sesso,eta_da,eta_a,condizione,valore,unita,"
+                           "nota_unita,nota,fonte\n"_qs;
+    const QString good = u"LARN,CA,PRI,M,18,30,,1000,mg,,,x\n"_qs;
+    struct Broken {
+        int line;
+        const char16_t *text;
+        const char16_t *wrong;
+    };
+    const Broken kBroken[] = {
+        {__LINE__, u"LARN,CA,XYZ,M,18,30,,1000,mg,,,x", u"\"tipo\""},
+        {__LINE__, u"LARN,CA,PRI,X,18,30,,1000,mg,,,x", u"\"sesso\""},
+        {__LINE__, u"LARN,CA,PRI,M,30,18,,1000,mg,,,x", u"\"eta_a\""},
+        {__LINE__, u"LARN,CA,PRI,M,18,30,,mille,mg,,,x", u"\"valore\""},
+        {__LINE__, u"LARN,CA,PRI,M,18,30,,60-45,mg,,,x", u"\"valore\""},
+        {__LINE__, u"INRAN,CA,PRI,M,18,30,,1000,mg,,,x", u"\"riferimento\""},
+        {__LINE__, u"LARN,CA,PRI,M,18,30,,1000,,,,x", u"\"unita\""},
+        {__LINE__, u"LARN,CA,PRI,M,18,30,,1000,mg", u"9 campi"},
+    };
+    QString error;
+    ASSERT_TRUE(ReferenceIntakes::parse(header + good, &error)) << error.toStdString();
+    for (const auto &c : kBroken) {
+        VELMO_CASE(c);
+        error.clear();
+        EXPECT_FALSE(ReferenceIntakes::parse(header + good + QString::fromUtf16(c.text), &error));
+        EXPECT_TRUE(error.startsWith(u"Riga 3 "_qs)) << error.toStdString();
+        EXPECT_TRUE(error.contains(QString::fromUtf16(c.wrong))) << error.toStdString();
+    }
+    EXPECT_FALSE(ReferenceIntakes::parse(good, &error));
+    EXPECT_TRUE(error.contains(u"colonne"_qs)) << error.toStdString();
+}
+
+// The shipped table: every key is a nutrient of the food data or one they lack, and for every
+// group AR <= PRI <= UL where they exist in the same unit.
+TEST(ReferenceIntakesTest, ShippedTableIsConsistent)
+{
+    const QStringList foodTags = u"PROCNT FAT CHOCDF ENERC_KCAL STARCH LACS ALC WATER CAFFN "
+                                 "ENERC_KJ SUGAR FIBTG CA FE MG P K NA ZN CU MN SE RETOL VITA_RAE "
+                                 "CARTB TOCPHA VITD VITC THIA RIBF NIA PANTAC VITB6A FOL VITB12 "
+                                 "CHOLN VITK1 FOLDFE CHOLE FATRN FASAT F18D2 F18D3 F22D6 F20D5 "
+                                 "FAMS FAPU"_qs.split(u' ');
+    ASSERT_EQ(foodTags.size(), 47);
+    ASSERT_GT(table().rows().size(), 1000U);
+    using Group = std::tuple<ReferenceSource, QString, std::optional<bool>, std::optional<double>,
+                             std::optional<double>, QString, QString>;
+    std::map<Group, std::map<IntakeKind, double>> groups;
+    for (const ReferenceRow &row : table().rows()) {
+        EXPECT_TRUE(foodTags.contains(row.key) || ReferenceIntakes::missingFromFoods(row.key))
+            << "line " << row.line << ": " << row.key.toStdString();
+        const Group group{row.source, row.key, row.female, row.ageFrom, row.ageTo, row.condition, row.unit};
+        EXPECT_TRUE(groups[group].emplace(row.kind, row.value.maximum.value_or(0)).second)
+            << "line " << row.line << ": two rows of one kind for one group";
+    }
+    for (const auto &[group, kinds] : groups) {
+        const auto at = [&](IntakeKind k) { return kinds.count(k) ? kinds.at(k) : -1.0; };
+        const double need = std::max(at(IntakeKind::Pri), at(IntakeKind::Ai));
+        const double upper = at(IntakeKind::Ul) >= 0 ? at(IntakeKind::Ul) : 1e9;
+        EXPECT_LE(at(IntakeKind::Ar), std::max(need, 0.0)) << std::get<1>(group).toStdString();
+        EXPECT_LE(need, upper) << std::get<1>(group).toStdString();
+    }
+}
