@@ -210,7 +210,8 @@ std::optional<std::vector<CatalogueFood>> readCatalogue(const QString &path, con
                              QStringLiteral("ndb %1: la fonte non dà una parte edibile intera").arg(rec.fields[1]));
             return std::nullopt;
         }
-        foods.push_back({rec.line, tableIndex, rows[static_cast<std::size_t>(tableIndex)]++, name, &it.value(), rec.fields[1]});
+        foods.push_back(
+            {rec.line, tableIndex, rows[static_cast<std::size_t>(tableIndex)]++, name, &it.value(), rec.fields[1]});
     }
     if (!checkEnglishNames(path, foods, error))
         return std::nullopt;
