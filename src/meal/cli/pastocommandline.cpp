@@ -276,12 +276,13 @@ QString categoryHelpLines()
 QString pastoHelpText()
 {
     const auto text = [](const char *source) { return QCoreApplication::translate("PastoCommandLine", source); };
-    return text(QT_TRANSLATE_NOOP("PastoCommandLine", "Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]\n"
-                                                      "     velmo-pasto --nutrienti [--csv] [--fabbisogno KCAL] [FILE]\n"
-                                                      "     velmo-pasto --cerca TESTO\n"
-                                                      "     velmo-pasto --importa-alimenti FILE.csv [--forza]\n"
-                                                      "     velmo-pasto --esporta-alimenti\n"
-                                                      "\n"))
+    return text(QT_TRANSLATE_NOOP("PastoCommandLine",
+                                  "Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]\n"
+                                  "     velmo-pasto --nutrienti [--csv] [--fabbisogno KCAL] [FILE]\n"
+                                  "     velmo-pasto --cerca TESTO\n"
+                                  "     velmo-pasto --importa-alimenti FILE.csv [--forza]\n"
+                                  "     velmo-pasto --esporta-alimenti\n"
+                                  "\n"))
            + text(QT_TRANSLATE_NOOP(
                "PastoCommandLine",
                "Calcola le calorie e i nutrienti di un pasto, come la tabella di composizione di Velmo.\n"
