@@ -881,6 +881,38 @@ Keep these values?</translation>
         <source>Profilo nutrizionale</source>
         <translation>Nutrient profile</translation>
     </message>
+    <message>
+        <source>UL %1 %2</source>
+        <translation>UL %1 %2</translation>
+    </message>
+    <message>
+        <source>Iodio</source>
+        <translation>Iodine</translation>
+    </message>
+    <message>
+        <source>Biotina</source>
+        <translation>Biotin</translation>
+    </message>
+    <message>
+        <source>Cloro</source>
+        <translation>Chloride</translation>
+    </message>
+    <message>
+        <source>Fluoro</source>
+        <translation>Fluoride</translation>
+    </message>
+    <message>
+        <source>Molibdeno</source>
+        <translation>Molybdenum</translation>
+    </message>
+    <message>
+        <source>Cromo</source>
+        <translation>Chromium</translation>
+    </message>
+    <message>
+        <source>Non disponibili nei dati degli alimenti</source>
+        <translation>Not available in the food data</translation>
+    </message>
 </context>
 <context>
     <name>NutrientStore</name>
@@ -1057,20 +1089,24 @@ With codes 1 and 2 nothing is printed on standard output.
         <translation>--fabbisogno does not go with --nutrienti --csv, which prints the profile only (see velmo-pasto --help)</translation>
     </message>
     <message>
-        <source>Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]
-     velmo-pasto --nutrienti [--csv] [--fabbisogno KCAL] [FILE]
-     velmo-pasto --cerca TESTO
-     velmo-pasto --importa-alimenti FILE.csv [--forza]
-     velmo-pasto --esporta-alimenti
-
-</source>
-        <translation>Usage: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]
-       velmo-pasto --nutrienti [--csv] [--fabbisogno KCAL] [FILE]
-       velmo-pasto --cerca TEXT
-       velmo-pasto --importa-alimenti FILE.csv [--forza]
-       velmo-pasto --esporta-alimenti
-
-</translation>
+        <source>--sesso, --anni, --gravidanza, --allattamento e --riferimento valgono solo con --nutrienti</source>
+        <translation>--sesso, --anni, --gravidanza, --allattamento and --riferimento apply only with --nutrienti</translation>
+    </message>
+    <message>
+        <source>indicare il sesso con --sesso M o --sesso F insieme a --anni</source>
+        <translation>give the sex with --sesso M or --sesso F together with --anni</translation>
+    </message>
+    <message>
+        <source>indicare l&apos;età con --anni N, in anni interi da 1 a 120</source>
+        <translation>give the age with --anni N, in whole years from 1 to 120</translation>
+    </message>
+    <message>
+        <source>--gravidanza e --allattamento valgono per una donna (--sesso F), uno solo alla volta</source>
+        <translation>--gravidanza and --allattamento apply to a woman (--sesso F), one at a time</translation>
+    </message>
+    <message>
+        <source>riferimento sconosciuto %1: indicare --riferimento larn o --riferimento efsa</source>
+        <translation>unknown reference %1: give --riferimento larn or --riferimento efsa</translation>
     </message>
     <message>
         <source>Opzioni:
@@ -1082,6 +1118,15 @@ With codes 1 and 2 nothing is printed on standard output.
             senza valore)&quot;); &quot;n.d.&quot; se nessun alimento ha il valore. Con --csv stampa solo il
             profilo, una riga per nutriente: chiave,nutriente,unita,quantita,limite_inferiore,
             alimenti_senza_valore,riferimento,tipo,percentuale,limite_massimo
+  --sesso M|F, --anni N  con --nutrienti: confronta il profilo con i livelli di riferimento
+            di una persona di quel sesso e di quell&apos;età (anni interi da 1 a 120): il riferimento
+            (PRI, altrimenti AI, altrimenti SDT o intervallo RI), la percentuale raggiunta e il
+            livello massimo tollerabile (UL); tra parentesi quadre dove l&apos;unità del riferimento
+            non è quella dei dati degli alimenti. Senza, solo le quantità
+  --gravidanza, --allattamento  con --sesso F: i riferimenti della gravidanza o
+            dell&apos;allattamento
+  --riferimento larn|efsa  i livelli LARN 2014 (SINU; il predefinito) o i valori di
+            riferimento dell&apos;EFSA
   --cerca TESTO  non calcola un pasto: elenca gli alimenti di tutte le categorie il cui nome,
             o un loro nome comune (&quot;insalata&quot;: le lattughe), contiene ogni parola del TESTO
             (senza distinguere maiuscole, accenti e apostrofi tipografici), una riga
@@ -1115,6 +1160,15 @@ With codes 1 and 2 nothing is printed on standard output.
             without a value)&quot;); &quot;n/a&quot; when no food has the value. With --csv prints the
             profile only, one line per nutrient: chiave,nutriente,unita,quantita,limite_inferiore,
             alimenti_senza_valore,riferimento,tipo,percentuale,limite_massimo
+  --sesso M|F, --anni N  with --nutrienti: compares the profile with the reference intakes
+            of a person of that sex and age (whole years from 1 to 120): the reference
+            (PRI, else AI, else SDT or RI range), the share reached and the tolerable
+            upper level (UL); in square brackets where the reference&apos;s unit is not that
+            of the food data. Without them, amounts only
+  --gravidanza, --allattamento  with --sesso F: the references of pregnancy or
+            lactation
+  --riferimento larn|efsa  the LARN 2014 intakes (SINU; the default) or EFSA&apos;s dietary
+            reference values
   --cerca TEXT  computes no meal: lists the foods of every category whose name contains
             every word of TEXT (ignoring case, accents and typographic apostrophes), one
             &quot;category;food&quot; line per food: first those whose name begins with the first
@@ -1137,6 +1191,24 @@ With codes 1 and 2 nothing is printed on standard output.
   --lingua it|en  the language of the messages and of this help: it Italian, en English
             (without it, that of LANGUAGE or of the user&apos;s locale); goes with any other option
   -h, --help  shows this help
+
+</translation>
+    </message>
+    <message>
+        <source>Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]
+     velmo-pasto --nutrienti [--csv] [--fabbisogno KCAL] [--sesso M|F --anni N
+                 [--gravidanza|--allattamento] [--riferimento larn|efsa]] [FILE]
+     velmo-pasto --cerca TESTO
+     velmo-pasto --importa-alimenti FILE.csv [--forza]
+     velmo-pasto --esporta-alimenti
+
+</source>
+        <translation>Usage: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]
+       velmo-pasto --nutrienti [--csv] [--fabbisogno KCAL] [--sesso M|F --anni N
+                 [--gravidanza|--allattamento] [--riferimento larn|efsa]] [FILE]
+       velmo-pasto --cerca TEXT
+       velmo-pasto --importa-alimenti FILE.csv [--forza]
+       velmo-pasto --esporta-alimenti
 
 </translation>
     </message>

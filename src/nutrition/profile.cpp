@@ -113,4 +113,11 @@ std::optional<FoodValues> recipeValues(const Nutrients &nutrients, const Meal &r
     return values;
 }
 
+std::optional<double> ReferenceValue::percentOf(double amount) const
+{
+    if (!minimum || *minimum <= 0 || (maximum && *maximum != *minimum))
+        return std::nullopt;
+    return amount * 100.0 / *minimum;
+}
+
 }  // namespace velmo

@@ -44,12 +44,18 @@ NutrientProfile nutrientProfile(const Nutrients &nutrients, const Meal &meal,
 // bound; none at all when the ingredients weigh nothing.
 std::optional<FoodValues> recipeValues(const Nutrients &nutrients, const Meal &recipe);
 
-// A reference intake for a row of the profile, in the row's unit: its value and kind (PRI, AI,
-// SDT...) and the tolerable upper level where there is one.
+// A reference intake for a row of the profile, in the row's unit: one value (both bounds equal),
+// a range (45-60 %En), or one bound (at least 25 g, less than 10 %En); its kind (PRI, AI, SDT,
+// RI; empty when there is only an upper level), the tolerable upper level where there is one, and
+// how the reference's unit differs from the food data's (vitamin A as retinol equivalents...).
 struct ReferenceValue {
-    double value = 0;
+    std::optional<double> minimum;
+    std::optional<double> maximum;
     QString kind;
     std::optional<double> upper;
+    QString unitNote;
+    // The share of it a profile amount is: for one value or a lower bound only.
+    std::optional<double> percentOf(double amount) const;
 };
 // Looks up the reference of a row by its key; none where there is no reference.
 using ReferenceFor = std::function<std::optional<ReferenceValue>(const QString &key)>;

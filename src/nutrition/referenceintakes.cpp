@@ -6,6 +6,7 @@
 #include "common/csv.h"
 
 #include <QFile>
+#include <QHash>
 #include <QStringList>
 
 #include <array>
@@ -181,15 +182,16 @@ const ReferenceIntakes *ReferenceIntakes::shipped(QString *error)
     return loaded.first ? &*loaded.first : nullptr;
 }
 
-std::optional<ReferenceRow> ReferenceIntakes::choose(const IntakePerson &person, const QString &key,
-                                                     IntakeKind kind) const
+std::optional<ReferenceRow> ReferenceIntakes::choose(const IntakePerson &person, const QString &key, IntakeKind kind,
+                                                     const QString &unit) const
 {
     const bool female = person.female || person.pregnant || person.lactating;
     const QString condition = person.pregnant ? kPregnancy : (person.lactating ? kLactation : QString());
     const auto pick = [&](const QString &wanted) -> std::optional<ReferenceRow> {
         for (const ReferenceRow &row : rows_) {
             if (row.source == person.source && row.kind == kind && row.key == key && row.condition == wanted
-                && (!row.female || *row.female == female) && fitsAge(row, person.ageYears))
+                && (unit.isEmpty() || row.unit == unit) && (!row.female || *row.female == female)
+                && fitsAge(row, person.ageYears))
                 return row;
         }
         return std::nullopt;
@@ -200,18 +202,19 @@ std::optional<ReferenceRow> ReferenceIntakes::choose(const IntakePerson &person,
     return pick(QString());
 }
 
-std::optional<NutrientReference> ReferenceIntakes::find(const IntakePerson &person, const QString &key) const
+std::optional<NutrientReference> ReferenceIntakes::find(const IntakePerson &person, const QString &key,
+                                                        const QString &unit) const
 {
     NutrientReference found;
     found.key = key;
     found.missingFromFoods = missingFromFoods(key);
     for (const IntakeKind kind : {IntakeKind::Pri, IntakeKind::Ai, IntakeKind::Sdt, IntakeKind::Ri}) {
-        found.reference = choose(person, key, kind);
+        found.reference = choose(person, key, kind, unit);
         if (found.reference)
             break;
     }
-    found.averageRequirement = choose(person, key, IntakeKind::Ar);
-    found.upperLevel = choose(person, key, IntakeKind::Ul);
+    found.averageRequirement = choose(person, key, IntakeKind::Ar, unit);
+    found.upperLevel = choose(person, key, IntakeKind::Ul, unit);
     if (!found.reference && !found.averageRequirement && !found.upperLevel)
         return std::nullopt;
     return found;
@@ -240,6 +243,47 @@ bool ReferenceIntakes::missingFromFoods(const QString &key)
 QString ReferenceIntakes::missingFromFoodsText()
 {
     return tr("non disponibile nei dati degli alimenti");
+}
+
+QString intakeKindName(IntakeKind kind)
+{
+    const auto *found = std::find_if(kKinds.begin(), kKinds.end(), [kind](const auto &k) { return k.second == kind; });
+    return QString::fromUtf16(found->first);
+}
+
+ReferenceFor referenceLookup(const ReferenceIntakes &intakes, const IntakePerson &person, const Nutrients &nutrients)
+{
+    return [&intakes, person, &nutrients](const QString &key) -> std::optional<ReferenceValue> {
+        const auto index = nutrients.indexOf(key);
+        if (!index)
+            return std::nullopt;
+        // The rows made from another nutrient find its references in their own unit.
+        static const QHash<QString, QString> madeFrom{
+            {QStringLiteral("EN_PROT"), QStringLiteral("PROCNT")},
+            {QStringLiteral("EN_FAT"), QStringLiteral("FAT")},
+            {QStringLiteral("EN_CHO"), QStringLiteral("CHOCDF")},
+            {QStringLiteral("EN_SUGAR"), QStringLiteral("SUGAR")},
+            {QStringLiteral("EN_FASAT"), QStringLiteral("FASAT")},
+            {QStringLiteral("FIB_1000KCAL"), QStringLiteral("FIBTG")},
+        };
+        const NutrientDefinition &row = nutrients.at(*index);
+        const auto found = intakes.find(person, madeFrom.value(key, key), row.unit);
+        if (!found)
+            return std::nullopt;
+        ReferenceValue value;
+        if (found->reference) {
+            value.minimum = found->reference->value.minimum;
+            value.maximum = found->reference->value.maximum;
+            value.kind = intakeKindName(found->reference->kind);
+        }
+        if (found->upperLevel)
+            value.upper = found->upperLevel->value.maximum ? found->upperLevel->value.maximum
+                                                           : found->upperLevel->value.minimum;
+        value.unitNote = found->unitNote();
+        if (!value.minimum && !value.maximum && !value.upper)
+            return std::nullopt;
+        return value;
+    };
 }
 
 }  // namespace velmo

@@ -6,6 +6,9 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include "nutrition/nutrients.h"
+#include "nutrition/profile.h"
+
 #include <optional>
 #include <vector>
 
@@ -81,7 +84,9 @@ public:
     // lactating woman gets her condition's rows, and her age band's where the condition has none
     // of that kind. Age bands include their start and stop before their end: 18-30 holds 29.99.
     std::vector<NutrientReference> forPerson(const IntakePerson &person) const;
-    std::optional<NutrientReference> find(const IntakePerson &person, const QString &key) const;
+    // With a `unit`, only the rows in that unit: fibre has a goal in g and a range in g/1000 kcal.
+    std::optional<NutrientReference> find(const IntakePerson &person, const QString &key,
+                                          const QString &unit = {}) const;
 
     const std::vector<ReferenceRow> &rows() const { return rows_; }
 
@@ -90,9 +95,18 @@ public:
     static QString missingFromFoodsText();
 
 private:
-    std::optional<ReferenceRow> choose(const IntakePerson &person, const QString &key, IntakeKind kind) const;
+    std::optional<ReferenceRow> choose(const IntakePerson &person, const QString &key, IntakeKind kind,
+                                       const QString &unit) const;
 
     std::vector<ReferenceRow> rows_;
 };
+
+// The references of the profile's rows for `person`, in each row's unit: a measured nutrient by
+// its own key, a share of energy (EN_CHO...) and the fibre per 1000 kcal by the key of the
+// nutrient they are made from. `intakes` and `nutrients` must outlive the lookup.
+ReferenceFor referenceLookup(const ReferenceIntakes &intakes, const IntakePerson &person, const Nutrients &nutrients);
+
+// The IntakeKind's abbreviation (PRI, AI...).
+QString intakeKindName(IntakeKind kind);
 
 }  // namespace velmo

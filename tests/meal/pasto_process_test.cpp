@@ -89,6 +89,20 @@ const ProcessCase kCases[] = {
      "\r\nNA,Sodio,mg,440,0,0,,,,\r\nSALE,\"Sale \\(sodio × 2,5\\)\",g,1.10,0,0,,,,\r\n", "", 0},
     {__LINE__, {"--nutrienti", "--csv", "--fabbisogno", "2000"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
      "--fabbisogno non si usa con --nutrienti --csv", 1},
+    // Against a person's references (80 g of bread: calcium 62.4 mg, iron 2.352 mg, sodium 440 mg):
+    // a share of one value, none of a range or a bound, the upper level, the pregnancy's own rows.
+    {__LINE__, {"--nutrienti", "--csv", "--sesso", "F", "--anni", "30"}, "Cereali e derivati;Pane tipo italiano;80\n",
+     Feed::Pipe, kEn, Db::Shipped, 0, "\r\nEN_CHO,[^\r]*,45-60,RI,,\r\n[\\s\\S]*"
+     "\r\nFIB_1000KCAL,[^\r]*,12.6-16.7,RI,,\r\n[\\s\\S]*\r\nEN_FASAT,[^\r]*,<10,SDT,,"
+     "\r\nCA,Calcio,mg,62,0,0,1000,PRI,6,2500\r\nFE,Ferro,mg,2.4,0,0,18.0,PRI,13,\r\n[\\s\\S]*\r\nNA,Sodio,mg,440,0,0,1500,AI,29,\r\n", "", 0},
+    {__LINE__, {"--nutrienti", "--sesso", "F", "--anni", "30", "--gravidanza"}, "Cereali e derivati;Pane tipo italiano;80\n",
+     Feed::Pipe, kIt, Db::Shipped, 0, "\n  Ferro +2,4 mg +PRI 27,0 mg +9 %\n[\\s\\S]*\n  Iodio  AI 200 µg  non disponibile nei dati degli alimenti\n", "", 0},
+    {__LINE__, {"--nutrienti", "--csv", "--sesso", "M", "--anni", "70", "--riferimento", "efsa"}, "Cereali e derivati;Pane tipo italiano;80\n",
+     Feed::Pipe, kEn, Db::Shipped, 0, "\r\nFIBTG,[^\r]*,2.6,0,0,25.0,AI,10,\r\n[\\s\\S]*\r\nCA,Calcio,mg,62,0,0,,,,\r\n", "", 0},
+    {__LINE__, {"--nutrienti", "--sesso", "F"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "indicare l'età con --anni N", 1},
+    {__LINE__, {"--nutrienti", "--sesso", "M", "--anni", "30", "--gravidanza"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
+     "--gravidanza e --allattamento valgono per una donna", 1},
+    {__LINE__, {"--sesso", "F", "--anni", "30"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "valgono solo con --nutrienti", 1},
     // Faults of the input name their line, every one in line order, and print nothing.
     {__LINE__, {}, "# solo commenti\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
      "velmo-pasto: nessun alimento da calcolare", 1},

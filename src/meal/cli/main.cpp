@@ -16,6 +16,7 @@
 #include "meal/mealcsv.h"
 #include "meal/mealfile.h"
 #include "meal/nutrientstore.h"
+#include "nutrition/referenceintakes.h"
 #include "nutrition/profile.h"
 
 #include <QCoreApplication>
@@ -194,8 +195,11 @@ bool openMealInput(QFile &input, const std::optional<QString> &path, QString *er
 // `--nutrienti`: the profile of the foods the composer placed, as text or CSV; none, with the
 // reason, when the food database has no profile.
 std::optional<QString> nutrientReport(const MealComposer &composer, const QSqlDatabase &database,
-                                      const PersonalCatalogue *personal, bool csv, QString *error)
+                                      const PersonalCatalogue *personal, const PastoCommand &command, QString *error)
 {
+    const ReferenceIntakes *intakes = command.person ? ReferenceIntakes::shipped(error) : nullptr;
+    if (command.person && !intakes)
+        return std::nullopt;
     NutrientStore store(database);
     if (personal)
         store.setPersonalDatabase(personal->connection());
@@ -204,7 +208,11 @@ std::optional<QString> nutrientReport(const MealComposer &composer, const QSqlDa
     if (!meal)
         return std::nullopt;
     const NutrientProfile profile = nutrientProfile(*nutrients, *meal);
-    return csv ? nutrientProfileCsv(*nutrients, profile) : u'\n' + nutrientProfileText(*nutrients, profile);
+    const ReferenceFor lookup = intakes ? referenceLookup(*intakes, *command.person, *nutrients) : ReferenceFor();
+    if (command.csv)
+        return nutrientProfileCsv(*nutrients, profile, lookup);
+    return u'\n' + nutrientProfileText(*nutrients, profile, lookup)
+           + (intakes ? missingNutrientsText(*intakes, *command.person) : QString());
 }
 
 // The meal of the file, computed through the window's own table, as a table or CSV.
@@ -244,7 +252,7 @@ int computeMeal(ConsoleOutput &output, const PastoCommand &command)
 
     QString profile;
     if (command.nutrients) {
-        const auto report = nutrientReport(composer, database->connection(), personal.get(), command.csv, &error);
+        const auto report = nutrientReport(composer, database->connection(), personal.get(), command, &error);
         if (!report)
             return fail(kDatabaseFailure, {error});
         if (command.csv)

@@ -5,6 +5,7 @@
 
 #include "nutrition/nutrients.h"
 #include "nutrition/profile.h"
+#include "nutrition/referenceintakes.h"
 
 #include <QString>
 
@@ -23,5 +24,9 @@ QString nutrientProfileText(const Nutrients &nutrients, const NutrientProfile &p
 // and numbers as the meal's CSV writes them (the user's decimal separator, no groups).
 QString nutrientProfileCsv(const Nutrients &nutrients, const NutrientProfile &profile,
                            const ReferenceFor &reference = {});
+
+// The nutrients with a reference for `person` that the food data do not give (iodine, biotin...):
+// one line each with the reference and the words that say so; empty when there are none.
+QString missingNutrientsText(const ReferenceIntakes &intakes, const IntakePerson &person);
 
 }  // namespace velmo

@@ -33,12 +33,18 @@ struct PastoOptions {
     QCommandLineOption force{QStringLiteral("forza")};
     QCommandLineOption exportFoods{QStringLiteral("esporta-alimenti")};
     QCommandLineOption nutrients{QStringLiteral("nutrienti")};
+    QCommandLineOption sex{QStringLiteral("sesso"), QString(), QStringLiteral("M|F")};
+    QCommandLineOption age{QStringLiteral("anni"), QString(), QStringLiteral("N")};
+    QCommandLineOption pregnant{QStringLiteral("gravidanza")};
+    QCommandLineOption lactating{QStringLiteral("allattamento")};
+    QCommandLineOption source{QStringLiteral("riferimento"), QString(), QStringLiteral("larn|efsa")};
     // Read before the parser by chooseLanguage; goes with any other option.
     QCommandLineOption language{QStringLiteral("lingua"), QString(), QStringLiteral("LINGUA")};
 
     QList<QCommandLineOption> all() const
     {
-        return {help, csv, requirement, search, importFoods, force, exportFoods, nutrients, language};
+        return {help,      csv,      requirement, search, importFoods, force,     exportFoods,
+                nutrients, language, sex,         age,    pregnant,    lactating, source};
     }
 };
 
@@ -136,6 +142,46 @@ std::optional<PastoCommand> readRequirement(const QCommandLineParser &parser, co
     return command;
 }
 
+// The person of --nutrienti's reference intakes: sex and age together, a pregnancy or a
+// lactation only for a woman and not both, LARN unless --riferimento says EFSA.
+std::optional<PastoCommand> readPerson(const QCommandLineParser &parser, const PastoOptions &options,
+                                       PastoCommand command, QString *error)
+{
+    const auto said = [&](const QCommandLineOption &o) { return parser.isSet(o); };
+    const auto text = [](const char *source) { return QCoreApplication::translate("PastoCommandLine", source); };
+    if (!said(options.sex) && !said(options.age) && !said(options.pregnant) && !said(options.lactating)
+        && !said(options.source))
+        return command;
+    if (!command.nutrients)
+        return refuse(error,
+                      text(QT_TRANSLATE_NOOP("PastoCommandLine", "--sesso, --anni, --gravidanza, --allattamento "
+                                                                 "e --riferimento valgono solo con --nutrienti")));
+    const QString sex = parser.value(options.sex).toUpper();
+    if (sex != u"M"_qs && sex != u"F"_qs)
+        return refuse(error, text(QT_TRANSLATE_NOOP("PastoCommandLine",
+                                                    "indicare il sesso con --sesso M o --sesso F insieme a --anni")));
+    const auto age = readWholeArgument16(parser.value(options.age), ArgumentFraction::Refused, QLocale());
+    if (!age || *age < 1 || *age > 120)
+        return refuse(error, text(QT_TRANSLATE_NOOP("PastoCommandLine",
+                                                    "indicare l'età con --anni N, in anni interi da 1 a 120")));
+    IntakePerson person;
+    person.female = sex == u"F"_qs;
+    person.ageYears = *age;
+    person.pregnant = said(options.pregnant);
+    person.lactating = said(options.lactating);
+    if ((person.pregnant || person.lactating) && (!person.female || (person.pregnant && person.lactating)))
+        return refuse(error, text(QT_TRANSLATE_NOOP("PastoCommandLine", "--gravidanza e --allattamento valgono per "
+                                                                        "una donna (--sesso F), uno solo alla volta")));
+    const QString source = parser.value(options.source).toLower();
+    if (said(options.source) && source != u"larn"_qs && source != u"efsa"_qs)
+        return refuse(error, text(QT_TRANSLATE_NOOP("PastoCommandLine", "riferimento sconosciuto %1: indicare "
+                                                                        "--riferimento larn o --riferimento efsa"))
+                                 .arg(echoInput(parser.value(options.source))));
+    person.source = source == u"efsa"_qs ? ReferenceSource::Efsa : ReferenceSource::Larn;
+    command.person = person;
+    return command;
+}
+
 // What the options ask for, once each is known to be sound on its own.
 std::optional<PastoCommand> readAction(const QCommandLineParser &parser, const PastoOptions &options,
                                        PastoCommand command, QString *error)
@@ -188,6 +234,15 @@ QString optionsHelpText()
         "            senza valore)\"); \"n.d.\" se nessun alimento ha il valore. Con --csv stampa solo il\n"
         "            profilo, una riga per nutriente: chiave,nutriente,unita,quantita,limite_inferiore,\n"
         "            alimenti_senza_valore,riferimento,tipo,percentuale,limite_massimo\n"
+        "  --sesso M|F, --anni N  con --nutrienti: confronta il profilo con i livelli di riferimento\n"
+        "            di una persona di quel sesso e di quell'età (anni interi da 1 a 120): il riferimento\n"
+        "            (PRI, altrimenti AI, altrimenti SDT o intervallo RI), la percentuale raggiunta e il\n"
+        "            livello massimo tollerabile (UL); tra parentesi quadre dove l'unità del riferimento\n"
+        "            non è quella dei dati degli alimenti. Senza, solo le quantità\n"
+        "  --gravidanza, --allattamento  con --sesso F: i riferimenti della gravidanza o\n"
+        "            dell'allattamento\n"
+        "  --riferimento larn|efsa  i livelli LARN 2014 (SINU; il predefinito) o i valori di\n"
+        "            riferimento dell'EFSA\n"
         "  --cerca TESTO  non calcola un pasto: elenca gli alimenti di tutte le categorie il cui nome,\n"
         "            o un loro nome comune (\"insalata\": le lattughe), contiene ogni parola del TESTO\n"
         "            (senza distinguere maiuscole, accenti e apostrofi tipografici), una riga\n"
@@ -250,7 +305,10 @@ std::optional<PastoCommand> readPastoCommand(const QStringList &arguments, QStri
     const auto withRequirement = readRequirement(parser, options, command, error);
     if (!withRequirement)
         return std::nullopt;
-    return readAction(parser, options, *withRequirement, error);
+    const auto withPerson = readPerson(parser, options, *withRequirement, error);
+    if (!withPerson)
+        return std::nullopt;
+    return readAction(parser, options, *withPerson, error);
 }
 
 namespace {
@@ -278,7 +336,8 @@ QString pastoHelpText()
     const auto text = [](const char *source) { return QCoreApplication::translate("PastoCommandLine", source); };
     return text(QT_TRANSLATE_NOOP("PastoCommandLine",
                                   "Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]\n"
-                                  "     velmo-pasto --nutrienti [--csv] [--fabbisogno KCAL] [FILE]\n"
+                                  "     velmo-pasto --nutrienti [--csv] [--fabbisogno KCAL] [--sesso M|F --anni N\n"
+                                  "                 [--gravidanza|--allattamento] [--riferimento larn|efsa]] [FILE]\n"
                                   "     velmo-pasto --cerca TESTO\n"
                                   "     velmo-pasto --importa-alimenti FILE.csv [--forza]\n"
                                   "     velmo-pasto --esporta-alimenti\n"

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "nutrition/referenceintakes.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +23,9 @@ struct PastoCommand {
     QString foodsFile;                  // --importa-alimenti
     bool force = false;                 // --forza
     bool nutrients = false;             // --nutrienti
+    // With --nutrienti, whose reference intakes: --sesso and --anni, --gravidanza, --allattamento,
+    // --riferimento larn|efsa. None: amounts only.
+    std::optional<IntakePerson> person;
 };
 
 // Reads the arguments that follow the program's name. None, and the message that says why, when
