@@ -21,12 +21,8 @@ namespace {
 constexpr int kEnergySource = 208;
 
 // The six values a personal food's table holds: the source's number and the column.
-constexpr std::array<std::pair<int, const char *>, 6> kPersonalColumns{{{203, "proteine"},
-                                                                        {204, "lipidi"},
-                                                                        {205, "carboidrati"},
-                                                                        {208, "energia"},
-                                                                        {291, "fibra"},
-                                                                        {601, "colesterolo"}}};
+constexpr std::array<std::pair<int, const char *>, 6> kPersonalColumns{
+    {{203, "proteine"}, {204, "lipidi"}, {205, "carboidrati"}, {208, "energia"}, {291, "fibra"}, {601, "colesterolo"}}};
 
 std::optional<double> optionalValue(const QVariant &value)
 {

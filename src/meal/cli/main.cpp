@@ -190,8 +190,8 @@ int rankFoods(ConsoleOutput &output, const RankingCommand &command)
         if (!personal)
             writeStandardError(QStringLiteral("velmo-pasto: %1\n").arg(error));
     }
-    auto foods = rankingFoods(database->connection(), personal ? personal->connection() : QSqlDatabase(),
-                              *nutrients, *nutrient, command.category, &error);
+    auto foods = rankingFoods(database->connection(), personal ? personal->connection() : QSqlDatabase(), *nutrients,
+                              *nutrient, command.category, &error);
     if (!foods)
         return fail(kDatabaseFailure, {error});
     rankFoods(*foods, command.basis);

@@ -112,8 +112,8 @@ QString rankingText(const Nutrients &nutrients, int nutrient, RankingBasis basis
                       .arg(n.shownName(), n.key, n.unit);
     for (const RankingFood &f : ranked)
         out += mealFileLine(foodCategory(f.food.category).heading, f.food.name) + u';'
-               + (f.ranked ? formatDecimals(*f.ranked, n.decimals, locale) : text(QT_TRANSLATE_NOOP("RankingCommand",
-                                                                                                   "n.d.")))
+               + (f.ranked ? formatDecimals(*f.ranked, n.decimals, locale)
+                           : text(QT_TRANSLATE_NOOP("RankingCommand", "n.d.")))
                + u'\n';
     return out;
 }
