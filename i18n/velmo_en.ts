@@ -1201,6 +1201,7 @@ With codes 1 and 2 nothing is printed on standard output.
      velmo-pasto --cerca TESTO
      velmo-pasto --importa-alimenti FILE.csv [--forza]
      velmo-pasto --esporta-alimenti
+     velmo-pasto --classifica CHIAVE [--categoria NOME] [--per 100g|100kcal]
 
 </source>
         <translation>Usage: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]
@@ -1209,6 +1210,7 @@ With codes 1 and 2 nothing is printed on standard output.
        velmo-pasto --cerca TEXT
        velmo-pasto --importa-alimenti FILE.csv [--forza]
        velmo-pasto --esporta-alimenti
+     velmo-pasto --classifica CHIAVE [--categoria NOME] [--per 100g|100kcal]
 
 </translation>
     </message>
@@ -1647,6 +1649,82 @@ Printer error</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>RankingCommand</name>
+    <message>
+        <source>--%1 vuole un valore, una volta sola (vedere velmo-pasto --help)</source>
+        <translation>--%1 takes one value, given once (see velmo-pasto --help)</translation>
+    </message>
+    <message>
+        <source>--classifica CHIAVE si usa solo con --categoria NOME e --per 100g|100kcal (vedere velmo-pasto --help)</source>
+        <translation>--classifica KEY goes only with --categoria NAME and --per 100g|100kcal (see velmo-pasto --help)</translation>
+    </message>
+    <message>
+        <source>categoria sconosciuta %1: indicare il titolo di una categoria o il nome della sua tabella (vedere velmo-pasto --help)</source>
+        <translation>unknown category %1: give the title of a category or the name of its table (see velmo-pasto --help)</translation>
+    </message>
+    <message>
+        <source>base non valida %1: indicare --per 100g oppure --per 100kcal</source>
+        <translation>invalid basis %1: give --per 100g or --per 100kcal</translation>
+    </message>
+    <message>
+        <source>%1 è un valore derivato da altri nutrienti e non si classifica: indicare un nutriente misurato (vedere velmo-pasto --help)</source>
+        <translation>%1 is a value derived from other nutrients and is not ranked: give a measured nutrient (see velmo-pasto --help)</translation>
+    </message>
+    <message>
+        <source>nutriente sconosciuto %1: indicare la chiave INFOODS di un nutriente, per esempio CA o VITC (vedere velmo-pasto --help)</source>
+        <translation>unknown nutrient %1: give the INFOODS key of a nutrient, for example CA or VITC (see velmo-pasto --help)</translation>
+    </message>
+    <message>
+        <source># %1 (%2): %3 per 100 g di parte edibile
+</source>
+        <translation># %1 (%2): %3 per 100 g of edible part
+</translation>
+    </message>
+    <message>
+        <source># %1 (%2): %3 per 100 kcal
+</source>
+        <translation># %1 (%2): %3 per 100 kcal
+</translation>
+    </message>
+    <message>
+        <source>n.d.</source>
+        <translation>n/a</translation>
+    </message>
+    <message>
+        <source>Classifica:
+  --classifica CHIAVE  non calcola un pasto: elenca gli alimenti dal più ricco al meno ricco del
+            nutriente CHIAVE, la chiave INFOODS di un nutriente misurato (la colonna chiave di
+            --nutrienti --csv, per esempio CA calcio, FE ferro, VITC vitamina C; non i valori
+            derivati come SALE o le quote dell&apos;energia). La prima riga inizia con &quot;#&quot; e dice il
+            nutriente, la sua unità e la base; poi una riga &quot;categoria;alimento;valore&quot; per
+            alimento, il valore nel formato dei numeri di --csv. Gli alimenti senza il valore
+            (&quot;n.d.&quot;: non è zero) vengono per ultimi; a parità di valore l&apos;ordine è alfabetico.
+            Gli alimenti personali hanno solo proteine, lipidi, carboidrati, energia, fibra e
+            colesterolo.
+  --categoria NOME  solo gli alimenti della categoria NOME (il titolo o il nome della tabella,
+            come nelle righe di un pasto); senza, tutte le categorie
+  --per 100g|100kcal  il valore per 100 g di parte edibile (senza l&apos;opzione) o per 100 kcal
+            dell&apos;alimento (&quot;n.d.&quot; se l&apos;energia non è nota o è zero)
+
+</source>
+        <translation>Ranking:
+  --classifica KEY  computes no meal: lists the foods from the richest to the poorest in the
+            nutrient KEY, the INFOODS key of a measured nutrient (the chiave column of
+            --nutrienti --csv, for example CA calcium, FE iron, VITC vitamin C; not the derived
+            values such as SALE or the shares of energy). The first line begins with &quot;#&quot; and
+            names the nutrient, its unit and the basis; then one &quot;categoria;alimento;valore&quot; line
+            per food, the value in the number format of --csv. Foods without the value (&quot;n/a&quot;:
+            it is not zero) come last; foods of equal value in alphabetical order. Personal
+            foods have only protein, fat, carbohydrate, energy, fibre and cholesterol.
+  --categoria NAME  only the foods of the category NAME (the title or the table name, as in the
+            lines of a meal); without it, every category
+  --per 100g|100kcal  the value per 100 g of edible part (without the option) or per 100 kcal of
+            the food (&quot;n/a&quot; when its energy is unknown or zero)
+
+</translation>
     </message>
 </context>
 <context>

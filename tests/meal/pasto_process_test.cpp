@@ -87,6 +87,11 @@ const ProcessCase kCases[] = {
      "\\Achiave,nutriente,unita,quantita,limite_inferiore,alimenti_senza_valore,riferimento,tipo,percentuale,"
      "limite_massimo\r\nENERC_KCAL,Energia,kcal,217,0,0,,,,\r\n[\\s\\S]*\r\nSTARCH,Amido,g,,0,1,,,,\r\n[\\s\\S]*"
      "\r\nNA,Sodio,mg,440,0,0,,,,\r\nSALE,\"Sale \\(sodio × 2,5\\)\",g,1.10,0,0,,,,\r\n", "", 0},
+    // Baking powder: 5876 mg of calcium in 53 kcal, 11087 mg per 100 kcal; foods without the value last.
+    {__LINE__, {"--classifica", "ca", "--categoria", "Prodotti_vari", "--per", "100kcal"}, {}, Feed::Pipe, kIt, Db::Shipped, 0,
+     "\\A# Calcio \\(CA\\): mg per 100 kcal\nProdotti vari;Lievito chimico in polvere, a doppia azione;11087\n[\\s\\S]*;n\\.d\\.\n\\z", "", 0},
+    {__LINE__, {"--classifica", "SALE"}, {}, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "\"SALE\" è un valore derivato", 1},
+    {__LINE__, {"--classifica", "CA", "--categoria", "Pesci"}, {}, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "categoria sconosciuta \"Pesci\"", 1},
     {__LINE__, {"--nutrienti", "--csv", "--fabbisogno", "2000"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
      "--fabbisogno non si usa con --nutrienti --csv", 1},
     // Against a person's references (80 g of bread: calcium 62.4 mg, iron 2.352 mg, sodium 440 mg):

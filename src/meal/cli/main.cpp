@@ -12,9 +12,11 @@
 #include "meal/cli/mealreport.h"
 #include "meal/cli/nutrientreport.h"
 #include "meal/cli/pastocommandline.h"
+#include "meal/cli/rankingcommand.h"
 #include "meal/mealcomposer.h"
 #include "meal/mealcsv.h"
 #include "meal/mealfile.h"
+#include "meal/nutrientranking.h"
 #include "meal/nutrientstore.h"
 #include "nutrition/referenceintakes.h"
 #include "nutrition/profile.h"
@@ -168,6 +170,35 @@ int exportPersonalFoods(ConsoleOutput &output)
     return write(output, QString());
 }
 
+// `--classifica`: the foods of the category, or of all, richest in the nutrient first. The
+// personal foods too when there are some, as for --cerca.
+int rankFoods(ConsoleOutput &output, const RankingCommand &command)
+{
+    QString error;
+    const auto database = FoodDatabase::open(programFile(QString::fromLatin1(FoodDatabase::kFileName)), &error);
+    if (!database)
+        return fail(kDatabaseFailure, {error});
+    NutrientStore store(database->connection());
+    const Nutrients *nutrients = store.nutrients(&error);
+    if (!nutrients)
+        return fail(kDatabaseFailure, {error});
+    const auto nutrient = rankedNutrient(*nutrients, command.key, &error);
+    if (!nutrient)
+        return fail(kInputFailure, {error});
+    std::unique_ptr<PersonalCatalogue> personal;
+    if (!command.category || isPersonalCategory(*command.category)) {
+        personal = openPersonal(false, &error);
+        if (!personal)
+            writeStandardError(QStringLiteral("velmo-pasto: %1\n").arg(error));
+    }
+    auto foods = rankingFoods(database->connection(), personal ? personal->connection() : QSqlDatabase(), *nutrients,
+                              *nutrient, command.category, &error);
+    if (!foods)
+        return fail(kDatabaseFailure, {error});
+    rankFoods(*foods, command.basis);
+    return write(output, rankingText(*nutrients, *nutrient, command.basis, *foods));
+}
+
 // The meal's text: the named file, which must be a regular one (a pipe is welcome as standard
 // input), or standard input.
 bool openMealInput(QFile &input, const std::optional<QString> &path, QString *error)
@@ -303,6 +334,8 @@ int main(int argc, char **argv)
         chooseLanguage(arguments, &error);
         return fail(kInputFailure, {error});
     }
+    if (const auto ranking = readRankingCommand(arguments.mid(1), &error); ranking || !error.isEmpty())
+        return ranking ? rankFoods(output, *ranking) : fail(kInputFailure, {error});
     const std::optional<PastoCommand> command = readPastoCommand(arguments.mid(1), &error);
     if (!command)
         return fail(kInputFailure, {error});

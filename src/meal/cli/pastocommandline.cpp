@@ -9,6 +9,7 @@
 #include "common/inputecho.h"
 #include "common/numbertext.h"
 #include "common/translation.h"
+#include "meal/cli/rankingcommand.h"
 #include "meal/mealfile.h"
 
 #include <QCommandLineOption>
@@ -341,6 +342,7 @@ QString pastoHelpText()
                                   "     velmo-pasto --cerca TESTO\n"
                                   "     velmo-pasto --importa-alimenti FILE.csv [--forza]\n"
                                   "     velmo-pasto --esporta-alimenti\n"
+                                  "     velmo-pasto --classifica CHIAVE [--categoria NOME] [--per 100g|100kcal]\n"
                                   "\n"))
            + text(QT_TRANSLATE_NOOP(
                "PastoCommandLine",
@@ -368,7 +370,7 @@ QString pastoHelpText()
                "protidi, lipidi, glucidi, energia, fibra, colesterolo) e la riga dei totali, con i numeri\n"
                "nel formato della lingua dell'utente.\n"
                "\n"))
-           + optionsHelpText()
+           + optionsHelpText() + rankingHelpText()
            + text(QT_TRANSLATE_NOOP(
                       "PastoCommandLine",
                       "Codici di uscita: 0 pasto calcolato (o alimenti importati o esportati); 1 archivio degli\n"

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#pragma once
+
+#include "nutrition/portion.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace velmo {
+
+// What a ranking is taken against. Per standard portion is not offered yet: it comes once the
+// foods have their standard portions, and is then a third basis here (value × portion's net
+// grams / 100), unknown for a food without one.
+enum class RankingBasis { Per100g, Per100kcal };
+
+// One food to rank, as whoever reads the food database fills it.
+struct RankingFood {
+    FoodRef food;
+    QString orderKey;                // the name as the food search orders it (its search key)
+    std::optional<double> value;     // the nutrient per 100 g of edible part
+    std::optional<double> kcal;      // the energy per 100 g of edible part
+    std::optional<double> ranked{};  // filled by rankFoods: what the food is ranked by
+};
+
+// What the food is ranked by: its value per 100 g, or per 100 kcal of it (unknown when the food's
+// energy is unknown or zero, since no amount of it makes 100 kcal).
+std::optional<double> rankedValue(const RankingFood &food, RankingBasis basis);
+
+// Orders the foods richest first by `basis`, the foods whose ranked value is unknown last; foods
+// of equal value, and the unknown ones among themselves, in the order of the food search (search
+// key, exact name, category), so that a list reads the same on every machine and in every locale.
+void rankFoods(std::vector<RankingFood> &foods, RankingBasis basis);
+
+}  // namespace velmo

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#include "nutrition/ranking.h"
+#include "support/tablecase.h"
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+using namespace velmo;
+
+namespace {
+
+constexpr double kNone = -1;  // a value the food table lacks
+
+std::optional<double> known(double v)
+{
+    return v == kNone ? std::nullopt : std::optional(v);
+}
+
+// Each food is one letter: its name; the search key folds case, so "b" and "B" tie on the key.
+std::vector<RankingFood> foodsOf(const std::vector<std::tuple<const char *, int, double, double>> &rows)
+{
+    std::vector<RankingFood> foods;
+    for (const auto &[name, category, value, kcal] : rows) {
+        const QString n = QString::fromLatin1(name);
+        foods.push_back({{category, n}, n.toLower(), known(value), known(kcal)});
+    }
+    return foods;
+}
+
+TEST(FoodRanking, RichestFirstUnknownLastTiesInSearchOrder)
+{
+    using R = std::tuple<const char *, int, double, double>;
+    // clang-format off
+    const struct { int line; std::vector<R> foods; RankingBasis basis; const char *order; } cases[] = {
+        {__LINE__, {{"a", 0, 1, 50}, {"b", 0, 3, 50}, {"c", 0, 2, 50}}, RankingBasis::Per100g, "b0 c0 a0"},
+        {__LINE__, {{"a", 0, kNone, 50}, {"c", 0, 0, 50}, {"b", 0, kNone, 9}}, RankingBasis::Per100g, "c0 a0 b0"},
+        {__LINE__, {{"d", 0, 2, 50}, {"c", 1, 2, 50}, {"c", 0, 2, 50}, {"C", 0, 2, 50}}, RankingBasis::Per100g, "C0 c0 c1 d0"},
+        // 10 per 400 kcal is 2.5 per 100 kcal; 4 per 100 kcal beats it though poorer per 100 g.
+        {__LINE__, {{"a", 0, 10, 400}, {"b", 0, 4, 100}, {"c", 0, 1, 40}}, RankingBasis::Per100kcal, "b0 a0 c0"},
+        {__LINE__, {{"a", 0, 10, kNone}, {"b", 0, 1, 0}, {"c", 0, 1, 200}, {"d", 0, kNone, 100}}, RankingBasis::Per100kcal, "c0 a0 b0 d0"},
+        {__LINE__, {}, RankingBasis::Per100kcal, ""},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        std::vector<RankingFood> foods = foodsOf(c.foods);
+        rankFoods(foods, c.basis);
+        QStringList order;
+        for (const RankingFood &f : foods)
+            order.append(f.food.name + QString::number(f.food.category));
+        EXPECT_EQ(order.join(u' ').toStdString(), c.order);
+    }
+    std::vector<RankingFood> one = foodsOf({{"a", 0, 10, 400}});
+    rankFoods(one, RankingBasis::Per100kcal);
+    EXPECT_DOUBLE_EQ(one.front().ranked.value_or(kNone), 2.5);
+}
+
+}  // namespace
