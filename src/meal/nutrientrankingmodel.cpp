@@ -19,11 +19,6 @@ NutrientRankingModel::NutrientRankingModel(const QSqlDatabase &database, QObject
     names_.setDatabase(database);
 }
 
-void NutrientRankingModel::setPersonalDatabase(const QSqlDatabase &personal)
-{
-    personal_ = personal;
-}
-
 QStringList NutrientRankingModel::nutrientChoices()
 {
     if (!nutrients_) {
@@ -63,7 +58,10 @@ void NutrientRankingModel::choose(int nutrient, int category, RankingBasis basis
         && category <= kAllCategoryCount) {
         const int index = choices_[static_cast<std::size_t>(nutrient)];
         const auto only = category == 0 ? std::nullopt : std::optional(category - 1);
-        auto read = rankingFoods(database_, personal_, *nutrients_, index, only, &error_);
+        const QSqlDatabase personal = personalConnection_.isEmpty()
+                                          ? QSqlDatabase()
+                                          : QSqlDatabase::database(personalConnection_, false);
+        auto read = rankingFoods(database_, personal, *nutrients_, index, only, &error_);
         if (read) {
             error_.clear();
             nutrient_ = index;

@@ -25,8 +25,9 @@ public:
 
     // Nothing is read until the first choice: the profile's tables are read on first use.
     explicit NutrientRankingModel(const QSqlDatabase &database, QObject *parent = nullptr);
-    // The personal foods to rank beside the shipped ones; none when not open.
-    void setPersonalDatabase(const QSqlDatabase &personal);
+    // The personal foods to rank beside the shipped ones, none when not open. Only its name is
+    // kept: the catalogue may be closed and opened anew while the window lives.
+    void setPersonalDatabase(const QSqlDatabase &personal) { personalConnection_ = personal.connectionName(); }
 
     // The nutrients that can be chosen, "Calcio (mg)", in the profile's order; empty, and
     // error() says why, when the database has no profile.
@@ -51,7 +52,7 @@ public:
 private:
     NutrientStore store_;
     QSqlDatabase database_;
-    QSqlDatabase personal_;
+    QString personalConnection_;
     FoodNames names_;
     std::vector<int> choices_;  // indexes of the measured nutrients in the profile
     const Nutrients *nutrients_ = nullptr;

@@ -49,6 +49,7 @@ RankingWindow::RankingWindow(NutrientRankingModel &model, QWidget *parent) : QDi
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setWordWrap(false);
     list_->verticalHeader()->hide();
+    list_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     list_->horizontalHeader()->setSectionResizeMode(NutrientRankingModel::FoodColumn, QHeaderView::Stretch);
     list_->horizontalHeader()->resizeSection(NutrientRankingModel::CategoryColumn, 190);
     list_->horizontalHeader()->resizeSection(NutrientRankingModel::ValueColumn, 120);
@@ -66,11 +67,11 @@ RankingWindow::RankingWindow(NutrientRankingModel &model, QWidget *parent) : QDi
     for (QComboBox *box : {nutrient_, category_, basis_})
         connect(box, &QComboBox::currentIndexChanged, this, &RankingWindow::rank);
     connect(list_, &QAbstractItemView::activated, this, &RankingWindow::choose);
-    rank();
 }
 
 void RankingWindow::showRanking()
 {
+    rank();  // the personal foods may have changed since the last time
     show();
     raise();
     activateWindow();

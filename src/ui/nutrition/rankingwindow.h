@@ -26,7 +26,7 @@ public:
     QTableView *list() const { return list_; }
     QLabel *summary() const { return summary_; }
 
-    // Shows the window with the list in the keyboard's focus.
+    // Ranks anew, then shows the window with the list in the keyboard's focus.
     void showRanking();
 
 signals:

@@ -275,13 +275,13 @@ void MainWindow::openRanking()
     model_.foodSearch();
     if (!rankingWindow_) {
         ranking_ = new NutrientRankingModel(model_.foodDatabase(), this);
-        if (PersonalCatalogue *personal = model_.personalFoods().catalogue())
-            ranking_->setPersonalDatabase(personal->connection());
         rankingWindow_ = new RankingWindow(*ranking_, this);
         if (settings_)
             rememberPlacement(*rankingWindow_, *settings_, RememberedWindow::Ranking);
         connect(rankingWindow_, &RankingWindow::foodChosen, this, &MainWindow::chooseRankedFood);
     }
+    if (PersonalCatalogue *personal = model_.personalFoods().catalogue())
+        ranking_->setPersonalDatabase(personal->connection());
     rankingWindow_->showRanking();
 }
 
