@@ -2298,6 +2298,53 @@ could not be written.
     </message>
 </context>
 <context>
+    <name>velmo::NutrientRankingModel</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Tutte le categorie</source>
+        <translation>All categories</translation>
+    </message>
+    <message>
+        <source>per 100 g di parte edibile</source>
+        <translation>per 100 g of edible part</translation>
+    </message>
+    <message>
+        <source>per 100 kcal</source>
+        <translation>per 100 kcal</translation>
+    </message>
+    <message>
+        <source>Alimenti: %1.</source>
+        <translation>Foods: %1.</translation>
+    </message>
+    <message>
+        <source>Alimenti con il valore: %1; senza il valore (n.d.: non disponibile, non è zero), in fondo alla lista: %2.</source>
+        <translation>Foods with the value: %1; without it (n/a: not available, not zero), at the bottom of the list: %2.</translation>
+    </message>
+    <message>
+        <source>n.d.</source>
+        <translation>n/a</translation>
+    </message>
+    <message>
+        <source>Alimento</source>
+        <translation>Food</translation>
+    </message>
+    <message>
+        <source>Categoria</source>
+        <translation>Category</translation>
+    </message>
+    <message>
+        <source>Per 100 g</source>
+        <translation>Per 100 g</translation>
+    </message>
+    <message>
+        <source>Per 100 kcal</source>
+        <translation>Per 100 kcal</translation>
+    </message>
+</context>
+<context>
     <name>velmo::PersonalFoodCommands</name>
     <message>
         <source>File CSV (*.csv);;Tutti i file (*)</source>
@@ -2827,6 +2874,10 @@ Nothing was printed.</translation>
         <source>&amp;Svuota elenco</source>
         <translation>&amp;Clear list</translation>
     </message>
+    <message>
+        <source>Alimenti r&amp;icchi di...</source>
+        <translation>&amp;Foods rich in...</translation>
+    </message>
 </context>
 <context>
     <name>velmo::ui::MainStatusBar</name>
@@ -2897,6 +2948,45 @@ Nothing was printed.</translation>
     <message>
         <source>Annulla</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>velmo::ui::RankingWindow</name>
+    <message>
+        <source>Alimenti ricchi di...</source>
+        <translation>Foods rich in...</translation>
+    </message>
+    <message>
+        <source>Nutriente</source>
+        <translation>Nutrient</translation>
+    </message>
+    <message>
+        <source>Categoria</source>
+        <translation>Category</translation>
+    </message>
+    <message>
+        <source>Base del confronto</source>
+        <translation>Basis of comparison</translation>
+    </message>
+    <message>
+        <source>&amp;Nutriente:</source>
+        <translation>&amp;Nutrient:</translation>
+    </message>
+    <message>
+        <source>&amp;Categoria:</source>
+        <translation>&amp;Category:</translation>
+    </message>
+    <message>
+        <source>&amp;Valore:</source>
+        <translation>&amp;Value:</translation>
+    </message>
+    <message>
+        <source>Alimenti dal più ricco</source>
+        <translation>Foods, richest first</translation>
+    </message>
+    <message>
+        <source>Invio o doppio clic sceglie l&apos;alimento</source>
+        <translation>Enter or a double click chooses the food</translation>
     </message>
 </context>
 <context>

@@ -26,6 +26,7 @@ constexpr WindowKey kWindowKeys[] = {
     {RememberedWindow::FoodSearch, "finestre/cerca_alimento"},
     {RememberedWindow::Food, "finestre/alimento_personale"},
     {RememberedWindow::Help, "finestre/guida"},
+    {RememberedWindow::Ranking, "finestre/alimenti_ricchi_di"},
 };
 
 const QString kRecentMealFilesKey = QStringLiteral("pasto/file_recenti");

@@ -78,6 +78,8 @@ public:
     // A food found by a search: its category chosen as its menu item chooses it, then the food
     // made current, so that it reaches the open row of the table as a browsed food does.
     void chooseFood(const SearchableFood &food);
+    // The food database's connection; none before load().
+    QSqlDatabase foodDatabase() const { return database_ ? database_->connection() : QSqlDatabase(); }
 
     // The black heading above the grid: the category shown.
     QString categoryHeading() const { return categoryHeading_; }

@@ -34,6 +34,7 @@ constexpr struct {
 } kWindowPages[] = {
     {"frmmain", "pasto.html"},  // the window where a meal is composed: the table, its locks, the persons
     {"frmCerca", "alimenti.html#cerca"},
+    {"frmRicchiDi", "alimenti.html#ricchi"},
     {"frmAlimento", "personali.html"},
     {"Form_LAF_Femmina", "fabbisogno.html"},
     {"Form_LAF_Uomo", "fabbisogno.html"},

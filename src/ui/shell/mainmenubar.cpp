@@ -155,6 +155,9 @@ void MainMenuBar::buildCategoryMenu()
     find->setObjectName(QStringLiteral("mnuCerca"));
     find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     connect(find, &QAction::triggered, this, &MainMenuBar::foodSearchRequested);
+    QAction *richest = categoryMenu_->addAction(tr("Alimenti r&icchi di..."));
+    richest->setObjectName(QStringLiteral("mnuRicchiDi"));
+    connect(richest, &QAction::triggered, this, &MainMenuBar::rankingRequested);
     categoryMenu_->addSeparator();
     const auto &categories = foodCategories();
     for (int i = 0; i < kFoodCategoryCount; ++i) {

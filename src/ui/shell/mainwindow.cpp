@@ -3,11 +3,13 @@
 
 #include "ui/shell/mainwindow.h"
 
+#include "meal/nutrientrankingmodel.h"
 #include "ui/catalogue/foodgridview.h"
 #include "ui/catalogue/foodsearchwindow.h"
 #include "ui/catalogue/foodwindow.h"
 #include "ui/meal/compositiontableview.h"
 #include "ui/meal/macrochartview.h"
+#include "ui/nutrition/rankingwindow.h"
 #include "ui/shell/windowplacement.h"
 
 #include <QApplication>
@@ -197,6 +199,7 @@ void MainWindow::connectMenus()
 {
     connect(menus_, &MainMenuBar::categoryChosen, this, [this] { grid_->setFocus(Qt::ShortcutFocusReason); });
     connect(menus_, &MainMenuBar::foodSearchRequested, this, &MainWindow::openFoodSearch);
+    connect(menus_, &MainMenuBar::rankingRequested, this, &MainWindow::openRanking);
     connect(menus_, &MainMenuBar::femaleEnergyWindowRequested, this, &MainWindow::femaleEnergyWindowRequested);
     connect(menus_, &MainMenuBar::maleEnergyWindowRequested, this, &MainWindow::maleEnergyWindowRequested);
     connect(menus_, &MainMenuBar::printRequested, this, &MainWindow::printRequested);
@@ -264,6 +267,31 @@ void MainWindow::openFoodSearch()
         connect(searchWindow_, &FoodSearchWindow::foodChosen, &model_, &MainWindowModel::chooseFood);
     }
     searchWindow_->showSearch();
+}
+
+void MainWindow::openRanking()
+{
+    // The search opens the personal foods when there are some; the ranking ranks them too.
+    model_.foodSearch();
+    if (!rankingWindow_) {
+        ranking_ = new NutrientRankingModel(model_.foodDatabase(), this);
+        rankingWindow_ = new RankingWindow(*ranking_, this);
+        if (settings_)
+            rememberPlacement(*rankingWindow_, *settings_, RememberedWindow::Ranking);
+        connect(rankingWindow_, &RankingWindow::foodChosen, this, &MainWindow::chooseRankedFood);
+    }
+    if (PersonalCatalogue *personal = model_.personalFoods().catalogue())
+        ranking_->setPersonalDatabase(personal->connection());
+    rankingWindow_->showRanking();
+}
+
+// The ranked food reaches the open row as a food found by the search does.
+void MainWindow::chooseRankedFood(int category, const QString &shownName)
+{
+    const FoodSearch &search = model_.foodSearch();
+    for (int i = 0; i < search.size(); ++i)
+        if (search.food(i).category == category && search.food(i).name == shownName)
+            return model_.chooseFood(search.food(i));
 }
 
 void MainWindow::changeEvent(QEvent *event)

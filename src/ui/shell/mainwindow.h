@@ -19,12 +19,17 @@ class QScrollArea;
 class QTimer;
 class QToolBar;
 
+namespace velmo {
+class NutrientRankingModel;
+}
+
 namespace velmo::ui {
 
 class CompositionTableView;
 class FoodGridView;
 class FoodSearchWindow;
 class MacroChartView;
+class RankingWindow;
 
 // The main window: menus, toolbar, status bar and timers around the food grid, the composition
 // table and the chart. It renders the main window model and forwards the user's commands to it.
@@ -59,6 +64,8 @@ public:
     QMenu *categoryMenu() const { return menus_->categoryMenu(); }
     // "Cerca alimento", made at its first opening.
     FoodSearchWindow *foodSearchWindow() const { return searchWindow_; }
+    // "Alimenti ricchi di...", made at its first opening.
+    RankingWindow *rankingWindow() const { return rankingWindow_; }
     QMenu *personsMenu() const { return menus_->personsMenu(); }
     QMenu *mealMenu() const { return menus_->mealMenu(); }
     QLabel *statusPanel(int panel) const { return statusBar_->panel(panel); }
@@ -88,6 +95,8 @@ private:
     void connectModel();
     void showFoodWindow();
     void openFoodSearch();
+    void openRanking();
+    void chooseRankedFood(int category, const QString &shownName);
 
     MainWindowModel &model_;
     ScreenPointer pointer_;
@@ -102,6 +111,8 @@ private:
     MainMenuBar *menus_ = nullptr;
     MainToolBar *toolbar_ = nullptr;
     FoodSearchWindow *searchWindow_ = nullptr;
+    NutrientRankingModel *ranking_ = nullptr;
+    RankingWindow *rankingWindow_ = nullptr;
     MainStatusBar *statusBar_ = nullptr;
     QTimer *clockTimer_ = nullptr;
     QTimer *titleTimer_ = nullptr;
