@@ -26,6 +26,7 @@ constexpr WindowKey kWindowKeys[] = {
     {RememberedWindow::FoodSearch, "finestre/cerca_alimento"},
     {RememberedWindow::Food, "finestre/alimento_personale"},
     {RememberedWindow::Help, "finestre/guida"},
+    {RememberedWindow::NutrientProfile, "finestre/profilo_nutrizionale"},
 };
 
 const QString kRecentMealFilesKey = QStringLiteral("pasto/file_recenti");

@@ -6,44 +6,16 @@
 
 #include <QAbstractItemModelTester>
 #include <QCoreApplication>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 
 namespace velmo::test {
 namespace {
-
-// The shell's foods with a profile of three nutrients: the pear has no calcium, only the apricot
-// vitamin C; the quail egg is rich in calcium to reach and pass a woman's references.
-void addProfile(const QString &path)
-{
-    auto db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"profile"_s);
-    db.setDatabaseName(path);
-    ASSERT_TRUE(db.open());
-    QSqlQuery q(db);
-    const int fruit = *findFoodCategory(u"Frutta"_s);
-    const int eggs = *findFoodCategory(u"Uova"_s);
-    for (const QString &sql :
-         {u"CREATE TABLE nutrienti (chiave, fonte, nome, nome_inglese, unita, decimali, gruppo, ordine)"_s,
-          u"INSERT INTO nutrienti VALUES ('ENERC_KCAL', 208, 'Energia', 'Energy', 'kcal', 0, "
-          "'Energia e macronutrienti', 1), ('CA', 301, 'Calcio', 'Calcium', 'mg', 0, 'Minerali', 2), "
-          "('VITC', 401, 'Vitamina C', 'Vitamin C', 'mg', 1, 'Vitamine', 3)"_s,
-          u"CREATE TABLE valori_nutrienti (categoria, riga, nutriente, valore)"_s,
-          u"INSERT INTO valori_nutrienti VALUES (%1, 0, 208, 48), (%1, 0, 301, 13), (%1, 0, 401, 10), "
-          "(%1, 1, 208, 52), (%1, 1, 301, 6), (%1, 2, 208, 57), (%2, 0, 208, 158), (%2, 0, 301, 640)"_s.arg(fruit)
-              .arg(eggs)})
-        ASSERT_TRUE(q.exec(sql)) << sql.toStdString();
-    q = QSqlQuery();
-    db.close();
-    db = QSqlDatabase();
-    QSqlDatabase::removeDatabase(u"profile"_s);
-}
 
 class NutrientProfileModelTest : public ShellModelTest {
 protected:
     void SetUp() override
     {
         ShellModelTest::SetUp();
-        addProfile(database);
+        addShellProfile(database);
     }
 };
 

@@ -35,6 +35,7 @@ constexpr struct {
     {"frmmain", "pasto.html"},  // the window where a meal is composed: the table, its locks, the persons
     {"frmCerca", "alimenti.html#cerca"},
     {"frmAlimento", "personali.html"},
+    {"frmProfilo", "profilo.html"},
     {"Form_LAF_Femmina", "fabbisogno.html"},
     {"Form_LAF_Uomo", "fabbisogno.html"},
     {"frmSplash", "fabbisogno.html#iniziale"},

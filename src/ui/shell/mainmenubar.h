@@ -34,6 +34,7 @@ signals:
     // A category of the sixteen has been chosen from the menu: the grid is to take the focus.
     void categoryChosen();
     void foodSearchRequested();
+    void nutrientProfileRequested();
     void femaleEnergyWindowRequested();
     void maleEnergyWindowRequested();
     void printRequested();

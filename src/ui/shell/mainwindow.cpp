@@ -5,6 +5,7 @@
 
 #include "ui/catalogue/foodgridview.h"
 #include "ui/catalogue/foodsearchwindow.h"
+#include "ui/nutrition/nutrientprofilewindow.h"
 #include "ui/catalogue/foodwindow.h"
 #include "ui/meal/compositiontableview.h"
 #include "ui/meal/macrochartview.h"
@@ -197,6 +198,7 @@ void MainWindow::connectMenus()
 {
     connect(menus_, &MainMenuBar::categoryChosen, this, [this] { grid_->setFocus(Qt::ShortcutFocusReason); });
     connect(menus_, &MainMenuBar::foodSearchRequested, this, &MainWindow::openFoodSearch);
+    connect(menus_, &MainMenuBar::nutrientProfileRequested, this, &MainWindow::openNutrientProfile);
     connect(menus_, &MainMenuBar::femaleEnergyWindowRequested, this, &MainWindow::femaleEnergyWindowRequested);
     connect(menus_, &MainMenuBar::maleEnergyWindowRequested, this, &MainWindow::maleEnergyWindowRequested);
     connect(menus_, &MainMenuBar::printRequested, this, &MainWindow::printRequested);
@@ -264,6 +266,18 @@ void MainWindow::openFoodSearch()
         connect(searchWindow_, &FoodSearchWindow::foodChosen, &model_, &MainWindowModel::chooseFood);
     }
     searchWindow_->showSearch();
+}
+
+void MainWindow::openNutrientProfile()
+{
+    if (!profileWindow_) {
+        profileWindow_ = new NutrientProfileWindow(model_, this);
+        if (settings_)
+            rememberPlacement(*profileWindow_, *settings_, RememberedWindow::NutrientProfile);
+    }
+    profileWindow_->show();
+    profileWindow_->raise();
+    profileWindow_->activateWindow();
 }
 
 void MainWindow::changeEvent(QEvent *event)

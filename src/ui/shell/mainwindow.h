@@ -24,6 +24,7 @@ namespace velmo::ui {
 class CompositionTableView;
 class FoodGridView;
 class FoodSearchWindow;
+class NutrientProfileWindow;
 class MacroChartView;
 
 // The main window: menus, toolbar, status bar and timers around the food grid, the composition
@@ -59,6 +60,7 @@ public:
     QMenu *categoryMenu() const { return menus_->categoryMenu(); }
     // "Cerca alimento", made at its first opening.
     FoodSearchWindow *foodSearchWindow() const { return searchWindow_; }
+    NutrientProfileWindow *nutrientProfileWindow() const { return profileWindow_; }
     QMenu *personsMenu() const { return menus_->personsMenu(); }
     QMenu *mealMenu() const { return menus_->mealMenu(); }
     QLabel *statusPanel(int panel) const { return statusBar_->panel(panel); }
@@ -88,6 +90,7 @@ private:
     void connectModel();
     void showFoodWindow();
     void openFoodSearch();
+    void openNutrientProfile();
 
     MainWindowModel &model_;
     ScreenPointer pointer_;
@@ -102,6 +105,7 @@ private:
     MainMenuBar *menus_ = nullptr;
     MainToolBar *toolbar_ = nullptr;
     FoodSearchWindow *searchWindow_ = nullptr;
+    NutrientProfileWindow *profileWindow_ = nullptr;
     MainStatusBar *statusBar_ = nullptr;
     QTimer *clockTimer_ = nullptr;
     QTimer *titleTimer_ = nullptr;
