@@ -28,7 +28,7 @@ namespace velmo::ui {
 
 namespace {
 
-// The bar of the status column: as long as the share of the reference (full width at 150 %), in a
+// The bar of the status column: as long as the share of the reference (full at 150 %), in a
 // colour and a pattern of its own for each status, with the status's words over it, so that no
 // one needs to tell the colours apart.
 class IntakeBarDelegate : public QStyledItemDelegate {
@@ -55,16 +55,22 @@ public:
         };
         const Look &look = kLooks[static_cast<int>(status)];
         const QVariant share = index.data(NutrientProfileModel::ShareRole);
-        const double fraction = share.isValid() ? std::clamp(share.toDouble() / 150.0, 0.0, 1.0) : 1.0;
-        const QRect area = option.rect.adjusted(2, 3, -2, -3);
+        // Against a range or a bound there is no share: the bar grows with the status alone.
+        const double fraction = share.isValid() ? std::clamp(share.toDouble() / 150.0, 0.0, 1.0)
+                                                : static_cast<int>(status) / 4.0;
+        // The bar in the cell's left part, the words beside it.
+        const QRect cell = option.rect.adjusted(2, 3, -2, -3);
+        const QRect bar(cell.topLeft(), QSize(std::min(cell.width() / 2, cell.height() * 4), cell.height()));
         painter->save();
+        painter->setPen(QPen(option.palette.color(QPalette::Mid), 1));
+        painter->drawRect(bar);
         painter->setPen(QPen(look.colour, 1));
         painter->setBrush(QBrush(look.colour, look.pattern));
-        painter->drawRect(QRect(area.topLeft(), QSize(std::max(2, static_cast<int>(area.width() * fraction)), area.height())));
+        painter->drawRect(QRect(bar.topLeft(), QSize(std::max(2, static_cast<int>(bar.width() * fraction)), bar.height())));
         painter->restore();
         QStyleOptionViewItem text(option);
         initStyleOption(&text, index);
-        text.backgroundBrush = Qt::NoBrush;
+        text.rect.setLeft(bar.right() + 6);
         QStyledItemDelegate::paint(painter, text, index);
     }
 };
@@ -77,7 +83,7 @@ NutrientProfileWindow::NutrientProfileWindow(MainWindowModel &main, QWidget *par
     setObjectName(QStringLiteral("frmProfilo"));
     setWindowTitle(tr("Profilo nutrizionale"));
     setSizeGripEnabled(true);
-    resize(900, 620);
+    resize(1120, 680);
 
     subject_ = new QComboBox(this);
     subject_->addItems({tr("Il pasto (righe bloccate)"), tr("L'alimento corrente, per 100 g"),
@@ -95,6 +101,7 @@ NutrientProfileWindow::NutrientProfileWindow(MainWindowModel &main, QWidget *par
     legend->setWordWrap(true);
     legend->setAccessibleName(tr("Legenda"));
     missing_ = new QLabel(this);
+    missing_->setWordWrap(true);
     missing_->setAccessibleName(tr("Nutrienti che mancano nei dati degli alimenti"));
 
     table_ = new QTableView(this);
@@ -103,7 +110,11 @@ NutrientProfileWindow::NutrientProfileWindow(MainWindowModel &main, QWidget *par
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The bar needs room whatever its words.
+    table_->horizontalHeader()->setSectionResizeMode(NutrientProfileModel::StatusColumn, QHeaderView::Fixed);
+    table_->setColumnWidth(NutrientProfileModel::StatusColumn, fontMetrics().horizontalAdvance(u'M') * 22);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setAccessibleName(tr("Nutrienti"));
 
@@ -115,12 +126,14 @@ NutrientProfileWindow::NutrientProfileWindow(MainWindowModel &main, QWidget *par
     auto *sideLayout = new QVBoxLayout(side);
     sideLayout->setContentsMargins(0, 0, 0, 0);
     sideLayout->addWidget(contributionsTitle_);
-    sideLayout->addWidget(contributions_);
+    sideLayout->addWidget(contributions_, 1);
+    sideLayout->addWidget(missing_);
     auto *splitter = new QSplitter(this);
     splitter->addWidget(table_);
     splitter->addWidget(side);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 1);
+    splitter->setSizes({780, 300});
 
     auto *top = new QHBoxLayout;
     top->addWidget(subjectLabel);
@@ -131,7 +144,6 @@ NutrientProfileWindow::NutrientProfileWindow(MainWindowModel &main, QWidget *par
     layout->addWidget(subjectText_);
     layout->addWidget(legend);
     layout->addWidget(splitter, 1);
-    layout->addWidget(missing_);
     layout->addWidget(buildButtons());
 
     connect(subject_, &QComboBox::currentIndexChanged, this, [this](int index) {
