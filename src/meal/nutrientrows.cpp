@@ -78,8 +78,8 @@ std::vector<NutrientRowText> nutrientRowTexts(const Nutrients &nutrients, const 
         const NutrientAmount &a = profile.at(i);
         if (!a.applies)
             continue;
-        NutrientRowText row{i, &n, &a, a.amount ? formatDecimals(*a.amount, n.decimals, locale) : QString(), {}, {}, {},
-                            {}, {}};
+        NutrientRowText row{i,  &n, &a, a.amount ? formatDecimals(*a.amount, n.decimals, locale) : QString(), {}, {},
+                            {}, {}, {}};
         if (reference)
             row.reference = reference(n.key);
         if (row.reference) {
@@ -140,8 +140,12 @@ QString missingNutrientsText(const ReferenceIntakes &intakes, const IntakePerson
         const auto found = intakes.find(person, QString::fromLatin1(key));
         if (!found || !found->reference)
             continue;
-        ReferenceValue value{found->reference->value.minimum, found->reference->value.maximum,
-                             intakeKindName(found->reference->kind), std::nullopt, QString(), std::nullopt};
+        ReferenceValue value{found->reference->value.minimum,
+                             found->reference->value.maximum,
+                             intakeKindName(found->reference->kind),
+                             std::nullopt,
+                             QString(),
+                             std::nullopt};
         // As many decimals as the table's value has, at most two.
         const double shown = value.minimum ? *value.minimum : value.maximum.value_or(0);
         const int decimals = shown == std::floor(shown) ? 0 : (shown * 10 == std::floor(shown * 10) ? 1 : 2);

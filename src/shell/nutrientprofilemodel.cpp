@@ -29,8 +29,7 @@ NutrientProfileModel::NutrientProfileModel(MainWindowModel &main, QObject *paren
     connect(&grid, &MealGrid::rowStateChanged, this, &NutrientProfileModel::scheduleRefresh);
     connect(&grid, &MealGrid::totalsChanged, this, &NutrientProfileModel::scheduleRefresh);
     connect(&main_.document(), &MealDocument::tableReplaced, this, &NutrientProfileModel::scheduleRefresh);
-    connect(&main_, &MainWindowModel::calculatedPersonChanged, this,
-            [this] { setPerson(main_.calculatedPerson()); });
+    connect(&main_, &MainWindowModel::calculatedPersonChanged, this, [this] { setPerson(main_.calculatedPerson()); });
     refresh();
 }
 
@@ -247,7 +246,7 @@ std::vector<NutrientProfileModel::Contribution> NutrientProfileModel::contributi
         c.share = c.amount && known > 0 ? *c.amount / known : 0;
     std::stable_sort(result.begin(), result.end(), [](const Contribution &a, const Contribution &b) {
         return a.amount.has_value() != b.amount.has_value() ? a.amount.has_value()
-                                                              : a.amount.value_or(0) > b.amount.value_or(0);
+                                                            : a.amount.value_or(0) > b.amount.value_or(0);
     });
     return result;
 }

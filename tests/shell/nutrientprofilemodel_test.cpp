@@ -28,6 +28,7 @@ struct Lock {
 constexpr auto kNone = IntakeStatus::None;
 const IntakePerson kWoman30{true, 30};
 
+// clang-format off
 // Locks (Mela: 90 % edible, Albicocche 93 %, Uovo 91 %), then an undo or the open row's food
 // and weight; the row of `key` as the table shows it ("" amount: no such row).
 const struct ProfileCase {
@@ -58,6 +59,7 @@ const struct ProfileCase {
     {__LINE__, {}, false, {"Frutta", 2, "200"}, ProfileSubject::FoodPortion, {}, "ENERC_KCAL", "105 kcal", "", "", kNone},
     {__LINE__, {}, false, {"Frutta", 2, ""}, ProfileSubject::FoodPortion, {}, "ENERC_KCAL", "", "", "", kNone},
 };
+// clang-format on
 
 // The profile follows the table live: every case builds its table with the window open.
 TEST_F(NutrientProfileModelTest, ShowsAmountsBoundsReferencesAndStatusOfWhatIsChosen)
@@ -84,7 +86,9 @@ TEST_F(NutrientProfileModelTest, ShowsAmountsBoundsReferencesAndStatusOfWhatIsCh
         ASSERT_EQ(row.has_value(), *c.amount != 0) << profile.subjectText().toStdString();
         if (!row)
             continue;
-        const auto cell = [&](int column, int role = Qt::DisplayRole) { return profile.index(*row, column).data(role); };
+        const auto cell = [&](int column, int role = Qt::DisplayRole) {
+            return profile.index(*row, column).data(role);
+        };
         EXPECT_EQ(cell(NutrientProfileModel::AmountColumn).toString(), QString::fromUtf8(c.amount));
         EXPECT_EQ(cell(NutrientProfileModel::ReferenceColumn).toString(), QString::fromUtf8(c.reference));
         EXPECT_EQ(cell(NutrientProfileModel::PercentColumn).toString(), QString::fromUtf8(c.percent));

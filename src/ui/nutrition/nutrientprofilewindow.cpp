@@ -48,9 +48,9 @@ public:
         };
         static const Look kLooks[] = {
             {{}, Qt::NoBrush},
-            {QColor(0xd7, 0x30, 0x27), Qt::BDiagPattern},   // below AR
-            {QColor(0xfc, 0x8d, 0x59), Qt::Dense5Pattern},  // below the reference
-            {QColor(0x1a, 0x98, 0x50), Qt::SolidPattern},   // reached
+            {QColor(0xd7, 0x30, 0x27), Qt::BDiagPattern},      // below AR
+            {QColor(0xfc, 0x8d, 0x59), Qt::Dense5Pattern},     // below the reference
+            {QColor(0x1a, 0x98, 0x50), Qt::SolidPattern},      // reached
             {QColor(0x54, 0x27, 0x88), Qt::DiagCrossPattern},  // above the maximum
         };
         const Look &look = kLooks[static_cast<int>(status)];
@@ -66,7 +66,8 @@ public:
         painter->drawRect(bar);
         painter->setPen(QPen(look.colour, 1));
         painter->setBrush(QBrush(look.colour, look.pattern));
-        painter->drawRect(QRect(bar.topLeft(), QSize(std::max(2, static_cast<int>(bar.width() * fraction)), bar.height())));
+        painter->drawRect(
+            QRect(bar.topLeft(), QSize(std::max(2, static_cast<int>(bar.width() * fraction)), bar.height())));
         painter->restore();
         QStyleOptionViewItem text(option);
         initStyleOption(&text, index);
