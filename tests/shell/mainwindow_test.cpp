@@ -597,7 +597,8 @@ protected:
     LocaleGuard english{"en_US"};
 };
 
-// F4 opens the profile; a lock reaches it at once, and its export writes the console's CSV.
+// F4 opens the profile; a lock reaches it at once, its export writes the console's CSV, and it
+// takes the person of the requirement computed last.
 TEST_F(MainWindowTest, F4OpensTheProfileThatFollowsTheTableAndExportsItsCsv)
 {
     addShellProfile(dir.filePath(u"elementi97.db"_s));
@@ -618,6 +619,13 @@ TEST_F(MainWindowTest, F4OpensTheProfileThatFollowsTheTableAndExportsItsCsv)
     QFile csv(dir.filePath(u"profilo.csv"_s));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     EXPECT_TRUE(csv.readAll().contains("\r\nENERC_KCAL,Energia,kcal,47,0,0,,,,\r\n"));
+    EnergyWindowModel &woman = windows.energy()->model(Sex::Female);  // the person of the last requirement
+    woman.setText(EnergyControl::AgeBox, u"30"_s);
+    woman.setText(EnergyControl::WeightBox, u"60"_s);  // the age read for the calculation
+    woman.setText(EnergyControl::RequirementBox, u"1800"_s);
+    const auto person = profile->model().person();
+    ASSERT_TRUE(person);
+    EXPECT_TRUE(person->female && person->ageYears == 30);
 }
 
 // In English no window shows an Italian text that has an English translation: every text reaches
