@@ -2298,6 +2298,109 @@ could not be written.
     </message>
 </context>
 <context>
+    <name>velmo::NutrientProfileModel</name>
+    <message>
+        <source>Nutriente</source>
+        <translation>Nutrient</translation>
+    </message>
+    <message>
+        <source>Quantità</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>Riferimento</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Rispetto al riferimento</source>
+        <translation>Against the reference</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>sotto AR</source>
+        <translation>below AR</translation>
+    </message>
+    <message>
+        <source>sotto il riferimento</source>
+        <translation>below the reference</translation>
+    </message>
+    <message>
+        <source>raggiunto</source>
+        <translation>reached</translation>
+    </message>
+    <message>
+        <source>oltre il massimo</source>
+        <translation>above the maximum</translation>
+    </message>
+    <message>
+        <source>Nessuna riga bloccata: bloccare le righe della tabella di composizione per vedere il profilo del pasto.</source>
+        <translation>No row is locked: lock the rows of the composition table to see the profile of the meal.</translation>
+    </message>
+    <message>
+        <source>Il pasto delle righe bloccate (alimenti: %1)</source>
+        <translation>The meal of the locked rows (foods: %1)</translation>
+    </message>
+    <message>
+        <source>Profilo non disponibile: %1.</source>
+        <translation>Profile not available: %1.</translation>
+    </message>
+    <message>
+        <source>Nessun alimento corrente: sceglierne uno nell&apos;elenco degli alimenti.</source>
+        <translation>No current food: choose one in the list of foods.</translation>
+    </message>
+    <message>
+        <source>%1: scrivere il peso lordo nella riga aperta per vederne la porzione.</source>
+        <translation>%1: write the gross weight in the open row to see its portion.</translation>
+    </message>
+    <message>
+        <source>%1, %2 g lordi (%3 g netti)</source>
+        <translation>%1, %2 g gross (%3 g net)</translation>
+    </message>
+    <message>
+        <source>%1, per 100 g di parte edibile</source>
+        <translation>%1, per 100 g of edible part</translation>
+    </message>
+    <message>
+        <source>%1: n.d.</source>
+        <translation>%1: n/a</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 (%4 %)</source>
+        <translation>%1: %2 %3 (%4 %)</translation>
+    </message>
+    <message>
+        <source>Non c&apos;è nessun profilo da esportare: %1</source>
+        <translation>There is no profile to export: %1</translation>
+    </message>
+    <message>
+        <source>Profilo nutrizionale</source>
+        <translation>Nutrient profile</translation>
+    </message>
+    <message>
+        <source>Esporta CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>profilo.csv</source>
+        <translation>profile.csv</translation>
+    </message>
+    <message>
+        <source>File CSV</source>
+        <translation>CSV files</translation>
+    </message>
+    <message>
+        <source>Impossibile esportare il profilo in %1: %2</source>
+        <translation>Cannot export the profile to %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>velmo::NutrientRankingModel</name>
     <message>
         <source>%1 (%2)</source>
@@ -2878,6 +2981,10 @@ Nothing was printed.</translation>
         <source>Alimenti r&amp;icchi di...</source>
         <translation>&amp;Foods rich in...</translation>
     </message>
+    <message>
+        <source>&amp;Profilo nutrizionale</source>
+        <translation>Nutrient &amp;profile</translation>
+    </message>
 </context>
 <context>
     <name>velmo::ui::MainStatusBar</name>
@@ -2926,6 +3033,145 @@ Nothing was printed.</translation>
     <message>
         <source>Area di lavoro</source>
         <translation>Work area</translation>
+    </message>
+</context>
+<context>
+    <name>velmo::ui::NutrientProfileWindow</name>
+    <message>
+        <source>Profilo nutrizionale</source>
+        <translation>Nutrient profile</translation>
+    </message>
+    <message>
+        <source>Il pasto (righe bloccate)</source>
+        <translation>The meal (locked rows)</translation>
+    </message>
+    <message>
+        <source>L&apos;alimento corrente, per 100 g</source>
+        <translation>The current food, per 100 g</translation>
+    </message>
+    <message>
+        <source>L&apos;alimento corrente, nel peso della riga aperta</source>
+        <translation>The current food, in the weight of the open row</translation>
+    </message>
+    <message>
+        <source>Di che cosa mostrare il profilo</source>
+        <translation>What to show the profile of</translation>
+    </message>
+    <message>
+        <source>&amp;Profilo di:</source>
+        <translation>&amp;Profile of:</translation>
+    </message>
+    <message>
+        <source>Che cosa mostra il profilo</source>
+        <translation>What the profile shows</translation>
+    </message>
+    <message>
+        <source>«≥»: alcuni alimenti non hanno il valore, la quantità è la somma dei valori noti e il vero totale può essere maggiore. «n.d.»: nessun alimento ha il valore.</source>
+        <translation>“≥”: some foods lack the value, the amount is the sum of the known values and the true total may be higher. “n.d.” (not available): no food has the value.</translation>
+    </message>
+    <message>
+        <source>Legenda</source>
+        <translation>Legend</translation>
+    </message>
+    <message>
+        <source>Nutrienti che mancano nei dati degli alimenti</source>
+        <translation>Nutrients missing from the food data</translation>
+    </message>
+    <message>
+        <source>Nutrienti</source>
+        <translation>Nutrients</translation>
+    </message>
+    <message>
+        <source>Scegliere un nutriente per vedere gli alimenti che lo danno.</source>
+        <translation>Choose a nutrient to see the foods that give it.</translation>
+    </message>
+    <message>
+        <source>Alimenti che danno il nutriente scelto</source>
+        <translation>Foods that give the chosen nutrient</translation>
+    </message>
+    <message>
+        <source>Nessuna persona (solo quantità)</source>
+        <translation>No person (amounts only)</translation>
+    </message>
+    <message>
+        <source>Donna</source>
+        <translation>Woman</translation>
+    </message>
+    <message>
+        <source>Uomo</source>
+        <translation>Man</translation>
+    </message>
+    <message>
+        <source>Persona</source>
+        <translation>Person</translation>
+    </message>
+    <message>
+        <source> anni</source>
+        <translation> years</translation>
+    </message>
+    <message>
+        <source>Età in anni</source>
+        <translation>Age in years</translation>
+    </message>
+    <message>
+        <source>&amp;Gravidanza</source>
+        <translation>Pre&amp;gnancy</translation>
+    </message>
+    <message>
+        <source>Gravidanza</source>
+        <translation>Pregnancy</translation>
+    </message>
+    <message>
+        <source>A&amp;llattamento</source>
+        <translation>&amp;Lactation</translation>
+    </message>
+    <message>
+        <source>Allattamento</source>
+        <translation>Lactation</translation>
+    </message>
+    <message>
+        <source>LARN 2014</source>
+        <translation>LARN 2014</translation>
+    </message>
+    <message>
+        <source>EFSA</source>
+        <translation>EFSA</translation>
+    </message>
+    <message>
+        <source>Valori di riferimento</source>
+        <translation>Reference values</translation>
+    </message>
+    <message>
+        <source>Pe&amp;rsona:</source>
+        <translation>Pe&amp;rson:</translation>
+    </message>
+    <message>
+        <source>&amp;Copia</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>Copia la tabella negli appunti</source>
+        <translation>Copy the table to the clipboard</translation>
+    </message>
+    <message>
+        <source>&amp;Esporta CSV...</source>
+        <translation>&amp;Export CSV...</translation>
+    </message>
+    <message>
+        <source>Esporta il profilo in un file CSV</source>
+        <translation>Export the profile to a CSV file</translation>
+    </message>
+    <message>
+        <source>C&amp;hiudi</source>
+        <translation>Clo&amp;se</translation>
+    </message>
+    <message>
+        <source>Chiudi la finestra</source>
+        <translation>Close the window</translation>
+    </message>
+    <message>
+        <source>Alimenti che danno %1:</source>
+        <translation>Foods that give %1:</translation>
     </message>
 </context>
 <context>

@@ -27,6 +27,7 @@ constexpr WindowKey kWindowKeys[] = {
     {RememberedWindow::Food, "finestre/alimento_personale"},
     {RememberedWindow::Help, "finestre/guida"},
     {RememberedWindow::Ranking, "finestre/alimenti_ricchi_di"},
+    {RememberedWindow::NutrientProfile, "finestre/profilo_nutrizionale"},
 };
 
 const QString kRecentMealFilesKey = QStringLiteral("pasto/file_recenti");

@@ -60,6 +60,15 @@ std::vector<MealFileEntry> MealDocument::entries() const
     return result;
 }
 
+std::optional<FoodRef> MealDocument::rowFood(int row) const
+{
+    const MealRow &shown = window_.grid.row(row);
+    const int category = rowCategory_[static_cast<std::size_t>(row)];
+    if (!shown.taken() || category < 0)
+        return std::nullopt;
+    return FoodRef{category, names_.canonical(category, shown.name())};
+}
+
 bool MealDocument::isModified() const
 {
     return entries() != saved_;

@@ -8,6 +8,7 @@
 #include "meal/mealcomposer.h"
 #include "meal/mealfile.h"
 #include "meal/requirementcomparison.h"
+#include "nutrition/portion.h"
 
 #include <QObject>
 #include <QSqlDatabase>
@@ -52,6 +53,9 @@ public:
     // The locked rows of the table as lines of a meal file, in row order, each food by its
     // Italian name whatever the language.
     std::vector<MealFileEntry> entries() const;
+    // The food a row shows, as the catalogue names it (its category and Italian name); none for a
+    // row without food.
+    std::optional<FoodRef> rowFood(int row) const;
     QString path() const { return path_; }
     // The table differs from what was last saved or opened (an empty table from none at all).
     bool isModified() const;

@@ -54,6 +54,7 @@ struct ReferenceValue {
     QString kind;
     std::optional<double> upper;
     QString unitNote;
+    std::optional<double> average;  // the average requirement (AR), where there is one
     // The share of it a profile amount is: for one value or a lower bound only.
     std::optional<double> percentOf(double amount) const;
 };

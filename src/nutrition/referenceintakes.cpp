@@ -279,6 +279,8 @@ ReferenceFor referenceLookup(const ReferenceIntakes &intakes, const IntakePerson
         if (found->upperLevel)
             value.upper = found->upperLevel->value.maximum ? found->upperLevel->value.maximum
                                                            : found->upperLevel->value.minimum;
+        if (found->averageRequirement)
+            value.average = found->averageRequirement->value.minimum;
         value.unitNote = found->unitNote();
         if (!value.minimum && !value.maximum && !value.upper)
             return std::nullopt;

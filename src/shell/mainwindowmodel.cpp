@@ -65,6 +65,30 @@ bool MainWindowModel::load(const QString &databasePath, QString *error)
     return true;
 }
 
+void MainWindowModel::setCalculatedPerson(const std::optional<IntakePerson> &person)
+{
+    const auto same = [](const IntakePerson &a, const IntakePerson &b) {
+        return a.female == b.female && a.ageYears == b.ageYears && a.pregnant == b.pregnant
+               && a.lactating == b.lactating && a.source == b.source;
+    };
+    if (person.has_value() == calculatedPerson_.has_value() && (!person || same(*person, *calculatedPerson_)))
+        return;
+    calculatedPerson_ = person;
+    emit calculatedPersonChanged();
+}
+
+NutrientStore *MainWindowModel::nutrientStore()
+{
+    if (!database_)
+        return nullptr;
+    if (!nutrientStore_)
+        nutrientStore_ = std::make_unique<NutrientStore>(database_->connection());
+    // A personal food reaches the table only from an open catalogue.
+    if (PersonalCatalogue *personal = personalFoods_->catalogue())
+        nutrientStore_->setPersonalDatabase(personal->connection());
+    return nutrientStore_.get();
+}
+
 void MainWindowModel::flipToolbarStyle()
 {
     toolbarFlat_ = !toolbarFlat_;

@@ -11,6 +11,8 @@
 #include "common/dialogs.h"
 #include "meal/mealgrid.h"
 #include "meal/mealdocument.h"
+#include "meal/nutrientstore.h"
+#include "nutrition/referenceintakes.h"
 #include "meal/requirementcomparison.h"
 #include "shell/mealsteps.h"
 #include "shell/personalfoodcommands.h"
@@ -95,6 +97,11 @@ public:
     QString statusHint() const;
     // The requirement of an energy window (none: no window holds one) and, when two do, whose.
     void setRequirement(std::optional<double> kcal, const QString &whose);
+    // The person (sex and age) of the energy window computed last; none when it said nothing.
+    void setCalculatedPerson(const std::optional<IntakePerson> &person);
+    std::optional<IntakePerson> calculatedPerson() const { return calculatedPerson_; }
+    // The nutrient profile's tables, read when first asked for; null before the database is open.
+    NutrientStore *nutrientStore();
     bool toolbarFlat() const { return toolbarFlat_; }
     bool clockEnabled() const { return clockEnabled_; }  // the clock runs
     MousePointer mousePointer() const { return mousePointer_; }
@@ -119,6 +126,7 @@ signals:
     void scrollingTitleChanged();
     void statusChanged();
     void comparisonChanged();
+    void calculatedPersonChanged();
     // Also when the same hint is given again, so that it is shown anew.
     void statusHintChanged();
     void toolbarFlatChanged();
@@ -141,6 +149,8 @@ private:
     // Before the data control, which may hold the personal catalogue's connection, so that the
     // catalogue outlives it; made once the parts it works on are.
     std::unique_ptr<PersonalFoodCommands> personalFoods_;
+    // Before the connections it reads go.
+    std::unique_ptr<NutrientStore> nutrientStore_;
     DataControl dataControl_;
     FoodBrowser browser_;
     MealGrid meal_;
@@ -156,6 +166,7 @@ private:
     MousePointer mousePointer_ = MousePointer::Default;
     std::optional<double> requirementKcal_;
     QString requirementWhose_;
+    std::optional<IntakePerson> calculatedPerson_;
     QString comparisonText_;
     bool mealHoldsNoFood_ = true;
     MealDocument document_;

@@ -3,11 +3,12 @@
 
 #pragma once
 
+#include "nutrition/referenceintakes.h"
+
 #include <QLocale>
 #include <QString>
 
 #include <optional>
-#include <utility>
 #include <vector>
 
 namespace velmo {
@@ -19,13 +20,22 @@ class RequirementChoice {
 public:
     // The requirement box of `whose` window now reads `requirementText`; a text that is no number
     // above 0 (the box emptied, or not computed) leaves that window without one.
-    void update(const QString &whose, const QString &requirementText, const QLocale &locale);
+    // `person`: the sex and age that window computed it for.
+    void update(const QString &whose, const QString &requirementText, const QLocale &locale,
+                const std::optional<IntakePerson> &person = std::nullopt);
 
     std::optional<double> kcal() const;
     QString whose() const;
+    // The person of the requirement computed last, when that window said whom it was for.
+    std::optional<IntakePerson> person() const;
 
 private:
-    std::vector<std::pair<QString, double>> held_;  // oldest first
+    struct Held {
+        QString whose;
+        double kcal = 0;
+        std::optional<IntakePerson> person;
+    };
+    std::vector<Held> held_;  // oldest first
 };
 
 }  // namespace velmo

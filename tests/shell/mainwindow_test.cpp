@@ -7,6 +7,7 @@
 #include "shellfixture.h"
 #include "ui/catalogue/foodgridview.h"
 #include "ui/catalogue/foodsearchwindow.h"
+#include "ui/nutrition/nutrientprofilewindow.h"
 #include "ui/catalogue/foodwindow.h"
 #include "ui/energy/choicedialog.h"
 #include "ui/energy/energyui.h"
@@ -32,6 +33,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
@@ -315,6 +317,7 @@ TEST_F(MainWindowTest, F1OpensThePageAboutItsWindow)
     const struct { int line; const char *command; Opened window; const char *page; } cases[] = {
         {__LINE__, nullptr, [this] { return window; }, "pasto.html"},
         {__LINE__, "mnuCerca", [this] { return window->foodSearchWindow(); }, "alimenti.html#cerca"},
+        {__LINE__, "mnuPastoProfilo", [this] { return window->nutrientProfileWindow(); }, "profilo.html"},
         {__LINE__, "mnuLAFfemmina", [this] { return windows.energy()->energyWindow(Sex::Female); }, "fabbisogno.html"},
         {__LINE__, "mnuLAFmaschio", [this] { return windows.energy()->energyWindow(Sex::Male); }, "fabbisogno.html"},
         {__LINE__, nullptr, [this] { windows.energy()->showLauncher(); return windows.energy()->launcher(); }, "fabbisogno.html#iniziale"},
@@ -593,6 +596,37 @@ protected:
     }
     LocaleGuard english{"en_US"};
 };
+
+// F4 opens the profile; a lock reaches it at once, its export writes the console's CSV, and it
+// takes the person of the requirement computed last.
+TEST_F(MainWindowTest, F4OpensTheProfileThatFollowsTheTableAndExportsItsCsv)
+{
+    addShellProfile(dir.filePath(u"elementi97.db"_s));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_F4);
+    ui::NutrientProfileWindow *profile = window->nutrientProfileWindow();
+    ASSERT_TRUE(profile && profile->isVisible());
+    menuItem("mnuFrutta")->trigger();
+    window->model().gridRowChosen(1);
+    window->model().meal().setGrossText(0, u"100"_s);
+    window->model().lockBoxClicked(0, true);
+    QCoreApplication::processEvents();
+    const auto row = profile->model().rowOf(u"ENERC_KCAL"_s);
+    ASSERT_TRUE(row);
+    EXPECT_EQ(profile->table()->model()->index(*row, NutrientProfileModel::AmountColumn).data(), u"47 kcal"_s);
+    dialogs.saveAnswers = {dir.filePath(u"profilo"_s)};
+    profile->findChild<QPushButton *>(u"cmdEsportaProfilo"_s)->click();
+    QFile csv(dir.filePath(u"profilo.csv"_s));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(csv.readAll().contains("\r\nENERC_KCAL,Energia,kcal,47,0,0,,,,\r\n"));
+    EnergyWindowModel &woman = windows.energy()->model(Sex::Female);  // the person of the last requirement
+    woman.setText(EnergyControl::AgeBox, u"30"_s);
+    woman.setText(EnergyControl::WeightBox, u"60"_s);  // the age read for the calculation
+    woman.setText(EnergyControl::RequirementBox, u"1800"_s);
+    const auto person = profile->model().person();
+    ASSERT_TRUE(person);
+    EXPECT_TRUE(person->female && person->ageYears == 30);
+}
 
 // In English no window shows an Italian text that has an English translation: every text reaches
 // the window through tr(), after the translation is installed.

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "meal/nutrientrows.h"
 #include "nutrition/nutrients.h"
 #include "nutrition/profile.h"
 #include "nutrition/referenceintakes.h"
@@ -18,15 +19,5 @@ namespace velmo {
 // reference lookup adds the reference, its kind and the share of it.
 QString nutrientProfileText(const Nutrients &nutrients, const NutrientProfile &profile,
                             const ReferenceFor &reference = {});
-
-// The same rows as CSV (RFC 4180), with the header
-// chiave,nutriente,unita,quantita,limite_inferiore,alimenti_senza_valore,riferimento,tipo,percentuale,limite_massimo
-// and numbers as the meal's CSV writes them (the user's decimal separator, no groups).
-QString nutrientProfileCsv(const Nutrients &nutrients, const NutrientProfile &profile,
-                           const ReferenceFor &reference = {});
-
-// The nutrients with a reference for `person` that the food data do not give (iodine, biotin...):
-// one line each with the reference and the words that say so; empty when there are none.
-QString missingNutrientsText(const ReferenceIntakes &intakes, const IntakePerson &person);
 
 }  // namespace velmo

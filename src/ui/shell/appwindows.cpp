@@ -65,7 +65,11 @@ EnergyUi *AppWindows::energy()
         connect(&model, &EnergyWindowModel::controlChanged, this, [this, &model, whose](EnergyControl control) {
             if (control != EnergyControl::RequirementBox)
                 return;
-            requirement_.update(whose, model.requirementText(), QLocale());
+            // The profile's references are those of the person the requirement was computed for.
+            const auto age = model.ageMember();
+            const auto person = age ? std::optional(IntakePerson{model.sex() == Sex::Female, static_cast<double>(*age)})
+                                    : std::nullopt;
+            requirement_.update(whose, model.requirementText(), QLocale(), person);
             showRequirement();
         });
     }
@@ -111,8 +115,10 @@ bool AppWindows::loadMainWindow(QString *error)
 
 void AppWindows::showRequirement()
 {
-    if (main_)
-        main_->model->setRequirement(requirement_.kcal(), requirement_.whose());
+    if (!main_)
+        return;
+    main_->model->setRequirement(requirement_.kcal(), requirement_.whose());
+    main_->model->setCalculatedPerson(requirement_.person());
 }
 
 void AppWindows::openMealFile(const QString &path)

@@ -36,6 +36,7 @@ constexpr struct {
     {"frmCerca", "alimenti.html#cerca"},
     {"frmRicchiDi", "alimenti.html#ricchi"},
     {"frmAlimento", "personali.html"},
+    {"frmProfilo", "profilo.html"},
     {"Form_LAF_Femmina", "fabbisogno.html"},
     {"Form_LAF_Uomo", "fabbisogno.html"},
     {"frmSplash", "fabbisogno.html#iniziale"},

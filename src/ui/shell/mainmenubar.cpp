@@ -47,7 +47,9 @@ void MainMenuBar::buildMealMenu()
         {QT_TR_NOOP("Salva &con nome..."), "mnuPastoSalvaConNome", QKeySequence(QStringLiteral("Ctrl+Shift+S")),
          [&document] { document.saveAs(); }, true},
         {QT_TR_NOOP("&Esporta CSV..."), "mnuPastoEsporta", QKeySequence(),
-         [this, &document] { document.exportCsv(model_.comparison()); }, false},
+         [this, &document] { document.exportCsv(model_.comparison()); }, true},
+        {QT_TR_NOOP("&Profilo nutrizionale"), "mnuPastoProfilo", QKeySequence(Qt::Key_F4),
+         [this] { emit nutrientProfileRequested(); }, false},
     };
     for (const Command &c : commands) {
         QAction *action = mealMenu_->addAction(tr(c.caption));

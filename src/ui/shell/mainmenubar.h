@@ -35,6 +35,7 @@ signals:
     void categoryChosen();
     void foodSearchRequested();
     void rankingRequested();
+    void nutrientProfileRequested();
     void femaleEnergyWindowRequested();
     void maleEnergyWindowRequested();
     void printRequested();

@@ -6,6 +6,7 @@
 #include "meal/nutrientrankingmodel.h"
 #include "ui/catalogue/foodgridview.h"
 #include "ui/catalogue/foodsearchwindow.h"
+#include "ui/nutrition/nutrientprofilewindow.h"
 #include "ui/catalogue/foodwindow.h"
 #include "ui/meal/compositiontableview.h"
 #include "ui/meal/macrochartview.h"
@@ -200,6 +201,7 @@ void MainWindow::connectMenus()
     connect(menus_, &MainMenuBar::categoryChosen, this, [this] { grid_->setFocus(Qt::ShortcutFocusReason); });
     connect(menus_, &MainMenuBar::foodSearchRequested, this, &MainWindow::openFoodSearch);
     connect(menus_, &MainMenuBar::rankingRequested, this, &MainWindow::openRanking);
+    connect(menus_, &MainMenuBar::nutrientProfileRequested, this, &MainWindow::openNutrientProfile);
     connect(menus_, &MainMenuBar::femaleEnergyWindowRequested, this, &MainWindow::femaleEnergyWindowRequested);
     connect(menus_, &MainMenuBar::maleEnergyWindowRequested, this, &MainWindow::maleEnergyWindowRequested);
     connect(menus_, &MainMenuBar::printRequested, this, &MainWindow::printRequested);
@@ -292,6 +294,18 @@ void MainWindow::chooseRankedFood(int category, const QString &shownName)
     for (int i = 0; i < search.size(); ++i)
         if (search.food(i).category == category && search.food(i).name == shownName)
             return model_.chooseFood(search.food(i));
+}
+
+void MainWindow::openNutrientProfile()
+{
+    if (!profileWindow_) {
+        profileWindow_ = new NutrientProfileWindow(model_, this);
+        if (settings_)
+            rememberPlacement(*profileWindow_, *settings_, RememberedWindow::NutrientProfile);
+    }
+    profileWindow_->show();
+    profileWindow_->raise();
+    profileWindow_->activateWindow();
 }
 
 void MainWindow::changeEvent(QEvent *event)

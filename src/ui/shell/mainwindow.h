@@ -28,6 +28,7 @@ namespace velmo::ui {
 class CompositionTableView;
 class FoodGridView;
 class FoodSearchWindow;
+class NutrientProfileWindow;
 class MacroChartView;
 class RankingWindow;
 
@@ -66,6 +67,7 @@ public:
     FoodSearchWindow *foodSearchWindow() const { return searchWindow_; }
     // "Alimenti ricchi di...", made at its first opening.
     RankingWindow *rankingWindow() const { return rankingWindow_; }
+    NutrientProfileWindow *nutrientProfileWindow() const { return profileWindow_; }
     QMenu *personsMenu() const { return menus_->personsMenu(); }
     QMenu *mealMenu() const { return menus_->mealMenu(); }
     QLabel *statusPanel(int panel) const { return statusBar_->panel(panel); }
@@ -97,6 +99,7 @@ private:
     void openFoodSearch();
     void openRanking();
     void chooseRankedFood(int category, const QString &shownName);
+    void openNutrientProfile();
 
     MainWindowModel &model_;
     ScreenPointer pointer_;
@@ -113,6 +116,7 @@ private:
     FoodSearchWindow *searchWindow_ = nullptr;
     NutrientRankingModel *ranking_ = nullptr;
     RankingWindow *rankingWindow_ = nullptr;
+    NutrientProfileWindow *profileWindow_ = nullptr;
     MainStatusBar *statusBar_ = nullptr;
     QTimer *clockTimer_ = nullptr;
     QTimer *titleTimer_ = nullptr;

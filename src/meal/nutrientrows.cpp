@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#include "meal/nutrientrows.h"
+
+#include "common/csv.h"
+#include "common/numbertext.h"
+
+#include <QCoreApplication>
+
+#include <array>
+#include <cmath>
+#include <tuple>
+
+namespace velmo {
+
+namespace {
+
+QString bound(const NutrientAmount &a)
+{
+    return a.lowerBound ? QStringLiteral("\u2265 ") : QString();
+}
+
+}  // namespace
+
+QString NutrientRowText::amountText() const
+{
+    return amount->amount ? bound(*amount) + quantity : QCoreApplication::translate("NutrientReport", "n.d.");
+}
+
+QString NutrientRowText::referenceWithKind() const
+{
+    QString text;
+    if (!referenceText.isEmpty())
+        text = QStringLiteral("%1 %2 %3").arg(reference->kind, referenceText, nutrient->unit).trimmed();
+    if (!upper.isEmpty())
+        text += (text.isEmpty() ? QString() : QStringLiteral(", "))
+                + QCoreApplication::translate("NutrientReport", "UL %1 %2").arg(upper, nutrient->unit);
+    return text;
+}
+
+QString NutrientRowText::percentText() const
+{
+    return percent.isEmpty() ? QString() : bound(*amount) + percent + QStringLiteral(" %");
+}
+
+QString NutrientRowText::note() const
+{
+    QString text;
+    if (amount->lowerBound)
+        text = QCoreApplication::translate("NutrientReport", "(%n alimenti senza valore)", nullptr,
+                                           amount->foodsLacking);
+    if (reference && !reference->unitNote.isEmpty())
+        text += (text.isEmpty() ? QString() : QStringLiteral(" ")) + u'[' + reference->unitNote + u']';
+    return text;
+}
+
+std::pair<QString, QString> referenceTexts(const ReferenceValue &r, int decimals, const QLocale &locale)
+{
+    const auto number = [&](double v) { return formatDecimals(v, decimals, locale); };
+    if (r.minimum && r.maximum)
+        return *r.minimum == *r.maximum ? std::pair{number(*r.minimum), number(*r.minimum)}
+                                        : std::pair{number(*r.minimum) + u'\u2013' + number(*r.maximum),
+                                                    number(*r.minimum) + u'-' + number(*r.maximum)};
+    if (r.minimum)
+        return {QStringLiteral("\u2265 ") + number(*r.minimum), QStringLiteral(">=") + number(*r.minimum)};
+    if (r.maximum)
+        return {QStringLiteral("< ") + number(*r.maximum), QStringLiteral("<") + number(*r.maximum)};
+    return {};
+}
+
+std::vector<NutrientRowText> nutrientRowTexts(const Nutrients &nutrients, const NutrientProfile &profile,
+                                              const ReferenceFor &reference, const QLocale &locale)
+{
+    std::vector<NutrientRowText> rows;
+    for (int i = 0; i < nutrients.size(); ++i) {
+        const NutrientDefinition &n = nutrients.at(i);
+        const NutrientAmount &a = profile.at(i);
+        if (!a.applies)
+            continue;
+        NutrientRowText row{i,  &n, &a, a.amount ? formatDecimals(*a.amount, n.decimals, locale) : QString(), {}, {},
+                            {}, {}, {}};
+        if (reference)
+            row.reference = reference(n.key);
+        if (row.reference) {
+            std::tie(row.referenceText, row.referenceCsv) = referenceTexts(*row.reference, n.decimals, locale);
+            if (row.reference->upper)
+                row.upper = formatDecimals(*row.reference->upper, n.decimals, locale);
+            if (const auto percent = a.amount ? row.reference->percentOf(*a.amount) : std::nullopt)
+                row.percent = formatDecimals(*percent, 0, locale);
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+IntakeStatus intakeStatus(const std::optional<ReferenceValue> &reference, std::optional<double> amount)
+{
+    if (!reference || !amount)
+        return IntakeStatus::None;
+    const ReferenceValue &r = *reference;
+    const bool range = r.minimum && r.maximum && *r.maximum != *r.minimum;
+    const std::optional<double> top = r.upper ? r.upper : (range || !r.minimum ? r.maximum : std::nullopt);
+    if (top && *amount > *top)
+        return IntakeStatus::AboveMaximum;
+    if (!r.minimum)
+        return top ? IntakeStatus::Reached : IntakeStatus::None;
+    if (r.average && *amount < *r.average)
+        return IntakeStatus::BelowAverage;
+    return *amount < *r.minimum ? IntakeStatus::BelowReference : IntakeStatus::Reached;
+}
+
+QString nutrientProfileCsv(const Nutrients &nutrients, const NutrientProfile &profile, const ReferenceFor &reference)
+{
+    QString text = csvRecord({QStringLiteral("chiave"), QStringLiteral("nutriente"), QStringLiteral("unita"),
+                              QStringLiteral("quantita"), QStringLiteral("limite_inferiore"),
+                              QStringLiteral("alimenti_senza_valore"), QStringLiteral("riferimento"),
+                              QStringLiteral("tipo"), QStringLiteral("percentuale"), QStringLiteral("limite_massimo")});
+    for (const NutrientRowText &r : nutrientRowTexts(nutrients, profile, reference, QLocale()))
+        text += csvRecord({r.nutrient->key, r.nutrient->shownName(), r.nutrient->unit, r.quantity,
+                           r.amount->lowerBound ? QStringLiteral("1") : QStringLiteral("0"),
+                           QString::number(r.amount->foodsLacking), r.referenceCsv,
+                           r.reference ? r.reference->kind : QString(), r.percent, r.upper});
+    return text;
+}
+
+QString missingNutrientsText(const ReferenceIntakes &intakes, const IntakePerson &person)
+{
+    static const std::array<std::pair<const char *, const char *>, 6> kNames{{
+        {"ID", QT_TRANSLATE_NOOP("NutrientReport", "Iodio")},
+        {"BIOT", QT_TRANSLATE_NOOP("NutrientReport", "Biotina")},
+        {"CLD", QT_TRANSLATE_NOOP("NutrientReport", "Cloro")},
+        {"FD", QT_TRANSLATE_NOOP("NutrientReport", "Fluoro")},
+        {"MO", QT_TRANSLATE_NOOP("NutrientReport", "Molibdeno")},
+        {"CR", QT_TRANSLATE_NOOP("NutrientReport", "Cromo")},
+    }};
+    const QLocale locale;
+    QString text;
+    for (const auto &[key, name] : kNames) {
+        const auto found = intakes.find(person, QString::fromLatin1(key));
+        if (!found || !found->reference)
+            continue;
+        ReferenceValue value{found->reference->value.minimum,
+                             found->reference->value.maximum,
+                             intakeKindName(found->reference->kind),
+                             std::nullopt,
+                             QString(),
+                             std::nullopt};
+        // As many decimals as the table's value has, at most two.
+        const double shown = value.minimum ? *value.minimum : value.maximum.value_or(0);
+        const int decimals = shown == std::floor(shown) ? 0 : (shown * 10 == std::floor(shown * 10) ? 1 : 2);
+        text += QStringLiteral("  %1  %2 %3 %4  %5\n")
+                    .arg(QCoreApplication::translate("NutrientReport", name), value.kind,
+                         referenceTexts(value, decimals, locale).first, found->unit(),
+                         ReferenceIntakes::missingFromFoodsText());
+    }
+    return text.isEmpty() ? text
+                          : QCoreApplication::translate("NutrientReport", "Non disponibili nei dati degli alimenti")
+                                + u'\n' + text;
+}
+
+}  // namespace velmo

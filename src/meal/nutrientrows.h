@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#pragma once
+
+#include "nutrition/nutrients.h"
+#include "nutrition/profile.h"
+#include "nutrition/referenceintakes.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace velmo {
+
+// One row of a shown nutrient profile, its numbers already written in the user's format: the
+// console, the profile window and their CSV read the same rows, so they always agree.
+struct NutrientRowText {
+    int index = 0;  // in `Nutrients`
+    const NutrientDefinition *nutrient = nullptr;
+    const NutrientAmount *amount = nullptr;
+    QString quantity;  // empty: no food has the value
+    std::optional<ReferenceValue> reference;
+    QString referenceText, referenceCsv, percent, upper;
+
+    // "≥ 12,3" for a lower bound, "n.d." where no food has the value.
+    QString amountText() const;
+    // "PRI 1000 mg, UL 2500 mg"; empty without a reference.
+    QString referenceWithKind() const;
+    // "≥ 35 %" (the share carries the amount's bound); empty without a share.
+    QString percentText() const;
+    // "(2 alimenti senza valore) [unit note]"; empty when there is nothing to say.
+    QString note() const;
+};
+
+// The profile's rows that apply (protein per kg only with a body weight), in the nutrients' order.
+// A reference lookup adds the reference, its kind and the share of it.
+std::vector<NutrientRowText> nutrientRowTexts(const Nutrients &nutrients, const NutrientProfile &profile,
+                                              const ReferenceFor &reference, const QLocale &locale);
+
+// A reference as a person reads it ("45–60", "≥ 25", "< 10") and as a script does ("45-60",
+// ">=25", "<10"); a single value alike in both.
+std::pair<QString, QString> referenceTexts(const ReferenceValue &r, int decimals, const QLocale &locale);
+
+// Where an amount stands against a person's reference, for a bar.
+enum class IntakeStatus { None, BelowAverage, BelowReference, Reached, AboveMaximum };
+// None without an amount or a reference. Above the UL, or above the top of a range or an upper
+// bound ("< 10 %En"), is above; below the AR, below the reference (or the bottom of a range) with
+// no AR or at least it, reached. A lower bound is judged by what is known of it.
+IntakeStatus intakeStatus(const std::optional<ReferenceValue> &reference, std::optional<double> amount);
+
+// The profile as CSV (RFC 4180), with the header
+// chiave,nutriente,unita,quantita,limite_inferiore,alimenti_senza_valore,riferimento,tipo,percentuale,limite_massimo
+// and numbers as the meal's CSV writes them (the user's decimal separator, no groups).
+QString nutrientProfileCsv(const Nutrients &nutrients, const NutrientProfile &profile,
+                           const ReferenceFor &reference = {});
+
+// The nutrients with a reference for `person` that the food data do not give (iodine, biotin...):
+// one line each with the reference and the words that say so; empty when there are none.
+QString missingNutrientsText(const ReferenceIntakes &intakes, const IntakePerson &person);
+
+}  // namespace velmo

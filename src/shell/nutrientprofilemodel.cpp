@@ -1,0 +1,311 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#include "shell/nutrientprofilemodel.h"
+
+#include "common/inputecho.h"
+#include "common/numbertext.h"
+#include "common/safefile.h"
+#include "meal/nutrientstore.h"
+#include "shell/mainwindowmodel.h"
+
+#include <QFileInfo>
+#include <QLocale>
+#include <QMetaObject>
+
+#include <algorithm>
+
+namespace velmo {
+
+NutrientProfileModel::NutrientProfileModel(MainWindowModel &main, QObject *parent)
+    : QAbstractTableModel(parent), main_(main), person_(main.calculatedPerson())
+{
+    MealGrid &grid = main_.meal();
+    // A lock, a clear or an undo changes many cells at once: one recomputation once they settle.
+    connect(&grid, &MealGrid::cellChanged, this, [this](int, MealColumn column) {
+        if (column == MealColumn::Name || column == MealColumn::Gross)
+            scheduleRefresh();
+    });
+    connect(&grid, &MealGrid::rowStateChanged, this, &NutrientProfileModel::scheduleRefresh);
+    connect(&grid, &MealGrid::totalsChanged, this, &NutrientProfileModel::scheduleRefresh);
+    connect(&main_.document(), &MealDocument::tableReplaced, this, &NutrientProfileModel::scheduleRefresh);
+    connect(&main_, &MainWindowModel::calculatedPersonChanged, this, [this] { setPerson(main_.calculatedPerson()); });
+    refresh();
+}
+
+int NutrientProfileModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(lines_.size());
+}
+
+int NutrientProfileModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant NutrientProfileModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case NameColumn: return tr("Nutriente");
+    case AmountColumn: return tr("Quantità");
+    case ReferenceColumn: return tr("Riferimento");
+    case PercentColumn: return tr("%");
+    case StatusColumn: return tr("Rispetto al riferimento");
+    case NoteColumn: return tr("Note");
+    default: return {};
+    }
+}
+
+QString NutrientProfileModel::statusText(IntakeStatus status) const
+{
+    switch (status) {
+    case IntakeStatus::BelowAverage: return tr("sotto AR");
+    case IntakeStatus::BelowReference: return tr("sotto il riferimento");
+    case IntakeStatus::Reached: return tr("raggiunto");
+    case IntakeStatus::AboveMaximum: return tr("oltre il massimo");
+    case IntakeStatus::None: break;
+    }
+    return {};
+}
+
+QVariant NutrientProfileModel::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    const int line = lines_[static_cast<std::size_t>(index.row())];
+    if (role == HeadingRole)
+        return line < 0;
+    if (line < 0)
+        return role == Qt::DisplayRole && index.column() == NameColumn
+                   ? QVariant(nutrientGroupName(static_cast<NutrientGroup>(-1 - line)))
+                   : QVariant();
+    const NutrientRowText &r = rows_[static_cast<std::size_t>(line)];
+    const IntakeStatus status = intakeStatus(r.reference, r.amount->amount);
+    if (role == StatusRole)
+        return static_cast<int>(status);
+    if (role == ShareRole) {
+        const auto share = r.reference && r.amount->amount ? r.reference->percentOf(*r.amount->amount) : std::nullopt;
+        return share ? QVariant(*share) : QVariant();
+    }
+    if (role == Qt::TextAlignmentRole && (index.column() == AmountColumn || index.column() == PercentColumn))
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole)
+        return {};
+    switch (index.column()) {
+    case NameColumn: return r.nutrient->shownName();
+    case AmountColumn: return r.amount->amount ? r.amountText() + u' ' + r.nutrient->unit : r.amountText();
+    case ReferenceColumn: return r.referenceWithKind();
+    case PercentColumn: return r.percentText();
+    case StatusColumn: return statusText(status);
+    case NoteColumn: return r.note();
+    default: return {};
+    }
+}
+
+void NutrientProfileModel::setSubject(ProfileSubject subject)
+{
+    if (subject == subject_)
+        return;
+    subject_ = subject;
+    refresh();
+}
+
+void NutrientProfileModel::setPerson(const std::optional<IntakePerson> &person)
+{
+    person_ = person;
+    emit personChanged();
+    refresh();
+}
+
+void NutrientProfileModel::scheduleRefresh()
+{
+    if (pending_)
+        return;
+    pending_ = true;
+    QMetaObject::invokeMethod(this, &NutrientProfileModel::refresh, Qt::QueuedConnection);
+}
+
+std::optional<Meal> NutrientProfileModel::subjectMeal(QString *why)
+{
+    NutrientStore &store = *main_.nutrientStore();
+    const QLocale locale;
+    if (subject_ == ProfileSubject::Meal) {
+        const std::vector<MealFileEntry> entries = main_.document().entries();
+        if (entries.empty()) {
+            *why = tr("Nessuna riga bloccata: bloccare le righe della tabella di composizione per vedere il "
+                      "profilo del pasto.");
+            return std::nullopt;
+        }
+        // The foods as the table shows them, in the order of the entries: the locked rows.
+        for (int r = 0; r < kMealRows; ++r)
+            if (main_.meal().row(r).lock == 1 && main_.document().rowFood(r))
+                shownNames_.push_back(main_.meal().row(r).name());
+        QString error;
+        auto meal = nutritionMeal(entries, store, &error);
+        *why = meal ? tr("Il pasto delle righe bloccate (alimenti: %1)").arg(entries.size())
+                    : tr("Profilo non disponibile: %1.").arg(error);
+        return meal;
+    }
+    const std::optional<int> open = main_.meal().openRow();
+    const auto food = open ? main_.document().rowFood(*open) : std::nullopt;
+    if (!food) {
+        *why = tr("Nessun alimento corrente: sceglierne uno nell'elenco degli alimenti.");
+        return std::nullopt;
+    }
+    QString error;
+    auto values = store.values(*food, &error);
+    if (!values) {
+        *why = tr("Profilo non disponibile: %1.").arg(error);
+        return std::nullopt;
+    }
+    const QString name = main_.meal().row(*open).name();
+    shownNames_.push_back(name);
+    Portion portion{100, 100};
+    if (subject_ == ProfileSubject::FoodPortion) {
+        const QString gross = main_.meal().row(*open).cell(MealColumn::Gross).text;
+        if (gross.isEmpty()) {
+            *why = tr("%1: scrivere il peso lordo nella riga aperta per vederne la porzione.").arg(name);
+            return std::nullopt;
+        }
+        portion = {gross.toDouble(), values->ediblePercent};
+        *why = tr("%1, %2 g lordi (%3 g netti)")
+                   .arg(name, formatAmount(portion.grossGrams, Amount::FoodGrams, locale),
+                        formatAmount(portion.netGrams(), Amount::FoodGrams, locale));
+    } else {
+        *why = tr("%1, per 100 g di parte edibile").arg(name);
+    }
+    return Meal{{{*food, portion, std::move(values)}}};
+}
+
+void NutrientProfileModel::refresh()
+{
+    pending_ = false;
+    beginResetModel();
+    rows_.clear();
+    lines_.clear();
+    missingText_.clear();
+    shownNames_.clear();
+    reference_ = {};
+    QString error;
+    NutrientStore *store = main_.nutrientStore();
+    nutrients_ = store ? store->nutrients(&error) : nullptr;
+    std::optional<Meal> meal;
+    if (!nutrients_)
+        subjectText_ = tr("Profilo non disponibile: %1.").arg(error);
+    else
+        meal = subjectMeal(&subjectText_);
+    meal_ = meal ? std::move(*meal) : Meal{};
+    if (meal) {
+        profile_ = nutrientProfile(*nutrients_, meal_);
+        const ReferenceIntakes *intakes = person_ ? ReferenceIntakes::shipped(&error) : nullptr;
+        if (intakes) {
+            reference_ = referenceLookup(*intakes, *person_, *nutrients_);
+            missingText_ = missingNutrientsText(*intakes, *person_);
+        }
+        rows_ = nutrientRowTexts(*nutrients_, profile_, reference_, QLocale());
+        std::optional<NutrientGroup> group;
+        for (std::size_t i = 0; i < rows_.size(); ++i) {
+            if (rows_[i].nutrient->group != group) {
+                group = rows_[i].nutrient->group;
+                lines_.push_back(-1 - static_cast<int>(*group));
+            }
+            lines_.push_back(static_cast<int>(i));
+        }
+    }
+    endResetModel();
+    emit refreshed();
+}
+
+std::optional<int> NutrientProfileModel::rowOf(const QString &key) const
+{
+    for (std::size_t r = 0; r < lines_.size(); ++r)
+        if (lines_[r] >= 0 && rows_[static_cast<std::size_t>(lines_[r])].nutrient->key == key)
+            return static_cast<int>(r);
+    return std::nullopt;
+}
+
+std::vector<NutrientProfileModel::Contribution> NutrientProfileModel::contributions(int row) const
+{
+    std::vector<Contribution> result;
+    if (row < 0 || row >= rowCount() || lines_[static_cast<std::size_t>(row)] < 0)
+        return result;
+    const NutrientRowText &r = rows_[static_cast<std::size_t>(lines_[static_cast<std::size_t>(row)])];
+    if (r.nutrient->derived())
+        return result;
+    double known = 0;
+    for (std::size_t i = 0; i < meal_.items.size(); ++i) {
+        const MealItem &item = meal_.items[i];
+        const auto per100g = item.values->value(r.index);
+        const auto amount = per100g ? std::optional(*per100g * item.portion.netGrams() / 100.0) : std::nullopt;
+        known += amount.value_or(0);
+        result.push_back({i < shownNames_.size() ? shownNames_[i] : item.food.name, amount, 0});
+    }
+    for (Contribution &c : result)
+        c.share = c.amount && known > 0 ? *c.amount / known : 0;
+    std::stable_sort(result.begin(), result.end(), [](const Contribution &a, const Contribution &b) {
+        return a.amount.has_value() != b.amount.has_value() ? a.amount.has_value()
+                                                            : a.amount.value_or(0) > b.amount.value_or(0);
+    });
+    return result;
+}
+
+QString NutrientProfileModel::contributionText(const Contribution &contribution, int row) const
+{
+    const NutrientRowText &r = rows_[static_cast<std::size_t>(lines_[static_cast<std::size_t>(row)])];
+    const QLocale locale;
+    if (!contribution.amount)
+        return tr("%1: n.d.").arg(contribution.food);
+    return tr("%1: %2 %3 (%4 %)")
+        .arg(contribution.food, formatDecimals(*contribution.amount, r.nutrient->decimals, locale), r.nutrient->unit,
+             formatDecimals(contribution.share * 100, 0, locale));
+}
+
+QString NutrientProfileModel::tabSeparated() const
+{
+    QStringList lines;
+    QStringList heading;
+    for (int c = 0; c < ColumnCount; ++c)
+        heading << headerData(c, Qt::Horizontal).toString();
+    lines << heading.join(u'\t');
+    for (int r = 0; r < rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < ColumnCount; ++c)
+            cells << data(index(r, c)).toString();
+        while (!cells.isEmpty() && cells.constLast().isEmpty())
+            cells.removeLast();
+        lines << cells.join(u'\t');
+    }
+    return lines.join(u'\n') + u'\n';
+}
+
+QString NutrientProfileModel::csv() const
+{
+    return nutrients_ && !rows_.empty() ? nutrientProfileCsv(*nutrients_, profile_, reference_) : QString();
+}
+
+bool NutrientProfileModel::exportCsv()
+{
+    Dialogs &dialogs = main_.dialogs();
+    if (rows_.empty()) {
+        dialogs.message(tr("Non c'è nessun profilo da esportare: %1").arg(subjectText_), tr("Profilo nutrizionale"),
+                        MessageIcon::Information);
+        return false;
+    }
+    QString path = dialogs.saveFileName(tr("Esporta CSV"), tr("profilo.csv"),
+                                        QStringLiteral("%1 (*.csv)").arg(tr("File CSV")));
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
+    QString reason;
+    if (!writeFileSafely(path, csv().toUtf8(), &reason)) {
+        dialogs.message(tr("Impossibile esportare il profilo in %1: %2").arg(echoInput(path), reason),
+                        tr("Profilo nutrizionale"), MessageIcon::Critical);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace velmo

@@ -1,0 +1,278 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#include "ui/nutrition/nutrientprofilewindow.h"
+
+#include "shell/mainwindowmodel.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace velmo::ui {
+
+namespace {
+
+// The bar of the status column: as long as the share of the reference (full at 150 %), in a
+// colour and a pattern of its own for each status, with the status's words over it, so that no
+// one needs to tell the colours apart.
+class IntakeBarDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        const auto status = static_cast<IntakeStatus>(index.data(NutrientProfileModel::StatusRole).toInt());
+        if (status == IntakeStatus::None) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        struct Look {
+            QColor colour;
+            Qt::BrushStyle pattern;
+        };
+        static const Look kLooks[] = {
+            {{}, Qt::NoBrush},
+            {QColor(0xd7, 0x30, 0x27), Qt::BDiagPattern},      // below AR
+            {QColor(0xfc, 0x8d, 0x59), Qt::Dense5Pattern},     // below the reference
+            {QColor(0x1a, 0x98, 0x50), Qt::SolidPattern},      // reached
+            {QColor(0x54, 0x27, 0x88), Qt::DiagCrossPattern},  // above the maximum
+        };
+        const Look &look = kLooks[static_cast<int>(status)];
+        const QVariant share = index.data(NutrientProfileModel::ShareRole);
+        // Against a range or a bound there is no share: the bar grows with the status alone.
+        const double fraction = share.isValid() ? std::clamp(share.toDouble() / 150.0, 0.0, 1.0)
+                                                : static_cast<int>(status) / 4.0;
+        // The bar in the cell's left part, the words beside it.
+        const QRect cell = option.rect.adjusted(2, 3, -2, -3);
+        const QRect bar(cell.topLeft(), QSize(std::min(cell.width() / 2, cell.height() * 4), cell.height()));
+        painter->save();
+        painter->setPen(QPen(option.palette.color(QPalette::Mid), 1));
+        painter->drawRect(bar);
+        painter->setPen(QPen(look.colour, 1));
+        painter->setBrush(QBrush(look.colour, look.pattern));
+        painter->drawRect(
+            QRect(bar.topLeft(), QSize(std::max(2, static_cast<int>(bar.width() * fraction)), bar.height())));
+        painter->restore();
+        QStyleOptionViewItem text(option);
+        initStyleOption(&text, index);
+        text.rect.setLeft(bar.right() + 6);
+        QStyledItemDelegate::paint(painter, text, index);
+    }
+};
+
+}  // namespace
+
+NutrientProfileWindow::NutrientProfileWindow(MainWindowModel &main, QWidget *parent)
+    : QDialog(parent), model_(new NutrientProfileModel(main, this))
+{
+    setObjectName(QStringLiteral("frmProfilo"));
+    setWindowTitle(tr("Profilo nutrizionale"));
+    setSizeGripEnabled(true);
+    resize(1120, 680);
+
+    subject_ = new QComboBox(this);
+    subject_->addItems({tr("Il pasto (righe bloccate)"), tr("L'alimento corrente, per 100 g"),
+                        tr("L'alimento corrente, nel peso della riga aperta")});
+    subject_->setAccessibleName(tr("Di che cosa mostrare il profilo"));
+    auto *subjectLabel = new QLabel(tr("&Profilo di:"), this);
+    subjectLabel->setBuddy(subject_);
+
+    subjectText_ = new QLabel(this);
+    subjectText_->setWordWrap(true);
+    subjectText_->setAccessibleName(tr("Che cosa mostra il profilo"));
+    auto *legend = new QLabel(tr("«≥»: alcuni alimenti non hanno il valore, la quantità è la somma dei valori noti "
+                                 "e il vero totale può essere maggiore. «n.d.»: nessun alimento ha il valore."),
+                              this);
+    legend->setWordWrap(true);
+    legend->setAccessibleName(tr("Legenda"));
+    missing_ = new QLabel(this);
+    missing_->setWordWrap(true);
+    missing_->setAccessibleName(tr("Nutrienti che mancano nei dati degli alimenti"));
+
+    table_ = new QTableView(this);
+    table_->setModel(model_);
+    table_->setItemDelegateForColumn(NutrientProfileModel::StatusColumn, new IntakeBarDelegate(table_));
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The bar needs room whatever its words.
+    table_->horizontalHeader()->setSectionResizeMode(NutrientProfileModel::StatusColumn, QHeaderView::Fixed);
+    table_->setColumnWidth(NutrientProfileModel::StatusColumn, fontMetrics().horizontalAdvance(u'M') * 22);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setAccessibleName(tr("Nutrienti"));
+
+    contributionsTitle_ = new QLabel(tr("Scegliere un nutriente per vedere gli alimenti che lo danno."), this);
+    contributionsTitle_->setWordWrap(true);
+    contributions_ = new QListWidget(this);
+    contributions_->setAccessibleName(tr("Alimenti che danno il nutriente scelto"));
+    auto *side = new QWidget(this);
+    auto *sideLayout = new QVBoxLayout(side);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    sideLayout->addWidget(contributionsTitle_);
+    sideLayout->addWidget(contributions_, 1);
+    sideLayout->addWidget(missing_);
+    auto *splitter = new QSplitter(this);
+    splitter->addWidget(table_);
+    splitter->addWidget(side);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({780, 300});
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(subjectLabel);
+    top->addWidget(subject_, 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(buildPersonControls());
+    layout->addWidget(subjectText_);
+    layout->addWidget(legend);
+    layout->addWidget(splitter, 1);
+    layout->addWidget(buildButtons());
+
+    connect(subject_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        static constexpr ProfileSubject kInListOrder[] = {ProfileSubject::Meal, ProfileSubject::FoodPer100g,
+                                                          ProfileSubject::FoodPortion};
+        model_->setSubject(kInListOrder[index]);
+    });
+    connect(model_, &NutrientProfileModel::personChanged, this, &NutrientProfileWindow::showPerson);
+    connect(model_, &NutrientProfileModel::refreshed, this, &NutrientProfileWindow::showProfile);
+    connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &NutrientProfileWindow::showContributions);
+    showPerson();
+    showProfile();
+}
+
+QWidget *NutrientProfileWindow::buildPersonControls()
+{
+    auto *box = new QWidget(this);
+    sex_ = new QComboBox(box);
+    sex_->addItems({tr("Nessuna persona (solo quantità)"), tr("Donna"), tr("Uomo")});
+    sex_->setAccessibleName(tr("Persona"));
+    age_ = new QSpinBox(box);
+    age_->setRange(1, 120);
+    age_->setSuffix(tr(" anni"));
+    age_->setAccessibleName(tr("Età in anni"));
+    pregnant_ = new QCheckBox(tr("&Gravidanza"), box);
+    pregnant_->setAccessibleName(tr("Gravidanza"));
+    lactating_ = new QCheckBox(tr("A&llattamento"), box);
+    lactating_->setAccessibleName(tr("Allattamento"));
+    source_ = new QComboBox(box);
+    source_->addItems({tr("LARN 2014"), tr("EFSA")});
+    source_->setAccessibleName(tr("Valori di riferimento"));
+    auto *personLabel = new QLabel(tr("Pe&rsona:"), box);
+    personLabel->setBuddy(sex_);
+    auto *layout = new QHBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget *w : std::initializer_list<QWidget *>{personLabel, sex_, age_, pregnant_, lactating_, source_})
+        layout->addWidget(w);
+    layout->addStretch(1);
+    connect(sex_, &QComboBox::currentIndexChanged, this, &NutrientProfileWindow::personEdited);
+    connect(age_, &QSpinBox::valueChanged, this, &NutrientProfileWindow::personEdited);
+    connect(pregnant_, &QCheckBox::toggled, this, &NutrientProfileWindow::personEdited);
+    connect(lactating_, &QCheckBox::toggled, this, &NutrientProfileWindow::personEdited);
+    connect(source_, &QComboBox::currentIndexChanged, this, &NutrientProfileWindow::personEdited);
+    return box;
+}
+
+QWidget *NutrientProfileWindow::buildButtons()
+{
+    auto *box = new QWidget(this);
+    auto *copy = new QPushButton(tr("&Copia"), box);
+    copy->setAccessibleName(tr("Copia la tabella negli appunti"));
+    auto *exportCsv = new QPushButton(tr("&Esporta CSV..."), box);
+    exportCsv->setObjectName(QStringLiteral("cmdEsportaProfilo"));
+    exportCsv->setAccessibleName(tr("Esporta il profilo in un file CSV"));
+    auto *close = new QPushButton(tr("C&hiudi"), box);
+    close->setAccessibleName(tr("Chiudi la finestra"));
+    auto *layout = new QHBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(copy);
+    layout->addWidget(exportCsv);
+    layout->addStretch(1);
+    layout->addWidget(close);
+    connect(copy, &QPushButton::clicked, this, &NutrientProfileWindow::copy);
+    connect(exportCsv, &QPushButton::clicked, model_, &NutrientProfileModel::exportCsv);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    return box;
+}
+
+void NutrientProfileWindow::showPerson()
+{
+    const std::optional<IntakePerson> person = model_->person();
+    const QSignalBlocker blockers[] = {QSignalBlocker(sex_), QSignalBlocker(age_), QSignalBlocker(pregnant_),
+                                       QSignalBlocker(lactating_), QSignalBlocker(source_)};
+    sex_->setCurrentIndex(!person ? 0 : person->female ? 1 : 2);
+    if (person) {
+        age_->setValue(std::max(1, static_cast<int>(person->ageYears)));
+        pregnant_->setChecked(person->pregnant);
+        lactating_->setChecked(person->lactating);
+        source_->setCurrentIndex(person->source == ReferenceSource::Efsa ? 1 : 0);
+    }
+    const bool woman = person && person->female;
+    for (QWidget *w : std::initializer_list<QWidget *>{age_, source_})
+        w->setEnabled(person.has_value());
+    pregnant_->setEnabled(woman);
+    lactating_->setEnabled(woman);
+}
+
+void NutrientProfileWindow::personEdited()
+{
+    if (sex_->currentIndex() == 0) {
+        model_->setPerson(std::nullopt);
+        return;
+    }
+    const bool woman = sex_->currentIndex() == 1;
+    model_->setPerson(IntakePerson{woman, static_cast<double>(age_->value()), woman && pregnant_->isChecked(),
+                                   woman && lactating_->isChecked(),
+                                   source_->currentIndex() == 1 ? ReferenceSource::Efsa : ReferenceSource::Larn});
+}
+
+void NutrientProfileWindow::showProfile()
+{
+    subjectText_->setText(model_->subjectText());
+    missing_->setText(model_->missingText().trimmed());
+    missing_->setVisible(!model_->missingText().isEmpty());
+    for (int r = 0; r < model_->rowCount(); ++r)
+        table_->setSpan(r, 0, 1, model_->index(r, 0).data(NutrientProfileModel::HeadingRole).toBool() ? 3 : 1);
+    showContributions();
+}
+
+void NutrientProfileWindow::showContributions()
+{
+    contributions_->clear();
+    const int row = table_->currentIndex().row();
+    const auto foods = model_->contributions(row);
+    if (foods.empty()) {
+        contributionsTitle_->setText(tr("Scegliere un nutriente per vedere gli alimenti che lo danno."));
+        return;
+    }
+    contributionsTitle_->setText(
+        tr("Alimenti che danno %1:").arg(model_->index(row, NutrientProfileModel::NameColumn).data().toString()));
+    for (const NutrientProfileModel::Contribution &food : foods)
+        contributions_->addItem(model_->contributionText(food, row));
+}
+
+void NutrientProfileWindow::copy()
+{
+    QApplication::clipboard()->setText(model_->tabSeparated());
+}
+
+}  // namespace velmo::ui

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#pragma once
+
+#include "shell/nutrientprofilemodel.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+class QTableView;
+
+namespace velmo {
+class MainWindowModel;
+}
+
+namespace velmo::ui {
+
+// "Profilo nutrizionale": the profile of the meal or of the current food, against the references
+// of a person (the one of the last requirement computed, or one chosen here), a bar per nutrient,
+// and the foods that give the nutrient chosen in the table. It follows the main window live.
+class NutrientProfileWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit NutrientProfileWindow(MainWindowModel &main, QWidget *parent = nullptr);
+
+    NutrientProfileModel &model() { return *model_; }
+    QTableView *table() const { return table_; }
+    QListWidget *contributions() const { return contributions_; }
+
+    // "Copia": the table, tab-separated, to the clipboard.
+    void copy();
+
+private:
+    QWidget *buildPersonControls();
+    QWidget *buildButtons();
+    void showPerson();
+    void personEdited();
+    void showProfile();
+    void showContributions();
+
+    NutrientProfileModel *model_ = nullptr;
+    QComboBox *subject_ = nullptr;
+    QComboBox *sex_ = nullptr;
+    QSpinBox *age_ = nullptr;
+    QCheckBox *pregnant_ = nullptr;
+    QCheckBox *lactating_ = nullptr;
+    QComboBox *source_ = nullptr;
+    QLabel *subjectText_ = nullptr;
+    QLabel *missing_ = nullptr;
+    QTableView *table_ = nullptr;
+    QLabel *contributionsTitle_ = nullptr;
+    QListWidget *contributions_ = nullptr;
+};
+
+}  // namespace velmo::ui

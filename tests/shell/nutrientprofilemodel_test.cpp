@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#include "shell/nutrientprofilemodel.h"
+#include "shellfixture.h"
+
+#include <QAbstractItemModelTester>
+#include <QCoreApplication>
+
+namespace velmo::test {
+namespace {
+
+class NutrientProfileModelTest : public ShellModelTest {
+protected:
+    void SetUp() override
+    {
+        ShellModelTest::SetUp();
+        addShellProfile(database);
+    }
+};
+
+struct Lock {
+    const char *heading;
+    int food;
+    const char *grams;
+};
+
+constexpr auto kNone = IntakeStatus::None;
+const IntakePerson kWoman30{true, 30};
+
+// clang-format off
+// Locks (Mela: 90 % edible, Albicocche 93 %, Uovo 91 %), then an undo or the open row's food
+// and weight; the row of `key` as the table shows it ("" amount: no such row).
+const struct ProfileCase {
+    int line;
+    std::vector<Lock> locks;
+    bool undo;
+    Lock open;
+    ProfileSubject subject;
+    std::optional<IntakePerson> person;
+    const char *key, *amount, *reference, *percent;
+    IntakeStatus status;
+} kProfileCases[] = {
+    {__LINE__, {{"Frutta", 1, "100"}}, false, {}, ProfileSubject::Meal, {}, "ENERC_KCAL", "47 kcal", "", "", kNone},
+    {__LINE__, {{"Frutta", 1, "100"}}, false, {}, ProfileSubject::Meal, kWoman30, "VITC", "n.d.", "PRI 85,0 mg", "", kNone},
+    {__LINE__, {{"Frutta", 1, "100"}, {"Frutta", 0, "100"}}, false, {}, ProfileSubject::Meal, {}, "VITC", "\u2265 9,3 mg", "", "", kNone},
+    {__LINE__, {{"Frutta", 1, "100"}, {"Frutta", 0, "100"}}, false, {}, ProfileSubject::Meal, kWoman30, "CA", "17 mg",
+     "PRI 1000 mg, UL 2500 mg", "2 %", IntakeStatus::BelowAverage},
+    {__LINE__, {{"Uova", 0, "150"}}, false, {}, ProfileSubject::Meal, kWoman30, "CA", "874 mg", "PRI 1000 mg, UL 2500 mg",
+     "87 %", IntakeStatus::BelowReference},
+    {__LINE__, {{"Uova", 0, "200"}}, false, {}, ProfileSubject::Meal, kWoman30, "CA", "1165 mg", "PRI 1000 mg, UL 2500 mg",
+     "116 %", IntakeStatus::Reached},
+    {__LINE__, {{"Uova", 0, "500"}}, false, {}, ProfileSubject::Meal, kWoman30, "CA", "2912 mg", "PRI 1000 mg, UL 2500 mg",
+     "291 %", IntakeStatus::AboveMaximum},
+    {__LINE__, {{"Uova", 0, "500"}}, true, {}, ProfileSubject::Meal, kWoman30, "CA", "", "", "", kNone},
+    {__LINE__, {{"Uova", 0, "500"}}, false, {"Frutta", 2, ""}, ProfileSubject::FoodPer100g, {}, "ENERC_KCAL", "57 kcal", "",
+     "", kNone},
+    {__LINE__, {}, false, {"Frutta", 2, ""}, ProfileSubject::FoodPer100g, {}, "CA", "n.d.", "", "", kNone},
+    {__LINE__, {}, false, {"Frutta", 2, "200"}, ProfileSubject::FoodPortion, {}, "ENERC_KCAL", "105 kcal", "", "", kNone},
+    {__LINE__, {}, false, {"Frutta", 2, ""}, ProfileSubject::FoodPortion, {}, "ENERC_KCAL", "", "", "", kNone},
+};
+// clang-format on
+
+// The profile follows the table live: every case builds its table with the window open.
+TEST_F(NutrientProfileModelTest, ShowsAmountsBoundsReferencesAndStatusOfWhatIsChosen)
+{
+    for (const ProfileCase &c : kProfileCases) {
+        VELMO_CASE(c);
+        FakeDialogs boxes;
+        const auto main = window(boxes);
+        NutrientProfileModel profile(*main);
+        QAbstractItemModelTester tester(&profile, QAbstractItemModelTester::FailureReportingMode::Warning);
+        profile.setSubject(c.subject);
+        profile.setPerson(c.person);
+        for (const Lock &lock : c.locks)
+            add(*main, lock.heading, lock.food, lock.grams);
+        if (c.undo)
+            main->undoStack().undo();
+        if (c.open.heading) {
+            main->chooseCategory(category(c.open.heading));
+            main->gridRowChosen(c.open.food);
+            main->meal().setGrossText(*main->meal().openRow(), QString::fromLatin1(c.open.grams));
+        }
+        QCoreApplication::processEvents();
+        const auto row = profile.rowOf(QString::fromLatin1(c.key));
+        ASSERT_EQ(row.has_value(), *c.amount != 0) << profile.subjectText().toStdString();
+        if (!row)
+            continue;
+        const auto cell = [&](int column, int role = Qt::DisplayRole) {
+            return profile.index(*row, column).data(role);
+        };
+        EXPECT_EQ(cell(NutrientProfileModel::AmountColumn).toString(), QString::fromUtf8(c.amount));
+        EXPECT_EQ(cell(NutrientProfileModel::ReferenceColumn).toString(), QString::fromUtf8(c.reference));
+        EXPECT_EQ(cell(NutrientProfileModel::PercentColumn).toString(), QString::fromUtf8(c.percent));
+        EXPECT_EQ(cell(NutrientProfileModel::StatusColumn, NutrientProfileModel::StatusRole).toInt(),
+                  static_cast<int>(c.status));
+    }
+}
+
+// A nutrient's foods: largest first, the one lacking the value last, shares of the known sum.
+TEST_F(NutrientProfileModelTest, ContributionsComeLargestFirstWithTheirShare)
+{
+    NutrientProfileModel profile(*model);
+    add(*model, "Frutta", 2, "100");
+    add(*model, "Frutta", 1, "100");
+    add(*model, "Frutta", 0, "100");
+    profile.refresh();
+    const auto foods = profile.contributions(*profile.rowOf(u"CA"_s));
+    ASSERT_EQ(foods.size(), 3u);
+    EXPECT_EQ(foods[0].food, u"Albicocche, crude"_s);
+    EXPECT_NEAR(foods[0].share, 12.09 / (12.09 + 5.4), 1e-9);
+    EXPECT_EQ(foods[1].food, u"Mela, con buccia, cruda"_s);
+    EXPECT_EQ(foods[2].food, u"Pera, cruda"_s);
+    EXPECT_FALSE(foods[2].amount);
+}
+
+}  // namespace
+}  // namespace velmo::test
