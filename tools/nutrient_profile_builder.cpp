@@ -242,6 +242,11 @@ bool writeProfile(const QString &databasePath, const std::vector<Definition> &de
                 fails(q.exec(), food.name);
             }
         }
+        // A ranking reads one nutrient of every food of a category: from this index alone.
+        fails(!ok
+                  || q.exec(QStringLiteral("CREATE INDEX valori_per_nutriente ON valori_nutrienti "
+                                           "(nutriente, categoria, riga, valore)")),
+              QStringLiteral("valori_per_nutriente"));
         fails(!ok || q.exec(QStringLiteral("COMMIT")), databasePath);
         q.finish();
         db.close();

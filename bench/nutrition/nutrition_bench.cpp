@@ -3,6 +3,7 @@
 
 #include "catalogue/fooddatabase.h"
 #include "catalogue/foodcategory.h"
+#include "catalogue/foodsearch.h"
 #include "common/programdir.h"
 #include "catalogue_builder.h"
 #include "meal/nutrientranking.h"
@@ -73,7 +74,7 @@ void BM_RankingOfAllShippedFoods(benchmark::State &state)
             state.SkipWithError(qPrintable(error));
             return;
         }
-        rankFoods(*foods, RankingBasis::Per100kcal);
+        rankFoods(*foods, RankingBasis::Per100kcal, searchKey);
         benchmark::DoNotOptimize(foods->data());
     }
 }
@@ -184,7 +185,7 @@ void BM_RankingOf100000FoodsReadFromTheDatabase(benchmark::State &state)
             state.SkipWithError(qPrintable(error));
             return;
         }
-        rankFoods(*foods, RankingBasis::Per100kcal);
+        rankFoods(*foods, RankingBasis::Per100kcal, searchKey);
         benchmark::DoNotOptimize(foods->data());
     }
 }

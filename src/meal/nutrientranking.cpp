@@ -4,13 +4,13 @@
 #include "meal/nutrientranking.h"
 
 #include "catalogue/foodcategory.h"
-#include "catalogue/foodsearch.h"
 
 #include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 
 #include <array>
+#include <cstdint>
 #include <utility>
 
 namespace velmo {
@@ -29,22 +29,77 @@ std::optional<double> optionalValue(const QVariant &value)
     return value.isNull() ? std::nullopt : std::optional(value.toDouble());
 }
 
-// The shipped foods of one category: the nutrient and the energy from the profile's values, by
-// the food's row in its table (each food's rowid less one).
-QSqlQuery shippedQuery(const QSqlDatabase &database, int category, int sourceNumber)
+// The shipped foods of one category by their row in its table (each food's rowid less one).
+QSqlQuery shippedNamesQuery(const QSqlDatabase &database, int category)
 {
     QSqlQuery q(database);
     q.setForwardOnly(true);
-    // The table's name comes from the fixed category list; the numbers are bound.
-    q.prepare(QStringLiteral("SELECT t.alimenti, v.valore, e.valore FROM %1 AS t "
-                             "LEFT JOIN valori_nutrienti AS v ON v.categoria = ? AND v.riga = t.rowid - 1 "
-                             "AND v.nutriente = ? "
-                             "LEFT JOIN valori_nutrienti AS e ON e.categoria = ? AND e.riga = t.rowid - 1 "
-                             "AND e.nutriente = ?")
-                  .arg(foodCategory(category).table));
-    for (const int bound : {category, sourceNumber, category, kEnergySource})
+    // The table's name comes from the fixed category list.
+    q.prepare(QStringLiteral("SELECT rowid - 1, alimenti FROM %1").arg(foodCategory(category).table));
+    return q;
+}
+
+// Their nutrient and energy values, read from the index by nutrient alone.
+QSqlQuery shippedValuesQuery(const QSqlDatabase &database, int category, int sourceNumber)
+{
+    QSqlQuery q(database);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT riga, nutriente, valore FROM valori_nutrienti "
+                             "WHERE nutriente IN (?, ?) AND categoria = ?"));
+    for (const int bound : {sourceNumber, kEnergySource, category})
         q.addBindValue(bound);
     return q;
+}
+
+QString unreadable(const QSqlQuery &q)
+{
+    return QCoreApplication::translate("NutrientStore",
+                                       "impossibile leggere i nutrienti dall'archivio degli alimenti (%1): "
+                                       "reinstallare Velmo")
+        .arg(q.lastError().text());
+}
+
+// Appends the shipped foods of `category` with their values; false, with the reason, when the
+// database cannot be read.
+bool readShipped(const QSqlDatabase &database, int category, int sourceNumber, std::vector<RankingFood> &foods,
+                 QString *error)
+{
+    QSqlQuery names = shippedNamesQuery(database, category);
+    if (!names.exec()) {
+        *error = unreadable(names);
+        return false;
+    }
+    const std::size_t first = foods.size();
+    std::vector<std::size_t> byRow;
+    while (names.next()) {
+        const qint64 row = names.value(0).toLongLong();
+        if (row < 0)
+            continue;
+        if (static_cast<std::size_t>(row) >= byRow.size())
+            byRow.resize(static_cast<std::size_t>(row) + 1, SIZE_MAX);
+        byRow[static_cast<std::size_t>(row)] = foods.size();
+        foods.push_back({{category, names.value(1).toString()}, QString(), std::nullopt, std::nullopt});
+    }
+    QSqlQuery values = shippedValuesQuery(database, category, sourceNumber);
+    if (!values.exec()) {
+        foods.resize(first);
+        *error = unreadable(values);
+        return false;
+    }
+    while (values.next()) {
+        const qint64 row = values.value(0).toLongLong();
+        if (row < 0 || static_cast<std::size_t>(row) >= byRow.size()
+            || byRow[static_cast<std::size_t>(row)] == SIZE_MAX)
+            continue;
+        RankingFood &food = foods[byRow[static_cast<std::size_t>(row)]];
+        // The energy may be the nutrient ranked too.
+        const double value = values.value(2).toDouble();
+        if (values.value(1).toInt() == sourceNumber)
+            food.value = value;
+        if (values.value(1).toInt() == kEnergySource)
+            food.kcal = value;
+    }
+    return true;
 }
 
 QSqlQuery personalQuery(const QSqlDatabase &personal, int sourceNumber)
@@ -68,21 +123,21 @@ std::optional<std::vector<RankingFood>> rankingFoods(const QSqlDatabase &databas
     const int sourceNumber = nutrients.at(nutrient).sourceNumber;
     std::vector<RankingFood> foods;
     for (int c = category.value_or(0); c <= category.value_or(kPersonalCategory); ++c) {
-        const bool isPersonal = isPersonalCategory(c);
-        if (isPersonal && !personal.isOpen())
+        if (!isPersonalCategory(c)) {
+            if (!readShipped(database, c, sourceNumber, foods, error))
+                return std::nullopt;
             continue;
-        QSqlQuery q = isPersonal ? personalQuery(personal, sourceNumber) : shippedQuery(database, c, sourceNumber);
+        }
+        if (!personal.isOpen())
+            continue;
+        QSqlQuery q = personalQuery(personal, sourceNumber);
         if (!q.exec()) {
-            *error = QCoreApplication::translate("NutrientStore",
-                                                 "impossibile leggere i nutrienti dall'archivio degli alimenti (%1): "
-                                                 "reinstallare Velmo")
-                         .arg(q.lastError().text());
+            *error = unreadable(q);
             return std::nullopt;
         }
-        while (q.next()) {
-            const QString name = q.value(0).toString();
-            foods.push_back({{c, name}, searchKey(name), optionalValue(q.value(1)), optionalValue(q.value(2))});
-        }
+        while (q.next())
+            foods.push_back(
+                {{c, q.value(0).toString()}, QString(), optionalValue(q.value(1)), optionalValue(q.value(2))});
     }
     return foods;
 }

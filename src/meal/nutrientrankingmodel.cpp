@@ -4,6 +4,7 @@
 #include "meal/nutrientrankingmodel.h"
 
 #include "catalogue/foodcategory.h"
+#include "catalogue/foodsearch.h"
 #include "common/numbertext.h"
 #include "meal/nutrientranking.h"
 
@@ -66,7 +67,7 @@ void NutrientRankingModel::choose(int nutrient, int category, RankingBasis basis
             error_.clear();
             nutrient_ = index;
             foods_ = std::move(*read);
-            rankFoods(foods_, basis);
+            rankFoods(foods_, basis, searchKey);
             shownNames_.reserve(foods_.size());
             for (const RankingFood &f : foods_)
                 shownNames_.push_back(names_.shown(f.food.category, f.food.name));

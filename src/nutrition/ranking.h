@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -33,6 +34,9 @@ std::optional<double> rankedValue(const RankingFood &food, RankingBasis basis);
 // Orders the foods richest first by `basis`, the foods whose ranked value is unknown last; foods
 // of equal value, and the unknown ones among themselves, in the order of the food search (search
 // key, exact name, category), so that a list reads the same on every machine and in every locale.
-void rankFoods(std::vector<RankingFood> &foods, RankingBasis basis);
+// A food whose orderKey is empty gets it from `keyOf` when it has to be compared by name (foods of
+// equal value are few, so the keys are made for them alone).
+void rankFoods(std::vector<RankingFood> &foods, RankingBasis basis,
+               const std::function<QString(const QString &name)> &keyOf = {});
 
 }  // namespace velmo

@@ -195,7 +195,7 @@ int rankFoods(ConsoleOutput &output, const RankingCommand &command)
                               *nutrient, command.category, &error);
     if (!foods)
         return fail(kDatabaseFailure, {error});
-    rankFoods(*foods, command.basis);
+    rankFoods(*foods, command.basis, searchKey);
     return write(output, rankingText(*nutrients, *nutrient, command.basis, *foods));
 }
 
