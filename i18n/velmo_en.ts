@@ -1413,6 +1413,166 @@ With codes 1 and 2 nothing is printed on standard output.
         <source>colonna sconosciuta %1: dopo le otto colonne possono venire solo le sigle INFOODS dei nutrienti (per esempio CA, FE, VITC)</source>
         <translation>unknown column %1: after the eight columns only the nutrients&apos; INFOODS tags may follow (for example CA, FE, VITC)</translation>
     </message>
+    <message>
+        <source>Acqua</source>
+        <translation>Water</translation>
+    </message>
+    <message>
+        <source>Alcol etilico</source>
+        <translation>Alcohol, ethyl</translation>
+    </message>
+    <message>
+        <source>Amido</source>
+        <translation>Starch</translation>
+    </message>
+    <message>
+        <source>Zuccheri totali</source>
+        <translation>Sugars, total</translation>
+    </message>
+    <message>
+        <source>Lattosio</source>
+        <translation>Lactose</translation>
+    </message>
+    <message>
+        <source>Acidi grassi saturi totali</source>
+        <translation>Fatty acids, total saturated</translation>
+    </message>
+    <message>
+        <source>Acidi grassi monoinsaturi totali</source>
+        <translation>Fatty acids, total monounsaturated</translation>
+    </message>
+    <message>
+        <source>Acidi grassi polinsaturi totali</source>
+        <translation>Fatty acids, total polyunsaturated</translation>
+    </message>
+    <message>
+        <source>Acidi grassi trans totali</source>
+        <translation>Fatty acids, total trans</translation>
+    </message>
+    <message>
+        <source>Acidi grassi 18:2 (isomeri non distinti)</source>
+        <translation>18:2 undifferentiated</translation>
+    </message>
+    <message>
+        <source>Acidi grassi 18:3 (isomeri non distinti)</source>
+        <translation>18:3 undifferentiated</translation>
+    </message>
+    <message>
+        <source>Acido eicosapentaenoico 20:5 n-3 (EPA)</source>
+        <translation>20:5 n-3 (EPA)</translation>
+    </message>
+    <message>
+        <source>Acido docosaesaenoico 22:6 n-3 (DHA)</source>
+        <translation>22:6 n-3 (DHA)</translation>
+    </message>
+    <message>
+        <source>Calcio</source>
+        <translation>Calcium, Ca</translation>
+    </message>
+    <message>
+        <source>Ferro</source>
+        <translation>Iron, Fe</translation>
+    </message>
+    <message>
+        <source>Magnesio</source>
+        <translation>Magnesium, Mg</translation>
+    </message>
+    <message>
+        <source>Fosforo</source>
+        <translation>Phosphorus, P</translation>
+    </message>
+    <message>
+        <source>Potassio</source>
+        <translation>Potassium, K</translation>
+    </message>
+    <message>
+        <source>Sodio</source>
+        <translation>Sodium, Na</translation>
+    </message>
+    <message>
+        <source>Zinco</source>
+        <translation>Zinc, Zn</translation>
+    </message>
+    <message>
+        <source>Rame</source>
+        <translation>Copper, Cu</translation>
+    </message>
+    <message>
+        <source>Manganese</source>
+        <translation>Manganese, Mn</translation>
+    </message>
+    <message>
+        <source>Selenio</source>
+        <translation>Selenium, Se</translation>
+    </message>
+    <message>
+        <source>Vitamina A (equivalenti di attività del retinolo)</source>
+        <translation>Vitamin A, RAE</translation>
+    </message>
+    <message>
+        <source>Retinolo</source>
+        <translation>Retinol</translation>
+    </message>
+    <message>
+        <source>Beta-carotene</source>
+        <translation>Carotene, beta</translation>
+    </message>
+    <message>
+        <source>Vitamina D (D2 + D3)</source>
+        <translation>Vitamin D (D2 + D3)</translation>
+    </message>
+    <message>
+        <source>Vitamina E (alfa-tocoferolo)</source>
+        <translation>Vitamin E (alpha-tocopherol)</translation>
+    </message>
+    <message>
+        <source>Vitamina K (fillochinone)</source>
+        <translation>Vitamin K (phylloquinone)</translation>
+    </message>
+    <message>
+        <source>Vitamina C (acido ascorbico totale)</source>
+        <translation>Vitamin C, total ascorbic acid</translation>
+    </message>
+    <message>
+        <source>Tiamina (vitamina B1)</source>
+        <translation>Thiamin</translation>
+    </message>
+    <message>
+        <source>Riboflavina (vitamina B2)</source>
+        <translation>Riboflavin</translation>
+    </message>
+    <message>
+        <source>Niacina (preformata)</source>
+        <translation>Niacin</translation>
+    </message>
+    <message>
+        <source>Acido pantotenico</source>
+        <translation>Pantothenic acid</translation>
+    </message>
+    <message>
+        <source>Vitamina B6</source>
+        <translation>Vitamin B-6</translation>
+    </message>
+    <message>
+        <source>Folati totali</source>
+        <translation>Folate, total</translation>
+    </message>
+    <message>
+        <source>Folati (equivalenti alimentari di folato)</source>
+        <translation>Folate, DFE</translation>
+    </message>
+    <message>
+        <source>Vitamina B12</source>
+        <translation>Vitamin B-12</translation>
+    </message>
+    <message>
+        <source>Colina totale</source>
+        <translation>Choline, total</translation>
+    </message>
+    <message>
+        <source>Caffeina</source>
+        <translation>Caffeine</translation>
+    </message>
 </context>
 <context>
     <name>PrintModuleModel</name>
@@ -2655,6 +2815,14 @@ Nothing was printed.</translation>
     <message>
         <source>Annulla senza salvare</source>
         <translation>Cancel without saving</translation>
+    </message>
+    <message>
+        <source>Altri nutrienti (facoltativi)</source>
+        <translation>Other nutrients (optional)</translation>
+    </message>
+    <message>
+        <source>Mostra o nasconde gli altri nutrienti (facoltativi)</source>
+        <translation>Shows or hides the other nutrients (optional)</translation>
     </message>
 </context>
 <context>

@@ -59,19 +59,69 @@ const std::array<ExtraNutrient, kExtraNutrientCount> &extraNutrients()
     constexpr double mg = 100'000;
     constexpr double ug = 100'000'000;
     static const std::array<ExtraNutrient, kExtraNutrientCount> nutrients{{
-        {"ENERC_KJ", "kJ", 3800}, {"WATER", "g", g},    {"ALC", "g", g},      {"STARCH", "g", g},
-        {"SUGAR", "g", g},        {"LACS", "g", g},     {"FASAT", "g", g},    {"FAMS", "g", g},
-        {"FAPU", "g", g},         {"FATRN", "g", g},    {"F18D2", "g", g},    {"F18D3", "g", g},
-        {"F20D5", "g", g},        {"F22D6", "g", g},    {"CA", "mg", mg},     {"FE", "mg", mg},
-        {"MG", "mg", mg},         {"P", "mg", mg},      {"K", "mg", mg},      {"NA", "mg", mg},
-        {"ZN", "mg", mg},         {"CU", "mg", mg},     {"MN", "mg", mg},     {"SE", "µg", ug},
-        {"VITA_RAE", "µg", ug},   {"RETOL", "µg", ug},  {"CARTB", "µg", ug},  {"VITD", "µg", ug},
-        {"TOCPHA", "mg", mg},     {"VITK1", "µg", ug},  {"VITC", "mg", mg},   {"THIA", "mg", mg},
-        {"RIBF", "mg", mg},       {"NIA", "mg", mg},    {"PANTAC", "mg", mg}, {"VITB6A", "mg", mg},
-        {"FOL", "µg", ug},        {"FOLDFE", "µg", ug}, {"VITB12", "µg", ug}, {"CHOLN", "mg", mg},
-        {"CAFFN", "mg", mg},
+        {"ENERC_KJ", QT_TRANSLATE_NOOP("PersonalFood", "Energia"), "kJ", 3800},
+        {"WATER", QT_TRANSLATE_NOOP("PersonalFood", "Acqua"), "g", g},
+        {"ALC", QT_TRANSLATE_NOOP("PersonalFood", "Alcol etilico"), "g", g},
+        {"STARCH", QT_TRANSLATE_NOOP("PersonalFood", "Amido"), "g", g},
+        {"SUGAR", QT_TRANSLATE_NOOP("PersonalFood", "Zuccheri totali"), "g", g},
+        {"LACS", QT_TRANSLATE_NOOP("PersonalFood", "Lattosio"), "g", g},
+        {"FASAT", QT_TRANSLATE_NOOP("PersonalFood", "Acidi grassi saturi totali"), "g", g},
+        {"FAMS", QT_TRANSLATE_NOOP("PersonalFood", "Acidi grassi monoinsaturi totali"), "g", g},
+        {"FAPU", QT_TRANSLATE_NOOP("PersonalFood", "Acidi grassi polinsaturi totali"), "g", g},
+        {"FATRN", QT_TRANSLATE_NOOP("PersonalFood", "Acidi grassi trans totali"), "g", g},
+        {"F18D2", QT_TRANSLATE_NOOP("PersonalFood", "Acidi grassi 18:2 (isomeri non distinti)"), "g", g},
+        {"F18D3", QT_TRANSLATE_NOOP("PersonalFood", "Acidi grassi 18:3 (isomeri non distinti)"), "g", g},
+        {"F20D5", QT_TRANSLATE_NOOP("PersonalFood", "Acido eicosapentaenoico 20:5 n-3 (EPA)"), "g", g},
+        {"F22D6", QT_TRANSLATE_NOOP("PersonalFood", "Acido docosaesaenoico 22:6 n-3 (DHA)"), "g", g},
+        {"CA", QT_TRANSLATE_NOOP("PersonalFood", "Calcio"), "mg", mg},
+        {"FE", QT_TRANSLATE_NOOP("PersonalFood", "Ferro"), "mg", mg},
+        {"MG", QT_TRANSLATE_NOOP("PersonalFood", "Magnesio"), "mg", mg},
+        {"P", QT_TRANSLATE_NOOP("PersonalFood", "Fosforo"), "mg", mg},
+        {"K", QT_TRANSLATE_NOOP("PersonalFood", "Potassio"), "mg", mg},
+        {"NA", QT_TRANSLATE_NOOP("PersonalFood", "Sodio"), "mg", mg},
+        {"ZN", QT_TRANSLATE_NOOP("PersonalFood", "Zinco"), "mg", mg},
+        {"CU", QT_TRANSLATE_NOOP("PersonalFood", "Rame"), "mg", mg},
+        {"MN", QT_TRANSLATE_NOOP("PersonalFood", "Manganese"), "mg", mg},
+        {"SE", QT_TRANSLATE_NOOP("PersonalFood", "Selenio"), "µg", ug},
+        {"VITA_RAE", QT_TRANSLATE_NOOP("PersonalFood", "Vitamina A (equivalenti di attività del retinolo)"), "µg", ug},
+        {"RETOL", QT_TRANSLATE_NOOP("PersonalFood", "Retinolo"), "µg", ug},
+        {"CARTB", QT_TRANSLATE_NOOP("PersonalFood", "Beta-carotene"), "µg", ug},
+        {"VITD", QT_TRANSLATE_NOOP("PersonalFood", "Vitamina D (D2 + D3)"), "µg", ug},
+        {"TOCPHA", QT_TRANSLATE_NOOP("PersonalFood", "Vitamina E (alfa-tocoferolo)"), "mg", mg},
+        {"VITK1", QT_TRANSLATE_NOOP("PersonalFood", "Vitamina K (fillochinone)"), "µg", ug},
+        {"VITC", QT_TRANSLATE_NOOP("PersonalFood", "Vitamina C (acido ascorbico totale)"), "mg", mg},
+        {"THIA", QT_TRANSLATE_NOOP("PersonalFood", "Tiamina (vitamina B1)"), "mg", mg},
+        {"RIBF", QT_TRANSLATE_NOOP("PersonalFood", "Riboflavina (vitamina B2)"), "mg", mg},
+        {"NIA", QT_TRANSLATE_NOOP("PersonalFood", "Niacina (preformata)"), "mg", mg},
+        {"PANTAC", QT_TRANSLATE_NOOP("PersonalFood", "Acido pantotenico"), "mg", mg},
+        {"VITB6A", QT_TRANSLATE_NOOP("PersonalFood", "Vitamina B6"), "mg", mg},
+        {"FOL", QT_TRANSLATE_NOOP("PersonalFood", "Folati totali"), "µg", ug},
+        {"FOLDFE", QT_TRANSLATE_NOOP("PersonalFood", "Folati (equivalenti alimentari di folato)"), "µg", ug},
+        {"VITB12", QT_TRANSLATE_NOOP("PersonalFood", "Vitamina B12"), "µg", ug},
+        {"CHOLN", QT_TRANSLATE_NOOP("PersonalFood", "Colina totale"), "mg", mg},
+        {"CAFFN", QT_TRANSLATE_NOOP("PersonalFood", "Caffeina"), "mg", mg},
     }};
     return nutrients;
+}
+
+QString ExtraNutrient::shownName() const
+{
+    return Text::tr(name);
+}
+
+QString ExtraNutrient::label() const
+{
+    return QStringLiteral("%1 (%2)").arg(shownName(), QLatin1String(tag));
+}
+
+QString extraProblem(std::size_t index, double value)
+{
+    const ExtraNutrient &n = extraNutrients()[index];
+    if (value >= 0 && value <= n.maximum)
+        return {};
+    const QLocale locale;
+    return Text::tr("%1: il valore deve essere compreso fra %2 e %3 %4.")
+        .arg(n.label(), formatPlain(0, locale), formatPlain(n.maximum, locale), QString::fromUtf8(n.unit));
 }
 
 std::optional<std::size_t> extraNutrientIndex(const QString &tag)
@@ -216,13 +266,11 @@ QString readExtra(const QStringList &fields, const std::vector<std::size_t> &col
         food->unstated.reset(i);
         if (field.trimmed().isEmpty())
             continue;
-        const QString tag = QLatin1String(n.tag);
         double value = 0;
-        if (QString problem = readNumber(field, tag, &value); !problem.isEmpty())
+        if (QString problem = readNumber(field, n.label(), &value); !problem.isEmpty())
             return problem;
-        if (value < 0 || value > n.maximum)
-            return Text::tr("%1: il valore deve essere compreso fra %2 e %3 %4.")
-                .arg(tag, formatPlain(0, QLocale()), formatPlain(n.maximum, QLocale()), QString::fromUtf8(n.unit));
+        if (QString problem = extraProblem(i, value); !problem.isEmpty())
+            return problem;
         food->extra[i] = value;
     }
     return {};

@@ -23,14 +23,21 @@ namespace velmo {
 // values come from labels and tables of every kind.
 struct ExtraNutrient {
     const char *tag;
+    const char *name;  // in Italian, as the profile names it; shownName() for the window
     const char *unit;  // UTF-8
     double maximum;
+
+    QString shownName() const;
+    // The name and the tag, for the messages.
+    QString label() const;
 };
 inline constexpr std::size_t kExtraNutrientCount = 41;
 const std::array<ExtraNutrient, kExtraNutrientCount> &extraNutrients();
 // The index of a tag, whatever its capitals; none for another text.
 std::optional<std::size_t> extraNutrientIndex(const QString &tag);
 using ExtraColumns = std::bitset<kExtraNutrientCount>;
+// What is wrong with a value of the extra nutrient `index`, naming it; empty when none.
+QString extraProblem(std::size_t index, double value);
 
 // One food of the personal catalogue: the eight columns of a category table and the optional
 // values of the profile's other nutrients. An empty nutrient is unknown, as in the shipped
