@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -78,6 +79,10 @@ QWidget *FoodWindow::otherNutrients()
         known = known || !model_.text(i).isEmpty();
     }
     scroll->setWidget(inner);
+    // Wide enough for every box, about ten of them high; the rest scrolls.
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setMinimumWidth(inner->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width() + 4);
+    scroll->setMinimumHeight(fontMetrics().height() * 20);
     const auto fold = [this, scroll](bool open) {
         scroll->setVisible(open);
         more_->setArrowType(open ? Qt::DownArrow : Qt::RightArrow);
