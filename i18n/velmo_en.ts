@@ -1109,6 +1109,26 @@ With codes 1 and 2 nothing is printed on standard output.
         <translation>unknown reference %1: give --riferimento larn or --riferimento efsa</translation>
     </message>
     <message>
+        <source>Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]
+     velmo-pasto --nutrienti [--csv] [--fabbisogno KCAL] [--sesso M|F --anni N
+                 [--gravidanza|--allattamento] [--riferimento larn|efsa]] [FILE]
+     velmo-pasto --cerca TESTO
+     velmo-pasto --importa-alimenti FILE.csv [--forza]
+     velmo-pasto --esporta-alimenti
+     velmo-pasto --classifica CHIAVE [--categoria NOME] [--per 100g|100kcal]
+
+</source>
+        <translation>Usage: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]
+       velmo-pasto --nutrienti [--csv] [--fabbisogno KCAL] [--sesso M|F --anni N
+                 [--gravidanza|--allattamento] [--riferimento larn|efsa]] [FILE]
+       velmo-pasto --cerca TEXT
+       velmo-pasto --importa-alimenti FILE.csv [--forza]
+       velmo-pasto --esporta-alimenti
+     velmo-pasto --classifica CHIAVE [--categoria NOME] [--per 100g|100kcal]
+
+</translation>
+    </message>
+    <message>
         <source>Opzioni:
   --csv     stampa la tabella in formato CSV (RFC 4180) con le intestazioni della finestra
   --nutrienti  dopo i totali stampa il profilo nutrizionale del pasto: 47 nutrienti e i valori
@@ -1139,13 +1159,16 @@ With codes 1 and 2 nothing is printed on standard output.
             maggiore di 0): una riga dopo i totali, o cinque colonne in più con --csv
   --importa-alimenti FILE.csv  aggiunge agli alimenti personali quelli del file CSV (UTF-8,
             RFC 4180, intestazione alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,
-            colesterolo; numeri con punto o virgola decimale; valori vuoti = sconosciuti). Un
-            alimento con lo stesso nome viene aggiornato. Tutte le righe o nessuna; il riepilogo
+            colesterolo, poi a scelta, in qualsiasi ordine, altri nutrienti con la loro sigla
+            INFOODS, per esempio CA (calcio, mg), FE, VITC, per 100 g di parte edibile; numeri
+            con punto o virgola decimale; valori vuoti = sconosciuti). Un alimento con lo
+            stesso nome viene aggiornato; i nutrienti che il file non ha tengono il loro valore. Tutte le righe o nessuna; il riepilogo
             va sullo standard error. Sono rifiutati, con il numero della riga, anche i valori
             che la finestra dell&apos;alimento fa confermare (energia lontana più del 15% da quella
             di proteine, lipidi e carboidrati; proteine, lipidi e carboidrati oltre 100 g).
   --forza   con --importa-alimenti: importa anche i valori da confermare
-  --esporta-alimenti  stampa gli alimenti personali in quel formato CSV
+  --esporta-alimenti  stampa gli alimenti personali in quel formato CSV (solo le otto
+            colonne se nessun alimento ha altri nutrienti)
   --lingua it|en  la lingua dei messaggi e di questo aiuto: it italiano, en inglese (senza,
             quella di LANGUAGE o della lingua dell&apos;utente); si usa con ogni altra opzione
   -h, --help  mostra questo aiuto
@@ -1181,36 +1204,19 @@ With codes 1 and 2 nothing is printed on standard output.
             above 0): one line after the totals, or five more columns with --csv
   --importa-alimenti FILE.csv  adds the foods of the CSV file to the personal foods (UTF-8,
             RFC 4180, heading alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,
-            colesterolo; numbers with a decimal point or comma; empty values = unknown). A
-            food with the same name is updated. All lines or none; the summary goes to
+            colesterolo, then at will, in any order, other nutrients by their INFOODS tag, for
+            example CA (calcium, mg), FE, VITC, per 100 g of edible part; numbers with a
+            decimal point or comma; empty values = unknown). A food with the same name is
+            updated; the nutrients the file has no column for keep their value. All lines or none; the summary goes to
             standard error. Also refused, with the number of the line, are the values that
             the food window asks to confirm (energy more than 15% away from that of protein,
             fat and carbohydrate; protein, fat and carbohydrate above 100 g).
   --forza   with --importa-alimenti: imports the values to confirm as well
-  --esporta-alimenti  prints the personal foods in that CSV format
+  --esporta-alimenti  prints the personal foods in that CSV format (only the eight
+            columns when no food has other nutrients)
   --lingua it|en  the language of the messages and of this help: it Italian, en English
             (without it, that of LANGUAGE or of the user&apos;s locale); goes with any other option
   -h, --help  shows this help
-
-</translation>
-    </message>
-    <message>
-        <source>Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]
-     velmo-pasto --nutrienti [--csv] [--fabbisogno KCAL] [--sesso M|F --anni N
-                 [--gravidanza|--allattamento] [--riferimento larn|efsa]] [FILE]
-     velmo-pasto --cerca TESTO
-     velmo-pasto --importa-alimenti FILE.csv [--forza]
-     velmo-pasto --esporta-alimenti
-     velmo-pasto --classifica CHIAVE [--categoria NOME] [--per 100g|100kcal]
-
-</source>
-        <translation>Usage: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]
-       velmo-pasto --nutrienti [--csv] [--fabbisogno KCAL] [--sesso M|F --anni N
-                 [--gravidanza|--allattamento] [--riferimento larn|efsa]] [FILE]
-       velmo-pasto --cerca TEXT
-       velmo-pasto --importa-alimenti FILE.csv [--forza]
-       velmo-pasto --esporta-alimenti
-     velmo-pasto --classifica CHIAVE [--categoria NOME] [--per 100g|100kcal]
 
 </translation>
     </message>
@@ -1278,6 +1284,10 @@ With codes 1 and 2 nothing is printed on standard output.
 %1
 
 %2</translation>
+    </message>
+    <message>
+        <source>Impossibile aggiornare il formato dell&apos;archivio degli alimenti personali</source>
+        <translation>Cannot update the format of the personal foods archive</translation>
     </message>
 </context>
 <context>
@@ -1387,6 +1397,181 @@ With codes 1 and 2 nothing is printed on standard output.
     <message>
         <source>Protidi, lipidi e glucidi insieme fanno %1 g, più dei 100 g di alimento a cui si riferiscono.</source>
         <translation>Protein, fat and carbohydrate together make %1 g, more than the 100 g of food they refer to.</translation>
+    </message>
+    <message numerus="yes">
+        <source>servono tanti campi quante sono le colonne dell&apos;intestazione (%1), ce ne sono %n</source>
+        <translation>
+            <numerusform>as many fields as the header has columns (%1) are needed, there is %n</numerusform>
+            <numerusform>as many fields as the header has columns (%1) are needed, there are %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>la colonna %1 compare più volte</source>
+        <translation>the column %1 appears more than once</translation>
+    </message>
+    <message>
+        <source>colonna sconosciuta %1: dopo le otto colonne possono venire solo le sigle INFOODS dei nutrienti (per esempio CA, FE, VITC)</source>
+        <translation>unknown column %1: after the eight columns only the nutrients&apos; INFOODS tags may follow (for example CA, FE, VITC)</translation>
+    </message>
+    <message>
+        <source>Acqua</source>
+        <translation>Water</translation>
+    </message>
+    <message>
+        <source>Alcol etilico</source>
+        <translation>Alcohol, ethyl</translation>
+    </message>
+    <message>
+        <source>Amido</source>
+        <translation>Starch</translation>
+    </message>
+    <message>
+        <source>Zuccheri totali</source>
+        <translation>Sugars, total</translation>
+    </message>
+    <message>
+        <source>Lattosio</source>
+        <translation>Lactose</translation>
+    </message>
+    <message>
+        <source>Acidi grassi saturi totali</source>
+        <translation>Fatty acids, total saturated</translation>
+    </message>
+    <message>
+        <source>Acidi grassi monoinsaturi totali</source>
+        <translation>Fatty acids, total monounsaturated</translation>
+    </message>
+    <message>
+        <source>Acidi grassi polinsaturi totali</source>
+        <translation>Fatty acids, total polyunsaturated</translation>
+    </message>
+    <message>
+        <source>Acidi grassi trans totali</source>
+        <translation>Fatty acids, total trans</translation>
+    </message>
+    <message>
+        <source>Acidi grassi 18:2 (isomeri non distinti)</source>
+        <translation>18:2 undifferentiated</translation>
+    </message>
+    <message>
+        <source>Acidi grassi 18:3 (isomeri non distinti)</source>
+        <translation>18:3 undifferentiated</translation>
+    </message>
+    <message>
+        <source>Acido eicosapentaenoico 20:5 n-3 (EPA)</source>
+        <translation>20:5 n-3 (EPA)</translation>
+    </message>
+    <message>
+        <source>Acido docosaesaenoico 22:6 n-3 (DHA)</source>
+        <translation>22:6 n-3 (DHA)</translation>
+    </message>
+    <message>
+        <source>Calcio</source>
+        <translation>Calcium, Ca</translation>
+    </message>
+    <message>
+        <source>Ferro</source>
+        <translation>Iron, Fe</translation>
+    </message>
+    <message>
+        <source>Magnesio</source>
+        <translation>Magnesium, Mg</translation>
+    </message>
+    <message>
+        <source>Fosforo</source>
+        <translation>Phosphorus, P</translation>
+    </message>
+    <message>
+        <source>Potassio</source>
+        <translation>Potassium, K</translation>
+    </message>
+    <message>
+        <source>Sodio</source>
+        <translation>Sodium, Na</translation>
+    </message>
+    <message>
+        <source>Zinco</source>
+        <translation>Zinc, Zn</translation>
+    </message>
+    <message>
+        <source>Rame</source>
+        <translation>Copper, Cu</translation>
+    </message>
+    <message>
+        <source>Manganese</source>
+        <translation>Manganese, Mn</translation>
+    </message>
+    <message>
+        <source>Selenio</source>
+        <translation>Selenium, Se</translation>
+    </message>
+    <message>
+        <source>Vitamina A (equivalenti di attività del retinolo)</source>
+        <translation>Vitamin A, RAE</translation>
+    </message>
+    <message>
+        <source>Retinolo</source>
+        <translation>Retinol</translation>
+    </message>
+    <message>
+        <source>Beta-carotene</source>
+        <translation>Carotene, beta</translation>
+    </message>
+    <message>
+        <source>Vitamina D (D2 + D3)</source>
+        <translation>Vitamin D (D2 + D3)</translation>
+    </message>
+    <message>
+        <source>Vitamina E (alfa-tocoferolo)</source>
+        <translation>Vitamin E (alpha-tocopherol)</translation>
+    </message>
+    <message>
+        <source>Vitamina K (fillochinone)</source>
+        <translation>Vitamin K (phylloquinone)</translation>
+    </message>
+    <message>
+        <source>Vitamina C (acido ascorbico totale)</source>
+        <translation>Vitamin C, total ascorbic acid</translation>
+    </message>
+    <message>
+        <source>Tiamina (vitamina B1)</source>
+        <translation>Thiamin</translation>
+    </message>
+    <message>
+        <source>Riboflavina (vitamina B2)</source>
+        <translation>Riboflavin</translation>
+    </message>
+    <message>
+        <source>Niacina (preformata)</source>
+        <translation>Niacin</translation>
+    </message>
+    <message>
+        <source>Acido pantotenico</source>
+        <translation>Pantothenic acid</translation>
+    </message>
+    <message>
+        <source>Vitamina B6</source>
+        <translation>Vitamin B-6</translation>
+    </message>
+    <message>
+        <source>Folati totali</source>
+        <translation>Folate, total</translation>
+    </message>
+    <message>
+        <source>Folati (equivalenti alimentari di folato)</source>
+        <translation>Folate, DFE</translation>
+    </message>
+    <message>
+        <source>Vitamina B12</source>
+        <translation>Vitamin B-12</translation>
+    </message>
+    <message>
+        <source>Colina totale</source>
+        <translation>Choline, total</translation>
+    </message>
+    <message>
+        <source>Caffeina</source>
+        <translation>Caffeine</translation>
     </message>
 </context>
 <context>
@@ -2780,6 +2965,14 @@ Nothing was printed.</translation>
     <message>
         <source>Annulla senza salvare</source>
         <translation>Cancel without saving</translation>
+    </message>
+    <message>
+        <source>Altri nutrienti (facoltativi)</source>
+        <translation>Other nutrients (optional)</translation>
+    </message>
+    <message>
+        <source>Mostra o nasconde gli altri nutrienti (facoltativi)</source>
+        <translation>Shows or hides the other nutrients (optional)</translation>
     </message>
 </context>
 <context>

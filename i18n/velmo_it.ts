@@ -47,6 +47,13 @@
             <numerusform>e altri %n errori</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>servono tanti campi quante sono le colonne dell&apos;intestazione (%1), ce ne sono %n</source>
+        <translation>
+            <numerusform>servono tanti campi quante sono le colonne dell&apos;intestazione (%1), ce ne sono %n</numerusform>
+            <numerusform>servono tanti campi quante sono le colonne dell&apos;intestazione (%1), ce ne sono %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>VelmoPasto</name>

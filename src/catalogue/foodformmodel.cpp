@@ -23,6 +23,9 @@ FoodFormModel::FoodFormModel(PersonalCatalogue &catalogue, Dialogs &dialogs, std
     for (std::size_t i = 0; i < editing_->nutrients.size(); ++i)
         if (editing_->nutrients[i])
             texts_[i + 2] = formatPlain(*editing_->nutrients[i], locale);
+    for (std::size_t i = 0; i < kExtraNutrientCount; ++i)
+        if (editing_->extra[i])
+            texts_[i + kFieldCount] = formatPlain(*editing_->extra[i], locale);
 }
 
 QString FoodFormModel::title() const
@@ -34,13 +37,18 @@ QString FoodFormModel::caption(int field)
 {
     if (field == 0)
         return tr("&Nome");
+    const QLocale locale;
+    if (field >= kFieldCount) {
+        const ExtraNutrient &n = extraNutrients()[static_cast<std::size_t>(field - kFieldCount)];
+        return QStringLiteral("%1 (%2, 0–%3)")
+            .arg(n.shownName(), QString::fromUtf8(n.unit), formatPlain(n.maximum, locale));
+    }
     static const char *const accelerated[] = {
         QT_TRANSLATE_NOOP("FoodFormModel", "Parte &edibile"), QT_TRANSLATE_NOOP("FoodFormModel", "&Protidi"),
         QT_TRANSLATE_NOOP("FoodFormModel", "&Lipidi"),        QT_TRANSLATE_NOOP("FoodFormModel", "&Glucidi"),
         QT_TRANSLATE_NOOP("FoodFormModel", "E&nergia"),       QT_TRANSLATE_NOOP("FoodFormModel", "&Fibra"),
         QT_TRANSLATE_NOOP("FoodFormModel", "C&olesterolo")};
     const FoodQuantity &q = foodQuantities()[static_cast<std::size_t>(field - 1)];
-    const QLocale locale;
     return QStringLiteral("%1 (%2, %3–%4)")
         .arg(tr(accelerated[field - 1]), q.unit, formatPlain(q.minimum, locale), formatPlain(q.maximum, locale));
 }
@@ -50,6 +58,24 @@ bool FoodFormModel::refuse(int field, const QString &message)
     focus_ = field;
     dialogs_.message(message, warningTitle(), MessageIcon::Critical);
     return false;
+}
+
+bool FoodFormModel::readExtra(PersonalFood *food)
+{
+    const QLocale locale;
+    for (std::size_t i = 0; i < kExtraNutrientCount; ++i) {
+        const int field = static_cast<int>(i) + kFieldCount;
+        const QString &typed = texts_[static_cast<std::size_t>(field)];
+        if (typed.trimmed().isEmpty())
+            continue;  // unknown
+        const auto value = readLocaleNumber(typed, locale);
+        if (!value)
+            return refuse(field, tr("%1: %2 non è un numero.").arg(extraNutrients()[i].label(), echoInput(typed)));
+        if (const QString problem = extraProblem(i, *value); !problem.isEmpty())
+            return refuse(field, problem);
+        food->extra[i] = *value;
+    }
+    return true;
 }
 
 bool FoodFormModel::accept()
@@ -77,6 +103,8 @@ bool FoodFormModel::accept()
         else
             food.nutrients[static_cast<std::size_t>(i - 1)] = *value;
     }
+    if (!readExtra(&food))
+        return false;
     if (const auto doubts = valueDoubts(food); !doubts.empty()) {
         QStringList texts;
         for (const ValueDoubt &doubt : doubts)

@@ -15,14 +15,17 @@
 
 namespace velmo {
 
-// The food window without its widgets: the name and the seven numbers as the user types them,
-// in the user's number format, and the checks that stand between them and the catalogue.
+// The food window without its widgets: the name, the seven numbers and the optional values of
+// the other nutrients as the user types them, in the user's number format, and the checks that
+// stand between them and the catalogue.
 class FoodFormModel {
     Q_DECLARE_TR_FUNCTIONS(FoodFormModel)
 
 public:
     // Field 0 is the name, 1 the edible part, 2 to 7 the nutrients in column order.
     static constexpr int kFieldCount = 8;
+    // Then the other nutrients, in the order of extraNutrients().
+    static constexpr int kAllFieldCount = kFieldCount + static_cast<int>(kExtraNutrientCount);
 
     // A new food, or the food `editing` to change.
     FoodFormModel(PersonalCatalogue &catalogue, Dialogs &dialogs, std::optional<PersonalFood> editing = std::nullopt);
@@ -42,11 +45,13 @@ public:
 
 private:
     bool refuse(int field, const QString &message);
+    // The other nutrients' fields into `food`; false once one is refused.
+    bool readExtra(PersonalFood *food);
 
     PersonalCatalogue &catalogue_;
     Dialogs &dialogs_;
     std::optional<PersonalFood> editing_;
-    std::array<QString, kFieldCount> texts_;
+    std::array<QString, kAllFieldCount> texts_;
     int focus_ = 0;
     QString saved_;
 };

@@ -39,7 +39,7 @@ QString openFailure(const QString &path, const QString &reason)
 // format). Only the program's own names and numbers are in these statements.
 QStringList schema()
 {
-    return {PersonalFoodTable::createStatement(),
+    return {PersonalFoodTable::createStatement(), PersonalFoodTable::valuesCreateStatement(),
             QStringLiteral("CREATE TABLE velmo_catalogo (nome TEXT PRIMARY KEY, valore TEXT NOT NULL)"),
             QStringLiteral("INSERT INTO velmo_catalogo VALUES ('ultima_modifica', '')"),
             QStringLiteral("PRAGMA user_version = %1").arg(PersonalCatalogue::kSchemaVersion)};
@@ -138,6 +138,13 @@ std::unique_ptr<PersonalCatalogue> PersonalCatalogue::open(const QString &path, 
                                                .arg(PersonalFoodTable::columns(), PersonalFoodTable::name()),
                                            &failure))
         return refuse(CatalogueRefusal::of(failure));
+    if (version < kSchemaVersion && !catalogue->upgradeSchema(error)) {
+        why = Problem::NoPermission;
+        return nullptr;
+    }
+    if (QSqlQuery probe(db); !runStatement(
+            probe, QStringLiteral("SELECT chiave_alimento, nutriente, valore FROM valori_personali LIMIT 0"), &failure))
+        return refuse(CatalogueRefusal::of(failure));
     return catalogue;
 }
 
@@ -169,6 +176,25 @@ bool PersonalCatalogue::createSchema(bool *foreign, QString *error)
         error);
 }
 
+bool PersonalCatalogue::upgradeSchema(QString *error)
+{
+    // The foods stay as they are; the change is the file's, not the user's, so the time of the
+    // last change stays too.
+    const QSqlDatabase db = connection();
+    return transaction(
+        PersonalCatalogue::tr("Impossibile aggiornare il formato dell'archivio degli alimenti personali"),
+        [&db](QString *e) {
+            QSqlQuery q(db);
+            if (!runStatement(q, QStringLiteral("SELECT user_version FROM pragma_user_version"), e) || !q.next())
+                return false;
+            if (q.value(0).toInt() >= kSchemaVersion)
+                return true;
+            return runStatement(q, PersonalFoodTable::valuesCreateStatement(), e)
+                   && runStatement(q, QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion), e);
+        },
+        error, false);
+}
+
 QString PersonalCatalogue::setAside(const QString &path, QString *error)
 {
     const QFileInfo info(path);
@@ -192,14 +218,16 @@ QSqlDatabase PersonalCatalogue::connection() const
     return QSqlDatabase::database(connectionName_, false);
 }
 
-bool PersonalCatalogue::transaction(const QString &failure, const std::function<bool(QString *)> &work, QString *error)
+bool PersonalCatalogue::transaction(const QString &failure, const std::function<bool(QString *)> &work, QString *error,
+                                    bool stamped)
 {
     QSqlDatabase db = connection();
     QSqlQuery query(db);
     QString detail;
     const QString stamp = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
     if (runStatement(query, QStringLiteral("BEGIN IMMEDIATE"), &detail)) {
-        if (work(&detail) && noteChange(db, stamp, &detail) && runStatement(query, QStringLiteral("COMMIT"), &detail))
+        if (work(&detail) && (!stamped || noteChange(db, stamp, &detail))
+            && runStatement(query, QStringLiteral("COMMIT"), &detail))
             return true;
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
     }
@@ -215,8 +243,15 @@ std::vector<PersonalFood> PersonalCatalogue::foods(QString *error) const
     query.setForwardOnly(true);
     if (!runStatement(query, selectAll(), error))
         return list;
-    while (query.next())
+    PersonalFoodTable::ValuesReader values(connection());
+    QSqlError failure;
+    while (query.next()) {
         list.push_back(PersonalFoodTable::food(query));
+        if (!values.read(&list.back(), &failure)) {
+            *error = explainedFailure(failure);
+            return {};
+        }
+    }
     return list;
 }
 
@@ -228,7 +263,11 @@ std::optional<PersonalFood> PersonalCatalogue::find(const QString &name) const
     query.addBindValue(personalFoodKey(name));
     if (!query.exec() || !query.next())
         return std::nullopt;
-    return PersonalFoodTable::food(query);
+    PersonalFood food = PersonalFoodTable::food(query);
+    QSqlError failure;
+    if (!PersonalFoodTable::ValuesReader(connection()).read(&food, &failure))
+        return std::nullopt;
+    return food;
 }
 
 std::optional<QDateTime> PersonalCatalogue::lastChange() const
@@ -265,7 +304,8 @@ bool PersonalCatalogue::save(const PersonalFood &food, const QString &replacing,
                 *e = PersonalCatalogue::tr("l'alimento \"%1\" non è più nell'archivio").arg(replacing);
                 return false;
             }
-            return true;
+            const QString oldKey = replacing.isEmpty() ? QString() : personalFoodKey(replacing);
+            return PersonalFoodTable::ValuesWriter(connection()).write(oldKey, food, e);
         },
         error);
 }
@@ -278,7 +318,8 @@ bool PersonalCatalogue::remove(const QString &name, QString *error)
             QSqlQuery query(connection());
             query.prepare(QStringLiteral("DELETE FROM %1 WHERE chiave = ?").arg(PersonalFoodTable::name()));
             query.addBindValue(personalFoodKey(name));
-            return executeQuery(query, e);
+            return executeQuery(query, e)
+                   && PersonalFoodTable::ValuesWriter(connection()).clear(personalFoodKey(name), e);
         },
         error);
 }
@@ -371,12 +412,25 @@ bool PersonalCatalogue::exportFoods(const std::function<bool(const QByteArray &)
     };
     QSqlQuery query(connection());
     query.setForwardOnly(true);
-    if (QSqlError failure; !runStatement(query, selectAll(), &failure))
+    QSqlError failure;
+    if (!runStatement(query, selectAll(), &failure))
         return unreadable(failure);
+    // Only the columns some food has a value of, so that the eight values alone export as always.
+    ExtraColumns columns;
+    QSqlQuery tags(connection());
+    if (!runStatement(tags, QStringLiteral("SELECT DISTINCT nutriente FROM valori_personali"), &failure))
+        return unreadable(failure);
+    while (tags.next())
+        if (const auto index = extraNutrientIndex(tags.value(0).toString()))
+            columns.set(*index);
+    PersonalFoodTable::ValuesReader values(connection());
     *count = 0;
-    QByteArray piece = foodsCsvHeader().toUtf8();
+    QByteArray piece = foodsCsvHeader(columns).toUtf8();
     while (query.next()) {
-        piece += foodCsvRecord(PersonalFoodTable::food(query)).toUtf8();
+        PersonalFood food = PersonalFoodTable::food(query);
+        if (!values.read(&food, &failure))
+            return unreadable(failure);
+        piece += foodCsvRecord(food, columns).toUtf8();
         ++*count;
         if (piece.size() >= 64 * 1024) {
             if (!write(piece))

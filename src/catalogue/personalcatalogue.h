@@ -26,7 +26,8 @@ class PersonalCatalogue {
 
 public:
     static constexpr const char *kFileName = "alimenti-personali.db";
-    static constexpr int kSchemaVersion = 1;
+    // 1: the foods' eight values; 2: and their extra nutrients (upgraded when a file is opened).
+    static constexpr int kSchemaVersion = 2;
 
     // Why a file could not be opened. Only a damaged one may be set aside for a new one; a busy
     // one is held by another program for longer than a moment.
@@ -83,18 +84,21 @@ public:
     CsvFoods importFoods(const std::function<CsvFoods(const FoodSink &)> &read, Merge *counts, QString *error);
 
     // Every food as CSV (foodsCsvHeader, then foodCsvRecord for each, in the order they were
-    // added), handed to `write` a piece at a time; `write` returns false to stop. False when
-    // the writing stopped, or with `error` when the catalogue could not be read.
+    // added; the extra nutrients' columns that any food has a value of), handed to `write` a piece at a time; `write`
+    // returns false to stop. False when the writing stopped, or with `error` when the catalogue could not be read.
     bool exportFoods(const std::function<bool(const QByteArray &)> &write, qint64 *count, QString *error) const;
 
 private:
     PersonalCatalogue(QString connectionName, QString path, bool inMemory);
     // Runs `work` as one transaction, stamped with the time of the change. On failure nothing
     // is changed and `error` says so, starting with `failure` and the file.
-    bool transaction(const QString &failure, const std::function<bool(QString *)> &work, QString *error);
+    bool transaction(const QString &failure, const std::function<bool(QString *)> &work, QString *error,
+                     bool stamped = true);
     // Makes the tables of a new file, unless another program has made them meanwhile; `foreign`
     // when the file turns out to hold something else.
     bool createSchema(bool *foreign, QString *error);
+    // Brings a file of an older format to this one, unless another program has done it.
+    bool upgradeSchema(QString *error);
 
     QString connectionName_;
     QString path_;

@@ -53,6 +53,86 @@ const std::array<FoodQuantity, 7> &foodQuantities()
     return quantities;
 }
 
+const std::array<ExtraNutrient, kExtraNutrientCount> &extraNutrients()
+{
+    constexpr double g = 100;
+    constexpr double mg = 100'000;
+    constexpr double ug = 100'000'000;
+    static const std::array<ExtraNutrient, kExtraNutrientCount> nutrients{{
+        {"ENERC_KJ", QT_TRANSLATE_NOOP("PersonalFood", "Energia"), "kJ", 3800},
+        {"WATER", QT_TRANSLATE_NOOP("PersonalFood", "Acqua"), "g", g},
+        {"ALC", QT_TRANSLATE_NOOP("PersonalFood", "Alcol etilico"), "g", g},
+        {"STARCH", QT_TRANSLATE_NOOP("PersonalFood", "Amido"), "g", g},
+        {"SUGAR", QT_TRANSLATE_NOOP("PersonalFood", "Zuccheri totali"), "g", g},
+        {"LACS", QT_TRANSLATE_NOOP("PersonalFood", "Lattosio"), "g", g},
+        {"FASAT", QT_TRANSLATE_NOOP("PersonalFood", "Acidi grassi saturi totali"), "g", g},
+        {"FAMS", QT_TRANSLATE_NOOP("PersonalFood", "Acidi grassi monoinsaturi totali"), "g", g},
+        {"FAPU", QT_TRANSLATE_NOOP("PersonalFood", "Acidi grassi polinsaturi totali"), "g", g},
+        {"FATRN", QT_TRANSLATE_NOOP("PersonalFood", "Acidi grassi trans totali"), "g", g},
+        {"F18D2", QT_TRANSLATE_NOOP("PersonalFood", "Acidi grassi 18:2 (isomeri non distinti)"), "g", g},
+        {"F18D3", QT_TRANSLATE_NOOP("PersonalFood", "Acidi grassi 18:3 (isomeri non distinti)"), "g", g},
+        {"F20D5", QT_TRANSLATE_NOOP("PersonalFood", "Acido eicosapentaenoico 20:5 n-3 (EPA)"), "g", g},
+        {"F22D6", QT_TRANSLATE_NOOP("PersonalFood", "Acido docosaesaenoico 22:6 n-3 (DHA)"), "g", g},
+        {"CA", QT_TRANSLATE_NOOP("PersonalFood", "Calcio"), "mg", mg},
+        {"FE", QT_TRANSLATE_NOOP("PersonalFood", "Ferro"), "mg", mg},
+        {"MG", QT_TRANSLATE_NOOP("PersonalFood", "Magnesio"), "mg", mg},
+        {"P", QT_TRANSLATE_NOOP("PersonalFood", "Fosforo"), "mg", mg},
+        {"K", QT_TRANSLATE_NOOP("PersonalFood", "Potassio"), "mg", mg},
+        {"NA", QT_TRANSLATE_NOOP("PersonalFood", "Sodio"), "mg", mg},
+        {"ZN", QT_TRANSLATE_NOOP("PersonalFood", "Zinco"), "mg", mg},
+        {"CU", QT_TRANSLATE_NOOP("PersonalFood", "Rame"), "mg", mg},
+        {"MN", QT_TRANSLATE_NOOP("PersonalFood", "Manganese"), "mg", mg},
+        {"SE", QT_TRANSLATE_NOOP("PersonalFood", "Selenio"), "µg", ug},
+        {"VITA_RAE", QT_TRANSLATE_NOOP("PersonalFood", "Vitamina A (equivalenti di attività del retinolo)"), "µg", ug},
+        {"RETOL", QT_TRANSLATE_NOOP("PersonalFood", "Retinolo"), "µg", ug},
+        {"CARTB", QT_TRANSLATE_NOOP("PersonalFood", "Beta-carotene"), "µg", ug},
+        {"VITD", QT_TRANSLATE_NOOP("PersonalFood", "Vitamina D (D2 + D3)"), "µg", ug},
+        {"TOCPHA", QT_TRANSLATE_NOOP("PersonalFood", "Vitamina E (alfa-tocoferolo)"), "mg", mg},
+        {"VITK1", QT_TRANSLATE_NOOP("PersonalFood", "Vitamina K (fillochinone)"), "µg", ug},
+        {"VITC", QT_TRANSLATE_NOOP("PersonalFood", "Vitamina C (acido ascorbico totale)"), "mg", mg},
+        {"THIA", QT_TRANSLATE_NOOP("PersonalFood", "Tiamina (vitamina B1)"), "mg", mg},
+        {"RIBF", QT_TRANSLATE_NOOP("PersonalFood", "Riboflavina (vitamina B2)"), "mg", mg},
+        {"NIA", QT_TRANSLATE_NOOP("PersonalFood", "Niacina (preformata)"), "mg", mg},
+        {"PANTAC", QT_TRANSLATE_NOOP("PersonalFood", "Acido pantotenico"), "mg", mg},
+        {"VITB6A", QT_TRANSLATE_NOOP("PersonalFood", "Vitamina B6"), "mg", mg},
+        {"FOL", QT_TRANSLATE_NOOP("PersonalFood", "Folati totali"), "µg", ug},
+        {"FOLDFE", QT_TRANSLATE_NOOP("PersonalFood", "Folati (equivalenti alimentari di folato)"), "µg", ug},
+        {"VITB12", QT_TRANSLATE_NOOP("PersonalFood", "Vitamina B12"), "µg", ug},
+        {"CHOLN", QT_TRANSLATE_NOOP("PersonalFood", "Colina totale"), "mg", mg},
+        {"CAFFN", QT_TRANSLATE_NOOP("PersonalFood", "Caffeina"), "mg", mg},
+    }};
+    return nutrients;
+}
+
+QString ExtraNutrient::shownName() const
+{
+    return Text::tr(name);
+}
+
+QString ExtraNutrient::label() const
+{
+    return QStringLiteral("%1 (%2)").arg(shownName(), QLatin1String(tag));
+}
+
+QString extraProblem(std::size_t index, double value)
+{
+    const ExtraNutrient &n = extraNutrients()[index];
+    if (value >= 0 && value <= n.maximum)
+        return {};
+    const QLocale locale;
+    return Text::tr("%1: il valore deve essere compreso fra %2 e %3 %4.")
+        .arg(n.label(), formatPlain(0, locale), formatPlain(n.maximum, locale), QString::fromUtf8(n.unit));
+}
+
+std::optional<std::size_t> extraNutrientIndex(const QString &tag)
+{
+    const auto &all = extraNutrients();
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (tag.compare(QLatin1String(all[i].tag), Qt::CaseInsensitive) == 0)
+            return i;
+    return std::nullopt;
+}
+
 QString personalFoodName(const QString &typed)
 {
     return nameKey(typed.trimmed());
@@ -115,40 +195,99 @@ std::vector<ValueDoubt> valueDoubts(const PersonalFood &food)
     return doubts;
 }
 
-QString foodsCsvHeader()
+QString foodsCsvHeader(const ExtraColumns &columns)
 {
-    return csvRecord(QStringList(foodColumns().cbegin(), foodColumns().cend()));
+    QStringList header(foodColumns().cbegin(), foodColumns().cend());
+    for (std::size_t i = 0; i < kExtraNutrientCount; ++i)
+        if (columns[i])
+            header.append(QLatin1String(extraNutrients()[i].tag));
+    return csvRecord(header);
 }
 
-QString foodCsvRecord(const PersonalFood &food)
+QString foodCsvRecord(const PersonalFood &food, const ExtraColumns &columns)
 {
     QStringList fields{spreadsheetSafeText(food.name), formatPlainDecimal(food.edible)};
-    for (const auto &value : food.nutrients)
+    const auto add = [&fields](const std::optional<double> &value) {
         fields.append(value ? formatPlainDecimal(*value) : QString());
+    };
+    for (const auto &value : food.nutrients)
+        add(value);
+    for (std::size_t i = 0; i < kExtraNutrientCount; ++i)
+        if (columns[i])
+            add(food.extra[i]);
     return csvRecord(fields);
+}
+
+ExtraColumns extraColumnsOf(const PersonalFood &food)
+{
+    ExtraColumns columns;
+    for (std::size_t i = 0; i < kExtraNutrientCount; ++i)
+        columns[i] = food.extra[i].has_value();
+    return columns;
 }
 
 QString foodsToCsv(const std::vector<PersonalFood> &foods)
 {
-    QString text = foodsCsvHeader();
+    ExtraColumns columns;
     for (const PersonalFood &food : foods)
-        text += foodCsvRecord(food);
+        columns |= extraColumnsOf(food);
+    QString text = foodsCsvHeader(columns);
+    for (const PersonalFood &food : foods)
+        text += foodCsvRecord(food, columns);
     return text;
 }
 
 namespace {
 
-// A row of eight short fields is far below this; an unclosed quote would otherwise take the
+// A row of 49 short fields is far below this; an unclosed quote would otherwise take the
 // whole file into one field.
 constexpr qsizetype kMaxRecordChars = 64 * 1024;
 
-// One record of the file as a food, or the reason it is not one.
-QString readFood(const QStringList &fields, PersonalFood *food)
+// A number of the file, or why it is not one.
+QString readNumber(const QString &field, const QString &label, double *value)
 {
-    if (fields.size() != 8)
-        return Text::tr("servono 8 campi (alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo), "
-                        "ce ne sono %n",
-                        nullptr, static_cast<int>(fields.size()));
+    const auto read = readPlainDecimal(field);
+    if (!read)
+        return Text::tr("%1: %2 non è un numero (usare cifre e al più un separatore decimale, punto o virgola)")
+            .arg(label, echoInput(field));
+    *value = *read;
+    return {};
+}
+
+// The extra nutrients' fields of a record, after the eight, in the order `columns` gives their
+// indexes of extraNutrients().
+QString readExtra(const QStringList &fields, const std::vector<std::size_t> &columns, PersonalFood *food)
+{
+    food->unstated.set();
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        const std::size_t i = columns[c];
+        const ExtraNutrient &n = extraNutrients()[i];
+        const QString &field = fields[static_cast<qsizetype>(c) + 8];
+        food->unstated.reset(i);
+        if (field.trimmed().isEmpty())
+            continue;
+        double value = 0;
+        if (QString problem = readNumber(field, n.label(), &value); !problem.isEmpty())
+            return problem;
+        if (QString problem = extraProblem(i, value); !problem.isEmpty())
+            return problem;
+        food->extra[i] = value;
+    }
+    return {};
+}
+
+// One record of the file as a food, or the reason it is not one.
+QString readFood(const QStringList &fields, const std::vector<std::size_t> &columns, PersonalFood *food)
+{
+    const auto expected = static_cast<qsizetype>(columns.size()) + 8;
+    if (fields.size() != expected)
+        return columns.empty() ? Text::tr("servono 8 campi (alimenti,edibile,proteine,lipidi,carboidrati,energia,"
+                                          "fibra,colesterolo), ce ne sono %n",
+                                          nullptr, static_cast<int>(fields.size()))
+                               : Text::tr("servono tanti campi quante sono le colonne dell'intestazione (%1), ce "
+                                          "ne sono %n",
+                                          nullptr, static_cast<int>(fields.size()))
+                                     .arg(expected);
     const QString name = csvTextField(fields[0]);
     if (const QString problem = nameProblem(name); !problem.isEmpty())
         return problem;
@@ -162,18 +301,17 @@ QString readFood(const QStringList &fields, PersonalFood *food)
             food->nutrients[static_cast<std::size_t>(i - 1)].reset();
             continue;
         }
-        const auto value = readPlainDecimal(field);
-        if (!value)
-            return Text::tr("%1: %2 non è un numero (usare cifre e al più un separatore decimale, punto o virgola)")
-                .arg(q.shownLabel(), echoInput(field));
-        if (const QString problem = quantityProblem(i, *value); !problem.isEmpty())
+        double value = 0;
+        if (QString problem = readNumber(field, q.shownLabel(), &value); !problem.isEmpty())
+            return problem;
+        if (QString problem = quantityProblem(i, value); !problem.isEmpty())
             return problem;
         if (i == 0)
-            food->edible = *value;
+            food->edible = value;
         else
-            food->nutrients[static_cast<std::size_t>(i - 1)] = *value;
+            food->nutrients[static_cast<std::size_t>(i - 1)] = value;
     }
-    return {};
+    return readExtra(fields, columns, food);
 }
 
 // The length of the head of `bytes` that does not end inside a UTF-8 sequence: the rest waits
@@ -235,6 +373,7 @@ private:
     Fault fault_ = Fault::None;
     QString faultText_;
     QHash<QString, int> lineOfName_;
+    std::vector<std::size_t> columns_;  // of the extra nutrients, after the eight
     bool headerRead_ = false;
     bool stopped_ = false;
     QStringDecoder decoder_{QStringDecoder::Utf8, QStringDecoder::Flag::Stateless};
@@ -258,8 +397,28 @@ void FoodsCsvReading::readHeader(const CsvRecord &record)
     QStringList header;
     for (const QString &field : record.fields)
         header.append(field.trimmed().toLower());
-    if (header != QStringList(foodColumns().cbegin(), foodColumns().cend()))
+    const QStringList eight(foodColumns().cbegin(), foodColumns().cend());
+    if (header.mid(0, 8) != eight) {
         wholeFile(Fault::Header, Text::tr("riga %1: %2").arg(record.line).arg(headerProblem()));
+        return;
+    }
+    ExtraColumns seen;
+    for (qsizetype c = 8; c < header.size(); ++c) {
+        const QString &tag = record.fields[c].trimmed();
+        const auto index = extraNutrientIndex(tag);
+        if (!index || seen[*index]) {
+            wholeFile(Fault::Header,
+                      Text::tr("riga %1: %2")
+                          .arg(record.line)
+                          .arg(index ? Text::tr("la colonna %1 compare più volte").arg(echoInput(tag))
+                                     : Text::tr("colonna sconosciuta %1: dopo le otto colonne possono venire solo "
+                                                "le sigle INFOODS dei nutrienti (per esempio CA, FE, VITC)")
+                                           .arg(echoInput(tag))));
+            return;
+        }
+        seen.set(*index);
+        columns_.push_back(*index);
+    }
 }
 
 bool FoodsCsvReading::take(const CsvRecord &record)
@@ -271,7 +430,7 @@ bool FoodsCsvReading::take(const CsvRecord &record)
     if (fault_ != Fault::None)
         return true;  // only the syntax of the rest may still matter
     PersonalFood food;
-    if (const QString problem = readFood(record.fields, &food); !problem.isEmpty()) {
+    if (const QString problem = readFood(record.fields, columns_, &food); !problem.isEmpty()) {
         fail(record.line, problem);
         return true;
     }

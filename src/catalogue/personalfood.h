@@ -9,21 +9,54 @@
 #include <QStringList>
 
 #include <array>
+#include <bitset>
 #include <functional>
 #include <optional>
 #include <vector>
 
 namespace velmo {
 
-// One food of the personal catalogue: the eight columns of a category table. An empty nutrient
-// is unknown, as in the shipped tables, and stays apart from zero.
+// The nutrients of the profile a personal food may have beyond the six of the category tables,
+// by their INFOODS tag, in the profile's order (data/nutrienti.csv, whose measured rows they
+// must match). The largest value is what 100 g of food can hold in the unit (100 g, 100000 mg,
+// 100000000 µg; 3800 kJ, a little above pure fat): only nonsense is refused, since these
+// values come from labels and tables of every kind.
+struct ExtraNutrient {
+    const char *tag;
+    const char *name;  // in Italian, as the profile names it; shownName() for the window
+    const char *unit;  // UTF-8
+    double maximum;
+
+    QString shownName() const;
+    // The name and the tag, for the messages.
+    QString label() const;
+};
+inline constexpr std::size_t kExtraNutrientCount = 41;
+const std::array<ExtraNutrient, kExtraNutrientCount> &extraNutrients();
+// The index of a tag, whatever its capitals; none for another text.
+std::optional<std::size_t> extraNutrientIndex(const QString &tag);
+using ExtraColumns = std::bitset<kExtraNutrientCount>;
+// What is wrong with a value of the extra nutrient `index`, naming it; empty when none.
+QString extraProblem(std::size_t index, double value);
+
+// One food of the personal catalogue: the eight columns of a category table and the optional
+// values of the profile's other nutrients. An empty nutrient is unknown, as in the shipped
+// tables, and stays apart from zero.
 struct PersonalFood {
     QString name;
     double edible = 100;
     // proteine, lipidi, carboidrati, energia, fibra, colesterolo, per 100 g of edible part
     std::array<std::optional<double>, 6> nutrients{};
+    // by the index of extraNutrients(), per 100 g of edible part
+    std::array<std::optional<double>, kExtraNutrientCount> extra{};
+    // The extra values its source did not state (a CSV file without their column): a food
+    // updated from it keeps the values the catalogue has for them. Not part of the food's value.
+    ExtraColumns unstated{};
 
-    bool operator==(const PersonalFood &) const = default;
+    bool operator==(const PersonalFood &other) const
+    {
+        return name == other.name && edible == other.edible && nutrients == other.nutrients && extra == other.extra;
+    }
 };
 
 // One of the seven numbers of a food, as the food window and the import describe it.
@@ -66,12 +99,15 @@ struct ValueDoubt {
 };
 std::vector<ValueDoubt> valueDoubts(const PersonalFood &food);
 
-// The catalogue as CSV: the header of the eight column names, then one record per food, numbers
+// The catalogue as CSV: the header of the column names, then one record per food, numbers
 // with a decimal point and as many digits as read back to the same value, unknown values empty,
 // names a spreadsheet would take for a formula marked as text (spreadsheetSafeText). UTF-8 with
 // CRLF line ends.
-QString foodsCsvHeader();
-QString foodCsvRecord(const PersonalFood &food);
+// After the eight columns come those of `columns` (the extra nutrients any food has values of),
+// so that a catalogue of the eight values alone is written as it always was.
+QString foodsCsvHeader(const ExtraColumns &columns = {});
+QString foodCsvRecord(const PersonalFood &food, const ExtraColumns &columns = {});
+ExtraColumns extraColumnsOf(const PersonalFood &food);
 QString foodsToCsv(const std::vector<PersonalFood> &foods);
 
 // What reading such a file found. All or nothing: with any error no food counts, and `errors`
@@ -99,8 +135,9 @@ struct FoodReading {
 };
 
 inline constexpr qint64 kMaxFoodCsvBytes = 64 * 1024 * 1024;
-// Reads the CSV text of `csv` a piece at a time. A fault of the whole file (too large, not
-// UTF-8, not CSV, a wrong header) is its only error.
+// Reads the CSV text of `csv` a piece at a time. The header is the eight columns, then any of
+// the extra nutrients' tags in any order. A fault of the whole file (too large, not UTF-8, not
+// CSV, a wrong header, an unknown or repeated column) is its only error.
 CsvFoods readFoods(QIODevice &csv, const FoodReading &how = {});
 CsvFoods foodsFromCsv(const QByteArray &bytes, int maxErrors = 20);
 // The same from a file; the errors name the file when it cannot be read.

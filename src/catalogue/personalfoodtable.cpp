@@ -37,6 +37,18 @@ QString PersonalFoodTable::createStatement()
     return QStringLiteral("CREATE TABLE %1 (%2)").arg(name(), columns.join(QStringLiteral(", ")));
 }
 
+QString PersonalFoodTable::valuesCreateStatement()
+{
+    // A tag the table does not list has no range: the CASE gives -1 and the CHECK fails.
+    QString ranges;
+    for (const ExtraNutrient &n : extraNutrients())
+        ranges += QStringLiteral(" WHEN '%1' THEN %2").arg(QLatin1String(n.tag)).arg(n.maximum, 0, 'f', 0);
+    return QStringLiteral("CREATE TABLE valori_personali (chiave_alimento TEXT NOT NULL, nutriente TEXT NOT NULL, "
+                          "valore REAL NOT NULL CHECK (typeof(valore) = 'real' AND valore >= 0 AND valore <= CASE "
+                          "nutriente%1 ELSE -1 END), PRIMARY KEY (chiave_alimento, nutriente)) WITHOUT ROWID")
+        .arg(ranges);
+}
+
 QString PersonalFoodTable::insertStatement()
 {
     return QStringLiteral("INSERT INTO %1 (%2, chiave) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)").arg(name(), columns());
@@ -73,7 +85,68 @@ void PersonalFoodTable::bind(QSqlQuery &query, const PersonalFood &food)
     query.addBindValue(personalFoodKey(food.name));
 }
 
-PersonalFoodTable::Writer::Writer(const QSqlDatabase &db) : known_(db), insert_(db), update_(db)
+PersonalFoodTable::ValuesReader::ValuesReader(const QSqlDatabase &db) : select_(db)
+{
+    select_.setForwardOnly(true);
+    select_.prepare(QStringLiteral("SELECT nutriente, valore FROM valori_personali WHERE chiave_alimento = ?"));
+}
+
+bool PersonalFoodTable::ValuesReader::read(PersonalFood *food, QSqlError *failure)
+{
+    select_.addBindValue(personalFoodKey(food->name));
+    if (!executeQuery(select_, failure))
+        return false;
+    while (select_.next())
+        if (const auto index = extraNutrientIndex(select_.value(0).toString()))
+            food->extra[*index] = select_.value(1).toDouble();
+    const bool ok = !select_.lastError().isValid();
+    if (!ok)
+        *failure = select_.lastError();
+    select_.finish();
+    return ok;
+}
+
+PersonalFoodTable::ValuesWriter::ValuesWriter(const QSqlDatabase &db) : clear_(db), clearOne_(db), insert_(db)
+{
+    clear_.prepare(QStringLiteral("DELETE FROM valori_personali WHERE chiave_alimento = ?"));
+    clearOne_.prepare(QStringLiteral("DELETE FROM valori_personali WHERE chiave_alimento = ? AND nutriente = ?"));
+    insert_.prepare(QStringLiteral("INSERT INTO valori_personali VALUES (?, ?, ?)"));
+}
+
+bool PersonalFoodTable::ValuesWriter::clear(const QString &key, QString *error)
+{
+    clear_.addBindValue(key);
+    return executeQuery(clear_, error);
+}
+
+bool PersonalFoodTable::ValuesWriter::write(const QString &oldKey, const PersonalFood &food, QString *error)
+{
+    const QString key = personalFoodKey(food.name);
+    const bool keepUnstated = food.unstated.any() && oldKey == key;
+    if (!oldKey.isEmpty() && !keepUnstated && !clear(oldKey, error))
+        return false;
+    for (std::size_t i = 0; i < kExtraNutrientCount; ++i) {
+        if (food.unstated[i])
+            continue;
+        const QString tag = QLatin1String(extraNutrients()[i].tag);
+        if (keepUnstated) {
+            clearOne_.addBindValue(key);
+            clearOne_.addBindValue(tag);
+            if (!executeQuery(clearOne_, error))
+                return false;
+        }
+        if (!food.extra[i])
+            continue;
+        insert_.addBindValue(key);
+        insert_.addBindValue(tag);
+        insert_.addBindValue(*food.extra[i]);
+        if (!executeQuery(insert_, error))
+            return false;
+    }
+    return true;
+}
+
+PersonalFoodTable::Writer::Writer(const QSqlDatabase &db) : known_(db), insert_(db), update_(db), values_(db)
 {
     known_.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE chiave = ?").arg(name()));
     insert_.prepare(insertStatement());
@@ -92,7 +165,7 @@ bool PersonalFoodTable::Writer::write(const PersonalFood &food, PersonalCatalogu
     bind(write, food);
     if (exists)
         write.addBindValue(key);
-    if (!executeQuery(write, error)) {
+    if (!executeQuery(write, error) || !values_.write(exists ? key : QString(), food, error)) {
         *error = QStringLiteral("%1: %2").arg(food.name, *error);
         return false;
     }

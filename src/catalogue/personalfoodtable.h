@@ -29,10 +29,41 @@ public:
     // The values bound by bind(), then the key of the food to change.
     static QString updateStatement();
 
+    // The extra nutrients' values of the foods (extraNutrients), by the food's key: a value
+    // unknown has no row. The table refuses a tag it does not know and a value out of range.
+    static QString valuesCreateStatement();
+
     // A food from a row of the columns above, in their order.
     static PersonalFood food(const QSqlQuery &query);
     // Binds the food's eight values and its key, in column order.
     static void bind(QSqlQuery &query, const PersonalFood &food);
+
+    // Reads the extra values of foods, its statement prepared once.
+    class ValuesReader {
+    public:
+        explicit ValuesReader(const QSqlDatabase &db);
+        // Fills the food's extra values; false, with the engine's error, when they cannot be read.
+        bool read(PersonalFood *food, QSqlError *failure);
+
+    private:
+        QSqlQuery select_;
+    };
+
+    // Writes the extra values of foods, its statements prepared once.
+    class ValuesWriter {
+    public:
+        explicit ValuesWriter(const QSqlDatabase &db);
+        // The values of `food`, which had the key `oldKey` (empty: a new food, which has none).
+        // The values it does not state (PersonalFood::unstated) are kept, except by a new key.
+        bool write(const QString &oldKey, const PersonalFood &food, QString *error);
+        // Drops every value of the food that has this key.
+        bool clear(const QString &key, QString *error);
+
+    private:
+        QSqlQuery clear_;
+        QSqlQuery clearOne_;
+        QSqlQuery insert_;
+    };
 
     // Adds a food, or updates the one of the same name, counting which: the step an import
     // repeats for every food, with its statements prepared once.
@@ -45,6 +76,7 @@ public:
         QSqlQuery known_;
         QSqlQuery insert_;
         QSqlQuery update_;
+        ValuesWriter values_;
     };
 };
 

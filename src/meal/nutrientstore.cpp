@@ -4,6 +4,7 @@
 #include "meal/nutrientstore.h"
 
 #include "catalogue/foodcategory.h"
+#include "catalogue/personalfood.h"
 #include "common/inputecho.h"
 
 #include <QCoreApplication>
@@ -78,6 +79,16 @@ std::shared_ptr<const FoodValues> NutrientStore::values(const FoodRef &food, QSt
     if (personal) {
         for (std::size_t i = 0; i < kTableNutrients.size(); ++i)
             set(kTableNutrients[i], q.value(static_cast<int>(i) + 2));
+        // The other nutrients the person gave, by their tags.
+        q.prepare(QStringLiteral("SELECT nutriente, valore FROM valori_personali WHERE chiave_alimento = ?"));
+        q.addBindValue(personalFoodKey(food.name));
+        if (!q.exec()) {
+            *error = unreadable(q);
+            return nullptr;
+        }
+        while (q.next())
+            if (const auto index = all->indexOf(q.value(0).toString()))
+                values->per100g[static_cast<std::size_t>(*index)] = q.value(1).toDouble();
     } else {
         const qint64 row = q.value(0).toLongLong() - 1;
         q.prepare(QStringLiteral("SELECT nutriente, valore FROM valori_nutrienti WHERE categoria = ? AND riga = ?"));

@@ -20,7 +20,7 @@ namespace velmo {
 
 // The nutrient profile's tables of the food database, read when first asked for (never at
 // start-up), each food once. A shipped food has its profile; a personal food has the six values
-// its table holds (the profile's other nutrients for personal foods are still to come).
+// its table holds and the other nutrients the person gave it.
 class NutrientStore {
 public:
     explicit NutrientStore(const QSqlDatabase &database) : database_(database) {}

@@ -4,6 +4,7 @@
 #include "catalogue/foodcategory.h"
 #include "catalogue/fooddatabase.h"
 #include "catalogue/foodsearch.h"
+#include "catalogue/personalfood.h"
 #include "catalogue_builder.h"
 #include "common/csv.h"
 #include "support/fooddbfixture.h"
@@ -45,6 +46,22 @@ std::vector<CsvRecord> readData(const char *name = "catalogo.csv")
     const CsvParseResult parsed = parseCsv(QString::fromUtf8(file.readAll()));
     EXPECT_TRUE(parsed.ok()) << parsed.error.toStdString();
     return parsed.records;
+}
+
+// A personal food may have every measured nutrient of the profile beyond the six of the category
+// tables (protein, fat, carbohydrate, energy, fibre, cholesterol), in the profile's order, names
+// and units.
+TEST(ShippedCatalogue, PersonalFoodsTakeTheProfilesOtherMeasuredNutrients)
+{
+    const QStringList six{u"203"_s, u"204"_s, u"205"_s, u"208"_s, u"291"_s, u"601"_s};
+    QStringList expected;
+    for (const CsvRecord &row : readData("nutrienti.csv"))
+        if (row.line > 1 && !row.fields.value(1).isEmpty() && !six.contains(row.fields.value(1)))
+            expected.append(row.fields.value(0) + u' ' + row.fields.value(2) + u' ' + row.fields.value(4));
+    QStringList listed;
+    for (const ExtraNutrient &n : extraNutrients())
+        listed.append(QLatin1String(n.tag) + u' ' + QString::fromUtf8(n.name) + u' ' + QString::fromUtf8(n.unit));
+    EXPECT_EQ(listed, expected);
 }
 
 // Alphabetical order as an Italian reader expects it: accents and case do not count.

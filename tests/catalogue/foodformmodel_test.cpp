@@ -20,9 +20,10 @@ TEST(FoodFormModel, ChecksEveryFieldAndAsksAboutDoubtfulValues)
 {
     // The texts of the name, edible part, protein, fat, carbohydrate, energy, fibre, cholesterol;
     // the answer to the question on doubtful values, when it is asked; where a refusal sends the user (-1:
-    // saved); the protein as saved.
+    // saved); the protein as saved; the text of calcium, one of the other nutrients, and its value as saved.
+    const int calcium = FoodFormModel::kFieldCount + static_cast<int>(extraNutrientIndex(u"CA"_s).value());
     // clang-format off
-    const struct { int line; const char *locale; std::array<const char *, 8> texts; std::optional<Answer> answer; int focus; std::optional<double> protein; } cases[] = {
+    const struct { int line; const char *locale; std::array<const char *, 8> texts; std::optional<Answer> answer; int focus; std::optional<double> protein; const char *calcium = ""; std::optional<double> calciumSaved = {}; } cases[] = {
         {__LINE__, "it_IT", {"Yogurt", "100", "3,5", "1.000,5", "", "", "", ""}, {}, 3, {}},
         {__LINE__, "it_IT", {"Yogurt", "100", "3,5", "1,5", "4,5", "", "", ""}, {}, -1, 3.5},
         {__LINE__, "en_US", {"Yogurt", "100", "3.5", "1.5", "4.5", "45", "", "8"}, {}, -1, 3.5},
@@ -34,6 +35,10 @@ TEST(FoodFormModel, ChecksEveryFieldAndAsksAboutDoubtfulValues)
         {__LINE__, "it_IT", {"Vino", "100", "0", "0", "1", "70", "", ""}, Answer::No, 5, {}},
         {__LINE__, "it_IT", {"Vino", "100", "0", "0", "1", "70", "", ""}, Answer::Yes, -1, 0.0},
         {__LINE__, "it_IT", {"Pane", "100", "40", "40", "40", "680", "", ""}, Answer::No, 2, {}},
+        {__LINE__, "it_IT", {"Latte", "100", "3,3", "", "", "", "", ""}, {}, -1, 3.3, "1.200,5", 1200.5},
+        {__LINE__, "en_US", {"Latte", "100", "3.3", "", "", "", "", ""}, {}, -1, 3.3, "1,200.5", 1200.5},
+        {__LINE__, "it_IT", {"Latte", "100", "3,3", "", "", "", "", ""}, {}, calcium, {}, "100.000,5"},
+        {__LINE__, "it_IT", {"Latte", "100", "3,3", "", "", "", "", ""}, {}, calcium, {}, "-1"},
     };
     // clang-format on
     for (const auto &c : cases) {
@@ -48,6 +53,7 @@ TEST(FoodFormModel, ChecksEveryFieldAndAsksAboutDoubtfulValues)
         FoodFormModel form(*catalogue, dialogs);
         for (int i = 0; i < FoodFormModel::kFieldCount; ++i)
             form.setText(i, QString::fromUtf8(c.texts[static_cast<std::size_t>(i)]));
+        form.setText(calcium, QString::fromUtf8(c.calcium));
         EXPECT_EQ(form.accept(), c.focus < 0);
         EXPECT_EQ(dialogs.shown.size(), c.answer || c.focus >= 0 ? 1u : 0u);  // the question, or the refusal
         if (c.focus >= 0) {
@@ -58,14 +64,21 @@ TEST(FoodFormModel, ChecksEveryFieldAndAsksAboutDoubtfulValues)
         ASSERT_TRUE(saved);
         EXPECT_EQ(saved->nutrients[0], c.protein);
         EXPECT_FALSE(saved->nutrients[4].has_value());  // an empty box stays unknown
+        EXPECT_EQ(saved->extra[static_cast<std::size_t>(calcium - FoodFormModel::kFieldCount)], c.calciumSaved);
+        // Opened again and saved unchanged (its doubts confirmed again), the food keeps every value.
+        dialogs.questionAnswers.push_back(Answer::Yes);
+        EXPECT_TRUE(FoodFormModel(*catalogue, dialogs, saved).accept());
+        EXPECT_EQ(catalogue->find(saved->name), saved);
     }
 }
 
 // The form names the nutrients with the composition table's words.
 TEST(FoodFormModel, NamesTheNutrientsAsTheTableDoes)
 {
-    EXPECT_EQ(QStringList({FoodFormModel::caption(2), FoodFormModel::caption(3), FoodFormModel::caption(4)}).join(u'|'),
-              u"&Protidi (g, 0–100)|&Lipidi (g, 0–100)|&Glucidi (g, 0–100)"_s);
+    EXPECT_EQ(QStringList({FoodFormModel::caption(2), FoodFormModel::caption(3), FoodFormModel::caption(4),
+                           FoodFormModel::caption(FoodFormModel::kFieldCount + 14)})
+                  .join(u'|'),
+              u"&Protidi (g, 0–100)|&Lipidi (g, 0–100)|&Glucidi (g, 0–100)|Calcio (mg, 0–100000)"_s);
 }
 
 }  // namespace

@@ -28,9 +28,13 @@ namespace {
 
 const QByteArray kHeader = "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\r\n";
 
-PersonalFood food(const char *name, double edible, std::array<std::optional<double>, 6> nutrients)
+PersonalFood food(const char *name, double edible, std::array<std::optional<double>, 6> nutrients,
+                  std::initializer_list<std::pair<const char *, double>> extra = {})
 {
-    return {QString::fromUtf8(name), edible, nutrients};
+    PersonalFood made{QString::fromUtf8(name), edible, nutrients};
+    for (const auto &[tag, value] : extra)
+        made.extra[extraNutrientIndex(QString::fromLatin1(tag)).value()] = value;
+    return made;
 }
 
 class PersonalCatalogueTest : public ::testing::Test {
@@ -65,7 +69,7 @@ TEST(PersonalFoodCsv, ImportRules)
     // The lines after the header, the foods read when no error is expected, words of the first
     // error, whether doubtful values are taken; what is read is exported and imported back.
     // clang-format off
-    const struct { int line; QByteArray body; int foods; const char *error; bool force = false; } cases[] = {
+    const struct { int line; QByteArray body; int foods; const char *error; bool force = false; QByteArray columns = {}; } cases[] = {
         {__LINE__, "\"Torta, fetta\",100,6.5,\"12,3\",50,340,,40\r\n", 1, ""},
         {__LINE__, "Birra,100,0.5,0,3.5,,,\r\nAcqua,100,,,,,,\r\nZucchero,100,0,0,100,,,\r\nAlbume,100,100,0,0,,,\r\n", 4, ""},
         {__LINE__, "Sale,100,0.00001,0,0,0.1234567890123456,0,0\r\n", 1, "", true},  // exported as read, no exponent
@@ -89,13 +93,23 @@ TEST(PersonalFoodCsv, ImportRules)
         {__LINE__, "Pane,100,50,50,50,1,,\r\n", 0, "(4 × 50 + 9 × 50 + 4 × 50 = 850 kcal); può essere giusta, per esempio per l'alcol o i polioli. Protidi, lipidi e glucidi insieme fanno 150 g"},
         {__LINE__, "Olio,100,0.11,99.98,0,884,,\r\n", 0, "riga 2: Protidi, lipidi e glucidi insieme fanno 100,09 g"},
         {__LINE__, "Olio,100,0.11,99.98,0,884,,\r\n", 1, "", true},
+        // The extra nutrients, by their tags after the eight columns.
+        {__LINE__, "Latte,100,3.3,3.6,4.9,64,,14,,119\r\n", 1, "", false, ", vitc ,CA"},
+        {__LINE__, "Latte,100,3.3,3.6,4.9,64,,14,1e3\r\n", 0, "riga 2: Calcio (CA): \"1e3\" non è un numero", false, ",CA"},
+        {__LINE__, "Latte,100,3.3,3.6,4.9,64,,14,100000.1\r\n", 0, "riga 2: Calcio (CA): il valore deve essere compreso fra 0 e 100000 mg", false, ",CA"},
+        {__LINE__, "Latte,100,3.3,3.6,4.9,64,,14,100000001\r\n", 0, "riga 2: Selenio (SE): il valore deve essere compreso fra 0 e 100000000 µg", false, ",SE"},
+        {__LINE__, "Latte,100,3.3,3.6,4.9,64,,14,1,100.5\r\n", 0, "riga 2: Acqua (WATER): il valore deve essere compreso fra 0 e 100 g", false, ",CA,WATER"},
+        {__LINE__, "Latte,100,3.3,3.6,4.9,64,,14\r\n", 0, "riga 2: servono tanti campi quante sono le colonne dell'intestazione (9), ce ne sono 8", false, ",CA"},
+        {__LINE__, "Latte,100,3.3,3.6,4.9,64,,14,1,1\r\n", 0, "riga 1: colonna sconosciuta \"IOD\"", false, ",CA,IOD"},
+        {__LINE__, "Latte,100,3.3,3.6,4.9,64,,14,1,1\r\n", 0, "riga 1: la colonna \"ca\" compare più volte", false, ",CA,ca"},
+        {__LINE__, "Latte,100,3.3,3.6,4.9,64,,14,1\r\n", 0, "riga 1: colonna sconosciuta \"PROCNT\"", false, ",PROCNT"},
     };
     // clang-format on
     const LocaleGuard locale("it_IT");
     for (const auto &c : cases) {
         VELMO_CASE(c);
         QBuffer csv;
-        csv.setData(kHeader + c.body);
+        csv.setData(kHeader.chopped(2) + c.columns + "\r\n" + c.body);
         const auto read = [&](const FoodSink &sink) {
             csv.open(QIODevice::ReadOnly);
             const CsvFoods found = readFoods(csv, {sink, c.force});
@@ -139,6 +153,86 @@ TEST_F(PersonalCatalogueTest, CreatedOnFirstUseWithUniqueNamesWhateverTheCapital
     catalogue.reset();
     const auto reopened = open();
     EXPECT_EQ(reopened->foods(&error), (std::vector<PersonalFood>{food("pane", 80, {1})}));
+}
+
+// A food's extra values follow it through a rename and a change and go with it; the table
+// refuses an unknown tag or a value out of range whoever writes; a file of the first format
+// opens with every food and gains the table.
+TEST_F(PersonalCatalogueTest, ExtraValuesFollowTheirFoodAndAnOlderFileGainsThem)
+{
+    QString error;
+    {
+        auto older = open();
+        QSqlQuery q(older->connection());
+        ASSERT_TRUE(
+            q.exec(u"DROP TABLE valori_personali"_s) && q.exec(u"PRAGMA user_version = 1"_s)
+            && q.exec(u"INSERT INTO alimenti_personali (alimenti, edibile, chiave) VALUES ('Pane', 90, 'pane')"_s));
+    }
+    auto catalogue = open();
+    EXPECT_EQ(catalogue->foods(&error), (std::vector<PersonalFood>{food("Pane", 90, {})}));
+    ASSERT_TRUE(catalogue->save(food("Pane", 90, {}, {{"CA", 20}, {"VITC", 0.5}}), u"Pane"_s, &error));
+    ASSERT_TRUE(catalogue->save(food("Latte", 100, {}, {{"CA", 119}}), {}, &error));
+    ASSERT_TRUE(catalogue->save(food("Pane nero", 90, {}, {{"CA", 25}}), u"pane"_s, &error)) << error.toStdString();
+    ASSERT_TRUE(catalogue->remove(u"latte"_s, &error));
+    ASSERT_TRUE(catalogue->save(food("Latte", 100, {}), {}, &error));
+    EXPECT_EQ(catalogue->foods(&error),
+              (std::vector<PersonalFood>{food("Pane nero", 90, {}, {{"CA", 25}}), food("Latte", 100, {})}));
+    // clang-format off
+    const struct { int line; const char *values; bool taken; } cases[] = {
+        {__LINE__, "'latte', 'FE', 100000.0", true},
+        {__LINE__, "'latte', 'FE', 100000.5", false},
+        {__LINE__, "'latte', 'WATER', 100.5", false},
+        {__LINE__, "'latte', 'VITD', -1.0", false},
+        {__LINE__, "'latte', 'IOD', 1.0", false},
+        {__LINE__, "'latte', 'PROCNT', 1.0", false},
+        {__LINE__, "'latte', 'SE', 'x'", false},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        EXPECT_EQ(QSqlQuery(catalogue->connection())
+                      .exec(u"INSERT OR REPLACE INTO valori_personali VALUES (%1)"_s.arg(QLatin1String(c.values))),
+                  c.taken);
+    }
+    catalogue.reset();
+    EXPECT_EQ(open()->foods(&error).at(1), food("Latte", 100, {}, {{"FE", 100000}}));
+}
+
+// Extra values go out in the columns that some food has, in the profile's order, and come back
+// exactly; an import keeps the values of the columns its file lacks and clears those it leaves
+// empty.
+TEST_F(PersonalCatalogueTest, ExtraValuesGoOutAndComeBackInTheirColumns)
+{
+    const std::vector<PersonalFood> foods{
+        food("Latte", 100, {3.3, 3.6, 4.9, 64, {}, 14}, {{"VITD", 0.1 + 0.2}, {"CA", 119}}),
+        food("Olio", 100, {0, 99.9, 0, 899, 0, 0}, {{"ENERC_KJ", 3800}}),
+        food("Pane", 90, {}),
+    };
+    auto catalogue = open();
+    QString error;
+    for (const PersonalFood &f : foods)
+        ASSERT_TRUE(catalogue->save(f, {}, &error)) << error.toStdString();
+    QByteArray exported;
+    qint64 count = 0;
+    ASSERT_TRUE(
+        catalogue->exportFoods([&](const QByteArray &piece) { return exported += piece, true; }, &count, &error));
+    EXPECT_TRUE(exported.startsWith(kHeader.chopped(2) + ",ENERC_KJ,CA,VITD\r\n")) << exported.toStdString();
+
+    QTemporaryDir other;
+    auto copy = PersonalCatalogue::open(other.filePath(u"copia.db"_s), true, &error);
+    ASSERT_TRUE(copy->save(food("Pane", 90, {}, {{"CA", 1}, {"FE", 2}}), {}, &error));
+    const auto import = [&](QByteArray csv) {
+        QBuffer buffer(&csv);
+        buffer.open(QIODevice::ReadOnly);
+        PersonalCatalogue::Merge counts;
+        EXPECT_EQ(
+            copy->importFoods([&](const FoodSink &sink) { return readFoods(buffer, {sink}); }, &counts, &error).errors,
+            QStringList());
+    };
+    import(exported);
+    EXPECT_EQ(copy->foods(&error), (std::vector<PersonalFood>{food("Pane", 90, {}, {{"FE", 2}}), foods[0], foods[1]}));
+    import(kHeader + "Pane,90,,,,,,\r\n");
+    EXPECT_EQ(copy->find(u"pane"_s), food("Pane", 90, {}, {{"FE", 2}}));
 }
 
 // Export then import gives back every name and value exactly, into a catalogue that has one of
@@ -209,7 +303,7 @@ TEST_F(PersonalCatalogueTest, AFileThatCannotBeOpenedIsNeverWritten)
     // clang-format off
     const struct { int line; std::function<void()> make; QString readOnly; PersonalCatalogue::Problem problem; const char *words; } cases[] = {
         {__LINE__, [this] { QFile f(path); f.open(QIODevice::WriteOnly); f.write(QByteArray(3000, 'x')); }, {}, PersonalCatalogue::Problem::Damaged, "danneggiato o non è un archivio di Velmo. Ripristinarlo da una copia"},
-        {__LINE__, sqlite("PRAGMA user_version = 7"), {}, PersonalCatalogue::Problem::Newer, "versione più recente"},
+        {__LINE__, sqlite("PRAGMA user_version = 3"), {}, PersonalCatalogue::Problem::Newer, "versione più recente"},
         {__LINE__, sqlite("DROP TABLE alimenti_personali"), {}, PersonalCatalogue::Problem::Damaged, "danneggiato"},
         {__LINE__, [this] { QFile::remove(path); QDir().mkpath(path); }, {}, PersonalCatalogue::Problem::NoPermission, "non indica un file"},
         {__LINE__, sqlite("SELECT 1"), path, PersonalCatalogue::Problem::NoPermission, "Permessi insufficienti"},

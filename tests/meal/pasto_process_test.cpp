@@ -189,8 +189,8 @@ TEST(PastoProcess, PersonalFoodsImportedExportedAndEaten)
     QFile file(csv);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("\xEF\xBB\xBF"
-               "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\n"
-               "\"Torta, fetta\",100,\"6,5\",12,50,340,,40\nBirra,100,0.5,0,3.5,,,\n");
+               "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo,CA\n"
+               "\"Torta, fetta\",100,\"6,5\",12,50,340,,40,\nBirra,100,0.5,0,3.5,,,,12\n");
     file.close();
     EXPECT_EQ(run({QStringLiteral("--importa-alimenti"), csv}), QString());
     EXPECT_TRUE(err.startsWith(u"velmo-pasto: importati 2 alimenti")) << err.toStdString();
@@ -199,8 +199,8 @@ TEST(PastoProcess, PersonalFoodsImportedExportedAndEaten)
     QFile::setPermissions(folder, QFile::permissions(folder) | QFile::ReadOther | QFile::ExeOther);
 #endif
     const QString exported = run({QStringLiteral("--esporta-alimenti")});
-    EXPECT_EQ(exported, QStringLiteral("alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\r\n"
-                                       "\"Torta, fetta\",100,6.5,12,50,340,,40\r\nBirra,100,0.5,0,3.5,,,\r\n"));
+    EXPECT_EQ(exported, QStringLiteral("alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo,CA\r\n"
+                                       "\"Torta, fetta\",100,6.5,12,50,340,,40,\r\nBirra,100,0.5,0,3.5,,,,12\r\n"));
 #ifdef Q_OS_UNIX
     EXPECT_TRUE(err.contains(u"era accessibile anche ad altri utenti del computer")) << err.toStdString();
     EXPECT_FALSE(QFile::permissions(folder) & QFile::ReadOther);
@@ -209,6 +209,8 @@ TEST(PastoProcess, PersonalFoodsImportedExportedAndEaten)
         run({QStringLiteral("--cerca"), QStringLiteral("fetta torta")}).contains(u"Alimenti personali;Torta, fetta\n"));
     EXPECT_TRUE(run({}, "Alimenti personali;Torta, fetta;200\n")
                     .contains(QRegularExpression(QStringLiteral("Torta, fetta +200 +200 +13,00 "))));
+    EXPECT_TRUE(run({QStringLiteral("--nutrienti"), QStringLiteral("--csv")}, "Alimenti personali;Birra;200\n")
+                    .contains(u"\r\nCA,Calcio,mg,24,0,0,"));
 
     // Names a meal line must quote: what the search prints, once weighed, is a meal of that food.
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));

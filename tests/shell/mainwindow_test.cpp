@@ -218,11 +218,20 @@ TEST_F(MainWindowTest, PersonalFoodsMenuOpensTheFoodWindowAndItsCommandsWaitForA
         EXPECT_TRUE(food->isVisible());
         EXPECT_EQ(food->focusWidget(), food->field(2));
         food->field(2)->setText(u"6,5"_s);
+        // A wrong value of another nutrient unfolds their section on its box.
+        QLineEdit *calcium = food->field(FoodFormModel::kFieldCount + 14);
+        EXPECT_FALSE(calcium->isVisibleTo(food));
+        calcium->setText(u"x"_s);
+        food->accept();
+        EXPECT_TRUE(calcium->isVisibleTo(food));
+        EXPECT_EQ(food->focusWidget(), calcium);
+        calcium->setText(u"120"_s);
         food->accept();
     });
     menuItem("mnuNuovoAlimento")->trigger();
     EXPECT_EQ(window->categoryHeading()->text(), u"Alimenti personali"_s);
     EXPECT_EQ(cell(0, MealColumn::Protein), u"6,5"_s);
+    EXPECT_EQ(window->model().personalFoods().catalogue()->find(u"Torta"_s)->extra[14], 120);
     EXPECT_TRUE(windows.settings().windowGeometry(RememberedWindow::Food));  // kept as it closed
     emit window->categoryMenu()->aboutToShow();
     EXPECT_TRUE(menuItem("mnuModificaAlimento")->isEnabled());

@@ -10,6 +10,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace velmo::ui {
@@ -21,22 +24,8 @@ FoodWindow::FoodWindow(FoodFormModel &model, QWidget *parent) : QDialog(parent),
     auto *form = new QFormLayout;
     auto *note = new QLabel(tr("Valori per 100 g di parte edibile; un valore lasciato vuoto resta sconosciuto."), this);
     note->setWordWrap(true);
-    for (int i = 0; i < FoodFormModel::kFieldCount; ++i) {
-        auto *edit = new QLineEdit(model_.text(i), this);
-        edit->setObjectName(QStringLiteral("txtAlimento%1").arg(i));
-        const QString caption = FoodFormModel::caption(i);
-        edit->setAccessibleName(QString(caption).remove(u'&'));
-        if (i == 0)
-            edit->setMaxLength(kMaxFoodNameLength);
-        else
-            edit->setAccessibleDescription(i == 1 ? tr("Obbligatorio, nel formato dei numeri della lingua dell'utente")
-                                                  : tr("Facoltativo, nel formato dei numeri della lingua dell'utente"));
-        connect(edit, &QLineEdit::textChanged, this, [this, i](const QString &text) { model_.setText(i, text); });
-        auto *label = new QLabel(caption, this);
-        label->setBuddy(edit);
-        form->addRow(label, edit);
-        fields_[static_cast<std::size_t>(i)] = edit;
-    }
+    for (int i = 0; i < FoodFormModel::kFieldCount; ++i)
+        addField(i, form, this);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(tr("&Salva"));
     buttons->button(QDialogButtonBox::Ok)->setAccessibleName(tr("Salva l'alimento"));
@@ -47,8 +36,65 @@ FoodWindow::FoodWindow(FoodFormModel &model, QWidget *parent) : QDialog(parent),
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(note);
     layout->addLayout(form);
+    layout->addWidget(otherNutrients(), 1);
     layout->addWidget(buttons);
     fields_[0]->setFocus();
+}
+
+void FoodWindow::addField(int index, QFormLayout *form, QWidget *owner)
+{
+    auto *edit = new QLineEdit(model_.text(index), owner);
+    edit->setObjectName(QStringLiteral("txtAlimento%1").arg(index));
+    const QString caption = FoodFormModel::caption(index);
+    edit->setAccessibleName(QString(caption).remove(u'&'));
+    if (index == 0)
+        edit->setMaxLength(kMaxFoodNameLength);
+    else
+        edit->setAccessibleDescription(index == 1 ? tr("Obbligatorio, nel formato dei numeri della lingua dell'utente")
+                                                  : tr("Facoltativo, nel formato dei numeri della lingua dell'utente"));
+    connect(edit, &QLineEdit::textChanged, this, [this, index](const QString &text) { model_.setText(index, text); });
+    auto *label = new QLabel(caption, owner);
+    label->setBuddy(edit);
+    form->addRow(label, edit);
+    fields_[static_cast<std::size_t>(index)] = edit;
+}
+
+QWidget *FoodWindow::otherNutrients()
+{
+    auto *section = new QWidget(this);
+    more_ = new QToolButton(section);
+    more_->setObjectName(QStringLiteral("btnAltriNutrienti"));
+    more_->setText(tr("Altri nutrienti (facoltativi)"));
+    more_->setAccessibleName(tr("Mostra o nasconde gli altri nutrienti (facoltativi)"));
+    more_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    more_->setCheckable(true);
+    auto *scroll = new QScrollArea(section);
+    scroll->setObjectName(QStringLiteral("scrAltriNutrienti"));
+    scroll->setWidgetResizable(true);
+    auto *inner = new QWidget(scroll);
+    auto *form = new QFormLayout(inner);
+    bool known = false;
+    for (int i = FoodFormModel::kFieldCount; i < FoodFormModel::kAllFieldCount; ++i) {
+        addField(i, form, inner);
+        known = known || !model_.text(i).isEmpty();
+    }
+    scroll->setWidget(inner);
+    // Wide enough for every box, about ten of them high; the rest scrolls.
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setMinimumWidth(inner->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width() + 4);
+    scroll->setMinimumHeight(fontMetrics().height() * 20);
+    const auto fold = [this, scroll](bool open) {
+        scroll->setVisible(open);
+        more_->setArrowType(open ? Qt::DownArrow : Qt::RightArrow);
+    };
+    connect(more_, &QToolButton::toggled, this, fold);
+    more_->setChecked(known);
+    fold(known);
+    auto *layout = new QVBoxLayout(section);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(more_, 0, Qt::AlignLeft);
+    layout->addWidget(scroll, 1);
+    return section;
 }
 
 void FoodWindow::accept()
@@ -57,6 +103,8 @@ void FoodWindow::accept()
         QDialog::accept();
         return;
     }
+    if (model_.focusField() >= FoodFormModel::kFieldCount)
+        more_->setChecked(true);
     QLineEdit *wrong = fields_[static_cast<std::size_t>(model_.focusField())];
     wrong->setFocus();
     wrong->selectAll();

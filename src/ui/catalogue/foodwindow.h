@@ -9,12 +9,15 @@
 
 #include <array>
 
+class QFormLayout;
 class QLineEdit;
+class QToolButton;
 
 namespace velmo::ui {
 
-// The food window: a name and seven numbers over a FoodFormModel, which checks and saves them.
-// It closes only once the model has saved the food, or when the user cancels.
+// The food window: a name, seven numbers and the other nutrients over a FoodFormModel, which
+// checks and saves them. It closes only once the model has saved the food, or when the user
+// cancels.
 class FoodWindow : public QDialog {
     Q_OBJECT
 public:
@@ -26,7 +29,13 @@ public:
 
 private:
     FoodFormModel &model_;
-    std::array<QLineEdit *, FoodFormModel::kFieldCount> fields_{};
+    // The field of `index`, its label and its edit, added to `form`.
+    void addField(int index, QFormLayout *form, QWidget *owner);
+    // The other nutrients, folded under a button unless the food has some of them.
+    QWidget *otherNutrients();
+
+    std::array<QLineEdit *, FoodFormModel::kAllFieldCount> fields_{};
+    QToolButton *more_ = nullptr;
 };
 
 }  // namespace velmo::ui
