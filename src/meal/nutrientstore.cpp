@@ -101,7 +101,10 @@ std::shared_ptr<const FoodValues> NutrientStore::values(const FoodRef &food, QSt
         while (q.next())
             set(q.value(0).toInt(), q.value(1));
     }
-    values_.insert(key, values);
+    // The user may change a personal food at any moment: it is read anew each time (a meal holds
+    // twelve foods at most), and only the shipped ones, which never change, are kept.
+    if (!personal)
+        values_.insert(key, values);
     return values;
 }
 

@@ -19,8 +19,9 @@
 namespace velmo {
 
 // The nutrient profile's tables of the food database, read when first asked for (never at
-// start-up), each food once. A shipped food has its profile; a personal food has the six values
-// its table holds and the other nutrients the person gave it.
+// start-up), each shipped food once; a personal food each time, since the user may change it. A
+// shipped food has its profile; a personal food has the six values its table holds and the other
+// nutrients the person gave it.
 class NutrientStore {
 public:
     explicit NutrientStore(const QSqlDatabase &database) : database_(database) {}

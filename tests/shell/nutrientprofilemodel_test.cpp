@@ -114,5 +114,23 @@ TEST_F(NutrientProfileModelTest, ContributionsComeLargestFirstWithTheirShare)
     EXPECT_FALSE(foods[2].amount);
 }
 
+// A personal food changed while it stands in the meal: the profile shows it as it is now.
+TEST_F(NutrientProfileModelTest, APersonalFoodIsShownAsItIsNow)
+{
+    NutrientProfileModel profile(*model);
+    PersonalFood cake{u"Torta"_s, 100, {5.0, 10.0, 50.0, 300.0, {}, {}}};
+    QString error;
+    ASSERT_TRUE(model->personalFoods().open());
+    ASSERT_TRUE(model->personalFoods().catalogue()->save(cake, {}, &error)) << error.toStdString();
+    add(*model, "Alimenti personali", 0, "100");
+    for (const double kcal : {300.0, 250.0}) {
+        cake.nutrients[3] = kcal;
+        ASSERT_TRUE(model->personalFoods().catalogue()->save(cake, cake.name, &error)) << error.toStdString();
+        profile.refresh();
+        EXPECT_EQ(profile.index(*profile.rowOf(u"ENERC_KCAL"_s), NutrientProfileModel::AmountColumn).data().toString(),
+                  QStringLiteral("%1 kcal").arg(kcal));
+    }
+}
+
 }  // namespace
 }  // namespace velmo::test
