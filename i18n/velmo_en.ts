@@ -2744,6 +2744,10 @@ Import them anyway?</translation>
         <translation>Created the personal food &quot;%1&quot; (edible part 100%), per 100 g of meal:
 %2.</translation>
     </message>
+    <message>
+        <source>n.d. (un ingrediente non ha il valore)</source>
+        <translation>n/a (an ingredient lacks the value)</translation>
+    </message>
 </context>
 <context>
     <name>velmo::printing::PrintWindowModel</name>

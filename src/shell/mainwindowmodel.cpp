@@ -4,6 +4,9 @@
 #include "shell/mainwindowmodel.h"
 
 #include "catalogue/foodcategory.h"
+#include "common/decimalround.h"
+#include "meal/nutrientstore.h"
+#include "nutrition/profile.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -22,9 +25,9 @@ MainWindowModel::MainWindowModel(Dialogs &dialogs, QObject *parent)
     // Enough for a long session's steps, and a bound on what they keep.
     undoStack_.setUndoLimit(kUndoLimit);
     personalFoods_ = std::make_unique<PersonalFoodCommands>(
-        PersonalFoodCommands::WindowParts{dataControl_, browser_, meal_,
-                                          [this](int category) { chooseCategory(category); },
-                                          [this] { return category_; }},
+        PersonalFoodCommands::WindowParts{
+            dataControl_, browser_, meal_, [this](int category) { chooseCategory(category); },
+            [this] { return category_; }, [this](PersonalFood &food) { completeRecipe(food); }},
         dialogs_);
     connect(&meal_, &MealGrid::totalsChanged, this, &MainWindowModel::updateComparison);
     connect(&meal_, &MealGrid::hintChanged, this, &MainWindowModel::statusHintChanged);
@@ -75,6 +78,34 @@ void MainWindowModel::setCalculatedPerson(const std::optional<IntakePerson> &per
         return;
     calculatedPerson_ = person;
     emit calculatedPersonChanged();
+}
+
+// The meal's own sums stand for the six values the table shows, except where an ingredient lacks
+// one; the other nutrients come from the profile of the locked rows. A database without the
+// profile leaves the sums as they are.
+void MainWindowModel::completeRecipe(PersonalFood &food)
+{
+    static constexpr std::array<int, 6> kTableNutrients{203, 204, 205, 208, 291, 601};
+    NutrientStore *store = nutrientStore();
+    QString error;
+    const Nutrients *nutrients = store ? store->nutrients(&error) : nullptr;
+    const auto meal = nutrients ? nutritionMeal(document_.entries(), *store, &error) : std::nullopt;
+    const auto values = meal ? recipeValues(*nutrients, *meal) : std::nullopt;
+    if (!values)
+        return;
+    const auto valueOf = [&](std::optional<int> index) -> std::optional<std::optional<double>> {
+        if (!index)
+            return std::nullopt;  // not in the profile: nothing to say
+        return values->per100g[static_cast<std::size_t>(*index)];
+    };
+    for (std::size_t k = 0; k < kTableNutrients.size(); ++k)
+        if (const auto value = valueOf(nutrients->indexOfSource(kTableNutrients[k])); value && !*value)
+            food.nutrients[k].reset();
+    for (std::size_t e = 0; e < kExtraNutrientCount; ++e) {
+        const auto value = valueOf(nutrients->indexOf(QString::fromLatin1(extraNutrients()[e].tag)));
+        const auto cents = value && *value ? roundHalfEvenScaled(**value, 2) : std::nullopt;
+        food.extra[e] = cents ? std::optional(static_cast<double>(*cents) / 100) : std::nullopt;
+    }
 }
 
 NutrientStore *MainWindowModel::nutrientStore()

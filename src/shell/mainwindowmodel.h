@@ -136,6 +136,7 @@ signals:
     void exitRequested();
 
 private:
+    void completeRecipe(PersonalFood &food);
     void setCategoryHeading(const QString &text);
     void setMousePointer(MousePointer pointer);
     void navigateFirst();

@@ -234,12 +234,15 @@ std::optional<PersonalFood> PersonalFoodCommands::mealFood()
         refuse(problem);
         return std::nullopt;
     }
-    const PersonalFood food = *mealAsFood(window_.meal, typed, &problem);
+    PersonalFood food = *mealAsFood(window_.meal, typed, &problem);
+    if (window_.completeRecipe)
+        window_.completeRecipe(food);
     for (std::size_t k = 0; k < food.nutrients.size(); ++k)
-        if (problem = quantityProblem(static_cast<int>(k) + 1, *food.nutrients[k]); !problem.isEmpty()) {
-            refuse(problem);
-            return std::nullopt;
-        }
+        if (food.nutrients[k])
+            if (problem = quantityProblem(static_cast<int>(k) + 1, *food.nutrients[k]); !problem.isEmpty()) {
+                refuse(problem);
+                return std::nullopt;
+            }
     return food;
 }
 
@@ -266,8 +269,12 @@ void PersonalFoodCommands::saveMealAsFood()
     QStringList values;
     for (std::size_t k = 0; k < food.nutrients.size(); ++k) {
         const FoodQuantity &q = foodQuantities()[k + 1];
-        const QString amount = formatAmount(*food.nutrients[k], nutrientAmount(q.unit).value_or(Amount::Grams), locale);
-        values.append(QStringLiteral("%1 %2 %3").arg(q.shownLabel().toLower(), amount, q.unit));
+        const QString amount = food.nutrients[k] ? QStringLiteral("%1 %2").arg(
+                                   formatAmount(*food.nutrients[k], nutrientAmount(q.unit).value_or(Amount::Grams),
+                                                locale),
+                                   q.unit)
+                                                 : tr("n.d. (un ingrediente non ha il valore)");
+        values.append(q.shownLabel().toLower() + u' ' + amount);
     }
     dialogs_.message(tr("Creato l'alimento personale \"%1\" (parte edibile 100%), per 100 g di pasto:\n%2.")
                          .arg(food.name, values.join(QStringLiteral(", "))),

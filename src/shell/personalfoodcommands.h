@@ -32,6 +32,9 @@ public:
         MealGrid &meal;
         std::function<void(int category)> chooseCategory;
         std::function<int()> currentCategory;
+        // Gives the meal saved as a food what the nutrient profile knows of it: a value unknown
+        // where an ingredient of some weight lacks it, and the other nutrients all of them give.
+        std::function<void(PersonalFood &food)> completeRecipe = {};
     };
     PersonalFoodCommands(WindowParts window, Dialogs &dialogs, QObject *parent = nullptr);
     ~PersonalFoodCommands() override;

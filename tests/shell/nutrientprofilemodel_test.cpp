@@ -132,5 +132,37 @@ TEST_F(NutrientProfileModelTest, APersonalFoodIsShownAsItIsNow)
     }
 }
 
+// A meal saved as a food: a value an ingredient lacks is unknown, not the others' sum, and the
+// other nutrients come with it where every ingredient gives them (100 g of apricots, 93 % edible,
+// and of apples, 90 %: calcium (12.09 + 5.4) mg in 183 g).
+TEST_F(NutrientProfileModelTest, AMealSavedAsAFoodLacksWhatAnIngredientLacks)
+{
+    const struct {
+        int line;
+        int second;  // the other fruit with the apricots
+        bool cholesterol;
+        std::optional<double> calcium;
+    } cases[] = {
+        {__LINE__, 2, false, std::nullopt},
+        {__LINE__, 1, true, 9.56},
+    };
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        FakeDialogs boxes;
+        const auto main = window(boxes);
+        add(*main, "Frutta", 0, "100");
+        add(*main, "Frutta", c.second, "100");
+        const QString name = u"Macedonia %1"_s.arg(c.line);  // the catalogue outlives the window
+        boxes.inputAnswers = {name};
+        main->personalFoods().saveMealAsFood();
+        const auto saved = main->personalFoods().catalogue()->find(name);
+        ASSERT_TRUE(saved);
+        EXPECT_EQ(saved->nutrients[5].has_value(), c.cholesterol);
+        EXPECT_TRUE(saved->nutrients[3]);
+        EXPECT_EQ(saved->extra[*extraNutrientIndex(u"CA"_s)], c.calcium);
+        EXPECT_FALSE(saved->extra[*extraNutrientIndex(u"VITC"_s)]);
+    }
+}
+
 }  // namespace
 }  // namespace velmo::test

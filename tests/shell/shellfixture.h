@@ -35,8 +35,9 @@ inline bool writeShellDatabase(const QString &path)
                 {{u"Uovo di quaglia"_s, {91, 13.05, 11.09, 0.41, 158, 0, 844}, u"Egg, quail, whole, fresh, raw"_s}}}});
 }
 
-// The shell's foods with a profile of three nutrients: the pear has no calcium, only the apricot
-// vitamin C; the quail egg is rich in calcium to reach and pass a woman's references.
+// The shell's foods with a profile of four nutrients: the pear has no calcium and, as in its
+// table, no cholesterol, only the apricot vitamin C; the quail egg is rich in calcium to reach and pass a woman's
+// references.
 inline void addShellProfile(const QString &path)
 {
     auto db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"profile"_s);
@@ -48,11 +49,13 @@ inline void addShellProfile(const QString &path)
     for (const QString &sql :
          {u"CREATE TABLE nutrienti (chiave, fonte, nome, nome_inglese, unita, decimali, gruppo, ordine)"_s,
           u"INSERT INTO nutrienti VALUES ('ENERC_KCAL', 208, 'Energia', 'Energy', 'kcal', 0, "
-          "'Energia e macronutrienti', 1), ('CA', 301, 'Calcio', 'Calcium', 'mg', 0, 'Minerali', 2), "
-          "('VITC', 401, 'Vitamina C', 'Vitamin C', 'mg', 1, 'Vitamine', 3)"_s,
+          "'Energia e macronutrienti', 1), ('CHOLE', 601, 'Colesterolo', 'Cholesterol', 'mg', 0, 'Lipidi', 2), "
+          "('CA', 301, 'Calcio', 'Calcium', 'mg', 0, 'Minerali', 3), "
+          "('VITC', 401, 'Vitamina C', 'Vitamin C', 'mg', 1, 'Vitamine', 4)"_s,
           u"CREATE TABLE valori_nutrienti (categoria, riga, nutriente, valore)"_s,
           u"INSERT INTO valori_nutrienti VALUES (%1, 0, 208, 48), (%1, 0, 301, 13), (%1, 0, 401, 10), "
-          "(%1, 1, 208, 52), (%1, 1, 301, 6), (%1, 2, 208, 57), (%2, 0, 208, 158), (%2, 0, 301, 640)"_s.arg(fruit)
+          "(%1, 0, 601, 0), (%1, 1, 208, 52), (%1, 1, 301, 6), (%1, 1, 601, 0), (%1, 2, 208, 57), "
+          "(%2, 0, 208, 158), (%2, 0, 301, 640), (%2, 0, 601, 844)"_s.arg(fruit)
               .arg(eggs)})
         ASSERT_TRUE(q.exec(sql)) << sql.toStdString();
     q = QSqlQuery();
