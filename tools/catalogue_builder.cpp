@@ -73,6 +73,17 @@ QString problem(const QString &path, int line, const QString &what)
     return QStringLiteral("%1, riga %2: %3").arg(QFileInfo(path).fileName()).arg(line).arg(what);
 }
 
+// A file whose first line must be exactly `header`.
+std::optional<std::vector<CsvRecord>> readCsvWithHeader(const QString &path, const QStringList &header, QString *error)
+{
+    auto records = readCsvFile(path, error);
+    if (records && (records->empty() || records->front().fields != header)) {
+        *error = problem(path, 1, QStringLiteral("l'intestazione deve essere %1").arg(header.join(u',')));
+        return std::nullopt;
+    }
+    return records;
+}
+
 std::optional<QHash<QString, SourceFood>> readSource(const QString &path, QString *error)
 {
     const auto records = readCsvFile(path, error);
@@ -156,15 +167,10 @@ int categoryOfTable(const QString &table)
 std::optional<std::vector<CatalogueFood>> readCatalogue(const QString &path, const QHash<QString, SourceFood> &source,
                                                         QString *error)
 {
-    const auto records = readCsvFile(path, error);
+    const auto records = readCsvWithHeader(
+        path, {QStringLiteral("tabella"), QStringLiteral("ndb"), QStringLiteral("alimenti")}, error);
     if (!records)
         return std::nullopt;
-    if (records->empty()
-        || records->front().fields
-               != QStringList{QStringLiteral("tabella"), QStringLiteral("ndb"), QStringLiteral("alimenti")}) {
-        *error = problem(path, 1, QStringLiteral("l'intestazione deve essere tabella,ndb,alimenti"));
-        return std::nullopt;
-    }
 
     std::vector<CatalogueFood> foods;
     std::array<QSet<QString>, kFoodCategoryCount> namesPerTable;
@@ -223,15 +229,10 @@ std::optional<std::vector<CatalogueFood>> readCatalogue(const QString &path, con
 std::optional<std::vector<SynonymLine>> readSynonyms(const QString &path, const std::vector<CatalogueFood> &foods,
                                                      QString *error)
 {
-    const auto records = readCsvFile(path, error);
+    const auto records = readCsvWithHeader(
+        path, {QStringLiteral("sinonimo"), QStringLiteral("tabella"), QStringLiteral("alimenti")}, error);
     if (!records)
         return std::nullopt;
-    if (records->empty()
-        || records->front().fields
-               != QStringList{QStringLiteral("sinonimo"), QStringLiteral("tabella"), QStringLiteral("alimenti")}) {
-        *error = problem(path, 1, QStringLiteral("l'intestazione deve essere sinonimo,tabella,alimenti"));
-        return std::nullopt;
-    }
     std::array<QHash<QString, const CatalogueFood *>, kFoodCategoryCount> byName;
     for (const CatalogueFood &food : foods)
         byName[static_cast<std::size_t>(food.table)].insert(food.name, &food);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QString>
 
 namespace velmo {
@@ -44,5 +45,16 @@ public:
     // An open dialog starting in `folder`; empty when the user cancels.
     virtual QString openFileName(const QString &title, const QString &folder, const QString &filter) = 0;
 };
+
+// A save dialog whose answer gets `suffix` (".csv") when the name the user typed has none; empty
+// when the user cancels.
+inline QString saveFileNameWithSuffix(Dialogs &dialogs, const QString &title, const QString &proposedPath,
+                                      const QString &filter, const QString &suffix)
+{
+    QString path = dialogs.saveFileName(title, proposedPath, filter);
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += suffix;
+    return path;
+}
 
 }  // namespace velmo

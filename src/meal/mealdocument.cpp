@@ -267,22 +267,18 @@ bool MealDocument::save()
 
 bool MealDocument::saveAs()
 {
-    QString path = dialogs_.saveFileName(tr("Salva pasto"), proposedPath(QStringLiteral(".pasto")), mealFilter());
-    if (path.isEmpty())
-        return false;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".pasto");
-    return writeTo(path);
+    const QString path = saveFileNameWithSuffix(dialogs_, tr("Salva pasto"), proposedPath(QStringLiteral(".pasto")),
+                                                mealFilter(), QStringLiteral(".pasto"));
+    return !path.isEmpty() && writeTo(path);
 }
 
 bool MealDocument::exportCsv(const std::optional<MealComparison> &comparison)
 {
-    QString path = dialogs_.saveFileName(tr("Esporta CSV"), proposedPath(QStringLiteral(".csv")),
-                                         QStringLiteral("%1 (*.csv)").arg(tr("File CSV")));
+    const QString path = saveFileNameWithSuffix(dialogs_, tr("Esporta CSV"), proposedPath(QStringLiteral(".csv")),
+                                                QStringLiteral("%1 (*.csv)").arg(tr("File CSV")),
+                                                QStringLiteral(".csv"));
     if (path.isEmpty())
         return false;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".csv");
     QString reason;
     if (!writeFileSafely(path, mealReportCsv(window_.grid, comparison).toUtf8(), &reason)) {
         refuse(tr("Impossibile esportare il pasto in %1: %2").arg(echoInput(path), reason));

@@ -293,12 +293,11 @@ bool NutrientProfileModel::exportCsv()
                         MessageIcon::Information);
         return false;
     }
-    QString path = dialogs.saveFileName(tr("Esporta CSV"), tr("profilo.csv"),
-                                        QStringLiteral("%1 (*.csv)").arg(tr("File CSV")));
+    const QString path = saveFileNameWithSuffix(dialogs, tr("Esporta CSV"), tr("profilo.csv"),
+                                                QStringLiteral("%1 (*.csv)").arg(tr("File CSV")),
+                                                QStringLiteral(".csv"));
     if (path.isEmpty())
         return false;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".csv");
     QString reason;
     if (!writeFileSafely(path, csv().toUtf8(), &reason)) {
         dialogs.message(tr("Impossibile esportare il profilo in %1: %2").arg(echoInput(path), reason),
