@@ -28,6 +28,8 @@ struct IntakePerson {
     bool pregnant = false;
     bool lactating = false;
     ReferenceSource source = ReferenceSource::Larn;
+    // The body weight, when known, for the protein per kilogram.
+    std::optional<double> weightKg = std::nullopt;
 };
 
 // A value of the table: one number (both bounds equal), a range "45-60", or one bound

@@ -198,7 +198,7 @@ void NutrientProfileModel::refresh()
         meal = subjectMeal(&subjectText_);
     meal_ = meal ? std::move(*meal) : Meal{};
     if (meal) {
-        profile_ = nutrientProfile(*nutrients_, meal_);
+        profile_ = nutrientProfile(*nutrients_, meal_, person_ ? person_->weightKg : std::nullopt);
         const ReferenceIntakes *intakes = person_ ? ReferenceIntakes::shipped(&error) : nullptr;
         if (intakes) {
             reference_ = referenceLookup(*intakes, *person_, *nutrients_);

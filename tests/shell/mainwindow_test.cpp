@@ -634,7 +634,12 @@ TEST_F(MainWindowTest, F4OpensTheProfileThatFollowsTheTableAndExportsItsCsv)
     woman.setText(EnergyControl::RequirementBox, u"1800"_s);
     const auto person = profile->model().person();
     ASSERT_TRUE(person);
-    EXPECT_TRUE(person->female && person->ageYears == 30);
+    EXPECT_TRUE(person->female && person->ageYears == 30 && person->weightKg == 60.0);
+    for (QComboBox *box : profile->findChildren<QComboBox *>())  // a choice there keeps the weight
+        if (box->count() == 2)                                   // LARN or EFSA
+            box->setCurrentIndex(1);
+    EXPECT_EQ(profile->model().person()->weightKg, 60.0);
+    EXPECT_EQ(profile->model().person()->source, ReferenceSource::Efsa);
 }
 
 // In English no window shows an Italian text that has an English translation: every text reaches

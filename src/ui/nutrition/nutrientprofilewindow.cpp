@@ -240,9 +240,13 @@ void NutrientProfileWindow::personEdited()
         return;
     }
     const bool woman = sex_->currentIndex() == 1;
-    model_->setPerson(IntakePerson{woman, static_cast<double>(age_->value()), woman && pregnant_->isChecked(),
-                                   woman && lactating_->isChecked(),
-                                   source_->currentIndex() == 1 ? ReferenceSource::Efsa : ReferenceSource::Larn});
+    IntakePerson person{woman, static_cast<double>(age_->value()), woman && pregnant_->isChecked(),
+                        woman && lactating_->isChecked(),
+                        source_->currentIndex() == 1 ? ReferenceSource::Efsa : ReferenceSource::Larn};
+    // The weight of the energy windows' person stays while the person is still that one.
+    if (const auto before = model_->person(); before && before->female == woman && before->ageYears == person.ageYears)
+        person.weightKg = before->weightKg;
+    model_->setPerson(person);
 }
 
 void NutrientProfileWindow::showProfile()

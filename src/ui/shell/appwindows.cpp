@@ -67,7 +67,10 @@ EnergyUi *AppWindows::energy()
                 return;
             // The profile's references are those of the person the requirement was computed for.
             const auto age = model.ageMember();
-            const auto person = age ? std::optional(IntakePerson{model.sex() == Sex::Female, static_cast<double>(*age)})
+            const auto weight = model.weightMember();
+            const auto person = age ? std::optional(IntakePerson{
+                                    model.sex() == Sex::Female, static_cast<double>(*age), false, false,
+                                    ReferenceSource::Larn, weight ? std::optional<double>(*weight) : std::nullopt})
                                     : std::nullopt;
             requirement_.update(whose, model.requirementText(), QLocale(), person);
             showRequirement();
