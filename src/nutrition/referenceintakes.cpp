@@ -208,10 +208,16 @@ std::optional<NutrientReference> ReferenceIntakes::find(const IntakePerson &pers
     NutrientReference found;
     found.key = key;
     found.missingFromFoods = missingFromFoods(key);
+    // The value of her condition, of whatever kind, comes before her sex and age's: EFSA gives pregnant
+    // women an AI of folate where the other women have a PRI, and that AI is the one that holds for her.
     for (const IntakeKind kind : {IntakeKind::Pri, IntakeKind::Ai, IntakeKind::Sdt, IntakeKind::Ri}) {
-        found.reference = choose(person, key, kind, unit);
-        if (found.reference)
+        auto row = choose(person, key, kind, unit);
+        if (row && !row->condition.isEmpty()) {
+            found.reference = std::move(row);
             break;
+        }
+        if (!found.reference)
+            found.reference = std::move(row);
     }
     found.averageRequirement = choose(person, key, IntakeKind::Ar, unit);
     found.upperLevel = choose(person, key, IntakeKind::Ul, unit);

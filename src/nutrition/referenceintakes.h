@@ -84,7 +84,8 @@ public:
 
     // Every nutrient the person's source gives a value for, in the table's order. A pregnant or
     // lactating woman gets her condition's rows, and her age band's where the condition has none
-    // of that kind. Age bands include their start and stop before their end: 18-30 holds 29.99.
+    // of that kind; her condition's reference (PRI, AI...) comes first whatever its kind. Age bands
+    // include their start and stop before their end: 18-30 holds 29.99.
     std::vector<NutrientReference> forPerson(const IntakePerson &person) const;
     // With a `unit`, only the rows in that unit: fibre has a goal in g and a range in g/1000 kcal.
     std::optional<NutrientReference> find(const IntakePerson &person, const QString &key,

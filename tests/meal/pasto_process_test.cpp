@@ -103,7 +103,8 @@ const ProcessCase kCases[] = {
     {__LINE__, {"--nutrienti", "--sesso", "F", "--anni", "30", "--gravidanza"}, "Cereali e derivati;Pane tipo italiano;80\n",
      Feed::Pipe, kIt, Db::Shipped, 0, "\n  Ferro +2,4 mg +PRI 27,0 mg +9 %\n[\\s\\S]*\n  Iodio  AI 200 µg  non disponibile nei dati degli alimenti\n", "", 0},
     {__LINE__, {"--nutrienti", "--csv", "--sesso", "M", "--anni", "70", "--riferimento", "efsa"}, "Cereali e derivati;Pane tipo italiano;80\n",
-     Feed::Pipe, kEn, Db::Shipped, 0, "\r\nFIBTG,[^\r]*,2.6,0,0,25.0,AI,10,\r\n[\\s\\S]*\r\nCA,Calcio,mg,62,0,0,,,,\r\n", "", 0},
+     Feed::Pipe, kEn, Db::Shipped, 0, "\r\nFIBTG,[^\r]*,2.6,0,0,25.0,AI,10,\r\n[\\s\\S]*\r\nCA,Calcio,mg,62,0,0,950,PRI,7,2500\r\n"
+     "[\\s\\S]*\r\nZN,Zinco,mg,[^\r]*,9.4-16.3,PRI,,25.0\r\n", "", 0},
     {__LINE__, {"--nutrienti", "--sesso", "F"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "indicare l'età con --anni N", 1},
     {__LINE__, {"--nutrienti", "--sesso", "M", "--anni", "30", "--gravidanza"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
      "--gravidanza e --allattamento valgono per una donna", 1},

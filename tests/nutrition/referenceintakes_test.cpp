@@ -60,9 +60,12 @@ const ChoiceCase kChoices[] = {
     {__LINE__, L, false, 8, false, false, u"FIBTG", u"AI", 8.4, 8.4, kNone, kNone},
     {__LINE__, L, false, 40, false, false, u"FASAT", u"SDT", kNone, 10, kNone, kNone},
     {__LINE__, E, false, 40, false, false, u"FIBTG", u"AI", 25, 25, kNone, kNone},
-    {__LINE__, E, true, 60, false, false, u"VITA_RAE", u"", kNone, kNone, kNone, kNone},
-    {__LINE__, E, false, 60, false, false, u"VITA_RAE", u"", kNone, kNone, kNone, 3000},
-    {__LINE__, E, false, 40, false, false, u"CA", u"", kNone, kNone, kNone, kNone},
+    {__LINE__, E, true, 60, false, false, u"VITA_RAE", u"PRI", 650, 650, 490, kNone},
+    {__LINE__, E, false, 60, false, false, u"VITA_RAE", u"PRI", 750, 750, 570, 3000},
+    {__LINE__, E, true, 30, false, false, u"CA", u"PRI", 950, 950, 750, 2500},
+    {__LINE__, E, false, 40, false, false, u"FE", u"PRI", 11, 11, 6, kNone},
+    {__LINE__, E, false, 10, false, false, u"VITD", u"AI", 15, 15, kNone, 50},
+    {__LINE__, E, true, 30, true, false, u"FOLDFE", u"AI", 600, 600, 250, kNone},
 };
 
 std::optional<double> expected(double v)
