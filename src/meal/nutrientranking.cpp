@@ -102,15 +102,25 @@ bool readShipped(const QSqlDatabase &database, int category, int sourceNumber, s
     return true;
 }
 
-QSqlQuery personalQuery(const QSqlDatabase &personal, int sourceNumber)
+// The personal foods: one of the six values of their table, or one of the others they were given.
+QSqlQuery personalQuery(const QSqlDatabase &personal, int sourceNumber, const QString &key)
 {
-    QString column = QStringLiteral("NULL");
+    QString column;
     for (const auto &[source, name] : kPersonalColumns)
         if (source == sourceNumber)
-            column = QString::fromLatin1(name);
+            column = QStringLiteral("t.") + QString::fromLatin1(name);
     QSqlQuery q(personal);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT alimenti, %1, energia FROM %2").arg(column, personalCategory().table));
+    // The table's and columns' names are the program's own; the nutrient's key is bound.
+    if (!column.isEmpty()) {
+        q.prepare(
+            QStringLiteral("SELECT t.alimenti, %1, t.energia FROM %2 AS t").arg(column, personalCategory().table));
+        return q;
+    }
+    q.prepare(QStringLiteral("SELECT t.alimenti, v.valore, t.energia FROM %1 AS t LEFT JOIN valori_personali AS v "
+                             "ON v.chiave_alimento = t.chiave AND v.nutriente = ?")
+                  .arg(personalCategory().table));
+    q.addBindValue(key);
     return q;
 }
 
@@ -130,7 +140,7 @@ std::optional<std::vector<RankingFood>> rankingFoods(const QSqlDatabase &databas
         }
         if (!personal.isOpen())
             continue;
-        QSqlQuery q = personalQuery(personal, sourceNumber);
+        QSqlQuery q = personalQuery(personal, sourceNumber, nutrients.at(nutrient).key);
         if (!q.exec()) {
             *error = unreadable(q);
             return std::nullopt;

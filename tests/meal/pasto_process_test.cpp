@@ -106,6 +106,7 @@ const ProcessCase kCases[] = {
      Feed::Pipe, kEn, Db::Shipped, 0, "\r\nFIBTG,[^\r]*,2.6,0,0,25.0,AI,10,\r\n[\\s\\S]*\r\nCA,Calcio,mg,62,0,0,950,PRI,7,2500\r\n"
      "[\\s\\S]*\r\nZN,Zinco,mg,[^\r]*,9.4-16.3,PRI,,25.0\r\n", "", 0},
     {__LINE__, {"--nutrienti", "--sesso", "F"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "indicare l'età con --anni N", 1},
+    {__LINE__, {"--nutrienti", "--sesso", "M", "--anni", "121"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "in anni interi da 1 a 120", 1},
     {__LINE__, {"--nutrienti", "--sesso", "M", "--anni", "30", "--gravidanza"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
      "--gravidanza e --allattamento valgono per una donna", 1},
     {__LINE__, {"--sesso", "F", "--anni", "30"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "valgono solo con --nutrienti", 1},
@@ -212,6 +213,11 @@ TEST(PastoProcess, PersonalFoodsImportedExportedAndEaten)
                     .contains(QRegularExpression(QStringLiteral("Torta, fetta +200 +200 +13,00 "))));
     EXPECT_TRUE(run({QStringLiteral("--nutrienti"), QStringLiteral("--csv")}, "Alimenti personali;Birra;200\n")
                     .contains(u"\r\nCA,Calcio,mg,24,0,0,"));
+    EXPECT_TRUE(run({QStringLiteral("--nutrienti"), QStringLiteral("--csv")}, "Alimenti personali;Torta, fetta;200\n")
+                    .contains(u"\r\nCHOLE,Colesterolo,mg,80,0,0,"));
+    EXPECT_TRUE(run({QStringLiteral("--classifica"), QStringLiteral("CA"), QStringLiteral("--categoria"),
+                     QStringLiteral("Alimenti personali")})
+                    .endsWith(u"\nAlimenti personali;Birra;12\nAlimenti personali;Torta, fetta;n.d.\n"));
 
     // Names a meal line must quote: what the search prints, once weighed, is a meal of that food.
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));

@@ -83,6 +83,7 @@ TEST(NutrientProfile, ARecipeLacksWhatAnIngredientOfSomeWeightLacks)
     const Nutrients nutrients = testNutrients();
     const auto recipe = recipeValues(nutrients, mealOf({{'A', 200}, {'B', 100}}));
     ASSERT_TRUE(recipe);
+    EXPECT_DOUBLE_EQ(recipe->value(0).value_or(0), 75);   // 150 kcal in 200 g net
     EXPECT_DOUBLE_EQ(recipe->value(1).value_or(0), 7.5);  // 15 g of protein in 200 g net
     EXPECT_FALSE(recipe->value(2));
     EXPECT_DOUBLE_EQ(recipeValues(nutrients, mealOf({{'A', 200}, {'B', 0}}))->value(2).value_or(0), 400);

@@ -181,3 +181,39 @@ TEST(ReferenceIntakesTest, ShippedTableIsConsistent)
         EXPECT_LE(need, upper) << std::get<1>(group).toStdString();
     }
 }
+
+// Each profile row finds its reference in its own unit; a share of energy and the fibre per 1000
+// kcal by the nutrient they are made from (LARN 2014, a woman of 30).
+TEST(ReferenceIntakesTest, EachProfileRowFindsItsReferenceInItsOwnUnit)
+{
+    const auto row = [](const char *key, const char *unit) {
+        return NutrientDefinition{QString::fromLatin1(key), 0, {}, {}, QString::fromUtf8(unit), 0,
+                                  NutrientGroup::Other};
+    };
+    const Nutrients nutrients({row("FE", "mg"), row("FIBTG", "g"), row("FIB_1000KCAL", "g/1000 kcal"),
+                               row("EN_CHO", "%En"), row("EN_FASAT", "%En"), row("VITA_RAE", "µg"), row("WATER", "g")});
+    const ReferenceFor lookup = referenceLookup(table(), IntakePerson{true, 30}, nutrients);
+    constexpr std::optional<double> kNone;
+    // clang-format off
+    const struct { int line; const char *key; std::optional<double> minimum, maximum; const char *kind; std::optional<double> upper; bool noted; } cases[] = {
+        {__LINE__, "FE", 18, 18, "PRI", kNone, false},
+        {__LINE__, "FIBTG", 25, kNone, "SDT", kNone, false},
+        {__LINE__, "FIB_1000KCAL", 12.6, 16.7, "RI", kNone, false},
+        {__LINE__, "EN_CHO", 45, 60, "RI", kNone, false},
+        {__LINE__, "EN_FASAT", kNone, 10, "SDT", kNone, false},
+        {__LINE__, "VITA_RAE", 600, 600, "PRI", 3000, true},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        const auto found = lookup(QString::fromLatin1(c.key));
+        ASSERT_TRUE(found);
+        EXPECT_EQ(found->minimum, c.minimum);
+        EXPECT_EQ(found->maximum, c.maximum);
+        EXPECT_EQ(found->kind, QString::fromLatin1(c.kind));
+        EXPECT_EQ(found->upper, c.upper);
+        EXPECT_EQ(!found->unitNote.isEmpty(), c.noted);
+    }
+    EXPECT_FALSE(lookup(u"WATER"_qs));
+    EXPECT_FALSE(lookup(u"ZZ"_qs));
+}

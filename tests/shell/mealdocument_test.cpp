@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Velmo authors
 
 #include "catalogue/fooddatabase.h"
+#include "common/safefile.h"
 #include "shell/requirementchoice.h"
 #include "shellfixture.h"
 
@@ -83,7 +84,7 @@ TEST_F(MealDocumentTest, AMealOfAnyNamesOpensAgainAsSaved)
 }
 
 enum class Before { Empty, Unsaved, Saved, SavedThenEmptied };
-enum class Command { New, Exit, Close, OpenRecent };
+enum class Command { New, Exit, Close, OpenRecent, Open };
 
 // "Salvare le modifiche al pasto?" only when locked rows changed since the last save.
 TEST_F(MealDocumentTest, TheQuestionComesOnlyWhenChangedRowsWouldBeLost)
@@ -100,8 +101,12 @@ TEST_F(MealDocumentTest, TheQuestionComesOnlyWhenChangedRowsWouldBeLost)
         {__LINE__, Before::Unsaved, "Velmo - Senza nome*", Command::Exit, Answer::Yes, false, false},
         {__LINE__, Before::Saved, "Velmo - cena.pasto", Command::Close, {}, false, true},
         {__LINE__, Before::SavedThenEmptied, "Velmo - cena.pasto*", Command::New, {}, false, true},
+        {__LINE__, Before::Empty, "Velmo", Command::Open, {}, false, true},
     };
     // clang-format on
+    const QString pear = dir.filePath(u"pera.pasto"_s);
+    QString reason;
+    ASSERT_TRUE(writeFileSafely(pear, "Frutta;Pera, cruda;80\n", &reason)) << reason.toStdString();
     for (const auto &c : cases) {
         VELMO_CASE(c);
         FakeDialogs boxes;
@@ -125,6 +130,7 @@ TEST_F(MealDocumentTest, TheQuestionComesOnlyWhenChangedRowsWouldBeLost)
         const bool went = c.command == Command::New          ? w->document().newMeal()
                           : c.command == Command::Exit       ? (w->exitClicked(), ended == 1)
                           : c.command == Command::OpenRecent ? w->document().openChosen(dir.filePath(u"cena.pasto"_s))
+                          : c.command == Command::Open       ? (boxes.openAnswers = {pear}, w->document().open())
                                                              : w->mayClose();
         EXPECT_EQ(went, c.goes);
         ASSERT_EQ(!boxes.shown.empty() && boxes.shown[0].kind == FakeDialogs::Shown::Kind::Question,
@@ -133,8 +139,9 @@ TEST_F(MealDocumentTest, TheQuestionComesOnlyWhenChangedRowsWouldBeLost)
             EXPECT_EQ(boxes.shown[0].text, u"Salvare le modifiche al pasto?"_s);
         }
         EXPECT_EQ(QFile::exists(file), c.saveChosen);
-        EXPECT_EQ(w->meal().row(0).lock == 1, c.before != Before::Empty && c.before != Before::SavedThenEmptied
-                                                  && !(went && c.command == Command::New));
+        EXPECT_EQ(w->meal().row(0).lock == 1, (c.before != Before::Empty && c.before != Before::SavedThenEmptied
+                                               && !(went && c.command == Command::New))
+                                                  || (went && c.command == Command::Open));
     }
 }
 
