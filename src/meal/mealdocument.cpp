@@ -29,11 +29,6 @@ QString mealFilter()
 
 }  // namespace
 
-bool operator==(const MealFileEntry &a, const MealFileEntry &b)
-{
-    return a.category == b.category && a.food == b.food && a.grams == b.grams;
-}
-
 MealDocument::MealDocument(MealComposer::WindowParts window, Dialogs &dialogs, QObject *parent)
     : QObject(parent), window_(std::move(window)), dialogs_(dialogs), title_(kTitle)
 {

@@ -23,10 +23,6 @@
 
 namespace velmo {
 
-// Entries are the same food lines when they name the same food and weight in the same category;
-// where they stood in a file does not matter.
-bool operator==(const MealFileEntry &a, const MealFileEntry &b);
-
 // The main window's meal as a file (the commands of the "&Pasto" menu): which file it was last
 // saved to or opened from, whether the table has changed since, and the question before a
 // command would lose the change. A meal file is the very text `velmo-pasto` reads, one locked

@@ -20,6 +20,12 @@ struct MealFileEntry {
     int category = -1;  // index in foodCategories()
     QString food;
     QString grams;  // digits only
+
+    // The same food and weight in the same category; where it stood in a file does not matter.
+    bool operator==(const MealFileEntry &other) const
+    {
+        return category == other.category && food == other.food && grams == other.grams;
+    }
 };
 
 // A fault of the input, in the interface's language; `line` is 0 when it concerns the whole text.

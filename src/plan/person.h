@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#pragma once
+
+#include "energy/energymodel.h"
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace velmo {
+
+// One measurement of a person's weight, with the waist when it was taken.
+struct WeightRecord {
+    QDate date;
+    double kilograms = 0;
+    std::optional<double> waistCm;
+
+    bool operator==(const WeightRecord &other) const = default;
+};
+
+enum class PersonCondition { None, Pregnancy, Lactation };
+
+// A person whose days are planned: what the energy windows ask, and what a dietitian keeps.
+struct Person {
+    QString name;  // unique among the persons
+    Sex sex = Sex::Female;
+    QDate birthDate;
+    double heightCm = 0;
+    std::vector<WeightRecord> weights;  // any order; the latest date is the current weight
+    ActivityLevel activity = ActivityLevel::NotChosen;
+    RecommendedActivities recommended = RecommendedActivities::NotChosen;
+    PersonCondition condition = PersonCondition::None;
+    QString notes;
+
+    // The weight of the latest date; none when no weight was recorded.
+    std::optional<WeightRecord> currentWeight() const
+    {
+        std::optional<WeightRecord> latest;
+        for (const WeightRecord &w : weights)
+            if (!latest || w.date > latest->date)
+                latest = w;
+        return latest;
+    }
+
+    bool operator==(const Person &other) const = default;
+};
+
+}  // namespace velmo
