@@ -7,6 +7,7 @@
 #include "catalogue/foodcategory.h"
 #include "catalogue/foodsearch.h"
 #include "common/csv.h"
+#include "common/packedcolumn.h"
 #include "common/numbertext.h"
 
 #include <QFile>
@@ -20,6 +21,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -298,6 +300,44 @@ void writeTable(QSqlQuery &q, QLatin1StringView table, const QString &columns,
     }
 }
 
+// Each category's names by row, and each food's place in the Italian search order: a ranking
+// reads a whole category in two blobs, and orders the foods of equal value as the search does
+// without making their keys again.
+void writeCategoryColumns(QSqlQuery &q, const std::vector<SearchableFood> &index, bool *ok, QString *error)
+{
+    std::map<int, std::pair<QStringList, std::vector<qint32>>> columns;
+    for (std::size_t i = 0; i < index.size(); ++i) {
+        auto &[names, positions] = columns[index[i].category];
+        const auto row = static_cast<std::size_t>(index[i].row);
+        if (positions.size() <= row) {
+            positions.resize(row + 1, -1);
+            names.resize(static_cast<qsizetype>(row) + 1);
+        }
+        positions[row] = static_cast<qint32>(i);
+        names[static_cast<qsizetype>(row)] = index[i].name;
+    }
+    if (!*ok)
+        return;
+    if (!q.exec(QStringLiteral("CREATE TABLE %1 (categoria INTEGER PRIMARY KEY, nomi BLOB NOT NULL, posizioni BLOB "
+                               "NOT NULL)")
+                    .arg(kCategoryColumnTable))
+        || !q.prepare(QStringLiteral("INSERT INTO %1 VALUES (?,?,?)").arg(kCategoryColumnTable))) {
+        *error = QStringLiteral("%1: %2").arg(kCategoryColumnTable, q.lastError().text());
+        *ok = false;
+        return;
+    }
+    for (const auto &[category, column] : columns) {
+        q.addBindValue(category);
+        q.addBindValue(packTexts(column.first));
+        q.addBindValue(packIntegers(column.second));
+        if (!q.exec()) {
+            *error = QStringLiteral("%1: %2").arg(kCategoryColumnTable, q.lastError().text());
+            *ok = false;
+            return;
+        }
+    }
+}
+
 // One search index: the foods by their Italian or their English names, in search order. The key
 // comes from the program's own searchKey, built with this tool, so a change of the normalisation
 // rebuilds the file.
@@ -317,6 +357,8 @@ void writeSearchIndex(QSqlQuery &q, const std::vector<CatalogueFood> &foods, boo
                QStringLiteral("chiave TEXT NOT NULL, categoria INTEGER NOT NULL, riga INTEGER NOT NULL, "
                               "alimenti TEXT NOT NULL"),
                rows, ok, error);
+    if (!english)
+        writeCategoryColumns(q, index, ok, error);
 }
 
 // The common names beside the Italian index, in the order of their file, each with its key.

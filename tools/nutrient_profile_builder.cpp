@@ -3,6 +3,8 @@
 
 #include "nutrient_profile_builder.h"
 
+#include "common/packedcolumn.h"
+
 #include "common/csv.h"
 #include "common/numbertext.h"
 
@@ -17,6 +19,7 @@
 #include <QUuid>
 
 #include <algorithm>
+#include <map>
 
 namespace velmo {
 
@@ -242,11 +245,34 @@ bool writeProfile(const QString &databasePath, const std::vector<Definition> &de
                 fails(q.exec(), food.name);
             }
         }
-        // A ranking reads one nutrient of every food of a category: from this index alone.
+        // A ranking reads one nutrient of every food of a category: each as one column by row.
         fails(!ok
-                  || q.exec(QStringLiteral("CREATE INDEX valori_per_nutriente ON valori_nutrienti "
-                                           "(nutriente, categoria, riga, valore)")),
-              QStringLiteral("valori_per_nutriente"));
+                  || (q.exec(QStringLiteral("CREATE TABLE colonne_nutrienti (nutriente INTEGER NOT NULL, categoria "
+                                            "INTEGER NOT NULL, valori BLOB NOT NULL, PRIMARY KEY (nutriente, "
+                                            "categoria)) WITHOUT ROWID"))
+                      && q.prepare(QStringLiteral("INSERT INTO colonne_nutrienti VALUES (?,?,?)"))),
+              QStringLiteral("colonne_nutrienti"));
+        for (const Definition &d : definitions) {
+            if (d.source == 0)
+                continue;
+            std::map<int, std::vector<std::optional<double>>> columns;
+            for (const ProfileFood &food : foods) {
+                std::vector<std::optional<double>> &column = columns[food.category];
+                if (column.size() <= static_cast<std::size_t>(food.row))
+                    column.resize(static_cast<std::size_t>(food.row) + 1);
+                const QHash<int, QString> &profile = values[food.ndb];
+                if (const auto value = profile.constFind(d.source); value != profile.cend())
+                    column[static_cast<std::size_t>(food.row)] = readPlainDecimal(*value);
+            }
+            for (const auto &[category, column] : columns) {
+                if (!ok)
+                    break;
+                q.addBindValue(d.source);
+                q.addBindValue(category);
+                q.addBindValue(packDoubles(column));
+                fails(q.exec(), d.key);
+            }
+        }
         fails(!ok || q.exec(QStringLiteral("COMMIT")), databasePath);
         q.finish();
         db.close();

@@ -49,6 +49,9 @@ bool searchOrder(const SearchableFood &a, const SearchableFood &b);
 // sorts the names at run time.
 inline constexpr QLatin1StringView kSearchIndexTable{"ricerca_alimenti"};
 inline constexpr QLatin1StringView kEnglishSearchIndexTable{"ricerca_alimenti_inglese"};
+// Each category's names (`nomi`) and foods' places in the Italian index (`posizioni`), each a
+// packed column by row (common/packedcolumn.h).
+inline constexpr QLatin1StringView kCategoryColumnTable{"colonne_categorie"};
 // Beside them, the common names of the foods (data/sinonimi.csv): key, common name, category, row.
 // They are Italian words, so only the Italian search reads them.
 inline constexpr QLatin1StringView kSynonymIndexTable{"ricerca_sinonimi"};

@@ -4,13 +4,15 @@
 #include "meal/nutrientranking.h"
 
 #include "catalogue/foodcategory.h"
+#include "catalogue/foodsearch.h"
+#include "common/packedcolumn.h"
 
 #include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 
 #include <array>
-#include <cstdint>
+#include <initializer_list>
 #include <utility>
 
 namespace velmo {
@@ -29,25 +31,14 @@ std::optional<double> optionalValue(const QVariant &value)
     return value.isNull() ? std::nullopt : std::optional(value.toDouble());
 }
 
-// The shipped foods of one category by their row in its table (each food's rowid less one).
-QSqlQuery shippedNamesQuery(const QSqlDatabase &database, int category)
+// One packed column of the category: a nutrient's values, or the foods' places in the search.
+QSqlQuery columnQuery(const QSqlDatabase &database, const QString &statement, std::initializer_list<int> bound)
 {
     QSqlQuery q(database);
     q.setForwardOnly(true);
-    // The table's name comes from the fixed category list.
-    q.prepare(QStringLiteral("SELECT rowid - 1, alimenti FROM %1").arg(foodCategory(category).table));
-    return q;
-}
-
-// Their nutrient and energy values, read from the index by nutrient alone.
-QSqlQuery shippedValuesQuery(const QSqlDatabase &database, int category, int sourceNumber)
-{
-    QSqlQuery q(database);
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT riga, nutriente, valore FROM valori_nutrienti "
-                             "WHERE nutriente IN (?, ?) AND categoria = ?"));
-    for (const int bound : {sourceNumber, kEnergySource, category})
-        q.addBindValue(bound);
+    q.prepare(statement);
+    for (const int value : bound)
+        q.addBindValue(value);
     return q;
 }
 
@@ -59,45 +50,51 @@ QString unreadable(const QSqlQuery &q)
         .arg(q.lastError().text());
 }
 
-// Appends the shipped foods of `category` with their values; false, with the reason, when the
-// database cannot be read.
+// The column's blob, empty when the category has none (no food of it has a value of the nutrient);
+// false, with the reason, when the database cannot be read.
+bool readColumn(QSqlQuery q, QByteArray *column, QString *error)
+{
+    if (!q.exec()) {
+        *error = unreadable(q);
+        return false;
+    }
+    *column = q.next() ? q.value(0).toByteArray() : QByteArray();
+    return true;
+}
+
+// Appends the shipped foods of `category` with their values and their places in the search order;
+// false, with the reason, when the database cannot be read.
 bool readShipped(const QSqlDatabase &database, int category, int sourceNumber, std::vector<RankingFood> &foods,
                  QString *error)
 {
-    QSqlQuery names = shippedNamesQuery(database, category);
+    static const QString valuesStatement = QStringLiteral(
+        "SELECT valori FROM colonne_nutrienti WHERE nutriente = ? AND categoria = ?");
+    QSqlQuery names = columnQuery(
+        database, QStringLiteral("SELECT nomi, posizioni FROM %1 WHERE categoria = ?").arg(kCategoryColumnTable),
+        {category});
+    QByteArray values, energy;
+    if (!readColumn(columnQuery(database, valuesStatement, {sourceNumber, category}), &values, error)
+        || !readColumn(columnQuery(database, valuesStatement, {kEnergySource, category}), &energy, error))
+        return false;
     if (!names.exec()) {
         *error = unreadable(names);
         return false;
     }
-    const std::size_t first = foods.size();
-    std::vector<std::size_t> byRow;
-    while (names.next()) {
-        const qint64 row = names.value(0).toLongLong();
-        if (row < 0)
-            continue;
-        if (static_cast<std::size_t>(row) >= byRow.size())
-            byRow.resize(static_cast<std::size_t>(row) + 1, SIZE_MAX);
-        byRow[static_cast<std::size_t>(row)] = foods.size();
-        foods.push_back({{category, names.value(1).toString()}, QString(), std::nullopt, std::nullopt});
-    }
-    QSqlQuery values = shippedValuesQuery(database, category, sourceNumber);
-    if (!values.exec()) {
-        foods.resize(first);
-        *error = unreadable(values);
+    if (!names.next())
+        return true;  // a category without foods
+    const std::optional<QStringList> texts = packedTexts(names.value(0).toByteArray());
+    const QByteArray positions = names.value(1).toByteArray();
+    if (!texts) {
+        *error = unreadable(names);
         return false;
     }
-    while (values.next()) {
-        const qint64 row = values.value(0).toLongLong();
-        if (row < 0 || static_cast<std::size_t>(row) >= byRow.size()
-            || byRow[static_cast<std::size_t>(row)] == SIZE_MAX)
-            continue;
-        RankingFood &food = foods[byRow[static_cast<std::size_t>(row)]];
-        // The energy may be the nutrient ranked too.
-        const double value = values.value(2).toDouble();
-        if (values.value(1).toInt() == sourceNumber)
-            food.value = value;
-        if (values.value(1).toInt() == kEnergySource)
-            food.kcal = value;
+    foods.reserve(foods.size() + static_cast<std::size_t>(texts->size()));
+    for (std::size_t row = 0; row < static_cast<std::size_t>(texts->size()); ++row) {
+        foods.push_back({{category, texts->at(static_cast<qsizetype>(row))},
+                         QString(),
+                         packedDouble(values, row),
+                         packedDouble(energy, row)});
+        foods.back().searchPosition = packedInteger(positions, row).value_or(-1);
     }
     return true;
 }

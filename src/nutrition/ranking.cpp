@@ -26,6 +26,11 @@ void rankFoods(std::vector<RankingFood> &foods, RankingBasis basis,
             return a.ranked.has_value();
         return a.ranked && *a.ranked > *b.ranked;
     };
+    const auto withKey = [&](RankingFood &f) -> const RankingFood & {
+        if (f.orderKey.isEmpty() && keyOf)
+            f.orderKey = keyOf(f.food.name);
+        return f;
+    };
     const auto byName = [](const RankingFood &a, const RankingFood &b) {
         // Compared code unit by code unit, as the food search does.
         if (const int byKey = QStringView(a.orderKey).compare(QStringView(b.orderKey)); byKey != 0)
@@ -35,15 +40,35 @@ void rankFoods(std::vector<RankingFood> &foods, RankingBasis basis,
         return a.food.category < b.food.category;
     };
     std::sort(foods.begin(), foods.end(), byValue);
+    std::vector<RankingFood> unplaced, merged;
     for (auto first = foods.begin(); first != foods.end();) {
         const auto last = std::find_if(first + 1, foods.end(),
                                        [&](const RankingFood &f) { return byValue(*first, f); });
         if (last - first > 1) {
-            if (keyOf)
-                for (auto f = first; f != last; ++f)
-                    if (f->orderKey.isEmpty())
-                        f->orderKey = keyOf(f->food.name);
-            std::sort(first, last, byName);
+            // The foods with a place in the search's order first, sorted by it; the others sorted
+            // by name, each put where a binary search among the first finds it.
+            const auto placed = std::stable_partition(first, last,
+                                                      [](const RankingFood &f) { return f.searchPosition >= 0; });
+            std::sort(first, placed,
+                      [](const RankingFood &a, const RankingFood &b) { return a.searchPosition < b.searchPosition; });
+            if (placed != last) {
+                unplaced.assign(std::make_move_iterator(placed), std::make_move_iterator(last));
+                for (RankingFood &f : unplaced)
+                    withKey(f);
+                std::sort(unplaced.begin(), unplaced.end(), byName);
+                merged.clear();
+                auto next = first;
+                for (RankingFood &food : unplaced) {
+                    const auto at = std::upper_bound(next, placed, food, [&](const RankingFood &f, RankingFood &p) {
+                        return byName(f, withKey(p));
+                    });
+                    merged.insert(merged.end(), std::make_move_iterator(next), std::make_move_iterator(at));
+                    merged.push_back(std::move(food));
+                    next = at;
+                }
+                merged.insert(merged.end(), std::make_move_iterator(next), std::make_move_iterator(placed));
+                std::move(merged.begin(), merged.end(), first);
+            }
         }
         first = last;
     }

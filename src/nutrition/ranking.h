@@ -25,6 +25,9 @@ struct RankingFood {
     std::optional<double> value;     // the nutrient per 100 g of edible part
     std::optional<double> kcal;      // the energy per 100 g of edible part
     std::optional<double> ranked{};  // filled by rankFoods: what the food is ranked by
+    // The food's place in the food search's order, where the food database knows it (the shipped
+    // foods); -1 when the food is placed by its orderKey.
+    int searchPosition = -1;
 };
 
 // What the food is ranked by: its value per 100 g, or per 100 kcal of it (unknown when the food's
@@ -34,8 +37,10 @@ std::optional<double> rankedValue(const RankingFood &food, RankingBasis basis);
 // Orders the foods richest first by `basis`, the foods whose ranked value is unknown last; foods
 // of equal value, and the unknown ones among themselves, in the order of the food search (search
 // key, exact name, category), so that a list reads the same on every machine and in every locale.
-// A food whose orderKey is empty gets it from `keyOf` when it has to be compared by name (foods of
-// equal value are few, so the keys are made for them alone).
+// Foods that both have a searchPosition are compared by it alone; a food whose orderKey is empty
+// gets it from `keyOf` when it has to be compared by name, so keys are made only for the foods
+// that tie with one that has no position, and among those only for as few as a binary search
+// needs.
 void rankFoods(std::vector<RankingFood> &foods, RankingBasis basis,
                const std::function<QString(const QString &name)> &keyOf = {});
 

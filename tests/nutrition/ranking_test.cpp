@@ -34,7 +34,8 @@ TEST(FoodRanking, RichestFirstUnknownLastTiesInSearchOrder)
 {
     using R = std::tuple<const char *, int, double, double>;
     // clang-format off
-    const struct { int line; std::vector<R> foods; RankingBasis basis; const char *order; } cases[] = {
+    // `placed`: the foods' places in the search order, where the database knows them (-1: none).
+    const struct { int line; std::vector<R> foods; RankingBasis basis; const char *order; std::vector<int> placed = {}; } cases[] = {
         {__LINE__, {{"a", 0, 1, 50}, {"b", 0, 3, 50}, {"c", 0, 2, 50}}, RankingBasis::Per100g, "b0 c0 a0"},
         {__LINE__, {{"a", 0, kNone, 50}, {"c", 0, 0, 50}, {"b", 0, kNone, 9}}, RankingBasis::Per100g, "c0 a0 b0"},
         {__LINE__, {{"d", 0, 2, 50}, {"c", 1, 2, 50}, {"c", 0, 2, 50}, {"C", 0, 2, 50}}, RankingBasis::Per100g, "C0 c0 c1 d0"},
@@ -42,11 +43,16 @@ TEST(FoodRanking, RichestFirstUnknownLastTiesInSearchOrder)
         {__LINE__, {{"a", 0, 10, 400}, {"b", 0, 4, 100}, {"c", 0, 1, 40}}, RankingBasis::Per100kcal, "b0 a0 c0"},
         {__LINE__, {{"a", 0, 10, kNone}, {"b", 0, 1, 0}, {"c", 0, 1, 200}, {"d", 0, kNone, 100}}, RankingBasis::Per100kcal, "c0 a0 b0 d0"},
         {__LINE__, {}, RankingBasis::Per100kcal, ""},
+        {__LINE__, {{"a", 0, 1, 50}, {"b", 0, 1, 50}, {"c", 0, 1, 50}}, RankingBasis::Per100g, "b0 c0 a0", {2, 0, 1}},
+        {__LINE__, {{"d", 16, 1, 50}, {"c", 0, 1, 50}, {"b", 16, 1, 50}, {"a", 0, 1, 50}, {"e", 0, 5, 50}}, RankingBasis::Per100g, "e0 a0 b16 c0 d16", {-1, 1, -1, 0, 2}},
+        {__LINE__, {{"a", 16, 1, 50}, {"b", 0, 1, 50}, {"c", 0, 1, 50}}, RankingBasis::Per100g, "a16 b0 c0", {-1, 0, 1}},
     };
     // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         std::vector<RankingFood> foods = foodsOf(c.foods);
+        for (std::size_t i = 0; i < c.placed.size(); ++i)
+            foods[i].searchPosition = c.placed[i];
         rankFoods(foods, c.basis);
         QStringList order;
         for (const RankingFood &f : foods)
