@@ -66,6 +66,9 @@ const ChoiceCase kChoices[] = {
     {__LINE__, E, false, 40, false, false, u"FE", u"PRI", 11, 11, 6, kNone},
     {__LINE__, E, false, 10, false, false, u"VITD", u"AI", 15, 15, kNone, 50},
     {__LINE__, E, true, 30, true, false, u"FOLDFE", u"AI", 600, 600, 250, kNone},
+    {__LINE__, E, false, 5, false, false, u"ZN", u"PRI", 5.5, 5.5, kNone, kNone},
+    {__LINE__, E, true, 7.0 / 12, false, false, u"FE", u"PRI", 11, 11, kNone, kNone},
+    {__LINE__, E, false, 0.5, false, false, u"FE", u"", kNone, kNone, kNone, kNone},
 };
 
 std::optional<double> expected(double v)
