@@ -110,7 +110,8 @@ IntakeStatus intakeStatus(const std::optional<ReferenceValue> &reference, std::o
     return *amount < *r.minimum ? IntakeStatus::BelowReference : IntakeStatus::Reached;
 }
 
-QString nutrientProfileCsv(const Nutrients &nutrients, const NutrientProfile &profile, const ReferenceFor &reference)
+QString nutrientProfileCsv(const Nutrients &nutrients, const NutrientProfile &profile, const ReferenceFor &reference,
+                           const std::vector<MissingNutrient> &missing)
 {
     QString text = csvRecord({QStringLiteral("chiave"), QStringLiteral("nutriente"), QStringLiteral("unita"),
                               QStringLiteral("quantita"), QStringLiteral("limite_inferiore"),
@@ -121,10 +122,14 @@ QString nutrientProfileCsv(const Nutrients &nutrients, const NutrientProfile &pr
                            r.amount->lowerBound ? QStringLiteral("1") : QStringLiteral("0"),
                            QString::number(r.amount->foodsLacking), r.referenceCsv,
                            r.reference ? r.reference->kind : QString(), r.percent, r.upper});
+    for (const MissingNutrient &m : missing)
+        text += csvRecord({m.key, m.name, m.unit, QString(), QStringLiteral("0"), QString(), m.referenceCsv, m.kind,
+                           QString(), m.upperCsv});
     return text;
 }
 
-QString missingNutrientsText(const ReferenceIntakes &intakes, const IntakePerson &person)
+std::vector<MissingNutrient> missingNutrients(const ReferenceIntakes &intakes, const IntakePerson &person,
+                                              const QLocale &locale)
 {
     static const std::array<std::pair<const char *, const char *>, 6> kNames{{
         {"ID", QT_TRANSLATE_NOOP("NutrientReport", "Iodio")},
@@ -134,26 +139,39 @@ QString missingNutrientsText(const ReferenceIntakes &intakes, const IntakePerson
         {"MO", QT_TRANSLATE_NOOP("NutrientReport", "Molibdeno")},
         {"CR", QT_TRANSLATE_NOOP("NutrientReport", "Cromo")},
     }};
-    const QLocale locale;
-    QString text;
+    // As many decimals as the table's value has, at most two.
+    const auto decimalsOf = [](double shown) {
+        return shown == std::floor(shown) ? 0 : (shown * 10 == std::floor(shown * 10) ? 1 : 2);
+    };
+    std::vector<MissingNutrient> missing;
     for (const auto &[key, name] : kNames) {
         const auto found = intakes.find(person, QString::fromLatin1(key));
         if (!found || !found->reference)
             continue;
-        ReferenceValue value{found->reference->value.minimum,
-                             found->reference->value.maximum,
-                             intakeKindName(found->reference->kind),
-                             std::nullopt,
-                             QString(),
-                             std::nullopt};
-        // As many decimals as the table's value has, at most two.
-        const double shown = value.minimum ? *value.minimum : value.maximum.value_or(0);
-        const int decimals = shown == std::floor(shown) ? 0 : (shown * 10 == std::floor(shown * 10) ? 1 : 2);
-        text += QStringLiteral("  %1  %2 %3 %4  %5\n")
-                    .arg(QCoreApplication::translate("NutrientReport", name), value.kind,
-                         referenceTexts(value, decimals, locale).first, found->unit(),
-                         ReferenceIntakes::missingFromFoodsText());
+        const ReferenceValue value{found->reference->value.minimum,
+                                   found->reference->value.maximum,
+                                   intakeKindName(found->reference->kind),
+                                   std::nullopt,
+                                   QString(),
+                                   std::nullopt};
+        const auto [text, csv] = referenceTexts(
+            value, decimalsOf(value.minimum ? *value.minimum : value.maximum.value_or(0)), locale);
+        QString upper;
+        if (found->upperLevel && found->upperLevel->value.maximum)
+            upper = formatDecimals(*found->upperLevel->value.maximum, decimalsOf(*found->upperLevel->value.maximum),
+                                   locale);
+        missing.push_back({QString::fromLatin1(key), QCoreApplication::translate("NutrientReport", name), value.kind,
+                           text, csv, found->unit(), upper});
     }
+    return missing;
+}
+
+QString missingNutrientsText(const std::vector<MissingNutrient> &missing)
+{
+    QString text;
+    for (const MissingNutrient &m : missing)
+        text += QStringLiteral("  %1  %2 %3 %4  %5\n")
+                    .arg(m.name, m.kind, m.referenceText, m.unit, ReferenceIntakes::missingFromFoodsText());
     return text.isEmpty() ? text
                           : QCoreApplication::translate("NutrientReport", "Non disponibili nei dati degli alimenti")
                                 + u'\n' + text;

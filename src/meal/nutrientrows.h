@@ -54,12 +54,22 @@ IntakeStatus intakeStatus(const std::optional<ReferenceValue> &reference, std::o
 
 // The profile as CSV (RFC 4180), with the header
 // chiave,nutriente,unita,quantita,limite_inferiore,alimenti_senza_valore,riferimento,tipo,percentuale,limite_massimo
-// and numbers as the meal's CSV writes them (the user's decimal separator, no groups).
+// and numbers as the meal's CSV writes them (the user's decimal separator, no groups). The
+// nutrients the food data lack follow, each with its reference and empty amount, share and count.
+struct MissingNutrient;
 QString nutrientProfileCsv(const Nutrients &nutrients, const NutrientProfile &profile,
-                           const ReferenceFor &reference = {});
+                           const ReferenceFor &reference = {}, const std::vector<MissingNutrient> &missing = {});
 
-// The nutrients with a reference for `person` that the food data do not give (iodine, biotin...):
-// one line each with the reference and the words that say so; empty when there are none.
-QString missingNutrientsText(const ReferenceIntakes &intakes, const IntakePerson &person);
+// A nutrient with a reference for a person that the food data do not give (iodine, biotin...).
+struct MissingNutrient {
+    QString key, name, kind;
+    QString referenceText, referenceCsv;  // as referenceTexts writes them
+    QString unit;
+    QString upperCsv;  // the UL, empty without one
+};
+std::vector<MissingNutrient> missingNutrients(const ReferenceIntakes &intakes, const IntakePerson &person,
+                                              const QLocale &locale);
+// The same as lines, each with the words that say so; empty when there are none.
+QString missingNutrientsText(const std::vector<MissingNutrient> &missing);
 
 }  // namespace velmo

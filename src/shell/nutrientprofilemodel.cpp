@@ -186,6 +186,7 @@ void NutrientProfileModel::refresh()
     rows_.clear();
     lines_.clear();
     missingText_.clear();
+    missing_.clear();
     shownNames_.clear();
     reference_ = {};
     QString error;
@@ -202,7 +203,8 @@ void NutrientProfileModel::refresh()
         const ReferenceIntakes *intakes = person_ ? ReferenceIntakes::shipped(&error) : nullptr;
         if (intakes) {
             reference_ = referenceLookup(*intakes, *person_, *nutrients_);
-            missingText_ = missingNutrientsText(*intakes, *person_);
+            missing_ = missingNutrients(*intakes, *person_, QLocale());
+            missingText_ = missingNutrientsText(missing_);
         }
         rows_ = nutrientRowTexts(*nutrients_, profile_, reference_, QLocale());
         std::optional<NutrientGroup> group;
@@ -282,7 +284,7 @@ QString NutrientProfileModel::tabSeparated() const
 
 QString NutrientProfileModel::csv() const
 {
-    return nutrients_ && !rows_.empty() ? nutrientProfileCsv(*nutrients_, profile_, reference_) : QString();
+    return nutrients_ && !rows_.empty() ? nutrientProfileCsv(*nutrients_, profile_, reference_, missing_) : QString();
 }
 
 bool NutrientProfileModel::exportCsv()

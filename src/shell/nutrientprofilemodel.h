@@ -99,6 +99,7 @@ private:
     std::vector<int> lines_;  // the table's rows: an index in rows_, or -1 - group for a heading
     QString subjectText_;
     QString missingText_;
+    std::vector<MissingNutrient> missing_;
 };
 
 }  // namespace velmo

@@ -99,7 +99,8 @@ const ProcessCase kCases[] = {
     {__LINE__, {"--nutrienti", "--csv", "--sesso", "F", "--anni", "30"}, "Cereali e derivati;Pane tipo italiano;80\n",
      Feed::Pipe, kEn, Db::Shipped, 0, "\r\nEN_CHO,[^\r]*,45-60,RI,,\r\n[\\s\\S]*"
      "\r\nFIB_1000KCAL,[^\r]*,12.6-16.7,RI,,\r\n[\\s\\S]*\r\nEN_FASAT,[^\r]*,<10,SDT,,"
-     "\r\nCA,Calcio,mg,62,0,0,1000,PRI,6,2500\r\nFE,Ferro,mg,2.4,0,0,18.0,PRI,13,\r\n[\\s\\S]*\r\nNA,Sodio,mg,440,0,0,1500,AI,29,\r\n", "", 0},
+     "\r\nCA,Calcio,mg,62,0,0,1000,PRI,6,2500\r\nFE,Ferro,mg,2.4,0,0,18.0,PRI,13,\r\n[\\s\\S]*\r\nNA,Sodio,mg,440,0,0,1500,AI,29,\r\n"
+     "[\\s\\S]*\r\nID,[^,\r]+,µg,,0,,150,AI,,600\r\n", "", 0},
     {__LINE__, {"--nutrienti", "--sesso", "F", "--anni", "30", "--gravidanza"}, "Cereali e derivati;Pane tipo italiano;80\n",
      Feed::Pipe, kIt, Db::Shipped, 0, "\n  Ferro +2,4 mg +PRI 27,0 mg +9 %\n[\\s\\S]*\n  Iodio  AI 200 µg  non disponibile nei dati degli alimenti\n", "", 0},
     {__LINE__, {"--nutrienti", "--csv", "--sesso", "M", "--anni", "70", "--riferimento", "efsa"}, "Cereali e derivati;Pane tipo italiano;80\n",

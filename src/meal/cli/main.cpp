@@ -240,10 +240,11 @@ std::optional<QString> nutrientReport(const MealComposer &composer, const QSqlDa
         return std::nullopt;
     const NutrientProfile profile = nutrientProfile(*nutrients, *meal);
     const ReferenceFor lookup = intakes ? referenceLookup(*intakes, *command.person, *nutrients) : ReferenceFor();
+    const std::vector<MissingNutrient> missing = intakes ? missingNutrients(*intakes, *command.person, QLocale())
+                                                         : std::vector<MissingNutrient>();
     if (command.csv)
-        return nutrientProfileCsv(*nutrients, profile, lookup);
-    return u'\n' + nutrientProfileText(*nutrients, profile, lookup)
-           + (intakes ? missingNutrientsText(*intakes, *command.person) : QString());
+        return nutrientProfileCsv(*nutrients, profile, lookup, missing);
+    return u'\n' + nutrientProfileText(*nutrients, profile, lookup) + missingNutrientsText(missing);
 }
 
 // The meal of the file, computed through the window's own table, as a table or CSV.
