@@ -119,6 +119,60 @@ Details: %1</translation>
     </message>
 </context>
 <context>
+    <name>DayFile</name>
+    <message>
+        <source>più di dodici alimenti nel pasto %1: la tabella del pasto ha %2 righe; lettura interrotta</source>
+        <translation>more than twelve foods in the meal %1: the meal table has %2 rows; reading stopped</translation>
+    </message>
+    <message>
+        <source>più di %1 pasti: un giorno ne ha al massimo %1; lettura interrotta</source>
+        <translation>more than %1 meals: a day has at most %1; reading stopped</translation>
+    </message>
+    <message>
+        <source>manca &quot;]&quot; alla fine della riga: un pasto inizia con una riga [Nome del pasto]</source>
+        <translation>&quot;]&quot; is missing at the end of the line: a meal starts with a line [Meal name]</translation>
+    </message>
+    <message>
+        <source>il pasto %1 c&apos;è già alla riga %2: i pasti di un giorno hanno nomi diversi</source>
+        <translation>the meal %1 is already on line %2: the meals of a day have different names</translation>
+    </message>
+    <message>
+        <source>manca il nome del pasto tra &quot;[&quot; e &quot;]&quot;</source>
+        <translation>the meal&apos;s name is missing between &quot;[&quot; and &quot;]&quot;</translation>
+    </message>
+    <message>
+        <source>il nome del pasto %1 è più lungo di %2 caratteri</source>
+        <translation>the meal name %1 is longer than %2 characters</translation>
+    </message>
+    <message>
+        <source>il nome del pasto %1 contiene &quot;]&quot; o un carattere di controllo</source>
+        <translation>the meal name %1 holds &quot;]&quot; or a control character</translation>
+    </message>
+    <message>
+        <source>il nome del pasto %1 inizia o finisce con spazi</source>
+        <translation>the meal name %1 begins or ends with blanks</translation>
+    </message>
+</context>
+<context>
+    <name>DayReport</name>
+    <message>
+        <source>(pasto senza nome)</source>
+        <translation>(meal without a name)</translation>
+    </message>
+    <message>
+        <source>Pasto</source>
+        <translation>Meal</translation>
+    </message>
+    <message>
+        <source>Quota: % energia del giorno</source>
+        <translation>Share: % of the day&apos;s energy</translation>
+    </message>
+    <message>
+        <source>Totali del giorno</source>
+        <translation>Totals of the day</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>Attenzione</source>
@@ -762,6 +816,41 @@ Keep these values?</translation>
         <source>Alimento</source>
         <translation>Food</translation>
     </message>
+    <message>
+        <source>Totale del giorno</source>
+        <translation>Total of the day</translation>
+    </message>
+    <message>
+        <source>Pasto</source>
+        <translation>Meal</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+</context>
+<context>
+    <name>MealDay</name>
+    <message>
+        <source>Colazione</source>
+        <translation>Breakfast</translation>
+    </message>
+    <message>
+        <source>Spuntino</source>
+        <translation>Morning snack</translation>
+    </message>
+    <message>
+        <source>Pranzo</source>
+        <translation>Lunch</translation>
+    </message>
+    <message>
+        <source>Merenda</source>
+        <translation>Afternoon snack</translation>
+    </message>
+    <message>
+        <source>Cena</source>
+        <translation>Dinner</translation>
+    </message>
 </context>
 <context>
     <name>MealDay</name>
@@ -1240,6 +1329,24 @@ With codes 1 and 2 nothing is printed on standard output.
   --lingua it|en  the language of the messages and of this help: it Italian, en English
             (without it, that of LANGUAGE or of the user&apos;s locale); goes with any other option
   -h, --help  shows this help
+
+</translation>
+    </message>
+    <message>
+        <source>Una giornata: una riga [Nome] (per esempio [Colazione]) inizia un pasto; al massimo %1 pasti,
+con nomi diversi di al massimo %2 caratteri, ognuno di al massimo dodici alimenti; gli
+alimenti prima della prima riga [Nome] formano un pasto senza nome. Di una giornata stampa la
+tabella di ogni pasto sotto il suo nome, poi i totali del giorno con la quota dell&apos;energia di
+ogni pasto; con --csv una colonna Pasto in testa e la riga &quot;Totale del giorno&quot;; con
+--fabbisogno il confronto di ogni pasto e del giorno; con --nutrienti il profilo del giorno.
+
+</source>
+        <translation>A day: a line [Name] (for example [Colazione]) starts a meal; at most %1 meals, with
+different names of at most %2 characters, each of at most twelve foods; the foods before the
+first [Name] line make a meal without a name. For a day it prints each meal&apos;s table under its
+name, then the day&apos;s totals with each meal&apos;s share of the energy; with --csv a Meal column
+in front and the line &quot;Total of the day&quot;; with --fabbisogno each meal and the day against
+the requirement; with --nutrienti the day&apos;s profile.
 
 </translation>
     </message>
@@ -2015,6 +2122,14 @@ Printer error</translation>
         <source>Glucidi: % energia</source>
         <translation>Carbohydrate: % energy</translation>
     </message>
+    <message>
+        <source>Giorno %1 kcal = %2 % di %3 kcal</source>
+        <translation>Day %1 kcal = %2 % of %3 kcal</translation>
+    </message>
+    <message>
+        <source>Giorno %1 kcal = %2 % di %3 kcal · Protidi %4 % Lipidi %5 % Glucidi %6 % dell&apos;energia</source>
+        <translation>Day %1 kcal = %2 % of %3 kcal · Protein %4 % Fat %5 % Carbohydrate %6 % of energy</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>
@@ -2185,6 +2300,10 @@ Details: %2</translation>
     <message>
         <source>impossibile leggere lo standard input: indicare il pasto come FILE</source>
         <translation>cannot read standard input: give the meal as FILE</translation>
+    </message>
+    <message>
+        <source>nessun alimento da calcolare: i pasti del giorno sono vuoti</source>
+        <translation>no food to compute: the day&apos;s meals are empty</translation>
     </message>
 </context>
 <context>

@@ -8,15 +8,25 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace velmo {
 
-std::vector<QStringList> mealReportLines(const MealGrid &grid)
+namespace {
+
+QStringList reportHeading()
 {
-    std::vector<QStringList> lines;
     QStringList heading{QCoreApplication::translate("MealCsv", "Alimento")};
     for (const QString &h : valueColumnHeadings())
         heading.append(h);
-    lines.push_back(heading);
+    return heading;
+}
+
+}  // namespace
+
+std::vector<QStringList> mealReportLines(const MealGrid &grid)
+{
+    std::vector<QStringList> lines{reportHeading()};
     for (int r = 0; r < kMealRows; ++r) {
         if (grid.row(r).lock != 1)
             continue;
@@ -32,6 +42,60 @@ std::vector<QStringList> mealReportLines(const MealGrid &grid)
     return lines;
 }
 
+namespace {
+
+// Numbers of a value line without groups, as a spreadsheet reads them.
+QStringList ungrouped(const QStringList &cells, const QLocale &locale)
+{
+    QStringList numbers;
+    for (const QString &cell : cells)
+        numbers.append(ungroupedNumberText(cell, locale));
+    return numbers;
+}
+
+QStringList totalsCells(const MealTotals &totals)
+{
+    return QStringList(totals.texts.cbegin(), totals.texts.cend());
+}
+
+QStringList comparisonCells(const MealTotals &totals, std::optional<double> requirementKcal, const QLocale &locale)
+{
+    const auto comparison = requirementKcal ? compareWithRequirement(totals, *requirementKcal, locale) : std::nullopt;
+    return comparison ? comparisonCsvCells(*comparison, locale) : QStringList();
+}
+
+// The lines of one day, each headed by `front` (the date, or nothing).
+void appendDay(QStringList &records, const QStringList &front, const std::vector<NamedMealGrid> &meals,
+               std::optional<double> requirementKcal, const QLocale &locale)
+{
+    const QStringList none(requirementKcal ? comparisonCsvHeadings().size() : 0, QString());
+    for (const NamedMealGrid &meal : meals) {
+        const QStringList head = front + QStringList{spreadsheetSafeText(meal.name)};
+        const std::vector<QStringList> lines = mealReportLines(*meal.grid);
+        for (std::size_t i = 1; i + 1 < lines.size(); ++i)
+            records.append(csvRecord(head + QStringList{spreadsheetSafeText(lines[i][0])}
+                                     + ungrouped(lines[i].mid(1), locale) + none));
+        records.append(csvRecord(head + QStringList{totalsCaption()}
+                                 + ungrouped(totalsCells(meal.grid->totals()), locale)
+                                 + comparisonCells(meal.grid->totals(), requirementKcal, locale)));
+    }
+    const MealTotals day = dayTotals(meals);
+    records.append(csvRecord(front + QStringList{QString(), dayTotalsCaption()} + ungrouped(totalsCells(day), locale)
+                             + comparisonCells(day, requirementKcal, locale)));
+}
+
+QString headingRecord(const QStringList &front, std::optional<double> requirementKcal)
+{
+    QStringList heading = front;
+    for (const QString &h : reportHeading())
+        heading.append(h.trimmed());
+    if (requirementKcal)
+        heading.append(comparisonCsvHeadings());
+    return csvRecord(heading);
+}
+
+}  // namespace
+
 QString mealReportCsv(const MealGrid &grid, const std::optional<MealComparison> &comparison)
 {
     // A spreadsheet reads "1.234,56" as text but "1234,56" as a number: every value cell is
@@ -43,8 +107,7 @@ QString mealReportCsv(const MealGrid &grid, const std::optional<MealComparison> 
     // A personal food may be named "=1+1": the spreadsheet must show it, not compute it.
     for (std::size_t i = 1; i < lines.size(); ++i) {
         lines[i][0] = spreadsheetSafeText(lines[i][0]);
-        for (qsizetype c = 1; c < lines[i].size(); ++c)
-            lines[i][c] = ungroupedNumberText(lines[i][c], locale);
+        lines[i] = QStringList{lines[i][0]} + ungrouped(lines[i].mid(1), locale);
     }
     if (comparison) {
         lines.front().append(comparisonCsvHeadings());
@@ -57,6 +120,51 @@ QString mealReportCsv(const MealGrid &grid, const std::optional<MealComparison> 
     for (const QStringList &line : lines)
         text += csvRecord(line);
     return text;
+}
+
+MealTotals dayTotals(const std::vector<NamedMealGrid> &meals)
+{
+    const QLocale locale;
+    MealTotals totals;
+    for (std::size_t c = 0; c < totals.texts.size(); ++c) {
+        double sum = 0.0;
+        for (const NamedMealGrid &meal : meals)
+            sum += readLocaleNumberOrZero(meal.grid->totals().texts[c], locale);
+        totals.texts[c] = formatPlain(sum, locale);
+    }
+    return totals;
+}
+
+std::vector<qint64> mealEnergyShares(const std::vector<NamedMealGrid> &meals)
+{
+    const QLocale locale;
+    std::vector<double> energies;
+    for (const NamedMealGrid &meal : meals)
+        energies.push_back(std::max(0.0, readLocaleNumberOrZero(meal.grid->totalText(MealColumn::Energy), locale)));
+    return wholePercentShares(energies);
+}
+
+QString dayTotalsCaption()
+{
+    return QCoreApplication::translate("MealCsv", "Totale del giorno");
+}
+
+QString dayReportCsv(const std::vector<NamedMealGrid> &meals, std::optional<double> requirementKcal)
+{
+    const QStringList front{QCoreApplication::translate("MealCsv", "Pasto")};
+    QStringList records{headingRecord(front, requirementKcal)};
+    appendDay(records, {}, meals, requirementKcal, QLocale());
+    return records.join(QString());
+}
+
+QString daysReportCsv(const std::vector<DatedMealGrids> &days, std::optional<double> requirementKcal)
+{
+    const QStringList front{QCoreApplication::translate("MealCsv", "Data"),
+                            QCoreApplication::translate("MealCsv", "Pasto")};
+    QStringList records{headingRecord(front, requirementKcal)};
+    for (const DatedMealGrids &day : days)
+        appendDay(records, {day.date.toString(Qt::ISODate)}, day.meals, requirementKcal, QLocale());
+    return records.join(QString());
 }
 
 }  // namespace velmo

@@ -3,6 +3,8 @@
 
 #include "meal/mealfile.h"
 
+#include "meal/mealfilelines.h"
+
 #include "catalogue/foodcategory.h"
 #include "common/csv.h"
 #include "common/inputecho.h"
@@ -84,21 +86,23 @@ QString mealFileField(const QString &text)
     return quoted ? csvQuoted(text) : text;
 }
 
-// The checks of one line of text, with its faults added to `file`.
-void readLine(int line, const QString &content, MealFile &file)
+}  // namespace
+
+void readFoodLine(int line, const QString &content, std::vector<MealFileEntry> &entries,
+                  std::vector<InputError> &errors)
 {
     QString fault;
     const std::optional<QStringList> split = splitQuotedLine(content, u';', &fault);
     if (!split) {
-        file.errors.push_back({line, fault});
+        errors.push_back({line, fault});
         return;
     }
     const QStringList &fields = *split;
     if (fields.size() != 3) {
-        file.errors.push_back({line, QCoreApplication::translate(
-                                         "MealFile", "attese tre voci separate da \";\" (categoria;alimento;grammi), "
-                                                     "trovate %1")
-                                         .arg(fields.size())});
+        errors.push_back({line, QCoreApplication::translate(
+                                    "MealFile", "attese tre voci separate da \";\" (categoria;alimento;grammi), "
+                                                "trovate %1")
+                                    .arg(fields.size())});
         return;
     }
     MealFileEntry entry;
@@ -109,9 +113,9 @@ void readLine(int line, const QString &content, MealFile &file)
 
     const auto found = findFoodCategory(category);
     if (category.isEmpty()) {
-        file.errors.push_back({line, QCoreApplication::translate("MealFile", "manca la categoria")});
+        errors.push_back({line, QCoreApplication::translate("MealFile", "manca la categoria")});
     } else if (!found) {
-        file.errors.push_back(
+        errors.push_back(
             {line, QCoreApplication::translate("MealFile", "categoria sconosciuta %1 (l'elenco delle categorie è in "
                                                            "velmo-pasto --help)")
                        .arg(echoInput(category))});
@@ -119,31 +123,36 @@ void readLine(int line, const QString &content, MealFile &file)
         entry.category = *found;
     }
     if (entry.food.isEmpty())
-        file.errors.push_back({line, QCoreApplication::translate("MealFile", "manca il nome dell'alimento")});
+        errors.push_back({line, QCoreApplication::translate("MealFile", "manca il nome dell'alimento")});
     if (entry.grams.isEmpty() || !MealGrid::allDigits(entry.grams)) {
-        file.errors.push_back(
+        errors.push_back(
             {line, QCoreApplication::translate("MealFile", "il peso lordo %1 non è un numero intero di grammi")
                        .arg(echoInput(entry.grams))});
     } else if (isZero(entry.grams)) {
         // The table would take a weight of 0 and drop the row at once: say so instead.
-        file.errors.push_back({line, QCoreApplication::translate(
-                                         "MealFile", "il peso lordo è 0: un alimento del pasto pesa almeno 1 grammo")});
+        errors.push_back({line, QCoreApplication::translate(
+                                    "MealFile", "il peso lordo è 0: un alimento del pasto pesa almeno 1 grammo")});
     } else if (!MealGrid::acceptsGrossText(entry.grams)) {
         // The window's gross-weight boxes take no more digits either.
-        file.errors.push_back(
+        errors.push_back(
             {line, QCoreApplication::translate("MealFile", "il peso lordo %1 è troppo grande (al massimo %2 cifre)")
                        .arg(echoInput(entry.grams), QString::number(kMaxGrossWeightDigits))});
     }
-    file.entries.push_back(entry);
+    entries.push_back(entry);
 }
+
+namespace {
 
 // Splits the input into lines as it arrives, a block at a time: memory stays at one block and
 // one line whatever the input, and reading ends as soon as the rest cannot change the verdict.
-class MealFileReader {
+class LineSplitter {
 public:
-    explicit MealFileReader(QIODevice &input) : input_(input) {}
+    LineSplitter(QIODevice &input, MealTextLines &lines, std::vector<InputError> &errors)
+        : input_(input), lines_(lines), errors_(errors)
+    {
+    }
 
-    MealFile read()
+    void read()
     {
         static constexpr qint64 kBlock = 64 * 1024;
         QByteArray block(kBlock, Qt::Uninitialized);
@@ -166,18 +175,13 @@ public:
             if (!stopped_ && total > kMaxMealFileBytes) {
                 // The line that was being read when the limit came may already be too long.
                 if (characters_ > kMaxLineLength)
-                    file_.errors.push_back({lineNumber_, lineTooLong()});
+                    errors_.push_back({lineNumber_, lineTooLong()});
                 stop(QCoreApplication::translate("MealFile",
                                                  "il testo supera 1 MB: non è un file di pasto; lettura interrotta"));
             }
         }
         if (!stopped_ && (!line_.isEmpty() || characters_ > 0))
             endLine();
-        if (file_.entries.empty() && file_.errors.empty())
-            file_.errors.push_back(
-                {0, QCoreApplication::translate(
-                        "MealFile", "nessun alimento da calcolare: il testo è vuoto o contiene solo commenti")});
-        return std::move(file_);
     }
 
 private:
@@ -225,19 +229,10 @@ private:
         if (line == 1 && content.startsWith(QChar(0xFEFF)))
             content = content.mid(1).trimmed();
         if (characters > kMaxLineLength) {
-            // Counted as a food line: the limit of twelve is about the lines the user wrote.
-            file_.errors.push_back({line, lineTooLong()});
-        } else if (content.isEmpty() || content.startsWith(u'#')) {
-            return;
-        } else {
-            readLine(line, content, file_);
-        }
-        if (++foodLines_ == kMealRows + 1) {
-            file_.errors.push_back({line, QCoreApplication::translate(
-                                              "MealFile", "più di dodici alimenti: la tabella del pasto ha %1 righe; "
-                                                          "lettura interrotta")
-                                              .arg(kMealRows)});
-            stopped_ = true;
+            errors_.push_back({line, lineTooLong()});
+            stopped_ = !lines_.line(line, std::nullopt);
+        } else if (!content.isEmpty() && !content.startsWith(u'#')) {
+            stopped_ = !lines_.line(line, content);
         }
     }
 
@@ -253,26 +248,70 @@ private:
 
     void stop(const QString &why)
     {
-        file_.errors.push_back({lineNumber_, why});
+        errors_.push_back({lineNumber_, why});
         stopped_ = true;
     }
 
     QIODevice &input_;
-    MealFile file_;
+    MealTextLines &lines_;
+    std::vector<InputError> &errors_;
     QByteArray line_;
     int characters_ = 0;
     int lineNumber_ = 1;
-    int foodLines_ = 0;
     bool afterCarriageReturn_ = false;
     bool stopped_ = false;
     Utf8Check utf8_;
 };
 
+// The foods of a meal file, one line each; a line too long to read counts as one, since the
+// limit of twelve is about the lines the user wrote.
+class MealFileLines : public MealTextLines {
+public:
+    explicit MealFileLines(MealFile &file) : file_(file) {}
+
+    bool line(int number, const std::optional<QString> &content) override
+    {
+        if (content)
+            readFoodLine(number, *content, file_.entries, file_.errors);
+        if (++foodLines_ <= kMealRows)
+            return true;
+        file_.errors.push_back({number, tooManyFoods()});
+        return false;
+    }
+
+private:
+    MealFile &file_;
+    int foodLines_ = 0;
+};
+
 }  // namespace
+
+void readMealTextLines(QIODevice &input, MealTextLines &lines, std::vector<InputError> &errors)
+{
+    LineSplitter(input, lines, errors).read();
+}
+
+InputError nothingToCompute()
+{
+    return {0, QCoreApplication::translate("MealFile",
+                                           "nessun alimento da calcolare: il testo è vuoto o contiene solo commenti")};
+}
+
+QString tooManyFoods()
+{
+    return QCoreApplication::translate("MealFile",
+                                       "più di dodici alimenti: la tabella del pasto ha %1 righe; lettura interrotta")
+        .arg(kMealRows);
+}
 
 MealFile readMealFile(QIODevice &input)
 {
-    return MealFileReader(input).read();
+    MealFile file;
+    MealFileLines lines(file);
+    readMealTextLines(input, lines, file.errors);
+    if (file.entries.empty() && file.errors.empty())
+        file.errors.push_back(nothingToCompute());
+    return file;
 }
 
 MealFile readMealFile(const QByteArray &bytes)

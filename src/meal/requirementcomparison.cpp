@@ -25,18 +25,25 @@ qint64 whole(double value)
     return roundHalfEvenToInteger(value).value_or(0);
 }
 
-std::array<qint64, 3> largestRemainderShares(const std::array<double, 3> &energies, double sum)
+}  // namespace
+
+std::vector<qint64> wholePercentShares(const std::vector<double> &parts)
 {
-    std::array<qint64, 3> shares{};
-    std::array<double, 3> remainders{};
+    double sum = 0.0;
+    for (double part : parts)
+        sum += part;
+    if (!(sum > 0.0) || !std::isfinite(sum))
+        return {};
+    std::vector<qint64> shares(parts.size(), 0);
+    std::vector<double> remainders(parts.size(), 0.0);
     qint64 given = 0;
-    for (std::size_t i = 0; i < 3; ++i) {
-        const double exact = energies[i] / sum * 100.0;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const double exact = parts[i] / sum * 100.0;
         shares[i] = static_cast<qint64>(std::floor(exact));
         remainders[i] = exact - static_cast<double>(shares[i]);
         given += shares[i];
     }
-    // Ties go to the earlier nutrient, so equal meals always read alike.
+    // Ties go to the earlier part, so equal meals always read alike.
     for (; given < 100; ++given) {
         const auto largest = std::max_element(remainders.begin(), remainders.end());
         ++shares[static_cast<std::size_t>(largest - remainders.begin())];
@@ -44,8 +51,6 @@ std::array<qint64, 3> largestRemainderShares(const std::array<double, 3> &energi
     }
     return shares;
 }
-
-}  // namespace
 
 std::optional<MealComparison> compareWithRequirement(const MealTotals &totals, double requirementKcal,
                                                      const QLocale &locale)
@@ -62,19 +67,22 @@ std::optional<MealComparison> compareWithRequirement(const MealTotals &totals, d
     comparison.requirementKcal = whole(requirementKcal);
     comparison.percentOfRequirement = whole(meal / requirementKcal * 100.0);
 
-    std::array<double, 3> energies{};
-    double sum = 0.0;
-    for (std::size_t i = 0; i < 3; ++i) {
+    std::vector<double> energies(3);
+    for (std::size_t i = 0; i < 3; ++i)
         energies[i] = std::max(0.0, total(kMacroColumns[i])) * kKcalPerGram[i];
-        sum += energies[i];
-    }
-    if (sum > 0.0 && std::isfinite(sum))
-        comparison.shares = largestRemainderShares(energies, sum);
+    if (const std::vector<qint64> shares = wholePercentShares(energies); !shares.empty())
+        comparison.shares = std::array<qint64, 3>{shares[0], shares[1], shares[2]};
     return comparison;
 }
 
 QString comparisonText(const MealComparison &comparison, const QString &whose, const QLocale &locale)
 {
+    return comparisonText(comparison, whose, locale, ComparedPart::Meal);
+}
+
+QString comparisonText(const MealComparison &comparison, const QString &whose, const QLocale &locale, ComparedPart part)
+{
+    const bool day = part == ComparedPart::Day;
     const auto number = [&](qint64 value) { return formatUnits(value, 0, locale); };
     const auto kcal = [&](qint64 value) {
         return formatAmount(static_cast<double>(value), Amount::Kilocalories, locale);
@@ -83,16 +91,20 @@ QString comparisonText(const MealComparison &comparison, const QString &whose, c
     const QString percent = number(comparison.percentOfRequirement);
     const QString requirement = kcal(comparison.requirementKcal);
     if (!comparison.shares)
-        return whose.isEmpty()
-                   ? QCoreApplication::translate("RequirementComparison", "Pasto %1 kcal = %2 % di %3 kcal")
+        return day || whose.isEmpty()
+                   ? (day ? QCoreApplication::translate("RequirementComparison", "Giorno %1 kcal = %2 % di %3 kcal")
+                          : QCoreApplication::translate("RequirementComparison", "Pasto %1 kcal = %2 % di %3 kcal"))
                          .arg(meal, percent, requirement)
                    : QCoreApplication::translate("RequirementComparison", "Pasto %1 kcal = %2 % di %3 kcal (%4)")
                          .arg(meal, percent, requirement, whose);
     const auto &s = *comparison.shares;
-    if (whose.isEmpty())
-        return QCoreApplication::translate("RequirementComparison",
-                                           "Pasto %1 kcal = %2 % di %3 kcal · Protidi %4 % Lipidi %5 % Glucidi %6 % "
-                                           "dell'energia")
+    if (day || whose.isEmpty())
+        return (day ? QCoreApplication::translate("RequirementComparison",
+                                                  "Giorno %1 kcal = %2 % di %3 kcal · Protidi %4 % Lipidi %5 % Glucidi "
+                                                  "%6 % dell'energia")
+                    : QCoreApplication::translate("RequirementComparison",
+                                                  "Pasto %1 kcal = %2 % di %3 kcal · Protidi %4 % Lipidi %5 % Glucidi "
+                                                  "%6 % dell'energia"))
             .arg(meal, percent, requirement, number(s[0]), number(s[1]), number(s[2]));
     return QCoreApplication::translate("RequirementComparison",
                                        "Pasto %1 kcal = %2 % di %3 kcal (%4) · Protidi %5 % Lipidi %6 % Glucidi %7 % "

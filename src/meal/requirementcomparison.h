@@ -11,6 +11,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace velmo {
 
@@ -36,6 +37,14 @@ std::optional<MealComparison> compareWithRequirement(const MealTotals &totals, d
 // "Pasto 650 kcal = 29 % di 2244 kcal · Protidi 14 % Lipidi 31 % Glucidi 55 % dell'energia";
 // `whose`, when given, follows the requirement in brackets ("di 2244 kcal (maschio)").
 QString comparisonText(const MealComparison &comparison, const QString &whose, const QLocale &locale);
+// The same of a whole day's meals: "Giorno 2100 kcal = ..." (`whose` is left out for a day).
+enum class ComparedPart { Meal, Day };
+QString comparisonText(const MealComparison &comparison, const QString &whose, const QLocale &locale,
+                       ComparedPart part);
+
+// Parts of a whole in whole percent, split by largest remainders so that they add up to 100
+// (ties to the earlier part); empty when the parts add up to nothing.
+std::vector<qint64> wholePercentShares(const std::vector<double> &parts);
 
 // The same figures as extra spreadsheet columns: headings, and the cells of the totals line.
 QStringList comparisonCsvHeadings();

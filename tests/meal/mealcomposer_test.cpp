@@ -10,6 +10,7 @@
 #include "support/tablecase.h"
 #include "support/localeguard.h"
 
+#include <QDate>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -18,6 +19,8 @@
 
 namespace velmo::test {
 namespace {
+
+using namespace Qt::StringLiterals;
 
 // A small database where names repeat: "Mela" twice in Frutta (the first food of the table)
 // and once in Dolci, each with its own values.
@@ -168,6 +171,44 @@ TEST_F(Composer, CsvHasTrimmedHeadingsAndNumbersWithoutGroups)
     }
     add(__LINE__, "dolci", "=Gelato", "100");  // shown by a spreadsheet, never run as a formula
     EXPECT_TRUE(mealReportCsv(composer->grid()).contains(QStringLiteral("\r\n'=Gelato,100,")));
+}
+
+// Days one after the other, a line per food, each meal's and each day's totals against the
+// requirement. Pear 25 g: 20 g net, 1 g protein, 0.2 g fat, 2 g carbohydrate, 10 kcal, 0.6 g fibre.
+TEST_F(Composer, DaysHaveDateAndMealColumnsAndTheirTotals)
+{
+    // clang-format off
+    const struct { const char *locale, *pear, *day; } cases[] = {
+        {"it_IT", "2026-03-02,Colazione,Pera,25,20,\"1,00\",\"0,20\",\"2,00\",\"10,00\",\"0,60\",,,,,,",
+         "2026-03-02,,Totale del giorno,125,120,4,\"30,2\",62,510,\"1,6\",80,2000,26,3,51,46"},
+        {"en_US", "2026-03-02,Colazione,Pera,25,20,1.00,0.20,2.00,10.00,0.60,,,,,,",
+         "2026-03-02,,Totale del giorno,125,120,4,30.2,62,510,1.6,80,2000,26,3,51,46"},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.locale);
+        LocaleGuard locale(c.locale);
+        composer = std::make_unique<MealComposer>(database->connection());
+        add(1, "Frutta", "Pera", "25");
+        MealComposer dinner(database->connection());
+        QString error;
+        ASSERT_TRUE(dinner.add({1, *findFoodCategory(u"dolci"_s), u"Mela"_s, u"100"_s}, &error));
+        const std::vector<DatedMealGrids> days{
+            {QDate(2026, 3, 2), {{u"Colazione"_s, &composer->grid()}, {u"=Cena"_s, &dinner.grid()}}},
+            {QDate(2026, 3, 3), {{QString(), &dinner.grid()}}}};
+        const QStringList records = daysReportCsv(days, 2000).split(u"\r\n"_s);
+        ASSERT_EQ(records.size(), 10);  // the last after the last line end
+        EXPECT_TRUE(records[0].startsWith(u"Data,Pasto,Alimento,Peso lordo: g,"));
+        EXPECT_TRUE(records[0].endsWith(u",Colesterolo: mg,Fabbisogno: kcal,Pasto: % del fabbisogno,Protidi: % "
+                                        "energia,Lipidi: % energia,Glucidi: % energia"));
+        EXPECT_EQ(records[1], QString::fromUtf8(c.pear));
+        EXPECT_TRUE(records[2].startsWith(u"2026-03-02,Colazione,Calcolo per una persona,25,20,1,"));
+        EXPECT_TRUE(records[4].startsWith(u"2026-03-02,'=Cena,Calcolo per una persona,100,100,3,30,60,500,1,80,2000,"));
+        EXPECT_EQ(records[5], QString::fromUtf8(c.day));
+        EXPECT_TRUE(records[6].startsWith(u"2026-03-03,,Mela,100,"));
+        EXPECT_TRUE(records[8].startsWith(u"2026-03-03,,Totale del giorno,100,100,3,30,60,500,1,80,2000,25,"));
+        EXPECT_EQ(mealEnergyShares(days[0].meals), (std::vector<qint64>{2, 98}));
+    }
 }
 
 }  // namespace

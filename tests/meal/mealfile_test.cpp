@@ -4,6 +4,7 @@
 #include "catalogue/foodcategory.h"
 #include "common/csv.h"
 #include "common/translation.h"
+#include "meal/dayfile.h"
 #include "meal/mealdocument.h"
 #include "meal/mealfile.h"
 #include "support/endlessinput.h"
@@ -142,6 +143,11 @@ TEST(MealFile, TextIsReadLineByLineWithinItsLimits)
         VELMO_CASE(c);
         const MealFile file = readMealFile(c.text);
         EXPECT_EQ(file.entries.size(), c.foods);
+        // Every meal file is a day of one meal without a name, with the same foods and faults.
+        const DayFile day = readDayFile(c.text);
+        EXPECT_EQ(day.day.meals.size(), c.foods > 0 ? 1u : 0u);
+        EXPECT_TRUE(day.day.meals.empty() || (day.day.meals[0] == DayMeal{QString(), file.entries}));
+        EXPECT_EQ(errorReport(day.errors), errorReport(file.errors));
         const QString fault = QString::fromUtf8(c.fault);
         if (fault.isEmpty()) {
             EXPECT_TRUE(file.ok()) << file.errors.front().message().toStdString();
@@ -152,6 +158,91 @@ TEST(MealFile, TextIsReadLineByLineWithinItsLimits)
             EXPECT_TRUE(last.text.contains(fault)) << last.text.toStdString();
         }
     }
+}
+
+// A day file: its meals as "name:foods|..." and its first fault (line and words; none when empty).
+// clang-format off
+struct DayCase { int line; QByteArray text; const char *meals; int faultLine; const char *fault; };
+// clang-format on
+
+QByteArray meals(int count)
+{
+    QByteArray text;
+    for (int i = 1; i <= count; ++i)
+        text += "[Pasto " + QByteArray::number(i) + "]\n";
+    return text;
+}
+
+// clang-format off
+const DayCase kDayCases[] = {
+    {__LINE__, kFood + "\n[Pranzo]\n" + kFood, ":1|Pranzo:1", 0, ""},
+    {__LINE__, "# giorno\n[ Colazione ]\n" + kFood + "\n\n[Merenda]\n# vuota\n[Cena]\r\n" + kFood + "\n" + kFood, "Colazione:1|Merenda:0|Cena:2", 0, ""},
+    {__LINE__, "[" + QByteArray("è").repeated(kMaxMealNameLength) + "]\n" + QByteArray(kFood + "\n").repeated(12) + "[B]\n" + QByteArray(kFood + "\n").repeated(12), "èèèèèèèèèèèèèèèèèèèèèèèèèèèèèèèèèèèèèèèè:12|B:12", 0, ""},
+    {__LINE__, meals(9) + kFood, "Pasto 1:0|Pasto 2:0|Pasto 3:0|Pasto 4:0|Pasto 5:0|Pasto 6:0|Pasto 7:0|Pasto 8:0", 9, "più di 8 pasti: un giorno ne ha al massimo 8; lettura interrotta"},
+    {__LINE__, kFood + "\n" + meals(8), ":1|Pasto 1:0|Pasto 2:0|Pasto 3:0|Pasto 4:0|Pasto 5:0|Pasto 6:0|Pasto 7:0", 9, "più di 8 pasti"},
+    {__LINE__, "[Pranzo]\n" + QByteArray(kFood + "\n").repeated(13) + "\xFF", "Pranzo:13", 14, "più di dodici alimenti nel pasto \"Pranzo\": la tabella del pasto ha 12 righe"},
+    {__LINE__, "[]\n" + kFood, ":1", 1, "manca il nome del pasto tra \"[\" e \"]\""},
+    {__LINE__, "[  ]\n", ":0", 1, "manca il nome del pasto"},
+    {__LINE__, "[Pranzo\n" + kFood, "Pranzo:1", 1, "manca \"]\" alla fine della riga"},
+    {__LINE__, "[Pranzo]]\n", "Pranzo]:0", 1, "il nome del pasto \"Pranzo]\" contiene \"]\" o un carattere di controllo"},
+    {__LINE__, "[a\tb]\n", "a\tb:0", 1, "il nome del pasto \"a\\tb\" contiene"},
+    {__LINE__, "[a\xE2\x80\xAE" "b]\n", "a\u202Eb:0", 1, "contiene \"]\" o un carattere di controllo"},
+    {__LINE__, "[" + QByteArray("x").repeated(kMaxMealNameLength + 1) + "]\n", "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx:0", 1, "è più lungo di 40 caratteri"},
+    {__LINE__, "[Pranzo]\n" + kFood + "\n[PRANZO]\n", "Pranzo:1|PRANZO:0", 3, "il pasto \"PRANZO\" c'è già alla riga 1: i pasti di un giorno hanno nomi diversi"},
+    {__LINE__, "[Cena]\n[Pranzo\xE8]\n", "Cena:0", 2, "non è in codifica UTF-8"},
+};
+// clang-format on
+
+TEST(DayFile, MealsStartAtTheirNamesWithinTheDaysLimits)
+{
+    for (const DayCase &c : kDayCases) {
+        VELMO_CASE(c);
+        const DayFile file = readDayFile(c.text);
+        QStringList meals;
+        for (const DayMeal &meal : file.day.meals)
+            meals << meal.name + u':' + QString::number(meal.entries.size());
+        EXPECT_EQ(meals.join(u'|'), QString::fromUtf8(c.meals));
+        const QString fault = QString::fromUtf8(c.fault);
+        if (fault.isEmpty()) {
+            EXPECT_TRUE(file.ok()) << file.errors.front().message().toStdString();
+        } else {
+            ASSERT_FALSE(file.ok());
+            EXPECT_EQ(file.errors.back().line, c.faultLine);
+            EXPECT_TRUE(file.errors.back().text.contains(fault)) << file.errors.back().text.toStdString();
+        }
+    }
+}
+
+// What the writer is given comes back as it was, or is not written at all.
+TEST(DayFile, DaysReadBackAsWrittenOrAreRefused)
+{
+    const MealFileEntry food{0, kPersonalCategory, QStringLiteral("Torta; \"fetta\""), QStringLiteral("80")};
+    const std::vector<MealFileEntry> two{food, food};
+    // clang-format off
+    const struct { int line; MealDay day; bool written; } cases[] = {
+        {__LINE__, emptyDay(), true},
+        {__LINE__, {{{QString(), two}, {u"Cena"_s, two}, {u"[Spuntino"_s, {}}}}, true},
+        {__LINE__, {{{QString(), {}}, {u"Cena"_s, two}}}, false},
+        {__LINE__, {{{u"Cena"_s, two}, {QString(), two}}}, false},
+        {__LINE__, {{{u"Cena"_s, two}, {u"cena"_s, two}}}, false},
+        {__LINE__, {{{u"Cena "_s, two}}}, false},
+        {__LINE__, {{{u"Ce\nna"_s, two}}}, false},
+        {__LINE__, {{{u"Cena"_s, std::vector<MealFileEntry>(kMealRows + 1, food)}}}, false},
+        {__LINE__, {std::vector<DayMeal>(kMaxMealsPerDay + 1)}, false},
+        {__LINE__, {}, false},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        const auto text = dayFileText(c.day);
+        ASSERT_EQ(text.has_value(), c.written);
+        if (text) {
+            EXPECT_EQ(readDayFile(*text).day, c.day) << text->toStdString();
+            EXPECT_TRUE(readDayFile(*text).ok());
+        }
+    }
+    // A day of one meal without a name is a meal file, byte for byte.
+    EXPECT_EQ(dayFileText({{{QString(), two}}}), mealFileText(two));
 }
 
 // `firstFault`: when the stop follows another fault.

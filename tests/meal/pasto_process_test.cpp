@@ -49,6 +49,15 @@ const QByteArray kLunch = "# pranzo\n"
                           "\n"
                           "Frutta;Banana, cruda;150\n"
                           "Frutta;Banana, cruda;150\n";
+// The same lunch as a day, and a day of 80 g of bread (7.04 g protein, 2.8 g fat, 40.08 g
+// carbohydrate, 216.8 kcal, 2.56 g fibre) at breakfast and at lunch in two halves.
+const QByteArray kLunchDay = "[Colazione]\nCereali e derivati;Pane tipo italiano;80\n[Pranzo]\n"
+                             "Frutta;Banana, cruda;150\nFrutta;Banana, cruda;150\n";
+const QByteArray kBreadDay = "[Colazione]\nCereali e derivati;Pane tipo italiano;80\n\n[Merenda]\n[Pranzo]\n"
+                             "Cereali e derivati;Pane tipo italiano;40\nCereali e derivati;Pane tipo italiano;40\n";
+const char *const kLunchProfile = "\nProfilo nutrizionale\nEnergia e macronutrienti\n  Energia +388 kcal\n[\\s\\S]*"
+                                  "\n  Amido +≥ 10,3 g +\\(1 alimento senza valore\\)\n[\\s\\S]*\n  Sodio +442 mg\n"
+                                  "  Sale \\(sodio × 2,5\\) +1,10 g\n";
 
 // clang-format off
 const ProcessCase kCases[] = {
@@ -80,9 +89,26 @@ const ProcessCase kCases[] = {
     {__LINE__, {"--fabbisogno", "0"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "fabbisogno non valido \"0\"", 1},
     {__LINE__, {"--fabbisogno"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "manca il fabbisogno dopo --fabbisogno", 1},
     // The nutrient profile after the totals: a food without a value makes a lower bound, none an "n.d.".
-    {__LINE__, {"--nutrienti"}, kLunch, Feed::FileArgument, kIt, Db::Shipped, 0,
-     "\nCalcolo per una persona .*\n\nProfilo nutrizionale\nEnergia e macronutrienti\n  Energia +388 kcal\n[\\s\\S]*"
-     "\n  Amido +≥ 10,3 g +\\(1 alimento senza valore\\)\n[\\s\\S]*\n  Sodio +442 mg\n  Sale \\(sodio × 2,5\\) +1,10 g\n", "", 0},
+    {__LINE__, {"--nutrienti"}, kLunch, Feed::FileArgument, kIt, Db::Shipped, 0, kLunchProfile, "", 0},
+    // A day: each meal's table under its name, then a line per meal with its share of the day's
+    // energy and the day's totals; the profile is that of all the day's foods together.
+    {__LINE__, {}, kBreadDay, Feed::Pipe, kIt, Db::Shipped, 0,
+     "\\AColazione\nAlimento .*\n-+\nPane tipo italiano +80 +80 +7,04 .*\n-+\nCalcolo per una persona +80 .*\n\nMerenda\n"
+     "[\\s\\S]*\nPranzo\n[\\s\\S]*\n\nTotali del giorno\nPasto +Peso lordo: g .* Quota: % energia del giorno\n-+\n"
+     "Colazione +80 +80 +7,04 +2,8 +40,08 +216,8 +2,56 +0 +50\nMerenda +0\nPranzo +80 +80 +7,04 +2,8 +40,08 +216,8 +2,56 +0 +50\n-+\n"
+     "Totale del giorno +160 +160 +14,08 +5,6 +80,16 +433,6 +5,12 +0\n\\z", "", 0},
+    {__LINE__, {"--fabbisogno", "2000"}, kBreadDay, Feed::Pipe, kIt, Db::Shipped, 0,
+     "\\AColazione\n[^·]*\nPasto 217 kcal = 11 % di 2000 kcal · Protidi 13 % Lipidi 12 % Glucidi 75 % dell'energia\n\nMerenda\n"
+     "[\\s\\S]*\nTotale del giorno .*\nGiorno 434 kcal = 22 % di 2000 kcal · Protidi 13 % Lipidi 12 % Glucidi 75 % dell'energia\n\\z", "", 0},
+    {__LINE__, {"--csv"}, kBreadDay, Feed::Pipe, kEn, Db::Shipped, 0,
+     "\\APasto,Alimento,Peso lordo: g,[^\r]*,Colesterolo: mg\r\nColazione,Pane tipo italiano,80,80,7.04,2.80,40.08,216.80,2.56,\r\n"
+     "Colazione,Calcolo per una persona,80,80,7.04,2.8,40.08,216.8,2.56,0\r\nMerenda,Calcolo per una persona,,,,,,,,\r\n"
+     "(Pranzo,Pane tipo italiano,40,40,3.52,1.40,20.04,108.40,1.28,\r\n){2}Pranzo,Calcolo per una persona,80,80,7.04,2.8,40.08,216.8,2.56,0\r\n"
+     ",Totale del giorno,160,160,14.08,5.6,80.16,433.6,5.12,0\r\n\\z", "", 0},
+    {__LINE__, {"--nutrienti"}, kLunchDay, Feed::FileArgument, kIt, Db::Shipped, 0, kLunchProfile, "", 0},
+    {__LINE__, {}, "[Pranzo]\n[Cena]\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "velmo-pasto: nessun alimento da calcolare: i pasti del giorno sono vuoti\n", 1},
+    {__LINE__, {}, "[Cena]\nFrutta;Banane;1\n[cena]\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
+     "velmo-pasto: riga 2: l'alimento \"Banane\" non è nella categoria \"Frutta\"\nvelmo-pasto: riga 3: il pasto \"cena\" c'è già alla riga 1", 2},
     {__LINE__, {"--nutrienti", "--csv"}, "Cereali e derivati;Pane tipo italiano;80\n", Feed::Pipe, kEn, Db::Shipped, 0,
      "\\Achiave,nutriente,unita,quantita,limite_inferiore,alimenti_senza_valore,riferimento,tipo,percentuale,"
      "limite_massimo\r\nENERC_KCAL,Energia,kcal,217,0,0,,,,\r\n[\\s\\S]*\r\nSTARCH,Amido,g,,0,1,,,,\r\n[\\s\\S]*"

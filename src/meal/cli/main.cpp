@@ -9,11 +9,13 @@
 #include "common/programdir.h"
 #include "common/safefile.h"
 #include "common/translation.h"
+#include "meal/cli/dayreport.h"
 #include "meal/cli/mealreport.h"
 #include "meal/cli/nutrientreport.h"
 #include "meal/cli/pastocommandline.h"
 #include "meal/cli/rankingcommand.h"
 #include "meal/mealcomposer.h"
+#include "meal/dayfile.h"
 #include "meal/mealcsv.h"
 #include "meal/mealfile.h"
 #include "meal/nutrientranking.h"
@@ -223,9 +225,9 @@ bool openMealInput(QFile &input, const std::optional<QString> &path, QString *er
     return false;
 }
 
-// `--nutrienti`: the profile of the foods the composer placed, as text or CSV; none, with the
+// `--nutrienti`: the profile of the foods the composers placed, as text or CSV; none, with the
 // reason, when the food database has no profile.
-std::optional<QString> nutrientReport(const MealComposer &composer, const QSqlDatabase &database,
+std::optional<QString> nutrientReport(const std::vector<MealFileEntry> &placed, const QSqlDatabase &database,
                                       const PersonalCatalogue *personal, const PastoCommand &command, QString *error)
 {
     const ReferenceIntakes *intakes = command.person ? ReferenceIntakes::shipped(error) : nullptr;
@@ -235,7 +237,7 @@ std::optional<QString> nutrientReport(const MealComposer &composer, const QSqlDa
     if (personal)
         store.setPersonalDatabase(personal->connection());
     const Nutrients *nutrients = store.nutrients(error);
-    const auto meal = nutrients ? nutritionMeal(composer.placed(), store, error) : std::nullopt;
+    const auto meal = nutrients ? nutritionMeal(placed, store, error) : std::nullopt;
     if (!meal)
         return std::nullopt;
     const NutrientProfile profile = nutrientProfile(*nutrients, *meal);
@@ -247,21 +249,58 @@ std::optional<QString> nutrientReport(const MealComposer &composer, const QSqlDa
     return u'\n' + nutrientProfileText(*nutrients, profile, lookup) + missingNutrientsText(missing);
 }
 
-// The meal of the file, computed through the window's own table, as a table or CSV.
+// A day's meals, each computed in a table of its own; the profile is the day's, of every meal's
+// foods together, so that a food lacking a value in one meal keeps the day's amount a bound.
+int computeDay(ConsoleOutput &output, const PastoCommand &command, const MealDay &day, const QSqlDatabase &database,
+               const PersonalCatalogue *personal)
+{
+    std::vector<std::unique_ptr<MealComposer>> composers;
+    std::vector<NamedMealGrid> meals;
+    std::vector<MealFileEntry> placed;
+    QString error;
+    for (const DayMeal &meal : day.meals) {
+        composers.push_back(std::make_unique<MealComposer>(database));
+        if (personal)
+            composers.back()->setPersonalDatabase(personal->connection());
+        if (!composers.back()->addAll(meal.entries, &error))
+            return fail(kDatabaseFailure, {error});
+        meals.push_back({meal.name, &composers.back()->grid()});
+        placed.insert(placed.end(), composers.back()->placed().cbegin(), composers.back()->placed().cend());
+    }
+    if (placed.empty())
+        return fail(kInputFailure, {QCoreApplication::translate(
+                                       "VelmoPasto", "nessun alimento da calcolare: i pasti del giorno sono vuoti")});
+    QString profile;
+    if (command.nutrients) {
+        const auto report = nutrientReport(placed, database, personal, command, &error);
+        if (!report)
+            return fail(kDatabaseFailure, {error});
+        if (command.csv)
+            return write(output, *report);
+        profile = *report;
+    }
+    return write(output, command.csv ? dayReportCsv(meals, command.requirement)
+                                     : dayReportText(meals, command.requirement) + profile);
+}
+
+// The meal or the day of the file, computed through the window's own table, as tables or CSV.
 int computeMeal(ConsoleOutput &output, const PastoCommand &command)
 {
     QFile input;
     QString error;
     if (!openMealInput(input, command.mealFile, &error))
         return fail(kInputFailure, {error});
-    const MealFile file = readMealFile(input);
+    const DayFile file = readDayFile(input);
+    std::vector<MealFileEntry> entries;
+    for (const DayMeal &meal : file.day.meals)
+        entries.insert(entries.end(), meal.entries.cbegin(), meal.entries.cend());
 
     const auto database = FoodDatabase::open(programFile(QString::fromLatin1(FoodDatabase::kFileName)), &error);
     if (!database)
         return fail(kDatabaseFailure, {error});
     // The personal catalogue only when the meal names it; a missing one is empty, never created.
     std::unique_ptr<PersonalCatalogue> personal;
-    if (std::any_of(file.entries.cbegin(), file.entries.cend(),
+    if (std::any_of(entries.cbegin(), entries.cend(),
                     [](const MealFileEntry &e) { return isPersonalCategory(e.category); })) {
         personal = openPersonal(false, &error);
         if (!personal)
@@ -272,19 +311,21 @@ int computeMeal(ConsoleOutput &output, const PastoCommand &command)
         composer.setPersonalDatabase(personal->connection());
     std::vector<InputError> errors = file.errors;
     QString databaseError;
-    const std::vector<InputError> missing = composer.missingFoods(file.entries, &databaseError);
+    const std::vector<InputError> missing = composer.missingFoods(entries, &databaseError);
     if (!databaseError.isEmpty())
         return fail(kDatabaseFailure, {databaseError});
     if (!errors.empty() || !missing.empty()) {
         errors.insert(errors.end(), missing.begin(), missing.end());
         return fail(kInputFailure, errorReport(std::move(errors)));
     }
-    if (!composer.addAll(file.entries, &error))
+    if (!isMealFile(file.day))
+        return computeDay(output, command, file.day, database->connection(), personal.get());
+    if (!composer.addAll(entries, &error))
         return fail(kDatabaseFailure, {error});
 
     QString profile;
     if (command.nutrients) {
-        const auto report = nutrientReport(composer, database->connection(), personal.get(), command, &error);
+        const auto report = nutrientReport(composer.placed(), database->connection(), personal.get(), command, &error);
         if (!report)
             return fail(kDatabaseFailure, {error});
         if (command.csv)

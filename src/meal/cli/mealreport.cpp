@@ -9,9 +9,8 @@
 
 namespace velmo {
 
-QString mealReportText(const MealGrid &grid, const std::optional<MealComparison> &comparison)
+QString alignedReportText(const std::vector<QStringList> &lines)
 {
-    const std::vector<QStringList> lines = mealReportLines(grid);
     std::vector<qsizetype> widths(static_cast<std::size_t>(lines.front().size()), 0);
     for (const QStringList &line : lines)
         for (qsizetype i = 0; i < line.size(); ++i)
@@ -35,6 +34,12 @@ QString mealReportText(const MealGrid &grid, const std::optional<MealComparison>
     for (std::size_t i = 1; i + 1 < lines.size(); ++i)
         text += render(lines[i]);
     text += rule + render(lines.back());
+    return text;
+}
+
+QString mealReportText(const MealGrid &grid, const std::optional<MealComparison> &comparison)
+{
+    QString text = alignedReportText(mealReportLines(grid));
     if (comparison)
         text += comparisonText(*comparison, QString(), QLocale()) + u'\n';
     return text;

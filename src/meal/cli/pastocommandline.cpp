@@ -10,6 +10,7 @@
 #include "common/numbertext.h"
 #include "common/translation.h"
 #include "meal/cli/rankingcommand.h"
+#include "meal/dayfile.h"
 #include "meal/mealfile.h"
 
 #include <QCommandLineOption>
@@ -368,6 +369,16 @@ QString pastoHelpText()
                       "riga di alimenti e alla prima riga che non è testo.\n"
                       "\n"))
                  .arg(kMaxLineLength)
+           + text(QT_TRANSLATE_NOOP(
+                      "PastoCommandLine",
+                      "Una giornata: una riga [Nome] (per esempio [Colazione]) inizia un pasto; al massimo %1 pasti,\n"
+                      "con nomi diversi di al massimo %2 caratteri, ognuno di al massimo dodici alimenti; gli\n"
+                      "alimenti prima della prima riga [Nome] formano un pasto senza nome. Di una giornata stampa la\n"
+                      "tabella di ogni pasto sotto il suo nome, poi i totali del giorno con la quota dell'energia di\n"
+                      "ogni pasto; con --csv una colonna Pasto in testa e la riga \"Totale del giorno\"; con\n"
+                      "--fabbisogno il confronto di ogni pasto e del giorno; con --nutrienti il profilo del giorno.\n"
+                      "\n"))
+                 .arg(QString::number(kMaxMealsPerDay), QString::number(kMaxMealNameLength))
            + text(QT_TRANSLATE_NOOP(
                "PastoCommandLine",
                "Sullo standard output stampa la tabella: una riga per alimento (nome, peso lordo, peso netto,\n"
