@@ -1245,6 +1245,69 @@ With codes 1 and 2 nothing is printed on standard output.
     </message>
 </context>
 <context>
+    <name>PersonJson</name>
+    <message>
+        <source>campo &quot;%1&quot;: %2</source>
+        <translation>field &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>campo sconosciuto: toglierlo (vedere il formato del file)</source>
+        <translation>unknown field: remove it (see the file format)</translation>
+    </message>
+    <message>
+        <source>manca o non è un testo tra virgolette</source>
+        <translation>missing or not a text in double quotes</translation>
+    </message>
+    <message>
+        <source>manca o non è un numero</source>
+        <translation>missing or not a number</translation>
+    </message>
+    <message>
+        <source>manca o non è un elenco tra parentesi quadre</source>
+        <translation>missing or not a list in square brackets</translation>
+    </message>
+    <message>
+        <source>manca o non è un oggetto tra parentesi graffe</source>
+        <translation>missing or not an object in braces</translation>
+    </message>
+    <message>
+        <source>data non valida: scriverla come AAAA-MM-GG, per esempio &quot;2026-01-31&quot;</source>
+        <translation>invalid date: write it as YYYY-MM-DD, for example &quot;2026-01-31&quot;</translation>
+    </message>
+    <message>
+        <source>valore non ammesso: scrivere uno fra %1</source>
+        <translation>value not allowed: write one of %1</translation>
+    </message>
+    <message>
+        <source>non è un oggetto tra parentesi graffe</source>
+        <translation>not an object in braces</translation>
+    </message>
+    <message>
+        <source>categoria sconosciuta: scrivere il titolo di una categoria, come &quot;Frutta&quot;</source>
+        <translation>unknown category: write the heading of a category, such as &quot;Frutta&quot;</translation>
+    </message>
+    <message>
+        <source>il file supera i 20 MB: non è l&apos;esportazione di una persona di Velmo</source>
+        <translation>the file is larger than 20 MB: it is not a person exported by Velmo</translation>
+    </message>
+    <message>
+        <source>riga %1: il testo non è JSON valido (controllare virgole, virgolette e parentesi)</source>
+        <translation>line %1: the text is not valid JSON (check commas, quotes and brackets)</translation>
+    </message>
+    <message>
+        <source>il file non è l&apos;esportazione di una persona di Velmo: manca &quot;formato&quot;: &quot;velmo-persona&quot;</source>
+        <translation>the file is not a person exported by Velmo: &quot;formato&quot;: &quot;velmo-persona&quot; is missing</translation>
+    </message>
+    <message>
+        <source>il file è stato scritto da una versione più recente di Velmo (versione %1 del formato): aggiornare Velmo</source>
+        <translation>the file was written by a newer version of Velmo (version %1 of the format): update Velmo</translation>
+    </message>
+    <message>
+        <source>campo &quot;versione&quot;: deve essere %1</source>
+        <translation>field &quot;versione&quot;: it must be %1</translation>
+    </message>
+</context>
+<context>
     <name>PersonRules</name>
     <message>
         <source>Il nome è vuoto: scriverlo.</source>

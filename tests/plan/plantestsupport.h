@@ -24,10 +24,10 @@ inline PersonRecord fullRecord(const QString &name = QStringLiteral("Zanzibar Qu
              PersonCondition::Lactation,
              QStringLiteral("Intollerante al lattosio; \"caffè\" amaro.")};
     MealDay monday{{{QStringLiteral("Colazione"),
-                     {{0, 2, QStringLiteral("Pane; integrale"), QStringLiteral("60")},
+                     {{0, 3, QStringLiteral("Pane; integrale"), QStringLiteral("60")},
                       {0, kPersonalCategory, QStringLiteral("Torta di mele"), QStringLiteral("0125")}}},
                     {QStringLiteral("Spuntino"), {}},
-                    {QStringLiteral("Cena"), {{0, 15, QStringLiteral("Mela"), QStringLiteral("150")}}}}};
+                    {QStringLiteral("Cena"), {{0, 8, QStringLiteral("Mela"), QStringLiteral("150")}}}}};
     return {p, {{QDate(2025, 4, 7), monday}, {QDate(2025, 4, 9), MealDay{}}}};
 }
 
