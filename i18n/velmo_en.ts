@@ -1245,6 +1245,80 @@ With codes 1 and 2 nothing is printed on standard output.
     </message>
 </context>
 <context>
+    <name>PersonCommand</name>
+    <message>
+        <source>impossibile renderlo leggibile solo al suo proprietario</source>
+        <translation>cannot make it readable by its owner alone</translation>
+    </message>
+    <message>
+        <source>nessun file scritto</source>
+        <translation>no file written</translation>
+    </message>
+    <message>
+        <source>nessuna persona con questo nome</source>
+        <translation>no person has this name</translation>
+    </message>
+    <message>
+        <source>impossibile scrivere %1: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>nessuna persona importata</source>
+        <translation>no person imported</translation>
+    </message>
+    <message>
+        <source>nessuna persona importata: per sostituirla aggiungere --sostituisci</source>
+        <translation>no person imported: to replace the one there, add --sostituisci</translation>
+    </message>
+    <message>
+        <source>--esporta-persona NOME FILE e --importa-persona FILE [--sostituisci] vanno usati da soli, una volta (vedere velmo-pasto --help)</source>
+        <translation>--esporta-persona NOME FILE and --importa-persona FILE [--sostituisci] go alone, once (see velmo-pasto --help)</translation>
+    </message>
+    <message>
+        <source>--esporta-persona vuole il NOME della persona e il FILE da scrivere (&quot;-&quot; per lo standard output)</source>
+        <translation>--esporta-persona wants the NOME (name) of the person and the FILE to write (&quot;-&quot; for standard output)</translation>
+    </message>
+    <message>
+        <source>--importa-persona vuole un solo FILE</source>
+        <translation>--importa-persona wants one FILE</translation>
+    </message>
+    <message>
+        <source>Persone:
+  --esporta-persona NOME FILE  non calcola un pasto: scrive nel FILE (&quot;-&quot; per lo standard
+            output) tutto ciò che Velmo conserva della persona NOME: dati, pesi e giorni con i
+            loro pasti, in un file JSON (&quot;formato&quot;: &quot;velmo-persona&quot;, &quot;versione&quot;: 1; vedere
+            docs/persona-json.md) leggibile solo dal proprio utente
+  --importa-persona FILE  aggiunge la persona del FILE, tutta o niente; una persona con lo
+            stesso nome è rifiutata
+  --sostituisci  con --importa-persona: sostituisce la persona con lo stesso nome, con tutti
+            i suoi pesi e giorni
+  Le persone sono nell&apos;archivio privato %1; i messaggi non ripetono né il nome né i dati
+  della persona.
+
+</source>
+        <translation>Persons:
+  --esporta-persona NOME FILE  computes no meal: writes to FILE (&quot;-&quot; for standard output)
+            everything Velmo keeps of the person NOME (name): details, weights and days with
+            their meals, as a JSON file (&quot;formato&quot;: &quot;velmo-persona&quot;, &quot;versione&quot;: 1; see
+            docs/persona-json.md) readable by its owner alone
+  --importa-persona FILE  adds the person of FILE, all or nothing; a person with the same
+            name is refused
+  --sostituisci  with --importa-persona: replaces the person with the same name, with all
+            their weights and days
+  The persons are in the private file %1; the messages repeat neither the name nor the
+  person&apos;s data.
+
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>persona importata in %1 con %n giorni</source>
+        <translation>
+            <numerusform>person imported into %1 with %n day</numerusform>
+            <numerusform>person imported into %1 with %n days</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PersonJson</name>
     <message>
         <source>campo &quot;%1&quot;: %2</source>
