@@ -4,6 +4,7 @@
 // velmo-pasto --esporta-persona and --importa-persona, as a script runs them.
 
 #include "plan/personjson.h"
+#include "plan/personstore.h"
 #include "plan/plantestsupport.h"
 #include "support/tablecase.h"
 
@@ -78,6 +79,35 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
     ::umask(umask);
     EXPECT_EQ(fileBytes(exported), json);
     EXPECT_EQ(QFile::permissions(exported), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+}
+
+// Two imports started together on a user folder that does not exist yet: each makes the store or
+// finds it made, waits for the other's transaction, and both persons are there.
+TEST(PersonCli, TwoImportsStartedTogetherOnANewFolderBothSucceed)
+{
+    QTemporaryDir dir;
+    const QString files[2] = {dir.filePath(u"a.json"_s), dir.filePath(u"b.json"_s)};
+    write(files[0], personJson(fullRecord(u"Anna"_s)));
+    write(files[1], personJson(fullRecord(u"Bice"_s)));
+    for (int round = 0; round < 10; ++round) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        const QString data = dir.filePath(QStringLiteral("dati-%1").arg(round));
+        env.insert(u"XDG_DATA_HOME"_s, data);
+        QProcess imports[2];
+        for (int i = 0; i < 2; ++i) {
+            imports[i].setProcessEnvironment(env);
+            imports[i].start(QStringLiteral(VELMO_PASTO), {u"--importa-persona"_s, files[i]});
+        }
+        for (QProcess &p : imports) {
+            ASSERT_TRUE(p.waitForFinished(60000));
+            EXPECT_EQ(p.exitCode(), 0) << "giro " << round << ": " << p.readAllStandardError().toStdString();
+        }
+        QString error;
+        const auto store = PersonStore::open(data + u"/Velmo/Velmo/persone.db"_s, false, &error);
+        ASSERT_TRUE(store) << error.toStdString();
+        StoreResult result;
+        EXPECT_EQ(store->personNames(&result), (QStringList{u"Anna"_s, u"Bice"_s}));
+    }
 }
 
 }  // namespace

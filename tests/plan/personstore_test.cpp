@@ -289,6 +289,17 @@ TEST(PersonStorePrivacy, TheFolderAndTheFileAreTheUsersAloneAndNothingIsLeftBesi
         EXPECT_EQ((std::vector{mode(home.filePath(u"dati"_s)), mode(folder), mode(store->path())}),
                   (std::vector{0700, 0700, 0600}));
         EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{u"persone.db"_s});
+        // While a change is under way its journal is as private as the file.
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"journal"_s);
+            db.setDatabaseName(store->path());
+            QSqlQuery write(db);
+            ASSERT_TRUE(db.open() && write.exec(u"BEGIN IMMEDIATE"_s)
+                        && write.exec(u"INSERT INTO pasti_abituali (nome) VALUES ('x')"_s));
+            EXPECT_EQ(mode(store->path() + u"-journal"_s), 0600);
+            write.exec(u"ROLLBACK"_s);
+        }
+        QSqlDatabase::removeDatabase(u"journal"_s);
     }
 }
 #endif
