@@ -853,6 +853,29 @@ Keep these values?</translation>
     </message>
 </context>
 <context>
+    <name>MealDay</name>
+    <message>
+        <source>Colazione</source>
+        <translation>Breakfast</translation>
+    </message>
+    <message>
+        <source>Spuntino</source>
+        <translation>Snack</translation>
+    </message>
+    <message>
+        <source>Pranzo</source>
+        <translation>Lunch</translation>
+    </message>
+    <message>
+        <source>Merenda</source>
+        <translation>Afternoon snack</translation>
+    </message>
+    <message>
+        <source>Cena</source>
+        <translation>Dinner</translation>
+    </message>
+</context>
+<context>
     <name>MealFile</name>
     <message>
         <source>attese tre voci separate da &quot;;&quot; (categoria;alimento;grammi), trovate %1</source>
@@ -1326,6 +1349,287 @@ in front and the line &quot;Total of the day&quot;; with --fabbisogno each meal 
 the requirement; with --nutrienti the day&apos;s profile.
 
 </translation>
+    </message>
+</context>
+<context>
+    <name>PersonCommand</name>
+    <message>
+        <source>impossibile renderlo leggibile solo al suo proprietario</source>
+        <translation>cannot make it readable by its owner alone</translation>
+    </message>
+    <message>
+        <source>nessun file scritto</source>
+        <translation>no file written</translation>
+    </message>
+    <message>
+        <source>nessuna persona con questo nome</source>
+        <translation>no person has this name</translation>
+    </message>
+    <message>
+        <source>impossibile scrivere %1: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>nessuna persona importata</source>
+        <translation>no person imported</translation>
+    </message>
+    <message>
+        <source>nessuna persona importata: per sostituirla aggiungere --sostituisci</source>
+        <translation>no person imported: to replace the one there, add --sostituisci</translation>
+    </message>
+    <message>
+        <source>--esporta-persona NOME FILE e --importa-persona FILE [--sostituisci] vanno usati da soli, una volta (vedere velmo-pasto --help)</source>
+        <translation>--esporta-persona NOME FILE and --importa-persona FILE [--sostituisci] go alone, once (see velmo-pasto --help)</translation>
+    </message>
+    <message>
+        <source>--esporta-persona vuole il NOME della persona e il FILE da scrivere (&quot;-&quot; per lo standard output)</source>
+        <translation>--esporta-persona wants the NOME (name) of the person and the FILE to write (&quot;-&quot; for standard output)</translation>
+    </message>
+    <message>
+        <source>--importa-persona vuole un solo FILE</source>
+        <translation>--importa-persona wants one FILE</translation>
+    </message>
+    <message>
+        <source>Persone:
+  --esporta-persona NOME FILE  non calcola un pasto: scrive nel FILE (&quot;-&quot; per lo standard
+            output) tutto ciò che Velmo conserva della persona NOME: dati, pesi e giorni con i
+            loro pasti, in un file JSON (&quot;formato&quot;: &quot;velmo-persona&quot;, &quot;versione&quot;: 1; vedere
+            docs/persona-json.md) leggibile solo dal proprio utente
+  --importa-persona FILE  aggiunge la persona del FILE, tutta o niente; una persona con lo
+            stesso nome è rifiutata
+  --sostituisci  con --importa-persona: sostituisce la persona con lo stesso nome, con tutti
+            i suoi pesi e giorni
+  Le persone sono nell&apos;archivio privato %1; i messaggi non ripetono né il nome né i dati
+  della persona.
+
+</source>
+        <translation>Persons:
+  --esporta-persona NOME FILE  computes no meal: writes to FILE (&quot;-&quot; for standard output)
+            everything Velmo keeps of the person NOME (name): details, weights and days with
+            their meals, as a JSON file (&quot;formato&quot;: &quot;velmo-persona&quot;, &quot;versione&quot;: 1; see
+            docs/persona-json.md) readable by its owner alone
+  --importa-persona FILE  adds the person of FILE, all or nothing; a person with the same
+            name is refused
+  --sostituisci  with --importa-persona: replaces the person with the same name, with all
+            their weights and days
+  The persons are in the private file %1; the messages repeat neither the name nor the
+  person&apos;s data.
+
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>persona importata in %1 con %n giorni</source>
+        <translation>
+            <numerusform>person imported into %1 with %n day</numerusform>
+            <numerusform>person imported into %1 with %n days</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PersonJson</name>
+    <message>
+        <source>campo &quot;%1&quot;: %2</source>
+        <translation>field &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>campo sconosciuto: toglierlo (vedere il formato del file)</source>
+        <translation>unknown field: remove it (see the file format)</translation>
+    </message>
+    <message>
+        <source>manca o non è un testo tra virgolette</source>
+        <translation>missing or not a text in double quotes</translation>
+    </message>
+    <message>
+        <source>manca o non è un numero</source>
+        <translation>missing or not a number</translation>
+    </message>
+    <message>
+        <source>manca o non è un elenco tra parentesi quadre</source>
+        <translation>missing or not a list in square brackets</translation>
+    </message>
+    <message>
+        <source>manca o non è un oggetto tra parentesi graffe</source>
+        <translation>missing or not an object in braces</translation>
+    </message>
+    <message>
+        <source>data non valida: scriverla come AAAA-MM-GG, per esempio &quot;2026-01-31&quot;</source>
+        <translation>invalid date: write it as YYYY-MM-DD, for example &quot;2026-01-31&quot;</translation>
+    </message>
+    <message>
+        <source>valore non ammesso: scrivere uno fra %1</source>
+        <translation>value not allowed: write one of %1</translation>
+    </message>
+    <message>
+        <source>non è un oggetto tra parentesi graffe</source>
+        <translation>not an object in braces</translation>
+    </message>
+    <message>
+        <source>categoria sconosciuta: scrivere il titolo di una categoria, come &quot;Frutta&quot;</source>
+        <translation>unknown category: write the heading of a category, such as &quot;Frutta&quot;</translation>
+    </message>
+    <message>
+        <source>il file supera i 20 MB: non è l&apos;esportazione di una persona di Velmo</source>
+        <translation>the file is larger than 20 MB: it is not a person exported by Velmo</translation>
+    </message>
+    <message>
+        <source>riga %1: il testo non è JSON valido (controllare virgole, virgolette e parentesi)</source>
+        <translation>line %1: the text is not valid JSON (check commas, quotes and brackets)</translation>
+    </message>
+    <message>
+        <source>il file non è l&apos;esportazione di una persona di Velmo: manca &quot;formato&quot;: &quot;velmo-persona&quot;</source>
+        <translation>the file is not a person exported by Velmo: &quot;formato&quot;: &quot;velmo-persona&quot; is missing</translation>
+    </message>
+    <message>
+        <source>il file è stato scritto da una versione più recente di Velmo (versione %1 del formato): aggiornare Velmo</source>
+        <translation>the file was written by a newer version of Velmo (version %1 of the format): update Velmo</translation>
+    </message>
+    <message>
+        <source>campo &quot;versione&quot;: deve essere %1</source>
+        <translation>field &quot;versione&quot;: it must be %1</translation>
+    </message>
+</context>
+<context>
+    <name>PersonRules</name>
+    <message>
+        <source>Il nome è vuoto: scriverlo.</source>
+        <translation>The name is empty: write it.</translation>
+    </message>
+    <message>
+        <source>Il nome è troppo lungo: al massimo %1 caratteri.</source>
+        <translation>The name is too long: at most %1 characters.</translation>
+    </message>
+    <message>
+        <source>Il nome contiene caratteri di controllo (a capo, tabulazioni): toglierli.</source>
+        <translation>The name contains control characters (line breaks, tabs): remove them.</translation>
+    </message>
+    <message>
+        <source>La data del peso manca, non è valida o è nel futuro: correggerla.</source>
+        <translation>The date of the weight is missing, not valid or in the future: correct it.</translation>
+    </message>
+    <message>
+        <source>Il peso deve essere fra 2 e 400 kg.</source>
+        <translation>The weight must be between 2 and 400 kg.</translation>
+    </message>
+    <message>
+        <source>La circonferenza della vita deve essere fra 30 e 250 cm.</source>
+        <translation>The waist circumference must be between 30 and 250 cm.</translation>
+    </message>
+    <message>
+        <source>La data di nascita manca, non è valida o è nel futuro: correggerla.</source>
+        <translation>The date of birth is missing, not valid or in the future: correct it.</translation>
+    </message>
+    <message>
+        <source>L&apos;altezza deve essere fra 40 e 250 cm.</source>
+        <translation>The height must be between 40 and 250 cm.</translation>
+    </message>
+    <message>
+        <source>Gravidanza e allattamento valgono solo per una donna.</source>
+        <translation>Pregnancy and lactation apply to a woman only.</translation>
+    </message>
+    <message>
+        <source>Le note sono troppo lunghe: al massimo %1 caratteri.</source>
+        <translation>The notes are too long: at most %1 characters.</translation>
+    </message>
+    <message>
+        <source>Due pesi hanno la stessa data: tenerne uno.</source>
+        <translation>Two weights have the same date: keep one.</translation>
+    </message>
+    <message>
+        <source>Un pasto ha al massimo %1 alimenti.</source>
+        <translation>A meal has at most %1 foods.</translation>
+    </message>
+    <message>
+        <source>Categoria sconosciuta: indicare il titolo di una categoria o il nome della sua tabella.</source>
+        <translation>Unknown category: give the heading of a category or the name of its table.</translation>
+    </message>
+    <message>
+        <source>I grammi devono essere un numero intero maggiore di 0, di al massimo %1 cifre.</source>
+        <translation>The grams must be a whole number above 0, of at most %1 digits.</translation>
+    </message>
+    <message>
+        <source>Un giorno ha al massimo %1 pasti.</source>
+        <translation>A day has at most %1 meals.</translation>
+    </message>
+    <message>
+        <source>La data del giorno manca, non è valida o è ripetuta.</source>
+        <translation>The date of the day is missing, not valid or repeated.</translation>
+    </message>
+</context>
+<context>
+    <name>PersonStore</name>
+    <message>
+        <source>Nessuna persona con questo nome: forse è stata eliminata da un&apos;altra finestra di Velmo.</source>
+        <translation>No person has this name: another Velmo window may have deleted it.</translation>
+    </message>
+    <message>
+        <source>Modifica non salvata: il profilo della persona è stato modificato da un&apos;altra finestra di Velmo dopo che è stato letto. Rileggerlo e ripetere la modifica.</source>
+        <translation>Change not saved: the person&apos;s record was changed by another Velmo window after it was read. Read it again and repeat the change.</translation>
+    </message>
+    <message>
+        <source>Modifica non salvata: il giorno è stato modificato da un&apos;altra finestra di Velmo dopo che è stato letto. Rileggerlo e ripetere la modifica.</source>
+        <translation>Change not saved: the day was changed by another Velmo window after it was read. Read it again and repeat the change.</translation>
+    </message>
+    <message>
+        <source>La data del giorno non è valida.</source>
+        <translation>The date of the day is not valid.</translation>
+    </message>
+    <message>
+        <source>Nessun pasto abituale con questo nome: forse è stato eliminato da un&apos;altra finestra di Velmo.</source>
+        <translation>No habitual meal has this name: another Velmo window may have deleted it.</translation>
+    </message>
+    <message>
+        <source>Esiste già una persona con questo nome: sceglierne un altro.</source>
+        <translation>A person with this name already exists: choose another one.</translation>
+    </message>
+    <message>
+        <source>Il file delle persone nomina una categoria di alimenti che questa versione di Velmo non conosce: aggiornare Velmo.</source>
+        <translation>The persons&apos; file names a food category that this version of Velmo does not know: update Velmo.</translation>
+    </message>
+    <message>
+        <source>Il file è danneggiato o non è un archivio delle persone di Velmo: ripristinarlo da una copia di sicurezza, oppure spostarlo altrove perché Velmo ne crei uno nuovo.
+Dettagli: %1</source>
+        <translation>The file is damaged or is not a Velmo persons&apos; file: restore it from a backup, or move it elsewhere so that Velmo makes a new one.
+Details: %1</translation>
+    </message>
+    <message>
+        <source>Il file è stato scritto da una versione più recente di Velmo (formato %1, questa versione legge fino al formato %2): aggiornare Velmo.</source>
+        <translation>The file was written by a newer version of Velmo (format %1; this version reads up to format %2): update Velmo.</translation>
+    </message>
+    <message>
+        <source>Il file non è un archivio delle persone di Velmo: spostarlo o rinominarlo, poi riprovare.</source>
+        <translation>The file is not a Velmo persons&apos; file: move or rename it, then try again.</translation>
+    </message>
+    <message>
+        <source>Impossibile aprire l&apos;archivio delle persone:
+%1
+
+%2
+
+Il file non è stato modificato; Velmo funziona anche senza.</source>
+        <translation>Cannot open the persons&apos; file:
+%1
+
+%2
+
+The file was not changed; Velmo works without it.</translation>
+    </message>
+    <message>
+        <source>Il file non esiste: nessuna persona è stata ancora aggiunta.</source>
+        <translation>The file does not exist: no person has been added yet.</translation>
+    </message>
+    <message>
+        <source>Operazione non riuscita: il file è in uso da un&apos;altra finestra di Velmo, riprova fra qualche istante.</source>
+        <translation>Not done: the file is in use by another Velmo window, try again in a moment.</translation>
+    </message>
+    <message>
+        <source>Operazione non riuscita sull&apos;archivio delle persone %1; nulla è stato modificato:
+%2</source>
+        <translation>Not done on the persons&apos; file %1; nothing was changed:
+%2</translation>
+    </message>
+    <message>
+        <source>La persona è stata eliminata, ma il suo nome si legge ancora nel file %1 (forse un&apos;altra finestra di Velmo lo sta leggendo): chiudere le altre finestre di Velmo e riprovare.</source>
+        <translation>The person was deleted, but the name can still be read in the file %1 (another Velmo window may be reading it): close the other Velmo windows and try again.</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,16 @@
     </message>
 </context>
 <context>
+    <name>PersonCommand</name>
+    <message numerus="yes">
+        <source>persona importata in %1 con %n giorni</source>
+        <translation>
+            <numerusform>persona importata in %1 con %n giorno</numerusform>
+            <numerusform>persona importata in %1 con %n giorni</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PersonalFood</name>
     <message numerus="yes">
         <source>servono 8 campi (alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo), ce ne sono %n</source>

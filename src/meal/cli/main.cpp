@@ -13,6 +13,7 @@
 #include "meal/cli/mealreport.h"
 #include "meal/cli/nutrientreport.h"
 #include "meal/cli/pastocommandline.h"
+#include "meal/cli/personcommand.h"
 #include "meal/cli/rankingcommand.h"
 #include "meal/mealcomposer.h"
 #include "meal/dayfile.h"
@@ -378,6 +379,8 @@ int main(int argc, char **argv)
     }
     if (const auto ranking = readRankingCommand(arguments.mid(1), &error); ranking || !error.isEmpty())
         return ranking ? rankFoods(output, *ranking) : fail(kInputFailure, {error});
+    if (const auto person = readPersonCommand(arguments.mid(1), &error); person || !error.isEmpty())
+        return person ? runPersonCommand(output, *person) : fail(kInputFailure, {error});
     const std::optional<PastoCommand> command = readPastoCommand(arguments.mid(1), &error);
     if (!command)
         return fail(kInputFailure, {error});

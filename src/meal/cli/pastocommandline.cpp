@@ -9,6 +9,7 @@
 #include "common/inputecho.h"
 #include "common/numbertext.h"
 #include "common/translation.h"
+#include "meal/cli/personcommand.h"
 #include "meal/cli/rankingcommand.h"
 #include "meal/dayfile.h"
 #include "meal/mealfile.h"
@@ -385,7 +386,7 @@ QString pastoHelpText()
                "protidi, lipidi, glucidi, energia, fibra, colesterolo) e la riga dei totali, con i numeri\n"
                "nel formato della lingua dell'utente.\n"
                "\n"))
-           + optionsHelpText() + rankingHelpText()
+           + optionsHelpText() + rankingHelpText() + personHelpText()
            + text(QT_TRANSLATE_NOOP(
                       "PastoCommandLine",
                       "Codici di uscita: 0 pasto calcolato (o alimenti importati o esportati); 1 archivio degli\n"

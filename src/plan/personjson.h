@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#pragma once
+
+#include "plan/personrules.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+class QIODevice;
+
+namespace velmo {
+
+// A person's whole record as one JSON object (docs/persona-json.md): "formato": "velmo-persona",
+// "versione": 1, the details, the weights, the days with their meals and foods. The habitual
+// meals are the user's, not the person's, and are not in it.
+inline constexpr int kPersonJsonVersion = 1;
+// No real record comes near this; it keeps the memory an import takes bounded.
+inline constexpr qint64 kMaxPersonJsonBytes = 20 * 1024 * 1024;
+
+// The file's text: UTF-8, indented, the days in date order.
+QByteArray personJson(const PersonRecord &record);
+
+// Reads a person's file as personJson writes it, every field checked by the store's own rules
+// (a birth date after `today` is refused). None, with an Italian message that names the line or
+// the field at fault and never a value, when anything is wrong: an import takes all or nothing.
+std::optional<PersonRecord> readPersonJson(const QByteArray &bytes, QDate today, QString *error);
+// The same from `input`, of which no more than kMaxPersonJsonBytes are read.
+std::optional<PersonRecord> readPersonJson(QIODevice &input, QDate today, QString *error);
+
+}  // namespace velmo

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#pragma once
+
+#include "meal/mealday.h"
+#include "plan/person.h"
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace velmo {
+
+// A person with every stored day: what an export holds and an import brings back.
+struct PersonRecord {
+    Person person;
+    std::vector<std::pair<QDate, MealDay>> days;  // by date, each date once
+
+    bool operator==(const PersonRecord &other) const = default;
+};
+
+inline constexpr int kMaxPersonNameLength = 60;
+inline constexpr int kMaxMealNameLength = 60;
+inline constexpr int kMaxPlannedFoodNameLength = 200;
+inline constexpr int kMaxNotesLength = 10000;
+inline constexpr int kMaxMealRowsPerMeal = 12;
+
+// The first value that Velmo does not keep, as an Italian sentence that says what to do, and the
+// field it is in, named as the person's JSON file names it ("pesi[2].kg").
+struct ValueFault {
+    QString field;
+    QString message;
+};
+
+// Names: not empty, at most so many characters, no control characters.
+std::optional<ValueFault> personFault(const Person &person, QDate today);
+std::optional<ValueFault> weightFault(const WeightRecord &weight, QDate today);
+std::optional<ValueFault> mealFault(const DayMeal &meal);
+std::optional<ValueFault> dayFault(const MealDay &day);
+std::optional<ValueFault> recordFault(const PersonRecord &record, QDate today);
+
+// The words that stand for the energy model's choices in the store and in the person's JSON file.
+QString sexCode(Sex sex);
+QString activityCode(ActivityLevel activity);
+QString recommendedCode(RecommendedActivities recommended);
+QString conditionCode(PersonCondition condition);
+std::optional<Sex> sexFromCode(const QString &code);
+std::optional<ActivityLevel> activityFromCode(const QString &code);
+std::optional<RecommendedActivities> recommendedFromCode(const QString &code);
+std::optional<PersonCondition> conditionFromCode(const QString &code);
+
+// Dates as the store and the JSON file write them: "2026-01-31". Nothing else is read.
+QString dateText(QDate date);
+QDate dateFromText(const QString &text);
+
+}  // namespace velmo

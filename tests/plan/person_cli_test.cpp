@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+// velmo-pasto --esporta-persona and --importa-persona, as a script runs them.
+
+#include "plan/personjson.h"
+#include "plan/personstore.h"
+#include "plan/plantestsupport.h"
+#include "support/tablecase.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
+
+namespace velmo::test {
+namespace {
+
+void write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// One run after another on the same data: the exit code, words standard error holds, and the
+// standard output (none: not looked at). No message names the person.
+TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
+{
+    QTemporaryDir dir;
+    const PersonRecord record = fullRecord();
+    const QByteArray json = personJson(record);
+    const QString file = dir.filePath(u"persona.json"_s);
+    const QString exported = dir.filePath(u"esportata.json"_s);
+    write(file, json);
+    write(dir.filePath(u"sbagliata.json"_s), QByteArray(json).replace("163.5", "16.35"));
+    const auto at = [&](const char *name) { return dir.filePath(QString::fromLatin1(name)).toStdString(); };
+    const std::string name = record.person.name.toStdString();
+    // clang-format off
+    const struct { int line; std::vector<std::string> arguments; int exitCode; const char *err; std::optional<QByteArray> out = {}; } cases[] = {
+        {__LINE__, {"--esporta-persona", name, "-"}, 2, "nessuna persona con questo nome"},
+        {__LINE__, {"--importa-persona", at("persona.json")}, 0, "persona importata in", QByteArray()},
+        {__LINE__, {"--importa-persona", at("persona.json")}, 2, "Esiste già una persona con questo nome"},
+        {__LINE__, {"--importa-persona", at("sbagliata.json")}, 2, "campo \"altezza_cm\": L'altezza deve essere fra 40 e 250 cm"},
+        {__LINE__, {"--importa-persona", at("persona.json"), "--sostituisci"}, 0, "persona importata in", QByteArray()},
+        {__LINE__, {"--esporta-persona", name, "-"}, 0, "", json},
+        {__LINE__, {"--esporta-persona", name, at("esportata.json")}, 0, "", QByteArray()},
+        {__LINE__, {"--esporta-persona", "Nessuno", "-"}, 2, "nessun file scritto"},
+        {__LINE__, {"--esporta-persona", name, at("manca/esportata.json")}, 3, "impossibile scrivere"},
+        {__LINE__, {"--esporta-persona", name}, 2, "--esporta-persona vuole il NOME della persona e il FILE"},
+        {__LINE__, {"--sostituisci"}, 2, "vanno usati da soli"},
+    };
+    // clang-format on
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"XDG_DATA_HOME"_s, dir.filePath(u"dati"_s));
+    const mode_t umask = ::umask(022);
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        QProcess process;
+        process.setProcessEnvironment(env);
+        QStringList arguments;
+        for (const std::string &a : c.arguments)
+            arguments.append(QString::fromStdString(a));
+        process.start(QStringLiteral(VELMO_PASTO), arguments);
+        ASSERT_TRUE(process.waitForFinished(60000));
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        EXPECT_EQ(process.exitCode(), c.exitCode) << err.toStdString();
+        EXPECT_TRUE(err.contains(QString::fromUtf8(c.err))) << err.toStdString();
+        EXPECT_FALSE(err.contains(u"Zanzibar"_s) || err.contains(u"lattosio"_s)) << err.toStdString();
+        if (c.out) {
+            EXPECT_EQ(process.readAllStandardOutput(), *c.out);
+        }
+    }
+    ::umask(umask);
+    EXPECT_EQ(fileBytes(exported), json);
+    EXPECT_EQ(QFile::permissions(exported), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+}
+
+// Two imports started together on a user folder that does not exist yet: each makes the store or
+// finds it made, waits for the other's transaction, and both persons are there.
+TEST(PersonCli, TwoImportsStartedTogetherOnANewFolderBothSucceed)
+{
+    QTemporaryDir dir;
+    const QString files[2] = {dir.filePath(u"a.json"_s), dir.filePath(u"b.json"_s)};
+    write(files[0], personJson(fullRecord(u"Anna"_s)));
+    write(files[1], personJson(fullRecord(u"Bice"_s)));
+    for (int round = 0; round < 10; ++round) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        const QString data = dir.filePath(QStringLiteral("dati-%1").arg(round));
+        env.insert(u"XDG_DATA_HOME"_s, data);
+        QProcess imports[2];
+        for (int i = 0; i < 2; ++i) {
+            imports[i].setProcessEnvironment(env);
+            imports[i].start(QStringLiteral(VELMO_PASTO), {u"--importa-persona"_s, files[i]});
+        }
+        for (QProcess &p : imports) {
+            ASSERT_TRUE(p.waitForFinished(60000));
+            EXPECT_EQ(p.exitCode(), 0) << "giro " << round << ": " << p.readAllStandardError().toStdString();
+        }
+        QString error;
+        const auto store = PersonStore::open(data + u"/Velmo/Velmo/persone.db"_s, false, &error);
+        ASSERT_TRUE(store) << error.toStdString();
+        StoreResult result;
+        EXPECT_EQ(store->personNames(&result), (QStringList{u"Anna"_s, u"Bice"_s}));
+    }
+}
+
+}  // namespace
+}  // namespace velmo::test
