@@ -853,29 +853,6 @@ Keep these values?</translation>
     </message>
 </context>
 <context>
-    <name>MealDay</name>
-    <message>
-        <source>Colazione</source>
-        <translation>Breakfast</translation>
-    </message>
-    <message>
-        <source>Spuntino</source>
-        <translation>Snack</translation>
-    </message>
-    <message>
-        <source>Pranzo</source>
-        <translation>Lunch</translation>
-    </message>
-    <message>
-        <source>Merenda</source>
-        <translation>Afternoon snack</translation>
-    </message>
-    <message>
-        <source>Cena</source>
-        <translation>Dinner</translation>
-    </message>
-</context>
-<context>
     <name>MealFile</name>
     <message>
         <source>attese tre voci separate da &quot;;&quot; (categoria;alimento;grammi), trovate %1</source>
