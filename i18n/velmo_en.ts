@@ -1531,6 +1531,10 @@ the requirement; with --nutrienti the day&apos;s profile.
         <source>La data del giorno manca, non è valida o è ripetuta.</source>
         <translation>The date of the day is missing, not valid or repeated.</translation>
     </message>
+    <message>
+        <source>Il nome di un pasto non può contenere &quot;]&quot; né cominciare o finire con uno spazio.</source>
+        <translation>A meal&apos;s name cannot contain &quot;]&quot; or begin or end with a space.</translation>
+    </message>
 </context>
 <context>
     <name>PersonStore</name>

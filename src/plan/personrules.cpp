@@ -4,6 +4,7 @@
 #include "plan/personrules.h"
 
 #include "catalogue/foodcategory.h"
+#include "meal/dayfile.h"
 #include "meal/mealgrid.h"
 
 #include <QCoreApplication>
@@ -133,8 +134,13 @@ std::optional<ValueFault> personFault(const Person &person, QDate today)
 
 std::optional<ValueFault> mealFault(const DayMeal &meal)
 {
+    // A stored day must be exportable as a day file: its meals' names follow the file's rules.
     if (const auto fault = nameFault(meal.name, kMaxMealNameLength))
         return ValueFault{u"nome"_qs, *fault};
+    if (!mealNameFault(meal.name).isEmpty())
+        return ValueFault{u"nome"_qs, text(QT_TRANSLATE_NOOP("PersonRules", "Il nome di un pasto non può contenere "
+                                                                            "\"]\" né cominciare o finire con uno "
+                                                                            "spazio."))};
     if (meal.entries.size() > static_cast<std::size_t>(kMaxMealRowsPerMeal))
         return ValueFault{
             u"righe"_qs,

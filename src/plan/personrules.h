@@ -24,7 +24,6 @@ struct PersonRecord {
 };
 
 inline constexpr int kMaxPersonNameLength = 60;
-inline constexpr int kMaxMealNameLength = 60;
 inline constexpr int kMaxPlannedFoodNameLength = 200;
 inline constexpr int kMaxNotesLength = 10000;
 inline constexpr int kMaxMealRowsPerMeal = 12;

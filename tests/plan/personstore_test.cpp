@@ -129,6 +129,8 @@ TEST_F(PersonStoreTest, EveryValueOutsideItsRulesIsRefusedInItalian)
         {__LINE__, [](PersonRecord &r) { r.days[0].second.meals.resize(9, {u"Pasto"_s, {}}); }, "giorni[0].pasti", "al massimo 8 pasti"},
         {__LINE__, meal([](DayMeal &m) { m.entries.resize(13, m.entries[0]); }), "giorni[0].pasti[0].righe", "al massimo 12 alimenti"},
         {__LINE__, meal([](DayMeal &m) { m.name.clear(); }), "giorni[0].pasti[0].nome", "Il nome è vuoto"},
+        {__LINE__, meal([](DayMeal &m) { m.name = QString(41, u'p'); }), "giorni[0].pasti[0].nome", "al massimo 40 caratteri"},
+        {__LINE__, meal([](DayMeal &m) { m.name = u"Cena]"_s; }), "giorni[0].pasti[0].nome", "non può contenere"},
         {__LINE__, entry("0"), "giorni[0].pasti[0].righe[0].grammi", "maggiore di 0"},
         {__LINE__, entry("12a"), "giorni[0].pasti[0].righe[0].grammi", "numero intero"},
         {__LINE__, entry("12345678"), "giorni[0].pasti[0].righe[0].grammi", "al massimo 7 cifre"},
