@@ -21,10 +21,10 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # The longest input of each format worth trying: a meal file has at most twelve foods of short
 # lines, a CSV file a header and a few records; longer inputs only repeat them.
-declare -A max_len=([mealfile]=4096 [foodscsv]=4096)
+declare -A max_len=([mealfile]=4096 [foodscsv]=4096 [dayfile]=4096 [personjson]=8192)
 
 failed=()
-for target in mealfile foodscsv; do
+for target in mealfile foodscsv dayfile personjson; do
   # New inputs go to the build folder; the seed corpus in the repository stays as it is.
   work=build-fuzz/corpus/$target
   mkdir -p "$work" build-fuzz/artifacts

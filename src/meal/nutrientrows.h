@@ -52,14 +52,6 @@ enum class IntakeStatus { None, BelowAverage, BelowReference, Reached, AboveMaxi
 // no AR or at least it, reached. A lower bound is judged by what is known of it.
 IntakeStatus intakeStatus(const std::optional<ReferenceValue> &reference, std::optional<double> amount);
 
-// The profile as CSV (RFC 4180), with the header
-// chiave,nutriente,unita,quantita,limite_inferiore,alimenti_senza_valore,riferimento,tipo,percentuale,limite_massimo
-// and numbers as the meal's CSV writes them (the user's decimal separator, no groups). The
-// nutrients the food data lack follow, each with its reference and empty amount, share and count.
-struct MissingNutrient;
-QString nutrientProfileCsv(const Nutrients &nutrients, const NutrientProfile &profile,
-                           const ReferenceFor &reference = {}, const std::vector<MissingNutrient> &missing = {});
-
 // A nutrient with a reference for a person that the food data do not give (iodine, biotin...).
 struct MissingNutrient {
     QString key, name, kind;
@@ -67,6 +59,15 @@ struct MissingNutrient {
     QString unit;
     QString upperCsv;  // the UL, empty without one
 };
+
+// The profile as CSV (RFC 4180), with the header
+// chiave,nutriente,unita,quantita,limite_inferiore,alimenti_senza_valore,riferimento,tipo,percentuale,limite_massimo
+// and numbers as the meal's CSV writes them (the user's decimal separator, no groups). The
+// nutrients the food data lack follow, each with its reference and empty amount, share and count.
+QString nutrientProfileCsv(const Nutrients &nutrients, const NutrientProfile &profile,
+                           const ReferenceFor &reference = {}, const std::vector<MissingNutrient> &missing = {});
+
+// The nutrients the food data lack that have a reference for `person`.
 std::vector<MissingNutrient> missingNutrients(const ReferenceIntakes &intakes, const IntakePerson &person,
                                               const QLocale &locale);
 // The same as lines, each with the words that say so; empty when there are none.
