@@ -43,8 +43,8 @@ PortionValue readPortionCount(QStringView text, const QLocale &locale)
     if (!count)
         count = readLocaleNumber(typed, locale);
     if (!count || !std::isfinite(*count))
-        return {std::nullopt, tr("\"%1\" non è un numero di porzioni: scrivere per esempio 2, 1%21 o ½.")
-                                  .arg(text.toString(), locale.decimalPoint())};
+        return {std::nullopt, tr("\"%1\" non è un numero di porzioni: scrivere per esempio 2, %2 o ½.")
+                                  .arg(text.toString(), locale.toString(1.5))};
     if (*count <= 0)
         return {std::nullopt, tr("Il numero di porzioni deve essere maggiore di zero.")};
     if (*count > kMaxPortionCount)
