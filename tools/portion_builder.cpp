@@ -153,9 +153,8 @@ bool readFoodGroups(const QString &path, const QHash<QString, const PortionFood 
         seen.insert(rec.fields[0]);
         FoodPortion portion{food, &*group, group->quantity, {}};
         if (group->unit == u"ml") {
-            const auto cup = std::find_if(data.measures.cbegin(), data.measures.cend(), [&](const Measure &m) {
-                return m.food == food && m.english == u"cup";
-            });
+            const auto cup = std::find_if(data.measures.cbegin(), data.measures.cend(),
+                                          [&](const Measure &m) { return m.food == food && m.english == u"cup"; });
             portion.density = cup == data.measures.cend() ? QStringLiteral("ml ≈ g") : QStringLiteral("tazza");
             if (cup != data.measures.cend())
                 portion.grams = std::round(group->quantity * cup->grams / cup->quantity / kCupMillilitres * 10) / 10;
@@ -208,10 +207,10 @@ bool writePortions(const QString &databasePath, const PortionData &data, QString
                 break;
             const bool byVolume = p.group->unit == u"ml";
             const QVariant none(QMetaType::fromType<QString>());
-            for (const QVariant &v : {QVariant(p.food->category), QVariant(p.food->row), QVariant(p.group->key),
-                                      QVariant(p.group->name), QVariant(p.grams),
-                                      byVolume ? QVariant(p.group->quantity) : none,
-                                      byVolume ? QVariant(p.density) : none, QVariant(p.group->state)})
+            for (const QVariant &v :
+                 {QVariant(p.food->category), QVariant(p.food->row), QVariant(p.group->key), QVariant(p.group->name),
+                  QVariant(p.grams), byVolume ? QVariant(p.group->quantity) : none,
+                  byVolume ? QVariant(p.density) : none, QVariant(p.group->state)})
                 q.addBindValue(v);
             run(q.exec(), p.food->ndb);
             auto &column = columns[p.food->category];
@@ -245,7 +244,8 @@ bool writePortions(const QString &databasePath, const PortionData &data, QString
 std::optional<PortionFiles> portionFilesBeside(const QString &cataloguePath)
 {
     const QDir dir = QFileInfo(cataloguePath).dir();
-    PortionFiles files{dir.filePath(QStringLiteral("misure.csv")), dir.filePath(QStringLiteral("porzioni_standard.csv")),
+    PortionFiles files{dir.filePath(QStringLiteral("misure.csv")),
+                       dir.filePath(QStringLiteral("porzioni_standard.csv")),
                        dir.filePath(QStringLiteral("gruppi_porzione.csv"))};
     if (!QFileInfo::exists(files.measures))
         return std::nullopt;

@@ -20,11 +20,11 @@ enum class RankingBasis { Per100g, Per100kcal, PerStandardPortion };
 // One food to rank, as whoever reads the food database fills it.
 struct RankingFood {
     FoodRef food;
-    QString orderKey;                // the name as the food search orders it (its search key)
-    std::optional<double> value;     // the nutrient per 100 g of edible part
-    std::optional<double> kcal;      // the energy per 100 g of edible part
+    QString orderKey;                      // the name as the food search orders it (its search key)
+    std::optional<double> value;           // the nutrient per 100 g of edible part
+    std::optional<double> kcal;            // the energy per 100 g of edible part
     std::optional<double> portionGrams{};  // the edible grams of the food's standard portion
-    std::optional<double> ranked{};  // filled by rankFoods: what the food is ranked by
+    std::optional<double> ranked{};        // filled by rankFoods: what the food is ranked by
     // The food's place in the food search's order, where the food database knows it (the shipped
     // foods); -1 when the food is placed by its orderKey.
     int searchPosition = -1;
