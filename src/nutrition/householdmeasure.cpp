@@ -16,9 +16,9 @@ namespace velmo {
 
 namespace {
 
-QString tr(const char *text)
+QString message(const char *source)
 {
-    return QCoreApplication::translate("HouseholdMeasure", text);
+    return QCoreApplication::translate("HouseholdMeasure", source);
 }
 
 // The vulgar fractions people write for a part of a portion.
@@ -43,13 +43,18 @@ PortionValue readPortionCount(QStringView text, const QLocale &locale)
     if (!count)
         count = readLocaleNumber(typed, locale);
     if (!count || !std::isfinite(*count))
-        return {std::nullopt, tr("\"%1\" non è un numero di porzioni: scrivere per esempio 2, %2 o ½.")
-                                  .arg(text.toString(), locale.toString(1.5))};
+        return {std::nullopt,
+                message(QT_TRANSLATE_NOOP("HouseholdMeasure",
+                                          "\"%1\" non è un numero di porzioni: scrivere per esempio 2, %2 o ½."))
+                    .arg(text.toString(), locale.toString(1.5))};
     if (*count <= 0)
-        return {std::nullopt, tr("Il numero di porzioni deve essere maggiore di zero.")};
+        return {std::nullopt,
+                message(QT_TRANSLATE_NOOP("HouseholdMeasure", "Il numero di porzioni deve essere maggiore di zero."))};
     if (*count > kMaxPortionCount)
-        return {std::nullopt, tr("Al massimo %1 porzioni alla volta: scrivere un numero più piccolo.")
-                                  .arg(locale.toString(kMaxPortionCount, 'f', 0))};
+        return {std::nullopt,
+                message(QT_TRANSLATE_NOOP("HouseholdMeasure",
+                                          "Al massimo %1 porzioni alla volta: scrivere un numero più piccolo."))
+                    .arg(locale.toString(kMaxPortionCount, 'f', 0))};
     return {count, {}};
 }
 
@@ -61,11 +66,15 @@ double edibleGrams(double count, const HouseholdMeasure &measure)
 PortionValue grossGramsFor(double edibleGrams, double ediblePercent)
 {
     if (!(ediblePercent > 0))
-        return {std::nullopt, tr("Questo alimento non ha parte edibile (0 %): non se ne può indicare una porzione; "
-                                 "scrivere il peso lordo in grammi.")};
+        return {std::nullopt,
+                message(QT_TRANSLATE_NOOP("HouseholdMeasure",
+                                          "Questo alimento non ha parte edibile (0 %): non se ne può indicare "
+                                          "una porzione; scrivere il peso lordo in grammi."))};
     const double gross = std::round(edibleGrams * 100.0 / ediblePercent);
     if (!(gross <= kMaxGrossGrams))
-        return {std::nullopt, tr("Il peso lordo supererebbe 9.999.999 g: scegliere meno porzioni.")};
+        return {std::nullopt,
+                message(QT_TRANSLATE_NOOP("HouseholdMeasure",
+                                          "Il peso lordo supererebbe 9.999.999 g: scegliere meno porzioni."))};
     return {gross, {}};
 }
 
