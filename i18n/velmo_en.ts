@@ -784,6 +784,29 @@ Keep these values?</translation>
     </message>
 </context>
 <context>
+    <name>HouseholdMeasure</name>
+    <message>
+        <source>&quot;%1&quot; non è un numero di porzioni: scrivere per esempio 2, %2 o ½.</source>
+        <translation>&quot;%1&quot; is not a number of portions: type for example 2, %2 or ½.</translation>
+    </message>
+    <message>
+        <source>Il numero di porzioni deve essere maggiore di zero.</source>
+        <translation>The number of portions must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>Al massimo %1 porzioni alla volta: scrivere un numero più piccolo.</source>
+        <translation>At most %1 portions at a time: type a smaller number.</translation>
+    </message>
+    <message>
+        <source>Questo alimento non ha parte edibile (0 %): non se ne può indicare una porzione; scrivere il peso lordo in grammi.</source>
+        <translation>This food has no edible part (0 %): it cannot take a portion; type the gross weight in grams.</translation>
+    </message>
+    <message>
+        <source>Il peso lordo supererebbe 9.999.999 g: scegliere meno porzioni.</source>
+        <translation>The gross weight would exceed 9,999,999 g: choose fewer portions.</translation>
+    </message>
+</context>
+<context>
     <name>MealComposer</name>
     <message>
         <source>l&apos;alimento %1 non è nella categoria &quot;%2&quot; (forse %3?)</source>
@@ -924,6 +947,13 @@ Keep these values?</translation>
             <numerusform>and one more error</numerusform>
             <numerusform>and %n more errors</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>MeasureStore</name>
+    <message>
+        <source>impossibile leggere le misure dall&apos;archivio degli alimenti (%1): reinstallare Velmo</source>
+        <translation>cannot read the measures from the food database (%1): reinstall Velmo</translation>
     </message>
 </context>
 <context>
@@ -2243,10 +2273,6 @@ Printer error</translation>
         <translation>unknown category %1: give the title of a category or the name of its table (see velmo-pasto --help)</translation>
     </message>
     <message>
-        <source>base non valida %1: indicare --per 100g oppure --per 100kcal</source>
-        <translation>invalid basis %1: give --per 100g or --per 100kcal</translation>
-    </message>
-    <message>
         <source>%1 è un valore derivato da altri nutrienti e non si classifica: indicare un nutriente misurato (vedere velmo-pasto --help)</source>
         <translation>%1 is a value derived from other nutrients and is not ranked: give a measured nutrient (see velmo-pasto --help)</translation>
     </message>
@@ -2271,6 +2297,16 @@ Printer error</translation>
         <translation>n/a</translation>
     </message>
     <message>
+        <source>base non valida %1: indicare --per 100g, --per 100kcal oppure --per porzione</source>
+        <translation>invalid basis %1: give --per 100g, --per 100kcal or --per porzione</translation>
+    </message>
+    <message>
+        <source># %1 (%2): %3 per porzione standard
+</source>
+        <translation># %1 (%2): %3 per standard portion
+</translation>
+    </message>
+    <message>
         <source>Classifica:
   --classifica CHIAVE  non calcola un pasto: elenca gli alimenti dal più ricco al meno ricco del
             nutriente CHIAVE, la chiave INFOODS di un nutriente misurato (la colonna chiave di
@@ -2283,8 +2319,9 @@ Printer error</translation>
             colesterolo.
   --categoria NOME  solo gli alimenti della categoria NOME (il titolo o il nome della tabella,
             come nelle righe di un pasto); senza, tutte le categorie
-  --per 100g|100kcal  il valore per 100 g di parte edibile (senza l&apos;opzione) o per 100 kcal
-            dell&apos;alimento (&quot;n.d.&quot; se l&apos;energia non è nota o è zero)
+  --per 100g|100kcal|porzione  il valore per 100 g di parte edibile (senza l&apos;opzione), per
+            100 kcal dell&apos;alimento (&quot;n.d.&quot; se l&apos;energia non è nota o è zero) o per porzione
+            standard LARN del suo gruppo (&quot;n.d.&quot; per un alimento che non ne ha una)
 
 </source>
         <translation>Ranking:
@@ -2298,8 +2335,9 @@ Printer error</translation>
             foods have only protein, fat, carbohydrate, energy, fibre and cholesterol.
   --categoria NAME  only the foods of the category NAME (the title or the table name, as in the
             lines of a meal); without it, every category
-  --per 100g|100kcal  the value per 100 g of edible part (without the option) or per 100 kcal of
-            the food (&quot;n/a&quot; when its energy is unknown or zero)
+  --per 100g|100kcal|porzione  the value per 100 g of edible part (without the option), per
+            100 kcal of the food (&quot;n/a&quot; when its energy is unknown or zero) or per LARN
+            standard portion of its group (&quot;n/a&quot; for a food that has none)
 
 </translation>
     </message>
@@ -3034,6 +3072,14 @@ could not be written.
     <message>
         <source>Per 100 kcal</source>
         <translation>Per 100 kcal</translation>
+    </message>
+    <message>
+        <source>per porzione standard</source>
+        <translation>per standard portion</translation>
+    </message>
+    <message>
+        <source>Per porzione standard</source>
+        <translation>Per standard portion</translation>
     </message>
 </context>
 <context>

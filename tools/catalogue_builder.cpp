@@ -3,6 +3,7 @@
 
 #include "catalogue_builder.h"
 #include "nutrient_profile_builder.h"
+#include "portion_builder.h"
 
 #include "catalogue/foodcategory.h"
 #include "catalogue/foodsearch.h"
@@ -443,6 +444,19 @@ bool addProfile(const QString &cataloguePath, const QString &sourcePath, const Q
     return addNutrientProfile(databasePath, *files, profileFoods, error);
 }
 
+// The household measures and standard portions, when the data folder has them.
+bool addMeasures(const QString &cataloguePath, const QString &databasePath, const std::vector<CatalogueFood> &foods,
+                 QString *error)
+{
+    const auto files = portionFilesBeside(cataloguePath);
+    if (!files)
+        return true;
+    std::vector<PortionFood> portionFoods;
+    for (const CatalogueFood &food : foods)
+        portionFoods.push_back({food.table, food.row, food.ndb});
+    return addPortions(databasePath, *files, portionFoods, error);
+}
+
 }  // namespace
 
 CatalogueBuildResult buildCatalogue(const QString &cataloguePath, const QString &sourcePath, const QString &outputPath,
@@ -465,7 +479,8 @@ CatalogueBuildResult buildCatalogue(const QString &cataloguePath, const QString 
     const QString temporary = outputPath + QStringLiteral(".partial");
     QFile::remove(temporary);
     if (!writeDatabase(temporary, *foods, *synonyms, &result.error)
-        || !addProfile(cataloguePath, sourcePath, temporary, *foods, &result.error)) {
+        || !addProfile(cataloguePath, sourcePath, temporary, *foods, &result.error)
+        || !addMeasures(cataloguePath, temporary, *foods, &result.error)) {
         QFile::remove(temporary);
         return result;
     }

@@ -19,7 +19,9 @@ struct CatalogueBuildResult {
 // description, kEnglishNameColumn), rows in catalogue order, and the two search indexes
 // (kSearchIndexTable, kEnglishSearchIndexTable), with the common names of `synonymsPath`
 // (sinonimo,tabella,alimenti; none when empty) beside the Italian one (kSynonymIndexTable), and the
-// nutrient profile when the data folder has it (nutrientProfileFilesBeside, addNutrientProfile).
+// nutrient profile when the data folder has it (nutrientProfileFilesBeside, addNutrientProfile),
+// and the household measures and standard portions beside the catalogue (portionFilesBeside,
+// addPortions).
 // Nothing is written unless every line is sound; an existing file is replaced only by a complete
 // build.
 CatalogueBuildResult buildCatalogue(const QString &cataloguePath, const QString &sourcePath, const QString &outputPath,

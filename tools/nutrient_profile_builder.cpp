@@ -39,6 +39,8 @@ struct Definition {
 // Per food (by ndb), the source's value texts by nutrient number.
 using ProfileValues = QHash<QString, QHash<int, QString>>;
 
+}  // namespace
+
 std::optional<std::vector<CsvRecord>> readCsv(const QString &path, const QStringList &header, QString *error)
 {
     QFile file(path);
@@ -64,6 +66,8 @@ std::optional<std::vector<CsvRecord>> readCsv(const QString &path, const QString
     csv.records.erase(csv.records.begin());
     return std::move(csv.records);
 }
+
+namespace {
 
 QString fault(const QString &path, int line, const QString &what)
 {

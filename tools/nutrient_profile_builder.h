@@ -3,7 +3,10 @@
 
 #pragma once
 
+#include "common/csv.h"
+
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -17,6 +20,10 @@ struct NutrientProfileFiles {
     QString sourceNutrients;  // nutrients.csv: the source's 47 nutrients
     QString values;           // nutrient_values.csv: ndb,nutrient,value
 };
+
+// The records of a data file after its header, which must be `header`; every record has its
+// fields. None, with the file, line and fault in `error`, otherwise.
+std::optional<std::vector<CsvRecord>> readCsv(const QString &path, const QStringList &header, QString *error);
 
 // The profile's files found where the data folder keeps them: nutrienti.csv beside the
 // catalogue, the other two beside the source's foods. None when the source has no

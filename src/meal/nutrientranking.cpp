@@ -72,9 +72,12 @@ bool readShipped(const QSqlDatabase &database, int category, int sourceNumber, s
     QSqlQuery names = columnQuery(
         database, QStringLiteral("SELECT nomi, posizioni FROM %1 WHERE categoria = ?").arg(kCategoryColumnTable),
         {category});
-    QByteArray values, energy;
+    QByteArray values, energy, portions;
     if (!readColumn(columnQuery(database, valuesStatement, {sourceNumber, category}), &values, error)
-        || !readColumn(columnQuery(database, valuesStatement, {kEnergySource, category}), &energy, error))
+        || !readColumn(columnQuery(database, valuesStatement, {kEnergySource, category}), &energy, error)
+        || !readColumn(columnQuery(database, QStringLiteral("SELECT grammi FROM colonne_porzioni WHERE categoria = ?"),
+                                   {category}),
+                       &portions, error))
         return false;
     if (!names.exec()) {
         *error = unreadable(names);
@@ -93,7 +96,8 @@ bool readShipped(const QSqlDatabase &database, int category, int sourceNumber, s
         foods.push_back({{category, texts->at(static_cast<qsizetype>(row))},
                          QString(),
                          packedDouble(values, row),
-                         packedDouble(energy, row)});
+                         packedDouble(energy, row),
+                         packedDouble(portions, row)});
         foods.back().searchPosition = packedInteger(positions, row).value_or(-1);
     }
     return true;

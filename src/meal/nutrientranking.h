@@ -16,7 +16,8 @@ namespace velmo {
 
 // The foods to rank by the nutrient at `nutrient` in `nutrients` (a measured one, not a derived
 // row): every food of `category` (0 to 16), or of all seventeen when none, each with its value and
-// its energy per 100 g of edible part. A shipped food's values, and its place in the search order,
+// its energy per 100 g of edible part and its standard portion's edible grams (a personal food has
+// none). A shipped food's values, and its place in the search order,
 // are read as whole columns of its category; a personal food's from its table or, for the other
 // nutrients, from the values it was given (unknown when it was given none). The personal foods are
 // read from `personal` when it is open, else left out. None, with the reason, when a table cannot be

@@ -44,7 +44,7 @@ QStringList NutrientRankingModel::categoryChoices()
 
 QStringList NutrientRankingModel::basisChoices()
 {
-    return {tr("per 100 g di parte edibile"), tr("per 100 kcal")};
+    return {tr("per 100 g di parte edibile"), tr("per 100 kcal"), tr("per porzione standard")};
 }
 
 void NutrientRankingModel::choose(int nutrient, int category, RankingBasis basis)
@@ -128,7 +128,10 @@ QVariant NutrientRankingModel::headerData(int section, Qt::Orientation orientati
     switch (section) {
     case FoodColumn: return tr("Alimento");
     case CategoryColumn: return tr("Categoria");
-    case ValueColumn: return basis_ == RankingBasis::Per100g ? tr("Per 100 g") : tr("Per 100 kcal");
+    case ValueColumn:
+        return basis_ == RankingBasis::Per100g      ? tr("Per 100 g")
+               : basis_ == RankingBasis::Per100kcal ? tr("Per 100 kcal")
+                                                    : tr("Per porzione standard");
     default: return {};
     }
 }

@@ -11,6 +11,8 @@ std::optional<double> rankedValue(const RankingFood &food, RankingBasis basis)
 {
     if (!food.value || basis == RankingBasis::Per100g)
         return food.value;
+    if (basis == RankingBasis::PerStandardPortion)
+        return food.portionGrams ? std::optional(*food.value * *food.portionGrams / 100.0) : std::nullopt;
     if (!food.kcal || *food.kcal <= 0)
         return std::nullopt;
     return *food.value / *food.kcal * 100.0;

@@ -224,12 +224,21 @@ const char *kProfileValues = "ndb,nutrient,value\n09003,203,0.26\n09003,204,0.17
 // The builder program on a catalogue and the source above: what it says, and its exit code.
 class CatalogueBuilderTest : public ::testing::Test {
 protected:
-    // With `synonyms`, a list of common names too.
-    std::pair<QString, int> build(const QByteArray &catalogue, const char *synonyms = nullptr)
+    // With `synonyms`, a list of common names too; with `measures`, the household measures and
+    // the foods' standard portion groups (`groups`).
+    std::pair<QString, int> build(const QByteArray &catalogue, const char *synonyms = nullptr,
+                                  const char *measures = nullptr, const char *groups = "ndb,gruppo\n")
     {
+        if (measures == nullptr)
+            QFile::remove(dir.filePath(u"misure.csv"_s));
         for (const auto &[name, text] :
              {std::pair{u"catalogo.csv"_s, catalogue}, std::pair{u"sr28.csv"_s, QByteArray(kSource)},
-              std::pair{u"sinonimi.csv"_s, QByteArray(synonyms)}}) {
+              std::pair{u"sinonimi.csv"_s, QByteArray(synonyms)}, std::pair{u"misure.csv"_s, QByteArray(measures)},
+              std::pair{u"gruppi_porzione.csv"_s, QByteArray(groups)},
+              std::pair{u"porzioni_standard.csv"_s, QByteArray("gruppo,nome,quantita,unita,stato,fonte\n"
+                                                               "frutta,Frutta,150,g,a crudo,LARN 2014\n")}}) {
+            if (name == u"misure.csv" && measures == nullptr)
+                continue;
             QFile file(dir.filePath(name));
             EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
         }
@@ -281,7 +290,9 @@ TEST_F(CatalogueBuilderTest, RefusesBadLinesAndKeepsTheEarlierDatabase)
     ASSERT_EQ(build("tabella,ndb,alimenti\nFrutta,09003,Mela\n").second, 0);
     const QByteArray before = test::fileBytes(out());
     // clang-format off
-    const struct { int line; const char *catalogue, *message, *synonyms = nullptr; } cases[] = {
+    const char *apple = "tabella,ndb,alimenti\nFrutta,09003,Mela\n";
+    const char *measure = "ndb,ordine,quantita,misura,misura_plurale,grammi_edibili,misura_inglese\n";
+    const struct { int line; const char *catalogue, *message, *synonyms = nullptr, *measures = nullptr, *groups = "ndb,gruppo\n"; } cases[] = {
         {__LINE__, "tabella,ndb,alimenti\nFrutti,09003,Mela\n", "tabella sconosciuta \"Frutti\""},
         {__LINE__, "tabella,ndb,alimenti\nFrutta,01234,Mela\n", "ndb 01234 assente"},
         {__LINE__, "tabella,ndb,alimenti\nFrutta,09003,Mela\nFrutta,09252,mela\n", "riga 3: nome ripetuto"},
@@ -301,11 +312,18 @@ TEST_F(CatalogueBuilderTest, RefusesBadLinesAndKeepsTheEarlierDatabase)
         {__LINE__, "tabella,ndb,alimenti\nFrutta,09003,Mela\n", "sinonimo non valido", "sinonimo,tabella,alimenti\nmele  rosse,Frutta,Mela\n"},
         {__LINE__, "tabella,ndb,alimenti\nFrutta,09003,Mela\n", "intestazione", "alimenti,sinonimo\nMela,mele\n"},
         {__LINE__, "tabella,ndb,alimenti\nFrutta,09004,Mela sbucciata\n", "\"Mela sbucciata\" (ndb 09004): Proteine vale 0.27 nella tabella degli alimenti e 0.3 nel profilo"},
+        {__LINE__, apple, "misure.csv, riga 2: l'alimento con ndb \"09252\" non è nel catalogo", nullptr, "ndb,ordine,quantita,misura,misura_plurale,grammi_edibili,misura_inglese\n09252,1,1,pera,pere,178,medium\n"},
+        {__LINE__, apple, "misure.csv, riga 2: quantità \"1\" o grammi \"0\" non positivi", nullptr, "ndb,ordine,quantita,misura,misura_plurale,grammi_edibili,misura_inglese\n09003,1,1,mela,mele,0,medium\n"},
+        {__LINE__, apple, "quantità \"-1\" o grammi \"182\" non positivi", nullptr, "ndb,ordine,quantita,misura,misura_plurale,grammi_edibili,misura_inglese\n09003,1,-1,mela,mele,182,medium\n"},
+        {__LINE__, apple, "misure.csv, riga 3: ordine \"1\" non valido o ripetuto", nullptr, "ndb,ordine,quantita,misura,misura_plurale,grammi_edibili,misura_inglese\n09003,1,1,mela,mele,182,medium\n09003,1,1,tazza,tazze,125,cup\n"},
+        {__LINE__, apple, "gruppi_porzione.csv, riga 2: gruppo \"pane\" sconosciuto", nullptr, measure, "ndb,gruppo\n09003,pane\n"},
+        {__LINE__, apple, "gruppi_porzione.csv, riga 3: l'alimento con ndb \"09003\" è ripetuto", nullptr, measure, "ndb,gruppo\n09003,frutta\n09003,frutta\n"},
+        {__LINE__, apple, "gruppi_porzione.csv, riga 2: l'alimento con ndb \"09252\" non è nel catalogo", nullptr, measure, "ndb,gruppo\n09252,frutta\n"},
     };
     // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
-        const auto [said, exitCode] = build(c.catalogue, c.synonyms);
+        const auto [said, exitCode] = build(c.catalogue, c.synonyms, c.measures, c.groups);
         EXPECT_EQ(exitCode, 1);
         EXPECT_TRUE(said.startsWith(u"velmo-build-catalogue: "_s) && said.contains(QString::fromUtf8(c.message)))
             << said.toStdString();

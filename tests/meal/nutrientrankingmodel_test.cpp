@@ -4,11 +4,15 @@
 #include "catalogue/foodcategory.h"
 #include "catalogue/fooddatabase.h"
 #include "common/programdir.h"
+#include "meal/measurestore.h"
 #include "meal/nutrientrankingmodel.h"
 #include "support/localeguard.h"
 #include "support/tablecase.h"
 
 #include <QAbstractItemModelTester>
+#include <QFile>
+#include <QSet>
+#include <QSqlQuery>
 
 #include <gtest/gtest.h>
 
@@ -33,6 +37,8 @@ TEST(NutrientRankingModel, RanksTheShippedFoodsUnknownLast)
         {__LINE__, "Vitamina C (acido ascorbico totale) (mg)", "Frutta", RankingBasis::Per100g, "Kiwi, crudo", "92,7 mg", 87, 3},
         {__LINE__, "Zuccheri totali (g)", "Latte_e_Yogurt", RankingBasis::Per100g, "Latte condensato zuccherato, in scatola", "54,4 g", 26, 3},
         {__LINE__, "Acqua (g)", "Olii_e_grassi", RankingBasis::Per100g, "Burro light, in panetto, salato", "42,1 g", 34, 0},
+        // 193 mg in 125 ml of 245 g a cup: 129,4 g; 8 foods of no LARN group (cream, condensed milk...).
+        {__LINE__, "Calcio (mg)", "Latte_e_Yogurt", RankingBasis::PerStandardPortion, "Latte di pecora", "250 mg", 21, 8},
     };
     // clang-format on
     for (const auto &c : cases) {
@@ -49,6 +55,59 @@ TEST(NutrientRankingModel, RanksTheShippedFoodsUnknownLast)
         EXPECT_EQ(text(model.rowCount() - 1, NutrientRankingModel::ValueColumn) == u"n.d.", c.unknown > 0);
     }
     EXPECT_FALSE(nutrients.contains(u"Sale (sodio × 2,5) (g)"));  // a derived value is not ranked
+}
+
+// Every shipped food with measures or a standard portion: ½, 1, 2 and 3 of each give a gross
+// weight in whole grams whose edible part is the portion's within that gram's rounding.
+TEST(MeasureStore, PortionGrossNetRoundTripForEveryShippedFood)
+{
+    QString error;
+    const auto database = FoodDatabase::open(programFile(QString::fromLatin1(FoodDatabase::kFileName)), &error);
+    ASSERT_TRUE(database) << error.toStdString();
+    MeasureStore store(database->connection());
+    // The foods the data files measure and group, by ndb, each file's header among them.
+    const auto ndbs = [](const char *name) {
+        QSet<QString> found;
+        QFile file(QStringLiteral(VELMO_DATA_DIR "/") + QString::fromLatin1(name));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        while (!file.atEnd())
+            found.insert(QString::fromUtf8(file.readLine()).section(u',', 0, 0));
+        return found.size() - 1;
+    };
+    int withMeasures = 0, withPortion = 0;
+    for (int category = 0; category < kPersonalCategory; ++category) {
+        QSqlQuery q(database->connection());
+        ASSERT_TRUE(q.exec(QStringLiteral("SELECT alimenti, edibile FROM %1").arg(foodCategory(category).table)));
+        while (q.next()) {
+            const FoodRef food{category, q.value(0).toString()};
+            const double percent = q.value(1).toDouble();
+            const auto portions = store.portions(food, &error);
+            ASSERT_TRUE(portions) << error.toStdString();
+            std::vector<double> grams;
+            for (const HouseholdMeasure &m : portions->measures)
+                for (const double count : {0.5, 1.0, 2.0, 3.0})
+                    grams.push_back(edibleGrams(count, m));
+            if (portions->standard)
+                grams.push_back(portions->standard->grams);
+            withMeasures += portions->measures.empty() ? 0 : 1;
+            withPortion += portions->standard ? 1 : 0;
+            for (const double edible : grams) {
+                const PortionValue gross = grossGramsFor(edible, percent);
+                ASSERT_EQ(gross.value.has_value(), percent > 0) << food.name.toStdString();
+                if (gross.value) {
+                    EXPECT_NEAR((Portion{*gross.value, percent}.netGrams()), edible, 0.5 * percent / 100 + 1e-9)
+                        << food.name.toStdString();
+                }
+            }
+        }
+    }
+    EXPECT_EQ(withMeasures, ndbs("misure.csv"));
+    EXPECT_EQ(withPortion, ndbs("gruppi_porzione.csv"));
+    // A portion by volume takes the food's cup: olive oil, 216 g a cup of 236,6 ml.
+    const auto oil = store.portions({*findFoodCategory(u"Olii_e_grassi"_qs), u"Olio d'oliva"_qs}, &error);
+    ASSERT_TRUE(oil && oil->standard);
+    EXPECT_DOUBLE_EQ(oil->standard->grams, 9.1);
+    EXPECT_EQ(oil->standard->density, u"tazza");
 }
 
 }  // namespace

@@ -117,6 +117,9 @@ const ProcessCase kCases[] = {
     {__LINE__, {"--classifica", "ca", "--categoria", "Prodotti_vari", "--per", "100kcal"}, {}, Feed::Pipe, kIt, Db::Shipped, 0,
      "\\A# Calcio \\(CA\\): mg per 100 kcal\nProdotti vari;Lievito chimico in polvere, a doppia azione;11087\n[\\s\\S]*;n\\.d\\.\n\\z", "", 0},
     {__LINE__, {"--classifica", "SALE"}, {}, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "\"SALE\" è un valore derivato", 1},
+    // Wheat germ oil's 10 ml standard portion: 218 g a cup of 236,6 ml, so 9,2 g, with 149,4 mg of vitamin E per 100 g.
+    {__LINE__, {"--classifica", "TOCPHA", "--categoria", "Olii_e_grassi", "--per", "porzione"}, {}, Feed::Pipe, kIt, Db::Shipped, 0,
+     "\\A# Vitamina E \\(alfa-tocoferolo\\) \\(TOCPHA\\): mg per porzione standard\nOli e grassi;Olio di germe di grano;13,7\n[\\s\\S]*;n\\.d\\.\n\\z", "", 0},
     {__LINE__, {"--classifica", "CA", "--categoria", "Pesci"}, {}, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "categoria sconosciuta \"Pesci\"", 1},
     {__LINE__, {"--nutrienti", "--csv", "--fabbisogno", "2000"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
      "--fabbisogno non si usa con --nutrienti --csv", 1},

@@ -34,8 +34,9 @@ TEST(FoodRanking, RichestFirstUnknownLastTiesInSearchOrder)
 {
     using R = std::tuple<const char *, int, double, double>;
     // clang-format off
-    // `placed`: the foods' places in the search order, where the database knows them (-1: none).
-    const struct { int line; std::vector<R> foods; RankingBasis basis; const char *order; std::vector<int> placed = {}; } cases[] = {
+    // `placed`: the foods' places in the search order, where the database knows them (-1: none);
+    // `portions`: the edible grams of their standard portions.
+    const struct { int line; std::vector<R> foods; RankingBasis basis; const char *order; std::vector<int> placed = {}; std::vector<double> portions = {}; } cases[] = {
         {__LINE__, {{"a", 0, 1, 50}, {"b", 0, 3, 50}, {"c", 0, 2, 50}}, RankingBasis::Per100g, "b0 c0 a0"},
         {__LINE__, {{"a", 0, kNone, 50}, {"c", 0, 0, 50}, {"b", 0, kNone, 9}}, RankingBasis::Per100g, "c0 a0 b0"},
         {__LINE__, {{"d", 0, 2, 50}, {"c", 1, 2, 50}, {"c", 0, 2, 50}, {"C", 0, 2, 50}}, RankingBasis::Per100g, "C0 c0 c1 d0"},
@@ -46,6 +47,8 @@ TEST(FoodRanking, RichestFirstUnknownLastTiesInSearchOrder)
         {__LINE__, {{"a", 0, 1, 50}, {"b", 0, 1, 50}, {"c", 0, 1, 50}}, RankingBasis::Per100g, "b0 c0 a0", {2, 0, 1}},
         {__LINE__, {{"d", 16, 1, 50}, {"c", 0, 1, 50}, {"b", 16, 1, 50}, {"a", 0, 1, 50}, {"e", 0, 5, 50}}, RankingBasis::Per100g, "e0 a0 b16 c0 d16", {-1, 1, -1, 0, 2}},
         {__LINE__, {{"a", 16, 1, 50}, {"b", 0, 1, 50}, {"c", 0, 1, 50}}, RankingBasis::Per100g, "a16 b0 c0", {-1, 0, 1}},
+        // 10 in a 30 g portion is 3, 4 in 150 g is 6; no portion, or no value: unknown, last.
+        {__LINE__, {{"a", 0, 10, 50}, {"d", 0, kNone, 50}, {"c", 0, 8, 50}, {"b", 0, 4, 50}}, RankingBasis::PerStandardPortion, "b0 a0 c0 d0", {}, {30, 100, kNone, 150}},
     };
     // clang-format on
     for (const auto &c : cases) {
@@ -53,6 +56,8 @@ TEST(FoodRanking, RichestFirstUnknownLastTiesInSearchOrder)
         std::vector<RankingFood> foods = foodsOf(c.foods);
         for (std::size_t i = 0; i < c.placed.size(); ++i)
             foods[i].searchPosition = c.placed[i];
+        for (std::size_t i = 0; i < c.portions.size(); ++i)
+            foods[i].portionGrams = known(c.portions[i]);
         rankFoods(foods, c.basis);
         QStringList order;
         for (const RankingFood &f : foods)
@@ -62,6 +67,9 @@ TEST(FoodRanking, RichestFirstUnknownLastTiesInSearchOrder)
     std::vector<RankingFood> one = foodsOf({{"a", 0, 10, 400}});
     rankFoods(one, RankingBasis::Per100kcal);
     EXPECT_DOUBLE_EQ(one.front().ranked.value_or(kNone), 2.5);
+    one.front().portionGrams = 125;
+    rankFoods(one, RankingBasis::PerStandardPortion);
+    EXPECT_DOUBLE_EQ(one.front().ranked.value_or(kNone), 12.5);
 }
 
 }  // namespace

@@ -12,6 +12,8 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include <array>
+
 namespace velmo {
 
 namespace {
@@ -77,11 +79,12 @@ std::optional<RankingCommand> readRankingCommand(const QStringList &arguments, Q
         const auto basis = onlyValue(parser, per, error);
         if (!basis)
             return std::nullopt;
-        if (*basis != QStringLiteral("100g") && *basis != QStringLiteral("100kcal"))
-            return refuse(error, text(QT_TRANSLATE_NOOP("RankingCommand", "base non valida %1: indicare --per 100g "
-                                                                          "oppure --per 100kcal"))
+        static const QStringList bases{QStringLiteral("100g"), QStringLiteral("100kcal"), QStringLiteral("porzione")};
+        if (!bases.contains(*basis))
+            return refuse(error, text(QT_TRANSLATE_NOOP("RankingCommand", "base non valida %1: indicare --per 100g, "
+                                                                          "--per 100kcal oppure --per porzione"))
                                      .arg(echoInput(*basis)));
-        command.basis = *basis == QStringLiteral("100g") ? RankingBasis::Per100g : RankingBasis::Per100kcal;
+        command.basis = static_cast<RankingBasis>(bases.indexOf(*basis));
     }
     return command;
 }
@@ -106,10 +109,11 @@ QString rankingText(const Nutrients &nutrients, int nutrient, RankingBasis basis
 {
     const NutrientDefinition &n = nutrients.at(nutrient);
     const QLocale locale;
-    QString out = (basis == RankingBasis::Per100g
-                       ? text(QT_TRANSLATE_NOOP("RankingCommand", "# %1 (%2): %3 per 100 g di parte edibile\n"))
-                       : text(QT_TRANSLATE_NOOP("RankingCommand", "# %1 (%2): %3 per 100 kcal\n")))
-                      .arg(n.shownName(), n.key, n.unit);
+    static const std::array<const char *, 3> headings{
+        QT_TRANSLATE_NOOP("RankingCommand", "# %1 (%2): %3 per 100 g di parte edibile\n"),
+        QT_TRANSLATE_NOOP("RankingCommand", "# %1 (%2): %3 per 100 kcal\n"),
+        QT_TRANSLATE_NOOP("RankingCommand", "# %1 (%2): %3 per porzione standard\n")};
+    QString out = text(headings[static_cast<std::size_t>(basis)]).arg(n.shownName(), n.key, n.unit);
     for (const RankingFood &f : ranked)
         out += mealFileLine(foodCategory(f.food.category).heading, f.food.name) + u';'
                + (f.ranked ? formatDecimals(*f.ranked, n.decimals, locale)
@@ -134,8 +138,9 @@ QString rankingHelpText()
         "            colesterolo.\n"
         "  --categoria NOME  solo gli alimenti della categoria NOME (il titolo o il nome della tabella,\n"
         "            come nelle righe di un pasto); senza, tutte le categorie\n"
-        "  --per 100g|100kcal  il valore per 100 g di parte edibile (senza l'opzione) o per 100 kcal\n"
-        "            dell'alimento (\"n.d.\" se l'energia non è nota o è zero)\n"
+        "  --per 100g|100kcal|porzione  il valore per 100 g di parte edibile (senza l'opzione), per\n"
+        "            100 kcal dell'alimento (\"n.d.\" se l'energia non è nota o è zero) o per porzione\n"
+        "            standard LARN del suo gruppo (\"n.d.\" per un alimento che non ne ha una)\n"
         "\n"));
 }
 

@@ -13,6 +13,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace velmo::ui {
 
 namespace {
@@ -81,7 +83,7 @@ void RankingWindow::showRanking()
 void RankingWindow::rank()
 {
     model_.choose(nutrient_->currentIndex(), category_->currentIndex(),
-                  basis_->currentIndex() == 1 ? RankingBasis::Per100kcal : RankingBasis::Per100g);
+                  static_cast<RankingBasis>(std::max(0, basis_->currentIndex())));
     if (model_.rowCount() > 0)
         list_->setCurrentIndex(model_.index(0, 0));
     summary_->setText(model_.summary());

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#include "meal/measurestore.h"
+
+#include "catalogue/foodcategory.h"
+#include "common/inputecho.h"
+
+#include <QCoreApplication>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace velmo {
+
+std::optional<FoodPortions> MeasureStore::portions(const FoodRef &food, QString *error)
+{
+    if (food.category < 0 || isPersonalCategory(food.category) || food.category > kPersonalCategory)
+        return FoodPortions{};
+    const QString key = QString::number(food.category) + u'\n' + food.name;
+    if (const auto known = portions_.constFind(key); known != portions_.constEnd())
+        return *known;
+    QSqlQuery q(database_);
+    const auto fails = [&] {
+        *error = q.lastError().isValid()
+                     ? QCoreApplication::translate("MeasureStore",
+                                                   "impossibile leggere le misure dall'archivio degli alimenti (%1): "
+                                                   "reinstallare Velmo")
+                           .arg(q.lastError().text())
+                     : QCoreApplication::translate("NutrientStore", "l'alimento %1 non è nell'archivio")
+                           .arg(echoInput(food.name));
+        return std::nullopt;
+    };
+    // The table's name comes from the fixed category list; the food's name is bound.
+    q.prepare(QStringLiteral("SELECT rowid FROM %1 WHERE alimenti = ?").arg(foodCategory(food.category).table));
+    q.addBindValue(food.name);
+    if (!q.exec() || !q.next())
+        return fails();
+    const qint64 row = q.value(0).toLongLong() - 1;
+    FoodPortions found;
+    q.prepare(QStringLiteral("SELECT misura, misura_plurale, quantita, grammi FROM misure WHERE categoria = ? AND "
+                             "riga = ? ORDER BY ordine"));
+    q.addBindValue(food.category);
+    q.addBindValue(row);
+    if (!q.exec())
+        return fails();
+    while (q.next())
+        found.measures.push_back(
+            {q.value(0).toString(), q.value(1).toString(), q.value(2).toDouble(), q.value(3).toDouble()});
+    q.prepare(QStringLiteral("SELECT gruppo, nome, grammi, millilitri, densita FROM porzioni_standard WHERE "
+                             "categoria = ? AND riga = ?"));
+    q.addBindValue(food.category);
+    q.addBindValue(row);
+    if (!q.exec())
+        return fails();
+    if (q.next())
+        found.standard = StandardPortion{q.value(0).toString(), q.value(1).toString(), q.value(2).toDouble(),
+                                         q.value(3).isNull() ? std::nullopt : std::optional(q.value(3).toDouble()),
+                                         q.value(4).toString()};
+    portions_.insert(key, found);
+    return found;
+}
+
+}  // namespace velmo

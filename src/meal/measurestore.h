@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#pragma once
+
+#include "nutrition/householdmeasure.h"
+#include "nutrition/portion.h"
+
+#include <QHash>
+#include <QSqlDatabase>
+#include <QString>
+
+#include <optional>
+
+namespace velmo {
+
+// The household measures and standard portions of the food database, each shipped food's read
+// when first asked for (never at start-up) and kept.
+class MeasureStore {
+public:
+    explicit MeasureStore(const QSqlDatabase &database) : database_(database) {}
+
+    // The food's measures in their order and its standard portion; none of either for a personal
+    // food or a food the tables do not measure. None, with the reason, when the database cannot be
+    // read or has no such food.
+    std::optional<FoodPortions> portions(const FoodRef &food, QString *error);
+
+private:
+    QSqlDatabase database_;
+    QHash<QString, FoodPortions> portions_;  // by category and name
+};
+
+}  // namespace velmo
