@@ -2,7 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Velmo authors
 
 #include "meal/dayfile.h"
+#include "shell/daypanelmodel.h"
 #include "shellfixture.h"
+
+#include <QAbstractItemModelTester>
 
 #include <string>
 
@@ -175,6 +178,71 @@ TEST_F(DayPlanTest, ADaySavedOpensAgainAsItWas)
     EXPECT_EQ(csv.count("Totale del giorno"), 1) << csv.toStdString();
     EXPECT_TRUE(csv.contains("\r\nColazione,\"Albicocche, crude\",") && csv.contains("\r\nPranzo,Uovo di quaglia,"))
         << csv.toStdString();
+}
+
+// The day's macronutrients in the profile's tables, as the shell's foods have them in theirs.
+void addMacroProfile(const QString &path)
+{
+    auto db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"macro"_s);
+    db.setDatabaseName(path);
+    ASSERT_TRUE(db.open());
+    QSqlQuery q(db);
+    for (const QString &sql :
+         {u"CREATE TABLE nutrienti (chiave, fonte, nome, nome_inglese, unita, decimali, gruppo, ordine)"_s,
+          u"INSERT INTO nutrienti VALUES ('ENERC_KCAL', 208, 'Energia', '', 'kcal', 0, '', 1), "
+          "('PROCNT', 203, 'Proteine', '', 'g', 1, '', 2), ('FAT', 204, 'Lipidi', '', 'g', 1, '', 3), "
+          "('CHOCDF', 205, 'Carboidrati', '', 'g', 1, '', 4), ('FIBTG', 291, 'Fibra', '', 'g', 1, '', 5), "
+          "('EN_PROT', 0, 'da proteine', '', '%En', 0, '', 6), ('EN_FAT', 0, 'da lipidi', '', '%En', 0, '', 7), "
+          "('EN_CHO', 0, 'da carboidrati', '', '%En', 0, '', 8)"_s,
+          u"CREATE TABLE valori_nutrienti (categoria, riga, nutriente, valore)"_s,
+          u"INSERT INTO valori_nutrienti VALUES (%1, 0, 208, 48), (%1, 0, 203, 1.4), (%1, 0, 204, 0.39), "
+          "(%1, 0, 205, 11.12), (%1, 0, 291, 2), (%2, 0, 208, 158), (%2, 0, 203, 13.05), (%2, 0, 204, 11.09), "
+          "(%2, 0, 205, 0.41), (%2, 0, 291, 0)"_s.arg(*findFoodCategory(u"Frutta"_s))
+              .arg(*findFoodCategory(u"Uova"_s))})
+        ASSERT_TRUE(q.exec(sql)) << sql.toStdString();
+    q = QSqlQuery();
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(u"macro"_s);
+}
+
+// Worked out by hand: 100 g of apricots, 93 % edible, at breakfast (44,64 kcal; protein 1,302 g,
+// fat 0,3627 g, carbohydrate 10,3416 g, fibre 1,86 g) and 30 g of quail egg, 91 % edible, at
+// lunch (43,134 kcal; 3,56265 g, 3,02757 g, 0,11193 g, no fibre): 87,774 kcal, split 51 % / 49 %;
+// fat 34,8 %En and carbohydrate 47,6 %En of it, within the adult's 20-35 and 45-60 %En.
+TEST_F(DayPlanTest, ThePanelAddsUpTheDayAndFollowsTheTable)
+{
+    addMacroProfile(database);
+    const auto w = plannedDay();
+    DayPanelModel panel(*w);
+    QAbstractItemModelTester tester(&panel);
+    const auto row = [&](int meal) {
+        QStringList cells;
+        for (int c = 0; c < DayPanelModel::ColumnCount; ++c)
+            cells << panel.index(meal, c).data().toString();
+        return cells.join(u'|');
+    };
+    const auto lines = [](const std::vector<DayPanelModel::Line> &shown) {
+        QStringList texts;
+        for (const auto &l : shown)
+            texts << QStringList{l.name, l.amount, l.reference, l.status}.join(u'|');
+        return texts.join(u'\n');
+    };
+    w->setRequirement(2000, {});
+    panel.refresh();
+    EXPECT_EQ(row(0), u"Colazione|45 kcal|51 %|circa 20 %"_s);
+    EXPECT_EQ(row(1), u"Spuntino|0 kcal|0 %|circa 5 %"_s);
+    EXPECT_EQ(row(2), u"Pranzo|43 kcal|49 %|circa 40 %"_s);
+    EXPECT_EQ(panel.index(2, 0).data(Qt::FontRole).value<QFont>().bold(), true);  // the table's meal
+    EXPECT_EQ(lines(panel.totals()),
+              u"Energia|88 kcal||\nProteine|4,9 g||\nLipidi|3,4 g||\nCarboidrati|10,5 g||\nFibra|1,9 g||"_s);
+    EXPECT_EQ(lines(panel.split()), u"da proteine|22 %En||\nda lipidi|35 %En|RI 20–35 %En|nell'intervallo\n"
+                                    "da carboidrati|48 %En|RI 45–60 %En|nell'intervallo"_s);
+    EXPECT_EQ(panel.summary(), u"Giorno 88 kcal = 4 % di 2000 kcal"_s);
+    w->lockBoxClicked(0, false);  // the egg's lunch unlocked: the breakfast is the whole day
+    QCoreApplication::processEvents();
+    EXPECT_EQ(row(0), u"Colazione|45 kcal|100 %|circa 20 %"_s);
+    EXPECT_EQ(row(2), u"Pranzo|0 kcal|0 %|circa 40 %"_s);
 }
 
 }  // namespace
