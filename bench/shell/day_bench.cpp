@@ -34,8 +34,8 @@ bool fillDay(benchmark::State &state, MainWindowModel &model, int meals)
     }
     MealDocument::DayState day;
     for (int m = 0; m < meals; ++m)
-        day.day.meals.push_back({QStringLiteral("Pasto %1").arg(m + 1), m == 0 ? std::vector<MealFileEntry>{}
-                                                                               : model.document().entries()});
+        day.day.meals.push_back({QStringLiteral("Pasto %1").arg(m + 1),
+                                 m == 0 ? std::vector<MealFileEntry>{} : model.document().entries()});
     day.day.meals.erase(day.day.meals.begin());  // the one without a name that the window started with
     model.document().setDayState(day);
     return true;
