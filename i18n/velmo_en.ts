@@ -2667,6 +2667,124 @@ could not be written.
     </message>
 </context>
 <context>
+    <name>velmo::DayPanelModel</name>
+    <message>
+        <source>Pasto</source>
+        <translation>Meal</translation>
+    </message>
+    <message>
+        <source>Energia</source>
+        <translation>Energy</translation>
+    </message>
+    <message>
+        <source>Quota</source>
+        <translation>Share</translation>
+    </message>
+    <message>
+        <source>Guida LARN</source>
+        <translation>LARN guide</translation>
+    </message>
+    <message>
+        <source>n.d.</source>
+        <translation>n/a</translation>
+    </message>
+    <message>
+        <source>circa %1 %</source>
+        <translation>about %1 %</translation>
+    </message>
+    <message>
+        <source>Il pannello del giorno non può essere calcolato: %1</source>
+        <translation>The day panel cannot be computed: %1</translation>
+    </message>
+    <message>
+        <source>sotto l&apos;intervallo</source>
+        <translation>below the range</translation>
+    </message>
+    <message>
+        <source>nell&apos;intervallo</source>
+        <translation>within the range</translation>
+    </message>
+    <message>
+        <source>sopra l&apos;intervallo</source>
+        <translation>above the range</translation>
+    </message>
+    <message>
+        <source>Giorno %1 kcal = %2 % di %3 kcal</source>
+        <translation>Day %1 kcal = %2 % of %3 kcal</translation>
+    </message>
+    <message>
+        <source>Giorno %1 kcal; nessun fabbisogno calcolato con cui confrontarlo</source>
+        <translation>Day %1 kcal; no requirement computed to compare it with</translation>
+    </message>
+</context>
+<context>
+    <name>velmo::DayPlan</name>
+    <message>
+        <source>Pasto</source>
+        <translation>Meal</translation>
+    </message>
+    <message>
+        <source>passaggio a %1</source>
+        <translation>switch to %1</translation>
+    </message>
+    <message>
+        <source>Il pasto %1 non può essere mostrato: %2</source>
+        <translation>The meal %1 cannot be shown: %2</translation>
+    </message>
+    <message>
+        <source>c&apos;è già un pasto %1: i pasti di un giorno hanno nomi diversi</source>
+        <translation>there is already a meal %1: the meals of a day have different names</translation>
+    </message>
+    <message>
+        <source>Pasti del giorno</source>
+        <translation>Meals of the day</translation>
+    </message>
+    <message>
+        <source>Nuovo nome del pasto %1:</source>
+        <translation>New name of the meal %1:</translation>
+    </message>
+    <message>
+        <source>Il pasto non è stato rinominato: %1. Scegliere un altro nome.</source>
+        <translation>The meal was not renamed: %1. Choose another name.</translation>
+    </message>
+    <message>
+        <source>rinomina di %1 in %2</source>
+        <translation>renaming %1 to %2</translation>
+    </message>
+    <message>
+        <source>Un giorno ha al massimo %1 pasti: per aggiungerne uno, rimuoverne prima un altro.</source>
+        <translation>A day has at most %1 meals: to add one, remove another first.</translation>
+    </message>
+    <message>
+        <source>Pasto %1</source>
+        <translation>Meal %1</translation>
+    </message>
+    <message>
+        <source>Nome del nuovo pasto:</source>
+        <translation>Name of the new meal:</translation>
+    </message>
+    <message>
+        <source>Il pasto non è stato aggiunto: %1. Scegliere un altro nome.</source>
+        <translation>The meal was not added: %1. Choose another name.</translation>
+    </message>
+    <message>
+        <source>aggiunta di %1</source>
+        <translation>adding %1</translation>
+    </message>
+    <message>
+        <source>Un giorno ha almeno un pasto: l&apos;ultimo rimasto non si può rimuovere.</source>
+        <translation>A day has at least one meal: the last one left cannot be removed.</translation>
+    </message>
+    <message>
+        <source>rimozione di %1</source>
+        <translation>removing %1</translation>
+    </message>
+    <message>
+        <source>Il pasto %1 non può essere rimosso: %2</source>
+        <translation>The meal %1 cannot be removed: %2</translation>
+    </message>
+</context>
+<context>
     <name>velmo::EnergyWindowControls</name>
     <message>
         <source>Leggera</source>
@@ -2852,6 +2970,22 @@ could not be written.
     <message>
         <source>apertura di %1</source>
         <translation>opening %1</translation>
+    </message>
+    <message>
+        <source>nuovo giorno</source>
+        <translation>new day</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare il giorno in %1: il primo pasto non ha nome né alimenti. Dargli un nome con &quot;Rinomina pasto...&quot; o rimuoverlo, poi salvare di nuovo.</source>
+        <translation>The day cannot be saved in %1: the first meal has neither a name nor foods. Give it a name with &quot;Rename meal...&quot; or remove it, then save again.</translation>
+    </message>
+    <message>
+        <source>Impossibile esportare il giorno in %1: %2</source>
+        <translation>The day cannot be exported to %1: %2</translation>
+    </message>
+    <message>
+        <source>Salvare le modifiche al giorno?</source>
+        <translation>Save the changes to the day?</translation>
     </message>
 </context>
 <context>
@@ -3303,6 +3437,21 @@ Nothing was printed.</translation>
     </message>
 </context>
 <context>
+    <name>velmo::ui::DayPanel</name>
+    <message>
+        <source>Pasti del giorno</source>
+        <translation>Meals of the day</translation>
+    </message>
+    <message>
+        <source>Totali del giorno</source>
+        <translation>Totals of the day</translation>
+    </message>
+    <message>
+        <source>Energia da protidi, lipidi e glucidi, con gli intervalli di riferimento</source>
+        <translation>Energy from protein, fat and carbohydrate, with the reference ranges</translation>
+    </message>
+</context>
+<context>
     <name>velmo::ui::EnergyWindow</name>
     <message>
         <source>Protidi</source>
@@ -3632,6 +3781,30 @@ Nothing was printed.</translation>
         <source>&amp;Profilo nutrizionale</source>
         <translation>Nutrient &amp;profile</translation>
     </message>
+    <message>
+        <source>Nuovo &amp;giorno</source>
+        <translation>New &amp;day</translation>
+    </message>
+    <message>
+        <source>Pasto s&amp;uccessivo</source>
+        <translation>Ne&amp;xt meal</translation>
+    </message>
+    <message>
+        <source>Pasto prece&amp;dente</source>
+        <translation>Previo&amp;us meal</translation>
+    </message>
+    <message>
+        <source>R&amp;inomina pasto...</source>
+        <translation>Rena&amp;me meal...</translation>
+    </message>
+    <message>
+        <source>Aggiungi pas&amp;to...</source>
+        <translation>Add mea&amp;l...</translation>
+    </message>
+    <message>
+        <source>Rimuo&amp;vi pasto</source>
+        <translation>Remo&amp;ve meal</translation>
+    </message>
 </context>
 <context>
     <name>velmo::ui::MainStatusBar</name>
@@ -3680,6 +3853,41 @@ Nothing was printed.</translation>
     <message>
         <source>Area di lavoro</source>
         <translation>Work area</translation>
+    </message>
+    <message>
+        <source>Giorno</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <source>Chiudi il pannello</source>
+        <translation>Close the panel</translation>
+    </message>
+    <message>
+        <source>Stacca il pannello</source>
+        <translation>Detach the panel</translation>
+    </message>
+</context>
+<context>
+    <name>velmo::ui::MealSelector</name>
+    <message>
+        <source>Pasto mostrato nella tabella</source>
+        <translation>Meal shown in the table</translation>
+    </message>
+    <message>
+        <source>Il pasto del giorno che la tabella mostra (Ctrl+PgGiù e Ctrl+PgSu per cambiarlo)</source>
+        <translation>The meal of the day the table shows (Ctrl+PgDown and Ctrl+PgUp to change it)</translation>
+    </message>
+    <message>
+        <source>Pasti</source>
+        <translation>Meals</translation>
+    </message>
+    <message>
+        <source>Comandi dei pasti del giorno</source>
+        <translation>Commands on the meals of the day</translation>
+    </message>
+    <message>
+        <source>Rinomina, aggiungi o rimuovi un pasto del giorno</source>
+        <translation>Rename, add or remove a meal of the day</translation>
     </message>
 </context>
 <context>

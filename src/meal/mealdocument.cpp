@@ -6,6 +6,7 @@
 #include "common/inputecho.h"
 #include "common/safefile.h"
 #include "common/userfolder.h"
+#include "meal/dayfile.h"
 #include "meal/mealcsv.h"
 
 #include <QDir>
@@ -64,15 +65,23 @@ std::optional<FoodRef> MealDocument::rowFood(int row) const
     return FoodRef{category, names_.canonical(category, shown.name())};
 }
 
+MealDay MealDocument::day() const
+{
+    MealDay day = dayState_.day;
+    day.meals[static_cast<std::size_t>(dayState_.current)].entries = entries();
+    return day;
+}
+
 bool MealDocument::isModified() const
 {
-    return entries() != saved_;
+    return day() != saved_;
 }
 
 bool MealDocument::hasWorkToLose() const
 {
-    const std::vector<MealFileEntry> now = entries();
-    return !now.empty() && now != saved_;
+    const MealDay now = day();
+    return now != saved_
+           && std::any_of(now.meals.cbegin(), now.meals.cend(), [](const DayMeal &m) { return !m.entries.empty(); });
 }
 
 QString MealDocument::windowTitle() const
@@ -102,7 +111,7 @@ bool MealDocument::confirmDiscard()
 {
     if (!hasWorkToLose())
         return true;
-    switch (dialogs_.askYesNoCancel(savePrompt(), kTitle)) {
+    switch (dialogs_.askYesNoCancel(isMealFile(day()) ? savePrompt() : daySavePrompt(), kTitle)) {
     case Answer::Yes: return save();
     case Answer::No: return true;
     case Answer::Cancel: break;
@@ -126,9 +135,53 @@ bool MealDocument::newMeal()
     emit tableReplacing();
     emptyTable();
     path_.clear();
-    saved_.clear();
+    setDayState({});
+    saved_ = day();
     notifyTitle();
     emit tableReplaced(tr("nuovo pasto"));
+    return true;
+}
+
+bool MealDocument::newDay()
+{
+    if (!confirmDiscard())
+        return false;
+    emit tableReplacing();
+    emptyTable();
+    path_.clear();
+    setDayState({emptyDay(), 0});
+    saved_ = day();
+    notifyTitle();
+    emit tableReplaced(tr("nuovo giorno"));
+    return true;
+}
+
+void MealDocument::setDayState(const DayState &state)
+{
+    if (state == dayState_)
+        return;
+    dayState_ = state;
+    notifyTitle();
+    emit dayChanged();
+}
+
+bool MealDocument::showMeal(int index, QString *error)
+{
+    const auto meals = static_cast<int>(dayState_.day.meals.size());
+    if (index < 0 || index >= meals || index == dayState_.current)
+        return false;
+    DayState next = dayState_;
+    const std::vector<MealFileEntry> shown = entries();
+    next.day.meals[static_cast<std::size_t>(dayState_.current)].entries = shown;
+    const std::vector<MealFileEntry> chosen = std::exchange(next.day.meals[static_cast<std::size_t>(index)].entries,
+                                                            {});
+    next.current = index;
+    if (!replay(chosen, error)) {
+        QString ignored;
+        replay(shown, &ignored);
+        return false;
+    }
+    setDayState(next);
     return true;
 }
 
@@ -141,7 +194,7 @@ void MealDocument::setRowCategory(int row, int category)
 void MealDocument::setSavedMeal(const SavedMeal &saved)
 {
     path_ = saved.path;
-    saved_ = saved.entries;
+    saved_ = saved.day;
     notifyTitle();
 }
 
@@ -149,7 +202,8 @@ QString MealDocument::proposedPath(const QString &suffix) const
 {
     const QFileInfo current(path_);
     const QString folder = path_.isEmpty() ? userFolder(QStandardPaths::DocumentsLocation) : current.absolutePath();
-    const QString base = path_.isEmpty() ? QStringLiteral("pasto") : current.completeBaseName();
+    const QString unnamed = isMealFile(dayState_.day) ? QStringLiteral("pasto") : QStringLiteral("giorno");
+    const QString base = path_.isEmpty() ? unnamed : current.completeBaseName();
     return QDir(folder).filePath(base + suffix);
 }
 
@@ -162,7 +216,7 @@ bool MealDocument::open()
     return !path.isEmpty() && openFile(path);
 }
 
-std::optional<std::vector<MealFileEntry>> MealDocument::checkedEntries(const QString &path, QStringList *errors)
+std::optional<MealDay> MealDocument::checkedDay(const QString &path, QStringList *errors)
 {
     QFile input(path);
     QString reason;
@@ -170,22 +224,26 @@ std::optional<std::vector<MealFileEntry>> MealDocument::checkedEntries(const QSt
         *errors = {readFailureMessage(path, reason)};
         return std::nullopt;
     }
-    const MealFile file = readMealFile(input);
-    // A trial run on a table of its own: the window's table changes only for a meal that fits.
-    MealComposer trial(database_);
-    if (std::any_of(file.entries.cbegin(), file.entries.cend(),
-                    [](const MealFileEntry &e) { return isPersonalCategory(e.category); })) {
-        const std::optional<QSqlDatabase> personal = personal_ ? personal_() : std::nullopt;
+    DayFile file = readDayFile(input);
+    std::vector<MealFileEntry> all;
+    for (const DayMeal &meal : file.day.meals)
+        all.insert(all.end(), meal.entries.cbegin(), meal.entries.cend());
+    std::optional<QSqlDatabase> personal;
+    if (std::any_of(all.cbegin(), all.cend(), [](const MealFileEntry &e) { return isPersonalCategory(e.category); })) {
+        personal = personal_ ? personal_() : std::nullopt;
         if (!personal) {
             *errors = {tr("il pasto contiene alimenti personali, ma l'archivio degli alimenti personali non "
                           "si può aprire")};
             return std::nullopt;
         }
-        trial.setPersonalDatabase(*personal);
     }
+    // A trial run on tables of their own: the window's table changes only for a day that fits.
+    MealComposer check(database_);
+    if (personal)
+        check.setPersonalDatabase(*personal);
     QString databaseError;
     std::vector<InputError> faults = file.errors;
-    const std::vector<InputError> missing = trial.missingFoods(file.entries, &databaseError);
+    const std::vector<InputError> missing = check.missingFoods(all, &databaseError);
     faults.insert(faults.end(), missing.begin(), missing.end());
     if (!databaseError.isEmpty()) {
         *errors = {databaseError};
@@ -195,12 +253,19 @@ std::optional<std::vector<MealFileEntry>> MealDocument::checkedEntries(const QSt
         *errors = errorReport(std::move(faults));
         return std::nullopt;
     }
-    QString error;
-    if (!trial.addAll(file.entries, &error)) {
-        *errors = {error};
-        return std::nullopt;
+    for (DayMeal &meal : file.day.meals) {
+        MealComposer trial(database_);
+        if (personal)
+            trial.setPersonalDatabase(*personal);
+        QString error;
+        if (!trial.addAll(meal.entries, &error)) {
+            *errors = {error};
+            return std::nullopt;
+        }
+        // As the table names them once composed, so that the meal shown again is no change.
+        meal.entries = trial.placed();
     }
-    return file.entries;
+    return std::move(file.day);
 }
 
 bool MealDocument::replay(const std::vector<MealFileEntry> &entries, QString *error)
@@ -213,12 +278,14 @@ bool MealDocument::replay(const std::vector<MealFileEntry> &entries, QString *er
 bool MealDocument::openFile(const QString &path)
 {
     QStringList errors;
-    const auto read = checkedEntries(path, &errors);
+    auto read = checkedDay(path, &errors);
     QString error;
     if (read) {
         const std::vector<MealFileEntry> before = entries();
+        const std::vector<MealFileEntry> first = std::exchange(read->meals.front().entries, {});
         emit tableReplacing();
-        if (replay(*read, &error)) {
+        if (replay(first, &error)) {
+            setDayState({std::move(*read), 0});
             markSaved(path);
             emit tableReplaced(tr("apertura di %1").arg(QFileInfo(path).fileName()));
             return true;
@@ -239,15 +306,24 @@ bool MealDocument::openChosen(const QString &path)
 void MealDocument::markSaved(const QString &path)
 {
     path_ = QFileInfo(path).absoluteFilePath();
-    saved_ = entries();
+    saved_ = day();
     notifyTitle();
     emit fileUsed(path_);
 }
 
 bool MealDocument::writeTo(const QString &path)
 {
+    // The window keeps every other rule of a day file; only an emptied first meal without a name
+    // has no line to stand on.
+    const std::optional<QByteArray> text = dayFileText(day());
+    if (!text) {
+        refuse(tr("Impossibile salvare il giorno in %1: il primo pasto non ha nome né alimenti. Dargli un nome "
+                  "con \"Rinomina pasto...\" o rimuoverlo, poi salvare di nuovo.")
+                   .arg(echoInput(path)));
+        return false;
+    }
     QString reason;
-    if (!writeFileSafely(path, mealFileText(entries()), &reason)) {
+    if (!writeFileSafely(path, *text, &reason)) {
         refuse(tr("Impossibile salvare il pasto in %1: %2").arg(echoInput(path), reason));
         return false;
     }
@@ -267,15 +343,48 @@ bool MealDocument::saveAs()
     return !path.isEmpty() && writeTo(path);
 }
 
-bool MealDocument::exportCsv(const std::optional<MealComparison> &comparison)
+bool MealDocument::composeEach(std::vector<std::unique_ptr<MealComposer>> &composers, std::vector<NamedMealGrid> &grids,
+                               QString *error)
+{
+    const std::optional<QSqlDatabase> personal = personal_ ? personal_() : std::nullopt;
+    for (std::size_t m = 0; m < dayState_.day.meals.size(); ++m) {
+        const DayMeal &meal = dayState_.day.meals[m];
+        if (static_cast<int>(m) == dayState_.current) {
+            grids.push_back({meal.name, &window_.grid});
+            continue;
+        }
+        composers.push_back(std::make_unique<MealComposer>(database_));
+        if (personal)
+            composers.back()->setPersonalDatabase(*personal);
+        if (!composers.back()->addAll(meal.entries, error))
+            return false;
+        grids.push_back({meal.name, &composers.back()->grid()});
+    }
+    return true;
+}
+
+bool MealDocument::exportCsv(const std::optional<MealComparison> &comparison, std::optional<double> requirementKcal)
 {
     const QString path = saveFileNameWithSuffix(dialogs_, tr("Esporta CSV"), proposedPath(QStringLiteral(".csv")),
                                                 QStringLiteral("%1 (*.csv)").arg(tr("File CSV")),
                                                 QStringLiteral(".csv"));
     if (path.isEmpty())
         return false;
+    QString text;
+    if (isMealFile(dayState_.day)) {
+        text = mealReportCsv(window_.grid, comparison);
+    } else {
+        std::vector<std::unique_ptr<MealComposer>> composers;
+        std::vector<NamedMealGrid> grids;
+        QString error;
+        if (!composeEach(composers, grids, &error)) {
+            refuse(tr("Impossibile esportare il giorno in %1: %2").arg(echoInput(path), error));
+            return false;
+        }
+        text = dayReportCsv(grids, requirementKcal);
+    }
     QString reason;
-    if (!writeFileSafely(path, mealReportCsv(window_.grid, comparison).toUtf8(), &reason)) {
+    if (!writeFileSafely(path, text.toUtf8(), &reason)) {
         refuse(tr("Impossibile esportare il pasto in %1: %2").arg(echoInput(path), reason));
         return false;
     }

@@ -6,6 +6,8 @@
 #include "catalogue/foodnames.h"
 #include "common/dialogs.h"
 #include "meal/mealcomposer.h"
+#include "meal/mealday.h"
+#include "meal/mealcsv.h"
 #include "meal/mealfile.h"
 #include "meal/requirementcomparison.h"
 #include "nutrition/portion.h"
@@ -14,6 +16,7 @@
 #include <QSqlDatabase>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <QString>
 
@@ -23,10 +26,12 @@
 
 namespace velmo {
 
-// The main window's meal as a file (the commands of the "&Pasto" menu): which file it was last
-// saved to or opened from, whether the table has changed since, and the question before a
-// command would lose the change. A meal file is the very text `velmo-pasto` reads, one locked
-// row per line in row order, so the console program computes a saved meal identically.
+// The main window's meal, or day of meals, as a file (the commands of the "&Pasto" menu): which
+// file it was last saved to or opened from, whether the day has changed since, and the question
+// before a command would lose the change. A meal file is the very text `velmo-pasto` reads, one
+// locked row per line in row order, so the console program computes a saved meal identically; a
+// day is saved as a day file, one `[Nome]` line before each meal's foods. The table shows one
+// meal of the day at a time: the others are kept here as the lines of a file.
 class MealDocument : public QObject {
     Q_OBJECT
 public:
@@ -53,7 +58,7 @@ public:
     // row without food.
     std::optional<FoodRef> rowFood(int row) const;
     QString path() const { return path_; }
-    // The table differs from what was last saved or opened (an empty table from none at all).
+    // The day differs from what was last saved or opened (an empty table from none at all).
     bool isModified() const;
     // Only changed locked rows are work: a table emptied since is no loss, the file still holds it.
     bool hasWorkToLose() const;
@@ -63,19 +68,41 @@ public:
 
     // The commands. Each says whether it was carried out; a refusal has been told to the user.
     bool newMeal();
+    // "Nuovo giorno": the question first, then a day of the default meals, all empty.
+    bool newDay();
     bool open();
     bool openFile(const QString &path);
     // "Apri..." with the file already chosen (one of the recent files): the question first.
     bool openChosen(const QString &path);
     bool save();
     bool saveAs();
-    bool exportCsv(const std::optional<MealComparison> &comparison);
+    // A day is written as `dayReportCsv` writes it, against `requirementKcal`.
+    bool exportCsv(const std::optional<MealComparison> &comparison, std::optional<double> requirementKcal = {});
 
     // Before the table is lost: true when nothing is to be lost, once the change has been saved,
     // or when the user chooses not to save it; false when the user cancels or the save fails.
     bool confirmDiscard();
 
     static QString savePrompt() { return tr("Salvare le modifiche al pasto?"); }
+    static QString daySavePrompt() { return tr("Salvare le modifiche al giorno?"); }
+
+    // The day beside the table: every meal's name and the foods of the meals the table does not
+    // show; the shown meal's place holds no foods, since the table holds them.
+    struct DayState {
+        MealDay day{{DayMeal{}}};
+        int current = 0;  // the meal the table shows
+
+        bool operator==(const DayState &other) const = default;
+    };
+    const DayState &dayState() const { return dayState_; }
+    // What an undo puts back beside the table (the table's rows are put back by the caller), and
+    // what renaming, adding or removing a meal not shown changes.
+    void setDayState(const DayState &state);
+    // The whole day, the shown meal as the table's locked rows are now.
+    MealDay day() const;
+    // The table's foods become the shown meal's, and meal `index` is composed into the table as
+    // "Apri..." composes a file. False with the reason, the table as it was, when it cannot be.
+    bool showMeal(int index, QString *error);
 
     // What an undo puts back beside the table: the category each row's food came from, which a
     // saved line names, and the file last saved or opened with what it held then.
@@ -83,7 +110,7 @@ public:
     void setRowCategory(int row, int category);
     struct SavedMeal {
         QString path;
-        std::vector<MealFileEntry> entries;
+        MealDay day;
     };
     SavedMeal savedMeal() const { return {path_, saved_}; }
     void setSavedMeal(const SavedMeal &saved);
@@ -95,6 +122,8 @@ signals:
     // step's name as the undo command names it ("nuovo pasto", "apertura di pranzo.pasto").
     void tableReplacing();
     void tableReplaced(const QString &step);
+    // The day's meals or the shown one have changed (names, number, the meal the table shows).
+    void dayChanged();
     // The table now holds what the file at `path` (absolute) holds: opened, or saved to it.
     void fileUsed(const QString &path);
 
@@ -102,7 +131,10 @@ private:
     void emptyTable();
     bool replay(const std::vector<MealFileEntry> &entries, QString *error);
     // The file's foods, checked as velmo-pasto checks them; the messages naming lines on failure.
-    std::optional<std::vector<MealFileEntry>> checkedEntries(const QString &path, QStringList *errors);
+    std::optional<MealDay> checkedDay(const QString &path, QStringList *errors);
+    // Each meal of the day composed into a table of its own, the shown one's the window's table.
+    bool composeEach(std::vector<std::unique_ptr<MealComposer>> &composers, std::vector<NamedMealGrid> &grids,
+                     QString *error);
     bool writeTo(const QString &path);
     QString proposedPath(const QString &suffix) const;
     void markSaved(const QString &path);
@@ -117,7 +149,8 @@ private:
     int currentCategory_ = -1;
     std::array<int, kMealRows> rowCategory_{};
     QString path_;
-    std::vector<MealFileEntry> saved_;
+    MealDay saved_{{DayMeal{}}};
+    DayState dayState_;
     QString title_;
 };
 

@@ -20,7 +20,7 @@ MainWindowModel::MainWindowModel(Dialogs &dialogs, QObject *parent)
                                                                                  return dataControl_.hasRecordset();
                                                                              }},
                                                                             dialogs_),
-      mealSteps_({meal_, document_, browser_, undoStack_})
+      mealSteps_({meal_, document_, browser_, undoStack_}), dayPlan_({document_, mealSteps_, dialogs_})
 {
     // Enough for a long session's steps, and a bound on what they keep.
     undoStack_.setUndoLimit(kUndoLimit);
@@ -203,6 +203,7 @@ void MainWindowModel::setRequirement(std::optional<double> kcal, const QString &
     requirementKcal_ = kcal;
     requirementWhose_ = whose;
     updateComparison();
+    emit requirementChanged();
 }
 
 void MainWindowModel::updateComparison()

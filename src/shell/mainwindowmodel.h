@@ -14,6 +14,7 @@
 #include "meal/nutrientstore.h"
 #include "nutrition/referenceintakes.h"
 #include "meal/requirementcomparison.h"
+#include "shell/dayplan.h"
 #include "shell/mealsteps.h"
 #include "shell/personalfoodcommands.h"
 #include "shell/recentfiles.h"
@@ -100,6 +101,8 @@ public:
     // The person (sex and age) of the energy window computed last; none when it said nothing.
     void setCalculatedPerson(const std::optional<IntakePerson> &person);
     std::optional<IntakePerson> calculatedPerson() const { return calculatedPerson_; }
+    // The requirement the meal is compared with; none without one.
+    std::optional<double> requirementKcal() const { return requirementKcal_; }
     // The nutrient profile's tables, read when first asked for; null before the database is open.
     NutrientStore *nutrientStore();
     bool toolbarFlat() const { return toolbarFlat_; }
@@ -114,6 +117,8 @@ public:
     FoodBrowser &browser() { return browser_; }
     MealGrid &meal() { return meal_; }
     MealDocument &document() { return document_; }
+    // The day's meals, of which the table shows one.
+    DayPlan &day() { return dayPlan_; }
     // The meal files opened or saved last, for "File recenti".
     RecentFiles &recentFiles() { return recentFiles_; }
     PersonalFoodCommands &personalFoods() { return *personalFoods_; }
@@ -127,6 +132,7 @@ signals:
     void statusChanged();
     void comparisonChanged();
     void calculatedPersonChanged();
+    void requirementChanged();
     // Also when the same hint is given again, so that it is shown anew.
     void statusHintChanged();
     void toolbarFlatChanged();
@@ -174,6 +180,7 @@ private:
     // Before the steps, which its commands refer to: the stack goes last.
     QUndoStack undoStack_;
     MealSteps mealSteps_;
+    DayPlan dayPlan_;
     RecentFiles recentFiles_;
     int category_ = -1;
 };

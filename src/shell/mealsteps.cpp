@@ -92,7 +92,11 @@ MealSteps::MealSteps(Parts parts, QObject *parent) : QObject(parent), parts_(par
 
 MealSteps::State MealSteps::state() const
 {
-    State now{parts_.grid.state(), {}, parts_.document.savedMeal(), parts_.browser.current()};
+    State now{parts_.grid.state(),
+              {},
+              parts_.document.savedMeal(),
+              parts_.document.dayState(),
+              parts_.browser.current()};
     for (int r = 0; r < kMealRows; ++r)
         now.categories[static_cast<std::size_t>(r)] = parts_.document.rowCategory(r);
     return now;
@@ -117,12 +121,21 @@ void MealSteps::lockClicked(int row, bool checked)
     push(std::move(before), lockStepName(step, food, row), false);
 }
 
+bool MealSteps::record(const QString &text, const std::function<bool()> &change)
+{
+    State before = state();
+    if (!change())
+        return false;
+    push(std::move(before), menuSafe(text), true);
+    return true;
+}
+
 void MealSteps::push(State before, const QString &text, bool withFile)
 {
     State after = state();
     // "Nuovo" on an empty table changes nothing: there is nothing to take back.
     if (changedRows(before.grid, after.grid).empty() && before.saved.path == after.saved.path
-        && before.saved.entries == after.saved.entries)
+        && before.saved.day == after.saved.day && before.day == after.day)
         return;
     parts_.stack.push(new TableStep(*this, std::move(before), std::move(after), withFile, text));
 }
@@ -134,8 +147,10 @@ void MealSteps::put(const State &state, const std::vector<int> &rows, bool withF
     // Putting a row's food back names the category browsed now; the row's own comes after.
     for (int r : rows)
         parts_.document.setRowCategory(r, state.categories[static_cast<std::size_t>(r)]);
-    if (withFile)
+    if (withFile) {
+        parts_.document.setDayState(state.day);
         parts_.document.setSavedMeal(state.saved);
+    }
     if (browsed)
         parts_.grid.placeFood(parts_.browser.current());
 }

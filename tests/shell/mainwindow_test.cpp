@@ -13,7 +13,9 @@
 #include "ui/energy/energyui.h"
 #include "ui/energy/energywindow.h"
 #include "ui/energy/launcherwindow.h"
+#include "shell/daypanelmodel.h"
 #include "ui/meal/compositiontableview.h"
+#include "ui/meal/mealselector.h"
 #include "ui/shell/appwindows.h"
 #include "ui/shell/helpwindow.h"
 #include "ui/shell/mainwindow.h"
@@ -24,6 +26,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDockWidget>
 #include <QComboBox>
 #include <QDebug>
 #include <QFile>
@@ -42,6 +45,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QTranslator>
+#include <QTableView>
 #include <QTreeView>
 #include <QXmlStreamReader>
 
@@ -640,6 +644,31 @@ TEST_F(MainWindowTest, F4OpensTheProfileThatFollowsTheTableAndExportsItsCsv)
             box->setCurrentIndex(1);
     EXPECT_EQ(profile->model().person()->weightKg, 60.0);
     EXPECT_EQ(profile->model().person()->source, ReferenceSource::Efsa);
+}
+
+// A day shows its panel; a lock reaches it at once, and Ctrl+PgDn and Ctrl+PgUp change the meal
+// the selector and the table show.
+TEST_F(MainWindowTest, TheMealSelectorAndTheDayPanelFollowTheDay)
+{
+    addShellProfile(dir.filePath(u"elementi97.db"_s));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QComboBox *meals = window->mealSelector()->meals();
+    EXPECT_EQ(meals->currentText(), u"Pasto"_s);
+    EXPECT_EQ(window->dayDock(), nullptr);  // a meal is no day: no panel, no profile read
+    menuItem("mnuPastoNuovoGiorno")->trigger();
+    ASSERT_TRUE(window->dayDock() && window->dayDock()->isVisible());
+    menuItem("mnuFrutta")->trigger();
+    QTest::keyClicks(window->table()->grossBox(0), u"100"_s);
+    QTest::mouseClick(window->table()->lockBox(0), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    const QAbstractItemModel *panel = window->dayDock()->findChild<QTableView *>()->model();
+    EXPECT_EQ(panel->index(0, DayPanelModel::EnergyColumn).data(), u"45 kcal"_s);  // 93 g of 48 kcal per 100 g
+    QTest::keyClick(window, Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(meals->currentText(), u"Spuntino"_s);
+    EXPECT_FALSE(window->table()->lockBox(0)->isChecked());
+    QTest::keyClick(window, Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(meals->currentText(), u"Colazione"_s);
+    EXPECT_TRUE(window->table()->lockBox(0)->isChecked());
 }
 
 // In English no window shows an Italian text that has an English translation: every text reaches

@@ -42,12 +42,13 @@ void MainMenuBar::buildMealMenu()
     };
     const Command commands[] = {
         {QT_TR_NOOP("&Nuovo"), "mnuPastoNuovo", QKeySequence::New, [&document] { document.newMeal(); }, false},
+        {QT_TR_NOOP("Nuovo &giorno"), "mnuPastoNuovoGiorno", QKeySequence(), [&document] { document.newDay(); }, false},
         {QT_TR_NOOP("&Apri..."), "mnuPastoApri", QKeySequence::Open, [&document] { document.open(); }, false},
         {QT_TR_NOOP("&Salva"), "mnuPastoSalva", QKeySequence::Save, [&document] { document.save(); }, false},
         {QT_TR_NOOP("Salva &con nome..."), "mnuPastoSalvaConNome", QKeySequence(QStringLiteral("Ctrl+Shift+S")),
          [&document] { document.saveAs(); }, true},
         {QT_TR_NOOP("&Esporta CSV..."), "mnuPastoEsporta", QKeySequence(),
-         [this, &document] { document.exportCsv(model_.comparison()); }, true},
+         [this, &document] { document.exportCsv(model_.comparison(), model_.requirementKcal()); }, true},
         {QT_TR_NOOP("&Profilo nutrizionale"), "mnuPastoProfilo", QKeySequence(Qt::Key_F4),
          [this] { emit nutrientProfileRequested(); }, false},
     };
@@ -59,6 +60,49 @@ void MainMenuBar::buildMealMenu()
         if (c.separatorAfter)
             mealMenu_->addSeparator();
     }
+    buildDayCommands();
+}
+
+// The commands on the day's meals, in "&Pasto" and behind the meal selector's button; each is
+// greyed out where the day has nothing for it to do.
+void MainMenuBar::buildDayCommands()
+{
+    mealMenu_->addSeparator();
+    DayPlan &day = model_.day();
+    struct Command {
+        const char *caption;
+        const char *objectName;
+        QKeySequence shortcut;
+        bool (DayPlan::*run)();
+        std::function<bool()> possible;
+    };
+    const Command commands[] = {
+        {QT_TR_NOOP("Pasto s&uccessivo"), "mnuPastoSuccessivo", QKeySequence(Qt::CTRL | Qt::Key_PageDown),
+         &DayPlan::next, [&day] { return day.current() + 1 < day.mealCount(); }},
+        {QT_TR_NOOP("Pasto prece&dente"), "mnuPastoPrecedente", QKeySequence(Qt::CTRL | Qt::Key_PageUp),
+         &DayPlan::previous, [&day] { return day.current() > 0; }},
+        {QT_TR_NOOP("R&inomina pasto..."), "mnuPastoRinomina", QKeySequence(), &DayPlan::renameMeal,
+         [] { return true; }},
+        {QT_TR_NOOP("Aggiungi pas&to..."), "mnuPastoAggiungi", QKeySequence(), &DayPlan::addMeal,
+         [&day] { return day.mealCount() < kMaxMealsPerDay; }},
+        {QT_TR_NOOP("Rimuo&vi pasto"), "mnuPastoRimuovi", QKeySequence(), &DayPlan::removeMeal,
+         [&day] { return day.mealCount() > 1; }},
+    };
+    std::vector<std::pair<QAction *, std::function<bool()>>> enabling;
+    for (const Command &c : commands) {
+        QAction *action = mealMenu_->addAction(tr(c.caption));
+        action->setObjectName(QString::fromLatin1(c.objectName));
+        action->setShortcut(c.shortcut);
+        connect(action, &QAction::triggered, &day, [&day, run = c.run] { (day.*run)(); });
+        enabling.emplace_back(action, c.possible);
+        dayCommands_ << action;
+    }
+    const auto enable = [enabling] {
+        for (const auto &[action, possible] : enabling)
+            action->setEnabled(possible());
+    };
+    connect(&day, &DayPlan::changed, this, enable);
+    enable();
 }
 
 // "Annulla" and "Ripeti" name the step they take back or again ("Annulla sblocco di Pane tipo

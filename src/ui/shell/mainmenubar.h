@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QList>
 #include <QMenuBar>
 
 class QMenu;
@@ -13,7 +14,8 @@ class MainWindowModel;
 
 namespace velmo::ui {
 
-// The main window's menu bar: "&Pasto" (the meal's file and the recent ones), "&Modifica" (undo
+// The main window's menu bar: "&Pasto" (the meal's or the day's file, the day's meals and the
+// recent files), "&Modifica" (undo
 // and redo), "&N° Persone" (there, never opened),
 // "&Scelta alimenti" (the search, the categories and the personal foods' commands), "&LAF" (the
 // energy windows) and the titles that are commands themselves. What the model can do it does at
@@ -29,6 +31,8 @@ public:
     QMenu *recentFilesMenu() const { return recentFilesMenu_; }
     QMenu *personsMenu() const { return personsMenu_; }
     QMenu *categoryMenu() const { return categoryMenu_; }
+    // The commands on the day's meals: next, previous, rename, add, remove.
+    QList<QAction *> dayCommands() const { return dayCommands_; }
 
 signals:
     // A category of the sixteen has been chosen from the menu: the grid is to take the focus.
@@ -43,6 +47,7 @@ signals:
 
 private:
     void buildMealMenu();
+    void buildDayCommands();
     void buildEditMenu();
     void buildRecentFilesMenu();
     void fillRecentFilesMenu();
@@ -58,6 +63,7 @@ private:
     QMenu *recentFilesMenu_ = nullptr;
     QMenu *personsMenu_ = nullptr;
     QMenu *categoryMenu_ = nullptr;
+    QList<QAction *> dayCommands_;
 };
 
 }  // namespace velmo::ui

@@ -4,17 +4,21 @@
 #include "ui/shell/mainwindow.h"
 
 #include "meal/nutrientrankingmodel.h"
+#include "shell/daypanelmodel.h"
 #include "ui/catalogue/foodgridview.h"
 #include "ui/catalogue/foodsearchwindow.h"
 #include "ui/nutrition/nutrientprofilewindow.h"
 #include "ui/catalogue/foodwindow.h"
 #include "ui/meal/compositiontableview.h"
+#include "ui/meal/daypanel.h"
+#include "ui/meal/mealselector.h"
 #include "ui/meal/macrochartview.h"
 #include "ui/nutrition/rankingwindow.h"
 #include "ui/shell/windowplacement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -134,7 +138,8 @@ MainWindow::MainWindow(MainWindowModel &model, QWidget *parent) : QMainWindow(pa
             scrollArea_->ensureWidgetVisible(now);
     });
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrollArea_);
-    setMaximumSize(sizeHint() + QSize(bar, bar));
+    fixedMaximum_ = sizeHint() + QSize(bar, bar);
+    setMaximumSize(fixedMaximum_);
     if (const QScreen *screen = this->screen())
         fitWithin(screen->availableGeometry());
 }
@@ -177,6 +182,11 @@ void MainWindow::buildClientArea()
     scrollingTitle_ = newScrollingTitle(client_);
     table_ = new CompositionTableView(model_.meal(), client_);
     table_->move(0, 248);
+    // Above the foods' names, where the table's first heading line has no heading.
+    mealSelector_ = new MealSelector(model_.day(), client_);
+    mealSelector_->setGeometry(8, 250, 178, 22);
+    mealSelector_->raise();
+    mealSelector_->setCommands(menus_->dayCommands());
     statusBar_ = new MainStatusBar(model_, QRect(0, 0, kClientWidth, kStatusBarHeight), this);
     setStatusBar(statusBar_);
 }
@@ -223,6 +233,53 @@ void MainWindow::connectMeal()
     MealDocument &document = model_.document();
     connect(&document, &MealDocument::windowTitleChanged, this,
             [this, &document] { setWindowTitle(document.windowTitle()); });
+    connect(&model_.day(), &DayPlan::changed, this, &MainWindow::updateDayPanel);
+}
+
+// The panel is made, and the profile's tables read, only when a day has more than a meal.
+void MainWindow::updateDayPanel()
+{
+    const bool wanted = !model_.day().isSingleMeal();
+    if (!dayDock_) {
+        if (!wanted)
+            return;
+        dayPanelModel_ = new DayPanelModel(model_, this);
+        dayDock_ = new QDockWidget(tr("Giorno"), this);
+        dayDock_->setObjectName(QStringLiteral("dockGiorno"));
+        dayDock_->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+        // A title of its own: the panel is never closed, it goes with the day's meals.
+        auto *title = new QLabel(dayDock_->windowTitle(), dayDock_);
+        title->setMargin(4);
+        dayDock_->setTitleBarWidget(title);
+        // The dock's own buttons, hidden behind that title, still speak to a screen reader: in
+        // the program's language, as everything else does.
+        const std::pair<const char *, QString> buttons[] = {{"qt_dockwidget_closebutton", tr("Chiudi il pannello")},
+                                                            {"qt_dockwidget_floatbutton", tr("Stacca il pannello")}};
+        for (const auto &[name, text] : buttons)
+            if (auto *button = dayDock_->findChild<QWidget *>(QLatin1String(name)))
+                button->setAccessibleName(text);
+        dayDock_->setWidget(new DayPanel(*dayPanelModel_, dayDock_));
+        dayDock_->hide();
+        addDockWidget(Qt::RightDockWidgetArea, dayDock_);
+    }
+    if (dayDock_->isHidden() != wanted)
+        return;
+    if (!wanted) {
+        dayDock_->hide();
+        setMaximumSize(fixedMaximum_);
+        return;
+    }
+    // Beside the table the window grows by the panel, as far as the screen allows.
+    setMaximumSize(QWIDGETSIZE_MAX, fixedMaximum_.height());
+    dayDock_->show();
+    if (dayDock_->isFloating())
+        return;
+    int room = width() + dayDock_->sizeHint().width();
+    if (const QScreen *screen = this->screen()) {
+        const QMargins frame = frameAllowance(*this);
+        room = std::min(room, screen->availableGeometry().width() - frame.left() - frame.right());
+    }
+    resize(std::max(room, width()), height());
 }
 
 void MainWindow::connectGrid()

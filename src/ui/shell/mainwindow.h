@@ -13,6 +13,7 @@
 #include <QMainWindow>
 
 class QAction;
+class QDockWidget;
 class QLabel;
 class QMenu;
 class QScrollArea;
@@ -20,12 +21,15 @@ class QTimer;
 class QToolBar;
 
 namespace velmo {
+class DayPanelModel;
 class NutrientRankingModel;
-}
+}  // namespace velmo
 
 namespace velmo::ui {
 
 class CompositionTableView;
+class DayPanel;
+class MealSelector;
 class FoodGridView;
 class FoodSearchWindow;
 class NutrientProfileWindow;
@@ -59,6 +63,9 @@ public:
     QLabel *scrollingTitle() const { return scrollingTitle_; }
     FoodGridView *grid() const { return grid_; }
     CompositionTableView *table() const { return table_; }
+    MealSelector *mealSelector() const { return mealSelector_; }
+    // The day panel, made when the day first has more than one meal; hidden while it has one.
+    QDockWidget *dayDock() const { return dayDock_; }
     MacroChartView *chart() const { return chart_; }
     QToolBar *toolbar() const { return toolbar_; }
     QAction *toolbarButton(int position) const { return toolbar_->button(position); }
@@ -100,6 +107,7 @@ private:
     void openRanking();
     void chooseRankedFood(int category, const QString &shownName);
     void openNutrientProfile();
+    void updateDayPanel();
 
     MainWindowModel &model_;
     ScreenPointer pointer_;
@@ -110,6 +118,10 @@ private:
     QLabel *scrollingTitle_ = nullptr;
     FoodGridView *grid_ = nullptr;
     CompositionTableView *table_ = nullptr;
+    MealSelector *mealSelector_ = nullptr;
+    DayPanelModel *dayPanelModel_ = nullptr;
+    QDockWidget *dayDock_ = nullptr;
+    QSize fixedMaximum_;
     MacroChartView *chart_ = nullptr;
     MainMenuBar *menus_ = nullptr;
     MainToolBar *toolbar_ = nullptr;

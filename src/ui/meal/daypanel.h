@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QTableView;
+
+namespace velmo {
+class DayPanelModel;
+}
+
+namespace velmo::ui {
+
+// The day panel: the day against the requirement, a table of the meals with their energy, their
+// share and the guide's, then the day's totals and its energy split against the reference
+// ranges. It shows the `DayPanelModel` and decides nothing.
+class DayPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit DayPanel(DayPanelModel &model, QWidget *parent = nullptr);
+
+    QTableView *meals() const { return meals_; }
+    QLabel *summary() const { return summary_; }
+    QLabel *totals() const { return totals_; }
+    QLabel *split() const { return split_; }
+
+private:
+    void render();
+
+    DayPanelModel &model_;
+    QLabel *summary_ = nullptr;
+    QTableView *meals_ = nullptr;
+    QLabel *totals_ = nullptr;
+    QLabel *split_ = nullptr;
+};
+
+}  // namespace velmo::ui
