@@ -14,7 +14,7 @@ class MainWindowModel;
 namespace velmo::ui {
 
 // The main window's menu bar: "&Pasto" (the meal's file and the recent ones), "&Modifica" (undo
-// and redo), "&N° Persone" (there, never opened),
+// and redo), "&N° Persone" (there, never opened), "&Persona" (the persons' window),
 // "&Scelta alimenti" (the search, the categories and the personal foods' commands), "&LAF" (the
 // energy windows) and the titles that are commands themselves. What the model can do it does at
 // once; what needs another window, or the window's own widgets, it asks for with a signal.
@@ -28,6 +28,7 @@ public:
     // "File recenti" in "&Pasto": its items are made anew each time it opens.
     QMenu *recentFilesMenu() const { return recentFilesMenu_; }
     QMenu *personsMenu() const { return personsMenu_; }
+    QMenu *personMenu() const { return personMenu_; }
     QMenu *categoryMenu() const { return categoryMenu_; }
 
 signals:
@@ -36,6 +37,7 @@ signals:
     void foodSearchRequested();
     void rankingRequested();
     void nutrientProfileRequested();
+    void personsWindowRequested();
     void femaleEnergyWindowRequested();
     void maleEnergyWindowRequested();
     void printRequested();
@@ -57,6 +59,7 @@ private:
     QMenu *editMenu_ = nullptr;
     QMenu *recentFilesMenu_ = nullptr;
     QMenu *personsMenu_ = nullptr;
+    QMenu *personMenu_ = nullptr;
     QMenu *categoryMenu_ = nullptr;
 };
 
