@@ -93,6 +93,16 @@
     </message>
 </context>
 <context>
+    <name>velmo::PersonsWindowModel</name>
+    <message numerus="yes">
+        <source>Età: %n anni</source>
+        <translation>
+            <numerusform>Età: %n anno</numerusform>
+            <numerusform>Età: %n anni</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>velmo::ui::FoodSearchWindow</name>
     <message numerus="yes">
         <source>%n alimenti trovati.</source>

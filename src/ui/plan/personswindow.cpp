@@ -185,6 +185,9 @@ QWidget *PersonsWindow::buildWeightPanel()
     chart_->setRenderHint(QPainter::Antialiasing);
     chart_->setAccessibleName(tr("Grafico del peso per data"));
     chart_->setMinimumHeight(180);
+    // A picture to look at: the table beside it holds the same weights for the keyboard.
+    chart_->setFocusPolicy(Qt::NoFocus);
+    chart_->viewport()->setFocusPolicy(Qt::NoFocus);
     auto *top = new QHBoxLayout;
     top->addWidget(weightTable_, 1);
     top->addLayout(entry);
