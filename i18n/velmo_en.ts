@@ -1366,6 +1366,29 @@ the requirement; with --nutrienti the day&apos;s profile.
         <source>--importa-persona vuole un solo FILE</source>
         <translation>--importa-persona wants one FILE</translation>
     </message>
+    <message numerus="yes">
+        <source>persona importata in %1 con %n giorni</source>
+        <translation>
+            <numerusform>person imported into %1 with %n day</numerusform>
+            <numerusform>person imported into %1 with %n days</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--persona NOME e --data AAAA-MM-GG vanno dati una volta, con al più --settimana e --csv (vedere velmo-pasto --help)</source>
+        <translation>--persona NOME and --data AAAA-MM-GG are given once, with at most --settimana and --csv (see velmo-pasto --help)</translation>
+    </message>
+    <message>
+        <source>la data di --data non è valida: scriverla come AAAA-MM-GG, per esempio 2026-03-02</source>
+        <translation>the date of --data is not valid: write it as YYYY-MM-DD, for example 2026-03-02</translation>
+    </message>
+    <message>
+        <source>nessun giorno conservato per la persona in questa data</source>
+        <translation>no day stored for the person on this date</translation>
+    </message>
+    <message>
+        <source>nessun giorno conservato per la persona nei sette giorni da questa data</source>
+        <translation>no day stored for the person in the seven days from this date</translation>
+    </message>
     <message>
         <source>Persone:
   --esporta-persona NOME FILE  non calcola un pasto: scrive nel FILE (&quot;-&quot; per lo standard
@@ -1376,6 +1399,12 @@ the requirement; with --nutrienti the day&apos;s profile.
             stesso nome è rifiutata
   --sostituisci  con --importa-persona: sostituisce la persona con lo stesso nome, con tutti
             i suoi pesi e giorni
+  --persona NOME --data AAAA-MM-GG  stampa il giorno conservato della persona in quella data
+            come si stampa un file di un giorno (con --csv, in CSV); esce con 2 se la persona
+            o il giorno non ci sono
+  --settimana  con --persona e --data: i sette giorni da quella data, ciascuno con i suoi
+            totali, poi la media giornaliera dei giorni conservati (con --csv, una colonna
+            Data)
   Le persone sono nell&apos;archivio privato %1; i messaggi non ripetono né il nome né i dati
   della persona.
 
@@ -1389,16 +1418,22 @@ the requirement; with --nutrienti the day&apos;s profile.
             name is refused
   --sostituisci  with --importa-persona: replaces the person with the same name, with all
             their weights and days
+  --persona NOME --data AAAA-MM-GG  prints the stored day of the person NOME (name) on that
+            date (AAAA-MM-GG: YYYY-MM-DD) as a day file is printed (with --csv, as CSV); exits
+            with 2 if the person or the day is not there
+  --settimana  with --persona and --data: the seven days from that date (settimana: week),
+            each with its totals, then the daily average of the stored days (with --csv, a
+            Data (date) column)
   The persons are in the private file %1; the messages repeat neither the name nor the
   person&apos;s data.
 
 </translation>
     </message>
     <message numerus="yes">
-        <source>persona importata in %1 con %n giorni</source>
+        <source>Media giornaliera di %n giorni</source>
         <translation>
-            <numerusform>person imported into %1 with %n day</numerusform>
-            <numerusform>person imported into %1 with %n days</numerusform>
+            <numerusform>Daily average of %n day</numerusform>
+            <numerusform>Daily average of %n days</numerusform>
         </translation>
     </message>
 </context>

@@ -40,6 +40,13 @@
             <numerusform>persona importata in %1 con %n giorni</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Media giornaliera di %n giorni</source>
+        <translation>
+            <numerusform>Media giornaliera di %n giorno</numerusform>
+            <numerusform>Media giornaliera di %n giorni</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PersonalFood</name>
