@@ -109,7 +109,7 @@ public:
             if (!stored || !samePerson(*stored, from->person))
                 return {StoreResult::Kind::Conflict,
                         PersonSession::tr("Modifica non fatta: la persona è stata modificata da un'altra finestra "
-                                        "di Velmo. Chiudere e riaprire la finestra Persone, poi ripetere.")};
+                                          "di Velmo. Chiudere e riaprire la finestra Persone, poi ripetere.")};
         }
         if (!from)
             return to->days.empty() ? store->addPerson(to->person) : store->importRecord(*to, false);

@@ -42,7 +42,8 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
     PersonRecord bice = fullRecord(u"Bice"_s);  // a stored day of shipped foods
     const auto fruit = std::find_if(foodCategories().cbegin(), foodCategories().cend(),
                                     [](const FoodCategory &c) { return c.heading == u"Frutta"_s; });
-    bice.days[0].second.meals = {{u"Cena"_s, {{0, int(fruit - foodCategories().cbegin()), u"Banana, cruda"_s, u"150"_s}}}};
+    bice.days[0].second.meals = {
+        {u"Cena"_s, {{0, int(fruit - foodCategories().cbegin()), u"Banana, cruda"_s, u"150"_s}}}};
     write(dir.filePath(u"bice.json"_s), personJson(bice));
     const auto at = [&](const char *name) { return dir.filePath(QString::fromLatin1(name)).toStdString(); };
     const std::string name = record.person.name.toStdString();

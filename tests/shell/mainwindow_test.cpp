@@ -179,7 +179,8 @@ TEST(FoodSearchWindowTest, ShowsTheCommonNameThatFoundAFood)
 // the bar's "&Scelta alimenti" / "&Stampa" and "&Pasto" / "&Persona".
 TEST_F(MainWindowTest, NoItemWeAddedSharesAKeyInItsMenu)
 {
-    QSet<QString> specified{u"&N° Persone"_s, u"&Pasto"_s, u"&Persona"_s, u"&Scelta alimenti"_s, u"&LAF"_s, u"&Stampa"_s, u"&Help"_s, u"&Esci"_s,
+    QSet<QString> specified{u"&N° Persone"_s, u"&Pasto"_s,  u"&Persona"_s, u"&Scelta alimenti"_s,
+                            u"&LAF"_s,        u"&Stampa"_s, u"&Help"_s,    u"&Esci"_s,
                             u"11"_s};
     for (const FoodCategory &category : foodCategories())
         specified << category.menuCaption;
@@ -188,8 +189,9 @@ TEST_F(MainWindowTest, NoItemWeAddedSharesAKeyInItsMenu)
         for (QAction *item : menus[m])
             if (item->menu())
                 menus << item->menu()->actions();
-    EXPECT_EQ(menus.size(), 9) << "bar, Pasto and its recent files, Modifica, Persone, Persona, Scelta and its submenu, "
-                                  "LAF";
+    EXPECT_EQ(menus.size(), 9)
+        << "bar, Pasto and its recent files, Modifica, Persone, Persona, Scelta and its submenu, "
+           "LAF";
     for (const QList<QAction *> &items : menus) {
         QMap<int, QStringList> byKey;
         for (QAction *item : items)
@@ -651,11 +653,19 @@ TEST_F(MainWindowTest, F4OpensTheProfileThatFollowsTheTableAndExportsItsCsv)
 // current person.
 TEST_F(MainWindowTest, ThePersonsWindowMakesTheCurrentPersonOfTheComparison)
 {
+    EXPECT_FALSE(window->model().persons().isOpen());  // start-up leaves the persons' store alone
     menuItem("mnuPersoneFinestra")->trigger();
     ui::PersonsWindow *persons = window->personsWindow();
     ASSERT_TRUE(persons && persons->isVisible());
-    Person anna{u"Anna"_s, Sex::Female, QDate(1980, 1, 1), 165, {{QDate(2025, 1, 1), 60, std::nullopt}},
-                ActivityLevel::Light, RecommendedActivities::Without, PersonCondition::None, QString()};
+    Person anna{u"Anna"_s,
+                Sex::Female,
+                QDate(1980, 1, 1),
+                165,
+                {{QDate(2025, 1, 1), 60, std::nullopt}},
+                ActivityLevel::Light,
+                RecommendedActivities::Without,
+                PersonCondition::None,
+                QString()};
     ASSERT_TRUE(persons->model().addPerson(anna));
     EXPECT_TRUE(persons->list()->currentIndex().data().toString() == u"Anna"_s);
     EXPECT_TRUE(persons->summary()->text().contains(u"Fabbisogno energetico: 1918,42 kcal"_s))

@@ -230,7 +230,8 @@ TEST_F(MealDocumentTest, TheComparisonFollowsTheMealAndTheLastRequirement)
     choice.setCurrentPerson(u"Anna"_s, std::nullopt, std::nullopt);
     EXPECT_EQ(show("maschio", "2500"), u""_s);
     choice.clearCurrentPerson();
-    EXPECT_EQ(show("maschio", "2500"), u"Pasto 144 kcal = 6 % di 2500 kcal · Protidi 34 % Lipidi 65 % Glucidi 1 % dell'energia"_s);
+    EXPECT_EQ(show("maschio", "2500"),
+              u"Pasto 144 kcal = 6 % di 2500 kcal · Protidi 34 % Lipidi 65 % Glucidi 1 % dell'energia"_s);
 }
 
 }  // namespace

@@ -79,7 +79,8 @@ TEST_F(PersonsWindowModelTest, TheStoreOpensAtTheWindowsFirstUseAndABadFileIsLef
     PersonsWindowModel broken(other, stack);
     EXPECT_FALSE(broken.open());
     EXPECT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_TRUE(dialogs.messageTexts().value(0).contains(u"rotto.db"_s)) << dialogs.messageTexts().join(u"|"_s).toStdString();
+    EXPECT_TRUE(dialogs.messageTexts().value(0).contains(u"rotto.db"_s))
+        << dialogs.messageTexts().join(u"|"_s).toStdString();
     EXPECT_EQ(fileBytes(other.path()), QByteArray("non è un archivio"));
 }
 
@@ -167,7 +168,8 @@ TEST_F(PersonsWindowModelTest, TheCurrentPersonIsRememberedAndGivesItsRequiremen
     EXPECT_TRUE(current->person->female && current->person->ageYears == 42 && current->person->weightKg == 60.5);
     EXPECT_EQ(model.ageText(), u"Età: 42 anni"_s);
     EXPECT_EQ(model.bmiText(), u"Indice di massa corporea: 22,6 (normopeso)"_s);
-    EXPECT_TRUE(model.requirementText().contains(u"Fabbisogno energetico: 2215,64 kcal"_s)) << model.requirementText().toStdString();
+    EXPECT_TRUE(model.requirementText().contains(u"Fabbisogno energetico: 2215,64 kcal"_s))
+        << model.requirementText().toStdString();
     model.setDate(QDate(1984, 2, 28));
     EXPECT_TRUE(model.ageText().contains(u"prima della nascita"_s));
     ASSERT_TRUE(model.persons().setData(model.persons().index(0), u"Anita"_s));

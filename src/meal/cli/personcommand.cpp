@@ -190,14 +190,16 @@ std::optional<StoredDaysCommand> readStoredDaysCommand(const QStringList &argume
         return std::nullopt;
     if (!parsed || !parser.positionalArguments().isEmpty() || parser.values(person).size() != 1
         || parser.values(date).size() != 1)
-        return refuse<StoredDaysCommand>(error, QT_TRANSLATE_NOOP("PersonCommand", "--persona NOME e --data AAAA-MM-GG vanno dati una "
-                                                                "volta, con al più --settimana e --csv (vedere "
-                                                                "velmo-pasto --help)"));
+        return refuse<StoredDaysCommand>(error, QT_TRANSLATE_NOOP("PersonCommand",
+                                                                  "--persona NOME e --data AAAA-MM-GG vanno dati una "
+                                                                  "volta, con al più --settimana e --csv (vedere "
+                                                                  "velmo-pasto --help)"));
     StoredDaysCommand command{parser.value(person), dateFromText(parser.value(date)), parser.isSet(week) ? 7 : 1,
                               parser.isSet(csv)};
     if (!command.from.isValid())
-        return refuse<StoredDaysCommand>(error, QT_TRANSLATE_NOOP("PersonCommand", "la data di --data non è valida: scriverla come "
-                                                                "AAAA-MM-GG, per esempio 2026-03-02"));
+        return refuse<StoredDaysCommand>(error, QT_TRANSLATE_NOOP("PersonCommand",
+                                                                  "la data di --data non è valida: scriverla come "
+                                                                  "AAAA-MM-GG, per esempio 2026-03-02"));
     return command;
 }
 
@@ -239,7 +241,8 @@ QString dailyAverageText(const std::vector<MealTotals> &days)
     const QLocale locale;
     QStringList heading{QString()};
     const int count = static_cast<int>(days.size());
-    const QString caption = QCoreApplication::translate("PersonCommand", "Media giornaliera di %n giorni", nullptr, count);
+    const QString caption = QCoreApplication::translate("PersonCommand", "Media giornaliera di %n giorni", nullptr,
+                                                        count);
     QStringList average{caption};
     const auto headings = valueColumnHeadings();
     for (std::size_t c = 0; c < headings.size(); ++c) {

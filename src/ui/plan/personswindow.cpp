@@ -25,6 +25,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 namespace velmo::ui {
 
@@ -58,8 +59,8 @@ PersonsWindow::PersonsWindow(PersonSession &session, QUndoStack &stack, QWidget 
     auto *listLabel = new QLabel(tr("&Persone:"), this);
     listLabel->setBuddy(list_);
     auto *listButtons = new QVBoxLayout;
-    connect(addButton(this, listButtons, tr("&Nuova..."), tr("Nuova persona"), "cmdNuovaPersona"), &QPushButton::clicked,
-            this, &PersonsWindow::newPerson);
+    connect(addButton(this, listButtons, tr("&Nuova..."), tr("Nuova persona"), "cmdNuovaPersona"),
+            &QPushButton::clicked, this, &PersonsWindow::newPerson);
     connect(addButton(this, listButtons, tr("&Modifica..."), tr("Modifica la persona"), "cmdModificaPersona"),
             &QPushButton::clicked, this, &PersonsWindow::editPerson);
     connect(addButton(this, listButtons, tr("&Elimina persona"), tr("Elimina persona"), "cmdEliminaPersona"),
@@ -207,7 +208,8 @@ void PersonsWindow::showSelection()
     const bool chosen = model_.selectedPerson().has_value();
     QStringList lines{model_.ageText(), model_.bmiText(), model_.requirementText()};
     lines.removeAll(QString());
-    summary_->setText(chosen ? lines.join(u'\n') : tr("Scegliere una persona nell'elenco, o crearne una con «Nuova...»."));
+    summary_->setText(chosen ? lines.join(u'\n')
+                             : tr("Scegliere una persona nell'elenco, o crearne una con «Nuova...»."));
     for (const char *name : {"cmdModificaPersona", "cmdEliminaPersona", "cmdAggiungiPeso", "cmdRimuoviPeso"})
         button(QString::fromLatin1(name))->setEnabled(chosen);
     button(QStringLiteral("cmdPersonaCorrente"))->setEnabled(chosen && !model_.selectedIsCurrent());
@@ -238,8 +240,14 @@ void PersonsWindow::showChart()
         dates->setRange(weights.front().date.addDays(weights.size() == 1 ? -1 : 0).startOfDay(),
                         weights.back().date.addDays(weights.size() == 1 ? 1 : 0).startOfDay());
         auto *kilograms = new QValueAxis(chart);
-        kilograms->setRange(std::floor(low - 1), std::ceil(high + 1));
+        // Whole kilograms on the ticks, so that each label says where its line is.
+        const double bottom = std::floor(low - 1);
+        const double top = std::ceil(high + 1);
+        kilograms->setRange(bottom, top);
         kilograms->setLabelFormat(QStringLiteral("%.0f"));
+        kilograms->setTickType(QValueAxis::TicksDynamic);
+        kilograms->setTickAnchor(bottom);
+        kilograms->setTickInterval(std::max(1.0, std::ceil((top - bottom) / 4)));
         kilograms->setTitleText(tr("kg"));
         chart->addAxis(dates, Qt::AlignBottom);
         chart->addAxis(kilograms, Qt::AlignLeft);
@@ -254,7 +262,8 @@ void PersonsWindow::showChart()
 void PersonsWindow::newPerson()
 {
     Person blank;
-    PersonForm form(blank, [this](const Person &p) { return model_.addPerson(p); }, this);
+    PersonForm form(
+        blank, [this](const Person &p) { return model_.addPerson(p); }, this);
     form.exec();
 }
 
@@ -263,7 +272,8 @@ void PersonsWindow::editPerson()
     const auto person = model_.selectedPerson();
     if (!person)
         return;
-    PersonForm form(*person, [this](const Person &p) { return model_.editSelected(p); }, this);
+    PersonForm form(
+        *person, [this](const Person &p) { return model_.editSelected(p); }, this);
     form.exec();
 }
 
