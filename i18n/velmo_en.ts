@@ -1396,6 +1396,29 @@ the requirement; with --nutrienti the day&apos;s profile.
         <source>--importa-persona vuole un solo FILE</source>
         <translation>--importa-persona wants one FILE</translation>
     </message>
+    <message numerus="yes">
+        <source>persona importata in %1 con %n giorni</source>
+        <translation>
+            <numerusform>person imported into %1 with %n day</numerusform>
+            <numerusform>person imported into %1 with %n days</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--persona NOME e --data AAAA-MM-GG vanno dati una volta, con al più --settimana e --csv (vedere velmo-pasto --help)</source>
+        <translation>--persona NOME and --data AAAA-MM-GG are given once, with at most --settimana and --csv (see velmo-pasto --help)</translation>
+    </message>
+    <message>
+        <source>la data di --data non è valida: scriverla come AAAA-MM-GG, per esempio 2026-03-02</source>
+        <translation>the date of --data is not valid: write it as YYYY-MM-DD, for example 2026-03-02</translation>
+    </message>
+    <message>
+        <source>nessun giorno conservato per la persona in questa data</source>
+        <translation>no day stored for the person on this date</translation>
+    </message>
+    <message>
+        <source>nessun giorno conservato per la persona nei sette giorni da questa data</source>
+        <translation>no day stored for the person in the seven days from this date</translation>
+    </message>
     <message>
         <source>Persone:
   --esporta-persona NOME FILE  non calcola un pasto: scrive nel FILE (&quot;-&quot; per lo standard
@@ -1406,6 +1429,12 @@ the requirement; with --nutrienti the day&apos;s profile.
             stesso nome è rifiutata
   --sostituisci  con --importa-persona: sostituisce la persona con lo stesso nome, con tutti
             i suoi pesi e giorni
+  --persona NOME --data AAAA-MM-GG  stampa il giorno conservato della persona in quella data
+            come si stampa un file di un giorno (con --csv, in CSV); esce con 2 se la persona
+            o il giorno non ci sono
+  --settimana  con --persona e --data: i sette giorni da quella data, ciascuno con i suoi
+            totali, poi la media giornaliera dei giorni conservati (con --csv, una colonna
+            Data)
   Le persone sono nell&apos;archivio privato %1; i messaggi non ripetono né il nome né i dati
   della persona.
 
@@ -1419,16 +1448,22 @@ the requirement; with --nutrienti the day&apos;s profile.
             name is refused
   --sostituisci  with --importa-persona: replaces the person with the same name, with all
             their weights and days
+  --persona NOME --data AAAA-MM-GG  prints the stored day of the person NOME (name) on that
+            date (AAAA-MM-GG: YYYY-MM-DD) as a day file is printed (with --csv, as CSV); exits
+            with 2 if the person or the day is not there
+  --settimana  with --persona and --data: the seven days from that date (settimana: week),
+            each with its totals, then the daily average of the stored days (with --csv, a
+            Data (date) column)
   The persons are in the private file %1; the messages repeat neither the name nor the
   person&apos;s data.
 
 </translation>
     </message>
     <message numerus="yes">
-        <source>persona importata in %1 con %n giorni</source>
+        <source>Media giornaliera di %n giorni</source>
         <translation>
-            <numerusform>person imported into %1 with %n day</numerusform>
-            <numerusform>person imported into %1 with %n days</numerusform>
+            <numerusform>Daily average of %n day</numerusform>
+            <numerusform>Daily average of %n days</numerusform>
         </translation>
     </message>
 </context>
@@ -1493,6 +1528,37 @@ the requirement; with --nutrienti the day&apos;s profile.
     <message>
         <source>campo &quot;versione&quot;: deve essere %1</source>
         <translation>field &quot;versione&quot;: it must be %1</translation>
+    </message>
+</context>
+<context>
+    <name>PersonMetrics</name>
+    <message>
+        <source>sotto i 18 anni le classi dell&apos;adulto non si applicano</source>
+        <translation>under 18 years the adult classes do not apply</translation>
+    </message>
+    <message>
+        <source>sottopeso</source>
+        <translation>underweight</translation>
+    </message>
+    <message>
+        <source>normopeso</source>
+        <translation>normal weight</translation>
+    </message>
+    <message>
+        <source>sovrappeso</source>
+        <translation>overweight</translation>
+    </message>
+    <message>
+        <source>obesità di I grado</source>
+        <translation>obesity class I</translation>
+    </message>
+    <message>
+        <source>obesità di II grado</source>
+        <translation>obesity class II</translation>
+    </message>
+    <message>
+        <source>obesità di III grado</source>
+        <translation>obesity class III</translation>
     </message>
 </context>
 <context>
@@ -3217,6 +3283,24 @@ could not be written.
     </message>
 </context>
 <context>
+    <name>velmo::PersonListModel</name>
+    <message>
+        <source>persona corrente</source>
+        <translation>current person</translation>
+    </message>
+    <message>
+        <source>nome di %1</source>
+        <translation>name of %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmo::PersonSession</name>
+    <message>
+        <source>Modifica non fatta: la persona è stata modificata da un&apos;altra finestra di Velmo. Chiudere e riaprire la finestra Persone, poi ripetere.</source>
+        <translation>Change not made: the person was changed by another Velmo window. Close and reopen the Persons window, then repeat.</translation>
+    </message>
+</context>
+<context>
     <name>velmo::PersonalFoodCommands</name>
     <message>
         <source>File CSV (*.csv);;Tutti i file (*)</source>
@@ -3331,6 +3415,103 @@ Import them anyway?</translation>
     <message>
         <source>n.d. (un ingrediente non ha il valore)</source>
         <translation>n/a (an ingredient lacks the value)</translation>
+    </message>
+</context>
+<context>
+    <name>velmo::PersonsWindowModel</name>
+    <message>
+        <source>La data scelta viene prima della nascita: scegliere una data successiva.</source>
+        <translation>The chosen date comes before the birth: choose a later date.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Età: %n anni</source>
+        <translation>
+            <numerusform>Age: %n year</numerusform>
+            <numerusform>Age: %n years</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Indice di massa corporea: aggiungere un peso per calcolarlo.</source>
+        <translation>Body mass index: add a weight to calculate it.</translation>
+    </message>
+    <message>
+        <source>Indice di massa corporea: %1</source>
+        <translation>Body mass index: %1</translation>
+    </message>
+    <message>
+        <source>Fabbisogno energetico: aggiungere un peso per calcolarlo.</source>
+        <translation>Energy requirement: add a weight to calculate it.</translation>
+    </message>
+    <message>
+        <source>Peso per il calcolo: %1 kg (intero, come nelle finestre LAF)</source>
+        <translation>Weight for the calculation: %1 kg (whole, as in the PAL windows)</translation>
+    </message>
+    <message>
+        <source>Metabolismo basale: %1 kcal</source>
+        <translation>Basal metabolism: %1 kcal</translation>
+    </message>
+    <message>
+        <source>Sotto i 10 anni si calcola il solo metabolismo basale.</source>
+        <translation>Under 10 years only the basal metabolism is calculated.</translation>
+    </message>
+    <message>
+        <source>Per il fabbisogno scegliere, con «Modifica...», l&apos;attività e le attività fisiche auspicabili.</source>
+        <translation>For the requirement choose, with “Edit...”, the activity and the desirable physical activities.</translation>
+    </message>
+    <message>
+        <source>LAF: %1</source>
+        <translation>PAL: %1</translation>
+    </message>
+    <message>
+        <source>Fabbisogno energetico: %1 kcal</source>
+        <translation>Energy requirement: %1 kcal</translation>
+    </message>
+    <message>
+        <source>Protidi %1 % = %2 g · Lipidi %3 % = %4 g · Glucidi %5 % = %6 g</source>
+        <translation>Protein %1 % = %2 g · Fat %3 % = %4 g · Carbohydrate %5 % = %6 g</translation>
+    </message>
+    <message>
+        <source>nuova persona %1</source>
+        <translation>new person %1</translation>
+    </message>
+    <message>
+        <source>modifica di %1</source>
+        <translation>change of %1</translation>
+    </message>
+    <message>
+        <source>Eliminare %1 con tutti i suoi pesi e giorni? Nell&apos;archivio delle persone non ne resterà traccia; «Annulla» del menu Modifica la riporta finché Velmo è aperto.</source>
+        <translation>Delete %1 with all their weights and days? No trace will be left in the persons&apos; file; “Undo” in the Edit menu brings the person back while Velmo is open.</translation>
+    </message>
+    <message>
+        <source>Elimina persona</source>
+        <translation>Delete person</translation>
+    </message>
+    <message>
+        <source>eliminazione di %1</source>
+        <translation>deletion of %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmo::WeightListModel</name>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Peso (kg)</source>
+        <translation>Weight (kg)</translation>
+    </message>
+    <message>
+        <source>Vita (cm)</source>
+        <translation>Waist (cm)</translation>
+    </message>
+    <message>
+        <source>peso del %1</source>
+        <translation>weight of %1</translation>
+    </message>
+    <message>
+        <source>eliminazione del peso del %1</source>
+        <translation>deletion of the weight of %1</translation>
     </message>
 </context>
 <context>
@@ -3805,6 +3986,14 @@ Nothing was printed.</translation>
         <source>Rimuo&amp;vi pasto</source>
         <translation>Remo&amp;ve meal</translation>
     </message>
+    <message>
+        <source>&amp;Persona</source>
+        <translation>&amp;Person</translation>
+    </message>
+    <message>
+        <source>&amp;Persone...</source>
+        <translation>&amp;Persons...</translation>
+    </message>
 </context>
 <context>
     <name>velmo::ui::MainStatusBar</name>
@@ -3815,6 +4004,14 @@ Nothing was printed.</translation>
     <message>
         <source>Suggerimento</source>
         <translation>Hint</translation>
+    </message>
+    <message>
+        <source>Persona corrente</source>
+        <translation>Current person</translation>
+    </message>
+    <message>
+        <source>Persona: %1</source>
+        <translation>Person: %1</translation>
     </message>
 </context>
 <context>
@@ -4027,6 +4224,272 @@ Nothing was printed.</translation>
     <message>
         <source>Alimenti che danno %1:</source>
         <translation>Foods that give %1:</translation>
+    </message>
+</context>
+<context>
+    <name>velmo::ui::PersonForm</name>
+    <message>
+        <source>Nuova persona</source>
+        <translation>New person</translation>
+    </message>
+    <message>
+        <source>Persona: %1</source>
+        <translation>Person: %1</translation>
+    </message>
+    <message>
+        <source>Donna</source>
+        <translation>Woman</translation>
+    </message>
+    <message>
+        <source>Uomo</source>
+        <translation>Man</translation>
+    </message>
+    <message>
+        <source> cm</source>
+        <translation> cm</translation>
+    </message>
+    <message>
+        <source>Non scelta</source>
+        <translation>Not chosen</translation>
+    </message>
+    <message>
+        <source>Non scelte</source>
+        <translation>Not chosen</translation>
+    </message>
+    <message>
+        <source>Nessuna</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Gravidanza</source>
+        <translation>Pregnancy</translation>
+    </message>
+    <message>
+        <source>Allattamento</source>
+        <translation>Lactation</translation>
+    </message>
+    <message>
+        <source>&amp;Nome:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>&amp;Sesso:</source>
+        <translation>&amp;Sex:</translation>
+    </message>
+    <message>
+        <source>Sesso</source>
+        <translation>Sex</translation>
+    </message>
+    <message>
+        <source>&amp;Data di nascita:</source>
+        <translation>&amp;Date of birth:</translation>
+    </message>
+    <message>
+        <source>Data di nascita</source>
+        <translation>Date of birth</translation>
+    </message>
+    <message>
+        <source>&amp;Altezza:</source>
+        <translation>&amp;Height:</translation>
+    </message>
+    <message>
+        <source>Altezza</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>A&amp;ttività (da 18 a 59 anni):</source>
+        <translation>Ac&amp;tivity (from 18 to 59 years):</translation>
+    </message>
+    <message>
+        <source>Attività</source>
+        <translation>Activity</translation>
+    </message>
+    <message>
+        <source>Attività fisiche a&amp;uspicabili (da 18 anni):</source>
+        <translation>Desirable physical activ&amp;ities (from 18 years):</translation>
+    </message>
+    <message>
+        <source>Attività fisiche auspicabili</source>
+        <translation>Desirable physical activities</translation>
+    </message>
+    <message>
+        <source>Gravidanza o a&amp;llattamento:</source>
+        <translation>Pregnancy or &amp;lactation:</translation>
+    </message>
+    <message>
+        <source>Gravidanza o allattamento</source>
+        <translation>Pregnancy or lactation</translation>
+    </message>
+    <message>
+        <source>N&amp;ote:</source>
+        <translation>N&amp;otes:</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Sotto i 10 anni si calcola il solo metabolismo basale; da 10 a 17 anni il LAF è fisso; dai 60 anni l&apos;attività è leggera.</source>
+        <translation>Under 10 years only the basal metabolism is calculated; from 10 to 17 years the PAL is fixed; from 60 years the activity is light.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>velmo::ui::PersonsWindow</name>
+    <message>
+        <source>Persone</source>
+        <translation>Persons</translation>
+    </message>
+    <message>
+        <source>&amp;Persone:</source>
+        <translation>&amp;Persons:</translation>
+    </message>
+    <message>
+        <source>&amp;Nuova...</source>
+        <translation>&amp;New...</translation>
+    </message>
+    <message>
+        <source>Nuova persona</source>
+        <translation>New person</translation>
+    </message>
+    <message>
+        <source>&amp;Modifica...</source>
+        <translation>&amp;Edit...</translation>
+    </message>
+    <message>
+        <source>Modifica la persona</source>
+        <translation>Edit the person</translation>
+    </message>
+    <message>
+        <source>&amp;Elimina persona</source>
+        <translation>&amp;Delete person</translation>
+    </message>
+    <message>
+        <source>Elimina persona</source>
+        <translation>Delete person</translation>
+    </message>
+    <message>
+        <source>Imposta come persona &amp;corrente</source>
+        <translation>Set as &amp;current person</translation>
+    </message>
+    <message>
+        <source>Imposta come persona corrente</source>
+        <translation>Set as current person</translation>
+    </message>
+    <message>
+        <source>Nessuna persona c&amp;orrente</source>
+        <translation>N&amp;o current person</translation>
+    </message>
+    <message>
+        <source>Nessuna persona corrente</source>
+        <translation>No current person</translation>
+    </message>
+    <message>
+        <source>C&amp;hiudi</source>
+        <translation>Clo&amp;se</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Persona scelta</source>
+        <translation>Chosen person</translation>
+    </message>
+    <message>
+        <source>Data alla quale calcolare età e fabbisogno</source>
+        <translation>Date at which to calculate age and requirement</translation>
+    </message>
+    <message>
+        <source>Calcolo &amp;alla data:</source>
+        <translation>Calculation &amp;at the date:</translation>
+    </message>
+    <message>
+        <source>Età, indice di massa corporea e fabbisogno</source>
+        <translation>Age, body mass index and requirement</translation>
+    </message>
+    <message>
+        <source>Pesi</source>
+        <translation>Weights</translation>
+    </message>
+    <message>
+        <source>Pesi per data</source>
+        <translation>Weights by date</translation>
+    </message>
+    <message>
+        <source>Data del peso</source>
+        <translation>Date of the weight</translation>
+    </message>
+    <message>
+        <source> kg</source>
+        <translation> kg</translation>
+    </message>
+    <message>
+        <source>Peso in kg</source>
+        <translation>Weight in kg</translation>
+    </message>
+    <message>
+        <source>non misurata</source>
+        <translation>not measured</translation>
+    </message>
+    <message>
+        <source> cm</source>
+        <translation> cm</translation>
+    </message>
+    <message>
+        <source>Circonferenza della vita in cm</source>
+        <translation>Waist circumference in cm</translation>
+    </message>
+    <message>
+        <source>&amp;Data:</source>
+        <translation>&amp;Date:</translation>
+    </message>
+    <message>
+        <source>Pe&amp;so:</source>
+        <translation>&amp;Weight:</translation>
+    </message>
+    <message>
+        <source>&amp;Vita:</source>
+        <translation>Wa&amp;ist:</translation>
+    </message>
+    <message>
+        <source>A&amp;ggiungi peso</source>
+        <translation>Add wei&amp;ght</translation>
+    </message>
+    <message>
+        <source>Aggiungi peso</source>
+        <translation>Add weight</translation>
+    </message>
+    <message>
+        <source>&amp;Rimuovi peso</source>
+        <translation>&amp;Remove weight</translation>
+    </message>
+    <message>
+        <source>Rimuovi peso</source>
+        <translation>Remove weight</translation>
+    </message>
+    <message>
+        <source>Grafico del peso per data</source>
+        <translation>Chart of the weight by date</translation>
+    </message>
+    <message>
+        <source>Scegliere una persona nell&apos;elenco, o crearne una con «Nuova...».</source>
+        <translation>Choose a person in the list, or create one with “New...”.</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <translation>kg</translation>
     </message>
 </context>
 <context>

@@ -40,6 +40,13 @@
             <numerusform>persona importata in %1 con %n giorni</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Media giornaliera di %n giorni</source>
+        <translation>
+            <numerusform>Media giornaliera di %n giorno</numerusform>
+            <numerusform>Media giornaliera di %n giorni</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PersonalFood</name>
@@ -89,6 +96,16 @@
         <translation>
             <numerusform>Esportati %n alimenti personali in %1.</numerusform>
             <numerusform>Esportati %n alimenti personali in %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>velmo::PersonsWindowModel</name>
+    <message numerus="yes">
+        <source>Età: %n anni</source>
+        <translation>
+            <numerusform>Età: %n anno</numerusform>
+            <numerusform>Età: %n anni</numerusform>
         </translation>
     </message>
 </context>

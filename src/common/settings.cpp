@@ -28,9 +28,13 @@ constexpr WindowKey kWindowKeys[] = {
     {RememberedWindow::Help, "finestre/guida"},
     {RememberedWindow::Ranking, "finestre/alimenti_ricchi_di"},
     {RememberedWindow::NutrientProfile, "finestre/profilo_nutrizionale"},
+    {RememberedWindow::Persons, "finestre/persone"},
 };
 
 const QString kRecentMealFilesKey = QStringLiteral("pasto/file_recenti");
+const QString kCurrentPersonKey = QStringLiteral("persone/persona_corrente");
+// A name longer than any the store keeps is no name of a person.
+constexpr qsizetype kMaxCurrentPersonLength = 1000;
 
 QString windowKey(RememberedWindow window)
 {
@@ -81,6 +85,21 @@ QStringList Settings::recentMealFiles() const
 bool Settings::setRecentMealFiles(const QStringList &paths)
 {
     return write(kRecentMealFilesKey, paths);
+}
+
+QString Settings::currentPerson() const
+{
+    if (path_.isEmpty() || !QFileInfo::exists(path_))
+        return {};
+    const QVariant value = QSettings(path_, QSettings::IniFormat).value(kCurrentPersonKey);
+    if (value.typeId() != QMetaType::QString || value.toString().size() > kMaxCurrentPersonLength)
+        return {};
+    return value.toString();
+}
+
+bool Settings::setCurrentPerson(const QString &name)
+{
+    return write(kCurrentPersonKey, name);
 }
 
 bool Settings::write(const QString &key, const QVariant &value)

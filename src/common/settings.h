@@ -15,7 +15,7 @@ namespace velmo {
 // The windows that remember their size and place between runs: those added beside the program's
 // fixed windows, which keep their own placement. A window added later takes a name here and a
 // key in `kWindowKeys` (settings.cpp), and calls `rememberPlacement` (src/ui/shell).
-enum class RememberedWindow { FoodSearch, Food, Help, Ranking, NutrientProfile };
+enum class RememberedWindow { FoodSearch, Food, Help, Ranking, NutrientProfile, Persons };
 
 // What the program keeps between runs, in one file open to the user alone. Every setting is read
 // and written here, its key, default and range beside it: a value that is missing, of another
@@ -45,6 +45,12 @@ public:
     // tidies them); none by default. False when there is no file or it cannot be written.
     QStringList recentMealFiles() const;
     bool setRecentMealFiles(const QStringList &paths);
+
+    // The name of the current person, whose requirement and references the meal is set against;
+    // empty by default (none). Only the name: the person's data stay in the persons' store.
+    // False when there is no file or it cannot be written.
+    QString currentPerson() const;
+    bool setCurrentPerson(const QString &name);
 
 private:
     // Writes one value, the folder and the file made the user's alone first.

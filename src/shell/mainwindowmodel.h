@@ -17,6 +17,7 @@
 #include "shell/dayplan.h"
 #include "shell/mealsteps.h"
 #include "shell/personalfoodcommands.h"
+#include "shell/personsession.h"
 #include "shell/recentfiles.h"
 
 #include <QDateTime>
@@ -122,6 +123,8 @@ public:
     // The meal files opened or saved last, for "File recenti".
     RecentFiles &recentFiles() { return recentFiles_; }
     PersonalFoodCommands &personalFoods() { return *personalFoods_; }
+    // The persons' store, opened on first use, and the current person.
+    PersonSession &persons() { return persons_; }
     Dialogs &dialogs() { return dialogs_; }
     // The window's one undo stack: every edit that "Annulla" can take back is a command on it.
     QUndoStack &undoStack() { return undoStack_; }
@@ -177,6 +180,8 @@ private:
     QString comparisonText_;
     bool mealHoldsNoFood_ = true;
     MealDocument document_;
+    // Before the stack, whose person steps use it.
+    PersonSession persons_;
     // Before the steps, which its commands refer to: the stack goes last.
     QUndoStack undoStack_;
     MealSteps mealSteps_;

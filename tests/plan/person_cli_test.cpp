@@ -39,10 +39,16 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
     const QString exported = dir.filePath(u"esportata.json"_s);
     write(file, json);
     write(dir.filePath(u"sbagliata.json"_s), QByteArray(json).replace("163.5", "16.35"));
+    PersonRecord bice = fullRecord(u"Bice"_s);  // a stored day of shipped foods
+    const auto fruit = std::find_if(foodCategories().cbegin(), foodCategories().cend(),
+                                    [](const FoodCategory &c) { return c.heading == u"Frutta"_s; });
+    bice.days[0].second.meals = {
+        {u"Cena"_s, {{0, int(fruit - foodCategories().cbegin()), u"Banana, cruda"_s, u"150"_s}}}};
+    write(dir.filePath(u"bice.json"_s), personJson(bice));
     const auto at = [&](const char *name) { return dir.filePath(QString::fromLatin1(name)).toStdString(); };
     const std::string name = record.person.name.toStdString();
     // clang-format off
-    const struct { int line; std::vector<std::string> arguments; int exitCode; const char *err; std::optional<QByteArray> out = {}; } cases[] = {
+    const struct { int line; std::vector<std::string> arguments; int exitCode; const char *err; std::optional<QByteArray> out = {}; const char *outHas = ""; } cases[] = {
         {__LINE__, {"--esporta-persona", name, "-"}, 2, "nessuna persona con questo nome"},
         {__LINE__, {"--importa-persona", at("persona.json")}, 0, "persona importata in", QByteArray()},
         {__LINE__, {"--importa-persona", at("persona.json")}, 2, "Esiste già una persona con questo nome"},
@@ -54,6 +60,15 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
         {__LINE__, {"--esporta-persona", name, at("manca/esportata.json")}, 3, "impossibile scrivere"},
         {__LINE__, {"--esporta-persona", name}, 2, "--esporta-persona vuole il NOME della persona e il FILE"},
         {__LINE__, {"--sostituisci"}, 2, "vanno usati da soli"},
+        {__LINE__, {"--importa-persona", at("bice.json")}, 0, "persona importata in"},
+        {__LINE__, {"--persona", "Bice", "--data", "2025-04-07"}, 0, "", {}, "Cena\nAlimento"},
+        {__LINE__, {"--persona", "Bice", "--data", "2025-04-03", "--settimana"}, 0, "", {}, "== 2025-04-07 ==\nCena\n"},
+        {__LINE__, {"--persona", "Bice", "--data", "2025-04-03", "--settimana"}, 0, "", {}, "Media giornaliera di 2 giorni"},
+        {__LINE__, {"--persona", "Bice", "--data", "2025-04-07", "--settimana", "--csv"}, 0, "", {}, "2025-04-07,Cena,\"Banana, cruda\",150,"},
+        {__LINE__, {"--persona", "Bice", "--data", "2025-04-08"}, 2, "nessun giorno conservato per la persona in questa data"},
+        {__LINE__, {"--persona", "Nessuno", "--data", "2025-04-07"}, 2, "nessuna persona con questo nome"},
+        {__LINE__, {"--persona", "Bice", "--data", "7/4/2025"}, 2, "la data di --data non è valida"},
+        {__LINE__, {"--persona", "Bice"}, 2, "--persona NOME e --data AAAA-MM-GG vanno dati"},
     };
     // clang-format on
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -71,10 +86,13 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
         const QString err = QString::fromUtf8(process.readAllStandardError());
         EXPECT_EQ(process.exitCode(), c.exitCode) << err.toStdString();
         EXPECT_TRUE(err.contains(QString::fromUtf8(c.err))) << err.toStdString();
-        EXPECT_FALSE(err.contains(u"Zanzibar"_s) || err.contains(u"lattosio"_s)) << err.toStdString();
+        EXPECT_FALSE(err.contains(u"Zanzibar"_s) || err.contains(u"Bice"_s) || err.contains(u"lattosio"_s))
+            << err.toStdString();
+        const QByteArray out = process.readAllStandardOutput();
         if (c.out) {
-            EXPECT_EQ(process.readAllStandardOutput(), *c.out);
+            EXPECT_EQ(out, *c.out);
         }
+        EXPECT_TRUE(out.contains(c.outHas)) << out.toStdString();
     }
     ::umask(umask);
     EXPECT_EQ(fileBytes(exported), json);

@@ -16,6 +16,7 @@
 #include "shell/daypanelmodel.h"
 #include "ui/meal/compositiontableview.h"
 #include "ui/meal/mealselector.h"
+#include "ui/plan/personswindow.h"
 #include "ui/shell/appwindows.h"
 #include "ui/shell/helpwindow.h"
 #include "ui/shell/mainwindow.h"
@@ -91,6 +92,7 @@ protected:
         ASSERT_TRUE(windows.start(path, &error)) << error.toStdString();
         window = windows.mainWindow();
         window->model().personalFoods().setPath(dir.filePath(u"utente/alimenti-personali.db"_s));  // not the user's
+        window->model().persons().setPath(dir.filePath(u"utente/persone.db"_s));
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     }
 
@@ -178,10 +180,11 @@ TEST(FoodSearchWindowTest, ShowsTheCommonNameThatFoundAFood)
 // Every menu reachable from the menu bar, the bar's own titles included: every item has a key
 // (but the specified "11"), and items sharing one are all specified captions: the categories'
 // "Cereali e &derivati" / "Pro&dotti vari", "D&olci" / "&Oli e grassi", "Fr&utta" / "&Uova", and
-// the bar's "&Scelta alimenti" / "&Stampa".
+// the bar's "&Scelta alimenti" / "&Stampa" and "&Pasto" / "&Persona".
 TEST_F(MainWindowTest, NoItemWeAddedSharesAKeyInItsMenu)
 {
-    QSet<QString> specified{u"&N° Persone"_s, u"&Scelta alimenti"_s, u"&LAF"_s, u"&Stampa"_s, u"&Help"_s, u"&Esci"_s,
+    QSet<QString> specified{u"&N° Persone"_s, u"&Pasto"_s,  u"&Persona"_s, u"&Scelta alimenti"_s,
+                            u"&LAF"_s,        u"&Stampa"_s, u"&Help"_s,    u"&Esci"_s,
                             u"11"_s};
     for (const FoodCategory &category : foodCategories())
         specified << category.menuCaption;
@@ -190,7 +193,9 @@ TEST_F(MainWindowTest, NoItemWeAddedSharesAKeyInItsMenu)
         for (QAction *item : menus[m])
             if (item->menu())
                 menus << item->menu()->actions();
-    EXPECT_EQ(menus.size(), 8) << "bar, Pasto and its recent files, Modifica, Persone, Scelta and its submenu, LAF";
+    EXPECT_EQ(menus.size(), 9)
+        << "bar, Pasto and its recent files, Modifica, Persone, Persona, Scelta and its submenu, "
+           "LAF";
     for (const QList<QAction *> &items : menus) {
         QMap<int, QStringList> byKey;
         for (QAction *item : items)
@@ -331,6 +336,7 @@ TEST_F(MainWindowTest, F1OpensThePageAboutItsWindow)
         {__LINE__, nullptr, [this] { return window; }, "pasto.html"},
         {__LINE__, "mnuCerca", [this] { return window->foodSearchWindow(); }, "alimenti.html#cerca"},
         {__LINE__, "mnuPastoProfilo", [this] { return window->nutrientProfileWindow(); }, "profilo.html"},
+        {__LINE__, "mnuPersoneFinestra", [this] { return window->personsWindow(); }, "persone.html"},
         {__LINE__, "mnuLAFfemmina", [this] { return windows.energy()->energyWindow(Sex::Female); }, "fabbisogno.html"},
         {__LINE__, "mnuLAFmaschio", [this] { return windows.energy()->energyWindow(Sex::Male); }, "fabbisogno.html"},
         {__LINE__, nullptr, [this] { windows.energy()->showLauncher(); return windows.energy()->launcher(); }, "fabbisogno.html#iniziale"},
@@ -669,6 +675,38 @@ TEST_F(MainWindowTest, TheMealSelectorAndTheDayPanelFollowTheDay)
     QTest::keyClick(window, Qt::Key_PageUp, Qt::ControlModifier);
     EXPECT_EQ(meals->currentText(), u"Colazione"_s);
     EXPECT_TRUE(window->table()->lockBox(0)->isChecked());
+}
+
+// "Persone..." opens the window on the store; a person chosen and made current shows in the status
+// bar and gives the comparison its requirement; Ctrl+Z takes the person back, and with it the
+// current person.
+TEST_F(MainWindowTest, ThePersonsWindowMakesTheCurrentPersonOfTheComparison)
+{
+    EXPECT_FALSE(window->model().persons().isOpen());  // start-up leaves the persons' store alone
+    menuItem("mnuPersoneFinestra")->trigger();
+    ui::PersonsWindow *persons = window->personsWindow();
+    ASSERT_TRUE(persons && persons->isVisible());
+    Person anna{u"Anna"_s,
+                Sex::Female,
+                QDate(1980, 1, 1),
+                165,
+                {{QDate(2025, 1, 1), 60, std::nullopt}},
+                ActivityLevel::Light,
+                RecommendedActivities::Without,
+                PersonCondition::None,
+                QString()};
+    ASSERT_TRUE(persons->model().addPerson(anna));
+    EXPECT_TRUE(persons->list()->currentIndex().data().toString() == u"Anna"_s);
+    EXPECT_TRUE(persons->summary()->text().contains(u"Fabbisogno energetico: 1918,42 kcal"_s))
+        << persons->summary()->text().toStdString();  // 1,42 × (8,7 × 60 + 829)
+    QTest::mouseClick(persons->button(u"cmdPersonaCorrente"_s), Qt::LeftButton);
+    EXPECT_EQ(windows.settings().currentPerson(), u"Anna"_s);
+    EXPECT_EQ(window->statusPanel(4)->text(), u"Persona: Anna"_s);
+    EXPECT_EQ(window->statusPanel(3)->toolTip(), u"Pasto 0 kcal = 0 % di 1918 kcal (Anna)"_s);
+    QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(persons->model().persons().rowCount(), 0);
+    EXPECT_TRUE(window->statusPanel(4)->isHidden());
+    EXPECT_EQ(window->statusPanel(3)->toolTip(), QString());
 }
 
 // In English no window shows an Italian text that has an English translation: every text reaches

@@ -222,6 +222,16 @@ TEST_F(MealDocumentTest, TheComparisonFollowsTheMealAndTheLastRequirement)
     EXPECT_EQ(show("maschio", ""),
               u"Pasto 144 kcal = 8 % di 1800 kcal · Protidi 34 % Lipidi 65 % Glucidi 1 % dell'energia"_s);
     EXPECT_EQ(show("femmina", "0"), u""_s);
+    // A current person stands in for the windows, named, also when it has no requirement.
+    choice.setCurrentPerson(u"Anna"_s, 1440.0, IntakePerson{true, 9});
+    EXPECT_EQ(show("maschio", "2500"),
+              u"Pasto 144 kcal = 10 % di 1440 kcal (Anna) · Protidi 34 % Lipidi 65 % Glucidi 1 % dell'energia"_s);
+    EXPECT_EQ(choice.person()->ageYears, 9);
+    choice.setCurrentPerson(u"Anna"_s, std::nullopt, std::nullopt);
+    EXPECT_EQ(show("maschio", "2500"), u""_s);
+    choice.clearCurrentPerson();
+    EXPECT_EQ(show("maschio", "2500"),
+              u"Pasto 144 kcal = 6 % di 2500 kcal · Protidi 34 % Lipidi 65 % Glucidi 1 % dell'energia"_s);
 }
 
 }  // namespace

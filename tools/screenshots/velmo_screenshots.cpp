@@ -15,6 +15,7 @@
 #include "ui/energy/energywindow.h"
 #include "ui/meal/compositiontableview.h"
 #include "ui/printing/printsetupwindow.h"
+#include "ui/plan/personswindow.h"
 #include "ui/printing/printmodule.h"
 #include "ui/shell/appwindows.h"
 #include "ui/shell/mainwindow.h"
@@ -25,6 +26,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
 
@@ -73,6 +75,38 @@ void fillEnergyWindow(EnergyWindowModel &m)
     }
 }
 
+// A person with a few weights, in the persons' window over a store of its own, never the user's.
+ui::PersonsWindow *openPersons(ui::MainWindow &window, const QString &storePath)
+{
+    window.model().persons().setPath(storePath);
+    window.findChild<QAction *>(QStringLiteral("mnuPersoneFinestra"))->trigger();
+    ui::PersonsWindow *persons = window.personsWindow();
+    if (!persons)
+        return nullptr;
+    const QDate today = QDate::currentDate();
+    Person maria{QStringLiteral("Maria Rossi"),
+                 Sex::Female,
+                 today.addYears(-42).addDays(-40),
+                 164,
+                 {},
+                 ActivityLevel::Moderate,
+                 RecommendedActivities::With,
+                 PersonCondition::None,
+                 QString()};
+    Person luca = maria;
+    luca.name = QStringLiteral("Luca Bianchi");
+    luca.sex = Sex::Male;
+    luca.heightCm = 178;
+    persons->model().addPerson(luca);
+    persons->model().addPerson(maria);
+    const double kilograms[] = {71.8, 70.9, 70.2, 69.6, 69.1, 68.4};
+    for (int i = 0; i < 6; ++i)
+        persons->model().weights().addWeight({today.addDays(-28 * (5 - i)), kilograms[i], 84.0 - i});
+    persons->resize(980, 640);
+    persons->show();
+    return persons;
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
@@ -110,6 +144,11 @@ int main(int argc, char **argv)
 
     windows.energy()->showEnergyWindow(Sex::Female);
     fillEnergyWindow(windows.energy()->model(Sex::Female));
+    QTemporaryDir personsFolder;
+    ui::PersonsWindow *persons = english ? nullptr
+                                         : openPersons(window, personsFolder.filePath(QStringLiteral("persone.db")));
+    if (!english && !persons)
+        return fail(dialogs.messageTexts().join(QLatin1Char('\n')));
 
     const auto save = [&out](QWidget &widget, const char *name) {
         return widget.grab().save(out.filePath(QString::fromLatin1(name)));
@@ -123,7 +162,8 @@ int main(int argc, char **argv)
             return;
         }
         saved = save(window, "finestra-principale.png")
-                && save(*windows.energy()->energyWindow(Sex::Female), "fabbisogno.png");
+                && save(*windows.energy()->energyWindow(Sex::Female), "fabbisogno.png")
+                && save(*persons, "persone.png");
         windows.printModule()->onWindowReady = [&](ui::PrintSetupWindow &print) {
             QTimer::singleShot(300, &print, [&] {
                 saved = save(print, "stampa.png") && saved;

@@ -43,6 +43,7 @@
 namespace {
 
 using namespace velmo;
+using namespace Qt::StringLiterals;
 
 // Exit codes: the meal was computed; the food database is missing or unreadable; the input
 // (options, file, lines) is at fault; the result could not be written.
@@ -250,38 +251,105 @@ std::optional<QString> nutrientReport(const std::vector<MealFileEntry> &placed, 
     return u'\n' + nutrientProfileText(*nutrients, profile, lookup) + missingNutrientsText(missing);
 }
 
-// A day's meals, each computed in a table of its own; the profile is the day's, of every meal's
-// foods together, so that a food lacking a value in one meal keeps the day's amount a bound.
-int computeDay(ConsoleOutput &output, const PastoCommand &command, const MealDay &day, const QSqlDatabase &database,
-               const PersonalCatalogue *personal)
-{
+// A day's meals, each composed in a table of its own; `placed` gathers every meal's foods.
+struct ComposedDay {
     std::vector<std::unique_ptr<MealComposer>> composers;
     std::vector<NamedMealGrid> meals;
     std::vector<MealFileEntry> placed;
-    QString error;
+};
+
+bool composeDay(ComposedDay &composed, const MealDay &day, const QSqlDatabase &database,
+                const PersonalCatalogue *personal, QString *error)
+{
     for (const DayMeal &meal : day.meals) {
-        composers.push_back(std::make_unique<MealComposer>(database));
+        composed.composers.push_back(std::make_unique<MealComposer>(database));
         if (personal)
-            composers.back()->setPersonalDatabase(personal->connection());
-        if (!composers.back()->addAll(meal.entries, &error))
-            return fail(kDatabaseFailure, {error});
-        meals.push_back({meal.name, &composers.back()->grid()});
-        placed.insert(placed.end(), composers.back()->placed().cbegin(), composers.back()->placed().cend());
+            composed.composers.back()->setPersonalDatabase(personal->connection());
+        if (!composed.composers.back()->addAll(meal.entries, error))
+            return false;
+        composed.meals.push_back({meal.name, &composed.composers.back()->grid()});
+        const auto &placed = composed.composers.back()->placed();
+        composed.placed.insert(composed.placed.end(), placed.cbegin(), placed.cend());
     }
-    if (placed.empty())
+    return true;
+}
+
+// The profile is the day's, of every meal's foods together, so that a food lacking a value in
+// one meal keeps the day's amount a bound.
+int computeDay(ConsoleOutput &output, const PastoCommand &command, const MealDay &day, const QSqlDatabase &database,
+               const PersonalCatalogue *personal)
+{
+    ComposedDay composed;
+    QString error;
+    if (!composeDay(composed, day, database, personal, &error))
+        return fail(kDatabaseFailure, {error});
+    if (composed.placed.empty())
         return fail(kInputFailure, {QCoreApplication::translate(
                                        "VelmoPasto", "nessun alimento da calcolare: i pasti del giorno sono vuoti")});
     QString profile;
     if (command.nutrients) {
-        const auto report = nutrientReport(placed, database, personal, command, &error);
+        const auto report = nutrientReport(composed.placed, database, personal, command, &error);
         if (!report)
             return fail(kDatabaseFailure, {error});
         if (command.csv)
             return write(output, *report);
         profile = *report;
     }
-    return write(output, command.csv ? dayReportCsv(meals, command.requirement)
-                                     : dayReportText(meals, command.requirement) + profile);
+    return write(output, command.csv ? dayReportCsv(composed.meals, command.requirement)
+                                     : dayReportText(composed.meals, command.requirement) + profile);
+}
+
+// `--persona NOME --data AAAA-MM-GG [--settimana]`: the stored days as a day file's day is
+// printed; a week adds each date above its day and the daily average below.
+int printStoredDays(ConsoleOutput &output, const StoredDaysCommand &command)
+{
+    QString error;
+    int code = kInputFailure;
+    const auto days = storedDays(command, &error, &code);
+    if (!days)
+        return fail(code, {error});
+    std::vector<MealFileEntry> entries;
+    for (const auto &[date, day] : *days)
+        for (const DayMeal &meal : day.meals)
+            entries.insert(entries.end(), meal.entries.cbegin(), meal.entries.cend());
+    const auto database = FoodDatabase::open(programFile(QString::fromLatin1(FoodDatabase::kFileName)), &error);
+    if (!database)
+        return fail(kDatabaseFailure, {error});
+    std::unique_ptr<PersonalCatalogue> personal;
+    if (std::any_of(entries.cbegin(), entries.cend(),
+                    [](const MealFileEntry &e) { return isPersonalCategory(e.category); })) {
+        personal = openPersonal(false, &error);
+        if (!personal)
+            return fail(kDatabaseFailure, {error});
+    }
+    MealComposer check(database->connection());
+    if (personal)
+        check.setPersonalDatabase(personal->connection());
+    const std::vector<InputError> missing = check.missingFoods(entries, &error);
+    if (!error.isEmpty())
+        return fail(kDatabaseFailure, {error});
+    if (!missing.empty())
+        return fail(kInputFailure, errorReport(missing));
+    std::vector<ComposedDay> composed(days->size());
+    std::vector<DatedMealGrids> dated;
+    std::vector<MealTotals> totals;
+    QString text;
+    std::size_t i = 0;
+    for (const auto &[date, day] : *days) {
+        if (!composeDay(composed[i], day, database->connection(), personal.get(), &error))
+            return fail(kDatabaseFailure, {error});
+        dated.push_back({date, composed[i].meals});
+        totals.push_back(dayTotals(composed[i].meals));
+        if (command.days > 1)
+            text += u"== "_s + date.toString(Qt::ISODate) + u" ==\n"_s;
+        text += dayReportText(composed[i].meals) + (command.days > 1 ? u"\n"_s : QString());
+        ++i;
+    }
+    if (command.csv)
+        return write(output, command.days > 1 ? daysReportCsv(dated) : dayReportCsv(dated.front().meals));
+    if (command.days > 1)
+        text += dailyAverageText(totals);
+    return write(output, text);
 }
 
 // The meal or the day of the file, computed through the window's own table, as tables or CSV.
@@ -381,6 +449,8 @@ int main(int argc, char **argv)
         return ranking ? rankFoods(output, *ranking) : fail(kInputFailure, {error});
     if (const auto person = readPersonCommand(arguments.mid(1), &error); person || !error.isEmpty())
         return person ? runPersonCommand(output, *person) : fail(kInputFailure, {error});
+    if (const auto stored = readStoredDaysCommand(arguments.mid(1), &error); stored || !error.isEmpty())
+        return stored ? printStoredDays(output, *stored) : fail(kInputFailure, {error});
     const std::optional<PastoCommand> command = readPastoCommand(arguments.mid(1), &error);
     if (!command)
         return fail(kInputFailure, {error});

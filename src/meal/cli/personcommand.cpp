@@ -7,6 +7,8 @@
 #include "common/inputecho.h"
 #include "common/safefile.h"
 #include "common/userfolder.h"
+#include "common/numbertext.h"
+#include "meal/cli/mealreport.h"
 #include "meal/mealfile.h"
 #include "plan/personjson.h"
 #include "plan/personstore.h"
@@ -31,7 +33,8 @@ QString text(const char *source)
     return QCoreApplication::translate("PersonCommand", source);
 }
 
-std::optional<PersonCommand> refuse(QString *error, const char *message)
+template <typename Command = PersonCommand>
+std::optional<Command> refuse(QString *error, const char *message)
 {
     *error = text(message);
     return std::nullopt;
@@ -173,6 +176,85 @@ int runPersonCommand(ConsoleOutput &output, const PersonCommand &command)
     return command.exporting ? exportPerson(output, command) : importPerson(command);
 }
 
+std::optional<StoredDaysCommand> readStoredDaysCommand(const QStringList &arguments, QString *error)
+{
+    const QCommandLineOption person{QStringLiteral("persona"), QString(), QStringLiteral("NOME")};
+    const QCommandLineOption date{QStringLiteral("data"), QString(), QStringLiteral("AAAA-MM-GG")};
+    const QCommandLineOption week{QStringLiteral("settimana")};
+    const QCommandLineOption csv{QStringLiteral("csv")};
+    const QCommandLineOption language{QStringLiteral("lingua"), QString(), QStringLiteral("LINGUA")};
+    QCommandLineParser parser;
+    parser.addOptions({person, date, week, csv, language});
+    const bool parsed = parser.parse(QStringList{QStringLiteral("velmo-pasto")} + arguments);
+    if (!parser.isSet(person) && !parser.isSet(date) && !parser.isSet(week))
+        return std::nullopt;
+    if (!parsed || !parser.positionalArguments().isEmpty() || parser.values(person).size() != 1
+        || parser.values(date).size() != 1)
+        return refuse<StoredDaysCommand>(error, QT_TRANSLATE_NOOP("PersonCommand",
+                                                                  "--persona NOME e --data AAAA-MM-GG vanno dati una "
+                                                                  "volta, con al più --settimana e --csv (vedere "
+                                                                  "velmo-pasto --help)"));
+    StoredDaysCommand command{parser.value(person), dateFromText(parser.value(date)), parser.isSet(week) ? 7 : 1,
+                              parser.isSet(csv)};
+    if (!command.from.isValid())
+        return refuse<StoredDaysCommand>(error, QT_TRANSLATE_NOOP("PersonCommand",
+                                                                  "la data di --data non è valida: scriverla come "
+                                                                  "AAAA-MM-GG, per esempio 2026-03-02"));
+    return command;
+}
+
+std::optional<std::map<QDate, MealDay>> storedDays(const StoredDaysCommand &command, QString *error, int *exitCode)
+{
+    *exitCode = kInputFailure;
+    *error = text(QT_TRANSLATE_NOOP("PersonCommand", "nessuna persona con questo nome"));
+    if (!QFileInfo::exists(PersonStore::defaultPath()))
+        return std::nullopt;
+    const auto store = openStore(false, error);
+    if (!store) {
+        *exitCode = kDatabaseFailure;
+        return std::nullopt;
+    }
+    StoreResult result;
+    auto days = store->days(command.name, command.from, command.from.addDays(command.days - 1), &result);
+    if (!result.ok()) {
+        *exitCode = result.kind == StoreResult::Kind::Missing ? kInputFailure : kDatabaseFailure;
+        *error = result.message;
+        return std::nullopt;
+    }
+    if (days.empty()) {
+        // A person without that day, or no such person: the store's answer tells them apart.
+        if (!store->person(command.name, nullptr, &result))
+            return std::nullopt;
+        *error = command.days == 1 ? text(QT_TRANSLATE_NOOP("PersonCommand", "nessun giorno conservato per la "
+                                                                             "persona in questa data"))
+                                   : text(QT_TRANSLATE_NOOP("PersonCommand", "nessun giorno conservato per la "
+                                                                             "persona nei sette giorni da questa "
+                                                                             "data"));
+        return std::nullopt;
+    }
+    error->clear();
+    return days;
+}
+
+QString dailyAverageText(const std::vector<MealTotals> &days)
+{
+    const QLocale locale;
+    QStringList heading{QString()};
+    const int count = static_cast<int>(days.size());
+    const QString caption = QCoreApplication::translate("PersonCommand", "Media giornaliera di %n giorni", nullptr,
+                                                        count);
+    QStringList average{caption};
+    const auto headings = valueColumnHeadings();
+    for (std::size_t c = 0; c < headings.size(); ++c) {
+        double sum = 0;
+        for (const MealTotals &day : days)
+            sum += readLocaleNumberOrZero(day.texts[c], locale);
+        heading << headings[c];
+        average << formatFixed2(days.empty() ? 0.0 : sum / static_cast<double>(days.size()), locale);
+    }
+    return alignedReportText({heading, average});
+}
+
 QString personHelpText()
 {
     return text(QT_TRANSLATE_NOOP(
@@ -186,6 +268,12 @@ QString personHelpText()
                     "            stesso nome è rifiutata\n"
                     "  --sostituisci  con --importa-persona: sostituisce la persona con lo stesso nome, con tutti\n"
                     "            i suoi pesi e giorni\n"
+                    "  --persona NOME --data AAAA-MM-GG  stampa il giorno conservato della persona in quella data\n"
+                    "            come si stampa un file di un giorno (con --csv, in CSV); esce con 2 se la persona\n"
+                    "            o il giorno non ci sono\n"
+                    "  --settimana  con --persona e --data: i sette giorni da quella data, ciascuno con i suoi\n"
+                    "            totali, poi la media giornaliera dei giorni conservati (con --csv, una colonna\n"
+                    "            Data)\n"
                     "  Le persone sono nell'archivio privato %1; i messaggi non ripetono né il nome né i dati\n"
                     "  della persona.\n"
                     "\n"))

@@ -3,10 +3,16 @@
 
 #pragma once
 
+#include "meal/mealday.h"
+#include "meal/mealgrid.h"
+
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
+#include <map>
 #include <optional>
+#include <vector>
 
 namespace velmo {
 
@@ -29,6 +35,27 @@ std::optional<PersonCommand> readPersonCommand(const QStringList &arguments, QSt
 // Does what the command asks; the program's exit code. Nothing about the person goes to
 // standard error: the messages name neither the person nor a value of the file.
 int runPersonCommand(ConsoleOutput &output, const PersonCommand &command);
+
+// `velmo-pasto --persona NOME --data AAAA-MM-GG [--settimana] [--csv]`: a person's stored day, or
+// the seven days from that date.
+struct StoredDaysCommand {
+    QString name;
+    QDate from;
+    int days = 1;  // 7 with --settimana
+    bool csv = false;
+};
+
+// As readPersonCommand: none with `error` empty when the arguments do not ask for stored days.
+std::optional<StoredDaysCommand> readStoredDaysCommand(const QStringList &arguments, QString *error);
+
+// The person's stored days of the command, by date; none, with the message (that names neither the
+// person nor a value of it) and the exit code, when the person is unknown, no day is stored or the
+// store cannot be read. The store is never created here.
+std::optional<std::map<QDate, MealDay>> storedDays(const StoredDaysCommand &command, QString *error, int *exitCode);
+
+// The week's daily average of the days' totals (each the texts of a totals line): a heading and a
+// line, aligned as the day's totals.
+QString dailyAverageText(const std::vector<MealTotals> &days);
 
 // The paragraph of `--help` that tells of the persons' files.
 QString personHelpText();

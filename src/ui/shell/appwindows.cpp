@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QTimer>
 
 namespace velmo::ui {
 
@@ -110,6 +111,14 @@ bool AppWindows::loadMainWindow(QString *error)
     connect(window, &MainWindow::helpRequested, this, &AppWindows::showHelp);
     connect(window, &MainWindow::exitRequested, this, &AppWindows::quitNow);
     connect(window, &MainWindow::closed, this, &AppWindows::unloadMainWindow);
+    PersonSession &persons = loaded->model->persons();
+    persons.setSettings(&settings_);
+    connect(&persons, &PersonSession::currentChanged, this, &AppWindows::showCurrentPerson);
+    connect(&persons, &PersonSession::personsChanged, this, &AppWindows::showCurrentPerson);
+    // Start-up does not open the persons' store: a remembered current person is read once the
+    // first screen is up.
+    if (!persons.currentName().isEmpty())
+        QTimer::singleShot(0, this, &AppWindows::showCurrentPerson);
     main_ = loaded.release();
     main_->setParent(this);
     showRequirement();
@@ -122,6 +131,17 @@ void AppWindows::showRequirement()
         return;
     main_->model->setRequirement(requirement_.kcal(), requirement_.whose());
     main_->model->setCalculatedPerson(requirement_.person());
+}
+
+void AppWindows::showCurrentPerson()
+{
+    if (!main_)
+        return;
+    if (const auto current = main_->model->persons().currentRequirement())
+        requirement_.setCurrentPerson(current->name, current->kcal, current->person);
+    else
+        requirement_.clearCurrentPerson();
+    showRequirement();
 }
 
 void AppWindows::openMealFile(const QString &path)

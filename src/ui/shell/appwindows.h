@@ -84,8 +84,11 @@ protected:
 private:
     bool loadMainWindow(QString *error);
     void unloadMainWindow();
-    // The meal is set against the requirement of the energy window computed last.
+    // The meal is set against the current person's requirement, or else that of the energy window
+    // computed last.
     void showRequirement();
+    // The current person's numbers read again (the store opened for them) and shown.
+    void showCurrentPerson();
 
     std::unique_ptr<QtDialogs> ownDialogs_;
     Dialogs *dialogsOverride_ = nullptr;

@@ -37,6 +37,8 @@ constexpr struct {
     {"frmRicchiDi", "alimenti.html#ricchi"},
     {"frmAlimento", "personali.html"},
     {"frmProfilo", "profilo.html"},
+    {"frmPersone", "persone.html"},
+    {"frmPersona", "persone.html#scheda"},
     {"Form_LAF_Femmina", "fabbisogno.html"},
     {"Form_LAF_Uomo", "fabbisogno.html"},
     {"frmSplash", "fabbisogno.html#iniziale"},

@@ -189,6 +189,12 @@ void MainMenuBar::buildPersonsMenu()
         personsMenu_->addAction(caption)->setObjectName(QStringLiteral("mnu%1").arg(n));
     }
     personsMenu_->menuAction()->setEnabled(false);
+
+    personMenu_ = addMenu(tr("&Persona"));
+    personMenu_->setObjectName(QStringLiteral("mnuPersona"));
+    QAction *persons = personMenu_->addAction(tr("&Persone..."));
+    persons->setObjectName(QStringLiteral("mnuPersoneFinestra"));
+    connect(persons, &QAction::triggered, this, &MainMenuBar::personsWindowRequested);
 }
 
 void MainMenuBar::buildCategoryMenu()

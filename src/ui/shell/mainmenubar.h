@@ -16,7 +16,7 @@ namespace velmo::ui {
 
 // The main window's menu bar: "&Pasto" (the meal's or the day's file, the day's meals and the
 // recent files), "&Modifica" (undo
-// and redo), "&N° Persone" (there, never opened),
+// and redo), "&N° Persone" (there, never opened), "&Persona" (the persons' window),
 // "&Scelta alimenti" (the search, the categories and the personal foods' commands), "&LAF" (the
 // energy windows) and the titles that are commands themselves. What the model can do it does at
 // once; what needs another window, or the window's own widgets, it asks for with a signal.
@@ -30,6 +30,7 @@ public:
     // "File recenti" in "&Pasto": its items are made anew each time it opens.
     QMenu *recentFilesMenu() const { return recentFilesMenu_; }
     QMenu *personsMenu() const { return personsMenu_; }
+    QMenu *personMenu() const { return personMenu_; }
     QMenu *categoryMenu() const { return categoryMenu_; }
     // The commands on the day's meals: next, previous, rename, add, remove.
     QList<QAction *> dayCommands() const { return dayCommands_; }
@@ -40,6 +41,7 @@ signals:
     void foodSearchRequested();
     void rankingRequested();
     void nutrientProfileRequested();
+    void personsWindowRequested();
     void femaleEnergyWindowRequested();
     void maleEnergyWindowRequested();
     void printRequested();
@@ -62,6 +64,7 @@ private:
     QMenu *editMenu_ = nullptr;
     QMenu *recentFilesMenu_ = nullptr;
     QMenu *personsMenu_ = nullptr;
+    QMenu *personMenu_ = nullptr;
     QMenu *categoryMenu_ = nullptr;
     QList<QAction *> dayCommands_;
 };

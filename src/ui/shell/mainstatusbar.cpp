@@ -52,6 +52,21 @@ MainStatusBar::MainStatusBar(MainWindowModel &model, const QRect &geometry, QWid
         showThirdPanel();
     });
     showThirdPanel();
+    auto *person = new QLabel(this);
+    person->setObjectName(QStringLiteral("StatusBar1_panel4"));
+    person->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    person->setAccessibleName(tr("Persona corrente"));
+    addPermanentWidget(person);
+    panels_[3] = person;
+    connect(&model_.persons(), &PersonSession::currentChanged, this, &MainStatusBar::showCurrentPerson);
+    showCurrentPerson();
+}
+
+void MainStatusBar::showCurrentPerson()
+{
+    const QString name = model_.persons().currentName();
+    panels_[3]->setText(tr("Persona: %1").arg(name));
+    panels_[3]->setVisible(!name.isEmpty());
 }
 
 void MainStatusBar::showThirdPanel()

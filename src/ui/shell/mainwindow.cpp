@@ -14,6 +14,7 @@
 #include "ui/meal/mealselector.h"
 #include "ui/meal/macrochartview.h"
 #include "ui/nutrition/rankingwindow.h"
+#include "ui/plan/personswindow.h"
 #include "ui/shell/windowplacement.h"
 
 #include <QApplication>
@@ -212,6 +213,7 @@ void MainWindow::connectMenus()
     connect(menus_, &MainMenuBar::foodSearchRequested, this, &MainWindow::openFoodSearch);
     connect(menus_, &MainMenuBar::rankingRequested, this, &MainWindow::openRanking);
     connect(menus_, &MainMenuBar::nutrientProfileRequested, this, &MainWindow::openNutrientProfile);
+    connect(menus_, &MainMenuBar::personsWindowRequested, this, &MainWindow::openPersons);
     connect(menus_, &MainMenuBar::femaleEnergyWindowRequested, this, &MainWindow::femaleEnergyWindowRequested);
     connect(menus_, &MainMenuBar::maleEnergyWindowRequested, this, &MainWindow::maleEnergyWindowRequested);
     connect(menus_, &MainMenuBar::printRequested, this, &MainWindow::printRequested);
@@ -363,6 +365,25 @@ void MainWindow::openNutrientProfile()
     profileWindow_->show();
     profileWindow_->raise();
     profileWindow_->activateWindow();
+}
+
+// The persons' store is opened here, at the window's first use; a store that cannot be opened
+// has been told, and no window opens.
+void MainWindow::openPersons()
+{
+    if (!personsWindow_) {
+        auto *window = new PersonsWindow(model_.persons(), model_.undoStack(), this);
+        if (!window->model().open()) {
+            delete window;
+            return;
+        }
+        personsWindow_ = window;
+        if (settings_)
+            rememberPlacement(*personsWindow_, *settings_, RememberedWindow::Persons);
+    }
+    personsWindow_->show();
+    personsWindow_->raise();
+    personsWindow_->activateWindow();
 }
 
 void MainWindow::changeEvent(QEvent *event)

@@ -33,6 +33,7 @@ class MealSelector;
 class FoodGridView;
 class FoodSearchWindow;
 class NutrientProfileWindow;
+class PersonsWindow;
 class MacroChartView;
 class RankingWindow;
 
@@ -75,6 +76,8 @@ public:
     // "Alimenti ricchi di...", made at its first opening.
     RankingWindow *rankingWindow() const { return rankingWindow_; }
     NutrientProfileWindow *nutrientProfileWindow() const { return profileWindow_; }
+    // "Persone...", made at its first opening.
+    PersonsWindow *personsWindow() const { return personsWindow_; }
     QMenu *personsMenu() const { return menus_->personsMenu(); }
     QMenu *mealMenu() const { return menus_->mealMenu(); }
     QLabel *statusPanel(int panel) const { return statusBar_->panel(panel); }
@@ -108,6 +111,7 @@ private:
     void chooseRankedFood(int category, const QString &shownName);
     void openNutrientProfile();
     void updateDayPanel();
+    void openPersons();
 
     MainWindowModel &model_;
     ScreenPointer pointer_;
@@ -129,6 +133,7 @@ private:
     NutrientRankingModel *ranking_ = nullptr;
     RankingWindow *rankingWindow_ = nullptr;
     NutrientProfileWindow *profileWindow_ = nullptr;
+    PersonsWindow *personsWindow_ = nullptr;
     MainStatusBar *statusBar_ = nullptr;
     QTimer *clockTimer_ = nullptr;
     QTimer *titleTimer_ = nullptr;

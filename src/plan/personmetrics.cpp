@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#include "plan/personmetrics.h"
+
+#include "common/decimalround.h"
+#include "common/numbertext.h"
+
+#include <QCoreApplication>
+
+#include <limits>
+
+namespace velmo {
+
+std::optional<int> ageInYears(QDate birth, QDate at)
+{
+    if (!birth.isValid() || !at.isValid() || at < birth)
+        return std::nullopt;
+    int years = at.year() - birth.year();
+    if (at.month() < birth.month() || (at.month() == birth.month() && at.day() < birth.day()))
+        --years;
+    return years;
+}
+
+BmiClass bmiClass(double value)
+{
+    // The boundaries in tenths, as the classes are written (18,5 - 24,9 ...).
+    const std::int64_t tenths = roundHalfEvenScaled(value, 1).value_or(0);
+    if (tenths < 185)
+        return BmiClass::Underweight;
+    if (tenths < 250)
+        return BmiClass::Normal;
+    if (tenths < 300)
+        return BmiClass::Overweight;
+    if (tenths < 350)
+        return BmiClass::ObesityI;
+    if (tenths < 400)
+        return BmiClass::ObesityII;
+    return BmiClass::ObesityIII;
+}
+
+std::optional<BodyMassIndex> bodyMassIndex(const Person &person, QDate at)
+{
+    const auto weight = person.currentWeight();
+    const auto age = ageInYears(person.birthDate, at);
+    if (!weight || !age || person.heightCm <= 0 || weight->kilograms <= 0)
+        return std::nullopt;
+    const double metres = person.heightCm / 100.0;
+    BodyMassIndex index;
+    index.value = weight->kilograms / (metres * metres);
+    if (*age >= kAdultBmiAge)
+        index.adultClass = bmiClass(index.value);
+    return index;
+}
+
+QString bmiClassText(std::optional<BmiClass> adultClass)
+{
+    const auto text = [](const char *source) { return QCoreApplication::translate("PersonMetrics", source); };
+    if (!adultClass)
+        return text(QT_TRANSLATE_NOOP("PersonMetrics", "sotto i 18 anni le classi dell'adulto non si applicano"));
+    switch (*adultClass) {
+    case BmiClass::Underweight: return text(QT_TRANSLATE_NOOP("PersonMetrics", "sottopeso"));
+    case BmiClass::Normal: return text(QT_TRANSLATE_NOOP("PersonMetrics", "normopeso"));
+    case BmiClass::Overweight: return text(QT_TRANSLATE_NOOP("PersonMetrics", "sovrappeso"));
+    case BmiClass::ObesityI: return text(QT_TRANSLATE_NOOP("PersonMetrics", "obesità di I grado"));
+    case BmiClass::ObesityII: return text(QT_TRANSLATE_NOOP("PersonMetrics", "obesità di II grado"));
+    case BmiClass::ObesityIII: return text(QT_TRANSLATE_NOOP("PersonMetrics", "obesità di III grado"));
+    }
+    return {};
+}
+
+QString bodyMassIndexText(const BodyMassIndex &index, const QLocale &locale)
+{
+    const RoundedDecimal shown = roundHalfEven(index.value, 1);
+    const QString value = QString::fromStdString(shown.integerDigits) + locale.decimalPoint()
+                          + QString::fromStdString(shown.fractionDigits);
+    return QStringLiteral("%1 (%2)").arg(value, bmiClassText(index.adultClass));
+}
+
+std::optional<EnergyProfile> energyProfile(const Person &person, QDate at, const QLocale &locale)
+{
+    const auto age = ageInYears(person.birthDate, at);
+    const auto weight = person.currentWeight();
+    if (!age || !weight)
+        return std::nullopt;
+    // The weight as typed in the window's box, read back by the box's own rule.
+    const auto typed = readWholeNumber16(formatPlain(weight->kilograms, locale), locale);
+    if (!typed || *age > std::numeric_limits<qint16>::max())
+        return std::nullopt;
+    return EnergyProfile{person.sex, static_cast<qint16>(*age), *typed, person.activity, person.recommended};
+}
+
+std::optional<EnergyRequirement> personRequirement(const Person &person, QDate at, const QLocale &locale)
+{
+    const auto profile = energyProfile(person, at, locale);
+    if (!profile)
+        return std::nullopt;
+    return computeRequirement(*profile, locale);
+}
+
+std::optional<IntakePerson> intakePerson(const Person &person, QDate at)
+{
+    const auto age = ageInYears(person.birthDate, at);
+    if (!age)
+        return std::nullopt;
+    const auto weight = person.currentWeight();
+    const bool female = person.sex == Sex::Female;
+    return IntakePerson{female,
+                        static_cast<double>(*age),
+                        female && person.condition == PersonCondition::Pregnancy,
+                        female && person.condition == PersonCondition::Lactation,
+                        ReferenceSource::Larn,
+                        weight ? std::optional<double>(weight->kilograms) : std::nullopt};
+}
+
+}  // namespace velmo

@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#include "shell/personsession.h"
+
+#include "common/dialogs.h"
+#include "common/settings.h"
+#include "plan/personmetrics.h"
+
+#include <QUndoCommand>
+#include <QUndoStack>
+
+#include <algorithm>
+
+namespace velmo {
+
+PersonSession::PersonSession(Dialogs &dialogs, QObject *parent)
+    : QObject(parent), dialogs_(dialogs), path_(PersonStore::defaultPath())
+{
+}
+
+PersonSession::~PersonSession() = default;
+
+void PersonSession::setSettings(Settings *settings)
+{
+    settings_ = settings;
+    current_ = settings_ ? settings_->currentPerson() : QString();
+    emit currentChanged();
+}
+
+PersonStore *PersonSession::store()
+{
+    if (store_)
+        return store_.get();
+    QString error;
+    store_ = PersonStore::open(path_, true, &error);
+    if (!store_) {
+        dialogs_.message(error, warningTitle(), MessageIcon::Critical);
+        return nullptr;
+    }
+    connect(store_.get(), &PersonStore::changed, this, &PersonSession::personsChanged);
+    return store_.get();
+}
+
+void PersonSession::setCurrentName(const QString &name)
+{
+    if (name == current_)
+        return;
+    current_ = name;
+    if (settings_)
+        settings_->setCurrentPerson(name);
+    emit currentChanged();
+}
+
+std::optional<CurrentPersonRequirement> PersonSession::currentRequirement()
+{
+    if (current_.isEmpty())
+        return std::nullopt;
+    PersonStore *persons = store();
+    if (!persons)
+        return std::nullopt;
+    StoreResult result;
+    const auto person = persons->person(current_, nullptr, &result);
+    if (!person) {
+        if (result.kind == StoreResult::Kind::Missing)
+            setCurrentName(QString());
+        return std::nullopt;
+    }
+    CurrentPersonRequirement requirement{person->name, std::nullopt, intakePerson(*person, today())};
+    if (const auto energy = personRequirement(*person, today(), QLocale()))
+        requirement.kcal = energy->energy;
+    return requirement;
+}
+
+namespace {
+
+// The same person whatever order its weights were read or written in.
+bool samePerson(Person a, Person b)
+{
+    const auto byDate = [](const WeightRecord &x, const WeightRecord &y) { return x.date < y.date; };
+    std::sort(a.weights.begin(), a.weights.end(), byDate);
+    std::sort(b.weights.begin(), b.weights.end(), byDate);
+    return a == b;
+}
+
+}  // namespace
+
+class PersonChange : public QUndoCommand {
+public:
+    PersonChange(PersonSession &session, const QString &text, std::optional<PersonRecord> before,
+                 std::optional<PersonRecord> after)
+        : QUndoCommand(text), session_(session), before_(std::move(before)), after_(std::move(after))
+    {
+    }
+
+    // The change done, or the store's refusal.
+    StoreResult apply(const std::optional<PersonRecord> &from, const std::optional<PersonRecord> &to)
+    {
+        PersonStore *store = session_.store();
+        if (!store)
+            return {StoreResult::Kind::Failed, QString()};
+        StoreResult result;
+        qint64 revision = 0;
+        if (from) {
+            // What the step changes must still be what it was: another window may have changed it.
+            const auto stored = store->person(from->person.name, &revision, &result);
+            if (!stored && result.kind != StoreResult::Kind::Missing)
+                return result;
+            if (!stored || !samePerson(*stored, from->person))
+                return {StoreResult::Kind::Conflict,
+                        PersonSession::tr("Modifica non fatta: la persona è stata modificata da un'altra finestra "
+                                          "di Velmo. Chiudere e riaprire la finestra Persone, poi ripetere.")};
+        }
+        if (!from)
+            return to->days.empty() ? store->addPerson(to->person) : store->importRecord(*to, false);
+        if (!to) {
+            result = store->removePerson(from->person.name);
+            // The person is gone even when its name could not yet be wiped from the file's bytes:
+            // the step is done, and the user is told to try again.
+            if (!result.ok() && !store->person(from->person.name, nullptr, nullptr))
+                result.kind = StoreResult::Kind::Done;
+            if (result.ok() && session_.currentName() == from->person.name)
+                session_.setCurrentName(QString());
+            return result;
+        }
+        result = store->updatePerson(from->person.name, to->person, revision);
+        if (result.ok() && session_.currentName() == from->person.name)
+            session_.setCurrentName(to->person.name);
+        if (result.ok() && from->person.name != to->person.name)
+            emit session_.personRenamed(from->person.name, to->person.name);
+        return result;
+    }
+
+    void redo() override
+    {
+        if (first_)
+            first_ = false;
+        else
+            run(before_, after_);
+    }
+    void undo() override { run(after_, before_); }
+
+private:
+    void run(const std::optional<PersonRecord> &from, const std::optional<PersonRecord> &to)
+    {
+        const StoreResult result = apply(from, to);
+        if (!result.message.isEmpty())
+            session_.dialogs().message(result.message, warningTitle(), MessageIcon::Critical);
+        if (!result.ok())
+            setObsolete(true);  // the stack lets it go: the store no longer is as it says
+    }
+
+    PersonSession &session_;
+    std::optional<PersonRecord> before_;
+    std::optional<PersonRecord> after_;
+    bool first_ = true;
+};
+
+bool pushPersonChange(QUndoStack &stack, PersonSession &session, const QString &text,
+                      std::optional<PersonRecord> before, std::optional<PersonRecord> after)
+{
+    auto change = std::make_unique<PersonChange>(session, text, before, after);
+    const StoreResult result = change->apply(before, after);
+    if (!result.message.isEmpty())
+        session.dialogs().message(result.message, warningTitle(), MessageIcon::Critical);
+    if (!result.ok())
+        return false;
+    stack.push(change.release());
+    return true;
+}
+
+}  // namespace velmo

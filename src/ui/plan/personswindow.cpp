@@ -1,0 +1,287 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#include "ui/plan/personswindow.h"
+
+#include "shell/personsession.h"
+#include "ui/plan/personform.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDateEdit>
+#include <QDateTimeAxis>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QListView>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmo::ui {
+
+namespace {
+
+QPushButton *addButton(QWidget *parent, QBoxLayout *layout, const QString &caption, const QString &accessible,
+                       const char *objectName)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setAccessibleName(accessible);
+    button->setAutoDefault(false);
+    layout->addWidget(button);
+    return button;
+}
+
+}  // namespace
+
+PersonsWindow::PersonsWindow(PersonSession &session, QUndoStack &stack, QWidget *parent)
+    : QDialog(parent), model_(session, stack)
+{
+    setObjectName(QStringLiteral("frmPersone"));
+    setWindowTitle(tr("Persone"));
+    setSizeGripEnabled(true);
+    resize(980, 640);
+
+    list_ = new QListView(this);
+    list_->setModel(&model_.persons());
+    list_->setAccessibleName(tr("Persone"));
+    list_->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    auto *listLabel = new QLabel(tr("&Persone:"), this);
+    listLabel->setBuddy(list_);
+    auto *listButtons = new QVBoxLayout;
+    connect(addButton(this, listButtons, tr("&Nuova..."), tr("Nuova persona"), "cmdNuovaPersona"),
+            &QPushButton::clicked, this, &PersonsWindow::newPerson);
+    connect(addButton(this, listButtons, tr("&Modifica..."), tr("Modifica la persona"), "cmdModificaPersona"),
+            &QPushButton::clicked, this, &PersonsWindow::editPerson);
+    connect(addButton(this, listButtons, tr("&Elimina persona"), tr("Elimina persona"), "cmdEliminaPersona"),
+            &QPushButton::clicked, &model_, &PersonsWindowModel::removeSelected);
+    connect(addButton(this, listButtons, tr("Imposta come persona &corrente"), tr("Imposta come persona corrente"),
+                      "cmdPersonaCorrente"),
+            &QPushButton::clicked, &model_, &PersonsWindowModel::makeSelectedCurrent);
+    connect(addButton(this, listButtons, tr("Nessuna persona c&orrente"), tr("Nessuna persona corrente"),
+                      "cmdNessunaCorrente"),
+            &QPushButton::clicked, &model_, &PersonsWindowModel::clearCurrent);
+    listButtons->addStretch(1);
+    auto *left = new QWidget(this);
+    auto *leftLayout = new QVBoxLayout(left);
+    leftLayout->setContentsMargins(0, 0, 0, 0);
+    leftLayout->addWidget(listLabel);
+    auto *listRow = new QHBoxLayout;
+    listRow->addWidget(list_, 1);
+    listRow->addLayout(listButtons);
+    leftLayout->addLayout(listRow, 1);
+
+    auto *right = new QWidget(this);
+    auto *rightLayout = new QVBoxLayout(right);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    rightLayout->addWidget(buildPersonPanel());
+    rightLayout->addWidget(buildWeightPanel(), 1);
+
+    auto *splitter = new QSplitter(this);
+    splitter->addWidget(left);
+    splitter->addWidget(right);
+    splitter->setStretchFactor(1, 2);
+    auto *close = new QPushButton(tr("C&hiudi"), this);
+    close->setAccessibleName(tr("Chiudi"));
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    auto *bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    bottom->addWidget(close);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(splitter, 1);
+    layout->addLayout(bottom);
+
+    connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) { model_.select(model_.persons().name(current.row())); });
+    connect(&model_.persons(), &QAbstractItemModel::modelReset, this, [this] {
+        if (const auto row = model_.persons().rowOf(model_.selected()))
+            list_->setCurrentIndex(model_.persons().index(*row));
+    });
+    connect(&model_, &PersonsWindowModel::selectionChanged, this, &PersonsWindow::showSelection);
+    connect(&model_.weights(), &QAbstractItemModel::modelReset, this, &PersonsWindow::showChart);
+    showSelection();
+}
+
+QWidget *PersonsWindow::buildPersonPanel()
+{
+    auto *box = new QGroupBox(tr("Persona scelta"), this);
+    date_ = new QDateEdit(model_.date(), box);
+    date_->setCalendarPopup(true);
+    date_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    date_->setAccessibleName(tr("Data alla quale calcolare età e fabbisogno"));
+    auto *dateLabel = new QLabel(tr("Calcolo &alla data:"), box);
+    dateLabel->setBuddy(date_);
+    connect(date_, &QDateEdit::dateChanged, &model_, &PersonsWindowModel::setDate);
+    summary_ = new QLabel(box);
+    summary_->setObjectName(QStringLiteral("lblPersona"));
+    summary_->setWordWrap(true);
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    summary_->setAccessibleName(tr("Età, indice di massa corporea e fabbisogno"));
+    auto *layout = new QVBoxLayout(box);
+    auto *dateRow = new QHBoxLayout;
+    dateRow->addWidget(dateLabel);
+    dateRow->addWidget(date_);
+    dateRow->addStretch(1);
+    layout->addLayout(dateRow);
+    layout->addWidget(summary_);
+    return box;
+}
+
+QWidget *PersonsWindow::buildWeightPanel()
+{
+    auto *box = new QGroupBox(tr("Pesi"), this);
+    weightTable_ = new QTableView(box);
+    weightTable_->setModel(&model_.weights());
+    weightTable_->setAccessibleName(tr("Pesi per data"));
+    weightTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    weightTable_->setSelectionMode(QAbstractItemView::SingleSelection);
+    weightTable_->verticalHeader()->hide();
+    weightTable_->horizontalHeader()->setStretchLastSection(true);
+
+    weightDate_ = new QDateEdit(model_.date(), box);
+    weightDate_->setCalendarPopup(true);
+    weightDate_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    weightDate_->setAccessibleName(tr("Data del peso"));
+    kilograms_ = new QDoubleSpinBox(box);
+    kilograms_->setRange(2, 400);
+    kilograms_->setDecimals(1);
+    kilograms_->setValue(60);
+    kilograms_->setSuffix(tr(" kg"));
+    kilograms_->setAccessibleName(tr("Peso in kg"));
+    waist_ = new QDoubleSpinBox(box);
+    waist_->setRange(0, 250);
+    waist_->setDecimals(1);
+    waist_->setSpecialValueText(tr("non misurata"));
+    waist_->setSuffix(tr(" cm"));
+    waist_->setAccessibleName(tr("Circonferenza della vita in cm"));
+    auto *entry = new QFormLayout;
+    const auto row = [&](const QString &caption, QWidget *field) {
+        auto *label = new QLabel(caption, box);
+        label->setBuddy(field);
+        entry->addRow(label, field);
+    };
+    row(tr("&Data:"), weightDate_);
+    row(tr("Pe&so:"), kilograms_);
+    row(tr("&Vita:"), waist_);
+    auto *buttons = new QVBoxLayout;
+    connect(addButton(box, buttons, tr("A&ggiungi peso"), tr("Aggiungi peso"), "cmdAggiungiPeso"),
+            &QPushButton::clicked, this, &PersonsWindow::addWeight);
+    connect(addButton(box, buttons, tr("&Rimuovi peso"), tr("Rimuovi peso"), "cmdRimuoviPeso"), &QPushButton::clicked,
+            this, [this] { model_.weights().removeWeight(weightTable_->currentIndex().row()); });
+    buttons->addStretch(1);
+    entry->addRow(buttons);
+
+    chart_ = new QChartView(box);
+    chart_->setRenderHint(QPainter::Antialiasing);
+    chart_->setAccessibleName(tr("Grafico del peso per data"));
+    chart_->setMinimumHeight(180);
+    // A picture to look at: the table beside it holds the same weights for the keyboard.
+    chart_->setFocusPolicy(Qt::NoFocus);
+    chart_->viewport()->setFocusPolicy(Qt::NoFocus);
+    auto *top = new QHBoxLayout;
+    top->addWidget(weightTable_, 1);
+    top->addLayout(entry);
+    auto *layout = new QVBoxLayout(box);
+    layout->addLayout(top, 1);
+    layout->addWidget(chart_, 1);
+    return box;
+}
+
+QPushButton *PersonsWindow::button(const QString &objectName) const
+{
+    return findChild<QPushButton *>(objectName);
+}
+
+void PersonsWindow::showSelection()
+{
+    const bool chosen = model_.selectedPerson().has_value();
+    QStringList lines{model_.ageText(), model_.bmiText(), model_.requirementText()};
+    lines.removeAll(QString());
+    summary_->setText(chosen ? lines.join(u'\n')
+                             : tr("Scegliere una persona nell'elenco, o crearne una con «Nuova...»."));
+    for (const char *name : {"cmdModificaPersona", "cmdEliminaPersona", "cmdAggiungiPeso", "cmdRimuoviPeso"})
+        button(QString::fromLatin1(name))->setEnabled(chosen);
+    button(QStringLiteral("cmdPersonaCorrente"))->setEnabled(chosen && !model_.selectedIsCurrent());
+    if (const auto row = model_.persons().rowOf(model_.selected()); row && list_->currentIndex().row() != *row)
+        list_->setCurrentIndex(model_.persons().index(*row));
+}
+
+void PersonsWindow::showChart()
+{
+    auto *chart = new QChart;
+    chart->legend()->hide();
+    const auto &weights = model_.weights().weights();
+    if (!weights.empty()) {
+        auto *series = new QLineSeries(chart);
+        series->setPointsVisible(true);
+        double low = weights.front().kilograms;
+        double high = low;
+        for (const WeightRecord &w : weights) {
+            series->append(static_cast<qreal>(w.date.startOfDay().toMSecsSinceEpoch()), w.kilograms);
+            low = std::min(low, w.kilograms);
+            high = std::max(high, w.kilograms);
+        }
+        chart->addSeries(series);
+        auto *dates = new QDateTimeAxis(chart);
+        dates->setFormat(QStringLiteral("dd/MM/yy"));
+        dates->setTickCount(std::clamp(static_cast<int>(weights.size()), 2, 6));
+        // One weight alone still gets a day on either side.
+        dates->setRange(weights.front().date.addDays(weights.size() == 1 ? -1 : 0).startOfDay(),
+                        weights.back().date.addDays(weights.size() == 1 ? 1 : 0).startOfDay());
+        auto *kilograms = new QValueAxis(chart);
+        // Whole kilograms on the ticks, so that each label says where its line is.
+        const double bottom = std::floor(low - 1);
+        const double top = std::ceil(high + 1);
+        kilograms->setRange(bottom, top);
+        kilograms->setLabelFormat(QStringLiteral("%.0f"));
+        kilograms->setTickType(QValueAxis::TicksDynamic);
+        kilograms->setTickAnchor(bottom);
+        kilograms->setTickInterval(std::max(1.0, std::ceil((top - bottom) / 4)));
+        kilograms->setTitleText(tr("kg"));
+        chart->addAxis(dates, Qt::AlignBottom);
+        chart->addAxis(kilograms, Qt::AlignLeft);
+        series->attachAxis(dates);
+        series->attachAxis(kilograms);
+    }
+    QChart *old = chart_->chart();
+    chart_->setChart(chart);
+    delete old;
+}
+
+void PersonsWindow::newPerson()
+{
+    Person blank;
+    PersonForm form(
+        blank, [this](const Person &p) { return model_.addPerson(p); }, this);
+    form.exec();
+}
+
+void PersonsWindow::editPerson()
+{
+    const auto person = model_.selectedPerson();
+    if (!person)
+        return;
+    PersonForm form(
+        *person, [this](const Person &p) { return model_.editSelected(p); }, this);
+    form.exec();
+}
+
+void PersonsWindow::addWeight()
+{
+    const double waist = waist_->value();
+    model_.weights().addWeight(
+        {weightDate_->date(), kilograms_->value(), waist > 0 ? std::optional<double>(waist) : std::nullopt});
+}
+
+}  // namespace velmo::ui

@@ -1,0 +1,186 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#include "common/settings.h"
+#include "plan/plantestsupport.h"
+#include "shell/personswindowmodel.h"
+#include "shell/personsession.h"
+#include "support/fakedialogs.h"
+#include "support/localeguard.h"
+#include "support/tablecase.h"
+
+#include <QAbstractItemModelTester>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QUndoStack>
+
+#include <functional>
+#include <map>
+
+using namespace Qt::StringLiterals;
+
+namespace velmo::test {
+namespace {
+
+class PersonsWindowModelTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        session.setPath(path);
+        session.setSettings(&settings);
+        session.setToday(QDate(2026, 3, 1));
+    }
+    // Every person of the store with every weight and day.
+    std::map<QString, PersonRecord> snapshot()
+    {
+        std::map<QString, PersonRecord> all;
+        StoreResult result;
+        for (const QString &name : session.store()->personNames(&result))
+            all[name] = *session.store()->record(name, &result);
+        return all;
+    }
+    Person anna() const
+    {
+        Person p = fullRecord(u"Anna"_s).person;
+        p.condition = PersonCondition::None;
+        return p;
+    }
+    QModelIndex weightCell(int row, int column) { return model.weights().index(row, column); }
+
+    LocaleGuard italian{"it_IT"};
+    QTemporaryDir dir;
+    QString path = dir.filePath(u"dati/persone.db"_s);
+    Settings settings{dir.filePath(u"velmo.conf"_s)};
+    FakeDialogs dialogs;
+    QUndoStack stack;
+    PersonSession session{dialogs};
+    PersonsWindowModel model{session, stack};
+    QAbstractItemModelTester listTester{&model.persons(), QAbstractItemModelTester::FailureReportingMode::Fatal};
+    QAbstractItemModelTester weightTester{&model.weights(), QAbstractItemModelTester::FailureReportingMode::Fatal};
+};
+
+// The store is opened by the window's first use, not before; a file that is no store is told
+// and left as it was, and the window does not open.
+TEST_F(PersonsWindowModelTest, TheStoreOpensAtTheWindowsFirstUseAndABadFileIsLeftAlone)
+{
+    EXPECT_FALSE(session.isOpen());
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(session.currentRequirement(), std::nullopt);  // no current person: nothing read
+    EXPECT_FALSE(QFile::exists(path));
+    ASSERT_TRUE(model.open());
+    EXPECT_TRUE(QFile::exists(path));
+
+    PersonSession other(dialogs);
+    other.setPath(dir.filePath(u"rotto.db"_s));
+    QFile bad(other.path());
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("non è un archivio");
+    bad.close();
+    PersonsWindowModel broken(other, stack);
+    EXPECT_FALSE(broken.open());
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.messageTexts().value(0).contains(u"rotto.db"_s))
+        << dialogs.messageTexts().join(u"|"_s).toStdString();
+    EXPECT_EQ(fileBytes(other.path()), QByteArray("non è un archivio"));
+}
+
+// Each edit the window makes is one step: done, undone and done again, the store is each time as
+// the step found it or left it.
+TEST_F(PersonsWindowModelTest, EveryEditIsAStepThatUndoAndRedoTakeBackAndMakeAgain)
+{
+    ASSERT_TRUE(model.open());
+    dialogs.questionAnswers = {Answer::Yes};
+    // clang-format off
+    const struct { int line; const char *text; std::function<bool()> edit; std::function<void()> before = {}; } steps[] = {
+        {__LINE__, "nuova persona Anna", [&] { return model.addPerson(anna()); }},
+        {__LINE__, "nuova persona Bice", [&] { Person b = anna(); b.name = u"Bice"_s; return model.addPerson(b); }},
+        {__LINE__, "modifica di Bice", [&] { model.select(u"Bice"_s); Person b = *model.selectedPerson(); b.heightCm = 170; return model.editSelected(b); }},
+        {__LINE__, "nome di Anna", [&] { return model.persons().setData(model.persons().index(0), u"Anita"_s); }},
+        {__LINE__, "peso del 01/03/26", [&] { model.select(u"Anita"_s); return model.weights().addWeight({QDate(2026, 3, 1), 58.4, 70}); }},
+        {__LINE__, "peso del 02/04/25", [&] { return model.weights().setData(weightCell(1, WeightListModel::KilogramsColumn), 59.0); }},
+        {__LINE__, "peso del 01/03/25", [&] { return model.weights().setData(weightCell(0, WeightListModel::WaistColumn), 0.0); }},
+        {__LINE__, "eliminazione del peso del 02/04/25", [&] { return model.weights().removeWeight(1); }},
+        {__LINE__, "eliminazione di Anita", [&] { return model.removeSelected(); }, [&] {  // a day goes and comes back too
+             EXPECT_TRUE(session.store()->writeDay(u"Anita"_s, QDate(2026, 3, 1), fullRecord().days[0].second, PersonStore::kNotStored).ok()); }},
+    };
+    // clang-format on
+    for (const auto &s : steps) {
+        VELMO_CASE(s);
+        if (s.before)
+            s.before();
+        const auto before = snapshot();
+        ASSERT_TRUE(s.edit()) << dialogs.messageTexts().join(u'|').toStdString();
+        const auto after = snapshot();
+        EXPECT_NE(after, before);
+        EXPECT_EQ(stack.undoText(), QString::fromUtf8(s.text));
+        stack.undo();
+        EXPECT_EQ(snapshot(), before);
+        stack.redo();
+        EXPECT_EQ(snapshot(), after);
+    }
+    EXPECT_EQ(stack.count(), 9);
+    EXPECT_EQ(dialogs.messageTexts(), QStringList());
+}
+
+// What the store refuses is told and leaves no step: a value out of range, a name taken, a
+// person changed by another window since it was read (also when undoing).
+TEST_F(PersonsWindowModelTest, ARefusedEditIsToldAndLeavesNoStep)
+{
+    ASSERT_TRUE(model.open());
+    ASSERT_TRUE(model.addPerson(anna()));
+    Person tiny = anna();
+    tiny.name = u"Bice"_s;
+    tiny.heightCm = 20;
+    EXPECT_FALSE(model.addPerson(tiny));
+    EXPECT_FALSE(model.addPerson(anna()));
+    EXPECT_FALSE(model.weights().addWeight({QDate(2026, 1, 1), 1, std::nullopt}));
+    QString error;
+    auto otherWindow = PersonStore::open(path, false, &error);
+    ASSERT_TRUE(otherWindow->addWeight(u"Anna"_s, {QDate(2026, 2, 2), 62, std::nullopt}).ok());
+    EXPECT_FALSE(model.weights().addWeight({QDate(2026, 2, 3), 61, std::nullopt}));
+    EXPECT_EQ(stack.count(), 1);
+    ASSERT_TRUE(otherWindow->addWeight(u"Anna"_s, {QDate(2026, 2, 4), 62, std::nullopt}).ok());
+    stack.undo();  // the person added is no longer the one this step added
+    EXPECT_EQ(stack.count(), 0);
+    StoreResult result;
+    EXPECT_TRUE(session.store()->person(u"Anna"_s, nullptr, &result));
+    const QStringList told = dialogs.messageTexts();
+    ASSERT_EQ(told.size(), 5) << told.join(u'|').toStdString();
+    EXPECT_TRUE(told[0].contains(u"altezza"_s));
+    EXPECT_TRUE(told[1].contains(u"nome"_s));
+    EXPECT_TRUE(told[2].contains(u"peso"_s));
+    EXPECT_TRUE(told[3].contains(u"un'altra finestra"_s));
+    EXPECT_TRUE(told[4].contains(u"un'altra finestra"_s));
+}
+
+// The current person is remembered by name, follows a rename, is forgotten with the person, and
+// gives the requirement the energy model computes; the window says age, index and requirement.
+TEST_F(PersonsWindowModelTest, TheCurrentPersonIsRememberedAndGivesItsRequirement)
+{
+    ASSERT_TRUE(model.open());
+    ASSERT_TRUE(model.addPerson(anna()));  // 42 on 2026-03-01, 60,5 kg, 163,5 cm, moderate with
+    model.makeSelectedCurrent();
+    EXPECT_EQ(settings.currentPerson(), u"Anna"_s);
+    const auto current = session.currentRequirement();
+    ASSERT_TRUE(current && current->kcal && current->person);
+    EXPECT_EQ(current->name, u"Anna"_s);
+    EXPECT_DOUBLE_EQ(*current->kcal, 1.64 * (8.7 * 60 + 829));  // 2215,64  // the window takes 60,5 kg as 60
+    EXPECT_TRUE(current->person->female && current->person->ageYears == 42 && current->person->weightKg == 60.5);
+    EXPECT_EQ(model.ageText(), u"Età: 42 anni"_s);
+    EXPECT_EQ(model.bmiText(), u"Indice di massa corporea: 22,6 (normopeso)"_s);
+    EXPECT_TRUE(model.requirementText().contains(u"Fabbisogno energetico: 2215,64 kcal"_s))
+        << model.requirementText().toStdString();
+    model.setDate(QDate(1984, 2, 28));
+    EXPECT_TRUE(model.ageText().contains(u"prima della nascita"_s));
+    ASSERT_TRUE(model.persons().setData(model.persons().index(0), u"Anita"_s));
+    EXPECT_EQ(session.currentName(), u"Anita"_s);
+    dialogs.questionAnswers = {Answer::No, Answer::Yes};
+    EXPECT_FALSE(model.removeSelected());
+    ASSERT_TRUE(model.removeSelected());
+    EXPECT_EQ(session.currentName(), QString());
+    EXPECT_EQ(settings.currentPerson(), QString());
+    EXPECT_EQ(dialogs.shown.back().title, u"Elimina persona"_s);
+}
+
+}  // namespace
+}  // namespace velmo::test
