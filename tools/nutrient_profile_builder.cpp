@@ -193,6 +193,41 @@ bool checkTableValues(const std::vector<ProfileFood> &foods, const std::vector<D
     return true;
 }
 
+// Each nutrient of each category as one packed column of doubles by row (common/packedcolumn.h).
+bool writeNutrientColumns(QSqlQuery &q, const std::vector<Definition> &definitions,
+                          const std::vector<ProfileFood> &foods, const ProfileValues &values, QString *error)
+{
+    if (!q.exec(QStringLiteral("CREATE TABLE colonne_nutrienti (nutriente INTEGER NOT NULL, categoria INTEGER NOT "
+                               "NULL, valori BLOB NOT NULL, PRIMARY KEY (nutriente, categoria)) WITHOUT ROWID"))
+        || !q.prepare(QStringLiteral("INSERT INTO colonne_nutrienti VALUES (?,?,?)"))) {
+        *error = QStringLiteral("colonne_nutrienti: %1").arg(q.lastError().text());
+        return false;
+    }
+    for (const Definition &d : definitions) {
+        if (d.source == 0)
+            continue;
+        std::map<int, std::vector<std::optional<double>>> columns;
+        for (const ProfileFood &food : foods) {
+            std::vector<std::optional<double>> &column = columns[food.category];
+            if (column.size() <= static_cast<std::size_t>(food.row))
+                column.resize(static_cast<std::size_t>(food.row) + 1);
+            const QHash<int, QString> &profile = values[food.ndb];
+            if (const auto value = profile.constFind(d.source); value != profile.cend())
+                column[static_cast<std::size_t>(food.row)] = readPlainDecimal(*value);
+        }
+        for (const auto &[category, column] : columns) {
+            q.addBindValue(d.source);
+            q.addBindValue(category);
+            q.addBindValue(packDoubles(column));
+            if (!q.exec()) {
+                *error = QStringLiteral("%1: %2").arg(d.key, q.lastError().text());
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 bool writeProfile(const QString &databasePath, const std::vector<Definition> &definitions,
                   const std::vector<ProfileFood> &foods, const ProfileValues &values, QString *error)
 {
@@ -250,33 +285,8 @@ bool writeProfile(const QString &databasePath, const std::vector<Definition> &de
             }
         }
         // A ranking reads one nutrient of every food of a category: each as one column by row.
-        fails(!ok
-                  || (q.exec(QStringLiteral("CREATE TABLE colonne_nutrienti (nutriente INTEGER NOT NULL, categoria "
-                                            "INTEGER NOT NULL, valori BLOB NOT NULL, PRIMARY KEY (nutriente, "
-                                            "categoria)) WITHOUT ROWID"))
-                      && q.prepare(QStringLiteral("INSERT INTO colonne_nutrienti VALUES (?,?,?)"))),
-              QStringLiteral("colonne_nutrienti"));
-        for (const Definition &d : definitions) {
-            if (d.source == 0)
-                continue;
-            std::map<int, std::vector<std::optional<double>>> columns;
-            for (const ProfileFood &food : foods) {
-                std::vector<std::optional<double>> &column = columns[food.category];
-                if (column.size() <= static_cast<std::size_t>(food.row))
-                    column.resize(static_cast<std::size_t>(food.row) + 1);
-                const QHash<int, QString> &profile = values[food.ndb];
-                if (const auto value = profile.constFind(d.source); value != profile.cend())
-                    column[static_cast<std::size_t>(food.row)] = readPlainDecimal(*value);
-            }
-            for (const auto &[category, column] : columns) {
-                if (!ok)
-                    break;
-                q.addBindValue(d.source);
-                q.addBindValue(category);
-                q.addBindValue(packDoubles(column));
-                fails(q.exec(), d.key);
-            }
-        }
+        if (ok && !writeNutrientColumns(q, definitions, foods, values, error))
+            ok = false;
         fails(!ok || q.exec(QStringLiteral("COMMIT")), databasePath);
         q.finish();
         db.close();

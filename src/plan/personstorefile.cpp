@@ -16,6 +16,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <utility>
+
 namespace velmo {
 
 namespace {
@@ -165,15 +167,19 @@ std::unique_ptr<PersonStore> PersonStore::open(const QString &path, bool create,
         if (sql.failed() || !transaction.commit())
             return refuse(explainedFailure(sql.failed() ? sql.failure() : transaction.failure()));
     }
-    for (const char *probe :
-         {"SELECT id, nome, sesso, nascita, altezza_cm, attivita, attivita_auspicabili, "
-          "condizione, note, revisione FROM persone",
-          "SELECT persona, data, kg, vita_cm FROM pesi", "SELECT id, persona, data, revisione FROM giorni",
-          "SELECT id, giorno, posizione, nome FROM pasti_giorno",
-          "SELECT pasto, posizione, categoria, alimento, grammi FROM righe_pasto",
-          "SELECT id, nome FROM pasti_abituali",
-          "SELECT pasto, posizione, categoria, alimento, grammi FROM righe_pasto_abituale"})
-        sql.run(QString::fromLatin1(probe) + QStringLiteral(" LIMIT 0"));
+    // Each table with every column this version reads.
+    const std::pair<const char *, const char *> probes[] = {
+        {"persone",
+         "id, nome, sesso, nascita, altezza_cm, attivita, attivita_auspicabili, condizione, note, revisione"},
+        {"pesi", "persona, data, kg, vita_cm"},
+        {"giorni", "id, persona, data, revisione"},
+        {"pasti_giorno", "id, giorno, posizione, nome"},
+        {"righe_pasto", "pasto, posizione, categoria, alimento, grammi"},
+        {"pasti_abituali", "id, nome"},
+        {"righe_pasto_abituale", "pasto, posizione, categoria, alimento, grammi"},
+    };
+    for (const auto &[table, columns] : probes)
+        sql.run(QStringLiteral("SELECT %1 FROM %2 LIMIT 0").arg(QLatin1StringView(columns), QLatin1StringView(table)));
     if (sql.failed())
         return refuse(damaged(sql.failure().text().trimmed()));
     return store;
