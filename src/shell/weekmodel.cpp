@@ -123,7 +123,7 @@ QVariant WeekModel::data(const QModelIndex &index, int role) const
                              + day->date.toString(QStringLiteral("dd/MM"));
     if (figures)
         return amountText(average ? average_ : day->profile, static_cast<Column>(column));
-    if (column != EnergyColumn)
+    if (column != EnergyColumn || !read_)
         return {};
     if (average)
         return tr("nessun giorno");
@@ -194,6 +194,7 @@ void WeekModel::refresh()
     days_.assign(kDays, {});
     for (int d = 0; d < kDays; ++d)
         days_[static_cast<std::size_t>(d)].date = from_.addDays(d);
+    read_ = false;
     stored_.clear();
     averaged_.clear();
     average_ = {};
@@ -261,6 +262,7 @@ void WeekModel::computeDays(const std::map<QDate, MealDay> &stored)
         summary_ = tr("Il profilo degli alimenti non è disponibile: %1.").arg(why);
         return;
     }
+    read_ = true;
     indexes_.clear();
     for (const char *key : kColumnKeys)
         indexes_.push_back(key ? nutrients_->indexOf(QString::fromLatin1(key)) : std::nullopt);
@@ -315,15 +317,18 @@ std::optional<QString> WeekModel::csv(QString *error)
     std::vector<DatedMealGrids> dated;
     PersonalCatalogue *personal = main_.personalFoods().catalogue();
     for (const Day &day : days_) {
-        if (day.state != DayState::Planned)
+        if (day.state == DayState::Empty)
             continue;
         DatedMealGrids grids{day.date, {}};
         for (const DayMeal &meal : stored_.at(day.date).meals) {
             composers.push_back(std::make_unique<MealComposer>(main_.foodDatabase()));
             if (personal)
                 composers.back()->setPersonalDatabase(personal->connection());
-            if (!composers.back()->addAll(meal.entries, error))
+            QString why;
+            if (!composers.back()->addAll(meal.entries, &why)) {
+                *error = tr("%1, %2: %3").arg(QLocale().toString(day.date, QStringLiteral("dd/MM/yyyy")), meal.name, why);
                 return std::nullopt;
+            }
             grids.meals.push_back({meal.name, &composers.back()->grid()});
         }
         dated.push_back(std::move(grids));
@@ -342,8 +347,7 @@ bool WeekModel::exportCsv()
     QString reason;
     const std::optional<QString> text = csv(&reason);
     if (!text) {
-        dialogs.message(tr("Non c'è nessuna settimana da esportare: %1").arg(reason), title,
-                        MessageIcon::Information);
+        dialogs.message(tr("La settimana non può essere esportata. %1").arg(reason), title, MessageIcon::Information);
         return false;
     }
     const QString path = saveFileNameWithSuffix(dialogs, tr("Esporta CSV"),

@@ -109,6 +109,7 @@ private:
     MainWindowModel &main_;
     bool open_ = false;
     bool pending_ = false;
+    bool read_ = false;  // the week's days were read and computed
     QDate from_;
     QString person_;
     const Nutrients *nutrients_ = nullptr;
