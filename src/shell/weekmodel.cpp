@@ -179,6 +179,11 @@ void WeekModel::setFrom(QDate date)
     refresh();
 }
 
+void WeekModel::thisWeek()
+{
+    setFrom(mondayOf(main_.persons().today()));
+}
+
 void WeekModel::scheduleRefresh()
 {
     if (pending_ || !open_)

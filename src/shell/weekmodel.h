@@ -64,6 +64,8 @@ public:
     void setFrom(QDate date);
     void previousWeek() { setFrom(from_.addDays(-kDays)); }
     void nextWeek() { setFrom(from_.addDays(kDays)); }
+    // From the Monday of the session's today.
+    void thisWeek();
     static QDate mondayOf(QDate date) { return date.addDays(1 - date.dayOfWeek()); }
 
     // Whose week and which: "Maria Rossi, dal 02/03/2026 al 08/03/2026", or why there is none.
