@@ -6,6 +6,7 @@
 #include "shell/weekmodel.h"
 #include "ui/chart/barchart.h"
 
+#include <QAbstractAxis>
 #include <QChartView>
 #include <QDateEdit>
 #include <QHBoxLayout>
@@ -44,6 +45,16 @@ QChartView *newChartView(const QString &accessibleName, QWidget *parent)
     return view;
 }
 
+// The days under the bars in a smaller font, so that a narrow window still has room for them.
+void showDaysSmaller(BarChart &chart)
+{
+    for (QAbstractAxis *axis : chart.axes(Qt::Horizontal)) {
+        QFont small = axis->labelsFont();
+        small.setPointSizeF(small.pointSizeF() * 0.85);
+        axis->setLabelsFont(small);
+    }
+}
+
 // The colours of the main window's chart: protein blue, fat yellow, carbohydrate red.
 BarSetStyle macroSet(const QString &name, QColor colour)
 {
@@ -66,6 +77,7 @@ WeekWindow::WeekWindow(WeekModel &model, QWidget *parent) : QDialog(parent), mod
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
@@ -179,9 +191,13 @@ void WeekWindow::render()
 // The charts are made anew for each week: their categories are its days.
 void WeekWindow::showCharts()
 {
+    // The day of the week and of the month: the whole date would not fit under a bar.
     QStringList days;
-    for (int d = 0; d < WeekModel::kDays; ++d)
-        days << model_.index(d, WeekModel::DayColumn).data().toString();
+    const QLocale locale;
+    for (int d = 0; d < WeekModel::kDays; ++d) {
+        const QDate date = model_.from().addDays(d);
+        days << locale.dayName(date.dayOfWeek(), QLocale::ShortFormat) + u' ' + QString::number(date.day());
+    }
     const auto amount = [this](int row, WeekModel::Column column) {
         return model_.index(row, column).data(WeekModel::AmountRole).toDouble();  // 0 when none
     };
@@ -195,6 +211,7 @@ void WeekWindow::showCharts()
     energy->setTitle(tr("Energia per giorno (kcal)"));
     energy->legend()->setVisible(true);
     energy->legend()->setAlignment(Qt::AlignBottom);
+    showDaysSmaller(*energy);
     energy->showIn(energyChart_);
     energyChart_->setAccessibleName(tr("Grafico dell'energia di ogni giorno rispetto al fabbisogno"));
 
@@ -211,6 +228,7 @@ void WeekWindow::showCharts()
     shares->setTitle(tr("Quote dell'energia per giorno (%En)"));
     shares->legend()->setVisible(true);
     shares->legend()->setAlignment(Qt::AlignBottom);
+    showDaysSmaller(*shares);
     shares->showIn(sharesChart_);
     sharesChart_->setAccessibleName(
         tr("Grafico delle quote di energia da proteine, lipidi e carboidrati di ogni giorno"));
