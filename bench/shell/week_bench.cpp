@@ -42,8 +42,15 @@ bool storeAYear(benchmark::State &state, MainWindowModel &model, const QTemporar
     PersonSession &session = model.persons();
     session.setPath(dir.filePath(QStringLiteral("persone.db")));
     session.setToday(QDate(2025, 7, 2));
-    PersonRecord record{{QStringLiteral("Prova"), Sex::Female, QDate(1980, 1, 1), 165, {{QDate(2025, 1, 1), 60, {}}},
-                         ActivityLevel::Moderate, RecommendedActivities::With, PersonCondition::None, {}},
+    PersonRecord record{{QStringLiteral("Prova"),
+                         Sex::Female,
+                         QDate(1980, 1, 1),
+                         165,
+                         {{QDate(2025, 1, 1), 60, {}}},
+                         ActivityLevel::Moderate,
+                         RecommendedActivities::With,
+                         PersonCondition::None,
+                         {}},
                         {}};
     for (int d = 0; d < 365; ++d)
         record.days.emplace_back(QDate(2025, 1, 1).addDays(d), day);

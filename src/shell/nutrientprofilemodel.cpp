@@ -160,8 +160,9 @@ std::optional<Meal> NutrientProfileModel::dayMeal(QString *why)
     }
     QString error;
     auto meal = nutritionMeal(entries, *main_.nutrientStore(), &error);
-    *why = meal ? tr("Il giorno: tutti i suoi pasti (pasti: %1, alimenti: %2)").arg(day.meals.size()).arg(entries.size())
-                : tr("Profilo non disponibile: %1.").arg(error);
+    *why = meal
+               ? tr("Il giorno: tutti i suoi pasti (pasti: %1, alimenti: %2)").arg(day.meals.size()).arg(entries.size())
+               : tr("Profilo non disponibile: %1.").arg(error);
     return meal;
 }
 

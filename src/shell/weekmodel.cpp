@@ -208,8 +208,9 @@ void WeekModel::refresh()
     summary_.clear();
     person_ = main_.persons().currentName();
     const QLocale locale;
-    heading_ = tr("dal %1 al %2").arg(locale.toString(from_, QStringLiteral("dd/MM/yyyy")),
-                                      locale.toString(from_.addDays(kDays - 1), QStringLiteral("dd/MM/yyyy")));
+    heading_ = tr("dal %1 al %2")
+                   .arg(locale.toString(from_, QStringLiteral("dd/MM/yyyy")),
+                        locale.toString(from_.addDays(kDays - 1), QStringLiteral("dd/MM/yyyy")));
     if (open_)
         read();
     endResetModel();
@@ -331,7 +332,8 @@ std::optional<QString> WeekModel::csv(QString *error)
                 composers.back()->setPersonalDatabase(personal->connection());
             QString why;
             if (!composers.back()->addAll(meal.entries, &why)) {
-                *error = tr("%1, %2: %3").arg(QLocale().toString(day.date, QStringLiteral("dd/MM/yyyy")), meal.name, why);
+                *error =
+                    tr("%1, %2: %3").arg(QLocale().toString(day.date, QStringLiteral("dd/MM/yyyy")), meal.name, why);
                 return std::nullopt;
             }
             grids.meals.push_back({meal.name, &composers.back()->grid()});
@@ -355,10 +357,9 @@ bool WeekModel::exportCsv()
         dialogs.message(tr("La settimana non può essere esportata. %1").arg(reason), title, MessageIcon::Information);
         return false;
     }
-    const QString path = saveFileNameWithSuffix(dialogs, tr("Esporta CSV"),
-                                                tr("settimana-%1.csv").arg(from_.toString(Qt::ISODate)),
-                                                QStringLiteral("%1 (*.csv)").arg(tr("File CSV")),
-                                                QStringLiteral(".csv"));
+    const QString path = saveFileNameWithSuffix(
+        dialogs, tr("Esporta CSV"), tr("settimana-%1.csv").arg(from_.toString(Qt::ISODate)),
+        QStringLiteral("%1 (*.csv)").arg(tr("File CSV")), QStringLiteral(".csv"));
     if (path.isEmpty())
         return false;
     if (!writePrivately(path, text->toUtf8(), &reason)) {

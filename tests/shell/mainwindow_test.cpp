@@ -776,8 +776,15 @@ TEST_F(MainWindowTest, TheWeekWindowShowsTheCurrentPersonsWeekAndItsAverage)
     PersonSession &session = window->model().persons();
     session.setToday(QDate(2026, 3, 4));
     ASSERT_TRUE(session.store());
-    const Person anna{u"Anna"_s, Sex::Female, QDate(1980, 1, 1), 165, {{QDate(2026, 1, 1), 60, {}}},
-                      ActivityLevel::Moderate, RecommendedActivities::With, PersonCondition::None, {}};
+    const Person anna{u"Anna"_s,
+                      Sex::Female,
+                      QDate(1980, 1, 1),
+                      165,
+                      {{QDate(2026, 1, 1), 60, {}}},
+                      ActivityLevel::Moderate,
+                      RecommendedActivities::With,
+                      PersonCondition::None,
+                      {}};
     ASSERT_TRUE(session.store()->addPerson(anna).ok());
     const MealDay day{{{u"Pranzo"_s, {{0, *findFoodCategory(u"Frutta"_s), u"Albicocche, crude"_s, u"100"_s}}}}};
     ASSERT_TRUE(session.store()->writeDay(anna.name, QDate(2026, 3, 3), day, PersonStore::kNotStored).ok());
@@ -802,8 +809,9 @@ TEST_F(MainWindowTest, TheWeekWindowShowsTheCurrentPersonsWeekAndItsAverage)
     ASSERT_TRUE(profile && profile->isVisible());
     EXPECT_EQ(profile->subjectList()->currentText(), u"La media giornaliera della settimana"_s);
     QCoreApplication::processEvents();
-    EXPECT_EQ(profile->model().index(*profile->model().rowOf(u"ENERC_KCAL"_s), NutrientProfileModel::AmountColumn).data(),
-              u"45 kcal"_s);
+    EXPECT_EQ(
+        profile->model().index(*profile->model().rowOf(u"ENERC_KCAL"_s), NutrientProfileModel::AmountColumn).data(),
+        u"45 kcal"_s);
 }
 
 }  // namespace

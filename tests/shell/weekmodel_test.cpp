@@ -24,7 +24,8 @@ void addMacronutrients(const QString &path)
     const int fruit = *findFoodCategory(u"Frutta"_s);
     const int eggs = *findFoodCategory(u"Uova"_s);
     for (const QString &sql :
-         {u"INSERT INTO nutrienti VALUES ('PROCNT', 203, 'Proteine', 'Protein', 'g', 1, 'Energia e macronutrienti', 5), "
+         {u"INSERT INTO nutrienti VALUES ('PROCNT', 203, 'Proteine', 'Protein', 'g', 1, 'Energia e macronutrienti', "
+          u"5), "
           "('FAT', 204, 'Lipidi', 'Fat', 'g', 1, 'Energia e macronutrienti', 6), "
           "('CHOCDF', 205, 'Carboidrati', 'Carbohydrate', 'g', 1, 'Energia e macronutrienti', 7), "
           "('FIBTG', 291, 'Fibra', 'Fibre', 'g', 1, 'Energia e macronutrienti', 8), "
@@ -65,14 +66,18 @@ protected:
         ASSERT_TRUE(session.store());
         ASSERT_TRUE(session.store()->addPerson(maria).ok());
         const std::pair<int, MealDay> days[] = {
-            {0, {{{u"Colazione"_s, {food("Frutta", "Albicocche, crude", "150")}},
-                  {u"Cena"_s, {food("Uova", "Uovo di quaglia", "120")}}}}},
+            {0,
+             {{{u"Colazione"_s, {food("Frutta", "Albicocche, crude", "150")}},
+               {u"Cena"_s, {food("Uova", "Uovo di quaglia", "120")}}}}},
             {2, emptyDay()},
-            {3, {{{u"Pranzo"_s, {food("Frutta", "Pera, cruda", "200"), food("Frutta", "Mela, con buccia, cruda", "150")}}}}},
+            {3,
+             {{{u"Pranzo"_s,
+                {food("Frutta", "Pera, cruda", "200"), food("Frutta", "Mela, con buccia, cruda", "150")}}}}},
             {4, {{{u"Cena"_s, {food("Frutta", "Kiwi", "100")}}}}},
         };
         for (const auto &[day, meals] : days)
-            ASSERT_TRUE(session.store()->writeDay(maria.name, kMonday.addDays(day), meals, PersonStore::kNotStored).ok());
+            ASSERT_TRUE(
+                session.store()->writeDay(maria.name, kMonday.addDays(day), meals, PersonStore::kNotStored).ok());
         session.setCurrentName(maria.name);
     }
     QString cell(const WeekModel &week, int row, WeekModel::Column column)
@@ -81,8 +86,15 @@ protected:
     }
 
     const QDate kMonday{2026, 3, 2};
-    const Person maria{u"Maria"_s, Sex::Female, QDate(1986, 5, 10), 165, {{QDate(2026, 1, 10), 60, {}}},
-                       ActivityLevel::Moderate, RecommendedActivities::With, PersonCondition::None, {}};
+    const Person maria{u"Maria"_s,
+                       Sex::Female,
+                       QDate(1986, 5, 10),
+                       165,
+                       {{QDate(2026, 1, 10), 60, {}}},
+                       ActivityLevel::Moderate,
+                       RecommendedActivities::With,
+                       PersonCondition::None,
+                       {}};
 };
 
 // Worked out by hand: Monday 150 g × 93 % of apricots and 120 g × 91 % of egg give 239,496 kcal,
@@ -160,8 +172,8 @@ TEST_F(WeekModelTest, FollowsTheStoreAndTheChosenWeek)
     ASSERT_TRUE(week.open());
     ASSERT_TRUE(model->persons()
                     .store()
-                    ->writeDay(maria.name, kMonday.addDays(1), {{{u"Pranzo"_s, {food("Uova", "Uovo di quaglia", "100")}}}},
-                               PersonStore::kNotStored)
+                    ->writeDay(maria.name, kMonday.addDays(1),
+                               {{{u"Pranzo"_s, {food("Uova", "Uovo di quaglia", "100")}}}}, PersonStore::kNotStored)
                     .ok());
     QCoreApplication::processEvents();
     EXPECT_EQ(cell(week, 1, WeekModel::EnergyColumn), u"144"_s);  // 158 × 91 %
@@ -214,7 +226,8 @@ TEST_F(WeekModelTest, ExportsTheDaysWithFoodsAsAPrivateFile)
     const QString path = dir.filePath(u"settimana.csv"_s);
     dialogs.saveAnswers = {path};
     ASSERT_FALSE(week.exportCsv()) << "Friday's food cannot be placed";
-    EXPECT_TRUE(dialogs.messageTexts().join(u' ').contains(u"Kiwi"_s)) << dialogs.messageTexts().join(u' ').toStdString();
+    EXPECT_TRUE(dialogs.messageTexts().join(u' ').contains(u"Kiwi"_s))
+        << dialogs.messageTexts().join(u' ').toStdString();
     ASSERT_TRUE(model->persons().store()->removeDay(maria.name, kMonday.addDays(4), PersonStore::kAnyRevision).ok());
     week.refresh();
     dialogs.saveAnswers = {path};

@@ -122,9 +122,15 @@ ui::WeekWindow *openWeek(ui::MainWindow &window, const MealDay &day, const QStri
     if (!store)
         return nullptr;
     const QDate today = QDate::currentDate();
-    Person maria{QStringLiteral("Maria Rossi"), Sex::Female, today.addYears(-42).addDays(-40), 164,
-                 {{today.addDays(-7), 68.4, 84.0}}, ActivityLevel::Moderate, RecommendedActivities::With,
-                 PersonCondition::None, QString()};
+    Person maria{QStringLiteral("Maria Rossi"),
+                 Sex::Female,
+                 today.addYears(-42).addDays(-40),
+                 164,
+                 {{today.addDays(-7), 68.4, 84.0}},
+                 ActivityLevel::Moderate,
+                 RecommendedActivities::With,
+                 PersonCondition::None,
+                 QString()};
     if (!store->addPerson(maria).ok())
         return nullptr;
     const double factors[] = {1.0, 0.85, 1.15, 0.9, 1.25, 1.05};
@@ -194,7 +200,8 @@ int main(int argc, char **argv)
     QLocale::setDefault(english ? QLocale(QLocale::English, QLocale::UnitedKingdom)
                                 : QLocale(QLocale::Italian, QLocale::Italy));
     if (argc != 3 && !english && !(argc == 4 && qstrcmp(argv[3], "giorno") == 0))
-        return fail(QStringLiteral("uso: velmo_screenshots CARTELLA FILE_DEL_PASTO [en] | CARTELLA FILE_DEL_GIORNO giorno"));
+        return fail(
+            QStringLiteral("uso: velmo_screenshots CARTELLA FILE_DEL_PASTO [en] | CARTELLA FILE_DEL_GIORNO giorno"));
     const QDir out(QString::fromLocal8Bit(argv[1]));
     if (argc == 4 && qstrcmp(argv[3], "giorno") == 0)
         return shootDay(app, out, QString::fromLocal8Bit(argv[2]));

@@ -81,8 +81,9 @@ DayPanel::DayPanel(DayPanelModel &model, QWidget *parent) : QWidget(parent), mod
     totals_ = newCaption(QStringLiteral("lblTotaliGiorno"), this);
     layout->addWidget(totals_);
     splitTitle_ = newCaption(QStringLiteral("lblRipartizioneGiorno"), this);
-    splitTitle_->setText(QStringLiteral("<b>%1</b>").arg(
-        tr("Energia da proteine, lipidi e carboidrati, con gli intervalli di riferimento").toHtmlEscaped()));
+    splitTitle_->setText(
+        QStringLiteral("<b>%1</b>")
+            .arg(tr("Energia da proteine, lipidi e carboidrati, con gli intervalli di riferimento").toHtmlEscaped()));
     layout->addWidget(splitTitle_);
     split_ = new QTableWidget(0, 4, this);
     split_->setObjectName(QStringLiteral("tabRipartizioneGiorno"));

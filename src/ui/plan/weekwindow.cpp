@@ -87,10 +87,11 @@ WeekWindow::WeekWindow(WeekModel &model, QWidget *parent) : QDialog(parent), mod
     summary_->setObjectName(QStringLiteral("lblMediaSettimana"));
     summary_->setWordWrap(true);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto *legend = new QLabel(tr("«≥»: alcuni alimenti non hanno il valore, la quantità è la somma dei valori noti e il "
-                                 "vero totale può essere maggiore; la media di quantità minime è anch'essa una "
-                                 "quantità minima. I giorni senza alimenti memorizzati non entrano nella media."),
-                              this);
+    auto *legend = new QLabel(
+        tr("«≥»: alcuni alimenti non hanno il valore, la quantità è la somma dei valori noti e il "
+           "vero totale può essere maggiore; la media di quantità minime è anch'essa una "
+           "quantità minima. I giorni senza alimenti memorizzati non entrano nella media."),
+        this);
     legend->setWordWrap(true);
 
     energyChart_ = newChartView(tr("Grafico dell'energia di ogni giorno rispetto al fabbisogno"), this);
@@ -156,9 +157,9 @@ QWidget *WeekWindow::buildButtons()
     auto *box = new QWidget(this);
     auto *layout = new QHBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
-    connect(addButton(box, layout, tr("&Esporta CSV..."), tr("Esporta la settimana in un file CSV"),
-                      "cmdEsportaSettimana"),
-            &QPushButton::clicked, &model_, &WeekModel::exportCsv);
+    connect(
+        addButton(box, layout, tr("&Esporta CSV..."), tr("Esporta la settimana in un file CSV"), "cmdEsportaSettimana"),
+        &QPushButton::clicked, &model_, &WeekModel::exportCsv);
     connect(addButton(box, layout, tr("Profilo della &media..."),
                       tr("Profilo nutrizionale della media giornaliera della settimana"), "cmdProfiloSettimana"),
             &QPushButton::clicked, this, &WeekWindow::averageProfileRequested);
@@ -216,7 +217,8 @@ void WeekWindow::showCharts()
     energyChart_->setAccessibleName(tr("Grafico dell'energia di ogni giorno rispetto al fabbisogno"));
 
     auto *shares = new BarChart(days,
-                                {macroSet(tr("Proteine"), QColor(72, 72, 255)), macroSet(tr("Lipidi"), QColor(255, 255, 0)),
+                                {macroSet(tr("Proteine"), QColor(72, 72, 255)),
+                                 macroSet(tr("Lipidi"), QColor(255, 255, 0)),
                                  macroSet(tr("Carboidrati"), QColor(255, 0, 0))},
                                 AxisFit::ToTallest);
     QList<double> values;
