@@ -3226,6 +3226,26 @@ could not be written.
         <source>Impossibile esportare il profilo in %1: %2</source>
         <translation>Cannot export the profile to %1: %2</translation>
     </message>
+    <message>
+        <source>Nessun alimento nei pasti del giorno: bloccare le righe della tabella di composizione per vedere il profilo del giorno.</source>
+        <translation>No food in the day&apos;s meals: lock the rows of the composition table to see the day&apos;s profile.</translation>
+    </message>
+    <message>
+        <source>Il giorno: tutti i suoi pasti (pasti: %1, alimenti: %2)</source>
+        <translation>The day: all its meals (meals: %1, foods: %2)</translation>
+    </message>
+    <message>
+        <source>La settimana non è disponibile: aprire l&apos;archivio delle persone con «Settimana...» (menu «Persona»).</source>
+        <translation>The week is not available: open the persons&apos; file with “Week...” (menu “Person”).</translation>
+    </message>
+    <message>
+        <source>Nessuna media della settimana %1: %2</source>
+        <translation>No average of the week %1: %2</translation>
+    </message>
+    <message>
+        <source>La media giornaliera della settimana %1, dei giorni con alimenti memorizzati (%2). Una media di quantità minime («≥») è anch&apos;essa una quantità minima.</source>
+        <translation>The daily average of the week %1, of the days with stored foods (%2). An average of minimum amounts (“≥”) is itself a minimum amount.</translation>
+    </message>
 </context>
 <context>
     <name>velmo::NutrientRankingModel</name>
@@ -3492,6 +3512,162 @@ Import them anyway?</translation>
     </message>
 </context>
 <context>
+    <name>velmo::WeekModel</name>
+    <message>
+        <source>impossibile renderlo leggibile solo al suo proprietario</source>
+        <translation>it cannot be made readable by its owner alone</translation>
+    </message>
+    <message>
+        <source>Giorno</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <source>Energia (kcal)</source>
+        <translation>Energy (kcal)</translation>
+    </message>
+    <message>
+        <source>% fabbisogno</source>
+        <translation>% of requirement</translation>
+    </message>
+    <message>
+        <source>Proteine (g)</source>
+        <translation>Protein (g)</translation>
+    </message>
+    <message>
+        <source>Proteine (%En)</source>
+        <translation>Protein (%En)</translation>
+    </message>
+    <message>
+        <source>Lipidi (g)</source>
+        <translation>Fat (g)</translation>
+    </message>
+    <message>
+        <source>Lipidi (%En)</source>
+        <translation>Fat (%En)</translation>
+    </message>
+    <message>
+        <source>Carboidrati (g)</source>
+        <translation>Carbohydrate (g)</translation>
+    </message>
+    <message>
+        <source>Carboidrati (%En)</source>
+        <translation>Carbohydrate (%En)</translation>
+    </message>
+    <message>
+        <source>Fibra (g)</source>
+        <translation>Fibre (g)</translation>
+    </message>
+    <message>
+        <source>Media giornaliera</source>
+        <translation>Daily average</translation>
+    </message>
+    <message>
+        <source>nessun giorno</source>
+        <translation>no day</translation>
+    </message>
+    <message>
+        <source>nulla di memorizzato</source>
+        <translation>nothing stored</translation>
+    </message>
+    <message>
+        <source>non calcolabile</source>
+        <translation>cannot be computed</translation>
+    </message>
+    <message>
+        <source>n.d.</source>
+        <translation>n/a</translation>
+    </message>
+    <message>
+        <source>dal %1 al %2</source>
+        <translation>from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Nessuna persona corrente: sceglierne una in «Persone...» (menu «Persona») per vedere la sua settimana.</source>
+        <translation>No current person: choose one in “Persons...” (menu “Person”) to see their week.</translation>
+    </message>
+    <message>
+        <source>L&apos;archivio delle persone non è disponibile.</source>
+        <translation>The persons&apos; file is not available.</translation>
+    </message>
+    <message>
+        <source>Fabbisogno al %1: %2 kcal</source>
+        <translation>Requirement on %1: %2 kcal</translation>
+    </message>
+    <message>
+        <source>Nessun fabbisogno con cui confrontare i giorni: in «Persone...» servono la data di nascita, il peso e le scelte sull&apos;attività fisica (sotto i 10 anni si calcola solo il metabolismo di base).</source>
+        <translation>No requirement to set the days against: “Persons...” needs the date of birth, the weight and the physical activity choices (under 10 years only the basal metabolism is calculated).</translation>
+    </message>
+    <message>
+        <source>Il profilo degli alimenti non è disponibile: %1.</source>
+        <translation>The foods&apos; profile is not available: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n giorni senza nulla di memorizzato</source>
+        <translation>
+            <numerusform>%n day with nothing stored</numerusform>
+            <numerusform>%n days with nothing stored</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n giorni con alimenti che non si trovano più nel catalogo</source>
+        <translation>
+            <numerusform>%n day with foods no longer in the catalogue</numerusform>
+            <numerusform>%n days with foods no longer in the catalogue</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nessun giorno della settimana ha alimenti memorizzati: non c&apos;è una media da calcolare.</source>
+        <translation>No day of the week has stored foods: there is no average to calculate.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Media giornaliera di %n giorni su 7</source>
+        <translation>
+            <numerusform>Daily average of %n day of 7</numerusform>
+            <numerusform>Daily average of %n days of 7</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> (non contati: %1)</source>
+        <translation> (not counted: %1)</translation>
+    </message>
+    <message>
+        <source>: %1 kcal</source>
+        <translation>: %1 kcal</translation>
+    </message>
+    <message>
+        <source>, %1 del fabbisogno</source>
+        <translation>, %1 of the requirement</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Settimana</source>
+        <translation>Week</translation>
+    </message>
+    <message>
+        <source>La settimana non può essere esportata. %1</source>
+        <translation>The week cannot be exported. %1</translation>
+    </message>
+    <message>
+        <source>Esporta CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>settimana-%1.csv</source>
+        <translation>week-%1.csv</translation>
+    </message>
+    <message>
+        <source>File CSV</source>
+        <translation>CSV files</translation>
+    </message>
+    <message>
+        <source>Impossibile esportare la settimana in %1: %2. Scegliere un&apos;altra cartella o liberare spazio e riprovare.</source>
+        <translation>Cannot export the week to %1: %2. Choose another folder or free some space and try again.</translation>
+    </message>
+</context>
+<context>
     <name>velmo::WeightListModel</name>
     <message>
         <source>Data</source>
@@ -3628,8 +3804,28 @@ Nothing was printed.</translation>
         <translation>Totals of the day</translation>
     </message>
     <message>
-        <source>Energia da protidi, lipidi e glucidi, con gli intervalli di riferimento</source>
+        <source>Energia da proteine, lipidi e carboidrati, con gli intervalli di riferimento</source>
         <translation>Energy from protein, fat and carbohydrate, with the reference ranges</translation>
+    </message>
+    <message>
+        <source>Energia da proteine, lipidi e carboidrati</source>
+        <translation>Energy from protein, fat and carbohydrate</translation>
+    </message>
+    <message>
+        <source>Da</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>Quota</source>
+        <translation>Share</translation>
+    </message>
+    <message>
+        <source>Intervallo</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>Giudizio</source>
+        <translation>Assessment</translation>
     </message>
 </context>
 <context>
@@ -3994,6 +4190,10 @@ Nothing was printed.</translation>
         <source>&amp;Persone...</source>
         <translation>&amp;Persons...</translation>
     </message>
+    <message>
+        <source>&amp;Settimana...</source>
+        <translation>&amp;Week...</translation>
+    </message>
 </context>
 <context>
     <name>velmo::ui::MainStatusBar</name>
@@ -4224,6 +4424,14 @@ Nothing was printed.</translation>
     <message>
         <source>Alimenti che danno %1:</source>
         <translation>Foods that give %1:</translation>
+    </message>
+    <message>
+        <source>Il giorno (tutti i pasti)</source>
+        <translation>The day (all meals)</translation>
+    </message>
+    <message>
+        <source>La media giornaliera della settimana</source>
+        <translation>The week&apos;s daily average</translation>
     </message>
 </context>
 <context>
@@ -4562,6 +4770,113 @@ Nothing was printed.</translation>
     <message>
         <source>Diminuisci</source>
         <translation>Decrease</translation>
+    </message>
+</context>
+<context>
+    <name>velmo::ui::WeekWindow</name>
+    <message>
+        <source>Settimana</source>
+        <translation>Week</translation>
+    </message>
+    <message>
+        <source>Giorni della settimana</source>
+        <translation>Days of the week</translation>
+    </message>
+    <message>
+        <source>«≥»: alcuni alimenti non hanno il valore, la quantità è la somma dei valori noti e il vero totale può essere maggiore; la media di quantità minime è anch&apos;essa una quantità minima. I giorni senza alimenti memorizzati non entrano nella media.</source>
+        <translation>“≥”: some foods lack the value, the amount is the sum of the known values and the true total may be greater; an average of minimum amounts is itself a minimum amount. Days without stored foods do not enter the average.</translation>
+    </message>
+    <message>
+        <source>Grafico dell&apos;energia di ogni giorno rispetto al fabbisogno</source>
+        <translation>Chart of each day&apos;s energy against the requirement</translation>
+    </message>
+    <message>
+        <source>Grafico delle quote di energia da proteine, lipidi e carboidrati di ogni giorno</source>
+        <translation>Chart of each day&apos;s shares of energy from protein, fat and carbohydrate</translation>
+    </message>
+    <message>
+        <source>Primo giorno della settimana</source>
+        <translation>First day of the week</translation>
+    </message>
+    <message>
+        <source>Settimana &amp;dal:</source>
+        <translation>Week &amp;from:</translation>
+    </message>
+    <message>
+        <source>◀ Settimana &amp;precedente</source>
+        <translation>◀ &amp;Previous week</translation>
+    </message>
+    <message>
+        <source>Settimana precedente</source>
+        <translation>Previous week</translation>
+    </message>
+    <message>
+        <source>Settimana &amp;successiva ▶</source>
+        <translation>&amp;Next week ▶</translation>
+    </message>
+    <message>
+        <source>Settimana successiva</source>
+        <translation>Next week</translation>
+    </message>
+    <message>
+        <source>&amp;Questa settimana</source>
+        <translation>&amp;This week</translation>
+    </message>
+    <message>
+        <source>Questa settimana, da lunedì</source>
+        <translation>This week, from Monday</translation>
+    </message>
+    <message>
+        <source>&amp;Esporta CSV...</source>
+        <translation>&amp;Export CSV...</translation>
+    </message>
+    <message>
+        <source>Esporta la settimana in un file CSV</source>
+        <translation>Export the week to a CSV file</translation>
+    </message>
+    <message>
+        <source>Profilo della &amp;media...</source>
+        <translation>Profile of the &amp;average...</translation>
+    </message>
+    <message>
+        <source>Profilo nutrizionale della media giornaliera della settimana</source>
+        <translation>Nutrient profile of the week&apos;s daily average</translation>
+    </message>
+    <message>
+        <source>C&amp;hiudi</source>
+        <translation>Clo&amp;se</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Energia (kcal)</source>
+        <translation>Energy (kcal)</translation>
+    </message>
+    <message>
+        <source>Fabbisogno</source>
+        <translation>Requirement</translation>
+    </message>
+    <message>
+        <source>Energia per giorno (kcal)</source>
+        <translation>Energy per day (kcal)</translation>
+    </message>
+    <message>
+        <source>Proteine</source>
+        <translation>Protein</translation>
+    </message>
+    <message>
+        <source>Lipidi</source>
+        <translation>Fat</translation>
+    </message>
+    <message>
+        <source>Carboidrati</source>
+        <translation>Carbohydrate</translation>
+    </message>
+    <message>
+        <source>Quote dell&apos;energia per giorno (%En)</source>
+        <translation>Shares of energy per day (%En)</translation>
     </message>
 </context>
 </TS>

@@ -110,6 +110,30 @@
     </message>
 </context>
 <context>
+    <name>velmo::WeekModel</name>
+    <message numerus="yes">
+        <source>%n giorni senza nulla di memorizzato</source>
+        <translation>
+            <numerusform>%n giorno senza nulla di memorizzato</numerusform>
+            <numerusform>%n giorni senza nulla di memorizzato</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n giorni con alimenti che non si trovano più nel catalogo</source>
+        <translation>
+            <numerusform>%n giorno con alimenti che non si trovano più nel catalogo</numerusform>
+            <numerusform>%n giorni con alimenti che non si trovano più nel catalogo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Media giornaliera di %n giorni su 7</source>
+        <translation>
+            <numerusform>Media giornaliera di %n giorno su 7</numerusform>
+            <numerusform>Media giornaliera di %n giorni su 7</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>velmo::ui::FoodSearchWindow</name>
     <message numerus="yes">
         <source>%n alimenti trovati.</source>

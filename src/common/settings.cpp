@@ -29,6 +29,7 @@ constexpr WindowKey kWindowKeys[] = {
     {RememberedWindow::Ranking, "finestre/alimenti_ricchi_di"},
     {RememberedWindow::NutrientProfile, "finestre/profilo_nutrizionale"},
     {RememberedWindow::Persons, "finestre/persone"},
+    {RememberedWindow::Week, "finestre/settimana"},
 };
 
 const QString kRecentMealFilesKey = QStringLiteral("pasto/file_recenti");

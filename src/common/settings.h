@@ -15,7 +15,7 @@ namespace velmo {
 // The windows that remember their size and place between runs: those added beside the program's
 // fixed windows, which keep their own placement. A window added later takes a name here and a
 // key in `kWindowKeys` (settings.cpp), and calls `rememberPlacement` (src/ui/shell).
-enum class RememberedWindow { FoodSearch, Food, Help, Ranking, NutrientProfile, Persons };
+enum class RememberedWindow { FoodSearch, Food, Help, Ranking, NutrientProfile, Persons, Week };
 
 // What the program keeps between runs, in one file open to the user alone. Every setting is read
 // and written here, its key, default and range beside it: a value that is missing, of another

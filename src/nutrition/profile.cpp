@@ -94,6 +94,20 @@ NutrientProfile nutrientProfile(const Nutrients &nutrients, const Meal &meal, st
     return profile;
 }
 
+Meal dailyAverage(const std::vector<Meal> &days)
+{
+    Meal average;
+    if (days.empty())
+        return average;
+    const double count = static_cast<double>(days.size());
+    for (const Meal &day : days)
+        for (MealItem item : day.items) {
+            item.portion.grossGrams /= count;
+            average.items.push_back(std::move(item));
+        }
+    return average;
+}
+
 std::optional<FoodValues> recipeValues(const Nutrients &nutrients, const Meal &recipe)
 {
     double net = 0;

@@ -39,6 +39,13 @@ struct NutrientProfile {
 NutrientProfile nutrientProfile(const Nutrients &nutrients, const Meal &meal,
                                 std::optional<double> bodyWeightKg = std::nullopt);
 
+// The average day of `days`: every food of every day, its weight divided by the number of days.
+// Its profile is the daily average with the unknown rule kept: an amount that some food lacks is
+// the average of the days' known sums, and since each of those is a lower bound of its day, their
+// average is a lower bound of the average day. Shares of energy are the average day's own; no
+// days give an empty meal.
+Meal dailyAverage(const std::vector<Meal> &days);
+
 // A recipe as a food: its values per 100 g of its net weight, edible part 100 %. A value is
 // unknown when any ingredient of non-zero weight lacks it, since a recipe's value cannot be a
 // bound; none at all when the ingredients weigh nothing.

@@ -8,6 +8,7 @@
 #include "common/safefile.h"
 #include "meal/nutrientstore.h"
 #include "shell/mainwindowmodel.h"
+#include "shell/weekmodel.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -29,6 +30,7 @@ NutrientProfileModel::NutrientProfileModel(MainWindowModel &main, QObject *paren
     connect(&grid, &MealGrid::rowStateChanged, this, &NutrientProfileModel::scheduleRefresh);
     connect(&grid, &MealGrid::totalsChanged, this, &NutrientProfileModel::scheduleRefresh);
     connect(&main_.document(), &MealDocument::tableReplaced, this, &NutrientProfileModel::scheduleRefresh);
+    connect(&main_.document(), &MealDocument::dayChanged, this, &NutrientProfileModel::scheduleRefresh);
     connect(&main_, &MainWindowModel::calculatedPersonChanged, this, [this] { setPerson(main_.calculatedPerson()); });
     refresh();
 }
@@ -109,7 +111,25 @@ void NutrientProfileModel::setSubject(ProfileSubject subject)
     if (subject == subject_)
         return;
     subject_ = subject;
+    if (subject_ == ProfileSubject::WeekAverage && week_ && !week_->isOpen())
+        week_->open();
     refresh();
+}
+
+void NutrientProfileModel::setWeek(WeekModel *week)
+{
+    if (week == week_)
+        return;
+    if (week_)
+        disconnect(week_, nullptr, this, nullptr);
+    week_ = week;
+    if (week_)
+        connect(week_, &WeekModel::refreshed, this, [this] {
+            if (subject_ == ProfileSubject::WeekAverage)
+                scheduleRefresh();
+        });
+    if (subject_ == ProfileSubject::WeekAverage)
+        refresh();
 }
 
 void NutrientProfileModel::setPerson(const std::optional<IntakePerson> &person)
@@ -127,8 +147,48 @@ void NutrientProfileModel::scheduleRefresh()
     QMetaObject::invokeMethod(this, &NutrientProfileModel::refresh, Qt::QueuedConnection);
 }
 
+std::optional<Meal> NutrientProfileModel::dayMeal(QString *why)
+{
+    const MealDay day = main_.document().day();
+    std::vector<MealFileEntry> entries;
+    for (const DayMeal &meal : day.meals)
+        entries.insert(entries.end(), meal.entries.cbegin(), meal.entries.cend());
+    if (entries.empty()) {
+        *why = tr("Nessun alimento nei pasti del giorno: bloccare le righe della tabella di composizione per "
+                  "vedere il profilo del giorno.");
+        return std::nullopt;
+    }
+    QString error;
+    auto meal = nutritionMeal(entries, *main_.nutrientStore(), &error);
+    *why = meal
+               ? tr("Il giorno: tutti i suoi pasti (pasti: %1, alimenti: %2)").arg(day.meals.size()).arg(entries.size())
+               : tr("Profilo non disponibile: %1.").arg(error);
+    return meal;
+}
+
+std::optional<Meal> NutrientProfileModel::weekMeal(QString *why)
+{
+    auto meal = week_ && week_->isOpen() ? week_->averageMeal() : std::nullopt;
+    if (!meal) {
+        *why = !week_ || !week_->isOpen()
+                   ? tr("La settimana non è disponibile: aprire l'archivio delle persone con «Settimana...» (menu "
+                        "«Persona»).")
+                   : tr("Nessuna media della settimana %1: %2").arg(week_->heading(), week_->summary());
+        return std::nullopt;
+    }
+    *why = tr("La media giornaliera della settimana %1, dei giorni con alimenti memorizzati (%2). Una media di "
+              "quantità minime («≥») è anch'essa una quantità minima.")
+               .arg(week_->heading())
+               .arg(week_->averagedDays());
+    return meal;
+}
+
 std::optional<Meal> NutrientProfileModel::subjectMeal(QString *why)
 {
+    if (subject_ == ProfileSubject::Day)
+        return dayMeal(why);
+    if (subject_ == ProfileSubject::WeekAverage)
+        return weekMeal(why);
     NutrientStore &store = *main_.nutrientStore();
     const QLocale locale;
     if (subject_ == ProfileSubject::Meal) {

@@ -16,10 +16,12 @@
 namespace velmo {
 
 class MainWindowModel;
+class WeekModel;
 
 // What the profile is of: the current food (the open row's) per 100 g of edible part, the same
-// food in the gross weight typed in the open row, or the meal of the locked rows.
-enum class ProfileSubject { FoodPer100g, FoodPortion, Meal };
+// food in the gross weight typed in the open row, the meal of the locked rows, every meal of the
+// window's day, or the daily average of the week view's days.
+enum class ProfileSubject { FoodPer100g, FoodPortion, Meal, Day, WeekAverage };
 
 // The nutrient profile window's table: a heading row per group, then a row per nutrient with its
 // amount, the person's reference, the share of it, where it stands (for the bar) and the note.
@@ -44,7 +46,10 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
     ProfileSubject subject() const { return subject_; }
+    // The week average opens the week's store, if it is not open, when it is chosen.
     void setSubject(ProfileSubject subject);
+    // The week whose average the profile shows, followed as it changes; none: no week to show.
+    void setWeek(WeekModel *week);
     // None: amounts only.
     std::optional<IntakePerson> person() const { return person_; }
     void setPerson(const std::optional<IntakePerson> &person);
@@ -86,7 +91,11 @@ private:
     std::optional<Meal> subjectMeal(QString *why);
     QString statusText(IntakeStatus status) const;
 
+    std::optional<Meal> dayMeal(QString *why);
+    std::optional<Meal> weekMeal(QString *why);
+
     MainWindowModel &main_;
+    WeekModel *week_ = nullptr;
     ProfileSubject subject_ = ProfileSubject::Meal;
     std::optional<IntakePerson> person_;
     bool pending_ = false;

@@ -14,9 +14,11 @@
 #include "ui/energy/energywindow.h"
 #include "ui/energy/launcherwindow.h"
 #include "shell/daypanelmodel.h"
+#include "shell/weekmodel.h"
 #include "ui/meal/compositiontableview.h"
 #include "ui/meal/mealselector.h"
 #include "ui/plan/personswindow.h"
+#include "ui/plan/weekwindow.h"
 #include "ui/shell/appwindows.h"
 #include "ui/shell/helpwindow.h"
 #include "ui/shell/mainwindow.h"
@@ -29,6 +31,7 @@
 #include <QCheckBox>
 #include <QDockWidget>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDebug>
 #include <QFile>
 #include <QKeySequence>
@@ -337,6 +340,7 @@ TEST_F(MainWindowTest, F1OpensThePageAboutItsWindow)
         {__LINE__, "mnuCerca", [this] { return window->foodSearchWindow(); }, "alimenti.html#cerca"},
         {__LINE__, "mnuPastoProfilo", [this] { return window->nutrientProfileWindow(); }, "profilo.html"},
         {__LINE__, "mnuPersoneFinestra", [this] { return window->personsWindow(); }, "persone.html"},
+        {__LINE__, "mnuSettimana", [this] { return window->weekWindow(); }, "settimana.html"},
         {__LINE__, "mnuLAFfemmina", [this] { return windows.energy()->energyWindow(Sex::Female); }, "fabbisogno.html"},
         {__LINE__, "mnuLAFmaschio", [this] { return windows.energy()->energyWindow(Sex::Male); }, "fabbisogno.html"},
         {__LINE__, nullptr, [this] { windows.energy()->showLauncher(); return windows.energy()->launcher(); }, "fabbisogno.html#iniziale"},
@@ -762,6 +766,52 @@ TEST_F(MainWindowTest, TheMealFlowNeedsOnlyTheKeyboard)
     });
     QTest::keyClick(window, Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(printers.imageJobs.size(), 1u);
+}
+
+// "Settimana..." opens the current person's week from the store; its controls move the week, the
+// export asks for a file, and "Profilo della media..." shows the week's average in the profile.
+TEST_F(MainWindowTest, TheWeekWindowShowsTheCurrentPersonsWeekAndItsAverage)
+{
+    addShellProfile(dir.filePath(u"elementi97.db"_s));
+    PersonSession &session = window->model().persons();
+    session.setToday(QDate(2026, 3, 4));
+    ASSERT_TRUE(session.store());
+    const Person anna{u"Anna"_s,
+                      Sex::Female,
+                      QDate(1980, 1, 1),
+                      165,
+                      {{QDate(2026, 1, 1), 60, {}}},
+                      ActivityLevel::Moderate,
+                      RecommendedActivities::With,
+                      PersonCondition::None,
+                      {}};
+    ASSERT_TRUE(session.store()->addPerson(anna).ok());
+    const MealDay day{{{u"Pranzo"_s, {{0, *findFoodCategory(u"Frutta"_s), u"Albicocche, crude"_s, u"100"_s}}}}};
+    ASSERT_TRUE(session.store()->writeDay(anna.name, QDate(2026, 3, 3), day, PersonStore::kNotStored).ok());
+    session.setCurrentName(anna.name);
+    menuItem("mnuSettimana")->trigger();
+    ui::WeekWindow *week = window->weekWindow();
+    ASSERT_TRUE(week && week->isVisible());
+    const auto energy = [week](int row) { return week->table()->model()->index(row, WeekModel::EnergyColumn).data(); };
+    EXPECT_EQ(week->fromDate()->date(), QDate(2026, 3, 2));
+    EXPECT_EQ(energy(1), u"45"_s);  // 93 g of 48 kcal per 100 g
+    QTest::mouseClick(week->button(u"cmdSettimanaSuccessiva"_s), Qt::LeftButton);
+    EXPECT_EQ(week->fromDate()->date(), QDate(2026, 3, 9));
+    EXPECT_FALSE(week->button(u"cmdEsportaSettimana"_s)->isEnabled());
+    week->fromDate()->setDate(QDate(2026, 3, 3));
+    EXPECT_EQ(energy(0), u"45"_s);
+    const QString csv = dir.filePath(u"settimana.csv"_s);
+    dialogs.saveAnswers = {csv};
+    QTest::mouseClick(week->button(u"cmdEsportaSettimana"_s), Qt::LeftButton);
+    EXPECT_TRUE(QFile::exists(csv)) << dialogs.messageTexts().join(u'\n').toStdString();
+    QTest::mouseClick(week->button(u"cmdProfiloSettimana"_s), Qt::LeftButton);
+    ui::NutrientProfileWindow *profile = window->nutrientProfileWindow();
+    ASSERT_TRUE(profile && profile->isVisible());
+    EXPECT_EQ(profile->subjectList()->currentText(), u"La media giornaliera della settimana"_s);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(
+        profile->model().index(*profile->model().rowOf(u"ENERC_KCAL"_s), NutrientProfileModel::AmountColumn).data(),
+        u"45 kcal"_s);
 }
 
 }  // namespace

@@ -3,10 +3,13 @@
 
 // The screenshots of the README and the AppStream data: the main window with a meal read from a
 // meal file, the energy window of a worked example, and the print window over the main window;
-// or, with "en" after the meal file, the main window alone in English (finestra-principale-en.png).
+// or, with "en" after the meal file, the main window alone in English (finestra-principale-en.png);
+// or, with "giorno" after a day file, the main window with that day and its panel (giorno.png),
+// and the week of a person who ate that day with a few changes (settimana.png).
 #include "catalogue/foodcategory.h"
 #include "catalogue/fooddatabase.h"
 #include "common/programdir.h"
+#include "meal/dayfile.h"
 #include "meal/mealfile.h"
 #include "support/fakedialogs.h"
 #include "support/fakeprinterservice.h"
@@ -16,6 +19,7 @@
 #include "ui/meal/compositiontableview.h"
 #include "ui/printing/printsetupwindow.h"
 #include "ui/plan/personswindow.h"
+#include "ui/plan/weekwindow.h"
 #include "ui/printing/printmodule.h"
 #include "ui/shell/appwindows.h"
 #include "ui/shell/mainwindow.h"
@@ -24,6 +28,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDockWidget>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -107,6 +112,84 @@ ui::PersonsWindow *openPersons(ui::MainWindow &window, const QString &storePath)
     return persons;
 }
 
+// Six days of the current week made of `day`, each food's weight a little changed, and Sunday
+// left empty; the person is made current and the week window opened over a store of its own.
+ui::WeekWindow *openWeek(ui::MainWindow &window, const MealDay &day, const QString &storePath)
+{
+    PersonSession &session = window.model().persons();
+    session.setPath(storePath);
+    PersonStore *store = session.store();
+    if (!store)
+        return nullptr;
+    const QDate today = QDate::currentDate();
+    Person maria{QStringLiteral("Maria Rossi"),
+                 Sex::Female,
+                 today.addYears(-42).addDays(-40),
+                 164,
+                 {{today.addDays(-7), 68.4, 84.0}},
+                 ActivityLevel::Moderate,
+                 RecommendedActivities::With,
+                 PersonCondition::None,
+                 QString()};
+    if (!store->addPerson(maria).ok())
+        return nullptr;
+    const double factors[] = {1.0, 0.85, 1.15, 0.9, 1.25, 1.05};
+    const QDate monday = today.addDays(1 - today.dayOfWeek());
+    for (int d = 0; d < 6; ++d) {
+        MealDay changed = day;
+        for (DayMeal &meal : changed.meals)
+            for (MealFileEntry &entry : meal.entries)
+                entry.grams = QString::number(qRound(entry.grams.toDouble() * factors[d]));
+        if (!store->writeDay(maria.name, monday.addDays(d), changed, PersonStore::kNotStored).ok())
+            return nullptr;
+    }
+    session.setCurrentName(maria.name);
+    window.findChild<QAction *>(QStringLiteral("mnuSettimana"))->trigger();
+    ui::WeekWindow *week = window.weekWindow();
+    if (week)
+        week->resize(1060, 720);
+    return week;
+}
+
+// The main window with the day of `dayFile` and its panel at the size the window takes for it,
+// then the week window.
+int shootDay(QApplication &app, const QDir &out, const QString &dayFile)
+{
+    QFile input(dayFile);
+    if (!input.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("file del giorno non leggibile"));
+    const DayFile day = readDayFile(input);
+    if (!day.ok())
+        return fail(errorReport(day.errors).join(QLatin1Char('\n')));
+    test::FakeDialogs dialogs;
+    test::FakePrinterService printers;
+    ui::AppWindows windows;
+    windows.setDialogs(&dialogs);
+    windows.setPrinters(&printers);
+    QString error;
+    if (!windows.start(programFile(QString::fromLatin1(FoodDatabase::kFileName)), &error))
+        return fail(error);
+    ui::MainWindow &window = *windows.mainWindow();
+    windows.openMealFile(dayFile);
+    QDockWidget *dock = window.dayDock();
+    if (!dialogs.shown.empty() || !dock)
+        return fail(dialogs.messageTexts().join(QLatin1Char('\n')));
+    // The screen of the offscreen platform is small: the window is given the size a desktop gives it.
+    window.resize(window.fullSize());
+    QTemporaryDir personsFolder;
+    ui::WeekWindow *week = openWeek(window, day.day, personsFolder.filePath(QStringLiteral("persone.db")));
+    if (!week)
+        return fail(QStringLiteral("settimana non aperta: ") + dialogs.messageTexts().join(QLatin1Char('\n')));
+    bool saved = false;
+    QTimer::singleShot(300, [&] {
+        saved = window.grab().save(out.filePath(QStringLiteral("giorno.png")))
+                && week->grab().save(out.filePath(QStringLiteral("settimana.png")));
+        QCoreApplication::exit(0);
+    });
+    app.exec();
+    return saved ? 0 : fail(QStringLiteral("impossibile scrivere le immagini in %1").arg(out.path()));
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
@@ -116,9 +199,12 @@ int main(int argc, char **argv)
     ui::prepareApplication(english ? Language::English : Language::Italian);
     QLocale::setDefault(english ? QLocale(QLocale::English, QLocale::UnitedKingdom)
                                 : QLocale(QLocale::Italian, QLocale::Italy));
-    if (argc != 3 && !english)
-        return fail(QStringLiteral("uso: velmo_screenshots CARTELLA FILE_DEL_PASTO [en]"));
+    if (argc != 3 && !english && !(argc == 4 && qstrcmp(argv[3], "giorno") == 0))
+        return fail(
+            QStringLiteral("uso: velmo_screenshots CARTELLA FILE_DEL_PASTO [en] | CARTELLA FILE_DEL_GIORNO giorno"));
     const QDir out(QString::fromLocal8Bit(argv[1]));
+    if (argc == 4 && qstrcmp(argv[3], "giorno") == 0)
+        return shootDay(app, out, QString::fromLocal8Bit(argv[2]));
     QFile input(QString::fromLocal8Bit(argv[2]));
     if (!out.exists() || !input.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("cartella o file del pasto non leggibili"));

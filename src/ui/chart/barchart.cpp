@@ -9,7 +9,9 @@
 #include <QCategoryAxis>
 #include <QChartView>
 #include <QCoreApplication>
+#include <QLineSeries>
 #include <QLocale>
+#include <QPen>
 
 #include <algorithm>
 
@@ -31,15 +33,15 @@ BarChart::BarChart(const QStringList &categories, const QList<BarSetStyle> &sets
     }
     addSeries(series);
 
-    auto *categoryAxis = new QBarCategoryAxis(this);
+    categoryAxis_ = new QBarCategoryAxis(this);
     if (categories.isEmpty()) {
-        categoryAxis->append(QStringLiteral("1"));
-        categoryAxis->setLabelsVisible(false);
+        categoryAxis_->append(QStringLiteral("1"));
+        categoryAxis_->setLabelsVisible(false);
     } else {
-        categoryAxis->append(categories);
+        categoryAxis_->append(categories);
     }
-    addAxis(categoryAxis, Qt::AlignBottom);
-    series->attachAxis(categoryAxis);
+    addAxis(categoryAxis_, Qt::AlignBottom);
+    series->attachAxis(categoryAxis_);
     valueAxis_ = new QCategoryAxis(this);
     addAxis(valueAxis_, Qt::AlignLeft);
     series->attachAxis(valueAxis_);
@@ -84,6 +86,26 @@ void BarChart::setValue(int bar, double value)
     fitValueAxis();
 }
 
+void BarChart::setReferenceLine(std::optional<double> value, const QString &name, const QColor &colour)
+{
+    reference_ = value;
+    if (!referenceSeries_) {
+        referenceSeries_ = new QLineSeries(this);
+        addSeries(referenceSeries_);
+        referenceSeries_->attachAxis(categoryAxis_);
+        referenceSeries_->attachAxis(valueAxis_);
+    }
+    referenceSeries_->setName(name);
+    QPen pen(colour, 2, Qt::DashLine);
+    referenceSeries_->setPen(pen);
+    // From the left edge of the first bar's category to the right edge of the last one's.
+    referenceSeries_->clear();
+    if (value)
+        referenceSeries_->append({QPointF(-0.5, *value), QPointF(categoryCount_ - 0.5, *value)});
+    referenceSeries_->setVisible(value.has_value());
+    fitValueAxis();
+}
+
 void presentAsPicture(QChartView *view)
 {
     view->setFocusPolicy(Qt::NoFocus);
@@ -102,7 +124,7 @@ void BarChart::showIn(QChartView *view)
 
 void BarChart::fitValueAxis()
 {
-    double top = 0;
+    double top = reference_.value_or(0);
     for (int bar = 0; bar < barCount(); ++bar)
         top = std::max(top, value(bar));
     if (fit_ == AxisFit::KeepWhileSuits && scale_.suits(top))

@@ -11,9 +11,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
+class QBarCategoryAxis;
 class QBarSet;
 class QCategoryAxis;
 class QChartView;
+class QLineSeries;
 
 namespace velmo::ui {
 
@@ -46,6 +50,11 @@ public:
 
     QCategoryAxis *valueAxis() const { return valueAxis_; }
 
+    // A line across every bar at `value` (a requirement the bars are set against), named and
+    // coloured for the legend; none takes it away. The value axis reaches up to it as to a bar.
+    void setReferenceLine(std::optional<double> value, const QString &name, const QColor &colour);
+    std::optional<double> referenceLine() const { return reference_; }
+
     // Makes this the chart of `view`, which owns it from now on; the chart the view had is deleted
     // (a chart view lets go of its old chart without deleting it).
     void showIn(QChartView *view);
@@ -58,7 +67,10 @@ private:
 
     QList<QBarSet *> sets_;
     int categoryCount_ = 1;
+    QBarCategoryAxis *categoryAxis_ = nullptr;
     QCategoryAxis *valueAxis_ = nullptr;
+    QLineSeries *referenceSeries_ = nullptr;
+    std::optional<double> reference_;
     AxisFit fit_;
     ChartAxis scale_;
 };

@@ -8,7 +8,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
+#include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace velmo::ui {
 
@@ -37,6 +40,30 @@ QString linesTable(const QString &heading, const std::vector<DayPanelModel::Line
     return html + QStringLiteral("</table>");
 }
 
+// A table of a few rows, laid out once: no scrolling, no stretching, every cell on one line.
+void prepareSmallTable(QTableView *table)
+{
+    table->setSelectionMode(QAbstractItemView::NoSelection);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setWordWrap(false);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+}
+
+// The table as large as its columns and rows: the panel, and with it the dock, is never narrower.
+void fitToContents(QTableView *table)
+{
+    QHeaderView *columns = table->horizontalHeader();
+    columns->resizeSections(QHeaderView::ResizeToContents);
+    const int frame = 2 * table->frameWidth();
+    table->setMinimumWidth(columns->length() + frame);
+    table->setFixedHeight(columns->sizeHint().height() + table->verticalHeader()->length() + frame);
+}
+
 }  // namespace
 
 DayPanel::DayPanel(DayPanelModel &model, QWidget *parent) : QWidget(parent), model_(model)
@@ -49,27 +76,54 @@ DayPanel::DayPanel(DayPanelModel &model, QWidget *parent) : QWidget(parent), mod
     meals_->setObjectName(QStringLiteral("tabPastiGiorno"));
     meals_->setAccessibleName(tr("Pasti del giorno"));
     meals_->setModel(&model_);
-    meals_->setSelectionMode(QAbstractItemView::NoSelection);
-    meals_->verticalHeader()->hide();
-    meals_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    meals_->horizontalHeader()->setStretchLastSection(true);
-    layout->addWidget(meals_, 1);
+    prepareSmallTable(meals_);
+    layout->addWidget(meals_);
     totals_ = newCaption(QStringLiteral("lblTotaliGiorno"), this);
     layout->addWidget(totals_);
-    split_ = newCaption(QStringLiteral("lblRipartizioneGiorno"), this);
+    splitTitle_ = newCaption(QStringLiteral("lblRipartizioneGiorno"), this);
+    splitTitle_->setText(
+        QStringLiteral("<b>%1</b>")
+            .arg(tr("Energia da proteine, lipidi e carboidrati, con gli intervalli di riferimento").toHtmlEscaped()));
+    layout->addWidget(splitTitle_);
+    split_ = new QTableWidget(0, 4, this);
+    split_->setObjectName(QStringLiteral("tabRipartizioneGiorno"));
+    split_->setAccessibleName(tr("Energia da proteine, lipidi e carboidrati"));
+    split_->setHorizontalHeaderLabels({tr("Da"), tr("Quota"), tr("Intervallo"), tr("Giudizio")});
+    prepareSmallTable(split_);
     layout->addWidget(split_);
+    layout->addStretch(1);
     connect(&model_, &DayPanelModel::refreshed, this, &DayPanel::render);
     render();
+}
+
+QSize DayPanel::sizeHint() const
+{
+    const QMargins margins = layout()->contentsMargins();
+    const int tables = std::max(meals_->minimumWidth(), split_->isVisible() ? split_->minimumWidth() : 0);
+    return {tables + margins.left() + margins.right(), QWidget::sizeHint().height()};
 }
 
 void DayPanel::render()
 {
     summary_->setText(model_.summary().toHtmlEscaped());
     totals_->setText(linesTable(tr("Totali del giorno"), model_.totals()));
-    split_->setText(
-        linesTable(tr("Energia da protidi, lipidi e glucidi, con gli intervalli di riferimento"), model_.split()));
     totals_->setVisible(!model_.totals().empty());
-    split_->setVisible(!model_.split().empty());
+    const std::vector<DayPanelModel::Line> &split = model_.split();
+    split_->setRowCount(static_cast<int>(split.size()));
+    for (int r = 0; r < split_->rowCount(); ++r) {
+        const DayPanelModel::Line &line = split[static_cast<std::size_t>(r)];
+        const QString cells[] = {line.name, line.amount, line.reference, line.status};
+        for (int c = 0; c < 4; ++c) {
+            auto *item = new QTableWidgetItem(cells[c]);
+            if (c == 1)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            split_->setItem(r, c, item);
+        }
+    }
+    splitTitle_->setVisible(!split.empty());
+    split_->setVisible(!split.empty());
+    fitToContents(meals_);
+    fitToContents(split_);
 }
 
 }  // namespace velmo::ui

@@ -7,6 +7,7 @@
 
 class QLabel;
 class QTableView;
+class QTableWidget;
 
 namespace velmo {
 class DayPanelModel;
@@ -15,17 +16,21 @@ class DayPanelModel;
 namespace velmo::ui {
 
 // The day panel: the day against the requirement, a table of the meals with their energy, their
-// share and the guide's, then the day's totals and its energy split against the reference
-// ranges. It shows the `DayPanelModel` and decides nothing.
+// share and the guide's, then the day's totals and a small table of its energy split against the
+// reference ranges. Both tables are as wide as their words, and the panel as wide as they are, so
+// that nothing is cut or wrapped. It shows the `DayPanelModel` and decides nothing.
 class DayPanel : public QWidget {
     Q_OBJECT
 public:
     explicit DayPanel(DayPanelModel &model, QWidget *parent = nullptr);
 
+    // As wide as the wider table: the texts under them wrap within it.
+    QSize sizeHint() const override;
+
     QTableView *meals() const { return meals_; }
     QLabel *summary() const { return summary_; }
     QLabel *totals() const { return totals_; }
-    QLabel *split() const { return split_; }
+    QTableWidget *split() const { return split_; }
 
 private:
     void render();
@@ -34,7 +39,8 @@ private:
     QLabel *summary_ = nullptr;
     QTableView *meals_ = nullptr;
     QLabel *totals_ = nullptr;
-    QLabel *split_ = nullptr;
+    QLabel *splitTitle_ = nullptr;
+    QTableWidget *split_ = nullptr;
 };
 
 }  // namespace velmo::ui

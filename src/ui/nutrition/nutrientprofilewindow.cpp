@@ -23,10 +23,15 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 
 namespace velmo::ui {
 
 namespace {
+
+constexpr std::array<ProfileSubject, 5> kSubjectsInListOrder{ProfileSubject::Meal, ProfileSubject::FoodPer100g,
+                                                             ProfileSubject::FoodPortion, ProfileSubject::Day,
+                                                             ProfileSubject::WeekAverage};
 
 // The bar of the status column: as long as the share of the reference (full at 150 %), in a
 // colour and a pattern of its own for each status, with the status's words over it, so that no
@@ -88,7 +93,8 @@ NutrientProfileWindow::NutrientProfileWindow(MainWindowModel &main, QWidget *par
 
     subject_ = new QComboBox(this);
     subject_->addItems({tr("Il pasto (righe bloccate)"), tr("L'alimento corrente, per 100 g"),
-                        tr("L'alimento corrente, nel peso della riga aperta")});
+                        tr("L'alimento corrente, nel peso della riga aperta"), tr("Il giorno (tutti i pasti)"),
+                        tr("La media giornaliera della settimana")});
     subject_->setAccessibleName(tr("Di che cosa mostrare il profilo"));
     auto *subjectLabel = new QLabel(tr("&Profilo di:"), this);
     subjectLabel->setBuddy(subject_);
@@ -147,11 +153,8 @@ NutrientProfileWindow::NutrientProfileWindow(MainWindowModel &main, QWidget *par
     layout->addWidget(splitter, 1);
     layout->addWidget(buildButtons());
 
-    connect(subject_, &QComboBox::currentIndexChanged, this, [this](int index) {
-        static constexpr ProfileSubject kInListOrder[] = {ProfileSubject::Meal, ProfileSubject::FoodPer100g,
-                                                          ProfileSubject::FoodPortion};
-        model_->setSubject(kInListOrder[index]);
-    });
+    connect(subject_, &QComboBox::currentIndexChanged, this,
+            [this](int index) { model_->setSubject(kSubjectsInListOrder[static_cast<std::size_t>(index)]); });
     connect(model_, &NutrientProfileModel::personChanged, this, &NutrientProfileWindow::showPerson);
     connect(model_, &NutrientProfileModel::refreshed, this, &NutrientProfileWindow::showProfile);
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -272,6 +275,12 @@ void NutrientProfileWindow::showContributions()
         tr("Alimenti che danno %1:").arg(model_->index(row, NutrientProfileModel::NameColumn).data().toString()));
     for (const NutrientProfileModel::Contribution &food : foods)
         contributions_->addItem(model_->contributionText(food, row));
+}
+
+void NutrientProfileWindow::showSubject(ProfileSubject subject)
+{
+    const auto found = std::find(kSubjectsInListOrder.cbegin(), kSubjectsInListOrder.cend(), subject);
+    subject_->setCurrentIndex(static_cast<int>(found - kSubjectsInListOrder.cbegin()));
 }
 
 void NutrientProfileWindow::copy()

@@ -21,7 +21,8 @@ class MainWindowModel;
 
 namespace velmo::ui {
 
-// "Profilo nutrizionale": the profile of the meal or of the current food, against the references
+// "Profilo nutrizionale": the profile of the meal, of the current food, of the window's day or of
+// the week's daily average, against the references
 // of a person (the one of the last requirement computed, or one chosen here), a bar per nutrient,
 // and the foods that give the nutrient chosen in the table. It follows the main window live.
 class NutrientProfileWindow : public QDialog {
@@ -32,6 +33,10 @@ public:
     NutrientProfileModel &model() { return *model_; }
     QTableView *table() const { return table_; }
     QListWidget *contributions() const { return contributions_; }
+
+    // The profile of `subject`, chosen in the window's list as the user chooses it.
+    void showSubject(ProfileSubject subject);
+    QComboBox *subjectList() const { return subject_; }
 
     // "Copia": the table, tab-separated, to the clipboard.
     void copy();

@@ -39,6 +39,7 @@ constexpr struct {
     {"frmProfilo", "profilo.html"},
     {"frmPersone", "persone.html"},
     {"frmPersona", "persone.html#scheda"},
+    {"frmSettimana", "settimana.html"},
     {"Form_LAF_Femmina", "fabbisogno.html"},
     {"Form_LAF_Uomo", "fabbisogno.html"},
     {"frmSplash", "fabbisogno.html#iniziale"},

@@ -195,6 +195,9 @@ void MainMenuBar::buildPersonsMenu()
     QAction *persons = personMenu_->addAction(tr("&Persone..."));
     persons->setObjectName(QStringLiteral("mnuPersoneFinestra"));
     connect(persons, &QAction::triggered, this, &MainMenuBar::personsWindowRequested);
+    QAction *week = personMenu_->addAction(tr("&Settimana..."));
+    week->setObjectName(QStringLiteral("mnuSettimana"));
+    connect(week, &QAction::triggered, this, &MainMenuBar::weekWindowRequested);
 }
 
 void MainMenuBar::buildCategoryMenu()

@@ -16,7 +16,7 @@ namespace velmo::ui {
 
 // The main window's menu bar: "&Pasto" (the meal's or the day's file, the day's meals and the
 // recent files), "&Modifica" (undo
-// and redo), "&N° Persone" (there, never opened), "&Persona" (the persons' window),
+// and redo), "&N° Persone" (there, never opened), "&Persona" (the persons' window and the week),
 // "&Scelta alimenti" (the search, the categories and the personal foods' commands), "&LAF" (the
 // energy windows) and the titles that are commands themselves. What the model can do it does at
 // once; what needs another window, or the window's own widgets, it asks for with a signal.
@@ -42,6 +42,7 @@ signals:
     void rankingRequested();
     void nutrientProfileRequested();
     void personsWindowRequested();
+    void weekWindowRequested();
     void femaleEnergyWindowRequested();
     void maleEnergyWindowRequested();
     void printRequested();

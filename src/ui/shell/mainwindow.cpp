@@ -5,6 +5,7 @@
 
 #include "meal/nutrientrankingmodel.h"
 #include "shell/daypanelmodel.h"
+#include "shell/weekmodel.h"
 #include "ui/catalogue/foodgridview.h"
 #include "ui/catalogue/foodsearchwindow.h"
 #include "ui/nutrition/nutrientprofilewindow.h"
@@ -15,6 +16,7 @@
 #include "ui/meal/macrochartview.h"
 #include "ui/nutrition/rankingwindow.h"
 #include "ui/plan/personswindow.h"
+#include "ui/plan/weekwindow.h"
 #include "ui/shell/windowplacement.h"
 
 #include <QApplication>
@@ -214,6 +216,7 @@ void MainWindow::connectMenus()
     connect(menus_, &MainMenuBar::rankingRequested, this, &MainWindow::openRanking);
     connect(menus_, &MainMenuBar::nutrientProfileRequested, this, &MainWindow::openNutrientProfile);
     connect(menus_, &MainMenuBar::personsWindowRequested, this, &MainWindow::openPersons);
+    connect(menus_, &MainMenuBar::weekWindowRequested, this, &MainWindow::openWeek);
     connect(menus_, &MainMenuBar::femaleEnergyWindowRequested, this, &MainWindow::femaleEnergyWindowRequested);
     connect(menus_, &MainMenuBar::maleEnergyWindowRequested, this, &MainWindow::maleEnergyWindowRequested);
     connect(menus_, &MainMenuBar::printRequested, this, &MainWindow::printRequested);
@@ -359,6 +362,7 @@ void MainWindow::openNutrientProfile()
 {
     if (!profileWindow_) {
         profileWindow_ = new NutrientProfileWindow(model_, this);
+        profileWindow_->model().setWeek(&weekModel());
         if (settings_)
             rememberPlacement(*profileWindow_, *settings_, RememberedWindow::NutrientProfile);
     }
@@ -384,6 +388,36 @@ void MainWindow::openPersons()
     personsWindow_->show();
     personsWindow_->raise();
     personsWindow_->activateWindow();
+}
+
+WeekModel &MainWindow::weekModel()
+{
+    if (!weekModel_)
+        weekModel_ = new WeekModel(model_, this);
+    return *weekModel_;
+}
+
+// As the persons' window, the week opens the store at its first use; a store that cannot be opened
+// has been told, and no window opens.
+void MainWindow::openWeek()
+{
+    if (!weekWindow_) {
+        if (!weekModel().open())
+            return;
+        weekWindow_ = new WeekWindow(weekModel(), this);
+        connect(weekWindow_, &WeekWindow::averageProfileRequested, this, &MainWindow::openWeekAverageProfile);
+        if (settings_)
+            rememberPlacement(*weekWindow_, *settings_, RememberedWindow::Week);
+    }
+    weekWindow_->show();
+    weekWindow_->raise();
+    weekWindow_->activateWindow();
+}
+
+void MainWindow::openWeekAverageProfile()
+{
+    openNutrientProfile();
+    profileWindow_->showSubject(ProfileSubject::WeekAverage);
 }
 
 void MainWindow::changeEvent(QEvent *event)

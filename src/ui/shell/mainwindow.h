@@ -23,6 +23,7 @@ class QToolBar;
 namespace velmo {
 class DayPanelModel;
 class NutrientRankingModel;
+class WeekModel;
 }  // namespace velmo
 
 namespace velmo::ui {
@@ -34,6 +35,7 @@ class FoodGridView;
 class FoodSearchWindow;
 class NutrientProfileWindow;
 class PersonsWindow;
+class WeekWindow;
 class MacroChartView;
 class RankingWindow;
 
@@ -78,6 +80,8 @@ public:
     NutrientProfileWindow *nutrientProfileWindow() const { return profileWindow_; }
     // "Persone...", made at its first opening.
     PersonsWindow *personsWindow() const { return personsWindow_; }
+    // "Settimana...", made at its first opening.
+    WeekWindow *weekWindow() const { return weekWindow_; }
     QMenu *personsMenu() const { return menus_->personsMenu(); }
     QMenu *mealMenu() const { return menus_->mealMenu(); }
     QLabel *statusPanel(int panel) const { return statusBar_->panel(panel); }
@@ -112,6 +116,11 @@ private:
     void openNutrientProfile();
     void updateDayPanel();
     void openPersons();
+    // The week the week window and the profile's week average share, made when one first needs
+    // it; it reads nothing until it is opened.
+    WeekModel &weekModel();
+    void openWeek();
+    void openWeekAverageProfile();
 
     MainWindowModel &model_;
     ScreenPointer pointer_;
@@ -134,6 +143,8 @@ private:
     RankingWindow *rankingWindow_ = nullptr;
     NutrientProfileWindow *profileWindow_ = nullptr;
     PersonsWindow *personsWindow_ = nullptr;
+    WeekModel *weekModel_ = nullptr;
+    WeekWindow *weekWindow_ = nullptr;
     MainStatusBar *statusBar_ = nullptr;
     QTimer *clockTimer_ = nullptr;
     QTimer *titleTimer_ = nullptr;

@@ -1,0 +1,375 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#include "shell/weekmodel.h"
+
+#include "catalogue/foodcategory.h"
+#include "common/inputecho.h"
+#include "common/numbertext.h"
+#include "common/safefile.h"
+#include "common/userfolder.h"
+#include "meal/mealcomposer.h"
+#include "meal/mealcsv.h"
+#include "meal/nutrientstore.h"
+#include "plan/personmetrics.h"
+#include "shell/mainwindowmodel.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QFont>
+#include <QLocale>
+#include <QMetaObject>
+
+#include <algorithm>
+#include <array>
+#include <memory>
+
+namespace velmo {
+
+namespace {
+
+// The nutrient of each column, by its key; none for the day and the share of the requirement.
+constexpr std::array<const char *, WeekModel::ColumnCount> kColumnKeys{
+    nullptr, "ENERC_KCAL", nullptr, "PROCNT", "EN_PROT", "FAT", "EN_FAT", "CHOCDF", "EN_CHO", "FIBTG"};
+
+QString bound(const NutrientAmount &amount)
+{
+    return amount.lowerBound ? QStringLiteral("\u2265 ") : QString();
+}
+
+// The file is made private before a byte of the person is in it: the temporary file it is written
+// through takes the permissions of the file it replaces.
+bool writePrivately(const QString &path, const QByteArray &bytes, QString *reason)
+{
+    const bool made = !QFileInfo::exists(path);
+    if (made ? !createPrivateFile(path, reason) : !QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner)) {
+        if (reason->isEmpty())
+            *reason = WeekModel::tr("impossibile renderlo leggibile solo al suo proprietario");
+        return false;
+    }
+    if (writeFileSafely(path, bytes, reason))
+        return true;
+    if (made)
+        QFile::remove(path);
+    return false;
+}
+
+}  // namespace
+
+WeekModel::WeekModel(MainWindowModel &main, QObject *parent) : QAbstractTableModel(parent), main_(main)
+{
+    from_ = mondayOf(main_.persons().today());
+    PersonSession &session = main_.persons();
+    connect(&session, &PersonSession::currentChanged, this, &WeekModel::scheduleRefresh);
+    connect(&session, &PersonSession::personsChanged, this, &WeekModel::scheduleRefresh);
+    refresh();
+}
+
+int WeekModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : kDays + 1;
+}
+
+int WeekModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant WeekModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case DayColumn: return tr("Giorno");
+    case EnergyColumn: return tr("Energia (kcal)");
+    case RequirementColumn: return tr("% fabbisogno");
+    case ProteinColumn: return tr("Proteine (g)");
+    case ProteinShareColumn: return tr("Proteine (%En)");
+    case FatColumn: return tr("Lipidi (g)");
+    case FatShareColumn: return tr("Lipidi (%En)");
+    case CarbohydrateColumn: return tr("Carboidrati (g)");
+    case CarbohydrateShareColumn: return tr("Carboidrati (%En)");
+    case FibreColumn: return tr("Fibra (g)");
+    default: return {};
+    }
+}
+
+QVariant WeekModel::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    const int column = index.column();
+    const bool average = index.row() == kAverageRow;
+    if (role == Qt::FontRole && average) {
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+    }
+    if (role == Qt::TextAlignmentRole && column != DayColumn)
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    const Day *day = average ? nullptr : &days_[static_cast<std::size_t>(index.row())];
+    if (role == Qt::ToolTipRole && day && day->state == DayState::Failed)
+        return day->problem;
+    const bool figures = average ? !averaged_.empty() : day->state == DayState::Planned;
+    if (role == AmountRole && column != DayColumn && figures) {
+        const auto amount = amountOf(average ? average_ : day->profile, static_cast<Column>(column));
+        return amount ? QVariant(*amount) : QVariant();
+    }
+    if (role != Qt::DisplayRole)
+        return {};
+    if (column == DayColumn)
+        return average ? tr("Media giornaliera")
+                       : QLocale().dayName(day->date.dayOfWeek(), QLocale::ShortFormat) + u' '
+                             + day->date.toString(QStringLiteral("dd/MM"));
+    if (figures)
+        return amountText(average ? average_ : day->profile, static_cast<Column>(column));
+    if (column != EnergyColumn || !read_)
+        return {};
+    if (average)
+        return tr("nessun giorno");
+    return day->state == DayState::Empty ? tr("nulla di memorizzato") : tr("non calcolabile");
+}
+
+std::optional<double> WeekModel::amountOf(const NutrientProfile &profile, Column column) const
+{
+    if (column == RequirementColumn) {
+        const auto energy = amountOf(profile, EnergyColumn);
+        return energy && requirement_ && *requirement_ > 0 ? std::optional(*energy * 100 / *requirement_)
+                                                           : std::nullopt;
+    }
+    const auto index = indexes_[static_cast<std::size_t>(column)];
+    return index ? profile.at(*index).amount : std::nullopt;
+}
+
+QString WeekModel::amountText(const NutrientProfile &profile, Column column) const
+{
+    const QLocale locale;
+    const Column source = column == RequirementColumn ? EnergyColumn : column;
+    const auto index = indexes_[static_cast<std::size_t>(source)];
+    if (!index)
+        return {};
+    const NutrientAmount &amount = profile.at(*index);
+    const auto value = amountOf(profile, column);
+    if (!value)
+        return column == RequirementColumn ? QString() : tr("n.d.");
+    if (column == RequirementColumn)
+        return bound(amount) + formatDecimals(*value, 0, locale) + QStringLiteral(" %");
+    return bound(amount) + formatDecimals(*value, nutrients_->at(*index).decimals, locale);
+}
+
+std::optional<Meal> WeekModel::averageMeal() const
+{
+    return averaged_.empty() ? std::nullopt : std::optional(dailyAverage(averaged_));
+}
+
+bool WeekModel::open()
+{
+    if (!main_.persons().store())
+        return false;
+    open_ = true;
+    refresh();
+    return true;
+}
+
+void WeekModel::setFrom(QDate date)
+{
+    if (!date.isValid() || date == from_)
+        return;
+    from_ = date;
+    refresh();
+}
+
+void WeekModel::thisWeek()
+{
+    setFrom(mondayOf(main_.persons().today()));
+}
+
+void WeekModel::scheduleRefresh()
+{
+    if (pending_ || !open_)
+        return;
+    pending_ = true;
+    QMetaObject::invokeMethod(this, &WeekModel::refresh, Qt::QueuedConnection);
+}
+
+void WeekModel::refresh()
+{
+    pending_ = false;
+    beginResetModel();
+    days_.assign(kDays, {});
+    for (int d = 0; d < kDays; ++d)
+        days_[static_cast<std::size_t>(d)].date = from_.addDays(d);
+    read_ = false;
+    stored_.clear();
+    averaged_.clear();
+    average_ = {};
+    requirement_.reset();
+    requirementText_.clear();
+    summary_.clear();
+    person_ = main_.persons().currentName();
+    const QLocale locale;
+    heading_ = tr("dal %1 al %2")
+                   .arg(locale.toString(from_, QStringLiteral("dd/MM/yyyy")),
+                        locale.toString(from_.addDays(kDays - 1), QStringLiteral("dd/MM/yyyy")));
+    if (open_)
+        read();
+    endResetModel();
+    emit refreshed();
+}
+
+void WeekModel::read()
+{
+    if (person_.isEmpty()) {
+        summary_ = tr("Nessuna persona corrente: sceglierne una in «Persone...» (menu «Persona») per vedere la "
+                      "sua settimana.");
+        return;
+    }
+    heading_ = person_ + QStringLiteral(", ") + heading_;
+    PersonStore *store = main_.persons().store();
+    StoreResult result;
+    const auto person = store ? store->person(person_, nullptr, &result) : std::nullopt;
+    if (!person) {
+        summary_ = store ? result.message : tr("L'archivio delle persone non è disponibile.");
+        return;
+    }
+    if (const auto energy = personRequirement(*person, from_, QLocale()); energy && energy->energy) {
+        requirement_ = *energy->energy;
+        requirementText_ = tr("Fabbisogno al %1: %2 kcal")
+                               .arg(QLocale().toString(from_, QStringLiteral("dd/MM/yyyy")),
+                                    formatAmount(*energy->energy, Amount::Kilocalories, QLocale()));
+    } else {
+        requirementText_ = tr("Nessun fabbisogno con cui confrontare i giorni: in «Persone...» servono la data "
+                              "di nascita, il peso e le scelte sull'attività fisica (sotto i 10 anni si calcola "
+                              "solo il metabolismo di base).");
+    }
+    stored_ = store->days(person_, from_, from_.addDays(kDays - 1), &result);
+    if (!result.ok()) {
+        summary_ = result.message;
+        return;
+    }
+    computeDays(stored_);
+    writeSummary();
+}
+
+void WeekModel::computeDays(const std::map<QDate, MealDay> &stored)
+{
+    const auto personal = [](const MealFileEntry &e) { return isPersonalCategory(e.category); };
+    bool needsPersonal = false;
+    for (const auto &[date, day] : stored)
+        for (const DayMeal &meal : day.meals)
+            needsPersonal = needsPersonal || std::any_of(meal.entries.cbegin(), meal.entries.cend(), personal);
+    // A personal food is found only in an open catalogue, as the table finds it.
+    if (needsPersonal)
+        main_.personalFoods().open();
+    QString why;
+    NutrientStore *foods = main_.nutrientStore();
+    nutrients_ = foods ? foods->nutrients(&why) : nullptr;
+    if (!nutrients_) {
+        summary_ = tr("Il profilo degli alimenti non è disponibile: %1.").arg(why);
+        return;
+    }
+    read_ = true;
+    indexes_.clear();
+    for (const char *key : kColumnKeys)
+        indexes_.push_back(key ? nutrients_->indexOf(QString::fromLatin1(key)) : std::nullopt);
+    for (Day &day : days_) {
+        const auto found = stored.find(day.date);
+        std::vector<MealFileEntry> entries;
+        if (found != stored.end())
+            for (const DayMeal &meal : found->second.meals)
+                entries.insert(entries.end(), meal.entries.cbegin(), meal.entries.cend());
+        if (entries.empty())
+            continue;
+        const auto meal = nutritionMeal(entries, *foods, &day.problem);
+        if (!meal) {
+            day.state = DayState::Failed;
+            continue;
+        }
+        day.state = DayState::Planned;
+        day.profile = nutrientProfile(*nutrients_, *meal);
+        averaged_.push_back(*meal);
+    }
+    if (!averaged_.empty())
+        average_ = nutrientProfile(*nutrients_, dailyAverage(averaged_));
+}
+
+void WeekModel::writeSummary()
+{
+    const int empty = static_cast<int>(
+        std::count_if(days_.cbegin(), days_.cend(), [](const Day &d) { return d.state == DayState::Empty; }));
+    const int failed = kDays - empty - averagedDays();
+    QStringList left;
+    if (empty > 0)
+        left << tr("%n giorni senza nulla di memorizzato", nullptr, empty);
+    if (failed > 0)
+        left << tr("%n giorni con alimenti che non si trovano più nel catalogo", nullptr, failed);
+    if (averaged_.empty()) {
+        summary_ = tr("Nessun giorno della settimana ha alimenti memorizzati: non c'è una media da calcolare.");
+        return;
+    }
+    summary_ = tr("Media giornaliera di %n giorni su 7", nullptr, averagedDays());
+    if (!left.isEmpty())
+        summary_ += tr(" (non contati: %1)").arg(left.join(QStringLiteral(", ")));
+    summary_ += tr(": %1 kcal").arg(amountText(average_, EnergyColumn));
+    if (requirement_)
+        summary_ += tr(", %1 del fabbisogno").arg(amountText(average_, RequirementColumn));
+    summary_ += u'.';
+}
+
+std::optional<QString> WeekModel::csv(QString *error)
+{
+    // Each meal through a table of its own, as the console computes a stored day.
+    std::vector<std::unique_ptr<MealComposer>> composers;
+    std::vector<DatedMealGrids> dated;
+    PersonalCatalogue *personal = main_.personalFoods().catalogue();
+    for (const Day &day : days_) {
+        if (day.state == DayState::Empty)
+            continue;
+        DatedMealGrids grids{day.date, {}};
+        for (const DayMeal &meal : stored_.at(day.date).meals) {
+            composers.push_back(std::make_unique<MealComposer>(main_.foodDatabase()));
+            if (personal)
+                composers.back()->setPersonalDatabase(personal->connection());
+            QString why;
+            if (!composers.back()->addAll(meal.entries, &why)) {
+                *error =
+                    tr("%1, %2: %3").arg(QLocale().toString(day.date, QStringLiteral("dd/MM/yyyy")), meal.name, why);
+                return std::nullopt;
+            }
+            grids.meals.push_back({meal.name, &composers.back()->grid()});
+        }
+        dated.push_back(std::move(grids));
+    }
+    if (dated.empty()) {
+        *error = summary_;
+        return std::nullopt;
+    }
+    return daysReportCsv(dated, requirement_);
+}
+
+bool WeekModel::exportCsv()
+{
+    Dialogs &dialogs = main_.dialogs();
+    const QString title = tr("Settimana");
+    QString reason;
+    const std::optional<QString> text = csv(&reason);
+    if (!text) {
+        dialogs.message(tr("La settimana non può essere esportata. %1").arg(reason), title, MessageIcon::Information);
+        return false;
+    }
+    const QString path = saveFileNameWithSuffix(
+        dialogs, tr("Esporta CSV"), tr("settimana-%1.csv").arg(from_.toString(Qt::ISODate)),
+        QStringLiteral("%1 (*.csv)").arg(tr("File CSV")), QStringLiteral(".csv"));
+    if (path.isEmpty())
+        return false;
+    if (!writePrivately(path, text->toUtf8(), &reason)) {
+        dialogs.message(tr("Impossibile esportare la settimana in %1: %2. Scegliere un'altra cartella o liberare "
+                           "spazio e riprovare.")
+                            .arg(echoInput(path), reason),
+                        title, MessageIcon::Critical);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace velmo
