@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     using namespace velmo;
     const QDate today(2026, 12, 7);
     QString error;
-    const auto record = readPersonJson(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)), today, &error);
+    const auto record = readPersonJson(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)), today,
+                                       &error);
     if (!record)
         return 0;
     const auto again = readPersonJson(personJson(*record), today, &error);
