@@ -42,6 +42,10 @@ signals:
     void rankingRequested();
     void nutrientProfileRequested();
     void personsWindowRequested();
+    // "Stampa piano...", "Esporta PDF..." and "Intestazione dello studio..." of "&Persona".
+    void planPrintRequested();
+    void planPdfRequested();
+    void practiceHeadingRequested();
     void femaleEnergyWindowRequested();
     void maleEnergyWindowRequested();
     void printRequested();

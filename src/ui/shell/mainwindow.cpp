@@ -15,6 +15,8 @@
 #include "ui/meal/macrochartview.h"
 #include "ui/nutrition/rankingwindow.h"
 #include "ui/plan/personswindow.h"
+#include "ui/report/planprintdialog.h"
+#include "ui/report/practiceheadingdialog.h"
 #include "ui/shell/windowplacement.h"
 
 #include <QApplication>
@@ -214,6 +216,13 @@ void MainWindow::connectMenus()
     connect(menus_, &MainMenuBar::rankingRequested, this, &MainWindow::openRanking);
     connect(menus_, &MainMenuBar::nutrientProfileRequested, this, &MainWindow::openNutrientProfile);
     connect(menus_, &MainMenuBar::personsWindowRequested, this, &MainWindow::openPersons);
+    connect(menus_, &MainMenuBar::planPrintRequested, this,
+            [this] { printPlan(model_, settings_, PlanOutput::Printer, this); });
+    connect(menus_, &MainMenuBar::planPdfRequested, this, [this] { printPlan(model_, settings_, PlanOutput::Pdf, this); });
+    connect(menus_, &MainMenuBar::practiceHeadingRequested, this, [this] {
+        PracticeHeadingDialog heading(settings_, this);
+        heading.exec();
+    });
     connect(menus_, &MainMenuBar::femaleEnergyWindowRequested, this, &MainWindow::femaleEnergyWindowRequested);
     connect(menus_, &MainMenuBar::maleEnergyWindowRequested, this, &MainWindow::maleEnergyWindowRequested);
     connect(menus_, &MainMenuBar::printRequested, this, &MainWindow::printRequested);
