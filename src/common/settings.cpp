@@ -34,8 +34,8 @@ constexpr WindowKey kWindowKeys[] = {
 const QString kRecentMealFilesKey = QStringLiteral("pasto/file_recenti");
 const QString kCurrentPersonKey = QStringLiteral("persone/persona_corrente");
 // The practice heading's fields, in the file's group "studio", in PracticeHeading's order.
-constexpr const char *kHeadingKeys[] = {"studio/nome", "studio/titolo", "studio/indirizzo", "studio/telefono",
-                                        "studio/email", "studio/logo"};
+constexpr const char *kHeadingKeys[] = {"studio/nome",     "studio/titolo", "studio/indirizzo",
+                                        "studio/telefono", "studio/email",  "studio/logo"};
 // A name longer than any the store keeps is no name of a person.
 constexpr qsizetype kMaxCurrentPersonLength = 1000;
 
@@ -123,8 +123,8 @@ PracticeHeading Settings::practiceHeading() const
 
 bool Settings::setPracticeHeading(const PracticeHeading &heading)
 {
-    const QString fields[] = {heading.name, heading.title, heading.address, heading.telephone, heading.email,
-                              heading.logoPath};
+    const QString fields[] = {heading.name,      heading.title, heading.address,
+                              heading.telephone, heading.email, heading.logoPath};
     bool written = true;
     for (std::size_t i = 0; i < std::size(fields); ++i)
         written = write(QString::fromLatin1(kHeadingKeys[i]), fields[i]) && written;

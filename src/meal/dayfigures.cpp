@@ -28,8 +28,7 @@ QString boundText(const NutrientAmount &amount)
 
 }  // namespace
 
-std::optional<PlannedDay> plannedDay(const MealDay &day, NutrientStore &store, const Nutrients &nutrients,
-                                     QString *why)
+std::optional<PlannedDay> plannedDay(const MealDay &day, NutrientStore &store, const Nutrients &nutrients, QString *why)
 {
     const auto energy = nutrients.indexOf(QStringLiteral("ENERC_KCAL"));
     PlannedDay planned;
@@ -64,9 +63,9 @@ std::optional<int> mealGuideShare(const QString &mealName)
 
 QString energyAmountText(const NutrientAmount &energy, const QLocale &locale)
 {
-    return energy.amount
-               ? boundText(energy) + formatAmount(*energy.amount, Amount::Kilocalories, locale) + QStringLiteral(" kcal")
-               : text(QT_TRANSLATE_NOOP("DayFigures", "n.d."));
+    return energy.amount ? boundText(energy) + formatAmount(*energy.amount, Amount::Kilocalories, locale)
+                               + QStringLiteral(" kcal")
+                         : text(QT_TRANSLATE_NOOP("DayFigures", "n.d."));
 }
 
 DayFigures dayFigures(const Nutrients &nutrients, const NutrientProfile &profile, const ReferenceFor &reference,
@@ -85,9 +84,13 @@ DayFigures dayFigures(const Nutrients &nutrients, const NutrientProfile &profile
             line.reference = row->referenceWithKind();
             switch (intakeStatus(row->reference, row->amount->amount)) {
             case IntakeStatus::BelowAverage:
-            case IntakeStatus::BelowReference: line.status = text(QT_TRANSLATE_NOOP("DayFigures", "sotto l'intervallo")); break;
+            case IntakeStatus::BelowReference:
+                line.status = text(QT_TRANSLATE_NOOP("DayFigures", "sotto l'intervallo"));
+                break;
             case IntakeStatus::Reached: line.status = text(QT_TRANSLATE_NOOP("DayFigures", "nell'intervallo")); break;
-            case IntakeStatus::AboveMaximum: line.status = text(QT_TRANSLATE_NOOP("DayFigures", "sopra l'intervallo")); break;
+            case IntakeStatus::AboveMaximum:
+                line.status = text(QT_TRANSLATE_NOOP("DayFigures", "sopra l'intervallo"));
+                break;
             case IntakeStatus::None: break;
             }
         }

@@ -51,16 +51,20 @@ void MacroChartObject::drawObject(QPainter *painter, const QRectF &rect, QTextDo
     const QFontMetricsF metrics(font, painter->device());
     const double row = metrics.lineSpacing() * 1.6;
     const double labelWidth = rect.width() * 0.3;
-    const QRectF axis(rect.left() + labelWidth, rect.top(), rect.width() - labelWidth - metrics.horizontalAdvance(u'0') * 4,
+    const QRectF axis(rect.left() + labelWidth, rect.top(),
+                      rect.width() - labelWidth - metrics.horizontalAdvance(u'0') * 4,
                       row * static_cast<double>(shares_.size()));
-    const auto x = [&](double percent) { return axis.left() + axis.width() * std::clamp(percent, 0.0, kAxisTop) / kAxisTop; };
+    const auto x = [&](double percent) {
+        return axis.left() + axis.width() * std::clamp(percent, 0.0, kAxisTop) / kAxisTop;
+    };
     painter->save();
     painter->setFont(font);
     painter->setRenderHint(QPainter::Antialiasing);
     for (std::size_t i = 0; i < shares_.size(); ++i) {
         const ReportShare &share = shares_[i];
         const double top = axis.top() + row * static_cast<double>(i);
-        const QString value = share.percent ? formatDecimals(*share.percent, 0, locale) + QStringLiteral(" %") : QCoreApplication::translate("MacroChartObject", "n.d.");
+        const QString value = share.percent ? formatDecimals(*share.percent, 0, locale) + QStringLiteral(" %")
+                                            : QCoreApplication::translate("MacroChartObject", "n.d.");
         painter->setPen(Qt::black);
         painter->drawText(QRectF(rect.left(), top, labelWidth - 4, row), Qt::AlignVCenter | Qt::AlignLeft,
                           share.name + QStringLiteral(" ") + value);

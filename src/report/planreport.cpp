@@ -41,7 +41,8 @@ QString activityText(ActivityLevel activity)
 QString recommendedText(RecommendedActivities recommended)
 {
     switch (recommended) {
-    case RecommendedActivities::With: return text(QT_TRANSLATE_NOOP("PlanReport", "con le attività fisiche auspicabili"));
+    case RecommendedActivities::With:
+        return text(QT_TRANSLATE_NOOP("PlanReport", "con le attività fisiche auspicabili"));
     case RecommendedActivities::Without:
         return text(QT_TRANSLATE_NOOP("PlanReport", "senza le attività fisiche auspicabili"));
     case RecommendedActivities::NotChosen: break;
@@ -95,24 +96,26 @@ void Builder::describePerson(PlanReport &report)
         report.person.push_back(
             {text(QT_TRANSLATE_NOOP("PlanReport", "Età")), text(QT_TRANSLATE_N_NOOP("PlanReport", "%n anni"), *age)});
     else
-        report.missing << text(QT_TRANSLATE_NOOP("PlanReport", "Manca la data di nascita della persona (o è dopo la data "
-                                                             "del piano): età, fabbisogno e riferimenti non sono "
-                                                             "calcolati. Correggerla nella finestra Persone."));
+        report.missing << text(QT_TRANSLATE_NOOP("PlanReport",
+                                                 "Manca la data di nascita della persona (o è dopo la data "
+                                                 "del piano): età, fabbisogno e riferimenti non sono "
+                                                 "calcolati. Correggerla nella finestra Persone."));
     if (p.heightCm > 0)
-        report.person.push_back(
-            {text(QT_TRANSLATE_NOOP("PlanReport", "Altezza")), formatPlain(p.heightCm, locale_) + QStringLiteral(" cm")});
+        report.person.push_back({text(QT_TRANSLATE_NOOP("PlanReport", "Altezza")),
+                                 formatPlain(p.heightCm, locale_) + QStringLiteral(" cm")});
     if (weight)
-        report.person.push_back({text(QT_TRANSLATE_NOOP("PlanReport", "Peso")),
-                                 text(QT_TRANSLATE_NOOP("PlanReport", "%1 kg (del %2)"))
-                                     .arg(formatPlain(weight->kilograms, locale_),
-                                          locale_.toString(weight->date, QLocale::ShortFormat))});
+        report.person.push_back(
+            {text(QT_TRANSLATE_NOOP("PlanReport", "Peso")),
+             text(QT_TRANSLATE_NOOP("PlanReport", "%1 kg (del %2)"))
+                 .arg(formatPlain(weight->kilograms, locale_), locale_.toString(weight->date, QLocale::ShortFormat))});
     else
-        report.missing << text(QT_TRANSLATE_NOOP("PlanReport", "Nessun peso registrato per la persona: indice di massa "
-                                                             "corporea e fabbisogno non sono calcolati. Aggiungere un "
-                                                             "peso nella finestra Persone."));
+        report.missing << text(QT_TRANSLATE_NOOP("PlanReport",
+                                                 "Nessun peso registrato per la persona: indice di massa "
+                                                 "corporea e fabbisogno non sono calcolati. Aggiungere un "
+                                                 "peso nella finestra Persone."));
     if (const auto bmi = bodyMassIndex(p, input_.date))
-        report.person.push_back({text(QT_TRANSLATE_NOOP("PlanReport", "Indice di massa corporea")),
-                                 bodyMassIndexText(*bmi, locale_)});
+        report.person.push_back(
+            {text(QT_TRANSLATE_NOOP("PlanReport", "Indice di massa corporea")), bodyMassIndexText(*bmi, locale_)});
     if (const auto person = intakePerson(p, input_.date))
         intake_ = *person;
 }
@@ -146,8 +149,8 @@ void Builder::describeRequirement(PlanReport &report)
     }
     if (!requirement->energy) {
         report.missing << text(QT_TRANSLATE_NOOP("PlanReport", "Il fabbisogno non è calcolato: scegliere il livello di "
-                                                             "attività e le attività fisiche auspicabili della "
-                                                             "persona nella finestra Persone."));
+                                                               "attività e le attività fisiche auspicabili della "
+                                                               "persona nella finestra Persone."));
         report.requirement.push_back({text(QT_TRANSLATE_NOOP("PlanReport", "Calcolo")), how});
         return;
     }
@@ -178,10 +181,12 @@ bool Builder::addDays(PlanReport &report, Meal &all, QString *error)
             row.energy = energyAmountText(meal.energy, locale_);
             row.share = QStringLiteral("%1 %").arg(meal.share);
             for (const MealItem &item : meal.meal.items) {
-                const NutrientAmount energy =
-                    energy_ ? nutrientProfile(nutrients_, Meal{{item}}).at(*energy_) : NutrientAmount{};
+                const NutrientAmount energy = energy_ ? nutrientProfile(nutrients_, Meal{{item}}).at(*energy_)
+                                                      : NutrientAmount{};
                 row.foods.push_back({names_ ? names_->shown(item.food.category, item.food.name) : item.food.name,
-                                     {}, grams(item.portion.netGrams()), grams(item.portion.grossGrams),
+                                     {},
+                                     grams(item.portion.netGrams()),
+                                     grams(item.portion.grossGrams),
                                      energyAmountText(energy, locale_)});
                 // A week's profile is that of its average day: every food at its share of the days.
                 MealItem averaged = item;
@@ -209,11 +214,12 @@ void Builder::addFigures(PlanReport &report, const Meal &all)
     report.summary = daySummaryText(energy_ ? profile.at(*energy_) : NutrientAmount{}, requirementKcal_, locale_);
     const bool week = input_.scope == ReportScope::Week;
     report.figuresCaption = week ? text(QT_TRANSLATE_N_NOOP("PlanReport", "Media giornaliera di %n giorni"), days)
-                            : input_.scope == ReportScope::Meal ? text(QT_TRANSLATE_NOOP("PlanReport", "Totali del pasto"))
-                                                                : text(QT_TRANSLATE_NOOP("PlanReport", "Totali del giorno"));
-    report.nutrientsCaption =
-        week ? text(QT_TRANSLATE_NOOP("PlanReport", "Nutrienti: media giornaliera della settimana"))
-             : text(QT_TRANSLATE_NOOP("PlanReport", "Nutrienti"));
+                            : input_.scope == ReportScope::Meal
+                                ? text(QT_TRANSLATE_NOOP("PlanReport", "Totali del pasto"))
+                                : text(QT_TRANSLATE_NOOP("PlanReport", "Totali del giorno"));
+    report.nutrientsCaption = week ? text(
+                                  QT_TRANSLATE_NOOP("PlanReport", "Nutrienti: media giornaliera della settimana"))
+                                   : text(QT_TRANSLATE_NOOP("PlanReport", "Nutrienti"));
     std::optional<NutrientGroup> group;
     for (const NutrientRowText &r : nutrientRowTexts(nutrients_, profile, reference, locale_)) {
         if (r.nutrient->group != group) {
@@ -236,11 +242,13 @@ void Builder::addFooter(PlanReport &report) const
     report.printed = text(QT_TRANSLATE_NOOP("PlanReport", "Stampato il %1"))
                          .arg(locale_.toString(input_.printed, QLocale::ShortFormat));
     report.sources = intake_.source == ReferenceSource::Efsa
-                         ? text(QT_TRANSLATE_NOOP("PlanReport", "Composizione degli alimenti: USDA SR28; riferimenti: EFSA"))
-                         : text(QT_TRANSLATE_NOOP("PlanReport",
-                                                "Composizione degli alimenti: USDA SR28; riferimenti: LARN 2014 (SINU)"));
-    report.estimate = text(QT_TRANSLATE_NOOP("PlanReport", "I valori sono stime calcolate dai dati di composizione degli "
-                                                         "alimenti."));
+                         ? text(QT_TRANSLATE_NOOP("PlanReport",
+                                                  "Composizione degli alimenti: USDA SR28; riferimenti: EFSA"))
+                         : text(QT_TRANSLATE_NOOP(
+                             "PlanReport", "Composizione degli alimenti: USDA SR28; riferimenti: LARN 2014 (SINU)"));
+    report.estimate = text(QT_TRANSLATE_NOOP("PlanReport",
+                                             "I valori sono stime calcolate dai dati di composizione degli "
+                                             "alimenti."));
 }
 
 bool Builder::build(PlanReport &report, QString *error)
@@ -252,7 +260,9 @@ bool Builder::build(PlanReport &report, QString *error)
     switch (input_.scope) {
     case ReportScope::Meal: report.title = text(QT_TRANSLATE_NOOP("PlanReport", "Piano del pasto")); break;
     case ReportScope::Day: report.title = text(QT_TRANSLATE_NOOP("PlanReport", "Piano alimentare del giorno")); break;
-    case ReportScope::Week: report.title = text(QT_TRANSLATE_NOOP("PlanReport", "Piano alimentare della settimana")); break;
+    case ReportScope::Week:
+        report.title = text(QT_TRANSLATE_NOOP("PlanReport", "Piano alimentare della settimana"));
+        break;
     }
     if (input_.date.isValid())
         report.period = input_.scope == ReportScope::Week
@@ -271,17 +281,20 @@ bool Builder::build(PlanReport &report, QString *error)
         return std::any_of(d.meals.cbegin(), d.meals.cend(), [](const ReportMeal &m) { return !m.foods.empty(); });
     });
     if (noFood)
-        report.missing.prepend(text(QT_TRANSLATE_NOOP("PlanReport", "Il piano non ha alimenti: nessun pasto da mostrare. "
-                                                                  "Aggiungere alimenti ai pasti e stampare di nuovo.")));
+        report.missing.prepend(
+            text(QT_TRANSLATE_NOOP("PlanReport", "Il piano non ha alimenti: nessun pasto da mostrare. "
+                                                 "Aggiungere alimenti ai pasti e stampare di nuovo.")));
     if (input_.scope == ReportScope::Week && input_.date.isValid() && input_.days.size() < 7) {
         QStringList absent;
         for (int d = 0; d < 7; ++d) {
             const QDate date = input_.date.addDays(d);
-            if (std::none_of(input_.days.cbegin(), input_.days.cend(), [&](const auto &day) { return day.first == date; }))
+            if (std::none_of(input_.days.cbegin(), input_.days.cend(),
+                             [&](const auto &day) { return day.first == date; }))
                 absent << locale_.toString(date, QLocale::ShortFormat);
         }
-        report.missing << text(QT_TRANSLATE_NOOP("PlanReport", "Giorni senza piano conservato: %1; la media è dei giorni "
-                                                             "conservati."))
+        report.missing << text(QT_TRANSLATE_NOOP("PlanReport",
+                                                 "Giorni senza piano conservato: %1; la media è dei giorni "
+                                                 "conservati."))
                               .arg(absent.join(QStringLiteral(", ")));
     }
     return true;

@@ -70,7 +70,8 @@ public:
         }
         for (const ReportDay &day : report_.days) {
             const QString dayName = report_.scope == ReportScope::Week && day.date.isValid()
-                                        ? QLocale().toString(day.date, QStringLiteral("dddd d MMMM")) + QStringLiteral(" · ")
+                                        ? QLocale().toString(day.date, QStringLiteral("dddd d MMMM"))
+                                              + QStringLiteral(" · ")
                                         : QString();
             for (const ReportMeal &meal : day.meals)
                 mealTable(c, dayName, meal);
@@ -224,7 +225,8 @@ private:
         t->mergeCells(0, 0, 1, columns);
         cell(t, 0, 0,
              dayName
-                 + text(QT_TRANSLATE_NOOP("PlanReportRenderer", "%1 — %2, %3 del giorno")).arg(meal.name, meal.energy, meal.share),
+                 + text(QT_TRANSLATE_NOOP("PlanReportRenderer", "%1 — %2, %3 del giorno"))
+                       .arg(meal.name, meal.energy, meal.share),
              true);
         headingRow(t, 1, headings, 1 + (report_.hasPortions ? 1 : 0));
         if (meal.foods.empty()) {
@@ -322,8 +324,7 @@ private:
         block.setTopMargin(28);
         block.setAlignment(Qt::AlignRight);
         c.insertBlock(block);
-        c.insertText(text(QT_TRANSLATE_NOOP("PlanReportRenderer", "Firma")) + QStringLiteral(" ")
-                     + QString(30, u'_'));
+        c.insertText(text(QT_TRANSLATE_NOOP("PlanReportRenderer", "Firma")) + QStringLiteral(" ") + QString(30, u'_'));
         if (!report_.practice.name.trimmed().isEmpty())
             paragraph(c, report_.practice.name, kBodyPoints, false, Qt::AlignRight);
     }
@@ -399,8 +400,8 @@ bool writePlanReportPdf(const PlanReport &report, const QString &path, QPageSize
         pdf.setTitle(report.title);
         pdf.setCreator(velmoVersionText());
         pdf.setResolution(300);
-        pdf.setPageLayout(QPageLayout(QPageSize(size), QPageLayout::Portrait, QMarginsF(15, 15, 15, 12),
-                                      QPageLayout::Millimeter));
+        pdf.setPageLayout(
+            QPageLayout(QPageSize(size), QPageLayout::Portrait, QMarginsF(15, 15, 15, 12), QPageLayout::Millimeter));
         if (renderPlanReport(report, pdf, error) == 0)
             return false;
     }

@@ -78,8 +78,7 @@ QVariant DayPanelModel::data(const QModelIndex &index, int role) const
     const QLocale locale;
     switch (index.column()) {
     case MealColumn: return meal.name;
-    case EnergyColumn:
-        return energyAmountText(meal.energy, locale);
+    case EnergyColumn: return energyAmountText(meal.energy, locale);
     case ShareColumn: return QStringLiteral("%1 %").arg(meal.share);
     case GuideColumn: {
         const auto guide = guideShare(meal.name);

@@ -71,7 +71,8 @@ TEST(PlanReportPdf, AWeekKeepsEachMealOnOnePageAndEveryPageItsFooter)
     EXPECT_TRUE(info.contains(u"(A4)"_s)) << info.toStdString();
     int mealsSeen = 0;
     for (int p = 1; p <= pages; ++p) {
-        const QString page = run(u"pdftotext"_s, {u"-f"_s, QString::number(p), u"-l"_s, QString::number(p), path, u"-"_s});
+        const QString page = run(u"pdftotext"_s,
+                                 {u"-f"_s, QString::number(p), u"-l"_s, QString::number(p), path, u"-"_s});
         EXPECT_TRUE(page.contains(u"Pagina %1 di %2"_s.arg(p).arg(pages))) << p;
         for (int d = 0; d < 7; ++d)
             for (int m = 0; m < 5; ++m)

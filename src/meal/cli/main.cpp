@@ -271,10 +271,9 @@ int writePlanPdf(const QString &path, const PlanInput &input, const QSqlDatabase
     if (!report)
         return fail(kDatabaseFailure, {error});
     if (!writePlanReportPdf(*report, path, QPageSize::A4, &error))
-        return fail(kOutputFailure,
-                    {QCoreApplication::translate("VelmoPasto", "impossibile scrivere %1: %2")
-                         .arg(echoInput(QDir::toNativeSeparators(path)), error),
-                     QCoreApplication::translate("VelmoPasto", "nessun file scritto")});
+        return fail(kOutputFailure, {QCoreApplication::translate("VelmoPasto", "impossibile scrivere %1: %2")
+                                         .arg(echoInput(QDir::toNativeSeparators(path)), error),
+                                     QCoreApplication::translate("VelmoPasto", "nessun file scritto")});
     return kDone;
 }
 
@@ -476,8 +475,8 @@ int main(int argc, char **argv)
     });
     if (pdf)
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    std::unique_ptr<QCoreApplication> app =
-        pdf ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+    std::unique_ptr<QCoreApplication> app = pdf ? std::make_unique<QGuiApplication>(argc, argv)
+                                                : std::make_unique<QCoreApplication>(argc, argv);
 #ifdef Q_OS_WIN
     // Names and messages are written as UTF-8; the console must read them so.
     SetConsoleOutputCP(CP_UTF8);

@@ -47,8 +47,8 @@ struct PastoOptions {
 
     QList<QCommandLineOption> all() const
     {
-        return {help,      csv,      requirement, search, importFoods, force,     exportFoods,
-                nutrients, language, sex,         age,    pregnant,    lactating, source, pdf};
+        return {help,     csv, requirement, search,   importFoods, force,  exportFoods, nutrients,
+                language, sex, age,         pregnant, lactating,   source, pdf};
     }
 };
 

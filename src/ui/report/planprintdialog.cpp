@@ -47,6 +47,7 @@ PlanPrintDialog::PlanPrintDialog(bool pdf, QDate date, QWidget *parent) : QDialo
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(pdf ? tr("&Esporta...") : tr("&Stampa..."));
     buttons->button(QDialogButtonBox::Ok)->setAccessibleName(pdf ? tr("Esporta il piano") : tr("Stampa il piano"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Annulla"));
     buttons->button(QDialogButtonBox::Cancel)->setAccessibleName(tr("Annulla"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -116,8 +117,8 @@ std::optional<PlanInput> planInput(MainWindowModel &model, Settings *settings, c
     case ReportScope::Week: {
         if (!store) {
             *error = text(QT_TRANSLATE_NOOP("PlanPrinting", "La settimana è quella dei giorni conservati di una "
-                                                          "persona: scegliere prima la persona corrente nella "
-                                                          "finestra Persone."));
+                                                            "persona: scegliere prima la persona corrente nella "
+                                                            "finestra Persone."));
             return std::nullopt;
         }
         StoreResult result;
@@ -157,9 +158,10 @@ void printPlan(MainWindowModel &model, Settings *settings, PlanOutput output, QW
     if (!report)
         return refuse(error);
     if (pdf) {
-        const QString path = dialogs.saveFileName(
-            title, QDir(userFolder(QStandardPaths::DocumentsLocation)).filePath(text(QT_TRANSLATE_NOOP("PlanPrinting", "piano.pdf"))),
-            text(QT_TRANSLATE_NOOP("PlanPrinting", "Documenti PDF (*.pdf)")));
+        const QString path = dialogs.saveFileName(title,
+                                                  QDir(userFolder(QStandardPaths::DocumentsLocation))
+                                                      .filePath(text(QT_TRANSLATE_NOOP("PlanPrinting", "piano.pdf"))),
+                                                  text(QT_TRANSLATE_NOOP("PlanPrinting", "Documenti PDF (*.pdf)")));
         if (path.isEmpty())
             return;
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -167,7 +169,7 @@ void printPlan(MainWindowModel &model, Settings *settings, PlanOutput output, QW
         QGuiApplication::restoreOverrideCursor();
         if (!written)
             dialogs.message(text(QT_TRANSLATE_NOOP("PlanPrinting", "Impossibile scrivere %1: %2. Scegliere un'altra "
-                                                                  "cartella o liberare spazio e riprovare."))
+                                                                   "cartella o liberare spazio e riprovare."))
                                 .arg(QDir::toNativeSeparators(path), error),
                             title, MessageIcon::Critical);
         return;

@@ -15,8 +15,7 @@
 
 namespace velmo::ui {
 
-PracticeHeadingDialog::PracticeHeadingDialog(Settings *settings, QWidget *parent)
-    : QDialog(parent), settings_(settings)
+PracticeHeadingDialog::PracticeHeadingDialog(Settings *settings, QWidget *parent) : QDialog(parent), settings_(settings)
 {
     setObjectName(QStringLiteral("frmIntestazione"));
     setWindowTitle(tr("Intestazione dello studio"));
@@ -46,6 +45,7 @@ PracticeHeadingDialog::PracticeHeadingDialog(Settings *settings, QWidget *parent
     form->addRow(tr("&Logo"), logoRow);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setAccessibleName(tr("Conferma l'intestazione"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Annulla"));
     buttons->button(QDialogButtonBox::Cancel)->setAccessibleName(tr("Annulla"));
     connect(buttons, &QDialogButtonBox::accepted, this, &PracticeHeadingDialog::save);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -218,7 +218,8 @@ void MainWindow::connectMenus()
     connect(menus_, &MainMenuBar::personsWindowRequested, this, &MainWindow::openPersons);
     connect(menus_, &MainMenuBar::planPrintRequested, this,
             [this] { printPlan(model_, settings_, PlanOutput::Printer, this); });
-    connect(menus_, &MainMenuBar::planPdfRequested, this, [this] { printPlan(model_, settings_, PlanOutput::Pdf, this); });
+    connect(menus_, &MainMenuBar::planPdfRequested, this,
+            [this] { printPlan(model_, settings_, PlanOutput::Pdf, this); });
     connect(menus_, &MainMenuBar::practiceHeadingRequested, this, [this] {
         PracticeHeadingDialog heading(settings_, this);
         heading.exec();
