@@ -81,10 +81,11 @@ TEST(PlanReportPdf, AWeekKeepsEachMealOnOnePageAndEveryPageItsFooter)
                     EXPECT_TRUE(page.contains(food(d, m, 11) + u'\n') && page.contains(u"Pasto %1 — 400 kcal"_s.arg(m)))
                         << d << ' ' << m;
                 }
-        if (p == 1)
+        if (p == 1) {
             EXPECT_TRUE(page.contains(u"Zoe <b>Prova</b> & C."_s) && page.contains(u"Nessun peso registrato"_s)
                         && page.contains(u"Studio Rossi"_s))
                 << page.toStdString();
+        }
     }
     EXPECT_EQ(mealsSeen, 35);
     const QStringList fonts = run(u"pdffonts"_s, {path}).split(u'\n', Qt::SkipEmptyParts).mid(2);
