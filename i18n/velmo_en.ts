@@ -119,6 +119,33 @@ Details: %1</translation>
     </message>
 </context>
 <context>
+    <name>DayFigures</name>
+    <message>
+        <source>n.d.</source>
+        <translation>n/a</translation>
+    </message>
+    <message>
+        <source>sotto l&apos;intervallo</source>
+        <translation>below the range</translation>
+    </message>
+    <message>
+        <source>nell&apos;intervallo</source>
+        <translation>within the range</translation>
+    </message>
+    <message>
+        <source>sopra l&apos;intervallo</source>
+        <translation>above the range</translation>
+    </message>
+    <message>
+        <source>Giorno %1 kcal = %2 % di %3 kcal</source>
+        <translation>Day %1 kcal = %2 % of %3 kcal</translation>
+    </message>
+    <message>
+        <source>Giorno %1 kcal; nessun fabbisogno calcolato con cui confrontarlo</source>
+        <translation>Day %1 kcal; no requirement computed to compare it with</translation>
+    </message>
+</context>
+<context>
     <name>DayFile</name>
     <message>
         <source>più di dodici alimenti nel pasto %1: la tabella del pasto ha %2 righe; lettura interrotta</source>
@@ -807,6 +834,13 @@ Keep these values?</translation>
     </message>
 </context>
 <context>
+    <name>MacroChartObject</name>
+    <message>
+        <source>n.d.</source>
+        <translation>n/a</translation>
+    </message>
+</context>
+<context>
     <name>MealComposer</name>
     <message>
         <source>l&apos;alimento %1 non è nella categoria &quot;%2&quot; (forse %3?)</source>
@@ -1172,26 +1206,6 @@ in the format of the user&apos;s locale.
 </translation>
     </message>
     <message>
-        <source>Codici di uscita: 0 pasto calcolato (o alimenti importati o esportati); 1 archivio degli
-alimenti (%1, accanto al programma o in ../share/velmo) o archivio degli alimenti personali
-mancante, illeggibile o incompleto; 2 errore nelle opzioni o nel testo (i messaggi indicano
-la riga; sono mostrati i primi %2 errori e il numero dei successivi); 3 impossibile scrivere
-il risultato sullo standard output (disco pieno, output chiuso, pipe interrotta). Gli alimenti
-importati sono nell&apos;archivio se e solo se il codice è 0.
-Con i codici 1 e 2 non viene stampato nulla sullo standard output.
-
-</source>
-        <translation>Exit codes: 0 meal computed (or foods imported or exported); 1 food database (%1,
-beside the program or in ../share/velmo) or personal foods database missing, unreadable
-or incomplete; 2 error in the options or in the text (the messages give the line; the
-first %2 errors are shown and the number of the others); 3 the result could not be
-written to standard output (disk full, output closed, broken pipe). The imported foods
-are in the database if and only if the code is 0.
-With codes 1 and 2 nothing is printed on standard output.
-
-</translation>
-    </message>
-    <message>
         <source>Categorie:
 </source>
         <translation>Categories:
@@ -1228,24 +1242,26 @@ With codes 1 and 2 nothing is printed on standard output.
         <translation>unknown reference %1: give --riferimento larn or --riferimento efsa</translation>
     </message>
     <message>
-        <source>Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]
-     velmo-pasto --nutrienti [--csv] [--fabbisogno KCAL] [--sesso M|F --anni N
-                 [--gravidanza|--allattamento] [--riferimento larn|efsa]] [FILE]
-     velmo-pasto --cerca TESTO
-     velmo-pasto --importa-alimenti FILE.csv [--forza]
-     velmo-pasto --esporta-alimenti
-     velmo-pasto --classifica CHIAVE [--categoria NOME] [--per 100g|100kcal]
+        <source>Una giornata: una riga [Nome] (per esempio [Colazione]) inizia un pasto; al massimo %1 pasti,
+con nomi diversi di al massimo %2 caratteri, ognuno di al massimo dodici alimenti; gli
+alimenti prima della prima riga [Nome] formano un pasto senza nome. Di una giornata stampa la
+tabella di ogni pasto sotto il suo nome, poi i totali del giorno con la quota dell&apos;energia di
+ogni pasto; con --csv una colonna Pasto in testa e la riga &quot;Totale del giorno&quot;; con
+--fabbisogno il confronto di ogni pasto e del giorno; con --nutrienti il profilo del giorno.
 
 </source>
-        <translation>Usage: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]
-       velmo-pasto --nutrienti [--csv] [--fabbisogno KCAL] [--sesso M|F --anni N
-                 [--gravidanza|--allattamento] [--riferimento larn|efsa]] [FILE]
-       velmo-pasto --cerca TEXT
-       velmo-pasto --importa-alimenti FILE.csv [--forza]
-       velmo-pasto --esporta-alimenti
-     velmo-pasto --classifica CHIAVE [--categoria NOME] [--per 100g|100kcal]
+        <translation>A day: a line [Name] (for example [Colazione]) starts a meal; at most %1 meals, with
+different names of at most %2 characters, each of at most twelve foods; the foods before the
+first [Name] line make a meal without a name. For a day it prints each meal&apos;s table under its
+name, then the day&apos;s totals with each meal&apos;s share of the energy; with --csv a Meal column
+in front and the line &quot;Total of the day&quot;; with --fabbisogno each meal and the day against
+the requirement; with --nutrienti the day&apos;s profile.
 
 </translation>
+    </message>
+    <message>
+        <source>--pdf vuole un solo FILE.pdf e non si usa con --csv (vedere velmo-pasto --help)</source>
+        <translation>--pdf takes one FILE.pdf and does not go with --csv (see velmo-pasto --help)</translation>
     </message>
     <message>
         <source>Opzioni:
@@ -1288,6 +1304,12 @@ With codes 1 and 2 nothing is printed on standard output.
   --forza   con --importa-alimenti: importa anche i valori da confermare
   --esporta-alimenti  stampa gli alimenti personali in quel formato CSV (solo le otto
             colonne se nessun alimento ha altri nutrienti)
+  --pdf FILE.pdf  invece delle tabelle scrive nel FILE.pdf il piano stampato del pasto o della
+            giornata (A4 verticale): pasti con grammi edibili e lordi, totali del giorno con i
+            riferimenti (con --fabbisogno, anche il confronto; con --nutrienti --sesso --anni, i
+            riferimenti di quella persona), grafico dei macronutrienti, profilo nutrizionale; il
+            file è leggibile solo dal proprio utente e non serve uno schermo. Se non può essere
+            scritto esce con 3 e non lascia alcun file
   --lingua it|en  la lingua dei messaggi e di questo aiuto: it italiano, en inglese (senza,
             quella di LANGUAGE o della lingua dell&apos;utente); si usa con ogni altra opzione
   -h, --help  mostra questo aiuto
@@ -1333,6 +1355,12 @@ With codes 1 and 2 nothing is printed on standard output.
   --forza   with --importa-alimenti: imports the values to confirm as well
   --esporta-alimenti  prints the personal foods in that CSV format (only the eight
             columns when no food has other nutrients)
+  --pdf FILE.pdf  instead of the tables writes the printed plan of the meal or day into
+            FILE.pdf (A4 portrait): meals with edible and gross grams, the day&apos;s totals with
+            their references (with --fabbisogno, the comparison too; with --nutrienti --sesso
+            --anni, that person&apos;s references), macronutrient chart, nutrient profile; the file
+            is readable by its owner alone and no display is needed. If it cannot be written,
+            exits with 3 and leaves no file
   --lingua it|en  the language of the messages and of this help: it Italian, en English
             (without it, that of LANGUAGE or of the user&apos;s locale); goes with any other option
   -h, --help  shows this help
@@ -1340,30 +1368,54 @@ With codes 1 and 2 nothing is printed on standard output.
 </translation>
     </message>
     <message>
-        <source>Una giornata: una riga [Nome] (per esempio [Colazione]) inizia un pasto; al massimo %1 pasti,
-con nomi diversi di al massimo %2 caratteri, ognuno di al massimo dodici alimenti; gli
-alimenti prima della prima riga [Nome] formano un pasto senza nome. Di una giornata stampa la
-tabella di ogni pasto sotto il suo nome, poi i totali del giorno con la quota dell&apos;energia di
-ogni pasto; con --csv una colonna Pasto in testa e la riga &quot;Totale del giorno&quot;; con
---fabbisogno il confronto di ogni pasto e del giorno; con --nutrienti il profilo del giorno.
+        <source>Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]
+     velmo-pasto --nutrienti [--csv] [--fabbisogno KCAL] [--sesso M|F --anni N
+                 [--gravidanza|--allattamento] [--riferimento larn|efsa]] [FILE]
+     velmo-pasto --pdf FILE.pdf [--fabbisogno KCAL] [FILE]
+     velmo-pasto --pdf FILE.pdf --persona NOME --data AAAA-MM-GG [--settimana]
+     velmo-pasto --cerca TESTO
+     velmo-pasto --importa-alimenti FILE.csv [--forza]
+     velmo-pasto --esporta-alimenti
+     velmo-pasto --classifica CHIAVE [--categoria NOME] [--per 100g|100kcal]
 
 </source>
-        <translation>A day: a line [Name] (for example [Colazione]) starts a meal; at most %1 meals, with
-different names of at most %2 characters, each of at most twelve foods; the foods before the
-first [Name] line make a meal without a name. For a day it prints each meal&apos;s table under its
-name, then the day&apos;s totals with each meal&apos;s share of the energy; with --csv a Meal column
-in front and the line &quot;Total of the day&quot;; with --fabbisogno each meal and the day against
-the requirement; with --nutrienti the day&apos;s profile.
+        <translation>Usage: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]
+       velmo-pasto --nutrienti [--csv] [--fabbisogno KCAL] [--sesso M|F --anni N
+                 [--gravidanza|--allattamento] [--riferimento larn|efsa]] [FILE]
+       velmo-pasto --pdf FILE.pdf [--fabbisogno KCAL] [FILE]
+       velmo-pasto --pdf FILE.pdf --persona NOME --data AAAA-MM-GG [--settimana]
+       velmo-pasto --cerca TEXT
+       velmo-pasto --importa-alimenti FILE.csv [--forza]
+       velmo-pasto --esporta-alimenti
+     velmo-pasto --classifica CHIAVE [--categoria NOME] [--per 100g|100kcal]
+
+</translation>
+    </message>
+    <message>
+        <source>Codici di uscita: 0 pasto calcolato (o alimenti importati o esportati); 1 archivio degli
+alimenti (%1, accanto al programma o in ../share/velmo) o archivio degli alimenti personali
+mancante, illeggibile o incompleto; 2 errore nelle opzioni o nel testo (i messaggi indicano
+la riga; sono mostrati i primi %2 errori e il numero dei successivi); 3 impossibile scrivere
+il risultato sullo standard output (disco pieno, output chiuso, pipe interrotta) o il
+FILE.pdf di --pdf, che allora non c&apos;è. Gli alimenti
+importati sono nell&apos;archivio se e solo se il codice è 0.
+Con i codici 1 e 2 non viene stampato nulla sullo standard output.
+
+</source>
+        <translation>Exit codes: 0 meal computed (or foods imported or exported); 1 food database (%1,
+beside the program or in ../share/velmo) or personal foods database missing, unreadable
+or incomplete; 2 error in the options or in the text (the messages give the line; the
+first %2 errors are shown and the number of the others); 3 the result could not be
+written to standard output (disk full, output closed, broken pipe) or to the FILE.pdf of
+--pdf, which is then not there. The imported foods
+are in the database if and only if the code is 0.
+With codes 1 and 2 nothing is printed on standard output.
 
 </translation>
     </message>
 </context>
 <context>
     <name>PersonCommand</name>
-    <message>
-        <source>impossibile renderlo leggibile solo al suo proprietario</source>
-        <translation>cannot make it readable by its owner alone</translation>
-    </message>
     <message>
         <source>nessun file scritto</source>
         <translation>no file written</translation>
@@ -1404,10 +1456,6 @@ the requirement; with --nutrienti the day&apos;s profile.
         </translation>
     </message>
     <message>
-        <source>--persona NOME e --data AAAA-MM-GG vanno dati una volta, con al più --settimana e --csv (vedere velmo-pasto --help)</source>
-        <translation>--persona NOME and --data AAAA-MM-GG are given once, with at most --settimana and --csv (see velmo-pasto --help)</translation>
-    </message>
-    <message>
         <source>la data di --data non è valida: scriverla come AAAA-MM-GG, per esempio 2026-03-02</source>
         <translation>the date of --data is not valid: write it as YYYY-MM-DD, for example 2026-03-02</translation>
     </message>
@@ -1418,6 +1466,17 @@ the requirement; with --nutrienti the day&apos;s profile.
     <message>
         <source>nessun giorno conservato per la persona nei sette giorni da questa data</source>
         <translation>no day stored for the person in the seven days from this date</translation>
+    </message>
+    <message numerus="yes">
+        <source>Media giornaliera di %n giorni</source>
+        <translation>
+            <numerusform>Daily average of %n day</numerusform>
+            <numerusform>Daily average of %n days</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--persona NOME e --data AAAA-MM-GG vanno dati una volta, con al più --settimana e --csv o --pdf FILE.pdf (vedere velmo-pasto --help)</source>
+        <translation>--persona NOME and --data AAAA-MM-GG are given once, with at most --settimana and --csv or --pdf FILE.pdf (see velmo-pasto --help)</translation>
     </message>
     <message>
         <source>Persone:
@@ -1434,7 +1493,12 @@ the requirement; with --nutrienti the day&apos;s profile.
             o il giorno non ci sono
   --settimana  con --persona e --data: i sette giorni da quella data, ciascuno con i suoi
             totali, poi la media giornaliera dei giorni conservati (con --csv, una colonna
-            Data)
+            Data; con --pdf FILE.pdf, il piano stampato della settimana)
+  --pdf FILE.pdf  con --persona e --data: scrive nel FILE.pdf il piano da consegnare alla
+            persona (A4 verticale): dati della persona, fabbisogno, pasti con grammi edibili
+            e lordi, totali, grafico dei macronutrienti e nutrienti; il file è leggibile solo
+            dal proprio utente. Non serve uno schermo. Se non può essere scritto esce con 3 e
+            non lascia alcun file
   Le persone sono nell&apos;archivio privato %1; i messaggi non ripetono né il nome né i dati
   della persona.
 
@@ -1453,18 +1517,16 @@ the requirement; with --nutrienti the day&apos;s profile.
             with 2 if the person or the day is not there
   --settimana  with --persona and --data: the seven days from that date (settimana: week),
             each with its totals, then the daily average of the stored days (with --csv, a
-            Data (date) column)
+            Data (date) column; with --pdf FILE.pdf, the week&apos;s printed plan)
+  --pdf FILE.pdf  with --persona and --data: writes into FILE.pdf the plan to hand to the
+            person (A4 portrait): the person&apos;s data, requirement, meals with edible and gross
+            grams, totals, macronutrient chart and nutrients; the file is readable by its owner
+            alone. No display is needed. If it cannot be written, exits with 3 and leaves no
+            file
   The persons are in the private file %1; the messages repeat neither the name nor the
   person&apos;s data.
 
 </translation>
-    </message>
-    <message numerus="yes">
-        <source>Media giornaliera di %n giorni</source>
-        <translation>
-            <numerusform>Daily average of %n day</numerusform>
-            <numerusform>Daily average of %n days</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -2063,6 +2125,309 @@ The file was not changed; Velmo works without it.</translation>
     </message>
 </context>
 <context>
+    <name>PlanPrinting</name>
+    <message>
+        <source>La settimana è quella dei giorni conservati di una persona: scegliere prima la persona corrente nella finestra Persone.</source>
+        <translation>The week is a person&apos;s stored days: first choose the current person in the Persons window.</translation>
+    </message>
+    <message>
+        <source>Esporta PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>Stampa piano</source>
+        <translation>Print plan</translation>
+    </message>
+    <message>
+        <source>Il piano non è stato stampato: %1</source>
+        <translation>The plan was not printed: %1</translation>
+    </message>
+    <message>
+        <source>piano.pdf</source>
+        <translation>plan.pdf</translation>
+    </message>
+    <message>
+        <source>Documenti PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere %1: %2. Scegliere un&apos;altra cartella o liberare spazio e riprovare.</source>
+        <translation>Cannot write %1: %2. Choose another folder or free some space and try again.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanReport</name>
+    <message>
+        <source>attività leggera</source>
+        <translation>light activity</translation>
+    </message>
+    <message>
+        <source>attività moderata</source>
+        <translation>moderate activity</translation>
+    </message>
+    <message>
+        <source>attività pesante</source>
+        <translation>heavy activity</translation>
+    </message>
+    <message>
+        <source>livello di attività non scelto</source>
+        <translation>activity level not chosen</translation>
+    </message>
+    <message>
+        <source>con le attività fisiche auspicabili</source>
+        <translation>with the desirable physical activities</translation>
+    </message>
+    <message>
+        <source>senza le attività fisiche auspicabili</source>
+        <translation>without the desirable physical activities</translation>
+    </message>
+    <message>
+        <source>attività fisiche auspicabili non indicate</source>
+        <translation>desirable physical activities not stated</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Sesso</source>
+        <translation>Sex</translation>
+    </message>
+    <message>
+        <source>femmina</source>
+        <translation>female</translation>
+    </message>
+    <message>
+        <source>maschio</source>
+        <translation>male</translation>
+    </message>
+    <message>
+        <source>Età</source>
+        <translation>Age</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n anni</source>
+        <translation>
+            <numerusform>%n year</numerusform>
+            <numerusform>%n years</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Manca la data di nascita della persona (o è dopo la data del piano): età, fabbisogno e riferimenti non sono calcolati. Correggerla nella finestra Persone.</source>
+        <translation>The person&apos;s birth date is missing (or after the plan&apos;s date): age, requirement and references are not computed. Correct it in the Persons window.</translation>
+    </message>
+    <message>
+        <source>Altezza</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>%1 kg (del %2)</source>
+        <translation>%1 kg (of %2)</translation>
+    </message>
+    <message>
+        <source>Nessun peso registrato per la persona: indice di massa corporea e fabbisogno non sono calcolati. Aggiungere un peso nella finestra Persone.</source>
+        <translation>No weight recorded for the person: body mass index and requirement are not computed. Add a weight in the Persons window.</translation>
+    </message>
+    <message>
+        <source>Indice di massa corporea</source>
+        <translation>Body mass index</translation>
+    </message>
+    <message>
+        <source>Fabbisogno</source>
+        <translation>Requirement</translation>
+    </message>
+    <message>
+        <source>metabolismo basale %1 kcal</source>
+        <translation>basal metabolism %1 kcal</translation>
+    </message>
+    <message>
+        <source> × LAF %1</source>
+        <translation> × PAL %1</translation>
+    </message>
+    <message>
+        <source>; LAF dell&apos;età (da 10 a 17 anni)</source>
+        <translation>; PAL of the age (10 to 17 years)</translation>
+    </message>
+    <message>
+        <source>; sotto i 10 anni solo il metabolismo basale</source>
+        <translation>; under 10 years the basal metabolism only</translation>
+    </message>
+    <message>
+        <source>Il fabbisogno non è calcolato: scegliere il livello di attività e le attività fisiche auspicabili della persona nella finestra Persone.</source>
+        <translation>The requirement is not computed: choose the person&apos;s activity level and desirable physical activities in the Persons window.</translation>
+    </message>
+    <message>
+        <source>Calcolo</source>
+        <translation>Computed from</translation>
+    </message>
+    <message>
+        <source>Ripartizione</source>
+        <translation>Split</translation>
+    </message>
+    <message>
+        <source>proteine %1 % (%2 g), lipidi %3 % (%4 g), carboidrati %5 % (%6 g)</source>
+        <translation>protein %1 % (%2 g), fat %3 % (%4 g), carbohydrate %5 % (%6 g)</translation>
+    </message>
+    <message>
+        <source>Pasto</source>
+        <translation>Meal</translation>
+    </message>
+    <message numerus="yes">
+        <source>Media giornaliera di %n giorni</source>
+        <translation>
+            <numerusform>Daily average of %n day</numerusform>
+            <numerusform>Daily average of %n days</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Totali del pasto</source>
+        <translation>Meal totals</translation>
+    </message>
+    <message>
+        <source>Totali del giorno</source>
+        <translation>Day totals</translation>
+    </message>
+    <message>
+        <source>Nutrienti: media giornaliera della settimana</source>
+        <translation>Nutrients: the week&apos;s daily average</translation>
+    </message>
+    <message>
+        <source>Nutrienti</source>
+        <translation>Nutrients</translation>
+    </message>
+    <message>
+        <source>Stampato il %1</source>
+        <translation>Printed on %1</translation>
+    </message>
+    <message>
+        <source>Composizione degli alimenti: USDA SR28; riferimenti: EFSA</source>
+        <translation>Food composition: USDA SR28; references: EFSA</translation>
+    </message>
+    <message>
+        <source>Composizione degli alimenti: USDA SR28; riferimenti: LARN 2014 (SINU)</source>
+        <translation>Food composition: USDA SR28; references: LARN 2014 (SINU)</translation>
+    </message>
+    <message>
+        <source>I valori sono stime calcolate dai dati di composizione degli alimenti.</source>
+        <translation>The values are estimates computed from food composition data.</translation>
+    </message>
+    <message>
+        <source>Piano del pasto</source>
+        <translation>Meal plan</translation>
+    </message>
+    <message>
+        <source>Piano alimentare del giorno</source>
+        <translation>Day&apos;s eating plan</translation>
+    </message>
+    <message>
+        <source>Piano alimentare della settimana</source>
+        <translation>Week&apos;s eating plan</translation>
+    </message>
+    <message>
+        <source>dal %1 al %2</source>
+        <translation>from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Il piano non ha alimenti: nessun pasto da mostrare. Aggiungere alimenti ai pasti e stampare di nuovo.</source>
+        <translation>The plan has no foods: no meal to show. Add foods to the meals and print again.</translation>
+    </message>
+    <message>
+        <source>Giorni senza piano conservato: %1; la media è dei giorni conservati.</source>
+        <translation>Days without a stored plan: %1; the average is of the stored days.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanReportRenderer</name>
+    <message>
+        <source>Persona</source>
+        <translation>Person</translation>
+    </message>
+    <message>
+        <source>Fabbisogno</source>
+        <translation>Requirement</translation>
+    </message>
+    <message>
+        <source>Da sapere</source>
+        <translation>Please note</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Alimento</source>
+        <translation>Food</translation>
+    </message>
+    <message>
+        <source>Porzione</source>
+        <translation>Portion</translation>
+    </message>
+    <message>
+        <source>Grammi edibili</source>
+        <translation>Edible grams</translation>
+    </message>
+    <message>
+        <source>Grammi lordi (per la spesa)</source>
+        <translation>Gross grams (for shopping)</translation>
+    </message>
+    <message>
+        <source>Energia</source>
+        <translation>Energy</translation>
+    </message>
+    <message>
+        <source>%1 — %2, %3 del giorno</source>
+        <translation>%1 — %2, %3 of the day</translation>
+    </message>
+    <message>
+        <source>nessun alimento in questo pasto</source>
+        <translation>no food in this meal</translation>
+    </message>
+    <message>
+        <source>Nutriente</source>
+        <translation>Nutrient</translation>
+    </message>
+    <message>
+        <source>Quantità</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>Riferimento</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <source>Rispetto al riferimento</source>
+        <translation>Against the reference</translation>
+    </message>
+    <message>
+        <source>Energia da proteine, lipidi e carboidrati (la fascia chiara è l&apos;intervallo di riferimento)</source>
+        <translation>Energy from protein, fat and carbohydrate (the light band is the reference range)</translation>
+    </message>
+    <message>
+        <source>% rif.</source>
+        <translation>% ref.</translation>
+    </message>
+    <message>
+        <source>Firma</source>
+        <translation>Signature</translation>
+    </message>
+    <message>
+        <source>impossibile iniziare la stampa</source>
+        <translation>cannot start printing</translation>
+    </message>
+    <message>
+        <source>impossibile aggiungere una pagina</source>
+        <translation>cannot add a page</translation>
+    </message>
+    <message>
+        <source>Pagina %1 di %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+</context>
+<context>
     <name>PrintModuleModel</name>
     <message>
         <source>L&apos; oggetto da stampare
@@ -2547,6 +2912,10 @@ Printer error</translation>
         <source>errore di sistema n. %1</source>
         <translation>system error no. %1</translation>
     </message>
+    <message>
+        <source>impossibile renderlo leggibile solo al suo proprietario</source>
+        <translation>cannot make it readable by its owner alone</translation>
+    </message>
 </context>
 <context>
     <name>SqlStatements</name>
@@ -2671,6 +3040,14 @@ Details: %2</translation>
         <source>nessun alimento da calcolare: i pasti del giorno sono vuoti</source>
         <translation>no food to compute: the day&apos;s meals are empty</translation>
     </message>
+    <message>
+        <source>impossibile scrivere %1: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>nessun file scritto</source>
+        <translation>no file written</translation>
+    </message>
 </context>
 <context>
     <name>velmo</name>
@@ -2751,36 +3128,12 @@ could not be written.
         <translation>LARN guide</translation>
     </message>
     <message>
-        <source>n.d.</source>
-        <translation>n/a</translation>
-    </message>
-    <message>
         <source>circa %1 %</source>
         <translation>about %1 %</translation>
     </message>
     <message>
         <source>Il pannello del giorno non può essere calcolato: %1</source>
         <translation>The day panel cannot be computed: %1</translation>
-    </message>
-    <message>
-        <source>sotto l&apos;intervallo</source>
-        <translation>below the range</translation>
-    </message>
-    <message>
-        <source>nell&apos;intervallo</source>
-        <translation>within the range</translation>
-    </message>
-    <message>
-        <source>sopra l&apos;intervallo</source>
-        <translation>above the range</translation>
-    </message>
-    <message>
-        <source>Giorno %1 kcal = %2 % di %3 kcal</source>
-        <translation>Day %1 kcal = %2 % of %3 kcal</translation>
-    </message>
-    <message>
-        <source>Giorno %1 kcal; nessun fabbisogno calcolato con cui confrontarlo</source>
-        <translation>Day %1 kcal; no requirement computed to compare it with</translation>
     </message>
 </context>
 <context>
@@ -4194,6 +4547,18 @@ Nothing was printed.</translation>
         <source>&amp;Settimana...</source>
         <translation>&amp;Week...</translation>
     </message>
+    <message>
+        <source>&amp;Stampa piano...</source>
+        <translation>&amp;Print plan...</translation>
+    </message>
+    <message>
+        <source>&amp;Esporta PDF...</source>
+        <translation>&amp;Export PDF...</translation>
+    </message>
+    <message>
+        <source>&amp;Intestazione dello studio...</source>
+        <translation>Practice &amp;heading...</translation>
+    </message>
 </context>
 <context>
     <name>velmo::ui::MainStatusBar</name>
@@ -4698,6 +5063,132 @@ Nothing was printed.</translation>
     <message>
         <source>kg</source>
         <translation>kg</translation>
+    </message>
+</context>
+<context>
+    <name>velmo::ui::PlanPrintDialog</name>
+    <message>
+        <source>Esporta il piano in PDF</source>
+        <translation>Export the plan as PDF</translation>
+    </message>
+    <message>
+        <source>Stampa il piano</source>
+        <translation>Print the plan</translation>
+    </message>
+    <message>
+        <source>Il giorno della finestra</source>
+        <translation>The window&apos;s day</translation>
+    </message>
+    <message>
+        <source>La settimana conservata della persona corrente</source>
+        <translation>The current person&apos;s stored week</translation>
+    </message>
+    <message>
+        <source>Il pasto mostrato nella tabella</source>
+        <translation>The meal the table shows</translation>
+    </message>
+    <message>
+        <source>Che cosa stampare</source>
+        <translation>What to print</translation>
+    </message>
+    <message>
+        <source>Data del piano, o primo giorno della settimana</source>
+        <translation>The plan&apos;s date, or the week&apos;s first day</translation>
+    </message>
+    <message>
+        <source>Note per la persona</source>
+        <translation>Notes for the person</translation>
+    </message>
+    <message>
+        <source>&amp;Piano</source>
+        <translation>&amp;Plan</translation>
+    </message>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Date</translation>
+    </message>
+    <message>
+        <source>&amp;Note</source>
+        <translation>&amp;Notes</translation>
+    </message>
+    <message>
+        <source>&amp;Esporta...</source>
+        <translation>&amp;Export...</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>Esporta il piano</source>
+        <translation>Export the plan</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>velmo::ui::PracticeHeadingDialog</name>
+    <message>
+        <source>Intestazione dello studio</source>
+        <translation>Practice heading</translation>
+    </message>
+    <message>
+        <source>&amp;Nome dello studio</source>
+        <translation>Practice&apos;s &amp;name</translation>
+    </message>
+    <message>
+        <source>&amp;Titolo</source>
+        <translation>&amp;Title</translation>
+    </message>
+    <message>
+        <source>&amp;Indirizzo</source>
+        <translation>&amp;Address</translation>
+    </message>
+    <message>
+        <source>T&amp;elefono</source>
+        <translation>T&amp;elephone</translation>
+    </message>
+    <message>
+        <source>E-&amp;mail</source>
+        <translation>E-&amp;mail</translation>
+    </message>
+    <message>
+        <source>Logo (file di un&apos;immagine)</source>
+        <translation>Logo (a picture file)</translation>
+    </message>
+    <message>
+        <source>&amp;Sfoglia...</source>
+        <translation>&amp;Browse...</translation>
+    </message>
+    <message>
+        <source>Scegli il logo</source>
+        <translation>Choose the logo</translation>
+    </message>
+    <message>
+        <source>&amp;Logo</source>
+        <translation>&amp;Logo</translation>
+    </message>
+    <message>
+        <source>Conferma l&apos;intestazione</source>
+        <translation>Confirm the heading</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Logo dello studio</source>
+        <translation>The practice&apos;s logo</translation>
+    </message>
+    <message>
+        <source>Immagini (*.png *.jpg *.jpeg *.svg *.bmp)</source>
+        <translation>Pictures (*.png *.jpg *.jpeg *.svg *.bmp)</translation>
+    </message>
+    <message>
+        <source>L&apos;intestazione non è stata salvata: il file delle impostazioni non può essere scritto. Controllare lo spazio e i permessi della cartella di configurazione.</source>
+        <translation>The heading was not saved: the settings file cannot be written. Check the space and the permissions of the configuration folder.</translation>
     </message>
 </context>
 <context>

@@ -73,6 +73,23 @@
     </message>
 </context>
 <context>
+    <name>PlanReport</name>
+    <message numerus="yes">
+        <source>%n anni</source>
+        <translation>
+            <numerusform>%n anno</numerusform>
+            <numerusform>%n anni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Media giornaliera di %n giorni</source>
+        <translation>
+            <numerusform>Media giornaliera di %n giorno</numerusform>
+            <numerusform>Media giornaliera di %n giorni</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>VelmoPasto</name>
     <message numerus="yes">
         <source>importati %n alimenti da %1 in %2: %3 nuovi, %4 aggiornati.</source>

@@ -3,6 +3,8 @@
 
 #include "common/safefile.h"
 
+#include "common/userfolder.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -54,6 +56,23 @@ bool writeFileSafely(const QString &path, const QByteArray &bytes, QString *reas
         return false;
     }
     return true;
+}
+
+bool writePrivateFileSafely(const QString &path, const QByteArray &bytes, QString *reason)
+{
+    const bool made = !QFileInfo::exists(path);
+    if (made ? !createPrivateFile(path, reason) : !QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner)) {
+        // The folder's own fault says more than the system's English words.
+        *reason = made ? openFailure(path)
+                       : QCoreApplication::translate("SafeFile", "impossibile renderlo leggibile solo al suo "
+                                                                 "proprietario");
+        return false;
+    }
+    if (writeFileSafely(path, bytes, reason))
+        return true;
+    if (made)
+        QFile::remove(path);
+    return false;
 }
 
 bool openRegularFile(QFile &file, QString *reason)

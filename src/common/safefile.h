@@ -16,6 +16,11 @@ namespace velmo {
 // the reason, for the user, in `reason`.
 bool writeFileSafely(const QString &path, const QByteArray &bytes, QString *reason);
 
+// writeFileSafely for a file of the user's health data: a new file is made private to its
+// owner (0600) before a byte is in it, an existing one is made so first, and a file made here
+// that could not be written is taken away again.
+bool writePrivateFileSafely(const QString &path, const QByteArray &bytes, QString *reason);
+
 // Opens the file named by `file` for reading, only if it is a regular file: a named pipe would
 // block the program until someone writes to it, a device or a socket may never end. False with
 // the reason, for the user, in `reason`: "il file non esiste", "è una cartella, non un file",

@@ -34,6 +34,9 @@ constexpr WindowKey kWindowKeys[] = {
 
 const QString kRecentMealFilesKey = QStringLiteral("pasto/file_recenti");
 const QString kCurrentPersonKey = QStringLiteral("persone/persona_corrente");
+// The practice heading's fields, in the file's group "studio", in PracticeHeading's order.
+constexpr const char *kHeadingKeys[] = {"studio/nome",     "studio/titolo", "studio/indirizzo",
+                                        "studio/telefono", "studio/email",  "studio/logo"};
 // A name longer than any the store keeps is no name of a person.
 constexpr qsizetype kMaxCurrentPersonLength = 1000;
 
@@ -101,6 +104,32 @@ QString Settings::currentPerson() const
 bool Settings::setCurrentPerson(const QString &name)
 {
     return write(kCurrentPersonKey, name);
+}
+
+PracticeHeading Settings::practiceHeading() const
+{
+    PracticeHeading heading;
+    if (path_.isEmpty() || !QFileInfo::exists(path_))
+        return heading;
+    const QSettings file(path_, QSettings::IniFormat);
+    QString *fields[] = {&heading.name,      &heading.title, &heading.address,
+                         &heading.telephone, &heading.email, &heading.logoPath};
+    for (std::size_t i = 0; i < std::size(fields); ++i) {
+        const QVariant value = file.value(QString::fromLatin1(kHeadingKeys[i]));
+        if (value.typeId() == QMetaType::QString && value.toString().size() <= kMaxHeadingFieldLength)
+            *fields[i] = value.toString();
+    }
+    return heading;
+}
+
+bool Settings::setPracticeHeading(const PracticeHeading &heading)
+{
+    const QString fields[] = {heading.name,      heading.title, heading.address,
+                              heading.telephone, heading.email, heading.logoPath};
+    bool written = true;
+    for (std::size_t i = 0; i < std::size(fields); ++i)
+        written = write(QString::fromLatin1(kHeadingKeys[i]), fields[i]) && written;
+    return written;
 }
 
 bool Settings::write(const QString &key, const QVariant &value)

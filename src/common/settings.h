@@ -17,6 +17,20 @@ namespace velmo {
 // key in `kWindowKeys` (settings.cpp), and calls `rememberPlacement` (src/ui/shell).
 enum class RememberedWindow { FoodSearch, Food, Help, Ranking, NutrientProfile, Persons, Week };
 
+// The practice that hands out the printed plans: printed at the top of every report, the fields
+// left empty left out.
+struct PracticeHeading {
+    QString name, title, address, telephone, email;
+    QString logoPath;  // a picture file; empty: no logo
+
+    bool isEmpty() const
+    {
+        return name.isEmpty() && title.isEmpty() && address.isEmpty() && telephone.isEmpty() && email.isEmpty()
+               && logoPath.isEmpty();
+    }
+    bool operator==(const PracticeHeading &other) const = default;
+};
+
 // What the program keeps between runs, in one file open to the user alone. Every setting is read
 // and written here, its key, default and range beside it: a value that is missing, of another
 // kind or out of its range reads as the default.
@@ -51,6 +65,12 @@ public:
     // False when there is no file or it cannot be written.
     QString currentPerson() const;
     bool setCurrentPerson(const QString &name);
+
+    // The practice's heading; every field empty by default. A field longer than
+    // kMaxHeadingFieldLength characters, or not a text, reads as empty. False as above.
+    static constexpr qsizetype kMaxHeadingFieldLength = 1000;
+    PracticeHeading practiceHeading() const;
+    bool setPracticeHeading(const PracticeHeading &heading);
 
 private:
     // Writes one value, the folder and the file made the user's alone first.

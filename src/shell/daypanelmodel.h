@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "meal/dayfigures.h"
 #include "meal/nutrientrows.h"
 #include "nutrition/profile.h"
 
@@ -39,12 +40,7 @@ public:
 
     // A line under the table: the nutrient, its amount with its unit, its reference range and
     // where the amount stands against it (both empty without a range).
-    struct Line {
-        QString name;
-        QString amount;
-        QString reference;
-        QString status;
-    };
+    using Line = FigureLine;
     // Energy, protein, fat, carbohydrate and fibre of the day.
     const std::vector<Line> &totals() const { return totals_; }
     // The shares of energy from protein, fat and carbohydrate.

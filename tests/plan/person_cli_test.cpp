@@ -9,6 +9,7 @@
 #include "support/tablecase.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -69,6 +70,9 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
         {__LINE__, {"--persona", "Nessuno", "--data", "2025-04-07"}, 2, "nessuna persona con questo nome"},
         {__LINE__, {"--persona", "Bice", "--data", "7/4/2025"}, 2, "la data di --data non è valida"},
         {__LINE__, {"--persona", "Bice"}, 2, "--persona NOME e --data AAAA-MM-GG vanno dati"},
+        {__LINE__, {"--persona", "Bice", "--data", "2025-04-07", "--pdf", at("bice.pdf")}, 0, ""},
+        {__LINE__, {"--persona", "Bice", "--data", "2025-04-07", "--pdf", at("manca/bice.pdf")}, 3, "nessun file scritto"},
+        {__LINE__, {"--persona", "Bice", "--data", "2025-04-07", "--pdf", at("b.pdf"), "--csv"}, 2, "--csv o --pdf"},
     };
     // clang-format on
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -97,6 +101,16 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
     ::umask(umask);
     EXPECT_EQ(fileBytes(exported), json);
     EXPECT_EQ(QFile::permissions(exported), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    // The printed plan: private, the person and the food in its text, nothing left where it failed.
+    const QString pdf = dir.filePath(u"bice.pdf"_s);
+    EXPECT_EQ(QFile::permissions(pdf), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(u"manca"_s)) || QFileInfo::exists(dir.filePath(u"b.pdf"_s)));
+    QProcess text;
+    text.start(u"pdftotext"_s, {pdf, u"-"_s});
+    ASSERT_TRUE(text.waitForFinished(60000));
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(printed.contains(u"Bice"_s) && printed.contains(u"Banana, cruda"_s) && printed.contains(u"150 g"_s))
+        << printed.toStdString();
 }
 
 // Two imports started together on a user folder that does not exist yet: each makes the store or

@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Velmo authors
 
 #include "meal/dayfile.h"
+#include "report/planreport.h"
 #include "shell/daypanelmodel.h"
+#include "shell/nutrientprofilemodel.h"
 #include "shellfixture.h"
 
 #include <QAbstractItemModelTester>
@@ -243,6 +245,65 @@ TEST_F(DayPlanTest, ThePanelAddsUpTheDayAndFollowsTheTable)
     QCoreApplication::processEvents();
     EXPECT_EQ(row(0), u"Colazione|45 kcal|100 %|circa 20 %"_s);
     EXPECT_EQ(row(2), u"Pranzo|0 kcal|0 %|circa 40 %"_s);
+}
+
+// The printed plan repeats the day panel's figures and the profile window's rows for the same plan;
+// a plan without foods, of a person without a weight, says both.
+TEST_F(DayPlanTest, ThePrintedPlanShowsTheWindowsNumbers)
+{
+    addMacroProfile(database);
+    const auto w = plannedDay();
+    w->setRequirement(2000, {});
+    DayPanelModel panel(*w);
+    NutrientProfileModel profile(*w);
+    profile.setPerson(IntakePerson{false, 30});
+    panel.refresh();
+    profile.refresh();
+    PlanInput input;
+    input.days = {{QDate(2026, 3, 2), w->document().day()}};
+    input.requirementKcal = w->requirementKcal();
+    QString error;
+    const auto day = buildPlanReport(input, *w->nutrientStore(), nullptr, QLocale(), &error);
+    ASSERT_TRUE(day) << error.toStdString();
+    const auto join = [](const QStringList &cells) { return cells.join(u'|').toStdString(); };
+    const auto lines = [&](const std::vector<FigureLine> &shown) {
+        std::string text;
+        for (const FigureLine &l : shown)
+            text += join({l.name, l.amount, l.reference, l.status}) + '\n';
+        return text;
+    };
+    ASSERT_EQ(day->days[0].meals.size(), 5u);
+    for (int m = 0; m < panel.rowCount(); ++m) {
+        const ReportMeal &printed = day->days[0].meals[static_cast<std::size_t>(m)];
+        EXPECT_EQ(join({printed.name, printed.energy, printed.share}),
+                  join({panel.index(m, 0).data().toString(), panel.index(m, 1).data().toString(),
+                        panel.index(m, 2).data().toString()}));
+    }
+    EXPECT_EQ(lines(day->totals), lines(panel.totals()));
+    EXPECT_EQ(lines(day->split), lines(panel.split()));
+    EXPECT_EQ(day->summary, panel.summary());
+    input.scope = ReportScope::Meal;
+    input.days = {{QDate(), MealDay{{{QString(), w->document().entries()}}}}};
+    const auto meal = buildPlanReport(input, *w->nutrientStore(), nullptr, QLocale(), &error);
+    ASSERT_TRUE(meal) << error.toStdString();
+    const ReportFood &egg = meal->days[0].meals[0].foods.at(0);
+    EXPECT_EQ(join({egg.name, egg.edibleGrams, egg.grossGrams, egg.energy}), "Uovo di quaglia|27 g|30 g|43 kcal");
+    ASSERT_EQ(meal->nutrients.size(), std::size_t(profile.rowCount()));
+    for (int r = 0; r < profile.rowCount(); ++r) {
+        const ReportNutrient &n = meal->nutrients[static_cast<std::size_t>(r)];
+        const auto shown = [&](int column) { return profile.index(r, column).data().toString(); };
+        EXPECT_EQ(join({n.name, n.amount, n.reference, n.percent, n.note}),
+                  join({shown(0), shown(1), shown(2), shown(3), shown(5)}));
+    }
+    input = PlanInput{};
+    input.person = Person{u"Ada"_s, Sex::Female, QDate(1990, 5, 1), 165};
+    input.date = QDate(2026, 3, 2);
+    input.days = {{input.date, emptyDay()}};
+    const auto empty = buildPlanReport(input, *w->nutrientStore(), nullptr, QLocale(), &error);
+    ASSERT_TRUE(empty) << error.toStdString();
+    EXPECT_EQ(empty->missing.join(u'\n').count(u"Il piano non ha alimenti"_s), 1);
+    EXPECT_EQ(empty->missing.join(u'\n').count(u"Nessun peso registrato"_s), 1);
+    EXPECT_EQ(empty->person.at(2).second, u"35 anni"_s);
 }
 
 }  // namespace

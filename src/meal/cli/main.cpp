@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Velmo authors
 
 #include "catalogue/fooddatabase.h"
+#include "catalogue/foodnames.h"
 #include "catalogue/foodsearch.h"
 #include "catalogue/personalcatalogue.h"
 #include "common/consoleoutput.h"
@@ -23,13 +24,17 @@
 #include "meal/nutrientstore.h"
 #include "nutrition/referenceintakes.h"
 #include "nutrition/profile.h"
+#include "report/planreport.h"
+#include "report/reportrenderer.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <optional>
 
@@ -251,6 +256,27 @@ std::optional<QString> nutrientReport(const std::vector<MealFileEntry> &placed, 
     return u'\n' + nutrientProfileText(*nutrients, profile, lookup) + missingNutrientsText(missing);
 }
 
+// `--pdf`: the plan as the printed report, in a file private to the user; nothing is left of it
+// when it cannot be written.
+int writePlanPdf(const QString &path, const PlanInput &input, const QSqlDatabase &database,
+                 const PersonalCatalogue *personal)
+{
+    NutrientStore store(database);
+    if (personal)
+        store.setPersonalDatabase(personal->connection());
+    FoodNames names;
+    names.setDatabase(database);
+    QString error;
+    const auto report = buildPlanReport(input, store, &names, QLocale(), &error);
+    if (!report)
+        return fail(kDatabaseFailure, {error});
+    if (!writePlanReportPdf(*report, path, QPageSize::A4, &error))
+        return fail(kOutputFailure, {QCoreApplication::translate("VelmoPasto", "impossibile scrivere %1: %2")
+                                         .arg(echoInput(QDir::toNativeSeparators(path)), error),
+                                     QCoreApplication::translate("VelmoPasto", "nessun file scritto")});
+    return kDone;
+}
+
 // A day's meals, each composed in a table of its own; `placed` gathers every meal's foods.
 struct ComposedDay {
     std::vector<std::unique_ptr<MealComposer>> composers;
@@ -305,7 +331,8 @@ int printStoredDays(ConsoleOutput &output, const StoredDaysCommand &command)
 {
     QString error;
     int code = kInputFailure;
-    const auto days = storedDays(command, &error, &code);
+    std::optional<Person> person;
+    const auto days = storedDays(command, &error, &code, command.pdfFile ? &person : nullptr);
     if (!days)
         return fail(code, {error});
     std::vector<MealFileEntry> entries;
@@ -330,6 +357,14 @@ int printStoredDays(ConsoleOutput &output, const StoredDaysCommand &command)
         return fail(kDatabaseFailure, {error});
     if (!missing.empty())
         return fail(kInputFailure, errorReport(missing));
+    if (command.pdfFile) {
+        PlanInput input;
+        input.scope = command.days > 1 ? ReportScope::Week : ReportScope::Day;
+        input.person = person;
+        input.date = command.from;
+        input.days.assign(days->cbegin(), days->cend());
+        return writePlanPdf(*command.pdfFile, input, database->connection(), personal.get());
+    }
     std::vector<ComposedDay> composed(days->size());
     std::vector<DatedMealGrids> dated;
     std::vector<MealTotals> totals;
@@ -387,6 +422,14 @@ int computeMeal(ConsoleOutput &output, const PastoCommand &command)
         errors.insert(errors.end(), missing.begin(), missing.end());
         return fail(kInputFailure, errorReport(std::move(errors)));
     }
+    if (command.pdfFile) {
+        PlanInput plan;
+        plan.scope = isMealFile(file.day) ? ReportScope::Meal : ReportScope::Day;
+        plan.days = {{QDate(), file.day}};
+        plan.requirementKcal = command.requirement;
+        plan.intakePerson = command.person;
+        return writePlanPdf(*command.pdfFile, plan, database->connection(), personal.get());
+    }
     if (!isMealFile(file.day))
         return computeDay(output, command, file.day, database->connection(), personal.get());
     if (!composer.addAll(entries, &error))
@@ -425,7 +468,15 @@ int run(ConsoleOutput &output, const PastoCommand &command)
 int main(int argc, char **argv)
 {
     ConsoleOutput output;
-    QCoreApplication app(argc, argv);
+    // A PDF needs fonts, which come with the GUI's platform; it never shows a window, so it
+    // needs no display either.
+    const bool pdf = std::any_of(argv + 1, argv + argc, [](const char *a) {
+        return std::strcmp(a, "--pdf") == 0 || std::strncmp(a, "--pdf=", 6) == 0;
+    });
+    if (pdf)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app = pdf ? std::make_unique<QGuiApplication>(argc, argv)
+                                                : std::make_unique<QCoreApplication>(argc, argv);
 #ifdef Q_OS_WIN
     // Names and messages are written as UTF-8; the console must read them so.
     SetConsoleOutputCP(CP_UTF8);

@@ -41,13 +41,14 @@ struct PastoOptions {
     QCommandLineOption pregnant{QStringLiteral("gravidanza")};
     QCommandLineOption lactating{QStringLiteral("allattamento")};
     QCommandLineOption source{QStringLiteral("riferimento"), QString(), QStringLiteral("larn|efsa")};
+    QCommandLineOption pdf{QStringLiteral("pdf"), QString(), QStringLiteral("FILE.pdf")};
     // Read before the parser by chooseLanguage; goes with any other option.
     QCommandLineOption language{QStringLiteral("lingua"), QString(), QStringLiteral("LINGUA")};
 
     QList<QCommandLineOption> all() const
     {
-        return {help,      csv,      requirement, search, importFoods, force,     exportFoods,
-                nutrients, language, sex,         age,    pregnant,    lactating, source};
+        return {help,     csv, requirement, search,   importFoods, force,  exportFoods, nutrients,
+                language, sex, age,         pregnant, lactating,   source, pdf};
     }
 };
 
@@ -214,6 +215,13 @@ std::optional<PastoCommand> readAction(const QCommandLineParser &parser, const P
         return refuse(error, QCoreApplication::translate("PastoCommandLine",
                                                          "--fabbisogno non si usa con --nutrienti --csv, che stampa "
                                                          "solo il profilo (vedere velmo-pasto --help)"));
+    if (parser.isSet(options.pdf)) {
+        if (command.csv || parser.values(options.pdf).size() != 1 || parser.value(options.pdf).isEmpty())
+            return refuse(error, QCoreApplication::translate("PastoCommandLine",
+                                                             "--pdf vuole un solo FILE.pdf e non si usa con --csv "
+                                                             "(vedere velmo-pasto --help)"));
+        command.pdfFile = parser.value(options.pdf);
+    }
     if (!files.isEmpty() && files.first().isEmpty())
         return refuse(error, QCoreApplication::translate("PastoCommandLine",
                                                          "il nome del file è vuoto (per leggere lo standard input "
@@ -269,6 +277,12 @@ QString optionsHelpText()
         "  --forza   con --importa-alimenti: importa anche i valori da confermare\n"
         "  --esporta-alimenti  stampa gli alimenti personali in quel formato CSV (solo le otto\n"
         "            colonne se nessun alimento ha altri nutrienti)\n"
+        "  --pdf FILE.pdf  invece delle tabelle scrive nel FILE.pdf il piano stampato del pasto o della\n"
+        "            giornata (A4 verticale): pasti con grammi edibili e lordi, totali del giorno con i\n"
+        "            riferimenti (con --fabbisogno, anche il confronto; con --nutrienti --sesso --anni, i\n"
+        "            riferimenti di quella persona), grafico dei macronutrienti, profilo nutrizionale; il\n"
+        "            file è leggibile solo dal proprio utente e non serve uno schermo. Se non può essere\n"
+        "            scritto esce con 3 e non lascia alcun file\n"
         "  --lingua it|en  la lingua dei messaggi e di questo aiuto: it italiano, en inglese (senza,\n"
         "            quella di LANGUAGE o della lingua dell'utente); si usa con ogni altra opzione\n"
         "  -h, --help  mostra questo aiuto\n"
@@ -345,6 +359,8 @@ QString pastoHelpText()
                                   "Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]\n"
                                   "     velmo-pasto --nutrienti [--csv] [--fabbisogno KCAL] [--sesso M|F --anni N\n"
                                   "                 [--gravidanza|--allattamento] [--riferimento larn|efsa]] [FILE]\n"
+                                  "     velmo-pasto --pdf FILE.pdf [--fabbisogno KCAL] [FILE]\n"
+                                  "     velmo-pasto --pdf FILE.pdf --persona NOME --data AAAA-MM-GG [--settimana]\n"
                                   "     velmo-pasto --cerca TESTO\n"
                                   "     velmo-pasto --importa-alimenti FILE.csv [--forza]\n"
                                   "     velmo-pasto --esporta-alimenti\n"
@@ -393,7 +409,8 @@ QString pastoHelpText()
                       "alimenti (%1, accanto al programma o in ../share/velmo) o archivio degli alimenti personali\n"
                       "mancante, illeggibile o incompleto; 2 errore nelle opzioni o nel testo (i messaggi indicano\n"
                       "la riga; sono mostrati i primi %2 errori e il numero dei successivi); 3 impossibile scrivere\n"
-                      "il risultato sullo standard output (disco pieno, output chiuso, pipe interrotta). Gli alimenti\n"
+                      "il risultato sullo standard output (disco pieno, output chiuso, pipe interrotta) o il\n"
+                      "FILE.pdf di --pdf, che allora non c'è. Gli alimenti\n"
                       "importati sono nell'archivio se e solo se il codice è 0.\n"
                       "Con i codici 1 e 2 non viene stampato nulla sullo standard output.\n"
                       "\n"))

@@ -23,6 +23,7 @@ struct PastoCommand {
     QString foodsFile;                  // --importa-alimenti
     bool force = false;                 // --forza
     bool nutrients = false;             // --nutrienti
+    std::optional<QString> pdfFile;     // --pdf: the printed plan of the meal or day, in this file
     // With --nutrienti, whose reference intakes: --sesso and --anni, --gravidanza, --allattamento,
     // --riferimento larn|efsa. None: amounts only.
     std::optional<IntakePerson> person;

@@ -56,24 +56,6 @@ std::unique_ptr<PersonStore> openStore(bool create, QString *error)
     return store;
 }
 
-// The file is made private before a byte of the person is in it; a file made here and not
-// written is taken away again.
-bool writePrivately(const QString &path, const QByteArray &bytes, QString *reason)
-{
-    const bool made = !QFileInfo::exists(path);
-    if (made ? !createPrivateFile(path, reason) : !QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner)) {
-        if (reason->isEmpty())
-            *reason = text(QT_TRANSLATE_NOOP("PersonCommand", "impossibile renderlo leggibile solo al suo "
-                                                              "proprietario"));
-        return false;
-    }
-    if (writeFileSafely(path, bytes, reason))
-        return true;
-    if (made)
-        QFile::remove(path);
-    return false;
-}
-
 int exportPerson(ConsoleOutput &output, const PersonCommand &command)
 {
     const QStringList nothing{text(QT_TRANSLATE_NOOP("PersonCommand", "nessun file scritto"))};
@@ -98,7 +80,7 @@ int exportPerson(ConsoleOutput &output, const PersonCommand &command)
         return kOutputFailure;
     }
     QString reason;
-    if (!writePrivately(command.file, json, &reason))
+    if (!writePrivateFileSafely(command.file, json, &reason))
         return fail(kOutputFailure, {text(QT_TRANSLATE_NOOP("PersonCommand", "impossibile scrivere %1: %2"))
                                          .arg(echoInput(QDir::toNativeSeparators(command.file)), reason)});
     return kDone;
@@ -182,20 +164,23 @@ std::optional<StoredDaysCommand> readStoredDaysCommand(const QStringList &argume
     const QCommandLineOption date{QStringLiteral("data"), QString(), QStringLiteral("AAAA-MM-GG")};
     const QCommandLineOption week{QStringLiteral("settimana")};
     const QCommandLineOption csv{QStringLiteral("csv")};
+    const QCommandLineOption pdf{QStringLiteral("pdf"), QString(), QStringLiteral("FILE.pdf")};
     const QCommandLineOption language{QStringLiteral("lingua"), QString(), QStringLiteral("LINGUA")};
     QCommandLineParser parser;
-    parser.addOptions({person, date, week, csv, language});
+    parser.addOptions({person, date, week, csv, pdf, language});
     const bool parsed = parser.parse(QStringList{QStringLiteral("velmo-pasto")} + arguments);
     if (!parser.isSet(person) && !parser.isSet(date) && !parser.isSet(week))
         return std::nullopt;
     if (!parsed || !parser.positionalArguments().isEmpty() || parser.values(person).size() != 1
-        || parser.values(date).size() != 1)
+        || parser.values(date).size() != 1 || parser.values(pdf).size() > 1 || (parser.isSet(pdf) && parser.isSet(csv)))
         return refuse<StoredDaysCommand>(error, QT_TRANSLATE_NOOP("PersonCommand",
                                                                   "--persona NOME e --data AAAA-MM-GG vanno dati una "
-                                                                  "volta, con al più --settimana e --csv (vedere "
-                                                                  "velmo-pasto --help)"));
+                                                                  "volta, con al più --settimana e --csv o --pdf "
+                                                                  "FILE.pdf (vedere velmo-pasto --help)"));
     StoredDaysCommand command{parser.value(person), dateFromText(parser.value(date)), parser.isSet(week) ? 7 : 1,
-                              parser.isSet(csv)};
+                              parser.isSet(csv), std::nullopt};
+    if (parser.isSet(pdf))
+        command.pdfFile = parser.value(pdf);
     if (!command.from.isValid())
         return refuse<StoredDaysCommand>(error, QT_TRANSLATE_NOOP("PersonCommand",
                                                                   "la data di --data non è valida: scriverla come "
@@ -203,7 +188,8 @@ std::optional<StoredDaysCommand> readStoredDaysCommand(const QStringList &argume
     return command;
 }
 
-std::optional<std::map<QDate, MealDay>> storedDays(const StoredDaysCommand &command, QString *error, int *exitCode)
+std::optional<std::map<QDate, MealDay>> storedDays(const StoredDaysCommand &command, QString *error, int *exitCode,
+                                                   std::optional<Person> *person)
 {
     *exitCode = kInputFailure;
     *error = text(QT_TRANSLATE_NOOP("PersonCommand", "nessuna persona con questo nome"));
@@ -231,6 +217,14 @@ std::optional<std::map<QDate, MealDay>> storedDays(const StoredDaysCommand &comm
                                                                              "persona nei sette giorni da questa "
                                                                              "data"));
         return std::nullopt;
+    }
+    if (person) {
+        *person = store->person(command.name, nullptr, &result);
+        if (!*person) {
+            *exitCode = kDatabaseFailure;
+            *error = result.message;
+            return std::nullopt;
+        }
     }
     error->clear();
     return days;
@@ -273,7 +267,12 @@ QString personHelpText()
                     "            o il giorno non ci sono\n"
                     "  --settimana  con --persona e --data: i sette giorni da quella data, ciascuno con i suoi\n"
                     "            totali, poi la media giornaliera dei giorni conservati (con --csv, una colonna\n"
-                    "            Data)\n"
+                    "            Data; con --pdf FILE.pdf, il piano stampato della settimana)\n"
+                    "  --pdf FILE.pdf  con --persona e --data: scrive nel FILE.pdf il piano da consegnare alla\n"
+                    "            persona (A4 verticale): dati della persona, fabbisogno, pasti con grammi edibili\n"
+                    "            e lordi, totali, grafico dei macronutrienti e nutrienti; il file è leggibile solo\n"
+                    "            dal proprio utente. Non serve uno schermo. Se non può essere scritto esce con 3 e\n"
+                    "            non lascia alcun file\n"
                     "  Le persone sono nell'archivio privato %1; i messaggi non ripetono né il nome né i dati\n"
                     "  della persona.\n"
                     "\n"))

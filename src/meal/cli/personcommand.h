@@ -5,6 +5,7 @@
 
 #include "meal/mealday.h"
 #include "meal/mealgrid.h"
+#include "plan/person.h"
 
 #include <QDate>
 #include <QString>
@@ -43,6 +44,7 @@ struct StoredDaysCommand {
     QDate from;
     int days = 1;  // 7 with --settimana
     bool csv = false;
+    std::optional<QString> pdfFile;  // --pdf FILE.pdf: the printed plan instead of the tables
 };
 
 // As readPersonCommand: none with `error` empty when the arguments do not ask for stored days.
@@ -50,8 +52,9 @@ std::optional<StoredDaysCommand> readStoredDaysCommand(const QStringList &argume
 
 // The person's stored days of the command, by date; none, with the message (that names neither the
 // person nor a value of it) and the exit code, when the person is unknown, no day is stored or the
-// store cannot be read. The store is never created here.
-std::optional<std::map<QDate, MealDay>> storedDays(const StoredDaysCommand &command, QString *error, int *exitCode);
+// store cannot be read. The store is never created here. `person`, when given, gets the person.
+std::optional<std::map<QDate, MealDay>> storedDays(const StoredDaysCommand &command, QString *error, int *exitCode,
+                                                   std::optional<Person> *person = nullptr);
 
 // The week's daily average of the days' totals (each the texts of a totals line): a heading and a
 // line, aligned as the day's totals.

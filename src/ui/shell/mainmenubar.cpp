@@ -198,6 +198,20 @@ void MainMenuBar::buildPersonsMenu()
     QAction *week = personMenu_->addAction(tr("&Settimana..."));
     week->setObjectName(QStringLiteral("mnuSettimana"));
     connect(week, &QAction::triggered, this, &MainMenuBar::weekWindowRequested);
+    personMenu_->addSeparator();
+    const struct {
+        const char *caption, *name;
+        void (MainMenuBar::*request)();
+    } planCommands[] = {
+        {QT_TR_NOOP("&Stampa piano..."), "mnuStampaPiano", &MainMenuBar::planPrintRequested},
+        {QT_TR_NOOP("&Esporta PDF..."), "mnuEsportaPdf", &MainMenuBar::planPdfRequested},
+        {QT_TR_NOOP("&Intestazione dello studio..."), "mnuIntestazione", &MainMenuBar::practiceHeadingRequested},
+    };
+    for (const auto &c : planCommands) {
+        QAction *action = personMenu_->addAction(tr(c.caption));
+        action->setObjectName(QString::fromLatin1(c.name));
+        connect(action, &QAction::triggered, this, c.request);
+    }
 }
 
 void MainMenuBar::buildCategoryMenu()

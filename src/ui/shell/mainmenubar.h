@@ -43,6 +43,10 @@ signals:
     void nutrientProfileRequested();
     void personsWindowRequested();
     void weekWindowRequested();
+    // "Stampa piano...", "Esporta PDF..." and "Intestazione dello studio..." of "&Persona".
+    void planPrintRequested();
+    void planPdfRequested();
+    void practiceHeadingRequested();
     void femaleEnergyWindowRequested();
     void maleEnergyWindowRequested();
     void printRequested();

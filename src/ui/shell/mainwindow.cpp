@@ -17,6 +17,8 @@
 #include "ui/nutrition/rankingwindow.h"
 #include "ui/plan/personswindow.h"
 #include "ui/plan/weekwindow.h"
+#include "ui/report/planprintdialog.h"
+#include "ui/report/practiceheadingdialog.h"
 #include "ui/shell/windowplacement.h"
 
 #include <QApplication>
@@ -217,6 +219,14 @@ void MainWindow::connectMenus()
     connect(menus_, &MainMenuBar::nutrientProfileRequested, this, &MainWindow::openNutrientProfile);
     connect(menus_, &MainMenuBar::personsWindowRequested, this, &MainWindow::openPersons);
     connect(menus_, &MainMenuBar::weekWindowRequested, this, &MainWindow::openWeek);
+    connect(menus_, &MainMenuBar::planPrintRequested, this,
+            [this] { printPlan(model_, settings_, PlanOutput::Printer, this); });
+    connect(menus_, &MainMenuBar::planPdfRequested, this,
+            [this] { printPlan(model_, settings_, PlanOutput::Pdf, this); });
+    connect(menus_, &MainMenuBar::practiceHeadingRequested, this, [this] {
+        PracticeHeadingDialog heading(settings_, this);
+        heading.exec();
+    });
     connect(menus_, &MainMenuBar::femaleEnergyWindowRequested, this, &MainWindow::femaleEnergyWindowRequested);
     connect(menus_, &MainMenuBar::maleEnergyWindowRequested, this, &MainWindow::maleEnergyWindowRequested);
     connect(menus_, &MainMenuBar::printRequested, this, &MainWindow::printRequested);

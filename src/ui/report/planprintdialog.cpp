@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#include "ui/report/planprintdialog.h"
+
+#include "common/dialogs.h"
+#include "common/settings.h"
+#include "common/userfolder.h"
+#include "meal/nutrientstore.h"
+#include "report/reportrenderer.h"
+#include "shell/mainwindowmodel.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFormLayout>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace velmo::ui {
+
+PlanPrintDialog::PlanPrintDialog(bool pdf, QDate date, QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmStampaPiano"));
+    setWindowTitle(pdf ? tr("Esporta il piano in PDF") : tr("Stampa il piano"));
+    setSizeGripEnabled(true);
+    scope_ = new QComboBox(this);
+    scope_->addItem(tr("Il giorno della finestra"), static_cast<int>(ReportScope::Day));
+    scope_->addItem(tr("La settimana conservata della persona corrente"), static_cast<int>(ReportScope::Week));
+    scope_->addItem(tr("Il pasto mostrato nella tabella"), static_cast<int>(ReportScope::Meal));
+    scope_->setAccessibleName(tr("Che cosa stampare"));
+    date_ = new QDateEdit(date, this);
+    date_->setCalendarPopup(true);
+    date_->setAccessibleName(tr("Data del piano, o primo giorno della settimana"));
+    notes_ = new QPlainTextEdit(this);
+    notes_->setAccessibleName(tr("Note per la persona"));
+    notes_->setTabChangesFocus(true);
+    auto *form = new QFormLayout;
+    form->addRow(tr("&Piano"), scope_);
+    form->addRow(tr("&Data"), date_);
+    form->addRow(tr("&Note"), notes_);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(pdf ? tr("&Esporta...") : tr("&Stampa..."));
+    buttons->button(QDialogButtonBox::Ok)->setAccessibleName(pdf ? tr("Esporta il piano") : tr("Stampa il piano"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Annulla"));
+    buttons->button(QDialogButtonBox::Cancel)->setAccessibleName(tr("Annulla"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form, 1);
+    layout->addWidget(buttons);
+}
+
+ReportScope PlanPrintDialog::scope() const
+{
+    return static_cast<ReportScope>(scope_->currentData().toInt());
+}
+
+QDate PlanPrintDialog::date() const
+{
+    return date_->date();
+}
+
+QString PlanPrintDialog::notes() const
+{
+    return notes_->toPlainText();
+}
+
+namespace {
+
+QString text(const char *source)
+{
+    return QCoreApplication::translate("PlanPrinting", source);
+}
+
+// The plan the dialog asks for, from the window's day and the current person; none, with the
+// reason, when it cannot be made.
+std::optional<PlanInput> planInput(MainWindowModel &model, Settings *settings, const PlanPrintDialog &dialog,
+                                   QString *error)
+{
+    PlanInput input;
+    input.scope = dialog.scope();
+    input.date = dialog.date();
+    input.notes = dialog.notes();
+    if (settings)
+        input.practice = settings->practiceHeading();
+    PersonSession &persons = model.persons();
+    const QString name = persons.currentName();
+    PersonStore *store = name.isEmpty() ? nullptr : persons.store();
+    if (store) {
+        StoreResult result;
+        input.person = store->person(name, nullptr, &result);
+        if (!input.person) {
+            *error = result.message;
+            return std::nullopt;
+        }
+    } else {
+        input.requirementKcal = model.requirementKcal();
+        input.intakePerson = model.calculatedPerson();
+    }
+    const MealDay day = model.document().day();
+    switch (input.scope) {
+    case ReportScope::Day: input.days = {{input.date, day}}; break;
+    case ReportScope::Meal: {
+        const int shown = model.day().current();
+        const QString meal = shown >= 0 && shown < static_cast<int>(day.meals.size())
+                                 ? day.meals[static_cast<std::size_t>(shown)].name
+                                 : QString();
+        input.days = {{input.date, MealDay{{{meal, model.document().entries()}}}}};
+        break;
+    }
+    case ReportScope::Week: {
+        if (!store) {
+            *error = text(QT_TRANSLATE_NOOP("PlanPrinting", "La settimana è quella dei giorni conservati di una "
+                                                            "persona: scegliere prima la persona corrente nella "
+                                                            "finestra Persone."));
+            return std::nullopt;
+        }
+        StoreResult result;
+        const auto days = store->days(name, input.date, input.date.addDays(6), &result);
+        if (!result.ok()) {
+            *error = result.message;
+            return std::nullopt;
+        }
+        input.days.assign(days.cbegin(), days.cend());
+        break;
+    }
+    }
+    return input;
+}
+
+}  // namespace
+
+void printPlan(MainWindowModel &model, Settings *settings, PlanOutput output, QWidget *parent)
+{
+    const bool pdf = output == PlanOutput::Pdf;
+    PlanPrintDialog dialog(pdf, QDate::currentDate(), parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    Dialogs &dialogs = model.persons().dialogs();
+    const QString title = pdf ? text(QT_TRANSLATE_NOOP("PlanPrinting", "Esporta PDF"))
+                              : text(QT_TRANSLATE_NOOP("PlanPrinting", "Stampa piano"));
+    const auto refuse = [&](const QString &why) {
+        dialogs.message(text(QT_TRANSLATE_NOOP("PlanPrinting", "Il piano non è stato stampato: %1")).arg(why), title,
+                        MessageIcon::Critical);
+    };
+    QString error;
+    const auto input = planInput(model, settings, dialog, &error);
+    NutrientStore *store = model.nutrientStore();
+    if (!input || !store)
+        return refuse(error);
+    const auto report = buildPlanReport(*input, *store, nullptr, QLocale(), &error);
+    if (!report)
+        return refuse(error);
+    if (pdf) {
+        const QString path = dialogs.saveFileName(title,
+                                                  QDir(userFolder(QStandardPaths::DocumentsLocation))
+                                                      .filePath(text(QT_TRANSLATE_NOOP("PlanPrinting", "piano.pdf"))),
+                                                  text(QT_TRANSLATE_NOOP("PlanPrinting", "Documenti PDF (*.pdf)")));
+        if (path.isEmpty())
+            return;
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        const bool written = writePlanReportPdf(*report, path, QPageSize::A4, &error);
+        QGuiApplication::restoreOverrideCursor();
+        if (!written)
+            dialogs.message(text(QT_TRANSLATE_NOOP("PlanPrinting", "Impossibile scrivere %1: %2. Scegliere un'altra "
+                                                                   "cartella o liberare spazio e riprovare."))
+                                .arg(QDir::toNativeSeparators(path), error),
+                            title, MessageIcon::Critical);
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Portrait);
+    QPrintDialog print(&printer, parent);
+    print.setWindowTitle(title);
+    if (print.exec() != QDialog::Accepted)
+        return;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const int pages = renderPlanReport(*report, printer, &error);
+    QGuiApplication::restoreOverrideCursor();
+    if (pages == 0)
+        refuse(error);
+}
+
+}  // namespace velmo::ui

@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#include "report/reportrenderer.h"
+#include "support/localeguard.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace velmo::test {
+namespace {
+
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString food(int day, int meal, int row)
+{
+    return u"Cibo %1-%2-%3"_s.arg(day).arg(meal).arg(row);
+}
+
+// A week of five meals of twelve foods a day, the longest plan the windows make.
+PlanReport fullWeek()
+{
+    PlanReport report;
+    report.scope = ReportScope::Week;
+    report.title = u"Piano alimentare della settimana"_s;
+    report.person = {{u"Nome"_s, u"Zoe <b>Prova</b> & C."_s}};
+    report.missing = {u"Nessun peso registrato per la persona"_s};
+    report.practice.name = u"Studio Rossi"_s;
+    report.printed = u"Stampato il 02/03/26"_s;
+    for (int d = 0; d < 7; ++d) {
+        ReportDay day{QDate(2026, 3, 2).addDays(d), {}, u"Giorno 2000 kcal"_s};
+        for (int m = 0; m < 5; ++m) {
+            ReportMeal meal{u"Pasto %1"_s.arg(m), {}, u"400 kcal"_s, u"20 %"_s};
+            for (int r = 0; r < 12; ++r)
+                meal.foods.push_back({food(d, m, r), {}, u"90 g"_s, u"100 g"_s, u"33 kcal"_s});
+            day.meals.push_back(meal);
+        }
+        report.days.push_back(day);
+    }
+    report.totals = {{u"Energia"_s, u"1987 kcal"_s, {}, {}}};
+    report.split = {{u"Energia da lipidi"_s, u"31 %En"_s, u"RI 20–35 %En"_s, u"nell'intervallo"_s}};
+    report.chart = {{u"Energia da lipidi"_s, 31.0, 20.0, 35.0}};
+    return report;
+}
+
+// Every page has its footer, each meal stands whole on one page with its heading, the fonts are
+// in the file and the text is the report's, markup and all.
+TEST(PlanReportPdf, AWeekKeepsEachMealOnOnePageAndEveryPageItsFooter)
+{
+    LocaleGuard locale{"it_IT"};
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"settimana.pdf"_s);
+    QString error;
+    ASSERT_TRUE(writePlanReportPdf(fullWeek(), path, QPageSize::A4, &error)) << error.toStdString();
+    const QString info = run(u"pdfinfo"_s, {path});
+    const auto pages = QRegularExpression(u"Pages:\\s+(\\d+)"_s).match(info).captured(1).toInt();
+    EXPECT_GE(pages, 8) << "a day of sixty foods takes more than a page";
+    EXPECT_LE(pages, 20);
+    EXPECT_TRUE(info.contains(u"(A4)"_s)) << info.toStdString();
+    int mealsSeen = 0;
+    for (int p = 1; p <= pages; ++p) {
+        const QString page = run(u"pdftotext"_s,
+                                 {u"-f"_s, QString::number(p), u"-l"_s, QString::number(p), path, u"-"_s});
+        EXPECT_TRUE(page.contains(u"Pagina %1 di %2"_s.arg(p).arg(pages))) << p;
+        for (int d = 0; d < 7; ++d)
+            for (int m = 0; m < 5; ++m)
+                if (page.contains(food(d, m, 0) + u'\n')) {
+                    ++mealsSeen;
+                    EXPECT_TRUE(page.contains(food(d, m, 11) + u'\n') && page.contains(u"Pasto %1 — 400 kcal"_s.arg(m)))
+                        << d << ' ' << m;
+                }
+        if (p == 1) {
+            EXPECT_TRUE(page.contains(u"Zoe <b>Prova</b> & C."_s) && page.contains(u"Nessun peso registrato"_s)
+                        && page.contains(u"Studio Rossi"_s))
+                << page.toStdString();
+        }
+    }
+    EXPECT_EQ(mealsSeen, 35);
+    const QStringList fonts = run(u"pdffonts"_s, {path}).split(u'\n', Qt::SkipEmptyParts).mid(2);
+    EXPECT_FALSE(fonts.isEmpty());
+    for (const QString &font : fonts)
+        EXPECT_TRUE(font.contains(u" yes "_s)) << font.toStdString();
+    ASSERT_TRUE(writePlanReportPdf(fullWeek(), path, QPageSize::Letter, &error)) << error.toStdString();
+    EXPECT_TRUE(run(u"pdfinfo"_s, {path}).contains(u"612 x 792"_s));
+    // A folder that is not there: the reason, and no file.
+    const QString nowhere = dir.filePath(u"manca/piano.pdf"_s);
+    EXPECT_FALSE(writePlanReportPdf(fullWeek(), nowhere, QPageSize::A4, &error));
+    EXPECT_TRUE(error.contains(u"non esiste"_s)) << error.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(nowhere));
+}
+
+}  // namespace
+}  // namespace velmo::test
