@@ -86,6 +86,10 @@ QStringList DayCopies::persons()
     const QStringList names = store->personNames(&result);
     if (!result.ok())
         refuse(result.message);
+    else if (names.isEmpty())
+        parts_.dialogs.message(tr("Nessuna persona nell'archivio: aggiungerne una con \"Persone...\" nel menu "
+                                  "Persona."),
+                               noticeTitle(), MessageIcon::Information);
     return names;
 }
 

@@ -50,7 +50,8 @@ QDate StoredDays::date() const
 
 void StoredDays::schedule()
 {
-    if (pending_ || !parts_.document.storedDay())
+    follow();
+    if (pending_ || !key_)
         return;
     pending_ = true;
     QMetaObject::invokeMethod(this, &StoredDays::flush, Qt::QueuedConnection);

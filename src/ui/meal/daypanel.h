@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class QDateEdit;
 class QLabel;
 class QTableView;
 
@@ -16,7 +17,8 @@ namespace velmo::ui {
 
 // The day panel: the day against the requirement, a table of the meals with their energy, their
 // share and the guide's, then the day's totals and its energy split against the reference
-// ranges. It shows the `DayPanelModel` and decides nothing.
+// ranges. It shows the `DayPanelModel` and decides nothing. Above them, whose stored day the
+// window shows and its date, which the main window binds to the stored days.
 class DayPanel : public QWidget {
     Q_OBJECT
 public:
@@ -26,11 +28,18 @@ public:
     QLabel *summary() const { return summary_; }
     QLabel *totals() const { return totals_; }
     QLabel *split() const { return split_; }
+    QLabel *dayPerson() const { return dayPerson_; }
+    QDateEdit *dayDate() const { return dayDate_; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void render();
 
     DayPanelModel &model_;
+    QLabel *dayPerson_ = nullptr;
+    QDateEdit *dayDate_ = nullptr;
     QLabel *summary_ = nullptr;
     QTableView *meals_ = nullptr;
     QLabel *totals_ = nullptr;

@@ -39,6 +39,8 @@ constexpr struct {
     {"frmProfilo", "profilo.html"},
     {"frmPersone", "persone.html"},
     {"frmPersona", "persone.html#scheda"},
+    {"frmGiornoPersona", "giorno.html#persona"},
+    {"frmPastoAbituale", "giorno.html#abituali"},
     {"Form_LAF_Femmina", "fabbisogno.html"},
     {"Form_LAF_Uomo", "fabbisogno.html"},
     {"frmSplash", "fabbisogno.html#iniziale"},

@@ -195,6 +195,30 @@ void MainMenuBar::buildPersonsMenu()
     QAction *persons = personMenu_->addAction(tr("&Persone..."));
     persons->setObjectName(QStringLiteral("mnuPersoneFinestra"));
     connect(persons, &QAction::triggered, this, &MainMenuBar::personsWindowRequested);
+    personMenu_->addSeparator();
+    // The person's days: which one the window shows, copies to another, the habitual meals.
+    struct Command {
+        const char *caption;
+        const char *objectName;
+        std::function<void()> run;
+        bool separatorAfter;
+    };
+    DayCopies &copies = model_.dayCopies();
+    const Command commands[] = {
+        {QT_TR_NOOP("&Giorno della persona..."), "mnuGiornoPersona", [this] { emit personDayRequested(); }, false},
+        {QT_TR_NOOP("Copia pa&sto in..."), "mnuCopiaPasto", [this] { emit copyRequested(false); }, false},
+        {QT_TR_NOOP("Copia gi&orno in..."), "mnuCopiaGiorno", [this] { emit copyRequested(true); }, true},
+        {QT_TR_NOOP("Salva come pasto &abituale..."), "mnuSalvaAbituale", [&copies] { copies.saveHabitual(); }, false},
+        {QT_TR_NOOP("&Inserisci pasto abituale..."), "mnuInserisciAbituale",
+         [this] { emit insertHabitualRequested(); }, false},
+    };
+    for (const Command &c : commands) {
+        QAction *action = personMenu_->addAction(tr(c.caption));
+        action->setObjectName(QString::fromLatin1(c.objectName));
+        connect(action, &QAction::triggered, this, c.run);
+        if (c.separatorAfter)
+            personMenu_->addSeparator();
+    }
 }
 
 void MainMenuBar::buildCategoryMenu()

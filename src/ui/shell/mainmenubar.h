@@ -42,6 +42,11 @@ signals:
     void rankingRequested();
     void nutrientProfileRequested();
     void personsWindowRequested();
+    // "Giorno della persona...", "Copia pasto in..." or "Copia giorno in...", "Inserisci pasto
+    // abituale...": each asks in a dialog of its own.
+    void personDayRequested();
+    void copyRequested(bool wholeDay);
+    void insertHabitualRequested();
     void femaleEnergyWindowRequested();
     void maleEnergyWindowRequested();
     void printRequested();

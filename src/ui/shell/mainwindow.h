@@ -112,6 +112,10 @@ private:
     void openNutrientProfile();
     void updateDayPanel();
     void openPersons();
+    void openPersonDay();
+    void copyTo(bool wholeDay);
+    void insertHabitual();
+    void showStoredDay();
 
     MainWindowModel &model_;
     ScreenPointer pointer_;
@@ -124,6 +128,7 @@ private:
     CompositionTableView *table_ = nullptr;
     MealSelector *mealSelector_ = nullptr;
     DayPanelModel *dayPanelModel_ = nullptr;
+    DayPanel *dayPanel_ = nullptr;
     QDockWidget *dayDock_ = nullptr;
     QSize fixedMaximum_;
     MacroChartView *chart_ = nullptr;
