@@ -70,7 +70,9 @@ QString dayName(const MealDocument::StoredDay &where)
 
 }  // namespace
 
-DayCopies::DayCopies(Parts parts, QObject *parent) : QObject(parent), parts_(parts) {}
+DayCopies::DayCopies(Parts parts, QObject *parent) : QObject(parent), parts_(parts)
+{
+}
 
 void DayCopies::refuse(const QString &text)
 {
@@ -162,8 +164,8 @@ bool DayCopies::writeStep(const QString &text, const MealDocument::StoredDay &wh
     const auto changed = change(*stored);
     if (!changed)
         return false;
-    const std::optional<MealDay> before =
-        *revision == PersonStore::kNotStored ? std::nullopt : std::optional<MealDay>(*stored);
+    const std::optional<MealDay> before = *revision == PersonStore::kNotStored ? std::nullopt
+                                                                               : std::optional<MealDay>(*stored);
     PersonSession &persons = parts_.persons;
     const auto put = [&persons, where, revision](const std::optional<MealDay> &day) -> StoreResult {
         PersonStore *to = persons.store();
@@ -179,8 +181,8 @@ bool DayCopies::writeStep(const QString &text, const MealDocument::StoredDay &wh
     const MealDay target = *changed;
     if (!attempt(parts_.dialogs, [&] { return put(target); }).ok())
         return false;
-    parts_.stack.push(new StoreChange(parts_.dialogs, text, [put, target] { return put(target); },
-                                      [put, before] { return put(before); }));
+    parts_.stack.push(new StoreChange(
+        parts_.dialogs, text, [put, target] { return put(target); }, [put, before] { return put(before); }));
     return true;
 }
 
@@ -251,9 +253,10 @@ bool DayCopies::saveHabitual()
         return false;
     StoreResult result;
     const std::optional<DayMeal> before = store->habitualMeal(meal.name, &result);
-    if (before && parts_.dialogs.askYesNoCancel(tr("C'è già un pasto abituale %1: sostituirlo?").arg(echoInput(meal.name)),
-                                                tr("Pasti abituali"))
-                      != Answer::Yes)
+    if (before
+        && parts_.dialogs.askYesNoCancel(tr("C'è già un pasto abituale %1: sostituirlo?").arg(echoInput(meal.name)),
+                                         tr("Pasti abituali"))
+               != Answer::Yes)
         return false;
     PersonSession &persons = parts_.persons;
     const auto put = [&persons](const std::optional<DayMeal> &kept, const QString &name) -> StoreResult {
@@ -264,9 +267,9 @@ bool DayCopies::saveHabitual()
     };
     if (!attempt(parts_.dialogs, [&] { return put(meal, meal.name); }).ok())
         return false;
-    parts_.stack.push(new StoreChange(parts_.dialogs, tr("pasto abituale %1").arg(meal.name),
-                                      [put, meal] { return put(meal, meal.name); },
-                                      [put, before, name = meal.name] { return put(before, name); }));
+    parts_.stack.push(new StoreChange(
+        parts_.dialogs, tr("pasto abituale %1").arg(meal.name), [put, meal] { return put(meal, meal.name); },
+        [put, before, name = meal.name] { return put(before, name); }));
     return true;
 }
 

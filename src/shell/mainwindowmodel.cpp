@@ -20,8 +20,8 @@ MainWindowModel::MainWindowModel(Dialogs &dialogs, QObject *parent)
                                                                                  return dataControl_.hasRecordset();
                                                                              }},
                                                                             dialogs_),
-      persons_(dialogs_), mealSteps_({meal_, document_, browser_, undoStack_}), dayPlan_({document_, mealSteps_, dialogs_}),
-      storedDays_({document_, meal_, mealSteps_, undoStack_, persons_}),
+      persons_(dialogs_), mealSteps_({meal_, document_, browser_, undoStack_}),
+      dayPlan_({document_, mealSteps_, dialogs_}), storedDays_({document_, meal_, mealSteps_, undoStack_, persons_}),
       dayCopies_({document_, mealSteps_, dayPlan_, undoStack_, persons_, storedDays_, dialogs_})
 {
     // Enough for a long session's steps, and a bound on what they keep.

@@ -239,7 +239,8 @@ TEST_F(StoredDaysTest, CopiesAndHabitualMealsAreUndoneAndRedoneExactly)
             std::string text = foods(w->document().day()) + '#' + foods(habitual());
             StoreResult result;
             for (const char *who : {"Anna", "Bruno"})
-                for (const auto &[when, day] : model->persons().store()->days(QString::fromLatin1(who), kDay, date.addDays(9), &result))
+                for (const auto &[when, day] :
+                     model->persons().store()->days(QString::fromLatin1(who), kDay, date.addDays(9), &result))
                     text += '#' + when.toString(Qt::ISODate).toStdString() + foods(day);
             return text;
         };
@@ -257,8 +258,8 @@ TEST_F(StoredDaysTest, CopiesAndHabitualMealsAreUndoneAndRedoneExactly)
         const std::string after = snapshot();
         ASSERT_NE(after, before);
         EXPECT_EQ(c.act == SaveHabitual ? foods(habitual())
-                  : c.who[0]           ? foods(stored(target.date, nullptr, target.person))
-                                       : foods(w->document().day()),
+                  : c.who[0]            ? foods(stored(target.date, nullptr, target.person))
+                                        : foods(w->document().day()),
                   c.expected);
         w->undoStack().undo();
         EXPECT_EQ(snapshot(), before);

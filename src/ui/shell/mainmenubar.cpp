@@ -209,8 +209,8 @@ void MainMenuBar::buildPersonsMenu()
         {QT_TR_NOOP("Copia pa&sto in..."), "mnuCopiaPasto", [this] { emit copyRequested(false); }, false},
         {QT_TR_NOOP("Copia gi&orno in..."), "mnuCopiaGiorno", [this] { emit copyRequested(true); }, true},
         {QT_TR_NOOP("Salva come pasto &abituale..."), "mnuSalvaAbituale", [&copies] { copies.saveHabitual(); }, false},
-        {QT_TR_NOOP("&Inserisci pasto abituale..."), "mnuInserisciAbituale",
-         [this] { emit insertHabitualRequested(); }, false},
+        {QT_TR_NOOP("&Inserisci pasto abituale..."), "mnuInserisciAbituale", [this] { emit insertHabitualRequested(); },
+         false},
     };
     for (const Command &c : commands) {
         QAction *action = personMenu_->addAction(tr(c.caption));

@@ -404,7 +404,8 @@ void MainWindow::showStoredDay()
 {
     StoredDays &days = model_.storedDays();
     const QString person = days.person();
-    dayPanel_->dayPerson()->setText(person.isEmpty() ? tr("Nessuna persona corrente") : tr("Giorno di %1:").arg(person));
+    dayPanel_->dayPerson()->setText(person.isEmpty() ? tr("Nessuna persona corrente")
+                                                     : tr("Giorno di %1:").arg(person));
     const QSignalBlocker quiet(dayPanel_->dayDate());
     dayPanel_->dayDate()->setDate(days.date());
     dayPanel_->dayDate()->setEnabled(!person.isEmpty());
