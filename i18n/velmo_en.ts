@@ -2802,6 +2802,10 @@ could not be written.
         <source>Il pasto abituale %1 non può essere inserito: %2</source>
         <translation>The habitual meal %1 cannot be inserted: %2</translation>
     </message>
+    <message>
+        <source>Il pasto non è stato copiato: è il pasto che la tabella mostra. Scegliere un altro pasto o &quot;(aggiungi come nuovo pasto)&quot;.</source>
+        <translation>The meal was not copied: it is the meal the table shows. Choose another meal or &quot;(add as a new meal)&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>velmo::DayPanelModel</name>

@@ -133,8 +133,11 @@ QString DayCopies::freeName(const MealDay &day, const QString &name) const
 // The window's own stored day is changed in the window, which writes it as every change.
 bool DayCopies::copyIntoShownDay(const DayMeal &meal, int into)
 {
-    if (into == parts_.day.current())
+    if (into == parts_.day.current()) {
+        refuse(tr("Il pasto non è stato copiato: è il pasto che la tabella mostra. Scegliere un altro pasto o "
+                  "\"(aggiungi come nuovo pasto)\"."));
         return false;
+    }
     if (into == kNewMeal && parts_.day.mealCount() >= kMaxMealsPerDay) {
         refuse(tr("Il giorno ha già %1 pasti: il pasto non è stato copiato.").arg(kMaxMealsPerDay));
         return false;

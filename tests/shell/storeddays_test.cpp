@@ -269,6 +269,10 @@ TEST_F(StoredDaysTest, CopiesAndHabitualMealsAreUndoneAndRedoneExactly)
         if (c.act == SaveHabitual)
             w->undoStack().undo();
     }
+    // The shown meal onto itself and the shown day onto itself are refused, and said.
+    planned(*model);
+    EXPECT_FALSE(model->dayCopies().copyMeal({u"Anna"_s, kDay, 0}) || model->dayCopies().copyDay({u"Anna"_s, kDay}));
+    EXPECT_EQ(dialogs.messageTexts().size(), 2);
 }
 
 }  // namespace
