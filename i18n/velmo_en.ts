@@ -3110,6 +3110,81 @@ could not be written.
     </message>
 </context>
 <context>
+    <name>velmo::DayCopies</name>
+    <message>
+        <source>Riprova</source>
+        <translation>Try again</translation>
+    </message>
+    <message>
+        <source>giorno di %1 del %2</source>
+        <translation>day of %1 on %2</translation>
+    </message>
+    <message>
+        <source>Nessuna persona nell&apos;archivio: aggiungerne una con &quot;Persone...&quot; nel menu Persona.</source>
+        <translation>No person in the archive: add one with &quot;Persons...&quot; in the Person menu.</translation>
+    </message>
+    <message>
+        <source>Il giorno ha già %1 pasti: il pasto non è stato copiato.</source>
+        <translation>The day already has %1 meals: the meal was not copied.</translation>
+    </message>
+    <message>
+        <source>copia di %1</source>
+        <translation>copy of %1</translation>
+    </message>
+    <message>
+        <source>copia di %1 nel %2</source>
+        <translation>copy of %1 to the %2</translation>
+    </message>
+    <message>
+        <source>Il giorno di destinazione ha già %1 pasti: il pasto non è stato copiato.</source>
+        <translation>The target day already has %1 meals: the meal was not copied.</translation>
+    </message>
+    <message>
+        <source>Il giorno non è stato copiato: è il giorno che la finestra mostra. Scegliere un&apos;altra data o un&apos;altra persona.</source>
+        <translation>The day was not copied: it is the day the window shows. Choose another date or another person.</translation>
+    </message>
+    <message>
+        <source>copia del giorno nel %1</source>
+        <translation>copy of the day to the %1</translation>
+    </message>
+    <message>
+        <source>Il pasto non ha alimenti bloccati: non c&apos;è nulla da salvare come pasto abituale.</source>
+        <translation>The meal has no locked foods: there is nothing to save as a habitual meal.</translation>
+    </message>
+    <message>
+        <source>Nome del pasto abituale:</source>
+        <translation>Name of the habitual meal:</translation>
+    </message>
+    <message>
+        <source>Pasti abituali</source>
+        <translation>Habitual meals</translation>
+    </message>
+    <message>
+        <source>C&apos;è già un pasto abituale %1: sostituirlo?</source>
+        <translation>There is already a habitual meal %1: replace it?</translation>
+    </message>
+    <message>
+        <source>pasto abituale %1</source>
+        <translation>habitual meal %1</translation>
+    </message>
+    <message>
+        <source>Un giorno ha al massimo %1 pasti: per inserire un pasto abituale, rimuoverne prima un altro.</source>
+        <translation>A day has at most %1 meals: to insert a habitual meal, remove another one first.</translation>
+    </message>
+    <message>
+        <source>inserimento di %1</source>
+        <translation>insertion of %1</translation>
+    </message>
+    <message>
+        <source>Il pasto abituale %1 non può essere inserito: %2</source>
+        <translation>The habitual meal %1 cannot be inserted: %2</translation>
+    </message>
+    <message>
+        <source>Il pasto non è stato copiato: è il pasto che la tabella mostra. Scegliere un altro pasto o &quot;(aggiungi come nuovo pasto)&quot;.</source>
+        <translation>The meal was not copied: it is the meal the table shows. Choose another meal or &quot;(add as a new meal)&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>velmo::DayPanelModel</name>
     <message>
         <source>Pasto</source>
@@ -3405,6 +3480,16 @@ could not be written.
     <message>
         <source>Salvare le modifiche al giorno?</source>
         <translation>Save the changes to the day?</translation>
+    </message>
+    <message>
+        <source>Pasto</source>
+        <translation>Meal</translation>
+    </message>
+    <message>
+        <source>Il giorno non può essere mostrato:
+%1</source>
+        <translation>The day cannot be shown:
+%1</translation>
     </message>
 </context>
 <context>
@@ -3865,6 +3950,49 @@ Import them anyway?</translation>
     </message>
 </context>
 <context>
+    <name>velmo::StoredDays</name>
+    <message>
+        <source>Riprova</source>
+        <translation>Try again</translation>
+    </message>
+    <message>
+        <source>giorno di %1 del %2</source>
+        <translation>day of %1 on %2</translation>
+    </message>
+    <message>
+        <source>Nessuna persona corrente: scegliere una persona con &quot;Giorno della persona...&quot; nel menu Persona, o renderla corrente nella finestra Persone.</source>
+        <translation>No current person: choose a person with &quot;Person&apos;s day...&quot; in the Person menu, or make one current in the Persons window.</translation>
+    </message>
+    <message>
+        <source>Il giorno di %1 del %2 è stato modificato da un&apos;altra finestra di Velmo. Rileggere il giorno salvato (le modifiche di questa finestra si perdono) o mantenere questo giorno al posto di quello salvato?</source>
+        <translation>The day of %1 on %2 was changed by another Velmo window. Read the stored day again (the changes made in this window are lost) or keep this day in place of the stored one?</translation>
+    </message>
+    <message>
+        <source>Rileggi il giorno salvato</source>
+        <translation>Read the stored day again</translation>
+    </message>
+    <message>
+        <source>Mantieni questo giorno</source>
+        <translation>Keep this day</translation>
+    </message>
+    <message>
+        <source>La persona %1 non è più nell&apos;archivio: il giorno resta nella finestra, non salvato. Per conservarlo, salvarlo in un file con &quot;Salva con nome...&quot;.</source>
+        <translation>The person %1 is no longer in the archive: the day stays in the window, not stored. To keep it, save it to a file with &quot;Save as...&quot;.</translation>
+    </message>
+    <message>
+        <source>rilettura del giorno</source>
+        <translation>day read again</translation>
+    </message>
+    <message>
+        <source>L&apos;ultima modifica del giorno non è stata salvata nell&apos;archivio delle persone. Lasciare il giorno senza salvarla?</source>
+        <translation>The day&apos;s last change was not stored in the persons&apos; archive. Leave the day without storing it?</translation>
+    </message>
+    <message>
+        <source>Lascia il giorno</source>
+        <translation>Leave the day</translation>
+    </message>
+</context>
+<context>
     <name>velmo::WeekModel</name>
     <message>
         <source>impossibile renderlo leggibile solo al suo proprietario</source>
@@ -4180,6 +4308,49 @@ Nothing was printed.</translation>
         <source>Giudizio</source>
         <translation>Assessment</translation>
     </message>
+    <message>
+        <source>Data del giorno della persona</source>
+        <translation>Date of the person&apos;s day</translation>
+    </message>
+</context>
+<context>
+    <name>velmo::ui::DayTargetDialog</name>
+    <message>
+        <source>Persona</source>
+        <translation>Person</translation>
+    </message>
+    <message>
+        <source>&amp;Persona:</source>
+        <translation>&amp;Person:</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>&amp;Data:</source>
+        <translation>&amp;Date:</translation>
+    </message>
+    <message>
+        <source>Pasto del giorno da sostituire, o nuovo pasto</source>
+        <translation>Meal of the day to replace, or new meal</translation>
+    </message>
+    <message>
+        <source>&amp;Al posto di:</source>
+        <translation>&amp;In place of:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>(aggiungi come nuovo pasto)</source>
+        <translation>(add as a new meal)</translation>
+    </message>
 </context>
 <context>
     <name>velmo::ui::EnergyWindow</name>
@@ -4306,6 +4477,41 @@ Nothing was printed.</translation>
     <message>
         <source>Mostra o nasconde gli altri nutrienti (facoltativi)</source>
         <translation>Shows or hides the other nutrients (optional)</translation>
+    </message>
+</context>
+<context>
+    <name>velmo::ui::HabitualMealDialog</name>
+    <message>
+        <source>Inserisci pasto abituale</source>
+        <translation>Insert habitual meal</translation>
+    </message>
+    <message>
+        <source>Nessun pasto abituale: salvarne uno con &quot;Salva come pasto abituale...&quot; nel menu Persona.</source>
+        <translation>No habitual meal: save one with &quot;Save as habitual meal...&quot; in the Person menu.</translation>
+    </message>
+    <message>
+        <source>&amp;Pasti abituali:</source>
+        <translation>&amp;Habitual meals:</translation>
+    </message>
+    <message>
+        <source>Pasti abituali</source>
+        <translation>Habitual meals</translation>
+    </message>
+    <message>
+        <source>Come &amp;nuovo pasto del giorno</source>
+        <translation>As a &amp;new meal of the day</translation>
+    </message>
+    <message>
+        <source>Al posto degli &amp;alimenti del pasto mostrato</source>
+        <translation>In place of the shown meal&apos;s &amp;foods</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -4548,16 +4754,36 @@ Nothing was printed.</translation>
         <translation>&amp;Week...</translation>
     </message>
     <message>
-        <source>&amp;Stampa piano...</source>
-        <translation>&amp;Print plan...</translation>
-    </message>
-    <message>
         <source>&amp;Esporta PDF...</source>
         <translation>&amp;Export PDF...</translation>
     </message>
     <message>
         <source>&amp;Intestazione dello studio...</source>
-        <translation>Practice &amp;heading...</translation>
+        <translation>Pra&amp;ctice heading...</translation>
+    </message>
+    <message>
+        <source>&amp;Giorno della persona...</source>
+        <translation>Person&apos;s &amp;day...</translation>
+    </message>
+    <message>
+        <source>Copia gi&amp;orno in...</source>
+        <translation>Copy d&amp;ay to...</translation>
+    </message>
+    <message>
+        <source>Salva come pasto &amp;abituale...</source>
+        <translation>Save as &amp;habitual meal...</translation>
+    </message>
+    <message>
+        <source>Copia pas&amp;to in...</source>
+        <translation>Copy &amp;meal to...</translation>
+    </message>
+    <message>
+        <source>I&amp;nserisci pasto abituale...</source>
+        <translation>&amp;Insert habitual meal...</translation>
+    </message>
+    <message>
+        <source>Sta&amp;mpa piano...</source>
+        <translation>Print p&amp;lan...</translation>
     </message>
 </context>
 <context>
@@ -4627,6 +4853,26 @@ Nothing was printed.</translation>
     <message>
         <source>Stacca il pannello</source>
         <translation>Detach the panel</translation>
+    </message>
+    <message>
+        <source>Nessuna persona corrente</source>
+        <translation>No current person</translation>
+    </message>
+    <message>
+        <source>Giorno di %1:</source>
+        <translation>Day of %1:</translation>
+    </message>
+    <message>
+        <source>Giorno della persona</source>
+        <translation>Person&apos;s day</translation>
+    </message>
+    <message>
+        <source>Copia giorno in</source>
+        <translation>Copy day to</translation>
+    </message>
+    <message>
+        <source>Copia pasto in</source>
+        <translation>Copy meal to</translation>
     </message>
 </context>
 <context>

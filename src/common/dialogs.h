@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QString>
+#include <QStringList>
 
 namespace velmo {
 
@@ -38,6 +39,18 @@ public:
 
     // A question with Yes, No and Cancel.
     virtual Answer askYesNoCancel(const QString &text, const QString &title) = 0;
+
+    // A question answered by one of `choices` (one or two button texts) or by Cancel: the index
+    // of the choice, -1 for Cancel. Boxes without buttons of their own ask it as Yes, No, Cancel.
+    virtual int choose(const QString &text, const QString &title, const QStringList &choices)
+    {
+        switch (askYesNoCancel(text, title)) {
+        case Answer::Yes: return 0;
+        case Answer::No: return choices.size() > 1 ? 1 : -1;
+        case Answer::Cancel: break;
+        }
+        return -1;
+    }
 
     // A save dialog proposing `proposedPath`; empty when the user cancels.
     virtual QString saveFileName(const QString &title, const QString &proposedPath, const QString &filter) = 0;

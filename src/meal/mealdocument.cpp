@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <algorithm>
 
@@ -74,18 +75,21 @@ MealDay MealDocument::day() const
 
 bool MealDocument::isModified() const
 {
-    return day() != saved_;
+    return !stored_ && day() != saved_;
 }
 
 bool MealDocument::hasWorkToLose() const
 {
     const MealDay now = day();
-    return now != saved_
+    return !stored_ && now != saved_
            && std::any_of(now.meals.cbegin(), now.meals.cend(), [](const DayMeal &m) { return !m.entries.empty(); });
 }
 
 QString MealDocument::windowTitle() const
 {
+    if (stored_)
+        return QStringLiteral("%1 - %2, %3")
+            .arg(kTitle, stored_->person, QLocale().toString(stored_->date, QLocale::LongFormat));
     const bool modified = isModified();
     if (path_.isEmpty() && !modified)
         return kTitle;
@@ -109,6 +113,8 @@ void MealDocument::refuse(const QString &text)
 
 bool MealDocument::confirmDiscard()
 {
+    if (stored_)
+        return !mayLeaveStored_ || mayLeaveStored_();
     if (!hasWorkToLose())
         return true;
     switch (dialogs_.askYesNoCancel(isMealFile(day()) ? savePrompt() : daySavePrompt(), kTitle)) {
@@ -135,6 +141,7 @@ bool MealDocument::newMeal()
     emit tableReplacing();
     emptyTable();
     path_.clear();
+    stored_.reset();
     setDayState({});
     saved_ = day();
     notifyTitle();
@@ -149,6 +156,7 @@ bool MealDocument::newDay()
     emit tableReplacing();
     emptyTable();
     path_.clear();
+    stored_.reset();
     setDayState({emptyDay(), 0});
     saved_ = day();
     notifyTitle();
@@ -195,6 +203,7 @@ void MealDocument::setSavedMeal(const SavedMeal &saved)
 {
     path_ = saved.path;
     saved_ = saved.day;
+    stored_ = saved.stored;
     notifyTitle();
 }
 
@@ -225,8 +234,18 @@ std::optional<MealDay> MealDocument::checkedDay(const QString &path, QStringList
         return std::nullopt;
     }
     DayFile file = readDayFile(input);
+    return checkedFoods(std::move(file.day), std::move(file.errors), errors);
+}
+
+std::optional<MealDay> MealDocument::checkedFoods(MealDay day, QStringList *errors)
+{
+    return checkedFoods(std::move(day), {}, errors);
+}
+
+std::optional<MealDay> MealDocument::checkedFoods(MealDay day, std::vector<InputError> faults, QStringList *errors)
+{
     std::vector<MealFileEntry> all;
-    for (const DayMeal &meal : file.day.meals)
+    for (const DayMeal &meal : day.meals)
         all.insert(all.end(), meal.entries.cbegin(), meal.entries.cend());
     std::optional<QSqlDatabase> personal;
     if (std::any_of(all.cbegin(), all.cend(), [](const MealFileEntry &e) { return isPersonalCategory(e.category); })) {
@@ -242,7 +261,6 @@ std::optional<MealDay> MealDocument::checkedDay(const QString &path, QStringList
     if (personal)
         check.setPersonalDatabase(*personal);
     QString databaseError;
-    std::vector<InputError> faults = file.errors;
     const std::vector<InputError> missing = check.missingFoods(all, &databaseError);
     faults.insert(faults.end(), missing.begin(), missing.end());
     if (!databaseError.isEmpty()) {
@@ -253,7 +271,7 @@ std::optional<MealDay> MealDocument::checkedDay(const QString &path, QStringList
         *errors = errorReport(std::move(faults));
         return std::nullopt;
     }
-    for (DayMeal &meal : file.day.meals) {
+    for (DayMeal &meal : day.meals) {
         MealComposer trial(database_);
         if (personal)
             trial.setPersonalDatabase(*personal);
@@ -265,7 +283,7 @@ std::optional<MealDay> MealDocument::checkedDay(const QString &path, QStringList
         // As the table names them once composed, so that the meal shown again is no change.
         meal.entries = trial.placed();
     }
-    return std::move(file.day);
+    return day;
 }
 
 bool MealDocument::replay(const std::vector<MealFileEntry> &entries, QString *error)
@@ -281,20 +299,67 @@ bool MealDocument::openFile(const QString &path)
     auto read = checkedDay(path, &errors);
     QString error;
     if (read) {
-        const std::vector<MealFileEntry> before = entries();
-        const std::vector<MealFileEntry> first = std::exchange(read->meals.front().entries, {});
         emit tableReplacing();
-        if (replay(first, &error)) {
-            setDayState({std::move(*read), 0});
+        if (showDay(std::move(*read), &error)) {
+            stored_.reset();
             markSaved(path);
             emit tableReplaced(tr("apertura di %1").arg(QFileInfo(path).fileName()));
             return true;
         }
         errors = {error};
-        QString ignored;
-        replay(before, &ignored);
     }
     refuse(tr("Il pasto %1 non può essere aperto:\n%2").arg(echoInput(path), errors.join(u'\n')));
+    return false;
+}
+
+bool MealDocument::showDay(MealDay day, QString *error)
+{
+    const std::vector<MealFileEntry> before = entries();
+    const std::vector<MealFileEntry> first = std::exchange(day.meals.front().entries, {});
+    if (replay(first, error)) {
+        setDayState({std::move(day), 0});
+        return true;
+    }
+    QString ignored;
+    replay(before, &ignored);
+    return false;
+}
+
+bool MealDocument::openStored(const StoredDay &where, MealDay day, const QString &step)
+{
+    if (!confirmDiscard())
+        return false;
+    // A day kept without meals, or with one without a name, is still shown as a day.
+    if (day.meals.empty())
+        day = emptyDay();
+    else if (isMealFile(day))
+        day.meals.front().name = tr("Pasto");
+    QStringList errors;
+    auto checked = checkedFoods(std::move(day), &errors);
+    QString error;
+    if (checked) {
+        emit tableReplacing();
+        if (showDay(std::move(*checked), &error)) {
+            path_.clear();
+            stored_ = where;
+            saved_ = this->day();
+            notifyTitle();
+            emit tableReplaced(step);
+            return true;
+        }
+        errors = {error};
+    }
+    refuse(tr("Il giorno non può essere mostrato:\n%1").arg(errors.join(u'\n')));
+    return false;
+}
+
+bool MealDocument::setShownEntries(const std::vector<MealFileEntry> &replacement, QString *error)
+{
+    const std::vector<MealFileEntry> shown = entries();
+    if (replay(replacement, error))
+        return true;
+    QString ignored;
+    replay(shown, &ignored);
     return false;
 }
 

@@ -12,6 +12,7 @@
 #include "meal/requirementcomparison.h"
 #include "nutrition/portion.h"
 
+#include <QDate>
 #include <QObject>
 #include <QSqlDatabase>
 
@@ -58,7 +59,27 @@ public:
     // row without food.
     std::optional<FoodRef> rowFood(int row) const;
     QString path() const { return path_; }
-    // The day differs from what was last saved or opened (an empty table from none at all).
+
+    // A person's day kept in the persons' store, written there as the user works: there is no
+    // file to save it to, and nothing of it to lose.
+    struct StoredDay {
+        QString person;
+        QDate date;
+
+        bool operator==(const StoredDay &other) const = default;
+    };
+    // The stored day the window shows; none for a meal of a file, or of none.
+    const std::optional<StoredDay> &storedDay() const { return stored_; }
+    // Asked before the window leaves a stored day: whether it may, the day written or its last
+    // change let go by the user.
+    void setStoredDayGuard(std::function<bool()> mayLeave) { mayLeaveStored_ = std::move(mayLeave); }
+    // The window shows `day`, which the store holds for `where`, as "Apri..." shows a file: the
+    // question first, then one step named `step`. False, the window as it was, when the user
+    // cancelled or a food of the day cannot be shown (told to the user).
+    bool openStored(const StoredDay &where, MealDay day, const QString &step);
+
+    // The day differs from what was last saved or opened (an empty table from none at all); a
+    // stored day never does.
     bool isModified() const;
     // Only changed locked rows are work: a table emptied since is no loss, the file still holds it.
     bool hasWorkToLose() const;
@@ -103,6 +124,12 @@ public:
     // The table's foods become the shown meal's, and meal `index` is composed into the table as
     // "Apri..." composes a file. False with the reason, the table as it was, when it cannot be.
     bool showMeal(int index, QString *error);
+    // The table shows `entries` instead of the shown meal's foods, composed as a file's are.
+    // False with the reason, the table as it was, when they cannot be.
+    bool setShownEntries(const std::vector<MealFileEntry> &entries, QString *error);
+    // `day` with every food checked against the database and named as the table names it once
+    // composed; none, with the reasons, when a food is not there.
+    std::optional<MealDay> checkedFoods(MealDay day, QStringList *errors);
 
     // What an undo puts back beside the table: the category each row's food came from, which a
     // saved line names, and the file last saved or opened with what it held then.
@@ -111,8 +138,9 @@ public:
     struct SavedMeal {
         QString path;
         MealDay day;
+        std::optional<StoredDay> stored;
     };
-    SavedMeal savedMeal() const { return {path_, saved_}; }
+    SavedMeal savedMeal() const { return {path_, saved_, stored_}; }
     void setSavedMeal(const SavedMeal &saved);
 
 signals:
@@ -132,6 +160,10 @@ private:
     bool replay(const std::vector<MealFileEntry> &entries, QString *error);
     // The file's foods, checked as velmo-pasto checks them; the messages naming lines on failure.
     std::optional<MealDay> checkedDay(const QString &path, QStringList *errors);
+    std::optional<MealDay> checkedFoods(MealDay day, std::vector<InputError> faults, QStringList *errors);
+    // The window shows the checked `day`, the table its first meal; false, the table as it was,
+    // with the reason, when it cannot.
+    bool showDay(MealDay day, QString *error);
     // Each meal of the day composed into a table of its own, the shown one's the window's table.
     bool composeEach(std::vector<std::unique_ptr<MealComposer>> &composers, std::vector<NamedMealGrid> &grids,
                      QString *error);
@@ -150,6 +182,8 @@ private:
     std::array<int, kMealRows> rowCategory_{};
     QString path_;
     MealDay saved_{{DayMeal{}}};
+    std::optional<StoredDay> stored_;
+    std::function<bool()> mayLeaveStored_;
     DayState dayState_;
     QString title_;
 };

@@ -299,7 +299,7 @@ std::vector<QDate> PersonStore::dayDates(const QString &name, QDate from, QDate 
 // The day's row of the person `name` on `date`, checked against the revision the caller read;
 // a result that is not Done stops the change.
 StoreResult PersonStore::dayRow(StoreSql &sql, const QString &name, QDate date, qint64 readRevision,
-                                std::optional<qint64> *id, qint64 *person)
+                                std::optional<qint64> *id, qint64 *person, qint64 *storedRevision)
 {
     const auto row = personRow(sql, name);
     if (!row)
@@ -312,6 +312,8 @@ StoreResult PersonStore::dayRow(StoreSql &sql, const QString &name, QDate date, 
         *id = query->value(0).toLongLong();
         stored = query->value(1).toLongLong();
     }
+    if (storedRevision)
+        *storedRevision = stored;
     if (readRevision != kAnyRevision && readRevision != stored)
         return conflict(QT_TRANSLATE_NOOP("PersonStore", "Modifica non salvata: il giorno è stato modificato da "
                                                          "un'altra finestra di Velmo dopo che è stato letto. "
@@ -319,17 +321,19 @@ StoreResult PersonStore::dayRow(StoreSql &sql, const QString &name, QDate date, 
     return failureOf(sql);
 }
 
-StoreResult PersonStore::writeDay(const QString &name, QDate date, const MealDay &day, qint64 readRevision)
+StoreResult PersonStore::writeDay(const QString &name, QDate date, const MealDay &day, qint64 readRevision,
+                                  qint64 *written)
 {
     if (!date.isValid())
         return refused(StoreResult::Kind::Invalid, QT_TRANSLATE_NOOP("PersonStore", "La data del giorno non è "
                                                                                     "valida."));
     if (const auto fault = dayFault(day))
         return invalid(fault);
-    return change([&](StoreSql &sql) {
+    qint64 stored = kNotStored;
+    const StoreResult result = change([&](StoreSql &sql) {
         std::optional<qint64> id;
         qint64 person = 0;
-        if (const StoreResult checked = dayRow(sql, name, date, readRevision, &id, &person); !checked.ok())
+        if (const StoreResult checked = dayRow(sql, name, date, readRevision, &id, &person, &stored); !checked.ok())
             return checked;
         if (id) {
             sql.run(QStringLiteral("DELETE FROM pasti_giorno WHERE giorno = ?"), {*id});
@@ -342,6 +346,9 @@ StoreResult PersonStore::writeDay(const QString &name, QDate date, const MealDay
         writeMeals(sql, id.value_or(0), day);
         return StoreResult{};
     });
+    if (result.ok() && written)
+        *written = stored + 1;  // a new day starts at 1, as kNotStored is 0
+    return result;
 }
 
 StoreResult PersonStore::removeDay(const QString &name, QDate date, qint64 readRevision)

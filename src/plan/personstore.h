@@ -91,7 +91,9 @@ public:
 
     // A day not stored is none, with `result` Done and the revision kNotStored.
     std::optional<MealDay> day(const QString &name, QDate date, qint64 *revision, StoreResult *result) const;
-    StoreResult writeDay(const QString &name, QDate date, const MealDay &day, qint64 readRevision);
+    // The day's revision once written goes to `written`, when given.
+    StoreResult writeDay(const QString &name, QDate date, const MealDay &day, qint64 readRevision,
+                         qint64 *written = nullptr);
     StoreResult removeDay(const QString &name, QDate date, qint64 readRevision);
     // The dates from `from` to `to`, both included, that have a stored day.
     std::vector<QDate> dayDates(const QString &name, QDate from, QDate to, StoreResult *result) const;
@@ -125,7 +127,7 @@ private:
     StoreResult failureOf(const StoreSql &sql) const;
     StoreResult failureOf(const QSqlError &failure) const;
     StoreResult dayRow(StoreSql &sql, const QString &name, QDate date, qint64 readRevision, std::optional<qint64> *id,
-                       qint64 *person);
+                       qint64 *person, qint64 *storedRevision = nullptr);
     std::map<QDate, MealDay> readDays(const QString &name, QDate from, QDate to, std::map<QDate, qint64> *revisions,
                                       StoreResult *result) const;
     static StoreResult taken();

@@ -21,7 +21,8 @@ MainWindowModel::MainWindowModel(Dialogs &dialogs, QObject *parent)
                                                                              }},
                                                                             dialogs_),
       persons_(dialogs_), mealSteps_({meal_, document_, browser_, undoStack_}),
-      dayPlan_({document_, mealSteps_, dialogs_})
+      dayPlan_({document_, mealSteps_, dialogs_}), storedDays_({document_, meal_, mealSteps_, undoStack_, persons_}),
+      dayCopies_({document_, mealSteps_, dayPlan_, undoStack_, persons_, storedDays_, dialogs_})
 {
     // Enough for a long session's steps, and a bound on what they keep.
     undoStack_.setUndoLimit(kUndoLimit);

@@ -14,11 +14,13 @@
 #include "meal/nutrientstore.h"
 #include "nutrition/referenceintakes.h"
 #include "meal/requirementcomparison.h"
+#include "shell/daycopies.h"
 #include "shell/dayplan.h"
 #include "shell/mealsteps.h"
 #include "shell/personalfoodcommands.h"
 #include "shell/personsession.h"
 #include "shell/recentfiles.h"
+#include "shell/storeddays.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -120,6 +122,10 @@ public:
     MealDocument &document() { return document_; }
     // The day's meals, of which the table shows one.
     DayPlan &day() { return dayPlan_; }
+    // A person's stored day in the window, written to the store as the user works.
+    StoredDays &storedDays() { return storedDays_; }
+    // Copies of the meal or the day to a person's day, and the habitual meals.
+    DayCopies &dayCopies() { return dayCopies_; }
     // The meal files opened or saved last, for "File recenti".
     RecentFiles &recentFiles() { return recentFiles_; }
     PersonalFoodCommands &personalFoods() { return *personalFoods_; }
@@ -186,6 +192,8 @@ private:
     QUndoStack undoStack_;
     MealSteps mealSteps_;
     DayPlan dayPlan_;
+    StoredDays storedDays_;
+    DayCopies dayCopies_;
     RecentFiles recentFiles_;
     int category_ = -1;
 };

@@ -135,13 +135,14 @@ void MealSteps::push(State before, const QString &text, bool withFile)
     State after = state();
     // "Nuovo" on an empty table changes nothing: there is nothing to take back.
     if (changedRows(before.grid, after.grid).empty() && before.saved.path == after.saved.path
-        && before.saved.day == after.saved.day && before.day == after.day)
+        && before.saved.day == after.saved.day && before.saved.stored == after.saved.stored && before.day == after.day)
         return;
     parts_.stack.push(new TableStep(*this, std::move(before), std::move(after), withFile, text));
 }
 
 void MealSteps::put(const State &state, const std::vector<int> &rows, bool withFile)
 {
+    emit restoring();
     const bool browsed = parts_.grid.placements() != placementsAtStep_ || parts_.browser.current() != state.food;
     parts_.grid.restoreRows(state.grid, rows);
     // Putting a row's food back names the category browsed now; the row's own comes after.

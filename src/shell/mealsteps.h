@@ -59,6 +59,10 @@ public:
     // current food is, since a row put back may cover the row that showed it.
     void put(const State &state, const std::vector<int> &rows, bool withFile);
 
+signals:
+    // An undo or a redo is about to put the table and the day back: what was there is still there.
+    void restoring();
+
 private:
     void push(State before, const QString &text, bool withFile);
     void followCleanState();

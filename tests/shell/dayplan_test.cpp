@@ -296,7 +296,7 @@ TEST_F(DayPlanTest, ThePrintedPlanShowsTheWindowsNumbers)
                   join({shown(0), shown(1), shown(2), shown(3), shown(5)}));
     }
     input = PlanInput{};
-    input.person = Person{u"Ada"_s, Sex::Female, QDate(1990, 5, 1), 165};
+    input.person = Person{u"Ada"_s, Sex::Female, QDate(1990, 5, 1), 165, {}, {}, {}, {}, {}};
     input.date = QDate(2026, 3, 2);
     input.days = {{input.date, emptyDay()}};
     const auto empty = buildPlanReport(input, *w->nutrientStore(), nullptr, QLocale(), &error);

@@ -32,6 +32,7 @@
 #include <QDockWidget>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDialog>
 #include <QDebug>
 #include <QFile>
 #include <QKeySequence>
@@ -711,6 +712,41 @@ TEST_F(MainWindowTest, ThePersonsWindowMakesTheCurrentPersonOfTheComparison)
     EXPECT_EQ(persons->model().persons().rowCount(), 0);
     EXPECT_TRUE(window->statusPanel(4)->isHidden());
     EXPECT_EQ(window->statusPanel(3)->toolTip(), QString());
+}
+
+// "Giorno della persona..." shows the chosen person's day, and the day panel's date then shows the
+// same person's day of that date, as stored.
+TEST_F(MainWindowTest, TheDateOfTheDayPanelShowsThePersonsStoredDay)
+{
+    PersonStore *store = window->model().persons().store();
+    ASSERT_TRUE(store->addPerson({u"Anna"_s, Sex::Female, QDate(1980, 1, 1), 165, {}, {}, {}, {}, {}}).ok());
+    const QDate monday(2026, 3, 9);
+    MealDay apricots = emptyDay();
+    apricots.meals[1].entries = {{0, *findFoodCategory(u"Frutta"_s), u"Albicocche, crude"_s, u"100"_s}};
+    ASSERT_TRUE(store->writeDay(u"Anna"_s, monday.addDays(1), apricots, PersonStore::kNotStored).ok());
+    QStringList nameless;
+    const WhileModal choose([&](QWidget *open) {
+        collectNameless(QAccessible::queryAccessibleInterface(open), nameless);
+        open->findChild<QDateEdit *>(u"dtpData"_s)->setDate(monday);
+        static_cast<QDialog *>(open)->accept();
+    });
+    menuItem("mnuGiornoPersona")->trigger();
+    EXPECT_EQ(nameless, QStringList());
+    EXPECT_EQ(window->windowTitle(), u"Velmo - Anna, lunedì 9 marzo 2026"_s);
+    ASSERT_TRUE(window->dayDock() && window->dayDock()->isVisible());
+    auto *date = window->dayDock()->findChild<QDateEdit *>(u"dtpGiorno"_s);
+    EXPECT_EQ(date->date(), monday);
+    date->setDate(monday.addDays(1));
+    EXPECT_EQ(window->windowTitle(), u"Velmo - Anna, martedì 10 marzo 2026"_s);
+    EXPECT_EQ(window->mealSelector()->meals()->currentText(), u"Colazione"_s);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    date->setFocus();
+    QTest::keyClick(date, Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(cell(0, MealColumn::Name), u"Albicocche, crude"_s);
+    window->model().undoStack().undo();
+    window->model().undoStack().undo();
+    EXPECT_EQ(date->date(), monday) << "the undone choice of the date";
 }
 
 // In English no window shows an Italian text that has an English translation: every text reaches

@@ -5,7 +5,10 @@
 
 #include "shell/daypanelmodel.h"
 
+#include <QDateEdit>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTableView>
 #include <QTableWidget>
@@ -70,6 +73,20 @@ DayPanel::DayPanel(DayPanelModel &model, QWidget *parent) : QWidget(parent), mod
 {
     setObjectName(QStringLiteral("pannelloGiorno"));
     auto *layout = new QVBoxLayout(this);
+    auto *dayRow = new QHBoxLayout;
+    dayPerson_ = new QLabel(this);
+    dayPerson_->setObjectName(QStringLiteral("lblPersonaGiorno"));
+    dayRow->addWidget(dayPerson_, 1);
+    dayDate_ = new QDateEdit(this);
+    dayDate_->setObjectName(QStringLiteral("dtpGiorno"));
+    dayDate_->setCalendarPopup(true);
+    // A date typed digit by digit is one choice, made when the typing ends.
+    dayDate_->setKeyboardTracking(false);
+    dayDate_->setAccessibleName(tr("Data del giorno della persona"));
+    dayPerson_->setBuddy(dayDate_);
+    dayDate_->installEventFilter(this);
+    dayRow->addWidget(dayDate_);
+    layout->addLayout(dayRow);
     summary_ = newCaption(QStringLiteral("lblGiorno"), this);
     layout->addWidget(summary_);
     meals_ = new QTableView(this);
@@ -124,6 +141,17 @@ void DayPanel::render()
     split_->setVisible(!split.empty());
     fitToContents(meals_);
     fitToContents(split_);
+}
+
+// Ctrl+PgUp and Ctrl+PgDn change the meal wherever the focus is, never the date in its box.
+bool DayPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == dayDate_ && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() == Qt::ControlModifier && (key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown))
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace velmo::ui

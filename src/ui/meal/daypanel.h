@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class QDateEdit;
 class QLabel;
 class QTableView;
 class QTableWidget;
@@ -18,7 +19,8 @@ namespace velmo::ui {
 // The day panel: the day against the requirement, a table of the meals with their energy, their
 // share and the guide's, then the day's totals and a small table of its energy split against the
 // reference ranges. Both tables are as wide as their words, and the panel as wide as they are, so
-// that nothing is cut or wrapped. It shows the `DayPanelModel` and decides nothing.
+// that nothing is cut or wrapped. It shows the `DayPanelModel` and decides nothing. Above them,
+// whose stored day the window shows and its date, which the main window binds to the stored days.
 class DayPanel : public QWidget {
     Q_OBJECT
 public:
@@ -31,6 +33,11 @@ public:
     QLabel *summary() const { return summary_; }
     QLabel *totals() const { return totals_; }
     QTableWidget *split() const { return split_; }
+    QLabel *dayPerson() const { return dayPerson_; }
+    QDateEdit *dayDate() const { return dayDate_; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void render();
@@ -41,6 +48,8 @@ private:
     QLabel *totals_ = nullptr;
     QLabel *splitTitle_ = nullptr;
     QTableWidget *split_ = nullptr;
+    QLabel *dayPerson_ = nullptr;
+    QDateEdit *dayDate_ = nullptr;
 };
 
 }  // namespace velmo::ui

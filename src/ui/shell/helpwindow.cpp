@@ -40,6 +40,8 @@ constexpr struct {
     {"frmPersone", "persone.html"},
     {"frmPersona", "persone.html#scheda"},
     {"frmSettimana", "settimana.html"},
+    {"frmGiornoPersona", "giorno.html#persona"},
+    {"frmPastoAbituale", "giorno.html#abituali"},
     {"Form_LAF_Femmina", "fabbisogno.html"},
     {"Form_LAF_Uomo", "fabbisogno.html"},
     {"frmSplash", "fabbisogno.html#iniziale"},

@@ -195,22 +195,34 @@ void MainMenuBar::buildPersonsMenu()
     QAction *persons = personMenu_->addAction(tr("&Persone..."));
     persons->setObjectName(QStringLiteral("mnuPersoneFinestra"));
     connect(persons, &QAction::triggered, this, &MainMenuBar::personsWindowRequested);
-    QAction *week = personMenu_->addAction(tr("&Settimana..."));
-    week->setObjectName(QStringLiteral("mnuSettimana"));
-    connect(week, &QAction::triggered, this, &MainMenuBar::weekWindowRequested);
-    personMenu_->addSeparator();
-    const struct {
-        const char *caption, *name;
-        void (MainMenuBar::*request)();
-    } planCommands[] = {
-        {QT_TR_NOOP("&Stampa piano..."), "mnuStampaPiano", &MainMenuBar::planPrintRequested},
-        {QT_TR_NOOP("&Esporta PDF..."), "mnuEsportaPdf", &MainMenuBar::planPdfRequested},
-        {QT_TR_NOOP("&Intestazione dello studio..."), "mnuIntestazione", &MainMenuBar::practiceHeadingRequested},
+    // The person's days: the week, which day the window shows, copies to another, the habitual
+    // meals; then the printed plan. Each key once in the menu.
+    struct Command {
+        const char *caption;
+        const char *objectName;
+        std::function<void()> run;
+        bool separatorBefore;
     };
-    for (const auto &c : planCommands) {
+    DayCopies &copies = model_.dayCopies();
+    const Command commands[] = {
+        {QT_TR_NOOP("&Settimana..."), "mnuSettimana", [this] { emit weekWindowRequested(); }, false},
+        {QT_TR_NOOP("&Giorno della persona..."), "mnuGiornoPersona", [this] { emit personDayRequested(); }, true},
+        {QT_TR_NOOP("Copia pas&to in..."), "mnuCopiaPasto", [this] { emit copyRequested(false); }, false},
+        {QT_TR_NOOP("Copia gi&orno in..."), "mnuCopiaGiorno", [this] { emit copyRequested(true); }, false},
+        {QT_TR_NOOP("Salva come pasto &abituale..."), "mnuSalvaAbituale", [&copies] { copies.saveHabitual(); }, true},
+        {QT_TR_NOOP("I&nserisci pasto abituale..."), "mnuInserisciAbituale", [this] { emit insertHabitualRequested(); },
+         false},
+        {QT_TR_NOOP("Sta&mpa piano..."), "mnuStampaPiano", [this] { emit planPrintRequested(); }, true},
+        {QT_TR_NOOP("&Esporta PDF..."), "mnuEsportaPdf", [this] { emit planPdfRequested(); }, false},
+        {QT_TR_NOOP("&Intestazione dello studio..."), "mnuIntestazione", [this] { emit practiceHeadingRequested(); },
+         false},
+    };
+    for (const Command &c : commands) {
+        if (c.separatorBefore)
+            personMenu_->addSeparator();
         QAction *action = personMenu_->addAction(tr(c.caption));
-        action->setObjectName(QString::fromLatin1(c.name));
-        connect(action, &QAction::triggered, this, c.request);
+        action->setObjectName(QString::fromLatin1(c.objectName));
+        connect(action, &QAction::triggered, this, c.run);
     }
 }
 

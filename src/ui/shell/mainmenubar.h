@@ -47,6 +47,11 @@ signals:
     void planPrintRequested();
     void planPdfRequested();
     void practiceHeadingRequested();
+    // "Giorno della persona...", "Copia pasto in..." or "Copia giorno in...", "Inserisci pasto
+    // abituale...": each asks in a dialog of its own.
+    void personDayRequested();
+    void copyRequested(bool wholeDay);
+    void insertHabitualRequested();
     void femaleEnergyWindowRequested();
     void maleEnergyWindowRequested();
     void printRequested();

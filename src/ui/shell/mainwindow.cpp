@@ -15,6 +15,8 @@
 #include "ui/meal/mealselector.h"
 #include "ui/meal/macrochartview.h"
 #include "ui/nutrition/rankingwindow.h"
+#include "ui/plan/daytargetdialog.h"
+#include "ui/plan/habitualmealdialog.h"
 #include "ui/plan/personswindow.h"
 #include "ui/plan/weekwindow.h"
 #include "ui/report/planprintdialog.h"
@@ -23,6 +25,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateEdit>
 #include <QDockWidget>
 #include <QKeyEvent>
 #include <QLabel>
@@ -227,6 +230,9 @@ void MainWindow::connectMenus()
         PracticeHeadingDialog heading(settings_, this);
         heading.exec();
     });
+    connect(menus_, &MainMenuBar::personDayRequested, this, &MainWindow::openPersonDay);
+    connect(menus_, &MainMenuBar::copyRequested, this, &MainWindow::copyTo);
+    connect(menus_, &MainMenuBar::insertHabitualRequested, this, &MainWindow::insertHabitual);
     connect(menus_, &MainMenuBar::femaleEnergyWindowRequested, this, &MainWindow::femaleEnergyWindowRequested);
     connect(menus_, &MainMenuBar::maleEnergyWindowRequested, this, &MainWindow::maleEnergyWindowRequested);
     connect(menus_, &MainMenuBar::printRequested, this, &MainWindow::printRequested);
@@ -273,7 +279,14 @@ void MainWindow::updateDayPanel()
         for (const auto &[name, text] : buttons)
             if (auto *button = dayDock_->findChild<QWidget *>(QLatin1String(name)))
                 button->setAccessibleName(text);
-        dayDock_->setWidget(new DayPanel(*dayPanelModel_, dayDock_));
+        dayPanel_ = new DayPanel(*dayPanelModel_, dayDock_);
+        dayDock_->setWidget(dayPanel_);
+        connect(dayPanel_->dayDate(), &QDateEdit::dateChanged, this, [this](QDate date) {
+            if (!model_.storedDays().openDate(date))
+                showStoredDay();
+        });
+        connect(&model_.storedDays(), &StoredDays::changed, this, &MainWindow::showStoredDay);
+        showStoredDay();
         dayDock_->hide();
         addDockWidget(Qt::RightDockWidgetArea, dayDock_);
     }
@@ -428,6 +441,61 @@ void MainWindow::openWeekAverageProfile()
 {
     openNutrientProfile();
     profileWindow_->showSubject(ProfileSubject::WeekAverage);
+}
+
+// Whose days the panel's date goes through, and the date of the day shown (today without one).
+void MainWindow::showStoredDay()
+{
+    StoredDays &days = model_.storedDays();
+    const QString person = days.person();
+    dayPanel_->dayPerson()->setText(person.isEmpty() ? tr("Nessuna persona corrente")
+                                                     : tr("Giorno di %1:").arg(person));
+    const QSignalBlocker quiet(dayPanel_->dayDate());
+    dayPanel_->dayDate()->setDate(days.date());
+    dayPanel_->dayDate()->setEnabled(!person.isEmpty());
+}
+
+void MainWindow::openPersonDay()
+{
+    StoredDays &days = model_.storedDays();
+    const QStringList persons = model_.dayCopies().persons();
+    if (persons.isEmpty())
+        return;
+    DayTargetDialog dialog(tr("Giorno della persona"), persons, days.person(), days.date(), {}, this);
+    if (dialog.exec() == QDialog::Accepted)
+        days.open(dialog.person(), dialog.date());
+}
+
+void MainWindow::copyTo(bool wholeDay)
+{
+    DayCopies &copies = model_.dayCopies();
+    const QStringList persons = copies.persons();
+    if (persons.isEmpty())
+        return;
+    const StoredDays &days = model_.storedDays();
+    DayTargetDialog::MealsOf meals;
+    if (!wholeDay)
+        meals = [&copies](const QString &person, QDate date) { return copies.mealsOf(person, date); };
+    DayTargetDialog dialog(wholeDay ? tr("Copia giorno in") : tr("Copia pasto in"), persons, days.person(),
+                           days.date().addDays(1), meals, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const DayCopies::Target target{dialog.person(), dialog.date(), dialog.meal()};
+    if (wholeDay)
+        copies.copyDay(target);
+    else
+        copies.copyMeal(target);
+}
+
+void MainWindow::insertHabitual()
+{
+    DayCopies &copies = model_.dayCopies();
+    const QStringList names = copies.habitualMeals();
+    if (!model_.persons().isOpen())
+        return;
+    HabitualMealDialog dialog(names, this);
+    if (dialog.exec() == QDialog::Accepted && !dialog.chosen().isEmpty())
+        copies.insertHabitual(dialog.chosen(), dialog.replace());
 }
 
 void MainWindow::changeEvent(QEvent *event)

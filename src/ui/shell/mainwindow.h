@@ -121,6 +121,10 @@ private:
     WeekModel &weekModel();
     void openWeek();
     void openWeekAverageProfile();
+    void openPersonDay();
+    void copyTo(bool wholeDay);
+    void insertHabitual();
+    void showStoredDay();
 
     MainWindowModel &model_;
     ScreenPointer pointer_;
@@ -133,6 +137,7 @@ private:
     CompositionTableView *table_ = nullptr;
     MealSelector *mealSelector_ = nullptr;
     DayPanelModel *dayPanelModel_ = nullptr;
+    DayPanel *dayPanel_ = nullptr;
     QDockWidget *dayDock_ = nullptr;
     QSize fixedMaximum_;
     MacroChartView *chart_ = nullptr;

@@ -52,6 +52,20 @@ Answer QtDialogs::askYesNoCancel(const QString &text, const QString &title)
     return Answer::Cancel;
 }
 
+int QtDialogs::choose(const QString &text, const QString &title, const QStringList &choices)
+{
+    QMessageBox box(owner());
+    box.setWindowTitle(title);
+    box.setText(text);
+    box.setIcon(QMessageBox::Question);
+    QList<QAbstractButton *> buttons;
+    for (const QString &choice : choices)
+        buttons << box.addButton(choice, QMessageBox::AcceptRole);
+    box.addButton(tr("Annulla"), QMessageBox::RejectRole);
+    box.exec();
+    return static_cast<int>(buttons.indexOf(box.clickedButton()));
+}
+
 QString QtDialogs::saveFileName(const QString &title, const QString &proposedPath, const QString &filter)
 {
     return QFileDialog::getSaveFileName(owner(), title, proposedPath, filter);

@@ -19,6 +19,7 @@ public:
     void message(const QString &text, const QString &title, MessageIcon icon) override;
     QString input(const QString &prompt, const QString &title, const QString &prefilled) override;
     Answer askYesNoCancel(const QString &text, const QString &title) override;
+    int choose(const QString &text, const QString &title, const QStringList &choices) override;
     QString saveFileName(const QString &title, const QString &proposedPath, const QString &filter) override;
     QString openFileName(const QString &title, const QString &folder, const QString &filter) override;
 

@@ -1,0 +1,316 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#include "shell/daycopies.h"
+
+#include "common/inputecho.h"
+#include "meal/dayfile.h"
+
+#include <QLocale>
+#include <QUndoCommand>
+#include <QUndoStack>
+
+#include <memory>
+
+namespace velmo {
+
+namespace {
+
+using Work = std::function<StoreResult()>;
+
+// The work done, trying again while the file is busy as long as the user asks to; a failure is
+// told.
+StoreResult attempt(Dialogs &dialogs, const Work &work)
+{
+    for (;;) {
+        const StoreResult result = work();
+        if (result.kind == StoreResult::Kind::Busy
+            && dialogs.choose(result.message, warningTitle(), {DayCopies::tr("Riprova")}) == 0)
+            continue;
+        if (!result.message.isEmpty() && !result.ok())
+            dialogs.message(result.message, warningTitle(), MessageIcon::Critical);
+        return result;
+    }
+}
+
+// A change of the store as a step: `forward` has been done when the step is pushed, `back` takes
+// it back. A change the store refuses later (another window changed the day since) is told, and
+// the step leaves the stack.
+class StoreChange : public QUndoCommand {
+public:
+    StoreChange(Dialogs &dialogs, const QString &text, Work forward, Work back)
+        : QUndoCommand(text), dialogs_(dialogs), forward_(std::move(forward)), back_(std::move(back))
+    {
+    }
+    void redo() override
+    {
+        if (std::exchange(first_, false))
+            return;
+        run(forward_);
+    }
+    void undo() override { run(back_); }
+
+private:
+    void run(const Work &work)
+    {
+        if (!attempt(dialogs_, work).ok())
+            setObsolete(true);
+    }
+
+    Dialogs &dialogs_;
+    Work forward_;
+    Work back_;
+    bool first_ = true;
+};
+
+QString dayName(const MealDocument::StoredDay &where)
+{
+    return DayCopies::tr("giorno di %1 del %2").arg(where.person, QLocale().toString(where.date, QLocale::ShortFormat));
+}
+
+}  // namespace
+
+DayCopies::DayCopies(Parts parts, QObject *parent) : QObject(parent), parts_(parts)
+{
+}
+
+void DayCopies::refuse(const QString &text)
+{
+    parts_.dialogs.message(text, warningTitle(), MessageIcon::Critical);
+}
+
+QStringList DayCopies::persons()
+{
+    PersonStore *store = parts_.persons.store();
+    if (!store)
+        return {};
+    StoreResult result;
+    const QStringList names = store->personNames(&result);
+    if (!result.ok())
+        refuse(result.message);
+    else if (names.isEmpty())
+        parts_.dialogs.message(tr("Nessuna persona nell'archivio: aggiungerne una con \"Persone...\" nel menu "
+                                  "Persona."),
+                               noticeTitle(), MessageIcon::Information);
+    return names;
+}
+
+QStringList DayCopies::mealsOf(const QString &person, QDate date)
+{
+    PersonStore *store = parts_.persons.store();
+    qint64 revision = PersonStore::kNotStored;
+    const auto day = store && !person.isEmpty() ? parts_.stored.read(*store, {person, date}, &revision) : std::nullopt;
+    QStringList names;
+    for (const DayMeal &meal : day ? day->meals : emptyDay().meals)
+        names << meal.name;
+    return names;
+}
+
+DayMeal DayCopies::shownMeal() const
+{
+    const MealDay day = parts_.document.day();
+    DayMeal meal = day.meals[static_cast<std::size_t>(parts_.day.current())];
+    if (meal.name.isEmpty())
+        meal.name = DayPlan::tr("Pasto");
+    return meal;
+}
+
+// `name`, or, when the day has a meal of that name, the first of "name 2", "name 3"... it has not.
+QString DayCopies::freeName(const MealDay &day, const QString &name) const
+{
+    const auto taken = [&day](const QString &candidate) {
+        for (const DayMeal &meal : day.meals)
+            if (meal.name.compare(candidate, Qt::CaseInsensitive) == 0)
+                return true;
+        return false;
+    };
+    QString free = name;
+    for (int n = 2; taken(free); ++n)
+        free = QStringLiteral("%1 %2").arg(name.left(kMaxMealNameLength - 4)).arg(n);
+    return free;
+}
+
+// The window's own stored day is changed in the window, which writes it as every change.
+bool DayCopies::copyIntoShownDay(const DayMeal &meal, int into)
+{
+    if (into == parts_.day.current()) {
+        refuse(tr("Il pasto non è stato copiato: è il pasto che la tabella mostra. Scegliere un altro pasto o "
+                  "\"(aggiungi come nuovo pasto)\"."));
+        return false;
+    }
+    if (into == kNewMeal && parts_.day.mealCount() >= kMaxMealsPerDay) {
+        refuse(tr("Il giorno ha già %1 pasti: il pasto non è stato copiato.").arg(kMaxMealsPerDay));
+        return false;
+    }
+    return parts_.steps.record(tr("copia di %1").arg(meal.name), [&] {
+        MealDocument::DayState state = parts_.document.dayState();
+        if (into == kNewMeal)
+            state.day.meals.push_back({freeName(state.day, meal.name), meal.entries});
+        else
+            state.day.meals[static_cast<std::size_t>(into)].entries = meal.entries;
+        parts_.document.setDayState(state);
+        return true;
+    });
+}
+
+// The day of `where` as `change` makes it from what is stored, written now and taken back on undo.
+bool DayCopies::writeStep(const QString &text, const MealDocument::StoredDay &where,
+                          const std::function<std::optional<MealDay>(const MealDay &)> &change)
+{
+    PersonStore *store = parts_.persons.store();
+    if (!store)
+        return false;
+    auto revision = std::make_shared<qint64>(PersonStore::kNotStored);
+    const auto stored = parts_.stored.read(*store, where, revision.get());
+    if (!stored)
+        return false;
+    const auto changed = change(*stored);
+    if (!changed)
+        return false;
+    const std::optional<MealDay> before = *revision == PersonStore::kNotStored ? std::nullopt
+                                                                               : std::optional<MealDay>(*stored);
+    PersonSession &persons = parts_.persons;
+    const auto put = [&persons, where, revision](const std::optional<MealDay> &day) -> StoreResult {
+        PersonStore *to = persons.store();
+        if (!to)
+            return {StoreResult::Kind::Failed, QString()};
+        qint64 written = PersonStore::kNotStored;
+        const StoreResult result = day ? to->writeDay(where.person, where.date, *day, *revision, &written)
+                                       : to->removeDay(where.person, where.date, *revision);
+        if (result.ok())
+            *revision = written;
+        return result;
+    };
+    const MealDay target = *changed;
+    if (!attempt(parts_.dialogs, [&] { return put(target); }).ok())
+        return false;
+    parts_.stack.push(new StoreChange(
+        parts_.dialogs, text, [put, target] { return put(target); }, [put, before] { return put(before); }));
+    return true;
+}
+
+bool DayCopies::copyMeal(const Target &target)
+{
+    const DayMeal meal = shownMeal();
+    const MealDocument::StoredDay where{target.person, target.date};
+    if (parts_.document.storedDay() == where)
+        return copyIntoShownDay(meal, target.meal);
+    const QString text = tr("copia di %1 nel %2").arg(meal.name, dayName(where));
+    return writeStep(text, where, [&](const MealDay &stored) -> std::optional<MealDay> {
+        MealDay day = stored;
+        if (target.meal == kNewMeal) {
+            if (day.meals.size() >= static_cast<std::size_t>(kMaxMealsPerDay)) {
+                refuse(tr("Il giorno di destinazione ha già %1 pasti: il pasto non è stato copiato.")
+                           .arg(kMaxMealsPerDay));
+                return std::nullopt;
+            }
+            day.meals.push_back({freeName(day, meal.name), meal.entries});
+        } else if (target.meal >= 0 && target.meal < static_cast<int>(day.meals.size())) {
+            day.meals[static_cast<std::size_t>(target.meal)].entries = meal.entries;
+        } else {
+            return std::nullopt;
+        }
+        return day;
+    });
+}
+
+bool DayCopies::copyDay(const Target &target)
+{
+    const MealDocument::StoredDay where{target.person, target.date};
+    if (parts_.document.storedDay() == where) {
+        refuse(tr("Il giorno non è stato copiato: è il giorno che la finestra mostra. Scegliere un'altra data o "
+                  "un'altra persona."));
+        return false;
+    }
+    MealDay day = parts_.document.day();
+    if (isMealFile(day))
+        day.meals.front().name = DayPlan::tr("Pasto");
+    return writeStep(tr("copia del giorno nel %1").arg(dayName(where)), where,
+                     [&day](const MealDay &) { return std::optional(day); });
+}
+
+QStringList DayCopies::habitualMeals()
+{
+    PersonStore *store = parts_.persons.store();
+    if (!store)
+        return {};
+    StoreResult result;
+    const QStringList names = store->habitualMeals(&result);
+    if (!result.ok())
+        refuse(result.message);
+    return names;
+}
+
+bool DayCopies::saveHabitual()
+{
+    DayMeal meal = shownMeal();
+    if (meal.entries.empty()) {
+        refuse(tr("Il pasto non ha alimenti bloccati: non c'è nulla da salvare come pasto abituale."));
+        return false;
+    }
+    PersonStore *store = parts_.persons.store();
+    if (!store)
+        return false;
+    meal.name = parts_.dialogs.input(tr("Nome del pasto abituale:"), tr("Pasti abituali"), meal.name).trimmed();
+    if (meal.name.isEmpty())
+        return false;
+    StoreResult result;
+    const std::optional<DayMeal> before = store->habitualMeal(meal.name, &result);
+    if (before
+        && parts_.dialogs.askYesNoCancel(tr("C'è già un pasto abituale %1: sostituirlo?").arg(echoInput(meal.name)),
+                                         tr("Pasti abituali"))
+               != Answer::Yes)
+        return false;
+    PersonSession &persons = parts_.persons;
+    const auto put = [&persons](const std::optional<DayMeal> &kept, const QString &name) -> StoreResult {
+        PersonStore *to = persons.store();
+        if (!to)
+            return {StoreResult::Kind::Failed, QString()};
+        return kept ? to->saveHabitualMeal(*kept) : to->removeHabitualMeal(name);
+    };
+    if (!attempt(parts_.dialogs, [&] { return put(meal, meal.name); }).ok())
+        return false;
+    parts_.stack.push(new StoreChange(
+        parts_.dialogs, tr("pasto abituale %1").arg(meal.name), [put, meal] { return put(meal, meal.name); },
+        [put, before, name = meal.name] { return put(before, name); }));
+    return true;
+}
+
+bool DayCopies::insertHabitual(const QString &name, bool replace)
+{
+    PersonStore *store = parts_.persons.store();
+    if (!store)
+        return false;
+    StoreResult result;
+    const std::optional<DayMeal> meal = store->habitualMeal(name, &result);
+    if (!meal) {
+        refuse(result.message);
+        return false;
+    }
+    if (!replace && parts_.day.mealCount() >= kMaxMealsPerDay) {
+        refuse(tr("Un giorno ha al massimo %1 pasti: per inserire un pasto abituale, rimuoverne prima un altro.")
+                   .arg(kMaxMealsPerDay));
+        return false;
+    }
+    QString error;
+    const bool done = parts_.steps.record(tr("inserimento di %1").arg(name), [&] {
+        if (replace)
+            return parts_.document.setShownEntries(meal->entries, &error);
+        const MealDocument::DayState was = parts_.document.dayState();
+        MealDocument::DayState day = was;
+        // The meal the day was gets the name the selector showed it by, since a day names each.
+        if (isMealFile(day.day))
+            day.day.meals.front().name = DayPlan::tr("Pasto");
+        day.day.meals.insert(day.day.meals.begin() + day.current + 1, DayMeal{freeName(day.day, name), meal->entries});
+        parts_.document.setDayState(day);
+        if (parts_.document.showMeal(day.current + 1, &error))
+            return true;
+        parts_.document.setDayState(was);
+        return false;
+    });
+    if (!done && !error.isEmpty())
+        refuse(tr("Il pasto abituale %1 non può essere inserito: %2").arg(echoInput(name), error));
+    return done;
+}
+
+}  // namespace velmo

@@ -1,0 +1,279 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#include "plan/plantestsupport.h"
+#include "shellfixture.h"
+
+#include <QSqlQuery>
+
+namespace velmo::test {
+namespace {
+
+class StoredDaysTest : public ShellModelTest {
+protected:
+    void SetUp() override
+    {
+        ShellModelTest::SetUp();
+        model->persons().setPath(store);
+        ASSERT_TRUE(model->persons().store()->addPerson(fullRecord(u"Anna"_s).person).ok());
+        ASSERT_TRUE(model->persons().store()->addPerson(fullRecord(u"Bruno"_s).person).ok());
+    }
+    std::unique_ptr<MainWindowModel> other(FakeDialogs &boxes) const
+    {
+        auto w = window(boxes);
+        w->persons().setPath(store);
+        return w;
+    }
+    // What the store holds of a day; none when nothing is stored.
+    std::optional<MealDay> stored(QDate date = kDay, qint64 *revision = nullptr, const QString &who = u"Anna"_s)
+    {
+        StoreResult result;
+        return model->persons().store()->day(who, date, revision, &result);
+    }
+    // The foods of each meal, "|" between meals.
+    static std::string foods(const std::optional<MealDay> &day)
+    {
+        std::string text;
+        for (const DayMeal &meal : day ? day->meals : std::vector<DayMeal>{}) {
+            text += (text.empty() ? "" : "|") + meal.name.toStdString() + ':';
+            for (const MealFileEntry &e : meal.entries)
+                text += ' ' + e.food.toStdString();
+        }
+        return text;
+    }
+    // The coalesced write of the turn.
+    static void settle() { QCoreApplication::processEvents(); }
+    // Anna's day with apricots at breakfast, written.
+    void planned(MainWindowModel &w, QDate date = kDay)
+    {
+        ASSERT_TRUE(w.storedDays().open(u"Anna"_s, date));
+        add(w, "Frutta", 0, "100");
+        settle();
+    }
+
+    inline static const QDate kDay{2026, 3, 12};
+    QString store = dir.filePath(u"utente/persone.db"_s);
+};
+
+// A day is read from the store into the window and written back as the user works, without a
+// question ever: the next window reads the same day, with the same totals.
+TEST_F(StoredDaysTest, ADayComesFromTheStoreAndGoesBackAsTheUserWorks)
+{
+    const auto next = other(dialogs);
+    EXPECT_FALSE(next->persons().isOpen());  // nothing opens the store before a day is asked for
+    ASSERT_TRUE(model->storedDays().open(u"Anna"_s, kDay));
+    EXPECT_EQ(model->document().windowTitle(), u"Velmo - Anna, giovedì 12 marzo 2026"_s);
+    EXPECT_EQ(model->persons().currentName(), u"Anna"_s);
+    settle();
+    EXPECT_EQ(stored(), std::nullopt);  // nothing changed: nothing written
+    add(*model, "Frutta", 0, "100");
+    settle();
+    EXPECT_EQ(stored(), model->document().day());
+    ASSERT_TRUE(next->storedDays().open(u"Anna"_s, kDay));
+    EXPECT_EQ(next->document().day(), model->document().day());
+    EXPECT_EQ(next->meal().totals().texts, model->meal().totals().texts);
+    ASSERT_TRUE(model->storedDays().openDate(kDay.addDays(1)));
+    EXPECT_EQ(foods(model->document().day()), foods(emptyDay()));
+    EXPECT_TRUE(model->document().newMeal());
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(stored(), next->document().day());
+}
+
+// After each kind of change the day is written once, with the revision it was read at; what
+// leaves the day leaves it as stored.
+TEST_F(StoredDaysTest, EachChangeIsWrittenOnceAndUndoWritesBack)
+{
+    enum Act { Lock, Unlock, Switch, Rename, Add, Remove, Undo, Redo, NewDay, OtherDate, UndoOtherDate };
+    // writes: how many the act made; stored: Anna's day afterwards, "=" for the window's day.
+    // clang-format off
+    const struct { int line; Act act; int writes; const char *stored; } cases[] = {
+        {__LINE__, Lock, 1, "="},
+        {__LINE__, Unlock, 1, "="},
+        {__LINE__, Switch, 0, "="},
+        {__LINE__, Rename, 1, "="},
+        {__LINE__, Add, 1, "="},
+        {__LINE__, Remove, 1, "="},
+        {__LINE__, Undo, 1, "Colazione:|Spuntino:|Pranzo:|Merenda:|Cena:"},
+        {__LINE__, Redo, 2, "="},
+        {__LINE__, NewDay, 0, "Colazione: Albicocche, crude|Spuntino:|Pranzo:|Merenda:|Cena:"},
+        {__LINE__, OtherDate, 0, "Colazione: Albicocche, crude|Spuntino:|Pranzo:|Merenda:|Cena:"},
+        {__LINE__, UndoOtherDate, 0, "="},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        const auto w = other(dialogs);
+        const QDate date = kDay.addDays(3 * c.line);
+        planned(*w, date);
+        qint64 before = 0;
+        stored(date, &before);
+        dialogs.inputAnswers = {u"Pranzo leggero"_s, u"Spuntino 2"_s};
+        switch (c.act) {
+        case Lock: add(*w, "Uova", 0, "30"); break;
+        case Unlock: w->lockBoxClicked(0, false); break;
+        case Switch: ASSERT_TRUE(w->day().switchTo(2)); break;
+        case Rename: ASSERT_TRUE(w->day().renameMeal()); break;
+        case Add: ASSERT_TRUE(w->day().addMeal()); break;
+        case Remove: ASSERT_TRUE(w->day().removeMeal()); break;
+        case Undo: w->undoStack().undo(); break;
+        case Redo:
+            w->undoStack().undo();
+            settle();
+            w->undoStack().redo();
+            break;
+        case NewDay: ASSERT_TRUE(w->document().newDay()); break;
+        case OtherDate: ASSERT_TRUE(w->storedDays().openDate(date.addDays(1))); break;
+        case UndoOtherDate:
+            ASSERT_TRUE(w->storedDays().openDate(date.addDays(1)));
+            w->undoStack().undo();
+            break;
+        }
+        settle();
+        qint64 after = 0;
+        const auto day = stored(date, &after);
+        EXPECT_EQ(after - before, c.writes);
+        EXPECT_EQ(foods(day), *c.stored == '=' ? foods(w->document().day()) : c.stored);
+        EXPECT_EQ(stored(date.addDays(1)), std::nullopt);  // a day only looked at is not written
+        EXPECT_TRUE(dialogs.messageTexts().isEmpty()) << dialogs.messageTexts().join(u'\n').toStdString();
+    }
+}
+
+// Two windows on one day: the later write finds the day changed and asks; nothing is overwritten
+// without the user's word, and a day not written keeps the window from closing until the user
+// lets it go.
+TEST_F(StoredDaysTest, TwoWindowsOnOneDayLoseNoUpdate)
+{
+    // clang-format off
+    const struct { int line; std::deque<Answer> answers; const char *stored; const char *shown; bool closes; } cases[] = {
+        {__LINE__, {Answer::Yes}, "Albicocche, crude", "Albicocche, crude", true},  // read again
+        {__LINE__, {Answer::No}, "Uovo di quaglia", "Uovo di quaglia", true},       // keep this one
+        {__LINE__, {Answer::Cancel, Answer::Cancel, Answer::Cancel}, "Albicocche, crude", "Uovo di quaglia", false},
+        {__LINE__, {Answer::Cancel, Answer::Cancel, Answer::Yes}, "Albicocche, crude", "Uovo di quaglia", true},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        const QDate date = kDay.addDays(c.line);
+        FakeDialogs theirBoxes;
+        const auto theirs = other(theirBoxes);
+        const auto mine = other(dialogs);
+        ASSERT_TRUE(mine->storedDays().open(u"Anna"_s, date));
+        planned(*theirs, date);
+        dialogs.clear();
+        dialogs.questionAnswers = c.answers;
+        add(*mine, "Uova", 0, "30");
+        settle();
+        ASSERT_FALSE(dialogs.shown.empty());
+        EXPECT_TRUE(dialogs.shown[0].text.contains(u"modificato da un'altra finestra di Velmo"_s));
+        EXPECT_EQ(stored(date)->meals[0].entries.at(0).food.toStdString(), c.stored);
+        EXPECT_EQ(mine->document().day().meals[0].entries.at(0).food.toStdString(), c.shown);
+        EXPECT_EQ(mine->mayClose(), c.closes);
+    }
+}
+
+// A file held by another window: the write waits for the user's "Riprova", and nothing is lost
+// meanwhile.
+TEST_F(StoredDaysTest, ABusyFileIsTriedAgainAtTheUsersWord)
+{
+    planned(*model);
+    auto holder = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"holder"_s);
+    holder.setDatabaseName(store);
+    ASSERT_TRUE(holder.open());
+    {
+        QSqlQuery hold(holder);
+        ASSERT_TRUE(hold.exec(u"BEGIN IMMEDIATE"_s));
+        model->persons().store()->setBusyTimeout(20);
+        dialogs.questionAnswers = {Answer::Yes, Answer::Cancel};  // "Riprova", then later
+        add(*model, "Uova", 0, "30");
+        settle();
+        EXPECT_EQ(dialogs.shown.size(), 2u);
+        EXPECT_TRUE(dialogs.shown.at(0).text.contains(u"in uso da un'altra finestra di Velmo"_s));
+        ASSERT_TRUE(hold.exec(u"ROLLBACK"_s));
+    }
+    holder.close();
+    holder = QSqlDatabase();
+    QSqlDatabase::removeDatabase(u"holder"_s);
+    EXPECT_EQ(foods(stored()), "Colazione: Albicocche, crude|Spuntino:|Pranzo:|Merenda:|Cena:");
+    EXPECT_TRUE(model->storedDays().flush());
+    EXPECT_EQ(stored(), model->document().day());
+}
+
+// Each copy and each habitual meal, done, undone and done again: the store and the window's day
+// as they were.
+TEST_F(StoredDaysTest, CopiesAndHabitualMealsAreUndoneAndRedoneExactly)
+{
+    ASSERT_TRUE(model->persons()
+                    .store()
+                    ->saveHabitualMeal({u"Merenda sana"_s, {{0, category("Uova"), u"Uovo di quaglia"_s, u"30"_s}}})
+                    .ok());
+    enum Act { CopyMeal, CopyDay, SaveHabitual, InsertHabitual, ReplaceWithHabitual };
+    // From Anna's day with apricots at breakfast, shown: the copy goes to the day of `who` so many
+    // days after it into `meal`; expected: that day's foods, or the window's after a habitual meal.
+    // clang-format off
+    const struct { int line; Act act; const char *who; int days; int meal; const char *expected; } cases[] = {
+        {__LINE__, CopyMeal, "Bruno", 0, DayCopies::kNewMeal,
+         "Colazione:|Spuntino:|Pranzo:|Merenda:|Cena:|Colazione 2: Albicocche, crude"},
+        {__LINE__, CopyMeal, "Bruno", 0, 2, "Colazione:|Spuntino:|Pranzo: Albicocche, crude|Merenda:|Cena:"},
+        {__LINE__, CopyMeal, "Anna", 0, 4, "Colazione: Albicocche, crude|Spuntino:|Pranzo:|Merenda:|Cena: Albicocche, crude"},
+        {__LINE__, CopyDay, "Anna", 1, 0, "Colazione: Albicocche, crude|Spuntino:|Pranzo:|Merenda:|Cena:"},
+        {__LINE__, SaveHabitual, "", 0, 0, "Merenda sana: Uovo di quaglia|Prima colazione: Albicocche, crude"},
+        {__LINE__, InsertHabitual, "", 0, 0,
+         "Colazione: Albicocche, crude|Merenda sana: Uovo di quaglia|Spuntino:|Pranzo:|Merenda:|Cena:"},
+        {__LINE__, ReplaceWithHabitual, "", 0, 0, "Colazione: Uovo di quaglia|Spuntino:|Pranzo:|Merenda:|Cena:"},
+    };
+    // clang-format on
+    const auto habitual = [this] {
+        MealDay all;
+        StoreResult result;
+        for (const QString &name : model->persons().store()->habitualMeals(&result))
+            all.meals.push_back(*model->persons().store()->habitualMeal(name, &result));
+        return all;
+    };
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        const auto w = other(dialogs);
+        const QDate date = kDay.addDays(3 * c.line);
+        planned(*w, date);
+        const auto snapshot = [&] {
+            settle();
+            std::string text = foods(w->document().day()) + '#' + foods(habitual());
+            StoreResult result;
+            for (const char *who : {"Anna", "Bruno"})
+                for (const auto &[when, day] :
+                     model->persons().store()->days(QString::fromLatin1(who), kDay, date.addDays(9), &result))
+                    text += '#' + when.toString(Qt::ISODate).toStdString() + foods(day);
+            return text;
+        };
+        const std::string before = snapshot();
+        const DayCopies::Target target{QString::fromLatin1(c.who), date.addDays(c.days), c.meal};
+        dialogs.inputAnswers = {u"Prima colazione"_s};
+        DayCopies &copies = w->dayCopies();
+        switch (c.act) {
+        case CopyMeal: ASSERT_TRUE(copies.copyMeal(target)); break;
+        case CopyDay: ASSERT_TRUE(copies.copyDay(target)); break;
+        case SaveHabitual: ASSERT_TRUE(copies.saveHabitual()); break;
+        case InsertHabitual: ASSERT_TRUE(copies.insertHabitual(u"Merenda sana"_s, false)); break;
+        case ReplaceWithHabitual: ASSERT_TRUE(copies.insertHabitual(u"Merenda sana"_s, true)); break;
+        }
+        const std::string after = snapshot();
+        ASSERT_NE(after, before);
+        EXPECT_EQ(c.act == SaveHabitual ? foods(habitual())
+                  : c.who[0]            ? foods(stored(target.date, nullptr, target.person))
+                                        : foods(w->document().day()),
+                  c.expected);
+        w->undoStack().undo();
+        EXPECT_EQ(snapshot(), before);
+        w->undoStack().redo();
+        EXPECT_EQ(snapshot(), after);
+        EXPECT_TRUE(dialogs.messageTexts().isEmpty()) << dialogs.messageTexts().join(u'\n').toStdString();
+        if (c.act == SaveHabitual)
+            w->undoStack().undo();
+    }
+    // The shown meal onto itself and the shown day onto itself are refused, and said.
+    planned(*model);
+    EXPECT_FALSE(model->dayCopies().copyMeal({u"Anna"_s, kDay, 0}) || model->dayCopies().copyDay({u"Anna"_s, kDay}));
+    EXPECT_EQ(dialogs.messageTexts().size(), 2);
+}
+
+}  // namespace
+}  // namespace velmo::test
