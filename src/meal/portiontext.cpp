@@ -109,11 +109,13 @@ double portionEdibleGrams(double count, const FoodPortions &portions, PortionUni
 QString portionText(double count, const FoodPortions &portions, PortionUnit unit, const QLocale &locale)
 {
     switch (unit.kind) {
-    case PortionUnit::Kind::Measure:
-        return countText(count, locale) + u' '
-               + portions.measures[static_cast<std::size_t>(unit.measure)].nameFor(count);
+    // A part of one is said in the singular: "½ fetta".
+    case PortionUnit::Kind::Measure: {
+        const HouseholdMeasure &m = portions.measures[static_cast<std::size_t>(unit.measure)];
+        return countText(count, locale) + u' ' + (count < 1 ? m.name : m.nameFor(count));
+    }
     case PortionUnit::Kind::Standard:
-        return countText(count, locale) + u' ' + (count == 1 ? kStandardOne : kStandardMany);
+        return countText(count, locale) + u' ' + (count <= 1 ? kStandardOne : kStandardMany);
     case PortionUnit::Kind::EdibleGrams: break;
     }
     return formatPlain(count, locale) + u' ' + kEdibleGrams;
