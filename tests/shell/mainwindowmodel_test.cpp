@@ -231,7 +231,8 @@ TEST_F(MainWindowModelTest, APortionIsWrittenIntoTheOpenRowAsTyped)
     // clang-format off
     const struct { int line; const char *locale; int unit; const char *count, *gross, *portion, *message = ""; } cases[] = {
         {__LINE__, "it_IT", 0, "2", "60", "2 fette"},
-        {__LINE__, "en_US", 0, "1.5", "45", "1.5 fette"},
+        {__LINE__, "en_US", 0, "1.2", "36", "1.2 fette"},
+        {__LINE__, "en_US", 0, "1.5", "45", "1½ fette"},
         {__LINE__, "it_IT", 1, "½", "83", "½ porzione standard"},
         {__LINE__, "it_IT", 2, "1,5", "2", "1,5 g di parte edibile"},
         {__LINE__, "it_IT", 0, "0", "", "", "Il numero di porzioni deve essere maggiore di zero."},
