@@ -207,20 +207,7 @@ TEST_F(MainWindowModelTest, RecentFilesAreTheLastEightOnceEachMostRecentFirst)
 // beside the food until a weight is typed; a refused count leaves the row as it was.
 TEST_F(MainWindowModelTest, APortionIsWrittenIntoTheOpenRowAsTyped)
 {
-    {
-        auto db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"measures"_s);
-        db.setDatabaseName(database);
-        ASSERT_TRUE(db.open());
-        QSqlQuery q(db);
-        for (const QString &sql :
-             {u"CREATE TABLE misure (categoria, riga, ordine, quantita, misura, misura_plurale, grammi)"_s,
-              u"INSERT INTO misure VALUES (%1, 1, 1, 1, 'fetta', 'fette', 27)"_s.arg(category("Frutta")),
-              u"CREATE TABLE porzioni_standard (categoria, riga, gruppo, nome, grammi, millilitri, densita)"_s,
-              u"INSERT INTO porzioni_standard VALUES (%1, 1, 'frutta', 'Frutta', 150, NULL, '')"_s.arg(
-                  category("Frutta"))})
-            ASSERT_TRUE(q.exec(sql)) << sql.toStdString();
-    }
-    QSqlDatabase::removeDatabase(u"measures"_s);
+    addShellMeasures(database);
     PortionChoiceModel choice(*model);
     EXPECT_FALSE(choice.begin());
     EXPECT_EQ(dialogs.messageTexts().value(0), u"Nessun alimento da misurare: scegliere prima un alimento nella griglia."_s);
