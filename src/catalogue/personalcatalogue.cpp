@@ -39,7 +39,8 @@ QString openFailure(const QString &path, const QString &reason)
 // format). Only the program's own names and numbers are in these statements.
 QStringList schema()
 {
-    return {PersonalFoodTable::createStatement(), PersonalFoodTable::valuesCreateStatement(),
+    return {PersonalFoodTable::createStatement(),
+            PersonalFoodTable::valuesCreateStatement(),
             PersonalFoodTable::measuresCreateStatement(),
             QStringLiteral("CREATE TABLE velmo_catalogo (nome TEXT PRIMARY KEY, valore TEXT NOT NULL)"),
             QStringLiteral("INSERT INTO velmo_catalogo VALUES ('ultima_modifica', '')"),

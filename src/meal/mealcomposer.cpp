@@ -174,8 +174,7 @@ std::optional<double> MealComposer::ediblePercentOf(int category, const FoodKey 
     return std::nullopt;
 }
 
-std::optional<FoodPortions> MealComposer::portionsOf(int category, const QString &canonical,
-                                                     QString *databaseError)
+std::optional<FoodPortions> MealComposer::portionsOf(int category, const QString &canonical, QString *databaseError)
 {
     if (isPersonalCategory(category))
         return personalFoodPortions(personal_, canonical, databaseError);
@@ -325,9 +324,8 @@ bool MealComposer::add(const MealFileEntry &entry, QString *error)
     }
     QString grams = entry.grams;
     if (grams.isEmpty() && !entry.portion.isEmpty()) {
-        const PortionValue gross = data_.row(index).hasValue(0)
-                                       ? portionGross(entry, data_.row(index).values[0], error)
-                                       : PortionValue();
+        const PortionValue gross = data_.row(index).hasValue(0) ? portionGross(entry, data_.row(index).values[0], error)
+                                                                : PortionValue();
         if (!gross.value) {
             if (error->isEmpty())
                 *error = QCoreApplication::translate("MealComposer", "riga %1: %2").arg(entry.line).arg(gross.error);

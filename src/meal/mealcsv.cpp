@@ -32,7 +32,8 @@ std::vector<QStringList> mealReportLines(const MealGrid &grid)
             continue;
         // The portion the weight stands for beside the name: rows without one read as they always did.
         const QString &portion = grid.row(r).portion;
-        QStringList line{portion.isEmpty() ? grid.row(r).name() : grid.row(r).name() + QStringLiteral(" (") + portion + u')'};
+        QStringList line{portion.isEmpty() ? grid.row(r).name()
+                                           : grid.row(r).name() + QStringLiteral(" (") + portion + u')'};
         for (MealColumn c : kValueColumns)
             line.append(grid.row(r).cell(c).text);
         lines.push_back(line);

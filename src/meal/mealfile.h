@@ -21,7 +21,7 @@ struct MealFileEntry {
     int line = 0;
     int category = -1;  // index in foodCategories()
     QString food;
-    QString grams;  // digits only; empty when the portion stands in place of the weight
+    QString grams;      // digits only; empty when the portion stands in place of the weight
     QString portion{};  // "2 fette"; empty: none
 
     // The same food, weight and portion in the same category; where it stood in a file does not
@@ -76,7 +76,8 @@ QString mealFileLine(const QString &heading, const QString &food);
 
 // The text of a meal file holding `entries` in their order: a "#" line saying what the file is,
 // then one `categoria;alimento;grammi` line per food with the category's heading (and `;porzione`
-// after the weight of a food that has one), UTF-8 with LF line ends. `readMealFile` reads it back as the same entries, whatever the foods' names.
+// after the weight of a food that has one), UTF-8 with LF line ends. `readMealFile` reads it back as the same entries,
+// whatever the foods' names.
 QByteArray mealFileText(const std::vector<MealFileEntry> &entries);
 
 // The messages of `errors` in line order, at most kMaxReportedErrors of them, and then one line

@@ -70,8 +70,8 @@ std::optional<FoodPortions> personalFoodPortions(const QSqlDatabase &personal, c
     q.prepare(QStringLiteral("SELECT nome, grammi FROM misure_personali WHERE chiave_alimento = ? ORDER BY ordine"));
     q.addBindValue(personalFoodKey(name));
     if (!q.exec()) {
-        *error = QCoreApplication::translate("MeasureStore",
-                                             "impossibile leggere le misure dall'archivio degli alimenti personali (%1)")
+        *error = QCoreApplication::translate(
+                     "MeasureStore", "impossibile leggere le misure dall'archivio degli alimenti personali (%1)")
                      .arg(q.lastError().text());
         return std::nullopt;
     }

@@ -15,11 +15,6 @@ namespace velmo {
 
 namespace {
 
-QString tr(const char *source, int n = -1)
-{
-    return QCoreApplication::translate("PortionText", source, nullptr, n);
-}
-
 // The words after a count of the standard portion, and of grams of edible part.
 const QString kStandardOne = QStringLiteral("porzione standard");
 const QString kStandardMany = QStringLiteral("porzioni standard");
@@ -30,9 +25,10 @@ QString countText(double count, const QLocale &locale)
 {
     const double whole = std::floor(count);
     const double part = count - whole;
-    const QString sign = part == 0.5 ? QStringLiteral("½") : part == 0.25 ? QStringLiteral("¼")
-                                                         : part == 0.75   ? QStringLiteral("¾")
-                                                                          : QString();
+    const QString sign = part == 0.5    ? QStringLiteral("½")
+                         : part == 0.25 ? QStringLiteral("¼")
+                         : part == 0.75 ? QStringLiteral("¾")
+                                        : QString();
     if (sign.isEmpty())
         return formatPlain(count, locale);
     return (whole > 0 ? formatPlain(whole, locale) : QString()) + sign;
@@ -72,17 +68,19 @@ QString portionUnitCaption(const FoodPortions &portions, PortionUnit unit, const
     switch (unit.kind) {
     case PortionUnit::Kind::Measure: {
         const HouseholdMeasure &m = portions.measures[static_cast<std::size_t>(unit.measure)];
-        return tr("1 %1 (%2 g)").arg(m.name, formatGroupedUpTo2(m.gramsEach(), locale));
+        return QCoreApplication::translate("PortionText", "1 %1 (%2 g)")
+            .arg(m.name, formatGroupedUpTo2(m.gramsEach(), locale));
     }
     case PortionUnit::Kind::Standard:
         if (portions.standard->millilitres)
-            return tr("1 porzione standard (%1 ml, %2 g)")
+            return QCoreApplication::translate("PortionText", "1 porzione standard (%1 ml, %2 g)")
                 .arg(formatGroupedUpTo2(*portions.standard->millilitres, locale),
                      formatGroupedUpTo2(portions.standard->grams, locale));
-        return tr("1 porzione standard (%1 g)").arg(formatGroupedUpTo2(portions.standard->grams, locale));
+        return QCoreApplication::translate("PortionText", "1 porzione standard (%1 g)")
+            .arg(formatGroupedUpTo2(portions.standard->grams, locale));
     case PortionUnit::Kind::EdibleGrams: break;
     }
-    return tr("grammi di parte edibile");
+    return QCoreApplication::translate("PortionText", "grammi di parte edibile");
 }
 
 PortionValue readUnitCount(QStringView text, PortionUnit unit, const QLocale &locale)
@@ -91,15 +89,18 @@ PortionValue readUnitCount(QStringView text, PortionUnit unit, const QLocale &lo
         return readPortionCount(text, locale);
     const auto grams = readLocaleNumber(text.trimmed(), locale);
     if (!grams || !std::isfinite(*grams) || *grams <= 0)
-        return {std::nullopt, tr("\"%1\" non è un peso: scrivere i grammi di parte edibile, per esempio 80.")
-                                  .arg(text.toString())};
+        return {std::nullopt,
+                QCoreApplication::translate("PortionText",
+                                            "\"%1\" non è un peso: scrivere i grammi di parte edibile, per esempio 80.")
+                    .arg(text.toString())};
     return {grams, {}};
 }
 
 double portionEdibleGrams(double count, const FoodPortions &portions, PortionUnit unit)
 {
     switch (unit.kind) {
-    case PortionUnit::Kind::Measure: return edibleGrams(count, portions.measures[static_cast<std::size_t>(unit.measure)]);
+    case PortionUnit::Kind::Measure:
+        return edibleGrams(count, portions.measures[static_cast<std::size_t>(unit.measure)]);
     case PortionUnit::Kind::Standard: return count * portions.standard->grams;
     case PortionUnit::Kind::EdibleGrams: break;
     }
@@ -145,8 +146,8 @@ PortionValue readPortionText(QStringView text, const FoodPortions &portions, con
     const Candidate *best = nullptr;
     for (const Candidate &c : candidates) {
         const QStringView before = typed.chopped(std::min(typed.size(), c.words.size()));
-        if (typed.size() > c.words.size() && typed.endsWith(c.words, Qt::CaseInsensitive)
-            && before.back().isSpace() && (!best || c.words.size() > best->words.size()))
+        if (typed.size() > c.words.size() && typed.endsWith(c.words, Qt::CaseInsensitive) && before.back().isSpace()
+            && (!best || c.words.size() > best->words.size()))
             best = &c;
     }
     if (best) {
@@ -166,8 +167,10 @@ PortionValue readPortionText(QStringView text, const FoodPortions &portions, con
     if (portions.standard)
         known << kStandardOne;
     known << kEdibleGrams;
-    return {std::nullopt, tr("la porzione %1 non è una misura di %2 (si può scrivere: %3; o i grammi di peso lordo)")
-                              .arg(echoInput(typed.toString()), echoInput(food), known.join(QStringLiteral(", ")))};
+    return {std::nullopt,
+            QCoreApplication::translate(
+                "PortionText", "la porzione %1 non è una misura di %2 (si può scrivere: %3; o i grammi di peso lordo)")
+                .arg(echoInput(typed.toString()), echoInput(food), known.join(QStringLiteral(", ")))};
 }
 
 }  // namespace velmo

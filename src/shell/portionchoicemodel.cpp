@@ -13,16 +13,9 @@
 
 namespace velmo {
 
-namespace {
-
-QString tr(const char *source)
+PortionChoiceModel::PortionChoiceModel(MainWindowModel &window) : window_(window)
 {
-    return QCoreApplication::translate("PortionChoiceModel", source);
 }
-
-}  // namespace
-
-PortionChoiceModel::PortionChoiceModel(MainWindowModel &window) : window_(window) {}
 
 PortionChoiceModel::~PortionChoiceModel() = default;
 
@@ -38,7 +31,8 @@ bool PortionChoiceModel::begin()
     const std::optional<int> open = meal.openRow();
     const std::optional<FoodRef> food = open ? window_.document().rowFood(*open) : std::nullopt;
     if (!food)
-        return refuse(tr("Nessun alimento da misurare: scegliere prima un alimento nella griglia."));
+        return refuse(QCoreApplication::translate(
+            "PortionChoiceModel", "Nessun alimento da misurare: scegliere prima un alimento nella griglia."));
     row_ = *open;
     food_ = meal.row(row_).name();
     // The edible part the row will be calculated with: the one it shows.
@@ -56,7 +50,8 @@ bool PortionChoiceModel::begin()
         portions = measures_->portions(*food, &error);
     }
     if (!portions)
-        return refuse(tr("Impossibile leggere le misure di %1: %2").arg(food_, error));
+        return refuse(QCoreApplication::translate("PortionChoiceModel", "Impossibile leggere le misure di %1: %2")
+                          .arg(food_, error));
     portions_ = *portions;
     units_ = portionUnits(portions_);
     return true;
@@ -88,11 +83,13 @@ bool PortionChoiceModel::apply(int unit, const QString &count)
     if (!gross.value)
         return refuse(gross.error);
     if (*gross.value < 1)
-        return refuse(tr("La porzione pesa meno di 1 g: sceglierne una più grande o scrivere il peso lordo."));
+        return refuse(QCoreApplication::translate(
+            "PortionChoiceModel", "La porzione pesa meno di 1 g: sceglierne una più grande o scrivere il peso lordo."));
     MealGrid &meal = window_.meal();
     // As typed: the box's own rule decides, and a locked row refuses.
     if (!meal.setGrossText(row_, QString::number(static_cast<qint64>(*gross.value))))
-        return refuse(tr("La riga è bloccata: sbloccarla per cambiarne il peso."));
+        return refuse(
+            QCoreApplication::translate("PortionChoiceModel", "La riga è bloccata: sbloccarla per cambiarne il peso."));
     meal.setPortion(row_, portionText(*read.value, portions_, chosen, locale));
     return true;
 }

@@ -74,7 +74,9 @@ TEST(MealFile, EachLineIsCheckedOnItsOwn)
             EXPECT_GE(file.entries[0].category, 0);
             // The weight, then the portion when there is one: a portion alone stands in place of it.
             const MealFileEntry &e = file.entries[0];
-            const QString read = e.portion.isEmpty() ? e.grams : e.grams.isEmpty() ? e.portion : e.grams + u';' + e.portion;
+            const QString read = e.portion.isEmpty() ? e.grams
+                                 : e.grams.isEmpty() ? e.portion
+                                                     : e.grams + u';' + e.portion;
             const QString written = QString::fromUtf8(c.text).section(u';', 2).trimmed();
             EXPECT_EQ(read, written.startsWith(u';') ? written.mid(1) : written);
             EXPECT_EQ(file.entries[0].food, QStringLiteral("Banana, cruda"));

@@ -210,11 +210,13 @@ TEST_F(MainWindowModelTest, APortionIsWrittenIntoTheOpenRowAsTyped)
     addShellMeasures(database);
     PortionChoiceModel choice(*model);
     EXPECT_FALSE(choice.begin());
-    EXPECT_EQ(dialogs.messageTexts().value(0), u"Nessun alimento da misurare: scegliere prima un alimento nella griglia."_s);
+    EXPECT_EQ(dialogs.messageTexts().value(0),
+              u"Nessun alimento da misurare: scegliere prima un alimento nella griglia."_s);
     model->chooseCategory(category("Frutta"));
     model->gridRowChosen(1);
     ASSERT_TRUE(choice.begin());
-    EXPECT_EQ(choice.unitCaptions(), (QStringList{u"1 fetta (27 g)"_s, u"1 porzione standard (150 g)"_s, u"grammi di parte edibile"_s}));
+    EXPECT_EQ(choice.unitCaptions(),
+              (QStringList{u"1 fetta (27 g)"_s, u"1 porzione standard (150 g)"_s, u"grammi di parte edibile"_s}));
     // clang-format off
     const struct { int line; const char *locale; int unit; const char *count, *gross, *portion, *message = ""; } cases[] = {
         {__LINE__, "it_IT", 0, "2", "60", "2 fette"},
