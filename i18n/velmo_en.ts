@@ -4170,7 +4170,7 @@ Nothing was printed.</translation>
         <translation>Detach the panel</translation>
     </message>
     <message>
-        <source>&amp;Porzione...</source>
+        <source>P&amp;orzione...</source>
         <translation>P&amp;ortion...</translation>
     </message>
     <message>

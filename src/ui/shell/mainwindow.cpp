@@ -230,7 +230,7 @@ void MainWindow::connectMeal()
     connect(table_, &CompositionTableView::grossClicked, &meal, &MealGrid::grossClicked);
     connect(table_, &CompositionTableView::lockBoxClicked, &model_, &MainWindowModel::lockBoxClicked);
     // The open row's portion: F3 anywhere in the window, or the gross-weight box's own menu.
-    portionAction_ = new QAction(tr("&Porzione..."), this);
+    portionAction_ = new QAction(tr("P&orzione..."), this);
     portionAction_->setObjectName(QStringLiteral("mnuPorzione"));
     portionAction_->setShortcut(QKeySequence(Qt::Key_F3));
     portionAction_->setToolTip(tr("Peso lordo da una misura o da una porzione dell'alimento"));
