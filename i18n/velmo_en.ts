@@ -779,6 +779,10 @@ Keep these values?</translation>
         <source>&amp;Glucidi</source>
         <translation>&amp;Carbohydrate</translation>
     </message>
+    <message>
+        <source>Misure: %1</source>
+        <translation>Measures: %1</translation>
+    </message>
 </context>
 <context>
     <name>FoodSearch</name>
@@ -865,6 +869,10 @@ Keep these values?</translation>
     <message>
         <source>riga %1: la riga di %2 non è stata calcolata</source>
         <translation>line %1: the row of %2 was not calculated</translation>
+    </message>
+    <message>
+        <source>riga %1: %2</source>
+        <translation>line %1: %2</translation>
     </message>
 </context>
 <context>
@@ -982,12 +990,20 @@ Keep these values?</translation>
             <numerusform>and %n more errors</numerusform>
         </translation>
     </message>
+    <message>
+        <source>la porzione %1 non dice quale misura</source>
+        <translation>the portion %1 does not say which measure</translation>
+    </message>
 </context>
 <context>
     <name>MeasureStore</name>
     <message>
         <source>impossibile leggere le misure dall&apos;archivio degli alimenti (%1): reinstallare Velmo</source>
         <translation>cannot read the measures from the food database (%1): reinstall Velmo</translation>
+    </message>
+    <message>
+        <source>impossibile leggere le misure dall&apos;archivio degli alimenti personali (%1)</source>
+        <translation>cannot read the measures from the personal foods&apos; store (%1)</translation>
     </message>
 </context>
 <context>
@@ -1960,10 +1976,6 @@ The file was not changed; Velmo works without it.</translation>
         <translation>the column %1 appears more than once</translation>
     </message>
     <message>
-        <source>colonna sconosciuta %1: dopo le otto colonne possono venire solo le sigle INFOODS dei nutrienti (per esempio CA, FE, VITC)</source>
-        <translation>unknown column %1: after the eight columns only the nutrients&apos; INFOODS tags may follow (for example CA, FE, VITC)</translation>
-    </message>
-    <message>
         <source>Acqua</source>
         <translation>Water</translation>
     </message>
@@ -2122,6 +2134,34 @@ The file was not changed; Velmo works without it.</translation>
     <message>
         <source>Caffeina</source>
         <translation>Caffeine</translation>
+    </message>
+    <message>
+        <source>%1 non è una misura: scrivere nome=grammi, per esempio fetta=30, le misure separate da &quot;|&quot;.</source>
+        <translation>%1 is not a measure: write name=grams, for example fetta=30, the measures separated by &quot;|&quot;.</translation>
+    </message>
+    <message>
+        <source>Il nome di misura %1 è troppo lungo (al massimo %2 caratteri) o contiene caratteri di controllo.</source>
+        <translation>The measure name %1 is too long (at most %2 characters) or holds control characters.</translation>
+    </message>
+    <message>
+        <source>%1: i grammi di parte edibile devono essere maggiori di 0 e al più %2.</source>
+        <translation>%1: the grams of edible part must be above 0 and at most %2.</translation>
+    </message>
+    <message>
+        <source>La misura %1 compare più volte.</source>
+        <translation>The measure %1 appears more than once.</translation>
+    </message>
+    <message>
+        <source>Al massimo %1 misure per alimento.</source>
+        <translation>At most %1 measures per food.</translation>
+    </message>
+    <message>
+        <source>misure: %1</source>
+        <translation>measures: %1</translation>
+    </message>
+    <message>
+        <source>colonna sconosciuta %1: dopo le otto colonne possono venire solo le sigle INFOODS dei nutrienti (per esempio CA, FE, VITC) e misure</source>
+        <translation>unknown column %1: after the eight columns only the nutrients&apos; INFOODS tags (for example CA, FE, VITC) and misure may follow</translation>
     </message>
 </context>
 <context>
@@ -2425,6 +2465,52 @@ The file was not changed; Velmo works without it.</translation>
     <message>
         <source>Pagina %1 di %2</source>
         <translation>Page %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>PortionChoiceModel</name>
+    <message>
+        <source>Nessun alimento da misurare: scegliere prima un alimento nella griglia.</source>
+        <translation>No food to measure: first choose a food in the grid.</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere le misure di %1: %2</source>
+        <translation>Cannot read the measures of %1: %2</translation>
+    </message>
+    <message>
+        <source>La porzione pesa meno di 1 g: sceglierne una più grande o scrivere il peso lordo.</source>
+        <translation>The portion weighs less than 1 g: choose a larger one or type the gross weight.</translation>
+    </message>
+    <message>
+        <source>La riga è bloccata: sbloccarla per cambiarne il peso.</source>
+        <translation>The row is locked: unlock it to change its weight.</translation>
+    </message>
+</context>
+<context>
+    <name>PortionText</name>
+    <message>
+        <source>1 %1 (%2 g)</source>
+        <translation>1 %1 (%2 g)</translation>
+    </message>
+    <message>
+        <source>1 porzione standard (%1 ml, %2 g)</source>
+        <translation>1 standard portion (%1 ml, %2 g)</translation>
+    </message>
+    <message>
+        <source>1 porzione standard (%1 g)</source>
+        <translation>1 standard portion (%1 g)</translation>
+    </message>
+    <message>
+        <source>grammi di parte edibile</source>
+        <translation>grams of edible part</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; non è un peso: scrivere i grammi di parte edibile, per esempio 80.</source>
+        <translation>&quot;%1&quot; is not a weight: type the grams of edible part, for example 80.</translation>
+    </message>
+    <message>
+        <source>la porzione %1 non è una misura di %2 (si può scrivere: %3; o i grammi di peso lordo)</source>
+        <translation>the portion %1 is not a measure of %2 (you can write: %3; or the gross weight in grams)</translation>
     </message>
 </context>
 <context>
@@ -4273,6 +4359,10 @@ Nothing was printed.</translation>
         <source>Blocca la riga e calcola la porzione: Spazio la blocca e apre la riga successiva, di nuovo Spazio la sblocca e la svuota</source>
         <translation>Lock the row and calculate the portion: Space locks it and opens the next row, Space again unlocks and empties it</translation>
     </message>
+    <message>
+        <source>Porzione: %1</source>
+        <translation>Portion: %1</translation>
+    </message>
 </context>
 <context>
     <name>velmo::ui::DayPanel</name>
@@ -4477,6 +4567,22 @@ Nothing was printed.</translation>
     <message>
         <source>Mostra o nasconde gli altri nutrienti (facoltativi)</source>
         <translation>Shows or hides the other nutrients (optional)</translation>
+    </message>
+    <message>
+        <source>fetta=30|cucchiaio=10</source>
+        <translation>fetta=30|cucchiaio=10</translation>
+    </message>
+    <message>
+        <source>Misure</source>
+        <translation>Measures</translation>
+    </message>
+    <message>
+        <source>Facoltative, al massimo %1: nome=grammi di parte edibile di una misura, separate da |, per esempio fetta=30|cucchiaio=10</source>
+        <translation>Optional, at most %1: name=grams of edible part of one measure, separated by |, for example fetta=30|cucchiaio=10</translation>
+    </message>
+    <message>
+        <source>&amp;Misure</source>
+        <translation>&amp;Measures</translation>
     </message>
 </context>
 <context>
@@ -4873,6 +4979,14 @@ Nothing was printed.</translation>
     <message>
         <source>Copia pasto in</source>
         <translation>Copy meal to</translation>
+    </message>
+    <message>
+        <source>P&amp;orzione...</source>
+        <translation>P&amp;ortion...</translation>
+    </message>
+    <message>
+        <source>Peso lordo da una misura o da una porzione dell&apos;alimento</source>
+        <translation>Gross weight from a measure or a portion of the food</translation>
     </message>
 </context>
 <context>
@@ -5368,6 +5482,45 @@ Nothing was printed.</translation>
     <message>
         <source>Esporta il piano</source>
         <translation>Export the plan</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>velmo::ui::PortionDialog</name>
+    <message>
+        <source>Porzione</source>
+        <translation>Portion</translation>
+    </message>
+    <message>
+        <source>Alimento:</source>
+        <translation>Food:</translation>
+    </message>
+    <message>
+        <source>Misura</source>
+        <translation>Measure</translation>
+    </message>
+    <message>
+        <source>&amp;Misura:</source>
+        <translation>&amp;Measure:</translation>
+    </message>
+    <message>
+        <source>Quantità</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Quante misure: ½, 1, 2, 3 o un numero scritto</source>
+        <translation>How many measures: ½, 1, 2, 3 or a typed number</translation>
+    </message>
+    <message>
+        <source>&amp;Quantità:</source>
+        <translation>&amp;Quantity:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Annulla</source>

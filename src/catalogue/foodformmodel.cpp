@@ -26,6 +26,7 @@ FoodFormModel::FoodFormModel(PersonalCatalogue &catalogue, Dialogs &dialogs, std
     for (std::size_t i = 0; i < kExtraNutrientCount; ++i)
         if (editing_->extra[i])
             texts_[i + kFieldCount] = formatPlain(*editing_->extra[i], locale);
+    measures_ = measuresText(editing_->measures);
 }
 
 QString FoodFormModel::title() const
@@ -105,6 +106,11 @@ bool FoodFormModel::accept()
     }
     if (!readExtra(&food))
         return false;
+    QString measuresProblem;
+    const auto measures = readMeasuresText(measures_, &measuresProblem);
+    if (!measures)
+        return refuse(kMeasuresField, tr("Misure: %1").arg(measuresProblem));
+    food.measures = *measures;
     if (const auto doubts = valueDoubts(food); !doubts.empty()) {
         QStringList texts;
         for (const ValueDoubt &doubt : doubts)

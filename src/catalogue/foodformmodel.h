@@ -26,6 +26,9 @@ public:
     static constexpr int kFieldCount = 8;
     // Then the other nutrients, in the order of extraNutrients().
     static constexpr int kAllFieldCount = kFieldCount + static_cast<int>(kExtraNutrientCount);
+    // The household measures, one text ("fetta=30|cucchiaio=10"): where focusField() points when
+    // they are refused.
+    static constexpr int kMeasuresField = kAllFieldCount;
 
     // A new food, or the food `editing` to change.
     FoodFormModel(PersonalCatalogue &catalogue, Dialogs &dialogs, std::optional<PersonalFood> editing = std::nullopt);
@@ -35,6 +38,8 @@ public:
     static QString caption(int field);
     QString text(int field) const { return texts_[static_cast<std::size_t>(field)]; }
     void setText(int field, const QString &text) { texts_[static_cast<std::size_t>(field)] = text; }
+    QString measures() const { return measures_; }
+    void setMeasures(const QString &text) { measures_ = text; }
 
     // The OK button: checks every field, asks whether to keep values that only look wrong
     // (valueDoubts), and saves. True once the food is in the catalogue; otherwise a message
@@ -52,6 +57,7 @@ private:
     Dialogs &dialogs_;
     std::optional<PersonalFood> editing_;
     std::array<QString, kAllFieldCount> texts_;
+    QString measures_;
     int focus_ = 0;
     QString saved_;
 };

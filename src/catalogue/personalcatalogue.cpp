@@ -39,7 +39,9 @@ QString openFailure(const QString &path, const QString &reason)
 // format). Only the program's own names and numbers are in these statements.
 QStringList schema()
 {
-    return {PersonalFoodTable::createStatement(), PersonalFoodTable::valuesCreateStatement(),
+    return {PersonalFoodTable::createStatement(),
+            PersonalFoodTable::valuesCreateStatement(),
+            PersonalFoodTable::measuresCreateStatement(),
             QStringLiteral("CREATE TABLE velmo_catalogo (nome TEXT PRIMARY KEY, valore TEXT NOT NULL)"),
             QStringLiteral("INSERT INTO velmo_catalogo VALUES ('ultima_modifica', '')"),
             QStringLiteral("PRAGMA user_version = %1").arg(PersonalCatalogue::kSchemaVersion)};
@@ -187,9 +189,11 @@ bool PersonalCatalogue::upgradeSchema(QString *error)
             QSqlQuery q(db);
             if (!runStatement(q, QStringLiteral("SELECT user_version FROM pragma_user_version"), e) || !q.next())
                 return false;
-            if (q.value(0).toInt() >= kSchemaVersion)
+            const int version = q.value(0).toInt();
+            if (version >= kSchemaVersion)
                 return true;
-            return runStatement(q, PersonalFoodTable::valuesCreateStatement(), e)
+            return (version >= 2 || runStatement(q, PersonalFoodTable::valuesCreateStatement(), e))
+                   && runStatement(q, PersonalFoodTable::measuresCreateStatement(), e)
                    && runStatement(q, QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion), e);
         },
         error, false);

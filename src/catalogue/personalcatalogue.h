@@ -26,8 +26,9 @@ class PersonalCatalogue {
 
 public:
     static constexpr const char *kFileName = "alimenti-personali.db";
-    // 1: the foods' eight values; 2: and their extra nutrients (upgraded when a file is opened).
-    static constexpr int kSchemaVersion = 2;
+    // 1: the foods' eight values; 2: and their extra nutrients; 3: and their household measures
+    // (upgraded when a file is opened).
+    static constexpr int kSchemaVersion = 3;
 
     // Why a file could not be opened. Only a damaged one may be set aside for a new one; a busy
     // one is held by another program for longer than a moment.

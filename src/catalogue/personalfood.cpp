@@ -143,6 +143,57 @@ QString personalFoodKey(const QString &name)
     return personalFoodName(name).toCaseFolded();
 }
 
+QString measuresText(const std::vector<PersonalMeasure> &measures)
+{
+    QStringList parts;
+    for (const PersonalMeasure &m : measures)
+        parts.append(m.name + u'=' + formatPlainDecimal(m.grams));
+    return parts.join(u'|');
+}
+
+std::optional<std::vector<PersonalMeasure>> readMeasuresText(QStringView text, QString *problem)
+{
+    std::vector<PersonalMeasure> measures;
+    if (text.trimmed().isEmpty())
+        return measures;
+    const QLocale locale;
+    for (QStringView part : text.split(u'|')) {
+        const qsizetype equals = part.indexOf(u'=');
+        const QString name = (equals < 0 ? part : part.first(equals)).trimmed().toString();
+        const auto grams = equals < 0 ? std::nullopt : readPlainDecimal(part.mid(equals + 1));
+        if (name.isEmpty() || !grams) {
+            *problem = Text::tr("%1 non è una misura: scrivere nome=grammi, per esempio fetta=30, le misure "
+                                "separate da \"|\".")
+                           .arg(echoInput(part.trimmed().toString()));
+            return std::nullopt;
+        }
+        if (name.size() > kMaxMeasureNameLength
+            || std::any_of(name.cbegin(), name.cend(), [](QChar c) { return c.category() == QChar::Other_Control; })) {
+            *problem = Text::tr("Il nome di misura %1 è troppo lungo (al massimo %2 caratteri) o contiene caratteri "
+                                "di controllo.")
+                           .arg(echoInput(name))
+                           .arg(kMaxMeasureNameLength);
+            return std::nullopt;
+        }
+        if (!(*grams > 0 && *grams <= kMaxMeasureGrams)) {
+            *problem = Text::tr("%1: i grammi di parte edibile devono essere maggiori di 0 e al più %2.")
+                           .arg(name, formatGroupedUpTo2(kMaxMeasureGrams, locale));
+            return std::nullopt;
+        }
+        if (std::any_of(measures.cbegin(), measures.cend(),
+                        [&](const PersonalMeasure &m) { return m.name.compare(name, Qt::CaseInsensitive) == 0; })) {
+            *problem = Text::tr("La misura %1 compare più volte.").arg(echoInput(name));
+            return std::nullopt;
+        }
+        measures.push_back({name, *grams});
+    }
+    if (measures.size() > kMaxPersonalMeasures) {
+        *problem = Text::tr("Al massimo %1 misure per alimento.").arg(kMaxPersonalMeasures);
+        return std::nullopt;
+    }
+    return measures;
+}
+
 QString nameProblem(const QString &name)
 {
     const QString kept = personalFoodName(name);
@@ -201,6 +252,8 @@ QString foodsCsvHeader(const ExtraColumns &columns)
     for (std::size_t i = 0; i < kExtraNutrientCount; ++i)
         if (columns[i])
             header.append(QLatin1String(extraNutrients()[i].tag));
+    if (columns[kMeasuresColumn])
+        header.append(QStringLiteral("misure"));
     return csvRecord(header);
 }
 
@@ -215,6 +268,8 @@ QString foodCsvRecord(const PersonalFood &food, const ExtraColumns &columns)
     for (std::size_t i = 0; i < kExtraNutrientCount; ++i)
         if (columns[i])
             add(food.extra[i]);
+    if (columns[kMeasuresColumn])
+        fields.append(spreadsheetSafeText(measuresText(food.measures)));
     return csvRecord(fields);
 }
 
@@ -223,6 +278,7 @@ ExtraColumns extraColumnsOf(const PersonalFood &food)
     ExtraColumns columns;
     for (std::size_t i = 0; i < kExtraNutrientCount; ++i)
         columns[i] = food.extra[i].has_value();
+    columns[kMeasuresColumn] = !food.measures.empty();
     return columns;
 }
 
@@ -261,9 +317,17 @@ QString readExtra(const QStringList &fields, const std::vector<std::size_t> &col
     food->unstated.set();
     for (std::size_t c = 0; c < columns.size(); ++c) {
         const std::size_t i = columns[c];
-        const ExtraNutrient &n = extraNutrients()[i];
         const QString &field = fields[static_cast<qsizetype>(c) + 8];
         food->unstated.reset(i);
+        if (i == kMeasuresColumn) {
+            QString problem;
+            const auto measures = readMeasuresText(csvTextField(field), &problem);
+            if (!measures)
+                return Text::tr("misure: %1").arg(problem);
+            food->measures = *measures;
+            continue;
+        }
+        const ExtraNutrient &n = extraNutrients()[i];
         if (field.trimmed().isEmpty())
             continue;
         double value = 0;
@@ -405,14 +469,14 @@ void FoodsCsvReading::readHeader(const CsvRecord &record)
     ExtraColumns seen;
     for (qsizetype c = 8; c < header.size(); ++c) {
         const QString &tag = record.fields[c].trimmed();
-        const auto index = extraNutrientIndex(tag);
+        const auto index = header[c] == u"misure" ? std::optional(kMeasuresColumn) : extraNutrientIndex(tag);
         if (!index || seen[*index]) {
             wholeFile(Fault::Header,
                       Text::tr("riga %1: %2")
                           .arg(record.line)
                           .arg(index ? Text::tr("la colonna %1 compare più volte").arg(echoInput(tag))
                                      : Text::tr("colonna sconosciuta %1: dopo le otto colonne possono venire solo "
-                                                "le sigle INFOODS dei nutrienti (per esempio CA, FE, VITC)")
+                                                "le sigle INFOODS dei nutrienti (per esempio CA, FE, VITC) e misure")
                                            .arg(echoInput(tag))));
             return;
         }

@@ -35,9 +35,32 @@ inline constexpr std::size_t kExtraNutrientCount = 41;
 const std::array<ExtraNutrient, kExtraNutrientCount> &extraNutrients();
 // The index of a tag, whatever its capitals; none for another text.
 std::optional<std::size_t> extraNutrientIndex(const QString &tag);
-using ExtraColumns = std::bitset<kExtraNutrientCount>;
+// The optional columns of a food's CSV record: the extra nutrients by their index, then the
+// household measures (`misure`) at kMeasuresColumn.
+inline constexpr std::size_t kMeasuresColumn = kExtraNutrientCount;
+using ExtraColumns = std::bitset<kExtraNutrientCount + 1>;
 // What is wrong with a value of the extra nutrient `index`, naming it; empty when none.
 QString extraProblem(std::size_t index, double value);
+
+// A household measure of a personal food: its name ("fetta") and the grams of edible part one
+// of it weighs.
+struct PersonalMeasure {
+    QString name;
+    double grams = 0;
+
+    bool operator==(const PersonalMeasure &) const = default;
+};
+inline constexpr std::size_t kMaxPersonalMeasures = 10;
+inline constexpr int kMaxMeasureNameLength = 40;
+inline constexpr double kMaxMeasureGrams = 10000;
+
+// The measures as one text, "fetta=30|cucchiaio=12.5" (the CSV column `misure`); empty for none.
+QString measuresText(const std::vector<PersonalMeasure> &measures);
+// Reads such a text (blanks around names and numbers allowed, a decimal point or comma); none,
+// with what is wrong in `problem`, when a measure has no name or no weight, a name holds "=", "|"
+// or a control character or is longer than kMaxMeasureNameLength, a weight is not above zero or
+// above kMaxMeasureGrams, a name comes twice, or there are more than kMaxPersonalMeasures.
+std::optional<std::vector<PersonalMeasure>> readMeasuresText(QStringView text, QString *problem);
 
 // One food of the personal catalogue: the eight columns of a category table and the optional
 // values of the profile's other nutrients. An empty nutrient is unknown, as in the shipped
@@ -49,13 +72,17 @@ struct PersonalFood {
     std::array<std::optional<double>, 6> nutrients{};
     // by the index of extraNutrients(), per 100 g of edible part
     std::array<std::optional<double>, kExtraNutrientCount> extra{};
-    // The extra values its source did not state (a CSV file without their column): a food
-    // updated from it keeps the values the catalogue has for them. Not part of the food's value.
+    // Its own household measures, in their order.
+    std::vector<PersonalMeasure> measures{};
+    // The extra values (and, at kMeasuresColumn, the measures) its source did not state (a CSV
+    // file without their column): a food updated from it keeps what the catalogue has for them.
+    // Not part of the food's value.
     ExtraColumns unstated{};
 
     bool operator==(const PersonalFood &other) const
     {
-        return name == other.name && edible == other.edible && nutrients == other.nutrients && extra == other.extra;
+        return name == other.name && edible == other.edible && nutrients == other.nutrients && extra == other.extra
+               && measures == other.measures;
     }
 };
 
@@ -103,8 +130,9 @@ std::vector<ValueDoubt> valueDoubts(const PersonalFood &food);
 // with a decimal point and as many digits as read back to the same value, unknown values empty,
 // names a spreadsheet would take for a formula marked as text (spreadsheetSafeText). UTF-8 with
 // CRLF line ends.
-// After the eight columns come those of `columns` (the extra nutrients any food has values of),
-// so that a catalogue of the eight values alone is written as it always was.
+// After the eight columns come those of `columns` (the extra nutrients any food has values of,
+// then `misure` when any food has measures), so that a catalogue of the eight values alone is
+// written as it always was.
 QString foodsCsvHeader(const ExtraColumns &columns = {});
 QString foodCsvRecord(const PersonalFood &food, const ExtraColumns &columns = {});
 ExtraColumns extraColumnsOf(const PersonalFood &food);

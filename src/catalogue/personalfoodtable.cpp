@@ -49,6 +49,15 @@ QString PersonalFoodTable::valuesCreateStatement()
         .arg(ranges);
 }
 
+QString PersonalFoodTable::measuresCreateStatement()
+{
+    return QStringLiteral("CREATE TABLE misure_personali (chiave_alimento TEXT NOT NULL, ordine INTEGER NOT NULL, "
+                          "nome TEXT NOT NULL CHECK (length(nome) BETWEEN 1 AND %1), grammi REAL NOT NULL CHECK "
+                          "(grammi > 0 AND grammi <= %2), PRIMARY KEY (chiave_alimento, ordine)) WITHOUT ROWID")
+        .arg(kMaxMeasureNameLength)
+        .arg(kMaxMeasureGrams, 0, 'f', 0);
+}
+
 QString PersonalFoodTable::insertStatement()
 {
     return QStringLiteral("INSERT INTO %1 (%2, chiave) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)").arg(name(), columns());
@@ -85,10 +94,13 @@ void PersonalFoodTable::bind(QSqlQuery &query, const PersonalFood &food)
     query.addBindValue(personalFoodKey(food.name));
 }
 
-PersonalFoodTable::ValuesReader::ValuesReader(const QSqlDatabase &db) : select_(db)
+PersonalFoodTable::ValuesReader::ValuesReader(const QSqlDatabase &db) : select_(db), measures_(db)
 {
     select_.setForwardOnly(true);
     select_.prepare(QStringLiteral("SELECT nutriente, valore FROM valori_personali WHERE chiave_alimento = ?"));
+    measures_.setForwardOnly(true);
+    measures_.prepare(
+        QStringLiteral("SELECT nome, grammi FROM misure_personali WHERE chiave_alimento = ? ORDER BY ordine"));
 }
 
 bool PersonalFoodTable::ValuesReader::read(PersonalFood *food, QSqlError *failure)
@@ -99,15 +111,28 @@ bool PersonalFoodTable::ValuesReader::read(PersonalFood *food, QSqlError *failur
     while (select_.next())
         if (const auto index = extraNutrientIndex(select_.value(0).toString()))
             food->extra[*index] = select_.value(1).toDouble();
-    const bool ok = !select_.lastError().isValid();
+    bool ok = !select_.lastError().isValid();
     if (!ok)
         *failure = select_.lastError();
     select_.finish();
+    measures_.addBindValue(personalFoodKey(food->name));
+    if (!ok || !executeQuery(measures_, failure))
+        return false;
+    food->measures.clear();
+    while (measures_.next())
+        food->measures.push_back({measures_.value(0).toString(), measures_.value(1).toDouble()});
+    ok = !measures_.lastError().isValid();
+    if (!ok)
+        *failure = measures_.lastError();
+    measures_.finish();
     return ok;
 }
 
-PersonalFoodTable::ValuesWriter::ValuesWriter(const QSqlDatabase &db) : clear_(db), clearOne_(db), insert_(db)
+PersonalFoodTable::ValuesWriter::ValuesWriter(const QSqlDatabase &db)
+    : clear_(db), clearMeasures_(db), insertMeasure_(db), clearOne_(db), insert_(db)
 {
+    clearMeasures_.prepare(QStringLiteral("DELETE FROM misure_personali WHERE chiave_alimento = ?"));
+    insertMeasure_.prepare(QStringLiteral("INSERT INTO misure_personali VALUES (?, ?, ?, ?)"));
     clear_.prepare(QStringLiteral("DELETE FROM valori_personali WHERE chiave_alimento = ?"));
     clearOne_.prepare(QStringLiteral("DELETE FROM valori_personali WHERE chiave_alimento = ? AND nutriente = ?"));
     insert_.prepare(QStringLiteral("INSERT INTO valori_personali VALUES (?, ?, ?)"));
@@ -116,7 +141,24 @@ PersonalFoodTable::ValuesWriter::ValuesWriter(const QSqlDatabase &db) : clear_(d
 bool PersonalFoodTable::ValuesWriter::clear(const QString &key, QString *error)
 {
     clear_.addBindValue(key);
-    return executeQuery(clear_, error);
+    clearMeasures_.addBindValue(key);
+    return executeQuery(clear_, error) && executeQuery(clearMeasures_, error);
+}
+
+bool PersonalFoodTable::ValuesWriter::writeMeasures(const QString &key, const PersonalFood &food, QString *error)
+{
+    clearMeasures_.addBindValue(key);
+    if (!executeQuery(clearMeasures_, error))
+        return false;
+    for (std::size_t i = 0; i < food.measures.size(); ++i) {
+        insertMeasure_.addBindValue(key);
+        insertMeasure_.addBindValue(static_cast<int>(i));
+        insertMeasure_.addBindValue(food.measures[i].name);
+        insertMeasure_.addBindValue(food.measures[i].grams);
+        if (!executeQuery(insertMeasure_, error))
+            return false;
+    }
+    return true;
 }
 
 bool PersonalFoodTable::ValuesWriter::write(const QString &oldKey, const PersonalFood &food, QString *error)
@@ -124,6 +166,8 @@ bool PersonalFoodTable::ValuesWriter::write(const QString &oldKey, const Persona
     const QString key = personalFoodKey(food.name);
     const bool keepUnstated = food.unstated.any() && oldKey == key;
     if (!oldKey.isEmpty() && !keepUnstated && !clear(oldKey, error))
+        return false;
+    if (!(food.unstated[kMeasuresColumn] && oldKey == key) && !writeMeasures(key, food, error))
         return false;
     for (std::size_t i = 0; i < kExtraNutrientCount; ++i) {
         if (food.unstated[i])

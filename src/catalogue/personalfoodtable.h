@@ -32,6 +32,9 @@ public:
     // The extra nutrients' values of the foods (extraNutrients), by the food's key: a value
     // unknown has no row. The table refuses a tag it does not know and a value out of range.
     static QString valuesCreateStatement();
+    // The household measures of the foods, by the food's key, in their order. The table refuses
+    // a measure without a name or with a weight out of range.
+    static QString measuresCreateStatement();
 
     // A food from a row of the columns above, in their order.
     static PersonalFood food(const QSqlQuery &query);
@@ -42,11 +45,13 @@ public:
     class ValuesReader {
     public:
         explicit ValuesReader(const QSqlDatabase &db);
-        // Fills the food's extra values; false, with the engine's error, when they cannot be read.
+        // Fills the food's extra values and its measures; false, with the engine's error, when
+        // they cannot be read.
         bool read(PersonalFood *food, QSqlError *failure);
 
     private:
         QSqlQuery select_;
+        QSqlQuery measures_;
     };
 
     // Writes the extra values of foods, its statements prepared once.
@@ -54,13 +59,18 @@ public:
     public:
         explicit ValuesWriter(const QSqlDatabase &db);
         // The values of `food`, which had the key `oldKey` (empty: a new food, which has none).
-        // The values it does not state (PersonalFood::unstated) are kept, except by a new key.
+        // The values and measures it does not state (PersonalFood::unstated) are kept, except by
+        // a new key.
         bool write(const QString &oldKey, const PersonalFood &food, QString *error);
-        // Drops every value of the food that has this key.
+        // Drops every value and measure of the food that has this key.
         bool clear(const QString &key, QString *error);
 
     private:
+        bool writeMeasures(const QString &key, const PersonalFood &food, QString *error);
+
         QSqlQuery clear_;
+        QSqlQuery clearMeasures_;
+        QSqlQuery insertMeasure_;
         QSqlQuery clearOne_;
         QSqlQuery insert_;
     };

@@ -5,6 +5,7 @@
 
 #include "catalogue/foodcategory.h"
 #include "common/inputecho.h"
+#include "meal/portiontext.h"
 
 #include <QCoreApplication>
 #include <QSqlError>
@@ -156,6 +157,40 @@ bool MealComposer::hasFood(int category, const FoodKey &key, QString *databaseEr
     return false;
 }
 
+std::optional<double> MealComposer::ediblePercentOf(int category, const FoodKey &key, QString *databaseError)
+{
+    for (bool whole : {false, true}) {
+        lookup_.setDatabase(databaseOf(category));
+        if (whole)
+            lookup_.setRecordSource(foodCategory(category).recordSource());
+        else
+            lookup_.setRecordSource(foodSource(category), {key.canonical});
+        if (!lookup_.refresh(databaseError))
+            return std::nullopt;
+        for (int i = 0; i < lookup_.rowCount(); ++i)
+            if (nameKey(lookup_.row(i).name) == key.shown && lookup_.row(i).hasValue(0))
+                return lookup_.row(i).values[0];
+    }
+    return std::nullopt;
+}
+
+std::optional<FoodPortions> MealComposer::portionsOf(int category, const QString &canonical, QString *databaseError)
+{
+    if (isPersonalCategory(category))
+        return personalFoodPortions(personal_, canonical, databaseError);
+    return measures_.portions({category, canonical}, databaseError);
+}
+
+PortionValue MealComposer::portionGross(const MealFileEntry &entry, double ediblePercent, QString *databaseError)
+{
+    const QString canonical = foodNames_.canonical(entry.category, nameKey(entry.food));
+    const auto portions = portionsOf(entry.category, canonical, databaseError);
+    if (!portions)
+        return {};
+    const PortionValue edible = readPortionText(entry.portion, *portions, entry.food);
+    return edible.value ? grossGramsFor(*edible.value, ediblePercent) : edible;
+}
+
 const QStringList &MealComposer::namesOf(int category, QString *databaseError)
 {
     auto known = names_.find(category);
@@ -179,8 +214,17 @@ std::vector<InputError> MealComposer::missingFoods(const std::vector<MealFileEnt
         if (entry.category < 0 || entry.food.isEmpty())
             continue;
         const QString key = nameKey(entry.food);
-        if (hasFood(entry.category, keyOf(entry), databaseError))
+        if (hasFood(entry.category, keyOf(entry), databaseError)) {
+            if (!entry.grams.isEmpty() || entry.portion.isEmpty())
+                continue;
+            const auto edible = ediblePercentOf(entry.category, keyOf(entry), databaseError);
+            const PortionValue gross = edible ? portionGross(entry, *edible, databaseError) : PortionValue();
+            if (!databaseError->isEmpty())
+                return errors;
+            if (!gross.value && !gross.error.isEmpty())
+                errors.push_back({entry.line, gross.error});
             continue;
+        }
         if (!databaseError->isEmpty())
             return errors;
         const QString heading = foodCategory(entry.category).heading;
@@ -278,7 +322,19 @@ bool MealComposer::add(const MealFileEntry &entry, QString *error)
                      .arg(echoInput(name));
         return false;
     }
-    grid_.setGrossText(open, entry.grams);
+    QString grams = entry.grams;
+    if (grams.isEmpty() && !entry.portion.isEmpty()) {
+        const PortionValue gross = data_.row(index).hasValue(0) ? portionGross(entry, data_.row(index).values[0], error)
+                                                                : PortionValue();
+        if (!gross.value) {
+            if (error->isEmpty())
+                *error = QCoreApplication::translate("MealComposer", "riga %1: %2").arg(entry.line).arg(gross.error);
+            return false;
+        }
+        grams = QString::number(static_cast<qint64>(*gross.value));
+    }
+    grid_.setGrossText(open, grams);
+    grid_.setPortion(open, entry.portion);
     grid_.setLock(open, 1);
     if (grid_.row(open).lock != 1) {
         *error = QCoreApplication::translate("MealComposer", "riga %1: la riga di %2 non è stata calcolata")
@@ -286,7 +342,7 @@ bool MealComposer::add(const MealFileEntry &entry, QString *error)
                      .arg(echoInput(name));
         return false;
     }
-    placed_.push_back({entry.line, entry.category, foodNames_.canonical(entry.category, name), entry.grams});
+    placed_.push_back({entry.line, entry.category, foodNames_.canonical(entry.category, name), grams, entry.portion});
     return true;
 }
 

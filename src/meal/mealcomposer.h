@@ -9,6 +9,8 @@
 #include "catalogue/foodnames.h"
 #include "meal/mealgrid.h"
 #include "meal/mealfile.h"
+#include "meal/measurestore.h"
+#include "nutrition/householdmeasure.h"
 
 #include <QSqlDatabase>
 #include <QString>
@@ -46,7 +48,8 @@ public:
     // The personal catalogue's connection, for entries of the personal category.
     void setPersonalDatabase(const QSqlDatabase &personal) { personal_ = personal; }
 
-    // Every entry whose food is not in its category, as messages naming the line;
+    // Every entry whose food is not in its category, or whose portion in place of a weight is no
+    // portion of its food (naming the food's measures), as messages naming the line;
     // `databaseError` is set instead when a category cannot be read at all.
     std::vector<InputError> missingFoods(const std::vector<MealFileEntry> &entries, QString *databaseError);
 
@@ -57,7 +60,8 @@ public:
 
     const MealGrid &grid() const { return grid_; }
     // The foods placed so far, in order, each by its category and its Italian name as the
-    // catalogue spells it (the names a file may write differently), with its grams.
+    // catalogue spells it (the names a file may write differently), with its grams (worked out
+    // where the entry named a portion in their place) and its portion.
     const std::vector<MealFileEntry> &placed() const { return placed_; }
 
 private:
@@ -75,6 +79,14 @@ private:
     // Makes the category current with the named food among its rows; its index, or -1.
     bool showCategoryWith(int category, const FoodKey &key, int *index, QString *error);
 
+    // The household measures and the standard portion of a food, by its Italian name.
+    std::optional<FoodPortions> portionsOf(int category, const QString &canonical, QString *databaseError);
+    // The gross grams of an entry that names a portion in place of its weight, for its food at
+    // `ediblePercent`; none with why (naming the food's measures), or with `databaseError` set.
+    PortionValue portionGross(const MealFileEntry &entry, double ediblePercent, QString *databaseError);
+    // The edible percentage of the food, read through the lookup; none when it cannot be read.
+    std::optional<double> ediblePercentOf(int category, const FoodKey &key, QString *databaseError);
+
     // Reads every food the entries name, in one query, into the recordsets.
     void prefetch(const std::vector<MealFileEntry> &entries);
     // Whether the category holds a food of this name, compared as the names look (nameKey).
@@ -89,6 +101,7 @@ private:
 
     QSqlDatabase database_;
     QSqlDatabase personal_;
+    MeasureStore measures_{database_};
     FoodNames foodNames_;
     RecordsetCache recordsets_;
     std::unique_ptr<OwnParts> own_;  // none in the window

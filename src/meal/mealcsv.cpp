@@ -30,7 +30,10 @@ std::vector<QStringList> mealReportLines(const MealGrid &grid)
     for (int r = 0; r < kMealRows; ++r) {
         if (grid.row(r).lock != 1)
             continue;
-        QStringList line{grid.row(r).name()};
+        // The portion the weight stands for beside the name: rows without one read as they always did.
+        const QString &portion = grid.row(r).portion;
+        QStringList line{portion.isEmpty() ? grid.row(r).name()
+                                           : grid.row(r).name() + QStringLiteral(" (") + portion + u')'};
         for (MealColumn c : kValueColumns)
             line.append(grid.row(r).cell(c).text);
         lines.push_back(line);

@@ -52,7 +52,8 @@ std::vector<MealFileEntry> MealDocument::entries() const
         const MealRow &row = window_.grid.row(r);
         const int category = rowCategory_[static_cast<std::size_t>(r)];
         if (row.lock == 1 && row.taken() && category >= 0)
-            result.push_back({0, category, names_.canonical(category, row.name()), row.cell(MealColumn::Gross).text});
+            result.push_back(
+                {0, category, names_.canonical(category, row.name()), row.cell(MealColumn::Gross).text, row.portion});
     }
     return result;
 }

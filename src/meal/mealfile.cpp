@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace velmo {
 
@@ -86,6 +87,13 @@ QString mealFileField(const QString &text)
     return quoted ? csvQuoted(text) : text;
 }
 
+// A field naming a portion ("2 fette", "½ porzione") rather than grams: a count, then words.
+bool namesPortion(const QString &field)
+{
+    return !field.isEmpty() && (field.front().isDigit() || QStringView(u"½¼¾").contains(field.front()))
+           && std::any_of(field.cbegin(), field.cend(), [](QChar c) { return c.isLetter(); });
+}
+
 }  // namespace
 
 void readFoodLine(int line, const QString &content, std::vector<MealFileEntry> &entries,
@@ -98,7 +106,7 @@ void readFoodLine(int line, const QString &content, std::vector<MealFileEntry> &
         return;
     }
     const QStringList &fields = *split;
-    if (fields.size() != 3) {
+    if (fields.size() != 3 && fields.size() != 4) {
         errors.push_back({line, QCoreApplication::translate(
                                     "MealFile", "attese tre voci separate da \";\" (categoria;alimento;grammi), "
                                                 "trovate %1")
@@ -110,6 +118,10 @@ void readFoodLine(int line, const QString &content, std::vector<MealFileEntry> &
     const QString &category = fields[0];
     entry.food = fields[1];
     entry.grams = fields[2];
+    if (fields.size() == 4)
+        entry.portion = fields[3];
+    else if (namesPortion(entry.grams))
+        entry.portion = std::exchange(entry.grams, QString());
 
     const auto found = findFoodCategory(category);
     if (category.isEmpty()) {
@@ -124,7 +136,12 @@ void readFoodLine(int line, const QString &content, std::vector<MealFileEntry> &
     }
     if (entry.food.isEmpty())
         errors.push_back({line, QCoreApplication::translate("MealFile", "manca il nome dell'alimento")});
-    if (entry.grams.isEmpty() || !MealGrid::allDigits(entry.grams)) {
+    if (entry.grams.isEmpty() && !entry.portion.isEmpty()) {
+        // The composer works the weight out of the food's measures.
+    } else if (fields.size() == 4 && !namesPortion(entry.portion)) {
+        errors.push_back({line, QCoreApplication::translate("MealFile", "la porzione %1 non dice quale misura")
+                                    .arg(echoInput(entry.portion))});
+    } else if (entry.grams.isEmpty() || !MealGrid::allDigits(entry.grams)) {
         errors.push_back(
             {line, QCoreApplication::translate("MealFile", "il peso lordo %1 non è un numero intero di grammi")
                        .arg(echoInput(entry.grams))});
@@ -338,7 +355,7 @@ QByteArray mealFileText(const std::vector<MealFileEntry> &entries)
                                   "Si apre con Velmo o si calcola con velmo-pasto.\n");
     for (const MealFileEntry &entry : entries)
         text += mealFileLine(foodCategory(entry.category).heading, entry.food) + u';' + mealFileField(entry.grams)
-                + u'\n';
+                + (entry.portion.isEmpty() ? QString() : u';' + mealFileField(entry.portion)) + u'\n';
     return text.toUtf8();
 }
 

@@ -14,17 +14,21 @@ class QIODevice;
 
 namespace velmo {
 
-// One food of a meal file: `categoria;alimento;grammi` on line `line`.
+// One food of a meal file: `categoria;alimento;grammi` on line `line`, or with the portion the
+// weight stands for, `categoria;alimento;grammi;porzione`, or with a portion in place of the
+// weight, `categoria;alimento;porzione` (the composer works the weight out).
 struct MealFileEntry {
     int line = 0;
     int category = -1;  // index in foodCategories()
     QString food;
-    QString grams;  // digits only
+    QString grams;      // digits only; empty when the portion stands in place of the weight
+    QString portion{};  // "2 fette"; empty: none
 
-    // The same food and weight in the same category; where it stood in a file does not matter.
+    // The same food, weight and portion in the same category; where it stood in a file does not
+    // matter.
     bool operator==(const MealFileEntry &other) const
     {
-        return category == other.category && food == other.food && grams == other.grams;
+        return category == other.category && food == other.food && grams == other.grams && portion == other.portion;
     }
 };
 
@@ -71,8 +75,9 @@ QString readFailureMessage(const QString &path, const QString &reason);
 QString mealFileLine(const QString &heading, const QString &food);
 
 // The text of a meal file holding `entries` in their order: a "#" line saying what the file is,
-// then one `categoria;alimento;grammi` line per food with the category's heading, UTF-8 with LF
-// line ends. `readMealFile` reads it back as the same entries, whatever the foods' names.
+// then one `categoria;alimento;grammi` line per food with the category's heading (and `;porzione`
+// after the weight of a food that has one), UTF-8 with LF line ends. `readMealFile` reads it back as the same entries,
+// whatever the foods' names.
 QByteArray mealFileText(const std::vector<MealFileEntry> &entries);
 
 // The messages of `errors` in line order, at most kMaxReportedErrors of them, and then one line

@@ -122,10 +122,12 @@ void MealGrid::resetTextColours()
 void MealGrid::placeFood(const CurrentFood &food)
 {
     ++placements_;
-    // Pass 1: release every unlocked row; the gross weight typed in it stays.
+    // Pass 1: release every unlocked row; the gross weight typed in it stays, the portion of the
+    // food it was worked out for goes.
     for (int r = 0; r < kMealRows; ++r) {
         if (row(r).lock != 0)
             continue;
+        setPortion(r, QString());
         for (MealColumn c : {MealColumn::Net, MealColumn::Name, MealColumn::Protein, MealColumn::Fat,
                              MealColumn::Carbohydrate, MealColumn::Energy, MealColumn::Fibre, MealColumn::Cholesterol})
             setCellText(r, c, QString());
@@ -201,7 +203,19 @@ bool MealGrid::setGrossText(int r, const QString &text)
         return false;
     }
     setCellText(r, MealColumn::Gross, text);
+    setPortion(r, QString());
     clearHint();
+    return true;
+}
+
+bool MealGrid::setPortion(int r, const QString &portion)
+{
+    if (row(r).lock != 0)
+        return false;
+    if (row(r).portion != portion) {
+        mutableRow(r).portion = portion;
+        emit cellChanged(r, MealColumn::Name);
+    }
     return true;
 }
 
@@ -271,6 +285,7 @@ void MealGrid::clearRow(int r)
         if (!row(r).cell(c).text.isEmpty())
             totalsStale_ = true;
     setCellText(r, MealColumn::Gross, QString());
+    setPortion(r, QString());
     for (MealColumn c : {MealColumn::Net, MealColumn::Name, MealColumn::Protein, MealColumn::Fat,
                          MealColumn::Carbohydrate, MealColumn::Energy, MealColumn::Fibre, MealColumn::Cholesterol})
         setCellText(r, c, QString());
@@ -400,6 +415,10 @@ void MealGrid::writeRow(int r, const MealRow &state)
         emit cellChanged(r, column);
     }
     MealRow &target = mutableRow(r);
+    if (target.portion != state.portion) {
+        target.portion = state.portion;
+        emit cellChanged(r, MealColumn::Name);
+    }
     if (target.lock == state.lock && target.visible == state.visible)
         return;
     target.lock = state.lock;

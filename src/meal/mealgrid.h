@@ -52,6 +52,8 @@ struct MealRow {
     std::array<MealCell, kMealColumns> cells;
     int lock = 0;  // the lock box: 0 unchecked, 1 checked
     bool visible = false;
+    // The portion the gross weight was worked out from ("2 fette"); empty when it was typed.
+    QString portion;
 
     MealCell &cell(MealColumn c) { return cells[static_cast<std::size_t>(c)]; }
     const MealCell &cell(MealColumn c) const { return cells[static_cast<std::size_t>(c)]; }
@@ -133,6 +135,10 @@ public:
     // is not acceptable or the row is locked: a locked row shows the weight it was calculated
     // for, and changes only by being unlocked.
     bool setGrossText(int r, const QString &text);
+    // The portion row r's gross weight stands for, beside the food (its name cell is told); a
+    // weight typed or a food placed afterwards makes the row's portion empty again. Refused on a
+    // locked row, as its gross weight is.
+    bool setPortion(int r, const QString &portion);
     // A click into row r's gross-weight box shows its text in the window-text colour again.
     void grossClicked(int r);
 

@@ -4,6 +4,7 @@
 #include "meal/measurestore.h"
 
 #include "catalogue/foodcategory.h"
+#include "catalogue/personalfood.h"
 #include "common/inputecho.h"
 
 #include <QCoreApplication>
@@ -57,6 +58,26 @@ std::optional<FoodPortions> MeasureStore::portions(const FoodRef &food, QString 
                                          q.value(3).isNull() ? std::nullopt : std::optional(q.value(3).toDouble()),
                                          q.value(4).toString()};
     portions_.insert(key, found);
+    return found;
+}
+
+std::optional<FoodPortions> personalFoodPortions(const QSqlDatabase &personal, const QString &name, QString *error)
+{
+    FoodPortions found;
+    if (!personal.isValid())
+        return found;
+    QSqlQuery q(personal);
+    q.prepare(QStringLiteral("SELECT nome, grammi FROM misure_personali WHERE chiave_alimento = ? ORDER BY ordine"));
+    q.addBindValue(personalFoodKey(name));
+    if (!q.exec()) {
+        *error = QCoreApplication::translate(
+                     "MeasureStore", "impossibile leggere le misure dall'archivio degli alimenti personali (%1)")
+                     .arg(q.lastError().text());
+        return std::nullopt;
+    }
+    // One name for every count: the user gave the measure one name.
+    while (q.next())
+        found.measures.push_back({q.value(0).toString(), q.value(0).toString(), 1, q.value(1).toDouble()});
     return found;
 }
 

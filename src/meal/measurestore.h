@@ -30,4 +30,9 @@ private:
     QHash<QString, FoodPortions> portions_;  // by category and name
 };
 
+// The household measures of the personal food `name` (no standard portion: the groups are of
+// shipped foods); none, with the reason, when the personal catalogue cannot be read. No measures
+// without a catalogue.
+std::optional<FoodPortions> personalFoodPortions(const QSqlDatabase &personal, const QString &name, QString *error);
+
 }  // namespace velmo

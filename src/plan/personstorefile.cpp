@@ -61,8 +61,14 @@ std::optional<QString> refusal(StoreSql &sql, int *version, bool *tables)
         return isBusy(sql.failure()) ? sql.failure().text() : damaged(sql.failure().text().trimmed());
     if (check->toString() != QStringLiteral("ok"))
         return damaged(check->toString());
-    *version = sql.value(QStringLiteral("PRAGMA user_version")).value_or(0).toInt();
-    *tables = sql.value(QStringLiteral("SELECT count(*) FROM sqlite_master")).value_or(0).toInt() > 0;
+    // The version and the tables in one statement, so in one state of the file: another window
+    // creating the store commits both at once, and two reads could see one before and one after.
+    auto state = sql.run(QStringLiteral("SELECT (SELECT user_version FROM pragma_user_version), "
+                                        "(SELECT count(*) FROM sqlite_master)"));
+    if (!state || !state->next())
+        return isBusy(sql.failure()) ? sql.failure().text() : damaged(sql.failure().text().trimmed());
+    *version = state->value(0).toInt();
+    *tables = state->value(1).toInt() > 0;
     if (*version > PersonStore::kSchemaVersion)
         return text(QT_TRANSLATE_NOOP("PersonStore", "Il file è stato scritto da una versione più recente di Velmo "
                                                      "(formato %1, questa versione legge fino al formato %2): "

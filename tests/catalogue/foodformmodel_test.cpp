@@ -23,7 +23,7 @@ TEST(FoodFormModel, ChecksEveryFieldAndAsksAboutDoubtfulValues)
     // saved); the protein as saved; the text of calcium, one of the other nutrients, and its value as saved.
     const int calcium = FoodFormModel::kFieldCount + static_cast<int>(extraNutrientIndex(u"CA"_s).value());
     // clang-format off
-    const struct { int line; const char *locale; std::array<const char *, 8> texts; std::optional<Answer> answer; int focus; std::optional<double> protein; const char *calcium = ""; std::optional<double> calciumSaved = {}; } cases[] = {
+    const struct { int line; const char *locale; std::array<const char *, 8> texts; std::optional<Answer> answer; int focus; std::optional<double> protein; const char *calcium = ""; std::optional<double> calciumSaved = {}; const char *measures = "", *measuresSaved = ""; } cases[] = {
         {__LINE__, "it_IT", {"Yogurt", "100", "3,5", "1.000,5", "", "", "", ""}, {}, 3, {}},
         {__LINE__, "it_IT", {"Yogurt", "100", "3,5", "1,5", "4,5", "", "", ""}, {}, -1, 3.5},
         {__LINE__, "en_US", {"Yogurt", "100", "3.5", "1.5", "4.5", "45", "", "8"}, {}, -1, 3.5},
@@ -39,6 +39,9 @@ TEST(FoodFormModel, ChecksEveryFieldAndAsksAboutDoubtfulValues)
         {__LINE__, "en_US", {"Latte", "100", "3.3", "", "", "", "", ""}, {}, -1, 3.3, "1,200.5", 1200.5},
         {__LINE__, "it_IT", {"Latte", "100", "3,3", "", "", "", "", ""}, {}, calcium, {}, "100.000,5"},
         {__LINE__, "it_IT", {"Latte", "100", "3,3", "", "", "", "", ""}, {}, calcium, {}, "-1"},
+        // The household measures, as the CSV writes them.
+        {__LINE__, "it_IT", {"Yogurt", "100", "3,5", "", "", "", "", ""}, {}, -1, 3.5, "", {}, " vasetto = 125|cucchiaio=15,5", "vasetto=125|cucchiaio=15.5"},
+        {__LINE__, "it_IT", {"Yogurt", "100", "3,5", "", "", "", "", ""}, {}, FoodFormModel::kMeasuresField, {}, "", {}, "vasetto"},
     };
     // clang-format on
     for (const auto &c : cases) {
@@ -54,6 +57,7 @@ TEST(FoodFormModel, ChecksEveryFieldAndAsksAboutDoubtfulValues)
         for (int i = 0; i < FoodFormModel::kFieldCount; ++i)
             form.setText(i, QString::fromUtf8(c.texts[static_cast<std::size_t>(i)]));
         form.setText(calcium, QString::fromUtf8(c.calcium));
+        form.setMeasures(QString::fromUtf8(c.measures));
         EXPECT_EQ(form.accept(), c.focus < 0);
         EXPECT_EQ(dialogs.shown.size(), c.answer || c.focus >= 0 ? 1u : 0u);  // the question, or the refusal
         if (c.focus >= 0) {
@@ -65,6 +69,7 @@ TEST(FoodFormModel, ChecksEveryFieldAndAsksAboutDoubtfulValues)
         EXPECT_EQ(saved->nutrients[0], c.protein);
         EXPECT_FALSE(saved->nutrients[4].has_value());  // an empty box stays unknown
         EXPECT_EQ(saved->extra[static_cast<std::size_t>(calcium - FoodFormModel::kFieldCount)], c.calciumSaved);
+        EXPECT_EQ(measuresText(saved->measures), QString::fromUtf8(c.measuresSaved));
         // Opened again and saved unchanged (its doubts confirmed again), the food keeps every value.
         dialogs.questionAnswers.push_back(Answer::Yes);
         EXPECT_TRUE(FoodFormModel(*catalogue, dialogs, saved).accept());

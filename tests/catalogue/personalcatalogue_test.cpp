@@ -103,6 +103,12 @@ TEST(PersonalFoodCsv, ImportRules)
         {__LINE__, "Latte,100,3.3,3.6,4.9,64,,14,1,1\r\n", 0, "riga 1: colonna sconosciuta \"IOD\"", false, ",CA,IOD"},
         {__LINE__, "Latte,100,3.3,3.6,4.9,64,,14,1,1\r\n", 0, "riga 1: la colonna \"ca\" compare più volte", false, ",CA,ca"},
         {__LINE__, "Latte,100,3.3,3.6,4.9,64,,14,1\r\n", 0, "riga 1: colonna sconosciuta \"PROCNT\"", false, ",PROCNT"},
+        // The household measures, in an optional column of their own.
+        {__LINE__, "Pane,100,8,1,50,241,,,\" fetta = 30|panino=12,5\"\r\nGrissini,100,12,8,68,392,,,\r\n", 2, "", false, ",MISURE"},
+        {__LINE__, "Pane,100,8,1,50,241,,,1,fetta\r\n", 0, "riga 2: misure: \"fetta\" non è una misura: scrivere nome=grammi", false, ",CA,misure"},
+        {__LINE__, "Pane,100,8,1,50,241,,,fetta=0\r\n", 0, "riga 2: misure: fetta: i grammi di parte edibile devono essere maggiori di 0 e al più 10.000", false, ",misure"},
+        {__LINE__, "Pane,100,8,1,50,241,,,fetta=1|Fetta=2\r\n", 0, "riga 2: misure: La misura \"Fetta\" compare più volte", false, ",misure"},
+        {__LINE__, "Pane,100,8,1,50,241,,,a=1|b=1|c=1|d=1|e=1|f=1|g=1|h=1|i=1|j=1|k=1\r\n", 0, "riga 2: misure: Al massimo 10 misure per alimento", false, ",misure"},
     };
     // clang-format on
     const LocaleGuard locale("it_IT");
@@ -126,7 +132,7 @@ TEST(PersonalFoodCsv, ImportRules)
         const auto catalogue = PersonalCatalogue::open(dir.filePath(u"p.db"_s), true, &error);
         PersonalCatalogue::Merge counts;
         EXPECT_EQ(catalogue->importFoods(read, &counts, &error).errors, inMemory.errors);
-        EXPECT_EQ(catalogue->foods(&error).size(), static_cast<std::size_t>(c.foods));
+        EXPECT_EQ(catalogue->foods(&error), inMemory.foods);  // measures and values stored as read
         EXPECT_EQ(counts.added, c.foods);
         if (inMemory.ok()) {
             csv.setData(foodsToCsv(inMemory.foods).toUtf8());
@@ -134,6 +140,36 @@ TEST(PersonalFoodCsv, ImportRules)
         }
     }
     EXPECT_EQ(foodsFromCsv("nome,edibile\r\nPane,100\r\n").errors.value(0).left(7), QStringLiteral("riga 1:"));
+}
+
+// A food's measures follow it through a rename, stay when an update does not state them and go
+// with it; a file of the second format gains their table, which refuses a weight out of range.
+TEST_F(PersonalCatalogueTest, MeasuresFollowTheirFoodAndAFileOfTheSecondFormatGainsThem)
+{
+    QString error;
+    {
+        auto older = open();
+        QSqlQuery q(older->connection());
+        ASSERT_TRUE(q.exec(u"DROP TABLE misure_personali"_s) && q.exec(u"PRAGMA user_version = 2"_s));
+    }
+    auto catalogue = open();
+    PersonalFood bread = food("Pane", 90, {});
+    bread.measures = {{u"fetta"_s, 30}, {u"panino"_s, 50}};
+    ASSERT_TRUE(catalogue->save(bread, {}, &error)) << error.toStdString();
+    bread.name = u"Pane nero"_s;
+    bread.measures.pop_back();
+    ASSERT_TRUE(catalogue->save(bread, u"Pane"_s, &error));
+    PersonalFood unstated = food("pane nero", 80, {});
+    unstated.unstated.set();
+    PersonalCatalogue::Merge counts;
+    ASSERT_TRUE(catalogue->merge({unstated}, &counts, &error));
+    unstated.measures = bread.measures;
+    EXPECT_EQ(catalogue->foods(&error), std::vector<PersonalFood>{unstated});
+    QSqlQuery q(catalogue->connection());
+    EXPECT_FALSE(q.exec(u"INSERT INTO misure_personali VALUES ('pane nero', 5, 'x', 0)"_s));
+    ASSERT_TRUE(catalogue->remove(u"Pane nero"_s, &error));
+    ASSERT_TRUE(q.exec(u"SELECT count(*) FROM misure_personali"_s) && q.next());
+    EXPECT_EQ(q.value(0).toInt(), 0);
 }
 
 TEST_F(PersonalCatalogueTest, CreatedOnFirstUseWithUniqueNamesWhateverTheCapitals)
@@ -165,7 +201,8 @@ TEST_F(PersonalCatalogueTest, ExtraValuesFollowTheirFoodAndAnOlderFileGainsThem)
         auto older = open();
         QSqlQuery q(older->connection());
         ASSERT_TRUE(
-            q.exec(u"DROP TABLE valori_personali"_s) && q.exec(u"PRAGMA user_version = 1"_s)
+            q.exec(u"DROP TABLE valori_personali"_s) && q.exec(u"DROP TABLE misure_personali"_s)
+            && q.exec(u"PRAGMA user_version = 1"_s)
             && q.exec(u"INSERT INTO alimenti_personali (alimenti, edibile, chiave) VALUES ('Pane', 90, 'pane')"_s));
     }
     auto catalogue = open();
@@ -303,7 +340,7 @@ TEST_F(PersonalCatalogueTest, AFileThatCannotBeOpenedIsNeverWritten)
     // clang-format off
     const struct { int line; std::function<void()> make; QString readOnly; PersonalCatalogue::Problem problem; const char *words; } cases[] = {
         {__LINE__, [this] { QFile f(path); f.open(QIODevice::WriteOnly); f.write(QByteArray(3000, 'x')); }, {}, PersonalCatalogue::Problem::Damaged, "danneggiato o non è un archivio di Velmo. Ripristinarlo da una copia"},
-        {__LINE__, sqlite("PRAGMA user_version = 3"), {}, PersonalCatalogue::Problem::Newer, "versione più recente"},
+        {__LINE__, sqlite("PRAGMA user_version = 4"), {}, PersonalCatalogue::Problem::Newer, "versione più recente"},
         {__LINE__, sqlite("DROP TABLE alimenti_personali"), {}, PersonalCatalogue::Problem::Damaged, "danneggiato"},
         {__LINE__, [this] { QFile::remove(path); QDir().mkpath(path); }, {}, PersonalCatalogue::Problem::NoPermission, "non indica un file"},
         {__LINE__, sqlite("SELECT 1"), path, PersonalCatalogue::Problem::NoPermission, "Permessi insufficienti"},

@@ -37,6 +37,11 @@ const LineCase kLineCases[] = {
     {__LINE__, "Frutta;Banana, cruda;9999999", ""},
     {__LINE__, "Frutta;Banana, cruda;10000000", "è troppo grande (al massimo 7 cifre)"},
     {__LINE__, "Frutta;Banana, cruda;00000120", "è troppo grande (al massimo 7 cifre)"},
+    {__LINE__, "Frutta;Banana, cruda;61;2 fette", ""},
+    {__LINE__, "Frutta;Banana, cruda;½ porzione", ""},
+    {__LINE__, "Frutta;Banana, cruda;;2 fette", ""},
+    {__LINE__, "Frutta;Banana, cruda;61;2", "la porzione \"2\" non dice quale misura"},
+    {__LINE__, "Frutta;Banana, cruda;x;2 fette", "il peso lordo \"x\" non è un numero intero di grammi"},
     {__LINE__, "Frutta;Banana, cruda;1,5", "il peso lordo \"1,5\" non è un numero intero di grammi"},
     {__LINE__, "Frutta;Banana, cruda;", "il peso lordo \"\" non è un numero intero di grammi"},
     {__LINE__, "Frutta;Banana, cruda;000", "il peso lordo è 0"},
@@ -67,7 +72,13 @@ TEST(MealFile, EachLineIsCheckedOnItsOwn)
             ASSERT_EQ(file.entries.size(), 1u);
             EXPECT_EQ(file.entries[0].line, 3);
             EXPECT_GE(file.entries[0].category, 0);
-            EXPECT_EQ(file.entries[0].grams, QString::fromUtf8(c.text).section(u';', -1).trimmed());
+            // The weight, then the portion when there is one: a portion alone stands in place of it.
+            const MealFileEntry &e = file.entries[0];
+            const QString read = e.portion.isEmpty() ? e.grams
+                                 : e.grams.isEmpty() ? e.portion
+                                                     : e.grams + u';' + e.portion;
+            const QString written = QString::fromUtf8(c.text).section(u';', 2).trimmed();
+            EXPECT_EQ(read, written.startsWith(u';') ? written.mid(1) : written);
             EXPECT_EQ(file.entries[0].food, QStringLiteral("Banana, cruda"));
         } else {
             ASSERT_EQ(file.errors.size(), 1u);

@@ -75,6 +75,15 @@ const ProcessCase kCases[] = {
     {__LINE__, {}, kLunch, Feed::FileArgument, kIt, Db::Shipped, 0,
      "Pane tipo italiano +80 +\\d+ +\\d+,\\d\\d .*\nBanana, cruda +150 .*\nBanana, cruda +150 .*\n-+\n"
      "Calcolo per una persona +380 .*\n\\z", "", 0},
+    // Portions in place of the weight (bread: 20 g a medium slice, 50 g the standard portion) or beside it.
+    {__LINE__, {}, "Cereali e derivati;Pane tipo italiano;2 fette medie\nCereali e derivati;Pane tipo italiano;1 PORZIONE\n"
+     "Cereali e derivati;Pane tipo italiano;50;1 porzione standard\n", Feed::Pipe, kIt, Db::Shipped, 0,
+     "\nPane tipo italiano \\(2 fette medie\\) +40 +40 .*\nPane tipo italiano \\(1 PORZIONE\\) +50 .*\n"
+     "Pane tipo italiano \\(1 porzione standard\\) +50 .*\n-+\nCalcolo per una persona +140 ", "", 0},
+    {__LINE__, {}, "# pranzo\nCereali e derivati;Pane tipo italiano;2 tazze\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
+     "velmo-pasto: riga 2: la porzione \"2 tazze\" non è una misura di \"Pane tipo italiano\" (si può scrivere: fetta grande "
+     "(11 × 8,5 cm, spessa 2 cm), fetta media, fetta piccola (8,5 × 6,5 cm, spessa 1,5 cm), porzione standard, g di parte edibile; "
+     "o i grammi di peso lordo)\n", 1},
     {__LINE__, {"--csv", "-"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 0,
      "Pane tipo italiano,80,\\d+,\"\\d+,\\d\\d\",.*\r\n\"Banana, cruda\",150,.*\r\n\"Banana, cruda\",150,.*\r\n"
      "Calcolo per una persona,380,\\d+,\"\\d+,\\d\\d\",.*\r\n\\z", "", 0},

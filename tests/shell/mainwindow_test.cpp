@@ -22,6 +22,7 @@
 #include "ui/shell/appwindows.h"
 #include "ui/shell/helpwindow.h"
 #include "ui/shell/mainwindow.h"
+#include "ui/shell/portiondialog.h"
 
 #include <functional>
 
@@ -213,6 +214,27 @@ TEST_F(MainWindowTest, NoItemWeAddedSharesAKeyInItsMenu)
             for (const QString &text : same)
                 EXPECT_TRUE(same.size() == 1 || specified.contains(text)) << qPrintable(same.join(u" | "_s));
     }
+}
+
+// F3, and the open row's gross-weight box's own menu, open the portion choice; the weight it works
+// out reaches the box, the portion the food's tip.
+TEST_F(MainWindowTest, ThePortionChoiceWritesTheOpenRowsWeight)
+{
+    addShellMeasures(dir.filePath(u"elementi97.db"_s));
+    menuItem("mnuFrutta")->trigger();
+    window->model().gridRowChosen(1);  // the apple, 90 % edible
+    const std::unique_ptr<QMenu> menu(window->table()->grossMenu(0));
+    EXPECT_TRUE(menu->actions().contains(window->portionAction()));
+    QTimer::singleShot(0, [this] {
+        if (auto *dialog = window->findChild<ui::PortionDialog *>()) {
+            dialog->count()->setEditText(u"2"_s);
+            dialog->accept();
+            dialog->reject();  // closed whatever happened
+        }
+    });
+    QTest::keyClick(window, Qt::Key_F3);
+    EXPECT_EQ(window->table()->grossBox(0)->text(), u"60"_s);
+    EXPECT_EQ(window->table()->cellLabel(0, MealColumn::Name)->toolTip(), u"Porzione: 2 fette"_s);
 }
 
 TEST_F(MainWindowTest, PersonalFoodsMenuOpensTheFoodWindowAndItsCommandsWaitForAPersonalFood)

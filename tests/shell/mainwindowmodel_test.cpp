@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Velmo authors
 
 #include "shellfixture.h"
+#include "shell/portionchoicemodel.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -199,6 +200,54 @@ TEST_F(MainWindowModelTest, RecentFilesAreTheLastEightOnceEachMostRecentFirst)
         EXPECT_EQ(read.paths(), recent.paths());
         EXPECT_EQ(QFile::permissions(settings) & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
     }
+}
+
+// A portion of the open row's food (the apple: 90 % edible, 27 g a slice, 150 g the standard
+// portion) is written into its gross-weight box as typed, in the user's number format, and shown
+// beside the food until a weight is typed; a refused count leaves the row as it was.
+TEST_F(MainWindowModelTest, APortionIsWrittenIntoTheOpenRowAsTyped)
+{
+    addShellMeasures(database);
+    PortionChoiceModel choice(*model);
+    EXPECT_FALSE(choice.begin());
+    EXPECT_EQ(dialogs.messageTexts().value(0),
+              u"Nessun alimento da misurare: scegliere prima un alimento nella griglia."_s);
+    model->chooseCategory(category("Frutta"));
+    model->gridRowChosen(1);
+    ASSERT_TRUE(choice.begin());
+    EXPECT_EQ(choice.unitCaptions(),
+              (QStringList{u"1 fetta (27 g)"_s, u"1 porzione standard (150 g)"_s, u"grammi di parte edibile"_s}));
+    // clang-format off
+    const struct { int line; const char *locale; int unit; const char *count, *gross, *portion, *message = ""; } cases[] = {
+        {__LINE__, "it_IT", 0, "2", "60", "2 fette"},
+        {__LINE__, "en_US", 0, "1.2", "36", "1.2 fette"},
+        {__LINE__, "en_US", 0, "1.5", "45", "1½ fette"},
+        {__LINE__, "it_IT", 1, "½", "83", "½ porzione standard"},
+        {__LINE__, "it_IT", 2, "1,5", "2", "1,5 g di parte edibile"},
+        {__LINE__, "it_IT", 0, "0", "", "", "Il numero di porzioni deve essere maggiore di zero."},
+        {__LINE__, "it_IT", 2, "-3", "", "", "\"-3\" non è un peso"},
+        {__LINE__, "it_IT", 2, "9000000", "", "", "Il peso lordo supererebbe 9.999.999 g"},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        const LocaleGuard locale(c.locale);
+        model->meal().setGrossText(0, QString());
+        dialogs.shown.clear();
+        EXPECT_EQ(choice.apply(c.unit, QString::fromUtf8(c.count)), *c.message == '\0');
+        EXPECT_EQ(model->meal().row(0).cell(MealColumn::Gross).text, QString::fromUtf8(c.gross));
+        EXPECT_EQ(model->meal().row(0).portion, QString::fromUtf8(c.portion));
+        EXPECT_TRUE(dialogs.messageTexts().join(u'|').contains(QString::fromUtf8(c.message)));
+    }
+    // Locked, the row keeps its portion, which the meal's file keeps beside the weight.
+    ASSERT_TRUE(choice.apply(0, u"2"_s));
+    model->lockBoxClicked(0, true);
+    EXPECT_EQ(model->document().entries().at(0).portion, u"2 fette"_s);
+    model->chooseCategory(category("Frutta"));
+    model->gridRowChosen(1);
+    ASSERT_TRUE(choice.begin() && choice.apply(0, u"1"_s));
+    model->meal().setGrossText(1, u"70"_s);  // typed: no portion any more
+    EXPECT_EQ(model->meal().row(1).portion, QString());
 }
 
 }  // namespace

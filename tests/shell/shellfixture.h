@@ -64,6 +64,25 @@ inline void addShellProfile(const QString &path)
     QSqlDatabase::removeDatabase(u"profile"_s);
 }
 
+// A slice of apple (27 g) and the fruit's standard portion (150 g), in the shipped tables' shape.
+inline void addShellMeasures(const QString &path)
+{
+    {
+        auto db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"measures"_s);
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        const int fruit = *findFoodCategory(u"Frutta"_s);
+        for (const QString &sql :
+             {u"CREATE TABLE misure (categoria, riga, ordine, quantita, misura, misura_plurale, grammi)"_s,
+              u"INSERT INTO misure VALUES (%1, 1, 1, 1, 'fetta', 'fette', 27)"_s.arg(fruit),
+              u"CREATE TABLE porzioni_standard (categoria, riga, gruppo, nome, grammi, millilitri, densita)"_s,
+              u"INSERT INTO porzioni_standard VALUES (%1, 1, 'frutta', 'Frutta', 150, NULL, '')"_s.arg(fruit)})
+            ASSERT_TRUE(q.exec(sql)) << sql.toStdString();
+    }
+    QSqlDatabase::removeDatabase(u"measures"_s);
+}
+
 // The main window's model over that database, in an Italian locale, its boxes recorded; its
 // personal foods are kept in the test's folder, never in the user's.
 class ShellModelTest : public ::testing::Test {

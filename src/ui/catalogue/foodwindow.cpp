@@ -26,6 +26,17 @@ FoodWindow::FoodWindow(FoodFormModel &model, QWidget *parent) : QDialog(parent),
     note->setWordWrap(true);
     for (int i = 0; i < FoodFormModel::kFieldCount; ++i)
         addField(i, form, this);
+    measures_ = new QLineEdit(model_.measures(), this);
+    measures_->setObjectName(QStringLiteral("txtMisure"));
+    measures_->setPlaceholderText(tr("fetta=30|cucchiaio=10"));
+    measures_->setAccessibleName(tr("Misure"));
+    measures_->setAccessibleDescription(tr("Facoltative, al massimo %1: nome=grammi di parte edibile di una misura, "
+                                           "separate da |, per esempio fetta=30|cucchiaio=10")
+                                            .arg(kMaxPersonalMeasures));
+    connect(measures_, &QLineEdit::textChanged, this, [this](const QString &text) { model_.setMeasures(text); });
+    auto *measuresLabel = new QLabel(tr("&Misure"), this);
+    measuresLabel->setBuddy(measures_);
+    form->addRow(measuresLabel, measures_);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(tr("&Salva"));
     buttons->button(QDialogButtonBox::Ok)->setAccessibleName(tr("Salva l'alimento"));
@@ -103,9 +114,10 @@ void FoodWindow::accept()
         QDialog::accept();
         return;
     }
-    if (model_.focusField() >= FoodFormModel::kFieldCount)
+    const int focus = model_.focusField();
+    if (focus >= FoodFormModel::kFieldCount && focus < FoodFormModel::kAllFieldCount)
         more_->setChecked(true);
-    QLineEdit *wrong = fields_[static_cast<std::size_t>(model_.focusField())];
+    QLineEdit *wrong = focus == FoodFormModel::kMeasuresField ? measures_ : fields_[static_cast<std::size_t>(focus)];
     wrong->setFocus();
     wrong->selectAll();
 }

@@ -24,6 +24,7 @@ public:
     explicit FoodWindow(FoodFormModel &model, QWidget *parent = nullptr);
 
     QLineEdit *field(int index) const { return fields_[static_cast<std::size_t>(index)]; }
+    QLineEdit *measures() const { return measures_; }
 
     void accept() override;
 
@@ -36,6 +37,7 @@ private:
 
     std::array<QLineEdit *, FoodFormModel::kAllFieldCount> fields_{};
     QToolButton *more_ = nullptr;
+    QLineEdit *measures_ = nullptr;
 };
 
 }  // namespace velmo::ui

@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QPixmap>
 #include <QValidator>
@@ -206,6 +207,12 @@ void CompositionTableView::buildRow(int r) const
                 tr("Grammi interi dell'alimento scelto; poi Tab e Spazio per bloccare la riga"));
             connect(box, &QLineEdit::textEdited, self,
                     [self, r](const QString &text) { emit self->grossEdited(r, text); });
+            box->setContextMenuPolicy(Qt::CustomContextMenu);
+            connect(box, &QLineEdit::customContextMenuRequested, self, [self, box, r](const QPoint &at) {
+                QMenu *menu = self->grossMenu(r);
+                menu->setAttribute(Qt::WA_DeleteOnClose);
+                menu->popup(box->mapToGlobal(at));
+            });
             grossBoxes_[static_cast<std::size_t>(r)] = box;
             continue;
         }
@@ -252,6 +259,16 @@ void CompositionTableView::buildRow(int r) const
     for (int c = 0; c < kMealColumns; ++c)
         self->renderCell(r, static_cast<MealColumn>(c));
     self->renderRowState(r);
+}
+
+QMenu *CompositionTableView::grossMenu(int row) const
+{
+    QMenu *menu = grossBox(row)->createStandardContextMenu();
+    if (meal_.openRow() == row && !openRowActions_.isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(openRowActions_);
+    }
+    return menu;
 }
 
 bool CompositionTableView::isBuilt(int row) const
@@ -315,6 +332,16 @@ void CompositionTableView::renderCell(int row, MealColumn column)
         auto *label = static_cast<QLabel *>(widget);
         if (label->text() != cell.text)
             label->setText(cell.text);
+        // The portion the weight stands for is told beside the name, not in it: the name cell
+        // shows the food as always, its tip and its description say "2 fette".
+        if (column == MealColumn::Name) {
+            const QString &portion = meal_.row(row).portion;
+            const QString told = portion.isEmpty() ? QString() : tr("Porzione: %1").arg(portion);
+            if (label->toolTip() != told) {
+                label->setToolTip(told);
+                label->setAccessibleDescription(told);
+            }
+        }
         if (label->alignment() != alignment)
             label->setAlignment(alignment);
     }

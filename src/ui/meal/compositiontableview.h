@@ -6,6 +6,7 @@
 #include "meal/mealgrid.h"
 
 #include <QCursor>
+#include <QList>
 #include <QWidget>
 
 #include <array>
@@ -15,6 +16,8 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QAction;
 
 namespace velmo::ui {
 
@@ -35,6 +38,10 @@ public:
     QLineEdit *grossBox(int row) const;
     QCheckBox *lockBox(int row) const;
     QLabel *totalLabel(int index) const { return totals_[static_cast<std::size_t>(index)]; }
+    // Commands on the open row, added to its gross-weight box's own right-button menu.
+    void setOpenRowActions(const QList<QAction *> &actions) { openRowActions_ = actions; }
+    // The right-button menu of row r's gross-weight box, as it would open now.
+    QMenu *grossMenu(int row) const;
 
 signals:
     void grossEdited(int row, const QString &text);
@@ -59,6 +66,7 @@ private:
     mutable std::array<QCheckBox *, kMealRows> lockBoxes_{};
     mutable std::unique_ptr<QCursor> lockCursor_;
     std::array<QLabel *, 8> totals_{};
+    QList<QAction *> openRowActions_;
 };
 
 }  // namespace velmo::ui

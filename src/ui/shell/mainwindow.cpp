@@ -6,6 +6,7 @@
 #include "meal/nutrientrankingmodel.h"
 #include "shell/daypanelmodel.h"
 #include "shell/weekmodel.h"
+#include "shell/portionchoicemodel.h"
 #include "ui/catalogue/foodgridview.h"
 #include "ui/catalogue/foodsearchwindow.h"
 #include "ui/nutrition/nutrientprofilewindow.h"
@@ -21,8 +22,10 @@
 #include "ui/plan/weekwindow.h"
 #include "ui/report/planprintdialog.h"
 #include "ui/report/practiceheadingdialog.h"
+#include "ui/shell/portiondialog.h"
 #include "ui/shell/windowplacement.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateEdit>
@@ -245,6 +248,14 @@ void MainWindow::connectMeal()
     connect(table_, &CompositionTableView::grossEdited, &meal, &MealGrid::setGrossText);
     connect(table_, &CompositionTableView::grossClicked, &meal, &MealGrid::grossClicked);
     connect(table_, &CompositionTableView::lockBoxClicked, &model_, &MainWindowModel::lockBoxClicked);
+    // The open row's portion: F3 anywhere in the window, or the gross-weight box's own menu.
+    portionAction_ = new QAction(tr("P&orzione..."), this);
+    portionAction_->setObjectName(QStringLiteral("mnuPorzione"));
+    portionAction_->setShortcut(QKeySequence(Qt::Key_F3));
+    portionAction_->setToolTip(tr("Peso lordo da una misura o da una porzione dell'alimento"));
+    addAction(portionAction_);
+    connect(portionAction_, &QAction::triggered, this, &MainWindow::choosePortion);
+    table_->setOpenRowActions({portionAction_});
     auto showChart = [this, &meal] {
         const auto &values = meal.chartValues();
         chart_->setValues(values[0], values[1], values[2]);
@@ -342,6 +353,18 @@ void MainWindow::showFoodWindow()
         window.exec();
     }
     model_.personalFoods().foodWindowClosed();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::choosePortion()
+{
+    if (!portionChoice_)
+        portionChoice_ = std::make_unique<PortionChoiceModel>(model_);
+    if (!portionChoice_->begin())
+        return;
+    PortionDialog dialog(*portionChoice_, this);
+    dialog.exec();
 }
 
 void MainWindow::openFoodSearch()

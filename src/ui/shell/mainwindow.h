@@ -12,6 +12,8 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class QAction;
 class QDockWidget;
 class QLabel;
@@ -22,6 +24,7 @@ class QToolBar;
 
 namespace velmo {
 class DayPanelModel;
+class PortionChoiceModel;
 class NutrientRankingModel;
 class WeekModel;
 }  // namespace velmo
@@ -50,6 +53,7 @@ public:
     static constexpr int kStatusBarHeight = 20;
 
     explicit MainWindow(MainWindowModel &model, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // The window's size with the whole client area shown. On a screen too small for it the
     // window opens smaller, within the screen's available area, and the area scrolls.
@@ -87,6 +91,8 @@ public:
     QLabel *statusPanel(int panel) const { return statusBar_->panel(panel); }
     QTimer *clockTimer() const { return clockTimer_; }  // every second: the time
     QTimer *titleTimer() const { return titleTimer_; }  // every 100 ms: the title scrolls
+    // "Porzione...": the open row's gross weight from a measure of its food (F3).
+    QAction *portionAction() const { return portionAction_; }
 
 signals:
     void femaleEnergyWindowRequested();
@@ -110,6 +116,7 @@ private:
     void connectGrid();
     void connectModel();
     void showFoodWindow();
+    void choosePortion();
     void openFoodSearch();
     void openRanking();
     void chooseRankedFood(int category, const QString &shownName);
@@ -153,6 +160,8 @@ private:
     MainStatusBar *statusBar_ = nullptr;
     QTimer *clockTimer_ = nullptr;
     QTimer *titleTimer_ = nullptr;
+    QAction *portionAction_ = nullptr;
+    std::unique_ptr<PortionChoiceModel> portionChoice_;
 };
 
 }  // namespace velmo::ui

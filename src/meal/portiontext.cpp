@@ -1,0 +1,176 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#include "meal/portiontext.h"
+
+#include "common/inputecho.h"
+#include "common/numbertext.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <cmath>
+
+namespace velmo {
+
+namespace {
+
+// The words after a count of the standard portion, and of grams of edible part.
+const QString kStandardOne = QStringLiteral("porzione standard");
+const QString kStandardMany = QStringLiteral("porzioni standard");
+const QString kEdibleGrams = QStringLiteral("g di parte edibile");
+
+// Halves and quarters as people write them, any other count as a plain number.
+QString countText(double count, const QLocale &locale)
+{
+    const double whole = std::floor(count);
+    const double part = count - whole;
+    const QString sign = part == 0.5    ? QStringLiteral("½")
+                         : part == 0.25 ? QStringLiteral("¼")
+                         : part == 0.75 ? QStringLiteral("¾")
+                                        : QString();
+    if (sign.isEmpty())
+        return formatPlain(count, locale);
+    return (whole > 0 ? formatPlain(whole, locale) : QString()) + sign;
+}
+
+// A count of a meal file, which any locale may have written: "2", "1,5", "1.5", "1½".
+PortionValue fileCount(QStringView text)
+{
+    if (const auto plain = readPlainDecimal(text))
+        return readPortionCount(formatPlainDecimal(*plain), QLocale::c());
+    return readPortionCount(text, QLocale::c());
+}
+
+bool hasMeasureNamed(const FoodPortions &portions, QStringView word)
+{
+    for (const HouseholdMeasure &m : portions.measures)
+        if (m.name.compare(word, Qt::CaseInsensitive) == 0 || m.plural.compare(word, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+}  // namespace
+
+std::vector<PortionUnit> portionUnits(const FoodPortions &portions)
+{
+    std::vector<PortionUnit> units;
+    for (int i = 0; i < static_cast<int>(portions.measures.size()); ++i)
+        units.push_back({PortionUnit::Kind::Measure, i});
+    if (portions.standard)
+        units.push_back({PortionUnit::Kind::Standard});
+    units.push_back({PortionUnit::Kind::EdibleGrams});
+    return units;
+}
+
+QString portionUnitCaption(const FoodPortions &portions, PortionUnit unit, const QLocale &locale)
+{
+    switch (unit.kind) {
+    case PortionUnit::Kind::Measure: {
+        const HouseholdMeasure &m = portions.measures[static_cast<std::size_t>(unit.measure)];
+        return QCoreApplication::translate("PortionText", "1 %1 (%2 g)")
+            .arg(m.name, formatGroupedUpTo2(m.gramsEach(), locale));
+    }
+    case PortionUnit::Kind::Standard:
+        if (portions.standard->millilitres)
+            return QCoreApplication::translate("PortionText", "1 porzione standard (%1 ml, %2 g)")
+                .arg(formatGroupedUpTo2(*portions.standard->millilitres, locale),
+                     formatGroupedUpTo2(portions.standard->grams, locale));
+        return QCoreApplication::translate("PortionText", "1 porzione standard (%1 g)")
+            .arg(formatGroupedUpTo2(portions.standard->grams, locale));
+    case PortionUnit::Kind::EdibleGrams: break;
+    }
+    return QCoreApplication::translate("PortionText", "grammi di parte edibile");
+}
+
+PortionValue readUnitCount(QStringView text, PortionUnit unit, const QLocale &locale)
+{
+    if (unit.kind != PortionUnit::Kind::EdibleGrams)
+        return readPortionCount(text, locale);
+    const auto grams = readLocaleNumber(text.trimmed(), locale);
+    if (!grams || !std::isfinite(*grams) || *grams <= 0)
+        return {std::nullopt,
+                QCoreApplication::translate("PortionText",
+                                            "\"%1\" non è un peso: scrivere i grammi di parte edibile, per esempio 80.")
+                    .arg(text.toString())};
+    return {grams, {}};
+}
+
+double portionEdibleGrams(double count, const FoodPortions &portions, PortionUnit unit)
+{
+    switch (unit.kind) {
+    case PortionUnit::Kind::Measure:
+        return edibleGrams(count, portions.measures[static_cast<std::size_t>(unit.measure)]);
+    case PortionUnit::Kind::Standard: return count * portions.standard->grams;
+    case PortionUnit::Kind::EdibleGrams: break;
+    }
+    return count;
+}
+
+QString portionText(double count, const FoodPortions &portions, PortionUnit unit, const QLocale &locale)
+{
+    switch (unit.kind) {
+    // A part of one is said in the singular: "½ fetta".
+    case PortionUnit::Kind::Measure: {
+        const HouseholdMeasure &m = portions.measures[static_cast<std::size_t>(unit.measure)];
+        return countText(count, locale) + u' ' + (count < 1 ? m.name : m.nameFor(count));
+    }
+    case PortionUnit::Kind::Standard:
+        return countText(count, locale) + u' ' + (count <= 1 ? kStandardOne : kStandardMany);
+    case PortionUnit::Kind::EdibleGrams: break;
+    }
+    return formatPlain(count, locale) + u' ' + kEdibleGrams;
+}
+
+PortionValue readPortionText(QStringView text, const FoodPortions &portions, const QString &food)
+{
+    const QStringView typed = text.trimmed();
+    // The longest name that ends the text is the unit; what stands before it is the count.
+    struct Candidate {
+        QString words;
+        PortionUnit unit;
+    };
+    std::vector<Candidate> candidates;
+    for (int i = 0; i < static_cast<int>(portions.measures.size()); ++i) {
+        const HouseholdMeasure &m = portions.measures[static_cast<std::size_t>(i)];
+        candidates.push_back({m.name, {PortionUnit::Kind::Measure, i}});
+        candidates.push_back({m.plural, {PortionUnit::Kind::Measure, i}});
+    }
+    if (portions.standard) {
+        candidates.push_back({kStandardOne, {PortionUnit::Kind::Standard}});
+        candidates.push_back({kStandardMany, {PortionUnit::Kind::Standard}});
+        for (const QString &bare : {QStringLiteral("porzione"), QStringLiteral("porzioni")})
+            if (!hasMeasureNamed(portions, bare))
+                candidates.push_back({bare, {PortionUnit::Kind::Standard}});
+    }
+    const Candidate *best = nullptr;
+    for (const Candidate &c : candidates) {
+        const QStringView before = typed.chopped(std::min(typed.size(), c.words.size()));
+        if (typed.size() > c.words.size() && typed.endsWith(c.words, Qt::CaseInsensitive) && before.back().isSpace()
+            && (!best || c.words.size() > best->words.size()))
+            best = &c;
+    }
+    if (best) {
+        const PortionValue count = fileCount(typed.chopped(best->words.size()).trimmed());
+        if (!count.value)
+            return count;
+        return {portionEdibleGrams(*count.value, portions, best->unit), {}};
+    }
+    if (typed.endsWith(kEdibleGrams, Qt::CaseInsensitive)) {
+        const auto grams = readPlainDecimal(typed.chopped(kEdibleGrams.size()));
+        if (grams && *grams > 0)
+            return {grams, {}};
+    }
+    QStringList known;
+    for (const HouseholdMeasure &m : portions.measures)
+        known << m.name;
+    if (portions.standard)
+        known << kStandardOne;
+    known << kEdibleGrams;
+    return {std::nullopt,
+            QCoreApplication::translate(
+                "PortionText", "la porzione %1 non è una misura di %2 (si può scrivere: %3; o i grammi di peso lordo)")
+                .arg(echoInput(typed.toString()), echoInput(food), known.join(QStringLiteral(", ")))};
+}
+
+}  // namespace velmo
