@@ -3,6 +3,7 @@
 
 #include "plan/balancer.h"
 
+#include "common/numbertext.h"
 #include "plan/lpsolver.h"
 
 #include <algorithm>
@@ -54,7 +55,7 @@ double ediblePerGross(const BalanceRow &row)
 
 QString amountText(double value, int decimals, const QString &unit, const QLocale &locale)
 {
-    return QStringLiteral("%1 %2").arg(locale.toString(value, 'f', decimals), unit);
+    return QStringLiteral("%1 %2").arg(formatDecimals(value, decimals, locale), unit);
 }
 
 // A side is left out when a food that can weigh something lacks a value that could break it:
@@ -235,19 +236,27 @@ QString conflict(const Problem &p, std::size_t j, const std::vector<bool> &misse
     for (std::size_t k = 0; k < p.free.size(); ++k)
         grams[static_cast<std::size_t>(p.free[k])] = s.values[k] * p.rows[static_cast<std::size_t>(p.free[k])].stepGross;
     const QString bound = amountText(limit.bound, t.decimals, t.unit, locale);
+    const double reached = sideValue(p, limit, grams);
+    // Reachable alone: the miss is the price of another target missed less.
+    if (limit.upper ? reached <= limit.rhs + 1e-7 * limit.scale : reached >= limit.rhs - 1e-7 * limit.scale)
+        return (limit.upper ? text(QT_TRANSLATE_NOOP("Balancer", "Con questi alimenti %1 non scende a %2 senza "
+                                                                 "mancare altri obiettivi."))
+                            : text(QT_TRANSLATE_NOOP("Balancer", "Con questi alimenti %1 non arriva a %2 senza "
+                                                                 "mancare altri obiettivi.")))
+            .arg(t.name, bound);
     if (t.perEnergy != 0) {
-        sentence = limit.upper ? text(QT_TRANSLATE_NOOP("Balancer", "Con questi alimenti %1 non scende a %2"))
-                               : text(QT_TRANSLATE_NOOP("Balancer", "Con questi alimenti %1 non arriva a %2"));
-        sentence = sentence.arg(t.name, bound);
-    } else {
-        const QString reached = amountText(sideValue(p, limit, grams), t.decimals, t.unit, locale);
-        sentence = limit.upper ? text(QT_TRANSLATE_NOOP("Balancer", "Con questi alimenti %1 scende al minimo a %2"))
-                               : text(QT_TRANSLATE_NOOP("Balancer", "Con questi alimenti %1 arriva al massimo a %2"));
-        sentence = sentence.arg(t.name, reached);
+        // The best the foods reach on a share is not the plan found here (that maximises a
+        // difference, not the share), so only the bound is said.
+        return (limit.upper ? text(QT_TRANSLATE_NOOP("Balancer", "Con questi alimenti %1 non scende a %2."))
+                            : text(QT_TRANSLATE_NOOP("Balancer", "Con questi alimenti %1 non arriva a %2.")))
+            .arg(t.name, bound);
     }
+    sentence = limit.upper ? text(QT_TRANSLATE_NOOP("Balancer", "Con questi alimenti %1 scende al minimo a %2"))
+                           : text(QT_TRANSLATE_NOOP("Balancer", "Con questi alimenti %1 arriva al massimo a %2"));
+    sentence = sentence.arg(t.name, amountText(reached, t.decimals, t.unit, locale));
     QStringList stops;
     for (std::size_t k = 0; k < p.limits.size(); ++k) {
-        if (missed[k])
+        if (missed[k] || p.limits[k].target == limit.target)
             continue;
         const Limit &other = p.limits[k];
         if (std::abs(sideValue(p, other, grams) - other.rhs) / other.scale <= 1e-7)
@@ -460,7 +469,7 @@ QStringList outcomeLines(const std::vector<BalanceTarget> &targets, const std::v
                                       : text(QT_TRANSLATE_NOOP("Balancer", "n.d."));
         QString goal;
         if (t.minimum && t.maximum)
-            goal = QStringLiteral("%1-%2").arg(locale.toString(*t.minimum, 'f', t.decimals),
+            goal = QStringLiteral("%1-%2").arg(formatDecimals(*t.minimum, t.decimals, locale),
                                                amountText(*t.maximum, t.decimals, t.unit, locale));
         else if (t.minimum)
             goal = QStringLiteral("≥ ") + amountText(*t.minimum, t.decimals, t.unit, locale);
