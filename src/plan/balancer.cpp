@@ -486,7 +486,7 @@ QStringList outcomeLines(const std::vector<BalanceTarget> &targets, const std::v
             status = text(QT_TRANSLATE_NOOP("Balancer", "raggiunto"));
         else
             status = text(QT_TRANSLATE_NOOP("Balancer", "mancato di %1"))
-                         .arg(amountText(o.miss, t.decimals, t.unit, locale));
+                         .arg(amountText(o.miss, t.decimals + 1, t.unit, locale));
         lines.append(text(QT_TRANSLATE_NOOP("Balancer", "%1: %2 (obiettivo %3), %4")).arg(t.label, value, goal, status));
     }
     return lines;
