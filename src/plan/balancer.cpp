@@ -486,7 +486,8 @@ QStringList outcomeLines(const std::vector<BalanceTarget> &targets, const std::v
             status = text(QT_TRANSLATE_NOOP("Balancer", "raggiunto"));
         else
             status = text(QT_TRANSLATE_NOOP("Balancer", "mancato di %1"))
-                         .arg(amountText(o.miss, t.decimals + 1, t.unit, locale));
+                         .arg(amountText(o.miss, o.miss < 0.5 * std::pow(10.0, -t.decimals) ? t.decimals + 1 : t.decimals,
+                                         t.unit, locale));
         lines.append(text(QT_TRANSLATE_NOOP("Balancer", "%1: %2 (obiettivo %3), %4")).arg(t.label, value, goal, status));
     }
     return lines;
