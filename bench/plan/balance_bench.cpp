@@ -49,7 +49,7 @@ Case makeCase(int rows)
         const double known = std::floor(uniform(20, 250));
         for (int k = 0; k < kKeys.size(); ++k)
             totals[static_cast<std::size_t>(k)] += *values->per100g[static_cast<std::size_t>(k)] * known
-                                                  * values->ediblePercent / 10000;
+                                                   * values->ediblePercent / 10000;
         c.rows.push_back({QStringLiteral("Alimento %1").arg(r), values, std::floor(uniform(0, 300)), false, 0, 300, 1,
                           std::nullopt});
     }

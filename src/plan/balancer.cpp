@@ -109,7 +109,10 @@ void addLimits(Problem &p)
             const std::optional<double> bound = upper ? target.maximum : target.minimum;
             if (!bound || !sideVerifiable(p.rows, *nutrient, energy, share, upper))
                 continue;
-            Limit limit{t, upper, *bound, share ? 0 : *bound,
+            Limit limit{t,
+                        upper,
+                        *bound,
+                        share ? 0 : *bound,
                         share ? std::max(1e-9, std::abs(*bound) * energyScale) : std::max(1.0, std::abs(*bound)),
                         {}};
             for (const BalanceRow &row : p.rows) {
@@ -138,8 +141,8 @@ Program makeProgram(const Problem &p, bool elastic, bool integer, const std::vec
     for (int r : p.free) {
         const BalanceRow &row = p.rows[static_cast<std::size_t>(r)];
         const double step = row.stepGross;
-        vars.push_back({std::ceil(row.minimumGross / step - 1e-9), std::floor(row.maximumGross / step + 1e-9), 0,
-                        integer});
+        vars.push_back(
+            {std::ceil(row.minimumGross / step - 1e-9), std::floor(row.maximumGross / step + 1e-9), 0, integer});
     }
     const int count = static_cast<int>(p.free.size());
     for (int k = 0; k < count; ++k) {
@@ -234,7 +237,8 @@ QString conflict(const Problem &p, std::size_t j, const std::vector<bool> &misse
     for (const BalanceRow &row : p.rows)
         grams.push_back(row.grossGrams);
     for (std::size_t k = 0; k < p.free.size(); ++k)
-        grams[static_cast<std::size_t>(p.free[k])] = s.values[k] * p.rows[static_cast<std::size_t>(p.free[k])].stepGross;
+        grams[static_cast<std::size_t>(p.free[k])] = s.values[k]
+                                                     * p.rows[static_cast<std::size_t>(p.free[k])].stepGross;
     const QString bound = amountText(limit.bound, t.decimals, t.unit, locale);
     const double reached = sideValue(p, limit, grams);
     // Reachable alone: the miss is the price of another target missed less.
@@ -263,7 +267,8 @@ QString conflict(const Problem &p, std::size_t j, const std::vector<bool> &misse
             stops.append(boundPhrase(p, other, locale));
     }
     if (!stops.isEmpty())
-        sentence += text(QT_TRANSLATE_NOOP("Balancer", " senza %1")).arg(stops.join(text(QT_TRANSLATE_NOOP("Balancer", " né "))));
+        sentence += text(QT_TRANSLATE_NOOP("Balancer", " senza %1"))
+                        .arg(stops.join(text(QT_TRANSLATE_NOOP("Balancer", " né "))));
     return sentence + u'.';
 }
 
@@ -326,7 +331,9 @@ BalanceResult balance(const Nutrients &nutrients, const std::vector<BalanceRow> 
         elastic.lp.constraints.push_back(cap);
         for (std::size_t k = 0; k < p.free.size(); ++k) {
             const BalanceRow &row = rows[static_cast<std::size_t>(p.free[k])];
-            elastic.lp.variables[p.free.size() + k].cost = 1.0 / std::max(row.preferredGross.value_or(row.grossGrams), 10.0);
+            elastic.lp.variables[p.free.size() + k].cost = 1.0
+                                                           / std::max(row.preferredGross.value_or(row.grossGrams),
+                                                                      10.0);
         }
         for (int v = elastic.slackBase; v < static_cast<int>(elastic.lp.variables.size()); ++v)
             elastic.lp.variables[static_cast<std::size_t>(v)].cost = 0;
@@ -400,14 +407,14 @@ std::vector<TargetOutcome> checkTargets(const Nutrients &nutrients, const std::v
     return outcomes;
 }
 
-std::vector<BalanceTarget> usualTargets(const Nutrients &nutrients, const ReferenceFor &reference,
-                                        double energyKcal, double tolerancePercent, const QStringList &nutrientKeys,
-                                        double mealShare)
+std::vector<BalanceTarget> usualTargets(const Nutrients &nutrients, const ReferenceFor &reference, double energyKcal,
+                                        double tolerancePercent, const QStringList &nutrientKeys, double mealShare)
 {
     std::vector<BalanceTarget> targets;
     const double tolerance = energyKcal * tolerancePercent / 100.0;
-    targets.push_back({kEnergyKey, 0, energyKcal - tolerance, energyKcal + tolerance, text(QT_TRANSLATE_NOOP("Balancer", "l'energia")),
-                       text(QT_TRANSLATE_NOOP("Balancer", "Energia")), QStringLiteral("kcal"), 0, true});
+    targets.push_back({kEnergyKey, 0, energyKcal - tolerance, energyKcal + tolerance,
+                       text(QT_TRANSLATE_NOOP("Balancer", "l'energia")), text(QT_TRANSLATE_NOOP("Balancer", "Energia")),
+                       QStringLiteral("kcal"), 0, true});
     struct Share {
         const char *key;
         const char *row;
@@ -435,8 +442,15 @@ std::vector<BalanceTarget> usualTargets(const Nutrients &nutrients, const Refere
         const auto value = reference ? reference(QString::fromLatin1(s.row)) : std::nullopt;
         if (!value || !nutrients.indexOf(QString::fromLatin1(s.key)))
             continue;
-        BalanceTarget t{QString::fromLatin1(s.key), s.perEnergy, value->minimum, value->maximum, text(s.name),
-                        text(s.label), QString::fromUtf8(s.unit), s.decimals, true};
+        BalanceTarget t{QString::fromLatin1(s.key),
+                        s.perEnergy,
+                        value->minimum,
+                        value->maximum,
+                        text(s.name),
+                        text(s.label),
+                        QString::fromUtf8(s.unit),
+                        s.decimals,
+                        true};
         // A density of fibre needs only its least.
         if (t.key == QLatin1String("FIBTG"))
             t.maximum.reset();
@@ -486,9 +500,11 @@ QStringList outcomeLines(const std::vector<BalanceTarget> &targets, const std::v
             status = text(QT_TRANSLATE_NOOP("Balancer", "raggiunto"));
         else
             status = text(QT_TRANSLATE_NOOP("Balancer", "mancato di %1"))
-                         .arg(amountText(o.miss, o.miss < 0.5 * std::pow(10.0, -t.decimals) ? t.decimals + 1 : t.decimals,
+                         .arg(amountText(o.miss,
+                                         o.miss < 0.5 * std::pow(10.0, -t.decimals) ? t.decimals + 1 : t.decimals,
                                          t.unit, locale));
-        lines.append(text(QT_TRANSLATE_NOOP("Balancer", "%1: %2 (obiettivo %3), %4")).arg(t.label, value, goal, status));
+        lines.append(
+            text(QT_TRANSLATE_NOOP("Balancer", "%1: %2 (obiettivo %3), %4")).arg(t.label, value, goal, status));
     }
     return lines;
 }

@@ -47,7 +47,7 @@ struct BalanceTarget {
     std::optional<double> maximum;
     QString name;   // the subject of a sentence, with its article: "la fibra", "l'energia"
     QString label;  // a line's heading: "Fibra", "Energia", "Grassi saturi"
-    QString unit;  // of the bounds: "kcal", "%En", "g", "g/1000 kcal"
+    QString unit;   // of the bounds: "kcal", "%En", "g", "g/1000 kcal"
     int decimals = 0;
     bool enabled = true;
 };
@@ -96,9 +96,9 @@ std::vector<TargetOutcome> checkTargets(const Nutrients &nutrients, const std::v
 // and sugars below their limits, fibre at least its density per 1000 kcal, and each nutrient of
 // `nutrientKeys` at least its reference (PRI, else AI) and at most its upper level (for a day
 // only: `mealShare` below 1 scales them down to a meal). `reference` is referenceLookup's.
-std::vector<BalanceTarget> usualTargets(const Nutrients &nutrients, const ReferenceFor &reference,
-                                        double energyKcal, double tolerancePercent,
-                                        const QStringList &nutrientKeys = {}, double mealShare = 1);
+std::vector<BalanceTarget> usualTargets(const Nutrients &nutrients, const ReferenceFor &reference, double energyKcal,
+                                        double tolerancePercent, const QStringList &nutrientKeys = {},
+                                        double mealShare = 1);
 
 // "Energia 1985 kcal: obiettivo 1940-2060 kcal, raggiunto", one line per target.
 QStringList outcomeLines(const std::vector<BalanceTarget> &targets, const std::vector<TargetOutcome> &outcomes,

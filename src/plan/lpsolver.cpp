@@ -21,8 +21,8 @@ const LpSolver *LpSolver::load(QString *error)
     std::call_once(once, [] {
         const QString folder = programDir();
         QString reasons;
-        for (const QString &candidate : {folder + QStringLiteral("/velmo_glpk"),
-                                         folder + QStringLiteral("/../lib/velmo/velmo_glpk")}) {
+        for (const QString &candidate :
+             {folder + QStringLiteral("/velmo_glpk"), folder + QStringLiteral("/../lib/velmo/velmo_glpk")}) {
             // Never unloaded: the solver's function stays valid for the program's life.
             auto *library = new QLibrary(QDir::cleanPath(candidate));
             if (const auto function = reinterpret_cast<VelmoSolveLinearProgram>(

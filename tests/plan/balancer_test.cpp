@@ -37,8 +37,8 @@ BalanceTarget amount(const char *key, std::optional<double> minimum, std::option
                      const char *unit, double perEnergy = 0)
 {
     const QString words = QString::fromLatin1(name);
-    return {QString::fromLatin1(key), perEnergy,         minimum, maximum, words.section(u' ', 0, -2),
-            words.section(u' ', -1),  QString::fromUtf8(unit), 0,       true};
+    return {QString::fromLatin1(key), perEnergy, minimum, maximum, words.section(u' ', 0, -2), words.section(u' ', -1),
+            QString::fromUtf8(unit),  0,         true};
 }
 
 const LpSolver &solver()
@@ -74,8 +74,8 @@ TEST(Balancer, ProblemsMadeFromAKnownPlanAreAlwaysSolved)
         std::vector<double> known;
         const int count = 2 + round % 11;
         for (int r = 0; r < count; ++r) {
-            BalanceRow row = food("alimento", {uniform(20, 900), uniform(0, 30), uniform(0, 40), uniform(0, 10),
-                                               uniform(0, 300)},
+            BalanceRow row = food("alimento",
+                                  {uniform(20, 900), uniform(0, 30), uniform(0, 40), uniform(0, 10), uniform(0, 300)},
                                   0, r % 4 == 3, 300, r % 3 ? 100 : uniform(50, 100));
             row.stepGross = r % 2 ? 5 : 1;
             known.push_back(row.stepGross * std::floor(uniform(0, 300) / row.stepGross));
@@ -123,17 +123,25 @@ TEST(Balancer, ConflictingTargetsAreNamed)
         const char *locale;
         const char *conflict;
     } kCases[] = {
-        {__LINE__, {amount("ENERC_KCAL", 1900, 2000, "l'energia Energia", "kcal"),
-                    amount("FIBTG", 25, std::nullopt, "la fibra Fibra", "g")}, "it_IT",
+        {__LINE__,
+         {amount("ENERC_KCAL", 1900, 2000, "l'energia Energia", "kcal"),
+          amount("FIBTG", 25, std::nullopt, "la fibra Fibra", "g")},
+         "it_IT",
          "Con questi alimenti la fibra arriva al massimo a 11 g senza superare 2000 kcal."},
-        {__LINE__, {amount("ENERC_KCAL", 1900, 2000, "l'energia Energia", "kcal"),
-                    amount("FIBTG", 25, std::nullopt, "la fibra Fibra", "g")}, "en_US",
+        {__LINE__,
+         {amount("ENERC_KCAL", 1900, 2000, "l'energia Energia", "kcal"),
+          amount("FIBTG", 25, std::nullopt, "la fibra Fibra", "g")},
+         "en_US",
          "Con questi alimenti la fibra arriva al massimo a 11 g senza superare 2000 kcal."},
-        {__LINE__, {amount("ENERC_KCAL", 1200, 3000, "l'energia Energia", "kcal"),
-                    amount("CA", std::nullopt, 50, "il calcio Calcio", "mg")}, "en_US",
+        {__LINE__,
+         {amount("ENERC_KCAL", 1200, 3000, "l'energia Energia", "kcal"),
+          amount("CA", std::nullopt, 50, "il calcio Calcio", "mg")},
+         "en_US",
          "Con questi alimenti l'energia non arriva a 1200 kcal senza mancare altri obiettivi.|"
          "Con questi alimenti il calcio scende al minimo a 60 mg."},
-        {__LINE__, {amount("PROCNT", 15, std::nullopt, "la quota delle proteine Proteine", "%En", 400)}, "it_IT",
+        {__LINE__,
+         {amount("PROCNT", 15, std::nullopt, "la quota delle proteine Proteine", "%En", 400)},
+         "it_IT",
          "Con questi alimenti la quota delle proteine non arriva a 15 %En."},
     };
     // Bread is free up to a kilogram; the oil, fixed, has 900 kcal.
@@ -156,9 +164,10 @@ TEST(Balancer, ConflictingTargetsAreNamed)
 // verified and is left to the user, naming the food; plans the balancer cannot make are refused.
 TEST(Balancer, UnknownValuesAndImpossibleRows)
 {
-    const std::vector<BalanceRow> rows{food("Latte", {64, 3, 4, 0, 120}, 200), food("Sgombro", {200, 20, 10, 0, {}}, 100)};
-    const BalanceResult result =
-        balance(nutrients(), rows, {amount("CA", 300, 400, "il calcio Calcio", "mg")}, solver(), QLocale());
+    const std::vector<BalanceRow> rows{food("Latte", {64, 3, 4, 0, 120}, 200),
+                                       food("Sgombro", {200, 20, 10, 0, {}}, 100)};
+    const BalanceResult result = balance(nutrients(), rows, {amount("CA", 300, 400, "il calcio Calcio", "mg")},
+                                         solver(), QLocale());
     ASSERT_EQ(result.status, BalanceResult::Status::Balanced);
     EXPECT_GE(result.grossGrams[0], 250);
     EXPECT_TRUE(result.outcomes[0].unverifiable);

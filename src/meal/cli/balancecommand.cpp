@@ -119,8 +119,8 @@ std::optional<std::vector<BalanceRow>> rowsOf(const BalanceCommand &command, con
         row.values = item.values;
         row.grossGrams = item.portion.grossGrams;
         row.fixed = !command.freeRows.empty()
-            && std::find(command.freeRows.cbegin(), command.freeRows.cend(), static_cast<int>(i) + 1)
-                == command.freeRows.cend();
+                    && std::find(command.freeRows.cbegin(), command.freeRows.cend(), static_cast<int>(i) + 1)
+                           == command.freeRows.cend();
         const auto portions = measures.portions(item.food, error);
         if (!portions)
             return std::nullopt;
@@ -168,17 +168,18 @@ std::optional<BalanceCommand> readBalanceCommand(const QStringList &arguments, Q
     if (parser.isSet(kcal)) {
         command.kcal = positiveNumber(parser.value(kcal));
         if (!command.kcal || *command.kcal > 20000)
-            return refuse(error, text(QT_TRANSLATE_NOOP("BalanceCommand",
-                                                        "--kcal vuole l'energia da raggiungere in kcal, tra 1 e 20000"))
-                                     );
+            return refuse(error,
+                          text(QT_TRANSLATE_NOOP("BalanceCommand",
+                                                 "--kcal vuole l'energia da raggiungere in kcal, tra 1 e 20000")));
     } else {
         command.person = parser.value(person);
     }
     if (parser.isSet(tolerance)) {
         const auto p = positiveNumber(parser.value(tolerance));
         if (!p || *p > 50)
-            return refuse(error, text(QT_TRANSLATE_NOOP("BalanceCommand",
-                                                        "--tolleranza vuole una percentuale maggiore di 0 e al più 50")));
+            return refuse(error,
+                          text(QT_TRANSLATE_NOOP("BalanceCommand",
+                                                 "--tolleranza vuole una percentuale maggiore di 0 e al più 50")));
         command.tolerancePercent = *p;
     }
     if (parser.isSet(free)) {
@@ -211,9 +212,9 @@ int runBalanceCommand(ConsoleOutput &output, const BalanceCommand &command)
         entries.insert(entries.end(), meal.entries.cbegin(), meal.entries.cend());
     for (int row : command.freeRows)
         if (row > static_cast<int>(entries.size()))
-            return fail(kInputFailure, {text(QT_TRANSLATE_NOOP("BalanceCommand",
-                                                               "--libero: il file ha %1 alimenti, non c'è il %2"))
-                                            .arg(QString::number(entries.size()), QString::number(row))});
+            return fail(kInputFailure,
+                        {text(QT_TRANSLATE_NOOP("BalanceCommand", "--libero: il file ha %1 alimenti, non c'è il %2"))
+                             .arg(QString::number(entries.size()), QString::number(row))});
     int code = kInputFailure;
     const auto goal = goalOf(command, &error, &code);
     if (!goal)
@@ -246,8 +247,8 @@ int runBalanceCommand(ConsoleOutput &output, const BalanceCommand &command)
         return fail(kDatabaseFailure, {error});
 
     const ReferenceFor reference = referenceLookup(*intakes, goal->person, *nutrients);
-    const std::vector<BalanceTarget> targets =
-        usualTargets(*nutrients, reference, goal->kcal, command.tolerancePercent, goal->nutrients);
+    const std::vector<BalanceTarget> targets = usualTargets(*nutrients, reference, goal->kcal, command.tolerancePercent,
+                                                            goal->nutrients);
     const BalanceResult result = balance(*nutrients, *rows, targets, *solver, QLocale());
     if (result.status == BalanceResult::Status::Failed)
         return fail(kInputFailure, {result.error});
@@ -282,28 +283,27 @@ int runBalanceCommand(ConsoleOutput &output, const BalanceCommand &command)
 QString balanceHelpText()
 {
     return text(QT_TRANSLATE_NOOP(
-        "BalanceCommand",
-        "Bilanciamento delle quantità:\n"
-        "  --bilancia FILE       propone i pesi degli alimenti del pasto o del giorno FILE che\n"
-        "                        raggiungono l'energia (con la tolleranza) e rispettano le quote\n"
-        "                        di proteine, grassi e carboidrati, grassi saturi < 10 %En,\n"
-        "                        zuccheri < 15 %En e la fibra per 1000 kcal, restando il più\n"
-        "                        vicino possibile ai pesi scritti; scrive il file bilanciato\n"
-        "                        sullo standard output e i totali contro gli obiettivi sullo\n"
-        "                        standard error\n"
-        "  --kcal N              l'energia da raggiungere, in kcal\n"
-        "  --persona NOME        il fabbisogno di oggi della persona e i suoi riferimenti, con\n"
-        "                        calcio e ferro tra il PRI o l'AI e il livello massimo\n"
-        "  --tolleranza P        quanto l'energia può scostarsi, in percento (3 se non indicata)\n"
-        "  --libero N,N...       gli alimenti da cambiare, contati da 1 nell'ordine del file;\n"
-        "                        gli altri restano fissi (senza: tutti liberi, tra 0 e tre\n"
-        "                        porzioni standard, o 300 g)\n"
-        "  --piu-vicino          quando nessun piano rispetta tutti gli obiettivi, scrive\n"
-        "                        comunque il piano più vicino\n"
-        "Con --bilancia il codice di uscita 4 dice che nessun piano rispetta tutti gli obiettivi:\n"
-        "gli obiettivi in conflitto sono nominati sullo standard error e sullo standard output non\n"
-        "c'è nulla, o il piano più vicino con --piu-vicino.\n"
-        "\n"));
+        "BalanceCommand", "Bilanciamento delle quantità:\n"
+                          "  --bilancia FILE       propone i pesi degli alimenti del pasto o del giorno FILE che\n"
+                          "                        raggiungono l'energia (con la tolleranza) e rispettano le quote\n"
+                          "                        di proteine, grassi e carboidrati, grassi saturi < 10 %En,\n"
+                          "                        zuccheri < 15 %En e la fibra per 1000 kcal, restando il più\n"
+                          "                        vicino possibile ai pesi scritti; scrive il file bilanciato\n"
+                          "                        sullo standard output e i totali contro gli obiettivi sullo\n"
+                          "                        standard error\n"
+                          "  --kcal N              l'energia da raggiungere, in kcal\n"
+                          "  --persona NOME        il fabbisogno di oggi della persona e i suoi riferimenti, con\n"
+                          "                        calcio e ferro tra il PRI o l'AI e il livello massimo\n"
+                          "  --tolleranza P        quanto l'energia può scostarsi, in percento (3 se non indicata)\n"
+                          "  --libero N,N...       gli alimenti da cambiare, contati da 1 nell'ordine del file;\n"
+                          "                        gli altri restano fissi (senza: tutti liberi, tra 0 e tre\n"
+                          "                        porzioni standard, o 300 g)\n"
+                          "  --piu-vicino          quando nessun piano rispetta tutti gli obiettivi, scrive\n"
+                          "                        comunque il piano più vicino\n"
+                          "Con --bilancia il codice di uscita 4 dice che nessun piano rispetta tutti gli obiettivi:\n"
+                          "gli obiettivi in conflitto sono nominati sullo standard error e sullo standard output non\n"
+                          "c'è nulla, o il piano più vicino con --piu-vicino.\n"
+                          "\n"));
 }
 
 }  // namespace velmo
