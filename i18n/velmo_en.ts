@@ -87,6 +87,10 @@ plan with --piu-vicino.
 
 </translation>
     </message>
+    <message>
+        <source>--persona bilancia una giornata sul fabbisogno del giorno: per un pasto indicare la sua energia con --kcal N</source>
+        <translation>--persona balances a day against the day&apos;s requirement: for a meal give its energy with --kcal N</translation>
+    </message>
 </context>
 <context>
     <name>Balancer</name>

@@ -215,6 +215,12 @@ int runBalanceCommand(ConsoleOutput &output, const BalanceCommand &command)
             return fail(kInputFailure,
                         {text(QT_TRANSLATE_NOOP("BalanceCommand", "--libero: il file ha %1 alimenti, non c'è il %2"))
                              .arg(QString::number(entries.size()), QString::number(row))});
+    // A person's requirement is a day's: a meal alone would be balanced to the whole day.
+    if (command.person && isMealFile(file.day))
+        return fail(
+            kInputFailure,
+            {text(QT_TRANSLATE_NOOP("BalanceCommand", "--persona bilancia una giornata sul fabbisogno del "
+                                                      "giorno: per un pasto indicare la sua energia con --kcal N"))});
     int code = kInputFailure;
     const auto goal = goalOf(command, &error, &code);
     if (!goal)
