@@ -2,6 +2,240 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="it_IT">
 <context>
+    <name>BalanceCommand</name>
+    <message>
+        <source>nessuna persona con questo nome</source>
+        <translation>no person has this name</translation>
+    </message>
+    <message>
+        <source>della persona mancano età o peso, senza i quali il fabbisogno non si calcola: completarli nella finestra &quot;Persone...&quot; o indicare --kcal N</source>
+        <translation>the person lacks an age or a weight, without which the requirement cannot be calculated: complete them in the &quot;Persone...&quot; window or give --kcal N</translation>
+    </message>
+    <message>
+        <source>uso: --bilancia FILE [--kcal N | --persona NOME] [--tolleranza P] [--libero N,N...] [--piu-vicino] (vedere velmo-pasto --help)</source>
+        <translation>usage: --bilancia FILE [--kcal N | --persona NAME] [--tolleranza P] [--libero N,N...] [--piu-vicino] (see velmo-pasto --help)</translation>
+    </message>
+    <message>
+        <source>--kcal vuole l&apos;energia da raggiungere in kcal, tra 1 e 20000</source>
+        <translation>--kcal takes the energy to reach in kcal, from 1 to 20000</translation>
+    </message>
+    <message>
+        <source>--tolleranza vuole una percentuale maggiore di 0 e al più 50</source>
+        <translation>--tolleranza takes a percentage greater than 0 and at most 50</translation>
+    </message>
+    <message>
+        <source>--libero vuole i numeri degli alimenti da cambiare, contati da 1 nell&apos;ordine del file e separati da virgole: %1 non lo è</source>
+        <translation>--libero takes the numbers of the foods to change, counted from 1 in the file&apos;s order and separated by commas: %1 is not one</translation>
+    </message>
+    <message>
+        <source>--libero: il file ha %1 alimenti, non c&apos;è il %2</source>
+        <translation>--libero: the file has %1 foods, there is no food %2</translation>
+    </message>
+    <message>
+        <source>nessun piano rispetta tutti gli obiettivi: nulla è scritto; il piano più vicino con --piu-vicino, o liberare altri alimenti e allargare i limiti
+</source>
+        <translation>no plan meets every target: nothing was written; the closest plan with --piu-vicino, or free more foods and widen the limits
+</translation>
+    </message>
+    <message>
+        <source>il giorno bilanciato non si può scrivere come file</source>
+        <translation>the balanced day cannot be written as a file</translation>
+    </message>
+    <message>
+        <source>Bilanciamento delle quantità:
+  --bilancia FILE       propone i pesi degli alimenti del pasto o del giorno FILE che
+                        raggiungono l&apos;energia (con la tolleranza) e rispettano le quote
+                        di proteine, grassi e carboidrati, grassi saturi &lt; 10 %En,
+                        zuccheri &lt; 15 %En e la fibra per 1000 kcal, restando il più
+                        vicino possibile ai pesi scritti; scrive il file bilanciato
+                        sullo standard output e i totali contro gli obiettivi sullo
+                        standard error
+  --kcal N              l&apos;energia da raggiungere, in kcal
+  --persona NOME        il fabbisogno di oggi della persona e i suoi riferimenti, con
+                        calcio e ferro tra il PRI o l&apos;AI e il livello massimo
+  --tolleranza P        quanto l&apos;energia può scostarsi, in percento (3 se non indicata)
+  --libero N,N...       gli alimenti da cambiare, contati da 1 nell&apos;ordine del file;
+                        gli altri restano fissi (senza: tutti liberi, tra 0 e tre
+                        porzioni standard, o 300 g)
+  --piu-vicino          quando nessun piano rispetta tutti gli obiettivi, scrive
+                        comunque il piano più vicino
+Con --bilancia il codice di uscita 4 dice che nessun piano rispetta tutti gli obiettivi:
+gli obiettivi in conflitto sono nominati sullo standard error e sullo standard output non
+c&apos;è nulla, o il piano più vicino con --piu-vicino.
+
+</source>
+        <translation>Balancing the quantities:
+  --bilancia FILE       proposes the weights of the foods of the meal or day FILE that
+                        reach the energy (within the tolerance) and keep the shares
+                        of protein, fat and carbohydrate, saturated fat &lt; 10 %En,
+                        sugars &lt; 15 %En and the fibre per 1000 kcal, staying as
+                        close as possible to the weights written; writes the balanced
+                        file to standard output and the totals against the targets to
+                        standard error
+  --kcal N              the energy to reach, in kcal
+  --persona NOME        the person&apos;s requirement today and her references, with
+                        calcium and iron between the PRI or AI and the upper level
+  --tolleranza P        how far the energy may stray, in percent (3 if not given)
+  --libero N,N...       the foods to change, counted from 1 in the file&apos;s order;
+                        the others stay fixed (without it: all free, from 0 to three
+                        standard portions, or 300 g)
+  --piu-vicino          when no plan meets every target, writes the closest plan
+                        all the same
+With --bilancia the exit code 4 says that no plan meets every target: the conflicting
+targets are named on standard error and standard output holds nothing, or the closest
+plan with --piu-vicino.
+
+</translation>
+    </message>
+    <message>
+        <source>--persona bilancia una giornata sul fabbisogno del giorno: per un pasto indicare la sua energia con --kcal N</source>
+        <translation>--persona balances a day against the day&apos;s requirement: for a meal give its energy with --kcal N</translation>
+    </message>
+</context>
+<context>
+    <name>Balancer</name>
+    <message>
+        <source>%1 di %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>superare %1</source>
+        <translation>exceeding %1</translation>
+    </message>
+    <message>
+        <source>scendere sotto %1</source>
+        <translation>going below %1</translation>
+    </message>
+    <message>
+        <source>Con questi alimenti %1 non rispetta l&apos;obiettivo.</source>
+        <translation>With these foods %1 does not meet its target.</translation>
+    </message>
+    <message>
+        <source>Con questi alimenti %1 non scende a %2 senza mancare altri obiettivi.</source>
+        <translation>With these foods %1 does not come down to %2 without missing other targets.</translation>
+    </message>
+    <message>
+        <source>Con questi alimenti %1 non arriva a %2 senza mancare altri obiettivi.</source>
+        <translation>With these foods %1 does not reach %2 without missing other targets.</translation>
+    </message>
+    <message>
+        <source>Con questi alimenti %1 non scende a %2.</source>
+        <translation>With these foods %1 does not come down to %2.</translation>
+    </message>
+    <message>
+        <source>Con questi alimenti %1 non arriva a %2.</source>
+        <translation>With these foods %1 does not reach %2.</translation>
+    </message>
+    <message>
+        <source>Con questi alimenti %1 scende al minimo a %2</source>
+        <translation>With these foods %1 comes down at least to %2</translation>
+    </message>
+    <message>
+        <source>Con questi alimenti %1 arriva al massimo a %2</source>
+        <translation>With these foods %1 reaches at most %2</translation>
+    </message>
+    <message>
+        <source> senza %1</source>
+        <translation> without %1</translation>
+    </message>
+    <message>
+        <source> né </source>
+        <translation> or </translation>
+    </message>
+    <message>
+        <source>%1: tra il minimo e il massimo non c&apos;è un peso possibile con questo passo; allargare i limiti o scegliere il passo di un grammo</source>
+        <translation>%1: there is no weight with this step between the minimum and the maximum; widen the limits or choose a step of one gram</translation>
+    </message>
+    <message>
+        <source>tutti gli alimenti sono fissi: liberarne almeno uno perché se ne possa cambiare il peso</source>
+        <translation>every food is fixed: free at least one so that its weight can change</translation>
+    </message>
+    <message>
+        <source>il risolutore non ha trovato un piano in tempo: fissare qualche alimento o ridurre gli obiettivi e riprovare</source>
+        <translation>the solver found no plan in time: fix some foods or drop some targets and try again</translation>
+    </message>
+    <message>
+        <source>l&apos;energia</source>
+        <translation>the energy</translation>
+    </message>
+    <message>
+        <source>Energia</source>
+        <translation>Energy</translation>
+    </message>
+    <message>
+        <source>la quota di energia delle proteine</source>
+        <translation>the share of energy from protein</translation>
+    </message>
+    <message>
+        <source>Proteine</source>
+        <translation>Protein</translation>
+    </message>
+    <message>
+        <source>la quota di energia dei grassi</source>
+        <translation>the share of energy from fat</translation>
+    </message>
+    <message>
+        <source>Grassi</source>
+        <translation>Fat</translation>
+    </message>
+    <message>
+        <source>la quota di energia dei carboidrati</source>
+        <translation>the share of energy from carbohydrate</translation>
+    </message>
+    <message>
+        <source>Carboidrati</source>
+        <translation>Carbohydrate</translation>
+    </message>
+    <message>
+        <source>la quota di energia dei grassi saturi</source>
+        <translation>the share of energy from saturated fat</translation>
+    </message>
+    <message>
+        <source>Grassi saturi</source>
+        <translation>Saturated fat</translation>
+    </message>
+    <message>
+        <source>la quota di energia degli zuccheri</source>
+        <translation>the share of energy from sugars</translation>
+    </message>
+    <message>
+        <source>Zuccheri</source>
+        <translation>Sugars</translation>
+    </message>
+    <message>
+        <source>la fibra</source>
+        <translation>the fibre</translation>
+    </message>
+    <message>
+        <source>Fibra</source>
+        <translation>Fibre</translation>
+    </message>
+    <message>
+        <source>n.d.</source>
+        <translation>n/a</translation>
+    </message>
+    <message>
+        <source>non verificabile: mancano i valori di %1</source>
+        <translation>cannot be verified: the values of %1 are missing</translation>
+    </message>
+    <message>
+        <source>raggiunto sui valori noti (mancano quelli di %1)</source>
+        <translation>reached on the known values (those of %1 are missing)</translation>
+    </message>
+    <message>
+        <source>raggiunto</source>
+        <translation>reached</translation>
+    </message>
+    <message>
+        <source>mancato di %1</source>
+        <translation>missed by %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (obiettivo %3), %4</source>
+        <translation>%1: %2 (target %3), %4</translation>
+    </message>
+</context>
+<context>
     <name>BarChart</name>
     <message>
         <source>Grafico dei grammi di protidi, lipidi e glucidi</source>
@@ -835,6 +1069,13 @@ Keep these values?</translation>
     <message>
         <source>Il peso lordo supererebbe 9.999.999 g: scegliere meno porzioni.</source>
         <translation>The gross weight would exceed 9,999,999 g: choose fewer portions.</translation>
+    </message>
+</context>
+<context>
+    <name>LpSolver</name>
+    <message>
+        <source>impossibile caricare il risolutore per il bilanciamento (%1): reinstallare Velmo con la libreria GLPK (libglpk40)</source>
+        <translation>cannot load the solver for balancing (%1): reinstall Velmo with the GLPK library (libglpk40)</translation>
     </message>
 </context>
 <context>

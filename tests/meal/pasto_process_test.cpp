@@ -71,6 +71,13 @@ const ProcessCase kCases[] = {
     {__LINE__, {"/"}, {}, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "velmo-pasto: impossibile leggere \"/\": è una cartella, non un file\n", 1},
     {__LINE__, {}, {}, Feed::FifoArgument, kIt, Db::Shipped, 2, kNothing, "pasto.txt\": non è un file normale (è una pipe,", 1},
     {__LINE__, {"--importa-alimenti"}, {}, Feed::FifoArgument, kIt, Db::Shipped, 2, kNothing, "pasto.txt\": non è un file normale (è una pipe,", 2},
+    // Balancing: the file with the new weights, sections kept, the oil fixed; or, when no plan meets the targets, nothing but the conflicts.
+    {__LINE__, {"--kcal", "700", "--libero", "1,2,4", "--bilancia"}, "[Pranzo]\nCereali e derivati;Pane tipo italiano;80\nFormaggi e latticini;Mozzarella di latte intero;125\nOli e grassi;Olio d'oliva;10\nFrutta;Mela, con buccia, cruda;200\n", Feed::FileArgument, kIt, Db::Shipped, 0,
+     "\\A#.*\n\n\\[Pranzo\\]\nCereali e derivati;Pane tipo italiano;1\\d\\d\nFormaggi e latticini;Mozzarella di latte intero;\\d+\nOli e grassi;Olio d'oliva;10\nFrutta;Mela, con buccia, cruda;\\d+\n\\z", "Energia: 6", 6},
+    {__LINE__, {"--kcal", "2000", "--libero", "1", "--bilancia"}, kLunch, Feed::FileArgument, kIt, Db::Shipped, 4, kNothing, "Con questi alimenti l'energia arriva al massimo a 577 kcal.\n", 12},
+    {__LINE__, {"--piu-vicino", "--kcal", "2000", "--libero", "1", "--bilancia"}, kLunch, Feed::FileArgument, kIt, Db::Shipped, 4, "\\A#.*\nCereali e derivati;Pane tipo italiano;150\nFrutta;Banana, cruda;150\n", "Energia: 577 kcal (obiettivo 1940-2060 kcal), mancato di 1363 kcal", 11},
+    {__LINE__, {"--kcal", "700", "--persona", "Anna", "--bilancia"}, kLunch, Feed::FileArgument, kIt, Db::Shipped, 2, kNothing, "uso: --bilancia FILE", 1},
+    {__LINE__, {"--kcal", "700", "--libero", "4", "--bilancia"}, kLunch, Feed::FileArgument, kIt, Db::Shipped, 2, kNothing, "--libero: il file ha 3 alimenti, non c'è il 4", 1},
     // A good meal: the aligned table, or CSV, with the numbers as the user's locale writes them.
     {__LINE__, {}, kLunch, Feed::FileArgument, kIt, Db::Shipped, 0,
      "Pane tipo italiano +80 +\\d+ +\\d+,\\d\\d .*\nBanana, cruda +150 .*\nBanana, cruda +150 .*\n-+\n"

@@ -10,6 +10,7 @@
 #include "common/programdir.h"
 #include "common/safefile.h"
 #include "common/translation.h"
+#include "meal/cli/balancecommand.h"
 #include "meal/cli/dayreport.h"
 #include "meal/cli/mealreport.h"
 #include "meal/cli/nutrientreport.h"
@@ -496,6 +497,9 @@ int main(int argc, char **argv)
         chooseLanguage(arguments, &error);
         return fail(kInputFailure, {error});
     }
+    // Before the stored days, whose --persona it shares.
+    if (const auto balance = readBalanceCommand(arguments.mid(1), &error); balance || !error.isEmpty())
+        return balance ? runBalanceCommand(output, *balance) : fail(kInputFailure, {error});
     if (const auto ranking = readRankingCommand(arguments.mid(1), &error); ranking || !error.isEmpty())
         return ranking ? rankFoods(output, *ranking) : fail(kInputFailure, {error});
     if (const auto person = readPersonCommand(arguments.mid(1), &error); person || !error.isEmpty())

@@ -3,12 +3,15 @@
 
 #include "meal/cli/pastocommandline.h"
 
+#include "meal/cli/balancecommand.h"
+
 #include "catalogue/foodcategory.h"
 #include "catalogue/fooddatabase.h"
 #include "catalogue/personalcatalogue.h"
 #include "common/inputecho.h"
 #include "common/numbertext.h"
 #include "common/translation.h"
+#include "meal/cli/balancecommand.h"
 #include "meal/cli/personcommand.h"
 #include "meal/cli/rankingcommand.h"
 #include "meal/dayfile.h"
@@ -402,7 +405,7 @@ QString pastoHelpText()
                "protidi, lipidi, glucidi, energia, fibra, colesterolo) e la riga dei totali, con i numeri\n"
                "nel formato della lingua dell'utente.\n"
                "\n"))
-           + optionsHelpText() + rankingHelpText() + personHelpText()
+           + optionsHelpText() + rankingHelpText() + personHelpText() + balanceHelpText()
            + text(QT_TRANSLATE_NOOP(
                       "PastoCommandLine",
                       "Codici di uscita: 0 pasto calcolato (o alimenti importati o esportati); 1 archivio degli\n"

@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#pragma once
+
+#include "nutrition/foodvalues.h"
+#include "nutrition/nutrients.h"
+#include "nutrition/profile.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace velmo {
+
+class LpSolver;
+
+// One food of the plan to balance. Weights are gross grams, as the table and the files hold them.
+struct BalanceRow {
+    QString name;
+    std::shared_ptr<const FoodValues> values;  // per 100 g of edible part, with the edible share
+    double grossGrams = 0;                     // as written; a fixed row keeps it
+    bool fixed = false;
+    double minimumGross = 0;
+    double maximumGross = 300;
+    // The proposed weight is a whole multiple of this many gross grams: 1 for whole grams, or the
+    // gross grams of half a standard portion.
+    int stepGross = 1;
+    // Where the plan should stay close to: the weight as written, or the standard portion for a
+    // row that has none. None: the written weight.
+    std::optional<double> preferredGross;
+};
+
+// A target on the plan's total of one measured nutrient (by key: ENERC_KCAL, FIBTG, CA...): its
+// amount in the nutrient's unit, or with `perEnergy` the amount times `perEnergy` over the
+// energy in kcal (400 for the %En of protein and carbohydrate, 900 of fat, 1000 for grams per
+// 1000 kcal). A strict bound ("< 10 %En") is taken as its limit.
+struct BalanceTarget {
+    QString key;
+    double perEnergy = 0;
+    std::optional<double> minimum;
+    std::optional<double> maximum;
+    QString name;   // the subject of a sentence, with its article: "la fibra", "l'energia"
+    QString label;  // a line's heading: "Fibra", "Energia", "Grassi saturi"
+    QString unit;   // of the bounds: "kcal", "%En", "g", "g/1000 kcal"
+    int decimals = 0;
+    bool enabled = true;
+};
+
+// Where a plan stands against one target, by the profile's arithmetic.
+struct TargetOutcome {
+    std::optional<double> value;  // none when unknown
+    bool lowerBound = false;      // some food lacks a value: the true amount is at least this
+    bool met = false;
+    double miss = 0;  // how far outside the bounds, in the target's unit; 0 when met or unknown
+    // The foods with a weight that lack a value the target needs, and whether a bound could not
+    // be verified because of them (an upper bound on a lower-bounded amount, a share of an
+    // incomplete energy); a lower bound is met on the known values alone.
+    QStringList lackingFoods;
+    bool unverifiable = false;
+};
+
+struct BalanceResult {
+    // Balanced: every target met. Closest: no plan meets every target; `grossGrams` is the
+    // plan that misses them least, and `conflicts` says which ones conflict. Failed: no plan,
+    // `error` says why.
+    enum class Status { Balanced, Closest, Failed };
+    Status status = Status::Failed;
+    std::vector<double> grossGrams;
+    std::vector<TargetOutcome> outcomes;  // one per target, of the plan proposed
+    QStringList conflicts;
+    QString error;
+};
+
+// The weights that meet the enabled targets staying as close as possible to the preferred weights
+// (the sum of the changes, each taken relative to its preferred weight), each between its row's
+// minimum and maximum and a multiple of its step; fixed rows never change. A food lacking a value
+// a target needs counts for none of it in a lower bound (met on known values, the truth can only
+// be more) and makes an upper bound unverifiable, so that bound is left out and said. When no
+// plan meets every target, the closest one and the sentences that name the conflicting targets.
+BalanceResult balance(const Nutrients &nutrients, const std::vector<BalanceRow> &rows,
+                      const std::vector<BalanceTarget> &targets, const LpSolver &solver, const QLocale &locale);
+
+// Where the weights `grossGrams` of the rows stand against each target, from the meal's profile.
+std::vector<TargetOutcome> checkTargets(const Nutrients &nutrients, const std::vector<BalanceRow> &rows,
+                                        const std::vector<double> &grossGrams,
+                                        const std::vector<BalanceTarget> &targets);
+
+// The usual targets for a plan of `energyKcal` (a day, or a meal's share of it) within ± `tolerance`
+// percent: the shares of protein, fat and carbohydrate within the reference ranges, saturated fat
+// and sugars below their limits, fibre at least its density per 1000 kcal, and each nutrient of
+// `nutrientKeys` at least its reference (PRI, else AI) and at most its upper level (for a day
+// only: `mealShare` below 1 scales them down to a meal). `reference` is referenceLookup's.
+std::vector<BalanceTarget> usualTargets(const Nutrients &nutrients, const ReferenceFor &reference, double energyKcal,
+                                        double tolerancePercent, const QStringList &nutrientKeys = {},
+                                        double mealShare = 1);
+
+// "Energia 1985 kcal: obiettivo 1940-2060 kcal, raggiunto", one line per target.
+QStringList outcomeLines(const std::vector<BalanceTarget> &targets, const std::vector<TargetOutcome> &outcomes,
+                         const QLocale &locale);
+
+}  // namespace velmo

@@ -1,0 +1,186 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#include "plan/balancer.h"
+#include "plan/lpsolver.h"
+#include "support/localeguard.h"
+#include "support/tablecase.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace velmo {
+namespace {
+
+using test::LocaleGuard;
+
+// Energy, protein, fat, fibre, calcium: what the targets below need.
+const Nutrients &nutrients()
+{
+    static const Nutrients n({{QStringLiteral("ENERC_KCAL"), 1, {}, {}, QStringLiteral("kcal")},
+                              {QStringLiteral("PROCNT"), 2, {}, {}, QStringLiteral("g")},
+                              {QStringLiteral("FAT"), 3, {}, {}, QStringLiteral("g")},
+                              {QStringLiteral("FIBTG"), 4, {}, {}, QStringLiteral("g")},
+                              {QStringLiteral("CA"), 5, {}, {}, QStringLiteral("mg")}});
+    return n;
+}
+
+BalanceRow food(const char *name, std::vector<std::optional<double>> per100g, double grams, bool fixed = false,
+                double maximum = 300, double edible = 100)
+{
+    auto values = std::make_shared<FoodValues>(FoodValues{edible, std::move(per100g)});
+    return {QString::fromLatin1(name), values, grams, fixed, 0, maximum, 1, std::nullopt};
+}
+
+BalanceTarget amount(const char *key, std::optional<double> minimum, std::optional<double> maximum, const char *name,
+                     const char *unit, double perEnergy = 0)
+{
+    const QString words = QString::fromLatin1(name);
+    return {QString::fromLatin1(key), perEnergy, minimum, maximum, words.section(u' ', 0, -2), words.section(u' ', -1),
+            QString::fromUtf8(unit),  0,         true};
+}
+
+const LpSolver &solver()
+{
+    QString error;
+    const LpSolver *s = LpSolver::load(&error);
+    EXPECT_NE(s, nullptr) << error.toStdString();
+    return *s;
+}
+
+// Whether the plan meets the target, by the profile's own arithmetic, not the solver's figures.
+bool meets(const std::vector<BalanceRow> &rows, const std::vector<double> &grams, const BalanceTarget &t)
+{
+    Meal meal;
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        meal.items.push_back({{}, {grams[r], rows[r].values->ediblePercent}, rows[r].values});
+    const NutrientProfile p = nutrientProfile(nutrients(), meal);
+    double value = *p.at(*nutrients().indexOf(t.key)).amount;
+    if (t.perEnergy != 0)
+        value = value * t.perEnergy / *p.at(0).amount;
+    return value >= t.minimum.value_or(-1e300) - 1e-6 && value <= t.maximum.value_or(1e300) + 1e-6;
+}
+
+// Problems made from a known plan always have a plan: the one they were made from, at least.
+// Every plan proposed meets its targets, keeps its fixed rows and its steps and bounds.
+TEST(Balancer, ProblemsMadeFromAKnownPlanAreAlwaysSolved)
+{
+    std::mt19937 random(27);
+    const auto uniform = [&random](double from, double to) { return std::uniform_real_distribution(from, to)(random); };
+    for (int round = 0; round < 300; ++round) {
+        SCOPED_TRACE(round);
+        std::vector<BalanceRow> rows;
+        std::vector<double> known;
+        const int count = 2 + round % 11;
+        for (int r = 0; r < count; ++r) {
+            BalanceRow row = food("alimento",
+                                  {uniform(20, 900), uniform(0, 30), uniform(0, 40), uniform(0, 10), uniform(0, 300)},
+                                  0, r % 4 == 3, 300, r % 3 ? 100 : uniform(50, 100));
+            row.stepGross = r % 2 ? 5 : 1;
+            known.push_back(row.stepGross * std::floor(uniform(0, 300) / row.stepGross));
+            row.grossGrams = row.fixed ? known.back() : std::floor(uniform(0, 300));
+            rows.push_back(row);
+        }
+        std::vector<BalanceTarget> targets{amount("ENERC_KCAL", 0, 0, "l'energia Energia", "kcal"),
+                                           amount("PROCNT", 0, 0, "le proteine Proteine", "%En", 400),
+                                           amount("FIBTG", 0, std::nullopt, "la fibra Fibra", "g"),
+                                           amount("CA", std::nullopt, 0, "il calcio Calcio", "mg")};
+        std::vector<double> reached;
+        for (BalanceTarget &t : targets) {
+            t.minimum = t.minimum ? std::optional(0.0) : std::nullopt;
+            Meal meal;
+            for (std::size_t r = 0; r < rows.size(); ++r)
+                meal.items.push_back({{}, {known[r], rows[r].values->ediblePercent}, rows[r].values});
+            const NutrientProfile p = nutrientProfile(nutrients(), meal);
+            double v = *p.at(*nutrients().indexOf(t.key)).amount;
+            if (t.perEnergy != 0)
+                v = v * t.perEnergy / *p.at(0).amount;
+            if (t.minimum)
+                t.minimum = v * uniform(0.9, 0.99);
+            if (t.maximum)
+                t.maximum = v * uniform(1.01, 1.1);
+        }
+        const BalanceResult result = balance(nutrients(), rows, targets, solver(), QLocale());
+        ASSERT_EQ(result.status, BalanceResult::Status::Balanced) << result.error.toStdString();
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            const double g = result.grossGrams[r];
+            EXPECT_EQ(std::fmod(g, rows[r].stepGross), 0) << r;
+            EXPECT_TRUE(rows[r].fixed ? g == rows[r].grossGrams : g >= 0 && g <= 300) << r;
+        }
+        for (const BalanceTarget &t : targets)
+            EXPECT_TRUE(meets(rows, result.grossGrams, t)) << t.key.toStdString();
+    }
+}
+
+// A plan that cannot meet every target is the closest one, and the sentences name the targets
+// in conflict; under either language the numbers are the user's.
+TEST(Balancer, ConflictingTargetsAreNamed)
+{
+    const struct {
+        int line;
+        std::vector<BalanceTarget> targets;
+        const char *locale;
+        const char *conflict;
+    } kCases[] = {
+        {__LINE__,
+         {amount("ENERC_KCAL", 1900, 2000, "l'energia Energia", "kcal"),
+          amount("FIBTG", 25, std::nullopt, "la fibra Fibra", "g")},
+         "it_IT",
+         "Con questi alimenti la fibra arriva al massimo a 11 g senza superare 2000 kcal."},
+        {__LINE__,
+         {amount("ENERC_KCAL", 1900, 2000, "l'energia Energia", "kcal"),
+          amount("FIBTG", 25, std::nullopt, "la fibra Fibra", "g")},
+         "en_US",
+         "Con questi alimenti la fibra arriva al massimo a 11 g senza superare 2000 kcal."},
+        {__LINE__,
+         {amount("ENERC_KCAL", 1200, 3000, "l'energia Energia", "kcal"),
+          amount("CA", std::nullopt, 50, "il calcio Calcio", "mg")},
+         "en_US",
+         "Con questi alimenti l'energia non arriva a 1200 kcal senza mancare altri obiettivi.|"
+         "Con questi alimenti il calcio scende al minimo a 60 mg."},
+        {__LINE__,
+         {amount("PROCNT", 15, std::nullopt, "la quota delle proteine Proteine", "%En", 400)},
+         "it_IT",
+         "Con questi alimenti la quota delle proteine non arriva a 15 %En."},
+    };
+    // Bread is free up to a kilogram; the oil, fixed, has 900 kcal.
+    const std::vector<BalanceRow> rows{food("Pane", {250, 0, 1, 2.5, 20}, 300, false, 1000),
+                                       food("Olio", {900, 0, 100, 0, 60}, 100, true)};
+    for (const auto &c : kCases) {
+        VELMO_CASE(c);
+        LocaleGuard guard(c.locale);
+        const BalanceResult result = balance(nutrients(), rows, c.targets, solver(), QLocale());
+        ASSERT_EQ(result.status, BalanceResult::Status::Closest);
+        EXPECT_EQ(result.conflicts.join(u'|').toStdString(), c.conflict);
+        EXPECT_EQ(result.grossGrams[1], 100);
+        EXPECT_EQ(std::count_if(result.outcomes.cbegin(), result.outcomes.cend(),
+                                [](const TargetOutcome &o) { return !o.met && o.miss > 0; }),
+                  result.conflicts.size());
+    }
+}
+
+// A food lacking calcium: at least the reference is met on the known values, at most cannot be
+// verified and is left to the user, naming the food; plans the balancer cannot make are refused.
+TEST(Balancer, UnknownValuesAndImpossibleRows)
+{
+    const std::vector<BalanceRow> rows{food("Latte", {64, 3, 4, 0, 120}, 200),
+                                       food("Sgombro", {200, 20, 10, 0, {}}, 100)};
+    const BalanceResult result = balance(nutrients(), rows, {amount("CA", 300, 400, "il calcio Calcio", "mg")},
+                                         solver(), QLocale());
+    ASSERT_EQ(result.status, BalanceResult::Status::Balanced);
+    EXPECT_GE(result.grossGrams[0], 250);
+    EXPECT_TRUE(result.outcomes[0].unverifiable);
+    EXPECT_EQ(result.outcomes[0].lackingFoods, QStringList{QStringLiteral("Sgombro")});
+
+    std::vector<BalanceRow> fixed = rows;
+    fixed[0].fixed = fixed[1].fixed = true;
+    EXPECT_EQ(balance(nutrients(), fixed, {}, solver(), QLocale()).status, BalanceResult::Status::Failed);
+    std::vector<BalanceRow> step = rows;
+    step[0].stepGross = 400;
+    step[0].minimumGross = 10;
+    EXPECT_EQ(balance(nutrients(), step, {}, solver(), QLocale()).error.section(u':', 0, 0), QStringLiteral("Latte"));
+}
+
+}  // namespace
+}  // namespace velmo
