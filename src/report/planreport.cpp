@@ -180,11 +180,16 @@ bool Builder::addDays(PlanReport &report, Meal &all, QString *error)
             row.name = day.meals[m].name.isEmpty() ? text(QT_TRANSLATE_NOOP("PlanReport", "Pasto")) : day.meals[m].name;
             row.energy = energyAmountText(meal.energy, locale_);
             row.share = QStringLiteral("%1 %").arg(meal.share);
-            for (const MealItem &item : meal.meal.items) {
+            const std::vector<MealFileEntry> &entries = day.meals[m].entries;
+            for (std::size_t k = 0; k < meal.meal.items.size(); ++k) {
+                const MealItem &item = meal.meal.items[k];
                 const NutrientAmount energy = energy_ ? nutrientProfile(nutrients_, Meal{{item}}).at(*energy_)
                                                       : NutrientAmount{};
+                // Each entry is one item, in order: the portion the user chose for it, if any.
+                const QString portion = k < entries.size() ? entries[k].portion : QString();
+                report.hasPortions = report.hasPortions || !portion.isEmpty();
                 row.foods.push_back({names_ ? names_->shown(item.food.category, item.food.name) : item.food.name,
-                                     {},
+                                     portion,
                                      grams(item.portion.netGrams()),
                                      grams(item.portion.grossGrams),
                                      energyAmountText(energy, locale_)});

@@ -45,8 +45,8 @@ using ReportField = std::pair<QString, QString>;
 
 struct ReportFood {
     QString name;
-    // The household portion of the food; empty while the plan's foods carry none (a portion chosen
-    // in the table row is not yet kept with a day's entries), and the column is then left out.
+    // The household portion the user chose for the food ("2 fette"), empty when none; the column
+    // is left out when no food of the report has one.
     QString portion;
     QString edibleGrams;
     QString grossGrams;

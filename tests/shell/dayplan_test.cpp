@@ -283,11 +283,17 @@ TEST_F(DayPlanTest, ThePrintedPlanShowsTheWindowsNumbers)
     EXPECT_EQ(lines(day->split), lines(panel.split()));
     EXPECT_EQ(day->summary, panel.summary());
     input.scope = ReportScope::Meal;
-    input.days = {{QDate(), MealDay{{{QString(), w->document().entries()}}}}};
+    EXPECT_FALSE(day->hasPortions);
+    std::vector<MealFileEntry> entries = w->document().entries();
+    entries.back().portion = u"2 uova"_s;  // the portion the user chose is printed beside its food
+    input.days = {{QDate(), MealDay{{{QString(), entries}}}}};
     const auto meal = buildPlanReport(input, *w->nutrientStore(), nullptr, QLocale(), &error);
     ASSERT_TRUE(meal) << error.toStdString();
     const ReportFood &egg = meal->days[0].meals[0].foods.at(0);
     EXPECT_EQ(join({egg.name, egg.edibleGrams, egg.grossGrams, egg.energy}), "Uovo di quaglia|27 g|30 g|43 kcal");
+    EXPECT_TRUE(meal->hasPortions);
+    EXPECT_EQ(meal->days[0].meals[0].foods.back().portion, u"2 uova"_s);
+    EXPECT_EQ(egg.portion.isEmpty(), entries.size() > 1);
     ASSERT_EQ(meal->nutrients.size(), std::size_t(profile.rowCount()));
     for (int r = 0; r < profile.rowCount(); ++r) {
         const ReportNutrient &n = meal->nutrients[static_cast<std::size_t>(r)];
