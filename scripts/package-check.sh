@@ -51,6 +51,13 @@ cp examples/pasto.txt "$elsewhere/"
   fail "velmo-pasto installato non calcola examples/pasto.txt"
 grep -q "^Calcolo per una persona .* 859.78 " "$elsewhere/pasto.out" ||
   fail "velmo-pasto installato: totali inattesi: $(tail -n 1 "$elsewhere/pasto.out")"
+# The balancing loads its solver module from ../lib/velmo: 0 (balanced) or 4 (no plan meets the
+# targets) both say that the module was found and ran.
+balanced=0
+(cd "$elsewhere" && LC_ALL=C.UTF-8 "$usr/bin/velmo-pasto" --bilancia pasto.txt --kcal 800 >/dev/null 2>bilancia.err) ||
+  balanced=$?
+[[ $balanced -eq 0 || $balanced -eq 4 ]] ||
+  fail "velmo-pasto installato non bilancia (codice $balanced): $(tail -n 2 "$elsewhere/bilancia.err")"
 (cd "$elsewhere" && "$usr/bin/velmo-fabbisogno" --sesso F --anni 30 --peso 60 --attivita moderata --auspicabili si >/dev/null) ||
   fail "velmo-fabbisogno installato non calcola"
 (cd "$elsewhere" && QT_QPA_PLATFORM=offscreen VELMO_ESCI_DOPO_AVVIO=1 timeout 60 "$usr/bin/velmo") ||
