@@ -181,7 +181,7 @@ bool DayCopies::writeStep(const QString &text, const MealDocument::StoredDay &wh
             *revision = written;
         return result;
     };
-    const MealDay target = *changed;
+    const MealDay &target = *changed;
     if (!attempt(parts_.dialogs, [&] { return put(target); }).ok())
         return false;
     parts_.stack.push(new StoreChange(

@@ -139,6 +139,37 @@ std::optional<std::vector<BalanceRow>> rowsOf(const BalanceCommand &command, con
     return rows;
 }
 
+// The balanced day on standard output, the targets as they stand on standard error; nothing on
+// standard output when no plan meets them and the closest was not asked for.
+int writeBalanced(ConsoleOutput &output, const BalanceCommand &command, MealDay day,
+                  const std::vector<BalanceTarget> &targets, const BalanceResult &result)
+{
+    std::size_t i = 0;
+    for (DayMeal &m : day.meals)
+        for (MealFileEntry &e : m.entries)
+            e.grams = QString::number(static_cast<qint64>(std::llround(result.grossGrams[i++])));
+    const std::optional<QByteArray> balanced = dayFileText(day);
+    QString report;
+    for (const QString &line : result.conflicts + outcomeLines(targets, result.outcomes, QLocale()))
+        report += line + u'\n';
+    const bool met = result.status == BalanceResult::Status::Balanced;
+    if (!met && !command.closest)
+        report += text(QT_TRANSLATE_NOOP("BalanceCommand",
+                                         "nessun piano rispetta tutti gli obiettivi: nulla è scritto; il piano più "
+                                         "vicino con --piu-vicino, o liberare altri alimenti e allargare i limiti\n"));
+    writeStandardError(report);
+    if (!met && !command.closest)
+        return kNoPlanMeetsTargets;
+    if (!balanced)
+        return fail(kInputFailure, {text(QT_TRANSLATE_NOOP("BalanceCommand", "il giorno bilanciato non si può "
+                                                                             "scrivere come file"))});
+    if (!output.write(QString::fromUtf8(*balanced)) || !output.close()) {
+        writeStandardError(output.failureMessage(QStringLiteral("velmo-pasto")) + u'\n');
+        return kOutputFailure;
+    }
+    return met ? kDone : kNoPlanMeetsTargets;
+}
+
 }  // namespace
 
 std::optional<BalanceCommand> readBalanceCommand(const QStringList &arguments, QString *error)
@@ -259,31 +290,7 @@ int runBalanceCommand(ConsoleOutput &output, const BalanceCommand &command)
     if (result.status == BalanceResult::Status::Failed)
         return fail(kInputFailure, {result.error});
 
-    MealDay day = file.day;
-    std::size_t i = 0;
-    for (DayMeal &m : day.meals)
-        for (MealFileEntry &e : m.entries)
-            e.grams = QString::number(static_cast<qint64>(std::llround(result.grossGrams[i++])));
-    const std::optional<QByteArray> balanced = dayFileText(day);
-    QString report;
-    for (const QString &line : result.conflicts + outcomeLines(targets, result.outcomes, QLocale()))
-        report += line + u'\n';
-    const bool met = result.status == BalanceResult::Status::Balanced;
-    if (!met && !command.closest)
-        report += text(QT_TRANSLATE_NOOP("BalanceCommand",
-                                         "nessun piano rispetta tutti gli obiettivi: nulla è scritto; il piano più "
-                                         "vicino con --piu-vicino, o liberare altri alimenti e allargare i limiti\n"));
-    writeStandardError(report);
-    if (!met && !command.closest)
-        return kNoPlanMeetsTargets;
-    if (!balanced)
-        return fail(kInputFailure, {text(QT_TRANSLATE_NOOP("BalanceCommand", "il giorno bilanciato non si può "
-                                                                             "scrivere come file"))});
-    if (!output.write(QString::fromUtf8(*balanced)) || !output.close()) {
-        writeStandardError(output.failureMessage(QStringLiteral("velmo-pasto")) + u'\n');
-        return kOutputFailure;
-    }
-    return met ? kDone : kNoPlanMeetsTargets;
+    return writeBalanced(output, command, file.day, targets, result);
 }
 
 QString balanceHelpText()
