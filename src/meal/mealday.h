@@ -39,6 +39,15 @@ inline QStringList defaultMealNames()
             QCoreApplication::translate("MealDay", "Cena")};
 }
 
+// Every food of the day, meal after meal.
+inline std::vector<MealFileEntry> allEntries(const MealDay &day)
+{
+    std::vector<MealFileEntry> entries;
+    for (const DayMeal &meal : day.meals)
+        entries.insert(entries.end(), meal.entries.cbegin(), meal.entries.cend());
+    return entries;
+}
+
 // A new day: the default meals, all empty.
 inline MealDay emptyDay()
 {

@@ -3,6 +3,8 @@
 
 #include "meal/cli/balancecommand.h"
 
+#include "meal/cli/mealfoods.h"
+
 #include "catalogue/foodcategory.h"
 #include "catalogue/fooddatabase.h"
 #include "catalogue/personalcatalogue.h"
@@ -238,9 +240,7 @@ int runBalanceCommand(ConsoleOutput &output, const BalanceCommand &command)
     const DayFile file = readDayFile(input);
     if (!file.ok())
         return fail(kInputFailure, errorReport(file.errors));
-    std::vector<MealFileEntry> entries;
-    for (const DayMeal &meal : file.day.meals)
-        entries.insert(entries.end(), meal.entries.cbegin(), meal.entries.cend());
+    const std::vector<MealFileEntry> entries = allEntries(file.day);
     for (int row : command.freeRows)
         if (row > static_cast<int>(entries.size()))
             return fail(kInputFailure,
@@ -257,16 +257,10 @@ int runBalanceCommand(ConsoleOutput &output, const BalanceCommand &command)
     if (!goal)
         return fail(code, {error});
 
-    const auto database = FoodDatabase::open(programFile(QString::fromLatin1(FoodDatabase::kFileName)), &error);
-    if (!database)
+    const auto foods = openMealFoods(entries, &error);
+    if (!foods)
         return fail(kDatabaseFailure, {error});
-    std::unique_ptr<PersonalCatalogue> personal;
-    if (std::any_of(entries.cbegin(), entries.cend(),
-                    [](const MealFileEntry &e) { return isPersonalCategory(e.category); })) {
-        personal = PersonalCatalogue::open(PersonalCatalogue::defaultPath(), false, &error);
-        if (!personal)
-            return fail(kDatabaseFailure, {error});
-    }
+    const auto &[database, personal] = *foods;
     NutrientStore store(database->connection());
     if (personal)
         store.setPersonalDatabase(personal->connection());

@@ -12,6 +12,7 @@
 #include "common/translation.h"
 #include "meal/cli/balancecommand.h"
 #include "meal/cli/dayreport.h"
+#include "meal/cli/mealfoods.h"
 #include "meal/cli/mealreport.h"
 #include "meal/cli/nutrientreport.h"
 #include "meal/cli/pastocommandline.h"
@@ -83,16 +84,6 @@ int write(ConsoleOutput &output, const QString &text)
         return kDone;
     writeStandardError(output.failureMessage(QStringLiteral("velmo-pasto")) + u'\n');
     return kOutputFailure;
-}
-
-// The personal catalogue, with a word on standard error for every permission it had to tighten.
-std::unique_ptr<PersonalCatalogue> openPersonal(bool create, QString *error)
-{
-    auto personal = PersonalCatalogue::open(PersonalCatalogue::defaultPath(), create, error);
-    if (personal)
-        for (const QString &notice : personal->notices())
-            writeStandardError(QStringLiteral("velmo-pasto: %1\n").arg(notice));
-    return personal;
 }
 
 // `--cerca`: the foods the window's search finds, in its order, as the first two fields of a
@@ -337,19 +328,14 @@ int printStoredDays(ConsoleOutput &output, const StoredDaysCommand &command)
     if (!days)
         return fail(code, {error});
     std::vector<MealFileEntry> entries;
-    for (const auto &[date, day] : *days)
-        for (const DayMeal &meal : day.meals)
-            entries.insert(entries.end(), meal.entries.cbegin(), meal.entries.cend());
-    const auto database = FoodDatabase::open(programFile(QString::fromLatin1(FoodDatabase::kFileName)), &error);
-    if (!database)
-        return fail(kDatabaseFailure, {error});
-    std::unique_ptr<PersonalCatalogue> personal;
-    if (std::any_of(entries.cbegin(), entries.cend(),
-                    [](const MealFileEntry &e) { return isPersonalCategory(e.category); })) {
-        personal = openPersonal(false, &error);
-        if (!personal)
-            return fail(kDatabaseFailure, {error});
+    for (const auto &[date, day] : *days) {
+        const std::vector<MealFileEntry> ofDay = allEntries(day);
+        entries.insert(entries.end(), ofDay.cbegin(), ofDay.cend());
     }
+    const auto foods = openMealFoods(entries, &error);
+    if (!foods)
+        return fail(kDatabaseFailure, {error});
+    const auto &[database, personal] = *foods;
     MealComposer check(database->connection());
     if (personal)
         check.setPersonalDatabase(personal->connection());
@@ -396,21 +382,11 @@ int computeMeal(ConsoleOutput &output, const PastoCommand &command)
     if (!openMealInput(input, command.mealFile, &error))
         return fail(kInputFailure, {error});
     const DayFile file = readDayFile(input);
-    std::vector<MealFileEntry> entries;
-    for (const DayMeal &meal : file.day.meals)
-        entries.insert(entries.end(), meal.entries.cbegin(), meal.entries.cend());
-
-    const auto database = FoodDatabase::open(programFile(QString::fromLatin1(FoodDatabase::kFileName)), &error);
-    if (!database)
+    const std::vector<MealFileEntry> entries = allEntries(file.day);
+    const auto foods = openMealFoods(entries, &error);
+    if (!foods)
         return fail(kDatabaseFailure, {error});
-    // The personal catalogue only when the meal names it; a missing one is empty, never created.
-    std::unique_ptr<PersonalCatalogue> personal;
-    if (std::any_of(entries.cbegin(), entries.cend(),
-                    [](const MealFileEntry &e) { return isPersonalCategory(e.category); })) {
-        personal = openPersonal(false, &error);
-        if (!personal)
-            return fail(kDatabaseFailure, {error});
-    }
+    const auto &[database, personal] = *foods;
     MealComposer composer(database->connection());
     if (personal)
         composer.setPersonalDatabase(personal->connection());

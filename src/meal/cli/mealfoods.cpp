@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#include "meal/cli/mealfoods.h"
+
+#include "catalogue/foodcategory.h"
+#include "common/consoleoutput.h"
+#include "common/programdir.h"
+
+#include <algorithm>
+
+namespace velmo {
+
+std::unique_ptr<PersonalCatalogue> openPersonal(bool create, QString *error)
+{
+    auto personal = PersonalCatalogue::open(PersonalCatalogue::defaultPath(), create, error);
+    if (personal)
+        for (const QString &notice : personal->notices())
+            writeStandardError(QStringLiteral("velmo-pasto: %1\n").arg(notice));
+    return personal;
+}
+
+std::optional<MealFoods> openMealFoods(const std::vector<MealFileEntry> &entries, QString *error)
+{
+    MealFoods foods;
+    foods.database = FoodDatabase::open(programFile(QString::fromLatin1(FoodDatabase::kFileName)), error);
+    if (!foods.database)
+        return std::nullopt;
+    if (std::any_of(entries.cbegin(), entries.cend(),
+                    [](const MealFileEntry &e) { return isPersonalCategory(e.category); })) {
+        foods.personal = openPersonal(false, error);
+        if (!foods.personal)
+            return std::nullopt;
+    }
+    return foods;
+}
+
+}  // namespace velmo

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#pragma once
+
+#include "catalogue/fooddatabase.h"
+#include "catalogue/personalcatalogue.h"
+#include "meal/mealfile.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace velmo {
+
+// The personal catalogue, with a word on standard error for every permission it had to tighten.
+std::unique_ptr<PersonalCatalogue> openPersonal(bool create, QString *error);
+
+// What the foods of a meal or a day are read from: the food database and, only when the entries
+// name a personal food, the personal catalogue (a missing one is empty, never created).
+struct MealFoods {
+    std::unique_ptr<FoodDatabase> database;
+    std::unique_ptr<PersonalCatalogue> personal;
+};
+// None, with the reason, when either cannot be opened.
+std::optional<MealFoods> openMealFoods(const std::vector<MealFileEntry> &entries, QString *error);
+
+}  // namespace velmo
