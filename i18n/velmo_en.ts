@@ -4011,6 +4011,18 @@ could not be written.
         <source>La media giornaliera della settimana %1, dei giorni con alimenti memorizzati (%2). Una media di quantità minime («≥») è anch&apos;essa una quantità minima.</source>
         <translation>The daily average of the week %1, of the days with stored foods (%2). An average of minimum amounts (“≥”) is itself a minimum amount.</translation>
     </message>
+    <message>
+        <source>Impossibile leggere le porzioni di %1: %2.</source>
+        <translation>Cannot read the portions of %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 non ha né una porzione standard né misure casalinghe: scegliere «L&apos;alimento corrente, nel peso della riga aperta» e scrivere il peso lordo nella riga.</source>
+        <translation>%1 has neither a standard portion nor household measures: choose “The current food, in the weight of the open row” and type the gross weight in the row.</translation>
+    </message>
+    <message>
+        <source>%1, per porzione: %2</source>
+        <translation>%1, per portion: %2</translation>
+    </message>
 </context>
 <context>
     <name>velmo::NutrientRankingModel</name>
@@ -5398,6 +5410,18 @@ Nothing was printed.</translation>
     <message>
         <source>La media giornaliera della settimana</source>
         <translation>The week&apos;s daily average</translation>
+    </message>
+    <message>
+        <source>L&apos;alimento corrente, per porzione</source>
+        <translation>The current food, per portion</translation>
+    </message>
+    <message>
+        <source>Porzione dell&apos;alimento corrente</source>
+        <translation>Portion of the current food</translation>
+    </message>
+    <message>
+        <source>Porzi&amp;one:</source>
+        <translation>Port&amp;ion:</translation>
     </message>
 </context>
 <context>

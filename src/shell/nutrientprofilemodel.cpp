@@ -8,6 +8,7 @@
 #include "common/safefile.h"
 #include "meal/nutrientstore.h"
 #include "shell/mainwindowmodel.h"
+#include "shell/portionchoicemodel.h"
 #include "shell/weekmodel.h"
 
 #include <QFileInfo>
@@ -233,15 +234,66 @@ std::optional<Meal> NutrientProfileModel::subjectMeal(QString *why)
         *why = tr("%1, %2 g lordi (%3 g netti)")
                    .arg(name, formatAmount(portion.grossGrams, Amount::FoodGrams, locale),
                         formatAmount(portion.netGrams(), Amount::FoodGrams, locale));
+    } else if (subject_ == ProfileSubject::FoodMeasure) {
+        const std::optional<double> grams = measuredGrams(*food, name, why);
+        if (!grams)
+            return std::nullopt;
+        // The grams of a portion are of edible part already: the values per 100 g apply to them whole.
+        portion = {*grams, 100};
     } else {
         *why = tr("%1, per 100 g di parte edibile").arg(name);
     }
     return Meal{{{*food, portion, std::move(values)}}};
 }
 
+std::optional<double> NutrientProfileModel::measuredGrams(const FoodRef &food, const QString &name, QString *why)
+{
+    if (!measuredFood_ || measuredFood_->category != food.category || measuredFood_->name != food.name) {
+        measuredFood_ = food;
+        measureChoice_ = 0;
+    }
+    // Read again each time: a personal food's measures may have been edited since (a shipped
+    // food's are kept by the store).
+    QString error;
+    const std::optional<FoodPortions> portions = readFoodPortions(main_, measures_, food, &error);
+    if (!portions) {
+        *why = tr("Impossibile leggere le porzioni di %1: %2.").arg(name, error);
+        return std::nullopt;
+    }
+    portions_ = *portions;
+    for (const PortionUnit &unit : portionUnits(portions_)) {
+        if (unit.kind == PortionUnit::Kind::EdibleGrams)
+            continue;
+        const bool standard = unit.kind == PortionUnit::Kind::Standard;
+        measureUnits_.insert(standard ? measureUnits_.begin() : measureUnits_.end(), unit);
+        const QString caption = portionUnitCaption(portions_, unit, QLocale());
+        standard ? measureCaptions_.prepend(caption) : measureCaptions_.append(caption);
+    }
+    if (measureUnits_.empty()) {
+        *why = tr("%1 non ha né una porzione standard né misure casalinghe: scegliere «L'alimento corrente, nel "
+                  "peso della riga aperta» e scrivere il peso lordo nella riga.")
+                   .arg(name);
+        return std::nullopt;
+    }
+    measureChoice_ = std::clamp(measureChoice_, 0, static_cast<int>(measureUnits_.size()) - 1);
+    const PortionUnit unit = measureUnits_[static_cast<std::size_t>(measureChoice_)];
+    *why = tr("%1, per porzione: %2").arg(name, measureCaptions_[measureChoice_]);
+    return portionEdibleGrams(1, portions_, unit);
+}
+
+void NutrientProfileModel::setMeasureChoice(int choice)
+{
+    if (choice == measureChoice_ || choice < 0 || choice >= static_cast<int>(measureUnits_.size()))
+        return;
+    measureChoice_ = choice;
+    refresh();
+}
+
 void NutrientProfileModel::refresh()
 {
     pending_ = false;
+    measureUnits_.clear();
+    measureCaptions_.clear();
     beginResetModel();
     rows_.clear();
     lines_.clear();

@@ -3,13 +3,17 @@
 
 #pragma once
 
+#include "meal/measurestore.h"
 #include "meal/nutrientrows.h"
+#include "meal/portiontext.h"
 #include "nutrition/profile.h"
 #include "nutrition/referenceintakes.h"
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <QStringList>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -20,8 +24,9 @@ class WeekModel;
 
 // What the profile is of: the current food (the open row's) per 100 g of edible part, the same
 // food in the gross weight typed in the open row, the meal of the locked rows, every meal of the
-// window's day, or the daily average of the week view's days.
-enum class ProfileSubject { FoodPer100g, FoodPortion, Meal, Day, WeekAverage };
+// window's day, the daily average of the week view's days, or the current food in one of its
+// portions: its standard portion or one of its household measures.
+enum class ProfileSubject { FoodPer100g, FoodPortion, Meal, Day, WeekAverage, FoodMeasure };
 
 // The nutrient profile window's table: a heading row per group, then a row per nutrient with its
 // amount, the person's reference, the share of it, where it stands (for the bar) and the note.
@@ -53,6 +58,14 @@ public:
     // None: amounts only.
     std::optional<IntakePerson> person() const { return person_; }
     void setPerson(const std::optional<IntakePerson> &person);
+
+    // The portions the current food can be shown in ("1 porzione standard (150 g)", "1 fetta
+    // (27 g)"): its standard portion first, then its measures. Empty unless the subject is the food
+    // per portion and the food has any.
+    QStringList measureChoices() const { return measureCaptions_; }
+    int measureChoice() const { return measureChoice_; }
+    // Kept while the current food stays the same; a new current food starts from the first.
+    void setMeasureChoice(int choice);
 
     // What the profile is of, or why it is empty ("Nessuna riga bloccata...").
     QString subjectText() const { return subjectText_; }
@@ -93,6 +106,7 @@ private:
 
     std::optional<Meal> dayMeal(QString *why);
     std::optional<Meal> weekMeal(QString *why);
+    std::optional<double> measuredGrams(const FoodRef &food, const QString &name, QString *why);
 
     MainWindowModel &main_;
     WeekModel *week_ = nullptr;
@@ -109,6 +123,12 @@ private:
     QString subjectText_;
     QString missingText_;
     std::vector<MissingNutrient> missing_;
+    std::unique_ptr<MeasureStore> measures_;
+    std::optional<FoodRef> measuredFood_;  // whose portions measureChoice_ is of
+    FoodPortions portions_;
+    std::vector<PortionUnit> measureUnits_;
+    QStringList measureCaptions_;
+    int measureChoice_ = 0;
 };
 
 }  // namespace velmo

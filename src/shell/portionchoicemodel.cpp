@@ -13,6 +13,18 @@
 
 namespace velmo {
 
+std::optional<FoodPortions> readFoodPortions(MainWindowModel &window, std::unique_ptr<MeasureStore> &measures,
+                                             const FoodRef &food, QString *error)
+{
+    if (isPersonalCategory(food.category)) {
+        PersonalCatalogue *personal = window.personalFoods().catalogue();
+        return personal ? personalFoodPortions(personal->connection(), food.name, error) : FoodPortions();
+    }
+    if (!measures)
+        measures = std::make_unique<MeasureStore>(window.foodDatabase());
+    return measures->portions(food, error);
+}
+
 PortionChoiceModel::PortionChoiceModel(MainWindowModel &window) : window_(window)
 {
 }
@@ -40,15 +52,7 @@ bool PortionChoiceModel::begin()
     if (!(ediblePercent_ > 0))
         return refuse(grossGramsFor(1, ediblePercent_).error);
     QString error;
-    std::optional<FoodPortions> portions;
-    if (isPersonalCategory(food->category)) {
-        PersonalCatalogue *personal = window_.personalFoods().catalogue();
-        portions = personal ? personalFoodPortions(personal->connection(), food->name, &error) : FoodPortions();
-    } else {
-        if (!measures_)
-            measures_ = std::make_unique<MeasureStore>(window_.foodDatabase());
-        portions = measures_->portions(*food, &error);
-    }
+    const std::optional<FoodPortions> portions = readFoodPortions(window_, measures_, *food, &error);
     if (!portions)
         return refuse(QCoreApplication::translate("PortionChoiceModel", "Impossibile leggere le misure di %1: %2")
                           .arg(food_, error));

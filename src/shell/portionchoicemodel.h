@@ -18,6 +18,11 @@ namespace velmo {
 
 class MainWindowModel;
 
+// The measures of a food of the window: a personal food's from the personal catalogue, a shipped
+// food's from `measures`, made on first use. None, with the reason, when they cannot be read.
+std::optional<FoodPortions> readFoodPortions(MainWindowModel &window, std::unique_ptr<MeasureStore> &measures,
+                                             const FoodRef &food, QString *error);
+
 // The portion choice of the composition table's open row: the food's household measures, its
 // standard portion and grams of edible part, with a count. The gross weight it works out is
 // written into the open row's gross-weight box as the user would type it, so that every rule of

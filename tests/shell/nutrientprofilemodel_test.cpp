@@ -16,6 +16,7 @@ protected:
     {
         ShellModelTest::SetUp();
         addShellProfile(database);
+        addShellMeasures(database);
     }
 };
 
@@ -30,7 +31,8 @@ const IntakePerson kWoman30{true, 30};
 
 // clang-format off
 // Locks (Mela: 90 % edible, Albicocche 93 %, Uovo 91 %), then an undo or the open row's food
-// and weight; the row of `key` as the table shows it ("" amount: no such row).
+// and weight (per portion: the portion chosen; the apple's slice 27 g, its standard portion 150 g,
+// the pear has neither); the row of `key` as the table shows it ("" amount: no such row).
 const struct ProfileCase {
     int line;
     std::vector<Lock> locks;
@@ -58,6 +60,11 @@ const struct ProfileCase {
     {__LINE__, {}, false, {"Frutta", 2, ""}, ProfileSubject::FoodPer100g, {}, "CA", "n.d.", "", "", kNone},
     {__LINE__, {}, false, {"Frutta", 2, "200"}, ProfileSubject::FoodPortion, {}, "ENERC_KCAL", "105 kcal", "", "", kNone},
     {__LINE__, {}, false, {"Frutta", 2, ""}, ProfileSubject::FoodPortion, {}, "ENERC_KCAL", "", "", "", kNone},
+    {__LINE__, {}, false, {"Frutta", 1, "1 porzione standard (150 g)"}, ProfileSubject::FoodMeasure, kWoman30, "CA", "9 mg",
+     "PRI 1000 mg, UL 2500 mg", "1 %", IntakeStatus::BelowAverage},
+    {__LINE__, {}, false, {"Frutta", 1, "1 fetta (27 g)"}, ProfileSubject::FoodMeasure, {}, "ENERC_KCAL", "14 kcal", "", "", kNone},
+    {__LINE__, {}, false, {"Frutta", 1, "1 fetta (27 g)"}, ProfileSubject::FoodMeasure, {}, "VITC", "n.d.", "", "", kNone},
+    {__LINE__, {}, false, {"Frutta", 2, ""}, ProfileSubject::FoodMeasure, {}, "ENERC_KCAL", "", "", "", kNone},
 };
 // clang-format on
 
@@ -79,8 +86,13 @@ TEST_F(NutrientProfileModelTest, ShowsAmountsBoundsReferencesAndStatusOfWhatIsCh
         if (c.open.heading) {
             main->chooseCategory(category(c.open.heading));
             main->gridRowChosen(c.open.food);
-            main->meal().setGrossText(*main->meal().openRow(), QString::fromLatin1(c.open.grams));
+            if (c.subject != ProfileSubject::FoodMeasure)
+                main->meal().setGrossText(*main->meal().openRow(), QString::fromLatin1(c.open.grams));
         }
+        QCoreApplication::processEvents();
+        if (c.subject == ProfileSubject::FoodMeasure)
+            profile.setMeasureChoice(
+                static_cast<int>(profile.measureChoices().indexOf(QString::fromUtf8(c.open.grams))));
         QCoreApplication::processEvents();
         const auto row = profile.rowOf(QString::fromLatin1(c.key));
         ASSERT_EQ(row.has_value(), *c.amount != 0) << profile.subjectText().toStdString();

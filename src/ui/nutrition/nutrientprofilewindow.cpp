@@ -29,9 +29,9 @@ namespace velmo::ui {
 
 namespace {
 
-constexpr std::array<ProfileSubject, 5> kSubjectsInListOrder{ProfileSubject::Meal, ProfileSubject::FoodPer100g,
-                                                             ProfileSubject::FoodPortion, ProfileSubject::Day,
-                                                             ProfileSubject::WeekAverage};
+constexpr std::array<ProfileSubject, 6> kSubjectsInListOrder{ProfileSubject::Meal,        ProfileSubject::FoodPer100g,
+                                                             ProfileSubject::FoodPortion, ProfileSubject::FoodMeasure,
+                                                             ProfileSubject::Day,         ProfileSubject::WeekAverage};
 
 // The bar of the status column: as long as the share of the reference (full at 150 %), in a
 // colour and a pattern of its own for each status, with the status's words over it, so that no
@@ -93,11 +93,15 @@ NutrientProfileWindow::NutrientProfileWindow(MainWindowModel &main, QWidget *par
 
     subject_ = new QComboBox(this);
     subject_->addItems({tr("Il pasto (righe bloccate)"), tr("L'alimento corrente, per 100 g"),
-                        tr("L'alimento corrente, nel peso della riga aperta"), tr("Il giorno (tutti i pasti)"),
-                        tr("La media giornaliera della settimana")});
+                        tr("L'alimento corrente, nel peso della riga aperta"), tr("L'alimento corrente, per porzione"),
+                        tr("Il giorno (tutti i pasti)"), tr("La media giornaliera della settimana")});
     subject_->setAccessibleName(tr("Di che cosa mostrare il profilo"));
     auto *subjectLabel = new QLabel(tr("&Profilo di:"), this);
     subjectLabel->setBuddy(subject_);
+    measure_ = new QComboBox(this);
+    measure_->setAccessibleName(tr("Porzione dell'alimento corrente"));
+    measureLabel_ = new QLabel(tr("Porzi&one:"), this);
+    measureLabel_->setBuddy(measure_);
 
     subjectText_ = new QLabel(this);
     subjectText_->setWordWrap(true);
@@ -145,6 +149,8 @@ NutrientProfileWindow::NutrientProfileWindow(MainWindowModel &main, QWidget *par
     auto *top = new QHBoxLayout;
     top->addWidget(subjectLabel);
     top->addWidget(subject_, 1);
+    top->addWidget(measureLabel_);
+    top->addWidget(measure_, 1);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(buildPersonControls());
@@ -155,6 +161,7 @@ NutrientProfileWindow::NutrientProfileWindow(MainWindowModel &main, QWidget *par
 
     connect(subject_, &QComboBox::currentIndexChanged, this,
             [this](int index) { model_->setSubject(kSubjectsInListOrder[static_cast<std::size_t>(index)]); });
+    connect(measure_, &QComboBox::currentIndexChanged, model_, &NutrientProfileModel::setMeasureChoice);
     connect(model_, &NutrientProfileModel::personChanged, this, &NutrientProfileWindow::showPerson);
     connect(model_, &NutrientProfileModel::refreshed, this, &NutrientProfileWindow::showProfile);
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -259,7 +266,28 @@ void NutrientProfileWindow::showProfile()
     missing_->setVisible(!model_->missingText().isEmpty());
     for (int r = 0; r < model_->rowCount(); ++r)
         table_->setSpan(r, 0, 1, model_->index(r, 0).data(NutrientProfileModel::HeadingRole).toBool() ? 3 : 1);
+    showMeasures();
     showContributions();
+}
+
+void NutrientProfileWindow::showMeasures()
+{
+    const bool perPortion = model_->subject() == ProfileSubject::FoodMeasure;
+    measureLabel_->setVisible(perPortion);
+    measure_->setVisible(perPortion);
+    const QStringList choices = model_->measureChoices();
+    const QSignalBlocker blocker(measure_);
+    QStringList shown;
+    for (int i = 0; i < measure_->count(); ++i)
+        shown << measure_->itemText(i);
+    if (shown != choices) {
+        measure_->clear();
+        measure_->addItems(choices);
+    }
+    measure_->setCurrentIndex(choices.isEmpty() ? -1 : model_->measureChoice());
+    // A food without portions keeps the list in view, empty, so that the place does not jump.
+    measure_->setEnabled(!choices.isEmpty());
+    measureLabel_->setEnabled(!choices.isEmpty());
 }
 
 void NutrientProfileWindow::showContributions()

@@ -21,10 +21,11 @@ class MainWindowModel;
 
 namespace velmo::ui {
 
-// "Profilo nutrizionale": the profile of the meal, of the current food, of the window's day or of
-// the week's daily average, against the references
-// of a person (the one of the last requirement computed, or one chosen here), a bar per nutrient,
-// and the foods that give the nutrient chosen in the table. It follows the main window live.
+// "Profilo nutrizionale": the profile of the meal, of the current food (per 100 g, in the open
+// row's weight or per portion), of the window's day or of the week's daily average, against the
+// references of a person (the one of the last requirement computed, or one chosen here), a bar per
+// nutrient, and the foods that give the nutrient chosen in the table. It follows the main window
+// live.
 class NutrientProfileWindow : public QDialog {
     Q_OBJECT
 public:
@@ -47,10 +48,13 @@ private:
     void showPerson();
     void personEdited();
     void showProfile();
+    void showMeasures();
     void showContributions();
 
     NutrientProfileModel *model_ = nullptr;
     QComboBox *subject_ = nullptr;
+    QLabel *measureLabel_ = nullptr;
+    QComboBox *measure_ = nullptr;
     QComboBox *sex_ = nullptr;
     QSpinBox *age_ = nullptr;
     QCheckBox *pregnant_ = nullptr;
