@@ -1845,8 +1845,8 @@ With codes 1 and 2 nothing is printed on standard output.
         <translation>the file was written by a newer version of Velmo (version %1 of the format): update Velmo</translation>
     </message>
     <message>
-        <source>campo &quot;versione&quot;: deve essere %1</source>
-        <translation>field &quot;versione&quot;: it must be %1</translation>
+        <source>campo &quot;versione&quot;: deve essere %1 o %2</source>
+        <translation>field &quot;versione&quot;: it must be %1 or %2</translation>
     </message>
 </context>
 <context>
@@ -1949,6 +1949,10 @@ With codes 1 and 2 nothing is printed on standard output.
     <message>
         <source>Il nome di un pasto non può contenere &quot;]&quot; né cominciare o finire con uno spazio.</source>
         <translation>A meal&apos;s name cannot contain &quot;]&quot; or begin or end with a space.</translation>
+    </message>
+    <message>
+        <source>La porzione va scritta come &quot;2 fette&quot;: un numero, poi la misura, su una riga di al massimo %1 caratteri.</source>
+        <translation>Write the portion as &quot;2 slices&quot;: a number, then the measure, on one line of at most %1 characters.</translation>
     </message>
 </context>
 <context>

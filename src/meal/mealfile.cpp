@@ -87,14 +87,13 @@ QString mealFileField(const QString &text)
     return quoted ? csvQuoted(text) : text;
 }
 
-// A field naming a portion ("2 fette", "½ porzione") rather than grams: a count, then words.
+}  // namespace
+
 bool namesPortion(const QString &field)
 {
     return !field.isEmpty() && (field.front().isDigit() || QStringView(u"½¼¾").contains(field.front()))
            && std::any_of(field.cbegin(), field.cend(), [](QChar c) { return c.isLetter(); });
 }
-
-}  // namespace
 
 void readFoodLine(int line, const QString &content, std::vector<MealFileEntry> &entries,
                   std::vector<InputError> &errors)

@@ -65,6 +65,9 @@ inline constexpr int kMaxReportedErrors = 20;
 MealFile readMealFile(QIODevice &input);
 MealFile readMealFile(const QByteArray &bytes);
 
+// Whether a field names a portion ("2 fette", "½ porzione") rather than grams: a count, then words.
+bool namesPortion(const QString &field);
+
 // "impossibile leggere FILE: REASON", the reason being openRegularFile's.
 QString readFailureMessage(const QString &path, const QString &reason);
 

@@ -25,10 +25,14 @@ QString text(const char *source)
 QJsonArray entriesJson(const std::vector<MealFileEntry> &entries)
 {
     QJsonArray rows;
-    for (const MealFileEntry &e : entries)
-        rows.append(QJsonObject{{u"categoria"_qs, foodCategory(e.category).heading},
-                                {u"alimento"_qs, e.food},
-                                {u"grammi"_qs, e.grams}});
+    for (const MealFileEntry &e : entries) {
+        QJsonObject row{{u"categoria"_qs, foodCategory(e.category).heading},
+                        {u"alimento"_qs, e.food},
+                        {u"grammi"_qs, e.grams}};
+        if (!e.portion.isEmpty())
+            row.insert(u"porzione"_qs, e.portion);
+        rows.append(row);
+    }
     return rows;
 }
 
@@ -133,7 +137,7 @@ public:
         for (qsizetype i = 0; i < rows.size() && fault.isEmpty(); ++i) {
             const QString here = QStringLiteral("%1righe[%2].").arg(at).arg(i);
             const QJsonObject row = rows[i].toObject();
-            if (!rows[i].isObject() || !onlyKnown(row, here, {"categoria", "alimento", "grammi"})) {
+            if (!rows[i].isObject() || !onlyKnown(row, here, {"categoria", "alimento", "grammi", "porzione"})) {
                 refuse(here.chopped(1), text(QT_TRANSLATE_NOOP("PersonJson", "non è un oggetto tra parentesi "
                                                                              "graffe")));
                 break;
@@ -144,7 +148,8 @@ public:
                 refuse(here + u"categoria"_qs, text(QT_TRANSLATE_NOOP("PersonJson", "categoria sconosciuta: scrivere "
                                                                                     "il titolo di una categoria, "
                                                                                     "come \"Frutta\"")));
-            read.push_back({0, category.value_or(-1), string(row, here, "alimento"), string(row, here, "grammi")});
+            read.push_back({0, category.value_or(-1), string(row, here, "alimento"), string(row, here, "grammi"),
+                            string(row, here, "porzione", "")});
         }
         return read;
     }
@@ -183,6 +188,18 @@ public:
     }
 };
 
+// The oldest format that holds the record: a record without portions is written as it always was,
+// and a reader that knows no portions says to update Velmo rather than refuse an unknown field.
+int formatVersion(const PersonRecord &record)
+{
+    for (const auto &[date, day] : record.days)
+        for (const DayMeal &meal : day.meals)
+            for (const MealFileEntry &e : meal.entries)
+                if (!e.portion.isEmpty())
+                    return kPersonJsonVersion;
+    return kOldestPersonJsonVersion;
+}
+
 // The line of a byte offset, for a fault of the JSON text itself.
 int lineOf(const QByteArray &bytes, qsizetype offset)
 {
@@ -205,7 +222,7 @@ QByteArray personJson(const PersonRecord &record)
     for (const auto &[date, day] : record.days)
         days.append(dayJson(date, day));
     const QJsonObject top{{u"formato"_qs, u"velmo-persona"_qs},
-                          {u"versione"_qs, kPersonJsonVersion},
+                          {u"versione"_qs, formatVersion(record)},
                           {u"nome"_qs, p.name},
                           {u"sesso"_qs, sexCode(p.sex)},
                           {u"data_di_nascita"_qs, dateText(p.birthDate)},
@@ -243,9 +260,10 @@ std::optional<PersonRecord> readPersonJson(const QByteArray &bytes, QDate today,
         return refuse(text(QT_TRANSLATE_NOOP("PersonJson", "il file è stato scritto da una versione più recente di "
                                                            "Velmo (versione %1 del formato): aggiornare Velmo"))
                           .arg(version.toDouble()));
-    if (version != QJsonValue(kPersonJsonVersion))
-        return refuse(
-            text(QT_TRANSLATE_NOOP("PersonJson", "campo \"versione\": deve essere %1")).arg(kPersonJsonVersion));
+    if (version != QJsonValue(kOldestPersonJsonVersion) && version != QJsonValue(kPersonJsonVersion))
+        return refuse(text(QT_TRANSLATE_NOOP("PersonJson", "campo \"versione\": deve essere %1 o %2"))
+                          .arg(kOldestPersonJsonVersion)
+                          .arg(kPersonJsonVersion));
 
     Reader read;
     PersonRecord record;

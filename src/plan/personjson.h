@@ -16,9 +16,11 @@ class QIODevice;
 namespace velmo {
 
 // A person's whole record as one JSON object (docs/persona-json.md): "formato": "velmo-persona",
-// "versione": 1, the details, the weights, the days with their meals and foods. The habitual
-// meals are the user's, not the person's, and are not in it.
-inline constexpr int kPersonJsonVersion = 1;
+// "versione", the details, the weights, the days with their meals and foods. The habitual meals
+// are the user's, not the person's, and are not in it. Version 2 adds the rows' portions; a
+// record without any is written as version 1, and both are read.
+inline constexpr int kOldestPersonJsonVersion = 1;
+inline constexpr int kPersonJsonVersion = 2;
 // No real record comes near this; it keeps the memory an import takes bounded.
 inline constexpr qint64 kMaxPersonJsonBytes = 20 * 1024 * 1024;
 

@@ -5,6 +5,7 @@
 
 #include "catalogue/foodcategory.h"
 #include "meal/dayfile.h"
+#include "meal/mealfile.h"
 #include "meal/mealgrid.h"
 
 #include <QCoreApplication>
@@ -159,6 +160,15 @@ std::optional<ValueFault> mealFault(const DayMeal &meal)
                               text(QT_TRANSLATE_NOOP("PersonRules", "I grammi devono essere un numero intero "
                                                                     "maggiore di 0, di al massimo %1 cifre."))
                                   .arg(kMaxGrossWeightDigits)};
+        // The portion is what the weight stands for, as a meal file writes it.
+        if (!entry.portion.isEmpty()
+            && (entry.portion.size() > kMaxPortionTextLength || hasControl(entry.portion)
+                || !namesPortion(entry.portion)))
+            return ValueFault{at + u"porzione"_qs,
+                              text(QT_TRANSLATE_NOOP("PersonRules", "La porzione va scritta come \"2 fette\": un "
+                                                                    "numero, poi la misura, su una riga di al massimo "
+                                                                    "%1 caratteri."))
+                                  .arg(kMaxPortionTextLength)};
     }
     return std::nullopt;
 }

@@ -27,6 +27,9 @@ inline constexpr int kMaxPersonNameLength = 60;
 inline constexpr int kMaxPlannedFoodNameLength = 200;
 inline constexpr int kMaxNotesLength = 10000;
 inline constexpr int kMaxMealRowsPerMeal = 12;
+// A count and a measure's name, the longest of the shipped ones being 77 characters, with room to
+// spare.
+inline constexpr int kMaxPortionTextLength = 200;
 
 // The first value that Velmo does not keep, as an Italian sentence that says what to do, and the
 // field it is in, named as the person's JSON file names it ("pesi[2].kg").

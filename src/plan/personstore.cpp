@@ -79,11 +79,14 @@ void writeWeights(StoreSql &sql, qint64 id, const std::vector<WeightRecord> &wei
 
 void writeRows(StoreSql &sql, const QString &table, qint64 meal, const std::vector<MealFileEntry> &entries)
 {
-    for (std::size_t r = 0; r < entries.size(); ++r)
-        sql.run(
-            QStringLiteral("INSERT INTO %1 (pasto, posizione, categoria, alimento, grammi) VALUES (?, ?, ?, ?, ?)")
-                .arg(table),
-            {meal, static_cast<qint64>(r), foodCategory(entries[r].category).table, entries[r].food, entries[r].grams});
+    for (std::size_t r = 0; r < entries.size(); ++r) {
+        const MealFileEntry &e = entries[r];
+        sql.run(QStringLiteral("INSERT INTO %1 (pasto, posizione, categoria, alimento, grammi, porzione) "
+                               "VALUES (?, ?, ?, ?, ?, ?)")
+                    .arg(table),
+                {meal, static_cast<qint64>(r), foodCategory(e.category).table, e.food, e.grams,
+                 e.portion.isNull() ? QStringLiteral("") : e.portion});  // a null text would be bound as NULL
+    }
 }
 
 void writeMeals(StoreSql &sql, qint64 day, const MealDay &meals)
@@ -100,7 +103,8 @@ void writeMeals(StoreSql &sql, qint64 day, const MealDay &meals)
 // The foods of meals as the store holds them, their categories by their tables' names.
 class EntryReader {
 public:
-    // False for a category this version does not know.
+    // The category, food, grams and portion from column `first` on; false for a category this
+    // version does not know.
     bool read(const QSqlQuery &query, int first, std::vector<MealFileEntry> *entries)
     {
         const QString table = query.value(first).toString();
@@ -109,7 +113,8 @@ public:
             known = categories_.insert(table, findFoodCategory(table).value_or(-1));
         if (*known < 0)
             return false;
-        entries->push_back({0, *known, query.value(first + 1).toString(), query.value(first + 2).toString()});
+        entries->push_back({0, *known, query.value(first + 1).toString(), query.value(first + 2).toString(),
+                            query.value(first + 3).toString()});
         return true;
     }
 
@@ -232,7 +237,7 @@ std::map<QDate, MealDay> PersonStore::readDays(const QString &name, QDate from, 
     StoreSql sql(connection());
     std::map<QDate, MealDay> found;
     auto query = sql.run(QStringLiteral("SELECT g.data, g.revisione, p.nome, r.categoria, r.alimento, r.grammi, "
-                                        "p.posizione, r.posizione FROM persone s "
+                                        "r.porzione, p.posizione, r.posizione FROM persone s "
                                         "JOIN giorni g ON g.persona = s.id "
                                         "LEFT JOIN pasti_giorno p ON p.giorno = g.id "
                                         "LEFT JOIN righe_pasto r ON r.pasto = p.id "
@@ -253,14 +258,14 @@ std::map<QDate, MealDay> PersonStore::readDays(const QString &name, QDate from, 
         MealDay &day = found[date];
         if (revisions)
             (*revisions)[date] = query->value(1).toLongLong();
-        if (query->value(6).isNull())
+        if (query->value(7).isNull())
             continue;  // a day without meals
-        const qint64 meal = query->value(6).toLongLong();
+        const qint64 meal = query->value(7).toLongLong();
         if (date != lastDate || meal != lastMeal)
             day.meals.push_back({query->value(2).toString(), {}});
         lastDate = date;
         lastMeal = meal;
-        if (!query->value(7).isNull())
+        if (!query->value(8).isNull())
             known = entries.read(*query, 3, &day.meals.back().entries) && known;
     }
     *result = known ? failureOf(sql) : unknownCategory();
@@ -378,10 +383,11 @@ QStringList PersonStore::habitualMeals(StoreResult *result) const
 std::optional<DayMeal> PersonStore::habitualMeal(const QString &name, StoreResult *result) const
 {
     StoreSql sql(connection());
-    auto query = sql.run(QStringLiteral("SELECT a.nome, r.categoria, r.alimento, r.grammi FROM pasti_abituali a "
-                                        "LEFT JOIN righe_pasto_abituale r ON r.pasto = a.id WHERE a.nome = ? "
-                                        "ORDER BY r.posizione"),
-                         {name});
+    auto query = sql.run(
+        QStringLiteral("SELECT a.nome, r.categoria, r.alimento, r.grammi, r.porzione FROM pasti_abituali a "
+                       "LEFT JOIN righe_pasto_abituale r ON r.pasto = a.id WHERE a.nome = ? "
+                       "ORDER BY r.posizione"),
+        {name});
     std::optional<DayMeal> meal;
     EntryReader entries;
     bool known = true;

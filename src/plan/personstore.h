@@ -50,7 +50,7 @@ class PersonStore : public QObject {
 
 public:
     static constexpr const char *kFileName = "persone.db";
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
     // A write that passes this as the revision it read overwrites whatever is there.
     static constexpr qint64 kAnyRevision = -1;
     // The revision of a day that is not stored: writing with it refuses to replace one.

@@ -180,9 +180,9 @@ std::unique_ptr<PersonStore> PersonStore::open(const QString &path, bool create,
         {"pesi", "persona, data, kg, vita_cm"},
         {"giorni", "id, persona, data, revisione"},
         {"pasti_giorno", "id, giorno, posizione, nome"},
-        {"righe_pasto", "pasto, posizione, categoria, alimento, grammi"},
+        {"righe_pasto", "pasto, posizione, categoria, alimento, grammi, porzione"},
         {"pasti_abituali", "id, nome"},
-        {"righe_pasto_abituale", "pasto, posizione, categoria, alimento, grammi"},
+        {"righe_pasto_abituale", "pasto, posizione, categoria, alimento, grammi, porzione"},
     };
     for (const auto &[table, columns] : probes)
         sql.run(QStringLiteral("SELECT %1 FROM %2 LIMIT 0").arg(QLatin1StringView(columns), QLatin1StringView(table)));
@@ -247,8 +247,9 @@ StoreResult PersonStore::erasePersonTraces(const QString &name)
                                        "instr(name, ?))");
     for (const char *column :
          {"persone nome", "persone note", "pesi data", "giorni data", "pasti_giorno nome", "righe_pasto categoria",
-          "righe_pasto alimento", "righe_pasto grammi", "pasti_abituali nome", "righe_pasto_abituale categoria",
-          "righe_pasto_abituale alimento", "righe_pasto_abituale grammi"}) {
+          "righe_pasto alimento", "righe_pasto grammi", "righe_pasto porzione", "pasti_abituali nome",
+          "righe_pasto_abituale categoria", "righe_pasto_abituale alimento", "righe_pasto_abituale grammi",
+          "righe_pasto_abituale porzione"}) {
         const QStringList words = QString::fromLatin1(column).split(u' ');
         elsewhere += QStringLiteral(" OR EXISTS (SELECT 1 FROM %1 WHERE instr(%2, ?))").arg(words[0], words[1]);
     }

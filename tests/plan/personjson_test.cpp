@@ -26,7 +26,8 @@ TEST(PersonJson, ARecordComesBackEqualAndTheTextNamesEveryField)
     EXPECT_EQ(readPersonJson(json, kToday, &error), record) << error.toStdString();
     const QJsonObject top = QJsonDocument::fromJson(json).object();
     EXPECT_EQ(top.value(u"formato"_s), u"velmo-persona"_s);
-    EXPECT_EQ(top.value(u"versione"_s), 1);
+    EXPECT_EQ(top.value(u"versione"_s), 2);    // a portion, which version 1 does not have
+    EXPECT_EQ(json.count("\"porzione\""), 1);  // only on the row that has one
     EXPECT_EQ(top.value(u"condizione"_s), u"allattamento"_s);
     // Categories by their headings, which no new category shifts.
     EXPECT_TRUE(json.contains(u"\"categoria\": \"%1\""_s.arg(personalCategory().heading).toUtf8()))
@@ -37,6 +38,7 @@ TEST(PersonJson, ARecordComesBackEqualAndTheTextNamesEveryField)
                                       kToday, &error);
     ASSERT_TRUE(least) << error.toStdString();
     EXPECT_EQ(*least, (PersonRecord{{u"Ugo"_s, Sex::Male, QDate(1950, 1, 1), 170, {}, {}, {}, {}, u""_s}, {}}));
+    EXPECT_TRUE(personJson(*least).contains("\"versione\": 1\n"));  // written as a reader without portions reads it
 }
 
 // One line per fault: the message names the line of a broken text, or the field, and nothing is
@@ -50,11 +52,11 @@ TEST(PersonJson, EveryFaultIsRefusedNamingWhereItIs)
     };
     // clang-format off
     const struct { int line; QByteArray text; const char *message; } cases[] = {
-        {__LINE__, "{\n\"formato\": \"velmo-persona\",\n\"versione\": 1,,\n}", "riga 3: il testo non è JSON valido"},
+        {__LINE__, "{\n\"formato\": \"velmo-persona\",\n\"versione\": 2,,\n}", "riga 3: il testo non è JSON valido"},
         {__LINE__, "[1, 2]", "non è l'esportazione di una persona di Velmo"},
         {__LINE__, with("velmo-persona", "velmo-pasto"), "non è l'esportazione di una persona di Velmo"},
-        {__LINE__, with("\"versione\": 1", "\"versione\": 2"), "versione più recente di Velmo (versione 2"},
-        {__LINE__, with("\"versione\": 1", "\"versione\": \"1\""), "campo \"versione\": deve essere 1"},
+        {__LINE__, with("\"versione\": 2", "\"versione\": 3"), "versione più recente di Velmo (versione 3"},
+        {__LINE__, with("\"versione\": 2", "\"versione\": \"2\""), "campo \"versione\": deve essere 1 o 2"},
         {__LINE__, with("\"nome\": \"Zanzibar Quintavalle\"", "\"nome\": 12"), "campo \"nome\": manca o non è un testo"},
         {__LINE__, with("\"altezza_cm\"", "\"altezza\""), "campo \"altezza\": campo sconosciuto"},
         {__LINE__, with("\"altezza_cm\": 163.5", "\"altezza_cm\": 263.5"), "campo \"altezza_cm\": L'altezza deve essere fra 40 e 250 cm"},
@@ -67,6 +69,7 @@ TEST(PersonJson, EveryFaultIsRefusedNamingWhereItIs)
         {__LINE__, with("\"2025-04-09\"", "\"2025-04-07\""), "campo \"giorni[1].data\": La data del giorno"},
         {__LINE__, with("\"grammi\": \"150\"", "\"grammi\": 150"), "campo \"giorni[0].pasti[2].righe[0].grammi\": manca o non è un testo"},
         {__LINE__, with("\"grammi\": \"150\"", "\"grammi\": \"1,5\""), "campo \"giorni[0].pasti[2].righe[0].grammi\": I grammi"},
+        {__LINE__, with("\"porzione\": \"2 fette\"", "\"porzione\": \"fette\""), "campo \"giorni[0].pasti[0].righe[0].porzione\": La porzione"},
         {__LINE__, with("\"categoria\": \"Frutta\"", "\"categoria\": \"Frutti\""), "campo \"giorni[0].pasti[2].righe[0].categoria\": categoria sconosciuta"},
         {__LINE__, with("\"nome\": \"Cena\"", "\"nome\": \"Cena\", \"ora\": 20"), "campo \"giorni[0].pasti[2].ora\": campo sconosciuto"},
         {__LINE__, QByteArray(kMaxPersonJsonBytes + 1, ' '), "supera i 20 MB"},

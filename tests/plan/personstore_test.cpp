@@ -3,6 +3,7 @@
 
 #include "plan/personstore.h"
 #include "plan/plantestsupport.h"
+#include "plan/storesql.h"
 #include "support/tablecase.h"
 
 #include <QDir>
@@ -103,9 +104,9 @@ TEST_F(PersonStoreTest, EveryValueOutsideItsRulesIsRefusedInItalian)
     const auto meal = [](std::function<void(DayMeal &)> spoil) {
         return [spoil](PersonRecord &r) { spoil(r.days[0].second.meals[0]); };
     };
-    const auto entry = [&](const char *grams, int category = 0, const char *food = "Mela") {
+    const auto entry = [&](const char *grams, int category = 0, const char *food = "Mela", QString portion = {}) {
         return meal([=](DayMeal &m) {
-            m.entries[0] = {0, category, QString::fromUtf8(food), QString::fromLatin1(grams)};
+            m.entries[0] = {0, category, QString::fromUtf8(food), QString::fromLatin1(grams), portion};
         });
     };
     // clang-format off
@@ -136,6 +137,9 @@ TEST_F(PersonStoreTest, EveryValueOutsideItsRulesIsRefusedInItalian)
         {__LINE__, entry("12345678"), "giorni[0].pasti[0].righe[0].grammi", "al massimo 7 cifre"},
         {__LINE__, entry("10", kAllCategoryCount), "giorni[0].pasti[0].righe[0].categoria", "Categoria sconosciuta"},
         {__LINE__, entry("10", 0, "\t"), "giorni[0].pasti[0].righe[0].alimento", "Il nome è vuoto"},
+        {__LINE__, entry("10", 0, "Mela", u"fette"_s), "giorni[0].pasti[0].righe[0].porzione", "come \"2 fette\""},
+        {__LINE__, entry("10", 0, "Mela", u"2 fette\n"_s), "giorni[0].pasti[0].righe[0].porzione", "su una riga"},
+        {__LINE__, entry("10", 0, "Mela", u"2 "_s + QString(199, u'f')), "giorni[0].pasti[0].righe[0].porzione", "al massimo 200 caratteri"},
         {__LINE__, [](PersonRecord &r) { r.days[1].first = r.days[0].first; }, "giorni[1].data", "ripetuta"},
     };
     // clang-format on
@@ -227,21 +231,36 @@ TEST_F(PersonStoreTest, ARemovedPersonLeavesNoTraceInTheFile)
 }
 
 // A file that is not a store of this version is refused, named, and left byte for byte as it
-// was; an empty file, as one made a moment before, gets the tables.
+// was; an empty file, as one made a moment before, gets the tables; a file of the first format is
+// brought to this one, all of it or nothing, and keeps its days.
 TEST_F(PersonStoreTest, OnlyAnEmptyFileOrAStoreOfThisFormatIsOpened)
 {
-    const auto sqlite = [this](const char *statement) {
-        return [this, statement] {
+    const auto sqlite = [this](QStringList statements) {
+        return [this, statements] {
             QSqlQuery query = other();
-            ASSERT_TRUE(query.exec(QString::fromLatin1(statement))) << query.lastError().text().toStdString();
+            for (const QString &statement : statements)
+                ASSERT_TRUE(query.exec(statement)) << query.lastError().text().toStdString();
         };
     };
+    const int fruit = *findFoodCategory(u"Frutta"_s);
+    const QStringList version1 =
+        personStoreUpgrades()[0]
+        + QStringList{
+            u"INSERT INTO persone VALUES (1, 'Ada', 'F', '1990-01-01', 160, 'non_scelta', 'non_scelte', 'nessuna', '', 1)"_s,
+            u"INSERT INTO giorni VALUES (1, 1, '2025-04-07', 1)"_s,
+            u"INSERT INTO pasti_giorno VALUES (1, 1, 0, 'Cena')"_s,
+            u"INSERT INTO righe_pasto VALUES (1, 0, '%1', 'Mela', '150')"_s.arg(foodCategory(fruit).table),
+            u"PRAGMA user_version = 1"_s};
+    const std::map<QDate, MealDay> kept{{QDate(2025, 4, 7), MealDay{{{u"Cena"_s, {{0, fruit, u"Mela"_s, u"150"_s}}}}}}};
     // clang-format off
-    const struct { int line; std::function<void()> make; const char *words; } cases[] = {
+    const struct { int line; std::function<void()> make; const char *words; std::map<QDate, MealDay> days = {}; } cases[] = {
         {__LINE__, [this] { QFile f(path); f.open(QIODevice::WriteOnly); f.write(QByteArray(3000, 'x')); }, "danneggiato"},
-        {__LINE__, sqlite("PRAGMA user_version = 2"), "versione più recente di Velmo (formato 2"},
-        {__LINE__, sqlite("CREATE TABLE persone (nome TEXT)"), "non è un archivio delle persone"},
+        {__LINE__, sqlite({u"PRAGMA user_version = 3"_s}), "versione più recente di Velmo (formato 3"},
+        {__LINE__, sqlite({u"CREATE TABLE persone (nome TEXT)"_s}), "non è un archivio delle persone"},
         {__LINE__, [this] { QFile(path).open(QIODevice::WriteOnly); }, nullptr},
+        {__LINE__, sqlite(version1), nullptr, kept},
+        // The second step fails after the first has run: the first is undone too.
+        {__LINE__, sqlite(version1 + QStringList{u"ALTER TABLE righe_pasto_abituale ADD porzione TEXT"_s}), "duplicate column name: porzione"},
     };
     // clang-format on
     for (const auto &c : cases) {
@@ -258,9 +277,10 @@ TEST_F(PersonStoreTest, OnlyAnEmptyFileOrAStoreOfThisFormatIsOpened)
             EXPECT_TRUE(error.contains(QString::fromUtf8(c.words)) && error.contains(path)) << error.toStdString();
             EXPECT_EQ(fileBytes(path), before);
         } else {
-            EXPECT_TRUE(store->personNames(&result).isEmpty() && result.ok());
+            EXPECT_EQ(store->days(u"Ada"_s, QDate(2025, 1, 1), QDate(2025, 12, 31), &result), c.days);
+            EXPECT_TRUE(result.ok()) << result.message.toStdString();
             QSqlQuery version = other();
-            EXPECT_TRUE(version.exec(u"PRAGMA user_version"_s) && version.next() && version.value(0).toInt() == 1);
+            EXPECT_TRUE(version.exec(u"PRAGMA user_version"_s) && version.next() && version.value(0).toInt() == 2);
         }
     }
     QString error;

@@ -11,7 +11,7 @@
 namespace velmo::test {
 
 // A person with every field set, two weights (one with the waist) and two days, one of them with
-// a personal food and an empty meal.
+// a portion, a personal food and an empty meal.
 inline PersonRecord fullRecord(const QString &name = QStringLiteral("Zanzibar Quintavalle"))
 {
     Person p{name,
@@ -24,7 +24,7 @@ inline PersonRecord fullRecord(const QString &name = QStringLiteral("Zanzibar Qu
              PersonCondition::Lactation,
              QStringLiteral("Intollerante al lattosio; \"caffè\" amaro.")};
     MealDay monday{{{QStringLiteral("Colazione"),
-                     {{0, 3, QStringLiteral("Pane; integrale"), QStringLiteral("60")},
+                     {{0, 3, QStringLiteral("Pane; integrale"), QStringLiteral("60"), QStringLiteral("2 fette")},
                       {0, kPersonalCategory, QStringLiteral("Torta di mele"), QStringLiteral("0125")}}},
                     {QStringLiteral("Spuntino"), {}},
                     {QStringLiteral("Cena"), {{0, 8, QStringLiteral("Mela"), QStringLiteral("150")}}}}};
