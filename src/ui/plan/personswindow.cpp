@@ -5,6 +5,7 @@
 
 #include "shell/personsession.h"
 #include "ui/plan/personform.h"
+#include "ui/plan/planbutton.h"
 
 #include <QChart>
 #include <QChartView>
@@ -29,21 +30,6 @@
 
 namespace velmo::ui {
 
-namespace {
-
-QPushButton *addButton(QWidget *parent, QBoxLayout *layout, const QString &caption, const QString &accessible,
-                       const char *objectName)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(objectName));
-    button->setAccessibleName(accessible);
-    button->setAutoDefault(false);
-    layout->addWidget(button);
-    return button;
-}
-
-}  // namespace
-
 PersonsWindow::PersonsWindow(PersonSession &session, QUndoStack &stack, QWidget *parent)
     : QDialog(parent), model_(session, stack)
 {
@@ -59,17 +45,17 @@ PersonsWindow::PersonsWindow(PersonSession &session, QUndoStack &stack, QWidget 
     auto *listLabel = new QLabel(tr("&Persone:"), this);
     listLabel->setBuddy(list_);
     auto *listButtons = new QVBoxLayout;
-    connect(addButton(this, listButtons, tr("&Nuova..."), tr("Nuova persona"), "cmdNuovaPersona"),
+    connect(addPlanButton(this, listButtons, tr("&Nuova..."), tr("Nuova persona"), "cmdNuovaPersona"),
             &QPushButton::clicked, this, &PersonsWindow::newPerson);
-    connect(addButton(this, listButtons, tr("&Modifica..."), tr("Modifica la persona"), "cmdModificaPersona"),
+    connect(addPlanButton(this, listButtons, tr("&Modifica..."), tr("Modifica la persona"), "cmdModificaPersona"),
             &QPushButton::clicked, this, &PersonsWindow::editPerson);
-    connect(addButton(this, listButtons, tr("&Elimina persona"), tr("Elimina persona"), "cmdEliminaPersona"),
+    connect(addPlanButton(this, listButtons, tr("&Elimina persona"), tr("Elimina persona"), "cmdEliminaPersona"),
             &QPushButton::clicked, &model_, &PersonsWindowModel::removeSelected);
-    connect(addButton(this, listButtons, tr("Imposta come persona &corrente"), tr("Imposta come persona corrente"),
-                      "cmdPersonaCorrente"),
+    connect(addPlanButton(this, listButtons, tr("Imposta come persona &corrente"), tr("Imposta come persona corrente"),
+                          "cmdPersonaCorrente"),
             &QPushButton::clicked, &model_, &PersonsWindowModel::makeSelectedCurrent);
-    connect(addButton(this, listButtons, tr("Nessuna persona c&orrente"), tr("Nessuna persona corrente"),
-                      "cmdNessunaCorrente"),
+    connect(addPlanButton(this, listButtons, tr("Nessuna persona c&orrente"), tr("Nessuna persona corrente"),
+                          "cmdNessunaCorrente"),
             &QPushButton::clicked, &model_, &PersonsWindowModel::clearCurrent);
     listButtons->addStretch(1);
     auto *left = new QWidget(this);
@@ -175,10 +161,10 @@ QWidget *PersonsWindow::buildWeightPanel()
     row(tr("Pe&so:"), kilograms_);
     row(tr("&Vita:"), waist_);
     auto *buttons = new QVBoxLayout;
-    connect(addButton(box, buttons, tr("A&ggiungi peso"), tr("Aggiungi peso"), "cmdAggiungiPeso"),
+    connect(addPlanButton(box, buttons, tr("A&ggiungi peso"), tr("Aggiungi peso"), "cmdAggiungiPeso"),
             &QPushButton::clicked, this, &PersonsWindow::addWeight);
-    connect(addButton(box, buttons, tr("&Rimuovi peso"), tr("Rimuovi peso"), "cmdRimuoviPeso"), &QPushButton::clicked,
-            this, [this] { model_.weights().removeWeight(weightTable_->currentIndex().row()); });
+    connect(addPlanButton(box, buttons, tr("&Rimuovi peso"), tr("Rimuovi peso"), "cmdRimuoviPeso"),
+            &QPushButton::clicked, this, [this] { model_.weights().removeWeight(weightTable_->currentIndex().row()); });
     buttons->addStretch(1);
     entry->addRow(buttons);
 

@@ -5,6 +5,7 @@
 
 #include "shell/weekmodel.h"
 #include "ui/chart/barchart.h"
+#include "ui/plan/planbutton.h"
 
 #include <QAbstractAxis>
 #include <QChartView>
@@ -22,17 +23,6 @@
 namespace velmo::ui {
 
 namespace {
-
-QPushButton *addButton(QWidget *parent, QBoxLayout *layout, const QString &caption, const QString &accessible,
-                       const char *objectName)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(objectName));
-    button->setAccessibleName(accessible);
-    button->setAutoDefault(false);
-    layout->addWidget(button);
-    return button;
-}
 
 QChartView *newChartView(const QString &accessibleName, QWidget *parent)
 {
@@ -137,11 +127,13 @@ QWidget *WeekWindow::buildWeekControls()
     auto *row = new QHBoxLayout;
     row->addWidget(fromLabel);
     row->addWidget(from_);
-    connect(addButton(box, row, tr("◀ Settimana &precedente"), tr("Settimana precedente"), "cmdSettimanaPrecedente"),
-            &QPushButton::clicked, &model_, &WeekModel::previousWeek);
-    connect(addButton(box, row, tr("Settimana &successiva ▶"), tr("Settimana successiva"), "cmdSettimanaSuccessiva"),
-            &QPushButton::clicked, &model_, &WeekModel::nextWeek);
-    connect(addButton(box, row, tr("&Questa settimana"), tr("Questa settimana, da lunedì"), "cmdQuestaSettimana"),
+    connect(
+        addPlanButton(box, row, tr("◀ Settimana &precedente"), tr("Settimana precedente"), "cmdSettimanaPrecedente"),
+        &QPushButton::clicked, &model_, &WeekModel::previousWeek);
+    connect(
+        addPlanButton(box, row, tr("Settimana &successiva ▶"), tr("Settimana successiva"), "cmdSettimanaSuccessiva"),
+        &QPushButton::clicked, &model_, &WeekModel::nextWeek);
+    connect(addPlanButton(box, row, tr("&Questa settimana"), tr("Questa settimana, da lunedì"), "cmdQuestaSettimana"),
             &QPushButton::clicked, &model_, &WeekModel::thisWeek);
     row->addStretch(1);
     auto *layout = new QVBoxLayout(box);
@@ -157,14 +149,14 @@ QWidget *WeekWindow::buildButtons()
     auto *box = new QWidget(this);
     auto *layout = new QHBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
-    connect(
-        addButton(box, layout, tr("&Esporta CSV..."), tr("Esporta la settimana in un file CSV"), "cmdEsportaSettimana"),
-        &QPushButton::clicked, &model_, &WeekModel::exportCsv);
-    connect(addButton(box, layout, tr("Profilo della &media..."),
-                      tr("Profilo nutrizionale della media giornaliera della settimana"), "cmdProfiloSettimana"),
+    connect(addPlanButton(box, layout, tr("&Esporta CSV..."), tr("Esporta la settimana in un file CSV"),
+                          "cmdEsportaSettimana"),
+            &QPushButton::clicked, &model_, &WeekModel::exportCsv);
+    connect(addPlanButton(box, layout, tr("Profilo della &media..."),
+                          tr("Profilo nutrizionale della media giornaliera della settimana"), "cmdProfiloSettimana"),
             &QPushButton::clicked, this, &WeekWindow::averageProfileRequested);
     layout->addStretch(1);
-    connect(addButton(box, layout, tr("C&hiudi"), tr("Chiudi"), "cmdChiudiSettimana"), &QPushButton::clicked, this,
+    connect(addPlanButton(box, layout, tr("C&hiudi"), tr("Chiudi"), "cmdChiudiSettimana"), &QPushButton::clicked, this,
             &QDialog::close);
     return box;
 }
