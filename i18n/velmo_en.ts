@@ -1625,30 +1625,6 @@ the requirement; with --nutrienti the day&apos;s profile.
 </translation>
     </message>
     <message>
-        <source>Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]
-     velmo-pasto --nutrienti [--csv] [--fabbisogno KCAL] [--sesso M|F --anni N
-                 [--gravidanza|--allattamento] [--riferimento larn|efsa]] [FILE]
-     velmo-pasto --pdf FILE.pdf [--fabbisogno KCAL] [FILE]
-     velmo-pasto --pdf FILE.pdf --persona NOME --data AAAA-MM-GG [--settimana]
-     velmo-pasto --cerca TESTO
-     velmo-pasto --importa-alimenti FILE.csv [--forza]
-     velmo-pasto --esporta-alimenti
-     velmo-pasto --classifica CHIAVE [--categoria NOME] [--per 100g|100kcal]
-
-</source>
-        <translation>Usage: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]
-       velmo-pasto --nutrienti [--csv] [--fabbisogno KCAL] [--sesso M|F --anni N
-                 [--gravidanza|--allattamento] [--riferimento larn|efsa]] [FILE]
-       velmo-pasto --pdf FILE.pdf [--fabbisogno KCAL] [FILE]
-       velmo-pasto --pdf FILE.pdf --persona NOME --data AAAA-MM-GG [--settimana]
-       velmo-pasto --cerca TEXT
-       velmo-pasto --importa-alimenti FILE.csv [--forza]
-       velmo-pasto --esporta-alimenti
-     velmo-pasto --classifica CHIAVE [--categoria NOME] [--per 100g|100kcal]
-
-</translation>
-    </message>
-    <message>
         <source>Codici di uscita: 0 pasto calcolato (o alimenti importati o esportati); 1 archivio degli
 alimenti (%1, accanto al programma o in ../share/velmo) o archivio degli alimenti personali
 mancante, illeggibile o incompleto; 2 errore nelle opzioni o nel testo (i messaggi indicano
@@ -1667,6 +1643,44 @@ written to standard output (disk full, output closed, broken pipe) or to the FIL
 --pdf, which is then not there. The imported foods
 are in the database if and only if the code is 0.
 With codes 1 and 2 nothing is printed on standard output.
+
+</translation>
+    </message>
+    <message>
+        <source>Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]
+     velmo-pasto --nutrienti [--csv] [--fabbisogno KCAL] [--sesso M|F --anni N
+                 [--gravidanza|--allattamento] [--riferimento larn|efsa]] [FILE]
+     velmo-pasto --pdf FILE.pdf [--fabbisogno KCAL] [FILE]
+     velmo-pasto --pdf FILE.pdf --persona NOME --data AAAA-MM-GG [--settimana]
+     velmo-pasto --cerca TESTO
+     velmo-pasto --importa-alimenti FILE.csv [--forza]
+     velmo-pasto --esporta-alimenti
+     velmo-pasto --classifica CHIAVE [--categoria NOME] [--per 100g|100kcal|porzione]
+
+</source>
+        <translation>Usage: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]
+       velmo-pasto --nutrienti [--csv] [--fabbisogno KCAL] [--sesso M|F --anni N
+                 [--gravidanza|--allattamento] [--riferimento larn|efsa]] [FILE]
+       velmo-pasto --pdf FILE.pdf [--fabbisogno KCAL] [FILE]
+       velmo-pasto --pdf FILE.pdf --persona NOME --data AAAA-MM-GG [--settimana]
+       velmo-pasto --cerca TEXT
+       velmo-pasto --importa-alimenti FILE.csv [--forza]
+       velmo-pasto --esporta-alimenti
+     velmo-pasto --classifica CHIAVE [--categoria NOME] [--per 100g|100kcal|porzione]
+
+</translation>
+    </message>
+    <message>
+        <source>Una porzione: al posto dei grammi, o dopo i grammi come quarto campo, si può scrivere una
+porzione, un numero (anche ½ o 1,5) e una misura dell&apos;alimento (&quot;2 fette&quot;), o &quot;1 porzione&quot; per
+la porzione standard LARN del suo gruppo; una misura che l&apos;alimento non ha è un errore che
+elenca le sue misure.
+
+</source>
+        <translation>A portion: in place of the grams, or after the grams as a fourth field, a portion can be
+written, a number (also ½ or 1.5) and a measure of the food (&quot;2 fette&quot;), or &quot;1 porzione&quot; for
+the LARN standard portion of its group; a measure the food does not have is an error that
+lists its measures.
 
 </translation>
     </message>

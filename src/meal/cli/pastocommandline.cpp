@@ -367,7 +367,7 @@ QString pastoHelpText()
                                   "     velmo-pasto --cerca TESTO\n"
                                   "     velmo-pasto --importa-alimenti FILE.csv [--forza]\n"
                                   "     velmo-pasto --esporta-alimenti\n"
-                                  "     velmo-pasto --classifica CHIAVE [--categoria NOME] [--per 100g|100kcal]\n"
+                                  "     velmo-pasto --classifica CHIAVE [--categoria NOME] [--per 100g|100kcal|porzione]\n"
                                   "\n"))
            + text(QT_TRANSLATE_NOOP(
                "PastoCommandLine",
@@ -399,6 +399,13 @@ QString pastoHelpText()
                       "--fabbisogno il confronto di ogni pasto e del giorno; con --nutrienti il profilo del giorno.\n"
                       "\n"))
                  .arg(QString::number(kMaxMealsPerDay), QString::number(kMaxMealNameLength))
+           + text(QT_TRANSLATE_NOOP(
+               "PastoCommandLine",
+               "Una porzione: al posto dei grammi, o dopo i grammi come quarto campo, si può scrivere una\n"
+               "porzione, un numero (anche ½ o 1,5) e una misura dell'alimento (\"2 fette\"), o \"1 porzione\" per\n"
+               "la porzione standard LARN del suo gruppo; una misura che l'alimento non ha è un errore che\n"
+               "elenca le sue misure.\n"
+               "\n"))
            + text(QT_TRANSLATE_NOOP(
                "PastoCommandLine",
                "Sullo standard output stampa la tabella: una riga per alimento (nome, peso lordo, peso netto,\n"
