@@ -358,17 +358,18 @@ QString categoryHelpLines()
 QString pastoHelpText()
 {
     const auto text = [](const char *source) { return QCoreApplication::translate("PastoCommandLine", source); };
-    return text(QT_TRANSLATE_NOOP("PastoCommandLine",
-                                  "Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]\n"
-                                  "     velmo-pasto --nutrienti [--csv] [--fabbisogno KCAL] [--sesso M|F --anni N\n"
-                                  "                 [--gravidanza|--allattamento] [--riferimento larn|efsa]] [FILE]\n"
-                                  "     velmo-pasto --pdf FILE.pdf [--fabbisogno KCAL] [FILE]\n"
-                                  "     velmo-pasto --pdf FILE.pdf --persona NOME --data AAAA-MM-GG [--settimana]\n"
-                                  "     velmo-pasto --cerca TESTO\n"
-                                  "     velmo-pasto --importa-alimenti FILE.csv [--forza]\n"
-                                  "     velmo-pasto --esporta-alimenti\n"
-                                  "     velmo-pasto --classifica CHIAVE [--categoria NOME] [--per 100g|100kcal|porzione]\n"
-                                  "\n"))
+    return text(QT_TRANSLATE_NOOP(
+               "PastoCommandLine",
+               "Uso: velmo-pasto [--csv] [--fabbisogno KCAL] [FILE]\n"
+               "     velmo-pasto --nutrienti [--csv] [--fabbisogno KCAL] [--sesso M|F --anni N\n"
+               "                 [--gravidanza|--allattamento] [--riferimento larn|efsa]] [FILE]\n"
+               "     velmo-pasto --pdf FILE.pdf [--fabbisogno KCAL] [FILE]\n"
+               "     velmo-pasto --pdf FILE.pdf --persona NOME --data AAAA-MM-GG [--settimana]\n"
+               "     velmo-pasto --cerca TESTO\n"
+               "     velmo-pasto --importa-alimenti FILE.csv [--forza]\n"
+               "     velmo-pasto --esporta-alimenti\n"
+               "     velmo-pasto --classifica CHIAVE [--categoria NOME] [--per 100g|100kcal|porzione]\n"
+               "\n"))
            + text(QT_TRANSLATE_NOOP(
                "PastoCommandLine",
                "Calcola le calorie e i nutrienti di un pasto, come la tabella di composizione di Velmo.\n"
