@@ -115,19 +115,7 @@ NutrientProfileWindow::NutrientProfileWindow(MainWindowModel &main, QWidget *par
     missing_->setWordWrap(true);
     missing_->setAccessibleName(tr("Nutrienti che mancano nei dati degli alimenti"));
 
-    table_ = new QTableView(this);
-    table_->setModel(model_);
-    table_->setItemDelegateForColumn(NutrientProfileModel::StatusColumn, new IntakeBarDelegate(table_));
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->verticalHeader()->hide();
-    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    // The bar needs room whatever its words.
-    table_->horizontalHeader()->setSectionResizeMode(NutrientProfileModel::StatusColumn, QHeaderView::Fixed);
-    table_->setColumnWidth(NutrientProfileModel::StatusColumn, fontMetrics().horizontalAdvance(u'M') * 22);
-    table_->horizontalHeader()->setStretchLastSection(true);
-    table_->setAccessibleName(tr("Nutrienti"));
+    buildTable();
 
     contributionsTitle_ = new QLabel(tr("Scegliere un nutriente per vedere gli alimenti che lo danno."), this);
     contributionsTitle_->setWordWrap(true);
@@ -168,6 +156,23 @@ NutrientProfileWindow::NutrientProfileWindow(MainWindowModel &main, QWidget *par
             &NutrientProfileWindow::showContributions);
     showPerson();
     showProfile();
+}
+
+void NutrientProfileWindow::buildTable()
+{
+    table_ = new QTableView(this);
+    table_->setModel(model_);
+    table_->setItemDelegateForColumn(NutrientProfileModel::StatusColumn, new IntakeBarDelegate(table_));
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The bar needs room whatever its words.
+    table_->horizontalHeader()->setSectionResizeMode(NutrientProfileModel::StatusColumn, QHeaderView::Fixed);
+    table_->setColumnWidth(NutrientProfileModel::StatusColumn, fontMetrics().horizontalAdvance(u'M') * 22);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setAccessibleName(tr("Nutrienti"));
 }
 
 QWidget *NutrientProfileWindow::buildPersonControls()

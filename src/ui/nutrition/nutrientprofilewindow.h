@@ -43,6 +43,7 @@ public:
     void copy();
 
 private:
+    void buildTable();
     QWidget *buildPersonControls();
     QWidget *buildButtons();
     void showPerson();
