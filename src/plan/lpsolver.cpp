@@ -17,14 +17,15 @@ const LpSolver *LpSolver::load(QString *error)
 {
     static std::once_flag once;
     static const LpSolver *solver = nullptr;
+    // Never unloaded: the solver's function stays valid for the program's life.
+    static QLibrary *library = nullptr;
     static QString failure;
     std::call_once(once, [] {
         const QString folder = programDir();
         QString reasons;
         for (const QString &candidate :
              {folder + QStringLiteral("/velmo_glpk"), folder + QStringLiteral("/../lib/velmo/velmo_glpk")}) {
-            // Never unloaded: the solver's function stays valid for the program's life.
-            auto *library = new QLibrary(QDir::cleanPath(candidate));
+            library = new QLibrary(QDir::cleanPath(candidate));
             if (const auto function = reinterpret_cast<VelmoSolveLinearProgram>(
                     library->resolve(kSolveLinearProgramSymbol))) {
                 solver = new LpSolver(function);
@@ -32,6 +33,7 @@ const LpSolver *LpSolver::load(QString *error)
             }
             reasons = library->errorString();
             delete library;
+            library = nullptr;
         }
         failure = QCoreApplication::translate("LpSolver",
                                               "impossibile caricare il risolutore per il bilanciamento (%1): "
