@@ -6,20 +6,15 @@
 // moment, hundreds of times; after each kill the file must open and hold one of the two states.
 
 #include "catalogue/personalcatalogue.h"
+#include "support/killedruns.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <iostream>
 
 using namespace Qt::StringLiterals;
 
@@ -67,36 +62,12 @@ TEST(PersonalCatalogueCrash, AKilledImportLeavesTheOldOrTheNewState)
     env.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("dati")));
     const QString path = dir.filePath(QStringLiteral("dati/Velmo/Velmo/alimenti-personali.db"));
 
-    // One whole import first: how long one takes sets the range of the kill moments.
-    QProcess process;
-    process.setProcessEnvironment(env);
-    QElapsedTimer clock;
-    clock.start();
-    process.start(QStringLiteral(VELMO_PASTO), {QStringLiteral("--importa-alimenti"), csv[0]});
-    ASSERT_TRUE(process.waitForFinished(60000));
-    ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    // The kill moments follow the end of the runs: a run that got to its end shortens the
-    // range, one that did not lengthens it, so that most kills fall while the file is written.
-    double limit = static_cast<double>(std::max<qint64>(clock.nsecsElapsed() / 1000, 1000));
-    QString current = stateOf(path);
-    ASSERT_EQ(current, full[0]);
-
-    int newStates = 0;
-    for (int kill = 0; kill < kKills; ++kill) {
-        const int next = current == full[0] ? 1 : 0;
-        process.start(QStringLiteral(VELMO_PASTO), {QStringLiteral("--importa-alimenti"), csv[next]});
-        ASSERT_TRUE(process.waitForStarted());
-        QThread::usleep(static_cast<unsigned long>(limit * (0.5 + QRandomGenerator::global()->generateDouble() / 2)));
-        ::kill(static_cast<pid_t>(process.processId()), SIGKILL);
-        ASSERT_TRUE(process.waitForFinished(60000));
-        const QString after = stateOf(path);
-        ASSERT_TRUE(after == current || after == full[next]) << "uccisione " << kill << ": " << after.toStdString();
-        newStates += after == current ? 0 : 1;
-        limit *= after == current ? 1.05 : 0.9;
-        current = after;
-    }
-    // Not a check: how the kills fell depends on the machine.
-    std::cout << kKills << " importazioni interrotte, " << newStates << " già concluse\n";
+    killChangesAtRandom(
+        QStringLiteral(VELMO_PASTO), env,
+        [&](int i) {
+            return QStringList{QStringLiteral("--importa-alimenti"), csv[i]};
+        },
+        [&] { return stateOf(path); }, full, kKills);
 }
 
 // Two imports started together on a user folder that does not exist yet: each makes the

@@ -6,21 +6,16 @@
 // random moment, again and again; after each kill the file must hold one of the two states.
 
 #include "plan/personjson.h"
+#include "support/killedruns.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <iostream>
 
 using namespace Qt::StringLiterals;
 
@@ -78,34 +73,12 @@ TEST(PersonStoreCrash, AKilledImportLeavesTheOldOrTheNewState)
     env.insert(u"XDG_DATA_HOME"_s, dir.filePath(u"dati"_s));
     const QString path = dir.filePath(u"dati/Velmo/Velmo/persone.db"_s);
 
-    // One whole import first: how long one takes sets the range of the kill moments.
-    QProcess process;
-    process.setProcessEnvironment(env);
-    QElapsedTimer clock;
-    clock.start();
-    process.start(QStringLiteral(VELMO_PASTO), {u"--importa-persona"_s, json[0], u"--sostituisci"_s});
-    ASSERT_TRUE(process.waitForFinished(60000));
-    ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    double limit = static_cast<double>(std::max<qint64>(clock.nsecsElapsed() / 1000, 1000));
-    QString current = stateOf(path);
-    ASSERT_EQ(current, full[0]);
-
-    int newStates = 0;
-    for (int kill = 0; kill < kKills; ++kill) {
-        const int next = current == full[0] ? 1 : 0;
-        process.start(QStringLiteral(VELMO_PASTO), {u"--importa-persona"_s, json[next], u"--sostituisci"_s});
-        ASSERT_TRUE(process.waitForStarted());
-        QThread::usleep(static_cast<unsigned long>(limit * (0.5 + QRandomGenerator::global()->generateDouble() / 2)));
-        ::kill(static_cast<pid_t>(process.processId()), SIGKILL);
-        ASSERT_TRUE(process.waitForFinished(60000));
-        const QString after = stateOf(path);
-        ASSERT_TRUE(after == current || after == full[next]) << "uccisione " << kill << ": " << after.toStdString();
-        newStates += after == current ? 0 : 1;
-        limit *= after == current ? 1.05 : 0.9;
-        current = after;
-    }
-    // Not a check: how the kills fell depends on the machine.
-    std::cout << kKills << " importazioni interrotte, " << newStates << " già concluse\n";
+    killChangesAtRandom(
+        QStringLiteral(VELMO_PASTO), env,
+        [&](int i) {
+            return QStringList{u"--importa-persona"_s, json[i], u"--sostituisci"_s};
+        },
+        [&] { return stateOf(path); }, full, kKills);
 }
 
 }  // namespace
