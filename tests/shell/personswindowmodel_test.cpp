@@ -84,6 +84,37 @@ TEST_F(PersonsWindowModelTest, TheStoreOpensAtTheWindowsFirstUseAndABadFileIsLef
     EXPECT_EQ(fileBytes(other.path()), QByteArray("non è un archivio"));
 }
 
+// At start the current person's numbers are read without the store's opening, which still comes at
+// its first use; a remembered person in a file that is no store is told and the file left alone.
+TEST_F(PersonsWindowModelTest, TheCurrentPersonIsReadBeforeTheStoreOpens)
+{
+    ASSERT_TRUE(model.open());
+    ASSERT_TRUE(model.addPerson(anna()));
+    model.makeSelectedCurrent();
+    PersonSession later(dialogs);
+    later.setPath(path);
+    later.setSettings(&settings);
+    const auto current = later.currentRequirement();
+    EXPECT_TRUE(current && current->name == u"Anna"_s && current->kcal);
+    EXPECT_FALSE(later.isOpen());
+    StoreResult result;
+    ASSERT_TRUE(later.store() && later.store()->person(u"Anna"_s, nullptr, &result));
+    EXPECT_TRUE(later.isOpen());
+
+    PersonSession broken(dialogs);
+    broken.setPath(dir.filePath(u"rotto.db"_s));
+    QFile bad(broken.path());
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly) && bad.write(QByteArray(3000, 'x')) == 3000);
+    bad.close();
+    broken.setSettings(&settings);
+    EXPECT_EQ(broken.currentRequirement(), std::nullopt);
+    ASSERT_EQ(dialogs.messageTexts().size(), 1);
+    EXPECT_TRUE(dialogs.messageTexts().front().startsWith(u"Impossibile aprire l'archivio delle persone"_s)
+                && dialogs.messageTexts().front().contains(u"danneggiato"_s));
+    EXPECT_EQ(fileBytes(broken.path()), QByteArray(3000, 'x'));
+    EXPECT_EQ(settings.currentPerson(), u"Anna"_s);
+}
+
 // Each edit the window makes is one step: done, undone and done again, the store is each time as
 // the step found it or left it.
 TEST_F(PersonsWindowModelTest, EveryEditIsAStepThatUndoAndRedoTakeBackAndMakeAgain)
