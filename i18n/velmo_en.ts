@@ -3393,6 +3393,10 @@ Details: %2</translation>
         <source>nessun file scritto</source>
         <translation>no file written</translation>
     </message>
+    <message>
+        <source>impossibile avviare %1, il programma che scrive i PDF: reinstallare Velmo</source>
+        <translation>cannot start %1, the program that writes the PDFs: reinstall Velmo</translation>
+    </message>
 </context>
 <context>
     <name>velmo</name>

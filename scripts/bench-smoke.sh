@@ -30,6 +30,19 @@ for bench in "${benches[@]}"; do
     failed+=("$(basename "$bench")")
   fi
 done
+# The whole-process comparisons, once each on a small home folder: that they still run.
+home=$(mktemp -d)
+trap 'rm -f "$log"; rm -rf "$home"' EXIT
+for script in "bench/shell/make_user_folder.sh $home/piena $bin 2 3 5" "bench/shell/startup_folder_ratio.sh $bin 1 $home/piena"; do
+  # shellcheck disable=SC2086 # the words of the command above
+  if timeout 300 $script >"$log" 2>&1; then
+    echo "${script%% *}: ok"
+  else
+    echo "${script%% *}: NON RIUSCITO, ultime righe:"
+    tail -n 20 "$log"
+    failed+=("${script%% *}")
+  fi
+done
 if ((${#failed[@]})); then
   echo "Benchmark non riusciti: ${failed[*]}"
   exit 1

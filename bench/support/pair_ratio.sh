@@ -21,7 +21,7 @@ label() {
   local text
   text=$(basename "$1")
   shift
-  (($#)) && text+=" ($(for arg in "$@"; do basename "$arg"; done | paste -sd ' '))"
+  (($#)) && text+=" ($(for arg in "$@"; do basename -- "$arg"; done | paste -sd ' '))"
   echo "$text"
 }
 label_a=$(label "${first[@]}")

@@ -63,7 +63,13 @@ public:
     // set. The folder is made 0700 and the file 0600 whatever the umask (what was tightened is in
     // notices()). A file that is not a sound store of a format this version reads is refused and
     // left untouched: null, with an Italian message naming the file in `error`.
-    static std::unique_ptr<PersonStore> open(const QString &path, bool create, QString *error);
+    //
+    // How sound the file must prove: every page read (the default, before anything may be written
+    // to it), or its header, its format and its tables alone, for a glance that only reads; a
+    // file that needs its format brought up to date is read whole all the same.
+    enum class Check { WholeFile, Structure };
+    static std::unique_ptr<PersonStore> open(const QString &path, bool create, QString *error,
+                                             Check check = Check::WholeFile);
 
     ~PersonStore() override;
     PersonStore(const PersonStore &) = delete;

@@ -53,14 +53,17 @@ QString damaged(const QString &detail)
 }
 
 // Why the opened file is not one this version may use, before anything is written to it; its
-// format goes to `version` and whether it holds tables to `tables`.
-std::optional<QString> refusal(StoreSql &sql, int *version, bool *tables)
+// format goes to `version` and whether it holds tables to `tables`. Reading every page costs as
+// much as the file is large (years of days make tens of megabytes): `wholeFile` says whether to.
+std::optional<QString> refusal(StoreSql &sql, int *version, bool *tables, bool wholeFile)
 {
-    const auto check = sql.value(QStringLiteral("PRAGMA quick_check"));
-    if (!check)
-        return isBusy(sql.failure()) ? sql.failure().text() : damaged(sql.failure().text().trimmed());
-    if (check->toString() != QStringLiteral("ok"))
-        return damaged(check->toString());
+    if (wholeFile) {
+        const auto check = sql.value(QStringLiteral("PRAGMA quick_check"));
+        if (!check)
+            return isBusy(sql.failure()) ? sql.failure().text() : damaged(sql.failure().text().trimmed());
+        if (check->toString() != QStringLiteral("ok"))
+            return damaged(check->toString());
+    }
     // The version and the tables in one statement, so in one state of the file: another window
     // creating the store commits both at once, and two reads could see one before and one after.
     auto state = sql.run(QStringLiteral("SELECT (SELECT user_version FROM pragma_user_version), "
@@ -119,7 +122,7 @@ PersonStore::~PersonStore()
     QSqlDatabase::removeDatabase(connectionName_);
 }
 
-std::unique_ptr<PersonStore> PersonStore::open(const QString &path, bool create, QString *error)
+std::unique_ptr<PersonStore> PersonStore::open(const QString &path, bool create, QString *error, Check check)
 {
     const QFileInfo info(path);
     const bool exists = info.exists();
@@ -152,7 +155,7 @@ std::unique_ptr<PersonStore> PersonStore::open(const QString &path, bool create,
     StoreSql sql(db);
     int version = 0;
     bool tables = false;
-    if (const auto why = refusal(sql, &version, &tables))
+    if (const auto why = refusal(sql, &version, &tables, check == Check::WholeFile))
         return refuse(*why);
     for (const char *pragma : {"PRAGMA synchronous = FULL", "PRAGMA secure_delete = ON", "PRAGMA temp_store = MEMORY",
                                "PRAGMA foreign_keys = ON", "PRAGMA journal_mode = DELETE"})
@@ -164,7 +167,7 @@ std::unique_ptr<PersonStore> PersonStore::open(const QString &path, bool create,
         StoreTransaction transaction(db);
         if (!transaction.begun())
             return refuse(explainedFailure(transaction.failure()));
-        if (const auto why = refusal(sql, &version, &tables))
+        if (const auto why = refusal(sql, &version, &tables, true))
             return refuse(*why);
         for (int step = version; step < kSchemaVersion; ++step)
             for (const QString &statement : personStoreUpgrades()[static_cast<std::size_t>(step)])

@@ -56,9 +56,17 @@ std::optional<CurrentPersonRequirement> PersonSession::currentRequirement()
 {
     if (current_.isEmpty())
         return std::nullopt;
-    PersonStore *persons = store();
-    if (!persons)
-        return std::nullopt;
+    std::unique_ptr<PersonStore> glance;
+    if (!store_) {
+        // Made, when missing, as the store's first use would make it; refused with the same words.
+        QString error;
+        glance = PersonStore::open(path_, true, &error, PersonStore::Check::Structure);
+        if (!glance) {
+            dialogs_.message(error, warningTitle(), MessageIcon::Critical);
+            return std::nullopt;
+        }
+    }
+    PersonStore *persons = store_ ? store_.get() : glance.get();
     StoreResult result;
     const auto person = persons->person(current_, nullptr, &result);
     if (!person) {

@@ -59,7 +59,9 @@ public:
     QString currentName() const { return current_; }
     void setCurrentName(const QString &name);
     // The current person's numbers today, read from the store; none without a current person or
-    // the store. A current person no longer stored is forgotten.
+    // the store. A current person no longer stored is forgotten. Until the store's first use the
+    // file is glanced at, not read whole: the program asks this at every start, and a store of years
+    // of days takes longer to read whole than the window to appear.
     std::optional<CurrentPersonRequirement> currentRequirement();
 
 signals:

@@ -192,6 +192,9 @@ const ProcessCase kCases[] = {
     // A food database that cannot serve ends with code 1 and is left as it was.
     {__LINE__, {}, kLunch, Feed::Pipe, kIt, Db::Missing, 1, kNothing, "elementi97.db\n\nIl file non esiste", 4},
     {__LINE__, {}, kLunch, Feed::Pipe, kIt, Db::Partial, 1, kNothing, "mancano le tabelle bevande_alcoliche", 4},
+    // The PDF is written by the program's twin: without it, nothing is.
+    {__LINE__, {"--pdf", "pasto.pdf"}, kLunch, Feed::Pipe, kIt, Db::Missing, 3, kNothing,
+     "velmo-pasto-pdf\", il programma che scrive i PDF: reinstallare Velmo\nvelmo-pasto: nessun file scritto", 2},
     // Personal foods: none yet, so an empty export and no such food; a bad import names its line.
     {__LINE__, {"--esporta-alimenti"}, {}, Feed::Pipe, kIt, Db::Shipped, 0, "\\Aalimenti,edibile,[a-z,]+\r\n\\z", "", 0},
     {__LINE__, {"--importa-alimenti"}, kFoods + "Torta,100,x,,,,,\n",

@@ -81,6 +81,14 @@ TEST_F(PersonsWindowModelTest, TheStoreOpensAtTheWindowsFirstUseAndABadFileIsLef
     EXPECT_EQ(dialogs.shown.size(), 1u);
     EXPECT_TRUE(dialogs.messageTexts().value(0).contains(u"rotto.db"_s))
         << dialogs.messageTexts().join(u"|"_s).toStdString();
+    // A current person remembered in it, read at start, is told the same way (the folder's
+    // permissions, tightened by then, aside).
+    settings.setCurrentPerson(u"Anna"_s);
+    other.setSettings(&settings);
+    EXPECT_EQ(other.currentRequirement(), std::nullopt);
+    ASSERT_EQ(dialogs.messageTexts().size(), 2);
+    EXPECT_TRUE(dialogs.messageTexts()[0].startsWith(dialogs.messageTexts()[1]))
+        << dialogs.messageTexts()[1].toStdString();
     EXPECT_EQ(fileBytes(other.path()), QByteArray("non è un archivio"));
 }
 
@@ -166,6 +174,12 @@ TEST_F(PersonsWindowModelTest, TheCurrentPersonIsRememberedAndGivesItsRequiremen
     EXPECT_EQ(current->name, u"Anna"_s);
     EXPECT_DOUBLE_EQ(*current->kcal, 1.64 * (8.7 * 60 + 829));  // 2215,64  // the window takes 60,5 kg as 60
     EXPECT_TRUE(current->person->female && current->person->ageYears == 42 && current->person->weightKg == 60.5);
+    PersonSession next(dialogs);  // the next start reads it without opening the store, which its first use opens
+    next.setPath(path);
+    next.setSettings(&settings);
+    EXPECT_EQ(next.currentRequirement()->kcal, current->kcal);
+    EXPECT_FALSE(next.isOpen());
+    EXPECT_TRUE(next.store() && next.isOpen());
     EXPECT_EQ(model.ageText(), u"Età: 42 anni"_s);
     EXPECT_EQ(model.bmiText(), u"Indice di massa corporea: 22,6 (normopeso)"_s);
     EXPECT_TRUE(model.requirementText().contains(u"Fabbisogno energetico: 2215,64 kcal"_s))

@@ -26,13 +26,17 @@
 #include "meal/nutrientstore.h"
 #include "nutrition/referenceintakes.h"
 #include "nutrition/profile.h"
+#ifndef VELMO_PASTO_PDF_TWIN
 #include "report/planreport.h"
 #include "report/reportrenderer.h"
+
+#include <QGuiApplication>
+#endif
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cstdio>
@@ -248,6 +252,7 @@ std::optional<QString> nutrientReport(const std::vector<MealFileEntry> &placed, 
     return u'\n' + nutrientProfileText(*nutrients, profile, lookup) + missingNutrientsText(missing);
 }
 
+#ifndef VELMO_PASTO_PDF_TWIN
 // `--pdf`: the plan as the printed report, in a file private to the user; nothing is left of it
 // when it cannot be written.
 int writePlanPdf(const QString &path, const PlanInput &input, const QSqlDatabase &database,
@@ -268,6 +273,7 @@ int writePlanPdf(const QString &path, const PlanInput &input, const QSqlDatabase
                                      QCoreApplication::translate("VelmoPasto", "nessun file scritto")});
     return kDone;
 }
+#endif
 
 // A day's meals, each composed in a table of its own; `placed` gathers every meal's foods.
 struct ComposedDay {
@@ -344,6 +350,7 @@ int printStoredDays(ConsoleOutput &output, const StoredDaysCommand &command)
         return fail(kDatabaseFailure, {error});
     if (!missing.empty())
         return fail(kInputFailure, errorReport(missing));
+#ifndef VELMO_PASTO_PDF_TWIN
     if (command.pdfFile) {
         PlanInput input;
         input.scope = command.days > 1 ? ReportScope::Week : ReportScope::Day;
@@ -352,6 +359,7 @@ int printStoredDays(ConsoleOutput &output, const StoredDaysCommand &command)
         input.days.assign(days->cbegin(), days->cend());
         return writePlanPdf(*command.pdfFile, input, database->connection(), personal.get());
     }
+#endif
     std::vector<ComposedDay> composed(days->size());
     std::vector<DatedMealGrids> dated;
     std::vector<MealTotals> totals;
@@ -399,6 +407,7 @@ int computeMeal(ConsoleOutput &output, const PastoCommand &command)
         errors.insert(errors.end(), missing.begin(), missing.end());
         return fail(kInputFailure, errorReport(std::move(errors)));
     }
+#ifndef VELMO_PASTO_PDF_TWIN
     if (command.pdfFile) {
         PlanInput plan;
         plan.scope = isMealFile(file.day) ? ReportScope::Meal : ReportScope::Day;
@@ -407,6 +416,7 @@ int computeMeal(ConsoleOutput &output, const PastoCommand &command)
         plan.intakePerson = command.person;
         return writePlanPdf(*command.pdfFile, plan, database->connection(), personal.get());
     }
+#endif
     if (!isMealFile(file.day))
         return computeDay(output, command, file.day, database->connection(), personal.get());
     if (!composer.addAll(entries, &error))
@@ -440,20 +450,37 @@ int run(ConsoleOutput &output, const PastoCommand &command)
     return computeMeal(output, command);
 }
 
+#ifdef VELMO_PASTO_PDF_TWIN
+// A PDF needs QtGui and the libraries of its fonts, whose loading alone takes longer than computing
+// a meal: this program does not link them. Its twin, the same program with them beside it, takes
+// this process's place with the same arguments, before anything here has touched standard output.
+QString pdfTwin()
+{
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath() + u'/' + QLatin1StringView(VELMO_PASTO_PDF_TWIN);
+}
+#endif
+
 }  // namespace
 
 int main(int argc, char **argv)
 {
-    ConsoleOutput output;
     // A PDF needs fonts, which come with the GUI's platform; it never shows a window, so it
     // needs no display either.
     const bool pdf = std::any_of(argv + 1, argv + argc, [](const char *a) {
         return std::strcmp(a, "--pdf") == 0 || std::strncmp(a, "--pdf=", 6) == 0;
     });
+#ifdef VELMO_PASTO_PDF_TWIN
+    if (pdf)
+        execv(QFile::encodeName(pdfTwin()).constData(), argv);  // returns only when it could not
+    ConsoleOutput output;
+    const QCoreApplication application(argc, argv);
+#else
+    ConsoleOutput output;
     if (pdf)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app = pdf ? std::make_unique<QGuiApplication>(argc, argv)
                                                 : std::make_unique<QCoreApplication>(argc, argv);
+#endif
 #ifdef Q_OS_WIN
     // Names and messages are written as UTF-8; the console must read them so.
     SetConsoleOutputCP(CP_UTF8);
@@ -473,6 +500,13 @@ int main(int argc, char **argv)
         chooseLanguage(arguments, &error);
         return fail(kInputFailure, {error});
     }
+#ifdef VELMO_PASTO_PDF_TWIN
+    if (pdf)
+        return fail(kOutputFailure, {QCoreApplication::translate("VelmoPasto", "impossibile avviare %1, il programma "
+                                                                               "che scrive i PDF: reinstallare Velmo")
+                                         .arg(echoInput(QDir::toNativeSeparators(pdfTwin()))),
+                                     QCoreApplication::translate("VelmoPasto", "nessun file scritto")});
+#endif
     // Before the stored days, whose --persona it shares.
     if (const auto balance = readBalanceCommand(arguments.mid(1), &error); balance || !error.isEmpty())
         return balance ? runBalanceCommand(output, *balance) : fail(kInputFailure, {error});
