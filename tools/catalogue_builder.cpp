@@ -206,7 +206,9 @@ std::optional<std::vector<CatalogueFood>> readCatalogue(const QString &path, con
                                  .arg(kMaxNameLength));
             return std::nullopt;
         }
-        const QString key = name.toCaseFolded();
+        // Apart also as names look (nameKey): a food's name found as stored must be the food
+        // that a comparison by nameKey finds.
+        const QString key = nameKey(name).toCaseFolded();
         auto &names = namesPerTable[static_cast<std::size_t>(tableIndex)];
         if (names.contains(key)) {
             *error = problem(path, rec.line, QStringLiteral("nome ripetuto nella tabella %1: \"%2\"").arg(table, name));

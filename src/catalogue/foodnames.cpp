@@ -14,6 +14,7 @@ void FoodNames::setDatabase(const QSqlDatabase &database)
 {
     database_ = database;
     read_.clear();
+    stored_.clear();
 }
 
 const FoodNames::Category &FoodNames::namesOf(int category) const
@@ -43,8 +44,31 @@ const FoodNames::Category &FoodNames::namesOf(int category) const
     return read_.emplace(category, std::move(names)).first->second;
 }
 
+// A meal file holds each food's Italian name as the database stores it: one row found by the
+// database answers it without reading the names of the whole category. The builder keeps Italian
+// names apart by nameKey within a table, so the row found is the one the whole category would give.
+const std::pair<QString, QString> *FoodNames::findStored(int category, const QString &name) const
+{
+    const auto key = std::make_pair(category, name);
+    if (const auto known = stored_.find(key); known != stored_.end())
+        return &known->second;
+    if (isPersonalCategory(category) || !database_.isOpen())
+        return nullptr;
+    QSqlQuery query(database_);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT alimenti, %1 FROM %2 WHERE alimenti = ? AND %1 IS NOT NULL LIMIT 1")
+                      .arg(QLatin1StringView(kEnglishNameColumn), foodCategory(category).table));
+    query.addBindValue(name);
+    if (!query.exec() || !query.next())
+        return nullptr;
+    return &stored_.emplace(key, std::make_pair(query.value(0).toString(), query.value(1).toString())).first->second;
+}
+
 const std::pair<QString, QString> *FoodNames::find(int category, const QString &name) const
 {
+    if (!read_.contains(category))
+        if (const auto *food = findStored(category, name))
+            return food;
     const Category &names = namesOf(category);
     const auto found = names.byName.constFind(nameKey(name));
     return found == names.byName.cend() ? nullptr : &names.foods[*found];

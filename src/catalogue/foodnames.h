@@ -37,9 +37,12 @@ private:
     };
     const Category &namesOf(int category) const;
     const std::pair<QString, QString> *find(int category, const QString &name) const;
+    const std::pair<QString, QString> *findStored(int category, const QString &name) const;
 
     QSqlDatabase database_;
     mutable std::map<int, Category> read_;
+    // Names found one at a time as stored, before their category was read whole.
+    mutable std::map<std::pair<int, QString>, std::pair<QString, QString>> stored_;
 };
 
 }  // namespace velmo
