@@ -55,7 +55,7 @@ public:
     void build()
     {
         QTextCursor c(&doc_);
-        // One layout at the end, not one after every insertion.
+        // One layout per edit block, not one after every insertion.
         c.beginEditBlock();
         addPractice(c);
         paragraph(c, report_.title, 15, true);
@@ -90,23 +90,24 @@ public:
         c.endEditBlock();
     }
 
-    // Moves a meal (or the chart) that crosses a page to the next page, when it fits on one: one at a time,
-    // since each move shifts what follows.
-    void keepMealsTogether()
+private:
+    // Moves a meal (or the chart) that would cross a page to the next page, when it fits on one.
+    // Done as each is added, while it is the document's last: a move then lays out only it again,
+    // where moves made once everything is in place would each lay out all that follows.
+    void keepOnOnePage(QTextCursor &c, QTextTable *t)
     {
+        c.endEditBlock();
         const double page = doc_.pageSize().height();
-        for (QTextTable *meal : meals_) {
-            const QRectF r = doc_.documentLayout()->frameBoundingRect(meal);
-            const bool crosses = std::floor(r.top() / page) != std::floor((r.bottom() - 1) / page);
-            if (crosses && r.height() < page * 0.95) {
-                QTextTableFormat format = meal->format();
-                format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-                meal->setFormat(format);
-            }
+        const QRectF r = doc_.documentLayout()->frameBoundingRect(t);
+        const bool crosses = std::floor(r.top() / page) != std::floor((r.bottom() - 1) / page);
+        if (crosses && r.height() < page * 0.95) {
+            QTextTableFormat format = t->format();
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            t->setFormat(format);
         }
+        c.beginEditBlock();
     }
 
-private:
     void paragraph(QTextCursor &c, const QString &line, double points, bool bold, Qt::Alignment align = Qt::AlignLeft)
     {
         QTextBlockFormat block;
@@ -221,7 +222,6 @@ private:
         const int columns = static_cast<int>(headings.size());
         const int rows = 2 + std::max<int>(1, static_cast<int>(meal.foods.size()));
         QTextTable *t = table(c, rows, columns, 2, widths);
-        meals_.push_back(t);
         t->mergeCells(0, 0, 1, columns);
         cell(t, 0, 0,
              dayName
@@ -244,6 +244,7 @@ private:
             cell(t, 2 + r, col, food.energy, false, Qt::AlignRight);
         }
         c.movePosition(QTextCursor::End);
+        keepOnOnePage(c, t);
     }
 
     void figures(QTextCursor &c)
@@ -275,7 +276,6 @@ private:
             QTextTableFormat frameless = box->format();
             frameless.setBorder(0);
             box->setFormat(frameless);
-            meals_.push_back(box);
             QTextCursor inside = box->cellAt(0, 0).firstCursorPosition();
             QTextCharFormat bold;
             bold.setFontWeight(QFont::Bold);
@@ -286,6 +286,7 @@ private:
             inside.insertBlock();
             inside.insertText(QString(QChar::ObjectReplacementCharacter), chart_.format(report_.chart));
             c.movePosition(QTextCursor::End);
+            keepOnOnePage(c, box);
         }
     }
 
@@ -333,7 +334,6 @@ private:
     QPaintDevice &device_;
     QTextDocument doc_;
     MacroChartObject chart_;
-    std::vector<QTextTable *> meals_;
 };
 
 QFont footerFont()
@@ -353,7 +353,6 @@ int renderPlanReport(const PlanReport &report, QPagedPaintDevice &device, QStrin
     const QSizeF body(paper.width(), paper.height() - footerHeight - footerMetrics.lineSpacing());
     ReportDocument built(report, device, body);
     built.build();
-    built.keepMealsTogether();
     QTextDocument &doc = built.document();
     const int pages = doc.pageCount();
     QPainter painter;
