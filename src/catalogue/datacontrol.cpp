@@ -119,7 +119,7 @@ bool DataControl::readFirstPage(QString *detail)
         return false;
     int count = static_cast<int>(first.size());
     if (count == kPageRows) {
-        // SQLite counts the rows of a table without reading them.
+        // SQLite counts the rows without making values of them: a fraction of reading them.
         QSqlQuery counter(database_);
         counter.setForwardOnly(true);
         const bool prepared = counter.prepare(QStringLiteral("SELECT count(*) FROM (%1)").arg(recordSource_));
