@@ -169,6 +169,27 @@ void BM_SearchWindowKeystroke(benchmark::State &state)
 }
 BENCHMARK(BM_SearchWindowKeystroke)->ArgsProduct({{0, 100000}, {0, 1}})->Unit(benchmark::kMillisecond);
 
+// The first keystroke into the empty box (third argument 0: one letter, the most foods found)
+// apart from the further ones (1: two letters and more), as the window takes them.
+void BM_SearchWindowFirstOrFurtherKeystroke(benchmark::State &state)
+{
+    Catalogue catalogue(static_cast<int>(state.range(0)));
+    const velmo::bench::BenchLanguage language(state.range(1) == 1);
+    const velmo::FoodSearch search = loadSearch(catalogue.path);
+    velmo::ui::FoodSearchWindow window(search, QString());
+    const bool further = state.range(2) == 1;
+    QStringList texts = keystrokes(state.range(1) == 1);
+    texts.removeIf([further](const QString &text) { return (text.size() > 1) != further; });
+    qsizetype next = 0;
+    for (auto _ : state) {
+        window.textBox()->setText(texts[next]);
+        next = (next + 1) % texts.size();
+    }
+}
+BENCHMARK(BM_SearchWindowFirstOrFurtherKeystroke)
+    ->ArgsProduct({{100000}, {0, 1}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
+
 // The index read once, when the window first opens.
 void BM_ReadSearchIndex(benchmark::State &state)
 {

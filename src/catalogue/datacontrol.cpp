@@ -9,6 +9,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <limits>
 
 namespace velmo {
 
@@ -46,6 +47,49 @@ FoodRow foodRowOf(const QSqlQuery &query, int valueColumns)
     return row;
 }
 
+namespace {
+
+// What a row that could not be read shows: a name and values left empty.
+const FoodRow kUnreadRow{QString(), {}, 0x7f};
+
+}  // namespace
+
+bool DataControl::readRange(int first, int count, std::vector<FoodRow> *rows, QStringList *columns,
+                            QString *detail) const
+{
+    // Forward only, values by position: the driver then keeps one row at a time and no lookup
+    // by name.
+    QSqlQuery query(database_);
+    query.setForwardOnly(true);
+    const bool whole = first == 0 && count < 0;
+    const bool prepared = query.prepare(
+        whole ? recordSource_ : QStringLiteral("SELECT * FROM (%1) LIMIT ? OFFSET ?").arg(recordSource_));
+    for (const QString &value : boundValues_)
+        query.addBindValue(value);
+    if (!whole) {
+        query.addBindValue(count);
+        query.addBindValue(first);
+    }
+    if (!prepared || !query.exec()) {
+        *detail = query.lastError().databaseText();
+        return false;
+    }
+    const QSqlRecord record = query.record();
+    if (columns) {
+        columns->clear();
+        for (int c = 0; c < record.count(); ++c)
+            columns->append(record.fieldName(c));
+    }
+    const int numeric = std::min(record.count() - 1, 7);
+    while (query.next())
+        rows->push_back(foodRowOf(query, numeric));
+    if (query.lastError().isValid()) {
+        *detail = query.lastError().databaseText();
+        return false;
+    }
+    return true;
+}
+
 bool DataControl::readRows(QString *detail)
 {
     if (cache_) {
@@ -59,31 +103,61 @@ bool DataControl::readRows(QString *detail)
         *detail = tr("archivio degli alimenti non aperto");
         return false;
     }
-    // Forward only, values by position: the driver then keeps one row at a time and no lookup
-    // by name, which is what lets a category of 100,000 foods load within a tenth of a second.
-    QSqlQuery query(database_);
-    query.setForwardOnly(true);
-    const bool prepared = query.prepare(recordSource_);
-    for (const QString &value : boundValues_)
-        query.addBindValue(value);
-    if (!prepared || !query.exec()) {
-        *detail = query.lastError().databaseText();
+    if (!cache_ && database_.connectOptions().contains(QLatin1StringView("QSQLITE_OPEN_READONLY")))
+        return readFirstPage(detail);
+    if (!readRange(0, -1, &rows_, &columns_, detail))
         return false;
-    }
-    const QSqlRecord record = query.record();
-    const int columns = record.count();
-    for (int c = 0; c < columns; ++c)
-        columns_.append(record.fieldName(c));
-    const int numeric = std::min(columns - 1, 7);
-    while (query.next())
-        rows_.push_back(foodRowOf(query, numeric));
-    if (query.lastError().isValid()) {
-        *detail = query.lastError().databaseText();
-        return false;
-    }
     if (cache_)
         cache_->insert(recordSource_, boundValues_, {rows_, columns_});
     return true;
+}
+
+bool DataControl::readFirstPage(QString *detail)
+{
+    std::vector<FoodRow> first;
+    if (!readRange(0, kPageRows, &first, &columns_, detail))
+        return false;
+    int count = static_cast<int>(first.size());
+    if (count == kPageRows) {
+        // SQLite counts the rows without making values of them: a fraction of reading them.
+        QSqlQuery counter(database_);
+        counter.setForwardOnly(true);
+        const bool prepared = counter.prepare(QStringLiteral("SELECT count(*) FROM (%1)").arg(recordSource_));
+        for (const QString &value : boundValues_)
+            counter.addBindValue(value);
+        if (!prepared || !counter.exec() || !counter.next()) {
+            *detail = counter.lastError().databaseText();
+            return false;
+        }
+        count = static_cast<int>(std::clamp<qlonglong>(counter.value(0).toLongLong(), kPageRows,
+                                                       std::numeric_limits<int>::max() - kPageRows));
+    }
+    pages_.resize(static_cast<std::size_t>((count + kPageRows - 1) / kPageRows));
+    if (!pages_.empty())
+        pages_.front() = std::move(first);
+    onDemand_ = true;
+    rowCount_ = count;
+    return true;
+}
+
+const FoodRow &DataControl::row(int i) const
+{
+    const auto index = static_cast<std::size_t>(i);
+    if (!onDemand_)
+        return rows_[index];
+    std::vector<FoodRow> &page = pages_[index / kPageRows];
+    if (page.empty()) {
+        const int first = i - i % kPageRows;
+        const int count = std::min(kPageRows, rowCount_ - first);
+        QString detail;
+        std::vector<FoodRow> read;
+        read.reserve(static_cast<std::size_t>(count));
+        if (!readRange(first, count, &read, nullptr, &detail))
+            return kUnreadRow;  // tried again when asked again
+        read.resize(static_cast<std::size_t>(count), kUnreadRow);
+        page = std::move(read);
+    }
+    return page[index % kPageRows];
 }
 
 bool DataControl::refresh(QString *error)
@@ -92,12 +166,18 @@ bool DataControl::refresh(QString *error)
     emit aboutToReset();
     open_ = false;
     rows_.clear();
+    pages_.clear();
+    onDemand_ = false;
+    rowCount_ = 0;
     columns_.clear();
     position_ = -1;
 
     QString detail;
     if (!readRows(&detail)) {
         rows_.clear();
+        pages_.clear();
+        onDemand_ = false;
+        rowCount_ = 0;
         columns_.clear();
         const QString message = tr("Impossibile leggere gli alimenti di questa categoria.\n\n%1").arg(detail);
         emit reset();
@@ -108,7 +188,9 @@ bool DataControl::refresh(QString *error)
         return false;
     }
     open_ = true;
-    position_ = rows_.empty() ? -1 : 0;
+    if (!onDemand_)
+        rowCount_ = static_cast<int>(rows_.size());
+    position_ = rowCount_ == 0 ? -1 : 0;
     emit reset();
     emit reposition();
     return true;
@@ -118,19 +200,19 @@ std::optional<bool> DataControl::bof() const
 {
     if (!open_)
         return std::nullopt;
-    return rows_.empty() || position_ < 0;
+    return rowCount_ == 0 || position_ < 0;
 }
 
 std::optional<bool> DataControl::eof() const
 {
     if (!open_)
         return std::nullopt;
-    return rows_.empty() || position_ >= static_cast<long long>(rows_.size());
+    return rowCount_ == 0 || position_ >= static_cast<long long>(rowCount_);
 }
 
 std::optional<int> DataControl::currentRow() const
 {
-    if (!open_ || position_ < 0 || position_ >= static_cast<long long>(rows_.size()))
+    if (!open_ || position_ < 0 || position_ >= static_cast<long long>(rowCount_))
         return std::nullopt;
     return static_cast<int>(position_);
 }
@@ -145,16 +227,16 @@ bool DataControl::moveToPosition(long long position)
 
 bool DataControl::moveFirst()
 {
-    if (!open_ || rows_.empty())
+    if (!open_ || rowCount_ == 0)
         return false;
     return moveToPosition(0);
 }
 
 bool DataControl::moveLast()
 {
-    if (!open_ || rows_.empty())
+    if (!open_ || rowCount_ == 0)
         return false;
-    return moveToPosition(static_cast<long long>(rows_.size()) - 1);
+    return moveToPosition(static_cast<long long>(rowCount_) - 1);
 }
 
 bool DataControl::moveNext()
@@ -173,7 +255,7 @@ bool DataControl::movePrevious()
 
 bool DataControl::moveTo(int row)
 {
-    if (!open_ || row < 0 || row >= static_cast<int>(rows_.size()))
+    if (!open_ || row < 0 || row >= rowCount_)
         return false;
     if (row == position_)
         return true;

@@ -30,6 +30,25 @@ QString searchKey(const QString &text)
     return key.toCaseFolded();
 }
 
+void SearchSignature::add(QStringView text)
+{
+    const auto bitOf = [](char16_t c) -> unsigned {
+        if (c >= u'a' && c <= u'z')
+            return static_cast<unsigned>(c - u'a');
+        if (c >= u'0' && c <= u'9')
+            return 26U + static_cast<unsigned>(c - u'0');
+        return c < 0x80 ? 36U + c % 27U : 63U;
+    };
+    char16_t before = u' ';
+    for (const QChar c : text) {
+        const char16_t now = c.unicode();
+        letters |= std::uint64_t{1} << bitOf(now);
+        if (before != u' ' && now != u' ')
+            pairs |= std::uint64_t{1} << ((bitOf(before) * 37U + bitOf(now)) % 64U);
+        before = now;
+    }
+}
+
 bool searchOrder(const SearchableFood &a, const SearchableFood &b)
 {
     if (const int byKey = QStringView(a.key).compare(QStringView(b.key)); byKey != 0)
@@ -212,6 +231,24 @@ void FoodSearch::setFoods(std::vector<SearchableFood> foods, const std::vector<F
         std::sort(foods.begin(), foods.end(), searchOrder);
     foods_ = std::move(foods);
     attachSynonyms(synonyms);
+    for (SearchableFood &food : foods_)
+        sign(food);
+    gatherSignatures();
+}
+
+void FoodSearch::gatherSignatures()
+{
+    signatures_.resize(foods_.size());
+    std::transform(foods_.cbegin(), foods_.cend(), signatures_.begin(),
+                   [](const SearchableFood &f) { return f.signature; });
+}
+
+void FoodSearch::sign(SearchableFood &food) const
+{
+    food.signature = {};
+    food.signature.add(food.key);
+    for (std::uint32_t s = food.synonymsBegin; s != food.synonymsEnd; ++s)
+        food.signature.add(synonymKeys_[synonymsOfFoods_[s]]);
 }
 
 void FoodSearch::attachSynonyms(const std::vector<FoodSynonym> &synonyms)
@@ -271,10 +308,13 @@ bool FoodSearch::readCategory(const QSqlDatabase &database, int category, QStrin
     if (!readCategoryRows(database, category, &read, error))
         return false;
     std::sort(read.begin(), read.end(), searchOrder);
+    for (SearchableFood &food : read)
+        sign(food);
     std::erase_if(foods_, [category](const SearchableFood &f) { return f.category == category; });
     const auto middle = static_cast<std::ptrdiff_t>(foods_.size());
     foods_.insert(foods_.end(), std::make_move_iterator(read.begin()), std::make_move_iterator(read.end()));
     std::inplace_merge(foods_.begin(), foods_.begin() + middle, foods_.end(), searchOrder);
+    gatherSignatures();
     return true;
 }
 
@@ -290,7 +330,14 @@ FoodSearch::Result FoodSearch::find(const QString &text, int limit) const
     constexpr std::size_t kParts = 3;
     std::array<std::vector<int>, kParts> parts;
     std::array<std::vector<QString>, kParts> reasons;
+    // Every word is in the food's key or in one of its common names: a food whose signature does
+    // not cover the words' is passed over at the cost of one comparison.
+    SearchSignature words;
+    for (const QString &word : query.words)
+        words.add(word);
     for (std::size_t i = 0; i < foods_.size(); ++i) {
+        if (!signatures_[i].covers(words))
+            continue;
         const Match match = matchFood(foods_[i], synonymsOfFoods_.data(), query);
         if (match.part == Part::None)
             continue;

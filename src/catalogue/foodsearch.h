@@ -18,6 +18,20 @@ namespace velmo {
 // quotes and apostrophes as plain ones. It depends on no locale.
 QString searchKey(const QString &text);
 
+// The characters of texts, and the pairs of characters side by side in them, one bit each (the
+// 26 letters and the ten digits their own, the other characters and the pairs sharing bits): a
+// text whose signature does not cover a word's cannot hold that word, which one comparison tells.
+struct SearchSignature {
+    std::uint64_t letters = 0;
+    std::uint64_t pairs = 0;  // of the characters other than a blank, which no word holds
+
+    void add(QStringView text);
+    bool covers(const SearchSignature &other) const
+    {
+        return (letters & other.letters) == other.letters && (pairs & other.pairs) == other.pairs;
+    }
+};
+
 // One food as a search finds it, and what choosing it takes: its category (0 to 16) and its
 // position in the rows that the category's record source returns.
 struct SearchableFood {
@@ -28,6 +42,8 @@ struct SearchableFood {
     // Its common names, as the search that holds it keeps them: a range of that search's list.
     std::uint32_t synonymsBegin = 0;
     std::uint32_t synonymsEnd = 0;
+    // What its key and its common names hold, which the search sets.
+    SearchSignature signature;
 };
 
 // A name people use for a food, which its own name may not say ("insalata" for a lettuce), and
@@ -95,6 +111,8 @@ public:
 
 private:
     void attachSynonyms(const std::vector<FoodSynonym> &synonyms);
+    void sign(SearchableFood &food) const;
+    void gatherSignatures();
 
     std::vector<SearchableFood> foods_;
     // The distinct common names (by key), and which of them each food has, food after food in
@@ -102,6 +120,9 @@ private:
     QStringList synonymKeys_;
     QStringList synonymTexts_;
     std::vector<std::uint32_t> synonymsOfFoods_;
+    // Each food's signature again, side by side, so that passing over the foods that cannot
+    // match reads a fraction of the memory.
+    std::vector<SearchSignature> signatures_;
 };
 
 }  // namespace velmo

@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include <system_error>
+
 namespace velmo {
 
 MainWindowModel::MainWindowModel(Dialogs &dialogs, QObject *parent)
@@ -234,11 +236,33 @@ void MainWindowModel::setMousePointer(MousePointer pointer)
     emit mousePointerChanged();
 }
 
+void MainWindowModel::prepareFoodSearch()
+{
+    if (foodSearchRead_ || preparedSearch_.valid() || !database_)
+        return;
+    try {
+        // A connection of its own, in the thread that reads: a connection serves one thread.
+        preparedSearch_ = std::async(std::launch::async, [path = database_->path()] {
+            PreparedSearch prepared;
+            if (const auto database = FoodDatabase::open(path, &prepared.error))
+                prepared.read = prepared.search.load(database->connection(), &prepared.error);
+            return prepared;
+        });
+    } catch (const std::system_error &) {
+        // No thread to spare: the first search reads the foods itself.
+    }
+}
+
 const FoodSearch &MainWindowModel::foodSearch()
 {
     if (!foodSearchRead_ && database_) {
         foodSearchRead_ = true;
-        foodSearch_.load(database_->connection(), &foodSearchError_);
+        PreparedSearch prepared = preparedSearch_.valid() ? preparedSearch_.get() : PreparedSearch();
+        // Whatever the thread could not read is read here, and its failure told as ever.
+        if (prepared.read)
+            foodSearch_ = std::move(prepared.search);
+        else
+            foodSearch_.load(database_->connection(), &foodSearchError_);
     }
     // The personal foods change while the program runs, so they are read at every search; a
     // catalogue never used is not created for it.

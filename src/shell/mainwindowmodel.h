@@ -27,6 +27,7 @@
 #include <QString>
 #include <QUndoStack>
 
+#include <future>
 #include <memory>
 #include <optional>
 
@@ -80,6 +81,9 @@ public:
     // The foods of every category by words of their names, read at the first search, not at
     // start-up. A file that cannot be read finds nothing, and foodSearchError() says why.
     const FoodSearch &foodSearch();
+    // Starts reading the foods for the search in a thread of its own, once the window is up, so
+    // that the first search waits for none of it (or only for the rest).
+    void prepareFoodSearch();
     QString foodSearchError() const { return foodSearchError_; }
     // A food found by a search: its category chosen as its menu item chooses it, then the food
     // made current, so that it reaches the open row of the table as a browsed food does.
@@ -172,6 +176,12 @@ private:
     MealGrid meal_;
     FoodSearch foodSearch_;
     bool foodSearchRead_ = false;
+    struct PreparedSearch {
+        FoodSearch search;
+        bool read = false;
+        QString error;
+    };
+    std::future<PreparedSearch> preparedSearch_;
     QString foodSearchError_;
     QString categoryHeading_;
     QString scrollingTitle_ = initialTitle();

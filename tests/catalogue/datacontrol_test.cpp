@@ -142,6 +142,34 @@ TEST_F(DataControlTest, GridShowsEveryColumnAsTheUsersNumberTexts)
     EXPECT_FALSE(grid.flags(grid.index(0, 0)) & Qt::ItemIsEditable);
 }
 
+// A category longer than what a refresh reads at once: every row is there, read when asked for,
+// in any order, up to the last.
+TEST_F(DataControlTest, LongCategoryGivesEveryRowWhenAskedFor)
+{
+    for (const int count : {256, 257, 600}) {
+        SCOPED_TRACE(count);
+        std::vector<TestFood> foods;
+        for (int i = 0; i < count; ++i)
+            foods.push_back({QStringLiteral("Cibo %1").arg(i), {i, 1, 2, 3, 4, 5, 6}});
+        const QString path = dir.filePath(QStringLiteral("lungo%1.db").arg(count));
+        ASSERT_TRUE(writeFoodDatabase(path, {{u"Legumi"_s, foods}}));
+        QString error;
+        const auto longDb = FoodDatabase::open(path, &error);
+        ASSERT_NE(longDb, nullptr) << error.toStdString();
+        data.setDatabase(longDb->connection());
+        FoodGridModel grid(data);
+        choose("Legumi");
+        ASSERT_EQ(grid.rowCount(), count);
+        for (const int row : {count - 1, 0, 255, count / 2, 256 % count, 1}) {
+            EXPECT_EQ(grid.data(grid.index(row, 0)).toString(), QStringLiteral("Cibo %1").arg(row)) << row;
+            EXPECT_EQ(data.row(row).values[0], row) << row;
+        }
+        EXPECT_TRUE(data.moveLast());
+        EXPECT_EQ(data.currentRow(), count - 1);
+        data.setDatabase(db->connection());
+    }
+}
+
 // The browser shows the current food in the user's number format; a change of name is raised
 // only when the name differs, after the numbers are in place. Past the ends it keeps the last
 // food; an empty table clears it.

@@ -46,6 +46,9 @@ namespace velmo::ui {
 
 namespace {
 
+// Long enough for the start to be over, short beside the time a user takes to ask for a search.
+constexpr int kSearchPreparationDelayMs = 300;
+
 // The black heading above the grid, in a bold serif: the category shown.
 QLabel *newCategoryHeading(QWidget *parent)
 {
@@ -525,6 +528,12 @@ void MainWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         model_.activate(QDate::currentDate());
+        // The foods for the search are read in the background a moment after the window is up,
+        // when the start no longer waits for anything.
+        if (!searchPrepared_) {
+            searchPrepared_ = true;
+            QTimer::singleShot(kSearchPreparationDelayMs, &model_, &MainWindowModel::prepareFoodSearch);
+        }
         if (model_.clockEnabled() && !clockTimer_->isActive())
             clockTimer_->start();
     }

@@ -162,6 +162,7 @@ private:
     QTimer *titleTimer_ = nullptr;
     QAction *portionAction_ = nullptr;
     std::unique_ptr<PortionChoiceModel> portionChoice_;
+    bool searchPrepared_ = false;
 };
 
 }  // namespace velmo::ui
