@@ -43,7 +43,7 @@ struct SearchableFood {
     std::uint32_t synonymsBegin = 0;
     std::uint32_t synonymsEnd = 0;
     // What its key and its common names hold, which the search sets.
-    SearchSignature signature;
+    SearchSignature signature{};
 };
 
 // A name people use for a food, which its own name may not say ("insalata" for a lettuce), and
