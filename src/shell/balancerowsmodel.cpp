@@ -63,7 +63,7 @@ QVariant BalanceRowsModel::headerData(int section, Qt::Orientation orientation, 
 
 Qt::ItemFlags BalanceRowsModel::flags(const QModelIndex &index) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return Qt::NoItemFlags;
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     const bool fixed = balance_.rows()[static_cast<std::size_t>(index.row())].fixed;
@@ -77,7 +77,7 @@ Qt::ItemFlags BalanceRowsModel::flags(const QModelIndex &index) const
 
 QVariant BalanceRowsModel::data(const QModelIndex &index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
     const int r = index.row();
     const BalanceRow &row = balance_.rows()[static_cast<std::size_t>(r)];
@@ -115,7 +115,7 @@ QVariant BalanceRowsModel::data(const QModelIndex &index, int role) const
 
 bool BalanceRowsModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid) || !(flags(index) & Qt::ItemIsEnabled))
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid) || !(flags(index) & Qt::ItemIsEnabled))
         return false;
     const int r = index.row();
     if (role == Qt::CheckStateRole && (flags(index) & Qt::ItemIsUserCheckable)) {

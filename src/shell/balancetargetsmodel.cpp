@@ -48,7 +48,7 @@ QVariant BalanceTargetsModel::headerData(int section, Qt::Orientation orientatio
 
 Qt::ItemFlags BalanceTargetsModel::flags(const QModelIndex &index) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return Qt::NoItemFlags;
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (index.column() == TargetColumn)
@@ -60,7 +60,7 @@ Qt::ItemFlags BalanceTargetsModel::flags(const QModelIndex &index) const
 
 QVariant BalanceTargetsModel::data(const QModelIndex &index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
     const BalanceTarget &t = balance_.targets()[static_cast<std::size_t>(index.row())];
     if (role == Qt::CheckStateRole && index.column() == TargetColumn)
@@ -83,7 +83,7 @@ QVariant BalanceTargetsModel::data(const QModelIndex &index, int role) const
 
 bool BalanceTargetsModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return false;
     const int r = index.row();
     if (role == Qt::CheckStateRole && index.column() == TargetColumn) {
