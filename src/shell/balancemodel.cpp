@@ -53,8 +53,9 @@ QString BalanceModel::nothingToBalance(MainWindowModel &main, Scope scope)
         return tr("La finestra mostra un pasto, non un giorno: bilanciare il pasto, o aprire un giorno o "
                   "aggiungere un pasto con \"Aggiungi pasto...\".");
     const MealDay &day = main.document().dayState().day;
-    const bool any = shownHasFood || std::any_of(day.meals.cbegin(), day.meals.cend(),
-                                                 [](const DayMeal &m) { return !m.entries.empty(); });
+    const bool any = shownHasFood || std::any_of(day.meals.cbegin(), day.meals.cend(), [](const DayMeal &m) {
+                         return !m.entries.empty();
+                     });
     return any ? QString()
                : tr("Nessun pasto del giorno ha alimenti da bilanciare: scegliere gli alimenti, scriverne il peso e "
                     "bloccarli nella tabella.");

@@ -105,7 +105,8 @@ TEST_F(BalanceModelTest, FixedRowsNeverMoveAndFreeOnesKeepTheirBoundsAndSteps)
         const auto outcomes = checkTargets(*model->nutrientStore()->nutrients(nullptr), rows, result.grossGrams,
                                            balance->targets());
         for (std::size_t t = 0; t < outcomes.size(); ++t)
-            EXPECT_TRUE(outcomes[t].met || !balance->targets()[t].enabled || c.status != BalanceResult::Status::Balanced)
+            EXPECT_TRUE(outcomes[t].met || !balance->targets()[t].enabled
+                        || c.status != BalanceResult::Status::Balanced)
                 << t;
     }
 }
@@ -128,9 +129,17 @@ TEST_F(BalanceModelTest, TargetsArePrefilledFromThePersonOrTheLastCalculation)
 {
     model->persons().setPath(dir.filePath(u"persone.db"_s));
     model->persons().setToday(QDate(2026, 3, 4));
-    ASSERT_TRUE(model->persons().store()->addPerson({u"Anna"_s, Sex::Female, QDate(1980, 1, 1), 165,
-                                                     {{QDate(2026, 1, 1), 60, {}}}, ActivityLevel::Moderate,
-                                                     RecommendedActivities::With, PersonCondition::None, {}})
+    ASSERT_TRUE(model->persons()
+                    .store()
+                    ->addPerson({u"Anna"_s,
+                                 Sex::Female,
+                                 QDate(1980, 1, 1),
+                                 165,
+                                 {{QDate(2026, 1, 1), 60, {}}},
+                                 ActivityLevel::Moderate,
+                                 RecommendedActivities::With,
+                                 PersonCondition::None,
+                                 {}})
                     .ok());
     for (const TargetCase &c : kTargetCases) {
         VELMO_CASE(c);

@@ -39,7 +39,6 @@ constexpr int kDone = 0;
 constexpr int kDatabaseFailure = 1;
 constexpr int kInputFailure = 2;
 
-
 QString text(const char *source)
 {
     return QCoreApplication::translate("BalanceCommand", source);
