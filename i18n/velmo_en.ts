@@ -42,6 +42,10 @@
         <translation>the balanced day cannot be written as a file</translation>
     </message>
     <message>
+        <source>--persona bilancia una giornata sul fabbisogno del giorno: per un pasto indicare la sua energia con --kcal N</source>
+        <translation>--persona balances a day against the day&apos;s requirement: for a meal give its energy with --kcal N</translation>
+    </message>
+    <message>
         <source>Bilanciamento delle quantità:
   --bilancia FILE       propone i pesi degli alimenti del pasto o del giorno FILE che
                         raggiungono l&apos;energia (con la tolleranza) e rispettano le quote
@@ -52,7 +56,8 @@
                         standard error
   --kcal N              l&apos;energia da raggiungere, in kcal
   --persona NOME        il fabbisogno di oggi della persona e i suoi riferimenti, con
-                        calcio e ferro tra il PRI o l&apos;AI e il livello massimo
+                        proteine, calcio e ferro tra il PRI o l&apos;AI e il livello
+                        massimo
   --tolleranza P        quanto l&apos;energia può scostarsi, in percento (3 se non indicata)
   --libero N,N...       gli alimenti da cambiare, contati da 1 nell&apos;ordine del file;
                         gli altri restano fissi (senza: tutti liberi, tra 0 e tre
@@ -74,7 +79,8 @@ c&apos;è nulla, o il piano più vicino con --piu-vicino.
                         standard error
   --kcal N              the energy to reach, in kcal
   --persona NOME        the person&apos;s requirement today and her references, with
-                        calcium and iron between the PRI or AI and the upper level
+                        protein, calcium and iron between the PRI or AI and the
+                        upper level
   --tolleranza P        how far the energy may stray, in percent (3 if not given)
   --libero N,N...       the foods to change, counted from 1 in the file&apos;s order;
                         the others stay fixed (without it: all free, from 0 to three
@@ -86,10 +92,6 @@ targets are named on standard error and standard output holds nothing, or the cl
 plan with --piu-vicino.
 
 </translation>
-    </message>
-    <message>
-        <source>--persona bilancia una giornata sul fabbisogno del giorno: per un pasto indicare la sua energia con --kcal N</source>
-        <translation>--persona balances a day against the day&apos;s requirement: for a meal give its energy with --kcal N</translation>
     </message>
 </context>
 <context>
@@ -3444,6 +3446,139 @@ could not be written.
     </message>
 </context>
 <context>
+    <name>velmo::BalanceModel</name>
+    <message>
+        <source>Il pasto non ha alimenti da bilanciare: scegliere gli alimenti, scriverne il peso e bloccarli nella tabella.</source>
+        <translation>The meal has no foods to balance: choose the foods, write their weight and lock them in the table.</translation>
+    </message>
+    <message>
+        <source>La finestra mostra un pasto, non un giorno: bilanciare il pasto, o aprire un giorno o aggiungere un pasto con &quot;Aggiungi pasto...&quot;.</source>
+        <translation>The window shows a meal, not a day: balance the meal, or open a day or add a meal with &quot;Add meal...&quot;.</translation>
+    </message>
+    <message>
+        <source>Nessun pasto del giorno ha alimenti da bilanciare: scegliere gli alimenti, scriverne il peso e bloccarli nella tabella.</source>
+        <translation>No meal of the day has foods to balance: choose the foods, write their weight and lock them in the table.</translation>
+    </message>
+    <message>
+        <source>Le quantità non possono essere bilanciate: %1</source>
+        <translation>The quantities cannot be balanced: %1</translation>
+    </message>
+    <message>
+        <source>Fabbisogno di %1</source>
+        <translation>Requirement of %1</translation>
+    </message>
+    <message>
+        <source>Fabbisogno dell&apos;ultimo calcolo</source>
+        <translation>Requirement of the last calculation</translation>
+    </message>
+    <message>
+        <source>; %1: %2 % del giorno (guida LARN)</source>
+        <translation>; %1: %2 % of the day (LARN guide)</translation>
+    </message>
+    <message>
+        <source>; un pasto senza nome abituale: %1 % del giorno, come il pranzo</source>
+        <translation>; a meal without a usual name: %1 % of the day, as lunch</translation>
+    </message>
+    <message>
+        <source>%1: %2 kcal al giorno%3.</source>
+        <translation>%1: %2 kcal a day%3.</translation>
+    </message>
+    <message>
+        <source>Nessun fabbisogno calcolato (né persona corrente né finestra del fabbisogno): l&apos;energia resta quella di ora, %1 kcal.</source>
+        <translation>No requirement calculated (neither a current person nor an energy window): the energy stays as it is now, %1 kcal.</translation>
+    </message>
+    <message>
+        <source>Nessuna proposta: %1</source>
+        <translation>No proposal: %1</translation>
+    </message>
+    <message>
+        <source>Nessun piano rispetta tutti gli obiettivi. Ecco il più vicino, con ciò che manca a ogni obiettivo:</source>
+        <translation>No plan meets every target. Here is the closest one, with what each target misses:</translation>
+    </message>
+    <message>
+        <source>Totale: %1 → %2 di peso lordo, %3 → %4 kcal</source>
+        <translation>Total: %1 → %2 gross weight, %3 → %4 kcal</translation>
+    </message>
+    <message>
+        <source>A 0 g, lasciano il pasto: %1</source>
+        <translation>At 0 g, these leave the meal: %1</translation>
+    </message>
+    <message>
+        <source>bilanciamento delle quantità</source>
+        <translation>balancing of the quantities</translation>
+    </message>
+    <message>
+        <source>La proposta non può essere scritta nella tabella: %1</source>
+        <translation>The proposal cannot be written into the table: %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmo::BalanceRowsModel</name>
+    <message>
+        <source>Alimento</source>
+        <translation>Food</translation>
+    </message>
+    <message>
+        <source>Fisso</source>
+        <translation>Fixed</translation>
+    </message>
+    <message>
+        <source>Minimo</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Massimo</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Passo</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Peso lordo ora</source>
+        <translation>Gross weight now</translation>
+    </message>
+    <message>
+        <source>Peso lordo proposto</source>
+        <translation>Proposed gross weight</translation>
+    </message>
+    <message>
+        <source>Parte edibile</source>
+        <translation>Edible part</translation>
+    </message>
+    <message>
+        <source>Porzione</source>
+        <translation>Portion</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>½ porzione (%1)</source>
+        <translation>½ portion (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>velmo::BalanceTargetsModel</name>
+    <message>
+        <source>Obiettivo</source>
+        <translation>Target</translation>
+    </message>
+    <message>
+        <source>Minimo</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Massimo</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Unità</source>
+        <translation>Unit</translation>
+    </message>
+</context>
+<context>
     <name>velmo::DataControl</name>
     <message>
         <source>archivio degli alimenti non aperto</source>
@@ -4586,6 +4721,81 @@ Nothing was printed.</translation>
     </message>
 </context>
 <context>
+    <name>velmo::ui::BalanceWindow</name>
+    <message>
+        <source>Bilancia quantità</source>
+        <translation>Balance quantities</translation>
+    </message>
+    <message>
+        <source>&amp;Bilanciare:</source>
+        <translation>&amp;Balance:</translation>
+    </message>
+    <message>
+        <source>Che cosa bilanciare</source>
+        <translation>What to balance</translation>
+    </message>
+    <message>
+        <source>il pasto mostrato</source>
+        <translation>the meal shown</translation>
+    </message>
+    <message>
+        <source>tutti i pasti del giorno</source>
+        <translation>every meal of the day</translation>
+    </message>
+    <message>
+        <source>Alimenti da bilanciare</source>
+        <translation>Foods to balance</translation>
+    </message>
+    <message>
+        <source>Anteprima della proposta</source>
+        <translation>Preview of the proposal</translation>
+    </message>
+    <message>
+        <source>Alimenti (pesi lordi)</source>
+        <translation>Foods (gross weights)</translation>
+    </message>
+    <message>
+        <source>Anteprima</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>A&amp;pplica</source>
+        <translation>A&amp;pply</translation>
+    </message>
+    <message>
+        <source>Applica i pesi proposti alla tabella</source>
+        <translation>Apply the proposed weights to the table</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Chiudi senza cambiare nulla</source>
+        <translation>Close without changing anything</translation>
+    </message>
+    <message>
+        <source>Obiettivi</source>
+        <translation>Targets</translation>
+    </message>
+    <message>
+        <source>&amp;Nutriente:</source>
+        <translation>&amp;Nutrient:</translation>
+    </message>
+    <message>
+        <source>Nutriente da aggiungere agli obiettivi</source>
+        <translation>Nutrient to add to the targets</translation>
+    </message>
+    <message>
+        <source>A&amp;ggiungi</source>
+        <translation>A&amp;dd</translation>
+    </message>
+    <message>
+        <source>Aggiungi il nutriente agli obiettivi</source>
+        <translation>Add the nutrient to the targets</translation>
+    </message>
+</context>
+<context>
     <name>velmo::ui::ChoiceDialog</name>
     <message>
         <source>Fabbisogno energetico per un uomo</source>
@@ -4676,6 +4886,14 @@ Nothing was printed.</translation>
     <message>
         <source>Data del giorno della persona</source>
         <translation>Date of the person&apos;s day</translation>
+    </message>
+    <message>
+        <source>Bilancia quantità...</source>
+        <translation>Balance quantities...</translation>
+    </message>
+    <message>
+        <source>Bilancia le quantità di tutti i pasti del giorno</source>
+        <translation>Balance the quantities of every meal of the day</translation>
     </message>
 </context>
 <context>
@@ -5165,6 +5383,14 @@ Nothing was printed.</translation>
     <message>
         <source>Sta&amp;mpa piano...</source>
         <translation>Print p&amp;lan...</translation>
+    </message>
+    <message>
+        <source>&amp;Bilancia quantità...</source>
+        <translation>&amp;Balance quantities...</translation>
+    </message>
+    <message>
+        <source>Propone i pesi che raggiungono gli obiettivi</source>
+        <translation>Proposes the weights that meet the targets</translation>
     </message>
 </context>
 <context>

@@ -469,6 +469,28 @@ std::vector<BalanceTarget> usualTargets(const Nutrients &nutrients, const Refere
     return targets;
 }
 
+BalanceRow usualBalanceRow(const QString &name, std::shared_ptr<const FoodValues> values, double grossGrams,
+                           std::optional<double> standardGross, bool halfPortionSteps)
+{
+    // A row without a weight and without a standard portion starts from this many grams.
+    constexpr double kDefaultGrams = 100;
+    BalanceRow row;
+    row.name = name;
+    row.values = std::move(values);
+    row.grossGrams = grossGrams;
+    row.maximumGross = std::max(standardGross ? *standardGross * 3 : 300.0, grossGrams);
+    if (grossGrams == 0)
+        row.preferredGross = standardGross.value_or(kDefaultGrams);
+    if (halfPortionSteps && standardGross)
+        row.stepGross = std::max(1, static_cast<int>(std::lround(*standardGross / 2)));
+    return row;
+}
+
+QStringList usualBalanceNutrients()
+{
+    return {QStringLiteral("PROCNT"), QStringLiteral("CA"), QStringLiteral("FE")};
+}
+
 QStringList outcomeLines(const std::vector<BalanceTarget> &targets, const std::vector<TargetOutcome> &outcomes,
                          const QLocale &locale)
 {

@@ -100,6 +100,17 @@ std::vector<BalanceTarget> usualTargets(const Nutrients &nutrients, const Refere
                                         double tolerancePercent, const QStringList &nutrientKeys = {},
                                         double mealShare = 1);
 
+// A food of `grossGrams` as a row with the usual freedom: between none and three standard portions
+// (`standardGross`, the gross grams of one; 300 g without one), never below the weight written, and
+// close to that weight or, without one, to the standard portion (100 g without one). With
+// `halfPortionSteps` and a standard portion, the weight moves by half portions, else by grams.
+BalanceRow usualBalanceRow(const QString &name, std::shared_ptr<const FoodValues> values, double grossGrams,
+                           std::optional<double> standardGross, bool halfPortionSteps);
+
+// The nutrients a person's plan keeps between its reference and its upper level unless the user
+// chooses others: protein (its PRI is in grams), calcium and iron.
+QStringList usualBalanceNutrients();
+
 // "Energia 1985 kcal: obiettivo 1940-2060 kcal, raggiunto", one line per target.
 QStringList outcomeLines(const std::vector<BalanceTarget> &targets, const std::vector<TargetOutcome> &outcomes,
                          const QLocale &locale);

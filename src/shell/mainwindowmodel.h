@@ -136,6 +136,8 @@ public:
     // The persons' store, opened on first use, and the current person.
     PersonSession &persons() { return persons_; }
     Dialogs &dialogs() { return dialogs_; }
+    // The composition table's steps on the undo stack, for a change of the table made elsewhere.
+    MealSteps &mealSteps() { return mealSteps_; }
     // The window's one undo stack: every edit that "Annulla" can take back is a command on it.
     QUndoStack &undoStack() { return undoStack_; }
 

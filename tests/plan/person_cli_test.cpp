@@ -46,6 +46,8 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
     bice.days[0].second.meals = {
         {u"Cena"_s, {{0, int(fruit - foodCategories().cbegin()), u"Banana, cruda"_s, u"150"_s}}}};
     write(dir.filePath(u"bice.json"_s), personJson(bice));
+    write(dir.filePath(u"giorno.pasto"_s),
+          "[Colazione]\nCereali e derivati;Pane tipo italiano;80\n[Cena]\nFrutta;Banana, cruda;150\n");
     const auto at = [&](const char *name) { return dir.filePath(QString::fromLatin1(name)).toStdString(); };
     const std::string name = record.person.name.toStdString();
     // clang-format off
@@ -63,6 +65,7 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
         {__LINE__, {"--sostituisci"}, 2, "vanno usati da soli"},
         {__LINE__, {"--importa-persona", at("bice.json")}, 0, "persona importata in"},
         {__LINE__, {"--persona", "Bice", "--data", "2025-04-07"}, 0, "", {}, "Cena\nAlimento"},
+        {__LINE__, {"--bilancia", at("giorno.pasto"), "--persona", "Bice", "--piu-vicino"}, 4, "5 g (obiettivo ≥ 54", {}, "[Cena]\nFrutta;Banana, cruda;"},
         {__LINE__, {"--persona", "Bice", "--data", "2025-04-03", "--settimana"}, 0, "", {}, "== 2025-04-07 ==\nCena\n"},
         {__LINE__, {"--persona", "Bice", "--data", "2025-04-03", "--settimana"}, 0, "", {}, "Media giornaliera di 2 giorni"},
         {__LINE__, {"--persona", "Bice", "--data", "2025-04-07", "--settimana", "--csv"}, 0, "", {}, "2025-04-07,Cena,\"Banana, cruda\",150,"},

@@ -17,6 +17,8 @@
 #include "shell/weekmodel.h"
 #include "ui/meal/compositiontableview.h"
 #include "ui/meal/mealselector.h"
+#include "shell/balancerowsmodel.h"
+#include "ui/plan/balancewindow.h"
 #include "ui/plan/personswindow.h"
 #include "ui/plan/weekwindow.h"
 #include "ui/shell/appwindows.h"
@@ -235,6 +237,35 @@ TEST_F(MainWindowTest, ThePortionChoiceWritesTheOpenRowsWeight)
     QTest::keyClick(window, Qt::Key_F3);
     EXPECT_EQ(window->table()->grossBox(0)->text(), u"60"_s);
     EXPECT_EQ(window->table()->cellLabel(0, MealColumn::Name)->toolTip(), u"Porzione: 2 fette"_s);
+}
+
+// "Bilancia quantità...", greyed out until the meal holds a food, opens the window on the meal:
+// "Annulla" leaves the table as it was, "Applica" writes the weight proposed into the row.
+TEST_F(MainWindowTest, TheBalanceWindowAppliesItsProposalOrNothing)
+{
+    addShellProfile(dir.filePath(u"elementi97.db"_s));
+    addShellMeasures(dir.filePath(u"elementi97.db"_s));
+    QAction *balance = menuItem("mnuPastoBilancia");
+    EXPECT_FALSE(balance->isEnabled());
+    menuItem("mnuFrutta")->trigger();
+    window->model().gridRowChosen(0);  // apricots, 48 kcal per 100 g
+    window->model().meal().setGrossText(0, u"100"_s);
+    window->model().lockBoxClicked(0, true);
+    ASSERT_TRUE(balance->isEnabled());
+    window->model().setRequirement(500, {});
+    for (const QString button : {u"cmdAnnulla"_s, u"cmdApplica"_s}) {
+        QString proposed;
+        QTimer::singleShot(0, [this, button, &proposed] {
+            auto *balancing = window->findChild<ui::BalanceWindow *>();
+            ASSERT_NE(balancing, nullptr);
+            proposed = balancing->rows()->model()->index(0, BalanceRowsModel::ProposedColumn).data().toString();
+            QTest::mouseClick(balancing->findChild<QPushButton *>(button), Qt::LeftButton);
+            balancing->reject();  // closed whatever happened
+        });
+        balance->trigger();
+        EXPECT_EQ(window->table()->grossBox(0)->text() + u" g"_s, button == u"cmdAnnulla" ? u"100 g"_s : proposed);
+    }
+    EXPECT_NE(window->table()->grossBox(0)->text(), u"100"_s);
 }
 
 TEST_F(MainWindowTest, PersonalFoodsMenuOpensTheFoodWindowAndItsCommandsWaitForAPersonalFood)

@@ -39,11 +39,6 @@ constexpr int kDone = 0;
 constexpr int kDatabaseFailure = 1;
 constexpr int kInputFailure = 2;
 
-// A row without a weight and without a standard portion starts from this many grams.
-constexpr double kDefaultGrams = 100;
-// The nutrients a person's plan keeps between the reference and the upper level.
-const QStringList kPersonNutrients{QStringLiteral("CA"), QStringLiteral("FE")};
-
 QString text(const char *source)
 {
     return QCoreApplication::translate("BalanceCommand", source);
@@ -105,7 +100,7 @@ std::optional<Goal> goalOf(const BalanceCommand &command, QString *error, int *c
                                         "calcola: completarli nella finestra \"Persone...\" o indicare --kcal N"));
         return std::nullopt;
     }
-    return Goal{*requirement->energy, *intake, kPersonNutrients};
+    return Goal{*requirement->energy, *intake, usualBalanceNutrients()};
 }
 
 // Each food of the file as a row: free between none and three standard portions (300 g without
@@ -116,26 +111,16 @@ std::optional<std::vector<BalanceRow>> rowsOf(const BalanceCommand &command, con
     std::vector<BalanceRow> rows;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const MealItem &item = meal.items[i];
-        BalanceRow row;
-        row.name = entries[i].food;
-        row.values = item.values;
-        row.grossGrams = item.portion.grossGrams;
-        row.fixed = !command.freeRows.empty()
-                    && std::find(command.freeRows.cbegin(), command.freeRows.cend(), static_cast<int>(i) + 1)
-                           == command.freeRows.cend();
         const auto portions = measures.portions(item.food, error);
         if (!portions)
             return std::nullopt;
-        const double edible = item.values->ediblePercent;
         std::optional<double> standard;
         if (portions->standard)
-            standard = grossGramsFor(portions->standard->grams, edible).value;
-        if (standard)
-            row.maximumGross = std::max(*standard * 3, row.grossGrams);
-        else
-            row.maximumGross = std::max(300.0, row.grossGrams);
-        if (row.grossGrams == 0)
-            row.preferredGross = standard.value_or(kDefaultGrams);
+            standard = grossGramsFor(portions->standard->grams, item.values->ediblePercent).value;
+        BalanceRow row = usualBalanceRow(entries[i].food, item.values, item.portion.grossGrams, standard, false);
+        row.fixed = !command.freeRows.empty()
+                    && std::find(command.freeRows.cbegin(), command.freeRows.cend(), static_cast<int>(i) + 1)
+                           == command.freeRows.cend();
         rows.push_back(row);
     }
     return rows;
@@ -300,7 +285,8 @@ QString balanceHelpText()
                           "                        standard error\n"
                           "  --kcal N              l'energia da raggiungere, in kcal\n"
                           "  --persona NOME        il fabbisogno di oggi della persona e i suoi riferimenti, con\n"
-                          "                        calcio e ferro tra il PRI o l'AI e il livello massimo\n"
+                          "                        proteine, calcio e ferro tra il PRI o l'AI e il livello\n"
+                          "                        massimo\n"
                           "  --tolleranza P        quanto l'energia può scostarsi, in percento (3 se non indicata)\n"
                           "  --libero N,N...       gli alimenti da cambiare, contati da 1 nell'ordine del file;\n"
                           "                        gli altri restano fissi (senza: tutti liberi, tra 0 e tre\n"

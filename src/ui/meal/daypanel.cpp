@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -108,6 +109,10 @@ DayPanel::DayPanel(DayPanelModel &model, QWidget *parent) : QWidget(parent), mod
     split_->setHorizontalHeaderLabels({tr("Da"), tr("Quota"), tr("Intervallo"), tr("Giudizio")});
     prepareSmallTable(split_);
     layout->addWidget(split_);
+    balance_ = new QPushButton(tr("Bilancia quantità..."), this);
+    balance_->setObjectName(QStringLiteral("cmdBilanciaGiorno"));
+    balance_->setAccessibleName(tr("Bilancia le quantità di tutti i pasti del giorno"));
+    layout->addWidget(balance_, 0, Qt::AlignLeft);
     layout->addStretch(1);
     connect(&model_, &DayPanelModel::refreshed, this, &DayPanel::render);
     render();

@@ -7,6 +7,7 @@
 
 class QDateEdit;
 class QLabel;
+class QPushButton;
 class QTableView;
 class QTableWidget;
 
@@ -35,6 +36,8 @@ public:
     QTableWidget *split() const { return split_; }
     QLabel *dayPerson() const { return dayPerson_; }
     QDateEdit *dayDate() const { return dayDate_; }
+    // "Bilancia quantità..." of every meal of the day; the main window says what it does.
+    QPushButton *balanceButton() const { return balance_; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -50,6 +53,7 @@ private:
     QTableWidget *split_ = nullptr;
     QLabel *dayPerson_ = nullptr;
     QDateEdit *dayDate_ = nullptr;
+    QPushButton *balance_ = nullptr;
 };
 
 }  // namespace velmo::ui

@@ -4,6 +4,7 @@
 #include "ui/shell/mainmenubar.h"
 
 #include "catalogue/foodcategory.h"
+#include "shell/balancemodel.h"
 #include "shell/mainwindowmodel.h"
 
 #include <QAction>
@@ -60,7 +61,23 @@ void MainMenuBar::buildMealMenu()
         if (c.separatorAfter)
             mealMenu_->addSeparator();
     }
+    buildBalanceCommand();
     buildDayCommands();
+}
+
+void MainMenuBar::buildBalanceCommand()
+{
+    balanceAction_ = mealMenu_->addAction(tr("&Bilancia quantità..."));
+    balanceAction_->setObjectName(QStringLiteral("mnuPastoBilancia"));
+    connect(balanceAction_, &QAction::triggered, this, &MainMenuBar::balanceRequested);
+    const auto enable = [this] {
+        const QString missing = BalanceModel::nothingToBalance(model_, BalanceModel::Scope::Meal);
+        balanceAction_->setEnabled(missing.isEmpty());
+        balanceAction_->setStatusTip(missing.isEmpty() ? tr("Propone i pesi che raggiungono gli obiettivi") : missing);
+    };
+    connect(&model_.meal(), &MealGrid::rowStateChanged, this, enable);
+    connect(&model_.document(), &MealDocument::tableReplaced, this, enable);
+    enable();
 }
 
 // The commands on the day's meals, in "&Pasto" and behind the meal selector's button; each is

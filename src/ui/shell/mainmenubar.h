@@ -34,6 +34,9 @@ public:
     QMenu *categoryMenu() const { return categoryMenu_; }
     // The commands on the day's meals: next, previous, rename, add, remove.
     QList<QAction *> dayCommands() const { return dayCommands_; }
+    // "Bilancia quantità...", greyed out, with the reason as its status tip, while the meal has no
+    // food to balance.
+    QAction *balanceAction() const { return balanceAction_; }
 
 signals:
     // A category of the sixteen has been chosen from the menu: the grid is to take the focus.
@@ -52,6 +55,8 @@ signals:
     void personDayRequested();
     void copyRequested(bool wholeDay);
     void insertHabitualRequested();
+    // "Bilancia quantità..." of "&Pasto": the shown meal's weights.
+    void balanceRequested();
     void femaleEnergyWindowRequested();
     void maleEnergyWindowRequested();
     void printRequested();
@@ -60,6 +65,7 @@ signals:
 private:
     void buildMealMenu();
     void buildDayCommands();
+    void buildBalanceCommand();
     void buildEditMenu();
     void buildRecentFilesMenu();
     void fillRecentFilesMenu();
@@ -77,6 +83,7 @@ private:
     QMenu *personMenu_ = nullptr;
     QMenu *categoryMenu_ = nullptr;
     QList<QAction *> dayCommands_;
+    QAction *balanceAction_ = nullptr;
 };
 
 }  // namespace velmo::ui

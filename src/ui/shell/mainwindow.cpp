@@ -6,6 +6,7 @@
 #include "meal/nutrientrankingmodel.h"
 #include "shell/daypanelmodel.h"
 #include "shell/weekmodel.h"
+#include "shell/balancemodel.h"
 #include "shell/portionchoicemodel.h"
 #include "ui/catalogue/foodgridview.h"
 #include "ui/catalogue/foodsearchwindow.h"
@@ -22,6 +23,7 @@
 #include "ui/plan/weekwindow.h"
 #include "ui/report/planprintdialog.h"
 #include "ui/report/practiceheadingdialog.h"
+#include "ui/plan/balancewindow.h"
 #include "ui/shell/portiondialog.h"
 #include "ui/shell/windowplacement.h"
 
@@ -32,6 +34,7 @@
 #include <QDockWidget>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
@@ -239,6 +242,7 @@ void MainWindow::connectMenus()
     connect(menus_, &MainMenuBar::personDayRequested, this, &MainWindow::openPersonDay);
     connect(menus_, &MainMenuBar::copyRequested, this, &MainWindow::copyTo);
     connect(menus_, &MainMenuBar::insertHabitualRequested, this, &MainWindow::insertHabitual);
+    connect(menus_, &MainMenuBar::balanceRequested, this, [this] { openBalance(false); });
     connect(menus_, &MainMenuBar::femaleEnergyWindowRequested, this, &MainWindow::femaleEnergyWindowRequested);
     connect(menus_, &MainMenuBar::maleEnergyWindowRequested, this, &MainWindow::maleEnergyWindowRequested);
     connect(menus_, &MainMenuBar::printRequested, this, &MainWindow::printRequested);
@@ -295,6 +299,15 @@ void MainWindow::updateDayPanel()
                 button->setAccessibleName(text);
         dayPanel_ = new DayPanel(*dayPanelModel_, dayDock_);
         dayDock_->setWidget(dayPanel_);
+        connect(dayPanel_->balanceButton(), &QPushButton::clicked, this, [this] { openBalance(true); });
+        const auto enableBalance = [this] {
+            const QString missing = BalanceModel::nothingToBalance(model_, BalanceModel::Scope::Day);
+            dayPanel_->balanceButton()->setEnabled(missing.isEmpty());
+            dayPanel_->balanceButton()->setToolTip(missing);
+            dayPanel_->balanceButton()->setStatusTip(missing);
+        };
+        connect(dayPanelModel_, &DayPanelModel::refreshed, this, enableBalance);
+        enableBalance();
         connect(dayPanel_->dayDate(), &QDateEdit::dateChanged, this, [this](QDate date) {
             if (!model_.storedDays().openDate(date))
                 showStoredDay();
@@ -368,6 +381,16 @@ void MainWindow::choosePortion()
         return;
     PortionDialog dialog(*portionChoice_, this);
     dialog.exec();
+}
+
+void MainWindow::openBalance(bool wholeDay)
+{
+    // Read anew each time: the table and the person may have changed since.
+    BalanceModel balance(model_);
+    if (!balance.begin(wholeDay ? BalanceModel::Scope::Day : BalanceModel::Scope::Meal))
+        return;
+    BalanceWindow window(balance, this);
+    window.exec();
 }
 
 void MainWindow::openFoodSearch()

@@ -117,6 +117,8 @@ private:
     void connectModel();
     void showFoodWindow();
     void choosePortion();
+    // "Bilancia quantità...": the shown meal's weights, or every meal's of the day.
+    void openBalance(bool wholeDay);
     void openFoodSearch();
     void openRanking();
     void chooseRankedFood(int category, const QString &shownName);

@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#include "shell/balancerowsmodel.h"
+
+#include "common/numbertext.h"
+#include "shell/balancemodel.h"
+
+#include <QLocale>
+
+namespace velmo {
+
+namespace {
+
+QString grams(std::optional<double> value)
+{
+    return value ? formatDecimals(*value, 0, QLocale()) + QStringLiteral(" g") : QString();
+}
+
+}  // namespace
+
+BalanceRowsModel::BalanceRowsModel(BalanceModel &balance, QObject *parent)
+    : QAbstractTableModel(parent), balance_(balance)
+{
+    connect(&balance_, &BalanceModel::restarted, this, [this] {
+        beginResetModel();
+        endResetModel();
+    });
+    // Every cell may have changed: a bound typed, a row fixed, a new proposal.
+    connect(&balance_, &BalanceModel::calculated, this, [this] {
+        if (rowCount() > 0)
+            emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+    });
+}
+
+int BalanceRowsModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(balance_.rows().size());
+}
+
+int BalanceRowsModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant BalanceRowsModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case FoodColumn: return tr("Alimento");
+    case FixedColumn: return tr("Fisso");
+    case MinimumColumn: return tr("Minimo");
+    case MaximumColumn: return tr("Massimo");
+    case StepColumn: return tr("Passo");
+    case WrittenColumn: return tr("Peso lordo ora");
+    case ProposedColumn: return tr("Peso lordo proposto");
+    case ProposedEdibleColumn: return tr("Parte edibile");
+    case ProposedPortionColumn: return tr("Porzione");
+    default: return {};
+    }
+}
+
+Qt::ItemFlags BalanceRowsModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid))
+        return Qt::NoItemFlags;
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    const bool fixed = balance_.rows()[static_cast<std::size_t>(index.row())].fixed;
+    const bool portion = balance_.lines()[static_cast<std::size_t>(index.row())].standardGross.has_value();
+    if (index.column() == FixedColumn || (index.column() == StepColumn && portion && !fixed))
+        flags |= Qt::ItemIsUserCheckable;
+    if ((index.column() == MinimumColumn || index.column() == MaximumColumn) && !fixed)
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+QVariant BalanceRowsModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    const int r = index.row();
+    const BalanceRow &row = balance_.rows()[static_cast<std::size_t>(r)];
+    const BalanceModel::Line &line = balance_.lines()[static_cast<std::size_t>(r)];
+    const QLocale locale;
+    if (role == Qt::CheckStateRole) {
+        if (index.column() == FixedColumn)
+            return row.fixed ? Qt::Checked : Qt::Unchecked;
+        if (index.column() == StepColumn && line.standardGross)
+            return balance_.halfPortionSteps(r) ? Qt::Checked : Qt::Unchecked;
+        return {};
+    }
+    if (role == Qt::TextAlignmentRole && index.column() != FoodColumn && index.column() != ProposedPortionColumn)
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    if (role == Qt::EditRole && (index.column() == MinimumColumn || index.column() == MaximumColumn))
+        return formatDecimals(index.column() == MinimumColumn ? row.minimumGross : row.maximumGross, 0, locale);
+    if (role != Qt::DisplayRole)
+        return {};
+    switch (index.column()) {
+    case FoodColumn:
+        return balance_.scope() == BalanceModel::Scope::Day ? tr("%1 (%2)").arg(row.name, line.mealName) : row.name;
+    case MinimumColumn: return grams(row.minimumGross);
+    case MaximumColumn: return grams(row.maximumGross);
+    case StepColumn: return balance_.halfPortionSteps(r) ? tr("½ porzione (%1)").arg(grams(row.stepGross)) : grams(1);
+    case WrittenColumn:
+        return line.entry.portion.isEmpty() ? grams(row.grossGrams)
+                                            : tr("%1 (%2)").arg(grams(row.grossGrams), line.entry.portion);
+    case ProposedColumn: return grams(balance_.proposedGross(r));
+    case ProposedEdibleColumn: return grams(balance_.proposedEdible(r));
+    case ProposedPortionColumn: return balance_.proposedPortion(r);
+    default: return {};
+    }
+}
+
+bool BalanceRowsModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid) || !(flags(index) & Qt::ItemIsEnabled))
+        return false;
+    const int r = index.row();
+    if (role == Qt::CheckStateRole && (flags(index) & Qt::ItemIsUserCheckable)) {
+        const bool checked = value.value<Qt::CheckState>() == Qt::Checked;
+        if (index.column() == FixedColumn)
+            balance_.setFixed(r, checked);
+        else
+            balance_.setHalfPortionSteps(r, checked);
+        return true;
+    }
+    if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    const auto typed = readLocaleNumber(value.toString().remove(QStringLiteral("g")).trimmed(), QLocale());
+    if (!typed)
+        return false;
+    const BalanceRow &row = balance_.rows()[static_cast<std::size_t>(r)];
+    return index.column() == MinimumColumn ? balance_.setRowBounds(r, *typed, row.maximumGross)
+                                           : balance_.setRowBounds(r, row.minimumGross, *typed);
+}
+
+}  // namespace velmo

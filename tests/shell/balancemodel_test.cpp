@@ -1,0 +1,201 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Velmo authors
+
+#include "shell/balancemodel.h"
+#include "shell/balancerowsmodel.h"
+#include "shell/balancetargetsmodel.h"
+#include "shellfixture.h"
+
+#include <QAbstractItemModelTester>
+
+#include <cmath>
+#include <functional>
+
+namespace velmo::test {
+namespace {
+
+using Scope = BalanceModel::Scope;
+
+int targetIndex(const BalanceModel &balance, const QString &key)
+{
+    const auto &targets = balance.targets();
+    for (std::size_t t = 0; t < targets.size(); ++t)
+        if (targets[t].key == key && targets[t].perEnergy == 0)
+            return static_cast<int>(t);
+    return -1;
+}
+
+// 100 g of apple (90 % edible, 52 kcal per 100 g, a standard portion of 150 g: 167 g gross) and
+// 100 g of apricots (93 %, 48 kcal, no standard portion) in the table; dinner holds 100 g of pear.
+class BalanceModelTest : public ShellModelTest {
+protected:
+    void SetUp() override
+    {
+        ShellModelTest::SetUp();
+        addShellProfile(database);
+        addShellMeasures(database);
+        add(*model, "Frutta", 1, "100");
+        add(*model, "Frutta", 0, "100");
+        balance = std::make_unique<BalanceModel>(*model);
+    }
+    // The table's meal as breakfast of a day whose dinner is 100 g of pear.
+    void makeDay()
+    {
+        MealDocument::DayState day = model->document().dayState();
+        day.day.meals = {{u"Colazione"_s, {}}, {u"Cena"_s, {{0, category("Frutta"), u"Pera, cruda"_s, u"100"_s}}}};
+        model->document().setDayState(day);
+    }
+    const BalanceTarget &target(const QString &key) const
+    {
+        return balance->targets()[static_cast<std::size_t>(targetIndex(*balance, key))];
+    }
+    std::unique_ptr<BalanceModel> balance;
+};
+
+// clang-format off
+// A change of the user's, then where the plan stands: whether it meets every target, and the words
+// that say which target conflicts. Whatever the change, fixed rows keep their weight, the others
+// stay within their bounds on their steps, and a plan said to be balanced meets every target by
+// the profile's arithmetic. Without a change: the apple free from 0 to three portions by half
+// portions (84 g), the apricots from 0 to 300 g by grams; 500 kcal a day, a meal of no usual name
+// 40 %; calcium, out of the fruits' reach, switched off.
+const struct PlanCase {
+    int line; std::function<void(BalanceModel &)> change; BalanceResult::Status status; const char *conflict;
+} kPlanCases[] = {
+    {__LINE__, [](BalanceModel &) {}, BalanceResult::Status::Balanced, ""},
+    {__LINE__, [](BalanceModel &b) { b.setFixed(0, true); }, BalanceResult::Status::Closest, "Con questi alimenti l'energia arriva al massimo a 181 kcal."},
+    {__LINE__, [](BalanceModel &b) { b.setHalfPortionSteps(0, false); b.setFixed(1, true); }, BalanceResult::Status::Balanced, ""},
+    {__LINE__, [](BalanceModel &b) { EXPECT_FALSE(b.setRowBounds(1, 50, 20)); b.setRowBounds(1, 180, 200); }, BalanceResult::Status::Balanced, ""},
+    {__LINE__, [](BalanceModel &b) { b.setRowBounds(0, 0, 0); }, BalanceResult::Status::Closest, "l'energia arriva al massimo a 134 kcal"},
+    {__LINE__, [](BalanceModel &b) { b.setTargetEnabled(targetIndex(b, u"CA"_s), true); }, BalanceResult::Status::Closest, "Calcio arriva al massimo a"},
+    {__LINE__, [](BalanceModel &b) { b.setTargetEnabled(0, false); b.addNutrient(u"VITC"_s); }, BalanceResult::Status::Closest, "Vitamina C arriva al massimo a 27,9 mg"},
+};
+// clang-format on
+
+TEST_F(BalanceModelTest, FixedRowsNeverMoveAndFreeOnesKeepTheirBoundsAndSteps)
+{
+    model->setRequirement(500, u"Anna"_s);
+    for (const PlanCase &c : kPlanCases) {
+        VELMO_CASE(c);
+        ASSERT_TRUE(balance->begin(Scope::Meal)) << dialogs.messageTexts().join(u'\n').toStdString();
+        balance->setTargetEnabled(targetIndex(*balance, u"CA"_s), false);
+        const std::vector<BalanceRow> &rows = balance->rows();
+        ASSERT_EQ(rows.size(), 2U);
+        EXPECT_EQ(std::tuple(rows[0].minimumGross, std::round(rows[0].maximumGross), rows[0].stepGross),
+                  std::tuple(0.0, 501.0, 84));
+        EXPECT_EQ(std::tuple(rows[1].minimumGross, rows[1].maximumGross, rows[1].stepGross), std::tuple(0.0, 300.0, 1));
+        EXPECT_EQ(std::tuple(target(u"ENERC_KCAL"_s).minimum, target(u"ENERC_KCAL"_s).maximum),
+                  std::tuple(std::optional(194.0), std::optional(206.0)));
+        c.change(*balance);
+        const BalanceResult &result = balance->result();
+        EXPECT_EQ(result.status, c.status) << balance->preview().join(u'\n').toStdString();
+        EXPECT_TRUE(result.conflicts.join(u' ').contains(QString::fromUtf8(c.conflict)))
+            << result.conflicts.join(u' ').toStdString();
+        EXPECT_EQ(balance->preview().join(u'\n').contains(u"Nessun piano rispetta"_s),
+                  c.status == BalanceResult::Status::Closest);
+        for (std::size_t r = 0; r < rows.size() && r < result.grossGrams.size(); ++r) {
+            const double grams = result.grossGrams[r];
+            if (rows[r].fixed)
+                EXPECT_EQ(grams, rows[r].grossGrams);
+            else
+                EXPECT_TRUE(grams >= rows[r].minimumGross && grams <= rows[r].maximumGross
+                            && std::fmod(grams, rows[r].stepGross) == 0)
+                    << r << ": " << grams;
+        }
+        const auto outcomes = checkTargets(*model->nutrientStore()->nutrients(nullptr), rows, result.grossGrams,
+                                           balance->targets());
+        for (std::size_t t = 0; t < outcomes.size(); ++t)
+            EXPECT_TRUE(outcomes[t].met || !balance->targets()[t].enabled
+                        || c.status != BalanceResult::Status::Balanced)
+                << t;
+    }
+}
+
+// clang-format off
+// Where the energy comes from (none, the energy window, the current person) for the meal or the
+// day: the energy target's middle (0: the energy the plan has now, 91 kcal), and calcium's least,
+// which a woman of 46 needs 1000 mg of a day (none without a person: the adult man's is the same).
+const struct TargetCase {
+    int line; const char *source; Scope scope; double kcalShare; double calcium; const char *sourceText;
+} kTargetCases[] = {
+    {__LINE__, "", Scope::Meal, 0, 400, "Nessun fabbisogno calcolato"},
+    {__LINE__, "finestra", Scope::Meal, 0.4, 400, "Fabbisogno dell'ultimo calcolo: 900 kcal al giorno; un pasto senza nome abituale"},
+    {__LINE__, "persona", Scope::Meal, 0.2, 200, "Fabbisogno di Anna: "},
+    {__LINE__, "persona", Scope::Day, 1, 1000, "Fabbisogno di Anna: "},
+};
+// clang-format on
+
+TEST_F(BalanceModelTest, TargetsArePrefilledFromThePersonOrTheLastCalculation)
+{
+    model->persons().setPath(dir.filePath(u"persone.db"_s));
+    model->persons().setToday(QDate(2026, 3, 4));
+    ASSERT_TRUE(model->persons()
+                    .store()
+                    ->addPerson({u"Anna"_s,
+                                 Sex::Female,
+                                 QDate(1980, 1, 1),
+                                 165,
+                                 {{QDate(2026, 1, 1), 60, {}}},
+                                 ActivityLevel::Moderate,
+                                 RecommendedActivities::With,
+                                 PersonCondition::None,
+                                 {}})
+                    .ok());
+    for (const TargetCase &c : kTargetCases) {
+        VELMO_CASE(c);
+        const QString source = QString::fromLatin1(c.source);
+        model->setRequirement(source == u"finestra" ? std::optional(900.0) : std::nullopt, {});
+        model->persons().setCurrentName(source == u"persona" ? u"Anna"_s : QString());
+        if (source == u"persona")
+            makeDay();  // breakfast, 20 % of the day
+        ASSERT_TRUE(balance->begin(c.scope)) << dialogs.messageTexts().join(u'\n').toStdString();
+        EXPECT_TRUE(balance->targetSource().startsWith(QString::fromUtf8(c.sourceText)))
+            << balance->targetSource().toStdString();
+        const auto person = model->persons().currentRequirement();
+        const double kcal = person ? *person->kcal : model->requirementKcal().value_or(0);
+        const BalanceTarget &energy = target(u"ENERC_KCAL"_s);
+        EXPECT_NEAR((*energy.minimum + *energy.maximum) / 2, c.kcalShare ? kcal * c.kcalShare : 91, 0.5);
+        EXPECT_NEAR(*energy.maximum / *energy.minimum, 1.03 / 0.97, 1e-9);
+        EXPECT_EQ(target(u"CA"_s).minimum, c.calcium);
+        EXPECT_EQ(balance->rows().size(), c.scope == Scope::Day ? 3U : 2U);
+    }
+}
+
+// "Applica" writes the proposal into each meal of the day, the table's rows as if typed, as one
+// step that "Annulla" takes back; a window closed without it writes nothing.
+TEST_F(BalanceModelTest, ApplyWritesTheGramsIntoEveryMealAndCancelWritesNothing)
+{
+    model->setRequirement(2000, {});
+    makeDay();
+    const MealDay before = model->document().day();
+    {
+        BalanceModel cancelled(*model);
+        ASSERT_TRUE(cancelled.begin(Scope::Day));
+    }
+    EXPECT_EQ(model->document().day(), before);
+    ASSERT_TRUE(balance->begin(Scope::Day));
+    QAbstractItemModelTester rowsTester(new BalanceRowsModel(*balance, balance.get()));
+    QAbstractItemModelTester targetsTester(new BalanceTargetsModel(*balance, balance.get()));
+    balance->setRowBounds(2, 0, 150);
+    ASSERT_TRUE(balance->canApply());
+    const std::vector<double> proposed = balance->result().grossGrams;
+    ASSERT_TRUE(balance->apply());
+    const MealDay after = model->document().day();
+    QStringList written;
+    for (const DayMeal &meal : after.meals)
+        for (const MealFileEntry &e : meal.entries)
+            written << e.grams;
+    QStringList expected;
+    for (double g : proposed)
+        if (g > 0)
+            expected << QString::number(std::llround(g));
+    EXPECT_EQ(written, expected);
+    EXPECT_EQ(model->meal().row(0).cell(MealColumn::Gross).text, expected.front());
+    EXPECT_EQ(model->meal().row(0).portion, balance->proposedPortion(0));
+    EXPECT_EQ(model->undoStack().undoText(), u"bilanciamento delle quantità"_s);
+    model->undoStack().undo();
+    EXPECT_EQ(model->document().day(), before);
+}
+
+}  // namespace
+}  // namespace velmo::test
