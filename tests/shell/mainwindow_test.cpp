@@ -253,7 +253,7 @@ TEST_F(MainWindowTest, TheBalanceWindowAppliesItsProposalOrNothing)
     window->model().lockBoxClicked(0, true);
     ASSERT_TRUE(balance->isEnabled());
     window->model().setRequirement(500, {});
-    for (const QString button : {u"cmdAnnulla"_s, u"cmdApplica"_s}) {
+    for (const QString &button : {u"cmdAnnulla"_s, u"cmdApplica"_s}) {
         QString proposed;
         QTimer::singleShot(0, [this, button, &proposed] {
             auto *balancing = window->findChild<ui::BalanceWindow *>();
