@@ -35,11 +35,11 @@ done
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
 usr=$root/usr
-for file in bin/velmo bin/velmo-pasto bin/velmo-fabbisogno share/velmo/elementi97.db share/velmo/Leggimi.txt \
+for file in bin/velmo bin/velmo-pasto bin/velmo-pasto-pdf bin/velmo-fabbisogno share/velmo/elementi97.db share/velmo/Leggimi.txt \
   share/velmo/help/index.html share/doc/velmo/copyright share/applications/io.github.velmo.Velmo.desktop \
   share/metainfo/io.github.velmo.Velmo.metainfo.xml share/icons/hicolor/scalable/apps/io.github.velmo.Velmo.svg \
   share/mime/packages/io.github.velmo.Velmo.xml share/man/man1/velmo.1.gz share/man/man1/velmo-pasto.1.gz \
-  share/man/man1/velmo-fabbisogno.1.gz; do
+  share/man/man1/velmo-pasto-pdf.1.gz share/man/man1/velmo-fabbisogno.1.gz; do
   [[ -e $usr/$file ]] || fail "manca /usr/$file nel pacchetto"
 done
 
@@ -51,6 +51,10 @@ cp examples/pasto.txt "$elsewhere/"
   fail "velmo-pasto installato non calcola examples/pasto.txt"
 grep -q "^Calcolo per una persona .* 859.78 " "$elsewhere/pasto.out" ||
   fail "velmo-pasto installato: totali inattesi: $(tail -n 1 "$elsewhere/pasto.out")"
+# A --pdf run is handed to the twin installed beside velmo-pasto.
+(cd "$elsewhere" && LC_ALL=C.UTF-8 "$usr/bin/velmo-pasto" --pdf pasto.pdf pasto.txt >/dev/null 2>pdf.err) ||
+  fail "velmo-pasto installato non scrive il PDF: $(tail -n 2 "$elsewhere/pdf.err")"
+[[ $(head -c 5 "$elsewhere/pasto.pdf") == %PDF- ]] || fail "velmo-pasto installato: il PDF scritto non è un PDF"
 # The balancing loads its solver module from ../lib/velmo: 0 (balanced) or 4 (no plan meets the
 # targets) both say that the module was found and ran.
 balanced=0
