@@ -236,6 +236,10 @@ plan with --piu-vicino.
         <source>%1: %2 (obiettivo %3), %4</source>
         <translation>%1: %2 (target %3), %4</translation>
     </message>
+    <message>
+        <source>la quantità di %1</source>
+        <translation>the amount of %1</translation>
+    </message>
 </context>
 <context>
     <name>BarChart</name>

@@ -407,6 +407,20 @@ std::vector<TargetOutcome> checkTargets(const Nutrients &nutrients, const std::v
     return outcomes;
 }
 
+namespace {
+
+// A nutrient as the subject of a sentence: "la quantità di calcio". The name's first letter is
+// lowered unless the name begins with an abbreviation ("EPA").
+QString amountOf(const QString &name)
+{
+    QString subject = name;
+    if (subject.size() > 1 && subject.at(1).isLower())
+        subject[0] = subject.at(0).toLower();
+    return text(QT_TRANSLATE_NOOP("Balancer", "la quantità di %1")).arg(subject);
+}
+
+}  // namespace
+
 std::vector<BalanceTarget> usualTargets(const Nutrients &nutrients, const ReferenceFor &reference, double energyKcal,
                                         double tolerancePercent, const QStringList &nutrientKeys, double mealShare)
 {
@@ -463,8 +477,8 @@ std::vector<BalanceTarget> usualTargets(const Nutrients &nutrients, const Refere
             continue;
         const NutrientDefinition &n = nutrients.at(*index);
         const auto scaled = [mealShare](std::optional<double> v) { return v ? std::optional(*v * mealShare) : v; };
-        targets.push_back({key, 0, scaled(value->minimum), scaled(value->upper), n.shownName(), n.shownName(), n.unit,
-                           n.decimals, true});
+        targets.push_back({key, 0, scaled(value->minimum), scaled(value->upper), amountOf(n.shownName()), n.shownName(),
+                           n.unit, n.decimals, true});
     }
     return targets;
 }

@@ -67,8 +67,8 @@ const struct PlanCase {
     {__LINE__, [](BalanceModel &b) { b.setHalfPortionSteps(0, false); b.setFixed(1, true); }, BalanceResult::Status::Balanced, ""},
     {__LINE__, [](BalanceModel &b) { EXPECT_FALSE(b.setRowBounds(1, 50, 20)); b.setRowBounds(1, 180, 200); }, BalanceResult::Status::Balanced, ""},
     {__LINE__, [](BalanceModel &b) { b.setRowBounds(0, 0, 0); }, BalanceResult::Status::Closest, "l'energia arriva al massimo a 134 kcal"},
-    {__LINE__, [](BalanceModel &b) { b.setTargetEnabled(targetIndex(b, u"CA"_s), true); }, BalanceResult::Status::Closest, "Calcio arriva al massimo a"},
-    {__LINE__, [](BalanceModel &b) { b.setTargetEnabled(0, false); b.addNutrient(u"VITC"_s); }, BalanceResult::Status::Closest, "Vitamina C arriva al massimo a 27,9 mg"},
+    {__LINE__, [](BalanceModel &b) { b.setTargetEnabled(targetIndex(b, u"CA"_s), true); }, BalanceResult::Status::Closest, "la quantità di calcio arriva al massimo a"},
+    {__LINE__, [](BalanceModel &b) { b.setTargetEnabled(0, false); b.addNutrient(u"VITC"_s); }, BalanceResult::Status::Closest, "la quantità di vitamina C arriva al massimo a 27,9 mg"},
 };
 // clang-format on
 
