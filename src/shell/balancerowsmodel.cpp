@@ -20,17 +20,8 @@ QString grams(std::optional<double> value)
 }  // namespace
 
 BalanceRowsModel::BalanceRowsModel(BalanceModel &balance, QObject *parent)
-    : QAbstractTableModel(parent), balance_(balance)
+    : BalanceTableModel(balance, ColumnCount, parent)
 {
-    connect(&balance_, &BalanceModel::restarted, this, [this] {
-        beginResetModel();
-        endResetModel();
-    });
-    // Every cell may have changed: a bound typed, a row fixed, a new proposal.
-    connect(&balance_, &BalanceModel::calculated, this, [this] {
-        if (rowCount() > 0)
-            emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
-    });
 }
 
 int BalanceRowsModel::rowCount(const QModelIndex &parent) const
@@ -38,16 +29,9 @@ int BalanceRowsModel::rowCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : static_cast<int>(balance_.rows().size());
 }
 
-int BalanceRowsModel::columnCount(const QModelIndex &parent) const
+QString BalanceRowsModel::heading(int column) const
 {
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
-QVariant BalanceRowsModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return {};
-    switch (section) {
+    switch (column) {
     case FoodColumn: return tr("Alimento");
     case FixedColumn: return tr("Fisso");
     case MinimumColumn: return tr("Minimo");

@@ -3,16 +3,14 @@
 
 #pragma once
 
-#include <QAbstractTableModel>
+#include "shell/balancetablemodel.h"
 
 namespace velmo {
-
-class BalanceModel;
 
 // The foods of the "Bilancia quantità..." window, one row each: fixed or not, the least and the
 // most gross grams, the step (half standard portions where the food has one), the weight written
 // and the one proposed, gross and edible, with the portion it stands for.
-class BalanceRowsModel : public QAbstractTableModel {
+class BalanceRowsModel : public BalanceTableModel {
     Q_OBJECT
 public:
     enum Column {
@@ -31,15 +29,13 @@ public:
     explicit BalanceRowsModel(BalanceModel &balance, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
-    int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     // A check box, or a number of grams as typed in the user's format.
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
 
 private:
-    BalanceModel &balance_;
+    QString heading(int column) const override;
 };
 
 }  // namespace velmo

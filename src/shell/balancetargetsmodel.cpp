@@ -11,16 +11,8 @@
 namespace velmo {
 
 BalanceTargetsModel::BalanceTargetsModel(BalanceModel &balance, QObject *parent)
-    : QAbstractTableModel(parent), balance_(balance)
+    : BalanceTableModel(balance, ColumnCount, parent)
 {
-    connect(&balance_, &BalanceModel::restarted, this, [this] {
-        beginResetModel();
-        endResetModel();
-    });
-    connect(&balance_, &BalanceModel::calculated, this, [this] {
-        if (rowCount() > 0)
-            emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
-    });
 }
 
 int BalanceTargetsModel::rowCount(const QModelIndex &parent) const
@@ -28,16 +20,9 @@ int BalanceTargetsModel::rowCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : static_cast<int>(balance_.targets().size());
 }
 
-int BalanceTargetsModel::columnCount(const QModelIndex &parent) const
+QString BalanceTargetsModel::heading(int column) const
 {
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
-QVariant BalanceTargetsModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return {};
-    switch (section) {
+    switch (column) {
     case TargetColumn: return tr("Obiettivo");
     case MinimumColumn: return tr("Minimo");
     case MaximumColumn: return tr("Massimo");

@@ -3,15 +3,13 @@
 
 #pragma once
 
-#include <QAbstractTableModel>
+#include "shell/balancetablemodel.h"
 
 namespace velmo {
 
-class BalanceModel;
-
 // The targets of the "Bilancia quantità..." window, one row each: switched on or off by its
 // check box, its least and its most (an empty cell: no such bound) and their unit.
-class BalanceTargetsModel : public QAbstractTableModel {
+class BalanceTargetsModel : public BalanceTableModel {
     Q_OBJECT
 public:
     enum Column { TargetColumn, MinimumColumn, MaximumColumn, UnitColumn, ColumnCount };
@@ -19,14 +17,12 @@ public:
     explicit BalanceTargetsModel(BalanceModel &balance, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
-    int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
 
 private:
-    BalanceModel &balance_;
+    QString heading(int column) const override;
 };
 
 }  // namespace velmo
