@@ -129,18 +129,7 @@ TEST_F(BalanceModelTest, TargetsArePrefilledFromThePersonOrTheLastCalculation)
 {
     model->persons().setPath(dir.filePath(u"persone.db"_s));
     model->persons().setToday(QDate(2026, 3, 4));
-    ASSERT_TRUE(model->persons()
-                    .store()
-                    ->addPerson({u"Anna"_s,
-                                 Sex::Female,
-                                 QDate(1980, 1, 1),
-                                 165,
-                                 {{QDate(2026, 1, 1), 60, {}}},
-                                 ActivityLevel::Moderate,
-                                 RecommendedActivities::With,
-                                 PersonCondition::None,
-                                 {}})
-                    .ok());
+    ASSERT_TRUE(model->persons().store()->addPerson(shellPerson()).ok());
     for (const TargetCase &c : kTargetCases) {
         VELMO_CASE(c);
         const QString source = QString::fromLatin1(c.source);

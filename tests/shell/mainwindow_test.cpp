@@ -865,15 +865,7 @@ TEST_F(MainWindowTest, TheWeekWindowShowsTheCurrentPersonsWeekAndItsAverage)
     PersonSession &session = window->model().persons();
     session.setToday(QDate(2026, 3, 4));
     ASSERT_TRUE(session.store());
-    const Person anna{u"Anna"_s,
-                      Sex::Female,
-                      QDate(1980, 1, 1),
-                      165,
-                      {{QDate(2026, 1, 1), 60, {}}},
-                      ActivityLevel::Moderate,
-                      RecommendedActivities::With,
-                      PersonCondition::None,
-                      {}};
+    const Person anna = shellPerson();
     ASSERT_TRUE(session.store()->addPerson(anna).ok());
     const MealDay day{{{u"Pranzo"_s, {{0, *findFoodCategory(u"Frutta"_s), u"Albicocche, crude"_s, u"100"_s}}}}};
     ASSERT_TRUE(session.store()->writeDay(anna.name, QDate(2026, 3, 3), day, PersonStore::kNotStored).ok());

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "catalogue/foodcategory.h"
+#include "plan/person.h"
 #include "shell/mainwindowmodel.h"
 #include "support/fakedialogs.h"
 #include "support/fooddbfixture.h"
@@ -22,6 +23,21 @@
 namespace velmo::test {
 
 using namespace Qt::StringLiterals;
+
+// A woman born in 1980, 165 cm, 60 kg since 1 January 2026, moderately active with the desirable
+// activities: a person with a requirement.
+inline Person shellPerson()
+{
+    return {u"Anna"_s,
+            Sex::Female,
+            QDate(1980, 1, 1),
+            165,
+            {{QDate(2026, 1, 1), 60, {}}},
+            ActivityLevel::Moderate,
+            RecommendedActivities::With,
+            PersonCondition::None,
+            {}};
+}
 
 // Three fruits and an egg, in the shipped database's shape, with the English names of the source.
 inline bool writeShellDatabase(const QString &path)
