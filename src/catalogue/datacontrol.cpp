@@ -54,17 +54,17 @@ const FoodRow kUnreadRow{QString(), {}, 0x7f};
 
 }  // namespace
 
-bool DataControl::readRange(int first, int count, std::vector<FoodRow> *rows, QStringList *columns,
-                            QString *detail) const
+bool DataControl::readRange(const Source &source, int first, int count, std::vector<FoodRow> *rows,
+                            QStringList *columns, QString *detail)
 {
     // Forward only, values by position: the driver then keeps one row at a time and no lookup
     // by name.
-    QSqlQuery query(database_);
+    QSqlQuery query(source.database);
     query.setForwardOnly(true);
     const bool whole = first == 0 && count < 0;
-    const bool prepared = query.prepare(
-        whole ? recordSource_ : QStringLiteral("SELECT * FROM (%1) LIMIT ? OFFSET ?").arg(recordSource_));
-    for (const QString &value : boundValues_)
+    const bool prepared = query.prepare(whole ? source.sql
+                                              : QStringLiteral("SELECT * FROM (%1) LIMIT ? OFFSET ?").arg(source.sql));
+    for (const QString &value : source.boundValues)
         query.addBindValue(value);
     if (!whole) {
         query.addBindValue(count);
@@ -105,7 +105,7 @@ bool DataControl::readRows(QString *detail)
     }
     if (!cache_ && database_.connectOptions().contains(QLatin1StringView("QSQLITE_OPEN_READONLY")))
         return readFirstPage(detail);
-    if (!readRange(0, -1, &rows_, &columns_, detail))
+    if (!readRange(source(), 0, -1, &rows_, &columns_, detail))
         return false;
     if (cache_)
         cache_->insert(recordSource_, boundValues_, {rows_, columns_});
@@ -115,7 +115,8 @@ bool DataControl::readRows(QString *detail)
 bool DataControl::readFirstPage(QString *detail)
 {
     std::vector<FoodRow> first;
-    if (!readRange(0, kPageRows, &first, &columns_, detail))
+    paged_ = source();
+    if (!readRange(paged_, 0, kPageRows, &first, &columns_, detail))
         return false;
     int count = static_cast<int>(first.size());
     if (count == kPageRows) {
@@ -152,7 +153,7 @@ const FoodRow &DataControl::row(int i) const
         QString detail;
         std::vector<FoodRow> read;
         read.reserve(static_cast<std::size_t>(count));
-        if (!readRange(first, count, &read, nullptr, &detail))
+        if (!readRange(paged_, first, count, &read, nullptr, &detail))
             return kUnreadRow;  // tried again when asked again
         read.resize(static_cast<std::size_t>(count), kUnreadRow);
         page = std::move(read);

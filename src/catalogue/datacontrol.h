@@ -106,9 +106,17 @@ private:
 
     bool readRows(QString *detail);
     bool readFirstPage(QString *detail);
-    // Appends to `rows` the rows [first, first + count) of the record source (count -1: to the
+    // A record source as read: the database, the SELECT and its bound values.
+    struct Source {
+        QSqlDatabase database;
+        QString sql;
+        QStringList boundValues;
+    };
+    // Appends to `rows` the rows [first, first + count) of `source` (count -1: to the
     // end), and sets `columns` (when given) to its columns' names.
-    bool readRange(int first, int count, std::vector<FoodRow> *rows, QStringList *columns, QString *detail) const;
+    static bool readRange(const Source &source, int first, int count, std::vector<FoodRow> *rows, QStringList *columns,
+                          QString *detail);
+    Source source() const { return {database_, recordSource_, boundValues_}; }
     bool moveToPosition(long long position);
 
     QSqlDatabase database_;
@@ -120,6 +128,8 @@ private:
     // Or, read on demand: the pages read so far, by page (an empty one is not read yet).
     mutable std::vector<std::vector<FoodRow>> pages_;
     bool onDemand_ = false;
+    // What the pages are read from: the record source of the last refresh, whatever was set since.
+    Source paged_;
     int rowCount_ = 0;
     QStringList columns_;
     long long position_ = -1;  // -1 before the first row, rowCount_ after the last
