@@ -163,9 +163,16 @@ TEST_F(BalanceModelTest, ApplyWritesTheGramsIntoEveryMealAndCancelWritesNothing)
     }
     EXPECT_EQ(model->document().day(), before);
     ASSERT_TRUE(balance->begin(Scope::Day));
-    QAbstractItemModelTester rowsTester(new BalanceRowsModel(*balance, balance.get()));
+    auto *rows = new BalanceRowsModel(*balance, balance.get());
+    QAbstractItemModelTester rowsTester(rows);
     QAbstractItemModelTester targetsTester(new BalanceTargetsModel(*balance, balance.get()));
-    balance->setRowBounds(2, 0, 150);
+    // Bounds typed in the table reach the model, each in its column; a name takes nothing.
+    ASSERT_TRUE(rows->setData(rows->index(2, BalanceRowsModel::MinimumColumn), u"0"_s));
+    ASSERT_TRUE(rows->setData(rows->index(2, BalanceRowsModel::MaximumColumn), u"150 g"_s));
+    EXPECT_FALSE(rows->setData(rows->index(2, BalanceRowsModel::FoodColumn), u"150"_s));
+    EXPECT_EQ(rows->index(2, BalanceRowsModel::MinimumColumn).data(Qt::EditRole).toString(), u"0"_s);
+    EXPECT_EQ(rows->index(2, BalanceRowsModel::MaximumColumn).data(Qt::EditRole).toString(), u"150"_s);
+    EXPECT_EQ(rows->headerData(BalanceRowsModel::FoodColumn, Qt::Horizontal).toString(), u"Alimento"_s);
     ASSERT_TRUE(balance->canApply());
     const std::vector<double> proposed = balance->result().grossGrams;
     ASSERT_TRUE(balance->apply());
