@@ -29,6 +29,9 @@ public:
     // The name the interface shows for that food: its English name under English, its Italian
     // name otherwise; `name` itself as above.
     QString shown(int category, const QString &name) const;
+    // The names of a food read by another query of its row, found by its Italian name as stored:
+    // asked for by that name, they need no query of their own. The first told for a name counts.
+    void remember(int category, const QString &italian, const QString &english);
 
 private:
     struct Category {

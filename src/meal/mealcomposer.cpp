@@ -92,29 +92,46 @@ void MealComposer::prefetch(const std::vector<MealFileEntry> &entries)
     // foods: one query reads them all, one SELECT per category joined by UNION ALL, each row
     // tagged with its category. What it reads becomes the recordsets that checking and
     // composing then ask for; should it fail, they ask the database one food at a time.
-    std::map<int, QStringList> wanted;  // category -> keys of the foods named in it
-    for (const MealFileEntry &entry : entries) {
-        if (entry.category < 0 || isPersonalCategory(entry.category))
-            continue;
-        const QString key = keyOf(entry).canonical;
-        if (key.isEmpty() || !couldBeAName(key) || recordsets_.find(foodSource(entry.category), {key}))
-            continue;
-        QStringList &keys = wanted[entry.category];
-        if (!keys.contains(key))
-            keys.append(key);
-    }
+    // A file holds the Italian names as the database stores them, so the first query looks the
+    // names up as written and brings each food's names along, which would otherwise take one
+    // query a food; only a name it does not find (an English one, a variant) is made canonical,
+    // which may read its category's names, and looked up by a second query.
+    const auto wantedBy = [&](const auto &keyOfEntry) {
+        std::map<int, QStringList> wanted;  // category -> keys of the foods named in it
+        for (const MealFileEntry &entry : entries) {
+            if (entry.category < 0 || isPersonalCategory(entry.category))
+                continue;
+            const QString key = keyOfEntry(entry);
+            if (key.isEmpty() || !couldBeAName(key) || recordsets_.find(foodSource(entry.category), {key}))
+                continue;
+            QStringList &keys = wanted[entry.category];
+            if (!keys.contains(key))
+                keys.append(key);
+        }
+        return wanted;
+    };
+    const std::map<int, QStringList> asWritten = wantedBy([](const MealFileEntry &entry) { return nameKey(entry.food); });
+    readRecordsets(asWritten, true);
+    const std::map<int, QStringList> canonical = wantedBy([this](const MealFileEntry &entry) { return keyOf(entry).canonical; });
+    readRecordsets(canonical, false);
+}
+
+bool MealComposer::readRecordsets(const std::map<int, QStringList> &wanted, bool withNames)
+{
     if (wanted.empty())
-        return;
+        return true;
     // The names are bound, one placeholder each; the tables come from the fixed list of
-    // categories, the tags are their indexes. Each row ends with the Italian name it was found by.
+    // categories, the tags are their indexes. Each row ends with the Italian name it was found by
+    // and, when asked, the food's English name.
     QStringList terms;
     QStringList names;
+    const QString english = withNames ? QStringLiteral(",") + QLatin1StringView(kEnglishNameColumn) : QString();
     for (const auto &[category, keys] : wanted) {
         const QStringList placeholders(keys.size(), QStringLiteral("?"));
-        terms.append(QStringLiteral("SELECT %1,%2,alimenti FROM %3 WHERE alimenti IN (%4)")
+        terms.append(QStringLiteral("SELECT %1,%2,alimenti%3 FROM %4 WHERE alimenti IN (%5)")
                          .arg(foodCategory(category).selectList())
                          .arg(category)
-                         .arg(foodCategory(category).table, placeholders.join(u',')));
+                         .arg(english, foodCategory(category).table, placeholders.join(u',')));
         names.append(keys);
     }
     QSqlQuery query(database_);
@@ -123,19 +140,31 @@ void MealComposer::prefetch(const std::vector<MealFileEntry> &entries)
     for (const QString &name : names)
         query.addBindValue(name);
     if (!prepared || !query.exec())
-        return;
+        return false;
     const int tag = static_cast<int>(foodColumns().size());
     std::map<std::pair<int, QString>, std::vector<FoodRow>> rows;  // by category and name
     while (query.next()) {
         FoodRow row = foodRowOf(query, tag - 1);
-        rows[{query.value(tag).toInt(), query.value(tag + 1).toString()}].push_back(std::move(row));
+        const int category = query.value(tag).toInt();
+        const QString italian = query.value(tag + 1).toString();
+        // The row the names' own look-up would take: the first with an English name.
+        if (withNames && !query.isNull(tag + 2))
+            foodNames_.remember(category, italian, query.value(tag + 2).toString());
+        rows[{category, italian}].push_back(std::move(row));
     }
     if (query.lastError().isValid())
-        return;
+        return false;
     const QStringList columnNames(foodColumns().cbegin(), foodColumns().cend());
     for (const auto &[category, keys] : wanted)
-        for (const QString &key : keys)
-            recordsets_.insert(foodSource(category), {key}, {std::move(rows[{category, key}]), columnNames});
+        for (const QString &key : keys) {
+            // Looked up as written, a name not found may still be another's English name.
+            const auto found = rows.find({category, key});
+            if (found == rows.end() && withNames)
+                continue;
+            recordsets_.insert(foodSource(category), {key},
+                               {found == rows.end() ? std::vector<FoodRow>{} : std::move(found->second), columnNames});
+        }
+    return true;
 }
 
 bool MealComposer::hasFood(int category, const FoodKey &key, QString *databaseError)
@@ -285,6 +314,7 @@ bool MealComposer::showCategoryWith(int category, const FoodKey &key, int *index
 
 bool MealComposer::addAll(const std::vector<MealFileEntry> &entries, QString *error)
 {
+    const MealGrid::LockBatch batch(grid_);
     for (const MealFileEntry &entry : entries)
         if (!add(entry, error))
             return false;

@@ -89,6 +89,9 @@ private:
 
     // Reads every food the entries name, in one query, into the recordsets.
     void prefetch(const std::vector<MealFileEntry> &entries);
+    // Reads the named foods of each category into the recordsets; `withNames` also tells the
+    // names it finds to foodNames_ and leaves out the names not found. False when the query fails.
+    bool readRecordsets(const std::map<int, QStringList> &wanted, bool withNames);
     // Whether the category holds a food of this name, compared as the names look (nameKey).
     bool hasFood(int category, const FoodKey &key, QString *databaseError);
     // Every name of a category, read only to suggest what a missing name may have meant.

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace velmo {
 
@@ -274,9 +275,28 @@ void MealGrid::lockClicked(int r)
         acceptLock(r);
     // An unlock changes the sums as much as a lock does; the nested runs leave the sums to the
     // handler that started them, which recomputes once they are over.
-    if (lockDepth_ == 1)
+    if (lockDepth_ == 1) {
         recomputeTotals();
+    } else if (batches_ > 0) {
+        batchedLock_ = true;
+        return;
+    }
     updateChart();
+}
+
+MealGrid::LockBatch::LockBatch(MealGrid &grid) : grid_(grid)
+{
+    ++grid_.lockDepth_;
+    ++grid_.batches_;
+}
+
+MealGrid::LockBatch::~LockBatch()
+{
+    --grid_.batches_;
+    if (--grid_.lockDepth_ == 0 && std::exchange(grid_.batchedLock_, false)) {
+        grid_.recomputeTotals();
+        grid_.updateChart();
+    }
 }
 
 void MealGrid::clearRow(int r)

@@ -117,6 +117,19 @@ public:
     // the chart are taken again, so that they always hold the portions of the locked rows.
     void placeFood(const CurrentFood &food);
 
+    // While one lives, the locks set in the table leave the totals and the chart to its end,
+    // which takes them once: a meal file's foods are summed once, not once a row, to the same sums.
+    class LockBatch {
+    public:
+        explicit LockBatch(MealGrid &grid);
+        ~LockBatch();
+        LockBatch(const LockBatch &) = delete;
+        LockBatch &operator=(const LockBatch &) = delete;
+
+    private:
+        MealGrid &grid_;
+    };
+
     // Colours of the value cells back to the window-text colour (a click in the food grid).
     void resetTextColours();
 
@@ -244,6 +257,9 @@ private:
     // How deep lock handlers are nested: only the outermost run recomputes the totals, so the
     // unlocks that a refusal or `blankZeros` start inside it never recompute on their own.
     int lockDepth_ = 0;
+    // A LockBatch is open, and a lock handler left it the sums.
+    int batches_ = 0;
+    bool batchedLock_ = false;
     // Set when a nested unlock empties cells that the last sums counted.
     bool totalsStale_ = false;
 
