@@ -110,9 +110,11 @@ void MealComposer::prefetch(const std::vector<MealFileEntry> &entries)
         }
         return wanted;
     };
-    const std::map<int, QStringList> asWritten = wantedBy([](const MealFileEntry &entry) { return nameKey(entry.food); });
+    const std::map<int, QStringList> asWritten = wantedBy(
+        [](const MealFileEntry &entry) { return nameKey(entry.food); });
     readRecordsets(asWritten, true);
-    const std::map<int, QStringList> canonical = wantedBy([this](const MealFileEntry &entry) { return keyOf(entry).canonical; });
+    const std::map<int, QStringList> canonical = wantedBy(
+        [this](const MealFileEntry &entry) { return keyOf(entry).canonical; });
     readRecordsets(canonical, false);
 }
 
