@@ -5,6 +5,7 @@
 #include "nutrient_profile_builder.h"
 #include "portion_builder.h"
 
+#include "catalogue/fooddatabase.h"
 #include "catalogue/foodcategory.h"
 #include "catalogue/foodsearch.h"
 #include "common/csv.h"
@@ -482,7 +483,8 @@ CatalogueBuildResult buildCatalogue(const QString &cataloguePath, const QString 
     QFile::remove(temporary);
     if (!writeDatabase(temporary, *foods, *synonyms, &result.error)
         || !addProfile(cataloguePath, sourcePath, temporary, *foods, &result.error)
-        || !addMeasures(cataloguePath, temporary, *foods, &result.error)) {
+        || !addMeasures(cataloguePath, temporary, *foods, &result.error)
+        || !FoodDatabase::markAsBuilt(temporary, &result.error)) {
         QFile::remove(temporary);
         return result;
     }

@@ -30,6 +30,15 @@ public:
     QSqlDatabase connection() const;
     QString path() const { return path_; }
 
+    // Marks a food database, once its builder has made every table, as the program then finds
+    // it: its user_version becomes the schema cookie SQLite has at that moment, which SQLite
+    // changes with every later change of the schema, joined to the format of the tables this
+    // program reads (raise kTableFormat when it needs a column that files built before lack). A
+    // file still carrying its mark is opened without checking its tables' columns. False, with
+    // `error`, when the file cannot be marked.
+    static bool markAsBuilt(const QString &path, QString *error);
+    static constexpr int kTableFormat = 1;
+
 private:
     FoodDatabase(QString connectionName, QString path);
     QString connectionName_;

@@ -48,8 +48,9 @@ bool changeDatabase(const QString &path, const QStringList &statements)
 }
 
 // A file that is no complete food database (missing, a folder, unreadable, no SQLite file, or made by
-// `writeFoodDatabase` and then changed by `sql`): refused naming what it lacks, and left as it was.
-enum class Made { Nothing, Folder, Unreadable, Garbage, Empty, Database, AllTables };
+// `writeFoodDatabase`, marked as its builder marks it, and then changed by `sql`): refused naming what it lacks, and
+// left as it was.
+enum class Made { Nothing, Folder, Unreadable, Garbage, Empty, Database, AllTables, Marked };
 // clang-format off
 const struct { int line; Made made; QStringList sql; const char *fault; Language language = Language::Italian; } kSchemaCases[] = {
     {__LINE__, Made::Nothing, {}, "Il file non esiste"},
@@ -72,6 +73,8 @@ const struct { int line; Made made; QStringList sql; const char *fault; Language
      ""},
     {__LINE__, Made::AllTables, {u"DROP TABLE Frutta"_s, u"CREATE VIEW Frutta AS SELECT * FROM Uova"_s}, ""},
     {__LINE__, Made::AllTables, {u"DROP TABLE Frutta"_s, u"CREATE VIEW Frutta AS SELECT alimenti FROM Uova"_s}, "Frutta"},
+    {__LINE__, Made::Marked, {}, ""},
+    {__LINE__, Made::Marked, {u"ALTER TABLE Frutta DROP COLUMN fibra"_s}, "(nella tabella Frutta mancano le colonne fibra)"},
     {__LINE__, Made::AllTables, {u"ALTER TABLE Uova DROP COLUMN nome_inglese"_s}, "(the table Uova lacks the columns nome_inglese)", Language::English},
 };
 // clang-format on
@@ -84,6 +87,7 @@ TEST_F(FoodDatabaseTest, IncompleteDatabaseIsRefusedNamingWhatLacksAndLeftUnchan
         if (c.made == Made::Unreadable && geteuid() == 0)
             continue;  // root reads every file: permissions cannot be tested
         const QString file = path("elementi97.db");
+        QString error;
         QFile::remove(file);
         QDir(file).removeRecursively();
         QFile made(file);
@@ -97,13 +101,16 @@ TEST_F(FoodDatabaseTest, IncompleteDatabaseIsRefusedNamingWhatLacksAndLeftUnchan
         case Made::Empty: ASSERT_TRUE(made.open(QIODevice::WriteOnly)); break;
         case Made::Database:
         case Made::AllTables:
-            ASSERT_TRUE(writeFoodDatabase(file, {}, c.made == Made::AllTables));
+        case Made::Marked:
+            ASSERT_TRUE(writeFoodDatabase(file, {}, c.made != Made::Database));
+            if (c.made == Made::Marked) {
+                ASSERT_TRUE(FoodDatabase::markAsBuilt(file, &error));
+            }
             ASSERT_TRUE(changeDatabase(file, c.sql));
         }
         made.close();
         const QByteArray before = fileBytes(file);
 
-        QString error;
         auto db = FoodDatabase::open(file, &error);
         if (QString::fromUtf8(c.fault).isEmpty()) {
             EXPECT_NE(db, nullptr) << error.toStdString();
