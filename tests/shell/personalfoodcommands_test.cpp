@@ -60,8 +60,8 @@ TEST_F(PersonalFoodCommandsTest, NewModifyDeleteAndTheFoodReachesTheOpenRow)
     model->personalFoods().deleteFood();
     EXPECT_EQ(model->dataControl().rowCount(), 1);
     QSqlQuery keep(model->personalFoods().catalogue()->connection());  // a deletion the file refuses is told
-    ASSERT_TRUE(keep.exec(u"CREATE TEMP TRIGGER keep BEFORE DELETE ON %1 BEGIN SELECT RAISE(ABORT, 'no'); END"_s
-                              .arg(PersonalFoodTable::name())));
+    ASSERT_TRUE(keep.exec(u"CREATE TEMP TRIGGER keep BEFORE DELETE ON %1 BEGIN SELECT RAISE(ABORT, 'no'); END"_s.arg(
+        PersonalFoodTable::name())));
     model->personalFoods().deleteFood();
     EXPECT_TRUE(dialogs.messageTexts().back().startsWith(u"Impossibile eliminare"_s));
     ASSERT_TRUE(keep.exec(u"DROP TRIGGER keep"_s));
