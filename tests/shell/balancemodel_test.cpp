@@ -175,7 +175,7 @@ TEST_F(BalanceModelTest, ApplyWritesTheGramsIntoEveryMealAndCancelWritesNothing)
     EXPECT_EQ(rows->index(2, BalanceRowsModel::MaximumColumn).data(Qt::EditRole).toString(), u"150"_s);
     EXPECT_EQ(rows->headerData(BalanceRowsModel::FoodColumn, Qt::Horizontal).toString(), u"Alimento"_s);
     // Any row can be fixed; only a food with a standard portion moves by half portions.
-    ASSERT_TRUE(rows->setData(rows->index(2, BalanceRowsModel::FixedColumn), Qt::Checked, Qt::CheckStateRole));
+    ASSERT_TRUE(rows->setData(rows->index(1, BalanceRowsModel::FixedColumn), Qt::Checked, Qt::CheckStateRole));
     EXPECT_FALSE(rows->setData(rows->index(1, BalanceRowsModel::StepColumn), Qt::Checked, Qt::CheckStateRole));
     ASSERT_TRUE(balance->canApply());
     const std::vector<double> proposed = balance->result().grossGrams;
