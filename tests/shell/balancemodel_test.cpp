@@ -64,11 +64,12 @@ const struct PlanCase {
 } kPlanCases[] = {
     {__LINE__, [](BalanceModel &) {}, BalanceResult::Status::Balanced, ""},
     {__LINE__, [](BalanceModel &b) { b.setFixed(0, true); }, BalanceResult::Status::Closest, "Con questi alimenti l'energia arriva al massimo a 181 kcal."},
-    {__LINE__, [](BalanceModel &b) { b.setHalfPortionSteps(0, false); b.setFixed(1, true); }, BalanceResult::Status::Balanced, ""},
+    {__LINE__, [](BalanceModel &b) { b.setHalfPortionSteps(0, false); b.setFixed(1, true); EXPECT_EQ(b.proposedPortion(0), u""_s); }, BalanceResult::Status::Balanced, ""},
+    {__LINE__, [](BalanceModel &b) { b.setRowBounds(0, 168, 168); EXPECT_EQ(b.proposedPortion(0), u"1 porzione standard"_s); }, BalanceResult::Status::Balanced, ""},
     {__LINE__, [](BalanceModel &b) { EXPECT_FALSE(b.setRowBounds(1, 50, 20)); b.setRowBounds(1, 180, 200); }, BalanceResult::Status::Balanced, ""},
     {__LINE__, [](BalanceModel &b) { b.setRowBounds(0, 0, 0); }, BalanceResult::Status::Closest, "l'energia arriva al massimo a 134 kcal"},
     {__LINE__, [](BalanceModel &b) { b.setTargetEnabled(targetIndex(b, u"CA"_s), true); }, BalanceResult::Status::Closest, "la quantità di calcio arriva al massimo a"},
-    {__LINE__, [](BalanceModel &b) { b.setTargetEnabled(0, false); b.addNutrient(u"VITC"_s); }, BalanceResult::Status::Closest, "la quantità di vitamina C arriva al massimo a 27,9 mg"},
+    {__LINE__, [](BalanceModel &b) { b.setTargetEnabled(0, false); EXPECT_EQ(b.addableNutrients(), (std::vector<std::pair<QString, QString>>{{u"VITC"_s, u"Vitamina C"_s}})); b.addNutrient(u"VITC"_s); }, BalanceResult::Status::Closest, "la quantità di vitamina C arriva al massimo a 27,9 mg"},
 };
 // clang-format on
 
@@ -167,12 +168,15 @@ TEST_F(BalanceModelTest, ApplyWritesTheGramsIntoEveryMealAndCancelWritesNothing)
     QAbstractItemModelTester rowsTester(rows);
     QAbstractItemModelTester targetsTester(new BalanceTargetsModel(*balance, balance.get()));
     // Bounds typed in the table reach the model, each in its column; a name takes nothing.
-    ASSERT_TRUE(rows->setData(rows->index(2, BalanceRowsModel::MinimumColumn), u"0"_s));
+    ASSERT_TRUE(rows->setData(rows->index(2, BalanceRowsModel::MinimumColumn), u"10"_s));
     ASSERT_TRUE(rows->setData(rows->index(2, BalanceRowsModel::MaximumColumn), u"150 g"_s));
     EXPECT_FALSE(rows->setData(rows->index(2, BalanceRowsModel::FoodColumn), u"150"_s));
-    EXPECT_EQ(rows->index(2, BalanceRowsModel::MinimumColumn).data(Qt::EditRole).toString(), u"0"_s);
+    EXPECT_EQ(rows->index(2, BalanceRowsModel::MinimumColumn).data(Qt::EditRole).toString(), u"10"_s);
     EXPECT_EQ(rows->index(2, BalanceRowsModel::MaximumColumn).data(Qt::EditRole).toString(), u"150"_s);
     EXPECT_EQ(rows->headerData(BalanceRowsModel::FoodColumn, Qt::Horizontal).toString(), u"Alimento"_s);
+    // Any row can be fixed; only a food with a standard portion moves by half portions.
+    ASSERT_TRUE(rows->setData(rows->index(1, BalanceRowsModel::FixedColumn), Qt::Checked, Qt::CheckStateRole));
+    EXPECT_FALSE(rows->setData(rows->index(1, BalanceRowsModel::StepColumn), Qt::Checked, Qt::CheckStateRole));
     ASSERT_TRUE(balance->canApply());
     const std::vector<double> proposed = balance->result().grossGrams;
     ASSERT_TRUE(balance->apply());

@@ -230,8 +230,12 @@ TEST_F(DayPlanTest, ThePanelAddsUpTheDayAndFollowsTheTable)
             texts << QStringList{l.name, l.amount, l.reference, l.status}.join(u'|');
         return texts.join(u'\n');
     };
-    w->setRequirement(2000, {});
-    panel.refresh();
+    int refreshes = 0;
+    QObject::connect(&panel, &DayPanelModel::refreshed, [&] { ++refreshes; });
+    w->setRequirement(1000, {});
+    w->setRequirement(2000, {});  // two changes in one turn: one recomputation, of the last
+    QCoreApplication::processEvents();
+    EXPECT_EQ(refreshes, 1);
     EXPECT_EQ(row(0), u"Colazione|45 kcal|51 %|circa 20 %"_s);
     EXPECT_EQ(row(1), u"Spuntino|0 kcal|0 %|circa 5 %"_s);
     EXPECT_EQ(row(2), u"Pranzo|43 kcal|49 %|circa 40 %"_s);

@@ -148,6 +148,21 @@ TEST_F(MainWindowModelTest, TheStatusHintSaysWhatToDoFirstAndWhyAKeyDidNothing)
     model->chooseCategory(category("Legumi"));  // no food: the open row is free again
     EXPECT_EQ(model->statusHint(), first);
     EXPECT_EQ(told, 5);
+    model->chooseCategory(category("Frutta"));
+    EXPECT_TRUE(model->meal().setGrossText(0, u"15"_s));
+    const int placed = told;
+    model->lockBoxClicked(0, true);  // the food stays in the table: nothing new to tell
+    EXPECT_EQ(told, placed);
+}
+
+// The windows that follow the person of the last calculation recompute only when it changes.
+TEST_F(MainWindowModelTest, TheSamePersonCalculatedAgainIsNoChange)
+{
+    int changes = 0;
+    QObject::connect(model.get(), &MainWindowModel::calculatedPersonChanged, [&] { ++changes; });
+    for (int i = 0; i < 2; ++i)
+        model->setCalculatedPerson(IntakePerson{true, 30});
+    EXPECT_EQ(changes, 1);
 }
 
 TEST_F(MainWindowModelTest, PrintHelpAndExitAreHandedToTheWindow)
@@ -224,6 +239,7 @@ TEST_F(MainWindowModelTest, APortionIsWrittenIntoTheOpenRowAsTyped)
         {__LINE__, "en_US", 0, "1.5", "45", "1½ fette"},
         {__LINE__, "it_IT", 1, "½", "83", "½ porzione standard"},
         {__LINE__, "it_IT", 2, "1,5", "2", "1,5 g di parte edibile"},
+        {__LINE__, "it_IT", 2, "1", "1", "1 g di parte edibile"},
         {__LINE__, "it_IT", 0, "0", "", "", "Il numero di porzioni deve essere maggiore di zero."},
         {__LINE__, "it_IT", 2, "-3", "", "", "\"-3\" non è un peso"},
         {__LINE__, "it_IT", 2, "9000000", "", "", "Il peso lordo supererebbe 9.999.999 g"},

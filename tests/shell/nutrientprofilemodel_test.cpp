@@ -76,7 +76,7 @@ TEST_F(NutrientProfileModelTest, ShowsAmountsBoundsReferencesAndStatusOfWhatIsCh
         FakeDialogs boxes;
         const auto main = window(boxes);
         NutrientProfileModel profile(*main);
-        QAbstractItemModelTester tester(&profile, QAbstractItemModelTester::FailureReportingMode::Warning);
+        QAbstractItemModelTester tester(&profile, QAbstractItemModelTester::FailureReportingMode::Fatal);
         profile.setSubject(c.subject);
         profile.setPerson(c.person);
         for (const Lock &lock : c.locks)

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Velmo authors
 
+#include "catalogue/personalfoodtable.h"
 #include "shellfixture.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSqlQuery>
 
 namespace velmo::test {
 namespace {
@@ -54,9 +56,15 @@ TEST_F(PersonalFoodCommandsTest, NewModifyDeleteAndTheFoodReachesTheOpenRow)
     ASSERT_TRUE(model->document().openFile(meal.fileName())) << dialogs.messageTexts().join(u'\n').toStdString();
     EXPECT_EQ(model->meal().row(0).cell(MealColumn::Gross).text, u"150"_s);
 
-    dialogs.questionAnswers = {Answer::No, Answer::Yes};
+    dialogs.questionAnswers = {Answer::No, Answer::Yes, Answer::Yes};
     model->personalFoods().deleteFood();
     EXPECT_EQ(model->dataControl().rowCount(), 1);
+    QSqlQuery keep(model->personalFoods().catalogue()->connection());  // a deletion the file refuses is told
+    ASSERT_TRUE(keep.exec(u"CREATE TEMP TRIGGER keep BEFORE DELETE ON %1 BEGIN SELECT RAISE(ABORT, 'no'); END"_s.arg(
+        PersonalFoodTable::name())));
+    model->personalFoods().deleteFood();
+    EXPECT_TRUE(dialogs.messageTexts().back().startsWith(u"Impossibile eliminare"_s));
+    ASSERT_TRUE(keep.exec(u"DROP TRIGGER keep"_s));
     model->personalFoods().deleteFood();
     EXPECT_TRUE(dialogs.shown.back().text.startsWith(u"Eliminare l'alimento personale \"Torta di mele\""_s));
     EXPECT_EQ(model->dataControl().rowCount(), 0);

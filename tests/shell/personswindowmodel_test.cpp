@@ -107,7 +107,7 @@ TEST_F(PersonsWindowModelTest, EveryEditIsAStepThatUndoAndRedoTakeBackAndMakeAga
         {__LINE__, "peso del 01/03/26", [&] { model.select(u"Anita"_s); return model.weights().addWeight({QDate(2026, 3, 1), 58.4, 70}); }},
         {__LINE__, "peso del 02/04/25", [&] { return model.weights().setData(weightCell(1, WeightListModel::KilogramsColumn), 59.0); }},
         {__LINE__, "peso del 01/03/25", [&] { return model.weights().setData(weightCell(0, WeightListModel::WaistColumn), 0.0); }},
-        {__LINE__, "eliminazione del peso del 02/04/25", [&] { return model.weights().removeWeight(1); }},
+        {__LINE__, "eliminazione del peso del 01/03/25", [&] { return model.weights().removeWeight(0); }},
         {__LINE__, "eliminazione di Anita", [&] { return model.removeSelected(); }, [&] {  // a day goes and comes back too
              EXPECT_TRUE(session.store()->writeDay(u"Anita"_s, QDate(2026, 3, 1), fullRecord().days[0].second, PersonStore::kNotStored).ok()); }},
     };
@@ -193,6 +193,8 @@ TEST_F(PersonsWindowModelTest, TheCurrentPersonIsRememberedAndGivesItsRequiremen
     ASSERT_TRUE(model.removeSelected());
     EXPECT_EQ(session.currentName(), QString());
     EXPECT_EQ(settings.currentPerson(), QString());
+    EXPECT_EQ(next.currentRequirement(), std::nullopt);  // its Anna is gone: forgotten there too
+    EXPECT_EQ(next.currentName(), QString());
     EXPECT_EQ(dialogs.shown.back().title, u"Elimina persona"_s);
 }
 

@@ -188,6 +188,10 @@ TEST_F(StoredDaysTest, ABusyFileIsTriedAgainAtTheUsersWord)
         settle();
         EXPECT_EQ(dialogs.shown.size(), 2u);
         EXPECT_TRUE(dialogs.shown.at(0).text.contains(u"in uso da un'altra finestra di Velmo"_s));
+        dialogs.clear();  // a copy too is tried again at the user's word, then given up and told
+        dialogs.questionAnswers = {Answer::Yes, Answer::Cancel};
+        EXPECT_FALSE(model->dayCopies().copyMeal({u"Bruno"_s, kDay, 0}));
+        EXPECT_EQ(dialogs.shown.size(), 3u);
         ASSERT_TRUE(hold.exec(u"ROLLBACK"_s));
     }
     holder.close();
@@ -196,6 +200,18 @@ TEST_F(StoredDaysTest, ABusyFileIsTriedAgainAtTheUsersWord)
     EXPECT_EQ(foods(stored()), "Colazione: Albicocche, crude|Spuntino:|Pranzo:|Merenda:|Cena:");
     EXPECT_TRUE(model->storedDays().flush());
     EXPECT_EQ(stored(), model->document().day());
+}
+
+// A person removed by another window: its day stays in the window, no longer stored, and the user
+// is told how to keep it.
+TEST_F(StoredDaysTest, TheDayOfAPersonRemovedElsewhereStaysInTheWindow)
+{
+    planned(*model);
+    ASSERT_TRUE(other(dialogs)->persons().store()->removePerson(u"Anna"_s).ok());
+    add(*model, "Uova", 0, "30");
+    settle();
+    EXPECT_TRUE(dialogs.messageTexts().value(0).contains(u"non è più nell'archivio"_s));
+    EXPECT_FALSE(model->document().storedDay());
 }
 
 // Each copy and each habitual meal, done, undone and done again: the store and the window's day

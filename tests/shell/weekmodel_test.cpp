@@ -180,6 +180,7 @@ TEST_F(WeekModelTest, FollowsTheStoreAndTheChosenWeek)
     EXPECT_EQ(week.averagedDays(), 3);
     week.nextWeek();
     EXPECT_EQ(week.from(), kMonday.addDays(7));
+    EXPECT_EQ(week.heading(), u"Maria, dal 09/03/2026 al 15/03/2026"_s);
     EXPECT_EQ(week.averagedDays(), 0);
     EXPECT_FALSE(week.averageMeal());
     model->persons().setCurrentName(QString());
