@@ -137,7 +137,7 @@ const TextCase kTextCases[] = {
     {__LINE__, "Frutta;\xC0\xAF;1\n", 0, 1, "non è in codifica UTF-8"},
     {__LINE__, "Frutta;\xED\xA0\x80;1\n", 0, 1, "non è in codifica UTF-8"},
     {__LINE__, "Frutta;\xF4\x90\x80\x80;1\n", 0, 1, "non è in codifica UTF-8"},
-    {__LINE__, "#\xF0\x90\x80\x80\xF1\x80\x80\x80\xF4\x8F\xBF\xBF\n" + kFood, 1, 0, ""},
+    {__LINE__, "#\xED\x9F\xBF\xF0\x90\x80\x80\xF1\x80\x80\x80\xF4\x8F\xBF\xBF\n" + kFood, 1, 0, ""},
     {__LINE__, "#" + QByteArray("x").repeated(kMaxLineLength - 1) + "\n" + kFood, 1, 0, ""},
     {__LINE__, "#" + QByteArray("\xC3\xA8").repeated(kMaxLineLength - 1) + "\n" + kFood, 1, 0, ""},
     {__LINE__, "#" + QByteArray("x").repeated(kMaxLineLength) + "\n" + kFood, 1, 1, "la riga è più lunga di 1000 caratteri"},

@@ -92,6 +92,7 @@ const ProcessCase kCases[] = {
      "velmo-pasto: riga 2: la porzione \"2 tazze\" non è una misura di \"Pane tipo italiano\" (si può scrivere: fetta grande "
      "(11 × 8,5 cm, spessa 2 cm), fetta media, fetta piccola (8,5 × 6,5 cm, spessa 1,5 cm), porzione standard, g di parte edibile; "
      "o i grammi di peso lordo)\n", 1},
+    {__LINE__, {}, "Cereali e derivati;Pane tipo italiano;0 g di parte edibile\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "velmo-pasto: riga 1: la porzione \"0 g di parte edibile\" non è una misura", 1},
     {__LINE__, {"--csv", "-"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 0,
      "Pane tipo italiano,80,\\d+,\"\\d+,\\d\\d\",.*\r\n\"Banana, cruda\",150,.*\r\n\"Banana, cruda\",150,.*\r\n"
      "Calcolo per una persona,380,\\d+,\"\\d+,\\d\\d\",.*\r\n\\z", "", 0},
