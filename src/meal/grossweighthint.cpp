@@ -39,7 +39,7 @@ QString grossKeyHint(int keyAscii, bool locked)
     const bool control = (keyAscii >= 0 && keyAscii < 32) || keyAscii == 127;
     if (locked && !control)
         return Hint::tr("Riga bloccata: togli la spunta per cambiare il peso lordo");
-    if (locked || MealGrid::grossKeyPress(keyAscii) != 0 || (keyAscii >= 0 && keyAscii <= 9))
+    if (locked || MealGrid::grossKeyPress(keyAscii) != 0)
         return {};
     if (keyAscii == 13)
         return Hint::tr("Invio non calcola la riga: spunta la sua casella di blocco (Tab, poi Spazio)");

@@ -196,7 +196,7 @@ public:
                                                  "il testo supera 1 MB: non è un file di pasto; lettura interrotta"));
             }
         }
-        if (!stopped_ && (!line_.isEmpty() || characters_ > 0))
+        if (!stopped_ && characters_ > 0)
             endLine();
     }
 
@@ -236,8 +236,6 @@ private:
             return;
         }
         const int line = lineNumber_++;
-        if (line_.isEmpty() && characters_ == 0)
-            return;
         const int characters = characters_;
         QString content = QString::fromUtf8(line_).trimmed();
         line_.clear();

@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Velmo authors
 
 #include "catalogue/foodcategory.h"
+#include "catalogue/fooddatabase.h"
 #include "catalogue/foodsearch.h"
+#include "support/fooddbfixture.h"
 #include "support/languageguard.h"
 #include "support/localeguard.h"
 #include "support/tablecase.h"
@@ -10,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <QSet>
+#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 
@@ -147,6 +150,20 @@ TEST(FoodSearch, LimitKeepsTheBestAndCountsAll)
     const FoodSearch::Result result = search.find(QStringLiteral("pane"), 2);
     EXPECT_EQ(names(search, result), (QStringList{u"Pane di città"_s, u"Pane integrale"_s}));
     EXPECT_EQ(result.total, 5);
+}
+
+// A category read again from its table is searched with the foods it has now.
+TEST(FoodSearch, ACategoryReadAgainIsSearchedWithItsNewFoods)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"alimenti.db"_s);
+    ASSERT_TRUE(writeFoodDatabase(path, {{u"Frutta"_s, {{u"Pera"_s, {100, 0.3, 0.1, 9.5, 35, 3.8, 0}}}}}));
+    QString error;
+    const auto database = FoodDatabase::open(path, &error);
+    ASSERT_TRUE(database) << error.toStdString();
+    FoodSearch search = sample();
+    ASSERT_TRUE(search.readCategory(database->connection(), *findFoodCategory(u"Frutta"_s), &error));
+    EXPECT_EQ(names(search, search.find(u"pera"_s)), QStringList{u"Pera"_s});
 }
 
 }  // namespace

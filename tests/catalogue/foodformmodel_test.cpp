@@ -80,10 +80,12 @@ TEST(FoodFormModel, ChecksEveryFieldAndAsksAboutDoubtfulValues)
 // The form names the nutrients with the composition table's words.
 TEST(FoodFormModel, NamesTheNutrientsAsTheTableDoes)
 {
-    EXPECT_EQ(QStringList({FoodFormModel::caption(2), FoodFormModel::caption(3), FoodFormModel::caption(4),
-                           FoodFormModel::caption(FoodFormModel::kFieldCount + 14)})
-                  .join(u'|'),
-              u"&Protidi (g, 0–100)|&Lipidi (g, 0–100)|&Glucidi (g, 0–100)|Calcio (mg, 0–100000)"_s);
+    EXPECT_EQ(
+        QStringList({FoodFormModel::caption(2), FoodFormModel::caption(3), FoodFormModel::caption(4),
+                     FoodFormModel::caption(FoodFormModel::kFieldCount),
+                     FoodFormModel::caption(FoodFormModel::kFieldCount + 14)})
+            .join(u'|'),
+        u"&Protidi (g, 0–100)|&Lipidi (g, 0–100)|&Glucidi (g, 0–100)|Energia (kJ, 0–3800)|Calcio (mg, 0–100000)"_s);
 }
 
 }  // namespace

@@ -76,6 +76,7 @@ TEST(PersonalFoodCsv, ImportRules)
         {__LINE__, "Pane,0,1,1,1,1,1,1\r\n", 0, "riga 2: Parte edibile: il valore deve essere compreso fra 1 e 100"},
         {__LINE__, "Pane,,1,1,1,1,1,1\r\n", 0, "riga 2: Parte edibile: manca il valore"},
         {__LINE__, "Pane,100,1,1,1,1000,1,1\r\n", 0, "riga 2: Energia: il valore deve essere compreso fra 0 e 900", true},
+        {__LINE__, "Pane,100,1,1,1,17,100.5,1\r\n", 0, "riga 2: Fibra: il valore deve essere compreso fra 0 e 100", true},
         {__LINE__, "Buono,100,1,1,1,17,1,1\r\nPane,100,-1,1,1,1,1,1\r\n", 0, "riga 3: Protidi: \"-1\" non è un numero"},
         {__LINE__, "Pane,100,1.000,5,1,53,1,1\r\nPane,100,1,1\r\n", 0, "riga 3: servono 8 campi"},
         {__LINE__, "Pane,100,1,1,1,17,1,1\r\npane ,90,1,1,1,17,1,1\r\n", 0, "riga 3: l'alimento \"pane\" compare già alla riga 2"},
@@ -86,6 +87,9 @@ TEST(PersonalFoodCsv, ImportRules)
         {__LINE__, "\"Pane" + QByteArray(70000, 'x') + "\r\n", 0, "riga 2: la riga supera 65536 caratteri"},
         {__LINE__, "Pan\xff,100,1,1,1,1,1,1\r\n", 0, "il file non è testo UTF-8"},
         {__LINE__, "x\"y\r\n\xc3", 0, "il file non è testo UTF-8"},
+        // A character cut by the end of the first 64 KiB read, after its first byte or its second.
+        {__LINE__, QByteArray(65534 - kHeader.size(), '\n') + "T\xc3\xa8,100,,,,,,\r\n", 1, ""},
+        {__LINE__, QByteArray(65533 - kHeader.size(), '\n') + "T\xe2\x82\xac,100,,,,,,\r\n", 1, ""},
         {__LINE__, QByteArray(kMaxFoodCsvBytes, '\n'), 0, "il file supera 64 MB"},
         // What the food window asks to confirm is refused with its line, unless it is forced.
         {__LINE__, "Vino,100,0,0,1,70,,\r\n", 0, "riga 2: L'energia indicata (70 kcal) differisce di più del 15%"},

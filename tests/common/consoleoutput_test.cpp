@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Velmo authors
 
+#include "common/consoleoutput.h"
 #include "support/tablecase.h"
 
 #include <QProcess>
@@ -8,6 +9,9 @@
 #include <QStringList>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdio>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -72,6 +76,20 @@ TEST(ConsoleOutput, LostOutputEndsWithCodeThreeAndSaysWhy)
                                .arg(QString::fromLatin1(c.name), QString::fromUtf8(s.reason)));
         }
     }
+}
+
+// An output written whole closes well, whatever failed call before it left its number in errno.
+TEST(ConsoleOutput, AWholeOutputClosesWellWhateverErrnoHolds)
+{
+    std::fflush(stdout);
+    const int saved = dup(1);
+    ASSERT_EQ(dup2(fileno(std::tmpfile()), 1), 1);
+    velmo::ConsoleOutput out;
+    ASSERT_TRUE(out.write(QStringLiteral("x\n")));
+    errno = ENOENT;  // as a look for a file that is not there leaves it
+    EXPECT_TRUE(out.close());
+    dup2(saved, 1);
+    close(saved);
 }
 
 }  // namespace

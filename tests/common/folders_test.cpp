@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Velmo authors
 
 #include "common/programdir.h"
+#include "common/safefile.h"
 #include "common/settings.h"
 #include "common/translation.h"
 #include "common/userfolder.h"
@@ -160,4 +161,15 @@ TEST(Language, TheCommandLineThenLanguageThenTheLocale)
     }
     for (int i = 0; i < 4; ++i)
         saved[i] ? qputenv(variables[i], *saved[i]) : qunsetenv(variables[i]);
+}
+
+// A file written safely holds the bytes once the call says so: none wait in a temporary.
+TEST(SafeFile, TheBytesAreInTheFileWhenTheWriteSucceeds)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"pasto.txt"_s);
+    QString reason;
+    ASSERT_TRUE(velmo::writeFileSafely(path, "Frutta;Pera;80\n", &reason)) << reason.toStdString();
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == "Frutta;Pera;80\n");
 }

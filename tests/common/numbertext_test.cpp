@@ -302,6 +302,7 @@ TEST(Formats, AmountsWithTheDecimalsTheirUnitDeserves)
     EXPECT_EQ(formatDecimals(1.125, 2, italian()), QStringLiteral("1,12"));
     EXPECT_EQ(formatDecimals(1234.5, 0, english()), QStringLiteral("1234"));
     EXPECT_EQ(formatDecimals(1234.5, 3, english()), QStringLiteral("1234.500"));
+    EXPECT_EQ(formatDecimals(0.12345678, 9, italian()), QStringLiteral("0,123457"));  // six at most
     EXPECT_EQ(nutrientAmount(u"mg"), mg);
     EXPECT_EQ(nutrientAmount(u"\u00b5g"), ug);
     EXPECT_EQ(nutrientAmount(u"%"), std::nullopt);

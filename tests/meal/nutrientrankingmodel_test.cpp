@@ -3,6 +3,7 @@
 
 #include "catalogue/foodcategory.h"
 #include "catalogue/fooddatabase.h"
+#include "catalogue/foodsearch.h"
 #include "common/programdir.h"
 #include "meal/measurestore.h"
 #include "meal/nutrientrankingmodel.h"
@@ -53,8 +54,17 @@ TEST(NutrientRankingModel, RanksTheShippedFoodsUnknownLast)
         EXPECT_EQ(text(0, NutrientRankingModel::ValueColumn), QString::fromUtf8(c.value));
         EXPECT_NE(text(c.known - 1, NutrientRankingModel::ValueColumn), u"n.d.");
         EXPECT_EQ(text(model.rowCount() - 1, NutrientRankingModel::ValueColumn) == u"n.d.", c.unknown > 0);
+        for (int row = c.known + 1; row < model.rowCount(); ++row)  // the unknown in the search's order
+            EXPECT_LE(searchKey(model.food(row - 1).name), searchKey(model.food(row).name)) << row;
     }
     EXPECT_FALSE(nutrients.contains(u"Sale (sodio × 2,5) (g)"));  // a derived value is not ranked
+    // A personal file without the personal foods' table says so in place of the counts.
+    QSqlDatabase personal = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("senza-tabelle"));
+    personal.setDatabaseName(QStringLiteral(":memory:"));
+    ASSERT_TRUE(personal.open());
+    model.setPersonalDatabase(personal);
+    model.choose(static_cast<int>(nutrients.indexOf(u"Calcio (mg)")), 0, RankingBasis::Per100g);
+    EXPECT_TRUE(model.summary().startsWith(u"impossibile leggere i nutrienti")) << model.summary().toStdString();
 }
 
 // Every shipped food with measures or a standard portion: ½, 1, 2 and 3 of each give a gross
@@ -108,6 +118,7 @@ TEST(MeasureStore, PortionGrossNetRoundTripForEveryShippedFood)
     ASSERT_TRUE(oil && oil->standard);
     EXPECT_DOUBLE_EQ(oil->standard->grams, 9.1);
     EXPECT_EQ(oil->standard->density, u"tazza");
+    EXPECT_EQ(oil->standard->group + u'|' + oil->standard->name, u"olio|Olio"_qs);  // data/porzioni_standard.csv
 }
 
 }  // namespace

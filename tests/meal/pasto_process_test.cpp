@@ -75,7 +75,7 @@ const ProcessCase kCases[] = {
     {__LINE__, {"--kcal", "700", "--libero", "1,2,4", "--bilancia"}, "[Pranzo]\nCereali e derivati;Pane tipo italiano;80\nFormaggi e latticini;Mozzarella di latte intero;125\nOli e grassi;Olio d'oliva;10\nFrutta;Mela, con buccia, cruda;200\n", Feed::FileArgument, kIt, Db::Shipped, 0,
      "\\A#.*\n\n\\[Pranzo\\]\nCereali e derivati;Pane tipo italiano;1\\d\\d\nFormaggi e latticini;Mozzarella di latte intero;\\d+\nOli e grassi;Olio d'oliva;10\nFrutta;Mela, con buccia, cruda;\\d+\n\\z", "Energia: 6", 6},
     {__LINE__, {"--kcal", "2000", "--libero", "1", "--bilancia"}, kLunch, Feed::FileArgument, kIt, Db::Shipped, 4, kNothing, "Con questi alimenti l'energia arriva al massimo a 577 kcal.\n", 12},
-    {__LINE__, {"--piu-vicino", "--kcal", "2000", "--libero", "1", "--bilancia"}, kLunch, Feed::FileArgument, kIt, Db::Shipped, 4, "\\A#.*\nCereali e derivati;Pane tipo italiano;150\nFrutta;Banana, cruda;150\n", "Energia: 577 kcal (obiettivo 1940-2060 kcal), mancato di 1363 kcal", 11},
+    {__LINE__, {"--piu-vicino", "--tolleranza", "5", "--kcal", "2000", "--libero", "1", "--bilancia"}, kLunch, Feed::FileArgument, kIt, Db::Shipped, 4, "\\A#.*\nCereali e derivati;Pane tipo italiano;150\nFrutta;Banana, cruda;150\n", "Energia: 577 kcal (obiettivo 1900-2100 kcal), mancato di 1323 kcal", 11},
     {__LINE__, {"--kcal", "700", "--persona", "Anna", "--bilancia"}, kLunch, Feed::FileArgument, kIt, Db::Shipped, 2, kNothing, "uso: --bilancia FILE", 1},
     {__LINE__, {"--kcal", "700", "--libero", "4", "--bilancia"}, kLunch, Feed::FileArgument, kIt, Db::Shipped, 2, kNothing, "--libero: il file ha 3 alimenti, non c'è il 4", 1},
     // A good meal: the aligned table, or CSV, with the numbers as the user's locale writes them.
@@ -87,10 +87,12 @@ const ProcessCase kCases[] = {
      "Cereali e derivati;Pane tipo italiano;50;1 porzione standard\n", Feed::Pipe, kIt, Db::Shipped, 0,
      "\nPane tipo italiano \\(2 fette medie\\) +40 +40 .*\nPane tipo italiano \\(1 PORZIONE\\) +50 .*\n"
      "Pane tipo italiano \\(1 porzione standard\\) +50 .*\n-+\nCalcolo per una persona +140 ", "", 0},
+    {__LINE__, {}, "Oli e grassi;Olio d'oliva;1 porzione standard\n", Feed::Pipe, kIt, Db::Shipped, 0, "\nOlio d'oliva \\(1 porzione standard\\) +9 ", "", 0},
     {__LINE__, {}, "# pranzo\nCereali e derivati;Pane tipo italiano;2 tazze\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
      "velmo-pasto: riga 2: la porzione \"2 tazze\" non è una misura di \"Pane tipo italiano\" (si può scrivere: fetta grande "
      "(11 × 8,5 cm, spessa 2 cm), fetta media, fetta piccola (8,5 × 6,5 cm, spessa 1,5 cm), porzione standard, g di parte edibile; "
      "o i grammi di peso lordo)\n", 1},
+    {__LINE__, {}, "Cereali e derivati;Pane tipo italiano;0 g di parte edibile\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "velmo-pasto: riga 1: la porzione \"0 g di parte edibile\" non è una misura", 1},
     {__LINE__, {"--csv", "-"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 0,
      "Pane tipo italiano,80,\\d+,\"\\d+,\\d\\d\",.*\r\n\"Banana, cruda\",150,.*\r\n\"Banana, cruda\",150,.*\r\n"
      "Calcolo per una persona,380,\\d+,\"\\d+,\\d\\d\",.*\r\n\\z", "", 0},
@@ -195,6 +197,7 @@ const ProcessCase kCases[] = {
     // The PDF is written by the program's twin: without it, nothing is.
     {__LINE__, {"--pdf", "pasto.pdf"}, kLunch, Feed::Pipe, kIt, Db::Missing, 3, kNothing,
      "velmo-pasto-pdf\", il programma che scrive i PDF: reinstallare Velmo\nvelmo-pasto: nessun file scritto", 2},
+    {__LINE__, {"--pdf", ""}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "--pdf vuole un solo FILE.pdf", 2},
     // Personal foods: none yet, so an empty export and no such food; a bad import names its line.
     {__LINE__, {"--esporta-alimenti"}, {}, Feed::Pipe, kIt, Db::Shipped, 0, "\\Aalimenti,edibile,[a-z,]+\r\n\\z", "", 0},
     {__LINE__, {"--importa-alimenti"}, kFoods + "Torta,100,x,,,,,\n",

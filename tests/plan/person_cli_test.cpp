@@ -114,6 +114,13 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
     const QString printed = QString::fromUtf8(text.readAllStandardOutput());
     EXPECT_TRUE(printed.contains(u"Bice"_s) && printed.contains(u"Banana, cruda"_s) && printed.contains(u"150 g"_s))
         << printed.toStdString();
+    // A store that cannot be read ends with the code of a database's fault, not of the input's.
+    write(dir.filePath(u"dati/Velmo/Velmo/persone.db"_s), "non è un archivio");
+    QProcess broken;
+    broken.setProcessEnvironment(env);
+    broken.start(QStringLiteral(VELMO_PASTO), {u"--persona"_s, u"Bice"_s, u"--data"_s, u"2025-04-07"_s});
+    ASSERT_TRUE(broken.waitForFinished(60000));
+    EXPECT_EQ(broken.exitCode(), 1) << broken.readAllStandardError().toStdString();
 }
 
 // Two imports started together on a user folder that does not exist yet: each makes the store or
