@@ -36,8 +36,8 @@ from pathlib import Path
 LIBRARIES = ["common", "catalogue", "nutrition", "meal", "energy", "printing", "shell"]
 # Test programs of a library above that also run on a library's mutants: code written for the one
 # above and tested there (the meal table's undo steps live in the shell model, whose tests drive
-# them).
-ALSO_TESTED_BY = {"meal": ["shell_model_tests"]}
+# them; velmo-pasto's persons and stored days are run by the plan's process tests).
+ALSO_TESTED_BY = {"meal": ["shell_model_tests", "plan_process_tests"]}
 # Test programs that need a print system of their own; scripts/test.sh provides one, this does not.
 EXCLUDED_TESTS = re.compile(r"cups")
 
