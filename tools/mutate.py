@@ -257,6 +257,7 @@ def test_programs(source_root):
     """library -> [(test target, folder of its CMakeLists.txt relative to tests/)], read from the
     velmo_add_test calls: a test belongs to the library whose tests/<library>/ holds its sources."""
     programs = defaultdict(list)
+    every = []  # every test program with its folder, whichever library it belongs to
     for cmake_list in sorted((source_root / "tests").rglob("CMakeLists.txt")):
         folder = cmake_list.parent.relative_to(source_root / "tests").as_posix()
         text = re.sub(r"#.*", "", cmake_list.read_text(encoding="utf-8"))
@@ -267,11 +268,11 @@ def test_programs(source_root):
             sources = re.search(r"SOURCES\s+(.*?)(?:\s+(?:LIBS|GUI)\b|$)", rest, re.S)
             first = sources.group(1).split()[0] if sources else ""
             owner = folder if folder != "." else first.split("/")[0]
+            every.append((name, folder))
             if owner in LIBRARIES:
                 programs[owner].append((name, folder))
     for library, names in ALSO_TESTED_BY.items():
-        for owner in LIBRARIES:
-            programs[library] += [(n, f) for n, f in programs[owner] if n in names and owner != library]
+        programs[library] += [(n, f) for n, f in every if n in names and (n, f) not in programs[library]]
     return programs
 
 
