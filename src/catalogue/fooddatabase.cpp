@@ -14,6 +14,7 @@
 #include <QSqlQuery>
 
 #include <algorithm>
+#include <optional>
 
 namespace velmo {
 
@@ -117,17 +118,23 @@ int builtSchemaMark(qint64 schemaVersion)
                : 0;
 }
 
+// The mark for the file's schema as it stands (0: none fits it); none when it cannot be read.
+std::optional<int> markOfSchemaNow(QSqlQuery &query)
+{
+    if (!query.exec(QStringLiteral("PRAGMA schema_version")) || !query.next())
+        return std::nullopt;
+    return builtSchemaMark(query.value(0).toLongLong());
+}
+
 // Whether the builder's mark is on the file: its tables are as the builder made them. Two header
 // fields, where reading and parsing the tables' definitions costs many times more at every start.
 bool carriesBuiltMark(const QSqlDatabase &db)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("PRAGMA schema_version")) || !query.next())
-        return false;
-    const int mark = builtSchemaMark(query.value(0).toLongLong());
-    return mark != 0 && query.exec(QStringLiteral("PRAGMA user_version")) && query.next()
-           && query.value(0).toInt() == mark;
+    const std::optional<int> mark = markOfSchemaNow(query);
+    return mark && *mark != 0 && query.exec(QStringLiteral("PRAGMA user_version")) && query.next()
+           && query.value(0).toInt() == *mark;
 }
 
 // True when every category table has the required columns; otherwise `missing` says what lacks
@@ -274,11 +281,9 @@ bool FoodDatabase::markAsBuilt(const QString &path, QString *error)
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
         db.setDatabaseName(path);
         QSqlQuery q(db);
-        if (db.open() && q.exec(QStringLiteral("PRAGMA schema_version")) && q.next()) {
-            // A cookie too large for the mark leaves the file to the full check.
-            const int mark = builtSchemaMark(q.value(0).toLongLong());
-            ok = mark == 0 || q.exec(QStringLiteral("PRAGMA user_version = %1").arg(mark));
-        }
+        // A cookie too large for the mark leaves the file to the full check.
+        if (const std::optional<int> mark = db.open() ? markOfSchemaNow(q) : std::nullopt)
+            ok = *mark == 0 || q.exec(QStringLiteral("PRAGMA user_version = %1").arg(*mark));
         if (!ok)
             *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), q.lastError().text());
         q.finish();
