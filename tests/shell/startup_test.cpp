@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Velmo authors
 
+#include "ui/shell/builtpictures.h"
 #include "ui/shell/startup.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QImage>
+#include <QImageReader>
 #include <QStyle>
 #include <QStyleOption>
 
@@ -33,6 +35,35 @@ TEST(StartUpStyle, ExtensionButtonsShowThePlatformStylesPictures)
             for (int side : {8, 16, 24, 32})
                 EXPECT_EQ(late.pixmap(side).toImage(), own.pixmap(side).toImage()) << which << direction << side;
         }
+}
+
+// The pictures drawn at the build are the SVG files' pictures at each size the window asks for.
+TEST(BuiltPictures, AreTheSvgPicturesAtEachSize)
+{
+    const struct {
+        const char *name;
+        QList<int> sizes;
+    } pictures[] = {
+        {"first", {20, 40}}, {"previous", {20, 40}}, {"next", {20, 40}}, {"last", {20, 40}},
+        {"print", {20, 40}}, {"help", {20, 40}},     {"exit", {20, 40}}, {"velmo", {16, 32, 48, 64}},
+    };
+    for (const auto &picture : pictures) {
+        const QIcon icon = picture.name == QByteArrayView("velmo") ? velmo::ui::programIcon()
+                                                                   : velmo::ui::builtIcon(QLatin1StringView(picture.name));
+        QList<int> sides;
+        for (QSize size : icon.availableSizes())
+            sides << size.width();
+        EXPECT_EQ(sides, picture.sizes) << picture.name;
+        for (int side : picture.sizes) {
+            QImageReader svg(QStringLiteral(VELMO_SOURCE_DIR "/resources/icons/%1.svg").arg(QLatin1String(picture.name)));
+            svg.setScaledSize(QSize(side, side));
+            const QImage drawn = svg.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            ASSERT_FALSE(drawn.isNull()) << picture.name;
+            EXPECT_EQ(icon.pixmap(side).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), drawn)
+                << picture.name << side;
+        }
+    }
+    EXPECT_TRUE(velmo::ui::builtIcon(QLatin1StringView("none")).isNull());
 }
 
 }  // namespace

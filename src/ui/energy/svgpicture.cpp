@@ -4,20 +4,17 @@
 #include "svgpicture.h"
 
 #include <QGuiApplication>
-#include <QPainter>
-#include <QSvgRenderer>
+#include <QImageReader>
 
 namespace velmo::ui {
 
 QPixmap svgPixmap(const QString &resource, QSize size)
 {
+    // Through Qt's SVG image reader, loaded on first use: the program links no SVG library.
     const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-    QPixmap pixmap(size * ratio);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end();
+    QImageReader reader(resource, "svg");
+    reader.setScaledSize(size * ratio);
+    QPixmap pixmap = QPixmap::fromImage(reader.read());
     pixmap.setDevicePixelRatio(ratio);
     return pixmap;
 }

@@ -4,6 +4,7 @@
 #include "ui/shell/maintoolbar.h"
 
 #include "shell/mainwindowmodel.h"
+#include "ui/shell/builtpictures.h"
 
 #include <QAction>
 #include <QIcon>
@@ -35,7 +36,7 @@ MainToolBar::MainToolBar(MainWindowModel &model, QWidget *parent) : QToolBar(par
         if (pictures[position - 1] == nullptr) {
             button = addSeparator();
         } else {
-            button = addAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(pictures[position - 1]))),
+            button = addAction(builtIcon(QLatin1StringView(pictures[position - 1])),
                                tr(names[position - 1]));
             connect(button, &QAction::triggered, &model_, [this, position] { model_.toolbarButtonClicked(position); });
         }

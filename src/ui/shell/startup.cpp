@@ -3,6 +3,8 @@
 
 #include "ui/shell/startup.h"
 
+#include "ui/shell/builtpictures.h"
+
 #include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
@@ -88,6 +90,11 @@ public:
 
 }  // namespace
 
+QIcon programIcon()
+{
+    return builtIcon(QLatin1StringView("velmo"));
+}
+
 QStyle *newStartUpStyle()
 {
     return new StartUpStyle;
@@ -103,7 +110,7 @@ void prepareApplication(Language language)
     QApplication::setApplicationName(QStringLiteral("Velmo"));
     QApplication::setOrganizationName(QStringLiteral("Velmo"));
     // Every window shows the program's icon, and the desktop matches the windows to its entry.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/velmo.svg")));
+    QApplication::setWindowIcon(programIcon());
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
     installLanguage(language);
     QApplication::setStyle(newStartUpStyle());

@@ -5,6 +5,7 @@
 
 #include "common/translation.h"
 
+class QIcon;
 class QStyle;
 
 namespace velmo::ui {
@@ -15,6 +16,9 @@ namespace velmo::ui {
 // pictures of the menu bar's and toolbars' extension buttons (shown only when the items do not
 // fit) when they are first drawn: reading them at start-up woke every image format plugin.
 void prepareApplication(Language language);
+
+// The program's icon, at the sizes a desktop asks windows for.
+QIcon programIcon();
 
 // The program's identity on the desktop: the name of its desktop entry, AppStream and icon files.
 inline constexpr const char *kDesktopId = "io.github.velmo.Velmo";
