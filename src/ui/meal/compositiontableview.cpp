@@ -113,7 +113,7 @@ std::array<QString, 8> CompositionTableView::headings()
 CompositionTableView::CompositionTableView(MealGrid &meal, QWidget *parent) : QWidget(parent), meal_(meal)
 {
     QFont small = font();
-    small.setPointSizeF(7.5);
+    small.setPointSizeF(kSmallTextPointSize);
     setFont(small);
 
     const std::array<QString, 8> texts = headings();

@@ -21,6 +21,10 @@ class QAction;
 
 namespace velmo::ui {
 
+// The point size of the main window's small text: the composition table, the chart's labels and
+// the status bar's comparison. One size for all three is one font to load at start, not three.
+inline constexpr qreal kSmallTextPointSize = 7.5;
+
 // The composition table of the main window: twelve rows of name, gross weight box, net weight,
 // six nutrients and lock box, the column headings above the rows and above the totals line,
 // the totals line, and the persons controls that are never offered. It shows the `MealGrid`

@@ -4,6 +4,7 @@
 #include "ui/meal/macrochartview.h"
 
 #include "ui/chart/barchart.h"
+#include "ui/meal/compositiontableview.h"
 
 #include <QCategoryAxis>
 
@@ -33,7 +34,7 @@ MacroChartView::MacroChartView(QWidget *parent)
     bars_->setMargins(QMargins(2, 2, 2, 2));
     bars_->setBackgroundRoundness(0);
     QFont small = font();
-    small.setPointSizeF(7);
+    small.setPointSizeF(kSmallTextPointSize);
     // The font before the text, so that the title is laid out once.
     bars_->setTitleFont(small);
     // Rich text would fold the blanks between the three names.

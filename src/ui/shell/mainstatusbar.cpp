@@ -4,6 +4,7 @@
 #include "ui/shell/mainstatusbar.h"
 
 #include "shell/mainwindowmodel.h"
+#include "ui/meal/compositiontableview.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -33,7 +34,7 @@ MainStatusBar::MainStatusBar(MainWindowModel &model, const QRect &geometry, QWid
     panels_[1]->setMinimumWidth(panels_[1]->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00 ")));
     QLabel *comparison = panels_[2];
     QFont small = comparison->font();
-    small.setPointSizeF(small.pointSizeF() * 0.9);
+    small.setPointSizeF(kSmallTextPointSize);
     comparison->setFont(small);
 
     connect(&model_, &MainWindowModel::statusChanged, this, [this] {
