@@ -48,14 +48,16 @@ TEST(BuiltPictures, AreTheSvgPicturesAtEachSize)
         {"print", {20, 40}}, {"help", {20, 40}},     {"exit", {20, 40}}, {"velmo", {16, 32, 48, 64}},
     };
     for (const auto &picture : pictures) {
-        const QIcon icon = picture.name == QByteArrayView("velmo") ? velmo::ui::programIcon()
-                                                                   : velmo::ui::builtIcon(QLatin1StringView(picture.name));
+        const QIcon icon = picture.name == QByteArrayView("velmo")
+                               ? velmo::ui::programIcon()
+                               : velmo::ui::builtIcon(QLatin1StringView(picture.name));
         QList<int> sides;
         for (QSize size : icon.availableSizes())
             sides << size.width();
         EXPECT_EQ(sides, picture.sizes) << picture.name;
         for (int side : picture.sizes) {
-            QImageReader svg(QStringLiteral(VELMO_SOURCE_DIR "/resources/icons/%1.svg").arg(QLatin1String(picture.name)));
+            QImageReader svg(
+                QStringLiteral(VELMO_SOURCE_DIR "/resources/icons/%1.svg").arg(QLatin1String(picture.name)));
             svg.setScaledSize(QSize(side, side));
             const QImage drawn = svg.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
             ASSERT_FALSE(drawn.isNull()) << picture.name;

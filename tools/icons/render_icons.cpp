@@ -61,7 +61,9 @@ int main(int argc, char **argv)
                 pixels << "\n";
                 const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
                 for (int x = 0; x < size; ++x)
-                    pixels << (line[x] == 0 ? QStringLiteral("0") : QStringLiteral("0x%1u").arg(static_cast<qulonglong>(line[x]), 8, 16, QLatin1Char('0')))
+                    pixels << (line[x] == 0 ? QStringLiteral("0")
+                                            : QStringLiteral("0x%1u").arg(static_cast<qulonglong>(line[x]), 8, 16,
+                                                                          QLatin1Char('0')))
                            << ",";
             }
             pixels << "};\n";

@@ -11,8 +11,8 @@ namespace velmo::ui {
 // pixels at the build (by tools/icons): shown without reading an image file or loading an image
 // format plugin at start, which cost more than the rest of the toolbar together.
 struct BuiltPicture {
-    const char *name;  // the SVG file's name without .svg
-    int size;          // in pixels, square
+    const char *name;            // the SVG file's name without .svg
+    int size;                    // in pixels, square
     const unsigned int *pixels;  // premultiplied ARGB, row by row
 };
 extern const BuiltPicture kBuiltPictures[];

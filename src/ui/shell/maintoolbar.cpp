@@ -36,8 +36,7 @@ MainToolBar::MainToolBar(MainWindowModel &model, QWidget *parent) : QToolBar(par
         if (pictures[position - 1] == nullptr) {
             button = addSeparator();
         } else {
-            button = addAction(builtIcon(QLatin1StringView(pictures[position - 1])),
-                               tr(names[position - 1]));
+            button = addAction(builtIcon(QLatin1StringView(pictures[position - 1])), tr(names[position - 1]));
             connect(button, &QAction::triggered, &model_, [this, position] { model_.toolbarButtonClicked(position); });
         }
         button->setObjectName(QStringLiteral("Toolbar2_%1").arg(position));
