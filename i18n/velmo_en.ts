@@ -3310,6 +3310,13 @@ Details: %2</translation>
     </message>
 </context>
 <context>
+    <name>SystemPrinters</name>
+    <message>
+        <source>impossibile caricare la stampa (%1): reinstallare Velmo con Qt Print Support (libqt6printsupport6)</source>
+        <translation>cannot load printing (%1): reinstall Velmo with Qt Print Support (libqt6printsupport6)</translation>
+    </message>
+</context>
+<context>
     <name>TextPrinting</name>
     <message>
         <source>File PDF</source>

@@ -62,6 +62,11 @@ balanced=0
   balanced=$?
 [[ $balanced -eq 0 || $balanced -eq 4 ]] ||
   fail "velmo-pasto installato non bilancia (codice $balanced): $(tail -n 2 "$elsewhere/bilancia.err")"
+# The window loads the system's printers from ../lib/velmo at the first print.
+for symbol in velmo_new_printer_service velmo_print_on_chosen_printer; do
+  nm -D --defined-only "$root/usr/lib/velmo/libvelmo_printsupport.so" 2>/dev/null | grep -q " T $symbol$" ||
+    fail "il modulo della stampa installato non offre $symbol"
+done
 (cd "$elsewhere" && "$usr/bin/velmo-fabbisogno" --sesso F --anni 30 --peso 60 --attivita moderata --auspicabili si >/dev/null) ||
   fail "velmo-fabbisogno installato non calcola"
 (cd "$elsewhere" && QT_QPA_PLATFORM=offscreen VELMO_ESCI_DOPO_AVVIO=1 timeout 60 "$usr/bin/velmo") ||

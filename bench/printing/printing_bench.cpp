@@ -6,7 +6,7 @@
 #include "common/numbertext.h"
 #include "ui/printing/printsetupwindow.h"
 #include "printing/printwindowmodel.h"
-#include "ui/printing/qtprinterservice.h"
+#include "ui/printing/module/qtprinterservice.h"
 #include "ui/printing/windowcapture.h"
 #include "silentdialogs.h"
 

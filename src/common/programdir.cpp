@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibrary>
 
 namespace velmo {
 
@@ -27,6 +28,22 @@ QString programFileFrom(const QString &programFolder, const QString &name)
         return beside;
     const QString installed = QDir::cleanPath(folder.filePath(QStringLiteral("../share/velmo/") + name));
     return QFileInfo::exists(installed) ? installed : beside;
+}
+
+QFunctionPointer programModuleFunction(const QString &module, const char *symbol, QString *reasons)
+{
+    const QString folder = programDir();
+    QString why;
+    for (const QString &candidate : {folder + u'/' + module, folder + QStringLiteral("/../lib/velmo/") + module}) {
+        auto *library = new QLibrary(QDir::cleanPath(candidate));  // never unloaded
+        if (const QFunctionPointer function = library->resolve(symbol))
+            return function;
+        why = library->errorString();
+        delete library;
+    }
+    if (reasons)
+        *reasons = why;
+    return nullptr;
 }
 
 }  // namespace velmo

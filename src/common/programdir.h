@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QFunctionPointer>
 #include <QString>
 
 namespace velmo {
@@ -19,5 +20,11 @@ QString programFile(const QString &name);
 
 // The same lookup from a given program folder.
 QString programFileFrom(const QString &programFolder, const QString &name);
+
+// The function `symbol` of one of the program's modules (libraries it loads when first needed, so
+// that it starts without them), found beside the program in the build tree or in ../lib/velmo once
+// installed; null, with the loader's reasons, when neither can be loaded. A module stays loaded
+// for the program's life.
+QFunctionPointer programModuleFunction(const QString &module, const char *symbol, QString *reasons);
 
 }  // namespace velmo

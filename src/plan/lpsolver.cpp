@@ -6,8 +6,6 @@
 #include "common/programdir.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QLibrary>
 
 #include <mutex>
 
@@ -17,23 +15,13 @@ const LpSolver *LpSolver::load(QString *error)
 {
     static std::once_flag once;
     static const LpSolver *solver = nullptr;
-    // Never unloaded: the solver's function stays valid for the program's life.
-    static QLibrary *library = nullptr;
     static QString failure;
     std::call_once(once, [] {
-        const QString folder = programDir();
         QString reasons;
-        for (const QString &candidate :
-             {folder + QStringLiteral("/velmo_glpk"), folder + QStringLiteral("/../lib/velmo/velmo_glpk")}) {
-            library = new QLibrary(QDir::cleanPath(candidate));
-            if (const auto function = reinterpret_cast<VelmoSolveLinearProgram>(
-                    library->resolve(kSolveLinearProgramSymbol))) {
-                solver = new LpSolver(function);
-                return;
-            }
-            reasons = library->errorString();
-            delete library;
-            library = nullptr;
+        if (const auto function = reinterpret_cast<VelmoSolveLinearProgram>(
+                programModuleFunction(QStringLiteral("velmo_glpk"), kSolveLinearProgramSymbol, &reasons))) {
+            solver = new LpSolver(function);
+            return;
         }
         failure = QCoreApplication::translate("LpSolver",
                                               "impossibile caricare il risolutore per il bilanciamento (%1): "

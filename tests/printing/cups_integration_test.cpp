@@ -5,7 +5,7 @@
 // produced. scripts/test.sh starts cupsd and adds the queue; without them the test is skipped.
 #include "ui/printing/printsetupwindow.h"
 #include "ui/printing/printmodule.h"
-#include "ui/printing/qtprinterservice.h"
+#include "ui/printing/module/qtprinterservice.h"
 
 #include "support/fakedialogs.h"
 #include "support/qtprinters.h"

@@ -3,6 +3,7 @@
 
 #include "printing/printmodulemodel.h"
 #include "printing/printroutines.h"
+#include "printing/systemprinters.h"
 
 #include "printingtest.h"
 #include "support/tablecase.h"
@@ -242,6 +243,29 @@ TEST_F(PrintRoutinesTest, EmptyCaptureIsSaidTwice)
     EXPECT_EQ(dialogs.messageTexts(),
               (QStringList{QStringLiteral("Formato grafico sconosciuto.\n\nL' operazione di stampa viene interrotta."),
                            QStringLiteral("Si e' verificata una condizione\ninaspettata elaborando l' immagine.")}));
+}
+
+// Without its module the program's printers offer the PDF entry, open nothing and refuse every
+// job with the reason.
+TEST(RefusingPrinterService, RefusesEveryJobWithTheReason)
+{
+    const QString reason = QStringLiteral("manca il modulo");
+    const std::unique_ptr<PrinterService> printers = newRefusingPrinterService(reason);
+    EXPECT_EQ(printers->printerNames(), QStringList{pdfPrinterName()});
+    EXPECT_EQ(printers->printerInUse(), pdfPrinterName());
+    const PrintOutcome text = printers->printText(QStringLiteral("Velmo"), 12, {QStringLiteral("riga")},
+                                                  QStringLiteral("/tmp/velmo.pdf"));
+    EXPECT_FALSE(text.ok);
+    EXPECT_EQ(text.error, reason);
+    EXPECT_FALSE(printers->openPrinter(pdfPrinterName()));
+    EXPECT_FALSE(printers->sheetSize().ok);
+    EXPECT_FALSE(printers->showSettingsDialog());
+    EXPECT_FALSE(printers
+                     ->printImage({QStringLiteral("Velmo"),
+                                   QImage(4, 3, QImage::Format_RGB32),
+                                   {0, 0, 4, 3},
+                                   QStringLiteral("/tmp/velmo.pdf")})
+                     .documentStarted);
 }
 
 }  // namespace

@@ -5,7 +5,8 @@
 // prints through.
 #include "ui/printing/printsetupwindow.h"
 #include "ui/printing/printmodule.h"
-#include "ui/printing/qtprinterservice.h"
+#include "printing/systemprinters.h"
+#include "ui/printing/module/qtprinterservice.h"
 #include "printingtest.h"
 #include "sampleswindow.h"
 
@@ -243,19 +244,26 @@ QString poppler(const char *tool, const QStringList &arguments)
 }
 
 // The PDF entry is always offered; an unknown printer cannot be opened, and the PDF entry
-// without a file starts no document.
+// without a file starts no document. The same holds for the service the program loads from its
+// module at the first print.
 TEST(QtPrinterService, PdfEntryIsAlwaysOfferedAndUnknownPrintersRefused)
 {
-    QtPrinterService printers;
-    EXPECT_EQ(printers.printerNames().last(), pdfPrinterName());
-    EXPECT_FALSE(printers.defaultPrinterName().isEmpty() || printers.printerInUse().isEmpty());
-    const ImageJob job{QStringLiteral("Velmo"), QImage(10, 10, QImage::Format_RGB32), {0, 0, 10, 10}, {}};
-    EXPECT_FALSE(printers.openPrinter(QStringLiteral("Nessuna stampante con questo nome")));
-    EXPECT_TRUE(printers.openPrinterName().isEmpty());
-    EXPECT_FALSE(printers.sheetSize().ok);
-    EXPECT_FALSE(printers.printImage(job).documentStarted);
-    ASSERT_TRUE(printers.openPrinter(pdfPrinterName()));
-    EXPECT_FALSE(printers.printImage(job).documentStarted);
+    QString error;
+    std::unique_ptr<PrinterService> loaded = newSystemPrinterService(&error);
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    QtPrinterService linked;
+    for (PrinterService *printers : {static_cast<PrinterService *>(&linked), loaded.get()}) {
+        EXPECT_EQ(printers->printerNames().last(), pdfPrinterName());
+        EXPECT_FALSE(printers->defaultPrinterName().isEmpty() || printers->printerInUse().isEmpty());
+        const ImageJob job{QStringLiteral("Velmo"), QImage(10, 10, QImage::Format_RGB32), {0, 0, 10, 10}, {}};
+        EXPECT_FALSE(printers->openPrinter(QStringLiteral("Nessuna stampante con questo nome")));
+        EXPECT_TRUE(printers->openPrinterName().isEmpty());
+        EXPECT_FALSE(printers->sheetSize().ok);
+        EXPECT_FALSE(printers->printImage(job).documentStarted);
+        ASSERT_TRUE(printers->openPrinter(pdfPrinterName()));
+        EXPECT_TRUE(printers->sheetSize().ok);
+        EXPECT_FALSE(printers->printImage(job).documentStarted);
+    }
 }
 
 // The settings stay with their printer for the run; the sheet turns with the orientation, at well

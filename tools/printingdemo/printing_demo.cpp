@@ -7,7 +7,7 @@
 #include "common/translation.h"
 #include "ui/printing/printsetupwindow.h"
 #include "ui/printing/printmodule.h"
-#include "ui/printing/qtprinterservice.h"
+#include "ui/printing/module/qtprinterservice.h"
 #include "sampleswindow.h"
 
 #include <QApplication>

@@ -7,6 +7,7 @@
 #include "common/settings.h"
 #include "common/userfolder.h"
 #include "meal/nutrientstore.h"
+#include "printing/systemprinters.h"
 #include "report/reportrenderer.h"
 #include "shell/mainwindowmodel.h"
 
@@ -17,8 +18,6 @@
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -174,15 +173,15 @@ void printPlan(MainWindowModel &model, Settings *settings, PlanOutput output, QW
                             title, MessageIcon::Critical);
         return;
     }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Portrait);
-    QPrintDialog print(&printer, parent);
-    print.setWindowTitle(title);
-    if (print.exec() != QDialog::Accepted)
-        return;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const int pages = renderPlanReport(*report, printer, &error);
-    QGuiApplication::restoreOverrideCursor();
+    const int pages = printOnChosenPrinter(
+        title,
+        [&report](QPagedPaintDevice &device, QString *why) {
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+            const int drawn = renderPlanReport(*report, device, why);
+            QGuiApplication::restoreOverrideCursor();
+            return drawn;
+        },
+        &error);
     if (pages == 0)
         refuse(error);
 }

@@ -3,7 +3,7 @@
 
 #include "ui/shell/appwindows.h"
 
-#include "ui/printing/qtprinterservice.h"
+#include "printing/systemprinters.h"
 #include "shell/mainwindowmodel.h"
 #include "ui/energy/energyui.h"
 #include "ui/printing/printmodule.h"
@@ -49,8 +49,12 @@ PrinterService &AppWindows::printers()
     if (printersOverride_)
         return *printersOverride_;
     // Asking for the printers wakes the print system, which the first screen does not need.
-    if (!printers_)
-        printers_ = std::make_unique<QtPrinterService>();
+    if (!printers_) {
+        QString error;
+        printers_ = newSystemPrinterService(&error);
+        if (!error.isEmpty())
+            dialogs_->message(error, warningTitle(), MessageIcon::Critical);
+    }
     return *printers_;
 }
 

@@ -13,7 +13,6 @@
 
 namespace velmo {
 class PrinterService;
-class QtPrinterService;
 }  // namespace velmo
 
 namespace velmo::ui {
@@ -93,7 +92,7 @@ private:
     std::unique_ptr<QtDialogs> ownDialogs_;
     Dialogs *dialogsOverride_ = nullptr;
     Dialogs *dialogs_ = nullptr;
-    std::unique_ptr<QtPrinterService> printers_;
+    std::unique_ptr<PrinterService> printers_;
     PrinterService *printersOverride_ = nullptr;
     QString databasePath_;
     LoadedMainWindow *main_ = nullptr;  // a child of this object

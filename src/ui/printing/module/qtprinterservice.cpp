@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Velmo authors
 
-#include "ui/printing/qtprinterservice.h"
+#include "ui/printing/module/qtprinterservice.h"
 
 #include "printing/printlayout.h"
 
