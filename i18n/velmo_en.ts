@@ -3010,6 +3010,13 @@ Printer error</translation>
     </message>
 </context>
 <context>
+    <name>ProgramModule</name>
+    <message>
+        <source>%1 non contiene %2</source>
+        <translation>%1 does not contain %2</translation>
+    </message>
+</context>
+<context>
     <name>QtPrinterService</name>
     <message>
         <source>Nessun file PDF indicato: la stampa non è stata eseguita.</source>

@@ -6,7 +6,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QLibrary>
+#include <QList>
+#include <QMutex>
 
 namespace velmo {
 
@@ -32,13 +35,32 @@ QString programFileFrom(const QString &programFolder, const QString &name)
 
 QFunctionPointer programModuleFunction(const QString &module, const char *symbol, QString *reasons)
 {
+    // The modules loaded, kept for the program's life (a function of one must stay valid), and the
+    // functions found in them.
+    static QMutex mutex;
+    static QList<QLibrary *> loaded;
+    static QHash<QString, QFunctionPointer> found;
+    const QMutexLocker lock(&mutex);
+    const QString key = module + u'/' + QLatin1StringView(symbol);
+    if (const QFunctionPointer known = found.value(key))
+        return known;
     const QString folder = programDir();
+    // The reason said is the last place's, unless a module was there without the function.
     QString why;
+    bool opened = false;
     for (const QString &candidate : {folder + u'/' + module, folder + QStringLiteral("/../lib/velmo/") + module}) {
-        auto *library = new QLibrary(QDir::cleanPath(candidate));  // never unloaded
-        if (const QFunctionPointer function = library->resolve(symbol))
+        auto *library = new QLibrary(QDir::cleanPath(candidate));
+        if (const QFunctionPointer function = library->resolve(symbol)) {
+            loaded.append(library);
+            found.insert(key, function);
             return function;
-        why = library->errorString();
+        }
+        if (!opened) {
+            opened = library->isLoaded();
+            why = opened ? QCoreApplication::translate("ProgramModule", "%1 non contiene %2")
+                               .arg(QDir::toNativeSeparators(library->fileName()), QLatin1StringView(symbol))
+                         : library->errorString();
+        }
         delete library;
     }
     if (reasons)

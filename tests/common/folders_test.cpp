@@ -122,6 +122,21 @@ TEST(ProgramFile, BesideTheProgramElseInTheInstalledShareFolder)
     EXPECT_EQ(lookUp(), root.filePath(u"bin/a.db"_s));
 }
 
+// A module beside the program gives its function, the same one each time; a module or a function
+// that is not there gives none, and the loader says why.
+TEST(ProgramModule, TheFunctionOfAModuleBesideTheProgram)
+{
+    QString reasons;
+    const QFunctionPointer solve = velmo::programModuleFunction(u"velmo_glpk"_s, "velmo_solve_linear_program",
+                                                                &reasons);
+    ASSERT_NE(solve, nullptr) << reasons.toStdString();
+    EXPECT_EQ(velmo::programModuleFunction(u"velmo_glpk"_s, "velmo_solve_linear_program", nullptr), solve);
+    EXPECT_EQ(velmo::programModuleFunction(u"velmo_glpk"_s, "velmo_nessuna_funzione", &reasons), nullptr);
+    EXPECT_TRUE(reasons.contains(u"velmo_nessuna_funzione"_s)) << reasons.toStdString();
+    EXPECT_EQ(velmo::programModuleFunction(u"velmo_nessun_modulo"_s, "velmo_solve_linear_program", &reasons), nullptr);
+    EXPECT_TRUE(reasons.contains(u"velmo_nessun_modulo"_s)) << reasons.toStdString();
+}
+
 }  // namespace
 
 // The interface's language: the command line, then LANGUAGE, then the first messages locale set.

@@ -13,8 +13,8 @@ extern "C" __attribute__((visibility("default"))) velmo::PrinterService *velmo_n
 }
 
 extern "C" __attribute__((visibility("default"))) int velmo_print_on_chosen_printer(const QString *title,
-                                                                                   const velmo::DrawPages *draw,
-                                                                                   QString *error)
+                                                                                    const velmo::DrawPages *draw,
+                                                                                    QString *error)
 {
     return velmo::printOnChosenPrinterHere(*title, *draw, error);
 }
