@@ -15,7 +15,10 @@
 #include "support/localeguard.h"
 #include "support/tablecase.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDialog>
+#include <QPagedPaintDevice>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -263,6 +266,47 @@ TEST(QtPrinterService, PdfEntryIsAlwaysOfferedAndUnknownPrintersRefused)
         ASSERT_TRUE(printers->openPrinter(pdfPrinterName()));
         EXPECT_TRUE(printers->sheetSize().ok);
         EXPECT_FALSE(printers->printImage(job).documentStarted);
+    }
+}
+
+// The print dialog the program loads from its module: accepted, the document is drawn on the
+// printer chosen and its pages or its failure come back; cancelled, nothing is drawn.
+TEST(ChosenPrinter, TheDocumentIsDrawnOnlyOnTheAcceptedDialog)
+{
+    const struct {
+        int line;
+        bool accept;
+        int drawn;
+        int expected;
+        int calls;
+    } cases[] = {
+        {__LINE__, true, 3, 3, 1},
+        {__LINE__, true, 0, 0, 1},
+        {__LINE__, false, 3, -1, 0},
+    };
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        QTimer::singleShot(0, [&c] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Stampa piano"));
+            c.accept ? dialog->accept() : dialog->reject();
+        });
+        int calls = 0;
+        QString error;
+        const int pages = printOnChosenPrinter(
+            QStringLiteral("Stampa piano"),
+            [&](QPagedPaintDevice &device, QString *why) {
+                ++calls;
+                EXPECT_GT(device.pageLayout().fullRect().width(), 0);
+                if (c.drawn == 0)
+                    *why = QStringLiteral("disegno fallito");
+                return c.drawn;
+            },
+            &error);
+        EXPECT_EQ(pages, c.expected);
+        EXPECT_EQ(calls, c.calls);
+        EXPECT_EQ(error, c.drawn == 0 ? QStringLiteral("disegno fallito") : QString());
     }
 }
 
