@@ -36,13 +36,13 @@ QString programFileFrom(const QString &programFolder, const QString &name)
 QFunctionPointer programModuleFunction(const QString &module, const char *symbol, QString *reasons)
 {
     // The modules loaded, kept for the program's life (a function of one must stay valid), and the
-    // functions found in them.
+    // functions found in them; never destroyed, so that they outlive every caller.
     static QMutex mutex;
-    static QList<QLibrary *> loaded;
-    static QHash<QString, QFunctionPointer> found;
+    static auto *const loaded = new QList<QLibrary *>;
+    static auto *const found = new QHash<QString, QFunctionPointer>;
     const QMutexLocker lock(&mutex);
     const QString key = module + u'/' + QLatin1StringView(symbol);
-    if (const QFunctionPointer known = found.value(key))
+    if (const QFunctionPointer known = found->value(key))
         return known;
     const QString folder = programDir();
     // The reason said is the last place's, unless a module was there without the function.
@@ -51,8 +51,8 @@ QFunctionPointer programModuleFunction(const QString &module, const char *symbol
     for (const QString &candidate : {folder + u'/' + module, folder + QStringLiteral("/../lib/velmo/") + module}) {
         auto *library = new QLibrary(QDir::cleanPath(candidate));
         if (const QFunctionPointer function = library->resolve(symbol)) {
-            loaded.append(library);
-            found.insert(key, function);
+            loaded->append(library);
+            found->insert(key, function);
             return function;
         }
         if (!opened) {
