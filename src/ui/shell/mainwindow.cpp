@@ -25,7 +25,6 @@
 #include "ui/report/practiceheadingdialog.h"
 #include "ui/plan/balancewindow.h"
 #include "ui/shell/portiondialog.h"
-#include "ui/shell/startup.h"
 #include "ui/shell/windowplacement.h"
 
 #include <QAction>
@@ -130,7 +129,6 @@ MainWindow::MainWindow(MainWindowModel &model, QWidget *parent) : QMainWindow(pa
 {
     setObjectName(QStringLiteral("frmmain"));
     setWindowTitle(QStringLiteral("Velmo"));
-    setWindowIcon(programIcon());
 
     // The status bar is the client area's last line, held by the window below the scrolling part:
     // the date, the time and the hints stay in sight on any screen.

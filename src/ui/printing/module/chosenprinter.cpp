@@ -9,12 +9,17 @@
 
 namespace velmo {
 
+QWidget *printDialogOwner()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    return modal ? modal : QApplication::activeWindow();
+}
+
 int printOnChosenPrinterHere(const QString &title, const DrawPages &draw, QString *error)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Portrait);
-    QWidget *owner = QApplication::activeModalWidget();
-    QPrintDialog dialog(&printer, owner ? owner : QApplication::activeWindow());
+    QPrintDialog dialog(&printer, printDialogOwner());
     dialog.setWindowTitle(title);
     if (dialog.exec() != QDialog::Accepted)
         return -1;

@@ -5,7 +5,13 @@
 
 #include "printing/systemprinters.h"
 
+class QWidget;
+
 namespace velmo {
+
+// The window a print dialog belongs over: the modal window the user clicked in (the print window),
+// else the active one.
+QWidget *printDialogOwner();
 
 // printOnChosenPrinter's work, inside the module: the print dialog, then the document drawn on
 // the printer chosen.

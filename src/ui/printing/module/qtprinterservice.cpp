@@ -3,6 +3,8 @@
 
 #include "ui/printing/module/qtprinterservice.h"
 
+#include "ui/printing/module/chosenprinter.h"
+
 #include "printing/printlayout.h"
 
 #include <algorithm>
@@ -10,7 +12,6 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -184,8 +185,7 @@ bool QtPrinterService::showSettingsDialog()
     configure(printer);
     printer.setCopyCount(std::max(1, settings_.copies));
     // Owned by the window the user clicked in (the modal print window), so it stays above it.
-    QWidget *owner = QApplication::activeModalWidget();
-    QPrintDialog dialog(&printer, owner ? owner : QApplication::activeWindow());
+    QPrintDialog dialog(&printer, printDialogOwner());
     dialog.setWindowTitle(tr("Proprietà della stampante"));
     // The dialog only chooses settings here; its "Print" button would promise a print that the
     // print window makes later.
