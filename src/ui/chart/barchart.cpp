@@ -19,6 +19,7 @@ namespace velmo::ui {
 
 BarChart::BarChart(const QStringList &categories, const QList<BarSetStyle> &sets, AxisFit fit) : fit_(fit)
 {
+    legend()->hide();
     categoryCount_ = std::max<int>(1, static_cast<int>(categories.size()));
     auto *series = new QBarSeries(this);
     for (const BarSetStyle &style : sets) {
@@ -46,7 +47,6 @@ BarChart::BarChart(const QStringList &categories, const QList<BarSetStyle> &sets
     addAxis(valueAxis_, Qt::AlignLeft);
     series->attachAxis(valueAxis_);
     showScale();
-    legend()->hide();
 }
 
 int BarChart::barCount() const
