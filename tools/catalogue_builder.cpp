@@ -421,6 +421,9 @@ bool writeDatabase(const QString &path, const std::vector<CatalogueFood> &foods,
                 ok = false;
             }
         }
+        // Every food once more in one table by name, for the meals' look-ups.
+        for (const QString &statement : foodsByNameStatements())
+            run(statement);
         // The search indexes, by the Italian names and by the English ones, and the common names:
         // every food normalised and sorted here once, so that the program only reads them.
         writeSearchIndex(q, foods, false, &ok, error);

@@ -34,7 +34,12 @@ QString FoodCategory::selectList() const
     static const QString english =
         QStringLiteral("ifnull(%1,alimenti) AS alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo")
             .arg(kEnglishNameColumn);
-    return englishNames && currentLanguage() == Language::English ? english : italian;
+    return showsEnglishNames() ? english : italian;
+}
+
+bool FoodCategory::showsEnglishNames() const
+{
+    return englishNames && currentLanguage() == Language::English;
 }
 
 QString FoodCategory::recordSource() const
@@ -116,6 +121,24 @@ const std::array<QString, 8> &foodColumns()
                                                 QStringLiteral("carboidrati"), QStringLiteral("energia"),
                                                 QStringLiteral("fibra"),       QStringLiteral("colesterolo")};
     return columns;
+}
+
+QStringList foodsByNameStatements()
+{
+    const QString columns = QStringList(foodColumns().cbegin(), foodColumns().cend()).join(u',');
+    // WITHOUT ROWID: the rows lie in the primary key's order, so a name is found, with every row
+    // of it, by one search of one tree. The table names are the program's own.
+    QStringList statements{QStringLiteral("CREATE TABLE %1 (alimenti TEXT NOT NULL, edibile REAL, proteine REAL, "
+                                          "lipidi REAL, carboidrati REAL, energia REAL, fibra REAL, colesterolo REAL, "
+                                          "%2 TEXT, categoria INTEGER NOT NULL, riga INTEGER NOT NULL, "
+                                          "PRIMARY KEY (alimenti, categoria, riga)) WITHOUT ROWID")
+                               .arg(kFoodsByNameTable, kEnglishNameColumn)};
+    for (int category = 0; category < kFoodCategoryCount; ++category)
+        statements.append(QStringLiteral("INSERT INTO %1 SELECT %2,%3,%4,rowid FROM %5")
+                              .arg(kFoodsByNameTable, columns, kEnglishNameColumn)
+                              .arg(category)
+                              .arg(foodCategories()[static_cast<std::size_t>(category)].table));
+    return statements;
 }
 
 QString nameKey(const QString &name)

@@ -5,6 +5,7 @@
 
 #include <QLatin1StringView>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -34,6 +35,8 @@ struct FoodCategory {
     // language, the first is called `alimenti` and the table's own `alimenti` stays the Italian
     // name, which a WHERE clause compares.
     QString selectList() const;
+    // Whether the interface shows the English names of this category's foods.
+    bool showsEnglishNames() const;
     // The SELECT run by the data control for this category.
     QString recordSource() const;
 };
@@ -60,6 +63,15 @@ inline bool isPersonalCategory(int index)
 
 // The eight columns every category table has, in SELECT order.
 const std::array<QString, 8> &foodColumns();
+
+// Every food of the sixteen tables in one table, by name: the eight columns, the English name,
+// the category and the food's rowid in its table (which keeps the table's order among foods of
+// one name). A meal's foods, spread over many categories, are then read by one short query
+// instead of one SELECT a category, which SQLite would compile each. The catalogue builder
+// writes it from the category tables with foodsByNameStatements(); a file without it is read
+// by category, as before.
+inline constexpr QLatin1StringView kFoodsByNameTable{"alimenti_per_nome"};
+QStringList foodsByNameStatements();
 
 // A name as it is compared with the catalogue's: in Unicode NFC, so that an accent typed as a
 // separate mark matches the accented letter, and with typographic quotes and apostrophes folded

@@ -118,15 +118,35 @@ void MealComposer::prefetch(const std::vector<MealFileEntry> &entries)
     readRecordsets(canonical, false);
 }
 
-bool MealComposer::readRecordsets(const std::map<int, QStringList> &wanted, bool withNames)
+namespace {
+
+// The query that reads the wanted foods of each category: from the table of every food by name
+// when the file has it, else one SELECT per category joined by UNION ALL. Either way each row
+// holds the eight columns, the category, the Italian name it was found by and the English name
+// (the last only with `withNames` when read by category). True when read by name.
+bool prepareFoodQuery(QSqlQuery &query, const std::map<int, QStringList> &wanted, bool withNames, bool *prepared)
 {
-    if (wanted.empty())
-        return true;
+    const auto bindAll = [&query](const QStringList &names) {
+        for (const QString &name : names)
+            query.addBindValue(name);
+    };
     // The names are bound, one placeholder each; the tables come from the fixed list of
-    // categories, the tags are their indexes. Each row ends with the Italian name it was found by
-    // and, when asked, the food's English name.
-    QStringList terms;
+    // categories, the tags are their indexes.
     QStringList names;
+    for (const auto &[category, keys] : wanted)
+        for (const QString &key : keys)
+            if (!names.contains(key))
+                names.append(key);
+    const QString columns = QStringList(foodColumns().cbegin(), foodColumns().cend()).join(u',');
+    if (query.prepare(QStringLiteral("SELECT %1,categoria,alimenti,%2 FROM %3 WHERE alimenti IN (%4)")
+                          .arg(columns, kEnglishNameColumn, kFoodsByNameTable,
+                               QStringList(names.size(), QStringLiteral("?")).join(u',')))) {
+        bindAll(names);
+        *prepared = true;
+        return true;
+    }
+    QStringList terms;
+    names.clear();
     const QString english = withNames ? QStringLiteral(",") + QLatin1StringView(kEnglishNameColumn) : QString();
     for (const auto &[category, keys] : wanted) {
         const QStringList placeholders(keys.size(), QStringLiteral("?"));
@@ -136,11 +156,21 @@ bool MealComposer::readRecordsets(const std::map<int, QStringList> &wanted, bool
                          .arg(english, foodCategory(category).table, placeholders.join(u',')));
         names.append(keys);
     }
+    *prepared = query.prepare(terms.join(QStringLiteral(" UNION ALL ")));
+    bindAll(names);
+    return false;
+}
+
+}  // namespace
+
+bool MealComposer::readRecordsets(const std::map<int, QStringList> &wanted, bool withNames)
+{
+    if (wanted.empty())
+        return true;
     QSqlQuery query(database_);
     query.setForwardOnly(true);
-    const bool prepared = query.prepare(terms.join(QStringLiteral(" UNION ALL ")));
-    for (const QString &name : names)
-        query.addBindValue(name);
+    bool prepared = false;
+    const bool byName = prepareFoodQuery(query, wanted, withNames, &prepared);
     if (!prepared || !query.exec())
         return false;
     const int tag = static_cast<int>(foodColumns().size());
@@ -149,6 +179,14 @@ bool MealComposer::readRecordsets(const std::map<int, QStringList> &wanted, bool
         FoodRow row = foodRowOf(query, tag - 1);
         const int category = query.value(tag).toInt();
         const QString italian = query.value(tag + 1).toString();
+        if (byName) {
+            // The table by name holds every category's foods of that name, and their Italian name.
+            const auto keys = wanted.find(category);
+            if (keys == wanted.end() || !keys->second.contains(italian))
+                continue;
+            if (foodCategory(category).showsEnglishNames() && !query.isNull(tag + 2))
+                row.name = query.value(tag + 2).toString();
+        }
         // The row the names' own look-up would take: the first with an English name.
         if (withNames && !query.isNull(tag + 2))
             foodNames_.remember(category, italian, query.value(tag + 2).toString());

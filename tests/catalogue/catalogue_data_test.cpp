@@ -118,6 +118,14 @@ TEST(ShippedCatalogue, DatabaseListsTheCatalogueInOrderAndItsIndexNamesEveryFood
                 names << q.value(0).toString();
             EXPECT_FALSE(names.isEmpty());
             EXPECT_EQ(names, perTable.value(category.table));
+            // The table by name holds this table's rows with every value, and no other of its category.
+            const auto index = &category - foodCategories().data();
+            ASSERT_TRUE(q.exec(u"SELECT (SELECT count(*) FROM (SELECT *,%1,rowid FROM %2 EXCEPT SELECT * FROM %3)), "
+                               "(SELECT count(*) FROM %3 WHERE categoria = %1)"_s.arg(index)
+                                   .arg(category.table, kFoodsByNameTable)));
+            ASSERT_TRUE(q.next());
+            EXPECT_EQ(q.value(0).toInt(), 0);
+            EXPECT_EQ(q.value(1).toInt(), names.size());
         }
         FoodSearch search;
         ASSERT_TRUE(search.load(db->connection(), &error)) << error.toStdString();

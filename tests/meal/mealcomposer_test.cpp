@@ -23,8 +23,9 @@ namespace {
 using namespace Qt::StringLiterals;
 
 // A small database where names repeat: "Mela" twice in Frutta (the first food of the table)
-// and once in Dolci, each with its own values.
-class Composer : public ::testing::Test {
+// and once in Dolci, each with its own values; with the table of every food by name (true) or
+// read by category.
+class Composer : public ::testing::TestWithParam<bool> {
 protected:
     void SetUp() override
     {
@@ -42,19 +43,22 @@ protected:
                                          {QStringLiteral("Torta “della nonna”"), {100, 6, 15, 50, 360, 1, 60}},
                                          {QStringLiteral("Strudel d'Alto Adige"), {100, 3, 11, 36, 250, 2, 20}},
                                          {QStringLiteral("=Gelato"), {100, 3, 11, 36, 250, 2, 20}}}}},
-                                      true, &error))
+                                      true, &error, GetParam()))
             << error.toStdString();
         database = FoodDatabase::open(path, &error);
         ASSERT_TRUE(database) << error.toStdString();
         composer = std::make_unique<MealComposer>(database->connection());
     }
 
+    static MealFileEntry entry(int line, const char *category, const char *food, const char *grams)
+    {
+        return {line, *findFoodCategory(QString::fromUtf8(category)), QString::fromUtf8(food),
+                QString::fromUtf8(grams)};
+    }
     void add(int line, const char *category, const char *food, const char *grams)
     {
-        MealFileEntry entry{line, *findFoodCategory(QString::fromUtf8(category)), QString::fromUtf8(food),
-                            QString::fromUtf8(grams)};
         QString error;
-        ASSERT_TRUE(composer->add(entry, &error)) << error.toStdString();
+        ASSERT_TRUE(composer->add(entry(line, category, food, grams), &error)) << error.toStdString();
     }
     QString cell(int r, MealColumn c) const { return composer->grid().row(r).cell(c).text; }
 
@@ -65,13 +69,16 @@ protected:
 };
 
 // The same food twice is computed twice; a namesake in another category brings its own values.
-TEST_F(Composer, EveryLineIsItsOwnLockedRow)
+TEST_P(Composer, EveryLineIsItsOwnLockedRow)
 {
-    add(1, "Frutta", "Pera", "100");
-    add(2, "Frutta", "Pera", "100");
-    add(3, "Frutta", "Mela", "100");  // the first food: current right after choosing the category
-    add(4, "Frutta", "Mela", "100");
-    add(5, "Dolci", "Mela", "100");
+    // Checked first, all at once, as the program does: what that reads is what they are made of.
+    const std::vector<MealFileEntry> entries{entry(1, "Frutta", "Pera", "100"), entry(2, "Frutta", "Pera", "100"),
+                                             // the first food: current right after choosing the category
+                                             entry(3, "Frutta", "Mela", "100"), entry(4, "Frutta", "Mela", "100"),
+                                             entry(5, "Dolci", "Mela", "100")};
+    QString error;
+    EXPECT_TRUE(composer->missingFoods(entries, &error).empty()) << error.toStdString();
+    ASSERT_TRUE(composer->addAll(entries, &error)) << error.toStdString();
     const char *protein[] = {"4,00", "4,00", "10,00", "10,00", "3,00"};
     for (int r = 0; r < 5; ++r) {
         EXPECT_EQ(cell(r, MealColumn::Protein), QString::fromLatin1(protein[r])) << r;
@@ -105,7 +112,7 @@ const NameCase kNameCases[] = {
 };
 // clang-format on
 
-TEST_F(Composer, NamesMatchAsTheyLookOrAreNamedWithTheirLine)
+TEST_P(Composer, NamesMatchAsTheyLookOrAreNamedWithTheirLine)
 {
     std::vector<MealFileEntry> all;
     QStringList faults;
@@ -131,7 +138,7 @@ TEST_F(Composer, NamesMatchAsTheyLookOrAreNamedWithTheirLine)
     EXPECT_EQ(reported, faults) << databaseError.toStdString();
 }
 
-TEST_F(Composer, ReportShowsLockedRowsAndTotalsAligned)
+TEST_P(Composer, ReportShowsLockedRowsAndTotalsAligned)
 {
     add(1, "Frutta", "Pera", "250");
     const QStringList lines = mealReportText(composer->grid()).split(u'\n', Qt::SkipEmptyParts);
@@ -145,7 +152,7 @@ TEST_F(Composer, ReportShowsLockedRowsAndTotalsAligned)
     EXPECT_EQ(lines[4].mid(protEnd - 3, 3), QStringLiteral(" 10"));
 }
 
-TEST_F(Composer, CsvHasTrimmedHeadingsAndNumbersWithoutGroups)
+TEST_P(Composer, CsvHasTrimmedHeadingsAndNumbersWithoutGroups)
 {
     // clang-format off
     struct Case { const char *locale, *tableEnergy, *row, *totals; };
@@ -175,7 +182,7 @@ TEST_F(Composer, CsvHasTrimmedHeadingsAndNumbersWithoutGroups)
 
 // Days one after the other, a line per food, each meal's and each day's totals against the
 // requirement. Pear 25 g: 20 g net, 1 g protein, 0.2 g fat, 2 g carbohydrate, 10 kcal, 0.6 g fibre.
-TEST_F(Composer, DaysHaveDateAndMealColumnsAndTheirTotals)
+TEST_P(Composer, DaysHaveDateAndMealColumnsAndTheirTotals)
 {
     // clang-format off
     const struct { const char *locale, *pear, *day; } cases[] = {
@@ -210,6 +217,8 @@ TEST_F(Composer, DaysHaveDateAndMealColumnsAndTheirTotals)
         EXPECT_EQ(mealEnergyShares(days[0].meals), (std::vector<qint64>{2, 98}));
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(ByCategoryOrByName, Composer, ::testing::Bool());
 
 }  // namespace
 }  // namespace velmo::test

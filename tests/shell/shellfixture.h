@@ -39,16 +39,19 @@ inline Person shellPerson()
             {}};
 }
 
-// Three fruits and an egg, in the shipped database's shape, with the English names of the source.
+// Three fruits and an egg, in the shipped database's shape (its foods by name too), with the English
+// names of the source.
 inline bool writeShellDatabase(const QString &path)
 {
     return writeFoodDatabase(
-        path, {{u"Frutta"_s,
-                {{u"Albicocche, crude"_s, {93, 1.4, 0.39, 11.12, 48, 2, 0}, u"Apricots, raw"_s},
-                 {u"Mela, con buccia, cruda"_s, {90, 0.26, 0.17, 13.81, 52, 2.4, 0}, u"Apples, raw, with skin"_s},
-                 {u"Pera, cruda"_s, {92, 0.36, 0.14, 15.23, 57, 3.1, QVariant()}, u"Pears, raw"_s}}},
-               {u"Uova"_s,
-                {{u"Uovo di quaglia"_s, {91, 13.05, 11.09, 0.41, 158, 0, 844}, u"Egg, quail, whole, fresh, raw"_s}}}});
+        path,
+        {{u"Frutta"_s,
+          {{u"Albicocche, crude"_s, {93, 1.4, 0.39, 11.12, 48, 2, 0}, u"Apricots, raw"_s},
+           {u"Mela, con buccia, cruda"_s, {90, 0.26, 0.17, 13.81, 52, 2.4, 0}, u"Apples, raw, with skin"_s},
+           {u"Pera, cruda"_s, {92, 0.36, 0.14, 15.23, 57, 3.1, QVariant()}, u"Pears, raw"_s}}},
+         {u"Uova"_s,
+          {{u"Uovo di quaglia"_s, {91, 13.05, 11.09, 0.41, 158, 0, 844}, u"Egg, quail, whole, fresh, raw"_s}}}},
+        true, nullptr, true);
 }
 
 // The shell's foods with a profile of four nutrients: the pear has no calcium and, as in its

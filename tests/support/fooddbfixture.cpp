@@ -31,7 +31,7 @@ std::vector<PersonalFood> hostileFoods()
 }
 
 bool writeFoodDatabase(const QString &path, const std::map<QString, std::vector<TestFood>> &tables, bool allTables,
-                       QString *error)
+                       QString *error, bool foodsByName)
 {
     const QString connection = QUuid::createUuid().toString();
     bool ok = true;
@@ -65,6 +65,9 @@ bool writeFoodDatabase(const QString &path, const std::map<QString, std::vector<
                 ok = ok && q.exec();
             }
         }
+        if (foodsByName)
+            for (const QString &statement : foodsByNameStatements())
+                ok = ok && q.exec(statement);
         if (!ok && error)
             *error = q.lastError().text() + db.lastError().text();
         q.finish();

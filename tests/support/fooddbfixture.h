@@ -24,9 +24,10 @@ struct TestFood {
 };
 
 // Writes an SQLite food database at `path` with the given tables (every other category table is
-// created empty unless `allTables` is false). Returns false with a reason on failure.
+// created empty unless `allTables` is false), and with `foodsByName` the table of every food by
+// name that the catalogue builder adds. Returns false with a reason on failure.
 bool writeFoodDatabase(const QString &path, const std::map<QString, std::vector<TestFood>> &tables,
-                       bool allTables = true, QString *error = nullptr);
+                       bool allTables = true, QString *error = nullptr, bool foodsByName = false);
 
 // Bytes of a file, to prove that nothing changed it.
 QByteArray fileBytes(const QString &path);
