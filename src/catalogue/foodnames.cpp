@@ -64,9 +64,11 @@ const std::pair<QString, QString> *FoodNames::findStored(int category, const QSt
     return &stored_.emplace(key, std::make_pair(query.value(0).toString(), query.value(1).toString())).first->second;
 }
 
-void FoodNames::remember(int category, const QString &italian, const QString &english)
+void FoodNames::remember(int category, const QString &italian, const QString &english, bool englishIsUnique)
 {
     stored_.emplace(std::make_pair(category, italian), std::make_pair(italian, english));
+    if (englishIsUnique)
+        stored_.emplace(std::make_pair(category, english), std::make_pair(italian, english));
 }
 
 const std::pair<QString, QString> *FoodNames::find(int category, const QString &name) const

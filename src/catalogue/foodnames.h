@@ -31,7 +31,9 @@ public:
     QString shown(int category, const QString &name) const;
     // The names of a food read by another query of its row, found by its Italian name as stored:
     // asked for by that name, they need no query of their own. The first told for a name counts.
-    void remember(int category, const QString &italian, const QString &english);
+    // With `englishIsUnique` the English name is known to be no other food's name in the category
+    // (the catalogue builder makes no file where it is), so asked for by it they need none either.
+    void remember(int category, const QString &italian, const QString &english, bool englishIsUnique = false);
 
 private:
     struct Category {

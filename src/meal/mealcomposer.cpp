@@ -187,9 +187,10 @@ bool MealComposer::readRecordsets(const std::map<int, QStringList> &wanted, bool
             if (foodCategory(category).showsEnglishNames() && !query.isNull(tag + 2))
                 row.name = query.value(tag + 2).toString();
         }
-        // The row the names' own look-up would take: the first with an English name.
+        // The row the names' own look-up would take: the first with an English name. The table by
+        // name is the builder's, whose English names are each one food's.
         if (withNames && !query.isNull(tag + 2))
-            foodNames_.remember(category, italian, query.value(tag + 2).toString());
+            foodNames_.remember(category, italian, query.value(tag + 2).toString(), byName);
         rows[{category, italian}].push_back(std::move(row));
     }
     if (query.lastError().isValid())

@@ -8,9 +8,11 @@
 #include "meal/mealcsv.h"
 #include "support/fooddbfixture.h"
 #include "support/tablecase.h"
+#include "support/languageguard.h"
 #include "support/localeguard.h"
 
 #include <QDate>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -219,6 +221,41 @@ TEST_P(Composer, DaysHaveDateAndMealColumnsAndTheirTotals)
 }
 
 INSTANTIATE_TEST_SUITE_P(ByCategoryOrByName, Composer, ::testing::Bool());
+
+// Read from the table by name, a meal's foods bring every name they are checked, shown and kept
+// by: in either language the meal is made without a query of their category (here gone).
+TEST(ComposerByName, AMealNeedsNoQueryOfItsCategory)
+{
+    for (const Language language : {Language::Italian, Language::English}) {
+        const LanguageGuard speaking(language);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"elementi97.db"_s);
+        QString error;
+        ASSERT_TRUE(writeFoodDatabase(path,
+                                      {{u"Frutta"_s,
+                                        {{u"Mela"_s, {100, 10, 1, 20, 100, 2, 0}, u"Apple"_s},
+                                         {u"Pera"_s, {80, 5, 1, 10, 50, 3, 0}, u"Pear"_s}}}},
+                                      true, &error, true))
+            << error.toStdString();
+        const auto database = FoodDatabase::open(path, &error);
+        ASSERT_TRUE(database) << error.toStdString();
+        {
+            QSqlDatabase other = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"other"_s);
+            other.setDatabaseName(path);
+            ASSERT_TRUE(other.open() && QSqlQuery(other).exec(u"DROP TABLE Frutta"_s));
+            other.close();
+        }
+        QSqlDatabase::removeDatabase(u"other"_s);
+        MealComposer composer(database->connection());
+        const int fruit = *findFoodCategory(u"Frutta"_s);
+        const std::vector<MealFileEntry> entries{{1, fruit, u"Pera"_s, u"100"_s}, {2, fruit, u"Mela"_s, u"50"_s}};
+        EXPECT_TRUE(composer.missingFoods(entries, &error).empty()) << error.toStdString();
+        ASSERT_TRUE(composer.addAll(entries, &error)) << error.toStdString();
+        EXPECT_EQ(composer.grid().row(0).name(), language == Language::English ? u"Pear"_s : u"Pera"_s);
+        ASSERT_EQ(composer.placed().size(), 2U);
+        EXPECT_EQ(composer.placed()[0].food + u'|' + composer.placed()[1].food, u"Pera|Mela"_s);
+    }
+}
 
 }  // namespace
 }  // namespace velmo::test
