@@ -11,6 +11,9 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <map>
+#include <set>
+
 namespace velmo {
 
 namespace {
@@ -24,6 +27,19 @@ QString unreadable(const QSqlQuery &q)
                                        "impossibile leggere i nutrienti dall'archivio degli alimenti (%1): "
                                        "reinstallare Velmo")
         .arg(q.lastError().text());
+}
+
+QString cacheKey(int category, const QString &name)
+{
+    return QString::number(category) + u'\n' + name;
+}
+
+// Sets the value of the nutrient with the source's number `sourceNumber`, when the profile has
+// it and the value is known.
+void setValue(FoodValues &values, const Nutrients &all, int sourceNumber, const QVariant &value)
+{
+    if (const auto index = all.indexOfSource(sourceNumber); index && !value.isNull())
+        values.per100g[static_cast<std::size_t>(*index)] = value.toDouble();
 }
 
 }  // namespace
@@ -49,7 +65,7 @@ const Nutrients *NutrientStore::nutrients(QString *error)
 
 std::shared_ptr<const FoodValues> NutrientStore::values(const FoodRef &food, QString *error)
 {
-    const QString key = QString::number(food.category) + u'\n' + food.name;
+    const QString key = cacheKey(food.category, food.name);
     if (const auto known = values_.constFind(key); known != values_.constEnd())
         return *known;
     const Nutrients *all = nutrients(error);
@@ -72,10 +88,7 @@ std::shared_ptr<const FoodValues> NutrientStore::values(const FoodRef &food, QSt
     auto values = std::make_shared<FoodValues>();
     values->ediblePercent = q.value(1).isNull() ? 100.0 : q.value(1).toDouble();
     values->per100g.resize(static_cast<std::size_t>(all->size()));
-    const auto set = [&](int sourceNumber, const QVariant &value) {
-        if (const auto index = all->indexOfSource(sourceNumber); index && !value.isNull())
-            values->per100g[static_cast<std::size_t>(*index)] = value.toDouble();
-    };
+    const auto set = [&](int sourceNumber, const QVariant &value) { setValue(*values, *all, sourceNumber, value); };
     if (personal) {
         for (std::size_t i = 0; i < kTableNutrients.size(); ++i)
             set(kTableNutrients[i], q.value(static_cast<int>(i) + 2));
@@ -108,8 +121,75 @@ std::shared_ptr<const FoodValues> NutrientStore::values(const FoodRef &food, QSt
     return values;
 }
 
+void NutrientStore::prefetch(const std::vector<MealFileEntry> &entries)
+{
+    std::set<QString> wanted;  // cache keys
+    QStringList names;
+    for (const MealFileEntry &entry : entries) {
+        if (entry.category < 0 || entry.category >= kFoodCategoryCount)
+            continue;
+        const QString key = cacheKey(entry.category, entry.food);
+        if (values_.contains(key) || !wanted.insert(key).second)
+            continue;
+        if (!names.contains(entry.food))
+            names.append(entry.food);
+    }
+    QString error;
+    const Nutrients *all = wanted.size() > 1 ? nutrients(&error) : nullptr;  // one food: its own queries
+    if (!all)
+        return;
+    // Each food's first row in its table, the one values() reads, known by its place (category
+    // and rowid); then the profile's values of those rows, kept by each row's index, one less than
+    // its rowid. Two short queries: a row of the second carries three numbers, where Qt would turn
+    // a name and its food's edible part into values again for each of the forty-odd nutrients.
+    // The table names are the program's own; the names are bound.
+    const QString where =
+        QStringLiteral(" WHERE f.alimenti IN (%1)").arg(QStringList(names.size(), QStringLiteral("?")).join(u','));
+    QSqlQuery q(database_);
+    q.setForwardOnly(true);
+    const auto run = [&](const QString &select, const QString &order) {
+        if (!q.prepare(select + where + order))
+            return false;
+        for (const QString &name : names)
+            q.addBindValue(name);
+        return q.exec();
+    };
+    const auto place = [](qint64 category, qint64 rowid) { return category * (qint64(1) << 32) + rowid; };
+    std::map<qint64, std::pair<QString, std::shared_ptr<FoodValues>>> firstRows;  // by place
+    std::set<QString> seen;
+    if (!run(QStringLiteral("SELECT f.categoria, f.alimenti, f.riga, f.edibile FROM %1 AS f").arg(kFoodsByNameTable),
+             QStringLiteral(" ORDER BY f.alimenti, f.categoria, f.riga")))
+        return;
+    while (q.next()) {
+        const int category = q.value(0).toInt();
+        const QString key = cacheKey(category, q.value(1).toString());
+        // A name twice in a table: the first row counts.
+        if (wanted.count(key) == 0 || !seen.insert(key).second)
+            continue;
+        auto values = std::make_shared<FoodValues>();
+        values->ediblePercent = q.value(3).isNull() ? 100.0 : q.value(3).toDouble();
+        values->per100g.resize(static_cast<std::size_t>(all->size()));
+        firstRows.emplace(place(category, q.value(2).toLongLong()), std::make_pair(key, std::move(values)));
+    }
+    if (q.lastError().isValid()
+        || !run(QStringLiteral("SELECT f.categoria * %1 + f.riga, v.nutriente, v.valore FROM %2 AS f JOIN "
+                               "valori_nutrienti AS v ON v.categoria = f.categoria AND v.riga = f.riga - 1")
+                    .arg(qint64(1) << 32)
+                    .arg(kFoodsByNameTable),
+                {}))
+        return;  // values() reads them one by one
+    while (q.next())
+        if (const auto food = firstRows.find(q.value(0).toLongLong()); food != firstRows.end())
+            setValue(*food->second.second, *all, q.value(1).toInt(), q.value(2));
+    if (q.lastError().isValid())
+        return;
+    for (auto &[rowPlace, food] : firstRows)
+        values_.insert(food.first, std::move(food.second));
+}
+
 std::optional<Meal> nutritionMeal(const std::vector<MealFileEntry> &entries, NutrientStore &store, QString *error)
 {
+    store.prefetch(entries);
     Meal meal;
     for (const MealFileEntry &entry : entries) {
         const FoodRef food{entry.category, entry.food};

@@ -31,6 +31,10 @@ public:
     const Nutrients *nutrients(QString *error);
     // The food's values per 100 g of edible part; none, with the reason, when it is not found.
     std::shared_ptr<const FoodValues> values(const FoodRef &food, QString *error);
+    // Reads the values of the shipped foods the entries name and are not known yet by one query,
+    // where the database has the table of every food by name; values() then finds them known. A
+    // food it does not find is left to values(), which says why.
+    void prefetch(const std::vector<MealFileEntry> &entries);
 
 private:
     QSqlDatabase database_;
