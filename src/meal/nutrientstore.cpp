@@ -29,11 +29,6 @@ QString unreadable(const QSqlQuery &q)
         .arg(q.lastError().text());
 }
 
-QString cacheKey(int category, const QString &name)
-{
-    return QString::number(category) + u'\n' + name;
-}
-
 // Sets the value of the nutrient with the source's number `sourceNumber`, when the profile has
 // it and the value is known.
 void setValue(FoodValues &values, const Nutrients &all, int sourceNumber, const QVariant &value)
@@ -65,7 +60,7 @@ const Nutrients *NutrientStore::nutrients(QString *error)
 
 std::shared_ptr<const FoodValues> NutrientStore::values(const FoodRef &food, QString *error)
 {
-    const QString key = cacheKey(food.category, food.name);
+    const Key key{food.category, food.name};
     if (const auto known = values_.constFind(key); known != values_.constEnd())
         return *known;
     const Nutrients *all = nutrients(error);
@@ -123,12 +118,12 @@ std::shared_ptr<const FoodValues> NutrientStore::values(const FoodRef &food, QSt
 
 void NutrientStore::prefetch(const std::vector<MealFileEntry> &entries)
 {
-    std::set<QString> wanted;  // cache keys
+    std::set<Key> wanted;
     QStringList names;
     for (const MealFileEntry &entry : entries) {
         if (entry.category < 0 || entry.category >= kFoodCategoryCount)
             continue;
-        const QString key = cacheKey(entry.category, entry.food);
+        const Key key{entry.category, entry.food};
         if (values_.contains(key) || !wanted.insert(key).second)
             continue;
         if (!names.contains(entry.food))
@@ -155,14 +150,14 @@ void NutrientStore::prefetch(const std::vector<MealFileEntry> &entries)
         return q.exec();
     };
     const auto place = [](qint64 category, qint64 rowid) { return category * (qint64(1) << 32) + rowid; };
-    std::map<qint64, std::pair<QString, std::shared_ptr<FoodValues>>> firstRows;  // by place
-    std::set<QString> seen;
+    std::map<qint64, std::pair<Key, std::shared_ptr<FoodValues>>> firstRows;  // by place
+    std::set<Key> seen;
     if (!run(QStringLiteral("SELECT f.categoria, f.alimenti, f.riga, f.edibile FROM %1 AS f").arg(kFoodsByNameTable),
              QStringLiteral(" ORDER BY f.alimenti, f.categoria, f.riga")))
         return;
     while (q.next()) {
         const int category = q.value(0).toInt();
-        const QString key = cacheKey(category, q.value(1).toString());
+        const Key key{category, q.value(1).toString()};
         // A name twice in a table: the first row counts.
         if (wanted.count(key) == 0 || !seen.insert(key).second)
             continue;

@@ -14,6 +14,7 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace velmo {
@@ -40,7 +41,8 @@ private:
     QSqlDatabase database_;
     QSqlDatabase personal_;
     std::optional<Nutrients> nutrients_;
-    QHash<QString, std::shared_ptr<const FoodValues>> values_;  // by category and name
+    using Key = std::pair<int, QString>;  // category and name
+    QHash<Key, std::shared_ptr<const FoodValues>> values_;
 };
 
 // The core's meal of the table's locked rows, as meal file entries give them (`MealDocument::
