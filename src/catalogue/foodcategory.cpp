@@ -123,9 +123,14 @@ const std::array<QString, 8> &foodColumns()
     return columns;
 }
 
+QString foodColumnList()
+{
+    return QStringList(foodColumns().cbegin(), foodColumns().cend()).join(u',');
+}
+
 QStringList foodsByNameStatements()
 {
-    const QString columns = QStringList(foodColumns().cbegin(), foodColumns().cend()).join(u',');
+    const QString columns = foodColumnList();
     // WITHOUT ROWID: the rows lie in the primary key's order, so a name is found, with every row
     // of it, by one search of one tree. The table names are the program's own.
     QStringList statements{QStringLiteral("CREATE TABLE %1 (alimenti TEXT NOT NULL, edibile REAL, proteine REAL, "

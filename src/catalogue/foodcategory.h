@@ -61,8 +61,9 @@ inline bool isPersonalCategory(int index)
     return index == kPersonalCategory;
 }
 
-// The eight columns every category table has, in SELECT order.
+// The eight columns every category table has, in SELECT order; and as a SELECT lists them.
 const std::array<QString, 8> &foodColumns();
+QString foodColumnList();
 
 // Every food of the sixteen tables in one table, by name: the eight columns, the English name,
 // the category and the food's rowid in its table (which keeps the table's order among foods of

@@ -17,7 +17,7 @@ const QString &PersonalFoodTable::name()
 
 QString PersonalFoodTable::columns()
 {
-    return QStringList(foodColumns().cbegin(), foodColumns().cend()).join(u',');
+    return foodColumnList();
 }
 
 QString PersonalFoodTable::createStatement()

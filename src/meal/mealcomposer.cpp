@@ -137,9 +137,8 @@ bool prepareFoodQuery(QSqlQuery &query, const std::map<int, QStringList> &wanted
         for (const QString &key : keys)
             if (!names.contains(key))
                 names.append(key);
-    const QString columns = QStringList(foodColumns().cbegin(), foodColumns().cend()).join(u',');
     if (query.prepare(QStringLiteral("SELECT %1,categoria,alimenti,%2 FROM %3 WHERE alimenti IN (%4)")
-                          .arg(columns, kEnglishNameColumn, kFoodsByNameTable,
+                          .arg(foodColumnList(), kEnglishNameColumn, kFoodsByNameTable,
                                QStringList(names.size(), QStringLiteral("?")).join(u',')))) {
         bindAll(names);
         *prepared = true;
