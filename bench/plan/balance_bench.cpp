@@ -6,6 +6,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <random>
 
 namespace {
@@ -30,12 +31,14 @@ const Nutrients &nutrients()
 
 // `rows` foods of made-up values, and ten targets around a plan of them that meets them all: the
 // energy within 3 %, the three shares, saturated fat, sugars and fibre, calcium, iron and sodium.
+// With `halfPortions`, each food moves by half a portion of its own (10 to 75 g) from a weight
+// that is seldom a whole number of them, as the window's steps by half portions do.
 struct Case {
     std::vector<BalanceRow> rows;
     std::vector<BalanceTarget> targets;
 };
 
-Case makeCase(int rows)
+Case makeCase(int rows, bool halfPortions)
 {
     std::mt19937 random(7);
     const auto uniform = [&random](double from, double to) { return std::uniform_real_distribution(from, to)(random); };
@@ -50,8 +53,9 @@ Case makeCase(int rows)
         for (int k = 0; k < kKeys.size(); ++k)
             totals[static_cast<std::size_t>(k)] += *values->per100g[static_cast<std::size_t>(k)] * known
                                                    * values->ediblePercent / 10000;
-        c.rows.push_back({QStringLiteral("Alimento %1").arg(r), values, std::floor(uniform(0, 300)), false, 0, 300, 1,
-                          std::nullopt});
+        const int step = halfPortions ? std::array{10, 15, 25, 40, 50, 75}[static_cast<std::size_t>(r % 6)] : 1;
+        c.rows.push_back({QStringLiteral("Alimento %1").arg(r), values, std::floor(uniform(0, 300)), false, 0, 300,
+                          step, std::nullopt});
     }
     const double energy = totals[0];
     const auto share = [&](int k, double per) { return totals[static_cast<std::size_t>(k)] * per / energy; };
@@ -71,7 +75,7 @@ Case makeCase(int rows)
     return c;
 }
 
-void run(benchmark::State &state, int rows)
+void run(benchmark::State &state, int rows, bool halfPortions = false)
 {
     QString error;
     const LpSolver *solver = LpSolver::load(&error);
@@ -79,7 +83,7 @@ void run(benchmark::State &state, int rows)
         state.SkipWithError(error.toStdString().c_str());
         return;
     }
-    const Case c = makeCase(rows);
+    const Case c = makeCase(rows, halfPortions);
     for (auto _ : state) {
         const BalanceResult result = balance(nutrients(), c.rows, c.targets, *solver, QLocale());
         if (result.status != BalanceResult::Status::Balanced)
@@ -98,8 +102,14 @@ void BM_BalanceADayOfSixtyFoods(benchmark::State &state)
 {
     run(state, 60);
 }
+// The same day in half portions: no goal of its own, the day's time is the one to keep.
+void BM_BalanceADayOfSixtyFoodsInHalfPortions(benchmark::State &state)
+{
+    run(state, 60, true);
+}
 
 }  // namespace
 
 BENCHMARK(BM_BalanceAMealOfTwelveFoods)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BalanceADayOfSixtyFoods)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BalanceADayOfSixtyFoodsInHalfPortions)->Unit(benchmark::kMillisecond);

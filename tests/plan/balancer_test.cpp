@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <random>
 
 namespace velmo {
@@ -111,6 +112,83 @@ TEST(Balancer, ProblemsMadeFromAKnownPlanAreAlwaysSolved)
         for (const BalanceTarget &t : targets)
             EXPECT_TRUE(meets(rows, result.grossGrams, t)) << t.key.toStdString();
     }
+}
+
+// The plan proposed is the closest of all that meet the targets: on small problems whose written
+// weights lie between two steps, every plan of whole steps is tried by hand.
+TEST(Balancer, PlanIsTheClosestOfEveryWholeStepPlan)
+{
+    std::mt19937 random(41);
+    const auto uniform = [&random](double from, double to) { return std::uniform_real_distribution(from, to)(random); };
+    constexpr int kRows = 3;
+    constexpr double kMaximum = 200;
+    int balanced = 0;
+    for (int round = 0; round < 400; ++round) {
+        SCOPED_TRACE(round);
+        std::vector<BalanceRow> rows;
+        for (int r = 0; r < kRows; ++r) {
+            BalanceRow row = food("alimento", {uniform(20, 900), uniform(0, 30), uniform(0, 40), uniform(0, 10), 0},
+                                  std::floor(uniform(1, kMaximum)), false, kMaximum, r == 1 ? 80 : 100);
+            row.stepGross = std::array{10, 25, 40}[static_cast<std::size_t>((round + r) % 3)];
+            rows.push_back(row);
+        }
+        // Targets around the written plan, so that it seldom meets them as it is.
+        const auto totals = [&rows](const std::array<double, kRows> &grams) {
+            std::array<double, 4> t{};
+            for (int r = 0; r < kRows; ++r)
+                for (int n = 0; n < 4; ++n)
+                    t[static_cast<std::size_t>(n)] += *rows[static_cast<std::size_t>(r)].values->per100g[n]
+                                                      * grams[static_cast<std::size_t>(r)]
+                                                      * rows[static_cast<std::size_t>(r)].values->ediblePercent / 1e4;
+            return t;
+        };
+        std::array<double, kRows> written{};
+        for (int r = 0; r < kRows; ++r)
+            written[static_cast<std::size_t>(r)] = rows[static_cast<std::size_t>(r)].grossGrams;
+        const std::array<double, 4> around = totals(written);
+        const double energy = around[0] * uniform(0.8, 1.2);
+        const double protein = around[1] * 400 / around[0] * uniform(0.8, 1.2);
+        const double fibre = around[3] * uniform(0.7, 1.1);
+        const std::vector<BalanceTarget> targets{
+            amount("ENERC_KCAL", energy * 0.95, energy * 1.05, "l'energia Energia", "kcal"),
+            amount("PROCNT", protein * 0.9, protein * 1.1, "le proteine Proteine", "%En", 400),
+            amount("FIBTG", fibre, std::nullopt, "la fibra Fibra", "g")};
+
+        const auto distance = [&rows](const std::array<double, kRows> &grams) {
+            double d = 0;
+            for (std::size_t r = 0; r < kRows; ++r)
+                d += std::abs(grams[r] - rows[r].grossGrams) / std::max(rows[r].grossGrams, 10.0);
+            return d;
+        };
+        std::optional<double> best;
+        std::array<double, kRows> g{};
+        for (g[0] = 0; g[0] <= kMaximum; g[0] += rows[0].stepGross)
+            for (g[1] = 0; g[1] <= kMaximum; g[1] += rows[1].stepGross)
+                for (g[2] = 0; g[2] <= kMaximum; g[2] += rows[2].stepGross) {
+                    const std::array<double, 4> t = totals(g);
+                    const double share = t[0] > 0 ? t[1] * 400 / t[0] : -1;
+                    const double slack = 1e-6;
+                    if (t[0] >= energy * 0.95 * (1 - slack) && t[0] <= energy * 1.05 * (1 + slack)
+                        && share >= protein * 0.9 * (1 - slack) && share <= protein * 1.1 * (1 + slack)
+                        && t[3] >= fibre * (1 - slack) && (!best || distance(g) < *best))
+                        best = distance(g);
+                }
+
+        const BalanceResult result = balance(nutrients(), rows, targets, solver(), QLocale());
+        if (!best) {
+            EXPECT_EQ(result.status, BalanceResult::Status::Closest);
+            continue;
+        }
+        ASSERT_EQ(result.status, BalanceResult::Status::Balanced) << result.error.toStdString();
+        ++balanced;
+        std::array<double, kRows> proposed{};
+        for (std::size_t r = 0; r < kRows; ++r) {
+            proposed[r] = result.grossGrams[r];
+            EXPECT_EQ(std::fmod(proposed[r], rows[r].stepGross), 0) << r;
+        }
+        EXPECT_NEAR(distance(proposed), *best, 1e-6 * std::max(1.0, *best));
+    }
+    EXPECT_GE(balanced, 200);
 }
 
 // A plan that cannot meet every target is the closest one, and the sentences name the targets
