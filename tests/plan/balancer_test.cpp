@@ -132,7 +132,6 @@ TEST(Balancer, PlanIsTheClosestOfEveryWholeStepPlan)
             row.stepGross = std::array{10, 25, 40}[static_cast<std::size_t>((round + r) % 3)];
             rows.push_back(row);
         }
-        // Targets around the written plan, so that it seldom meets them as it is.
         const auto totals = [&rows](const std::array<double, kRows> &grams) {
             std::array<double, 4> t{};
             for (int r = 0; r < kRows; ++r)
@@ -145,6 +144,7 @@ TEST(Balancer, PlanIsTheClosestOfEveryWholeStepPlan)
         std::array<double, kRows> written{};
         for (int r = 0; r < kRows; ++r)
             written[static_cast<std::size_t>(r)] = rows[static_cast<std::size_t>(r)].grossGrams;
+        // Targets around the written plan, so that it seldom meets them as it is.
         const std::array<double, 4> around = totals(written);
         const double energy = around[0] * uniform(0.8, 1.2);
         const double protein = around[1] * 400 / around[0] * uniform(0.8, 1.2);
