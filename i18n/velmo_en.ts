@@ -3529,6 +3529,10 @@ could not be written.
         <source>La proposta non può essere scritta nella tabella: %1</source>
         <translation>The proposal cannot be written into the table: %1</translation>
     </message>
+    <message>
+        <source>Calcolo della proposta in corso...</source>
+        <translation>Calculating the proposal...</translation>
+    </message>
 </context>
 <context>
     <name>velmo::BalanceRowsModel</name>

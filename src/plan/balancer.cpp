@@ -80,6 +80,7 @@ struct Problem {
     const std::vector<BalanceTarget> &targets;
     std::vector<int> free;  // the rows the solver moves
     std::vector<Limit> limits;
+    const std::atomic<bool> *stop = nullptr;
 };
 
 double referenceEnergy(const Problem &p, std::optional<int> energy)
@@ -137,6 +138,7 @@ struct Program {
 Program makeProgram(const Problem &p, bool elastic, bool integer, const std::vector<bool> *leftOut = nullptr)
 {
     Program program;
+    program.lp.stop = p.stop;
     auto &vars = program.lp.variables;
     for (int r : p.free) {
         const BalanceRow &row = p.rows[static_cast<std::size_t>(r)];
@@ -304,13 +306,14 @@ QString checkRows(const std::vector<BalanceRow> &rows)
 }  // namespace
 
 BalanceResult balance(const Nutrients &nutrients, const std::vector<BalanceRow> &rows,
-                      const std::vector<BalanceTarget> &targets, const LpSolver &solver, const QLocale &locale)
+                      const std::vector<BalanceTarget> &targets, const LpSolver &solver, const QLocale &locale,
+                      const std::atomic<bool> *stop)
 {
     BalanceResult result;
     result.error = checkRows(rows);
     if (!result.error.isEmpty())
         return result;
-    Problem p{nutrients, rows, targets, {}, {}};
+    Problem p{nutrients, rows, targets, {}, {}, stop};
     for (int r = 0; r < static_cast<int>(rows.size()); ++r)
         if (!rows[static_cast<std::size_t>(r)].fixed)
             p.free.push_back(r);

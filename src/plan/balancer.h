@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -83,8 +84,10 @@ struct BalanceResult {
 // a target needs counts for none of it in a lower bound (met on known values, the truth can only
 // be more) and makes an upper bound unverifiable, so that bound is left out and said. When no
 // plan meets every target, the closest one and the sentences that name the conflicting targets.
+// `stop`, when given and set meanwhile (from another thread), ends the search with no plan.
 BalanceResult balance(const Nutrients &nutrients, const std::vector<BalanceRow> &rows,
-                      const std::vector<BalanceTarget> &targets, const LpSolver &solver, const QLocale &locale);
+                      const std::vector<BalanceTarget> &targets, const LpSolver &solver, const QLocale &locale,
+                      const std::atomic<bool> *stop = nullptr);
 
 // Where the weights `grossGrams` of the rows stand against each target, from the meal's profile.
 std::vector<TargetOutcome> checkTargets(const Nutrients &nutrients, const std::vector<BalanceRow> &rows,

@@ -7,6 +7,7 @@
 // balancing and the solver module. Plain standard C++ on purpose: the module that speaks to the
 // solver library is built apart and loaded on first use, and shares nothing else with Velmo.
 
+#include <atomic>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -32,6 +33,9 @@ struct LinearProgram {
     std::vector<LpConstraint> constraints;
     // A search for the best whole-number solution stops here with the best one found.
     double timeLimitSeconds = 2;
+    // When set, a search for the best whole-number solution gives up as soon as it sees it true,
+    // with no solution: the plan it was for has changed.
+    const std::atomic<bool> *stop = nullptr;
 };
 
 // Optimal: the best solution; Feasible: a solution that meets every constraint, found before the

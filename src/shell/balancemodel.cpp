@@ -11,6 +11,7 @@
 #include "shell/mainwindowmodel.h"
 #include "shell/portionchoicemodel.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -36,9 +37,14 @@ QString gramsText(double grams)
 
 BalanceModel::BalanceModel(MainWindowModel &main, QObject *parent) : QObject(parent), main_(main)
 {
+    solving_.setMaxThreadCount(1);
 }
 
-BalanceModel::~BalanceModel() = default;
+BalanceModel::~BalanceModel()
+{
+    stopCalculation();
+    solving_.waitForDone();
+}
 
 QString BalanceModel::nothingToBalance(MainWindowModel &main, Scope scope)
 {
@@ -72,6 +78,8 @@ bool BalanceModel::begin(Scope scope)
     const QString nothing = nothingToBalance(main_, scope);
     if (!nothing.isEmpty())
         return refuse(nothing);
+    stopCalculation();
+    result_ = {};  // of the rows that are about to go
     scope_ = scope;
     QString error;
     NutrientStore *store = main_.nutrientStore();
@@ -79,8 +87,8 @@ bool BalanceModel::begin(Scope scope)
     if (!nutrients_ || !readLines(&error))
         return refuse(tr("Le quantità non possono essere bilanciate: %1").arg(error));
     prefillTargets();
-    emit restarted();
     calculate();
+    emit restarted();
     return true;
 }
 
@@ -224,26 +232,60 @@ void BalanceModel::addNutrient(const QString &key)
     if (usual.empty() || usual.back().key != key || usual.back().perEnergy != 0)
         return;
     targets_.push_back(usual.back());
-    emit restarted();
     calculate();
+    emit restarted();
+}
+
+void BalanceModel::stopCalculation()
+{
+    if (stop_)
+        stop_->store(true);
+    ++generation_;
+    calculating_ = false;
 }
 
 void BalanceModel::calculate()
 {
+    stopCalculation();
     QString error;
     const LpSolver *solver = nutrients_ ? LpSolver::load(&error) : nullptr;
-    if (solver) {
-        result_ = balance(*nutrients_, rows_, targets_, *solver, QLocale());
-    } else {
+    if (!solver) {
         result_ = {};
         result_.error = error;
+        emit calculated();
+        return;
     }
+    stop_ = std::make_shared<std::atomic<bool>>(false);
+    calculating_ = true;
+    // The worker has copies of all it reads; the destructor waits for it before `this` goes.
+    solving_.start([this, solver, generation = generation_, stop = stop_, nutrients = *nutrients_, rows = rows_,
+                    targets = targets_, locale = QLocale()] {
+        const BalanceResult result = balance(nutrients, rows, targets, *solver, locale, stop.get());
+        if (!stop->load())
+            QMetaObject::invokeMethod(
+                this, [this, generation, result] { deliver(generation, result); }, Qt::QueuedConnection);
+    });
+    emit calculationStarted();
+}
+
+void BalanceModel::deliver(quint64 generation, const BalanceResult &result)
+{
+    if (generation != generation_)
+        return;
+    calculating_ = false;
+    result_ = result;
     emit calculated();
+}
+
+void BalanceModel::waitForResult()
+{
+    solving_.waitForDone();
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }
 
 std::optional<double> BalanceModel::proposedGross(int row) const
 {
-    if (result_.status == BalanceResult::Status::Failed)
+    if (result_.status == BalanceResult::Status::Failed || result_.grossGrams.size() != rows_.size())
         return std::nullopt;
     return result_.grossGrams[static_cast<std::size_t>(row)];
 }
@@ -285,6 +327,8 @@ double BalanceModel::grossOf(const std::vector<double> &grams) const
 
 QStringList BalanceModel::preview() const
 {
+    if (calculating_)
+        return {tr("Calcolo della proposta in corso...")};
     if (result_.status == BalanceResult::Status::Failed)
         return {tr("Nessuna proposta: %1").arg(result_.error)};
     QStringList lines;
@@ -311,7 +355,7 @@ QStringList BalanceModel::preview() const
 
 bool BalanceModel::canApply() const
 {
-    if (result_.status == BalanceResult::Status::Failed)
+    if (calculating_ || result_.status == BalanceResult::Status::Failed)
         return false;
     for (std::size_t r = 0; r < rows_.size(); ++r)
         if (std::llround(result_.grossGrams[r]) != std::llround(rows_[r].grossGrams))

@@ -12,7 +12,9 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QThreadPool>
 
+#include <atomic>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -25,9 +27,10 @@ class MainWindowModel;
 // The "Bilancia quantità..." window without its widgets: the foods of the shown meal (its locked
 // rows) or of every meal of the day, each fixed or free between a minimum and a maximum with its
 // step, and the targets prefilled from the current person or the energy windows' last
-// calculation, each one editable and switchable. Every change is balanced again at once; the
-// proposal is written into the table only by `apply`, as if the user had typed each weight, and
-// "Annulla" can take it back.
+// calculation, each one editable and switchable. Every change is balanced again at once, on a
+// thread of the model's own so that the window never waits for the solver; the proposal is
+// written into the table only by `apply`, as if the user had typed each weight, and "Annulla"
+// can take it back.
 class BalanceModel : public QObject {
     Q_OBJECT
 public:
@@ -73,8 +76,14 @@ public:
     std::vector<std::pair<QString, QString>> addableNutrients() const;
     void addNutrient(const QString &key);
 
-    // Balances the plan as it stands now.
+    // Balances the plan as it stands now, away from the caller's thread: `calculated` follows
+    // when the proposal is ready. A calculation still running is stopped, its proposal never
+    // shown.
     void calculate();
+    // The plan has changed since the proposal shown: a new one is being calculated.
+    bool calculating() const { return calculating_; }
+    // Waits for the calculation running, if any, and takes its proposal.
+    void waitForResult();
     const BalanceResult &result() const { return result_; }
     // The proposed gross weight of a row, and its edible part; none without a plan.
     std::optional<double> proposedGross(int row) const;
@@ -82,11 +91,13 @@ public:
     // The portion a proposed weight stands for ("1½ porzioni standard") when the row moves by
     // half portions, else empty.
     QString proposedPortion(int row) const;
-    // The preview under the tables: why there is no plan, or the targets that conflict, the
-    // totals before and after, and each target met or missed by how much.
+    // The preview under the tables: that a proposal is being calculated, why there is no plan,
+    // or the targets that conflict, the totals before and after, and each target met or missed
+    // by how much.
     QStringList preview() const;
 
-    // A plan that changes some weight can be written.
+    // A plan, calculated for the rows and targets as they stand, that changes some weight can be
+    // written.
     bool canApply() const;
     // Writes each changed weight into its row as if the user had typed it, each meal of the
     // day's into that meal, as one step of the window's undo stack; a food brought to 0 g leaves
@@ -96,6 +107,8 @@ public:
 signals:
     // The foods and the targets have been read anew.
     void restarted();
+    // A change has started a new calculation.
+    void calculationStarted();
     // A new proposal (or none) after any change.
     void calculated();
 
@@ -106,6 +119,8 @@ private:
     double energyOf(const std::vector<double> &grams) const;
     double grossOf(const std::vector<double> &grams) const;
     std::vector<MealFileEntry> proposedEntries(int meal) const;
+    void stopCalculation();
+    void deliver(quint64 generation, const BalanceResult &result);
 
     MainWindowModel &main_;
     std::unique_ptr<MeasureStore> measures_;
@@ -118,6 +133,11 @@ private:
     std::vector<BalanceTarget> targets_;
     QString targetSource_;
     BalanceResult result_;
+    // One thread, so that a calculation stopped ends before the next begins.
+    QThreadPool solving_;
+    std::shared_ptr<std::atomic<bool>> stop_;
+    quint64 generation_ = 0;  // of the latest calculation: only its proposal is taken
+    bool calculating_ = false;
 };
 
 }  // namespace velmo

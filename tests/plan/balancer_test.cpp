@@ -260,5 +260,17 @@ TEST(Balancer, UnknownValuesAndImpossibleRows)
     EXPECT_EQ(balance(nutrients(), step, {}, solver(), QLocale()).error.section(u':', 0, 0), QStringLiteral("Latte"));
 }
 
+// A search asked to stop (the plan has changed meanwhile) ends with no plan, and stops no other.
+TEST(Balancer, AStoppedSearchProposesNothing)
+{
+    const std::vector<BalanceRow> rows{food("Pane", {270, 9, 1, 3, 20}, 83), food("Latte", {64, 3, 4, 0, 120}, 157)};
+    const std::vector<BalanceTarget> targets{amount("ENERC_KCAL", 501, 503, "l'energia Energia", "kcal")};
+    for (const bool stopped : {true, false}) {
+        const std::atomic<bool> stop{stopped};
+        const BalanceResult result = balance(nutrients(), rows, targets, solver(), QLocale(), &stop);
+        EXPECT_EQ(result.status, stopped ? BalanceResult::Status::Failed : BalanceResult::Status::Balanced) << stopped;
+    }
+}
+
 }  // namespace
 }  // namespace velmo

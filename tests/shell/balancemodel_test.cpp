@@ -7,6 +7,7 @@
 #include "shellfixture.h"
 
 #include <QAbstractItemModelTester>
+#include <QSignalSpy>
 
 #include <cmath>
 #include <functional>
@@ -65,7 +66,7 @@ const struct PlanCase {
     {__LINE__, [](BalanceModel &) {}, BalanceResult::Status::Balanced, ""},
     {__LINE__, [](BalanceModel &b) { b.setFixed(0, true); }, BalanceResult::Status::Closest, "Con questi alimenti l'energia arriva al massimo a 181 kcal."},
     {__LINE__, [](BalanceModel &b) { b.setHalfPortionSteps(0, false); b.setFixed(1, true); EXPECT_EQ(b.proposedPortion(0), u""_s); }, BalanceResult::Status::Balanced, ""},
-    {__LINE__, [](BalanceModel &b) { b.setRowBounds(0, 168, 168); EXPECT_EQ(b.proposedPortion(0), u"1 porzione standard"_s); }, BalanceResult::Status::Balanced, ""},
+    {__LINE__, [](BalanceModel &b) { b.setRowBounds(0, 168, 168); b.waitForResult(); EXPECT_EQ(b.proposedPortion(0), u"1 porzione standard"_s); }, BalanceResult::Status::Balanced, ""},
     {__LINE__, [](BalanceModel &b) { EXPECT_FALSE(b.setRowBounds(1, 50, 20)); b.setRowBounds(1, 180, 200); }, BalanceResult::Status::Balanced, ""},
     {__LINE__, [](BalanceModel &b) { b.setRowBounds(0, 0, 0); }, BalanceResult::Status::Closest, "l'energia arriva al massimo a 134 kcal"},
     {__LINE__, [](BalanceModel &b) { b.setTargetEnabled(targetIndex(b, u"CA"_s), true); }, BalanceResult::Status::Closest, "la quantità di calcio arriva al massimo a"},
@@ -88,6 +89,7 @@ TEST_F(BalanceModelTest, FixedRowsNeverMoveAndFreeOnesKeepTheirBoundsAndSteps)
         EXPECT_EQ(std::tuple(target(u"ENERC_KCAL"_s).minimum, target(u"ENERC_KCAL"_s).maximum),
                   std::tuple(std::optional(194.0), std::optional(206.0)));
         c.change(*balance);
+        balance->waitForResult();
         const BalanceResult &result = balance->result();
         EXPECT_EQ(result.status, c.status) << balance->preview().join(u'\n').toStdString();
         EXPECT_TRUE(result.conflicts.join(u' ').contains(QString::fromUtf8(c.conflict)))
@@ -110,6 +112,28 @@ TEST_F(BalanceModelTest, FixedRowsNeverMoveAndFreeOnesKeepTheirBoundsAndSteps)
                         || c.status != BalanceResult::Status::Balanced)
                 << t;
     }
+}
+
+// Each change stops the calculation still running: only the proposal for the plan as it stands
+// after the last change is taken, and none can be applied before it comes.
+TEST_F(BalanceModelTest, OnlyTheProposalOfTheLastChangeIsTaken)
+{
+    model->setRequirement(500, {});
+    ASSERT_TRUE(balance->begin(Scope::Meal));
+    balance->setTargetEnabled(targetIndex(*balance, u"CA"_s), false);
+    balance->waitForResult();
+    ASSERT_TRUE(balance->canApply());
+    QSignalSpy calculated(balance.get(), &BalanceModel::calculated);
+    balance->setFixed(0, true);  // no plan would meet the energy
+    EXPECT_TRUE(balance->calculating());
+    EXPECT_FALSE(balance->canApply());
+    balance->setFixed(0, false);
+    balance->setRowBounds(0, 168, 168);
+    balance->waitForResult();
+    EXPECT_EQ(calculated.count(), 1);
+    EXPECT_FALSE(balance->calculating());
+    EXPECT_EQ(balance->result().status, BalanceResult::Status::Balanced);
+    EXPECT_EQ(balance->proposedGross(0), 168);
 }
 
 // clang-format off
@@ -177,6 +201,8 @@ TEST_F(BalanceModelTest, ApplyWritesTheGramsIntoEveryMealAndCancelWritesNothing)
     // Any row can be fixed; only a food with a standard portion moves by half portions.
     ASSERT_TRUE(rows->setData(rows->index(1, BalanceRowsModel::FixedColumn), Qt::Checked, Qt::CheckStateRole));
     EXPECT_FALSE(rows->setData(rows->index(1, BalanceRowsModel::StepColumn), Qt::Checked, Qt::CheckStateRole));
+    EXPECT_FALSE(balance->canApply());  // not before the proposal for the last change has come
+    balance->waitForResult();
     ASSERT_TRUE(balance->canApply());
     const std::vector<double> proposed = balance->result().grossGrams;
     ASSERT_TRUE(balance->apply());

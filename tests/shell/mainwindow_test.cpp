@@ -258,6 +258,7 @@ TEST_F(MainWindowTest, TheBalanceWindowAppliesItsProposalOrNothing)
         QTimer::singleShot(0, [this, button, &proposed] {
             auto *balancing = window->findChild<ui::BalanceWindow *>();
             ASSERT_NE(balancing, nullptr);
+            ASSERT_TRUE(QTest::qWaitFor([balancing] { return balancing->applyButton()->isEnabled(); }));
             proposed = balancing->rows()->model()->index(0, BalanceRowsModel::ProposedColumn).data().toString();
             QTest::mouseClick(balancing->findChild<QPushButton *>(button), Qt::LeftButton);
             balancing->reject();  // closed whatever happened

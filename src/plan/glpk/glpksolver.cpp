@@ -26,6 +26,13 @@ int boundType(const std::optional<double> &lower, const std::optional<double> &u
     return upper ? GLP_UP : GLP_FR;
 }
 
+// Called by the search at each of its steps: ends it when the caller has asked it to stop.
+void stopWhenAsked(glp_tree *tree, void *info)
+{
+    if (static_cast<const std::atomic<bool> *>(info)->load(std::memory_order_relaxed))
+        glp_ios_terminate(tree);
+}
+
 struct ProblemDeleter {
     void operator()(glp_prob *problem) const { glp_delete_prob(problem); }
 };
@@ -46,6 +53,56 @@ bool valid(const LinearProgram &program)
                 return false;
     }
     return true;
+}
+
+// The best whole-number solution of the problem loaded in `lp`.
+void solveInteger(glp_prob *lp, const LinearProgram &program, int timeLimit, LpSolution &solution)
+{
+    glp_iocp parameters;
+    glp_init_iocp(&parameters);
+    parameters.presolve = GLP_ON;
+    parameters.msg_lev = GLP_MSG_OFF;
+    parameters.tm_lim = timeLimit;
+    parameters.mip_gap = 1e-6;
+    if (program.stop) {
+        parameters.cb_func = stopWhenAsked;
+        parameters.cb_info = const_cast<std::atomic<bool> *>(program.stop);
+    }
+    const int code = glp_intopt(lp, &parameters);
+    if (code == GLP_ESTOP)
+        return;
+    const int status = glp_mip_status(lp);
+    if (code == GLP_ENOPFS || code == GLP_ENODFS || status == GLP_NOFEAS) {
+        solution.status = LpStatus::Infeasible;
+        return;
+    }
+    if (status != GLP_OPT && status != GLP_FEAS)
+        return;
+    solution.status = status == GLP_OPT && code == 0 ? LpStatus::Optimal : LpStatus::Feasible;
+    solution.objective = glp_mip_obj_val(lp);
+    for (int j = 0; j < static_cast<int>(program.variables.size()); ++j)
+        solution.values.push_back(glp_mip_col_val(lp, j + 1));
+}
+
+void solveLinear(glp_prob *lp, int columns, int timeLimit, LpSolution &solution)
+{
+    glp_smcp parameters;
+    glp_init_smcp(&parameters);
+    parameters.presolve = GLP_ON;
+    parameters.msg_lev = GLP_MSG_OFF;
+    parameters.tm_lim = timeLimit;
+    const int code = glp_simplex(lp, &parameters);
+    const int status = glp_get_status(lp);
+    if (code == GLP_ENOPFS || status == GLP_NOFEAS) {
+        solution.status = LpStatus::Infeasible;
+        return;
+    }
+    if (code != 0 || status != GLP_OPT)
+        return;
+    solution.status = LpStatus::Optimal;
+    solution.objective = glp_get_obj_val(lp);
+    for (int j = 0; j < columns; ++j)
+        solution.values.push_back(glp_get_col_prim(lp, j + 1));
 }
 
 void solve(const LinearProgram &program, LpSolution &solution)
@@ -85,45 +142,10 @@ void solve(const LinearProgram &program, LpSolution &solution)
     }
     glp_load_matrix(lp, static_cast<int>(ia.size()) - 1, ia.data(), ja.data(), ar.data());
     const int timeLimit = static_cast<int>(program.timeLimitSeconds * 1000);
-    int status = 0;
-    if (integer) {
-        glp_iocp parameters;
-        glp_init_iocp(&parameters);
-        parameters.presolve = GLP_ON;
-        parameters.msg_lev = GLP_MSG_OFF;
-        parameters.tm_lim = timeLimit;
-        parameters.mip_gap = 1e-6;
-        const int code = glp_intopt(lp, &parameters);
-        status = glp_mip_status(lp);
-        if (code == GLP_ENOPFS || code == GLP_ENODFS || status == GLP_NOFEAS) {
-            solution.status = LpStatus::Infeasible;
-            return;
-        }
-        if (status != GLP_OPT && status != GLP_FEAS)
-            return;
-        solution.status = status == GLP_OPT && code == 0 ? LpStatus::Optimal : LpStatus::Feasible;
-        solution.objective = glp_mip_obj_val(lp);
-        for (int j = 0; j < columns; ++j)
-            solution.values.push_back(glp_mip_col_val(lp, j + 1));
-        return;
-    }
-    glp_smcp parameters;
-    glp_init_smcp(&parameters);
-    parameters.presolve = GLP_ON;
-    parameters.msg_lev = GLP_MSG_OFF;
-    parameters.tm_lim = timeLimit;
-    const int code = glp_simplex(lp, &parameters);
-    status = glp_get_status(lp);
-    if (code == GLP_ENOPFS || status == GLP_NOFEAS) {
-        solution.status = LpStatus::Infeasible;
-        return;
-    }
-    if (code != 0 || status != GLP_OPT)
-        return;
-    solution.status = LpStatus::Optimal;
-    solution.objective = glp_get_obj_val(lp);
-    for (int j = 0; j < columns; ++j)
-        solution.values.push_back(glp_get_col_prim(lp, j + 1));
+    if (integer)
+        solveInteger(lp, program, timeLimit, solution);
+    else
+        solveLinear(lp, columns, timeLimit, solution);
 }
 
 }  // namespace
@@ -133,4 +155,7 @@ extern "C" __attribute__((visibility("default"))) void velmo_solve_linear_progra
 {
     if (program && solution)
         solve(*program, *solution);
+    // GLPK keeps its memory per thread until told otherwise: a solve made on a worker thread that
+    // later ends would leave it behind.
+    glp_free_env();
 }

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace velmo::ui {
@@ -100,6 +101,11 @@ BalanceWindow::BalanceWindow(BalanceModel &model, QWidget *parent) : QDialog(par
 
     scope_->setCurrentIndex(model_.scope() == BalanceModel::Scope::Day ? 1 : 0);
     connect(scope_, &QComboBox::activated, this, &BalanceWindow::scopeChosen);
+    busy_ = new QTimer(this);
+    busy_->setSingleShot(true);
+    busy_->setInterval(300);
+    connect(busy_, &QTimer::timeout, this, [this] { preview_->setPlainText(model_.preview().join(u'\n')); });
+    connect(&model_, &BalanceModel::calculationStarted, this, &BalanceWindow::calculationStarted);
     connect(&model_, &BalanceModel::calculated, this, &BalanceWindow::render);
     connect(&model_, &BalanceModel::restarted, this, &BalanceWindow::render);
     render();
@@ -130,8 +136,17 @@ QWidget *BalanceWindow::buildTargets()
     return box;
 }
 
+// The proposal shown stays until the new one comes, so that a quick calculation does not make
+// the preview flicker; "Applica" waits for it.
+void BalanceWindow::calculationStarted()
+{
+    apply_->setEnabled(false);
+    busy_->start();
+}
+
 void BalanceWindow::render()
 {
+    busy_->stop();
     source_->setText(model_.targetSource());
     preview_->setPlainText(model_.preview().join(u'\n'));
     apply_->setEnabled(model_.canApply());

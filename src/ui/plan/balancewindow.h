@@ -10,6 +10,7 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QTableView;
+class QTimer;
 
 namespace velmo {
 class BalanceModel;
@@ -36,6 +37,7 @@ public:
 private:
     QWidget *buildTargets();
     void render();
+    void calculationStarted();
     void scopeChosen(int index);
     void applyClicked();
 
@@ -51,6 +53,8 @@ private:
     QPlainTextEdit *preview_ = nullptr;
     QPushButton *apply_ = nullptr;
     QPushButton *cancel_ = nullptr;
+    // Says that a proposal is being calculated, once that has taken long enough to be seen.
+    QTimer *busy_ = nullptr;
 };
 
 }  // namespace velmo::ui
