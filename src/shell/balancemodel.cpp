@@ -302,7 +302,10 @@ QString BalanceModel::proposedPortion(int row) const
     const auto gross = proposedGross(row);
     if (!gross || *gross == 0 || !halfPortionSteps(row))
         return {};
-    const double halves = std::round(*gross / rows_[static_cast<std::size_t>(row)].stepGross);
+    const double step = rows_[static_cast<std::size_t>(row)].stepGross;
+    const double halves = std::round(*gross / step);
+    if (std::abs(*gross - halves * step) > 1e-6)
+        return {};  // a fixed row off the steps: no portion says its weight
     return portionText(halves / 2, lines_[static_cast<std::size_t>(row)].portions, {PortionUnit::Kind::Standard, -1},
                        QLocale());
 }

@@ -89,7 +89,8 @@ public:
     std::optional<double> proposedGross(int row) const;
     std::optional<double> proposedEdible(int row) const;
     // The portion a proposed weight stands for ("1½ porzioni standard") when the row moves by
-    // half portions, else empty.
+    // half portions and the weight is a whole number of them (a fixed row's may not be), else
+    // empty.
     QString proposedPortion(int row) const;
     // The preview under the tables: that a proposal is being calculated, why there is no plan,
     // or the targets that conflict, the totals before and after, and each target met or missed
