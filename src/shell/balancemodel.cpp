@@ -285,7 +285,7 @@ void BalanceModel::waitForResult()
 
 std::optional<double> BalanceModel::proposedGross(int row) const
 {
-    if (result_.status == BalanceResult::Status::Failed || result_.grossGrams.size() != rows_.size())
+    if (result_.status == BalanceResult::Status::Failed)
         return std::nullopt;
     return result_.grossGrams[static_cast<std::size_t>(row)];
 }
