@@ -78,28 +78,32 @@ bool BalanceModel::begin(Scope scope)
     const QString nothing = nothingToBalance(main_, scope);
     if (!nothing.isEmpty())
         return refuse(nothing);
+    QString error;
+    NutrientStore *store = main_.nutrientStore();
+    const Nutrients *nutrients = store ? store->nutrients(&error) : nullptr;
+    std::vector<Line> lines;
+    std::vector<BalanceRow> rows;
+    // Read aside, so that a scope that cannot be read leaves the one shown as it is.
+    if (!nutrients || !readLines(scope, lines, rows, &error))
+        return refuse(tr("Le quantità non possono essere bilanciate: %1").arg(error));
     stopCalculation();
     result_ = {};  // of the rows that are about to go
     scope_ = scope;
-    QString error;
-    NutrientStore *store = main_.nutrientStore();
-    nutrients_ = store ? store->nutrients(&error) : nullptr;
-    if (!nutrients_ || !readLines(&error))
-        return refuse(tr("Le quantità non possono essere bilanciate: %1").arg(error));
+    nutrients_ = nutrients;
+    lines_ = std::move(lines);
+    rows_ = std::move(rows);
     prefillTargets();
     calculate();
     emit restarted();
     return true;
 }
 
-bool BalanceModel::readLines(QString *error)
+bool BalanceModel::readLines(Scope scope, std::vector<Line> &lines, std::vector<BalanceRow> &rows, QString *error)
 {
-    lines_.clear();
-    rows_.clear();
     const MealDay day = main_.document().day();
     const int current = main_.day().current();
     for (int m = 0; m < static_cast<int>(day.meals.size()); ++m) {
-        if (scope_ == Scope::Meal && m != current)
+        if (scope == Scope::Meal && m != current)
             continue;
         const std::vector<MealFileEntry> &entries = day.meals[static_cast<std::size_t>(m)].entries;
         const std::optional<Meal> meal = nutritionMeal(entries, *main_.nutrientStore(), error);
@@ -113,9 +117,9 @@ bool BalanceModel::readLines(QString *error)
             Line line{m, main_.day().mealNames().value(m), entries[i], *portions, std::nullopt};
             if (portions->standard)
                 line.standardGross = grossGramsFor(portions->standard->grams, item.values->ediblePercent).value;
-            rows_.push_back(
+            rows.push_back(
                 usualBalanceRow(entries[i].food, item.values, item.portion.grossGrams, line.standardGross, true));
-            lines_.push_back(std::move(line));
+            lines.push_back(std::move(line));
         }
     }
     return true;

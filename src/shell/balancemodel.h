@@ -43,7 +43,8 @@ public:
     static QString nothingToBalance(MainWindowModel &main, Scope scope);
 
     // Reads the foods and prefills the targets of `scope`, then balances them: false, having said
-    // why, when there is nothing to balance or the foods cannot be read.
+    // why, when there is nothing to balance or the foods cannot be read; the rows, targets and
+    // proposal are then those of before.
     bool begin(Scope scope);
     Scope scope() const { return scope_; }
     MainWindowModel &mainWindow() { return main_; }
@@ -115,7 +116,7 @@ signals:
 
 private:
     bool refuse(const QString &why);
-    bool readLines(QString *error);
+    bool readLines(Scope scope, std::vector<Line> &lines, std::vector<BalanceRow> &rows, QString *error);
     void prefillTargets();
     double energyOf(const std::vector<double> &grams) const;
     double grossOf(const std::vector<double> &grams) const;

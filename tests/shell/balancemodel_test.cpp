@@ -136,6 +136,30 @@ TEST_F(BalanceModelTest, OnlyTheProposalOfTheLastChangeIsTaken)
     EXPECT_EQ(balance->proposedGross(0), 168);
 }
 
+// A day whose dinner names a food the catalogue does not have cannot be balanced as a whole: the
+// meal's rows, targets and proposal stay as they were, and so does the scope the window shows.
+TEST_F(BalanceModelTest, ADayThatCannotBeReadLeavesTheMealAsItWas)
+{
+    model->setRequirement(500, {});
+    ASSERT_TRUE(balance->begin(Scope::Meal));
+    balance->setTargetEnabled(targetIndex(*balance, u"CA"_s), false);
+    balance->waitForResult();
+    const std::vector<double> proposed = balance->result().grossGrams;
+    ASSERT_EQ(proposed.size(), 2U);
+    MealDocument::DayState day = model->document().dayState();
+    day.day.meals = {{u"Cena"_s, {{0, category("Frutta"), u"Frutto che non c'è"_s, u"100"_s}}}, {u"Colazione"_s, {}}};
+    day.current = 1;
+    model->document().setDayState(day);
+    EXPECT_FALSE(balance->begin(Scope::Day));
+    EXPECT_EQ(dialogs.messageTexts().size(), 1);
+    EXPECT_EQ(balance->scope(), Scope::Meal);
+    EXPECT_EQ(balance->rows().size(), 2U);
+    EXPECT_EQ(balance->lines().size(), 2U);
+    EXPECT_EQ(balance->result().grossGrams, proposed);
+    EXPECT_FALSE(balance->calculating());
+    EXPECT_TRUE(balance->canApply());
+}
+
 // clang-format off
 // Where the energy comes from (none, the energy window, the current person) for the meal or the
 // day: the energy target's middle (0: the energy the plan has now, 91 kcal), and calcium's least,
