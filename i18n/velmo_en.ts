@@ -1829,10 +1829,6 @@ lists its measures.
         <translation>missing or not a list in square brackets</translation>
     </message>
     <message>
-        <source>manca o non è un oggetto tra parentesi graffe</source>
-        <translation>missing or not an object in braces</translation>
-    </message>
-    <message>
         <source>data non valida: scriverla come AAAA-MM-GG, per esempio &quot;2026-01-31&quot;</source>
         <translation>invalid date: write it as YYYY-MM-DD, for example &quot;2026-01-31&quot;</translation>
     </message>

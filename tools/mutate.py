@@ -4,10 +4,11 @@
 """Mutation score of the model libraries' tests.
 
 Makes a fixed, seeded sample of small faults ("mutants") in the .cpp files of src/common,
-src/catalogue, src/meal, src/energy, src/printing and src/shell, builds each one in turn and runs
-the tests of its library on it. A mutant is killed when a test fails, crashes or runs out of time;
-it survives when every test passes; it is not viable when it does not compile (it is then left out
-of the score). Prints the share of killed mutants per library and in total, and every survivor.
+src/catalogue, src/nutrition, src/meal, src/energy, src/printing, src/plan, src/report and src/shell,
+builds each one in turn and runs the tests of its library on it. A mutant is killed when a test
+fails, crashes or runs out of time; it survives when every test passes; it is not viable when it
+does not compile (it is then left out of the score). Prints the share of killed mutants per
+library and in total, and every survivor.
 
 The work happens on a copy of the source tree in build-mutation/ (its own build folder, configured
 with the default preset's settings and ccache): the working tree and build/ are never written to.
@@ -33,11 +34,12 @@ from collections import defaultdict
 from dataclasses import dataclass
 from pathlib import Path
 
-LIBRARIES = ["common", "catalogue", "nutrition", "meal", "energy", "printing", "shell"]
+LIBRARIES = ["common", "catalogue", "nutrition", "meal", "energy", "printing", "plan", "report", "shell"]
 # Test programs of a library above that also run on a library's mutants: code written for the one
 # above and tested there (the meal table's undo steps live in the shell model, whose tests drive
-# them; velmo-pasto's persons and stored days are run by the plan's process tests).
-ALSO_TESTED_BY = {"meal": ["shell_model_tests", "plan_process_tests"]}
+# them; velmo-pasto's persons and stored days are run by the plan's process tests; the balancing
+# window's model drives the balancer).
+ALSO_TESTED_BY = {"meal": ["shell_model_tests", "plan_process_tests"], "plan": ["shell_model_tests"]}
 # Test programs that need a print system of their own; scripts/test.sh provides one, this does not.
 EXCLUDED_TESTS = re.compile(r"cups")
 

@@ -78,12 +78,9 @@ public:
         static const char *const kTypes[] = {
             QT_TRANSLATE_NOOP("PersonJson", "manca o non è un testo tra virgolette"),
             QT_TRANSLATE_NOOP("PersonJson", "manca o non è un numero"),
-            QT_TRANSLATE_NOOP("PersonJson", "manca o non è un elenco tra parentesi quadre"),
-            QT_TRANSLATE_NOOP("PersonJson", "manca o non è un oggetto tra parentesi graffe")};
-        const int kind = type == QJsonValue::String   ? 0
-                         : type == QJsonValue::Double ? 1
-                         : type == QJsonValue::Array  ? 2
-                                                      : 3;
+            QT_TRANSLATE_NOOP("PersonJson", "manca o non è un elenco tra parentesi quadre")};
+        Q_ASSERT(type == QJsonValue::String || type == QJsonValue::Double || type == QJsonValue::Array);
+        const int kind = type == QJsonValue::String ? 0 : type == QJsonValue::Double ? 1 : 2;
         refuse(at + QLatin1String(key), text(kTypes[kind]));
         return std::nullopt;
     }

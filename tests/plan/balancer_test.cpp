@@ -254,10 +254,14 @@ TEST(Balancer, UnknownValuesAndImpossibleRows)
     std::vector<BalanceRow> fixed = rows;
     fixed[0].fixed = fixed[1].fixed = true;
     EXPECT_EQ(balance(nutrients(), fixed, {}, solver(), QLocale()).status, BalanceResult::Status::Failed);
-    std::vector<BalanceRow> step = rows;
-    step[0].stepGross = 400;
-    step[0].minimumGross = 10;
-    EXPECT_EQ(balance(nutrients(), step, {}, solver(), QLocale()).error.section(u':', 0, 0), QStringLiteral("Latte"));
+    for (const double badStep : {400.0, 0.5}) {  // no weight of its steps within the bounds; under a gram
+        std::vector<BalanceRow> step = rows;
+        step[0].stepGross = badStep;
+        step[0].minimumGross = 10;
+        EXPECT_EQ(balance(nutrients(), step, {}, solver(), QLocale()).error.section(u':', 0, 0),
+                  QStringLiteral("Latte"))
+            << badStep;
+    }
 }
 
 // A search asked to stop (the plan has changed meanwhile) ends with no plan, and stops no other.

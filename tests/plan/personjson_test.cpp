@@ -50,6 +50,11 @@ TEST(PersonJson, EveryFaultIsRefusedNamingWhereItIs)
         QByteArray changed = good;
         return changed.replace(from, to);
     };
+    const auto replaced = [&](const char *key, const QJsonValue &value) {
+        QJsonObject top = QJsonDocument::fromJson(good).object();
+        top.insert(QLatin1String(key), value);
+        return QJsonDocument(top).toJson();
+    };
     // clang-format off
     const struct { int line; QByteArray text; const char *message; } cases[] = {
         {__LINE__, "{\n\"formato\": \"velmo-persona\",\n\"versione\": 2,,\n}", "riga 3: il testo non è JSON valido"},
@@ -66,6 +71,7 @@ TEST(PersonJson, EveryFaultIsRefusedNamingWhereItIs)
         {__LINE__, with("\"kg\": 60.5", "\"kg\": 0.5"), "campo \"pesi[1].kg\": Il peso deve essere fra 2 e 400 kg"},
         {__LINE__, with("\"vita_cm\": 78.5", "\"vita_cm\": \"78\""), "campo \"pesi[0].vita_cm\": manca o non è un numero"},
         {__LINE__, with("\"pesi\": [", "\"pesi\": [3, "), "campo \"pesi[0]\": non è un oggetto"},
+        {__LINE__, replaced("giorni", 3), "campo \"giorni\": manca o non è un elenco tra parentesi quadre"},
         {__LINE__, with("\"2025-04-09\"", "\"2025-04-07\""), "campo \"giorni[1].data\": La data del giorno"},
         {__LINE__, with("\"grammi\": \"150\"", "\"grammi\": 150"), "campo \"giorni[0].pasti[2].righe[0].grammi\": manca o non è un testo"},
         {__LINE__, with("\"grammi\": \"150\"", "\"grammi\": \"1,5\""), "campo \"giorni[0].pasti[2].righe[0].grammi\": I grammi"},

@@ -101,5 +101,29 @@ TEST(PlanReportPdf, AWeekKeepsEachMealOnOnePageAndEveryPageItsFooter)
     EXPECT_FALSE(QFileInfo::exists(nowhere));
 }
 
+// A day's figures and nutrients stand in their columns, each row in its own, down to the last;
+// the chart draws every bar's label and value.
+TEST(PlanReportPdf, EveryFigureAndNutrientStandsInItsColumn)
+{
+    LocaleGuard locale{"it_IT"};
+    PlanReport report = fullWeek();
+    report.scope = ReportScope::Day;
+    report.days.resize(1);
+    report.nutrients = {{true, u"Minerali"_s, {}, {}, {}, {}},
+                        {false, u"Calcio"_s, u"812 mg"_s, u"1000 mg"_s, u"81 %"_s, u"sotto il riferimento"_s},
+                        {false, u"Ferro"_s, u"11 mg"_s, u"10 mg"_s, u"110 %"_s, {}}};
+    report.chart = {{u"Grassi in barra"_s, 31.0, 20.0, 35.0}, {u"Zuccheri in barra"_s, std::nullopt, {}, {}}};
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"giorno.pdf"_s);
+    QString error;
+    ASSERT_TRUE(writePlanReportPdf(report, path, QPageSize::A4, &error)) << error.toStdString();
+    const QString text = run(u"pdftotext"_s, {u"-layout"_s, path, u"-"_s});
+    for (const char *row :
+         {R"(Energia\s+1987 kcal\n)", R"(Energia da lipidi\s+31 %En\s+RI 20–35 %En\s+nell'intervallo\n)",
+          R"(Calcio\s+812 mg\s+1000 mg\s+81 %\s+sotto il riferimento\n)", R"(Ferro\s+11 mg\s+10 mg\s+110 %\n)",
+          R"(Minerali\n)", "Grassi in barra 31 %", "Zuccheri in barra n.d."})
+        EXPECT_TRUE(text.contains(QRegularExpression(QString::fromUtf8(row)))) << row << '\n' << text.toStdString();
+}
+
 }  // namespace
 }  // namespace velmo::test
