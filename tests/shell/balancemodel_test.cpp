@@ -65,7 +65,7 @@ const struct PlanCase {
 } kPlanCases[] = {
     {__LINE__, [](BalanceModel &) {}, BalanceResult::Status::Balanced, ""},
     {__LINE__, [](BalanceModel &b) { b.setFixed(0, true); b.waitForResult(); EXPECT_EQ(b.proposedPortion(0), u""_s); }, BalanceResult::Status::Closest, "Con questi alimenti l'energia arriva al massimo a 181 kcal."},
-    {__LINE__, [](BalanceModel &b) { b.setHalfPortionSteps(0, false); b.setFixed(1, true); EXPECT_EQ(b.proposedPortion(0), u""_s); }, BalanceResult::Status::Balanced, ""},
+    {__LINE__, [](BalanceModel &b) { b.setHalfPortionSteps(0, false); b.setFixed(1, true); b.waitForResult(); EXPECT_EQ(b.proposedPortion(0), u""_s); }, BalanceResult::Status::Balanced, ""},
     {__LINE__, [](BalanceModel &b) { b.setRowBounds(0, 168, 168); b.waitForResult(); EXPECT_EQ(b.proposedPortion(0), u"1 porzione standard"_s); }, BalanceResult::Status::Balanced, ""},
     {__LINE__, [](BalanceModel &b) { EXPECT_FALSE(b.setRowBounds(1, 50, 20)); b.setRowBounds(1, 180, 200); }, BalanceResult::Status::Balanced, ""},
     {__LINE__, [](BalanceModel &b) { b.setRowBounds(0, 0, 0); }, BalanceResult::Status::Closest, "l'energia arriva al massimo a 134 kcal"},
