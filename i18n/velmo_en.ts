@@ -3042,6 +3042,14 @@ Printer error</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>scrittura non riuscita (disco pieno o file troppo grande)</source>
+        <translation>writing failed (disk full or file too large)</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere %1: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>RankingCommand</name>
@@ -4508,10 +4516,6 @@ Import them anyway?</translation>
 </context>
 <context>
     <name>velmo::WeekModel</name>
-    <message>
-        <source>impossibile renderlo leggibile solo al suo proprietario</source>
-        <translation>it cannot be made readable by its owner alone</translation>
-    </message>
     <message>
         <source>Giorno</source>
         <translation>Day</translation>

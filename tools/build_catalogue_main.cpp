@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <cstdio>
+
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
@@ -20,6 +22,13 @@ int main(int argc, char **argv)
         err << "velmo-build-catalogue: " << result.error << "\n";
         return 1;
     }
-    QTextStream(stdout) << "elementi97.db: " << result.foods << " alimenti\n";
+    QTextStream out(stdout);
+    out << "elementi97.db: " << result.foods << " alimenti\n";
+    out.flush();
+    // The file is built; a summary that could not be written is still a failure to say.
+    if (out.status() != QTextStream::Ok || std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        err << "velmo-build-catalogue: impossibile scrivere il riepilogo sullo standard output\n";
+        return 3;
+    }
     return 0;
 }

@@ -9,6 +9,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <algorithm>
+#include <cstdio>
+#include <utility>
 
 #ifndef Q_OS_WIN
 #include <cerrno>
@@ -37,10 +42,30 @@ QString openFailure(const QString &path)
     return QCoreApplication::translate("SafeFile", "impossibile creare il file");
 }
 
+QString notRegularFile()
+{
+    return QCoreApplication::translate(
+        "SafeFile",
+        "non è un file normale (è una pipe, un dispositivo o un socket): indicare un file salvato su disco");
+}
+
+// A path that names something other than a file or a folder (a folder gets its own words when
+// the file cannot be opened): the file put in its place would take it away.
+bool refusedAsSpecial(const QString &path, QString *reason)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile() || info.isDir())
+        return false;
+    *reason = notRegularFile();
+    return true;
+}
+
 }  // namespace
 
 bool writeFileSafely(const QString &path, const QByteArray &bytes, QString *reason)
 {
+    if (refusedAsSpecial(path, reason))
+        return false;
     QSaveFile file(path);
     // Unbuffered, so that a write the disk refuses fails here and not unseen in the final flush.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
@@ -58,16 +83,26 @@ bool writeFileSafely(const QString &path, const QByteArray &bytes, QString *reas
     return true;
 }
 
-bool writePrivateFileSafely(const QString &path, const QByteArray &bytes, QString *reason)
+bool preparePrivateFile(const QString &path, bool *made, QString *reason)
 {
-    const bool made = !QFileInfo::exists(path);
-    if (made ? !createPrivateFile(path, reason) : !QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner)) {
+    if (refusedAsSpecial(path, reason))
+        return false;
+    *made = !QFileInfo::exists(path);
+    if (*made ? !createPrivateFile(path, reason) : !QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner)) {
         // The folder's own fault says more than the system's English words.
-        *reason = made ? openFailure(path)
-                       : QCoreApplication::translate("SafeFile", "impossibile renderlo leggibile solo al suo "
-                                                                 "proprietario");
+        *reason = *made ? openFailure(path)
+                        : QCoreApplication::translate("SafeFile", "impossibile renderlo leggibile solo al suo "
+                                                                  "proprietario");
         return false;
     }
+    return true;
+}
+
+bool writePrivateFileSafely(const QString &path, const QByteArray &bytes, QString *reason)
+{
+    bool made = false;
+    if (!preparePrivateFile(path, &made, reason))
+        return false;
     if (writeFileSafely(path, bytes, reason))
         return true;
     if (made)
@@ -75,11 +110,90 @@ bool writePrivateFileSafely(const QString &path, const QByteArray &bytes, QStrin
     return false;
 }
 
+StagedPrivateFile::StagedPrivateFile(QString target) : target_(std::move(target))
+{
+}
+
+StagedPrivateFile::~StagedPrivateFile() = default;
+
+bool StagedPrivateFile::open(QString *reason)
+{
+    if (refusedAsSpecial(target_, reason))
+        return false;
+    if (QFileInfo(target_).isDir()) {
+        *reason = openFailure(target_);
+        return false;
+    }
+    // QTemporaryFile makes its file private (0600), and removes it unless it is committed.
+    temporary_ = std::make_unique<QTemporaryFile>(target_ + QStringLiteral(".XXXXXX"));
+    if (!temporary_->open()) {
+        temporary_.reset();
+        *reason = openFailure(target_);
+        return false;
+    }
+    temporary_->close();
+    return true;
+}
+
+QString StagedPrivateFile::temporaryPath() const
+{
+    return temporary_ ? temporary_->fileName() : QString();
+}
+
+bool StagedPrivateFile::commit(QString *reason)
+{
+    if (!temporary_) {
+        *reason = openFailure(target_);
+        return false;
+    }
+    const QString path = temporary_->fileName();
+    bool onDisk = temporary_->open();
+#ifndef Q_OS_WIN
+    onDisk = onDisk && ::fsync(temporary_->handle()) == 0;
+#endif
+    temporary_->close();
+    if (!onDisk) {
+        *reason = QCoreApplication::translate("SafeFile", "scrittura non riuscita (disco pieno o file troppo grande)");
+        return false;
+    }
+#ifdef Q_OS_WIN
+    QFile::remove(target_);
+    const bool renamed = QFile::rename(path, target_);
+#else
+    const bool renamed = ::rename(QFile::encodeName(path).constData(), QFile::encodeName(target_).constData()) == 0;
+#endif
+    if (!renamed) {
+        *reason = QCoreApplication::translate("SafeFile", "impossibile sostituire il file esistente");
+        return false;
+    }
+    temporary_->setAutoRemove(false);
+    temporary_.reset();
+    return true;
+}
+
+bool isCompletePdf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // The file ends with "startxref", the offset of its cross-reference table, and "%%EOF".
+    const qint64 size = file.size();
+    const qint64 tailSize = std::min<qint64>(size, 64);
+    if (!file.seek(size - tailSize))
+        return false;
+    const QByteArray tail = file.read(tailSize);
+    const qsizetype at = tail.lastIndexOf("startxref");
+    if (at < 0)
+        return false;
+    const QList<QByteArray> words = tail.mid(at + 9).simplified().split(' ');
+    bool ok = false;
+    const qint64 table = words.size() == 2 && words.at(1) == "%%EOF" ? words.at(0).toLongLong(&ok) : -1;
+    return ok && table >= 0 && table < size && file.seek(table) && file.read(4) == "xref";
+}
+
 bool openRegularFile(QFile &file, QString *reason)
 {
-    const QString notRegular = QCoreApplication::translate(
-        "SafeFile",
-        "non è un file normale (è una pipe, un dispositivo o un socket): indicare un file salvato su disco");
+    const QString notRegular = notRegularFile();
 #ifdef Q_OS_WIN
     const QFileInfo info(file.fileName());
     if (info.exists() && !info.isDir() && !info.isFile()) {

@@ -389,7 +389,7 @@ bool MealDocument::writeTo(const QString &path)
         return false;
     }
     QString reason;
-    if (!writeFileSafely(path, *text, &reason)) {
+    if (!writePrivateFileSafely(path, *text, &reason)) {
         refuse(tr("Impossibile salvare il pasto in %1: %2").arg(echoInput(path), reason));
         return false;
     }
@@ -450,7 +450,7 @@ bool MealDocument::exportCsv(const std::optional<MealComparison> &comparison, st
         text = dayReportCsv(grids, requirementKcal);
     }
     QString reason;
-    if (!writeFileSafely(path, text.toUtf8(), &reason)) {
+    if (!writePrivateFileSafely(path, text.toUtf8(), &reason)) {
         refuse(tr("Impossibile esportare il pasto in %1: %2").arg(echoInput(path), reason));
         return false;
     }

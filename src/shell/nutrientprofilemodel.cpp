@@ -413,7 +413,7 @@ bool NutrientProfileModel::exportCsv()
     if (path.isEmpty())
         return false;
     QString reason;
-    if (!writeFileSafely(path, csv().toUtf8(), &reason)) {
+    if (!writePrivateFileSafely(path, csv().toUtf8(), &reason)) {
         dialogs.message(tr("Impossibile esportare il profilo in %1: %2").arg(echoInput(path), reason),
                         tr("Profilo nutrizionale"), MessageIcon::Critical);
         return false;

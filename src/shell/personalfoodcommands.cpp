@@ -5,10 +5,12 @@
 
 #include "catalogue/foodcategory.h"
 #include "common/numbertext.h"
+#include "common/safefile.h"
 #include "common/userfolder.h"
 #include "meal/recipe.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QSaveFile>
 
@@ -201,9 +203,15 @@ void PersonalFoodCommands::exportFoods()
     const QString path = dialogs_.saveFileName(tr("Esporta alimenti personali"), proposed, csvFilter());
     if (path.isEmpty())
         return;
-    // Written beside and renamed at the end: a failed export leaves any earlier file whole.
-    QSaveFile file(path);
+    // Private like the catalogue it comes from, written beside and renamed at the end: a failed
+    // export leaves any earlier file whole.
     QString error;
+    bool made = false;
+    if (!preparePrivateFile(path, &made, &error)) {
+        refuse(tr("Impossibile scrivere %1:\n%2").arg(QDir::toNativeSeparators(path), error));
+        return;
+    }
+    QSaveFile file(path);
     qint64 count = 0;
     if (file.open(QIODevice::WriteOnly)
         && catalogue_->exportFoods([&file](const QByteArray &piece) { return file.write(piece) == piece.size(); },
@@ -214,6 +222,8 @@ void PersonalFoodCommands::exportFoods()
                          noticeTitle(), MessageIcon::Information);
         return;
     }
+    if (made)
+        QFile::remove(path);
     refuse(error.isEmpty() ? tr("Impossibile scrivere %1:\n%2").arg(QDir::toNativeSeparators(path), file.errorString())
                            : error);
 }

@@ -7,15 +7,12 @@
 #include "common/inputecho.h"
 #include "common/numbertext.h"
 #include "common/safefile.h"
-#include "common/userfolder.h"
 #include "meal/mealcomposer.h"
 #include "meal/mealcsv.h"
 #include "meal/nutrientstore.h"
 #include "plan/personmetrics.h"
 #include "shell/mainwindowmodel.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QFont>
 #include <QLocale>
 #include <QMetaObject>
@@ -35,23 +32,6 @@ constexpr std::array<const char *, WeekModel::ColumnCount> kColumnKeys{
 QString bound(const NutrientAmount &amount)
 {
     return amount.lowerBound ? QStringLiteral("\u2265 ") : QString();
-}
-
-// The file is made private before a byte of the person is in it: the temporary file it is written
-// through takes the permissions of the file it replaces.
-bool writePrivately(const QString &path, const QByteArray &bytes, QString *reason)
-{
-    const bool made = !QFileInfo::exists(path);
-    if (made ? !createPrivateFile(path, reason) : !QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner)) {
-        if (reason->isEmpty())
-            *reason = WeekModel::tr("impossibile renderlo leggibile solo al suo proprietario");
-        return false;
-    }
-    if (writeFileSafely(path, bytes, reason))
-        return true;
-    if (made)
-        QFile::remove(path);
-    return false;
 }
 
 }  // namespace
@@ -362,7 +342,7 @@ bool WeekModel::exportCsv()
         QStringLiteral("%1 (*.csv)").arg(tr("File CSV")), QStringLiteral(".csv"));
     if (path.isEmpty())
         return false;
-    if (!writePrivately(path, text->toUtf8(), &reason)) {
+    if (!writePrivateFileSafely(path, text->toUtf8(), &reason)) {
         dialogs.message(tr("Impossibile esportare la settimana in %1: %2. Scegliere un'altra cartella o liberare "
                            "spazio e riprovare.")
                             .arg(echoInput(path), reason),

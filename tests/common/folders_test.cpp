@@ -17,6 +17,10 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <functional>
+
+#include <sys/stat.h>
+
 using velmo::programFileFrom;
 using velmo::userFolder;
 using velmo::test::HomeGuard;
@@ -187,4 +191,90 @@ TEST(SafeFile, TheBytesAreInTheFileWhenTheWriteSucceeds)
     ASSERT_TRUE(velmo::writeFileSafely(path, "Frutta;Pera;80\n", &reason)) << reason.toStdString();
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == "Frutta;Pera;80\n");
+}
+
+// A named pipe where a file is to be written is refused by every writer, and stays a pipe.
+TEST(SafeFile, WhatIsNotAFileIsRefusedAndLeftAsItWas)
+{
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(u"tubo"_s);
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    const std::function<bool(QString *)> writers[] = {
+        [&](QString *reason) { return velmo::writeFileSafely(pipe, "x", reason); },
+        [&](QString *reason) { return velmo::writePrivateFileSafely(pipe, "x", reason); },
+        [&](QString *reason) { return velmo::StagedPrivateFile(pipe).open(reason); },
+    };
+    for (const auto &write : writers) {
+        QString reason;
+        EXPECT_FALSE(write(&reason));
+        EXPECT_TRUE(reason.startsWith(u"non è un file normale"_s)) << reason.toStdString();
+        const QFileInfo after(pipe);
+        EXPECT_TRUE(after.exists() && !after.isFile());
+        EXPECT_TRUE(after.permissions().testFlag(QFile::ReadOther));
+    }
+}
+
+// A staged file takes the target's place, private, only when committed; until then, and when it
+// goes uncommitted, the target is as it was and nothing is left beside it.
+TEST(SafeFile, AStagedFileReplacesTheTargetOnlyWhenCommitted)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"fabbisogno.pdf"_s);
+    const auto write = [](const QString &file, const QByteArray &bytes) {
+        QFile out(file);
+        return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
+    };
+    const auto read = [&path] {
+        QFile in(path);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    };
+    ASSERT_TRUE(write(path, "vecchio"));
+    for (const bool commit : {false, true}) {
+        QString reason;
+        velmo::StagedPrivateFile staged(path);
+        ASSERT_TRUE(staged.open(&reason)) << reason.toStdString();
+        ASSERT_TRUE(write(staged.temporaryPath(), "nuovo"));
+        EXPECT_EQ(read(), "vecchio");
+        if (commit) {
+            EXPECT_TRUE(staged.commit(&reason)) << reason.toStdString();
+        }
+    }
+    EXPECT_EQ(read(), "nuovo");
+    EXPECT_EQ(QFile::permissions(path) & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"fabbisogno.pdf"_s});
+}
+
+// A PDF is whole when its last lines point at its cross-reference table where that table stands;
+// a file cut short, or with bytes missing before the table, is not.
+TEST(SafeFile, APdfIsCompleteWhenItsEndPointsAtItsTable)
+{
+    const QByteArray body = "%PDF-1.4\n1 0 obj\n<< /Type /Catalog >>\nendobj\n";
+    const QByteArray table =
+        "xref\n0 2\n0000000000 65535 f \n0000000009 00000 n \ntrailer\n<< /Size 2 /Root 1 0 R >>\n";
+    const QByteArray end = "startxref\n" + QByteArray::number(body.size()) + " \n%%EOF\n";
+    const QByteArray whole = body + table + end;
+    const struct {
+        int line;
+        QByteArray bytes;
+        bool complete;
+    } cases[] = {
+        {__LINE__, whole, true},
+        {__LINE__, whole + "\r\n", true},
+        {__LINE__, whole.left(whole.size() - 7), false},  // "%%EOF" lost
+        {__LINE__, body + table, false},
+        {__LINE__, body.mid(5) + table + end, false},  // bytes lost before the table
+        {__LINE__, body + table + "startxref\n999999\n%%EOF\n", false},
+        {__LINE__, QByteArray(), false},
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"stampa.pdf"_s);
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.bytes);
+        file.close();
+        EXPECT_EQ(velmo::isCompletePdf(path), c.complete);
+    }
+    EXPECT_FALSE(velmo::isCompletePdf(dir.filePath(u"nessuno.pdf"_s)));
 }

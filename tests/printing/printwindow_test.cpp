@@ -18,6 +18,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QPagedPaintDevice>
 #include <QGroupBox>
 #include <QLabel>
@@ -30,6 +32,10 @@
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+
+#include <sys/resource.h>
 
 // The print window's widgets: what they pass to the model and show of it. The numbers themselves
 // are the print window model's tests.
@@ -345,7 +351,13 @@ TEST(QtPrinterService, JobsOnThePdfEntryWriteTheirFile)
     const QRect target = printing::toPrinterPixels({20, 10, 100, 75}, {sheet.widthMm, sheet.heightMm},
                                                    {sheet.widthPx, sheet.heightPx});
     const QString page = folder.filePath(QStringLiteral("pagina.pdf"));
+    // A file there before is replaced, and the new one is the user's alone.
+    QFile before(page);
+    ASSERT_TRUE(before.open(QIODevice::WriteOnly) && before.write("vecchio") == 7);
+    before.close();
+    ASSERT_TRUE(before.setPermissions(before.permissions() | QFile::ReadOther));
     EXPECT_TRUE(printers.printImage({QStringLiteral("Velmo"), image, target, page}).ok());
+    EXPECT_EQ(QFile::permissions(page), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
     const QString info = poppler("pdfinfo", {page});
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << info.toStdString();
     const auto size = QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts")).match(info);
@@ -361,6 +373,35 @@ TEST(QtPrinterService, JobsOnThePdfEntryWriteTheirFile)
         poppler("pdftotext", {file, QStringLiteral("-")}).normalized(QString::NormalizationForm_KC).simplified();
     for (const QString &line : lines)
         EXPECT_TRUE(text.contains(line)) << text.toStdString();
+
+    // A disk that fills up (no file may grow past a few bytes): the failure is told, and the file
+    // printed before is still there.
+    QFile printed(file);
+    ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
+    const QByteArray whole = printed.readAll();
+    printed.close();
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit tiny{16, limit.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &tiny);
+    const PrintOutcome full = printers.printText(QStringLiteral("Fabbisogno"), 14, lines, file);
+    const bool imageEnded = printers.printImage({QStringLiteral("Velmo"), image, target, file}).ok();
+    setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_FALSE(full.ok || imageEnded);
+    EXPECT_TRUE(full.error.contains(QStringLiteral("scrittura non riuscita"))) << full.error.toStdString();
+    ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
+    EXPECT_EQ(printed.readAll(), whole);
+
+    // A folder is no file to print to: nothing is started, and nothing is left beside it.
+    const QString inFolder = folder.filePath(QStringLiteral("cartella"));
+    ASSERT_TRUE(QDir().mkdir(inFolder));
+    const PrintOutcome refused = printers.printText(QStringLiteral("Fabbisogno"), 14, lines, inFolder);
+    EXPECT_FALSE(refused.ok);
+    EXPECT_TRUE(refused.error.contains(QStringLiteral("è una cartella"))) << refused.error.toStdString();
+    EXPECT_FALSE(printers.printImage({QStringLiteral("Velmo"), image, target, inFolder}).documentStarted);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              QStringList({QStringLiteral("cartella"), QStringLiteral("pagina.pdf"), QStringLiteral("riepilogo.pdf")}));
 }
 
 }  // namespace

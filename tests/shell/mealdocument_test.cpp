@@ -178,7 +178,8 @@ TEST_F(MealDocumentTest, ABadFileLeavesTheTableAsItWas)
     }
 }
 
-// A save that fails is told, and whatever the file held before is still there.
+// A save that fails is told, and whatever the file held before is still there; a saved file is
+// private.
 TEST_F(MealDocumentTest, AFailedSaveKeepsThePreviousFile)
 {
     add(*model, "Frutta", 0, "100");
@@ -188,6 +189,8 @@ TEST_F(MealDocumentTest, AFailedSaveKeepsThePreviousFile)
         dialogs.messageTexts().value(0).contains(u"la cartella "_s + dir.filePath(u"nessuna"_s) + u" non esiste"_s));
     ASSERT_TRUE(model->document().saveAs());
     const QByteArray saved = fileBytes(dir.filePath(u"pranzo.pasto"_s));
+    EXPECT_EQ(QFile::permissions(dir.filePath(u"pranzo.pasto"_s)) & (QFile::ReadGroup | QFile::ReadOther),
+              QFile::Permissions());  // a person's meals are the user's alone
     add(*model, "Uova", 0, "30");
     // A disk that fills up: no file may grow past a few bytes while saving.
     std::signal(SIGXFSZ, SIG_IGN);

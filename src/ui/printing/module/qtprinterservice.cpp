@@ -5,10 +5,13 @@
 
 #include "ui/printing/module/chosenprinter.h"
 
+#include "common/safefile.h"
 #include "printing/printlayout.h"
 
 #include <algorithm>
+#include <optional>
 
+#include <QDir>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -50,15 +53,43 @@ void QtPrinterService::setPrinterInUse(const QString &name)
     printerInUse_ = name;
 }
 
+namespace {
+
+// A PDF holds the user's health data: it is written private, beside the file chosen, and takes
+// its place only once it is whole (the PDF writer does not report a disk that filled up).
+bool stagePdf(QPrinter &printer, const QString &pdfFile, std::optional<StagedPrivateFile> &staged, QString *reason)
+{
+    staged.emplace(pdfFile);
+    if (!staged->open(reason))
+        return false;
+    if (printer.outputFormat() != QPrinter::PdfFormat)
+        printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(staged->temporaryPath());
+    return true;
+}
+
+bool commitPdf(StagedPrivateFile &staged, QString *reason)
+{
+    if (!isCompletePdf(staged.temporaryPath())) {
+        *reason = QtPrinterService::tr("scrittura non riuscita (disco pieno o file troppo grande)");
+        return false;
+    }
+    return staged.commit(reason);
+}
+
+}  // namespace
+
 PrintOutcome QtPrinterService::printText(const QString &documentName, int pointSize, const QStringList &lines,
                                          const QString &pdfFile)
 {
     QPrinter printer(QPrinter::HighResolution);
+    std::optional<StagedPrivateFile> staged;
     if (printerInUse_ == pdfPrinterName()) {
         if (pdfFile.isEmpty())
             return {false, tr("Nessun file PDF indicato: la stampa non è stata eseguita.")};
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdfFile);
+        QString reason;
+        if (!stagePdf(printer, pdfFile, staged, &reason))
+            return {false, tr("Impossibile scrivere %1: %2").arg(QDir::toNativeSeparators(pdfFile), reason)};
     } else {
         printer.setPrinterName(printerInUse_);
     }
@@ -89,6 +120,9 @@ PrintOutcome QtPrinterService::printText(const QString &documentName, int pointS
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         return {false, tr("La stampa su \"%1\" non è riuscita.").arg(printerInUse_)};
+    QString reason;
+    if (staged && !commitPdf(*staged, &reason))
+        return {false, tr("Impossibile scrivere %1: %2").arg(QDir::toNativeSeparators(pdfFile), reason)};
     return {true, {}};
 }
 
@@ -216,10 +250,11 @@ ImageJobResult QtPrinterService::printImage(const ImageJob &job)
     configure(printer);
     printer.setDocName(job.documentName);
     printer.setCreator(QStringLiteral("Velmo"));
+    std::optional<StagedPrivateFile> staged;
     if (open_ == pdfPrinterName()) {
-        if (job.pdfFile.isEmpty())
+        QString reason;
+        if (job.pdfFile.isEmpty() || !stagePdf(printer, job.pdfFile, staged, &reason))
             return result;
-        printer.setOutputFileName(job.pdfFile);
     } else if (!printer.isValid()) {
         return result;
     }
@@ -232,7 +267,9 @@ ImageJobResult QtPrinterService::printImage(const ImageJob &job)
     painter.drawImage(QRectF(job.target), job.image, QRectF(job.image.rect()));
     result.linesDrawn = printer.printerState() == QPrinter::Error ? 0 : job.image.height();
     result.pageEnded = printer.printerState() == QPrinter::Error ? 0 : 1;
-    result.documentEnded = painter.end() && printer.printerState() != QPrinter::Error ? 1 : 0;
+    const bool ended = painter.end() && printer.printerState() != QPrinter::Error;
+    QString reason;
+    result.documentEnded = ended && (!staged || commitPdf(*staged, &reason)) ? 1 : 0;
     return result;
 }
 
