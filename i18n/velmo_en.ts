@@ -3693,6 +3693,10 @@ could not be written.
         <source>Il pasto non è stato copiato: è il pasto che la tabella mostra. Scegliere un altro pasto o &quot;(aggiungi come nuovo pasto)&quot;.</source>
         <translation>The meal was not copied: it is the meal the table shows. Choose another meal or &quot;(add as a new meal)&quot;.</translation>
     </message>
+    <message>
+        <source>Il pasto non è stato copiato: il giorno non ha più quel pasto. Scegliere di nuovo il pasto.</source>
+        <translation>The meal was not copied: the day no longer has that meal. Choose the meal again.</translation>
+    </message>
 </context>
 <context>
     <name>velmo::DayPanelModel</name>

@@ -99,7 +99,12 @@ QStringList DayCopies::mealsOf(const QString &person, QDate date)
 {
     PersonStore *store = parts_.persons.store();
     qint64 revision = PersonStore::kNotStored;
-    const auto day = store && !person.isEmpty() ? parts_.stored.read(*store, {person, date}, &revision) : std::nullopt;
+    // The day the window shows is copied into in the window: its meals are the window's, which
+    // another window may have changed in the store since.
+    const bool shown = parts_.document.storedDay() == MealDocument::StoredDay{person, date};
+    const auto day = shown                        ? std::optional<MealDay>(parts_.document.day())
+                     : store && !person.isEmpty() ? parts_.stored.read(*store, {person, date}, &revision)
+                                                  : std::nullopt;
     QStringList names;
     for (const DayMeal &meal : day ? day->meals : emptyDay().meals)
         names << meal.name;
@@ -142,6 +147,10 @@ bool DayCopies::copyIntoShownDay(const DayMeal &meal, int into)
         refuse(tr("Il giorno ha già %1 pasti: il pasto non è stato copiato.").arg(kMaxMealsPerDay));
         return false;
     }
+    if (into != kNewMeal && (into < 0 || into >= parts_.day.mealCount())) {
+        refuse(tr("Il pasto non è stato copiato: il giorno non ha più quel pasto. Scegliere di nuovo il pasto."));
+        return false;
+    }
     return parts_.steps.record(tr("copia di %1").arg(meal.name), [&] {
         MealDocument::DayState state = parts_.document.dayState();
         if (into == kNewMeal)
@@ -170,22 +179,40 @@ bool DayCopies::writeStep(const QString &text, const MealDocument::StoredDay &wh
     const std::optional<MealDay> before = *revision == PersonStore::kNotStored ? std::nullopt
                                                                                : std::optional<MealDay>(*stored);
     PersonSession &persons = parts_.persons;
-    const auto put = [&persons, where, revision](const std::optional<MealDay> &day) -> StoreResult {
+    // Writes `day` (none: removes it) over the day this step left, `expected`.
+    const auto put = [&persons, where, revision](const std::optional<MealDay> &day,
+                                                 const std::optional<MealDay> &expected) -> StoreResult {
         PersonStore *to = persons.store();
         if (!to)
             return {StoreResult::Kind::Failed, QString()};
-        qint64 written = PersonStore::kNotStored;
-        const StoreResult result = day ? to->writeDay(where.person, where.date, *day, *revision, &written)
-                                       : to->removeDay(where.person, where.date, *revision);
-        if (result.ok())
-            *revision = written;
+        const auto write = [&] {
+            qint64 written = PersonStore::kNotStored;
+            const StoreResult result = day ? to->writeDay(where.person, where.date, *day, *revision, &written)
+                                           : to->removeDay(where.person, where.date, *revision);
+            if (result.ok())
+                *revision = written;
+            return result;
+        };
+        StoreResult result = write();
+        if (result.kind == StoreResult::Kind::Conflict) {
+            // This window may have opened the day and changed it since, then taken its changes
+            // back: a day stored as this step left it is no other window's change.
+            qint64 now = PersonStore::kNotStored;
+            StoreResult read;
+            const std::optional<MealDay> current = to->day(where.person, where.date, &now, &read);
+            if (read.ok() && current == expected) {
+                *revision = now;
+                result = write();
+            }
+        }
         return result;
     };
     const MealDay &target = *changed;
-    if (!attempt(parts_.dialogs, [&] { return put(target); }).ok())
+    if (!attempt(parts_.dialogs, [&] { return put(target, before); }).ok())
         return false;
     parts_.stack.push(new StoreChange(
-        parts_.dialogs, text, [put, target] { return put(target); }, [put, before] { return put(before); }));
+        parts_.dialogs, text, [put, target, before] { return put(target, before); },
+        [put, target, before] { return put(before, target); }));
     return true;
 }
 

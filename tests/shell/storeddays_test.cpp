@@ -291,5 +291,43 @@ TEST_F(StoredDaysTest, CopiesAndHabitualMealsAreUndoneAndRedoneExactly)
     EXPECT_EQ(dialogs.messageTexts().size(), 2);
 }
 
+// A copy into the shown day goes by the window's meals, whatever another window stored since; a
+// copy into another day is undone after the window has opened that day, changed it and taken the
+// change back, without taking this window's own write for another's.
+TEST_F(StoredDaysTest, CopiesGoByTheWindowsDayAndUndoPastItsOwnWrites)
+{
+    planned(*model);
+    const auto theirs = other(dialogs);
+    ASSERT_TRUE(theirs->storedDays().open(u"Anna"_s, kDay));
+    dialogs.inputAnswers = {u"Spuntino 2"_s};
+    ASSERT_TRUE(theirs->day().addMeal());  // six meals stored, five shown here
+    settle();
+    DayCopies &copies = model->dayCopies();
+    EXPECT_EQ(copies.mealsOf(u"Anna"_s, kDay).size(), 5);
+    EXPECT_EQ(copies.mealsOf(u"Bruno"_s, kDay).size(), 5);
+    dialogs.clear();
+    EXPECT_FALSE(copies.copyMeal({u"Anna"_s, kDay, 5}));
+    EXPECT_EQ(dialogs.messageTexts().size(), 1);
+    EXPECT_EQ(model->document().day().meals.size(), 5u);
+
+    const auto w = other(dialogs);
+    planned(*w, kDay.addDays(1));
+    const int start = w->undoStack().index();
+    ASSERT_TRUE(w->dayCopies().copyMeal({u"Bruno"_s, kDay, DayCopies::kNewMeal}));
+    ASSERT_TRUE(w->storedDays().open(u"Bruno"_s, kDay));
+    add(*w, "Uova", 0, "30");
+    settle();
+    dialogs.clear();
+    while (w->undoStack().index() > start) {
+        w->undoStack().undo();
+        settle();
+    }
+    EXPECT_TRUE(dialogs.messageTexts().isEmpty()) << dialogs.messageTexts().join(u'\n').toStdString();
+    EXPECT_EQ(stored(kDay, nullptr, u"Bruno"_s), std::nullopt);
+    w->undoStack().redo();
+    EXPECT_EQ(foods(stored(kDay, nullptr, u"Bruno"_s)),
+              "Colazione:|Spuntino:|Pranzo:|Merenda:|Cena:|Colazione 2: Albicocche, crude");
+}
+
 }  // namespace
 }  // namespace velmo::test
