@@ -11,6 +11,7 @@
 #include <QUndoStack>
 
 #include <algorithm>
+#include <utility>
 
 namespace velmo {
 
@@ -119,15 +120,21 @@ public:
                         PersonSession::tr("Modifica non fatta: la persona è stata modificata da un'altra finestra "
                                           "di Velmo. Chiudere e riaprire la finestra Persone, poi ripetere.")};
         }
-        if (!from)
-            return to->days.empty() ? store->addPerson(to->person) : store->importRecord(*to, false);
+        if (!from) {
+            result = to->days.empty() ? store->addPerson(to->person) : store->importRecord(*to, false);
+            // A person removed while current comes back current, unless another became so since.
+            if (result.ok() && std::exchange(removedCurrent_, false) && session_.currentName().isEmpty())
+                session_.setCurrentName(to->person.name);
+            return result;
+        }
         if (!to) {
             result = store->removePerson(from->person.name);
             // The person is gone even when its name could not yet be wiped from the file's bytes:
             // the step is done, and the user is told to try again.
             if (!result.ok() && !store->person(from->person.name, nullptr, nullptr))
                 result.kind = StoreResult::Kind::Done;
-            if (result.ok() && session_.currentName() == from->person.name)
+            removedCurrent_ = result.ok() && session_.currentName() == from->person.name;
+            if (removedCurrent_)
                 session_.setCurrentName(QString());
             return result;
         }
@@ -162,6 +169,7 @@ private:
     std::optional<PersonRecord> before_;
     std::optional<PersonRecord> after_;
     bool first_ = true;
+    bool removedCurrent_ = false;
 };
 
 bool pushPersonChange(QUndoStack &stack, PersonSession &session, const QString &text,

@@ -161,8 +161,9 @@ TEST_F(PersonsWindowModelTest, ARefusedEditIsToldAndLeavesNoStep)
     EXPECT_TRUE(told[4].contains(u"un'altra finestra"_s));
 }
 
-// The current person is remembered by name, follows a rename, is forgotten with the person, and
-// gives the requirement the energy model computes; the window says age, index and requirement.
+// The current person is remembered by name, follows a rename, is forgotten with the person (and
+// comes back with it when the removal is undone), and gives the requirement the energy model computes; the window says
+// age, index and requirement.
 TEST_F(PersonsWindowModelTest, TheCurrentPersonIsRememberedAndGivesItsRequirement)
 {
     ASSERT_TRUE(model.open());
@@ -196,6 +197,11 @@ TEST_F(PersonsWindowModelTest, TheCurrentPersonIsRememberedAndGivesItsRequiremen
     EXPECT_EQ(next.currentRequirement(), std::nullopt);  // its Anna is gone: forgotten there too
     EXPECT_EQ(next.currentName(), QString());
     EXPECT_EQ(dialogs.shown.back().title, u"Elimina persona"_s);
+    stack.undo();  // the removal taken back: the person is current again, and remembered so
+    EXPECT_EQ(session.currentName(), u"Anita"_s);
+    EXPECT_EQ(settings.currentPerson(), u"Anita"_s);
+    stack.redo();
+    EXPECT_EQ(session.currentName(), QString());
 }
 
 }  // namespace
