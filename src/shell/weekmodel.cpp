@@ -227,11 +227,12 @@ void WeekModel::read()
         summary_ = result.message;
         return;
     }
-    computeDays(stored_);
-    writeSummary();
+    // Without the foods' profile the summary is the reason why.
+    if (computeDays(stored_))
+        writeSummary();
 }
 
-void WeekModel::computeDays(const std::map<QDate, MealDay> &stored)
+bool WeekModel::computeDays(const std::map<QDate, MealDay> &stored)
 {
     const auto personal = [](const MealFileEntry &e) { return isPersonalCategory(e.category); };
     bool needsPersonal = false;
@@ -246,7 +247,7 @@ void WeekModel::computeDays(const std::map<QDate, MealDay> &stored)
     nutrients_ = foods ? foods->nutrients(&why) : nullptr;
     if (!nutrients_) {
         summary_ = tr("Il profilo degli alimenti non è disponibile: %1.").arg(why);
-        return;
+        return false;
     }
     read_ = true;
     indexes_.clear();
@@ -271,6 +272,7 @@ void WeekModel::computeDays(const std::map<QDate, MealDay> &stored)
     }
     if (!averaged_.empty())
         average_ = nutrientProfile(*nutrients_, dailyAverage(averaged_));
+    return true;
 }
 
 void WeekModel::writeSummary()

@@ -103,7 +103,8 @@ private:
     };
     void scheduleRefresh();
     void read();
-    void computeDays(const std::map<QDate, MealDay> &stored);
+    // False, with the reason in the summary, when the foods' profile cannot be read.
+    bool computeDays(const std::map<QDate, MealDay> &stored);
     void writeSummary();
     QString amountText(const NutrientProfile &profile, Column column) const;
     std::optional<double> amountOf(const NutrientProfile &profile, Column column) const;

@@ -188,6 +188,22 @@ TEST_F(WeekModelTest, FollowsTheStoreAndTheChosenWeek)
     EXPECT_EQ(week.averagedDays(), 0) << "no current person, no week";
 }
 
+// Without the foods' profile the week has no figures, and its summary says why.
+TEST_F(WeekModelTest, WithoutTheFoodsProfileTheSummarySaysWhy)
+{
+    {
+        auto db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"damage"_s);
+        db.setDatabaseName(database);
+        ASSERT_TRUE(db.open() && QSqlQuery(db).exec(u"DROP TABLE nutrienti"_s));
+    }
+    QSqlDatabase::removeDatabase(u"damage"_s);
+    WeekModel week(*model);
+    week.open();
+    EXPECT_TRUE(week.summary().startsWith(u"Il profilo degli alimenti non è disponibile"_s))
+        << week.summary().toStdString();
+    EXPECT_EQ(week.averagedDays(), 0);
+}
+
 // The nutrient profile of the day is the sum of its meals' profiles, and that of the week the
 // average of its days: a lower bound stays a lower bound.
 TEST_F(WeekModelTest, TheProfileShowsTheDayAndTheWeeksAverage)
