@@ -4,8 +4,10 @@
 #include "printing/sheetpreview.h"
 
 #include "common/numbertext.h"
+#include "common/safefile.h"
 #include "common/userfolder.h"
 
+#include <QBuffer>
 #include <QDir>
 
 namespace velmo::printing {
@@ -102,8 +104,13 @@ void SheetPreview::save() const
         saved = QImage(box().expandedTo({1, 1}), QImage::Format_RGB32);
         saved.fill(Qt::white);
     }
+    // A picture of the user's meal: private, and written whole or not at all.
     const QString path = filePath();
-    if (!saved.save(path, "BMP"))
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QString reason;
+    if (!buffer.open(QIODevice::WriteOnly) || !saved.save(&buffer, "BMP")
+        || !writePrivateFileSafely(path, bytes, &reason))
         dialogs_.message(tr("Non posso salvare l'anteprima nel file\n%1").arg(QDir::toNativeSeparators(path)),
                          errorTitle(PrintStep::SavePreview), MessageIcon::Critical);
 }

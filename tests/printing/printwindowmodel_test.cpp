@@ -11,6 +11,7 @@
 #include "support/tablecase.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -242,7 +243,7 @@ TEST_F(PrintWindowModelTest, PropertiesCarryTheCopiesAndThePrinterBothWays)
     EXPECT_EQ(printers.printerInUse(), QStringLiteral("Nuova"));
 }
 
-// The preview is saved in the Pictures folder, else in the home folder; a failure is said. Without
+// The preview is saved in the Pictures folder, else in the home folder, private; a failure is said. Without
 // an object nothing is drawn or printed, and without a sheet the saved preview is one white pixel; a
 // printer that cannot be opened has no settings to show.
 TEST_F(PrintWindowModelTest, PreviewFileAndAWindowWithoutAnObjectOrASheet)
@@ -258,7 +259,9 @@ TEST_F(PrintWindowModelTest, PreviewFileAndAWindowWithoutAnObjectOrASheet)
     test::HomeGuard guard(home.path());
     model.printerLabelDoubleClicked();
     EXPECT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(QImage(QDir(home.path()).filePath(QStringLiteral("PicPrev.bmp"))).size(), model.previewBox());
+    const QString saved = QDir(home.path()).filePath(QStringLiteral("PicPrev.bmp"));
+    EXPECT_EQ(QImage(saved).size(), model.previewBox());
+    EXPECT_EQ(QFile::permissions(saved) & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
     QDir(home.path()).mkpath(QStringLiteral("Pictures"));
     EXPECT_EQ(PrintWindowModel::previewFilePath(), QDir(home.path()).filePath(QStringLiteral("Pictures/PicPrev.bmp")));
 
