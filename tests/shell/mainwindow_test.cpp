@@ -171,6 +171,32 @@ TEST_F(MainWindowTest, SearchWindowFindsAndChoosesAFood)
     EXPECT_EQ(cell(0, MealColumn::Name), u"Pera, cruda"_s);
 }
 
+// The search window keeps where its foods stand: once the personal foods are read anew (a food
+// removed before the found one), it looks again, and shows and chooses the food it found.
+TEST_F(MainWindowTest, TheSearchLooksAgainWhenThePersonalFoodsChange)
+{
+    PersonalCatalogue *catalogue = nullptr;
+    QString error;
+    ASSERT_TRUE(window->model().personalFoods().open() && (catalogue = window->model().personalFoods().catalogue()));
+    for (const char *name : {"Zuppa A", "Zuppa B"})
+        ASSERT_TRUE(catalogue->save({QString::fromLatin1(name), 100, {5.0, 1.0, 10.0, 70.0, {}, {}}}, {}, &error))
+            << error.toStdString();
+    QTest::keyClick(window, Qt::Key_F, Qt::ControlModifier);
+    ui::FoodSearchWindow *search = window->foodSearchWindow();
+    ASSERT_TRUE(search && QTest::qWaitForWindowActive(search));
+    QTest::keyClicks(search->textBox(), QStringLiteral("zuppa b"));
+    ASSERT_EQ(search->list()->model()->rowCount(), 1);
+    QTest::keyClick(search->textBox(), Qt::Key_Escape);
+    ASSERT_TRUE(catalogue->remove(u"Zuppa A"_s, &error)) << error.toStdString();
+    QTest::keyClick(window, Qt::Key_F, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(search));
+    ASSERT_EQ(search->list()->model()->rowCount(), 1);
+    EXPECT_EQ(search->list()->model()->index(0, 0).data().toString(), u"Zuppa B"_s);
+    QTest::keyClick(search->textBox(), Qt::Key_Return);
+    EXPECT_EQ(window->categoryHeading()->text(), u"Alimenti personali"_s);
+    EXPECT_EQ(cell(0, MealColumn::Name), u"Zuppa B"_s);
+}
+
 // A food found only by a common name shows it beside its own name.
 TEST(FoodSearchWindowTest, ShowsTheCommonNameThatFoundAFood)
 {

@@ -119,6 +119,11 @@ void FoodSearchWindow::showSearch()
     activateWindow();
 }
 
+void FoodSearchWindow::refresh()
+{
+    follow(text_->text());
+}
+
 void FoodSearchWindow::follow(const QString &text)
 {
     FoodSearch::Result result = search_.find(text, kShownFoods);

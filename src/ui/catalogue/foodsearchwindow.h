@@ -33,6 +33,9 @@ public:
 
     // Shows the window with its text selected, so that typing starts a new search.
     void showSearch();
+    // Looks for the text again: the foods it found stand elsewhere once the personal foods are read
+    // anew.
+    void refresh();
 
 signals:
     void foodChosen(const velmo::SearchableFood &food);

@@ -392,9 +392,19 @@ void MainWindow::openBalance(bool wholeDay)
     window.exec();
 }
 
+// The search with the personal foods as they are now; the search window, which keeps where its
+// foods stood, looks again.
+const FoodSearch &MainWindow::foodSearchNow()
+{
+    const FoodSearch &search = model_.foodSearch();
+    if (searchWindow_)
+        searchWindow_->refresh();
+    return search;
+}
+
 void MainWindow::openFoodSearch()
 {
-    const FoodSearch &search = model_.foodSearch();  // the personal foods as they are now
+    const FoodSearch &search = foodSearchNow();
     if (!searchWindow_) {
         searchWindow_ = new FoodSearchWindow(search, model_.foodSearchError(), this);
         if (settings_)
@@ -407,7 +417,7 @@ void MainWindow::openFoodSearch()
 void MainWindow::openRanking()
 {
     // The search opens the personal foods when there are some; the ranking ranks them too.
-    model_.foodSearch();
+    foodSearchNow();
     if (!rankingWindow_) {
         ranking_ = new NutrientRankingModel(model_.foodDatabase(), this);
         rankingWindow_ = new RankingWindow(*ranking_, this);
@@ -423,7 +433,7 @@ void MainWindow::openRanking()
 // The ranked food reaches the open row as a food found by the search does.
 void MainWindow::chooseRankedFood(int category, const QString &shownName)
 {
-    const FoodSearch &search = model_.foodSearch();
+    const FoodSearch &search = foodSearchNow();
     for (int i = 0; i < search.size(); ++i)
         if (search.food(i).category == category && search.food(i).name == shownName)
             return model_.chooseFood(search.food(i));

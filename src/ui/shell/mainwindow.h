@@ -119,6 +119,7 @@ private:
     void choosePortion();
     // "Bilancia quantità...": the shown meal's weights, or every meal's of the day.
     void openBalance(bool wholeDay);
+    const FoodSearch &foodSearchNow();
     void openFoodSearch();
     void openRanking();
     void chooseRankedFood(int category, const QString &shownName);
