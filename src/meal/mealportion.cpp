@@ -15,10 +15,13 @@ std::optional<MealPortion> MealPortion::of(const MealRow &row, const QLocale &lo
     if (grossText.isEmpty())
         return std::nullopt;
 
-    // The edible percentage is read with "." as decimal point, as the browser shows whole
-    // percentages.
+    // The edible percentage as the browser shows it, in the user's number format (a personal food
+    // may have decimals); any other text by the leading-number rule, "." its decimal point.
     const auto gross = readLeadingNumber(grossText);
-    const auto edible = readLeadingNumber(row.cell(MealColumn::Net).text);
+    const QString &edibleText = row.cell(MealColumn::Net).text;
+    auto edible = readLocaleNumber(edibleText, locale);
+    if (!edible)
+        edible = readLeadingNumber(edibleText);
     if (!gross || !edible)
         return std::nullopt;
     const double net = *gross * *edible / 100.0;

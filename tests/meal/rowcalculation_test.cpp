@@ -33,8 +33,10 @@ const CalcCase kCalcCases[] = {
     {__LINE__, "200", {"100", "tracce", "1", "1", "1", "1", "1"}, {"100", "tracce", "1", "1", "1", "1", "1"}},
     // Group separators in a value per 100 g are read by the locale rule.
     {__LINE__, "200", {"100", "1", "1", "1", "1,234.5", "1", "1"}, {"200", "2.00", "2.00", "2.00", "2,469.00", "2.00", "2.00"}},
-    // The edible percentage is read with "." as decimal point: a decimal comma ends the number.
-    {__LINE__, "200", {"87.5", "10", "0", "0", "0", "0", "0"}, {"175", "17.50", "0.00", "0.00", "0.00", "0.00", "0.00"},
+    // A decimal edible percentage (a personal food's) is read in the user's number format; a text
+    // that is no number in it is read from its start, "." as decimal point.
+    {__LINE__, "200", {"87.5", "10", "0", "0", "0", "0", "0"}, {"175", "17.50", "0.00", "0.00", "0.00", "0.00", "0.00"}},
+    {__LINE__, "200", {"87.5%", "10", "0", "0", "0", "0", "0"}, {"175", "17.50", "0.00", "0.00", "0.00", "0.00", "0.00"},
      {"174", "17,40", "0,00", "0,00", "0,00", "0,00", "0,00"}},
     // Large portions keep every digit of the net weight and group the nutrients.
     {__LINE__, "123456", {"100", "100", "0", "0", "0", "0", "0"}, {"123456", "123,456.00", "0.00", "0.00", "0.00", "0.00", "0.00"}},
