@@ -51,7 +51,8 @@ const ChoiceCase kChoices[] = {
     {__LINE__, L, false, 0.5, false, false, u"CA", u"AI", 260, 260, kNone, kNone},
     {__LINE__, L, false, 0.5, false, false, u"VITD", u"AI", 10, 10, kNone, 40},
     {__LINE__, L, true, 30, true, false, u"FE", u"PRI", 27, 27, 22, kNone},
-    {__LINE__, L, true, 30, false, true, u"FOL", u"PRI", 500, 500, 450, 1000},
+    {__LINE__, L, true, 30, false, true, u"FOL", u"PRI", 500, 500, 450, kNone},  // its UL is for folic acid
+    {__LINE__, L, true, 80, false, false, u"MG", u"PRI", 240, 240, 170, kNone},  // its UL is for supplements
     {__LINE__, L, true, 30, true, false, u"PROCNT", u"PRI", 54, 54, 43, kNone},
     {__LINE__, L, false, 70, false, false, u"PROCNT", u"SDT", 77, 77, kNone, kNone},
     {__LINE__, L, false, 40, false, false, u"NA", u"AI", 1500, 1500, kNone, kNone},
