@@ -49,6 +49,9 @@ TEST(FoodRanking, RichestFirstUnknownLastTiesInSearchOrder)
         {__LINE__, {{"a", 16, 1, 50}, {"b", 0, 1, 50}, {"c", 0, 1, 50}}, RankingBasis::Per100g, "a16 b0 c0", {-1, 0, 1}},
         // 10 in a 30 g portion is 3, 4 in 150 g is 6; no portion, or no value: unknown, last.
         {__LINE__, {{"a", 0, 10, 50}, {"d", 0, kNone, 50}, {"c", 0, 8, 50}, {"b", 0, 4, 50}}, RankingBasis::PerStandardPortion, "b0 a0 c0 d0", {}, {30, 100, kNone, 150}},
+        // Equal values whose doubles differ in their last bits are a tie, in the order of names.
+        {__LINE__, {{"b", 0, 9.73, 139}, {"a", 0, 24.99, 357}}, RankingBasis::Per100kcal, "a0 b0"},
+        {__LINE__, {{"b", 0, 0.28, 50}, {"a", 0, 0.7, 50}}, RankingBasis::PerStandardPortion, "a0 b0", {}, {150, 60}},
     };
     // clang-format on
     for (const auto &c : cases) {
