@@ -1527,110 +1527,6 @@ the requirement; with --nutrienti the day&apos;s profile.
         <translation>--pdf takes one FILE.pdf and does not go with --csv (see velmo-pasto --help)</translation>
     </message>
     <message>
-        <source>Opzioni:
-  --csv     stampa la tabella in formato CSV (RFC 4180) con le intestazioni della finestra
-  --nutrienti  dopo i totali stampa il profilo nutrizionale del pasto: 47 nutrienti e i valori
-            derivati (sale, quota dell&apos;energia da proteine, lipidi, carboidrati, acidi grassi saturi
-            e zuccheri, fibra per 1000 kcal), per gruppi. Un valore che manca nei dati di un alimento
-            non vale zero: il totale degli altri è un limite inferiore (&quot;≥ 12,3 mg (2 alimenti
-            senza valore)&quot;); &quot;n.d.&quot; se nessun alimento ha il valore. Con --csv stampa solo il
-            profilo, una riga per nutriente: chiave,nutriente,unita,quantita,limite_inferiore,
-            alimenti_senza_valore,riferimento,tipo,percentuale,limite_massimo
-  --sesso M|F, --anni N  con --nutrienti: confronta il profilo con i livelli di riferimento
-            di una persona di quel sesso e di quell&apos;età (anni interi da 1 a 120): il riferimento
-            (PRI, altrimenti AI, altrimenti SDT o intervallo RI), la percentuale raggiunta e il
-            livello massimo tollerabile (UL); tra parentesi quadre dove l&apos;unità del riferimento
-            non è quella dei dati degli alimenti. Senza, solo le quantità
-  --gravidanza, --allattamento  con --sesso F: i riferimenti della gravidanza o
-            dell&apos;allattamento
-  --riferimento larn|efsa  i livelli LARN 2014 (SINU; il predefinito) o i valori di
-            riferimento dell&apos;EFSA
-  --cerca TESTO  non calcola un pasto: elenca gli alimenti di tutte le categorie il cui nome,
-            o un loro nome comune (&quot;insalata&quot;: le lattughe), contiene ogni parola del TESTO
-            (senza distinguere maiuscole, accenti e apostrofi tipografici), una riga
-            &quot;categoria;alimento&quot; per alimento: prima quelli che hanno il TESTO per nome comune,
-            poi quelli il cui nome o un nome comune inizia con la prima parola, poi gli altri,
-            in ordine alfabetico; aggiungendo &quot;;grammi&quot; la riga diventa una riga valida di un
-            pasto (i nomi che lo richiedono sono già tra virgolette). Nessun alimento trovato:
-            non stampa nulla ed esce con 0
-  --fabbisogno KCAL  confronta il pasto con un fabbisogno giornaliero di KCAL kcal (un numero
-            maggiore di 0): una riga dopo i totali, o cinque colonne in più con --csv
-  --importa-alimenti FILE.csv  aggiunge agli alimenti personali quelli del file CSV (UTF-8,
-            RFC 4180, intestazione alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,
-            colesterolo, poi a scelta, in qualsiasi ordine, altri nutrienti con la loro sigla
-            INFOODS, per esempio CA (calcio, mg), FE, VITC, per 100 g di parte edibile; numeri
-            con punto o virgola decimale; valori vuoti = sconosciuti). Un alimento con lo
-            stesso nome viene aggiornato; i nutrienti che il file non ha tengono il loro valore. Tutte le righe o nessuna; il riepilogo
-            va sullo standard error. Sono rifiutati, con il numero della riga, anche i valori
-            che la finestra dell&apos;alimento fa confermare (energia lontana più del 15% da quella
-            di proteine, lipidi e carboidrati; proteine, lipidi e carboidrati oltre 100 g).
-  --forza   con --importa-alimenti: importa anche i valori da confermare
-  --esporta-alimenti  stampa gli alimenti personali in quel formato CSV (solo le otto
-            colonne se nessun alimento ha altri nutrienti)
-  --pdf FILE.pdf  invece delle tabelle scrive nel FILE.pdf il piano stampato del pasto o della
-            giornata (A4 verticale): pasti con grammi edibili e lordi, totali del giorno con i
-            riferimenti (con --fabbisogno, anche il confronto; con --nutrienti --sesso --anni, i
-            riferimenti di quella persona), grafico dei macronutrienti, profilo nutrizionale; il
-            file è leggibile solo dal proprio utente e non serve uno schermo. Se non può essere
-            scritto esce con 3 e non lascia alcun file
-  --lingua it|en  la lingua dei messaggi e di questo aiuto: it italiano, en inglese (senza,
-            quella di LANGUAGE o della lingua dell&apos;utente); si usa con ogni altra opzione
-  -h, --help  mostra questo aiuto
-
-</source>
-        <translation>Options:
-  --csv     prints the table as CSV (RFC 4180) with the headings of the window
-  --nutrienti  after the totals prints the meal&apos;s nutrient profile: 47 nutrients and the
-            derived values (salt, share of energy from protein, fat, carbohydrate, saturated
-            fatty acids and sugars, fibre per 1000 kcal), by group. A value missing from a food&apos;s
-            data is not zero: the total of the others is a lower bound (&quot;≥ 12.3 mg (2 foods
-            without a value)&quot;); &quot;n/a&quot; when no food has the value. With --csv prints the
-            profile only, one line per nutrient: chiave,nutriente,unita,quantita,limite_inferiore,
-            alimenti_senza_valore,riferimento,tipo,percentuale,limite_massimo
-  --sesso M|F, --anni N  with --nutrienti: compares the profile with the reference intakes
-            of a person of that sex and age (whole years from 1 to 120): the reference
-            (PRI, else AI, else SDT or RI range), the share reached and the tolerable
-            upper level (UL); in square brackets where the reference&apos;s unit is not that
-            of the food data. Without them, amounts only
-  --gravidanza, --allattamento  with --sesso F: the references of pregnancy or
-            lactation
-  --riferimento larn|efsa  the LARN 2014 intakes (SINU; the default) or EFSA&apos;s dietary
-            reference values
-  --cerca TEXT  computes no meal: lists the foods of every category whose name contains
-            every word of TEXT (ignoring case, accents and typographic apostrophes), one
-            &quot;category;food&quot; line per food: first those whose name begins with the first
-            word, then the others, in alphabetical order; adding &quot;;grams&quot; makes the line a
-            valid line of a meal (names that need it are already quoted). Under Italian the
-            Italian names are searched, and their common names too (&quot;insalata&quot;: the
-            lettuces), those having TEXT as a common name first. No food found: prints
-            nothing and exits with 0
-  --fabbisogno KCAL  compares the meal with a daily requirement of KCAL kcal (a number
-            above 0): one line after the totals, or five more columns with --csv
-  --importa-alimenti FILE.csv  adds the foods of the CSV file to the personal foods (UTF-8,
-            RFC 4180, heading alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,
-            colesterolo, then at will, in any order, other nutrients by their INFOODS tag, for
-            example CA (calcium, mg), FE, VITC, per 100 g of edible part; numbers with a
-            decimal point or comma; empty values = unknown). A food with the same name is
-            updated; the nutrients the file has no column for keep their value. All lines or none; the summary goes to
-            standard error. Also refused, with the number of the line, are the values that
-            the food window asks to confirm (energy more than 15% away from that of protein,
-            fat and carbohydrate; protein, fat and carbohydrate above 100 g).
-  --forza   with --importa-alimenti: imports the values to confirm as well
-  --esporta-alimenti  prints the personal foods in that CSV format (only the eight
-            columns when no food has other nutrients)
-  --pdf FILE.pdf  instead of the tables writes the printed plan of the meal or day into
-            FILE.pdf (A4 portrait): meals with edible and gross grams, the day&apos;s totals with
-            their references (with --fabbisogno, the comparison too; with --nutrienti --sesso
-            --anni, that person&apos;s references), macronutrient chart, nutrient profile; the file
-            is readable by its owner alone and no display is needed. If it cannot be written,
-            exits with 3 and leaves no file
-  --lingua it|en  the language of the messages and of this help: it Italian, en English
-            (without it, that of LANGUAGE or of the user&apos;s locale); goes with any other option
-  -h, --help  shows this help
-
-</translation>
-    </message>
-    <message>
         <source>Codici di uscita: 0 pasto calcolato (o alimenti importati o esportati); 1 archivio degli
 alimenti (%1, accanto al programma o in ../share/velmo) o archivio degli alimenti personali
 mancante, illeggibile o incompleto; 2 errore nelle opzioni o nel testo (i messaggi indicano
@@ -1687,6 +1583,110 @@ elenca le sue misure.
 written, a number (also ½ or 1.5) and a measure of the food (&quot;2 fette&quot;), or &quot;1 porzione&quot; for
 the LARN standard portion of its group; a measure the food does not have is an error that
 lists its measures.
+
+</translation>
+    </message>
+    <message>
+        <source>Opzioni:
+  --csv     stampa la tabella in formato CSV (RFC 4180) con le intestazioni della finestra
+  --nutrienti  dopo i totali stampa il profilo nutrizionale del pasto: 47 nutrienti e i valori
+            derivati (sale, quota dell&apos;energia da proteine, lipidi, carboidrati, acidi grassi
+            saturi, polinsaturi, 18:2 e 18:3 e zuccheri, fibra per 1000 kcal), per gruppi. Un valore
+            che manca nei dati di un alimento non vale zero: il totale degli altri è un limite
+            inferiore (&quot;≥ 12,3 mg (2 alimenti senza valore)&quot;); &quot;n.d.&quot; se nessun alimento ha il
+            valore. Con --csv stampa solo il profilo, una riga per nutriente: chiave,nutriente,unita,
+            quantita,limite_inferiore,alimenti_senza_valore,riferimento,tipo,percentuale,limite_massimo
+  --sesso M|F, --anni N  con --nutrienti: confronta il profilo con i livelli di riferimento
+            di una persona di quel sesso e di quell&apos;età (anni interi da 1 a 120): il riferimento
+            (PRI, altrimenti AI, altrimenti SDT o intervallo RI), la percentuale raggiunta e il
+            livello massimo tollerabile (UL); tra parentesi quadre dove l&apos;unità del riferimento
+            non è quella dei dati degli alimenti. Senza, solo le quantità
+  --gravidanza, --allattamento  con --sesso F: i riferimenti della gravidanza o
+            dell&apos;allattamento
+  --riferimento larn|efsa  i livelli LARN 2014 (SINU; il predefinito) o i valori di
+            riferimento dell&apos;EFSA
+  --cerca TESTO  non calcola un pasto: elenca gli alimenti di tutte le categorie il cui nome,
+            o un loro nome comune (&quot;insalata&quot;: le lattughe), contiene ogni parola del TESTO
+            (senza distinguere maiuscole, accenti e apostrofi tipografici), una riga
+            &quot;categoria;alimento&quot; per alimento: prima quelli che hanno il TESTO per nome comune,
+            poi quelli il cui nome o un nome comune inizia con la prima parola, poi gli altri,
+            in ordine alfabetico; aggiungendo &quot;;grammi&quot; la riga diventa una riga valida di un
+            pasto (i nomi che lo richiedono sono già tra virgolette). Nessun alimento trovato:
+            non stampa nulla ed esce con 0
+  --fabbisogno KCAL  confronta il pasto con un fabbisogno giornaliero di KCAL kcal (un numero
+            maggiore di 0): una riga dopo i totali, o cinque colonne in più con --csv
+  --importa-alimenti FILE.csv  aggiunge agli alimenti personali quelli del file CSV (UTF-8,
+            RFC 4180, intestazione alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,
+            colesterolo, poi a scelta, in qualsiasi ordine, altri nutrienti con la loro sigla
+            INFOODS, per esempio CA (calcio, mg), FE, VITC, per 100 g di parte edibile; numeri
+            con punto o virgola decimale; valori vuoti = sconosciuti). Un alimento con lo
+            stesso nome viene aggiornato; i nutrienti che il file non ha tengono il loro valore. Tutte le righe o nessuna; il riepilogo
+            va sullo standard error. Sono rifiutati, con il numero della riga, anche i valori
+            che la finestra dell&apos;alimento fa confermare (energia lontana più del 15% da quella
+            di proteine, lipidi e carboidrati; proteine, lipidi e carboidrati oltre 100 g).
+  --forza   con --importa-alimenti: importa anche i valori da confermare
+  --esporta-alimenti  stampa gli alimenti personali in quel formato CSV (solo le otto
+            colonne se nessun alimento ha altri nutrienti)
+  --pdf FILE.pdf  invece delle tabelle scrive nel FILE.pdf il piano stampato del pasto o della
+            giornata (A4 verticale): pasti con grammi edibili e lordi, totali del giorno con i
+            riferimenti (con --fabbisogno, anche il confronto; con --nutrienti --sesso --anni, i
+            riferimenti di quella persona), grafico dei macronutrienti, profilo nutrizionale; il
+            file è leggibile solo dal proprio utente e non serve uno schermo. Se non può essere
+            scritto esce con 3 e non lascia alcun file
+  --lingua it|en  la lingua dei messaggi e di questo aiuto: it italiano, en inglese (senza,
+            quella di LANGUAGE o della lingua dell&apos;utente); si usa con ogni altra opzione
+  -h, --help  mostra questo aiuto
+
+</source>
+        <translation>Options:
+  --csv     prints the table as CSV (RFC 4180) with the headings of the window
+  --nutrienti  after the totals prints the meal&apos;s nutrient profile: 47 nutrients and the
+            derived values (salt, share of energy from protein, fat, carbohydrate, saturated,
+            polyunsaturated, 18:2 and 18:3 fatty acids and sugars, fibre per 1000 kcal), by group. A
+            value missing from a food&apos;s data is not zero: the total of the others is a lower
+            bound (&quot;≥ 12.3 mg (2 foods without a value)&quot;); &quot;n/a&quot; when no food has the
+            value. With --csv prints the profile only, one line per nutrient: chiave,nutriente,unita,
+            quantita,limite_inferiore,alimenti_senza_valore,riferimento,tipo,percentuale,limite_massimo
+  --sesso M|F, --anni N  with --nutrienti: compares the profile with the reference intakes
+            of a person of that sex and age (whole years from 1 to 120): the reference
+            (PRI, else AI, else SDT or RI range), the share reached and the tolerable
+            upper level (UL); in square brackets where the reference&apos;s unit is not that
+            of the food data. Without them, amounts only
+  --gravidanza, --allattamento  with --sesso F: the references of pregnancy or
+            lactation
+  --riferimento larn|efsa  the LARN 2014 intakes (SINU; the default) or EFSA&apos;s dietary
+            reference values
+  --cerca TEXT  computes no meal: lists the foods of every category whose name contains
+            every word of TEXT (ignoring case, accents and typographic apostrophes), one
+            &quot;category;food&quot; line per food: first those whose name begins with the first
+            word, then the others, in alphabetical order; adding &quot;;grams&quot; makes the line a
+            valid line of a meal (names that need it are already quoted). Under Italian the
+            Italian names are searched, and their common names too (&quot;insalata&quot;: the
+            lettuces), those having TEXT as a common name first. No food found: prints
+            nothing and exits with 0
+  --fabbisogno KCAL  compares the meal with a daily requirement of KCAL kcal (a number
+            above 0): one line after the totals, or five more columns with --csv
+  --importa-alimenti FILE.csv  adds the foods of the CSV file to the personal foods (UTF-8,
+            RFC 4180, heading alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,
+            colesterolo, then at will, in any order, other nutrients by their INFOODS tag, for
+            example CA (calcium, mg), FE, VITC, per 100 g of edible part; numbers with a
+            decimal point or comma; empty values = unknown). A food with the same name is
+            updated; the nutrients the file has no column for keep their value. All lines or none; the summary goes to
+            standard error. Also refused, with the number of the line, are the values that
+            the food window asks to confirm (energy more than 15% away from that of protein,
+            fat and carbohydrate; protein, fat and carbohydrate above 100 g).
+  --forza   with --importa-alimenti: imports the values to confirm as well
+  --esporta-alimenti  prints the personal foods in that CSV format (only the eight
+            columns when no food has other nutrients)
+  --pdf FILE.pdf  instead of the tables writes the printed plan of the meal or day into
+            FILE.pdf (A4 portrait): meals with edible and gross grams, the day&apos;s totals with
+            their references (with --fabbisogno, the comparison too; with --nutrienti --sesso
+            --anni, that person&apos;s references), macronutrient chart, nutrient profile; the file
+            is readable by its owner alone and no display is needed. If it cannot be written,
+            exits with 3 and leaves no file
+  --lingua it|en  the language of the messages and of this help: it Italian, en English
+            (without it, that of LANGUAGE or of the user&apos;s locale); goes with any other option
+  -h, --help  shows this help
 
 </translation>
     </message>

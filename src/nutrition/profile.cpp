@@ -20,12 +20,15 @@ struct Derivation {
 };
 
 // Energy shares with the general factors, 4 kcal per gram of protein and carbohydrate, 9 of fat.
-constexpr std::array<Derivation, 8> kDerivations{{
+constexpr std::array<Derivation, 11> kDerivations{{
     {"SALE", "NA", 2.5 / 1000.0, Base::None},  // mg of sodium -> g of salt
     {"EN_PROT", "PROCNT", 400.0, Base::Energy},
     {"EN_FAT", "FAT", 900.0, Base::Energy},
     {"EN_CHO", "CHOCDF", 400.0, Base::Energy},
     {"EN_FASAT", "FASAT", 900.0, Base::Energy},
+    {"EN_FAPU", "FAPU", 900.0, Base::Energy},
+    {"EN_F18D2", "F18D2", 900.0, Base::Energy},
+    {"EN_F18D3", "F18D3", 900.0, Base::Energy},
     {"EN_SUGAR", "SUGAR", 400.0, Base::Energy},
     {"FIB_1000KCAL", "FIBTG", 1000.0, Base::Energy},
     {"PROT_KG", "PROCNT", 1.0, Base::BodyWeight},

@@ -270,6 +270,9 @@ ReferenceFor referenceLookup(const ReferenceIntakes &intakes, const IntakePerson
             {QStringLiteral("EN_CHO"), QStringLiteral("CHOCDF")},
             {QStringLiteral("EN_SUGAR"), QStringLiteral("SUGAR")},
             {QStringLiteral("EN_FASAT"), QStringLiteral("FASAT")},
+            {QStringLiteral("EN_FAPU"), QStringLiteral("FAPU")},
+            {QStringLiteral("EN_F18D2"), QStringLiteral("F18D2")},
+            {QStringLiteral("EN_F18D3"), QStringLiteral("F18D3")},
             {QStringLiteral("FIB_1000KCAL"), QStringLiteral("FIBTG")},
         };
         const NutrientDefinition &row = nutrients.at(*index);

@@ -141,18 +141,21 @@ const ProcessCase kCases[] = {
     {__LINE__, {"--classifica", "CA", "--categoria", "Pesci"}, {}, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "categoria sconosciuta \"Pesci\"", 1},
     {__LINE__, {"--nutrienti", "--csv", "--fabbisogno", "2000"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
      "--fabbisogno non si usa con --nutrienti --csv", 1},
-    // Against a person's references (80 g of bread: calcium 62.4 mg, iron 2.352 mg, sodium 440 mg):
+    // Against a person's references (80 g of bread: calcium 62.4 mg, iron 2.352 mg, sodium 440 mg;
+    // 217 kcal, 1.11 g of polyunsaturated fat, 1.03 of 18:2, 0.08 of 18:3, so 4.6, 4.3 and 0.33 %En):
     // a share of one value, none of a range or a bound, the upper level, the pregnancy's own rows.
     {__LINE__, {"--nutrienti", "--csv", "--sesso", "F", "--anni", "30"}, "Cereali e derivati;Pane tipo italiano;80\n",
      Feed::Pipe, kEn, Db::Shipped, 0, "\r\nEN_CHO,[^\r]*,45-60,RI,,\r\n[\\s\\S]*"
      "\r\nFIB_1000KCAL,[^\r]*,12.6-16.7,RI,,\r\n[\\s\\S]*\r\nEN_FASAT,[^\r]*,<10,SDT,,"
+     "\r\nEN_FAPU,[^\r]*,%En,4.6,0,0,5.0-10.0,RI,,\r\nEN_F18D2,[^\r]*,%En,4.3,0,0,4.0-8.0,RI,,"
+     "\r\nEN_F18D3,[^\r]*,%En,0.3,0,0,,,,"
      "\r\nCA,Calcio,mg,62,0,0,1000,PRI,6,2500\r\nFE,Ferro,mg,2.4,0,0,18.0,PRI,13,\r\n[\\s\\S]*\r\nNA,Sodio,mg,440,0,0,1500,AI,29,\r\n"
      "[\\s\\S]*\r\nID,[^,\r]+,µg,,0,,150,AI,,600\r\n", "", 0},
     {__LINE__, {"--nutrienti", "--sesso", "F", "--anni", "30", "--gravidanza"}, "Cereali e derivati;Pane tipo italiano;80\n",
      Feed::Pipe, kIt, Db::Shipped, 0, "\n  Ferro +2,4 mg +PRI 27,0 mg +9 %\n[\\s\\S]*\n  Iodio  AI 200 µg  non disponibile nei dati degli alimenti\n", "", 0},
     {__LINE__, {"--nutrienti", "--csv", "--sesso", "M", "--anni", "70", "--riferimento", "efsa"}, "Cereali e derivati;Pane tipo italiano;80\n",
-     Feed::Pipe, kEn, Db::Shipped, 0, "\r\nFIBTG,[^\r]*,2.6,0,0,25.0,AI,10,\r\n[\\s\\S]*\r\nCA,Calcio,mg,62,0,0,950,PRI,7,2500\r\n"
-     "[\\s\\S]*\r\nZN,Zinco,mg,[^\r]*,9.4-16.3,PRI,,25.0\r\n", "", 0},
+     Feed::Pipe, kEn, Db::Shipped, 0, "\r\nFIBTG,[^\r]*,2.6,0,0,25.0,AI,10,\r\n[\\s\\S]*\r\nEN_F18D3,[^\r]*,0.3,0,0,0.5,AI,66,\r\n"
+     "CA,Calcio,mg,62,0,0,950,PRI,7,2500\r\n[\\s\\S]*\r\nZN,Zinco,mg,[^\r]*,9.4-16.3,PRI,,25.0\r\n", "", 0},
     {__LINE__, {"--nutrienti", "--sesso", "F"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "indicare l'età con --anni N", 1},
     {__LINE__, {"--nutrienti", "--sesso", "M", "--anni", "121"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "in anni interi da 1 a 120", 1},
     {__LINE__, {"--nutrienti", "--sesso", "M", "--anni", "30", "--gravidanza"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing,

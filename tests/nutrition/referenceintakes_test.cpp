@@ -195,7 +195,8 @@ TEST(ReferenceIntakesTest, EachProfileRowFindsItsReferenceInItsOwnUnit)
                                   NutrientGroup::Other};
     };
     const Nutrients nutrients({row("FE", "mg"), row("FIBTG", "g"), row("FIB_1000KCAL", "g/1000 kcal"),
-                               row("EN_CHO", "%En"), row("EN_FASAT", "%En"), row("VITA_RAE", "µg"), row("WATER", "g")});
+                               row("EN_CHO", "%En"), row("EN_FASAT", "%En"), row("EN_FAPU", "%En"),
+                               row("EN_F18D2", "%En"), row("VITA_RAE", "µg"), row("WATER", "g")});
     const ReferenceFor lookup = referenceLookup(table(), IntakePerson{true, 30}, nutrients);
     constexpr std::optional<double> kNone;
     // clang-format off
@@ -205,6 +206,8 @@ TEST(ReferenceIntakesTest, EachProfileRowFindsItsReferenceInItsOwnUnit)
         {__LINE__, "FIB_1000KCAL", 12.6, 16.7, "RI", kNone, false},
         {__LINE__, "EN_CHO", 45, 60, "RI", kNone, false},
         {__LINE__, "EN_FASAT", kNone, 10, "SDT", kNone, false},
+        {__LINE__, "EN_FAPU", 5, 10, "RI", kNone, false},
+        {__LINE__, "EN_F18D2", 4, 8, "RI", kNone, true},  // all n-6 against the foods' linoleic acid
         {__LINE__, "VITA_RAE", 600, 600, "PRI", 3000, true},
     };
     // clang-format on
