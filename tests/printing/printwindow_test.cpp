@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPagedPaintDevice>
+#include <QPainter>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -276,43 +277,79 @@ TEST(QtPrinterService, PdfEntryIsAlwaysOfferedAndUnknownPrintersRefused)
 }
 
 // The print dialog the program loads from its module: accepted, the document is drawn on the
-// printer chosen and its pages or its failure come back; cancelled, nothing is drawn.
-TEST(ChosenPrinter, TheDocumentIsDrawnOnlyOnTheAcceptedDialog)
+// printer chosen and its pages or its failure come back; cancelled, nothing is drawn. "Print to
+// file" writes a PDF that is the user's alone, and a disk that fills up is a failure that leaves
+// the file printed before as it was.
+TEST(ChosenPrinter, TheDocumentIsDrawnOnlyOnTheAcceptedDialogAndItsFileIsPrivate)
 {
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("piano.pdf"));
+    QFile before(file);
+    ASSERT_TRUE(before.open(QIODevice::WriteOnly) && before.write("vecchio") == 7);
+    before.close();
+    ASSERT_TRUE(before.setPermissions(before.permissions() | QFile::ReadOther));
     const struct {
         int line;
         bool accept;
         int drawn;
+        bool fullDisk;
         int expected;
-        int calls;
+        const char *error;
     } cases[] = {
-        {__LINE__, true, 3, 3, 1},
-        {__LINE__, true, 0, 0, 1},
-        {__LINE__, false, 3, -1, 0},
+        {__LINE__, true, 1, false, 1, ""},
+        {__LINE__, true, 0, false, 0, "disegno fallito"},
+        {__LINE__, false, 1, false, -1, ""},
+        {__LINE__, true, 1, true, 0, "scrittura non riuscita"},
     };
+    QByteArray printed;
     for (const auto &c : cases) {
         VELMO_CASE(c);
-        QTimer::singleShot(0, [&c] {
+        QTimer::singleShot(0, [&c, &file] {
             auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
             EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Stampa piano"));
+            auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("filename"));
+            ASSERT_TRUE(printers && name);
+            printers->setCurrentIndex(printers->count() - 1);  // "Print to file"
+            name->setText(file);
             c.accept ? dialog->accept() : dialog->reject();
         });
         int calls = 0;
         QString error;
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit tiny{16, limit.rlim_max};
+        if (c.fullDisk)
+            setrlimit(RLIMIT_FSIZE, &tiny);
         const int pages = printOnChosenPrinter(
             QStringLiteral("Stampa piano"),
             [&](QPagedPaintDevice &device, QString *why) {
                 ++calls;
-                EXPECT_GT(device.pageLayout().fullRect().width(), 0);
-                if (c.drawn == 0)
+                if (c.drawn == 0) {
                     *why = QStringLiteral("disegno fallito");
-                return c.drawn;
+                    return 0;
+                }
+                QPainter painter(&device);
+                painter.drawText(100, 100, QStringLiteral("Colazione"));
+                return painter.end() ? c.drawn : 0;
             },
             &error);
+        setrlimit(RLIMIT_FSIZE, &limit);
         EXPECT_EQ(pages, c.expected);
-        EXPECT_EQ(calls, c.calls);
-        EXPECT_EQ(error, c.drawn == 0 ? QStringLiteral("disegno fallito") : QString());
+        EXPECT_EQ(calls, c.accept ? 1 : 0);
+        EXPECT_TRUE(error.contains(QString::fromUtf8(c.error))) << error.toStdString();
+        EXPECT_EQ(QFile::permissions(file), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+        QFile pdf(file);
+        ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+        const QByteArray now = pdf.readAll();
+        if (pages > 0)
+            printed = now;
+        EXPECT_TRUE(now.startsWith("%PDF"));
+        EXPECT_EQ(now, printed);
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                  QStringList(QStringLiteral("piano.pdf")));
     }
 }
 

@@ -23,7 +23,21 @@ int printOnChosenPrinterHere(const QString &title, const DrawPages &draw, QStrin
     dialog.setWindowTitle(title);
     if (dialog.exec() != QDialog::Accepted)
         return -1;
-    return draw(printer, error);
+    // "Print to file" in the dialog: staged private and whole, as the PDF entry of the printers.
+    if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty())
+        return draw(printer, error);
+    const QString chosenFile = printer.outputFileName();
+    std::optional<StagedPrivateFile> staged;
+    QString reason;
+    if (!stagePdf(printer, chosenFile, staged, &reason)) {
+        *error = cannotWritePdf(chosenFile, reason);
+        return 0;
+    }
+    const int pages = draw(printer, error);
+    if (pages <= 0 || commitPdf(*staged, &reason))
+        return pages;
+    *error = cannotWritePdf(chosenFile, reason);
+    return 0;
 }
 
 }  // namespace velmo

@@ -3,8 +3,12 @@
 
 #pragma once
 
+#include "common/safefile.h"
 #include "printing/systemprinters.h"
 
+#include <optional>
+
+class QPrinter;
 class QWidget;
 
 namespace velmo {
@@ -16,5 +20,12 @@ QWidget *printDialogOwner();
 // printOnChosenPrinter's work, inside the module: the print dialog, then the document drawn on
 // the printer chosen.
 int printOnChosenPrinterHere(const QString &title, const DrawPages &draw, QString *error);
+
+// A PDF for `pdfFile` is drawn on `printer` into a private file beside it (stagePdf), which takes
+// its place once the PDF is whole (commitPdf). False with the reason, for the user.
+bool stagePdf(QPrinter &printer, const QString &pdfFile, std::optional<StagedPrivateFile> &staged, QString *reason);
+bool commitPdf(StagedPrivateFile &staged, QString *reason);
+// "Impossibile scrivere <file>: <reason>".
+QString cannotWritePdf(const QString &pdfFile, const QString &reason);
 
 }  // namespace velmo

@@ -53,8 +53,6 @@ void QtPrinterService::setPrinterInUse(const QString &name)
     printerInUse_ = name;
 }
 
-namespace {
-
 // A PDF holds the user's health data: it is written private, beside the file chosen, and takes
 // its place only once it is whole (the PDF writer does not report a disk that filled up).
 bool stagePdf(QPrinter &printer, const QString &pdfFile, std::optional<StagedPrivateFile> &staged, QString *reason)
@@ -77,7 +75,10 @@ bool commitPdf(StagedPrivateFile &staged, QString *reason)
     return staged.commit(reason);
 }
 
-}  // namespace
+QString cannotWritePdf(const QString &pdfFile, const QString &reason)
+{
+    return QtPrinterService::tr("Impossibile scrivere %1: %2").arg(QDir::toNativeSeparators(pdfFile), reason);
+}
 
 PrintOutcome QtPrinterService::printText(const QString &documentName, int pointSize, const QStringList &lines,
                                          const QString &pdfFile)
@@ -89,7 +90,7 @@ PrintOutcome QtPrinterService::printText(const QString &documentName, int pointS
             return {false, tr("Nessun file PDF indicato: la stampa non è stata eseguita.")};
         QString reason;
         if (!stagePdf(printer, pdfFile, staged, &reason))
-            return {false, tr("Impossibile scrivere %1: %2").arg(QDir::toNativeSeparators(pdfFile), reason)};
+            return {false, cannotWritePdf(pdfFile, reason)};
     } else {
         printer.setPrinterName(printerInUse_);
     }
@@ -122,7 +123,7 @@ PrintOutcome QtPrinterService::printText(const QString &documentName, int pointS
         return {false, tr("La stampa su \"%1\" non è riuscita.").arg(printerInUse_)};
     QString reason;
     if (staged && !commitPdf(*staged, &reason))
-        return {false, tr("Impossibile scrivere %1: %2").arg(QDir::toNativeSeparators(pdfFile), reason)};
+        return {false, cannotWritePdf(pdfFile, reason)};
     return {true, {}};
 }
 
