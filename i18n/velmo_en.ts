@@ -240,6 +240,10 @@ plan with --piu-vicino.
         <source>la quantità di %1</source>
         <translation>the amount of %1</translation>
     </message>
+    <message>
+        <source>non verificabile</source>
+        <translation>cannot be verified</translation>
+    </message>
 </context>
 <context>
     <name>BarChart</name>

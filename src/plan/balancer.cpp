@@ -331,8 +331,26 @@ BalanceResult balance(const Nutrients &nutrients, const std::vector<BalanceRow> 
     } else if (strict.status != LpStatus::Infeasible) {
         return failed();
     } else {
-        // The least miss first, then, among the plans that miss that little, the closest one.
+        // The energy first: every share of energy is met by an empty plan, so the least miss of
+        // all targets together could be found in a plan that shrinks towards nothing. The plan
+        // misses the energy no more than it must; then the least miss of all, then, among the
+        // plans that miss that little, the closest one.
         Program elastic = makeProgram(p, true, true);
+        std::vector<bool> notEnergy(p.limits.size());
+        LpConstraint energyCap;
+        for (std::size_t j = 0; j < p.limits.size(); ++j) {
+            const BalanceTarget &t = targets[static_cast<std::size_t>(p.limits[j].target)];
+            notEnergy[j] = t.key != kEnergyKey || t.perEnergy != 0;
+            if (!notEnergy[j])
+                energyCap.terms.push_back({elastic.slackBase + static_cast<int>(j), 1});
+        }
+        if (!energyCap.terms.empty()) {
+            const LpSolution energyMiss = solver.solve(makeProgram(p, true, true, &notEnergy).lp);
+            if (!solved(energyMiss))
+                return failed();
+            energyCap.upper = energyMiss.objective * (1 + 1e-6) + 1e-9;
+            elastic.lp.constraints.push_back(energyCap);
+        }
         const LpSolution least = solver.solve(elastic.lp);
         if (!solved(least))
             return failed();
@@ -538,7 +556,9 @@ QStringList outcomeLines(const std::vector<BalanceTarget> &targets, const std::v
         else if (t.maximum)
             goal = QStringLiteral("≤ ") + amountText(*t.maximum, t.decimals, t.unit, locale);
         QString status;
-        if (o.unverifiable)
+        if (o.unverifiable && o.lackingFoods.isEmpty())
+            status = text(QT_TRANSLATE_NOOP("Balancer", "non verificabile"));
+        else if (o.unverifiable)
             status = text(QT_TRANSLATE_NOOP("Balancer", "non verificabile: mancano i valori di %1"))
                          .arg(o.lackingFoods.join(QStringLiteral(", ")));
         else if (o.met && !o.lackingFoods.isEmpty())

@@ -195,43 +195,58 @@ TEST(Balancer, PlanIsTheClosestOfEveryWholeStepPlan)
 // in conflict; under either language the numbers are the user's.
 TEST(Balancer, ConflictingTargetsAreNamed)
 {
+    // Bread is free up to a kilogram; the oil, fixed, has 900 kcal. The cheese alone has three
+    // quarters of its energy from fat.
+    const std::vector<BalanceRow> breadAndOil{food("Pane", {250, 0, 1, 2.5, 20}, 300, false, 1000),
+                                              food("Olio", {900, 0, 100, 0, 60}, 100, true)};
+    const std::vector<BalanceRow> cheese{food("Formaggio", {300, 20, 25, 0, 500}, 125)};
     const struct {
         int line;
+        const std::vector<BalanceRow> &rows;
         std::vector<BalanceTarget> targets;
         const char *locale;
         const char *conflict;
     } kCases[] = {
         {__LINE__,
+         breadAndOil,
          {amount("ENERC_KCAL", 1900, 2000, "l'energia Energia", "kcal"),
           amount("FIBTG", 25, std::nullopt, "la fibra Fibra", "g")},
          "it_IT",
          "Con questi alimenti la fibra arriva al massimo a 11 g senza superare 2000 kcal."},
         {__LINE__,
+         breadAndOil,
          {amount("ENERC_KCAL", 1900, 2000, "l'energia Energia", "kcal"),
           amount("FIBTG", 25, std::nullopt, "la fibra Fibra", "g")},
          "en_US",
          "Con questi alimenti la fibra arriva al massimo a 11 g senza superare 2000 kcal."},
+        // The energy is missed only where it cannot be reached: the other targets give way first.
         {__LINE__,
+         breadAndOil,
          {amount("ENERC_KCAL", 1200, 3000, "l'energia Energia", "kcal"),
           amount("CA", std::nullopt, 50, "il calcio Calcio", "mg")},
          "en_US",
-         "Con questi alimenti l'energia non arriva a 1200 kcal senza mancare altri obiettivi.|"
-         "Con questi alimenti il calcio scende al minimo a 60 mg."},
+         "Con questi alimenti il calcio scende al minimo a 84 mg senza scendere sotto 1200 kcal."},
         {__LINE__,
+         cheese,
+         {amount("ENERC_KCAL", 670, 730, "l'energia Energia", "kcal"),
+          amount("FAT", std::nullopt, 35, "la quota dei grassi Grassi", "%En", 900)},
+         "it_IT",
+         "Con questi alimenti la quota dei grassi non scende a 35 %En."},
+        {__LINE__,
+         breadAndOil,
          {amount("PROCNT", 15, std::nullopt, "la quota delle proteine Proteine", "%En", 400)},
          "it_IT",
          "Con questi alimenti la quota delle proteine non arriva a 15 %En."},
     };
-    // Bread is free up to a kilogram; the oil, fixed, has 900 kcal.
-    const std::vector<BalanceRow> rows{food("Pane", {250, 0, 1, 2.5, 20}, 300, false, 1000),
-                                       food("Olio", {900, 0, 100, 0, 60}, 100, true)};
     for (const auto &c : kCases) {
         VELMO_CASE(c);
         LocaleGuard guard(c.locale);
-        const BalanceResult result = balance(nutrients(), rows, c.targets, solver(), QLocale());
+        const BalanceResult result = balance(nutrients(), c.rows, c.targets, solver(), QLocale());
         ASSERT_EQ(result.status, BalanceResult::Status::Closest);
         EXPECT_EQ(result.conflicts.join(u'|').toStdString(), c.conflict);
-        EXPECT_EQ(result.grossGrams[1], 100);
+        for (std::size_t r = 0; r < c.rows.size(); ++r)
+            EXPECT_TRUE(!c.rows[r].fixed || result.grossGrams[r] == c.rows[r].grossGrams) << r;
+        EXPECT_TRUE(c.targets[0].key != QLatin1String("ENERC_KCAL") || result.outcomes[0].met);
         EXPECT_EQ(std::count_if(result.outcomes.cbegin(), result.outcomes.cend(),
                                 [](const TargetOutcome &o) { return !o.met && o.miss > 0; }),
                   result.conflicts.size());
@@ -273,6 +288,34 @@ TEST(Balancer, AStoppedSearchProposesNothing)
         const std::atomic<bool> stop{stopped};
         const BalanceResult result = balance(nutrients(), rows, targets, solver(), QLocale(), &stop);
         EXPECT_EQ(result.status, stopped ? BalanceResult::Status::Failed : BalanceResult::Status::Balanced) << stopped;
+    }
+}
+
+// Each target's line says where the plan stands, and what is unknown only with the foods it lacks.
+TEST(Balancer, OutcomeLinesSayWhatIsKnown)
+{
+    LocaleGuard guard("it_IT");
+    const BalanceTarget fat = amount("FAT", 20, 35, "la quota dei grassi Grassi", "%En", 900);
+    const struct {
+        int line;
+        TargetOutcome outcome;
+        const char *expected;
+    } kCases[] = {
+        {__LINE__, {30, false, true, 0, {}, false}, "Grassi: 30 %En (obiettivo 20-35 %En), raggiunto"},
+        {__LINE__, {40, false, false, 5, {}, false}, "Grassi: 40 %En (obiettivo 20-35 %En), mancato di 5 %En"},
+        {__LINE__, {35.2, false, false, 0.2, {}, false}, "Grassi: 35 %En (obiettivo 20-35 %En), mancato di 0,2 %En"},
+        {__LINE__,
+         {30, true, true, 0, {QStringLiteral("Olio")}, false},
+         "Grassi: ≥ 30 %En (obiettivo 20-35 %En), raggiunto sui valori noti (mancano quelli di Olio)"},
+        {__LINE__,
+         {std::nullopt, false, false, 0, {QStringLiteral("Olio"), QStringLiteral("Pane")}, true},
+         "Grassi: n.d. (obiettivo 20-35 %En), non verificabile: mancano i valori di Olio, Pane"},
+        // An empty plan has no energy to take a share of.
+        {__LINE__, {std::nullopt, false, false, 0, {}, true}, "Grassi: n.d. (obiettivo 20-35 %En), non verificabile"},
+    };
+    for (const auto &c : kCases) {
+        VELMO_CASE(c);
+        EXPECT_EQ(outcomeLines({fat}, {c.outcome}, QLocale()).join(u'|').toStdString(), c.expected);
     }
 }
 
