@@ -131,7 +131,9 @@ public:
             result = store->removePerson(from->person.name);
             // The person is gone even when its name could not yet be wiped from the file's bytes:
             // the step is done, and the user is told to try again.
-            if (!result.ok() && !store->person(from->person.name, nullptr, nullptr))
+            StoreResult lookup;
+            if (!result.ok() && !store->person(from->person.name, nullptr, &lookup)
+                && lookup.kind == StoreResult::Kind::Missing)
                 result.kind = StoreResult::Kind::Done;
             removedCurrent_ = result.ok() && session_.currentName() == from->person.name;
             if (removedCurrent_)

@@ -11,6 +11,8 @@
 
 #include <QAbstractItemModelTester>
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QUndoStack>
 
@@ -202,6 +204,50 @@ TEST_F(PersonsWindowModelTest, TheCurrentPersonIsRememberedAndGivesItsRequiremen
     EXPECT_EQ(settings.currentPerson(), u"Anita"_s);
     stack.redo();
     EXPECT_EQ(session.currentName(), QString());
+}
+
+// A removal the store cannot finish: a store another program reads keeps the person, and the
+// user is told; a name the file holds elsewhere (every store's header says "SQLite") is gone from
+// the persons, so the step is done, and the user is told that a trace is left.
+TEST_F(PersonsWindowModelTest, ARemovalTheStoreCannotFinishIsToldAndKeepsWhatIsStored)
+{
+    const struct {
+        int line;
+        const char *name;
+        bool storeHeld;
+        bool removed;
+    } kCases[] = {
+        {__LINE__, "SQLite", false, true},
+        {__LINE__, "Anna", true, false},
+    };
+    ASSERT_TRUE(model.open());
+    session.store()->setBusyTimeout(20);
+    for (const auto &c : kCases) {
+        VELMO_CASE(c);
+        Person person = anna();
+        person.name = QString::fromLatin1(c.name);
+        ASSERT_TRUE(model.addPerson(person));
+        const int steps = stack.count();
+        const auto messages = dialogs.shown.size();
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"holder"_s);
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        QSqlQuery holder(db);
+        if (c.storeHeld)  // another program reading: the removal cannot be written
+            ASSERT_TRUE(holder.exec(u"BEGIN"_s) && holder.exec(u"SELECT count(*) FROM persone"_s) && holder.next());
+        dialogs.questionAnswers = {Answer::Yes};
+        EXPECT_EQ(model.removeSelected(), c.removed);
+        if (c.storeHeld)
+            holder.exec(u"ROLLBACK"_s);
+        holder = QSqlQuery();
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(u"holder"_s);
+        EXPECT_EQ(stack.count(), steps + (c.removed ? 1 : 0));
+        EXPECT_EQ(dialogs.shown.size(), messages + 2);  // the question, then what went wrong
+        StoreResult result;
+        EXPECT_EQ(session.store()->personNames(&result).contains(person.name), !c.removed);
+    }
 }
 
 }  // namespace
