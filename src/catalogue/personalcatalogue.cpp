@@ -419,7 +419,8 @@ bool PersonalCatalogue::exportFoods(const std::function<bool(const QByteArray &)
     QSqlError failure;
     if (!runStatement(query, selectAll(), &failure))
         return unreadable(failure);
-    // Only the columns some food has a value of, so that the eight values alone export as always.
+    // Only the columns some food has a value of (or a measure), so that the eight values alone
+    // export as always.
     ExtraColumns columns;
     QSqlQuery tags(connection());
     if (!runStatement(tags, QStringLiteral("SELECT DISTINCT nutriente FROM valori_personali"), &failure))
@@ -427,6 +428,10 @@ bool PersonalCatalogue::exportFoods(const std::function<bool(const QByteArray &)
     while (tags.next())
         if (const auto index = extraNutrientIndex(tags.value(0).toString()))
             columns.set(*index);
+    QSqlQuery measures(connection());
+    if (!runStatement(measures, QStringLiteral("SELECT 1 FROM misure_personali LIMIT 1"), &failure))
+        return unreadable(failure);
+    columns.set(kMeasuresColumn, measures.next());
     PersonalFoodTable::ValuesReader values(connection());
     *count = 0;
     QByteArray piece = foodsCsvHeader(columns).toUtf8();

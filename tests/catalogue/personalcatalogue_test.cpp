@@ -239,16 +239,17 @@ TEST_F(PersonalCatalogueTest, ExtraValuesFollowTheirFoodAndAnOlderFileGainsThem)
     EXPECT_EQ(open()->foods(&error).at(1), food("Latte", 100, {}, {{"FE", 100000}}));
 }
 
-// Extra values go out in the columns that some food has, in the profile's order, and come back
-// exactly; an import keeps the values of the columns its file lacks and clears those it leaves
-// empty.
+// Extra values and household measures go out in the columns that some food has, in the profile's
+// order, and come back exactly; an import keeps the values of the columns its file lacks and
+// clears those it leaves empty.
 TEST_F(PersonalCatalogueTest, ExtraValuesGoOutAndComeBackInTheirColumns)
 {
-    const std::vector<PersonalFood> foods{
+    std::vector<PersonalFood> foods{
         food("Latte", 100, {3.3, 3.6, 4.9, 64, {}, 14}, {{"VITD", 0.1 + 0.2}, {"CA", 119}}),
         food("Olio", 100, {0, 99.9, 0, 899, 0, 0}, {{"ENERC_KJ", 3800}}),
         food("Pane", 90, {}),
     };
+    foods[0].measures = {{u"tazza"_s, 250}, {u"bicchiere"_s, 200}};
     auto catalogue = open();
     QString error;
     for (const PersonalFood &f : foods)
@@ -257,7 +258,7 @@ TEST_F(PersonalCatalogueTest, ExtraValuesGoOutAndComeBackInTheirColumns)
     qint64 count = 0;
     ASSERT_TRUE(
         catalogue->exportFoods([&](const QByteArray &piece) { return exported += piece, true; }, &count, &error));
-    EXPECT_TRUE(exported.startsWith(kHeader.chopped(2) + ",ENERC_KJ,CA,VITD\r\n")) << exported.toStdString();
+    EXPECT_TRUE(exported.startsWith(kHeader.chopped(2) + ",ENERC_KJ,CA,VITD,misure\r\n")) << exported.toStdString();
 
     QTemporaryDir other;
     auto copy = PersonalCatalogue::open(other.filePath(u"copia.db"_s), true, &error);
