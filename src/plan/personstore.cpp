@@ -57,6 +57,13 @@ std::optional<std::pair<qint64, qint64>> personRow(StoreSql &sql, const QString 
     return std::pair(query->value(0).toLongLong(), query->value(1).toLongLong());
 }
 
+// A revision no person and no day of the store has had yet. Every row a change writes takes it.
+qint64 nextRevision(StoreSql &sql)
+{
+    sql.run(QStringLiteral("UPDATE revisioni SET ultima = ultima + 1"));
+    return sql.value(QStringLiteral("SELECT ultima FROM revisioni")).value_or(QVariant(1)).toLongLong();
+}
+
 QVariantList personValues(const Person &p)
 {
     return {p.name,
@@ -184,9 +191,9 @@ StoreResult PersonStore::updatePerson(const QString &name, const Person &person,
         if (person.name != name && personRow(sql, person.name))
             return taken();
         sql.run(QStringLiteral("UPDATE persone SET nome = ?, sesso = ?, nascita = ?, altezza_cm = ?, attivita = ?, "
-                               "attivita_auspicabili = ?, condizione = ?, note = ?, revisione = revisione + 1 "
+                               "attivita_auspicabili = ?, condizione = ?, note = ?, revisione = ? "
                                "WHERE id = ?"),
-                personValues(person) << row->first);
+                personValues(person) << nextRevision(sql) << row->first);
         writeWeights(sql, row->first, person.weights);
         return StoreResult{};
     });
@@ -214,7 +221,7 @@ StoreResult PersonStore::addWeight(const QString &name, const WeightRecord &weig
             return missingPerson();
         sql.run(QStringLiteral("INSERT OR REPLACE INTO pesi (persona, data, kg, vita_cm) VALUES (?, ?, ?, ?)"),
                 {row->first, dateText(weight.date), weight.kilograms, optionalNumber(weight.waistCm)});
-        sql.run(QStringLiteral("UPDATE persone SET revisione = revisione + 1 WHERE id = ?"), {row->first});
+        sql.run(QStringLiteral("UPDATE persone SET revisione = ? WHERE id = ?"), {nextRevision(sql), row->first});
         return StoreResult{};
     });
 }
@@ -226,7 +233,7 @@ StoreResult PersonStore::removeWeight(const QString &name, QDate date)
         if (!row)
             return missingPerson();
         sql.run(QStringLiteral("DELETE FROM pesi WHERE persona = ? AND data = ?"), {row->first, dateText(date)});
-        sql.run(QStringLiteral("UPDATE persone SET revisione = revisione + 1 WHERE id = ?"), {row->first});
+        sql.run(QStringLiteral("UPDATE persone SET revisione = ? WHERE id = ?"), {nextRevision(sql), row->first});
         return StoreResult{};
     });
 }
@@ -304,7 +311,7 @@ std::vector<QDate> PersonStore::dayDates(const QString &name, QDate from, QDate 
 // The day's row of the person `name` on `date`, checked against the revision the caller read;
 // a result that is not Done stops the change.
 StoreResult PersonStore::dayRow(StoreSql &sql, const QString &name, QDate date, qint64 readRevision,
-                                std::optional<qint64> *id, qint64 *person, qint64 *storedRevision)
+                                std::optional<qint64> *id, qint64 *person)
 {
     const auto row = personRow(sql, name);
     if (!row)
@@ -317,8 +324,6 @@ StoreResult PersonStore::dayRow(StoreSql &sql, const QString &name, QDate date, 
         *id = query->value(0).toLongLong();
         stored = query->value(1).toLongLong();
     }
-    if (storedRevision)
-        *storedRevision = stored;
     if (readRevision != kAnyRevision && readRevision != stored)
         return conflict(QT_TRANSLATE_NOOP("PersonStore", "Modifica non salvata: il giorno è stato modificato da "
                                                          "un'altra finestra di Velmo dopo che è stato letto. "
@@ -334,25 +339,26 @@ StoreResult PersonStore::writeDay(const QString &name, QDate date, const MealDay
                                                                                     "valida."));
     if (const auto fault = dayFault(day))
         return invalid(fault);
-    qint64 stored = kNotStored;
+    qint64 revision = kNotStored;
     const StoreResult result = change([&](StoreSql &sql) {
         std::optional<qint64> id;
         qint64 person = 0;
-        if (const StoreResult checked = dayRow(sql, name, date, readRevision, &id, &person, &stored); !checked.ok())
+        if (const StoreResult checked = dayRow(sql, name, date, readRevision, &id, &person); !checked.ok())
             return checked;
+        revision = nextRevision(sql);
         if (id) {
             sql.run(QStringLiteral("DELETE FROM pasti_giorno WHERE giorno = ?"), {*id});
-            sql.run(QStringLiteral("UPDATE giorni SET revisione = revisione + 1 WHERE id = ?"), {*id});
+            sql.run(QStringLiteral("UPDATE giorni SET revisione = ? WHERE id = ?"), {revision, *id});
         } else if (const auto query = sql.run(
-                       QStringLiteral("INSERT INTO giorni (persona, data, revisione) VALUES (?, ?, 1)"),
-                       {person, dateText(date)})) {
+                       QStringLiteral("INSERT INTO giorni (persona, data, revisione) VALUES (?, ?, ?)"),
+                       {person, dateText(date), revision})) {
             id = query->lastInsertId().toLongLong();
         }
         writeMeals(sql, id.value_or(0), day);
         return StoreResult{};
     });
     if (result.ok() && written)
-        *written = stored + 1;  // a new day starts at 1, as kNotStored is 0
+        *written = revision;
     return result;
 }
 
@@ -449,16 +455,17 @@ StoreResult PersonStore::importRecord(const PersonRecord &record, bool replace)
                 return taken();
             sql.run(QStringLiteral("DELETE FROM persone WHERE id = ?"), {row->first});
         }
+        const qint64 revision = nextRevision(sql);
         const auto query = sql.run(QStringLiteral("INSERT INTO persone (nome, sesso, nascita, altezza_cm, attivita, "
                                                   "attivita_auspicabili, condizione, note, revisione) "
-                                                  "VALUES (?, ?, ?, ?, ?, ?, ?, ?, 1)"),
-                                   personValues(record.person));
+                                                  "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                                   personValues(record.person) << revision);
         const qint64 id = query ? query->lastInsertId().toLongLong() : 0;
         writeWeights(sql, id, record.person.weights);
         for (const auto &[date, day] : record.days)
             if (const auto inserted = sql.run(
-                    QStringLiteral("INSERT INTO giorni (persona, data, revisione) VALUES (?, ?, 1)"),
-                    {id, dateText(date)}))
+                    QStringLiteral("INSERT INTO giorni (persona, data, revisione) VALUES (?, ?, ?)"),
+                    {id, dateText(date), revision}))
                 writeMeals(sql, inserted->lastInsertId().toLongLong(), day);
         return StoreResult{};
     });

@@ -50,7 +50,7 @@ class PersonStore : public QObject {
 
 public:
     static constexpr const char *kFileName = "persone.db";
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
     // A write that passes this as the revision it read overwrites whatever is there.
     static constexpr qint64 kAnyRevision = -1;
     // The revision of a day that is not stored: writing with it refuses to replace one.
@@ -133,7 +133,7 @@ private:
     StoreResult failureOf(const StoreSql &sql) const;
     StoreResult failureOf(const QSqlError &failure) const;
     StoreResult dayRow(StoreSql &sql, const QString &name, QDate date, qint64 readRevision, std::optional<qint64> *id,
-                       qint64 *person, qint64 *storedRevision = nullptr);
+                       qint64 *person);
     std::map<QDate, MealDay> readDays(const QString &name, QDate from, QDate to, std::map<QDate, qint64> *revisions,
                                       StoreResult *result) const;
     static StoreResult taken();

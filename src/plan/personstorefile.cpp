@@ -186,6 +186,7 @@ std::unique_ptr<PersonStore> PersonStore::open(const QString &path, bool create,
         {"righe_pasto", "pasto, posizione, categoria, alimento, grammi, porzione"},
         {"pasti_abituali", "id, nome"},
         {"righe_pasto_abituale", "pasto, posizione, categoria, alimento, grammi, porzione"},
+        {"revisioni", "ultima"},
     };
     for (const auto &[table, columns] : probes)
         sql.run(QStringLiteral("SELECT %1 FROM %2 LIMIT 0").arg(QLatin1StringView(columns), QLatin1StringView(table)));

@@ -64,6 +64,13 @@ const std::vector<QStringList> &personStoreUpgrades()
             // The portion a row's weight stands for ("2 fette"); empty: none.
             QStringLiteral("ALTER TABLE righe_pasto ADD COLUMN porzione TEXT NOT NULL DEFAULT ''"),
             QStringLiteral("ALTER TABLE righe_pasto_abituale ADD COLUMN porzione TEXT NOT NULL DEFAULT ''"),
+        },
+        {
+            // The last revision given to a person or a day, for the whole store: a row removed and
+            // made again never comes back at a revision another window read of the one before.
+            QStringLiteral("CREATE TABLE revisioni (ultima INTEGER NOT NULL)"),
+            QStringLiteral("INSERT INTO revisioni SELECT max(coalesce((SELECT max(revisione) FROM giorni), 0), "
+                           "coalesce((SELECT max(revisione) FROM persone), 0))"),
         }};
     return upgrades;
 }

@@ -185,6 +185,19 @@ TEST_F(PersonStoreTest, AnotherWindowsChangeIsNeverOverwritten)
     EXPECT_EQ(mine->day(name, QDate(2025, 4, 7), &dayRead, &result), record.days[0].second);
     EXPECT_TRUE(mine->writeDay(name, QDate(2025, 4, 7), MealDay{}, dayRead).ok());
 
+    // A day removed and made again, a person replaced by an import: neither comes back at a
+    // revision read before.
+    mine->day(name, QDate(2025, 4, 7), &dayRead, &result);
+    mine->person(name, &personRead, &result);
+    ASSERT_TRUE(theirs->removeDay(name, QDate(2025, 4, 7), PersonStore::kAnyRevision).ok());
+    ASSERT_TRUE(theirs->writeDay(name, QDate(2025, 4, 7), record.days[0].second, PersonStore::kNotStored).ok());
+    EXPECT_EQ(mine->writeDay(name, QDate(2025, 4, 7), MealDay{}, dayRead).kind, StoreResult::Kind::Conflict);
+    mine->day(name, QDate(2025, 4, 7), &dayRead, &result);
+    ASSERT_TRUE(theirs->importRecord(record, true).ok());
+    EXPECT_EQ(mine->writeDay(name, QDate(2025, 4, 7), MealDay{}, dayRead).kind, StoreResult::Kind::Conflict);
+    EXPECT_EQ(mine->updatePerson(name, edited, personRead).kind, StoreResult::Kind::Conflict);
+    EXPECT_EQ(mine->record(name, &result), record);
+
     QSqlQuery holder = other();
     ASSERT_TRUE(holder.exec(u"BEGIN IMMEDIATE"_s));
     theirs->setBusyTimeout(20);
@@ -255,7 +268,7 @@ TEST_F(PersonStoreTest, OnlyAnEmptyFileOrAStoreOfThisFormatIsOpened)
     // clang-format off
     const struct { int line; std::function<void()> make; const char *words; std::map<QDate, MealDay> days = {}; } cases[] = {
         {__LINE__, [this] { QFile f(path); f.open(QIODevice::WriteOnly); f.write(QByteArray(3000, 'x')); }, "danneggiato"},
-        {__LINE__, sqlite({u"PRAGMA user_version = 3"_s}), "versione più recente di Velmo (formato 3"},
+        {__LINE__, sqlite({u"PRAGMA user_version = 4"_s}), "versione più recente di Velmo (formato 4"},
         {__LINE__, sqlite({u"CREATE TABLE persone (nome TEXT)"_s}), "non è un archivio delle persone"},
         {__LINE__, [this] { QFile(path).open(QIODevice::WriteOnly); }, nullptr},
         {__LINE__, sqlite(version1), nullptr, kept},
@@ -280,7 +293,17 @@ TEST_F(PersonStoreTest, OnlyAnEmptyFileOrAStoreOfThisFormatIsOpened)
             EXPECT_EQ(store->days(u"Ada"_s, QDate(2025, 1, 1), QDate(2025, 12, 31), &result), c.days);
             EXPECT_TRUE(result.ok()) << result.message.toStdString();
             QSqlQuery version = other();
-            EXPECT_TRUE(version.exec(u"PRAGMA user_version"_s) && version.next() && version.value(0).toInt() == 2);
+            EXPECT_TRUE(version.exec(u"PRAGMA user_version"_s) && version.next()
+                        && version.value(0).toInt() == PersonStore::kSchemaVersion);
+            version.finish();
+            if (c.days.empty())
+                continue;
+            // A day written now takes a revision no day had before.
+            qint64 read = PersonStore::kNotStored;
+            qint64 written = PersonStore::kNotStored;
+            store->day(u"Ada"_s, QDate(2025, 4, 7), &read, &result);
+            EXPECT_TRUE(store->writeDay(u"Ada"_s, QDate(2025, 4, 7), {}, read, &written).ok());
+            EXPECT_GT(written, read);
         }
     }
     QString error;
