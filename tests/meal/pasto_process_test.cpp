@@ -76,6 +76,11 @@ const ProcessCase kCases[] = {
      "\\A#.*\n\n\\[Pranzo\\]\nCereali e derivati;Pane tipo italiano;1\\d\\d\nFormaggi e latticini;Mozzarella di latte intero;\\d+\nOli e grassi;Olio d'oliva;10\nFrutta;Mela, con buccia, cruda;\\d+\n\\z", "Energia: 6", 6},
     {__LINE__, {"--kcal", "2000", "--libero", "1", "--bilancia"}, kLunch, Feed::FileArgument, kIt, Db::Shipped, 4, kNothing, "Con questi alimenti l'energia arriva al massimo a 577 kcal.\n", 12},
     {__LINE__, {"--piu-vicino", "--tolleranza", "5", "--kcal", "2000", "--libero", "1", "--bilancia"}, kLunch, Feed::FileArgument, kIt, Db::Shipped, 4, "\\A#.*\nCereali e derivati;Pane tipo italiano;150\nFrutta;Banana, cruda;150\n", "Energia: 577 kcal (obiettivo 1900-2100 kcal), mancato di 1323 kcal", 11},
+    // A food taken down to nothing leaves the file; a portion in place of the weight counts as its grams, and gives way to the new weight.
+    {__LINE__, {"--kcal", "500", "--bilancia"}, "Cereali e derivati;Pane tipo italiano;2 fette medie\nFormaggi e latticini;Mozzarella di latte intero;125\nOli e grassi;Olio d'oliva;10\nFrutta;Mela, con buccia, cruda;200\nDolci;Zucchero bianco semolato;60\n", Feed::FileArgument, kIt, Db::Shipped, 0,
+     "\\A#.*\nCereali e derivati;Pane tipo italiano;\\d+\nFormaggi e latticini;Mozzarella di latte intero;\\d+\nOli e grassi;Olio d'oliva;\\d+\nFrutta;Mela, con buccia, cruda;\\d+\n\\z", "Energia: 486 kcal", 6},
+    {__LINE__, {"--kcal", "300", "--libero", "2", "--piu-vicino", "--bilancia"}, "Cereali e derivati;Pane tipo italiano;2 fette medie\nFrutta;Mela, con buccia, cruda;200\n", Feed::FileArgument, kIt, Db::Shipped, 4,
+     "\\A#.*\nCereali e derivati;Pane tipo italiano;;2 fette medie\nFrutta;Mela, con buccia, cruda;\\d+\n\\z", "Energia: 291 kcal (obiettivo 291-309 kcal), raggiunto", 9},
     {__LINE__, {"--kcal", "700", "--persona", "Anna", "--bilancia"}, kLunch, Feed::FileArgument, kIt, Db::Shipped, 2, kNothing, "uso: --bilancia FILE", 1},
     {__LINE__, {"--kcal", "700", "--libero", "4", "--bilancia"}, kLunch, Feed::FileArgument, kIt, Db::Shipped, 2, kNothing, "--libero: il file ha 3 alimenti, non c'è il 4", 1},
     // A good meal: the aligned table, or CSV, with the numbers as the user's locale writes them.

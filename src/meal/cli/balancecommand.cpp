@@ -128,13 +128,27 @@ std::optional<std::vector<BalanceRow>> rowsOf(const BalanceCommand &command, con
 
 // The balanced day on standard output, the targets as they stand on standard error; nothing on
 // standard output when no plan meets them and the closest was not asked for.
+// A food whose weight the plan changes takes the new weight in place of its portion; a food it
+// takes down to nothing leaves the meal, as in the window.
 int writeBalanced(ConsoleOutput &output, const BalanceCommand &command, MealDay day,
-                  const std::vector<BalanceTarget> &targets, const BalanceResult &result)
+                  const std::vector<BalanceRow> &rows, const std::vector<BalanceTarget> &targets,
+                  const BalanceResult &result)
 {
     std::size_t i = 0;
-    for (DayMeal &m : day.meals)
-        for (MealFileEntry &e : m.entries)
-            e.grams = QString::number(static_cast<qint64>(std::llround(result.grossGrams[i++])));
+    for (DayMeal &m : day.meals) {
+        std::vector<MealFileEntry> kept;
+        for (MealFileEntry &e : m.entries) {
+            const qint64 grams = std::llround(result.grossGrams[i]);
+            if (grams != std::llround(rows[i++].grossGrams)) {
+                if (grams == 0)
+                    continue;
+                e.grams = QString::number(grams);
+                e.portion.clear();
+            }
+            kept.push_back(e);
+        }
+        m.entries = std::move(kept);
+    }
     const std::optional<QByteArray> balanced = dayFileText(day);
     QString report;
     for (const QString &line : result.conflicts + outcomeLines(targets, result.outcomes, QLocale()))
@@ -250,11 +264,27 @@ int runBalanceCommand(ConsoleOutput &output, const BalanceCommand &command)
     if (personal)
         store.setPersonalDatabase(personal->connection());
     const Nutrients *nutrients = store.nutrients(&error);
-    const auto meal = nutrients ? nutritionMeal(entries, store, &error) : std::nullopt;
+    if (!nutrients)
+        return fail(kDatabaseFailure, {error});
+    // Placed as the window places them: a food named in either language, a portion in place of
+    // the weight worked out in grams.
+    MealComposer check(database->connection());
+    if (personal)
+        check.setPersonalDatabase(personal->connection());
+    QString databaseError;
+    const std::vector<InputError> missing = check.missingFoods(entries, &databaseError);
+    if (!databaseError.isEmpty())
+        return fail(kDatabaseFailure, {databaseError});
+    if (!missing.empty())
+        return fail(kInputFailure, errorReport(missing));
+    ComposedDay composed;
+    if (!composeDay(composed, file.day, database->connection(), personal.get(), &error))
+        return fail(kDatabaseFailure, {error});
+    const auto meal = nutritionMeal(composed.placed, store, &error);
     if (!meal)
         return fail(kDatabaseFailure, {error});
     MeasureStore measures(database->connection());
-    const auto rows = rowsOf(command, entries, *meal, measures, &error);
+    const auto rows = rowsOf(command, composed.placed, *meal, measures, &error);
     if (!rows)
         return fail(kDatabaseFailure, {error});
     const ReferenceIntakes *intakes = ReferenceIntakes::shipped(&error);
@@ -269,7 +299,7 @@ int runBalanceCommand(ConsoleOutput &output, const BalanceCommand &command)
     if (result.status == BalanceResult::Status::Failed)
         return fail(kInputFailure, {result.error});
 
-    return writeBalanced(output, command, file.day, targets, result);
+    return writeBalanced(output, command, file.day, *rows, targets, result);
 }
 
 QString balanceHelpText()

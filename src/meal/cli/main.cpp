@@ -275,29 +275,6 @@ int writePlanPdf(const QString &path, const PlanInput &input, const QSqlDatabase
 }
 #endif
 
-// A day's meals, each composed in a table of its own; `placed` gathers every meal's foods.
-struct ComposedDay {
-    std::vector<std::unique_ptr<MealComposer>> composers;
-    std::vector<NamedMealGrid> meals;
-    std::vector<MealFileEntry> placed;
-};
-
-bool composeDay(ComposedDay &composed, const MealDay &day, const QSqlDatabase &database,
-                const PersonalCatalogue *personal, QString *error)
-{
-    for (const DayMeal &meal : day.meals) {
-        composed.composers.push_back(std::make_unique<MealComposer>(database));
-        if (personal)
-            composed.composers.back()->setPersonalDatabase(personal->connection());
-        if (!composed.composers.back()->addAll(meal.entries, error))
-            return false;
-        composed.meals.push_back({meal.name, &composed.composers.back()->grid()});
-        const auto &placed = composed.composers.back()->placed();
-        composed.placed.insert(composed.placed.end(), placed.cbegin(), placed.cend());
-    }
-    return true;
-}
-
 // The profile is the day's, of every meal's foods together, so that a food lacking a value in
 // one meal keeps the day's amount a bound.
 int computeDay(ConsoleOutput &output, const PastoCommand &command, const MealDay &day, const QSqlDatabase &database,

@@ -35,4 +35,20 @@ std::optional<MealFoods> openMealFoods(const std::vector<MealFileEntry> &entries
     return foods;
 }
 
+bool composeDay(ComposedDay &composed, const MealDay &day, const QSqlDatabase &database,
+                const PersonalCatalogue *personal, QString *error)
+{
+    for (const DayMeal &meal : day.meals) {
+        composed.composers.push_back(std::make_unique<MealComposer>(database));
+        if (personal)
+            composed.composers.back()->setPersonalDatabase(personal->connection());
+        if (!composed.composers.back()->addAll(meal.entries, error))
+            return false;
+        composed.meals.push_back({meal.name, &composed.composers.back()->grid()});
+        const auto &placed = composed.composers.back()->placed();
+        composed.placed.insert(composed.placed.end(), placed.cbegin(), placed.cend());
+    }
+    return true;
+}
+
 }  // namespace velmo

@@ -5,6 +5,9 @@
 
 #include "catalogue/fooddatabase.h"
 #include "catalogue/personalcatalogue.h"
+#include "meal/mealcomposer.h"
+#include "meal/mealcsv.h"
+#include "meal/mealday.h"
 #include "meal/mealfile.h"
 
 #include <QString>
@@ -26,5 +29,16 @@ struct MealFoods {
 };
 // None, with the reason, when either cannot be opened.
 std::optional<MealFoods> openMealFoods(const std::vector<MealFileEntry> &entries, QString *error);
+
+// A day's meals, each composed in a table of its own; `placed` gathers every meal's foods.
+struct ComposedDay {
+    std::vector<std::unique_ptr<MealComposer>> composers;
+    std::vector<NamedMealGrid> meals;
+    std::vector<MealFileEntry> placed;
+};
+
+// False with the reason at the first food that could not be placed.
+bool composeDay(ComposedDay &composed, const MealDay &day, const QSqlDatabase &database,
+                const PersonalCatalogue *personal, QString *error);
 
 }  // namespace velmo
