@@ -254,7 +254,9 @@ void EnergyWindowModel::weightChange()
 {
     age_ = readWholeNumber16(ageText(), locale());
     weight_ = readWholeNumber16(weightText(), locale());
-    if (age_ && weight_) {
+    // No one weighs nothing: a weight of 0 (or below half a kilogram) would give a basal
+    // metabolism that looks right and is not.
+    if (age_ && weight_ && *weight_ >= 1) {
         basal_ = basalMetabolism(sex_, *age_, *weight_);
         setText(EnergyControl::BasalMetabolismLabel, basalText(*basal_, locale()));
     } else {
@@ -265,18 +267,17 @@ void EnergyWindowModel::weightChange()
     // The requirement follows every weight, however many digits it has.
     recomputeRequirement();
 
-    if (weightText().size() == 2 && age_) {
-        if (*age_ < 10) {
-            dialogs_.message(tr("In questo caso essendo minore di 10 anni, viene calcolato il solo Metabolismo Basale"),
-                             noticeTitle(), MessageIcon::Information);
-        } else if (*age_ >= 60) {
-            // From sixty the activity is light: the other levels are no choice.
-            for (const EnergyOption &option : kOptions) {
-                if (option.activity == ActivityLevel::Light)
-                    setOptionSelected(option.number, true);
-                else if (option.isActivity())
-                    setOptionEnabled(option.number, false);
-            }
+    if (weightText().size() == 2 && age_ && *age_ < 10) {
+        dialogs_.message(tr("In questo caso essendo minore di 10 anni, viene calcolato il solo Metabolismo Basale"),
+                         noticeTitle(), MessageIcon::Information);
+    } else if (weightText().size() >= 2 && age_ && *age_ >= 60) {
+        // From sixty the activity is light: the other levels are no choice. Also for a weight
+        // pasted whole, which never passes through two characters.
+        for (const EnergyOption &option : kOptions) {
+            if (option.activity == ActivityLevel::Light)
+                setOptionSelected(option.number, true);
+            else if (option.isActivity())
+                setOptionEnabled(option.number, false);
         }
     }
 }

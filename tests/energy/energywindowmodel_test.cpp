@@ -49,6 +49,8 @@ TEST_P(EnergyWindowModelTest, UserSessions)
         {__LINE__, F, "a12", C::WeightBox, "", "", "1.55", "", kZero, {}, {}, {}},
         {__LINE__, F, "a08 w25", C::WeightBox, "25", "992.5", "", "", kZero, {}, {}, {kBelowTen}},
         {__LINE__, F, "a65 w60", C::WeightBox, "60", "1240", "", "", kZero, {3, 12, 11}, {3}, {}},
+        // A weight pasted whole: from sixty the activity is light all the same.
+        {__LINE__, F, "a65 f3 e3=100 c5 c11 c4", C::WithoutRecommendedOption, "100", "1608", "1.44", "2315.52", "57.89 64.32 376.27", {3, 12, 11}, {3, 11}, {}},
         {__LINE__, F, "a30 w60", C::WeightBox, "60", "1351", "", "", kZero, kAll, {}, {}},
         {__LINE__, F, "a12 w40 f1 f3 w40", C::WeightBox, "40", "1229", "1.55", "1904.95", "71.44 63.50 261.93", {}, {}, {}},
         {__LINE__, F, "a12 c4", C::WeightBox, "", "", "1.55", "", kZero, {}, {}, {}},
@@ -62,6 +64,8 @@ TEST_P(EnergyWindowModelTest, UserSessions)
         {__LINE__, F, "a30 w65.5", C::WeightBox, "65.5", "1403.2", "", "", kZero, kAll, {}, {}},
         {__LINE__, F, "a30 w60 c4 c12 e3=6", C::WithRecommendedOption, "6", "881.2", "1.64", "1445.168", "36.13 40.14 234.84", kAll, {4, 12}, {}},
         {__LINE__, F, "a30 w60 c4 c12 e3=", C::WithRecommendedOption, "", "", "1.64", "", kZero, kAll, {4, 12}, {}},
+        {__LINE__, F, "a30 w0 c4 c12", C::WithRecommendedOption, "00", "", "1.64", "", kZero, kAll, {4, 12}, {}},
+        {__LINE__, F, "a30 w0.4 c4 c12", C::WithRecommendedOption, "0.4", "", "1.64", "", kZero, kAll, {4, 12}, {}},
         {__LINE__, F, "a99999 w60", C::WeightBox, "60", "", "", "", kZero, kAll, {}, {}},
         // Back in the age box: everything of the last person is cleared.
         {__LINE__, F, "a30 w60 c4 c12 f1", C::AgeBox, "", "", "", "", "0.00 0.00 0.00", kAll, {}, {}},
