@@ -1911,10 +1911,6 @@ lists its measures.
         <translation>The name is too long: at most %1 characters.</translation>
     </message>
     <message>
-        <source>Il nome contiene caratteri di controllo (a capo, tabulazioni): toglierli.</source>
-        <translation>The name contains control characters (line breaks, tabs): remove them.</translation>
-    </message>
-    <message>
         <source>La data del peso manca, non è valida o è nel futuro: correggerla.</source>
         <translation>The date of the weight is missing, not valid or in the future: correct it.</translation>
     </message>
@@ -1973,6 +1969,10 @@ lists its measures.
     <message>
         <source>La porzione va scritta come &quot;2 fette&quot;: un numero, poi la misura, su una riga di al massimo %1 caratteri.</source>
         <translation>Write the portion as &quot;2 slices&quot;: a number, then the measure, on one line of at most %1 characters.</translation>
+    </message>
+    <message>
+        <source>Il nome contiene caratteri di controllo o invisibili (a capo, tabulazioni, spazi senza larghezza): toglierli.</source>
+        <translation>The name contains control or invisible characters (line breaks, tabs, zero-width spaces): remove them.</translation>
     </message>
 </context>
 <context>
@@ -2154,10 +2154,6 @@ The file was not changed; Velmo works without it.</translation>
     <message>
         <source>Il nome dell&apos;alimento è troppo lungo (al massimo %1 caratteri).</source>
         <translation>The name of the food is too long (at most %1 characters).</translation>
-    </message>
-    <message>
-        <source>Il nome dell&apos;alimento contiene caratteri di controllo.</source>
-        <translation>The name of the food contains control characters.</translation>
     </message>
     <message>
         <source>%1: il valore deve essere compreso fra %2 e %3 %4.</source>
@@ -2405,10 +2401,6 @@ The file was not changed; Velmo works without it.</translation>
         <translation>%1 is not a measure: write name=grams, for example fetta=30, the measures separated by &quot;|&quot;.</translation>
     </message>
     <message>
-        <source>Il nome di misura %1 è troppo lungo (al massimo %2 caratteri) o contiene caratteri di controllo.</source>
-        <translation>The measure name %1 is too long (at most %2 characters) or holds control characters.</translation>
-    </message>
-    <message>
         <source>%1: i grammi di parte edibile devono essere maggiori di 0 e al più %2.</source>
         <translation>%1: the grams of edible part must be above 0 and at most %2.</translation>
     </message>
@@ -2427,6 +2419,14 @@ The file was not changed; Velmo works without it.</translation>
     <message>
         <source>colonna sconosciuta %1: dopo le otto colonne possono venire solo le sigle INFOODS dei nutrienti (per esempio CA, FE, VITC) e misure</source>
         <translation>unknown column %1: after the eight columns only the nutrients&apos; INFOODS tags (for example CA, FE, VITC) and misure may follow</translation>
+    </message>
+    <message>
+        <source>Il nome di misura %1 è troppo lungo (al massimo %2 caratteri) o contiene caratteri di controllo o invisibili.</source>
+        <translation>The measure name %1 is too long (at most %2 characters) or contains control or invisible characters.</translation>
+    </message>
+    <message>
+        <source>Il nome dell&apos;alimento contiene caratteri di controllo o invisibili.</source>
+        <translation>The food name contains control or invisible characters.</translation>
     </message>
 </context>
 <context>

@@ -167,10 +167,9 @@ std::optional<std::vector<PersonalMeasure>> readMeasuresText(QStringView text, Q
                            .arg(echoInput(part.trimmed().toString()));
             return std::nullopt;
         }
-        if (name.size() > kMaxMeasureNameLength
-            || std::any_of(name.cbegin(), name.cend(), [](QChar c) { return c.category() == QChar::Other_Control; })) {
+        if (name.size() > kMaxMeasureNameLength || hasHiddenCharacters(name)) {
             *problem = Text::tr("Il nome di misura %1 è troppo lungo (al massimo %2 caratteri) o contiene caratteri "
-                                "di controllo.")
+                                "di controllo o invisibili.")
                            .arg(echoInput(name))
                            .arg(kMaxMeasureNameLength);
             return std::nullopt;
@@ -205,9 +204,8 @@ QString nameProblem(const QString &name)
         return Text::tr("Il nome dell'alimento deve avere almeno due caratteri.");
     if (kept.size() > kMaxFoodNameLength)
         return Text::tr("Il nome dell'alimento è troppo lungo (al massimo %1 caratteri).").arg(kMaxFoodNameLength);
-    for (QChar c : kept)
-        if (c.category() == QChar::Other_Control)
-            return Text::tr("Il nome dell'alimento contiene caratteri di controllo.");
+    if (hasHiddenCharacters(kept))
+        return Text::tr("Il nome dell'alimento contiene caratteri di controllo o invisibili.");
     return {};
 }
 

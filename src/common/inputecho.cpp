@@ -3,6 +3,8 @@
 
 #include "common/inputecho.h"
 
+#include <QList>
+
 #include <algorithm>
 
 namespace velmo {
@@ -55,6 +57,22 @@ QString echoInput(const QString &text, int maxLength)
     }
     out += u'"';
     return out;
+}
+
+bool hasHiddenCharacters(QStringView text)
+{
+    if (!text.isValidUtf16())
+        return true;
+    const QList<uint> characters = text.toUcs4();
+    return std::any_of(characters.cbegin(), characters.cend(), [](uint c) {
+        switch (QChar::category(static_cast<char32_t>(c))) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph: return true;
+        default: return false;
+        }
+    });
 }
 
 }  // namespace velmo

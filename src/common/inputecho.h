@@ -15,4 +15,10 @@ inline constexpr int kEchoLength = 80;
 // of the input acts on the terminal, and cut to `maxLength` characters with an ellipsis.
 QString echoInput(const QString &text, int maxLength = kEchoLength);
 
+// Whether a name holds what no name should: a control character, a line or paragraph separator,
+// a character that is invisible or reorders the text around it (a zero-width space, a direction
+// mark), or half of a character (a lone surrogate, which no file can keep as it was typed). Two
+// names that look the same would be told apart by nothing the user can see.
+bool hasHiddenCharacters(QStringView text);
+
 }  // namespace velmo

@@ -4,6 +4,7 @@
 #include "plan/personrules.h"
 
 #include "catalogue/foodcategory.h"
+#include "common/inputecho.h"
 #include "meal/dayfile.h"
 #include "meal/mealfile.h"
 #include "meal/mealgrid.h"
@@ -28,13 +29,6 @@ bool within(double value, double low, double high)
     return value >= low && value <= high;  // false for NaN too
 }
 
-bool hasControl(const QString &name)
-{
-    return std::any_of(name.cbegin(), name.cend(), [](QChar c) {
-        return c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
-    });
-}
-
 // What is wrong with a name of a person, a meal or a food, if anything.
 std::optional<QString> nameFault(const QString &name, int maxLength)
 {
@@ -43,9 +37,10 @@ std::optional<QString> nameFault(const QString &name, int maxLength)
     if (name.size() > maxLength)
         return text(QT_TRANSLATE_NOOP("PersonRules", "Il nome è troppo lungo: al massimo %1 caratteri."))
             .arg(maxLength);
-    if (hasControl(name))
+    if (hasHiddenCharacters(name))
         return text(QT_TRANSLATE_NOOP("PersonRules",
-                                      "Il nome contiene caratteri di controllo (a capo, tabulazioni): toglierli."));
+                                      "Il nome contiene caratteri di controllo o invisibili (a capo, tabulazioni, "
+                                      "spazi senza larghezza): toglierli."));
     return std::nullopt;
 }
 
@@ -162,7 +157,7 @@ std::optional<ValueFault> mealFault(const DayMeal &meal)
                                   .arg(kMaxGrossWeightDigits)};
         // The portion is what the weight stands for, as a meal file writes it.
         if (!entry.portion.isEmpty()
-            && (entry.portion.size() > kMaxPortionTextLength || hasControl(entry.portion)
+            && (entry.portion.size() > kMaxPortionTextLength || hasHiddenCharacters(entry.portion)
                 || !namesPortion(entry.portion)))
             return ValueFault{at + u"porzione"_qs,
                               text(QT_TRANSLATE_NOOP("PersonRules", "La porzione va scritta come \"2 fette\": un "

@@ -83,6 +83,7 @@ TEST(PersonalFoodCsv, ImportRules)
         {__LINE__, "Pane,100,50,50,50,1,,\r\npane,100,1,1,1,,,\r\n", 0, "riga 3: l'alimento \"pane\" compare già alla riga 2", true},
         {__LINE__, ",100,1,1,1,1,1,1\r\n", 0, "riga 2: Il nome dell'alimento è vuoto"},
         {__LINE__, "X,100,1,1,1,17,1,1\r\n", 0, "riga 2: Il nome dell'alimento deve avere almeno due caratteri"},
+        {__LINE__, "Pane\xe2\x80\x8b,100,1,1,1,17,1,1\r\n", 0, "riga 2: Il nome dell'alimento contiene caratteri di controllo o invisibili"},
         {__LINE__, "\"Pane\r\n", 0, "riga 2: virgolette non chiuse"},
         {__LINE__, "\"Pane" + QByteArray(70000, 'x') + "\r\n", 0, "riga 2: la riga supera 65536 caratteri"},
         {__LINE__, "Pan\xff,100,1,1,1,1,1,1\r\n", 0, "il file non è testo UTF-8"},
