@@ -29,6 +29,11 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(PersonalFood)
 };
 
+QString tooLarge()
+{
+    return Text::tr("il file supera %1 MB").arg(kMaxFoodCsvBytes / (1024 * 1024));
+}
+
 }  // namespace
 
 QString FoodQuantity::shownLabel() const
@@ -537,7 +542,7 @@ void FoodsCsvReading::read(QIODevice &csv)
     for (qint64 n; !stopped_ && (n = csv.read(buffer, sizeof buffer)) > 0;) {
         total += n;
         if (total > kMaxFoodCsvBytes) {
-            wholeFile(Fault::Size, Text::tr("il file supera %1 MB").arg(kMaxFoodCsvBytes / (1024 * 1024)));
+            wholeFile(Fault::Size, tooLarge());
             break;
         }
         if (fault_ == Fault::Encoding)
@@ -598,6 +603,9 @@ CsvFoods readFoodsFile(const QString &path, const FoodReading &how)
     QString reason;
     CsvFoods result;
     if (openRegularFile(file, &reason)) {
+        // Too large a file is refused before it is read, however long reading it would take.
+        if (file.size() > kMaxFoodCsvBytes)
+            return {{}, {tooLarge()}, 1, 0};
         result = readFoods(file, how);
         if (file.error() == QFileDevice::NoError)
             return result;

@@ -31,7 +31,8 @@ MainWindowModel::MainWindowModel(Dialogs &dialogs, QObject *parent)
     personalFoods_ = std::make_unique<PersonalFoodCommands>(
         PersonalFoodCommands::WindowParts{
             dataControl_, browser_, meal_, [this](int category) { chooseCategory(category); },
-            [this] { return category_; }, [this](PersonalFood &food) { completeRecipe(food); }},
+            [this] { return category_; }, [this](PersonalFood &food) { completeRecipe(food); },
+            [this](bool busy) { setMousePointer(busy ? MousePointer::Hourglass : MousePointer::Default); }},
         dialogs_);
     connect(&meal_, &MealGrid::totalsChanged, this, &MainWindowModel::updateComparison);
     connect(&meal_, &MealGrid::hintChanged, this, &MainWindowModel::statusHintChanged);

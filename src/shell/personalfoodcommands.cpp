@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QSaveFile>
+#include <QScopeGuard>
 
 namespace velmo {
 
@@ -162,6 +163,12 @@ void PersonalFoodCommands::importFoods()
     PersonalCatalogue::Merge counts;
     QString error;
     const auto import = [&](bool force) {
+        if (window_.busy)
+            window_.busy(true);
+        const auto idle = qScopeGuard([this] {
+            if (window_.busy)
+                window_.busy(false);
+        });
         return catalogue_->importFoods(
             [&](const FoodSink &sink) {
                 return readFoodsFile(path, {sink, force});

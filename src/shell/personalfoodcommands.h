@@ -35,6 +35,8 @@ public:
         // Gives the meal saved as a food what the nutrient profile knows of it: a value unknown
         // where an ingredient of some weight lacks it, and the other nutrients all of them give.
         std::function<void(PersonalFood &food)> completeRecipe = {};
+        // Shows that the window is busy (true) or no longer (false), while a file is read.
+        std::function<void(bool busy)> busy = {};
     };
     PersonalFoodCommands(WindowParts window, Dialogs &dialogs, QObject *parent = nullptr);
     ~PersonalFoodCommands() override;

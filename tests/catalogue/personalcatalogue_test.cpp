@@ -240,6 +240,24 @@ TEST_F(PersonalCatalogueTest, ExtraValuesFollowTheirFoodAndAnOlderFileGainsThem)
     EXPECT_EQ(open()->foods(&error).at(1), food("Latte", 100, {}, {{"FE", 100000}}));
 }
 
+// A file larger than any catalogue is refused before a food of it is read.
+TEST(PersonalFoodCsv, ATooLargeFileIsRefusedBeforeItIsRead)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(u"grande.csv"_s));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(kHeader + "Birra,100,0.5,0,3.5,17,,\r\n");
+    ASSERT_TRUE(file.resize(kMaxFoodCsvBytes + 1));
+    file.close();
+    int taken = 0;
+    const CsvFoods read = readFoodsFile(file.fileName(), {[&taken](const PersonalFood &, int, bool) {
+                                            ++taken;
+                                            return 0;
+                                        }});
+    EXPECT_EQ(read.errors, QStringList(u"il file supera 64 MB"_s));
+    EXPECT_EQ(taken, 0);
+}
+
 // Extra values and household measures go out in the columns that some food has, in the profile's
 // order, and come back exactly; an import keeps the values of the columns its file lacks and
 // clears those it leaves empty.

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QSqlQuery>
 
 namespace velmo::test {
@@ -122,8 +123,13 @@ TEST_F(PersonalFoodCommandsTest, AMealSavedAsAFoodThenExportedAndImported)
     model->personalFoods().importFoods();
     EXPECT_TRUE(dialogs.shown.back().text.startsWith(u"Il file"_s)) << dialogs.shown.back().text.toStdString();
     EXPECT_FALSE(model->personalFoods().catalogue()->find(u"Vino"_s));
+    QSignalSpy pointer(model.get(), &MainWindowModel::mousePointerChanged);
     model->personalFoods().importFoods();
     EXPECT_TRUE(model->personalFoods().catalogue()->find(u"Vino"_s));
+    // The hourglass while the file is read, then the arrow again: read twice, for its doubtful
+    // values and then to take them.
+    EXPECT_EQ(pointer.count(), 4);
+    EXPECT_EQ(model->mousePointer(), MousePointer::Default);
 }
 
 }  // namespace
