@@ -309,6 +309,9 @@ TEST_F(StoredDaysTest, CopiesGoByTheWindowsDayAndUndoPastItsOwnWrites)
     EXPECT_FALSE(copies.copyMeal({u"Anna"_s, kDay, 5}));
     EXPECT_EQ(dialogs.messageTexts().size(), 1);
     EXPECT_EQ(model->document().day().meals.size(), 5u);
+    ASSERT_TRUE(model->day().switchTo(1));  // the first meal is one of the day's like the others
+    EXPECT_TRUE(copies.copyMeal({u"Anna"_s, kDay, 0}));
+    EXPECT_EQ(model->document().day().meals[0].entries, model->document().day().meals[1].entries);
 
     const auto w = other(dialogs);
     planned(*w, kDay.addDays(1));
