@@ -78,18 +78,21 @@ std::optional<int> PersonListModel::rowOf(const QString &name) const
     return row < 0 ? std::nullopt : std::optional<int>(static_cast<int>(row));
 }
 
-void PersonListModel::reload()
+StoreResult PersonListModel::reload()
 {
     QStringList names;
+    StoreResult result;
     if (session_.isOpen()) {
-        StoreResult result;
         names = session_.store()->personNames(&result);
+        if (!result.ok())
+            return result;
     }
     if (names == names_)
-        return;
+        return result;
     beginResetModel();
     names_ = names;
     endResetModel();
+    return result;
 }
 
 }  // namespace velmo

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "plan/personstore.h"
+
 #include <QAbstractListModel>
 #include <QStringList>
 
@@ -28,8 +30,9 @@ public:
 
     QString name(int row) const { return names_.value(row); }
     std::optional<int> rowOf(const QString &name) const;
-    // Reads the names again from the store (none while it is not open).
-    void reload();
+    // Reads the names again from the store (none while it is not open). A store that cannot be
+    // read (another program holds it) leaves the names as they were, and says why.
+    StoreResult reload();
 
 private:
     PersonSession &session_;

@@ -8,6 +8,8 @@
 #include "plan/personrules.h"
 #include "shell/personsession.h"
 
+#include <utility>
+
 namespace velmo {
 
 PersonsWindowModel::PersonsWindowModel(PersonSession &session, QUndoStack &stack, QObject *parent)
@@ -27,7 +29,10 @@ bool PersonsWindowModel::open()
 {
     if (!session_.store())
         return false;
-    persons_.reload();
+    if (const StoreResult result = persons_.reload(); !result.ok()) {
+        session_.dialogs().message(result.message, warningTitle(), MessageIcon::Critical);
+        return false;
+    }
     return true;
 }
 
@@ -35,17 +40,22 @@ void PersonsWindowModel::select(const QString &name)
 {
     if (name == selected_)
         return;
-    selected_ = name;
-    reloadSelected();
+    const QString before = std::exchange(selected_, name);
+    if (!reloadSelected())
+        selected_ = before;
 }
 
-void PersonsWindowModel::reloadSelected()
+bool PersonsWindowModel::reloadSelected()
 {
-    persons_.reload();
+    StoreResult result = persons_.reload();
     std::optional<Person> person;
-    if (!selected_.isEmpty() && session_.isOpen()) {
-        StoreResult result;
+    if (result.ok() && !selected_.isEmpty() && session_.isOpen())
         person = session_.store()->person(selected_, nullptr, &result);
+    // A store another program holds keeps the person shown, and the user is told why it is not
+    // read again; only a person the store no longer has is let go.
+    if (!result.ok() && result.kind != StoreResult::Kind::Missing) {
+        session_.dialogs().message(result.message, warningTitle(), MessageIcon::Critical);
+        return false;
     }
     if (!person) {
         lost_ = selected_;
@@ -54,6 +64,7 @@ void PersonsWindowModel::reloadSelected()
     person_ = person;
     weights_.setPerson(person_);
     emit selectionChanged();
+    return true;
 }
 
 bool PersonsWindowModel::selectedIsCurrent() const

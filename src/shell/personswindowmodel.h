@@ -64,7 +64,9 @@ signals:
     void selectionChanged();
 
 private:
-    void reloadSelected();
+    // The names and the selected person read again; false, with the user told why, when the
+    // store cannot be read.
+    bool reloadSelected();
 
     PersonSession &session_;
     QUndoStack &stack_;

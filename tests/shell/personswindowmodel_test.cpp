@@ -250,5 +250,36 @@ TEST_F(PersonsWindowModelTest, ARemovalTheStoreCannotFinishIsToldAndKeepsWhatIsS
     }
 }
 
+// A store another program holds is never shown as a store without persons: the window says so and
+// does not open, and the person shown stays shown.
+TEST_F(PersonsWindowModelTest, AStoreAnotherProgramHoldsIsToldNotShownEmpty)
+{
+    ASSERT_TRUE(model.open());
+    ASSERT_TRUE(model.addPerson(anna()));
+    Person bruno = anna();
+    bruno.name = u"Bruno"_s;
+    ASSERT_TRUE(model.addPerson(bruno));
+    model.select(u"Anna"_s);
+    session.store()->setBusyTimeout(20);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"holder"_s);
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        QSqlQuery holder(db);
+        ASSERT_TRUE(holder.exec(u"BEGIN EXCLUSIVE"_s));
+        dialogs.clear();
+        EXPECT_FALSE(model.open());
+        model.select(u"Bruno"_s);
+        EXPECT_EQ(dialogs.messageTexts().size(), 2);
+        EXPECT_TRUE(dialogs.messageTexts().front().contains(u"in uso"_s)) << dialogs.messageTexts().join(u'|').toStdString();
+        EXPECT_EQ(model.persons().rowCount(), 2);
+        EXPECT_EQ(model.selectedPerson()->name, u"Anna"_s);
+        holder.exec(u"ROLLBACK"_s);
+    }
+    QSqlDatabase::removeDatabase(u"holder"_s);
+    model.select(u"Bruno"_s);
+    EXPECT_EQ(model.selectedPerson()->name, u"Bruno"_s);
+}
+
 }  // namespace
 }  // namespace velmo::test
