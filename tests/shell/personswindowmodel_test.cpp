@@ -271,7 +271,8 @@ TEST_F(PersonsWindowModelTest, AStoreAnotherProgramHoldsIsToldNotShownEmpty)
         EXPECT_FALSE(model.open());
         model.select(u"Bruno"_s);
         EXPECT_EQ(dialogs.messageTexts().size(), 2);
-        EXPECT_TRUE(dialogs.messageTexts().front().contains(u"in uso"_s)) << dialogs.messageTexts().join(u'|').toStdString();
+        EXPECT_TRUE(dialogs.messageTexts().front().contains(u"in uso"_s))
+            << dialogs.messageTexts().join(u'|').toStdString();
         EXPECT_EQ(model.persons().rowCount(), 2);
         EXPECT_EQ(model.selectedPerson()->name, u"Anna"_s);
         holder.exec(u"ROLLBACK"_s);
