@@ -23,6 +23,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <map>
 #include <optional>
 #include <vector>
@@ -121,6 +122,10 @@ std::optional<QHash<QString, SourceFood>> readSource(const QString &path, QStrin
         food.edible = rec.fields[at[1]];
         for (std::size_t i = 0; i < 6; ++i)
             food.nutrients[i] = rec.fields[at[i + 2]];
+        if (foods.contains(rec.fields[at[0]])) {
+            *error = problem(path, rec.line, QStringLiteral("ndb %1 ripetuto").arg(rec.fields[at[0]]));
+            return std::nullopt;
+        }
         foods.insert(rec.fields[at[0]], food);
     }
     return foods;
@@ -217,10 +222,20 @@ std::optional<std::vector<CatalogueFood>> readCatalogue(const QString &path, con
         }
         names.insert(key);
         const auto edible = readLocaleNumber(it->edible, QLocale::c());
-        if (!edible || *edible != static_cast<int>(*edible) || *edible < 0 || *edible > 100) {
+        if (!edible || *edible != static_cast<int>(*edible) || *edible < 1 || *edible > 100) {
             *error = problem(path, rec.line,
                              QStringLiteral("ndb %1: la fonte non dà una parte edibile intera").arg(rec.fields[1]));
             return std::nullopt;
+        }
+        // A value the source writes must be a number of a food's amount: never taken as 0.
+        for (const QString &value : it->nutrients) {
+            const auto amount = value.isEmpty() ? std::optional<double>(0) : readLocaleNumber(value, QLocale::c());
+            if (!amount || !std::isfinite(*amount) || *amount < 0) {
+                *error = problem(
+                    path, rec.line,
+                    QStringLiteral("ndb %1: la fonte dà il valore non valido \"%2\"").arg(rec.fields[1], value));
+                return std::nullopt;
+            }
         }
         foods.push_back(
             {rec.line, tableIndex, rows[static_cast<std::size_t>(tableIndex)]++, name, &it.value(), rec.fields[1]});
