@@ -127,13 +127,30 @@ void addLimits(Problem &p)
     }
 }
 
-// The program: per free row a whole number of steps and its distance from the preferred weight;
-// per limit its constraint, with an elastic slack when `elastic`. `missed`, when given, leaves
-// those limits out.
+// The program: per free row a whole number of steps, its weight in whole grams when a step is not
+// (half a standard portion of an odd number of grams: the steps' weight rounded, halves up, as the
+// table rounds a portion), and its distance from the preferred weight; per limit its constraint,
+// with an elastic slack when `elastic`. `missed`, when given, leaves those limits out.
 struct Program {
     LinearProgram lp;
     int slackBase = -1;
+    // Per free row, the variable and the factor that make its gross grams.
+    std::vector<std::pair<int, double>> grams;
 };
+
+bool wholeSteps(const BalanceRow &row)
+{
+    return row.stepGross == std::round(row.stepGross);
+}
+
+// The fewest and the most steps whose weight, rounded as above, lies within the row's bounds.
+std::pair<double, double> stepRange(const BalanceRow &row)
+{
+    const double below = wholeSteps(row) ? 0 : 0.5;
+    const double above = wholeSteps(row) ? 0 : 0.499;
+    return {std::ceil((row.minimumGross - below) / row.stepGross - 1e-9),
+            std::floor((row.maximumGross + above) / row.stepGross + 1e-9)};
+}
 
 Program makeProgram(const Problem &p, bool elastic, bool integer, const std::vector<bool> *leftOut = nullptr)
 {
@@ -141,20 +158,35 @@ Program makeProgram(const Problem &p, bool elastic, bool integer, const std::vec
     program.lp.stop = p.stop;
     auto &vars = program.lp.variables;
     for (int r : p.free) {
-        const BalanceRow &row = p.rows[static_cast<std::size_t>(r)];
-        const double step = row.stepGross;
-        vars.push_back(
-            {std::ceil(row.minimumGross / step - 1e-9), std::floor(row.maximumGross / step + 1e-9), 0, integer});
+        const auto [fewest, most] = stepRange(p.rows[static_cast<std::size_t>(r)]);
+        vars.push_back({fewest, most, 0, integer});
     }
     const int count = static_cast<int>(p.free.size());
     for (int k = 0; k < count; ++k) {
         const BalanceRow &row = p.rows[static_cast<std::size_t>(p.free[static_cast<std::size_t>(k)])];
+        program.grams.push_back({k, row.stepGross});
+    }
+    for (int k = 0; k < count; ++k) {
+        const BalanceRow &row = p.rows[static_cast<std::size_t>(p.free[static_cast<std::size_t>(k)])];
         const double preferred = row.preferredGross.value_or(row.grossGrams);
-        const int deviation = static_cast<int>(vars.size());
         vars.push_back({0, std::nullopt, elastic ? 0.0 : 1.0 / std::max(preferred, 10.0), false});
-        const double step = row.stepGross;
-        program.lp.constraints.push_back({{{k, step}, {deviation, -1}}, std::nullopt, preferred});
-        program.lp.constraints.push_back({{{k, step}, {deviation, 1}}, preferred, std::nullopt});
+    }
+    for (int k = 0; k < count; ++k) {
+        const BalanceRow &row = p.rows[static_cast<std::size_t>(p.free[static_cast<std::size_t>(k)])];
+        if (wholeSteps(row))
+            continue;
+        const int grams = static_cast<int>(vars.size());
+        vars.push_back({std::ceil(row.minimumGross - 1e-9), std::floor(row.maximumGross + 1e-9), 0, integer});
+        program.lp.constraints.push_back({{{grams, 1}, {k, -row.stepGross}}, -0.499, 0.5});
+        program.grams[static_cast<std::size_t>(k)] = {grams, 1};
+    }
+    for (int k = 0; k < count; ++k) {
+        const BalanceRow &row = p.rows[static_cast<std::size_t>(p.free[static_cast<std::size_t>(k)])];
+        const double preferred = row.preferredGross.value_or(row.grossGrams);
+        const int deviation = count + k;
+        const auto [var, step] = program.grams[static_cast<std::size_t>(k)];
+        program.lp.constraints.push_back({{{var, step}, {deviation, -1}}, std::nullopt, preferred});
+        program.lp.constraints.push_back({{{var, step}, {deviation, 1}}, preferred, std::nullopt});
         // Whole steps cannot reach a preferred weight that lies between two of them: the chord
         // between those two steps bounds the distance from below. No whole step is cut off (the
         // distance at each is on or above the chord), but the relaxation no longer places a row
@@ -163,7 +195,7 @@ Program makeProgram(const Problem &p, bool elastic, bool integer, const std::vec
         const double rest = preferred - below * step;
         if (integer && rest > 1e-9 && step - rest > 1e-9)
             program.lp.constraints.push_back(
-                {{{k, -(step - 2 * rest)}, {deviation, 1}}, rest - (step - 2 * rest) * below, std::nullopt});
+                {{{var, -(step - 2 * rest)}, {deviation, 1}}, rest - (step - 2 * rest) * below, std::nullopt});
     }
     program.slackBase = static_cast<int>(vars.size());
     for (std::size_t j = 0; j < p.limits.size(); ++j) {
@@ -177,7 +209,8 @@ Program makeProgram(const Problem &p, bool elastic, bool integer, const std::vec
         LpConstraint c;
         for (int k = 0; k < count; ++k) {
             const auto r = static_cast<std::size_t>(p.free[static_cast<std::size_t>(k)]);
-            c.terms.push_back({k, limit.perGram[r] * p.rows[r].stepGross / limit.scale});
+            const auto [var, step] = program.grams[static_cast<std::size_t>(k)];
+            c.terms.push_back({var, limit.perGram[r] * step / limit.scale});
         }
         if (elastic) {
             c.terms.push_back({static_cast<int>(vars.size()), limit.upper ? -1.0 : 1.0});
@@ -195,14 +228,16 @@ bool solved(const LpSolution &s)
     return s.status == LpStatus::Optimal || s.status == LpStatus::Feasible;
 }
 
-std::vector<double> gramsOf(const Problem &p, const LpSolution &s)
+// The gross grams of every row in the plan `s` of `program`: whole numbers of its variables.
+std::vector<double> gramsOf(const Problem &p, const Program &program, const LpSolution &s, bool whole = true)
 {
     std::vector<double> grams;
     for (const BalanceRow &row : p.rows)
         grams.push_back(row.grossGrams);
     for (std::size_t k = 0; k < p.free.size(); ++k) {
-        const auto r = static_cast<std::size_t>(p.free[k]);
-        grams[r] = std::round(s.values[k]) * p.rows[r].stepGross;
+        const auto [var, step] = program.grams[k];
+        const double value = s.values[static_cast<std::size_t>(var)];
+        grams[static_cast<std::size_t>(p.free[k])] = (whole ? std::round(value) : value) * step;
     }
     return grams;
 }
@@ -238,18 +273,14 @@ QString conflict(const Problem &p, std::size_t j, const std::vector<bool> &misse
         v.cost = 0;
     for (std::size_t k = 0; k < p.free.size(); ++k) {
         const auto r = static_cast<std::size_t>(p.free[k]);
-        program.lp.variables[k].cost = (limit.upper ? 1.0 : -1.0) * limit.perGram[r] * p.rows[r].stepGross;
+        const auto [var, step] = program.grams[k];
+        program.lp.variables[static_cast<std::size_t>(var)].cost = (limit.upper ? 1.0 : -1.0) * limit.perGram[r] * step;
     }
     const LpSolution s = solver.solve(program.lp);
     QString sentence;
     if (!solved(s))
         return text(QT_TRANSLATE_NOOP("Balancer", "Con questi alimenti %1 non rispetta l'obiettivo.")).arg(t.name);
-    std::vector<double> grams;
-    for (const BalanceRow &row : p.rows)
-        grams.push_back(row.grossGrams);
-    for (std::size_t k = 0; k < p.free.size(); ++k)
-        grams[static_cast<std::size_t>(p.free[k])] = s.values[k]
-                                                     * p.rows[static_cast<std::size_t>(p.free[k])].stepGross;
+    const std::vector<double> grams = gramsOf(p, program, s, false);
     const QString bound = amountText(limit.bound, t.decimals, t.unit, locale);
     const double reached = sideValue(p, limit, grams);
     // Reachable alone: the miss is the price of another target missed less.
@@ -288,9 +319,9 @@ QString checkRows(const std::vector<BalanceRow> &rows)
     for (const BalanceRow &row : rows) {
         if (row.fixed)
             continue;
-        if (row.stepGross < 1 || !std::isfinite(row.minimumGross) || !std::isfinite(row.maximumGross)
-            || row.minimumGross < 0 || row.maximumGross > 9'999'999
-            || std::ceil(row.minimumGross / row.stepGross - 1e-9) > std::floor(row.maximumGross / row.stepGross + 1e-9))
+        if (!(row.stepGross >= 0.5) || !std::isfinite(row.stepGross) || !std::isfinite(row.minimumGross)
+            || !std::isfinite(row.maximumGross) || row.minimumGross < 0 || row.maximumGross > 9'999'999
+            || stepRange(row).first > stepRange(row).second)
             return text(QT_TRANSLATE_NOOP("Balancer",
                                           "%1: tra il minimo e il massimo non c'è un peso possibile con questo "
                                           "passo; allargare i limiti o scegliere il passo di un grammo"))
@@ -324,10 +355,11 @@ BalanceResult balance(const Nutrients &nutrients, const std::vector<BalanceRow> 
                                               "alimento o ridurre gli obiettivi e riprovare"));
         return result;
     };
-    LpSolution strict = solver.solve(makeProgram(p, false, true).lp);
+    const Program strictProgram = makeProgram(p, false, true);
+    LpSolution strict = solver.solve(strictProgram.lp);
     if (solved(strict)) {
         result.status = BalanceResult::Status::Balanced;
-        result.grossGrams = gramsOf(p, strict);
+        result.grossGrams = gramsOf(p, strictProgram, strict);
     } else if (strict.status != LpStatus::Infeasible) {
         return failed();
     } else {
@@ -370,7 +402,7 @@ BalanceResult balance(const Nutrients &nutrients, const std::vector<BalanceRow> 
         const LpSolution closest = solver.solve(elastic.lp);
         const LpSolution &plan = solved(closest) ? closest : least;
         result.status = BalanceResult::Status::Closest;
-        result.grossGrams = gramsOf(p, plan);
+        result.grossGrams = gramsOf(p, elastic, plan);
         std::vector<bool> missed(p.limits.size());
         for (std::size_t j = 0; j < p.limits.size(); ++j)
             missed[j] = least.values[static_cast<std::size_t>(elastic.slackBase) + j] > 1e-7;
@@ -526,7 +558,7 @@ BalanceRow usualBalanceRow(const QString &name, std::shared_ptr<const FoodValues
     if (grossGrams == 0)
         row.preferredGross = standardGross.value_or(kDefaultGrams);
     if (halfPortionSteps && standardGross)
-        row.stepGross = std::max(1, static_cast<int>(std::lround(*standardGross / 2)));
+        row.stepGross = std::max(0.5, std::round(*standardGross) / 2);
     return row;
 }
 

@@ -30,8 +30,9 @@ struct BalanceRow {
     double minimumGross = 0;
     double maximumGross = 300;
     // The proposed weight is a whole multiple of this many gross grams: 1 for whole grams, or the
-    // gross grams of half a standard portion.
-    int stepGross = 1;
+    // gross grams of half a standard portion (a multiple that is no whole number of grams is
+    // rounded, halves up).
+    double stepGross = 1;
     // Where the plan should stay close to: the weight as written, or the standard portion for a
     // row that has none. None: the written weight.
     std::optional<double> preferredGross;

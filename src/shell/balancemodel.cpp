@@ -308,7 +308,7 @@ QString BalanceModel::proposedPortion(int row) const
         return {};
     const double step = rows_[static_cast<std::size_t>(row)].stepGross;
     const double halves = std::round(*gross / step);
-    if (std::abs(*gross - halves * step) > 1e-6)
+    if (std::abs(*gross - std::round(halves * step)) > 1e-6)
         return {};  // a fixed row off the steps: no portion says its weight
     return portionText(halves / 2, lines_[static_cast<std::size_t>(row)].portions, {PortionUnit::Kind::Standard, -1},
                        QLocale());

@@ -269,13 +269,44 @@ TEST(Balancer, UnknownValuesAndImpossibleRows)
     std::vector<BalanceRow> fixed = rows;
     fixed[0].fixed = fixed[1].fixed = true;
     EXPECT_EQ(balance(nutrients(), fixed, {}, solver(), QLocale()).status, BalanceResult::Status::Failed);
-    for (const double badStep : {400.0, 0.5}) {  // no weight of its steps within the bounds; under a gram
+    for (const double badStep : {400.0, 0.4}) {  // no weight of its steps within the bounds; under half a gram
         std::vector<BalanceRow> step = rows;
         step[0].stepGross = badStep;
         step[0].minimumGross = 10;
         EXPECT_EQ(balance(nutrients(), step, {}, solver(), QLocale()).error.section(u':', 0, 0),
                   QStringLiteral("Latte"))
             << badStep;
+    }
+}
+
+// Half portions of an odd number of grams: the weight is the halves' grams rounded, halves up,
+// so that a whole portion is its own weight and every target is met by the weight proposed.
+TEST(Balancer, HalfPortionsOfAnOddPortionAreRoundedLikeTheTable)
+{
+    const struct {
+        int line;
+        double written, minimumKcal, maximumKcal, expected;
+        double minimumGross = 0;
+        double maximumGross = 27;
+    } kCases[] = {
+        {__LINE__, 9, 78, 84, 9},            // one portion of 9 g
+        {__LINE__, 9, 120, 130, 14},         // three halves, 13.5 g
+        {__LINE__, 27, 36, 45, 5},           // one half, 4.5 g
+        {__LINE__, 27, 240, 245, 27},        // three portions
+        {__LINE__, 27, 0, 900, 14, 14, 14},  // bounds only the rounded three halves meet
+    };
+    for (const auto &c : kCases) {
+        VELMO_CASE(c);
+        BalanceRow oil = usualBalanceRow(QStringLiteral("Olio"), food("Olio", {900, 0, 100, 0, 0}, 0).values, c.written,
+                                         9, true);
+        oil.minimumGross = c.minimumGross;
+        oil.maximumGross = c.maximumGross;
+        const std::vector<BalanceTarget> targets{
+            amount("ENERC_KCAL", c.minimumKcal, c.maximumKcal, "l'energia Energia", "kcal")};
+        const BalanceResult result = balance(nutrients(), {oil}, targets, solver(), QLocale());
+        ASSERT_EQ(result.status, BalanceResult::Status::Balanced) << result.conflicts.join(u' ').toStdString();
+        EXPECT_EQ(result.grossGrams[0], c.expected);
+        EXPECT_TRUE(result.outcomes[0].met);
     }
 }
 
