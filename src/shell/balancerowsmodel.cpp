@@ -8,6 +8,8 @@
 
 #include <QLocale>
 
+#include <cmath>
+
 namespace velmo {
 
 namespace {
@@ -15,6 +17,12 @@ namespace {
 QString grams(std::optional<double> value)
 {
     return value ? formatDecimals(*value, 0, QLocale()) + QStringLiteral(" g") : QString();
+}
+
+// Half a portion of an odd number of grams is no whole number of them: "4,5 g".
+QString stepGrams(double value)
+{
+    return formatDecimals(value, value == std::round(value) ? 0 : 1, QLocale()) + QStringLiteral(" g");
 }
 
 }  // namespace
@@ -85,7 +93,7 @@ QVariant BalanceRowsModel::data(const QModelIndex &index, int role) const
         return balance_.scope() == BalanceModel::Scope::Day ? tr("%1 (%2)").arg(row.name, line.mealName) : row.name;
     case MinimumColumn: return grams(row.minimumGross);
     case MaximumColumn: return grams(row.maximumGross);
-    case StepColumn: return balance_.halfPortionSteps(r) ? tr("½ porzione (%1)").arg(grams(row.stepGross)) : grams(1);
+    case StepColumn: return balance_.halfPortionSteps(r) ? tr("½ porzione (%1)").arg(stepGrams(row.stepGross)) : grams(1);
     case WrittenColumn:
         return line.entry.portion.isEmpty() ? grams(row.grossGrams)
                                             : tr("%1 (%2)").arg(grams(row.grossGrams), line.entry.portion);

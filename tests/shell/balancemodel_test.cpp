@@ -86,6 +86,8 @@ TEST_F(BalanceModelTest, FixedRowsNeverMoveAndFreeOnesKeepTheirBoundsAndSteps)
         EXPECT_EQ(std::tuple(rows[0].minimumGross, std::round(rows[0].maximumGross), rows[0].stepGross),
                   std::tuple(0.0, 501.0, 83.5));
         EXPECT_EQ(std::tuple(rows[1].minimumGross, rows[1].maximumGross, rows[1].stepGross), std::tuple(0.0, 300.0, 1));
+        EXPECT_EQ(BalanceRowsModel(*balance).index(0, BalanceRowsModel::StepColumn).data().toString(),
+                  u"½ porzione (83,5 g)"_s);
         EXPECT_EQ(std::tuple(target(u"ENERC_KCAL"_s).minimum, target(u"ENERC_KCAL"_s).maximum),
                   std::tuple(std::optional(194.0), std::optional(206.0)));
         c.change(*balance);
