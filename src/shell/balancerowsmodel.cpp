@@ -93,7 +93,8 @@ QVariant BalanceRowsModel::data(const QModelIndex &index, int role) const
         return balance_.scope() == BalanceModel::Scope::Day ? tr("%1 (%2)").arg(row.name, line.mealName) : row.name;
     case MinimumColumn: return grams(row.minimumGross);
     case MaximumColumn: return grams(row.maximumGross);
-    case StepColumn: return balance_.halfPortionSteps(r) ? tr("½ porzione (%1)").arg(stepGrams(row.stepGross)) : grams(1);
+    case StepColumn:
+        return balance_.halfPortionSteps(r) ? tr("½ porzione (%1)").arg(stepGrams(row.stepGross)) : grams(1);
     case WrittenColumn:
         return line.entry.portion.isEmpty() ? grams(row.grossGrams)
                                             : tr("%1 (%2)").arg(grams(row.grossGrams), line.entry.portion);
