@@ -158,14 +158,12 @@ Program makeProgram(const Problem &p, bool elastic, bool integer, const std::vec
     program.lp.stop = p.stop;
     auto &vars = program.lp.variables;
     for (int r : p.free) {
-        const auto [fewest, most] = stepRange(p.rows[static_cast<std::size_t>(r)]);
+        const BalanceRow &row = p.rows[static_cast<std::size_t>(r)];
+        const auto [fewest, most] = stepRange(row);
+        program.grams.push_back({static_cast<int>(vars.size()), row.stepGross});
         vars.push_back({fewest, most, 0, integer});
     }
     const int count = static_cast<int>(p.free.size());
-    for (int k = 0; k < count; ++k) {
-        const BalanceRow &row = p.rows[static_cast<std::size_t>(p.free[static_cast<std::size_t>(k)])];
-        program.grams.push_back({k, row.stepGross});
-    }
     for (int k = 0; k < count; ++k) {
         const BalanceRow &row = p.rows[static_cast<std::size_t>(p.free[static_cast<std::size_t>(k)])];
         const double preferred = row.preferredGross.value_or(row.grossGrams);
