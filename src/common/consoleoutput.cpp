@@ -108,6 +108,16 @@ ConsoleOutput::ConsoleOutput()
         }
 #endif
     }
+#ifndef Q_OS_WIN
+    // A closed standard input reads as an empty one, never as whatever file takes its slot.
+    if (!isOpen(STDIN_FILENO)) {
+        const int empty = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+        if (empty >= 0 && empty != STDIN_FILENO) {
+            dup2(empty, STDIN_FILENO);
+            ::close(empty);
+        }
+    }
+#endif
 }
 
 bool ConsoleOutput::writeBytes(const QByteArray &bytes)

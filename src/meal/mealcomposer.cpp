@@ -12,6 +12,7 @@
 #include <QSqlQuery>
 
 #include <algorithm>
+#include <cmath>
 
 namespace velmo {
 
@@ -250,13 +251,18 @@ std::optional<FoodPortions> MealComposer::portionsOf(int category, const QString
     return measures_.portions({category, canonical}, databaseError);
 }
 
-PortionValue MealComposer::portionGross(const MealFileEntry &entry, double ediblePercent, QString *databaseError)
+PortionValue MealComposer::portionEdible(const MealFileEntry &entry, QString *databaseError)
 {
     const QString canonical = foodNames_.canonical(entry.category, nameKey(entry.food));
     const auto portions = portionsOf(entry.category, canonical, databaseError);
     if (!portions)
         return {};
-    const PortionValue edible = readPortionText(entry.portion, *portions, entry.food);
+    return readPortionText(entry.portion, *portions, entry.food);
+}
+
+PortionValue MealComposer::portionGross(const MealFileEntry &entry, double ediblePercent, QString *databaseError)
+{
+    const PortionValue edible = portionEdible(entry, databaseError);
     return edible.value ? grossGramsFor(*edible.value, ediblePercent) : edible;
 }
 
@@ -284,10 +290,14 @@ std::vector<InputError> MealComposer::missingFoods(const std::vector<MealFileEnt
             continue;
         const QString key = nameKey(entry.food);
         if (hasFood(entry.category, keyOf(entry), databaseError)) {
-            if (!entry.grams.isEmpty() || entry.portion.isEmpty())
+            if (entry.portion.isEmpty())
                 continue;
-            const auto edible = ediblePercentOf(entry.category, keyOf(entry), databaseError);
-            const PortionValue gross = edible ? portionGross(entry, *edible, databaseError) : PortionValue();
+            // A portion after the grams only names them, but it must be one of the food's.
+            const auto edible = entry.grams.isEmpty() ? ediblePercentOf(entry.category, keyOf(entry), databaseError)
+                                                      : std::nullopt;
+            const PortionValue gross = edible                  ? portionGross(entry, *edible, databaseError)
+                                       : entry.grams.isEmpty() ? PortionValue()
+                                                               : portionEdible(entry, databaseError);
             if (!databaseError->isEmpty())
                 return errors;
             if (!gross.value && !gross.error.isEmpty())
@@ -393,18 +403,27 @@ bool MealComposer::add(const MealFileEntry &entry, QString *error)
         return false;
     }
     QString grams = entry.grams;
-    if (grams.isEmpty() && !entry.portion.isEmpty()) {
+    QString portion = entry.portion;
+    if (!portion.isEmpty()) {
         const PortionValue gross = data_.row(index).hasValue(0) ? portionGross(entry, data_.row(index).values[0], error)
                                                                 : PortionValue();
-        if (!gross.value) {
-            if (error->isEmpty())
-                *error = QCoreApplication::translate("MealComposer", "riga %1: %2").arg(entry.line).arg(gross.error);
+        if (!error->isEmpty())
             return false;
+        if (grams.isEmpty()) {
+            if (!gross.value) {
+                *error = QCoreApplication::translate("MealComposer", "riga %1: %2").arg(entry.line).arg(gross.error);
+                return false;
+            }
+            grams = QString::number(static_cast<qint64>(*gross.value));
+        } else if (!gross.value || std::abs(*gross.value - grams.toDouble()) > std::max(2.0, *gross.value / 100)) {
+            // The grams are what counts: a portion they no longer weigh (the food's edible part
+            // or its measure changed since, or the file was edited) would only mislead. A gram
+            // or two apart is the whole grams each portion of a count may have been rounded to.
+            portion.clear();
         }
-        grams = QString::number(static_cast<qint64>(*gross.value));
     }
     grid_.setGrossText(open, grams);
-    grid_.setPortion(open, entry.portion);
+    grid_.setPortion(open, portion);
     grid_.setLock(open, 1);
     if (grid_.row(open).lock != 1) {
         *error = QCoreApplication::translate("MealComposer", "riga %1: la riga di %2 non è stata calcolata")
@@ -412,7 +431,7 @@ bool MealComposer::add(const MealFileEntry &entry, QString *error)
                      .arg(echoInput(name));
         return false;
     }
-    placed_.push_back({entry.line, entry.category, foodNames_.canonical(entry.category, name), grams, entry.portion});
+    placed_.push_back({entry.line, entry.category, foodNames_.canonical(entry.category, name), grams, portion});
     return true;
 }
 

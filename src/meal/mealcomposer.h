@@ -81,6 +81,8 @@ private:
 
     // The household measures and the standard portion of a food, by its Italian name.
     std::optional<FoodPortions> portionsOf(int category, const QString &canonical, QString *databaseError);
+    // The edible grams of the portion an entry names; none with why, or with `databaseError` set.
+    PortionValue portionEdible(const MealFileEntry &entry, QString *databaseError);
     // The gross grams of an entry that names a portion in place of its weight, for its food at
     // `ediblePercent`; none with why (naming the food's measures), or with `databaseError` set.
     PortionValue portionGross(const MealFileEntry &entry, double ediblePercent, QString *databaseError);

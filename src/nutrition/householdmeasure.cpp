@@ -71,6 +71,13 @@ PortionValue grossGramsFor(double edibleGrams, double ediblePercent)
                                           "Questo alimento non ha parte edibile (0 %): non se ne può indicare "
                                           "una porzione; scrivere il peso lordo in grammi."))};
     const double gross = std::round(edibleGrams * 100.0 / ediblePercent);
+    // The table weighs whole grams: a pinch of 0.1 g would stand there as 0 g, a food that
+    // counts for nothing and drops out of the meal.
+    if (gross < 1)
+        return {std::nullopt,
+                message(QT_TRANSLATE_NOOP("HouseholdMeasure",
+                                          "La porzione pesa meno di 1 g: scegliere più porzioni o scrivere il peso "
+                                          "lordo in grammi."))};
     if (!(gross <= kMaxGrossGrams))
         return {std::nullopt,
                 message(QT_TRANSLATE_NOOP("HouseholdMeasure",

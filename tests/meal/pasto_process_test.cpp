@@ -12,18 +12,22 @@
 #include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace velmo::test {
 namespace {
 
 // How the input reaches the program: written to its standard input, saved to a file named as
-// its last argument, a named pipe nobody writes to named so, or (`input` is a path) that path
-// as standard input.
-enum class Feed { Pipe, FileArgument, FifoArgument, PathStdin };
+// its last argument, a named pipe nobody writes to named so, (`input` is a path) that path as
+// standard input, written to a standard input the caller left non-blocking only once the program
+// has started reading, or with standard input closed.
+enum class Feed { Pipe, FileArgument, FifoArgument, PathStdin, LatePipe, Closed };
 // The food database beside the program: the shipped one, none, or one without most category
 // tables (the catalogue's tests check every other fault of the file).
 enum class Db { Shipped, Missing, Partial };
@@ -98,6 +102,11 @@ const ProcessCase kCases[] = {
      "(11 × 8,5 cm, spessa 2 cm), fetta media, fetta piccola (8,5 × 6,5 cm, spessa 1,5 cm), porzione standard, g di parte edibile; "
      "o i grammi di peso lordo)\n", 1},
     {__LINE__, {}, "Cereali e derivati;Pane tipo italiano;0 g di parte edibile\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "velmo-pasto: riga 1: la porzione \"0 g di parte edibile\" non è una misura", 1},
+    // A pinch is less than the gram the table weighs; a portion after the grams must be the food's, and is shown only while it weighs them.
+    {__LINE__, {}, "Frutta;Mela, con buccia, cruda;100\nProdotti vari;Pepe nero;1 pizzico\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "velmo-pasto: riga 2: La porzione pesa meno di 1 g", 1},
+    {__LINE__, {}, "Frutta;Mela, con buccia, cruda;100\nCereali e derivati;Pane tipo italiano;40;2 tazze\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "velmo-pasto: riga 2: la porzione \"2 tazze\" non è una misura", 1},
+    {__LINE__, {}, "Cereali e derivati;Pane tipo italiano;40;2 fette medie\nCereali e derivati;Pane tipo italiano;500;1 fetta media\n", Feed::Pipe, kIt, Db::Shipped, 0,
+     "\nPane tipo italiano \\(2 fette medie\\) +40 .*\nPane tipo italiano +500 .*\n-+\n", "", 0},
     {__LINE__, {"--csv", "-"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 0,
      "Pane tipo italiano,80,\\d+,\"\\d+,\\d\\d\",.*\r\n\"Banana, cruda\",150,.*\r\n\"Banana, cruda\",150,.*\r\n"
      "Calcolo per una persona,380,\\d+,\"\\d+,\\d\\d\",.*\r\n\\z", "", 0},
@@ -184,6 +193,9 @@ const ProcessCase kCases[] = {
      "velmo-pasto: lingua sconosciuta \"fr\": --lingua vuole it (italiano) o en (inglese)\n", 1},
     {__LINE__, {"--lingua=en", "--csv", "--lingua", "fr"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
      "velmo-pasto: unknown language \"fr\": --lingua takes it (Italian) or en (English)\n", 1},
+    // A standard input left non-blocking is waited for; a closed one is an empty one.
+    {__LINE__, {"--csv"}, kLunch, Feed::LatePipe, kEn, Db::Shipped, 0, "\r\nPane tipo italiano,80,", "", 0},
+    {__LINE__, {}, {}, Feed::Closed, kIt, Db::Shipped, 2, kNothing, "velmo-pasto: nessun alimento da calcolare", 1},
     // Inputs without end stop at once with their reason (the meal file's tests try every kind).
     {__LINE__, {}, "/dev/zero", Feed::PathStdin, kIt, Db::Shipped, 2, kNothing,
      "velmo-pasto: riga 1: il testo contiene un carattere nullo", 1},
@@ -208,6 +220,7 @@ const ProcessCase kCases[] = {
     {__LINE__, {"--pdf", ""}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "--pdf vuole un solo FILE.pdf", 2},
     // Personal foods: none yet, so an empty export and no such food; a bad import names its line.
     {__LINE__, {"--esporta-alimenti"}, {}, Feed::Pipe, kIt, Db::Shipped, 0, "\\Aalimenti,edibile,[a-z,]+\r\n\\z", "", 0},
+    {__LINE__, {"--esporta-alimenti", "--pdf", "alimenti.pdf"}, {}, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "vanno usati da soli", 2},
     {__LINE__, {"--importa-alimenti"}, kFoods + "Torta,100,x,,,,,\n",
      Feed::FileArgument, kIt, Db::Shipped, 2, kNothing, "riga 2: Protidi: \"x\" non è un numero", 2},
     // What the food window asks to confirm is refused, unless forced; hard limits always.
@@ -333,9 +346,16 @@ TEST(PastoProcess, ArgumentsAndInputGiveTheExitCodeAndTheOutput)
         process.setProcessEnvironment(env);
         if (c.output == Out::FullDisk)
             process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        if (c.feed == Feed::LatePipe)
+            process.setChildProcessModifier(
+                [] { fcntl(STDIN_FILENO, F_SETFL, fcntl(STDIN_FILENO, F_GETFL) | O_NONBLOCK); });
+        if (c.feed == Feed::Closed)
+            process.setChildProcessModifier([] { ::close(STDIN_FILENO); });
         process.start(program, arguments);
         ASSERT_TRUE(process.waitForStarted());
-        if (c.feed == Feed::Pipe)
+        if (c.feed == Feed::LatePipe)
+            QThread::msleep(500);
+        if (c.feed == Feed::Pipe || c.feed == Feed::LatePipe)
             process.write(c.input);
         process.closeWriteChannel();
         ASSERT_TRUE(process.waitForFinished(30000));

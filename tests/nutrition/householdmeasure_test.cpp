@@ -59,7 +59,8 @@ TEST(HouseholdMeasure, EdibleAndGrossGrams)
         {__LINE__, 50, 100, 50},
         {__LINE__, 150, 90, 167},  // 166.7
         {__LINE__, 182, 92, 198},  // 197.8
-        {__LINE__, 0.35, 100, 0},
+        {__LINE__, 0.5, 100, 1},
+        {__LINE__, 0.35, 100, kRefused, "La porzione pesa meno di 1 g"},
         {__LINE__, 9'999'999.4, 100, 9'999'999},
         {__LINE__, 9'999'999.5, 100, kRefused, "Il peso lordo supererebbe 9.999.999 g: scegliere meno porzioni."},
         {__LINE__, 100, 0, kRefused, "Questo alimento non ha parte edibile (0 %)"},

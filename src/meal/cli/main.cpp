@@ -47,6 +47,7 @@
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -221,6 +222,11 @@ bool openMealInput(QFile &input, const std::optional<QString> &path, QString *er
                                              "impossibile leggere lo standard input: è una cartella, non un file");
         return false;
     }
+#ifndef Q_OS_WIN
+    // A caller may leave standard input non-blocking; the meal is read whole, waiting for it.
+    if (const int flags = fcntl(STDIN_FILENO, F_GETFL); flags != -1 && (flags & O_NONBLOCK) != 0)
+        fcntl(STDIN_FILENO, F_SETFL, flags & ~O_NONBLOCK);
+#endif
     if (input.open(stdin, QIODevice::ReadOnly))
         return true;
     *error = QCoreApplication::translate("VelmoPasto",

@@ -201,8 +201,8 @@ std::optional<PastoCommand> readAction(const QCommandLineParser &parser, const P
     const bool exporting = parser.isSet(options.exportFoods);
     command.force = parser.isSet(options.force);
     if (importing || exporting) {
-        if (command.csv || command.nutrients || !files.isEmpty() || command.requirement || (importing && exporting)
-            || (exporting && command.force))
+        if (command.csv || command.nutrients || parser.isSet(options.pdf) || !files.isEmpty() || command.requirement
+            || (importing && exporting) || (exporting && command.force))
             return refuse(error, QCoreApplication::translate(
                                      "PastoCommandLine", "--importa-alimenti e --esporta-alimenti vanno usati da soli "
                                                          "(vedere velmo-pasto --help)"));
