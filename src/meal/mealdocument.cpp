@@ -15,6 +15,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <numeric>
 
 namespace velmo {
 
@@ -185,11 +186,8 @@ bool MealDocument::showMeal(int index, QString *error)
     const std::vector<MealFileEntry> chosen = std::exchange(next.day.meals[static_cast<std::size_t>(index)].entries,
                                                             {});
     next.current = index;
-    if (!replay(chosen, error)) {
-        QString ignored;
-        replay(shown, &ignored);
+    if (!replaceTable(chosen, error))
         return false;
-    }
     setDayState(next);
     return true;
 }
@@ -294,6 +292,23 @@ bool MealDocument::replay(const std::vector<MealFileEntry> &entries, QString *er
     return composer.addAll(entries, error);
 }
 
+bool MealDocument::replaceTable(const std::vector<MealFileEntry> &entries, QString *error)
+{
+    // Put back as it stood, not composed again: what failed may be a food the shown meal holds
+    // too (a personal food removed since), and the meal shown must not lose it.
+    const MealGridState before = window_.grid.state();
+    const std::array<int, kMealRows> categories = rowCategory_;
+    if (replay(entries, error))
+        return true;
+    std::vector<int> rows(kMealRows);
+    std::iota(rows.begin(), rows.end(), 0);
+    window_.grid.restoreRows(before, rows);
+    rowCategory_ = categories;
+    window_.grid.placeFood(window_.browser.current());
+    notifyTitle();
+    return false;
+}
+
 bool MealDocument::openFile(const QString &path)
 {
     QStringList errors;
@@ -315,15 +330,11 @@ bool MealDocument::openFile(const QString &path)
 
 bool MealDocument::showDay(MealDay day, QString *error)
 {
-    const std::vector<MealFileEntry> before = entries();
     const std::vector<MealFileEntry> first = std::exchange(day.meals.front().entries, {});
-    if (replay(first, error)) {
-        setDayState({std::move(day), 0});
-        return true;
-    }
-    QString ignored;
-    replay(before, &ignored);
-    return false;
+    if (!replaceTable(first, error))
+        return false;
+    setDayState({std::move(day), 0});
+    return true;
 }
 
 bool MealDocument::openStored(const StoredDay &where, MealDay day, const QString &step)
@@ -356,12 +367,7 @@ bool MealDocument::openStored(const StoredDay &where, MealDay day, const QString
 
 bool MealDocument::setShownEntries(const std::vector<MealFileEntry> &replacement, QString *error)
 {
-    const std::vector<MealFileEntry> shown = entries();
-    if (replay(replacement, error))
-        return true;
-    QString ignored;
-    replay(shown, &ignored);
-    return false;
+    return replaceTable(replacement, error);
 }
 
 bool MealDocument::openChosen(const QString &path)

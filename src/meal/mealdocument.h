@@ -158,6 +158,9 @@ signals:
 private:
     void emptyTable();
     bool replay(const std::vector<MealFileEntry> &entries, QString *error);
+    // The table's locked rows become `entries`; when they cannot all be shown, the table is put
+    // back as it was, every row with its category, and `error` says why.
+    bool replaceTable(const std::vector<MealFileEntry> &entries, QString *error);
     // The file's foods, checked as velmo-pasto checks them; the messages naming lines on failure.
     std::optional<MealDay> checkedDay(const QString &path, QStringList *errors);
     std::optional<MealDay> checkedFoods(MealDay day, std::vector<InputError> faults, QStringList *errors);

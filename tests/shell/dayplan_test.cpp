@@ -56,6 +56,28 @@ TEST_F(DayPlanTest, EachMealKeepsItsFoodsAndTheTableShowsTheOneChosen)
     EXPECT_TRUE(day.meals[1].entries.empty() && day.meals[3].entries.empty() && day.meals[4].entries.empty());
 }
 
+// A meal that cannot be shown (a personal food of it removed since) leaves the meal shown as it
+// was, though that one holds the removed food too.
+TEST_F(DayPlanTest, AMealThatCannotBeShownLeavesTheShownOneWhole)
+{
+    const auto w = window(dialogs);
+    ASSERT_TRUE(w->document().newDay());
+    PersonalCatalogue *catalogue = nullptr;
+    QString error;
+    ASSERT_TRUE(w->personalFoods().open() && (catalogue = w->personalFoods().catalogue()));
+    ASSERT_TRUE(catalogue->save({u"Zuppa"_s, 100, {5.0, 1.0, 10.0, 70.0, {}, {}}}, {}, &error)) << error.toStdString();
+    ASSERT_TRUE(w->day().switchTo(2));
+    add(*w, "Alimenti personali", 0, "100");
+    ASSERT_TRUE(w->day().switchTo(0));
+    add(*w, "Frutta", 0, "100");
+    add(*w, "Alimenti personali", 0, "50");
+    const std::string before = snapshot(*w);
+    ASSERT_TRUE(catalogue->remove(u"Zuppa"_s, &error)) << error.toStdString();
+    EXPECT_FALSE(w->day().switchTo(2));
+    EXPECT_EQ(snapshot(*w), before);
+    EXPECT_EQ(w->document().entries().size(), 2u);
+}
+
 // Names are checked as a day file checks them; a day holds one to eight meals.
 TEST_F(DayPlanTest, RenameAddAndRemoveKeepTheDaysLimits)
 {
