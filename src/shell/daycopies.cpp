@@ -10,6 +10,7 @@
 #include <QUndoCommand>
 #include <QUndoStack>
 
+#include <algorithm>
 #include <memory>
 
 namespace velmo {
@@ -250,10 +251,22 @@ bool DayCopies::copyDay(const Target &target)
         return false;
     }
     MealDay day = parts_.document.day();
-    if (isMealFile(day))
-        day.meals.front().name = DayPlan::tr("Pasto");
-    return writeStep(tr("copia del giorno nel %1").arg(dayName(where)), where,
-                     [&day](const MealDay &) { return std::optional(day); });
+    // A day file's first meal may have no name, which a stored day's meal must have.
+    if (!day.meals.empty() && day.meals.front().name.isEmpty())
+        day.meals.front().name = freeName(day, DayPlan::tr("Pasto"));
+    return writeStep(
+        tr("copia del giorno nel %1").arg(dayName(where)), where, [&](const MealDay &stored) -> std::optional<MealDay> {
+            // A plan made there is not replaced without a word.
+            const bool planned = std::any_of(stored.meals.cbegin(), stored.meals.cend(),
+                                             [](const DayMeal &m) { return !m.entries.empty(); });
+            if (planned
+                && parts_.dialogs.askYesNoCancel(
+                       tr("Il %1 ha già un piano: sostituirlo con il giorno mostrato?").arg(dayName(where)),
+                       tr("Copia giorno in"))
+                       != Answer::Yes)
+                return std::nullopt;
+            return day;
+        });
 }
 
 QStringList DayCopies::habitualMeals()

@@ -9,6 +9,8 @@
 #include <QLocale>
 #include <QUndoStack>
 
+#include <utility>
+
 namespace velmo {
 
 namespace {
@@ -25,7 +27,11 @@ StoredDays::StoredDays(Parts parts, QObject *parent) : QObject(parent), parts_(p
     connect(&parts_.document, &MealDocument::dayChanged, this, &StoredDays::schedule);
     connect(&parts_.grid, &MealGrid::rowStateChanged, this, &StoredDays::schedule);
     // An undo may leave the day: what it changed last is written before.
-    connect(&parts_.steps, &MealSteps::restoring, this, &StoredDays::flush);
+    connect(&parts_.steps, &MealSteps::restoring, this, [this] {
+        const bool was = std::exchange(restoring_, true);
+        flush();
+        restoring_ = was;
+    });
     connect(&parts_.persons, &PersonSession::currentChanged, this, &StoredDays::changed);
     connect(&parts_.persons, &PersonSession::personRenamed, this, &StoredDays::rename);
     parts_.document.setStoredDayGuard([this] { return mayLeave(); });
@@ -123,8 +129,9 @@ bool StoredDays::openDate(QDate date)
 
 bool StoredDays::flush()
 {
-    // A box asked while writing runs the event loop: the write it waits for is this one.
-    if (flushing_)
+    // A box asked while writing runs the event loop: the write it waits for is this one. A day
+    // the user chose to read again is not written over before it is read.
+    if (flushing_ || reread_)
         return false;
     pending_ = false;
     follow();
@@ -180,7 +187,16 @@ bool StoredDays::write(PersonStore &store, const MealDay &day)
                                       "mantenere questo giorno al posto di quello salvato?")
                                        .arg(echoInput(where.person), QLocale().toString(where.date)),
                                    warningTitle(), {tr("Rileggi il giorno salvato"), tr("Mantieni questo giorno")})) {
-            case 0: return reload(store);
+            case 0:
+                if (!restoring_)
+                    return reload(store);
+                // An undo is putting the table back: the day is read again once it is over,
+                // and nothing of this window is written before.
+                if (!reread_) {
+                    reread_ = where;
+                    QMetaObject::invokeMethod(this, &StoredDays::rereadAfterUndo, Qt::QueuedConnection);
+                }
+                return false;
             case 1: revision = PersonStore::kAnyRevision; continue;
             default: return false;
             }
@@ -217,6 +233,15 @@ bool StoredDays::reload(PersonStore &store)
     if (shown)
         revisions_[{where.person, where.date}] = revision;
     return shown;
+}
+
+void StoredDays::rereadAfterUndo()
+{
+    const auto where = std::exchange(reread_, std::nullopt);
+    follow();
+    PersonStore *store = parts_.persons.store();
+    if (store && where && key_ == where)
+        reload(*store);
 }
 
 // The window may leave a stored day once the day is written, or when the user lets its last

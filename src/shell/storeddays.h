@@ -72,6 +72,7 @@ private:
     bool write(PersonStore &store, const MealDay &day);
     bool writeAfterReading(PersonStore &store, const MealDay &day);
     bool reload(PersonStore &store);
+    void rereadAfterUndo();
     bool mayLeave();
     void detach(const QString &why);
     void rename(const QString &oldName, const QString &newName);
@@ -83,6 +84,8 @@ private:
     QDate today_;
     bool pending_ = false;
     bool flushing_ = false;
+    bool restoring_ = false;                         // an undo or a redo is putting the table back
+    std::optional<MealDocument::StoredDay> reread_;  // to read again once that is over
 };
 
 }  // namespace velmo

@@ -4,6 +4,7 @@
 #include "plan/plantestsupport.h"
 #include "shellfixture.h"
 
+#include <QFile>
 #include <QSqlQuery>
 
 namespace velmo::test {
@@ -171,6 +172,29 @@ TEST_F(StoredDaysTest, TwoWindowsOnOneDayLoseNoUpdate)
     }
 }
 
+// "Read again" chosen while an undo writes the window's day: the other window's day is read once
+// the undo is over, and nothing of this window is written over it.
+TEST_F(StoredDaysTest, ReadingAgainChosenDuringAnUndoKeepsTheOtherWindowsDay)
+{
+    FakeDialogs theirBoxes;
+    const auto theirs = other(theirBoxes);
+    ASSERT_TRUE(model->storedDays().open(u"Anna"_s, kDay));
+    planned(*theirs);
+    const std::optional<MealDay> saved = stored();
+    dialogs.questionAnswers = {Answer::Cancel};  // the change stays unwritten
+    add(*model, "Uova", 0, "30");
+    settle();
+    dialogs.clear();
+    dialogs.questionAnswers = {Answer::Yes};  // "Rileggi il giorno salvato"
+    model->undoStack().undo();
+    settle();
+    settle();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(stored(), saved);
+    EXPECT_EQ(model->document().day(), *saved);
+    EXPECT_TRUE(model->mayClose());
+}
+
 // A file held by another window: the write waits for the user's "Riprova", and nothing is lost
 // meanwhile.
 TEST_F(StoredDaysTest, ABusyFileIsTriedAgainAtTheUsersWord)
@@ -289,6 +313,36 @@ TEST_F(StoredDaysTest, CopiesAndHabitualMealsAreUndoneAndRedoneExactly)
     planned(*model);
     EXPECT_FALSE(model->dayCopies().copyMeal({u"Anna"_s, kDay, 0}) || model->dayCopies().copyDay({u"Anna"_s, kDay}));
     EXPECT_EQ(dialogs.messageTexts().size(), 2);
+}
+
+// A day copied onto one that has a plan replaces it only once the user says so.
+TEST_F(StoredDaysTest, ACopiedDayReplacesAPlanOnlyWhenTheUserSaysSo)
+{
+    planned(*model, kDay.addDays(1));
+    const std::optional<MealDay> theirs = stored(kDay.addDays(1));
+    planned(*model);
+    add(*model, "Uova", 0, "30");
+    settle();
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        dialogs.clear();
+        dialogs.questionAnswers = {answer};
+        EXPECT_EQ(model->dayCopies().copyDay({u"Anna"_s, kDay.addDays(1)}), answer == Answer::Yes);
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(stored(kDay.addDays(1)), answer == Answer::Yes ? model->document().day() : theirs);
+    }
+}
+
+// A day file whose first meal has no name is copied with that meal named.
+TEST_F(StoredDaysTest, ADayFilesUnnamedFirstMealIsCopiedNamed)
+{
+    const QString path = dir.filePath(u"giorno.pasto"_s);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Frutta;Albicocche, crude;100\n[Cena]\nUova;Uovo di quaglia;30\n");
+    file.close();
+    ASSERT_TRUE(model->document().openFile(path));
+    ASSERT_TRUE(model->dayCopies().copyDay({u"Bruno"_s, kDay}));
+    EXPECT_EQ(foods(stored(kDay, nullptr, u"Bruno"_s)), "Pasto: Albicocche, crude|Cena: Uovo di quaglia");
 }
 
 // A copy into the shown day goes by the window's meals, whatever another window stored since; a
