@@ -82,7 +82,7 @@ DayFigures dayFigures(const Nutrients &nutrients, const NutrientProfile &profile
             line.amount = row->amountText();
         if (withRange && row->reference) {
             line.reference = row->referenceWithKind();
-            switch (intakeStatus(row->reference, row->amount->amount)) {
+            switch (intakeStatus(row->reference, row->amount->amount, row->nutrient->decimals)) {
             case IntakeStatus::BelowAverage:
             case IntakeStatus::BelowReference:
                 line.status = text(QT_TRANSLATE_NOOP("DayFigures", "sotto l'intervallo"));
@@ -106,16 +106,25 @@ DayFigures dayFigures(const Nutrients &nutrients, const NutrientProfile &profile
     return figures;
 }
 
-QString daySummaryText(const NutrientAmount &dayEnergy, std::optional<double> requirementKcal, const QLocale &locale)
+QString daySummaryText(const NutrientAmount &dayEnergy, std::optional<double> requirementKcal, const QLocale &locale,
+                       bool meal)
 {
     const QString kcal = dayEnergy.amount
                              ? boundText(dayEnergy) + formatAmount(*dayEnergy.amount, Amount::Kilocalories, locale)
                              : text(QT_TRANSLATE_NOOP("DayFigures", "n.d."));
     if (requirementKcal && *requirementKcal > 0 && dayEnergy.amount)
-        return text(QT_TRANSLATE_NOOP("DayFigures", "Giorno %1 kcal = %2 % di %3 kcal"))
+        return text(meal ? QT_TRANSLATE_NOOP("DayFigures", "Pasto %1 kcal = %2 % di %3 kcal")
+                         : QT_TRANSLATE_NOOP("DayFigures", "Giorno %1 kcal = %2 % di %3 kcal"))
             .arg(kcal, boundText(dayEnergy) + formatDecimals(*dayEnergy.amount * 100 / *requirementKcal, 0, locale),
                  formatAmount(*requirementKcal, Amount::Kilocalories, locale));
-    return text(QT_TRANSLATE_NOOP("DayFigures", "Giorno %1 kcal; nessun fabbisogno calcolato con cui confrontarlo"))
+    if (requirementKcal && *requirementKcal > 0)
+        return text(meal ? QT_TRANSLATE_NOOP("DayFigures", "Pasto %1 kcal; fabbisogno %2 kcal")
+                         : QT_TRANSLATE_NOOP("DayFigures", "Giorno %1 kcal; fabbisogno %2 kcal"))
+            .arg(kcal, formatAmount(*requirementKcal, Amount::Kilocalories, locale));
+    return text(meal
+                    ? QT_TRANSLATE_NOOP("DayFigures", "Pasto %1 kcal; nessun fabbisogno calcolato con cui confrontarlo")
+                    : QT_TRANSLATE_NOOP("DayFigures",
+                                        "Giorno %1 kcal; nessun fabbisogno calcolato con cui confrontarlo"))
         .arg(kcal);
 }
 

@@ -61,6 +61,8 @@ DayFigures dayFigures(const Nutrients &nutrients, const NutrientProfile &profile
 
 // "Giorno 1850 kcal = 84 % di 2200 kcal", or the day's energy and the words that no requirement is
 // there to compare it with.
-QString daySummaryText(const NutrientAmount &dayEnergy, std::optional<double> requirementKcal, const QLocale &locale);
+// `meal`: the same of one meal ("Pasto 620 kcal = 28 % di 2200 kcal").
+QString daySummaryText(const NutrientAmount &dayEnergy, std::optional<double> requirementKcal, const QLocale &locale,
+                       bool meal = false);
 
 }  // namespace velmo

@@ -4,10 +4,12 @@
 #include "meal/nutrientrows.h"
 
 #include "common/csv.h"
+#include "common/decimalround.h"
 #include "common/numbertext.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <tuple>
@@ -94,17 +96,20 @@ std::vector<NutrientRowText> nutrientRowTexts(const Nutrients &nutrients, const 
     return rows;
 }
 
-IntakeStatus intakeStatus(const std::optional<ReferenceValue> &reference, std::optional<double> amount)
+IntakeStatus intakeStatus(const std::optional<ReferenceValue> &reference, std::optional<double> amount, int decimals)
 {
     if (!reference || !amount)
         return IntakeStatus::None;
+    decimals = std::clamp(decimals, 0, 6);
+    if (const auto scaled = roundHalfEvenScaled(*amount, decimals))
+        amount = static_cast<double>(*scaled) / std::pow(10.0, decimals);
     const ReferenceValue &r = *reference;
     const bool range = r.minimum && r.maximum && *r.maximum != *r.minimum;
     const std::optional<double> top = r.upper ? r.upper : (range || !r.minimum ? r.maximum : std::nullopt);
     if (top && *amount > *top)
         return IntakeStatus::AboveMaximum;
     if (!r.minimum)
-        return top ? IntakeStatus::Reached : IntakeStatus::None;
+        return r.maximum ? IntakeStatus::Reached : IntakeStatus::None;
     if (r.average && *amount < *r.average)
         return IntakeStatus::BelowAverage;
     return *amount < *r.minimum ? IntakeStatus::BelowReference : IntakeStatus::Reached;

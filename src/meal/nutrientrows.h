@@ -49,8 +49,10 @@ std::pair<QString, QString> referenceTexts(const ReferenceValue &r, int decimals
 enum class IntakeStatus { None, BelowAverage, BelowReference, Reached, AboveMaximum };
 // None without an amount or a reference. Above the UL, or above the top of a range or an upper
 // bound ("< 10 %En"), is above; below the AR, below the reference (or the bottom of a range) with
-// no AR or at least it, reached. A lower bound is judged by what is known of it.
-IntakeStatus intakeStatus(const std::optional<ReferenceValue> &reference, std::optional<double> amount);
+// no AR or at least it, reached; an upper level alone says nothing is to be reached, so below it
+// is none. A lower bound is judged by what is known of it. The amount is judged as it is shown,
+// rounded to `decimals`, so that "63,0 g" against "PRI 63,0 g" is reached.
+IntakeStatus intakeStatus(const std::optional<ReferenceValue> &reference, std::optional<double> amount, int decimals);
 
 // A nutrient with a reference for a person that the food data do not give (iodine, biotin...).
 struct MissingNutrient {

@@ -174,7 +174,10 @@ bool Builder::addDays(PlanReport &report, Meal &all, QString *error)
         if (!planned)
             return false;
         ReportDay shown{date, {}, {}};
+        const bool oneMeal = input_.scope == ReportScope::Meal && input_.meal >= 0;
         for (std::size_t m = 0; m < planned->meals.size(); ++m) {
+            if (oneMeal && m != static_cast<std::size_t>(input_.meal))
+                continue;
             const PlannedMeal &meal = planned->meals[m];
             ReportMeal row;
             row.name = day.meals[m].name.isEmpty() ? text(QT_TRANSLATE_NOOP("PlanReport", "Pasto")) : day.meals[m].name;
@@ -199,7 +202,10 @@ bool Builder::addDays(PlanReport &report, Meal &all, QString *error)
             shown.meals.push_back(std::move(row));
         }
         const NutrientProfile whole = nutrientProfile(nutrients_, planned->whole);
-        shown.summary = daySummaryText(energy_ ? whole.at(*energy_) : NutrientAmount{}, requirementKcal_, locale_);
+        NutrientAmount energy = energy_ ? whole.at(*energy_) : NutrientAmount{};
+        if (planned->whole.items.empty())
+            energy.amount = 0;  // a day without food has none
+        shown.summary = daySummaryText(energy, requirementKcal_, locale_);
         report.days.push_back(std::move(shown));
     }
     return true;
@@ -214,7 +220,8 @@ void Builder::addFigures(PlanReport &report, const Meal &all)
     DayFigures figures = dayFigures(nutrients_, profile, reference, locale_);
     report.totals = std::move(figures.totals);
     report.split = std::move(figures.split);
-    report.summary = daySummaryText(energy_ ? profile.at(*energy_) : NutrientAmount{}, requirementKcal_, locale_);
+    report.summary = daySummaryText(energy_ ? profile.at(*energy_) : NutrientAmount{}, requirementKcal_, locale_,
+                                    input_.scope == ReportScope::Meal);
     const bool week = input_.scope == ReportScope::Week;
     report.figuresCaption = week ? text(QT_TRANSLATE_N_NOOP("PlanReport", "Media giornaliera di %n giorni"), days)
                             : input_.scope == ReportScope::Meal

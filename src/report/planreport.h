@@ -33,6 +33,7 @@ struct PlanInput {
     std::optional<Person> person;
     QDate date;  // the day, or the week's first day; may be invalid for a file without a date
     std::vector<std::pair<QDate, MealDay>> days;
+    int meal = -1;                             // of one meal: which of the day's; its share is of the whole day
     std::optional<double> requirementKcal;     // without a person
     std::optional<IntakePerson> intakePerson;  // without a person: whose references (none: an adult's)
     QString notes;                             // the dietitian's, printed as written

@@ -77,7 +77,7 @@ void MainWindowModel::setCalculatedPerson(const std::optional<IntakePerson> &per
 {
     const auto same = [](const IntakePerson &a, const IntakePerson &b) {
         return a.female == b.female && a.ageYears == b.ageYears && a.pregnant == b.pregnant
-               && a.lactating == b.lactating && a.source == b.source;
+               && a.lactating == b.lactating && a.source == b.source && a.weightKg == b.weightKg;
     };
     if (person.has_value() == calculatedPerson_.has_value() && (!person || same(*person, *calculatedPerson_)))
         return;

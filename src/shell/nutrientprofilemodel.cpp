@@ -85,7 +85,7 @@ QVariant NutrientProfileModel::data(const QModelIndex &index, int role) const
                    ? QVariant(nutrientGroupName(static_cast<NutrientGroup>(-1 - line)))
                    : QVariant();
     const NutrientRowText &r = rows_[static_cast<std::size_t>(line)];
-    const IntakeStatus status = intakeStatus(r.reference, r.amount->amount);
+    const IntakeStatus status = intakeStatus(r.reference, r.amount->amount, r.nutrient->decimals);
     if (role == StatusRole)
         return static_cast<int>(status);
     if (role == ShareRole) {

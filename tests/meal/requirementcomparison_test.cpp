@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Velmo authors
 
+#include "meal/nutrientrows.h"
 #include "meal/requirementcomparison.h"
 #include "support/localeguard.h"
 #include "support/tablecase.h"
@@ -50,6 +51,35 @@ TEST(RequirementComparison, TheMealAsAShareOfTheRequirementAndItsEnergySplit)
             EXPECT_EQ(comparisonText(*comparison, QString::fromUtf8(c.whose), QLocale()),
                       QString::fromUtf8(c.expected));
         }
+    }
+}
+
+// Where an amount stands against a reference, judged as it is shown (`decimals`): an upper level
+// alone has nothing to reach, a goal that is only a maximum is reached under it.
+TEST(RequirementComparison, AnAmountIsJudgedAsShownAgainstItsReference)
+{
+    using S = IntakeStatus;
+    const std::optional<double> none;
+    // clang-format off
+    const struct { int line; std::optional<double> minimum, maximum, upper, average, amount; int decimals; S status; } cases[] = {
+        {__LINE__, 63, 63, none, 52, 62.986, 1, S::Reached},
+        {__LINE__, 63, 63, none, 52, 62.94, 1, S::BelowReference},
+        {__LINE__, 63, 63, none, 52, 51.96, 0, S::BelowReference},
+        {__LINE__, 63, 63, none, 52, 51.4, 0, S::BelowAverage},
+        {__LINE__, 1000, 1000, 2500, none, 2500.4, 0, S::Reached},
+        {__LINE__, 1000, 1000, 2500, none, 2500.6, 0, S::AboveMaximum},
+        {__LINE__, none, none, 600, none, 0, 0, S::None},
+        {__LINE__, none, none, 600, none, 601, 0, S::AboveMaximum},
+        {__LINE__, none, 10, none, none, 9.96, 1, S::Reached},
+        {__LINE__, none, 10, none, none, 10.06, 1, S::AboveMaximum},
+        {__LINE__, 45, 60, none, none, 60.04, 1, S::Reached},
+        {__LINE__, 45, 60, none, none, none, 1, S::None},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        const ReferenceValue reference{c.minimum, c.maximum, QStringLiteral("PRI"), c.upper, {}, c.average};
+        EXPECT_EQ(intakeStatus(reference, c.amount, c.decimals), c.status);
     }
 }
 

@@ -309,6 +309,15 @@ TEST_F(DayPlanTest, ThePrintedPlanShowsTheWindowsNumbers)
     EXPECT_EQ(lines(day->split), lines(panel.split()));
     EXPECT_EQ(day->summary, panel.summary());
     input.scope = ReportScope::Meal;
+    // The table's meal of the day: its share is of the whole day, its figures are its own.
+    input.meal = w->day().current();
+    const auto lunch = buildPlanReport(input, *w->nutrientStore(), nullptr, QLocale(), &error);
+    ASSERT_TRUE(lunch) << error.toStdString();
+    ASSERT_EQ(lunch->days[0].meals.size(), 1u);
+    EXPECT_EQ(join({lunch->days[0].meals[0].name, lunch->days[0].meals[0].share}),
+              join({panel.index(2, 0).data().toString(), panel.index(2, 2).data().toString()}));
+    EXPECT_EQ(lunch->summary, u"Pasto 43 kcal = 2 % di 2000 kcal"_s);
+    input.meal = -1;
     EXPECT_FALSE(day->hasPortions);
     std::vector<MealFileEntry> entries = w->document().entries();
     entries.back().portion = u"2 uova"_s;  // the portion the user chose is printed beside its food

@@ -155,14 +155,18 @@ TEST_F(MainWindowModelTest, TheStatusHintSaysWhatToDoFirstAndWhyAKeyDidNothing)
     EXPECT_EQ(told, placed);
 }
 
-// The windows that follow the person of the last calculation recompute only when it changes.
+// The windows that follow the person of the last calculation recompute only when it changes; a
+// new weight alone is a change (the protein per kilogram follows it).
 TEST_F(MainWindowModelTest, TheSamePersonCalculatedAgainIsNoChange)
 {
     int changes = 0;
     QObject::connect(model.get(), &MainWindowModel::calculatedPersonChanged, [&] { ++changes; });
     for (int i = 0; i < 2; ++i)
-        model->setCalculatedPerson(IntakePerson{true, 30});
+        model->setCalculatedPerson(IntakePerson{true, 30, false, false, ReferenceSource::Larn, 60.0});
     EXPECT_EQ(changes, 1);
+    model->setCalculatedPerson(IntakePerson{true, 30, false, false, ReferenceSource::Larn, 90.0});
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(model->calculatedPerson()->weightKg, 90.0);
 }
 
 TEST_F(MainWindowModelTest, PrintHelpAndExitAreHandedToTheWindow)

@@ -3,6 +3,7 @@
 
 #include "ui/report/planprintdialog.h"
 
+#include "catalogue/foodnames.h"
 #include "common/dialogs.h"
 #include "common/settings.h"
 #include "common/userfolder.h"
@@ -17,6 +18,7 @@
 #include <QDir>
 #include <QFormLayout>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -103,16 +105,21 @@ std::optional<PlanInput> planInput(MainWindowModel &model, Settings *settings, c
         input.intakePerson = model.calculatedPerson();
     }
     const MealDay day = model.document().day();
+    // The window's day of a person is that date's plan: printed under another date it would
+    // pass for that day's.
+    const auto &stored = model.document().storedDay();
+    if (stored && input.scope != ReportScope::Week && input.date != stored->date) {
+        *error = text(QT_TRANSLATE_NOOP("PlanPrinting", "la finestra mostra il giorno del %1: stamparlo con quella "
+                                                        "data, o scegliere la settimana."))
+                     .arg(QLocale().toString(stored->date, QLocale::ShortFormat));
+        return std::nullopt;
+    }
     switch (input.scope) {
     case ReportScope::Day: input.days = {{input.date, day}}; break;
-    case ReportScope::Meal: {
-        const int shown = model.day().current();
-        const QString meal = shown >= 0 && shown < static_cast<int>(day.meals.size())
-                                 ? day.meals[static_cast<std::size_t>(shown)].name
-                                 : QString();
-        input.days = {{input.date, MealDay{{{meal, model.document().entries()}}}}};
+    case ReportScope::Meal:
+        input.days = {{input.date, day}};
+        input.meal = model.day().current();
         break;
-    }
     case ReportScope::Week: {
         if (!store) {
             *error = text(QT_TRANSLATE_NOOP("PlanPrinting", "La settimana è quella dei giorni conservati di una "
@@ -138,7 +145,7 @@ std::optional<PlanInput> planInput(MainWindowModel &model, Settings *settings, c
 void printPlan(MainWindowModel &model, Settings *settings, PlanOutput output, QWidget *parent)
 {
     const bool pdf = output == PlanOutput::Pdf;
-    PlanPrintDialog dialog(pdf, QDate::currentDate(), parent);
+    PlanPrintDialog dialog(pdf, model.storedDays().date(), parent);
     if (dialog.exec() != QDialog::Accepted)
         return;
     Dialogs &dialogs = model.persons().dialogs();
@@ -153,7 +160,9 @@ void printPlan(MainWindowModel &model, Settings *settings, PlanOutput output, QW
     NutrientStore *store = model.nutrientStore();
     if (!input || !store)
         return refuse(error);
-    const auto report = buildPlanReport(*input, *store, nullptr, QLocale(), &error);
+    FoodNames names;  // the foods as the window names them, in English under English
+    names.setDatabase(model.foodDatabase());
+    const auto report = buildPlanReport(*input, *store, &names, QLocale(), &error);
     if (!report)
         return refuse(error);
     if (pdf) {
