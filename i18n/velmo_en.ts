@@ -388,6 +388,22 @@ Details: %1</translation>
         <source>Giorno %1 kcal; nessun fabbisogno calcolato con cui confrontarlo</source>
         <translation>Day %1 kcal; no requirement computed to compare it with</translation>
     </message>
+    <message>
+        <source>Pasto %1 kcal = %2 % di %3 kcal</source>
+        <translation>Meal %1 kcal = %2 % of %3 kcal</translation>
+    </message>
+    <message>
+        <source>Pasto %1 kcal; fabbisogno %2 kcal</source>
+        <translation>Meal %1 kcal; requirement %2 kcal</translation>
+    </message>
+    <message>
+        <source>Giorno %1 kcal; fabbisogno %2 kcal</source>
+        <translation>Day %1 kcal; requirement %2 kcal</translation>
+    </message>
+    <message>
+        <source>Pasto %1 kcal; nessun fabbisogno calcolato con cui confrontarlo</source>
+        <translation>Meal %1 kcal; no requirement computed to compare it with</translation>
+    </message>
 </context>
 <context>
     <name>DayFile</name>
@@ -1079,6 +1095,10 @@ Keep these values?</translation>
     <message>
         <source>Il peso lordo supererebbe 9.999.999 g: scegliere meno porzioni.</source>
         <translation>The gross weight would exceed 9,999,999 g: choose fewer portions.</translation>
+    </message>
+    <message>
+        <source>La porzione pesa meno di 1 g: scegliere più porzioni o scrivere il peso lordo in grammi.</source>
+        <translation>The portion weighs less than 1 g: choose more portions or type the gross weight in grams.</translation>
     </message>
 </context>
 <context>
@@ -2459,6 +2479,10 @@ The file was not changed; Velmo works without it.</translation>
         <source>Impossibile scrivere %1: %2. Scegliere un&apos;altra cartella o liberare spazio e riprovare.</source>
         <translation>Cannot write %1: %2. Choose another folder or free some space and try again.</translation>
     </message>
+    <message>
+        <source>la finestra mostra il giorno del %1: stamparlo con quella data, o scegliere la settimana.</source>
+        <translation>the window shows the day of %1: print it with that date, or choose the week.</translation>
+    </message>
 </context>
 <context>
     <name>PlanReport</name>
@@ -2892,6 +2916,16 @@ met an unexpected situation.
 
 Error code = 482
 Printer error</translation>
+    </message>
+    <message>
+        <source>Esistono già:
+%1
+
+Sostituirli?</source>
+        <translation>These already exist:
+%1
+
+Replace them?</translation>
     </message>
 </context>
 <context>
@@ -3700,6 +3734,14 @@ could not be written.
     <message>
         <source>Il pasto non è stato copiato: il giorno non ha più quel pasto. Scegliere di nuovo il pasto.</source>
         <translation>The meal was not copied: the day no longer has that meal. Choose the meal again.</translation>
+    </message>
+    <message>
+        <source>Il %1 ha già un piano: sostituirlo con il giorno mostrato?</source>
+        <translation>The %1 already has a plan: replace it with the day shown?</translation>
+    </message>
+    <message>
+        <source>Copia giorno in</source>
+        <translation>Copy day to</translation>
     </message>
 </context>
 <context>

@@ -112,6 +112,17 @@ QStringList PrintRoutines::pdfFilesFor(const QString &title, int copies)
     QStringList files{stem + QStringLiteral(".pdf")};
     for (int copy = 2; copy <= copies; ++copy)
         files.append(QStringLiteral("%1 (%2).pdf").arg(stem, formatPlain(copy, QLocale())));
+    // The dialog asked about the name chosen only: the files of the other copies (or the name
+    // given a ".pdf") are not replaced without a word.
+    QStringList existing;
+    for (const QString &file : std::as_const(files))
+        if (file != chosen && QFileInfo::exists(file))
+            existing.append(QDir::toNativeSeparators(file));
+    if (!existing.isEmpty()
+        && dialogs_.askYesNoCancel(tr("Esistono già:\n%1\n\nSostituirli?").arg(existing.join(u'\n')),
+                                   tr("Stampa su file PDF"))
+               != Answer::Yes)
+        return {};
     return files;
 }
 

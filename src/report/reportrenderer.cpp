@@ -91,6 +91,10 @@ public:
     }
 
 private:
+    // Spaces of the layout are in the device's pixels: given in points, they are the same on
+    // paper at any resolution.
+    double toDevice(double points) const { return points * device_.logicalDpiY() / 72.0; }
+
     // Moves a meal (or the chart) that would cross a page to the next page, when it fits on one.
     // Done as each is added, while it is the document's last: a move then lays out only it again,
     // where moves made once everything is in place would each lay out all that follows.
@@ -112,7 +116,7 @@ private:
     {
         QTextBlockFormat block;
         block.setAlignment(align);
-        block.setTopMargin(points > kBodyPoints ? 8 : 2);
+        block.setTopMargin(toDevice(points > kBodyPoints ? 2 : 0.5));
         QTextCharFormat chars;
         chars.setFontPointSize(points);
         chars.setFontWeight(bold ? QFont::Bold : QFont::Normal);
@@ -130,11 +134,11 @@ private:
         format.setBorder(0.5);
         format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
         format.setBorderCollapse(true);
-        format.setCellPadding(2.5);
+        format.setCellPadding(toDevice(0.6));
         format.setCellSpacing(0);
         format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
         format.setHeaderRowCount(headerRows);
-        format.setTopMargin(6);
+        format.setTopMargin(toDevice(1.5));
         QList<QTextLength> constraints;
         for (double w : widths)
             constraints << QTextLength(QTextLength::PercentageLength, w);
@@ -180,9 +184,17 @@ private:
             doc_.addResource(QTextDocument::ImageResource, url, logo);
             QTextImageFormat image;
             image.setName(url.toString());
-            const double height = kLogoPoints * device_.logicalDpiY() / 72.0;
+            // An image's size is read at 96 to the inch and scaled to the device's resolution
+            // by the layout; no wider than the page.
+            const double scale = device_.logicalDpiY() / 96.0;
+            double height = kLogoPoints * 96.0 / 72.0;
+            double width = height * logo.width() / std::max(1, logo.height());
+            if (const double page = doc_.pageSize().width() / scale; width > page) {
+                height *= page / width;
+                width = page;
+            }
             image.setHeight(height);
-            image.setWidth(height * logo.width() / std::max(1, logo.height()));
+            image.setWidth(width);
             c.insertImage(image);
         }
         bool first = logo.isNull();
@@ -322,7 +334,7 @@ private:
     void signature(QTextCursor &c)
     {
         QTextBlockFormat block;
-        block.setTopMargin(28);
+        block.setTopMargin(toDevice(7));
         block.setAlignment(Qt::AlignRight);
         c.insertBlock(block);
         c.insertText(text(QT_TRANSLATE_NOOP("PlanReportRenderer", "Firma")) + QStringLiteral(" ") + QString(30, u'_'));

@@ -11,6 +11,9 @@
 #include "support/fakeprinterservice.h"
 #include "support/qtprinters.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace velmo::printing {
@@ -139,6 +142,30 @@ TEST_F(PrintRoutinesTest, PdfEntryAsksForTheFileOncePerRun)
     EXPECT_EQ(printers.imageJobs[0].job.pdfFile, QStringLiteral("/tmp/uscita/pasto.pdf"));
     EXPECT_EQ(printers.imageJobs[1].job.pdfFile, QStringLiteral("/tmp/uscita/pasto (2).pdf"));
     EXPECT_EQ(printers.imageJobs[2].job.pdfFile, QStringLiteral("/tmp/uscita/pasto (3).pdf"));
+}
+
+// The files of the other copies, which the file dialog did not ask about, are replaced only
+// once the user says so.
+TEST_F(PrintRoutinesTest, PdfCopiesAskBeforeReplacingFilesTheDialogDidNotAskAbout)
+{
+    QTemporaryDir folder;
+    const QString chosen = folder.filePath(QStringLiteral("pasto.pdf"));
+    for (const QString &name : {chosen, folder.filePath(QStringLiteral("pasto (3).pdf"))}) {
+        QFile file(name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(routines.openDocumentPrinter(pdfPrinterName()));
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        dialogs.clear();
+        dialogs.saveAnswers = {chosen};
+        dialogs.questionAnswers = {answer};
+        EXPECT_EQ(routines.printImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(40, 30), 3),
+                  answer == Answer::Yes);
+        ASSERT_EQ(dialogs.shown.size(), 2u);
+        EXPECT_TRUE(dialogs.shown[1].text.contains(u"pasto (3).pdf") && !dialogs.shown[1].text.contains(u"(2)"))
+            << dialogs.shown[1].text.toStdString();
+        EXPECT_EQ(printers.imageJobs.size(), answer == Answer::Yes ? 3u : 0u);
+    }
 }
 
 // Grey only when asked, the sheet around the picture white; far larger than the box (a 2000 mm

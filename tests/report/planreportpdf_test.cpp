@@ -3,13 +3,18 @@
 
 #include "report/reportrenderer.h"
 #include "support/localeguard.h"
+#include "support/tablecase.h"
 
 #include <QFileInfo>
+#include <QImage>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -99,6 +104,43 @@ TEST(PlanReportPdf, AWeekKeepsEachMealOnOnePageAndEveryPageItsFooter)
     EXPECT_FALSE(writePlanReportPdf(fullWeek(), nowhere, QPageSize::A4, &error));
     EXPECT_TRUE(error.contains(u"non esiste"_s)) << error.toStdString();
     EXPECT_FALSE(QFileInfo::exists(nowhere));
+}
+
+// The practice's logo is about 2 cm high (56 pt) at any resolution of the device, and no wider
+// than the page: its pixels per inch on paper say so.
+TEST(PlanReportPdf, TheLogoHasItsSizeOnPaperAtAnyResolution)
+{
+    QTemporaryDir dir;
+    // clang-format off
+    const struct { int line; int width, height, dpi; double ppi; } cases[] = {
+        {__LINE__, 800, 200, 300, 200 / (56.0 / 72)},
+        {__LINE__, 800, 200, 1200, 200 / (56.0 / 72)},
+        {__LINE__, 8000, 200, 300, 8000 / (180 / 25.4)},  // as wide as the page between its margins
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        PlanReport report = fullWeek();
+        report.practice.logoPath = dir.filePath(u"logo.png"_s);
+        QImage logo(c.width, c.height, QImage::Format_RGB32);
+        logo.fill(Qt::darkCyan);
+        ASSERT_TRUE(logo.save(report.practice.logoPath));
+        const QString path = dir.filePath(u"logo.pdf"_s);
+        QPdfWriter writer(path);
+        writer.setResolution(c.dpi);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 12),
+                                         QPageLayout::Millimeter));
+        QString error;
+        ASSERT_GT(renderPlanReport(report, writer, &error), 0) << error.toStdString();
+        const QStringList lines =
+            run(u"pdfimages"_s, {u"-list"_s, u"-f"_s, u"1"_s, u"-l"_s, u"1"_s, path}).split(u'\n');
+        const QRegularExpression image(u"\\s%1\\s+%2\\s"_s.arg(c.width).arg(c.height));
+        const auto found = std::find_if(lines.cbegin(), lines.cend(),
+                                        [&](const QString &line) { return line.contains(image); });
+        ASSERT_NE(found, lines.cend()) << lines.join(u'\n').toStdString();
+        const QStringList fields = found->split(u' ', Qt::SkipEmptyParts);
+        EXPECT_NEAR(fields.at(13).toDouble(), c.ppi, c.ppi * 0.03) << found->toStdString();
+    }
 }
 
 // A day's figures and nutrients stand in their columns, each row in its own, down to the last;
