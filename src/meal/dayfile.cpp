@@ -93,19 +93,6 @@ private:
     bool headed_ = false;
 };
 
-// Refused only where the reader would take the character for something else, or a terminal
-// would act on it.
-bool isControl(QChar c)
-{
-    switch (c.category()) {
-    case QChar::Other_Control:
-    case QChar::Other_Format:
-    case QChar::Separator_Line:
-    case QChar::Separator_Paragraph: return true;
-    default: return false;
-    }
-}
-
 }  // namespace
 
 QString mealNameFault(const QString &name)
@@ -115,7 +102,7 @@ QString mealNameFault(const QString &name)
     if (name.toUcs4().size() > kMaxMealNameLength)
         return QCoreApplication::translate("DayFile", "il nome del pasto %1 è più lungo di %2 caratteri")
             .arg(echoInput(name), QString::number(kMaxMealNameLength));
-    if (name.contains(u']') || std::any_of(name.cbegin(), name.cend(), isControl))
+    if (name.contains(u']') || hasHiddenCharacters(name))
         return QCoreApplication::translate("DayFile", "il nome del pasto %1 contiene \"]\" o un carattere di controllo")
             .arg(echoInput(name));
     if (name != name.trimmed())

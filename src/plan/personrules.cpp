@@ -34,7 +34,7 @@ std::optional<QString> nameFault(const QString &name, int maxLength)
 {
     if (name.trimmed().isEmpty())
         return text(QT_TRANSLATE_NOOP("PersonRules", "Il nome è vuoto: scriverlo."));
-    if (name.size() > maxLength)
+    if (name.toUcs4().size() > maxLength)  // characters as the user counts them, not UTF-16 units
         return text(QT_TRANSLATE_NOOP("PersonRules", "Il nome è troppo lungo: al massimo %1 caratteri."))
             .arg(maxLength);
     if (hasHiddenCharacters(name))

@@ -130,9 +130,14 @@ QString DayCopies::freeName(const MealDay &day, const QString &name) const
                 return true;
         return false;
     };
+    // The name cut to leave room for " 99", never within a character.
+    qsizetype cut = 0;
+    for (int k = 0; k < kMaxMealNameLength - 4 && cut < name.size(); ++k)
+        cut += QChar::isHighSurrogate(name.at(cut).unicode()) && cut + 1 < name.size() ? 2 : 1;
+    const QString prefix = name.left(cut);
     QString free = name;
     for (int n = 2; taken(free); ++n)
-        free = QStringLiteral("%1 %2").arg(name.left(kMaxMealNameLength - 4)).arg(n);
+        free = QStringLiteral("%1 %2").arg(prefix).arg(n);
     return free;
 }
 

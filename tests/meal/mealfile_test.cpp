@@ -201,6 +201,7 @@ const DayCase kDayCases[] = {
     {__LINE__, "[Pranzo]]\n", "Pranzo]:0", 1, "il nome del pasto \"Pranzo]\" contiene \"]\" o un carattere di controllo"},
     {__LINE__, "[a\tb]\n", "a\tb:0", 1, "il nome del pasto \"a\\tb\" contiene"},
     {__LINE__, "[a\xE2\x80\xAE" "b]\n", "a\u202Eb:0", 1, "contiene \"]\" o un carattere di controllo"},
+    {__LINE__, "[a\xF3\xA0\x81\xA7" "b]\n", "a\U000E0067b:0", 1, "contiene \"]\" o un carattere di controllo"},
     {__LINE__, "[" + QByteArray("x").repeated(kMaxMealNameLength + 1) + "]\n", "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx:0", 1, "è più lungo di 40 caratteri"},
     {__LINE__, "[Pranzo]\n" + kFood + "\n[PRANZO]\n", "Pranzo:1|PRANZO:0", 3, "il pasto \"PRANZO\" c'è già alla riga 1: i pasti di un giorno hanno nomi diversi"},
     {__LINE__, "[Cena]\n[Pranzo\xE8]\n", "Cena:0", 2, "non è in codifica UTF-8"},

@@ -159,6 +159,10 @@ TEST_F(PersonStoreTest, EveryValueOutsideItsRulesIsRefusedInItalian)
     }
     EXPECT_TRUE(store->personNames(&result).isEmpty());
     EXPECT_FALSE(recordFault(fullRecord(), QDate::currentDate()));
+    // Characters are counted as the user sees them: forty, one of them beyond UTF-16's first plane.
+    PersonRecord pasta = fullRecord();
+    pasta.days[0].second.meals[0].name = QString(39, u'p') + QString::fromUcs4(U"\U0001F35D");
+    EXPECT_FALSE(recordFault(pasta, QDate::currentDate()));
 }
 
 // A change that names the revision it read is refused once another window changed the row; a
