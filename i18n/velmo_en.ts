@@ -3459,6 +3459,10 @@ Details: %2</translation>
         <source>impossibile avviare %1, il programma che scrive i PDF: reinstallare Velmo</source>
         <translation>cannot start %1, the program that writes the PDFs: reinstall Velmo</translation>
     </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>velmo</name>

@@ -46,6 +46,10 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
     bice.days[0].second.meals = {
         {u"Cena"_s, {{0, int(fruit - foodCategories().cbegin()), u"Banana, cruda"_s, u"150"_s}}}};
     write(dir.filePath(u"bice.json"_s), personJson(bice));
+    PersonRecord ciro = bice;  // a food that is not where the day says
+    ciro.person.name = u"Ciro"_s;
+    ciro.days[0].second.meals[0].entries[0].food = u"Xyz"_s;
+    write(dir.filePath(u"ciro.json"_s), personJson(ciro));
     write(dir.filePath(u"giorno.pasto"_s),
           "[Colazione]\nCereali e derivati;Pane tipo italiano;80\n[Cena]\nFrutta;Banana, cruda;150\n");
     const auto at = [&](const char *name) { return dir.filePath(QString::fromLatin1(name)).toStdString(); };
@@ -70,6 +74,8 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
         {__LINE__, {"--persona", "Bice", "--data", "2025-04-03", "--settimana"}, 0, "", {}, "Media giornaliera di 2 giorni"},
         {__LINE__, {"--persona", "Bice", "--data", "2025-04-07", "--settimana", "--csv"}, 0, "", {}, "2025-04-07,Cena,\"Banana, cruda\",150,"},
         {__LINE__, {"--persona", "Bice", "--data", "2025-04-08"}, 2, "nessun giorno conservato per la persona in questa data"},
+        {__LINE__, {"--importa-persona", at("ciro.json")}, 0, "persona importata in"},
+        {__LINE__, {"--persona", "Ciro", "--data", "2025-04-03", "--settimana"}, 2, "2025-04-07, \"Cena\": l'alimento \"Xyz\" non è nella categoria \"Frutta\""},
         {__LINE__, {"--persona", "Nessuno", "--data", "2025-04-07"}, 2, "nessuna persona con questo nome"},
         {__LINE__, {"--persona", "Bice", "--data", "7/4/2025"}, 2, "la data di --data non è valida"},
         {__LINE__, {"--persona", "Bice"}, 2, "--persona NOME e --data AAAA-MM-GG vanno dati"},
