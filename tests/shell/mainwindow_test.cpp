@@ -735,6 +735,15 @@ TEST_F(MainWindowTest, F4OpensTheProfileThatFollowsTheTableAndExportsItsCsv)
             box->setCurrentIndex(1);
     EXPECT_EQ(profile->model().person()->weightKg, 60.0);
     EXPECT_EQ(profile->model().person()->source, ReferenceSource::Efsa);
+    // Pregnancy and lactation, one at a time.
+    const auto boxes = profile->findChildren<QCheckBox *>();
+    ASSERT_EQ(boxes.size(), 2);
+    for (QCheckBox *box : {boxes[0], boxes[1], boxes[0]}) {
+        box->click();
+        EXPECT_TRUE(box->isChecked() && !(box == boxes[0] ? boxes[1] : boxes[0])->isChecked());
+        EXPECT_FALSE(profile->model().person()->pregnant && profile->model().person()->lactating);
+        EXPECT_TRUE(profile->model().person()->pregnant || profile->model().person()->lactating);
+    }
 }
 
 // A day shows its panel; a lock reaches it at once, and Ctrl+PgDn and Ctrl+PgUp change the meal

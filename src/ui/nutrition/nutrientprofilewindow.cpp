@@ -24,6 +24,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace velmo::ui {
 
@@ -201,8 +202,15 @@ QWidget *NutrientProfileWindow::buildPersonControls()
     layout->addStretch(1);
     connect(sex_, &QComboBox::currentIndexChanged, this, &NutrientProfileWindow::personEdited);
     connect(age_, &QSpinBox::valueChanged, this, &NutrientProfileWindow::personEdited);
-    connect(pregnant_, &QCheckBox::toggled, this, &NutrientProfileWindow::personEdited);
-    connect(lactating_, &QCheckBox::toggled, this, &NutrientProfileWindow::personEdited);
+    // Pregnancy and lactation have references of their own: one at a time.
+    for (auto [box, other] : {std::pair{pregnant_, lactating_}, std::pair{lactating_, pregnant_}})
+        connect(box, &QCheckBox::toggled, this, [this, other = other](bool on) {
+            if (on) {
+                const QSignalBlocker quiet(other);
+                other->setChecked(false);
+            }
+            personEdited();
+        });
     connect(source_, &QComboBox::currentIndexChanged, this, &NutrientProfileWindow::personEdited);
     return box;
 }
