@@ -35,6 +35,9 @@ QString NutrientRowText::referenceWithKind() const
     QString text;
     if (!referenceText.isEmpty())
         text = QStringLiteral("%1 %2 %3").arg(reference->kind, referenceText, nutrient->unit).trimmed();
+    if (!goal.isEmpty())
+        text += (text.isEmpty() ? QString() : QStringLiteral(", "))
+                + QStringLiteral("%1 \u2264 %2 %3").arg(reference->goalKind, goal, nutrient->unit);
     if (!upper.isEmpty())
         text += (text.isEmpty() ? QString() : QStringLiteral(", "))
                 + QCoreApplication::translate("NutrientReport", "UL %1 %2").arg(upper, nutrient->unit);
@@ -80,14 +83,16 @@ std::vector<NutrientRowText> nutrientRowTexts(const Nutrients &nutrients, const 
         const NutrientAmount &a = profile.at(i);
         if (!a.applies)
             continue;
-        NutrientRowText row{i,  &n, &a, a.amount ? formatDecimals(*a.amount, n.decimals, locale) : QString(), {}, {},
-                            {}, {}, {}};
+        NutrientRowText row{
+            i, &n, &a, a.amount ? formatDecimals(*a.amount, n.decimals, locale) : QString(), {}, {}, {}, {}, {}, {}};
         if (reference)
             row.reference = reference(n.key);
         if (row.reference) {
             std::tie(row.referenceText, row.referenceCsv) = referenceTexts(*row.reference, n.decimals, locale);
             if (row.reference->upper)
                 row.upper = formatDecimals(*row.reference->upper, n.decimals, locale);
+            if (row.reference->goalMaximum)
+                row.goal = formatDecimals(*row.reference->goalMaximum, n.decimals, locale);
             if (const auto percent = a.amount ? row.reference->percentOf(*a.amount) : std::nullopt)
                 row.percent = formatDecimals(*percent, 0, locale);
         }
@@ -105,7 +110,9 @@ IntakeStatus intakeStatus(const std::optional<ReferenceValue> &reference, std::o
         amount = static_cast<double>(*scaled) / std::pow(10.0, decimals);
     const ReferenceValue &r = *reference;
     const bool range = r.minimum && r.maximum && *r.maximum != *r.minimum;
-    const std::optional<double> top = r.upper ? r.upper : (range || !r.minimum ? r.maximum : std::nullopt);
+    std::optional<double> top = r.upper ? r.upper : (range || !r.minimum ? r.maximum : std::nullopt);
+    if (r.goalMaximum && (!top || *r.goalMaximum < *top))
+        top = r.goalMaximum;
     if (top && *amount > *top)
         return IntakeStatus::AboveMaximum;
     if (!r.minimum)
@@ -158,7 +165,9 @@ std::vector<MissingNutrient> missingNutrients(const ReferenceIntakes &intakes, c
                                    intakeKindName(found->reference->kind),
                                    std::nullopt,
                                    QString(),
-                                   std::nullopt};
+                                   std::nullopt,
+                                   std::nullopt,
+                                   QString()};
         const auto [text, csv] = referenceTexts(
             value, decimalsOf(value.minimum ? *value.minimum : value.maximum.value_or(0)), locale);
         QString upper;

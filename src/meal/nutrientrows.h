@@ -25,10 +25,11 @@ struct NutrientRowText {
     QString quantity;  // empty: no food has the value
     std::optional<ReferenceValue> reference;
     QString referenceText, referenceCsv, percent, upper;
+    QString goal;  // the goal's upper bound beside the reference, as shown
 
     // "≥ 12,3" for a lower bound, "n.d." where no food has the value.
     QString amountText() const;
-    // "PRI 1000 mg, UL 2500 mg"; empty without a reference.
+    // "PRI 1000 mg, UL 2500 mg", "AI 1500 mg, SDT ≤ 2000 mg"; empty without a reference.
     QString referenceWithKind() const;
     // "≥ 35 %" (the share carries the amount's bound); empty without a share.
     QString percentText() const;

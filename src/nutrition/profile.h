@@ -61,7 +61,9 @@ struct ReferenceValue {
     QString kind;
     std::optional<double> upper;
     QString unitNote;
-    std::optional<double> average;  // the average requirement (AR), where there is one
+    std::optional<double> average;      // the average requirement (AR), where there is one
+    std::optional<double> goalMaximum;  // a goal's upper bound beside the reference (SDT <= 2000 mg)
+    QString goalKind;
     // The share of it a profile amount is: for one value or a lower bound only.
     std::optional<double> percentOf(double amount) const;
 };

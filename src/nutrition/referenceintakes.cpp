@@ -219,6 +219,12 @@ std::optional<NutrientReference> ReferenceIntakes::find(const IntakePerson &pers
         if (!found.reference)
             found.reference = std::move(row);
     }
+    if (found.reference && (found.reference->kind == IntakeKind::Pri || found.reference->kind == IntakeKind::Ai))
+        for (const IntakeKind kind : {IntakeKind::Sdt, IntakeKind::Ri})
+            if (auto row = choose(person, key, kind, unit); row && !row->value.minimum && row->value.maximum) {
+                found.goal = std::move(row);
+                break;
+            }
     found.averageRequirement = choose(person, key, IntakeKind::Ar, unit);
     found.upperLevel = choose(person, key, IntakeKind::Ul, unit);
     if (!found.reference && !found.averageRequirement && !found.upperLevel)
@@ -290,6 +296,10 @@ ReferenceFor referenceLookup(const ReferenceIntakes &intakes, const IntakePerson
                                                            : found->upperLevel->value.minimum;
         if (found->averageRequirement)
             value.average = found->averageRequirement->value.minimum;
+        if (found->goal) {
+            value.goalMaximum = found->goal->value.maximum;
+            value.goalKind = intakeKindName(found->goal->kind);
+        }
         value.unitNote = found->unitNote();
         if (!value.minimum && !value.maximum && !value.upper)
             return std::nullopt;

@@ -65,6 +65,8 @@ struct NutrientReference {
     std::optional<ReferenceRow> reference;
     std::optional<ReferenceRow> averageRequirement;
     std::optional<ReferenceRow> upperLevel;
+    // A goal that only bounds from above (an SDT or RI "<=2000") beside a PRI or an AI: sodium's.
+    std::optional<ReferenceRow> goal;
     bool missingFromFoods = false;  // the food data have no value of it
 
     QString unit() const;

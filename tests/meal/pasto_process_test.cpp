@@ -170,6 +170,9 @@ const ProcessCase kCases[] = {
     {__LINE__, {"--nutrienti", "--csv", "--sesso", "M", "--anni", "70", "--riferimento", "efsa"}, "Cereali e derivati;Pane tipo italiano;80\n",
      Feed::Pipe, kEn, Db::Shipped, 0, "\r\nFIBTG,[^\r]*,2.6,0,0,25.0,AI,10,\r\n[\\s\\S]*\r\nEN_F18D3,[^\r]*,0.3,0,0,0.5,AI,66,\r\n"
      "CA,Calcio,mg,62,0,0,950,PRI,7,2500\r\n[\\s\\S]*\r\nZN,Zinco,mg,[^\r]*,9.4-16.3,PRI,,25.0\r\n", "", 0},
+    // Sodium's adequate intake comes with its goal, which an amount above it passes.
+    {__LINE__, {"--nutrienti", "--sesso", "M", "--anni", "40"}, "Cereali e derivati;Pane tipo italiano;80\n",
+     Feed::Pipe, kIt, Db::Shipped, 0, "\n  Sodio +440 mg +AI 1500 mg, SDT ≤ 2000 mg +29 % ", "", 0},
     {__LINE__, {"--nutrienti", "--sesso", "F"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "indicare l'età con --anni N", 1},
     {__LINE__, {"--nutrienti", "--sesso", "M", "--anni", "121"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "in anni interi da 1 a 120", 1},
     {__LINE__, {"--nutrienti", "--sesso", "M", "--anni", "30", "--gravidanza"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing,

@@ -61,7 +61,7 @@ TEST(RequirementComparison, AnAmountIsJudgedAsShownAgainstItsReference)
     using S = IntakeStatus;
     const std::optional<double> none;
     // clang-format off
-    const struct { int line; std::optional<double> minimum, maximum, upper, average, amount; int decimals; S status; } cases[] = {
+    const struct { int line; std::optional<double> minimum, maximum, upper, average, amount; int decimals; S status; std::optional<double> goal = {}; } cases[] = {
         {__LINE__, 63, 63, none, 52, 62.986, 1, S::Reached},
         {__LINE__, 63, 63, none, 52, 62.94, 1, S::BelowReference},
         {__LINE__, 63, 63, none, 52, 51.96, 0, S::BelowReference},
@@ -74,11 +74,16 @@ TEST(RequirementComparison, AnAmountIsJudgedAsShownAgainstItsReference)
         {__LINE__, none, 10, none, none, 10.06, 1, S::AboveMaximum},
         {__LINE__, 45, 60, none, none, 60.04, 1, S::Reached},
         {__LINE__, 45, 60, none, none, none, 1, S::None},
+        {__LINE__, 1500, 1500, none, none, 2000.6, 0, S::AboveMaximum, 2000},  // sodium: AI, and SDT <= 2000
+        {__LINE__, 1500, 1500, none, none, 2000.4, 0, S::Reached, 2000},
+        {__LINE__, 1500, 1500, none, none, 1400, 0, S::BelowReference, 2000},
+        {__LINE__, 1000, 1000, 2500, none, 2100, 0, S::AboveMaximum, 2000},
     };
     // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
-        const ReferenceValue reference{c.minimum, c.maximum, QStringLiteral("PRI"), c.upper, {}, c.average};
+        const ReferenceValue reference{c.minimum, c.maximum, QStringLiteral("PRI"), c.upper, {},
+                                       c.average, c.goal,    QStringLiteral("SDT")};
         EXPECT_EQ(intakeStatus(reference, c.amount, c.decimals), c.status);
     }
 }

@@ -203,8 +203,8 @@ QWidget *NutrientProfileWindow::buildPersonControls()
     connect(sex_, &QComboBox::currentIndexChanged, this, &NutrientProfileWindow::personEdited);
     connect(age_, &QSpinBox::valueChanged, this, &NutrientProfileWindow::personEdited);
     // Pregnancy and lactation have references of their own: one at a time.
-    for (auto [box, other] : {std::pair{pregnant_, lactating_}, std::pair{lactating_, pregnant_}})
-        connect(box, &QCheckBox::toggled, this, [this, other = other](bool on) {
+    for (auto [condition, other] : {std::pair{pregnant_, lactating_}, std::pair{lactating_, pregnant_}})
+        connect(condition, &QCheckBox::toggled, this, [this, other = other](bool on) {
             if (on) {
                 const QSignalBlocker quiet(other);
                 other->setChecked(false);
