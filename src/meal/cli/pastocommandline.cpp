@@ -62,7 +62,7 @@ bool spells(const QString &argument, const QCommandLineOption &option)
     for (const QString &name : option.names()) {
         const QString dashed = (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
         const bool joinable = name == QStringLiteral("fabbisogno") || name == QStringLiteral("cerca")
-                              || name == QStringLiteral("lingua");
+                              || name == QStringLiteral("lingua") || name == QStringLiteral("pdf");
         if (argument == dashed || (joinable && argument.startsWith(dashed + u'=')))
             return true;
     }
