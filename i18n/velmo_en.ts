@@ -2448,6 +2448,10 @@ The file was not changed; Velmo works without it.</translation>
         <source>Il nome dell&apos;alimento contiene caratteri di controllo o invisibili.</source>
         <translation>The food name contains control or invisible characters.</translation>
     </message>
+    <message>
+        <source>lettura annullata</source>
+        <translation>reading cancelled</translation>
+    </message>
 </context>
 <context>
     <name>PlanPrinting</name>
@@ -5564,6 +5568,22 @@ Nothing was printed.</translation>
     <message>
         <source>Peso lordo da una misura o da una porzione dell&apos;alimento</source>
         <translation>Gross weight from a measure or a portion of the food</translation>
+    </message>
+    <message>
+        <source>Lettura del file in corso...</source>
+        <translation>Reading the file...</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Importa alimenti personali</source>
+        <translation>Import personal foods</translation>
+    </message>
+    <message>
+        <source>Avanzamento della lettura del file</source>
+        <translation>Progress of reading the file</translation>
     </message>
 </context>
 <context>

@@ -413,7 +413,7 @@ public:
     CsvFoods result();
 
 private:
-    enum class Fault { None, Header, Syntax, Encoding, Size };
+    enum class Fault { None, Header, Syntax, Encoding, Size, Cancelled };
 
     void wholeFile(Fault f, const QString &text)
     {
@@ -557,6 +557,10 @@ void FoodsCsvReading::read(QIODevice &csv)
             if (!reader.error().isEmpty())
                 wholeFile(Fault::Syntax, reader.error());
         }
+        if (how_.progress && !how_.progress(total)) {
+            wholeFile(Fault::Cancelled, Text::tr("lettura annullata"));
+            return;
+        }
     }
     if (!pending_.isEmpty() && fault_ < Fault::Encoding)
         wholeFile(Fault::Encoding, Text::tr("il file non è testo UTF-8"));
@@ -572,6 +576,7 @@ CsvFoods FoodsCsvReading::result()
         result_.errors = QStringList{faultText_};
         result_.faulty = 1;
         result_.doubtful = 0;
+        result_.cancelled = fault_ == Fault::Cancelled;
     } else if (result_.faulty > how_.maxErrors) {
         result_.errors.append(Text::tr("e altri %n errori", nullptr, result_.faulty - how_.maxErrors));
     }

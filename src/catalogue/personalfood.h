@@ -143,8 +143,9 @@ QString foodsToCsv(const std::vector<PersonalFood> &foods);
 struct CsvFoods {
     std::vector<PersonalFood> foods;  // only when read without a sink
     QStringList errors;
-    int faulty = 0;    // refused rows, or 1 for a fault of the whole file
-    int doubtful = 0;  // of which refused only for values to confirm (valueDoubts)
+    int faulty = 0;          // refused rows, or 1 for a fault of the whole file
+    int doubtful = 0;        // of which refused only for values to confirm (valueDoubts)
+    bool cancelled = false;  // the reading was stopped by FoodReading::progress
     bool ok() const { return errors.isEmpty(); }
     // Reading again with FoodReading::force would take every row.
     bool onlyDoubts() const { return doubtful > 0 && doubtful == faulty; }
@@ -160,6 +161,9 @@ struct FoodReading {
     FoodSink sink;       // none: the foods are kept in CsvFoods::foods
     bool force = false;  // take the rows whose values are only doubtful
     int maxErrors = 20;
+    // Told the bytes read so far after each piece of the file; false stops the reading, which
+    // then counts as a fault (nothing is taken).
+    std::function<bool(qint64 read)> progress = {};
 };
 
 inline constexpr qint64 kMaxFoodCsvBytes = 64 * 1024 * 1024;

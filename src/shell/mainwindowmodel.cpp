@@ -32,7 +32,12 @@ MainWindowModel::MainWindowModel(Dialogs &dialogs, QObject *parent)
         PersonalFoodCommands::WindowParts{
             dataControl_, browser_, meal_, [this](int category) { chooseCategory(category); },
             [this] { return category_; }, [this](PersonalFood &food) { completeRecipe(food); },
-            [this](bool busy) { setMousePointer(busy ? MousePointer::Hourglass : MousePointer::Default); }},
+            [this](bool busy) {
+                setMousePointer(busy ? MousePointer::Hourglass : MousePointer::Default);
+                if (!busy && readingProgress_)
+                    readingProgress_(-1);
+            },
+            [this](int permille) { return !readingProgress_ || readingProgress_(permille); }},
         dialogs_);
     connect(&meal_, &MealGrid::totalsChanged, this, &MainWindowModel::updateComparison);
     connect(&meal_, &MealGrid::hintChanged, this, &MainWindowModel::statusHintChanged);

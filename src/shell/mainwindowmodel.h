@@ -28,6 +28,7 @@
 #include <QUndoStack>
 
 #include <future>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -115,6 +116,9 @@ public:
     bool toolbarFlat() const { return toolbarFlat_; }
     bool clockEnabled() const { return clockEnabled_; }  // the clock runs
     MousePointer mousePointer() const { return mousePointer_; }
+    // How the window shows a file being read: how far, 0 to 1000, and -1 once it is done; false
+    // when the user stops the reading.
+    void setReadingProgress(std::function<bool(int permille)> shown) { readingProgress_ = std::move(shown); }
 
     // Flips the toolbar's flat style, whatever it was.
     void flipToolbarStyle();
@@ -192,6 +196,7 @@ private:
     bool toolbarFlat_ = false;
     bool clockEnabled_ = true;
     MousePointer mousePointer_ = MousePointer::Default;
+    std::function<bool(int permille)> readingProgress_;
     std::optional<double> requirementKcal_;
     QString requirementWhose_;
     std::optional<IntakePerson> calculatedPerson_;

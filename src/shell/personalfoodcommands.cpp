@@ -11,9 +11,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
 #include <QScopeGuard>
+
+#include <algorithm>
 
 namespace velmo {
 
@@ -162,6 +165,11 @@ void PersonalFoodCommands::importFoods()
         return;
     PersonalCatalogue::Merge counts;
     QString error;
+    const qint64 size = QFileInfo(path).size();
+    const auto shown = [this, size](qint64 read) {
+        return !window_.progress
+               || window_.progress(size > 0 ? static_cast<int>(std::min(read, size) * 1000 / size) : 0);
+    };
     const auto import = [&](bool force) {
         if (window_.busy)
             window_.busy(true);
@@ -171,11 +179,13 @@ void PersonalFoodCommands::importFoods()
         });
         return catalogue_->importFoods(
             [&](const FoodSink &sink) {
-                return readFoodsFile(path, {sink, force});
+                return readFoodsFile(path, {sink, force, 20, shown});
             },
             &counts, &error);
     };
     CsvFoods read = import(false);
+    if (read.cancelled)
+        return;  // the user's own choice: nothing was imported, and nothing to say
     // What only looks wrong the user may confirm, as in the food window.
     if (error.isEmpty() && read.onlyDoubts()
         && dialogs_.askYesNoCancel(tr("Alcuni alimenti del file %1 hanno valori da confermare:\n\n%2\n\n"
@@ -184,6 +194,8 @@ void PersonalFoodCommands::importFoods()
                                    warningTitle())
                == Answer::Yes)
         read = import(true);
+    if (read.cancelled)
+        return;
     if (!error.isEmpty()) {
         refuse(error);
         return;

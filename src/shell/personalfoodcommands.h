@@ -37,6 +37,8 @@ public:
         std::function<void(PersonalFood &food)> completeRecipe = {};
         // Shows that the window is busy (true) or no longer (false), while a file is read.
         std::function<void(bool busy)> busy = {};
+        // Shows how far a file is read, 0 to 1000, while busy; false when the user stops it.
+        std::function<bool(int permille)> progress = {};
     };
     PersonalFoodCommands(WindowParts window, Dialogs &dialogs, QObject *parent = nullptr);
     ~PersonalFoodCommands() override;

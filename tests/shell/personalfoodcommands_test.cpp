@@ -9,6 +9,9 @@
 #include <QSignalSpy>
 #include <QSqlQuery>
 
+#include <algorithm>
+#include <vector>
+
 namespace velmo::test {
 namespace {
 
@@ -130,6 +133,32 @@ TEST_F(PersonalFoodCommandsTest, AMealSavedAsAFoodThenExportedAndImported)
     // values and then to take them.
     EXPECT_EQ(pointer.count(), 4);
     EXPECT_EQ(model->mousePointer(), MousePointer::Default);
+
+    // How far the file is read is shown; the user may stop the reading, which imports nothing
+    // and says nothing more.
+    QFile many(dir.filePath(u"molti.csv"_s));
+    ASSERT_TRUE(many.open(QIODevice::WriteOnly));
+    many.write("alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\n");
+    for (int i = 0; i < 5000; ++i)
+        many.write(QByteArray("Cibo ") + QByteArray::number(i) + ",100,10,5,20,165,1,0\n");
+    many.close();
+    for (const bool stop : {true, false}) {
+        std::vector<int> shown;
+        model->setReadingProgress([&](int permille) {
+            shown.push_back(permille);
+            return !stop;
+        });
+        dialogs.clear();
+        dialogs.openAnswers = {many.fileName()};
+        model->personalFoods().importFoods();
+        EXPECT_EQ(dialogs.shown.size(), stop ? 1u : 2u);  // the file's choice, then the count when imported
+        EXPECT_EQ(model->personalFoods().catalogue()->find(u"Cibo 4999"_s).has_value(), !stop);
+        ASSERT_GE(shown.size(), stop ? 2u : 3u);
+        EXPECT_EQ(shown.back(), -1);
+        EXPECT_EQ(shown[shown.size() - 2], stop ? shown.front() : 1000);
+        EXPECT_TRUE(std::is_sorted(shown.cbegin(), shown.cend() - 1));
+    }
+    model->setReadingProgress({});
 }
 
 }  // namespace

@@ -37,6 +37,7 @@
 #include <QPushButton>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProgressDialog>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
@@ -357,6 +358,23 @@ void MainWindow::connectModel()
     connect(&model_, &MainWindowModel::helpRequested, this, &MainWindow::helpRequested);
     connect(&model_, &MainWindowModel::exitRequested, this, &MainWindow::exitRequested);
     connect(&model_.personalFoods(), &PersonalFoodCommands::foodWindowRequested, this, &MainWindow::showFoodWindow);
+    // A file read for long shows how far it is and may be stopped; nothing else is done meanwhile.
+    model_.setReadingProgress([this](int permille) {
+        if (permille < 0) {
+            readingProgress_.reset();
+            return true;
+        }
+        if (!readingProgress_) {
+            readingProgress_ = std::make_unique<QProgressDialog>(tr("Lettura del file in corso..."), tr("Annulla"), 0,
+                                                                 1000, this);
+            readingProgress_->setWindowTitle(tr("Importa alimenti personali"));
+            readingProgress_->setAccessibleName(tr("Avanzamento della lettura del file"));
+            readingProgress_->setWindowModality(Qt::ApplicationModal);
+            readingProgress_->setMinimumDuration(500);
+        }
+        readingProgress_->setValue(permille);
+        return !readingProgress_->wasCanceled();
+    });
 }
 
 void MainWindow::showFoodWindow()
@@ -370,7 +388,10 @@ void MainWindow::showFoodWindow()
     model_.personalFoods().foodWindowClosed();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    model_.setReadingProgress({});
+}
 
 void MainWindow::choosePortion()
 {

@@ -18,6 +18,7 @@ class QAction;
 class QDockWidget;
 class QLabel;
 class QMenu;
+class QProgressDialog;
 class QScrollArea;
 class QTimer;
 class QToolBar;
@@ -165,6 +166,7 @@ private:
     QTimer *titleTimer_ = nullptr;
     QAction *portionAction_ = nullptr;
     std::unique_ptr<PortionChoiceModel> portionChoice_;
+    std::unique_ptr<QProgressDialog> readingProgress_;  // while a file is read, once it takes a while
     bool searchPrepared_ = false;
 };
 
