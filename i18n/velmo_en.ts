@@ -5767,6 +5767,10 @@ Nothing was printed.</translation>
         <source>Porzi&amp;one:</source>
         <translation>Port&amp;ion:</translation>
     </message>
+    <message>
+        <source>meno di 1 anno</source>
+        <translation>under 1 year</translation>
+    </message>
 </context>
 <context>
     <name>velmo::ui::PersonForm</name>

@@ -105,8 +105,9 @@ std::optional<IntakePerson> intakePerson(const Person &person, QDate at)
         return std::nullopt;
     const auto weight = person.currentWeight();
     const bool female = person.sex == Sex::Female;
+    // References for the first year go by months: a baby's age is kept in fractions of a year.
     return IntakePerson{female,
-                        static_cast<double>(*age),
+                        *age > 0 ? static_cast<double>(*age) : person.birthDate.daysTo(at) / 365.25,
                         female && person.condition == PersonCondition::Pregnancy,
                         female && person.condition == PersonCondition::Lactation,
                         ReferenceSource::Larn,

@@ -41,7 +41,11 @@ TEST(PersonMetrics, AgeInWholeYearsWithTheTwentyNinthOfFebruaryTurningOnTheFirst
     for (const auto &c : cases) {
         VELMO_CASE(c);
         EXPECT_EQ(ageInYears(c.birth, c.at), c.years);
+        const auto intake = intakePerson(adult(8, 70, c.birth), c.at);  // a baby's months count
+        EXPECT_EQ(intake ? std::optional(intake->ageYears) : std::nullopt,
+                  c.years == 0 ? std::optional(c.birth.daysTo(c.at) / 365.25) : std::optional<double>(c.years));
     }
+    EXPECT_NEAR(intakePerson(adult(8, 70, QDate(2025, 6, 1)), kToday)->ageYears, 0.75, 0.01);
 }
 
 // The index of the latest weight, its WHO class at the shown tenth, and no class under 18.

@@ -33,6 +33,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDockWidget>
+#include <QSpinBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialog>
@@ -744,6 +745,21 @@ TEST_F(MainWindowTest, F4OpensTheProfileThatFollowsTheTableAndExportsItsCsv)
         EXPECT_FALSE(profile->model().person()->pregnant && profile->model().person()->lactating);
         EXPECT_TRUE(profile->model().person()->pregnant || profile->model().person()->lactating);
     }
+    // A baby keeps its months whatever else is chosen; one chosen in the window is over six months.
+    profile->model().setPerson(IntakePerson{false, 0.75});
+    QSpinBox *age = nullptr;
+    for (auto *box : profile->findChildren<QSpinBox *>())
+        if (box->accessibleName() == u"Età in anni"_s)
+            age = box;
+    ASSERT_TRUE(age);
+    EXPECT_EQ(age->text(), u"meno di 1 anno"_s);
+    for (QComboBox *box : profile->findChildren<QComboBox *>())
+        if (box->count() == 2)
+            box->setCurrentIndex(0);
+    EXPECT_EQ(profile->model().person()->ageYears, 0.75);
+    age->setValue(1);
+    age->setValue(0);
+    EXPECT_EQ(profile->model().person()->ageYears, 0.5);
 }
 
 // A day shows its panel; a lock reaches it at once, and Ctrl+PgDn and Ctrl+PgUp change the meal

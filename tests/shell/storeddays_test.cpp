@@ -192,6 +192,9 @@ TEST_F(StoredDaysTest, ReadingAgainChosenDuringAnUndoKeepsTheOtherWindowsDay)
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(stored(), saved);
     EXPECT_EQ(model->document().day(), *saved);
+    add(*model, "Uova", 0, "30");  // and the window's next change is written as ever
+    settle();
+    EXPECT_EQ(stored(), model->document().day());
     EXPECT_TRUE(model->mayClose());
 }
 

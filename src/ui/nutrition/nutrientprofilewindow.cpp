@@ -183,8 +183,9 @@ QWidget *NutrientProfileWindow::buildPersonControls()
     sex_->addItems({tr("Nessuna persona (solo quantità)"), tr("Donna"), tr("Uomo")});
     sex_->setAccessibleName(tr("Persona"));
     age_ = new QSpinBox(box);
-    age_->setRange(1, 120);
+    age_->setRange(0, 120);
     age_->setSuffix(tr(" anni"));
+    age_->setSpecialValueText(tr("meno di 1 anno"));
     age_->setAccessibleName(tr("Età in anni"));
     pregnant_ = new QCheckBox(tr("&Gravidanza"), box);
     pregnant_->setAccessibleName(tr("Gravidanza"));
@@ -244,7 +245,7 @@ void NutrientProfileWindow::showPerson()
                                        QSignalBlocker(lactating_), QSignalBlocker(source_)};
     sex_->setCurrentIndex(!person ? 0 : person->female ? 1 : 2);
     if (person) {
-        age_->setValue(std::max(1, static_cast<int>(person->ageYears)));
+        age_->setValue(static_cast<int>(person->ageYears));
         pregnant_->setChecked(person->pregnant);
         lactating_->setChecked(person->lactating);
         source_->setCurrentIndex(person->source == ReferenceSource::Efsa ? 1 : 0);
@@ -263,11 +264,14 @@ void NutrientProfileWindow::personEdited()
         return;
     }
     const bool woman = sex_->currentIndex() == 1;
-    IntakePerson person{woman, static_cast<double>(age_->value()), woman && pregnant_->isChecked(),
-                        woman && lactating_->isChecked(),
+    const auto before = model_->person();
+    // Under a year, the months of the person shown stay; one chosen here is in the second half of
+    // the year, the first with references of its own.
+    const double age = age_->value() > 0 ? age_->value() : before && before->ageYears < 1 ? before->ageYears : 0.5;
+    IntakePerson person{woman, age, woman && pregnant_->isChecked(), woman && lactating_->isChecked(),
                         source_->currentIndex() == 1 ? ReferenceSource::Efsa : ReferenceSource::Larn};
     // The weight of the energy windows' person stays while the person is still that one.
-    if (const auto before = model_->person(); before && before->female == woman && before->ageYears == person.ageYears)
+    if (before && before->female == woman && before->ageYears == person.ageYears)
         person.weightKg = before->weightKg;
     model_->setPerson(person);
 }
