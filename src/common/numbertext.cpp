@@ -244,6 +244,36 @@ std::optional<double> readLeadingNumber(QStringView text)
     return value;
 }
 
+namespace {
+
+// "1.000" or "1.000,5" under Italian, "1,000" under English: the locale's group separators
+// between groups of three digits, then at most its decimal separator and digits; written again as
+// plain digits with a decimal point. Empty when `text` has no group separator or one out of place.
+std::optional<QString> ungroupedArgument(QStringView text, const NumberSymbols &symbols)
+{
+    if (symbols.group.isEmpty() || symbols.decimal.isEmpty())
+        return std::nullopt;
+    const qsizetype point = text.indexOf(symbols.decimal);
+    const QList<QStringView> groups = (point < 0 ? text : text.left(point)).split(symbols.group);
+    if (groups.size() < 2 || groups.front().isEmpty() || groups.front().size() > 3)
+        return std::nullopt;
+    QString plain;
+    for (qsizetype i = 0; i < groups.size(); ++i) {
+        if ((i > 0 && groups[i].size() != 3) || !allDigits(groups[i]))
+            return std::nullopt;
+        plain += groups[i];
+    }
+    if (point >= 0) {
+        const QStringView decimals = text.mid(point + symbols.decimal.size());
+        if (decimals.isEmpty() || !allDigits(decimals))
+            return std::nullopt;
+        plain += u'.' + decimals.toString();
+    }
+    return plain;
+}
+
+}  // namespace
+
 std::optional<double> readLocaleNumber(QStringView text, const QLocale &locale)
 {
     QString normalised;
@@ -260,7 +290,15 @@ std::optional<double> readLocaleNumber(QStringView text, const QLocale &locale)
     QLocale reader = symbols.numeric;
     reader.setNumberOptions(QLocale::DefaultNumberOptions);
     bool ok = false;
-    const double value = reader.toDouble(trimmed, &ok);
+    double value = reader.toDouble(trimmed, &ok);
+    if (!ok) {
+        // Groups of three, as this program writes them, also where the locale groups otherwise
+        // (1,00,000 under Indian locales).
+        const bool negative = !symbols.negative.isEmpty() && trimmed.startsWith(symbols.negative);
+        const auto plain = ungroupedArgument(negative ? trimmed.mid(symbols.negative.size()) : trimmed, symbols);
+        value = plain ? QLocale::c().toDouble(*plain, &ok) : 0.0;
+        value = negative ? -value : value;
+    }
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
@@ -295,36 +333,6 @@ bool isUnsignedDecimalInput(QStringView text, const QLocale &locale)
     const QString &point = numberSymbols(locale).decimal;
     return whole > 0 && text.mid(whole).startsWith(point) && allDigits(text.mid(whole + point.size()));
 }
-
-namespace {
-
-// "1.000" or "1.000,5" under Italian, "1,000" under English: the locale's group separators
-// between groups of three digits, then at most its decimal separator and digits; written again as
-// plain digits with a decimal point. Empty when `text` has no group separator or one out of place.
-std::optional<QString> ungroupedArgument(QStringView text, const NumberSymbols &symbols)
-{
-    if (symbols.group.isEmpty() || symbols.decimal.isEmpty())
-        return std::nullopt;
-    const qsizetype point = text.indexOf(symbols.decimal);
-    const QList<QStringView> groups = (point < 0 ? text : text.left(point)).split(symbols.group);
-    if (groups.size() < 2 || groups.front().isEmpty() || groups.front().size() > 3)
-        return std::nullopt;
-    QString plain;
-    for (qsizetype i = 0; i < groups.size(); ++i) {
-        if ((i > 0 && groups[i].size() != 3) || !allDigits(groups[i]))
-            return std::nullopt;
-        plain += groups[i];
-    }
-    if (point >= 0) {
-        const QStringView decimals = text.mid(point + symbols.decimal.size());
-        if (decimals.isEmpty() || !allDigits(decimals))
-            return std::nullopt;
-        plain += u'.' + decimals.toString();
-    }
-    return plain;
-}
-
-}  // namespace
 
 std::optional<qint16> readWholeArgument16(QStringView text, ArgumentFraction fraction, const QLocale &locale)
 {

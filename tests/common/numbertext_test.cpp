@@ -242,6 +242,8 @@ TEST(Formats, AsciiDigitsWithTheLocalesSeparatorsReadBack)
         {__LINE__, "fa_IR", 1.5e15, "1\u066b5E+15", "1\u066c500\u066c000\u066c000\u066c000\u066c000\u066b00",
          "1\u066c500\u066c000\u066c000\u066c000\u066c000"},
         {__LINE__, "it_IT", 1.5e15, "1,5E+15", "1.500.000.000.000.000,00", "1.500.000.000.000.000"},
+        {__LINE__, "en_IN", -123456.5, "-123456.5", "-123,456.50", "-123,456.5"},  // the locale groups 1,23,456
+        {__LINE__, "hi_IN", 1234567, "1234567", "1,234,567.00", "1,234,567"},
     };
     // clang-format on
     for (const auto &c : cases) {
