@@ -110,6 +110,9 @@ public:
             return {StoreResult::Kind::Failed, QString()};
         StoreResult result;
         qint64 revision = 0;
+        // Taken before the store tells of the change: whoever reads the current person then finds
+        // its old name gone.
+        const bool wasCurrent = from && session_.currentName() == from->person.name;
         if (from) {
             // What the step changes must still be what it was: another window may have changed it.
             const auto stored = store->person(from->person.name, &revision, &result);
@@ -135,13 +138,13 @@ public:
             if (!result.ok() && !store->person(from->person.name, nullptr, &lookup)
                 && lookup.kind == StoreResult::Kind::Missing)
                 result.kind = StoreResult::Kind::Done;
-            removedCurrent_ = result.ok() && session_.currentName() == from->person.name;
+            removedCurrent_ = result.ok() && wasCurrent;
             if (removedCurrent_)
                 session_.setCurrentName(QString());
             return result;
         }
         result = store->updatePerson(from->person.name, to->person, revision);
-        if (result.ok() && session_.currentName() == from->person.name)
+        if (result.ok() && wasCurrent)
             session_.setCurrentName(to->person.name);
         if (result.ok() && from->person.name != to->person.name)
             emit session_.personRenamed(from->person.name, to->person.name);

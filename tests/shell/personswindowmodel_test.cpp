@@ -171,6 +171,8 @@ TEST_F(PersonsWindowModelTest, TheCurrentPersonIsRememberedAndGivesItsRequiremen
     ASSERT_TRUE(model.open());
     ASSERT_TRUE(model.addPerson(anna()));  // 42 on 2026-03-01, 60,5 kg, 163,5 cm, moderate with
     model.makeSelectedCurrent();
+    // The main window reads the current person at each change of the persons, steps included.
+    QObject::connect(&session, &PersonSession::personsChanged, &session, [this] { session.currentRequirement(); });
     EXPECT_EQ(settings.currentPerson(), u"Anna"_s);
     const auto current = session.currentRequirement();
     ASSERT_TRUE(current && current->kcal && current->person);
