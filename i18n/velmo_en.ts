@@ -1994,6 +1994,10 @@ lists its measures.
         <source>Il nome contiene caratteri di controllo o invisibili (a capo, tabulazioni, spazi senza larghezza): toglierli.</source>
         <translation>The name contains control or invisible characters (line breaks, tabs, zero-width spaces): remove them.</translation>
     </message>
+    <message>
+        <source>Il nome di una persona non può cominciare o finire con uno spazio.</source>
+        <translation>A person&apos;s name cannot begin or end with a space.</translation>
+    </message>
 </context>
 <context>
     <name>PersonStore</name>

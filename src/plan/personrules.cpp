@@ -102,6 +102,10 @@ std::optional<ValueFault> personFault(const Person &person, QDate today)
 {
     if (const auto fault = nameFault(person.name, kMaxPersonNameLength))
         return ValueFault{u"nome"_qs, *fault};
+    // "Anna " beside "Anna" would look the same in every list, and the window trims what it is given.
+    if (person.name != person.name.trimmed())
+        return ValueFault{u"nome"_qs, text(QT_TRANSLATE_NOOP("PersonRules", "Il nome di una persona non può "
+                                                                            "cominciare o finire con uno spazio."))};
     if (!person.birthDate.isValid() || person.birthDate > today)
         return ValueFault{u"data_di_nascita"_qs,
                           text(QT_TRANSLATE_NOOP("PersonRules", "La data di nascita manca, non è valida o è nel "

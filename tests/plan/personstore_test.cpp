@@ -114,6 +114,8 @@ TEST_F(PersonStoreTest, EveryValueOutsideItsRulesIsRefusedInItalian)
         {__LINE__, person([](Person &p) { p.name = u"  "_s; }), "nome", "Il nome è vuoto"},
         {__LINE__, person([](Person &p) { p.name = QString(61, u'x'); }), "nome", "al massimo 60 caratteri"},
         {__LINE__, person([](Person &p) { p.name = u"Anna\nRossi"_s; }), "nome", "caratteri di controllo"},
+        {__LINE__, person([](Person &p) { p.name = u"Anna "_s; }), "nome", "finire con uno spazio"},
+        {__LINE__, person([](Person &p) { p.name = u"\u00a0Anna"_s; }), "nome", "cominciare o finire"},
         {__LINE__, person([](Person &p) { p.name = u"Anna\u200b"_s; }), "nome", "invisibili"},
         {__LINE__, person([](Person &p) { p.name = u"Anna\u202eissoR"_s; }), "nome", "invisibili"},
         {__LINE__, person([](Person &p) { p.name = u"Anna "_s + QChar(0xDC00); }), "nome", "invisibili"},
