@@ -63,6 +63,7 @@ public:
 private:
     void describePerson(PlanReport &report);
     void describeRequirement(PlanReport &report);
+    int daysWithFoods() const;
     bool addDays(PlanReport &report, Meal &all, QString *error);
     void addFigures(PlanReport &report, const Meal &all);
     void addFooter(PlanReport &report) const;
@@ -166,9 +167,17 @@ void Builder::describeRequirement(PlanReport &report)
                       QString::number(s->carbohydratePercent), gramsText(s->carbohydrateGrams, locale_))});
 }
 
+// The days an average is taken over: a day stored with no food in it was not planned, as in the
+// week window.
+int Builder::daysWithFoods() const
+{
+    return static_cast<int>(std::count_if(input_.days.cbegin(), input_.days.cend(),
+                                          [](const auto &day) { return !allEntries(day.second).empty(); }));
+}
+
 bool Builder::addDays(PlanReport &report, Meal &all, QString *error)
 {
-    const double dayCount = static_cast<double>(std::max<std::size_t>(1, input_.days.size()));
+    const double dayCount = std::max(1, daysWithFoods());
     for (const auto &[date, day] : input_.days) {
         const auto planned = plannedDay(day, store_, nutrients_, error);
         if (!planned)
@@ -213,7 +222,7 @@ bool Builder::addDays(PlanReport &report, Meal &all, QString *error)
 
 void Builder::addFigures(PlanReport &report, const Meal &all)
 {
-    const int days = static_cast<int>(input_.days.size());
+    const int days = daysWithFoods();
     const NutrientProfile profile = nutrientProfile(nutrients_, all, intake_.weightKg);
     const ReferenceIntakes *intakes = ReferenceIntakes::shipped();
     const ReferenceFor reference = intakes ? referenceLookup(*intakes, intake_, nutrients_) : ReferenceFor();

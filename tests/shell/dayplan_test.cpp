@@ -336,6 +336,13 @@ TEST_F(DayPlanTest, ThePrintedPlanShowsTheWindowsNumbers)
         EXPECT_EQ(join({n.name, n.amount, n.reference, n.percent, n.note}),
                   join({shown(0), shown(1), shown(2), shown(3), shown(5)}));
     }
+    input.scope = ReportScope::Week;  // a day stored without food is not one of the planned days averaged
+    input.days = {{QDate(2026, 3, 2), w->document().day()}, {QDate(2026, 3, 3), emptyDay()}};
+    const auto week = buildPlanReport(input, *w->nutrientStore(), nullptr, QLocale(), &error);
+    ASSERT_TRUE(week) << error.toStdString();
+    EXPECT_TRUE(week->figuresCaption.startsWith(u"Media giornaliera di 1 giorn"_s))
+        << week->figuresCaption.toStdString();
+    EXPECT_EQ(lines(week->totals), lines(panel.totals()));
     input = PlanInput{};
     input.person = Person{u"Ada"_s, Sex::Female, QDate(1990, 5, 1), 165, {}, {}, {}, {}, {}};
     input.date = QDate(2026, 3, 2);

@@ -361,7 +361,8 @@ int printStoredDays(ConsoleOutput &output, const StoredDaysCommand &command)
         if (!composeDay(composed[i], day, database->connection(), personal.get(), &error))
             return fail(kDatabaseFailure, {error});
         dated.push_back({date, composed[i].meals});
-        totals.push_back(dayTotals(composed[i].meals));
+        if (!allEntries(day).empty())  // the average is that of the planned days, as the week window's
+            totals.push_back(dayTotals(composed[i].meals));
         if (command.days > 1)
             text += u"== "_s + date.toString(Qt::ISODate) + u" ==\n"_s;
         text += dayReportText(composed[i].meals) + (command.days > 1 ? u"\n"_s : QString());
