@@ -3976,6 +3976,10 @@ could not be written.
         <source>Scegli un alimento: Scelta alimenti o Ctrl+F</source>
         <translation>Choose a food: Foods menu or Ctrl+F</translation>
     </message>
+    <message>
+        <source>L&apos;alimento &quot;%1&quot; non è più fra gli alimenti della categoria: la riga mostra il primo alimento della categoria.</source>
+        <translation>The food &quot;%1&quot; is no longer among the category&apos;s foods: the row shows the category&apos;s first food.</translation>
+    </message>
 </context>
 <context>
     <name>velmo::MealDocument</name>

@@ -286,8 +286,20 @@ void MainWindowModel::chooseFood(const SearchableFood &food)
     chooseCategory(food.category);
     // The index and the tables are written together; the name guards against a file changed
     // under a running program.
-    if (food.row >= 0 && food.row < dataControl_.rowCount() && dataControl_.row(food.row).name == food.name)
+    if (food.row >= 0 && food.row < dataControl_.rowCount() && dataControl_.row(food.row).name == food.name) {
         dataControl_.moveTo(food.row);
+        return;
+    }
+    // Found before the category changed: looked for by its name.
+    for (int row = 0; row < dataControl_.rowCount(); ++row)
+        if (dataControl_.row(row).name == food.name) {
+            dataControl_.moveTo(row);
+            return;
+        }
+    dialogs_.message(tr("L'alimento \"%1\" non è più fra gli alimenti della categoria: la riga mostra il primo "
+                        "alimento della categoria.")
+                         .arg(food.name),
+                     warningTitle(), MessageIcon::Critical);
 }
 
 // The toolbar handler skips every step that fails and goes on with the next one; a test that

@@ -120,8 +120,10 @@ void PersonalFoodCommands::foodWindowClosed()
 {
     const QString saved = foodForm_ ? foodForm_->savedName() : QString();
     foodForm_.reset();
-    if (!saved.isEmpty())
-        showFood(saved);
+    if (saved.isEmpty())
+        return;
+    emit foodsChanged();
+    showFood(saved);
 }
 
 void PersonalFoodCommands::showFood(const QString &name)
@@ -151,6 +153,7 @@ void PersonalFoodCommands::deleteFood()
         refuse(error);
         return;
     }
+    emit foodsChanged();
     window_.chooseCategory(kPersonalCategory);
     window_.data.moveTo(std::min(row, window_.data.rowCount() - 1));
 }
@@ -205,6 +208,7 @@ void PersonalFoodCommands::importFoods()
                    .arg(QDir::toNativeSeparators(path), read.errors.join(u'\n')));
         return;
     }
+    emit foodsChanged();
     refreshCategory();
     dialogs_.message(
         tr("Importati %n alimenti da %1: %2 nuovi, %3 aggiornati.", nullptr,
@@ -308,6 +312,7 @@ void PersonalFoodCommands::saveMealAsFood()
     dialogs_.message(tr("Creato l'alimento personale \"%1\" (parte edibile 100%), per 100 g di pasto:\n%2.")
                          .arg(food.name, values.join(QStringLiteral(", "))),
                      noticeTitle(), MessageIcon::Information);
+    emit foodsChanged();
     refreshCategory();
 }
 

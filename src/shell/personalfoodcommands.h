@@ -69,6 +69,8 @@ public:
 
 signals:
     void foodWindowRequested();
+    // A personal food was added, changed or removed.
+    void foodsChanged();
 
 private:
     bool personalCategoryCurrent() const;

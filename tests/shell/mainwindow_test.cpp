@@ -196,6 +196,19 @@ TEST_F(MainWindowTest, TheSearchLooksAgainWhenThePersonalFoodsChange)
     QTest::keyClick(search->textBox(), Qt::Key_Return);
     EXPECT_EQ(window->categoryHeading()->text(), u"Alimenti personali"_s);
     EXPECT_EQ(cell(0, MealColumn::Name), u"Zuppa B"_s);
+    // A food removed while the search is open: the list follows and stays on the food chosen there.
+    for (const char *name : {"Zuppa C", "Zuppa D"})
+        ASSERT_TRUE(catalogue->save({QString::fromLatin1(name), 100, {5.0, 1.0, 10.0, 70.0, {}, {}}}, {}, &error));
+    QTest::keyClick(window, Qt::Key_F, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(search));
+    search->textBox()->setText(u"zuppa"_s);
+    ASSERT_EQ(search->list()->model()->rowCount(), 3);
+    search->list()->setCurrentIndex(search->list()->model()->index(2, 0));
+    dialogs.questionAnswers = {Answer::Yes};
+    window->model().personalFoods().deleteFood();  // Zuppa B, the grid's food
+    ASSERT_EQ(search->list()->model()->rowCount(), 2);
+    QTest::keyClick(search->textBox(), Qt::Key_Return);
+    EXPECT_EQ(cell(0, MealColumn::Name), u"Zuppa D"_s);
 }
 
 // A food found only by a common name shows it beside its own name.
@@ -893,6 +906,9 @@ TEST_F(MainWindowTest, TheMealFlowNeedsOnlyTheKeyboard)
     EXPECT_EQ(cell(0, MealColumn::Net), u"135"_s);  // 150 g of apple, 90 % edible
     QTest::keyClick(window->grid(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), window->table()->grossBox(1));
+    menuItem("mnuPersonali")->trigger();  // the personal foods too are browsed from the keyboard
+    EXPECT_EQ(QApplication::focusWidget(), window->grid());
+    QTest::keyClick(window->grid(), Qt::Key_Tab);
 
     QTest::keyClick(window, Qt::Key_L, Qt::AltModifier);
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_F);

@@ -3,6 +3,7 @@
 
 #include "shellfixture.h"
 #include "shell/portionchoicemodel.h"
+#include "support/tablecase.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -104,6 +105,27 @@ TEST_F(MainWindowModelTest, GridRowsMakeTheFoodCurrentAndClicksResetColours)
     EXPECT_EQ(pointers, (QStringList{u"hourglass"_s, u"default"_s}));
     model->gridClicked();
     EXPECT_EQ(model->meal().row(0).cell(MealColumn::Gross).textColour, CellTextColour::WindowText);
+}
+
+// A food found before its category changed is looked for by name; one gone is told.
+TEST_F(MainWindowModelTest, AFoundFoodIsPlacedByItsNameWhereverItsRowNowIs)
+{
+    const int fruit = category("Frutta");
+    // clang-format off
+    const struct { int line; int row; const char *name; const char *placed; std::size_t told; } cases[] = {
+        {__LINE__, 2, "Pera, cruda", "Pera, cruda", 0},
+        {__LINE__, 0, "Pera, cruda", "Pera, cruda", 0},
+        {__LINE__, 7, "Mela, con buccia, cruda", "Mela, con buccia, cruda", 0},
+        {__LINE__, 1, "Fragole", "Albicocche, crude", 1},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        dialogs.clear();
+        model->chooseFood({{}, QString::fromUtf8(c.name), fruit, c.row});
+        EXPECT_EQ(model->meal().row(0).name(), QString::fromUtf8(c.placed));
+        EXPECT_EQ(dialogs.shown.size(), c.told);
+    }
 }
 
 TEST_F(MainWindowModelTest, TitleRotatesAndStatusBarSpeaksTheUsersLanguage)

@@ -119,9 +119,20 @@ void FoodSearchWindow::showSearch()
     activateWindow();
 }
 
-void FoodSearchWindow::refresh()
+void FoodSearchWindow::refresh(const std::optional<SearchableFood> &keep)
 {
     follow(text_->text());
+    for (int r = 0; keep && r < matches_->rowCount(); ++r)
+        if (matches_->food(r).category == keep->category && matches_->food(r).name == keep->name) {
+            list_->setCurrentIndex(matches_->index(r, 0));
+            break;
+        }
+}
+
+std::optional<SearchableFood> FoodSearchWindow::currentFood() const
+{
+    const QModelIndex current = list_->currentIndex();
+    return current.isValid() ? std::optional(matches_->food(current.row())) : std::nullopt;
 }
 
 void FoodSearchWindow::follow(const QString &text)

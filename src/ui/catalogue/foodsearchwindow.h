@@ -7,6 +7,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class QLabel;
 class QLineEdit;
 class QTreeView;
@@ -34,8 +36,10 @@ public:
     // Shows the window with its text selected, so that typing starts a new search.
     void showSearch();
     // Looks for the text again: the foods it found stand elsewhere once the personal foods are read
-    // anew.
-    void refresh();
+    // anew. The food `keep`, when still found, stays the current one.
+    void refresh(const std::optional<SearchableFood> &keep = std::nullopt);
+    // The food the list stands on; to be taken before the search's foods are read anew.
+    std::optional<SearchableFood> currentFood() const;
 
 signals:
     void foodChosen(const velmo::SearchableFood &food);

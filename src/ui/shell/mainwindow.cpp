@@ -358,6 +358,11 @@ void MainWindow::connectModel()
     connect(&model_, &MainWindowModel::helpRequested, this, &MainWindow::helpRequested);
     connect(&model_, &MainWindowModel::exitRequested, this, &MainWindow::exitRequested);
     connect(&model_.personalFoods(), &PersonalFoodCommands::foodWindowRequested, this, &MainWindow::showFoodWindow);
+    // An open search shows the personal foods as they are now.
+    connect(&model_.personalFoods(), &PersonalFoodCommands::foodsChanged, this, [this] {
+        if (searchWindow_ && searchWindow_->isVisible())
+            foodSearchNow();
+    });
     // A file read for long shows how far it is and may be stopped; nothing else is done meanwhile.
     model_.setReadingProgress([this](int permille) {
         if (permille < 0) {
@@ -417,9 +422,10 @@ void MainWindow::openBalance(bool wholeDay)
 // foods stood, looks again.
 const FoodSearch &MainWindow::foodSearchNow()
 {
+    const auto kept = searchWindow_ ? searchWindow_->currentFood() : std::nullopt;
     const FoodSearch &search = model_.foodSearch();
     if (searchWindow_)
-        searchWindow_->refresh();
+        searchWindow_->refresh(kept);
     return search;
 }
 
