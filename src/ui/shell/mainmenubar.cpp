@@ -270,7 +270,10 @@ void MainMenuBar::buildCategoryMenu()
     }
     QAction *personal = categoryMenu_->addAction(personalCategory().shownMenuCaption());
     personal->setObjectName(QString::fromLatin1(personalCategory().menuItem));
-    connect(personal, &QAction::triggered, &model_, [this] { model_.chooseCategory(kPersonalCategory); });
+    connect(personal, &QAction::triggered, &model_, [this] {
+        model_.chooseCategory(kPersonalCategory);
+        emit categoryChosen();
+    });
     buildPersonalFoodsMenu();
 }
 
