@@ -211,6 +211,7 @@ const ProcessCase kCases[] = {
     {__LINE__, {"--cerca", "nessun cibo ha questo nome"}, {}, Feed::Pipe, kIt, Db::Shipped, 0, kNothing, "", 0},
     {__LINE__, {"--cerca"}, {}, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "manca il testo da cercare dopo --cerca", 1},
     {__LINE__, {"--cerca", " "}, {}, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "il testo da cercare è vuoto", 1},
+    {__LINE__, {"--cerca", "\u00b4"}, {}, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "il testo da cercare è vuoto", 1},
     {__LINE__, {"--csv", "--cerca", "pane"}, {}, Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
      "--cerca non si usa insieme ad altri argomenti (\"--csv\")", 1},
     {__LINE__, {"--cerca", "pane"}, {}, Feed::Pipe, kIt, Db::Partial, 1, kNothing, "mancano le tabelle", 4},

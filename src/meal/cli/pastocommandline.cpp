@@ -7,6 +7,7 @@
 
 #include "catalogue/foodcategory.h"
 #include "catalogue/fooddatabase.h"
+#include "catalogue/foodsearch.h"
 #include "catalogue/personalcatalogue.h"
 #include "common/inputecho.h"
 #include "common/numbertext.h"
@@ -122,7 +123,7 @@ std::optional<PastoCommand> readSearch(const QCommandLineParser &parser, const P
         return refuse(error, QCoreApplication::translate("PastoCommandLine", "manca il testo da cercare dopo --cerca"));
     command.action = PastoCommand::Action::SearchFoods;
     command.searchText = parser.value(options.search);
-    if (command.searchText.trimmed().isEmpty())
+    if (searchKey(command.searchText).simplified().isEmpty())  // a lone accent has no letter to look for
         return refuse(error, QCoreApplication::translate("PastoCommandLine", "il testo da cercare è vuoto"));
     return command;
 }
