@@ -442,6 +442,8 @@ TEST_F(MainWindowTest, F1OpensThePageAboutItsWindow)
         {__LINE__, nullptr, [this] { windows.energy()->showChoiceDialog(); return windows.energy()->choiceDialog(); }, "fabbisogno.html#iniziale"},
         {__LINE__, "mnuNuovoAlimento", {}, "personali.html modale"},
         {__LINE__, "mnuStampa", {}, "stampa.html modale"},
+        {__LINE__, "mnuStampaPiano", {}, "stampa.html#piano modale"},
+        {__LINE__, "mnuIntestazione", {}, "stampa.html#piano modale"},
     };
     // clang-format on
     for (const auto &c : cases) {
