@@ -47,6 +47,10 @@ constexpr struct {
     {"frmSplash", "fabbisogno.html#iniziale"},
     {"Dialog", "fabbisogno.html#iniziale"},  // the choice between a man and a woman
     {"frmStampaFPB", "stampa.html"},
+    {"frmStampaPiano", "stampa.html#piano"},
+    {"frmIntestazione", "stampa.html#piano"},
+    {"frmBilancia", "bilanciamento.html"},
+    {"frmPorzione", "pasto.html#porzione"},
 };
 
 // A text as the search reads it (as the food search does: no case, no accents), with the place
