@@ -92,6 +92,16 @@ bool samePerson(Person a, Person b)
     return a == b;
 }
 
+// A refusal is told; one because another window changed the persons shows them as they are now,
+// so that the user may repeat the change on them.
+void tell(PersonSession &session, const StoreResult &result)
+{
+    if (!result.message.isEmpty())
+        session.dialogs().message(result.message, warningTitle(), MessageIcon::Critical);
+    if (result.kind == StoreResult::Kind::Conflict || result.kind == StoreResult::Kind::Missing)
+        emit session.personsChanged();
+}
+
 }  // namespace
 
 class PersonChange : public QUndoCommand {
@@ -121,7 +131,8 @@ public:
             if (!stored || !samePerson(*stored, from->person))
                 return {StoreResult::Kind::Conflict,
                         PersonSession::tr("Modifica non fatta: la persona è stata modificata da un'altra finestra "
-                                          "di Velmo. Chiudere e riaprire la finestra Persone, poi ripetere.")};
+                                          "di Velmo. La finestra Persone la mostra ora com'è salvata: ripetere "
+                                          "la modifica.")};
         }
         if (!from) {
             result = to->days.empty() ? store->addPerson(to->person) : store->importRecord(*to, false);
@@ -164,8 +175,7 @@ private:
     void run(const std::optional<PersonRecord> &from, const std::optional<PersonRecord> &to)
     {
         const StoreResult result = apply(from, to);
-        if (!result.message.isEmpty())
-            session_.dialogs().message(result.message, warningTitle(), MessageIcon::Critical);
+        tell(session_, result);
         if (!result.ok())
             setObsolete(true);  // the stack lets it go: the store no longer is as it says
     }
@@ -182,8 +192,7 @@ bool pushPersonChange(QUndoStack &stack, PersonSession &session, const QString &
 {
     auto change = std::make_unique<PersonChange>(session, text, before, after);
     const StoreResult result = change->apply(before, after);
-    if (!result.message.isEmpty())
-        session.dialogs().message(result.message, warningTitle(), MessageIcon::Critical);
+    tell(session, result);
     if (!result.ok())
         return false;
     stack.push(change.release());
