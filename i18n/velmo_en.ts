@@ -4342,8 +4342,8 @@ could not be written.
 <context>
     <name>velmo::PersonSession</name>
     <message>
-        <source>Modifica non fatta: la persona è stata modificata da un&apos;altra finestra di Velmo. Chiudere e riaprire la finestra Persone, poi ripetere.</source>
-        <translation>Change not made: the person was changed by another Velmo window. Close and reopen the Persons window, then repeat.</translation>
+        <source>Modifica non fatta: la persona è stata modificata da un&apos;altra finestra di Velmo. La finestra Persone la mostra ora com&apos;è salvata: ripetere la modifica.</source>
+        <translation>Change not made: the person was changed by another Velmo window. The Persons window now shows it as stored: make the change again.</translation>
     </message>
 </context>
 <context>

@@ -58,16 +58,15 @@ public:
     bool removeSelected();
     void makeSelectedCurrent();
     void clearCurrent();
+    // The names and the selected person read again; false, with the user told why, when the
+    // store cannot be read.
+    bool reloadSelected();
 
 signals:
     // The selection, its person or the date changed: every text above may read anew.
     void selectionChanged();
 
 private:
-    // The names and the selected person read again; false, with the user told why, when the
-    // store cannot be read.
-    bool reloadSelected();
-
     PersonSession &session_;
     QUndoStack &stack_;
     PersonListModel persons_;

@@ -492,6 +492,8 @@ void MainWindow::openPersons()
         personsWindow_ = window;
         if (settings_)
             rememberPlacement(*personsWindow_, *settings_, RememberedWindow::Persons);
+    } else {
+        personsWindow_->model().reloadSelected();  // another Velmo may have changed the persons since
     }
     personsWindow_->show();
     personsWindow_->raise();
@@ -516,6 +518,8 @@ void MainWindow::openWeek()
         connect(weekWindow_, &WeekWindow::averageProfileRequested, this, &MainWindow::openWeekAverageProfile);
         if (settings_)
             rememberPlacement(*weekWindow_, *settings_, RememberedWindow::Week);
+    } else {
+        weekModel().refresh();  // another Velmo may have planned a day since
     }
     weekWindow_->show();
     weekWindow_->raise();
