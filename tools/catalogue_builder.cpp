@@ -73,6 +73,13 @@ std::optional<std::vector<CsvRecord>> readCsvFile(const QString &path, QString *
     return std::move(csv.records);
 }
 
+// A number of the source as it writes them: digits with at most a decimal point. A comma is
+// refused, whether it was meant as a decimal or as a thousand.
+std::optional<double> sourceNumber(const QString &text)
+{
+    return text.contains(u',') ? std::nullopt : readPlainDecimal(text);
+}
+
 QString problem(const QString &path, int line, const QString &what)
 {
     return QStringLiteral("%1, riga %2: %3").arg(QFileInfo(path).fileName()).arg(line).arg(what);
@@ -184,6 +191,7 @@ std::optional<std::vector<CatalogueFood>> readCatalogue(const QString &path, con
     std::vector<CatalogueFood> foods;
     std::array<QSet<QString>, kFoodCategoryCount> namesPerTable;
     std::array<int, kFoodCategoryCount> rows{};
+    QHash<QString, int> ndbLines;
     for (std::size_t r = 1; r < records->size(); ++r) {
         const CsvRecord &rec = (*records)[r];
         if (rec.fields.size() != 3) {
@@ -197,6 +205,13 @@ std::optional<std::vector<CatalogueFood>> readCatalogue(const QString &path, con
             *error = problem(path, rec.line, QStringLiteral("tabella sconosciuta \"%1\"").arg(table));
             return std::nullopt;
         }
+        // A food's household measures and standard portion are found by its code: one food a code.
+        if (const auto first = ndbLines.constFind(rec.fields[1]); first != ndbLines.constEnd()) {
+            *error = problem(path, rec.line,
+                             QStringLiteral("ndb %1 ripetuto (già alla riga %2)").arg(rec.fields[1]).arg(*first));
+            return std::nullopt;
+        }
+        ndbLines.insert(rec.fields[1], rec.line);
         const auto it = source.constFind(rec.fields[1]);
         if (it == source.constEnd()) {
             *error = problem(path, rec.line, QStringLiteral("ndb %1 assente nei dati di origine").arg(rec.fields[1]));
@@ -221,7 +236,7 @@ std::optional<std::vector<CatalogueFood>> readCatalogue(const QString &path, con
             return std::nullopt;
         }
         names.insert(key);
-        const auto edible = readLocaleNumber(it->edible, QLocale::c());
+        const auto edible = sourceNumber(it->edible);
         if (!edible || *edible != static_cast<int>(*edible) || *edible < 1 || *edible > 100) {
             *error = problem(path, rec.line,
                              QStringLiteral("ndb %1: la fonte non dà una parte edibile intera").arg(rec.fields[1]));
@@ -229,7 +244,7 @@ std::optional<std::vector<CatalogueFood>> readCatalogue(const QString &path, con
         }
         // A value the source writes must be a number of a food's amount: never taken as 0.
         for (const QString &value : it->nutrients) {
-            const auto amount = value.isEmpty() ? std::optional<double>(0) : readLocaleNumber(value, QLocale::c());
+            const auto amount = value.isEmpty() ? std::optional<double>(0) : sourceNumber(value);
             if (!amount || !std::isfinite(*amount) || *amount < 0) {
                 *error = problem(
                     path, rec.line,
@@ -293,7 +308,7 @@ QVariant sourceValue(const QString &text)
 {
     if (text.isEmpty())
         return QVariant(QMetaType::fromType<double>());  // NULL
-    return readLocaleNumber(text, QLocale::c()).value_or(0.0);
+    return sourceNumber(text).value_or(0.0);
 }
 
 // Creates `table` with `columns` and fills it with `rows`, in their order.

@@ -226,7 +226,9 @@ const char *kSource =
     "09004,0900,Fruits,\"Apples, raw, without skin\",,,,Core,8,92,0.27,0.13,12.76,48,1.3,0\n"
     "09005,0900,Fruits,Apples unreadable,,,,,,90,n/a,0.1,1,5,1,0\n"
     "09006,0900,Fruits,Apples negative,,,,,,90,0.3,-5,1,5,1,0\n"
-    "09007,0900,Fruits,Apples without edible part,,,,,,0,0.3,0.1,1,5,1,0\n";
+    "09007,0900,Fruits,Apples without edible part,,,,,,0,0.3,0.1,1,5,1,0\n"
+    "09008,0900,Fruits,Apples with a comma,,,,,,90,\"1,500\",0.1,1,5,1,0\n"
+    "09009,0900,Fruits,Apples with an exponent,,,,,,90,1e2,0.1,1,5,1,0\n";
 // Their profile, beside them as in the data folder: the peeled apple's protein doctored.
 const char *kProfileValues = "ndb,nutrient,value\n09003,203,0.26\n09003,204,0.17\n09003,205,13.81\n09003,208,52\n"
                              "09003,291,2.4\n09003,601,0\n09003,301,6\n09252,203,0.36\n09252,204,0.14\n"
@@ -315,8 +317,11 @@ TEST_F(CatalogueBuilderTest, RefusesBadLinesAndKeepsTheEarlierDatabase)
         {__LINE__, "tabella,ndb,alimenti\nFrutta,09007,Mela\n", "parte edibile"},
         {__LINE__, "tabella,ndb,alimenti\nFrutta,09005,Mela\n", "ndb 09005: la fonte dà il valore non valido \"n/a\""},
         {__LINE__, "tabella,ndb,alimenti\nFrutta,09006,Mela\n", "ndb 09006: la fonte dà il valore non valido \"-5\""},
+        {__LINE__, "tabella,ndb,alimenti\nFrutta,09008,Mela\n", "ndb 09008: la fonte dà il valore non valido \"1,500\""},
+        {__LINE__, "tabella,ndb,alimenti\nFrutta,09009,Mela\n", "ndb 09009: la fonte dà il valore non valido \"1e2\""},
         {__LINE__, "alimento,ndb\nFrutta,09003,Mela\n", "intestazione"},
-        {__LINE__, "tabella,ndb,alimenti\nFrutta,09003,Mela\nFrutta,09003,Mela cruda\n", "riga 3: nome inglese ripetuto"},
+        {__LINE__, "tabella,ndb,alimenti\nFrutta,09003,Mela\nFrutta,09003,Mela cruda\n", "riga 3: ndb 09003 ripetuto (già alla riga 2)"},
+        {__LINE__, "tabella,ndb,alimenti\nFrutta,09003,Mela\nVerdure_ed_ortaggi,09003,Mela cotta\n", "riga 3: ndb 09003 ripetuto"},
         {__LINE__, "tabella,ndb,alimenti\nFrutta,09003,Mela\nFrutta,09252,\"Apples, raw, with skin\"\n", "riga 2: il nome inglese"},
         {__LINE__, "tabella,ndb,alimenti\nFrutta,09003,Mela\n", "sinonimi.csv, riga 3: alimento inesistente nella tabella Frutta: \"Pera\"",
          "sinonimo,tabella,alimenti\nmele,Frutta,Mela\nfrutto,Frutta,Pera\n"},
