@@ -5430,7 +5430,7 @@ Nothing was printed.</translation>
     </message>
     <message>
         <source>&amp;Persona</source>
-        <translation>&amp;Person</translation>
+        <translation>Per&amp;son</translation>
     </message>
     <message>
         <source>&amp;Persone...</source>

@@ -885,6 +885,16 @@ TEST_F(EnglishWindowTest, EveryWindowSpeaksEnglish)
     EXPECT_EQ(left.join(u'\n'), QString());
 }
 
+// Under English, free of the Italian captions, every title of the menu bar has a key of its own.
+TEST_F(EnglishWindowTest, EachMenuTitleHasItsOwnKey)
+{
+    QMap<int, QStringList> byKey;
+    for (QAction *title : window->menuBar()->actions())
+        byKey[QKeySequence::mnemonic(title->text())[0].toCombined()] << title->text();
+    for (const QStringList &same : byKey)
+        EXPECT_EQ(same.size(), 1) << qPrintable(same.join(u" | "_s));
+}
+
 // Under English F1 opens the English page, or the Italian one where there is no English page.
 TEST_F(EnglishWindowTest, F1OpensTheEnglishPageOrElseTheItalianOne)
 {
