@@ -39,8 +39,12 @@ PrintModuleModel::PrintModuleModel(PrinterService &printers, Dialogs &dialogs)
 QSize PrintModuleModel::printableSheet(std::optional<int> orientation)
 {
     const QSize failed(-1, -1);
-    if (!routines_.openDocumentPrinter(printers_.printerInUse()))
+    if (!routines_.openDocumentPrinter(printers_.printerInUse())) {
+        // A printer gone since it was chosen is let go, or no print window could open again: the
+        // next print starts from the default printer.
+        printers_.setPrinterInUse(QString());
         return failed;
+    }
     if (orientation && *orientation != 1 && *orientation != 2) {
         dialogs_.message(tr("Orientamento errato"), errorTitle(PrintStep::MeasureSheet), MessageIcon::Critical);
         return failed;

@@ -251,6 +251,11 @@ TEST_F(PrintRoutinesTest, PrintableSheet)
         for (const auto &box : dialogs.shown)
             EXPECT_EQ(box.title, QString::fromLatin1(c.title));
     }
+    // The printer in use lost: the next sheet is the default printer's, whose print window may
+    // choose another.
+    printers.systemDefault = QStringLiteral("Laser");
+    EXPECT_EQ(model.printableSheet(2), QSize(287, 200));
+    EXPECT_EQ(printers.openPrinterName(), QStringLiteral("Laser"));
 }
 
 TEST_F(PrintRoutinesTest, WithoutAPrinterInUseTheDefaultIsOpened)
