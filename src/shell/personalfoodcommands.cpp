@@ -83,7 +83,8 @@ bool PersonalFoodCommands::open()
                  "un archivio nuovo e vuoto?\n\nNo: Velmo continua senza alimenti personali e non scrive "
                  "nulla; la domanda sarà ripetuta al prossimo uso degli alimenti personali."),
         warningTitle());
-    if (answer != Answer::Yes)
+    declinedDamaged_ = answer != Answer::Yes;
+    if (declinedDamaged_)
         return false;
     const QString asideName = PersonalCatalogue::setAside(path, &error);
     if (asideName.isEmpty() || !(catalogue_ = PersonalCatalogue::open(path, true, &error))) {
@@ -95,6 +96,11 @@ bool PersonalFoodCommands::open()
             .arg(QDir::toNativeSeparators(asideName), QDir::toNativeSeparators(path)),
         noticeTitle(), MessageIcon::Information);
     return true;
+}
+
+bool PersonalFoodCommands::openForSearch()
+{
+    return !declinedDamaged_ && open();
 }
 
 void PersonalFoodCommands::newFood()

@@ -51,6 +51,9 @@ public:
     // if the user says so. Otherwise nothing is written and Velmo goes on without personal foods,
     // asking again at the next use.
     bool open();
+    // The same for a search, which does not ask again about a damaged file the user chose to keep:
+    // it searches the shipped foods alone.
+    bool openForSearch();
     // Null until opened.
     PersonalCatalogue *catalogue() { return catalogue_.get(); }
     // A food of the personal category is current: what modifying and deleting need.
@@ -88,6 +91,7 @@ private:
     QString path_;
     std::unique_ptr<PersonalCatalogue> catalogue_;
     std::unique_ptr<FoodFormModel> foodForm_;
+    bool declinedDamaged_ = false;  // the user kept a damaged file, and Velmo goes on without it
 };
 
 }  // namespace velmo

@@ -85,6 +85,9 @@ TEST_F(PersonalFoodCommandsTest, ADamagedCatalogueIsLeftAloneUntilTheUserSetsItA
     EXPECT_EQ(model->categoryHeading(), u"Alimenti"_s);
     EXPECT_EQ(fileBytes(personal), QByteArray(4096, '\x7f'));
     EXPECT_TRUE(dialogs.shown.back().text.contains(personal));
+    const auto asked = dialogs.shown.size();
+    model->foodSearch();  // a search, once the user said no, goes on without asking
+    EXPECT_EQ(dialogs.shown.size(), asked);
 
     dialogs.questionAnswers = {Answer::Yes};
     model->chooseCategory(kPersonalCategory);
