@@ -454,11 +454,13 @@ std::vector<TargetOutcome> checkTargets(const Nutrients &nutrients, const std::v
             else if (*outcome.value < *target.minimum - slackAllowed(*target.minimum))
                 outcome.miss = *target.minimum - *outcome.value;
         }
+        // Known values above the maximum miss it whatever the foods lacking a value add; below it,
+        // those foods could still take the amount past it.
         if (target.maximum) {
-            if (!outcome.value || outcome.lowerBound)
-                outcome.unverifiable = true;
-            else if (*outcome.value > *target.maximum + slackAllowed(*target.maximum))
+            if (outcome.value && *outcome.value > *target.maximum + slackAllowed(*target.maximum))
                 outcome.miss = *outcome.value - *target.maximum;
+            else if (!outcome.value || outcome.lowerBound)
+                outcome.unverifiable = true;
         }
         met = !outcome.unverifiable && outcome.miss == 0;
         outcome.met = met;

@@ -61,8 +61,8 @@ struct TargetOutcome {
     bool met = false;
     double miss = 0;  // how far outside the bounds, in the target's unit; 0 when met or unknown
     // The foods with a weight that lack a value the target needs, and whether a bound could not
-    // be verified because of them (an upper bound on a lower-bounded amount, a share of an
-    // incomplete energy); a lower bound is met on the known values alone.
+    // be verified because of them (an upper bound the known values stay within, a share of an
+    // incomplete energy); a lower bound is met, and an upper bound missed, on the known values alone.
     QStringList lackingFoods;
     bool unverifiable = false;
 };

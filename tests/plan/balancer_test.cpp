@@ -279,6 +279,33 @@ TEST(Balancer, UnknownValuesAndImpossibleRows)
     }
 }
 
+// 200 g of milk (240 mg of calcium) and a food lacking calcium: the known values alone meet a
+// least they reach and miss a most they pass; a most they stay within cannot be verified.
+TEST(Balancer, KnownValuesDecideWhatTheyCan)
+{
+    const std::vector<BalanceRow> rows{food("Latte", {64, 3, 4, 0, 120}, 200),
+                                       food("Sgombro", {200, 20, 10, 0, {}}, 100)};
+    const struct {
+        int line;
+        std::optional<double> minimum, maximum;
+        bool met, unverifiable;
+        double miss;
+    } kCases[] = {
+        {__LINE__, 200, std::nullopt, true, false, 0},    // reached on the known values
+        {__LINE__, 300, std::nullopt, false, false, 60},  // 60 mg short of it
+        {__LINE__, std::nullopt, 300, false, true, 0},    // the mackerel could take it past 300 mg
+        {__LINE__, std::nullopt, 200, false, false, 40},  // 40 mg past it, whatever the mackerel adds
+        {__LINE__, 100, 200, false, false, 40},
+    };
+    for (const auto &c : kCases) {
+        VELMO_CASE(c);
+        const TargetOutcome o = checkTargets(nutrients(), rows, {200, 100},
+                                             {amount("CA", c.minimum, c.maximum, "il calcio Calcio", "mg")})[0];
+        EXPECT_EQ(std::tuple(o.met, o.unverifiable, o.miss), std::tuple(c.met, c.unverifiable, c.miss));
+        EXPECT_EQ(o.lackingFoods, QStringList{QStringLiteral("Sgombro")});
+    }
+}
+
 // Half portions of an odd number of grams: the weight is the halves' grams rounded, halves up,
 // so that a whole portion is its own weight and every target is met by the weight proposed.
 TEST(Balancer, HalfPortionsOfAnOddPortionAreRoundedLikeTheTable)
