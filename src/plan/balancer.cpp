@@ -58,20 +58,19 @@ QString amountText(double value, int decimals, const QString &unit, const QLocal
     return QStringLiteral("%1 %2").arg(formatDecimals(value, decimals, locale), unit);
 }
 
-// A side is left out when a food that can weigh something lacks a value that could break it:
-// the nutrient itself for an upper bound, the energy a share is taken of for a lower bound.
-bool sideVerifiable(const std::vector<BalanceRow> &rows, int nutrient, std::optional<int> energy, bool share,
-                    bool upper)
+// A food lacking the nutrient counts for none of it: a least is then met for sure, a most is still
+// a bound the known values must keep (the truth can only be more; the outcome says so). A food
+// lacking the energy counts for none of it too, and the share looks larger than it is: its most is
+// then kept for sure and its least is left out.
+bool sideKept(const std::vector<BalanceRow> &rows, std::optional<int> energy, bool share, bool upper)
 {
-    for (const BalanceRow &row : rows) {
-        if (!weighs(row))
-            continue;
-        if (upper && !per100(row, nutrient))
-            return false;
-        if (share && !upper && (!energy || !per100(row, *energy)))
-            return false;
-    }
-    return true;
+    if (!share)
+        return true;
+    if (!energy)
+        return false;
+    return upper || std::all_of(rows.cbegin(), rows.cend(), [energy](const BalanceRow &row) {
+               return !weighs(row) || per100(row, *energy);
+           });
 }
 
 struct Problem {
@@ -108,7 +107,7 @@ void addLimits(Problem &p)
         const bool share = target.perEnergy != 0;
         for (const bool upper : {false, true}) {
             const std::optional<double> bound = upper ? target.maximum : target.minimum;
-            if (!bound || !sideVerifiable(p.rows, *nutrient, energy, share, upper))
+            if (!bound || !sideKept(p.rows, energy, share, upper))
                 continue;
             Limit limit{t,
                         upper,
@@ -409,6 +408,12 @@ BalanceResult balance(const Nutrients &nutrients, const std::vector<BalanceRow> 
                 result.conflicts.append(conflict(p, j, missed, solver, locale));
     }
     result.outcomes = checkTargets(nutrients, rows, result.grossGrams, targets);
+    // The limits are kept within the solver's own tolerance: a plan that misses a target by the
+    // profile's arithmetic all the same is not said to meet them all.
+    if (result.status == BalanceResult::Status::Balanced)
+        for (std::size_t t = 0; t < targets.size(); ++t)
+            if (targets[t].enabled && result.outcomes[t].miss > 0)
+                result.status = BalanceResult::Status::Closest;
     return result;
 }
 

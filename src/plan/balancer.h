@@ -82,9 +82,10 @@ struct BalanceResult {
 // The weights that meet the enabled targets staying as close as possible to the preferred weights
 // (the sum of the changes, each taken relative to its preferred weight), each between its row's
 // minimum and maximum and a multiple of its step; fixed rows never change. A food lacking a value
-// a target needs counts for none of it in a lower bound (met on known values, the truth can only
-// be more) and makes an upper bound unverifiable, so that bound is left out and said. When no
-// plan meets every target, the closest one and the sentences that name the conflicting targets.
+// a target needs counts for none of it: a lower bound is met on the known values (the truth can
+// only be more), an upper bound is kept on them and said to be unverifiable when they stay within
+// it. When no plan meets every target, the closest one and the sentences that name the
+// conflicting targets.
 // `stop`, when given and set meanwhile (from another thread), ends the search with no plan.
 BalanceResult balance(const Nutrients &nutrients, const std::vector<BalanceRow> &rows,
                       const std::vector<BalanceTarget> &targets, const LpSolver &solver, const QLocale &locale,

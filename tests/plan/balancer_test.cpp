@@ -200,6 +200,9 @@ TEST(Balancer, ConflictingTargetsAreNamed)
     const std::vector<BalanceRow> breadAndOil{food("Pane", {250, 0, 1, 2.5, 20}, 300, false, 1000),
                                               food("Olio", {900, 0, 100, 0, 60}, 100, true)};
     const std::vector<BalanceRow> cheese{food("Formaggio", {300, 20, 25, 0, 500}, 125)};
+    // Milk is free up to a kilogram; the mackerel, fixed, has 200 kcal and lacks calcium.
+    const std::vector<BalanceRow> milkAndMackerel{food("Latte", {64, 3, 4, 0, 120}, 200, false, 1000),
+                                                  food("Sgombro", {200, 20, 10, 0, {}}, 100, true)};
     const struct {
         int line;
         const std::vector<BalanceRow> &rows;
@@ -237,6 +240,13 @@ TEST(Balancer, ConflictingTargetsAreNamed)
          {amount("PROCNT", 15, std::nullopt, "la quota delle proteine Proteine", "%En", 400)},
          "it_IT",
          "Con questi alimenti la quota delle proteine non arriva a 15 %En."},
+        // A food lacking calcium does not lift the most: the milk alone passes it.
+        {__LINE__,
+         milkAndMackerel,
+         {amount("ENERC_KCAL", 510, 530, "l'energia Energia", "kcal"),
+          amount("CA", std::nullopt, 400, "il calcio Calcio", "mg")},
+         "it_IT",
+         "Con questi alimenti il calcio scende al minimo a 581 mg senza scendere sotto 510 kcal."},
     };
     for (const auto &c : kCases) {
         VELMO_CASE(c);
