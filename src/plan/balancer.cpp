@@ -538,8 +538,9 @@ std::vector<BalanceTarget> usualTargets(const Nutrients &nutrients, const Refere
         targets.push_back(t);
     }
     for (const QString &key : nutrientKeys) {
+        // Foods hold no derived row's value (a share of energy, a density): only measured ones.
         const auto index = nutrients.indexOf(key);
-        const auto value = reference && index ? reference(key) : std::nullopt;
+        const auto value = reference && index && !nutrients.at(*index).derived() ? reference(key) : std::nullopt;
         if (!value)
             continue;
         const NutrientDefinition &n = nutrients.at(*index);

@@ -98,9 +98,10 @@ std::vector<TargetOutcome> checkTargets(const Nutrients &nutrients, const std::v
 
 // The usual targets for a plan of `energyKcal` (a day, or a meal's share of it) within ± `tolerance`
 // percent: the shares of protein, fat and carbohydrate within the reference ranges, saturated fat
-// and sugars below their limits, fibre at least its density per 1000 kcal, and each nutrient of
-// `nutrientKeys` at least its reference (PRI, else AI) and at most its upper level (for a day
-// only: `mealShare` below 1 scales them down to a meal). `reference` is referenceLookup's.
+// and sugars below their limits, fibre at least its density per 1000 kcal, and each measured
+// nutrient of `nutrientKeys` (a derived row is none) at least its reference (PRI, else AI) and at
+// most its upper level (for a day only: `mealShare` below 1 scales them down to a meal).
+// `reference` is referenceLookup's.
 std::vector<BalanceTarget> usualTargets(const Nutrients &nutrients, const ReferenceFor &reference, double energyKcal,
                                         double tolerancePercent, const QStringList &nutrientKeys = {},
                                         double mealShare = 1);
