@@ -244,6 +244,10 @@ plan with --piu-vicino.
         <source>non verificabile</source>
         <translation>cannot be verified</translation>
     </message>
+    <message>
+        <source>nessun alimento da bilanciare</source>
+        <translation>no food to balance</translation>
+    </message>
 </context>
 <context>
     <name>BarChart</name>

@@ -313,6 +313,8 @@ QString conflict(const Problem &p, std::size_t j, const std::vector<bool> &misse
 
 QString checkRows(const std::vector<BalanceRow> &rows)
 {
+    if (rows.empty())
+        return text(QT_TRANSLATE_NOOP("Balancer", "nessun alimento da bilanciare"));
     for (const BalanceRow &row : rows) {
         if (row.fixed)
             continue;

@@ -263,8 +263,9 @@ TEST(Balancer, ConflictingTargetsAreNamed)
     }
 }
 
-// A food lacking calcium: at least the reference is met on the known values, at most cannot be
-// verified and is left to the user, naming the food; plans the balancer cannot make are refused.
+// A food lacking calcium: at least the reference is met on the known values, at most is kept on
+// them but cannot be verified, naming the food; plans the balancer cannot make (no food, every food
+// fixed, no weight of its steps) are refused.
 TEST(Balancer, UnknownValuesAndImpossibleRows)
 {
     const std::vector<BalanceRow> rows{food("Latte", {64, 3, 4, 0, 120}, 200),
@@ -279,6 +280,7 @@ TEST(Balancer, UnknownValuesAndImpossibleRows)
     std::vector<BalanceRow> fixed = rows;
     fixed[0].fixed = fixed[1].fixed = true;
     EXPECT_EQ(balance(nutrients(), fixed, {}, solver(), QLocale()).status, BalanceResult::Status::Failed);
+    EXPECT_EQ(balance(nutrients(), {}, {}, solver(), QLocale()).error, QStringLiteral("nessun alimento da bilanciare"));
     for (const double badStep : {400.0, 0.4}) {  // no weight of its steps within the bounds; under half a gram
         std::vector<BalanceRow> step = rows;
         step[0].stepGross = badStep;
