@@ -311,6 +311,39 @@ QString conflict(const Problem &p, std::size_t j, const std::vector<bool> &misse
     return sentence + u'.';
 }
 
+// The known energy of the rows at `grams`, in kcal.
+double energyOf(const Problem &p, const std::vector<double> &grams)
+{
+    const std::optional<int> energy = p.nutrients.indexOf(kEnergyKey);
+    double total = 0;
+    for (std::size_t r = 0; energy && r < p.rows.size(); ++r)
+        total += per100(p.rows[r], *energy).value_or(0) * grams[r] * ediblePerGross(p.rows[r]) / 100.0;
+    return total;
+}
+
+// An empty plan meets every share of energy only because it has no energy to share: as the plan
+// that meets them, it is no plan.
+QString emptyPlanError(const Problem &p, const std::vector<double> &grams)
+{
+    const bool shares = std::any_of(p.limits.cbegin(), p.limits.cend(), [&p](const Limit &limit) {
+        return p.targets[static_cast<std::size_t>(limit.target)].perEnergy != 0;
+    });
+    if (!shares || energyOf(p, grams) > 0)
+        return {};
+    return text(QT_TRANSLATE_NOOP("Balancer", "il piano più vicino che rispetta le quote di energia è vuoto: spuntare "
+                                              "l'obiettivo dell'energia e dargli un minimo"));
+}
+
+// The limits are kept within the solver's own tolerance: a plan that misses a target by the
+// profile's arithmetic all the same is not said to meet them all.
+bool missesAny(const std::vector<BalanceTarget> &targets, const std::vector<TargetOutcome> &outcomes)
+{
+    for (std::size_t t = 0; t < targets.size(); ++t)
+        if (targets[t].enabled && outcomes[t].miss > 0)
+            return true;
+    return false;
+}
+
 QString checkRows(const std::vector<BalanceRow> &rows)
 {
     if (rows.empty())
@@ -357,8 +390,13 @@ BalanceResult balance(const Nutrients &nutrients, const std::vector<BalanceRow> 
     const Program strictProgram = makeProgram(p, false, true);
     LpSolution strict = solver.solve(strictProgram.lp);
     if (solved(strict)) {
-        result.status = BalanceResult::Status::Balanced;
         result.grossGrams = gramsOf(p, strictProgram, strict);
+        result.error = emptyPlanError(p, result.grossGrams);
+        if (!result.error.isEmpty()) {
+            result.grossGrams.clear();
+            return result;
+        }
+        result.status = BalanceResult::Status::Balanced;
     } else if (strict.status != LpStatus::Infeasible) {
         return failed();
     } else {
@@ -410,12 +448,8 @@ BalanceResult balance(const Nutrients &nutrients, const std::vector<BalanceRow> 
                 result.conflicts.append(conflict(p, j, missed, solver, locale));
     }
     result.outcomes = checkTargets(nutrients, rows, result.grossGrams, targets);
-    // The limits are kept within the solver's own tolerance: a plan that misses a target by the
-    // profile's arithmetic all the same is not said to meet them all.
-    if (result.status == BalanceResult::Status::Balanced)
-        for (std::size_t t = 0; t < targets.size(); ++t)
-            if (targets[t].enabled && result.outcomes[t].miss > 0)
-                result.status = BalanceResult::Status::Closest;
+    if (result.status == BalanceResult::Status::Balanced && missesAny(targets, result.outcomes))
+        result.status = BalanceResult::Status::Closest;
     return result;
 }
 

@@ -85,7 +85,8 @@ struct BalanceResult {
 // a target needs counts for none of it: a lower bound is met on the known values (the truth can
 // only be more), an upper bound is kept on them and said to be unverifiable when they stay within
 // it. When no plan meets every target, the closest one and the sentences that name the
-// conflicting targets.
+// conflicting targets. An empty plan has no shares of energy: as the plan that meets them, it is
+// no plan.
 // `stop`, when given and set meanwhile (from another thread), ends the search with no plan.
 BalanceResult balance(const Nutrients &nutrients, const std::vector<BalanceRow> &rows,
                       const std::vector<BalanceTarget> &targets, const LpSolver &solver, const QLocale &locale,

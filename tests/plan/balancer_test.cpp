@@ -318,6 +318,36 @@ TEST(Balancer, KnownValuesDecideWhatTheyCan)
     }
 }
 
+// Shares of energy with no energy to reach (none, or switched off): the cheese alone has three
+// quarters of its energy from fat, so only an empty plan keeps fat below 35 %En, and an empty plan
+// has no share to meet.
+TEST(Balancer, AnEmptyPlanMeetsNoShareOfEnergy)
+{
+    const std::vector<BalanceRow> cheese{food("Formaggio", {300, 20, 25, 0, 500}, 125)};
+    BalanceTarget energy = amount("ENERC_KCAL", 300, 400, "l'energia Energia", "kcal");
+    energy.enabled = false;
+    const struct {
+        int line;
+        double fatMaximum;
+        bool energyOff;
+        BalanceResult::Status status;
+    } kCases[] = {
+        {__LINE__, 80, false, BalanceResult::Status::Balanced},
+        {__LINE__, 35, false, BalanceResult::Status::Failed},
+        {__LINE__, 35, true, BalanceResult::Status::Failed},
+    };
+    for (const auto &c : kCases) {
+        VELMO_CASE(c);
+        std::vector<BalanceTarget> targets{
+            amount("FAT", std::nullopt, c.fatMaximum, "la quota dei grassi Grassi", "%En", 900)};
+        if (c.energyOff)
+            targets.push_back(energy);
+        const BalanceResult result = balance(nutrients(), cheese, targets, solver(), QLocale());
+        EXPECT_EQ(result.status, c.status);
+        EXPECT_EQ(result.error.isEmpty(), c.status != BalanceResult::Status::Failed);
+    }
+}
+
 // Half portions of an odd number of grams: the weight is the halves' grams rounded, halves up,
 // so that a whole portion is its own weight and every target is met by the weight proposed.
 TEST(Balancer, HalfPortionsOfAnOddPortionAreRoundedLikeTheTable)
