@@ -244,6 +244,14 @@ plan with --piu-vicino.
         <source>non verificabile</source>
         <translation>cannot be verified</translation>
     </message>
+    <message>
+        <source>nessun alimento da bilanciare</source>
+        <translation>no food to balance</translation>
+    </message>
+    <message>
+        <source>il piano più vicino che rispetta le quote di energia è vuoto: spuntare l&apos;obiettivo dell&apos;energia e dargli un minimo</source>
+        <translation>the closest plan that meets the shares of energy is empty: tick the energy target and give it a minimum</translation>
+    </message>
 </context>
 <context>
     <name>BarChart</name>

@@ -58,20 +58,19 @@ QString amountText(double value, int decimals, const QString &unit, const QLocal
     return QStringLiteral("%1 %2").arg(formatDecimals(value, decimals, locale), unit);
 }
 
-// A side is left out when a food that can weigh something lacks a value that could break it:
-// the nutrient itself for an upper bound, the energy a share is taken of for a lower bound.
-bool sideVerifiable(const std::vector<BalanceRow> &rows, int nutrient, std::optional<int> energy, bool share,
-                    bool upper)
+// A food lacking the nutrient counts for none of it: a least is then met for sure, a most is still
+// a bound the known values must keep (the truth can only be more; the outcome says so). A food
+// lacking the energy counts for none of it too, and the share looks larger than it is: its most is
+// then kept for sure and its least is left out.
+bool sideKept(const std::vector<BalanceRow> &rows, std::optional<int> energy, bool share, bool upper)
 {
-    for (const BalanceRow &row : rows) {
-        if (!weighs(row))
-            continue;
-        if (upper && !per100(row, nutrient))
-            return false;
-        if (share && !upper && (!energy || !per100(row, *energy)))
-            return false;
-    }
-    return true;
+    if (!share)
+        return true;
+    if (!energy)
+        return false;
+    return upper || std::all_of(rows.cbegin(), rows.cend(), [energy](const BalanceRow &row) {
+               return !weighs(row) || per100(row, *energy);
+           });
 }
 
 struct Problem {
@@ -108,7 +107,7 @@ void addLimits(Problem &p)
         const bool share = target.perEnergy != 0;
         for (const bool upper : {false, true}) {
             const std::optional<double> bound = upper ? target.maximum : target.minimum;
-            if (!bound || !sideVerifiable(p.rows, *nutrient, energy, share, upper))
+            if (!bound || !sideKept(p.rows, energy, share, upper))
                 continue;
             Limit limit{t,
                         upper,
@@ -312,8 +311,43 @@ QString conflict(const Problem &p, std::size_t j, const std::vector<bool> &misse
     return sentence + u'.';
 }
 
+// The known energy of the rows at `grams`, in kcal.
+double energyOf(const Problem &p, const std::vector<double> &grams)
+{
+    const std::optional<int> energy = p.nutrients.indexOf(kEnergyKey);
+    double total = 0;
+    for (std::size_t r = 0; energy && r < p.rows.size(); ++r)
+        total += per100(p.rows[r], *energy).value_or(0) * grams[r] * ediblePerGross(p.rows[r]) / 100.0;
+    return total;
+}
+
+// An empty plan meets every share of energy only because it has no energy to share: as the plan
+// that meets them, it is no plan.
+QString emptyPlanError(const Problem &p, const std::vector<double> &grams)
+{
+    const bool shares = std::any_of(p.limits.cbegin(), p.limits.cend(), [&p](const Limit &limit) {
+        return p.targets[static_cast<std::size_t>(limit.target)].perEnergy != 0;
+    });
+    if (!shares || energyOf(p, grams) > 0)
+        return {};
+    return text(QT_TRANSLATE_NOOP("Balancer", "il piano più vicino che rispetta le quote di energia è vuoto: spuntare "
+                                              "l'obiettivo dell'energia e dargli un minimo"));
+}
+
+// The limits are kept within the solver's own tolerance: a plan that misses a target by the
+// profile's arithmetic all the same is not said to meet them all.
+bool missesAny(const std::vector<BalanceTarget> &targets, const std::vector<TargetOutcome> &outcomes)
+{
+    for (std::size_t t = 0; t < targets.size(); ++t)
+        if (targets[t].enabled && outcomes[t].miss > 0)
+            return true;
+    return false;
+}
+
 QString checkRows(const std::vector<BalanceRow> &rows)
 {
+    if (rows.empty())
+        return text(QT_TRANSLATE_NOOP("Balancer", "nessun alimento da bilanciare"));
     for (const BalanceRow &row : rows) {
         if (row.fixed)
             continue;
@@ -356,8 +390,13 @@ BalanceResult balance(const Nutrients &nutrients, const std::vector<BalanceRow> 
     const Program strictProgram = makeProgram(p, false, true);
     LpSolution strict = solver.solve(strictProgram.lp);
     if (solved(strict)) {
-        result.status = BalanceResult::Status::Balanced;
         result.grossGrams = gramsOf(p, strictProgram, strict);
+        result.error = emptyPlanError(p, result.grossGrams);
+        if (!result.error.isEmpty()) {
+            result.grossGrams.clear();
+            return result;
+        }
+        result.status = BalanceResult::Status::Balanced;
     } else if (strict.status != LpStatus::Infeasible) {
         return failed();
     } else {
@@ -409,6 +448,8 @@ BalanceResult balance(const Nutrients &nutrients, const std::vector<BalanceRow> 
                 result.conflicts.append(conflict(p, j, missed, solver, locale));
     }
     result.outcomes = checkTargets(nutrients, rows, result.grossGrams, targets);
+    if (result.status == BalanceResult::Status::Balanced && missesAny(targets, result.outcomes))
+        result.status = BalanceResult::Status::Closest;
     return result;
 }
 
@@ -454,11 +495,13 @@ std::vector<TargetOutcome> checkTargets(const Nutrients &nutrients, const std::v
             else if (*outcome.value < *target.minimum - slackAllowed(*target.minimum))
                 outcome.miss = *target.minimum - *outcome.value;
         }
+        // Known values above the maximum miss it whatever the foods lacking a value add; below it,
+        // those foods could still take the amount past it.
         if (target.maximum) {
-            if (!outcome.value || outcome.lowerBound)
-                outcome.unverifiable = true;
-            else if (*outcome.value > *target.maximum + slackAllowed(*target.maximum))
+            if (outcome.value && *outcome.value > *target.maximum + slackAllowed(*target.maximum))
                 outcome.miss = *outcome.value - *target.maximum;
+            else if (!outcome.value || outcome.lowerBound)
+                outcome.unverifiable = true;
         }
         met = !outcome.unverifiable && outcome.miss == 0;
         outcome.met = met;
@@ -531,8 +574,9 @@ std::vector<BalanceTarget> usualTargets(const Nutrients &nutrients, const Refere
         targets.push_back(t);
     }
     for (const QString &key : nutrientKeys) {
+        // Foods hold no derived row's value (a share of energy, a density): only measured ones.
         const auto index = nutrients.indexOf(key);
-        const auto value = reference && index ? reference(key) : std::nullopt;
+        const auto value = reference && index && !nutrients.at(*index).derived() ? reference(key) : std::nullopt;
         if (!value)
             continue;
         const NutrientDefinition &n = nutrients.at(*index);

@@ -61,8 +61,8 @@ struct TargetOutcome {
     bool met = false;
     double miss = 0;  // how far outside the bounds, in the target's unit; 0 when met or unknown
     // The foods with a weight that lack a value the target needs, and whether a bound could not
-    // be verified because of them (an upper bound on a lower-bounded amount, a share of an
-    // incomplete energy); a lower bound is met on the known values alone.
+    // be verified because of them (an upper bound the known values stay within, a share of an
+    // incomplete energy); a lower bound is met, and an upper bound missed, on the known values alone.
     QStringList lackingFoods;
     bool unverifiable = false;
 };
@@ -82,9 +82,11 @@ struct BalanceResult {
 // The weights that meet the enabled targets staying as close as possible to the preferred weights
 // (the sum of the changes, each taken relative to its preferred weight), each between its row's
 // minimum and maximum and a multiple of its step; fixed rows never change. A food lacking a value
-// a target needs counts for none of it in a lower bound (met on known values, the truth can only
-// be more) and makes an upper bound unverifiable, so that bound is left out and said. When no
-// plan meets every target, the closest one and the sentences that name the conflicting targets.
+// a target needs counts for none of it: a lower bound is met on the known values (the truth can
+// only be more), an upper bound is kept on them and said to be unverifiable when they stay within
+// it. When no plan meets every target, the closest one and the sentences that name the
+// conflicting targets. An empty plan has no shares of energy: as the plan that meets them, it is
+// no plan.
 // `stop`, when given and set meanwhile (from another thread), ends the search with no plan.
 BalanceResult balance(const Nutrients &nutrients, const std::vector<BalanceRow> &rows,
                       const std::vector<BalanceTarget> &targets, const LpSolver &solver, const QLocale &locale,
@@ -97,9 +99,10 @@ std::vector<TargetOutcome> checkTargets(const Nutrients &nutrients, const std::v
 
 // The usual targets for a plan of `energyKcal` (a day, or a meal's share of it) within ± `tolerance`
 // percent: the shares of protein, fat and carbohydrate within the reference ranges, saturated fat
-// and sugars below their limits, fibre at least its density per 1000 kcal, and each nutrient of
-// `nutrientKeys` at least its reference (PRI, else AI) and at most its upper level (for a day
-// only: `mealShare` below 1 scales them down to a meal). `reference` is referenceLookup's.
+// and sugars below their limits, fibre at least its density per 1000 kcal, and each measured
+// nutrient of `nutrientKeys` (a derived row is none) at least its reference (PRI, else AI) and at
+// most its upper level (for a day only: `mealShare` below 1 scales them down to a meal).
+// `reference` is referenceLookup's.
 std::vector<BalanceTarget> usualTargets(const Nutrients &nutrients, const ReferenceFor &reference, double energyKcal,
                                         double tolerancePercent, const QStringList &nutrientKeys = {},
                                         double mealShare = 1);

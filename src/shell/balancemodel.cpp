@@ -220,6 +220,9 @@ std::vector<std::pair<QString, QString>> BalanceModel::addableNutrients() const
     if (!nutrients_ || !reference_)
         return addable;
     for (const NutrientDefinition &n : nutrients_->all()) {
+        // A derived row (a share of energy, a density) is no food's value: no plan could reach it.
+        if (n.derived())
+            continue;
         const bool taken = std::any_of(targets_.cbegin(), targets_.cend(),
                                        [&n](const BalanceTarget &t) { return t.key == n.key && t.perEnergy == 0; });
         const auto value = reference_(n.key);

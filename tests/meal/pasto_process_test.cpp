@@ -85,6 +85,10 @@ const ProcessCase kCases[] = {
      "\\A#.*\nCereali e derivati;Pane tipo italiano;\\d+\nFormaggi e latticini;Mozzarella di latte intero;\\d+\nOli e grassi;Olio d'oliva;\\d+\nFrutta;Mela, con buccia, cruda;\\d+\n\\z", "Energia: 486 kcal", 6},
     {__LINE__, {"--kcal", "300", "--libero", "2", "--piu-vicino", "--bilancia"}, "Cereali e derivati;Pane tipo italiano;2 fette medie\nFrutta;Mela, con buccia, cruda;200\n", Feed::FileArgument, kIt, Db::Shipped, 4,
      "\\A#.*\nCereali e derivati;Pane tipo italiano;;2 fette medie\nFrutta;Mela, con buccia, cruda;\\d+\n\\z", "Energia: 291 kcal (obiettivo 291-309 kcal), raggiunto", 9},
+    // The beans lack sugars: the other foods' sugars are kept within the most, which stays unverifiable.
+    {__LINE__, {"--kcal", "800", "--bilancia"}, "Legumi;Fagioli borlotti, bolliti, senza sale;150\nCereali e derivati;Pane tipo italiano;80\nFrutta;Banana, cruda;150\nFrutta;Mela, con buccia, cruda;200\nOli e grassi;Olio d'oliva;10\n", Feed::FileArgument, kIt, Db::Shipped, 0,
+     "\\A#.*\nLegumi;Fagioli borlotti, bolliti, senza sale;\\d+\n", "Zuccheri: ≥ 15 %En (obiettivo ≤ 15 %En), non verificabile: mancano i valori di Fagioli borlotti", 6},
+    {__LINE__, {"--kcal", "700", "--bilancia"}, "[Colazione]\n[Pranzo]\n", Feed::FileArgument, kIt, Db::Shipped, 2, kNothing, "velmo-pasto: nessun alimento da bilanciare\n", 1},
     {__LINE__, {"--kcal", "700", "--persona", "Anna", "--bilancia"}, kLunch, Feed::FileArgument, kIt, Db::Shipped, 2, kNothing, "uso: --bilancia FILE", 1},
     {__LINE__, {"--kcal", "700", "--libero", "4", "--bilancia"}, kLunch, Feed::FileArgument, kIt, Db::Shipped, 2, kNothing, "--libero: il file ha 3 alimenti, non c'è il 4", 1},
     // A good meal: the aligned table, or CSV, with the numbers as the user's locale writes them.

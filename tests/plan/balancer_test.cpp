@@ -200,6 +200,9 @@ TEST(Balancer, ConflictingTargetsAreNamed)
     const std::vector<BalanceRow> breadAndOil{food("Pane", {250, 0, 1, 2.5, 20}, 300, false, 1000),
                                               food("Olio", {900, 0, 100, 0, 60}, 100, true)};
     const std::vector<BalanceRow> cheese{food("Formaggio", {300, 20, 25, 0, 500}, 125)};
+    // Milk is free up to a kilogram; the mackerel, fixed, has 200 kcal and lacks calcium.
+    const std::vector<BalanceRow> milkAndMackerel{food("Latte", {64, 3, 4, 0, 120}, 200, false, 1000),
+                                                  food("Sgombro", {200, 20, 10, 0, {}}, 100, true)};
     const struct {
         int line;
         const std::vector<BalanceRow> &rows;
@@ -237,6 +240,13 @@ TEST(Balancer, ConflictingTargetsAreNamed)
          {amount("PROCNT", 15, std::nullopt, "la quota delle proteine Proteine", "%En", 400)},
          "it_IT",
          "Con questi alimenti la quota delle proteine non arriva a 15 %En."},
+        // A food lacking calcium does not lift the most: the milk alone passes it.
+        {__LINE__,
+         milkAndMackerel,
+         {amount("ENERC_KCAL", 510, 530, "l'energia Energia", "kcal"),
+          amount("CA", std::nullopt, 400, "il calcio Calcio", "mg")},
+         "it_IT",
+         "Con questi alimenti il calcio scende al minimo a 581 mg senza scendere sotto 510 kcal."},
     };
     for (const auto &c : kCases) {
         VELMO_CASE(c);
@@ -253,8 +263,9 @@ TEST(Balancer, ConflictingTargetsAreNamed)
     }
 }
 
-// A food lacking calcium: at least the reference is met on the known values, at most cannot be
-// verified and is left to the user, naming the food; plans the balancer cannot make are refused.
+// A food lacking calcium: at least the reference is met on the known values, at most is kept on
+// them but cannot be verified, naming the food; plans the balancer cannot make (no food, every food
+// fixed, no weight of its steps) are refused.
 TEST(Balancer, UnknownValuesAndImpossibleRows)
 {
     const std::vector<BalanceRow> rows{food("Latte", {64, 3, 4, 0, 120}, 200),
@@ -269,6 +280,7 @@ TEST(Balancer, UnknownValuesAndImpossibleRows)
     std::vector<BalanceRow> fixed = rows;
     fixed[0].fixed = fixed[1].fixed = true;
     EXPECT_EQ(balance(nutrients(), fixed, {}, solver(), QLocale()).status, BalanceResult::Status::Failed);
+    EXPECT_EQ(balance(nutrients(), {}, {}, solver(), QLocale()).error, QStringLiteral("nessun alimento da bilanciare"));
     for (const double badStep : {400.0, 0.4}) {  // no weight of its steps within the bounds; under half a gram
         std::vector<BalanceRow> step = rows;
         step[0].stepGross = badStep;
@@ -276,6 +288,63 @@ TEST(Balancer, UnknownValuesAndImpossibleRows)
         EXPECT_EQ(balance(nutrients(), step, {}, solver(), QLocale()).error.section(u':', 0, 0),
                   QStringLiteral("Latte"))
             << badStep;
+    }
+}
+
+// 200 g of milk (240 mg of calcium) and a food lacking calcium: the known values alone meet a
+// least they reach and miss a most they pass; a most they stay within cannot be verified.
+TEST(Balancer, KnownValuesDecideWhatTheyCan)
+{
+    const std::vector<BalanceRow> rows{food("Latte", {64, 3, 4, 0, 120}, 200),
+                                       food("Sgombro", {200, 20, 10, 0, {}}, 100)};
+    const struct {
+        int line;
+        std::optional<double> minimum, maximum;
+        bool met, unverifiable;
+        double miss;
+    } kCases[] = {
+        {__LINE__, 200, std::nullopt, true, false, 0},    // reached on the known values
+        {__LINE__, 300, std::nullopt, false, false, 60},  // 60 mg short of it
+        {__LINE__, std::nullopt, 300, false, true, 0},    // the mackerel could take it past 300 mg
+        {__LINE__, std::nullopt, 200, false, false, 40},  // 40 mg past it, whatever the mackerel adds
+        {__LINE__, 100, 200, false, false, 40},
+    };
+    for (const auto &c : kCases) {
+        VELMO_CASE(c);
+        const TargetOutcome o = checkTargets(nutrients(), rows, {200, 100},
+                                             {amount("CA", c.minimum, c.maximum, "il calcio Calcio", "mg")})[0];
+        EXPECT_EQ(std::tuple(o.met, o.unverifiable, o.miss), std::tuple(c.met, c.unverifiable, c.miss));
+        EXPECT_EQ(o.lackingFoods, QStringList{QStringLiteral("Sgombro")});
+    }
+}
+
+// Shares of energy with no energy to reach (none, or switched off): the cheese alone has three
+// quarters of its energy from fat, so only an empty plan keeps fat below 35 %En, and an empty plan
+// has no share to meet.
+TEST(Balancer, AnEmptyPlanMeetsNoShareOfEnergy)
+{
+    const std::vector<BalanceRow> cheese{food("Formaggio", {300, 20, 25, 0, 500}, 125)};
+    BalanceTarget energy = amount("ENERC_KCAL", 300, 400, "l'energia Energia", "kcal");
+    energy.enabled = false;
+    const struct {
+        int line;
+        double fatMaximum;
+        bool energyOff;
+        BalanceResult::Status status;
+    } kCases[] = {
+        {__LINE__, 80, false, BalanceResult::Status::Balanced},
+        {__LINE__, 35, false, BalanceResult::Status::Failed},
+        {__LINE__, 35, true, BalanceResult::Status::Failed},
+    };
+    for (const auto &c : kCases) {
+        VELMO_CASE(c);
+        std::vector<BalanceTarget> targets{
+            amount("FAT", std::nullopt, c.fatMaximum, "la quota dei grassi Grassi", "%En", 900)};
+        if (c.energyOff)
+            targets.push_back(energy);
+        const BalanceResult result = balance(nutrients(), cheese, targets, solver(), QLocale());
+        EXPECT_EQ(result.status, c.status);
+        EXPECT_EQ(result.error.isEmpty(), c.status != BalanceResult::Status::Failed);
     }
 }
 

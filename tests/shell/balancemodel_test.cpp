@@ -35,9 +35,23 @@ protected:
         ShellModelTest::SetUp();
         addShellProfile(database);
         addShellMeasures(database);
+        addDerivedRow();
         add(*model, "Frutta", 1, "100");
         add(*model, "Frutta", 0, "100");
         balance = std::make_unique<BalanceModel>(*model);
+    }
+    // Fibre per 1000 kcal, a row the profile works out and no food holds, with the adult's reference.
+    void addDerivedRow() const
+    {
+        {
+            auto db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"derived"_s);
+            db.setDatabaseName(database);
+            ASSERT_TRUE(db.open());
+            QSqlQuery q(db);
+            ASSERT_TRUE(q.exec(u"INSERT INTO nutrienti VALUES ('FIB_1000KCAL', NULL, 'Fibra per 1000 kcal', "
+                               "'Fibre per 1000 kcal', 'g/1000 kcal', 1, 'Carboidrati', 5)"_s));
+        }
+        QSqlDatabase::removeDatabase(u"derived"_s);
     }
     // The table's meal as breakfast of a day whose dinner is 100 g of pear.
     void makeDay()
@@ -70,6 +84,7 @@ const struct PlanCase {
     {__LINE__, [](BalanceModel &b) { EXPECT_FALSE(b.setRowBounds(1, 50, 20)); b.setRowBounds(1, 180, 200); }, BalanceResult::Status::Balanced, ""},
     {__LINE__, [](BalanceModel &b) { b.setRowBounds(0, 0, 0); }, BalanceResult::Status::Closest, "l'energia arriva al massimo a 134 kcal"},
     {__LINE__, [](BalanceModel &b) { b.setTargetEnabled(targetIndex(b, u"CA"_s), true); }, BalanceResult::Status::Closest, "la quantità di calcio arriva al massimo a"},
+    {__LINE__, [](BalanceModel &b) { const std::size_t count = b.targets().size(); b.addNutrient(u"FIB_1000KCAL"_s); EXPECT_EQ(b.targets().size(), count); }, BalanceResult::Status::Balanced, ""},
     {__LINE__, [](BalanceModel &b) { b.setTargetEnabled(0, false); EXPECT_EQ(b.addableNutrients(), (std::vector<std::pair<QString, QString>>{{u"VITC"_s, u"Vitamina C"_s}})); b.addNutrient(u"VITC"_s); }, BalanceResult::Status::Closest, "la quantità di vitamina C arriva al massimo a 27,9 mg"},
 };
 // clang-format on
