@@ -123,9 +123,10 @@ bool BalanceRowsModel::setData(const QModelIndex &index, const QVariant &value, 
     const auto typed = readLocaleNumber(value.toString().remove(QStringLiteral("g")).trimmed(), QLocale());
     if (!typed)
         return false;
+    // As for the targets: the bound typed moves the other one when it passes it.
     const BalanceRow &row = balance_.rows()[static_cast<std::size_t>(r)];
-    return index.column() == MinimumColumn ? balance_.setRowBounds(r, *typed, row.maximumGross)
-                                           : balance_.setRowBounds(r, row.minimumGross, *typed);
+    return index.column() == MinimumColumn ? balance_.setRowBounds(r, *typed, std::max(*typed, row.maximumGross))
+                                           : balance_.setRowBounds(r, std::min(*typed, row.minimumGross), *typed);
 }
 
 }  // namespace velmo

@@ -231,7 +231,20 @@ TEST_F(BalanceModelTest, ApplyWritesTheGramsIntoEveryMealAndCancelWritesNothing)
     ASSERT_TRUE(balance->begin(Scope::Day));
     auto *rows = new BalanceRowsModel(*balance, balance.get());
     QAbstractItemModelTester rowsTester(rows);
-    QAbstractItemModelTester targetsTester(new BalanceTargetsModel(*balance, balance.get()));
+    auto *targets = new BalanceTargetsModel(*balance, balance.get());
+    QAbstractItemModelTester targetsTester(targets);
+    // A bound typed past the other one takes it along, in the rows and in the targets.
+    const auto bounds = [](QAbstractItemModel *m, int row, int minimum) {
+        return (m->index(row, minimum).data(Qt::EditRole).toString() + u'-'
+                + m->index(row, minimum + 1).data(Qt::EditRole).toString())
+            .toStdString();
+    };
+    ASSERT_TRUE(rows->setData(rows->index(2, BalanceRowsModel::MinimumColumn), u"900"_s));
+    ASSERT_TRUE(rows->setData(rows->index(2, BalanceRowsModel::MaximumColumn), u"5"_s));
+    EXPECT_EQ(bounds(rows, 2, BalanceRowsModel::MinimumColumn), "5-5");
+    ASSERT_TRUE(targets->setData(targets->index(0, BalanceTargetsModel::MaximumColumn), u"100"_s));
+    ASSERT_TRUE(targets->setData(targets->index(0, BalanceTargetsModel::MinimumColumn), u"5000"_s));
+    EXPECT_EQ(bounds(targets, 0, BalanceTargetsModel::MinimumColumn), "5000-5000");
     // Bounds typed in the table reach the model, each in its column; a name takes nothing.
     ASSERT_TRUE(rows->setData(rows->index(2, BalanceRowsModel::MinimumColumn), u"10"_s));
     ASSERT_TRUE(rows->setData(rows->index(2, BalanceRowsModel::MaximumColumn), u"150 g"_s));
