@@ -55,7 +55,7 @@ Case makeCase(int rows, bool halfPortions)
                                                    * values->ediblePercent / 10000;
         const int step = halfPortions ? std::array{10, 15, 25, 40, 50, 75}[static_cast<std::size_t>(r % 6)] : 1;
         c.rows.push_back({QStringLiteral("Alimento %1").arg(r), values, std::floor(uniform(0, 300)), false, 0, 300,
-                          step, std::nullopt});
+                          static_cast<double>(step), std::nullopt});
     }
     const double energy = totals[0];
     const auto share = [&](int k, double per) { return totals[static_cast<std::size_t>(k)] * per / energy; };

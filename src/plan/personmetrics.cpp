@@ -107,7 +107,8 @@ std::optional<IntakePerson> intakePerson(const Person &person, QDate at)
     const bool female = person.sex == Sex::Female;
     // References for the first year go by months: a baby's age is kept in fractions of a year.
     return IntakePerson{female,
-                        *age > 0 ? static_cast<double>(*age) : person.birthDate.daysTo(at) / 365.25,
+                        *age > 0 ? static_cast<double>(*age)
+                                 : static_cast<double>(person.birthDate.daysTo(at)) / 365.25,
                         female && person.condition == PersonCondition::Pregnancy,
                         female && person.condition == PersonCondition::Lactation,
                         ReferenceSource::Larn,

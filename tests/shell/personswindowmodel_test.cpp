@@ -238,8 +238,9 @@ TEST_F(PersonsWindowModelTest, ARemovalTheStoreCannotFinishIsToldAndKeepsWhatIsS
         db.setDatabaseName(path);
         ASSERT_TRUE(db.open());
         QSqlQuery holder(db);
-        if (c.storeHeld)  // another program reading: the removal cannot be written
+        if (c.storeHeld) {  // another program reading: the removal cannot be written
             ASSERT_TRUE(holder.exec(u"BEGIN"_s) && holder.exec(u"SELECT count(*) FROM persone"_s) && holder.next());
+        }
         dialogs.questionAnswers = {Answer::Yes};
         EXPECT_EQ(model.removeSelected(), c.removed);
         if (c.storeHeld)
