@@ -3988,6 +3988,10 @@ could not be written.
         <source>L&apos;alimento &quot;%1&quot; non è più fra gli alimenti della categoria: la riga mostra il primo alimento della categoria.</source>
         <translation>The food &quot;%1&quot; is no longer among the category&apos;s foods: the row shows the category&apos;s first food.</translation>
     </message>
+    <message>
+        <source>aggiornamento degli alimenti personali</source>
+        <translation>update of the personal foods</translation>
+    </message>
 </context>
 <context>
     <name>velmo::MealDocument</name>

@@ -47,6 +47,8 @@ public:
     bool accept();
     int focusField() const { return focus_; }
     QString savedName() const { return saved_; }
+    // The name the food had when the window opened; empty for a new food.
+    QString editedName() const { return editing_ ? editing_->name : QString(); }
 
 private:
     bool refuse(int field, const QString &message);

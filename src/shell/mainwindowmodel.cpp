@@ -4,6 +4,7 @@
 #include "shell/mainwindowmodel.h"
 
 #include "catalogue/foodcategory.h"
+#include "catalogue/personalfood.h"
 #include "common/decimalround.h"
 #include "meal/nutrientstore.h"
 #include "nutrition/profile.h"
@@ -39,6 +40,7 @@ MainWindowModel::MainWindowModel(Dialogs &dialogs, QObject *parent)
             },
             [this](int permille) { return !readingProgress_ || readingProgress_(permille); }},
         dialogs_);
+    connect(personalFoods_.get(), &PersonalFoodCommands::foodsChanged, this, &MainWindowModel::personalFoodsChanged);
     connect(&meal_, &MealGrid::totalsChanged, this, &MainWindowModel::updateComparison);
     connect(&meal_, &MealGrid::hintChanged, this, &MainWindowModel::statusHintChanged);
     connect(&meal_, &MealGrid::cellChanged, this, [this](int, MealColumn column) {
@@ -64,6 +66,47 @@ MainWindowModel::MainWindowModel(Dialogs &dialogs, QObject *parent)
 }
 
 MainWindowModel::~MainWindowModel() = default;
+
+// The table's rows hold the values their foods had when placed: a personal food changed since is
+// composed again, so that the totals, the profile and a meal saved as a food all read its values
+// as they are now; a food renamed, or written in other capitals by an import, is named anew in
+// every meal of the day. One step, which "Annulla" takes back as any other. A food removed
+// cannot be composed: the table stays as it is.
+void MainWindowModel::personalFoodsChanged(const QString &renamedFrom, const QString &renamedTo)
+{
+    const MealDocument::DayState was = document_.dayState();
+    MealDocument::DayState next = was;
+    std::vector<MealFileEntry> shown = document_.entries();
+    const QString renamedKey = renamedFrom.isEmpty() ? QString() : personalFoodKey(renamedFrom);
+    const PersonalCatalogue *catalogue = personalFoods_->catalogue();
+    // Whether `entries` name a personal food, each now named as the catalogue names it.
+    const auto rename = [&](std::vector<MealFileEntry> &entries) {
+        bool personal = false;
+        for (MealFileEntry &entry : entries) {
+            if (!isPersonalCategory(entry.category))
+                continue;
+            personal = true;
+            if (!renamedKey.isEmpty() && personalFoodKey(entry.food) == renamedKey)
+                entry.food = renamedTo;
+            else if (const auto found = catalogue ? catalogue->find(entry.food) : std::nullopt)
+                entry.food = found->name;
+        }
+        return personal;
+    };
+    const bool shownPersonal = rename(shown);
+    for (DayMeal &meal : next.day.meals)
+        rename(meal.entries);
+    if (!shownPersonal && next == was)
+        return;
+    QString ignored;
+    mealSteps_.record(tr("aggiornamento degli alimenti personali"), [&] {
+        document_.setDayState(next);
+        if (document_.setShownEntries(shown, &ignored))
+            return true;
+        document_.setDayState(was);
+        return false;
+    });
+}
 
 bool MainWindowModel::load(const QString &databasePath, QString *error)
 {

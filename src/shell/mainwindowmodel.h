@@ -162,6 +162,7 @@ signals:
 
 private:
     void completeRecipe(PersonalFood &food);
+    void personalFoodsChanged(const QString &renamedFrom, const QString &renamedTo);
     void setCategoryHeading(const QString &text);
     void setMousePointer(MousePointer pointer);
     void navigateFirst();

@@ -125,10 +125,14 @@ void PersonalFoodCommands::modifyFood()
 void PersonalFoodCommands::foodWindowClosed()
 {
     const QString saved = foodForm_ ? foodForm_->savedName() : QString();
+    const QString edited = foodForm_ ? foodForm_->editedName() : QString();
     foodForm_.reset();
     if (saved.isEmpty())
         return;
-    emit foodsChanged();
+    if (!edited.isEmpty() && edited != saved)
+        emit foodsChanged(edited, saved);
+    else
+        emit foodsChanged({}, {});
     showFood(saved);
 }
 
@@ -159,7 +163,7 @@ void PersonalFoodCommands::deleteFood()
         refuse(error);
         return;
     }
-    emit foodsChanged();
+    emit foodsChanged({}, {});
     window_.chooseCategory(kPersonalCategory);
     window_.data.moveTo(std::min(row, window_.data.rowCount() - 1));
 }
@@ -214,7 +218,7 @@ void PersonalFoodCommands::importFoods()
                    .arg(QDir::toNativeSeparators(path), read.errors.join(u'\n')));
         return;
     }
-    emit foodsChanged();
+    emit foodsChanged({}, {});
     refreshCategory();
     dialogs_.message(
         tr("Importati %n alimenti da %1: %2 nuovi, %3 aggiornati.", nullptr,
@@ -290,7 +294,7 @@ void PersonalFoodCommands::saveMealAsFood()
     const std::optional<PersonalFood> made = mealFood();
     if (!made || !open())
         return;
-    const PersonalFood &food = *made;
+    PersonalFood food = *made;
     QString replacing;
     if (const auto existing = catalogue_->find(food.name)) {
         if (dialogs_.askYesNoCancel(
@@ -298,6 +302,8 @@ void PersonalFoodCommands::saveMealAsFood()
             != Answer::Yes)
             return;
         replacing = existing->name;
+        // Replaced, not renamed: the meals and days that name it still find it.
+        food.name = existing->name;
     }
     QString error;
     if (!catalogue_->save(food, replacing, &error)) {
@@ -318,7 +324,7 @@ void PersonalFoodCommands::saveMealAsFood()
     dialogs_.message(tr("Creato l'alimento personale \"%1\" (parte edibile 100%), per 100 g di pasto:\n%2.")
                          .arg(food.name, values.join(QStringLiteral(", "))),
                      noticeTitle(), MessageIcon::Information);
-    emit foodsChanged();
+    emit foodsChanged({}, {});
     refreshCategory();
 }
 

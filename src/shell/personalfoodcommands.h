@@ -72,8 +72,9 @@ public:
 
 signals:
     void foodWindowRequested();
-    // A personal food was added, changed or removed.
-    void foodsChanged();
+    // A personal food was added, changed or removed; `renamedFrom` is the old name of the one
+    // renamed to `renamedTo` (both empty when none was).
+    void foodsChanged(const QString &renamedFrom, const QString &renamedTo);
 
 private:
     bool personalCategoryCurrent() const;

@@ -74,6 +74,46 @@ TEST_F(PersonalFoodCommandsTest, NewModifyDeleteAndTheFoodReachesTheOpenRow)
     EXPECT_EQ(model->dataControl().rowCount(), 0);
 }
 
+// The table's rows follow a personal food changed, replaced or renamed, in every meal of the day;
+// a meal saved as a food in its place keeps its name.
+TEST_F(PersonalFoodCommandsTest, TheDayFollowsAPersonalFoodChangedOrRenamed)
+{
+    model->personalFoods().newFood();
+    fillFoodWindow({u"Torta"_s, u"100"_s, u"6,5"_s, u"12"_s, u"50"_s, u"340"_s});
+    add(*model, "Alimenti personali", 0, "100");
+    dialogs.inputAnswers = {u"Cena"_s};
+    ASSERT_TRUE(model->day().addMeal());
+    add(*model, "Frutta", 0, "200");
+    add(*model, "Alimenti personali", 0, "50");
+    model->personalFoods().modifyFood();
+    fillFoodWindow({u"Torta"_s, u"100"_s, u"20"_s});
+    EXPECT_EQ(model->meal().row(1).cell(MealColumn::Protein).text, u"10,00"_s);
+    model->undoStack().undo();
+    EXPECT_EQ(model->meal().row(1).cell(MealColumn::Protein).text, u"3,25"_s);
+    model->undoStack().redo();
+
+    dialogs.inputAnswers = {u"TORTA"_s};
+    dialogs.questionAnswers = {Answer::Yes};
+    model->personalFoods().saveMealAsFood();
+    EXPECT_EQ(model->personalFoods().catalogue()->find(u"torta"_s)->name, u"Torta"_s);
+    QFile file(dir.filePath(u"torte.csv"_s));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\nTORTA,100,8,12,50,340,,\n");
+    file.close();
+    dialogs.openAnswers = {file.fileName()};
+    model->personalFoods().importFoods();
+    EXPECT_EQ(model->document().day().meals[0].entries.at(0).food, u"TORTA"_s);
+    EXPECT_EQ(model->meal().row(1).cell(MealColumn::Protein).text, u"4,00"_s);
+
+    model->chooseCategory(kPersonalCategory);
+    model->personalFoods().modifyFood();
+    fillFoodWindow({u"Torta di mele"_s});
+    ASSERT_EQ(model->document().day().meals.size(), 2u);
+    EXPECT_EQ(model->document().day().meals[0].entries.at(0).food, u"Torta di mele"_s);
+    EXPECT_EQ(model->document().day().meals[1].entries.at(1).food, u"Torta di mele"_s);
+    EXPECT_EQ(model->meal().row(1).cell(MealColumn::Protein).text, u"4,00"_s);
+}
+
 TEST_F(PersonalFoodCommandsTest, ADamagedCatalogueIsLeftAloneUntilTheUserSetsItAside)
 {
     QDir().mkpath(QFileInfo(personal).absolutePath());
