@@ -477,6 +477,12 @@ Details: %1</translation>
         <source>Informazione</source>
         <translation>Information</translation>
     </message>
+    <message>
+        <source>Il file %1 esiste già.
+Sostituirlo?</source>
+        <translation>The file %1 already exists.
+Replace it?</translation>
+    </message>
 </context>
 <context>
     <name>EnergyCalculator</name>

@@ -60,14 +60,26 @@ public:
 };
 
 // A save dialog whose answer gets `suffix` (".csv") when the name the user typed has none; empty
-// when the user cancels.
+// when the user cancels. The dialog asks before replacing the file it was given, not the one the
+// suffix makes: that one is asked about here, and "No" shows the dialog again.
 inline QString saveFileNameWithSuffix(Dialogs &dialogs, const QString &title, const QString &proposedPath,
                                       const QString &filter, const QString &suffix)
 {
-    QString path = dialogs.saveFileName(title, proposedPath, filter);
-    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+    for (QString proposed = proposedPath;;) {
+        QString path = dialogs.saveFileName(title, proposed, filter);
+        if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+            return path;
         path += suffix;
-    return path;
+        if (!QFileInfo::exists(path))
+            return path;
+        switch (dialogs.askYesNoCancel(QCoreApplication::translate("Dialogs", "Il file %1 esiste già.\nSostituirlo?")
+                                           .arg(QFileInfo(path).fileName()),
+                                       title)) {
+        case Answer::Yes: return path;
+        case Answer::No: proposed = path; break;
+        case Answer::Cancel: return {};
+        }
+    }
 }
 
 }  // namespace velmo

@@ -36,8 +36,11 @@ TEST_F(MealDocumentTest, ASavedMealIsComputedAlikeByTheConsoleAndOpensAgainUncha
         add(*composed, "Frutta", 1, "150");
         EXPECT_EQ(composed->meal().row(1).name(),
                   language == Language::English ? u"Apples, raw, with skin"_s : u"Mela, con buccia, cruda"_s);
-        boxes.saveAnswers = {dir.filePath(u"pranzo"_s)};
+        // The file the suffix names is asked about: "No" shows the dialog again.
+        boxes.saveAnswers = {dir.filePath(u"pranzo"_s), dir.filePath(u"pranzo"_s)};
+        boxes.questionAnswers = {Answer::No, Answer::Yes};
         ASSERT_TRUE(composed->document().save());
+        EXPECT_EQ(boxes.questionAnswers.size(), italian.isEmpty() ? 2u : 0u);
 
         const QString path = dir.filePath(u"pranzo.pasto"_s);
         if (italian.isEmpty())
