@@ -24,17 +24,22 @@ std::vector<int> changedRows(const MealGridState &a, const MealGridState &b)
 // One step of the table: the state before and after it, and the rows that differ between them.
 class TableStep : public QUndoCommand {
 public:
-    TableStep(MealSteps &steps, MealSteps::State before, MealSteps::State after, bool withFile, const QString &text)
+    TableStep(MealSteps &steps, MealSteps::State before, MealSteps::State after, bool withDay, const QString &text)
         : QUndoCommand(text), steps_(steps), before_(std::move(before)), after_(std::move(after)),
-          rows_(changedRows(before_.grid, after_.grid)), withFile_(withFile)
+          rows_(changedRows(before_.grid, after_.grid)), withDay_(withDay),
+          // Only a step that changed the file puts it back: a save made after a change of the day
+          // is not undone with the change.
+          withFile_(withDay
+                    && !(before_.saved.path == after_.saved.path && before_.saved.day == after_.saved.day
+                         && before_.saved.stored == after_.saved.stored))
     {
     }
-    void undo() override { steps_.put(before_, rows_, withFile_); }
+    void undo() override { steps_.put(before_, rows_, withDay_, withFile_); }
     void redo() override
     {
         // The stack runs a step as it takes it; the step has already run.
         if (done_)
-            steps_.put(after_, rows_, withFile_);
+            steps_.put(after_, rows_, withDay_, withFile_);
         done_ = true;
     }
 
@@ -43,6 +48,7 @@ private:
     MealSteps::State before_;
     MealSteps::State after_;
     std::vector<int> rows_;
+    bool withDay_;
     bool withFile_;
     bool done_ = false;
 };
@@ -130,17 +136,17 @@ bool MealSteps::record(const QString &text, const std::function<bool()> &change)
     return true;
 }
 
-void MealSteps::push(State before, const QString &text, bool withFile)
+void MealSteps::push(State before, const QString &text, bool withDay)
 {
     State after = state();
     // "Nuovo" on an empty table changes nothing: there is nothing to take back.
     if (changedRows(before.grid, after.grid).empty() && before.saved.path == after.saved.path
         && before.saved.day == after.saved.day && before.saved.stored == after.saved.stored && before.day == after.day)
         return;
-    parts_.stack.push(new TableStep(*this, std::move(before), std::move(after), withFile, text));
+    parts_.stack.push(new TableStep(*this, std::move(before), std::move(after), withDay, text));
 }
 
-void MealSteps::put(const State &state, const std::vector<int> &rows, bool withFile)
+void MealSteps::put(const State &state, const std::vector<int> &rows, bool withDay, bool withFile)
 {
     emit restoring();
     const bool browsed = parts_.grid.placements() != placementsAtStep_ || parts_.browser.current() != state.food;
@@ -148,10 +154,10 @@ void MealSteps::put(const State &state, const std::vector<int> &rows, bool withF
     // Putting a row's food back names the category browsed now; the row's own comes after.
     for (int r : rows)
         parts_.document.setRowCategory(r, state.categories[static_cast<std::size_t>(r)]);
-    if (withFile) {
+    if (withDay)
         parts_.document.setDayState(state.day);
+    if (withFile)
         parts_.document.setSavedMeal(state.saved);
-    }
     if (browsed)
         parts_.grid.placeFood(parts_.browser.current());
 }

@@ -53,18 +53,19 @@ public:
         CurrentFood food;
     };
     State state() const;
-    // What a step's undo and redo do: `rows` put back as `state` holds them (and the meal's file
-    // and the day beside the table too when `withFile`); then, when the user has browsed since the stack last moved or
-    // the current food is another than the state's ("Apri..." browses), the current food is placed again as a new
-    // current food is, since a row put back may cover the row that showed it.
-    void put(const State &state, const std::vector<int> &rows, bool withFile);
+    // What a step's undo and redo do: `rows` put back as `state` holds them, the day beside the
+    // table too when `withDay`, what the meal's file holds when `withFile`; then, when the user has
+    // browsed since the stack last moved or the current food is another than the state's ("Apri..."
+    // browses), the current food is placed again as a new current food is, since a row put back
+    // may cover the row that showed it.
+    void put(const State &state, const std::vector<int> &rows, bool withDay, bool withFile);
 
 signals:
     // An undo or a redo is about to put the table and the day back: what was there is still there.
     void restoring();
 
 private:
-    void push(State before, const QString &text, bool withFile);
+    void push(State before, const QString &text, bool withDay);
     void followCleanState();
 
     Parts parts_;

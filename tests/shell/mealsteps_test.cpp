@@ -150,6 +150,15 @@ TEST_F(MealStepsTest, TheTitleFollowsTheCleanState)
     browse(*fresh, "Uova", 0);
     fresh->meal().setGrossText(0, u"100"_s);
     EXPECT_EQ(w->meal().state(), fresh->meal().state());
+
+    // A save made after a change of the day is not undone with the change.
+    dialogs.inputAnswers = {u"Cena"_s};
+    ASSERT_TRUE(w->day().addMeal());
+    ASSERT_TRUE(w->document().save());
+    w->undoStack().undo();
+    EXPECT_EQ(w->document().windowTitle(), u"Velmo - cena.pasto*"_s);
+    w->undoStack().redo();
+    EXPECT_EQ(w->document().windowTitle(), u"Velmo - cena.pasto"_s);
 }
 
 }  // namespace
