@@ -290,7 +290,7 @@ std::vector<InputError> MealComposer::missingFoods(const std::vector<MealFileEnt
             continue;
         const QString key = nameKey(entry.food);
         if (hasFood(entry.category, keyOf(entry), databaseError)) {
-            if (entry.portion.isEmpty())
+            if (entry.portion.isEmpty() || (storedLabels_ && !entry.grams.isEmpty()))
                 continue;
             // A portion after the grams only names them, but it must be one of the food's.
             const auto edible = entry.grams.isEmpty() ? ediblePercentOf(entry.category, keyOf(entry), databaseError)

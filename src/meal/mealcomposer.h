@@ -47,9 +47,13 @@ public:
 
     // The personal catalogue's connection, for entries of the personal category.
     void setPersonalDatabase(const QSqlDatabase &personal) { personal_ = personal; }
+    // A day the program stored itself names each portion beside its grams as the food's measures
+    // were then: a label no longer among them (renamed or removed since) is not a fault of the
+    // day, and `add` leaves it out as it leaves out a label its grams no longer weigh.
+    void setStoredLabels(bool stored) { storedLabels_ = stored; }
 
-    // Every entry whose food is not in its category, or whose portion in place of a weight is no
-    // portion of its food (naming the food's measures), as messages naming the line;
+    // Every entry whose food is not in its category, or whose portion is no portion of its food
+    // (naming the food's measures), as messages naming the line;
     // `databaseError` is set instead when a category cannot be read at all.
     std::vector<InputError> missingFoods(const std::vector<MealFileEntry> &entries, QString *databaseError);
 
@@ -106,6 +110,7 @@ private:
 
     QSqlDatabase database_;
     QSqlDatabase personal_;
+    bool storedLabels_ = false;
     MeasureStore measures_{database_};
     FoodNames foodNames_;
     RecordsetCache recordsets_;

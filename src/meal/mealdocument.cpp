@@ -238,10 +238,11 @@ std::optional<MealDay> MealDocument::checkedDay(const QString &path, QStringList
 
 std::optional<MealDay> MealDocument::checkedFoods(MealDay day, QStringList *errors)
 {
-    return checkedFoods(std::move(day), {}, errors);
+    return checkedFoods(std::move(day), {}, errors, true);
 }
 
-std::optional<MealDay> MealDocument::checkedFoods(MealDay day, std::vector<InputError> faults, QStringList *errors)
+std::optional<MealDay> MealDocument::checkedFoods(MealDay day, std::vector<InputError> faults, QStringList *errors,
+                                                  bool stored)
 {
     std::vector<MealFileEntry> all;
     for (const DayMeal &meal : day.meals)
@@ -259,6 +260,7 @@ std::optional<MealDay> MealDocument::checkedFoods(MealDay day, std::vector<Input
     MealComposer check(database_);
     if (personal)
         check.setPersonalDatabase(*personal);
+    check.setStoredLabels(stored);
     QString databaseError;
     const std::vector<InputError> missing = check.missingFoods(all, &databaseError);
     faults.insert(faults.end(), missing.begin(), missing.end());

@@ -127,8 +127,8 @@ public:
     // The table shows `entries` instead of the shown meal's foods, composed as a file's are.
     // False with the reason, the table as it was, when they cannot be.
     bool setShownEntries(const std::vector<MealFileEntry> &entries, QString *error);
-    // `day` with every food checked against the database and named as the table names it once
-    // composed; none, with the reasons, when a food is not there.
+    // `day`, stored by the program, with every food checked against the database and named as the
+    // table names it once composed; none, with the reasons, when a food is not there.
     std::optional<MealDay> checkedFoods(MealDay day, QStringList *errors);
 
     // What an undo puts back beside the table: the category each row's food came from, which a
@@ -163,7 +163,9 @@ private:
     bool replaceTable(const std::vector<MealFileEntry> &entries, QString *error);
     // The file's foods, checked as velmo-pasto checks them; the messages naming lines on failure.
     std::optional<MealDay> checkedDay(const QString &path, QStringList *errors);
-    std::optional<MealDay> checkedFoods(MealDay day, std::vector<InputError> faults, QStringList *errors);
+    // `stored`: a day the program stored itself (MealComposer::setStoredLabels).
+    std::optional<MealDay> checkedFoods(MealDay day, std::vector<InputError> faults, QStringList *errors,
+                                        bool stored = false);
     // The window shows the checked `day`, the table its first meal; false, the table as it was,
     // with the reason, when it cannot.
     bool showDay(MealDay day, QString *error);

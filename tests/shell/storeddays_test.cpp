@@ -78,6 +78,17 @@ TEST_F(StoredDaysTest, ADayComesFromTheStoreAndGoesBackAsTheUserWorks)
     EXPECT_TRUE(model->document().newMeal());
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(stored(), next->document().day());
+
+    // A portion stored beside its grams whose measure the food no longer has leaves the day whole.
+    addShellMeasures(database);
+    MealDay sliced = *stored();
+    sliced.meals[0].entries.at(0).portion = u"1 spicchio"_s;
+    qint64 written = 0;
+    ASSERT_TRUE(
+        model->persons().store()->writeDay(u"Anna"_s, kDay.addDays(2), sliced, PersonStore::kNotStored, &written).ok());
+    ASSERT_TRUE(model->storedDays().openDate(kDay.addDays(2))) << dialogs.messageTexts().join(u'\n').toStdString();
+    EXPECT_EQ(model->meal().row(0).cell(MealColumn::Gross).text, u"100"_s);
+    EXPECT_EQ(model->meal().row(0).portion, QString());
 }
 
 // After each kind of change the day is written once, with the revision it was read at; what

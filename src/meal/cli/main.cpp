@@ -328,6 +328,7 @@ int printStoredDays(ConsoleOutput &output, const StoredDaysCommand &command)
     MealComposer check(database->connection());
     if (personal)
         check.setPersonalDatabase(personal->connection());
+    check.setStoredLabels(true);
     // A stored day has no lines to name: a fault names its date and its meal.
     std::vector<InputError> missing;
     for (const auto &[date, day] : *days)
