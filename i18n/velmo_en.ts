@@ -4085,6 +4085,10 @@ could not be written.
         <translation>The day cannot be shown:
 %1</translation>
     </message>
+    <message>
+        <source>Impossibile salvare il pasto in %1: la tabella non ha alimenti bloccati, e un file senza alimenti non si potrebbe riaprire. Bloccare almeno un alimento, poi salvare di nuovo.</source>
+        <translation>Cannot save the meal to %1: the table has no locked foods, and a file without foods could not be opened again. Lock at least one food, then save again.</translation>
+    </message>
 </context>
 <context>
     <name>velmo::MealGrid</name>

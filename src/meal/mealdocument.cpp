@@ -389,7 +389,15 @@ bool MealDocument::writeTo(const QString &path)
 {
     // The window keeps every other rule of a day file; only an emptied first meal without a name
     // has no line to stand on.
-    const std::optional<QByteArray> text = dayFileText(day());
+    const MealDay shown = day();
+    // A meal file of no food could not be opened again, by the window or by velmo-pasto.
+    if (isMealFile(shown) && shown.meals.front().entries.empty()) {
+        refuse(tr("Impossibile salvare il pasto in %1: la tabella non ha alimenti bloccati, e un file senza "
+                  "alimenti non si potrebbe riaprire. Bloccare almeno un alimento, poi salvare di nuovo.")
+                   .arg(echoInput(path)));
+        return false;
+    }
+    const std::optional<QByteArray> text = dayFileText(shown);
     if (!text) {
         refuse(tr("Impossibile salvare il giorno in %1: il primo pasto non ha nome né alimenti. Dargli un nome "
                   "con \"Rinomina pasto...\" o rimuoverlo, poi salvare di nuovo.")

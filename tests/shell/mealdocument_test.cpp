@@ -209,6 +209,12 @@ TEST_F(MealDocumentTest, AFailedSaveKeepsThePreviousFile)
     EXPECT_EQ(QDir(dir.path()).entryList({u"pranzo.pasto*"_s}, QDir::Files | QDir::Hidden),
               QStringList{u"pranzo.pasto"_s});
     EXPECT_EQ(model->document().windowTitle(), u"Velmo - pranzo.pasto*"_s);
+    // A meal emptied is not written over the file: no food, no file that opens again.
+    model->lockBoxClicked(0, false);
+    model->lockBoxClicked(1, false);
+    EXPECT_FALSE(model->document().save());
+    EXPECT_TRUE(dialogs.messageTexts().value(2).contains(u"non ha alimenti bloccati"_s));
+    EXPECT_EQ(fileBytes(dir.filePath(u"pranzo.pasto"_s)), saved);
 }
 
 // The status bar's third panel follows the meal and the requirement of the energy window
