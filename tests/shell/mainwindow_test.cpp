@@ -654,6 +654,49 @@ void collectNameless(QAccessibleInterface *iface, QStringList &found)
             collectNameless(iface->child(i), found);
 }
 
+// Where Tab goes up the window, before a control above the one it leaves and to its left: the
+// order the window's controls were made in, not the order the user reads them in.
+void collectTabsUp(QWidget *top, QStringList &found)
+{
+    const auto tabbable = [top](QWidget *w) {
+        return w != top && top->isAncestorOf(w) && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)
+               && !w->focusProxy();
+    };
+    const auto place = [top](QWidget *w) { return QRect(w->mapTo(top, QPoint()), w->size()); };
+    // The round starts at the control read first, where Tab comes back to from the last.
+    QWidget *first = nullptr;
+    for (QWidget *w : top->findChildren<QWidget *>())
+        if (tabbable(w)
+            && (!first
+                || std::pair(place(w).top(), place(w).left()) < std::pair(place(first).top(), place(first).left())))
+            first = w;
+    if (!first)
+        return;
+    QWidget *from = first;
+    for (QWidget *w = first->nextInFocusChain(); w != first; w = w->nextInFocusChain()) {
+        if (!tabbable(w))
+            continue;
+        const QRect was = place(from);
+        const QRect now = place(w);
+        if (now.bottom() < was.top() && now.left() < was.right())
+            found << QStringLiteral("%1: %2 -> %3").arg(top->objectName(), QDebug::toString(from), QDebug::toString(w));
+        from = w;
+    }
+}
+
+TEST_F(MainWindowTest, TabGoesDownEveryNewerWindow)
+{
+    // The main and energy windows keep the order of their controls as their users have always known it.
+    const QStringList kept{u"frmmain"_s, u"Form_LAF_Uomo"_s, u"Form_LAF_Femmina"_s};
+    QStringList up;
+    EXPECT_GE(lookAtEveryWindow([&](QWidget *top) {
+                  if (!kept.contains(top->objectName()))
+                      collectTabsUp(top, up);
+              }),
+              7);
+    EXPECT_EQ(up.join(u'\n'), QString());
+}
+
 TEST_F(MainWindowTest, EveryFocusableControlOfEveryWindowHasAName)
 {
     QStringList nameless;

@@ -37,6 +37,7 @@ FoodWindow::FoodWindow(FoodFormModel &model, QWidget *parent) : QDialog(parent),
     auto *measuresLabel = new QLabel(tr("&Misure"), this);
     measuresLabel->setBuddy(measures_);
     form->addRow(measuresLabel, measures_);
+    QWidget *others = otherNutrients();  // made before the buttons, so that Tab reaches it first
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(tr("&Salva"));
     buttons->button(QDialogButtonBox::Ok)->setAccessibleName(tr("Salva l'alimento"));
@@ -47,7 +48,7 @@ FoodWindow::FoodWindow(FoodFormModel &model, QWidget *parent) : QDialog(parent),
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(note);
     layout->addLayout(form);
-    layout->addWidget(otherNutrients(), 1);
+    layout->addWidget(others, 1);
     layout->addWidget(buttons);
     fields_[0]->setFocus();
 }

@@ -147,6 +147,14 @@ NutrientProfileWindow::NutrientProfileWindow(MainWindowModel &main, QWidget *par
     layout->addWidget(legend);
     layout->addWidget(splitter, 1);
     layout->addWidget(buildButtons());
+    // Tab goes as the window reads: the person's row above the table and its side list.
+    setTabOrder(measure_, sex_);
+    setTabOrder(sex_, age_);
+    setTabOrder(age_, pregnant_);
+    setTabOrder(pregnant_, lactating_);
+    setTabOrder(lactating_, source_);
+    setTabOrder(source_, table_);
+    setTabOrder(table_, contributions_);
 
     connect(subject_, &QComboBox::currentIndexChanged, this,
             [this](int index) { model_->setSubject(kSubjectsInListOrder[static_cast<std::size_t>(index)]); });

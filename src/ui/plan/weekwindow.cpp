@@ -60,6 +60,7 @@ WeekWindow::WeekWindow(WeekModel &model, QWidget *parent) : QDialog(parent), mod
     setSizeGripEnabled(true);
     resize(1060, 720);
 
+    QWidget *controls = buildWeekControls();  // first, so that Tab reaches them before the table
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("tabSettimana"));
     table_->setModel(&model_);
@@ -94,7 +95,7 @@ WeekWindow::WeekWindow(WeekModel &model, QWidget *parent) : QDialog(parent), mod
     charts->addWidget(sharesChart_);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(buildWeekControls());
+    layout->addWidget(controls);
     layout->addWidget(table_);
     layout->addWidget(summary_);
     layout->addWidget(legend);

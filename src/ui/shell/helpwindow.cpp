@@ -137,6 +137,11 @@ HelpWindow::HelpWindow(QWidget *parent)
     layout->addWidget(results_);
     layout->addWidget(nothingFound_);
     layout->addWidget(browser_, 1);
+    // Tab goes as the window reads, from the buttons and the search down to the page.
+    setTabOrder(back, contents);
+    setTabOrder(contents, searchBox_);
+    setTabOrder(searchBox_, results_);
+    setTabOrder(results_, browser_);
 
     connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
