@@ -4407,14 +4407,6 @@ A new, empty file has been created:
 %2</translation>
     </message>
     <message>
-        <source>Eliminare l&apos;alimento personale &quot;%1&quot;?
-
-L&apos;eliminazione non si può annullare.</source>
-        <translation>Delete the personal food &quot;%1&quot;?
-
-This cannot be undone.</translation>
-    </message>
-    <message>
         <source>Importa alimenti personali</source>
         <translation>Import personal foods</translation>
     </message>
@@ -4483,6 +4475,14 @@ Import them anyway?</translation>
     <message>
         <source>n.d. (un ingrediente non ha il valore)</source>
         <translation>n/a (an ingredient lacks the value)</translation>
+    </message>
+    <message>
+        <source>Eliminare l&apos;alimento personale &quot;%1&quot;?
+
+L&apos;eliminazione non si può annullare, e i pasti e i giorni salvati che lo contengono non si potranno più aprire finché non si crea di nuovo un alimento con questo nome.</source>
+        <translation>Delete the personal food &quot;%1&quot;?
+
+The deletion cannot be undone, and the saved meals and days that contain it will not open until a food of this name is created again.</translation>
     </message>
 </context>
 <context>

@@ -153,7 +153,10 @@ void PersonalFoodCommands::deleteFood()
         return;
     const QString name = window_.browser.foodName();
     if (dialogs_.askYesNoCancel(
-            tr("Eliminare l'alimento personale \"%1\"?\n\nL'eliminazione non si può annullare.").arg(name),
+            tr("Eliminare l'alimento personale \"%1\"?\n\nL'eliminazione non si può annullare, e i pasti e i giorni "
+               "salvati che lo contengono non si potranno più aprire finché non si crea di nuovo un alimento "
+               "con questo nome.")
+                .arg(name),
             warningTitle())
         != Answer::Yes)
         return;
