@@ -40,11 +40,13 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
     const QString exported = dir.filePath(u"esportata.json"_s);
     write(file, json);
     write(dir.filePath(u"sbagliata.json"_s), QByteArray(json).replace("163.5", "16.35"));
-    PersonRecord bice = fullRecord(u"Bice"_s);  // a stored day of shipped foods
+    // A stored day of shipped foods, one with a portion label beside its grams that names no measure
+    // of the food (one since renamed): the grams count.
+    PersonRecord bice = fullRecord(u"Bice"_s);
     const auto fruit = std::find_if(foodCategories().cbegin(), foodCategories().cend(),
                                     [](const FoodCategory &c) { return c.heading == u"Frutta"_s; });
     bice.days[0].second.meals = {
-        {u"Cena"_s, {{0, int(fruit - foodCategories().cbegin()), u"Banana, cruda"_s, u"150"_s}}}};
+        {u"Cena"_s, {{0, int(fruit - foodCategories().cbegin()), u"Banana, cruda"_s, u"150"_s, u"1 spicchio"_s}}}};
     write(dir.filePath(u"bice.json"_s), personJson(bice));
     PersonRecord ciro = bice;  // a food that is not where the day says
     ciro.person.name = u"Ciro"_s;
