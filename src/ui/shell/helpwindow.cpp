@@ -142,6 +142,7 @@ HelpWindow::HelpWindow(QWidget *parent)
     setTabOrder(contents, searchBox_);
     setTabOrder(searchBox_, results_);
     setTabOrder(results_, browser_);
+    browser_->setFocus();  // the page first, for the keys that scroll it
 
     connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
