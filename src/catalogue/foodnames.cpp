@@ -4,6 +4,7 @@
 #include "catalogue/foodnames.h"
 
 #include "catalogue/foodcategory.h"
+#include "catalogue/personalfood.h"
 #include "common/translation.h"
 
 #include <QSqlQuery>
@@ -81,14 +82,30 @@ const std::pair<QString, QString> *FoodNames::find(int category, const QString &
     return found == names.byName.cend() ? nullptr : &names.foods[*found];
 }
 
+QString FoodNames::personalName(const QString &name) const
+{
+    if (!personal_.isOpen())
+        return name;
+    QSqlQuery query(personal_);
+    query.setForwardOnly(true);
+    // The table is the program's own; the key is bound.
+    query.prepare(QStringLiteral("SELECT alimenti FROM %1 WHERE chiave = ?").arg(personalCategory().table));
+    query.addBindValue(personalFoodKey(name));
+    return query.exec() && query.next() ? query.value(0).toString() : name;
+}
+
 QString FoodNames::canonical(int category, const QString &name) const
 {
+    if (isPersonalCategory(category))
+        return personalName(name);
     const auto *food = find(category, name);
     return food ? food->first : name;
 }
 
 QString FoodNames::shown(int category, const QString &name) const
 {
+    if (isPersonalCategory(category))
+        return personalName(name);
     const auto *food = find(category, name);
     if (!food)
         return name;

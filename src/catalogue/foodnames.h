@@ -17,10 +17,13 @@ namespace velmo {
 // interface's language, and the source's English description, which the grid and the meal's
 // table show under English. Read from a food database one category at a time, when first asked;
 // a database without English names (a file of an older build) gives every food its Italian name
-// only. The personal foods have the one name their user gave them.
+// only. The personal foods have the one name their user gave them, found in the personal
+// catalogue by its key (personalFoodKey) when one is set: a meal naming "torta" has the food
+// stored as "Torta".
 class FoodNames {
 public:
     void setDatabase(const QSqlDatabase &database);
+    void setPersonalDatabase(const QSqlDatabase &personal) { personal_ = personal; }
 
     // The Italian name of the food of `category` called `name` in either language (compared as
     // names look, nameKey; an Italian name before an English one); `name` itself when no shipped
@@ -43,8 +46,11 @@ private:
     const Category &namesOf(int category) const;
     const std::pair<QString, QString> *find(int category, const QString &name) const;
     const std::pair<QString, QString> *findStored(int category, const QString &name) const;
+    // The stored name of the personal food whose key `name` has; `name` itself when there is none.
+    QString personalName(const QString &name) const;
 
     QSqlDatabase database_;
+    QSqlDatabase personal_;  // read anew each time: the user may change a food at any moment
     mutable std::map<int, Category> read_;
     // Names found one at a time as stored, before their category was read whole.
     mutable std::map<std::pair<int, QString>, std::pair<QString, QString>> stored_;

@@ -46,7 +46,11 @@ public:
     MealComposer &operator=(const MealComposer &) = delete;
 
     // The personal catalogue's connection, for entries of the personal category.
-    void setPersonalDatabase(const QSqlDatabase &personal) { personal_ = personal; }
+    void setPersonalDatabase(const QSqlDatabase &personal)
+    {
+        personal_ = personal;
+        foodNames_.setPersonalDatabase(personal);
+    }
     // A day the program stored itself names each portion beside its grams as the food's measures
     // were then: a label no longer among them (renamed or removed since) is not a fault of the
     // day, and `add` leaves it out as it leaves out a label its grams no longer weigh.

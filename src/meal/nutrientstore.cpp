@@ -68,11 +68,13 @@ std::shared_ptr<const FoodValues> NutrientStore::values(const FoodRef &food, QSt
         return nullptr;
     const bool personal = isPersonalCategory(food.category);
     QSqlQuery q(personal ? personal_ : database_);
-    // The table's name comes from the fixed category list; the food's name is bound.
-    q.prepare(QStringLiteral("SELECT rowid, edibile, proteine, lipidi, carboidrati, energia, fibra, colesterolo "
-                             "FROM %1 WHERE alimenti = ?")
-                  .arg(foodCategory(food.category).table));
-    q.addBindValue(food.name);
+    // The table's name comes from the fixed category list; the food's name is bound. A personal
+    // food is found by its key, as its catalogue keeps names apart: "torta" finds "Torta".
+    q.prepare(
+        QStringLiteral("SELECT rowid, edibile, proteine, lipidi, carboidrati, energia, fibra, colesterolo "
+                       "FROM %1 WHERE %2 = ?")
+            .arg(foodCategory(food.category).table, personal ? QStringLiteral("chiave") : QStringLiteral("alimenti")));
+    q.addBindValue(personal ? personalFoodKey(food.name) : food.name);
     if (!q.exec() || !q.next()) {
         *error = q.lastError().isValid()
                      ? unreadable(q)

@@ -297,6 +297,11 @@ TEST(PastoProcess, PersonalFoodsImportedExportedAndEaten)
                     .contains(u"\r\nCA,Calcio,mg,24,0,0,"));
     EXPECT_TRUE(run({QStringLiteral("--nutrienti"), QStringLiteral("--csv")}, "Alimenti personali;Torta, fetta;200\n")
                     .contains(u"\r\nCHOLE,Colesterolo,mg,80,0,0,"));
+    // A personal food is one whatever the capitals it is written in, as the catalogue keeps them.
+    EXPECT_TRUE(run({}, "Alimenti personali;TORTA, Fetta;200\n")
+                    .contains(QRegularExpression(QStringLiteral("Torta, fetta +200 +200 +13,00 "))));
+    EXPECT_TRUE(run({QStringLiteral("--nutrienti"), QStringLiteral("--csv")}, "Alimenti personali;birra;200\n")
+                    .contains(u"\r\nCA,Calcio,mg,24,0,0,"));
     EXPECT_TRUE(run({QStringLiteral("--classifica"), QStringLiteral("CA"), QStringLiteral("--categoria"),
                      QStringLiteral("Alimenti personali")})
                     .endsWith(u"\nAlimenti personali;Birra;12\nAlimenti personali;Torta, fetta;n.d.\n"));

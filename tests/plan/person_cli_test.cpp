@@ -52,6 +52,12 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
     ciro.person.name = u"Ciro"_s;
     ciro.days[0].second.meals[0].entries[0].food = u"Xyz"_s;
     write(dir.filePath(u"ciro.json"_s), personJson(ciro));
+    PersonRecord dina = bice;  // a personal food written in other capitals than its catalogue's
+    dina.person.name = u"Dina"_s;
+    dina.days[0].second.meals[0].entries[0] = {0, kPersonalCategory, u"TORTA"_s, u"150"_s, {}};
+    write(dir.filePath(u"dina.json"_s), personJson(dina));
+    write(dir.filePath(u"miei.csv"_s), "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\n"
+                                       "Torta,100,6,12,50,340,,\n");
     write(dir.filePath(u"giorno.pasto"_s),
           "[Colazione]\nCereali e derivati;Pane tipo italiano;80\n[Cena]\nFrutta;Banana, cruda;150\n");
     const auto at = [&](const char *name) { return dir.filePath(QString::fromLatin1(name)).toStdString(); };
@@ -78,6 +84,10 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
         {__LINE__, {"--persona", "Bice", "--data", "2025-04-08"}, 2, "nessun giorno conservato per la persona in questa data"},
         {__LINE__, {"--importa-persona", at("ciro.json")}, 0, "persona importata in"},
         {__LINE__, {"--persona", "Ciro", "--data", "2025-04-03", "--settimana"}, 2, "2025-04-07, \"Cena\": l'alimento \"Xyz\" non è nella categoria \"Frutta\""},
+        {__LINE__, {"--importa-persona", at("dina.json")}, 0, "persona importata in"},
+        {__LINE__, {"--importa-alimenti", at("miei.csv")}, 0, "importati 1 alimenti"},
+        {__LINE__, {"--persona", "Dina", "--data", "2025-04-07"}, 0, "", {}, "\nTorta                              150             150        9.00      18.00       75.00         510.00\n"},
+        {__LINE__, {"--persona", "Dina", "--data", "2025-04-03", "--settimana"}, 0, "", {}, "Media giornaliera di 1 giorno         150.00"},
         {__LINE__, {"--persona", "Nessuno", "--data", "2025-04-07"}, 2, "nessuna persona con questo nome"},
         {__LINE__, {"--persona", "Bice", "--data", "7/4/2025"}, 2, "la data di --data non è valida"},
         {__LINE__, {"--persona", "Bice"}, 2, "--persona NOME e --data AAAA-MM-GG vanno dati"},

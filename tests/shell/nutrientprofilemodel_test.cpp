@@ -142,6 +142,11 @@ TEST_F(NutrientProfileModelTest, APersonalFoodIsShownAsItIsNow)
         EXPECT_EQ(profile.index(*profile.rowOf(u"ENERC_KCAL"_s), NutrientProfileModel::AmountColumn).data().toString(),
                   QStringLiteral("%1 kcal").arg(kcal));
     }
+    // A stored day may name it in other capitals: its catalogue keeps names apart by their key.
+    NutrientStore &store = *model->nutrientStore();
+    const auto values = store.values({kPersonalCategory, u"TORTA"_s}, &error);
+    ASSERT_TRUE(values) << error.toStdString();
+    EXPECT_EQ(values->per100g.at(*store.nutrients(&error)->indexOf(u"ENERC_KCAL"_s)), 250.0);
 }
 
 // A meal saved as a food: a value an ingredient lacks is unknown, not the others' sum, and the
