@@ -469,9 +469,11 @@ std::vector<TargetOutcome> checkTargets(const Nutrients &nutrients, const std::v
         TargetOutcome outcome;
         const std::optional<int> index = nutrients.indexOf(target.key);
         const bool share = target.perEnergy != 0;
+        // A food in several meals of the day is named once.
         for (const MealItem &item : meal.items)
             if (item.portion.netGrams() != 0 && index
-                && (!item.values->value(*index) || (share && energyIndex && !item.values->value(*energyIndex))))
+                && (!item.values->value(*index) || (share && energyIndex && !item.values->value(*energyIndex)))
+                && !outcome.lackingFoods.contains(item.food.name))
                 outcome.lackingFoods.append(item.food.name);
         if (index) {
             const NutrientAmount &amount = profile.at(*index);

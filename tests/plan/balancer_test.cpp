@@ -291,12 +291,14 @@ TEST(Balancer, UnknownValuesAndImpossibleRows)
     }
 }
 
-// 200 g of milk (240 mg of calcium) and a food lacking calcium: the known values alone meet a
-// least they reach and miss a most they pass; a most they stay within cannot be verified.
+// 200 g of milk (240 mg of calcium) and a food lacking calcium, in two meals of the day: the known
+// values alone meet a least they reach and miss a most they pass; a most they stay within cannot
+// be verified. The food lacking the value is named once.
 TEST(Balancer, KnownValuesDecideWhatTheyCan)
 {
     const std::vector<BalanceRow> rows{food("Latte", {64, 3, 4, 0, 120}, 200),
-                                       food("Sgombro", {200, 20, 10, 0, {}}, 100)};
+                                       food("Sgombro", {200, 20, 10, 0, {}}, 100),
+                                       food("Sgombro", {200, 20, 10, 0, {}}, 50)};
     const struct {
         int line;
         std::optional<double> minimum, maximum;
@@ -311,7 +313,7 @@ TEST(Balancer, KnownValuesDecideWhatTheyCan)
     };
     for (const auto &c : kCases) {
         VELMO_CASE(c);
-        const TargetOutcome o = checkTargets(nutrients(), rows, {200, 100},
+        const TargetOutcome o = checkTargets(nutrients(), rows, {200, 100, 50},
                                              {amount("CA", c.minimum, c.maximum, "il calcio Calcio", "mg")})[0];
         EXPECT_EQ(std::tuple(o.met, o.unverifiable, o.miss), std::tuple(c.met, c.unverifiable, c.miss));
         EXPECT_EQ(o.lackingFoods, QStringList{QStringLiteral("Sgombro")});
