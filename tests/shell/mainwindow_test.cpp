@@ -31,6 +31,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDockWidget>
 #include <QSpinBox>
@@ -910,6 +911,12 @@ TEST_F(MainWindowTest, TheDateOfTheDayPanelShowsThePersonsStoredDay)
     window->model().undoStack().undo();
     window->model().undoStack().undo();
     EXPECT_EQ(date->date(), monday) << "the undone choice of the date";
+    // A new meal is no one's day: the date shows today's, and today picked in the calendar opens it.
+    menuItem("mnuPastoNuovo")->trigger();
+    ASSERT_FALSE(window->model().document().storedDay());
+    emit date->calendarWidget()->clicked(date->date());
+    ASSERT_TRUE(window->model().document().storedDay());
+    EXPECT_EQ(window->model().document().storedDay()->date, date->date());
 }
 
 // In English no window shows an Italian text that has an English translation: every text reaches

@@ -30,6 +30,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCalendarWidget>
 #include <QDateEdit>
 #include <QDockWidget>
 #include <QKeyEvent>
@@ -310,6 +311,14 @@ void MainWindow::updateDayPanel()
         enableBalance();
         connect(dayPanel_->dayDate(), &QDateEdit::dateChanged, this, [this](QDate date) {
             if (!model_.storedDays().openDate(date))
+                showStoredDay();
+        });
+        // Without a stored day in the window the date shows today's: picking that same date in
+        // the calendar changes no date, and opens the day all the same. Another date was opened,
+        // or refused, by the change of date already.
+        connect(dayPanel_->dayDate()->calendarWidget(), &QCalendarWidget::clicked, this, [this](QDate date) {
+            StoredDays &days = model_.storedDays();
+            if (!model_.document().storedDay() && date == days.date() && !days.openDate(date))
                 showStoredDay();
         });
         connect(&model_.storedDays(), &StoredDays::changed, this, &MainWindow::showStoredDay);
