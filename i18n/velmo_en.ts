@@ -252,6 +252,10 @@ plan with --piu-vicino.
         <source>il piano più vicino che rispetta le quote di energia è vuoto: spuntare l&apos;obiettivo dell&apos;energia e dargli un minimo</source>
         <translation>the closest plan that meets the shares of energy is empty: tick the energy target and give it a minimum</translation>
     </message>
+    <message>
+        <source>%1 sui valori noti</source>
+        <translation>%1 on the known values</translation>
+    </message>
 </context>
 <context>
     <name>BarChart</name>

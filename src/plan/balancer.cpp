@@ -296,7 +296,14 @@ QString conflict(const Problem &p, std::size_t j, const std::vector<bool> &misse
     }
     sentence = limit.upper ? text(QT_TRANSLATE_NOOP("Balancer", "Con questi alimenti %1 scende al minimo a %2"))
                            : text(QT_TRANSLATE_NOOP("Balancer", "Con questi alimenti %1 arriva al massimo a %2"));
-    sentence = sentence.arg(t.name, amountText(reached, t.decimals, t.unit, locale));
+    // A food lacking the value counts for none of it: the amount is that of the known values.
+    QString reachedText = amountText(reached, t.decimals, t.unit, locale);
+    const std::optional<int> nutrient = p.nutrients.indexOf(t.key);
+    if (nutrient && std::any_of(p.rows.cbegin(), p.rows.cend(), [&](const BalanceRow &row) {
+            return weighs(row) && !per100(row, *nutrient);
+        }))
+        reachedText = text(QT_TRANSLATE_NOOP("Balancer", "%1 sui valori noti")).arg(reachedText);
+    sentence = sentence.arg(t.name, reachedText);
     QStringList stops;
     for (std::size_t k = 0; k < p.limits.size(); ++k) {
         if (missed[k] || p.limits[k].target == limit.target)

@@ -246,7 +246,13 @@ TEST(Balancer, ConflictingTargetsAreNamed)
          {amount("ENERC_KCAL", 510, 530, "l'energia Energia", "kcal"),
           amount("CA", std::nullopt, 400, "il calcio Calcio", "mg")},
          "it_IT",
-         "Con questi alimenti il calcio scende al minimo a 581 mg senza scendere sotto 510 kcal."},
+         "Con questi alimenti il calcio scende al minimo a 581 mg sui valori noti senza scendere sotto 510 kcal."},
+        {__LINE__,
+         milkAndMackerel,
+         {amount("ENERC_KCAL", 510, 530, "l'energia Energia", "kcal"),
+          amount("CA", 1000, std::nullopt, "il calcio Calcio", "mg")},
+         "it_IT",
+         "Con questi alimenti il calcio arriva al massimo a 619 mg sui valori noti senza superare 530 kcal."},
     };
     for (const auto &c : kCases) {
         VELMO_CASE(c);
