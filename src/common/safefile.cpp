@@ -87,7 +87,14 @@ bool preparePrivateFile(const QString &path, bool *made, QString *reason)
 {
     if (refusedAsSpecial(path, reason))
         return false;
-    *made = !QFileInfo::exists(path);
+    // Only a file the user may write is made private: a folder, or a file made read-only, is
+    // refused as it stands, open to whom it was open.
+    const QFileInfo info(path);
+    if (info.isDir() || (info.exists() && !info.isWritable())) {
+        *reason = openFailure(path);
+        return false;
+    }
+    *made = !info.exists();
     if (*made ? !createPrivateFile(path, reason) : !QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner)) {
         // The folder's own fault says more than the system's English words.
         *reason = *made ? openFailure(path)

@@ -193,24 +193,35 @@ TEST(SafeFile, TheBytesAreInTheFileWhenTheWriteSucceeds)
     EXPECT_TRUE(file.open(QIODevice::ReadOnly) && file.readAll() == "Frutta;Pera;80\n");
 }
 
-// A named pipe where a file is to be written is refused by every writer, and stays a pipe.
+// A named pipe or a folder where a file is to be written is refused by every writer, and stays
+// as it was, open to whom it was open.
 TEST(SafeFile, WhatIsNotAFileIsRefusedAndLeftAsItWas)
 {
     QTemporaryDir dir;
     const QString pipe = dir.filePath(u"tubo"_s);
     ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
-    const std::function<bool(QString *)> writers[] = {
-        [&](QString *reason) { return velmo::writeFileSafely(pipe, "x", reason); },
-        [&](QString *reason) { return velmo::writePrivateFileSafely(pipe, "x", reason); },
-        [&](QString *reason) { return velmo::StagedPrivateFile(pipe).open(reason); },
-    };
-    for (const auto &write : writers) {
-        QString reason;
-        EXPECT_FALSE(write(&reason));
-        EXPECT_TRUE(reason.startsWith(u"non è un file normale"_s)) << reason.toStdString();
-        const QFileInfo after(pipe);
-        EXPECT_TRUE(after.exists() && !after.isFile());
-        EXPECT_TRUE(after.permissions().testFlag(QFile::ReadOther));
+    const QString folder = dir.filePath(u"cartella"_s);
+    ASSERT_TRUE(QDir().mkdir(folder));
+    ASSERT_TRUE(QFile::setPermissions(folder, QFile::permissions(folder) | QFile::ReadOther | QFile::ExeOther));
+    for (const auto &[path, said] :
+         {std::pair(pipe, u"non è un file normale"_s), std::pair(folder, u"è una cartella"_s)}) {
+        const std::function<bool(QString *)> writers[] = {
+            [&](QString *reason) { return velmo::writeFileSafely(path, "x", reason); },
+            [&](QString *reason) { return velmo::writePrivateFileSafely(path, "x", reason); },
+            [&](QString *reason) {
+                bool made = false;
+                return velmo::preparePrivateFile(path, &made, reason);
+            },
+            [&](QString *reason) { return velmo::StagedPrivateFile(path).open(reason); },
+        };
+        for (const auto &write : writers) {
+            QString reason;
+            EXPECT_FALSE(write(&reason));
+            EXPECT_TRUE(reason.startsWith(said)) << reason.toStdString();
+            const QFileInfo after(path);
+            EXPECT_TRUE(after.exists() && !after.isFile());
+            EXPECT_TRUE(after.permissions().testFlag(QFile::ReadOther)) << path.toStdString();
+        }
     }
 }
 
