@@ -326,17 +326,25 @@ const FoodSearch &MainWindowModel::foodSearch()
 
 void MainWindowModel::chooseFood(const SearchableFood &food)
 {
+    // The food chosen goes to the open row even when it was current already (the first of its
+    // category, shown again): the name did not change, and so did not place it.
+    const int placements = meal_.placements();
+    const auto moveTo = [&](int row) {
+        dataControl_.moveTo(row);
+        if (meal_.placements() == placements)
+            meal_.placeFood(browser_.current());
+    };
     chooseCategory(food.category);
     // The index and the tables are written together; the name guards against a file changed
     // under a running program.
     if (food.row >= 0 && food.row < dataControl_.rowCount() && dataControl_.row(food.row).name == food.name) {
-        dataControl_.moveTo(food.row);
+        moveTo(food.row);
         return;
     }
     // Found before the category changed: looked for by its name.
     for (int row = 0; row < dataControl_.rowCount(); ++row)
         if (dataControl_.row(row).name == food.name) {
-            dataControl_.moveTo(row);
+            moveTo(row);
             return;
         }
     dialogs_.message(tr("L'alimento \"%1\" non è più fra gli alimenti della categoria: la riga mostra il primo "

@@ -138,11 +138,17 @@ void PersonalFoodCommands::foodWindowClosed()
 
 void PersonalFoodCommands::showFood(const QString &name)
 {
+    // The food saved goes to the open row with its values as they are now, even when it was
+    // current already (its name kept, the first of the category): the name did not change, and
+    // so did not place it.
+    const int placements = window_.meal.placements();
     window_.chooseCategory(kPersonalCategory);
     const QString key = personalFoodKey(name);
     for (int i = 0; i < window_.data.rowCount(); ++i)
         if (personalFoodKey(window_.data.row(i).name) == key) {
             window_.data.moveTo(i);
+            if (window_.meal.placements() == placements)
+                window_.meal.placeFood(window_.browser.current());
             return;
         }
 }

@@ -126,6 +126,13 @@ TEST_F(MainWindowModelTest, AFoundFoodIsPlacedByItsNameWhereverItsRowNowIs)
         EXPECT_EQ(model->meal().row(0).name(), QString::fromUtf8(c.placed));
         EXPECT_EQ(dialogs.shown.size(), c.told);
     }
+    // The current food found again, the first of its category, fills the open row emptied since.
+    model->meal().setGrossText(0, u"10"_s);
+    model->meal().setLock(0, 1);
+    model->meal().setLock(0, 0);
+    ASSERT_EQ(model->meal().row(0).name(), QString());
+    model->chooseFood({{}, u"Albicocche, crude"_s, fruit, 0});
+    EXPECT_EQ(model->meal().row(0).name(), u"Albicocche, crude"_s);
 }
 
 TEST_F(MainWindowModelTest, TitleRotatesAndStatusBarSpeaksTheUsersLanguage)

@@ -49,6 +49,9 @@ TEST_F(PersonalFoodCommandsTest, NewModifyDeleteAndTheFoodReachesTheOpenRow)
     EXPECT_EQ(model->personalFoods().foodForm()->text(2), u"6,5"_s);
     fillFoodWindow({u"Torta di mele"_s});
     EXPECT_EQ(model->meal().row(0).name(), u"Torta di mele"_s);
+    model->personalFoods().modifyFood();  // the first food of its category, its name kept
+    fillFoodWindow({u"Torta di mele"_s, u"100"_s, u"7,5"_s});
+    EXPECT_EQ(model->meal().row(0).cell(MealColumn::Protein).text, u"7,5"_s);
     // The search and a meal file see the food as it is now.
     const FoodSearch::Result found = model->foodSearch().find(u"MELE"_s);
     ASSERT_EQ(found.total, 1);
