@@ -1847,6 +1847,10 @@ lists its measures.
 
 </translation>
     </message>
+    <message>
+        <source>la persona ha troppi giorni per un file che l&apos;importazione possa leggere (al massimo 20 MB)</source>
+        <translation>the person has too many days for a file an import can read (20 MB at most)</translation>
+    </message>
 </context>
 <context>
     <name>PersonJson</name>

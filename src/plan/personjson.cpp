@@ -230,7 +230,11 @@ QByteArray personJson(const PersonRecord &record)
                           {u"note"_qs, p.notes},
                           {u"pesi"_qs, weights},
                           {u"giorni"_qs, days}};
-    return QJsonDocument(top).toJson(QJsonDocument::Indented);
+    // Indented for a reader; without the blanks when that would pass what an import reads, which
+    // is then years of full days.
+    const QJsonDocument document(top);
+    const QByteArray indented = document.toJson(QJsonDocument::Indented);
+    return indented.size() <= kMaxPersonJsonBytes ? indented : document.toJson(QJsonDocument::Compact);
 }
 
 std::optional<PersonRecord> readPersonJson(const QByteArray &bytes, QDate today, QString *error)

@@ -21,10 +21,11 @@ namespace velmo {
 // record without any is written as version 1, and both are read.
 inline constexpr int kOldestPersonJsonVersion = 1;
 inline constexpr int kPersonJsonVersion = 2;
-// No real record comes near this; it keeps the memory an import takes bounded.
+// Years of full days fit (written without blanks); it keeps the memory an import takes bounded.
 inline constexpr qint64 kMaxPersonJsonBytes = 20 * 1024 * 1024;
 
-// The file's text: UTF-8, indented, the days in date order.
+// The file's text: UTF-8, indented unless that would pass kMaxPersonJsonBytes, the days in date
+// order. A text still larger is no file an import reads: the caller refuses to write it.
 QByteArray personJson(const PersonRecord &record);
 
 // Reads a person's file as personJson writes it, every field checked by the store's own rules

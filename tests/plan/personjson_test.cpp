@@ -43,6 +43,24 @@ TEST(PersonJson, ARecordComesBackEqualAndTheTextNamesEveryField)
 
 // One line per fault: the message names the line of a broken text, or the field, and nothing is
 // read.
+// Years of full days: what the export writes, the import takes back, its text kept within the
+// size the import reads.
+TEST(PersonJson, YearsOfFullDaysComeBackWhole)
+{
+    PersonRecord record = fullRecord();
+    const MealFileEntry row{0, *findFoodCategory(u"Frutta"_s), u"Albicocche, crude"_s, u"150"_s, u"1 frutto"_s};
+    MealDay full;
+    for (const char *meal : {"Colazione", "Spuntino", "Pranzo", "Merenda", "Cena", "Dopocena"})
+        full.meals.push_back({QString::fromLatin1(meal), std::vector<MealFileEntry>(12, row)});
+    record.days.clear();
+    for (int d = 0; d < 1300; ++d)
+        record.days.emplace_back(QDate(2020, 1, 1).addDays(d), full);
+    const QByteArray json = personJson(record);
+    EXPECT_LE(json.size(), kMaxPersonJsonBytes);
+    QString error;
+    EXPECT_EQ(readPersonJson(json, kToday, &error), record) << error.toStdString();
+}
+
 TEST(PersonJson, EveryFaultIsRefusedNamingWhereItIs)
 {
     const QByteArray good = personJson(fullRecord());

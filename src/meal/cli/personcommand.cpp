@@ -73,6 +73,11 @@ int exportPerson(ConsoleOutput &output, const PersonCommand &command)
         return fail(result.kind == StoreResult::Kind::Missing ? kInputFailure : kDatabaseFailure,
                     QStringList{result.message} + nothing);
     const QByteArray json = personJson(*record);
+    if (json.size() > kMaxPersonJsonBytes)
+        return fail(kOutputFailure, QStringList{text(QT_TRANSLATE_NOOP(
+                                        "PersonCommand", "la persona ha troppi giorni per un file che l'importazione "
+                                                         "possa leggere (al massimo 20 MB)"))}
+                                        + nothing);
     if (command.file == QStringLiteral("-")) {
         if (output.write(QString::fromUtf8(json)) && output.close())
             return kDone;
