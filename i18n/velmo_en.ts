@@ -4006,6 +4006,10 @@ could not be written.
         <source>aggiornamento degli alimenti personali</source>
         <translation>update of the personal foods</translation>
     </message>
+    <message>
+        <source>Il nuovo nome di &quot;%1&quot; non è stato scritto nei giorni delle persone, che lo nominano ancora come prima: %2</source>
+        <translation>The new name of &quot;%1&quot; was not written in the persons&apos; days, which still name it as before: %2</translation>
+    </message>
 </context>
 <context>
     <name>velmo::MealDocument</name>

@@ -4,6 +4,7 @@
 #include "plan/personstore.h"
 
 #include "catalogue/foodcategory.h"
+#include "catalogue/personalfood.h"
 #include "plan/storesql.h"
 #include "plan/storetransaction.h"
 
@@ -360,6 +361,34 @@ StoreResult PersonStore::writeDay(const QString &name, QDate date, const MealDay
     if (result.ok() && written)
         *written = revision;
     return result;
+}
+
+StoreResult PersonStore::renamePersonalFood(const QString &from, const QString &to)
+{
+    const QString key = personalFoodKey(from);
+    return change([&](StoreSql &sql) {
+        std::optional<qint64> revision;
+        for (const QString &table : {QStringLiteral("righe_pasto"), QStringLiteral("righe_pasto_abituale")}) {
+            // The key folds capitals as SQLite cannot: the personal rows are read and compared here.
+            std::vector<qint64> rows;
+            auto query = sql.run(QStringLiteral("SELECT rowid, alimento FROM %1 WHERE categoria = ?").arg(table),
+                                 {personalCategory().table});
+            while (query && query->next())
+                if (personalFoodKey(query->value(1).toString()) == key)
+                    rows.push_back(query->value(0).toLongLong());
+            for (const qint64 row : rows) {
+                if (table == QLatin1String("righe_pasto")) {
+                    if (!revision)
+                        revision = nextRevision(sql);
+                    sql.run(QStringLiteral("UPDATE giorni SET revisione = ? WHERE id = (SELECT giorno FROM "
+                                           "pasti_giorno WHERE id = (SELECT pasto FROM righe_pasto WHERE rowid = ?))"),
+                            {*revision, row});
+                }
+                sql.run(QStringLiteral("UPDATE %1 SET alimento = ? WHERE rowid = ?").arg(table), {to, row});
+            }
+        }
+        return StoreResult{};
+    });
 }
 
 StoreResult PersonStore::removeDay(const QString &name, QDate date, qint64 readRevision)

@@ -112,6 +112,9 @@ public:
     // Adds the meal, or replaces the one of its name.
     StoreResult saveHabitualMeal(const DayMeal &meal);
     StoreResult removeHabitualMeal(const QString &name);
+    // The personal food `from` is called `to` now: every day and habitual meal naming it (by its
+    // key, whatever the capitals) names it so, and each day changed takes a new revision.
+    StoreResult renamePersonalFood(const QString &from, const QString &to);
 
     // The person with every day, as an export holds it.
     std::optional<PersonRecord> record(const QString &name, StoreResult *result) const;

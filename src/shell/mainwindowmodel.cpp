@@ -96,16 +96,28 @@ void MainWindowModel::personalFoodsChanged(const QString &renamedFrom, const QSt
     const bool shownPersonal = rename(shown);
     for (DayMeal &meal : next.day.meals)
         rename(meal.entries);
-    if (!shownPersonal && next == was)
+    if (shownPersonal || next != was) {
+        QString ignored;
+        mealSteps_.record(tr("aggiornamento degli alimenti personali"), [&] {
+            document_.setDayState(next);
+            if (document_.setShownEntries(shown, &ignored))
+                return true;
+            document_.setDayState(was);
+            return false;
+        });
+    }
+    // A new name reaches every person's stored days and the habitual meals too, or they would name
+    // a food no longer there. The day shown is written first, so that it keeps its own revision.
+    if (renamedKey.isEmpty() || renamedKey == personalFoodKey(renamedTo) || !QFileInfo::exists(persons_.path()))
         return;
-    QString ignored;
-    mealSteps_.record(tr("aggiornamento degli alimenti personali"), [&] {
-        document_.setDayState(next);
-        if (document_.setShownEntries(shown, &ignored))
-            return true;
-        document_.setDayState(was);
-        return false;
-    });
+    storedDays_.flush();
+    PersonStore *store = persons_.store();
+    if (const StoreResult result = store ? store->renamePersonalFood(renamedFrom, renamedTo) : StoreResult{};
+        !result.ok())
+        dialogs_.message(tr("Il nuovo nome di \"%1\" non è stato scritto nei giorni delle persone, che lo "
+                            "nominano ancora come prima: %2")
+                             .arg(renamedTo, result.message),
+                         warningTitle(), MessageIcon::Critical);
 }
 
 bool MainWindowModel::load(const QString &databasePath, QString *error)

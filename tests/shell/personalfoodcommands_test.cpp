@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Velmo authors
 
 #include "catalogue/personalfoodtable.h"
+#include "plan/personstore.h"
 #include "shellfixture.h"
 
 #include <QDir>
@@ -115,6 +116,41 @@ TEST_F(PersonalFoodCommandsTest, TheDayFollowsAPersonalFoodChangedOrRenamed)
     EXPECT_EQ(model->document().day().meals[0].entries.at(0).food, u"Torta di mele"_s);
     EXPECT_EQ(model->document().day().meals[1].entries.at(1).food, u"Torta di mele"_s);
     EXPECT_EQ(model->meal().row(1).cell(MealColumn::Protein).text, u"4,00"_s);
+}
+
+// A personal food renamed is renamed in every person's stored days, whatever the capitals they
+// name it in, and in the habitual meals: the day shown as well, with no word of another window.
+TEST_F(PersonalFoodCommandsTest, ARenamedFoodIsRenamedInTheStoredDays)
+{
+    model->personalFoods().newFood();
+    fillFoodWindow({u"Torta"_s, u"100"_s, u"6,5"_s, u"12"_s, u"50"_s, u"340"_s});
+    model->persons().setPath(dir.filePath(u"persone.db"_s));
+    PersonStore *store = model->persons().store();
+    ASSERT_TRUE(store);
+    ASSERT_TRUE(store->addPerson({u"Anna"_s, Sex::Female, QDate(1980, 1, 1), 165, {}, {}, {}, {}, {}}).ok());
+    const MealFileEntry cake{0, kPersonalCategory, u"TORTA"_s, u"100"_s};
+    const MealFileEntry pear{0, *findFoodCategory(u"Frutta"_s), u"Pera, cruda"_s, u"100"_s};
+    const QDate shown(2026, 3, 2), other(2026, 3, 3);
+    for (const QDate date : {shown, other})
+        ASSERT_TRUE(store->writeDay(u"Anna"_s, date, {{{u"Pranzo"_s, {pear, cake}}}}, PersonStore::kNotStored).ok());
+    ASSERT_TRUE(store->saveHabitualMeal({u"Merenda"_s, {cake}}).ok());
+    ASSERT_TRUE(model->storedDays().open(u"Anna"_s, shown));
+    StoreResult result;
+    qint64 before = 0;
+    ASSERT_TRUE(store->day(u"Anna"_s, other, &before, &result));
+    model->chooseCategory(kPersonalCategory);
+    model->personalFoods().modifyFood();
+    fillFoodWindow({u"Torta di mele"_s});
+    for (const QDate date : {shown, other}) {
+        qint64 revision = 0;
+        const auto day = store->day(u"Anna"_s, date, &revision, &result);
+        ASSERT_TRUE(day) << result.message.toStdString();
+        EXPECT_EQ(day->meals.at(0).entries.at(1).food, u"Torta di mele"_s);
+        EXPECT_TRUE(date == shown || revision != before);
+    }
+    EXPECT_EQ(store->habitualMeal(u"Merenda"_s, &result)->entries.at(0).food, u"Torta di mele"_s);
+    EXPECT_TRUE(model->storedDays().flush());
+    EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front().text.toStdString();
 }
 
 TEST_F(PersonalFoodCommandsTest, ADamagedCatalogueIsLeftAloneUntilTheUserSetsItAside)
