@@ -4379,6 +4379,10 @@ could not be written.
         <source>Modifica non fatta: la persona è stata modificata da un&apos;altra finestra di Velmo. La finestra Persone la mostra ora com&apos;è salvata: ripetere la modifica.</source>
         <translation>Change not made: the person was changed by another Velmo window. The Persons window now shows it as stored: make the change again.</translation>
     </message>
+    <message>
+        <source>Modifica non fatta: la persona ha giorni conservati che questo passo non conosce. Per eliminarla con i suoi giorni usare &quot;Elimina persona&quot;.</source>
+        <translation>Change not made: the person has stored days this step does not know. To delete the person with the days, use &quot;Delete person&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>velmo::PersonalFoodCommands</name>

@@ -142,6 +142,15 @@ public:
             return result;
         }
         if (!to) {
+            // A person removed by a step (an addition undone, a removal made again) goes with the
+            // days the step knew: days planned since are not lost unseen.
+            const auto now = store->record(from->person.name, &result);
+            if (!now)
+                return result;
+            if (now->days != from->days)
+                return {StoreResult::Kind::Conflict,
+                        PersonSession::tr("Modifica non fatta: la persona ha giorni conservati che questo passo non "
+                                          "conosce. Per eliminarla con i suoi giorni usare \"Elimina persona\".")};
             result = store->removePerson(from->person.name);
             // The person is gone even when its name could not yet be wiped from the file's bytes:
             // the step is done, and the user is told to try again.

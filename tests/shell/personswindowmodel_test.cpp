@@ -166,6 +166,22 @@ TEST_F(PersonsWindowModelTest, ARefusedEditIsToldAndLeavesNoStep)
     EXPECT_TRUE(model.weights().addWeight({QDate(2026, 2, 3), 61, std::nullopt}));  // repeated, it is made
 }
 
+// Undoing the addition of a person whose days were planned since (here by another window) leaves
+// the person and the days: they go only with "Elimina persona", which asks first.
+TEST_F(PersonsWindowModelTest, AnAdditionUndoneKeepsThePersonPlannedSince)
+{
+    ASSERT_TRUE(model.open());
+    ASSERT_TRUE(model.addPerson(anna()));
+    QString error;
+    auto otherWindow = PersonStore::open(path, false, &error);
+    ASSERT_TRUE(otherWindow->writeDay(u"Anna"_s, QDate(2026, 3, 2), emptyDay(), PersonStore::kNotStored).ok());
+    stack.undo();
+    StoreResult result;
+    EXPECT_TRUE(session.store()->day(u"Anna"_s, QDate(2026, 3, 2), nullptr, &result));
+    ASSERT_EQ(dialogs.messageTexts().size(), 1);
+    EXPECT_TRUE(dialogs.messageTexts()[0].contains(u"giorni"_s)) << dialogs.messageTexts()[0].toStdString();
+}
+
 // The current person is remembered by name, follows a rename, is forgotten with the person (and
 // comes back with it when the removal is undone), and gives the requirement the energy model computes; the window says
 // age, index and requirement.
