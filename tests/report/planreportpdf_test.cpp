@@ -154,7 +154,10 @@ TEST(PlanReportPdf, EveryFigureAndNutrientStandsInItsColumn)
     report.nutrients = {{true, u"Minerali"_s, {}, {}, {}, {}},
                         {false, u"Calcio"_s, u"812 mg"_s, u"1000 mg"_s, u"81 %"_s, u"sotto il riferimento"_s},
                         {false, u"Ferro"_s, u"11 mg"_s, u"10 mg"_s, u"110 %"_s, {}}};
-    report.chart = {{u"Grassi in barra"_s, 31.0, 20.0, 35.0}, {u"Zuccheri in barra"_s, std::nullopt, {}, {}}};
+    // A share past the usual axis takes it on to the next tick.
+    report.chart = {{u"Grassi in barra"_s, 31.0, 20.0, 35.0},
+                    {u"Zuccheri in barra"_s, std::nullopt, {}, {}},
+                    {u"Carboidrati in barra"_s, 103.0, 45.0, 60.0}};
     QTemporaryDir dir;
     const QString path = dir.filePath(u"giorno.pdf"_s);
     QString error;
@@ -163,7 +166,8 @@ TEST(PlanReportPdf, EveryFigureAndNutrientStandsInItsColumn)
     for (const char *row :
          {R"(Energia\s+1987 kcal\n)", R"(Energia da lipidi\s+31 %En\s+RI 20–35 %En\s+nell'intervallo\n)",
           R"(Calcio\s+812 mg\s+1000 mg\s+81 %\s+sotto il riferimento\n)", R"(Ferro\s+11 mg\s+10 mg\s+110 %\n)",
-          R"(Minerali\n)", "Grassi in barra 31 %", "Zuccheri in barra n.d."})
+          R"(Minerali\n)", "Grassi in barra 31 %", "Zuccheri in barra n.d.", "Carboidrati in barra 103 %",
+          R"(\b120 %)"})
         EXPECT_TRUE(text.contains(QRegularExpression(QString::fromUtf8(row)))) << row << '\n' << text.toStdString();
 }
 
