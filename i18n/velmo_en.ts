@@ -2687,16 +2687,16 @@ The file was not changed; Velmo works without it.</translation>
         <translation>Week&apos;s eating plan</translation>
     </message>
     <message>
-        <source>dal %1 al %2</source>
-        <translation>from %1 to %2</translation>
-    </message>
-    <message>
         <source>Il piano non ha alimenti: nessun pasto da mostrare. Aggiungere alimenti ai pasti e stampare di nuovo.</source>
         <translation>The plan has no foods: no meal to show. Add foods to the meals and print again.</translation>
     </message>
     <message>
         <source>Giorni senza piano conservato: %1; la media è dei giorni conservati.</source>
         <translation>Days without a stored plan: %1; the average is of the stored days.</translation>
+    </message>
+    <message>
+        <source>da %1 a %2</source>
+        <translation>from %1 to %2</translation>
     </message>
 </context>
 <context>

@@ -285,7 +285,7 @@ bool Builder::build(PlanReport &report, QString *error)
     }
     if (input_.date.isValid())
         report.period = input_.scope == ReportScope::Week
-                            ? text(QT_TRANSLATE_NOOP("PlanReport", "dal %1 al %2"))
+                            ? text(QT_TRANSLATE_NOOP("PlanReport", "da %1 a %2"))
                                   .arg(locale_.toString(input_.date, QLocale::LongFormat),
                                        locale_.toString(input_.date.addDays(6), QLocale::LongFormat))
                             : locale_.toString(input_.date, QLocale::LongFormat);

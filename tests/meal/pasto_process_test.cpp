@@ -226,6 +226,7 @@ const ProcessCase kCases[] = {
     {__LINE__, {"--pdf", "pasto.pdf"}, kLunch, Feed::Pipe, kIt, Db::Missing, 3, kNothing,
      "velmo-pasto-pdf\", il programma che scrive i PDF: reinstallare Velmo\nvelmo-pasto: nessun file scritto", 2},
     {__LINE__, {"--pdf", ""}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "--pdf vuole un solo FILE.pdf", 2},
+    {__LINE__, {"--pdf", "-"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "--pdf vuole un solo FILE.pdf", 2},  // no file named "-"
     {__LINE__, {"--pdf="}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "--pdf vuole un solo FILE.pdf", 2},
     // Personal foods: none yet, so an empty export and no such food; a bad import names its line.
     {__LINE__, {"--esporta-alimenti"}, {}, Feed::Pipe, kIt, Db::Shipped, 0, "\\Aalimenti,edibile,[a-z,]+\r\n\\z", "", 0},

@@ -95,6 +95,7 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
         {__LINE__, {"--persona", "Bice", "--data", "2025-04-07", "--pdf", at("manca/bice.pdf")}, 3, "nessun file scritto"},
         {__LINE__, {"--persona", "Bice", "--data", "2025-04-07", "--pdf", at("b.pdf"), "--csv"}, 2, "--csv o --pdf"},
         {__LINE__, {"--persona", "Bice", "--data", "2025-04-07", "--pdf", ""}, 2, "--csv o --pdf"},
+        {__LINE__, {"--persona", "Bice", "--data", "2025-04-07", "--pdf", "-"}, 2, "--csv o --pdf"},
     };
     // clang-format on
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

@@ -220,7 +220,9 @@ std::optional<PastoCommand> readAction(const QCommandLineParser &parser, const P
                                                          "--fabbisogno non si usa con --nutrienti --csv, che stampa "
                                                          "solo il profilo (vedere velmo-pasto --help)"));
     if (parser.isSet(options.pdf)) {
-        if (command.csv || parser.values(options.pdf).size() != 1 || parser.value(options.pdf).isEmpty())
+        // "-" would be a file of that name: a PDF is never written to standard output.
+        if (command.csv || parser.values(options.pdf).size() != 1 || parser.value(options.pdf).isEmpty()
+            || parser.value(options.pdf) == QStringLiteral("-"))
             return refuse(error, QCoreApplication::translate("PastoCommandLine",
                                                              "--pdf vuole un solo FILE.pdf e non si usa con --csv "
                                                              "(vedere velmo-pasto --help)"));

@@ -178,7 +178,7 @@ std::optional<StoredDaysCommand> readStoredDaysCommand(const QStringList &argume
         return std::nullopt;
     if (!parsed || !parser.positionalArguments().isEmpty() || parser.values(person).size() != 1
         || parser.values(date).size() != 1 || parser.values(pdf).size() > 1 || (parser.isSet(pdf) && parser.isSet(csv))
-        || (parser.isSet(pdf) && parser.value(pdf).isEmpty()))
+        || (parser.isSet(pdf) && (parser.value(pdf).isEmpty() || parser.value(pdf) == QStringLiteral("-"))))
         return refuse<StoredDaysCommand>(error, QT_TRANSLATE_NOOP("PersonCommand",
                                                                   "--persona NOME e --data AAAA-MM-GG vanno dati una "
                                                                   "volta, con al più --settimana e --csv o --pdf "
