@@ -2698,6 +2698,22 @@ The file was not changed; Velmo works without it.</translation>
         <source>da %1 a %2</source>
         <translation>from %1 to %2</translation>
     </message>
+    <message>
+        <source>Condizione</source>
+        <translation>Condition</translation>
+    </message>
+    <message>
+        <source>gravidanza</source>
+        <translation>pregnancy</translation>
+    </message>
+    <message>
+        <source>allattamento</source>
+        <translation>lactation</translation>
+    </message>
+    <message>
+        <source>Il fabbisogno non è calcolato: sotto i 10 anni si conosce solo il metabolismo basale.</source>
+        <translation>The requirement is not calculated: under 10 years only the basal metabolism is known.</translation>
+    </message>
 </context>
 <context>
     <name>PlanReportRenderer</name>

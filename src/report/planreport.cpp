@@ -101,6 +101,12 @@ void Builder::describePerson(PlanReport &report)
                                                  "Manca la data di nascita della persona (o è dopo la data "
                                                  "del piano): età, fabbisogno e riferimenti non sono "
                                                  "calcolati. Correggerla nella finestra Persone."));
+    // The references and the notes follow a pregnancy or a lactation: the page says so.
+    if (p.sex == Sex::Female && p.condition != PersonCondition::None)
+        report.person.push_back({text(QT_TRANSLATE_NOOP("PlanReport", "Condizione")),
+                                 p.condition == PersonCondition::Pregnancy
+                                     ? text(QT_TRANSLATE_NOOP("PlanReport", "gravidanza"))
+                                     : text(QT_TRANSLATE_NOOP("PlanReport", "allattamento"))});
     if (p.heightCm > 0)
         report.person.push_back({text(QT_TRANSLATE_NOOP("PlanReport", "Altezza")),
                                  formatPlain(p.heightCm, locale_) + QStringLiteral(" cm")});
@@ -149,9 +155,13 @@ void Builder::describeRequirement(PlanReport &report)
         how += text(QT_TRANSLATE_NOOP("PlanReport", "; sotto i 10 anni solo il metabolismo basale"));
     }
     if (!requirement->energy) {
-        report.missing << text(QT_TRANSLATE_NOOP("PlanReport", "Il fabbisogno non è calcolato: scegliere il livello di "
-                                                               "attività e le attività fisiche auspicabili della "
-                                                               "persona nella finestra Persone."));
+        report.missing << (age < 10 ? text(QT_TRANSLATE_NOOP("PlanReport", "Il fabbisogno non è calcolato: sotto i 10 "
+                                                                           "anni si conosce solo il metabolismo "
+                                                                           "basale."))
+                                    : text(QT_TRANSLATE_NOOP("PlanReport", "Il fabbisogno non è calcolato: scegliere "
+                                                                           "il livello di attività e le attività "
+                                                                           "fisiche auspicabili della persona nella "
+                                                                           "finestra Persone.")));
         report.requirement.push_back({text(QT_TRANSLATE_NOOP("PlanReport", "Calcolo")), how});
         return;
     }

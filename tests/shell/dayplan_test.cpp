@@ -352,6 +352,18 @@ TEST_F(DayPlanTest, ThePrintedPlanShowsTheWindowsNumbers)
     EXPECT_EQ(empty->missing.join(u'\n').count(u"Il piano non ha alimenti"_s), 1);
     EXPECT_EQ(empty->missing.join(u'\n').count(u"Nessun peso registrato"_s), 1);
     EXPECT_EQ(empty->person.at(2).second, u"35 anni"_s);
+    // A pregnancy is printed beside the person, as the references take it; a child under ten has
+    // the basal metabolism alone, which no choice of activity changes.
+    input.person->condition = PersonCondition::Pregnancy;
+    const auto pregnant = buildPlanReport(input, *w->nutrientStore(), nullptr, QLocale(), &error);
+    ASSERT_TRUE(pregnant) << error.toStdString();
+    EXPECT_EQ(pregnant->person.at(3).second, u"gravidanza"_s);
+    input.person = Person{u"Bruno"_s, Sex::Male, QDate(2021, 1, 1), 110, {}, {}, {}, {}, {}};
+    input.person->weights = {{QDate(2026, 1, 1), 20, std::nullopt}};
+    const auto child = buildPlanReport(input, *w->nutrientStore(), nullptr, QLocale(), &error);
+    ASSERT_TRUE(child) << error.toStdString();
+    const QString missing = child->missing.join(u'\n');
+    EXPECT_TRUE(!missing.contains(u"attività"_s) && missing.contains(u"sotto i 10 anni"_s)) << missing.toStdString();
 }
 
 }  // namespace
