@@ -120,6 +120,11 @@ Query makeQuery(const QString &text, const QStringList &keys, const QStringList 
     Query query;
     query.typed = searchKey(text).simplified();
     query.words = query.typed.split(u' ', Qt::SkipEmptyParts);
+    // An apostrophe ending a word stands for its accent ("citta'") or ends an elided word ("d'"):
+    // the word is looked for without it, which finds both.
+    for (QString &word : query.words)
+        while (word.size() > 1 && word.endsWith(u'\''))
+            word.chop(1);
     query.texts = &texts;
     if (query.words.isEmpty())
         return query;

@@ -97,11 +97,11 @@ FoodSearch sample()
     return search;
 }
 
-// Case, accents and typographic quotes do not count; every word must occur, in the name or in
-// the name and its common names together; the foods that have the text whole as a common name
-// come first, then those whose name or a common name starts with the first word, then the rest,
-// each part alphabetical by name (a blank before a comma before a letter). A food found through
-// a common name says which. Nothing depends on the user's language.
+// Case, accents (or the apostrophe typed for one) and typographic quotes do not count; every word must occur, in the
+// name or in the name and its common names together; the foods that have the text whole as a common name come first,
+// then those whose name or a common name starts with the first word, then the rest, each part alphabetical by name (a
+// blank before a comma before a letter). A food found through a common name says which. Nothing depends on the user's
+// language.
 TEST(FoodSearch, MatchesEveryWordAndRanksThePrefixFirst)
 {
     const struct {
@@ -113,6 +113,9 @@ TEST(FoodSearch, MatchesEveryWordAndRanksThePrefixFirst)
         {__LINE__, "WÜRSTEL", {u"Würstel di pollo"_s}},
         {__LINE__, "citta", {u"Pane di città"_s}},
         {__LINE__, "citta\u0300", {u"Pane di città"_s}},
+        {__LINE__, "citta'", {u"Pane di città"_s}},  // the apostrophe typed for the accent
+        {__LINE__, "CITTA\u2019 pane", {u"Pane di città"_s}},
+        {__LINE__, "d' oliva", {u"Olio d’oliva extravergine"_s}},
         {__LINE__, "creme", {u"Crème caramel"_s}},
         {__LINE__, "d'oliva", {u"Olio d’oliva extravergine"_s}},
         {__LINE__, "d\u2019oliva", {u"Olio d’oliva extravergine"_s}},
