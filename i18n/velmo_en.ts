@@ -2691,10 +2691,6 @@ The file was not changed; Velmo works without it.</translation>
         <translation>The plan has no foods: no meal to show. Add foods to the meals and print again.</translation>
     </message>
     <message>
-        <source>Giorni senza piano conservato: %1; la media è dei giorni conservati.</source>
-        <translation>Days without a stored plan: %1; the average is of the stored days.</translation>
-    </message>
-    <message>
         <source>da %1 a %2</source>
         <translation>from %1 to %2</translation>
     </message>
@@ -2713,6 +2709,10 @@ The file was not changed; Velmo works without it.</translation>
     <message>
         <source>Il fabbisogno non è calcolato: sotto i 10 anni si conosce solo il metabolismo basale.</source>
         <translation>The requirement is not calculated: under 10 years only the basal metabolism is known.</translation>
+    </message>
+    <message>
+        <source>Giorni senza piano conservato: %1; la media è dei giorni con alimenti.</source>
+        <translation>Days without a stored plan: %1; the average is of the days with foods.</translation>
     </message>
 </context>
 <context>

@@ -323,7 +323,7 @@ bool Builder::build(PlanReport &report, QString *error)
         }
         report.missing << text(QT_TRANSLATE_NOOP("PlanReport",
                                                  "Giorni senza piano conservato: %1; la media è dei giorni "
-                                                 "conservati."))
+                                                 "con alimenti."))
                               .arg(absent.join(QStringLiteral(", ")));
     }
     return true;
