@@ -1798,13 +1798,27 @@ lists its measures.
         <translation>--persona NOME and --data AAAA-MM-GG are given once, with at most --settimana and --csv or --pdf FILE.pdf (see velmo-pasto --help)</translation>
     </message>
     <message>
+        <source>la persona ha troppi giorni per un file che l&apos;importazione possa leggere (al massimo 20 MB)</source>
+        <translation>the person has too many days for a file an import can read (20 MB at most)</translation>
+    </message>
+    <message>
+        <source>attenzione: gli alimenti dei giorni non sono stati controllati: %1</source>
+        <translation>warning: the foods of the days were not checked: %1</translation>
+    </message>
+    <message>
+        <source>attenzione: alcuni giorni nominano alimenti che qui non ci sono e non si apriranno finché non ci saranno (gli alimenti personali si aggiungono con --importa-alimenti):</source>
+        <translation>warning: some days name foods that are not here, and will not open until they are (personal foods are added with --importa-alimenti):</translation>
+    </message>
+    <message>
         <source>Persone:
   --esporta-persona NOME FILE  non calcola un pasto: scrive nel FILE (&quot;-&quot; per lo standard
             output) tutto ciò che Velmo conserva della persona NOME: dati, pesi e giorni con i
-            loro pasti, in un file JSON (&quot;formato&quot;: &quot;velmo-persona&quot;, &quot;versione&quot;: 1; vedere
-            docs/persona-json.md) leggibile solo dal proprio utente
+            loro pasti, in un file JSON (&quot;formato&quot;: &quot;velmo-persona&quot;, &quot;versione&quot;: 1, o 2 se
+            una riga ha una porzione; vedere docs/persona-json.md) leggibile solo dal proprio
+            utente
   --importa-persona FILE  aggiunge la persona del FILE, tutta o niente; una persona con lo
-            stesso nome è rifiutata
+            stesso nome è rifiutata. I giorni che nominano alimenti che qui non ci sono sono
+            importati con un avviso e si aprono quando gli alimenti ci sono
   --sostituisci  con --importa-persona: sostituisce la persona con lo stesso nome, con tutti
             i suoi pesi e giorni
   --persona NOME --data AAAA-MM-GG  stampa il giorno conservato della persona in quella data
@@ -1825,10 +1839,11 @@ lists its measures.
         <translation>Persons:
   --esporta-persona NOME FILE  computes no meal: writes to FILE (&quot;-&quot; for standard output)
             everything Velmo keeps of the person NOME (name): details, weights and days with
-            their meals, as a JSON file (&quot;formato&quot;: &quot;velmo-persona&quot;, &quot;versione&quot;: 1; see
-            docs/persona-json.md) readable by its owner alone
+            their meals, as a JSON file (&quot;formato&quot;: &quot;velmo-persona&quot;, &quot;versione&quot;: 1, or 2 if
+            a row has a portion; see docs/persona-json.md) readable by its owner alone
   --importa-persona FILE  adds the person of FILE, all or nothing; a person with the same
-            name is refused
+            name is refused. Days naming foods that are not here are imported with a
+            warning, and open once the foods are here
   --sostituisci  with --importa-persona: replaces the person with the same name, with all
             their weights and days
   --persona NOME --data AAAA-MM-GG  prints the stored day of the person NOME (name) on that
@@ -1846,10 +1861,6 @@ lists its measures.
   person&apos;s data.
 
 </translation>
-    </message>
-    <message>
-        <source>la persona ha troppi giorni per un file che l&apos;importazione possa leggere (al massimo 20 MB)</source>
-        <translation>the person has too many days for a file an import can read (20 MB at most)</translation>
     </message>
 </context>
 <context>

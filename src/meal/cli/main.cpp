@@ -325,22 +325,9 @@ int printStoredDays(ConsoleOutput &output, const StoredDaysCommand &command)
     if (!foods)
         return fail(kDatabaseFailure, {error});
     const auto &[database, personal] = *foods;
-    MealComposer check(database->connection());
-    if (personal)
-        check.setPersonalDatabase(personal->connection());
-    check.setStoredLabels(true);
-    // A stored day has no lines to name: a fault names its date and its meal.
-    std::vector<InputError> missing;
-    for (const auto &[date, day] : *days)
-        for (const DayMeal &meal : day.meals) {
-            for (InputError fault : check.missingFoods(meal.entries, &error)) {
-                fault.text = QCoreApplication::translate("VelmoPasto", "%1, %2: %3")
-                                 .arg(date.toString(Qt::ISODate), echoInput(meal.name), fault.text);
-                missing.push_back(fault);
-            }
-            if (!error.isEmpty())
-                return fail(kDatabaseFailure, {error});
-        }
+    const std::vector<InputError> missing = storedDaysFaults(*foods, {days->cbegin(), days->cend()}, &error);
+    if (!error.isEmpty())
+        return fail(kDatabaseFailure, {error});
     if (!missing.empty())
         return fail(kInputFailure, errorReport(missing));
 #ifndef VELMO_PASTO_PDF_TWIN

@@ -5,6 +5,7 @@
 
 #include "catalogue/foodcategory.h"
 #include "common/consoleoutput.h"
+#include "common/inputecho.h"
 #include "common/programdir.h"
 
 #include <algorithm>
@@ -49,6 +50,28 @@ bool composeDay(ComposedDay &composed, const MealDay &day, const QSqlDatabase &d
         composed.placed.insert(composed.placed.end(), placed.cbegin(), placed.cend());
     }
     return true;
+}
+
+std::vector<InputError> storedDaysFaults(const MealFoods &foods, const std::vector<std::pair<QDate, MealDay>> &days,
+                                         QString *databaseError)
+{
+    MealComposer check(foods.database->connection());
+    if (foods.personal)
+        check.setPersonalDatabase(foods.personal->connection());
+    check.setStoredLabels(true);
+    std::vector<InputError> faults;
+    databaseError->clear();
+    for (const auto &[date, day] : days)
+        for (const DayMeal &meal : day.meals) {
+            for (InputError fault : check.missingFoods(meal.entries, databaseError)) {
+                fault.text = QCoreApplication::translate("VelmoPasto", "%1, %2: %3")
+                                 .arg(date.toString(Qt::ISODate), echoInput(meal.name), fault.text);
+                faults.push_back(fault);
+            }
+            if (!databaseError->isEmpty())
+                return {};
+        }
+    return faults;
 }
 
 }  // namespace velmo

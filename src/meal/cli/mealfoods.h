@@ -10,10 +10,12 @@
 #include "meal/mealday.h"
 #include "meal/mealfile.h"
 
+#include <QDate>
 #include <QString>
 
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace velmo {
@@ -40,5 +42,11 @@ struct ComposedDay {
 // False with the reason at the first food that could not be placed.
 bool composeDay(ComposedDay &composed, const MealDay &day, const QSqlDatabase &database,
                 const PersonalCatalogue *personal, QString *error);
+
+// Every food of the stored days that the catalogues do not have, or whose portion is not one of the
+// food's, each named by its date and its meal (a stored day has no lines to name); `databaseError`
+// is set instead when a category cannot be read at all.
+std::vector<InputError> storedDaysFaults(const MealFoods &foods, const std::vector<std::pair<QDate, MealDay>> &days,
+                                         QString *databaseError);
 
 }  // namespace velmo

@@ -8,6 +8,7 @@
 #include "common/safefile.h"
 #include "common/userfolder.h"
 #include "common/numbertext.h"
+#include "meal/cli/mealfoods.h"
 #include "meal/cli/mealreport.h"
 #include "meal/mealfile.h"
 #include "plan/personjson.h"
@@ -91,6 +92,34 @@ int exportPerson(ConsoleOutput &output, const PersonCommand &command)
     return kDone;
 }
 
+// A record from another computer may name foods, personal ones above all, that this one lacks: the
+// days are kept as they are, and the user is told that they will open once the foods are there.
+void warnOfUnknownFoods(const std::vector<std::pair<QDate, MealDay>> &days)
+{
+    std::vector<MealFileEntry> entries;
+    for (const auto &[date, day] : days) {
+        const std::vector<MealFileEntry> ofDay = allEntries(day);
+        entries.insert(entries.end(), ofDay.cbegin(), ofDay.cend());
+    }
+    QString error;
+    const auto foods = openMealFoods(entries, &error);
+    std::vector<InputError> faults;
+    if (foods)
+        faults = storedDaysFaults(*foods, days, &error);
+    if (!error.isEmpty()) {
+        fail(kDone, {text(QT_TRANSLATE_NOOP("PersonCommand", "attenzione: gli alimenti dei giorni non sono stati "
+                                                             "controllati: %1"))
+                         .arg(error)});
+        return;
+    }
+    if (!faults.empty())
+        fail(kDone, QStringList{text(QT_TRANSLATE_NOOP("PersonCommand",
+                                                       "attenzione: alcuni giorni nominano alimenti che qui non ci "
+                                                       "sono e non si apriranno finché non ci saranno (gli alimenti "
+                                                       "personali si aggiungono con --importa-alimenti):"))}
+                        + errorReport(faults));
+}
+
 int importPerson(const PersonCommand &command)
 {
     const QStringList nothing{text(QT_TRANSLATE_NOOP("PersonCommand", "nessuna persona importata"))};
@@ -117,6 +146,7 @@ int importPerson(const PersonCommand &command)
     const QString summary = QCoreApplication::translate("PersonCommand", "persona importata in %1 con %n giorni",
                                                         nullptr, days);
     writeStandardError(QStringLiteral("velmo-pasto: %1\n").arg(summary.arg(QDir::toNativeSeparators(store->path()))));
+    warnOfUnknownFoods(record->days);
     return kDone;
 }
 
@@ -262,10 +292,12 @@ QString personHelpText()
                     "Persone:\n"
                     "  --esporta-persona NOME FILE  non calcola un pasto: scrive nel FILE (\"-\" per lo standard\n"
                     "            output) tutto ciò che Velmo conserva della persona NOME: dati, pesi e giorni con i\n"
-                    "            loro pasti, in un file JSON (\"formato\": \"velmo-persona\", \"versione\": 1; vedere\n"
-                    "            docs/persona-json.md) leggibile solo dal proprio utente\n"
+                    "            loro pasti, in un file JSON (\"formato\": \"velmo-persona\", \"versione\": 1, o 2 se\n"
+                    "            una riga ha una porzione; vedere docs/persona-json.md) leggibile solo dal proprio\n"
+                    "            utente\n"
                     "  --importa-persona FILE  aggiunge la persona del FILE, tutta o niente; una persona con lo\n"
-                    "            stesso nome è rifiutata\n"
+                    "            stesso nome è rifiutata. I giorni che nominano alimenti che qui non ci sono sono\n"
+                    "            importati con un avviso e si aprono quando gli alimenti ci sono\n"
                     "  --sostituisci  con --importa-persona: sostituisce la persona con lo stesso nome, con tutti\n"
                     "            i suoi pesi e giorni\n"
                     "  --persona NOME --data AAAA-MM-GG  stampa il giorno conservato della persona in quella data\n"
