@@ -328,11 +328,9 @@ const FoodSearch &MainWindowModel::foodSearch()
     // The personal foods change while the program runs, so they are read at every search; a
     // catalogue never used is not created for it.
     PersonalFoodCommands &personal = *personalFoods_;
-    if ((personal.catalogue() || QFileInfo::exists(personal.path())) && personal.openForSearch()) {
-        QString error;
-        if (!foodSearch_.readCategory(personal.catalogue()->connection(), kPersonalCategory, &error))
-            foodSearchError_ = error;
-    }
+    personalSearchError_.clear();
+    if ((personal.catalogue() || QFileInfo::exists(personal.path())) && personal.openForSearch())
+        foodSearch_.readCategory(personal.catalogue()->connection(), kPersonalCategory, &personalSearchError_);
     return foodSearch_;
 }
 

@@ -85,7 +85,8 @@ public:
     // Starts reading the foods for the search in a thread of its own, once the window is up, so
     // that the first search waits for none of it (or only for the rest).
     void prepareFoodSearch();
-    QString foodSearchError() const { return foodSearchError_; }
+    // Why the last search holds no foods, or not the personal ones; empty when it holds them all.
+    QString foodSearchError() const { return foodSearchError_.isEmpty() ? personalSearchError_ : foodSearchError_; }
     // A food found by a search: its category chosen as its menu item chooses it, then the food
     // made current, so that it reaches the open row of the table as a browsed food does.
     void chooseFood(const SearchableFood &food);
@@ -190,6 +191,7 @@ private:
     };
     std::future<PreparedSearch> preparedSearch_;
     QString foodSearchError_;
+    QString personalSearchError_;
     QString categoryHeading_;
     QString scrollingTitle_ = initialTitle();
     QString statusDate_;

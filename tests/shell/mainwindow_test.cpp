@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Velmo authors
 
 #include "catalogue/foodcategory.h"
+#include "catalogue/personalfoodtable.h"
 #include "common/translation.h"
 #include "support/fakeprinterservice.h"
 #include "shellfixture.h"
@@ -51,6 +52,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSqlQuery>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -210,6 +212,16 @@ TEST_F(MainWindowTest, TheSearchLooksAgainWhenThePersonalFoodsChange)
     ASSERT_EQ(search->list()->model()->rowCount(), 2);
     QTest::keyClick(search->textBox(), Qt::Key_Return);
     EXPECT_EQ(cell(0, MealColumn::Name), u"Zuppa D"_s);
+    // The personal foods unreadable for a while: the line below the list says so while they are.
+    const QString table = PersonalFoodTable::name();
+    QSqlQuery rename(catalogue->connection());
+    for (const auto &[from, to] : {std::pair{table, u"altrove"_s}, std::pair{u"altrove"_s, table}}) {
+        ASSERT_TRUE(rename.exec(u"ALTER TABLE %1 RENAME TO %2"_s.arg(from, to)));
+        QTest::keyClick(window, Qt::Key_F, Qt::ControlModifier);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(search));
+        EXPECT_EQ(search->summary()->text().startsWith(u"Impossibile leggere"_s), to != table);
+        QTest::keyClick(search->textBox(), Qt::Key_Escape);
+    }
 }
 
 // A food found only by a common name shows it beside its own name.

@@ -119,8 +119,9 @@ void FoodSearchWindow::showSearch()
     activateWindow();
 }
 
-void FoodSearchWindow::refresh(const std::optional<SearchableFood> &keep)
+void FoodSearchWindow::refresh(const QString &loadError, const std::optional<SearchableFood> &keep)
 {
+    loadError_ = loadError;
     follow(text_->text());
     for (int r = 0; keep && r < matches_->rowCount(); ++r)
         if (matches_->food(r).category == keep->category && matches_->food(r).name == keep->name) {

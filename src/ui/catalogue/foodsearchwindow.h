@@ -26,7 +26,7 @@ public:
     // The list shows at most this many foods; the line below it says how many there are.
     static constexpr int kShownFoods = 500;
 
-    // `loadError`, when not empty, says why `search` holds no foods.
+    // `loadError`, when not empty, says why `search` holds no foods, or not all of them.
     FoodSearchWindow(const FoodSearch &search, const QString &loadError, QWidget *parent = nullptr);
 
     QLineEdit *textBox() const { return text_; }
@@ -36,8 +36,9 @@ public:
     // Shows the window with its text selected, so that typing starts a new search.
     void showSearch();
     // Looks for the text again: the foods it found stand elsewhere once the personal foods are read
-    // anew. The food `keep`, when still found, stays the current one.
-    void refresh(const std::optional<SearchableFood> &keep = std::nullopt);
+    // anew, and `loadError` says what could not be read this time. The food `keep`, when still
+    // found, stays the current one.
+    void refresh(const QString &loadError, const std::optional<SearchableFood> &keep = std::nullopt);
     // The food the list stands on; to be taken before the search's foods are read anew.
     std::optional<SearchableFood> currentFood() const;
 

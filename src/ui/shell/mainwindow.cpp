@@ -434,7 +434,7 @@ const FoodSearch &MainWindow::foodSearchNow()
     const auto kept = searchWindow_ ? searchWindow_->currentFood() : std::nullopt;
     const FoodSearch &search = model_.foodSearch();
     if (searchWindow_)
-        searchWindow_->refresh(kept);
+        searchWindow_->refresh(model_.foodSearchError(), kept);
     return search;
 }
 
