@@ -58,6 +58,7 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
     write(dir.filePath(u"dina.json"_s), personJson(dina));
     write(dir.filePath(u"miei.csv"_s), "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\n"
                                        "Torta,100,6,12,50,340,,\n");
+    write(dir.filePath(u"olio.pasto"_s), "Oli e grassi;Olio d'oliva;1 porzione standard\n");
     write(dir.filePath(u"giorno.pasto"_s),
           "[Colazione]\nCereali e derivati;Pane tipo italiano;80\n[Cena]\nFrutta;Banana, cruda;150\n");
     const auto at = [&](const char *name) { return dir.filePath(QString::fromLatin1(name)).toStdString(); };
@@ -96,6 +97,7 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
         {__LINE__, {"--persona", "Bice", "--data", "7/4/2025"}, 2, "la data di --data non è valida"},
         {__LINE__, {"--persona", "Bice"}, 2, "--persona NOME e --data AAAA-MM-GG vanno dati"},
         {__LINE__, {"--persona", "Bice", "--data", "2025-04-07", "--pdf", at("bice.pdf")}, 0, ""},
+        {__LINE__, {"--pdf", at("olio.pdf"), at("olio.pasto")}, 0, ""},  // a meal file, its food as a portion
         {__LINE__, {"--persona", "Bice", "--data", "2025-04-07", "--pdf", at("manca/bice.pdf")}, 3, "nessun file scritto"},
         {__LINE__, {"--persona", "Bice", "--data", "2025-04-07", "--pdf", at("b.pdf"), "--csv"}, 2, "--csv o --pdf"},
         {__LINE__, {"--persona", "Bice", "--data", "2025-04-07", "--pdf", ""}, 2, "--csv o --pdf"},
@@ -133,12 +135,16 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
     const QString pdf = dir.filePath(u"bice.pdf"_s);
     EXPECT_EQ(QFile::permissions(pdf), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(u"manca"_s)) || QFileInfo::exists(dir.filePath(u"b.pdf"_s)));
-    QProcess text;
-    text.start(u"pdftotext"_s, {pdf, u"-"_s});
-    ASSERT_TRUE(text.waitForFinished(60000));
-    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    const auto pdfText = [](const QString &path) {
+        QProcess text;
+        text.start(u"pdftotext"_s, {path, u"-"_s});
+        return text.waitForFinished(60000) ? QString::fromUtf8(text.readAllStandardOutput()) : QString();
+    };
+    const QString printed = pdfText(pdf);
     EXPECT_TRUE(printed.contains(u"Bice"_s) && printed.contains(u"Banana, cruda"_s) && printed.contains(u"150 g"_s))
         << printed.toStdString();
+    const QString oil = pdfText(dir.filePath(u"olio.pdf"_s));  // 9 g of oil, counted
+    EXPECT_TRUE(oil.contains(u"Pasto — 80 kcal"_s)) << oil.toStdString();
     // A store that cannot be read ends with the code of a database's fault, not of the input's.
     write(dir.filePath(u"dati/Velmo/Velmo/persone.db"_s), "non è un archivio");
     QProcess broken;

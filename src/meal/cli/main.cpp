@@ -390,9 +390,20 @@ int computeMeal(ConsoleOutput &output, const PastoCommand &command)
     }
 #ifndef VELMO_PASTO_PDF_TWIN
     if (command.pdfFile) {
+        // Each meal as its table holds it: a food written as a portion in place of its grams is
+        // printed with the grams of that portion.
+        MealDay day = file.day;
+        for (DayMeal &meal : day.meals) {
+            MealComposer placed(database->connection());
+            if (personal)
+                placed.setPersonalDatabase(personal->connection());
+            if (!placed.addAll(meal.entries, &error))
+                return fail(kDatabaseFailure, {error});
+            meal.entries = placed.placed();
+        }
         PlanInput plan;
         plan.scope = isMealFile(file.day) ? ReportScope::Meal : ReportScope::Day;
-        plan.days = {{QDate(), file.day}};
+        plan.days = {{QDate(), day}};
         plan.requirementKcal = command.requirement;
         plan.intakePerson = command.person;
         return writePlanPdf(*command.pdfFile, plan, database->connection(), personal.get());
