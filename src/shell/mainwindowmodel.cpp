@@ -72,6 +72,8 @@ MainWindowModel::~MainWindowModel() = default;
 // as they are now; a food renamed, or written in other capitals by an import, is named anew in
 // every meal of the day. One step, which "Annulla" takes back as any other. A food removed
 // cannot be composed: the table stays as it is.
+// A new name is no step: the steps before it name the food as it was, a name no longer in the
+// catalogue, which taking one back would write into the table and the stored days. They go.
 void MainWindowModel::personalFoodsChanged(const QString &renamedFrom, const QString &renamedTo)
 {
     const MealDocument::DayState was = document_.dayState();
@@ -96,19 +98,24 @@ void MainWindowModel::personalFoodsChanged(const QString &renamedFrom, const QSt
     const bool shownPersonal = rename(shown);
     for (DayMeal &meal : next.day.meals)
         rename(meal.entries);
-    if (shownPersonal || next != was) {
+    const bool newName = !renamedKey.isEmpty() && renamedKey != personalFoodKey(renamedTo);
+    const auto update = [&] {
         QString ignored;
-        mealSteps_.record(tr("aggiornamento degli alimenti personali"), [&] {
-            document_.setDayState(next);
-            if (document_.setShownEntries(shown, &ignored))
-                return true;
-            document_.setDayState(was);
-            return false;
-        });
+        document_.setDayState(next);
+        if (document_.setShownEntries(shown, &ignored))
+            return true;
+        document_.setDayState(was);
+        return false;
+    };
+    if (newName) {
+        update();
+        undoStack_.clear();
+    } else if (shownPersonal || next != was) {
+        mealSteps_.record(tr("aggiornamento degli alimenti personali"), update);
     }
     // A new name reaches every person's stored days and the habitual meals too, or they would name
     // a food no longer there. The day shown is written first, so that it keeps its own revision.
-    if (renamedKey.isEmpty() || renamedKey == personalFoodKey(renamedTo) || !QFileInfo::exists(persons_.path()))
+    if (!newName || !QFileInfo::exists(persons_.path()))
         return;
     storedDays_.flush();
     PersonStore *store = persons_.store();

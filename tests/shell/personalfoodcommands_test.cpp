@@ -138,6 +138,9 @@ TEST_F(PersonalFoodCommandsTest, ARenamedFoodIsRenamedInTheStoredDays)
     StoreResult result;
     qint64 before = 0;
     ASSERT_TRUE(store->day(u"Anna"_s, other, &before, &result));
+    dialogs.inputAnswers = {u"Cena"_s};
+    ASSERT_TRUE(model->day().addMeal());  // a step that knows the food by its old name
+    dialogs.clear();
     model->chooseCategory(kPersonalCategory);
     model->personalFoods().modifyFood();
     fillFoodWindow({u"Torta di mele"_s});
@@ -151,6 +154,11 @@ TEST_F(PersonalFoodCommandsTest, ARenamedFoodIsRenamedInTheStoredDays)
     EXPECT_EQ(store->habitualMeal(u"Merenda"_s, &result)->entries.at(0).food, u"Torta di mele"_s);
     EXPECT_TRUE(model->storedDays().flush());
     EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front().text.toStdString();
+    // No step before the new name is left to write the old one back.
+    EXPECT_FALSE(model->undoStack().canUndo());
+    model->undoStack().undo();
+    EXPECT_TRUE(model->storedDays().flush());
+    EXPECT_EQ(store->day(u"Anna"_s, shown, nullptr, &result)->meals.at(0).entries.at(1).food, u"Torta di mele"_s);
 }
 
 TEST_F(PersonalFoodCommandsTest, ADamagedCatalogueIsLeftAloneUntilTheUserSetsItAside)
