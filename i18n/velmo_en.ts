@@ -3804,6 +3804,22 @@ could not be written.
         <source>Copia giorno in</source>
         <translation>Copy day to</translation>
     </message>
+    <message>
+        <source>Il pasto %1 del %2 ha già degli alimenti: sostituirli con quelli del pasto mostrato?</source>
+        <translation>The meal %1 of the %2 already has foods: replace them with those of the shown meal?</translation>
+    </message>
+    <message>
+        <source>Copia pasto in</source>
+        <translation>Copy meal to</translation>
+    </message>
+    <message>
+        <source>Il pasto non ha alimenti bloccati: non c&apos;è nulla da copiare.</source>
+        <translation>The meal has no locked foods: there is nothing to copy.</translation>
+    </message>
+    <message>
+        <source>Modifica non salvata: il pasto abituale %1 è stato modificato da un&apos;altra finestra di Velmo.</source>
+        <translation>Change not saved: the habitual meal %1 was changed by another Velmo window.</translation>
+    </message>
 </context>
 <context>
     <name>velmo::DayPanelModel</name>

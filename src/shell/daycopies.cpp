@@ -141,8 +141,19 @@ QString DayCopies::freeName(const MealDay &day, const QString &name) const
     return free;
 }
 
+// Whether the foods of `meal`, when it has some, may be replaced by a copy: the user is asked.
+bool DayCopies::replaces(const DayMeal &meal, const MealDocument::StoredDay &where)
+{
+    return meal.entries.empty()
+           || parts_.dialogs.askYesNoCancel(tr("Il pasto %1 del %2 ha già degli alimenti: sostituirli con quelli del "
+                                               "pasto mostrato?")
+                                                .arg(echoInput(meal.name), dayName(where)),
+                                            tr("Copia pasto in"))
+                  == Answer::Yes;
+}
+
 // The window's own stored day is changed in the window, which writes it as every change.
-bool DayCopies::copyIntoShownDay(const DayMeal &meal, int into)
+bool DayCopies::copyIntoShownDay(const DayMeal &meal, int into, const MealDocument::StoredDay &where)
 {
     if (into == parts_.day.current()) {
         refuse(tr("Il pasto non è stato copiato: è il pasto che la tabella mostra. Scegliere un altro pasto o "
@@ -157,6 +168,8 @@ bool DayCopies::copyIntoShownDay(const DayMeal &meal, int into)
         refuse(tr("Il pasto non è stato copiato: il giorno non ha più quel pasto. Scegliere di nuovo il pasto."));
         return false;
     }
+    if (into != kNewMeal && !replaces(parts_.document.day().meals[static_cast<std::size_t>(into)], where))
+        return false;
     return parts_.steps.record(tr("copia di %1").arg(meal.name), [&] {
         MealDocument::DayState state = parts_.document.dayState();
         if (into == kNewMeal)
@@ -225,9 +238,13 @@ bool DayCopies::writeStep(const QString &text, const MealDocument::StoredDay &wh
 bool DayCopies::copyMeal(const Target &target)
 {
     const DayMeal meal = shownMeal();
+    if (meal.entries.empty()) {
+        refuse(tr("Il pasto non ha alimenti bloccati: non c'è nulla da copiare."));
+        return false;
+    }
     const MealDocument::StoredDay where{target.person, target.date};
     if (parts_.document.storedDay() == where)
-        return copyIntoShownDay(meal, target.meal);
+        return copyIntoShownDay(meal, target.meal, where);
     const QString text = tr("copia di %1 nel %2").arg(meal.name, dayName(where));
     return writeStep(text, where, [&](const MealDay &stored) -> std::optional<MealDay> {
         MealDay day = stored;
@@ -239,8 +256,12 @@ bool DayCopies::copyMeal(const Target &target)
             }
             day.meals.push_back({freeName(day, meal.name), meal.entries});
         } else if (target.meal >= 0 && target.meal < static_cast<int>(day.meals.size())) {
-            day.meals[static_cast<std::size_t>(target.meal)].entries = meal.entries;
+            DayMeal &into = day.meals[static_cast<std::size_t>(target.meal)];
+            if (!replaces(into, where))
+                return std::nullopt;
+            into.entries = meal.entries;
         } else {
+            refuse(tr("Il pasto non è stato copiato: il giorno non ha più quel pasto. Scegliere di nuovo il pasto."));
             return std::nullopt;
         }
         return day;
@@ -301,23 +322,40 @@ bool DayCopies::saveHabitual()
         return false;
     StoreResult result;
     const std::optional<DayMeal> before = store->habitualMeal(meal.name, &result);
+    // One that cannot be read is not replaced unseen.
+    if (!before && result.kind != StoreResult::Kind::Missing) {
+        refuse(result.message);
+        return false;
+    }
     if (before
         && parts_.dialogs.askYesNoCancel(tr("C'è già un pasto abituale %1: sostituirlo?").arg(echoInput(meal.name)),
                                          tr("Pasti abituali"))
                != Answer::Yes)
         return false;
     PersonSession &persons = parts_.persons;
-    const auto put = [&persons](const std::optional<DayMeal> &kept, const QString &name) -> StoreResult {
+    // Writes `kept` (none: removes the meal) over the meal this step left, `expected`: what another
+    // window saved under that name since is not overwritten.
+    const auto put = [&persons](const std::optional<DayMeal> &kept, const QString &name,
+                                const std::optional<DayMeal> &expected) -> StoreResult {
         PersonStore *to = persons.store();
         if (!to)
             return {StoreResult::Kind::Failed, QString()};
+        StoreResult read;
+        const std::optional<DayMeal> now = to->habitualMeal(name, &read);
+        if (!now && read.kind != StoreResult::Kind::Missing)
+            return read;
+        if (now != expected)
+            return {StoreResult::Kind::Conflict,
+                    tr("Modifica non salvata: il pasto abituale %1 è stato modificato da un'altra finestra di Velmo.")
+                        .arg(echoInput(name))};
         return kept ? to->saveHabitualMeal(*kept) : to->removeHabitualMeal(name);
     };
-    if (!attempt(parts_.dialogs, [&] { return put(meal, meal.name); }).ok())
+    if (!attempt(parts_.dialogs, [&] { return put(meal, meal.name, before); }).ok())
         return false;
     parts_.stack.push(new StoreChange(
-        parts_.dialogs, tr("pasto abituale %1").arg(meal.name), [put, meal] { return put(meal, meal.name); },
-        [put, before, name = meal.name] { return put(before, name); }));
+        parts_.dialogs, tr("pasto abituale %1").arg(meal.name),
+        [put, meal, before] { return put(meal, meal.name, before); },
+        [put, before, meal] { return put(before, meal.name, meal); }));
     return true;
 }
 

@@ -66,7 +66,8 @@ public:
 private:
     DayMeal shownMeal() const;
     QString freeName(const MealDay &day, const QString &name) const;
-    bool copyIntoShownDay(const DayMeal &meal, int into);
+    bool copyIntoShownDay(const DayMeal &meal, int into, const MealDocument::StoredDay &where);
+    bool replaces(const DayMeal &meal, const MealDocument::StoredDay &where);
     bool writeStep(const QString &text, const MealDocument::StoredDay &where,
                    const std::function<std::optional<MealDay>(const MealDay &)> &change);
     void refuse(const QString &text);

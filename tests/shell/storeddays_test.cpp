@@ -329,21 +329,66 @@ TEST_F(StoredDaysTest, CopiesAndHabitualMealsAreUndoneAndRedoneExactly)
     EXPECT_EQ(dialogs.messageTexts().size(), 2);
 }
 
-// A day copied onto one that has a plan replaces it only once the user says so.
-TEST_F(StoredDaysTest, ACopiedDayReplacesAPlanOnlyWhenTheUserSaysSo)
+// A day or a meal copied onto one that has foods replaces them only once the user says so; a meal
+// gone from the day meanwhile is said.
+TEST_F(StoredDaysTest, ACopyReplacesAPlanOnlyWhenTheUserSaysSo)
 {
     planned(*model, kDay.addDays(1));
     const std::optional<MealDay> theirs = stored(kDay.addDays(1));
     planned(*model);
     add(*model, "Uova", 0, "30");
     settle();
-    for (const Answer answer : {Answer::No, Answer::Yes}) {
-        dialogs.clear();
-        dialogs.questionAnswers = {answer};
-        EXPECT_EQ(model->dayCopies().copyDay({u"Anna"_s, kDay.addDays(1)}), answer == Answer::Yes);
-        ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(stored(kDay.addDays(1)), answer == Answer::Yes ? model->document().day() : theirs);
+    for (const bool wholeDay : {false, true})
+        for (const Answer answer : {Answer::No, Answer::Yes}) {
+            dialogs.clear();
+            dialogs.questionAnswers = {answer};
+            if (wholeDay && answer == Answer::No)
+                model->undoStack().undo();  // the meal copied before
+            const DayCopies::Target target{u"Anna"_s, kDay.addDays(1), 0};
+            EXPECT_EQ(wholeDay ? model->dayCopies().copyDay(target) : model->dayCopies().copyMeal(target),
+                      answer == Answer::Yes);
+            ASSERT_EQ(dialogs.shown.size(), 1u);
+            const std::optional<MealDay> now = stored(kDay.addDays(1));
+            ASSERT_TRUE(now);
+            if (answer == Answer::No)
+                EXPECT_EQ(now, theirs);
+            else if (wholeDay)
+                EXPECT_EQ(now, model->document().day());
+            else
+                EXPECT_EQ(now->meals.at(0).entries, model->document().day().meals.at(0).entries);
+        }
+    dialogs.clear();
+    EXPECT_FALSE(model->dayCopies().copyMeal({u"Bruno"_s, kDay, 7}));
+    EXPECT_EQ(dialogs.messageTexts().size(), 1);
+}
+
+// Taking back a habitual meal saved leaves alone what another window saved under its name since;
+// one that cannot be read is not replaced unseen.
+TEST_F(StoredDaysTest, AHabitualMealSavedElsewhereSinceIsKept)
+{
+    planned(*model);
+    const auto theirs = other(dialogs);
+    planned(*theirs, kDay.addDays(1));
+    add(*theirs, "Uova", 0, "30");
+    dialogs.inputAnswers = {u"Merenda sana"_s, u"Merenda sana"_s};
+    dialogs.questionAnswers = {Answer::Yes};
+    ASSERT_TRUE(model->dayCopies().saveHabitual() && theirs->dayCopies().saveHabitual());
+    dialogs.clear();
+    model->undoStack().undo();
+    EXPECT_EQ(dialogs.messageTexts().size(), 1);
+    StoreResult result;
+    EXPECT_EQ(model->persons().store()->habitualMeal(u"Merenda sana"_s, &result)->entries.size(), 2u);
+    {
+        auto db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"newer-program"_s);
+        db.setDatabaseName(store);
+        ASSERT_TRUE(db.open());
+        EXPECT_TRUE(QSqlQuery(db).exec(u"UPDATE righe_pasto_abituale SET categoria = 99"_s));  // a newer Velmo's
     }
+    QSqlDatabase::removeDatabase(u"newer-program"_s);
+    dialogs.inputAnswers = {u"Merenda sana"_s};
+    dialogs.clear();
+    EXPECT_FALSE(model->dayCopies().saveHabitual());
+    EXPECT_EQ(dialogs.shown.back().kind, FakeDialogs::Shown::Kind::Message);
 }
 
 // A day file whose first meal has no name is copied with that meal named.
@@ -377,7 +422,12 @@ TEST_F(StoredDaysTest, CopiesGoByTheWindowsDayAndUndoPastItsOwnWrites)
     EXPECT_FALSE(copies.copyMeal({u"Anna"_s, kDay, 5}));
     EXPECT_EQ(dialogs.messageTexts().size(), 1);
     EXPECT_EQ(model->document().day().meals.size(), 5u);
-    ASSERT_TRUE(model->day().switchTo(1));  // the first meal is one of the day's like the others
+    ASSERT_TRUE(model->day().switchTo(1));  // an empty meal is not copied
+    dialogs.clear();
+    EXPECT_FALSE(copies.copyMeal({u"Anna"_s, kDay, 0}) || copies.copyMeal({u"Bruno"_s, kDay, 0}));
+    EXPECT_EQ(dialogs.messageTexts().size(), 2);
+    add(*model, "Uova", 0, "30");
+    dialogs.questionAnswers = {Answer::Yes};  // the first meal is one of the day's like the others
     EXPECT_TRUE(copies.copyMeal({u"Anna"_s, kDay, 0}));
     EXPECT_EQ(model->document().day().meals[0].entries, model->document().day().meals[1].entries);
 
