@@ -3976,6 +3976,14 @@ could not be written.
         <source>Con una Attività %1 %2</source>
         <translation>Activity: %1, %2</translation>
     </message>
+    <message>
+        <source>Gli anni devono essere al massimo %1: il fabbisogno non è calcolato.</source>
+        <translation>The age must be at most %1 years: the requirement is not computed.</translation>
+    </message>
+    <message>
+        <source>Il peso deve essere al massimo di %1 kg: il fabbisogno non è calcolato.</source>
+        <translation>The weight must be at most %1 kg: the requirement is not computed.</translation>
+    </message>
 </context>
 <context>
     <name>velmo::FoodGridModel</name>

@@ -49,6 +49,10 @@ struct EnergyRequirement {
 // Table 1: kcal per day from the whole age and weight.
 Fixed4 basalMetabolism(Sex sex, qint16 age, qint16 weight);
 
+// The ages and weights the tables are used for: past them a figure would look right and not be.
+inline constexpr int kMaxAge = 120;
+inline constexpr int kMaxWeight = 350;  // kg
+
 // The LAF for a person: none below 10 years, Table A from 10 to 17, Table B from 18 to 59 (needs
 // both choices), Table C from 60 (activity always light; needs the recommended-activities choice).
 std::optional<Fixed4> activityFactor(Sex sex, qint16 age, ActivityLevel activity, RecommendedActivities recommended);

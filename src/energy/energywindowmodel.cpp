@@ -232,6 +232,8 @@ void EnergyWindowModel::ageChange()
 
 void EnergyWindowModel::ageLostFocus()
 {
+    if (const auto age = readAge(); !ageText().isEmpty() && (!age || *age > kMaxAge))
+        attention(tr("Gli anni devono essere al massimo %1: il fabbisogno non è calcolato.").arg(kMaxAge));
     // Below ten only the basal metabolism is computed, however the age was typed ("9" or "09");
     // from ten to seventeen the LAF is fixed, also when the age was left as it stood.
     if (ageText().size() == 1 || ageBelowTen())
@@ -255,8 +257,8 @@ void EnergyWindowModel::weightChange()
     age_ = readWholeNumber16(ageText(), locale());
     weight_ = readWholeNumber16(weightText(), locale());
     // No one weighs nothing: a weight of 0 (or below half a kilogram) would give a basal
-    // metabolism that looks right and is not.
-    if (age_ && weight_ && *weight_ >= 1) {
+    // metabolism that looks right and is not; so would an age or a weight past the tables'.
+    if (age_ && *age_ <= kMaxAge && weight_ && *weight_ >= 1 && *weight_ <= kMaxWeight) {
         basal_ = basalMetabolism(sex_, *age_, *weight_);
         setText(EnergyControl::BasalMetabolismLabel, basalText(*basal_, locale()));
     } else {
@@ -284,6 +286,9 @@ void EnergyWindowModel::weightChange()
 
 void EnergyWindowModel::weightLostFocus()
 {
+    if (const auto weight = readWholeNumber16(weightText(), locale());
+        !weightText().isEmpty() && (!weight || *weight > kMaxWeight))
+        attention(tr("Il peso deve essere al massimo di %1 kg: il fabbisogno non è calcolato.").arg(kMaxWeight));
     setText(EnergyControl::WeightBox, weightText().toUpper());
     if (weightText().size() == 1)
         setText(EnergyControl::WeightBox, QStringLiteral("0") + weightText());

@@ -22,6 +22,8 @@ const QString kNoWeight = QStringLiteral("Non hai messo il peso!!");
 const QString kNoActivity = QStringLiteral("Non hai scelto l'attività");
 const QString kBelowTen = QStringLiteral(
     "In questo caso essendo minore di 10 anni, viene calcolato il solo Metabolismo Basale");
+const QString kTooOld = QStringLiteral("Gli anni devono essere al massimo 120: il fabbisogno non è calcolato.");
+const QString kTooHeavy = QStringLiteral("Il peso deve essere al massimo di 350 kg: il fabbisogno non è calcolato.");
 const QList<int> kAll{3, 4, 5, 12, 11};
 const char *const kZero = "0.00 0.00 0.00";
 
@@ -66,7 +68,11 @@ TEST_P(EnergyWindowModelTest, UserSessions)
         {__LINE__, F, "a30 w60 c4 c12 e3=", C::WithRecommendedOption, "", "", "1.64", "", kZero, kAll, {4, 12}, {}},
         {__LINE__, F, "a30 w0 c4 c12", C::WithRecommendedOption, "00", "", "1.64", "", kZero, kAll, {4, 12}, {}},
         {__LINE__, F, "a30 w0.4 c4 c12", C::WithRecommendedOption, "0.4", "", "1.64", "", kZero, kAll, {4, 12}, {}},
+        // Past the tables' ages and weights no figure is given, and the user is told on leaving the box.
         {__LINE__, F, "a99999 w60", C::WeightBox, "60", "", "", "", kZero, kAll, {}, {}},
+        {__LINE__, F, "a30 f1 a4 w60", C::WeightBox, "60", "", "", "", kZero, {3, 12, 11}, {3}, {kTooOld}},  // "4" after the caret
+        {__LINE__, M, "a30 w350", C::WeightBox, "350", "4939", "", "", kZero, kAll, {}, {}},
+        {__LINE__, F, "a30 w351 c4 c12", C::WithRecommendedOption, "351", "", "1.64", "", kZero, kAll, {4, 12}, {kTooHeavy}},
         // Back in the age box: everything of the last person is cleared.
         {__LINE__, F, "a30 w60 c4 c12 f1", C::AgeBox, "", "", "", "", "0.00 0.00 0.00", kAll, {}, {}},
         // A requirement typed by hand is split, unless no age is known.

@@ -21,9 +21,6 @@ struct EnergyCalculator {
     Q_DECLARE_TR_FUNCTIONS(EnergyCalculator)
 };
 
-constexpr int kMaxAge = 120;
-constexpr int kMaxWeight = 350;  // kg
-
 std::optional<Sex> readSex(const QString &text)
 {
     const QString t = text.toLower();
