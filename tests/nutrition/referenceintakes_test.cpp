@@ -62,7 +62,8 @@ const ChoiceCase kChoices[] = {
     {__LINE__, L, false, 40, false, false, u"FASAT", u"SDT", kNone, 10, kNone, kNone},
     {__LINE__, E, false, 40, false, false, u"FIBTG", u"AI", 25, 25, kNone, kNone},
     {__LINE__, E, true, 60, false, false, u"VITA_RAE", u"PRI", 650, 650, 490, kNone},
-    {__LINE__, E, false, 60, false, false, u"VITA_RAE", u"PRI", 750, 750, 570, 3000},
+    {__LINE__, E, false, 60, false, false, u"VITA_RAE", u"PRI", 750, 750, 570, kNone},  // its UL is for retinol
+    {__LINE__, L, true, 30, false, false, u"RETOL", u"", kNone, kNone, kNone, 3000},
     {__LINE__, E, true, 30, false, false, u"CA", u"PRI", 950, 950, 750, 2500},
     {__LINE__, E, false, 40, false, false, u"FE", u"PRI", 11, 11, 6, kNone},
     {__LINE__, E, false, 10, false, false, u"VITD", u"AI", 15, 15, kNone, 50},
@@ -196,7 +197,7 @@ TEST(ReferenceIntakesTest, EachProfileRowFindsItsReferenceInItsOwnUnit)
     };
     const Nutrients nutrients({row("FE", "mg"), row("FIBTG", "g"), row("FIB_1000KCAL", "g/1000 kcal"),
                                row("EN_CHO", "%En"), row("EN_FASAT", "%En"), row("EN_FAPU", "%En"),
-                               row("EN_F18D2", "%En"), row("VITA_RAE", "µg"), row("WATER", "g")});
+                               row("EN_F18D2", "%En"), row("VITA_RAE", "µg"), row("RETOL", "µg"), row("WATER", "g")});
     const ReferenceFor lookup = referenceLookup(table(), IntakePerson{true, 30}, nutrients);
     constexpr std::optional<double> kNone;
     // clang-format off
@@ -208,7 +209,8 @@ TEST(ReferenceIntakesTest, EachProfileRowFindsItsReferenceInItsOwnUnit)
         {__LINE__, "EN_FASAT", kNone, 10, "SDT", kNone, false},
         {__LINE__, "EN_FAPU", 5, 10, "RI", kNone, false},
         {__LINE__, "EN_F18D2", 4, 8, "RI", kNone, true},  // all n-6 against the foods' linoleic acid
-        {__LINE__, "VITA_RAE", 600, 600, "PRI", 3000, true},
+        {__LINE__, "VITA_RAE", 600, 600, "PRI", kNone, true},
+        {__LINE__, "RETOL", kNone, kNone, "", 3000, true},  // the carotenoids are not bounded
     };
     // clang-format on
     for (const auto &c : cases) {
