@@ -66,6 +66,8 @@ const ChoiceCase kChoices[] = {
     {__LINE__, L, true, 30, false, false, u"RETOL", u"", kNone, kNone, kNone, 3000},
     {__LINE__, E, true, 30, false, false, u"CA", u"PRI", 950, 950, 750, 2500},
     {__LINE__, E, false, 40, false, false, u"FE", u"PRI", 11, 11, 6, kNone},
+    {__LINE__, E, true, 59.99, false, false, u"FE", u"PRI", 16, 16, 7, kNone},
+    {__LINE__, E, true, 60, false, false, u"FE", u"PRI", 11, 11, 6, kNone},  // past the menopause, as LARN's
     {__LINE__, E, false, 10, false, false, u"VITD", u"AI", 15, 15, kNone, 50},
     {__LINE__, E, true, 30, true, false, u"FOLDFE", u"AI", 600, 600, 250, kNone},
     {__LINE__, E, false, 5, false, false, u"ZN", u"PRI", 5.5, 5.5, kNone, kNone},
