@@ -1952,6 +1952,14 @@ lists its measures.
         <source>obesità di III grado</source>
         <translation>obesity class III</translation>
     </message>
+    <message>
+        <source>Il fabbisogno non comprende l&apos;energia in più che la gravidanza richiede dal secondo trimestre: aggiungerla secondo il trimestre.</source>
+        <translation>The requirement leaves out the extra energy that a pregnancy needs from the second trimester: add it for the trimester.</translation>
+    </message>
+    <message>
+        <source>Il fabbisogno non comprende l&apos;energia in più che l&apos;allattamento richiede: aggiungerla.</source>
+        <translation>The requirement leaves out the extra energy that breastfeeding needs: add it.</translation>
+    </message>
 </context>
 <context>
     <name>PersonRules</name>

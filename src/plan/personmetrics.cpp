@@ -115,4 +115,21 @@ std::optional<IntakePerson> intakePerson(const Person &person, QDate at)
                         weight ? std::optional<double>(weight->kilograms) : std::nullopt};
 }
 
+QString requirementConditionNote(const Person &person)
+{
+    if (person.sex != Sex::Female)
+        return {};
+    switch (person.condition) {
+    case PersonCondition::Pregnancy:
+        return QCoreApplication::translate("PersonMetrics", "Il fabbisogno non comprende l'energia in più che la "
+                                                            "gravidanza richiede dal secondo trimestre: "
+                                                            "aggiungerla secondo il trimestre.");
+    case PersonCondition::Lactation:
+        return QCoreApplication::translate("PersonMetrics", "Il fabbisogno non comprende l'energia in più che "
+                                                            "l'allattamento richiede: aggiungerla.");
+    case PersonCondition::None: break;
+    }
+    return {};
+}
+
 }  // namespace velmo

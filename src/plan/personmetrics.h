@@ -50,6 +50,9 @@ std::optional<EnergyProfile> energyProfile(const Person &person, QDate at, const
 // The energy model's requirement for the person: basal metabolism only under 10 years, the
 // fixed LAF from 10 to 17, the choices from 18, light activity from 60. None as energyProfile.
 std::optional<EnergyRequirement> personRequirement(const Person &person, QDate at, const QLocale &locale);
+// The tables give no energy for a pregnancy or a lactation: what the requirement leaves out for
+// the person's condition, as a sentence; empty when nothing.
+QString requirementConditionNote(const Person &person);
 
 // Whose reference intakes the profile takes: sex, age, pregnancy, lactation and the current
 // weight (LARN). None without an age.

@@ -168,6 +168,8 @@ void Builder::describeRequirement(PlanReport &report)
     requirementKcal_ = *requirement->energy;
     report.requirement.push_back({label, energyText(*requirement->energy, locale_) + QStringLiteral(" kcal")});
     report.requirement.push_back({text(QT_TRANSLATE_NOOP("PlanReport", "Calcolo")), how});
+    if (const QString note = requirementConditionNote(p); !note.isEmpty())
+        report.missing << note;
     if (const auto &s = requirement->split)
         report.requirement.push_back(
             {text(QT_TRANSLATE_NOOP("PlanReport", "Ripartizione")),

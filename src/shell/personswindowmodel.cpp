@@ -121,6 +121,8 @@ QString PersonsWindowModel::requirementText() const
     lines << tr("LAF: %1").arg(lafText(*r.laf, locale));
     if (r.energy)
         lines << tr("Fabbisogno energetico: %1 kcal").arg(energyText(*r.energy, locale));
+    if (const QString note = requirementConditionNote(*person_); r.energy && !note.isEmpty())
+        lines << note;
     if (r.split) {
         const MacronutrientSplit &s = *r.split;
         lines << splitCaption(profile->sex, splitKindForAge(profile->age))

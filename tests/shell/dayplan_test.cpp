@@ -355,9 +355,14 @@ TEST_F(DayPlanTest, ThePrintedPlanShowsTheWindowsNumbers)
     // A pregnancy is printed beside the person, as the references take it; a child under ten has
     // the basal metabolism alone, which no choice of activity changes.
     input.person->condition = PersonCondition::Pregnancy;
+    input.person->weights = {{QDate(2026, 1, 1), 60, std::nullopt}};
+    input.person->activity = ActivityLevel::Light;
+    input.person->recommended = RecommendedActivities::Without;
     const auto pregnant = buildPlanReport(input, *w->nutrientStore(), nullptr, QLocale(), &error);
     ASSERT_TRUE(pregnant) << error.toStdString();
     EXPECT_EQ(pregnant->person.at(3).second, u"gravidanza"_s);
+    // Her requirement is a woman's like any other: the page says what it leaves out.
+    EXPECT_EQ(pregnant->missing.join(u'\n').count(u"l'energia in più che la gravidanza richiede"_s), 1);
     input.person = Person{u"Bruno"_s, Sex::Male, QDate(2021, 1, 1), 110, {}, {}, {}, {}, {}};
     input.person->weights = {{QDate(2026, 1, 1), 20, std::nullopt}};
     const auto child = buildPlanReport(input, *w->nutrientStore(), nullptr, QLocale(), &error);
