@@ -15,7 +15,8 @@ expect() {
     while [[ $1 != -- ]]; do variables+=("$1"); shift; done
     shift
     local output status
-    output=$(env -u LANGUAGE -u LC_ALL -u LC_MESSAGES "${variables[@]}" QT_QPA_PLATFORM=offscreen "$velmo" "$@" 2>&1)
+    # shellcheck disable=SC2086  # $velmo may be "timeout SECONDS PROGRAM"
+    output=$(env -u LANGUAGE -u LC_ALL -u LC_MESSAGES "${variables[@]}" QT_QPA_PLATFORM=offscreen $velmo "$@" 2>&1)
     status=$?
     if [[ $status -ne $code ]] || ! grep -qE "$pattern" <<<"$output"; then
         echo "FAIL: ${variables[*]} velmo $* ended with $status (not $code) or without /$pattern/:"
@@ -28,5 +29,12 @@ expect 0 '^Uso: velmo ' LANGUAGE=en LANG=en_GB.UTF-8 -- --lingua=it --help
 expect 0 '^Usage: velmo ' LANG=en_US.UTF-8 -- --help
 expect 0 '^Uso: velmo ' LANG=de_DE.UTF-8 -- --help
 expect 2 '^velmo: lingua sconosciuta "fr"' -- --lingua fr
-[[ $failed -eq 0 ]] && echo "5 passed"
+# A check of an installation that finds no food database ends with 1 and the reason, with no
+# message box left open for no one.
+lone=$(mktemp -d)
+trap 'rm -rf "$lone"' EXIT
+cp "$velmo" "$lone/velmo"
+velmo="timeout 60 $lone/velmo"
+expect 1 "^velmo: Impossibile aprire l'archivio degli alimenti" LANG=it_IT.UTF-8 VELMO_ESCI_DOPO_AVVIO=1 --
+[[ $failed -eq 0 ]] && echo "6 passed"
 exit $failed

@@ -124,7 +124,11 @@ int main(int argc, char **argv)
     velmo::ui::AppWindows windows;
     windows.settings().setPath(velmo::Settings::defaultPath());
     if (!windows.start(velmo::programFile(QString::fromLatin1(velmo::FoodDatabase::kFileName)), &error)) {
-        QMessageBox::critical(nullptr, QStringLiteral("Velmo"), error);
+        // A check of an installation has no one to close a message: it reads the reason and the code.
+        if (velmo::ui::quitOnceShown())
+            velmo::writeStandardError(QStringLiteral("velmo: %1\n").arg(error));
+        else
+            QMessageBox::critical(nullptr, QStringLiteral("Velmo"), error);
         return kNoDatabase;
     }
     // `velmo FILE`: a meal file opened as "&Apri..." opens it; a bad one leaves the table empty.
