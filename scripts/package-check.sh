@@ -21,10 +21,13 @@ fail() {
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-(cd "$build_dir" && cpack -G DEB -B "$scratch/deb" >/dev/null) || fail "cpack non ha costruito il pacchetto"
+# Packed with the strictest umask: the package's folders must still be open to every user.
+(cd "$build_dir" && umask 077 && cpack -G DEB -B "$scratch/deb" >/dev/null) || fail "cpack non ha costruito il pacchetto"
 deb=$(find "$scratch/deb" -maxdepth 1 -name 'velmo_*.deb' | head -n 1)
 [[ -n $deb ]] || fail "nessun file .deb in $scratch/deb"
 echo "Pacchetto: $(basename "$deb")"
+closed=$(dpkg-deb -c "$deb" | awk '$1 ~ /^d/ && $1 != "drwxr-xr-x" { print $1, $6 }')
+[[ -z $closed ]] || fail "cartelle del pacchetto non leggibili da tutti: $closed"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
