@@ -102,6 +102,8 @@ TEST(EnergyCalculator, BadInvocationsExplainAndExitWithTwo)
         {__LINE__, "--sesso F --anni 8 --peso 1,000", "--peso \"1,000\" vale 1000 kg", english()},
         {__LINE__, "--sesso F --anni 8 --peso 1,000", "Valore non valido per --peso: \"1,000\""},
         {__LINE__, "--sesso F --anni 30 --peso", "Manca il valore di --peso."},
+        {__LINE__, "--sesso F --anni --peso 60", "Manca il valore di --anni."},
+        {__LINE__, "--sesso F --anni 30 --peso 60 --attivita --auspicabili no", "Manca il valore di --attivita."},
         {__LINE__, "--sesso F --anni 30 --peso 60", "Dai 18 ai 59 anni servono --attivita e --auspicabili."},
         {__LINE__, "--sesso F --anni 30 --peso 60 --attivita moderata", "Dai 18 ai 59 anni servono"},
         {__LINE__, "--sesso F --anni 59 --peso 60 --auspicabili si", "Dai 18 ai 59 anni servono"},

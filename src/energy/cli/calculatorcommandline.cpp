@@ -65,6 +65,17 @@ QString CalculatorCommandLine::read(const QStringList &words, bool complete)
     const auto unknown = [](const QString &word) { return tr("Argomento non riconosciuto: \"%1\".").arg(word); };
     if (!parser_.unknownOptionNames().isEmpty())
         return unknown(writtenAs(parser_.unknownOptionNames().constFirst(), words));
+    // "--anni --peso 60": the parser gives --anni the value "--peso" and leaves "60" over; the
+    // value that was missing is the one to name.
+    for (const auto &[name, valueName] : kValueOptions)
+        for (const QString &value : parser_.values(QString::fromLatin1(name))) {
+            const QString spelled = value.section(u'=', 0, 0);
+            bool option = spelled == QStringLiteral("--csv") || spelled == QStringLiteral("--help");
+            for (const auto &[other, otherValue] : kValueOptions)
+                option = option || spelled == QStringLiteral("--") + QString::fromLatin1(other);
+            if (option)
+                return tr("Manca il valore di --%1.").arg(QString::fromLatin1(name));
+        }
     if (!parser_.positionalArguments().isEmpty())
         return unknown(parser_.positionalArguments().constFirst());
     QStringList values;
