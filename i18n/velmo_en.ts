@@ -2733,6 +2733,10 @@ The file was not changed; Velmo works without it.</translation>
         <source>Giorni senza piano conservato: %1; la media è dei giorni con alimenti.</source>
         <translation>Days without a stored plan: %1; the average is of the days with foods.</translation>
     </message>
+    <message>
+        <source>Nessuna persona indicata: i riferimenti dei nutrienti sono quelli di un uomo adulto di %1 anni.</source>
+        <translation>No person given: the nutrients' references are those of an adult man of %1.</translation>
+    </message>
 </context>
 <context>
     <name>PlanReportRenderer</name>

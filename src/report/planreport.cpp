@@ -84,6 +84,11 @@ void Builder::describePerson(PlanReport &report)
     if (!input_.person) {
         if (input_.intakePerson)
             intake_ = *input_.intakePerson;
+        else  // the references are someone's: the page says whose
+            report.missing << text(QT_TRANSLATE_NOOP("PlanReport", "Nessuna persona indicata: i riferimenti dei "
+                                                                   "nutrienti sono quelli di un uomo adulto di %1 "
+                                                                   "anni."))
+                                  .arg(kAdultAge);
         return;
     }
     const Person &p = *input_.person;

@@ -144,7 +144,8 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
     EXPECT_TRUE(printed.contains(u"Bice"_s) && printed.contains(u"Banana, cruda"_s) && printed.contains(u"150 g"_s))
         << printed.toStdString();
     const QString oil = pdfText(dir.filePath(u"olio.pdf"_s));  // 9 g of oil, counted
-    EXPECT_TRUE(oil.contains(u"Pasto — 80 kcal"_s)) << oil.toStdString();
+    EXPECT_TRUE(oil.contains(u"Pasto — 80 kcal"_s) && oil.contains(u"quelli di un uomo adulto di 30 anni"_s))
+        << oil.toStdString();  // whose references, with no person named
     // A store that cannot be read ends with the code of a database's fault, not of the input's.
     write(dir.filePath(u"dati/Velmo/Velmo/persone.db"_s), "non è un archivio");
     QProcess broken;
