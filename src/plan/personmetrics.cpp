@@ -105,10 +105,18 @@ std::optional<IntakePerson> intakePerson(const Person &person, QDate at)
         return std::nullopt;
     const auto weight = person.currentWeight();
     const bool female = person.sex == Sex::Female;
-    // References for the first year go by months: a baby's age is kept in fractions of a year.
-    return IntakePerson{female,
-                        *age > 0 ? static_cast<double>(*age)
-                                 : static_cast<double>(person.birthDate.daysTo(at)) / 365.25,
+    // References for the first year go by months: a baby's age is kept in months, and the days of
+    // the month begun, as a fraction of a year, so that on the day of the sixth month it is 0.5.
+    double years = *age;
+    if (*age == 0) {
+        int months = 0;
+        while (months < 12 && person.birthDate.addMonths(months + 1) <= at)
+            ++months;
+        const QDate from = person.birthDate.addMonths(months);
+        const auto length = static_cast<double>(from.daysTo(person.birthDate.addMonths(months + 1)));
+        years = (months + static_cast<double>(from.daysTo(at)) / length) / 12.0;
+    }
+    return IntakePerson{female, years,
                         female && person.condition == PersonCondition::Pregnancy,
                         female && person.condition == PersonCondition::Lactation,
                         ReferenceSource::Larn,

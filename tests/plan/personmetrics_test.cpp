@@ -43,9 +43,13 @@ TEST(PersonMetrics, AgeInWholeYearsWithTheTwentyNinthOfFebruaryTurningOnTheFirst
         EXPECT_EQ(ageInYears(c.birth, c.at), c.years);
         const auto intake = intakePerson(adult(8, 70, c.birth), c.at);  // a baby's months count
         EXPECT_EQ(intake ? std::optional(intake->ageYears) : std::nullopt,
-                  c.years == 0 ? std::optional(c.birth.daysTo(c.at) / 365.25) : std::optional<double>(c.years));
+                  c.years == 0 ? std::optional(0.0) : std::optional<double>(c.years));
     }
     EXPECT_NEAR(intakePerson(adult(8, 70, QDate(2025, 6, 1)), kToday)->ageYears, 0.75, 0.01);
+    // A baby's months are whole on their day: six months is 0.5, seven is past 0.583.
+    EXPECT_EQ(intakePerson(adult(8, 70, QDate(2026, 1, 1)), QDate(2026, 7, 1))->ageYears, 0.5);
+    EXPECT_GE(intakePerson(adult(8, 70, QDate(2026, 1, 1)), QDate(2026, 8, 1))->ageYears, 0.583);
+    EXPECT_LT(intakePerson(adult(8, 70, QDate(2026, 1, 1)), QDate(2026, 6, 30))->ageYears, 0.5);
 }
 
 // The index of the latest weight, its WHO class at the shown tenth, and no class under 18.
