@@ -416,6 +416,18 @@ Details: %1</translation>
         <source>Pasto %1 kcal; nessun fabbisogno calcolato con cui confrontarlo</source>
         <translation>Meal %1 kcal; no requirement computed to compare it with</translation>
     </message>
+    <message>
+        <source>Media giornaliera %1 kcal = %2 % di %3 kcal</source>
+        <translation>Daily average %1 kcal = %2 % of %3 kcal</translation>
+    </message>
+    <message>
+        <source>Media giornaliera %1 kcal; fabbisogno %2 kcal</source>
+        <translation>Daily average %1 kcal; requirement %2 kcal</translation>
+    </message>
+    <message>
+        <source>Media giornaliera %1 kcal; nessun fabbisogno calcolato con cui confrontarlo</source>
+        <translation>Daily average %1 kcal; no computed requirement to compare it with</translation>
+    </message>
 </context>
 <context>
     <name>DayFile</name>
@@ -2735,7 +2747,7 @@ The file was not changed; Velmo works without it.</translation>
     </message>
     <message>
         <source>Nessuna persona indicata: i riferimenti dei nutrienti sono quelli di un uomo adulto di %1 anni.</source>
-        <translation>No person given: the nutrients' references are those of an adult man of %1.</translation>
+        <translation>No person given: the nutrients&apos; references are those of an adult man of %1.</translation>
     </message>
 </context>
 <context>

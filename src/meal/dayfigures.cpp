@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <array>
 
 namespace velmo {
 
@@ -107,25 +108,32 @@ DayFigures dayFigures(const Nutrients &nutrients, const NutrientProfile &profile
 }
 
 QString daySummaryText(const NutrientAmount &dayEnergy, std::optional<double> requirementKcal, const QLocale &locale,
-                       bool meal)
+                       SummaryOf of)
 {
+    // The three sentences of each kind of summary: compared, beside the requirement, alone.
+    static const std::array<std::array<const char *, 3>, 3> kTexts{{
+        {QT_TRANSLATE_NOOP("DayFigures", "Giorno %1 kcal = %2 % di %3 kcal"),
+         QT_TRANSLATE_NOOP("DayFigures", "Giorno %1 kcal; fabbisogno %2 kcal"),
+         QT_TRANSLATE_NOOP("DayFigures", "Giorno %1 kcal; nessun fabbisogno calcolato con cui confrontarlo")},
+        {QT_TRANSLATE_NOOP("DayFigures", "Pasto %1 kcal = %2 % di %3 kcal"),
+         QT_TRANSLATE_NOOP("DayFigures", "Pasto %1 kcal; fabbisogno %2 kcal"),
+         QT_TRANSLATE_NOOP("DayFigures", "Pasto %1 kcal; nessun fabbisogno calcolato con cui confrontarlo")},
+        {QT_TRANSLATE_NOOP("DayFigures", "Media giornaliera %1 kcal = %2 % di %3 kcal"),
+         QT_TRANSLATE_NOOP("DayFigures", "Media giornaliera %1 kcal; fabbisogno %2 kcal"),
+         QT_TRANSLATE_NOOP("DayFigures", "Media giornaliera %1 kcal; nessun fabbisogno calcolato con cui "
+                                         "confrontarlo")},
+    }};
+    const auto &texts = kTexts.at(static_cast<std::size_t>(of));
     const QString kcal = dayEnergy.amount
                              ? boundText(dayEnergy) + formatAmount(*dayEnergy.amount, Amount::Kilocalories, locale)
                              : text(QT_TRANSLATE_NOOP("DayFigures", "n.d."));
     if (requirementKcal && *requirementKcal > 0 && dayEnergy.amount)
-        return text(meal ? QT_TRANSLATE_NOOP("DayFigures", "Pasto %1 kcal = %2 % di %3 kcal")
-                         : QT_TRANSLATE_NOOP("DayFigures", "Giorno %1 kcal = %2 % di %3 kcal"))
-            .arg(kcal, boundText(dayEnergy) + formatDecimals(*dayEnergy.amount * 100 / *requirementKcal, 0, locale),
-                 formatAmount(*requirementKcal, Amount::Kilocalories, locale));
+        return text(texts[0]).arg(
+            kcal, boundText(dayEnergy) + formatDecimals(*dayEnergy.amount * 100 / *requirementKcal, 0, locale),
+            formatAmount(*requirementKcal, Amount::Kilocalories, locale));
     if (requirementKcal && *requirementKcal > 0)
-        return text(meal ? QT_TRANSLATE_NOOP("DayFigures", "Pasto %1 kcal; fabbisogno %2 kcal")
-                         : QT_TRANSLATE_NOOP("DayFigures", "Giorno %1 kcal; fabbisogno %2 kcal"))
-            .arg(kcal, formatAmount(*requirementKcal, Amount::Kilocalories, locale));
-    return text(meal
-                    ? QT_TRANSLATE_NOOP("DayFigures", "Pasto %1 kcal; nessun fabbisogno calcolato con cui confrontarlo")
-                    : QT_TRANSLATE_NOOP("DayFigures",
-                                        "Giorno %1 kcal; nessun fabbisogno calcolato con cui confrontarlo"))
-        .arg(kcal);
+        return text(texts[1]).arg(kcal, formatAmount(*requirementKcal, Amount::Kilocalories, locale));
+    return text(texts[2]).arg(kcal);
 }
 
 }  // namespace velmo

@@ -61,8 +61,10 @@ DayFigures dayFigures(const Nutrients &nutrients, const NutrientProfile &profile
 
 // "Giorno 1850 kcal = 84 % di 2200 kcal", or the day's energy and the words that no requirement is
 // there to compare it with.
-// `meal`: the same of one meal ("Pasto 620 kcal = 28 % di 2200 kcal").
+// The same of one meal ("Pasto 620 kcal = 28 % di 2200 kcal") or of a week's daily average
+// ("Media giornaliera 1850 kcal = …").
+enum class SummaryOf { Day, Meal, DailyAverage };
 QString daySummaryText(const NutrientAmount &dayEnergy, std::optional<double> requirementKcal, const QLocale &locale,
-                       bool meal = false);
+                       SummaryOf of = SummaryOf::Day);
 
 }  // namespace velmo

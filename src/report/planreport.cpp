@@ -247,7 +247,9 @@ void Builder::addFigures(PlanReport &report, const Meal &all)
     report.totals = std::move(figures.totals);
     report.split = std::move(figures.split);
     report.summary = daySummaryText(energy_ ? profile.at(*energy_) : NutrientAmount{}, requirementKcal_, locale_,
-                                    input_.scope == ReportScope::Meal);
+                                    input_.scope == ReportScope::Meal   ? SummaryOf::Meal
+                                    : input_.scope == ReportScope::Week ? SummaryOf::DailyAverage
+                                                                        : SummaryOf::Day);
     const bool week = input_.scope == ReportScope::Week;
     report.figuresCaption = week ? text(QT_TRANSLATE_N_NOOP("PlanReport", "Media giornaliera di %n giorni"), days)
                             : input_.scope == ReportScope::Meal

@@ -343,6 +343,7 @@ TEST_F(DayPlanTest, ThePrintedPlanShowsTheWindowsNumbers)
     EXPECT_TRUE(week->figuresCaption.startsWith(u"Media giornaliera di 1 giorn"_s))
         << week->figuresCaption.toStdString();
     EXPECT_EQ(lines(week->totals), lines(panel.totals()));
+    EXPECT_TRUE(week->summary.startsWith(u"Media giornaliera "_s)) << week->summary.toStdString();
     input = PlanInput{};
     input.person = Person{u"Ada"_s, Sex::Female, QDate(1990, 5, 1), 165, {}, {}, {}, {}, {}};
     input.date = QDate(2026, 3, 2);
