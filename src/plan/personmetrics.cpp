@@ -116,7 +116,8 @@ std::optional<IntakePerson> intakePerson(const Person &person, QDate at)
         const auto length = static_cast<double>(from.daysTo(person.birthDate.addMonths(months + 1)));
         years = (months + static_cast<double>(from.daysTo(at)) / length) / 12.0;
     }
-    return IntakePerson{female, years,
+    return IntakePerson{female,
+                        years,
                         female && person.condition == PersonCondition::Pregnancy,
                         female && person.condition == PersonCondition::Lactation,
                         ReferenceSource::Larn,
