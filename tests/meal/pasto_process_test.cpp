@@ -88,6 +88,8 @@ const ProcessCase kCases[] = {
     // The beans lack sugars: the other foods' sugars are kept within the most, which stays unverifiable.
     {__LINE__, {"--kcal", "800", "--bilancia"}, "Legumi;Fagioli borlotti, bolliti, senza sale;150\nCereali e derivati;Pane tipo italiano;80\nFrutta;Banana, cruda;150\nFrutta;Mela, con buccia, cruda;200\nOli e grassi;Olio d'oliva;10\n", Feed::FileArgument, kIt, Db::Shipped, 0,
      "\\A#.*\nLegumi;Fagioli borlotti, bolliti, senza sale;\\d+\n", "Zuccheri: ≥ 15 %En (obiettivo ≤ 15 %En), non verificabile: mancano i valori di Fagioli borlotti", 6},
+    {__LINE__, {"--kcal", "600", "--libero", "1", "--piu-vicino", "--bilancia"}, "Oli e grassi;Olio d'oliva;30\n[Pranzo]\nCereali e derivati;Pane tipo italiano;200\nFrutta;Mela Fuji, con buccia, cruda;150\n", Feed::FileArgument, kIt, Db::Shipped, 4,
+     "\\A#.*\n\n\\[Pranzo\\]\nCereali e derivati;Pane tipo italiano;200\nFrutta;Mela Fuji, con buccia, cruda;150\n\\z", "Energia: 626 kcal", 9},  // the foods above the first meal all gone
     {__LINE__, {"--kcal", "700", "--bilancia"}, "[Colazione]\n[Pranzo]\n", Feed::FileArgument, kIt, Db::Shipped, 2, kNothing, "velmo-pasto: nessun alimento da bilanciare\n", 1},
     {__LINE__, {"--kcal", "700", "--persona", "Anna", "--bilancia"}, kLunch, Feed::FileArgument, kIt, Db::Shipped, 2, kNothing, "uso: --bilancia FILE", 1},
     {__LINE__, {"--kcal", "700", "--libero", "4", "--bilancia"}, kLunch, Feed::FileArgument, kIt, Db::Shipped, 2, kNothing, "--libero: il file ha 3 alimenti, non c'è il 4", 1},

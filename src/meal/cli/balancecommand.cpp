@@ -149,6 +149,9 @@ int writeBalanced(ConsoleOutput &output, const BalanceCommand &command, MealDay 
         }
         m.entries = std::move(kept);
     }
+    // The foods above the first [Name] all gone: nothing is left to write there.
+    if (day.meals.size() > 1 && day.meals.front().name.isEmpty() && day.meals.front().entries.empty())
+        day.meals.erase(day.meals.begin());
     const std::optional<QByteArray> balanced = dayFileText(day);
     QString report;
     for (const QString &line : result.conflicts + outcomeLines(targets, result.outcomes, QLocale()))
