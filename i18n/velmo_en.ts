@@ -3177,10 +3177,6 @@ Replace them?</translation>
         <translation>--%1 takes one value, given once (see velmo-pasto --help)</translation>
     </message>
     <message>
-        <source>--classifica CHIAVE si usa solo con --categoria NOME e --per 100g|100kcal (vedere velmo-pasto --help)</source>
-        <translation>--classifica KEY goes only with --categoria NAME and --per 100g|100kcal (see velmo-pasto --help)</translation>
-    </message>
-    <message>
         <source>categoria sconosciuta %1: indicare il titolo di una categoria o il nome della sua tabella (vedere velmo-pasto --help)</source>
         <translation>unknown category %1: give the title of a category or the name of its table (see velmo-pasto --help)</translation>
     </message>
@@ -3219,6 +3215,10 @@ Replace them?</translation>
 </translation>
     </message>
     <message>
+        <source>--classifica CHIAVE si usa solo con --categoria NOME e --per 100g|100kcal|porzione (vedere velmo-pasto --help)</source>
+        <translation>--classifica KEY goes only with --categoria NAME and --per 100g|100kcal|porzione (see velmo-pasto --help)</translation>
+    </message>
+    <message>
         <source>Classifica:
   --classifica CHIAVE  non calcola un pasto: elenca gli alimenti dal più ricco al meno ricco del
             nutriente CHIAVE, la chiave INFOODS di un nutriente misurato (la colonna chiave di
@@ -3227,8 +3227,8 @@ Replace them?</translation>
             nutriente, la sua unità e la base; poi una riga &quot;categoria;alimento;valore&quot; per
             alimento, il valore nel formato dei numeri di --csv. Gli alimenti senza il valore
             (&quot;n.d.&quot;: non è zero) vengono per ultimi; a parità di valore l&apos;ordine è alfabetico.
-            Gli alimenti personali hanno solo proteine, lipidi, carboidrati, energia, fibra e
-            colesterolo.
+            Gli alimenti personali hanno i nutrienti che la loro finestra o il loro CSV hanno dato,
+            &quot;n.d.&quot; gli altri.
   --categoria NOME  solo gli alimenti della categoria NOME (il titolo o il nome della tabella,
             come nelle righe di un pasto); senza, tutte le categorie
   --per 100g|100kcal|porzione  il valore per 100 g di parte edibile (senza l&apos;opzione), per
@@ -3244,7 +3244,7 @@ Replace them?</translation>
             names the nutrient, its unit and the basis; then one &quot;categoria;alimento;valore&quot; line
             per food, the value in the number format of --csv. Foods without the value (&quot;n/a&quot;:
             it is not zero) come last; foods of equal value in alphabetical order. Personal
-            foods have only protein, fat, carbohydrate, energy, fibre and cholesterol.
+            foods have the nutrients their window or their CSV gave them, &quot;n/a&quot; the others.
   --categoria NAME  only the foods of the category NAME (the title or the table name, as in the
             lines of a meal); without it, every category
   --per 100g|100kcal|porzione  the value per 100 g of edible part (without the option), per

@@ -58,7 +58,7 @@ std::optional<RankingCommand> readRankingCommand(const QStringList &arguments, Q
     if (!parsed || !parser.positionalArguments().isEmpty() || !parser.isSet(ranking))
         return refuse(error, text(QT_TRANSLATE_NOOP("RankingCommand",
                                                     "--classifica CHIAVE si usa solo con --categoria NOME e --per "
-                                                    "100g|100kcal (vedere velmo-pasto --help)")));
+                                                    "100g|100kcal|porzione (vedere velmo-pasto --help)")));
     RankingCommand command;
     const auto key = onlyValue(parser, ranking, error);
     if (!key)
@@ -134,8 +134,8 @@ QString rankingHelpText()
         "            nutriente, la sua unità e la base; poi una riga \"categoria;alimento;valore\" per\n"
         "            alimento, il valore nel formato dei numeri di --csv. Gli alimenti senza il valore\n"
         "            (\"n.d.\": non è zero) vengono per ultimi; a parità di valore l'ordine è alfabetico.\n"
-        "            Gli alimenti personali hanno solo proteine, lipidi, carboidrati, energia, fibra e\n"
-        "            colesterolo.\n"
+        "            Gli alimenti personali hanno i nutrienti che la loro finestra o il loro CSV hanno dato,\n"
+        "            \"n.d.\" gli altri.\n"
         "  --categoria NOME  solo gli alimenti della categoria NOME (il titolo o il nome della tabella,\n"
         "            come nelle righe di un pasto); senza, tutte le categorie\n"
         "  --per 100g|100kcal|porzione  il valore per 100 g di parte edibile (senza l'opzione), per\n"
