@@ -3844,6 +3844,14 @@ could not be written.
         <source>Modifica non salvata: il pasto abituale %1 è stato modificato da un&apos;altra finestra di Velmo.</source>
         <translation>Change not saved: the habitual meal %1 was changed by another Velmo window.</translation>
     </message>
+    <message>
+        <source>Eliminare il pasto abituale %1?</source>
+        <translation>Delete the habitual meal %1?</translation>
+    </message>
+    <message>
+        <source>eliminazione di %1</source>
+        <translation>deletion of %1</translation>
+    </message>
 </context>
 <context>
     <name>velmo::DayPanelModel</name>
@@ -5312,6 +5320,14 @@ Nothing was printed.</translation>
     <message>
         <source>Annulla</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Elimina</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Elimina il pasto abituale scelto</source>
+        <translation>Delete the chosen habitual meal</translation>
     </message>
 </context>
 <context>

@@ -332,11 +332,34 @@ bool DayCopies::saveHabitual()
                                          tr("Pasti abituali"))
                != Answer::Yes)
         return false;
+    return changeHabitual(tr("pasto abituale %1").arg(meal.name), meal.name, meal, before);
+}
+
+bool DayCopies::removeHabitual(const QString &name)
+{
+    PersonStore *store = parts_.persons.store();
+    if (!store)
+        return false;
+    StoreResult result;
+    const std::optional<DayMeal> meal = store->habitualMeal(name, &result);
+    if (!meal) {
+        refuse(result.message);
+        return false;
+    }
+    if (parts_.dialogs.askYesNoCancel(tr("Eliminare il pasto abituale %1?").arg(echoInput(name)), tr("Pasti abituali"))
+        != Answer::Yes)
+        return false;
+    return changeHabitual(tr("eliminazione di %1").arg(name), name, std::nullopt, meal);
+}
+
+// The habitual meal `name` made `kept` (none: removed) from `was`, as a step; what another window
+// saved under that name since is not overwritten, neither now nor by undo or redo.
+bool DayCopies::changeHabitual(const QString &text, const QString &name, const std::optional<DayMeal> &kept,
+                               const std::optional<DayMeal> &was)
+{
     PersonSession &persons = parts_.persons;
-    // Writes `kept` (none: removes the meal) over the meal this step left, `expected`: what another
-    // window saved under that name since is not overwritten.
-    const auto put = [&persons](const std::optional<DayMeal> &kept, const QString &name,
-                                const std::optional<DayMeal> &expected) -> StoreResult {
+    const auto put = [&persons, name](const std::optional<DayMeal> &meal,
+                                      const std::optional<DayMeal> &expected) -> StoreResult {
         PersonStore *to = persons.store();
         if (!to)
             return {StoreResult::Kind::Failed, QString()};
@@ -348,14 +371,13 @@ bool DayCopies::saveHabitual()
             return {StoreResult::Kind::Conflict,
                     tr("Modifica non salvata: il pasto abituale %1 è stato modificato da un'altra finestra di Velmo.")
                         .arg(echoInput(name))};
-        return kept ? to->saveHabitualMeal(*kept) : to->removeHabitualMeal(name);
+        return meal ? to->saveHabitualMeal(*meal) : to->removeHabitualMeal(name);
     };
-    if (!attempt(parts_.dialogs, [&] { return put(meal, meal.name, before); }).ok())
+    if (!attempt(parts_.dialogs, [&] { return put(kept, was); }).ok())
         return false;
     parts_.stack.push(new StoreChange(
-        parts_.dialogs, tr("pasto abituale %1").arg(meal.name),
-        [put, meal, before] { return put(meal, meal.name, before); },
-        [put, before, meal] { return put(before, meal.name, meal); }));
+        parts_.dialogs, text, [put, kept, was] { return put(kept, was); },
+        [put, kept, was] { return put(was, kept); }));
     return true;
 }
 

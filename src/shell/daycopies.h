@@ -62,12 +62,16 @@ public:
     // "Inserisci pasto abituale...": the meal `name` as a new meal after the shown one, or, with
     // `replace`, its foods instead of the shown meal's.
     bool insertHabitual(const QString &name, bool replace);
+    // Removes the habitual meal `name` once the user says so, as a step "Annulla" takes back.
+    bool removeHabitual(const QString &name);
 
 private:
     DayMeal shownMeal() const;
     QString freeName(const MealDay &day, const QString &name) const;
     bool copyIntoShownDay(const DayMeal &meal, int into, const MealDocument::StoredDay &where);
     bool replaces(const DayMeal &meal, const MealDocument::StoredDay &where);
+    bool changeHabitual(const QString &text, const QString &name, const std::optional<DayMeal> &kept,
+                        const std::optional<DayMeal> &was);
     bool writeStep(const QString &text, const MealDocument::StoredDay &where,
                    const std::function<std::optional<MealDay>(const MealDay &)> &change);
     void refuse(const QString &text);

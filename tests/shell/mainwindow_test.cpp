@@ -20,6 +20,7 @@
 #include "ui/meal/mealselector.h"
 #include "shell/balancerowsmodel.h"
 #include "ui/plan/balancewindow.h"
+#include "ui/plan/habitualmealdialog.h"
 #include "ui/plan/personswindow.h"
 #include "ui/plan/weekwindow.h"
 #include "ui/shell/appwindows.h"
@@ -222,6 +223,22 @@ TEST_F(MainWindowTest, TheSearchLooksAgainWhenThePersonalFoodsChange)
         EXPECT_EQ(search->summary()->text().startsWith(u"Impossibile leggere"_s), to != table);
         QTest::keyClick(search->textBox(), Qt::Key_Escape);
     }
+}
+
+// "Elimina" asks for the chosen habitual meal, never for none, and the list follows the removal.
+TEST(HabitualMealDialogTest, RemoveAsksForTheChosenMealAndTheListFollows)
+{
+    ui::HabitualMealDialog dialog({u"Merenda"_s, u"Spuntino"_s});
+    QStringList asked;
+    QObject::connect(&dialog, &ui::HabitualMealDialog::removeRequested, [&](const QString &name) { asked << name; });
+    dialog.list()->setCurrentRow(1);
+    QTest::mouseClick(dialog.removeButton(), Qt::LeftButton);
+    EXPECT_EQ(asked, QStringList{u"Spuntino"_s});
+    dialog.removeChosen();
+    dialog.removeChosen();
+    EXPECT_EQ(dialog.list()->count(), 0);
+    EXPECT_FALSE(dialog.removeButton()->isEnabled());
+    EXPECT_TRUE(dialog.chosen().isEmpty());
 }
 
 // A food found only by a common name shows it beside its own name.

@@ -260,7 +260,7 @@ TEST_F(StoredDaysTest, CopiesAndHabitualMealsAreUndoneAndRedoneExactly)
                     .store()
                     ->saveHabitualMeal({u"Merenda sana"_s, {{0, category("Uova"), u"Uovo di quaglia"_s, u"30"_s}}})
                     .ok());
-    enum Act { CopyMeal, CopyDay, SaveHabitual, InsertHabitual, ReplaceWithHabitual };
+    enum Act { CopyMeal, CopyDay, SaveHabitual, InsertHabitual, ReplaceWithHabitual, RemoveHabitual };
     // From Anna's day with apricots at breakfast, shown: the copy goes to the day of `who` so many
     // days after it into `meal`; expected: that day's foods, or the window's after a habitual meal.
     // clang-format off
@@ -274,6 +274,7 @@ TEST_F(StoredDaysTest, CopiesAndHabitualMealsAreUndoneAndRedoneExactly)
         {__LINE__, InsertHabitual, "", 0, 0,
          "Colazione: Albicocche, crude|Merenda sana: Uovo di quaglia|Spuntino:|Pranzo:|Merenda:|Cena:"},
         {__LINE__, ReplaceWithHabitual, "", 0, 0, "Colazione: Uovo di quaglia|Spuntino:|Pranzo:|Merenda:|Cena:"},
+        {__LINE__, RemoveHabitual, "", 0, 0, ""},
     };
     // clang-format on
     const auto habitual = [this] {
@@ -308,12 +309,17 @@ TEST_F(StoredDaysTest, CopiesAndHabitualMealsAreUndoneAndRedoneExactly)
         case SaveHabitual: ASSERT_TRUE(copies.saveHabitual()); break;
         case InsertHabitual: ASSERT_TRUE(copies.insertHabitual(u"Merenda sana"_s, false)); break;
         case ReplaceWithHabitual: ASSERT_TRUE(copies.insertHabitual(u"Merenda sana"_s, true)); break;
+        case RemoveHabitual:
+            dialogs.questionAnswers = {Answer::No, Answer::Yes};  // asked each time
+            ASSERT_FALSE(copies.removeHabitual(u"Merenda sana"_s));
+            ASSERT_TRUE(copies.removeHabitual(u"Merenda sana"_s));
+            break;
         }
         const std::string after = snapshot();
         ASSERT_NE(after, before);
-        EXPECT_EQ(c.act == SaveHabitual ? foods(habitual())
-                  : c.who[0]            ? foods(stored(target.date, nullptr, target.person))
-                                        : foods(w->document().day()),
+        EXPECT_EQ(c.act == SaveHabitual || c.act == RemoveHabitual ? foods(habitual())
+                  : c.who[0]                                       ? foods(stored(target.date, nullptr, target.person))
+                                                                   : foods(w->document().day()),
                   c.expected);
         w->undoStack().undo();
         EXPECT_EQ(snapshot(), before);

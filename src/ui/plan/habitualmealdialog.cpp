@@ -39,13 +39,30 @@ HabitualMealDialog::HabitualMealDialog(const QStringList &names, QWidget *parent
     layout->addWidget(added);
     layout->addWidget(replace_);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
-    buttons->button(QDialogButtonBox::Ok)->setEnabled(!names.isEmpty());
+    ok_ = buttons->button(QDialogButtonBox::Ok);
+    ok_->setText(tr("OK"));
+    ok_->setEnabled(!names.isEmpty());
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("Annulla"));
+    remove_ = buttons->addButton(tr("&Elimina"), QDialogButtonBox::ActionRole);
+    remove_->setObjectName(QStringLiteral("cmdEliminaPastoAbituale"));
+    remove_->setAccessibleName(tr("Elimina il pasto abituale scelto"));
+    remove_->setAutoDefault(false);
+    remove_->setEnabled(!names.isEmpty());
+    connect(remove_, &QPushButton::clicked, this, [this] {
+        if (!chosen().isEmpty())
+            emit removeRequested(chosen());
+    });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(list_, &QListWidget::itemActivated, this, &QDialog::accept);
     layout->addWidget(buttons);
+}
+
+void HabitualMealDialog::removeChosen()
+{
+    delete list_->takeItem(list_->currentRow());
+    ok_->setEnabled(list_->count() > 0);
+    remove_->setEnabled(list_->count() > 0);
 }
 
 QString HabitualMealDialog::chosen() const

@@ -592,6 +592,10 @@ void MainWindow::insertHabitual()
     if (!model_.persons().isOpen())
         return;
     HabitualMealDialog dialog(names, this);
+    connect(&dialog, &HabitualMealDialog::removeRequested, this, [&copies, &dialog](const QString &name) {
+        if (copies.removeHabitual(name))
+            dialog.removeChosen();
+    });
     if (dialog.exec() == QDialog::Accepted && !dialog.chosen().isEmpty())
         copies.insertHabitual(dialog.chosen(), dialog.replace());
 }
