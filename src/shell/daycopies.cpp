@@ -335,17 +335,24 @@ bool DayCopies::saveHabitual()
     return changeHabitual(tr("pasto abituale %1").arg(meal.name), meal.name, meal, before);
 }
 
-bool DayCopies::removeHabitual(const QString &name)
+// The habitual meal `name`; none, told to the user, when it cannot be read.
+std::optional<DayMeal> DayCopies::readHabitual(const QString &name)
 {
     PersonStore *store = parts_.persons.store();
     if (!store)
-        return false;
+        return std::nullopt;
     StoreResult result;
-    const std::optional<DayMeal> meal = store->habitualMeal(name, &result);
-    if (!meal) {
+    std::optional<DayMeal> meal = store->habitualMeal(name, &result);
+    if (!meal)
         refuse(result.message);
+    return meal;
+}
+
+bool DayCopies::removeHabitual(const QString &name)
+{
+    const std::optional<DayMeal> meal = readHabitual(name);
+    if (!meal)
         return false;
-    }
     if (parts_.dialogs.askYesNoCancel(tr("Eliminare il pasto abituale %1?").arg(echoInput(name)), tr("Pasti abituali"))
         != Answer::Yes)
         return false;
@@ -383,15 +390,9 @@ bool DayCopies::changeHabitual(const QString &text, const QString &name, const s
 
 bool DayCopies::insertHabitual(const QString &name, bool replace)
 {
-    PersonStore *store = parts_.persons.store();
-    if (!store)
+    const std::optional<DayMeal> meal = readHabitual(name);
+    if (!meal)
         return false;
-    StoreResult result;
-    const std::optional<DayMeal> meal = store->habitualMeal(name, &result);
-    if (!meal) {
-        refuse(result.message);
-        return false;
-    }
     if (!replace && parts_.day.mealCount() >= kMaxMealsPerDay) {
         refuse(tr("Un giorno ha al massimo %1 pasti: per inserire un pasto abituale, rimuoverne prima un altro.")
                    .arg(kMaxMealsPerDay));

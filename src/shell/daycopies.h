@@ -70,6 +70,7 @@ private:
     QString freeName(const MealDay &day, const QString &name) const;
     bool copyIntoShownDay(const DayMeal &meal, int into, const MealDocument::StoredDay &where);
     bool replaces(const DayMeal &meal, const MealDocument::StoredDay &where);
+    std::optional<DayMeal> readHabitual(const QString &name);
     bool changeHabitual(const QString &text, const QString &name, const std::optional<DayMeal> &kept,
                         const std::optional<DayMeal> &was);
     bool writeStep(const QString &text, const MealDocument::StoredDay &where,
