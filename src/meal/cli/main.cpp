@@ -392,15 +392,12 @@ int computeMeal(ConsoleOutput &output, const PastoCommand &command)
     if (command.pdfFile) {
         // Each meal as its table holds it: a food written as a portion in place of its grams is
         // printed with the grams of that portion.
+        ComposedDay composed;
+        if (!composeDay(composed, file.day, database->connection(), personal.get(), &error))
+            return fail(kDatabaseFailure, {error});
         MealDay day = file.day;
-        for (DayMeal &meal : day.meals) {
-            MealComposer placed(database->connection());
-            if (personal)
-                placed.setPersonalDatabase(personal->connection());
-            if (!placed.addAll(meal.entries, &error))
-                return fail(kDatabaseFailure, {error});
-            meal.entries = placed.placed();
-        }
+        for (std::size_t m = 0; m < day.meals.size(); ++m)
+            day.meals[m].entries = composed.composers[m]->placed();
         PlanInput plan;
         plan.scope = isMealFile(file.day) ? ReportScope::Meal : ReportScope::Day;
         plan.days = {{QDate(), day}};
