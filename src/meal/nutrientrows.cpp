@@ -93,21 +93,42 @@ std::vector<NutrientRowText> nutrientRowTexts(const Nutrients &nutrients, const 
                 row.upper = formatDecimals(*row.reference->upper, n.decimals, locale);
             if (row.reference->goalMaximum)
                 row.goal = formatDecimals(*row.reference->goalMaximum, n.decimals, locale);
-            if (const auto percent = a.amount ? row.reference->percentOf(*a.amount) : std::nullopt)
-                row.percent = formatDecimals(*percent, 0, locale);
+            if (a.amount)
+                row.percent = intakePercent(*row.reference, *a.amount, n.decimals, locale);
         }
         rows.push_back(std::move(row));
     }
     return rows;
 }
 
+namespace {
+
+// The amount as it is shown with `decimals`.
+double shownAmount(double amount, int decimals)
+{
+    decimals = std::clamp(decimals, 0, 6);
+    const auto scaled = roundHalfEvenScaled(amount, decimals);
+    return scaled ? static_cast<double>(*scaled) / std::pow(10.0, decimals) : amount;
+}
+
+}  // namespace
+
+QString intakePercent(const ReferenceValue &reference, double amount, int decimals, const QLocale &locale)
+{
+    std::optional<double> percent = reference.percentOf(amount);
+    if (!percent)
+        return {};
+    // percentOf gives a share only where there is a minimum.
+    *percent = shownAmount(amount, decimals) < *reference.minimum ? std::min(*percent, 99.0)
+                                                                  : std::max(*percent, 100.0);
+    return formatDecimals(*percent, 0, locale);
+}
+
 IntakeStatus intakeStatus(const std::optional<ReferenceValue> &reference, std::optional<double> amount, int decimals)
 {
     if (!reference || !amount)
         return IntakeStatus::None;
-    decimals = std::clamp(decimals, 0, 6);
-    if (const auto scaled = roundHalfEvenScaled(*amount, decimals))
-        amount = static_cast<double>(*scaled) / std::pow(10.0, decimals);
+    amount = shownAmount(*amount, decimals);
     const ReferenceValue &r = *reference;
     const bool range = r.minimum && r.maximum && *r.maximum != *r.minimum;
     std::optional<double> top = r.upper ? r.upper : (range || !r.minimum ? r.maximum : std::nullopt);

@@ -55,6 +55,11 @@ enum class IntakeStatus { None, BelowAverage, BelowReference, Reached, AboveMaxi
 // rounded to `decimals`, so that "63,0 g" against "PRI 63,0 g" is reached.
 IntakeStatus intakeStatus(const std::optional<ReferenceValue> &reference, std::optional<double> amount, int decimals);
 
+// The share of the reference that `amount` is, in whole percent ("100"), where there is one: it
+// agrees with the status of the amount as shown, so an amount below its reference never reads
+// "100" and one that reaches it never reads "99".
+QString intakePercent(const ReferenceValue &reference, double amount, int decimals, const QLocale &locale);
+
 // A nutrient with a reference for a person that the food data do not give (iodine, biotin...).
 struct MissingNutrient {
     QString key, name, kind;

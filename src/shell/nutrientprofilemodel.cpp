@@ -16,6 +16,7 @@
 #include <QMetaObject>
 
 #include <algorithm>
+#include <map>
 
 namespace velmo {
 
@@ -349,11 +350,19 @@ std::vector<NutrientProfileModel::Contribution> NutrientProfileModel::contributi
     if (r.nutrient->derived())
         return result;
     double known = 0;
+    // A food eaten in several meals, or on several days, is one food with the sum of its amounts.
+    std::map<std::pair<int, QString>, std::size_t> rowOfFood;
     for (std::size_t i = 0; i < meal_.items.size(); ++i) {
         const MealItem &item = meal_.items[i];
         const auto per100g = item.values->value(r.index);
         const auto amount = per100g ? std::optional(*per100g * item.portion.netGrams() / 100.0) : std::nullopt;
         known += amount.value_or(0);
+        const auto [found, added] = rowOfFood.try_emplace({item.food.category, item.food.name}, result.size());
+        if (!added) {
+            Contribution &c = result[found->second];
+            c.amount = c.amount && amount ? std::optional(*c.amount + *amount) : std::nullopt;
+            continue;
+        }
         result.push_back({i < shownNames_.size() ? shownNames_[i] : item.food.name, amount, 0});
     }
     for (Contribution &c : result)

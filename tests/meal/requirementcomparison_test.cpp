@@ -55,29 +55,32 @@ TEST(RequirementComparison, TheMealAsAShareOfTheRequirementAndItsEnergySplit)
 }
 
 // Where an amount stands against a reference, judged as it is shown (`decimals`): an upper level
-// alone has nothing to reach, a goal that is only a maximum is reached under it.
+// alone has nothing to reach, a goal that is only a maximum is reached under it; the share shown
+// beside it agrees.
 TEST(RequirementComparison, AnAmountIsJudgedAsShownAgainstItsReference)
 {
     using S = IntakeStatus;
     const std::optional<double> none;
     // clang-format off
-    const struct { int line; std::optional<double> minimum, maximum, upper, average, amount; int decimals; S status; std::optional<double> goal = {}; } cases[] = {
-        {__LINE__, 63, 63, none, 52, 62.986, 1, S::Reached},
-        {__LINE__, 63, 63, none, 52, 62.94, 1, S::BelowReference},
-        {__LINE__, 63, 63, none, 52, 51.96, 0, S::BelowReference},
-        {__LINE__, 63, 63, none, 52, 51.4, 0, S::BelowAverage},
-        {__LINE__, 1000, 1000, 2500, none, 2500.4, 0, S::Reached},
-        {__LINE__, 1000, 1000, 2500, none, 2500.6, 0, S::AboveMaximum},
-        {__LINE__, none, none, 600, none, 0, 0, S::None},
-        {__LINE__, none, none, 600, none, 601, 0, S::AboveMaximum},
-        {__LINE__, none, 10, none, none, 9.96, 1, S::Reached},
-        {__LINE__, none, 10, none, none, 10.06, 1, S::AboveMaximum},
-        {__LINE__, 45, 60, none, none, 60.04, 1, S::Reached},
-        {__LINE__, 45, 60, none, none, none, 1, S::None},
-        {__LINE__, 1500, 1500, none, none, 2000.6, 0, S::AboveMaximum, 2000},  // sodium: AI, and SDT <= 2000
-        {__LINE__, 1500, 1500, none, none, 2000.4, 0, S::Reached, 2000},
-        {__LINE__, 1500, 1500, none, none, 1400, 0, S::BelowReference, 2000},
-        {__LINE__, 1000, 1000, 2500, none, 2100, 0, S::AboveMaximum, 2000},
+    const struct { int line; std::optional<double> minimum, maximum, upper, average, amount; int decimals; S status; const char *percent; std::optional<double> goal = {}; } cases[] = {
+        {__LINE__, 63, 63, none, 52, 62.986, 1, S::Reached, "100"},
+        {__LINE__, 63, 63, none, 52, 62.94, 1, S::BelowReference, "99"},  // 99,9 %: shown "99", not "100"
+        {__LINE__, 54, 54, none, 45, 53.8, 1, S::BelowReference, "99"},
+        {__LINE__, 63, 63, none, 52, 62.51, 0, S::Reached, "100"},        // 99,2 % of it, shown as "63"
+        {__LINE__, 63, 63, none, 52, 51.96, 0, S::BelowReference, "82"},
+        {__LINE__, 63, 63, none, 52, 51.4, 0, S::BelowAverage, "82"},
+        {__LINE__, 1000, 1000, 2500, none, 2500.4, 0, S::Reached, "250"},
+        {__LINE__, 1000, 1000, 2500, none, 2500.6, 0, S::AboveMaximum, "250"},
+        {__LINE__, none, none, 600, none, 0, 0, S::None, ""},
+        {__LINE__, none, none, 600, none, 601, 0, S::AboveMaximum, ""},
+        {__LINE__, none, 10, none, none, 9.96, 1, S::Reached, ""},
+        {__LINE__, none, 10, none, none, 10.06, 1, S::AboveMaximum, ""},
+        {__LINE__, 45, 60, none, none, 60.04, 1, S::Reached, ""},
+        {__LINE__, 45, 60, none, none, none, 1, S::None, ""},
+        {__LINE__, 1500, 1500, none, none, 2000.6, 0, S::AboveMaximum, "133", 2000},  // sodium: AI, and SDT <= 2000
+        {__LINE__, 1500, 1500, none, none, 2000.4, 0, S::Reached, "133", 2000},
+        {__LINE__, 1500, 1500, none, none, 1400, 0, S::BelowReference, "93", 2000},
+        {__LINE__, 1000, 1000, 2500, none, 2100, 0, S::AboveMaximum, "210", 2000},
     };
     // clang-format on
     for (const auto &c : cases) {
@@ -85,6 +88,9 @@ TEST(RequirementComparison, AnAmountIsJudgedAsShownAgainstItsReference)
         const ReferenceValue reference{c.minimum, c.maximum, QStringLiteral("PRI"), c.upper, {},
                                        c.average, c.goal,    QStringLiteral("SDT")};
         EXPECT_EQ(intakeStatus(reference, c.amount, c.decimals), c.status);
+        if (c.amount) {
+            EXPECT_EQ(intakePercent(reference, *c.amount, c.decimals, QLocale::c()), QString::fromUtf8(c.percent));
+        }
     }
 }
 

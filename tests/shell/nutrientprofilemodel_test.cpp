@@ -109,19 +109,21 @@ TEST_F(NutrientProfileModelTest, ShowsAmountsBoundsReferencesAndStatusOfWhatIsCh
     }
 }
 
-// A nutrient's foods: largest first, the one lacking the value last, shares of the known sum.
+// A nutrient's foods: largest first, the one lacking the value last, shares of the known sum; a
+// food in two rows is one food.
 TEST_F(NutrientProfileModelTest, ContributionsComeLargestFirstWithTheirShare)
 {
     NutrientProfileModel profile(*model);
     add(*model, "Frutta", 2, "100");
     add(*model, "Frutta", 1, "100");
     add(*model, "Frutta", 0, "100");
+    add(*model, "Frutta", 1, "150");
     profile.refresh();
     const auto foods = profile.contributions(*profile.rowOf(u"CA"_s));
     ASSERT_EQ(foods.size(), 3u);
-    EXPECT_EQ(foods[0].food, u"Albicocche, crude"_s);
-    EXPECT_NEAR(foods[0].share, 12.09 / (12.09 + 5.4), 1e-9);
-    EXPECT_EQ(foods[1].food, u"Mela, con buccia, cruda"_s);
+    EXPECT_EQ(foods[0].food, u"Mela, con buccia, cruda"_s);
+    EXPECT_NEAR(foods[0].share, 2.5 * 5.4 / (12.09 + 2.5 * 5.4), 1e-9);
+    EXPECT_EQ(foods[1].food, u"Albicocche, crude"_s);
     EXPECT_EQ(foods[2].food, u"Pera, cruda"_s);
     EXPECT_FALSE(foods[2].amount);
 }
