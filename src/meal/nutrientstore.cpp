@@ -75,7 +75,15 @@ std::shared_ptr<const FoodValues> NutrientStore::values(const FoodRef &food, QSt
                        "FROM %1 WHERE %2 = ?")
             .arg(foodCategory(food.category).table, personal ? QStringLiteral("chiave") : QStringLiteral("alimenti")));
     q.addBindValue(personal ? personalFoodKey(food.name) : food.name);
-    if (!q.exec() || !q.next()) {
+    bool found = q.exec() && q.next();
+    if (!found && !personal && !q.lastError().isValid()) {
+        // A day stored from an imported record may name the food in English.
+        if (const QString canonical = names_.canonical(food.category, food.name); canonical != food.name) {
+            q.bindValue(0, canonical);
+            found = q.exec() && q.next();
+        }
+    }
+    if (!found) {
         *error = q.lastError().isValid()
                      ? unreadable(q)
                      : QCoreApplication::translate("NutrientStore", "l'alimento %1 non è nell'archivio")

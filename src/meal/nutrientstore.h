@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "catalogue/foodnames.h"
 #include "meal/mealfile.h"
 #include "nutrition/foodvalues.h"
 #include "nutrition/nutrients.h"
@@ -25,12 +26,13 @@ namespace velmo {
 // nutrients the person gave it.
 class NutrientStore {
 public:
-    explicit NutrientStore(const QSqlDatabase &database) : database_(database) {}
+    explicit NutrientStore(const QSqlDatabase &database) : database_(database) { names_.setDatabase(database); }
     void setPersonalDatabase(const QSqlDatabase &personal) { personal_ = personal; }
 
     // The profile's rows; none, with the reason, when the database has no profile.
     const Nutrients *nutrients(QString *error);
-    // The food's values per 100 g of edible part; none, with the reason, when it is not found.
+    // The food's values per 100 g of edible part; none, with the reason, when it is not found. A
+    // shipped food may be named as a meal file may name it (its English name, nameKey forms).
     std::shared_ptr<const FoodValues> values(const FoodRef &food, QString *error);
     // Reads the values of the shipped foods the entries name and are not known yet by one query,
     // where the database has the table of every food by name; values() then finds them known. A
@@ -40,6 +42,7 @@ public:
 private:
     QSqlDatabase database_;
     QSqlDatabase personal_;
+    FoodNames names_;  // read only for a name not found as the database stores it
     std::optional<Nutrients> nutrients_;
     using Key = std::pair<int, QString>;  // category and name
     QHash<Key, std::shared_ptr<const FoodValues>> values_;

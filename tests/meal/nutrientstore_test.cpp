@@ -8,6 +8,8 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
+#include <span>
+
 #include <gtest/gtest.h>
 
 namespace velmo::test {
@@ -17,7 +19,8 @@ using namespace Qt::StringLiterals;
 
 // The profile's values of a meal's shipped foods, read all at once from the table by name, are
 // what reading each food gives: a name twice in its table counts with its first row, the edible
-// part comes along. Read at once, they need the food tables no more (here gone).
+// part comes along; a food named in English, as an imported day may name it, is found too. Read at
+// once, they need the food tables no more (here gone).
 TEST(NutrientStoreTest, AMealReadAtOnceHasTheValuesOfEachFoodsFirstRow)
 {
     QTemporaryDir dir;
@@ -25,7 +28,7 @@ TEST(NutrientStoreTest, AMealReadAtOnceHasTheValuesOfEachFoodsFirstRow)
     QString error;
     ASSERT_TRUE(writeFoodDatabase(
         path,
-        {{u"Frutta"_s, {{u"Mela"_s, {90, 1, 1, 1, 52, 1, 0}}, {u"Pera"_s, {}}, {u"Mela"_s, {50, 2, 2, 2, 99, 2, 0}}}},
+        {{u"Frutta"_s, {{u"Mela"_s, {90, 1, 1, 1, 52, 1, 0}}, {u"Pera"_s, {}, u"Pears, raw"_s}, {u"Mela"_s, {50, 2, 2, 2, 99, 2, 0}}}},
          {u"Uova"_s, {{u"Mela"_s, {80, 3, 3, 3, 70, 3, 0}}}}},
         true, &error, true))
         << error.toStdString();
@@ -53,10 +56,11 @@ TEST(NutrientStoreTest, AMealReadAtOnceHasTheValuesOfEachFoodsFirstRow)
     ASSERT_TRUE(db.open());
     const std::vector<MealFileEntry> entries{{1, fruit, u"Mela"_s, u"100"_s},
                                              {2, fruit, u"Pera"_s, u"100"_s},
-                                             {3, eggs, u"Mela"_s, u"100"_s}};
-    const auto texts = [&](NutrientStore &store) {
+                                             {3, eggs, u"Mela"_s, u"100"_s},
+                                             {4, fruit, u"Pears, raw"_s, u"100"_s}};
+    const auto texts = [&](NutrientStore &store, std::size_t count) {
         QStringList all;
-        for (const MealFileEntry &entry : entries) {
+        for (const MealFileEntry &entry : std::span(entries).first(count)) {
             QString why;
             const auto values = store.values({entry.category, entry.food}, &why);
             if (!values) {
@@ -71,15 +75,16 @@ TEST(NutrientStoreTest, AMealReadAtOnceHasTheValuesOfEachFoodsFirstRow)
         return all;
     };
     NutrientStore oneByOne(db);
-    const QStringList expected{u"90 52 6"_s, u"100 - 9"_s, u"80 70 -"_s};
-    EXPECT_EQ(texts(oneByOne), expected);
+    const QStringList expected{u"90 52 6"_s, u"100 - 9"_s, u"80 70 -"_s, u"100 - 9"_s};
+    EXPECT_EQ(texts(oneByOne, entries.size()), expected);
 
     NutrientStore atOnce(db);
     atOnce.prefetch(entries);
     ASSERT_TRUE(QSqlQuery(db).exec(u"DROP TABLE valori_nutrienti"_s));
     for (const FoodCategory &category : foodCategories())
         ASSERT_TRUE(QSqlQuery(db).exec(u"DROP TABLE "_s + category.table));
-    EXPECT_EQ(texts(atOnce), expected);
+    // The English name is looked up in the food tables, not read at once.
+    EXPECT_EQ(texts(atOnce, 3), expected.mid(0, 3));
     db.close();
     db = QSqlDatabase();
     QSqlDatabase::removeDatabase(u"store"_s);
