@@ -1394,6 +1394,10 @@ Keep these values?</translation>
         <source>l&apos;alimento %1 non è nell&apos;archivio</source>
         <translation>the food %1 is not in the database</translation>
     </message>
+    <message>
+        <source>%1 è un alimento personale, e l&apos;archivio degli alimenti personali non è aperto</source>
+        <translation>%1 is a personal food, and the personal foods&apos; file is not open</translation>
+    </message>
 </context>
 <context>
     <name>PaperNames</name>
@@ -4851,6 +4855,10 @@ The deletion cannot be undone, and the saved meals and days that contain it will
     <message>
         <source>Impossibile esportare la settimana in %1: %2. Scegliere un&apos;altra cartella o liberare spazio e riprovare.</source>
         <translation>Cannot export the week to %1: %2. Choose another folder or free some space and try again.</translation>
+    </message>
+    <message>
+        <source>Nessun giorno della settimana si può calcolare (%1): non c&apos;è una media da calcolare.</source>
+        <translation>No day of the week can be worked out (%1): there is no average to compute.</translation>
     </message>
 </context>
 <context>

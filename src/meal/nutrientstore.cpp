@@ -67,6 +67,13 @@ std::shared_ptr<const FoodValues> NutrientStore::values(const FoodRef &food, QSt
     if (!all || food.category < 0 || food.category > kPersonalCategory)
         return nullptr;
     const bool personal = isPersonalCategory(food.category);
+    if (personal && !personal_.isOpen()) {
+        *error = QCoreApplication::translate("NutrientStore",
+                                             "%1 è un alimento personale, e l'archivio degli alimenti personali "
+                                             "non è aperto")
+                     .arg(echoInput(food.name));
+        return nullptr;
+    }
     QSqlQuery q(personal ? personal_ : database_);
     // The table's name comes from the fixed category list; the food's name is bound. A personal
     // food is found by its key, as its catalogue keeps names apart: "torta" finds "Torta".

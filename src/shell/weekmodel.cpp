@@ -42,6 +42,8 @@ WeekModel::WeekModel(MainWindowModel &main, QObject *parent) : QAbstractTableMod
     PersonSession &session = main_.persons();
     connect(&session, &PersonSession::currentChanged, this, &WeekModel::scheduleRefresh);
     connect(&session, &PersonSession::personsChanged, this, &WeekModel::scheduleRefresh);
+    // A personal food changed or deleted changes the days that hold it, with no day written.
+    connect(&main_.personalFoods(), &PersonalFoodCommands::foodsChanged, this, &WeekModel::scheduleRefresh);
     refresh();
 }
 
@@ -239,9 +241,10 @@ bool WeekModel::computeDays(const std::map<QDate, MealDay> &stored)
     for (const auto &[date, day] : stored)
         for (const DayMeal &meal : day.meals)
             needsPersonal = needsPersonal || std::any_of(meal.entries.cbegin(), meal.entries.cend(), personal);
-    // A personal food is found only in an open catalogue, as the table finds it.
+    // A personal food is found only in an open catalogue, as the table finds it. A damaged one the
+    // user chose to leave alone is not asked about again at every refresh.
     if (needsPersonal)
-        main_.personalFoods().open();
+        main_.personalFoods().openForSearch();
     QString why;
     NutrientStore *foods = main_.nutrientStore();
     nutrients_ = foods ? foods->nutrients(&why) : nullptr;
@@ -286,15 +289,19 @@ void WeekModel::writeSummary()
     if (failed > 0)
         left << tr("%n giorni con alimenti che non si trovano più nel catalogo", nullptr, failed);
     if (averaged_.empty()) {
-        summary_ = tr("Nessun giorno della settimana ha alimenti memorizzati: non c'è una media da calcolare.");
+        summary_ = failed > 0 ? tr("Nessun giorno della settimana si può calcolare (%1): non c'è una media da "
+                                   "calcolare.")
+                                    .arg(left.join(QStringLiteral(", ")))
+                              : tr("Nessun giorno della settimana ha alimenti memorizzati: non c'è una media da "
+                                   "calcolare.");
         return;
     }
     summary_ = tr("Media giornaliera di %n giorni su 7", nullptr, averagedDays());
     if (!left.isEmpty())
         summary_ += tr(" (non contati: %1)").arg(left.join(QStringLiteral(", ")));
     summary_ += tr(": %1 kcal").arg(amountText(average_, EnergyColumn));
-    if (requirement_)
-        summary_ += tr(", %1 del fabbisogno").arg(amountText(average_, RequirementColumn));
+    if (const QString share = amountText(average_, RequirementColumn); requirement_ && !share.isEmpty())
+        summary_ += tr(", %1 del fabbisogno").arg(share);
     summary_ += u'.';
 }
 

@@ -1052,14 +1052,15 @@ TEST_F(MainWindowTest, TheWeekWindowShowsTheCurrentPersonsWeekAndItsAverage)
     EXPECT_EQ(
         profile->model().index(*profile->model().rowOf(u"ENERC_KCAL"_s), NutrientProfileModel::AmountColumn).data(),
         u"45 kcal"_s);
-    // A day another Velmo plans is there when the window is opened again.
+    // A day another Velmo plans is there when the window is opened again, from this week's Monday.
     QString error;
     const auto other = PersonStore::open(dir.filePath(u"utente/persone.db"_s), false, &error);
     ASSERT_TRUE(other) << error.toStdString();
     ASSERT_TRUE(other->writeDay(anna.name, QDate(2026, 3, 4), day, PersonStore::kNotStored).ok());
     week->close();
     menuItem("mnuSettimana")->trigger();
-    EXPECT_EQ(energy(1), u"45"_s);
+    EXPECT_EQ(week->fromDate()->date(), QDate(2026, 3, 2));
+    EXPECT_EQ(energy(2), u"45"_s);
 }
 
 }  // namespace

@@ -188,6 +188,44 @@ TEST_F(WeekModelTest, FollowsTheStoreAndTheChosenWeek)
     EXPECT_EQ(week.averagedDays(), 0) << "no current person, no week";
 }
 
+// A personal food changed or deleted is counted as it is now, with no day written; a week whose
+// only day cannot be worked out says so, and a food named in English is found.
+TEST_F(WeekModelTest, FollowsThePersonalFoodsAndSaysWhyNoDayCounts)
+{
+    WeekModel week(*model);
+    ASSERT_TRUE(week.open());
+    PersonalFood cake{u"Torta"_s, 100, {5.0, 10.0, 50.0, 300.0, {}, {}}};
+    QString error;
+    PersonalFoodCommands &foods = model->personalFoods();
+    ASSERT_TRUE(foods.open() && foods.catalogue()->save(cake, {}, &error)) << error.toStdString();
+    const auto write = [&](int day, const MealFileEntry &entry) {
+        ASSERT_TRUE(
+            model->persons()
+                .store()
+                ->writeDay(maria.name, kMonday.addDays(day), {{{u"Pranzo"_s, {entry}}}}, PersonStore::kNotStored)
+                .ok());
+    };
+    write(7, food("Alimenti personali", "Torta", "100"));
+    week.nextWeek();
+    EXPECT_EQ(cell(week, 0, WeekModel::EnergyColumn), u"300"_s);
+    cake.nutrients[3] = 250.0;
+    ASSERT_TRUE(foods.catalogue()->save(cake, cake.name, &error)) << error.toStdString();
+    emit foods.foodsChanged({}, {});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(cell(week, 0, WeekModel::EnergyColumn), u"250"_s);
+    ASSERT_TRUE(foods.catalogue()->remove(cake.name, &error)) << error.toStdString();
+    emit foods.foodsChanged({}, {});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(week.averagedDays(), 0);
+    EXPECT_EQ(week.summary(), u"Nessun giorno della settimana si può calcolare (6 giorni senza nulla di memorizzato, "
+                              "1 giorno con alimenti che non si trovano più nel catalogo): non c'è una media da "
+                              "calcolare."_s);
+    write(8, food("Frutta", "Apricots, raw", "100"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(cell(week, 1, WeekModel::EnergyColumn), cell(week, WeekModel::kAverageRow, WeekModel::EnergyColumn));
+    EXPECT_EQ(week.averagedDays(), 1);
+}
+
 // Without the foods' profile the week has no figures, and its summary says why.
 TEST_F(WeekModelTest, WithoutTheFoodsProfileTheSummarySaysWhy)
 {

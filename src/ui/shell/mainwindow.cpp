@@ -527,8 +527,12 @@ void MainWindow::openWeek()
         connect(weekWindow_, &WeekWindow::averageProfileRequested, this, &MainWindow::openWeekAverageProfile);
         if (settings_)
             rememberPlacement(*weekWindow_, *settings_, RememberedWindow::Week);
-    } else {
+    } else if (weekWindow_->isHidden()) {
+        // Opened again, it starts from this week, as it did the first time.
+        weekModel().thisWeek();
         weekModel().refresh();  // another Velmo may have planned a day since
+    } else {
+        weekModel().refresh();
     }
     weekWindow_->show();
     weekWindow_->raise();
