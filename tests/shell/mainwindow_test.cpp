@@ -307,6 +307,15 @@ TEST_F(MainWindowTest, ThePortionChoiceWritesTheOpenRowsWeight)
     QTest::keyClick(window, Qt::Key_F3);
     EXPECT_EQ(window->table()->grossBox(0)->text(), u"60"_s);
     EXPECT_EQ(window->table()->cellLabel(0, MealColumn::Name)->toolTip(), u"Porzione: 2 fette"_s);
+    // One Enter takes the measure as it opens: one of it.
+    QTimer::singleShot(0, [this] {
+        if (auto *dialog = window->findChild<ui::PortionDialog *>()) {
+            QTest::keyClick(dialog->count()->lineEdit(), Qt::Key_Return);
+            dialog->reject();  // closed whatever happened
+        }
+    });
+    window->portionAction()->trigger();
+    EXPECT_EQ(window->table()->grossBox(0)->text(), u"30"_s);
 }
 
 // "Bilancia quantità...", greyed out until the meal holds a food, opens the window on the meal:

@@ -36,6 +36,8 @@ PortionDialog::PortionDialog(PortionChoiceModel &model, QWidget *parent) : QDial
     count_->setEditable(true);
     count_->addItems(PortionChoiceModel::countChoices());
     count_->setCurrentIndex(1);  // one
+    // No completion: the first Enter would only accept the completed "1" and leave the window open.
+    count_->setCompleter(nullptr);
     count_->setAccessibleName(tr("Quantità"));
     count_->setAccessibleDescription(tr("Quante misure: ½, 1, 2, 3 o un numero scritto"));
     count_->lineEdit()->setAccessibleName(tr("Quantità"));
