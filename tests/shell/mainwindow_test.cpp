@@ -584,6 +584,13 @@ TEST_F(MainWindowTest, MealAndEditMenusAndTheQuestionBeforeClosing)
     EXPECT_EQ(menuItem("mnuRipeti")->text(), u"&Ripeti blocco di Albicocche, crude"_s);
     QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_TRUE(window->table()->lockBox(0)->isChecked());
+    // In the open row's weight box, with nothing typed there to take back, the keys are the window's.
+    QLineEdit *open = window->table()->grossBox(1);
+    ASSERT_FALSE(open->isReadOnly());
+    QTest::keyClick(open, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_FALSE(window->table()->lockBox(0)->isChecked());
+    QTest::keyClick(open, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(window->table()->lockBox(0)->isChecked());
     EXPECT_EQ(window->windowTitle(), u"Velmo - Senza nome*"_s);
     dialogs.questionAnswers = {Answer::Cancel};
     EXPECT_FALSE(window->close());

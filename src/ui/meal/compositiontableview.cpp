@@ -382,6 +382,18 @@ bool CompositionTableView::eventFilter(QObject *watched, QEvent *event)
             if (watched == grossBoxes_[static_cast<std::size_t>(r)])
                 emit grossClicked(r);
     }
+    if (event->type() == QEvent::ShortcutOverride) {
+        // A box takes Ctrl+Z and its redo for itself even with nothing typed to take back: then
+        // they are the window's, and undo the table's last step.
+        auto *key = static_cast<QKeyEvent *>(event);
+        const auto box = std::find(grossBoxes_.begin(), grossBoxes_.end(), watched);
+        if (box != grossBoxes_.end()
+            && ((key->matches(QKeySequence::Undo) && !(*box)->isUndoAvailable())
+                || (key->matches(QKeySequence::Redo) && !(*box)->isRedoAvailable()))) {
+            key->ignore();
+            return true;
+        }
+    }
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         const auto box = std::find(grossBoxes_.begin(), grossBoxes_.end(), watched);
