@@ -51,6 +51,8 @@ struct ImageJobResult {
     int linesDrawn = 0;
     int pageEnded = 0;
     int documentEnded = 0;
+    // Why the PDF file could not be written, when that is what failed; a printer's failure has none.
+    QString fileError = {};
 
     bool ok() const
     {

@@ -157,6 +157,11 @@ bool PrintRoutines::printPicture(const QRect &target, const QString &title, cons
         for (int copy = 1; copy <= copies && failure.isEmpty(); ++copy) {
             const ImageJob job{title, image, target, pdfFiles.value(copy - 1)};
             const ImageJobResult result = printers_.printImage(job);
+            if (!result.fileError.isEmpty()) {
+                // The file, not the printer: the user needs its name and what to change.
+                dialogs_.message(result.fileError, errorTitle(PrintStep::PrintPicture), MessageIcon::Critical);
+                return false;
+            }
             if (!result.documentStarted) {
                 failure = tr("Errore di StartDoc.\n");
             } else if (!result.ok()) {

@@ -98,13 +98,14 @@ TEST_F(PrintRoutinesTest, ScaleQuestionAndOneJobPerCopy)
 // A failure stops the copies still to print and says where the job stopped.
 TEST_F(PrintRoutinesTest, FailureMessages)
 {
-    enum class Fault { SecondCopy, StartDoc, NoPicture, NoPrinter };
+    enum class Fault { SecondCopy, StartDoc, NoPicture, NoPrinter, PdfFile };
     // clang-format off
     const struct { int line; Fault fault; const char *head; int printed, attempted; } cases[] = {
         {__LINE__, Fault::SecondCopy, "Stampa interrotta.\nR1 = 1\nR2 = 30\nR3 = 1\nR4 = 0\n", 1, 2},
         {__LINE__, Fault::StartDoc, "Errore di StartDoc.\n", 0, 1},
         {__LINE__, Fault::NoPicture, "prhDC = 1\n", 0, 0},
         {__LINE__, Fault::NoPrinter, "prhDC = 0\n", 0, 0},
+        {__LINE__, Fault::PdfFile, "Impossibile scrivere /r/p.pdf: permessi insufficienti", 0, 1},  // no printer's words
     };
     // clang-format on
     for (const auto &c : cases) {
@@ -117,13 +118,16 @@ TEST_F(PrintRoutinesTest, FailureMessages)
             fresh.imageJobFailures.insert(1, ImageJobResult{true, 1, 30, 1, 0});
         if (c.fault == Fault::StartDoc)
             fresh.imageJobFailures.insert(0, ImageJobResult{});
+        if (c.fault == Fault::PdfFile)
+            fresh.imageJobFailures.insert(0, ImageJobResult{.fileError = QString::fromUtf8(c.head)});
         EXPECT_FALSE(c.fault == Fault::NoPicture
                          ? run.printPicture({0, 0, 10, 10}, QStringLiteral("Velmo"), QImage(), 3)
                          : run.printImage({0, 0, 100, 50}, QStringLiteral("Velmo"), picture(40, 30), 3));
         EXPECT_EQ(fresh.imageJobs.size(), size_t(c.printed));
         EXPECT_EQ(fresh.imageJobsAttempted, c.attempted);
         ASSERT_EQ(said.shown.size(), 1u);
-        EXPECT_EQ(said.shown[0].text, QString::fromUtf8(c.head) + kPrintFailureTail);
+        EXPECT_EQ(said.shown[0].text,
+                  QString::fromUtf8(c.head) + (c.fault == Fault::PdfFile ? QString() : kPrintFailureTail));
         EXPECT_EQ(said.shown[0].title, QStringLiteral(" Errore in frmStampaFPB/Print_FPB"));
     }
 }

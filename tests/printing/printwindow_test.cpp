@@ -273,6 +273,13 @@ TEST(QtPrinterService, PdfEntryIsAlwaysOfferedAndUnknownPrintersRefused)
         ASSERT_TRUE(printers->openPrinter(pdfPrinterName()));
         EXPECT_TRUE(printers->sheetSize().ok);
         EXPECT_FALSE(printers->printImage(job).documentStarted);
+        // A file that cannot be written says which and why.
+        ImageJob unwritable = job;
+        unwritable.pdfFile = QStringLiteral("/proc/version/velmo.pdf");
+        const ImageJobResult result = printers->printImage(unwritable);
+        EXPECT_FALSE(result.documentStarted);
+        EXPECT_TRUE(result.fileError.startsWith(QStringLiteral("Impossibile scrivere /proc/version/velmo.pdf: ")))
+            << result.fileError.toStdString();
     }
 }
 

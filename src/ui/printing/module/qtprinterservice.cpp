@@ -254,8 +254,12 @@ ImageJobResult QtPrinterService::printImage(const ImageJob &job)
     std::optional<StagedPrivateFile> staged;
     if (open_ == pdfPrinterName()) {
         QString reason;
-        if (job.pdfFile.isEmpty() || !stagePdf(printer, job.pdfFile, staged, &reason))
+        if (job.pdfFile.isEmpty())
             return result;
+        if (!stagePdf(printer, job.pdfFile, staged, &reason)) {
+            result.fileError = cannotWritePdf(job.pdfFile, reason);
+            return result;
+        }
     } else if (!printer.isValid()) {
         return result;
     }
@@ -271,6 +275,8 @@ ImageJobResult QtPrinterService::printImage(const ImageJob &job)
     const bool ended = painter.end() && printer.printerState() != QPrinter::Error;
     QString reason;
     result.documentEnded = ended && (!staged || commitPdf(*staged, &reason)) ? 1 : 0;
+    if (!reason.isEmpty())
+        result.fileError = cannotWritePdf(job.pdfFile, reason);
     return result;
 }
 
