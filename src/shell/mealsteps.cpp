@@ -89,6 +89,8 @@ MealSteps::MealSteps(Parts parts, QObject *parent) : QObject(parent), parts_(par
     });
     // A save changes no step, only what the table is compared with.
     connect(&parts_.document, &MealDocument::windowTitleChanged, this, &MealSteps::followCleanState);
+    connect(&parts_.document, &MealDocument::fileUsed, this,
+            [this](const QString &path) { lastSaved_[path] = parts_.document.savedMeal().day; });
     connect(&parts_.document, &MealDocument::tableReplacing, this, [this] { replacing_ = state(); });
     connect(&parts_.document, &MealDocument::tableReplaced, this, [this](const QString &step) {
         if (replacing_)
@@ -156,8 +158,13 @@ void MealSteps::put(const State &state, const std::vector<int> &rows, bool withD
         parts_.document.setRowCategory(r, state.categories[static_cast<std::size_t>(r)]);
     if (withDay)
         parts_.document.setDayState(state.day);
-    if (withFile)
-        parts_.document.setSavedMeal(state.saved);
+    if (withFile) {
+        // The file as it is now: a step made before a save to it would bring back what it held then.
+        MealDocument::SavedMeal saved = state.saved;
+        if (const auto known = lastSaved_.find(saved.path); !saved.path.isEmpty() && known != lastSaved_.end())
+            saved.day = known->second;
+        parts_.document.setSavedMeal(saved);
+    }
     if (browsed)
         parts_.grid.placeFood(parts_.browser.current());
 }

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -69,8 +70,9 @@ private:
     void followCleanState();
 
     Parts parts_;
-    std::optional<State> replacing_;  // the table before "Nuovo" or "Apri..."
-    int placementsAtStep_ = 0;        // the current food's placements when the stack last moved
+    std::optional<State> replacing_;        // the table before "Nuovo" or "Apri..."
+    int placementsAtStep_ = 0;              // the current food's placements when the stack last moved
+    std::map<QString, MealDay> lastSaved_;  // what each file opened or saved here holds, by its path
 };
 
 }  // namespace velmo

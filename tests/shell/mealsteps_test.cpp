@@ -161,5 +161,21 @@ TEST_F(MealStepsTest, TheTitleFollowsTheCleanState)
     EXPECT_EQ(w->document().windowTitle(), u"Velmo - cena.pasto"_s);
 }
 
+// A file saved over after "Nuovo": undoing back to the meal it held before shows that meal as
+// unsaved, since the file now holds another.
+TEST_F(MealStepsTest, AStepBeforeASaveComparesWithTheFileAsItIsNow)
+{
+    const auto w = twoRowsSaved();
+    ASSERT_TRUE(w->document().newMeal());
+    add(*w, "Frutta", 1, "100");
+    dialogs.saveAnswers = {dir.filePath(u"cena.pasto"_s)};
+    ASSERT_TRUE(w->document().saveAs());
+    EXPECT_EQ(w->document().windowTitle(), u"Velmo - cena.pasto"_s);
+    w->undoStack().undo();  // the apple's lock
+    w->undoStack().undo();  // "Nuovo": apricots and the egg
+    EXPECT_EQ(w->document().windowTitle(), u"Velmo - cena.pasto*"_s);
+    EXPECT_TRUE(w->document().isModified());
+}
+
 }  // namespace
 }  // namespace velmo::test
