@@ -173,6 +173,7 @@ bool StoredDays::write(PersonStore &store, const MealDay &day)
     const MealDocument::StoredDay where = *key_;
     const auto remembered = revisions_.find({where.person, where.date});
     qint64 revision = remembered != revisions_.end() ? remembered->second : PersonStore::kNotStored;
+    bool lookedAgain = false;
     for (;;) {
         qint64 written = PersonStore::kNotStored;
         const StoreResult result = store.writeDay(where.person, where.date, day, revision, &written);
@@ -182,6 +183,17 @@ bool StoredDays::write(PersonStore &store, const MealDay &day)
             known_ = day;
             return true;
         case StoreResult::Kind::Conflict:
+            // A day stored anew as it was (its person removed and brought back by an undo) has
+            // another revision and no one's change: it is written over without a question.
+            if (known_ && !std::exchange(lookedAgain, true)) {
+                qint64 now = PersonStore::kNotStored;
+                StoreResult looked;
+                const auto stored = store.day(where.person, where.date, &now, &looked);
+                if (looked.ok() && stored.value_or(emptyDay()) == *known_) {
+                    revision = now;
+                    continue;
+                }
+            }
             switch (dialogs.choose(tr("Il giorno di %1 del %2 è stato modificato da un'altra finestra di Velmo. "
                                       "Rileggere il giorno salvato (le modifiche di questa finestra si perdono) o "
                                       "mantenere questo giorno al posto di quello salvato?")

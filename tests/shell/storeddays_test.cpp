@@ -183,6 +183,26 @@ TEST_F(StoredDaysTest, TwoWindowsOnOneDayLoseNoUpdate)
     }
 }
 
+// The day's person taken away and brought back with the same days, as an undo of the deletion
+// does: the day holds what the window knew, so the next change is written without a question.
+TEST_F(StoredDaysTest, ADayBroughtBackUnchangedIsNoOtherWindowsChange)
+{
+    planned(*model);
+    PersonStore &persons = *model->persons().store();
+    StoreResult result;
+    const auto record = persons.record(u"Anna"_s, &result);
+    ASSERT_TRUE(record) << result.message.toStdString();
+    ASSERT_TRUE(persons.removePerson(u"Anna"_s).ok());
+    ASSERT_TRUE(persons.importRecord(*record, false).ok());
+    settle();
+    dialogs.clear();
+    add(*model, "Uova", 0, "30");
+    settle();
+    EXPECT_TRUE(dialogs.shown.empty()) << dialogs.messageTexts().join(u'\n').toStdString();
+    ASSERT_TRUE(stored());
+    EXPECT_EQ(stored()->meals.at(0).entries.size(), 2u);
+}
+
 // "Read again" chosen while an undo writes the window's day: the other window's day is read once
 // the undo is over, and nothing of this window is written over it.
 TEST_F(StoredDaysTest, ReadingAgainChosenDuringAnUndoKeepsTheOtherWindowsDay)
