@@ -4097,6 +4097,10 @@ could not be written.
         <source>Il nuovo nome di &quot;%1&quot; non è stato scritto nei giorni delle persone, che lo nominano ancora come prima: %2</source>
         <translation>The new name of &quot;%1&quot; was not written in the persons&apos; days, which still name it as before: %2</translation>
     </message>
+    <message>
+        <source>Questi alimenti personali sono stati eliminati e non tornano nel pasto: %1.</source>
+        <translation>These personal foods have been deleted and do not come back into the meal: %1.</translation>
+    </message>
 </context>
 <context>
     <name>velmo::MealDocument</name>

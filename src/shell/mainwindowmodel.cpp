@@ -6,6 +6,7 @@
 #include "catalogue/foodcategory.h"
 #include "catalogue/personalfood.h"
 #include "common/decimalround.h"
+#include "common/inputecho.h"
 #include "meal/nutrientstore.h"
 #include "nutrition/profile.h"
 
@@ -41,6 +42,7 @@ MainWindowModel::MainWindowModel(Dialogs &dialogs, QObject *parent)
             [this](int permille) { return !readingProgress_ || readingProgress_(permille); }},
         dialogs_);
     connect(personalFoods_.get(), &PersonalFoodCommands::foodsChanged, this, &MainWindowModel::personalFoodsChanged);
+    connect(&mealSteps_, &MealSteps::restored, this, &MainWindowModel::followPersonalFoodsAfterRestore);
     connect(&meal_, &MealGrid::totalsChanged, this, &MainWindowModel::updateComparison);
     connect(&meal_, &MealGrid::hintChanged, this, &MainWindowModel::statusHintChanged);
     connect(&meal_, &MealGrid::cellChanged, this, [this](int, MealColumn column) {
@@ -125,6 +127,43 @@ void MainWindowModel::personalFoodsChanged(const QString &renamedFrom, const QSt
                             "nominano ancora come prima: %2")
                              .arg(renamedTo, result.message),
                          warningTitle(), MessageIcon::Critical);
+}
+
+// An undo or a redo puts rows back as they were: a personal food deleted since leaves the meal, so
+// that it is never written again into a stored day or a file, which would then not open.
+void MainWindowModel::followPersonalFoodsAfterRestore()
+{
+    const PersonalCatalogue *catalogue = personalFoods_->catalogue();
+    if (!catalogue)
+        return;
+    MealDocument::DayState next = document_.dayState();
+    std::vector<MealFileEntry> shown = document_.entries();
+    QStringList gone;
+    const auto follow = [&](std::vector<MealFileEntry> &entries) {
+        std::erase_if(entries, [&](MealFileEntry &entry) {
+            if (!isPersonalCategory(entry.category))
+                return false;
+            if (const auto found = catalogue->find(entry.food)) {
+                entry.food = found->name;
+                return false;
+            }
+            if (!gone.contains(entry.food))
+                gone.append(entry.food);
+            return true;
+        });
+    };
+    follow(shown);
+    for (DayMeal &meal : next.day.meals)
+        follow(meal.entries);
+    if (gone.isEmpty())
+        return;
+    QString error;
+    document_.setDayState(next);
+    if (!document_.setShownEntries(shown, &error))
+        dialogs_.message(error, warningTitle(), MessageIcon::Critical);
+    dialogs_.message(tr("Questi alimenti personali sono stati eliminati e non tornano nel pasto: %1.")
+                         .arg(echoInput(gone.join(QStringLiteral(", ")))),
+                     noticeTitle(), MessageIcon::Information);
 }
 
 bool MainWindowModel::load(const QString &databasePath, QString *error)

@@ -164,6 +164,7 @@ signals:
 private:
     void completeRecipe(PersonalFood &food);
     void personalFoodsChanged(const QString &renamedFrom, const QString &renamedTo);
+    void followPersonalFoodsAfterRestore();
     void setCategoryHeading(const QString &text);
     void setMousePointer(MousePointer pointer);
     void navigateFirst();

@@ -167,6 +167,7 @@ void MealSteps::put(const State &state, const std::vector<int> &rows, bool withD
     }
     if (browsed)
         parts_.grid.placeFood(parts_.browser.current());
+    emit restored();
 }
 
 void MealSteps::followCleanState()

@@ -64,6 +64,8 @@ public:
 signals:
     // An undo or a redo is about to put the table and the day back: what was there is still there.
     void restoring();
+    // An undo or a redo has put them back.
+    void restored();
 
 private:
     void push(State before, const QString &text, bool withDay);

@@ -118,6 +118,28 @@ TEST_F(PersonalFoodCommandsTest, TheDayFollowsAPersonalFoodChangedOrRenamed)
     EXPECT_EQ(model->meal().row(1).cell(MealColumn::Protein).text, u"4,00"_s);
 }
 
+// A personal food deleted after a step that held it: taking the step back leaves it out of the
+// meal, and says so.
+TEST_F(PersonalFoodCommandsTest, AnUndoBringsNoDeletedFoodBack)
+{
+    model->personalFoods().newFood();
+    fillFoodWindow({u"Torta"_s, u"100"_s, u"6,5"_s, u"12"_s, u"50"_s, u"340"_s});
+    add(*model, "Frutta", 0, "100");
+    add(*model, "Alimenti personali", 0, "80");
+    model->lockBoxClicked(1, false);
+    model->chooseCategory(kPersonalCategory);
+    dialogs.questionAnswers = {Answer::Yes};
+    model->personalFoods().deleteFood();
+    ASSERT_FALSE(model->personalFoods().catalogue()->find(u"Torta"_s));
+    dialogs.clear();
+    model->undoStack().undo();  // the cake's unlock
+    const std::vector<MealFileEntry> entries = model->document().entries();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].food, u"Albicocche, crude"_s);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.shown[0].text.contains(u"Torta"_s)) << dialogs.shown[0].text.toStdString();
+}
+
 // A personal food renamed is renamed in every person's stored days, whatever the capitals they
 // name it in, and in the habitual meals: the day shown as well, with no word of another window.
 TEST_F(PersonalFoodCommandsTest, ARenamedFoodIsRenamedInTheStoredDays)
