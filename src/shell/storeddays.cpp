@@ -101,6 +101,12 @@ bool StoredDays::open(const QString &person, QDate date)
     const auto day = store ? read(*store, where, &revision) : std::nullopt;
     if (!day)
         return false;
+    // Nothing stored may also mean no such person any more (another Velmo removed it): an empty day
+    // shown for it would be detached at the first change.
+    if (StoreResult lookup; revision == PersonStore::kNotStored && !store->person(person, nullptr, &lookup)) {
+        parts_.persons.dialogs().message(lookup.message, warningTitle(), MessageIcon::Critical);
+        return false;
+    }
     const QString step = tr("giorno di %1 del %2").arg(person, QLocale().toString(date, QLocale::ShortFormat));
     if (!parts_.document.openStored(where, *day, step))
         return false;

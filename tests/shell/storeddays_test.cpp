@@ -270,6 +270,13 @@ TEST_F(StoredDaysTest, TheDayOfAPersonRemovedElsewhereStaysInTheWindow)
     settle();
     EXPECT_TRUE(dialogs.messageTexts().value(0).contains(u"non è più nell'archivio"_s));
     EXPECT_FALSE(model->document().storedDay());
+    // Nor is another of its days shown, as if empty: the window's day stays.
+    dialogs.clear();
+    dialogs.questionAnswers = {Answer::No};  // its unsaved day may go
+    EXPECT_FALSE(model->storedDays().open(u"Anna"_s, kDay.addDays(1)));
+    EXPECT_FALSE(model->document().storedDay());
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{u"Nessuna persona con questo nome: forse è stata eliminata da "
+                                                  "un'altra finestra di Velmo."_s});
 }
 
 // Each copy and each habitual meal, done, undone and done again: the store and the window's day
