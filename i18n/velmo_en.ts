@@ -4591,6 +4591,10 @@ L&apos;eliminazione non si può annullare, e i pasti e i giorni salvati che lo c
 
 The deletion cannot be undone, and the saved meals and days that contain it will not open until a food of this name is created again.</translation>
     </message>
+    <message>
+        <source>Il nuovo nome non si potrà annullare, e le modifiche fatte finora non si potranno più annullare con &quot;Annulla&quot; (un&apos;eliminazione di una persona compresa). Dare il nuovo nome?</source>
+        <translation>The new name cannot be undone, and the changes made so far can no longer be undone with &quot;Undo&quot; (a person&apos;s deletion included). Give the new name?</translation>
+    </message>
 </context>
 <context>
     <name>velmo::PersonsWindowModel</name>

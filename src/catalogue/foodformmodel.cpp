@@ -122,6 +122,10 @@ bool FoodFormModel::accept()
             return false;
         }
     }
+    if (editing_ && renameCheck_ && personalFoodKey(food.name) != personalFoodKey(editing_->name) && !renameCheck_()) {
+        focus_ = 0;
+        return false;
+    }
     QString error;
     if (!catalogue_.save(food, editing_ ? editing_->name : QString(), &error))
         return refuse(0, error);

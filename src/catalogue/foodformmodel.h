@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace velmo {
@@ -49,6 +50,9 @@ public:
     QString savedName() const { return saved_; }
     // The name the food had when the window opened; empty for a new food.
     QString editedName() const { return editing_ ? editing_->name : QString(); }
+    // Asked before a food is saved under a new name (not only other capitals); false keeps the
+    // window open on the name.
+    void setRenameCheck(std::function<bool()> check) { renameCheck_ = std::move(check); }
 
 private:
     bool refuse(int field, const QString &message);
@@ -58,6 +62,7 @@ private:
     PersonalCatalogue &catalogue_;
     Dialogs &dialogs_;
     std::optional<PersonalFood> editing_;
+    std::function<bool()> renameCheck_;
     std::array<QString, kAllFieldCount> texts_;
     QString measures_;
     int focus_ = 0;

@@ -39,7 +39,8 @@ MainWindowModel::MainWindowModel(Dialogs &dialogs, QObject *parent)
                 if (!busy && readingProgress_)
                     readingProgress_(-1);
             },
-            [this](int permille) { return !readingProgress_ || readingProgress_(permille); }},
+            [this](int permille) { return !readingProgress_ || readingProgress_(permille); },
+            [this] { return undoStack_.canUndo(); }},
         dialogs_);
     connect(personalFoods_.get(), &PersonalFoodCommands::foodsChanged, this, &MainWindowModel::personalFoodsChanged);
     connect(&mealSteps_, &MealSteps::restored, this, &MainWindowModel::followPersonalFoodsAfterRestore);

@@ -119,6 +119,15 @@ void PersonalFoodCommands::modifyFood()
     if (!food)
         return;
     foodForm_ = std::make_unique<FoodFormModel>(*catalogue_, dialogs_, food);
+    // A new name clears the steps to take back, which name the food as it was: the user is asked.
+    foodForm_->setRenameCheck([this] {
+        return !window_.canUndo || !window_.canUndo()
+               || dialogs_.askYesNoCancel(tr("Il nuovo nome non si potrà annullare, e le modifiche fatte finora non "
+                                             "si potranno più annullare con \"Annulla\" (un'eliminazione di una "
+                                             "persona compresa). Dare il nuovo nome?"),
+                                          warningTitle())
+                      == Answer::Yes;
+    });
     emit foodWindowRequested();
 }
 

@@ -39,6 +39,8 @@ public:
         std::function<void(bool busy)> busy = {};
         // Shows how far a file is read, 0 to 1000, while busy; false when the user stops it.
         std::function<bool(int permille)> progress = {};
+        // Whether the window has steps that "Annulla" can take back.
+        std::function<bool()> canUndo = {};
     };
     PersonalFoodCommands(WindowParts window, Dialogs &dialogs, QObject *parent = nullptr);
     ~PersonalFoodCommands() override;

@@ -111,6 +111,7 @@ TEST_F(PersonalFoodCommandsTest, TheDayFollowsAPersonalFoodChangedOrRenamed)
 
     model->chooseCategory(kPersonalCategory);
     model->personalFoods().modifyFood();
+    dialogs.questionAnswers = {Answer::Yes};  // the steps before go
     fillFoodWindow({u"Torta di mele"_s});
     ASSERT_EQ(model->document().day().meals.size(), 2u);
     EXPECT_EQ(model->document().day().meals[0].entries.at(0).food, u"Torta di mele"_s);
@@ -165,7 +166,17 @@ TEST_F(PersonalFoodCommandsTest, ARenamedFoodIsRenamedInTheStoredDays)
     dialogs.clear();
     model->chooseCategory(kPersonalCategory);
     model->personalFoods().modifyFood();
+    // The steps that would go are told first; No keeps the old name.
+    dialogs.questionAnswers = {Answer::No};
+    model->personalFoods().foodForm()->setText(0, u"Torta di mele"_s);
+    EXPECT_FALSE(model->personalFoods().foodForm()->accept());
+    EXPECT_TRUE(model->personalFoods().catalogue()->find(u"Torta"_s));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(model->undoStack().canUndo());
+    dialogs.clear();
+    dialogs.questionAnswers = {Answer::Yes};
     fillFoodWindow({u"Torta di mele"_s});
+    dialogs.clear();
     for (const QDate date : {shown, other}) {
         qint64 revision = 0;
         const auto day = store->day(u"Anna"_s, date, &revision, &result);
