@@ -320,8 +320,10 @@ void PersonalFoodCommands::saveMealAsFood()
             != Answer::Yes)
             return;
         replacing = existing->name;
-        // Replaced, not renamed: the meals and days that name it still find it.
+        // Replaced, not renamed: the meals and days that name it still find it, and the portions
+        // they name by its household measures ("2 fette") are still its own.
         food.name = existing->name;
+        food.measures = existing->measures;
     }
     QString error;
     if (!catalogue_->save(food, replacing, &error)) {

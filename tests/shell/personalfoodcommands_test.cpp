@@ -83,6 +83,7 @@ TEST_F(PersonalFoodCommandsTest, NewModifyDeleteAndTheFoodReachesTheOpenRow)
 TEST_F(PersonalFoodCommandsTest, TheDayFollowsAPersonalFoodChangedOrRenamed)
 {
     model->personalFoods().newFood();
+    model->personalFoods().foodForm()->setMeasures(u"fetta=80"_s);
     fillFoodWindow({u"Torta"_s, u"100"_s, u"6,5"_s, u"12"_s, u"50"_s, u"340"_s});
     add(*model, "Alimenti personali", 0, "100");
     dialogs.inputAnswers = {u"Cena"_s};
@@ -100,6 +101,7 @@ TEST_F(PersonalFoodCommandsTest, TheDayFollowsAPersonalFoodChangedOrRenamed)
     dialogs.questionAnswers = {Answer::Yes};
     model->personalFoods().saveMealAsFood();
     EXPECT_EQ(model->personalFoods().catalogue()->find(u"torta"_s)->name, u"Torta"_s);
+    EXPECT_EQ(measuresText(model->personalFoods().catalogue()->find(u"torta"_s)->measures), u"fetta=80"_s);
     QFile file(dir.filePath(u"torte.csv"_s));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\nTORTA,100,8,12,50,340,,\n");
