@@ -26,11 +26,13 @@ TEST(NutrientStoreTest, AMealReadAtOnceHasTheValuesOfEachFoodsFirstRow)
     QTemporaryDir dir;
     const QString path = dir.filePath(u"elementi97.db"_s);
     QString error;
-    ASSERT_TRUE(writeFoodDatabase(
-        path,
-        {{u"Frutta"_s, {{u"Mela"_s, {90, 1, 1, 1, 52, 1, 0}}, {u"Pera"_s, {}, u"Pears, raw"_s}, {u"Mela"_s, {50, 2, 2, 2, 99, 2, 0}}}},
-         {u"Uova"_s, {{u"Mela"_s, {80, 3, 3, 3, 70, 3, 0}}}}},
-        true, &error, true))
+    ASSERT_TRUE(writeFoodDatabase(path,
+                                  {{u"Frutta"_s,
+                                    {{u"Mela"_s, {90, 1, 1, 1, 52, 1, 0}},
+                                     {u"Pera"_s, {}, u"Pears, raw"_s},
+                                     {u"Mela"_s, {50, 2, 2, 2, 99, 2, 0}}}},
+                                   {u"Uova"_s, {{u"Mela"_s, {80, 3, 3, 3, 70, 3, 0}}}}},
+                                  true, &error, true))
         << error.toStdString();
     const int fruit = *findFoodCategory(u"Frutta"_s);
     const int eggs = *findFoodCategory(u"Uova"_s);
