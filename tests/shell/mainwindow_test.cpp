@@ -1013,6 +1013,14 @@ TEST_F(MainWindowTest, TheMealFlowNeedsOnlyTheKeyboard)
     EXPECT_EQ(cell(0, MealColumn::Net), u"135"_s);  // 150 g of apple, 90 % edible
     QTest::keyClick(window->grid(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), window->table()->grossBox(1));
+    // Undone from a lock box whose row goes, the focus stays on the lock box of a row still shown.
+    for (Qt::Key key : {Qt::Key_1, Qt::Key_0, Qt::Key_0, Qt::Key_Tab, Qt::Key_Space})
+        QTest::keyClick(QApplication::focusWidget(), key);
+    ASSERT_EQ(QApplication::focusWidget(), window->table()->lockBox(1));
+    for (int step = 0; step < 2; ++step)  // the two locks
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(window->table()->lockBox(1)->isHidden());
+    EXPECT_EQ(QApplication::focusWidget(), window->table()->lockBox(0));
     menuItem("mnuPersonali")->trigger();  // the personal foods too are browsed from the keyboard
     EXPECT_EQ(QApplication::focusWidget(), window->grid());
     QTest::keyClick(window->grid(), Qt::Key_Tab);

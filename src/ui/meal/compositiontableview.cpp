@@ -360,6 +360,8 @@ void CompositionTableView::renderRowState(int row)
             buildRow(row);  // which renders the state
         return;
     }
+    if (!state.visible)
+        keepFocusInTable(row);
     for (int c = 0; c < kMealColumns; ++c)
         cellWidget(row, static_cast<MealColumn>(c))->setVisible(state.visible);
     // A locked row keeps the weight it was calculated for until it is unlocked.
@@ -367,6 +369,26 @@ void CompositionTableView::renderRowState(int row)
     QCheckBox *lock = lockBox(row);
     lock->setVisible(state.visible);
     lock->setChecked(state.lock == 1);
+}
+
+void CompositionTableView::keepFocusInTable(int row)
+{
+    const bool inBox = grossBox(row)->hasFocus();
+    if (!inBox && !lockBox(row)->hasFocus())
+        return;
+    // The focus stays in the table, on the same kind of box of the nearest row still shown (the
+    // first row always is), rather than wandering to whatever control follows the hidden one.
+    for (int distance = 1; distance < kMealRows; ++distance) {
+        for (const int r : {row - distance, row + distance}) {
+            if (r < 0 || r >= kMealRows || !meal_.row(r).visible || !isBuilt(r))
+                continue;
+            if (inBox)
+                grossBox(r)->setFocus(Qt::OtherFocusReason);
+            else
+                lockBox(r)->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 void CompositionTableView::renderTotals()

@@ -59,6 +59,7 @@ private:
     void renderCell(int row, MealColumn column);
     void renderRowState(int row);
     void renderTotals();
+    void keepFocusInTable(int row);
     QWidget *cellWidget(int row, MealColumn column) const;
     // A row's widgets are made when the meal first shows the row, or when first asked for.
     void buildRow(int row) const;
