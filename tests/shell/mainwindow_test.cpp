@@ -752,6 +752,19 @@ TEST_F(MainWindowTest, EveryFocusableControlOfEveryWindowHasAName)
     EXPECT_EQ(nameless.join(u'\n'), QString());
 }
 
+// On the test's screen of 800 × 800; the energy windows keep the size of their form, which holds in
+// any screen of 1024 × 768.
+TEST_F(MainWindowTest, EveryWindowOpensWithinTheScreen)
+{
+    QStringList outside;
+    lookAtEveryWindow([&](QWidget *top) {
+        if (!top->objectName().startsWith("Form_LAF"_L1)
+            && !top->screen()->availableGeometry().contains(QRect(top->pos(), top->size())))
+            outside << top->objectName();
+    });
+    EXPECT_EQ(outside.join(u' '), QString());
+}
+
 // The Italian texts that velmo_en.ts translates into something else, without their accelerators.
 QSet<QString> translatedItalian()
 {
@@ -815,6 +828,11 @@ TEST_F(MainWindowTest, F4OpensTheProfileThatFollowsTheTableAndExportsItsCsv)
     QTest::keyClick(window, Qt::Key_F4);
     ui::NutrientProfileWindow *profile = window->nutrientProfileWindow();
     ASSERT_TRUE(profile && profile->isVisible());
+    const auto fitsTheScreen = [profile] {
+        return profile->width() <= profile->screen()->availableGeometry().width()
+               && profile->height() <= profile->screen()->availableGeometry().height();
+    };
+    EXPECT_TRUE(fitsTheScreen());
     menuItem("mnuFrutta")->trigger();
     window->model().gridRowChosen(1);
     window->model().meal().setGrossText(0, u"100"_s);
@@ -835,6 +853,7 @@ TEST_F(MainWindowTest, F4OpensTheProfileThatFollowsTheTableAndExportsItsCsv)
     const auto person = profile->model().person();
     ASSERT_TRUE(person);
     EXPECT_TRUE(person->female && person->ageYears == 30 && person->weightKg == 60.0);
+    EXPECT_TRUE(fitsTheScreen()) << "grown for the references";
     for (QComboBox *box : profile->findChildren<QComboBox *>())  // a choice there keeps the weight
         if (box->count() == 2)                                   // LARN or EFSA
             box->setCurrentIndex(1);

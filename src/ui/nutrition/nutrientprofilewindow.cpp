@@ -15,9 +15,11 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -90,7 +92,6 @@ NutrientProfileWindow::NutrientProfileWindow(MainWindowModel &main, QWidget *par
     setObjectName(QStringLiteral("frmProfilo"));
     setWindowTitle(tr("Profilo nutrizionale"));
     setSizeGripEnabled(true);
-    resize(1120, 680);
 
     subject_ = new QComboBox(this);
     subject_->addItems({tr("Il pasto (righe bloccate)"), tr("L'alimento corrente, per 100 g"),
@@ -128,12 +129,12 @@ NutrientProfileWindow::NutrientProfileWindow(MainWindowModel &main, QWidget *par
     sideLayout->addWidget(contributionsTitle_);
     sideLayout->addWidget(contributions_, 1);
     sideLayout->addWidget(missing_);
-    auto *splitter = new QSplitter(this);
+    splitter_ = new QSplitter(this);
+    QSplitter *splitter = splitter_;
     splitter->addWidget(table_);
     splitter->addWidget(side);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({780, 300});
 
     auto *top = new QHBoxLayout;
     top->addWidget(subjectLabel);
@@ -165,6 +166,43 @@ NutrientProfileWindow::NutrientProfileWindow(MainWindowModel &main, QWidget *par
             &NutrientProfileWindow::showContributions);
     showPerson();
     showProfile();
+    fitToTable();
+}
+
+// The window opens wide enough for every column of the table, notes included, beside a narrower
+// list of the foods, as far as the screen allows; when a person or another subject widens the
+// columns, it grows to show them, unless the user has made it fill the screen.
+void NutrientProfileWindow::fitToTable()
+{
+    QHeaderView *header = table_->horizontalHeader();
+    const int statusWidth = table_->columnWidth(NutrientProfileModel::StatusColumn);
+    header->resizeSections(QHeaderView::ResizeToContents);
+    table_->setColumnWidth(NutrientProfileModel::StatusColumn, statusWidth);
+    int tableWidth = 2 * table_->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+    for (int c = 0; c < NutrientProfileModel::ColumnCount; ++c)
+        tableWidth += header->sectionSize(c);
+    const QScreen *shown = screen();
+    const int widest = shown ? shown->availableGeometry().width() * 95 / 100 : QWIDGETSIZE_MAX;
+    const QList<int> panes = splitter_->sizes();
+    if (fittedColumns_) {
+        const int missing = tableWidth - panes.value(0);
+        if (missing <= 0 || isMaximized() || isFullScreen())
+            return;
+        const int grown = std::min(widest, width() + missing);
+        // The list beside keeps at least a narrow column; the rest of what the screen lacks it gives.
+        const int room = splitter_->width() + grown - width() - splitter_->handleWidth();
+        const int table = std::min(tableWidth, room - fontMetrics().horizontalAdvance(u'M') * 16);
+        resize(grown, height());
+        splitter_->setSizes({table, room - table});
+        return;
+    }
+    fittedColumns_ = true;
+    const int sideWidth = fontMetrics().horizontalAdvance(u'M') * 24;
+    const QMargins margins = layout()->contentsMargins();
+    const int height = fontMetrics().height() * 48;
+    resize(std::min(widest, tableWidth + splitter_->handleWidth() + sideWidth + margins.left() + margins.right()),
+           shown ? std::min(height, shown->availableGeometry().height() * 85 / 100) : height);
+    splitter_->setSizes({tableWidth, sideWidth});
 }
 
 void NutrientProfileWindow::buildTable()
@@ -293,6 +331,11 @@ void NutrientProfileWindow::showProfile()
         table_->setSpan(r, 0, 1, model_->index(r, 0).data(NutrientProfileModel::HeadingRole).toBool() ? 3 : 1);
     showMeasures();
     showContributions();
+    // A person adds the references, another subject other notes: the columns may need more room.
+    const auto fitted = std::pair{model_->subject(), model_->person().has_value()};
+    if (fittedColumns_ && fitted != fittedFor_)
+        fitToTable();
+    fittedFor_ = fitted;
 }
 
 void NutrientProfileWindow::showMeasures()

@@ -7,12 +7,15 @@
 
 #include <QDialog>
 
+#include <utility>
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
 class QSpinBox;
+class QSplitter;
 class QTableView;
 
 namespace velmo {
@@ -44,6 +47,7 @@ public:
 
 private:
     void buildTable();
+    void fitToTable();
     QWidget *buildPersonControls();
     QWidget *buildButtons();
     void showPerson();
@@ -64,6 +68,9 @@ private:
     QLabel *subjectText_ = nullptr;
     QLabel *missing_ = nullptr;
     QTableView *table_ = nullptr;
+    QSplitter *splitter_ = nullptr;
+    bool fittedColumns_ = false;
+    std::pair<ProfileSubject, bool> fittedFor_{};  // the subject, and whether with a person
     QLabel *contributionsTitle_ = nullptr;
     QListWidget *contributions_ = nullptr;
 };

@@ -424,6 +424,7 @@ void MainWindow::openBalance(bool wholeDay)
     if (!balance.begin(wholeDay ? BalanceModel::Scope::Day : BalanceModel::Scope::Meal))
         return;
     BalanceWindow window(balance, this);
+    fitWithinScreen(window);
     window.exec();
 }
 

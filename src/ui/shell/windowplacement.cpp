@@ -50,8 +50,17 @@ QMargins frameAllowance(const QWidget &window)
     return QMargins(4, title + 4, 4, 4);
 }
 
+void fitWithinScreen(QWidget &window)
+{
+    if (const QScreen *screen = window.screen()) {
+        const QRect room = screen->availableGeometry() - frameAllowance(window);
+        window.resize(window.size().boundedTo(room.size()));
+    }
+}
+
 void rememberPlacement(QWidget &window, const Settings &settings, RememberedWindow which)
 {
+    fitWithinScreen(window);
     if (const std::optional<QRect> kept = settings.windowGeometry(which)) {
         const QScreen *screen = QGuiApplication::screenAt(kept->center());
         if (!screen)
