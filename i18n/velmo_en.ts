@@ -4976,14 +4976,6 @@ Nothing was printed.</translation>
         <translation>Preview of the proposal</translation>
     </message>
     <message>
-        <source>Alimenti (pesi lordi)</source>
-        <translation>Foods (gross weights)</translation>
-    </message>
-    <message>
-        <source>Anteprima</source>
-        <translation>Preview</translation>
-    </message>
-    <message>
         <source>A&amp;pplica</source>
         <translation>A&amp;pply</translation>
     </message>
@@ -5018,6 +5010,18 @@ Nothing was printed.</translation>
     <message>
         <source>Aggiungi il nutriente agli obiettivi</source>
         <translation>Add the nutrient to the targets</translation>
+    </message>
+    <message>
+        <source>&amp;Alimenti (pesi lordi)</source>
+        <translation>&amp;Foods (gross weights)</translation>
+    </message>
+    <message>
+        <source>Ant&amp;eprima</source>
+        <translation>Pre&amp;view</translation>
+    </message>
+    <message>
+        <source>&amp;Obiettivi</source>
+        <translation>&amp;Targets</translation>
     </message>
 </context>
 <context>
@@ -5737,6 +5741,10 @@ Nothing was printed.</translation>
     <message>
         <source>Avanzamento della lettura del file</source>
         <translation>Progress of reading the file</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; non è più tra gli alimenti.</source>
+        <translation>&quot;%1&quot; is no longer among the foods.</translation>
     </message>
 </context>
 <context>

@@ -53,12 +53,18 @@ std::optional<PlannedDay> plannedDay(const MealDay &day, NutrientStore &store, c
 
 std::optional<int> mealGuideShare(const QString &mealName)
 {
-    // Colazione, spuntino, pranzo, merenda, cena: the order of defaultMealNames().
+    // Colazione, spuntino, pranzo, merenda, cena: the order of defaultMealNames(). A meal keeps the
+    // name it was given, so a day made under one language is read under the other: each usual meal
+    // is known by its Italian name, its English one and the one the interface gives it now.
     static constexpr int kShares[] = {20, 5, 40, 5, 30};
+    static constexpr const char *kItalian[] = {"Colazione", "Spuntino", "Pranzo", "Merenda", "Cena"};
+    static constexpr const char *kEnglish[] = {"Breakfast", "Morning snack", "Lunch", "Afternoon snack", "Dinner"};
     const QStringList usual = defaultMealNames();
+    const QString name = mealName.simplified();
     for (int i = 0; i < usual.size(); ++i)
-        if (usual[i].compare(mealName, Qt::CaseInsensitive) == 0)
-            return kShares[i];
+        for (const QString &known : {usual[i], QString::fromLatin1(kItalian[i]), QString::fromLatin1(kEnglish[i])})
+            if (known.compare(name, Qt::CaseInsensitive) == 0)
+                return kShares[i];
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Velmo authors
 
+#include "meal/dayfigures.h"
 #include "meal/nutrientrows.h"
 #include "meal/requirementcomparison.h"
 #include "support/localeguard.h"
@@ -9,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
+#include <utility>
 
 namespace velmo::test {
 namespace {
@@ -36,6 +39,16 @@ const ComparisonCase kCases[] = {
     {__LINE__, "it_IT", {"1", "1", "1", "17"}, std::numeric_limits<double>::quiet_NaN(), "", nullptr},
 };
 // clang-format on
+
+// A day keeps the names its meals were given, whatever the interface's language is now.
+TEST(MealGuideShare, AUsualMealIsKnownByItsItalianOrEnglishName)
+{
+    const std::pair<const char *, std::optional<int>> cases[] = {
+        {"Colazione", 20}, {"breakfast", 20}, {"Morning  snack ", 5},  {"Lunch", 40},
+        {"MERENDA", 5},    {"Dinner", 30},    {"Brunch", std::nullopt}};
+    for (const auto &[name, share] : cases)
+        EXPECT_EQ(mealGuideShare(QString::fromUtf8(name)), share) << name;
+}
 
 TEST(RequirementComparison, TheMealAsAShareOfTheRequirementAndItsEnergySplit)
 {

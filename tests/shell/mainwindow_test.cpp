@@ -9,6 +9,7 @@
 #include "ui/catalogue/foodgridview.h"
 #include "ui/catalogue/foodsearchwindow.h"
 #include "ui/nutrition/nutrientprofilewindow.h"
+#include "ui/nutrition/rankingwindow.h"
 #include "ui/catalogue/foodwindow.h"
 #include "ui/energy/choicedialog.h"
 #include "ui/energy/energyui.h"
@@ -213,6 +214,25 @@ TEST_F(MainWindowTest, TheSearchLooksAgainWhenThePersonalFoodsChange)
     ASSERT_EQ(search->list()->model()->rowCount(), 2);
     QTest::keyClick(search->textBox(), Qt::Key_Return);
     EXPECT_EQ(cell(0, MealColumn::Name), u"Zuppa D"_s);
+    // The ranking too follows a food removed while it is open; Tab leaves its list.
+    addShellProfile(dir.filePath(u"elementi97.db"_s));
+    menuItem("mnuRicchiDi")->trigger();
+    ui::RankingWindow *ranking = window->rankingWindow();
+    ASSERT_TRUE(ranking && ranking->isVisible());
+    const auto soups = [list = ranking->list()] {
+        return list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, u"Zuppa"_s, -1, Qt::MatchStartsWith);
+    };
+    for (QComboBox *box : ranking->findChildren<QComboBox *>())
+        if (box->accessibleName() == u"Categoria"_s)
+            box->setCurrentIndex(box->count() - 1);  // the personal foods
+    ASSERT_EQ(soups().size(), 2);
+    dialogs.questionAnswers = {Answer::Yes};
+    window->model().personalFoods().deleteFood();  // Zuppa D
+    ASSERT_EQ(soups().size(), 1);
+    ranking->list()->setFocus();
+    QTest::keyClick(ranking->list(), Qt::Key_Tab);
+    EXPECT_FALSE(ranking->list()->hasFocus());
+    ranking->close();
     // The personal foods unreadable for a while: the line below the list says so while they are.
     const QString table = PersonalFoodTable::name();
     QSqlQuery rename(catalogue->connection());
@@ -339,6 +359,11 @@ TEST_F(MainWindowTest, TheBalanceWindowAppliesItsProposalOrNothing)
             ASSERT_NE(balancing, nullptr);
             ASSERT_TRUE(QTest::qWaitFor([balancing] { return balancing->applyButton()->isEnabled(); }));
             proposed = balancing->rows()->model()->index(0, BalanceRowsModel::ProposedColumn).data().toString();
+            balancing->rows()->setFocus();
+            QTest::keyClick(balancing->rows(), Qt::Key_Tab);  // Tab leaves a table, Enter applies nothing
+            EXPECT_EQ(QApplication::focusWidget(), balancing->targets());
+            QTest::keyClick(balancing->targets(), Qt::Key_Return);
+            EXPECT_TRUE(balancing->isVisible());
             QTest::mouseClick(balancing->findChild<QPushButton *>(button), Qt::LeftButton);
             balancing->reject();  // closed whatever happened
         });

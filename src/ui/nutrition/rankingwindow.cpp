@@ -50,11 +50,13 @@ RankingWindow::RankingWindow(NutrientRankingModel &model, QWidget *parent) : QDi
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setWordWrap(false);
+    list_->setTabKeyNavigation(false);  // Tab goes on to the choices; the arrows move in the list
     list_->verticalHeader()->hide();
     list_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     list_->horizontalHeader()->setSectionResizeMode(NutrientRankingModel::FoodColumn, QHeaderView::Stretch);
     list_->horizontalHeader()->resizeSection(NutrientRankingModel::CategoryColumn, 190);
-    list_->horizontalHeader()->resizeSection(NutrientRankingModel::ValueColumn, 120);
+    // The value's heading names the basis ("per porzione standard"): the column takes its width.
+    list_->horizontalHeader()->setSectionResizeMode(NutrientRankingModel::ValueColumn, QHeaderView::ResizeToContents);
     list_->setAccessibleName(tr("Alimenti dal più ricco"));
     list_->setAccessibleDescription(tr("Invio o doppio clic sceglie l'alimento"));
 
@@ -78,6 +80,20 @@ void RankingWindow::showRanking()
     raise();
     activateWindow();
     list_->setFocus();
+}
+
+void RankingWindow::rankAgain()
+{
+    const QModelIndex current = list_->currentIndex();
+    const QString name = current.isValid()
+                             ? model_.index(current.row(), NutrientRankingModel::FoodColumn).data().toString()
+                             : QString();
+    rank();
+    const QModelIndexList same = name.isEmpty() ? QModelIndexList()
+                                                : model_.match(model_.index(0, NutrientRankingModel::FoodColumn),
+                                                               Qt::DisplayRole, name, 1, Qt::MatchExactly);
+    if (!same.isEmpty())
+        list_->setCurrentIndex(same.first());
 }
 
 void RankingWindow::rank()

@@ -28,6 +28,8 @@ public:
 
     // Ranks anew, then shows the window with the list in the keyboard's focus.
     void showRanking();
+    // Ranks anew, as the foods are now, keeping the food the list was on where it still is.
+    void rankAgain();
 
 signals:
     // The food at `row` of the model: its category and the name the interface shows.

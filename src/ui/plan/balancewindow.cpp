@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -33,6 +34,7 @@ QTableView *newTable(QAbstractItemModel *model, const QString &objectName, const
     table->setModel(model);
     table->verticalHeader()->hide();
     table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setTabKeyNavigation(false);  // Tab leaves the table; the arrows move within it
     table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                            | QAbstractItemView::AnyKeyPressed);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -81,10 +83,10 @@ BalanceWindow::BalanceWindow(BalanceModel &model, QWidget *parent) : QDialog(par
     preview_->setAccessibleName(tr("Anteprima della proposta"));
     preview_->setReadOnly(true);
     auto *split = new QSplitter(Qt::Vertical, this);
-    split->addWidget(framed(tr("Alimenti (pesi lordi)"), rows_, split));
+    split->addWidget(framed(tr("&Alimenti (pesi lordi)"), rows_, split));
     auto *lower = new QSplitter(Qt::Horizontal, split);
     lower->addWidget(buildTargets());
-    lower->addWidget(framed(tr("Anteprima"), preview_, lower));
+    lower->addWidget(framed(tr("Ant&eprima"), preview_, lower));
     split->addWidget(lower);
     layout->addWidget(split, 1);
 
@@ -95,6 +97,17 @@ BalanceWindow::BalanceWindow(BalanceModel &model, QWidget *parent) : QDialog(par
     cancel_ = buttons->addButton(tr("Annulla"), QDialogButtonBox::RejectRole);
     cancel_->setObjectName(QStringLiteral("cmdAnnulla"));
     cancel_->setAccessibleName(tr("Chiudi senza cambiare nulla"));
+    // Enter in a table opens the cell for editing, and never reaches "Applica".
+    rows_->installEventFilter(this);
+    targets_->installEventFilter(this);
+    // Tab goes as the window reads: the foods, the targets and what adds one, then the preview.
+    setTabOrder(scope_, rows_);
+    setTabOrder(rows_, targets_);
+    setTabOrder(targets_, nutrients_);
+    setTabOrder(nutrients_, addNutrient_);
+    setTabOrder(addNutrient_, preview_);
+    setTabOrder(preview_, apply_);
+    setTabOrder(apply_, cancel_);
     connect(apply_, &QPushButton::clicked, this, &BalanceWindow::applyClicked);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     layout->addWidget(buttons);
@@ -112,9 +125,23 @@ BalanceWindow::BalanceWindow(BalanceModel &model, QWidget *parent) : QDialog(par
     resize(1100, 700);
 }
 
+bool BalanceWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((watched == rows_ || watched == targets_) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            auto *table = static_cast<QTableView *>(watched);
+            if (table->currentIndex().flags() & Qt::ItemIsEditable)
+                table->edit(table->currentIndex());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 QWidget *BalanceWindow::buildTargets()
 {
-    auto *box = new QGroupBox(tr("Obiettivi"), this);
+    auto *box = new QGroupBox(tr("&Obiettivi"), this);
     auto *layout = new QVBoxLayout(box);
     targets_ = newTable(targetsModel_, QStringLiteral("tblObiettivi"), tr("Obiettivi"), box);
     layout->addWidget(targets_);

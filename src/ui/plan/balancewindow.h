@@ -34,6 +34,9 @@ public:
     QPushButton *applyButton() const { return apply_; }
     QPushButton *cancelButton() const { return cancel_; }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QWidget *buildTargets();
     void render();

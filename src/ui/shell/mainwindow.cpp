@@ -367,10 +367,14 @@ void MainWindow::connectModel()
     connect(&model_, &MainWindowModel::helpRequested, this, &MainWindow::helpRequested);
     connect(&model_, &MainWindowModel::exitRequested, this, &MainWindow::exitRequested);
     connect(&model_.personalFoods(), &PersonalFoodCommands::foodWindowRequested, this, &MainWindow::showFoodWindow);
-    // An open search shows the personal foods as they are now.
+    // An open search and an open ranking show the personal foods as they are now.
     connect(&model_.personalFoods(), &PersonalFoodCommands::foodsChanged, this, [this] {
         if (searchWindow_ && searchWindow_->isVisible())
             foodSearchNow();
+        if (rankingWindow_ && rankingWindow_->isVisible()) {
+            followPersonalFoodsInRanking();
+            rankingWindow_->rankAgain();
+        }
     });
     // A file read for long shows how far it is and may be stopped; nothing else is done meanwhile.
     model_.setReadingProgress([this](int permille) {
@@ -462,9 +466,14 @@ void MainWindow::openRanking()
             rememberPlacement(*rankingWindow_, *settings_, RememberedWindow::Ranking);
         connect(rankingWindow_, &RankingWindow::foodChosen, this, &MainWindow::chooseRankedFood);
     }
+    followPersonalFoodsInRanking();
+    rankingWindow_->showRanking();
+}
+
+void MainWindow::followPersonalFoodsInRanking()
+{
     if (PersonalCatalogue *personal = model_.personalFoods().catalogue())
         ranking_->setPersonalDatabase(personal->connection());
-    rankingWindow_->showRanking();
 }
 
 // The ranked food reaches the open row as a food found by the search does.
@@ -474,6 +483,8 @@ void MainWindow::chooseRankedFood(int category, const QString &shownName)
     for (int i = 0; i < search.size(); ++i)
         if (search.food(i).category == category && search.food(i).name == shownName)
             return model_.chooseFood(search.food(i));
+    model_.dialogs().message(tr("\"%1\" non è più tra gli alimenti.").arg(shownName), QStringLiteral("Velmo"),
+                             MessageIcon::Information);
 }
 
 void MainWindow::openNutrientProfile()

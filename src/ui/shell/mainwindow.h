@@ -123,6 +123,7 @@ private:
     const FoodSearch &foodSearchNow();
     void openFoodSearch();
     void openRanking();
+    void followPersonalFoodsInRanking();
     void chooseRankedFood(int category, const QString &shownName);
     void openNutrientProfile();
     void updateDayPanel();
