@@ -59,15 +59,26 @@ public:
     virtual QString openFileName(const QString &title, const QString &folder, const QString &filter) = 0;
 };
 
-// A save dialog whose answer gets `suffix` (".csv") when the name the user typed has none; empty
-// when the user cancels. The dialog asks before replacing the file it was given, not the one the
-// suffix makes: that one is asked about here, and "No" shows the dialog again.
+// A save dialog whose answer gets `suffix` (".csv") unless the name the user typed already ends
+// in it or in one of `alsoKept` (".txt"), whatever their capitals: a dot in a name ("pranzo
+// 10.12", "Sig. Rossi") is no suffix. Empty when the user cancels. The dialog asks before
+// replacing the file it was given, not the one the suffix makes: that one is asked about here,
+// and "No" shows the dialog again.
 inline QString saveFileNameWithSuffix(Dialogs &dialogs, const QString &title, const QString &proposedPath,
-                                      const QString &filter, const QString &suffix)
+                                      const QString &filter, const QString &suffix, const QStringList &alsoKept = {})
 {
+    const auto kept = [&](const QString &path) {
+        const QString name = QFileInfo(path).fileName();
+        if (name.endsWith(suffix, Qt::CaseInsensitive))
+            return true;
+        for (const QString &other : alsoKept)
+            if (name.endsWith(other, Qt::CaseInsensitive))
+                return true;
+        return false;
+    };
     for (QString proposed = proposedPath;;) {
         QString path = dialogs.saveFileName(title, proposed, filter);
-        if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        if (path.isEmpty() || kept(path))
             return path;
         path += suffix;
         if (!QFileInfo::exists(path))

@@ -421,7 +421,7 @@ bool MealDocument::save()
 bool MealDocument::saveAs()
 {
     const QString path = saveFileNameWithSuffix(dialogs_, tr("Salva pasto"), proposedPath(QStringLiteral(".pasto")),
-                                                mealFilter(), QStringLiteral(".pasto"));
+                                                mealFilter(), QStringLiteral(".pasto"), {QStringLiteral(".txt")});
     return !path.isEmpty() && writeTo(path);
 }
 

@@ -59,13 +59,28 @@ void RecentFiles::write()
     settings_.setRecentMealFiles(paths_);
 }
 
+// Another Velmo running beside this one may have changed the list since: a change starts from
+// the list as the settings file holds it now, so that neither run drops the other's files.
+void RecentFiles::reread()
+{
+    if (settings_.path().isEmpty())
+        return;
+    const QStringList now = tidied(settings_.recentMealFiles());
+    if (now == paths_)
+        return;
+    paths_ = now;
+    emit changed();
+}
+
 void RecentFiles::add(const QString &path)
 {
+    reread();
     setPaths(QStringList{path} + paths_);
 }
 
 void RecentFiles::removeMissing()
 {
+    reread();
     QStringList paths = paths_;
     paths.removeIf(isMissing);
     setPaths(paths);

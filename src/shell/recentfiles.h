@@ -40,6 +40,7 @@ signals:
     void changed();
 
 private:
+    void reread();
     void setPaths(const QStringList &paths);
     void write();
 

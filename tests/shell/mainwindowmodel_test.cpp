@@ -225,6 +225,9 @@ TEST_F(MainWindowModelTest, RecentFilesAreTheLastEightOnceEachMostRecentFirst)
         {__LINE__, "a x b", "b x? a"},
         {__LINE__, "a x b y !", "b a"},
         {__LINE__, "a b 0 c", "c"},
+        // "+b": another Velmo on the same settings adds b meanwhile; neither run drops the other's.
+        {__LINE__, "a +b c", "c b a"},
+        {__LINE__, "a +x !", "a"},
     };
     // clang-format on
     for (const char *name : {"a", "b", "c", "d", "e", "f", "g", "h", "i"})
@@ -240,8 +243,15 @@ TEST_F(MainWindowModelTest, RecentFilesAreTheLastEightOnceEachMostRecentFirst)
         const QString settings = dir.filePath(QStringLiteral("%1/velmo.conf").arg(c.line));
         RecentFiles recent;
         recent.keepIn(settings);
-        for (const QString &step : QString::fromLatin1(c.steps).split(u' '))
+        for (const QString &step : QString::fromLatin1(c.steps).split(u' ')) {
+            if (step.startsWith(u'+')) {
+                RecentFiles other;
+                other.keepIn(settings);
+                other.add(dir.filePath(step.mid(1)));
+                continue;
+            }
             step == u"!"_s ? recent.removeMissing() : step == u"0"_s ? recent.clear() : recent.add(dir.filePath(step));
+        }
         EXPECT_EQ(listed(recent), QString::fromLatin1(c.list));
         RecentFiles read;
         read.keepIn(settings);

@@ -80,11 +80,17 @@ TEST_F(MealDocumentTest, AMealOfAnyNamesOpensAgainAsSaved)
         add(*model, "Alimenti personali", i, "100");
     const std::vector<MealFileEntry> saved = model->document().entries();
     ASSERT_EQ(saved.size(), 12u);
-    dialogs.saveAnswers = {dir.filePath(u"ostili.pasto"_s)};
-    ASSERT_TRUE(model->document().saveAs() && model->document().newMeal());
-    ASSERT_TRUE(model->document().openFile(dir.filePath(u"ostili.pasto"_s)))
-        << dialogs.messageTexts().join(u'\n').toStdString();
-    EXPECT_EQ(model->document().entries(), saved);
+    // A dot in a file's name is no suffix: the meal's is added but to a name that has it.
+    for (const auto &[typed, written] : {std::pair{"ostili", "ostili.pasto"},
+                                         {"Sig. Rossi 10.12", "Sig. Rossi 10.12.pasto"},
+                                         {"a.PASTO", "a.PASTO"},
+                                         {"a.txt", "a.txt"}}) {
+        dialogs.saveAnswers = {dir.filePath(QString::fromUtf8(typed))};
+        ASSERT_TRUE(model->document().saveAs() && model->document().newMeal());
+        ASSERT_TRUE(model->document().openFile(dir.filePath(QString::fromUtf8(written))))
+            << dialogs.messageTexts().join(u'\n').toStdString();
+        EXPECT_EQ(model->document().entries(), saved);
+    }
 }
 
 enum class Before { Empty, Unsaved, Saved, SavedThenEmptied };
