@@ -4192,6 +4192,14 @@ could not be written.
         <source>Impossibile salvare il pasto in %1: la tabella non ha alimenti bloccati, e un file senza alimenti non si potrebbe riaprire. Bloccare almeno un alimento, poi salvare di nuovo.</source>
         <translation>Cannot save the meal to %1: the table has no locked foods, and a file without foods could not be opened again. Lock at least one food, then save again.</translation>
     </message>
+    <message>
+        <source>Il file %1 è stato cambiato da un altro programma o da un&apos;altra finestra dopo che Velmo lo ha aperto o salvato.
+Sostituirlo con il pasto della tabella?
+(No: salvarlo con un altro nome)</source>
+        <translation>The file %1 has been changed by another program or another window since Velmo opened or saved it.
+Replace it with the meal in the table?
+(No: save it under another name)</translation>
+    </message>
 </context>
 <context>
     <name>velmo::MealGrid</name>

@@ -377,9 +377,31 @@ bool MealDocument::openChosen(const QString &path)
     return confirmDiscard() && openFile(path);
 }
 
+MealDocument::FileStamp MealDocument::stampOf(const QString &path)
+{
+    const QFileInfo file(path);
+    return file.exists() ? FileStamp{file.lastModified(), file.size()} : FileStamp{};
+}
+
+// A file this window opened or saved, changed since by someone else: the user says whether to
+// replace it; none when it has not changed.
+std::optional<Answer> MealDocument::askBeforeOverwriting(const QString &path)
+{
+    const auto known = stamps_.find(path);
+    const FileStamp now = stampOf(path);
+    if (known == stamps_.end() || now.size < 0 || now == known->second)
+        return std::nullopt;
+    return dialogs_.askYesNoCancel(tr("Il file %1 è stato cambiato da un altro programma o da un'altra finestra dopo "
+                                      "che Velmo lo ha aperto o salvato.\nSostituirlo con il pasto della tabella?\n"
+                                      "(No: salvarlo con un altro nome)")
+                                       .arg(echoInput(QFileInfo(path).fileName())),
+                                   tr("Salva pasto"));
+}
+
 void MealDocument::markSaved(const QString &path)
 {
     path_ = QFileInfo(path).absoluteFilePath();
+    stamps_[path_] = stampOf(path_);
     saved_ = day();
     notifyTitle();
     emit fileUsed(path_);
@@ -415,7 +437,11 @@ bool MealDocument::writeTo(const QString &path)
 
 bool MealDocument::save()
 {
-    return path_.isEmpty() ? saveAs() : writeTo(path_);
+    if (path_.isEmpty())
+        return saveAs();
+    if (const std::optional<Answer> answer = askBeforeOverwriting(path_); answer && *answer != Answer::Yes)
+        return *answer == Answer::No && saveAs();
+    return writeTo(path_);
 }
 
 bool MealDocument::saveAs()

@@ -13,10 +13,12 @@
 #include "nutrition/portion.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QObject>
 #include <QSqlDatabase>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <QString>
@@ -185,7 +187,18 @@ private:
     std::function<std::optional<QSqlDatabase>()> personal_;
     int currentCategory_ = -1;
     std::array<int, kMealRows> rowCategory_{};
+    // When a file was last read or written here, and its size then: what another program or
+    // another Velmo may have changed since, and a save would silently undo.
+    struct FileStamp {
+        QDateTime modified;
+        qint64 size = -1;
+        bool operator==(const FileStamp &other) const = default;
+    };
+    static FileStamp stampOf(const QString &path);
+    std::optional<Answer> askBeforeOverwriting(const QString &path);
+
     QString path_;
+    std::map<QString, FileStamp> stamps_;
     MealDay saved_{{DayMeal{}}};
     std::optional<StoredDay> stored_;
     std::function<bool()> mayLeaveStored_;

@@ -187,6 +187,42 @@ TEST_F(MealDocumentTest, ABadFileLeavesTheTableAsItWas)
     }
 }
 
+// A file changed by another program or window since this one saved it is replaced only when the
+// user says so; "No" saves the table under another name.
+TEST_F(MealDocumentTest, AFileChangedElsewhereIsReplacedOnlyWhenTheUserSaysSo)
+{
+    add(*model, "Frutta", 0, "100");
+    const QString file = dir.filePath(u"pranzo.pasto"_s);
+    dialogs.saveAnswers = {file};
+    ASSERT_TRUE(model->document().saveAs());
+    add(*model, "Uova", 0, "30");
+    ASSERT_TRUE(model->document().save());
+    const auto asked = [this] {
+        return std::count_if(dialogs.shown.cbegin(), dialogs.shown.cend(), [](const auto &shown) {
+            return shown.text.startsWith(u"Il file \"pranzo.pasto\" è stato cambiato"_s);
+        });
+    };
+    EXPECT_EQ(asked(), 0) << "a file only this window wrote";
+    const QByteArray other = "Frutta;Pera, cruda;50\n";
+    QFile elsewhere(file);
+    ASSERT_TRUE(elsewhere.open(QIODevice::WriteOnly | QIODevice::Truncate) && elsewhere.write(other) == other.size());
+    elsewhere.close();
+    add(*model, "Uova", 0, "40");
+    dialogs.questionAnswers = {Answer::Cancel};
+    EXPECT_FALSE(model->document().save());
+    EXPECT_EQ(asked(), 1);
+    EXPECT_EQ(fileBytes(file), other);
+    dialogs.questionAnswers = {Answer::No};
+    dialogs.saveAnswers = {dir.filePath(u"cena.pasto"_s)};
+    EXPECT_TRUE(model->document().save());
+    EXPECT_EQ(fileBytes(file), other);
+    EXPECT_EQ(model->document().path(), dir.filePath(u"cena.pasto"_s));
+    dialogs.saveAnswers = {file};
+    dialogs.questionAnswers = {Answer::Yes};
+    ASSERT_TRUE(model->document().saveAs());
+    EXPECT_EQ(fileBytes(file), fileBytes(dir.filePath(u"cena.pasto"_s)));
+}
+
 // A save that fails is told, and whatever the file held before is still there; a saved file is
 // private.
 TEST_F(MealDocumentTest, AFailedSaveKeepsThePreviousFile)
