@@ -3463,6 +3463,10 @@ Details: %2</translation>
         <source>lingua sconosciuta &quot;%1&quot;: --lingua vuole it (italiano) o en (inglese)</source>
         <translation>unknown language &quot;%1&quot;: --lingua takes it (Italian) or en (English)</translation>
     </message>
+    <message>
+        <source>manca la lingua dopo --lingua: it (italiano) o en (inglese)</source>
+        <translation>missing language after --lingua: it (Italian) or en (English)</translation>
+    </message>
 </context>
 <context>
     <name>UserFolder</name>

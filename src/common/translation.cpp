@@ -57,9 +57,12 @@ std::optional<Language> chooseLanguage(const QStringList &arguments, QString *er
             continue;
         if (const auto language = languageFromCode(*code); language && code->size() == 2)
             return language;
-        *error = QCoreApplication::translate("Translation",
-                                             "lingua sconosciuta \"%1\": --lingua vuole it (italiano) o en (inglese)")
-                     .arg(*code);
+        *error = code->isEmpty() ? QCoreApplication::translate(
+                                       "Translation", "manca la lingua dopo --lingua: it (italiano) o en (inglese)")
+                                 : QCoreApplication::translate(
+                                       "Translation",
+                                       "lingua sconosciuta \"%1\": --lingua vuole it (italiano) o en (inglese)")
+                                       .arg(*code);
         return std::nullopt;
     }
     for (const QString &entry : qEnvironmentVariable("LANGUAGE").split(u':', Qt::SkipEmptyParts))
@@ -71,6 +74,15 @@ std::optional<Language> chooseLanguage(const QStringList &arguments, QString *er
             return languageFromCode(value) == Language::English ? Language::English : Language::Italian;
     }
     return Language::Italian;
+}
+
+std::optional<Language> installChosenLanguage(const QStringList &arguments, QString *error)
+{
+    const std::optional<Language> language = chooseLanguage(arguments, error);
+    installLanguage(language.value_or(chooseLanguage({}, error).value_or(Language::Italian)));
+    if (!language)
+        chooseLanguage(arguments, error);  // the refusal again, now in the language installed
+    return language;
 }
 
 bool installLanguage(Language language)

@@ -32,6 +32,11 @@ std::optional<Language> chooseLanguage(const QStringList &arguments, QString *er
 // then speaks Italian.
 bool installLanguage(Language language);
 
+// chooseLanguage() and installLanguage() for a console program: the language asked for, or when
+// `--lingua` names none Velmo speaks, the environment's, so that the refusal in `error` speaks it.
+// None for such a `--lingua`.
+std::optional<Language> installChosenLanguage(const QStringList &arguments, QString *error);
+
 // The language installLanguage() made current; Italian until it is called.
 Language currentLanguage();
 

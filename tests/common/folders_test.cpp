@@ -176,7 +176,7 @@ TEST(Language, TheCommandLineThenLanguageThenTheLocale)
             qputenv(variables[i], values[i]);
         QString error;
         EXPECT_EQ(velmo::chooseLanguage(QStringList{QStringLiteral("velmo-pasto")} + c.arguments, &error), c.expected);
-        EXPECT_EQ(error.contains(QStringLiteral("--lingua vuole it (italiano) o en (inglese)")), !c.expected);
+        EXPECT_EQ(error.contains(u"it (italiano) o en (inglese)"_s), !c.expected);
     }
     for (int i = 0; i < 4; ++i)
         saved[i] ? qputenv(variables[i], *saved[i]) : qunsetenv(variables[i]);

@@ -165,6 +165,7 @@ TEST(EnergyCalculatorProgram, ExitCodesAndLocale)
         {__LINE__, "it_IT.UTF-8", woman + QStringList{QStringLiteral("--lingua"), QStringLiteral("en")}, 0,
          "Energy Requirement = 2215,64 kcal\nAdult (18 years and over)\n55,39 g of PROTEIN", ""},
         {__LINE__, "it_IT.UTF-8", woman + QStringList{QStringLiteral("--lingua=fr")}, 2, "", "lingua sconosciuta \"fr\""},
+        {__LINE__, "it_IT.UTF-8", woman + QStringList{QStringLiteral("--lingua")}, 2, "", "manca la lingua dopo --lingua"},
     };
     // clang-format on
     for (const ProgramCase &c : cases) {

@@ -28,14 +28,12 @@ int main(int argc, char **argv)
     QTextStream err(&messages);
     QStringList arguments = QCoreApplication::arguments();
     // The language first: every text from here on speaks it. One that Velmo does not speak is
-    // an input error like any other option's value.
+    // an input error like any other option's value, told in the environment's language.
     QString languageError;
-    const std::optional<velmo::Language> language = velmo::chooseLanguage(arguments, &languageError);
-    if (!language) {
+    if (!velmo::installChosenLanguage(arguments, &languageError)) {
         velmo::writeStandardError(languageError + u'\n');
         return velmo::kCalculatorInputError;
     }
-    velmo::installLanguage(*language);
     arguments.removeFirst();
     const int code = velmo::runEnergyCalculator(arguments, out, err, QLocale::system());
     out.flush();

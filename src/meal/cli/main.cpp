@@ -483,12 +483,8 @@ int main(int argc, char **argv)
     // is refused in the language the environment asks for, its message made again once that is in.
     const QStringList arguments = QCoreApplication::arguments();
     QString error;
-    const std::optional<Language> language = chooseLanguage(arguments, &error);
-    installLanguage(language.value_or(chooseLanguage({}, &error).value_or(Language::Italian)));
-    if (!language) {
-        chooseLanguage(arguments, &error);
+    if (!installChosenLanguage(arguments, &error))
         return fail(kInputFailure, {error});
-    }
 #ifdef VELMO_PASTO_PDF_TWIN
     if (pdf)
         return fail(kOutputFailure, {QCoreApplication::translate("VelmoPasto", "impossibile avviare %1, il programma "
