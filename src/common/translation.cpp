@@ -57,12 +57,12 @@ std::optional<Language> chooseLanguage(const QStringList &arguments, QString *er
             continue;
         if (const auto language = languageFromCode(*code); language && code->size() == 2)
             return language;
-        *error = code->isEmpty() ? QCoreApplication::translate(
-                                       "Translation", "manca la lingua dopo --lingua: it (italiano) o en (inglese)")
-                                 : QCoreApplication::translate(
-                                       "Translation",
-                                       "lingua sconosciuta \"%1\": --lingua vuole it (italiano) o en (inglese)")
-                                       .arg(*code);
+        *error = code->isEmpty()
+                     ? QCoreApplication::translate("Translation",
+                                                   "manca la lingua dopo --lingua: it (italiano) o en (inglese)")
+                     : QCoreApplication::translate(
+                           "Translation", "lingua sconosciuta \"%1\": --lingua vuole it (italiano) o en (inglese)")
+                           .arg(*code);
         return std::nullopt;
     }
     for (const QString &entry : qEnvironmentVariable("LANGUAGE").split(u':', Qt::SkipEmptyParts))
