@@ -20,6 +20,7 @@
 #include "ui/meal/compositiontableview.h"
 #include "ui/meal/mealselector.h"
 #include "shell/balancerowsmodel.h"
+#include "shell/balancetargetsmodel.h"
 #include "ui/plan/balancewindow.h"
 #include "ui/plan/habitualmealdialog.h"
 #include "ui/plan/personswindow.h"
@@ -359,6 +360,17 @@ TEST_F(MainWindowTest, TheBalanceWindowAppliesItsProposalOrNothing)
             ASSERT_NE(balancing, nullptr);
             ASSERT_TRUE(QTest::qWaitFor([balancing] { return balancing->applyButton()->isEnabled(); }));
             proposed = balancing->rows()->model()->index(0, BalanceRowsModel::ProposedColumn).data().toString();
+            if (button == u"cmdAnnulla") {  // a proposal arriving keeps what is being typed
+                QTableView *targets = balancing->targets();
+                const QModelIndex bound = targets->model()->index(0, BalanceTargetsModel::MaximumColumn);
+                targets->edit(bound);
+                auto *editor = targets->viewport()->findChild<QLineEdit *>();
+                ASSERT_NE(editor, nullptr);
+                editor->selectAll();
+                QTest::keyClicks(editor, u"28"_s);
+                emit targets->model()->dataChanged(bound, bound);
+                EXPECT_EQ(editor->text(), u"28"_s);
+            }
             balancing->rows()->setFocus();
             QTest::keyClick(balancing->rows(), Qt::Key_Tab);  // Tab leaves a table, Enter applies nothing
             EXPECT_EQ(QApplication::focusWidget(), balancing->targets());

@@ -14,9 +14,11 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -24,6 +26,18 @@
 namespace velmo::ui {
 
 namespace {
+
+// A new proposal refreshes every cell; a value being typed stays as typed.
+class KeepTypedDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override
+    {
+        if (const auto *line = qobject_cast<QLineEdit *>(editor); line && line->isModified())
+            return;
+        QStyledItemDelegate::setEditorData(editor, index);
+    }
+};
 
 QTableView *newTable(QAbstractItemModel *model, const QString &objectName, const QString &accessibleName,
                      QWidget *parent)
@@ -35,6 +49,7 @@ QTableView *newTable(QAbstractItemModel *model, const QString &objectName, const
     table->verticalHeader()->hide();
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setTabKeyNavigation(false);  // Tab leaves the table; the arrows move within it
+    table->setItemDelegate(new KeepTypedDelegate(table));
     table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                            | QAbstractItemView::AnyKeyPressed);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
