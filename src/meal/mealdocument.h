@@ -61,6 +61,8 @@ public:
     // row without food.
     std::optional<FoodRef> rowFood(int row) const;
     QString path() const { return path_; }
+    // The name the interface shows for a food as a file names it (its English name under English).
+    QString shownName(int category, const QString &name) const { return names_.shown(category, name); }
 
     // A person's day kept in the persons' store, written there as the user works: there is no
     // file to save it to, and nothing of it to lose.

@@ -118,7 +118,8 @@ bool BalanceModel::readLines(Scope scope, std::vector<Line> &lines, std::vector<
             if (portions->standard)
                 line.standardGross = grossGramsFor(portions->standard->grams, item.values->ediblePercent).value;
             rows.push_back(
-                usualBalanceRow(entries[i].food, item.values, item.portion.grossGrams, line.standardGross, true));
+                usualBalanceRow(main_.document().shownName(entries[i].category, entries[i].food), item.values,
+                                item.portion.grossGrams, line.standardGross, true));
             lines.push_back(std::move(line));
         }
     }

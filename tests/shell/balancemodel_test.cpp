@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Velmo authors
 
 #include "shell/balancemodel.h"
+#include "support/languageguard.h"
 #include "shell/balancerowsmodel.h"
 #include "shell/balancetargetsmodel.h"
 #include "shellfixture.h"
@@ -218,6 +219,19 @@ TEST_F(BalanceModelTest, TargetsArePrefilledFromThePersonOrTheLastCalculation)
 
 // "Applica" writes the proposal into each meal of the day, the table's rows as if typed, as one
 // step that "Annulla" takes back; a window closed without it writes nothing.
+// The rows name the foods as the table does, in the interface's language, whatever the file holds.
+TEST_F(BalanceModelTest, TheRowsNameTheFoodsInTheInterfacesLanguage)
+{
+    for (const auto &[language, apple] : {std::pair{Language::Italian, "Mela, con buccia, cruda"},
+                                          std::pair{Language::English, "Apples, raw, with skin"}}) {
+        const LanguageGuard speaking(language);
+        BalanceModel named(*model);
+        ASSERT_TRUE(named.begin(Scope::Meal));
+        ASSERT_EQ(named.rows().size(), 2u);
+        EXPECT_EQ(named.rows()[0].name, QString::fromUtf8(apple));
+    }
+}
+
 TEST_F(BalanceModelTest, ApplyWritesTheGramsIntoEveryMealAndCancelWritesNothing)
 {
     model->setRequirement(2000, {});
