@@ -398,6 +398,12 @@ bool BalanceModel::apply()
         return false;
     MealDocument &document = main_.document();
     const MealDocument::DayState was = document.dayState();
+    // The table is written anew as an opened file is, browsing to each food: the browsing, and
+    // the weight being typed for the open row's food, come back as they stood.
+    const int category = main_.category();
+    const std::optional<int> gridRow = main_.dataControl().currentRow();
+    const std::optional<int> open = main_.meal().openRow();
+    const QString typed = open ? main_.meal().row(*open).cell(MealColumn::Gross).text : QString();
     QString error;
     const bool done = main_.mealSteps().record(tr("bilanciamento delle quantità"), [&] {
         MealDocument::DayState next = was;
@@ -405,10 +411,17 @@ bool BalanceModel::apply()
             if (m != was.current && scope_ == Scope::Day)
                 next.day.meals[static_cast<std::size_t>(m)].entries = proposedEntries(m);
         document.setDayState(next);
-        if (document.setShownEntries(proposedEntries(was.current), &error))
-            return true;
-        document.setDayState(was);
-        return false;
+        if (!document.setShownEntries(proposedEntries(was.current), &error)) {
+            document.setDayState(was);
+            return false;
+        }
+        if (category >= 0 && gridRow) {
+            main_.chooseCategory(category);
+            main_.gridRowChosen(*gridRow);
+        }
+        if (const std::optional<int> nowOpen = main_.meal().openRow(); nowOpen && !typed.isEmpty())
+            main_.meal().setGrossText(*nowOpen, typed);
+        return true;
     });
     if (!done)
         return refuse(tr("La proposta non può essere scritta nella tabella: %1").arg(error));

@@ -66,6 +66,8 @@ public:
 
     // A category of the "&Scelta alimenti" menu (0 to 15, 16 the personal foods).
     void chooseCategory(int index);
+    // The category being browsed; -1 before the first.
+    int category() const { return category_; }
     // The toolbar's button-click notification.
     void toolbarButtonClicked(int position);
     // "&Esci" and the toolbar's exit button: the program ends once the meal may be lost.

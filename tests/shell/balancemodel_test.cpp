@@ -232,6 +232,26 @@ TEST_F(BalanceModelTest, TheRowsNameTheFoodsInTheInterfacesLanguage)
     }
 }
 
+// Applying keeps the food being entered in the open row, its weight and where the grid stands;
+// undone, the open row holds that food again.
+TEST_F(BalanceModelTest, ApplyKeepsTheFoodBeingEnteredAndWhereTheGridStands)
+{
+    model->setRequirement(2000, {});
+    model->gridRowChosen(2);
+    const std::optional<int> open = model->meal().openRow();
+    ASSERT_TRUE(open);
+    model->meal().setGrossText(*open, u"120"_s);
+    const QString food = model->meal().row(*open).name();
+    ASSERT_TRUE(balance->begin(Scope::Meal));
+    balance->waitForResult();
+    ASSERT_TRUE(balance->apply());
+    EXPECT_EQ(model->meal().row(*open).name(), food);
+    EXPECT_EQ(model->meal().row(*open).cell(MealColumn::Gross).text, u"120"_s);
+    EXPECT_EQ(model->dataControl().currentRow(), 2);
+    model->undoStack().undo();
+    EXPECT_EQ(model->meal().row(*open).name(), food);
+}
+
 TEST_F(BalanceModelTest, ApplyWritesTheGramsIntoEveryMealAndCancelWritesNothing)
 {
     model->setRequirement(2000, {});
