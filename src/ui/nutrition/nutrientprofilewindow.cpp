@@ -133,8 +133,9 @@ NutrientProfileWindow::NutrientProfileWindow(MainWindowModel &main, QWidget *par
     QSplitter *splitter = splitter_;
     splitter->addWidget(table_);
     splitter->addWidget(side);
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 1);
+    // A wider window widens the table; the list beside keeps its width.
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 0);
 
     auto *top = new QHBoxLayout;
     top->addWidget(subjectLabel);
@@ -186,14 +187,8 @@ void NutrientProfileWindow::fitToTable()
     const QList<int> panes = splitter_->sizes();
     if (fittedColumns_) {
         const int missing = tableWidth - panes.value(0);
-        if (missing <= 0 || isMaximized() || isFullScreen())
-            return;
-        const int grown = std::min(widest, width() + missing);
-        // The list beside keeps at least a narrow column; the rest of what the screen lacks it gives.
-        const int room = splitter_->width() + grown - width() - splitter_->handleWidth();
-        const int table = std::min(tableWidth, room - fontMetrics().horizontalAdvance(u'M') * 16);
-        resize(grown, height());
-        splitter_->setSizes({table, room - table});
+        if (missing > 0 && !isMaximized() && !isFullScreen())
+            resize(std::min(widest, width() + missing), height());
         return;
     }
     fittedColumns_ = true;
@@ -286,6 +281,7 @@ QWidget *NutrientProfileWindow::buildButtons()
 
 void NutrientProfileWindow::showPerson()
 {
+    personShown_ = true;
     const std::optional<IntakePerson> person = model_->person();
     const QSignalBlocker blockers[] = {QSignalBlocker(sex_), QSignalBlocker(age_), QSignalBlocker(pregnant_),
                                        QSignalBlocker(lactating_), QSignalBlocker(source_)};
@@ -331,11 +327,11 @@ void NutrientProfileWindow::showProfile()
         table_->setSpan(r, 0, 1, model_->index(r, 0).data(NutrientProfileModel::HeadingRole).toBool() ? 3 : 1);
     showMeasures();
     showContributions();
-    // A person adds the references, another subject other notes: the columns may need more room.
-    const auto fitted = std::pair{model_->subject(), model_->person().has_value()};
-    if (fittedColumns_ && fitted != fittedFor_)
+    // A person's references, another subject's notes: the columns may need more room.
+    if (fittedColumns_ && (personShown_ || model_->subject() != fittedSubject_))
         fitToTable();
-    fittedFor_ = fitted;
+    fittedSubject_ = model_->subject();
+    personShown_ = false;
 }
 
 void NutrientProfileWindow::showMeasures()

@@ -7,8 +7,6 @@
 
 #include <QDialog>
 
-#include <utility>
-
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -70,7 +68,8 @@ private:
     QTableView *table_ = nullptr;
     QSplitter *splitter_ = nullptr;
     bool fittedColumns_ = false;
-    std::pair<ProfileSubject, bool> fittedFor_{};  // the subject, and whether with a person
+    ProfileSubject fittedSubject_ = ProfileSubject::Meal;
+    bool personShown_ = false;  // since the profile was last shown
     QLabel *contributionsTitle_ = nullptr;
     QListWidget *contributions_ = nullptr;
 };
