@@ -18,7 +18,12 @@ QStringList tidied(const QStringList &paths)
     for (const QString &path : paths) {
         if (kept.size() == RecentFiles::kLimit)
             break;
-        const QString absolute = path.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+        // A file reached through a link is listed once, by where it is; a missing one as written.
+        const QFileInfo file(path);
+        const QString canonical = path.isEmpty() ? QString() : file.canonicalFilePath();
+        const QString absolute = path.isEmpty()        ? QString()
+                                 : canonical.isEmpty() ? QDir::cleanPath(file.absoluteFilePath())
+                                                       : canonical;
         if (!absolute.isEmpty() && !kept.contains(absolute))
             kept << absolute;
     }

@@ -220,7 +220,7 @@ TEST_F(MainWindowModelTest, RecentFilesAreTheLastEightOnceEachMostRecentFirst)
     const struct { int line; const char *steps; const char *list; } cases[] = {
         {__LINE__, "a b c", "c b a"},
         {__LINE__, "a b a", "a b"},
-        {__LINE__, "a ./b x/../a", "a b"},
+        {__LINE__, "a ./b x/../a link/a", "a b"},  // link: a link to the folder
         {__LINE__, "a b c d e f g h i", "i h g f e d c b"},
         {__LINE__, "a x b", "b x? a"},
         {__LINE__, "a x b y !", "b a"},
@@ -232,6 +232,7 @@ TEST_F(MainWindowModelTest, RecentFilesAreTheLastEightOnceEachMostRecentFirst)
     // clang-format on
     for (const char *name : {"a", "b", "c", "d", "e", "f", "g", "h", "i"})
         ASSERT_TRUE(QFile(dir.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QFile::link(dir.path(), dir.filePath(u"link"_s)));
     const auto listed = [](const RecentFiles &recent) {
         QStringList names;
         for (const QString &path : recent.paths())
