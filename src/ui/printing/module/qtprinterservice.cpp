@@ -107,17 +107,21 @@ PrintOutcome QtPrinterService::printText(const QString &documentName, int pointS
     const QFontMetrics metrics(font, &printer);
     const int lineHeight = metrics.lineSpacing();
     const int pageHeight = painter.viewport().height();
-    int y = metrics.ascent();
+    const int pageWidth = painter.viewport().width();
+    // A line wider than the page (a long name) goes on over the next lines, not past the edge.
+    int y = 0;
     for (const QString &line : lines) {
-        if (y > pageHeight) {
+        const QRect room(0, 0, pageWidth, pageHeight);
+        const int height = std::max(lineHeight, metrics.boundingRect(room, Qt::TextWordWrap, line).height());
+        if (y > 0 && y + height > pageHeight) {
             if (!printer.newPage()) {
                 painter.end();
                 return {false, tr("La stampa si è interrotta.")};
             }
-            y = metrics.ascent();
+            y = 0;
         }
-        painter.drawText(0, y, line);
-        y += lineHeight;
+        painter.drawText(QRect(0, y, pageWidth, height), Qt::TextWordWrap, line);
+        y += height;
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         return {false, tr("La stampa su \"%1\" non è riuscita.").arg(printerInUse_)};
