@@ -3668,6 +3668,14 @@ could not be written.
         <source>Calcolo della proposta in corso...</source>
         <translation>Calculating the proposal...</translation>
     </message>
+    <message>
+        <source>%1 non è un limite valido: scrivere un numero da 0 a %2, per esempio %3, o lasciare la cella vuota per togliere il limite.</source>
+        <translation>%1 is not a valid bound: type a number from 0 to %2, for example %3, or leave the cell empty to remove the bound.</translation>
+    </message>
+    <message>
+        <source>%1 non è un peso valido: scrivere i grammi lordi, da 0 a %2.</source>
+        <translation>%1 is not a valid weight: type the gross grams, from 0 to %2.</translation>
+    </message>
 </context>
 <context>
     <name>velmo::BalanceRowsModel</name>

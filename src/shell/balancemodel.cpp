@@ -3,6 +3,7 @@
 
 #include "shell/balancemodel.h"
 
+#include "common/inputecho.h"
 #include "common/numbertext.h"
 #include "meal/dayfigures.h"
 #include "meal/nutrientstore.h"
@@ -71,6 +72,18 @@ bool BalanceModel::refuse(const QString &why)
 {
     main_.dialogs().message(why, warningTitle(), MessageIcon::Critical);
     return false;
+}
+
+bool BalanceModel::refuseBound(const QString &typed, bool target)
+{
+    const QLocale locale;
+    if (target)
+        return refuse(
+            tr("%1 non è un limite valido: scrivere un numero da 0 a %2, per esempio %3, o lasciare la "
+               "cella vuota per togliere il limite.")
+                .arg(echoInput(typed), formatDecimals(kMaxTargetBound, 0, locale), formatDecimals(12.5, 1, locale)));
+    return refuse(tr("%1 non è un peso valido: scrivere i grammi lordi, da 0 a %2.")
+                      .arg(echoInput(typed), formatDecimals(kMaxGrossGrams, 0, locale)));
 }
 
 bool BalanceModel::begin(Scope scope)
@@ -204,8 +217,10 @@ void BalanceModel::setTargetEnabled(int target, bool enabled)
 
 bool BalanceModel::setTargetBounds(int target, std::optional<double> minimum, std::optional<double> maximum)
 {
-    if ((minimum && !std::isfinite(*minimum)) || (maximum && !std::isfinite(*maximum))
-        || (minimum && maximum && *minimum > *maximum))
+    const auto outside = [](std::optional<double> bound) {
+        return bound && !(*bound >= 0 && *bound <= kMaxTargetBound);
+    };
+    if (outside(minimum) || outside(maximum) || (minimum && maximum && *minimum > *maximum))
         return false;
     BalanceTarget &t = targets_[static_cast<std::size_t>(target)];
     t.minimum = minimum;

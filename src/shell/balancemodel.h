@@ -106,6 +106,11 @@ public:
     // its meal. False, having said why, when the table refused it (the table is then as it was).
     bool apply();
 
+    // A bound typed into a row (`target` false) or a target that is no number within its range:
+    // false, having said what is wanted.
+    bool refuseBound(const QString &typed, bool target);
+    static constexpr double kMaxTargetBound = 1'000'000;
+
 signals:
     // The foods and the targets have been read anew.
     void restarted();

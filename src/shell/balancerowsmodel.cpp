@@ -122,11 +122,13 @@ bool BalanceRowsModel::setData(const QModelIndex &index, const QVariant &value, 
         return false;
     const auto typed = readLocaleNumber(value.toString().remove(QStringLiteral("g")).trimmed(), QLocale());
     if (!typed)
-        return false;
+        return balance_.refuseBound(value.toString(), false);
     // As for the targets: the bound typed moves the other one when it passes it.
     const BalanceRow &row = balance_.rows()[static_cast<std::size_t>(r)];
-    return index.column() == MinimumColumn ? balance_.setRowBounds(r, *typed, std::max(*typed, row.maximumGross))
-                                           : balance_.setRowBounds(r, std::min(*typed, row.minimumGross), *typed);
+    const bool set = index.column() == MinimumColumn
+                         ? balance_.setRowBounds(r, *typed, std::max(*typed, row.maximumGross))
+                         : balance_.setRowBounds(r, std::min(*typed, row.minimumGross), *typed);
+    return set || balance_.refuseBound(value.toString(), false);
 }
 
 }  // namespace velmo

@@ -83,14 +83,17 @@ bool BalanceTargetsModel::setData(const QModelIndex &index, const QVariant &valu
     if (!typed.isEmpty()) {
         bound = readLocaleNumber(typed, QLocale());
         if (!bound)
-            return false;
+            return balance_.refuseBound(typed, true);
     }
     // A least typed above the most takes the most with it, and a most below the least the least:
     // the bound typed is the one the user wants now.
     const BalanceTarget &t = balance_.targets()[static_cast<std::size_t>(r)];
-    if (index.column() == MinimumColumn)
-        return balance_.setTargetBounds(r, bound, bound && t.maximum ? std::max(*bound, *t.maximum) : t.maximum);
-    return balance_.setTargetBounds(r, bound && t.minimum ? std::min(*bound, *t.minimum) : t.minimum, bound);
+    const bool set = index.column() == MinimumColumn
+                         ? balance_.setTargetBounds(r, bound,
+                                                    bound && t.maximum ? std::max(*bound, *t.maximum) : t.maximum)
+                         : balance_.setTargetBounds(r, bound && t.minimum ? std::min(*bound, *t.minimum) : t.minimum,
+                                                    bound);
+    return set || balance_.refuseBound(typed, true);
 }
 
 }  // namespace velmo

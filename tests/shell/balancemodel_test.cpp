@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <functional>
+#include <tuple>
 
 namespace velmo::test {
 namespace {
@@ -273,6 +274,20 @@ TEST_F(BalanceModelTest, ApplyWritesTheGramsIntoEveryMealAndCancelWritesNothing)
                 + m->index(row, minimum + 1).data(Qt::EditRole).toString())
             .toStdString();
     };
+    // What is no bound is refused and said, in the user's number format.
+    for (const auto &[table, column, typed, said] :
+         {std::tuple{static_cast<QAbstractItemModel *>(rows), int(BalanceRowsModel::MinimumColumn), "abc",
+                     "\"abc\" non è un peso valido: scrivere i grammi lordi, da 0 a 9999999."},
+          std::tuple{static_cast<QAbstractItemModel *>(rows), int(BalanceRowsModel::MaximumColumn), "-5", "\"-5\" non"},
+          std::tuple{static_cast<QAbstractItemModel *>(targets), int(BalanceTargetsModel::MinimumColumn), "14.5",
+                     "\"14.5\" non è un limite valido: scrivere un numero da 0 a 1000000, per esempio 12,5"},
+          std::tuple{static_cast<QAbstractItemModel *>(targets), int(BalanceTargetsModel::MaximumColumn), "1e308",
+                     "\"1e308\" non"}}) {
+        dialogs.shown.clear();
+        EXPECT_FALSE(table->setData(table->index(table == targets ? 0 : 2, column), QString::fromUtf8(typed))) << typed;
+        EXPECT_TRUE(dialogs.messageTexts().value(0).startsWith(QString::fromUtf8(said)))
+            << dialogs.messageTexts().value(0).toStdString();
+    }
     ASSERT_TRUE(rows->setData(rows->index(2, BalanceRowsModel::MinimumColumn), u"900"_s));
     ASSERT_TRUE(rows->setData(rows->index(2, BalanceRowsModel::MaximumColumn), u"5"_s));
     EXPECT_EQ(bounds(rows, 2, BalanceRowsModel::MinimumColumn), "5-5");
