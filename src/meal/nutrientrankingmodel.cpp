@@ -6,6 +6,7 @@
 #include "catalogue/foodcategory.h"
 #include "catalogue/foodsearch.h"
 #include "common/numbertext.h"
+#include "common/translation.h"
 #include "meal/nutrientranking.h"
 
 #include <QLocale>
@@ -67,6 +68,13 @@ void NutrientRankingModel::choose(int nutrient, int category, RankingBasis basis
             error_.clear();
             nutrient_ = index;
             foods_ = std::move(*read);
+            // The search's order is the Italian names'; under English, foods of equal value go in
+            // the order of the English names shown.
+            if (currentLanguage() == Language::English)
+                for (RankingFood &f : foods_) {
+                    f.orderKey = searchKey(names_.shown(f.food.category, f.food.name));
+                    f.searchPosition = -1;
+                }
             rankFoods(foods_, basis, searchKey);
             shownNames_.reserve(foods_.size());
             for (const RankingFood &f : foods_)

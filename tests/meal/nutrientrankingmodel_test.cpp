@@ -7,6 +7,7 @@
 #include "common/programdir.h"
 #include "meal/measurestore.h"
 #include "meal/nutrientrankingmodel.h"
+#include "support/languageguard.h"
 #include "support/localeguard.h"
 #include "support/tablecase.h"
 
@@ -16,6 +17,8 @@
 #include <QSqlQuery>
 
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 namespace velmo::test {
 namespace {
@@ -65,6 +68,31 @@ TEST(NutrientRankingModel, RanksTheShippedFoodsUnknownLast)
     model.setPersonalDatabase(personal);
     model.choose(static_cast<int>(nutrients.indexOf(u"Calcio (mg)")), 0, RankingBasis::Per100g);
     EXPECT_TRUE(model.summary().startsWith(u"impossibile leggere i nutrienti")) << model.summary().toStdString();
+}
+
+// Under English, foods of equal value (those without it, at the bottom, among them) go in the
+// order of the English names shown.
+TEST(NutrientRankingModel, UnderEnglishEqualValuesGoInTheOrderOfTheNamesShown)
+{
+    const LocaleGuard locale("en_US");
+    const LanguageGuard english(Language::English);
+    QString error;
+    const auto database = FoodDatabase::open(programFile(QString::fromLatin1(FoodDatabase::kFileName)), &error);
+    ASSERT_TRUE(database) << error.toStdString();
+    NutrientRankingModel model(database->connection());
+    int compared = 0;
+    for (int nutrient = 0; nutrient < model.nutrientChoices().size(); ++nutrient) {
+        model.choose(nutrient, 0, RankingBasis::Per100g);
+        const auto shown = [&model](int row) {
+            return searchKey(model.index(row, NutrientRankingModel::FoodColumn).data().toString());
+        };
+        for (int row = model.rowCount() - 1;
+             row > 0 && model.index(row, NutrientRankingModel::ValueColumn).data() == u"n/a"_s
+             && model.index(row - 1, NutrientRankingModel::ValueColumn).data() == u"n/a"_s;
+             --row, ++compared)
+            EXPECT_LE(shown(row - 1), shown(row)) << nutrient << " " << row;
+    }
+    EXPECT_GT(compared, 10);
 }
 
 // Every shipped food with measures or a standard portion: ½, 1, 2 and 3 of each give a gross
