@@ -3401,6 +3401,10 @@ Replace them?</translation>
         <source>impossibile renderlo leggibile solo al suo proprietario</source>
         <translation>cannot make it readable by its owner alone</translation>
     </message>
+    <message>
+        <source>il nome del file ha caratteri che non sono UTF-8 (rinominare il file)</source>
+        <translation>the file&apos;s name has characters that are not UTF-8 (rename the file)</translation>
+    </message>
 </context>
 <context>
     <name>SqlStatements</name>

@@ -227,7 +227,14 @@ bool openRegularFile(QFile &file, QString *reason)
             ::close(fd);
         switch (error) {
         case ENOENT:
-        case ENOTDIR: *reason = QCoreApplication::translate("SafeFile", "il file non esiste"); break;
+        case ENOTDIR:
+            // A name whose bytes are no UTF-8 reaches the program with U+FFFD in their place, and
+            // no longer names the file: that, not its absence, is what the user must hear.
+            *reason = file.fileName().contains(QChar::ReplacementCharacter)
+                          ? QCoreApplication::translate("SafeFile", "il nome del file ha caratteri che non sono UTF-8 "
+                                                                    "(rinominare il file)")
+                          : QCoreApplication::translate("SafeFile", "il file non esiste");
+            break;
         case EACCES:
         case EPERM: *reason = QCoreApplication::translate("SafeFile", "permessi insufficienti"); break;
         case ENXIO: *reason = notRegular; break;  // a socket

@@ -162,6 +162,7 @@ TEST_F(MealDocumentTest, ABadFileLeavesTheTableAsItWas)
     // clang-format off
     const struct { int line; const char *name; QByteArray text; const char *message; bool fifo = false; } cases[] = {
         {__LINE__, "manca.pasto", {}, "impossibile leggere \"%1\": il file non esiste"},
+        {__LINE__, "cena\xef\xbf\xbd.pasto", {}, "il nome del file ha caratteri che non sono UTF-8 (rinominare il file)"},
         {__LINE__, "tubo.pasto", {}, "impossibile leggere \"%1\": non è un file normale (è una pipe,", true},
         {__LINE__, "errato.pasto", "Frutta;Pera, cruda;80\nVerdura;Carote;10\n", "riga 2: categoria sconosciuta \"Verdura\""},
         {__LINE__, "ignoto.pasto", "Frutta;Banane;80\n", "riga 1: l'alimento \"Banane\" non è nella categoria \"Frutta\""},
