@@ -4968,6 +4968,14 @@ Nothing was printed.</translation>
         <source>maschio</source>
         <translation>male</translation>
     </message>
+    <message>
+        <source>Velmo apre un solo pasto per volta, il primo dei file indicati (%1).
+Non sono stati aperti: %2.
+Per vederli, aprirli con &quot;Apri...&quot; dal menu Pasto.</source>
+        <translation>Velmo opens one meal at a time, the first of the files given (%1).
+Not opened: %2.
+To see them, open them with &quot;Open...&quot; from the Meal menu.</translation>
+    </message>
 </context>
 <context>
     <name>velmo::ui::BalanceWindow</name>

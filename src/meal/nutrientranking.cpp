@@ -50,11 +50,18 @@ QString unreadable(const QSqlQuery &q)
         .arg(q.lastError().text());
 }
 
+// A statement that could not be prepared (a table missing from the file) keeps that reason,
+// which its execution would replace with a less telling one.
+bool executed(QSqlQuery &q)
+{
+    return !q.lastError().isValid() && q.exec();
+}
+
 // The column's blob, empty when the category has none (no food of it has a value of the nutrient);
 // false, with the reason, when the database cannot be read.
 bool readColumn(QSqlQuery q, QByteArray *column, QString *error)
 {
-    if (!q.exec()) {
+    if (!executed(q)) {
         *error = unreadable(q);
         return false;
     }
@@ -79,7 +86,7 @@ bool readShipped(const QSqlDatabase &database, int category, int sourceNumber, s
                                    {category}),
                        &portions, error))
         return false;
-    if (!names.exec()) {
+    if (!executed(names)) {
         *error = unreadable(names);
         return false;
     }

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QSet>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -68,6 +69,24 @@ TEST(NutrientRankingModel, RanksTheShippedFoodsUnknownLast)
     model.setPersonalDatabase(personal);
     model.choose(static_cast<int>(nutrients.indexOf(u"Calcio (mg)")), 0, RankingBasis::Per100g);
     EXPECT_TRUE(model.summary().startsWith(u"impossibile leggere i nutrienti")) << model.summary().toStdString();
+    // A food database without its packed columns names the missing table.
+    const QTemporaryDir dir;
+    const QString copy = dir.filePath(QString::fromLatin1(FoodDatabase::kFileName));
+    ASSERT_TRUE(QFile::copy(programFile(QString::fromLatin1(FoodDatabase::kFileName)), copy));
+    ASSERT_TRUE(QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner));
+    {
+        QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("senza-colonne"));
+        raw.setDatabaseName(copy);
+        ASSERT_TRUE(raw.open());
+        ASSERT_TRUE(QSqlQuery(raw).exec(QStringLiteral("DROP TABLE colonne_nutrienti")));
+        raw.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("senza-colonne"));
+    const auto stripped = FoodDatabase::open(copy, &error);
+    ASSERT_TRUE(stripped) << error.toStdString();
+    NutrientRankingModel strippedModel(stripped->connection());
+    strippedModel.choose(static_cast<int>(nutrients.indexOf(u"Calcio (mg)")), 0, RankingBasis::Per100g);
+    EXPECT_TRUE(strippedModel.summary().contains(u"colonne_nutrienti")) << strippedModel.summary().toStdString();
 }
 
 // Under English, foods of equal value (those without it, at the bottom, among them) go in the

@@ -599,6 +599,25 @@ TEST_F(MainWindowTest, RecentFilesReopenMealsAndForgetMissingOnes)
     EXPECT_EQ(items(), u"&1 cena.pasto, &Rimuovi i (grigio)"_s);
 }
 
+// `velmo a.pasto b.pasto`: the window holds one meal, the first; a message names the others.
+TEST_F(MainWindowTest, OfSeveralFilesAtStartTheFirstOpensAndTheOthersAreNamed)
+{
+    menuItem("mnuFrutta")->trigger();
+    window->model().meal().setGrossText(0, u"100"_s);
+    window->model().meal().setLock(0, 1);
+    dialogs.saveAnswers = {dir.filePath(u"primo.pasto"_s)};
+    menuItem("mnuPastoSalva")->trigger();
+    dialogs.clear();
+    windows.openMealFiles({dir.filePath(u"primo.pasto"_s), u"secondo.pasto"_s, u"terzo.pasto"_s});
+    EXPECT_EQ(window->windowTitle(), u"Velmo - primo.pasto"_s);
+    ASSERT_EQ(dialogs.messageTexts().size(), 1);
+    EXPECT_TRUE(dialogs.messageTexts().front().contains(u"\"secondo.pasto\", \"terzo.pasto\""_s))
+        << dialogs.messageTexts().front().toStdString();
+    dialogs.clear();
+    windows.openMealFiles({dir.filePath(u"primo.pasto"_s)});
+    EXPECT_TRUE(dialogs.messageTexts().isEmpty());
+}
+
 TEST_F(MainWindowTest, ExitEndsTheProgramAtOnce)
 {
     QTimer::singleShot(0, [this] { menuItem("mnuEsci")->trigger(); });

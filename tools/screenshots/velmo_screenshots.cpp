@@ -170,7 +170,7 @@ int shootDay(QApplication &app, const QDir &out, const QString &dayFile)
     if (!windows.start(programFile(QString::fromLatin1(FoodDatabase::kFileName)), &error))
         return fail(error);
     ui::MainWindow &window = *windows.mainWindow();
-    windows.openMealFile(dayFile);
+    windows.openMealFiles({dayFile});
     QDockWidget *dock = window.dayDock();
     if (!dialogs.shown.empty() || !dock)
         return fail(dialogs.messageTexts().join(QLatin1Char('\n')));
@@ -224,7 +224,7 @@ int main(int argc, char **argv)
     // The grid shows the foods' English names in English, so there the meal is opened as a file:
     // the file names them in Italian.
     if (english)
-        windows.openMealFile(input.fileName());
+        windows.openMealFiles({input.fileName()});
     if (english ? !dialogs.shown.empty() : !composeMeal(window, meal, &error))
         return fail(english ? dialogs.messageTexts().join(QLatin1Char('\n')) : error);
 

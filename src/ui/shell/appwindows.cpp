@@ -3,6 +3,7 @@
 
 #include "ui/shell/appwindows.h"
 
+#include "common/inputecho.h"
 #include "printing/systemprinters.h"
 #include "shell/mainwindowmodel.h"
 #include "ui/energy/energyui.h"
@@ -148,10 +149,21 @@ void AppWindows::showCurrentPerson()
     showRequirement();
 }
 
-void AppWindows::openMealFile(const QString &path)
+void AppWindows::openMealFiles(const QStringList &paths)
 {
-    if (main_)
-        main_->model->document().openFile(path);
+    if (!main_ || paths.isEmpty())
+        return;
+    main_->model->document().openFile(paths.front());
+    if (paths.size() == 1)
+        return;
+    QStringList others;
+    for (qsizetype i = 1; i < paths.size(); ++i)
+        others << echoInput(paths[i]);
+    dialogs_->message(tr("Velmo apre un solo pasto per volta, il primo dei file indicati (%1).\n"
+                         "Non sono stati aperti: %2.\n"
+                         "Per vederli, aprirli con \"Apri...\" dal menu Pasto.")
+                          .arg(echoInput(paths.front()), others.join(QStringLiteral(", "))),
+                      warningTitle(), MessageIcon::Information);
 }
 
 void AppWindows::quitAsked()

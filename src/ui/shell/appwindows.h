@@ -49,8 +49,10 @@ public:
     void quitNow();
     // Ends the program once the main window's meal may be lost (saved, or not wanted).
     void quitAsked();
-    // Opens a meal file in the main window, as "&Apri..." does once the file is chosen.
-    void openMealFile(const QString &path);
+    // Opens a meal file in the main window, as "&Apri..." does once the file is chosen. The
+    // window holds one meal: of several files the first is opened, and a message names the
+    // others, which stay closed.
+    void openMealFiles(const QStringList &paths);
 
     // Null while the main window is not loaded (not yet, or closed).
     MainWindow *mainWindow() const;

@@ -59,12 +59,8 @@ public:
 
     bool help() const { return parsed_ && parser_.isSet(help_); }
 
-    // The meal file to open at start, if any.
-    std::optional<QString> mealFile() const
-    {
-        const QStringList files = parsed_ ? parser_.positionalArguments() : unparsed();
-        return files.isEmpty() ? std::nullopt : std::optional<QString>(files.front());
-    }
+    // The meal files named to open at start, if any.
+    QStringList mealFiles() const { return parsed_ ? parser_.positionalArguments() : unparsed(); }
 
 private:
     // The arguments but the language, which has been read already.
@@ -133,8 +129,7 @@ int main(int argc, char **argv)
     }
     // `velmo FILE`: a meal file opened as "&Apri..." opens it; a bad one leaves the table empty.
     // Qt's own options (-platform, -style...) are gone from the arguments by now.
-    if (const auto file = Options(QCoreApplication::arguments()).mealFile())
-        windows.openMealFile(*file);
+    windows.openMealFiles(Options(QCoreApplication::arguments()).mealFiles());
     // For checks of an installation (and the screenshots): the program ends as soon as its main
     // window is on the screen, with 0, or with 1 if the window is not there.
     if (velmo::ui::quitOnceShown()) {
