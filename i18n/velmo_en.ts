@@ -3680,6 +3680,10 @@ could not be written.
         <source>%1 non è un peso valido: scrivere i grammi lordi, da 0 a %2.</source>
         <translation>%1 is not a valid weight: type the gross grams, from 0 to %2.</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>velmo::BalanceRowsModel</name>

@@ -350,6 +350,11 @@ double BalanceModel::grossOf(const std::vector<double> &grams) const
     return total;
 }
 
+QString BalanceModel::rowName(std::size_t row) const
+{
+    return scope_ == Scope::Day ? tr("%1 (%2)").arg(rows_[row].name, lines_[row].mealName) : rows_[row].name;
+}
+
 QStringList BalanceModel::preview() const
 {
     if (calculating_)
@@ -366,7 +371,7 @@ QStringList BalanceModel::preview() const
     for (std::size_t r = 0; r < rows_.size(); ++r) {
         written.push_back(rows_[r].grossGrams);
         if (rows_[r].grossGrams > 0 && result_.grossGrams[r] == 0)
-            removed << rows_[r].name;
+            removed << rowName(r);
     }
     const QLocale locale;
     lines << tr("Totale: %1 → %2 di peso lordo, %3 → %4 kcal")

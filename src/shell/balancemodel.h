@@ -58,6 +58,8 @@ public:
         std::optional<double> standardGross;  // one standard portion, in gross grams
     };
     const std::vector<Line> &lines() const { return lines_; }
+    // Row `row`'s food as the window names it: over the day, with its meal ("Pane (Cena)").
+    QString rowName(std::size_t row) const;
     const std::vector<BalanceRow> &rows() const { return rows_; }
     const std::vector<BalanceTarget> &targets() const { return targets_; }
     // Whose requirement the energy comes from, and the meal's share of it.

@@ -90,7 +90,7 @@ QVariant BalanceRowsModel::data(const QModelIndex &index, int role) const
         return {};
     switch (index.column()) {
     case FoodColumn:
-        return balance_.scope() == BalanceModel::Scope::Day ? tr("%1 (%2)").arg(row.name, line.mealName) : row.name;
+        return balance_.rowName(static_cast<std::size_t>(index.row()));
     case MinimumColumn: return grams(row.minimumGross);
     case MaximumColumn: return grams(row.maximumGross);
     case StepColumn:

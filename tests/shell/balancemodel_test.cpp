@@ -261,6 +261,12 @@ TEST_F(BalanceModelTest, ApplyWritesTheGramsIntoEveryMealAndCancelWritesNothing)
     {
         BalanceModel cancelled(*model);
         ASSERT_TRUE(cancelled.begin(Scope::Day));
+        // Over the day, a food the proposal takes away is named with its meal.
+        BalanceRowsModel cancelledRows(cancelled);
+        ASSERT_TRUE(cancelledRows.setData(cancelledRows.index(2, BalanceRowsModel::MaximumColumn), u"0"_s));
+        cancelled.waitForResult();
+        EXPECT_TRUE(cancelled.preview().contains(u"A 0 g, lasciano il pasto: Pera, cruda (Cena)"_s))
+            << cancelled.preview().join(u'\n').toStdString();
     }
     EXPECT_EQ(model->document().day(), before);
     ASSERT_TRUE(balance->begin(Scope::Day));
