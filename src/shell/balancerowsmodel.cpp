@@ -89,8 +89,7 @@ QVariant BalanceRowsModel::data(const QModelIndex &index, int role) const
     if (role != Qt::DisplayRole)
         return {};
     switch (index.column()) {
-    case FoodColumn:
-        return balance_.rowName(static_cast<std::size_t>(index.row()));
+    case FoodColumn: return balance_.rowName(static_cast<std::size_t>(index.row()));
     case MinimumColumn: return grams(row.minimumGross);
     case MaximumColumn: return grams(row.maximumGross);
     case StepColumn:
