@@ -119,15 +119,16 @@ bool BalanceRowsModel::setData(const QModelIndex &index, const QVariant &value, 
     }
     if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
         return false;
-    const auto typed = readLocaleNumber(value.toString().remove(QStringLiteral("g")).trimmed(), QLocale());
+    const QString text = value.toString();
+    const auto typed = readLocaleNumber(QString(text).remove(QStringLiteral("g")).trimmed(), QLocale());
     if (!typed)
-        return balance_.refuseBound(value.toString(), false);
+        return balance_.refuseBound(text, false);
     // As for the targets: the bound typed moves the other one when it passes it.
     const BalanceRow &row = balance_.rows()[static_cast<std::size_t>(r)];
     const bool set = index.column() == MinimumColumn
                          ? balance_.setRowBounds(r, *typed, std::max(*typed, row.maximumGross))
                          : balance_.setRowBounds(r, std::min(*typed, row.minimumGross), *typed);
-    return set || balance_.refuseBound(value.toString(), false);
+    return set || balance_.refuseBound(text, false);
 }
 
 }  // namespace velmo

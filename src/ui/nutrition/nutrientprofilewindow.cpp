@@ -130,12 +130,11 @@ NutrientProfileWindow::NutrientProfileWindow(MainWindowModel &main, QWidget *par
     sideLayout->addWidget(contributions_, 1);
     sideLayout->addWidget(missing_);
     splitter_ = new QSplitter(this);
-    QSplitter *splitter = splitter_;
-    splitter->addWidget(table_);
-    splitter->addWidget(side);
+    splitter_->addWidget(table_);
+    splitter_->addWidget(side);
     // A wider window widens the table; the list beside keeps its width.
-    splitter->setStretchFactor(0, 1);
-    splitter->setStretchFactor(1, 0);
+    splitter_->setStretchFactor(0, 1);
+    splitter_->setStretchFactor(1, 0);
 
     auto *top = new QHBoxLayout;
     top->addWidget(subjectLabel);
@@ -147,7 +146,7 @@ NutrientProfileWindow::NutrientProfileWindow(MainWindowModel &main, QWidget *par
     layout->addWidget(buildPersonControls());
     layout->addWidget(subjectText_);
     layout->addWidget(legend);
-    layout->addWidget(splitter, 1);
+    layout->addWidget(splitter_, 1);
     layout->addWidget(buildButtons());
     // Tab goes as the window reads: the person's row above the table and its side list.
     setTabOrder(measure_, sex_);
