@@ -992,7 +992,9 @@ TEST_F(MainWindowTest, ThePersonsWindowMakesTheCurrentPersonOfTheComparison)
     EXPECT_EQ(windows.settings().currentPerson(), u"Anna"_s);
     EXPECT_EQ(window->statusPanel(4)->text(), u"Persona: Anna"_s);
     EXPECT_EQ(window->statusPanel(3)->toolTip(), u"Pasto 0 kcal = 0 % di 1918 kcal (Anna)"_s);
-    QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier);
+    // The keys undo in the persons' window as well, where the change was made.
+    QApplication::setActiveWindow(persons);
+    QTest::keyClick(persons, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(persons->model().persons().rowCount(), 0);
     EXPECT_TRUE(window->statusPanel(4)->isHidden());
     EXPECT_EQ(window->statusPanel(3)->toolTip(), QString());
@@ -1073,6 +1075,12 @@ TEST_F(EnglishWindowTest, F1OpensTheEnglishPageOrElseTheItalianOne)
     menuItem("mnuCerca")->trigger();
     QTest::keyClick(window->foodSearchWindow()->textBox(), Qt::Key_F1);
     EXPECT_EQ(windows.helpWindow()->browser()->source(), QUrl(u"qrc:/help/alimenti.html#cerca"_s));
+    // A link of that Italian page leads back to the English pages.
+    QTextBrowser *browser = windows.helpWindow()->browser();
+    browser->setSource(browser->source().resolved(QUrl(u"pasto.html#porzione"_s)));
+    EXPECT_EQ(browser->source(), QUrl(u"qrc:/help/en/pasto.html#porzione"_s));
+    browser->setSource(browser->source().resolved(QUrl(u"../profilo.html"_s)));
+    EXPECT_EQ(browser->source(), QUrl(u"qrc:/help/profilo.html"_s));
 }
 
 // A category from the menu bar, a food with the arrows, its weight in the open row, the lock with

@@ -95,6 +95,27 @@ std::vector<std::pair<int, int>> findWords(const FoldedText &text, const QString
     return found;
 }
 
+// The pages' browser: a link to a page that is also in the interface's language (an Italian-only
+// page links the contents and the other pages in Italian) opens it in that language.
+class HelpBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+protected:
+    void doSetSource(const QUrl &name, QTextDocument::ResourceType type) override
+    {
+        static const QString italianPages = QStringLiteral("/help/");
+        const QString path = name.path();
+        if (name.scheme() == u"qrc" && path.startsWith(italianPages) && !path.mid(italianPages.size()).contains(u'/')) {
+            QUrl asked(path.mid(italianPages.size()));
+            asked.setFragment(name.fragment());
+            QTextBrowser::doSetSource(HelpWindow::page(asked.toString()), type);
+            return;
+        }
+        QTextBrowser::doSetSource(name, type);
+    }
+};
+
 }  // namespace
 
 struct HelpWindow::Page {
@@ -104,7 +125,7 @@ struct HelpWindow::Page {
 };
 
 HelpWindow::HelpWindow(QWidget *parent)
-    : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)), searchBox_(new QLineEdit(this)),
+    : QWidget(parent, Qt::Window), browser_(new HelpBrowser(this)), searchBox_(new QLineEdit(this)),
       results_(new QListWidget(this)), nothingFound_(new QLabel(this))
 {
     setObjectName(QStringLiteral("HelpWindow"));
