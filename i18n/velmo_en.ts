@@ -6196,7 +6196,7 @@ To see them, open them with &quot;Open...&quot; from the Meal menu.</translation
     </message>
     <message>
         <source>&amp;Data:</source>
-        <translation>&amp;Date:</translation>
+        <translation>Da&amp;te:</translation>
     </message>
     <message>
         <source>Pe&amp;so:</source>

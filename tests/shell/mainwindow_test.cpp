@@ -799,13 +799,25 @@ TEST_F(MainWindowTest, TabGoesDownEveryNewerWindow)
     EXPECT_EQ(up.join(u'\n'), QString());
 }
 
-TEST_F(MainWindowTest, EveryFocusableControlOfEveryWindowHasAName)
+TEST_F(MainWindowTest, EveryFocusableControlOfEveryWindowHasANameAndEveryDateItsWholeYear)
 {
-    QStringList nameless;
-    const int looked = lookAtEveryWindow(
-        [&](QWidget *top) { collectNameless(QAccessible::queryAccessibleInterface(top), nameless); });
+    // A person, for the windows that ask for one.
+    ASSERT_TRUE(window->model()
+                    .persons()
+                    .store()
+                    ->addPerson({u"Anna"_s, Sex::Female, QDate(1980, 1, 1), 165, {}, {}, {}, {}, {}})
+                    .ok());
+    QStringList nameless, shortYears;
+    const int looked = lookAtEveryWindow([&](QWidget *top) {
+        collectNameless(QAccessible::queryAccessibleInterface(top), nameless);
+        // Every date is typed and read with its whole year: "26" could be 1926 or 2026.
+        for (const QDateEdit *date : top->findChildren<QDateEdit *>())
+            if (!date->displayFormat().contains(u"yyyy"_s))
+                shortYears << top->objectName() + u": "_s + date->accessibleName();
+    });
     EXPECT_GE(looked, 7) << "main, print, help, two energy windows, launcher, choice";
     EXPECT_EQ(nameless.join(u'\n'), QString());
+    EXPECT_EQ(shortYears.join(u'\n'), QString());
 }
 
 // On the test's screen of 800 × 800; the energy windows keep the size of their form, which holds in

@@ -27,6 +27,7 @@ DayTargetDialog::DayTargetDialog(const QString &title, const QStringList &person
     form->addRow(tr("&Persona:"), persons_);
     date_ = new QDateEdit(date, this);
     date_->setObjectName(QStringLiteral("dtpData"));
+    date_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     date_->setCalendarPopup(true);
     date_->setAccessibleName(tr("Data"));
     form->addRow(tr("&Data:"), date_);

@@ -36,6 +36,7 @@ PlanPrintDialog::PlanPrintDialog(bool pdf, QDate date, QWidget *parent) : QDialo
     scope_->addItem(tr("Il pasto mostrato nella tabella"), static_cast<int>(ReportScope::Meal));
     scope_->setAccessibleName(tr("Che cosa stampare"));
     date_ = new QDateEdit(date, this);
+    date_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     date_->setCalendarPopup(true);
     date_->setAccessibleName(tr("Data del piano, o primo giorno della settimana"));
     notes_ = new QPlainTextEdit(this);
