@@ -17,6 +17,7 @@
 #include "ui/energy/launcherwindow.h"
 #include "shell/daypanelmodel.h"
 #include "shell/weekmodel.h"
+#include "shell/weightlistmodel.h"
 #include "ui/meal/compositiontableview.h"
 #include "ui/meal/mealselector.h"
 #include "shell/balancerowsmodel.h"
@@ -1010,6 +1011,75 @@ TEST_F(MainWindowTest, ThePersonsWindowMakesTheCurrentPersonOfTheComparison)
     EXPECT_EQ(persons->model().persons().rowCount(), 0);
     EXPECT_TRUE(window->statusPanel(4)->isHidden());
     EXPECT_EQ(window->statusPanel(3)->toolTip(), QString());
+}
+
+// The list of persons and the table of weights keep the focus and a current row through a change
+// saved under them: a name typed in the list, a weight added or typed in the table, a person
+// deleted, another made current.
+TEST_F(MainWindowTest, ThePersonsWindowKeepsTheFocusAndItsPlaceThroughAChange)
+{
+    menuItem("mnuPersoneFinestra")->trigger();
+    ui::PersonsWindow *persons = window->personsWindow();
+    ASSERT_TRUE(persons);
+    for (const char *name : {"Anna", "Bea", "Carla"})
+        ASSERT_TRUE(persons->model().addPerson({QString::fromLatin1(name),
+                                                Sex::Female,
+                                                QDate(1980, 1, 1),
+                                                165,
+                                                {{QDate(2025, 1, 1), 60, std::nullopt}},
+                                                {},
+                                                {},
+                                                {},
+                                                {}}));
+    QApplication::setActiveWindow(persons);
+    QListView *list = persons->list();
+    list->setCurrentIndex(list->model()->index(1, 0));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_F2);
+    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    ASSERT_TRUE(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, u"Beatrice"_s);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();  // the delegate commits once the key is over
+    EXPECT_EQ(QApplication::focusWidget(), list);
+    EXPECT_EQ(list->currentIndex().data().toString(), u"Beatrice"_s);
+
+    QTableView *weights = persons->weightTable();
+    QPushButton *removeWeight = persons->button(u"cmdRimuoviPeso"_s);
+    EXPECT_FALSE(removeWeight->isEnabled());  // no weight chosen yet
+    QTest::mouseClick(persons->button(u"cmdAggiungiPeso"_s), Qt::LeftButton);
+    ASSERT_EQ(weights->model()->rowCount(), 2);
+    const QModelIndex added = weights->currentIndex();
+    ASSERT_TRUE(added.isValid());
+    EXPECT_NE(persons->model().weights().weights()[static_cast<std::size_t>(added.row())].date, QDate(2025, 1, 1));
+    EXPECT_TRUE(removeWeight->isEnabled());
+    const QModelIndex old = weights->model()->index(1 - added.row(), WeightListModel::KilogramsColumn);
+    weights->setCurrentIndex(old);
+    weights->setFocus();
+    weights->edit(old);
+    editor = weights->findChild<QLineEdit *>();
+    ASSERT_TRUE(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, u"73"_s);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(QApplication::focusWidget() == weights || weights->isAncestorOf(QApplication::focusWidget()));
+    EXPECT_EQ(weights->currentIndex().row(), old.row());
+    EXPECT_EQ(persons->model().weights().weights()[static_cast<std::size_t>(old.row())].kilograms, 73);
+
+    dialogs.questionAnswers = {Answer::Yes};
+    QPushButton *remove = persons->button(u"cmdEliminaPersona"_s);
+    remove->setFocus();
+    QTest::keyClick(remove, Qt::Key_Space);
+    EXPECT_EQ(persons->model().persons().rowCount(), 2);
+    EXPECT_TRUE(QApplication::focusWidget() == remove || QApplication::focusWidget() == list);
+    EXPECT_EQ(list->currentIndex().data().toString(), u"Carla"_s);
+    QPushButton *makeCurrent = persons->button(u"cmdPersonaCorrente"_s);
+    makeCurrent->setFocus();
+    QTest::keyClick(makeCurrent, Qt::Key_Space);
+    EXPECT_EQ(windows.settings().currentPerson(), u"Carla"_s);
+    EXPECT_EQ(QApplication::focusWidget(), list);
 }
 
 // "Giorno della persona..." shows the chosen person's day, and the day panel's date then shows the

@@ -7,6 +7,7 @@
 #include "ui/plan/personform.h"
 #include "ui/plan/planbutton.h"
 
+#include <QApplication>
 #include <QChart>
 #include <QChartView>
 #include <QDateEdit>
@@ -30,6 +31,16 @@
 
 namespace velmo::ui {
 
+namespace {
+
+bool hasFocusWithin(const QWidget *view)
+{
+    const QWidget *focus = QApplication::focusWidget();
+    return focus && (focus == view || view->isAncestorOf(focus));
+}
+
+}  // namespace
+
 PersonsWindow::PersonsWindow(PersonSession &session, QUndoStack &stack, QWidget *parent)
     : QDialog(parent), model_(session, stack)
 {
@@ -49,11 +60,18 @@ PersonsWindow::PersonsWindow(PersonSession &session, QUndoStack &stack, QWidget 
             &QPushButton::clicked, this, &PersonsWindow::newPerson);
     connect(addPlanButton(this, listButtons, tr("&Modifica..."), tr("Modifica la persona"), "cmdModificaPersona"),
             &QPushButton::clicked, this, &PersonsWindow::editPerson);
-    connect(addPlanButton(this, listButtons, tr("&Elimina persona"), tr("Elimina persona"), "cmdEliminaPersona"),
-            &QPushButton::clicked, &model_, &PersonsWindowModel::removeSelected);
-    connect(addPlanButton(this, listButtons, tr("Imposta come persona &corrente"), tr("Imposta come persona corrente"),
-                          "cmdPersonaCorrente"),
-            &QPushButton::clicked, &model_, &PersonsWindowModel::makeSelectedCurrent);
+    QPushButton *remove = addPlanButton(this, listButtons, tr("&Elimina persona"), tr("Elimina persona"),
+                                        "cmdEliminaPersona");
+    connect(remove, &QPushButton::clicked, this, [this, remove] {
+        model_.removeSelected();
+        focusListUnlessOn(remove);
+    });
+    QPushButton *makeCurrent = addPlanButton(this, listButtons, tr("Imposta come persona &corrente"),
+                                             tr("Imposta come persona corrente"), "cmdPersonaCorrente");
+    connect(makeCurrent, &QPushButton::clicked, this, [this, makeCurrent] {
+        model_.makeSelectedCurrent();
+        focusListUnlessOn(makeCurrent);
+    });
     connect(addPlanButton(this, listButtons, tr("Nessuna persona c&orrente"), tr("Nessuna persona corrente"),
                           "cmdNessunaCorrente"),
             &QPushButton::clicked, &model_, &PersonsWindowModel::clearCurrent);
@@ -90,12 +108,46 @@ PersonsWindow::PersonsWindow(PersonSession &session, QUndoStack &stack, QWidget 
 
     connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) { model_.select(model_.persons().name(current.row())); });
+    connect(&model_.persons(), &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        listPlace_ = {hasFocusWithin(list_), list_->currentIndex().row(), {}};
+    });
     connect(&model_.persons(), &QAbstractItemModel::modelReset, this, [this] {
+        // The person selected before, or (deleted) the one that took its place in the list.
+        const int count = model_.persons().rowCount();
         if (const auto row = model_.persons().rowOf(model_.selected()))
             list_->setCurrentIndex(model_.persons().index(*row));
+        else if (listPlace_.row >= 0 && count > 0)
+            list_->setCurrentIndex(model_.persons().index(std::min(listPlace_.row, count - 1)));
+        if (listPlace_.focused)
+            list_->setFocus();
     });
     connect(&model_, &PersonsWindowModel::selectionChanged, this, &PersonsWindow::showSelection);
-    connect(&model_.weights(), &QAbstractItemModel::modelReset, this, &PersonsWindow::showChart);
+    connect(&model_.weights(), &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        const auto &weights = model_.weights().weights();
+        const int row = weightTable_->currentIndex().row();
+        weightPlace_ = {hasFocusWithin(weightTable_), row,
+                        row >= 0 && row < static_cast<int>(weights.size()) ? weights[static_cast<std::size_t>(row)].date
+                                                                           : QDate()};
+    });
+    connect(&model_.weights(), &QAbstractItemModel::modelReset, this, [this] {
+        // The same weight's row, or (removed) the one that took its place, for the same person.
+        const auto &weights = model_.weights().weights();
+        const auto same = std::find_if(weights.begin(), weights.end(),
+                                       [this](const WeightRecord &w) { return w.date == weightPlace_.date; });
+        int row = -1;
+        if (same != weights.end())
+            row = static_cast<int>(same - weights.begin());
+        else if (weightPlace_.row >= 0 && !weights.empty())
+            row = std::min(weightPlace_.row, static_cast<int>(weights.size()) - 1);
+        if (row >= 0)
+            weightTable_->setCurrentIndex(model_.weights().index(row, 0));
+        if (weightPlace_.focused)
+            weightTable_->setFocus();
+        showChart();
+        showWeightChoice();
+    });
+    connect(weightTable_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &PersonsWindow::showWeightChoice);
     showSelection();
 }
 
@@ -164,7 +216,7 @@ QWidget *PersonsWindow::buildWeightPanel()
     connect(addPlanButton(box, buttons, tr("A&ggiungi peso"), tr("Aggiungi peso"), "cmdAggiungiPeso"),
             &QPushButton::clicked, this, &PersonsWindow::addWeight);
     connect(addPlanButton(box, buttons, tr("&Rimuovi peso"), tr("Rimuovi peso"), "cmdRimuoviPeso"),
-            &QPushButton::clicked, this, [this] { model_.weights().removeWeight(weightTable_->currentIndex().row()); });
+            &QPushButton::clicked, this, &PersonsWindow::removeWeight);
     buttons->addStretch(1);
     entry->addRow(buttons);
 
@@ -196,8 +248,9 @@ void PersonsWindow::showSelection()
     lines.removeAll(QString());
     summary_->setText(chosen ? lines.join(u'\n')
                              : tr("Scegliere una persona nell'elenco, o crearne una con «Nuova...»."));
-    for (const char *name : {"cmdModificaPersona", "cmdEliminaPersona", "cmdAggiungiPeso", "cmdRimuoviPeso"})
+    for (const char *name : {"cmdModificaPersona", "cmdEliminaPersona", "cmdAggiungiPeso"})
         button(QString::fromLatin1(name))->setEnabled(chosen);
+    showWeightChoice();
     button(QStringLiteral("cmdPersonaCorrente"))->setEnabled(chosen && !model_.selectedIsCurrent());
     if (const auto row = model_.persons().rowOf(model_.selected()); row && list_->currentIndex().row() != *row)
         list_->setCurrentIndex(model_.persons().index(*row));
@@ -266,8 +319,36 @@ void PersonsWindow::editPerson()
 void PersonsWindow::addWeight()
 {
     const double waist = waist_->value();
-    model_.weights().addWeight(
-        {weightDate_->date(), kilograms_->value(), waist > 0 ? std::optional<double>(waist) : std::nullopt});
+    const QDate date = weightDate_->date();
+    if (!model_.weights().addWeight(
+            {date, kilograms_->value(), waist > 0 ? std::optional<double>(waist) : std::nullopt}))
+        return;
+    // The weight just added becomes the current row, ready for "Rimuovi peso".
+    const auto &weights = model_.weights().weights();
+    for (std::size_t row = 0; row < weights.size(); ++row)
+        if (weights[row].date == date)
+            weightTable_->setCurrentIndex(model_.weights().index(static_cast<int>(row), 0));
+}
+
+void PersonsWindow::removeWeight()
+{
+    QPushButton *remove = button(QStringLiteral("cmdRimuoviPeso"));
+    model_.weights().removeWeight(weightTable_->currentIndex().row());
+    if (!remove->hasFocus() && !hasFocusWithin(weightTable_))
+        weightTable_->setFocus();  // the button went grey with the last weight
+}
+
+// "Rimuovi peso" removes the table's current weight: it waits for one.
+void PersonsWindow::showWeightChoice()
+{
+    button(QStringLiteral("cmdRimuoviPeso"))
+        ->setEnabled(model_.selectedPerson().has_value() && weightTable_->currentIndex().isValid());
+}
+
+void PersonsWindow::focusListUnlessOn(const QPushButton *clicked)
+{
+    if (isActiveWindow() && !clicked->hasFocus())
+        list_->setFocus();
 }
 
 }  // namespace velmo::ui

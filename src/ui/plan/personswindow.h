@@ -5,6 +5,7 @@
 
 #include "shell/personswindowmodel.h"
 
+#include <QDate>
 #include <QDialog>
 
 class QChartView;
@@ -45,8 +46,23 @@ private:
     void newPerson();
     void editPerson();
     void addWeight();
+    void removeWeight();
+    // A command whose button went grey under the focus (the person deleted, made current) leaves
+    // the focus in the list of persons, not on the next button.
+    void focusListUnlessOn(const QPushButton *clicked);
+    void showWeightChoice();
+
+    // Where a view stood before its model was reset under it (a change saved, another Velmo's
+    // change read), so that the focus and a current row stay.
+    struct Place {
+        bool focused = false;
+        int row = -1;
+        QDate date;  // the weight's, in the table of weights
+    };
 
     PersonsWindowModel model_;
+    Place listPlace_;
+    Place weightPlace_;
     QListView *list_ = nullptr;
     QDateEdit *date_ = nullptr;
     QLabel *summary_ = nullptr;
