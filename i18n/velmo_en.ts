@@ -2753,6 +2753,14 @@ The file was not changed; Velmo works without it.</translation>
         <source>Nessuna persona indicata: i riferimenti dei nutrienti sono quelli di un uomo adulto di %1 anni.</source>
         <translation>No person given: the nutrients&apos; references are those of an adult man of %1.</translation>
     </message>
+    <message>
+        <source>Il giorno %1 non entra nella media: %2</source>
+        <translation>%1 is left out of the average: %2</translation>
+    </message>
+    <message>
+        <source>non calcolabile, fuori dalla media: vedere «Da sapere»</source>
+        <translation>cannot be worked out, left out of the average: see “Please note”</translation>
+    </message>
 </context>
 <context>
     <name>PlanReportRenderer</name>

@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <set>
 
 namespace velmo {
 
@@ -77,6 +78,9 @@ private:
     std::optional<double> requirementKcal_;
     IntakePerson intake_{false, kAdultAge};
     std::optional<int> energy_;
+    // The days of a week that cannot be worked out (a food no longer in the database): printed
+    // as such and left out of the average, as the week window does.
+    std::set<QDate> uncomputable_;
 };
 
 void Builder::describePerson(PlanReport &report)
@@ -188,18 +192,39 @@ void Builder::describeRequirement(PlanReport &report)
 // week window.
 int Builder::daysWithFoods() const
 {
-    return static_cast<int>(std::count_if(input_.days.cbegin(), input_.days.cend(),
-                                          [](const auto &day) { return !allEntries(day.second).empty(); }));
+    return static_cast<int>(std::count_if(input_.days.cbegin(), input_.days.cend(), [this](const auto &day) {
+        return !allEntries(day.second).empty() && !uncomputable_.contains(day.first);
+    }));
 }
 
 bool Builder::addDays(PlanReport &report, Meal &all, QString *error)
 {
-    const double dayCount = std::max(1, daysWithFoods());
+    std::vector<std::optional<PlannedDay>> plans;
     for (const auto &[date, day] : input_.days) {
-        const auto planned = plannedDay(day, store_, nutrients_, error);
-        if (!planned)
+        QString why;
+        plans.push_back(plannedDay(day, store_, nutrients_, &why));
+        if (plans.back())
+            continue;
+        // One meal or one day is the plan itself; a week goes on without the day.
+        if (input_.scope != ReportScope::Week) {
+            *error = why;
             return false;
+        }
+        uncomputable_.insert(date);
+        report.missing << text(QT_TRANSLATE_NOOP("PlanReport", "Il giorno %1 non entra nella media: %2"))
+                              .arg(locale_.toString(date, QStringLiteral("dddd d MMMM")), why);
+    }
+    const double dayCount = std::max(1, daysWithFoods());
+    for (std::size_t d = 0; d < input_.days.size(); ++d) {
+        const auto &[date, day] = input_.days[d];
+        const std::optional<PlannedDay> &planned = plans[d];
         ReportDay shown{date, {}, {}};
+        if (!planned) {
+            shown.summary = text(
+                QT_TRANSLATE_NOOP("PlanReport", "non calcolabile, fuori dalla media: vedere «Da sapere»"));
+            report.days.push_back(std::move(shown));
+            continue;
+        }
         const bool oneMeal = input_.scope == ReportScope::Meal && input_.meal >= 0;
         for (std::size_t m = 0; m < planned->meals.size(); ++m) {
             if (oneMeal && m != static_cast<std::size_t>(input_.meal))

@@ -6,11 +6,13 @@
 #include "common/inputecho.h"
 #include "common/numbertext.h"
 #include "common/safefile.h"
+#include "common/userfolder.h"
 #include "meal/nutrientstore.h"
 #include "shell/mainwindowmodel.h"
 #include "shell/portionchoicemodel.h"
 #include "shell/weekmodel.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMetaObject>
@@ -416,9 +418,9 @@ bool NutrientProfileModel::exportCsv()
                         MessageIcon::Information);
         return false;
     }
-    const QString path = saveFileNameWithSuffix(dialogs, tr("Esporta CSV"), tr("profilo.csv"),
-                                                QStringLiteral("%1 (*.csv)").arg(tr("File CSV")),
-                                                QStringLiteral(".csv"));
+    const QString path = saveFileNameWithSuffix(
+        dialogs, tr("Esporta CSV"), QDir(userFolder(QStandardPaths::DocumentsLocation)).filePath(tr("profilo.csv")),
+        QStringLiteral("%1 (*.csv)").arg(tr("File CSV")), QStringLiteral(".csv"));
     if (path.isEmpty())
         return false;
     QString reason;

@@ -251,7 +251,8 @@ void PersonalFoodCommands::exportFoods()
         return;
     const QString proposed =
         QDir(userFolder(QStandardPaths::DocumentsLocation)).filePath(QStringLiteral("alimenti-personali.csv"));
-    const QString path = dialogs_.saveFileName(tr("Esporta alimenti personali"), proposed, csvFilter());
+    const QString path = saveFileNameWithSuffix(dialogs_, tr("Esporta alimenti personali"), proposed, csvFilter(),
+                                                QStringLiteral(".csv"));
     if (path.isEmpty())
         return;
     // Private like the catalogue it comes from, written beside and renamed at the end: a failed

@@ -7,12 +7,14 @@
 #include "common/inputecho.h"
 #include "common/numbertext.h"
 #include "common/safefile.h"
+#include "common/userfolder.h"
 #include "meal/mealcomposer.h"
 #include "meal/mealcsv.h"
 #include "meal/nutrientstore.h"
 #include "plan/personmetrics.h"
 #include "shell/mainwindowmodel.h"
 
+#include <QDir>
 #include <QFont>
 #include <QLocale>
 #include <QMetaObject>
@@ -346,9 +348,11 @@ bool WeekModel::exportCsv()
         dialogs.message(tr("La settimana non può essere esportata. %1").arg(reason), title, MessageIcon::Information);
         return false;
     }
-    const QString path = saveFileNameWithSuffix(
-        dialogs, tr("Esporta CSV"), tr("settimana-%1.csv").arg(from_.toString(Qt::ISODate)),
-        QStringLiteral("%1 (*.csv)").arg(tr("File CSV")), QStringLiteral(".csv"));
+    const QString path = saveFileNameWithSuffix(dialogs, tr("Esporta CSV"),
+                                                QDir(userFolder(QStandardPaths::DocumentsLocation))
+                                                    .filePath(tr("settimana-%1.csv").arg(from_.toString(Qt::ISODate))),
+                                                QStringLiteral("%1 (*.csv)").arg(tr("File CSV")),
+                                                QStringLiteral(".csv"));
     if (path.isEmpty())
         return false;
     if (!writePrivateFileSafely(path, text->toUtf8(), &reason)) {

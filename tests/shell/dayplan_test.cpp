@@ -337,11 +337,26 @@ TEST_F(DayPlanTest, ThePrintedPlanShowsTheWindowsNumbers)
                   join({shown(0), shown(1), shown(2), shown(3), shown(5)}));
     }
     input.scope = ReportScope::Week;  // a day stored without food is not one of the planned days averaged
-    input.days = {{QDate(2026, 3, 2), w->document().day()}, {QDate(2026, 3, 3), emptyDay()}};
+    // Nor is a day with a food no longer in the database: the week is printed without it, and says so.
+    std::vector<MealFileEntry> gone = w->document().entries();
+    gone.front().food = u"Torta della nonna"_s;
+    input.days = {{QDate(2026, 3, 2), w->document().day()},
+                  {QDate(2026, 3, 3), emptyDay()},
+                  {QDate(2026, 3, 4), MealDay{{{u"Pranzo"_s, gone}}}}};
     const auto week = buildPlanReport(input, *w->nutrientStore(), nullptr, QLocale(), &error);
     ASSERT_TRUE(week) << error.toStdString();
     EXPECT_TRUE(week->figuresCaption.startsWith(u"Media giornaliera di 1 giorn"_s))
         << week->figuresCaption.toStdString();
+    ASSERT_EQ(week->days.size(), 3u);
+    EXPECT_TRUE(week->days[2].meals.empty() && week->days[2].summary.startsWith(u"non calcolabile"_s));
+    EXPECT_TRUE(week->missing.join(u'\n').contains(u"Il giorno mercoledì 4 marzo non entra nella media: "_s))
+        << week->missing.join(u'\n').toStdString();
+    EXPECT_TRUE(week->missing.join(u'\n').contains(u"Torta della nonna"_s));
+    input.scope = ReportScope::Day;  // a day is its plan: it is not printed without a food of its own
+    input.days.erase(input.days.begin(), input.days.begin() + 2);
+    EXPECT_FALSE(buildPlanReport(input, *w->nutrientStore(), nullptr, QLocale(), &error));
+    input.scope = ReportScope::Week;
+    input.days = {{QDate(2026, 3, 2), w->document().day()}, {QDate(2026, 3, 3), emptyDay()}};
     EXPECT_EQ(lines(week->totals), lines(panel.totals()));
     EXPECT_TRUE(week->summary.startsWith(u"Media giornaliera "_s)) << week->summary.toStdString();
     input = PlanInput{};

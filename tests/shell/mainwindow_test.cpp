@@ -52,6 +52,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
@@ -490,6 +491,28 @@ public:
         start(20);
     }
 };
+
+// A plan that could not be made (here: a database without nutrients) brings its dialog back as it
+// was typed, until the user cancels it.
+TEST_F(MainWindowTest, ThePlanDialogComesBackWithItsNotesAfterARefusal)
+{
+    QStringList notesSeen;
+    const WhileModal fill([&](QWidget *open) {
+        auto *notes = open->findChild<QPlainTextEdit *>();
+        if (open->objectName() != u"frmStampaPiano" || !notes)
+            return;
+        notesSeen << notes->toPlainText();
+        if (notes->toPlainText().isEmpty())
+            notes->setPlainText(u"Bere acqua"_s);
+        if (notesSeen.size() < 3)
+            static_cast<QDialog *>(open)->accept();
+        else
+            static_cast<QDialog *>(open)->reject();
+    });
+    menuItem("mnuEsportaPdf")->trigger();
+    EXPECT_EQ(notesSeen, QStringList({QString(), u"Bere acqua"_s, u"Bere acqua"_s}));
+    EXPECT_EQ(dialogs.messageTexts().filter(u"Il piano non è stato stampato"_s).size(), 2);
+}
 
 // F1 opens the page about the window it is pressed in, in every window; over a modal one the help
 // is modal too, on top, so that it can be read. "&Help" opens the contents.

@@ -232,7 +232,7 @@ TEST_F(PersonalFoodCommandsTest, AMealSavedAsAFoodThenExportedAndImported)
     EXPECT_EQ(model->personalFoods().catalogue()->find(u"spuntino"_s)->nutrients[0], 1.4);
 
     const QString exported = dir.filePath(u"esportati.csv"_s);
-    dialogs.saveAnswers = {exported};
+    dialogs.saveAnswers = {dir.filePath(u"esportati"_s)};  // the suffix is added
     model->personalFoods().exportFoods();
     QString error;
     EXPECT_EQ(QString::fromUtf8(fileBytes(exported)), foodsToCsv(model->personalFoods().catalogue()->foods(&error)));

@@ -9,6 +9,7 @@
 #include <QAbstractItemModelTester>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 namespace velmo::test {
 namespace {
@@ -287,6 +288,8 @@ TEST_F(WeekModelTest, ExportsTheDaysWithFoodsAsAPrivateFile)
     week.refresh();
     dialogs.saveAnswers = {path};
     ASSERT_TRUE(week.exportCsv()) << dialogs.messageTexts().join(u' ').toStdString();
+    // Proposed in the user's folder, not wherever Velmo was started from.
+    EXPECT_TRUE(QFileInfo(dialogs.shown.back().prefilled).isAbsolute()) << dialogs.shown.back().prefilled.toStdString();
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther), 0);

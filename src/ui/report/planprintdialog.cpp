@@ -143,18 +143,20 @@ std::optional<PlanInput> planInput(MainWindowModel &model, Settings *settings, c
 
 }  // namespace
 
-void printPlan(MainWindowModel &model, Settings *settings, PlanOutput output, QWidget *parent)
+namespace {
+
+// One attempt at the plan the dialog describes: true once it is printed or written, false when
+// it is not (said to the user, or the file's name not given), so that the dialog comes back
+// with what was typed in it.
+bool printPlanOnce(MainWindowModel &model, Settings *settings, const PlanPrintDialog &dialog, bool pdf)
 {
-    const bool pdf = output == PlanOutput::Pdf;
-    PlanPrintDialog dialog(pdf, model.storedDays().date(), parent);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
     Dialogs &dialogs = model.persons().dialogs();
     const QString title = pdf ? text(QT_TRANSLATE_NOOP("PlanPrinting", "Esporta PDF"))
                               : text(QT_TRANSLATE_NOOP("PlanPrinting", "Stampa piano"));
     const auto refuse = [&](const QString &why) {
         dialogs.message(text(QT_TRANSLATE_NOOP("PlanPrinting", "Il piano non è stato stampato: %1")).arg(why), title,
                         MessageIcon::Critical);
+        return false;
     };
     QString error;
     const auto input = planInput(model, settings, dialog, &error);
@@ -167,12 +169,13 @@ void printPlan(MainWindowModel &model, Settings *settings, PlanOutput output, QW
     if (!report)
         return refuse(error);
     if (pdf) {
-        const QString path = dialogs.saveFileName(title,
-                                                  QDir(userFolder(QStandardPaths::DocumentsLocation))
-                                                      .filePath(text(QT_TRANSLATE_NOOP("PlanPrinting", "piano.pdf"))),
-                                                  text(QT_TRANSLATE_NOOP("PlanPrinting", "Documenti PDF (*.pdf)")));
+        const QString path = saveFileNameWithSuffix(dialogs, title,
+                                                    QDir(userFolder(QStandardPaths::DocumentsLocation))
+                                                        .filePath(text(QT_TRANSLATE_NOOP("PlanPrinting", "piano.pdf"))),
+                                                    text(QT_TRANSLATE_NOOP("PlanPrinting", "Documenti PDF (*.pdf)")),
+                                                    QStringLiteral(".pdf"));
         if (path.isEmpty())
-            return;
+            return false;
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         const bool written = writePlanReportPdf(*report, path, QPageSize::A4, &error);
         QGuiApplication::restoreOverrideCursor();
@@ -181,7 +184,7 @@ void printPlan(MainWindowModel &model, Settings *settings, PlanOutput output, QW
                                                                    "cartella o liberare spazio e riprovare."))
                                 .arg(QDir::toNativeSeparators(path), error),
                             title, MessageIcon::Critical);
-        return;
+        return written;
     }
     const int pages = printOnChosenPrinter(
         title,
@@ -193,7 +196,17 @@ void printPlan(MainWindowModel &model, Settings *settings, PlanOutput output, QW
         },
         &error);
     if (pages == 0)
-        refuse(error);
+        return refuse(error);
+    return pages > 0;  // -1: the printer's dialog cancelled
+}
+
+}  // namespace
+
+void printPlan(MainWindowModel &model, Settings *settings, PlanOutput output, QWidget *parent)
+{
+    PlanPrintDialog dialog(output == PlanOutput::Pdf, model.storedDays().date(), parent);
+    while (dialog.exec() == QDialog::Accepted && !printPlanOnce(model, settings, dialog, output == PlanOutput::Pdf)) {
+    }
 }
 
 }  // namespace velmo::ui
