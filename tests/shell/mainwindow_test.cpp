@@ -30,6 +30,7 @@
 #include "ui/shell/helpwindow.h"
 #include "ui/shell/mainwindow.h"
 #include "ui/shell/portiondialog.h"
+#include "ui/shell/qtdialogs.h"
 
 #include <functional>
 
@@ -51,6 +52,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -93,6 +95,30 @@ TEST(AppWindowsStart, AMissingDatabaseShowsNoWindow)
     EXPECT_FALSE(windows.start(QStringLiteral("/nessuna/cartella/elementi97.db"), &error));
     EXPECT_TRUE(error.contains(QStringLiteral("elementi97.db"))) << error.toStdString();
     EXPECT_EQ(windows.mainWindow(), nullptr);
+}
+
+// The program's boxes show their text as written: a name typed with markup in it is not read as
+// markup.
+TEST(QtDialogsTest, ABoxShowsItsTextAsWritten)
+{
+    ui::QtDialogs boxes;
+    const QString name = u"<b>Pane</b> & latte"_s;
+    QStringList shown;
+    const auto look = [&shown] {
+        QTimer::singleShot(0, [&shown] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_TRUE(box);
+            shown << (box->textFormat() == Qt::PlainText ? box->text() : u"(markup)"_s);
+            box->close();
+        });
+    };
+    look();
+    boxes.message(name, u"Velmo"_s, MessageIcon::Information);
+    look();
+    boxes.askYesNoCancel(name, u"Velmo"_s);
+    look();
+    boxes.choose(name, u"Velmo"_s, {u"Uno"_s});
+    EXPECT_EQ(shown, QStringList({name, name, name}));
 }
 
 class MainWindowTest : public ::testing::Test {

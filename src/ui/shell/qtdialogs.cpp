@@ -11,6 +11,19 @@
 
 namespace velmo::ui {
 
+namespace {
+
+// A box whose text is shown as written: a name typed by the user ("<b>Pane</b> & latte") is
+// never read as markup.
+void setPlainText(QMessageBox &box, const QString &title, const QString &text)
+{
+    box.setWindowTitle(title);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+}
+
+}  // namespace
+
 QWidget *QtDialogs::owner()
 {
     return QApplication::activeWindow();
@@ -19,8 +32,7 @@ QWidget *QtDialogs::owner()
 void QtDialogs::message(const QString &text, const QString &title, MessageIcon icon)
 {
     QMessageBox box(owner());
-    box.setWindowTitle(title);
-    box.setText(text);
+    setPlainText(box, title, text);
     box.setIcon(icon == MessageIcon::Information ? QMessageBox::Information
                 : icon == MessageIcon::Question  ? QMessageBox::Question
                                                  : QMessageBox::Critical);
@@ -38,8 +50,7 @@ QString QtDialogs::input(const QString &prompt, const QString &title, const QStr
 Answer QtDialogs::askYesNoCancel(const QString &text, const QString &title)
 {
     QMessageBox box(owner());
-    box.setWindowTitle(title);
-    box.setText(text);
+    setPlainText(box, title, text);
     box.setIcon(QMessageBox::Question);
     QPushButton *yes = box.addButton(tr("&Sì"), QMessageBox::YesRole);
     QPushButton *no = box.addButton(tr("&No"), QMessageBox::NoRole);
@@ -55,8 +66,7 @@ Answer QtDialogs::askYesNoCancel(const QString &text, const QString &title)
 int QtDialogs::choose(const QString &text, const QString &title, const QStringList &choices)
 {
     QMessageBox box(owner());
-    box.setWindowTitle(title);
-    box.setText(text);
+    setPlainText(box, title, text);
     box.setIcon(QMessageBox::Question);
     QList<QAbstractButton *> buttons;
     for (const QString &choice : choices)
