@@ -1160,10 +1160,6 @@ Keep these values?</translation>
         <translation>cannot read the category &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>riga %1: l&apos;alimento %2 non è più nell&apos;archivio</source>
-        <translation>line %1: the food %2 is no longer in the database</translation>
-    </message>
-    <message>
         <source>riga %1: nessuna riga libera per %2</source>
         <translation>line %1: no free row for %2</translation>
     </message>
@@ -1174,6 +1170,10 @@ Keep these values?</translation>
     <message>
         <source>riga %1: %2</source>
         <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>l&apos;alimento %1 non è più nell&apos;archivio</source>
+        <translation>the food %1 is no longer in the database</translation>
     </message>
 </context>
 <context>

@@ -378,9 +378,11 @@ bool MealComposer::add(const MealFileEntry &entry, QString *error)
     if (!showCategoryWith(entry.category, keyOf(entry), &index, error))
         return false;
     if (index < 0) {
-        *error = QCoreApplication::translate("MealComposer", "riga %1: l'alimento %2 non è più nell'archivio")
-                     .arg(entry.line)
-                     .arg(echoInput(entry.food));
+        // A food kept by Velmo (a person's day, a habitual meal) has no line of a file to name.
+        const QString gone = QCoreApplication::translate("MealComposer", "l'alimento %1 non è più nell'archivio")
+                                 .arg(echoInput(entry.food));
+        *error = entry.line > 0 ? QCoreApplication::translate("MealComposer", "riga %1: %2").arg(entry.line).arg(gone)
+                                : gone;
         return false;
     }
     // The table shows the catalogue's own spelling of the name.
