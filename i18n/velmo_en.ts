@@ -6407,6 +6407,10 @@ To see them, open them with &quot;Open...&quot; from the Meal menu.</translation
         <source>L&apos;intestazione non è stata salvata: il file delle impostazioni non può essere scritto. Controllare lo spazio e i permessi della cartella di configurazione.</source>
         <translation>The heading was not saved: the settings file cannot be written. Check the space and the permissions of the configuration folder.</translation>
     </message>
+    <message>
+        <source>Il logo %1 non si può leggere come immagine: scegliere un file PNG, JPEG, SVG o BMP, o lasciare vuoto il campo.</source>
+        <translation>The logo %1 cannot be read as a picture: choose a PNG, JPEG, SVG or BMP file, or leave the field empty.</translation>
+    </message>
 </context>
 <context>
     <name>velmo::ui::PrintSetupWindow</name>

@@ -29,6 +29,7 @@
 #include "ui/shell/appwindows.h"
 #include "ui/shell/helpwindow.h"
 #include "ui/shell/mainwindow.h"
+#include "ui/report/practiceheadingdialog.h"
 #include "ui/shell/portiondialog.h"
 #include "ui/shell/qtdialogs.h"
 
@@ -44,6 +45,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QDebug>
 #include <QFile>
 #include <QKeySequence>
@@ -119,6 +121,36 @@ TEST(QtDialogsTest, ABoxShowsItsTextAsWritten)
     look();
     boxes.choose(name, u"Velmo"_s, {u"Uno"_s});
     EXPECT_EQ(shown, QStringList({name, name, name}));
+}
+
+// The practice's logo is reached with its letter; one that is no picture is refused, and said.
+TEST(PracticeHeadingDialogTest, ALogoThatIsNoPictureIsRefused)
+{
+    const LocaleGuard italian("it_IT");
+    QTemporaryDir dir;
+    Settings settings;
+    settings.setPath(dir.filePath(u"velmo.conf"_s));
+    ui::PracticeHeadingDialog dialog(&settings, nullptr);
+    QLineEdit *logo = nullptr;
+    for (QLabel *label : dialog.findChildren<QLabel *>())
+        if (label->text() == u"&Logo")
+            logo = qobject_cast<QLineEdit *>(label->buddy());
+    ASSERT_TRUE(logo);
+    QFile notAPicture(dir.filePath(u"logo.png"_s));
+    ASSERT_TRUE(notAPicture.open(QIODevice::WriteOnly) && notAPicture.write("testo") == 5);
+    notAPicture.close();
+    logo->setText(notAPicture.fileName());
+    QString said;
+    QTimer::singleShot(0, [&said] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            said = box->text();
+            box->close();
+        }
+    });
+    dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    EXPECT_TRUE(said.startsWith(u"Il logo "_s)) << said.toStdString();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_TRUE(settings.practiceHeading().logoPath.isEmpty());
 }
 
 class MainWindowTest : public ::testing::Test {

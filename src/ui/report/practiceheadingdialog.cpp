@@ -6,9 +6,12 @@
 #include "common/userfolder.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -42,7 +45,9 @@ PracticeHeadingDialog::PracticeHeadingDialog(Settings *settings, QWidget *parent
     auto *logoRow = new QHBoxLayout;
     logoRow->addWidget(logo_, 1);
     logoRow->addWidget(browse);
-    form->addRow(tr("&Logo"), logoRow);
+    auto *logoLabel = new QLabel(tr("&Logo"), this);
+    logoLabel->setBuddy(logo_);
+    form->addRow(logoLabel, logoRow);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setAccessibleName(tr("Conferma l'intestazione"));
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("Annulla"));
@@ -72,6 +77,15 @@ void PracticeHeadingDialog::chooseLogo()
 
 void PracticeHeadingDialog::save()
 {
+    // A logo that cannot be read would be left out of every plan without a word.
+    if (const QString logo = logo_->text().trimmed(); !logo.isEmpty() && QImage(logo).isNull()) {
+        QMessageBox::warning(this, windowTitle(),
+                             tr("Il logo %1 non si può leggere come immagine: scegliere un file PNG, JPEG, SVG o "
+                                "BMP, o lasciare vuoto il campo.")
+                                 .arg(QDir::toNativeSeparators(logo)));
+        logo_->setFocus();
+        return;
+    }
     if (settings_ && !settings_->setPracticeHeading(heading())) {
         QMessageBox::warning(this, windowTitle(),
                              tr("L'intestazione non è stata salvata: il file delle impostazioni non può essere "
