@@ -602,8 +602,19 @@ TEST_F(MainWindowTest, F1OpensThePageAboutItsWindow)
         {__LINE__, "mnuStampa", {}, "stampa.html modale"},
         {__LINE__, "mnuStampaPiano", {}, "stampa.html#piano modale"},
         {__LINE__, "mnuIntestazione", {}, "stampa.html#piano modale"},
+        {__LINE__, "mnuGiornoPersona", {}, "giorno.html#persona modale"},
+        {__LINE__, "mnuCopiaPasto", {}, "giorno.html#copia modale"},
+        {__LINE__, "mnuCopiaGiorno", {}, "giorno.html#copia modale"},
+        {__LINE__, nullptr, [this] { return window->dayDock()->widget(); }, "giorno.html#pannello"},
     };
     // clang-format on
+    // A person for the windows that ask for one, and a day of meals for the day's panel.
+    ASSERT_TRUE(window->model()
+                    .persons()
+                    .store()
+                    ->addPerson({u"Anna"_s, Sex::Female, QDate(1980, 1, 1), 165, {}, {}, {}, {}, {}})
+                    .ok());
+    window->model().document().newDay();
     for (const auto &c : cases) {
         VELMO_CASE(c);
         QString seen;

@@ -41,6 +41,8 @@ constexpr struct {
     {"frmPersona", "persone.html#scheda"},
     {"frmSettimana", "settimana.html"},
     {"frmGiornoPersona", "giorno.html#persona"},
+    {"frmCopiaIn", "giorno.html#copia"},
+    {"dockGiorno", "giorno.html#pannello"},  // docked or floating
     {"frmPastoAbituale", "giorno.html#abituali"},
     {"Form_LAF_Femmina", "fabbisogno.html"},
     {"Form_LAF_Uomo", "fabbisogno.html"},
@@ -193,11 +195,12 @@ QUrl HelpWindow::page(const QString &name)
 
 QString HelpWindow::pageFor(const QWidget *widget)
 {
-    for (const QWidget *w = widget; w; w = w->parentWidget())
-        if (w->isWindow())
-            for (const auto &entry : kWindowPages)
-                if (w->objectName() == QLatin1StringView(entry.window))
-                    return QString::fromLatin1(entry.page);
+    // The nearest of the widget and those around it that has a page of its own (the day panel
+    // within the main window), up to its window.
+    for (const QWidget *w = widget; w; w = w->isWindow() ? nullptr : w->parentWidget())
+        for (const auto &entry : kWindowPages)
+            if (w->objectName() == QLatin1StringView(entry.window))
+                return QString::fromLatin1(entry.page);
     return QStringLiteral("index.html");
 }
 

@@ -595,6 +595,7 @@ void MainWindow::copyTo(bool wholeDay)
         meals = [&copies](const QString &person, QDate date) { return copies.mealsOf(person, date); };
     DayTargetDialog dialog(wholeDay ? tr("Copia giorno in") : tr("Copia pasto in"), persons, days.person(),
                            days.date().addDays(1), meals, this);
+    dialog.setObjectName(QStringLiteral("frmCopiaIn"));  // its own help
     if (dialog.exec() != QDialog::Accepted)
         return;
     const DayCopies::Target target{dialog.person(), dialog.date(), dialog.meal()};
