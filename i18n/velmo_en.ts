@@ -5798,10 +5798,6 @@ To see them, open them with &quot;Open...&quot; from the Meal menu.</translation
         <translation>Meal shown in the table</translation>
     </message>
     <message>
-        <source>Il pasto del giorno che la tabella mostra (Ctrl+PgGiù e Ctrl+PgSu per cambiarlo)</source>
-        <translation>The meal of the day the table shows (Ctrl+PgDown and Ctrl+PgUp to change it)</translation>
-    </message>
-    <message>
         <source>Pasti</source>
         <translation>Meals</translation>
     </message>
@@ -5812,6 +5808,10 @@ To see them, open them with &quot;Open...&quot; from the Meal menu.</translation
     <message>
         <source>Rinomina, aggiungi o rimuovi un pasto del giorno</source>
         <translation>Rename, add or remove a meal of the day</translation>
+    </message>
+    <message>
+        <source>Il pasto del giorno che la tabella mostra (Ctrl+Pag↓ e Ctrl+Pag↑ per cambiarlo)</source>
+        <translation>The meal of the day the table shows (Ctrl+PgDown and Ctrl+PgUp to change it)</translation>
     </message>
 </context>
 <context>

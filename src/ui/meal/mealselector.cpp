@@ -22,7 +22,7 @@ MealSelector::MealSelector(DayPlan &day, QWidget *parent) : QWidget(parent), day
     meals_ = new QComboBox(this);
     meals_->setObjectName(QStringLiteral("cboPasti"));
     meals_->setAccessibleName(tr("Pasto mostrato nella tabella"));
-    meals_->setToolTip(tr("Il pasto del giorno che la tabella mostra (Ctrl+PgGiù e Ctrl+PgSu per cambiarlo)"));
+    meals_->setToolTip(tr("Il pasto del giorno che la tabella mostra (Ctrl+Pag↓ e Ctrl+Pag↑ per cambiarlo)"));
     meals_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     layout->addWidget(meals_, 1);
     commands_ = new QToolButton(this);
