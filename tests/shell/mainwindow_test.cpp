@@ -399,14 +399,18 @@ TEST_F(MainWindowTest, ThePortionChoiceWritesTheOpenRowsWeight)
     EXPECT_EQ(window->table()->grossBox(0)->text(), u"30"_s);
 }
 
-// "Bilancia quantità...", greyed out until the meal holds a food, opens the window on the meal:
-// "Annulla" leaves the table as it was, "Applica" writes the weight proposed into the row.
+// "Bilancia quantità..." says what is missing until the meal holds a food, then opens the window
+// on the meal: "Annulla" leaves the table as it was, "Applica" writes the weight proposed into the
+// row.
 TEST_F(MainWindowTest, TheBalanceWindowAppliesItsProposalOrNothing)
 {
     addShellProfile(dir.filePath(u"elementi97.db"_s));
     addShellMeasures(dir.filePath(u"elementi97.db"_s));
     QAction *balance = menuItem("mnuPastoBilancia");
-    EXPECT_FALSE(balance->isEnabled());
+    balance->trigger();
+    EXPECT_EQ(dialogs.messageTexts(), QStringList(balance->statusTip()));
+    EXPECT_EQ(window->findChild<ui::BalanceWindow *>(), nullptr);
+    dialogs.clear();
     menuItem("mnuFrutta")->trigger();
     window->model().gridRowChosen(0);  // apricots, 48 kcal per 100 g
     window->model().meal().setGrossText(0, u"100"_s);

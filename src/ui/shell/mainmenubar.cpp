@@ -70,9 +70,10 @@ void MainMenuBar::buildBalanceCommand()
     balanceAction_ = mealMenu_->addAction(tr("&Bilancia quantità..."));
     balanceAction_->setObjectName(QStringLiteral("mnuPastoBilancia"));
     connect(balanceAction_, &QAction::triggered, this, &MainMenuBar::balanceRequested);
+    // Never greyed out: a menu item out of use shows no status tip and takes no key, so chosen
+    // with nothing to balance it says what is missing.
     const auto enable = [this] {
         const QString missing = BalanceModel::nothingToBalance(model_, BalanceModel::Scope::Meal);
-        balanceAction_->setEnabled(missing.isEmpty());
         balanceAction_->setStatusTip(missing.isEmpty() ? tr("Propone i pesi che raggiungono gli obiettivi") : missing);
     };
     connect(&model_.meal(), &MealGrid::rowStateChanged, this, enable);
