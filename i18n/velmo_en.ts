@@ -2059,10 +2059,6 @@ lists its measures.
 <context>
     <name>PersonStore</name>
     <message>
-        <source>Nessuna persona con questo nome: forse è stata eliminata da un&apos;altra finestra di Velmo.</source>
-        <translation>No person has this name: another Velmo window may have deleted it.</translation>
-    </message>
-    <message>
         <source>Modifica non salvata: il profilo della persona è stato modificato da un&apos;altra finestra di Velmo dopo che è stato letto. Rileggerlo e ripetere la modifica.</source>
         <translation>Change not saved: the person&apos;s record was changed by another Velmo window after it was read. Read it again and repeat the change.</translation>
     </message>
@@ -2131,6 +2127,10 @@ The file was not changed; Velmo works without it.</translation>
     <message>
         <source>La persona è stata eliminata, ma il suo nome si legge ancora nel file %1 (forse un&apos;altra finestra di Velmo lo sta leggendo): chiudere le altre finestre di Velmo e riprovare.</source>
         <translation>The person was deleted, but the name can still be read in the file %1 (another Velmo window may be reading it): close the other Velmo windows and try again.</translation>
+    </message>
+    <message>
+        <source>Nessuna persona con questo nome: forse è stata eliminata, nella finestra Persone o in un&apos;altra finestra di Velmo.</source>
+        <translation>No person has this name: it may have been deleted, in the Persons window or in another Velmo window.</translation>
     </message>
 </context>
 <context>

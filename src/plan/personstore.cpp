@@ -30,7 +30,8 @@ StoreResult refused(StoreResult::Kind kind, const char *message)
 StoreResult missingPerson()
 {
     return refused(StoreResult::Kind::Missing, QT_TRANSLATE_NOOP("PersonStore", "Nessuna persona con questo nome: "
-                                                                                "forse è stata eliminata da un'altra "
+                                                                                "forse è stata eliminata, nella "
+                                                                                "finestra Persone o in un'altra "
                                                                                 "finestra di Velmo."));
 }
 

@@ -275,8 +275,8 @@ TEST_F(StoredDaysTest, TheDayOfAPersonRemovedElsewhereStaysInTheWindow)
     dialogs.questionAnswers = {Answer::No};  // its unsaved day may go
     EXPECT_FALSE(model->storedDays().open(u"Anna"_s, kDay.addDays(1)));
     EXPECT_FALSE(model->document().storedDay());
-    EXPECT_EQ(dialogs.messageTexts(), QStringList{u"Nessuna persona con questo nome: forse è stata eliminata da "
-                                                  "un'altra finestra di Velmo."_s});
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{u"Nessuna persona con questo nome: forse è stata eliminata, "
+                                                  "nella finestra Persone o in un'altra finestra di Velmo."_s});
 }
 
 // Each copy and each habitual meal, done, undone and done again: the store and the window's day
