@@ -3309,6 +3309,41 @@ Replace them?</translation>
     </message>
 </context>
 <context>
+    <name>ReferenceUnitNote</name>
+    <message>
+        <source>LARN in g, qui in mg</source>
+        <translation>LARN in g, here in mg</translation>
+    </message>
+    <message>
+        <source>EFSA in g, qui in mg</source>
+        <translation>EFSA in g, here in mg</translation>
+    </message>
+    <message>
+        <source>Riferimento in retinolo equivalenti (RE); alimenti in RAE, che contano i carotenoidi la metà</source>
+        <translation>Reference in retinol equivalents (RE); foods in RAE, which count carotenoids at half</translation>
+    </message>
+    <message>
+        <source>Riferimento in niacina equivalenti (NE, compresa quella dal triptofano); alimenti in niacina preformata</source>
+        <translation>Reference in niacin equivalents (NE, including that from tryptophan); foods in preformed niacin</translation>
+    </message>
+    <message>
+        <source>UL per il retinolo preformato (non per i carotenoidi)</source>
+        <translation>UL for preformed retinol (not for carotenoids)</translation>
+    </message>
+    <message>
+        <source>Riferimento in µg di folati (la tabella non dice se DFE); alimenti in folati totali</source>
+        <translation>Reference in µg of folate (the table does not say whether DFE); foods in total folate</translation>
+    </message>
+    <message>
+        <source>Riferimento per gli acidi grassi n-6 in tutto; alimenti: solo acido linoleico (18:2)</source>
+        <translation>Reference for all n-6 fatty acids; foods: linoleic acid (18:2) only</translation>
+    </message>
+    <message>
+        <source>Riferimento in alfa-tocoferolo equivalenti; alimenti in solo alfa-tocoferolo</source>
+        <translation>Reference in alpha-tocopherol equivalents; foods in alpha-tocopherol only</translation>
+    </message>
+</context>
+<context>
     <name>RequirementComparison</name>
     <message>
         <source>Pasto %1 kcal = %2 % di %3 kcal</source>

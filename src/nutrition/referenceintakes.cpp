@@ -5,6 +5,7 @@
 
 #include "common/csv.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QStringList>
@@ -126,9 +127,31 @@ QString NutrientReference::unit() const
 
 QString NutrientReference::unitNote() const
 {
-    for (const auto *row : {&reference, &averageRequirement, &upperLevel})
-        if (*row && !(*row)->unitNote.isEmpty())
-            return (*row)->unitNote;
+    // The shipped notes, as the data writes them in Italian, are shown in the interface's language.
+    static constexpr std::array kShippedNotes{
+        QT_TRANSLATE_NOOP("ReferenceUnitNote", "LARN in g, qui in mg"),
+        QT_TRANSLATE_NOOP("ReferenceUnitNote", "EFSA in g, qui in mg"),
+        QT_TRANSLATE_NOOP(
+            "ReferenceUnitNote",
+            "Riferimento in retinolo equivalenti (RE); alimenti in RAE, che contano i carotenoidi la metà"),
+        QT_TRANSLATE_NOOP("ReferenceUnitNote", "Riferimento in niacina equivalenti (NE, compresa quella dal "
+                                               "triptofano); alimenti in niacina preformata"),
+        QT_TRANSLATE_NOOP("ReferenceUnitNote", "UL per il retinolo preformato (non per i carotenoidi)"),
+        QT_TRANSLATE_NOOP("ReferenceUnitNote",
+                          "Riferimento in µg di folati (la tabella non dice se DFE); alimenti in folati totali"),
+        QT_TRANSLATE_NOOP("ReferenceUnitNote",
+                          "Riferimento per gli acidi grassi n-6 in tutto; alimenti: solo acido linoleico (18:2)"),
+        QT_TRANSLATE_NOOP("ReferenceUnitNote",
+                          "Riferimento in alfa-tocoferolo equivalenti; alimenti in solo alfa-tocoferolo"),
+    };
+    for (const auto *row : {&reference, &averageRequirement, &upperLevel}) {
+        if (!*row || (*row)->unitNote.isEmpty())
+            continue;
+        for (const char *shipped : kShippedNotes)
+            if ((*row)->unitNote == QString::fromUtf8(shipped))
+                return QCoreApplication::translate("ReferenceUnitNote", shipped);
+        return (*row)->unitNote;
+    }
     return {};
 }
 

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Velmo authors
 
 #include "nutrition/referenceintakes.h"
+#include "support/languageguard.h"
 #include "support/tablecase.h"
 
 #include <QStringList>
@@ -124,6 +125,15 @@ TEST(ReferenceIntakesTest, SaysWhereUnitsDifferAndWhatTheFoodsLack)
         EXPECT_TRUE(byKey.at(QString::fromLatin1(key)).missingFromFoods) << key;
     EXPECT_FALSE(byKey.at(u"CA"_qs).missingFromFoods);
     EXPECT_EQ(ReferenceIntakes::missingFromFoodsText(), u"non disponibile nei dati degli alimenti"_qs);
+    // Under English every note of the shipped table is shown in English.
+    const test::LanguageGuard english(Language::English);
+    for (const ReferenceRow &row : table().rows()) {
+        if (row.unitNote.isEmpty())
+            continue;
+        NutrientReference shown;
+        shown.reference = row;
+        EXPECT_NE(shown.unitNote(), row.unitNote) << row.line;
+    }
 }
 
 TEST(ReferenceIntakesTest, RefusesAMalformedTableNamingTheLine)
