@@ -6,6 +6,7 @@
 #include "common/inputecho.h"
 #include "meal/dayfile.h"
 
+#include <QCollator>
 #include <QLocale>
 #include <QUndoCommand>
 #include <QUndoStack>
@@ -301,9 +302,14 @@ QStringList DayCopies::habitualMeals()
     if (!store)
         return {};
     StoreResult result;
-    const QStringList names = store->habitualMeals(&result);
+    QStringList names = store->habitualMeals(&result);
     if (!result.ok())
         refuse(result.message);
+    // In the order of a dictionary: "merenda" beside "Merenda", not after every capital.
+    QCollator order{QLocale()};
+    order.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(names.begin(), names.end(),
+                     [&order](const QString &a, const QString &b) { return order.compare(a, b) < 0; });
     return names;
 }
 
@@ -320,6 +326,12 @@ bool DayCopies::saveHabitual()
     meal.name = parts_.dialogs.input(tr("Nome del pasto abituale:"), tr("Pasti abituali"), meal.name).trimmed();
     if (meal.name.isEmpty())
         return false;
+    // A name that differs from a kept one only in its capitals is that meal: replacing it keeps
+    // its spelling, so that no two meals look the same in the list.
+    StoreResult listed;
+    for (const QString &kept : store->habitualMeals(&listed))
+        if (kept.compare(meal.name, Qt::CaseInsensitive) == 0)
+            meal.name = kept;
     StoreResult result;
     const std::optional<DayMeal> before = store->habitualMeal(meal.name, &result);
     // One that cannot be read is not replaced unseen.

@@ -362,6 +362,20 @@ TEST_F(StoredDaysTest, CopiesAndHabitualMealsAreUndoneAndRedoneExactly)
     EXPECT_EQ(dialogs.messageTexts().size(), 2);
 }
 
+// A habitual meal named again with other capitals is the same meal, replaced once the user says
+// so; the list goes in the order of a dictionary.
+TEST_F(StoredDaysTest, HabitualMealsDifferingInCapitalsAreOneAndListedAsInADictionary)
+{
+    planned(*model);
+    DayCopies &copies = model->dayCopies();
+    dialogs.inputAnswers = {u"Prima colazione"_s, u"merenda"_s, u"PRIMA colazione"_s};
+    ASSERT_TRUE(copies.saveHabitual());
+    ASSERT_TRUE(copies.saveHabitual());
+    dialogs.questionAnswers = {Answer::Yes};
+    ASSERT_TRUE(copies.saveHabitual());
+    EXPECT_EQ(copies.habitualMeals(), QStringList({u"merenda"_s, u"Prima colazione"_s}));
+}
+
 // A day or a meal copied onto one that has foods replaces them only once the user says so; a meal
 // gone from the day meanwhile is said.
 TEST_F(StoredDaysTest, ACopyReplacesAPlanOnlyWhenTheUserSaysSo)
