@@ -4729,8 +4729,8 @@ The deletion cannot be undone, and the saved meals and days that contain it will
         <translation>change of %1</translation>
     </message>
     <message>
-        <source>Eliminare %1 con tutti i suoi pesi e giorni? Nell&apos;archivio delle persone non ne resterà traccia; «Annulla» del menu Modifica la riporta finché Velmo è aperto.</source>
-        <translation>Delete %1 with all their weights and days? No trace will be left in the persons&apos; file; “Undo” in the Edit menu brings the person back while Velmo is open.</translation>
+        <source>Eliminare %1 con tutti i suoi pesi e giorni? Nell&apos;archivio delle persone non ne resterà traccia; il comando Modifica &gt; Annulla (Ctrl+Z) la riporta finché Velmo è aperto.</source>
+        <translation>Delete %1 with all their weights and days? No trace will be left in the persons&apos; file; the command Edit &gt; Undo (Ctrl+Z) brings the person back while Velmo is open.</translation>
     </message>
     <message>
         <source>Elimina persona</source>

@@ -174,8 +174,8 @@ bool PersonsWindowModel::removeSelected()
     if (!person_ || !session_.isOpen())
         return false;
     if (session_.dialogs().askYesNoCancel(tr("Eliminare %1 con tutti i suoi pesi e giorni? Nell'archivio delle "
-                                             "persone non ne resterà traccia; «Annulla» del menu Modifica la "
-                                             "riporta finché Velmo è aperto.")
+                                             "persone non ne resterà traccia; il comando Modifica > Annulla "
+                                             "(Ctrl+Z) la riporta finché Velmo è aperto.")
                                               .arg(person_->name),
                                           tr("Elimina persona"))
         != Answer::Yes)
