@@ -5825,6 +5825,14 @@ To see them, open them with &quot;Open...&quot; from the Meal menu.</translation
         <source>&quot;%1&quot; non è più tra gli alimenti.</source>
         <translation>&quot;%1&quot; is no longer among the foods.</translation>
     </message>
+    <message>
+        <source>Giorno di %1 (nessuna persona corrente):</source>
+        <translation>Day of %1 (no current person):</translation>
+    </message>
+    <message>
+        <source>Giorno di %1 (fabbisogno di %2):</source>
+        <translation>Day of %1 (requirement of %2):</translation>
+    </message>
 </context>
 <context>
     <name>velmo::ui::MealSelector</name>

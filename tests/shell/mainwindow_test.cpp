@@ -1198,6 +1198,13 @@ TEST_F(MainWindowTest, TheDateOfTheDayPanelShowsThePersonsStoredDay)
     EXPECT_EQ(nameless, QStringList());
     EXPECT_EQ(window->windowTitle(), u"Velmo - Anna, lunedì 9 marzo 2026"_s);
     ASSERT_TRUE(window->dayDock() && window->dayDock()->isVisible());
+    // Another person made current: the day stays Anna's, compared with the other's requirement.
+    auto *whose = window->dayDock()->findChild<QLabel *>(u"lblPersonaGiorno"_s);
+    EXPECT_EQ(whose->text(), u"Giorno di Anna:"_s);
+    ASSERT_TRUE(store->addPerson({u"Bea"_s, Sex::Female, QDate(1990, 1, 1), 160, {}, {}, {}, {}, {}}).ok());
+    window->model().persons().setCurrentName(u"Bea"_s);
+    EXPECT_EQ(whose->text(), u"Giorno di Anna (fabbisogno di Bea):"_s);
+    window->model().persons().setCurrentName(u"Anna"_s);
     auto *date = window->dayDock()->findChild<QDateEdit *>(u"dtpGiorno"_s);
     EXPECT_EQ(date->date(), monday);
     date->setDate(monday.addDays(1));

@@ -322,6 +322,7 @@ void MainWindow::updateDayPanel()
                 showStoredDay();
         });
         connect(&model_.storedDays(), &StoredDays::changed, this, &MainWindow::showStoredDay);
+        connect(&model_.persons(), &PersonSession::currentChanged, this, &MainWindow::showStoredDay);
         showStoredDay();
         dayDock_->hide();
         addDockWidget(Qt::RightDockWidgetArea, dayDock_);
@@ -565,8 +566,15 @@ void MainWindow::showStoredDay()
 {
     StoredDays &days = model_.storedDays();
     const QString person = days.person();
-    dayPanel_->dayPerson()->setText(person.isEmpty() ? tr("Nessuna persona corrente")
-                                                     : tr("Giorno di %1:").arg(person));
+    // A person's day compared with another's requirement (made current since) says whose it is.
+    const QString current = model_.persons().currentName();
+    QString shown = tr("Nessuna persona corrente");
+    if (!person.isEmpty() && current == person)
+        shown = tr("Giorno di %1:").arg(person);
+    else if (!person.isEmpty())
+        shown = current.isEmpty() ? tr("Giorno di %1 (nessuna persona corrente):").arg(person)
+                                  : tr("Giorno di %1 (fabbisogno di %2):").arg(person, current);
+    dayPanel_->dayPerson()->setText(shown);
     const QSignalBlocker quiet(dayPanel_->dayDate());
     dayPanel_->dayDate()->setDate(days.date());
     dayPanel_->dayDate()->setEnabled(!person.isEmpty());
