@@ -77,6 +77,7 @@ DayPanel::DayPanel(DayPanelModel &model, QWidget *parent) : QWidget(parent), mod
     auto *dayRow = new QHBoxLayout;
     dayPerson_ = new QLabel(this);
     dayPerson_->setObjectName(QStringLiteral("lblPersonaGiorno"));
+    dayPerson_->setWordWrap(true);  // a long name and the other person's requirement
     dayRow->addWidget(dayPerson_, 1);
     dayDate_ = new QDateEdit(this);
     dayDate_->setObjectName(QStringLiteral("dtpGiorno"));
