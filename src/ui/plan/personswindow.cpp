@@ -108,6 +108,13 @@ PersonsWindow::PersonsWindow(PersonSession &session, QUndoStack &stack, QWidget 
 
     connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) { model_.select(model_.persons().name(current.row())); });
+    connect(&model_, &PersonsWindowModel::selectionChanged, this, &PersonsWindow::showSelection);
+    keepPlacesAcrossResets();
+    showSelection();
+}
+
+void PersonsWindow::keepPlacesAcrossResets()
+{
     connect(&model_.persons(), &QAbstractItemModel::modelAboutToBeReset, this, [this] {
         listPlace_ = {hasFocusWithin(list_), list_->currentIndex().row(), {}};
     });
@@ -121,7 +128,6 @@ PersonsWindow::PersonsWindow(PersonSession &session, QUndoStack &stack, QWidget 
         if (listPlace_.focused)
             list_->setFocus();
     });
-    connect(&model_, &PersonsWindowModel::selectionChanged, this, &PersonsWindow::showSelection);
     connect(&model_.weights(), &QAbstractItemModel::modelAboutToBeReset, this, [this] {
         const auto &weights = model_.weights().weights();
         const int row = weightTable_->currentIndex().row();
@@ -148,7 +154,6 @@ PersonsWindow::PersonsWindow(PersonSession &session, QUndoStack &stack, QWidget 
     });
     connect(weightTable_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &PersonsWindow::showWeightChoice);
-    showSelection();
 }
 
 QWidget *PersonsWindow::buildPersonPanel()

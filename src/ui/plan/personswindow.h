@@ -51,6 +51,7 @@ private:
     // the focus in the list of persons, not on the next button.
     void focusListUnlessOn(const QPushButton *clicked);
     void showWeightChoice();
+    void keepPlacesAcrossResets();
 
     // Where a view stood before its model was reset under it (a change saved, another Velmo's
     // change read), so that the focus and a current row stay.
