@@ -218,6 +218,8 @@ bool Builder::addDays(PlanReport &report, Meal &all, QString *error)
     for (std::size_t d = 0; d < input_.days.size(); ++d) {
         const auto &[date, day] = input_.days[d];
         const std::optional<PlannedDay> &planned = plans[d];
+        if (input_.scope == ReportScope::Week && allEntries(day).empty())
+            continue;  // listed among the days without a plan
         ReportDay shown{date, {}, {}};
         if (!planned) {
             shown.summary = text(
@@ -347,18 +349,20 @@ bool Builder::build(PlanReport &report, QString *error)
         report.missing.prepend(
             text(QT_TRANSLATE_NOOP("PlanReport", "Il piano non ha alimenti: nessun pasto da mostrare. "
                                                  "Aggiungere alimenti ai pasti e stampare di nuovo.")));
-    if (input_.scope == ReportScope::Week && input_.date.isValid() && input_.days.size() < 7) {
+    if (input_.scope == ReportScope::Week && input_.date.isValid()) {
+        // A day kept with no food in it is no plan either, as the week window says.
         QStringList absent;
         for (int d = 0; d < 7; ++d) {
             const QDate date = input_.date.addDays(d);
             if (std::none_of(input_.days.cbegin(), input_.days.cend(),
-                             [&](const auto &day) { return day.first == date; }))
+                             [&](const auto &day) { return day.first == date && !allEntries(day.second).empty(); }))
                 absent << locale_.toString(date, QLocale::ShortFormat);
         }
-        report.missing << text(QT_TRANSLATE_NOOP("PlanReport",
-                                                 "Giorni senza piano conservato: %1; la media è dei giorni "
-                                                 "con alimenti."))
-                              .arg(absent.join(QStringLiteral(", ")));
+        if (!absent.isEmpty())
+            report.missing << text(QT_TRANSLATE_NOOP("PlanReport",
+                                                     "Giorni senza piano conservato: %1; la media è dei giorni "
+                                                     "con alimenti."))
+                                  .arg(absent.join(QStringLiteral(", ")));
     }
     return true;
 }

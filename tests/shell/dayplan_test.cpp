@@ -336,8 +336,11 @@ TEST_F(DayPlanTest, ThePrintedPlanShowsTheWindowsNumbers)
         EXPECT_EQ(join({n.name, n.amount, n.reference, n.percent, n.note}),
                   join({shown(0), shown(1), shown(2), shown(3), shown(5)}));
     }
-    input.scope = ReportScope::Week;  // a day stored without food is not one of the planned days averaged
-    // Nor is a day with a food no longer in the database: the week is printed without it, and says so.
+    // A day stored without food is not one of the planned days averaged, nor printed: it is listed
+    // among the days without a plan. Nor is a day with a food no longer in the database averaged:
+    // it is printed as such, and the week says why.
+    input.scope = ReportScope::Week;
+    input.date = QDate(2026, 3, 2);
     std::vector<MealFileEntry> gone = w->document().entries();
     gone.front().food = u"Torta della nonna"_s;
     input.days = {{QDate(2026, 3, 2), w->document().day()},
@@ -347,8 +350,10 @@ TEST_F(DayPlanTest, ThePrintedPlanShowsTheWindowsNumbers)
     ASSERT_TRUE(week) << error.toStdString();
     EXPECT_TRUE(week->figuresCaption.startsWith(u"Media giornaliera di 1 giorn"_s))
         << week->figuresCaption.toStdString();
-    ASSERT_EQ(week->days.size(), 3u);
-    EXPECT_TRUE(week->days[2].meals.empty() && week->days[2].summary.startsWith(u"non calcolabile"_s));
+    ASSERT_EQ(week->days.size(), 2u);
+    EXPECT_TRUE(week->days[1].meals.empty() && week->days[1].summary.startsWith(u"non calcolabile"_s));
+    EXPECT_TRUE(week->missing.join(u'\n').contains(u"Giorni senza piano conservato: 03/03/26, 05/03/26, "_s))
+        << week->missing.join(u'\n').toStdString();
     EXPECT_TRUE(week->missing.join(u'\n').contains(u"Il giorno mercoledì 4 marzo non entra nella media: "_s))
         << week->missing.join(u'\n').toStdString();
     EXPECT_TRUE(week->missing.join(u'\n').contains(u"Torta della nonna"_s));
