@@ -1295,6 +1295,10 @@ Keep these values?</translation>
         <source>la porzione %1 non dice quale misura</source>
         <translation>the portion %1 does not say which measure</translation>
     </message>
+    <message>
+        <source>la riga, come Velmo la salva, supera i %1 caratteri: accorciare il nome o la porzione</source>
+        <translation>the line, as Velmo saves it, is longer than %1 characters: shorten the name or the portion</translation>
+    </message>
 </context>
 <context>
     <name>MeasureStore</name>

@@ -87,6 +87,13 @@ QString mealFileField(const QString &text)
     return quoted ? csvQuoted(text) : text;
 }
 
+// A food's line as Velmo writes it: the category's own heading, the fields quoted where needed.
+QString entryLine(const MealFileEntry &entry)
+{
+    return mealFileField(foodCategory(entry.category).heading) + u';' + mealFileField(entry.food) + u';'
+           + mealFileField(entry.grams) + (entry.portion.isEmpty() ? QString() : u';' + mealFileField(entry.portion));
+}
+
 }  // namespace
 
 bool namesPortion(const QString &field)
@@ -154,6 +161,12 @@ void readFoodLine(int line, const QString &content, std::vector<MealFileEntry> &
             {line, QCoreApplication::translate("MealFile", "il peso lordo %1 è troppo grande (al massimo %2 cifre)")
                        .arg(echoInput(entry.grams), QString::number(kMaxGrossWeightDigits))});
     }
+    // Quotes doubled or added may lengthen a line: one that Velmo would write too long to read
+    // again is refused now, not once saved.
+    if (entry.category >= 0 && entryLine(entry).size() > kMaxLineLength)
+        errors.push_back({line, QCoreApplication::translate("MealFile", "la riga, come Velmo la salva, supera i %1 "
+                                                                        "caratteri: accorciare il nome o la porzione")
+                                    .arg(kMaxLineLength)});
     entries.push_back(entry);
 }
 
@@ -351,8 +364,7 @@ QByteArray mealFileText(const std::vector<MealFileEntry> &entries)
     QString text = QStringLiteral("# Pasto di Velmo: categoria;alimento;grammi (peso lordo). "
                                   "Si apre con Velmo o si calcola con velmo-pasto.\n");
     for (const MealFileEntry &entry : entries)
-        text += mealFileLine(foodCategory(entry.category).heading, entry.food) + u';' + mealFileField(entry.grams)
-                + (entry.portion.isEmpty() ? QString() : u';' + mealFileField(entry.portion)) + u'\n';
+        text += entryLine(entry) + u'\n';
     return text.toUtf8();
 }
 

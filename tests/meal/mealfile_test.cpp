@@ -142,6 +142,9 @@ const TextCase kTextCases[] = {
     {__LINE__, "#" + QByteArray("\xC3\xA8").repeated(kMaxLineLength - 1) + "\n" + kFood, 1, 0, ""},
     {__LINE__, "#" + QByteArray("x").repeated(kMaxLineLength) + "\n" + kFood, 1, 1, "la riga è più lunga di 1000 caratteri"},
     {__LINE__, kFood + "\n" + QByteArray(kFood).repeated(100) + "\n" + kFood, 2, 2, "più lunga di 1000 caratteri"},
+    // Within the limit as typed, but not once its quotes are doubled as Velmo writes them.
+    {__LINE__, "Frutta;" + QByteArray("a\"").repeated(300) + ";1\n", 1, 0, ""},
+    {__LINE__, kFood + "\nFrutta;" + QByteArray("a\"").repeated(400) + ";1\n", 2, 2, "come Velmo la salva, supera i 1000 caratteri"},
     {__LINE__, QByteArray(kFood + "\n").repeated(13) + "\xFF\n", 13, 13, "più di dodici alimenti: la tabella del pasto ha 12 righe"},
     {__LINE__, QByteArray("\n").repeated(kMaxMealFileBytes - kFood.size()) + kFood, 1, 0, ""},
     {__LINE__, QByteArray("\n").repeated(kMaxMealFileBytes - kFood.size() + 1) + kFood, 0,
