@@ -162,8 +162,8 @@ void readFoodLine(int line, const QString &content, std::vector<MealFileEntry> &
                        .arg(echoInput(entry.grams), QString::number(kMaxGrossWeightDigits))});
     }
     // Quotes doubled or added may lengthen a line: one that Velmo would write too long to read
-    // again is refused now, not once saved.
-    if (entry.category >= 0 && entryLine(entry).size() > kMaxLineLength)
+    // again is refused now, not once saved. Characters are counted as the reader counts them.
+    if (entry.category >= 0 && entryLine(entry).toUcs4().size() > kMaxLineLength)
         errors.push_back({line, QCoreApplication::translate("MealFile", "la riga, come Velmo la salva, supera i %1 "
                                                                         "caratteri: accorciare il nome o la porzione")
                                     .arg(kMaxLineLength)});

@@ -145,6 +145,8 @@ const TextCase kTextCases[] = {
     // Within the limit as typed, but not once its quotes are doubled as Velmo writes them.
     {__LINE__, "Frutta;" + QByteArray("a\"").repeated(300) + ";1\n", 1, 0, ""},
     {__LINE__, kFood + "\nFrutta;" + QByteArray("a\"").repeated(400) + ";1\n", 2, 2, "come Velmo la salva, supera i 1000 caratteri"},
+    // Characters beyond the first plane count once, as the reader counts them.
+    {__LINE__, "Frutta;" + QByteArray("\xF0\x9F\x8D\x8E").repeated(900) + ";1\n", 1, 0, ""},
     {__LINE__, QByteArray(kFood + "\n").repeated(13) + "\xFF\n", 13, 13, "più di dodici alimenti: la tabella del pasto ha 12 righe"},
     {__LINE__, QByteArray("\n").repeated(kMaxMealFileBytes - kFood.size()) + kFood, 1, 0, ""},
     {__LINE__, QByteArray("\n").repeated(kMaxMealFileBytes - kFood.size() + 1) + kFood, 0,

@@ -41,6 +41,7 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDockWidget>
+#include <QDoubleSpinBox>
 #include <QSpinBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -883,6 +884,21 @@ void collectTabsUp(QWidget *top, QStringList &found)
     }
 }
 
+// The number boxes of `top` that drop a decimal separator: "99.5" typed in Italian must not be 995,
+// nor "99,5" in English.
+void collectDroppedSeparators(QWidget *top, QStringList &found)
+{
+    for (QDoubleSpinBox *box : top->findChildren<QDoubleSpinBox *>())
+        for (const QString &typed : {u"99.5"_s, u"99,5"_s}) {
+            const double was = box->value();
+            box->selectAll();
+            QTest::keyClicks(box, typed);
+            if (box->value() != 99.5)
+                found << top->objectName() + u": "_s + box->accessibleName() + u' ' + typed;
+            box->setValue(was);
+        }
+}
+
 TEST_F(MainWindowTest, TabGoesDownEveryNewerWindow)
 {
     // The main and energy windows keep the order of their controls as their users have always known it.
@@ -904,9 +920,10 @@ TEST_F(MainWindowTest, EveryFocusableControlOfEveryWindowHasANameAndEveryDateIts
                     .store()
                     ->addPerson({u"Anna"_s, Sex::Female, QDate(1980, 1, 1), 165, {}, {}, {}, {}, {}})
                     .ok());
-    QStringList nameless, shortYears;
+    QStringList nameless, shortYears, dropped;
     const int looked = lookAtEveryWindow([&](QWidget *top) {
         collectNameless(QAccessible::queryAccessibleInterface(top), nameless);
+        collectDroppedSeparators(top, dropped);
         // Every date is typed and read with its whole year: "26" could be 1926 or 2026.
         for (const QDateEdit *date : top->findChildren<QDateEdit *>())
             if (!date->displayFormat().contains(u"yyyy"_s))
@@ -915,6 +932,7 @@ TEST_F(MainWindowTest, EveryFocusableControlOfEveryWindowHasANameAndEveryDateIts
     EXPECT_GE(looked, 7) << "main, print, help, two energy windows, launcher, choice";
     EXPECT_EQ(nameless.join(u'\n'), QString());
     EXPECT_EQ(shortYears.join(u'\n'), QString());
+    EXPECT_EQ(dropped.join(u'\n'), QString());
 }
 
 // On the test's screen of 800 × 800; the energy windows keep the size of their form, which holds in
@@ -1157,12 +1175,12 @@ TEST_F(MainWindowTest, ThePersonsWindowKeepsTheFocusAndItsPlaceThroughAChange)
     editor = weights->findChild<QLineEdit *>();
     ASSERT_TRUE(editor);
     editor->selectAll();
-    QTest::keyClicks(editor, u"73"_s);
+    QTest::keyClicks(editor, u"73.5"_s);  // the point taken for the comma
     QTest::keyClick(editor, Qt::Key_Return);
     QCoreApplication::processEvents();
     EXPECT_TRUE(QApplication::focusWidget() == weights || weights->isAncestorOf(QApplication::focusWidget()));
     EXPECT_EQ(weights->currentIndex().row(), old.row());
-    EXPECT_EQ(persons->model().weights().weights()[static_cast<std::size_t>(old.row())].kilograms, 73);
+    EXPECT_EQ(persons->model().weights().weights()[static_cast<std::size_t>(old.row())].kilograms, 73.5);
 
     dialogs.questionAnswers = {Answer::Yes};
     QPushButton *remove = persons->button(u"cmdEliminaPersona"_s);
@@ -1232,14 +1250,16 @@ TEST_F(EnglishWindowTest, EveryWindowSpeaksEnglish)
 {
     const QSet<QString> italian = translatedItalian();
     ASSERT_FALSE(italian.isEmpty());
-    QStringList left;
+    QStringList left, dropped;
     lookAtEveryWindow([&](QWidget *top) {
         for (const QString &text : textsOf(top))
             if (italian.contains(QString(text).remove(u'&')))
                 left << top->objectName() + u": "_s + text;
+        collectDroppedSeparators(top, dropped);
     });
     left.removeDuplicates();
     EXPECT_EQ(left.join(u'\n'), QString());
+    EXPECT_EQ(dropped.join(u'\n'), QString());
 }
 
 // Under English, free of the Italian captions, every title of the menu bar has a key of its own.

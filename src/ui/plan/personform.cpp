@@ -4,6 +4,7 @@
 #include "ui/plan/personform.h"
 
 #include "energy/energywindowcontrols.h"
+#include "ui/plan/decimalspinbox.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -45,7 +46,7 @@ PersonForm::PersonForm(const Person &person, std::function<bool(const Person &)>
     birth_ = new QDateEdit(person.birthDate.isValid() ? person.birthDate : QDate(1980, 1, 1), this);
     birth_->setCalendarPopup(true);
     birth_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    height_ = new QDoubleSpinBox(this);
+    height_ = new DecimalSpinBox(this);
     height_->setRange(40, 250);
     height_->setDecimals(1);
     height_->setSuffix(tr(" cm"));

@@ -4,6 +4,7 @@
 #include "ui/plan/personswindow.h"
 
 #include "shell/personsession.h"
+#include "ui/plan/decimalspinbox.h"
 #include "ui/plan/personform.h"
 #include "ui/plan/planbutton.h"
 
@@ -12,7 +13,6 @@
 #include <QChartView>
 #include <QDateEdit>
 #include <QDateTimeAxis>
-#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -191,18 +191,19 @@ QWidget *PersonsWindow::buildWeightPanel()
     weightTable_->setSelectionMode(QAbstractItemView::SingleSelection);
     weightTable_->verticalHeader()->hide();
     weightTable_->horizontalHeader()->setStretchLastSection(true);
+    weightTable_->setItemDelegate(new DecimalDelegate(400, weightTable_));
 
     weightDate_ = new QDateEdit(model_.date(), box);
     weightDate_->setCalendarPopup(true);
     weightDate_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     weightDate_->setAccessibleName(tr("Data del peso"));
-    kilograms_ = new QDoubleSpinBox(box);
+    kilograms_ = new DecimalSpinBox(box);
     kilograms_->setRange(2, 400);
     kilograms_->setDecimals(1);
     kilograms_->setValue(60);
     kilograms_->setSuffix(tr(" kg"));
     kilograms_->setAccessibleName(tr("Peso in kg"));
-    waist_ = new QDoubleSpinBox(box);
+    waist_ = new DecimalSpinBox(box);
     waist_->setRange(0, 250);
     waist_->setDecimals(1);
     waist_->setSpecialValueText(tr("non misurata"));
