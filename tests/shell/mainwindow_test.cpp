@@ -24,6 +24,7 @@
 #include "shell/balancetargetsmodel.h"
 #include "ui/plan/balancewindow.h"
 #include "ui/plan/habitualmealdialog.h"
+#include "ui/plan/personform.h"
 #include "ui/plan/personswindow.h"
 #include "ui/plan/weekwindow.h"
 #include "ui/shell/appwindows.h"
@@ -308,6 +309,36 @@ TEST_F(MainWindowTest, TheSearchLooksAgainWhenThePersonalFoodsChange)
 }
 
 // "Elimina" asks for the chosen habitual meal, never for none, and the list follows the removal.
+// A form refused on "OK" stays open with the cursor in the field to mend.
+TEST(PersonFormTest, ARefusedFormPutsTheCursorInTheFaultyField)
+{
+    // clang-format off
+    const struct { int line; QString name; QDate birth; QString notes; const char *focused; } cases[] = {
+        {__LINE__, u""_s, QDate(1980, 1, 1), u""_s, "Nome"},
+        {__LINE__, u"Anna"_s, QDate::currentDate().addDays(1), u""_s, "Data di nascita"},
+        {__LINE__, u"Anna"_s, QDate(1980, 1, 1), QString(kMaxNotesLength + 1, u'x'), "Note"},
+        {__LINE__, u"Anna"_s, QDate(1980, 1, 1), u""_s, "Nome"},  // refused for a reason of the store's
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        Person person;
+        person.name = c.name;
+        person.birthDate = c.birth;
+        person.heightCm = 165;
+        person.notes = c.notes;
+        ui::PersonForm form(person, [](const Person &) { return false; });
+        form.show();
+        QApplication::setActiveWindow(&form);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        form.findChild<QComboBox *>()->setFocus();
+        form.accept();
+        EXPECT_TRUE(form.isVisible());
+        ASSERT_TRUE(QApplication::focusWidget());
+        EXPECT_EQ(QApplication::focusWidget()->accessibleName(), QString::fromLatin1(c.focused));
+    }
+}
+
 TEST(HabitualMealDialogTest, RemoveAsksForTheChosenMealAndTheListFollows)
 {
     ui::HabitualMealDialog dialog({u"Merenda"_s, u"Spuntino"_s});

@@ -4,6 +4,7 @@
 #include "ui/plan/personform.h"
 
 #include "energy/energywindowcontrols.h"
+#include "plan/personrules.h"
 #include "ui/plan/decimalspinbox.h"
 
 #include <QComboBox>
@@ -128,8 +129,22 @@ Person PersonForm::person() const
 
 void PersonForm::accept()
 {
-    if (accept_(person()))
+    const Person p = person();
+    if (accept_(p)) {
         QDialog::accept();
+        return;
+    }
+    // Back to the field to mend; a refusal that names none is the name's, already taken.
+    const auto fault = personFault(p, QDate::currentDate());
+    const QString field = fault ? fault->field : QString();
+    QWidget *faulty = field == u"data_di_nascita" ? static_cast<QWidget *>(birth_)
+                      : field == u"altezza_cm"    ? static_cast<QWidget *>(height_)
+                      : field == u"condizione"    ? static_cast<QWidget *>(condition_)
+                      : field == u"note"          ? static_cast<QWidget *>(notes_)
+                                                  : static_cast<QWidget *>(name_);
+    faulty->setFocus(Qt::OtherFocusReason);
+    if (faulty == name_)
+        name_->selectAll();
 }
 
 }  // namespace velmo::ui
