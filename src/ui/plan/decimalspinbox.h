@@ -21,8 +21,7 @@ class DecimalDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
     DecimalDelegate(double maximum, QObject *parent) : QStyledItemDelegate(parent), maximum_(maximum) {}
-    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
-                          const QModelIndex &index) const override;
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
 private:
     double maximum_;
