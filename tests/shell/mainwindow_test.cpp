@@ -50,6 +50,7 @@
 #include <QDialogButtonBox>
 #include <QDebug>
 #include <QFile>
+#include <QInputDialog>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -669,6 +670,19 @@ TEST_F(MainWindowTest, F1OpensThePageAboutItsWindow)
     }
     menuItem("mnuHelp")->trigger();
     EXPECT_EQ(windows.helpWindow()->browser()->source(), QUrl(u"qrc:/help/index.html"_s));
+}
+
+// A prompt or a message has no page of its own: F1 there opens the page of the window it came from.
+TEST(HelpWindowTest, APromptTakesThePageOfTheWindowThatOpenedIt)
+{
+    QWidget persons;
+    persons.setObjectName(u"frmPersone"_s);
+    QInputDialog prompt(&persons);
+    QMessageBox box(&prompt);
+    EXPECT_EQ(ui::HelpWindow::pageFor(&prompt), u"persone.html"_s);
+    EXPECT_EQ(ui::HelpWindow::pageFor(&box), u"persone.html"_s);
+    persons.setObjectName(QString());
+    EXPECT_EQ(ui::HelpWindow::pageFor(&box), u"index.html"_s);
 }
 
 // The help's search lists the pages holding every word, case and accents aside, most often first;

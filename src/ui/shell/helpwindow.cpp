@@ -196,8 +196,9 @@ QUrl HelpWindow::page(const QString &name)
 QString HelpWindow::pageFor(const QWidget *widget)
 {
     // The nearest of the widget and those around it that has a page of its own (the day panel
-    // within the main window), up to its window.
-    for (const QWidget *w = widget; w; w = w->isWindow() ? nullptr : w->parentWidget())
+    // within the main window); a prompt or a message without one takes the page of the window
+    // that opened it.
+    for (const QWidget *w = widget; w; w = w->parentWidget())
         for (const auto &entry : kWindowPages)
             if (w->objectName() == QLatin1StringView(entry.window))
                 return QString::fromLatin1(entry.page);
