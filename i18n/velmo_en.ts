@@ -5293,7 +5293,7 @@ To see them, open them with &quot;Open...&quot; from the Meal menu.</translation
     </message>
     <message>
         <source>Parole del nome, per esempio: pane integrale</source>
-        <translation>Words of the name, for example: wholemeal bread</translation>
+        <translation>Words of the name, for example: whole-wheat bread</translation>
     </message>
     <message>
         <source>Testo da cercare</source>
@@ -5893,7 +5893,7 @@ To see them, open them with &quot;Open...&quot; from the Meal menu.</translation
     </message>
     <message>
         <source>«≥»: alcuni alimenti non hanno il valore, la quantità è la somma dei valori noti e il vero totale può essere maggiore. «n.d.»: nessun alimento ha il valore.</source>
-        <translation>“≥”: some foods lack the value, the amount is the sum of the known values and the true total may be higher. “n.d.” (not available): no food has the value.</translation>
+        <translation>“≥”: some foods lack the value, the amount is the sum of the known values and the true total may be higher. “n/a” (not available): no food has the value.</translation>
     </message>
     <message>
         <source>Legenda</source>

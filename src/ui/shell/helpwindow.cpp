@@ -183,8 +183,7 @@ HelpWindow::~HelpWindow() = default;
 
 QUrl HelpWindow::page(const QString &name)
 {
-    // The pages a new user needs first are in English too; the others only in Italian, and the
-    // English contents links them where they are.
+    // Every page is in English too; a page written since and not yet translated opens in Italian.
     const QUrl asked(name);
     const QString file = asked.path();
     const bool english = currentLanguage() == Language::English && QFile::exists(QStringLiteral(":/help/en/") + file);
