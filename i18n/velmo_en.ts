@@ -4974,14 +4974,6 @@ The deletion cannot be undone, and the saved meals and days that contain it will
         <translation>Print preview</translation>
     </message>
     <message>
-        <source>Scala:</source>
-        <translation>Scale:</translation>
-    </message>
-    <message>
-        <source>Scala X:</source>
-        <translation>Scale X:</translation>
-    </message>
-    <message>
         <source>Overflow: la scala indicata è fuori dai limiti ammessi.</source>
         <translation>Overflow: the given scale is outside the allowed limits.</translation>
     </message>
@@ -4994,6 +4986,10 @@ Nothing was printed.</translation>
     <message>
         <source>Sca&amp;la:</source>
         <translation>Sc&amp;ale:</translation>
+    </message>
+    <message>
+        <source>Sca&amp;la X:</source>
+        <translation>Sc&amp;ale X:</translation>
     </message>
 </context>
 <context>

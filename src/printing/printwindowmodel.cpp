@@ -213,11 +213,11 @@ void PrintWindowModel::setKeepProportions(bool checked)
     keepProportions_ = checked;
     if (checked) {
         setNumber(Field::Height, ratio_.heightFor(value(Field::Width)));
-        scaleCaption_ = tr("Scala:");
+        scaleCaption_ = tr("Sca&la:");  // Alt+L, as the window opened
         if (value(Field::Width) > 1 && value(Field::Height) > 1)
             updatePreview();
     } else {
-        scaleCaption_ = tr("Scala X:");
+        scaleCaption_ = tr("Sca&la X:");
     }
     emit changed();
 }

@@ -25,6 +25,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -134,6 +135,14 @@ TEST_F(PrintWindowTest, OpensModalShowingTheModelAndTypingReachesIt)
         QTest::keyClick(scale, Qt::Key_Return);
         EXPECT_EQ(width->text(), QStringLiteral("144"));
         EXPECT_TRUE(window.isVisible()) << "Enter in the scale field does not press a button";
+        // Nor in any other field: no button of the window is pressed by Enter.
+        int pressed = 0;
+        for (QPushButton *button : window.findChildren<QPushButton *>())
+            QObject::connect(button, &QPushButton::clicked, &window, [&pressed] { ++pressed; });
+        QLineEdit *copies = window.field(Field::Copies);
+        copies->setFocus();
+        QTest::keyClick(copies, Qt::Key_Return);
+        EXPECT_EQ(pressed, 0);
     });
 }
 
@@ -163,8 +172,10 @@ TEST_F(PrintWindowTest, WarningCheckBoxesAndZoomFollowTheModel)
         for (const char *name : {"txtPrX", "txtPrY", "cmdOrigine", "updPrX"})
             EXPECT_FALSE(child(window, name)->isEnabled()) << name;
         click(window, "chkProporzioni");
-        EXPECT_EQ(child<QLabel>(window, "lblLblScala")->text(), QStringLiteral("Scala X:"));
+        EXPECT_EQ(child<QLabel>(window, "lblLblScala")->text(), QStringLiteral("Sca&la X:"));  // Alt+L kept
         EXPECT_FALSE(window.field(Field::Scale)->isEnabled());
+        click(window, "chkProporzioni");
+        EXPECT_EQ(child<QLabel>(window, "lblLblScala")->text(), QStringLiteral("Sca&la:"));
     });
 }
 
