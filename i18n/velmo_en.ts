@@ -4991,6 +4991,10 @@ Nothing was printed.</translation>
         <source>Sca&amp;la X:</source>
         <translation>Sc&amp;ale X:</translation>
     </message>
+    <message>
+        <source>Stampare %1 copie? Ogni copia è un lavoro di stampa a sé e non si può interrompere.</source>
+        <translation>Print %1 copies? Each copy is a print job of its own and cannot be stopped.</translation>
+    </message>
 </context>
 <context>
     <name>velmo::printing::SheetPreview</name>

@@ -23,6 +23,8 @@ struct Bounds {
 
 enum class Kind { Size, Margin, Scale, Copies };
 
+constexpr int kMaxCopiesWithoutAsking = 100;  // as many as the arrows give
+
 // Every field's rules in one place. A size or a margin takes its value within its limits on every
 // change, the number of copies takes any whole value, the scale waits to be confirmed; the
 // up-down controls step within bounds of their own.
@@ -38,7 +40,7 @@ constexpr std::array<FieldRule, kFieldCount> kRules{{
     /* Left */ {Kind::Margin, Bounds{kMinMargin, kMaxMargin}, Bounds{kMinMargin, kMaxMargin}},
     /* Top */ {Kind::Margin, Bounds{kMinMargin, kMaxMargin}, Bounds{kMinMargin, kMaxMargin}},
     /* Scale */ {Kind::Scale, std::nullopt, std::nullopt},
-    /* Copies */ {Kind::Copies, std::nullopt, Bounds{1, 100}},
+    /* Copies */ {Kind::Copies, std::nullopt, Bounds{1, kMaxCopiesWithoutAsking}},
 }};
 
 const FieldRule &ruleOf(Field field)
@@ -381,6 +383,15 @@ bool PrintWindowModel::printClicked()
                          MessageIcon::Critical);
         return false;
     }
+    // Each copy is a job of its own and the window waits for them all: beyond what the arrows give,
+    // a typing slip ("1000" for "10") is asked about before it fills the printer's queue.
+    if (copies() > kMaxCopiesWithoutAsking
+        && dialogs_.askYesNoCancel(tr("Stampare %1 copie? Ogni copia è un lavoro di stampa a sé e non si può "
+                                      "interrompere.")
+                                       .arg(copies()),
+                                   warningTitle())
+               != Answer::Yes)
+        return false;
     if (printerIndex_ >= 0)
         printers_.setPrinterInUse(printerNames_.at(printerIndex_));
     printing_ = true;

@@ -174,6 +174,9 @@ TEST_F(PrintWindowModelTest, FieldsFollowTheUser)
         {__LINE__, {0, 0, 200, 100}, "N= leaveN print", "0 0 200 100 500.000  [Attenzione]"},
         // One job a copy; a failed or cancelled print leaves the window to try again.
         {__LINE__, {0, 0, 200, 100}, "N=3 print", "0 0 200 100 500.000 3 stampe:3"},
+        // More copies than the arrows give are asked about first.
+        {__LINE__, {0, 0, 200, 100}, "N=101 print", "0 0 200 100 500.000 101 [Attenzione]"},
+        {__LINE__, {0, 0, 200, 100}, "N=101 yes print", "0 0 200 100 500.000 101 stampe:101 [Attenzione]"},
         {__LINE__, {0, 0, 200, 100}, "fail print print", "0 0 200 100 500.000 1 stampe:1 [Errore in frmStampaFPB/Print_FPB]"},
         {__LINE__, {20, 0, 200, 100}, "print yes print", "20 0 200 100 500.000 1 fuori stampe:1 [Errore di Scala] [Errore di Scala]"},
     };
