@@ -1373,6 +1373,23 @@ TEST_F(MainWindowTest, TheMealFlowNeedsOnlyTheKeyboard)
     EXPECT_EQ(printers.imageJobs.size(), 1u);
 }
 
+// A printer gone since it was last used: one message says so and the print window opens on the
+// default printer.
+TEST_F(MainWindowTest, PrintingAfterThePrinterIsGoneOpensTheWindowOnTheDefaultOne)
+{
+    printers.inUse = u"Laser"_s;
+    printers.unreachable = {u"Laser"_s};
+    QString opened;
+    const WhileModal print([&](QWidget *open) {
+        if (open->objectName() == u"frmStampaFPB"_s)
+            opened = printers.printerInUse();
+        open->close();
+    });
+    menuItem("mnuStampa")->trigger();
+    EXPECT_EQ(opened, u"Ufficio"_s);
+    EXPECT_EQ(dialogs.messageTexts().size(), 1) << qPrintable(dialogs.messageTexts().join(u'|'));
+}
+
 // "Settimana..." opens the current person's week from the store; its controls move the week, the
 // export asks for a file, and "Profilo della media..." shows the week's average in the profile.
 TEST_F(MainWindowTest, TheWeekWindowShowsTheCurrentPersonsWeekAndItsAverage)

@@ -210,6 +210,11 @@ void AppWindows::printMainWindow()
     int widthMm = 0;
     int heightMm = 0;
     printModule()->measureSheet(widthMm, heightMm, 2);
+    // A printer gone since it was last used has said so and been let go: the default one is tried.
+    if (widthMm <= 0 || heightMm <= 0)
+        printModule()->measureSheet(widthMm, heightMm, 2);
+    if (widthMm <= 0 || heightMm <= 0)
+        return;
     printModule()->printWindowImage(main_->window.get(), 0, 0, widthMm, heightMm, 0, QStringLiteral("Velmo"),
                                     500000.0F);
 }
