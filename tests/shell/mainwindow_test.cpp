@@ -492,20 +492,25 @@ TEST_F(MainWindowTest, PersonalFoodsMenuOpensTheFoodWindowAndItsCommandsWaitForA
     QTimer::singleShot(0, [this] {
         auto *food = window->findChild<ui::FoodWindow *>();
         ASSERT_NE(food, nullptr);
+        // Folded, the window is still wide enough to read what is typed in its boxes.
+        EXPECT_GE(food->field(0)->width(), food->fontMetrics().averageCharWidth() * 20);
         food->field(0)->setText(u"Torta"_s);
         food->field(2)->setText(u"x"_s);
         food->accept();
         EXPECT_TRUE(food->isVisible());
         EXPECT_EQ(food->focusWidget(), food->field(2));
         food->field(2)->setText(u"6,5"_s);
-        // A wrong value of another nutrient unfolds their section on its box.
-        QLineEdit *calcium = food->field(FoodFormModel::kFieldCount + 14);
-        EXPECT_FALSE(calcium->isVisibleTo(food));
-        calcium->setText(u"x"_s);
+        // A wrong value of another nutrient unfolds their section, scrolled to its box.
+        QLineEdit *last = food->field(FoodFormModel::kAllFieldCount - 1);
+        EXPECT_FALSE(last->isVisibleTo(food));
+        last->setText(u"x"_s);
         food->accept();
-        EXPECT_TRUE(calcium->isVisibleTo(food));
-        EXPECT_EQ(food->focusWidget(), calcium);
-        calcium->setText(u"120"_s);
+        EXPECT_TRUE(last->isVisibleTo(food));
+        EXPECT_EQ(food->focusWidget(), last);
+        const QWidget *viewport = food->findChild<QScrollArea *>(u"scrAltriNutrienti"_s)->viewport();
+        EXPECT_TRUE(viewport->rect().contains(QRect(last->mapTo(viewport, QPoint()), last->size())));
+        last->clear();
+        food->field(FoodFormModel::kFieldCount + 14)->setText(u"120"_s);  // calcium
         food->accept();
     });
     menuItem("mnuNuovoAlimento")->trigger();

@@ -95,6 +95,9 @@ QWidget *FoodWindow::otherNutrients()
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setMinimumWidth(inner->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width() + 4);
     scroll->setMinimumHeight(fontMetrics().height() * 20);
+    // As wide folded as unfolded: the boxes above stay wide enough to read.
+    section->setMinimumWidth(scroll->minimumWidth());
+    scroll_ = scroll;
     const auto fold = [this, scroll](bool open) {
         scroll->setVisible(open);
         more_->setArrowType(open ? Qt::DownArrow : Qt::RightArrow);
@@ -119,6 +122,10 @@ void FoodWindow::accept()
     if (focus >= FoodFormModel::kFieldCount && focus < FoodFormModel::kAllFieldCount)
         more_->setChecked(true);
     QLineEdit *wrong = focus == FoodFormModel::kMeasuresField ? measures_ : fields_[static_cast<std::size_t>(focus)];
+    if (scroll_->isAncestorOf(wrong)) {
+        scroll_->widget()->adjustSize();  // laid out now that it shows
+        scroll_->ensureWidgetVisible(wrong);
+    }
     wrong->setFocus();
     wrong->selectAll();
 }

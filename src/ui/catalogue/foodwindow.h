@@ -11,6 +11,7 @@
 
 class QFormLayout;
 class QLineEdit;
+class QScrollArea;
 class QToolButton;
 
 namespace velmo::ui {
@@ -37,6 +38,7 @@ private:
 
     std::array<QLineEdit *, FoodFormModel::kAllFieldCount> fields_{};
     QToolButton *more_ = nullptr;
+    QScrollArea *scroll_ = nullptr;
     QLineEdit *measures_ = nullptr;
 };
 
