@@ -2517,6 +2517,10 @@ The file was not changed; Velmo works without it.</translation>
         <source>lettura annullata</source>
         <translation>reading cancelled</translation>
     </message>
+    <message>
+        <source>Il nome di misura %1 non ha lettere: scrivere una parola, per esempio fetta.</source>
+        <translation>The measure name %1 has no letters: write a word, for example fetta.</translation>
+    </message>
 </context>
 <context>
     <name>PlanPrinting</name>

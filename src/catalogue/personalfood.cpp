@@ -179,6 +179,12 @@ std::optional<std::vector<PersonalMeasure>> readMeasuresText(QStringView text, Q
                            .arg(kMaxMeasureNameLength);
             return std::nullopt;
         }
+        // A portion is a count and a measure's name, told apart by the name's letters ("2 fetta").
+        if (std::none_of(name.cbegin(), name.cend(), [](QChar c) { return c.isLetter(); })) {
+            *problem = Text::tr("Il nome di misura %1 non ha lettere: scrivere una parola, per esempio fetta.")
+                           .arg(echoInput(name));
+            return std::nullopt;
+        }
         if (!(*grams > 0 && *grams <= kMaxMeasureGrams)) {
             *problem = Text::tr("%1: i grammi di parte edibile devono essere maggiori di 0 e al più %2.")
                            .arg(name, formatGroupedUpTo2(kMaxMeasureGrams, locale));

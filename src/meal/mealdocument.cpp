@@ -291,6 +291,12 @@ bool MealDocument::replay(const std::vector<MealFileEntry> &entries, QString *er
 {
     emptyTable();
     MealComposer composer(database_, window_);
+    // A personal food's portion is weighed by its own measures, in the personal catalogue.
+    if (personal_ && std::any_of(entries.cbegin(), entries.cend(), [](const MealFileEntry &e) {
+            return isPersonalCategory(e.category);
+        }))
+        if (const std::optional<QSqlDatabase> personal = personal_())
+            composer.setPersonalDatabase(*personal);
     return composer.addAll(entries, error);
 }
 

@@ -111,6 +111,7 @@ TEST(PersonalFoodCsv, ImportRules)
         // The household measures, in an optional column of their own.
         {__LINE__, "Pane,100,8,1,50,241,,,\" fetta = 30|panino=12,5\"\r\nGrissini,100,12,8,68,392,,,\r\n", 2, "", false, ",MISURE"},
         {__LINE__, "Pane,100,8,1,50,241,,,1,fetta\r\n", 0, "riga 2: misure: \"fetta\" non è una misura: scrivere nome=grammi", false, ",CA,misure"},
+        {__LINE__, "Pane,100,8,1,50,241,,,fetta=40|1/2=20\r\n", 0, "riga 2: misure: Il nome di misura \"1/2\" non ha lettere", false, ",misure"},
         {__LINE__, "Pane,100,8,1,50,241,,,fetta=0\r\n", 0, "riga 2: misure: fetta: i grammi di parte edibile devono essere maggiori di 0 e al più 10.000", false, ",misure"},
         {__LINE__, "Pane,100,8,1,50,241,,,fetta=1|Fetta=2\r\n", 0, "riga 2: misure: La misura \"Fetta\" compare più volte", false, ",misure"},
         {__LINE__, "Pane,100,8,1,50,241,,,a=1|b=1|c=1|d=1|e=1|f=1|g=1|h=1|i=1|j=1|k=1\r\n", 0, "riga 2: misure: Al massimo 10 misure per alimento", false, ",misure"},

@@ -93,6 +93,27 @@ TEST_F(MealDocumentTest, AMealOfAnyNamesOpensAgainAsSaved)
     }
 }
 
+// A personal food's portion stays with its row when the meal is opened and saved again.
+TEST_F(MealDocumentTest, APersonalFoodsPortionIsKeptThroughOpenAndSave)
+{
+    model->chooseCategory(kPersonalCategory);  // opens the personal catalogue
+    PersonalFood cake{u"Torta"_s, 100, {5, 10, 50, 330, std::nullopt, std::nullopt}, {}, {{u"fetta"_s, 30}}, {}};
+    PersonalCatalogue::Merge counts;
+    QString error;
+    ASSERT_TRUE(model->personalFoods().catalogue()->merge({cake}, &counts, &error)) << error.toStdString();
+    const QString path = dir.filePath(u"torta.pasto"_s);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("Alimenti personali;Torta;60;2 fetta\n") > 0);
+    file.close();
+    ASSERT_TRUE(model->document().openFile(path)) << dialogs.messageTexts().join(u'\n').toStdString();
+    ASSERT_EQ(model->document().entries().size(), 1u);
+    EXPECT_EQ(model->document().entries().at(0).portion, u"2 fetta"_s);
+    dialogs.saveAnswers = {path};
+    dialogs.questionAnswers = {Answer::Yes};
+    ASSERT_TRUE(model->document().saveAs());
+    EXPECT_TRUE(fileBytes(path).contains("Alimenti personali;Torta;60;2 fetta\n")) << fileBytes(path).toStdString();
+}
+
 enum class Before { Empty, Unsaved, Saved, SavedThenEmptied };
 enum class Command { New, Exit, Close, OpenRecent, Open };
 
