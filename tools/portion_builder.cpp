@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -55,6 +56,16 @@ std::optional<double> positive(const QString &text)
     return value && *value > 0 && std::isfinite(*value) ? value : std::nullopt;
 }
 
+// The weight a measure's name gives, as "confezione (142 g)": what one of it weighs, give or take
+// what is drained or left over (a can of 340 g gives 211 g of beans), so that a quantity read from
+// the source as the ounces a package holds is caught.
+std::optional<double> namedWeight(const QString &name)
+{
+    static const QRegularExpression weight(QStringLiteral("\\((\\d+) g\\)"));
+    const QRegularExpressionMatch match = weight.match(name);
+    return match.hasMatch() ? std::optional<double>(match.captured(1).toDouble()) : std::nullopt;
+}
+
 struct PortionData {
     std::vector<Measure> measures;
     std::vector<Group> groups;
@@ -87,6 +98,9 @@ bool readMeasures(const QString &path, const QHash<QString, const PortionFood *>
             what = QStringLiteral("quantità \"%1\" o grammi \"%2\" non positivi").arg(f[2], f[5]);
         else if (f[3].trimmed().isEmpty() || f[4].trimmed().isEmpty())
             what = QStringLiteral("misura senza nome");
+        else if (const auto said = namedWeight(f[3]);
+                 said && (*grams / *quantity < *said / 1.75 || *grams / *quantity > *said * 1.75))
+            what = QStringLiteral("la misura \"%1\" pesa %2 g l'una").arg(f[3], QString::number(*grams / *quantity));
         if (!what.isEmpty()) {
             *error = fault(path, rec.line, what);
             return false;

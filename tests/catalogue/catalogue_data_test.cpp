@@ -334,6 +334,8 @@ TEST_F(CatalogueBuilderTest, RefusesBadLinesAndKeepsTheEarlierDatabase)
         {__LINE__, apple, "misure.csv, riga 2: l'alimento con ndb \"09252\" non è nel catalogo", nullptr, "ndb,ordine,quantita,misura,misura_plurale,grammi_edibili,misura_inglese\n09252,1,1,pera,pere,178,medium\n"},
         {__LINE__, apple, "misure.csv, riga 2: quantità \"1\" o grammi \"0\" non positivi", nullptr, "ndb,ordine,quantita,misura,misura_plurale,grammi_edibili,misura_inglese\n09003,1,1,mela,mele,0,medium\n"},
         {__LINE__, apple, "quantità \"-1\" o grammi \"182\" non positivi", nullptr, "ndb,ordine,quantita,misura,misura_plurale,grammi_edibili,misura_inglese\n09003,1,-1,mela,mele,182,medium\n"},
+        {__LINE__, apple, "misure.csv, riga 2: la misura \"confezione (142 g)\" pesa 28.4 g l'una", nullptr, "ndb,ordine,quantita,misura,misura_plurale,grammi_edibili,misura_inglese\n09003,1,5,confezione (142 g),confezioni (142 g),142,package (5 oz)\n"},
+        {__LINE__, apple, "misure.csv, riga 2: la misura \"vasetto (113 g)\" pesa 226 g l'una", nullptr, "ndb,ordine,quantita,misura,misura_plurale,grammi_edibili,misura_inglese\n09003,1,0.5,vasetto (113 g),vasetti (113 g),113,container (4 oz)\n"},
         {__LINE__, apple, "misure.csv, riga 3: ordine \"1\" non valido o ripetuto", nullptr, "ndb,ordine,quantita,misura,misura_plurale,grammi_edibili,misura_inglese\n09003,1,1,mela,mele,182,medium\n09003,1,1,tazza,tazze,125,cup\n"},
         {__LINE__, apple, "gruppi_porzione.csv, riga 2: gruppo \"pane\" sconosciuto", nullptr, measure, "ndb,gruppo\n09003,pane\n"},
         {__LINE__, apple, "gruppi_porzione.csv, riga 3: l'alimento con ndb \"09003\" è ripetuto", nullptr, measure, "ndb,gruppo\n09003,frutta\n09003,frutta\n"},
