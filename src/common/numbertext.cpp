@@ -5,6 +5,8 @@
 
 #include "common/decimalround.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -490,6 +492,34 @@ QString formatAmount(double value, Amount amount, const QLocale &locale)
     if (amount == Amount::Milligrams && rounded.integerDigits.size() > 1)
         rounded = roundHalfEven(value, 0);
     return compose(rounded, locale, false, false);
+}
+
+QString dateFormat(const QLocale &locale)
+{
+    static const QRegularExpression runs(QStringLiteral("d+|M+|y+"));
+    const QString shortFormat = locale.dateFormat(QLocale::ShortFormat);
+    QString format;
+    qsizetype done = 0;
+    for (auto it = runs.globalMatch(shortFormat); it.hasNext();) {
+        const QRegularExpressionMatch run = it.next();
+        const QChar letter = run.captured().front();
+        format += shortFormat.mid(done, run.capturedStart() - done);
+        // Three or more d or M are a day's or month's name: left as they are.
+        format += letter == u'y'             ? QStringLiteral("yyyy")
+                  : run.capturedLength() > 2 ? run.captured()
+                                             : QString(2, letter);
+        done = run.capturedEnd();
+    }
+    format += shortFormat.mid(done);
+    const bool numeric = format.count(QStringLiteral("dd")) == 1 && format.count(QStringLiteral("MM")) == 1
+                         && format.count(QStringLiteral("yyyy")) == 1 && !format.contains(QStringLiteral("ddd"))
+                         && !format.contains(QStringLiteral("MMM"));
+    return numeric ? format : QStringLiteral("yyyy-MM-dd");
+}
+
+QString dateText(QDate date, const QLocale &locale)
+{
+    return locale.toString(date, dateFormat(locale));
 }
 
 }  // namespace velmo

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QDate>
 #include <QLocale>
 #include <QString>
 #include <QStringView>
@@ -101,5 +102,11 @@ std::optional<Amount> nutrientAmount(QStringView unit);
 // Rounded halves to even, ASCII digits with the locale's decimal separator and no grouping (as
 // the energy windows write the requirement); empty for a value that is no number.
 QString formatAmount(double value, Amount amount, const QLocale &locale);
+
+// How dates are written and typed everywhere: the locale's short date with two-digit days and
+// months and a four-digit year, so that a date box and a list agree ("03/12/2026" in Italian,
+// "12/03/2026" in American English); ISO's order for a locale whose short date has no numbers.
+QString dateFormat(const QLocale &locale);
+QString dateText(QDate date, const QLocale &locale);
 
 }  // namespace velmo

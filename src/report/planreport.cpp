@@ -120,10 +120,9 @@ void Builder::describePerson(PlanReport &report)
         report.person.push_back({text(QT_TRANSLATE_NOOP("PlanReport", "Altezza")),
                                  formatPlain(p.heightCm, locale_) + QStringLiteral(" cm")});
     if (weight)
-        report.person.push_back(
-            {text(QT_TRANSLATE_NOOP("PlanReport", "Peso")),
-             text(QT_TRANSLATE_NOOP("PlanReport", "%1 kg (del %2)"))
-                 .arg(formatPlain(weight->kilograms, locale_), locale_.toString(weight->date, QLocale::ShortFormat))});
+        report.person.push_back({text(QT_TRANSLATE_NOOP("PlanReport", "Peso")),
+                                 text(QT_TRANSLATE_NOOP("PlanReport", "%1 kg (del %2)"))
+                                     .arg(formatPlain(weight->kilograms, locale_), dateText(weight->date, locale_))});
     else
         report.missing << text(QT_TRANSLATE_NOOP("PlanReport",
                                                  "Nessun peso registrato per la persona: indice di massa "
@@ -304,8 +303,7 @@ void Builder::addFigures(PlanReport &report, const Meal &all)
 
 void Builder::addFooter(PlanReport &report) const
 {
-    report.printed = text(QT_TRANSLATE_NOOP("PlanReport", "Stampato il %1"))
-                         .arg(locale_.toString(input_.printed, QLocale::ShortFormat));
+    report.printed = text(QT_TRANSLATE_NOOP("PlanReport", "Stampato il %1")).arg(dateText(input_.printed, locale_));
     report.sources = intake_.source == ReferenceSource::Efsa
                          ? text(QT_TRANSLATE_NOOP("PlanReport",
                                                   "Composizione degli alimenti: USDA SR28; riferimenti: EFSA"))
@@ -356,7 +354,7 @@ bool Builder::build(PlanReport &report, QString *error)
             const QDate date = input_.date.addDays(d);
             if (std::none_of(input_.days.cbegin(), input_.days.cend(),
                              [&](const auto &day) { return day.first == date && !allEntries(day.second).empty(); }))
-                absent << locale_.toString(date, QLocale::ShortFormat);
+                absent << dateText(date, locale_);
         }
         if (!absent.isEmpty())
             report.missing << text(QT_TRANSLATE_NOOP("PlanReport",

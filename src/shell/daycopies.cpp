@@ -4,6 +4,7 @@
 #include "shell/daycopies.h"
 
 #include "common/inputecho.h"
+#include "common/numbertext.h"
 #include "meal/dayfile.h"
 
 #include <QCollator>
@@ -67,7 +68,7 @@ private:
 
 QString dayName(const MealDocument::StoredDay &where)
 {
-    return DayCopies::tr("giorno di %1 del %2").arg(where.person, QLocale().toString(where.date, QLocale::ShortFormat));
+    return DayCopies::tr("giorno di %1 del %2").arg(where.person, dateText(where.date, QLocale()));
 }
 
 }  // namespace

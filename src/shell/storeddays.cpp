@@ -5,6 +5,7 @@
 
 #include "common/dialogs.h"
 #include "common/inputecho.h"
+#include "common/numbertext.h"
 
 #include <QLocale>
 #include <QUndoStack>
@@ -107,7 +108,7 @@ bool StoredDays::open(const QString &person, QDate date)
         parts_.persons.dialogs().message(lookup.message, warningTitle(), MessageIcon::Critical);
         return false;
     }
-    const QString step = tr("giorno di %1 del %2").arg(person, QLocale().toString(date, QLocale::ShortFormat));
+    const QString step = tr("giorno di %1 del %2").arg(person, dateText(date, QLocale()));
     if (!parts_.document.openStored(where, *day, step))
         return false;
     key_ = where;

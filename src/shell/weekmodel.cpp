@@ -192,9 +192,7 @@ void WeekModel::refresh()
     summary_.clear();
     person_ = main_.persons().currentName();
     const QLocale locale;
-    heading_ = tr("dal %1 al %2")
-                   .arg(locale.toString(from_, QStringLiteral("dd/MM/yyyy")),
-                        locale.toString(from_.addDays(kDays - 1), QStringLiteral("dd/MM/yyyy")));
+    heading_ = tr("dal %1 al %2").arg(dateText(from_, locale), dateText(from_.addDays(kDays - 1), locale));
     if (open_)
         read();
     endResetModel();
@@ -219,7 +217,7 @@ void WeekModel::read()
     if (const auto energy = personRequirement(*person, from_, QLocale()); energy && energy->energy) {
         requirement_ = *energy->energy;
         requirementText_ = tr("Fabbisogno al %1: %2 kcal")
-                               .arg(QLocale().toString(from_, QStringLiteral("dd/MM/yyyy")),
+                               .arg(dateText(from_, QLocale()),
                                     formatAmount(*energy->energy, Amount::Kilocalories, QLocale()));
     } else {
         requirementText_ = tr("Nessun fabbisogno con cui confrontare i giorni: in «Persone...» servono la data "
@@ -323,8 +321,7 @@ std::optional<QString> WeekModel::csv(QString *error)
                 composers.back()->setPersonalDatabase(personal->connection());
             QString why;
             if (!composers.back()->addAll(meal.entries, &why)) {
-                *error =
-                    tr("%1, %2: %3").arg(QLocale().toString(day.date, QStringLiteral("dd/MM/yyyy")), meal.name, why);
+                *error = tr("%1, %2: %3").arg(dateText(day.date, QLocale()), meal.name, why);
                 return std::nullopt;
             }
             grids.meals.push_back({meal.name, &composers.back()->grid()});

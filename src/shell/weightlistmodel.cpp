@@ -45,7 +45,7 @@ QVariant WeightListModel::data(const QModelIndex &index, int role) const
         return {};
     const QLocale locale;
     switch (index.column()) {
-    case DateColumn: return locale.toString(w.date, QLocale::ShortFormat);
+    case DateColumn: return dateText(w.date, locale);
     case KilogramsColumn: return formatPlain(w.kilograms, locale);
     default: return w.waistCm ? formatPlain(*w.waistCm, locale) : QString();
     }
@@ -90,7 +90,7 @@ bool WeightListModel::setData(const QModelIndex &index, const QVariant &value, i
         session_.dialogs().message(fault->message, warningTitle(), MessageIcon::Critical);
         return false;
     }
-    return change(tr("peso del %1").arg(QLocale().toString(w.date, QLocale::ShortFormat)), weights);
+    return change(tr("peso del %1").arg(dateText(w.date, QLocale())), weights);
 }
 
 void WeightListModel::setPerson(const std::optional<Person> &person)
@@ -114,7 +114,7 @@ bool WeightListModel::addWeight(const WeightRecord &weight)
     std::vector<WeightRecord> weights = weights_;
     std::erase_if(weights, [&](const WeightRecord &w) { return w.date == weight.date; });
     weights.push_back(weight);
-    return change(tr("peso del %1").arg(QLocale().toString(weight.date, QLocale::ShortFormat)), weights);
+    return change(tr("peso del %1").arg(dateText(weight.date, QLocale())), weights);
 }
 
 bool WeightListModel::removeWeight(int row)
@@ -124,7 +124,7 @@ bool WeightListModel::removeWeight(int row)
     std::vector<WeightRecord> weights = weights_;
     const QDate date = weights[static_cast<std::size_t>(row)].date;
     weights.erase(weights.begin() + row);
-    return change(tr("eliminazione del peso del %1").arg(QLocale().toString(date, QLocale::ShortFormat)), weights);
+    return change(tr("eliminazione del peso del %1").arg(dateText(date, QLocale())), weights);
 }
 
 bool WeightListModel::change(const QString &text, std::vector<WeightRecord> weights)

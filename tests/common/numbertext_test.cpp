@@ -377,4 +377,25 @@ TEST(RoundHalfEven, DigitsOfLargeAndSmallValues)
     }
 }
 
+// Dates are typed and shown alike, with every digit, in the order of the user's language.
+TEST(DateText, TheLocalesOrderWithTwoDigitDaysAndMonthsAndFourDigitYears)
+{
+    // clang-format off
+    const struct { int line; const char *locale, *format, *shown; } cases[] = {
+        {__LINE__, "it_IT", "dd/MM/yyyy", "03/02/2026"},
+        {__LINE__, "en_US", "MM/dd/yyyy", "02/03/2026"},
+        {__LINE__, "en_GB", "dd/MM/yyyy", "03/02/2026"},
+        {__LINE__, "de_DE", "dd.MM.yyyy", "03.02.2026"},
+        {__LINE__, "ja_JP", "yyyy/MM/dd", "2026/02/03"},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        const QLocale locale(QString::fromLatin1(c.locale));
+        EXPECT_EQ(dateFormat(locale), QString::fromLatin1(c.format));
+        EXPECT_EQ(dateText(QDate(2026, 2, 3), locale), QString::fromLatin1(c.shown));
+        EXPECT_EQ(locale.toDate(dateText(QDate(2026, 2, 3), locale), dateFormat(locale)), QDate(2026, 2, 3));
+    }
+}
+
 }  // namespace

@@ -352,7 +352,7 @@ TEST_F(DayPlanTest, ThePrintedPlanShowsTheWindowsNumbers)
         << week->figuresCaption.toStdString();
     ASSERT_EQ(week->days.size(), 2u);
     EXPECT_TRUE(week->days[1].meals.empty() && week->days[1].summary.startsWith(u"non calcolabile"_s));
-    EXPECT_TRUE(week->missing.join(u'\n').contains(u"Giorni senza piano conservato: 03/03/26, 05/03/26, "_s))
+    EXPECT_TRUE(week->missing.join(u'\n').contains(u"Giorni senza piano conservato: 03/03/2026, 05/03/2026, "_s))
         << week->missing.join(u'\n').toStdString();
     EXPECT_TRUE(week->missing.join(u'\n').contains(u"Il giorno mercoledì 4 marzo non entra nella media: "_s))
         << week->missing.join(u'\n').toStdString();

@@ -106,10 +106,10 @@ TEST_F(PersonsWindowModelTest, EveryEditIsAStepThatUndoAndRedoTakeBackAndMakeAga
         {__LINE__, "nuova persona Bice", [&] { Person b = anna(); b.name = u"Bice"_s; return model.addPerson(b); }},
         {__LINE__, "modifica di Bice", [&] { model.select(u"Bice"_s); Person b = *model.selectedPerson(); b.heightCm = 170; return model.editSelected(b); }},
         {__LINE__, "nome di Anna", [&] { return model.persons().setData(model.persons().index(0), u"Anita"_s); }},
-        {__LINE__, "peso del 01/03/26", [&] { model.select(u"Anita"_s); return model.weights().addWeight({QDate(2026, 3, 1), 58.4, 70}); }},
-        {__LINE__, "peso del 02/04/25", [&] { return model.weights().setData(weightCell(1, WeightListModel::KilogramsColumn), 59.0); }},
-        {__LINE__, "peso del 01/03/25", [&] { return model.weights().setData(weightCell(0, WeightListModel::WaistColumn), 0.0); }},
-        {__LINE__, "eliminazione del peso del 01/03/25", [&] { return model.weights().removeWeight(0); }},
+        {__LINE__, "peso del 01/03/2026", [&] { model.select(u"Anita"_s); return model.weights().addWeight({QDate(2026, 3, 1), 58.4, 70}); }},
+        {__LINE__, "peso del 02/04/2025", [&] { return model.weights().setData(weightCell(1, WeightListModel::KilogramsColumn), 59.0); }},
+        {__LINE__, "peso del 01/03/2025", [&] { return model.weights().setData(weightCell(0, WeightListModel::WaistColumn), 0.0); }},
+        {__LINE__, "eliminazione del peso del 01/03/2025", [&] { return model.weights().removeWeight(0); }},
         {__LINE__, "eliminazione di Anita", [&] { return model.removeSelected(); }, [&] {  // a day goes and comes back too
              EXPECT_TRUE(session.store()->writeDay(u"Anita"_s, QDate(2026, 3, 1), fullRecord().days[0].second, PersonStore::kNotStored).ok()); }},
     };

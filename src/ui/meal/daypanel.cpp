@@ -3,6 +3,7 @@
 
 #include "ui/meal/daypanel.h"
 
+#include "common/numbertext.h"
 #include "shell/daypanelmodel.h"
 
 #include <QDateEdit>
@@ -81,7 +82,7 @@ DayPanel::DayPanel(DayPanelModel &model, QWidget *parent) : QWidget(parent), mod
     dayRow->addWidget(dayPerson_, 1);
     dayDate_ = new QDateEdit(this);
     dayDate_->setObjectName(QStringLiteral("dtpGiorno"));
-    dayDate_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    dayDate_->setDisplayFormat(dateFormat(QLocale()));
     dayDate_->setCalendarPopup(true);
     // A date typed digit by digit is one choice, made when the typing ends.
     dayDate_->setKeyboardTracking(false);

@@ -3,6 +3,8 @@
 
 #include "ui/plan/daytargetdialog.h"
 
+#include "common/numbertext.h"
+
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
@@ -27,7 +29,7 @@ DayTargetDialog::DayTargetDialog(const QString &title, const QStringList &person
     form->addRow(tr("&Persona:"), persons_);
     date_ = new QDateEdit(date, this);
     date_->setObjectName(QStringLiteral("dtpData"));
-    date_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    date_->setDisplayFormat(dateFormat(QLocale()));
     date_->setCalendarPopup(true);
     date_->setAccessibleName(tr("Data"));
     form->addRow(tr("&Data:"), date_);

@@ -3,6 +3,7 @@
 
 #include "ui/plan/personform.h"
 
+#include "common/numbertext.h"
 #include "energy/energywindowcontrols.h"
 #include "plan/personrules.h"
 #include "ui/plan/decimalspinbox.h"
@@ -46,7 +47,7 @@ PersonForm::PersonForm(const Person &person, std::function<bool(const Person &)>
     sex_->setCurrentIndex(person.sex == Sex::Male ? 1 : 0);
     birth_ = new QDateEdit(person.birthDate.isValid() ? person.birthDate : QDate(1980, 1, 1), this);
     birth_->setCalendarPopup(true);
-    birth_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    birth_->setDisplayFormat(dateFormat(QLocale()));
     height_ = new DecimalSpinBox(this);
     height_->setRange(40, 250);
     height_->setDecimals(1);

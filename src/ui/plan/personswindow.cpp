@@ -3,6 +3,7 @@
 
 #include "ui/plan/personswindow.h"
 
+#include "common/numbertext.h"
 #include "shell/personsession.h"
 #include "ui/plan/decimalspinbox.h"
 #include "ui/plan/personform.h"
@@ -161,7 +162,7 @@ QWidget *PersonsWindow::buildPersonPanel()
     auto *box = new QGroupBox(tr("Persona scelta"), this);
     date_ = new QDateEdit(model_.date(), box);
     date_->setCalendarPopup(true);
-    date_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    date_->setDisplayFormat(dateFormat(QLocale()));
     date_->setAccessibleName(tr("Data alla quale calcolare età e fabbisogno"));
     auto *dateLabel = new QLabel(tr("Calcolo &alla data:"), box);
     dateLabel->setBuddy(date_);
@@ -195,7 +196,7 @@ QWidget *PersonsWindow::buildWeightPanel()
 
     weightDate_ = new QDateEdit(model_.date(), box);
     weightDate_->setCalendarPopup(true);
-    weightDate_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    weightDate_->setDisplayFormat(dateFormat(QLocale()));
     weightDate_->setAccessibleName(tr("Data del peso"));
     kilograms_ = new DecimalSpinBox(box);
     kilograms_->setRange(2, 400);

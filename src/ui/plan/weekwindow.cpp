@@ -3,6 +3,7 @@
 
 #include "ui/plan/weekwindow.h"
 
+#include "common/numbertext.h"
 #include "shell/weekmodel.h"
 #include "ui/chart/barchart.h"
 #include "ui/plan/planbutton.h"
@@ -118,7 +119,7 @@ QWidget *WeekWindow::buildWeekControls()
     from_ = new QDateEdit(model_.from(), box);
     from_->setObjectName(QStringLiteral("datSettimana"));
     from_->setCalendarPopup(true);
-    from_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    from_->setDisplayFormat(dateFormat(QLocale()));
     from_->setAccessibleName(tr("Primo giorno della settimana"));
     auto *fromLabel = new QLabel(tr("Settimana &dal:"), box);
     fromLabel->setBuddy(from_);

@@ -5,6 +5,7 @@
 
 #include "catalogue/foodnames.h"
 #include "common/dialogs.h"
+#include "common/numbertext.h"
 #include "common/settings.h"
 #include "common/userfolder.h"
 #include "meal/nutrientstore.h"
@@ -36,7 +37,7 @@ PlanPrintDialog::PlanPrintDialog(bool pdf, QDate date, QWidget *parent) : QDialo
     scope_->addItem(tr("Il pasto mostrato nella tabella"), static_cast<int>(ReportScope::Meal));
     scope_->setAccessibleName(tr("Che cosa stampare"));
     date_ = new QDateEdit(date, this);
-    date_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    date_->setDisplayFormat(dateFormat(QLocale()));
     date_->setCalendarPopup(true);
     date_->setAccessibleName(tr("Data del piano, o primo giorno della settimana"));
     notes_ = new QPlainTextEdit(this);
@@ -112,7 +113,7 @@ std::optional<PlanInput> planInput(MainWindowModel &model, Settings *settings, c
     if (stored && input.scope != ReportScope::Week && input.date != stored->date) {
         *error = text(QT_TRANSLATE_NOOP("PlanPrinting", "la finestra mostra il giorno del %1: stamparlo con quella "
                                                         "data, o scegliere la settimana."))
-                     .arg(QLocale().toString(stored->date, QLocale::ShortFormat));
+                     .arg(dateText(stored->date, QLocale()));
         return std::nullopt;
     }
     switch (input.scope) {
