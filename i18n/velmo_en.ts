@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>della persona mancano età o peso, senza i quali il fabbisogno non si calcola: completarli nella finestra &quot;Persone...&quot; o indicare --kcal N</source>
-        <translation>the person lacks an age or a weight, without which the requirement cannot be calculated: complete them in the &quot;Persone...&quot; window or give --kcal N</translation>
+        <translation>the person lacks an age or a weight, without which the requirement cannot be calculated: complete them in the &quot;Persons...&quot; window or give --kcal N</translation>
     </message>
     <message>
         <source>uso: --bilancia FILE [--kcal N | --persona NOME] [--tolleranza P] [--libero N,N...] [--piu-vicino] (vedere velmo-pasto --help)</source>
@@ -1034,7 +1034,7 @@ written to standard output (disk full, output closed, broken pipe).
         <translation>F&amp;at</translation>
     </message>
     <message>
-        <source>E&amp;nergia</source>
+        <source>Ene&amp;rgia</source>
         <translation>Ene&amp;rgy</translation>
     </message>
     <message>
@@ -1072,6 +1072,10 @@ Keep these values?</translation>
     <message>
         <source>Misure: %1</source>
         <translation>Measures: %1</translation>
+    </message>
+    <message>
+        <source>Chiudere la finestra senza salvare? I valori scritti andranno persi.</source>
+        <translation>Close the window without saving? What was typed will be lost.</translation>
     </message>
 </context>
 <context>
@@ -2483,7 +2487,7 @@ The file was not changed; Velmo works without it.</translation>
     </message>
     <message>
         <source>%1 non è una misura: scrivere nome=grammi, per esempio fetta=30, le misure separate da &quot;|&quot;.</source>
-        <translation>%1 is not a measure: write name=grams, for example fetta=30, the measures separated by &quot;|&quot;.</translation>
+        <translation>%1 is not a measure: write name=grams, for example slice=30, the measures separated by &quot;|&quot;.</translation>
     </message>
     <message>
         <source>%1: i grammi di parte edibile devono essere maggiori di 0 e al più %2.</source>
@@ -2519,7 +2523,11 @@ The file was not changed; Velmo works without it.</translation>
     </message>
     <message>
         <source>Il nome di misura %1 non ha lettere: scrivere una parola, per esempio fetta.</source>
-        <translation>The measure name %1 has no letters: write a word, for example fetta.</translation>
+        <translation>The measure name %1 has no letters: write a word, for example slice.</translation>
+    </message>
+    <message>
+        <source>%1: i grammi %2 non sono chiari. Scrivere le migliaia senza separatore (%3) e i decimali con &quot;%4&quot;.</source>
+        <translation>%1: the grams %2 are unclear. Write thousands without a separator (%3) and decimals with &quot;%4&quot;.</translation>
     </message>
 </context>
 <context>
@@ -4172,6 +4180,10 @@ could not be written.
         <source>Questi alimenti personali sono stati eliminati e non tornano nel pasto: %1.</source>
         <translation>These personal foods have been deleted and do not come back into the meal: %1.</translation>
     </message>
+    <message>
+        <source>L&apos;alimento eliminato è tolto anche dal pasto e dal giorno: %1.</source>
+        <translation>The deleted food is also taken out of the meal and the day: %1.</translation>
+    </message>
 </context>
 <context>
     <name>velmo::MealDocument</name>
@@ -4673,6 +4685,12 @@ The deletion cannot be undone, and the saved meals and days that contain it will
     <message>
         <source>Il nuovo nome non si potrà annullare, e le modifiche fatte finora non si potranno più annullare con &quot;Annulla&quot; (un&apos;eliminazione di una persona compresa). Dare il nuovo nome?</source>
         <translation>The new name cannot be undone, and the changes made so far can no longer be undone with &quot;Undo&quot; (a person&apos;s deletion included). Give the new name?</translation>
+    </message>
+    <message>
+        <source>Sostituito l&apos;alimento personale &quot;%1&quot; (parte edibile 100%), per 100 g di pasto:
+%2.</source>
+        <translation>Replaced the personal food &quot;%1&quot; (edible part 100%), per 100 g of meal:
+%2.</translation>
     </message>
 </context>
 <context>
@@ -5379,7 +5397,7 @@ To see them, open them with &quot;Open...&quot; from the Meal menu.</translation
     </message>
     <message>
         <source>fetta=30|cucchiaio=10</source>
-        <translation>fetta=30|cucchiaio=10</translation>
+        <translation>slice=30|spoon=10</translation>
     </message>
     <message>
         <source>Misure</source>
@@ -5387,7 +5405,7 @@ To see them, open them with &quot;Open...&quot; from the Meal menu.</translation
     </message>
     <message>
         <source>Facoltative, al massimo %1: nome=grammi di parte edibile di una misura, separate da |, per esempio fetta=30|cucchiaio=10</source>
-        <translation>Optional, at most %1: name=grams of edible part of one measure, separated by |, for example fetta=30|cucchiaio=10</translation>
+        <translation>Optional, at most %1: name=grams of edible part of one measure, separated by |, for example slice=30|spoon=10</translation>
     </message>
     <message>
         <source>&amp;Misure</source>
@@ -6346,7 +6364,7 @@ To see them, open them with &quot;Open...&quot; from the Meal menu.</translation
     </message>
     <message>
         <source>&amp;Stampa...</source>
-        <translation>&amp;Print...</translation>
+        <translation>P&amp;rint...</translation>
     </message>
     <message>
         <source>Esporta il piano</source>

@@ -15,6 +15,7 @@ FoodFormModel::FoodFormModel(PersonalCatalogue &catalogue, Dialogs &dialogs, std
 {
     if (!editing_) {
         texts_[1] = QStringLiteral("100");
+        openedTexts_ = texts_;
         return;
     }
     const QLocale locale;
@@ -26,7 +27,17 @@ FoodFormModel::FoodFormModel(PersonalCatalogue &catalogue, Dialogs &dialogs, std
     for (std::size_t i = 0; i < kExtraNutrientCount; ++i)
         if (editing_->extra[i])
             texts_[i + kFieldCount] = formatPlain(*editing_->extra[i], locale);
-    measures_ = measuresText(editing_->measures);
+    measures_ = measuresText(editing_->measures, &locale);
+    openedTexts_ = texts_;
+    openedMeasures_ = measures_;
+}
+
+bool FoodFormModel::leave()
+{
+    if (texts_ == openedTexts_ && measures_ == openedMeasures_)
+        return true;
+    return dialogs_.askYesNoCancel(tr("Chiudere la finestra senza salvare? I valori scritti andranno persi."), title())
+           == Answer::Yes;
 }
 
 QString FoodFormModel::title() const
@@ -47,7 +58,7 @@ QString FoodFormModel::caption(int field)
     static const char *const accelerated[] = {
         QT_TRANSLATE_NOOP("FoodFormModel", "Parte &edibile"), QT_TRANSLATE_NOOP("FoodFormModel", "&Protidi"),
         QT_TRANSLATE_NOOP("FoodFormModel", "&Lipidi"),        QT_TRANSLATE_NOOP("FoodFormModel", "&Glucidi"),
-        QT_TRANSLATE_NOOP("FoodFormModel", "E&nergia"),       QT_TRANSLATE_NOOP("FoodFormModel", "&Fibra"),
+        QT_TRANSLATE_NOOP("FoodFormModel", "Ene&rgia"),       QT_TRANSLATE_NOOP("FoodFormModel", "&Fibra"),
         QT_TRANSLATE_NOOP("FoodFormModel", "C&olesterolo")};
     const FoodQuantity &q = foodQuantities()[static_cast<std::size_t>(field - 1)];
     return QStringLiteral("%1 (%2, %3–%4)")
@@ -107,7 +118,7 @@ bool FoodFormModel::accept()
     if (!readExtra(&food))
         return false;
     QString measuresProblem;
-    const auto measures = readMeasuresText(measures_, &measuresProblem);
+    const auto measures = readMeasuresText(measures_, &measuresProblem, &locale);
     if (!measures)
         return refuse(kMeasuresField, tr("Misure: %1").arg(measuresProblem));
     food.measures = *measures;

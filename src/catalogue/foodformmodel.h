@@ -46,6 +46,9 @@ public:
     // (valueDoubts), and saves. True once the food is in the catalogue; otherwise a message
     // has said why and focusField() is where the user should go.
     bool accept();
+    // "Annulla", Esc or the window's close box: true when the window may close, because nothing
+    // was typed since it opened or the user agrees to lose what was.
+    bool leave();
     int focusField() const { return focus_; }
     QString savedName() const { return saved_; }
     // The name the food had when the window opened; empty for a new food.
@@ -65,6 +68,8 @@ private:
     std::function<bool()> renameCheck_;
     std::array<QString, kAllFieldCount> texts_;
     QString measures_;
+    std::array<QString, kAllFieldCount> openedTexts_;  // as the window opened
+    QString openedMeasures_;
     int focus_ = 0;
     QString saved_;
 };

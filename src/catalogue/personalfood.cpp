@@ -148,15 +148,19 @@ QString personalFoodKey(const QString &name)
     return personalFoodName(name).toCaseFolded();
 }
 
-QString measuresText(const std::vector<PersonalMeasure> &measures)
+QString measuresText(const std::vector<PersonalMeasure> &measures, const QLocale *shownIn)
 {
     QStringList parts;
-    for (const PersonalMeasure &m : measures)
-        parts.append(m.name + u'=' + formatPlainDecimal(m.grams));
+    for (const PersonalMeasure &m : measures) {
+        QString grams = formatPlainDecimal(m.grams);
+        if (shownIn)
+            grams.replace(u'.', shownIn->decimalPoint());
+        parts.append(m.name + u'=' + grams);
+    }
     return parts.join(u'|');
 }
 
-std::optional<std::vector<PersonalMeasure>> readMeasuresText(QStringView text, QString *problem)
+std::optional<std::vector<PersonalMeasure>> readMeasuresText(QStringView text, QString *problem, const QLocale *typedIn)
 {
     std::vector<PersonalMeasure> measures;
     if (text.trimmed().isEmpty())
@@ -170,6 +174,14 @@ std::optional<std::vector<PersonalMeasure>> readMeasuresText(QStringView text, Q
             *problem = Text::tr("%1 non è una misura: scrivere nome=grammi, per esempio fetta=30, le misure "
                                 "separate da \"|\".")
                            .arg(echoInput(part.trimmed().toString()));
+            return std::nullopt;
+        }
+        if (const QStringView typed = part.mid(equals + 1).trimmed();
+            typedIn && typed.size() > 4 && typed.indexOf(typedIn->groupSeparator()) == typed.size() - 4) {
+            *problem = Text::tr("%1: i grammi %2 non sono chiari. Scrivere le migliaia senza separatore (%3) e i "
+                                "decimali con \"%4\".")
+                           .arg(name, echoInput(typed.toString()), typed.toString().remove(typedIn->groupSeparator()),
+                                typedIn->decimalPoint());
             return std::nullopt;
         }
         if (name.size() > kMaxMeasureNameLength || hasHiddenCharacters(name)) {

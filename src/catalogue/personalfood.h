@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QIODevice>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -55,12 +56,16 @@ inline constexpr int kMaxMeasureNameLength = 40;
 inline constexpr double kMaxMeasureGrams = 10000;
 
 // The measures as one text, "fetta=30|cucchiaio=12.5" (the CSV column `misure`); empty for none.
-QString measuresText(const std::vector<PersonalMeasure> &measures);
+// Shown to the user, the weights take the decimal separator of `shownIn` ("cucchiaio=12,5").
+QString measuresText(const std::vector<PersonalMeasure> &measures, const QLocale *shownIn = nullptr);
 // Reads such a text (blanks around names and numbers allowed, a decimal point or comma); none,
 // with what is wrong in `problem`, when a measure has no name or no weight, a name holds "=", "|"
 // or a control character or is longer than kMaxMeasureNameLength, a weight is not above zero or
 // above kMaxMeasureGrams, a name comes twice, or there are more than kMaxPersonalMeasures.
-std::optional<std::vector<PersonalMeasure>> readMeasuresText(QStringView text, QString *problem);
+// Typed by the user under `typedIn`, a weight whose separator is that locale's thousands separator
+// before three digits ("1.000" in Italian) may mean a thousand: it is refused, not read as 1.
+std::optional<std::vector<PersonalMeasure>> readMeasuresText(QStringView text, QString *problem,
+                                                             const QLocale *typedIn = nullptr);
 
 // One food of the personal catalogue: the eight columns of a category table and the optional
 // values of the profile's other nutrients. An empty nutrient is unknown, as in the shipped

@@ -43,7 +43,8 @@ MainWindowModel::MainWindowModel(Dialogs &dialogs, QObject *parent)
             [this] { return undoStack_.canUndo(); }},
         dialogs_);
     connect(personalFoods_.get(), &PersonalFoodCommands::foodsChanged, this, &MainWindowModel::personalFoodsChanged);
-    connect(&mealSteps_, &MealSteps::restored, this, &MainWindowModel::followPersonalFoodsAfterRestore);
+    connect(&mealSteps_, &MealSteps::restored, this, [this] { dropDeletedPersonalFoods({}); });
+    connect(personalFoods_.get(), &PersonalFoodCommands::foodDeleted, this, &MainWindowModel::dropDeletedPersonalFoods);
     connect(&meal_, &MealGrid::totalsChanged, this, &MainWindowModel::updateComparison);
     connect(&meal_, &MealGrid::hintChanged, this, &MainWindowModel::statusHintChanged);
     connect(&meal_, &MealGrid::cellChanged, this, [this](int, MealColumn column) {
@@ -73,8 +74,9 @@ MainWindowModel::~MainWindowModel() = default;
 // The table's rows hold the values their foods had when placed: a personal food changed since is
 // composed again, so that the totals, the profile and a meal saved as a food all read its values
 // as they are now; a food renamed, or written in other capitals by an import, is named anew in
-// every meal of the day. One step, which "Annulla" takes back as any other. A food removed
-// cannot be composed: the table stays as it is.
+// every meal of the day. One step, which "Annulla" takes back as any other. A food deleted leaves
+// the meal and the day at once, as after an undo: a row left behind would be written into the
+// stored day or the next saved file, which would then not open.
 // A new name is no step: the steps before it name the food as it was, a name no longer in the
 // catalogue, which taking one back would write into the table and the stored days. They go.
 void MainWindowModel::personalFoodsChanged(const QString &renamedFrom, const QString &renamedTo)
@@ -130,9 +132,10 @@ void MainWindowModel::personalFoodsChanged(const QString &renamedFrom, const QSt
                          warningTitle(), MessageIcon::Critical);
 }
 
-// An undo or a redo puts rows back as they were: a personal food deleted since leaves the meal, so
-// that it is never written again into a stored day or a file, which would then not open.
-void MainWindowModel::followPersonalFoodsAfterRestore()
+// The personal food just `deleted` leaves the meal and the day, so that it is never written again
+// into a stored day or a file, which would then not open; after an undo or a redo (`deleted`
+// empty), which put rows back as they were, every personal food no longer there leaves them.
+void MainWindowModel::dropDeletedPersonalFoods(const QString &deleted)
 {
     const PersonalCatalogue *catalogue = personalFoods_->catalogue();
     if (!catalogue)
@@ -142,9 +145,10 @@ void MainWindowModel::followPersonalFoodsAfterRestore()
     QStringList gone;
     const auto follow = [&](std::vector<MealFileEntry> &entries) {
         std::erase_if(entries, [&](MealFileEntry &entry) {
-            if (!isPersonalCategory(entry.category))
+            if (!isPersonalCategory(entry.category)
+                || (!deleted.isEmpty() && personalFoodKey(entry.food) != personalFoodKey(deleted)))
                 return false;
-            if (const auto found = catalogue->find(entry.food)) {
+            if (const auto found = deleted.isEmpty() ? catalogue->find(entry.food) : std::nullopt) {
                 entry.food = found->name;
                 return false;
             }
@@ -162,8 +166,10 @@ void MainWindowModel::followPersonalFoodsAfterRestore()
     document_.setDayState(next);
     if (!document_.setShownEntries(shown, &error))
         dialogs_.message(error, warningTitle(), MessageIcon::Critical);
-    dialogs_.message(tr("Questi alimenti personali sono stati eliminati e non tornano nel pasto: %1.")
-                         .arg(echoInput(gone.join(QStringLiteral(", ")))),
+    const QString names = echoInput(gone.join(QStringLiteral(", ")));
+    dialogs_.message(deleted.isEmpty()
+                         ? tr("Questi alimenti personali sono stati eliminati e non tornano nel pasto: %1.").arg(names)
+                         : tr("L'alimento eliminato è tolto anche dal pasto e dal giorno: %1.").arg(names),
                      noticeTitle(), MessageIcon::Information);
 }
 

@@ -166,7 +166,7 @@ signals:
 private:
     void completeRecipe(PersonalFood &food);
     void personalFoodsChanged(const QString &renamedFrom, const QString &renamedTo);
-    void followPersonalFoodsAfterRestore();
+    void dropDeletedPersonalFoods(const QString &deleted);
     void setCategoryHeading(const QString &text);
     void setMousePointer(MousePointer pointer);
     void navigateFirst();

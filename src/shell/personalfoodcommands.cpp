@@ -181,6 +181,7 @@ void PersonalFoodCommands::deleteFood()
         refuse(error);
         return;
     }
+    emit foodDeleted(name);
     emit foodsChanged({}, {});
     window_.chooseCategory(kPersonalCategory);
     window_.data.moveTo(std::min(row, window_.data.rowCount() - 1));
@@ -342,7 +343,9 @@ void PersonalFoodCommands::saveMealAsFood()
                                                  : tr("n.d. (un ingrediente non ha il valore)");
         values.append(q.shownLabel().toLower() + u' ' + amount);
     }
-    dialogs_.message(tr("Creato l'alimento personale \"%1\" (parte edibile 100%), per 100 g di pasto:\n%2.")
+    dialogs_.message((replacing.isEmpty()
+                          ? tr("Creato l'alimento personale \"%1\" (parte edibile 100%), per 100 g di pasto:\n%2.")
+                          : tr("Sostituito l'alimento personale \"%1\" (parte edibile 100%), per 100 g di pasto:\n%2."))
                          .arg(food.name, values.join(QStringLiteral(", "))),
                      noticeTitle(), MessageIcon::Information);
     emit foodsChanged({}, {});

@@ -77,6 +77,8 @@ signals:
     // A personal food was added, changed or removed; `renamedFrom` is the old name of the one
     // renamed to `renamedTo` (both empty when none was).
     void foodsChanged(const QString &renamedFrom, const QString &renamedTo);
+    // Before foodsChanged, when the user deleted the food called `name`.
+    void foodDeleted(const QString &name);
 
 private:
     bool personalCategoryCurrent() const;

@@ -23,7 +23,7 @@ TEST(FoodFormModel, ChecksEveryFieldAndAsksAboutDoubtfulValues)
     // saved); the protein as saved; the text of calcium, one of the other nutrients, and its value as saved.
     const int calcium = FoodFormModel::kFieldCount + static_cast<int>(extraNutrientIndex(u"CA"_s).value());
     // clang-format off
-    const struct { int line; const char *locale; std::array<const char *, 8> texts; std::optional<Answer> answer; int focus; std::optional<double> protein; const char *calcium = ""; std::optional<double> calciumSaved = {}; const char *measures = "", *measuresSaved = ""; } cases[] = {
+    const struct { int line; const char *locale; std::array<const char *, 8> texts; std::optional<Answer> answer; int focus; std::optional<double> protein; const char *calcium = ""; std::optional<double> calciumSaved = {}; const char *measures = "", *measuresSaved = "", *measuresShown = ""; } cases[] = {
         {__LINE__, "it_IT", {"Yogurt", "100", "3,5", "1.000,5", "", "", "", ""}, {}, 3, {}},
         {__LINE__, "it_IT", {"Yogurt", "100", "3,5", "1,5", "4,5", "", "", ""}, {}, -1, 3.5},
         {__LINE__, "en_US", {"Yogurt", "100", "3.5", "1.5", "4.5", "45", "", "8"}, {}, -1, 3.5},
@@ -39,8 +39,12 @@ TEST(FoodFormModel, ChecksEveryFieldAndAsksAboutDoubtfulValues)
         {__LINE__, "en_US", {"Latte", "100", "3.3", "", "", "", "", ""}, {}, -1, 3.3, "1,200.5", 1200.5},
         {__LINE__, "it_IT", {"Latte", "100", "3,3", "", "", "", "", ""}, {}, calcium, {}, "100.000,5"},
         {__LINE__, "it_IT", {"Latte", "100", "3,3", "", "", "", "", ""}, {}, calcium, {}, "-1"},
-        // The household measures, as the CSV writes them.
-        {__LINE__, "it_IT", {"Yogurt", "100", "3,5", "", "", "", "", ""}, {}, -1, 3.5, "", {}, " vasetto = 125|cucchiaio=15,5", "vasetto=125|cucchiaio=15.5"},
+        // The household measures, saved as the CSV writes them, shown with the user's decimal separator;
+        // a thousands separator is refused, where it could be taken for a decimal one.
+        {__LINE__, "it_IT", {"Yogurt", "100", "3,5", "", "", "", "", ""}, {}, -1, 3.5, "", {}, " vasetto = 125|cucchiaio=15,5", "vasetto=125|cucchiaio=15.5", "vasetto=125|cucchiaio=15,5"},
+        {__LINE__, "en_US", {"Yogurt", "100", "3.5", "", "", "", "", ""}, {}, -1, 3.5, "", {}, "pot=1000|spoon=15,5|cup=0.125", "pot=1000|spoon=15.5|cup=0.125", "pot=1000|spoon=15.5|cup=0.125"},
+        {__LINE__, "it_IT", {"Yogurt", "100", "3,5", "", "", "", "", ""}, {}, FoodFormModel::kMeasuresField, {}, "", {}, "vasetto=1.000"},
+        {__LINE__, "en_US", {"Yogurt", "100", "3.5", "", "", "", "", ""}, {}, FoodFormModel::kMeasuresField, {}, "", {}, "pot=1,000"},
         {__LINE__, "it_IT", {"Yogurt", "100", "3,5", "", "", "", "", ""}, {}, FoodFormModel::kMeasuresField, {}, "", {}, "vasetto"},
     };
     // clang-format on
@@ -72,8 +76,31 @@ TEST(FoodFormModel, ChecksEveryFieldAndAsksAboutDoubtfulValues)
         EXPECT_EQ(measuresText(saved->measures), QString::fromUtf8(c.measuresSaved));
         // Opened again and saved unchanged (its doubts confirmed again), the food keeps every value.
         dialogs.questionAnswers.push_back(Answer::Yes);
-        EXPECT_TRUE(FoodFormModel(*catalogue, dialogs, saved).accept());
+        FoodFormModel reopened(*catalogue, dialogs, saved);
+        EXPECT_EQ(reopened.measures(), QString::fromUtf8(c.measuresShown));
+        EXPECT_TRUE(reopened.accept());
         EXPECT_EQ(catalogue->find(saved->name), saved);
+    }
+}
+
+// Leaving the window asks only when something was typed since it opened; Yes lets it close.
+TEST(FoodFormModel, LeavingAsksOnlyAfterATypedChange)
+{
+    QTemporaryDir dir;
+    QString error;
+    auto catalogue = PersonalCatalogue::open(dir.filePath(u"p.db"_s), true, &error);
+    FakeDialogs dialogs;
+    const PersonalFood cake{u"Torta"_s, 100, {6.5, 12.0, 50.0, 340.0, {}, {}}, {}, {{u"fetta"_s, 80}}};
+    for (const bool editing : {false, true}) {
+        FoodFormModel form(*catalogue, dialogs, editing ? std::optional(cake) : std::nullopt);
+        EXPECT_TRUE(form.leave());
+        form.setMeasures(u"fetta=70"_s);
+        dialogs.questionAnswers = {Answer::No, Answer::Yes};
+        EXPECT_FALSE(form.leave());
+        EXPECT_TRUE(form.leave());
+        form.setMeasures(editing ? u"fetta=80"_s : QString());
+        EXPECT_TRUE(form.leave());
+        EXPECT_EQ(dialogs.shown.size(), editing ? 4u : 2u);
     }
 }
 

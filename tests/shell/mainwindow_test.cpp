@@ -495,6 +495,20 @@ TEST_F(MainWindowTest, PersonalFoodsMenuOpensTheFoodWindowAndItsCommandsWaitForA
         // Folded, the window is still wide enough to read what is typed in its boxes.
         EXPECT_GE(food->field(0)->width(), food->fontMetrics().averageCharWidth() * 20);
         food->field(0)->setText(u"Torta"_s);
+        // Each box has a key of its own.
+        QString keys;
+        for (const QLabel *label : food->findChildren<QLabel *>())
+            if (const qsizetype at = label->text().indexOf(u'&'); at >= 0) {
+                const QChar key = label->text().at(at + 1).toLower();
+                EXPECT_FALSE(keys.contains(key)) << label->text().toStdString();
+                keys += key;
+            }
+        EXPECT_GE(keys.size(), 9);
+        // Esc asks before it drops what was typed; No keeps the window.
+        dialogs.questionAnswers = {Answer::No};
+        QTest::keyClick(food->field(0), Qt::Key_Escape);
+        EXPECT_TRUE(food->isVisible());
+        EXPECT_TRUE(dialogs.questionAnswers.empty());  // asked
         food->field(2)->setText(u"x"_s);
         food->accept();
         EXPECT_TRUE(food->isVisible());

@@ -74,7 +74,11 @@ TEST_F(PersonalFoodCommandsTest, NewModifyDeleteAndTheFoodReachesTheOpenRow)
     EXPECT_TRUE(dialogs.messageTexts().back().startsWith(u"Impossibile eliminare"_s));
     ASSERT_TRUE(keep.exec(u"DROP TRIGGER keep"_s));
     model->personalFoods().deleteFood();
-    EXPECT_TRUE(dialogs.shown.back().text.startsWith(u"Eliminare l'alimento personale \"Torta di mele\""_s));
+    ASSERT_GE(dialogs.shown.size(), 2u);
+    EXPECT_TRUE(
+        dialogs.shown[dialogs.shown.size() - 2].text.startsWith(u"Eliminare l'alimento personale \"Torta di mele\""_s));
+    EXPECT_TRUE(dialogs.shown.back().text.contains(u"Torta di mele"_s));  // and it leaves the meal
+    EXPECT_TRUE(model->document().entries().empty());
     EXPECT_EQ(model->dataControl().rowCount(), 0);
 }
 
@@ -100,6 +104,7 @@ TEST_F(PersonalFoodCommandsTest, TheDayFollowsAPersonalFoodChangedOrRenamed)
     dialogs.inputAnswers = {u"TORTA"_s};
     dialogs.questionAnswers = {Answer::Yes};
     model->personalFoods().saveMealAsFood();
+    EXPECT_TRUE(dialogs.shown.back().text.startsWith(u"Sostituito"_s)) << dialogs.shown.back().text.toStdString();
     EXPECT_EQ(model->personalFoods().catalogue()->find(u"torta"_s)->name, u"Torta"_s);
     EXPECT_EQ(measuresText(model->personalFoods().catalogue()->find(u"torta"_s)->measures), u"fetta=80"_s);
     QFile file(dir.filePath(u"torte.csv"_s));

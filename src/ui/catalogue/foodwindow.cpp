@@ -130,4 +130,10 @@ void FoodWindow::accept()
     wrong->selectAll();
 }
 
+void FoodWindow::reject()
+{
+    if (model_.leave())
+        QDialog::reject();
+}
+
 }  // namespace velmo::ui

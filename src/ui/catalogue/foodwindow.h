@@ -28,6 +28,7 @@ public:
     QLineEdit *measures() const { return measures_; }
 
     void accept() override;
+    void reject() override;
 
 private:
     FoodFormModel &model_;
