@@ -127,6 +127,8 @@ bool MealDocument::confirmDiscard()
     return false;
 }
 
+// Every row unlocked and without weight, and the current food shown in the first one alone: an
+// unlocked row that showed it further down would stay there otherwise, outside the new meal.
 void MealDocument::emptyTable()
 {
     MealGrid &grid = window_.grid;
@@ -134,6 +136,7 @@ void MealDocument::emptyTable()
         grid.setLock(r, 0);
         grid.setGrossText(r, QString());
     }
+    grid.placeFood(window_.browser.current());
 }
 
 bool MealDocument::newMeal()

@@ -93,6 +93,21 @@ TEST_F(MealDocumentTest, AMealOfAnyNamesOpensAgainAsSaved)
     }
 }
 
+// A new meal or day shows the current food in its first row only, not also where it stood.
+TEST_F(MealDocumentTest, ANewMealOrDayShowsTheCurrentFoodInItsFirstRowOnly)
+{
+    for (const bool day : {false, true}) {
+        add(*model, "Frutta", 0, "100");
+        model->gridRowChosen(1);
+        const QString current = model->meal().row(1).name();
+        ASSERT_FALSE(current.isEmpty());
+        dialogs.questionAnswers = {Answer::No};
+        ASSERT_TRUE(day ? model->document().newDay() : model->document().newMeal());
+        EXPECT_EQ(model->meal().row(0).name(), current);
+        EXPECT_TRUE(model->meal().row(1).isFree());
+    }
+}
+
 // A personal food's portion stays with its row when the meal is opened and saved again.
 TEST_F(MealDocumentTest, APersonalFoodsPortionIsKeptThroughOpenAndSave)
 {
