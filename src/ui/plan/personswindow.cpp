@@ -280,7 +280,8 @@ void PersonsWindow::showChart()
         }
         chart->addSeries(series);
         auto *dates = new QDateTimeAxis(chart);
-        dates->setFormat(QStringLiteral("dd/MM/yy"));
+        // In the list's order, with a short year.
+        dates->setFormat(dateFormat(QLocale()).replace(QStringLiteral("yyyy"), QStringLiteral("yy")));
         dates->setTickCount(std::clamp(static_cast<int>(weights.size()), 2, 6));
         // One weight alone still gets a day on either side.
         dates->setRange(weights.front().date.addDays(weights.size() == 1 ? -1 : 0).startOfDay(),
