@@ -4683,14 +4683,30 @@ L&apos;eliminazione non si può annullare, e i pasti e i giorni salvati che lo c
 The deletion cannot be undone, and the saved meals and days that contain it will not open until a food of this name is created again.</translation>
     </message>
     <message>
-        <source>Il nuovo nome non si potrà annullare, e le modifiche fatte finora non si potranno più annullare con &quot;Annulla&quot; (un&apos;eliminazione di una persona compresa). Dare il nuovo nome?</source>
-        <translation>The new name cannot be undone, and the changes made so far can no longer be undone with &quot;Undo&quot; (a person&apos;s deletion included). Give the new name?</translation>
-    </message>
-    <message>
         <source>Sostituito l&apos;alimento personale &quot;%1&quot; (parte edibile 100%), per 100 g di pasto:
 %2.</source>
         <translation>Replaced the personal food &quot;%1&quot; (edible part 100%), per 100 g of meal:
 %2.</translation>
+    </message>
+    <message>
+        <source>I file dei pasti e dei giorni salvati che nominano l&apos;alimento non si potranno più aprire finché non gli si ridà il nome di prima.</source>
+        <translation>Saved meal and day files that name the food will not open until it is given its former name again.</translation>
+    </message>
+    <message>
+        <source>Il nuovo nome non si potrà annullare, e le modifiche fatte finora non si potranno più annullare con &quot;Annulla&quot; (un&apos;eliminazione di una persona compresa). %1
+
+Dare il nuovo nome?</source>
+        <translation>The new name cannot be undone, and the changes made so far can no longer be undone with &quot;Undo&quot; (a person&apos;s deletion included). %1
+
+Give the new name?</translation>
+    </message>
+    <message>
+        <source>%1
+
+Dare il nuovo nome?</source>
+        <translation>%1
+
+Give the new name?</translation>
     </message>
 </context>
 <context>

@@ -290,7 +290,10 @@ std::vector<InputError> MealComposer::missingFoods(const std::vector<MealFileEnt
             continue;
         const QString key = nameKey(entry.food);
         if (hasFood(entry.category, keyOf(entry), databaseError)) {
-            if (entry.portion.isEmpty() || (storedLabels_ && !entry.grams.isEmpty()))
+            // A personal food's measures may have changed since its file was saved: beside the
+            // grams, a label no longer among them goes, as in a stored day.
+            if (entry.portion.isEmpty()
+                || ((storedLabels_ || isPersonalCategory(entry.category)) && !entry.grams.isEmpty()))
                 continue;
             // A portion after the grams only names them, but it must be one of the food's.
             const auto edible = entry.grams.isEmpty() ? ediblePercentOf(entry.category, keyOf(entry), databaseError)

@@ -119,14 +119,18 @@ void PersonalFoodCommands::modifyFood()
     if (!food)
         return;
     foodForm_ = std::make_unique<FoodFormModel>(*catalogue_, dialogs_, food);
-    // A new name clears the steps to take back, which name the food as it was: the user is asked.
+    // A new name leaves the saved files that name the food as it was, which then do not open, and
+    // clears the steps to take back, which name it so too: the user is asked.
     foodForm_->setRenameCheck([this] {
-        return !window_.canUndo || !window_.canUndo()
-               || dialogs_.askYesNoCancel(tr("Il nuovo nome non si potrà annullare, e le modifiche fatte finora non "
-                                             "si potranno più annullare con \"Annulla\" (un'eliminazione di una "
-                                             "persona compresa). Dare il nuovo nome?"),
-                                          warningTitle())
-                      == Answer::Yes;
+        const QString files = tr("I file dei pasti e dei giorni salvati che nominano l'alimento non si potranno più "
+                                 "aprire finché non gli si ridà il nome di prima.");
+        const QString question =
+            window_.canUndo && window_.canUndo()
+                ? tr("Il nuovo nome non si potrà annullare, e le modifiche fatte finora non si potranno più annullare "
+                     "con \"Annulla\" (un'eliminazione di una persona compresa). %1\n\nDare il nuovo nome?")
+                      .arg(files)
+                : tr("%1\n\nDare il nuovo nome?").arg(files);
+        return dialogs_.askYesNoCancel(question, warningTitle()) == Answer::Yes;
     });
     emit foodWindowRequested();
 }

@@ -127,6 +127,13 @@ TEST_F(MealDocumentTest, APersonalFoodsPortionIsKeptThroughOpenAndSave)
     dialogs.questionAnswers = {Answer::Yes};
     ASSERT_TRUE(model->document().saveAs());
     EXPECT_TRUE(fileBytes(path).contains("Alimenti personali;Torta;60;2 fetta\n")) << fileBytes(path).toStdString();
+    // Its measures changed since, the file still opens: the grams count, the portion no longer named goes.
+    cake.measures = {{u"cucchiaio"_s, 10}};
+    ASSERT_TRUE(model->personalFoods().catalogue()->merge({cake}, &counts, &error)) << error.toStdString();
+    ASSERT_TRUE(model->document().openFile(path)) << dialogs.messageTexts().join(u'\n').toStdString();
+    ASSERT_EQ(model->document().entries().size(), 1u);
+    EXPECT_EQ(model->document().entries().at(0).grams, u"60"_s);
+    EXPECT_EQ(model->document().entries().at(0).portion, QString());
 }
 
 enum class Before { Empty, Unsaved, Saved, SavedThenEmptied };

@@ -48,7 +48,10 @@ TEST_F(PersonalFoodCommandsTest, NewModifyDeleteAndTheFoodReachesTheOpenRow)
 
     model->personalFoods().modifyFood();
     EXPECT_EQ(model->personalFoods().foodForm()->text(2), u"6,5"_s);
+    dialogs.clear();
+    dialogs.questionAnswers = {Answer::Yes};  // saved files that name it will not open: asked even with no steps
     fillFoodWindow({u"Torta di mele"_s});
+    EXPECT_TRUE(dialogs.shown.at(0).text.contains(u"non si potranno più aprire"_s));
     EXPECT_EQ(model->meal().row(0).name(), u"Torta di mele"_s);
     model->personalFoods().modifyFood();  // the first food of its category, its name kept
     fillFoodWindow({u"Torta di mele"_s, u"100"_s, u"7,5"_s});
