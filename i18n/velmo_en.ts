@@ -1074,8 +1074,8 @@ Keep these values?</translation>
         <translation>Measures: %1</translation>
     </message>
     <message>
-        <source>Chiudere la finestra senza salvare? I valori scritti andranno persi.</source>
-        <translation>Close the window without saving? What was typed will be lost.</translation>
+        <source>Salvare l&apos;alimento prima di chiudere la finestra?</source>
+        <translation>Save the food before closing the window?</translation>
     </message>
 </context>
 <context>

@@ -32,12 +32,16 @@ FoodFormModel::FoodFormModel(PersonalCatalogue &catalogue, Dialogs &dialogs, std
     openedMeasures_ = measures_;
 }
 
-bool FoodFormModel::leave()
+FoodFormModel::Leaving FoodFormModel::leave()
 {
     if (texts_ == openedTexts_ && measures_ == openedMeasures_)
-        return true;
-    return dialogs_.askYesNoCancel(tr("Chiudere la finestra senza salvare? I valori scritti andranno persi."), title())
-           == Answer::Yes;
+        return Leaving::Close;
+    switch (dialogs_.askYesNoCancel(tr("Salvare l'alimento prima di chiudere la finestra?"), title())) {
+    case Answer::Yes: return Leaving::Save;
+    case Answer::No: return Leaving::Close;
+    case Answer::Cancel: break;
+    }
+    return Leaving::Stay;
 }
 
 QString FoodFormModel::title() const

@@ -46,9 +46,11 @@ public:
     // (valueDoubts), and saves. True once the food is in the catalogue; otherwise a message
     // has said why and focusField() is where the user should go.
     bool accept();
-    // "Annulla", Esc or the window's close box: true when the window may close, because nothing
-    // was typed since it opened or the user agrees to lose what was.
-    bool leave();
+    // "Annulla", Esc or the window's close box: the window closes when nothing was typed since it
+    // opened; otherwise the user says whether to save first (Save: as the OK button), to close
+    // without saving, or to stay.
+    enum class Leaving { Close, Save, Stay };
+    Leaving leave();
     int focusField() const { return focus_; }
     QString savedName() const { return saved_; }
     // The name the food had when the window opened; empty for a new food.

@@ -177,7 +177,8 @@ std::optional<std::vector<PersonalMeasure>> readMeasuresText(QStringView text, Q
             return std::nullopt;
         }
         if (const QStringView typed = part.mid(equals + 1).trimmed();
-            typedIn && typed.size() > 4 && typed.indexOf(typedIn->groupSeparator()) == typed.size() - 4) {
+            typedIn && typed.size() > 4 && !typed.startsWith(u'0')
+            && typed.indexOf(typedIn->groupSeparator()) == typed.size() - 4) {
             *problem = Text::tr("%1: i grammi %2 non sono chiari. Scrivere le migliaia senza separatore (%3) e i "
                                 "decimali con \"%4\".")
                            .arg(name, echoInput(typed.toString()), typed.toString().remove(typedIn->groupSeparator()),
@@ -342,7 +343,9 @@ QString readExtra(const QStringList &fields, const std::vector<std::size_t> &col
         food->unstated.reset(i);
         if (i == kMeasuresColumn) {
             QString problem;
-            const auto measures = readMeasuresText(csvTextField(field), &problem);
+            // Typed by the user in a spreadsheet or an editor: "1.000" in Italian is no gram.
+            const QLocale user;
+            const auto measures = readMeasuresText(csvTextField(field), &problem, &user);
             if (!measures)
                 return Text::tr("misure: %1").arg(problem);
             food->measures = *measures;

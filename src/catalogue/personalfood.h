@@ -63,7 +63,8 @@ QString measuresText(const std::vector<PersonalMeasure> &measures, const QLocale
 // or a control character or is longer than kMaxMeasureNameLength, a weight is not above zero or
 // above kMaxMeasureGrams, a name comes twice, or there are more than kMaxPersonalMeasures.
 // Typed by the user under `typedIn`, a weight whose separator is that locale's thousands separator
-// before three digits ("1.000" in Italian) may mean a thousand: it is refused, not read as 1.
+// before three digits ("1.000" in Italian, not "0.125") may mean a thousand: it is refused, not read
+// as 1.
 std::optional<std::vector<PersonalMeasure>> readMeasuresText(QStringView text, QString *problem,
                                                              const QLocale *typedIn = nullptr);
 

@@ -41,7 +41,7 @@ TEST(FoodFormModel, ChecksEveryFieldAndAsksAboutDoubtfulValues)
         {__LINE__, "it_IT", {"Latte", "100", "3,3", "", "", "", "", ""}, {}, calcium, {}, "-1"},
         // The household measures, saved as the CSV writes them, shown with the user's decimal separator;
         // a thousands separator is refused, where it could be taken for a decimal one.
-        {__LINE__, "it_IT", {"Yogurt", "100", "3,5", "", "", "", "", ""}, {}, -1, 3.5, "", {}, " vasetto = 125|cucchiaio=15,5", "vasetto=125|cucchiaio=15.5", "vasetto=125|cucchiaio=15,5"},
+        {__LINE__, "it_IT", {"Yogurt", "100", "3,5", "", "", "", "", ""}, {}, -1, 3.5, "", {}, " vasetto = 125|cucchiaio=15,5|pizzico=0.125", "vasetto=125|cucchiaio=15.5|pizzico=0.125", "vasetto=125|cucchiaio=15,5|pizzico=0,125"},
         {__LINE__, "en_US", {"Yogurt", "100", "3.5", "", "", "", "", ""}, {}, -1, 3.5, "", {}, "pot=1000|spoon=15,5|cup=0.125", "pot=1000|spoon=15.5|cup=0.125", "pot=1000|spoon=15.5|cup=0.125"},
         {__LINE__, "it_IT", {"Yogurt", "100", "3,5", "", "", "", "", ""}, {}, FoodFormModel::kMeasuresField, {}, "", {}, "vasetto=1.000"},
         {__LINE__, "en_US", {"Yogurt", "100", "3.5", "", "", "", "", ""}, {}, FoodFormModel::kMeasuresField, {}, "", {}, "pot=1,000"},
@@ -83,9 +83,11 @@ TEST(FoodFormModel, ChecksEveryFieldAndAsksAboutDoubtfulValues)
     }
 }
 
-// Leaving the window asks only when something was typed since it opened; Yes lets it close.
+// Leaving the window asks only when something was typed since it opened, and the answer says
+// whether to save, close or stay.
 TEST(FoodFormModel, LeavingAsksOnlyAfterATypedChange)
 {
+    using Leaving = FoodFormModel::Leaving;
     QTemporaryDir dir;
     QString error;
     auto catalogue = PersonalCatalogue::open(dir.filePath(u"p.db"_s), true, &error);
@@ -93,14 +95,15 @@ TEST(FoodFormModel, LeavingAsksOnlyAfterATypedChange)
     const PersonalFood cake{u"Torta"_s, 100, {6.5, 12.0, 50.0, 340.0, {}, {}}, {}, {{u"fetta"_s, 80}}};
     for (const bool editing : {false, true}) {
         FoodFormModel form(*catalogue, dialogs, editing ? std::optional(cake) : std::nullopt);
-        EXPECT_TRUE(form.leave());
+        EXPECT_EQ(form.leave(), Leaving::Close);
         form.setMeasures(u"fetta=70"_s);
-        dialogs.questionAnswers = {Answer::No, Answer::Yes};
-        EXPECT_FALSE(form.leave());
-        EXPECT_TRUE(form.leave());
+        dialogs.questionAnswers = {Answer::Yes, Answer::No, Answer::Cancel};
+        EXPECT_EQ(form.leave(), Leaving::Save);
+        EXPECT_EQ(form.leave(), Leaving::Close);
+        EXPECT_EQ(form.leave(), Leaving::Stay);
         form.setMeasures(editing ? u"fetta=80"_s : QString());
-        EXPECT_TRUE(form.leave());
-        EXPECT_EQ(dialogs.shown.size(), editing ? 4u : 2u);
+        EXPECT_EQ(form.leave(), Leaving::Close);
+        EXPECT_EQ(dialogs.shown.size(), editing ? 6u : 3u);
     }
 }
 

@@ -504,13 +504,14 @@ TEST_F(MainWindowTest, PersonalFoodsMenuOpensTheFoodWindowAndItsCommandsWaitForA
                 keys += key;
             }
         EXPECT_GE(keys.size(), 9);
-        // Esc asks before it drops what was typed; No keeps the window.
-        dialogs.questionAnswers = {Answer::No};
+        // Esc asks before it drops what was typed; Cancel keeps the window.
+        dialogs.questionAnswers = {Answer::Cancel};
         QTest::keyClick(food->field(0), Qt::Key_Escape);
         EXPECT_TRUE(food->isVisible());
         EXPECT_TRUE(dialogs.questionAnswers.empty());  // asked
         food->field(2)->setText(u"x"_s);
-        food->accept();
+        dialogs.questionAnswers = {Answer::Yes};  // then Yes: saved as by the button, here refused
+        QTest::keyClick(food->field(0), Qt::Key_Escape);
         EXPECT_TRUE(food->isVisible());
         EXPECT_EQ(food->focusWidget(), food->field(2));
         food->field(2)->setText(u"6,5"_s);

@@ -132,8 +132,11 @@ void FoodWindow::accept()
 
 void FoodWindow::reject()
 {
-    if (model_.leave())
-        QDialog::reject();
+    switch (model_.leave()) {
+    case FoodFormModel::Leaving::Close: QDialog::reject(); break;
+    case FoodFormModel::Leaving::Save: accept(); break;
+    case FoodFormModel::Leaving::Stay: break;
+    }
 }
 
 }  // namespace velmo::ui
