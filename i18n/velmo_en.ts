@@ -1088,8 +1088,8 @@ Keep these values?</translation>
 <context>
     <name>GrossWeightHint</name>
     <message>
-        <source>Solo grammi interi: la virgola non è accettata</source>
-        <translation>Whole grams only: the decimal comma is not accepted</translation>
+        <source>Solo grammi interi: i decimali non sono accettati</source>
+        <translation>Whole grams only: decimals are not accepted</translation>
     </message>
     <message>
         <source>Solo cifre: il peso lordo si scrive in grammi interi</source>
@@ -4283,6 +4283,16 @@ Sostituirlo con il pasto della tabella?
 Replace it with the meal in the table?
 (No: save it under another name)</translation>
     </message>
+    <message>
+        <source>pasto</source>
+        <comment>file name</comment>
+        <translation>meal</translation>
+    </message>
+    <message>
+        <source>giorno</source>
+        <comment>file name</comment>
+        <translation>day</translation>
+    </message>
 </context>
 <context>
     <name>velmo::MealGrid</name>
@@ -4707,6 +4717,10 @@ Dare il nuovo nome?</source>
         <translation>%1
 
 Give the new name?</translation>
+    </message>
+    <message>
+        <source>alimenti-personali.csv</source>
+        <translation>personal-foods.csv</translation>
     </message>
 </context>
 <context>

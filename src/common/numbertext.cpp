@@ -522,4 +522,29 @@ QString dateText(QDate date, const QLocale &locale)
     return locale.toString(date, dateFormat(locale));
 }
 
+namespace {
+
+// A date format without its year and the separator that joins it to the rest.
+QString withoutYear(const QString &format)
+{
+    static const QRegularExpression last(QStringLiteral("[^dM']*y+[^dM']*$"));
+    static const QRegularExpression first(QStringLiteral("^[^dM']*y+[^dM']*"));
+    QString shorter = format;
+    if (shorter.remove(last) == format)
+        shorter.remove(first);
+    return shorter;
+}
+
+}  // namespace
+
+QString dayMonthText(QDate date, const QLocale &locale)
+{
+    return locale.toString(date, withoutYear(dateFormat(locale)));
+}
+
+QString longDayText(QDate date, const QLocale &locale)
+{
+    return locale.toString(date, withoutYear(locale.dateFormat(QLocale::LongFormat)));
+}
+
 }  // namespace velmo

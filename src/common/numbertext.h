@@ -108,5 +108,9 @@ QString formatAmount(double value, Amount amount, const QLocale &locale);
 // "12/03/2026" in American English); ISO's order for a locale whose short date has no numbers.
 QString dateFormat(const QLocale &locale);
 QString dateText(QDate date, const QLocale &locale);
+// A day of a year already named, in the same order: numeric ("03/02" in Italian, "02/03" in
+// American English) or long ("martedì 3 febbraio", "Tuesday, February 3").
+QString dayMonthText(QDate date, const QLocale &locale);
+QString longDayText(QDate date, const QLocale &locale);
 
 }  // namespace velmo

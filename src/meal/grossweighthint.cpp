@@ -24,7 +24,7 @@ bool isDecimalSeparator(QChar c)
 
 QString decimalsRefused()
 {
-    return Hint::tr("Solo grammi interi: la virgola non è accettata");
+    return Hint::tr("Solo grammi interi: i decimali non sono accettati");
 }
 
 QString digitsOnly()

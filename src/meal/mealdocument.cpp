@@ -213,7 +213,8 @@ QString MealDocument::proposedPath(const QString &suffix) const
 {
     const QFileInfo current(path_);
     const QString folder = path_.isEmpty() ? userFolder(QStandardPaths::DocumentsLocation) : current.absolutePath();
-    const QString unnamed = isMealFile(dayState_.day) ? QStringLiteral("pasto") : QStringLiteral("giorno");
+    // A file's name proposed in the user's language, as the other exports' are.
+    const QString unnamed = isMealFile(dayState_.day) ? tr("pasto", "file name") : tr("giorno", "file name");
     const QString base = path_.isEmpty() ? unnamed : current.completeBaseName();
     return QDir(folder).filePath(base + suffix);
 }

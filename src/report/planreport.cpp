@@ -211,7 +211,7 @@ bool Builder::addDays(PlanReport &report, Meal &all, QString *error)
         }
         uncomputable_.insert(date);
         report.missing << text(QT_TRANSLATE_NOOP("PlanReport", "Il giorno %1 non entra nella media: %2"))
-                              .arg(locale_.toString(date, QStringLiteral("dddd d MMMM")), why);
+                              .arg(longDayText(date, locale_), why);
     }
     const double dayCount = std::max(1, daysWithFoods());
     for (std::size_t d = 0; d < input_.days.size(); ++d) {

@@ -3,6 +3,7 @@
 
 #include "report/reportrenderer.h"
 
+#include "common/numbertext.h"
 #include "common/safefile.h"
 #include "report/macrochartobject.h"
 
@@ -70,8 +71,7 @@ public:
         }
         for (const ReportDay &day : report_.days) {
             const QString dayName = report_.scope == ReportScope::Week && day.date.isValid()
-                                        ? QLocale().toString(day.date, QStringLiteral("dddd d MMMM"))
-                                              + QStringLiteral(" · ")
+                                        ? longDayText(day.date, QLocale()) + QStringLiteral(" · ")
                                         : QString();
             for (const ReportMeal &meal : day.meals)
                 mealTable(c, dayName, meal);

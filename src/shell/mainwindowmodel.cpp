@@ -244,19 +244,29 @@ void MainWindowModel::flipToolbarStyle()
     emit toolbarFlatChanged();
 }
 
+QString MainWindowModel::statusDateText(QDate date)
+{
+    return QLocale().toString(date, QStringLiteral("dd MMMM yyyy"));
+}
+
+QString MainWindowModel::statusTimeText(QTime time)
+{
+    // The user's time format with seconds, without the time zone that Qt's long format adds.
+    QString format = QLocale().timeFormat(QLocale::LongFormat);
+    format.remove(QLatin1Char('t'));
+    return QLocale().toString(time, format.trimmed());
+}
+
 void MainWindowModel::activate(const QDate &today)
 {
-    statusDate_ = QLocale().toString(today, QStringLiteral("dd MMMM yyyy"));
+    statusDate_ = statusDateText(today);
     clockEnabled_ = true;
     emit statusChanged();
 }
 
 void MainWindowModel::clockTick(const QTime &now)
 {
-    // The user's time format with seconds, without the time zone that Qt's long format adds.
-    QString format = QLocale().timeFormat(QLocale::LongFormat);
-    format.remove(QLatin1Char('t'));
-    statusTime_ = QLocale().toString(now, format.trimmed());
+    statusTime_ = statusTimeText(now);
     emit statusChanged();
 }
 

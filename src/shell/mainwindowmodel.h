@@ -101,6 +101,9 @@ public:
     QString scrollingTitle() const { return scrollingTitle_; }
     QString statusDate() const { return statusDate_; }  // the status bar's first panel
     QString statusTime() const { return statusTime_; }  // the second
+    // How those two panels write a date and a time, in the user's language.
+    static QString statusDateText(QDate date);
+    static QString statusTimeText(QTime time);
     // The third: the meal against the daily requirement; empty without one.
     QString comparisonText() const { return comparisonText_; }
     std::optional<MealComparison> comparison() const;

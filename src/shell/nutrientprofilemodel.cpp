@@ -365,7 +365,10 @@ std::vector<NutrientProfileModel::Contribution> NutrientProfileModel::contributi
             c.amount = c.amount && amount ? std::optional(*c.amount + *amount) : std::nullopt;
             continue;
         }
-        result.push_back({i < shownNames_.size() ? shownNames_[i] : item.food.name, amount, 0});
+        // The day's and the week's foods are named as the table names its own: in the user's language.
+        result.push_back(
+            {i < shownNames_.size() ? shownNames_[i] : main_.document().shownName(item.food.category, item.food.name),
+             amount, 0});
     }
     for (Contribution &c : result)
         c.share = c.amount && known > 0 ? *c.amount / known : 0;

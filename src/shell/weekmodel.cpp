@@ -104,7 +104,7 @@ QVariant WeekModel::data(const QModelIndex &index, int role) const
     if (column == DayColumn)
         return average ? tr("Media giornaliera")
                        : QLocale().dayName(day->date.dayOfWeek(), QLocale::ShortFormat) + u' '
-                             + day->date.toString(QStringLiteral("dd/MM"));
+                             + dayMonthText(day->date, QLocale());
     if (figures)
         return amountText(average ? average_ : day->profile, static_cast<Column>(column));
     if (column != EnergyColumn || !read_)

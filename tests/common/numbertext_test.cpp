@@ -381,12 +381,12 @@ TEST(RoundHalfEven, DigitsOfLargeAndSmallValues)
 TEST(DateText, TheLocalesOrderWithTwoDigitDaysAndMonthsAndFourDigitYears)
 {
     // clang-format off
-    const struct { int line; const char *locale, *format, *shown; } cases[] = {
-        {__LINE__, "it_IT", "dd/MM/yyyy", "03/02/2026"},
-        {__LINE__, "en_US", "MM/dd/yyyy", "02/03/2026"},
-        {__LINE__, "en_GB", "dd/MM/yyyy", "03/02/2026"},
-        {__LINE__, "de_DE", "dd.MM.yyyy", "03.02.2026"},
-        {__LINE__, "ja_JP", "yyyy/MM/dd", "2026/02/03"},
+    const struct { int line; const char *locale, *format, *shown, *dayMonth, *longDay; } cases[] = {
+        {__LINE__, "it_IT", "dd/MM/yyyy", "03/02/2026", "03/02", "martedì 3 febbraio"},
+        {__LINE__, "en_US", "MM/dd/yyyy", "02/03/2026", "02/03", "Tuesday, February 3"},
+        {__LINE__, "en_GB", "dd/MM/yyyy", "03/02/2026", "03/02", "Tuesday, 3 February"},
+        {__LINE__, "de_DE", "dd.MM.yyyy", "03.02.2026", "03.02", "Dienstag, 3. Februar"},
+        {__LINE__, "ja_JP", "yyyy/MM/dd", "2026/02/03", "02/03", "2月3日火曜日"},
     };
     // clang-format on
     for (const auto &c : cases) {
@@ -395,6 +395,8 @@ TEST(DateText, TheLocalesOrderWithTwoDigitDaysAndMonthsAndFourDigitYears)
         EXPECT_EQ(dateFormat(locale), QString::fromLatin1(c.format));
         EXPECT_EQ(dateText(QDate(2026, 2, 3), locale), QString::fromLatin1(c.shown));
         EXPECT_EQ(locale.toDate(dateText(QDate(2026, 2, 3), locale), dateFormat(locale)), QDate(2026, 2, 3));
+        EXPECT_EQ(dayMonthText(QDate(2026, 2, 3), locale), QString::fromUtf8(c.dayMonth));
+        EXPECT_EQ(longDayText(QDate(2026, 2, 3), locale), QString::fromUtf8(c.longDay));
     }
 }
 

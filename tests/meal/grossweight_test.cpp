@@ -12,7 +12,7 @@ struct KeyCase { int line; int keyAscii; int expected; const char *hint; };
 // clang-format on
 
 // What the filter lets through, and what the status bar says of a key it discards.
-constexpr const char *kComma = "Solo grammi interi: la virgola non è accettata";
+constexpr const char *kComma = "Solo grammi interi: i decimali non sono accettati";
 constexpr const char *kDigits = "Solo cifre: il peso lordo si scrive in grammi interi";
 // clang-format off
 const KeyCase kKeyCases[] = {

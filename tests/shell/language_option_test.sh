@@ -29,6 +29,7 @@ expect 0 '^Uso: velmo ' LANGUAGE=en LANG=en_GB.UTF-8 -- --lingua=it --help
 expect 0 '^Usage: velmo ' LANG=en_US.UTF-8 -- --help
 expect 0 '^Uso: velmo ' LANG=de_DE.UTF-8 -- --help
 expect 2 '^velmo: lingua sconosciuta "fr"' -- --lingua fr
+expect 2 '^velmo: unknown language "fr"' LANG=en_US.UTF-8 -- --lingua fr
 # A check of an installation that finds no food database ends with 1 and the reason, with no
 # message box left open for no one.
 lone=$(mktemp -d)
@@ -36,5 +37,5 @@ trap 'rm -rf "$lone"' EXIT
 cp "$velmo" "$lone/velmo"
 velmo="timeout 60 $lone/velmo"
 expect 1 "^velmo: Impossibile aprire l'archivio degli alimenti" LANG=it_IT.UTF-8 VELMO_ESCI_DOPO_AVVIO=1 --
-[[ $failed -eq 0 ]] && echo "6 passed"
+[[ $failed -eq 0 ]] && echo "7 passed"
 exit $failed

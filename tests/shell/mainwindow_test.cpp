@@ -833,7 +833,7 @@ TEST_F(MainWindowTest, TheStatusBarSetsTheMealAgainstTheRequirementComputedLastO
     EXPECT_EQ(panel->text(), comparison);
     QLineEdit *box = window->table()->grossBox(0);
     QTest::keyClicks(box, u"1,"_s);
-    EXPECT_EQ(panel->text(), u"Solo grammi interi: la virgola non è accettata"_s);
+    EXPECT_EQ(panel->text(), u"Solo grammi interi: i decimali non sono accettati"_s);
     QTest::keyClick(box, Qt::Key_5);  // the next key the box takes
     EXPECT_EQ(box->text(), u"15"_s);
     EXPECT_EQ(panel->text(), comparison);
@@ -1335,6 +1335,14 @@ TEST_F(EnglishWindowTest, EachMenuTitleHasItsOwnKey)
         byKey[QKeySequence::mnemonic(title->text())[0].toCombined()] << title->text();
     for (const QStringList &same : byKey)
         EXPECT_EQ(same.size(), 1) << qPrintable(same.join(u" | "_s));
+}
+
+// The status bar's clock has room for the English time with its AM or PM.
+TEST_F(EnglishWindowTest, TheClockFitsItsPanel)
+{
+    const auto *clock = window->findChild<QLabel *>(u"StatusBar1_panel2"_s);
+    ASSERT_NE(clock, nullptr);
+    EXPECT_GT(clock->minimumWidth(), clock->fontMetrics().horizontalAdvance(u"12:58:58 PM"_s));
 }
 
 // Under English F1 opens the English page, or the Italian one where there is no English page.

@@ -171,7 +171,7 @@ TEST_F(MainWindowModelTest, TheStatusHintSaysWhatToDoFirstAndWhyAKeyDidNothing)
     EXPECT_EQ(model->statusHint(), QString());
     EXPECT_TRUE(model->meal().refuseGrossKey(0, ','));
     EXPECT_TRUE(model->meal().refuseGrossKey(0, ','));  // told again, to be shown anew
-    EXPECT_EQ(model->statusHint(), u"Solo grammi interi: la virgola non è accettata"_s);
+    EXPECT_EQ(model->statusHint(), u"Solo grammi interi: i decimali non sono accettati"_s);
     EXPECT_TRUE(model->meal().setGrossText(0, u"15"_s));
     EXPECT_EQ(model->statusHint(), QString());
     model->chooseCategory(category("Legumi"));  // no food: the open row is free again

@@ -3,6 +3,7 @@
 
 #include "shell/nutrientprofilemodel.h"
 #include "shellfixture.h"
+#include "support/languageguard.h"
 
 #include <QAbstractItemModelTester>
 #include <QCoreApplication>
@@ -126,6 +127,11 @@ TEST_F(NutrientProfileModelTest, ContributionsComeLargestFirstWithTheirShare)
     EXPECT_EQ(foods[1].food, u"Albicocche, crude"_s);
     EXPECT_EQ(foods[2].food, u"Pera, cruda"_s);
     EXPECT_FALSE(foods[2].amount);
+    // The day's foods are named in the user's language too, as the table names them.
+    const LanguageGuard english(Language::English);
+    profile.setSubject(ProfileSubject::Day);
+    profile.refresh();
+    EXPECT_EQ(profile.contributions(*profile.rowOf(u"CA"_s)).at(0).food, u"Apples, raw, with skin"_s);
 }
 
 // A personal food changed while it stands in the meal: the profile shows it as it is now.

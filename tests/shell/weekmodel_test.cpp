@@ -113,7 +113,7 @@ TEST_F(WeekModelTest, DaysAndTheirDailyAverageAsWorkedOutByHand)
         C column;
         const char *italian, *english;
     } cases[] = {
-        {__LINE__, 0, C::DayColumn, "lun 02/03", "Mon 02/03"},
+        {__LINE__, 0, C::DayColumn, "lun 02/03", "Mon 03/02"},
         {__LINE__, 0, C::EnergyColumn, "239", "239"},
         {__LINE__, 0, C::ProteinColumn, "15,6", "15.6"},
         {__LINE__, 0, C::ProteinShareColumn, "26", "26"},
@@ -130,7 +130,7 @@ TEST_F(WeekModelTest, DaysAndTheirDailyAverageAsWorkedOutByHand)
         {__LINE__, 3, C::CarbohydrateShareColumn, "100", "100"},
         {__LINE__, 3, C::FibreColumn, "8,9", "8.9"},
         {__LINE__, 4, C::EnergyColumn, "non calcolabile", "cannot be computed"},
-        {__LINE__, 6, C::DayColumn, "dom 08/03", "Sun 08/03"},
+        {__LINE__, 6, C::DayColumn, "dom 08/03", "Sun 03/08"},
         {__LINE__, 7, C::DayColumn, "Media giornaliera", "Daily average"},
         {__LINE__, 7, C::EnergyColumn, "207", "207"},
         {__LINE__, 7, C::ProteinColumn, "\u2265 8,1", "\u2265 8.1"},

@@ -105,6 +105,9 @@ int main(int argc, char **argv)
     QString error;
     const std::optional<velmo::Language> language = velmo::chooseLanguage(arguments, &error);
     if (!language) {
+        // Refused in the environment's language, as the console programs refuse it.
+        const QCoreApplication console(argc, argv);
+        velmo::installChosenLanguage(arguments, &error);
         velmo::writeStandardError(QStringLiteral("velmo: %1\n").arg(error));
         return kUnknownLanguage;
     }

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace velmo::ui {
 
 MainStatusBar::MainStatusBar(MainWindowModel &model, const QRect &geometry, QWidget *parent)
@@ -30,8 +32,17 @@ MainStatusBar::MainStatusBar(MainWindowModel &model, const QRect &geometry, QWid
         addWidget(panel, widths[i] > 0 ? 0 : 1);
         panels_[static_cast<std::size_t>(i)] = panel;
     }
-    panels_[0]->setMinimumWidth(panels_[0]->fontMetrics().horizontalAdvance(QStringLiteral("30 settembre 2026 ")));
-    panels_[1]->setMinimumWidth(panels_[1]->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00 ")));
+    // Wide enough for the longest month and the widest time of the user's language.
+    int dateWidth = 0;
+    for (int month = 1; month <= 12; ++month)
+        dateWidth = std::max(dateWidth, panels_[0]->fontMetrics().horizontalAdvance(
+                                            MainWindowModel::statusDateText(QDate(2026, month, 28)) + u' '));
+    int timeWidth = 0;
+    for (const QTime time : {QTime(0, 0, 0), QTime(12, 0, 0), QTime(23, 58, 58)})
+        timeWidth = std::max(timeWidth,
+                             panels_[1]->fontMetrics().horizontalAdvance(MainWindowModel::statusTimeText(time) + u' '));
+    panels_[0]->setMinimumWidth(dateWidth);
+    panels_[1]->setMinimumWidth(timeWidth);
     QLabel *comparison = panels_[2];
     QFont small = comparison->font();
     small.setPointSizeF(kSmallTextPointSize);
