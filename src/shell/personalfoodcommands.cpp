@@ -254,8 +254,7 @@ void PersonalFoodCommands::exportFoods()
 {
     if (!open())
         return;
-    const QString proposed =
-        QDir(userFolder(QStandardPaths::DocumentsLocation)).filePath(tr("alimenti-personali.csv"));
+    const QString proposed = QDir(userFolder(QStandardPaths::DocumentsLocation)).filePath(tr("alimenti-personali.csv"));
     const QString path = saveFileNameWithSuffix(dialogs_, tr("Esporta alimenti personali"), proposed, csvFilter(),
                                                 QStringLiteral(".csv"));
     if (path.isEmpty())
