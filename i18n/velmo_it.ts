@@ -53,21 +53,21 @@
     <message numerus="yes">
         <source>servono 8 campi (alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo), ce ne sono %n</source>
         <translation>
-            <numerusform>servono 8 campi (alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo), ce ne sono %n</numerusform>
+            <numerusform>servono 8 campi (alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo), ce n&apos;è %n</numerusform>
             <numerusform>servono 8 campi (alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo), ce ne sono %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>e altri %n errori</source>
         <translation>
-            <numerusform>e altri %n errori</numerusform>
+            <numerusform>e un altro errore</numerusform>
             <numerusform>e altri %n errori</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>servono tanti campi quante sono le colonne dell&apos;intestazione (%1), ce ne sono %n</source>
         <translation>
-            <numerusform>servono tanti campi quante sono le colonne dell&apos;intestazione (%1), ce ne sono %n</numerusform>
+            <numerusform>servono tanti campi quante sono le colonne dell&apos;intestazione (%1), ce n&apos;è %n</numerusform>
             <numerusform>servono tanti campi quante sono le colonne dell&apos;intestazione (%1), ce ne sono %n</numerusform>
         </translation>
     </message>
@@ -94,7 +94,7 @@
     <message numerus="yes">
         <source>importati %n alimenti da %1 in %2: %3 nuovi, %4 aggiornati.</source>
         <translation>
-            <numerusform>importati %n alimenti da %1 in %2: %3 nuovi, %4 aggiornati.</numerusform>
+            <numerusform>importato %n alimento da %1 in %2: nuovi %3, aggiornati %4.</numerusform>
             <numerusform>importati %n alimenti da %1 in %2: %3 nuovi, %4 aggiornati.</numerusform>
         </translation>
     </message>
@@ -104,14 +104,14 @@
     <message numerus="yes">
         <source>Importati %n alimenti da %1: %2 nuovi, %3 aggiornati.</source>
         <translation>
-            <numerusform>Importati %n alimenti da %1: %2 nuovi, %3 aggiornati.</numerusform>
+            <numerusform>Importato %n alimento da %1: nuovi %2, aggiornati %3.</numerusform>
             <numerusform>Importati %n alimenti da %1: %2 nuovi, %3 aggiornati.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Esportati %n alimenti personali in %1.</source>
         <translation>
-            <numerusform>Esportati %n alimenti personali in %1.</numerusform>
+            <numerusform>Esportato %n alimento personale in %1.</numerusform>
             <numerusform>Esportati %n alimenti personali in %1.</numerusform>
         </translation>
     </message>

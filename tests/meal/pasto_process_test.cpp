@@ -239,13 +239,13 @@ const ProcessCase kCases[] = {
     {__LINE__, {"--importa-alimenti"}, kFoods + "Torta,100,10,10,10,1,,\n", Feed::FileArgument, kIt, Db::Shipped, 2, kNothing,
      "velmo-pasto: se i valori da confermare sono giusti, importarli con --forza\n", 3},
     {__LINE__, {"--forza", "--importa-alimenti"}, kFoods + "Torta,100,10,10,10,1,,\n", Feed::FileArgument, kIt, Db::Shipped, 0, kNothing,
-     "velmo-pasto: importati 1 alimenti da ", 1},
+     "velmo-pasto: importato 1 alimento da ", 1},
     {__LINE__, {"--forza", "--importa-alimenti"}, kFoods + "Torta,100,10,10,10,1000,,\n", Feed::FileArgument, kIt, Db::Shipped, 2, kNothing,
      "riga 2: Energia: il valore deve essere compreso fra 0 e 900 kcal", 2},
     {__LINE__, {"--forza"}, kLunch, Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "--forza vale solo con --importa-alimenti", 1},
     // An import done is done, whatever becomes of standard output; an export not written is not.
     {__LINE__, {"--importa-alimenti"}, kFoods + "Torta,100,10,10,10,170,,\n", Feed::FileArgument, kIt, Db::Shipped, 0, kNothing,
-     "velmo-pasto: importati 1 alimenti da ", 1, Out::FullDisk},
+     "velmo-pasto: importato 1 alimento da ", 1, Out::FullDisk},
     {__LINE__, {"--esporta-alimenti"}, {}, Feed::Pipe, kIt, Db::Shipped, 3, kNothing,
      "velmo-pasto: impossibile scrivere il risultato sullo standard output", 1, Out::FullDisk},
 };

@@ -90,7 +90,7 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
         {__LINE__, {"--importa-persona", at("ciro.json"), "--sostituisci"}, 0, "non si apriranno finché non ci saranno (gli alimenti personali si aggiungono con --importa-alimenti):\nvelmo-pasto: 2025-04-07, \"Cena\": l'alimento \"Xyz\" non è nella categoria \"Frutta\""},
         {__LINE__, {"--persona", "Ciro", "--data", "2025-04-03", "--settimana"}, 2, "2025-04-07, \"Cena\": l'alimento \"Xyz\" non è nella categoria \"Frutta\""},
         {__LINE__, {"--importa-persona", at("dina.json")}, 0, warned},  // her own food comes next
-        {__LINE__, {"--importa-alimenti", at("miei.csv")}, 0, "importati 1 alimenti"},
+        {__LINE__, {"--importa-alimenti", at("miei.csv")}, 0, "importato 1 alimento"},
         {__LINE__, {"--persona", "Dina", "--data", "2025-04-07"}, 0, "", {}, "\nTorta                              150             150        9.00      18.00       75.00         510.00\n"},
         {__LINE__, {"--persona", "Dina", "--data", "2025-04-03", "--settimana"}, 0, "", {}, "Media giornaliera di 1 giorno         150.00"},
         {__LINE__, {"--persona", "Nessuno", "--data", "2025-04-07"}, 2, "nessuna persona con questo nome"},

@@ -246,7 +246,7 @@ TEST_F(PersonalFoodCommandsTest, AMealSavedAsAFoodThenExportedAndImported)
     EXPECT_EQ(QString::fromUtf8(fileBytes(exported)), foodsToCsv(model->personalFoods().catalogue()->foods(&error)));
     dialogs.openAnswers = {exported};
     model->personalFoods().importFoods();
-    EXPECT_TRUE(dialogs.messageTexts().back().startsWith(u"Importati 1 alimenti"_s))
+    EXPECT_TRUE(dialogs.messageTexts().back().startsWith(u"Importato 1 alimento"_s))
         << dialogs.messageTexts().back().toStdString();
 
     // Values the food window would ask about are asked about once for the whole file.
