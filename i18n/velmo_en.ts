@@ -2910,6 +2910,18 @@ The file was not changed; Velmo works without it.</translation>
         <source>la porzione %1 non è una misura di %2 (si può scrivere: %3; o i grammi di peso lordo)</source>
         <translation>the portion %1 is not a measure of %2 (you can write: %3; or the gross weight in grams)</translation>
     </message>
+    <message>
+        <source>porzione standard</source>
+        <translation>standard portion</translation>
+    </message>
+    <message>
+        <source>porzioni standard</source>
+        <translation>standard portions</translation>
+    </message>
+    <message>
+        <source>g di parte edibile</source>
+        <translation>g of edible part</translation>
+    </message>
 </context>
 <context>
     <name>PrintModuleModel</name>

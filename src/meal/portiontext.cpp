@@ -15,10 +15,14 @@ namespace velmo {
 
 namespace {
 
-// The words after a count of the standard portion, and of grams of edible part.
-const QString kStandardOne = QStringLiteral("porzione standard");
-const QString kStandardMany = QStringLiteral("porzioni standard");
-const QString kEdibleGrams = QStringLiteral("g di parte edibile");
+// The words after a count of the standard portion, and of grams of edible part, as files have
+// them; shownPortion() says them in the user's language.
+const char *const kStandardOneWords = QT_TRANSLATE_NOOP("PortionText", "porzione standard");
+const char *const kStandardManyWords = QT_TRANSLATE_NOOP("PortionText", "porzioni standard");
+const char *const kEdibleGramsWords = QT_TRANSLATE_NOOP("PortionText", "g di parte edibile");
+const QString kStandardOne = QString::fromUtf8(kStandardOneWords);
+const QString kStandardMany = QString::fromUtf8(kStandardManyWords);
+const QString kEdibleGrams = QString::fromUtf8(kEdibleGramsWords);
 
 // Halves and quarters as people write them, any other count as a plain number.
 QString countText(double count, const QLocale &locale)
@@ -120,6 +124,15 @@ QString portionText(double count, const FoodPortions &portions, PortionUnit unit
     case PortionUnit::Kind::EdibleGrams: break;
     }
     return formatPlain(count, locale) + u' ' + kEdibleGrams;
+}
+
+QString shownPortion(const QString &stored)
+{
+    for (const char *words : {kStandardManyWords, kStandardOneWords, kEdibleGramsWords})
+        if (stored.endsWith(QLatin1StringView(words)))
+            return stored.chopped(static_cast<qsizetype>(qstrlen(words)))
+                   + QCoreApplication::translate("PortionText", words);
+    return stored;
 }
 
 PortionValue readPortionText(QStringView text, const FoodPortions &portions, const QString &food)

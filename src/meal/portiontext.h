@@ -43,6 +43,10 @@ double portionEdibleGrams(double count, const FoodPortions &portions, PortionUni
 // written ½, ¼, ¾. `readPortionText` reads it back whatever the locale.
 QString portionText(double count, const FoodPortions &portions, PortionUnit unit, const QLocale &locale);
 
+// A portion as portionText() writes it, as the user reads it: the standard portion's and the edible
+// grams' words in the user's language ("2 standard portions"); a measure is the food's own name.
+QString shownPortion(const QString &stored);
+
 // The edible grams of a portion written in a meal file ("2 fette", "1 porzione", "½ porzione
 // standard", "80 g di parte edibile"; a decimal comma or point). "porzione" and "porzioni" are the
 // standard portion unless the food has a measure of that name. None, with an Italian message

@@ -8,6 +8,7 @@
 #include "energy/energymodel.h"
 #include "meal/nutrientrows.h"
 #include "meal/nutrientstore.h"
+#include "meal/portiontext.h"
 #include "plan/personmetrics.h"
 #include "velmo/version.h"
 
@@ -244,8 +245,8 @@ bool Builder::addDays(PlanReport &report, Meal &all, QString *error)
                 const QString portion = k < entries.size() ? entries[k].portion : QString();
                 report.hasPortions = report.hasPortions || !portion.isEmpty();
                 row.foods.push_back({names_ ? names_->shown(item.food.category, item.food.name) : item.food.name,
-                                     portion, grams(item.portion.netGrams()), grams(item.portion.grossGrams),
-                                     energyAmountText(energy, locale_)});
+                                     shownPortion(portion), grams(item.portion.netGrams()),
+                                     grams(item.portion.grossGrams), energyAmountText(energy, locale_)});
                 // A week's profile is that of its average day: every food at its share of the days.
                 MealItem averaged = item;
                 averaged.portion.grossGrams /= dayCount;

@@ -4,6 +4,7 @@
 #include "shell/balancerowsmodel.h"
 
 #include "common/numbertext.h"
+#include "meal/portiontext.h"
 #include "shell/balancemodel.h"
 
 #include <QLocale>
@@ -99,7 +100,7 @@ QVariant BalanceRowsModel::data(const QModelIndex &index, int role) const
                                             : tr("%1 (%2)").arg(grams(row.grossGrams), line.entry.portion);
     case ProposedColumn: return grams(balance_.proposedGross(r));
     case ProposedEdibleColumn: return grams(balance_.proposedEdible(r));
-    case ProposedPortionColumn: return balance_.proposedPortion(r);
+    case ProposedPortionColumn: return shownPortion(balance_.proposedPortion(r));
     default: return {};
     }
 }

@@ -220,16 +220,22 @@ TEST_F(BalanceModelTest, TargetsArePrefilledFromThePersonOrTheLastCalculation)
 
 // "Applica" writes the proposal into each meal of the day, the table's rows as if typed, as one
 // step that "Annulla" takes back; a window closed without it writes nothing.
-// The rows name the foods as the table does, in the interface's language, whatever the file holds.
+// The rows name the foods and their portions as the table does, in the interface's language,
+// whatever the file holds.
 TEST_F(BalanceModelTest, TheRowsNameTheFoodsInTheInterfacesLanguage)
 {
-    for (const auto &[language, apple] : {std::pair{Language::Italian, "Mela, con buccia, cruda"},
-                                          std::pair{Language::English, "Apples, raw, with skin"}}) {
+    for (const auto &[language, apple, portion] :
+         {std::tuple{Language::Italian, "Mela, con buccia, cruda", "1 porzione standard"},
+          std::tuple{Language::English, "Apples, raw, with skin", "1 standard portion"}}) {
         const LanguageGuard speaking(language);
         BalanceModel named(*model);
         ASSERT_TRUE(named.begin(Scope::Meal));
         ASSERT_EQ(named.rows().size(), 2u);
         EXPECT_EQ(named.rows()[0].name, QString::fromUtf8(apple));
+        named.setRowBounds(0, 167, 167);
+        named.waitForResult();
+        EXPECT_EQ(BalanceRowsModel(named).index(0, BalanceRowsModel::ProposedPortionColumn).data().toString(),
+                  QString::fromUtf8(portion));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "ui/meal/compositiontableview.h"
 
 #include "common/numbertext.h"
+#include "meal/portiontext.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -336,7 +337,7 @@ void CompositionTableView::renderCell(int row, MealColumn column)
         // shows the food as always, its tip and its description say "2 fette".
         if (column == MealColumn::Name) {
             const QString &portion = meal_.row(row).portion;
-            const QString told = portion.isEmpty() ? QString() : tr("Porzione: %1").arg(portion);
+            const QString told = portion.isEmpty() ? QString() : tr("Porzione: %1").arg(shownPortion(portion));
             if (label->toolTip() != told) {
                 label->setToolTip(told);
                 label->setAccessibleDescription(told);
