@@ -160,7 +160,8 @@ QString measuresText(const std::vector<PersonalMeasure> &measures, const QLocale
     return parts.join(u'|');
 }
 
-std::optional<std::vector<PersonalMeasure>> readMeasuresText(QStringView text, QString *problem, const QLocale *typedIn)
+std::optional<std::vector<PersonalMeasure>> readMeasuresText(QStringView text, QString *problem, const QLocale *typedIn,
+                                                             bool inFile)
 {
     std::vector<PersonalMeasure> measures;
     if (text.trimmed().isEmpty())
@@ -177,7 +178,7 @@ std::optional<std::vector<PersonalMeasure>> readMeasuresText(QStringView text, Q
             return std::nullopt;
         }
         if (const QStringView typed = part.mid(equals + 1).trimmed();
-            typedIn && typed.size() > 4 && !typed.startsWith(u'0')
+            typedIn && typed.size() > 4 && !typed.startsWith(u'0') && (!inFile || typed.endsWith(u'0'))
             && typed.indexOf(typedIn->groupSeparator()) == typed.size() - 4) {
             *problem = Text::tr("%1: i grammi %2 non sono chiari. Scrivere le migliaia senza separatore (%3) e i "
                                 "decimali con \"%4\".")
@@ -345,7 +346,7 @@ QString readExtra(const QStringList &fields, const std::vector<std::size_t> &col
             QString problem;
             // Typed by the user in a spreadsheet or an editor: "1.000" in Italian is no gram.
             const QLocale user;
-            const auto measures = readMeasuresText(csvTextField(field), &problem, &user);
+            const auto measures = readMeasuresText(csvTextField(field), &problem, &user, true);
             if (!measures)
                 return Text::tr("misure: %1").arg(problem);
             food->measures = *measures;

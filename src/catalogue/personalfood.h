@@ -64,9 +64,10 @@ QString measuresText(const std::vector<PersonalMeasure> &measures, const QLocale
 // above kMaxMeasureGrams, a name comes twice, or there are more than kMaxPersonalMeasures.
 // Typed by the user under `typedIn`, a weight whose separator is that locale's thousands separator
 // before three digits ("1.000" in Italian, not "0.125") may mean a thousand: it is refused, not read
-// as 1.
+// as 1. In a file (`inFile`), which this program may have written ("12.125"), only three digits
+// ending in 0, which it never writes ("1.000", "2.500"), are refused.
 std::optional<std::vector<PersonalMeasure>> readMeasuresText(QStringView text, QString *problem,
-                                                             const QLocale *typedIn = nullptr);
+                                                             const QLocale *typedIn = nullptr, bool inFile = false);
 
 // One food of the personal catalogue: the eight columns of a category table and the optional
 // values of the profile's other nutrients. An empty nutrient is unknown, as in the shipped

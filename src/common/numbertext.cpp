@@ -524,11 +524,12 @@ QString dateText(QDate date, const QLocale &locale)
 
 namespace {
 
-// A date format without its year and the separator that joins it to the rest.
+// A date format without its year and what joins it to the rest, quoted words included ("de yyyy",
+// "yyyy 'г'.").
 QString withoutYear(const QString &format)
 {
-    static const QRegularExpression last(QStringLiteral("[^dM']*y+[^dM']*$"));
-    static const QRegularExpression first(QStringLiteral("^[^dM']*y+[^dM']*"));
+    static const QRegularExpression last(QStringLiteral("(?:[^dM']|'[^']*')*y+(?:[^dM']|'[^']*')*$"));
+    static const QRegularExpression first(QStringLiteral("^(?:[^dM']|'[^']*')*y+(?:[^dM']|'[^']*')*"));
     QString shorter = format;
     if (shorter.remove(last) == format)
         shorter.remove(first);

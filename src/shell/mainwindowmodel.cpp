@@ -135,37 +135,33 @@ void MainWindowModel::personalFoodsChanged(const QString &renamedFrom, const QSt
 // The personal food just `deleted` leaves the meal and the day, so that it is never written again
 // into a stored day or a file, which would then not open; after an undo or a redo (`deleted`
 // empty), which put rows back as they were, every personal food no longer there leaves them.
+// The table's rows that held it are unlocked where they stand, as the user unlocks a row: the
+// other rows keep their places, which the steps to take back name by number.
 void MainWindowModel::dropDeletedPersonalFoods(const QString &deleted)
 {
     const PersonalCatalogue *catalogue = personalFoods_->catalogue();
     if (!catalogue)
         return;
-    MealDocument::DayState next = document_.dayState();
-    std::vector<MealFileEntry> shown = document_.entries();
     QStringList gone;
-    const auto follow = [&](std::vector<MealFileEntry> &entries) {
-        std::erase_if(entries, [&](MealFileEntry &entry) {
-            if (!isPersonalCategory(entry.category)
-                || (!deleted.isEmpty() && personalFoodKey(entry.food) != personalFoodKey(deleted)))
-                return false;
-            if (const auto found = deleted.isEmpty() ? catalogue->find(entry.food) : std::nullopt) {
-                entry.food = found->name;
-                return false;
-            }
-            if (!gone.contains(entry.food))
-                gone.append(entry.food);
-            return true;
-        });
+    const auto isGone = [&](int category, const QString &food) {
+        if (!isPersonalCategory(category)
+            || (deleted.isEmpty() ? catalogue->find(food).has_value()
+                                  : personalFoodKey(food) != personalFoodKey(deleted)))
+            return false;
+        if (!gone.contains(food))
+            gone.append(food);
+        return true;
     };
-    follow(shown);
+    for (int r = 0; r < kMealRows; ++r)
+        if (const auto food = document_.rowFood(r);
+            meal_.row(r).lock == 1 && food && isGone(food->category, food->name))
+            meal_.setLock(r, 0);
+    MealDocument::DayState next = document_.dayState();
     for (DayMeal &meal : next.day.meals)
-        follow(meal.entries);
+        std::erase_if(meal.entries, [&](const MealFileEntry &entry) { return isGone(entry.category, entry.food); });
     if (gone.isEmpty())
         return;
-    QString error;
     document_.setDayState(next);
-    if (!document_.setShownEntries(shown, &error))
-        dialogs_.message(error, warningTitle(), MessageIcon::Critical);
     const QString names = echoInput(gone.join(QStringLiteral(", ")));
     dialogs_.message(deleted.isEmpty()
                          ? tr("Questi alimenti personali sono stati eliminati e non tornano nel pasto: %1.").arg(names)

@@ -111,6 +111,7 @@ TEST(PersonalFoodCsv, ImportRules)
         // The household measures, in an optional column of their own.
         {__LINE__, "Pane,100,8,1,50,241,,,\" fetta = 30|panino=12,5\"\r\nGrissini,100,12,8,68,392,,,\r\n", 2, "", false, ",MISURE"},
         {__LINE__, "Pane,100,8,1,50,241,,,filone=1.000|pizzico=0.125\r\n", 0, "riga 2: misure: filone: i grammi \"1.000\" non sono chiari", false, ",misure"},
+        {__LINE__, "Pane,100,8,1,50,241,,,cucchiaino=12.125\r\n", 1, "", false, ",misure"},  // as exported
         {__LINE__, "Pane,100,8,1,50,241,,,1,fetta\r\n", 0, "riga 2: misure: \"fetta\" non è una misura: scrivere nome=grammi", false, ",CA,misure"},
         {__LINE__, "Pane,100,8,1,50,241,,,fetta=40|1/2=20\r\n", 0, "riga 2: misure: Il nome di misura \"1/2\" non ha lettere", false, ",misure"},
         {__LINE__, "Pane,100,8,1,50,241,,,fetta=0\r\n", 0, "riga 2: misure: fetta: i grammi di parte edibile devono essere maggiori di 0 e al più 10.000", false, ",misure"},

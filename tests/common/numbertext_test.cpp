@@ -387,6 +387,8 @@ TEST(DateText, TheLocalesOrderWithTwoDigitDaysAndMonthsAndFourDigitYears)
         {__LINE__, "en_GB", "dd/MM/yyyy", "03/02/2026", "03/02", "Tuesday, 3 February"},
         {__LINE__, "de_DE", "dd.MM.yyyy", "03.02.2026", "03.02", "Dienstag, 3. Februar"},
         {__LINE__, "ja_JP", "yyyy/MM/dd", "2026/02/03", "02/03", "2月3日火曜日"},
+        {__LINE__, "es_ES", "dd/MM/yyyy", "03/02/2026", "03/02", "martes, 3 de febrero"},
+        {__LINE__, "ru_RU", "dd.MM.yyyy", "03.02.2026", "03.02", "вторник, 3 февраля"},
     };
     // clang-format on
     for (const auto &c : cases) {

@@ -151,6 +151,30 @@ TEST_F(PersonalFoodCommandsTest, AnUndoBringsNoDeletedFoodBack)
     EXPECT_TRUE(dialogs.shown[0].text.contains(u"Torta"_s)) << dialogs.shown[0].text.toStdString();
 }
 
+// A deleted food's rows are unlocked where they stand: the other rows keep the places that the
+// steps to take back name, so that an undo and a redo count each food once.
+TEST_F(PersonalFoodCommandsTest, ADeletedFoodLeavesTheOtherRowsWhereTheStepsFindThem)
+{
+    model->personalFoods().newFood();
+    fillFoodWindow({u"Torta"_s, u"100"_s, u"6,5"_s, u"12"_s, u"50"_s, u"340"_s});
+    add(*model, "Alimenti personali", 0, "50");
+    add(*model, "Frutta", 0, "100");
+    model->chooseCategory(kPersonalCategory);
+    dialogs.questionAnswers = {Answer::Yes};
+    model->personalFoods().deleteFood();
+    const auto foods = [this] {
+        QStringList names;
+        for (const MealFileEntry &entry : model->document().entries())
+            names.append(entry.food);
+        return names;
+    };
+    EXPECT_EQ(foods(), QStringList{u"Albicocche, crude"_s});
+    model->undoStack().undo();  // the apricots' lock
+    EXPECT_EQ(foods(), QStringList{});
+    model->undoStack().redo();
+    EXPECT_EQ(foods(), QStringList{u"Albicocche, crude"_s});
+}
+
 // A personal food renamed is renamed in every person's stored days, whatever the capitals they
 // name it in, and in the habitual meals: the day shown as well, with no word of another window.
 TEST_F(PersonalFoodCommandsTest, ARenamedFoodIsRenamedInTheStoredDays)
