@@ -2526,8 +2526,16 @@ The file was not changed; Velmo works without it.</translation>
         <translation>The measure name %1 has no letters: write a word, for example slice.</translation>
     </message>
     <message>
-        <source>%1: i grammi %2 non sono chiari. Scrivere le migliaia senza separatore (%3) e i decimali con &quot;%4&quot;.</source>
-        <translation>%1: the grams %2 are unclear. Write thousands without a separator (%3) and decimals with &quot;%4&quot;.</translation>
+        <source>Scrivere le migliaia senza separatore (%1) e i decimali con &quot;%2&quot;.</source>
+        <translation>Write thousands without a separator (%1) and decimals with &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>%1: i grammi %2 non sono chiari.</source>
+        <translation>%1: the grams %2 are unclear.</translation>
+    </message>
+    <message>
+        <source>%1: il valore %2 non è chiaro.</source>
+        <translation>%1: the value %2 is unclear.</translation>
     </message>
 </context>
 <context>

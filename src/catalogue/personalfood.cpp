@@ -29,6 +29,22 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(PersonalFood)
 };
 
+// A separator of the user's thousands before the last three digits, the first not a zero: "1.300"
+// typed in Italian may mean 1300 as well as 1,3. A file's number is doubted only when its last digit is
+// a zero, which an export never writes ("12.125" comes back as it went).
+bool maybeThousands(QStringView typed, const QLocale &locale, bool inFile)
+{
+    return typed.size() > 4 && !typed.startsWith(u'0') && (!inFile || typed.endsWith(u'0'))
+           && typed.indexOf(locale.groupSeparator()) == typed.size() - 4;
+}
+
+// What to write in place of a number maybeThousands() doubts.
+QString thousandsHint(QStringView typed, const QLocale &locale)
+{
+    return Text::tr("Scrivere le migliaia senza separatore (%1) e i decimali con \"%2\".")
+        .arg(typed.toString().remove(locale.groupSeparator()), locale.decimalPoint());
+}
+
 QString tooLarge()
 {
     return Text::tr("il file supera %1 MB").arg(kMaxFoodCsvBytes / (1024 * 1024));
@@ -178,12 +194,9 @@ std::optional<std::vector<PersonalMeasure>> readMeasuresText(QStringView text, Q
             return std::nullopt;
         }
         if (const QStringView typed = part.mid(equals + 1).trimmed();
-            typedIn && typed.size() > 4 && !typed.startsWith(u'0') && (!inFile || typed.endsWith(u'0'))
-            && typed.indexOf(typedIn->groupSeparator()) == typed.size() - 4) {
-            *problem = Text::tr("%1: i grammi %2 non sono chiari. Scrivere le migliaia senza separatore (%3) e i "
-                                "decimali con \"%4\".")
-                           .arg(name, echoInput(typed.toString()), typed.toString().remove(typedIn->groupSeparator()),
-                                typedIn->decimalPoint());
+            typedIn && maybeThousands(typed, *typedIn, inFile)) {
+            *problem = Text::tr("%1: i grammi %2 non sono chiari.").arg(name, echoInput(typed.toString())) + u' '
+                       + thousandsHint(typed, *typedIn);
             return std::nullopt;
         }
         if (name.size() > kMaxMeasureNameLength || hasHiddenCharacters(name)) {
@@ -329,6 +342,10 @@ QString readNumber(const QString &field, const QString &label, double *value)
     if (!read)
         return Text::tr("%1: %2 non è un numero (usare cifre e al più un separatore decimale, punto o virgola)")
             .arg(label, echoInput(field));
+    // Typed by the user in a spreadsheet or an editor: "1.300" in Italian may be thousands.
+    if (const QLocale user; maybeThousands(field.trimmed(), user, true))
+        return Text::tr("%1: il valore %2 non è chiaro.").arg(label, echoInput(field)) + u' '
+               + thousandsHint(field.trimmed(), user);
     *value = *read;
     return {};
 }

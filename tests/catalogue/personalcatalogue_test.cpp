@@ -78,7 +78,7 @@ TEST(PersonalFoodCsv, ImportRules)
         {__LINE__, "Pane,100,1,1,1,1000,1,1\r\n", 0, "riga 2: Energia: il valore deve essere compreso fra 0 e 900", true},
         {__LINE__, "Pane,100,1,1,1,17,100.5,1\r\n", 0, "riga 2: Fibra: il valore deve essere compreso fra 0 e 100", true},
         {__LINE__, "Buono,100,1,1,1,17,1,1\r\nPane,100,-1,1,1,1,1,1\r\n", 0, "riga 3: Protidi: \"-1\" non è un numero"},
-        {__LINE__, "Pane,100,1.000,5,1,53,1,1\r\nPane,100,1,1\r\n", 0, "riga 3: servono 8 campi"},
+        {__LINE__, "Pane,100,1.005,5,1,53,1,1\r\nPane,100,1,1\r\n", 0, "riga 3: servono 8 campi"},
         {__LINE__, "Pane,100,1,1,1,17,1,1\r\npane ,90,1,1,1,17,1,1\r\n", 0, "riga 3: l'alimento \"pane\" compare già alla riga 2"},
         {__LINE__, "Pane,100,50,50,50,1,,\r\npane,100,1,1,1,,,\r\n", 0, "riga 3: l'alimento \"pane\" compare già alla riga 2", true},
         {__LINE__, ",100,1,1,1,1,1,1\r\n", 0, "riga 2: Il nome dell'alimento è vuoto"},
@@ -148,6 +148,29 @@ TEST(PersonalFoodCsv, ImportRules)
         }
     }
     EXPECT_EQ(foodsFromCsv("nome,edibile\r\nPane,100\r\n").errors.value(0).left(7), QStringLiteral("riga 1:"));
+}
+
+// Three digits after the user's thousands separator, the last a zero, may be thousands: refused in
+// the user's language with what to write, read as decimals in the other; a leading zero is no doubt.
+TEST(PersonalFoodCsv, DoubtfulThousandsFollowTheUsersLanguage)
+{
+    // clang-format off
+    const struct { int line; const char *locale; QByteArray cholesterol; const char *error; } cases[] = {
+        {__LINE__, "it_IT", "1.250", "riga 2: Colesterolo: il valore \"1.250\" non è chiaro. Scrivere le migliaia senza separatore (1250) e i decimali con \",\"."},
+        {__LINE__, "it_IT", "\"1,250\"", ""},
+        {__LINE__, "it_IT", "1.255", ""},
+        {__LINE__, "it_IT", "0.250", ""},
+        {__LINE__, "en_US", "\"1,250\"", "riga 2: Colesterolo: il valore \"1,250\" non è chiaro. Scrivere le migliaia senza separatore (1250) e i decimali con \".\"."},
+        {__LINE__, "en_US", "1.250", ""},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        const LocaleGuard locale(c.locale);
+        const CsvFoods read = foodsFromCsv(kHeader + "Uova,100,12,9,0,140,," + c.cholesterol + "\r\n");
+        EXPECT_EQ(read.errors.value(0).toStdString(), c.error);
+        EXPECT_EQ(read.foods.size(), *c.error ? 0U : 1U);
+    }
 }
 
 // A food's measures follow it through a rename, stay when an update does not state them and go
