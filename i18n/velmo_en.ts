@@ -2930,6 +2930,10 @@ The file was not changed; Velmo works without it.</translation>
         <source>g di parte edibile</source>
         <translation>g of edible part</translation>
     </message>
+    <message>
+        <source>la porzione %1 non è chiara: %2 può essere in migliaia o con decimali; scrivere le migliaia senza separatore (%3)</source>
+        <translation>the portion %1 is unclear: %2 may be thousands or decimals; write thousands without a separator (%3)</translation>
+    </message>
 </context>
 <context>
     <name>PrintModuleModel</name>

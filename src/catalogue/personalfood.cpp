@@ -34,8 +34,7 @@ struct Text {
 // a zero, which an export never writes ("12.125" comes back as it went).
 bool maybeThousands(QStringView typed, const QLocale &locale, bool inFile)
 {
-    return typed.size() > 4 && !typed.startsWith(u'0') && (!inFile || typed.endsWith(u'0'))
-           && typed.indexOf(locale.groupSeparator()) == typed.size() - 4;
+    return mayBeThousands(typed, locale.groupSeparator(), inFile);
 }
 
 // What to write in place of a number maybeThousands() doubts.

@@ -388,6 +388,13 @@ std::optional<double> readPlainDecimal(QStringView text)
     return ok && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 
+bool mayBeThousands(QStringView typed, QStringView separators, bool endingInZero)
+{
+    typed = typed.trimmed();
+    return typed.size() > 4 && !typed.startsWith(u'0') && (!endingInZero || typed.endsWith(u'0'))
+           && separators.contains(typed[typed.size() - 4]) && typed.count(typed[typed.size() - 4]) == 1;
+}
+
 QString formatPlainDecimal(double value)
 {
     if (!std::isfinite(value))

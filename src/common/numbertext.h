@@ -58,6 +58,12 @@ std::optional<qint16> readWholeArgument16(QStringView text, ArgumentFraction fra
 // no sign, groups or exponent. Empty when it is not such a number.
 std::optional<double> readPlainDecimal(QStringView text);
 
+// Whether a typed number has one of `separators` before its last three digits and does not start
+// with a zero ("1.300", "12,500"): it may be thousands as well as decimals. With `endingInZero`,
+// only when its last digit is a zero, which the shortest written decimal never has, so that what
+// Velmo wrote ("12.125") still reads back.
+bool mayBeThousands(QStringView typed, QStringView separators, bool endingInZero);
+
 // The same numbers written for a data file: the shortest decimal with a point that reads back
 // to the same double, without exponent ("0.1", "12.25", "0.30000000000000004").
 QString formatPlainDecimal(double value);

@@ -163,14 +163,29 @@ PortionValue readPortionText(QStringView text, const FoodPortions &portions, con
             && (!best || c.words.size() > best->words.size()))
             best = &c;
     }
+    // "1.500 g di parte edibile" may be a kilo and a half: the file must say it without a doubt.
+    const auto unclear = [&](QStringView number) {
+        return PortionValue{std::nullopt,
+                            QCoreApplication::translate("PortionText",
+                                                        "la porzione %1 non è chiara: %2 può essere in migliaia o con "
+                                                        "decimali; scrivere le migliaia senza separatore (%3)")
+                                .arg(echoInput(typed.toString()), number.toString(),
+                                     number.toString().remove(u'.').remove(u','))};
+    };
     if (best) {
-        const PortionValue count = fileCount(typed.chopped(best->words.size()).trimmed());
+        const QStringView number = typed.chopped(best->words.size()).trimmed();
+        if (mayBeThousands(number, u".,", true))
+            return unclear(number);
+        const PortionValue count = fileCount(number);
         if (!count.value)
             return count;
         return {portionEdibleGrams(*count.value, portions, best->unit), {}};
     }
     if (typed.endsWith(kEdibleGrams, Qt::CaseInsensitive)) {
-        const auto grams = readPlainDecimal(typed.chopped(kEdibleGrams.size()));
+        const QStringView number = typed.chopped(kEdibleGrams.size()).trimmed();
+        if (mayBeThousands(number, u".,", true))
+            return unclear(number);
+        const auto grams = readPlainDecimal(number);
         if (grams && *grams > 0)
             return {grams, {}};
     }

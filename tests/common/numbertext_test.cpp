@@ -164,6 +164,31 @@ TEST(CommandLineNumbers, GroupsOfTheLocaleNeverReadAsDecimals)
     }
 }
 
+// A separator before the last three digits may be thousands; a file's number only when it ends
+// in a zero, which a shortest written decimal never does.
+TEST(CommandLineNumbers, ThreeDigitsAfterASeparatorMayBeThousands)
+{
+    // clang-format off
+    const struct { int line; const char *text; bool typed, inFile; } cases[] = {
+        {__LINE__, "1.500", true, true},
+        {__LINE__, " 12,250 ", true, true},
+        {__LINE__, "12.125", true, false},
+        {__LINE__, "0.500", false, false},
+        {__LINE__, "1.50", false, false},
+        {__LINE__, "1.5000", false, false},
+        {__LINE__, "1500", false, false},
+        {__LINE__, "1.000.000", false, false},
+        {__LINE__, "1;500", false, false},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        EXPECT_EQ(mayBeThousands(QString::fromUtf8(c.text), u".,", false), c.typed);
+        EXPECT_EQ(mayBeThousands(QString::fromUtf8(c.text), u".,", true), c.inFile);
+    }
+    EXPECT_FALSE(mayBeThousands(u"1,500", u".", false));
+}
+
 // One row per value and format, as an Italian and an English user see it.
 TEST(Formats, EveryFormatInItalianAndEnglish)
 {

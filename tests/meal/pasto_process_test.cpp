@@ -107,6 +107,11 @@ const ProcessCase kCases[] = {
      "velmo-pasto: riga 2: la porzione \"2 tazze\" non è una misura di \"Pane tipo italiano\" (si può scrivere: fetta grande "
      "(11 × 8,5 cm, spessa 2 cm), fetta media, fetta piccola (8,5 × 6,5 cm, spessa 1,5 cm), porzione standard, g di parte edibile; "
      "o i grammi di peso lordo)\n", 1},
+    // Three digits after a separator, the last a zero, may be thousands; Velmo's own "12.125" reads back.
+    {__LINE__, {}, "Frutta;Anguria (cocomero), cruda;1.500 g di parte edibile\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
+     "velmo-pasto: riga 1: la porzione \"1.500 g di parte edibile\" non è chiara: 1.500 può essere in migliaia o con decimali; scrivere le migliaia senza separatore (1500)\n", 1},
+    {__LINE__, {}, "Cereali e derivati;Pane tipo italiano;2,000 fette medie\n", Feed::Pipe, kEn, Db::Shipped, 2, kNothing, "la porzione \"2,000 fette medie\" non è chiara", 1},
+    {__LINE__, {}, "Cereali e derivati;Pane tipo italiano;12.125 g di parte edibile\n", Feed::Pipe, kIt, Db::Shipped, 0, "\nPane tipo italiano \\(12.125 g di parte edibile\\) +12 ", "", 0},
     {__LINE__, {}, "Cereali e derivati;Pane tipo italiano;0 g di parte edibile\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "velmo-pasto: riga 1: la porzione \"0 g di parte edibile\" non è una misura", 1},
     // A pinch is less than the gram the table weighs; a portion after the grams must be the food's, and is shown only while it weighs them.
     {__LINE__, {}, "Frutta;Mela, con buccia, cruda;100\nProdotti vari;Pepe nero;1 pizzico\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "velmo-pasto: riga 2: La porzione pesa meno di 1 g", 1},
