@@ -165,12 +165,11 @@ PortionValue readPortionText(QStringView text, const FoodPortions &portions, con
     }
     // "1.500 g di parte edibile" may be a kilo and a half: the file must say it without a doubt.
     const auto unclear = [&](QStringView number) {
-        return PortionValue{std::nullopt,
-                            QCoreApplication::translate("PortionText",
-                                                        "la porzione %1 non è chiara: %2 può essere in migliaia o con "
-                                                        "decimali; scrivere le migliaia senza separatore (%3)")
-                                .arg(echoInput(typed.toString()), number.toString(),
-                                     number.toString().remove(u'.').remove(u','))};
+        return PortionValue{
+            std::nullopt,
+            QCoreApplication::translate("PortionText", "la porzione %1 non è chiara: %2 può essere in migliaia o con "
+                                                       "decimali; scrivere le migliaia senza separatore (%3)")
+                .arg(echoInput(typed.toString()), number.toString(), number.toString().remove(u'.').remove(u','))};
     };
     if (best) {
         const QStringView number = typed.chopped(best->words.size()).trimmed();
