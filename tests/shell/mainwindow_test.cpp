@@ -30,6 +30,7 @@
 #include "ui/shell/appwindows.h"
 #include "ui/shell/helpwindow.h"
 #include "ui/shell/mainwindow.h"
+#include "ui/report/planprintdialog.h"
 #include "ui/report/practiceheadingdialog.h"
 #include "ui/shell/portiondialog.h"
 #include "ui/shell/qtdialogs.h"
@@ -1287,6 +1288,14 @@ TEST_F(MainWindowTest, TheDateOfTheDayPanelShowsThePersonsStoredDay)
     ASSERT_TRUE(store->addPerson({u"Bea"_s, Sex::Female, QDate(1990, 1, 1), 160, {}, {}, {}, {}, {}}).ok());
     window->model().persons().setCurrentName(u"Bea"_s);
     EXPECT_EQ(whose->text(), u"Giorno di Anna (fabbisogno di Bea):"_s);
+    // Printed, the day is Anna's with Anna's details; the week is the current person's.
+    QString error;
+    for (const auto &[scope, whom] : {std::pair{ReportScope::Day, u"Anna"_s}, std::pair{ReportScope::Meal, u"Anna"_s},
+                                      std::pair{ReportScope::Week, u"Bea"_s}}) {
+        const auto plan = ui::planInput(window->model(), nullptr, scope, monday, {}, &error);
+        ASSERT_TRUE(plan && plan->person) << error.toStdString();
+        EXPECT_EQ(plan->person->name, whom);
+    }
     window->model().persons().setCurrentName(u"Anna"_s);
     auto *date = window->dayDock()->findChild<QDateEdit *>(u"dtpGiorno"_s);
     EXPECT_EQ(date->date(), monday);

@@ -81,19 +81,22 @@ QString text(const char *source)
     return QCoreApplication::translate("PlanPrinting", source);
 }
 
-// The plan the dialog asks for, from the window's day and the current person; none, with the
-// reason, when it cannot be made.
-std::optional<PlanInput> planInput(MainWindowModel &model, Settings *settings, const PlanPrintDialog &dialog,
-                                   QString *error)
+}  // namespace
+
+std::optional<PlanInput> planInput(MainWindowModel &model, Settings *settings, ReportScope scope, QDate date,
+                                   const QString &notes, QString *error)
 {
     PlanInput input;
-    input.scope = dialog.scope();
-    input.date = dialog.date();
-    input.notes = dialog.notes();
+    input.scope = scope;
+    input.date = date;
+    input.notes = notes;
     if (settings)
         input.practice = settings->practiceHeading();
     PersonSession &persons = model.persons();
-    const QString name = persons.currentName();
+    // A person's stored day is printed with that person's details, whoever is current now; the
+    // week is the current person's.
+    const auto &stored = model.document().storedDay();
+    const QString name = stored && scope != ReportScope::Week ? stored->person : persons.currentName();
     PersonStore *store = name.isEmpty() ? nullptr : persons.store();
     if (store) {
         StoreResult result;
@@ -109,7 +112,6 @@ std::optional<PlanInput> planInput(MainWindowModel &model, Settings *settings, c
     const MealDay day = model.document().day();
     // The window's day of a person is that date's plan: printed under another date it would
     // pass for that day's.
-    const auto &stored = model.document().storedDay();
     if (stored && input.scope != ReportScope::Week && input.date != stored->date) {
         *error = text(QT_TRANSLATE_NOOP("PlanPrinting", "la finestra mostra il giorno del %1: stamparlo con quella "
                                                         "data, o scegliere la settimana."))
@@ -142,8 +144,6 @@ std::optional<PlanInput> planInput(MainWindowModel &model, Settings *settings, c
     return input;
 }
 
-}  // namespace
-
 namespace {
 
 // One attempt at the plan the dialog describes: true once it is printed or written, false when
@@ -160,7 +160,7 @@ bool printPlanOnce(MainWindowModel &model, Settings *settings, const PlanPrintDi
         return false;
     };
     QString error;
-    const auto input = planInput(model, settings, dialog, &error);
+    const auto input = planInput(model, settings, dialog.scope(), dialog.date(), dialog.notes(), &error);
     NutrientStore *store = model.nutrientStore();
     if (!input || !store)
         return refuse(error);

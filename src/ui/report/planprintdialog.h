@@ -37,6 +37,12 @@ private:
     QPlainTextEdit *notes_;
 };
 
+// The plan of `scope` from `date`: the window's day or meal with the details of the person whose
+// stored day it is (else of the current person, or of the requirement the window compares with),
+// or the current person's stored week; none, with the reason, when it cannot be made.
+std::optional<PlanInput> planInput(MainWindowModel &model, Settings *settings, ReportScope scope, QDate date,
+                                   const QString &notes, QString *error);
+
 enum class PlanOutput { Printer, Pdf };
 
 // Asks what to print, builds the plan from the window's day and the current person, and prints it
