@@ -2063,6 +2063,10 @@ lists its measures.
         <source>Il nome di una persona non può cominciare o finire con uno spazio.</source>
         <translation>A person&apos;s name cannot begin or end with a space.</translation>
     </message>
+    <message>
+        <source>Il pasto %1 c&apos;è già: i pasti di un giorno hanno nomi diversi.</source>
+        <translation>The meal %1 is already there: the meals of a day have different names.</translation>
+    </message>
 </context>
 <context>
     <name>PersonStore</name>

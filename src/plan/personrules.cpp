@@ -178,9 +178,19 @@ std::optional<ValueFault> dayFault(const MealDay &day)
         return ValueFault{
             u"pasti"_qs,
             text(QT_TRANSLATE_NOOP("PersonRules", "Un giorno ha al massimo %1 pasti.")).arg(kMaxMealsPerDay)};
-    for (std::size_t i = 0; i < day.meals.size(); ++i)
+    for (std::size_t i = 0; i < day.meals.size(); ++i) {
         if (const auto fault = inside(QStringLiteral("pasti[%1]").arg(i), mealFault(day.meals[i])))
             return fault;
+        // As in a day file, and as the window asks: two meals of a day never share a name.
+        const auto earlier = std::find_if(
+            day.meals.cbegin(), day.meals.cbegin() + static_cast<std::ptrdiff_t>(i),
+            [&](const DayMeal &m) { return m.name.compare(day.meals[i].name, Qt::CaseInsensitive) == 0; });
+        if (earlier != day.meals.cbegin() + static_cast<std::ptrdiff_t>(i))
+            return ValueFault{QStringLiteral("pasti[%1].nome").arg(i),
+                              text(QT_TRANSLATE_NOOP("PersonRules", "Il pasto %1 c'è già: i pasti di un giorno "
+                                                                    "hanno nomi diversi."))
+                                  .arg(echoInput(day.meals[i].name))};
+    }
     return std::nullopt;
 }
 

@@ -137,6 +137,7 @@ TEST_F(PersonStoreTest, EveryValueOutsideItsRulesIsRefusedInItalian)
         {__LINE__, meal([](DayMeal &m) { m.name.clear(); }), "giorni[0].pasti[0].nome", "Il nome è vuoto"},
         {__LINE__, meal([](DayMeal &m) { m.name = QString(41, u'p'); }), "giorni[0].pasti[0].nome", "al massimo 40 caratteri"},
         {__LINE__, meal([](DayMeal &m) { m.name = u"Cena]"_s; }), "giorni[0].pasti[0].nome", "non può contenere"},
+        {__LINE__, [](PersonRecord &r) { r.days[0].second.meals[2].name = u"COLAZIONE"_s; }, "giorni[0].pasti[2].nome", "Il pasto \"COLAZIONE\" c'è già"},
         {__LINE__, entry("0"), "giorni[0].pasti[0].righe[0].grammi", "maggiore di 0"},
         {__LINE__, entry("12a"), "giorni[0].pasti[0].righe[0].grammi", "numero intero"},
         {__LINE__, entry("12345678"), "giorni[0].pasti[0].righe[0].grammi", "al massimo 7 cifre"},
