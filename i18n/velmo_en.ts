@@ -93,6 +93,14 @@ plan with --piu-vicino.
 
 </translation>
     </message>
+    <message>
+        <source>sotto i 10 anni si conosce solo il metabolismo basale, non il fabbisogno: indicare --kcal N</source>
+        <translation>under 10 years only the basal metabolism is known, not the requirement: give --kcal N</translation>
+    </message>
+    <message>
+        <source>della persona mancano il livello di attività o le attività fisiche auspicabili, senza i quali il fabbisogno non si calcola: sceglierli nella finestra &quot;Persone...&quot; o indicare --kcal N</source>
+        <translation>the person's activity level or desirable physical activities are missing, and without them the requirement cannot be worked out: choose them in the &quot;Persons...&quot; window or give --kcal N</translation>
+    </message>
 </context>
 <context>
     <name>Balancer</name>
@@ -528,11 +536,11 @@ Replace it?</translation>
     </message>
     <message>
         <source>Valore non valido per --attivita: &quot;%1&quot; (usare leggera, moderata o pesante).</source>
-        <translation>Invalid value for --attivita: &quot;%1&quot; (use leggera, moderata or pesante: light, moderate or heavy).</translation>
+        <translation>Invalid value for --attivita: &quot;%1&quot; (use leggera (light), moderata (moderate) or pesante (heavy)).</translation>
     </message>
     <message>
         <source>Valore non valido per --auspicabili: &quot;%1&quot; (usare si o no).</source>
-        <translation>Invalid value for --auspicabili: &quot;%1&quot; (use si or no: yes or no).</translation>
+        <translation>Invalid value for --auspicabili: &quot;%1&quot; (use si (yes) or no (no)).</translation>
     </message>
     <message>
         <source>Dai 18 ai 59 anni servono --attivita e --auspicabili.</source>

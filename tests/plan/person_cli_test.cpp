@@ -56,6 +56,16 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
     dina.person.name = u"Dina"_s;
     dina.days[0].second.meals[0].entries[0] = {0, kPersonalCategory, u"TORTA"_s, u"150"_s, {}};
     write(dir.filePath(u"dina.json"_s), personJson(dina));
+    PersonRecord ezio = bice;  // an adult without his activity, and a child: no requirement
+    ezio.person.name = u"Ezio"_s;
+    ezio.person.activity = ActivityLevel::NotChosen;
+    write(dir.filePath(u"ezio.json"_s), personJson(ezio));
+    PersonRecord fede = bice;
+    fede.person.name = u"Fede"_s;
+    fede.person.condition = PersonCondition::None;
+    fede.person.birthDate = QDate::currentDate().addYears(-7);
+    fede.person.weights = {{QDate::currentDate(), 25, std::nullopt}};
+    write(dir.filePath(u"fede.json"_s), personJson(fede));
     write(dir.filePath(u"miei.csv"_s), "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\n"
                                        "Torta,100,6,12,50,340,,\n");
     write(dir.filePath(u"olio.pasto"_s), "Oli e grassi;Olio d'oliva;1 porzione standard\n");
@@ -82,6 +92,10 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
         {__LINE__, {"--importa-persona", at("bice.json")}, 0, "persona importata in"},
         {__LINE__, {"--persona", "Bice", "--data", "2025-04-07"}, 0, "", {}, "Cena\nAlimento"},
         {__LINE__, {"--bilancia", at("giorno.pasto"), "--persona", "Bice", "--piu-vicino"}, 4, "Proteine: 18.1 g (obiettivo ≥ 54", {}, "[Cena]\nFrutta;Banana, cruda;"},
+        {__LINE__, {"--importa-persona", at("ezio.json")}, 0, "persona importata in"},
+        {__LINE__, {"--bilancia", at("giorno.pasto"), "--persona", "Ezio"}, 2, "della persona mancano il livello di attività o le attività fisiche auspicabili"},
+        {__LINE__, {"--importa-persona", at("fede.json")}, 0, "persona importata in"},
+        {__LINE__, {"--bilancia", at("giorno.pasto"), "--persona", "Fede"}, 2, "sotto i 10 anni si conosce solo il metabolismo basale, non il fabbisogno"},
         {__LINE__, {"--persona", "Bice", "--data", "2025-04-03", "--settimana"}, 0, "", {}, "== 2025-04-07 ==\nCena\n"},
         {__LINE__, {"--persona", "Bice", "--data", "2025-04-03", "--settimana"}, 0, "", {}, "Media giornaliera di 1 giorno "},  // the day stored empty is not planned
         {__LINE__, {"--persona", "Bice", "--data", "2025-04-07", "--settimana", "--csv"}, 0, "", {}, "2025-04-07,Cena,\"Banana, cruda\",150,"},

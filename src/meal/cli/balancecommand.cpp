@@ -94,10 +94,20 @@ std::optional<Goal> goalOf(const BalanceCommand &command, QString *error, int *c
     const QDate today = QDate::currentDate();
     const auto requirement = personRequirement(*person, today, QLocale());
     const auto intake = intakePerson(*person, today);
-    if (!requirement || !requirement->energy || !intake) {
+    if (!requirement || !intake) {
         *error = text(QT_TRANSLATE_NOOP("BalanceCommand",
                                         "della persona mancano età o peso, senza i quali il fabbisogno non si "
                                         "calcola: completarli nella finestra \"Persone...\" o indicare --kcal N"));
+        return std::nullopt;
+    }
+    if (!requirement->energy) {
+        *error = ageInYears(person->birthDate, today).value_or(0) < 10
+                     ? text(QT_TRANSLATE_NOOP("BalanceCommand", "sotto i 10 anni si conosce solo il metabolismo "
+                                                                "basale, non il fabbisogno: indicare --kcal N"))
+                     : text(QT_TRANSLATE_NOOP("BalanceCommand",
+                                              "della persona mancano il livello di attività o le attività fisiche "
+                                              "auspicabili, senza i quali il fabbisogno non si calcola: sceglierli "
+                                              "nella finestra \"Persone...\" o indicare --kcal N"));
         return std::nullopt;
     }
     return Goal{*requirement->energy, *intake, usualBalanceNutrients()};
