@@ -1262,6 +1262,43 @@ TEST_F(MainWindowTest, ThePersonsWindowKeepsTheFocusAndItsPlaceThroughAChange)
     EXPECT_EQ(QApplication::focusWidget(), list);
 }
 
+// The current person's name, in the status bar and in its comparison, never widens the window,
+// however long: the panels end in "…" and keep the whole text.
+TEST_F(MainWindowTest, ALongNameNeverWidensTheWindow)
+{
+    window->show();
+    menuItem("mnuFrutta")->trigger();
+    window->model().gridRowChosen(0);
+    window->model().meal().setGrossText(0, u"100"_s);
+    window->model().lockBoxClicked(0, true);
+    const QString name = u"Maria Vittoria Benedetta Anastasia Guglielmina Ottaviani Rossi"_s.left(60);
+    int before = 0;
+    for (const QString &whom : {u"Ada"_s, name}) {
+        ASSERT_TRUE(window->model()
+                        .persons()
+                        .store()
+                        ->addPerson({whom,
+                                     Sex::Female,
+                                     QDate(1980, 1, 1),
+                                     165,
+                                     {{QDate(2025, 1, 1), 60, {}}},
+                                     ActivityLevel::Moderate,
+                                     RecommendedActivities::With,
+                                     {},
+                                     {}})
+                        .ok());
+        window->model().persons().setCurrentName(whom);
+        QCoreApplication::processEvents();
+        before = before == 0 ? window->minimumSizeHint().width() : before;
+    }
+    const auto *person = window->findChild<QLabel *>(u"StatusBar1_panel4"_s);
+    const auto *comparison = window->findChild<QLabel *>(u"StatusBar1_panel3"_s);
+    ASSERT_TRUE(person && comparison);
+    EXPECT_TRUE(person->text().endsWith(name));
+    EXPECT_TRUE(comparison->text().contains(name)) << comparison->text().toStdString();
+    EXPECT_EQ(window->minimumSizeHint().width(), before);
+}
+
 // "Giorno della persona..." shows the chosen person's day, and the day panel's date then shows the
 // same person's day of that date, as stored.
 TEST_F(MainWindowTest, TheDateOfTheDayPanelShowsThePersonsStoredDay)

@@ -7,11 +7,43 @@
 #include "ui/meal/compositiontableview.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QTimer>
 
 #include <algorithm>
 
 namespace velmo::ui {
+
+namespace {
+
+// A panel whose text, where the window leaves it less room, ends in "…": a long name never widens
+// the window past the screen. The whole text stays the label's, for its tooltip and screen readers.
+class ElidedPanel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    QSize minimumSizeHint() const override
+    {
+        return {fontMetrics().horizontalAdvance(QStringLiteral("Mmmm…")) + 2 * frameWidth(),
+                QLabel::minimumSizeHint().height()};
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        if (fontMetrics().horizontalAdvance(text()) <= contentsRect().width()) {
+            QLabel::paintEvent(event);
+            return;
+        }
+        QPainter painter(this);
+        drawFrame(&painter);
+        const QRect room = contentsRect();
+        painter.drawText(room, static_cast<int>(alignment()),
+                         fontMetrics().elidedText(text(), Qt::ElideRight, room.width()));
+    }
+};
+
+}  // namespace
 
 MainStatusBar::MainStatusBar(MainWindowModel &model, const QRect &geometry, QWidget *parent)
     : QStatusBar(parent), model_(model)
@@ -24,7 +56,7 @@ MainStatusBar::MainStatusBar(MainWindowModel &model, const QRect &geometry, QWid
     // than those need (below), and the comparison, with whose requirement it is, takes the rest.
     const int widths[3] = {180, 120, 0};
     for (int i = 0; i < 3; ++i) {
-        auto *panel = new QLabel(this);
+        auto *panel = i == 2 ? new ElidedPanel(this) : new QLabel(this);
         panel->setObjectName(QStringLiteral("StatusBar1_panel%1").arg(i + 1));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         if (widths[i] > 0)
@@ -64,7 +96,9 @@ MainStatusBar::MainStatusBar(MainWindowModel &model, const QRect &geometry, QWid
         showThirdPanel();
     });
     showThirdPanel();
-    auto *person = new QLabel(this);
+    auto *person = new ElidedPanel(this);
+    // Room for a first name and a surname; a longer name leaves the room to the hints.
+    person->setMaximumWidth(person->fontMetrics().horizontalAdvance(tr("Persona: %1").arg(QString(28, u'n'))));
     person->setObjectName(QStringLiteral("StatusBar1_panel4"));
     person->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     person->setAccessibleName(tr("Persona corrente"));
@@ -78,6 +112,7 @@ void MainStatusBar::showCurrentPerson()
 {
     const QString name = model_.persons().currentName();
     panels_[3]->setText(tr("Persona: %1").arg(name));
+    panels_[3]->setToolTip(panels_[3]->text());
     panels_[3]->setVisible(!name.isEmpty());
 }
 
