@@ -20,7 +20,9 @@
 #include <QTextTable>
 #include <QUrl>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace velmo {
 
@@ -108,6 +110,47 @@ private:
             QTextTableFormat format = t->format();
             format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
             t->setFormat(format);
+        }
+        c.beginEditBlock();
+    }
+
+    // The first row of `t` from `row` on whose lines a page would split, or -1.
+    int firstRowAcrossPages(QTextTable *t, int row) const
+    {
+        const double page = doc_.pageSize().height();
+        QAbstractTextDocumentLayout *layout = doc_.documentLayout();
+        for (int r = row; r < t->rows(); ++r) {
+            double top = std::numeric_limits<double>::max();
+            double bottom = std::numeric_limits<double>::lowest();
+            for (int col = 0; col < t->columns(); ++col) {
+                const QTextTableCell cell = t->cellAt(r, col);
+                if (cell.row() != r || cell.column() != col)
+                    continue;
+                top = std::min(top, layout->blockBoundingRect(cell.firstCursorPosition().block()).top());
+                bottom = std::max(bottom, layout->blockBoundingRect(cell.lastCursorPosition().block()).bottom());
+            }
+            if (top < bottom && std::floor(top / page) != std::floor((bottom - 1) / page))
+                return r;
+        }
+        return -1;
+    }
+
+    // A caption left at the foot of a page, its table's first row on the next, goes there too.
+    void keepCaptionWithTable(QTextCursor &c, QTextBlock caption, QTextTable *t, int firstRow)
+    {
+        if (firstRow >= t->rows())
+            return;
+        c.endEditBlock();
+        const double page = doc_.pageSize().height();
+        QAbstractTextDocumentLayout *layout = doc_.documentLayout();
+        const double captionTop = layout->blockBoundingRect(caption).top();
+        const double rowBottom =
+            layout->blockBoundingRect(t->cellAt(firstRow, 0).lastCursorPosition().block()).bottom();
+        if (std::floor(captionTop / page) != std::floor((rowBottom - 1) / page)) {
+            QTextCursor at(caption);
+            QTextBlockFormat format = at.blockFormat();
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            at.setBlockFormat(format);
         }
         c.beginEditBlock();
     }
@@ -211,12 +254,14 @@ private:
         if (rows.empty())
             return;
         paragraph(c, caption, 11, true);
+        const QTextBlock captionBlock = c.block();
         QTextTable *t = table(c, static_cast<int>(rows.size()), 2, 0, {30, 70});
         for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
             cell(t, r, 0, rows[static_cast<std::size_t>(r)].first, true);
             cell(t, r, 1, rows[static_cast<std::size_t>(r)].second);
         }
         c.movePosition(QTextCursor::End);
+        keepCaptionWithTable(c, captionBlock, t, 0);
     }
 
     void mealTable(QTextCursor &c, const QString &dayName, const ReportMeal &meal)
@@ -262,6 +307,7 @@ private:
     void figures(QTextCursor &c)
     {
         paragraph(c, report_.figuresCaption, 11, true);
+        const QTextBlock caption = c.block();
         std::vector<FigureLine> lines = report_.totals;
         lines.insert(lines.end(), report_.split.cbegin(), report_.split.cend());
         if (!lines.empty()) {
@@ -280,6 +326,7 @@ private:
                 cell(t, 1 + r, 3, l.status, false, Qt::AlignRight);
             }
             c.movePosition(QTextCursor::End);
+            keepCaptionWithTable(c, caption, t, 1);
         }
         paragraph(c, report_.summary, kBodyPoints, false);
         if (!report_.chart.empty()) {
@@ -307,7 +354,36 @@ private:
         if (report_.nutrients.empty())
             return;
         paragraph(c, report_.nutrientsCaption, 11, true);
-        QTextTable *t = table(c, 1 + static_cast<int>(report_.nutrients.size()), 5, 1, {30, 16, 22, 10, 22});
+        const QTextBlock caption = c.block();
+        // A row that a page would split goes whole to the next page, where the rest of the table
+        // follows under its headings again; a group's heading goes with its first row.
+        std::size_t from = 0;
+        for (bool continued = false;; continued = true) {
+            QTextTable *t = nutrientTable(c, from);
+            if (continued) {
+                QTextTableFormat format = t->format();
+                format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+                t->setFormat(format);
+            } else {
+                keepCaptionWithTable(c, caption, t, 1);
+            }
+            c.endEditBlock();
+            int across = firstRowAcrossPages(t, 1);
+            c.beginEditBlock();
+            if (across > 2 && report_.nutrients[from + static_cast<std::size_t>(across) - 2].heading)
+                --across;
+            if (across <= 1)  // none, or the first: nothing to gain from another table
+                return;
+            t->removeRows(across, t->rows() - across);
+            from += static_cast<std::size_t>(across) - 1;
+        }
+    }
+
+    // The nutrients from `from` on, under the table's headings.
+    QTextTable *nutrientTable(QTextCursor &c, std::size_t from)
+    {
+        const int rows = static_cast<int>(report_.nutrients.size() - from);
+        QTextTable *t = table(c, 1 + rows, 5, 1, {30, 16, 22, 10, 22});
         headingRow(t, 0,
                    {text(QT_TRANSLATE_NOOP("PlanReportRenderer", "Nutriente")),
                     text(QT_TRANSLATE_NOOP("PlanReportRenderer", "Quantità")),
@@ -315,8 +391,8 @@ private:
                     text(QT_TRANSLATE_NOOP("PlanReportRenderer", "% rif.")),
                     text(QT_TRANSLATE_NOOP("PlanReportRenderer", "Note"))},
                    1, 4);
-        for (int r = 0; r < static_cast<int>(report_.nutrients.size()); ++r) {
-            const ReportNutrient &n = report_.nutrients[static_cast<std::size_t>(r)];
+        for (int r = 0; r < rows; ++r) {
+            const ReportNutrient &n = report_.nutrients[from + static_cast<std::size_t>(r)];
             if (n.heading) {
                 t->mergeCells(1 + r, 0, 1, 5);
                 cell(t, 1 + r, 0, n.name, true);
@@ -329,6 +405,7 @@ private:
             cell(t, 1 + r, 4, n.note);
         }
         c.movePosition(QTextCursor::End);
+        return t;
     }
 
     void signature(QTextCursor &c)

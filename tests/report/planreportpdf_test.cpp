@@ -171,5 +171,41 @@ TEST(PlanReportPdf, EveryFigureAndNutrientStandsInItsColumn)
         EXPECT_TRUE(text.contains(QRegularExpression(QString::fromUtf8(row)))) << row << '\n' << text.toStdString();
 }
 
+// A page never splits a nutrient's row, nor leaves a group's heading or a table's caption at its
+// foot: with one more line above them each time, each row's last words are on its name's page, and
+// each caption on its table's first row's.
+TEST(PlanReportPdf, APageSplitsNoRowAndStrandsNoCaption)
+{
+    LocaleGuard locale{"it_IT"};
+    PlanReport report = fullWeek();
+    report.scope = ReportScope::Day;
+    report.days.resize(1);
+    report.days[0].meals.resize(2);
+    report.figuresCaption = u"Totali del giorno"_s;
+    report.nutrientsCaption = u"Nutrienti del giorno"_s;
+    for (int i = 0; i < 40; ++i)
+        report.nutrients.push_back({i % 8 == 0, u"N%1N"_s.arg(i), u"1 mg"_s, u"2 mg"_s, u"50 %"_s,
+                                    u"una nota che va a capo più volte prima della sua ultima parola, F%1F"_s.arg(i)});
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"giorno.pdf"_s);
+    for (int shift = 0; shift < 30; ++shift) {
+        report.person.push_back({u"Riga %1"_s.arg(shift), u"x"_s});
+        QString error;
+        ASSERT_TRUE(writePlanReportPdf(report, path, QPageSize::A4, &error)) << error.toStdString();
+        const QStringList pages = run(u"pdftotext"_s, {path, u"-"_s}).split(u'\f');
+        for (const QString &page : pages) {
+            for (int i = 0; i < 40; ++i) {
+                const QString name = u"N%1N"_s.arg(i);
+                if (i % 8 == 0)  // a heading, with the row after it
+                    EXPECT_EQ(page.contains(name), page.contains(u"N%1N"_s.arg(i + 1))) << shift << ' ' << i;
+                else
+                    EXPECT_EQ(page.contains(name), page.contains(u"F%1F"_s.arg(i))) << shift << ' ' << i;
+            }
+            EXPECT_EQ(page.contains(u"Totali del giorno"_s), page.contains(u"1987 kcal"_s)) << shift;
+            EXPECT_EQ(page.contains(u"Nutrienti del giorno"_s), page.contains(u"N0N"_s)) << shift;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace velmo::test
