@@ -99,7 +99,7 @@ plan with --piu-vicino.
     </message>
     <message>
         <source>della persona mancano il livello di attività o le attività fisiche auspicabili, senza i quali il fabbisogno non si calcola: sceglierli nella finestra &quot;Persone...&quot; o indicare --kcal N</source>
-        <translation>the person's activity level or desirable physical activities are missing, and without them the requirement cannot be worked out: choose them in the &quot;Persons...&quot; window or give --kcal N</translation>
+        <translation>the person&apos;s activity level or desirable physical activities are missing, and without them the requirement cannot be worked out: choose them in the &quot;Persons...&quot; window or give --kcal N</translation>
     </message>
 </context>
 <context>
@@ -2074,6 +2074,10 @@ lists its measures.
     <message>
         <source>Il pasto %1 c&apos;è già: i pasti di un giorno hanno nomi diversi.</source>
         <translation>The meal %1 is already there: the meals of a day have different names.</translation>
+    </message>
+    <message>
+        <source>Gravidanza e allattamento valgono dai %1 anni in su.</source>
+        <translation>Pregnancy and lactation apply from the age of %1.</translation>
     </message>
 </context>
 <context>

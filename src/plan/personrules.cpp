@@ -8,6 +8,7 @@
 #include "meal/dayfile.h"
 #include "meal/mealfile.h"
 #include "meal/mealgrid.h"
+#include "plan/personmetrics.h"
 
 #include <QCoreApplication>
 
@@ -116,6 +117,11 @@ std::optional<ValueFault> personFault(const Person &person, QDate today)
     if (person.condition != PersonCondition::None && person.sex != Sex::Female)
         return ValueFault{u"condizione"_qs, text(QT_TRANSLATE_NOOP("PersonRules", "Gravidanza e allattamento valgono "
                                                                                   "solo per una donna."))};
+    // Below that age the condition would be a slip of the form's choice printed on the plan.
+    if (person.condition != PersonCondition::None && ageInYears(person.birthDate, today).value_or(0) < kMinConditionAge)
+        return ValueFault{u"condizione"_qs, text(QT_TRANSLATE_NOOP("PersonRules", "Gravidanza e allattamento valgono "
+                                                                                  "dai %1 anni in su."))
+                                                .arg(kMinConditionAge)};
     if (person.notes.size() > kMaxNotesLength)
         return ValueFault{u"note"_qs, text(QT_TRANSLATE_NOOP("PersonRules", "Le note sono troppo lunghe: al massimo "
                                                                             "%1 caratteri."))

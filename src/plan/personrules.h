@@ -26,6 +26,8 @@ struct PersonRecord {
 inline constexpr int kMaxPersonNameLength = 60;
 inline constexpr int kMaxPlannedFoodNameLength = 200;
 inline constexpr int kMaxNotesLength = 10000;
+// The youngest age for which a pregnancy or a lactation is taken.
+inline constexpr int kMinConditionAge = 10;
 inline constexpr int kMaxMealRowsPerMeal = 12;
 // A count and a measure's name, the longest of the shipped ones being 77 characters, with room to
 // spare.

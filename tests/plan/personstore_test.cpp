@@ -125,6 +125,7 @@ TEST_F(PersonStoreTest, EveryValueOutsideItsRulesIsRefusedInItalian)
         {__LINE__, person([](Person &p) { p.heightCm = 250.1; }), "altezza_cm", "fra 40 e 250 cm"},
         {__LINE__, person([](Person &p) { p.heightCm = std::nan(""); }), "altezza_cm", "fra 40 e 250 cm"},
         {__LINE__, person([](Person &p) { p.sex = Sex::Male; }), "condizione", "solo per una donna"},
+        {__LINE__, person([](Person &p) { p.birthDate = QDate::currentDate().addYears(-kMinConditionAge).addDays(1); }), "condizione", "dai 10 anni in su"},
         {__LINE__, person([](Person &p) { p.notes = QString(10001, u'n'); }), "note", "al massimo 10000"},
         {__LINE__, person([](Person &p) { p.weights[1].kilograms = 1.9; }), "pesi[1].kg", "fra 2 e 400 kg"},
         {__LINE__, person([](Person &p) { p.weights[1].kilograms = 400.5; }), "pesi[1].kg", "fra 2 e 400 kg"},
