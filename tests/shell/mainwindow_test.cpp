@@ -1333,6 +1333,15 @@ TEST_F(MainWindowTest, TheDateOfTheDayPanelShowsThePersonsStoredDay)
         ASSERT_TRUE(plan && plan->person) << error.toStdString();
         EXPECT_EQ(plan->person->name, whom);
     }
+    // The week printed is the week's window's, from Monday; back to the day, its date.
+    ui::PlanPrintDialog print(false, monday.addDays(4), window);
+    auto *scope = print.findChild<QComboBox *>();
+    for (const auto &[chosen, from] :
+         {std::pair{ReportScope::Week, monday}, std::pair{ReportScope::Meal, monday.addDays(4)},
+          std::pair{ReportScope::Week, monday}, std::pair{ReportScope::Day, monday.addDays(4)}}) {
+        scope->setCurrentIndex(scope->findData(static_cast<int>(chosen)));
+        EXPECT_EQ(print.date(), from);
+    }
     window->model().persons().setCurrentName(u"Anna"_s);
     auto *date = window->dayDock()->findChild<QDateEdit *>(u"dtpGiorno"_s);
     EXPECT_EQ(date->date(), monday);

@@ -12,6 +12,7 @@
 #include "printing/systemprinters.h"
 #include "report/reportrenderer.h"
 #include "shell/mainwindowmodel.h"
+#include "shell/weekmodel.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -57,6 +58,15 @@ PlanPrintDialog::PlanPrintDialog(bool pdf, QDate date, QWidget *parent) : QDialo
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form, 1);
     layout->addWidget(buttons);
+    // The week begins on Monday, as in the week's window; back to a day, the day's date returns
+    // unless another one was chosen.
+    connect(scope_, &QComboBox::currentIndexChanged, this, [this, date] {
+        const QDate monday = WeekModel::mondayOf(date);
+        if (scope() == ReportScope::Week && date_->date() == date)
+            date_->setDate(monday);
+        else if (scope() != ReportScope::Week && date_->date() == monday)
+            date_->setDate(date);
+    });
 }
 
 ReportScope PlanPrintDialog::scope() const
