@@ -3,6 +3,8 @@
 
 #include "meal/mealcsv.h"
 
+#include "meal/portiontext.h"
+
 #include "common/csv.h"
 #include "common/numbertext.h"
 
@@ -33,7 +35,7 @@ std::vector<QStringList> mealReportLines(const MealGrid &grid)
         // The portion the weight stands for beside the name: rows without one read as they always did.
         const QString &portion = grid.row(r).portion;
         QStringList line{portion.isEmpty() ? grid.row(r).name()
-                                           : grid.row(r).name() + QStringLiteral(" (") + portion + u')'};
+                                           : grid.row(r).name() + QStringLiteral(" (") + shownPortion(portion) + u')'};
         for (MealColumn c : kValueColumns)
             line.append(grid.row(r).cell(c).text);
         lines.push_back(line);

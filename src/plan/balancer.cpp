@@ -627,8 +627,12 @@ QStringList outcomeLines(const std::vector<BalanceTarget> &targets, const std::v
         const TargetOutcome &o = outcomes[i];
         if (!t.enabled)
             continue;
+        // A miss smaller than the shown digits is told with one more, and so is the value: "35 %En,
+        // mancato di 0,2 %En" would seem to meet a bound of 35.
+        const bool fine = !o.met && !o.unverifiable && o.miss < 0.5 * std::pow(10.0, -t.decimals);
+        const int decimals = fine ? t.decimals + 1 : t.decimals;
         const QString value = o.value ? (o.lowerBound ? QStringLiteral("≥ ") : QString())
-                                            + amountText(*o.value, t.decimals, t.unit, locale)
+                                            + amountText(*o.value, decimals, t.unit, locale)
                                       : text(QT_TRANSLATE_NOOP("Balancer", "n.d."));
         QString goal;
         if (t.minimum && t.maximum)
@@ -650,10 +654,8 @@ QStringList outcomeLines(const std::vector<BalanceTarget> &targets, const std::v
         else if (o.met)
             status = text(QT_TRANSLATE_NOOP("Balancer", "raggiunto"));
         else
-            status = text(QT_TRANSLATE_NOOP("Balancer", "mancato di %1"))
-                         .arg(amountText(o.miss,
-                                         o.miss < 0.5 * std::pow(10.0, -t.decimals) ? t.decimals + 1 : t.decimals,
-                                         t.unit, locale));
+            status =
+                text(QT_TRANSLATE_NOOP("Balancer", "mancato di %1")).arg(amountText(o.miss, decimals, t.unit, locale));
         lines.append(
             text(QT_TRANSLATE_NOOP("Balancer", "%1: %2 (obiettivo %3), %4")).arg(t.label, value, goal, status));
     }

@@ -103,6 +103,7 @@ const ProcessCase kCases[] = {
      "\nPane tipo italiano \\(2 fette medie\\) +40 +40 .*\nPane tipo italiano \\(1 PORZIONE\\) +50 .*\n"
      "Pane tipo italiano \\(1 porzione standard\\) +50 .*\n-+\nCalcolo per una persona +140 ", "", 0},
     {__LINE__, {}, "Oli e grassi;Olio d'oliva;1 porzione standard\n", Feed::Pipe, kIt, Db::Shipped, 0, "\nOlio d'oliva \\(1 porzione standard\\) +9 ", "", 0},
+    {__LINE__, {"--lingua=en"}, "Oli e grassi;Olio d'oliva;1½ porzioni standard\n", Feed::Pipe, kIt, Db::Shipped, 0, "\nOil, olive, salad or cooking \\(1½ standard portions\\) +14 ", "", 0},
     {__LINE__, {}, "# pranzo\nCereali e derivati;Pane tipo italiano;2 tazze\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
      "velmo-pasto: riga 2: la porzione \"2 tazze\" non è una misura di \"Pane tipo italiano\" (si può scrivere: fetta grande "
      "(11 × 8,5 cm, spessa 2 cm), fetta media, fetta piccola (8,5 × 6,5 cm, spessa 1,5 cm), porzione standard, g di parte edibile; "
