@@ -5,6 +5,7 @@
 
 #include <QUndoCommand>
 
+#include <algorithm>
 #include <utility>
 
 namespace velmo {
@@ -165,7 +166,13 @@ void MealSteps::put(const State &state, const std::vector<int> &rows, bool withD
             saved.day = known->second;
         parts_.document.setSavedMeal(saved);
     }
-    if (browsed)
+    // A row given back open with its food and the weight typed for it is the row as the user left
+    // it: a food browsed since would take that weight for itself.
+    const bool reopened = std::any_of(rows.cbegin(), rows.cend(), [&](int r) {
+        const MealRow &row = state.grid.rows[static_cast<std::size_t>(r)];
+        return row.lock == 0 && !row.name().isEmpty() && !row.cell(MealColumn::Gross).text.isEmpty();
+    });
+    if (browsed && !reopened)
         parts_.grid.placeFood(parts_.browser.current());
     emit restored();
 }

@@ -115,6 +115,23 @@ TEST_F(MealStepsTest, TheCurrentFoodStaysInTheOpenRow)
     EXPECT_EQ(seen(*w), seen(*browsedBefore));
 }
 
+// Undoing a lock after another food was browsed gives back the row as it was, its food with the
+// weight typed for it, which a lock then takes again: the browsed food never gets that weight.
+TEST_F(MealStepsTest, UndoingALockGivesTheRowBackWithItsOwnFood)
+{
+    const auto w = twoRowsSaved();
+    browse(*w, "Frutta", 1);
+    w->meal().setGrossText(2, u"80"_s);
+    const std::string typed = seen(*w);
+    w->lockBoxClicked(2, true);
+    const std::string locked = seen(*w);
+    browse(*w, "Uova", 0);
+    w->undoStack().undo();
+    EXPECT_EQ(seen(*w), typed);
+    w->lockBoxClicked(2, true);
+    EXPECT_EQ(seen(*w), locked);
+}
+
 // The title's "*" and the stack's clean state agree: undoing back to the saved meal is the saved
 // meal again, whatever the steps between.
 TEST_F(MealStepsTest, TheTitleFollowsTheCleanState)
@@ -130,7 +147,7 @@ TEST_F(MealStepsTest, TheTitleFollowsTheCleanState)
         {__LINE__, Undo, "Velmo - cena.pasto"},
         {__LINE__, Undo, "Velmo - cena.pasto*"},  // the apricots again
         {__LINE__, Undo, "Velmo - cena.pasto*"},  // the egg's lock, made before the first save
-        {__LINE__, Undo, "Velmo - cena.pasto*"},  // the apricots' lock: the egg browsed last stays
+        {__LINE__, Undo, "Velmo - cena.pasto*"},  // the apricots' lock: they come back open, with their weight
     };
     // clang-format on
     const auto w = twoRowsSaved();
@@ -147,7 +164,7 @@ TEST_F(MealStepsTest, TheTitleFollowsTheCleanState)
         EXPECT_EQ(w->undoStack().isClean(), !w->document().windowTitle().endsWith(u'*'));
     }
     const auto fresh = window(dialogs);
-    browse(*fresh, "Uova", 0);
+    browse(*fresh, "Frutta", 0);
     fresh->meal().setGrossText(0, u"100"_s);
     EXPECT_EQ(w->meal().state(), fresh->meal().state());
 
