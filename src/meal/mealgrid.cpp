@@ -205,7 +205,9 @@ bool MealGrid::setGrossText(int r, const QString &text)
     }
     setCellText(r, MealColumn::Gross, text);
     setPortion(r, QString());
-    clearHint();
+    // The digits typed after a refused decimal separator must not hide why "1,5" became 15.
+    if (!separatorRefused_)
+        clearHint();
     return true;
 }
 
@@ -222,7 +224,9 @@ bool MealGrid::setPortion(int r, const QString &portion)
 
 bool MealGrid::refuseGrossKey(int r, int keyAscii)
 {
-    return setHint(grossKeyHint(keyAscii, row(r).lock != 0));
+    const bool told = setHint(grossKeyHint(keyAscii, row(r).lock != 0));
+    separatorRefused_ = told && row(r).lock == 0 && (keyAscii == ',' || keyAscii == '.');
+    return told;
 }
 
 bool MealGrid::refuseGrossText(QStringView text)
@@ -233,6 +237,7 @@ bool MealGrid::refuseGrossText(QStringView text)
 // A hint is told again even when it is the one shown: the view shows it anew for as long.
 bool MealGrid::setHint(const QString &hint)
 {
+    separatorRefused_ = false;
     if (hint.isEmpty() && hint_.isEmpty())
         return false;
     hint_ = hint;

@@ -158,8 +158,9 @@ public:
     // --- Why a box did nothing ----------------------------------------------------------------
     // A key typed into row r's gross-weight box that the box does not take (`grossKeyPress`
     // discards it, or the row is locked), or a text refused whole: `hint()` says why, until the
-    // next weight the table takes or `clearHint()`. False, and no hint, for a key that is no
-    // typing (Escape): only a refusal with something to say is worth a beep.
+    // next weight the table takes (a refused decimal separator's: until another hint) or
+    // `clearHint()`. False, and no hint, for a key that is no typing (Escape): only a refusal with
+    // something to say is worth a beep.
     bool refuseGrossKey(int r, int keyAscii);
     bool refuseGrossText(QStringView text);
     const QString &hint() const { return hint_; }
@@ -253,6 +254,7 @@ private:
     std::array<double, kChartColumns> chart_{};
     Dialogs *dialogs_ = nullptr;
     QString hint_;
+    bool separatorRefused_ = false;  // the hint is a decimal separator's: it stays until its time is up
     int placements_ = 0;
     // How deep lock handlers are nested: only the outermost run recomputes the totals, so the
     // unlocks that a refusal or `blankZeros` start inside it never recompute on their own.

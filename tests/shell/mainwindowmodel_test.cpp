@@ -172,11 +172,14 @@ TEST_F(MainWindowModelTest, TheStatusHintSaysWhatToDoFirstAndWhyAKeyDidNothing)
     EXPECT_TRUE(model->meal().refuseGrossKey(0, ','));
     EXPECT_TRUE(model->meal().refuseGrossKey(0, ','));  // told again, to be shown anew
     EXPECT_EQ(model->statusHint(), u"Solo grammi interi: i decimali non sono accettati"_s);
-    EXPECT_TRUE(model->meal().setGrossText(0, u"15"_s));
+    EXPECT_TRUE(model->meal().setGrossText(0, u"15"_s));  // the "5" of "1,5" hides nothing
+    EXPECT_EQ(model->statusHint(), u"Solo grammi interi: i decimali non sono accettati"_s);
+    EXPECT_TRUE(model->meal().refuseGrossKey(0, 'x'));
+    EXPECT_TRUE(model->meal().setGrossText(0, u"150"_s));  // any other hint goes with the next weight
     EXPECT_EQ(model->statusHint(), QString());
     model->chooseCategory(category("Legumi"));  // no food: the open row is free again
     EXPECT_EQ(model->statusHint(), first);
-    EXPECT_EQ(told, 5);
+    EXPECT_EQ(told, 6);
     model->chooseCategory(category("Frutta"));
     EXPECT_TRUE(model->meal().setGrossText(0, u"15"_s));
     const int placed = told;
