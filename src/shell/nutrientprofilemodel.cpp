@@ -97,6 +97,9 @@ QVariant NutrientProfileModel::data(const QModelIndex &index, int role) const
     }
     if (role == Qt::TextAlignmentRole && (index.column() == AmountColumn || index.column() == PercentColumn))
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    // The note, often wider than its column, can be read whole where the mouse rests.
+    if (role == Qt::ToolTipRole && index.column() == NoteColumn)
+        return r.note().isEmpty() ? QVariant() : QVariant(r.note());
     if (role != Qt::DisplayRole)
         return {};
     switch (index.column()) {

@@ -107,6 +107,9 @@ TEST_F(NutrientProfileModelTest, ShowsAmountsBoundsReferencesAndStatusOfWhatIsCh
         EXPECT_EQ(cell(NutrientProfileModel::PercentColumn).toString(), QString::fromUtf8(c.percent));
         EXPECT_EQ(cell(NutrientProfileModel::StatusColumn, NutrientProfileModel::StatusRole).toInt(),
                   static_cast<int>(c.status));
+        // The note, often cut by its column, is whole in the tooltip.
+        EXPECT_EQ(cell(NutrientProfileModel::NoteColumn, Qt::ToolTipRole).toString(),
+                  cell(NutrientProfileModel::NoteColumn).toString());
     }
 }
 
