@@ -4593,6 +4593,22 @@ Replace it with the meal in the table?
         <source>Per porzione standard</source>
         <translation>Per standard portion</translation>
     </message>
+    <message>
+        <source>Alimenti con il valore: %1; senza porzione standard (n.d.), in fondo alla lista: %2.</source>
+        <translation>Foods with the value: %1; without a standard portion (n/a), at the bottom of the list: %2.</translation>
+    </message>
+    <message>
+        <source>Alimenti con il valore: %1; senza il valore dell&apos;energia (n.d.), in fondo alla lista: %2.</source>
+        <translation>Foods with the value: %1; without the energy value (n/a), at the bottom of the list: %2.</translation>
+    </message>
+    <message>
+        <source>Alimenti con il valore: %1; in fondo alla lista (n.d.), senza il valore (non disponibile, non è zero): %2, senza porzione standard: %3.</source>
+        <translation>Foods with the value: %1; at the bottom of the list (n/a), without the value (not available, not zero): %2, without a standard portion: %3.</translation>
+    </message>
+    <message>
+        <source>Alimenti con il valore: %1; in fondo alla lista (n.d.), senza il valore (non disponibile, non è zero): %2, senza il valore dell&apos;energia: %3.</source>
+        <translation>Foods with the value: %1; at the bottom of the list (n/a), without the value (not available, not zero): %2, without the energy value: %3.</translation>
+    </message>
 </context>
 <context>
     <name>velmo::PersonListModel</name>

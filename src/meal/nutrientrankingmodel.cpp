@@ -95,9 +95,26 @@ QString NutrientRankingModel::summary() const
     const auto count = [&locale](std::size_t n) { return formatGroupedUpTo2(static_cast<double>(n), locale); };
     if (unknown == 0)
         return tr("Alimenti: %1.").arg(count(foods_.size()));
-    return tr("Alimenti con il valore: %1; senza il valore (n.d.: non disponibile, non è zero), in fondo alla "
-              "lista: %2.")
-        .arg(count(foods_.size() - static_cast<std::size_t>(unknown)), count(static_cast<std::size_t>(unknown)));
+    // A food with the value but no standard portion, or no energy, is n.d. for another reason.
+    const auto otherwise = std::count_if(foods_.begin(), foods_.end(),
+                                         [](const RankingFood &f) { return !f.ranked && f.value; });
+    const auto known = count(foods_.size() - static_cast<std::size_t>(unknown));
+    if (otherwise == 0 || basis_ == RankingBasis::Per100g)
+        return tr("Alimenti con il valore: %1; senza il valore (n.d.: non disponibile, non è zero), in fondo alla "
+                  "lista: %2.")
+            .arg(known, count(static_cast<std::size_t>(unknown)));
+    const bool portion = basis_ == RankingBasis::PerStandardPortion;
+    if (unknown == otherwise)
+        return (portion ? tr("Alimenti con il valore: %1; senza porzione standard (n.d.), in fondo alla lista: %2.")
+                        : tr("Alimenti con il valore: %1; senza il valore dell'energia (n.d.), in fondo alla lista: "
+                             "%2."))
+            .arg(known, count(static_cast<std::size_t>(otherwise)));
+    return (portion
+                ? tr("Alimenti con il valore: %1; in fondo alla lista (n.d.), senza il valore (non disponibile, non "
+                     "è zero): %2, senza porzione standard: %3.")
+                : tr("Alimenti con il valore: %1; in fondo alla lista (n.d.), senza il valore (non disponibile, non "
+                     "è zero): %2, senza il valore dell'energia: %3."))
+        .arg(known, count(static_cast<std::size_t>(unknown - otherwise)), count(static_cast<std::size_t>(otherwise)));
 }
 
 int NutrientRankingModel::rowCount(const QModelIndex &parent) const

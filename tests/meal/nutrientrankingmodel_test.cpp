@@ -36,14 +36,14 @@ TEST(NutrientRankingModel, RanksTheShippedFoodsUnknownLast)
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
     const QStringList nutrients = model.nutrientChoices();
     // clang-format off
-    const struct { int line; const char *nutrient; const char *category; RankingBasis basis; const char *first, *value; int known, unknown; } cases[] = {
+    const struct { int line; const char *nutrient; const char *category; RankingBasis basis; const char *first, *value; int known, unknown; const char *why = "senza il valore (n.d.: non disponibile"; } cases[] = {
         {__LINE__, "Calcio (mg)", nullptr, RankingBasis::Per100g, "Lievito chimico in polvere, a doppia azione", "5876 mg", 876, 5},
-        {__LINE__, "Ferro (mg)", nullptr, RankingBasis::Per100kcal, "Timo, essiccato", "44,8 mg", 873, 8},  // 123,6 mg in 276 kcal
+        {__LINE__, "Ferro (mg)", nullptr, RankingBasis::Per100kcal, "Timo, essiccato", "44,8 mg", 873, 8, "non è zero): 6, senza il valore dell'energia: 2."},  // 123,6 mg in 276 kcal
         {__LINE__, "Vitamina C (acido ascorbico totale) (mg)", "Frutta", RankingBasis::Per100g, "Kiwi, crudo", "92,7 mg", 87, 3},
         {__LINE__, "Zuccheri totali (g)", "Latte_e_Yogurt", RankingBasis::Per100g, "Latte condensato zuccherato, in scatola", "54,4 g", 26, 3},
         {__LINE__, "Acqua (g)", "Olii_e_grassi", RankingBasis::Per100g, "Burro light, in panetto, salato", "42,1 g", 34, 0},
         // 193 mg in 125 ml of 245 g a cup: 129,4 g; 8 foods of no LARN group (cream, condensed milk...).
-        {__LINE__, "Calcio (mg)", "Latte_e_Yogurt", RankingBasis::PerStandardPortion, "Latte di pecora", "250 mg", 21, 8},
+        {__LINE__, "Calcio (mg)", "Latte_e_Yogurt", RankingBasis::PerStandardPortion, "Latte di pecora", "250 mg", 21, 8, "senza porzione standard (n.d.), in fondo alla lista: 8."},
     };
     // clang-format on
     for (const auto &c : cases) {
@@ -52,6 +52,8 @@ TEST(NutrientRankingModel, RanksTheShippedFoodsUnknownLast)
         const int category = c.category ? findFoodCategory(QString::fromLatin1(c.category)).value_or(-2) + 1 : 0;
         model.choose(nutrient, category, c.basis);
         ASSERT_EQ(model.rowCount(), c.known + c.unknown) << model.summary().toStdString();
+        EXPECT_TRUE(c.unknown == 0 || model.summary().contains(QString::fromUtf8(c.why)))
+            << model.summary().toStdString();
         const auto text = [&model](int row, int column) { return model.index(row, column).data().toString(); };
         EXPECT_EQ(text(0, NutrientRankingModel::FoodColumn), QString::fromUtf8(c.first));
         EXPECT_EQ(model.food(0).name, QString::fromUtf8(c.first));
