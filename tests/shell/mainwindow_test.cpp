@@ -1276,19 +1276,9 @@ TEST_F(MainWindowTest, ALongNameNeverWidensTheWindow)
     const QString name = u"Maria Vittoria Benedetta Anastasia Guglielmina Ottaviani Rossi"_s.left(60);
     int before = 0;
     for (const QString &whom : {u"Ada"_s, name}) {
-        ASSERT_TRUE(window->model()
-                        .persons()
-                        .store()
-                        ->addPerson({whom,
-                                     Sex::Female,
-                                     QDate(1980, 1, 1),
-                                     165,
-                                     {{QDate(2025, 1, 1), 60, {}}},
-                                     ActivityLevel::Moderate,
-                                     RecommendedActivities::With,
-                                     {},
-                                     {}})
-                        .ok());
+        Person person = shellPerson();
+        person.name = whom;
+        ASSERT_TRUE(window->model().persons().store()->addPerson(person).ok());
         window->model().persons().setCurrentName(whom);
         QCoreApplication::processEvents();
         before = before == 0 ? window->minimumSizeHint().width() : before;
