@@ -4538,6 +4538,10 @@ Replace it with the meal in the table?
         <source>%1, per porzione: %2</source>
         <translation>%1, per portion: %2</translation>
     </message>
+    <message>
+        <source>Sotto i 6 mesi di età non ci sono livelli di riferimento.</source>
+        <translation>Under 6 months of age there are no reference intakes.</translation>
+    </message>
 </context>
 <context>
     <name>velmo::NutrientRankingModel</name>

@@ -113,6 +113,22 @@ TEST_F(NutrientProfileModelTest, ShowsAmountsBoundsReferencesAndStatusOfWhatIsCh
     }
 }
 
+// Below six months there is no reference intake: the subject says so, not the empty column alone.
+TEST_F(NutrientProfileModelTest, ABabyUnderSixMonthsIsToldWhyNoReferenceShows)
+{
+    FakeDialogs boxes;
+    const auto main = window(boxes);
+    NutrientProfileModel profile(*main);
+    add(*main, "Uova", 0, "150");
+    for (const double age : {0.25, 0.5}) {
+        profile.setPerson(IntakePerson{false, age});
+        QCoreApplication::processEvents();
+        EXPECT_EQ(profile.subjectText().endsWith(u"Sotto i 6 mesi di età non ci sono livelli di riferimento."_s),
+                  age < 0.5)
+            << profile.subjectText().toStdString();
+    }
+}
+
 // A nutrient's foods: largest first, the one lacking the value last, shares of the known sum; a
 // food in two rows is one food.
 TEST_F(NutrientProfileModelTest, ContributionsComeLargestFirstWithTheirShare)
