@@ -20,6 +20,8 @@ namespace {
 
 // The source's numbers of the six values every category table holds, in column order.
 constexpr std::array<int, 6> kTableNutrients{203, 204, 205, 208, 291, 601};
+// The thermochemical calorie, by which the food data give their kJ.
+constexpr double kJoulesPerKcal = 4.184;
 
 QString unreadable(const QSqlQuery &q)
 {
@@ -114,6 +116,11 @@ std::shared_ptr<const FoodValues> NutrientStore::values(const FoodRef &food, QSt
         while (q.next())
             if (const auto index = all->indexOf(q.value(0).toString()))
                 values->per100g[static_cast<std::size_t>(*index)] = q.value(1).toDouble();
+        // The energy in kJ that the user did not give is the kcal's, as the shipped data have it.
+        const auto kcal = all->indexOf(QStringLiteral("ENERC_KCAL"));
+        const auto kj = all->indexOf(QStringLiteral("ENERC_KJ"));
+        if (kcal && kj && values->value(*kcal) && !values->value(*kj))
+            values->per100g[static_cast<std::size_t>(*kj)] = *values->value(*kcal) * kJoulesPerKcal;
     } else {
         const qint64 row = q.value(0).toLongLong() - 1;
         q.prepare(QStringLiteral("SELECT nutriente, valore FROM valori_nutrienti WHERE categoria = ? AND riga = ?"));

@@ -174,6 +174,13 @@ TEST_F(NutrientProfileModelTest, APersonalFoodIsShownAsItIsNow)
     const auto values = store.values({kPersonalCategory, u"TORTA"_s}, &error);
     ASSERT_TRUE(values) << error.toStdString();
     EXPECT_EQ(values->per100g.at(*store.nutrients(&error)->indexOf(u"ENERC_KCAL"_s)), 250.0);
+    // Its kJ, when not given, are its kcal's; given, they stand.
+    const auto kj = store.nutrients(&error)->indexOf(u"ENERC_KJ"_s);
+    ASSERT_TRUE(kj);
+    EXPECT_DOUBLE_EQ(values->per100g.at(*kj).value_or(0), 250.0 * 4.184);
+    cake.extra[*extraNutrientIndex(u"ENERC_KJ"_s)] = 1000.0;
+    ASSERT_TRUE(model->personalFoods().catalogue()->save(cake, cake.name, &error)) << error.toStdString();
+    EXPECT_EQ(store.values({kPersonalCategory, u"Torta"_s}, &error)->per100g.at(*kj), 1000.0);
 }
 
 // A meal saved as a food: a value an ingredient lacks is unknown, not the others' sum, and the

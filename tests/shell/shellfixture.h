@@ -70,7 +70,8 @@ inline void addShellProfile(const QString &path)
           u"INSERT INTO nutrienti VALUES ('ENERC_KCAL', 208, 'Energia', 'Energy', 'kcal', 0, "
           "'Energia e macronutrienti', 1), ('CHOLE', 601, 'Colesterolo', 'Cholesterol', 'mg', 0, 'Lipidi', 2), "
           "('CA', 301, 'Calcio', 'Calcium', 'mg', 0, 'Minerali', 3), "
-          "('VITC', 401, 'Vitamina C', 'Vitamin C', 'mg', 1, 'Vitamine', 4)"_s,
+          "('VITC', 401, 'Vitamina C', 'Vitamin C', 'mg', 1, 'Vitamine', 4), "
+          "('ENERC_KJ', 268, 'Energia', 'Energy', 'kJ', 0, 'Energia e macronutrienti', 5)"_s,
           u"CREATE TABLE valori_nutrienti (categoria, riga, nutriente, valore)"_s,
           u"INSERT INTO valori_nutrienti VALUES (%1, 0, 208, 48), (%1, 0, 301, 13), (%1, 0, 401, 10), "
           "(%1, 0, 601, 0), (%1, 1, 208, 52), (%1, 1, 301, 6), (%1, 1, 601, 0), (%1, 2, 208, 57), "
