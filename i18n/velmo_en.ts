@@ -2947,8 +2947,8 @@ The file was not changed; Velmo works without it.</translation>
         <translation>g of edible part</translation>
     </message>
     <message>
-        <source>la porzione %1 non è chiara: %2 può essere in migliaia o con decimali; scrivere le migliaia senza separatore (%3)</source>
-        <translation>the portion %1 is unclear: %2 may be thousands or decimals; write thousands without a separator (%3)</translation>
+        <source>la porzione %1 non è chiara: %2 può essere in migliaia o con decimali; scrivere le migliaia senza separatore (%3) o i decimali senza gli zeri finali (%4)</source>
+        <translation>the portion %1 is unclear: %2 may be thousands or decimals; write thousands without a separator (%3) or decimals without the trailing zeros (%4)</translation>
     </message>
 </context>
 <context>
@@ -4602,16 +4602,16 @@ Replace it with the meal in the table?
         <translation>Foods with the value: %1; without a standard portion (n/a), at the bottom of the list: %2.</translation>
     </message>
     <message>
-        <source>Alimenti con il valore: %1; senza il valore dell&apos;energia (n.d.), in fondo alla lista: %2.</source>
-        <translation>Foods with the value: %1; without the energy value (n/a), at the bottom of the list: %2.</translation>
-    </message>
-    <message>
         <source>Alimenti con il valore: %1; in fondo alla lista (n.d.), senza il valore (non disponibile, non è zero): %2, senza porzione standard: %3.</source>
         <translation>Foods with the value: %1; at the bottom of the list (n/a), without the value (not available, not zero): %2, without a standard portion: %3.</translation>
     </message>
     <message>
-        <source>Alimenti con il valore: %1; in fondo alla lista (n.d.), senza il valore (non disponibile, non è zero): %2, senza il valore dell&apos;energia: %3.</source>
-        <translation>Foods with the value: %1; at the bottom of the list (n/a), without the value (not available, not zero): %2, without the energy value: %3.</translation>
+        <source>Alimenti con il valore: %1; senza energia nota o con 0 kcal (n.d.), in fondo alla lista: %2.</source>
+        <translation>Foods with the value: %1; without known energy or with 0 kcal (n/a), at the bottom of the list: %2.</translation>
+    </message>
+    <message>
+        <source>Alimenti con il valore: %1; in fondo alla lista (n.d.), senza il valore (non disponibile, non è zero): %2, senza energia nota o con 0 kcal: %3.</source>
+        <translation>Foods with the value: %1; at the bottom of the list (n/a), without the value (not available, not zero): %2, without known energy or with 0 kcal: %3.</translation>
     </message>
 </context>
 <context>

@@ -95,7 +95,7 @@ QString NutrientRankingModel::summary() const
     const auto count = [&locale](std::size_t n) { return formatGroupedUpTo2(static_cast<double>(n), locale); };
     if (unknown == 0)
         return tr("Alimenti: %1.").arg(count(foods_.size()));
-    // A food with the value but no standard portion, or no energy, is n.d. for another reason.
+    // A food with the value but no standard portion, or no energy to divide by, is n.d. for another reason.
     const auto otherwise = std::count_if(foods_.begin(), foods_.end(),
                                          [](const RankingFood &f) { return !f.ranked && f.value; });
     const auto known = count(foods_.size() - static_cast<std::size_t>(unknown));
@@ -106,14 +106,14 @@ QString NutrientRankingModel::summary() const
     const bool portion = basis_ == RankingBasis::PerStandardPortion;
     if (unknown == otherwise)
         return (portion ? tr("Alimenti con il valore: %1; senza porzione standard (n.d.), in fondo alla lista: %2.")
-                        : tr("Alimenti con il valore: %1; senza il valore dell'energia (n.d.), in fondo alla lista: "
+                        : tr("Alimenti con il valore: %1; senza energia nota o con 0 kcal (n.d.), in fondo alla lista: "
                              "%2."))
             .arg(known, count(static_cast<std::size_t>(otherwise)));
     return (portion
                 ? tr("Alimenti con il valore: %1; in fondo alla lista (n.d.), senza il valore (non disponibile, non "
                      "è zero): %2, senza porzione standard: %3.")
                 : tr("Alimenti con il valore: %1; in fondo alla lista (n.d.), senza il valore (non disponibile, non "
-                     "è zero): %2, senza il valore dell'energia: %3."))
+                     "è zero): %2, senza energia nota o con 0 kcal: %3."))
         .arg(known, count(static_cast<std::size_t>(unknown - otherwise)), count(static_cast<std::size_t>(otherwise)));
 }
 

@@ -165,11 +165,18 @@ PortionValue readPortionText(QStringView text, const FoodPortions &portions, con
     }
     // "1.500 g di parte edibile" may be a kilo and a half: the file must say it without a doubt.
     const auto unclear = [&](QStringView number) {
-        return PortionValue{
-            std::nullopt,
-            QCoreApplication::translate("PortionText", "la porzione %1 non è chiara: %2 può essere in migliaia o con "
-                                                       "decimali; scrivere le migliaia senza separatore (%3)")
-                .arg(echoInput(typed.toString()), number.toString(), number.toString().remove(u'.').remove(u','))};
+        QString decimals = number.toString();
+        while (decimals.endsWith(u'0'))
+            decimals.chop(1);
+        if (decimals.endsWith(u'.') || decimals.endsWith(u','))
+            decimals.chop(1);
+        return PortionValue{std::nullopt,
+                            QCoreApplication::translate("PortionText",
+                                                        "la porzione %1 non è chiara: %2 può essere in migliaia o con "
+                                                        "decimali; scrivere le migliaia senza separatore (%3) o i "
+                                                        "decimali senza gli zeri finali (%4)")
+                                .arg(echoInput(typed.toString()), number.toString(),
+                                     number.toString().remove(u'.').remove(u','), decimals)};
     };
     if (best) {
         const QStringView number = typed.chopped(best->words.size()).trimmed();

@@ -114,25 +114,21 @@ private:
         c.beginEditBlock();
     }
 
-    // The first row of `t` from `row` on whose lines a page would split, or -1.
-    int firstRowAcrossPages(QTextTable *t, int row) const
+    // The pages of row `r` of `t`: where its first line is, and where its last.
+    std::pair<double, double> rowPages(QTextTable *t, int r) const
     {
         const double page = doc_.pageSize().height();
         QAbstractTextDocumentLayout *layout = doc_.documentLayout();
-        for (int r = row; r < t->rows(); ++r) {
-            double top = std::numeric_limits<double>::max();
-            double bottom = std::numeric_limits<double>::lowest();
-            for (int col = 0; col < t->columns(); ++col) {
-                const QTextTableCell cell = t->cellAt(r, col);
-                if (cell.row() != r || cell.column() != col)
-                    continue;
-                top = std::min(top, layout->blockBoundingRect(cell.firstCursorPosition().block()).top());
-                bottom = std::max(bottom, layout->blockBoundingRect(cell.lastCursorPosition().block()).bottom());
-            }
-            if (top < bottom && std::floor(top / page) != std::floor((bottom - 1) / page))
-                return r;
+        double top = std::numeric_limits<double>::max();
+        double bottom = std::numeric_limits<double>::lowest();
+        for (int col = 0; col < t->columns(); ++col) {
+            const QTextTableCell cell = t->cellAt(r, col);
+            if (cell.row() != r || cell.column() != col)
+                continue;
+            top = std::min(top, layout->blockBoundingRect(cell.firstCursorPosition().block()).top());
+            bottom = std::max(bottom, layout->blockBoundingRect(cell.lastCursorPosition().block()).bottom());
         }
-        return -1;
+        return {std::floor(top / page), std::floor((std::max(top + 1, bottom) - 1) / page)};
     }
 
     // A caption left at the foot of a page, its table's first row on the next, goes there too.
@@ -356,26 +352,42 @@ private:
         paragraph(c, report_.nutrientsCaption, 11, true);
         const QTextBlock caption = c.block();
         // A row that a page would split goes whole to the next page, where the rest of the table
-        // follows under its headings again; a group's heading goes with its first row.
+        // follows under its headings again; a group's heading goes with its first row, and the
+        // caption with the table's first.
         std::size_t from = 0;
-        for (bool continued = false;; continued = true) {
-            QTextTable *t = nutrientTable(c, from);
-            if (continued) {
-                QTextTableFormat format = t->format();
-                format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-                t->setFormat(format);
-            } else {
-                keepCaptionWithTable(c, caption, t, 1);
-            }
+        QTextTable *t = nutrientTable(c, from);
+        keepCaptionWithTable(c, caption, t, 1);
+        bool captionMoved = false;
+        for (;;) {
             c.endEditBlock();
-            int across = firstRowAcrossPages(t, 1);
+            int apart = -1;
+            for (int r = 1; r < t->rows() && apart < 0; ++r) {
+                const auto [top, bottom] = rowPages(t, r);
+                const bool heading = report_.nutrients[from + static_cast<std::size_t>(r) - 1].heading;
+                if (top != bottom || (heading && r + 1 < t->rows() && rowPages(t, r + 1).first != top))
+                    apart = r;
+            }
             c.beginEditBlock();
-            if (across > 2 && report_.nutrients[from + static_cast<std::size_t>(across) - 2].heading)
-                --across;
-            if (across <= 1)  // none, or the first: nothing to gain from another table
+            if (apart > 1 && report_.nutrients[from + static_cast<std::size_t>(apart) - 2].heading)
+                --apart;
+            if (apart < 0)
                 return;
-            t->removeRows(across, t->rows() - across);
-            from += static_cast<std::size_t>(across) - 1;
+            if (apart == 1) {  // the table's first row: only the first table's caption can take it on
+                if (from != 0 || captionMoved)
+                    return;
+                QTextCursor at(caption);
+                QTextBlockFormat format = at.blockFormat();
+                format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+                at.setBlockFormat(format);
+                captionMoved = true;
+                continue;
+            }
+            t->removeRows(apart, t->rows() - apart);
+            from += static_cast<std::size_t>(apart) - 1;
+            t = nutrientTable(c, from);
+            QTextTableFormat format = t->format();
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            t->setFormat(format);
         }
     }
 

@@ -38,7 +38,7 @@ TEST(NutrientRankingModel, RanksTheShippedFoodsUnknownLast)
     // clang-format off
     const struct { int line; const char *nutrient; const char *category; RankingBasis basis; const char *first, *value; int known, unknown; const char *why = "senza il valore (n.d.: non disponibile"; } cases[] = {
         {__LINE__, "Calcio (mg)", nullptr, RankingBasis::Per100g, "Lievito chimico in polvere, a doppia azione", "5876 mg", 876, 5},
-        {__LINE__, "Ferro (mg)", nullptr, RankingBasis::Per100kcal, "Timo, essiccato", "44,8 mg", 873, 8, "non è zero): 6, senza il valore dell'energia: 2."},  // 123,6 mg in 276 kcal
+        {__LINE__, "Ferro (mg)", nullptr, RankingBasis::Per100kcal, "Timo, essiccato", "44,8 mg", 873, 8, "non è zero): 6, senza energia nota o con 0 kcal: 2."},  // 123,6 mg in 276 kcal
         {__LINE__, "Vitamina C (acido ascorbico totale) (mg)", "Frutta", RankingBasis::Per100g, "Kiwi, crudo", "92,7 mg", 87, 3},
         {__LINE__, "Zuccheri totali (g)", "Latte_e_Yogurt", RankingBasis::Per100g, "Latte condensato zuccherato, in scatola", "54,4 g", 26, 3},
         {__LINE__, "Acqua (g)", "Olii_e_grassi", RankingBasis::Per100g, "Burro light, in panetto, salato", "42,1 g", 34, 0},

@@ -110,7 +110,7 @@ const ProcessCase kCases[] = {
      "o i grammi di peso lordo)\n", 1},
     // Three digits after a separator, the last a zero, may be thousands; Velmo's own "12.125" reads back.
     {__LINE__, {}, "Frutta;Anguria (cocomero), cruda;1.500 g di parte edibile\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
-     "velmo-pasto: riga 1: la porzione \"1.500 g di parte edibile\" non è chiara: 1.500 può essere in migliaia o con decimali; scrivere le migliaia senza separatore (1500)\n", 1},
+     "velmo-pasto: riga 1: la porzione \"1.500 g di parte edibile\" non è chiara: 1.500 può essere in migliaia o con decimali; scrivere le migliaia senza separatore (1500) o i decimali senza gli zeri finali (1.5)\n", 1},
     {__LINE__, {}, "Cereali e derivati;Pane tipo italiano;2,000 fette medie\n", Feed::Pipe, kEn, Db::Shipped, 2, kNothing, "la porzione \"2,000 fette medie\" non è chiara", 1},
     {__LINE__, {}, "Cereali e derivati;Pane tipo italiano;12.125 g di parte edibile\n", Feed::Pipe, kIt, Db::Shipped, 0, "\nPane tipo italiano \\(12.125 g di parte edibile\\) +12 ", "", 0},
     {__LINE__, {}, "Cereali e derivati;Pane tipo italiano;0 g di parte edibile\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing, "velmo-pasto: riga 1: la porzione \"0 g di parte edibile\" non è una misura", 1},

@@ -183,9 +183,13 @@ TEST(PlanReportPdf, APageSplitsNoRowAndStrandsNoCaption)
     report.days[0].meals.resize(2);
     report.figuresCaption = u"Totali del giorno"_s;
     report.nutrientsCaption = u"Nutrienti del giorno"_s;
+    // The first nutrient's note is the longest: the caption, the headings and the first group's
+    // heading must follow it to the next page.
     for (int i = 0; i < 40; ++i)
-        report.nutrients.push_back({i % 8 == 0, u"N%1N"_s.arg(i), u"1 mg"_s, u"2 mg"_s, u"50 %"_s,
-                                    u"una nota che va a capo più volte prima della sua ultima parola, F%1F"_s.arg(i)});
+        report.nutrients.push_back(
+            {i % 8 == 0, u"N%1N"_s.arg(i), u"1 mg"_s, u"2 mg"_s, u"50 %"_s,
+             u"una nota che va a capo più volte prima della sua ultima parola, "_s.repeated(i == 1 ? 5 : 1)
+                 + u"F%1F"_s.arg(i)});
     QTemporaryDir dir;
     const QString path = dir.filePath(u"giorno.pdf"_s);
     for (int shift = 0; shift < 30; ++shift) {

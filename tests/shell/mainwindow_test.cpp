@@ -1354,6 +1354,11 @@ TEST_F(MainWindowTest, TheDateOfTheDayPanelShowsThePersonsStoredDay)
     emit date->calendarWidget()->clicked(date->date());
     ASSERT_TRUE(window->model().document().storedDay());
     EXPECT_EQ(window->model().document().storedDay()->date, date->date());
+    // Its person deleted, the day still prints, with no one's details.
+    ASSERT_TRUE(store->removePerson(u"Anna"_s).ok());
+    const auto orphan = ui::planInput(window->model(), nullptr, ReportScope::Day, date->date(), {}, &error);
+    ASSERT_TRUE(orphan) << error.toStdString();
+    EXPECT_FALSE(orphan->person);
 }
 
 // In English no window shows an Italian text that has an English translation: every text reaches

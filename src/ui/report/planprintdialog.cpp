@@ -103,10 +103,20 @@ std::optional<PlanInput> planInput(MainWindowModel &model, Settings *settings, R
     if (settings)
         input.practice = settings->practiceHeading();
     PersonSession &persons = model.persons();
-    // A person's stored day is printed with that person's details, whoever is current now; the
-    // week is the current person's.
+    // A person's stored day is printed with that person's details, whoever is current now, or,
+    // the person deleted since, with the window's requirement alone; the week is the current
+    // person's.
     const auto &stored = model.document().storedDay();
-    const QString name = stored && scope != ReportScope::Week ? stored->person : persons.currentName();
+    QString name = persons.currentName();
+    if (stored && scope != ReportScope::Week) {
+        StoreResult found;
+        PersonStore *people = persons.store();
+        name = people && people->person(stored->person, nullptr, &found) ? stored->person : QString();
+        if (people && !found.ok() && found.kind != StoreResult::Kind::Missing) {
+            *error = found.message;
+            return std::nullopt;
+        }
+    }
     PersonStore *store = name.isEmpty() ? nullptr : persons.store();
     if (store) {
         StoreResult result;
