@@ -121,7 +121,9 @@ void MainStatusBar::showThirdPanel()
     const QString hint = model_.statusHint();
     QLabel *panel = panels_[2];
     panel->setText(hint.isEmpty() ? model_.comparisonText() : hint);
-    panel->setToolTip(model_.comparisonText());
+    // A hint cut by a narrow window can be read whole there, above the comparison it stands for.
+    panel->setToolTip(hint.isEmpty() || model_.comparisonText().isEmpty() ? model_.comparisonText()
+                                                                          : hint + u'\n' + model_.comparisonText());
     panel->setAccessibleName(hint.isEmpty() ? tr("Pasto e fabbisogno") : tr("Suggerimento"));
 }
 
