@@ -3338,6 +3338,21 @@ Replace them?</translation>
     </message>
 </context>
 <context>
+    <name>ReferenceConditionNote</name>
+    <message>
+        <source>in gravidanza +1, +8, +26 g (I, II, III trimestre)</source>
+        <translation>in pregnancy +1, +8, +26 g (1st, 2nd, 3rd trimester)</translation>
+    </message>
+    <message>
+        <source>in allattamento +21, +14 g (I, II semestre)</source>
+        <translation>when breastfeeding +21, +14 g (1st, 2nd half-year)</translation>
+    </message>
+    <message>
+        <source>in allattamento EFSA indica un valore più alto, non verificato: qui vale quello degli adulti</source>
+        <translation>when breastfeeding EFSA gives a higher value, not verified: the adults' value is used here</translation>
+    </message>
+</context>
+<context>
     <name>ReferenceIntakes</name>
     <message>
         <source>La tabella dei valori di riferimento non si legge: %1</source>

@@ -57,6 +57,8 @@ QString NutrientRowText::note() const
                                            amount->foodsLacking);
     if (reference && !reference->unitNote.isEmpty())
         text += (text.isEmpty() ? QString() : QStringLiteral(" ")) + u'[' + reference->unitNote + u']';
+    if (reference && !reference->conditionNote.isEmpty())
+        text += (text.isEmpty() ? QString() : QStringLiteral(" ")) + reference->conditionNote;
     return text;
 }
 
@@ -188,6 +190,7 @@ std::vector<MissingNutrient> missingNutrients(const ReferenceIntakes &intakes, c
                                    QString(),
                                    std::nullopt,
                                    std::nullopt,
+                                   QString(),
                                    QString()};
         const auto [text, csv] = referenceTexts(
             value, decimalsOf(value.minimum ? *value.minimum : value.maximum.value_or(0)), locale);

@@ -64,6 +64,7 @@ struct ReferenceValue {
     std::optional<double> average;      // the average requirement (AR), where there is one
     std::optional<double> goalMaximum;  // a goal's upper bound beside the reference (SDT <= 2000 mg)
     QString goalKind;
+    QString conditionNote;  // what a pregnancy or lactation adds to the value
     // The share of it a profile amount is: for one value or a lower bound only.
     std::optional<double> percentOf(double amount) const;
 };

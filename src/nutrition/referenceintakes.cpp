@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -153,6 +154,32 @@ QString NutrientReference::unitNote() const
         return (*row)->unitNote;
     }
     return {};
+}
+
+QString NutrientReference::conditionNote(const IntakePerson &person) const
+{
+    // The shipped notes about a condition, as the data writes them in Italian.
+    static constexpr std::array kShippedNotes{
+        QT_TRANSLATE_NOOP("ReferenceConditionNote", "in gravidanza +1, +8, +26 g (I, II, III trimestre)"),
+        QT_TRANSLATE_NOOP("ReferenceConditionNote", "in allattamento +21, +14 g (I, II semestre)"),
+        QT_TRANSLATE_NOOP(
+            "ReferenceConditionNote",
+            "in allattamento EFSA indica un valore più alto, non verificato: qui vale quello degli adulti"),
+    };
+    if (!reference || !reference->condition.isEmpty() || !(person.pregnant || person.lactating))
+        return {};
+    const QString prefix = person.pregnant ? u"in "_qs + kPregnancy : u"in "_qs + kLactation;
+    QStringList notes;
+    for (const QString &part : reference->note.split(u';')) {
+        const QString note = part.trimmed();
+        if (!note.startsWith(prefix))
+            continue;
+        const auto *shipped = std::find_if(kShippedNotes.begin(), kShippedNotes.end(),
+                                           [&](const char *s) { return note == QString::fromUtf8(s); });
+        notes << (shipped == kShippedNotes.end() ? note
+                                                 : QCoreApplication::translate("ReferenceConditionNote", *shipped));
+    }
+    return notes.join(u"; "_qs);
 }
 
 std::optional<ReferenceIntakes> ReferenceIntakes::parse(const QString &csvText, QString *error)
@@ -324,6 +351,7 @@ ReferenceFor referenceLookup(const ReferenceIntakes &intakes, const IntakePerson
             value.goalKind = intakeKindName(found->goal->kind);
         }
         value.unitNote = found->unitNote();
+        value.conditionNote = found->conditionNote(person);
         if (!value.minimum && !value.maximum && !value.upper)
             return std::nullopt;
         return value;

@@ -21,6 +21,9 @@ enum class ReferenceSource { Larn, Efsa };
 // upper level; SDT: goal for prevention; RI: reference range for macronutrients.
 enum class IntakeKind { Pri, Ai, Ar, Ul, Sdt, Ri };
 
+// The tables give no reference below six months of age.
+inline constexpr double kFirstReferenceAge = 0.5;
+
 // The person the references are chosen for.
 struct IntakePerson {
     bool female = false;
@@ -71,6 +74,10 @@ struct NutrientReference {
 
     QString unit() const;
     QString unitNote() const;
+    // What the reference leaves to be added for a pregnant or lactating `person`, when her age
+    // band's value stands for her condition's: the part of its note about her condition (LARN's
+    // protein gives the grams to add in each trimester), in the interface's language.
+    QString conditionNote(const IntakePerson &person) const;
 };
 
 // The table of reference intakes (data/riferimenti.csv, compiled into the library).

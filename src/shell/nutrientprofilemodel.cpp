@@ -325,8 +325,8 @@ void NutrientProfileModel::refresh()
             missingText_ = missingNutrientsText(missing_);
         }
         rows_ = nutrientRowTexts(*nutrients_, profile_, reference_, QLocale());
-        // The reference intakes begin at six months: below, every reference column is empty.
-        if (person_ && person_->ageYears < 0.5
+        // Below the references' first age every reference column is empty.
+        if (person_ && person_->ageYears < kFirstReferenceAge
             && std::none_of(rows_.cbegin(), rows_.cend(), [](const NutrientRowText &r) { return r.reference; }))
             subjectText_ += u' ' + tr("Sotto i 6 mesi di età non ci sono livelli di riferimento.");
         std::optional<NutrientGroup> group;

@@ -99,7 +99,7 @@ TEST(RequirementComparison, AnAmountIsJudgedAsShownAgainstItsReference)
     for (const auto &c : cases) {
         VELMO_CASE(c);
         const ReferenceValue reference{c.minimum, c.maximum, QStringLiteral("PRI"), c.upper, {},
-                                       c.average, c.goal,    QStringLiteral("SDT")};
+                                       c.average, c.goal,    QStringLiteral("SDT"), {}};
         EXPECT_EQ(intakeStatus(reference, c.amount, c.decimals), c.status);
         if (c.amount) {
             EXPECT_EQ(intakePercent(reference, *c.amount, c.decimals, QLocale::c()), QString::fromUtf8(c.percent));

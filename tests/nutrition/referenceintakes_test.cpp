@@ -136,6 +136,37 @@ TEST(ReferenceIntakesTest, SaysWhereUnitsDifferAndWhatTheFoodsLack)
     }
 }
 
+// A value her age band gives a pregnant or lactating woman tells what her condition adds to it.
+TEST(ReferenceIntakesTest, TellsWhatAConditionAddsToTheAgeBandsValue)
+{
+    // clang-format off
+    const struct { int line; ReferenceSource source; bool pregnant, lactating; const char16_t *key, *note; } cases[] = {
+        {__LINE__, L, true, false, u"PROCNT", u"in gravidanza +1, +8, +26 g (I, II, III trimestre)"},
+        {__LINE__, L, false, true, u"PROCNT", u"in allattamento +21, +14 g (I, II semestre)"},
+        {__LINE__, L, false, false, u"PROCNT", u""},
+        {__LINE__, L, true, false, u"FE", u""},  // her condition's own row
+        {__LINE__, E, false, true, u"SE", u"in allattamento EFSA indica un valore più alto, non verificato: qui vale quello degli adulti"},
+        {__LINE__, E, true, false, u"SE", u""},
+    };
+    // clang-format on
+    const auto row = [](const char *key, const char *unit) {
+        return NutrientDefinition{QString::fromLatin1(key), 0, {}, {}, QString::fromUtf8(unit), 0,
+                                  NutrientGroup::Other};
+    };
+    const Nutrients nutrients({row("PROCNT", "g"), row("FE", "mg"), row("SE", "µg")});
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        const IntakePerson woman{true, 30, c.pregnant, c.lactating, c.source};
+        const auto found = referenceLookup(table(), woman, nutrients)(QString::fromUtf16(c.key));
+        ASSERT_TRUE(found);
+        EXPECT_EQ(found->conditionNote, QString::fromUtf16(c.note));
+        const test::LanguageGuard english(Language::English);
+        const auto shown = referenceLookup(table(), woman, nutrients)(QString::fromUtf16(c.key));
+        EXPECT_EQ(shown->conditionNote.isEmpty(), found->conditionNote.isEmpty());
+        EXPECT_TRUE(shown->conditionNote.isEmpty() || shown->conditionNote != found->conditionNote);
+    }
+}
+
 TEST(ReferenceIntakesTest, RefusesAMalformedTableNamingTheLine)
 {
     const QString header = u"riferimento,chiave,tipo,sesso,eta_da,eta_a,condizione,valore,unita,"
