@@ -178,7 +178,8 @@ const ProcessCase kCases[] = {
      "\r\nCA,Calcio,mg,62,0,0,1000,PRI,6,2500\r\nFE,Ferro,mg,2.4,0,0,18.0,PRI,13,\r\n[\\s\\S]*\r\nNA,Sodio,mg,440,0,0,1500,AI,29,\r\n"
      "[\\s\\S]*\r\nID,[^,\r]+,µg,,0,,150,AI,,600\r\n", "", 0},
     {__LINE__, {"--nutrienti", "--sesso", "F", "--anni", "30", "--gravidanza"}, "Cereali e derivati;Pane tipo italiano;80\n",
-     Feed::Pipe, kIt, Db::Shipped, 0, "\n  Ferro +2,4 mg +PRI 27,0 mg +9 %\n[\\s\\S]*\n  Iodio  AI 200 µg  non disponibile nei dati degli alimenti\n", "", 0},
+     Feed::Pipe, kIt, Db::Shipped, 0, "\n  Proteine [^\n]*PRI 54,0 g[^\n]*in gravidanza \\+1, \\+8, \\+26 g \\(I, II, III trimestre\\)\n"
+     "[\\s\\S]*\n  Amido +n\\.d\\.\n[\\s\\S]*\n  Ferro +2,4 mg +PRI 27,0 mg +9 %\n[\\s\\S]*\n  Iodio  AI 200 µg  non disponibile nei dati degli alimenti\n", "", 0},
     {__LINE__, {"--nutrienti", "--csv", "--sesso", "M", "--anni", "70", "--riferimento", "efsa"}, "Cereali e derivati;Pane tipo italiano;80\n",
      Feed::Pipe, kEn, Db::Shipped, 0, "\r\nFIBTG,[^\r]*,2.6,0,0,25.0,AI,10,\r\n[\\s\\S]*\r\nEN_F18D3,[^\r]*,0.3,0,0,0.5,AI,66,\r\n"
      "CA,Calcio,mg,62,0,0,950,PRI,7,2500\r\n[\\s\\S]*\r\nZN,Zinco,mg,[^\r]*,9.4-16.3,PRI,,25.0\r\n", "", 0},

@@ -22,8 +22,10 @@ QString nutrientProfileText(const Nutrients &nutrients, const NutrientProfile &p
     std::vector<std::array<QString, 6>> cells;
     cells.reserve(rows.size());
     for (const NutrientRowText &r : rows)
-        cells.push_back({QStringLiteral("  ") + r.nutrient->shownName(), r.amountText(), r.nutrient->unit,
-                         r.referenceWithKind(), r.percentText(), r.note()});
+        // "n.d." stands alone: a unit after it would read as a quantity.
+        cells.push_back({QStringLiteral("  ") + r.nutrient->shownName(), r.amountText(),
+                         r.amount->amount ? r.nutrient->unit : QString(), r.referenceWithKind(), r.percentText(),
+                         r.note()});
     std::array<qsizetype, 6> widths{};
     for (const auto &line : cells)
         for (std::size_t c = 0; c < line.size(); ++c)
