@@ -7,6 +7,7 @@
 #include "catalogue/personalfood.h"
 #include "common/decimalround.h"
 #include "common/inputecho.h"
+#include "meal/mealcomposer.h"
 #include "meal/nutrientstore.h"
 #include "nutrition/profile.h"
 
@@ -43,7 +44,10 @@ MainWindowModel::MainWindowModel(Dialogs &dialogs, QObject *parent)
             [this] { return undoStack_.canUndo(); }},
         dialogs_);
     connect(personalFoods_.get(), &PersonalFoodCommands::foodsChanged, this, &MainWindowModel::personalFoodsChanged);
-    connect(&mealSteps_, &MealSteps::restored, this, [this] { dropDeletedPersonalFoods({}); });
+    connect(&mealSteps_, &MealSteps::restored, this, [this] {
+        dropDeletedPersonalFoods({});
+        recomposePersonalRows();
+    });
     connect(personalFoods_.get(), &PersonalFoodCommands::foodDeleted, this, &MainWindowModel::dropDeletedPersonalFoods);
     connect(&meal_, &MealGrid::totalsChanged, this, &MainWindowModel::updateComparison);
     connect(&meal_, &MealGrid::hintChanged, this, &MainWindowModel::statusHintChanged);
@@ -167,6 +171,38 @@ void MainWindowModel::dropDeletedPersonalFoods(const QString &deleted)
                          ? tr("Questi alimenti personali sono stati eliminati e non tornano nel pasto: %1.").arg(names)
                          : tr("L'alimento eliminato è tolto anche dal pasto e dal giorno: %1.").arg(names),
                      noticeTitle(), MessageIcon::Information);
+}
+
+// A step taken back, or made again, puts rows back with the values their foods had then: a
+// personal food changed since is composed again where it stands, as the catalogue has it now, so
+// that the table, its totals and a meal saved as a food never hold values no food has. No step:
+// the catalogue's change is not taken back, and the rows keep the places the steps name.
+void MainWindowModel::recomposePersonalRows()
+{
+    const PersonalCatalogue *catalogue = personalFoods_->catalogue();
+    if (!catalogue || !database_)
+        return;
+    MealGridState fresh = meal_.state();
+    std::vector<int> changed;
+    for (int r = 0; r < kMealRows; ++r) {
+        const MealRow &row = meal_.row(r);
+        const auto food = document_.rowFood(r);
+        if (row.lock != 1 || !food || !isPersonalCategory(food->category))
+            continue;
+        MealComposer composer(database_->connection());
+        composer.setPersonalDatabase(catalogue->connection());
+        QString error;
+        if (!composer.add({0, food->category, food->name, row.cell(MealColumn::Gross).text, row.portion}, &error))
+            continue;
+        MealRow now = composer.grid().row(0);
+        now.visible = row.visible;
+        if (now != row) {
+            fresh.rows[static_cast<std::size_t>(r)] = std::move(now);
+            changed.push_back(r);
+        }
+    }
+    if (!changed.empty())
+        meal_.restoreRows(fresh, changed);
 }
 
 bool MainWindowModel::load(const QString &databasePath, QString *error)

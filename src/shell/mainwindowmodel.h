@@ -170,6 +170,7 @@ private:
     void completeRecipe(PersonalFood &food);
     void personalFoodsChanged(const QString &renamedFrom, const QString &renamedTo);
     void dropDeletedPersonalFoods(const QString &deleted);
+    void recomposePersonalRows();
     void setCategoryHeading(const QString &text);
     void setMousePointer(MousePointer pointer);
     void navigateFirst();
