@@ -106,12 +106,24 @@ private:
         const double page = doc_.pageSize().height();
         const QRectF r = doc_.documentLayout()->frameBoundingRect(t);
         const bool crosses = std::floor(r.top() / page) != std::floor((r.bottom() - 1) / page);
-        if (crosses && r.height() < page * 0.95) {
-            QTextTableFormat format = t->format();
-            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-            t->setFormat(format);
-        }
+        if (crosses && r.height() < page * 0.95)
+            startPage(t);
         c.beginEditBlock();
+    }
+
+    // `t`, or the paragraph `block`, begins a page.
+    static void startPage(QTextTable *t)
+    {
+        QTextTableFormat format = t->format();
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        t->setFormat(format);
+    }
+    static void startPage(const QTextBlock &block)
+    {
+        QTextCursor at(block);
+        QTextBlockFormat format = at.blockFormat();
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        at.setBlockFormat(format);
     }
 
     // The pages of row `r` of `t`: where its first line is, and where its last.
@@ -137,17 +149,9 @@ private:
         if (firstRow >= t->rows())
             return;
         c.endEditBlock();
-        const double page = doc_.pageSize().height();
-        QAbstractTextDocumentLayout *layout = doc_.documentLayout();
-        const double captionTop = layout->blockBoundingRect(caption).top();
-        const double rowBottom =
-            layout->blockBoundingRect(t->cellAt(firstRow, 0).lastCursorPosition().block()).bottom();
-        if (std::floor(captionTop / page) != std::floor((rowBottom - 1) / page)) {
-            QTextCursor at(caption);
-            QTextBlockFormat format = at.blockFormat();
-            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-            at.setBlockFormat(format);
-        }
+        const double captionTop = doc_.documentLayout()->blockBoundingRect(caption).top();
+        if (std::floor(captionTop / doc_.pageSize().height()) != rowPages(t, firstRow).second)
+            startPage(caption);
         c.beginEditBlock();
     }
 
@@ -375,19 +379,14 @@ private:
             if (apart == 1) {  // the table's first row: only the first table's caption can take it on
                 if (from != 0 || captionMoved)
                     return;
-                QTextCursor at(caption);
-                QTextBlockFormat format = at.blockFormat();
-                format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-                at.setBlockFormat(format);
+                startPage(caption);
                 captionMoved = true;
                 continue;
             }
             t->removeRows(apart, t->rows() - apart);
             from += static_cast<std::size_t>(apart) - 1;
             t = nutrientTable(c, from);
-            QTextTableFormat format = t->format();
-            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-            t->setFormat(format);
+            startPage(t);
         }
     }
 

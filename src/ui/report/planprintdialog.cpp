@@ -107,25 +107,19 @@ std::optional<PlanInput> planInput(MainWindowModel &model, Settings *settings, R
     // the person deleted since, with the window's requirement alone; the week is the current
     // person's.
     const auto &stored = model.document().storedDay();
-    QString name = persons.currentName();
-    if (stored && scope != ReportScope::Week) {
-        StoreResult found;
-        PersonStore *people = persons.store();
-        name = people && people->person(stored->person, nullptr, &found) ? stored->person : QString();
-        if (people && !found.ok() && found.kind != StoreResult::Kind::Missing) {
-            *error = found.message;
-            return std::nullopt;
-        }
-    }
-    PersonStore *store = name.isEmpty() ? nullptr : persons.store();
-    if (store) {
+    const bool storedDay = stored && scope != ReportScope::Week;
+    const QString name = storedDay ? stored->person : persons.currentName();
+    if (PersonStore *people = persons.store(); people && !name.isEmpty()) {
         StoreResult result;
-        input.person = store->person(name, nullptr, &result);
-        if (!input.person) {
+        input.person = people->person(name, nullptr, &result);
+        const bool deleted = storedDay && (result.ok() || result.kind == StoreResult::Kind::Missing);
+        if (!input.person && !deleted) {
             *error = result.message;
             return std::nullopt;
         }
-    } else {
+    }
+    PersonStore *store = input.person ? persons.store() : nullptr;
+    if (!store) {
         input.requirementKcal = model.requirementKcal();
         input.intakePerson = model.calculatedPerson();
     }
