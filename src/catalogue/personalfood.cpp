@@ -504,7 +504,13 @@ void FoodsCsvReading::readHeader(const CsvRecord &record)
         header.append(field.trimmed().toLower());
     const QStringList eight(foodColumns().cbegin(), foodColumns().cend());
     if (header.mid(0, 8) != eight) {
-        wholeFile(Fault::Header, Text::tr("riga %1: %2").arg(record.line).arg(headerProblem()));
+        // A spreadsheet set to Italian saves its CSV with semicolons: the header is then one field.
+        const bool semicolons = header.size() == 1 && header[0].split(u';').mid(0, 8) == eight;
+        wholeFile(Fault::Header, Text::tr("riga %1: %2")
+                                     .arg(record.line)
+                                     .arg(semicolons ? Text::tr("le colonne devono essere separate da "
+                                                                "virgole, non da punti e virgola")
+                                                     : headerProblem()));
         return;
     }
     ExtraColumns seen;

@@ -148,6 +148,12 @@ TEST(PersonalFoodCsv, ImportRules)
         }
     }
     EXPECT_EQ(foodsFromCsv("nome,edibile\r\nPane,100\r\n").errors.value(0).left(7), QStringLiteral("riga 1:"));
+    // A spreadsheet's semicolons are named as such, with or without the measures.
+    for (const QByteArray &header : {kHeader, kHeader.chopped(2) + ",misure\r\n"}) {
+        QByteArray semicolons = header;
+        EXPECT_EQ(foodsFromCsv(semicolons.replace(',', ';') + "Pane;100;8;1;50;241;;\r\n").errors.value(0),
+                  u"riga 1: le colonne devono essere separate da virgole, non da punti e virgola"_s);
+    }
 }
 
 // Three digits after the user's thousands separator, the last a zero, may be thousands: refused in
