@@ -1693,7 +1693,9 @@ lists its measures.
             RFC 4180, intestazione alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,
             colesterolo, poi a scelta, in qualsiasi ordine, altri nutrienti con la loro sigla
             INFOODS, per esempio CA (calcio, mg), FE, VITC, per 100 g di parte edibile; numeri
-            con punto o virgola decimale; valori vuoti = sconosciuti). Un alimento con lo
+            con punto o virgola decimale; valori vuoti = sconosciuti; a scelta una colonna misure
+            con le misure casalinghe, nome=grammi di parte edibile separate da |, al più 10, per
+            esempio fetta=30|panino=60). Un alimento con lo
             stesso nome viene aggiornato; i nutrienti che il file non ha tengono il loro valore. Tutte le righe o nessuna; il riepilogo
             va sullo standard error. Sono rifiutati, con il numero della riga, anche i valori
             che la finestra dell&apos;alimento fa confermare (energia lontana più del 15% da quella
@@ -1744,7 +1746,9 @@ lists its measures.
             RFC 4180, heading alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,
             colesterolo, then at will, in any order, other nutrients by their INFOODS tag, for
             example CA (calcium, mg), FE, VITC, per 100 g of edible part; numbers with a
-            decimal point or comma; empty values = unknown). A food with the same name is
+            decimal point or comma; empty values = unknown; at will a column misure with the
+            household measures, name=grams of edible part separated by |, at most 10, for
+            example fetta=30|panino=60). A food with the same name is
             updated; the nutrients the file has no column for keep their value. All lines or none; the summary goes to
             standard error. Also refused, with the number of the line, are the values that
             the food window asks to confirm (energy more than 15% away from that of protein,
@@ -2553,6 +2557,10 @@ The file was not changed; Velmo works without it.</translation>
         <source>%1: il valore %2 non è chiaro.</source>
         <translation>%1: the value %2 is unclear.</translation>
     </message>
+    <message>
+        <source>le colonne devono essere separate da virgole, non da punti e virgola</source>
+        <translation>the columns must be separated by commas, not by semicolons</translation>
+    </message>
 </context>
 <context>
     <name>PlanPrinting</name>
@@ -3349,7 +3357,7 @@ Replace them?</translation>
     </message>
     <message>
         <source>in allattamento EFSA indica un valore più alto, non verificato: qui vale quello degli adulti</source>
-        <translation>when breastfeeding EFSA gives a higher value, not verified: the adults' value is used here</translation>
+        <translation>when breastfeeding EFSA gives a higher value, not verified: the adults&apos; value is used here</translation>
     </message>
 </context>
 <context>
