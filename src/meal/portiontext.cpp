@@ -128,11 +128,21 @@ QString portionText(double count, const FoodPortions &portions, PortionUnit unit
 
 QString shownPortion(const QString &stored)
 {
+    QString shown = stored;
+    // A count with decimals is written as the user writes numbers: a file saved under another
+    // language says "1.5 fette", where "1.125 fette" would read as thousands under Italian.
+    if (const qsizetype space = shown.indexOf(u' '); space > 0) {
+        const QStringView number = QStringView(shown).left(space);
+        const bool grams = shown.endsWith(kEdibleGrams);
+        const auto value = grams ? readPlainDecimal(number) : fileCount(number).value;
+        if (value && (number.contains(u'.') || number.contains(u',')))
+            shown = (grams ? formatPlain(*value, QLocale()) : countText(*value, QLocale())) + shown.mid(space);
+    }
     for (const char *words : {kStandardManyWords, kStandardOneWords, kEdibleGramsWords})
-        if (stored.endsWith(QLatin1StringView(words)))
-            return stored.chopped(static_cast<qsizetype>(qstrlen(words)))
+        if (shown.endsWith(QLatin1StringView(words)))
+            return shown.chopped(static_cast<qsizetype>(qstrlen(words)))
                    + QCoreApplication::translate("PortionText", words);
-    return stored;
+    return shown;
 }
 
 PortionValue readPortionText(QStringView text, const FoodPortions &portions, const QString &food)

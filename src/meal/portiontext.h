@@ -43,8 +43,9 @@ double portionEdibleGrams(double count, const FoodPortions &portions, PortionUni
 // written ½, ¼, ¾. `readPortionText` reads it back whatever the locale.
 QString portionText(double count, const FoodPortions &portions, PortionUnit unit, const QLocale &locale);
 
-// A portion as portionText() writes it, as the user reads it: the standard portion's and the edible
-// grams' words in the user's language ("2 standard portions"); a measure is the food's own name.
+// A portion as portionText() writes it, as the user reads it: the count in the user's number
+// format, whatever language wrote it, and the standard portion's and the edible grams' words in the
+// user's language ("2 standard portions"); a measure is the food's own name.
 QString shownPortion(const QString &stored);
 
 // The edible grams of a portion written in a meal file ("2 fette", "1 porzione", "½ porzione

@@ -6,6 +6,7 @@
 #include "meal/mealcomposer.h"
 #include "meal/cli/mealreport.h"
 #include "meal/mealcsv.h"
+#include "meal/portiontext.h"
 #include "support/fooddbfixture.h"
 #include "support/tablecase.h"
 #include "support/languageguard.h"
@@ -254,6 +255,32 @@ TEST(ComposerByName, AMealNeedsNoQueryOfItsCategory)
         EXPECT_EQ(composer.grid().row(0).name(), language == Language::English ? u"Pear"_s : u"Pera"_s);
         ASSERT_EQ(composer.placed().size(), 2U);
         EXPECT_EQ(composer.placed()[0].food + u'|' + composer.placed()[1].food, u"Pera|Mela"_s);
+    }
+}
+
+// A portion is shown with its count in the user's number format, whichever language saved it.
+TEST(ShownPortion, CountsFollowTheUsersNumbersAndStandardWordsTheirLanguage)
+{
+    // clang-format off
+    const struct { int line; Language language; const char *locale, *stored, *shown; } cases[] = {
+        {__LINE__, Language::Italian, "it_IT", "1.3 fette medie", "1,3 fette medie"},
+        {__LINE__, Language::Italian, "it_IT", "1.125 fette medie", "1,125 fette medie"},
+        {__LINE__, Language::Italian, "it_IT", "1.5 porzioni standard", "1½ porzioni standard"},
+        {__LINE__, Language::Italian, "it_IT", "117.76 g di parte edibile", "117,76 g di parte edibile"},
+        {__LINE__, Language::Italian, "it_IT", "0.5 g di parte edibile", "0,5 g di parte edibile"},
+        {__LINE__, Language::Italian, "it_IT", "2 fette", "2 fette"},
+        {__LINE__, Language::Italian, "it_IT", "1½ fette", "1½ fette"},
+        {__LINE__, Language::English, "en_US", "1,3 fette medie", "1.3 fette medie"},
+        {__LINE__, Language::English, "en_US", "1,5 porzioni standard", "1½ standard portions"},
+        {__LINE__, Language::English, "en_US", "80,25 g di parte edibile", "80.25 g of edible part"},
+        {__LINE__, Language::English, "en_US", "150.5 fette", "150.5 fette"},  // no count: as written
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        const LanguageGuard speaking(c.language);
+        const LocaleGuard numbers(c.locale);
+        EXPECT_EQ(shownPortion(QString::fromUtf8(c.stored)), QString::fromUtf8(c.shown));
     }
 }
 
