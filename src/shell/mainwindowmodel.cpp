@@ -201,8 +201,15 @@ void MainWindowModel::recomposePersonalRows()
             changed.push_back(r);
         }
     }
-    if (!changed.empty())
-        meal_.restoreRows(fresh, changed);
+    if (changed.empty())
+        return;
+    // A row named anew takes the category browsed now, as a food placed does: it keeps its own.
+    std::vector<int> categories;
+    for (int r : changed)
+        categories.push_back(document_.rowFood(r)->category);
+    meal_.restoreRows(fresh, changed);
+    for (std::size_t i = 0; i < changed.size(); ++i)
+        document_.setRowCategory(changed[i], categories[i]);
 }
 
 bool MainWindowModel::load(const QString &databasePath, QString *error)

@@ -135,6 +135,28 @@ TEST_F(PersonalFoodCommandsTest, TheDayFollowsAPersonalFoodChangedOrRenamed)
     EXPECT_EQ(model->meal().row(1).cell(MealColumn::Protein).text, u"4,00"_s);
 }
 
+// A row composed again after an undo, named anew by an import's capitals, keeps its category
+// whatever category is browsed: it is written so into the file and the stored day.
+TEST_F(PersonalFoodCommandsTest, ARowComposedAgainKeepsItsCategory)
+{
+    model->personalFoods().newFood();
+    fillFoodWindow({u"Torta"_s, u"100"_s, u"6,5"_s, u"12"_s, u"50"_s, u"340"_s});
+    add(*model, "Alimenti personali", 0, "100");
+    QFile file(dir.filePath(u"torte.csv"_s));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\nTORTA,100,8,12,50,340,,\n");
+    file.close();
+    dialogs.openAnswers = {file.fileName()};
+    model->personalFoods().importFoods();
+    model->chooseCategory(category("Frutta"));
+    model->undoStack().undo();
+    const std::vector<MealFileEntry> entries = model->document().entries();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].category, kPersonalCategory);
+    EXPECT_EQ(entries[0].food, u"TORTA"_s);
+    EXPECT_EQ(model->meal().row(0).cell(MealColumn::Protein).text, u"8,00"_s);
+}
+
 // A personal food deleted after a step that held it: taking the step back leaves it out of the
 // meal, and says so.
 TEST_F(PersonalFoodCommandsTest, AnUndoBringsNoDeletedFoodBack)
