@@ -433,6 +433,21 @@ qsizetype wholeUtf8(QByteArrayView bytes)
     return bytes.size();
 }
 
+// Whether `line`, the file's first, is the header with semicolons between its columns, quoted or
+// not, as a spreadsheet set to Italian saves it: the comma reader would see one column, or a
+// quote out of place.
+bool semicolonHeader(QStringView line)
+{
+    QStringList fields;
+    for (QStringView field : line.split(u';')) {
+        field = field.trimmed();
+        if (field.size() >= 2 && field.front() == u'"' && field.back() == u'"')
+            field = field.mid(1, field.size() - 2);
+        fields.append(field.toString().toLower());
+    }
+    return fields.mid(0, 8) == QStringList(foodColumns().cbegin(), foodColumns().cend());
+}
+
 QString headerProblem()
 {
     return Text::tr("la prima riga deve essere l'intestazione "
@@ -480,6 +495,7 @@ private:
     QHash<QString, int> lineOfName_;
     std::vector<std::size_t> columns_;  // of the extra nutrients, after the eight
     bool headerRead_ = false;
+    bool semicolons_ = false;  // the header's columns are separated by semicolons
     bool stopped_ = false;
     QStringDecoder decoder_{QStringDecoder::Utf8, QStringDecoder::Flag::Stateless};
     QByteArray pending_;
@@ -504,13 +520,7 @@ void FoodsCsvReading::readHeader(const CsvRecord &record)
         header.append(field.trimmed().toLower());
     const QStringList eight(foodColumns().cbegin(), foodColumns().cend());
     if (header.mid(0, 8) != eight) {
-        // A spreadsheet set to Italian saves its CSV with semicolons: the header is then one field.
-        const bool semicolons = header.size() == 1 && header[0].split(u';').mid(0, 8) == eight;
-        wholeFile(Fault::Header, Text::tr("riga %1: %2")
-                                     .arg(record.line)
-                                     .arg(semicolons ? Text::tr("le colonne devono essere separate da "
-                                                                "virgole, non da punti e virgola")
-                                                     : headerProblem()));
+        wholeFile(Fault::Header, Text::tr("riga %1: %2").arg(record.line).arg(headerProblem()));
         return;
     }
     ExtraColumns seen;
@@ -596,6 +606,9 @@ void FoodsCsvReading::read(QIODevice &csv)
             wholeFile(Fault::Encoding, Text::tr("il file non è testo UTF-8"));
             continue;
         }
+        if (total == n)
+            semicolons_ = semicolonHeader(
+                QStringView(*text).first(text->contains(u'\n') ? text->indexOf(u'\n') : text->size()));
         if (parsing && !reader.feed(*text)) {
             parsing = false;
             if (!reader.error().isEmpty())
@@ -612,6 +625,10 @@ void FoodsCsvReading::read(QIODevice &csv)
         wholeFile(Fault::Syntax, reader.error());
     if (!stopped_ && !headerRead_ && fault_ == Fault::None)
         wholeFile(Fault::Header, Text::tr("riga 1: %1").arg(headerProblem()));
+    // What the comma reader made of semicolons says nothing to the user: the semicolons do.
+    if (semicolons_ && (fault_ == Fault::Header || fault_ == Fault::Syntax))
+        faultText_ = Text::tr("riga 1: %1")
+                         .arg(Text::tr("le colonne devono essere separate da virgole, non da punti e virgola"));
 }
 
 CsvFoods FoodsCsvReading::result()

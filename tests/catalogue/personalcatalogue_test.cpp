@@ -148,12 +148,17 @@ TEST(PersonalFoodCsv, ImportRules)
         }
     }
     EXPECT_EQ(foodsFromCsv("nome,edibile\r\nPane,100\r\n").errors.value(0).left(7), QStringLiteral("riga 1:"));
-    // A spreadsheet's semicolons are named as such, with or without the measures.
-    for (const QByteArray &header : {kHeader, kHeader.chopped(2) + ",misure\r\n"}) {
-        QByteArray semicolons = header;
-        EXPECT_EQ(foodsFromCsv(semicolons.replace(',', ';') + "Pane;100;8;1;50;241;;\r\n").errors.value(0),
-                  u"riga 1: le colonne devono essere separate da virgole, non da punti e virgola"_s);
-    }
+    // A spreadsheet's semicolons are named as such: with the measures, quoted, spaced, or with a
+    // quote the comma reader finds out of place.
+    const QByteArray semicolons = QByteArray(kHeader).replace(',', ';');
+    for (const QByteArray &csv :
+         {semicolons + "Pane;100;8;1;50;241;;\r\n", semicolons.chopped(2) + ";misure\r\nPane;100;8;1;50;241;;;\r\n",
+          "\"" + semicolons.chopped(2).replace(";", "\";\"") + "\"\r\n\"Pane\";100;8;1;50;241;;\r\n",
+          QByteArray(semicolons).replace(";", " ; ") + "Pane;100;8;1;50;241;;\r\n",
+          semicolons + "\"Pane \"\"suo\"\"\";100;8;1;50;241;;\r\n"})
+        EXPECT_EQ(foodsFromCsv(csv).errors.value(0),
+                  u"riga 1: le colonne devono essere separate da virgole, non da punti e virgola"_s)
+            << csv.toStdString();
 }
 
 // Three digits after the user's thousands separator, the last a zero, may be thousands: refused in
