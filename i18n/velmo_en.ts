@@ -101,6 +101,10 @@ plan with --piu-vicino.
         <source>della persona mancano il livello di attività o le attività fisiche auspicabili, senza i quali il fabbisogno non si calcola: sceglierli nella finestra &quot;Persone...&quot; o indicare --kcal N</source>
         <translation>the person&apos;s activity level or desirable physical activities are missing, and without them the requirement cannot be worked out: choose them in the &quot;Persons...&quot; window or give --kcal N</translation>
     </message>
+    <message>
+        <source>il fabbisogno %1: indicare --kcal N</source>
+        <translation>the requirement %1: give --kcal N</translation>
+    </message>
 </context>
 <context>
     <name>Balancer</name>
@@ -1996,6 +2000,10 @@ lists its measures.
         <source>Il fabbisogno non comprende l&apos;energia in più che l&apos;allattamento richiede: aggiungerla.</source>
         <translation>The requirement leaves out the extra energy that breastfeeding needs: add it.</translation>
     </message>
+    <message>
+        <source>non si calcola oltre i %1 anni o i %2 kg</source>
+        <translation>is not computed past %1 years or %2 kg</translation>
+    </message>
 </context>
 <context>
     <name>PersonRules</name>
@@ -2808,6 +2816,10 @@ The file was not changed; Velmo works without it.</translation>
     <message>
         <source>non calcolabile, fuori dalla media: vedere «Da sapere»</source>
         <translation>cannot be worked out, left out of the average: see “Please note”</translation>
+    </message>
+    <message>
+        <source>Il fabbisogno %1.</source>
+        <translation>The requirement %1.</translation>
     </message>
 </context>
 <context>
@@ -4878,6 +4890,10 @@ Give the new name?</translation>
     <message>
         <source>eliminazione di %1</source>
         <translation>deletion of %1</translation>
+    </message>
+    <message>
+        <source>Fabbisogno energetico: %1.</source>
+        <translation>Energy requirement: %1.</translation>
     </message>
 </context>
 <context>

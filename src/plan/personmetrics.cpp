@@ -8,7 +8,7 @@
 
 #include <QCoreApplication>
 
-#include <limits>
+#include <utility>
 
 namespace velmo {
 
@@ -77,7 +77,10 @@ QString bodyMassIndexText(const BodyMassIndex &index, const QLocale &locale)
     return QStringLiteral("%1 (%2)").arg(value, bmiClassText(index.adultClass));
 }
 
-std::optional<EnergyProfile> energyProfile(const Person &person, QDate at, const QLocale &locale)
+namespace {
+
+// The age and the weight as the energy window takes them; none without either.
+std::optional<std::pair<int, qint16>> energyInputs(const Person &person, QDate at, const QLocale &locale)
 {
     const auto age = ageInYears(person.birthDate, at);
     const auto weight = person.currentWeight();
@@ -85,9 +88,35 @@ std::optional<EnergyProfile> energyProfile(const Person &person, QDate at, const
         return std::nullopt;
     // The weight as typed in the window's box, read back by the box's own rule.
     const auto typed = readWholeNumber16(formatPlain(weight->kilograms, locale), locale);
-    if (!typed || *age > std::numeric_limits<qint16>::max())
+    if (!typed)
         return std::nullopt;
-    return EnergyProfile{person.sex, static_cast<qint16>(*age), *typed, person.activity, person.recommended};
+    return std::pair{*age, *typed};
+}
+
+bool pastEnergyTables(const std::pair<int, qint16> &inputs)
+{
+    return inputs.first > kMaxAge || inputs.second > kMaxWeight;
+}
+
+}  // namespace
+
+std::optional<EnergyProfile> energyProfile(const Person &person, QDate at, const QLocale &locale)
+{
+    const auto inputs = energyInputs(person, at, locale);
+    if (!inputs || pastEnergyTables(*inputs))
+        return std::nullopt;
+    return EnergyProfile{person.sex, static_cast<qint16>(inputs->first), inputs->second, person.activity,
+                         person.recommended};
+}
+
+QString pastEnergyTablesText(const Person &person, QDate at, const QLocale &locale)
+{
+    const auto inputs = energyInputs(person, at, locale);
+    if (!inputs || !pastEnergyTables(*inputs))
+        return {};
+    return QCoreApplication::translate("PersonMetrics", "non si calcola oltre i %1 anni o i %2 kg")
+        .arg(kMaxAge)
+        .arg(kMaxWeight);
 }
 
 std::optional<EnergyRequirement> personRequirement(const Person &person, QDate at, const QLocale &locale)

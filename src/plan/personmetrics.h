@@ -44,8 +44,12 @@ QString bodyMassIndexText(const BodyMassIndex &index, const QLocale &locale);
 
 // The person as the energy window takes it: the sex, the age in whole years at `at`, the current
 // weight typed in the window's weight box (72,6 kg read as the box reads it: 73, halves to even)
-// and the two choices. None without an age or a weight.
+// and the two choices. None without an age or a weight, or past the ages and weights the tables
+// are used for (kMaxAge, kMaxWeight), where a figure would look right and not be.
 std::optional<EnergyProfile> energyProfile(const Person &person, QDate at, const QLocale &locale);
+// Why a person past those ages and weights has no requirement, after "il fabbisogno" ("non si
+// calcola oltre..."); empty otherwise.
+QString pastEnergyTablesText(const Person &person, QDate at, const QLocale &locale);
 
 // The energy model's requirement for the person: basal metabolism only under 10 years, the
 // fixed LAF from 10 to 17, the choices from 18, light activity from 60. None as energyProfile.

@@ -148,6 +148,8 @@ void Builder::describeRequirement(PlanReport &report)
     }
     const Person &p = *input_.person;
     const auto requirement = personRequirement(p, input_.date, locale_);
+    if (const QString past = pastEnergyTablesText(p, input_.date, locale_); !past.isEmpty())
+        report.missing << text(QT_TRANSLATE_NOOP("PlanReport", "Il fabbisogno %1.")).arg(past);
     if (!requirement)
         return;  // the missing age or weight has been said
     const int age = ageInYears(p.birthDate, input_.date).value_or(0);

@@ -106,6 +106,8 @@ QString PersonsWindowModel::requirementText() const
         return {};
     const QLocale locale;
     const auto profile = energyProfile(*person_, date_, locale);
+    if (const QString past = pastEnergyTablesText(*person_, date_, locale); !past.isEmpty())
+        return tr("Fabbisogno energetico: %1.").arg(past);
     if (!profile)
         return ageInYears(person_->birthDate, date_) ? tr("Fabbisogno energetico: aggiungere un peso per calcolarlo.")
                                                      : QString();

@@ -132,6 +132,26 @@ TEST_P(PersonRequirementTest, IsTheEnergyWindowsForEveryBandAndChoice)
                     }
 }
 
+// Past the ages and weights the energy windows take, a person has no requirement, and is told why.
+TEST_P(PersonRequirementTest, StopsWhereTheEnergyWindowsStop)
+{
+    // clang-format off
+    const struct { int line; int age; double kg; bool computed; } cases[] = {
+        {__LINE__, 120, 350, true},
+        {__LINE__, 121, 70, false},
+        {__LINE__, 40, 350.4, true},  // the box reads 350
+        {__LINE__, 40, 351, false},
+        {__LINE__, 146, 380, false},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        const Person p = adult(c.kg, 170, kToday.addYears(-c.age));
+        EXPECT_EQ(personRequirement(p, kToday, QLocale()).has_value(), c.computed);
+        EXPECT_EQ(pastEnergyTablesText(p, kToday, QLocale()).isEmpty(), c.computed);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Locales, PersonRequirementTest, ::testing::Values("it_IT", "en_US"));
 
 }  // namespace

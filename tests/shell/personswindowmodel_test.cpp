@@ -208,6 +208,8 @@ TEST_F(PersonsWindowModelTest, TheCurrentPersonIsRememberedAndGivesItsRequiremen
     EXPECT_EQ(model.bmiText(), u"Indice di massa corporea: 22,6 (normopeso)"_s);
     EXPECT_TRUE(model.requirementText().contains(u"Fabbisogno energetico: 2215,64 kcal"_s))
         << model.requirementText().toStdString();
+    model.setDate(QDate(2110, 3, 1));  // past the energy windows' ages
+    EXPECT_EQ(model.requirementText(), u"Fabbisogno energetico: non si calcola oltre i 120 anni o i 350 kg."_s);
     model.setDate(QDate(1984, 2, 28));
     EXPECT_TRUE(model.ageText().contains(u"prima della nascita"_s));
     ASSERT_TRUE(model.persons().setData(model.persons().index(0), u"Anita"_s));

@@ -94,6 +94,10 @@ std::optional<Goal> goalOf(const BalanceCommand &command, QString *error, int *c
     const QDate today = QDate::currentDate();
     const auto requirement = personRequirement(*person, today, QLocale());
     const auto intake = intakePerson(*person, today);
+    if (const QString past = pastEnergyTablesText(*person, today, QLocale()); !past.isEmpty()) {
+        *error = text(QT_TRANSLATE_NOOP("BalanceCommand", "il fabbisogno %1: indicare --kcal N")).arg(past);
+        return std::nullopt;
+    }
     if (!requirement || !intake) {
         *error = text(QT_TRANSLATE_NOOP("BalanceCommand",
                                         "della persona mancano età o peso, senza i quali il fabbisogno non si "
