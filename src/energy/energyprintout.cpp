@@ -62,12 +62,11 @@ QString EnergyPrintout::print(const EnergySummary &summary, const std::function<
 
     QString pdfFile;
     if (printers_.printerInUse() == pdfPrinterName()) {
-        pdfFile = dialogs_.saveFileName(tr("Salva il fabbisogno energetico in PDF"), proposedPdfPath(name),
-                                        tr("File PDF (*.pdf)"));
+        // An existing file that the suffix names is asked about, as the one typed is.
+        pdfFile = saveFileNameWithSuffix(dialogs_, tr("Salva il fabbisogno energetico in PDF"), proposedPdfPath(name),
+                                         tr("File PDF (*.pdf)"), QStringLiteral(".pdf"));
         if (pdfFile.isEmpty())
             return {};  // the user chose not to save
-        if (!pdfFile.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-            pdfFile += QStringLiteral(".pdf");
     }
 
     status(tr("Stampa in corso..."));

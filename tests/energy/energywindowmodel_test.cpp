@@ -295,6 +295,18 @@ TEST_P(EnergyWindowModelTest, WithoutAPrinterTheUserNamesAPdfFile)
     model->userClickPrint();
     EXPECT_EQ(printers.textJobs.size(), 1u);
     EXPECT_TRUE(dialogs.messageTexts().isEmpty());
+
+    // A file that the suffix names is not replaced unasked: "No" asks for another name.
+    QFile earlier(QDir(home.path()).filePath(QStringLiteral("referto.pdf")));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.close();
+    dialogs.inputAnswers.push_back(QStringLiteral("Maria"));
+    dialogs.saveAnswers = {QDir(home.path()).filePath(QStringLiteral("referto")),
+                           QDir(home.path()).filePath(QStringLiteral("nuovo"))};
+    dialogs.questionAnswers = {Answer::No};
+    model->userClickPrint();
+    ASSERT_EQ(printers.textJobs.size(), 2u);
+    EXPECT_EQ(printers.textJobs[1].pdfFile, QDir(home.path()).filePath(QStringLiteral("nuovo.pdf")));
 }
 
 TEST_P(EnergyWindowModelTest, NameIsMadeSafeForTheProposedFile)
