@@ -116,6 +116,31 @@ bool fitsAge(const ReferenceRow &row, double age)
     return (!row.ageFrom || *row.ageFrom <= age) && (!row.ageTo || age < *row.ageTo);
 }
 
+// The parts of a row's `note` that begin with `prefix` ("in gravidanza"), each in the interface's
+// language where it is one of the shipped notes.
+QString conditionParts(const QString &note, const QString &prefix)
+{
+    // The shipped notes about a condition, as the data writes them in Italian.
+    static constexpr std::array kShippedNotes{
+        QT_TRANSLATE_NOOP("ReferenceConditionNote", "in gravidanza +1, +8, +26 g (I, II, III trimestre)"),
+        QT_TRANSLATE_NOOP("ReferenceConditionNote", "in allattamento +21, +14 g (I, II semestre)"),
+        QT_TRANSLATE_NOOP(
+            "ReferenceConditionNote",
+            "in allattamento EFSA indica un valore più alto, non verificato: qui vale quello degli adulti"),
+    };
+    QStringList notes;
+    for (const QString &part : note.split(u';')) {
+        const QString text = part.trimmed();
+        if (!text.startsWith(prefix))
+            continue;
+        const auto *shipped = std::find_if(kShippedNotes.begin(), kShippedNotes.end(),
+                                           [&](const char *s) { return text == QString::fromUtf8(s); });
+        notes << (shipped == kShippedNotes.end() ? text
+                                                 : QCoreApplication::translate("ReferenceConditionNote", *shipped));
+    }
+    return notes.join(u"; "_qs);
+}
+
 }  // namespace
 
 QString NutrientReference::unit() const
@@ -154,32 +179,6 @@ QString NutrientReference::unitNote() const
         return (*row)->unitNote;
     }
     return {};
-}
-
-QString NutrientReference::conditionNote(const IntakePerson &person) const
-{
-    // The shipped notes about a condition, as the data writes them in Italian.
-    static constexpr std::array kShippedNotes{
-        QT_TRANSLATE_NOOP("ReferenceConditionNote", "in gravidanza +1, +8, +26 g (I, II, III trimestre)"),
-        QT_TRANSLATE_NOOP("ReferenceConditionNote", "in allattamento +21, +14 g (I, II semestre)"),
-        QT_TRANSLATE_NOOP(
-            "ReferenceConditionNote",
-            "in allattamento EFSA indica un valore più alto, non verificato: qui vale quello degli adulti"),
-    };
-    if (!reference || !reference->condition.isEmpty() || !(person.pregnant || person.lactating))
-        return {};
-    const QString prefix = person.pregnant ? u"in "_qs + kPregnancy : u"in "_qs + kLactation;
-    QStringList notes;
-    for (const QString &part : reference->note.split(u';')) {
-        const QString note = part.trimmed();
-        if (!note.startsWith(prefix))
-            continue;
-        const auto *shipped = std::find_if(kShippedNotes.begin(), kShippedNotes.end(),
-                                           [&](const char *s) { return note == QString::fromUtf8(s); });
-        notes << (shipped == kShippedNotes.end() ? note
-                                                 : QCoreApplication::translate("ReferenceConditionNote", *shipped));
-    }
-    return notes.join(u"; "_qs);
 }
 
 std::optional<ReferenceIntakes> ReferenceIntakes::parse(const QString &csvText, QString *error)
@@ -275,6 +274,17 @@ std::optional<NutrientReference> ReferenceIntakes::find(const IntakePerson &pers
                 found.goal = std::move(row);
                 break;
             }
+    // A pregnancy's or a lactation's additions are the same at every age: the table says them once,
+    // in the note of one age band, which tells them to a woman of any other band as well.
+    if (found.reference && found.reference->condition.isEmpty() && (person.pregnant || person.lactating)) {
+        const QString prefix = u"in "_qs + (person.pregnant ? kPregnancy : kLactation);
+        found.conditionNote = conditionParts(found.reference->note, prefix);
+        for (const ReferenceRow &row : rows_)
+            if (found.conditionNote.isEmpty() && row.source == person.source && row.key == key
+                && row.kind == found.reference->kind && row.condition.isEmpty() && row.female.value_or(true)
+                && (unit.isEmpty() || row.unit == unit))
+                found.conditionNote = conditionParts(row.note, prefix);
+    }
     found.averageRequirement = choose(person, key, IntakeKind::Ar, unit);
     found.upperLevel = choose(person, key, IntakeKind::Ul, unit);
     if (!found.reference && !found.averageRequirement && !found.upperLevel)
@@ -351,7 +361,7 @@ ReferenceFor referenceLookup(const ReferenceIntakes &intakes, const IntakePerson
             value.goalKind = intakeKindName(found->goal->kind);
         }
         value.unitNote = found->unitNote();
-        value.conditionNote = found->conditionNote(person);
+        value.conditionNote = found->conditionNote;
         if (!value.minimum && !value.maximum && !value.upper)
             return std::nullopt;
         return value;

@@ -72,12 +72,13 @@ struct NutrientReference {
     std::optional<ReferenceRow> goal;
     bool missingFromFoods = false;  // the food data have no value of it
 
+    // What the reference leaves to be added for a pregnant or lactating woman, when her age band's
+    // value stands for her condition's: the part of the table's note about her condition (LARN's
+    // protein gives the grams to add in each trimester), in the interface's language.
+    QString conditionNote;
+
     QString unit() const;
     QString unitNote() const;
-    // What the reference leaves to be added for a pregnant or lactating `person`, when her age
-    // band's value stands for her condition's: the part of its note about her condition (LARN's
-    // protein gives the grams to add in each trimester), in the interface's language.
-    QString conditionNote(const IntakePerson &person) const;
 };
 
 // The table of reference intakes (data/riferimenti.csv, compiled into the library).

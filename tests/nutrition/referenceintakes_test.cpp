@@ -136,17 +136,20 @@ TEST(ReferenceIntakesTest, SaysWhereUnitsDifferAndWhatTheFoodsLack)
     }
 }
 
-// A value her age band gives a pregnant or lactating woman tells what her condition adds to it.
+// A value her age band gives a pregnant or lactating woman tells what her condition adds to it, at
+// any age the table gives it for.
 TEST(ReferenceIntakesTest, TellsWhatAConditionAddsToTheAgeBandsValue)
 {
     // clang-format off
-    const struct { int line; ReferenceSource source; bool pregnant, lactating; const char16_t *key, *note; } cases[] = {
-        {__LINE__, L, true, false, u"PROCNT", u"in gravidanza +1, +8, +26 g (I, II, III trimestre)"},
-        {__LINE__, L, false, true, u"PROCNT", u"in allattamento +21, +14 g (I, II semestre)"},
-        {__LINE__, L, false, false, u"PROCNT", u""},
-        {__LINE__, L, true, false, u"FE", u""},  // her condition's own row
-        {__LINE__, E, false, true, u"SE", u"in allattamento EFSA indica un valore più alto, non verificato: qui vale quello degli adulti"},
-        {__LINE__, E, true, false, u"SE", u""},
+    const struct { int line; ReferenceSource source; double age; bool pregnant, lactating; const char16_t *key, *note; } cases[] = {
+        {__LINE__, L, 30, true, false, u"PROCNT", u"in gravidanza +1, +8, +26 g (I, II, III trimestre)"},
+        {__LINE__, L, 16, true, false, u"PROCNT", u"in gravidanza +1, +8, +26 g (I, II, III trimestre)"},
+        {__LINE__, L, 12, false, true, u"PROCNT", u"in allattamento +21, +14 g (I, II semestre)"},
+        {__LINE__, L, 45, false, true, u"PROCNT", u"in allattamento +21, +14 g (I, II semestre)"},
+        {__LINE__, L, 30, false, false, u"PROCNT", u""},
+        {__LINE__, L, 30, true, false, u"FE", u""},  // her condition's own row
+        {__LINE__, E, 30, false, true, u"SE", u"in allattamento EFSA indica un valore più alto, non verificato: qui vale quello degli adulti"},
+        {__LINE__, E, 30, true, false, u"SE", u""},
     };
     // clang-format on
     const auto row = [](const char *key, const char *unit) {
@@ -156,7 +159,7 @@ TEST(ReferenceIntakesTest, TellsWhatAConditionAddsToTheAgeBandsValue)
     const Nutrients nutrients({row("PROCNT", "g"), row("FE", "mg"), row("SE", "µg")});
     for (const auto &c : cases) {
         VELMO_CASE(c);
-        const IntakePerson woman{true, 30, c.pregnant, c.lactating, c.source};
+        const IntakePerson woman{true, c.age, c.pregnant, c.lactating, c.source};
         const auto found = referenceLookup(table(), woman, nutrients)(QString::fromUtf16(c.key));
         ASSERT_TRUE(found);
         EXPECT_EQ(found->conditionNote, QString::fromUtf16(c.note));
