@@ -269,7 +269,8 @@ void PersonalFoodCommands::exportFoods()
     }
     QSaveFile file(path);
     qint64 count = 0;
-    if (file.open(QIODevice::WriteOnly)
+    // Unbuffered, so that a write the disk refuses fails here and not unseen in the final flush.
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
         && catalogue_->exportFoods([&file](const QByteArray &piece) { return file.write(piece) == piece.size(); },
                                    &count, &error)
         && file.commit()) {

@@ -10,7 +10,12 @@
 #include <QSignalSpy>
 #include <QSqlQuery>
 
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#endif
+
 #include <algorithm>
+#include <csignal>
 #include <vector>
 
 namespace velmo::test {
@@ -296,6 +301,25 @@ TEST_F(PersonalFoodCommandsTest, AMealSavedAsAFoodThenExportedAndImported)
     model->personalFoods().exportFoods();
     QString error;
     EXPECT_EQ(QString::fromUtf8(fileBytes(exported)), foodsToCsv(model->personalFoods().catalogue()->foods(&error)));
+#ifdef Q_OS_UNIX
+    {  // a disk that takes no more: the export says so, and the earlier file stays whole
+        const QByteArray before = fileBytes(exported);
+        struct rlimit was {};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &was), 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit tiny = was;
+        tiny.rlim_cur = 10;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+        dialogs.saveAnswers = {exported};
+        dialogs.questionAnswers = {Answer::Yes};
+        model->personalFoods().exportFoods();
+        setrlimit(RLIMIT_FSIZE, &was);
+        std::signal(SIGXFSZ, oldHandler);
+        EXPECT_TRUE(dialogs.messageTexts().back().startsWith(u"Impossibile scrivere"_s))
+            << dialogs.messageTexts().back().toStdString();
+        EXPECT_EQ(fileBytes(exported), before);
+    }
+#endif
     dialogs.openAnswers = {exported};
     model->personalFoods().importFoods();
     EXPECT_TRUE(dialogs.messageTexts().back().startsWith(u"Importato 1 alimento"_s))
