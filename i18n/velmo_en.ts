@@ -3818,6 +3818,10 @@ could not be written.
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>%1 non ha un fabbisogno calcolato (si completa nella finestra Persone): l&apos;energia resta quella di ora, %2 kcal; i riferimenti sono i suoi.</source>
+        <translation>%1 has no calculated requirement (it is completed in the Persons window): the energy stays as it is now, %2 kcal; the references are this person's.</translation>
+    </message>
 </context>
 <context>
     <name>velmo::BalanceRowsModel</name>

@@ -145,6 +145,7 @@ void BalanceModel::prefillTargets()
     std::optional<double> kcal;
     IntakePerson who{false, kAdultAge};
     QString whose;
+    QString without;  // the current person, whose requirement is not calculated
     if (const auto person = main_.persons().currentRequirement(); person && person->kcal) {
         kcal = person->kcal;
         who = person->person.value_or(who);
@@ -153,6 +154,10 @@ void BalanceModel::prefillTargets()
         kcal = main_.requirementKcal();
         who = main_.calculatedPerson().value_or(who);
         whose = tr("Fabbisogno dell'ultimo calcolo");
+    } else if (person && person->person) {
+        // Her references stand without a requirement: a man's would be no one's.
+        who = *person->person;
+        without = person->name;
     }
     mealShare_ = 1;
     QString share;
@@ -171,9 +176,13 @@ void BalanceModel::prefillTargets()
     targetSource_ = kcal ? tr("%1: %2 kcal al giorno%3.")
                                .arg(whose, formatAmount(*kcal, Amount::Kilocalories, locale),
                                     scope_ == Scope::Meal ? share : QString())
-                         : tr("Nessun fabbisogno calcolato (né persona corrente né finestra del fabbisogno): "
-                              "l'energia resta quella di ora, %1 kcal.")
-                               .arg(formatAmount(energy, Amount::Kilocalories, locale));
+                    : !without.isEmpty()
+                        ? tr("%1 non ha un fabbisogno calcolato (si completa nella finestra Persone): l'energia "
+                             "resta quella di ora, %2 kcal; i riferimenti sono i suoi.")
+                              .arg(without, formatAmount(energy, Amount::Kilocalories, locale))
+                        : tr("Nessun fabbisogno calcolato (né persona corrente né finestra del fabbisogno): "
+                             "l'energia resta quella di ora, %1 kcal.")
+                              .arg(formatAmount(energy, Amount::Kilocalories, locale));
     const ReferenceIntakes *intakes = ReferenceIntakes::shipped();
     reference_ = intakes ? referenceLookup(*intakes, who, *nutrients_) : ReferenceFor();
     targets_ = usualTargets(*nutrients_, reference_, energy, kTolerancePercent, usualBalanceNutrients(), mealShare_);

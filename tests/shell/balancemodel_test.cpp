@@ -216,6 +216,20 @@ TEST_F(BalanceModelTest, TargetsArePrefilledFromThePersonOrTheLastCalculation)
         EXPECT_EQ(target(u"CA"_s).minimum, c.calcium);
         EXPECT_EQ(balance->rows().size(), c.scope == Scope::Day ? 3U : 2U);
     }
+    // A current person without a requirement keeps the plan's energy, with her own references: the
+    // calcium of a woman of 66, not of a man of 30.
+    Person bea = shellPerson();
+    bea.name = u"Bea"_s;
+    bea.birthDate = QDate(1960, 1, 1);
+    bea.activity = ActivityLevel::NotChosen;
+    bea.recommended = RecommendedActivities::NotChosen;
+    ASSERT_TRUE(model->persons().store()->addPerson(bea).ok());
+    model->setRequirement(std::nullopt, {});
+    model->persons().setCurrentName(u"Bea"_s);
+    ASSERT_TRUE(balance->begin(Scope::Day));
+    EXPECT_TRUE(balance->targetSource().startsWith(u"Bea non ha un fabbisogno calcolato"_s))
+        << balance->targetSource().toStdString();
+    EXPECT_EQ(target(u"CA"_s).minimum, 1200);
 }
 
 // "Applica" writes the proposal into each meal of the day, the table's rows as if typed, as one
