@@ -1317,6 +1317,17 @@ Keep these values?</translation>
     </message>
 </context>
 <context>
+    <name>MealFoods</name>
+    <message>
+        <source>%1 è il file da leggere: scegliere un altro file</source>
+        <translation>%1 is the file to read: choose another file</translation>
+    </message>
+    <message>
+        <source>%1 è un archivio di Velmo, che andrebbe perduto: scegliere un altro file</source>
+        <translation>%1 is a store of Velmo's, which would be lost: choose another file</translation>
+    </message>
+</context>
+<context>
     <name>MeasureStore</name>
     <message>
         <source>impossibile leggere le misure dall&apos;archivio degli alimenti (%1): reinstallare Velmo</source>
@@ -3820,7 +3831,7 @@ could not be written.
     </message>
     <message>
         <source>%1 non ha un fabbisogno calcolato (si completa nella finestra Persone): l&apos;energia resta quella di ora, %2 kcal; i riferimenti sono i suoi.</source>
-        <translation>%1 has no calculated requirement (it is completed in the Persons window): the energy stays as it is now, %2 kcal; the references are this person's.</translation>
+        <translation>%1 has no calculated requirement (it is completed in the Persons window): the energy stays as it is now, %2 kcal; the references are this person&apos;s.</translation>
     </message>
 </context>
 <context>

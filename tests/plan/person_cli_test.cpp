@@ -107,6 +107,11 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
         {__LINE__, {"--importa-alimenti", at("miei.csv")}, 0, "importato 1 alimento"},
         {__LINE__, {"--persona", "Dina", "--data", "2025-04-07"}, 0, "", {}, "\nTorta                              150             150        9.00      18.00       75.00         510.00\n"},
         {__LINE__, {"--persona", "Dina", "--data", "2025-04-03", "--settimana"}, 0, "", {}, "Media giornaliera di 1 giorno         150.00"},
+        // A slip of a name replaces no store of Velmo's, nor the file read.
+        {__LINE__, {"--esporta-persona", "Dina", at("dati/Velmo/Velmo/persone.db")}, 2, "è un archivio di Velmo, che andrebbe perduto"},
+        {__LINE__, {"--persona", "Dina", "--data", "2025-04-07", "--pdf", at("dati/Velmo/Velmo/alimenti-personali.db")}, 2, "è un archivio di Velmo"},
+        {__LINE__, {"--pdf", at("olio.pasto"), at("olio.pasto")}, 2, "è il file da leggere"},
+        {__LINE__, {"--persona", "Dina", "--data", "2025-04-07"}, 0, "", {}, "\nTorta  "},
         {__LINE__, {"--persona", "Nessuno", "--data", "2025-04-07"}, 2, "nessuna persona con questo nome"},
         {__LINE__, {"--persona", "Bice", "--data", "7/4/2025"}, 2, "la data di --data non è valida"},
         {__LINE__, {"--persona", "Bice"}, 2, "--persona NOME e --data AAAA-MM-GG vanno dati"},

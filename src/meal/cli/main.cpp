@@ -262,8 +262,10 @@ std::optional<QString> nutrientReport(const std::vector<MealFileEntry> &placed, 
 // `--pdf`: the plan as the printed report, in a file private to the user; nothing is left of it
 // when it cannot be written.
 int writePlanPdf(const QString &path, const PlanInput &input, const QSqlDatabase &database,
-                 const PersonalCatalogue *personal)
+                 const PersonalCatalogue *personal, const std::optional<QString> &inputFile = std::nullopt)
 {
+    if (const QString problem = replacedDataProblem(path, inputFile); !problem.isEmpty())
+        return fail(kInputFailure, {problem, QCoreApplication::translate("VelmoPasto", "nessun file scritto")});
     NutrientStore store(database);
     if (personal)
         store.setPersonalDatabase(personal->connection());
@@ -403,7 +405,7 @@ int computeMeal(ConsoleOutput &output, const PastoCommand &command)
         plan.days = {{QDate(), day}};
         plan.requirementKcal = command.requirement;
         plan.intakePerson = command.person;
-        return writePlanPdf(*command.pdfFile, plan, database->connection(), personal.get());
+        return writePlanPdf(*command.pdfFile, plan, database->connection(), personal.get(), command.mealFile);
     }
 #endif
     if (!isMealFile(file.day))

@@ -7,6 +7,11 @@
 #include "common/consoleoutput.h"
 #include "common/inputecho.h"
 #include "common/programdir.h"
+#include "plan/personstore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -19,6 +24,29 @@ std::unique_ptr<PersonalCatalogue> openPersonal(bool create, QString *error)
         for (const QString &notice : personal->notices())
             writeStandardError(QStringLiteral("velmo-pasto: %1\n").arg(notice));
     return personal;
+}
+
+QString replacedDataProblem(const QString &output, const std::optional<QString> &input)
+{
+    const QFileInfo target(output);
+    if (!target.exists())
+        return {};  // a new file replaces nothing
+    const QString canonical = target.canonicalFilePath();
+    QStringList read;
+    for (const QString &store : {PersonStore::defaultPath(), PersonalCatalogue::defaultPath()})
+        for (const char *end : {"", "-journal", "-wal", "-shm"})
+            read << store + QLatin1StringView(end);
+    read << programFile(QString::fromLatin1(FoodDatabase::kFileName));
+    const bool isInput = input && *input != QStringLiteral("-") && QFileInfo(*input).canonicalFilePath() == canonical;
+    const bool isStore = std::any_of(read.cbegin(), read.cend(), [&](const QString &path) {
+        return QFileInfo::exists(path) && QFileInfo(path).canonicalFilePath() == canonical;
+    });
+    if (!isInput && !isStore)
+        return {};
+    return (isInput ? QCoreApplication::translate("MealFoods", "%1 è il file da leggere: scegliere un altro file")
+                    : QCoreApplication::translate("MealFoods", "%1 è un archivio di Velmo, che andrebbe perduto: "
+                                                               "scegliere un altro file"))
+        .arg(echoInput(QDir::toNativeSeparators(output)));
 }
 
 std::optional<MealFoods> openMealFoods(const std::vector<MealFileEntry> &entries, QString *error)

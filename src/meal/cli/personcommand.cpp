@@ -85,6 +85,8 @@ int exportPerson(ConsoleOutput &output, const PersonCommand &command)
         writeStandardError(output.failureMessage(QStringLiteral("velmo-pasto")) + u'\n');
         return kOutputFailure;
     }
+    if (const QString problem = replacedDataProblem(command.file); !problem.isEmpty())
+        return fail(kInputFailure, {problem});
     QString reason;
     if (!writePrivateFileSafely(command.file, json, &reason))
         return fail(kOutputFailure, {text(QT_TRANSLATE_NOOP("PersonCommand", "impossibile scrivere %1: %2"))
