@@ -124,4 +124,18 @@ bool createPrivateFile(const QString &path, QString *error)
     return false;
 }
 
+QString keepFileDialogHistoryPrivate()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (folder.isEmpty())
+        return {};
+    const QString path = QDir(folder).filePath(QStringLiteral("QtProject.conf"));
+    QString ignored;  // without it the dialog only remembers less
+    if (QFileInfo::exists(path))
+        QFile::setPermissions(path, kPrivateFile);
+    else if (QDir().mkpath(folder))
+        createPrivateFile(path, &ignored);
+    return path;
+}
+
 }  // namespace velmo

@@ -25,4 +25,9 @@ bool makePrivateFolder(const QString &folder, QStringList *notices, QString *err
 // a moment before by another program.
 bool createPrivateFile(const QString &path, QString *error);
 
+// Qt's file dialogs keep the folders last visited, patients' folders among them, in the user's
+// QtProject.conf, which they would create readable by every user: it is made, or closed to
+// others, before a dialog writes it. The path of that file.
+QString keepFileDialogHistoryPrivate();
+
 }  // namespace velmo

@@ -93,6 +93,20 @@ TEST(Settings, WindowPlacesKeptPrivatelyWithinTheirRanges)
     EXPECT_FALSE(Settings().setWindowGeometry(RememberedWindow::Help, QRect(0, 0, 500, 400)));
 }
 
+// The file dialogs' history names the user's folders: it is the user's alone, made so or closed.
+TEST(UserFolder, TheFileDialogsHistoryIsPrivate)
+{
+    QTemporaryDir home;
+    const HomeGuard guard(home.path());
+    const QString path = velmo::keepFileDialogHistoryPrivate();
+    EXPECT_EQ(path, home.filePath(u".config/QtProject.conf"_s));
+    EXPECT_EQ(QFileInfo(path).permissions() & ~(QFile::ReadUser | QFile::WriteUser),
+              QFile::ReadOwner | QFile::WriteOwner);
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
+    velmo::keepFileDialogHistoryPrivate();
+    EXPECT_FALSE(QFileInfo(path).permissions() & QFile::ReadOther);
+}
+
 // A kept place moved, and shrunk where needed, into the screen's available area.
 TEST(Settings, APlaceIsBroughtWithinTheScreen)
 {

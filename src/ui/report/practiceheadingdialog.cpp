@@ -68,6 +68,7 @@ PracticeHeading PracticeHeadingDialog::heading() const
 
 void PracticeHeadingDialog::chooseLogo()
 {
+    keepFileDialogHistoryPrivate();
     const QString file = QFileDialog::getOpenFileName(this, tr("Logo dello studio"),
                                                       userFolder(QStandardPaths::PicturesLocation),
                                                       tr("Immagini (*.png *.jpg *.jpeg *.svg *.bmp)"));

@@ -3,6 +3,8 @@
 
 #include "ui/shell/qtdialogs.h"
 
+#include "common/userfolder.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -78,11 +80,13 @@ int QtDialogs::choose(const QString &text, const QString &title, const QStringLi
 
 QString QtDialogs::saveFileName(const QString &title, const QString &proposedPath, const QString &filter)
 {
+    keepFileDialogHistoryPrivate();
     return QFileDialog::getSaveFileName(owner(), title, proposedPath, filter);
 }
 
 QString QtDialogs::openFileName(const QString &title, const QString &folder, const QString &filter)
 {
+    keepFileDialogHistoryPrivate();
     return QFileDialog::getOpenFileName(owner(), title, folder, filter);
 }
 
