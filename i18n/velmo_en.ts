@@ -1324,7 +1324,7 @@ Keep these values?</translation>
     </message>
     <message>
         <source>%1 è un archivio di Velmo, che andrebbe perduto: scegliere un altro file</source>
-        <translation>%1 is a store of Velmo's, which would be lost: choose another file</translation>
+        <translation>%1 is a store of Velmo&apos;s, which would be lost: choose another file</translation>
     </message>
 </context>
 <context>

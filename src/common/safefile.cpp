@@ -125,12 +125,23 @@ StagedPrivateFile::~StagedPrivateFile() = default;
 
 bool StagedPrivateFile::open(QString *reason)
 {
+    // A link's file takes the new one, the link stays a link: written through, as in place.
+    if (const QFileInfo link(target_); link.isSymLink())
+        target_ = link.symLinkTarget();
     if (refusedAsSpecial(target_, reason))
         return false;
-    if (QFileInfo(target_).isDir()) {
+    const QFileInfo info(target_);
+    if (info.isDir() || (info.exists() && !info.isWritable())) {
         *reason = openFailure(target_);
         return false;
     }
+#ifndef Q_OS_WIN
+    // Another user's file, even one open to all, is not taken from its owner.
+    if (info.exists() && info.ownerId() != ::geteuid()) {
+        *reason = QCoreApplication::translate("SafeFile", "impossibile renderlo leggibile solo al suo proprietario");
+        return false;
+    }
+#endif
     // QTemporaryFile makes its file private (0600), and removes it unless it is committed.
     temporary_ = std::make_unique<QTemporaryFile>(target_ + QStringLiteral(".XXXXXX"));
     if (!temporary_->open()) {

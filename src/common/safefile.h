@@ -44,7 +44,8 @@ public:
     StagedPrivateFile(const StagedPrivateFile &) = delete;
     StagedPrivateFile &operator=(const StagedPrivateFile &) = delete;
 
-    // Creates the temporary file; false with the reason when the target cannot be written.
+    // Creates the temporary file; false with the reason when the target cannot be written: a
+    // folder, a file made read-only or another user's. A symbolic link's target is written.
     bool open(QString *reason);
     // Where the writer writes, once open.
     QString temporaryPath() const;

@@ -20,6 +20,7 @@
 #include <functional>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using velmo::programFileFrom;
 using velmo::userFolder;
@@ -267,6 +268,28 @@ TEST(SafeFile, AStagedFileReplacesTheTargetOnlyWhenCommitted)
     EXPECT_EQ(read(), "nuovo");
     EXPECT_EQ(QFile::permissions(path) & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"fabbisogno.pdf"_s});
+#ifndef Q_OS_WIN
+    // Through a link the link's file is written, and the link stays.
+    const QString link = dir.filePath(u"collegamento.pdf"_s);
+    ASSERT_TRUE(QFile::link(path, link));
+    QString reason;
+    velmo::StagedPrivateFile staged(link);
+    ASSERT_TRUE(staged.open(&reason)) << reason.toStdString();
+    ASSERT_TRUE(write(staged.temporaryPath(), "dal collegamento"));
+    ASSERT_TRUE(staged.commit(&reason)) << reason.toStdString();
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(read(), "dal collegamento");
+    // Another user's file, or one made read-only, is refused and left as it was.
+    const bool root = ::geteuid() == 0;
+    ASSERT_EQ(root ? ::chown(QFile::encodeName(path).constData(), 65534, 65534)
+                   : ::chmod(QFile::encodeName(path).constData(), 0400),
+              0);
+    velmo::StagedPrivateFile refused(path);
+    EXPECT_FALSE(refused.open(&reason));
+    EXPECT_EQ(reason,
+              root ? u"impossibile renderlo leggibile solo al suo proprietario"_s : u"permessi insufficienti"_s);
+    EXPECT_EQ(read(), "dal collegamento");
+#endif
 }
 
 // A PDF is whole when its last lines point at its cross-reference table where that table stands;
