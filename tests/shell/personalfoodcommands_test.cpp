@@ -32,6 +32,16 @@ protected:
         ASSERT_TRUE(model->personalFoods().foodForm()->accept());
         model->personalFoods().foodWindowClosed();
     }
+    // The foods of `lines` imported from a CSV file, as the menu imports them.
+    void importFoods(const QByteArray &lines)
+    {
+        QFile file(dir.filePath(u"torte.csv"_s));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\n" + lines);
+        file.close();
+        dialogs.openAnswers = {file.fileName()};
+        model->personalFoods().importFoods();
+    }
 };
 
 TEST_F(PersonalFoodCommandsTest, NewModifyDeleteAndTheFoodReachesTheOpenRow)
@@ -121,12 +131,7 @@ TEST_F(PersonalFoodCommandsTest, TheDayFollowsAPersonalFoodChangedOrRenamed)
     EXPECT_TRUE(dialogs.shown.back().text.startsWith(u"Sostituito"_s)) << dialogs.shown.back().text.toStdString();
     EXPECT_EQ(model->personalFoods().catalogue()->find(u"torta"_s)->name, u"Torta"_s);
     EXPECT_EQ(measuresText(model->personalFoods().catalogue()->find(u"torta"_s)->measures), u"fetta=80"_s);
-    QFile file(dir.filePath(u"torte.csv"_s));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\nTORTA,100,8,12,50,340,,\n");
-    file.close();
-    dialogs.openAnswers = {file.fileName()};
-    model->personalFoods().importFoods();
+    importFoods("TORTA,100,8,12,50,340,,\n");
     EXPECT_EQ(model->document().day().meals[0].entries.at(0).food, u"TORTA"_s);
     EXPECT_EQ(model->meal().row(1).cell(MealColumn::Protein).text, u"4,00"_s);
 
@@ -147,12 +152,7 @@ TEST_F(PersonalFoodCommandsTest, ARowComposedAgainKeepsItsCategory)
     model->personalFoods().newFood();
     fillFoodWindow({u"Torta"_s, u"100"_s, u"6,5"_s, u"12"_s, u"50"_s, u"340"_s});
     add(*model, "Alimenti personali", 0, "100");
-    QFile file(dir.filePath(u"torte.csv"_s));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\nTORTA,100,8,12,50,340,,\n");
-    file.close();
-    dialogs.openAnswers = {file.fileName()};
-    model->personalFoods().importFoods();
+    importFoods("TORTA,100,8,12,50,340,,\n");
     model->chooseCategory(category("Frutta"));
     model->undoStack().undo();
     const std::vector<MealFileEntry> entries = model->document().entries();
