@@ -3550,6 +3550,10 @@ Replace them?</translation>
         <source>il nome del file ha caratteri che non sono UTF-8 (rinominare il file)</source>
         <translation>the file&apos;s name has characters that are not UTF-8 (rename the file)</translation>
     </message>
+    <message>
+        <source>i collegamenti simbolici formano un cerchio</source>
+        <translation>the symbolic links form a loop</translation>
+    </message>
 </context>
 <context>
     <name>SqlStatements</name>
@@ -3832,6 +3836,10 @@ could not be written.
     <message>
         <source>%1 non ha un fabbisogno calcolato (si completa nella finestra Persone): l&apos;energia resta quella di ora, %2 kcal; i riferimenti sono i suoi.</source>
         <translation>%1 has no calculated requirement (it is completed in the Persons window): the energy stays as it is now, %2 kcal; the references are this person&apos;s.</translation>
+    </message>
+    <message>
+        <source>Per %1 il fabbisogno %2: l&apos;energia resta quella di ora, %3 kcal; i riferimenti sono i suoi.</source>
+        <translation>For %1 the requirement %2: the energy stays as it is now, %3 kcal; the references are this person&apos;s.</translation>
     </message>
 </context>
 <context>
@@ -5108,6 +5116,10 @@ Give the new name?</translation>
     <message>
         <source>Nessun giorno della settimana si può calcolare (%1): non c&apos;è una media da calcolare.</source>
         <translation>No day of the week can be worked out (%1): there is no average to compute.</translation>
+    </message>
+    <message>
+        <source>Nessun fabbisogno con cui confrontare i giorni: %1.</source>
+        <translation>No requirement to set the days against: %1.</translation>
     </message>
 </context>
 <context>

@@ -26,6 +26,9 @@ namespace velmo {
 
 namespace {
 
+// As many links one after the other as the system follows itself.
+constexpr int kMaxLinkHops = 40;
+
 // The system's own words are English; say what the user can act on.
 QString openFailure(const QString &path)
 {
@@ -125,9 +128,15 @@ StagedPrivateFile::~StagedPrivateFile() = default;
 
 bool StagedPrivateFile::open(QString *reason)
 {
-    // A link's file takes the new one, the link stays a link: written through, as in place.
-    if (const QFileInfo link(target_); link.isSymLink())
-        target_ = link.symLinkTarget();
+    // A link's file takes the new one, the links stay links: written through, as in place. A
+    // chain that never ends in a file (a loop) is refused.
+    for (int hops = 0; QFileInfo(target_).isSymLink(); ++hops) {
+        if (hops == kMaxLinkHops) {
+            *reason = QCoreApplication::translate("SafeFile", "i collegamenti simbolici formano un cerchio");
+            return false;
+        }
+        target_ = QFileInfo(target_).symLinkTarget();
+    }
     if (refusedAsSpecial(target_, reason))
         return false;
     const QFileInfo info(target_);

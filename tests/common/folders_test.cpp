@@ -269,15 +269,20 @@ TEST(SafeFile, AStagedFileReplacesTheTargetOnlyWhenCommitted)
     EXPECT_EQ(QFile::permissions(path) & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"fabbisogno.pdf"_s});
 #ifndef Q_OS_WIN
-    // Through a link the link's file is written, and the link stays.
+    // Through links the last link's file is written, and the links stay; a loop is refused.
+    const QString middle = dir.filePath(u"mezzo.pdf"_s);
     const QString link = dir.filePath(u"collegamento.pdf"_s);
-    ASSERT_TRUE(QFile::link(path, link));
+    ASSERT_TRUE(QFile::link(path, middle) && QFile::link(middle, link));
     QString reason;
+    const QString loop = dir.filePath(u"cerchio.pdf"_s);
+    ASSERT_TRUE(QFile::link(loop, loop));
+    EXPECT_FALSE(velmo::StagedPrivateFile(loop).open(&reason));
+    EXPECT_EQ(reason, u"i collegamenti simbolici formano un cerchio"_s);
     velmo::StagedPrivateFile staged(link);
     ASSERT_TRUE(staged.open(&reason)) << reason.toStdString();
     ASSERT_TRUE(write(staged.temporaryPath(), "dal collegamento"));
     ASSERT_TRUE(staged.commit(&reason)) << reason.toStdString();
-    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(QFileInfo(link).isSymLink() && QFileInfo(middle).isSymLink());
     EXPECT_EQ(read(), "dal collegamento");
     // Another user's file, or one made read-only, is refused and left as it was.
     const bool root = ::geteuid() == 0;
