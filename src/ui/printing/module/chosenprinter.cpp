@@ -3,6 +3,8 @@
 
 #include "ui/printing/module/chosenprinter.h"
 
+#include "common/userfolder.h"
+
 #include <QApplication>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -21,6 +23,7 @@ int printOnChosenPrinterHere(const QString &title, const DrawPages &draw, QStrin
     printer.setPageOrientation(QPageLayout::Portrait);
     QPrintDialog dialog(&printer, printDialogOwner());
     dialog.setWindowTitle(title);
+    keepFileDialogHistoryPrivate();  // its "..." opens a file dialog, which keeps the folders seen
     if (dialog.exec() != QDialog::Accepted)
         return -1;
     // "Print to file" in the dialog: staged private and whole, as the PDF entry of the printers.

@@ -6,6 +6,7 @@
 #include "ui/printing/module/chosenprinter.h"
 
 #include "common/safefile.h"
+#include "common/userfolder.h"
 #include "printing/printlayout.h"
 
 #include <algorithm>
@@ -232,6 +233,7 @@ bool QtPrinterService::showSettingsDialog()
         if (QPushButton *confirm = buttons->button(QDialogButtonBox::Ok))
             confirm->setText(tr("OK"));
     }
+    keepFileDialogHistoryPrivate();  // its "..." opens a file dialog, which keeps the folders seen
     if (dialog.exec() != QDialog::Accepted)
         return false;
     PrinterSettings chosen;
