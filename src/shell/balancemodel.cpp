@@ -146,6 +146,7 @@ void BalanceModel::prefillTargets()
     IntakePerson who{false, kAdultAge};
     QString whose;
     QString without;  // the current person, whose requirement is not calculated
+    QString past;     // why it cannot be, when that person is past the energy tables
     if (const auto person = main_.persons().currentRequirement(); person && person->kcal) {
         kcal = person->kcal;
         who = person->person.value_or(who);
@@ -158,6 +159,7 @@ void BalanceModel::prefillTargets()
         // Her references stand without a requirement: a man's would be no one's.
         who = *person->person;
         without = person->name;
+        past = person->pastEnergyTables;
     }
     mealShare_ = 1;
     QString share;
@@ -176,6 +178,10 @@ void BalanceModel::prefillTargets()
     targetSource_ = kcal ? tr("%1: %2 kcal al giorno%3.")
                                .arg(whose, formatAmount(*kcal, Amount::Kilocalories, locale),
                                     scope_ == Scope::Meal ? share : QString())
+                    : !past.isEmpty()
+                        ? tr("Per %1 il fabbisogno %2: l'energia resta quella di ora, %3 kcal; i riferimenti sono i "
+                             "suoi.")
+                              .arg(without, past, formatAmount(energy, Amount::Kilocalories, locale))
                     : !without.isEmpty()
                         ? tr("%1 non ha un fabbisogno calcolato (si completa nella finestra Persone): l'energia "
                              "resta quella di ora, %2 kcal; i riferimenti sono i suoi.")

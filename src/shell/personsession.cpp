@@ -75,7 +75,8 @@ std::optional<CurrentPersonRequirement> PersonSession::currentRequirement()
             setCurrentName(QString());
         return std::nullopt;
     }
-    CurrentPersonRequirement requirement{person->name, std::nullopt, intakePerson(*person, today())};
+    CurrentPersonRequirement requirement{person->name, std::nullopt, intakePerson(*person, today()),
+                                         pastEnergyTablesText(*person, today(), QLocale())};
     if (const auto energy = personRequirement(*person, today(), QLocale()))
         requirement.kcal = energy->energy;
     return requirement;

@@ -28,6 +28,7 @@ struct CurrentPersonRequirement {
     QString name;
     std::optional<double> kcal;
     std::optional<IntakePerson> person;
+    QString pastEnergyTables;  // why there is no requirement, for a person past the energy tables
 };
 
 // The persons' store as the windows share it, opened on its first use and never at start-up, and

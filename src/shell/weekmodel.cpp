@@ -219,6 +219,8 @@ void WeekModel::read()
         requirementText_ = tr("Fabbisogno al %1: %2 kcal")
                                .arg(dateText(from_, QLocale()),
                                     formatAmount(*energy->energy, Amount::Kilocalories, QLocale()));
+    } else if (const QString past = pastEnergyTablesText(*person, from_, QLocale()); !past.isEmpty()) {
+        requirementText_ = tr("Nessun fabbisogno con cui confrontare i giorni: %1.").arg(past);
     } else {
         requirementText_ = tr("Nessun fabbisogno con cui confrontare i giorni: in «Persone...» servono la data "
                               "di nascita, il peso e le scelte sull'attività fisica (sotto i 10 anni si calcola "

@@ -230,6 +230,14 @@ TEST_F(BalanceModelTest, TargetsArePrefilledFromThePersonOrTheLastCalculation)
     EXPECT_TRUE(balance->targetSource().startsWith(u"Bea non ha un fabbisogno calcolato"_s))
         << balance->targetSource().toStdString();
     EXPECT_EQ(target(u"CA"_s).minimum, 1200);
+    // Past the energy tables nothing is missing: the message says why there is no requirement.
+    bea.name = u"Ida"_s;
+    bea.birthDate = QDate(1900, 1, 1);
+    ASSERT_TRUE(model->persons().store()->addPerson(bea).ok());
+    model->persons().setCurrentName(u"Ida"_s);
+    ASSERT_TRUE(balance->begin(Scope::Day));
+    EXPECT_TRUE(balance->targetSource().startsWith(u"Per Ida il fabbisogno non si calcola oltre i 120 anni"_s))
+        << balance->targetSource().toStdString();
 }
 
 // "Applica" writes the proposal into each meal of the day, the table's rows as if typed, as one

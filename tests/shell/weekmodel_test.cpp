@@ -189,6 +189,20 @@ TEST_F(WeekModelTest, FollowsTheStoreAndTheChosenWeek)
     EXPECT_EQ(week.averagedDays(), 0) << "no current person, no week";
 }
 
+// A person past the energy tables has all the week asks for: the week says why no requirement.
+TEST_F(WeekModelTest, APersonPastTheEnergyTablesIsToldWhy)
+{
+    Person ida = maria;
+    ida.name = u"Ida"_s;
+    ida.birthDate = QDate(1900, 1, 1);
+    ASSERT_TRUE(model->persons().store()->addPerson(ida).ok());
+    model->persons().setCurrentName(ida.name);
+    WeekModel week(*model);
+    ASSERT_TRUE(week.open());
+    EXPECT_EQ(week.requirementText(),
+              u"Nessun fabbisogno con cui confrontare i giorni: non si calcola oltre i 120 anni o i 350 kg."_s);
+}
+
 // A personal food changed or deleted is counted as it is now, with no day written; a week whose
 // only day cannot be worked out says so, and a food named in English is found.
 TEST_F(WeekModelTest, FollowsThePersonalFoodsAndSaysWhyNoDayCounts)
