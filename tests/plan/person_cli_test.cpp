@@ -165,6 +165,15 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
     const QString oil = pdfText(dir.filePath(u"olio.pdf"_s));  // 9 g of oil, counted
     EXPECT_TRUE(oil.contains(u"Pasto — 80 kcal"_s) && oil.contains(u"quelli di un uomo adulto di 30 anni"_s))
         << oil.toStdString();  // whose references, with no person named
+    // The meal file read on the standard input is not replaced either.
+    QProcess piped;
+    piped.setProcessEnvironment(env);
+    piped.setStandardInputFile(dir.filePath(u"olio.pasto"_s));
+    piped.start(QStringLiteral(VELMO_PASTO), {u"--pdf"_s, dir.filePath(u"olio.pasto"_s)});
+    ASSERT_TRUE(piped.waitForFinished(60000));
+    EXPECT_EQ(piped.exitCode(), 2);
+    EXPECT_TRUE(piped.readAllStandardError().contains("è il file da leggere"));
+    EXPECT_EQ(fileBytes(dir.filePath(u"olio.pasto"_s)), "Oli e grassi;Olio d'oliva;1 porzione standard\n");
     // A store that cannot be read ends with the code of a database's fault, not of the input's.
     write(dir.filePath(u"dati/Velmo/Velmo/persone.db"_s), "non è un archivio");
     QProcess broken;

@@ -405,7 +405,8 @@ int computeMeal(ConsoleOutput &output, const PastoCommand &command)
         plan.days = {{QDate(), day}};
         plan.requirementKcal = command.requirement;
         plan.intakePerson = command.person;
-        return writePlanPdf(*command.pdfFile, plan, database->connection(), personal.get(), command.mealFile);
+        return writePlanPdf(*command.pdfFile, plan, database->connection(), personal.get(),
+                            command.mealFile.value_or(QStringLiteral("-")));
     }
 #endif
     if (!isMealFile(file.day))

@@ -11,9 +11,15 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
+
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace velmo {
 
@@ -26,6 +32,25 @@ std::unique_ptr<PersonalCatalogue> openPersonal(bool create, QString *error)
     return personal;
 }
 
+namespace {
+
+// Whether `path` is the file the standard input reads.
+bool isStandardInput(const QString &path)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(path);
+    return false;
+#else
+    struct stat in {};
+    struct stat out {};
+    return ::fstat(STDIN_FILENO, &in) == 0 && S_ISREG(in.st_mode)
+           && ::stat(QFile::encodeName(path).constData(), &out) == 0 && in.st_dev == out.st_dev
+           && in.st_ino == out.st_ino;
+#endif
+}
+
+}  // namespace
+
 QString replacedDataProblem(const QString &output, const std::optional<QString> &input)
 {
     const QFileInfo target(output);
@@ -37,7 +62,9 @@ QString replacedDataProblem(const QString &output, const std::optional<QString> 
         for (const char *end : {"", "-journal", "-wal", "-shm"})
             read << store + QLatin1StringView(end);
     read << programFile(QString::fromLatin1(FoodDatabase::kFileName));
-    const bool isInput = input && *input != QStringLiteral("-") && QFileInfo(*input).canonicalFilePath() == canonical;
+    const bool isInput = input
+                         && (*input == QStringLiteral("-") ? isStandardInput(output)
+                                                           : QFileInfo(*input).canonicalFilePath() == canonical);
     const bool isStore = std::any_of(read.cbegin(), read.cend(), [&](const QString &path) {
         return QFileInfo::exists(path) && QFileInfo(path).canonicalFilePath() == canonical;
     });

@@ -24,8 +24,9 @@ namespace velmo {
 std::unique_ptr<PersonalCatalogue> openPersonal(bool create, QString *error);
 
 // Why `output` may not be written: it is one of Velmo's own stores (the persons, the personal
-// foods, the food database, or a journal of theirs) or `input`, the file the run reads, which a
-// slip of a name would replace with no way back. Empty when it may.
+// foods, the food database, or a journal of theirs) or `input`, the file the run reads ("-": the
+// file on the standard input), which a slip of a name would replace with no way back. Empty when
+// it may.
 QString replacedDataProblem(const QString &output, const std::optional<QString> &input = std::nullopt);
 
 // What the foods of a meal or a day are read from: the food database and, only when the entries
