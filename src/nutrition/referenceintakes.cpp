@@ -279,11 +279,10 @@ std::optional<NutrientReference> ReferenceIntakes::find(const IntakePerson &pers
     if (found.reference && found.reference->condition.isEmpty() && (person.pregnant || person.lactating)) {
         const QString prefix = u"in "_qs + (person.pregnant ? kPregnancy : kLactation);
         found.conditionNote = conditionParts(found.reference->note, prefix);
-        for (const ReferenceRow &row : rows_)
-            if (found.conditionNote.isEmpty() && row.source == person.source && row.key == key
-                && row.kind == found.reference->kind && row.condition.isEmpty() && row.female.value_or(true)
-                && (unit.isEmpty() || row.unit == unit))
-                found.conditionNote = conditionParts(row.note, prefix);
+        for (auto row = rows_.cbegin(); found.conditionNote.isEmpty() && row != rows_.cend(); ++row)
+            if (row->source == person.source && row->key == key && row->kind == found.reference->kind
+                && row->condition.isEmpty() && row->female.value_or(true) && (unit.isEmpty() || row->unit == unit))
+                found.conditionNote = conditionParts(row->note, prefix);
     }
     found.averageRequirement = choose(person, key, IntakeKind::Ar, unit);
     found.upperLevel = choose(person, key, IntakeKind::Ul, unit);

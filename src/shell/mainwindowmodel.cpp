@@ -183,7 +183,9 @@ void MainWindowModel::recomposePersonalRows()
     if (!catalogue || !database_)
         return;
     MealGridState fresh = meal_.state();
+    // A row named anew takes the category browsed now, as a food placed does: it keeps its own.
     std::vector<int> changed;
+    std::vector<int> categories;
     for (int r = 0; r < kMealRows; ++r) {
         const MealRow &row = meal_.row(r);
         const auto food = document_.rowFood(r);
@@ -199,14 +201,11 @@ void MainWindowModel::recomposePersonalRows()
         if (now != row) {
             fresh.rows[static_cast<std::size_t>(r)] = std::move(now);
             changed.push_back(r);
+            categories.push_back(food->category);
         }
     }
     if (changed.empty())
         return;
-    // A row named anew takes the category browsed now, as a food placed does: it keeps its own.
-    std::vector<int> categories;
-    for (int r : changed)
-        categories.push_back(document_.rowFood(r)->category);
     meal_.restoreRows(fresh, changed);
     for (std::size_t i = 0; i < changed.size(); ++i)
         document_.setRowCategory(changed[i], categories[i]);
