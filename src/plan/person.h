@@ -45,6 +45,20 @@ struct Person {
                 latest = w;
         return latest;
     }
+    // The weight that held on `at`: that of the latest date up to it. Before the first weight
+    // recorded, the first one, the nearest to that day; none when no weight was recorded.
+    std::optional<WeightRecord> weightAt(QDate at) const
+    {
+        std::optional<WeightRecord> held;
+        std::optional<WeightRecord> first;
+        for (const WeightRecord &w : weights) {
+            if (w.date <= at && (!held || w.date > held->date))
+                held = w;
+            if (!first || w.date < first->date)
+                first = w;
+        }
+        return held ? held : first;
+    }
 
     bool operator==(const Person &other) const = default;
 };

@@ -41,7 +41,7 @@ BmiClass bmiClass(double value)
 
 std::optional<BodyMassIndex> bodyMassIndex(const Person &person, QDate at)
 {
-    const auto weight = person.currentWeight();
+    const auto weight = person.weightAt(at);
     const auto age = ageInYears(person.birthDate, at);
     if (!weight || !age || person.heightCm <= 0 || weight->kilograms <= 0)
         return std::nullopt;
@@ -83,7 +83,7 @@ namespace {
 std::optional<std::pair<int, qint16>> energyInputs(const Person &person, QDate at, const QLocale &locale)
 {
     const auto age = ageInYears(person.birthDate, at);
-    const auto weight = person.currentWeight();
+    const auto weight = person.weightAt(at);
     if (!age || !weight)
         return std::nullopt;
     // The weight as typed in the window's box, read back by the box's own rule.
@@ -132,7 +132,7 @@ std::optional<IntakePerson> intakePerson(const Person &person, QDate at)
     const auto age = ageInYears(person.birthDate, at);
     if (!age)
         return std::nullopt;
-    const auto weight = person.currentWeight();
+    const auto weight = person.weightAt(at);
     const bool female = person.sex == Sex::Female;
     // References for the first year go by months: a baby's age is kept in months, and the days of
     // the month begun, as a fraction of a year, so that on the day of the sixth month it is 0.5.

@@ -32,7 +32,8 @@ struct BodyMassIndex {
 // The age from which the adult classes of the index apply.
 inline constexpr int kAdultBmiAge = 18;
 
-// From the current weight and the height; none without a weight, a height or an age at `at`.
+// From the weight held at `at` (Person::weightAt) and the height; none without a weight, a height
+// or an age at `at`.
 // The class is that of the value as shown, to one decimal, so that 24.96 (shown 25,0) is
 // "sovrappeso", as the class boundaries read.
 std::optional<BodyMassIndex> bodyMassIndex(const Person &person, QDate at);
@@ -42,9 +43,9 @@ QString bmiClassText(std::optional<BmiClass> adultClass);
 // "24,2 (normopeso)" or the value with the words for a minor.
 QString bodyMassIndexText(const BodyMassIndex &index, const QLocale &locale);
 
-// The person as the energy window takes it: the sex, the age in whole years at `at`, the current
-// weight typed in the window's weight box (72,6 kg read as the box reads it: 73, halves to even)
-// and the two choices. None without an age or a weight, or past the ages and weights the tables
+// The person as the energy window takes it: the sex, the age in whole years at `at`, the weight
+// held at `at` typed in the window's weight box (72,6 kg read as the box reads it: 73, halves to
+// even) and the two choices. None without an age or a weight, or past the ages and weights the tables
 // are used for (kMaxAge, kMaxWeight), where a figure would look right and not be.
 std::optional<EnergyProfile> energyProfile(const Person &person, QDate at, const QLocale &locale);
 // Why a person past those ages and weights has no requirement, after "il fabbisogno" ("non si
@@ -58,8 +59,8 @@ std::optional<EnergyRequirement> personRequirement(const Person &person, QDate a
 // the person's condition, as a sentence; empty when nothing.
 QString requirementConditionNote(const Person &person);
 
-// Whose reference intakes the profile takes: sex, age, pregnancy, lactation and the current
-// weight (LARN). None without an age.
+// Whose reference intakes the profile takes: sex, age, pregnancy, lactation and the weight
+// held at `at` (LARN). None without an age.
 std::optional<IntakePerson> intakePerson(const Person &person, QDate at);
 
 }  // namespace velmo

@@ -98,7 +98,7 @@ void Builder::describePerson(PlanReport &report)
     }
     const Person &p = *input_.person;
     const auto age = ageInYears(p.birthDate, input_.date);
-    const auto weight = p.currentWeight();
+    const auto weight = p.weightAt(input_.date);
     report.person.push_back({text(QT_TRANSLATE_NOOP("PlanReport", "Nome")), p.name});
     report.person.push_back({text(QT_TRANSLATE_NOOP("PlanReport", "Sesso")),
                              p.sex == Sex::Female ? text(QT_TRANSLATE_NOOP("PlanReport", "femmina"))

@@ -81,6 +81,28 @@ TEST(PersonMetrics, BodyMassIndexAndItsAdultClass)
     EXPECT_FALSE(bodyMassIndex(adult(70, 170), QDate(1970, 1, 1)));
 }
 
+// A day's figures take the weight that held on that day: the latest up to it, or before the
+// first weight the first one, never one weighed after the day.
+TEST(PersonMetrics, TakeTheWeightThatHeldOnTheDay)
+{
+    // clang-format off
+    const struct { int line; QDate at; double kg; } cases[] = {
+        {__LINE__, QDate(2024, 6, 1), 80},
+        {__LINE__, QDate(2025, 1, 1), 80},
+        {__LINE__, QDate(2026, 1, 31), 80},
+        {__LINE__, QDate(2026, 2, 1), 70},
+        {__LINE__, QDate(2027, 5, 1), 70},
+    };
+    // clang-format on
+    const Person p = adult(70, 200);
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        EXPECT_DOUBLE_EQ(bodyMassIndex(p, c.at)->value, c.kg / 4);
+        EXPECT_EQ(energyProfile(p, c.at, QLocale(QLocale::Italian))->weight, c.kg);
+        EXPECT_EQ(intakePerson(p, c.at)->weightKg, c.kg);
+    }
+}
+
 // The person's requirement is the energy window's, the window driven by a user who types the
 // person's age and weight and clicks the person's choices, whatever the age band.
 class PersonRequirementTest : public WindowModelTest {
