@@ -173,7 +173,7 @@ void BalanceModel::prefillTargets()
     std::vector<double> written;
     for (const BalanceRow &row : rows_)
         written.push_back(row.grossGrams);
-    const double energy = kcal ? *kcal * mealShare_ : std::round(energyOf(written));
+    const double energy = kcal ? *kcal * mealShare_ : energyOf(written);
     const QLocale locale;
     targetSource_ = kcal ? tr("%1: %2 kcal al giorno%3.")
                                .arg(whose, formatAmount(*kcal, Amount::Kilocalories, locale),

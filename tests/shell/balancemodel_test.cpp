@@ -240,6 +240,19 @@ TEST_F(BalanceModelTest, TargetsArePrefilledFromThePersonOrTheLastCalculation)
         << balance->targetSource().toStdString();
 }
 
+// Without a requirement the energy stays the plan's own, as every window shows it, halves to even:
+// 166,5 kcal is 166, not 167.
+TEST_F(BalanceModelTest, TheEnergyKeptIsThePlansUnrounded)
+{
+    add(*model, "Frutta", 1, "3");
+    add(*model, "Frutta", 0, "165");
+    ASSERT_TRUE(balance->begin(Scope::Meal));
+    EXPECT_TRUE(balance->targetSource().endsWith(u"l'energia resta quella di ora, 166 kcal."_s))
+        << balance->targetSource().toStdString();
+    const BalanceTarget &energy = target(u"ENERC_KCAL"_s);
+    EXPECT_NEAR((*energy.minimum + *energy.maximum) / 2, 166.5, 1e-9);
+}
+
 // "Applica" writes the proposal into each meal of the day, the table's rows as if typed, as one
 // step that "Annulla" takes back; a window closed without it writes nothing.
 // The rows name the foods and their portions as the table does, in the interface's language,
