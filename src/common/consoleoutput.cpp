@@ -84,12 +84,17 @@ int writeAll(int fd, const char *data, qsizetype size)
 
 }  // namespace
 
-ConsoleOutput::ConsoleOutput()
+void keepFailedWritesAsErrors()
 {
 #ifndef Q_OS_WIN
-    // A reader that went away must become an error we can report, not a kill by signal.
     std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
 #endif
+}
+
+ConsoleOutput::ConsoleOutput()
+{
+    keepFailedWritesAsErrors();
     if (!isOpen(kStdout)) {
         error_ = EBADF;
         // Hold the slot with a device that takes no writes, so that no file opened later

@@ -16,7 +16,7 @@ constexpr int kOutputFailure = 3;
 class ConsoleOutput {
 public:
     // Call before anything could open a file: it notes whether standard output is open at all
-    // and turns a broken pipe into a write error instead of a silent kill.
+    // and keeps failed writes as errors (keepFailedWritesAsErrors).
     ConsoleOutput();
 
     // Appends `text` (as UTF-8) to standard output. False, now and for every later call, once
@@ -38,6 +38,12 @@ private:
     int error_ = 0;  // the system's error number of the first failure
     bool closed_ = false;
 };
+
+// A write that cannot be made becomes an error the writer reports, never a kill by signal: a
+// reader that went away (a broken pipe), or a file grown to the size the user's limits allow
+// (`ulimit -f`), which would otherwise end the program at once, leaving an empty file and, in
+// the window, losing the work not yet saved. ConsoleOutput calls it; the window calls it first.
+void keepFailedWritesAsErrors();
 
 // Messages for the user; standard error has nowhere to report its own failure.
 void writeStandardError(const QString &text);

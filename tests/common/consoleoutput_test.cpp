@@ -4,6 +4,8 @@
 #include "common/consoleoutput.h"
 #include "support/tablecase.h"
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
@@ -11,15 +13,17 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
 
 // Where the program's standard output goes.
-enum class Sink { FullDisk, Closed, ReaderGone };
+enum class Sink { FullDisk, Closed, ReaderGone, FileSizeLimit };
 
 // Runs `program` with standard output sent to `sink` (SIGPIPE at its default, as a shell leaves
 // it) and gives its exit code (-1: ended by a signal) and its standard error.
@@ -34,16 +38,26 @@ std::pair<int, QString> runWithOutput(const char *program, const QStringList &ar
     environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("it"));  // the messages below
     process.setProcessEnvironment(environment);
     process.setStandardInputFile(QProcess::nullDevice());
-    process.setChildProcessModifier([sink, writeEnd = pipeFds[1]] {
+    const QByteArray limitedFile = QFile::encodeName(
+        QDir::temp().filePath(QStringLiteral("velmo-console-limit-%1").arg(getpid())));
+    process.setChildProcessModifier([sink, writeEnd = pipeFds[1], limitedFile] {
         switch (sink) {
         case Sink::FullDisk: dup2(open("/dev/full", O_WRONLY), 1); break;
         case Sink::Closed: close(1); break;
         case Sink::ReaderGone: dup2(writeEnd, 1); break;
+        case Sink::FileSizeLimit: {  // a file of at most 16 bytes, as `ulimit -f` allows (SIGXFSZ at its default)
+            const int file = open(limitedFile.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            const rlimit limit{16, 16};
+            if (file >= 0 && dup2(file, 1) == 1 && setrlimit(RLIMIT_FSIZE, &limit) == 0)
+                std::signal(SIGXFSZ, SIG_DFL);
+            break;
+        }
         }
     });
     process.start(QString::fromUtf8(program), arguments);
     const bool finished = process.waitForFinished(60000);
     close(pipeFds[1]);
+    QFile::remove(QFile::decodeName(limitedFile));
     const bool normal = finished && process.exitStatus() == QProcess::NormalExit;
     return {normal ? process.exitCode() : -1, QString::fromUtf8(process.readAllStandardError())};
 }
@@ -65,6 +79,7 @@ TEST(ConsoleOutput, LostOutputEndsWithCodeThreeAndSaysWhy)
         {Sink::FullDisk, "disco pieno"},
         {Sink::Closed, "lo standard output è chiuso"},
         {Sink::ReaderGone, "la pipe è stata chiusa da chi leggeva"},
+        {Sink::FileSizeLimit, "il file ha raggiunto la dimensione massima"},
     };
     // clang-format on
     for (const auto &c : runs) {

@@ -117,6 +117,7 @@ int main(int argc, char **argv)
         velmo::installLanguage(*language);
         return writeHelp(output);
     }
+    velmo::keepFailedWritesAsErrors();
     QApplication app(argc, argv);
     velmo::ui::prepareApplication(*language);
 
