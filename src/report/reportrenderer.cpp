@@ -111,6 +111,19 @@ private:
         c.beginEditBlock();
     }
 
+    // The same for all from the paragraph `first` to the document's end.
+    void keepOnOnePage(QTextCursor &c, const QTextBlock &first)
+    {
+        c.endEditBlock();
+        const double page = doc_.pageSize().height();
+        QAbstractTextDocumentLayout *layout = doc_.documentLayout();
+        const double top = layout->blockBoundingRect(first).top();
+        const double bottom = layout->blockBoundingRect(doc_.lastBlock()).bottom();
+        if (std::floor(top / page) != std::floor((bottom - 1) / page) && bottom - top < page * 0.95)
+            startPage(first);
+        c.beginEditBlock();
+    }
+
     // `t`, or the paragraph `block`, begins a page.
     static void startPage(QTextTable *t)
     {
@@ -326,9 +339,11 @@ private:
                 cell(t, 1 + r, 3, l.status, false, Qt::AlignRight);
             }
             c.movePosition(QTextCursor::End);
-            keepCaptionWithTable(c, caption, t, 1);
         }
         paragraph(c, report_.summary, kBodyPoints, false);
+        // A short table: with its caption and its summary on one page, as a meal is.
+        if (!lines.empty())
+            keepOnOnePage(c, caption);
         if (!report_.chart.empty()) {
             // The caption and its chart in one frameless cell, kept on one page as a meal is.
             QTextTable *box = table(c, 1, 1, 0);

@@ -173,7 +173,7 @@ TEST(PlanReportPdf, EveryFigureAndNutrientStandsInItsColumn)
 
 // A page never splits a nutrient's row, nor leaves a group's heading or a table's caption at its
 // foot: with one more line above them each time, each row's last words are on its name's page, and
-// each caption on its table's first row's.
+// each caption on its table's first row's; the day's totals stay whole.
 TEST(PlanReportPdf, APageSplitsNoRowAndStrandsNoCaption)
 {
     LocaleGuard locale{"it_IT"};
@@ -183,6 +183,8 @@ TEST(PlanReportPdf, APageSplitsNoRowAndStrandsNoCaption)
     report.days[0].meals.resize(2);
     report.figuresCaption = u"Totali del giorno"_s;
     report.nutrientsCaption = u"Nutrienti del giorno"_s;
+    report.split.push_back({u"Energia da carboidrati"_s, u"52 %En"_s, u"RI 45–60 %En"_s, u"nell'intervallo"_s});
+    report.summary = u"Giorno SOMMA"_s;
     // The first nutrient's note is the longest: the caption, the headings and the first group's
     // heading must follow it to the next page.
     for (int i = 0; i < 40; ++i)
@@ -205,7 +207,10 @@ TEST(PlanReportPdf, APageSplitsNoRowAndStrandsNoCaption)
                 else
                     EXPECT_EQ(page.contains(name), page.contains(u"F%1F"_s.arg(i))) << shift << ' ' << i;
             }
-            EXPECT_EQ(page.contains(u"Totali del giorno"_s), page.contains(u"1987 kcal"_s)) << shift;
+            // The day's totals, a short table, stand whole on one page with their summary.
+            for (const QString &part : {u"1987 kcal"_s, u"Energia da carboidrati"_s, u"Giorno SOMMA"_s})
+                EXPECT_EQ(page.contains(u"Totali del giorno"_s), page.contains(part))
+                    << shift << ' ' << part.toStdString();
             EXPECT_EQ(page.contains(u"Nutrienti del giorno"_s), page.contains(u"N0N"_s)) << shift;
         }
     }
