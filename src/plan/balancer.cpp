@@ -3,6 +3,7 @@
 
 #include "plan/balancer.h"
 
+#include "common/decimalround.h"
 #include "common/numbertext.h"
 #include "plan/lpsolver.h"
 
@@ -627,10 +628,13 @@ QStringList outcomeLines(const std::vector<BalanceTarget> &targets, const std::v
         const TargetOutcome &o = outcomes[i];
         if (!t.enabled)
             continue;
-        // A miss smaller than the shown digits is told with one more, and so is the value: "35 %En,
-        // mancato di 0,2 %En" would seem to meet a bound of 35.
-        const bool fine = !o.met && !o.unverifiable && o.miss < 0.5 * std::pow(10.0, -t.decimals);
-        const int decimals = fine ? t.decimals + 1 : t.decimals;
+        // A miss smaller than the shown digits is told with as many more as show it, and so is the
+        // value: "35 %En, mancato di 0,2 %En" would seem to meet a bound of 35, and "20,0 %En,
+        // mancato di 0,0 %En" to miss nothing.
+        int decimals = t.decimals;
+        while (!o.met && !o.unverifiable && decimals < t.decimals + 4
+               && roundHalfEvenScaled(o.miss, decimals).value_or(1) == 0)
+            ++decimals;
         const QString value = o.value ? (o.lowerBound ? QStringLiteral("≥ ") : QString())
                                             + amountText(*o.value, decimals, t.unit, locale)
                                       : text(QT_TRANSLATE_NOOP("Balancer", "n.d."));

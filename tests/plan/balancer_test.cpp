@@ -412,6 +412,7 @@ TEST(Balancer, OutcomeLinesSayWhatIsKnown)
         {__LINE__, {30, false, true, 0, {}, false}, "Grassi: 30 %En (obiettivo 20-35 %En), raggiunto"},
         {__LINE__, {40, false, false, 5, {}, false}, "Grassi: 40 %En (obiettivo 20-35 %En), mancato di 5 %En"},
         {__LINE__, {35.2, false, false, 0.2, {}, false}, "Grassi: 35,2 %En (obiettivo 20-35 %En), mancato di 0,2 %En"},
+        {__LINE__, {19.995, false, false, 0.005, {}, false}, "Grassi: 19,995 %En (obiettivo 20-35 %En), mancato di 0,005 %En"},
         {__LINE__,
          {30, true, true, 0, {QStringLiteral("Olio")}, false},
          "Grassi: ≥ 30 %En (obiettivo 20-35 %En), raggiunto sui valori noti (mancano quelli di Olio)"},
