@@ -49,7 +49,7 @@
         <source>Bilanciamento delle quantità:
   --bilancia FILE       propone i pesi degli alimenti del pasto o del giorno FILE che
                         raggiungono l&apos;energia (con la tolleranza) e rispettano le quote
-                        di proteine, grassi e carboidrati, grassi saturi &lt; 10 %En,
+                        di grassi e carboidrati, grassi saturi &lt; 10 %En,
                         zuccheri &lt; 15 %En e la fibra per 1000 kcal, restando il più
                         vicino possibile ai pesi scritti; scrive il file bilanciato
                         sullo standard output e i totali contro gli obiettivi sullo
@@ -72,7 +72,7 @@ c&apos;è nulla, o il piano più vicino con --piu-vicino.
         <translation>Balancing the quantities:
   --bilancia FILE       proposes the weights of the foods of the meal or day FILE that
                         reach the energy (within the tolerance) and keep the shares
-                        of protein, fat and carbohydrate, saturated fat &lt; 10 %En,
+                        of fat and carbohydrate, saturated fat &lt; 10 %En,
                         sugars &lt; 15 %En and the fibre per 1000 kcal, staying as
                         close as possible to the weights written; writes the balanced
                         file to standard output and the totals against the targets to
@@ -3840,6 +3840,10 @@ could not be written.
     <message>
         <source>Per %1 il fabbisogno %2: l&apos;energia resta quella di ora, %3 kcal; i riferimenti sono i suoi.</source>
         <translation>For %1 the requirement %2: the energy stays as it is now, %3 kcal; the references are this person&apos;s.</translation>
+    </message>
+    <message>
+        <source>I riferimenti dei nutrienti sono quelli di un uomo adulto di %1 anni: per quelli di un&apos;altra persona, sceglierla come persona corrente.</source>
+        <translation>The nutrient references are those of an adult man of %1: for another person&apos;s, choose that person as the current person.</translation>
     </message>
 </context>
 <context>

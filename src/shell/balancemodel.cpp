@@ -144,20 +144,24 @@ void BalanceModel::prefillTargets()
 {
     std::optional<double> kcal;
     IntakePerson who{false, kAdultAge};
+    bool nobody = true;  // the references are no one's in particular: the text says whose they are
     QString whose;
     QString without;  // the current person, whose requirement is not calculated
     QString past;     // why it cannot be, when that person is past the energy tables
     if (const auto person = main_.persons().currentRequirement(); person && person->kcal) {
         kcal = person->kcal;
+        nobody = !person->person;
         who = person->person.value_or(who);
         whose = tr("Fabbisogno di %1").arg(person->name);
     } else if (main_.requirementKcal()) {
         kcal = main_.requirementKcal();
+        nobody = !main_.calculatedPerson();
         who = main_.calculatedPerson().value_or(who);
         whose = tr("Fabbisogno dell'ultimo calcolo");
     } else if (person && person->person) {
         // Her references stand without a requirement: a man's would be no one's.
         who = *person->person;
+        nobody = false;
         without = person->name;
         past = person->pastEnergyTables;
     }
@@ -189,6 +193,10 @@ void BalanceModel::prefillTargets()
                         : tr("Nessun fabbisogno calcolato (né persona corrente né finestra del fabbisogno): "
                              "l'energia resta quella di ora, %1 kcal.")
                               .arg(formatAmount(energy, Amount::Kilocalories, locale));
+    if (nobody)
+        targetSource_ += u' ' + tr("I riferimenti dei nutrienti sono quelli di un uomo adulto di %1 anni: per quelli "
+                                   "di un'altra persona, sceglierla come persona corrente.")
+                                    .arg(kAdultAge);
     const ReferenceIntakes *intakes = ReferenceIntakes::shipped();
     reference_ = intakes ? referenceLookup(*intakes, who, *nutrients_) : ReferenceFor();
     targets_ = usualTargets(*nutrients_, reference_, energy, kTolerancePercent, usualBalanceNutrients(), mealShare_);

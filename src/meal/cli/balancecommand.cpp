@@ -325,7 +325,7 @@ QString balanceHelpText()
         "BalanceCommand", "Bilanciamento delle quantità:\n"
                           "  --bilancia FILE       propone i pesi degli alimenti del pasto o del giorno FILE che\n"
                           "                        raggiungono l'energia (con la tolleranza) e rispettano le quote\n"
-                          "                        di proteine, grassi e carboidrati, grassi saturi < 10 %En,\n"
+                          "                        di grassi e carboidrati, grassi saturi < 10 %En,\n"
                           "                        zuccheri < 15 %En e la fibra per 1000 kcal, restando il più\n"
                           "                        vicino possibile ai pesi scritti; scrive il file bilanciato\n"
                           "                        sullo standard output e i totali contro gli obiettivi sullo\n"
