@@ -69,6 +69,9 @@ private:
     bool addDays(PlanReport &report, Meal &all, QString *error);
     void addFigures(PlanReport &report, const Meal &all);
     void addFooter(PlanReport &report) const;
+    void addSex(PlanReport &report, bool female) const;
+    void addAge(PlanReport &report, int years) const;
+    void addCondition(PlanReport &report, PersonCondition condition) const;
     QString grams(double value) const { return formatAmount(value, Amount::FoodGrams, locale_) + QStringLiteral(" g"); }
 
     const PlanInput &input_;
@@ -84,12 +87,41 @@ private:
     std::set<QDate> uncomputable_;
 };
 
+void Builder::addSex(PlanReport &report, bool female) const
+{
+    report.person.push_back(
+        {text(QT_TRANSLATE_NOOP("PlanReport", "Sesso")),
+         female ? text(QT_TRANSLATE_NOOP("PlanReport", "femmina")) : text(QT_TRANSLATE_NOOP("PlanReport", "maschio"))});
+}
+
+void Builder::addAge(PlanReport &report, int years) const
+{
+    report.person.push_back(
+        {text(QT_TRANSLATE_NOOP("PlanReport", "Età")), text(QT_TRANSLATE_N_NOOP("PlanReport", "%n anni"), years)});
+}
+
+// The references and the notes follow a pregnancy or a lactation: the page says so.
+void Builder::addCondition(PlanReport &report, PersonCondition condition) const
+{
+    if (condition != PersonCondition::None)
+        report.person.push_back({text(QT_TRANSLATE_NOOP("PlanReport", "Condizione")),
+                                 condition == PersonCondition::Pregnancy
+                                     ? text(QT_TRANSLATE_NOOP("PlanReport", "gravidanza"))
+                                     : text(QT_TRANSLATE_NOOP("PlanReport", "allattamento"))});
+}
+
 void Builder::describePerson(PlanReport &report)
 {
     if (!input_.person) {
-        if (input_.intakePerson)
+        if (input_.intakePerson) {
+            // The references are those of this sex, age and condition: the page says so, as for a person.
             intake_ = *input_.intakePerson;
-        else  // the references are someone's: the page says whose
+            addSex(report, intake_.female);
+            addAge(report, static_cast<int>(intake_.ageYears));
+            addCondition(report, intake_.pregnant    ? PersonCondition::Pregnancy
+                                 : intake_.lactating ? PersonCondition::Lactation
+                                                     : PersonCondition::None);
+        } else  // the references are someone's: the page says whose
             report.missing << text(QT_TRANSLATE_NOOP("PlanReport", "Nessuna persona indicata: i riferimenti dei "
                                                                    "nutrienti sono quelli di un uomo adulto di %1 "
                                                                    "anni."))
@@ -100,23 +132,16 @@ void Builder::describePerson(PlanReport &report)
     const auto age = ageInYears(p.birthDate, input_.date);
     const auto weight = p.weightAt(input_.date);
     report.person.push_back({text(QT_TRANSLATE_NOOP("PlanReport", "Nome")), p.name});
-    report.person.push_back({text(QT_TRANSLATE_NOOP("PlanReport", "Sesso")),
-                             p.sex == Sex::Female ? text(QT_TRANSLATE_NOOP("PlanReport", "femmina"))
-                                                  : text(QT_TRANSLATE_NOOP("PlanReport", "maschio"))});
+    addSex(report, p.sex == Sex::Female);
     if (age)
-        report.person.push_back(
-            {text(QT_TRANSLATE_NOOP("PlanReport", "Età")), text(QT_TRANSLATE_N_NOOP("PlanReport", "%n anni"), *age)});
+        addAge(report, *age);
     else
         report.missing << text(QT_TRANSLATE_NOOP("PlanReport",
                                                  "Manca la data di nascita della persona (o è dopo la data "
                                                  "del piano): età, fabbisogno e riferimenti non sono "
                                                  "calcolati. Correggerla nella finestra Persone."));
-    // The references and the notes follow a pregnancy or a lactation: the page says so.
-    if (p.sex == Sex::Female && p.condition != PersonCondition::None)
-        report.person.push_back({text(QT_TRANSLATE_NOOP("PlanReport", "Condizione")),
-                                 p.condition == PersonCondition::Pregnancy
-                                     ? text(QT_TRANSLATE_NOOP("PlanReport", "gravidanza"))
-                                     : text(QT_TRANSLATE_NOOP("PlanReport", "allattamento"))});
+    if (p.sex == Sex::Female)
+        addCondition(report, p.condition);
     if (p.heightCm > 0)
         report.person.push_back({text(QT_TRANSLATE_NOOP("PlanReport", "Altezza")),
                                  formatPlain(p.heightCm, locale_) + QStringLiteral(" cm")});

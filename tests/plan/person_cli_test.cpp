@@ -117,6 +117,7 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
         {__LINE__, {"--persona", "Bice"}, 2, "--persona NOME e --data AAAA-MM-GG vanno dati"},
         {__LINE__, {"--persona", "Bice", "--data", "2025-04-07", "--pdf", at("bice.pdf")}, 0, ""},
         {__LINE__, {"--pdf", at("olio.pdf"), at("olio.pasto")}, 0, ""},  // a meal file, its food as a portion
+        {__LINE__, {"--pdf", at("olio-f.pdf"), "--nutrienti", "--sesso", "F", "--anni", "25", "--allattamento", at("olio.pasto")}, 0, ""},
         {__LINE__, {"--persona", "Bice", "--data", "2025-04-07", "--pdf", at("manca/bice.pdf")}, 3, "nessun file scritto"},
         {__LINE__, {"--persona", "Bice", "--data", "2025-04-07", "--pdf", at("b.pdf"), "--csv"}, 2, "--csv o --pdf"},
         {__LINE__, {"--persona", "Bice", "--data", "2025-04-07", "--pdf", ""}, 2, "--csv o --pdf"},
@@ -164,7 +165,11 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
         << printed.toStdString();
     const QString oil = pdfText(dir.filePath(u"olio.pdf"_s));  // 9 g of oil, counted
     EXPECT_TRUE(oil.contains(u"Pasto — 80 kcal"_s) && oil.contains(u"quelli di un uomo adulto di 30 anni"_s))
-        << oil.toStdString();  // whose references, with no person named
+        << oil.toStdString();                                        // whose references, with no person named
+    const QString nursing = pdfText(dir.filePath(u"olio-f.pdf"_s));  // whose, when given
+    EXPECT_TRUE(nursing.contains(u"femmina"_s) && nursing.contains(u"25 anni"_s) && nursing.contains(u"allattamento"_s)
+                && !nursing.contains(u"uomo adulto"_s))
+        << nursing.toStdString();
     // The meal file read on the standard input is not replaced either.
     QProcess piped;
     piped.setProcessEnvironment(env);
