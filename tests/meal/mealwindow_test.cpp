@@ -129,6 +129,30 @@ TEST_P(MealWindow, TypedWeightAndLockClicksReachTheModelAndItsTextsTheLabels)
     }
 }
 
+// The largest weight the box takes gives values wider than their cells: each is shown whole, in a
+// smaller type, never cut to a plausible smaller number.
+TEST_P(MealWindow, ValuesWiderThanTheirCellsAreShownWhole)
+{
+    browseTo(QStringLiteral("Banana, cruda"));
+    QTest::keyClicks(table->grossBox(0), QStringLiteral("9999999"));
+    clickLock(0);
+    ASSERT_EQ(model_.meal().row(0).lock, 1);
+    std::vector<QLabel *> labels;
+    for (int i = 0; i < 8; ++i)
+        labels.push_back(table->totalLabel(i));
+    for (MealColumn c : {MealColumn::Net, MealColumn::Carbohydrate, MealColumn::Energy})
+        labels.push_back(table->cellLabel(0, c));
+    for (QLabel *label : labels) {
+        const int room = label->contentsRect().width() - 2 * label->margin();
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), room) << label->text().toStdString();
+    }
+    EXPECT_EQ(table->cellLabel(0, MealColumn::Energy)->toolTip(), model_.meal().row(0).cell(MealColumn::Energy).text);
+    // A value that fits takes the usual type back.
+    clickLock(0);
+    EXPECT_EQ(table->totalLabel(0)->font().pointSizeF(), ui::kSmallTextPointSize);
+    EXPECT_TRUE(table->totalLabel(0)->toolTip().isEmpty());
+}
+
 // A row's widgets are made when the row is first shown or asked for, in any order: Tab still
 // visits the boxes row by row, as if every row had been made at once.
 TEST_P(MealWindow, RowsMadeLateKeepTheirPlaceInTheTabOrder)

@@ -55,6 +55,29 @@ QString rowSuffix(int row)
     return QStringLiteral("(%1)").arg(row);
 }
 
+// A value wider than its cell is shown in a smaller type, whole, with the value in full in the
+// cell's tip: cut at the left, as a right-aligned label cuts it, 1.223.999,88 would read as a
+// plausible 223.999,88.
+void fitValue(QLabel *label, const QString &text)
+{
+    if (label->text() != text)
+        label->setText(text);
+    QFont font = label->font();
+    font.setPointSizeF(kSmallTextPointSize);
+    // What the text may take: the cell less its frame, its margins and the indent a framed label
+    // keeps on its aligned side (half an "x").
+    const int room = label->contentsRect().width() - 2 * label->margin()
+                     - (label->frameWidth() > 0 ? QFontMetrics(font).horizontalAdvance(u'x') / 2 : 0);
+    constexpr qreal kSmallestPointSize = 4;
+    while (QFontMetrics(font).horizontalAdvance(text) > room && font.pointSizeF() > kSmallestPointSize)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    if (font != label->font())
+        label->setFont(font);
+    const QString tip = font.pointSizeF() < kSmallTextPointSize ? text : QString();
+    if (label->toolTip() != tip)
+        label->setToolTip(tip);
+}
+
 // The cursor shown over the lock boxes: a small padlock.
 QCursor padlockCursor()
 {
@@ -331,7 +354,9 @@ void CompositionTableView::renderCell(int row, MealColumn column)
         textRole = QPalette::Text;
     } else {
         auto *label = static_cast<QLabel *>(widget);
-        if (label->text() != cell.text)
+        if (column != MealColumn::Name)
+            fitValue(label, cell.text);
+        else if (label->text() != cell.text)
             label->setText(cell.text);
         // The portion the weight stands for is told beside the name, not in it: the name cell
         // shows the food as always, its tip and its description say "2 fette".
@@ -395,7 +420,7 @@ void CompositionTableView::keepFocusInTable(int row)
 void CompositionTableView::renderTotals()
 {
     for (int i = 0; i < 8; ++i)
-        totals_[static_cast<std::size_t>(i)]->setText(meal_.totals().texts[static_cast<std::size_t>(i)]);
+        fitValue(totals_[static_cast<std::size_t>(i)], meal_.totals().texts[static_cast<std::size_t>(i)]);
 }
 
 bool CompositionTableView::eventFilter(QObject *watched, QEvent *event)
