@@ -1972,6 +1972,10 @@ lists its measures.
         <source>campo &quot;versione&quot;: deve essere %1 o %2</source>
         <translation>field &quot;versione&quot;: it must be %1 or %2</translation>
     </message>
+    <message>
+        <source>scritto due volte nello stesso oggetto: uno dei due valori andrebbe perso</source>
+        <translation>written twice in the same object: one of the two values would be lost</translation>
+    </message>
 </context>
 <context>
     <name>PersonMetrics</name>

@@ -10,6 +10,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 
 #include <initializer_list>
 
@@ -203,6 +204,69 @@ int lineOf(const QByteArray &bytes, qsizetype offset)
     return static_cast<int>(bytes.left(offset).count('\n')) + 1;
 }
 
+// The first field written twice in one object, named as the reader names fields
+// ("giorni[0].pasti[2].nome"); empty when none. A JSON reader keeps the last of the two, and the
+// first, a whole list of weights or days perhaps, would be lost without a word. `bytes` is JSON
+// already read without fault, so its nesting is bounded.
+QString repeatedField(const QByteArray &bytes)
+{
+    struct Level {
+        bool object = false;
+        QString path;
+        int index = 0;  // of an array's current element
+        QString key;    // of an object's current field
+        QSet<QString> keys;
+        bool expectKey = true;
+    };
+    std::vector<Level> levels;
+    const auto childPath = [&levels]() -> QString {
+        if (levels.empty())
+            return {};
+        const Level &l = levels.back();
+        if (l.object)
+            return l.path.isEmpty() ? l.key : l.path + u'.' + l.key;
+        return l.path + u'[' + QString::number(l.index) + u']';
+    };
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes.at(i);
+        if (c == '"') {
+            const qsizetype start = i;
+            bool escaped = false;
+            for (++i; i < bytes.size(); ++i) {
+                if (escaped)
+                    escaped = false;
+                else if (bytes.at(i) == '\\')
+                    escaped = true;
+                else if (bytes.at(i) == '"')
+                    break;
+            }
+            if (levels.empty() || !levels.back().object || !levels.back().expectKey)
+                continue;
+            const QByteArray quoted = bytes.mid(start, i - start + 1);
+            Level &l = levels.back();
+            l.key = quoted.contains('\\') ? QJsonDocument::fromJson('[' + quoted + ']').array().at(0).toString()
+                                          : QString::fromUtf8(quoted.mid(1, quoted.size() - 2));
+            if (l.keys.contains(l.key))
+                return childPath();
+            l.keys.insert(l.key);
+            l.expectKey = false;
+        } else if (c == '{' || c == '[') {
+            Level next;
+            next.object = c == '{';
+            next.path = childPath();
+            levels.push_back(std::move(next));
+        } else if ((c == '}' || c == ']') && !levels.empty()) {
+            levels.pop_back();
+        } else if (c == ',' && !levels.empty()) {
+            if (levels.back().object)
+                levels.back().expectKey = true;
+            else
+                ++levels.back().index;
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 QByteArray personJson(const PersonRecord &record)
@@ -265,6 +329,12 @@ std::optional<PersonRecord> readPersonJson(const QByteArray &bytes, QDate today,
         return refuse(text(QT_TRANSLATE_NOOP("PersonJson", "campo \"versione\": deve essere %1 o %2"))
                           .arg(kOldestPersonJsonVersion)
                           .arg(kPersonJsonVersion));
+
+    if (const QString repeated = repeatedField(bytes); !repeated.isEmpty())
+        return refuse(text(QT_TRANSLATE_NOOP("PersonJson", "campo \"%1\": %2"))
+                          .arg(repeated, text(QT_TRANSLATE_NOOP("PersonJson", "scritto due volte nello stesso "
+                                                                              "oggetto: uno dei due valori "
+                                                                              "andrebbe perso"))));
 
     Reader read;
     PersonRecord record;

@@ -96,6 +96,8 @@ TEST(PersonJson, EveryFaultIsRefusedNamingWhereItIs)
         {__LINE__, with("\"porzione\": \"2 fette\"", "\"porzione\": \"fette\""), "campo \"giorni[0].pasti[0].righe[0].porzione\": La porzione"},
         {__LINE__, with("\"categoria\": \"Frutta\"", "\"categoria\": \"Frutti\""), "campo \"giorni[0].pasti[2].righe[0].categoria\": categoria sconosciuta"},
         {__LINE__, with("\"nome\": \"Cena\"", "\"nome\": \"Cena\", \"ora\": 20"), "campo \"giorni[0].pasti[2].ora\": campo sconosciuto"},
+        {__LINE__, with("\"nome\": \"Zanzibar Quintavalle\"", "\"nome\": \"Zanzibar Quintavalle\", \"p\\u0065si\": []"), "campo \"pesi\": scritto due volte nello stesso oggetto"},
+        {__LINE__, with("\"nome\": \"Cena\"", "\"nome\": \"Cena\", \"nome\": \"Pranzo\""), "campo \"giorni[0].pasti[2].nome\": scritto due volte"},
         {__LINE__, QByteArray(kMaxPersonJsonBytes + 1, ' '), "supera i 20 MB"},
     };
     // clang-format on
