@@ -194,9 +194,10 @@ void BalanceModel::prefillTargets()
                              "l'energia resta quella di ora, %1 kcal.")
                               .arg(formatAmount(energy, Amount::Kilocalories, locale));
     if (nobody)
-        targetSource_ += u' ' + tr("I riferimenti dei nutrienti sono quelli di un uomo adulto di %1 anni: per quelli "
-                                   "di un'altra persona, sceglierla come persona corrente.")
-                                    .arg(kAdultAge);
+        targetSource_ += u' '
+                         + tr("I riferimenti dei nutrienti sono quelli di un uomo adulto di %1 anni: per quelli "
+                              "di un'altra persona, sceglierla come persona corrente.")
+                               .arg(kAdultAge);
     const ReferenceIntakes *intakes = ReferenceIntakes::shipped();
     reference_ = intakes ? referenceLookup(*intakes, who, *nutrients_) : ReferenceFor();
     targets_ = usualTargets(*nutrients_, reference_, energy, kTolerancePercent, usualBalanceNutrients(), mealShare_);
@@ -447,6 +448,7 @@ bool BalanceModel::apply()
     const std::optional<int> gridRow = main_.dataControl().currentRow();
     const std::optional<int> open = main_.meal().openRow();
     const QString typed = open ? main_.meal().row(*open).cell(MealColumn::Gross).text : QString();
+    const bool openWasFree = open && main_.meal().row(*open).isFree();
     QString error;
     const bool done = main_.mealSteps().record(tr("bilanciamento delle quantità"), [&] {
         MealDocument::DayState next = was;
@@ -458,10 +460,14 @@ bool BalanceModel::apply()
             document.setDayState(was);
             return false;
         }
+        // Browsing back places the food browsed in the open row: one left empty stays so.
+        const MealGridState composed = main_.meal().state();
         if (category >= 0 && gridRow) {
             main_.chooseCategory(category);
             main_.gridRowChosen(*gridRow);
         }
+        if (const std::optional<int> nowOpen = main_.meal().openRow(); nowOpen && openWasFree)
+            main_.meal().restoreRows(composed, {*nowOpen});
         if (const std::optional<int> nowOpen = main_.meal().openRow(); nowOpen && !typed.isEmpty())
             main_.meal().setGrossText(*nowOpen, typed);
         return true;

@@ -297,6 +297,21 @@ TEST_F(BalanceModelTest, ApplyKeepsTheFoodBeingEnteredAndWhereTheGridStands)
     EXPECT_EQ(model->meal().row(*open).name(), food);
 }
 
+// An open row left empty stays empty: the food the grid stands on is not placed in it unasked.
+TEST_F(BalanceModelTest, ApplyLeavesAnEmptyOpenRowEmpty)
+{
+    model->setRequirement(2000, {});
+    add(*model, "Frutta", 2, "100");  // the grid stands on the last food locked, past the first
+    const std::optional<int> open = model->meal().openRow();
+    ASSERT_TRUE(open && model->meal().row(*open).name().isEmpty());
+    const std::optional<int> gridRow = model->dataControl().currentRow();
+    ASSERT_TRUE(balance->begin(Scope::Meal));
+    balance->waitForResult();
+    ASSERT_TRUE(balance->apply());
+    EXPECT_EQ(model->meal().row(*model->meal().openRow()).name(), u""_s);
+    EXPECT_EQ(model->dataControl().currentRow(), gridRow);
+}
+
 TEST_F(BalanceModelTest, ApplyWritesTheGramsIntoEveryMealAndCancelWritesNothing)
 {
     model->setRequirement(2000, {});
