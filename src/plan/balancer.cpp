@@ -5,6 +5,7 @@
 
 #include "common/decimalround.h"
 #include "common/numbertext.h"
+#include "nutrition/householdmeasure.h"
 #include "plan/lpsolver.h"
 
 #include <algorithm>
@@ -610,8 +611,15 @@ BalanceRow usualBalanceRow(const QString &name, std::shared_ptr<const FoodValues
     if (grossGrams == 0)
         row.preferredGross = standardGross.value_or(kDefaultGrams);
     if (halfPortionSteps && standardGross)
-        row.stepGross = std::max(0.5, std::round(*standardGross) / 2);
+        row.stepGross = std::max(0.5, *standardGross / 2);
     return row;
+}
+
+std::optional<double> standardPortionGross(double edibleGrams, double ediblePercent)
+{
+    if (!grossGramsFor(edibleGrams, ediblePercent).value)
+        return std::nullopt;
+    return edibleGrams * 100.0 / ediblePercent;
 }
 
 QStringList usualBalanceNutrients()

@@ -107,8 +107,14 @@ std::vector<BalanceTarget> usualTargets(const Nutrients &nutrients, const Refere
                                         double tolerancePercent, const QStringList &nutrientKeys = {},
                                         double mealShare = 1);
 
+// The gross grams of a standard portion of `edibleGrams` at `ediblePercent`, unrounded: the weights
+// of its half portions are rounded each on its own, as the portion chooser rounds a count of
+// portions (three portions of 150 g at 90 % are 500 g, not three times 167). None for a food the
+// chooser gives no portion of (no edible part, a portion the gross-weight box cannot hold).
+std::optional<double> standardPortionGross(double edibleGrams, double ediblePercent);
+
 // A food of `grossGrams` as a row with the usual freedom: between none and three standard portions
-// (`standardGross`, the gross grams of one; 300 g without one), never below the weight written, and
+// (`standardGross`, the unrounded gross grams of one; 300 g without one), never below the weight written, and
 // close to that weight or, without one, to the standard portion (100 g without one). With
 // `halfPortionSteps` and a standard portion, the weight moves by half portions, else by grams.
 BalanceRow usualBalanceRow(const QString &name, std::shared_ptr<const FoodValues> values, double grossGrams,

@@ -129,7 +129,7 @@ bool BalanceModel::readLines(Scope scope, std::vector<Line> &lines, std::vector<
                 return false;
             Line line{m, main_.day().mealNames().value(m), entries[i], *portions, std::nullopt};
             if (portions->standard)
-                line.standardGross = grossGramsFor(portions->standard->grams, item.values->ediblePercent).value;
+                line.standardGross = standardPortionGross(portions->standard->grams, item.values->ediblePercent);
             rows.push_back(usualBalanceRow(main_.document().shownName(entries[i].category, entries[i].food),
                                            item.values, item.portion.grossGrams, line.standardGross, true));
             lines.push_back(std::move(line));

@@ -74,7 +74,7 @@ protected:
 // that say which target conflicts. Whatever the change, fixed rows keep their weight, the others
 // stay within their bounds on their steps, and a plan said to be balanced meets every target by
 // the profile's arithmetic. Without a change: the apple free from 0 to three portions by half
-// portions (83,5 g: a proposed weight is their multiple rounded, halves up), the apricots from 0 to 300 g by grams; 500 kcal a day, a meal of no usual name
+// portions (83,3 g: a proposed weight is their multiple rounded, halves up, as the portion chooser rounds it), the apricots from 0 to 300 g by grams; 500 kcal a day, a meal of no usual name
 // 40 %; calcium, out of the fruits' reach, switched off.
 const struct PlanCase {
     int line; std::function<void(BalanceModel &)> change; BalanceResult::Status status; const char *conflict;
@@ -101,10 +101,10 @@ TEST_F(BalanceModelTest, FixedRowsNeverMoveAndFreeOnesKeepTheirBoundsAndSteps)
         const std::vector<BalanceRow> &rows = balance->rows();
         ASSERT_EQ(rows.size(), 2U);
         EXPECT_EQ(std::tuple(rows[0].minimumGross, std::round(rows[0].maximumGross), rows[0].stepGross),
-                  std::tuple(0.0, 501.0, 83.5));
+                  std::tuple(0.0, 500.0, 150 * 100.0 / 90 / 2));
         EXPECT_EQ(std::tuple(rows[1].minimumGross, rows[1].maximumGross, rows[1].stepGross), std::tuple(0.0, 300.0, 1));
         EXPECT_EQ(BalanceRowsModel(*balance).index(0, BalanceRowsModel::StepColumn).data().toString(),
-                  u"½ porzione (83,5 g)"_s);
+                  u"½ porzione (83,3 g)"_s);
         EXPECT_EQ(std::tuple(target(u"ENERC_KCAL"_s).minimum, target(u"ENERC_KCAL"_s).maximum),
                   std::tuple(std::optional(194.0), std::optional(206.0)));
         c.change(*balance);
@@ -153,6 +153,11 @@ TEST_F(BalanceModelTest, OnlyTheProposalOfTheLastChangeIsTaken)
     EXPECT_FALSE(balance->calculating());
     EXPECT_EQ(balance->result().status, BalanceResult::Status::Balanced);
     EXPECT_EQ(balance->proposedGross(0), 167);
+    // Three portions weigh what the portion chooser gives for three: 450 g edible at 90 %, 500 g.
+    balance->setRowBounds(0, 500, 500);
+    balance->waitForResult();
+    EXPECT_EQ(balance->proposedGross(0), 500);
+    EXPECT_EQ(balance->proposedPortion(0), u"3 porzioni standard"_s);
 }
 
 // A day whose dinner names a food the catalogue does not have cannot be balanced as a whole: the

@@ -130,7 +130,7 @@ std::optional<std::vector<BalanceRow>> rowsOf(const BalanceCommand &command, con
             return std::nullopt;
         std::optional<double> standard;
         if (portions->standard)
-            standard = grossGramsFor(portions->standard->grams, item.values->ediblePercent).value;
+            standard = standardPortionGross(portions->standard->grams, item.values->ediblePercent);
         BalanceRow row = usualBalanceRow(entries[i].food, item.values, item.portion.grossGrams, standard, false);
         row.fixed = !command.freeRows.empty()
                     && std::find(command.freeRows.cbegin(), command.freeRows.cend(), static_cast<int>(i) + 1)
