@@ -51,12 +51,11 @@ std::optional<PlannedDay> plannedDay(const MealDay &day, NutrientStore &store, c
     return planned;
 }
 
-std::optional<int> mealGuideShare(const QString &mealName)
+std::optional<int> usualMealIndex(const QString &mealName)
 {
-    // Colazione, spuntino, pranzo, merenda, cena: the order of defaultMealNames(). A meal keeps the
-    // name it was given, so a day made under one language is read under the other: each usual meal
-    // is known by its Italian name, its English one and the one the interface gives it now.
-    static constexpr int kShares[] = {20, 5, 40, 5, 30};
+    // A meal keeps the name it was given, so a day made under one language is read under the
+    // other: each usual meal is known by its Italian name, its English one and the one the
+    // interface gives it now.
     static constexpr const char *kItalian[] = {"Colazione", "Spuntino", "Pranzo", "Merenda", "Cena"};
     static constexpr const char *kEnglish[] = {"Breakfast", "Morning snack", "Lunch", "Afternoon snack", "Dinner"};
     const QStringList usual = defaultMealNames();
@@ -64,8 +63,15 @@ std::optional<int> mealGuideShare(const QString &mealName)
     for (int i = 0; i < usual.size(); ++i)
         for (const QString &known : {usual[i], QString::fromLatin1(kItalian[i]), QString::fromLatin1(kEnglish[i])})
             if (known.compare(name, Qt::CaseInsensitive) == 0)
-                return kShares[i];
+                return i;
     return std::nullopt;
+}
+
+std::optional<int> mealGuideShare(const QString &mealName)
+{
+    static constexpr int kShares[] = {20, 5, 40, 5, 30};
+    const std::optional<int> usual = usualMealIndex(mealName);
+    return usual ? std::optional(kShares[*usual]) : std::nullopt;
 }
 
 QString energyAmountText(const NutrientAmount &energy, const QLocale &locale)

@@ -38,6 +38,10 @@ struct PlannedDay {
 std::optional<PlannedDay> plannedDay(const MealDay &day, NutrientStore &store, const Nutrients &nutrients,
                                      QString *why);
 
+// Which of the usual meals (defaultMealNames(): colazione, spuntino, pranzo, merenda, cena) a meal
+// of this name is, by its Italian name, its English one or the one the interface gives it now;
+// none for another name.
+std::optional<int> usualMealIndex(const QString &mealName);
 // The guide's share of the day for a meal of the usual names, in percent; none for another.
 std::optional<int> mealGuideShare(const QString &mealName);
 

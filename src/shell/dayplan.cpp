@@ -4,7 +4,10 @@
 #include "shell/dayplan.h"
 
 #include "common/inputecho.h"
+#include "meal/dayfigures.h"
 #include "meal/dayfile.h"
+
+#include <algorithm>
 
 namespace velmo {
 
@@ -92,13 +95,19 @@ bool DayPlan::addMeal()
                    .arg(kMaxMealsPerDay));
         return false;
     }
-    // The first of the usual meals the day lacks, else a number.
+    // The first of the usual meals the day lacks, under any of its names ("Colazione" is the
+    // breakfast of a day made under Italian), else a number.
     QString proposed = tr("Pasto %1").arg(mealCount() + 1);
-    for (const QString &usual : defaultMealNames())
-        if (nameFault(usual, -1).isEmpty()) {
-            proposed = usual;
+    const QStringList usual = defaultMealNames();
+    const QStringList names = mealNames();
+    for (int i = 0; i < usual.size(); ++i) {
+        const bool had = std::any_of(names.cbegin(), names.cend(),
+                                     [i](const QString &name) { return usualMealIndex(name) == i; });
+        if (!had && nameFault(usual[i], -1).isEmpty()) {
+            proposed = usual[i];
             break;
         }
+    }
     const QString name = askName(tr("Nome del nuovo pasto:"), proposed);
     if (name.isEmpty())
         return false;

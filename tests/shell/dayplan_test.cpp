@@ -6,6 +6,7 @@
 #include "shell/daypanelmodel.h"
 #include "shell/nutrientprofilemodel.h"
 #include "shellfixture.h"
+#include "support/languageguard.h"
 
 #include <QAbstractItemModelTester>
 
@@ -120,6 +121,23 @@ TEST_F(DayPlanTest, RenameAddAndRemoveKeepTheDaysLimits)
     dialogs.clear();
     EXPECT_FALSE(w->day().removeMeal());
     EXPECT_EQ(dialogs.messageTexts().size(), 1);
+    // The name proposed is the first usual meal the day lacks under any of its names: a day made
+    // under Italian has its breakfast, whatever the interface's language.
+    for (const Language language : {Language::Italian, Language::English}) {
+        const LanguageGuard speaking(language);
+        const auto named = plannedDay();
+        ASSERT_TRUE(named->day().switchTo(1));
+        ASSERT_TRUE(named->day().removeMeal());  // no "Spuntino" left
+        dialogs.clear();
+        dialogs.inputAnswers.clear();
+        EXPECT_FALSE(named->day().addMeal());  // cancelled
+        EXPECT_EQ(dialogs.shown.back().prefilled, language == Language::Italian ? u"Spuntino"_s : u"Morning snack"_s);
+        dialogs.inputAnswers = {u"Spuntino"_s};
+        ASSERT_TRUE(named->day().addMeal());
+        dialogs.clear();
+        EXPECT_FALSE(named->day().addMeal());
+        EXPECT_EQ(dialogs.shown.back().prefilled, language == Language::Italian ? u"Pasto 6"_s : u"Meal 6"_s);
+    }
     // A meal added to the one without a name gives it the name the selector shows.
     const auto single = window(dialogs);
     dialogs.inputAnswers = {u"pasto"_s, u"Cena"_s};
