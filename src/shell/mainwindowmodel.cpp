@@ -78,7 +78,8 @@ MainWindowModel::~MainWindowModel() = default;
 // The table's rows hold the values their foods had when placed: a personal food changed since is
 // composed again, so that the totals, the profile and a meal saved as a food all read its values
 // as they are now; a food renamed, or written in other capitals by an import, is named anew in
-// every meal of the day. One step, which "Annulla" takes back as any other. A food deleted leaves
+// every meal of the day. One step, which "Annulla" takes back as any other; values changed alone
+// are composed in place, with no step. A food deleted leaves
 // the meal and the day at once, as after an undo: a row left behind would be written into the
 // stored day or the next saved file, which would then not open.
 // A new name is no step: the steps before it name the food as it was, a name no longer in the
@@ -119,8 +120,12 @@ void MainWindowModel::personalFoodsChanged(const QString &renamedFrom, const QSt
     if (newName) {
         update();
         undoStack_.clear();
-    } else if (shownPersonal || next != was) {
+    } else if (shown != document_.entries() || next != was) {
         mealSteps_.record(tr("aggiornamento degli alimenti personali"), update);
+    } else if (shownPersonal) {
+        // Only values changed: the rows take them where they stand, with no step, which taking
+        // back would seem to do nothing, since every undo composes the rows as they are now.
+        recomposePersonalRows();
     }
     // A new name reaches every person's stored days and the habitual meals too, or they would name
     // a food no longer there. The day shown is written first, so that it keeps its own revision.
