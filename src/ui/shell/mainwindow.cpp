@@ -339,7 +339,9 @@ void MainWindow::updateDayPanel()
     dayDock_->show();
     if (dayDock_->isFloating())
         return;
-    int room = width() + dayDock_->sizeHint().width();
+    // The panel, and the separator between it and the table.
+    const int panel = dayDock_->sizeHint().width();
+    int room = width() + panel + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
     if (const QScreen *screen = this->screen()) {
         const QMargins frame = frameAllowance(*this);
         room = std::min(room, screen->availableGeometry().width() - frame.left() - frame.right());
