@@ -70,6 +70,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QTranslator>
+#include <QHeaderView>
 #include <QTableView>
 #include <QTreeView>
 #include <QXmlStreamReader>
@@ -1490,6 +1491,11 @@ TEST_F(MainWindowTest, TheWeekWindowShowsTheCurrentPersonsWeekAndItsAverage)
     const auto energy = [week](int row) { return week->table()->model()->index(row, WeekModel::EnergyColumn).data(); };
     EXPECT_EQ(week->fromDate()->date(), QDate(2026, 3, 2));
     EXPECT_EQ(energy(1), u"45"_s);  // 93 g of 48 kcal per 100 g
+    // However small the window, the table shows every day and the average; the charts give way.
+    week->resize(640, 480);
+    QTest::qWait(100);
+    const QTableView *days = week->table();
+    EXPECT_GE(days->viewport()->height(), days->verticalHeader()->length());
     QTest::mouseClick(week->button(u"cmdSettimanaSuccessiva"_s), Qt::LeftButton);
     EXPECT_EQ(week->fromDate()->date(), QDate(2026, 3, 9));
     EXPECT_FALSE(week->button(u"cmdEsportaSettimana"_s)->isEnabled());

@@ -17,6 +17,7 @@
 #include <QLegend>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -29,7 +30,7 @@ QChartView *newChartView(const QString &accessibleName, QWidget *parent)
 {
     auto *view = new QChartView(parent);
     view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumHeight(220);
+    view->setMinimumHeight(150);
     presentAsPicture(view);
     // The table above holds the same numbers for the keyboard and for a screen reader.
     view->setAccessibleName(accessibleName);
@@ -74,6 +75,11 @@ WeekWindow::WeekWindow(WeekModel &model, QWidget *parent) : QDialog(parent), mod
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The table holds the numbers, the average among them: it keeps every row in a small window,
+    // where the charts give up their height first, with room for the scroll bar a narrow window
+    // needs under it.
+    table_->setFixedHeight(table_->horizontalHeader()->sizeHint().height() + table_->verticalHeader()->length()
+                           + 2 * table_->frameWidth() + table_->horizontalScrollBar()->sizeHint().height());
 
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("lblMediaSettimana"));
