@@ -6023,6 +6023,10 @@ To see them, open them with &quot;Open...&quot; from the Meal menu.</translation
         <source>Giorno di %1 (fabbisogno di %2):</source>
         <translation>Day of %1 (requirement of %2):</translation>
     </message>
+    <message>
+        <source>Apri un giorno di %1:</source>
+        <translation>Open a day of %1:</translation>
+    </message>
 </context>
 <context>
     <name>velmo::ui::MealSelector</name>

@@ -1474,6 +1474,22 @@ TEST_F(MainWindowTest, PrintingAfterThePrinterIsGoneOpensTheWindowOnTheDefaultOn
 
 // "Settimana..." opens the current person's week from the store; its controls move the week, the
 // export asks for a file, and "Profilo della media..." shows the week's average in the profile.
+// The panel says whose day the table is: a day that is not stored is nobody's, and its date
+// opens one of the current person's.
+TEST_F(MainWindowTest, TheDayPanelNamesThePersonOnlyOfAStoredDay)
+{
+    PersonSession &session = window->model().persons();
+    session.setToday(QDate(2026, 3, 4));
+    ASSERT_TRUE(session.store() && session.store()->addPerson(shellPerson()).ok());
+    session.setCurrentName(shellPerson().name);
+    menuItem("mnuPastoNuovoGiorno")->trigger();
+    ASSERT_TRUE(window->dayDock());
+    const auto *label = window->dayDock()->findChild<QLabel *>(u"lblPersonaGiorno"_s);
+    EXPECT_EQ(label->text(), u"Apri un giorno di %1:"_s.arg(shellPerson().name));
+    ASSERT_TRUE(window->model().storedDays().openDate(QDate(2026, 3, 4)));
+    EXPECT_EQ(label->text(), u"Giorno di %1:"_s.arg(shellPerson().name));
+}
+
 TEST_F(MainWindowTest, TheWeekWindowShowsTheCurrentPersonsWeekAndItsAverage)
 {
     addShellProfile(dir.filePath(u"elementi97.db"_s));

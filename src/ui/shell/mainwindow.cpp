@@ -571,7 +571,11 @@ void MainWindow::showStoredDay()
     // A person's day compared with another's requirement (made current since) says whose it is.
     const QString current = model_.persons().currentName();
     QString shown = tr("Nessuna persona corrente");
-    if (!person.isEmpty() && current == person)
+    // A table that is no stored day (a file, a new day, a day whose person is gone) is nobody's:
+    // the date opens one of the current person's days.
+    if (!model_.document().storedDay() && !person.isEmpty())
+        shown = tr("Apri un giorno di %1:").arg(person);
+    else if (!person.isEmpty() && current == person)
         shown = tr("Giorno di %1:").arg(person);
     else if (!person.isEmpty())
         shown = current.isEmpty() ? tr("Giorno di %1 (nessuna persona corrente):").arg(person)
