@@ -475,9 +475,9 @@ std::optional<PersonRecord> PersonStore::record(const QString &name, StoreResult
     return found;
 }
 
-StoreResult PersonStore::importRecord(const PersonRecord &record, bool replace)
+StoreResult PersonStore::importRecord(const PersonRecord &record, bool replace, QDate latest)
 {
-    if (const auto fault = recordFault(record, QDate::currentDate()))
+    if (const auto fault = recordFault(record, latest.isValid() ? latest : QDate::currentDate()))
         return invalid(fault);
     return change([&](StoreSql &sql) {
         if (const auto row = personRow(sql, record.person.name)) {

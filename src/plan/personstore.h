@@ -119,8 +119,8 @@ public:
     // The person with every day, as an export holds it.
     std::optional<PersonRecord> record(const QString &name, StoreResult *result) const;
     // Stores the person and the days, all or nothing; a person of that name is refused unless
-    // `replace`, which removes it first.
-    StoreResult importRecord(const PersonRecord &record, bool replace);
+    // `replace`, which removes it first. No date may come after `latest` (none: today).
+    StoreResult importRecord(const PersonRecord &record, bool replace, QDate latest = {});
 
 signals:
     // After every committed change, once.

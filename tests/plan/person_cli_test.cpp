@@ -66,6 +66,13 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
     fede.person.birthDate = QDate::currentDate().addYears(-7);
     fede.person.weights = {{QDate::currentDate(), 25, std::nullopt}};
     write(dir.filePath(u"fede.json"_s), personJson(fede));
+    // Weighed tomorrow: a file from where that is today already; the day after is no file's today.
+    PersonRecord gaia = fede;
+    gaia.person.name = u"Gaia"_s;
+    gaia.person.weights = {{QDate::currentDate().addDays(1), 25, std::nullopt}};
+    write(dir.filePath(u"gaia.json"_s), personJson(gaia));
+    gaia.person.weights = {{QDate::currentDate().addDays(2), 25, std::nullopt}};
+    write(dir.filePath(u"gaia2.json"_s), personJson(gaia));
     write(dir.filePath(u"miei.csv"_s), "alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,colesterolo\n"
                                        "Torta,100,6,12,50,340,,\n");
     write(dir.filePath(u"olio.pasto"_s), "Oli e grassi;Olio d'oliva;1 porzione standard\n");
@@ -95,6 +102,8 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
         {__LINE__, {"--importa-persona", at("ezio.json")}, 0, "persona importata in"},
         {__LINE__, {"--bilancia", at("giorno.pasto"), "--persona", "Ezio"}, 2, "della persona mancano il livello di attività o le attività fisiche auspicabili"},
         {__LINE__, {"--importa-persona", at("fede.json")}, 0, "persona importata in"},
+        {__LINE__, {"--importa-persona", at("gaia2.json")}, 2, "campo \"pesi[0].data\""},
+        {__LINE__, {"--importa-persona", at("gaia.json")}, 0, "persona importata in"},
         {__LINE__, {"--bilancia", at("giorno.pasto"), "--persona", "Fede"}, 2, "sotto i 10 anni si conosce solo il metabolismo basale, non il fabbisogno"},
         {__LINE__, {"--persona", "Bice", "--data", "2025-04-03", "--settimana"}, 0, "", {}, "== 2025-04-07 ==\nCena\n"},
         {__LINE__, {"--persona", "Bice", "--data", "2025-04-03", "--settimana"}, 0, "", {}, "Media giornaliera di 1 giorno "},  // the day stored empty is not planned

@@ -129,13 +129,16 @@ int importPerson(const PersonCommand &command)
     QString error;
     if (!openRegularFile(file, &error))
         return fail(kInputFailure, QStringList{readFailureMessage(command.file, error)} + nothing);
-    const auto record = readPersonJson(file, QDate::currentDate(), &error);
+    // A file written today where the date is already tomorrow (another time zone, a clock ahead)
+    // holds that tomorrow: an export must come back in, where a date typed here may not pass today.
+    const QDate latest = QDate::currentDate().addDays(1);
+    const auto record = readPersonJson(file, latest, &error);
     if (!record)
         return fail(kInputFailure, QStringList{QStringLiteral("%1: %2").arg(echoInput(command.file), error)} + nothing);
     const auto store = openStore(true, &error);
     if (!store)
         return fail(kDatabaseFailure, QStringList{error} + nothing);
-    const StoreResult result = store->importRecord(*record, command.replace);
+    const StoreResult result = store->importRecord(*record, command.replace, latest);
     if (result.kind == StoreResult::Kind::Taken)
         return fail(kInputFailure, {result.message, text(QT_TRANSLATE_NOOP("PersonCommand", "nessuna persona "
                                                                                             "importata: per "
