@@ -1512,6 +1512,13 @@ TEST_F(MainWindowTest, TheWeekWindowShowsTheCurrentPersonsWeekAndItsAverage)
     QTest::qWait(100);
     const QTableView *days = week->table();
     EXPECT_GE(days->viewport()->height(), days->verticalHeader()->length());
+    // At its narrowest and lowest the texts, wrapped, still stand below the table.
+    for (const QSize size : {QSize(1, 1), QSize(1, 1)}) {  // the second after the first's wrapping
+        week->resize(size);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_GE(week->summary()->geometry().top(), days->geometry().bottom()) << week->width() << 'x' << week->height();
+    EXPECT_GE(days->viewport()->height(), days->verticalHeader()->length());
     QTest::mouseClick(week->button(u"cmdSettimanaSuccessiva"_s), Qt::LeftButton);
     EXPECT_EQ(week->fromDate()->date(), QDate(2026, 3, 9));
     EXPECT_FALSE(week->button(u"cmdEsportaSettimana"_s)->isEnabled());

@@ -113,6 +113,15 @@ WeekWindow::WeekWindow(WeekModel &model, QWidget *parent) : QDialog(parent), mod
     render();
 }
 
+// The texts wrap as the window narrows, and a layout's minimum height does not follow them: the
+// window's does, so that no text is ever drawn over the table.
+void WeekWindow::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    if (const int needed = layout()->minimumHeightForWidth(width()); needed > 0 && needed != minimumHeight())
+        setMinimumHeight(needed);
+}
+
 QWidget *WeekWindow::buildWeekControls()
 {
     auto *box = new QWidget(this);

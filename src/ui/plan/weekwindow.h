@@ -38,6 +38,9 @@ signals:
     // "Profilo della media...": the nutrient profile of the week's daily average.
     void averageProfileRequested();
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     QWidget *buildWeekControls();
     QWidget *buildButtons();
