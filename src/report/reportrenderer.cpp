@@ -111,17 +111,20 @@ private:
         c.beginEditBlock();
     }
 
-    // The same for all from the paragraph `first` to the document's end.
-    void keepOnOnePage(QTextCursor &c, const QTextBlock &first)
+    // The same for all from the paragraph `first` to the document's end; false when that is too
+    // long to fit on one page.
+    bool keepOnOnePage(QTextCursor &c, const QTextBlock &first)
     {
         c.endEditBlock();
         const double page = doc_.pageSize().height();
         QAbstractTextDocumentLayout *layout = doc_.documentLayout();
         const double top = layout->blockBoundingRect(first).top();
         const double bottom = layout->blockBoundingRect(doc_.lastBlock()).bottom();
-        if (std::floor(top / page) != std::floor((bottom - 1) / page) && bottom - top < page * 0.95)
+        const bool fits = bottom - top < page * 0.95;
+        if (std::floor(top / page) != std::floor((bottom - 1) / page) && fits)
             startPage(first);
         c.beginEditBlock();
+        return fits;
     }
 
     // `t`, or the paragraph `block`, begins a page.
@@ -323,8 +326,9 @@ private:
         const QTextBlock caption = c.block();
         std::vector<FigureLine> lines = report_.totals;
         lines.insert(lines.end(), report_.split.cbegin(), report_.split.cend());
+        QTextTable *t = nullptr;
         if (!lines.empty()) {
-            QTextTable *t = table(c, 1 + static_cast<int>(lines.size()), 4, 1, {34, 20, 26, 20});
+            t = table(c, 1 + static_cast<int>(lines.size()), 4, 1, {34, 20, 26, 20});
             headingRow(t, 0,
                        {text(QT_TRANSLATE_NOOP("PlanReportRenderer", "Nutriente")),
                         text(QT_TRANSLATE_NOOP("PlanReportRenderer", "Quantità")),
@@ -341,9 +345,10 @@ private:
             c.movePosition(QTextCursor::End);
         }
         paragraph(c, report_.summary, kBodyPoints, false);
-        // A short table: with its caption and its summary on one page, as a meal is.
-        if (!lines.empty())
-            keepOnOnePage(c, caption);
+        // A short table: with its caption and its summary on one page, as a meal is; one longer
+        // than a page at least keeps its caption with its first row.
+        if (t && !keepOnOnePage(c, caption))
+            keepCaptionWithTable(c, caption, t, 1);
         if (!report_.chart.empty()) {
             // The caption and its chart in one frameless cell, kept on one page as a meal is.
             QTextTable *box = table(c, 1, 1, 0);
