@@ -1703,7 +1703,7 @@ lists its measures.
             pasto (i nomi che lo richiedono sono già tra virgolette). Nessun alimento trovato:
             non stampa nulla ed esce con 0
   --fabbisogno KCAL  confronta il pasto con un fabbisogno giornaliero di KCAL kcal (un numero
-            maggiore di 0): una riga dopo i totali, o cinque colonne in più con --csv
+            maggiore di 0 e al più 32767): una riga dopo i totali, o cinque colonne in più con --csv
   --importa-alimenti FILE.csv  aggiunge agli alimenti personali quelli del file CSV (UTF-8,
             RFC 4180, intestazione alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,
             colesterolo, poi a scelta, in qualsiasi ordine, altri nutrienti con la loro sigla
@@ -1756,7 +1756,7 @@ lists its measures.
             lettuces), those having TEXT as a common name first. No food found: prints
             nothing and exits with 0
   --fabbisogno KCAL  compares the meal with a daily requirement of KCAL kcal (a number
-            above 0): one line after the totals, or five more columns with --csv
+            above 0 and at most 32767): one line after the totals, or five more columns with --csv
   --importa-alimenti FILE.csv  adds the foods of the CSV file to the personal foods (UTF-8,
             RFC 4180, heading alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,
             colesterolo, then at will, in any order, other nutrients by their INFOODS tag, for

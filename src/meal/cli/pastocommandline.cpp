@@ -269,7 +269,7 @@ QString optionsHelpText()
         "            pasto (i nomi che lo richiedono sono già tra virgolette). Nessun alimento trovato:\n"
         "            non stampa nulla ed esce con 0\n"
         "  --fabbisogno KCAL  confronta il pasto con un fabbisogno giornaliero di KCAL kcal (un numero\n"
-        "            maggiore di 0): una riga dopo i totali, o cinque colonne in più con --csv\n"
+        "            maggiore di 0 e al più 32767): una riga dopo i totali, o cinque colonne in più con --csv\n"
         "  --importa-alimenti FILE.csv  aggiunge agli alimenti personali quelli del file CSV (UTF-8,\n"
         "            RFC 4180, intestazione alimenti,edibile,proteine,lipidi,carboidrati,energia,fibra,\n"
         "            colesterolo, poi a scelta, in qualsiasi ordine, altri nutrienti con la loro sigla\n"
