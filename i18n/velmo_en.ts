@@ -2106,6 +2106,10 @@ lists its measures.
         <source>Gravidanza e allattamento valgono dai %1 anni in su.</source>
         <translation>Pregnancy and lactation apply from the age of %1.</translation>
     </message>
+    <message>
+        <source>La data di nascita è di più di %1 anni fa: correggerla.</source>
+        <translation>The date of birth is more than %1 years ago: correct it.</translation>
+    </message>
 </context>
 <context>
     <name>PersonStore</name>

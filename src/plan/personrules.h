@@ -28,6 +28,8 @@ inline constexpr int kMaxPlannedFoodNameLength = 200;
 inline constexpr int kMaxNotesLength = 10000;
 // The youngest age for which a pregnancy or a lactation is taken.
 inline constexpr int kMinConditionAge = 10;
+// A birth date further back is a slip of the keyboard (1800 for 1980): no one is that old.
+inline constexpr int kMaxPersonAge = 130;
 inline constexpr int kMaxMealRowsPerMeal = 12;
 // A count and a measure's name, the longest of the shipped ones being 77 characters, with room to
 // spare.
