@@ -4294,6 +4294,35 @@ could not be written.
         <source>L&apos;alimento eliminato è tolto anche dal pasto e dal giorno: %1.</source>
         <translation>The deleted food is also taken out of the meal and the day: %1.</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 e di altre %n persone</source>
+        <translation>
+            <numerusform>%1 and %n other person</numerusform>
+            <numerusform>%1 and %n other persons</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>nei giorni salvati di %1 (%n giorni)</source>
+        <translation>
+            <numerusform>in %n saved day of %1</numerusform>
+            <numerusform>in the saved days of %1 (%n days)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n pasti abituali</source>
+        <translation>
+            <numerusform>in %n habitual meal</numerusform>
+            <numerusform>in %n habitual meals</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>È %1.</source>
+        <translation>It is %1.</translation>
+    </message>
+    <message>
+        <source> e </source>
+        <translation> and </translation>
+    </message>
 </context>
 <context>
     <name>velmo::MealDocument</name>

@@ -100,6 +100,30 @@
     </message>
 </context>
 <context>
+    <name>velmo::MainWindowModel</name>
+    <message numerus="yes">
+        <source>%1 e di altre %n persone</source>
+        <translation>
+            <numerusform>%1 e di un&apos;altra persona</numerusform>
+            <numerusform>%1 e di altre %n persone</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>nei giorni salvati di %1 (%n giorni)</source>
+        <translation>
+            <numerusform>in %n giorno salvato di %1</numerusform>
+            <numerusform>nei giorni salvati di %1 (%n giorni)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n pasti abituali</source>
+        <translation>
+            <numerusform>in %n pasto abituale</numerusform>
+            <numerusform>in %n pasti abituali</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>velmo::PersonalFoodCommands</name>
     <message numerus="yes">
         <source>Importati %n alimenti da %1: %2 nuovi, %3 aggiornati.</source>

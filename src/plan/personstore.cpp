@@ -10,6 +10,8 @@
 
 #include <QHash>
 
+#include <set>
+
 namespace velmo {
 
 namespace {
@@ -362,6 +364,34 @@ StoreResult PersonStore::writeDay(const QString &name, QDate date, const MealDay
     if (result.ok() && written)
         *written = revision;
     return result;
+}
+
+PersonStore::PersonalFoodUses PersonStore::personalFoodUses(const QString &name, StoreResult *result) const
+{
+    const QString key = personalFoodKey(name);
+    StoreSql sql(connection());
+    PersonalFoodUses uses;
+    // The key folds capitals as SQLite cannot: the personal rows are read and compared here.
+    std::set<qint64> days;
+    if (auto query = sql.run(QStringLiteral("SELECT g.id, p.nome, r.alimento FROM righe_pasto r "
+                                            "JOIN pasti_giorno m ON m.id = r.pasto JOIN giorni g ON g.id = m.giorno "
+                                            "JOIN persone p ON p.id = g.persona WHERE r.categoria = ?"),
+                             {personalCategory().table}))
+        while (query->next())
+            if (personalFoodKey(query->value(2).toString()) == key && days.insert(query->value(0).toLongLong()).second
+                && !uses.persons.contains(query->value(1).toString()))
+                uses.persons.append(query->value(1).toString());
+    uses.days = static_cast<int>(days.size());
+    std::set<qint64> meals;
+    if (auto query = sql.run(QStringLiteral("SELECT pasto, alimento FROM righe_pasto_abituale WHERE categoria = ?"),
+                             {personalCategory().table}))
+        while (query->next())
+            if (personalFoodKey(query->value(1).toString()) == key)
+                meals.insert(query->value(0).toLongLong());
+    uses.habitualMeals = static_cast<int>(meals.size());
+    uses.persons.sort(Qt::CaseInsensitive);
+    *result = failureOf(sql);
+    return uses;
 }
 
 StoreResult PersonStore::renamePersonalFood(const QString &from, const QString &to)

@@ -112,6 +112,14 @@ public:
     // Adds the meal, or replaces the one of its name.
     StoreResult saveHabitualMeal(const DayMeal &meal);
     StoreResult removeHabitualMeal(const QString &name);
+    // Where the personal food `name` (by its key, whatever the capitals) is planned: the stored days
+    // that name it, the persons they are of (by name, in order) and the habitual meals.
+    struct PersonalFoodUses {
+        int days = 0;
+        QStringList persons;
+        int habitualMeals = 0;
+    };
+    PersonalFoodUses personalFoodUses(const QString &name, StoreResult *result) const;
     // The personal food `from` is called `to` now: every day and habitual meal naming it (by its
     // key, whatever the capitals) names it so, and each day changed takes a new revision.
     StoreResult renamePersonalFood(const QString &from, const QString &to);

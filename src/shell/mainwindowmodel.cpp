@@ -41,7 +41,8 @@ MainWindowModel::MainWindowModel(Dialogs &dialogs, QObject *parent)
                     readingProgress_(-1);
             },
             [this](int permille) { return !readingProgress_ || readingProgress_(permille); },
-            [this] { return undoStack_.canUndo(); }},
+            [this] { return undoStack_.canUndo(); },
+            [this](const QString &name) { return personalFoodUsesText(name); }},
         dialogs_);
     connect(personalFoods_.get(), &PersonalFoodCommands::foodsChanged, this, &MainWindowModel::personalFoodsChanged);
     connect(&mealSteps_, &MealSteps::restored, this, [this] {
@@ -176,6 +177,30 @@ void MainWindowModel::dropDeletedPersonalFoods(const QString &deleted)
                          ? tr("Questi alimenti personali sono stati eliminati e non tornano nel pasto: %1.").arg(names)
                          : tr("L'alimento eliminato è tolto anche dal pasto e dal giorno: %1.").arg(names),
                      noticeTitle(), MessageIcon::Information);
+}
+
+// "È nei giorni salvati di Anna, Bea (3 giorni) e in 1 pasto abituale.", or nothing when the food
+// is planned nowhere (or the persons' store cannot say).
+QString MainWindowModel::personalFoodUsesText(const QString &name)
+{
+    if (!QFileInfo::exists(persons_.path()) || !persons_.store())
+        return {};
+    StoreResult result;
+    const PersonStore::PersonalFoodUses uses = persons_.store()->personalFoodUses(name, &result);
+    if (!result.ok())
+        return {};
+    constexpr int kNamed = 5;  // persons named; the others counted
+    QStringList where;
+    if (uses.days > 0) {
+        QString persons = QLocale().createSeparatedList(uses.persons.mid(0, kNamed));
+        if (uses.persons.size() > kNamed)
+            persons = tr("%1 e di altre %n persone", nullptr, static_cast<int>(uses.persons.size()) - kNamed)
+                          .arg(uses.persons.mid(0, kNamed).join(QStringLiteral(", ")));
+        where << tr("nei giorni salvati di %1 (%n giorni)", nullptr, uses.days).arg(persons);
+    }
+    if (uses.habitualMeals > 0)
+        where << tr("in %n pasti abituali", nullptr, uses.habitualMeals);
+    return where.isEmpty() ? QString() : tr("È %1.").arg(where.join(tr(" e ")));
 }
 
 // A step taken back, or made again, puts rows back with the values their foods had then: a

@@ -171,6 +171,7 @@ private:
     void personalFoodsChanged(const QString &renamedFrom, const QString &renamedTo);
     void dropDeletedPersonalFoods(const QString &deleted);
     void recomposePersonalRows();
+    QString personalFoodUsesText(const QString &name);
     void setCategoryHeading(const QString &text);
     void setMousePointer(MousePointer pointer);
     void navigateFirst();

@@ -171,13 +171,15 @@ void PersonalFoodCommands::deleteFood()
     if (!personalFoodCurrent() || !open())
         return;
     const QString name = window_.browser.foodName();
-    if (dialogs_.askYesNoCancel(
-            tr("Eliminare l'alimento personale \"%1\"?\n\nL'eliminazione non si può annullare, e i pasti e i giorni "
-               "salvati che lo contengono non si potranno più aprire finché non si crea di nuovo un alimento "
-               "con questo nome.")
-                .arg(name),
-            warningTitle())
-        != Answer::Yes)
+    QString question =
+        tr("Eliminare l'alimento personale \"%1\"?\n\nL'eliminazione non si può annullare, e i pasti e i "
+           "giorni salvati che lo contengono non si potranno più aprire finché non si crea di nuovo un "
+           "alimento con questo nome.")
+            .arg(name);
+    // Which days those are, so that no one deletes a food still planned without knowing it.
+    if (const QString uses = window_.usesOf ? window_.usesOf(name) : QString(); !uses.isEmpty())
+        question += QStringLiteral("\n\n") + uses;
+    if (dialogs_.askYesNoCancel(question, warningTitle()) != Answer::Yes)
         return;
     const int row = *window_.data.currentRow();
     QString error;

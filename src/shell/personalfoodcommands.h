@@ -41,6 +41,8 @@ public:
         std::function<bool(int permille)> progress = {};
         // Whether the window has steps that "Annulla" can take back.
         std::function<bool()> canUndo = {};
+        // Where a food is planned (persons' days, habitual meals), as a sentence; empty: nowhere.
+        std::function<QString(const QString &name)> usesOf = {};
     };
     PersonalFoodCommands(WindowParts window, Dialogs &dialogs, QObject *parent = nullptr);
     ~PersonalFoodCommands() override;

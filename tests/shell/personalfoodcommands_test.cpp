@@ -259,6 +259,15 @@ TEST_F(PersonalFoodCommandsTest, ARenamedFoodIsRenamedInTheStoredDays)
     model->undoStack().undo();
     EXPECT_TRUE(model->storedDays().flush());
     EXPECT_EQ(store->day(u"Anna"_s, shown, nullptr, &result)->meals.at(0).entries.at(1).food, u"Torta di mele"_s);
+    // Its deletion is asked naming where it is planned, whatever the capitals.
+    model->chooseCategory(kPersonalCategory);
+    dialogs.clear();
+    dialogs.questionAnswers = {Answer::No};
+    model->personalFoods().deleteFood();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.shown[0].text.endsWith(u"\n\nÈ nei giorni salvati di Anna (2 giorni) e in 1 pasto abituale."_s))
+        << dialogs.shown[0].text.toStdString();
+    EXPECT_TRUE(model->personalFoods().catalogue()->find(u"torta di mele"_s));
 }
 
 TEST_F(PersonalFoodCommandsTest, ADamagedCatalogueIsLeftAloneUntilTheUserSetsItAside)
