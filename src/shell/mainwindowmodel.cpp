@@ -31,6 +31,11 @@ MainWindowModel::MainWindowModel(Dialogs &dialogs, QObject *parent)
 {
     // Enough for a long session's steps, and a bound on what they keep.
     undoStack_.setUndoLimit(kUndoLimit);
+    // A stored day is weighed against the requirement of its own date: the age and the weight then.
+    persons_.setDayDate([this] {
+        const auto &shown = document_.storedDay();
+        return shown ? shown->date : QDate();
+    });
     personalFoods_ = std::make_unique<PersonalFoodCommands>(
         PersonalFoodCommands::WindowParts{
             dataControl_, browser_, meal_, [this](int category) { chooseCategory(category); },

@@ -75,9 +75,10 @@ std::optional<CurrentPersonRequirement> PersonSession::currentRequirement()
             setCurrentName(QString());
         return std::nullopt;
     }
-    CurrentPersonRequirement requirement{person->name, std::nullopt, intakePerson(*person, today()),
-                                         pastEnergyTablesText(*person, today(), QLocale())};
-    if (const auto energy = personRequirement(*person, today(), QLocale()))
+    const QDate at = requirementDate();
+    CurrentPersonRequirement requirement{person->name, std::nullopt, intakePerson(*person, at),
+                                         pastEnergyTablesText(*person, at, QLocale())};
+    if (const auto energy = personRequirement(*person, at, QLocale()))
         requirement.kcal = energy->energy;
     return requirement;
 }

@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -55,11 +56,19 @@ public:
     // The day the persons' ages are counted at by default.
     QDate today() const { return today_.isValid() ? today_ : QDate::currentDate(); }
     void setToday(QDate today) { today_ = today; }
+    // The date of the day the window shows, which the current person's numbers are taken at (the
+    // age and the weight of that day); none, or an invalid date: today.
+    void setDayDate(std::function<QDate()> dayDate) { dayDate_ = std::move(dayDate); }
+    QDate requirementDate() const
+    {
+        const QDate day = dayDate_ ? dayDate_() : QDate();
+        return day.isValid() ? day : today();
+    }
 
     // The current person's name, as remembered: the store is not opened for it.
     QString currentName() const { return current_; }
     void setCurrentName(const QString &name);
-    // The current person's numbers today, read from the store; none without a current person or
+    // The current person's numbers at requirementDate(), read from the store; none without a current person or
     // the store. A current person no longer stored is forgotten. Until the store's first use the
     // file is glanced at, not read whole: the program asks this at every start, and a store of years
     // of days takes longer to read whole than the window to appear.
@@ -78,6 +87,7 @@ private:
     QString path_;
     QString current_;
     QDate today_;
+    std::function<QDate()> dayDate_;
     std::unique_ptr<PersonStore> store_;
 };
 

@@ -1480,7 +1480,9 @@ TEST_F(MainWindowTest, TheDayPanelNamesThePersonOnlyOfAStoredDay)
 {
     PersonSession &session = window->model().persons();
     session.setToday(QDate(2026, 3, 4));
-    ASSERT_TRUE(session.store() && session.store()->addPerson(shellPerson()).ok());
+    Person anna = shellPerson();
+    anna.weights.push_back({QDate(2026, 3, 1), 90, {}});
+    ASSERT_TRUE(session.store() && session.store()->addPerson(anna).ok());
     session.setCurrentName(shellPerson().name);
     menuItem("mnuPastoNuovoGiorno")->trigger();
     ASSERT_TRUE(window->dayDock());
@@ -1488,6 +1490,11 @@ TEST_F(MainWindowTest, TheDayPanelNamesThePersonOnlyOfAStoredDay)
     EXPECT_EQ(label->text(), u"Apri un giorno di %1:"_s.arg(shellPerson().name));
     ASSERT_TRUE(window->model().storedDays().openDate(QDate(2026, 3, 4)));
     EXPECT_EQ(label->text(), u"Giorno di %1:"_s.arg(shellPerson().name));
+    // Each day is weighed against the requirement of its date: 90 kg now, 60 kg in February.
+    const std::optional<double> now = window->model().requirementKcal();
+    ASSERT_TRUE(window->model().storedDays().openDate(QDate(2026, 2, 2)));
+    ASSERT_TRUE(now && window->model().requirementKcal());
+    EXPECT_LT(*window->model().requirementKcal(), *now - 300);
 }
 
 TEST_F(MainWindowTest, TheWeekWindowShowsTheCurrentPersonsWeekAndItsAverage)

@@ -3,6 +3,7 @@
 
 #include "plan/plantestsupport.h"
 #include "shellfixture.h"
+#include "support/tablecase.h"
 
 #include <QFile>
 #include <QSqlQuery>
@@ -55,6 +56,27 @@ protected:
     inline static const QDate kDay{2026, 3, 12};
     QString store = dir.filePath(u"utente/persone.db"_s);
 };
+
+// A stored day is weighed against the current person's numbers of its own date: her age and her
+// weight then, not today's.
+TEST_F(StoredDaysTest, ADayIsComparedWithThePersonAsSheWasThatDay)
+{
+    model->persons().setCurrentName(u"Anna"_s);
+    // clang-format off
+    const struct { int line; QDate day; double weight; double age; } cases[] = {
+        {__LINE__, QDate(2025, 3, 15), 61.25, 41},
+        {__LINE__, kDay, 60.5, 42},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        VELMO_CASE(c);
+        ASSERT_TRUE(model->storedDays().open(u"Anna"_s, c.day));
+        const auto numbers = model->persons().currentRequirement();
+        ASSERT_TRUE(numbers && numbers->person);
+        EXPECT_EQ(numbers->person->weightKg, c.weight);
+        EXPECT_EQ(numbers->person->ageYears, c.age);
+    }
+}
 
 // A day is read from the store into the window and written back as the user works, without a
 // question ever: the next window reads the same day, with the same totals.

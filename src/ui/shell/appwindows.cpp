@@ -120,6 +120,11 @@ bool AppWindows::loadMainWindow(QString *error)
     persons.setSettings(&settings_);
     connect(&persons, &PersonSession::currentChanged, this, &AppWindows::showCurrentPerson);
     connect(&persons, &PersonSession::personsChanged, this, &AppWindows::showCurrentPerson);
+    // Another stored day is weighed against the requirement of its date.
+    connect(&loaded->model->storedDays(), &StoredDays::changed, this, [this] {
+        if (!main_->model->persons().currentName().isEmpty())
+            showCurrentPerson();
+    });
     // Start-up does not open the persons' store: a remembered current person is read once the
     // first screen is up.
     if (!persons.currentName().isEmpty())
