@@ -95,7 +95,8 @@ DayFigures dayFigures(const Nutrients &nutrients, const NutrientProfile &profile
             line.amount = row->amountText();
         if (withRange && row->reference) {
             line.reference = row->referenceWithKind();
-            switch (intakeStatus(row->reference, row->amount->amount, row->nutrient->decimals)) {
+            switch (
+                intakeStatus(row->reference, row->amount->amount, row->nutrient->decimals, row->amount->lowerBound)) {
             case IntakeStatus::BelowAverage:
             case IntakeStatus::BelowReference:
                 line.status = text(QT_TRANSLATE_NOOP("DayFigures", "sotto l'intervallo"));

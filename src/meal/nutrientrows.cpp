@@ -126,7 +126,8 @@ QString intakePercent(const ReferenceValue &reference, double amount, int decima
     return formatDecimals(*percent, 0, locale);
 }
 
-IntakeStatus intakeStatus(const std::optional<ReferenceValue> &reference, std::optional<double> amount, int decimals)
+IntakeStatus intakeStatus(const std::optional<ReferenceValue> &reference, std::optional<double> amount, int decimals,
+                          bool lowerBound)
 {
     if (!reference || !amount)
         return IntakeStatus::None;
@@ -138,6 +139,11 @@ IntakeStatus intakeStatus(const std::optional<ReferenceValue> &reference, std::o
         top = r.goalMaximum;
     if (top && *amount > *top)
         return IntakeStatus::AboveMaximum;
+    // A lower bound past its minimum has reached it; under a range's top or a goal's maximum it may
+    // not stay (an upper level is a limit of safety, not the goal: the amount above it is told).
+    if (lowerBound)
+        return r.minimum && !range && !r.goalMaximum && *amount >= *r.minimum ? IntakeStatus::Reached
+                                                                              : IntakeStatus::None;
     if (!r.minimum)
         return r.maximum ? IntakeStatus::Reached : IntakeStatus::None;
     if (r.average && *amount < *r.average)

@@ -51,9 +51,13 @@ enum class IntakeStatus { None, BelowAverage, BelowReference, Reached, AboveMaxi
 // None without an amount or a reference. Above the UL, or above the top of a range or an upper
 // bound ("< 10 %En"), is above; below the AR, below the reference (or the bottom of a range) with
 // no AR or at least it, reached; an upper level alone says nothing is to be reached, so below it
-// is none. A lower bound is judged by what is known of it. The amount is judged as it is shown,
-// rounded to `decimals`, so that "63,0 g" against "PRI 63,0 g" is reached.
-IntakeStatus intakeStatus(const std::optional<ReferenceValue> &reference, std::optional<double> amount, int decimals);
+// is none. The amount is judged as it is shown, rounded to `decimals`, so that "63,0 g" against
+// "PRI 63,0 g" is reached. A `lowerBound` (foods lacking the value: the true amount is at least
+// it) is judged only where what is known decides: above a maximum already, or past a minimum with
+// no range's top or goal's maximum to stay under; else none, since the foods lacking the value
+// could take it either way.
+IntakeStatus intakeStatus(const std::optional<ReferenceValue> &reference, std::optional<double> amount, int decimals,
+                          bool lowerBound);
 
 // The share of the reference that `amount` is, in whole percent ("100"), where there is one: it
 // agrees with the status of the amount as shown, so an amount below its reference never reads

@@ -88,7 +88,7 @@ QVariant NutrientProfileModel::data(const QModelIndex &index, int role) const
                    ? QVariant(nutrientGroupName(static_cast<NutrientGroup>(-1 - line)))
                    : QVariant();
     const NutrientRowText &r = rows_[static_cast<std::size_t>(line)];
-    const IntakeStatus status = intakeStatus(r.reference, r.amount->amount, r.nutrient->decimals);
+    const IntakeStatus status = intakeStatus(r.reference, r.amount->amount, r.nutrient->decimals, r.amount->lowerBound);
     if (role == StatusRole)
         return static_cast<int>(status);
     if (role == ShareRole) {

@@ -75,7 +75,7 @@ TEST(RequirementComparison, AnAmountIsJudgedAsShownAgainstItsReference)
     using S = IntakeStatus;
     const std::optional<double> none;
     // clang-format off
-    const struct { int line; std::optional<double> minimum, maximum, upper, average, amount; int decimals; S status; const char *percent; std::optional<double> goal = {}; } cases[] = {
+    const struct { int line; std::optional<double> minimum, maximum, upper, average, amount; int decimals; S status; const char *percent; std::optional<double> goal = {}; bool bound = false; } cases[] = {
         {__LINE__, 63, 63, none, 52, 62.986, 1, S::Reached, "100"},
         {__LINE__, 63, 63, none, 52, 62.94, 1, S::BelowReference, "99"},  // 99,9 %: shown "99", not "100"
         {__LINE__, 54, 54, none, 45, 53.8, 1, S::BelowReference, "99"},
@@ -94,13 +94,21 @@ TEST(RequirementComparison, AnAmountIsJudgedAsShownAgainstItsReference)
         {__LINE__, 1500, 1500, none, none, 2000.4, 0, S::Reached, "133", 2000},
         {__LINE__, 1500, 1500, none, none, 1400, 0, S::BelowReference, "93", 2000},
         {__LINE__, 1000, 1000, 2500, none, 2100, 0, S::AboveMaximum, "210", 2000},
+        // Foods lacking the value: only what is known decides.
+        {__LINE__, none, 15, none, none, 6, 0, S::None, "", none, true},
+        {__LINE__, none, 15, none, none, 16, 0, S::AboveMaximum, "", none, true},
+        {__LINE__, 3900, 3900, none, none, 3115, 0, S::None, "80", none, true},
+        {__LINE__, 3900, 3900, none, none, 4000, 0, S::Reached, "103", none, true},
+        {__LINE__, 45, 60, none, none, 50, 0, S::None, "", none, true},
+        {__LINE__, 1000, 1000, 2500, none, 1200, 0, S::Reached, "120", none, true},
+        {__LINE__, 1500, 1500, none, none, 1600, 0, S::None, "107", 2000, true},
     };
     // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
         const ReferenceValue reference{c.minimum, c.maximum, QStringLiteral("PRI"), c.upper, {},
                                        c.average, c.goal,    QStringLiteral("SDT"), {}};
-        EXPECT_EQ(intakeStatus(reference, c.amount, c.decimals), c.status);
+        EXPECT_EQ(intakeStatus(reference, c.amount, c.decimals, c.bound), c.status);
         if (c.amount) {
             EXPECT_EQ(intakePercent(reference, *c.amount, c.decimals, QLocale::c()), QString::fromUtf8(c.percent));
         }
