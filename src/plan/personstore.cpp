@@ -505,9 +505,10 @@ std::optional<PersonRecord> PersonStore::record(const QString &name, StoreResult
     return found;
 }
 
-StoreResult PersonStore::importRecord(const PersonRecord &record, bool replace, QDate latest)
+StoreResult PersonStore::importRecord(const PersonRecord &record, bool replace, QDate latest, bool asStored)
 {
-    if (const auto fault = recordFault(record, latest.isValid() ? latest : QDate::currentDate()))
+    if (const auto fault = asStored ? std::nullopt
+                                    : recordFault(record, latest.isValid() ? latest : QDate::currentDate()))
         return invalid(fault);
     return change([&](StoreSql &sql) {
         if (const auto row = personRow(sql, record.person.name)) {

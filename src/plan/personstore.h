@@ -127,8 +127,10 @@ public:
     // The person with every day, as an export holds it.
     std::optional<PersonRecord> record(const QString &name, StoreResult *result) const;
     // Stores the person and the days, all or nothing; a person of that name is refused unless
-    // `replace`, which removes it first. No date may come after `latest` (none: today).
-    StoreResult importRecord(const PersonRecord &record, bool replace, QDate latest = {});
+    // `replace`, which removes it first. No date may come after `latest` (none: today). A record
+    // this store held (`asStored`: a removal taken back) goes back as it was, unchecked: rules
+    // made since, or a date that was tomorrow where it was imported, must not lose it.
+    StoreResult importRecord(const PersonRecord &record, bool replace, QDate latest = {}, bool asStored = false);
 
 signals:
     // After every committed change, once.

@@ -137,7 +137,8 @@ public:
                                           "la modifica.")};
         }
         if (!from) {
-            result = to->days.empty() ? store->addPerson(to->person) : store->importRecord(*to, false);
+            // What the store held, or what was added by a form that checked it, goes back as it was.
+            result = store->importRecord(*to, false, {}, true);
             // A person removed while current comes back current, unless another became so since.
             if (result.ok() && std::exchange(removedCurrent_, false) && session_.currentName().isEmpty())
                 session_.setCurrentName(to->person.name);

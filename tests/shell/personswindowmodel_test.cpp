@@ -132,6 +132,26 @@ TEST_F(PersonsWindowModelTest, EveryEditIsAStepThatUndoAndRedoTakeBackAndMakeAga
     EXPECT_EQ(dialogs.messageTexts(), QStringList());
 }
 
+// A removal taken back puts the person back as the store held it, even where the rules of a form
+// would refuse it now: weighed tomorrow, as an import from a time zone ahead may leave it.
+TEST_F(PersonsWindowModelTest, ARemovalTakenBackPutsThePersonBackAsStored)
+{
+    ASSERT_TRUE(model.open());
+    PersonRecord imported{anna(), {}};
+    const QDate tomorrow = QDate::currentDate().addDays(1);
+    imported.person.weights.push_back({tomorrow, 61, {}});
+    ASSERT_TRUE(session.store()->importRecord(imported, false, tomorrow).ok());
+    ASSERT_TRUE(model.open());
+    model.select(imported.person.name);
+    dialogs.questionAnswers = {Answer::Yes};
+    ASSERT_TRUE(model.removeSelected());
+    stack.undo();
+    StoreResult result;
+    const auto back = session.store()->person(imported.person.name, nullptr, &result);
+    ASSERT_TRUE(back) << dialogs.messageTexts().join(u'|').toStdString();
+    EXPECT_EQ(back->weights.size(), imported.person.weights.size());
+}
+
 // What the store refuses is told and leaves no step: a value out of range, a name taken, a
 // person changed by another window since it was read (also when undoing).
 TEST_F(PersonsWindowModelTest, ARefusedEditIsToldAndLeavesNoStep)
