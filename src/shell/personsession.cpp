@@ -75,7 +75,10 @@ std::optional<CurrentPersonRequirement> PersonSession::currentRequirement()
             setCurrentName(QString());
         return std::nullopt;
     }
-    const QDate at = requirementDate();
+    // A day before the birth (a slip of its date) has no numbers of its own: today's stand in.
+    QDate at = requirementDate();
+    if (person->birthDate.isValid() && at < person->birthDate)
+        at = today();
     CurrentPersonRequirement requirement{person->name, std::nullopt, intakePerson(*person, at),
                                          pastEnergyTablesText(*person, at, QLocale())};
     if (const auto energy = personRequirement(*person, at, QLocale()))

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Velmo authors
 
+#include "plan/personmetrics.h"
 #include "plan/plantestsupport.h"
 #include "shellfixture.h"
 #include "support/tablecase.h"
@@ -66,6 +67,7 @@ TEST_F(StoredDaysTest, ADayIsComparedWithThePersonAsSheWasThatDay)
     const struct { int line; QDate day; double weight; double age; } cases[] = {
         {__LINE__, QDate(2025, 3, 15), 61.25, 41},
         {__LINE__, kDay, 60.5, 42},
+        {__LINE__, QDate(1983, 1, 1), 60.5, double(*ageInYears(QDate(1984, 2, 29), QDate::currentDate()))},  // before the birth: today's
     };
     // clang-format on
     for (const auto &c : cases) {
