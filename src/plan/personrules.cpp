@@ -99,6 +99,15 @@ std::optional<ValueFault> weightFault(const WeightRecord &weight, QDate today)
     return std::nullopt;
 }
 
+std::optional<ValueFault> birthDateFault(QDate birth, QDate today)
+{
+    if (ageInYears(birth, today).value_or(0) <= kMaxPersonAge)
+        return std::nullopt;
+    return ValueFault{u"data_di_nascita"_qs,
+                      text(QT_TRANSLATE_NOOP("PersonRules", "La data di nascita è di più di %1 anni fa: correggerla."))
+                          .arg(kMaxPersonAge)};
+}
+
 std::optional<ValueFault> personFault(const Person &person, QDate today)
 {
     if (const auto fault = nameFault(person.name, kMaxPersonNameLength))
@@ -111,11 +120,6 @@ std::optional<ValueFault> personFault(const Person &person, QDate today)
         return ValueFault{u"data_di_nascita"_qs,
                           text(QT_TRANSLATE_NOOP("PersonRules", "La data di nascita manca, non è valida o è nel "
                                                                 "futuro: correggerla."))};
-    if (ageInYears(person.birthDate, today).value_or(0) > kMaxPersonAge)
-        return ValueFault{u"data_di_nascita"_qs,
-                          text(QT_TRANSLATE_NOOP("PersonRules", "La data di nascita è di più di %1 anni fa: "
-                                                                "correggerla."))
-                              .arg(kMaxPersonAge)};
     if (!within(person.heightCm, 40, 250))
         return ValueFault{u"altezza_cm"_qs,
                           text(QT_TRANSLATE_NOOP("PersonRules", "L'altezza deve essere fra 40 e 250 cm."))};

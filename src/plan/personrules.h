@@ -44,6 +44,10 @@ struct ValueFault {
 
 // Names: not empty, at most so many characters, no control characters.
 std::optional<ValueFault> personFault(const Person &person, QDate today);
+// A birth date typed more than kMaxPersonAge years before `today`. Checked where a date is typed,
+// not on what is stored or exported: a person kept for years must still open, change and come
+// back from an export.
+std::optional<ValueFault> birthDateFault(QDate birth, QDate today);
 std::optional<ValueFault> weightFault(const WeightRecord &weight, QDate today);
 std::optional<ValueFault> mealFault(const DayMeal &meal);
 std::optional<ValueFault> dayFault(const MealDay &day);

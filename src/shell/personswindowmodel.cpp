@@ -141,9 +141,12 @@ QString PersonsWindowModel::requirementText() const
 
 namespace {
 
-bool refused(PersonSession &session, const Person &person)
+// `before`: the person as stored, whose birth date, unchanged, is not judged again.
+bool refused(PersonSession &session, const Person &person, const Person *before = nullptr)
 {
-    const auto fault = personFault(person, session.today());
+    auto fault = personFault(person, session.today());
+    if (!fault && (!before || before->birthDate != person.birthDate))
+        fault = birthDateFault(person.birthDate, session.today());
     if (fault)
         session.dialogs().message(fault->message, warningTitle(), MessageIcon::Critical);
     return fault.has_value();
@@ -163,7 +166,7 @@ bool PersonsWindowModel::addPerson(const Person &person)
 
 bool PersonsWindowModel::editSelected(const Person &person)
 {
-    if (!person_ || refused(session_, person)
+    if (!person_ || refused(session_, person, &*person_)
         || !pushPersonChange(stack_, session_, tr("modifica di %1").arg(person_->name), PersonRecord{*person_, {}},
                              PersonRecord{person, {}}))
         return false;

@@ -152,6 +152,25 @@ TEST_F(PersonsWindowModelTest, ARemovalTakenBackPutsThePersonBackAsStored)
     EXPECT_EQ(back->weights.size(), imported.person.weights.size());
 }
 
+// A birth date typed more than 130 years back is refused; one stored so (an import, an older
+// version) leaves the person open to every other change.
+TEST_F(PersonsWindowModelTest, ABirthDateTypedTooFarBackIsRefusedAStoredOneIsKept)
+{
+    ASSERT_TRUE(model.open());
+    Person old = anna();
+    old.birthDate = session.today().addYears(-kMaxPersonAge - 1);
+    EXPECT_FALSE(model.addPerson(old));
+    EXPECT_TRUE(dialogs.messageTexts().join(u'|').contains(u"più di 130 anni fa"_s));
+    ASSERT_TRUE(session.store()->importRecord({old, {}}, false).ok());
+    ASSERT_TRUE(model.open());
+    model.select(old.name);
+    Person taller = old;
+    taller.heightCm = 170;
+    EXPECT_TRUE(model.editSelected(taller)) << dialogs.messageTexts().join(u'|').toStdString();
+    taller.birthDate = taller.birthDate.addDays(-1);
+    EXPECT_FALSE(model.editSelected(taller));
+}
+
 // What the store refuses is told and leaves no step: a value out of range, a name taken, a
 // person changed by another window since it was read (also when undoing).
 TEST_F(PersonsWindowModelTest, ARefusedEditIsToldAndLeavesNoStep)

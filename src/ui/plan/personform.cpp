@@ -136,7 +136,9 @@ void PersonForm::accept()
         return;
     }
     // Back to the field to mend; a refusal that names none is the name's, already taken.
-    const auto fault = personFault(p, QDate::currentDate());
+    auto fault = personFault(p, QDate::currentDate());
+    if (!fault)
+        fault = birthDateFault(p.birthDate, QDate::currentDate());
     const QString field = fault ? fault->field : QString();
     QWidget *faulty = field == u"data_di_nascita" ? static_cast<QWidget *>(birth_)
                       : field == u"altezza_cm"    ? static_cast<QWidget *>(height_)
