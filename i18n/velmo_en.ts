@@ -4323,6 +4323,10 @@ could not be written.
         <source> e </source>
         <translation> and </translation>
     </message>
+    <message>
+        <source>Non si è potuto controllare in quali giorni delle persone è usato.</source>
+        <translation>It could not be checked in which of the persons&apos; days it is used.</translation>
+    </message>
 </context>
 <context>
     <name>velmo::MealDocument</name>

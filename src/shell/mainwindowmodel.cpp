@@ -184,16 +184,18 @@ void MainWindowModel::dropDeletedPersonalFoods(const QString &deleted)
                      noticeTitle(), MessageIcon::Information);
 }
 
-// "È nei giorni salvati di Anna, Bea (3 giorni) e in 1 pasto abituale.", or nothing when the food
-// is planned nowhere (or the persons' store cannot say).
+// "È nei giorni salvati di Anna, Bea (3 giorni) e in 1 pasto abituale.", nothing when the food is
+// planned nowhere, or the words that the persons' store could not say.
 QString MainWindowModel::personalFoodUsesText(const QString &name)
 {
-    if (!QFileInfo::exists(persons_.path()) || !persons_.store())
+    if (!QFileInfo::exists(persons_.path()))
         return {};
     StoreResult result;
-    const PersonStore::PersonalFoodUses uses = persons_.store()->personalFoodUses(name, &result);
-    if (!result.ok())
-        return {};
+    const PersonStore::PersonalFoodUses uses = persons_.store() ? persons_.store()->personalFoodUses(name, &result)
+                                                                : PersonStore::PersonalFoodUses{};
+    // Silence would read as a food planned nowhere.
+    if (!persons_.store() || !result.ok())
+        return tr("Non si è potuto controllare in quali giorni delle persone è usato.");
     constexpr int kNamed = 5;  // persons named; the others counted
     QStringList where;
     if (uses.days > 0) {

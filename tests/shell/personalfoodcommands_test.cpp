@@ -268,6 +268,19 @@ TEST_F(PersonalFoodCommandsTest, ARenamedFoodIsRenamedInTheStoredDays)
     EXPECT_TRUE(dialogs.shown[0].text.endsWith(u"\n\nÈ nei giorni salvati di Anna (2 giorni) e in 1 pasto abituale."_s))
         << dialogs.shown[0].text.toStdString();
     EXPECT_TRUE(model->personalFoods().catalogue()->find(u"torta di mele"_s));
+    // A store that cannot say is said to be so, not taken for a food planned nowhere.
+    const auto unread = window(dialogs);
+    unread->persons().setPath(dir.filePath(u"rotto.db"_s));
+    QFile broken(dir.filePath(u"rotto.db"_s));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly) && broken.write(QByteArray(4096, 'x')) == 4096);
+    broken.close();
+    unread->chooseCategory(kPersonalCategory);
+    dialogs.clear();
+    dialogs.questionAnswers = {Answer::No};
+    unread->personalFoods().deleteFood();
+    EXPECT_TRUE(
+        dialogs.shown.back().text.endsWith(u"Non si è potuto controllare in quali giorni delle persone è usato."_s))
+        << dialogs.shown.back().text.toStdString();
 }
 
 TEST_F(PersonalFoodCommandsTest, ADamagedCatalogueIsLeftAloneUntilTheUserSetsItAside)
