@@ -184,7 +184,7 @@ void MainWindowModel::dropDeletedPersonalFoods(const QString &deleted)
                      noticeTitle(), MessageIcon::Information);
 }
 
-// "È nei giorni salvati di Anna, Bea (3 giorni) e in 1 pasto abituale.", nothing when the food is
+// "È nei giorni salvati di Anna e Bea (3 giorni) e in 1 pasto abituale.", nothing when the food is
 // planned nowhere, or the words that the persons' store could not say.
 QString MainWindowModel::personalFoodUsesText(const QString &name)
 {
