@@ -1857,10 +1857,6 @@ lists its measures.
         <translation>warning: the foods of the days were not checked: %1</translation>
     </message>
     <message>
-        <source>attenzione: alcuni giorni nominano alimenti che qui non ci sono e non si apriranno finché non ci saranno (gli alimenti personali si aggiungono con --importa-alimenti):</source>
-        <translation>warning: some days name foods that are not here, and will not open until they are (personal foods are added with --importa-alimenti):</translation>
-    </message>
-    <message>
         <source>Persone:
   --esporta-persona NOME FILE  non calcola un pasto: scrive nel FILE (&quot;-&quot; per lo standard
             output) tutto ciò che Velmo conserva della persona NOME: dati, pesi e giorni con i
@@ -1912,6 +1908,10 @@ lists its measures.
   person&apos;s data.
 
 </translation>
+    </message>
+    <message>
+        <source>attenzione: alcuni giorni nominano alimenti che qui non ci sono, e la finestra li mostra senza quelle righe (gli alimenti personali si aggiungono con --importa-alimenti):</source>
+        <translation>warning: some days name foods that are not here, and the window shows them without those rows (personal foods are added with --importa-alimenti):</translation>
     </message>
 </context>
 <context>
@@ -4435,6 +4435,24 @@ Replace it with the meal in the table?
         <source>giorno</source>
         <comment>file name</comment>
         <translation>day</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Il giorno nomina alimenti che non sono più nell&apos;archivio:
+%1
+
+Mostrarlo senza queste righe? Il giorno salvato le conserva finché non viene cambiato.</source>
+        <translation>The day names foods that are no longer in the archive:
+%1
+
+Show it without these rows? The stored day keeps them until it is changed.</translation>
+    </message>
+    <message>
+        <source>Mostra senza queste righe</source>
+        <translation>Show without these rows</translation>
     </message>
 </context>
 <context>

@@ -246,11 +246,15 @@ std::optional<MealDay> MealDocument::checkedFoods(MealDay day, QStringList *erro
 }
 
 std::optional<MealDay> MealDocument::checkedFoods(MealDay day, std::vector<InputError> faults, QStringList *errors,
-                                                  bool stored)
+                                                  bool stored, QStringList *dropped)
 {
-    std::vector<MealFileEntry> all;
-    for (const DayMeal &meal : day.meals)
-        all.insert(all.end(), meal.entries.cbegin(), meal.entries.cend());
+    const auto allEntries = [&day] {
+        std::vector<MealFileEntry> all;
+        for (const DayMeal &meal : day.meals)
+            all.insert(all.end(), meal.entries.cbegin(), meal.entries.cend());
+        return all;
+    };
+    std::vector<MealFileEntry> all = allEntries();
     std::optional<QSqlDatabase> personal;
     if (std::any_of(all.cbegin(), all.cend(), [](const MealFileEntry &e) { return isPersonalCategory(e.category); })) {
         personal = personal_ ? personal_() : std::nullopt;
@@ -266,6 +270,29 @@ std::optional<MealDay> MealDocument::checkedFoods(MealDay day, std::vector<Input
         check.setPersonalDatabase(*personal);
     check.setStoredLabels(stored);
     QString databaseError;
+    if (dropped) {
+        for (DayMeal &meal : day.meals) {
+            // Numbered for the check alone: which rows it finds wanting.
+            std::vector<MealFileEntry> numbered = meal.entries;
+            for (std::size_t i = 0; i < numbered.size(); ++i)
+                numbered[i].line = static_cast<int>(i) + 1;
+            std::vector<bool> gone(numbered.size(), false);
+            for (const InputError &fault : check.missingFoods(numbered, &databaseError)) {
+                gone[static_cast<std::size_t>(fault.line) - 1] = true;
+                dropped->append(meal.name.isEmpty() ? fault.text : tr("%1: %2").arg(meal.name, fault.text));
+            }
+            if (!databaseError.isEmpty()) {
+                *errors = {databaseError};
+                return std::nullopt;
+            }
+            std::vector<MealFileEntry> kept;
+            for (std::size_t i = 0; i < gone.size(); ++i)
+                if (!gone[i])
+                    kept.push_back(std::move(meal.entries[i]));
+            meal.entries = std::move(kept);
+        }
+        all = allEntries();
+    }
     const std::vector<InputError> missing = check.missingFoods(all, &databaseError);
     faults.insert(faults.end(), missing.begin(), missing.end());
     if (!databaseError.isEmpty()) {
@@ -359,7 +386,17 @@ bool MealDocument::openStored(const StoredDay &where, MealDay day, const QString
     else if (isMealFile(day))
         day.meals.front().name = tr("Pasto");
     QStringList errors;
-    auto checked = checkedFoods(std::move(day), &errors);
+    QStringList dropped;
+    auto checked = checkedFoods(std::move(day), {}, &errors, true, &dropped);
+    // A personal food deleted since: the day is shown without its rows at the user's word, and
+    // the store keeps them until the day changes.
+    if (checked && !dropped.isEmpty()
+        && dialogs_.choose(tr("Il giorno nomina alimenti che non sono più nell'archivio:\n%1\n\nMostrarlo senza queste "
+                              "righe? Il giorno salvato le conserva finché non viene cambiato.")
+                               .arg(dropped.join(u'\n')),
+                           warningTitle(), {tr("Mostra senza queste righe")})
+               != 0)
+        return false;
     QString error;
     if (checked) {
         emit tableReplacing();

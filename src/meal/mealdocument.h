@@ -167,9 +167,10 @@ private:
     bool replaceTable(const std::vector<MealFileEntry> &entries, QString *error);
     // The file's foods, checked as velmo-pasto checks them; the messages naming lines on failure.
     std::optional<MealDay> checkedDay(const QString &path, QStringList *errors);
-    // `stored`: a day the program stored itself (MealComposer::setStoredLabels).
+    // `stored`: a day the program stored itself (MealComposer::setStoredLabels). With `dropped`,
+    // a row whose food is not there is left out and described there, rather than refusing the day.
     std::optional<MealDay> checkedFoods(MealDay day, std::vector<InputError> faults, QStringList *errors,
-                                        bool stored = false);
+                                        bool stored = false, QStringList *dropped = nullptr);
     // The window shows the checked `day`, the table its first meal; false, the table as it was,
     // with the reason, when it cannot.
     bool showDay(MealDay day, QString *error);

@@ -281,6 +281,24 @@ TEST_F(PersonalFoodCommandsTest, ARenamedFoodIsRenamedInTheStoredDays)
     EXPECT_TRUE(
         dialogs.shown.back().text.endsWith(u"Non si è potuto controllare in quali giorni delle persone è usato."_s))
         << dialogs.shown.back().text.toStdString();
+    // Once deleted, a day naming it opens without it at the user's word; the store keeps the row
+    // until the day changes.
+    dialogs.questionAnswers = {Answer::Yes};
+    model->personalFoods().deleteFood();
+    dialogs.clear();
+    ASSERT_TRUE(model->storedDays().open(u"Anna"_s, shown));
+    EXPECT_FALSE(model->storedDays().open(u"Anna"_s, other));  // cancelled
+    EXPECT_EQ(model->document().storedDay()->date, shown);
+    dialogs.questionAnswers = {Answer::Yes};
+    ASSERT_TRUE(model->storedDays().open(u"Anna"_s, other));
+    EXPECT_TRUE(dialogs.shown.back().text.contains(u"Pranzo: l'alimento \"Torta di mele\""_s))
+        << dialogs.shown.back().text.toStdString();
+    EXPECT_EQ(model->document().day().meals.at(0).entries.size(), 1u);
+    EXPECT_EQ(store->day(u"Anna"_s, other, nullptr, &result)->meals.at(0).entries.size(), 2u);
+    add(*model, "Frutta", 1, "100");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(store->day(u"Anna"_s, other, nullptr, &result)->meals.at(0).entries.at(1).category,
+              *findFoodCategory(u"Frutta"_s));
 }
 
 TEST_F(PersonalFoodCommandsTest, ADamagedCatalogueIsLeftAloneUntilTheUserSetsItAside)

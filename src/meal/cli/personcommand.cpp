@@ -117,7 +117,7 @@ void warnOfUnknownFoods(const std::vector<std::pair<QDate, MealDay>> &days)
     if (!faults.empty())
         fail(kDone, QStringList{text(QT_TRANSLATE_NOOP("PersonCommand",
                                                        "attenzione: alcuni giorni nominano alimenti che qui non ci "
-                                                       "sono e non si apriranno finché non ci saranno (gli alimenti "
+                                                       "sono, e la finestra li mostra senza quelle righe (gli alimenti "
                                                        "personali si aggiungono con --importa-alimenti):"))}
                         + errorReport(faults));
 }
