@@ -376,21 +376,33 @@ bool MealComposer::addAll(const std::vector<MealFileEntry> &entries, QString *er
 
 bool MealComposer::add(const MealFileEntry &entry, QString *error)
 {
-    notifiedRow_.reset();
     int index = -1;
-    if (!showCategoryWith(entry.category, keyOf(entry), &index, error))
-        return false;
-    if (index < 0) {
+    const std::optional<int> open = place(entry, &index, error);
+    return open && lockPlaced(entry, index, *open, error);
+}
+
+std::optional<int> MealComposer::place(const MealFileEntry &entry, QString *error)
+{
+    int index = -1;
+    return place(entry, &index, error);
+}
+
+std::optional<int> MealComposer::place(const MealFileEntry &entry, int *index, QString *error)
+{
+    notifiedRow_.reset();
+    if (!showCategoryWith(entry.category, keyOf(entry), index, error))
+        return std::nullopt;
+    if (*index < 0) {
         // A food kept by Velmo (a person's day, a habitual meal) has no line of a file to name.
         const QString gone = QCoreApplication::translate("MealComposer", "l'alimento %1 non è più nell'archivio")
                                  .arg(echoInput(entry.food));
         *error = entry.line > 0 ? QCoreApplication::translate("MealComposer", "riga %1: %2").arg(entry.line).arg(gone)
                                 : gone;
-        return false;
+        return std::nullopt;
     }
     // The table shows the catalogue's own spelling of the name.
-    const QString name = data_.row(index).name;
-    data_.moveTo(index);
+    const QString name = data_.row(*index).name;
+    data_.moveTo(*index);
     // The bound name reports only a different name: after the same food (or a namesake) the
     // table has not been told. The window's user would browse away and back; the end is the
     // same as handing the current food to the table once more.
@@ -405,8 +417,14 @@ bool MealComposer::add(const MealFileEntry &entry, QString *error)
         *error = QCoreApplication::translate("MealComposer", "riga %1: nessuna riga libera per %2")
                      .arg(entry.line)
                      .arg(echoInput(name));
-        return false;
+        return std::nullopt;
     }
+    return open;
+}
+
+bool MealComposer::lockPlaced(const MealFileEntry &entry, int index, int open, QString *error)
+{
+    const QString name = grid_.row(open).name();
     QString grams = entry.grams;
     QString portion = entry.portion;
     if (!portion.isEmpty()) {

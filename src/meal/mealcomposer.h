@@ -63,6 +63,9 @@ public:
 
     // Adds one food to the meal. False with the reason when it could not be placed.
     bool add(const MealFileEntry &entry, QString *error);
+    // The entry's food in the open row, as browsing to it puts it there, not locked: the row; none
+    // with the reason when it could not be placed.
+    std::optional<int> place(const MealFileEntry &entry, QString *error);
     // The whole meal, after the checks: false with the reason at the first food not placed.
     bool addAll(const std::vector<MealFileEntry> &entries, QString *error);
 
@@ -73,6 +76,9 @@ public:
     const std::vector<MealFileEntry> &placed() const { return placed_; }
 
 private:
+    // `place`, with the food's index in its category, which `lockPlaced` then locks in row `open`.
+    std::optional<int> place(const MealFileEntry &entry, int *index, QString *error);
+    bool lockPlaced(const MealFileEntry &entry, int index, int open, QString *error);
     struct OwnParts;
     MealComposer(const QSqlDatabase &database, std::unique_ptr<OwnParts> own);
     // Taken by reference: `parts` refers into `own`, which must not move before they are bound.

@@ -167,10 +167,27 @@ void MainWindowModel::dropDeletedPersonalFoods(const QString &deleted)
             gone.append(food);
         return true;
     };
-    for (int r = 0; r < kMealRows; ++r)
-        if (const auto food = document_.rowFood(r);
-            meal_.row(r).lock == 1 && food && isGone(food->category, food->name))
+    MealGridState emptied = meal_.state();
+    std::vector<int> unlocked;
+    for (int r = 0; r < kMealRows; ++r) {
+        const auto food = document_.rowFood(r);
+        if (!food || !isGone(food->category, food->name))
+            continue;
+        if (meal_.row(r).lock == 1) {
             meal_.setLock(r, 0);
+        } else {
+            // An unlocked row that a step put back holding it would lock it again: it is emptied
+            // as browsing empties it, the gross weight typed left in place.
+            MealRow &row = emptied.rows[static_cast<std::size_t>(r)];
+            for (MealCell &cell : row.cells)
+                if (&cell != &row.cell(MealColumn::Gross))
+                    cell.text.clear();
+            row.portion.clear();
+            unlocked.push_back(r);
+        }
+    }
+    if (!unlocked.empty())
+        meal_.restoreRows(emptied, unlocked);
     MealDocument::DayState next = document_.dayState();
     for (DayMeal &meal : next.day.meals)
         std::erase_if(meal.entries, [&](const MealFileEntry &entry) { return isGone(entry.category, entry.food); });
@@ -226,15 +243,24 @@ void MainWindowModel::recomposePersonalRows()
     for (int r = 0; r < kMealRows; ++r) {
         const MealRow &row = meal_.row(r);
         const auto food = document_.rowFood(r);
-        if (row.lock != 1 || !food || !isPersonalCategory(food->category))
+        if (!food || !isPersonalCategory(food->category))
             continue;
         MealComposer composer(database_->connection());
         composer.setPersonalDatabase(catalogue->connection());
         QString error;
-        if (!composer.add({0, food->category, food->name, row.cell(MealColumn::Gross).text, row.portion}, &error))
+        const MealFileEntry entry{0, food->category, food->name, row.cell(MealColumn::Gross).text, row.portion};
+        // An unlocked row holds the food's values per 100 g, as browsing puts them there, and
+        // the gross weight typed.
+        const std::optional<int> at = row.lock == 1 ? (composer.add(entry, &error) ? std::optional(0) : std::nullopt)
+                                                    : composer.place(entry, &error);
+        if (!at)
             continue;
-        MealRow now = composer.grid().row(0);
+        MealRow now = composer.grid().row(*at);
         now.visible = row.visible;
+        if (row.lock != 1) {
+            now.cell(MealColumn::Gross) = row.cell(MealColumn::Gross);
+            now.portion = row.portion;
+        }
         if (now != row) {
             fresh.rows[static_cast<std::size_t>(r)] = std::move(now);
             changed.push_back(r);

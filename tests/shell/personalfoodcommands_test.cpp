@@ -182,6 +182,25 @@ TEST_F(PersonalFoodCommandsTest, AnUndoBringsNoDeletedFoodBack)
     EXPECT_EQ(entries[0].food, u"Albicocche, crude"_s);
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_TRUE(dialogs.shown[0].text.contains(u"Torta"_s)) << dialogs.shown[0].text.toStdString();
+    model->undoStack().undo();  // the cake's lock: its row comes back open, and empty
+    EXPECT_EQ(model->meal().row(1).name(), QString());
+    EXPECT_EQ(model->meal().row(1).cell(MealColumn::Gross).text, u"80"_s);
+}
+
+// An unlocked row that a step puts back holds the food's values of now, so that locking it again
+// counts them.
+TEST_F(PersonalFoodCommandsTest, AnUnlockedRowPutBackHoldsTheValuesOfNow)
+{
+    model->personalFoods().newFood();
+    fillFoodWindow({u"Torta"_s, u"100"_s, u"6,5"_s, u"12"_s, u"50"_s, u"340"_s});
+    add(*model, "Alimenti personali", 0, "50");
+    model->personalFoods().modifyFood();
+    fillFoodWindow({u"Torta"_s, u"100"_s, u"20"_s});
+    model->undoStack().undo();  // the cake's lock
+    ASSERT_EQ(model->meal().row(0).name(), u"Torta"_s);
+    EXPECT_EQ(model->meal().row(0).cell(MealColumn::Gross).text, u"50"_s);
+    model->lockBoxClicked(0, true);
+    EXPECT_EQ(model->meal().row(0).cell(MealColumn::Protein).text, u"10,00"_s);
 }
 
 // A deleted food's rows are unlocked where they stand: the other rows keep the places that the
