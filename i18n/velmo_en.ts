@@ -1089,6 +1089,14 @@ Keep these values?</translation>
         <source>Salvare l&apos;alimento prima di chiudere la finestra?</source>
         <translation>Save the food before closing the window?</translation>
     </message>
+    <message>
+        <source>L&apos;alimento &quot;%1&quot; è stato cambiato da un&apos;altra finestra di Velmo o da velmo-pasto dopo l&apos;apertura di questa finestra. Salvando, i valori di questa finestra prendono il posto dei suoi.</source>
+        <translation>The food "%1" was changed by another Velmo window or by velmo-pasto after this window opened. Saving replaces its values with this window&apos;s.</translation>
+    </message>
+    <message>
+        <source>Salva questi valori</source>
+        <translation>Save these values</translation>
+    </message>
 </context>
 <context>
     <name>FoodSearch</name>

@@ -141,6 +141,17 @@ bool FoodFormModel::accept()
         focus_ = 0;
         return false;
     }
+    // Another Velmo window, or velmo-pasto, may have changed the food since this window read it:
+    // what it wrote is not overwritten unasked.
+    if (const auto now = editing_ ? catalogue_.find(editing_->name) : std::nullopt;
+        now && !(*now == *editing_)
+        && dialogs_.choose(tr("L'alimento \"%1\" è stato cambiato da un'altra finestra di Velmo o da velmo-pasto "
+                              "dopo l'apertura di questa finestra. Salvando, i valori di questa finestra prendono il "
+                              "posto dei suoi.")
+                               .arg(now->name),
+                           QStringLiteral("Velmo"), {tr("Salva questi valori")})
+               != 0)
+        return false;
     QString error;
     if (!catalogue_.save(food, editing_ ? editing_->name : QString(), &error))
         return refuse(0, error);

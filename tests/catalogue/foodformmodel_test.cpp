@@ -107,6 +107,36 @@ TEST(FoodFormModel, LeavingAsksOnlyAfterATypedChange)
     }
 }
 
+// A food changed elsewhere since the window read it (another window, velmo-pasto) is overwritten
+// only at the user's word.
+TEST(FoodFormModel, AFoodChangedElsewhereIsOverwrittenOnlyWhenTheUserSaysSo)
+{
+    QTemporaryDir dir;
+    QString error;
+    auto catalogue = PersonalCatalogue::open(dir.filePath(u"p.db"_s), true, &error);
+    FakeDialogs dialogs;
+    PersonalFood cake{u"Torta"_s, 100, {6.5, 12.0, 50.0, 340.0, {}, {}}, {}, {}};
+    ASSERT_TRUE(catalogue->save(cake, {}, &error)) << error.toStdString();
+    FoodFormModel form(*catalogue, dialogs, catalogue->find(u"Torta"_s));
+    form.setText(2, u"7"_s);
+    PersonalFood elsewhere = cake;
+    elsewhere.nutrients[4] = 9.0;
+    ASSERT_TRUE(catalogue->save(elsewhere, u"Torta"_s, &error));
+    EXPECT_FALSE(form.accept());  // the question cancelled
+    EXPECT_EQ(catalogue->find(u"Torta"_s)->nutrients[4], 9.0);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.shown[0].text.contains(u"cambiato da un'altra finestra"_s));
+    dialogs.questionAnswers = {Answer::Yes};
+    EXPECT_TRUE(form.accept());
+    EXPECT_EQ(catalogue->find(u"Torta"_s)->nutrients[0], 7.0);
+    // Unchanged elsewhere: no question.
+    dialogs.clear();
+    FoodFormModel again(*catalogue, dialogs, catalogue->find(u"Torta"_s));
+    again.setText(2, u"8"_s);
+    EXPECT_TRUE(again.accept());
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
 // The form names the nutrients with the composition table's words.
 TEST(FoodFormModel, NamesTheNutrientsAsTheTableDoes)
 {
