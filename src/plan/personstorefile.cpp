@@ -60,7 +60,7 @@ std::optional<QString> refusal(StoreSql &sql, int *version, bool *tables, bool w
     if (wholeFile) {
         const auto check = sql.value(QStringLiteral("PRAGMA quick_check"));
         if (!check)
-            return isBusy(sql.failure()) ? sql.failure().text() : damaged(sql.failure().text().trimmed());
+            return isBusy(sql.failure()) ? explainedFailure(sql.failure()) : damaged(sql.failure().text().trimmed());
         if (check->toString() != QStringLiteral("ok"))
             return damaged(check->toString());
     }
@@ -69,7 +69,7 @@ std::optional<QString> refusal(StoreSql &sql, int *version, bool *tables, bool w
     auto state = sql.run(QStringLiteral("SELECT (SELECT user_version FROM pragma_user_version), "
                                         "(SELECT count(*) FROM sqlite_master)"));
     if (!state || !state->next())
-        return isBusy(sql.failure()) ? sql.failure().text() : damaged(sql.failure().text().trimmed());
+        return isBusy(sql.failure()) ? explainedFailure(sql.failure()) : damaged(sql.failure().text().trimmed());
     *version = state->value(0).toInt();
     *tables = state->value(1).toInt() > 0;
     if (*version > PersonStore::kSchemaVersion)

@@ -220,6 +220,12 @@ TEST_F(PersonStoreTest, AnotherWindowsChangeIsNeverOverwritten)
     EXPECT_EQ(changed.count(), 0);
     EXPECT_TRUE(theirs->removePerson(name).ok());
     EXPECT_EQ(changed.count(), 1);
+    // Opened meanwhile, the file is waited for, then said to be in use, in words.
+    ASSERT_TRUE(holder.exec(u"BEGIN EXCLUSIVE"_s));
+    QString why;
+    EXPECT_FALSE(PersonStore::open(path, false, &why));
+    EXPECT_TRUE(why.contains(u"in uso da un altro programma"_s)) << why.toStdString();
+    ASSERT_TRUE(holder.exec(u"ROLLBACK"_s));
 }
 
 // "Elimina persona" leaves nothing of the person in the file's bytes, whatever the name's
