@@ -1091,7 +1091,7 @@ Keep these values?</translation>
     </message>
     <message>
         <source>L&apos;alimento &quot;%1&quot; è stato cambiato da un&apos;altra finestra di Velmo o da velmo-pasto dopo l&apos;apertura di questa finestra. Salvando, i valori di questa finestra prendono il posto dei suoi.</source>
-        <translation>The food "%1" was changed by another Velmo window or by velmo-pasto after this window opened. Saving replaces its values with this window&apos;s.</translation>
+        <translation>The food &quot;%1&quot; was changed by another Velmo window or by velmo-pasto after this window opened. Saving replaces its values with this window&apos;s.</translation>
     </message>
     <message>
         <source>Salva questi valori</source>
@@ -4910,6 +4910,10 @@ Give the new name?</translation>
     <message>
         <source>alimenti-personali.csv</source>
         <translation>personal-foods.csv</translation>
+    </message>
+    <message>
+        <source>Lì prenderà i valori nuovi.</source>
+        <translation>There it will take the new values.</translation>
     </message>
 </context>
 <context>

@@ -323,9 +323,11 @@ void PersonalFoodCommands::saveMealAsFood()
     PersonalFood food = *made;
     QString replacing;
     if (const auto existing = catalogue_->find(food.name)) {
-        if (dialogs_.askYesNoCancel(
-                tr("Esiste già un alimento personale di nome \"%1\". Sostituirlo?").arg(existing->name), warningTitle())
-            != Answer::Yes)
+        QString question = tr("Esiste già un alimento personale di nome \"%1\". Sostituirlo?").arg(existing->name);
+        // The days that plan it take the new values: said, as a deletion says them.
+        if (const QString uses = window_.usesOf ? window_.usesOf(existing->name) : QString(); !uses.isEmpty())
+            question += QStringLiteral("\n\n") + uses + u' ' + tr("Lì prenderà i valori nuovi.");
+        if (dialogs_.askYesNoCancel(question, warningTitle()) != Answer::Yes)
             return;
         replacing = existing->name;
         // Replaced, not renamed: the meals and days that name it still find it, and the portions

@@ -287,6 +287,15 @@ TEST_F(PersonalFoodCommandsTest, ARenamedFoodIsRenamedInTheStoredDays)
     EXPECT_TRUE(dialogs.shown[0].text.endsWith(u"\n\nÈ nei giorni salvati di Anna (2 giorni) e in 1 pasto abituale."_s))
         << dialogs.shown[0].text.toStdString();
     EXPECT_TRUE(model->personalFoods().catalogue()->find(u"torta di mele"_s));
+    // So is a meal saved in its place.
+    add(*model, "Frutta", 0, "100");
+    dialogs.clear();
+    dialogs.inputAnswers = {u"TORTA DI MELE"_s};
+    model->personalFoods().saveMealAsFood();
+    model->chooseCategory(kPersonalCategory);
+    ASSERT_EQ(dialogs.shown.size(), 2u) << dialogs.shown[0].text.toStdString();
+    EXPECT_TRUE(dialogs.shown[1].text.endsWith(u"(2 giorni) e in 1 pasto abituale. Lì prenderà i valori nuovi."_s))
+        << dialogs.shown[1].text.toStdString();
     // A store that cannot say is said to be so, not taken for a food planned nowhere.
     const auto unread = window(dialogs);
     unread->persons().setPath(dir.filePath(u"rotto.db"_s));
