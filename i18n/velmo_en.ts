@@ -1097,6 +1097,10 @@ Keep these values?</translation>
         <source>Salva questi valori</source>
         <translation>Save these values</translation>
     </message>
+    <message>
+        <source>Conserva i valori</source>
+        <translation>Keep the values</translation>
+    </message>
 </context>
 <context>
     <name>FoodSearch</name>
@@ -4053,6 +4057,14 @@ could not be written.
         <source>eliminazione di %1</source>
         <translation>deletion of %1</translation>
     </message>
+    <message>
+        <source>Sostituisci</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Elimina</source>
+        <translation>Delete</translation>
+    </message>
 </context>
 <context>
     <name>velmo::DayPanelModel</name>
@@ -4914,6 +4926,18 @@ Give the new name?</translation>
     <message>
         <source>Lì prenderà i valori nuovi.</source>
         <translation>There it will take the new values.</translation>
+    </message>
+    <message>
+        <source>Dai il nuovo nome</source>
+        <translation>Give the new name</translation>
+    </message>
+    <message>
+        <source>Elimina</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Sostituisci</source>
+        <translation>Replace</translation>
     </message>
 </context>
 <context>

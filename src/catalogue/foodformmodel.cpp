@@ -130,9 +130,9 @@ bool FoodFormModel::accept()
         QStringList texts;
         for (const ValueDoubt &doubt : doubts)
             texts.append(doubt.text);
-        if (dialogs_.askYesNoCancel(texts.join(QStringLiteral("\n\n")) + tr("\n\nConservare i valori indicati?"),
-                                    QStringLiteral("Velmo"))
-            != Answer::Yes) {
+        if (dialogs_.choose(texts.join(QStringLiteral("\n\n")) + tr("\n\nConservare i valori indicati?"),
+                            QStringLiteral("Velmo"), {tr("Conserva i valori")})
+            != 0) {
             focus_ = doubts.front().quantity + 1;
             return false;
         }

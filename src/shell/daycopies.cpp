@@ -147,11 +147,11 @@ QString DayCopies::freeName(const MealDay &day, const QString &name) const
 bool DayCopies::replaces(const DayMeal &meal, const MealDocument::StoredDay &where)
 {
     return meal.entries.empty()
-           || parts_.dialogs.askYesNoCancel(tr("Il pasto %1 del %2 ha già degli alimenti: sostituirli con quelli del "
-                                               "pasto mostrato?")
-                                                .arg(echoInput(meal.name), dayName(where)),
-                                            tr("Copia pasto in"))
-                  == Answer::Yes;
+           || parts_.dialogs.choose(tr("Il pasto %1 del %2 ha già degli alimenti: sostituirli con quelli del "
+                                       "pasto mostrato?")
+                                        .arg(echoInput(meal.name), dayName(where)),
+                                    tr("Copia pasto in"), {tr("Sostituisci")})
+                  == 0;
 }
 
 // The window's own stored day is changed in the window, which writes it as every change.
@@ -288,10 +288,10 @@ bool DayCopies::copyDay(const Target &target)
             const bool planned = std::any_of(stored.meals.cbegin(), stored.meals.cend(),
                                              [](const DayMeal &m) { return !m.entries.empty(); });
             if (planned
-                && parts_.dialogs.askYesNoCancel(
+                && parts_.dialogs.choose(
                        tr("Il %1 ha già un piano: sostituirlo con il giorno mostrato?").arg(dayName(where)),
-                       tr("Copia giorno in"))
-                       != Answer::Yes)
+                       tr("Copia giorno in"), {tr("Sostituisci")})
+                       != 0)
                 return std::nullopt;
             return day;
         });
@@ -341,9 +341,9 @@ bool DayCopies::saveHabitual()
         return false;
     }
     if (before
-        && parts_.dialogs.askYesNoCancel(tr("C'è già un pasto abituale %1: sostituirlo?").arg(echoInput(meal.name)),
-                                         tr("Pasti abituali"))
-               != Answer::Yes)
+        && parts_.dialogs.choose(tr("C'è già un pasto abituale %1: sostituirlo?").arg(echoInput(meal.name)),
+                                 tr("Pasti abituali"), {tr("Sostituisci")})
+               != 0)
         return false;
     return changeHabitual(tr("pasto abituale %1").arg(meal.name), meal.name, meal, before);
 }
@@ -366,8 +366,9 @@ bool DayCopies::removeHabitual(const QString &name)
     const std::optional<DayMeal> meal = readHabitual(name);
     if (!meal)
         return false;
-    if (parts_.dialogs.askYesNoCancel(tr("Eliminare il pasto abituale %1?").arg(echoInput(name)), tr("Pasti abituali"))
-        != Answer::Yes)
+    if (parts_.dialogs.choose(tr("Eliminare il pasto abituale %1?").arg(echoInput(name)), tr("Pasti abituali"),
+                              {tr("Elimina")})
+        != 0)
         return false;
     return changeHabitual(tr("eliminazione di %1").arg(name), name, std::nullopt, meal);
 }

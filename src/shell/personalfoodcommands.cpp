@@ -130,7 +130,7 @@ void PersonalFoodCommands::modifyFood()
                      "con \"Annulla\" (un'eliminazione di una persona compresa). %1\n\nDare il nuovo nome?")
                       .arg(files)
                 : tr("%1\n\nDare il nuovo nome?").arg(files);
-        return dialogs_.askYesNoCancel(question, warningTitle()) == Answer::Yes;
+        return dialogs_.choose(question, warningTitle(), {tr("Dai il nuovo nome")}) == 0;
     });
     emit foodWindowRequested();
 }
@@ -179,7 +179,7 @@ void PersonalFoodCommands::deleteFood()
     // Which days those are, so that no one deletes a food still planned without knowing it.
     if (const QString uses = window_.usesOf ? window_.usesOf(name) : QString(); !uses.isEmpty())
         question += QStringLiteral("\n\n") + uses;
-    if (dialogs_.askYesNoCancel(question, warningTitle()) != Answer::Yes)
+    if (dialogs_.choose(question, warningTitle(), {tr("Elimina")}) != 0)
         return;
     const int row = *window_.data.currentRow();
     QString error;
@@ -327,7 +327,7 @@ void PersonalFoodCommands::saveMealAsFood()
         // The days that plan it take the new values: said, as a deletion says them.
         if (const QString uses = window_.usesOf ? window_.usesOf(existing->name) : QString(); !uses.isEmpty())
             question += QStringLiteral("\n\n") + uses + u' ' + tr("Lì prenderà i valori nuovi.");
-        if (dialogs_.askYesNoCancel(question, warningTitle()) != Answer::Yes)
+        if (dialogs_.choose(question, warningTitle(), {tr("Sostituisci")}) != 0)
             return;
         replacing = existing->name;
         // Replaced, not renamed: the meals and days that name it still find it, and the portions
