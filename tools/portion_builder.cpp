@@ -194,17 +194,19 @@ bool writePortions(const QString &databasePath, const PortionData &data, QString
             return ok;
         };
         run(db.open() && q.exec(QStringLiteral("BEGIN"))
-                && q.exec(QStringLiteral("CREATE TABLE misure (categoria INTEGER NOT NULL, riga INTEGER NOT NULL, "
-                                         "ordine INTEGER NOT NULL, quantita REAL NOT NULL, misura TEXT NOT NULL, "
-                                         "misura_plurale TEXT NOT NULL, grammi REAL NOT NULL, PRIMARY KEY "
-                                         "(categoria, riga, ordine)) WITHOUT ROWID"))
-                && q.prepare(QStringLiteral("INSERT INTO misure VALUES (?,?,?,?,?,?,?)")),
+                && q.exec(
+                    QStringLiteral("CREATE TABLE misure (categoria INTEGER NOT NULL, riga INTEGER NOT NULL, "
+                                   "ordine INTEGER NOT NULL, quantita REAL NOT NULL, misura TEXT NOT NULL, "
+                                   "misura_plurale TEXT NOT NULL, grammi REAL NOT NULL, misura_inglese TEXT NOT NULL, "
+                                   "PRIMARY KEY (categoria, riga, ordine)) WITHOUT ROWID"))
+                && q.prepare(QStringLiteral("INSERT INTO misure VALUES (?,?,?,?,?,?,?,?)")),
             QStringLiteral("misure"));
         for (const Measure &m : data.measures) {
             if (!ok)
                 break;
-            for (const QVariant &v : {QVariant(m.food->category), QVariant(m.food->row), QVariant(m.order),
-                                      QVariant(m.quantity), QVariant(m.name), QVariant(m.plural), QVariant(m.grams)})
+            for (const QVariant &v :
+                 {QVariant(m.food->category), QVariant(m.food->row), QVariant(m.order), QVariant(m.quantity),
+                  QVariant(m.name), QVariant(m.plural), QVariant(m.grams), QVariant(m.english.trimmed())})
                 q.addBindValue(v);
             run(q.exec(), m.food->ndb);
         }

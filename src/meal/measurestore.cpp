@@ -6,10 +6,14 @@
 #include "catalogue/foodcategory.h"
 #include "catalogue/personalfood.h"
 #include "common/inputecho.h"
+#include "meal/portiontext.h"
 
 #include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
+
+#include <algorithm>
+#include <map>
 
 namespace velmo {
 
@@ -59,6 +63,45 @@ std::optional<FoodPortions> MeasureStore::portions(const FoodRef &food, QString 
                                          q.value(4).toString()};
     portions_.insert(key, found);
     return found;
+}
+
+QHash<QString, QString> MeasureStore::englishNames(const QSqlDatabase &database)
+{
+    // For each Italian name, how many measures of one take each English name, then of any count.
+    QHash<QString, std::map<QString, std::pair<int, int>>> counts;
+    QSqlQuery q(database);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT misura, misura_plurale, misura_inglese, quantita = 1 FROM misure")))
+        return {};
+    while (q.next()) {
+        const QString english = q.value(2).toString();
+        if (english.isEmpty())
+            continue;
+        for (int i : {0, 1}) {
+            auto &[single, any] = counts[q.value(i).toString()][english];
+            single += q.value(3).toBool() ? 1 : 0;
+            ++any;
+        }
+    }
+    QHash<QString, QString> names;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        const auto best = std::max_element(it->cbegin(), it->cend(), [](const auto &a, const auto &b) {
+            if (a.second != b.second)
+                return a.second < b.second;
+            return a.first.size() != b.first.size() ? a.first.size() > b.first.size() : a.first > b.first;
+        });
+        names.insert(it.key(), best->first);
+    }
+    return names;
+}
+
+void MeasureStore::showEnglishNamesOf(const QSqlDatabase &database)
+{
+    // By name: a copy of the connection kept here would keep it open past its owner.
+    setEnglishMeasureNames([name = database.connectionName()] {
+        return QSqlDatabase::contains(name) ? englishNames(QSqlDatabase::database(name, false))
+                                            : QHash<QString, QString>();
+    });
 }
 
 std::optional<FoodPortions> personalFoodPortions(const QSqlDatabase &personal, const QString &name, QString *error)

@@ -25,6 +25,14 @@ public:
     // read or has no such food.
     std::optional<FoodPortions> portions(const FoodRef &food, QString *error);
 
+    // The English name of each Italian measure name, singular and plural, as the food tables give
+    // it: of the English names a name has, the one most of its foods measured one at a time have,
+    // then the shortest. Empty when the database cannot say.
+    static QHash<QString, QString> englishNames(const QSqlDatabase &database);
+    // Makes them the names shownMeasureName() gives, read from the connection of `database` when
+    // first needed (none once it is closed).
+    static void showEnglishNamesOf(const QSqlDatabase &database);
+
 private:
     QSqlDatabase database_;
     QHash<QString, FoodPortions> portions_;  // by category and name

@@ -5,11 +5,13 @@
 
 #include "common/inputecho.h"
 #include "common/numbertext.h"
+#include "common/translation.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
 #include <cmath>
+#include <optional>
 
 namespace velmo {
 
@@ -54,7 +56,34 @@ bool hasMeasureNamed(const FoodPortions &portions, QStringView word)
     return false;
 }
 
+// The English measure names and how to read them, once.
+struct EnglishMeasureNames {
+    std::function<QHash<QString, QString>()> load;
+    std::optional<QHash<QString, QString>> names;
+};
+
+EnglishMeasureNames &englishMeasureNames()
+{
+    static EnglishMeasureNames names;
+    return names;
+}
+
 }  // namespace
+
+void setEnglishMeasureNames(std::function<QHash<QString, QString>()> load)
+{
+    englishMeasureNames() = {std::move(load), std::nullopt};
+}
+
+QString shownMeasureName(const QString &name)
+{
+    EnglishMeasureNames &english = englishMeasureNames();
+    if (currentLanguage() != Language::English || !english.load)
+        return name;
+    if (!english.names)
+        english.names = english.load();
+    return english.names->value(name, name);
+}
 
 std::vector<PortionUnit> portionUnits(const FoodPortions &portions)
 {
@@ -73,7 +102,7 @@ QString portionUnitCaption(const FoodPortions &portions, PortionUnit unit, const
     case PortionUnit::Kind::Measure: {
         const HouseholdMeasure &m = portions.measures[static_cast<std::size_t>(unit.measure)];
         return QCoreApplication::translate("PortionText", "1 %1 (%2 g)")
-            .arg(m.name, formatGroupedUpTo2(m.gramsEach(), locale));
+            .arg(shownMeasureName(m.name), formatGroupedUpTo2(m.gramsEach(), locale));
     }
     case PortionUnit::Kind::Standard:
         if (portions.standard->millilitres)
@@ -142,6 +171,9 @@ QString shownPortion(const QString &stored)
         if (shown.endsWith(QLatin1StringView(words)))
             return shown.chopped(static_cast<qsizetype>(qstrlen(words)))
                    + QCoreApplication::translate("PortionText", words);
+    // A measure: all after the count.
+    if (const qsizetype space = shown.indexOf(u' '); space > 0)
+        return shown.left(space + 1) + shownMeasureName(shown.mid(space + 1));
     return shown;
 }
 
@@ -154,14 +186,17 @@ PortionValue readPortionText(QStringView text, const FoodPortions &portions, con
         PortionUnit unit;
     };
     std::vector<Candidate> candidates;
+    // What files say, and what the user reads in their language ("1 medium", "2 standard portions").
+    const auto translated = [](const char *words) { return QCoreApplication::translate("PortionText", words); };
     for (int i = 0; i < static_cast<int>(portions.measures.size()); ++i) {
         const HouseholdMeasure &m = portions.measures[static_cast<std::size_t>(i)];
-        candidates.push_back({m.name, {PortionUnit::Kind::Measure, i}});
-        candidates.push_back({m.plural, {PortionUnit::Kind::Measure, i}});
+        for (const QString &words : {m.name, m.plural, shownMeasureName(m.name), shownMeasureName(m.plural)})
+            candidates.push_back({words, {PortionUnit::Kind::Measure, i}});
     }
     if (portions.standard) {
-        candidates.push_back({kStandardOne, {PortionUnit::Kind::Standard}});
-        candidates.push_back({kStandardMany, {PortionUnit::Kind::Standard}});
+        for (const char *words : {kStandardOneWords, kStandardManyWords})
+            for (const QString &said : {QString::fromUtf8(words), translated(words)})
+                candidates.push_back({said, {PortionUnit::Kind::Standard}});
         for (const QString &bare : {QStringLiteral("porzione"), QStringLiteral("porzioni")})
             if (!hasMeasureNamed(portions, bare))
                 candidates.push_back({bare, {PortionUnit::Kind::Standard}});
@@ -197,8 +232,10 @@ PortionValue readPortionText(QStringView text, const FoodPortions &portions, con
             return count;
         return {portionEdibleGrams(*count.value, portions, best->unit), {}};
     }
-    if (typed.endsWith(kEdibleGrams, Qt::CaseInsensitive)) {
-        const QStringView number = typed.chopped(kEdibleGrams.size()).trimmed();
+    for (const QString &words : {kEdibleGrams, translated(kEdibleGramsWords)}) {
+        if (!typed.endsWith(words, Qt::CaseInsensitive))
+            continue;
+        const QStringView number = typed.chopped(words.size()).trimmed();
         if (mayBeThousands(number, u".,", true))
             return unclear(number);
         const auto grams = readPlainDecimal(number);
@@ -207,10 +244,10 @@ PortionValue readPortionText(QStringView text, const FoodPortions &portions, con
     }
     QStringList known;
     for (const HouseholdMeasure &m : portions.measures)
-        known << m.name;
+        known << shownMeasureName(m.name);
     if (portions.standard)
-        known << kStandardOne;
-    known << kEdibleGrams;
+        known << translated(kStandardOneWords);
+    known << translated(kEdibleGramsWords);
     return {std::nullopt,
             QCoreApplication::translate(
                 "PortionText", "la porzione %1 non è una misura di %2 (si può scrivere: %3; o i grammi di peso lordo)")

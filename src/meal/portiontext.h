@@ -5,10 +5,12 @@
 
 #include "nutrition/householdmeasure.h"
 
+#include <QHash>
 #include <QLocale>
 #include <QString>
 #include <QStringView>
 
+#include <functional>
 #include <vector>
 
 namespace velmo {
@@ -45,8 +47,18 @@ QString portionText(double count, const FoodPortions &portions, PortionUnit unit
 
 // A portion as portionText() writes it, as the user reads it: the count in the user's number
 // format, whatever language wrote it, and the standard portion's and the edible grams' words in the
-// user's language ("2 standard portions"); a measure is the food's own name.
+// user's language ("2 standard portions"); a measure as shownMeasureName() names it.
 QString shownPortion(const QString &stored);
+
+// The English names of the shipped foods' household measures, by their Italian names, singular and
+// plural ("tazza, a dadini" and "tazze, a dadini": "cup, diced"): `load` is called once, when a
+// measure is first shown under English. Whoever opens the food database installs it; none: every
+// measure keeps its own name.
+void setEnglishMeasureNames(std::function<QHash<QString, QString>()> load);
+
+// A household measure's name as the user reads it: under English, the English name of a shipped
+// food's measure; otherwise, or for a name the food tables do not have (a personal food's), as given.
+QString shownMeasureName(const QString &name);
 
 // The edible grams of a portion written in a meal file ("2 fette", "1 porzione", "½ porzione
 // standard", "80 g di parte edibile"; a decimal comma or point). "porzione" and "porzioni" are the

@@ -7,6 +7,7 @@
 #include "catalogue/personalfood.h"
 #include "common/decimalround.h"
 #include "common/inputecho.h"
+#include "meal/measurestore.h"
 #include "meal/mealcomposer.h"
 #include "meal/nutrientstore.h"
 #include "nutrition/profile.h"
@@ -281,6 +282,7 @@ bool MainWindowModel::load(const QString &databasePath, QString *error)
     database_ = FoodDatabase::open(databasePath, error);
     if (!database_)
         return false;
+    MeasureStore::showEnglishNamesOf(database_->connection());
     dataControl_.setDatabase(database_->connection());
     document_.setDatabase(database_->connection());
     setCategoryHeading(tr("Alimenti"));

@@ -4,6 +4,7 @@
 #include "catalogue/foodcategory.h"
 #include "catalogue/fooddatabase.h"
 #include "meal/mealcomposer.h"
+#include "meal/measurestore.h"
 #include "meal/cli/mealreport.h"
 #include "meal/mealcsv.h"
 #include "meal/portiontext.h"
@@ -282,6 +283,46 @@ TEST(ShownPortion, CountsFollowTheUsersNumbersAndStandardWordsTheirLanguage)
         const LocaleGuard numbers(c.locale);
         EXPECT_EQ(shownPortion(QString::fromUtf8(c.stored)), QString::fromUtf8(c.shown));
     }
+}
+
+// Under English a measure takes the English name most of the foods measured one at a time give
+// it, then the shortest; under Italian, and where the tables have none, its own.
+TEST(ShownPortion, MeasuresTakeTheirCommonestEnglishName)
+{
+    {
+        auto db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"measures-en"_s);
+        db.setDatabaseName(u":memory:"_s);
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        ASSERT_TRUE(q.exec(u"CREATE TABLE misure (misura, misura_plurale, misura_inglese, quantita)"_s));
+        ASSERT_TRUE(q.exec(u"INSERT INTO misure VALUES ('tazza', 'tazze', 'cup', 1), ('tazza', 'tazze', 'cup', 0.5), "
+                           "('tazza', 'tazze', 'cup (8 fl oz)', 1), ('tazza', 'tazze', 'cups', 2), "
+                           "('tazza', 'tazze', 'cups', 4), ('tazza', 'tazze', 'cups', 3), "
+                           "('fetta', 'fette', 'slice, thin', 1), ('fetta', 'fette', 'slice', 1), "
+                           "('acino', 'acini', 'grapes', 10), ('foglia', 'foglie', '', 1)"_s));
+        MeasureStore::showEnglishNamesOf(db);
+        // clang-format off
+        const struct { int line; Language language; const char *stored, *shown; } cases[] = {
+            {__LINE__, Language::English, "2 tazze", "2 cup"},
+            {__LINE__, Language::English, "1 tazza", "1 cup"},
+            {__LINE__, Language::English, "2 fette", "2 slice"},
+            {__LINE__, Language::English, "3 acini", "3 grapes"},
+            {__LINE__, Language::English, "2 foglie", "2 foglie"},
+            {__LINE__, Language::Italian, "2 tazze", "2 tazze"},
+        };
+        // clang-format on
+        for (const auto &c : cases) {
+            VELMO_CASE(c);
+            const LanguageGuard speaking(c.language);
+            EXPECT_EQ(shownPortion(QString::fromUtf8(c.stored)), QString::fromUtf8(c.shown));
+        }
+        const LanguageGuard english(Language::English);
+        const FoodPortions cups{{{u"tazza"_s, u"tazze"_s, 1, 240}}, {}};
+        EXPECT_EQ(readPortionText(u"2 cup"_s, cups, u"Latte"_s).value, 480.0);
+        EXPECT_EQ(readPortionText(u"½ tazza"_s, cups, u"Latte"_s).value, 120.0);
+    }
+    QSqlDatabase::removeDatabase(u"measures-en"_s);
+    setEnglishMeasureNames({});
 }
 
 }  // namespace

@@ -103,6 +103,11 @@ const ProcessCase kCases[] = {
      "\nPane tipo italiano \\(2 fette medie\\) +40 +40 .*\nPane tipo italiano \\(1 PORZIONE\\) +50 .*\n"
      "Pane tipo italiano \\(1 porzione standard\\) +50 .*\n-+\nCalcolo per una persona +140 ", "", 0},
     {__LINE__, {}, "Oli e grassi;Olio d'oliva;1 porzione standard\n", Feed::Pipe, kIt, Db::Shipped, 0, "\nOlio d'oliva \\(1 porzione standard\\) +9 ", "", 0},
+    // Under English the measures are read and shown by their English names, as the files hold them or so typed.
+    {__LINE__, {"--lingua", "en"}, "Cereali e derivati;Pane tipo italiano;2 fette medie\nCereali e derivati;Pane tipo italiano;1 slice, medium\n", Feed::Pipe, kEn, Db::Shipped, 0,
+     "\nBread, italian \\(2 slice, medium\\) +40 .*\nBread, italian \\(1 slice, medium\\) +20 ", "", 0},
+    {__LINE__, {"--lingua", "en"}, "Cereali e derivati;Pane tipo italiano;2 tazze\n", Feed::Pipe, kEn, Db::Shipped, 2, kNothing,
+     "(you can write: slice, large (4-1/2\" x 3-1/4\" x 3/4\"), slice, medium, slice, small", 1},
     {__LINE__, {"--lingua=en"}, "Oli e grassi;Olio d'oliva;1½ porzioni standard\n", Feed::Pipe, kIt, Db::Shipped, 0, "\nOil, olive, salad or cooking \\(1½ standard portions\\) +14 ", "", 0},
     {__LINE__, {}, "# pranzo\nCereali e derivati;Pane tipo italiano;2 tazze\n", Feed::Pipe, kIt, Db::Shipped, 2, kNothing,
      "velmo-pasto: riga 2: la porzione \"2 tazze\" non è una misura di \"Pane tipo italiano\" (si può scrivere: fetta grande "

@@ -93,11 +93,12 @@ inline void addShellMeasures(const QString &path)
         ASSERT_TRUE(db.open());
         QSqlQuery q(db);
         const int fruit = *findFoodCategory(u"Frutta"_s);
-        for (const QString &sql :
-             {u"CREATE TABLE misure (categoria, riga, ordine, quantita, misura, misura_plurale, grammi)"_s,
-              u"INSERT INTO misure VALUES (%1, 1, 1, 1, 'fetta', 'fette', 27)"_s.arg(fruit),
-              u"CREATE TABLE porzioni_standard (categoria, riga, gruppo, nome, grammi, millilitri, densita)"_s,
-              u"INSERT INTO porzioni_standard VALUES (%1, 1, 'frutta', 'Frutta', 150, NULL, '')"_s.arg(fruit)})
+        for (
+            const QString &sql :
+            {u"CREATE TABLE misure (categoria, riga, ordine, quantita, misura, misura_plurale, grammi, misura_inglese)"_s,
+             u"INSERT INTO misure VALUES (%1, 1, 1, 1, 'fetta', 'fette', 27, 'slice')"_s.arg(fruit),
+             u"CREATE TABLE porzioni_standard (categoria, riga, gruppo, nome, grammi, millilitri, densita)"_s,
+             u"INSERT INTO porzioni_standard VALUES (%1, 1, 'frutta', 'Frutta', 150, NULL, '')"_s.arg(fruit)})
             ASSERT_TRUE(q.exec(sql)) << sql.toStdString();
     }
     QSqlDatabase::removeDatabase(u"measures"_s);

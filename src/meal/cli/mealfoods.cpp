@@ -7,6 +7,7 @@
 #include "common/consoleoutput.h"
 #include "common/inputecho.h"
 #include "common/programdir.h"
+#include "meal/measurestore.h"
 #include "plan/personstore.h"
 
 #include <QCoreApplication>
@@ -82,6 +83,7 @@ std::optional<MealFoods> openMealFoods(const std::vector<MealFileEntry> &entries
     foods.database = FoodDatabase::open(programFile(QString::fromLatin1(FoodDatabase::kFileName)), error);
     if (!foods.database)
         return std::nullopt;
+    MeasureStore::showEnglishNamesOf(foods.database->connection());
     if (std::any_of(entries.cbegin(), entries.cend(),
                     [](const MealFileEntry &e) { return isPersonalCategory(e.category); })) {
         foods.personal = openPersonal(false, error);
