@@ -78,6 +78,8 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
     write(dir.filePath(u"olio.pasto"_s), "Oli e grassi;Olio d'oliva;1 porzione standard\n");
     write(dir.filePath(u"giorno.pasto"_s),
           "[Colazione]\nCereali e derivati;Pane tipo italiano;80\n[Cena]\nFrutta;Banana, cruda;150\n");
+    write(dir.filePath(u"fette.pasto"_s),
+          "[Colazione]\nCereali e derivati;Pane tipo italiano;2 fette medie\n[Cena]\nFrutta;Banana, cruda;150\n");
     const auto at = [&](const char *name) { return dir.filePath(QString::fromLatin1(name)).toStdString(); };
     const std::string name = record.person.name.toStdString();
     // Imported whole, with a word on the foods that this computer lacks.
@@ -99,6 +101,7 @@ TEST(PersonCli, ExportAndImportSayWhatHappenedWithTheProgramsExitCodes)
         {__LINE__, {"--importa-persona", at("bice.json")}, 0, "persona importata in"},
         {__LINE__, {"--persona", "Bice", "--data", "2025-04-07"}, 0, "", {}, "Cena\nAlimento"},
         {__LINE__, {"--bilancia", at("giorno.pasto"), "--persona", "Bice", "--piu-vicino"}, 4, "Proteine: 18.1 g (obiettivo ≥ 54", {}, "[Cena]\nFrutta;Banana, cruda;"},
+        {__LINE__, {"--bilancia", at("fette.pasto"), "--persona", "Bice", "--piu-vicino"}, 4, "Proteine: ", {}, "[Colazione]\nCereali e derivati;Pane tipo italiano;"},
         {__LINE__, {"--importa-persona", at("ezio.json")}, 0, "persona importata in"},
         {__LINE__, {"--bilancia", at("giorno.pasto"), "--persona", "Ezio"}, 2, "della persona mancano il livello di attività o le attività fisiche auspicabili"},
         {__LINE__, {"--importa-persona", at("fede.json")}, 0, "persona importata in"},

@@ -76,9 +76,11 @@ std::optional<Goal> goalOf(const BalanceCommand &command, QString *error, int *c
     if (command.kcal)
         return Goal{*command.kcal, IntakePerson{false, 30}, {}};
     *code = kInputFailure;
-    *error = text(QT_TRANSLATE_NOOP("BalanceCommand", "nessuna persona con questo nome"));
-    if (!QFileInfo::exists(PersonStore::defaultPath()))
+    // Set only where it fails: the steps after a goal found read a non-empty error as their own failure.
+    if (!QFileInfo::exists(PersonStore::defaultPath())) {
+        *error = text(QT_TRANSLATE_NOOP("BalanceCommand", "nessuna persona con questo nome"));
         return std::nullopt;
+    }
     const auto store = PersonStore::open(PersonStore::defaultPath(), false, error);
     if (!store) {
         *code = kDatabaseFailure;
