@@ -153,7 +153,15 @@ public:
             const auto now = store->record(from->person.name, &result);
             if (!now)
                 return result;
-            if (now->days != from->days)
+            // A day without foods is no plan: a window leaves one where its only change was undone.
+            const auto planned = [](std::vector<std::pair<QDate, MealDay>> days) {
+                std::erase_if(days, [](const auto &day) {
+                    return std::all_of(day.second.meals.cbegin(), day.second.meals.cend(),
+                                       [](const DayMeal &meal) { return meal.entries.empty(); });
+                });
+                return days;
+            };
+            if (planned(now->days) != planned(from->days))
                 return {StoreResult::Kind::Conflict,
                         PersonSession::tr("Modifica non fatta: la persona ha giorni conservati che questo passo non "
                                           "conosce. Per eliminarla con i suoi giorni usare \"Elimina persona\".")};

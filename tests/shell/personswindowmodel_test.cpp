@@ -213,12 +213,22 @@ TEST_F(PersonsWindowModelTest, AnAdditionUndoneKeepsThePersonPlannedSince)
     ASSERT_TRUE(model.addPerson(anna()));
     QString error;
     auto otherWindow = PersonStore::open(path, false, &error);
-    ASSERT_TRUE(otherWindow->writeDay(u"Anna"_s, QDate(2026, 3, 2), emptyDay(), PersonStore::kNotStored).ok());
+    const MealDay planned{{{u"Pranzo"_s, {{0, *findFoodCategory(u"Frutta"_s), u"Mela"_s, u"100"_s}}}}};
+    ASSERT_TRUE(otherWindow->writeDay(u"Anna"_s, QDate(2026, 3, 2), planned, PersonStore::kNotStored).ok());
     stack.undo();
     StoreResult result;
     EXPECT_TRUE(session.store()->day(u"Anna"_s, QDate(2026, 3, 2), nullptr, &result));
     ASSERT_EQ(dialogs.messageTexts().size(), 1);
     EXPECT_TRUE(dialogs.messageTexts()[0].contains(u"giorni"_s)) << dialogs.messageTexts()[0].toStdString();
+    // A day without foods, as a window leaves one whose only change was undone, holds nothing back.
+    dialogs.clear();
+    Person bice = anna();
+    bice.name = u"Bice"_s;
+    ASSERT_TRUE(model.addPerson(bice));
+    ASSERT_TRUE(otherWindow->writeDay(u"Bice"_s, QDate(2026, 3, 2), emptyDay(), PersonStore::kNotStored).ok());
+    stack.undo();
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_FALSE(session.store()->person(u"Bice"_s, nullptr, &result));
 }
 
 // The current person is remembered by name, follows a rename, is forgotten with the person (and
