@@ -6570,6 +6570,14 @@ To see them, open them with &quot;Open...&quot; from the Meal menu.</translation
         <source>kg</source>
         <translation>kg</translation>
     </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Ripeti</source>
+        <translation>Redo</translation>
+    </message>
 </context>
 <context>
     <name>velmo::ui::PlanPrintDialog</name>

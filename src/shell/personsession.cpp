@@ -109,8 +109,13 @@ void tell(PersonSession &session, const StoreResult &result)
 
 }  // namespace
 
+// The steps' own kind, which merges nothing.
+constexpr int kPersonChangeId = 0x50657273;
+
 class PersonChange : public QUndoCommand {
 public:
+    int id() const override { return kPersonChangeId; }
+
     PersonChange(PersonSession &session, const QString &text, std::optional<PersonRecord> before,
                  std::optional<PersonRecord> after)
         : QUndoCommand(text), session_(session), before_(std::move(before)), after_(std::move(after))
@@ -220,6 +225,11 @@ bool pushPersonChange(QUndoStack &stack, PersonSession &session, const QString &
         return false;
     stack.push(change.release());
     return true;
+}
+
+bool isPersonChange(const QUndoCommand *command)
+{
+    return command && command->id() == kPersonChangeId;
 }
 
 }  // namespace velmo

@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 
+class QUndoCommand;
 class QUndoStack;
 
 namespace velmo {
@@ -99,5 +100,9 @@ private:
 // to the user and the step leaves the stack.
 bool pushPersonChange(QUndoStack &stack, PersonSession &session, const QString &text,
                       std::optional<PersonRecord> before, std::optional<PersonRecord> after);
+
+// Whether `command` (none: no step) is such a change: what the Persons window's own keys may take
+// back or make again, where the main window's steps are out of sight.
+bool isPersonChange(const QUndoCommand *command);
 
 }  // namespace velmo

@@ -1169,6 +1169,7 @@ TEST_F(MainWindowTest, TheMealSelectorAndTheDayPanelFollowTheDay)
 TEST_F(MainWindowTest, ThePersonsWindowMakesTheCurrentPersonOfTheComparison)
 {
     EXPECT_FALSE(window->model().persons().isOpen());  // start-up leaves the persons' store alone
+    ASSERT_TRUE(window->model().document().newDay());  // a step of the main window, out of the persons' sight
     menuItem("mnuPersoneFinestra")->trigger();
     ui::PersonsWindow *persons = window->personsWindow();
     ASSERT_TRUE(persons && persons->isVisible());
@@ -1195,6 +1196,12 @@ TEST_F(MainWindowTest, ThePersonsWindowMakesTheCurrentPersonOfTheComparison)
     EXPECT_EQ(persons->model().persons().rowCount(), 0);
     EXPECT_TRUE(window->statusPanel(4)->isHidden());
     EXPECT_EQ(window->statusPanel(3)->toolTip(), QString());
+    // There they stop at the first step of the main window, and make the person again.
+    const int index = window->model().undoStack().index();
+    QTest::keyClick(persons, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window->model().undoStack().index(), index);
+    QTest::keyClick(persons, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(persons->model().persons().rowCount(), 1);
 }
 
 // The list of persons and the table of weights keep the focus and a current row through a change

@@ -9,6 +9,7 @@
 #include "ui/plan/personform.h"
 #include "ui/plan/planbutton.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
@@ -24,6 +25,7 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableView>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -49,6 +51,25 @@ PersonsWindow::PersonsWindow(PersonSession &session, QUndoStack &stack, QWidget 
     setWindowTitle(tr("Persone"));
     setSizeGripEnabled(true);
     resize(980, 640);
+    // Ctrl+Z and Ctrl+Maiusc+Z take the persons' changes back and again here too, but never a
+    // step of the main window, which this window does not show.
+    auto *undo = new QAction(tr("Annulla"), this);
+    undo->setShortcuts(QKeySequence::Undo);
+    connect(undo, &QAction::triggered, this, [&stack] {
+        if (isPersonChange(stack.command(stack.index() - 1)))
+            stack.undo();
+    });
+    auto *redo = new QAction(tr("Ripeti"), this);
+    QList<QKeySequence> redoKeys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
+    for (const QKeySequence &key : QKeySequence::keyBindings(QKeySequence::Redo))
+        if (!redoKeys.contains(key))
+            redoKeys << key;
+    redo->setShortcuts(redoKeys);
+    connect(redo, &QAction::triggered, this, [&stack] {
+        if (isPersonChange(stack.command(stack.index())))
+            stack.redo();
+    });
+    addActions({undo, redo});
 
     list_ = new QListView(this);
     list_->setModel(&model_.persons());

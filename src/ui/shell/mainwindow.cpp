@@ -514,9 +514,6 @@ void MainWindow::openPersons()
             return;
         }
         personsWindow_ = window;
-        // Ctrl+Z and Ctrl+Maiusc+Z take the persons' changes back and again in their own window too.
-        personsWindow_->addActions({menus_->findChild<QAction *>(QStringLiteral("mnuAnnulla")),
-                                    menus_->findChild<QAction *>(QStringLiteral("mnuRipeti"))});
         if (settings_)
             rememberPlacement(*personsWindow_, *settings_, RememberedWindow::Persons);
     } else {
