@@ -80,11 +80,26 @@ bool EnergyWindowModel::acceptsText(EnergyControl box, const QString &text) cons
     return false;
 }
 
+std::optional<QString> EnergyWindowModel::acceptedText(EnergyControl box, const QString &text) const
+{
+    if (acceptsText(box, text))
+        return text;
+    // Only the weight: a requirement of "2,000" kcal under English, or "2.000" under Italian, is
+    // thousands, which dropping the separator reads right.
+    if (box != EnergyControl::WeightBox)
+        return std::nullopt;
+    const QString point = locale().decimalPoint();
+    QString read = text;
+    read.replace(point == QStringLiteral(",") ? u'.' : u',', point.front());
+    return read != text && acceptsText(box, read) ? std::optional(read) : std::nullopt;
+}
+
 bool EnergyWindowModel::userEdit(EnergyControl box, const QString &text)
 {
-    if (!acceptsText(box, text))
+    const auto taken = acceptedText(box, text);
+    if (!taken)
         return false;
-    setText(box, text);
+    setText(box, *taken);
     return true;
 }
 

@@ -66,7 +66,11 @@ public:
     // Whether the box would accept this text as the user's edit: digits only for the age; digits
     // with at most one decimal separator of the user's locale for the weight and the requirement.
     bool acceptsText(EnergyControl box, const QString &text) const;
-    // An edit of a text box; refused (false) when the box does not accept the text.
+    // The text the box takes for this edit: as typed when accepted; in the weight box, the other
+    // separator typed read as the decimal one ("6.5" under Italian is six and a half kilos, not 65);
+    // none when refused.
+    std::optional<QString> acceptedText(EnergyControl box, const QString &text) const;
+    // An edit of a text box, as acceptedText() takes it; refused (false) when the box does not.
     bool userEdit(EnergyControl box, const QString &text);
     void userClickPrint();
     void userClickBack();

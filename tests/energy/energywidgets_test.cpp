@@ -88,9 +88,10 @@ TEST_F(EnergyWidgetsTest, ActivityCaptionsAreGreyWhileDisabledAndColouredWhenEna
 TEST_F(EnergyWidgetsTest, EveryControlShowsItsModel)
 {
     // clang-format off
-    const struct { int line; Sex sex; const char *age, *weight; QList<int> clicks; } cases[] = {
-        {__LINE__, Sex::Female, "12", "40", {}},
-        {__LINE__, Sex::Male, "40", "75", {4, 12, 5}},
+    // `shown`: the weight box after typing; a point typed under Italian is the decimal comma.
+    const struct { int line; Sex sex; const char *age, *weight, *shown; QList<int> clicks; } cases[] = {
+        {__LINE__, Sex::Female, "12", "40", "40", {}},
+        {__LINE__, Sex::Male, "40", "75.5", "75,5", {4, 12, 5}},
     };
     // clang-format on
     for (const auto &c : cases) {
@@ -100,6 +101,7 @@ TEST_F(EnergyWidgetsTest, EveryControlShowsItsModel)
         const EnergyWindowModel &m = ui->model(c.sex);
         QTest::keyClicks(child<QLineEdit>(window, "Text1"), QString::fromLatin1(c.age));
         QTest::keyClicks(child<QLineEdit>(window, "Text3"), QString::fromLatin1(c.weight));
+        EXPECT_EQ(child<QLineEdit>(window, "Text3")->text(), QString::fromLatin1(c.shown));
         for (int option : c.clicks)
             QTest::mouseClick(child<QRadioButton>(window, qPrintable(QStringLiteral("Option%1").arg(option))),
                               Qt::LeftButton);

@@ -33,7 +33,11 @@ public:
 
     State validate(QString &input, int &) const override
     {
-        return model_.acceptsText(box_, input) ? Acceptable : Invalid;
+        const auto taken = model_.acceptedText(box_, input);
+        if (!taken)
+            return Invalid;
+        input = *taken;
+        return Acceptable;
     }
 
 private:
