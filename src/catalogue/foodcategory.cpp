@@ -180,6 +180,10 @@ std::optional<int> findFoodCategory(const QString &name)
         if (c.heading.compare(wanted, Qt::CaseInsensitive) == 0 || c.table.compare(wanted, Qt::CaseInsensitive) == 0)
             return i;
     }
+    // The translated headings last: files hold the Italian ones, which need no translation looked up.
+    for (int i = 0; i < kAllCategoryCount; ++i)
+        if (foodCategory(i).shownHeading().compare(wanted, Qt::CaseInsensitive) == 0)
+            return i;
     return std::nullopt;
 }
 

@@ -79,8 +79,8 @@ QStringList foodsByNameStatements();
 // to plain ones, as word processors write them.
 QString nameKey(const QString &name);
 
-// The category, of all seventeen, whose heading or table name is `name` (compared by nameKey and
-// without regard to case).
+// The category, of all seventeen, whose heading (in Italian, or in the language the interface
+// speaks) or table name is `name` (compared by nameKey and without regard to case).
 std::optional<int> findFoodCategory(const QString &name);
 
 }  // namespace velmo

@@ -60,14 +60,17 @@ TEST(FoodCategories, SixteenInMenuOrderWithTheirRecordSources)
 TEST(FoodCategories, FoundByHeadingOrTableIgnoringCase)
 {
     // clang-format off
-    const struct { int line; const char *name; std::optional<int> index; } cases[] = {
+    // `english`: the English heading, found only while the interface speaks English.
+    const struct { int line; const char *name; std::optional<int> index; bool english = false; } cases[] = {
         {__LINE__, "Frutta", 8},         {__LINE__, "latte e yogurt", 9}, {__LINE__, "Olii_e_grassi", 11},
         {__LINE__, "Oli e grassi", 11},  {__LINE__, " Uova ", 14},        {__LINE__, "Frutta; DROP TABLE Uova", {}},
-        {__LINE__, "", {}},
+        {__LINE__, "", {}},              {__LINE__, "fruit", 8, true},
     };
     // clang-format on
     for (const auto &c : cases) {
         VELMO_CASE(c);
+        EXPECT_EQ(findFoodCategory(QString::fromUtf8(c.name)), c.english ? std::nullopt : c.index);
+        const LanguageGuard english(Language::English);
         EXPECT_EQ(findFoodCategory(QString::fromUtf8(c.name)), c.index);
     }
 }
