@@ -1669,7 +1669,7 @@ With codes 1 and 2 nothing is printed on standard output.
        velmo-pasto --cerca TEXT
        velmo-pasto --importa-alimenti FILE.csv [--forza]
        velmo-pasto --esporta-alimenti
-     velmo-pasto --classifica CHIAVE [--categoria NOME] [--per 100g|100kcal|porzione]
+       velmo-pasto --classifica CHIAVE [--categoria NOME] [--per 100g|100kcal|porzione]
 
 </translation>
     </message>
@@ -2707,7 +2707,7 @@ The file was not changed; Velmo works without it.</translation>
     </message>
     <message>
         <source>%1 kg (del %2)</source>
-        <translation>%1 kg (of %2)</translation>
+        <translation>%1 kg (on %2)</translation>
     </message>
     <message>
         <source>Nessun peso registrato per la persona: indice di massa corporea e fabbisogno non sono calcolati. Aggiungere un peso nella finestra Persone.</source>
