@@ -322,8 +322,11 @@ void NutrientProfileWindow::showProfile()
     subjectText_->setText(model_->subjectText());
     missing_->setText(model_->missingText().trimmed());
     missing_->setVisible(!model_->missingText().isEmpty());
+    // The headings across the three columns; a span of one cell Qt refuses, with a warning.
+    table_->clearSpans();
     for (int r = 0; r < model_->rowCount(); ++r)
-        table_->setSpan(r, 0, 1, model_->index(r, 0).data(NutrientProfileModel::HeadingRole).toBool() ? 3 : 1);
+        if (model_->index(r, 0).data(NutrientProfileModel::HeadingRole).toBool())
+            table_->setSpan(r, 0, 1, 3);
     showMeasures();
     showContributions();
     // A person's references, another subject's notes: the columns may need more room.
