@@ -1363,6 +1363,16 @@ TEST_F(MainWindowTest, TheDateOfTheDayPanelShowsThePersonsStoredDay)
     emit date->calendarWidget()->clicked(date->date());
     ASSERT_TRUE(window->model().document().storedDay());
     EXPECT_EQ(window->model().document().storedDay()->date, date->date());
+    // A key held down steps the date, and opens only the one it stops at, on its release.
+    const QDate opened = date->date();
+    QKeyEvent repeated(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier, QString(), true);
+    for (int i = 0; i < 3; ++i)
+        QApplication::sendEvent(date, &repeated);
+    ASSERT_NE(date->date(), opened);
+    EXPECT_EQ(window->model().document().storedDay()->date, opened);
+    QKeyEvent released(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier);
+    QApplication::sendEvent(date, &released);
+    EXPECT_EQ(window->model().document().storedDay()->date, date->date());
     // Its person deleted, the day still prints, with no one's details.
     ASSERT_TRUE(store->removePerson(u"Anna"_s).ok());
     const auto orphan = ui::planInput(window->model(), nullptr, ReportScope::Day, date->date(), {}, &error);

@@ -54,6 +54,41 @@ namespace {
 // Long enough for the start to be over, short beside the time a user takes to ask for a search.
 constexpr int kSearchPreparationDelayMs = 300;
 
+// A key held down on a date steps it many times a second, faster than a day of many rows opens:
+// the dates it passes are shown, and only the one it stops at is opened, on the key's release.
+class HeldKeyGate : public QObject {
+public:
+    HeldKeyGate(QWidget *watched, std::function<void()> released) : QObject(watched), released_(std::move(released))
+    {
+        watched->installEventFilter(this);
+    }
+    // Whether a change now waits for the release, which is then told.
+    bool defers()
+    {
+        pending_ = pending_ || held_;
+        return held_;
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->isAutoRepeat()) {
+            held_ = true;
+        } else if ((event->type() == QEvent::KeyRelease && !static_cast<QKeyEvent *>(event)->isAutoRepeat())
+                   || event->type() == QEvent::FocusOut) {
+            held_ = false;
+            if (std::exchange(pending_, false))
+                released_();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> released_;
+    bool held_ = false;
+    bool pending_ = false;
+};
+
 // The black heading above the grid, in a bold serif: the category shown.
 QLabel *newCategoryHeading(QWidget *parent)
 {
@@ -309,9 +344,15 @@ void MainWindow::updateDayPanel()
         };
         connect(dayPanelModel_, &DayPanelModel::refreshed, this, enableBalance);
         enableBalance();
-        connect(dayPanel_->dayDate(), &QDateEdit::dateChanged, this, [this](QDate date) {
-            if (!model_.storedDays().openDate(date))
+        QDateEdit *dayDate = dayPanel_->dayDate();
+        const auto openShownDate = [this, dayDate] {
+            if (!model_.storedDays().openDate(dayDate->date()))
                 showStoredDay();
+        };
+        auto *gate = new HeldKeyGate(dayDate, openShownDate);
+        connect(dayDate, &QDateEdit::dateChanged, this, [gate, openShownDate] {
+            if (!gate->defers())
+                openShownDate();
         });
         // Without a stored day in the window the date shows today's: picking that same date in
         // the calendar changes no date, and opens the day all the same. Another date was opened,
