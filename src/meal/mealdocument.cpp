@@ -376,18 +376,23 @@ bool MealDocument::showDay(MealDay day, QString *error)
     return true;
 }
 
-bool MealDocument::openStored(const StoredDay &where, MealDay day, const QString &step)
+std::optional<MealDay> MealDocument::storedDayShown(MealDay day, QStringList *dropped, QStringList *errors)
 {
-    if (!confirmDiscard())
-        return false;
     // A day kept without meals, or with one without a name, is still shown as a day.
     if (day.meals.empty())
         day = emptyDay();
     else if (isMealFile(day))
         day.meals.front().name = tr("Pasto");
+    return checkedFoods(std::move(day), {}, errors, true, dropped);
+}
+
+bool MealDocument::openStored(const StoredDay &where, MealDay day, const QString &step)
+{
+    if (!confirmDiscard())
+        return false;
     QStringList errors;
     QStringList dropped;
-    auto checked = checkedFoods(std::move(day), {}, &errors, true, &dropped);
+    auto checked = storedDayShown(std::move(day), &dropped, &errors);
     // A personal food deleted since: the day is shown without its rows at the user's word, and
     // the store keeps them until the day changes.
     if (checked && !dropped.isEmpty()

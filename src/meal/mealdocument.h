@@ -81,6 +81,10 @@ public:
     // question first, then one step named `step`. False, the window as it was, when the user
     // cancelled or a food of the day cannot be shown (told to the user).
     bool openStored(const StoredDay &where, MealDay day, const QString &step);
+    // `day`, as the store holds it, as openStored() shows it: checked and named as the table names
+    // its foods, the rows of a food no longer there left out and described in `dropped`. None, with
+    // the reasons, when it cannot be shown.
+    std::optional<MealDay> storedDayShown(MealDay day, QStringList *dropped, QStringList *errors);
 
     // The day differs from what was last saved or opened (an empty table from none at all); a
     // stored day never does.

@@ -165,7 +165,11 @@ bool StoredDays::writeAfterReading(PersonStore &store, const MealDay &day)
     const auto stored = read(store, *key_, &revision);
     if (!stored)
         return false;
-    if (*stored == day) {
+    // A day shown without the rows of a food no longer there is no change: the store keeps them
+    // until the user changes the day.
+    QStringList dropped;
+    QStringList errors;
+    if (*stored == day || parts_.document.storedDayShown(*stored, &dropped, &errors) == day) {
         revisions_[{key_->person, key_->date}] = revision;
         known_ = day;
         return true;
