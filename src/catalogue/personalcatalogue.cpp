@@ -285,6 +285,13 @@ std::optional<QDateTime> PersonalCatalogue::lastChange() const
     return time.isValid() ? std::optional<QDateTime>(time) : std::nullopt;
 }
 
+std::optional<qint64> PersonalCatalogue::othersChanges() const
+{
+    QSqlError ignored;
+    const auto value = singleValue(connection(), QStringLiteral("PRAGMA data_version"), &ignored);
+    return value ? std::optional(value->toLongLong()) : std::nullopt;
+}
+
 bool PersonalCatalogue::save(const PersonalFood &food, const QString &replacing, QString *error)
 {
     const QString key = personalFoodKey(food.name);

@@ -64,6 +64,10 @@ public:
     // The food whose name has this key (personalFoodKey), if any.
     std::optional<PersonalFood> find(const QString &name) const;
     std::optional<QDateTime> lastChange() const;
+    // A number that changes whenever another connection (another Velmo window, velmo-pasto)
+    // commits a change to the file; the changes made through this one leave it. None when the file
+    // cannot say.
+    std::optional<qint64> othersChanges() const;
 
     // Adds `food`, or replaces the food named `replacing`; refused when another food has its
     // name. The check is the caller's: values out of range are refused by the file itself.

@@ -228,6 +228,32 @@ QString MainWindowModel::personalFoodUsesText(const QString &name)
     return where.isEmpty() ? QString() : tr("È %1.").arg(where.join(tr(" e ")));
 }
 
+void MainWindowModel::followPersonalFoodsChangedElsewhere()
+{
+    const PersonalCatalogue *catalogue = personalFoods_->catalogue();
+    if (!catalogue)
+        return;  // not opened yet: what it is read to be is what it is now
+    const std::optional<qint64> changed = catalogue->othersChanges();
+    const bool first = !personalFoodsSeen_;
+    if (!first && changed == *personalFoodsSeen_)
+        return;
+    personalFoodsSeen_ = changed;
+    if (first)
+        return;  // opened since the window last came to the front: read as it is
+    if (category_ == kPersonalCategory) {
+        // Shown anew, standing on the food that was current.
+        const QString current = browser_.foodName();
+        chooseCategory(kPersonalCategory);
+        for (int i = 0; i < dataControl_.rowCount(); ++i)
+            if (personalFoodKey(dataControl_.row(i).name) == personalFoodKey(current)) {
+                dataControl_.moveTo(i);
+                break;
+            }
+    }
+    dropDeletedPersonalFoods({});
+    recomposePersonalRows();
+}
+
 // A step taken back, or made again, puts rows back with the values their foods had then: a
 // personal food changed since is composed again where it stands, as the catalogue has it now, so
 // that the table, its totals and a meal saved as a food never hold values no food has. No step:

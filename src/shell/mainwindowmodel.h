@@ -61,6 +61,10 @@ public:
 
     // The activation handler: today's date in the status bar, the clock running.
     void activate(const QDate &today);
+    // Another Velmo window, or velmo-pasto, may have changed the personal foods since this window
+    // last looked: the category and the meal show them as they are now, as after a change made
+    // here (a food renamed there is one deleted here). Called as the window comes to the front.
+    void followPersonalFoodsChangedElsewhere();
     void clockTick(const QTime &now);  // every second: the time in the status bar
     void titleTick();                  // every 100 ms: the title scrolls by one character
 
@@ -172,6 +176,8 @@ private:
     void dropDeletedPersonalFoods(const QString &deleted);
     void recomposePersonalRows();
     QString personalFoodUsesText(const QString &name);
+    // The personal catalogue's count of others' changes when this window last looked; none before.
+    std::optional<std::optional<qint64>> personalFoodsSeen_;
     void setCategoryHeading(const QString &text);
     void setMousePointer(MousePointer pointer);
     void navigateFirst();

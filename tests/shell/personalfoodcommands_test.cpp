@@ -187,6 +187,32 @@ TEST_F(PersonalFoodCommandsTest, AnUndoBringsNoDeletedFoodBack)
     EXPECT_EQ(model->meal().row(1).cell(MealColumn::Gross).text, u"80"_s);
 }
 
+// A change made by another window or velmo-pasto reaches this one as it comes to the front.
+TEST_F(PersonalFoodCommandsTest, AChangeMadeElsewhereIsShownWhenTheWindowComesBack)
+{
+    model->personalFoods().newFood();
+    fillFoodWindow({u"Torta"_s, u"100"_s, u"6,5"_s, u"12"_s, u"50"_s, u"340"_s});
+    add(*model, "Alimenti personali", 0, "100");
+    model->followPersonalFoodsChangedElsewhere();  // seen as it is
+    QString error;
+    auto elsewhere = PersonalCatalogue::open(personal, false, &error);
+    ASSERT_TRUE(elsewhere) << error.toStdString();
+    PersonalFood cake = *elsewhere->find(u"Torta"_s);
+    cake.nutrients[0] = 20.0;
+    ASSERT_TRUE(elsewhere->save(cake, u"Torta"_s, &error)) << error.toStdString();
+    EXPECT_EQ(model->meal().row(0).cell(MealColumn::Protein).text, u"6,50"_s);
+    model->followPersonalFoodsChangedElsewhere();
+    EXPECT_EQ(model->meal().row(0).cell(MealColumn::Protein).text, u"20,00"_s);
+    EXPECT_EQ(model->browser().current().fields[2], u"20"_s);  // the category shown anew
+    ASSERT_TRUE(elsewhere->remove(u"Torta"_s, &error));
+    dialogs.clear();
+    model->followPersonalFoodsChangedElsewhere();
+    EXPECT_TRUE(model->document().entries().empty());
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+    model->followPersonalFoodsChangedElsewhere();  // nothing new: nothing said again
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+}
+
 // An unlocked row that a step puts back holds the food's values of now, so that locking it again
 // counts them.
 TEST_F(PersonalFoodCommandsTest, AnUnlockedRowPutBackHoldsTheValuesOfNow)
@@ -322,6 +348,12 @@ TEST_F(PersonalFoodCommandsTest, ARenamedFoodIsRenamedInTheStoredDays)
     EXPECT_TRUE(dialogs.shown.back().text.contains(u"Pranzo: l'alimento \"Torta di mele\""_s))
         << dialogs.shown.back().text.toStdString();
     EXPECT_EQ(model->document().day().meals.at(0).entries.size(), 1u);
+    EXPECT_EQ(store->day(u"Anna"_s, other, nullptr, &result)->meals.at(0).entries.size(), 2u);
+    // Nor does coming back to it by an undo change it.
+    ASSERT_TRUE(model->storedDays().open(u"Anna"_s, shown));
+    model->undoStack().undo();
+    ASSERT_EQ(model->document().storedDay()->date, other);
+    EXPECT_TRUE(model->storedDays().flush());
     EXPECT_EQ(store->day(u"Anna"_s, other, nullptr, &result)->meals.at(0).entries.size(), 2u);
     add(*model, "Frutta", 1, "100");
     QCoreApplication::processEvents();

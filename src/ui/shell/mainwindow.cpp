@@ -676,6 +676,7 @@ void MainWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         model_.activate(QDate::currentDate());
+        model_.followPersonalFoodsChangedElsewhere();
         // The foods for the search are read in the background a moment after the window is up,
         // when the start no longer waits for anything.
         if (!searchPrepared_) {
