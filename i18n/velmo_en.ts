@@ -4461,18 +4461,18 @@ Replace it with the meal in the table?
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Il giorno nomina alimenti che non sono più nell&apos;archivio:
+        <source>Mostra senza queste righe</source>
+        <translation>Show without these rows</translation>
+    </message>
+    <message>
+        <source>Il giorno nomina alimenti che non si trovano nell&apos;archivio:
 %1
 
 Mostrarlo senza queste righe? Il giorno salvato le conserva finché non viene cambiato.</source>
-        <translation>The day names foods that are no longer in the archive:
+        <translation>The day names foods that are not in the archive:
 %1
 
 Show it without these rows? The stored day keeps them until it is changed.</translation>
-    </message>
-    <message>
-        <source>Mostra senza queste righe</source>
-        <translation>Show without these rows</translation>
     </message>
 </context>
 <context>

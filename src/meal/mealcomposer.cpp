@@ -309,7 +309,7 @@ std::vector<InputError> MealComposer::missingFoods(const std::vector<MealFileEnt
         }
         if (!databaseError->isEmpty())
             return errors;
-        const QString heading = foodCategory(entry.category).heading;
+        const QString heading = foodCategory(entry.category).shownHeading();
         // A name that differs only in capitals is most likely what was meant.
         std::optional<QString> meant;
         for (const QString &candidate : namesOf(entry.category, databaseError))

@@ -396,10 +396,11 @@ bool MealDocument::openStored(const StoredDay &where, MealDay day, const QString
     // A personal food deleted since: the day is shown without its rows at the user's word, and
     // the store keeps them until the day changes.
     if (checked && !dropped.isEmpty()
-        && dialogs_.choose(tr("Il giorno nomina alimenti che non sono più nell'archivio:\n%1\n\nMostrarlo senza queste "
-                              "righe? Il giorno salvato le conserva finché non viene cambiato.")
-                               .arg(dropped.join(u'\n')),
-                           warningTitle(), {tr("Mostra senza queste righe")})
+        && dialogs_.choose(
+               tr("Il giorno nomina alimenti che non si trovano nell'archivio:\n%1\n\nMostrarlo senza queste "
+                  "righe? Il giorno salvato le conserva finché non viene cambiato.")
+                   .arg(dropped.join(u'\n')),
+               warningTitle(), {tr("Mostra senza queste righe")})
                != 0)
         return false;
     QString error;

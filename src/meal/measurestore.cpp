@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QSqlError>
+#include <QSet>
 #include <QSqlQuery>
 
 #include <algorithm>
@@ -69,14 +70,25 @@ QHash<QString, QString> MeasureStore::englishNames(const QSqlDatabase &database)
 {
     // For each Italian name, how many measures of one take each English name, then of any count.
     QHash<QString, std::map<QString, std::pair<int, int>>> counts;
+    // Two measures of one food under one English name ("inch sub" for two lengths of a sandwich)
+    // would read alike, and a name typed would stand for either: those keep their Italian names.
+    QHash<QString, QString> firstOfFood;  // by food and English name: the Italian name
+    QSet<QString> ambiguous;
     QSqlQuery q(database);
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT misura, misura_plurale, misura_inglese, quantita = 1 FROM misure")))
+    if (!q.exec(QStringLiteral(
+            "SELECT misura, misura_plurale, misura_inglese, quantita = 1, categoria || '/' || riga FROM misure")))
         return {};
     while (q.next()) {
         const QString english = q.value(2).toString();
         if (english.isEmpty())
             continue;
+        const QString name = q.value(0).toString();
+        const QString food = q.value(4).toString() + u'/' + english;
+        if (const auto other = firstOfFood.constFind(food); other == firstOfFood.constEnd())
+            firstOfFood.insert(food, name);
+        else if (*other != name)
+            ambiguous << name << *other;
         for (int i : {0, 1}) {
             auto &[single, any] = counts[q.value(i).toString()][english];
             single += q.value(3).toBool() ? 1 : 0;
@@ -84,6 +96,7 @@ QHash<QString, QString> MeasureStore::englishNames(const QSqlDatabase &database)
         }
     }
     QHash<QString, QString> names;
+    QSet<QString> plurals;  // of the ambiguous names
     for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
         const auto best = std::max_element(it->cbegin(), it->cend(), [](const auto &a, const auto &b) {
             if (a.second != b.second)
@@ -92,6 +105,13 @@ QHash<QString, QString> MeasureStore::englishNames(const QSqlDatabase &database)
         });
         names.insert(it.key(), best->first);
     }
+    // The plural of an ambiguous name goes with it.
+    q.exec(QStringLiteral("SELECT DISTINCT misura, misura_plurale FROM misure"));
+    while (q.next())
+        if (ambiguous.contains(q.value(0).toString()))
+            plurals << q.value(1).toString();
+    for (const QString &name : std::as_const(ambiguous) + plurals)
+        names.remove(name);
     return names;
 }
 

@@ -75,14 +75,23 @@ void setEnglishMeasureNames(std::function<QHash<QString, QString>()> load)
     englishMeasureNames() = {std::move(load), std::nullopt};
 }
 
-QString shownMeasureName(const QString &name)
+// The English name of a shipped food's measure; empty when there is none, or none installed.
+QString englishMeasureName(const QString &name)
 {
     EnglishMeasureNames &english = englishMeasureNames();
-    if (currentLanguage() != Language::English || !english.load)
-        return name;
+    if (!english.load)
+        return {};
     if (!english.names)
         english.names = english.load();
-    return english.names->value(name, name);
+    return english.names->value(name);
+}
+
+QString shownMeasureName(const QString &name)
+{
+    if (currentLanguage() != Language::English)
+        return name;
+    const QString english = englishMeasureName(name);
+    return english.isEmpty() ? name : english;
 }
 
 std::vector<PortionUnit> portionUnits(const FoodPortions &portions)
@@ -190,8 +199,8 @@ PortionValue readPortionText(QStringView text, const FoodPortions &portions, con
     const auto translated = [](const char *words) { return QCoreApplication::translate("PortionText", words); };
     for (int i = 0; i < static_cast<int>(portions.measures.size()); ++i) {
         const HouseholdMeasure &m = portions.measures[static_cast<std::size_t>(i)];
-        for (const QString &words : {m.name, m.plural, shownMeasureName(m.name), shownMeasureName(m.plural)})
-            candidates.push_back({words, {PortionUnit::Kind::Measure, i}});
+        candidates.push_back({m.name, {PortionUnit::Kind::Measure, i}});
+        candidates.push_back({m.plural, {PortionUnit::Kind::Measure, i}});
     }
     if (portions.standard) {
         for (const char *words : {kStandardOneWords, kStandardManyWords})
@@ -201,12 +210,26 @@ PortionValue readPortionText(QStringView text, const FoodPortions &portions, con
             if (!hasMeasureNamed(portions, bare))
                 candidates.push_back({bare, {PortionUnit::Kind::Standard}});
     }
-    const Candidate *best = nullptr;
-    for (const Candidate &c : candidates) {
-        const QStringView before = typed.chopped(std::min(typed.size(), c.words.size()));
-        if (typed.size() > c.words.size() && typed.endsWith(c.words, Qt::CaseInsensitive) && before.back().isSpace()
-            && (!best || c.words.size() > best->words.size()))
-            best = &c;
+    const auto bestOf = [&typed](const std::vector<Candidate> &among) {
+        const Candidate *best = nullptr;
+        for (const Candidate &c : among) {
+            const QStringView before = typed.chopped(std::min(typed.size(), c.words.size()));
+            if (typed.size() > c.words.size() && typed.endsWith(c.words, Qt::CaseInsensitive) && before.back().isSpace()
+                && (!best || c.words.size() > best->words.size()))
+                best = &c;
+        }
+        return best;
+    };
+    const Candidate *best = bestOf(candidates);
+    // A measure by its English name, whatever the language: a line typed or a file written under
+    // English reads the same under Italian. Looked up only when the Italian names do not match.
+    std::vector<Candidate> english;
+    if (!best) {
+        for (int i = 0; i < static_cast<int>(portions.measures.size()); ++i)
+            if (const QString words = englishMeasureName(portions.measures[static_cast<std::size_t>(i)].name);
+                !words.isEmpty())
+                english.push_back({words, {PortionUnit::Kind::Measure, i}});
+        best = bestOf(english);
     }
     // "1.500 g di parte edibile" may be a kilo and a half: the file must say it without a doubt.
     const auto unclear = [&](QStringView number) {

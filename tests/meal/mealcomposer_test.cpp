@@ -294,12 +294,16 @@ TEST(ShownPortion, MeasuresTakeTheirCommonestEnglishName)
         db.setDatabaseName(u":memory:"_s);
         ASSERT_TRUE(db.open());
         QSqlQuery q(db);
-        ASSERT_TRUE(q.exec(u"CREATE TABLE misure (misura, misura_plurale, misura_inglese, quantita)"_s));
-        ASSERT_TRUE(q.exec(u"INSERT INTO misure VALUES ('tazza', 'tazze', 'cup', 1), ('tazza', 'tazze', 'cup', 0.5), "
-                           "('tazza', 'tazze', 'cup (8 fl oz)', 1), ('tazza', 'tazze', 'cups', 2), "
-                           "('tazza', 'tazze', 'cups', 4), ('tazza', 'tazze', 'cups', 3), "
-                           "('fetta', 'fette', 'slice, thin', 1), ('fetta', 'fette', 'slice', 1), "
-                           "('acino', 'acini', 'grapes', 10), ('foglia', 'foglie', '', 1)"_s));
+        ASSERT_TRUE(
+            q.exec(u"CREATE TABLE misure (misura, misura_plurale, misura_inglese, quantita, categoria, riga)"_s));
+        // Cups of five foods, slices of two, and two sandwiches of one food under one English name.
+        ASSERT_TRUE(q.exec(u"INSERT INTO misure VALUES ('tazza', 'tazze', 'cup', 1, 1, 1), "
+                           "('tazza', 'tazze', 'cup', 0.5, 1, 2), ('tazza', 'tazze', 'cup (8 fl oz)', 1, 1, 3), "
+                           "('tazza', 'tazze', 'cups', 2, 1, 4), ('tazza', 'tazze', 'cups', 4, 1, 5), "
+                           "('tazza', 'tazze', 'cups', 3, 1, 6), ('fetta', 'fette', 'slice, thin', 1, 2, 1), "
+                           "('fetta', 'fette', 'slice', 1, 2, 2), ('acino', 'acini', 'grapes', 10, 3, 1), "
+                           "('foglia', 'foglie', '', 1, 3, 2), ('panino (15 cm)', 'panini (15 cm)', 'sub', 1, 4, 1), "
+                           "('panino (30 cm)', 'panini (30 cm)', 'sub', 1, 4, 1)"_s));
         MeasureStore::showEnglishNamesOf(db);
         // clang-format off
         const struct { int line; Language language; const char *stored, *shown; } cases[] = {
@@ -308,6 +312,7 @@ TEST(ShownPortion, MeasuresTakeTheirCommonestEnglishName)
             {__LINE__, Language::English, "2 fette", "2 slice"},
             {__LINE__, Language::English, "3 acini", "3 grapes"},
             {__LINE__, Language::English, "2 foglie", "2 foglie"},
+            {__LINE__, Language::English, "2 panini (30 cm)", "2 panini (30 cm)"},
             {__LINE__, Language::Italian, "2 tazze", "2 tazze"},
         };
         // clang-format on
@@ -316,10 +321,13 @@ TEST(ShownPortion, MeasuresTakeTheirCommonestEnglishName)
             const LanguageGuard speaking(c.language);
             EXPECT_EQ(shownPortion(QString::fromUtf8(c.stored)), QString::fromUtf8(c.shown));
         }
-        const LanguageGuard english(Language::English);
+        // Read back by either name in either language.
         const FoodPortions cups{{{u"tazza"_s, u"tazze"_s, 1, 240}}, {}};
-        EXPECT_EQ(readPortionText(u"2 cup"_s, cups, u"Latte"_s).value, 480.0);
-        EXPECT_EQ(readPortionText(u"½ tazza"_s, cups, u"Latte"_s).value, 120.0);
+        for (const Language language : {Language::Italian, Language::English}) {
+            const LanguageGuard speaking(language);
+            EXPECT_EQ(readPortionText(u"2 cup"_s, cups, u"Latte"_s).value, 480.0);
+            EXPECT_EQ(readPortionText(u"½ tazza"_s, cups, u"Latte"_s).value, 120.0);
+        }
     }
     QSqlDatabase::removeDatabase(u"measures-en"_s);
     setEnglishMeasureNames({});
