@@ -88,6 +88,9 @@ const ProcessCase kCases[] = {
     // The beans lack sugars: the other foods' sugars are kept within the most, which stays unverifiable.
     {__LINE__, {"--kcal", "800", "--bilancia"}, "Legumi;Fagioli borlotti, bolliti, senza sale;150\nCereali e derivati;Pane tipo italiano;80\nFrutta;Banana, cruda;150\nFrutta;Mela, con buccia, cruda;200\nOli e grassi;Olio d'oliva;10\n", Feed::FileArgument, kIt, Db::Shipped, 0,
      "\\A#.*\nLegumi;Fagioli borlotti, bolliti, senza sale;\\d+\n", "Zuccheri: ≥ 15 %En (obiettivo ≤ 15 %En), non verificabile: mancano i valori di Fagioli borlotti", 6},
+    // Under English the messages name the foods in English; the day written keeps the files' names.
+    {__LINE__, {"--lingua", "en", "--kcal", "800", "--bilancia"}, "Legumi;Fagioli borlotti, bolliti, senza sale;150\nCereali e derivati;Pane tipo italiano;80\nFrutta;Banana, cruda;150\nFrutta;Mela, con buccia, cruda;200\nOli e grassi;Olio d'oliva;10\n", Feed::FileArgument, kEn, Db::Shipped, 0,
+     "\\A#.*\nLegumi;Fagioli borlotti, bolliti, senza sale;\\d+\n", "cannot be verified: the values of Beans, cranberry (roman)", 6},
     {__LINE__, {"--kcal", "600", "--libero", "1", "--piu-vicino", "--bilancia"}, "Oli e grassi;Olio d'oliva;30\n[Pranzo]\nCereali e derivati;Pane tipo italiano;200\nFrutta;Mela Fuji, con buccia, cruda;150\n", Feed::FileArgument, kIt, Db::Shipped, 4,
      "\\A#.*\n\n\\[Pranzo\\]\nCereali e derivati;Pane tipo italiano;200\nFrutta;Mela Fuji, con buccia, cruda;150\n\\z", "Energia: 626 kcal", 9},  // the foods above the first meal all gone
     {__LINE__, {"--kcal", "700", "--bilancia"}, "[Colazione]\n[Pranzo]\n", Feed::FileArgument, kIt, Db::Shipped, 2, kNothing, "velmo-pasto: nessun alimento da bilanciare\n", 1},

@@ -7,6 +7,7 @@
 
 #include "catalogue/foodcategory.h"
 #include "catalogue/fooddatabase.h"
+#include "catalogue/foodnames.h"
 #include "catalogue/personalcatalogue.h"
 #include "common/consoleoutput.h"
 #include "common/inputecho.h"
@@ -122,7 +123,8 @@ std::optional<Goal> goalOf(const BalanceCommand &command, QString *error, int *c
 // Each food of the file as a row: free between none and three standard portions (300 g without
 // one) unless --libero leaves it out, close to its weight or, without one, its standard portion.
 std::optional<std::vector<BalanceRow>> rowsOf(const BalanceCommand &command, const std::vector<MealFileEntry> &entries,
-                                              const Meal &meal, MeasureStore &measures, QString *error)
+                                              const Meal &meal, MeasureStore &measures, const FoodNames &names,
+                                              QString *error)
 {
     std::vector<BalanceRow> rows;
     for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -133,7 +135,9 @@ std::optional<std::vector<BalanceRow>> rowsOf(const BalanceCommand &command, con
         std::optional<double> standard;
         if (portions->standard)
             standard = standardPortionGross(portions->standard->grams, item.values->ediblePercent);
-        BalanceRow row = usualBalanceRow(entries[i].food, item.values, item.portion.grossGrams, standard, false);
+        // Named as the user reads it in the messages; the day written names it as files do.
+        BalanceRow row = usualBalanceRow(names.shown(entries[i].category, entries[i].food), item.values,
+                                         item.portion.grossGrams, standard, false);
         row.fixed = !command.freeRows.empty()
                     && std::find(command.freeRows.cbegin(), command.freeRows.cend(), static_cast<int>(i) + 1)
                            == command.freeRows.cend();
@@ -303,7 +307,9 @@ int runBalanceCommand(ConsoleOutput &output, const BalanceCommand &command)
     if (!meal)
         return fail(kDatabaseFailure, {error});
     MeasureStore measures(database->connection());
-    const auto rows = rowsOf(command, composed.placed, *meal, measures, &error);
+    FoodNames names;
+    names.setDatabase(database->connection());
+    const auto rows = rowsOf(command, composed.placed, *meal, measures, names, &error);
     if (!rows)
         return fail(kDatabaseFailure, {error});
     const ReferenceIntakes *intakes = ReferenceIntakes::shipped(&error);
