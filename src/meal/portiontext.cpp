@@ -186,17 +186,18 @@ QString shownPortion(const QString &stored)
     return shown;
 }
 
-PortionValue readPortionText(QStringView text, const FoodPortions &portions, const QString &food)
+namespace {
+
+// A unit's words as a portion may end with them.
+struct PortionCandidate {
+    QString words;
+    PortionUnit unit;
+};
+
+// What files say, and what the user reads in their language ("2 standard portions").
+std::vector<PortionCandidate> portionCandidates(const FoodPortions &portions)
 {
-    const QStringView typed = text.trimmed();
-    // The longest name that ends the text is the unit; what stands before it is the count.
-    struct Candidate {
-        QString words;
-        PortionUnit unit;
-    };
-    std::vector<Candidate> candidates;
-    // What files say, and what the user reads in their language ("1 medium", "2 standard portions").
-    const auto translated = [](const char *words) { return QCoreApplication::translate("PortionText", words); };
+    std::vector<PortionCandidate> candidates;
     for (int i = 0; i < static_cast<int>(portions.measures.size()); ++i) {
         const HouseholdMeasure &m = portions.measures[static_cast<std::size_t>(i)];
         candidates.push_back({m.name, {PortionUnit::Kind::Measure, i}});
@@ -204,32 +205,45 @@ PortionValue readPortionText(QStringView text, const FoodPortions &portions, con
     }
     if (portions.standard) {
         for (const char *words : {kStandardOneWords, kStandardManyWords})
-            for (const QString &said : {QString::fromUtf8(words), translated(words)})
+            for (const QString &said : {QString::fromUtf8(words), QCoreApplication::translate("PortionText", words)})
                 candidates.push_back({said, {PortionUnit::Kind::Standard}});
         for (const QString &bare : {QStringLiteral("porzione"), QStringLiteral("porzioni")})
             if (!hasMeasureNamed(portions, bare))
                 candidates.push_back({bare, {PortionUnit::Kind::Standard}});
     }
-    const auto bestOf = [&typed](const std::vector<Candidate> &among) {
-        const Candidate *best = nullptr;
-        for (const Candidate &c : among) {
-            const QStringView before = typed.chopped(std::min(typed.size(), c.words.size()));
-            if (typed.size() > c.words.size() && typed.endsWith(c.words, Qt::CaseInsensitive) && before.back().isSpace()
-                && (!best || c.words.size() > best->words.size()))
-                best = &c;
-        }
-        return best;
-    };
-    const Candidate *best = bestOf(candidates);
+    return candidates;
+}
+
+// The longest words that end the text after a blank: the unit; what stands before is the count.
+const PortionCandidate *longestEnding(QStringView typed, const std::vector<PortionCandidate> &among)
+{
+    const PortionCandidate *best = nullptr;
+    for (const PortionCandidate &c : among) {
+        const QStringView before = typed.chopped(std::min(typed.size(), c.words.size()));
+        if (typed.size() > c.words.size() && typed.endsWith(c.words, Qt::CaseInsensitive) && before.back().isSpace()
+            && (!best || c.words.size() > best->words.size()))
+            best = &c;
+    }
+    return best;
+}
+
+}  // namespace
+
+PortionValue readPortionText(QStringView text, const FoodPortions &portions, const QString &food)
+{
+    const QStringView typed = text.trimmed();
+    const auto translated = [](const char *words) { return QCoreApplication::translate("PortionText", words); };
+    const std::vector<PortionCandidate> candidates = portionCandidates(portions);
+    const PortionCandidate *best = longestEnding(typed, candidates);
     // A measure by its English name, whatever the language: a line typed or a file written under
     // English reads the same under Italian. Looked up only when the Italian names do not match.
-    std::vector<Candidate> english;
+    std::vector<PortionCandidate> english;
     if (!best) {
         for (int i = 0; i < static_cast<int>(portions.measures.size()); ++i)
             if (const QString words = englishMeasureName(portions.measures[static_cast<std::size_t>(i)].name);
                 !words.isEmpty())
                 english.push_back({words, {PortionUnit::Kind::Measure, i}});
-        best = bestOf(english);
+        best = longestEnding(typed, english);
     }
     // "1.500 g di parte edibile" may be a kilo and a half: the file must say it without a doubt.
     const auto unclear = [&](QStringView number) {
