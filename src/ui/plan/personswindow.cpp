@@ -42,6 +42,29 @@ bool hasFocusWithin(const QWidget *view)
     return focus && (focus == view || view->isAncestorOf(focus));
 }
 
+// Ctrl+Z and Ctrl+Maiusc+Z take the persons' changes back and again in `window` too, but never a
+// step of the main window, which that window does not show.
+void addPersonStepKeys(QWidget &window, QUndoStack &stack)
+{
+    auto *undo = new QAction(PersonsWindow::tr("Annulla"), &window);
+    undo->setShortcuts(QKeySequence::Undo);
+    QObject::connect(undo, &QAction::triggered, &window, [&stack] {
+        if (isPersonChange(stack.command(stack.index() - 1)))
+            stack.undo();
+    });
+    auto *redo = new QAction(PersonsWindow::tr("Ripeti"), &window);
+    QList<QKeySequence> redoKeys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
+    for (const QKeySequence &key : QKeySequence::keyBindings(QKeySequence::Redo))
+        if (!redoKeys.contains(key))
+            redoKeys << key;
+    redo->setShortcuts(redoKeys);
+    QObject::connect(redo, &QAction::triggered, &window, [&stack] {
+        if (isPersonChange(stack.command(stack.index())))
+            stack.redo();
+    });
+    window.addActions({undo, redo});
+}
+
 }  // namespace
 
 PersonsWindow::PersonsWindow(PersonSession &session, QUndoStack &stack, QWidget *parent)
@@ -51,25 +74,7 @@ PersonsWindow::PersonsWindow(PersonSession &session, QUndoStack &stack, QWidget 
     setWindowTitle(tr("Persone"));
     setSizeGripEnabled(true);
     resize(980, 640);
-    // Ctrl+Z and Ctrl+Maiusc+Z take the persons' changes back and again here too, but never a
-    // step of the main window, which this window does not show.
-    auto *undo = new QAction(tr("Annulla"), this);
-    undo->setShortcuts(QKeySequence::Undo);
-    connect(undo, &QAction::triggered, this, [&stack] {
-        if (isPersonChange(stack.command(stack.index() - 1)))
-            stack.undo();
-    });
-    auto *redo = new QAction(tr("Ripeti"), this);
-    QList<QKeySequence> redoKeys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
-    for (const QKeySequence &key : QKeySequence::keyBindings(QKeySequence::Redo))
-        if (!redoKeys.contains(key))
-            redoKeys << key;
-    redo->setShortcuts(redoKeys);
-    connect(redo, &QAction::triggered, this, [&stack] {
-        if (isPersonChange(stack.command(stack.index())))
-            stack.redo();
-    });
-    addActions({undo, redo});
+    addPersonStepKeys(*this, stack);
 
     list_ = new QListView(this);
     list_->setModel(&model_.persons());
