@@ -4065,6 +4065,16 @@ could not be written.
         <source>Elimina</source>
         <translation>Delete</translation>
     </message>
+    <message>
+        <source>Il giorno mostrato è senza le righe di alimenti che non si trovano nell&apos;archivio, e la copia non le avrà:
+%1</source>
+        <translation>The day shown is without the rows of foods that are not in the archive, and the copy will not have them:
+%1</translation>
+    </message>
+    <message>
+        <source>Copia senza queste righe</source>
+        <translation>Copy without these rows</translation>
+    </message>
 </context>
 <context>
     <name>velmo::DayPanelModel</name>
@@ -4346,6 +4356,10 @@ could not be written.
     <message>
         <source>Non si è potuto controllare in quali giorni delle persone è usato.</source>
         <translation>It could not be checked in which of the persons&apos; days it is used.</translation>
+    </message>
+    <message>
+        <source>Questi alimenti personali non sono più nell&apos;archivio (eliminati o rinominati da un&apos;altra finestra di Velmo o da velmo-pasto) e sono tolti dal pasto: %1.</source>
+        <translation>These personal foods are no longer in the archive (deleted or renamed by another Velmo window or by velmo-pasto) and are taken out of the meal: %1.</translation>
     </message>
 </context>
 <context>

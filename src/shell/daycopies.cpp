@@ -278,6 +278,20 @@ bool DayCopies::copyDay(const Target &target)
                   "un'altra persona."));
         return false;
     }
+    // A stored day shown without the rows of foods no longer there copies without them: said first.
+    if (const auto &shown = parts_.document.storedDay(); shown && parts_.persons.store()) {
+        StoreResult result;
+        const auto stored = parts_.persons.store()->day(shown->person, shown->date, nullptr, &result);
+        QStringList dropped;
+        QStringList errors;
+        if (stored && parts_.document.storedDayShown(*stored, &dropped, &errors) && !dropped.isEmpty()
+            && parts_.dialogs.choose(tr("Il giorno mostrato è senza le righe di alimenti che non si trovano "
+                                        "nell'archivio, e la copia non le avrà:\n%1")
+                                         .arg(dropped.join(u'\n')),
+                                     tr("Copia giorno in"), {tr("Copia senza queste righe")})
+                   != 0)
+            return false;
+    }
     MealDay day = parts_.document.day();
     // A day file's first meal may have no name, which a stored day's meal must have.
     if (!day.meals.empty() && day.meals.front().name.isEmpty())

@@ -51,11 +51,15 @@ MainWindowModel::MainWindowModel(Dialogs &dialogs, QObject *parent)
             [this](const QString &name) { return personalFoodUsesText(name); }},
         dialogs_);
     connect(personalFoods_.get(), &PersonalFoodCommands::foodsChanged, this, &MainWindowModel::personalFoodsChanged);
+    // What others have changed before the catalogue was opened is read with it.
+    connect(personalFoods_.get(), &PersonalFoodCommands::opened, this,
+            [this] { personalFoodsSeen_ = personalFoods_->catalogue()->othersChanges(); });
     connect(&mealSteps_, &MealSteps::restored, this, [this] {
         dropDeletedPersonalFoods({});
         recomposePersonalRows();
     });
-    connect(personalFoods_.get(), &PersonalFoodCommands::foodDeleted, this, &MainWindowModel::dropDeletedPersonalFoods);
+    connect(personalFoods_.get(), &PersonalFoodCommands::foodDeleted, this,
+            [this](const QString &name) { dropDeletedPersonalFoods(name); });
     connect(&meal_, &MealGrid::totalsChanged, this, &MainWindowModel::updateComparison);
     connect(&meal_, &MealGrid::hintChanged, this, &MainWindowModel::statusHintChanged);
     connect(&meal_, &MealGrid::cellChanged, this, [this](int, MealColumn column) {
@@ -153,7 +157,7 @@ void MainWindowModel::personalFoodsChanged(const QString &renamedFrom, const QSt
 // empty), which put rows back as they were, every personal food no longer there leaves them.
 // The table's rows that held it are unlocked where they stand, as the user unlocks a row: the
 // other rows keep their places, which the steps to take back name by number.
-void MainWindowModel::dropDeletedPersonalFoods(const QString &deleted)
+void MainWindowModel::dropDeletedPersonalFoods(const QString &deleted, bool elsewhere)
 {
     const PersonalCatalogue *catalogue = personalFoods_->catalogue();
     if (!catalogue)
@@ -196,7 +200,10 @@ void MainWindowModel::dropDeletedPersonalFoods(const QString &deleted)
         return;
     document_.setDayState(next);
     const QString names = echoInput(gone.join(QStringLiteral(", ")));
-    dialogs_.message(deleted.isEmpty()
+    dialogs_.message(elsewhere ? tr("Questi alimenti personali non sono più nell'archivio (eliminati o rinominati da "
+                                    "un'altra finestra di Velmo o da velmo-pasto) e sono tolti dal pasto: %1.")
+                                     .arg(names)
+                     : deleted.isEmpty()
                          ? tr("Questi alimenti personali sono stati eliminati e non tornano nel pasto: %1.").arg(names)
                          : tr("L'alimento eliminato è tolto anche dal pasto e dal giorno: %1.").arg(names),
                      noticeTitle(), MessageIcon::Information);
@@ -234,12 +241,9 @@ void MainWindowModel::followPersonalFoodsChangedElsewhere()
     if (!catalogue)
         return;  // not opened yet: what it is read to be is what it is now
     const std::optional<qint64> changed = catalogue->othersChanges();
-    const bool first = !personalFoodsSeen_;
-    if (!first && changed == *personalFoodsSeen_)
+    if (changed == personalFoodsSeen_)
         return;
     personalFoodsSeen_ = changed;
-    if (first)
-        return;  // opened since the window last came to the front: read as it is
     if (category_ == kPersonalCategory) {
         // Shown anew, standing on the food that was current.
         const QString current = browser_.foodName();
@@ -250,7 +254,10 @@ void MainWindowModel::followPersonalFoodsChangedElsewhere()
                 break;
             }
     }
-    dropDeletedPersonalFoods({});
+    // A stored day is read again: the store has another window's renames, and keeps the rows of a
+    // food deleted there, which the day is shown without at the user's word. A file's meal loses them.
+    if (!document_.storedDay() || !storedDays_.readAgain())
+        dropDeletedPersonalFoods({}, true);
     recomposePersonalRows();
 }
 

@@ -173,11 +173,12 @@ signals:
 private:
     void completeRecipe(PersonalFood &food);
     void personalFoodsChanged(const QString &renamedFrom, const QString &renamedTo);
-    void dropDeletedPersonalFoods(const QString &deleted);
+    // `elsewhere`: deleted or renamed by another window or velmo-pasto, as the message says.
+    void dropDeletedPersonalFoods(const QString &deleted, bool elsewhere = false);
     void recomposePersonalRows();
     QString personalFoodUsesText(const QString &name);
-    // The personal catalogue's count of others' changes when this window last looked; none before.
-    std::optional<std::optional<qint64>> personalFoodsSeen_;
+    // The personal catalogue's count of others' changes when this window last looked, or opened it.
+    std::optional<qint64> personalFoodsSeen_;
     void setCategoryHeading(const QString &text);
     void setMousePointer(MousePointer pointer);
     void navigateFirst();

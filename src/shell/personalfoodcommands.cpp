@@ -67,6 +67,7 @@ bool PersonalFoodCommands::open()
     PersonalCatalogue::Problem problem = PersonalCatalogue::Problem::None;
     catalogue_ = PersonalCatalogue::open(path, true, &error, &problem);
     if (catalogue_) {
+        emit opened();
         if (!catalogue_->notices().isEmpty())
             dialogs_.message(catalogue_->notices().join(u'\n'), noticeTitle(), MessageIcon::Information);
         return true;
@@ -91,6 +92,7 @@ bool PersonalFoodCommands::open()
         refuse(error);
         return false;
     }
+    emit opened();
     dialogs_.message(
         tr("Il file danneggiato è stato conservato come:\n%1\n\nÈ stato creato un archivio nuovo e vuoto:\n%2")
             .arg(QDir::toNativeSeparators(asideName), QDir::toNativeSeparators(path)),

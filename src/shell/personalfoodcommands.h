@@ -76,6 +76,8 @@ public:
 
 signals:
     void foodWindowRequested();
+    // The catalogue has just been opened.
+    void opened();
     // A personal food was added, changed or removed; `renamedFrom` is the old name of the one
     // renamed to `renamedTo` (both empty when none was).
     void foodsChanged(const QString &renamedFrom, const QString &renamedTo);

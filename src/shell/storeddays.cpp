@@ -258,6 +258,12 @@ bool StoredDays::reload(PersonStore &store)
     return shown;
 }
 
+bool StoredDays::readAgain()
+{
+    PersonStore *store = parts_.persons.store();
+    return flush() && key_ && store && reload(*store);
+}
+
 void StoredDays::rereadAfterUndo()
 {
     const auto where = std::exchange(reread_, std::nullopt);

@@ -56,6 +56,10 @@ public:
     // Writes the day now if it changed since it was last read or written. False when it could
     // not be written and the user did not let the change go.
     bool flush();
+    // The day shown read again from the store, once its last change is written: another window's
+    // change to the foods it names (a rename, a deletion) reaches it as the store has it. False
+    // when no stored day is shown or it could not be read or shown (told to the user).
+    bool readAgain();
 
     // The day of `where` as stored (an empty day when none is), asking to try again while the
     // file is busy; none, told to the user, when it could not be read.

@@ -193,7 +193,6 @@ TEST_F(PersonalFoodCommandsTest, AChangeMadeElsewhereIsShownWhenTheWindowComesBa
     model->personalFoods().newFood();
     fillFoodWindow({u"Torta"_s, u"100"_s, u"6,5"_s, u"12"_s, u"50"_s, u"340"_s});
     add(*model, "Alimenti personali", 0, "100");
-    model->followPersonalFoodsChangedElsewhere();  // seen as it is
     QString error;
     auto elsewhere = PersonalCatalogue::open(personal, false, &error);
     ASSERT_TRUE(elsewhere) << error.toStdString();
@@ -211,6 +210,43 @@ TEST_F(PersonalFoodCommandsTest, AChangeMadeElsewhereIsShownWhenTheWindowComesBa
     EXPECT_EQ(dialogs.shown.size(), 1u);
     model->followPersonalFoodsChangedElsewhere();  // nothing new: nothing said again
     EXPECT_EQ(dialogs.shown.size(), 1u);
+}
+
+// Shown in a stored day, a food renamed elsewhere is read again as the store has it, and one
+// deleted elsewhere keeps its rows in the store.
+TEST_F(PersonalFoodCommandsTest, AStoredDayFollowsChangesElsewhereAsTheStoreHasThem)
+{
+    model->personalFoods().newFood();
+    fillFoodWindow({u"Torta"_s, u"100"_s, u"6,5"_s, u"12"_s, u"50"_s, u"340"_s});
+    const QString persons = dir.filePath(u"persone.db"_s);
+    model->persons().setPath(persons);
+    PersonStore *store = model->persons().store();
+    ASSERT_TRUE(store->addPerson({u"Anna"_s, Sex::Female, QDate(1980, 1, 1), 165, {}, {}, {}, {}, {}}).ok());
+    const QDate day(2026, 3, 2);
+    const MealFileEntry cake{0, kPersonalCategory, u"Torta"_s, u"100"_s};
+    const MealFileEntry pear{0, *findFoodCategory(u"Frutta"_s), u"Pera, cruda"_s, u"100"_s};
+    ASSERT_TRUE(store->writeDay(u"Anna"_s, day, {{{u"Pranzo"_s, {pear, cake}}}}, PersonStore::kNotStored).ok());
+    ASSERT_TRUE(model->storedDays().open(u"Anna"_s, day));
+    QString error;
+    auto elsewhere = PersonalCatalogue::open(personal, false, &error);
+    auto otherStore = PersonStore::open(persons, false, &error);
+    ASSERT_TRUE(elsewhere && otherStore) << error.toStdString();
+    PersonalFood renamed = *elsewhere->find(u"Torta"_s);
+    renamed.name = u"Crostata"_s;
+    ASSERT_TRUE(elsewhere->save(renamed, u"Torta"_s, &error));
+    ASSERT_TRUE(otherStore->renamePersonalFood(u"Torta"_s, u"Crostata"_s).ok());
+    dialogs.clear();
+    model->followPersonalFoodsChangedElsewhere();
+    EXPECT_EQ(model->document().day().meals.at(0).entries.at(1).food, u"Crostata"_s);
+    EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front().text.toStdString();
+    ASSERT_TRUE(elsewhere->remove(u"Crostata"_s, &error));
+    dialogs.questionAnswers = {Answer::Yes};
+    model->followPersonalFoodsChangedElsewhere();
+    EXPECT_EQ(model->document().day().meals.at(0).entries.size(), 1u);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(model->storedDays().flush());
+    StoreResult result;
+    EXPECT_EQ(store->day(u"Anna"_s, day, nullptr, &result)->meals.at(0).entries.size(), 2u);
 }
 
 // An unlocked row that a step puts back holds the food's values of now, so that locking it again
@@ -355,6 +391,15 @@ TEST_F(PersonalFoodCommandsTest, ARenamedFoodIsRenamedInTheStoredDays)
     ASSERT_EQ(model->document().storedDay()->date, other);
     EXPECT_TRUE(model->storedDays().flush());
     EXPECT_EQ(store->day(u"Anna"_s, other, nullptr, &result)->meals.at(0).entries.size(), 2u);
+    // Copied, it goes without them, once the user has been told.
+    const QDate copy(2026, 3, 9);
+    dialogs.clear();
+    EXPECT_FALSE(model->dayCopies().copyDay({u"Anna"_s, copy}));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.shown[0].text.contains(u"la copia non le avrà"_s));
+    dialogs.questionAnswers = {Answer::Yes};
+    EXPECT_TRUE(model->dayCopies().copyDay({u"Anna"_s, copy}));
+    EXPECT_EQ(store->day(u"Anna"_s, copy, nullptr, &result)->meals.at(0).entries.size(), 1u);
     add(*model, "Frutta", 1, "100");
     QCoreApplication::processEvents();
     EXPECT_EQ(store->day(u"Anna"_s, other, nullptr, &result)->meals.at(0).entries.at(1).category,
