@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include <algorithm>
 #include <system_error>
 
 namespace velmo {
@@ -254,9 +255,16 @@ void MainWindowModel::followPersonalFoodsChangedElsewhere()
                 break;
             }
     }
-    // A stored day is read again: the store has another window's renames, and keeps the rows of a
-    // food deleted there, which the day is shown without at the user's word. A file's meal loses them.
-    if (!document_.storedDay() || !storedDays_.readAgain())
+    // A food of the day no longer there: a stored day is read again, since the store has another
+    // window's renames and keeps the rows of a food deleted there, which the day is shown without
+    // at the user's word; a file's meal loses them. New values alone are composed in place.
+    const MealDay day = document_.day();
+    const bool gone = std::any_of(day.meals.cbegin(), day.meals.cend(), [catalogue](const DayMeal &meal) {
+        return std::any_of(meal.entries.cbegin(), meal.entries.cend(), [catalogue](const MealFileEntry &entry) {
+            return isPersonalCategory(entry.category) && !catalogue->find(entry.food);
+        });
+    });
+    if (gone && (!document_.storedDay() || !storedDays_.readAgain()))
         dropDeletedPersonalFoods({}, true);
     recomposePersonalRows();
 }

@@ -231,6 +231,14 @@ TEST_F(PersonalFoodCommandsTest, AStoredDayFollowsChangesElsewhereAsTheStoreHasT
     auto elsewhere = PersonalCatalogue::open(personal, false, &error);
     auto otherStore = PersonStore::open(persons, false, &error);
     ASSERT_TRUE(elsewhere && otherStore) << error.toStdString();
+    // New values alone are composed in place: no reading again, no step.
+    PersonalFood richer = *elsewhere->find(u"Torta"_s);
+    richer.nutrients[0] = 8.0;
+    ASSERT_TRUE(elsewhere->save(richer, u"Torta"_s, &error));
+    const int steps = model->undoStack().count();
+    model->followPersonalFoodsChangedElsewhere();
+    EXPECT_EQ(model->meal().row(1).cell(MealColumn::Protein).text, u"8,00"_s);
+    EXPECT_EQ(model->undoStack().count(), steps);
     PersonalFood renamed = *elsewhere->find(u"Torta"_s);
     renamed.name = u"Crostata"_s;
     ASSERT_TRUE(elsewhere->save(renamed, u"Torta"_s, &error));
