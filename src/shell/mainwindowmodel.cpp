@@ -163,11 +163,15 @@ void MainWindowModel::dropDeletedPersonalFoods(const QString &deleted, bool else
     const PersonalCatalogue *catalogue = personalFoods_->catalogue();
     if (!catalogue)
         return;
+    const auto isDeleted = [&](int category, const QString &food) {
+        return isPersonalCategory(category)
+               && (deleted.isEmpty() ? !catalogue->find(food).has_value()
+                                     : personalFoodKey(food) == personalFoodKey(deleted));
+    };
+    // The foods that leave the meal, for the message: an unlocked row is not yet the meal's.
     QStringList gone;
     const auto isGone = [&](int category, const QString &food) {
-        if (!isPersonalCategory(category)
-            || (deleted.isEmpty() ? catalogue->find(food).has_value()
-                                  : personalFoodKey(food) != personalFoodKey(deleted)))
+        if (!isDeleted(category, food))
             return false;
         if (!gone.contains(food))
             gone.append(food);
@@ -177,9 +181,10 @@ void MainWindowModel::dropDeletedPersonalFoods(const QString &deleted, bool else
     std::vector<int> unlocked;
     for (int r = 0; r < kMealRows; ++r) {
         const auto food = document_.rowFood(r);
-        if (!food || !isGone(food->category, food->name))
+        if (!food || !isDeleted(food->category, food->name))
             continue;
         if (meal_.row(r).lock == 1) {
+            isGone(food->category, food->name);
             meal_.setLock(r, 0);
         } else {
             // An unlocked row that a step put back holding it would lock it again: it is emptied

@@ -257,6 +257,18 @@ TEST_F(PersonalFoodCommandsTest, AStoredDayFollowsChangesElsewhereAsTheStoreHasT
     EXPECT_EQ(store->day(u"Anna"_s, day, nullptr, &result)->meals.at(0).entries.size(), 2u);
 }
 
+// A food only browsed, in the open row, is no food of the meal: deleted, it leaves without a word.
+TEST_F(PersonalFoodCommandsTest, AFoodOnlyBrowsedLeavesWithoutAWord)
+{
+    model->personalFoods().newFood();
+    fillFoodWindow({u"Torta"_s, u"100"_s, u"6,5"_s, u"12"_s, u"50"_s, u"340"_s});
+    ASSERT_EQ(model->meal().row(0).name(), u"Torta"_s);
+    dialogs.clear();
+    dialogs.questionAnswers = {Answer::Yes};
+    model->personalFoods().deleteFood();
+    EXPECT_EQ(dialogs.messageTexts(), QStringList());
+}
+
 // An unlocked row that a step puts back holds the food's values of now, so that locking it again
 // counts them.
 TEST_F(PersonalFoodCommandsTest, AnUnlockedRowPutBackHoldsTheValuesOfNow)
