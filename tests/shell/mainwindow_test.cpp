@@ -1373,6 +1373,15 @@ TEST_F(MainWindowTest, TheDateOfTheDayPanelShowsThePersonsStoredDay)
     QKeyEvent released(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier);
     QApplication::sendEvent(date, &released);
     EXPECT_EQ(window->model().document().storedDay()->date, date->date());
+    // So does a turning wheel, once it has rested.
+    const QDate before = date->date();
+    QWheelEvent wheel(QPointF(5, 5), date->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    for (int i = 0; i < 3; ++i)
+        QApplication::sendEvent(date, &wheel);
+    ASSERT_NE(date->date(), before);
+    EXPECT_EQ(window->model().document().storedDay()->date, before);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->model().document().storedDay()->date == date->date(); }));
     // Its person deleted, the day still prints, with no one's details.
     ASSERT_TRUE(store->removePerson(u"Anna"_s).ok());
     const auto orphan = ui::planInput(window->model(), nullptr, ReportScope::Day, date->date(), {}, &error);

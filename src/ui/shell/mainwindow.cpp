@@ -54,13 +54,17 @@ namespace {
 // Long enough for the start to be over, short beside the time a user takes to ask for a search.
 constexpr int kSearchPreparationDelayMs = 300;
 
-// A key held down on a date steps it many times a second, faster than a day of many rows opens:
-// the dates it passes are shown, and only the one it stops at is opened, on the key's release.
+// A key held down on a date steps it many times a second, faster than a day of many rows opens,
+// and so does a turning mouse wheel: the dates it passes are shown, and only the one it stops at
+// is opened, on the key's release or once the wheel has rested a moment.
 class HeldKeyGate : public QObject {
 public:
     HeldKeyGate(QWidget *watched, std::function<void()> released) : QObject(watched), released_(std::move(released))
     {
         watched->installEventFilter(this);
+        wheelRest_.setSingleShot(true);
+        wheelRest_.setInterval(kWheelRestMs);
+        connect(&wheelRest_, &QTimer::timeout, this, &HeldKeyGate::release);
     }
     // Whether a change now waits for the release, which is then told.
     bool defers()
@@ -74,16 +78,28 @@ protected:
     {
         if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->isAutoRepeat()) {
             held_ = true;
+        } else if (event->type() == QEvent::Wheel) {
+            held_ = true;
+            wheelRest_.start();
         } else if ((event->type() == QEvent::KeyRelease && !static_cast<QKeyEvent *>(event)->isAutoRepeat())
                    || event->type() == QEvent::FocusOut) {
-            held_ = false;
-            if (std::exchange(pending_, false))
-                released_();
+            release();
         }
         return false;
     }
 
 private:
+    static constexpr int kWheelRestMs = 300;
+
+    void release()
+    {
+        wheelRest_.stop();
+        held_ = false;
+        if (std::exchange(pending_, false))
+            released_();
+    }
+
+    QTimer wheelRest_;
     std::function<void()> released_;
     bool held_ = false;
     bool pending_ = false;
