@@ -53,11 +53,7 @@ void addPersonStepKeys(QWidget &window, QUndoStack &stack)
             stack.undo();
     });
     auto *redo = new QAction(PersonsWindow::tr("Ripeti"), &window);
-    QList<QKeySequence> redoKeys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
-    for (const QKeySequence &key : QKeySequence::keyBindings(QKeySequence::Redo))
-        if (!redoKeys.contains(key))
-            redoKeys << key;
-    redo->setShortcuts(redoKeys);
+    redo->setShortcuts(redoKeys());
     QObject::connect(redo, &QAction::triggered, &window, [&stack] {
         if (isPersonChange(stack.command(stack.index())))
             stack.redo();

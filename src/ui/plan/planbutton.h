@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QBoxLayout>
+#include <QKeySequence>
+#include <QList>
 #include <QPushButton>
 #include <QString>
 
@@ -20,6 +22,17 @@ inline QPushButton *addPlanButton(QWidget *parent, QBoxLayout *layout, const QSt
     button->setAutoDefault(false);
     layout->addWidget(button);
     return button;
+}
+
+// The keys of "Ripeti", in the main menu and in the Persons window alike: Ctrl+Maiusc+Z first,
+// whatever else the desktop binds to redo.
+inline QList<QKeySequence> redoKeys()
+{
+    QList<QKeySequence> keys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
+    for (const QKeySequence &key : QKeySequence::keyBindings(QKeySequence::Redo))
+        if (!keys.contains(key))
+            keys << key;
+    return keys;
 }
 
 }  // namespace velmo::ui

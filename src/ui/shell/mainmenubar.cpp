@@ -6,6 +6,7 @@
 #include "catalogue/foodcategory.h"
 #include "shell/balancemodel.h"
 #include "shell/mainwindowmodel.h"
+#include "ui/plan/planbutton.h"
 
 #include <QAction>
 #include <QDir>
@@ -135,12 +136,7 @@ void MainMenuBar::buildEditMenu()
     undo->setShortcuts(QKeySequence::Undo);
     QAction *redo = stack.createRedoAction(editMenu_, tr("&Ripeti"));
     redo->setObjectName(QStringLiteral("mnuRipeti"));
-    // Ctrl+Maiusc+Z first, whatever else the desktop binds to redo.
-    QList<QKeySequence> redoKeys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
-    for (const QKeySequence &key : QKeySequence::keyBindings(QKeySequence::Redo))
-        if (!redoKeys.contains(key))
-            redoKeys << key;
-    redo->setShortcuts(redoKeys);
+    redo->setShortcuts(redoKeys());
     editMenu_->addActions({undo, redo});
 }
 
